@@ -1,0 +1,6 @@
+#pragma once
+
+// The start-up sequence of the program; returns the exit code.
+namespace Avvio {
+int esegui(int argc, char** argv);
+}

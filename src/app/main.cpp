@@ -1,0 +1,6 @@
+#include "avvio.h"
+
+int main(int argc, char** argv)
+{
+    return Avvio::esegui(argc, argv);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// The company record, as stored in its file in the data folder.
+struct DatiAzienda
+{
+    QString ragioneSociale;
+    QString indirizzo;
+    QString cap;
+    QString localita;
+    QString cantone;
+    QMap<QString, QString> campi; // every key=value line of the file
+    QString nazione;
+    double lainfIPperMille = 0.0;
+    double lainfINPuomoPerMille = 0.0;
+    double lainfINPdonnaPerMille = 0.0;
+    double lainfMassimale = 148200.0;
+    bool tredicesimaAutomatica = true;
+};
+
+// The company store: six fixed lines, then key=value lines, UTF-8.
+class Azienda
+{
+public:
+    static DatiAzienda carica(const QString& nomeFile);
+    static bool salva(const DatiAzienda& a, const QString& nomeFile);
+    static QStringList elencoAziende();
+
+    // The program's own ".txt" files of the data folder, never companies.
+    static QStringList nomiRiservati();
+
+    static QByteArray serializza(const DatiAzienda& a);
+    static DatiAzienda deserializza(const QByteArray& contenuto);
+};

@@ -1,0 +1,203 @@
+#include "chiusuraannuale.h"
+
+#include "config.h"
+#include "filesicuri.h"
+#include "orologio.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kOperatorePredefinito = QStringLiteral("Amministratore");
+
+QString momento()
+{
+    return Orologio::adesso().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+}
+
+// Operator and notes go on one line each: a line break can never add a key
+// (such as "chiuso=0") to the state file or a line to the audit log.
+QString operatore(const QString& testo)
+{
+    const QString o = FileSicuri::unaRiga(testo).trimmed();
+    return o.isEmpty() ? kOperatorePredefinito : o;
+}
+
+QString nota(const QString& testo)
+{
+    return FileSicuri::unaRiga(testo).trimmed();
+}
+
+} // namespace
+
+QString ChiusuraAnnuale::cartellaChiusure()
+{
+    const QString cartella = Config::cartellaDati() + QStringLiteral("/chiusure_annuali");
+    QDir().mkpath(cartella);
+    return cartella;
+}
+
+QString ChiusuraAnnuale::percorsoStatoAnno(int anno)
+{
+    return cartellaChiusure() + QLatin1Char('/') + QString::number(anno) + QStringLiteral(".ini");
+}
+
+QString ChiusuraAnnuale::percorsoAudit()
+{
+    return cartellaChiusure() + QStringLiteral("/audit_chiusure.log");
+}
+
+void ChiusuraAnnuale::scriviAudit(const QString& azione, int anno, const QString& op,
+                                  const QString& note, const QString& sha256)
+{
+    const QString riga = QStringLiteral("%1 | ANNO=%2 | AZIONE=%3 | OPERATORE=%4 | SHA256=%5 | NOTE=%6\n")
+                             .arg(momento(), QString::number(anno), azione, operatore(op), sha256, nota(note));
+    // A log that cannot be written loses the line; the closing stands.
+    FileSicuri::aggiungi(percorsoAudit(), riga.toUtf8());
+}
+
+StatoEsercizio ChiusuraAnnuale::statoAnno(int anno)
+{
+    StatoEsercizio s;
+    s.anno = anno;
+    QByteArray contenuto;
+    if (!FileSicuri::leggi(percorsoStatoAnno(anno), &contenuto, 1024 * 1024))
+        return s;
+    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    for (const QString& r : righe) {
+        const QString riga = r.trimmed();
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        if (uguale < 1)
+            continue;
+        const QString chiave = riga.left(uguale).trimmed();
+        const QString valore = riga.mid(uguale + 1).trimmed();
+        if (chiave == QLatin1String("chiuso"))
+            s.chiuso = valore == QLatin1String("1") || valore.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+        else if (chiave == QLatin1String("dataChiusura"))
+            s.dataChiusura = valore;
+        else if (chiave == QLatin1String("operatore"))
+            s.operatore = valore;
+        else if (chiave == QLatin1String("note"))
+            s.note = valore;
+        else if (chiave == QLatin1String("sha256"))
+            s.sha256 = valore;
+        else if (chiave == QLatin1String("fileSigillati"))
+            s.fileSigillati = valore.toInt();
+    }
+    return s;
+}
+
+bool ChiusuraAnnuale::isAnnoChiuso(int anno)
+{
+    if (anno <= 0)
+        return false;
+    return statoAnno(anno).chiuso;
+}
+
+QString ChiusuraAnnuale::calcolaImprontaAnno(int anno, int* count)
+{
+    const QString dati = QDir::cleanPath(QDir(Config::cartellaDati()).absolutePath());
+    const QString annoTesto = QString::number(anno);
+    QStringList percorsi;
+
+    const QString paghe = dati + QStringLiteral("/paghe");
+    if (QFileInfo(paghe).isDir()) {
+        QDirIterator it(paghe, {annoTesto + QStringLiteral(".ini")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            if (it.fileName() == annoTesto + QStringLiteral(".ini"))
+                percorsi.append(it.fileInfo().absoluteFilePath());
+        }
+    }
+    const QString variabili = dati + QStringLiteral("/variabili");
+    if (QFileInfo(variabili).isDir()) {
+        const QStringList nomi = QDir(variabili).entryList({QStringLiteral("*_") + annoTesto + QStringLiteral(".ini")},
+                                                           QDir::Files);
+        for (const QString& nome : nomi)
+            percorsi.append(variabili + QLatin1Char('/') + nome);
+    }
+    const QStringList nomiDati = QDir(dati).entryList({QLatin1Char('*') + annoTesto + QStringLiteral("*.ini")},
+                                                      QDir::Files);
+    for (const QString& nome : nomiDati)
+        percorsi.append(dati + QLatin1Char('/') + nome);
+    const QString parametri = QDir::cleanPath(Config::cartellaDatiPredefinita())
+        + QStringLiteral("/datoteca_") + annoTesto + QStringLiteral(".ini");
+    if (QFileInfo(parametri).isFile())
+        percorsi.append(parametri);
+
+    std::sort(percorsi.begin(), percorsi.end());
+    percorsi.erase(std::unique(percorsi.begin(), percorsi.end()), percorsi.end());
+    if (count)
+        *count = percorsi.size();
+
+    const QString base = dati + QLatin1Char('/');
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(QStringLiteral("KORMANTEL_ANNO_%1\n").arg(anno).toUtf8());
+    for (const QString& percorso : percorsi) {
+        const QString nome = percorso.startsWith(base) ? percorso.mid(base.size()) : percorso;
+        hash.addData(nome.toUtf8());
+        hash.addData("\n", 1);
+        QFile f(percorso);
+        if (f.open(QIODevice::ReadOnly))
+            hash.addData(&f);
+        hash.addData("\n---\n", 5);
+    }
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+bool ChiusuraAnnuale::chiudiAnno(int anno, const QString& op, const QString& note, QString* error)
+{
+    auto errore = [error](const QString& testo) {
+        if (error)
+            *error = testo;
+        return false;
+    };
+    if (anno < 2000 || anno > 2100)
+        return errore(tr("Anno non valido."));
+    if (statoAnno(anno).chiuso)
+        return errore(tr("L'esercizio %1 risulta già chiuso.").arg(anno));
+
+    int conteggio = 0;
+    const QString sigillo = calcolaImprontaAnno(anno, &conteggio);
+    const QString quando = momento();
+    const QString chi = operatore(op);
+    const QString testoNota = nota(note);
+    const QString stato = QStringLiteral("anno=%1\nchiuso=1\ndataChiusura=%2\noperatore=%3\nnote=%4\n"
+                                         "fileSigillati=%5\nsha256=%6\n")
+                              .arg(QString::number(anno), quando, chi, testoNota,
+                                   QString::number(conteggio), sigillo);
+    if (!FileSicuri::scrivi(percorsoStatoAnno(anno), stato.toUtf8()))
+        return errore(tr("Impossibile scrivere il file di chiusura esercizio."));
+    scriviAudit(QStringLiteral("CHIUSURA_ESERCIZIO"), anno, chi,
+                QStringLiteral("File sigillati: %1. %2").arg(conteggio).arg(testoNota), sigillo);
+    return true;
+}
+
+bool ChiusuraAnnuale::riapriAnno(int anno, const QString& op, const QString& motivo, QString* error)
+{
+    auto errore = [error](const QString& testo) {
+        if (error)
+            *error = testo;
+        return false;
+    };
+    if (anno <= 0 || !statoAnno(anno).chiuso)
+        return errore(tr("L'esercizio %1 è già aperto.").arg(anno));
+    const QString ragione = nota(motivo);
+    if (ragione.size() < 5)
+        return errore(tr("Inserire una motivazione dettagliata (almeno 5 caratteri) per il registro di audit."));
+
+    const QString precedente = statoAnno(anno).sha256;
+    const QString chi = operatore(op);
+    const QString stato = QStringLiteral("anno=%1\nchiuso=0\ndataRiapertura=%2\noperatore=%3\n"
+                                         "motivazioneRiapertura=%4\nsha256Precedente=%5\n")
+                              .arg(QString::number(anno), momento(), chi, ragione, precedente);
+    if (!FileSicuri::scrivi(percorsoStatoAnno(anno), stato.toUtf8()))
+        return errore(tr("Impossibile aggiornare il file di stato dell'esercizio."));
+    scriviAudit(QStringLiteral("RIAPERTURA_STRAORDINARIA"), anno, chi, ragione, precedente);
+    return true;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// The state of one year as read from its state file.
+struct StatoEsercizio
+{
+    int anno = 0;
+    bool chiuso = false;
+    QString dataChiusura; // "yyyy-MM-ddTHH:mm:ss"
+    QString operatore;
+    QString note;
+    QString sha256;
+    int fileSigillati = 0;
+};
+
+// Closing and reopening a pay year: the state file, the SHA-256 seal of the
+// year's data files, the audit log and the write lock every saver of the pay
+// history, the monthly variables and the contribution parameters asks.
+class ChiusuraAnnuale
+{
+    Q_DECLARE_TR_FUNCTIONS(ChiusuraAnnuale)
+
+public:
+    static StatoEsercizio statoAnno(int anno);
+    static bool isAnnoChiuso(int anno);
+    static QString calcolaImprontaAnno(int anno, int* count = nullptr);
+    static bool chiudiAnno(int anno, const QString& operatore, const QString& note, QString* error = nullptr);
+    static bool riapriAnno(int anno, const QString& operatore, const QString& motivo, QString* error = nullptr);
+
+    // Shared with the year-closing window.
+    static QString cartellaChiusure();
+    static QString percorsoStatoAnno(int anno);
+    static QString percorsoAudit();
+    static void scriviAudit(const QString& azione, int anno, const QString& operatore,
+                            const QString& note, const QString& sha256);
+};

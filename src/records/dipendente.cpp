@@ -1,0 +1,417 @@
+#include "dipendente.h"
+
+#include "config.h"
+#include "filesicuri.h"
+#include "orologio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTextStream>
+
+namespace {
+
+const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
+
+struct CampoTesto
+{
+    const char* chiave;
+    QString DatiDipendente::*membro;
+};
+
+// Text fields of rows 1-12 of the file, in their order.
+const CampoTesto kTestiAnagrafici[] = {
+    {"nome", &DatiDipendente::nome},
+    {"cognome", &DatiDipendente::cognome},
+    {"dataNascita", &DatiDipendente::dataNascita},
+    {"sesso", &DatiDipendente::sesso},
+    {"statoCivile", &DatiDipendente::statoCivile},
+    {"nazionalita", &DatiDipendente::nazionalita},
+    {"indirizzo", &DatiDipendente::indirizzo},
+    {"cap", &DatiDipendente::cap},
+    {"localita", &DatiDipendente::localita},
+    {"cantone", &DatiDipendente::cantone},
+    {"numeroAVS", &DatiDipendente::numeroAVS},
+    {"permessoLavoro", &DatiDipendente::permessoLavoro},
+};
+
+// Text fields written after the degree of employment (rows 18-27).
+const CampoTesto kTestiRapporto[] = {
+    {"professione", &DatiDipendente::professione},
+    {"statoCivileDal", &DatiDipendente::statoCivileDal},
+    {"cellulare", &DatiDipendente::cellulare},
+    {"email", &DatiDipendente::email},
+    {"attivitaPrincipaleSecondaria", &DatiDipendente::attivitaPrincipaleSecondaria},
+    {"altriDatori", &DatiDipendente::altriDatori},
+    {"prestazioniAIADINF", &DatiDipendente::prestazioniAIADINF},
+    {"attivitaIndipendente", &DatiDipendente::attivitaIndipendente},
+    {"ccl", &DatiDipendente::ccl},
+    {"categoriaCcl", &DatiDipendente::categoriaCcl},
+};
+
+// Payment texts (rows 32-36).
+const CampoTesto kTestiPagamento[] = {
+    {"modalitaPagamento", &DatiDipendente::modalitaPagamento},
+    {"iban", &DatiDipendente::iban},
+    {"intestatarioConto", &DatiDipendente::intestatarioConto},
+    {"banca", &DatiDipendente::banca},
+    {"bicSwift", &DatiDipendente::bicSwift},
+};
+
+// The fourteen child keys in the order they are written.
+enum class TipoCampoFiglio { Testo, Flag };
+struct CampoFiglio
+{
+    const char* chiave;
+    TipoCampoFiglio tipo;
+    QString Figlio::*testo;
+    bool Figlio::*flag;
+};
+
+const CampoFiglio kCampiFiglio[] = {
+    {"nome", TipoCampoFiglio::Testo, &Figlio::nome, nullptr},
+    {"cognome", TipoCampoFiglio::Testo, &Figlio::cognome, nullptr},
+    {"dataNascita", TipoCampoFiglio::Testo, &Figlio::dataNascita, nullptr},
+    {"sesso", TipoCampoFiglio::Testo, &Figlio::sesso, nullptr},
+    {"statoCivile", TipoCampoFiglio::Testo, &Figlio::statoCivile, nullptr},
+    {"nazionalita", TipoCampoFiglio::Testo, &Figlio::nazionalita, nullptr},
+    {"viveConDipendente", TipoCampoFiglio::Flag, nullptr, &Figlio::viveConDipendente},
+    {"residenzaSeNonConvive", TipoCampoFiglio::Testo, &Figlio::residenzaSeNonConvive, nullptr},
+    {"parentela", TipoCampoFiglio::Testo, &Figlio::parentela, nullptr},
+    {"incapacitaGuadagno", TipoCampoFiglio::Flag, nullptr, &Figlio::incapacitaGuadagno},
+    {"agliStudi", TipoCampoFiglio::Flag, nullptr, &Figlio::agliStudi},
+    {"corsoStudi", TipoCampoFiglio::Testo, &Figlio::corsoStudi, nullptr},
+    {"fineCicloStudi", TipoCampoFiglio::Testo, &Figlio::fineCicloStudi, nullptr},
+    {"redditoAVS", TipoCampoFiglio::Flag, nullptr, &Figlio::redditoAVS},
+};
+
+QString numero2(double v)
+{
+    return QString::number(v, 'f', 2);
+}
+
+// Collects the lines of a file and remembers which keys were written, so an
+// extra key can never repeat (and on reload override) a key of the record.
+class Scrittore
+{
+public:
+    void riga(const QString& chiave, const QString& valore, bool ancheVuoto = false)
+    {
+        scritte.insert(chiave);
+        if (valore.isEmpty() && !ancheVuoto)
+            return;
+        testo += chiave + QLatin1Char('=') + FileSicuri::unaRiga(valore) + QLatin1Char('\n');
+    }
+    QSet<QString> scritte;
+    QString testo;
+};
+
+bool chiaveScrivibile(const QString& chiave)
+{
+    if (chiave.trimmed().isEmpty() || chiave.trimmed() != chiave)
+        return false;
+    return !chiave.contains(QLatin1Char('=')) && FileSicuri::unaRiga(chiave) == chiave;
+}
+
+QDate leggiData(const QString& testo)
+{
+    return QDate::fromString(testo, kFormatoData);
+}
+
+} // namespace
+
+bool Figlio::operator==(const Figlio& o) const
+{
+    for (const CampoFiglio& c : kCampiFiglio) {
+        if (c.tipo == TipoCampoFiglio::Testo ? this->*c.testo != o.*c.testo : this->*c.flag != o.*c.flag)
+            return false;
+    }
+    return true;
+}
+
+bool DatiDipendente::operator==(const DatiDipendente& o) const
+{
+    for (const CampoTesto& c : kTestiAnagrafici)
+        if (this->*c.membro != o.*c.membro) return false;
+    for (const CampoTesto& c : kTestiRapporto)
+        if (this->*c.membro != o.*c.membro) return false;
+    for (const CampoTesto& c : kTestiPagamento)
+        if (this->*c.membro != o.*c.membro) return false;
+    return periodi == o.periodi && tipoContratto == o.tipoContratto
+        && mensilitaAggiuntive == o.mensilitaAggiuntive && gradoOccupazione == o.gradoOccupazione
+        && figli == o.figli && salarioMensile == o.salarioMensile && lppManuale == o.lppManuale
+        && pagaOraria == o.pagaOraria && tipoPaga == o.tipoPaga && bancaEstera == o.bancaEstera
+        && extra == o.extra;
+}
+
+QString Dipendente::percorsoFile(const QString& id)
+{
+    if (id.startsWith(QLatin1Char('/')))
+        return id;
+    return Config::cartellaDipendenti() + QLatin1Char('/') + id;
+}
+
+bool Dipendente::idValido(const QString& id)
+{
+    return id.startsWith(QLatin1Char('/')) || FileSicuri::nomeSicuro(id);
+}
+
+QByteArray Dipendente::serializza(const DatiDipendente& d)
+{
+    Scrittore s;
+    for (const CampoTesto& c : kTestiAnagrafici)
+        s.riga(QLatin1String(c.chiave), d.*c.membro);
+    s.riga(QStringLiteral("nPeriodi"), QString::number(d.periodi.size()), true);
+    for (int i = 0; i < d.periodi.size(); ++i) {
+        const QString prefisso = QStringLiteral("periodo%1_").arg(i + 1);
+        s.riga(prefisso + QStringLiteral("entrata"), d.periodi.at(i).entrata);
+        s.riga(prefisso + QStringLiteral("uscita"), d.periodi.at(i).uscita);
+    }
+    s.riga(QStringLiteral("tipoContratto"), d.tipoContratto);
+    s.riga(QStringLiteral("mensilitaAggiuntive"), QString::number(d.mensilitaAggiuntive));
+    s.riga(QStringLiteral("gradoOccupazione"), QString::number(d.gradoOccupazione));
+    for (const CampoTesto& c : kTestiRapporto)
+        s.riga(QLatin1String(c.chiave), d.*c.membro);
+    s.riga(QStringLiteral("salarioMensile"), numero2(d.salarioMensile));
+    s.riga(QStringLiteral("lppManuale"), numero2(d.lppManuale));
+    s.riga(QStringLiteral("pagaOraria"), numero2(d.pagaOraria));
+    s.riga(QStringLiteral("tipoPaga"), QString::number(d.tipoPaga));
+    for (const CampoTesto& c : kTestiPagamento)
+        s.riga(QLatin1String(c.chiave), d.*c.membro);
+    s.riga(QStringLiteral("bancaEstera"), d.bancaEstera ? QStringLiteral("1") : QStringLiteral("0"));
+    s.riga(QStringLiteral("figli_count"), QString::number(d.figli.size()), true);
+    for (int i = 0; i < d.figli.size(); ++i) {
+        const Figlio& f = d.figli.at(i);
+        const QString prefisso = QStringLiteral("figlio%1_").arg(i);
+        for (const CampoFiglio& c : kCampiFiglio) {
+            const QString valore = c.tipo == TipoCampoFiglio::Testo
+                ? f.*c.testo
+                : (f.*c.flag ? QStringLiteral("1") : QStringLiteral("0"));
+            s.riga(prefisso + QLatin1String(c.chiave), valore);
+        }
+    }
+    for (auto it = d.extra.cbegin(); it != d.extra.cend(); ++it) {
+        // A key the record wrote itself, or one that would break the line
+        // format, is never written from the map.
+        if (s.scritte.contains(it.key()) || !chiaveScrivibile(it.key()))
+            continue;
+        s.riga(it.key(), it.value());
+    }
+    return s.testo.toUtf8();
+}
+
+DatiDipendente Dipendente::deserializza(const QByteArray& contenuto)
+{
+    DatiDipendente d;
+    QMap<QString, QString> resto;
+    QHash<QString, QString*> testi;
+    for (const CampoTesto& c : kTestiAnagrafici)
+        testi.insert(QLatin1String(c.chiave), &(d.*c.membro));
+    for (const CampoTesto& c : kTestiRapporto)
+        testi.insert(QLatin1String(c.chiave), &(d.*c.membro));
+    for (const CampoTesto& c : kTestiPagamento)
+        testi.insert(QLatin1String(c.chiave), &(d.*c.membro));
+    testi.insert(QStringLiteral("tipoContratto"), &d.tipoContratto);
+
+    const QString testo = QString::fromUtf8(contenuto);
+    const QStringList righe = testo.split(QLatin1Char('\n'));
+    for (QString riga : righe) {
+        if (riga.endsWith(QLatin1Char('\r')))
+            riga.chop(1);
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        if (uguale < 1)
+            continue;
+        const QString chiave = riga.left(uguale).trimmed();
+        const QString valore = riga.mid(uguale + 1);
+        if (QString* campo = testi.value(chiave, nullptr)) {
+            *campo = valore;
+        } else if (chiave == QLatin1String("mensilitaAggiuntive")) {
+            d.mensilitaAggiuntive = valore.toInt();
+        } else if (chiave == QLatin1String("gradoOccupazione")) {
+            d.gradoOccupazione = valore.toInt();
+        } else if (chiave == QLatin1String("tipoPaga")) {
+            d.tipoPaga = valore.toInt();
+        } else if (chiave == QLatin1String("salarioMensile")) {
+            d.salarioMensile = valore.toDouble();
+        } else if (chiave == QLatin1String("lppManuale")) {
+            d.lppManuale = valore.toDouble();
+        } else if (chiave == QLatin1String("pagaOraria")) {
+            d.pagaOraria = valore.toDouble();
+        } else if (chiave == QLatin1String("bancaEstera")) {
+            d.bancaEstera = valore == QLatin1String("1");
+        } else {
+            resto.insert(chiave, valore);
+        }
+    }
+
+    // Counts are bounded by what the file can hold: a file of n lines cannot
+    // describe more than n periods or children worth keeping.
+    const int limite = righe.size();
+
+    const int nFigli = qBound(0, resto.value(QStringLiteral("figli_count"), QStringLiteral("0")).toInt(), limite);
+    for (int i = 0; i < nFigli; ++i) {
+        Figlio f;
+        const QString prefisso = QStringLiteral("figlio%1_").arg(i);
+        for (const CampoFiglio& c : kCampiFiglio) {
+            const QString chiave = prefisso + QLatin1String(c.chiave);
+            const bool presente = resto.contains(chiave);
+            const QString valore = resto.take(chiave);
+            if (c.tipo == TipoCampoFiglio::Testo) {
+                f.*c.testo = valore;
+            } else {
+                f.*c.flag = presente ? valore == QLatin1String("1") : c.flag == &Figlio::viveConDipendente;
+            }
+        }
+        if (f.parentela.isEmpty())
+            f.parentela = QStringLiteral("F");
+        d.figli.append(f);
+    }
+    resto.remove(QStringLiteral("figli_count"));
+
+    const int nPeriodi = qBound(0, resto.value(QStringLiteral("nPeriodi"), QStringLiteral("0")).toInt(), limite);
+    for (int i = 1; i <= nPeriodi; ++i) {
+        PeriodoRapporto p;
+        p.entrata = resto.take(QStringLiteral("periodo%1_entrata").arg(i));
+        p.uscita = resto.take(QStringLiteral("periodo%1_uscita").arg(i));
+        d.periodi.append(p);
+    }
+    resto.remove(QStringLiteral("nPeriodi"));
+
+    // Older files carried only the date of hire.
+    if (d.periodi.isEmpty() && !resto.value(QStringLiteral("dataAssunzione")).isEmpty()) {
+        PeriodoRapporto p;
+        p.entrata = resto.take(QStringLiteral("dataAssunzione"));
+        d.periodi.append(p);
+    }
+    d.extra = resto;
+    return d;
+}
+
+bool Dipendente::carica(const QString& id, DatiDipendente& d)
+{
+    if (!idValido(id))
+        return false;
+    QByteArray contenuto;
+    if (!FileSicuri::leggi(percorsoFile(id), &contenuto))
+        return false;
+    d = deserializza(contenuto);
+    return true;
+}
+
+bool Dipendente::salva(const DatiDipendente& d, const QString& id)
+{
+    if (!idValido(id))
+        return false;
+    return FileSicuri::scrivi(percorsoFile(id), serializza(d));
+}
+
+QStringList Dipendente::elencoDipendenti(bool soloInForza)
+{
+    Q_UNUSED(soloInForza); // callers test inForza themselves
+    const QDir cartella(Config::cartellaDipendenti());
+    const QStringList nomi = cartella.entryList({QStringLiteral("*.txt")}, QDir::Files,
+                                                QDir::Name | QDir::IgnoreCase);
+    QStringList elenco;
+    for (const QString& nome : nomi) {
+        if (!nome.startsWith(QLatin1Char('_')))
+            elenco.append(nome);
+    }
+    return elenco;
+}
+
+QString Dipendente::etichetta(const QString& id)
+{
+    DatiDipendente d;
+    if (!carica(id, d)) {
+        QString nome = id;
+        if (nome.endsWith(QLatin1String(".txt")))
+            nome.chop(4);
+        return nome;
+    }
+    QString etichetta = d.cognome + QLatin1Char(' ') + d.nome;
+    if (!inForza(d, Orologio::oggi()))
+        etichetta += QStringLiteral(" (cessato)");
+    if (!d.numeroAVS.isEmpty())
+        etichetta = d.numeroAVS + QStringLiteral(" - ") + etichetta;
+    return etichetta;
+}
+
+bool Dipendente::elimina(const QString& id)
+{
+    if (!idValido(id))
+        return false;
+    QFile f(percorsoFile(id));
+    return f.exists() && f.remove();
+}
+
+bool Dipendente::validaAVS(const QString& numero)
+{
+    QString cifre;
+    for (const QChar c : numero) {
+        if (c != QLatin1Char('.') && c != QLatin1Char(' '))
+            cifre.append(c);
+    }
+    if (cifre.size() != 13)
+        return false;
+    for (const QChar c : cifre) {
+        if (!c.isDigit())
+            return false;
+    }
+    // EAN-13 check digit: the first twelve digits weighted 1, 3, 1, 3, ...
+    int somma = 0;
+    for (int i = 0; i < 12; ++i)
+        somma += cifre.at(i).digitValue() * (i % 2 == 0 ? 1 : 3);
+    return (10 - somma % 10) % 10 == cifre.at(12).digitValue();
+}
+
+bool Dipendente::inForza(const DatiDipendente& d, const QDate& data)
+{
+    for (const PeriodoRapporto& p : d.periodi) {
+        const QDate entrata = leggiData(p.entrata);
+        if (!entrata.isValid() || entrata > data)
+            continue;
+        const QDate uscita = leggiData(p.uscita);
+        if (p.uscita.isEmpty() || !uscita.isValid() || uscita >= data)
+            return true;
+    }
+    return false;
+}
+
+int Dipendente::mesiLavorati(const DatiDipendente& d, int anno)
+{
+    if (d.periodi.isEmpty())
+        return 12;
+    const QDate primo(anno, 1, 1);
+    const QDate ultimo(anno, 12, 31);
+    int mesi = 0;
+    for (const PeriodoRapporto& p : d.periodi) {
+        const QDate entrata = leggiData(p.entrata);
+        const QDate uscita = leggiData(p.uscita);
+        if (!entrata.isValid() || entrata > ultimo)
+            continue;
+        if (uscita.isValid() && uscita < primo)
+            continue;
+        const QDate inizio = qMax(entrata, primo);
+        const QDate fine = (!uscita.isValid() || uscita >= ultimo) ? ultimo : uscita;
+        if (fine < inizio)
+            continue;
+        mesi += (fine.year() * 12 + fine.month()) - (inizio.year() * 12 + inizio.month()) + 1;
+    }
+    return qMin(mesi, 12);
+}
+
+QString Dipendente::dataAssunzione(const DatiDipendente& d)
+{
+    return d.periodi.isEmpty() ? QString() : d.periodi.first().entrata;
+}
+
+void Dipendente::setDataAssunzione(DatiDipendente& d, const QString& data)
+{
+    if (d.periodi.isEmpty()) {
+        PeriodoRapporto p;
+        p.entrata = data;
+        d.periodi.append(p);
+    } else {
+        d.periodi.first().entrata = data;
+    }
+}

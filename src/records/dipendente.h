@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// One employment period; an empty exit means the employment lasts.
+struct PeriodoRapporto
+{
+    QString entrata; // "dd/MM/yyyy"
+    QString uscita;  // "dd/MM/yyyy" or empty
+
+    bool operator==(const PeriodoRapporto& o) const { return entrata == o.entrata && uscita == o.uscita; }
+};
+
+// One child of an employee: the facts the family allowances depend on.
+struct Figlio
+{
+    QString nome;
+    QString cognome;
+    QString dataNascita; // "dd/MM/yyyy"
+    QString sesso;
+    QString statoCivile;
+    QString nazionalita;
+    bool viveConDipendente = true;
+    QString residenzaSeNonConvive;
+    QString parentela = QStringLiteral("F"); // "F", "FC", "F/S", "A"
+    bool incapacitaGuadagno = false;
+    bool agliStudi = false;
+    QString corsoStudi;
+    QString fineCicloStudi;
+    bool redditoAVS = false;
+
+    bool operator==(const Figlio& o) const;
+};
+
+// The employee record, as stored in the employee file.
+struct DatiDipendente
+{
+    QString nome;
+    QString cognome;
+    QString dataNascita;
+    QString sesso;
+    QString statoCivile;
+    QString nazionalita;
+    QString indirizzo;
+    QString cap;
+    QString localita;
+    QString cantone;
+    QString numeroAVS;
+    QString permessoLavoro;
+    QList<PeriodoRapporto> periodi;
+    QString tipoContratto;
+    int mensilitaAggiuntive = 0;
+    int gradoOccupazione = 100;
+    QString professione;
+    QString statoCivileDal;
+    QString cellulare;
+    QString email;
+    QString attivitaPrincipaleSecondaria;
+    QString altriDatori;
+    QString prestazioniAIADINF;
+    QString attivitaIndipendente;
+    QString ccl;
+    QString categoriaCcl;
+    QList<Figlio> figli;
+    double salarioMensile = 0.0;
+    double lppManuale = 0.0;
+    double pagaOraria = 0.0;
+    int tipoPaga = 0; // 0 monthly salary, 1 hourly pay
+    QString modalitaPagamento; // "banca", "posta", "cash"
+    QString iban;
+    QString intestatarioConto;
+    QString banca;
+    QString bicSwift;
+    bool bancaEstera = false;
+    QMap<QString, QString> extra; // every other key of the file
+
+    bool operator==(const DatiDipendente& o) const;
+};
+
+// The employee store: one key=value file per employee in the current
+// company's employees folder; the file name is the employee's id.
+class Dipendente
+{
+public:
+    // An id beginning with "/" is a full path; any other id is a plain file
+    // name joined to the employees folder.
+    static QString percorsoFile(const QString& id);
+
+    // Whether the id may be used: a full path, or a plain name that stays
+    // inside the employees folder.
+    static bool idValido(const QString& id);
+
+    static bool carica(const QString& id, DatiDipendente& d);
+    static bool salva(const DatiDipendente& d, const QString& id);
+    static QStringList elencoDipendenti(bool soloInForza);
+    static QString etichetta(const QString& id);
+    static bool elimina(const QString& id);
+
+    static bool validaAVS(const QString& numero);
+    static bool inForza(const DatiDipendente& d, const QDate& data);
+    static int mesiLavorati(const DatiDipendente& d, int anno);
+    static QString dataAssunzione(const DatiDipendente& d);
+    static void setDataAssunzione(DatiDipendente& d, const QString& data);
+
+    // The record as the lines of its file, and back (used by carica/salva).
+    static QByteArray serializza(const DatiDipendente& d);
+    static DatiDipendente deserializza(const QByteArray& contenuto);
+};

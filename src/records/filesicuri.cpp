@@ -1,0 +1,67 @@
+#include "filesicuri.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace FileSicuri {
+
+bool scrivi(const QString& percorso, const QByteArray& contenuto)
+{
+    const QFileInfo info(percorso);
+    if (!QDir().mkpath(info.absolutePath()))
+        return false;
+    QSaveFile f(percorso);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(contenuto) != contenuto.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+bool aggiungi(const QString& percorso, const QByteArray& contenuto)
+{
+    const QFileInfo info(percorso);
+    QDir().mkpath(info.absolutePath());
+    QFile f(percorso);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const bool ok = f.write(contenuto) == contenuto.size();
+    return f.flush() && ok;
+}
+
+bool nomeSicuro(const QString& nome)
+{
+    if (nome.isEmpty() || nome == QLatin1String(".") || nome == QLatin1String(".."))
+        return false;
+    for (const QChar c : nome) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() == 0)
+            return false;
+    }
+    return true;
+}
+
+bool leggi(const QString& percorso, QByteArray* contenuto, qint64 limite)
+{
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    *contenuto = f.read(limite);
+    return true;
+}
+
+QString unaRiga(const QString& testo)
+{
+    QString r = testo;
+    for (QChar& c : r) {
+        const ushort u = c.unicode();
+        if (u == '\n' || u == '\r' || u == 0x0b || u == 0x0c || u == 0x85 || u == 0x2028 || u == 0x2029)
+            c = QLatin1Char(' ');
+    }
+    return r;
+}
+
+} // namespace FileSicuri

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+// The one place where the program shows warnings, questions and information.
+// Tests install a responder that records each message and answers it, so no
+// message box ever blocks a headless run.
+class Messaggi
+{
+public:
+    enum class Tipo { Avviso, Informazione, Domanda, Critico };
+
+    struct Richiesta
+    {
+        Tipo tipo;
+        QString titolo;
+        QString testo;
+        QMessageBox::StandardButtons pulsanti;
+        QMessageBox::StandardButton predefinito;
+    };
+
+    using Risponditore = std::function<QMessageBox::StandardButton(const Richiesta&)>;
+
+    static QMessageBox::StandardButton avviso(QWidget* parent, const QString& titolo, const QString& testo);
+    static QMessageBox::StandardButton informazione(QWidget* parent, const QString& titolo, const QString& testo);
+    static QMessageBox::StandardButton critico(QWidget* parent, const QString& titolo, const QString& testo);
+    static QMessageBox::StandardButton domanda(
+        QWidget* parent, const QString& titolo, const QString& testo,
+        QMessageBox::StandardButtons pulsanti = QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::StandardButton predefinito = QMessageBox::NoButton);
+
+    // A yes/no question; true for "Yes". The default button is "No" unless
+    // `predefinitoSi`.
+    static bool conferma(QWidget* parent, const QString& titolo, const QString& testo, bool predefinitoSi = false);
+
+    // Replaces the real message boxes; an empty function restores them.
+    static void setRisponditore(Risponditore r);
+
+private:
+    static QMessageBox::StandardButton mostra(QWidget* parent, const Richiesta& r);
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "messaggi.h"
+
+#include <functional>
+
+// Points HOME and the XDG folders into a fresh temporary folder before
+// anything reads them, so no test touches a real home folder.
+class AmbienteTest
+{
+public:
+    // Called once by VARDELLO_TEST_MAIN before the application object exists.
+    static void prepara();
+
+    // The temporary home folder of this test run.
+    static QString home();
+
+    // Removes everything below the temporary home and forgets every setting,
+    // so each test function starts as on a fresh machine.
+    static void svuota();
+
+    // Writes a file (creating its folder); for test data.
+    static void scrivi(const QString& percorso, const QByteArray& contenuto);
+    static QByteArray leggi(const QString& percorso);
+};
+
+// Records every message the program shows and answers it: questions with the
+// queued answers in order, else with the default button (No when none).
+class RegistroMessaggi
+{
+public:
+    RegistroMessaggi();
+    ~RegistroMessaggi();
+
+    void rispondi(QMessageBox::StandardButton risposta);
+    QList<Messaggi::Richiesta> richieste;
+
+    bool contiene(const QString& parteDelTesto) const;
+    QString ultimoTesto() const;
+    QString ultimoTitolo() const;
+
+    // Called for every message, before it is answered (to look at the screen).
+    std::function<void(const Messaggi::Richiesta&)> osservatore;
+
+private:
+    QList<QMessageBox::StandardButton> risposte;
+};
+
+// Runs `azione` on the next turn of the event loop: drives a modal dialog
+// that the test is about to exec().
+void quandoAperto(std::function<void()> azione, int ritardoMs = 0);
+
+// The first top-level dialog of the given class that is visible, or null.
+template <typename T>
+T* finestraAperta()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible())
+            return t;
+    }
+    return nullptr;
+}
+
+#define VARDELLO_TEST_MAIN(TestObject)                                  \
+    int main(int argc, char* argv[])                                    \
+    {                                                                   \
+        AmbienteTest::prepara();                                        \
+        QApplication app(argc, argv);                                   \
+        QCoreApplication::setApplicationName(QStringLiteral("vardello")); \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                        \
+        TestObject tc;                                                  \
+        QTEST_SET_MAIN_SOURCE_PATH                                      \
+        return QTest::qExec(&tc, argc, argv);                           \
+    }
