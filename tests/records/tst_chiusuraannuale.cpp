@@ -1,0 +1,220 @@
+#include "ambientetest.h"
+#include "chiusuraannuale.h"
+#include "config.h"
+#include "orologio.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+
+class TestChiusuraAnnuale : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString dati() { return Config::cartellaDati(); }
+    static void datiAnno();
+
+private slots:
+    void init()
+    {
+        AmbienteTest::svuota();
+        Orologio::imposta(QDateTime(QDate(2027, 1, 15), QTime(10, 30, 5)));
+    }
+
+    void chiudiERiapri();
+    void limitiAnno_data();
+    void limitiAnno();
+    void statoLetto_data();
+    void statoLetto();
+    void motivazione_data();
+    void motivazione();
+    void sigilloVuoto();
+    void sigilloCambia_data();
+    void sigilloCambia();
+    void ordineDelSigillo();
+    void noteSuPiuRighe();
+};
+
+void TestChiusuraAnnuale::datiAnno()
+{
+    AmbienteTest::scrivi(dati() + QStringLiteral("/paghe/Rossi_Mario/2026.ini"), "[1]\nnetto=4000\n");
+    AmbienteTest::scrivi(dati() + QStringLiteral("/paghe/Bianchi_Ugo/2026.ini"), "[1]\nnetto=3000\n");
+    AmbienteTest::scrivi(dati() + QStringLiteral("/paghe/Bianchi_Ugo/2025.ini"), "[1]\nnetto=2900\n");
+    AmbienteTest::scrivi(dati() + QStringLiteral("/variabili/Rossi_Mario_2026.ini"), "[Mese_1]\nacconti=0\n");
+    AmbienteTest::scrivi(dati() + QStringLiteral("/variabili/Rossi_Mario_2025.ini"), "[Mese_1]\nacconti=0\n");
+    AmbienteTest::scrivi(dati() + QStringLiteral("/datoteca_2026.ini"), "[AVS]\n");
+}
+
+void TestChiusuraAnnuale::chiudiERiapri()
+{
+    datiAnno();
+    QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(2026));
+    QString errore;
+    QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("  "), QStringLiteral(" fine anno "), &errore));
+    int n = 0;
+    const QString sigillo = ChiusuraAnnuale::calcolaImprontaAnno(2026, &n);
+    QCOMPARE(n, 4); // two pay histories, one variables file, the parameters (found twice, counted once)
+    QVERIFY(ChiusuraAnnuale::isAnnoChiuso(2026));
+
+    const QString stato = QString::fromUtf8(AmbienteTest::leggi(ChiusuraAnnuale::percorsoStatoAnno(2026)));
+    QCOMPARE(stato, QStringLiteral("anno=2026\nchiuso=1\ndataChiusura=2027-01-15T10:30:05\noperatore=Amministratore\n"
+                                   "note=fine anno\nfileSigillati=4\nsha256=%1\n").arg(sigillo));
+    const StatoEsercizio s = ChiusuraAnnuale::statoAnno(2026);
+    QCOMPARE(s.sha256, sigillo);
+    QCOMPARE(s.fileSigillati, 4);
+
+    QVERIFY(!ChiusuraAnnuale::chiudiAnno(2026, QString(), QString(), &errore));
+    QCOMPARE(errore, QStringLiteral("L'esercizio 2026 risulta già chiuso."));
+
+    QVERIFY(ChiusuraAnnuale::riapriAnno(2026, QStringLiteral("Pia"), QStringLiteral("  errore nel conteggio di marzo "), &errore));
+    const StatoEsercizio r = ChiusuraAnnuale::statoAnno(2026);
+    QVERIFY(!r.chiuso);
+    QVERIFY(r.sha256.isEmpty() && r.note.isEmpty() && r.dataChiusura.isEmpty());
+    QCOMPARE(r.operatore, QStringLiteral("Pia"));
+    QCOMPARE(QString::fromUtf8(AmbienteTest::leggi(ChiusuraAnnuale::percorsoStatoAnno(2026))),
+             QStringLiteral("anno=2026\nchiuso=0\ndataRiapertura=2027-01-15T10:30:05\noperatore=Pia\n"
+                            "motivazioneRiapertura=errore nel conteggio di marzo\nsha256Precedente=%1\n").arg(sigillo));
+    QVERIFY(!ChiusuraAnnuale::riapriAnno(2026, QString(), QStringLiteral("ancora una volta"), &errore));
+    QCOMPARE(errore, QStringLiteral("L'esercizio 2026 è già aperto."));
+
+    const QStringList audit = QString::fromUtf8(AmbienteTest::leggi(ChiusuraAnnuale::percorsoAudit())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(audit, (QStringList{
+        QStringLiteral("2027-01-15T10:30:05 | ANNO=2026 | AZIONE=CHIUSURA_ESERCIZIO | OPERATORE=Amministratore | SHA256=%1 | NOTE=File sigillati: 4. fine anno").arg(sigillo),
+        QStringLiteral("2027-01-15T10:30:05 | ANNO=2026 | AZIONE=RIAPERTURA_STRAORDINARIA | OPERATORE=Pia | SHA256=%1 | NOTE=errore nel conteggio di marzo").arg(sigillo)}));
+}
+
+void TestChiusuraAnnuale::limitiAnno_data()
+{
+    QTest::addColumn<int>("anno");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("1999") << 1999 << false;
+    QTest::newRow("2000") << 2000 << true;
+    QTest::newRow("2100") << 2100 << true;
+    QTest::newRow("2101") << 2101 << false;
+}
+
+void TestChiusuraAnnuale::limitiAnno()
+{
+    QFETCH(int, anno);
+    QFETCH(bool, ok);
+    QString errore;
+    QCOMPARE(ChiusuraAnnuale::chiudiAnno(anno, QString(), QString(), &errore), ok);
+    if (!ok)
+        QCOMPARE(errore, QStringLiteral("Anno non valido."));
+    QCOMPARE(ChiusuraAnnuale::isAnnoChiuso(anno), ok);
+}
+
+void TestChiusuraAnnuale::statoLetto_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("chiuso");
+    QTest::addColumn<int>("fileSigillati");
+    QTest::newRow("true, blanks") << QByteArray("  chiuso  =  TRUE  \n") << true << 0;
+    QTest::newRow("yes is open") << QByteArray("chiuso=si\n") << false << 0;
+    QTest::newRow("line starting with =") << QByteArray("=chiuso=1\n") << false << 0;
+    QTest::newRow("later line wins") << QByteArray("chiuso=1\nchiuso=0\n") << false << 0;
+    QTest::newRow("count not a number") << QByteArray("chiuso=1\nfileSigillati=tanti\n") << true << 0;
+    QTest::newRow("CRLF") << QByteArray("chiuso=1\r\nfileSigillati=3\r\n") << true << 3;
+}
+
+void TestChiusuraAnnuale::statoLetto()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, chiuso);
+    QFETCH(int, fileSigillati);
+    AmbienteTest::scrivi(ChiusuraAnnuale::percorsoStatoAnno(2030), file);
+    const StatoEsercizio s = ChiusuraAnnuale::statoAnno(2030);
+    QCOMPARE(s.anno, 2030);
+    QCOMPARE(s.chiuso, chiuso);
+    QCOMPARE(s.fileSigillati, fileSigillati);
+    QCOMPARE(ChiusuraAnnuale::isAnnoChiuso(2030), chiuso);
+    QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(0));
+    QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(-5));
+}
+
+void TestChiusuraAnnuale::motivazione_data()
+{
+    QTest::addColumn<QString>("motivo");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("four letters in blanks") << "    abcd     " << false;
+    QTest::newRow("five letters") << "abcde" << true;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestChiusuraAnnuale::motivazione()
+{
+    QFETCH(QString, motivo);
+    QFETCH(bool, ok);
+    QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("Ugo"), QString()));
+    QString errore;
+    QCOMPARE(ChiusuraAnnuale::riapriAnno(2026, QStringLiteral("Ugo"), motivo, &errore), ok);
+    QCOMPARE(ChiusuraAnnuale::isAnnoChiuso(2026), !ok);
+    if (!ok)
+        QCOMPARE(errore, QStringLiteral("Inserire una motivazione dettagliata (almeno 5 caratteri) per il registro di audit."));
+}
+
+void TestChiusuraAnnuale::sigilloVuoto()
+{
+    int n = -1;
+    const QString sigillo = ChiusuraAnnuale::calcolaImprontaAnno(2026, &n);
+    QCOMPARE(n, 0);
+    QCOMPARE(sigillo, QString::fromLatin1(QCryptographicHash::hash("KORMANTEL_ANNO_2026\n", QCryptographicHash::Sha256).toHex()));
+    QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QString(), QString()));
+}
+
+void TestChiusuraAnnuale::sigilloCambia_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("contenuto"); // empty: remove the file
+    QTest::addColumn<bool>("cambia");
+    QTest::newRow("one byte of a pay history") << "paghe/Rossi_Mario/2026.ini" << QByteArray("[1]\nnetto=4001\n") << true;
+    QTest::newRow("one byte of the variables") << "variabili/Rossi_Mario_2026.ini" << QByteArray("[Mese_1]\nacconti=1\n") << true;
+    QTest::newRow("new pay history") << "paghe/Verdi_Pia/2026.ini" << QByteArray("[2]\n") << true;
+    QTest::newRow("other year") << "paghe/Bianchi_Ugo/2025.ini" << QByteArray("[1]\nnetto=1\n") << false;
+    QTest::newRow("variables of another year") << "variabili/Rossi_Mario_2025.ini" << QByteArray("x") << false;
+    QTest::newRow("nested variables not sealed") << "variabili/vecchi/Rossi_Mario_2026.ini" << QByteArray("x") << false;
+}
+
+void TestChiusuraAnnuale::sigilloCambia()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, contenuto);
+    QFETCH(bool, cambia);
+    datiAnno();
+    QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QString(), QString()));
+    const QString sigillo = ChiusuraAnnuale::statoAnno(2026).sha256;
+    QCOMPARE(ChiusuraAnnuale::calcolaImprontaAnno(2026), sigillo);
+    AmbienteTest::scrivi(dati() + QLatin1Char('/') + file, contenuto);
+    QCOMPARE(ChiusuraAnnuale::calcolaImprontaAnno(2026) != sigillo, cambia);
+}
+
+void TestChiusuraAnnuale::ordineDelSigillo()
+{
+    datiAnno();
+    // The seal hashes the sorted full paths: datoteca_ before paghe/ before variabili/.
+    QByteArray atteso = "KORMANTEL_ANNO_2026\n";
+    for (const char* f : {"datoteca_2026.ini", "paghe/Bianchi_Ugo/2026.ini", "paghe/Rossi_Mario/2026.ini",
+                          "variabili/Rossi_Mario_2026.ini"}) {
+        atteso += QByteArray(f) + '\n' + AmbienteTest::leggi(dati() + QLatin1Char('/') + QLatin1String(f)) + "\n---\n";
+    }
+    QCOMPARE(ChiusuraAnnuale::calcolaImprontaAnno(2026),
+             QString::fromLatin1(QCryptographicHash::hash(atteso, QCryptographicHash::Sha256).toHex()));
+}
+
+void TestChiusuraAnnuale::noteSuPiuRighe()
+{
+    // A note or operator with line breaks cannot add keys to the state file.
+    QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("Ugo\nchiuso=0"), QStringLiteral("nota\nchiuso=0\r\nsha256=x")));
+    QVERIFY(ChiusuraAnnuale::isAnnoChiuso(2026));
+    const StatoEsercizio s = ChiusuraAnnuale::statoAnno(2026);
+    QCOMPARE(s.note, QStringLiteral("nota chiuso=0  sha256=x"));
+    QCOMPARE(s.sha256.size(), 64);
+    QVERIFY(ChiusuraAnnuale::riapriAnno(2026, QString(), QStringLiteral("motivo\nchiuso=1")));
+    QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(2026));
+    const QStringList audit = QString::fromUtf8(AmbienteTest::leggi(ChiusuraAnnuale::percorsoAudit())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(audit.size(), 2);
+}
+
+VARDELLO_TEST_MAIN(TestChiusuraAnnuale)
+#include "tst_chiusuraannuale.moc"

@@ -1,0 +1,433 @@
+#include "ambientetest.h"
+#include "config.h"
+#include "dipendente.h"
+#include "orologio.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QElapsedTimer>
+
+class TestDipendente : public QObject
+{
+    Q_OBJECT
+
+private:
+    static DatiDipendente completo();
+    static QStringList righe(const QString& id);
+
+private slots:
+    void init() { AmbienteTest::svuota(); }
+
+    void andataRitorno();
+    void ordineDelleRighe();
+    void fileStorici_data();
+    void fileStorici();
+    void idFuoriCartella_data();
+    void idFuoriCartella();
+    void percorsoAssoluto();
+    void contiAssurdi();
+    void byteCasuali();
+    void chiaviIniettate();
+    void scritturaFallitaLasciaIlVecchio();
+    void elenco();
+    void etichetta_data();
+    void etichetta();
+    void validaAVS_data();
+    void validaAVS();
+    void inForza_data();
+    void inForza();
+    void mesiLavorati_data();
+    void mesiLavorati();
+    void dataAssunzione();
+};
+
+DatiDipendente TestDipendente::completo()
+{
+    DatiDipendente d;
+    d.nome = QStringLiteral("Anna Maria");
+    d.cognome = QStringLiteral("Rota");
+    d.dataNascita = QStringLiteral("12/04/1985");
+    d.sesso = QStringLiteral("F");
+    d.statoCivile = QStringLiteral("coniugato");
+    d.nazionalita = QStringLiteral("Svizzera");
+    d.indirizzo = QStringLiteral("Via Nassa 5");
+    d.cap = QStringLiteral("6900");
+    d.localita = QStringLiteral("Lugano");
+    d.cantone = QStringLiteral("TI");
+    d.numeroAVS = QStringLiteral("756.1234.5678.97");
+    d.permessoLavoro = QStringLiteral("B");
+    d.periodi = {{QStringLiteral("01/03/2020"), QStringLiteral("31/12/2022")}, {QStringLiteral("01/02/2023"), QString()}};
+    d.tipoContratto = QStringLiteral("indeterminato");
+    d.mensilitaAggiuntive = 2;
+    d.gradoOccupazione = 80;
+    d.professione = QStringLiteral("Contabile");
+    d.statoCivileDal = QStringLiteral("01/06/2015");
+    d.cellulare = QStringLiteral("079 123 45 67");
+    d.email = QStringLiteral("anna@example.ch");
+    d.attivitaPrincipaleSecondaria = QStringLiteral("principale");
+    d.altriDatori = QStringLiteral("nessuno");
+    d.prestazioniAIADINF = QStringLiteral("no");
+    d.attivitaIndipendente = QStringLiteral("no");
+    d.ccl = QStringLiteral("Commercio");
+    d.categoriaCcl = QStringLiteral("B");
+    Figlio f;
+    f.nome = QStringLiteral("Luca");
+    f.cognome = QStringLiteral("Rota");
+    f.dataNascita = QStringLiteral("03/09/2012");
+    f.sesso = QStringLiteral("M");
+    f.viveConDipendente = false;
+    f.residenzaSeNonConvive = QStringLiteral("Milano");
+    f.parentela = QStringLiteral("FC");
+    f.agliStudi = true;
+    f.corsoStudi = QStringLiteral("Liceo");
+    f.fineCicloStudi = QStringLiteral("2031");
+    f.redditoAVS = true;
+    Figlio g;
+    g.nome = QStringLiteral("Sara");
+    g.incapacitaGuadagno = true;
+    d.figli = {f, g};
+    d.salarioMensile = 6250.5;
+    d.lppManuale = 120.25;
+    d.pagaOraria = 31.4;
+    d.tipoPaga = 1;
+    d.modalitaPagamento = QStringLiteral("banca");
+    d.iban = QStringLiteral("CH93 0076 2011 6238 5295 7");
+    d.intestatarioConto = QStringLiteral("Anna Maria Rota");
+    d.banca = QStringLiteral("Banca dello Stato");
+    d.bicSwift = QStringLiteral("BSCTCH22");
+    d.bancaEstera = true;
+    d.extra = {{QStringLiteral("telefono"), QStringLiteral("091 000 00 00")},
+               {QStringLiteral("codiceTariffa"), QStringLiteral("B2")},
+               {QStringLiteral("tabellaIF"), QStringLiteral("B")}};
+    return d;
+}
+
+QStringList TestDipendente::righe(const QString& id)
+{
+    return QString::fromUtf8(AmbienteTest::leggi(Dipendente::percorsoFile(id))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void TestDipendente::andataRitorno()
+{
+    const DatiDipendente d = completo();
+    QVERIFY(Dipendente::salva(d, QStringLiteral("Rota_Anna Maria.txt")));
+    DatiDipendente letto;
+    letto.nome = QStringLiteral("residuo di un altro");
+    QVERIFY(Dipendente::carica(QStringLiteral("Rota_Anna Maria.txt"), letto));
+    QVERIFY(letto == d);
+}
+
+void TestDipendente::ordineDelleRighe()
+{
+    QVERIFY(Dipendente::salva(completo(), QStringLiteral("x.txt")));
+    const QStringList r = righe(QStringLiteral("x.txt"));
+    QStringList chiavi;
+    for (const QString& riga : r)
+        chiavi << riga.section(QLatin1Char('='), 0, 0);
+    QStringList attese = {"nome", "cognome", "dataNascita", "sesso", "statoCivile", "nazionalita", "indirizzo",
+                          "cap", "localita", "cantone", "numeroAVS", "permessoLavoro", "nPeriodi",
+                          "periodo1_entrata", "periodo1_uscita", "periodo2_entrata", "tipoContratto",
+                          "mensilitaAggiuntive", "gradoOccupazione", "professione", "statoCivileDal", "cellulare",
+                          "email", "attivitaPrincipaleSecondaria", "altriDatori", "prestazioniAIADINF",
+                          "attivitaIndipendente", "ccl", "categoriaCcl", "salarioMensile", "lppManuale",
+                          "pagaOraria", "tipoPaga", "modalitaPagamento", "iban", "intestatarioConto", "banca",
+                          "bicSwift", "bancaEstera", "figli_count"};
+    const QStringList campiFiglio = {"nome", "cognome", "dataNascita", "sesso", "statoCivile", "nazionalita",
+                                     "viveConDipendente", "residenzaSeNonConvive", "parentela",
+                                     "incapacitaGuadagno", "agliStudi", "corsoStudi", "fineCicloStudi",
+                                     "redditoAVS"};
+    const QStringList vuotiSara = {"cognome", "dataNascita", "sesso", "statoCivile", "nazionalita",
+                                   "residenzaSeNonConvive", "corsoStudi", "fineCicloStudi"};
+    const QStringList vuotiLuca = {"statoCivile", "nazionalita"};
+    for (int i = 0; i < 2; ++i) {
+        for (const QString& c : campiFiglio) {
+            if ((i == 0 && vuotiLuca.contains(c)) || (i == 1 && vuotiSara.contains(c)))
+                continue;
+            attese << QStringLiteral("figlio%1_%2").arg(i).arg(c);
+        }
+    }
+    attese << "codiceTariffa" << "tabellaIF" << "telefono";
+    QCOMPARE(chiavi, attese);
+    QVERIFY(r.contains(QStringLiteral("salarioMensile=6250.50")));
+    QVERIFY(r.contains(QStringLiteral("nPeriodi=2")));
+    QVERIFY(r.contains(QStringLiteral("bancaEstera=1")));
+}
+
+void TestDipendente::fileStorici_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("periodi");
+    QTest::addColumn<QString>("entrata");
+    QTest::addColumn<int>("grado");
+    QTest::addColumn<QStringList>("righeAttese");
+    QTest::addColumn<QStringList>("righeAssenti");
+
+    QTest::newRow("date of hire only")
+        << QByteArray("nome=Ugo\r\ndataAssunzione=01/03/2020\r\n") << 1 << "01/03/2020" << 100
+        << QStringList{"nPeriodi=1", "periodo1_entrata=01/03/2020"} << QStringList{"dataAssunzione=01/03/2020"};
+    QTest::newRow("two periods, one present")
+        << QByteArray("nPeriodi=2\nperiodo1_entrata=01/01/2021\n") << 2 << "01/01/2021" << 100
+        << QStringList{"nPeriodi=2", "periodo1_entrata=01/01/2021"} << QStringList{"periodo2_entrata="};
+    QTest::newRow("degree not a number")
+        << QByteArray("gradoOccupazione=molto\n") << 0 << "" << 0
+        << QStringList{"gradoOccupazione=0"} << QStringList{};
+    QTest::newRow("malformed lines skipped")
+        << QByteArray("senza uguale\n=valore\n nome = Ugo\n") << 0 << "" << 100
+        << QStringList{"nome= Ugo"} << QStringList{"=valore"};
+}
+
+void TestDipendente::fileStorici()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, periodi);
+    QFETCH(QString, entrata);
+    QFETCH(int, grado);
+    QFETCH(QStringList, righeAttese);
+    QFETCH(QStringList, righeAssenti);
+
+    AmbienteTest::scrivi(Dipendente::percorsoFile(QStringLiteral("vecchio.txt")), file);
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(QStringLiteral("vecchio.txt"), d));
+    QCOMPARE(d.periodi.size(), periodi);
+    QCOMPARE(Dipendente::dataAssunzione(d), entrata);
+    QCOMPARE(d.gradoOccupazione, grado);
+    QVERIFY(Dipendente::salva(d, QStringLiteral("vecchio.txt")));
+    const QStringList r = righe(QStringLiteral("vecchio.txt"));
+    for (const QString& attesa : righeAttese)
+        QVERIFY2(r.contains(attesa), qPrintable(attesa));
+    for (const QString& assente : righeAssenti)
+        QVERIFY2(!r.contains(assente), qPrintable(assente));
+}
+
+void TestDipendente::idFuoriCartella_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::newRow("parent") << "../x.txt";
+    QTest::newRow("sub folder") << "a/b.txt";
+    QTest::newRow("backslash") << "a\\b.txt";
+    QTest::newRow("dot-dot") << "..";
+    QTest::newRow("dot") << ".";
+    QTest::newRow("empty") << "";
+}
+
+void TestDipendente::idFuoriCartella()
+{
+    QFETCH(QString, id);
+    const QString cartella = Config::cartellaDipendenti();
+    // A file that a careless path could reach.
+    AmbienteTest::scrivi(QFileInfo(cartella).absolutePath() + QStringLiteral("/x.txt"), "nome=Fuori\n");
+    const QByteArray prima = AmbienteTest::leggi(QFileInfo(cartella).absolutePath() + QStringLiteral("/x.txt"));
+
+    DatiDipendente d = completo();
+    QVERIFY(!Dipendente::salva(d, id));
+    QVERIFY(!Dipendente::carica(id, d));
+    QCOMPARE(d.nome, completo().nome);
+    QVERIFY(!Dipendente::elimina(id));
+    QCOMPARE(AmbienteTest::leggi(QFileInfo(cartella).absolutePath() + QStringLiteral("/x.txt")), prima);
+    QVERIFY(!QFileInfo::exists(cartella + QStringLiteral("/a")));
+}
+
+void TestDipendente::percorsoAssoluto()
+{
+    const QString percorso = AmbienteTest::home() + QStringLiteral("/altrove/Neri_Pia.txt");
+    DatiDipendente d;
+    d.nome = QStringLiteral("Pia");
+    QVERIFY(Dipendente::salva(d, percorso));
+    QCOMPARE(Dipendente::percorsoFile(percorso), percorso);
+    DatiDipendente letto;
+    QVERIFY(Dipendente::carica(percorso, letto));
+    QCOMPARE(letto.nome, QStringLiteral("Pia"));
+}
+
+void TestDipendente::contiAssurdi()
+{
+    AmbienteTest::scrivi(Dipendente::percorsoFile(QStringLiteral("enorme.txt")),
+                         "nome=Ugo\nnPeriodi=2000000000\nfigli_count=99999999\nperiodo1_entrata=01/01/2020\n");
+    QElapsedTimer t;
+    t.start();
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(QStringLiteral("enorme.txt"), d));
+    QVERIFY(t.elapsed() < 1000);
+    QVERIFY(d.periodi.size() <= 5);
+    QVERIFY(d.figli.size() <= 5);
+    QCOMPARE(d.periodi.first().entrata, QStringLiteral("01/01/2020"));
+}
+
+void TestDipendente::byteCasuali()
+{
+    QByteArray rumore(8192, '\0');
+    auto* gen = QRandomGenerator::global();
+    for (char& c : rumore)
+        c = char(gen->bounded(256));
+    AmbienteTest::scrivi(Dipendente::percorsoFile(QStringLiteral("rumore.txt")), rumore);
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(QStringLiteral("rumore.txt"), d));
+    QVERIFY(Dipendente::salva(d, QStringLiteral("rumore.txt")));
+    DatiDipendente di_nuovo;
+    QVERIFY(Dipendente::carica(QStringLiteral("rumore.txt"), di_nuovo));
+}
+
+void TestDipendente::chiaviIniettate()
+{
+    DatiDipendente d;
+    d.nome = QStringLiteral("Ugo\nsalarioMensile=99999");
+    d.cognome = QStringLiteral("Neri\r\nbancaEstera=1");
+    d.extra.insert(QStringLiteral("nota"), QStringLiteral("riga1\nnome=Falso"));
+    d.extra.insert(QStringLiteral("chiave=iniettata"), QStringLiteral("x"));
+    d.extra.insert(QStringLiteral("a\nsalarioMensile"), QStringLiteral("5"));
+    d.extra.insert(QStringLiteral("nome"), QStringLiteral("Doppione"));
+    d.extra.insert(QStringLiteral("nPeriodi"), QStringLiteral("7"));
+    d.salarioMensile = 100;
+    QVERIFY(Dipendente::salva(d, QStringLiteral("n.txt")));
+    DatiDipendente letto;
+    QVERIFY(Dipendente::carica(QStringLiteral("n.txt"), letto));
+    QCOMPARE(letto.nome, QStringLiteral("Ugo salarioMensile=99999"));
+    QCOMPARE(letto.cognome, QStringLiteral("Neri  bancaEstera=1"));
+    QCOMPARE(letto.salarioMensile, 100.0);
+    QVERIFY(!letto.bancaEstera);
+    QCOMPARE(letto.periodi.size(), 0);
+    QCOMPARE(letto.extra.value(QStringLiteral("nota")), QStringLiteral("riga1 nome=Falso"));
+    QCOMPARE(letto.extra.size(), 1);
+}
+
+void TestDipendente::scritturaFallitaLasciaIlVecchio()
+{
+    DatiDipendente d = completo();
+    QVERIFY(Dipendente::salva(d, QStringLiteral("r.txt")));
+    const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(QStringLiteral("r.txt")));
+    // A read-only folder refuses the new file; the old one stays whole.
+    const QString cartella = Config::cartellaDipendenti();
+    QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    d.nome = QStringLiteral("Cambiato");
+    const bool scritto = Dipendente::salva(d, QStringLiteral("r.txt"));
+    QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (scritto)
+        QSKIP("running with privileges that ignore folder permissions");
+    QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(QStringLiteral("r.txt"))), prima);
+}
+
+void TestDipendente::elenco()
+{
+    const QString c = Config::cartellaDipendenti();
+    for (const char* nome : {"Zeta_A.txt", "beta_B.txt", "_modello.txt", "Alfa_C.TXT", "note.csv", ".nascosto.txt"})
+        AmbienteTest::scrivi(c + QLatin1Char('/') + QLatin1String(nome), "nome=x\n");
+    QDir().mkpath(c + QStringLiteral("/cartella.txt"));
+    const QStringList attesi = {"Alfa_C.TXT", "beta_B.txt", "Zeta_A.txt"};
+    QCOMPARE(Dipendente::elencoDipendenti(false), attesi);
+    QCOMPARE(Dipendente::elencoDipendenti(true), attesi);
+}
+
+void TestDipendente::etichetta_data()
+{
+    QTest::addColumn<QString>("avs");
+    QTest::addColumn<QString>("uscita");
+    QTest::addColumn<QString>("attesa");
+    QTest::newRow("in service") << "" << "" << "Rossi Mario";
+    QTest::newRow("former, with AVS") << "756.0000.0000.02" << "31/12/2025"
+                                      << "756.0000.0000.02 - Rossi Mario (cessato)";
+}
+
+void TestDipendente::etichetta()
+{
+    QFETCH(QString, avs);
+    QFETCH(QString, uscita);
+    QFETCH(QString, attesa);
+    Orologio::imposta(QDateTime(QDate(2026, 6, 1), QTime(9, 0)));
+    DatiDipendente d;
+    d.nome = QStringLiteral("Mario");
+    d.cognome = QStringLiteral("Rossi");
+    d.numeroAVS = avs;
+    d.periodi = {{QStringLiteral("01/01/2020"), uscita}};
+    QVERIFY(Dipendente::salva(d, QStringLiteral("Rossi_Mario.txt")));
+    QCOMPARE(Dipendente::etichetta(QStringLiteral("Rossi_Mario.txt")), attesa);
+    QCOMPARE(Dipendente::etichetta(QStringLiteral("Manca_Del_Tutto.txt")), QStringLiteral("Manca_Del_Tutto"));
+}
+
+void TestDipendente::validaAVS_data()
+{
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<bool>("valido");
+    QTest::newRow("valid") << "756.9217.0769.85" << true;
+    QTest::newRow("valid, blanks and dots anywhere") << " 756 92.17.0769 85 " << true;
+    QTest::newRow("wrong check digit") << "756.9217.0769.84" << false;
+    QTest::newRow("example of the card") << "756.1111.2222.33" << false;
+    QTest::newRow("valid, 1111-2222") << "756.1111.2222.39" << true;
+    QTest::newRow("12 digits") << "756.9217.0769.8" << false;
+    QTest::newRow("14 digits") << "756.9217.0769.851" << false;
+    QTest::newRow("letter") << "756.9217.0769.8A" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("٧٥٦٩٢١٧٠٧٦٩٨٥") << true;
+}
+
+void TestDipendente::validaAVS()
+{
+    QFETCH(QString, numero);
+    QFETCH(bool, valido);
+    QCOMPARE(Dipendente::validaAVS(numero), valido);
+}
+
+void TestDipendente::inForza_data()
+{
+    QTest::addColumn<QString>("entrata");
+    QTest::addColumn<QString>("uscita");
+    QTest::addColumn<QDate>("data");
+    QTest::addColumn<bool>("attesa");
+    QTest::newRow("last day") << "01/01/2024" << "31/03/2024" << QDate(2024, 3, 31) << true;
+    QTest::newRow("day after") << "01/01/2024" << "31/03/2024" << QDate(2024, 4, 1) << false;
+    QTest::newRow("before entry") << "01/01/2024" << "" << QDate(2023, 12, 31) << false;
+    QTest::newRow("exit not a date") << "01/01/2024" << "presto" << QDate(2030, 1, 1) << true;
+    QTest::newRow("entry not a date") << "1.1.2024" << "" << QDate(2025, 1, 1) << false;
+}
+
+void TestDipendente::inForza()
+{
+    QFETCH(QString, entrata);
+    QFETCH(QString, uscita);
+    QFETCH(QDate, data);
+    QFETCH(bool, attesa);
+    DatiDipendente d;
+    QVERIFY(!Dipendente::inForza(d, data));
+    d.periodi = {{entrata, uscita}};
+    QCOMPARE(Dipendente::inForza(d, data), attesa);
+}
+
+void TestDipendente::mesiLavorati_data()
+{
+    QTest::addColumn<QStringList>("periodi"); // entrata,uscita pairs
+    QTest::addColumn<int>("mesi");
+    QTest::newRow("no periods") << QStringList{} << 12;
+    QTest::newRow("mid March to mid May") << QStringList{"15/03/2024", "10/05/2024"} << 3;
+    QTest::newRow("entered the year before") << QStringList{"20/12/2023", ""} << 12;
+    QTest::newRow("same months twice, capped")
+        << QStringList{"01/01/2024", "30/09/2024", "01/01/2024", "30/09/2024"} << 12;
+    QTest::newRow("overlap summed") << QStringList{"01/01/2024", "31/03/2024", "01/03/2024", "30/04/2024"} << 5;
+    QTest::newRow("left before the year") << QStringList{"01/01/2020", "31/12/2023"} << 0;
+    QTest::newRow("enters after the year") << QStringList{"01/01/2025", ""} << 0;
+}
+
+void TestDipendente::mesiLavorati()
+{
+    QFETCH(QStringList, periodi);
+    QFETCH(int, mesi);
+    DatiDipendente d;
+    for (int i = 0; i + 1 < periodi.size(); i += 2)
+        d.periodi.append({periodi.at(i), periodi.at(i + 1)});
+    QCOMPARE(Dipendente::mesiLavorati(d, 2024), mesi);
+}
+
+void TestDipendente::dataAssunzione()
+{
+    DatiDipendente d;
+    QCOMPARE(Dipendente::dataAssunzione(d), QString());
+    Dipendente::setDataAssunzione(d, QStringLiteral("01/05/2022"));
+    QCOMPARE(d.periodi.size(), 1);
+    QCOMPARE(d.periodi.first().uscita, QString());
+    d.periodi.append({QStringLiteral("01/01/2024"), QString()});
+    Dipendente::setDataAssunzione(d, QStringLiteral("02/05/2022"));
+    QCOMPARE(d.periodi.size(), 2);
+    QCOMPARE(Dipendente::dataAssunzione(d), QStringLiteral("02/05/2022"));
+}
+
+VARDELLO_TEST_MAIN(TestDipendente)
+#include "tst_dipendente.moc"
