@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+// One employee's holiday days per calendar year, in the INI file
+// ~/.vardello_dati/ferie/<key>.ini, one group per year.
+class Ferie
+{
+public:
+    struct AnnoFerie
+    {
+        int legaliDiritto = 25;
+        int legaliPrese = 0;
+        int regalateDiritto = 0;
+        int regalatePrese = 0;
+        int aggiuntiveDiritto = 0;
+        int aggiuntivePrese = 0;
+        QString dataCessazione;
+        int giorniLavorati = 0;
+    };
+
+    explicit Ferie(const QString& chiave);
+
+    int annoCorrente() const { return m_anno; }
+    void setAnnoCorrente(int anno) { m_anno = anno; }
+
+    static QString cartellaFerie();
+    // The employee's holiday file; empty when the key would leave the folder.
+    QString percorsoFile() const;
+
+    AnnoFerie leggiAnno(int anno) const;
+    void scriviAnno(int anno, const AnnoFerie& a) const;
+
+    int saldoLegali() const;
+    int saldoRegalate() const;
+    int saldoAggiuntive() const;
+    int saldoTotale() const;
+    double proRataLegali(int giorni) const;
+
+private:
+    QString m_chiave;
+    int m_anno;
+};

@@ -1,0 +1,102 @@
+#include "ambientetest.h"
+#include "ferie.h"
+
+#include <QFileInfo>
+
+class TestFerie : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { AmbienteTest::svuota(); }
+
+    void senzaFile();
+    void saldi_data();
+    void saldi();
+    void proRata_data();
+    void proRata();
+    void altriAnniIntatti();
+    void chiaveFuoriCartella();
+};
+
+void TestFerie::senzaFile()
+{
+    Ferie f(QStringLiteral("Rossi_Mario"));
+    f.setAnnoCorrente(2026);
+    const Ferie::AnnoFerie a = f.leggiAnno(2026);
+    QCOMPARE(a.legaliDiritto, 25);
+    QCOMPARE(a.legaliPrese + a.regalateDiritto + a.aggiuntiveDiritto + a.giorniLavorati, 0);
+    QCOMPARE(f.saldoTotale(), 25);
+    QVERIFY(QFileInfo(AmbienteTest::home() + QStringLiteral("/.vardello_dati/ferie")).isDir());
+}
+
+void TestFerie::saldi_data()
+{
+    QTest::addColumn<QByteArray>("gruppo");
+    QTest::addColumn<int>("legali");
+    QTest::addColumn<int>("totale");
+    QTest::newRow("other year only") << QByteArray("[2025]\nlegaliPrese=10\n") << 25 << 25;
+    QTest::newRow("more taken than due")
+        << QByteArray("[2026]\nlegaliDiritto=20\nlegaliPrese=22\nregalateDiritto=2\naggiuntivePrese=1\n") << -2 << -1;
+    QTest::newRow("not a number") << QByteArray("[2026]\nlegaliPrese=tanti\n") << 25 << 25;
+}
+
+void TestFerie::saldi()
+{
+    QFETCH(QByteArray, gruppo);
+    QFETCH(int, legali);
+    QFETCH(int, totale);
+    Ferie f(QStringLiteral("Rossi_Mario"));
+    f.setAnnoCorrente(2026);
+    AmbienteTest::scrivi(f.percorsoFile(), gruppo);
+    QCOMPARE(f.saldoLegali(), legali);
+    QCOMPARE(f.saldoTotale(), totale);
+}
+
+void TestFerie::proRata_data()
+{
+    QTest::addColumn<int>("giorni");
+    QTest::addColumn<double>("attesa");
+    QTest::newRow("182 days") << 182 << 182 * 25 / 365.0;
+    QTest::newRow("364 days") << 364 << 364 * 25 / 365.0;
+    QTest::newRow("365 days") << 365 << 25.0;
+    QTest::newRow("0 days") << 0 << 25.0;
+    QTest::newRow("negative") << -3 << 25.0;
+}
+
+void TestFerie::proRata()
+{
+    QFETCH(int, giorni);
+    QFETCH(double, attesa);
+    Ferie f(QStringLiteral("x"));
+    QVERIFY(qFuzzyCompare(f.proRataLegali(giorni), attesa));
+}
+
+void TestFerie::altriAnniIntatti()
+{
+    Ferie f(QStringLiteral("Bianchi_Ugo"));
+    Ferie::AnnoFerie vecchio;
+    vecchio.legaliPrese = 7;
+    vecchio.dataCessazione = QStringLiteral("30/06/2025");
+    f.scriviAnno(2025, vecchio);
+    Ferie::AnnoFerie nuovo;
+    nuovo.legaliDiritto = 30;
+    nuovo.giorniLavorati = 200;
+    f.scriviAnno(2026, nuovo);
+    const Ferie::AnnoFerie letto = f.leggiAnno(2025);
+    QCOMPARE(letto.legaliPrese, 7);
+    QCOMPARE(letto.dataCessazione, QStringLiteral("30/06/2025"));
+    QCOMPARE(f.leggiAnno(2026).giorniLavorati, 200);
+}
+
+void TestFerie::chiaveFuoriCartella()
+{
+    Ferie f(QStringLiteral("../fuori"));
+    QVERIFY(f.percorsoFile().isEmpty());
+    f.scriviAnno(2026, Ferie::AnnoFerie());
+    QVERIFY(!QFileInfo::exists(AmbienteTest::home() + QStringLiteral("/.vardello_dati/fuori.ini")));
+    QCOMPARE(f.leggiAnno(2026).legaliDiritto, 25);
+}
+
+VARDELLO_TEST_MAIN(TestFerie)
+#include "tst_ferie.moc"
