@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+class QPrinter;
+class QPainter;
+
+// The content of one monthly pay slip as ready-made texts and rows, drawn on
+// one A4 portrait page. Computes nothing of the pay: only the subtotal and the
+// holiday weeks when none are given, and the signs and formats it shows.
+class FoglioPaga
+{
+    Q_DECLARE_TR_FUNCTIONS(FoglioPaga)
+
+public:
+    struct Voce
+    {
+        QString descrizione;
+        QString imponibile;
+        QString aliquota;
+        double importo = 0.0;
+    };
+
+    QString azienda;
+    QString aziendaIndirizzo;
+    QString aziendaLocalita;
+    QString dipendente;
+    QString dipendenteIndirizzo;
+    QString dipendenteLocalita;
+    QString dataNascita;
+    QString numeroAVS;
+    QString dataEntrata;
+    QString dataUscita;
+    QString mese;
+    QString luogoData;
+    QList<Voce> vociLorde;
+    double totaleLordo = 0.0;
+    QList<Voce> deduzioni;
+    double totaleDeduzioni = 0.0;
+    double totaleParziale = 0.0;
+    QList<Voce> altreVoci;
+    double importoVersato = 0.0;
+    QString banca;
+    QString iban;
+    double settimaneVacanze = 0.0;
+    double giorniVacanzeAnno = 0.0;
+    double vacanzePrese = 0.0;
+    double riportoVacanze = 0.0;
+    double saldoVacanze = 0.0;
+    double vacanzeMaturate = 0.0;
+    double importoContanti = 0.0;
+    QString comunicazioni;
+
+    // Draws the slip on the printer, one page, with a painter of its own.
+    void disegnaSu(QPrinter& printer) const;
+    // Writes the slip as an A4 PDF with zero margins. True only when the PDF
+    // was written and is not empty.
+    bool stampaPdf(const QString& percorso) const;
+    // The slip has no HTML form.
+    QString generaHtml() const { return QString(); }
+
+    // "SFr. " and the amount in the Swiss German format, "SFr. -" below 0.005.
+    static QString testoImporto(double importo);
+    // "SFr. " and the amount, never the dash.
+    static QString testoTotale(double importo);
+    // The subtotal the slip shows.
+    double parzialeMostrato() const;
+    // The label of the payment box.
+    QString etichettaVersamento() const;
+
+    // The Italian month name ("gennaio" .. "dicembre") and the year.
+    static QString nomeMese(int mese, int anno);
+
+private:
+    void disegna(QPainter& p) const;
+};
