@@ -1,0 +1,266 @@
+#include "storicostipendi.h"
+
+#include "config.h"
+#include "dipendente.h"
+#include "filesicuri.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
+
+namespace {
+
+using Par = double ParametriPeriodo::*;
+using Ris = double RisultatiPeriodo::*;
+
+const std::pair<const char*, Par> kParametri[] = {
+    {"avsDip", &ParametriPeriodo::avsDip}, {"avsDat", &ParametriPeriodo::avsDat},
+    {"adDip", &ParametriPeriodo::adDip}, {"adDat", &ParametriPeriodo::adDat},
+    {"cafDip", &ParametriPeriodo::cafDip}, {"cafDat", &ParametriPeriodo::cafDat},
+    {"lainfDip", &ParametriPeriodo::lainfDip}, {"lainfDat", &ParametriPeriodo::lainfDat},
+    {"igm", &ParametriPeriodo::igm}, {"lppAliquota", &ParametriPeriodo::lppAliquota},
+    {"massimaleAD", &ParametriPeriodo::massimaleAD}, {"massimaleLAINF", &ParametriPeriodo::massimaleLAINF},
+    {"lppSoglia", &ParametriPeriodo::lppSoglia}, {"lppDeduzione", &ParametriPeriodo::lppDeduzione},
+    {"lppMax", &ParametriPeriodo::lppMax},
+};
+
+const std::pair<const char*, Ris> kRisultati[] = {
+    {"lordo", &RisultatiPeriodo::lordo}, {"avs", &RisultatiPeriodo::avs}, {"ad", &RisultatiPeriodo::ad},
+    {"caf", &RisultatiPeriodo::caf}, {"lainf", &RisultatiPeriodo::lainf}, {"igm", &RisultatiPeriodo::igm},
+    {"lpp", &RisultatiPeriodo::lpp}, {"imposta", &RisultatiPeriodo::imposta},
+    {"totaleContributiDip", &RisultatiPeriodo::totaleContributiDip},
+    {"totaleContributiDat", &RisultatiPeriodo::totaleContributiDat}, {"netto", &RisultatiPeriodo::netto},
+};
+
+using Flag = bool MovimentoStipendio::*;
+const std::pair<const char*, Flag> kFlag[] = {
+    {"soggettoAVS", &MovimentoStipendio::soggettoAVS},
+    {"soggettoAD", &MovimentoStipendio::soggettoAD},
+    {"applicaMassimaleAD", &MovimentoStipendio::applicaMassimaleAD},
+    {"soggettoCAF", &MovimentoStipendio::soggettoCAF},
+    {"soggettoLAINF", &MovimentoStipendio::soggettoLAINF},
+    {"applicaMassimaleLAINF", &MovimentoStipendio::applicaMassimaleLAINF},
+    {"soggettoLPP", &MovimentoStipendio::soggettoLPP},
+    {"soggettoIF", &MovimentoStipendio::soggettoIF},
+};
+
+QString due(double v)
+{
+    return QString::number(v, 'f', 2);
+}
+
+QString uno(bool b)
+{
+    return b ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+QString StoricoStipendi::percorsoFile(const QString& id)
+{
+    const QString cartella = Config::cartellaDati() + QStringLiteral("/stipendi");
+    QDir().mkpath(cartella);
+    const QString nome = QFileInfo(id).fileName();
+    const int punto = nome.lastIndexOf(QLatin1Char('.'));
+    QString base = punto > 0 ? nome.left(punto) : (punto == 0 ? QString() : nome);
+    if (base.isEmpty())
+        base = id;
+    if (!FileSicuri::nomeSicuro(base))
+        return QString();
+    return cartella + QLatin1Char('/') + base + QStringLiteral(".txt");
+}
+
+QByteArray StoricoStipendi::serializza(const QVector<PeriodoStipendio>& v)
+{
+    QString testo;
+    auto riga = [&testo](const QString& chiave, const QString& valore) {
+        // A text on one line: a line break can never start another key.
+        testo += chiave + QLatin1Char('=') + FileSicuri::unaRiga(valore) + QLatin1Char('\n');
+    };
+    for (int n = 0; n < v.size(); ++n) {
+        const PeriodoStipendio& p = v.at(n);
+        const QString pre = QStringLiteral("periodo%1.").arg(n + 1);
+        riga(pre + QStringLiteral("dataInizio"), p.dataInizio);
+        riga(pre + QStringLiteral("dataFine"), p.dataFine);
+        riga(pre + QStringLiteral("note"), p.note);
+        riga(pre + QStringLiteral("tipoPaga"), QString::number(p.tipoPaga));
+        riga(pre + QStringLiteral("salarioMensile"), due(p.salarioMensile));
+        riga(pre + QStringLiteral("pagaOraria"), due(p.pagaOraria));
+        riga(pre + QStringLiteral("oreMensili"), due(p.oreMensili));
+        riga(pre + QStringLiteral("mensilita"), QString::number(p.mensilita));
+        riga(pre + QStringLiteral("dip.eta"), QString::number(p.dip.eta));
+        riga(pre + QStringLiteral("dip.cantone"), p.dip.cantone);
+        riga(pre + QStringLiteral("dip.tabellaIF"), p.dip.tabellaIF);
+        riga(pre + QStringLiteral("dip.figli"), QString::number(p.dip.figli));
+        riga(pre + QStringLiteral("dip.statoCivile"), p.dip.statoCivile);
+        riga(pre + QStringLiteral("dip.sesso"), p.dip.sesso);
+        for (const auto& c : kParametri)
+            riga(pre + QStringLiteral("par.") + QLatin1String(c.first), QString::number(p.par.*c.second, 'g', 6));
+        for (const auto& c : kRisultati)
+            riga(pre + QStringLiteral("ris.") + QLatin1String(c.first), due(p.ris.*c.second));
+        for (int m = 0; m < p.movimenti.size(); ++m) {
+            const MovimentoPeriodo& mv = p.movimenti.at(m);
+            const QString pm = pre + QStringLiteral("movimento%1.").arg(m + 1);
+            riga(pm + QStringLiteral("data"), mv.data);
+            riga(pm + QStringLiteral("tipo"), mv.tipo);
+            riga(pm + QStringLiteral("importo"), due(mv.importo));
+            riga(pm + QStringLiteral("categoriaCertificato"), QString::number(mv.categoriaCertificato));
+            for (const auto& f : kFlag)
+                riga(pm + QLatin1String(f.first), uno(mv.*f.second));
+            riga(pm + QStringLiteral("descrizione"), mv.descrizione);
+        }
+    }
+    return testo.toUtf8();
+}
+
+QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& contenuto)
+{
+    QMap<int, PeriodoStipendio> periodi;
+    QMap<int, QMap<int, MovimentoPeriodo>> movimenti;
+    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    for (const QString& r : righe) {
+        const QString riga = r.trimmed();
+        if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
+            continue;
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        if (uguale < 0)
+            continue;
+        const QString chiave = riga.left(uguale).trimmed();
+        const QString valore = riga.mid(uguale + 1).trimmed();
+        if (!chiave.startsWith(QLatin1String("periodo")))
+            continue;
+        const int punto = chiave.indexOf(QLatin1Char('.'));
+        if (punto < 0)
+            continue;
+        const int n = chiave.mid(7, punto - 7).toInt();
+        const QString sotto = chiave.mid(punto + 1);
+
+        if (sotto.startsWith(QLatin1String("movimento"))) {
+            const int p2 = sotto.indexOf(QLatin1Char('.'));
+            if (p2 < 0)
+                continue;
+            const int m = sotto.mid(9, p2 - 9).toInt();
+            const QString campo = sotto.mid(p2 + 1);
+            MovimentoPeriodo& mv = movimenti[n][m];
+            if (campo == QLatin1String("data"))
+                mv.data = valore;
+            else if (campo == QLatin1String("tipo"))
+                mv.tipo = valore;
+            else if (campo == QLatin1String("descrizione"))
+                mv.descrizione = valore;
+            else if (campo == QLatin1String("importo"))
+                mv.importo = valore.toDouble();
+            else if (campo == QLatin1String("categoriaCertificato"))
+                mv.categoriaCertificato = valore.toInt();
+            else {
+                for (const auto& f : kFlag) {
+                    if (campo == QLatin1String(f.first))
+                        mv.*f.second = valore == QLatin1String("1");
+                }
+            }
+            continue;
+        }
+
+        PeriodoStipendio& p = periodi[n];
+        if (sotto == QLatin1String("dataInizio")) p.dataInizio = valore;
+        else if (sotto == QLatin1String("dataFine")) p.dataFine = valore;
+        else if (sotto == QLatin1String("note")) p.note = valore;
+        else if (sotto == QLatin1String("tipoPaga")) p.tipoPaga = valore.toInt();
+        else if (sotto == QLatin1String("mensilita")) p.mensilita = valore.toInt();
+        else if (sotto == QLatin1String("salarioMensile")) p.salarioMensile = valore.toDouble();
+        else if (sotto == QLatin1String("pagaOraria")) p.pagaOraria = valore.toDouble();
+        else if (sotto == QLatin1String("oreMensili")) p.oreMensili = valore.toDouble();
+        else if (sotto == QLatin1String("dip.eta")) p.dip.eta = valore.toInt();
+        else if (sotto == QLatin1String("dip.cantone")) p.dip.cantone = valore;
+        else if (sotto == QLatin1String("dip.tabellaIF")) p.dip.tabellaIF = valore;
+        else if (sotto == QLatin1String("dip.figli")) p.dip.figli = valore.toInt();
+        else if (sotto == QLatin1String("dip.statoCivile")) p.dip.statoCivile = valore;
+        else if (sotto == QLatin1String("dip.sesso")) p.dip.sesso = valore;
+        else if (sotto.startsWith(QLatin1String("par."))) {
+            // The parameters come back as they were written, so a load and
+            // save keeps what the period was computed with.
+            for (const auto& c : kParametri) {
+                if (sotto.mid(4) == QLatin1String(c.first))
+                    p.par.*c.second = valore.toDouble();
+            }
+        } else if (sotto.startsWith(QLatin1String("ris."))) {
+            for (const auto& c : kRisultati) {
+                if (sotto.mid(4) == QLatin1String(c.first))
+                    p.ris.*c.second = valore.toDouble();
+            }
+        }
+    }
+
+    QVector<PeriodoStipendio> v;
+    for (auto it = periodi.begin(); it != periodi.end(); ++it) {
+        PeriodoStipendio p = it.value();
+        const QMap<int, MovimentoPeriodo> mv = movimenti.value(it.key());
+        for (const MovimentoPeriodo& m : mv)
+            p.movimenti.append(m);
+        v.append(p);
+    }
+    return v;
+}
+
+bool StoricoStipendi::carica(const QString& id, QVector<PeriodoStipendio>& v)
+{
+    v.clear();
+    const QString percorso = percorsoFile(id);
+    QByteArray contenuto;
+    if (percorso.isEmpty() || !FileSicuri::leggi(percorso, &contenuto))
+        return false;
+    v = deserializza(contenuto);
+    return true;
+}
+
+bool StoricoStipendi::salva(const QString& id, const QVector<PeriodoStipendio>& v)
+{
+    const QString percorso = percorsoFile(id);
+    return !percorso.isEmpty() && FileSicuri::scrivi(percorso, serializza(v));
+}
+
+void StoricoStipendi::aggiornaMensilita(QVector<PeriodoStipendio>& v, int mensilita)
+{
+    for (PeriodoStipendio& p : v)
+        p.mensilita = mensilita;
+}
+
+bool StoricoStipendi::nuovoAnnoPerTutti(int vecchio, int nuovo)
+{
+    int salvati = 0;
+    const QStringList ids = Dipendente::elencoDipendenti(false);
+    for (const QString& id : ids) {
+        QVector<PeriodoStipendio> v;
+        if (!carica(id, v) || v.isEmpty())
+            continue;
+        PeriodoStipendio& ultimo = v.last();
+        if (ultimo.dataFine.right(4).toInt() >= nuovo)
+            continue;
+        ultimo.dataFine = QStringLiteral("31/12/%1").arg(vecchio);
+        PeriodoStipendio p;
+        p.dataInizio = QStringLiteral("01/01/%1").arg(nuovo);
+        p.dataFine = QStringLiteral("31/12/%1").arg(nuovo);
+        p.salarioMensile = ultimo.salarioMensile;
+        p.mensilita = ultimo.mensilita;
+        v.append(p);
+        if (salva(id, v))
+            ++salvati;
+    }
+    return salvati > 0;
+}
+
+bool StoricoStipendi::creaPeriodoIniziale(const QString& id, const QString& dataInizio, double salarioMensile,
+                                          int mensilita)
+{
+    QVector<PeriodoStipendio> v;
+    carica(id, v);
+    if (!v.isEmpty())
+        return true;
+    PeriodoStipendio p;
+    p.dataInizio = dataInizio;
+    p.dataFine = QStringLiteral("31/12/") + dataInizio.right(4);
+    p.salarioMensile = salarioMensile;
+    p.mensilita = mensilita;
+    v.append(p);
+    return salva(id, v);
+}
