@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPrinter>
@@ -75,7 +76,10 @@ void rispondiDialogoFile(const QString& percorso, std::function<void(QFileDialog
             return;
         }
         if (dialogo->fileMode() == QFileDialog::Directory) {
-            // As a user typing the folder's path into the name field.
+            // As a user typing the folder's path into the name field: what was
+            // selected before no longer counts.
+            if (auto* lista = dialogo->findChild<QListView*>(QStringLiteral("listView")))
+                lista->selectionModel()->clearSelection();
             if (auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
                 nome->setText(percorso);
         } else {
