@@ -140,6 +140,9 @@ InfoPdf leggiPdf(const QString& percorso)
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
         return info;
     info.testo = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    // Typographic ligatures ("fi", "fl", ...) back to their letters.
+    for (ushort l = 0xFB00; l <= 0xFB06; ++l)
+        info.testo.replace(QChar(l), QString(QChar(l)).normalized(QString::NormalizationForm_KC));
     info.valido = info.pagine > 0;
     return info;
 }
