@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+class QWidget;
+
+// The help row's link of the administration and maintenance windows: a grey,
+// underlined link whose target and text are the manual section code.
+namespace LinkAiuto {
+
+// The label with the link; activating it opens the manual at `codice`
+// (no parent window).
+QLabel* crea(const QString& codice, QWidget* parent);
+
+// Opens the manual section through the installed viewer.
+void apri(const QString& codice);
+
+// Replaces the manual viewer that apri() calls (tests record with it); an
+// empty function restores the manual viewer.
+void impostaVisore(std::function<void(const QString& codice)> visore);
+
+} // namespace LinkAiuto
