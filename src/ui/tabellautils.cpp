@@ -1,0 +1,60 @@
+#include "tabellautils.h"
+
+#include <QHeaderView>
+#include <QSettings>
+#include <QTableWidget>
+
+namespace {
+
+const int larghezzaMinimaSezione = 28;
+const int aggiunta = 16;
+const int larghezzaMassimaAdattata = 260;
+
+const char* const nomeSalvataggio = "TabellaUtils_salvaColonne";
+
+#define IMPOSTAZIONI_COLONNE QStringLiteral("Vardello"), QStringLiteral("ColonneTabelle")
+
+void tuttoInterattivo(QHeaderView* header)
+{
+    for (int i = 0; i < header->count(); ++i)
+        header->setSectionResizeMode(i, QHeaderView::Interactive);
+}
+
+} // namespace
+
+void TabellaUtils::configuraESalva(QTableWidget* tabella, const QString& chiave, const QList<int>& minimi)
+{
+    if (!tabella)
+        return;
+    QHeaderView* header = tabella->horizontalHeader();
+
+    // A table configured again (after a refill) keeps one saving connection:
+    // the previous one goes with its context object.
+    delete tabella->findChild<QObject*>(QLatin1String(nomeSalvataggio), Qt::FindDirectChildrenOnly);
+
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(larghezzaMinimaSezione);
+    tuttoInterattivo(header);
+
+    const QByteArray stato = QSettings(IMPOSTAZIONI_COLONNE).value(chiave).toByteArray();
+    if (!stato.isEmpty()) {
+        header->restoreState(stato);
+        tuttoInterattivo(header);
+    } else {
+        tabella->resizeColumnsToContents();
+        for (int i = 0; i < tabella->columnCount(); ++i) {
+            int larghezza = tabella->columnWidth(i) + aggiunta;
+            if (i < minimi.size() && minimi.at(i) > larghezza)
+                larghezza = minimi.at(i);
+            tabella->setColumnWidth(i, qMin(larghezza, larghezzaMassimaAdattata));
+        }
+    }
+
+    // Every later resize, by the user or the program, stores the state at once.
+    auto* contesto = new QObject(tabella);
+    contesto->setObjectName(QLatin1String(nomeSalvataggio));
+    QObject::connect(header, &QHeaderView::sectionResized, contesto, [header, chiave](int, int, int) {
+        QSettings s(IMPOSTAZIONI_COLONNE);
+        s.setValue(chiave, header->saveState());
+    });
+}
