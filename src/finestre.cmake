@@ -1,0 +1,23 @@
+# The windows of pay runs and outputs (outputs/), company and employee
+# administration (admin/) and maintenance (maintenance/): one library.
+# Each folder appends its sources in its own block below.
+add_library(vardello_finestre STATIC)
+target_include_directories(vardello_finestre PUBLIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/outputs
+  ${CMAKE_CURRENT_SOURCE_DIR}/admin
+  ${CMAKE_CURRENT_SOURCE_DIR}/maintenance)
+target_link_libraries(vardello_finestre PUBLIC vardello_documenti vardello_ui)
+
+# Pay runs, closings and statutory outputs.
+# target_sources(vardello_finestre PRIVATE outputs/...)
+
+# Company and employee administration.
+target_sources(vardello_finestre PRIVATE
+  admin/dialogamministrativi.cpp admin/dialogamministrativi.h
+  admin/dialogfigli.cpp admin/dialogfigli.h
+  admin/dialogperiodirapporto.cpp admin/dialogperiodirapporto.h
+  admin/sceglidipendente.cpp admin/sceglidipendente.h
+)
+
+# Salary data and parameter maintenance.
+# target_sources(vardello_finestre PRIVATE maintenance/...)
