@@ -9,13 +9,19 @@ target_include_directories(vardello_finestre PUBLIC
 target_link_libraries(vardello_finestre PUBLIC vardello_documenti vardello_ui)
 
 # Pay runs, closings and statutory outputs.
-# target_sources(vardello_finestre PRIVATE outputs/...)
+target_sources(vardello_finestre PRIVATE
+  outputs/sceglibanca.cpp outputs/sceglibanca.h
+)
 
 # Company and employee administration.
 target_sources(vardello_finestre PRIVATE
+  admin/bloccoindirizzo.cpp admin/bloccoindirizzo.h
   admin/dialogamministrativi.cpp admin/dialogamministrativi.h
   admin/dialogfigli.cpp admin/dialogfigli.h
   admin/dialogperiodirapporto.cpp admin/dialogperiodirapporto.h
+  admin/linkaiuto.cpp admin/linkaiuto.h
+  admin/nuovaazienda.cpp admin/nuovaazienda.h
+  admin/scegliazienda.cpp admin/scegliazienda.h
   admin/sceglidipendente.cpp admin/sceglidipendente.h
 )
 

@@ -1,14 +1,256 @@
 #include "avvio.h"
 
+#include "bankprofile.h"
+#include "inizializzazione.h"
+#include "menuprincipale.h"
+#include "nap.h"
+#include "nazioni.h"
+#include "ruolo.h"
+#include "scegliazienda.h"
+#include "sceglibanca.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace {
+
+QSettings impostazioni(const char* ambito)
+{
+    return QSettings(QStringLiteral("Vardello"), QLatin1String(ambito));
+}
+
+} // namespace
+
+bool AltRowFilter::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (evento->type() == QEvent::Polish) {
+        if (auto* vista = qobject_cast<QAbstractItemView*>(oggetto))
+            vista->setAlternatingRowColors(true);
+    }
+    return QObject::eventFilter(oggetto, evento);
+}
 
 int Avvio::esegui(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow finestra;
-    finestra.setWindowTitle(QStringLiteral("Vardello"));
-    finestra.resize(900, 600);
-    finestra.show();
-    return app.exec();
+    Avvio avvio;
+    return avvio.avvia();
+}
+
+Avvio::Avvio() = default;
+
+Avvio::~Avvio() = default;
+
+QTranslator& Avvio::traduttore()
+{
+    static QTranslator t;
+    return t;
+}
+
+int Avvio::avvia()
+{
+    if (!prepara())
+        return 0;
+    return QApplication::exec();
+}
+
+bool Avvio::prepara()
+{
+    primoAvvio();
+    applicaStile();
+    if (!chiediLingua())
+        return false;
+    installaTraduttori();
+    preparaBanche();
+    caricaTabelle();
+    if (!scegliAzienda())
+        return false;
+    creaFinestraPrincipale();
+    leggiRuolo();
+    costruisciMenu();
+    // The automatic backup of the default data folder (Backup::eseguiBackup,
+    // result ignored) comes here.
+    installaFiltroRighe();
+    m_finestra->show();
+    return true;
+}
+
+void Avvio::primoAvvio()
+{
+    Inizializzazione::esegui();
+}
+
+void Avvio::applicaStile()
+{
+    QFile foglio(QStringLiteral(":/risorse/stile_chiaro.qss"));
+    if (!foglio.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    qApp->setStyleSheet(QString::fromUtf8(foglio.readAll()));
+}
+
+QStringList Avvio::nomiLingue()
+{
+    return {QStringLiteral("Italiano"), QStringLiteral("Deutsch"), QStringLiteral("Français"),
+            QStringLiteral("English"), QStringLiteral("Español")};
+}
+
+QStringList Avvio::codiciLingue()
+{
+    return {QStringLiteral("it"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("en"),
+            QStringLiteral("es")};
+}
+
+int Avvio::posizionePreselezionata(const QString& linguaSalvata, const QString& nomeLocaleSistema)
+{
+    const QString codice = linguaSalvata.isEmpty() ? nomeLocaleSistema.left(2) : linguaSalvata;
+    return qMax(0, codiciLingue().indexOf(codice));
+}
+
+bool Avvio::chiediLingua()
+{
+    QSettings s = impostazioni("Lingua");
+    const QString salvata = s.value(QStringLiteral("lingua")).toString();
+    const int preselezionata = posizionePreselezionata(salvata, QLocale::system().name());
+
+    // Neither the prompt nor the language names are translated: the user
+    // has not chosen a language yet.
+    const QStringList nomi = nomiLingue();
+    QInputDialog prompt;
+    prompt.setObjectName(QStringLiteral("lingua"));
+    prompt.setWindowTitle(QStringLiteral("Lingua / Sprache / Langue / Language / Idioma"));
+    prompt.setLabelText(
+        QStringLiteral("Scegli la lingua / Sprache wählen / Choisir la langue / Choose language / Elegir idioma"));
+    prompt.setInputMode(QInputDialog::TextInput);
+    prompt.setComboBoxItems(nomi);
+    prompt.setComboBoxEditable(false);
+    prompt.setTextValue(nomi.at(preselezionata));
+    if (prompt.exec() != QDialog::Accepted)
+        return false;
+
+    const int scelta = qMax(0, nomi.indexOf(prompt.textValue()));
+    m_lingua = codiciLingue().at(scelta);
+    s.setValue(QStringLiteral("lingua"), m_lingua);
+    s.sync();
+    return true;
+}
+
+void Avvio::installaTraduttori()
+{
+    // The toolkit's own texts, from the running toolkit's translations.
+    const QString cartellaQt = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    if (!m_traduttoreQt.load(QStringLiteral("qtbase_") + m_lingua, cartellaQt))
+        m_traduttoreQt.load(QStringLiteral("qtbase_it"), cartellaQt);
+    QCoreApplication::installTranslator(&m_traduttoreQt);
+
+    // The program's texts are written in Italian.
+    QTranslator& t = traduttore();
+    QCoreApplication::removeTranslator(&t);
+    if (m_lingua == QLatin1String("it"))
+        return;
+    const QString cartella = QCoreApplication::applicationDirPath();
+    const QString nome = QStringLiteral("vardello_") + m_lingua;
+    if (t.load(nome, cartella + QStringLiteral("/translations")) || t.load(nome, cartella))
+        QCoreApplication::installTranslator(&t);
+}
+
+QString Avvio::cartellaBanchePredefinite()
+{
+    const QDir programma(QCoreApplication::applicationDirPath());
+    const QString accanto = programma.filePath(QStringLiteral("data/banche"));
+    if (QFileInfo(accanto).isDir())
+        return accanto;
+    return QDir::cleanPath(programma.filePath(QStringLiteral("../data/banche")));
+}
+
+void Avvio::preparaBanche()
+{
+    const QString cartella = BankProfile::cartellaProfili();
+    QDir().mkpath(cartella);
+    BankProfile::copiaPredefiniti(cartellaBanchePredefinite(), cartella);
+
+    QSettings s = impostazioni("Banca");
+    if (!s.value(QStringLiteral("id")).toString().isEmpty())
+        return;
+    ScegliBanca scelta;
+    if (scelta.exec() == QDialog::Accepted) {
+        s.setValue(QStringLiteral("id"), scelta.bancaSelezionata().id);
+        s.sync();
+    }
+}
+
+void Avvio::caricaTabelle()
+{
+    // In this order: countries, salary types, contribution parameters of the
+    // current year, withholding-tax tariffs, postcodes. A table without data
+    // leaves it empty; start-up goes on.
+    Nazioni::carica();
+    // GeneriSalario::carica(), Datoteca::carica(0) and ImpostaFonte::carica()
+    // come here, in this order.
+    NAP::carica();
+}
+
+bool Avvio::scegliAzienda()
+{
+    ScegliAzienda scelta;
+    if (scelta.exec() != QDialog::Accepted)
+        return false;
+    m_aziendaAvvio = scelta.aziendaSelezionata();
+    return true;
+}
+
+void Avvio::creaFinestraPrincipale()
+{
+    m_finestra = std::make_unique<QMainWindow>();
+    m_finestra->setObjectName(QStringLiteral("finestraPrincipale"));
+    m_finestra->resize(900, 600);
+    m_finestra->setWindowTitle(QStringLiteral("Vardello"));
+
+    auto* centro = new QWidget(m_finestra.get());
+    auto* layout = new QVBoxLayout(centro);
+    auto* area = new QLabel(QObject::tr("Area di lavoro"), centro);
+    area->setObjectName(QStringLiteral("areaDiLavoro"));
+    area->setAlignment(Qt::AlignCenter);
+    layout->addWidget(area);
+    layout->addStretch();
+    auto* riga = new QHBoxLayout;
+    riga->addStretch();
+    auto* esci = new QPushButton(QObject::tr("ESCI"), centro);
+    esci->setObjectName(QStringLiteral("esci"));
+    riga->addWidget(esci);
+    layout->addLayout(riga);
+    m_finestra->setCentralWidget(centro);
+
+    QObject::connect(esci, &QPushButton::clicked, m_finestra.get(), &QWidget::close);
+}
+
+void Avvio::leggiRuolo()
+{
+    m_amministratore = Ruolo::leggi().amministratore();
+}
+
+void Avvio::costruisciMenu()
+{
+    MenuPrincipale::costruisci(m_finestra.get(), m_aziendaAvvio, m_lingua, m_amministratore);
+}
+
+void Avvio::installaFiltroRighe()
+{
+    static AltRowFilter* filtro = nullptr;
+    if (!filtro) {
+        filtro = new AltRowFilter(qApp);
+        qApp->installEventFilter(filtro);
+    }
 }

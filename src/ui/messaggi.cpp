@@ -1,5 +1,7 @@
 #include "messaggi.h"
 
+#include <QPushButton>
+
 namespace {
 Messaggi::Risponditore& risponditore()
 {
@@ -17,6 +19,18 @@ QMessageBox::StandardButton Messaggi::mostra(QWidget* parent, const Richiesta& r
 {
     if (risponditore())
         return risponditore()(r);
+    if (!r.testiPulsanti.isEmpty()) {
+        QMessageBox box(parent);
+        box.setIcon(QMessageBox::NoIcon);
+        box.setWindowTitle(r.titolo);
+        box.setText(r.testo);
+        for (const auto& p : r.testiPulsanti) {
+            if (QPushButton* b = box.addButton(p.first))
+                b->setText(p.second);
+        }
+        const int risposta = box.exec();
+        return box.clickedButton() ? QMessageBox::StandardButton(risposta) : QMessageBox::Cancel;
+    }
     switch (r.tipo) {
     case Tipo::Avviso:
         return QMessageBox::warning(parent, r.titolo, r.testo, r.pulsanti, r.predefinito);
@@ -50,6 +64,17 @@ QMessageBox::StandardButton Messaggi::domanda(QWidget* parent, const QString& ti
                                               QMessageBox::StandardButton predefinito)
 {
     return mostra(parent, {Tipo::Domanda, titolo, testo, pulsanti, predefinito});
+}
+
+QMessageBox::StandardButton Messaggi::scelta(QWidget* parent, const QString& titolo, const QString& testo,
+                                             const QList<QPair<QMessageBox::StandardButton, QString>>& pulsanti)
+{
+    QMessageBox::StandardButtons tutti;
+    for (const auto& p : pulsanti)
+        tutti |= p.first;
+    Richiesta r{Tipo::Domanda, titolo, testo, tutti, QMessageBox::NoButton};
+    r.testiPulsanti = pulsanti;
+    return mostra(parent, r);
 }
 
 bool Messaggi::conferma(QWidget* parent, const QString& titolo, const QString& testo, bool predefinitoSi)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
+#include <QPair>
 #include <QString>
 
 #include <functional>
@@ -20,6 +22,10 @@ public:
         QString testo;
         QMessageBox::StandardButtons pulsanti;
         QMessageBox::StandardButton predefinito;
+        // A question with buttons of its own: each standard button (which
+        // gives the answer and the role) with the text it shows, in the
+        // order they are added. The box then has no icon.
+        QList<QPair<QMessageBox::StandardButton, QString>> testiPulsanti = {};
     };
 
     using Risponditore = std::function<QMessageBox::StandardButton(const Richiesta&)>;
@@ -35,6 +41,11 @@ public:
     // A yes/no question; true for "Yes". The default button is "No" unless
     // `predefinitoSi`.
     static bool conferma(QWidget* parent, const QString& titolo, const QString& testo, bool predefinitoSi = false);
+
+    // A question whose buttons carry the given texts (see Richiesta); the
+    // answer is the standard button clicked, Cancel when the box is closed.
+    static QMessageBox::StandardButton scelta(QWidget* parent, const QString& titolo, const QString& testo,
+                                              const QList<QPair<QMessageBox::StandardButton, QString>>& pulsanti);
 
     // Replaces the real message boxes; an empty function restores them.
     static void setRisponditore(Risponditore r);

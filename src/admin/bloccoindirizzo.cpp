@@ -1,0 +1,279 @@
+#include "bloccoindirizzo.h"
+
+#include "messaggi.h"
+#include "nap.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString kSvizzera = QStringLiteral("CH");
+
+// The employee card shows only the VAT fields of the country.
+bool campoIva(const Nazioni::CampoIdentificativo& c)
+{
+    return c.chiave.contains(QLatin1String("iva"), Qt::CaseInsensitive)
+        || c.etichetta.contains(QLatin1String("IVA"), Qt::CaseInsensitive);
+}
+
+// Sets a flag for the lifetime of the object and clears it afterwards.
+class Flag
+{
+public:
+    explicit Flag(bool& f) : m_f(f) { m_f = true; }
+    ~Flag() { m_f = false; }
+    Flag(const Flag&) = delete;
+    Flag& operator=(const Flag&) = delete;
+
+private:
+    bool& m_f;
+};
+
+} // namespace
+
+BloccoIndirizzo::BloccoIndirizzo(Modulo modulo, const Widget& widget, QDialog* finestra, std::function<void()> salva)
+    : QObject(finestra)
+    , m_modulo(modulo)
+    , m_w(widget)
+    , m_finestra(finestra)
+    , m_salva(std::move(salva))
+{
+}
+
+QString BloccoIndirizzo::codiceNazione() const
+{
+    return m_w.nazione ? m_w.nazione->currentData().toString() : QString();
+}
+
+bool BloccoIndirizzo::svizzera() const
+{
+    return codiceNazione() == kSvizzera;
+}
+
+void BloccoIndirizzo::scrivi(QLineEdit* campo, const QString& testo)
+{
+    if (campo)
+        campo->setText(testo);
+}
+
+void BloccoIndirizzo::segnaModificheDi(QLineEdit* campo)
+{
+    connect(campo, &QLineEdit::textChanged, this, [this] {
+        if (!m_inAggiornamento)
+            m_modificato = true;
+    });
+}
+
+void BloccoIndirizzo::cambiaNazione(int index)
+{
+    if (index < 0)
+        return;
+    if (m_modulo == Modulo::NuovoDipendente) {
+        {
+            Flag f(m_inAggiornamento);
+            scrivi(m_w.cap, QString());
+            scrivi(m_w.localita, QString());
+            scrivi(m_w.cantone, QString());
+        }
+        m_modificato = true;
+    }
+    const QString codice = m_w.nazione->itemData(index).toString();
+    const bool ch = codice == kSvizzera;
+    for (QWidget* w : qAsConst(m_w.soloSvizzera))
+        w->setVisible(ch);
+    for (QWidget* w : qAsConst(m_w.soloEstero))
+        w->setVisible(!ch);
+
+    const Nazioni::InfoNazione info = Nazioni::info(codice);
+    if (m_modulo == Modulo::NuovaAzienda) {
+        if (m_w.valuta)
+            m_w.valuta->setCurrentIndex(m_w.valuta->findData(info.valuta));
+        if (m_w.lingua && !info.lingue.contains(m_w.lingua->currentData().toString())) {
+            m_w.lingua->setCurrentIndex(info.lingue.isEmpty() ? 0 : m_w.lingua->findData(info.lingue.first()));
+        }
+    }
+    creaCampiDinamici(info);
+}
+
+void BloccoIndirizzo::creaCampiDinamici(const Nazioni::InfoNazione& info)
+{
+    // The previous rows go, label and entry together.
+    for (QLabel* etichetta : qAsConst(m_etichette)) {
+        int riga = -1;
+        QFormLayout::ItemRole ruolo;
+        m_w.form->getWidgetPosition(etichetta, &riga, &ruolo);
+        if (riga >= 0)
+            m_w.form->removeRow(riga);
+        else
+            delete etichetta;
+    }
+    m_etichette.clear();
+    m_campi.clear();
+    m_info = Nazioni::InfoNazione();
+    m_info.codice = info.codice;
+
+    QWidget* genitore = m_w.form->parentWidget();
+    for (const Nazioni::CampoIdentificativo& c : info.campi) {
+        if (m_modulo == Modulo::SchedaDipendente && !campoIva(c))
+            continue;
+        auto* etichetta = new QLabel(c.etichetta, genitore);
+        etichetta->setTextFormat(Qt::PlainText);
+        auto* campo = new QLineEdit(genitore);
+        campo->setObjectName(c.chiave);
+        campo->setPlaceholderText(c.placeholder);
+        if (m_modulo == Modulo::SchedaDipendente)
+            campo->setText(m_valori.value(c.chiave));
+        m_w.form->addRow(etichetta, campo);
+        m_etichette.append(etichetta);
+        m_campi.append(campo);
+        m_info.campi.append(c);
+        if (moduloDipendente())
+            connect(campo, &QLineEdit::textChanged, this, [this] { m_modificato = true; });
+    }
+}
+
+void BloccoIndirizzo::scriviIdentificativi(QMap<QString, QString>& mappa) const
+{
+    for (int i = 0; i < m_campi.size() && i < m_info.campi.size(); ++i)
+        mappa.insert(m_info.campi.at(i).chiave, m_campi.at(i)->text().trimmed());
+}
+
+void BloccoIndirizzo::aggiornaDaCap()
+{
+    const bool cascata = m_inAggiornamento;
+    if (cascata && m_modulo != Modulo::NuovaAzienda)
+        return;
+    if (!svizzera())
+        return;
+    if (!NAP::carica() && moduloAzienda())
+        return;
+    const QString cap = m_w.cap->text().trimmed();
+    if (cap.size() != 4)
+        return;
+
+    if (m_modulo == Modulo::GestioneAzienda) {
+        const QStringList localita = NAP::localitaPerNap(cap);
+        if (localita.isEmpty())
+            return;
+        const QString cantone = NAP::cantonePerNap(cap);
+        Flag f(m_inAggiornamento);
+        if (localita.first() != m_w.localita->text().trimmed())
+            scrivi(m_w.localita, localita.first());
+        if (!cantone.isEmpty() && cantone != m_w.cantone->text().trimmed().toUpper())
+            scrivi(m_w.cantone, cantone);
+        return;
+    }
+
+    const QString cantone = NAP::cantonePerNap(cap);
+    if (cantone.isEmpty())
+        return; // the warning is verificaCap's
+    const QStringList localita = NAP::localitaPerNap(cap);
+    if (m_modulo == Modulo::NuovaAzienda) {
+        // This form's fills call each other. The postcode that the fill from
+        // the locality writes must not replace the locality the user is
+        // typing: then only the canton follows.
+        m_inAggiornamento = true;
+        if (!localita.isEmpty() && !cascata)
+            scrivi(m_w.localita, localita.first());
+        scrivi(m_w.cantone, cantone);
+        m_inAggiornamento = cascata;
+        return;
+    }
+    Flag f(m_inAggiornamento);
+    scrivi(m_w.cantone, cantone);
+    if (!localita.isEmpty())
+        scrivi(m_w.localita, localita.first());
+}
+
+void BloccoIndirizzo::aggiornaDaLocalita()
+{
+    if (m_inAggiornamento && m_modulo != Modulo::NuovaAzienda)
+        return;
+    if (!svizzera())
+        return;
+    if (!NAP::carica() && moduloAzienda())
+        return;
+    const QString localita = m_w.localita->text().trimmed();
+
+    if (moduloAzienda()) {
+        if (localita.isEmpty())
+            return;
+        const QStringList caps = NAP::napPerLocalita(localita);
+        if (caps.isEmpty())
+            return;
+        if (m_modulo == Modulo::NuovaAzienda) {
+            if (caps.contains(m_w.cap->text().trimmed()))
+                return;
+            const bool esterno = m_inAggiornamento;
+            m_inAggiornamento = true;
+            scrivi(m_w.cap, caps.first());
+            m_inAggiornamento = esterno;
+            return;
+        }
+        const QString cantone = NAP::cantonePerNap(caps.first());
+        Flag f(m_inAggiornamento);
+        if (caps.first() != m_w.cap->text().trimmed())
+            scrivi(m_w.cap, caps.first());
+        if (!cantone.isEmpty() && cantone != m_w.cantone->text().trimmed().toUpper())
+            scrivi(m_w.cantone, cantone);
+        return;
+    }
+
+    if (localita.size() < 3)
+        return;
+    const QStringList caps = NAP::napPerLocalita(localita);
+    if (caps.isEmpty())
+        return;
+    Flag f(m_inAggiornamento);
+    scrivi(m_w.cap, caps.first());
+    const QString cantone = NAP::cantonePerNap(caps.first());
+    if (!cantone.isEmpty())
+        scrivi(m_w.cantone, cantone);
+}
+
+void BloccoIndirizzo::verificaCap()
+{
+    if (!svizzera())
+        return;
+    const QString cap = m_w.cap->text().trimmed();
+    if (cap.size() != 4)
+        return;
+    if (NAP::cantonePerNap(cap).isEmpty())
+        Messaggi::avviso(m_finestra, tr("CAP inesistente"),
+                         tr("Il CAP %1 non corrisponde a nessuna localita svizzera.").arg(cap));
+}
+
+void BloccoIndirizzo::verificaLocalita()
+{
+    if (!svizzera())
+        return;
+    const QString localita = m_w.localita->text().trimmed();
+    if (localita.size() < 3)
+        return;
+    if (NAP::napPerLocalita(localita).isEmpty())
+        Messaggi::avviso(m_finestra, tr("Citta inesistente"),
+                         tr("La localita \"%1\" non corrisponde a nessun CAP svizzero.").arg(localita));
+}
+
+void BloccoIndirizzo::chiudiConControllo()
+{
+    if (!m_modificato) {
+        m_finestra->reject();
+        return;
+    }
+    const QMessageBox::StandardButton scelta = Messaggi::scelta(
+        m_finestra, tr("Chiudere?"), tr("Ci sono modifiche non salvate.\nSalvare prima di chiudere?"),
+        {{QMessageBox::Save, tr("Salva")},
+         {QMessageBox::Discard, tr("Non salvare")},
+         {QMessageBox::Cancel, tr("Annulla")}});
+    if (scelta == QMessageBox::Save) {
+        if (m_salva)
+            m_salva();
+    } else if (scelta == QMessageBox::Discard) {
+        m_finestra->reject();
+    }
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "nazioni.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QComboBox;
+class QDialog;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// The address block shared by the company and employee forms: the country
+// decides which rows are shown and which identification fields the form
+// asks for; for Swiss addresses the postcode and locality fill each other
+// and the canton from the postcode directory and are checked against it; and
+// the form's "Chiudi" asks before dropping unsaved input.
+//
+// The form creates and lays out the widgets and hands them over; it wires
+// their signals to its own slots of the same names, which call the block.
+// What the user typed stays in the widgets; the form's save reads them.
+class BloccoIndirizzo : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The four forms differ in a few rules (which fills test the auto-fill
+    // flag, what a country change does, which identification rows appear).
+    enum class Modulo { NuovaAzienda, GestioneAzienda, NuovoDipendente, SchedaDipendente };
+
+    struct Widget
+    {
+        QComboBox* nazione = nullptr; // item data: the country code
+        QLineEdit* cap = nullptr;
+        QLineEdit* localita = nullptr;
+        QLineEdit* cantone = nullptr;
+        QFormLayout* form = nullptr;  // identification rows are appended here
+        QList<QWidget*> soloSvizzera; // shown only while the country is "CH"
+        QList<QWidget*> soloEstero;   // shown only for any other country
+        QComboBox* valuta = nullptr;  // new company form: follow the country
+        QComboBox* lingua = nullptr;
+    };
+
+    // `salva` is the form's own save, which the unsaved-changes prompt may run.
+    BloccoIndirizzo(Modulo modulo, const Widget& widget, QDialog* finestra, std::function<void()> salva);
+
+    void cambiaNazione(int index);
+    void creaCampiDinamici(const Nazioni::InfoNazione& info);
+    void aggiornaDaCap();
+    void verificaCap();
+    void aggiornaDaLocalita();
+    void verificaLocalita();
+    void chiudiConControllo();
+
+    // The code of the current country item; Swiss when exactly "CH".
+    QString codiceNazione() const;
+    bool svizzera() const;
+
+    // The form holds input not yet saved.
+    bool modificato() const { return m_modificato; }
+    void setModificato(bool valore) { m_modificato = valore; }
+
+    // Set while the block writes a postcode, locality or canton itself.
+    bool inAggiornamento() const { return m_inAggiornamento; }
+    void setInAggiornamento(bool valore) { m_inAggiornamento = valore; }
+
+    // Makes every text change of `campo` mark the form modified, except the
+    // block's own fills.
+    void segnaModificheDi(QLineEdit* campo);
+
+    // The identification rows, in the order of the country's fields.
+    const QList<QLineEdit*>& campiIdentificativi() const { return m_campi; }
+    const QList<QLabel*>& etichetteIdentificative() const { return m_etichette; }
+
+    // The values the employee card shows in its identification rows.
+    void setValoriIdentificativi(const QMap<QString, QString>& valori) { m_valori = valori; }
+
+    // Puts the trimmed text of each identification entry into `mappa` under
+    // the key of the country's field at the same position.
+    void scriviIdentificativi(QMap<QString, QString>& mappa) const;
+
+private:
+    bool moduloAzienda() const { return m_modulo == Modulo::NuovaAzienda || m_modulo == Modulo::GestioneAzienda; }
+    bool moduloDipendente() const { return !moduloAzienda(); }
+    void scrivi(QLineEdit* campo, const QString& testo);
+
+    Modulo m_modulo;
+    Widget m_w;
+    QDialog* m_finestra;
+    std::function<void()> m_salva;
+    bool m_modificato = false;
+    bool m_inAggiornamento = false;
+    QList<QLineEdit*> m_campi;
+    QList<QLabel*> m_etichette;
+    Nazioni::InfoNazione m_info;
+    QMap<QString, QString> m_valori;
+};

@@ -1,0 +1,35 @@
+#include "linkaiuto.h"
+
+#include <QLabel>
+
+namespace {
+std::function<void(const QString&)>& visore()
+{
+    static std::function<void(const QString&)> v;
+    return v;
+}
+}
+
+QLabel* LinkAiuto::crea(const QString& codice, QWidget* parent)
+{
+    const QString sicuro = codice.toHtmlEscaped();
+    auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(sicuro), parent);
+    link->setObjectName(QStringLiteral("aiuto"));
+    link->setTextFormat(Qt::RichText);
+    link->setStyleSheet(QStringLiteral("color: gray; text-decoration: underline;"));
+    link->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    link->setOpenExternalLinks(false);
+    QObject::connect(link, &QLabel::linkActivated, link, [](const QString& destinazione) { apri(destinazione); });
+    return link;
+}
+
+void LinkAiuto::apri(const QString& codice)
+{
+    if (visore())
+        visore()(codice);
+}
+
+void LinkAiuto::impostaVisore(std::function<void(const QString&)> v)
+{
+    visore() = std::move(v);
+}

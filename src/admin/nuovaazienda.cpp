@@ -1,0 +1,207 @@
+#include "nuovaazienda.h"
+
+#include "azienda.h"
+#include "bloccoindirizzo.h"
+#include "config.h"
+#include "linkaiuto.h"
+#include "messaggi.h"
+#include "nazioni.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+NuovaAzienda::NuovaAzienda(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("NuovaAzienda"));
+    setWindowTitle(tr("Nuova Azienda"));
+    setMinimumWidth(450);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    layout->addLayout(form);
+
+    comboNazione = new QComboBox(this);
+    comboNazione->setObjectName(QStringLiteral("nazione"));
+    comboNazione->addItem(tr("Svizzera"), QStringLiteral("CH"));
+    comboNazione->addItem(tr("Italia"), QStringLiteral("IT"));
+    comboNazione->addItem(tr("Francia"), QStringLiteral("FR"));
+    comboNazione->addItem(tr("Germania"), QStringLiteral("DE"));
+    comboNazione->addItem(tr("Spagna"), QStringLiteral("ES"));
+    form->addRow(tr("Nazione"), comboNazione);
+
+    comboValuta = new QComboBox(this);
+    comboValuta->setObjectName(QStringLiteral("valuta"));
+    comboValuta->addItem(tr("Franco svizzero (CHF)"), QStringLiteral("CHF"));
+    comboValuta->addItem(tr("Euro (EUR)"), QStringLiteral("EUR"));
+    form->addRow(tr("Valuta"), comboValuta);
+
+    comboLingua = new QComboBox(this);
+    comboLingua->setObjectName(QStringLiteral("lingua"));
+    comboLingua->addItem(tr("Italiano"), QStringLiteral("it"));
+    comboLingua->addItem(tr("Francese"), QStringLiteral("fr"));
+    comboLingua->addItem(tr("Tedesco"), QStringLiteral("de"));
+    comboLingua->addItem(tr("Inglese"), QStringLiteral("en"));
+    comboLingua->addItem(tr("Spagnolo"), QStringLiteral("es"));
+    form->addRow(tr("Lingua"), comboLingua);
+
+    auto nuovoCampo = [this](const char* nome) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(nome));
+        return e;
+    };
+    editRagioneSociale = nuovoCampo("ragioneSociale");
+    form->addRow(tr("Ragione sociale"), editRagioneSociale);
+    editIndirizzo = nuovoCampo("indirizzo");
+    form->addRow(tr("Indirizzo"), editIndirizzo);
+    editCap = nuovoCampo("cap");
+    form->addRow(tr("CAP"), editCap);
+    editLocalita = nuovoCampo("localita");
+    form->addRow(tr("Località"), editLocalita);
+    editCantone = nuovoCampo("cantone");
+    editCantone->setMaxLength(2);
+    auto* etichettaCantone = new QLabel(tr("Cantone (sigla)"), this);
+    form->addRow(etichettaCantone, editCantone);
+    editProvincia = nuovoCampo("provincia");
+    auto* etichettaProvincia = new QLabel(tr("Provincia"), this);
+    form->addRow(etichettaProvincia, editProvincia);
+
+    layout->addStretch();
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    auto* btnSalva = new QPushButton(tr("Salva"), this);
+    btnSalva->setObjectName(QStringLiteral("salva"));
+    auto* btnChiudi = new QPushButton(tr("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("chiudi"));
+    pulsanti->addWidget(btnSalva);
+    pulsanti->addWidget(btnChiudi);
+    layout->addLayout(pulsanti);
+
+    auto* rigaAiuto = new QHBoxLayout;
+    rigaAiuto->addStretch();
+    rigaAiuto->addWidget(LinkAiuto::crea(QStringLiteral("A02"), this));
+    layout->addLayout(rigaAiuto);
+
+    BloccoIndirizzo::Widget w;
+    w.nazione = comboNazione;
+    w.cap = editCap;
+    w.localita = editLocalita;
+    w.cantone = editCantone;
+    w.form = form;
+    w.soloSvizzera = {etichettaCantone, editCantone};
+    w.soloEstero = {etichettaProvincia, editProvincia};
+    w.valuta = comboValuta;
+    w.lingua = comboLingua;
+    blocco = new BloccoIndirizzo(BloccoIndirizzo::Modulo::NuovaAzienda, w, this, [this] { salva(); });
+
+    connect(comboNazione, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &NuovaAzienda::cambiaNazione);
+    connect(editCap, &QLineEdit::textChanged, this, &NuovaAzienda::aggiornaDaCap);
+    connect(editCap, &QLineEdit::editingFinished, this, &NuovaAzienda::verificaCap);
+    connect(editLocalita, &QLineEdit::textChanged, this, &NuovaAzienda::aggiornaDaLocalita);
+    connect(editLocalita, &QLineEdit::editingFinished, this, &NuovaAzienda::verificaLocalita);
+    connect(btnSalva, &QPushButton::clicked, this, &NuovaAzienda::salva);
+    connect(btnChiudi, &QPushButton::clicked, this, &NuovaAzienda::chiudiConControllo);
+    blocco->segnaModificheDi(editRagioneSociale);
+    blocco->segnaModificheDi(editIndirizzo);
+    auto segna = [this] { blocco->setModificato(true); };
+    connect(comboValuta, QOverload<int>::of(&QComboBox::currentIndexChanged), this, segna);
+    connect(comboLingua, QOverload<int>::of(&QComboBox::currentIndexChanged), this, segna);
+
+    cambiaNazione(0);
+}
+
+bool NuovaAzienda::modificato() const
+{
+    return blocco->modificato();
+}
+
+void NuovaAzienda::cambiaNazione(int index)
+{
+    blocco->cambiaNazione(index);
+}
+
+void NuovaAzienda::aggiornaDaCap()
+{
+    blocco->aggiornaDaCap();
+}
+
+void NuovaAzienda::aggiornaDaLocalita()
+{
+    blocco->aggiornaDaLocalita();
+}
+
+void NuovaAzienda::verificaCap()
+{
+    blocco->verificaCap();
+}
+
+void NuovaAzienda::verificaLocalita()
+{
+    blocco->verificaLocalita();
+}
+
+void NuovaAzienda::chiudiConControllo()
+{
+    blocco->chiudiConControllo();
+}
+
+QString NuovaAzienda::nomeFileDa(const QString& ragioneSociale)
+{
+    QString base = ragioneSociale.trimmed();
+    base.replace(QLatin1Char(' '), QLatin1Char('_'));
+    base.remove(QRegularExpression(QStringLiteral("[^a-zA-Z0-9_]")));
+    if (base.isEmpty())
+        return QString();
+    const QString nome = base + QStringLiteral(".txt");
+    // The data folder also holds files of the program's own (the currency
+    // table, the role file): a company never takes their names.
+    for (const QString& riservato : Azienda::nomiRiservati()) {
+        if (nome.compare(riservato, Qt::CaseInsensitive) == 0)
+            return QString();
+    }
+    return nome;
+}
+
+void NuovaAzienda::salva()
+{
+    const QString ragioneSociale = editRagioneSociale->text().trimmed();
+    if (ragioneSociale.isEmpty()) {
+        Messaggi::avviso(this, tr("Attenzione"), tr("La ragione sociale è obbligatoria."));
+        return;
+    }
+
+    DatiAzienda a;
+    a.ragioneSociale = ragioneSociale;
+    a.indirizzo = editIndirizzo->text().trimmed();
+    a.cap = editCap->text().trimmed();
+    a.localita = editLocalita->text().trimmed();
+    a.cantone = editCantone->text().trimmed();
+    a.nazione = comboNazione->currentData().toString();
+    blocco->scriviIdentificativi(a.campi);
+
+    const QString nomeFile = nomeFileDa(ragioneSociale);
+    if (nomeFile.isEmpty()) {
+        Messaggi::avviso(this, tr("Attenzione"),
+                         tr("La ragione sociale non dà un nome di file utilizzabile: "
+                            "usare anche lettere o cifre."));
+        return;
+    }
+    if (QFileInfo::exists(Config::cartellaDati() + QLatin1Char('/') + nomeFile)
+        && !Messaggi::conferma(this, tr("Azienda esistente"),
+                               tr("Esiste già un'azienda salvata nel file %1.\nSostituirla?").arg(nomeFile))) {
+        return;
+    }
+    if (!Azienda::salva(a, nomeFile)) {
+        Messaggi::critico(this, tr("Errore"), tr("Impossibile salvare i dati."));
+        return;
+    }
+    m_nomeFileCreato = nomeFile;
+    accept();
+}

@@ -1,0 +1,59 @@
+#include "sceglibanca.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ScegliBanca::ScegliBanca(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ScegliBanca"));
+    setWindowTitle(tr("Scegli la banca"));
+    setMinimumWidth(500);
+
+    profili = BankProfile::caricaTutti(BankProfile::cartellaProfili());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Seleziona la banca per i pagamenti stipendi:"), this));
+
+    combo = new QComboBox(this);
+    combo->setObjectName(QStringLiteral("banca"));
+    for (const BankProfile& p : qAsConst(profili))
+        combo->addItem(p.nome);
+    layout->addWidget(combo);
+
+    etichettaNote = new QLabel(this);
+    etichettaNote->setObjectName(QStringLiteral("note"));
+    etichettaNote->setWordWrap(true);
+    etichettaNote->setTextFormat(Qt::PlainText); // a note from a profile file is never markup
+    layout->addWidget(etichettaNote);
+
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    auto* annulla = new QPushButton(tr("Annulla"), this);
+    annulla->setObjectName(QStringLiteral("annulla"));
+    pulsanti->addWidget(ok);
+    pulsanti->addWidget(annulla);
+    layout->addLayout(pulsanti);
+
+    connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &ScegliBanca::aggiornaNote);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
+    aggiornaNote();
+}
+
+BankProfile ScegliBanca::bancaSelezionata() const
+{
+    const int i = combo->currentIndex();
+    return i >= 0 && i < profili.size() ? profili.at(i) : BankProfile();
+}
+
+void ScegliBanca::aggiornaNote()
+{
+    etichettaNote->setText(bancaSelezionata().note);
+}
