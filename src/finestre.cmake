@@ -21,6 +21,7 @@ target_sources(vardello_finestre PRIVATE
   admin/dialogperiodirapporto.cpp admin/dialogperiodirapporto.h
   admin/linkaiuto.cpp admin/linkaiuto.h
   admin/nuovaazienda.cpp admin/nuovaazienda.h
+  admin/nuovodipendente.cpp admin/nuovodipendente.h
   admin/scegliazienda.cpp admin/scegliazienda.h
   admin/sceglidipendente.cpp admin/sceglidipendente.h
 )
