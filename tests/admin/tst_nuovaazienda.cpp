@@ -1,7 +1,6 @@
 #include "ambientetest.h"
 #include "azienda.h"
 #include "config.h"
-#include "linkaiuto.h"
 #include "nap.h"
 #include "nazioni.h"
 #include "nuovaazienda.h"
@@ -85,7 +84,6 @@ private slots:
     void erroreScrittura();
     void chiudi_data();
     void chiudi();
-    void linkAiuto();
 };
 
 void TestNuovaAzienda::apertura()
@@ -426,20 +424,6 @@ void TestNuovaAzienda::chiudi()
         QCOMPARE(f.result(), risultato);
     }
     QCOMPARE(QFileInfo::exists(Config::cartellaDati() + QStringLiteral("/Epsilon_SA.txt")), salvato);
-}
-
-void TestNuovaAzienda::linkAiuto()
-{
-    QStringList aperti;
-    LinkAiuto::impostaVisore([&aperti](const QString& codice) { aperti << codice; });
-    NuovaAzienda f;
-    auto* link = figlio<QLabel>(f, "aiuto");
-    QCOMPARE(link->text(), QStringLiteral("<a href=\"A02\">A02</a>"));
-    QVERIFY(!link->openExternalLinks());
-    QCOMPARE(link->textInteractionFlags(), Qt::TextBrowserInteraction);
-    emit link->linkActivated(QStringLiteral("A02"));
-    QCOMPARE(aperti, QStringList{QStringLiteral("A02")});
-    LinkAiuto::impostaVisore({});
 }
 
 VARDELLO_TEST_MAIN(TestNuovaAzienda)

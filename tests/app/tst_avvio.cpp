@@ -91,11 +91,9 @@ class TestAvvio : public QObject
 private slots:
     void init() { AmbienteTest::svuota(); }
 
-    void linguaAnnullata();
     void sequenzaCompleta();
-    void bancaGiaScelta();
-    void aziendaAnnullata();
-    void bancaRifiutata();
+    void percorsi_data();
+    void percorsi();
     void preselezione_data();
     void preselezione();
     void linguaSalvataPreselezionata();
@@ -107,37 +105,22 @@ private slots:
     void stile();
 };
 
-void TestAvvio::linguaAnnullata()
+void TestAvvio::sequenzaCompleta()
 {
     Avvio avvio;
     Copione c;
     c.avvio = &avvio;
     c.azioni[QStringLiteral("lingua")] = [](QDialog* d) {
         auto* prompt = qobject_cast<QInputDialog*>(d);
-        QVERIFY(prompt);
+        QVERIFY(prompt && !prompt->parentWidget());
         QCOMPARE(prompt->windowTitle(), QStringLiteral("Lingua / Sprache / Langue / Language / Idioma"));
         QCOMPARE(prompt->labelText(),
                  QStringLiteral("Scegli la lingua / Sprache wählen / Choisir la langue / Choose language / Elegir idioma"));
         QCOMPARE(prompt->comboBoxItems(), QStringList({"Italiano", "Deutsch", QStringLiteral("Français"), "English",
                                                        QStringLiteral("Español")}));
         QVERIFY(!prompt->isComboBoxEditable());
-        QVERIFY(!prompt->parentWidget());
-        d->reject();
+        scegliLingua(d, QStringLiteral("Italiano"));
     };
-    QCOMPARE(avvio.avvia(), 0);
-    QCOMPARE(c.visti, QStringList{QStringLiteral("lingua")});
-    QVERIFY(!impostazione("Lingua", "lingua").isValid()); // nothing stored
-    QVERIFY(!avvio.finestraPrincipale());
-    // The first run came before the prompt.
-    QVERIFY(QFileInfo::exists(Inizializzazione::percorsoMarcatore()));
-}
-
-void TestAvvio::sequenzaCompleta()
-{
-    Avvio avvio;
-    Copione c;
-    c.avvio = &avvio;
-    c.azioni[QStringLiteral("lingua")] = [](QDialog* d) { scegliLingua(d, QStringLiteral("Italiano")); };
     int profili = -1;
     QString idScelto;
     c.azioni[QStringLiteral("ScegliBanca")] = [&](QDialog* d) {
@@ -184,59 +167,67 @@ void TestAvvio::sequenzaCompleta()
     QVERIFY(avvio.amministratore()); // no role file
 }
 
-void TestAvvio::bancaGiaScelta()
+void TestAvvio::percorsi_data()
 {
-    QSettings(QStringLiteral("Vardello"), QStringLiteral("Banca")).setValue(QStringLiteral("id"), "sps-salari");
-    Avvio avvio;
-    Copione c;
-    c.avvio = &avvio;
-    c.azioni[QStringLiteral("lingua")] = [](QDialog* d) { scegliLingua(d, QStringLiteral("English")); };
-    QCOMPARE(avvio.avvia(), 0); // the company chooser is cancelled
-    QCOMPARE(c.visti, QStringList({"lingua", "ScegliAzienda"}));
-    QCOMPARE(impostazione("Lingua", "lingua").toString(), QStringLiteral("en"));
-    // The default profiles are copied at every start.
-    QCOMPARE(BankProfile::caricaTutti(BankProfile::cartellaProfili()).size(), 2);
+    QTest::addColumn<QString>("bancaPrima"); // bank id stored before the start
+    QTest::addColumn<QString>("lingua");     // item chosen; empty: prompt cancelled
+    QTest::addColumn<QString>("banca");      // "ok", "annulla" or "chiudi" (close box)
+    QTest::addColumn<QString>("azienda");    // "apri" or "chiudi"
+    QTest::addColumn<QStringList>("visti");
+    QTest::addColumn<QString>("linguaDopo");
+    QTest::addColumn<bool>("bancaDopo"); // a bank id is stored afterwards
+
+    QTest::newRow("language cancelled: nothing stored") << "" << "" << "" << "" << QStringList{"lingua"} << "" << false;
+    QTest::newRow("stored bank skips the chooser") << "sps-salari" << "English" << "" << "chiudi"
+                                                   << QStringList{"lingua", "ScegliAzienda"} << "en" << true;
+    QTest::newRow("company chooser cancelled after the bank") << "" << "Deutsch" << "ok" << "chiudi"
+                                                              << QStringList{"lingua", "ScegliBanca", "ScegliAzienda"}
+                                                              << "de" << true;
+    QTest::newRow("bank rejected: start-up goes on")
+        << "" << "Italiano" << "annulla" << "apri"
+        << QStringList{"lingua", "ScegliBanca", "ScegliAzienda", "finestraPrincipale"} << "it" << false;
+    QTest::newRow("bank chooser closed by its close box")
+        << "" << "Italiano" << "chiudi" << "apri"
+        << QStringList{"lingua", "ScegliBanca", "ScegliAzienda", "finestraPrincipale"} << "it" << false;
 }
 
-void TestAvvio::aziendaAnnullata()
+void TestAvvio::percorsi()
 {
+    QFETCH(QString, bancaPrima);
+    QFETCH(QString, lingua);
+    QFETCH(QString, banca);
+    QFETCH(QString, azienda);
+    QFETCH(QStringList, visti);
+    QFETCH(QString, linguaDopo);
+    QFETCH(bool, bancaDopo);
+
+    if (!bancaPrima.isEmpty())
+        QSettings(QStringLiteral("Vardello"), QStringLiteral("Banca")).setValue(QStringLiteral("id"), bancaPrima);
     Avvio avvio;
     Copione c;
     c.avvio = &avvio;
-    c.azioni[QStringLiteral("lingua")] = [](QDialog* d) { scegliLingua(d, QStringLiteral("Deutsch")); };
-    c.azioni[QStringLiteral("ScegliBanca")] = [](QDialog* d) { d->accept(); };
-    c.azioni[QStringLiteral("ScegliAzienda")] = [](QDialog* d) {
-        d->findChild<QPushButton*>(QStringLiteral("chiudi"))->click();
+    if (!lingua.isEmpty())
+        c.azioni[QStringLiteral("lingua")] = [&](QDialog* d) { scegliLingua(d, lingua); };
+    c.azioni[QStringLiteral("ScegliBanca")] = [&](QDialog* d) {
+        if (banca == QLatin1String("chiudi"))
+            d->close();
+        else
+            d->findChild<QPushButton*>(banca)->click();
     };
-    QCOMPARE(avvio.avvia(), 0);
-    QCOMPARE(c.visti, QStringList({"lingua", "ScegliBanca", "ScegliAzienda"}));
-    QVERIFY(!avvio.finestraPrincipale());
-    QCOMPARE(impostazione("Lingua", "lingua").toString(), QStringLiteral("de"));
-    QVERIFY(!impostazione("Banca", "id").toString().isEmpty());
-    // The demonstration company set by the first run stays current.
-    QCOMPARE(impostazione("AziendaCorrente", "nomeFile").toString(), Inizializzazione::fileAziendaDimostrativa());
-}
+    c.azioni[QStringLiteral("ScegliAzienda")] = [&](QDialog* d) {
+        d->findChild<QListWidget*>(QStringLiteral("aziende"))->setCurrentRow(0);
+        d->findChild<QPushButton*>(azienda)->click();
+    };
+    c.finestra = [](QMainWindow* f) { f->close(); };
 
-void TestAvvio::bancaRifiutata()
-{
-    for (int volta = 0; volta < 2; ++volta) {
-        Avvio avvio;
-        Copione c;
-        c.avvio = &avvio;
-        c.azioni[QStringLiteral("lingua")] = [](QDialog* d) { d->accept(); };
-        c.azioni[QStringLiteral("ScegliBanca")] = [](QDialog* d) {
-            d->findChild<QPushButton*>(QStringLiteral("annulla"))->click();
-        };
-        c.azioni[QStringLiteral("ScegliAzienda")] = [](QDialog* d) {
-            d->findChild<QListWidget*>(QStringLiteral("aziende"))->setCurrentRow(0);
-            d->findChild<QPushButton*>(QStringLiteral("apri"))->click();
-        };
-        c.finestra = [](QMainWindow* f) { f->close(); };
-        QCOMPARE(avvio.avvia(), 0);
-        // Rejected: nothing stored, and the chooser comes again at the next start.
-        QCOMPARE(c.visti, QStringList({"lingua", "ScegliBanca", "ScegliAzienda", "finestraPrincipale"}));
-        QVERIFY(impostazione("Banca", "id").toString().isEmpty());
-    }
+    QCOMPARE(avvio.avvia(), 0);
+    QCOMPARE(c.visti, visti);
+    QCOMPARE(impostazione("Lingua", "lingua").toString(), linguaDopo);
+    QCOMPARE(!impostazione("Banca", "id").toString().isEmpty(), bancaDopo);
+    QCOMPARE(avvio.finestraPrincipale() != nullptr, visti.contains(QStringLiteral("finestraPrincipale")));
+    // The first run comes before the prompt; its company stays current.
+    QVERIFY(QFileInfo::exists(Inizializzazione::percorsoMarcatore()));
+    QCOMPARE(impostazione("AziendaCorrente", "nomeFile").toString(), Inizializzazione::fileAziendaDimostrativa());
 }
 
 void TestAvvio::preselezione_data()
