@@ -128,3 +128,16 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
     }
     return r;
 }
+
+MovimentoStipendio AssegniFamiliari::generaMovimento(const Risultato& r, const QDate& data)
+{
+    MovimentoStipendio m;
+    if (r.totale <= 0)
+        return m;
+    m.data = data.toString(QStringLiteral("yyyy-MM-dd"));
+    m.tipo = QStringLiteral("Assegno familiare");
+    m.importo = r.totale;
+    m.descrizione = tr("%1 figli assegno, %2 figli formazione").arg(r.numFigli).arg(r.numFormazione);
+    Movimenti::applicaPreset(m);
+    return m;
+}

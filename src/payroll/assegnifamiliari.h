@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dipendente.h"
+#include "movimenti.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -37,4 +38,8 @@ public:
     // month); the allowances are those of the month of that date.
     static Risultato calcola(const QString& cantone, const QList<Figlio>& figli, double redditoMensile,
                              const QDate& data);
+
+    // The allowances of a result as one extra movement of kind "Assegno
+    // familiare" dated `data`; an empty movement when the total is not above 0.
+    static MovimentoStipendio generaMovimento(const Risultato& r, const QDate& data);
 };
