@@ -3,7 +3,8 @@
 #include "config.h"
 
 #include <QFileInfo>
-#include <QSettings>
+#include <QFile>
+#include <QHash>
 
 #include <algorithm>
 
@@ -25,12 +26,50 @@ int eta(const QDate& nascita, const QDate& data)
     return anni;
 }
 
-double importo(const QSettings& s, const QString& cantone, const char* chiave)
+// The allowance table: "[CANTON]" groups of "key=value" lines; "#" and ";"
+// begin comments. Read whole at every call, so a user copy changed during
+// the run counts at once.
+class Tabella
 {
-    bool ok = false;
-    const double v = s.value(cantone + QLatin1Char('/') + QLatin1String(chiave)).toDouble(&ok);
-    return ok ? v : 0.0;
-}
+public:
+    explicit Tabella(const QString& percorso)
+    {
+        QFile f(percorso);
+        if (!f.open(QIODevice::ReadOnly))
+            return;
+        QString gruppo;
+        const QStringList righe = QString::fromUtf8(f.read(1024 * 1024)).split(QLatin1Char('\n'));
+        for (const QString& r : righe) {
+            const QString riga = r.trimmed();
+            if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')) || riga.startsWith(QLatin1Char(';')))
+                continue;
+            if (riga.startsWith(QLatin1Char('[')) && riga.endsWith(QLatin1Char(']'))) {
+                gruppo = riga.mid(1, riga.size() - 2).trimmed();
+                continue;
+            }
+            const int uguale = riga.indexOf(QLatin1Char('='));
+            if (uguale < 1 || gruppo.isEmpty())
+                continue;
+            QString valore = riga.mid(uguale + 1).trimmed();
+            if (valore.size() >= 2 && valore.startsWith(QLatin1Char('"')) && valore.endsWith(QLatin1Char('"')))
+                valore = valore.mid(1, valore.size() - 2);
+            valori.insert(gruppo + QLatin1Char('/') + riga.left(uguale).trimmed(), valore);
+        }
+    }
+
+    bool contiene(const QString& chiave) const { return valori.contains(chiave); }
+
+    // A missing key or a value that is no number reads as 0.
+    double importo(const QString& cantone, const char* chiave) const
+    {
+        bool ok = false;
+        const double v = valori.value(cantone + QLatin1Char('/') + QLatin1String(chiave)).toDouble(&ok);
+        return ok ? v : 0.0;
+    }
+
+private:
+    QHash<QString, QString> valori;
+};
 
 // The user copy of the table when it exists, else the built-in one.
 QString percorsoTabella()
@@ -53,19 +92,18 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
         return r;
     }
 
-    QSettings tabella(percorsoTabella(), QSettings::IniFormat);
-    tabella.setIniCodec("UTF-8");
-    if (!tabella.contains(c + QStringLiteral("/figli")) && !tabella.contains(c + QStringLiteral("/figliOver12"))) {
+    const Tabella tabella(percorsoTabella());
+    if (!tabella.contiene(c + QStringLiteral("/figli")) && !tabella.contiene(c + QStringLiteral("/figliOver12"))) {
         r.messaggio = tr("Cantone %1 non presente in assegni_familiari.ini").arg(c);
         return r;
     }
-    const double figliImporto = importo(tabella, c, "figli");
-    const double figliOver12 = importo(tabella, c, "figliOver12");
-    const double figli3plus = importo(tabella, c, "figli3plus");
-    const double formazione = importo(tabella, c, "formazione");
-    const double formazione3plus = importo(tabella, c, "formazione3plus");
-    const double formazioneGiovane = importo(tabella, c, "formazioneGiovane");
-    const double formazioneAdulto = importo(tabella, c, "formazioneAdulto");
+    const double figliImporto = tabella.importo(c, "figli");
+    const double figliOver12 = tabella.importo(c, "figliOver12");
+    const double figli3plus = tabella.importo(c, "figli3plus");
+    const double formazione = tabella.importo(c, "formazione");
+    const double formazione3plus = tabella.importo(c, "formazione3plus");
+    const double formazioneGiovane = tabella.importo(c, "formazioneGiovane");
+    const double formazioneAdulto = tabella.importo(c, "formazioneAdulto");
     // A canton may give its training allowance split by age (below 18, from
     // 18) instead of one amount.
     const bool perEta = formazioneGiovane > 0 && formazioneAdulto > 0;

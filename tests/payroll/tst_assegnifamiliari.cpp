@@ -38,6 +38,7 @@ private slots:
     void dettagli();
     void copiaUtente_data();
     void copiaUtente();
+    void generaMovimento();
 };
 
 void TestAssegniFamiliari::calcola_data()
@@ -180,6 +181,27 @@ void TestAssegniFamiliari::copiaUtente()
         cantone, figli(QStringLiteral("01/01/2021;01/01/2016;01/01/2006 S")), 5000, QDate(2026, 3, 31));
     QCOMPARE(r.messaggio, messaggio);
     QCOMPARE(QString::number(r.totale, 'f', 2), totale);
+}
+
+void TestAssegniFamiliari::generaMovimento()
+{
+    const QDate data(2026, 3, 31);
+    const MovimentoStipendio vuoto = AssegniFamiliari::generaMovimento(AssegniFamiliari::Risultato(), data);
+    QVERIFY(vuoto.data.isEmpty() && vuoto.tipo.isEmpty() && vuoto.descrizione.isEmpty());
+    QCOMPARE(vuoto.importo, 0.0);
+    QCOMPARE(vuoto.categoriaCertificato, 3);
+    QVERIFY(vuoto.soggettoAVS && vuoto.soggettoLPP && vuoto.soggettoIF);
+
+    const AssegniFamiliari::Risultato r =
+        AssegniFamiliari::calcola(QStringLiteral("TI"), figli(QStringLiteral("01/01/2020;01/01/2008 S")), 5000, data);
+    const MovimentoStipendio m = AssegniFamiliari::generaMovimento(r, data);
+    QCOMPARE(m.data, QStringLiteral("2026-03-31"));
+    QCOMPARE(m.tipo, QStringLiteral("Assegno familiare"));
+    QCOMPARE(m.importo, 483.0);
+    QCOMPARE(m.descrizione, QStringLiteral("1 figli assegno, 1 figli formazione"));
+    QCOMPARE(m.categoriaCertificato, 15);
+    QVERIFY(m.soggettoIF);
+    QVERIFY(!m.soggettoAVS && !m.soggettoAD && !m.soggettoCAF && !m.soggettoLAINF && !m.soggettoLPP);
 }
 
 VARDELLO_TEST_MAIN(TestAssegniFamiliari)
