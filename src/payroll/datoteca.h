@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -10,8 +9,6 @@
 // pension credit rate by age. One year is held at a time, for the whole run.
 class Datoteca
 {
-    Q_DECLARE_TR_FUNCTIONS(Datoteca)
-
 public:
     // One contribution ("AVS", "AD", "CAF", "LAINF").
     struct VoceContributo
@@ -48,8 +45,9 @@ public:
     static double aliquotaLPP(int eta);
 
     // Saves a year (refused for a closed year), with a change log line per
-    // changed value and a backup copy of the old file. False when anything
-    // could not be written; then the tables keep their values.
+    // changed value and a backup copy of the old file. False when the year is
+    // closed or the change log, the backup copy or the file could not be
+    // written; the tables take the new values once the file is written.
     static bool salvaCon(const QMap<QString, VoceContributo>& contributi, const ParametriLPP& lpp,
                          double igm, int anno);
     static bool salva();

@@ -5,10 +5,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
-#include <QThread>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -22,6 +20,10 @@ using CategoriaFissa = ImpostaFonte::CategoriaFissa;
 
 QMap<QString, Scala> g_scale;
 QMap<QString, CategoriaFissa> g_categorie;
+
+// Look-up index built after loading: canton -> tariff code as asked for ->
+// the scale the suffix rule finds for it, so a look-up builds no key text.
+QHash<QString, QHash<QString, const Scala*>> g_indice;
 
 // Suffixes tried, in this order, after the tariff code asked for.
 const char* const suffissi[] = {"", "N", "Y"};
@@ -39,8 +41,8 @@ QString chiaveScala(const QString& cantone, const QString& codice)
 constexpr int kPrefissoRiga = 256;
 constexpr int kLunghezzaMinima = 60;
 
-// The tables read from one file (or merged from several). Scales are kept in
-// a vector with an index by key while reading; the maps are built at the end.
+// The tables being read. Scales are kept in a vector with an index by key
+// while reading; the maps are built at the end.
 struct Tabelle
 {
     std::vector<Scala> scale;
@@ -88,32 +90,6 @@ struct Tabelle
             categorie.insert(chiave, c);
         else if (c.validoDal >= it->validoDal)
             *it = c;
-    }
-
-    // Adds the tables of a later file, with the same rule as record by record.
-    void unisci(Tabelle&& altra)
-    {
-        for (Scala& s : altra.scale) {
-            const QString chiave = chiaveScala(s.cantone, s.codice);
-            auto it = indiceScale.constFind(chiave);
-            if (it == indiceScale.constEnd()) {
-                indiceScale.insert(chiave, int(scale.size()));
-                scale.push_back(std::move(s));
-                continue;
-            }
-            Scala& mia = scale[size_t(it.value())];
-            if (s.validoDal > mia.validoDal) {
-                mia = std::move(s);
-            } else if (s.validoDal == mia.validoDal) {
-                if (!mia.scaglioni.isEmpty() && !s.scaglioni.isEmpty()
-                    && s.scaglioni.constFirst().soglia < mia.scaglioni.constLast().soglia)
-                    mia.crescente = false;
-                mia.crescente = mia.crescente && s.crescente;
-                mia.scaglioni.append(s.scaglioni);
-            }
-        }
-        for (auto it = altra.categorie.constBegin(); it != altra.categorie.constEnd(); ++it)
-            categoria(it.key(), it.value());
     }
 };
 
@@ -238,14 +214,13 @@ private:
     }
 };
 
-// Reads one tariff file block by block; a file that cannot be opened gives
-// empty tables. Memory stays bounded whatever the file holds.
-Tabelle leggiFile(const QString& percorso)
+// Reads one tariff file block by block; a file that cannot be opened is
+// skipped. Memory stays bounded whatever the file holds.
+void leggiFile(const QString& percorso, LettoreTariffe& lettore)
 {
-    LettoreTariffe lettore;
     QFile f(percorso);
     if (!f.open(QIODevice::ReadOnly))
-        return std::move(lettore.tabelle);
+        return;
 
     constexpr qint64 kBlocco = 1 << 20;
     std::unique_ptr<char[]> blocco(new char[kBlocco]);
@@ -284,13 +259,12 @@ Tabelle leggiFile(const QString& percorso)
     }
     if (rigaAperta)
         lettore.riga(riporto.constData(), riporto.size()); // last line without line end
-    return std::move(lettore.tabelle);
 }
 
 // ---------------------------------------------------------------------------
 // Lookups.
 
-const Scala* cercaScala(const QString& cantone, const QString& tariffa)
+const Scala* cercaScalaPerChiave(const QString& cantone, const QString& tariffa)
 {
     const QMap<QString, Scala>& scale = g_scale;
     const QString base = chiaveScala(cantone, tariffa);
@@ -300,6 +274,31 @@ const Scala* cercaScala(const QString& cantone, const QString& tariffa)
             return &it.value();
     }
     return nullptr;
+}
+
+const Scala* cercaScala(const QString& cantone, const QString& tariffa)
+{
+    // The index splits canton and code; a "_" inside either could make
+    // another split of the same key, which only the key itself finds.
+    if (cantone.contains(QLatin1Char('_')) || tariffa.contains(QLatin1Char('_')))
+        return cercaScalaPerChiave(cantone, tariffa);
+    const auto c = g_indice.constFind(cantone);
+    if (c == g_indice.constEnd())
+        return nullptr;
+    return c->value(tariffa, nullptr);
+}
+
+void costruisciIndice()
+{
+    g_indice.clear();
+    for (const Scala& s : qAsConst(g_scale)) {
+        QHash<QString, const Scala*>& codici = g_indice[s.cantone];
+        QStringList richieste = {s.codice};
+        if (s.codice.endsWith(QLatin1Char('N')) || s.codice.endsWith(QLatin1Char('Y')))
+            richieste.append(s.codice.chopped(1));
+        for (const QString& r : qAsConst(richieste))
+            codici.insert(r, cercaScalaPerChiave(s.cantone, r));
+    }
 }
 
 const CategoriaFissa* cercaCategoria(const QString& cantone, const QString& codice)
@@ -366,6 +365,7 @@ bool ImpostaFonte::carica()
 
 bool ImpostaFonte::caricaDa(const QString& cartella)
 {
+    g_indice.clear();
     g_scale.clear();
     g_categorie.clear();
     if (cartella.isEmpty() || !QFileInfo(cartella).isDir())
@@ -375,32 +375,17 @@ bool ImpostaFonte::caricaDa(const QString& cartella)
     if (file.isEmpty())
         return false;
 
-    // The files are read side by side, then joined in name order.
-    std::vector<Tabelle> lette(size_t(file.size()));
-    std::atomic<int> prossimo(0);
-    auto lavora = [&]() {
-        for (int i = prossimo++; i < file.size(); i = prossimo++)
-            lette[size_t(i)] = leggiFile(file.at(i).absoluteFilePath());
-    };
-    const int lavoratori = qBound(1, qMin(QThread::idealThreadCount(), 8), int(file.size()));
-    std::vector<std::unique_ptr<QThread>> fili;
-    for (int i = 1; i < lavoratori; ++i) {
-        fili.emplace_back(QThread::create(lavora));
-        fili.back()->start();
-    }
-    lavora();
-    for (auto& t : fili)
-        t->wait();
-
-    Tabelle tutte = std::move(lette[0]);
-    for (size_t i = 1; i < lette.size(); ++i)
-        tutte.unisci(std::move(lette[i]));
+    LettoreTariffe lettore;
+    for (const QFileInfo& f : file)
+        leggiFile(f.absoluteFilePath(), lettore);
+    Tabelle& tutte = lettore.tabelle;
 
     for (Scala& s : tutte.scale) {
         s.scaglioni.squeeze();
         g_scale.insert(chiaveScala(s.cantone, s.codice), std::move(s));
     }
     g_categorie = tutte.categorie;
+    costruisciIndice();
     return !g_scale.isEmpty() || !g_categorie.isEmpty();
 }
 
