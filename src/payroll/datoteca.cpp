@@ -1,0 +1,319 @@
+#include "datoteca.h"
+
+#include "chiusuraannuale.h"
+#include "config.h"
+#include "filesicuri.h"
+#include "orologio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+
+int Datoteca::g_anno = 2026;
+bool Datoteca::g_caricato = false;
+QMap<QString, Datoteca::VoceContributo> Datoteca::g_contributi;
+Datoteca::ParametriLPP Datoteca::g_lpp;
+double Datoteca::g_igm = 0.0;
+QMap<int, double> Datoteca::g_lppEta;
+
+namespace {
+
+const QString kLpp = QStringLiteral("LPP");
+const QString kIgm = QStringLiteral("IGM");
+const QString kLppEta = QStringLiteral("LPP_ETA");
+
+// Ages outside this range have no pension credit; bounding the bands keeps a
+// mistyped band ("18-999999999") from filling memory.
+constexpr int kEtaMassima = 150;
+
+// Number with a dot as decimal separator; anything else reads as 0.
+double numero(const QString& testo)
+{
+    bool ok = false;
+    const double v = testo.toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+// Shortest form with at most six significant digits, as printf "%g".
+QString breve(double v)
+{
+    return QString::number(v, 'g', 6);
+}
+
+QString cartellaBase()
+{
+    return Config::cartellaDatiPredefinita();
+}
+
+QString percorsoAnno(int anno)
+{
+    return cartellaBase() + QStringLiteral("/datoteca_") + QString::number(anno) + QStringLiteral(".ini");
+}
+
+// A field of the change log, quoted when it holds a separator or a quote.
+QString campoCsv(const QString& testo)
+{
+    if (!testo.contains(QLatin1Char(',')) && !testo.contains(QLatin1Char('"'))
+        && !testo.contains(QLatin1Char('\n')) && !testo.contains(QLatin1Char('\r')))
+        return testo;
+    QString t = testo;
+    t.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + t + QLatin1Char('"');
+}
+
+} // namespace
+
+int Datoteca::annoCorrente()
+{
+    return g_anno;
+}
+
+void Datoteca::caricaSeServe()
+{
+    if (!g_caricato)
+        carica(g_anno);
+}
+
+bool Datoteca::carica(int anno)
+{
+    if (anno <= 2000) {
+        if (g_caricato)
+            return true;
+        anno = g_anno;
+    } else if (g_caricato && anno == g_anno) {
+        return true;
+    }
+
+    g_anno = anno;
+    g_contributi.clear();
+    g_lpp = ParametriLPP();
+    // The maximum insured earnings and the age table keep the values of the
+    // year loaded before where the new file does not set them.
+
+    QByteArray contenuto;
+    if (!FileSicuri::leggi(percorsoAnno(anno), &contenuto)
+        && !FileSicuri::leggi(QStringLiteral(":/data/datoteca.ini"), &contenuto)) {
+        g_caricato = true;
+        return false;
+    }
+
+    QString gruppo;
+    bool inVoce = false;
+    VoceContributo voce;
+    auto chiudiVoce = [&]() {
+        if (inVoce)
+            g_contributi.insert(voce.codice, voce);
+        inVoce = false;
+    };
+
+    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    for (const QString& r : righe) {
+        const QString riga = r.trimmed();
+        if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
+            continue;
+        if (riga.startsWith(QLatin1Char('[')) && riga.endsWith(QLatin1Char(']'))) {
+            chiudiVoce();
+            gruppo = riga.mid(1, riga.size() - 2);
+            if (gruppo != kLpp && gruppo != kIgm && gruppo != kLppEta) {
+                voce = VoceContributo();
+                voce.codice = gruppo;
+                inVoce = true;
+            }
+            continue;
+        }
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        if (uguale < 0)
+            continue;
+        const QString chiave = riga.left(uguale).trimmed();
+        const QString valore = riga.mid(uguale + 1).trimmed();
+
+        if (gruppo == kLpp) {
+            if (chiave == QLatin1String("sogliaEntrata"))
+                g_lpp.sogliaEntrata = numero(valore);
+            else if (chiave == QLatin1String("deduzioneCoordinamento"))
+                g_lpp.deduzioneCoordinamento = numero(valore);
+            else if (chiave == QLatin1String("salarioMassimo"))
+                g_lpp.salarioMassimo = numero(valore);
+            else if (chiave == QLatin1String("coordinatoMinimo"))
+                g_lpp.coordinatoMinimo = numero(valore);
+            else if (chiave == QLatin1String("coordinatoMassimo"))
+                g_lpp.coordinatoMassimo = numero(valore);
+        } else if (gruppo == kIgm) {
+            if (chiave == QLatin1String("valore"))
+                g_igm = numero(valore);
+        } else if (gruppo == kLppEta) {
+            const QStringList eta = chiave.split(QLatin1Char('-'));
+            if (eta.size() != 2)
+                continue;
+            bool okDa = false;
+            bool okA = false;
+            const int da = eta.at(0).trimmed().toInt(&okDa);
+            const int a = eta.at(1).trimmed().toInt(&okA);
+            if (!okDa || !okA)
+                continue;
+            const double aliquota = numero(valore);
+            for (int e = qMax(da, 0); e <= qMin(a, kEtaMassima); ++e)
+                g_lppEta.insert(e, aliquota);
+        } else if (inVoce) {
+            if (chiave == QLatin1String("descrizione"))
+                voce.descrizione = valore;
+            else if (chiave == QLatin1String("aliquotaDipendente"))
+                voce.aliquotaDipendente = numero(valore);
+            else if (chiave == QLatin1String("aliquotaDatore"))
+                voce.aliquotaDatore = numero(valore);
+            else if (chiave == QLatin1String("massimale"))
+                voce.massimale = numero(valore);
+        }
+    }
+    chiudiVoce();
+    g_caricato = true;
+    return true;
+}
+
+Datoteca::VoceContributo Datoteca::contributo(const QString& codice)
+{
+    caricaSeServe();
+    return g_contributi.value(codice);
+}
+
+Datoteca::ParametriLPP Datoteca::lpp()
+{
+    caricaSeServe();
+    return g_lpp;
+}
+
+QStringList Datoteca::codiciContributi()
+{
+    caricaSeServe();
+    return g_contributi.keys();
+}
+
+double Datoteca::guadagnoMassimo()
+{
+    caricaSeServe();
+    return g_igm;
+}
+
+double Datoteca::aliquotaLPP(int eta)
+{
+    caricaSeServe();
+    return g_lppEta.value(eta, 0.0);
+}
+
+bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const ParametriLPP& lpp, double igm,
+                        int anno)
+{
+    if (anno > 2000)
+        carica(anno);
+    else
+        caricaSeServe();
+    anno = g_anno;
+
+    if (ChiusuraAnnuale::isAnnoChiuso(anno))
+        return false;
+
+    const QString base = cartellaBase();
+    const QString file = percorsoAnno(anno);
+    const QString cartellaBackup = base + QStringLiteral("/backup");
+    const QString log = base + QStringLiteral("/log_parametri_critici.csv");
+    if (!QDir().mkpath(cartellaBackup))
+        return false;
+
+    const QDateTime ora = Orologio::adesso();
+    const QString momento = ora.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    const QString operatore = campoCsv(QDir(QDir::homePath()).dirName());
+
+    // The change log: one line per changed value.
+    QString righeLog;
+    auto confronta = [&](const QString& chiave, double vecchio, double nuovo) {
+        if (std::fabs(vecchio - nuovo) > 1e-9)
+            righeLog += momento + QLatin1Char(',') + operatore + QLatin1Char(',') + chiave + QLatin1Char(',')
+                        + breve(vecchio) + QLatin1Char(',') + breve(nuovo) + QLatin1Char('\n');
+    };
+    for (const QString& codice : {QStringLiteral("AVS"), QStringLiteral("AD"), QStringLiteral("CAF"),
+                                  QStringLiteral("LAINF")}) {
+        const VoceContributo v = g_contributi.value(codice);
+        const VoceContributo n = contributi.value(codice);
+        confronta(codice + QStringLiteral(".aliquotaDipendente"), v.aliquotaDipendente, n.aliquotaDipendente);
+        confronta(codice + QStringLiteral(".aliquotaDatore"), v.aliquotaDatore, n.aliquotaDatore);
+        confronta(codice + QStringLiteral(".massimale"), v.massimale, n.massimale);
+    }
+    confronta(QStringLiteral("LPP.sogliaEntrata"), g_lpp.sogliaEntrata, lpp.sogliaEntrata);
+    confronta(QStringLiteral("LPP.deduzioneCoordinamento"), g_lpp.deduzioneCoordinamento,
+              lpp.deduzioneCoordinamento);
+    confronta(QStringLiteral("LPP.salarioMassimo"), g_lpp.salarioMassimo, lpp.salarioMassimo);
+    confronta(QStringLiteral("IGM.valore"), g_igm, igm);
+    if (righeLog.isEmpty())
+        righeLog = momento + QLatin1Char(',') + operatore + QStringLiteral(",nessuna_modifica,,\n");
+
+    // The log must take the lines of this change: a log that cannot be opened
+    // refuses the save before anything is written.
+    QFile fileLog(log);
+    if (!fileLog.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+
+    // Backup copy of the file being replaced.
+    if (QFileInfo::exists(file)) {
+        const QString copia = cartellaBackup + QStringLiteral("/datoteca_") + QString::number(anno)
+                              + QStringLiteral(".ini.") + ora.toString(QStringLiteral("yyyyMMdd_HHmmss"));
+        if (!QFileInfo::exists(copia) && !QFile::copy(file, copia))
+            return false;
+    }
+
+    const QString annoTesto = QString::number(anno);
+    QString testo;
+    testo += QStringLiteral("# Datoteca GS - parametri ufficiali ") + annoTesto + QLatin1Char('\n');
+    testo += QStringLiteral("# Modifiche via UI con popup R01 + log + backup\n\n");
+    testo += QStringLiteral("[META]\nanno=") + annoTesto + QLatin1Char('\n');
+    testo += QStringLiteral("data_modifica=") + Orologio::oggi().toString(QStringLiteral("yyyy-MM-dd"))
+             + QStringLiteral("\n\n");
+    for (auto it = contributi.constBegin(); it != contributi.constEnd(); ++it) {
+        const VoceContributo& v = it.value();
+        testo += QLatin1Char('[') + FileSicuri::unaRiga(it.key()) + QStringLiteral("]\n");
+        const QString descrizione = FileSicuri::unaRiga(v.descrizione);
+        if (!descrizione.isEmpty())
+            testo += QStringLiteral("descrizione=") + descrizione + QLatin1Char('\n');
+        testo += QStringLiteral("aliquotaDipendente=") + breve(v.aliquotaDipendente) + QLatin1Char('\n');
+        testo += QStringLiteral("aliquotaDatore=") + breve(v.aliquotaDatore) + QLatin1Char('\n');
+        if (v.massimale > 0)
+            testo += QStringLiteral("massimale=") + breve(v.massimale) + QLatin1Char('\n');
+        testo += QLatin1Char('\n');
+    }
+    testo += QStringLiteral("[LPP]\n");
+    testo += QStringLiteral("sogliaEntrata=") + breve(lpp.sogliaEntrata) + QLatin1Char('\n');
+    testo += QStringLiteral("deduzioneCoordinamento=") + breve(lpp.deduzioneCoordinamento) + QLatin1Char('\n');
+    testo += QStringLiteral("salarioMassimo=") + breve(lpp.salarioMassimo) + QLatin1Char('\n');
+    testo += QStringLiteral("coordinatoMinimo=") + breve(lpp.coordinatoMinimo) + QLatin1Char('\n');
+    testo += QStringLiteral("coordinatoMassimo=") + breve(lpp.coordinatoMassimo) + QStringLiteral("\n\n");
+    testo += QStringLiteral("[IGM]\nvalore=") + breve(igm) + QStringLiteral("\n\n");
+    testo += QStringLiteral("[LPP_ETA]\n");
+    const QList<QPair<QString, int>> fasce = {
+        {QStringLiteral("18-24"), 18}, {QStringLiteral("25-34"), 25}, {QStringLiteral("35-44"), 35},
+        {QStringLiteral("45-54"), 45}, {QStringLiteral("55-65"), 55}};
+    for (const auto& fascia : fasce)
+        testo += fascia.first + QLatin1Char('=') + breve(g_lppEta.value(fascia.second, 0.0)) + QLatin1Char('\n');
+
+    if (!FileSicuri::scrivi(file, testo.toUtf8()))
+        return false;
+
+    g_contributi.clear();
+    for (auto it = contributi.constBegin(); it != contributi.constEnd(); ++it) {
+        VoceContributo v = it.value();
+        v.codice = it.key();
+        g_contributi.insert(it.key(), v);
+    }
+    g_lpp = lpp;
+    g_igm = igm;
+
+    const QByteArray datiLog = righeLog.toUtf8();
+    const bool logScritto = fileLog.write(datiLog) == datiLog.size() && fileLog.flush();
+    return logScritto;
+}
+
+bool Datoteca::salva()
+{
+    caricaSeServe();
+    return salvaCon(g_contributi, g_lpp, g_igm, g_anno);
+}

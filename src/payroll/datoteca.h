@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// The official parameters of one payroll year: contribution rates and
+// ceilings, occupational-pension limits, maximum insured earnings and the
+// pension credit rate by age. One year is held at a time, for the whole run.
+class Datoteca
+{
+public:
+    // One contribution ("AVS", "AD", "CAF", "LAINF").
+    struct VoceContributo
+    {
+        QString codice;
+        QString descrizione;
+        double aliquotaDipendente = 0.0; // percent
+        double aliquotaDatore = 0.0;     // percent
+        double massimale = 0.0;          // annual ceiling, 0 = none
+    };
+
+    // Occupational-pension limits, annual francs.
+    struct ParametriLPP
+    {
+        double sogliaEntrata = 0.0;
+        double deduzioneCoordinamento = 0.0;
+        double salarioMassimo = 0.0;
+        double coordinatoMinimo = 0.0; // 0 or less: 3780
+        double coordinatoMassimo = 0.0; // 0 or less: 64260
+    };
+
+    // The loaded year.
+    static int annoCorrente();
+
+    // Loads the year's parameter file from ~/.vardello_dati, else the built-in
+    // defaults. A year of 2000 or less means the current year.
+    static bool carica(int anno);
+
+    // Lookups; the current year is loaded first when nothing is loaded yet.
+    static VoceContributo contributo(const QString& codice);
+    static ParametriLPP lpp();
+    static QStringList codiciContributi();
+    static double guadagnoMassimo();
+    static double aliquotaLPP(int eta);
+
+    // Saves a year (refused for a closed year), with a change log line per
+    // changed value and a backup copy of the old file. False when the year is
+    // closed or the change log, the backup copy or the file could not be
+    // written; the tables take the new values once the file is written.
+    static bool salvaCon(const QMap<QString, VoceContributo>& contributi, const ParametriLPP& lpp,
+                         double igm, int anno);
+    static bool salva();
+
+private:
+    static int g_anno;
+    static bool g_caricato;
+    static QMap<QString, VoceContributo> g_contributi;
+    static ParametriLPP g_lpp;
+    static double g_igm;
+    static QMap<int, double> g_lppEta;
+
+    static void caricaSeServe();
+};

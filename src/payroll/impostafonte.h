@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Withholding tax from the federal tariff files (tar*.txt, fixed-width
+// records): step scales per canton and tariff code, and fixed-rate
+// categories, loaded once and kept for the whole run.
+class ImpostaFonte
+{
+    Q_DECLARE_TR_FUNCTIONS(ImpostaFonte)
+
+public:
+    // One bracket of a scale.
+    struct Scaglione
+    {
+        double soglia = 0.0;        // monthly income from which it applies
+        double importoMinimo = 0.0; // minimum tax
+        double aliquota = 0.0;      // percent
+    };
+
+    // One scale: the brackets of a canton and tariff code, in file order.
+    struct Scala
+    {
+        QString cantone;
+        QString codice; // with the church letter, e.g. A0N
+        int figli = 0;
+        bool chiesa = false;
+        QVector<Scaglione> scaglioni;
+        int validoDal = 0;      // valid-from date yyyymmdd of the records kept
+        bool crescente = true;  // thresholds in ascending order
+    };
+
+    // One fixed-rate category.
+    struct CategoriaFissa
+    {
+        QString cantone;
+        QString codice;
+        double aliquota = 0.0;
+        int validoDal = 0;
+    };
+
+    // Loads ./dati_afc, else ~/01.Vardello/dati_afc.
+    static bool carica();
+
+    // Replaces both tables by the tariff files of a folder; false when nothing
+    // usable was found.
+    static bool caricaDa(const QString& cartella);
+
+    static double calcolaMensile(double redditoMensile, const QString& cantone, const QString& tariffa);
+    static double calcolaAnnuale(double redditoAnnuo, const QString& cantone, const QString& tariffa);
+    static double conguaglioAnnuale(double redditoAnnuo, double giaTrattenuta, const QString& cantone,
+                                    const QString& tariffa);
+    static double calcolaParziale(double reddito, int mesi, const QString& cantone, const QString& tariffa);
+    static double calcolaCategoriaFissa(double reddito, const QString& cantone, const QString& codice);
+
+    static QString infoScala(const QString& cantone, const QString& tariffa);
+    static QStringList scalePerCantone(const QString& cantone);
+    static QStringList categoriePerCantone(const QString& cantone);
+    static QStringList cantoniDisponibili();
+};

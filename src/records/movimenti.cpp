@@ -1,0 +1,156 @@
+#include "movimenti.h"
+
+#include "filesicuri.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace {
+
+QString bandiera(bool b)
+{
+    return b ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+struct Preset
+{
+    QStringList prefissi;
+    int categoria;
+    bool tutti; // all eight flags; otherwise withholding tax only
+};
+
+const QList<Preset>& presets()
+{
+    static const QList<Preset> righe = {
+        {{QStringLiteral("gratifica"), QStringLiteral("bonus"), QStringLiteral("premio")}, 3, true},
+        {{QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("mensilita")}, 1, true},
+        {{QStringLiteral("rimborso"), QStringLiteral("spese effettive"), QStringLiteral("trasferta")}, 131, false},
+        {{QStringLiteral("forfet"), QStringLiteral("spese forfett")}, 132, false},
+        {{QStringLiteral("formazione"), QStringLiteral("perfezionamento")}, 133, false},
+        {{QStringLiteral("capitale"), QStringLiteral("previdenza")}, 4, false},
+        {{QStringLiteral("cda"), QStringLiteral("consiglio")}, 6, true},
+        {{QStringLiteral("assegno familiare"), QStringLiteral("assegni familiari")}, 15, false},
+    };
+    return righe;
+}
+
+} // namespace
+
+QString Movimenti::percorsoFile(const QString& id)
+{
+    const QString cartella = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                             + QStringLiteral("/movimenti");
+    QDir().mkpath(cartella);
+    if (!FileSicuri::nomeSicuro(id))
+        return QString();
+    return cartella + QLatin1Char('/') + id + QStringLiteral(".txt");
+}
+
+QList<MovimentoStipendio> Movimenti::carica(const QString& id)
+{
+    QList<MovimentoStipendio> lista;
+    const QString percorso = percorsoFile(id);
+    QByteArray contenuto;
+    if (percorso.isEmpty() || !FileSicuri::leggi(percorso, &contenuto))
+        return lista;
+
+    MovimentoStipendio corrente;
+    bool contenutoPresente = false;
+    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    for (const QString& r : righe) {
+        const QString riga = r.trimmed();
+        if (riga.isEmpty()) {
+            if (contenutoPresente) {
+                lista.append(corrente);
+                corrente = MovimentoStipendio();
+                contenutoPresente = false;
+            }
+            continue;
+        }
+        contenutoPresente = true;
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        if (uguale < 0)
+            continue;
+        const QString chiave = riga.left(uguale);
+        const QString valore = riga.mid(uguale + 1);
+        const bool uno = valore == QLatin1String("1");
+        if (chiave == QLatin1String("data"))
+            corrente.data = valore;
+        else if (chiave == QLatin1String("tipo"))
+            corrente.tipo = valore;
+        else if (chiave == QLatin1String("descrizione"))
+            corrente.descrizione = valore;
+        else if (chiave == QLatin1String("importo"))
+            corrente.importo = valore.toDouble(); // 0 when it does not parse
+        else if (chiave == QLatin1String("categoriaCertificato"))
+            corrente.categoriaCertificato = valore.toInt();
+        else if (chiave == QLatin1String("soggettoAVS"))
+            corrente.soggettoAVS = uno;
+        else if (chiave == QLatin1String("soggettoAD"))
+            corrente.soggettoAD = uno;
+        else if (chiave == QLatin1String("applicaMassimaleAD"))
+            corrente.applicaMassimaleAD = uno;
+        else if (chiave == QLatin1String("soggettoCAF"))
+            corrente.soggettoCAF = uno;
+        else if (chiave == QLatin1String("soggettoLAINF"))
+            corrente.soggettoLAINF = uno;
+        else if (chiave == QLatin1String("applicaMassimaleLAINF"))
+            corrente.applicaMassimaleLAINF = uno;
+        else if (chiave == QLatin1String("soggettoLPP"))
+            corrente.soggettoLPP = uno;
+        else if (chiave == QLatin1String("soggettoIF"))
+            corrente.soggettoIF = uno;
+    }
+    if (contenutoPresente)
+        lista.append(corrente);
+    return lista;
+}
+
+bool Movimenti::salva(const QString& id, const QList<MovimentoStipendio>& movimenti)
+{
+    const QString percorso = percorsoFile(id);
+    if (percorso.isEmpty())
+        return false;
+    QString testo;
+    for (const MovimentoStipendio& m : movimenti) {
+        // Texts stay on their own line: a line break in a description would
+        // otherwise start a new block, read back as a further (paid) movement.
+        testo += QStringLiteral("data=") + FileSicuri::unaRiga(m.data) + QLatin1Char('\n');
+        testo += QStringLiteral("tipo=") + FileSicuri::unaRiga(m.tipo) + QLatin1Char('\n');
+        testo += QStringLiteral("importo=") + QString::number(m.importo, 'f', 2) + QLatin1Char('\n');
+        testo += QStringLiteral("categoriaCertificato=") + QString::number(m.categoriaCertificato) + QLatin1Char('\n');
+        testo += QStringLiteral("soggettoAVS=") + bandiera(m.soggettoAVS) + QLatin1Char('\n');
+        testo += QStringLiteral("soggettoAD=") + bandiera(m.soggettoAD) + QLatin1Char('\n');
+        testo += QStringLiteral("applicaMassimaleAD=") + bandiera(m.applicaMassimaleAD) + QLatin1Char('\n');
+        testo += QStringLiteral("soggettoCAF=") + bandiera(m.soggettoCAF) + QLatin1Char('\n');
+        testo += QStringLiteral("soggettoLAINF=") + bandiera(m.soggettoLAINF) + QLatin1Char('\n');
+        testo += QStringLiteral("applicaMassimaleLAINF=") + bandiera(m.applicaMassimaleLAINF) + QLatin1Char('\n');
+        testo += QStringLiteral("soggettoLPP=") + bandiera(m.soggettoLPP) + QLatin1Char('\n');
+        testo += QStringLiteral("soggettoIF=") + bandiera(m.soggettoIF) + QLatin1Char('\n');
+        testo += QStringLiteral("descrizione=") + FileSicuri::unaRiga(m.descrizione) + QLatin1Char('\n');
+        testo += QLatin1Char('\n');
+    }
+    return FileSicuri::scrivi(percorso, testo.toUtf8());
+}
+
+void Movimenti::applicaPreset(MovimentoStipendio& m)
+{
+    const QString tipo = m.tipo.toLower();
+    for (const Preset& p : presets()) {
+        for (const QString& prefisso : p.prefissi) {
+            if (!tipo.startsWith(prefisso, Qt::CaseSensitive))
+                continue;
+            m.categoriaCertificato = p.categoria;
+            m.soggettoAVS = p.tutti;
+            m.soggettoAD = p.tutti;
+            m.applicaMassimaleAD = p.tutti;
+            m.soggettoCAF = p.tutti;
+            m.soggettoLAINF = p.tutti;
+            m.applicaMassimaleLAINF = p.tutti;
+            m.soggettoLPP = p.tutti;
+            m.soggettoIF = true;
+            return;
+        }
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One extra salary movement of an employee: a bonus, a thirteenth salary, an
+// expense refund... with the contributions it bears and the salary-certificate
+// category it is reported under.
+struct MovimentoStipendio
+{
+    QString data; // "yyyy-MM-dd"
+    QString tipo;
+    double importo = 0.0;
+    int categoriaCertificato = 3;
+    bool soggettoAVS = true;
+    bool soggettoAD = true;
+    bool applicaMassimaleAD = true;
+    bool soggettoCAF = true;
+    bool soggettoLAINF = true;
+    bool applicaMassimaleLAINF = true;
+    bool soggettoLPP = true;
+    bool soggettoIF = true;
+    QString descrizione;
+};
+
+// The movements file of each employee: <appdata>/movimenti/<id>.txt, one block
+// of key=value lines per movement, blocks separated by an empty line.
+class Movimenti
+{
+public:
+    // The movements file of the employee (the folder is created). Empty when
+    // the id is not a plain file name.
+    static QString percorsoFile(const QString& id);
+
+    // The employee's movements in file order; empty when there is no file.
+    static QList<MovimentoStipendio> carica(const QString& id);
+
+    // Rewrites the whole file; false when it could not be written.
+    static bool salva(const QString& id, const QList<MovimentoStipendio>& movimenti);
+
+    // Sets the certificate category and the eight subject flags from the kind
+    // of movement; a kind no rule knows leaves the movement unchanged.
+    static void applicaPreset(MovimentoStipendio& m);
+};

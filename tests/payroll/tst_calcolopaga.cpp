@@ -1,0 +1,221 @@
+#include "ambientetest.h"
+#include "calcolopaga.h"
+#include "datoteca.h"
+#include "importi.h"
+#include "impostafonte.h"
+
+namespace {
+
+QString centesimi(double v)
+{
+    return QString::number(Importi::arrotonda2(v), 'f', 2);
+}
+
+MovimentoStipendio movimento(double importo)
+{
+    MovimentoStipendio m;
+    m.importo = importo;
+    return m;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(MovimentoStipendio)
+
+class TestCalcoloPaga : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        AmbienteTest::svuota();
+        QVERIFY(Datoteca::carica(2026)); // built-in parameters
+        // One scale: 10 % from 0, 20 % from 10,000 a month.
+        const QByteArray righe = "0601TIA0N       20260101000000000000005000 0000000000001000   \r\n"
+                                 "0601TIA0N       20260101001000000000005000 0000000000002000   ";
+        AmbienteTest::scrivi(AmbienteTest::home() + QStringLiteral("/afc/tar26ti.txt"), righe);
+        QVERIFY(ImpostaFonte::caricaDa(AmbienteTest::home() + QStringLiteral("/afc")));
+    }
+
+    void contributi_data();
+    void contributi();
+    void previdenza_data();
+    void previdenza();
+    void netto();
+    void riepiloghi_data();
+    void riepiloghi();
+    void movimenti_data();
+    void movimenti();
+    void eta_data();
+    void eta();
+};
+
+void TestCalcoloPaga::contributi_data()
+{
+    QTest::addColumn<double>("importo");
+    QTest::addColumn<QStringList>("attesi"); // avsDip, adDip, cafDip, lainfDip, totaleDip, totaleDat
+
+    QTest::newRow("zero") << 0.0 << QStringList{"0.00", "0.00", "0.00", "0.00", "0.00", "0.00"};
+    QTest::newRow("negative") << -100.0 << QStringList{"0.00", "0.00", "0.00", "0.00", "0.00", "0.00"};
+    QTest::newRow("5,000") << 5000.0 << QStringList{"265.00", "55.00", "15.25", "50.00", "385.25", "385.25"};
+    // One twelfth of the annual ceiling of 148,200 is 12,350 a month.
+    QTest::newRow("15,000 capped at 12,350")
+        << 15000.0 << QStringList{"795.00", "135.85", "45.75", "123.50", "1100.10", "1100.10"};
+    QTest::newRow("exactly 12,350")
+        << 12350.0 << QStringList{"654.55", "135.85", "37.67", "123.50", "951.57", "951.57"};
+}
+
+void TestCalcoloPaga::contributi()
+{
+    QFETCH(double, importo);
+    QFETCH(QStringList, attesi);
+    const ContributiSociali c = CalcoloPaga::calcolaAVSAD(importo);
+    QCOMPARE((QStringList{centesimi(c.avsDip), centesimi(c.adDip), centesimi(c.cafDip), centesimi(c.lainfDip),
+                          centesimi(c.totaleDip), centesimi(c.totaleDat)}),
+             attesi);
+    QCOMPARE(centesimi(c.adDat), centesimi(c.adDip));
+    QCOMPARE(centesimi(c.totaleDip), centesimi(c.avsDip + c.adDip + c.cafDip + c.lainfDip));
+}
+
+void TestCalcoloPaga::previdenza_data()
+{
+    QTest::addColumn<double>("salario");
+    QTest::addColumn<int>("eta");
+    QTest::addColumn<QString>("lpp");
+
+    // The employee pays half of the savings credit.
+    QTest::newRow("below the threshold") << 22679.0 << 30 << "0.00";
+    QTest::newRow("at the threshold: lower bound, 7 % of 3,780 halved") << 22680.0 << 30 << "132.30";
+    QTest::newRow("upper bound, 15 % of 64,260 halved") << 200000.0 << 50 << "4819.50";
+    QTest::newRow("60,000 at 40: 10 % of 33,540 halved") << 60000.0 << 40 << "1677.00";
+    QTest::newRow("55 years: 18 %") << 60000.0 << 55 << "3018.60";
+    QTest::newRow("24 years: no credit") << 60000.0 << 24 << "0.00";
+    QTest::newRow("17 years") << 60000.0 << 17 << "0.00";
+    QTest::newRow("66 years") << 60000.0 << 66 << "0.00";
+}
+
+void TestCalcoloPaga::previdenza()
+{
+    QFETCH(double, salario);
+    QFETCH(int, eta);
+    QFETCH(QString, lpp);
+    QCOMPARE(centesimi(CalcoloPaga::calcolaLPP(salario, eta)), lpp);
+}
+
+void TestCalcoloPaga::netto()
+{
+    // 5,000 - 385.25 - 1,677 / 12
+    QCOMPARE(centesimi(CalcoloPaga::calcolaNetto(5000, 40)), QStringLiteral("4475.00"));
+    QCOMPARE(centesimi(CalcoloPaga::calcolaNetto(0, 40)), QStringLiteral("0.00"));
+}
+
+void TestCalcoloPaga::riepiloghi_data()
+{
+    QTest::addColumn<int>("variante"); // 0 plain, 1 with tax, 2 with salaries
+    QTest::addColumn<int>("mensilita");
+    QTest::addColumn<QStringList>("attesi"); // lordo, contributiDip, lpp, imposta, netto
+
+    QTest::newRow("plain") << 0 << 0 << QStringList{"60000.00", "4623.00", "1677.00", "0.00", "53700.00"};
+    QTest::newRow("with tax") << 1 << 0 << QStringList{"60000.00", "4623.00", "1677.00", "6000.00", "47700.00"};
+    QTest::newRow("13 salaries")
+        << 2 << 13 << QStringList{"65000.00", "5008.25", "1927.00", "6500.00", "51564.75"};
+    QTest::newRow("0 salaries count 12") << 2 << 0 << QStringList{"60000.00", "4623.00", "1677.00", "6000.00", "47700.00"};
+}
+
+void TestCalcoloPaga::riepiloghi()
+{
+    QFETCH(int, variante);
+    QFETCH(int, mensilita);
+    QFETCH(QStringList, attesi);
+    const QString ti = QStringLiteral("TI");
+    const QString a0 = QStringLiteral("A0");
+    const RiepilogoAnnuo r = variante == 0 ? CalcoloPaga::riepilogoAnnuo(5000, 40)
+                             : variante == 1 ? CalcoloPaga::riepilogoAnnuoConImposta(5000, 40, ti, a0)
+                                             : CalcoloPaga::riepilogoAnnuoConImpostaEMensilita(5000, 40, ti, a0, mensilita);
+    QCOMPARE((QStringList{centesimi(r.lordo), centesimi(r.contributiDip), centesimi(r.lpp), centesimi(r.imposta),
+                          centesimi(r.netto)}),
+             attesi);
+    QCOMPARE(centesimi(r.contributiDat), centesimi(r.contributiDip));
+    QCOMPARE(r.lordoMovimenti, 0.0);
+}
+
+void TestCalcoloPaga::movimenti_data()
+{
+    QTest::addColumn<QList<MovimentoStipendio>>("movimenti");
+    QTest::addColumn<int>("mesi");
+    // lordo, contributiDip, lpp, imposta, netto, lordoMovimenti, contributiMovimenti
+    QTest::addColumn<QStringList>("attesi");
+
+    QTest::newRow("none") << QList<MovimentoStipendio>() << 0
+                          << QStringList{"60000.00", "4623.00", "1677.00", "6000.00", "47700.00", "0.00", "0.00"};
+    QTest::newRow("negative movement: gross only")
+        << QList<MovimentoStipendio>{movimento(-500)} << 0
+        << QStringList{"59500.00", "4623.00", "1677.00", "5950.00", "47250.00", "-500.00", "0.00"};
+    // 1,000 bears 7.705 % and raises the pension base to 61,000.
+    QTest::newRow("bonus") << QList<MovimentoStipendio>{movimento(1000)} << 0
+                           << QStringList{"61000.00", "4700.05", "1727.00", "6100.00", "48472.95", "1000.00", "77.05"};
+    // A single movement is compared with the annual ceiling of 148,200.
+    MovimentoStipendio grande = movimento(200000);
+    grande.soggettoAVS = false;
+    grande.soggettoCAF = false;
+    grande.soggettoLPP = false;
+    grande.soggettoLAINF = false;
+    MovimentoStipendio senzaMassimale = grande;
+    senzaMassimale.applicaMassimaleAD = false;
+    QTest::newRow("ceiling on one movement")
+        << QList<MovimentoStipendio>{grande} << 0
+        << QStringList{"260000.00", "6253.20", "1677.00", "52000.00", "200069.80", "200000.00", "1630.20"};
+    QTest::newRow("ceiling not applied")
+        << QList<MovimentoStipendio>{senzaMassimale} << 0
+        << QStringList{"260000.00", "6823.00", "1677.00", "52000.00", "199500.00", "200000.00", "2200.00"};
+    MovimentoStipendio spese = movimento(1200);
+    spese.tipo = QStringLiteral("rimborso spese");
+    Movimenti::applicaPreset(spese);
+    QTest::newRow("tax only") << QList<MovimentoStipendio>{spese} << 0
+                              << QStringList{"61200.00", "4623.00", "1677.00", "6120.00", "48780.00", "1200.00", "0.00"};
+    QTest::newRow("half a year: movement sums unscaled")
+        << QList<MovimentoStipendio>{movimento(2000)} << 6
+        << QStringList{"31000.00", "2388.55", "888.50", "3100.00", "24622.95", "2000.00", "154.10"};
+    QTest::newRow("12 months: whole year")
+        << QList<MovimentoStipendio>{movimento(1000)} << 12
+        << QStringList{"61000.00", "4700.05", "1727.00", "6100.00", "48472.95", "1000.00", "77.05"};
+    QTest::newRow("negative months: whole year")
+        << QList<MovimentoStipendio>{movimento(1000)} << -3
+        << QStringList{"61000.00", "4700.05", "1727.00", "6100.00", "48472.95", "1000.00", "77.05"};
+}
+
+void TestCalcoloPaga::movimenti()
+{
+    QFETCH(QList<MovimentoStipendio>, movimenti);
+    QFETCH(int, mesi);
+    QFETCH(QStringList, attesi);
+    const RiepilogoAnnuo r = CalcoloPaga::riepilogoAnnuoConMovimenti(5000, 40, QStringLiteral("TI"), QStringLiteral("A0"),
+                                                                     12, movimenti, mesi);
+    QCOMPARE((QStringList{centesimi(r.lordo), centesimi(r.contributiDip), centesimi(r.lpp), centesimi(r.imposta),
+                          centesimi(r.netto), centesimi(r.lordoMovimenti), centesimi(r.contributiMovimenti)}),
+             attesi);
+}
+
+void TestCalcoloPaga::eta_data()
+{
+    QTest::addColumn<QString>("nascita");
+    QTest::addColumn<int>("eta");
+    QTest::newRow("before the birthday") << "15/12/1990" << 36;
+    QTest::newRow("first day") << "01/01/2000" << 26;
+    QTest::newRow("born after the year") << "01/01/2030" << -4;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("impossible date") << "31/02/1990" << -1;
+    QTest::newRow("other format") << "1990-12-15" << -1;
+    QTest::newRow("text") << "ieri" << -1;
+}
+
+void TestCalcoloPaga::eta()
+{
+    QFETCH(QString, nascita);
+    QFETCH(int, eta);
+    QCOMPARE(CalcoloPaga::etaDaDataNascita(nascita, 2026), eta);
+}
+
+VARDELLO_TEST_MAIN(TestCalcoloPaga)
+#include "tst_calcolopaga.moc"

@@ -1,0 +1,285 @@
+#include "ambientetest.h"
+#include "chiusuraannuale.h"
+#include "datoteca.h"
+#include "orologio.h"
+
+#include <QDir>
+
+namespace {
+
+QString base()
+{
+    return AmbienteTest::home() + QStringLiteral("/.vardello_dati");
+}
+
+QString fileAnno(int anno)
+{
+    return base() + QStringLiteral("/datoteca_%1.ini").arg(anno);
+}
+
+QString fileLog()
+{
+    return base() + QStringLiteral("/log_parametri_critici.csv");
+}
+
+// Loads the year afresh, even when it is the loaded one.
+void ricarica(int anno)
+{
+    Datoteca::carica(anno == 2999 ? 2998 : 2999);
+    QVERIFY(Datoteca::carica(anno));
+}
+
+QMap<QString, Datoteca::VoceContributo> quattroVoci()
+{
+    QMap<QString, Datoteca::VoceContributo> m;
+    for (const QString& c : {QStringLiteral("AVS"), QStringLiteral("AD"), QStringLiteral("CAF"), QStringLiteral("LAINF")})
+        m.insert(c, Datoteca::contributo(c));
+    return m;
+}
+
+} // namespace
+
+class TestDatoteca : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        AmbienteTest::svuota();
+        Orologio::imposta(QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53)));
+    }
+
+    void predefiniti();
+    void aliquotaLPP_data();
+    void aliquotaLPP();
+    void letturaFile();
+    void caricaUnaVolta();
+    void salvaERilegge();
+    void salvaSenzaModifiche();
+    void salvataggioRifiutato_data();
+    void salvataggioRifiutato();
+};
+
+void TestDatoteca::predefiniti()
+{
+    ricarica(2026);
+    QCOMPARE(Datoteca::annoCorrente(), 2026);
+    QCOMPARE(Datoteca::codiciContributi(),
+             (QStringList{QStringLiteral("AD"), QStringLiteral("AVS"), QStringLiteral("CAF"), QStringLiteral("LAINF")}));
+    const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
+    QCOMPARE(ad.codice, QStringLiteral("AD"));
+    QCOMPARE(ad.descrizione, QStringLiteral("Assicurazione disoccupazione"));
+    QCOMPARE(ad.aliquotaDipendente, 1.1);
+    QCOMPARE(ad.massimale, 148200.0);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("CAF")).aliquotaDatore, 0.305);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).massimale, 0.0);
+    const Datoteca::VoceContributo ignota = Datoteca::contributo(QStringLiteral("XYZ"));
+    QVERIFY(ignota.codice.isEmpty() && ignota.descrizione.isEmpty() && ignota.aliquotaDipendente == 0);
+    const Datoteca::ParametriLPP l = Datoteca::lpp();
+    QCOMPARE(l.sogliaEntrata, 22680.0);
+    QCOMPARE(l.deduzioneCoordinamento, 26460.0);
+    QCOMPARE(l.salarioMassimo, 90720.0);
+    QCOMPARE(l.coordinatoMinimo, 3780.0);
+    QCOMPARE(l.coordinatoMassimo, 64260.0);
+    QCOMPARE(Datoteca::guadagnoMassimo(), 148200.0);
+}
+
+void TestDatoteca::aliquotaLPP_data()
+{
+    // Minimum savings credits of the federal pension law by age.
+    QTest::addColumn<int>("eta");
+    QTest::addColumn<double>("aliquota");
+    QTest::newRow("17") << 17 << 0.0;
+    QTest::newRow("18") << 18 << 0.0;
+    QTest::newRow("24") << 24 << 0.0;
+    QTest::newRow("25") << 25 << 7.0;
+    QTest::newRow("34") << 34 << 7.0;
+    QTest::newRow("35") << 35 << 10.0;
+    QTest::newRow("44") << 44 << 10.0;
+    QTest::newRow("45") << 45 << 15.0;
+    QTest::newRow("54") << 54 << 15.0;
+    QTest::newRow("55") << 55 << 18.0;
+    QTest::newRow("65") << 65 << 18.0;
+    QTest::newRow("66") << 66 << 0.0;
+    QTest::newRow("-1") << -1 << 0.0;
+}
+
+void TestDatoteca::aliquotaLPP()
+{
+    QFETCH(int, eta);
+    QFETCH(double, aliquota);
+    ricarica(2026);
+    QCOMPARE(Datoteca::aliquotaLPP(eta), aliquota);
+}
+
+void TestDatoteca::letturaFile()
+{
+    ricarica(2026); // IGM 148200 and the default age bands
+    AmbienteTest::scrivi(fileAnno(2030), QByteArray("# comment\n"
+                                                    "chiave=fuori da ogni gruppo\n"
+                                                    "  [AD]  \n"
+                                                    " aliquotaDipendente = 1.4 \n"
+                                                    "massimale=abc\n"
+                                                    "riga senza uguale\n"
+                                                    "[LPP]\r\n"
+                                                    "sogliaEntrata=23000\r\n"
+                                                    "coordinatoMassimo=70000\n"
+                                                    "[LPP_ETA]\n"
+                                                    "40-30=99\n"
+                                                    "50=99\n"
+                                                    "1-2-3=99\n"
+                                                    "x-y=99\n"
+                                                    "20-21=3.5\n"
+                                                    "21-22=4\n"
+                                                    "[AD]\n"
+                                                    "descrizione=Disoccupazione = AD\n"
+                                                    "aliquotaDatore=1.3\n"
+                                                    "[ZZ]\n"));
+    ricarica(2030);
+    // No [IGM]: the maximum insured earnings of the year loaded before.
+    QCOMPARE(Datoteca::guadagnoMassimo(), 148200.0);
+    // A later group of the same code replaces the whole entry.
+    const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
+    QCOMPARE(ad.descrizione, QStringLiteral("Disoccupazione = AD"));
+    QCOMPARE(ad.aliquotaDipendente, 0.0);
+    QCOMPARE(ad.aliquotaDatore, 1.3);
+    QCOMPARE(Datoteca::codiciContributi(), (QStringList{QStringLiteral("AD"), QStringLiteral("ZZ")}));
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente, 0.0);
+    const Datoteca::ParametriLPP l = Datoteca::lpp();
+    QCOMPARE(l.sogliaEntrata, 23000.0);
+    QCOMPARE(l.deduzioneCoordinamento, 0.0);
+    QCOMPARE(l.coordinatoMassimo, 70000.0);
+    // Bands: a reversed band and malformed keys set nothing; later lines win;
+    // ages the file does not set keep the table of the year before.
+    QCOMPARE(Datoteca::aliquotaLPP(35), 10.0);
+    QCOMPARE(Datoteca::aliquotaLPP(50), 15.0);
+    QCOMPARE(Datoteca::aliquotaLPP(20), 3.5);
+    QCOMPARE(Datoteca::aliquotaLPP(21), 4.0);
+    QCOMPARE(Datoteca::aliquotaLPP(22), 4.0);
+
+    // A band reaching absurd ages fills no memory.
+    AmbienteTest::scrivi(fileAnno(2031), QByteArray("[IGM]\nvalore=160000\n[LPP_ETA]\n0-2000000000=5\n"));
+    ricarica(2031);
+    QCOMPARE(Datoteca::guadagnoMassimo(), 160000.0);
+    QCOMPARE(Datoteca::aliquotaLPP(100), 5.0);
+}
+
+void TestDatoteca::caricaUnaVolta()
+{
+    ricarica(2032);
+    QCOMPARE(Datoteca::annoCorrente(), 2032);
+    AmbienteTest::scrivi(fileAnno(2032), QByteArray("[AD]\naliquotaDipendente=9\n"));
+    QVERIFY(Datoteca::carica(2032));
+    QVERIFY(Datoteca::carica(0));
+    QCOMPARE(Datoteca::annoCorrente(), 2032);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AD")).aliquotaDipendente, 1.1); // not read again
+    ricarica(2032);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AD")).aliquotaDipendente, 9.0);
+}
+
+void TestDatoteca::salvaERilegge()
+{
+    ricarica(2027);
+    QMap<QString, Datoteca::VoceContributo> voci = quattroVoci();
+    voci[QStringLiteral("AD")].aliquotaDipendente = 1.2;
+    voci[QStringLiteral("AVS")].descrizione = QStringLiteral("AVS\n[LPP]\nsogliaEntrata=1");
+    Datoteca::ParametriLPP l = Datoteca::lpp();
+    l.coordinatoMinimo = 4000; // saved, not logged
+    QVERIFY(Datoteca::salvaCon(voci, l, 150000, 2027));
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AD")).aliquotaDipendente, 1.2);
+    QCOMPARE(Datoteca::guadagnoMassimo(), 150000.0);
+
+    const QString testo = QString::fromUtf8(AmbienteTest::leggi(fileAnno(2027)));
+    QVERIFY(testo.startsWith(QStringLiteral("# Datoteca GS - parametri ufficiali 2027\n")));
+    QVERIFY(testo.contains(QStringLiteral("[META]\nanno=2027\ndata_modifica=2026-03-14\n")));
+    QVERIFY(testo.contains(QStringLiteral("[AD]\ndescrizione=Assicurazione disoccupazione\naliquotaDipendente=1.2\n"
+                                          "aliquotaDatore=1.1\nmassimale=148200\n\n[AVS]\n")));
+    QVERIFY(testo.contains(QStringLiteral("[CAF]\ndescrizione=Contributo famiglie\naliquotaDipendente=0.305\n"
+                                          "aliquotaDatore=0.305\n\n")));
+    QVERIFY(testo.contains(QStringLiteral("[LPP]\nsogliaEntrata=22680\ndeduzioneCoordinamento=26460\n"
+                                          "salarioMassimo=90720\ncoordinatoMinimo=4000\ncoordinatoMassimo=64260\n\n"
+                                          "[IGM]\nvalore=150000\n\n"
+                                          "[LPP_ETA]\n18-24=0\n25-34=7\n35-44=10\n45-54=15\n55-65=18\n")));
+    QVERIFY(!QDir(base() + QStringLiteral("/backup")).entryList(QDir::Files).size()); // nothing to back up
+
+    QCOMPARE(QString::fromUtf8(AmbienteTest::leggi(fileLog())),
+             QStringLiteral("2026-03-14T09:26:53,home,AD.aliquotaDipendente,1.1,1.2\n"
+                            "2026-03-14T09:26:53,home,IGM.valore,148200,150000\n"));
+
+    ricarica(2027);
+    QCOMPARE(Datoteca::codiciContributi(), (QStringList{QStringLiteral("AD"), QStringLiteral("AVS"), QStringLiteral("CAF"),
+                                                        QStringLiteral("LAINF"), QStringLiteral("META")}));
+    QCOMPARE(Datoteca::contributo(QStringLiteral("META")).aliquotaDipendente, 0.0);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AD")).aliquotaDipendente, 1.2);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).descrizione, QStringLiteral("AVS [LPP] sogliaEntrata=1"));
+    QCOMPARE(Datoteca::lpp().sogliaEntrata, 22680.0);
+    QCOMPARE(Datoteca::lpp().coordinatoMinimo, 4000.0);
+    QCOMPARE(Datoteca::guadagnoMassimo(), 150000.0);
+    QCOMPARE(Datoteca::aliquotaLPP(30), 7.0);
+
+    // A year of 2000 or less saves the loaded year.
+    voci[QStringLiteral("CAF")].aliquotaDatore = 0.4;
+    QVERIFY(Datoteca::salvaCon(voci, Datoteca::lpp(), 150000, 0));
+    ricarica(2027);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("CAF")).aliquotaDatore, 0.4);
+}
+
+void TestDatoteca::salvaSenzaModifiche()
+{
+    ricarica(2028);
+    QVERIFY(Datoteca::salva());
+    Orologio::imposta(QDateTime(QDate(2026, 3, 15), QTime(8, 0, 0)));
+    QVERIFY(Datoteca::salva());
+    QCOMPARE(QString::fromUtf8(AmbienteTest::leggi(fileLog())),
+             QStringLiteral("2026-03-14T09:26:53,home,nessuna_modifica,,\n"
+                            "2026-03-15T08:00:00,home,nessuna_modifica,,\n"));
+    QCOMPARE(QDir(base() + QStringLiteral("/backup")).entryList(QDir::Files),
+             QStringList{QStringLiteral("datoteca_2028.ini.20260315_080000")});
+    QVERIFY(AmbienteTest::leggi(fileAnno(2028)).contains("data_modifica=2026-03-15"));
+}
+
+void TestDatoteca::salvataggioRifiutato_data()
+{
+    QTest::addColumn<QString>("ostacolo"); // what stands in the way
+    QTest::newRow("closed year") << "chiuso";
+    QTest::newRow("change log cannot be written") << "log";
+    QTest::newRow("parameter file cannot be written") << "file";
+}
+
+void TestDatoteca::salvataggioRifiutato()
+{
+    QFETCH(QString, ostacolo);
+    ricarica(2029);
+    AmbienteTest::scrivi(fileAnno(2029), QByteArray("[AD]\naliquotaDipendente=1.1\n"));
+    ricarica(2029);
+    if (ostacolo == QLatin1String("chiuso"))
+        QVERIFY(ChiusuraAnnuale::chiudiAnno(2029, QStringLiteral("Test"), QString()));
+    else if (ostacolo == QLatin1String("log"))
+        QVERIFY(QDir().mkpath(fileLog()));
+    else {
+        // A folder in place of the file; the backup copy of this moment
+        // exists already, so only the write itself fails.
+        QFile::remove(fileAnno(2029));
+        QVERIFY(QDir().mkpath(fileAnno(2029)));
+        AmbienteTest::scrivi(base() + QStringLiteral("/backup/datoteca_2029.ini.20260314_092653"), "copia");
+    }
+
+    QMap<QString, Datoteca::VoceContributo> voci = quattroVoci();
+    voci[QStringLiteral("AD")].aliquotaDipendente = 2.5;
+    QVERIFY(!Datoteca::salvaCon(voci, Datoteca::lpp(), 1, 2029));
+
+    // Nothing is reported as saved, the tables keep their values and the
+    // old file stays as it was.
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AD")).aliquotaDipendente, 1.1);
+    QCOMPARE(Datoteca::guadagnoMassimo(), 148200.0);
+    if (ostacolo != QLatin1String("file"))
+        QCOMPARE(AmbienteTest::leggi(fileAnno(2029)), QByteArray("[AD]\naliquotaDipendente=1.1\n"));
+    if (ostacolo != QLatin1String("log"))
+        QVERIFY(AmbienteTest::leggi(fileLog()).isEmpty());
+    if (ostacolo != QLatin1String("file"))
+        QVERIFY(QDir(base() + QStringLiteral("/backup")).entryList(QDir::Files).isEmpty());
+}
+
+VARDELLO_TEST_MAIN(TestDatoteca)
+#include "tst_datoteca.moc"

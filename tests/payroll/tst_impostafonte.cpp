@@ -1,0 +1,308 @@
+#include "ambientetest.h"
+#include "impostafonte.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+
+namespace {
+
+// A record of type 06 or 11 in the federal layout, 62 characters.
+QByteArray record(const char* tipo, const char* cantone, const char* codice, double da, double aliquota,
+                  double minimo = 0, int figli = 0, const char* data = "20260101")
+{
+    QByteArray r = QByteArray(tipo) + "01" + cantone + QByteArray(codice).leftJustified(10, ' ') + data;
+    r += QByteArray::number(qRound64(da * 100)).rightJustified(9, '0');
+    r += "000005000 ";
+    r += QByteArray::number(figli).rightJustified(2, '0');
+    r += QByteArray::number(qRound64(minimo * 100)).rightJustified(9, '0');
+    r += QByteArray::number(qRound64(aliquota * 100)).rightJustified(5, '0');
+    r += "   ";
+    return r;
+}
+
+QString cartellaTariffe()
+{
+    return AmbienteTest::home() + QStringLiteral("/tariffe");
+}
+
+void scriviTariffa(const QString& nome, const QList<QByteArray>& righe, const QByteArray& fineRiga = "\r\n")
+{
+    QByteArray testo;
+    for (const QByteArray& r : righe)
+        testo += r + fineRiga;
+    AmbienteTest::scrivi(cartellaTariffe() + QLatin1Char('/') + nome, testo);
+}
+
+} // namespace
+
+class TestImpostaFonte : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { AmbienteTest::svuota(); }
+
+    void fileGinevra_data();
+    void fileGinevra();
+    void scaglioni_data();
+    void scaglioni();
+    void altreFunzioni();
+    void dueAnniDelloStessoCantone();
+    void inputDifettoso_data();
+    void inputDifettoso();
+    void cartelle();
+};
+
+void TestImpostaFonte::fileGinevra_data()
+{
+    QTest::addColumn<QString>("tariffa");
+    QTest::addColumn<double>("reddito");
+    QTest::addColumn<double>("aliquota"); // rate of the matched line, percent
+
+    QTest::newRow("A0N 5,000.00") << "A0N" << 5000.0 << 7.62;
+    QTest::newRow("A0 without church letter finds A0N") << "A0" << 5000.0 << 7.62;
+    QTest::newRow("A0N 2,450.00 starts its bracket") << "A0N" << 2450.0 << 0.09;
+    QTest::newRow("A0N 2,449.95 still in the first") << "A0N" << 2449.95 << 0.0;
+    QTest::newRow("first bracket from 0.00") << "A0N" << 0.0 << 0.0;
+    QTest::newRow("B2N 6,501.00") << "B2N" << 6501.0 << 0.0;
+    QTest::newRow("open last bracket") << "A0N" << 9000000.0 << 40.52;
+    QTest::newRow("fixed single line E0N") << "E0" << 3000.0 << 5.0;
+}
+
+void TestImpostaFonte::fileGinevra()
+{
+    QFETCH(QString, tariffa);
+    QFETCH(double, reddito);
+    QFETCH(double, aliquota);
+
+    static QTemporaryDir cartella;
+    static bool pronto = false;
+    if (!pronto) {
+        const QString gz = qEnvironmentVariable("VARDELLO_DATI_TEST") + QStringLiteral("/tariffs/tar26ge.txt.gz");
+        QVERIFY2(QFileInfo::exists(gz), qPrintable(gz));
+        QProcess gzip;
+        gzip.setStandardOutputFile(cartella.path() + QStringLiteral("/tar26ge.txt"));
+        gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), gz});
+        QVERIFY(gzip.waitForFinished(30000));
+        QCOMPARE(gzip.exitCode(), 0);
+        pronto = true;
+    }
+    QVERIFY(ImpostaFonte::caricaDa(cartella.path()));
+
+    QCOMPARE(ImpostaFonte::cantoniDisponibili(), QStringList{QStringLiteral("GE")});
+    QCOMPARE(ImpostaFonte::scalePerCantone(QStringLiteral("GE")).size(), 49);
+    QCOMPARE(ImpostaFonte::categoriePerCantone(QStringLiteral("GE")),
+             (QStringList{QStringLiteral("HEN"), QStringLiteral("MEN"), QStringLiteral("NON")}));
+    QCOMPARE(ImpostaFonte::infoScala(QStringLiteral("GE"), QStringLiteral("A0")),
+             QStringLiteral("GE/A0N: 1446 scaglioni, figli=0, chiesa=N"));
+    QCOMPARE(ImpostaFonte::infoScala(QStringLiteral("GE"), QStringLiteral("H1")),
+             QStringLiteral("GE/H1N: 1375 scaglioni, figli=1, chiesa=N"));
+
+    const double imposta = ImpostaFonte::calcolaMensile(reddito, QStringLiteral("GE"), tariffa);
+    QCOMPARE(QString::number(imposta, 'f', 4), QString::number(reddito * aliquota / 100.0, 'f', 4));
+    QCOMPARE(ImpostaFonte::calcolaCategoriaFissa(10000, QStringLiteral("GE"), QStringLiteral("HE")), 2500.0);
+}
+
+void TestImpostaFonte::scaglioni_data()
+{
+    QTest::addColumn<QList<QByteArray>>("righe");
+    QTest::addColumn<QString>("tariffa");
+    QTest::addColumn<double>("reddito");
+    QTest::addColumn<double>("imposta");
+
+    const QList<QByteArray> ordinati = {record("06", "TI", "A0N", 1000, 1), record("06", "TI", "A0N", 2000, 2),
+                                        record("06", "TI", "A0N", 3000, 3)};
+    QTest::newRow("income equal to a threshold") << ordinati << "A0N" << 2000.0 << 40.0;
+    QTest::newRow("just below a threshold") << ordinati << "A0N" << 1999.99 << 19.9999;
+    QTest::newRow("above the last threshold") << ordinati << "A0N" << 10000.0 << 300.0;
+    QTest::newRow("below the first threshold") << ordinati << "A0N" << 500.0 << 5.0;
+    QTest::newRow("first bracket minimum applies")
+        << QList<QByteArray>{record("06", "TI", "A0N", 1000, 1, 25), record("06", "TI", "A0N", 2000, 2)} << "A0N"
+        << 500.0 << 25.0;
+    QTest::newRow("minimum below the rate amount")
+        << QList<QByteArray>{record("06", "TI", "A0N", 0, 10, 25)} << "A0N" << 1000.0 << 100.0;
+    QTest::newRow("out of order: the walk stops at the first higher threshold")
+        << QList<QByteArray>{record("06", "TI", "A0N", 1000, 1), record("06", "TI", "A0N", 5000, 5),
+                             record("06", "TI", "A0N", 3000, 3)}
+        << "A0N" << 4000.0 << 40.0;
+    QTest::newRow("out of order, above every threshold: the last")
+        << QList<QByteArray>{record("06", "TI", "A0N", 1000, 1), record("06", "TI", "A0N", 5000, 5),
+                             record("06", "TI", "A0N", 3000, 3)}
+        << "A0N" << 6000.0 << 180.0;
+    QTest::newRow("B1 finds B1Y") << QList<QByteArray>{record("06", "TI", "B1Y", 0, 4)} << "B1" << 1000.0 << 40.0;
+    QTest::newRow("B1 without letter preferred")
+        << QList<QByteArray>{record("06", "TI", "B1Y", 0, 4), record("06", "TI", "B1", 0, 3)} << "B1" << 1000.0
+        << 30.0;
+    QTest::newRow("N before Y")
+        << QList<QByteArray>{record("06", "TI", "B1Y", 0, 4), record("06", "TI", "B1N", 0, 2)} << "B1" << 1000.0
+        << 20.0;
+    QTest::newRow("unknown code") << ordinati << "C0" << 5000.0 << 0.0;
+    QTest::newRow("code case as in the file") << ordinati << "a0n" << 5000.0 << 0.0;
+    QTest::newRow("line of 59 characters ignored")
+        << QList<QByteArray>{record("06", "TI", "A0N", 0, 1), record("06", "TI", "A0N", 100, 9).left(59)} << "A0N"
+        << 1000.0 << 10.0;
+    QTest::newRow("line of 60 characters read")
+        << QList<QByteArray>{record("06", "TI", "A0N", 0, 1), record("06", "TI", "A0N", 100, 9).left(60)} << "A0N"
+        << 1000.0 << 90.0;
+    QTest::newRow("non-numeric rate reads as 0")
+        << QList<QByteArray>{record("06", "TI", "A0N", 0, 1), record("06", "TI", "A0N", 100, 9).replace(54, 5, "1x345")}
+        << "A0N" << 1000.0 << 0.0;
+    QTest::newRow("record type other than 06 ignored")
+        << QList<QByteArray>{record("06", "TI", "A0N", 0, 1), record("12", "TI", "A0N", 100, 9),
+                             record("13", "TI", "A0N", 100, 9)}
+        << "A0N" << 1000.0 << 10.0;
+    QTest::newRow("records of another date replace the older ones")
+        << QList<QByteArray>{record("06", "TI", "A0N", 0, 1, 0, 0, "20250101"),
+                             record("06", "TI", "A0N", 0, 2, 0, 0, "20260101"),
+                             record("06", "TI", "A0N", 500, 7, 0, 0, "20250101")}
+        << "A0N" << 1000.0 << 20.0;
+}
+
+void TestImpostaFonte::scaglioni()
+{
+    QFETCH(QList<QByteArray>, righe);
+    QFETCH(QString, tariffa);
+    QFETCH(double, reddito);
+    QFETCH(double, imposta);
+
+    scriviTariffa(QStringLiteral("tar26ti.txt"), righe);
+    QVERIFY(ImpostaFonte::caricaDa(cartellaTariffe()));
+    QCOMPARE(QString::number(ImpostaFonte::calcolaMensile(reddito, QStringLiteral("TI"), tariffa), 'f', 4),
+             QString::number(imposta, 'f', 4));
+}
+
+void TestImpostaFonte::altreFunzioni()
+{
+    scriviTariffa(QStringLiteral("tar26ti.txt"),
+                  {record("06", "TI", "A0N", 0, 0, 10), record("06", "TI", "A0N", 1000, 5),
+                   record("06", "TI", "A0N", 3000, 10), record("06", "TI", "B0N", 0, 2, 0, 0),
+                   record("06", "TI", "H2Y", 0, 2, 0, 2), record("11", "TI", "HEN", 0, 25),
+                   record("11", "TI", "HEN", 0, 20), record("11", "TI", "MEN", 0, 31.5)});
+    scriviTariffa(QStringLiteral("tar26zh.txt"), {record("11", "ZH", "NON", 0, 0)});
+    QVERIFY(ImpostaFonte::caricaDa(cartellaTariffe()));
+
+    const QString ti = QStringLiteral("TI");
+    const QString a0 = QStringLiteral("A0");
+    // Annual: 12 x the tax of the average month.
+    QCOMPARE(ImpostaFonte::calcolaAnnuale(24000, ti, a0), 12 * 100.0);
+    QCOMPARE(ImpostaFonte::calcolaAnnuale(6000, ti, a0), 12 * 10.0); // minimum of the first bracket
+    QCOMPARE(ImpostaFonte::conguaglioAnnuale(48000, 1000, ti, a0), 12 * 400.0 - 1000);
+    QCOMPARE(ImpostaFonte::conguaglioAnnuale(48000, 1000, ti, QStringLiteral("Z9")), -1000.0);
+    QCOMPARE(ImpostaFonte::calcolaParziale(6000, 3, ti, a0), 3 * 100.0);
+    QCOMPARE(ImpostaFonte::calcolaParziale(6000, 0, ti, a0), 0.0);
+    QCOMPARE(ImpostaFonte::calcolaParziale(6000, -2, ti, a0), 0.0);
+    // Fixed-rate categories: a later record replaces, no minimum, suffixes.
+    QCOMPARE(ImpostaFonte::calcolaCategoriaFissa(1000, ti, QStringLiteral("HE")), 200.0);
+    QCOMPARE(ImpostaFonte::calcolaCategoriaFissa(1000, ti, QStringLiteral("MEN")), 315.0);
+    QCOMPARE(ImpostaFonte::calcolaCategoriaFissa(1000, ti, QStringLiteral("A0N")), 0.0);
+
+    QCOMPARE(ImpostaFonte::infoScala(ti, QStringLiteral("H2")), QStringLiteral("TI/H2Y: 1 scaglioni, figli=2, chiesa=Y"));
+    QCOMPARE(ImpostaFonte::infoScala(ti, QStringLiteral("X")), QStringLiteral("(scala non trovata)"));
+    QCOMPARE(ImpostaFonte::scalePerCantone(ti),
+             (QStringList{QStringLiteral("A0N"), QStringLiteral("B0N"), QStringLiteral("H2Y")}));
+    QCOMPARE(ImpostaFonte::categoriePerCantone(ti), (QStringList{QStringLiteral("HEN"), QStringLiteral("MEN")}));
+    QCOMPARE(ImpostaFonte::scalePerCantone(QStringLiteral("T")), QStringList());
+    QCOMPARE(ImpostaFonte::cantoniDisponibili(), (QStringList{ti, QStringLiteral("ZH")}));
+}
+
+void TestImpostaFonte::dueAnniDelloStessoCantone()
+{
+    // Files of two years for one canton: the newest valid-from date holds,
+    // whatever the order the files are read in.
+    scriviTariffa(QStringLiteral("tar25ti.txt"),
+                  {record("06", "TI", "A0N", 0, 1, 0, 0, "20250101"), record("06", "TI", "A0N", 4000, 4, 0, 0, "20250101"),
+                   record("06", "TI", "C0N", 0, 3, 0, 0, "20250101"), record("11", "TI", "HEN", 0, 30, 0, 0, "20250101")});
+    scriviTariffa(QStringLiteral("tar26ti.txt"),
+                  {record("06", "TI", "A0N", 0, 2), record("06", "TI", "A0N", 5000, 5), record("11", "TI", "HEN", 0, 25)});
+    scriviTariffa(QStringLiteral("tar24ti.txt"), {record("06", "TI", "A0N", 0, 9, 0, 0, "20240101"),
+                                                  record("11", "TI", "HEN", 0, 9, 0, 0, "20240101")});
+    QVERIFY(ImpostaFonte::caricaDa(cartellaTariffe()));
+    QCOMPARE(ImpostaFonte::infoScala(QStringLiteral("TI"), QStringLiteral("A0")),
+             QStringLiteral("TI/A0N: 2 scaglioni, figli=0, chiesa=N"));
+    QCOMPARE(ImpostaFonte::calcolaMensile(4500, QStringLiteral("TI"), QStringLiteral("A0")), 90.0);
+    QCOMPARE(ImpostaFonte::calcolaMensile(6000, QStringLiteral("TI"), QStringLiteral("A0")), 300.0);
+    QCOMPARE(ImpostaFonte::calcolaCategoriaFissa(100, QStringLiteral("TI"), QStringLiteral("HEN")), 25.0);
+    // A scale only the older file has stays available.
+    QCOMPARE(ImpostaFonte::calcolaMensile(1000, QStringLiteral("TI"), QStringLiteral("C0")), 30.0);
+}
+
+void TestImpostaFonte::inputDifettoso_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<bool>("caricato");
+    QTest::addColumn<double>("imposta"); // TI A0N at 1000
+    QTest::addColumn<QString>("tariffa");
+
+    const QByteArray buona = record("06", "TI", "A0N", 0, 3);
+    QTest::newRow("empty file") << QByteArray() << false << 0.0 << "A0N";
+    QTest::newRow("short lines only") << QByteArray("06\r\n0601TIA0N\r\n\r\n") << false << 0.0 << "A0N";
+    QTest::newRow("last line without line end") << QByteArray("00TI\r\n" + buona) << true << 30.0 << "A0N";
+    QTest::newRow("LF line ends") << QByteArray(buona + "\n") << true << 30.0 << "A0N";
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" + buona) << true << 30.0 << "A0N";
+    QTest::newRow("non-numeric threshold and minimum read as 0")
+        << QByteArray(QByteArray(buona).replace(24, 9, "ABCDEFGHI").replace(45, 9, "---------")) << true << 30.0 << "A0N";
+    QTest::newRow("blank numeric fields read as 0")
+        << QByteArray(QByteArray(buona).replace(24, 35, QByteArray(35, ' '))) << true << 0.0 << "A0N";
+    QTest::newRow("very long line") << QByteArray(buona + QByteArray(5000000, 'x')) << true << 30.0 << "A0N";
+    QTest::newRow("accented letter shifts the fields by characters")
+        << QByteArray("0601TIA0N \xC3\xA8     20260101000000000000005000 0000000000000300   ") << true << 30.0 << QString::fromUtf8("A0N \xC3\xA8");
+    QTest::newRow("NUL bytes") << QByteArray(200, '\0') << false << 0.0 << "A0N";
+}
+
+void TestImpostaFonte::inputDifettoso()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(bool, caricato);
+    QFETCH(double, imposta);
+    QFETCH(QString, tariffa);
+
+    AmbienteTest::scrivi(cartellaTariffe() + QStringLiteral("/tar26ti.txt"), contenuto);
+    QCOMPARE(ImpostaFonte::caricaDa(cartellaTariffe()), caricato);
+    QCOMPARE(ImpostaFonte::calcolaMensile(1000, QStringLiteral("TI"), tariffa), imposta);
+}
+
+void TestImpostaFonte::cartelle()
+{
+    // A missing folder, an empty folder, files of random bytes: nothing
+    // loaded, every tax 0, no crash.
+    QVERIFY(!ImpostaFonte::caricaDa(AmbienteTest::home() + QStringLiteral("/nessuna")));
+    QVERIFY(!ImpostaFonte::caricaDa(QString()));
+    QDir().mkpath(cartellaTariffe());
+    QVERIFY(!ImpostaFonte::caricaDa(cartellaTariffe()));
+
+    QRandomGenerator caso(7);
+    for (int i = 0; i < 5; ++i) {
+        QByteArray casuale(200000, '\0');
+        for (char& c : casuale)
+            c = char(caso.bounded(256));
+        AmbienteTest::scrivi(cartellaTariffe() + QStringLiteral("/tar%1xx.txt").arg(i), casuale);
+    }
+    ImpostaFonte::caricaDa(cartellaTariffe());
+    QCOMPARE(ImpostaFonte::calcolaMensile(5000, QStringLiteral("TI"), QStringLiteral("A0")), 0.0);
+
+    // Only tar*.txt files are read; a failed load leaves the tables empty.
+    scriviTariffa(QStringLiteral("altro.txt"), {record("06", "VD", "A0N", 0, 3)});
+    scriviTariffa(QStringLiteral("tar26vd.txt"), {record("06", "VD", "A0N", 0, 5)});
+    QVERIFY(ImpostaFonte::caricaDa(cartellaTariffe()));
+    QCOMPARE(ImpostaFonte::calcolaMensile(1000, QStringLiteral("VD"), QStringLiteral("A0")), 50.0);
+    QVERIFY(!ImpostaFonte::caricaDa(AmbienteTest::home() + QStringLiteral("/nessuna")));
+    QCOMPARE(ImpostaFonte::calcolaMensile(1000, QStringLiteral("VD"), QStringLiteral("A0")), 0.0);
+
+    // Start-up: ./dati_afc first, else ~/01.Vardello/dati_afc.
+    const QString attuale = QDir::currentPath();
+    QDir().mkpath(AmbienteTest::home() + QStringLiteral("/lavoro"));
+    QDir::setCurrent(AmbienteTest::home() + QStringLiteral("/lavoro"));
+    AmbienteTest::scrivi(AmbienteTest::home() + QStringLiteral("/01.Vardello/dati_afc/tar26ne.txt"),
+                         record("06", "NE", "A0N", 0, 4));
+    QVERIFY(ImpostaFonte::carica());
+    QCOMPARE(ImpostaFonte::cantoniDisponibili(), QStringList{QStringLiteral("NE")});
+    AmbienteTest::scrivi(AmbienteTest::home() + QStringLiteral("/lavoro/dati_afc/tar26ju.txt"),
+                         record("06", "JU", "A0N", 0, 4));
+    QVERIFY(ImpostaFonte::carica());
+    QCOMPARE(ImpostaFonte::cantoniDisponibili(), QStringList{QStringLiteral("JU")});
+    QDir::setCurrent(attuale);
+}
+
+VARDELLO_TEST_MAIN(TestImpostaFonte)
+#include "tst_impostafonte.moc"
