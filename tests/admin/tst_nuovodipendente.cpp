@@ -1,5 +1,6 @@
 #include "ambientetest.h"
 #include "config.h"
+#include "conteggiosalario.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "linkaiuto.h"
@@ -8,6 +9,7 @@
 #include "nuovodipendente.h"
 #include "orologio.h"
 #include "sceglidipendente.h"
+#include "storicopaghe.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -89,6 +91,7 @@ private slots:
     void nomeFile_data();
     void nomeFile();
     void completoSiRilegge();
+    void contoDelMeseCorrente();
     void estero();
     void capInesistenteNonBlocca();
     void fileEsistente();
@@ -276,6 +279,39 @@ void TestNuovoDipendente::completoSiRilegge()
     QCOMPARE(t->rowCount(), 1);
     QCOMPARE(t->item(0, 0)->text(), kAVS);
     QCOMPARE(t->item(0, 3)->text(), QStringLiteral("Attivo"));
+}
+
+void TestNuovoDipendente::contoDelMeseCorrente()
+{
+    // Created with the dates left at today, then given a salary as the
+    // employee card does: the month's pay count runs and is saved.
+    RegistroMessaggi registro;
+    NuovoDipendente f;
+    f.show();
+    digita(campo(f, "nome"), QStringLiteral("Anna Maria"));
+    digita(campo(f, "cognome"), QStringLiteral("Rota"));
+    figlio<QDateEdit>(f, QStringLiteral("dataNascita"))->setDate(QDate(1985, 4, 12));
+    digita(campo(f, "cap"), QStringLiteral("6900"));
+    digita(campo(f, "uid"), kAVS);
+    clic(f, "salva");
+    QCOMPARE(f.result(), int(QDialog::Accepted));
+
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(f.idCreato(), d));
+    d.salarioMensile = 5000;
+    QVERIFY(Dipendente::salva(d, f.idCreato()));
+    QVERIFY(Dipendente::carica(f.idCreato(), d));
+
+    const RisultatoConteggio r = ConteggioSalario::genera(f.idCreato(), d, kOggi.year(), kOggi.month(), true, -1);
+    QVERIFY2(r.errore.isEmpty(), qPrintable(r.errore));
+    QCOMPARE(QString::number(r.lordoContributivo, 'f', 2), QStringLiteral("5000.00"));
+    QVERIFY(r.contributiDipendente > 0);
+    QVERIFY(r.netto > 0 && r.netto < 5000);
+    QList<StoricoPaghe::PagaMese> mesi;
+    QVERIFY(StoricoPaghe::caricaAnno(f.idCreato(), kOggi.year(), mesi));
+    QCOMPARE(mesi.size(), 1);
+    QCOMPARE(mesi.first().mese, kOggi.month());
+    QCOMPARE(QString::number(mesi.first().netto, 'f', 2), QString::number(r.netto, 'f', 2));
 }
 
 void TestNuovoDipendente::estero()
