@@ -32,7 +32,7 @@ void configura(QFileDialog& dialogo)
     dialogo.setOption(QFileDialog::HideNameFilterDetails, true);
     const QStringList filtri = dialogo.nameFilters();
     if (!filtri.isEmpty())
-        dialogo.selectNameFilter(filtri.first());
+        dialogo.setNameFilter(filtri.first()); // only the first type is offered
     const QList<QPushButton*> pulsanti = dialogo.findChildren<QPushButton*>();
     for (QPushButton* p : pulsanti) {
         if (p->text().contains(QLatin1String("Cancel"), Qt::CaseInsensitive)
@@ -134,11 +134,14 @@ QString cartella(QWidget* parent, const QString& titolo, const QString& cartella
         combo->hide();
     if (auto* etichetta = dialogo.findChild<QLabel*>(QStringLiteral("fileTypeLabel")))
         etichetta->hide();
-    // The name field always shows the folder being browsed.
+    // The name field always shows the folder being browsed. The dialog empties
+    // the field after announcing a folder it entered, so the folder is written
+    // in on the next turn of the event loop.
     if (auto* nome = dialogo.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
         nome->setText(dialogo.directory().absolutePath());
-        QObject::connect(&dialogo, &QFileDialog::directoryEntered, nome,
-                         [nome](const QString& entrata) { nome->setText(entrata); });
+        QObject::connect(
+            &dialogo, &QFileDialog::directoryEntered, nome,
+            [nome](const QString& entrata) { nome->setText(entrata); }, Qt::QueuedConnection);
     }
 
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
