@@ -49,7 +49,15 @@ bool leggi(const QString& percorso, QByteArray* contenuto, qint64 limite)
     QFile f(percorso);
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    *contenuto = f.read(limite);
+    // Read in pieces: asking for the whole limit at once would reserve it in
+    // memory for every small file.
+    contenuto->clear();
+    while (contenuto->size() < limite) {
+        const QByteArray pezzo = f.read(qMin<qint64>(limite - contenuto->size(), 64 * 1024));
+        if (pezzo.isEmpty())
+            break;
+        contenuto->append(pezzo);
+    }
     return true;
 }
 

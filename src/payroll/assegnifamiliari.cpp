@@ -1,0 +1,181 @@
+#include "assegnifamiliari.h"
+
+#include "config.h"
+
+#include <QFileInfo>
+#include <QFile>
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+const double kRedditoMinimo = 630.0;
+
+QDate leggiData(const QString& testo)
+{
+    return QDate::fromString(testo, QStringLiteral("dd/MM/yyyy"));
+}
+
+// Whole years from the birth date to the date (negative before the birth).
+int eta(const QDate& nascita, const QDate& data)
+{
+    int anni = data.year() - nascita.year();
+    if (data.month() < nascita.month() || (data.month() == nascita.month() && data.day() < nascita.day()))
+        --anni;
+    return anni;
+}
+
+// The allowance table: "[CANTON]" groups of "key=value" lines; "#" and ";"
+// begin comments. Read whole at every call, so a user copy changed during
+// the run counts at once.
+class Tabella
+{
+public:
+    explicit Tabella(const QString& percorso)
+    {
+        QFile f(percorso);
+        if (!f.open(QIODevice::ReadOnly))
+            return;
+        QString gruppo;
+        const QStringList righe = QString::fromUtf8(f.read(1024 * 1024)).split(QLatin1Char('\n'));
+        for (const QString& r : righe) {
+            const QString riga = r.trimmed();
+            if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')) || riga.startsWith(QLatin1Char(';')))
+                continue;
+            if (riga.startsWith(QLatin1Char('[')) && riga.endsWith(QLatin1Char(']'))) {
+                gruppo = riga.mid(1, riga.size() - 2).trimmed();
+                continue;
+            }
+            const int uguale = riga.indexOf(QLatin1Char('='));
+            if (uguale < 1 || gruppo.isEmpty())
+                continue;
+            QString valore = riga.mid(uguale + 1).trimmed();
+            if (valore.size() >= 2 && valore.startsWith(QLatin1Char('"')) && valore.endsWith(QLatin1Char('"')))
+                valore = valore.mid(1, valore.size() - 2);
+            valori.insert(gruppo + QLatin1Char('/') + riga.left(uguale).trimmed(), valore);
+        }
+    }
+
+    bool contiene(const QString& chiave) const { return valori.contains(chiave); }
+
+    // A missing key or a value that is no number reads as 0.
+    double importo(const QString& cantone, const char* chiave) const
+    {
+        bool ok = false;
+        const double v = valori.value(cantone + QLatin1Char('/') + QLatin1String(chiave)).toDouble(&ok);
+        return ok ? v : 0.0;
+    }
+
+private:
+    QHash<QString, QString> valori;
+};
+
+// The user copy of the table when it exists, else the built-in one.
+QString percorsoTabella()
+{
+    const QString copia = Config::cartellaDatiPredefinita() + QStringLiteral("/assegni_familiari.ini");
+    if (QFileInfo(copia).isFile())
+        return copia;
+    return QStringLiteral(":/data/assegni_familiari.ini");
+}
+
+} // namespace
+
+AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, const QList<Figlio>& figli,
+                                                      double redditoMensile, const QDate& data)
+{
+    Risultato r;
+    const QString c = cantone.toUpper();
+    if (redditoMensile < kRedditoMinimo) {
+        r.messaggio = tr("Reddito AVS sotto soglia (630 CHF/mese)");
+        return r;
+    }
+
+    const Tabella tabella(percorsoTabella());
+    if (!tabella.contiene(c + QStringLiteral("/figli")) && !tabella.contiene(c + QStringLiteral("/figliOver12"))) {
+        r.messaggio = tr("Cantone %1 non presente in assegni_familiari.ini").arg(c);
+        return r;
+    }
+    const double figliImporto = tabella.importo(c, "figli");
+    const double figliOver12 = tabella.importo(c, "figliOver12");
+    const double figli3plus = tabella.importo(c, "figli3plus");
+    const double formazione = tabella.importo(c, "formazione");
+    const double formazione3plus = tabella.importo(c, "formazione3plus");
+    const double formazioneGiovane = tabella.importo(c, "formazioneGiovane");
+    const double formazioneAdulto = tabella.importo(c, "formazioneAdulto");
+    // A canton may give its training allowance split by age (below 18, from
+    // 18) instead of one amount.
+    const bool perEta = formazioneGiovane > 0 && formazioneAdulto > 0;
+    const bool formazionePagata = formazione > 0 || perEta;
+
+    // The third-child amounts go to the third child and every younger one:
+    // children ranked by birth date, the eldest first.
+    QList<int> ordine;
+    for (int i = 0; i < figli.size(); ++i) {
+        if (leggiData(figli.at(i).dataNascita).isValid())
+            ordine.append(i);
+    }
+    std::stable_sort(ordine.begin(), ordine.end(), [&figli](int a, int b) {
+        return leggiData(figli.at(a).dataNascita) < leggiData(figli.at(b).dataNascita);
+    });
+
+    // An allowance runs to the end of the month in which the child reaches its
+    // age limit: the limits are tested on the age reached before the month.
+    const QDate vigilia = QDate(data.year(), data.month(), 1).addDays(-1);
+
+    for (int i = 0; i < figli.size(); ++i) {
+        const Figlio& f = figli.at(i);
+        const QDate nascita = leggiData(f.dataNascita);
+        if (!nascita.isValid())
+            continue;
+        const int anni = eta(nascita, data);
+        if (anni < 0)
+            continue;
+        const int anniPrima = eta(nascita, vigilia);
+        const bool terzo = figli3plus > 0 && ordine.indexOf(i) >= 2;
+
+        const bool inFormazione = f.agliStudi && anni >= 15 && anniPrima < 25 && formazionePagata;
+        const bool limiteFigli = anniPrima < 16 || (f.incapacitaGuadagno && anniPrima < 20);
+
+        DettaglioFiglio d;
+        d.nome = (f.cognome + QLatin1Char(' ') + f.nome).trimmed();
+        d.dataNascita = f.dataNascita;
+        d.eta = anni;
+        if (inFormazione) {
+            if (perEta)
+                d.importo = anni < 18 ? formazioneGiovane : formazioneAdulto;
+            else
+                d.importo = terzo && formazione3plus > 0 ? formazione3plus : formazione;
+            d.tipo = QStringLiteral("formazione");
+            ++r.numFormazione;
+        } else if (limiteFigli) {
+            if (terzo)
+                d.importo = figli3plus;
+            else if (figliOver12 > 0 && anni >= 12)
+                d.importo = figliOver12;
+            else
+                d.importo = figliImporto;
+            d.tipo = QStringLiteral("figli");
+            ++r.numFigli;
+        } else {
+            continue;
+        }
+        r.totale += d.importo;
+        r.dettagli.append(d);
+    }
+    return r;
+}
+
+MovimentoStipendio AssegniFamiliari::generaMovimento(const Risultato& r, const QDate& data)
+{
+    MovimentoStipendio m;
+    if (r.totale <= 0)
+        return m;
+    m.data = data.toString(QStringLiteral("yyyy-MM-dd"));
+    m.tipo = QStringLiteral("Assegno familiare");
+    m.importo = r.totale;
+    m.descrizione = tr("%1 figli assegno, %2 figli formazione").arg(r.numFigli).arg(r.numFormazione);
+    Movimenti::applicaPreset(m);
+    return m;
+}

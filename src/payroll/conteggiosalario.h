@@ -1,0 +1,59 @@
+#pragma once
+
+#include "dipendente.h"
+#include "storicopaghe.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+// The outcome of one employee's monthly pay count.
+struct RisultatoConteggio
+{
+    int anno = 0;
+    int mese = 0;
+    double lordoContributivo = 0.0;    // gross subject to contributions
+    double lordoImponibile = 0.0;      // taxable gross with family allowances
+    double contributiDipendente = 0.0; // with the non-occupational accident premium
+    double lppDipendente = 0.0;
+    double assegniFamiliari = 0.0;
+    double impostaFonte = 0.0;
+    double netto = 0.0;
+    double tredicesima = 0.0;          // thirteenth/fourteenth salary of the month
+    double aggiunteNette = 0.0;        // added to or taken from the net only
+    QString errore;                    // empty when counted; else every amount is 0
+};
+
+// The year-to-date adjustment of the withholding tax.
+struct RisultatoConguaglio
+{
+    double lordo = 0.0;
+    double impostaAnnua = 0.0;         // twelve months of tax on the average month
+    double impostaGiaTrattenuta = 0.0;
+    double conguaglio = 0.0;           // tax due this month
+    double netto = 0.0;
+    QString messaggio;
+};
+
+class Conguaglio
+{
+public:
+    // The tax due to date is the number of months counted (the earlier months
+    // summed in `ytd` plus this one) times the monthly tax of the average
+    // month; this month withholds that less what was already withheld.
+    static RisultatoConguaglio calcola(const StoricoPaghe::Ytd& ytd, double lordoMese, double contributiMese,
+                                       double lppMese, const QString& cantone, const QString& tariffa);
+};
+
+// The monthly pay count of one employee.
+class ConteggioSalario
+{
+    Q_DECLARE_TR_FUNCTIONS(ConteggioSalario)
+
+public:
+    // `codice` is the employee id; `salva` stores the month in the pay
+    // history (a closed year stores nothing and is no error); `tredicesima`:
+    // 1 pays the automatic thirteenth/fourteenth salary, other values >= 0 do
+    // not, a negative value follows the company's setting.
+    static RisultatoConteggio genera(const QString& codice, const DatiDipendente& d, int anno, int mese,
+                                     bool salva, int tredicesima);
+};

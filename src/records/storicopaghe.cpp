@@ -1,0 +1,162 @@
+#include "storicopaghe.h"
+
+#include "chiusuraannuale.h"
+#include "config.h"
+#include "filesicuri.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace {
+
+QString cartellaDipendente(const QString& id)
+{
+    QString dir = id;
+    dir.remove(QStringLiteral(".txt"));
+    dir.replace(QLatin1Char(' '), QLatin1Char('_'));
+    return dir;
+}
+
+QString importo(double v)
+{
+    QString testo = QString::number(v, 'f', 2);
+    if (testo == QLatin1String("-0.00"))
+        testo = QStringLiteral("0.00");
+    return testo;
+}
+
+double leggiImporto(const QString& testo)
+{
+    bool ok = false;
+    const double v = testo.toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::PagaMese>& mesi)
+{
+    QString testo = QStringLiteral("# Storico paghe ") + QString::number(anno) + QStringLiteral(" - ")
+        + FileSicuri::unaRiga(id) + QStringLiteral("\n\n");
+    for (const StoricoPaghe::PagaMese& p : mesi) {
+        testo += QLatin1Char('[') + QString::number(p.mese) + QStringLiteral("]\n");
+        testo += QStringLiteral("lordoImponibile=") + importo(p.lordoImponibile) + QLatin1Char('\n');
+        testo += QStringLiteral("contributiDipendente=") + importo(p.contributiDipendente) + QLatin1Char('\n');
+        testo += QStringLiteral("lppDipendente=") + importo(p.lppDipendente) + QLatin1Char('\n');
+        testo += QStringLiteral("assegniFamiliari=") + importo(p.assegniFamiliari) + QLatin1Char('\n');
+        testo += QStringLiteral("impostaTrattenuta=") + importo(p.impostaTrattenuta) + QLatin1Char('\n');
+        testo += QStringLiteral("netto=") + importo(p.netto) + QLatin1Char('\n');
+        // A line break would end the text and start lines of its own, which
+        // could read back as keys or month groups: it is kept as a blank.
+        testo += QStringLiteral("comunicazioni=") + FileSicuri::unaRiga(p.comunicazioni) + QStringLiteral("\n\n");
+    }
+    return testo.toUtf8();
+}
+
+} // namespace
+
+QString StoricoPaghe::percorsoFile(const QString& id, int anno)
+{
+    const QString dir = cartellaDipendente(id);
+    if (!FileSicuri::nomeSicuro(dir))
+        return QString();
+    const QString cartella = Config::cartellaDati() + QStringLiteral("/paghe/") + dir;
+    QDir().mkpath(cartella);
+    return cartella + QLatin1Char('/') + QString::number(anno) + QStringLiteral(".ini");
+}
+
+bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi)
+{
+    mesi.clear();
+    const QString percorso = percorsoFile(id, anno);
+    QByteArray contenuto;
+    if (percorso.isEmpty() || !FileSicuri::leggi(percorso, &contenuto))
+        return false;
+
+    PagaMese corrente;
+    bool gruppoAperto = false;
+    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    for (const QString& r : righe) {
+        const QString riga = r.trimmed();
+        if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
+            continue;
+        if (riga.startsWith(QLatin1Char('[')) && riga.endsWith(QLatin1Char(']'))) {
+            if (gruppoAperto)
+                mesi.append(corrente);
+            corrente = PagaMese();
+            corrente.anno = anno;
+            corrente.mese = riga.mid(1, riga.size() - 2).toInt(); // 0 when not a number
+            gruppoAperto = true;
+            continue;
+        }
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        if (uguale < 0 || !gruppoAperto)
+            continue;
+        const QString chiave = riga.left(uguale).trimmed();
+        const QString valore = riga.mid(uguale + 1).trimmed();
+        if (chiave == QLatin1String("lordoImponibile"))
+            corrente.lordoImponibile = leggiImporto(valore);
+        else if (chiave == QLatin1String("contributiDipendente"))
+            corrente.contributiDipendente = leggiImporto(valore);
+        else if (chiave == QLatin1String("lppDipendente"))
+            corrente.lppDipendente = leggiImporto(valore);
+        else if (chiave == QLatin1String("assegniFamiliari"))
+            corrente.assegniFamiliari = leggiImporto(valore);
+        else if (chiave == QLatin1String("impostaTrattenuta"))
+            corrente.impostaTrattenuta = leggiImporto(valore);
+        else if (chiave == QLatin1String("netto"))
+            corrente.netto = leggiImporto(valore);
+        else if (chiave == QLatin1String("comunicazioni"))
+            corrente.comunicazioni = valore;
+    }
+    if (gruppoAperto)
+        mesi.append(corrente);
+    return true;
+}
+
+bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga)
+{
+    if (ChiusuraAnnuale::isAnnoChiuso(paga.anno))
+        return false;
+    if (paga.mese < 1 || paga.mese > 12)
+        return false;
+    const QString percorso = percorsoFile(id, paga.anno);
+    if (percorso.isEmpty())
+        return false;
+
+    QList<PagaMese> mesi;
+    caricaAnno(id, paga.anno, mesi);
+    bool sostituito = false;
+    for (PagaMese& p : mesi) {
+        if (p.mese == paga.mese) {
+            p = paga;
+            sostituito = true;
+            break;
+        }
+    }
+    if (!sostituito)
+        mesi.append(paga);
+    // Stable: two groups of one month (a hand-edited file) keep their order.
+    std::stable_sort(mesi.begin(), mesi.end(),
+                     [](const PagaMese& a, const PagaMese& b) { return a.mese < b.mese; });
+    return FileSicuri::scrivi(percorso, serializza(id, paga.anno, mesi));
+}
+
+StoricoPaghe::Ytd StoricoPaghe::calcolaYtd(const QList<PagaMese>& mesi)
+{
+    long double lordo = 0, contributi = 0, lpp = 0, assegni = 0, imposta = 0;
+    for (const PagaMese& p : mesi) {
+        lordo += p.lordoImponibile;
+        contributi += p.contributiDipendente;
+        lpp += p.lppDipendente;
+        assegni += p.assegniFamiliari;
+        imposta += p.impostaTrattenuta;
+    }
+    Ytd y;
+    y.lordoImponibile = static_cast<double>(lordo);
+    y.contributiDipendente = static_cast<double>(contributi);
+    y.lppDipendente = static_cast<double>(lpp);
+    y.assegniFamiliari = static_cast<double>(assegni);
+    y.impostaTrattenuta = static_cast<double>(imposta);
+    y.mesi = mesi.size();
+    return y;
+}

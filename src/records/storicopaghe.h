@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The pay history: per employee and year, the outcome of every saved monthly
+// pay count, one group per month in "<data>/paghe/<dir>/<anno>.ini".
+class StoricoPaghe
+{
+public:
+    // One saved month.
+    struct PagaMese
+    {
+        int anno = 0;
+        int mese = 0;
+        double lordoImponibile = 0.0;
+        double contributiDipendente = 0.0;
+        double lppDipendente = 0.0;
+        double assegniFamiliari = 0.0;
+        double impostaTrattenuta = 0.0;
+        double netto = 0.0;
+        QString comunicazioni;
+    };
+
+    // Sums of a list of months (net pay is not summed).
+    struct Ytd
+    {
+        double lordoImponibile = 0.0;
+        double contributiDipendente = 0.0;
+        double lppDipendente = 0.0;
+        double assegniFamiliari = 0.0;
+        double impostaTrattenuta = 0.0;
+        int mesi = 0;
+    };
+
+    // The year's file; creates its folder. Empty when the id would name a
+    // folder outside "paghe" (holds "/" or is ".." once ".txt" is removed).
+    static QString percorsoFile(const QString& id, int anno);
+
+    // The months of the file in file order; false (list empty) when the file
+    // cannot be read.
+    static bool caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi);
+
+    // Stores one month in the year of its `anno`, replacing the first entry
+    // of the same month; the year is rewritten whole, sorted by month. False
+    // without writing when the year is closed, the month is outside 1..12,
+    // the id is unusable or the file cannot be written.
+    static bool salvaMese(const QString& id, const PagaMese& paga);
+
+    static Ytd calcolaYtd(const QList<PagaMese>& mesi);
+};

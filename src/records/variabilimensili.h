@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// What changes from month to month in one employee's pay. Amounts in francs,
+// hours in hours, holidays in days.
+struct VariabileMese
+{
+    int mese = 1; // given by the group, not stored
+    double rimborsoSpese = 0.0;
+    QString rimborsoSpeseDesc;
+    double acconti = 0.0;
+    QString accontiDesc;
+    double vacanzePrese = 0.0;
+    QString vacanzePreseDesc;
+    QString dataConteggio;
+    QString comunicazioni;
+    double importiImponibili = 0.0;
+    QString importiImponibiliDesc;
+    double importiNonImponibili = 0.0;
+    QString importiNonImponibiliDesc;
+    double rimborsoTrasferte = 0.0;
+    QString rimborsoTrasferteDesc;
+    double deduzioneAssenze = 0.0;
+    QString deduzioneAssenzeDesc;
+    double rimborsoAssicurativo = 0.0;
+    QString rimborsoAssicurativoDesc;
+    double tredicesimaGratifica = 0.0;
+    QString tredicesimaGratificaDesc;
+    double oreFatte = 0.0;
+    double oreExtra25 = 0.0;
+    double oreExtra50 = 0.0;
+    double oreExtraCompensate = 0.0;
+    double rimborsoMalattia = 0.0;
+    QString rimborsoMalattiaDesc;
+    double rimborsoInfortunio = 0.0;
+    QString rimborsoInfortunioDesc;
+    double rimborsoIPG = 0.0;
+    QString rimborsoIPGDesc;
+    double rimborsoPrestiti = 0.0;
+    QString rimborsoPrestitiDesc;
+    double trattenuteUEF = 0.0;
+    QString trattenuteUEFDesc;
+};
+
+// The monthly variables of one employee and year: twelve groups "Mese_1" ..
+// "Mese_12" of an INI file "<data>/variabili/<base>_<anno>.ini", where <base>
+// is the employee id's file name without folder and last extension.
+class VariabiliMensili
+{
+public:
+    // The file path; creates the folder. Empty when the id gives no usable
+    // file name.
+    static QString percorsoFile(const QString& codice, int anno);
+
+    // Always twelve records, months 1 to 12; a missing file gives empty months.
+    static QList<VariabileMese> caricaAnno(const QString& codice, int anno);
+
+    // One month of caricaAnno; a default record for a month outside 1..12.
+    static VariabileMese caricaMese(const QString& codice, int anno, int mese);
+
+    // Writes the first twelve records by position. False without writing when
+    // the year is closed or fewer than twelve records are given; false when
+    // the file could not be written.
+    static bool salvaAnno(const QString& codice, int anno, const QList<VariabileMese>& mesi);
+};

@@ -1,0 +1,263 @@
+#include "ambientetest.h"
+#include "chiusuraannuale.h"
+#include "config.h"
+#include "storicopaghe.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace {
+
+QString Importi2(double v)
+{
+    return QString::number(v, 'f', 2);
+}
+
+StoricoPaghe::PagaMese mese(int anno, int m, double netto, const QString& testo = QString())
+{
+    StoricoPaghe::PagaMese p;
+    p.anno = anno;
+    p.mese = m;
+    p.lordoImponibile = 5000 + m;
+    p.contributiDipendente = 335.25;
+    p.lppDipendente = 209.65;
+    p.assegniFamiliari = 215;
+    p.impostaTrattenuta = 120.5;
+    p.netto = netto;
+    p.comunicazioni = testo;
+    return p;
+}
+
+QList<int> numeri(const QList<StoricoPaghe::PagaMese>& mesi)
+{
+    QList<int> n;
+    for (const auto& p : mesi)
+        n.append(p.mese);
+    return n;
+}
+
+QString cartellaPaghe()
+{
+    return Config::cartellaDati() + QStringLiteral("/paghe");
+}
+
+} // namespace
+
+class TestStoricoPaghe : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { AmbienteTest::svuota(); }
+
+    void primoMese();
+    void ordineESostituzione_data();
+    void ordineESostituzione();
+    void caricaFileMalformato_data();
+    void caricaFileMalformato();
+    void annoChiuso();
+    void rifiuti_data();
+    void rifiuti();
+    void comunicazioniSuPiuRighe();
+    void scritturaFallita();
+    void ytd();
+};
+
+void TestStoricoPaghe::primoMese()
+{
+    const QString id = QStringLiteral("Rossi Mario.txt");
+    StoricoPaghe::PagaMese p = mese(2026, 1, 1234.5, QStringLiteral("Buone feste, è così"));
+    p.impostaTrattenuta = -0.001; // written as 0.00, never "-0.00"
+    QVERIFY(StoricoPaghe::salvaMese(id, p));
+
+    const QString percorso = cartellaPaghe() + QStringLiteral("/Rossi_Mario/2026.ini");
+    QCOMPARE(StoricoPaghe::percorsoFile(id, 2026), percorso);
+    QCOMPARE(QString::fromUtf8(AmbienteTest::leggi(percorso)),
+             QStringLiteral("# Storico paghe 2026 - Rossi Mario.txt\n\n"
+                            "[1]\nlordoImponibile=5001.00\ncontributiDipendente=335.25\nlppDipendente=209.65\n"
+                            "assegniFamiliari=215.00\nimpostaTrattenuta=0.00\nnetto=1234.50\n"
+                            "comunicazioni=Buone feste, è così\n\n"));
+
+    QList<StoricoPaghe::PagaMese> letti;
+    QVERIFY(StoricoPaghe::caricaAnno(id, 2026, letti));
+    QCOMPARE(letti.size(), 1);
+    QCOMPARE(letti.at(0).anno, 2026);
+    QCOMPARE(letti.at(0).comunicazioni, p.comunicazioni);
+    QCOMPARE(letti.at(0).netto, 1234.5);
+
+    // Another year has no file yet: an empty year, false.
+    QVERIFY(!StoricoPaghe::caricaAnno(id, 2025, letti));
+    QVERIFY(letti.isEmpty());
+}
+
+void TestStoricoPaghe::ordineESostituzione_data()
+{
+    QTest::addColumn<QList<int>>("presenti");
+    QTest::addColumn<int>("nuovo");
+    QTest::addColumn<QList<int>>("attesi");
+
+    QTest::newRow("between") << QList<int>{1, 2, 4} << 3 << QList<int>{1, 2, 3, 4};
+    QTest::newRow("replace") << QList<int>{1, 2, 4} << 2 << QList<int>{1, 2, 4};
+    QTest::newRow("append at end") << QList<int>{1} << 12 << QList<int>{1, 12};
+    QTest::newRow("before all") << QList<int>{5, 6} << 1 << QList<int>{1, 5, 6};
+}
+
+void TestStoricoPaghe::ordineESostituzione()
+{
+    QFETCH(QList<int>, presenti);
+    QFETCH(int, nuovo);
+    QFETCH(QList<int>, attesi);
+
+    const QString id = QStringLiteral("Bianchi_Anna.txt");
+    for (int m : presenti)
+        QVERIFY(StoricoPaghe::salvaMese(id, mese(2026, m, 100.0 * m, QStringLiteral("vecchio"))));
+    QVERIFY(StoricoPaghe::salvaMese(id, mese(2026, nuovo, 7777.7, QStringLiteral("nuovo"))));
+
+    QList<StoricoPaghe::PagaMese> letti;
+    QVERIFY(StoricoPaghe::caricaAnno(id, 2026, letti));
+    QCOMPARE(numeri(letti), attesi);
+    for (const auto& p : letti) {
+        const bool ilNuovo = p.mese == nuovo;
+        QCOMPARE(p.comunicazioni, ilNuovo ? QStringLiteral("nuovo") : QStringLiteral("vecchio"));
+        QCOMPARE(Importi2(p.netto), ilNuovo ? QStringLiteral("7777.70") : QString::number(100.0 * p.mese, 'f', 2));
+    }
+}
+
+void TestStoricoPaghe::caricaFileMalformato_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QList<int>>("mesiCaricati");
+    QTest::addColumn<QList<int>>("mesiDopoSalvataggio"); // after saving month 3 (netto 1.00)
+    QTest::addColumn<QStringList>("nettiDopo");
+
+    QTest::newRow("out of order: file order on load")
+        << QByteArray("[4]\nnetto=4\n[1]\nnetto=1\n") << QList<int>{4, 1} << QList<int>{1, 3, 4}
+        << QStringList{"1.00", "1.00", "4.00"};
+    QTest::newRow("duplicate month: first replaced, second kept")
+        << QByteArray("[3]\nnetto=30\n[3]\nnetto=31\n") << QList<int>{3, 3} << QList<int>{3, 3}
+        << QStringList{"1.00", "31.00"};
+    QTest::newRow("group not a number reads as month 0")
+        << QByteArray("[marzo]\nnetto=9\n[2]\nnetto=2\n") << QList<int>{0, 2} << QList<int>{0, 2, 3}
+        << QStringList{"9.00", "2.00", "1.00"};
+    QTest::newRow("text in amounts, stray lines, keys before groups")
+        << QByteArray("netto=55\n# c\n[1]\nnetto=abc\nriga senza uguale\naltro=5\nlordoImponibile= 12.5 \n")
+        << QList<int>{1} << QList<int>{1, 3} << QStringList{"0.00", "1.00"};
+    QTest::newRow("empty file") << QByteArray() << QList<int>{} << QList<int>{3} << QStringList{"1.00"};
+    QTest::newRow("CRLF line ends") << QByteArray("[2]\r\nnetto=20.5\r\n") << QList<int>{2} << QList<int>{2, 3}
+                                    << QStringList{"20.50", "1.00"};
+}
+
+void TestStoricoPaghe::caricaFileMalformato()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QList<int>, mesiCaricati);
+    QFETCH(QList<int>, mesiDopoSalvataggio);
+    QFETCH(QStringList, nettiDopo);
+
+    const QString id = QStringLiteral("x.txt");
+    AmbienteTest::scrivi(StoricoPaghe::percorsoFile(id, 2026), contenuto);
+    QList<StoricoPaghe::PagaMese> letti;
+    QVERIFY(StoricoPaghe::caricaAnno(id, 2026, letti));
+    QCOMPARE(numeri(letti), mesiCaricati);
+
+    StoricoPaghe::PagaMese p = mese(2026, 3, 1.0);
+    QVERIFY(StoricoPaghe::salvaMese(id, p));
+    QVERIFY(StoricoPaghe::caricaAnno(id, 2026, letti));
+    QCOMPARE(numeri(letti), mesiDopoSalvataggio);
+    QStringList netti;
+    for (const auto& m : letti)
+        netti.append(Importi2(m.netto));
+    QCOMPARE(netti, nettiDopo);
+}
+
+void TestStoricoPaghe::annoChiuso()
+{
+    const QString id = QStringLiteral("Verdi.txt");
+    QVERIFY(StoricoPaghe::salvaMese(id, mese(2025, 1, 10)));
+    const QByteArray prima = AmbienteTest::leggi(StoricoPaghe::percorsoFile(id, 2025));
+    QVERIFY(ChiusuraAnnuale::chiudiAnno(2025, QStringLiteral("test"), QString()));
+
+    QVERIFY(!StoricoPaghe::salvaMese(id, mese(2025, 1, 99)));
+    QVERIFY(!StoricoPaghe::salvaMese(id, mese(2025, 2, 99)));
+    QCOMPARE(AmbienteTest::leggi(StoricoPaghe::percorsoFile(id, 2025)), prima);
+    // Another year stays open.
+    QVERIFY(StoricoPaghe::salvaMese(id, mese(2026, 1, 10)));
+}
+
+void TestStoricoPaghe::rifiuti_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<int>("m");
+
+    QTest::newRow("month 0") << "Neri.txt" << 0;
+    QTest::newRow("month 13") << "Neri.txt" << 13;
+    QTest::newRow("dot-dot") << "..txt.txt" << 1;   // ".." once ".txt" is gone
+    QTest::newRow("parent path") << "../fuori.txt" << 1;
+    QTest::newRow("sub folder") << "a/b.txt" << 1;
+    QTest::newRow("absolute") << "/tmp/x.txt" << 1;
+    QTest::newRow("only extension") << ".txt" << 1;
+}
+
+void TestStoricoPaghe::rifiuti()
+{
+    QFETCH(QString, id);
+    QFETCH(int, m);
+
+    const QString dati = Config::cartellaDati();
+    QVERIFY(!StoricoPaghe::salvaMese(id, mese(2026, m, 1)));
+    // Nothing was written anywhere below the home folder but the data folder itself.
+    QStringList file;
+    QDirIterator it(AmbienteTest::home(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        if (!f.contains(QStringLiteral("/.config/")))
+            file.append(f);
+    }
+    QVERIFY2(file.isEmpty(), qPrintable(file.join(QLatin1Char(' '))));
+    QList<StoricoPaghe::PagaMese> letti;
+    if (m == 1)
+        QVERIFY(!StoricoPaghe::caricaAnno(id, 2026, letti));
+}
+
+void TestStoricoPaghe::comunicazioniSuPiuRighe()
+{
+    const QString id = QStringLiteral("Gialli.txt");
+    QVERIFY(StoricoPaghe::salvaMese(id, mese(2026, 1, 1, QStringLiteral("prima\n[2]\nnetto=999\r\nfine"))));
+    QList<StoricoPaghe::PagaMese> letti;
+    QVERIFY(StoricoPaghe::caricaAnno(id, 2026, letti));
+    QCOMPARE(letti.size(), 1);
+    QCOMPARE(letti.at(0).netto, 1.0);
+    QCOMPARE(letti.at(0).comunicazioni, QStringLiteral("prima [2] netto=999  fine"));
+}
+
+void TestStoricoPaghe::scritturaFallita()
+{
+    const QString id = QStringLiteral("Blu.txt");
+    const QString percorso = StoricoPaghe::percorsoFile(id, 2026);
+    QDir().mkpath(percorso); // a folder where the file should be
+    QVERIFY(!StoricoPaghe::salvaMese(id, mese(2026, 1, 1)));
+    QVERIFY(QFileInfo(percorso).isDir());
+}
+
+void TestStoricoPaghe::ytd()
+{
+    StoricoPaghe::Ytd vuoto = StoricoPaghe::calcolaYtd({});
+    QCOMPARE(vuoto.mesi, 0);
+    QCOMPARE(vuoto.lordoImponibile, 0.0);
+    QCOMPARE(vuoto.impostaTrattenuta, 0.0);
+
+    QList<StoricoPaghe::PagaMese> mesi;
+    for (int m = 1; m <= 12; ++m)
+        mesi.append(mese(2026, m, 1));
+    const StoricoPaghe::Ytd y = StoricoPaghe::calcolaYtd(mesi);
+    QCOMPARE(y.mesi, 12);
+    QCOMPARE(Importi2(y.lordoImponibile), QStringLiteral("60078.00"));
+    QCOMPARE(Importi2(y.contributiDipendente), QStringLiteral("4023.00"));
+    QCOMPARE(Importi2(y.lppDipendente), QStringLiteral("2515.80"));
+    QCOMPARE(Importi2(y.assegniFamiliari), QStringLiteral("2580.00"));
+    QCOMPARE(Importi2(y.impostaTrattenuta), QStringLiteral("1446.00"));
+}
+
+VARDELLO_TEST_MAIN(TestStoricoPaghe)
+#include "tst_storicopaghe.moc"
