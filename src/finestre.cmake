@@ -16,9 +16,14 @@ target_sources(vardello_finestre PRIVATE
 # Company and employee administration.
 target_sources(vardello_finestre PRIVATE
   admin/bloccoindirizzo.cpp admin/bloccoindirizzo.h
+  admin/dialogamministrativi.cpp admin/dialogamministrativi.h
+  admin/dialogfigli.cpp admin/dialogfigli.h
+  admin/dialogperiodirapporto.cpp admin/dialogperiodirapporto.h
   admin/linkaiuto.cpp admin/linkaiuto.h
   admin/nuovaazienda.cpp admin/nuovaazienda.h
+  admin/nuovodipendente.cpp admin/nuovodipendente.h
   admin/scegliazienda.cpp admin/scegliazienda.h
+  admin/sceglidipendente.cpp admin/sceglidipendente.h
 )
 
 # Salary data and parameter maintenance.

@@ -1,0 +1,75 @@
+#include "dialogamministrativi.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+DialogAmministrativi::DialogAmministrativi(DatiDipendente& dipendente, QWidget* parent)
+    : QDialog(parent)
+    , dipendente(dipendente)
+{
+    setWindowTitle(tr("Dati amministrativi"));
+    setMinimumSize(500, 600);
+
+    auto riga = [this](const QString& nome, const QString& valore) {
+        auto* e = new QLineEdit(valore, this);
+        e->setObjectName(nome);
+        return e;
+    };
+    auto testo = [this](const QString& nome, const QString& valore) {
+        auto* e = new QPlainTextEdit(this);
+        e->setObjectName(nome);
+        e->setPlainText(valore);
+        e->setMaximumHeight(80);
+        return e;
+    };
+    professione = riga(QStringLiteral("professione"), dipendente.professione);
+    statoCivileDal = riga(QStringLiteral("statoCivileDal"), dipendente.statoCivileDal);
+    cellulare = riga(QStringLiteral("cellulare"), dipendente.cellulare);
+    email = riga(QStringLiteral("email"), dipendente.email);
+    attivitaPrincipaleSecondaria = riga(QStringLiteral("attivitaPrincipaleSecondaria"),
+                                        dipendente.attivitaPrincipaleSecondaria);
+    altriDatori = testo(QStringLiteral("altriDatori"), dipendente.altriDatori);
+    prestazioniAIADINF = testo(QStringLiteral("prestazioniAIADINF"), dipendente.prestazioniAIADINF);
+    attivitaIndipendente = testo(QStringLiteral("attivitaIndipendente"), dipendente.attivitaIndipendente);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Professione"), professione);
+    form->addRow(tr("Stato civile dal"), statoCivileDal);
+    form->addRow(tr("Cellulare"), cellulare);
+    form->addRow(tr("Email"), email);
+    form->addRow(tr("Attività principale/secondaria"), attivitaPrincipaleSecondaria);
+    form->addRow(tr("Altri datori di lavoro"), altriDatori);
+    form->addRow(tr("Prestazioni AI/AD/INF"), prestazioniAIADINF);
+    form->addRow(tr("Attività indipendente"), attivitaIndipendente);
+
+    auto* pulsanti = new QDialogButtonBox(this);
+    pulsanti->setObjectName(QStringLiteral("pulsanti"));
+    QPushButton* salvaBtn = pulsanti->addButton(QDialogButtonBox::Save);
+    salvaBtn->setObjectName(QStringLiteral("salva"));
+    QPushButton* chiudi = pulsanti->addButton(tr("Chiudi"), QDialogButtonBox::RejectRole);
+    chiudi->setObjectName(QStringLiteral("chiudi"));
+    connect(pulsanti, &QDialogButtonBox::accepted, this, &DialogAmministrativi::salva);
+    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addStretch();
+    layout->addWidget(pulsanti);
+}
+
+void DialogAmministrativi::salva()
+{
+    dipendente.professione = professione->text().trimmed();
+    dipendente.statoCivileDal = statoCivileDal->text().trimmed();
+    dipendente.cellulare = cellulare->text().trimmed();
+    dipendente.email = email->text().trimmed();
+    dipendente.attivitaPrincipaleSecondaria = attivitaPrincipaleSecondaria->text().trimmed();
+    dipendente.altriDatori = altriDatori->toPlainText().trimmed();
+    dipendente.prestazioniAIADINF = prestazioniAIADINF->toPlainText().trimmed();
+    dipendente.attivitaIndipendente = attivitaIndipendente->toPlainText().trimmed();
+    accept();
+}

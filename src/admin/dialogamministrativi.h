@@ -1,0 +1,33 @@
+#pragma once
+
+#include "dipendente.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+// The eight free-text administrative fields of one employee, written into
+// the caller's record on saving. No file is written: the employee card
+// saves the record.
+class DialogAmministrativi : public QDialog
+{
+    Q_OBJECT
+
+public:
+    DialogAmministrativi(DatiDipendente& dipendente, QWidget* parent);
+
+public slots:
+    void salva();
+
+private:
+    DatiDipendente& dipendente;
+    QLineEdit* professione = nullptr;
+    QLineEdit* statoCivileDal = nullptr;
+    QLineEdit* cellulare = nullptr;
+    QLineEdit* email = nullptr;
+    QLineEdit* attivitaPrincipaleSecondaria = nullptr;
+    QPlainTextEdit* altriDatori = nullptr;
+    QPlainTextEdit* prestazioniAIADINF = nullptr;
+    QPlainTextEdit* attivitaIndipendente = nullptr;
+};

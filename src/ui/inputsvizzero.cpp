@@ -1,0 +1,66 @@
+#include "inputsvizzero.h"
+
+#include "messaggi.h"
+
+#include <QRegularExpression>
+
+bool InputSvizzero::leggiImporto(const QString& testo, double* valore, bool vuotoZero)
+{
+    const QString t = testo.trimmed();
+    if (t.isEmpty()) {
+        if (!vuotoZero)
+            return false;
+        *valore = 0.0;
+        return true;
+    }
+    // Integer part plain or grouped by three with apostrophes; one decimal
+    // separator at most, followed by at least one digit.
+    static const QRegularExpression forma(QStringLiteral(
+        "^(-?)(\\d+|\\d{1,3}(?:['\\x{2019}]\\d{3})+)(?:[.,](\\d+))?$"));
+    const QRegularExpressionMatch m = forma.match(t);
+    if (!m.hasMatch())
+        return false;
+    QString normale = m.captured(1) + m.captured(2);
+    normale.remove(QLatin1Char('\'')).remove(QChar(0x2019));
+    if (m.capturedLength(3) > 0)
+        normale += QLatin1Char('.') + m.captured(3);
+    bool ok = false;
+    const double v = normale.toDouble(&ok);
+    if (!ok || !qIsFinite(v))
+        return false;
+    *valore = v;
+    return true;
+}
+
+QDate InputSvizzero::leggiData(const QString& testo)
+{
+    static const QRegularExpression forma(QStringLiteral("^(\\d{1,2})([./])(\\d{1,2})\\2(\\d{4})$"));
+    const QRegularExpressionMatch m = forma.match(testo.trimmed());
+    if (!m.hasMatch())
+        return QDate();
+    return QDate(m.captured(4).toInt(), m.captured(3).toInt(), m.captured(1).toInt());
+}
+
+bool InputSvizzero::importoOppureAvviso(QWidget* parent, const QString& campo, const QString& testo,
+                                        double* valore, bool vuotoZero)
+{
+    if (leggiImporto(testo, valore, vuotoZero))
+        return true;
+    Messaggi::avviso(parent, tr("Attenzione"),
+                     tr("L'importo \"%1\" in \"%2\" non e' valido: scrivere ad esempio 5'000.50 oppure 5000,50.")
+                         .arg(testo.trimmed(), campo));
+    return false;
+}
+
+bool InputSvizzero::dataOppureAvviso(QWidget* parent, const QString& campo, const QString& testo, QDate* data)
+{
+    const QDate d = leggiData(testo);
+    if (d.isValid()) {
+        *data = d;
+        return true;
+    }
+    Messaggi::avviso(parent, tr("Attenzione"),
+                     tr("La data \"%1\" in \"%2\" non e' valida: scrivere ad esempio 31.12.2025 oppure 31/12/2025.")
+                         .arg(testo.trimmed(), campo));
+    return false;
+}

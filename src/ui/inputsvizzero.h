@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QString>
+
+class QWidget;
+
+// Reading amounts and dates that the user typed, in the forms used in
+// Switzerland. Anything else is refused, never read as 0 or as a default date.
+class InputSvizzero
+{
+    Q_DECLARE_TR_FUNCTIONS(InputSvizzero)
+
+public:
+    // An amount: an optional "-", digits with an optional decimal part after
+    // "." or ",", the integer digits either plain ("5000.50") or grouped by
+    // three with apostrophes ("5'000.50", also the typographic "’").
+    // Blanks around it are ignored. An empty text is 0 when `vuotoZero`,
+    // else refused. False (and *valore untouched) when the text is refused.
+    static bool leggiImporto(const QString& testo, double* valore, bool vuotoZero = true);
+
+    // A date "dd.MM.yyyy" or "dd/MM/yyyy" (day and month with one or two
+    // digits, four-digit year), blanks around it ignored. Invalid when the
+    // text is not such a date or names no day of the calendar.
+    static QDate leggiData(const QString& testo);
+
+    // As above, warning the user (title "Attenzione") about the field
+    // `campo` when the text is refused.
+    static bool importoOppureAvviso(QWidget* parent, const QString& campo, const QString& testo,
+                                    double* valore, bool vuotoZero = true);
+    static bool dataOppureAvviso(QWidget* parent, const QString& campo, const QString& testo, QDate* data);
+};

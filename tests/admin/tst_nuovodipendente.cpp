@@ -1,0 +1,451 @@
+#include "ambientetest.h"
+#include "config.h"
+#include "dipendente.h"
+#include "filesicuri.h"
+#include "linkaiuto.h"
+#include "nap.h"
+#include "nazioni.h"
+#include "nuovodipendente.h"
+#include "orologio.h"
+#include "sceglidipendente.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTableWidget>
+
+namespace {
+
+const QDate kOggi(2025, 6, 16);
+const QString kAVS = QStringLiteral("756.1234.5678.97");
+
+template <typename T>
+T* figlio(QWidget& w, const QString& nome)
+{
+    T* t = w.findChild<T*>(nome);
+    if (!t)
+        qFatal("widget %s not found", qPrintable(nome));
+    return t;
+}
+
+QLineEdit* campo(QWidget& w, const char* nome)
+{
+    return figlio<QLineEdit>(w, QLatin1String(nome));
+}
+
+// Types as the user does (accented letters, which the key simulation
+// lacks, in one go).
+void digita(QLineEdit* e, const QString& testo)
+{
+    e->clear();
+    bool ascii = true;
+    for (const QChar c : testo)
+        ascii = ascii && c.unicode() < 128;
+    if (ascii)
+        QTest::keyClicks(e, testo);
+    else
+        e->setText(testo);
+}
+
+void scegli(QWidget& w, const char* combo, const QVariant& dato)
+{
+    auto* c = figlio<QComboBox>(w, QLatin1String(combo));
+    const int i = c->findData(dato);
+    QVERIFY2(i >= 0, combo);
+    c->setCurrentIndex(i);
+}
+
+void clic(QWidget& w, const char* nome)
+{
+    QTest::mouseClick(figlio<QPushButton>(w, QLatin1String(nome)), Qt::LeftButton);
+}
+
+QStringList file()
+{
+    return QDir(Config::cartellaDipendenti()).entryList(QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class TestNuovoDipendente : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(Nazioni::carica());
+        QVERIFY(NAP::carica());
+    }
+    void init();
+
+    void apertura();
+    void rifiuti_data();
+    void rifiuti();
+    void nomeFile_data();
+    void nomeFile();
+    void completoSiRilegge();
+    void estero();
+    void capInesistenteNonBlocca();
+    void fileEsistente();
+    void erroreScrittura();
+    void invioNonSalva();
+    void chiudi_data();
+    void chiudi();
+    void linkAiuto();
+};
+
+void TestNuovoDipendente::init()
+{
+    AmbienteTest::svuota();
+    Orologio::imposta(QDateTime(kOggi, QTime(8, 0)));
+    Config::setAziendaCorrente(QStringLiteral("Prova SA.txt"));
+}
+
+void TestNuovoDipendente::apertura()
+{
+    NuovoDipendente f;
+    QCOMPARE(f.windowTitle(), QStringLiteral("Nuovo Dipendente"));
+    QCOMPARE(f.minimumWidth(), 450);
+    QCOMPARE(figlio<QComboBox>(f, QStringLiteral("nazione"))->currentData().toString(), QStringLiteral("CH"));
+    QCOMPARE(figlio<QComboBox>(f, QStringLiteral("nazione"))->currentText(), QStringLiteral("Svizzera"));
+    QCOMPARE(figlio<QComboBox>(f, QStringLiteral("nazione"))->count(), Nazioni::codiciDisponibili().size());
+    QCOMPARE(figlio<QDateEdit>(f, QStringLiteral("dataNascita"))->date(), kOggi);
+    QCOMPARE(figlio<QDateEdit>(f, QStringLiteral("dataAssunzione"))->date(), kOggi);
+    QVERIFY(!campo(f, "cantone")->isHidden());
+    QVERIFY(!figlio<QComboBox>(f, QStringLiteral("permessoLavoro"))->isHidden());
+    for (const char* chiave : {"uid", "partitaIva", "iban", "bic"})
+        QVERIFY(!campo(f, chiave)->isHidden());
+    QVERIFY(f.modificato()); // applying the first country marks the form
+}
+
+// A form filled with a valid Swiss employee, then one input changed.
+void TestNuovoDipendente::rifiuti_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("cognome");
+    QTest::addColumn<QString>("nazione");
+    QTest::addColumn<QString>("uid");
+    QTest::addColumn<QString>("messaggio"); // empty: saved
+    QTest::addColumn<QString>("id");
+
+    const QString obbligatori = QStringLiteral("Nome e cognome sono obbligatori.");
+    const QString avs = QStringLiteral("Numero AVS non valido.");
+    const QString nomeFile = QStringLiteral("Nome e cognome non danno un nome di file utilizzabile: usare anche lettere o cifre.");
+    QTest::newRow("valido") << "Anna Maria" << "Rota" << "CH" << kAVS << "" << "Rota_Anna Maria.txt";
+    QTest::newRow("AVS senza punti, spazi attorno") << "Anna" << "Rota" << "CH" << " 7561234567897 " << "" << "Rota_Anna.txt";
+    QTest::newRow("nome vuoto") << "" << "Rota" << "CH" << kAVS << obbligatori << "";
+    QTest::newRow("cognome di soli spazi") << "Anna" << "   " << "CH" << kAVS << obbligatori << "";
+    QTest::newRow("AVS vuoto") << "Anna" << "Rota" << "CH" << "" << avs << "";
+    QTest::newRow("AVS cifra di controllo") << "Anna" << "Rota" << "CH" << "756.1234.5678.98" << avs << "";
+    QTest::newRow("AVS 12 cifre") << "Anna" << "Rota" << "CH" << "756.1234.5678.9" << avs << "";
+    QTest::newRow("estero senza controllo") << "Anna" << "Rota" << "IT" << "" << "" << "Rota_Anna.txt";
+    QTest::newRow("cognome di sole barre") << "Anna" << "//" << "CH" << kAVS << nomeFile << "";
+    QTest::newRow("nome di soli due punti") << ":" << "Rota" << "CH" << kAVS << nomeFile << "";
+    QTest::newRow("cognome di soli punti") << "Anna" << ".." << "CH" << kAVS << nomeFile << "";
+    QTest::newRow("percorso nel cognome") << "Anna" << "../../Rota" << "CH" << kAVS << "" << "Rota_Anna.txt";
+}
+
+void TestNuovoDipendente::rifiuti()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, cognome);
+    QFETCH(QString, nazione);
+    QFETCH(QString, uid);
+    QFETCH(QString, messaggio);
+    QFETCH(QString, id);
+
+    RegistroMessaggi registro;
+    NuovoDipendente f;
+    f.show();
+    scegli(f, "nazione", nazione);
+    digita(campo(f, "nome"), nome);
+    digita(campo(f, "cognome"), cognome);
+    if (nazione == QLatin1String("CH"))
+        digita(campo(f, "uid"), uid);
+    clic(f, "salva");
+
+    if (messaggio.isEmpty()) {
+        QVERIFY2(registro.richieste.isEmpty(), qPrintable(registro.ultimoTesto()));
+        QCOMPARE(f.result(), int(QDialog::Accepted));
+        QCOMPARE(f.idCreato(), id);
+        QCOMPARE(file(), QStringList{id});
+    } else {
+        QCOMPARE(registro.richieste.size(), 1);
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
+        QCOMPARE(registro.ultimoTesto(), messaggio);
+        QVERIFY(f.isVisible());
+        QVERIFY(f.idCreato().isEmpty());
+        QVERIFY(file().isEmpty());
+        QVERIFY(!QDir(Config::cartellaDati()).exists(QStringLiteral("Rota.txt")));
+    }
+    // Nothing ever lands outside the employees folder.
+    QVERIFY(!QFileInfo::exists(Config::cartellaDati() + QStringLiteral("/aziende/Rota_Anna.txt")));
+}
+
+void TestNuovoDipendente::nomeFile_data()
+{
+    QTest::addColumn<QString>("cognome");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("file");
+
+    QTest::newRow("spazi e accenti restano") << QString::fromUtf8("Müller Rossi") << QString::fromUtf8("Jürg") << QString::fromUtf8("Müller Rossi_Jürg.txt");
+    QTest::newRow("barre tolte") << "A/C\\D" << "Ugo" << "ACD_Ugo.txt";
+    QTest::newRow("unita disco") << "C:" << "x" << "C_x.txt";
+    QTest::newRow("punto iniziale") << ".Rota" << "Anna" << "Rota_Anna.txt";
+    QTest::newRow("trattino basso iniziale") << "_Rota" << "Anna" << "Rota_Anna.txt";
+    QTest::newRow("risalita") << "../.." << "x" << "";
+    QTest::newRow("a capo") << "Ro\nta" << "An\tna" << "Rota_Anna.txt";
+    QTest::newRow("punti nel nome restano") << "Rota" << ".." << "Rota_...txt";
+    QTest::newRow("nome vuoto dopo la pulizia") << "Rota" << " / " << "";
+}
+
+void TestNuovoDipendente::nomeFile()
+{
+    QFETCH(QString, cognome);
+    QFETCH(QString, nome);
+    QFETCH(QString, file);
+    const QString id = NuovoDipendente::nomeFileDa(cognome, nome);
+    QCOMPARE(id, file);
+    if (!id.isEmpty()) {
+        QVERIFY(FileSicuri::nomeSicuro(id));
+        QCOMPARE(QFileInfo(Dipendente::percorsoFile(id)).absolutePath(), QDir(Config::cartellaDipendenti()).absolutePath());
+    }
+}
+
+void TestNuovoDipendente::completoSiRilegge()
+{
+    RegistroMessaggi registro;
+    NuovoDipendente f;
+    f.show();
+    digita(campo(f, "nome"), QStringLiteral("  Anna Maria "));
+    digita(campo(f, "cognome"), QStringLiteral("Rota"));
+    figlio<QDateEdit>(f, QStringLiteral("dataNascita"))->setDate(QDate(1985, 4, 12));
+    scegli(f, "sesso", QStringLiteral("F"));
+    scegli(f, "statoCivile", QStringLiteral("coniugato"));
+    digita(campo(f, "nazionalita"), QStringLiteral("svizzera"));
+    digita(campo(f, "indirizzo"), QStringLiteral("Via Nassa 5"));
+    digita(campo(f, "cap"), QStringLiteral("6900")); // fills locality and canton
+    QCOMPARE(campo(f, "localita")->text(), QStringLiteral("Lugano"));
+    QCOMPARE(campo(f, "cantone")->text(), QStringLiteral("TI"));
+    emit campo(f, "cap")->editingFinished();
+    scegli(f, "permessoLavoro", QStringLiteral("B"));
+    figlio<QDateEdit>(f, QStringLiteral("dataAssunzione"))->setDate(QDate(2025, 3, 1));
+    scegli(f, "tipoContratto", QStringLiteral("determinato"));
+    scegli(f, "mensilitaAggiuntive", 2);
+    digita(campo(f, "uid"), QStringLiteral(" ") + kAVS);
+    digita(campo(f, "partitaIva"), QStringLiteral("CHE-111.222.333 IVA"));
+    digita(campo(f, "iban"), QStringLiteral("CH93 0076 2011 6238 5295 7"));
+    clic(f, "salva");
+    QVERIFY2(registro.richieste.isEmpty(), qPrintable(registro.ultimoTesto()));
+    QCOMPARE(f.result(), int(QDialog::Accepted));
+    QCOMPARE(f.idCreato(), QStringLiteral("Rota_Anna Maria.txt"));
+
+    DatiDipendente atteso;
+    atteso.nome = QStringLiteral("Anna Maria");
+    atteso.cognome = QStringLiteral("Rota");
+    atteso.dataNascita = QStringLiteral("12/04/1985");
+    atteso.sesso = QStringLiteral("F");
+    atteso.statoCivile = QStringLiteral("coniugato");
+    atteso.nazionalita = QStringLiteral("svizzera");
+    atteso.indirizzo = QStringLiteral("Via Nassa 5");
+    atteso.cap = QStringLiteral("6900");
+    atteso.localita = QStringLiteral("Lugano");
+    atteso.cantone = QStringLiteral("TI");
+    atteso.numeroAVS = kAVS; // also in the record's own field
+    atteso.permessoLavoro = QStringLiteral("B");
+    atteso.periodi = {{QStringLiteral("01/03/2025"), QString()}};
+    atteso.tipoContratto = QStringLiteral("determinato");
+    atteso.mensilitaAggiuntive = 2;
+    atteso.iban = QStringLiteral("CH93 0076 2011 6238 5295 7");
+    atteso.extra = {{QStringLiteral("nazione"), QStringLiteral("CH")},
+                    {QStringLiteral("uid"), kAVS},
+                    {QStringLiteral("partitaIva"), QStringLiteral("CHE-111.222.333 IVA")}};
+    DatiDipendente letto;
+    QVERIFY(Dipendente::carica(f.idCreato(), letto));
+    QCOMPARE(letto.extra, atteso.extra);
+    QVERIFY(letto == atteso);
+
+    // The chooser lists the new employee, active, with the number.
+    ScegliDipendente scelta(nullptr, false, false);
+    auto* t = figlio<QTableWidget>(scelta, QStringLiteral("tabella"));
+    QCOMPARE(t->rowCount(), 1);
+    QCOMPARE(t->item(0, 0)->text(), kAVS);
+    QCOMPARE(t->item(0, 3)->text(), QStringLiteral("Attivo"));
+}
+
+void TestNuovoDipendente::estero()
+{
+    RegistroMessaggi registro;
+    NuovoDipendente f;
+    f.show();
+    digita(campo(f, "cap"), QStringLiteral("6900"));
+    QCOMPARE(campo(f, "cantone")->text(), QStringLiteral("TI"));
+    scegli(f, "permessoLavoro", QStringLiteral("G"));
+    scegli(f, "nazione", QStringLiteral("IT"));
+    // The country change empties the address and replaces the rows.
+    QVERIFY(campo(f, "cap")->text().isEmpty());
+    QVERIFY(campo(f, "localita")->text().isEmpty());
+    QVERIFY(campo(f, "cantone")->text().isEmpty());
+    QVERIFY(campo(f, "cantone")->isHidden());
+    QVERIFY(figlio<QComboBox>(f, QStringLiteral("permessoLavoro"))->isHidden());
+    QVERIFY(!f.findChild<QLineEdit*>(QStringLiteral("uid")));
+    digita(campo(f, "cap"), QStringLiteral("20100"));
+    digita(campo(f, "localita"), QStringLiteral("Milano"));
+    emit campo(f, "localita")->editingFinished();
+    digita(campo(f, "codiceFiscale"), QStringLiteral("RSSMRA80A01H501U"));
+    digita(campo(f, "nome"), QStringLiteral("Mario"));
+    digita(campo(f, "cognome"), QStringLiteral("Rossi"));
+    clic(f, "salva");
+    QVERIFY(registro.richieste.isEmpty());
+
+    DatiDipendente letto;
+    QVERIFY(Dipendente::carica(QStringLiteral("Rossi_Mario.txt"), letto));
+    QCOMPARE(letto.cap, QStringLiteral("20100"));
+    QCOMPARE(letto.localita, QStringLiteral("Milano"));
+    QVERIFY(letto.cantone.isEmpty());
+    QCOMPARE(letto.permessoLavoro, QStringLiteral("G")); // what the hidden combo held
+    QVERIFY(letto.numeroAVS.isEmpty());
+    QCOMPARE(letto.extra, (QMap<QString, QString>{{QStringLiteral("nazione"), QStringLiteral("IT")},
+                                                  {QStringLiteral("codiceFiscale"), QStringLiteral("RSSMRA80A01H501U")}}));
+}
+
+void TestNuovoDipendente::capInesistenteNonBlocca()
+{
+    RegistroMessaggi registro;
+    NuovoDipendente f;
+    f.show();
+    digita(campo(f, "nome"), QStringLiteral("Anna"));
+    digita(campo(f, "cognome"), QStringLiteral("Rota"));
+    digita(campo(f, "uid"), kAVS);
+    digita(campo(f, "cap"), QStringLiteral("0000"));
+    emit campo(f, "cap")->editingFinished(); // the user leaves the entry
+    QCOMPARE(registro.richieste.size(), 1);
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("CAP inesistente"));
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Il CAP 0000 non corrisponde a nessuna localita svizzera."));
+    QVERIFY(f.isVisible());
+    clic(f, "salva");
+    QCOMPARE(registro.richieste.size(), 1);
+    QCOMPARE(f.result(), int(QDialog::Accepted));
+    DatiDipendente letto;
+    QVERIFY(Dipendente::carica(QStringLiteral("Rota_Anna.txt"), letto));
+    QCOMPARE(letto.cap, QStringLiteral("0000"));
+}
+
+void TestNuovoDipendente::fileEsistente()
+{
+    DatiDipendente vecchio;
+    vecchio.nome = QStringLiteral("Anna");
+    vecchio.cognome = QStringLiteral("Rota");
+    vecchio.salarioMensile = 6500;
+    QVERIFY(Dipendente::salva(vecchio, QStringLiteral("Rota_Anna.txt")));
+    const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(QStringLiteral("Rota_Anna.txt")));
+
+    RegistroMessaggi registro;
+    NuovoDipendente f;
+    f.show();
+    digita(campo(f, "nome"), QStringLiteral("Anna"));
+    digita(campo(f, "cognome"), QStringLiteral("Rota"));
+    digita(campo(f, "uid"), kAVS);
+    clic(f, "salva"); // the default answer is No
+    QCOMPARE(registro.richieste.size(), 1);
+    QCOMPARE(registro.richieste.last().tipo, Messaggi::Tipo::Domanda);
+    QCOMPARE(registro.richieste.last().predefinito, QMessageBox::No);
+    QVERIFY(registro.ultimoTesto().contains(QStringLiteral("Rota_Anna.txt")));
+    QVERIFY(f.isVisible());
+    QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(QStringLiteral("Rota_Anna.txt"))), prima);
+
+    registro.rispondi(QMessageBox::Yes);
+    clic(f, "salva");
+    QCOMPARE(f.result(), int(QDialog::Accepted));
+    DatiDipendente letto;
+    QVERIFY(Dipendente::carica(QStringLiteral("Rota_Anna.txt"), letto));
+    QCOMPARE(letto.numeroAVS, kAVS);
+    QCOMPARE(letto.salarioMensile, 0.0);
+}
+
+void TestNuovoDipendente::erroreScrittura()
+{
+    // A folder where the file should go: the file cannot be written.
+    QVERIFY(QDir().mkpath(Dipendente::percorsoFile(QStringLiteral("Rota_Anna.txt"))));
+    RegistroMessaggi registro;
+    registro.rispondi(QMessageBox::Yes);
+    NuovoDipendente f;
+    f.show();
+    digita(campo(f, "nome"), QStringLiteral("Anna"));
+    digita(campo(f, "cognome"), QStringLiteral("Rota"));
+    digita(campo(f, "uid"), kAVS);
+    clic(f, "salva");
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare i dati del dipendente."));
+    QVERIFY(f.isVisible());
+    QCOMPARE(campo(f, "nome")->text(), QStringLiteral("Anna"));
+    QVERIFY(f.modificato());
+}
+
+void TestNuovoDipendente::invioNonSalva()
+{
+    RegistroMessaggi registro;
+    NuovoDipendente f;
+    quandoAperto([&f] {
+        auto chiudi = qScopeGuard([&f] { f.reject(); });
+        digita(campo(f, "nome"), QStringLiteral("Anna"));
+        digita(campo(f, "cognome"), QStringLiteral("Rota"));
+        digita(campo(f, "uid"), kAVS);
+        QTest::keyClick(campo(f, "cognome"), Qt::Key_Return);
+        QVERIFY(f.isVisible());
+        QVERIFY(file().isEmpty());
+        QTest::keyClick(campo(f, "cognome"), Qt::Key_Escape); // closes without asking
+    });
+    QCOMPARE(f.exec(), int(QDialog::Rejected));
+    QVERIFY(registro.richieste.isEmpty());
+    QVERIFY(file().isEmpty());
+}
+
+void TestNuovoDipendente::chiudi_data()
+{
+    QTest::addColumn<int>("risposta");
+    QTest::addColumn<bool>("aperta");
+    QTest::addColumn<bool>("scritto");
+    QTest::newRow("Annulla") << int(QMessageBox::Cancel) << true << false;
+    QTest::newRow("Non salvare") << int(QMessageBox::Discard) << false << false;
+    QTest::newRow("Salva") << int(QMessageBox::Save) << false << true;
+}
+
+void TestNuovoDipendente::chiudi()
+{
+    QFETCH(int, risposta);
+    QFETCH(bool, aperta);
+    QFETCH(bool, scritto);
+    RegistroMessaggi registro;
+    registro.rispondi(QMessageBox::StandardButton(risposta));
+    NuovoDipendente f;
+    f.show();
+    digita(campo(f, "nome"), QStringLiteral("Anna"));
+    digita(campo(f, "cognome"), QStringLiteral("Rota"));
+    digita(campo(f, "uid"), kAVS);
+    clic(f, "chiudi");
+    QCOMPARE(registro.richieste.size(), 1);
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Chiudere?"));
+    QCOMPARE(f.isVisible(), aperta);
+    QCOMPARE(file().size(), scritto ? 1 : 0);
+}
+
+void TestNuovoDipendente::linkAiuto()
+{
+    QStringList aperti;
+    LinkAiuto::impostaVisore([&aperti](const QString& codice) { aperti << codice; });
+    NuovoDipendente f;
+    auto* link = figlio<QLabel>(f, QStringLiteral("aiuto"));
+    QVERIFY(link->text().contains(QStringLiteral("D01")));
+    emit link->linkActivated(QStringLiteral("D01"));
+    QCOMPARE(aperti, QStringList{QStringLiteral("D01")});
+    LinkAiuto::impostaVisore({});
+}
+
+VARDELLO_TEST_MAIN(TestNuovoDipendente)
+#include "tst_nuovodipendente.moc"
