@@ -296,7 +296,9 @@ bool GestioneVariabili::salva()
     if (id.isEmpty())
         return false;
 
-    const int anno = sceltaAnno->value();
+    // The year the grid shows: when the user has just picked another one and
+    // saves first, the box already holds the new year.
+    const int anno = annoMostrato;
     const QList<Colonna>& colonne = orario ? colonneOrarie() : colonneMensili();
     // The stored year, so that what the grid does not show keeps its value.
     QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(id, anno);
