@@ -4,13 +4,10 @@
 #include "conteggiosalario.h"
 #include "dipendente.h"
 #include "gestionemovimenti.h"
-#include "linkaiuto.h"
 #include "movimenti.h"
 #include "movimentimodel.h"
 #include "orologio.h"
 
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -66,7 +63,6 @@ class TestGestioneMovimenti : public QObject
 private slots:
     void init();
 
-    void finestra();
     void aggiungiApreTipo();
     void importoDigitato_data();
     void importoDigitato();
@@ -122,25 +118,6 @@ void TestGestioneMovimenti::digita(GestioneMovimenti& f, int riga, int colonna, 
     QTest::keyClicks(editor, testo);
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_VERIFY(!editorAperto(f)); // the view commits on its next turn
-}
-
-void TestGestioneMovimenti::finestra()
-{
-    QString aperto;
-    LinkAiuto::impostaVisore([&](const QString& codice) { aperto = codice; });
-    GestioneMovimenti f(kId, QStringLiteral("Paolo Verdi"), nullptr);
-    QCOMPARE(f.windowTitle(), QStringLiteral("Movimenti straordinari - Paolo Verdi"));
-    QCOMPARE(modello(f)->rowCount(), 0);
-    QCOMPARE(modello(f)->columnCount(), 11);
-    QCOMPARE(vista(f)->columnWidth(1), 160);
-    QCOMPARE(vista(f)->columnWidth(7), 60);
-    QVERIFY(vista(f)->horizontalHeader()->stretchLastSection());
-
-    auto* link = f.findChild<QLabel*>(QStringLiteral("aiuto"));
-    QVERIFY(link);
-    emit link->linkActivated(QStringLiteral("D05"));
-    QCOMPARE(aperto, QStringLiteral("D05"));
-    LinkAiuto::impostaVisore({});
 }
 
 void TestGestioneMovimenti::aggiungiApreTipo()

@@ -74,29 +74,13 @@ void TestMovimentiModel::tester()
 void TestMovimentiModel::vuotoEIntestazioni()
 {
     MovimentiModel m;
-    m.setLista({movimento(QStringLiteral("2026-01-31"), QStringLiteral("Gratifica"), 1250),
-                movimento(QStringLiteral("2026-02-28"), QStringLiteral("Rimborso"), -80.5)});
-    QStringList intestazioni;
-    for (int c = 0; c < m.columnCount(); ++c)
-        intestazioni << m.headerData(c, Qt::Horizontal).toString();
-    QCOMPARE(intestazioni.join(QLatin1Char('|')),
-             QStringLiteral("Data|Tipo|Importo|Cat.|AVS|AD|CAF|LAINF|LPP|IF|Descrizione"));
-    QCOMPARE(m.headerData(0, Qt::Vertical).toInt(), 1);
-    QCOMPARE(m.headerData(1, Qt::Vertical).toInt(), 2);
-    QVERIFY(!m.headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
-
-    QCOMPARE(m.data(m.index(0, MovimentiModel::ColImporto)).toString(), QStringLiteral("1250.00"));
-    QCOMPARE(m.data(m.index(1, MovimentiModel::ColImporto)).toString(), QStringLiteral("-80.50"));
-    QCOMPARE(m.data(m.index(0, MovimentiModel::ColImporto), Qt::TextAlignmentRole).toInt(), 130);
-    QVERIFY(!m.data(m.index(0, MovimentiModel::ColTipo), Qt::TextAlignmentRole).isValid());
+    QCOMPARE(m.rowCount(), 0);
+    QCOMPARE(m.headerData(MovimentiModel::ColDescrizione, Qt::Horizontal).toString(), QStringLiteral("Descrizione"));
+    m.setLista({movimento(QStringLiteral("2026-01-31"), QStringLiteral("Gratifica"), 1250)});
+    QCOMPARE(m.headerData(0, Qt::Vertical).toInt(), 1); // rows numbered from 1
     // Flags are plain booleans, not check boxes.
     QCOMPARE(m.data(m.index(0, MovimentiModel::ColAVS)).userType(), int(QMetaType::Bool));
     QVERIFY(!m.data(m.index(0, MovimentiModel::ColAVS), Qt::CheckStateRole).isValid());
-    QCOMPARE(int(m.flags(m.index(0, 0))), 35);
-
-    m.setLista({});
-    QCOMPARE(m.rowCount(), 0);
-    QCOMPARE(m.columnCount(), 11);
 }
 
 void TestMovimentiModel::modifica_data()
