@@ -27,4 +27,8 @@ target_sources(vardello_finestre PRIVATE
 )
 
 # Salary data and parameter maintenance.
-# target_sources(vardello_finestre PRIVATE maintenance/...)
+target_sources(vardello_finestre PRIVATE
+  maintenance/gestionemovimenti.cpp maintenance/gestionemovimenti.h
+  maintenance/gestionevariabili.cpp maintenance/gestionevariabili.h
+  maintenance/movimentimodel.cpp maintenance/movimentimodel.h
+)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+struct VariabileMese;
 class QPrinter;
 class QPainter;
 
@@ -72,6 +73,13 @@ public:
 
     // The Italian month name ("gennaio" .. "dicembre") and the year.
     static QString nomeMese(int mese, int anno);
+
+    // The monthly variables sheet of one employee and year, one page: a row
+    // per month with the variables entered, the yearly total below. `orario`
+    // chooses the columns of an employee paid by the hour.
+    static void disegnaVariabiliRealiSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
+                                        int anno, const QString& luogoData, bool orario,
+                                        const QList<VariabileMese>& mesi);
 
 private:
     void disegna(QPainter& p) const;

@@ -21,7 +21,7 @@ QMessageBox::StandardButton Messaggi::mostra(QWidget* parent, const Richiesta& r
         return risponditore()(r);
     if (!r.testiPulsanti.isEmpty()) {
         QMessageBox box(parent);
-        box.setIcon(QMessageBox::NoIcon);
+        box.setIcon(r.icona);
         box.setWindowTitle(r.titolo);
         box.setText(r.testo);
         for (const auto& p : r.testiPulsanti) {
@@ -67,13 +67,15 @@ QMessageBox::StandardButton Messaggi::domanda(QWidget* parent, const QString& ti
 }
 
 QMessageBox::StandardButton Messaggi::scelta(QWidget* parent, const QString& titolo, const QString& testo,
-                                             const QList<QPair<QMessageBox::StandardButton, QString>>& pulsanti)
+                                             const QList<QPair<QMessageBox::StandardButton, QString>>& pulsanti,
+                                             QMessageBox::Icon icona)
 {
     QMessageBox::StandardButtons tutti;
     for (const auto& p : pulsanti)
         tutti |= p.first;
     Richiesta r{Tipo::Domanda, titolo, testo, tutti, QMessageBox::NoButton};
     r.testiPulsanti = pulsanti;
+    r.icona = icona;
     return mostra(parent, r);
 }
 

@@ -24,8 +24,10 @@ public:
         QMessageBox::StandardButton predefinito;
         // A question with buttons of its own: each standard button (which
         // gives the answer and the role) with the text it shows, in the
-        // order they are added. The box then has no icon.
+        // order they are added.
         QList<QPair<QMessageBox::StandardButton, QString>> testiPulsanti = {};
+        // The icon of a box with buttons of its own (none unless given).
+        QMessageBox::Icon icona = QMessageBox::NoIcon;
     };
 
     using Risponditore = std::function<QMessageBox::StandardButton(const Richiesta&)>;
@@ -45,7 +47,8 @@ public:
     // A question whose buttons carry the given texts (see Richiesta); the
     // answer is the standard button clicked, Cancel when the box is closed.
     static QMessageBox::StandardButton scelta(QWidget* parent, const QString& titolo, const QString& testo,
-                                              const QList<QPair<QMessageBox::StandardButton, QString>>& pulsanti);
+                                              const QList<QPair<QMessageBox::StandardButton, QString>>& pulsanti,
+                                              QMessageBox::Icon icona = QMessageBox::NoIcon);
 
     // Replaces the real message boxes; an empty function restores them.
     static void setRisponditore(Risponditore r);
