@@ -6,11 +6,13 @@
 #include "conteggiosalario.h"
 #include "dialogofile.h"
 #include "dipendente.h"
+#include "documentichiusura.h"
 #include "esportapdf.h"
 #include "importi.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
 #include "orologio.h"
+#include "piattaforma.h"
 #include "sceglidipendente.h"
 #include "tabellautils.h"
 #include "variabilimensili.h"
@@ -18,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,6 +30,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -106,11 +110,6 @@ ChiusuraMensile::ChiusuraMensile(QWidget* parent)
     chiudi->setObjectName(QStringLiteral("chiudi"));
     for (QPushButton* p : findChildren<QPushButton*>())
         p->setAutoDefault(false);
-
-    // The pay slips and the payment file of the closing are not part of the
-    // program yet.
-    pulsanteSalvaSelezionati->setEnabled(false);
-    pulsanteFileBanca->setEnabled(false);
 
     tabella = new QTableWidget(0, kColonne, this);
     tabella->setObjectName(QStringLiteral("tabella"));
@@ -451,8 +450,90 @@ void ChiusuraMensile::liquidaProRata()
 
 void ChiusuraMensile::stampaSelezionati()
 {
+    const QStringList ids = idSpuntati();
+    if (ids.isEmpty()) {
+        Messaggi::informazione(this, tr("Nessuna selezione"), tr("Seleziona almeno un dipendente con la casella."));
+        return;
+    }
+    QSettings impostazioni(QStringLiteral("Vardello"), QStringLiteral("UltimaCartellaPaga"));
+    const QString ultima = impostazioni.value(QStringLiteral("cartella"), QDir::homePath()).toString();
+    const QString scelto = Piattaforma::attuale().nomeFileSalva(
+        this, tr("Scegli una cartella (il nome file verra' ignorato)"), ultima + QStringLiteral("/segnaposto.pdf"),
+        tr("PDF (*.pdf)"));
+    if (scelto.isEmpty())
+        return;
+    const QString cartella = QFileInfo(scelto).absolutePath();
+    impostazioni.setValue(QStringLiteral("cartella"), cartella);
+
+    const int a = anno();
+    const int m = mese();
+    int scritti = 0;
+    int nonScritti = 0;
+    for (const QString& id : ids) {
+        FoglioPaga foglio;
+        if (!DocumentiChiusura::foglioPaga(id, a, m, editComunicazioni->text(), &foglio))
+            continue; // no saved month: nothing to print
+        if (foglio.stampaPdf(DocumentiChiusura::fileFoglio(cartella, id)))
+            ++scritti;
+        else
+            ++nonScritti;
+    }
+    if (nonScritti > 0)
+        Messaggi::avviso(this, tr("Stampa completata"),
+                         tr("PDF generati: %1").arg(scritti) + QLatin1Char('\n')
+                             + tr("Impossibile scrivere %1 PDF in:\n%2").arg(nonScritti).arg(cartella));
+    else
+        Messaggi::informazione(this, tr("Stampa completata"), tr("PDF generati: %1").arg(scritti));
 }
 
 void ChiusuraMensile::generaPain001()
 {
+    const QStringList ids = idSpuntati();
+    if (ids.isEmpty()) {
+        Messaggi::informazione(this, tr("Nessuna selezione"), tr("Seleziona almeno un dipendente."));
+        return;
+    }
+    const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente());
+    const QString iban = azienda.campi.value(QStringLiteral("iban")).trimmed();
+    const QString bic = azienda.campi.value(QStringLiteral("bic")).trimmed();
+    if (iban.isEmpty() || bic.isEmpty()) {
+        Messaggi::avviso(this, tr("Dati azienda mancanti"), tr("Configura IBAN e BIC dell'azienda."));
+        return;
+    }
+
+    const int a = anno();
+    const int m = mese();
+    Pain001 file;
+    file.nomeDebitore = azienda.ragioneSociale;
+    file.ibanDebitore = iban;
+    file.bicDebitore = bic;
+    file.dataEsecuzione = DocumentiChiusura::dataEsecuzione(a, m, Orologio::oggi()).toString(Qt::ISODate);
+    file.pagamenti = DocumentiChiusura::pagamenti(ids, a, m);
+    if (file.pagamenti.isEmpty()) {
+        Messaggi::informazione(this, tr("Nessun pagamento"), tr("Nessun dipendente selezionato ha netto ed IBAN validi."));
+        return;
+    }
+    // A file the bank would refuse is never written.
+    const QStringList problemi = file.problemi();
+    if (!problemi.isEmpty()) {
+        Messaggi::avviso(this, tr("File banca non generato"),
+                         tr("La banca rifiuterebbe il file:") + QLatin1Char('\n') + problemi.join(QLatin1Char('\n')));
+        return;
+    }
+
+    QSettings impostazioni(QStringLiteral("Vardello"), QStringLiteral("UltimaCartellaPain"));
+    const QString ultima = impostazioni.value(QStringLiteral("cartella"), QDir::homePath()).toString();
+    const QString percorso = Piattaforma::attuale().nomeFileSalva(
+        this, tr("Salva file banca (pain.001)"),
+        ultima + QStringLiteral("/pain001_") + Orologio::oggi().toString(QStringLiteral("yyyyMMdd"))
+            + QStringLiteral(".xml"),
+        tr("XML (*.xml)"));
+    if (percorso.isEmpty())
+        return;
+    impostazioni.setValue(QStringLiteral("cartella"), QFileInfo(percorso).absolutePath());
+
+    if (file.salvaSuFile(percorso))
+        Messaggi::informazione(this, tr("Fatto"), tr("File generato con %1 pagamenti.").arg(file.pagamenti.size()));
+    else
+        Messaggi::critico(this, tr("Errore"), tr("Salvataggio fallito."));
 }

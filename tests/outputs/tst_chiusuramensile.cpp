@@ -3,6 +3,7 @@
 #include "chiusuramensile.h"
 #include "config.h"
 #include "conteggiosalario.h"
+#include "azienda.h"
 #include "dipendente.h"
 #include "impostafonte.h"
 #include "inizializzazione.h"
@@ -15,9 +16,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QLocale>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -65,6 +70,28 @@ void quandoModale(std::function<void(T*)> azione, int tentativi = 100)
         10);
 }
 
+QString svizzero(double v)
+{
+    return QStringLiteral("SFr. ") + QLocale(QLocale::German, QLocale::Switzerland).toString(v, 'f', 2);
+}
+
+// The amount at the end of the first line of a slip's text that begins with
+// `etichetta` ("SFr. -" is 0); NaN when no such line exists.
+double importoRiga(const QString& testo, const QString& etichetta)
+{
+    for (const QString& riga : testo.split(QLatin1Char('\n'))) {
+        if (!riga.trimmed().startsWith(etichetta))
+            continue;
+        const int sfr = riga.lastIndexOf(QStringLiteral("SFr. "));
+        QString numero = riga.mid(sfr + 5).trimmed();
+        if (numero == QLatin1String("-"))
+            return 0.0;
+        numero.remove(QRegularExpression(QStringLiteral("[^0-9.\\-]")));
+        return numero.toDouble();
+    }
+    return qQNaN();
+}
+
 const QString kBernasconi = QStringLiteral("Bernasconi_Luca.txt");
 const QString kMoretti = QStringLiteral("Moretti_Davide.txt");
 
@@ -109,6 +136,9 @@ private slots:
     void selezionaTutti();
     void proRata_data();
     void proRata();
+    void fogliPaga();
+    void fileBanca_data();
+    void fileBanca();
 };
 
 void TestChiusuraMensile::anteprima()
@@ -359,6 +389,186 @@ void TestChiusuraMensile::proRata()
     // The preview is computed again with the payout.
     QCOMPARE(tabella(f)->item(riga(f, kBernasconi), 3)->text(), QStringLiteral("7400.00"));
     QVERIFY(messaggi.richieste.isEmpty());
+}
+
+void TestChiusuraMensile::fogliPaga()
+{
+    ChiusuraMensile f;
+    RegistroMessaggi messaggi;
+    RegistroPiattaforma piattaforma;
+    clic(f, "salvaSelezionati");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Nessuna selezione"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Seleziona almeno un dipendente con la casella."));
+    QVERIFY(piattaforma.richiesteSalva.isEmpty());
+
+    clic(f, "generaTutti");
+    clic(f, "selezionaTutti");
+    f.findChild<QLineEdit*>(QStringLiteral("comunicazioni"))->setText(QStringLiteral("Buone feste, a tutti"));
+    const QString cartella = AmbienteTest::home() + QStringLiteral("/cedolini");
+    QVERIFY(QDir().mkpath(cartella));
+    piattaforma.risposteSalva = QStringList{cartella + QStringLiteral("/nome qualsiasi.pdf")};
+    clic(f, "salvaSelezionati");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Stampa completata"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("PDF generati: 7"));
+    QCOMPARE(piattaforma.richiesteSalva.size(), 1);
+    QCOMPARE(piattaforma.richiesteSalva.first().titolo, QStringLiteral("Scegli una cartella (il nome file verra' ignorato)"));
+    QCOMPARE(piattaforma.richiesteSalva.first().proposto, AmbienteTest::home() + QStringLiteral("/segnaposto.pdf"));
+    QCOMPARE(QSettings(QStringLiteral("Vardello"), QStringLiteral("UltimaCartellaPaga")).value(QStringLiteral("cartella")).toString(),
+             cartella);
+
+    const QStringList deduzioni = {QStringLiteral("AVS-AI-IPG"), QStringLiteral("AD "),
+                                   QStringLiteral("Infortuni non professionali"), QStringLiteral("Cassa pensione (LPP)"),
+                                   QStringLiteral("Imposte alla fonte")};
+    int tassati = 0;
+    for (const QString& id : f.idRighe()) {
+        const QString pdf = cartella + QStringLiteral("/2026-01-26_") + QFileInfo(id).completeBaseName() + QStringLiteral(".pdf");
+        const InfoPdf info = leggiPdf(pdf);
+        QVERIFY2(info.valido && info.pagine == 1 && info.a4Verticale(), qPrintable(pdf));
+        const QString& testo = info.testo;
+        QList<StoricoPaghe::PagaMese> mesi;
+        QVERIFY(StoricoPaghe::caricaAnno(id, 2026, mesi));
+        const StoricoPaghe::PagaMese m = mesi.first();
+        DatiDipendente d;
+        QVERIFY(Dipendente::carica(id, d));
+
+        QVERIFY(testo.contains(QStringLiteral("Stipendio mese di gennaio 2026")));
+        QVERIFY(testo.contains(d.nome + QLatin1Char(' ') + d.cognome));
+        QVERIFY(testo.contains(QStringLiteral("Alpina Esempio SA")));
+        QVERIFY(testo.contains(QStringLiteral("Comunicazioni: Buone feste, a tutti")));
+        QCOMPARE(importoRiga(testo, QStringLiteral("Totale lordo")), m.lordoImponibile);
+        QCOMPARE(importoRiga(testo, QStringLiteral("Importo versato sul conto")), m.netto);
+        QVERIFY(testo.contains(svizzero(m.netto)));
+        const double salario = importoRiga(testo, QStringLiteral("Salario imponibile"));
+        const double assegni = m.assegniFamiliari > 0 ? importoRiga(testo, QStringLiteral("Assegni familiari")) : 0.0;
+        QCOMPARE(assegni, m.assegniFamiliari);
+        QCOMPARE(testo.contains(QStringLiteral("Assegni familiari")), m.assegniFamiliari > 0);
+        QCOMPARE(-importoRiga(testo, QStringLiteral("Imposte alla fonte")), m.impostaTrattenuta);
+        if (m.impostaTrattenuta > 0)
+            ++tassati;
+        QCOMPARE(-importoRiga(testo, QStringLiteral("Cassa pensione (LPP)")), m.lppDipendente);
+        // The slip's lines add up to the net paid.
+        double totale = salario + assegni;
+        for (const QString& voce : deduzioni) {
+            const double v = importoRiga(testo, voce);
+            QVERIFY2(!qIsNaN(v), qPrintable(voce + QStringLiteral("\n") + testo));
+            totale += v;
+        }
+        QVERIFY2(qAbs(totale - m.netto) < 0.005, qPrintable(QString::number(totale, 'f', 2) + QStringLiteral("\n") + testo));
+        QCOMPARE(importoRiga(testo, QStringLiteral("Totale deduzioni")) + m.lordoImponibile,
+                 importoRiga(testo, QStringLiteral("Totale parziale")));
+    }
+    QCOMPARE(QDir(cartella).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 7);
+    QCOMPARE(tassati, 2); // Ferreira and Colombo pay tax at source
+}
+
+void TestChiusuraMensile::fileBanca_data()
+{
+    QTest::addColumn<QString>("caso");
+    QTest::addColumn<QString>("titolo");
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QStringList>("pagati"); // ids in the file, in order
+
+    const QStringList sei = {QStringLiteral("Bernasconi_Luca.txt"), QStringLiteral("Colombo_Sara.txt"),
+                             QStringLiteral("Ferreira_Joao.txt"), QStringLiteral("Fontana_Giorgio.txt"),
+                             QStringLiteral("Keller_Thomas.txt"), QStringLiteral("Pedrazzini_Chiara.txt")};
+    QTest::newRow("no selection") << "nessuno" << "Nessuna selezione" << "Seleziona almeno un dipendente."
+                                  << QStringList();
+    QTest::newRow("company without IBAN and BIC") << "senzaIban" << "Dati azienda mancanti"
+                                                  << "Configura IBAN e BIC dell'azienda." << QStringList();
+    QTest::newRow("no payable employee") << "moretti" << "Nessun pagamento"
+                                         << "Nessun dipendente selezionato ha netto ed IBAN validi." << QStringList();
+    QTest::newRow("company BIC the bank refuses") << "bicErrato" << "File banca non generato"
+                                                  << "La banca rifiuterebbe il file:\nBIC dell'azienda non valido."
+                                                  << QStringList();
+    QTest::newRow("all ticked") << "tutti" << "Fatto" << "File generato con 6 pagamenti." << sei;
+    QTest::newRow("bad input") << "sporchi" << "Fatto" << "File generato con 4 pagamenti."
+                               << QStringList{sei.at(0), sei.at(1), sei.at(4), sei.at(5)};
+}
+
+void TestChiusuraMensile::fileBanca()
+{
+    QFETCH(QString, caso);
+    QFETCH(QString, titolo);
+    QFETCH(QString, testo);
+    QFETCH(QStringList, pagati);
+
+    DatiAzienda azienda = Inizializzazione::aziendaDimostrativa();
+    if (caso != QLatin1String("senzaIban")) {
+        azienda.campi.insert(QStringLiteral("iban"), QStringLiteral("CH93 0076 2011 6238 5295 7"));
+        azienda.campi.insert(QStringLiteral("bic"), QStringLiteral("UBSWCHZH80A"));
+    }
+    if (caso == QLatin1String("bicErrato"))
+        azienda.campi.insert(QStringLiteral("bic"), QStringLiteral("UBS"));
+    const QString nomeLungo = QString(200, QLatin1Char('x'));
+    if (caso == QLatin1String("sporchi")) {
+        azienda.ragioneSociale = QString::fromUtf8("Müller & Söhne \"Alpina\" <Sagl>");
+        azienda.campi.insert(QStringLiteral("iban"), QStringLiteral(" ch93-0076-2011-6238-5295-7 "));
+        azienda.campi.insert(QStringLiteral("bic"), QStringLiteral("ubswchzh80a"));
+        modifica(kBernasconi, [](DatiDipendente& d) { d.iban = QStringLiteral("ch56-0483-5012-3456-7800-9"); });
+        modifica(QStringLiteral("Colombo_Sara.txt"), [&](DatiDipendente& d) { d.cognome = nomeLungo; });
+        modifica(QStringLiteral("Ferreira_Joao.txt"), [](DatiDipendente& d) { d.iban = QStringLiteral("CH94 0076 2011 6238 5295 7"); });
+        modifica(QStringLiteral("Fontana_Giorgio.txt"), [](DatiDipendente& d) { d.modalitaPagamento = QStringLiteral("cash"); });
+    }
+    QVERIFY(Azienda::salva(azienda, Inizializzazione::fileAziendaDimostrativa()));
+
+    ChiusuraMensile f;
+    RegistroMessaggi messaggi;
+    clic(f, "generaTutti");
+    QTableWidget* t = tabella(f);
+    if (caso == QLatin1String("moretti"))
+        t->item(riga(f, kMoretti), 0)->setCheckState(Qt::Checked);
+    else if (caso != QLatin1String("nessuno"))
+        clic(f, "selezionaTutti");
+
+    RegistroPiattaforma piattaforma;
+    const QString percorso = AmbienteTest::home() + QStringLiteral("/banca.xml");
+    piattaforma.risposteSalva = QStringList{percorso};
+    clic(f, "fileBanca");
+    QCOMPARE(messaggi.ultimoTitolo(), titolo);
+    QCOMPARE(messaggi.ultimoTesto(), testo);
+    if (pagati.isEmpty()) {
+        QVERIFY(piattaforma.richiesteSalva.isEmpty());
+        QVERIFY(!QFileInfo::exists(percorso));
+        return;
+    }
+
+    QCOMPARE(piattaforma.richiesteSalva.first().titolo, QStringLiteral("Salva file banca (pain.001)"));
+    QCOMPARE(piattaforma.richiesteSalva.first().proposto, AmbienteTest::home() + QStringLiteral("/pain001_20260126.xml"));
+    QCOMPARE(piattaforma.richiesteSalva.first().filtro, QStringLiteral("XML (*.xml)"));
+    QCOMPARE(QSettings(QStringLiteral("Vardello"), QStringLiteral("UltimaCartellaPain")).value(QStringLiteral("cartella")).toString(),
+             AmbienteTest::home());
+    QString uscita;
+    QVERIFY2(validaPain001(percorso, &uscita), qPrintable(uscita));
+
+    const QString xml = QString::fromUtf8(AmbienteTest::leggi(percorso));
+    QStringList importi;
+    long long centesimi = 0;
+    for (const QString& id : pagati) {
+        QList<StoricoPaghe::PagaMese> mesi;
+        QVERIFY(StoricoPaghe::caricaAnno(id, 2026, mesi));
+        importi << QString::number(mesi.first().netto, 'f', 2);
+        centesimi += qRound64(mesi.first().netto * 100);
+    }
+    QStringList scritti;
+    auto it = QRegularExpression(QStringLiteral("<InstdAmt Ccy=\"CHF\">([^<]*)</InstdAmt>")).globalMatch(xml);
+    while (it.hasNext())
+        scritti << it.next().captured(1);
+    QCOMPARE(scritti, importi);
+    const QString n = QString::number(pagati.size());
+    QCOMPARE(xml.count(QStringLiteral("<NbOfTxs>") + n + QStringLiteral("</NbOfTxs>")), 2);
+    const QString somma = QString::number(centesimi / 100.0, 'f', 2);
+    QCOMPARE(xml.count(QStringLiteral("<CtrlSum>") + somma + QStringLiteral("</CtrlSum>")), 2);
+    QVERIFY(xml.contains(QStringLiteral("<ReqdExctnDt>\n                <Dt>2026-01-27</Dt>")));
+    QCOMPARE(xml.count(QStringLiteral("<Ustrd>Stipendio gennaio 2026</Ustrd>")), pagati.size());
+    QVERIFY(!xml.contains(QStringLiteral("Moretti")));
+    if (caso == QLatin1String("sporchi")) {
+        QVERIFY(xml.contains(QStringLiteral("<IBAN>CH5604835012345678009</IBAN>")));
+        QVERIFY(xml.contains(QStringLiteral("<BICFI>UBSWCHZH80A</BICFI>")));
+        QVERIFY(xml.contains(QString::fromUtf8("<Nm>Müller &amp; Söhne &quot;Alpina&quot; &lt;Sagl&gt;</Nm>")));
+        QVERIFY(xml.contains(QStringLiteral("<Nm>Sara ") + QString(135, QLatin1Char('x')) + QStringLiteral("</Nm>")));
+        QVERIFY(!xml.contains(QStringLiteral("Ferreira")));
+        QVERIFY(!xml.contains(QStringLiteral("Fontana")));
+    }
 }
 
 VARDELLO_TEST_MAIN(TestChiusuraMensile)
