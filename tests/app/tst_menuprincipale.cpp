@@ -28,23 +28,6 @@
 
 namespace {
 
-// Runs `azione` on the modal dialog of class T as soon as it is the active
-// modal window.
-template <typename T>
-void quandoModale(std::function<void(T*)> azione, int tentativi = 100)
-{
-    quandoAperto(
-        [azione, tentativi] {
-            if (auto* f = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                azione(f);
-                return;
-            }
-            if (tentativi > 0)
-                quandoModale<T>(azione, tentativi - 1);
-        },
-        10);
-}
-
 QStringList titoliMenu(QMainWindow& finestra)
 {
     QStringList titoli;

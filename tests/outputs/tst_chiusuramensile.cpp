@@ -53,23 +53,6 @@ void caricaTariffe()
     QVERIFY(ImpostaFonte::caricaDa(cartella.path()));
 }
 
-// Runs `azione` on the modal dialog of class T as soon as it is the active
-// modal window (a dialog opened after another one closed takes a moment).
-template <typename T>
-void quandoModale(std::function<void(T*)> azione, int tentativi = 100)
-{
-    quandoAperto(
-        [azione, tentativi] {
-            if (auto* f = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                azione(f);
-                return;
-            }
-            if (tentativi > 0)
-                quandoModale<T>(azione, tentativi - 1);
-        },
-        10);
-}
-
 QString svizzero(double v)
 {
     return QStringLiteral("SFr. ") + QLocale(QLocale::German, QLocale::Switzerland).toString(v, 'f', 2);
