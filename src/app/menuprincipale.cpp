@@ -5,9 +5,12 @@
 #include "config.h"
 #include "dialogofile.h"
 #include "dipendente.h"
+#include "gestionemovimenti.h"
+#include "gestionevariabili.h"
 #include "messaggi.h"
 #include "nuovaazienda.h"
 #include "nuovodipendente.h"
+#include "orologio.h"
 #include "ruolo.h"
 #include "scegliazienda.h"
 #include "sceglidipendente.h"
@@ -177,18 +180,25 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     });
 
     QMenu* dipendenti = menu(finestra, QObject::tr("Dipendenti"), "menuDipendenti");
-    // Both open their window for each employee of perDipendentiScelti:
-    // GestioneStipendi(id) and GestioneMovimenti(id, id).
+    // Opens its window for each employee of perDipendentiScelti:
+    // GestioneStipendi(id).
     inArrivo(dipendenti, QObject::tr("Storico stipendi..."), "azioneStoricoStipendi");
-    inArrivo(dipendenti, QObject::tr("Movimenti straordinari..."), "azioneMovimentiStraordinari");
+    voce(dipendenti, QObject::tr("Movimenti straordinari..."), "azioneMovimentiStraordinari", finestra, [finestra] {
+        perDipendentiScelti(finestra, [finestra](const QString& id) {
+            GestioneMovimenti movimenti(id, id, finestra);
+            movimenti.exec();
+        });
+    });
     voce(dipendenti, QObject::tr("Nuovo dipendente..."), "azioneNuovoDipendente", finestra, [finestra] {
         apri<NuovoDipendente>(finestra);
     });
     inArrivo(dipendenti, QObject::tr("Lista dipendenti..."), "azioneListaDipendenti"); // ListaDipendenti
 
     QMenu* elaborazione = menu(finestra, QObject::tr("Elaborazione stipendi"), "menuElaborazioneStipendi");
-    // GestioneVariabili(QString(), Orologio::oggi().year())
-    inArrivo(elaborazione, QObject::tr("Variabili mensili..."), "azioneVariabiliMensili");
+    voce(elaborazione, QObject::tr("Variabili mensili..."), "azioneVariabiliMensili", finestra, [finestra] {
+        GestioneVariabili variabili(QString(), Orologio::oggi().year(), finestra);
+        variabili.exec();
+    });
     voce(elaborazione, QObject::tr("Chiusura mensile..."), "azioneChiusuraMensile", finestra, [finestra] {
         apri<ChiusuraMensile>(finestra);
     });
