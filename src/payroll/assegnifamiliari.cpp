@@ -1,10 +1,12 @@
 #include "assegnifamiliari.h"
 
 #include "config.h"
+#include "datetesto.h"
+#include "filesicuri.h"
 
 #include <QFileInfo>
-#include <QFile>
 #include <QHash>
+#include <QVector>
 
 #include <algorithm>
 
@@ -14,7 +16,7 @@ const double kRedditoMinimo = 630.0;
 
 QDate leggiData(const QString& testo)
 {
-    return QDate::fromString(testo, QStringLiteral("dd/MM/yyyy"));
+    return DateTesto::daGiornoMeseAnno(testo);
 }
 
 // Whole years from the birth date to the date (negative before the birth).
@@ -26,44 +28,44 @@ int eta(const QDate& nascita, const QDate& data)
     return anni;
 }
 
-// The allowance table: "[CANTON]" groups of "key=value" lines; "#" and ";"
-// begin comments. Read whole at every call, so a user copy changed during
-// the run counts at once.
+// The amounts of one canton in the allowance table: "[CANTON]" groups of
+// "key=value" lines; "#" and ";" begin comments. Read at every call, so a
+// user copy changed during the run counts at once.
 class Tabella
 {
 public:
-    explicit Tabella(const QString& percorso)
+    Tabella(const QString& percorso, const QString& cantone)
     {
-        QFile f(percorso);
-        if (!f.open(QIODevice::ReadOnly))
+        QByteArray contenuto;
+        if (!FileSicuri::leggi(percorso, &contenuto, 1024 * 1024))
             return;
-        QString gruppo;
-        const QStringList righe = QString::fromUtf8(f.read(1024 * 1024)).split(QLatin1Char('\n'));
+        bool nelGruppo = false;
+        const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
         for (const QString& r : righe) {
             const QString riga = r.trimmed();
             if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')) || riga.startsWith(QLatin1Char(';')))
                 continue;
             if (riga.startsWith(QLatin1Char('[')) && riga.endsWith(QLatin1Char(']'))) {
-                gruppo = riga.mid(1, riga.size() - 2).trimmed();
+                nelGruppo = !cantone.isEmpty() && riga.midRef(1, riga.size() - 2).trimmed() == cantone;
                 continue;
             }
             const int uguale = riga.indexOf(QLatin1Char('='));
-            if (uguale < 1 || gruppo.isEmpty())
+            if (uguale < 1 || !nelGruppo)
                 continue;
             QString valore = riga.mid(uguale + 1).trimmed();
             if (valore.size() >= 2 && valore.startsWith(QLatin1Char('"')) && valore.endsWith(QLatin1Char('"')))
                 valore = valore.mid(1, valore.size() - 2);
-            valori.insert(gruppo + QLatin1Char('/') + riga.left(uguale).trimmed(), valore);
+            valori.insert(riga.left(uguale).trimmed(), valore);
         }
     }
 
-    bool contiene(const QString& chiave) const { return valori.contains(chiave); }
+    bool contiene(const char* chiave) const { return valori.contains(QLatin1String(chiave)); }
 
     // A missing key or a value that is no number reads as 0.
-    double importo(const QString& cantone, const char* chiave) const
+    double importo(const char* chiave) const
     {
         bool ok = false;
-        const double v = valori.value(cantone + QLatin1Char('/') + QLatin1String(chiave)).toDouble(&ok);
+        const double v = valori.value(QLatin1String(chiave)).toDouble(&ok);
         return ok ? v : 0.0;
     }
 
@@ -92,18 +94,18 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
         return r;
     }
 
-    const Tabella tabella(percorsoTabella());
-    if (!tabella.contiene(c + QStringLiteral("/figli")) && !tabella.contiene(c + QStringLiteral("/figliOver12"))) {
+    const Tabella tabella(percorsoTabella(), c);
+    if (!tabella.contiene("figli") && !tabella.contiene("figliOver12")) {
         r.messaggio = tr("Cantone %1 non presente in assegni_familiari.ini").arg(c);
         return r;
     }
-    const double figliImporto = tabella.importo(c, "figli");
-    const double figliOver12 = tabella.importo(c, "figliOver12");
-    const double figli3plus = tabella.importo(c, "figli3plus");
-    const double formazione = tabella.importo(c, "formazione");
-    const double formazione3plus = tabella.importo(c, "formazione3plus");
-    const double formazioneGiovane = tabella.importo(c, "formazioneGiovane");
-    const double formazioneAdulto = tabella.importo(c, "formazioneAdulto");
+    const double figliImporto = tabella.importo("figli");
+    const double figliOver12 = tabella.importo("figliOver12");
+    const double figli3plus = tabella.importo("figli3plus");
+    const double formazione = tabella.importo("formazione");
+    const double formazione3plus = tabella.importo("formazione3plus");
+    const double formazioneGiovane = tabella.importo("formazioneGiovane");
+    const double formazioneAdulto = tabella.importo("formazioneAdulto");
     // A canton may give its training allowance split by age (below 18, from
     // 18) instead of one amount.
     const bool perEta = formazioneGiovane > 0 && formazioneAdulto > 0;
@@ -111,14 +113,15 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
 
     // The third-child amounts go to the third child and every younger one:
     // children ranked by birth date, the eldest first.
+    QVector<QDate> nascite;
     QList<int> ordine;
     for (int i = 0; i < figli.size(); ++i) {
-        if (leggiData(figli.at(i).dataNascita).isValid())
+        nascite.append(leggiData(figli.at(i).dataNascita));
+        if (nascite.at(i).isValid())
             ordine.append(i);
     }
-    std::stable_sort(ordine.begin(), ordine.end(), [&figli](int a, int b) {
-        return leggiData(figli.at(a).dataNascita) < leggiData(figli.at(b).dataNascita);
-    });
+    std::stable_sort(ordine.begin(), ordine.end(),
+                     [&nascite](int a, int b) { return nascite.at(a) < nascite.at(b); });
 
     // An allowance runs to the end of the month in which the child reaches its
     // age limit: the limits are tested on the age reached before the month.
@@ -126,7 +129,7 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
 
     for (int i = 0; i < figli.size(); ++i) {
         const Figlio& f = figli.at(i);
-        const QDate nascita = leggiData(f.dataNascita);
+        const QDate nascita = nascite.at(i);
         if (!nascita.isValid())
             continue;
         const int anni = eta(nascita, data);

@@ -5,6 +5,7 @@
 #include "calcolopaga.h"
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "datetesto.h"
 #include "datoteca.h"
 #include "importi.h"
 #include "impostafonte.h"
@@ -28,10 +29,10 @@ const double kQuotaVacanzePredefinita = 0.08333333333333333;
 bool periodoCopre(const QList<PeriodoRapporto>& periodi, const QDate& primo, const QDate& ultimo)
 {
     for (const PeriodoRapporto& p : periodi) {
-        const QDate entrata = QDate::fromString(p.entrata, QStringLiteral("dd/MM/yyyy"));
+        const QDate entrata = DateTesto::daGiornoMeseAnno(p.entrata);
         if (!entrata.isValid() || entrata > ultimo)
             continue;
-        const QDate uscita = QDate::fromString(p.uscita, QStringLiteral("dd/MM/yyyy"));
+        const QDate uscita = DateTesto::daGiornoMeseAnno(p.uscita);
         if (p.uscita.isEmpty() || !uscita.isValid() || uscita >= primo)
             return true;
     }
@@ -186,7 +187,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
 
     const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
     for (const MovimentoStipendio& m : movimenti) {
-        const QDate data = QDate::fromString(m.data, QStringLiteral("yyyy-MM-dd"));
+        const QDate data = DateTesto::daAnnoMeseGiorno(m.data);
         if (!data.isValid() || data.year() != anno || data.month() != mese || !(m.importo > 0))
             continue;
         if (m.soggettoAVS || m.soggettoAD || m.soggettoCAF || m.soggettoLAINF || m.soggettoLPP)
@@ -230,7 +231,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     r.netto = arrotonda5(r.lordoImponibile - r.contributiDipendente - r.lppDipendente - r.impostaFonte
                          + r.aggiunteNette);
 
-    if (salva && !ChiusuraAnnuale::isAnnoChiuso(anno)) {
+    if (salva) {
         StoricoPaghe::PagaMese p;
         p.anno = anno;
         p.mese = mese;
@@ -240,7 +241,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         p.assegniFamiliari = r.assegniFamiliari;
         p.impostaTrattenuta = r.impostaFonte;
         p.netto = r.netto;
-        if (!StoricoPaghe::salvaMese(codice, p))
+        // A closed year stores nothing and is no error; any other refusal is.
+        if (!StoricoPaghe::salvaMese(codice, p) && !ChiusuraAnnuale::isAnnoChiuso(anno))
             return errore(r, tr("Impossibile salvare lo storico paghe"));
     }
     return r;

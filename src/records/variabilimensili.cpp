@@ -72,6 +72,25 @@ QString leggiTesto(const QVariant& v)
     return v.toString();
 }
 
+// One month's record from the open file; empty values without a file.
+VariabileMese leggiMese(QSettings* s, int mese)
+{
+    VariabileMese v;
+    v.mese = mese;
+    if (!s)
+        return v;
+    s->beginGroup(gruppo(mese));
+    for (const Campo& c : kCampi) {
+        const QVariant valore = s->value(QLatin1String(c.chiave));
+        if (c.tipo == Tipo::Importo)
+            v.*c.importo = leggiImporto(valore);
+        else
+            v.*c.testo = leggiTesto(valore);
+    }
+    s->endGroup();
+    return v;
+}
+
 } // namespace
 
 QString VariabiliMensili::percorsoFile(const QString& codice, int anno)
@@ -89,28 +108,13 @@ QList<VariabileMese> VariabiliMensili::caricaAnno(const QString& codice, int ann
 {
     QList<VariabileMese> mesi;
     const QString percorso = percorsoFile(codice, anno);
-    const bool esiste = !percorso.isEmpty() && QFileInfo(percorso).isFile();
     QScopedPointer<QSettings> s;
-    if (esiste) {
+    if (!percorso.isEmpty() && QFileInfo(percorso).isFile()) {
         s.reset(new QSettings(percorso, QSettings::IniFormat));
         s->setIniCodec("UTF-8");
     }
-    for (int m = 1; m <= 12; ++m) {
-        VariabileMese v;
-        v.mese = m;
-        if (s) {
-            s->beginGroup(gruppo(m));
-            for (const Campo& c : kCampi) {
-                const QVariant valore = s->value(QLatin1String(c.chiave));
-                if (c.tipo == Tipo::Importo)
-                    v.*c.importo = leggiImporto(valore);
-                else
-                    v.*c.testo = leggiTesto(valore);
-            }
-            s->endGroup();
-        }
-        mesi.append(v);
-    }
+    for (int m = 1; m <= 12; ++m)
+        mesi.append(leggiMese(s.data(), m));
     return mesi;
 }
 
@@ -118,7 +122,14 @@ VariabileMese VariabiliMensili::caricaMese(const QString& codice, int anno, int 
 {
     if (mese < 1 || mese > 12)
         return VariabileMese();
-    return caricaAnno(codice, anno).at(mese - 1);
+    // Only the month's group is read: the pay count asks for one month of
+    // every employee.
+    const QString percorso = percorsoFile(codice, anno);
+    if (percorso.isEmpty() || !QFileInfo(percorso).isFile())
+        return leggiMese(nullptr, mese);
+    QSettings s(percorso, QSettings::IniFormat);
+    s.setIniCodec("UTF-8");
+    return leggiMese(&s, mese);
 }
 
 bool VariabiliMensili::salvaAnno(const QString& codice, int anno, const QList<VariabileMese>& mesi)
