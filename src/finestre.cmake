@@ -11,6 +11,7 @@ target_link_libraries(vardello_finestre PUBLIC vardello_documenti vardello_ui)
 # Pay runs, closings and statutory outputs.
 target_sources(vardello_finestre PRIVATE
   outputs/sceglibanca.cpp outputs/sceglibanca.h
+  outputs/scegliconteggio.cpp outputs/scegliconteggio.h
 )
 
 # Company and employee administration.
@@ -24,7 +25,12 @@ target_sources(vardello_finestre PRIVATE
   admin/nuovodipendente.cpp admin/nuovodipendente.h
   admin/scegliazienda.cpp admin/scegliazienda.h
   admin/sceglidipendente.cpp admin/sceglidipendente.h
+  admin/schedadipendente.cpp admin/schedadipendente.h
+  admin/stampescheda.cpp admin/stampescheda.h
 )
 
 # Salary data and parameter maintenance.
-# target_sources(vardello_finestre PRIVATE maintenance/...)
+target_sources(vardello_finestre PRIVATE
+  maintenance/gestionestipendi.cpp maintenance/gestionestipendi.h
+  maintenance/schedavariabilidipendente.cpp maintenance/schedavariabilidipendente.h
+)

@@ -284,3 +284,313 @@ void FoglioPaga::disegna(QPainter& p) const
                tr("Conteggio salario allestito con Vardello"));
     p.setPen(nero);
 }
+
+// ---------------------------------------------------------------------------
+// Yearly sheets of one employee.
+
+namespace {
+
+const QColor kIntestazione(230, 234, 239);
+
+// One column of the monthly variables sheet.
+struct ColonnaVariabili
+{
+    const char* intestazione;
+    double VariabileMese::*campo; // null: the month name
+    double larghezza;             // mm
+};
+
+const ColonnaVariabili kColonneOrarie[] = {
+    {"Mese", nullptr, 22},
+    {"Ore", &VariabileMese::oreFatte, 15},
+    {"Ext 25%", &VariabileMese::oreExtra25, 15},
+    {"Ext 50%", &VariabileMese::oreExtra50, 15},
+    {"Malattia", &VariabileMese::rimborsoMalattia, 16},
+    {"Infort.", &VariabileMese::rimborsoInfortunio, 16},
+    {"IPG", &VariabileMese::rimborsoIPG, 15},
+    {"Spese", &VariabileMese::rimborsoSpese, 16},
+    {"Acconti", &VariabileMese::acconti, 16},
+    {"Prestiti", &VariabileMese::rimborsoPrestiti, 17},
+    {"Vac.(gg)", &VariabileMese::vacanzePrese, 17},
+};
+
+const ColonnaVariabili kColonneMensili[] = {
+    {"Mese", nullptr, 24},
+    {"Imp. imp.", &VariabileMese::importiImponibili, 18},
+    {"Non imp.", &VariabileMese::importiNonImponibili, 18},
+    {"Spese", &VariabileMese::rimborsoSpese, 17},
+    {"Trasferte", &VariabileMese::rimborsoTrasferte, 17},
+    {"Assenze", &VariabileMese::deduzioneAssenze, 17},
+    {"Rimb.Ass.", &VariabileMese::rimborsoAssicurativo, 18},
+    {"13a/Grat.", &VariabileMese::tredicesimaGratifica, 18},
+    {"Acconti", &VariabileMese::acconti, 17},
+    {"Vac(gg)", &VariabileMese::vacanzePrese, 16},
+};
+
+// One column of the pay-history year sheet.
+struct ColonnaPaghe
+{
+    const char* intestazione;
+    double StoricoPaghe::PagaMese::*campo; // null: the month name
+    double larghezza;
+};
+
+const ColonnaPaghe kColonnePaghe[] = {
+    {"Mese", nullptr, 32},
+    {"Lordo", &StoricoPaghe::PagaMese::lordoImponibile, 23},
+    {"Contrib.", &StoricoPaghe::PagaMese::contributiDipendente, 23},
+    {"LPP", &StoricoPaghe::PagaMese::lppDipendente, 23},
+    {"Assegni", &StoricoPaghe::PagaMese::assegniFamiliari, 23},
+    {"IF", &StoricoPaghe::PagaMese::impostaTrattenuta, 23},
+    {"Netto", &StoricoPaghe::PagaMese::netto, 23},
+};
+
+QFont arial(int punti, bool bold)
+{
+    QFont f(QStringLiteral("Arial"), punti);
+    f.setBold(bold);
+    return f;
+}
+
+// Left edges and widths of the columns in device pixels: each width is
+// truncated once, the edges are running sums from the left margin.
+template <typename Colonna, size_t N>
+QList<QPair<int, int>> posizioniColonne(const Colonna (&colonne)[N], int sinistra, const Scala& s)
+{
+    QList<QPair<int, int>> r;
+    int x = sinistra;
+    for (const Colonna& c : colonne) {
+        const int w = s.x(c.larghezza);
+        r.append({x, w});
+        x += w;
+    }
+    return r;
+}
+
+} // namespace
+
+QString FoglioPaga::nomeMeseFoglio(int mese)
+{
+    static const char* const nomi[] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+                                       "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    return mese >= 1 && mese <= 12 ? QLatin1String(nomi[mese - 1]) : QString();
+}
+
+QString FoglioPaga::testoCella(double valore, bool trattino)
+{
+    if (trattino && std::fabs(valore) < 0.005)
+        return QStringLiteral("-");
+    return numeroSvizzero(valore);
+}
+
+void FoglioPaga::disegnaVariabiliRealiSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
+                                         int anno, const QString& data, bool orario,
+                                         const QList<VariabileMese>& mesi)
+{
+    QPainter p;
+    if (!p.begin(&printer))
+        return;
+    const QPaintDevice* dev = p.device();
+    const Scala s{dev->width() / 210.0, dev->height() / 297.0};
+    const int L = s.x(15);
+    const int r = s.y(7);
+    const int hIntest = s.y(2) + r;
+    const int inset = s.x(1);
+
+    QList<QPair<int, int>> colonne;
+    QList<double VariabileMese::*> campi;
+    QStringList intestazioni;
+    auto prendi = [&](const auto& tabella) {
+        colonne = posizioniColonne(tabella, L, s);
+        for (const auto& c : tabella) {
+            campi.append(c.campo);
+            intestazioni.append(QLatin1String(c.intestazione));
+        }
+    };
+    if (orario)
+        prendi(kColonneOrarie);
+    else
+        prendi(kColonneMensili);
+
+    p.setPen(Qt::black);
+    p.setFont(arial(8, false));
+    p.drawText(L, s.y(18), azienda);
+    p.drawText(L, s.y(23), tr("Dipendente: %1").arg(dipendente));
+    p.setFont(arial(13, true));
+    p.drawText(QRect(0, s.y(30), dev->width(), s.y(9)), Qt::AlignHCenter | Qt::AlignTop,
+               tr("Inserimento variabili mese - Anno %1").arg(anno));
+    p.setFont(arial(8, false));
+    p.drawText(QRect(L, s.y(39), s.x(180), s.y(5)), Qt::AlignRight | Qt::AlignTop, data);
+
+    int y = s.y(48);
+    p.setFont(arial(7, true));
+    for (int c = 0; c < colonne.size(); ++c) {
+        const QRect cella(colonne.at(c).first, y, colonne.at(c).second, hIntest);
+        p.fillRect(cella, kIntestazione);
+        p.drawRect(cella);
+        p.drawText(cella.adjusted(inset, 0, -inset, 0), Qt::AlignCenter | Qt::TextWordWrap, intestazioni.at(c));
+    }
+    y += hIntest;
+
+    QVector<double> totali(colonne.size(), 0.0);
+    p.setFont(arial(8, false));
+    for (int mese = 1; mese <= 12; ++mese) {
+        VariabileMese v;
+        bool trovato = false;
+        for (const VariabileMese& m : mesi) {
+            if (m.mese == mese) {
+                v = m;
+                trovato = true;
+                break;
+            }
+        }
+        const QColor sfondo = mese % 2 == 1 ? QColor(Qt::white) : kStriscia;
+        for (int c = 0; c < colonne.size(); ++c) {
+            const QRect cella(colonne.at(c).first, y, colonne.at(c).second, r);
+            p.fillRect(cella, sfondo);
+            p.drawRect(cella);
+            const QRect testo = cella.adjusted(inset, 0, -inset, 0);
+            if (!campi.at(c)) {
+                p.drawText(testo, Qt::AlignLeft | Qt::AlignVCenter, nomeMeseFoglio(mese));
+                continue;
+            }
+            const double valore = trovato ? v.*campi.at(c) : 0.0;
+            totali[c] += valore;
+            p.drawText(testo, Qt::AlignRight | Qt::AlignVCenter, testoCella(valore, true));
+        }
+        y += r;
+    }
+
+    p.setFont(arial(8, true));
+    for (int c = 0; c < colonne.size(); ++c) {
+        const QRect cella(colonne.at(c).first, y, colonne.at(c).second, r);
+        p.fillRect(cella, kIntestazione);
+        p.drawRect(cella);
+        const QRect testo = cella.adjusted(inset, 0, -inset, 0);
+        if (!campi.at(c))
+            p.drawText(testo, Qt::AlignLeft | Qt::AlignVCenter, tr("Totale annuo"));
+        else
+            p.drawText(testo, Qt::AlignRight | Qt::AlignVCenter, testoCella(totali.at(c), false));
+    }
+    p.end();
+}
+
+namespace {
+
+// Draws the pay-history year sheet; false when the printer could not be
+// painted on or the painting could not be completed.
+bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
+                      const QString& data, const QList<StoricoPaghe::PagaMese>& mesi, bool riepilogo)
+{
+    QPainter p;
+    if (!p.begin(&printer))
+        return false;
+    const QPaintDevice* dev = p.device();
+    const Scala s{dev->width() / 210.0, dev->height() / 297.0};
+    const int L = s.x(20);
+    const int r = s.y(6);
+    const int inset = s.x(1);
+    const QList<QPair<int, int>> colonne = posizioniColonne(kColonnePaghe, L, s);
+    const int nColonne = colonne.size();
+
+    QVector<double> totali(nColonne, 0.0);
+    for (int mese = 1; mese <= 12; ++mese) {
+        for (const StoricoPaghe::PagaMese& m : mesi) {
+            if (m.mese != mese)
+                continue;
+            for (int c = 1; c < nColonne; ++c)
+                totali[c] += m.*kColonnePaghe[c].campo;
+            break;
+        }
+    }
+
+    auto testata = [&](const QString& sottotitolo) {
+        p.setPen(Qt::black);
+        p.setFont(arial(9, false));
+        p.drawText(L, s.y(18), azienda);
+        p.drawText(L, s.y(24), QCoreApplication::translate("FoglioPaga", "Dipendente: %1").arg(dipendente));
+        p.setFont(arial(13, true));
+        p.drawText(QRect(0, s.y(32), dev->width(), s.y(10)), Qt::AlignHCenter | Qt::AlignTop,
+                   QCoreApplication::translate("FoglioPaga", "Inserimento variabili mese - %1").arg(sottotitolo));
+        p.setFont(arial(9, false));
+        p.drawText(QRect(0, s.y(40), dev->width() - s.x(20), s.y(5)), Qt::AlignRight | Qt::AlignTop, data);
+        const int y = s.y(55);
+        p.setFont(arial(8, true));
+        for (int c = 0; c < nColonne; ++c) {
+            const QRect cella(colonne.at(c).first, y, colonne.at(c).second, r);
+            p.drawRect(cella);
+            p.drawText(cella.adjusted(inset, 0, -inset, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                       QLatin1String(kColonnePaghe[c].intestazione));
+        }
+        return y + r;
+    };
+    auto rigaTotale = [&](int y) {
+        p.setFont(arial(9, true));
+        for (int c = 0; c < nColonne; ++c) {
+            const QRect cella(colonne.at(c).first, y, colonne.at(c).second, r);
+            p.drawRect(cella);
+            const QRect testo = cella.adjusted(inset, 0, -inset, 0);
+            if (c == 0)
+                p.drawText(testo, Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("FoglioPaga", "Totale annuo"));
+            else
+                p.drawText(testo, Qt::AlignRight | Qt::AlignVCenter, FoglioPaga::testoCella(totali.at(c), false));
+        }
+    };
+
+    int y = testata(QCoreApplication::translate("FoglioPaga", "Anno %1").arg(anno));
+    p.setFont(arial(9, false));
+    for (int mese = 1; mese <= 12; ++mese) {
+        const StoricoPaghe::PagaMese* trovato = nullptr;
+        for (const StoricoPaghe::PagaMese& m : mesi) {
+            if (m.mese == mese) {
+                trovato = &m;
+                break;
+            }
+        }
+        for (int c = 0; c < nColonne; ++c) {
+            const QRect cella(colonne.at(c).first, y, colonne.at(c).second, r);
+            p.drawRect(cella);
+            const QRect testo = cella.adjusted(inset, 0, -inset, 0);
+            if (c == 0)
+                p.drawText(testo, Qt::AlignLeft | Qt::AlignVCenter, FoglioPaga::nomeMeseFoglio(mese));
+            else if (trovato)
+                p.drawText(testo, Qt::AlignRight | Qt::AlignVCenter,
+                           FoglioPaga::testoCella(trovato->*kColonnePaghe[c].campo, false));
+        }
+        y += r;
+    }
+    rigaTotale(y);
+
+    if (riepilogo) {
+        if (!printer.newPage())
+            return false;
+        rigaTotale(testata(QCoreApplication::translate("FoglioPaga", "Riepilogo annuale - Anno %1").arg(anno)));
+    }
+    return p.end();
+}
+
+} // namespace
+
+void FoglioPaga::disegnaVariabiliSu(QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
+                                    const QString& data, const QList<StoricoPaghe::PagaMese>& mesi, bool riepilogo)
+{
+    disegnaAnnoPaghe(printer, azienda, dipendente, anno, data, mesi, riepilogo);
+}
+
+bool FoglioPaga::stampaVariabiliMese(const QString& percorso, const QString& azienda, const QString& dipendente,
+                                     int anno, const QString& data, const QList<StoricoPaghe::PagaMese>& mesi,
+                                     bool riepilogo)
+{
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(percorso);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        if (!disegnaAnnoPaghe(printer, azienda, dipendente, anno, data, mesi, riepilogo))
+            return false;
+    }
+    const QFileInfo info(percorso);
+    return info.exists() && info.size() > 0;
+}
