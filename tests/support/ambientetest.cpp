@@ -81,7 +81,9 @@ RegistroMessaggi::RegistroMessaggi()
         richieste.append(r);
         if (osservatore)
             osservatore(r);
-        if (r.tipo == Messaggi::Tipo::Domanda) {
+        // Questions, and boxes with buttons of their own whatever their
+        // icon, take the queued answers.
+        if (r.tipo == Messaggi::Tipo::Domanda || !r.testiPulsanti.isEmpty()) {
             if (!risposte.isEmpty())
                 return risposte.takeFirst();
             return r.predefinito != QMessageBox::NoButton ? r.predefinito : QMessageBox::No;
