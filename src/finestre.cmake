@@ -31,6 +31,9 @@ target_sources(vardello_finestre PRIVATE
 
 # Salary data and parameter maintenance.
 target_sources(vardello_finestre PRIVATE
+  maintenance/gestionemovimenti.cpp maintenance/gestionemovimenti.h
   maintenance/gestionestipendi.cpp maintenance/gestionestipendi.h
+  maintenance/gestionevariabili.cpp maintenance/gestionevariabili.h
+  maintenance/movimentimodel.cpp maintenance/movimentimodel.h
   maintenance/schedavariabilidipendente.cpp maintenance/schedavariabilidipendente.h
 )

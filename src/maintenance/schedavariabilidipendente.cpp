@@ -276,7 +276,7 @@ void SchedaVariabiliDipendente::salvaMeseCorrente()
                 this, tr("AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)"), testo,
                 {{QMessageBox::Save, tr("Salva a mio rischio e pericolo")},
                  {QMessageBox::Cancel, tr("Annulla e correggi")}},
-                Messaggi::Tipo::Avviso);
+                QMessageBox::Warning);
             if (risposta != QMessageBox::Save)
                 return;
         }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "storicopaghe.h"
-#include "variabilimensili.h"
 
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
 
+struct VariabileMese;
 class QPrinter;
 class QPainter;
 
@@ -76,12 +76,11 @@ public:
     // The Italian month name ("gennaio" .. "dicembre") and the year.
     static QString nomeMese(int mese, int anno);
 
-    // The monthly variables sheet of one employee and year on one page: a
-    // row per month (the first record of each month; none: zeros), a yearly
-    // total row; the column set of hourly or of monthly pay. `dipendente` is
-    // the name to show, `data` the place-and-date line.
+    // The monthly variables sheet of one employee and year, one page: a row
+    // per month with the variables entered, the yearly total below. `orario`
+    // chooses the columns of an employee paid by the hour.
     static void disegnaVariabiliRealiSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
-                                        int anno, const QString& data, bool orario,
+                                        int anno, const QString& luogoData, bool orario,
                                         const QList<VariabileMese>& mesi);
 
     // The pay-history year sheet: a row per month of the pay history and the
@@ -95,12 +94,6 @@ public:
     static bool stampaVariabiliMese(const QString& percorso, const QString& azienda, const QString& dipendente,
                                     int anno, const QString& data, const QList<StoricoPaghe::PagaMese>& mesi,
                                     bool riepilogo);
-
-    // The month names of the sheets' first column ("Gennaio" .. "Dicembre").
-    static QString nomeMeseFoglio(int mese);
-    // A sheet's cell: the Swiss German number with two decimals, "-" below
-    // 0.005 when `trattino`.
-    static QString testoCella(double valore, bool trattino);
 
 private:
     void disegna(QPainter& p) const;

@@ -21,20 +21,7 @@ QMessageBox::StandardButton Messaggi::mostra(QWidget* parent, const Richiesta& r
         return risponditore()(r);
     if (!r.testiPulsanti.isEmpty()) {
         QMessageBox box(parent);
-        switch (r.tipo) {
-        case Tipo::Avviso:
-            box.setIcon(QMessageBox::Warning);
-            break;
-        case Tipo::Informazione:
-            box.setIcon(QMessageBox::Information);
-            break;
-        case Tipo::Critico:
-            box.setIcon(QMessageBox::Critical);
-            break;
-        case Tipo::Domanda:
-            box.setIcon(QMessageBox::NoIcon);
-            break;
-        }
+        box.setIcon(r.icona);
         box.setWindowTitle(r.titolo);
         box.setText(r.testo);
         for (const auto& p : r.testiPulsanti) {
@@ -81,13 +68,14 @@ QMessageBox::StandardButton Messaggi::domanda(QWidget* parent, const QString& ti
 
 QMessageBox::StandardButton Messaggi::scelta(QWidget* parent, const QString& titolo, const QString& testo,
                                              const QList<QPair<QMessageBox::StandardButton, QString>>& pulsanti,
-                                             Tipo tipo)
+                                             QMessageBox::Icon icona)
 {
     QMessageBox::StandardButtons tutti;
     for (const auto& p : pulsanti)
         tutti |= p.first;
-    Richiesta r{tipo, titolo, testo, tutti, QMessageBox::NoButton};
+    Richiesta r{Tipo::Domanda, titolo, testo, tutti, QMessageBox::NoButton};
     r.testiPulsanti = pulsanti;
+    r.icona = icona;
     return mostra(parent, r);
 }
 

@@ -24,9 +24,10 @@ public:
         QMessageBox::StandardButton predefinito;
         // A question with buttons of its own: each standard button (which
         // gives the answer and the role) with the text it shows, in the
-        // order they are added. The box then has no icon, unless the type
-        // is a warning, an information or a critical message.
+        // order they are added.
         QList<QPair<QMessageBox::StandardButton, QString>> testiPulsanti = {};
+        // The icon of a box with buttons of its own (none unless given).
+        QMessageBox::Icon icona = QMessageBox::NoIcon;
     };
 
     using Risponditore = std::function<QMessageBox::StandardButton(const Richiesta&)>;
@@ -45,10 +46,9 @@ public:
 
     // A question whose buttons carry the given texts (see Richiesta); the
     // answer is the standard button clicked, Cancel when the box is closed.
-    // `tipo` gives the icon (a question has none).
     static QMessageBox::StandardButton scelta(QWidget* parent, const QString& titolo, const QString& testo,
                                               const QList<QPair<QMessageBox::StandardButton, QString>>& pulsanti,
-                                              Tipo tipo = Tipo::Domanda);
+                                              QMessageBox::Icon icona = QMessageBox::NoIcon);
 
     // Replaces the real message boxes; an empty function restores them.
     static void setRisponditore(Risponditore r);

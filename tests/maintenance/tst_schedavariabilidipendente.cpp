@@ -216,7 +216,7 @@ void TestSchedaVariabiliDipendente::straordinari()
         QCOMPARE(registro.richieste.size(), 1);
     } else {
         const Messaggi::Richiesta& r = registro.richieste.first();
-        QCOMPARE(r.tipo, Messaggi::Tipo::Avviso);
+        QCOMPARE(r.icona, QMessageBox::Warning);
         QCOMPARE(r.titolo, QStringLiteral("AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)"));
         QVERIFY2(r.testo.contains(avviso), qPrintable(r.testo));
         QCOMPARE(r.testiPulsanti.size(), 2);

@@ -1,6 +1,7 @@
 #include "ambientetest.h"
 #include "fogliopaga.h"
 #include "piattaformatest.h"
+#include "variabilimensili.h"
 
 #include <QPrinter>
 

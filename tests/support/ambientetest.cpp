@@ -81,9 +81,7 @@ RegistroMessaggi::RegistroMessaggi()
         richieste.append(r);
         if (osservatore)
             osservatore(r);
-        // Questions, and boxes with buttons of their own whatever their
-        // icon, take the queued answers.
-        if (r.tipo == Messaggi::Tipo::Domanda || !r.testiPulsanti.isEmpty()) {
+        if (r.tipo == Messaggi::Tipo::Domanda) {
             if (!risposte.isEmpty())
                 return risposte.takeFirst();
             return r.predefinito != QMessageBox::NoButton ? r.predefinito : QMessageBox::No;

@@ -29,9 +29,8 @@ public:
     static QByteArray leggi(const QString& percorso);
 };
 
-// Records every message the program shows and answers it: questions (and
-// boxes with buttons of their own) with the queued answers in order, else
-// with the default button (No when none).
+// Records every message the program shows and answers it: questions with the
+// queued answers in order, else with the default button (No when none).
 class RegistroMessaggi
 {
 public:

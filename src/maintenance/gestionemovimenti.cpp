@@ -1,0 +1,152 @@
+#include "gestionemovimenti.h"
+
+#include "inputsvizzero.h"
+#include "linkaiuto.h"
+#include "messaggi.h"
+#include "movimenti.h"
+#include "movimentimodel.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The amount column: a typed text that is no amount is refused with a
+// message instead of being stored as 0. The message is shown once the editor
+// has closed, so the box cannot take the focus from an editor still open.
+class DelegatoImporto : public QStyledItemDelegate
+{
+public:
+    explicit DelegatoImporto(QWidget* finestra)
+        : QStyledItemDelegate(finestra)
+        , finestra(finestra)
+    {
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        auto* riga = qobject_cast<QLineEdit*>(editor);
+        if (!riga) {
+            QStyledItemDelegate::setModelData(editor, model, index);
+            return;
+        }
+        double importo = 0.0;
+        const QString testo = riga->text();
+        if (InputSvizzero::leggiImporto(testo, &importo)) {
+            model->setData(index, importo, Qt::EditRole);
+            return;
+        }
+        QPointer<QWidget> f = finestra;
+        QTimer::singleShot(0, finestra, [f, testo]() {
+            double scarto = 0.0;
+            if (f)
+                InputSvizzero::importoOppureAvviso(f, GestioneMovimenti::tr("Importo"), testo, &scarto);
+        });
+    }
+
+private:
+    QWidget* finestra;
+};
+
+} // namespace
+
+GestioneMovimenti::GestioneMovimenti(const QString& id_, const QString& nome, QWidget* parent)
+    : QDialog(parent)
+    , id(id_)
+{
+    setWindowTitle(tr("Movimenti straordinari - %1").arg(nome));
+    resize(1000, 500);
+    if (QScreen* schermo = QGuiApplication::primaryScreen()) {
+        const QRect disponibile = schermo->availableGeometry();
+        setMaximumSize(disponibile.width() - 40, disponibile.height() - 80);
+    }
+
+    modello = new MovimentiModel(this);
+    modello->setLista(Movimenti::carica(id));
+
+    vista = new QTableView(this);
+    vista->setObjectName(QStringLiteral("tabella"));
+    vista->setShowGrid(true);
+    vista->setAlternatingRowColors(true);
+    vista->setModel(modello);
+    vista->setSelectionBehavior(QAbstractItemView::SelectRows);
+    vista->setItemDelegateForColumn(MovimentiModel::ColImporto, new DelegatoImporto(this));
+    vista->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    vista->horizontalHeader()->setStretchLastSection(true);
+    const int larghezze[] = {100, 160, 100, 50, 50, 50, 50, 60, 50, 50};
+    for (int c = 0; c < 10; ++c)
+        vista->setColumnWidth(c, larghezze[c]);
+
+    auto* istruzioni = new QLabel(tr("Modifica direttamente le celle. Il cambio di Tipo applica preset ai flag."), this);
+    istruzioni->setObjectName(QStringLiteral("istruzioni"));
+
+    auto* aggiungiBtn = new QPushButton(tr("Aggiungi"), this);
+    aggiungiBtn->setObjectName(QStringLiteral("aggiungi"));
+    auto* eliminaBtn = new QPushButton(tr("Elimina"), this);
+    eliminaBtn->setObjectName(QStringLiteral("elimina"));
+    auto* salvaBtn = new QPushButton(tr("Salva"), this);
+    salvaBtn->setObjectName(QStringLiteral("salva"));
+    auto* chiudiBtn = new QPushButton(tr("Chiudi"), this);
+    chiudiBtn->setObjectName(QStringLiteral("chiudi"));
+
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addWidget(aggiungiBtn);
+    pulsanti->addWidget(eliminaBtn);
+    pulsanti->addStretch();
+    pulsanti->addWidget(salvaBtn);
+    pulsanti->addWidget(chiudiBtn);
+
+    auto* aiuto = new QHBoxLayout;
+    aiuto->addStretch();
+    aiuto->addWidget(LinkAiuto::crea(QStringLiteral("D05"), this));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(istruzioni);
+    layout->addWidget(vista);
+    layout->addLayout(pulsanti);
+    layout->addLayout(aiuto);
+
+    connect(aggiungiBtn, &QPushButton::clicked, this, &GestioneMovimenti::aggiungi);
+    connect(eliminaBtn, &QPushButton::clicked, this, &GestioneMovimenti::elimina);
+    connect(salvaBtn, &QPushButton::clicked, this, &GestioneMovimenti::salva);
+    connect(chiudiBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void GestioneMovimenti::aggiungi()
+{
+    modello->aggiungiRiga();
+    const int n = modello->rowCount();
+    vista->selectRow(n - 1);
+    const QModelIndex tipo = modello->index(n - 1, MovimentiModel::ColTipo);
+    vista->setCurrentIndex(tipo);
+    vista->edit(tipo);
+}
+
+void GestioneMovimenti::elimina()
+{
+    const QModelIndex corrente = vista->currentIndex();
+    if (!corrente.isValid())
+        return;
+    if (Messaggi::domanda(this, tr("Elimina"), tr("Eliminare la riga selezionata?"),
+                          QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes)
+        modello->eliminaRiga(corrente.row());
+}
+
+void GestioneMovimenti::salva()
+{
+    if (Movimenti::salva(id, modello->lista()))
+        Messaggi::informazione(this, tr("Salva"), tr("Movimenti salvati."));
+    else
+        Messaggi::avviso(this, tr("Salva"), tr("Impossibile salvare."));
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "dipendente.h"
+
+#include <QDialog>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QSpinBox;
+class QTableWidget;
+class QTableWidgetItem;
+
+// One employee's monthly variables for a whole year in one grid: a row per
+// month, a column per variable, the yearly totals at the foot. Saves the
+// employee's variables file of the year, which the monthly pay count reads.
+class GestioneVariabili : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `codice`: the employee shown first (empty: the first one); `anno`: the
+    // year (2000 or less: this year).
+    GestioneVariabili(const QString& codice, int anno, QWidget* parent = nullptr);
+
+public slots:
+    void caricaDati();
+    void salvaDati();
+    void stampaAnteprima();
+    void ricalcolaTotali();
+
+private:
+    void impostaColonne();
+    // Stores the grid; true when the year was saved.
+    bool salva();
+    // The employee or the year was changed: unsaved edits are saved or
+    // dropped as the user says, or the change is taken back.
+    void sceltaCambiata();
+    void cellaCambiata(QTableWidgetItem* cella);
+
+    QString id;
+    DatiDipendente dipendente;
+    bool orario = false;
+    bool caricamento = false;
+    bool modificato = false;
+    int indiceMostrato = -1;
+    int annoMostrato = 0;
+
+    QComboBox* sceltaDipendente = nullptr;
+    QSpinBox* sceltaAnno = nullptr;
+    QLabel* contratto = nullptr;
+    QTableWidget* griglia = nullptr;
+};

@@ -1,0 +1,175 @@
+#include "movimentimodel.h"
+
+#include "inputsvizzero.h"
+#include "orologio.h"
+
+namespace {
+
+bool* flag(MovimentoStipendio& m, int colonna)
+{
+    switch (colonna) {
+    case MovimentiModel::ColAVS: return &m.soggettoAVS;
+    case MovimentiModel::ColAD: return &m.soggettoAD;
+    case MovimentiModel::ColCAF: return &m.soggettoCAF;
+    case MovimentiModel::ColLAINF: return &m.soggettoLAINF;
+    case MovimentiModel::ColLPP: return &m.soggettoLPP;
+    case MovimentiModel::ColIF: return &m.soggettoIF;
+    default: return nullptr;
+    }
+}
+
+bool numerico(const QVariant& v)
+{
+    switch (v.userType()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+MovimentiModel::MovimentiModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+MovimentiModel::~MovimentiModel() = default;
+
+int MovimentiModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : movimenti.size();
+}
+
+int MovimentiModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(NumeroColonne);
+}
+
+QVariant MovimentiModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= movimenti.size())
+        return QVariant();
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == ColImporto ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return QVariant();
+
+    MovimentoStipendio m = movimenti.at(index.row());
+    switch (index.column()) {
+    case ColData: return m.data;
+    case ColTipo: return m.tipo;
+    case ColImporto: return QString::number(m.importo, 'f', 2);
+    case ColCategoria: return m.categoriaCertificato;
+    case ColDescrizione: return m.descrizione;
+    default:
+        if (bool* f = flag(m, index.column()))
+            return *f;
+        return QVariant();
+    }
+}
+
+bool MovimentiModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= movimenti.size())
+        return false;
+    if (index.column() >= NumeroColonne)
+        return false;
+
+    MovimentoStipendio& m = movimenti[index.row()];
+    bool rigaIntera = false;
+    switch (index.column()) {
+    case ColData:
+        m.data = value.toString();
+        break;
+    case ColTipo:
+        m.tipo = value.toString();
+        Movimenti::applicaPreset(m);
+        rigaIntera = true;
+        break;
+    case ColImporto: {
+        // A text that is no amount is refused, never stored as 0.
+        double importo = 0.0;
+        if (numerico(value))
+            importo = value.toDouble();
+        else if (!InputSvizzero::leggiImporto(value.toString(), &importo))
+            return false;
+        m.importo = importo;
+        break;
+    }
+    case ColCategoria: {
+        bool ok = false;
+        const int categoria = value.toInt(&ok);
+        m.categoriaCertificato = ok ? categoria : 0;
+        break;
+    }
+    case ColDescrizione:
+        m.descrizione = value.toString();
+        break;
+    default:
+        *flag(m, index.column()) = value.toBool();
+        break;
+    }
+
+    // A new kind may have rewritten the category and the flags: the whole row
+    // is announced, not only the edited cell.
+    if (rigaIntera)
+        emit dataChanged(this->index(index.row(), 0), this->index(index.row(), NumeroColonne - 1));
+    else
+        emit dataChanged(index, index);
+    return true;
+}
+
+QVariant MovimentiModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    static const char* const intestazioni[] = {"Data", "Tipo", "Importo", "Cat.", "AVS", "AD",
+                                                "CAF", "LAINF", "LPP", "IF", "Descrizione"};
+    if (section < 0 || section >= NumeroColonne)
+        return QVariant();
+    return QString::fromLatin1(intestazioni[section]);
+}
+
+Qt::ItemFlags MovimentiModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled;
+}
+
+void MovimentiModel::setLista(const QList<MovimentoStipendio>& lista)
+{
+    beginResetModel();
+    movimenti = lista;
+    endResetModel();
+}
+
+void MovimentiModel::aggiungiRiga()
+{
+    MovimentoStipendio m;
+    m.data = Orologio::oggi().toString(QStringLiteral("yyyy-MM-dd"));
+    m.tipo = QStringLiteral("Gratifica");
+    Movimenti::applicaPreset(m);
+    const int n = movimenti.size();
+    beginInsertRows(QModelIndex(), n, n);
+    movimenti.append(m);
+    endInsertRows();
+}
+
+void MovimentiModel::eliminaRiga(int row)
+{
+    if (row < 0 || row >= movimenti.size())
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    movimenti.removeAt(row);
+    endRemoveRows();
+}

@@ -1,0 +1,301 @@
+#include "ambientetest.h"
+#include "azienda.h"
+#include "config.h"
+#include "conteggiosalario.h"
+#include "dipendente.h"
+#include "gestionemovimenti.h"
+#include "movimenti.h"
+#include "movimentimodel.h"
+#include "orologio.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+const QString kId = QStringLiteral("Verdi_Paolo.txt");
+
+MovimentoStipendio movimento(const QString& data, const QString& tipo, double importo)
+{
+    MovimentoStipendio m;
+    m.data = data;
+    m.tipo = tipo;
+    m.importo = importo;
+    Movimenti::applicaPreset(m);
+    return m;
+}
+
+// Every field of a list, one line per movement.
+QString testo(const QList<MovimentoStipendio>& lista)
+{
+    QStringList righe;
+    for (const MovimentoStipendio& m : lista) {
+        QString f;
+        for (bool b : {m.soggettoAVS, m.soggettoAD, m.applicaMassimaleAD, m.soggettoCAF, m.soggettoLAINF,
+                       m.applicaMassimaleLAINF, m.soggettoLPP, m.soggettoIF})
+            f += b ? QLatin1Char('1') : QLatin1Char('0');
+        righe << QStringList{m.data, m.tipo, QString::number(m.importo, 'f', 2),
+                             QString::number(m.categoriaCertificato), f, m.descrizione}
+                     .join(QLatin1Char('|'));
+    }
+    return righe.join(QLatin1Char('\n'));
+}
+
+DatiDipendente dipendente()
+{
+    DatiDipendente d;
+    d.nome = QStringLiteral("Paolo");
+    d.cognome = QStringLiteral("Verdi");
+    d.dataNascita = QStringLiteral("10/05/1986");
+    d.cantone = QStringLiteral("TI");
+    d.salarioMensile = 5000;
+    d.periodi = {{QStringLiteral("01/01/2020"), QString()}};
+    return d;
+}
+
+} // namespace
+
+class TestGestioneMovimenti : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void aggiungiApreTipo();
+    void importoDigitato_data();
+    void importoDigitato();
+    void elimina_data();
+    void elimina();
+    void modificaSalvaRicarica();
+    void salvaVuoto();
+    void salvaImpossibile();
+    void bonusAlzaConteggioDiMarzo();
+
+private:
+    static QTableView* vista(GestioneMovimenti& f) { return f.findChild<QTableView*>(QStringLiteral("tabella")); }
+    static MovimentiModel* modello(GestioneMovimenti& f) { return qobject_cast<MovimentiModel*>(vista(f)->model()); }
+    static void clic(GestioneMovimenti& f, const char* nome)
+    {
+        QTest::mouseClick(f.findChild<QPushButton*>(QLatin1String(nome)), Qt::LeftButton);
+    }
+    // The cell editor open in the table, if any.
+    static QLineEdit* editorAperto(GestioneMovimenti& f)
+    {
+        for (QLineEdit* e : vista(f)->viewport()->findChildren<QLineEdit*>()) {
+            if (e->isVisible())
+                return e;
+        }
+        return nullptr;
+    }
+    // Types into the cell's editor as a user would, then Enter.
+    static void digita(GestioneMovimenti& f, int riga, int colonna, const QString& testo);
+};
+
+void TestGestioneMovimenti::init()
+{
+    AmbienteTest::svuota();
+    Orologio::imposta(QDateTime(QDate(2026, 3, 15), QTime(10, 0)));
+    DatiAzienda a;
+    a.ragioneSociale = QStringLiteral("Alfa SA");
+    QVERIFY(Azienda::salva(a, QStringLiteral("Alfa.txt")));
+    Config::setAziendaCorrente(QStringLiteral("Alfa.txt"));
+    QVERIFY(Dipendente::salva(dipendente(), kId));
+}
+
+void TestGestioneMovimenti::digita(GestioneMovimenti& f, int riga, int colonna, const QString& testo)
+{
+    QTableView* v = vista(f);
+    const QModelIndex cella = v->model()->index(riga, colonna);
+    if (!editorAperto(f) || v->currentIndex() != cella) {
+        v->setCurrentIndex(cella);
+        v->edit(cella);
+    }
+    QLineEdit* editor = editorAperto(f);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, testo);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!editorAperto(f)); // the view commits on its next turn
+}
+
+void TestGestioneMovimenti::aggiungiApreTipo()
+{
+    GestioneMovimenti f(kId, kId, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    clic(f, "aggiungi");
+    QTableView* v = vista(f);
+    QCOMPARE(modello(f)->rowCount(), 1);
+    QCOMPARE(v->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(v->selectionModel()->selectedRows().first().row(), 0);
+    QVERIFY(editorAperto(f));
+    QCOMPARE(QApplication::focusWidget(), editorAperto(f));
+    QCOMPARE(v->currentIndex(), modello(f)->index(0, MovimentiModel::ColTipo));
+
+    digita(f, 0, MovimentiModel::ColTipo, QStringLiteral("Rimborso spese"));
+    QCOMPARE(testo(modello(f)->lista()), QStringLiteral("2026-03-15|Rimborso spese|0.00|131|00000001|"));
+}
+
+void TestGestioneMovimenti::importoDigitato_data()
+{
+    QTest::addColumn<QString>("digitato");
+    QTest::addColumn<QString>("mostrato");
+    QTest::addColumn<bool>("avviso");
+
+    QTest::newRow("apostrofi") << "1'000" << "1000.00" << false;
+    QTest::newRow("virgola") << "12,50" << "12.50" << false;
+    QTest::newRow("punto") << "-80.5" << "-80.50" << false;
+    QTest::newRow("parola") << "mille" << "250.00" << true;
+    QTest::newRow("due separatori") << "1.250,50" << "250.00" << true;
+}
+
+void TestGestioneMovimenti::importoDigitato()
+{
+    QFETCH(QString, digitato);
+    QFETCH(QString, mostrato);
+    QFETCH(bool, avviso);
+
+    QVERIFY(Movimenti::salva(kId, {movimento(QStringLiteral("2026-03-01"), QStringLiteral("Premio"), 250)}));
+    RegistroMessaggi registro;
+    GestioneMovimenti f(kId, kId, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    digita(f, 0, MovimentiModel::ColImporto, digitato);
+    QTest::qWait(20); // the refusal is shown once the editor has closed
+    QCOMPARE(modello(f)->data(modello(f)->index(0, MovimentiModel::ColImporto)).toString(), mostrato);
+    QCOMPARE(registro.richieste.size(), avviso ? 1 : 0);
+    if (avviso) {
+        QCOMPARE(registro.richieste.first().tipo, Messaggi::Tipo::Avviso);
+        QVERIFY(registro.ultimoTesto().contains(digitato));
+    }
+}
+
+void TestGestioneMovimenti::elimina_data()
+{
+    QTest::addColumn<int>("corrente"); // -1: no current cell
+    QTest::addColumn<int>("risposta");
+    QTest::addColumn<int>("domande");
+    QTest::addColumn<QString>("restano");
+
+    QTest::newRow("nessuna cella") << -1 << int(QMessageBox::Yes) << 0 << "A,B,C";
+    QTest::newRow("no") << 1 << int(QMessageBox::No) << 1 << "A,B,C";
+    QTest::newRow("si") << 1 << int(QMessageBox::Yes) << 1 << "A,C";
+}
+
+void TestGestioneMovimenti::elimina()
+{
+    QFETCH(int, corrente);
+    QFETCH(int, risposta);
+    QFETCH(int, domande);
+    QFETCH(QString, restano);
+
+    QVERIFY(Movimenti::salva(kId, {movimento(QStringLiteral("2026-01-01"), QStringLiteral("A"), 1),
+                                   movimento(QStringLiteral("2026-02-01"), QStringLiteral("B"), 2),
+                                   movimento(QStringLiteral("2026-03-01"), QStringLiteral("C"), 3)}));
+    RegistroMessaggi registro;
+    registro.rispondi(QMessageBox::StandardButton(risposta));
+    GestioneMovimenti f(kId, kId, nullptr);
+    QTableView* v = vista(f);
+    if (corrente >= 0) {
+        // Several rows selected: only the current one goes.
+        v->selectRow(0);
+        v->selectionModel()->setCurrentIndex(modello(f)->index(corrente, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(v->selectionModel()->selectedRows().size(), 2);
+    }
+    clic(f, "elimina");
+    QCOMPARE(registro.richieste.size(), domande);
+    if (domande)
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Eliminare la riga selezionata?"));
+    QStringList tipi;
+    for (const MovimentoStipendio& m : modello(f)->lista())
+        tipi << m.tipo;
+    QCOMPARE(tipi.join(QLatin1Char(',')), restano);
+    QCOMPARE(Movimenti::carica(kId).size(), 3); // nothing saved by deleting
+}
+
+void TestGestioneMovimenti::modificaSalvaRicarica()
+{
+    QVERIFY(Movimenti::salva(kId, {movimento(QStringLiteral("2026-01-31"), QStringLiteral("Gratifica"), 500),
+                                   movimento(QStringLiteral("2026-02-28"), QStringLiteral("Trasferta"), 80)}));
+    RegistroMessaggi registro;
+    QString salvato;
+    {
+        GestioneMovimenti f(kId, kId, nullptr);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        clic(f, "aggiungi");
+        digita(f, 2, MovimentiModel::ColTipo, QStringLiteral("Spese forfettarie"));
+        digita(f, 2, MovimentiModel::ColImporto, QStringLiteral("1'200.40"));
+        digita(f, 2, MovimentiModel::ColDescrizione, QStringLiteral("Rappresentanza, 2026"));
+        digita(f, 0, MovimentiModel::ColData, QStringLiteral("2026-01-30"));
+        QVERIFY(modello(f)->setData(modello(f)->index(1, MovimentiModel::ColLPP), true));
+        clic(f, "salva");
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salva"));
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Movimenti salvati."));
+        salvato = testo(modello(f)->lista());
+    }
+    QCOMPARE(salvato, QStringLiteral("2026-01-30|Gratifica|500.00|3|11111111|\n"
+                                     "2026-02-28|Trasferta|80.00|131|00000011|\n"
+                                     "2026-03-15|Spese forfettarie|1200.40|132|00000001|Rappresentanza, 2026"));
+    GestioneMovimenti riaperta(kId, kId, nullptr);
+    QCOMPARE(testo(modello(riaperta)->lista()), salvato);
+}
+
+void TestGestioneMovimenti::salvaVuoto()
+{
+    QVERIFY(Movimenti::salva(kId, {movimento(QStringLiteral("2026-01-31"), QStringLiteral("Gratifica"), 500)}));
+    RegistroMessaggi registro;
+    registro.rispondi(QMessageBox::Yes);
+    GestioneMovimenti f(kId, kId, nullptr);
+    vista(f)->setCurrentIndex(modello(f)->index(0, 0));
+    clic(f, "elimina");
+    clic(f, "salva");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Movimenti salvati."));
+    QVERIFY(QFileInfo::exists(Movimenti::percorsoFile(kId)));
+    QCOMPARE(QFileInfo(Movimenti::percorsoFile(kId)).size(), 0);
+}
+
+void TestGestioneMovimenti::salvaImpossibile()
+{
+    RegistroMessaggi registro;
+    GestioneMovimenti f(QStringLiteral("../fuori.txt"), QStringLiteral("fuori"), nullptr);
+    clic(f, "aggiungi");
+    clic(f, "salva");
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salva"));
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare."));
+    QCOMPARE(modello(f)->rowCount(), 1); // kept for another try
+}
+
+void TestGestioneMovimenti::bonusAlzaConteggioDiMarzo()
+{
+    const DatiDipendente d = dipendente();
+    const RisultatoConteggio marzoPrima = ConteggioSalario::genera(kId, d, 2026, 3, false, 0);
+    const RisultatoConteggio aprilePrima = ConteggioSalario::genera(kId, d, 2026, 4, false, 0);
+    QVERIFY(marzoPrima.errore.isEmpty());
+
+    RegistroMessaggi registro;
+    {
+        GestioneMovimenti f(kId, kId, nullptr);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        clic(f, "aggiungi"); // dated today, 15 March 2026
+        digita(f, 0, MovimentiModel::ColTipo, QStringLiteral("Bonus annuale"));
+        digita(f, 0, MovimentiModel::ColImporto, QStringLiteral("1'000"));
+        clic(f, "salva");
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Movimenti salvati."));
+    }
+
+    const RisultatoConteggio marzo = ConteggioSalario::genera(kId, d, 2026, 3, false, 0);
+    const RisultatoConteggio aprile = ConteggioSalario::genera(kId, d, 2026, 4, false, 0);
+    QCOMPARE(QString::number(marzo.lordoContributivo - marzoPrima.lordoContributivo, 'f', 2), QStringLiteral("1000.00"));
+    QCOMPARE(QString::number(marzo.lordoImponibile - marzoPrima.lordoImponibile, 'f', 2), QStringLiteral("1000.00"));
+    QVERIFY(marzo.contributiDipendente > marzoPrima.contributiDipendente);
+    QVERIFY(marzo.netto > marzoPrima.netto);
+    QCOMPARE(QString::number(aprile.netto, 'f', 2), QString::number(aprilePrima.netto, 'f', 2));
+}
+
+VARDELLO_TEST_MAIN(TestGestioneMovimenti)
+#include "tst_gestionemovimenti.moc"
