@@ -30,7 +30,6 @@ private slots:
     void nuovoAnnoStipendi();
     void celleDigitate_data();
     void celleDigitate();
-    void eliminaPeriodo();
     void apriScheda();
 
 private:
@@ -88,8 +87,6 @@ void TestGestioneStipendi::aggiungiPeriodo_data()
     const QVector<PeriodoStipendio> uno{periodo(QStringLiteral("01/01/2027"), QStringLiteral("31/12/2027"), 5400)};
     QTest::newRow("following year, salary as typed") << uno << "" << "5'600"
                                                      << QStringList{"01/01/2028", "31/12/2028", "5'600", "13"};
-    QTest::newRow("short end: this year") << uno << "12" << ""
-                                          << QStringList{"01/01/2026", "31/12/2026", "5400.00", "13"};
     QTest::newRow("end not a number: year 1") << uno << "31/12/abcd" << ""
                                               << QStringList{"01/01/1", "31/12/1", "5400.00", "13"};
 }
@@ -134,14 +131,11 @@ void TestGestioneStipendi::salvaERiapri()
     QVERIFY(StoricoStipendi::carica(id, v));
     QCOMPARE(v.size(), 1);
     const PeriodoStipendio& p = v.first();
-    QCOMPARE(p.mensilita, 13);
-    QCOMPARE(p.dip.eta, 38);
-    QCOMPARE(p.dip.cantone, QStringLiteral("TI"));
-    QCOMPARE(p.dip.tabellaIF, QStringLiteral("A0"));
-    QCOMPARE(p.dip.figli, 2);
-    QCOMPARE(p.par.avsDip, 5.3); // read back, not reset to 0
-    QCOMPARE(p.par.massimaleAD, 148200.0);
-    QCOMPARE(p.par.lppAliquota, 10.0);
+    QCOMPARE((QStringList{QString::number(p.mensilita), QString::number(p.dip.eta), p.dip.cantone, p.dip.tabellaIF,
+                          QString::number(p.dip.figli)}),
+             (QStringList{"13", "38", "TI", "A0", "2"}));
+    // The parameters come back as saved, not as 0.
+    QCOMPARE((QList<double>{p.par.avsDip, p.par.massimaleAD, p.par.lppAliquota}), (QList<double>{5.3, 148200, 10}));
     QCOMPARE(QString::number(p.ris.lordo, 'f', 2), QString::number(13 * 5200 / 12.0, 'f', 2));
     // The single contributions add up to the total of the employee's.
     QCOMPARE(QString::number(p.ris.avs + p.ris.ad + p.ris.caf + p.ris.lainf, 'f', 2),
@@ -235,11 +229,9 @@ void TestGestioneStipendi::celleDigitate_data()
     QTest::addColumn<QString>("salvato"); // empty: refused, nothing written
 
     QTest::newRow("grouped salary") << 2 << "5'100.50" << "5100.50";
-    QTest::newRow("decimal comma") << 2 << "5100,5" << "5100.50";
     QTest::newRow("salary in words") << 2 << "cinquemila" << "";
     QTest::newRow("date with dots") << 0 << "1.2.2026" << "01/02/2026";
     QTest::newRow("day that does not exist") << 1 << "31/06/2026" << "";
-    QTest::newRow("open end") << 1 << "" << "<empty>";
 }
 
 void TestGestioneStipendi::celleDigitate()
@@ -264,37 +256,8 @@ void TestGestioneStipendi::celleDigitate()
     QCOMPARE(registro.ultimoTesto(), QStringLiteral("Periodi salvati."));
     QVector<PeriodoStipendio> v;
     QVERIFY(StoricoStipendi::carica(id, v));
-    const QStringList valori{v.at(0).dataInizio, v.at(0).dataFine.isEmpty() ? QStringLiteral("<empty>") : v.at(0).dataFine,
-                             QString::number(v.at(0).salarioMensile, 'f', 2)};
+    const QStringList valori{v.at(0).dataInizio, v.at(0).dataFine, QString::number(v.at(0).salarioMensile, 'f', 2)};
     QCOMPARE(valori.at(colonna), salvato);
-}
-
-void TestGestioneStipendi::eliminaPeriodo()
-{
-    QVERIFY(StoricoStipendi::salva(id, {periodo(QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"), 5000)}));
-    RegistroMessaggi registro;
-    GestioneStipendi g(id);
-    QTableWidget* t = tabella(g);
-    t->setCurrentCell(-1, -1);
-    clic(g, "eliminaPeriodo");
-    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Seleziona un periodo."));
-
-    t->setCurrentCell(0, 1);
-    registro.rispondi(QMessageBox::No);
-    clic(g, "eliminaPeriodo");
-    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Eliminare il periodo selezionato?"));
-    QCOMPARE(t->rowCount(), 1);
-    registro.rispondi(QMessageBox::Yes);
-    clic(g, "eliminaPeriodo");
-    QCOMPARE(t->rowCount(), 0);
-    // Only "Salva" writes.
-    QVector<PeriodoStipendio> v;
-    QVERIFY(StoricoStipendi::carica(id, v));
-    QCOMPARE(v.size(), 1);
-    clic(g, "salva");
-    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Periodi salvati."));
-    QVERIFY(StoricoStipendi::carica(id, v));
-    QVERIFY(v.isEmpty());
 }
 
 // The employee card opened from here: afterwards the table is reloaded, so

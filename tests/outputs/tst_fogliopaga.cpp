@@ -1,11 +1,8 @@
 #include "ambientetest.h"
 #include "fogliopaga.h"
 #include "piattaformatest.h"
-#include "variabilimensili.h"
 
 #include <QPrinter>
-
-Q_DECLARE_METATYPE(VariabileMese)
 
 #include <QLocale>
 #include <QProcess>
@@ -30,8 +27,6 @@ private slots:
     void pdf();
     void pdfNonScrivibile();
 
-    void variabiliReali_data();
-    void variabiliReali();
     void annoPaghe_data();
     void annoPaghe();
     void annoPagheNonScrivibile();
@@ -47,21 +42,6 @@ QStringList rigaPdf(const QString& testo, const QString& inizio)
             return riga.simplified().split(QLatin1Char(' '));
     }
     return {};
-}
-
-QStringList ripeti(int n, const QString& testo)
-{
-    QStringList r;
-    for (int i = 0; i < n; ++i)
-        r << testo;
-    return r;
-}
-
-VariabileMese mese(int m)
-{
-    VariabileMese v;
-    v.mese = m;
-    return v;
 }
 
 } // namespace
@@ -164,75 +144,6 @@ void TestFoglioPaga::pdfNonScrivibile()
 {
     FoglioPaga f;
     QVERIFY(!f.stampaPdf(AmbienteTest::home() + QStringLiteral("/manca/cartella/busta.pdf")));
-}
-
-// The monthly variables sheet: the column set of the pay kind, one row per
-// month from the first record of that month, "-" for nothing, the totals.
-void TestFoglioPaga::variabiliReali_data()
-{
-    QTest::addColumn<bool>("orario");
-    QTest::addColumn<QList<VariabileMese>>("mesi");
-    QTest::addColumn<QString>("mese");           // the row looked at
-    QTest::addColumn<QStringList>("rigaMese");   // its words
-    QTest::addColumn<QStringList>("rigaTotale"); // the words of "Totale annuo"
-
-    const QString z = svizzero(0);
-    VariabileMese marzo = mese(3);
-    marzo.oreFatte = 160;
-    marzo.oreExtra25 = 10.5;
-    marzo.rimborsoSpese = 0.004; // shown as "-", still added to the total
-    marzo.vacanzePrese = 2;
-    VariabileMese aprile = mese(4);
-    aprile.oreFatte = 150;
-    QTest::newRow("hourly: 11 columns, hours shown")
-        << true << QList<VariabileMese>{aprile, marzo} << "Marzo"
-        << QStringList{"Marzo", svizzero(160), svizzero(10.5), "-", "-", "-", "-", "-", "-", "-", svizzero(2)}
-        << QStringList{"Totale", "annuo", svizzero(310), svizzero(10.5), z, z, z, z, z, z, z, svizzero(2)};
-
-    VariabileMese febbraio = mese(2);
-    febbraio.importiImponibili = 1234.5;
-    febbraio.tredicesimaGratifica = 5000;
-    VariabileMese doppio = mese(2);
-    doppio.importiImponibili = 999;
-    QTest::newRow("monthly: 10 columns, first record of a month")
-        << false << QList<VariabileMese>{febbraio, doppio} << "Febbraio"
-        << QStringList{"Febbraio", svizzero(1234.5), "-", "-", "-", "-", "-", svizzero(5000), "-", "-"}
-        << QStringList{"Totale", "annuo", svizzero(1234.5), z, z, z, z, z, svizzero(5000), z, z};
-
-    QTest::newRow("empty list") << false << QList<VariabileMese>{} << "Dicembre"
-                                << (QStringList{"Dicembre"} << ripeti(9, "-"))
-                                << (QStringList{"Totale", "annuo"} << ripeti(9, z));
-}
-
-void TestFoglioPaga::variabiliReali()
-{
-    QFETCH(bool, orario);
-    QFETCH(QList<VariabileMese>, mesi);
-    QFETCH(QString, mese);
-    QFETCH(QStringList, rigaMese);
-    QFETCH(QStringList, rigaTotale);
-
-    const QString percorso = AmbienteTest::home() + QStringLiteral("/variabili.pdf");
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(percorso);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        FoglioPaga::disegnaVariabiliRealiSu(printer, QStringLiteral("Alfa & Figli SA"), QStringLiteral("Rossi Mario"),
-                                            2026, QStringLiteral("Lugano, 3 marzo 2026"), orario, mesi);
-    }
-    const InfoPdf pdf = leggiPdf(percorso);
-    QVERIFY(pdf.a4Verticale());
-    QCOMPARE(pdf.pagine, 1);
-    for (const QString& atteso : {QStringLiteral("Inserimento variabili mese - Anno 2026"),
-                                  QStringLiteral("Dipendente: Rossi Mario"), QStringLiteral("Alfa & Figli SA"),
-                                  QStringLiteral("Lugano, 3 marzo 2026")})
-        QVERIFY2(pdf.testo.contains(atteso), qPrintable(pdf.testo));
-    QCOMPARE(pdf.testo.contains(QStringLiteral("Ext 25%")), orario);
-    QCOMPARE(pdf.testo.contains(QStringLiteral("Imp. imp.")), !orario);
-    QCOMPARE(rigaPdf(pdf.testo, mese), rigaMese);
-    QCOMPARE(rigaPdf(pdf.testo, QStringLiteral("Totale annuo")), rigaTotale);
 }
 
 // The pay-history year sheet: empty cells for months not saved, totals over
