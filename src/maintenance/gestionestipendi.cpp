@@ -134,7 +134,8 @@ void GestioneStipendi::carica()
         tabella->setItem(i, 2, cella(QString::number(p.salarioMensile, 'f', 2)));
         tabella->setItem(i, 3, cella(QString::number(p.mensilita), false));
     }
-    TabellaUtils::configuraESalva(tabella, QStringLiteral("GestioneStipendi"));
+    // Wide enough for a date and an amount even while the table is empty.
+    TabellaUtils::configuraESalva(tabella, QStringLiteral("GestioneStipendi"), {100, 100, 120});
 }
 
 void GestioneStipendi::aggiungiPeriodo()
