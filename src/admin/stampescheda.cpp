@@ -90,12 +90,9 @@ QString StampeScheda::cartellaPaghe(const QString& id)
 
 QString StampeScheda::intestazioneMese(int mese, int anno)
 {
-    static const char* const nomi[] = {"gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
-                                       "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
-    QString nome;
-    if (mese >= 1 && mese <= 12)
-        nome = QLatin1String(nomi[mese - 1]);
-    else if (mese != 0)
+    // No month (0) shows no name; a number that is no month shows itself.
+    QString nome = FoglioPaga::nomeDelMese(mese);
+    if (nome.isEmpty() && mese != 0)
         nome = QString::number(mese);
     return nome + QLatin1Char(' ') + QString::number(anno);
 }

@@ -1,26 +1,233 @@
 #include "menuprincipale.h"
 
+#include "avvio.h"
+#include "chiusuramensile.h"
+#include "config.h"
+#include "dialogofile.h"
+#include "dipendente.h"
+#include "messaggi.h"
+#include "nuovaazienda.h"
 #include "nuovodipendente.h"
+#include "ruolo.h"
+#include "scegliazienda.h"
+#include "sceglidipendente.h"
+#include "storicostipendi.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QInputDialog>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
+
+namespace {
+
+QMenu* menu(QMainWindow* finestra, const QString& titolo, const char* nome)
+{
+    QMenu* m = finestra->menuBar()->addMenu(titolo);
+    m->setObjectName(QLatin1String(nome));
+    return m;
+}
+
+QAction* voce(QMenu* menu, const QString& testo, const char* nome)
+{
+    QAction* a = menu->addAction(testo);
+    a->setObjectName(QLatin1String(nome));
+    return a;
+}
+
+// An entry that runs `azione` with the main window as parent.
+void voce(QMenu* menu, const QString& testo, const char* nome, QMainWindow* finestra,
+          const std::function<void()>& azione)
+{
+    QObject::connect(voce(menu, testo, nome), &QAction::triggered, finestra, azione);
+}
+
+// An entry whose window the program does not have yet: shown, not usable.
+void inArrivo(QMenu* menu, const QString& testo, const char* nome)
+{
+    voce(menu, testo, nome)->setEnabled(false);
+}
+
+template <typename Finestra>
+void apri(QMainWindow* finestra)
+{
+    Finestra f(finestra);
+    f.exec();
+}
+
+// One year asked for in "Nuovo anno stipendi..."; 0 when cancelled.
+int chiediAnno(QWidget* finestra, const char* nome, const QString& titolo, const QString& etichetta, int iniziale)
+{
+    QInputDialog chiedi(finestra);
+    chiedi.setObjectName(QLatin1String(nome));
+    chiedi.setWindowTitle(titolo);
+    chiedi.setLabelText(etichetta);
+    chiedi.setInputMode(QInputDialog::IntInput);
+    chiedi.setIntRange(2000, 2100);
+    chiedi.setIntStep(1);
+    chiedi.setIntValue(iniziale);
+    return chiedi.exec() == QDialog::Accepted ? chiedi.intValue() : 0;
+}
+
+void menuLingua(QMainWindow* finestra, const QString& lingua)
+{
+    QMenu* m = menu(finestra, QObject::tr("Lingua"), "menuLingua");
+    auto* gruppo = new QActionGroup(m);
+    gruppo->setExclusive(true);
+    const QStringList nomi = Avvio::nomiLingue();
+    const QStringList codici = Avvio::codiciLingue();
+    for (int i = 0; i < nomi.size(); ++i) {
+        // The language names are never translated.
+        QAction* a = m->addAction(nomi.at(i));
+        a->setObjectName(QStringLiteral("lingua_") + codici.at(i));
+        a->setCheckable(true);
+        a->setData(codici.at(i));
+        a->setChecked(codici.at(i) == lingua);
+        gruppo->addAction(a);
+        QObject::connect(a, &QAction::triggered, finestra, [finestra, codice = codici.at(i)] {
+            QSettings s(QStringLiteral("Vardello"), QStringLiteral("Lingua"));
+            s.setValue(QStringLiteral("lingua"), codice);
+            s.sync();
+            Messaggi::informazione(finestra, QObject::tr("Lingua"),
+                                   QObject::tr("La lingua verra' applicata al prossimo avvio."));
+        });
+    }
+}
+
+void nuovoAnnoStipendi(QMainWindow* finestra)
+{
+    const int vecchio = chiediAnno(finestra, "annoDaChiudere", QObject::tr("Anno da chiudere"),
+                                   QObject::tr("Anno da chiudere (es. 2026):"), 2026);
+    if (vecchio == 0)
+        return;
+    const int nuovo = chiediAnno(finestra, "annoNuovo", QObject::tr("Anno nuovo"),
+                                 QObject::tr("Anno nuovo (es. 2027):"), vecchio + 1);
+    if (nuovo == 0)
+        return;
+    if (StoricoStipendi::nuovoAnnoPerTutti(vecchio, nuovo))
+        Messaggi::informazione(finestra, QObject::tr("Fatto"), QObject::tr("Periodi aggiornati per il nuovo anno."));
+    else
+        Messaggi::informazione(finestra, QObject::tr("Nessuna modifica"),
+                               QObject::tr("Nessun dipendente da aggiornare."));
+}
+
+void scegliCartellaDati(QMainWindow* finestra)
+{
+    const QString cartella =
+        DialogoFile::cartella(finestra, QObject::tr("Scegli la cartella per i dati"), Config::cartellaDati());
+    if (cartella.isEmpty())
+        return;
+    // Only a written path file moves the data folder; otherwise the old one
+    // stays in use and the user must know it.
+    if (Config::setCartellaDati(cartella))
+        Messaggi::informazione(finestra, QObject::tr("Cartella dati"),
+                               QObject::tr("Cartella dati impostata su:\n") + cartella);
+    else
+        Messaggi::avviso(finestra, QObject::tr("Cartella dati"),
+                         QObject::tr("Impossibile impostare la cartella dati su:\n%1\n\nLa cartella dati resta:\n%2")
+                             .arg(cartella, Config::cartellaDati()));
+}
+
+} // namespace
+
+void MenuPrincipale::perDipendentiScelti(QWidget* finestra, const std::function<void(const QString&)>& apri)
+{
+    if (Dipendente::elencoDipendenti(false).isEmpty()) {
+        Messaggi::avviso(finestra, QObject::tr("Nessun dipendente"), QObject::tr("Crea prima un dipendente."));
+        return;
+    }
+    ScegliDipendente scelta(finestra, false, true);
+    if (scelta.exec() != QDialog::Accepted)
+        return;
+    for (const QString& id : scelta.idsSelezionati())
+        apri(id);
+}
+
+bool MenuPrincipale::accessoParametri(QWidget* finestra)
+{
+    if (Ruolo::leggi().accessoParametri())
+        return true;
+    Messaggi::avviso(finestra, QObject::tr("Accesso riservato"),
+                     QObject::tr("Questa sezione e' riservata all'amministratore."));
+    return false;
+}
 
 void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvvio, const QString& lingua,
                                 bool amministratore)
 {
-    // The menus and their actions are added here.
+    // The start-up company goes to "Dati azienda" and to the ELM export once
+    // their windows exist.
     Q_UNUSED(aziendaAvvio);
-    Q_UNUSED(lingua);
-    Q_UNUSED(amministratore);
 
-    QMenu* dipendenti = finestra->menuBar()->addMenu(QObject::tr("Dipendenti"));
-    dipendenti->setObjectName(QStringLiteral("menuDipendenti"));
-    QAction* nuovoDipendente = dipendenti->addAction(QObject::tr("Nuovo dipendente..."));
-    nuovoDipendente->setObjectName(QStringLiteral("azioneNuovoDipendente"));
-    QObject::connect(nuovoDipendente, &QAction::triggered, finestra, [finestra] {
-        NuovoDipendente f(finestra);
-        f.exec();
+    menuLingua(finestra, lingua);
+
+    QMenu* azienda = menu(finestra, QObject::tr("Azienda"), "menuAzienda");
+    inArrivo(azienda, QObject::tr("Dati azienda"), "azioneDatiAzienda"); // GestioneAzienda(aziendaAvvio)
+    voce(azienda, QObject::tr("Nuova azienda"), "azioneNuovaAzienda", finestra, [finestra] {
+        apri<NuovaAzienda>(finestra);
     });
+    voce(azienda, QObject::tr("Cambia azienda..."), "azioneCambiaAzienda", finestra, [finestra] {
+        // The chooser stores the new current company; the program ends and
+        // the next start begins with it.
+        ScegliAzienda scelta(finestra);
+        if (scelta.exec() == QDialog::Accepted)
+            finestra->close();
+    });
+
+    QMenu* dipendenti = menu(finestra, QObject::tr("Dipendenti"), "menuDipendenti");
+    // Both open their window for each employee of perDipendentiScelti:
+    // GestioneStipendi(id) and GestioneMovimenti(id, id).
+    inArrivo(dipendenti, QObject::tr("Storico stipendi..."), "azioneStoricoStipendi");
+    inArrivo(dipendenti, QObject::tr("Movimenti straordinari..."), "azioneMovimentiStraordinari");
+    voce(dipendenti, QObject::tr("Nuovo dipendente..."), "azioneNuovoDipendente", finestra, [finestra] {
+        apri<NuovoDipendente>(finestra);
+    });
+    inArrivo(dipendenti, QObject::tr("Lista dipendenti..."), "azioneListaDipendenti"); // ListaDipendenti
+
+    QMenu* elaborazione = menu(finestra, QObject::tr("Elaborazione stipendi"), "menuElaborazioneStipendi");
+    // GestioneVariabili(QString(), Orologio::oggi().year())
+    inArrivo(elaborazione, QObject::tr("Variabili mensili..."), "azioneVariabiliMensili");
+    voce(elaborazione, QObject::tr("Chiusura mensile..."), "azioneChiusuraMensile", finestra, [finestra] {
+        apri<ChiusuraMensile>(finestra);
+    });
+
+    QMenu* fineAnno = menu(finestra, QObject::tr("Chiusure di fine anno"), "menuChiusureFineAnno");
+    voce(fineAnno, QObject::tr("Nuovo anno stipendi..."), "azioneNuovoAnnoStipendi", finestra, [finestra] {
+        nuovoAnnoStipendi(finestra);
+    });
+    inArrivo(fineAnno, QObject::tr("Chiusura esercizio / Blocco annuale..."), "azioneChiusuraEsercizio");
+    inArrivo(fineAnno, QObject::tr("Riepilogo Paghe..."), "azioneRiepilogoPaghe");
+    inArrivo(fineAnno, QObject::tr("Esporta CSV contabilità..."), "azioneEsportaCsvContabilita");
+    inArrivo(fineAnno, QObject::tr("Esporta RSS..."), "azioneEsportaRss");
+    inArrivo(fineAnno, QObject::tr("Esporta RSS PDF..."), "azioneEsportaRssPdf");
+    inArrivo(fineAnno, QObject::tr("Esporta certificato di salario..."), "azioneEsportaCertificato");
+    inArrivo(fineAnno, QObject::tr("Esporta certificato PDF..."), "azioneEsportaCertificatoPdf");
+    inArrivo(fineAnno, QObject::tr("Esporta formulario assegni familiari (HTML)..."), "azioneEsportaFormularioAssegni");
+    inArrivo(fineAnno, QObject::tr("Esporta conteggio CAF (HTML)..."), "azioneEsportaConteggioCaf");
+    inArrivo(fineAnno, QObject::tr("Gestione certificati..."), "azioneGestioneCertificati");
+    inArrivo(fineAnno, QObject::tr("Esporta XML ELM..."), "azioneEsportaXmlElm"); // with aziendaAvvio
+
+    QMenu* valute = menu(finestra, QObject::tr("Valute"), "menuValute");
+    inArrivo(valute, QObject::tr("Gestione valute"), "azioneGestioneValute");
+
+    QMenu* generi = menu(finestra, QObject::tr("Generi di salario"), "menuGeneriSalario");
+    inArrivo(generi, QObject::tr("Gestione generi..."), "azioneGestioneGeneri");
+
+    QMenu* dati = menu(finestra, QObject::tr("Dati"), "menuDati");
+    inArrivo(dati, QObject::tr("Backup"), "azioneBackup");
+    // After accessoParametri: DialogParametriCritici(finestra, false).
+    inArrivo(dati, QObject::tr("Parametri AVS/SUVA/LPP..."), "azioneParametri");
+    voce(dati, QObject::tr("Scegli cartella dati..."), "azioneScegliCartellaDati", finestra, [finestra] {
+        scegliCartellaDati(finestra);
+    });
+    inArrivo(dati, QObject::tr("Esporta dipendenti CSV..."), "azioneEsportaDipendentiCsv");
+    inArrivo(dati, QObject::tr("Importa dipendenti CSV..."), "azioneImportaDipendentiCsv");
+
+    if (amministratore) {
+        QMenu* amministrazione = menu(finestra, QObject::tr("Amministrazione"), "menuAmministrazione");
+        // After an accepted LoginAdmin: GestioneCampiMovimento.
+        inArrivo(amministrazione, QObject::tr("Gestione campi movimento..."), "azioneGestioneCampiMovimento");
+    }
 }

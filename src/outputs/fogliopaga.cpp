@@ -62,13 +62,19 @@ QString FoglioPaga::etichettaVersamento() const
     return etichetta;
 }
 
-QString FoglioPaga::nomeMese(int mese, int anno)
+QString FoglioPaga::nomeDelMese(int mese)
 {
     static const char* const nomi[] = {"gennaio", "febbraio", "marzo", "aprile", "maggio", "giugno",
                                        "luglio", "agosto", "settembre", "ottobre", "novembre", "dicembre"};
     if (mese < 1 || mese > 12)
-        return QString::number(anno);
-    return QLatin1String(nomi[mese - 1]) + QLatin1Char(' ') + QString::number(anno);
+        return QString();
+    return QLatin1String(nomi[mese - 1]);
+}
+
+QString FoglioPaga::nomeMese(int mese, int anno)
+{
+    const QString nome = nomeDelMese(mese);
+    return (nome.isEmpty() ? QString::number(mese) : nome) + QLatin1Char(' ') + QString::number(anno);
 }
 
 void FoglioPaga::disegnaSu(QPrinter& printer) const

@@ -64,6 +64,9 @@ public:
     // The slip has no HTML form.
     QString generaHtml() const { return QString(); }
 
+    // The Italian month name, "gennaio" .. "dicembre"; empty outside 1..12.
+    static QString nomeDelMese(int mese);
+
     // "SFr. " and the amount in the Swiss German format, "SFr. -" below 0.005.
     static QString testoImporto(double importo);
     // "SFr. " and the amount, never the dash.
@@ -73,7 +76,8 @@ public:
     // The label of the payment box.
     QString etichettaVersamento() const;
 
-    // The Italian month name ("gennaio" .. "dicembre") and the year.
+    // The Italian month name ("gennaio" .. "dicembre", else the number) and
+    // the year.
     static QString nomeMese(int mese, int anno);
 
     // The monthly variables sheet of one employee and year, one page: a row

@@ -11,9 +11,18 @@
 
 namespace {
 
-QString importo2(double v)
+// Amounts are written from whole centimes, so the control sum is exactly the
+// sum of the amounts written, as the bank checks it.
+qint64 centesimi(double v)
 {
-    return QString::number(v, 'f', 2);
+    return qRound64(v * 100.0);
+}
+
+QString testoCentesimi(qint64 c)
+{
+    const QString segno = c < 0 ? QStringLiteral("-") : QString();
+    c = qAbs(c);
+    return segno + QString::number(c / 100) + QLatin1Char('.') + QStringLiteral("%1").arg(c % 100, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -53,10 +62,21 @@ bool Pain001::bicValido(const QString& bic)
 
 QString Pain001::testo140(const QString& testo)
 {
+    // Only characters an XML file may hold: no control characters, no
+    // half of a surrogate pair, no non-characters.
     QString pulito;
-    for (const QChar c : FileSicuri::unaRiga(testo)) {
-        if (c.category() != QChar::Other_Control)
-            pulito.append(c);
+    const QString riga = FileSicuri::unaRiga(testo);
+    for (int i = 0; i < riga.size(); ++i) {
+        const QChar c = riga.at(i);
+        if (c.isHighSurrogate() && i + 1 < riga.size() && riga.at(i + 1).isLowSurrogate()) {
+            if (!QChar::isNonCharacter(QChar::surrogateToUcs4(c, riga.at(i + 1))))
+                pulito.append(c).append(riga.at(i + 1));
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate() || c.isNonCharacter() || c.category() == QChar::Other_Control)
+            continue;
+        pulito.append(c);
     }
     pulito = pulito.simplified();
     // The limit counts characters, not UTF-16 units: never split a pair.
@@ -84,7 +104,7 @@ QStringList Pain001::problemi() const
             p << tr("Manca il nome di un beneficiario.");
         if (!ibanValido(pg.ibanBeneficiario))
             p << tr("IBAN non valido: %1").arg(testo140(pg.nomeBeneficiario));
-        if (!(pg.importo > 0.0) || pg.importo > 1e12)
+        if (!(pg.importo > 0.0) || pg.importo > 1e12 || centesimi(pg.importo) < 1)
             p << tr("Importo non valido: %1").arg(testo140(pg.nomeBeneficiario));
     }
     return p;
@@ -95,11 +115,11 @@ QString Pain001::generaXml() const
     const QString msgId = QStringLiteral("MSG-")
         + Orologio::adesso().toString(QStringLiteral("yyyyMMddHHmmss")) + QLatin1Char('-')
         + QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
-    double somma = 0.0;
+    qint64 somma = 0;
     for (const Pagamento& p : pagamenti)
-        somma += p.importo;
+        somma += centesimi(p.importo);
     const QString n = QString::number(pagamenti.size());
-    const QString ctrlSum = importo2(somma);
+    const QString ctrlSum = testoCentesimi(somma);
 
     QString xml;
     QXmlStreamWriter w(&xml);
@@ -155,7 +175,7 @@ QString Pain001::generaXml() const
         w.writeStartElement(QStringLiteral("Amt"));
         w.writeStartElement(QStringLiteral("InstdAmt"));
         w.writeAttribute(QStringLiteral("Ccy"), QStringLiteral("CHF"));
-        w.writeCharacters(importo2(p.importo));
+        w.writeCharacters(testoCentesimi(centesimi(p.importo)));
         w.writeEndElement();
         w.writeEndElement();
         w.writeStartElement(QStringLiteral("Cdtr"));

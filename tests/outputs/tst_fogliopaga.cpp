@@ -24,6 +24,8 @@ private slots:
     void parziale();
     void versamento_data();
     void versamento();
+    void nomeMese_data();
+    void nomeMese();
     void pdf();
     void pdfNonScrivibile();
 
@@ -112,6 +114,22 @@ void TestFoglioPaga::versamento()
     f.banca = banca;
     f.iban = iban;
     QCOMPARE(f.etichettaVersamento(), etichetta);
+}
+
+void TestFoglioPaga::nomeMese_data()
+{
+    QTest::addColumn<int>("mese");
+    QTest::addColumn<QString>("testo");
+    QTest::newRow("January") << 1 << "gennaio 2026";
+    QTest::newRow("December") << 12 << "dicembre 2026";
+    QTest::newRow("no month: its number") << 13 << "13 2026";
+}
+
+void TestFoglioPaga::nomeMese()
+{
+    QFETCH(int, mese);
+    QFETCH(QString, testo);
+    QCOMPARE(FoglioPaga::nomeMese(mese, 2026), testo);
 }
 
 void TestFoglioPaga::pdf()

@@ -1,8 +1,8 @@
 #include "ambientetest.h"
 #include "orologio.h"
 #include "pain001.h"
+#include "piattaformatest.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 
 class TestPain001 : public QObject
@@ -11,8 +11,6 @@ class TestPain001 : public QObject
 
 private:
     static Pain001 esempio();
-    // Validates a file against the official schema with xmllint.
-    static bool valida(const QString& percorso, QString* uscita);
 
 private slots:
     void init()
@@ -25,6 +23,8 @@ private slots:
     void valido_data();
     void valido();
     void identificativiDiversi();
+    void sommaControllo_data();
+    void sommaControllo();
     void iban_data();
     void iban();
     void problemi_data();
@@ -41,18 +41,6 @@ Pain001 TestPain001::esempio()
     p.pagamenti = {{QStringLiteral("Rossi Mario"), QStringLiteral("CH56 0483 5012 3456 7800 9"), 3250.4, QStringLiteral("Salario 01/2026")},
                    {QStringLiteral("Bianchi <Ugo>"), QStringLiteral("ch5604835012345678009"), 4100, QString()}};
     return p;
-}
-
-bool TestPain001::valida(const QString& percorso, QString* uscita)
-{
-    const QString xsd = qEnvironmentVariable("VARDELLO_DATI_TEST") + QStringLiteral("/../schemas/pain.001.001.09.xsd");
-    QProcess xmllint;
-    xmllint.setProcessChannelMode(QProcess::MergedChannels);
-    xmllint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"), xsd, percorso});
-    if (!xmllint.waitForFinished(30000))
-        return false;
-    *uscita = QString::fromUtf8(xmllint.readAll());
-    return xmllint.exitStatus() == QProcess::NormalExit && xmllint.exitCode() == 0;
 }
 
 void TestPain001::messaggio()
@@ -83,6 +71,9 @@ void TestPain001::valido_data()
     QTest::newRow("200 characters") << QString(200, QLatin1Char('x')) << "ch56 0483 5012 3456 7800 9";
     QTest::newRow("line break and tab") << "Riga\nDue\tTre\x01" << "CH56\t0483 5012 3456 7800 9";
     QTest::newRow("emoji at the limit") << QString(139, QLatin1Char('a')) + QString::fromUtf8("😀😀") << "CH5604835012345678009";
+    QTest::newRow("half a surrogate pair, non-characters")
+        << QStringLiteral("Rossi ") + QChar(0xD83D) + QStringLiteral(" Mario") + QChar(0xFFFF) + QChar(0xFFFE)
+        << "CH5604835012345678009";
 }
 
 void TestPain001::valido()
@@ -98,7 +89,7 @@ void TestPain001::valido()
     const QString percorso = AmbienteTest::home() + QStringLiteral("/pain.xml");
     QVERIFY(p.salvaSuFile(percorso));
     QString uscita;
-    QVERIFY2(valida(percorso, &uscita), qPrintable(uscita));
+    QVERIFY2(validaPain001(percorso, &uscita), qPrintable(uscita));
 }
 
 void TestPain001::identificativiDiversi()
@@ -109,6 +100,36 @@ void TestPain001::identificativiDiversi()
     const QString b = re.match(p.generaXml()).captured(1);
     QVERIFY(!a.isEmpty());
     QVERIFY(a != b);
+}
+
+void TestPain001::sommaControllo_data()
+{
+    QTest::addColumn<QList<double>>("importi");
+    QTest::addColumn<QString>("somma");
+    QTest::newRow("two salaries") << QList<double>{3250.4, 4100} << "7350.40";
+    QTest::newRow("halves of a centime") << QList<double>{1.005, 1.005, 2.675} << "4.68";
+    QTest::newRow("ten times 0.1") << QVector<double>(10, 0.1).toList() << "1.00";
+}
+
+// The bank checks the control sum against the amounts as written.
+void TestPain001::sommaControllo()
+{
+    QFETCH(QList<double>, importi);
+    QFETCH(QString, somma);
+    Pain001 p = esempio();
+    p.pagamenti.clear();
+    for (double v : importi)
+        p.pagamenti.append({QStringLiteral("Rossi Mario"), QStringLiteral("CH5604835012345678009"), v, QString()});
+    const QString xml = p.generaXml();
+    qint64 centesimi = 0;
+    auto it = QRegularExpression(QStringLiteral("<InstdAmt Ccy=\"CHF\">([0-9]+)\\.([0-9]{2})</InstdAmt>")).globalMatch(xml);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        centesimi += m.captured(1).toLongLong() * 100 + m.captured(2).toLongLong();
+    }
+    const QString atteso = QStringLiteral("<CtrlSum>") + somma + QStringLiteral("</CtrlSum>");
+    QCOMPARE(xml.count(atteso), 2);
+    QCOMPARE(QString::number(centesimi / 100.0, 'f', 2), somma);
 }
 
 void TestPain001::iban_data()
@@ -140,6 +161,7 @@ void TestPain001::problemi_data()
     QTest::newRow("bad company IBAN") << "iban" << "CH00 1234";
     QTest::newRow("bad date") << "data" << "26.01.2026";
     QTest::newRow("zero amount") << "importo" << "0";
+    QTest::newRow("below a centime") << "importo" << "0.004";
     QTest::newRow("no payments") << "pagamenti" << "";
 }
 

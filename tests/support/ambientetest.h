@@ -66,6 +66,24 @@ T* finestraAperta()
     return nullptr;
 }
 
+// Runs `azione` on the modal dialog of class T as soon as it is the active
+// modal window (a dialog opened after another one closed takes a moment);
+// gives up after about a second.
+template <typename T>
+void quandoModale(std::function<void(T*)> azione, int tentativi = 100)
+{
+    quandoAperto(
+        [azione, tentativi] {
+            if (auto* f = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                azione(f);
+                return;
+            }
+            if (tentativi > 0)
+                quandoModale<T>(azione, tentativi - 1);
+        },
+        10);
+}
+
 #define VARDELLO_TEST_MAIN(TestObject)                                  \
     int main(int argc, char* argv[])                                    \
     {                                                                   \

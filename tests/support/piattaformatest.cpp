@@ -146,3 +146,15 @@ InfoPdf leggiPdf(const QString& percorso)
     info.valido = info.pagine > 0;
     return info;
 }
+
+bool validaPain001(const QString& percorso, QString* uscita)
+{
+    const QString xsd = qEnvironmentVariable("VARDELLO_DATI_TEST") + QStringLiteral("/../schemas/pain.001.001.09.xsd");
+    QProcess xmllint;
+    xmllint.setProcessChannelMode(QProcess::MergedChannels);
+    xmllint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"), xsd, percorso});
+    const bool finito = xmllint.waitForFinished(30000);
+    if (uscita)
+        *uscita = finito ? QString::fromUtf8(xmllint.readAll()) : QStringLiteral("xmllint did not finish");
+    return finito && xmllint.exitStatus() == QProcess::NormalExit && xmllint.exitCode() == 0;
+}

@@ -81,3 +81,7 @@ struct InfoPdf
 };
 
 InfoPdf leggiPdf(const QString& percorso);
+
+// Validates an XML file against the official pain.001.001.09 schema of the
+// shared test data with xmllint; false with xmllint's output in `uscita`.
+bool validaPain001(const QString& percorso, QString* uscita);

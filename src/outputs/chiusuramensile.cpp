@@ -1,0 +1,539 @@
+#include "chiusuramensile.h"
+
+#include "azienda.h"
+#include "chiusuraannuale.h"
+#include "config.h"
+#include "conteggiosalario.h"
+#include "dialogofile.h"
+#include "dipendente.h"
+#include "documentichiusura.h"
+#include "esportapdf.h"
+#include "importi.h"
+#include "linkaiuto.h"
+#include "messaggi.h"
+#include "orologio.h"
+#include "piattaforma.h"
+#include "sceglidipendente.h"
+#include "tabellautils.h"
+#include "variabilimensili.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+const int kColonne = 10;
+const int kPrimaColonnaImporti = 3;
+
+// The seven amounts of a row, in column order.
+std::array<double, 7> importiRiga(const RisultatoConteggio& r)
+{
+    return {r.lordoContributivo, r.lordoImponibile, r.contributiDipendente, r.lppDipendente,
+            r.assegniFamiliari,  r.impostaFonte,    r.netto};
+}
+
+QString dueDecimali(double v)
+{
+    return QString::number(v, 'f', 2);
+}
+
+QTableWidgetItem* cellaImporto(double v)
+{
+    auto* cella = new QTableWidgetItem(dueDecimali(v));
+    cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return cella;
+}
+
+// The pay count's own text for an employee outside every employment period,
+// in the language the program runs in.
+QString fuoriPeriodo()
+{
+    return QCoreApplication::translate("ConteggioSalario", "Fuori periodo di rapporto");
+}
+
+} // namespace
+
+ChiusuraMensile::ChiusuraMensile(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ChiusuraMensile"));
+    setWindowTitle(tr("Chiusura mensile"));
+    setMinimumSize(900, 500);
+    resize(1000, 650);
+    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
+        const QSize area = schermo->availableGeometry().size();
+        setMaximumSize(area.width() - 40, area.height() - 80);
+    }
+
+    checkTredicesima = new QCheckBox(tr("Includi 13a automatica a dicembre (e 14a a giugno)"), this);
+    checkTredicesima->setObjectName(QStringLiteral("tredicesima"));
+
+    const QDate oggi = Orologio::oggi();
+    comboAnno = new QComboBox(this);
+    comboAnno->setObjectName(QStringLiteral("anno"));
+    comboAnno->addItem(QString::number(oggi.year()), oggi.year());
+    comboMese = new QComboBox(this);
+    comboMese->setObjectName(QStringLiteral("mese"));
+    for (int m = 1; m <= 12; ++m)
+        comboMese->addItem(QString::number(m), m);
+    comboMese->setCurrentIndex(oggi.month() - 1);
+
+    pulsanteAnteprima = new QPushButton(tr("Calcola anteprima"), this);
+    pulsanteAnteprima->setObjectName(QStringLiteral("calcolaAnteprima"));
+    pulsanteGenera = new QPushButton(tr("Genera tutti e salva"), this);
+    pulsanteGenera->setObjectName(QStringLiteral("generaTutti"));
+    pulsanteSelezionaTutti = new QPushButton(tr("Seleziona tutti"), this);
+    pulsanteSelezionaTutti->setObjectName(QStringLiteral("selezionaTutti"));
+    auto* pulsanteProRata = new QPushButton(tr("Liquida 13a/14a pro-rata a dipendente..."), this);
+    pulsanteProRata->setObjectName(QStringLiteral("liquidaProRata"));
+    pulsanteSalvaSelezionati = new QPushButton(tr("Salva selezionati"), this);
+    pulsanteSalvaSelezionati->setObjectName(QStringLiteral("salvaSelezionati"));
+    pulsanteFileBanca = new QPushButton(tr("Genera file banca"), this);
+    pulsanteFileBanca->setObjectName(QStringLiteral("fileBanca"));
+    auto* chiudi = new QPushButton(tr("Chiudi"), this);
+    chiudi->setObjectName(QStringLiteral("chiudi"));
+    for (QPushButton* p : findChildren<QPushButton*>())
+        p->setAutoDefault(false);
+
+    tabella = new QTableWidget(0, kColonne, this);
+    tabella->setObjectName(QStringLiteral("tabella"));
+    tabella->setHorizontalHeaderLabels({QString(), tr("Numero AVS"), tr("Dipendente"), tr("Lordo contrib."),
+                                        tr("Lordo fiscale"), tr("Contributi"), tr("LPP"), tr("Assegni"), tr("IF"),
+                                        tr("Netto")});
+    tabella->setAlternatingRowColors(true);
+    tabella->setShowGrid(true);
+    tabella->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #4A7C59; } "
+                                          "QTableWidget::item { border: 1px solid #4A7C59; }"));
+    tabella->horizontalHeader()->setStretchLastSection(true);
+    tabella->horizontalHeader()->setMinimumSectionSize(20);
+    tabella->setWordWrap(false);
+    tabella->verticalHeader()->setVisible(false);
+    tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
+
+    editComunicazioni = new QLineEdit(this);
+    editComunicazioni->setObjectName(QStringLiteral("comunicazioni"));
+    editComunicazioni->setPlaceholderText(tr("Es. Buone feste a tutti"));
+
+    auto* rigaMese = new QHBoxLayout;
+    rigaMese->addWidget(new QLabel(tr("Anno:"), this));
+    rigaMese->addWidget(comboAnno);
+    rigaMese->addWidget(new QLabel(tr("Mese:"), this));
+    rigaMese->addWidget(comboMese);
+    rigaMese->addStretch();
+    rigaMese->addWidget(pulsanteAnteprima);
+    rigaMese->addWidget(pulsanteGenera);
+    rigaMese->addWidget(pulsanteSelezionaTutti);
+
+    auto* rigaTredicesima = new QHBoxLayout;
+    rigaTredicesima->addWidget(checkTredicesima);
+    rigaTredicesima->addStretch();
+    rigaTredicesima->addWidget(pulsanteProRata);
+
+    auto* rigaComunicazioni = new QHBoxLayout;
+    rigaComunicazioni->addWidget(new QLabel(tr("Comunicazioni (opzionale, per tutti):"), this));
+    rigaComunicazioni->addWidget(editComunicazioni, 1);
+
+    auto* rigaPulsanti = new QHBoxLayout;
+    rigaPulsanti->addStretch();
+    rigaPulsanti->addWidget(pulsanteSalvaSelezionati);
+    rigaPulsanti->addWidget(pulsanteFileBanca);
+    rigaPulsanti->addWidget(chiudi);
+
+    auto* rigaAiuto = new QHBoxLayout;
+    rigaAiuto->addStretch();
+    rigaAiuto->addWidget(LinkAiuto::crea(QStringLiteral("E01"), this));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(rigaMese);
+    layout->addLayout(rigaTredicesima);
+    layout->addWidget(tabella, 1);
+    layout->addLayout(rigaComunicazioni);
+    layout->addLayout(rigaPulsanti);
+    layout->addLayout(rigaAiuto);
+
+    // Set before the connections, so it computes no preview.
+    checkTredicesima->setChecked(Azienda::carica(Config::aziendaCorrente()).tredicesimaAutomatica);
+
+    adattaColonne(); // the headers readable before the first preview
+
+    connect(pulsanteSelezionaTutti, &QPushButton::clicked, this, &ChiusuraMensile::toggleSelezionaTutti);
+    connect(checkTredicesima, &QCheckBox::toggled, this, &ChiusuraMensile::calcolaAnteprima);
+    connect(pulsanteProRata, &QPushButton::clicked, this, &ChiusuraMensile::liquidaProRata);
+    connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
+    connect(pulsanteAnteprima, &QPushButton::clicked, this, &ChiusuraMensile::calcolaAnteprima);
+    connect(pulsanteGenera, &QPushButton::clicked, this, &ChiusuraMensile::generaESalvaTutti);
+    connect(pulsanteSalvaSelezionati, &QPushButton::clicked, this, &ChiusuraMensile::stampaSelezionati);
+    connect(pulsanteFileBanca, &QPushButton::clicked, this, &ChiusuraMensile::generaPain001);
+    connect(tabella, &QTableWidget::cellDoubleClicked, this, &ChiusuraMensile::apriDettaglio);
+}
+
+int ChiusuraMensile::anno() const
+{
+    return comboAnno->currentData().toInt();
+}
+
+int ChiusuraMensile::mese() const
+{
+    return comboMese->currentData().toInt();
+}
+
+int ChiusuraMensile::tredicesima() const
+{
+    return checkTredicesima->isChecked() ? 1 : 0;
+}
+
+void ChiusuraMensile::popolaTabella()
+{
+    tabella->setRowCount(0);
+    righeId.clear();
+}
+
+void ChiusuraMensile::calcolaAnteprima()
+{
+    popolaTabella();
+    const QStringList ids = Dipendente::elencoDipendenti(true);
+    const int a = anno();
+    const int m = mese();
+    std::array<double, 7> totali{};
+
+    for (const QString& id : ids) {
+        DatiDipendente d;
+        if (!Dipendente::carica(id, d))
+            continue;
+        const RisultatoConteggio r = ConteggioSalario::genera(id, d, a, m, false, tredicesima());
+        const bool errore = !r.errore.isEmpty();
+        const int riga = tabella->rowCount();
+        tabella->insertRow(riga);
+
+        auto* spunta = new QTableWidgetItem;
+        spunta->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        spunta->setCheckState(Qt::Unchecked);
+        tabella->setItem(riga, 0, spunta);
+        tabella->setItem(riga, 1, new QTableWidgetItem(d.numeroAVS));
+        QString nome = d.cognome + QLatin1Char(' ') + d.nome;
+        if (errore)
+            nome += tr(" (senza conteggio)");
+        tabella->setItem(riga, 2, new QTableWidgetItem(nome));
+
+        const std::array<double, 7> importi = importiRiga(r);
+        for (int i = 0; i < 7; ++i) {
+            const double v = errore ? 0.0 : importi[i];
+            tabella->setItem(riga, kPrimaColonnaImporti + i, cellaImporto(v));
+            totali[i] += v;
+        }
+        righeId.append(id);
+    }
+
+    const int rigaTotale = tabella->rowCount();
+    tabella->insertRow(rigaTotale);
+    auto* vuota = new QTableWidgetItem;
+    vuota->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    tabella->setItem(rigaTotale, 0, vuota);
+    tabella->setItem(rigaTotale, 1, new QTableWidgetItem);
+    auto* totale = new QTableWidgetItem(tr("TOTALE"));
+    QFont grassetto = totale->font();
+    grassetto.setBold(true);
+    totale->setFont(grassetto);
+    tabella->setItem(rigaTotale, 2, totale);
+    for (int i = 0; i < 7; ++i) {
+        QTableWidgetItem* cella = cellaImporto(totali[i]);
+        cella->setFont(grassetto);
+        tabella->setItem(rigaTotale, kPrimaColonnaImporti + i, cella);
+    }
+
+    adattaColonne();
+    aggiornaTestoSelezionaTutti();
+}
+
+void ChiusuraMensile::adattaColonne()
+{
+    TabellaUtils::configuraESalva(tabella, QStringLiteral("ChiusuraMensile"),
+                                  {28, 155, 220, 105, 105, 95, 85, 85, 95, 105});
+    // The window widens (up to its maximum) so that every column, the net
+    // above all, is seen without scrolling.
+    QHeaderView* header = tabella->horizontalHeader();
+    const QMargins margini = layout()->contentsMargins();
+    const int necessaria = header->length() + 2 * tabella->frameWidth()
+        + tabella->verticalScrollBar()->sizeHint().width() + margini.left() + margini.right();
+    if (necessaria > width())
+        resize(qMin(necessaria, maximumWidth()), height());
+    header->setStretchLastSection(true);
+}
+
+void ChiusuraMensile::generaESalvaTutti()
+{
+    const int a = anno();
+    if (ChiusuraAnnuale::isAnnoChiuso(a)) {
+        Messaggi::avviso(this, tr("Esercizio chiuso"),
+                         tr("L'esercizio %1 è chiuso e bloccato: non è possibile generare o sovrascrivere cedolini.")
+                             .arg(a));
+        return;
+    }
+
+    const QStringList ids = Dipendente::elencoDipendenti(true);
+    const int m = mese();
+    int generati = 0;
+    int falliti = 0;
+    for (const QString& id : ids) {
+        DatiDipendente d;
+        if (!Dipendente::carica(id, d)) {
+            ++falliti;
+            continue;
+        }
+        // A month whose save failed comes back with an error of its own, so
+        // it counts as not generated.
+        const RisultatoConteggio r = ConteggioSalario::genera(id, d, a, m, true, tredicesima());
+        if (r.errore.isEmpty())
+            ++generati;
+        else if (r.errore != fuoriPeriodo())
+            ++falliti;
+    }
+
+    if (falliti > 0) {
+        Messaggi::avviso(this, tr("Chiusura mensile"),
+                         tr("Chiusura completata con errori:\n%1 conteggi generati\n%2 conteggi NON generati.\n\n"
+                            "Controlla i dipendenti evidenziati nella tabella.")
+                             .arg(generati)
+                             .arg(falliti));
+    } else {
+        Messaggi::informazione(this, tr("Chiusura mensile"),
+                               tr("Chiusura completata: %1 conteggi generati, nessun errore.").arg(generati));
+    }
+    calcolaAnteprima();
+}
+
+void ChiusuraMensile::apriDettaglio(int riga, int /*colonna*/)
+{
+    if (riga < 0 || riga >= righeId.size())
+        return;
+    const QString id = righeId.at(riga);
+    DatiDipendente d;
+    if (!Dipendente::carica(id, d))
+        return;
+    const int a = anno();
+    const int m = mese();
+    const RisultatoConteggio r = ConteggioSalario::genera(id, d, a, m, false, tredicesima());
+
+    // The blanks inside the formats line the amounts up.
+    QString testo;
+    testo += tr("Dipendente:") + QLatin1Char(' ') + d.cognome + QLatin1Char(' ') + d.nome + QLatin1Char('\n');
+    testo += tr("Periodo:") + QLatin1Char(' ') + QString::number(m) + QLatin1Char('/') + QString::number(a)
+        + QStringLiteral("\n\n");
+    testo += tr("Lordo contributivo:") + QStringLiteral(" %1 CHF\n").arg(dueDecimali(r.lordoContributivo));
+    testo += tr("Lordo imponibile:") + QStringLiteral("      %1 CHF\n").arg(dueDecimali(r.lordoImponibile));
+    testo += tr("Contributi dip.:") + QStringLiteral("    %1 CHF\n").arg(dueDecimali(r.contributiDipendente));
+    testo += tr("LPP dip.:") + QStringLiteral("           %1 CHF\n").arg(dueDecimali(r.lppDipendente));
+    testo += tr("Assegni familiari:") + QStringLiteral("  %1 CHF\n").arg(dueDecimali(r.assegniFamiliari));
+    testo += tr("Imposta (conguagl.):") + QStringLiteral("%1 CHF\n").arg(dueDecimali(r.impostaFonte));
+    testo += tr("Netto:") + QStringLiteral("              %1 CHF\n").arg(dueDecimali(r.netto));
+
+    if (d.modalitaPagamento == QLatin1String("banca") || d.modalitaPagamento == QLatin1String("posta")) {
+        testo += QLatin1Char('\n') + tr("Modalita pagamento:") + QLatin1Char(' ') + d.modalitaPagamento
+            + QLatin1Char('\n');
+        if (!d.iban.isEmpty())
+            testo += tr("IBAN:") + QLatin1Char(' ') + d.iban + QLatin1Char('\n');
+        if (!d.intestatarioConto.isEmpty())
+            testo += tr("Intestatario:") + QLatin1Char(' ') + d.intestatarioConto + QLatin1Char('\n');
+        if (!d.banca.isEmpty())
+            testo += tr("Banca:") + QLatin1Char(' ') + d.banca + QLatin1Char('\n');
+        if (d.bancaEstera && !d.bicSwift.isEmpty())
+            testo += tr("BIC/SWIFT:") + QLatin1Char(' ') + d.bicSwift + QLatin1Char('\n');
+    } else if (d.modalitaPagamento == QLatin1String("cash")) {
+        testo += QLatin1Char('\n') + tr("Modalita pagamento:") + QLatin1Char(' ') + tr("contanti") + QLatin1Char('\n');
+    }
+
+    if (Messaggi::domanda(this, tr("Salva PDF"), testo + tr("\n\nVuoi salvare questo conteggio salario in PDF?"),
+                          QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    const QString percorso = DialogoFile::salva(this, tr("Salva conteggio salario PDF"),
+                                                QDir::homePath() + QStringLiteral("/conteggio_salario_") + id
+                                                    + QStringLiteral(".pdf"),
+                                                tr("PDF (*.pdf)"));
+    if (percorso.isEmpty())
+        return;
+    if (EsportaPdf::salvaTestoPdf(percorso, tr("Conteggio salario"), testo))
+        Messaggi::informazione(this, tr("Esportato"), tr("PDF salvato:\n") + percorso);
+    else
+        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare il PDF."));
+}
+
+void ChiusuraMensile::toggleSelezionaTutti()
+{
+    bool qualcunoVuoto = false;
+    for (int r = 0; r < righeId.size() && !qualcunoVuoto; ++r)
+        qualcunoVuoto = tabella->item(r, 0)->checkState() != Qt::Checked;
+    const Qt::CheckState stato = qualcunoVuoto ? Qt::Checked : Qt::Unchecked;
+    for (int r = 0; r < righeId.size(); ++r)
+        tabella->item(r, 0)->setCheckState(stato);
+    aggiornaTestoSelezionaTutti();
+}
+
+void ChiusuraMensile::aggiornaTestoSelezionaTutti()
+{
+    bool tutti = !righeId.isEmpty();
+    for (int r = 0; r < righeId.size() && tutti; ++r)
+        tutti = tabella->item(r, 0)->checkState() == Qt::Checked;
+    pulsanteSelezionaTutti->setText(tutti ? tr("Deseleziona tutti") : tr("Seleziona tutti"));
+}
+
+QStringList ChiusuraMensile::idSpuntati() const
+{
+    QStringList ids;
+    for (int r = 0; r < righeId.size(); ++r) {
+        if (tabella->item(r, 0)->checkState() == Qt::Checked)
+            ids.append(righeId.at(r));
+    }
+    return ids;
+}
+
+void ChiusuraMensile::liquidaProRata()
+{
+    const int a = anno();
+    // The payout is stored in the month's variables, which a closed year
+    // refuses: say so instead of asking for an amount that is then lost.
+    if (ChiusuraAnnuale::isAnnoChiuso(a)) {
+        Messaggi::avviso(this, tr("Esercizio chiuso"),
+                         tr("L'esercizio %1 è chiuso e bloccato: non è possibile liquidare la 13a/14a.").arg(a));
+        return;
+    }
+
+    ScegliDipendente scelta(this, false, false);
+    if (scelta.exec() != QDialog::Accepted)
+        return;
+    const QString id = scelta.idSelezionato();
+    DatiDipendente d;
+    if (!Dipendente::carica(id, d))
+        return;
+
+    const int m = mese();
+    const int mesi = Dipendente::mesiLavorati(d, a);
+    const double suggerito = Importi::arrotonda5(mesi / 12.0 * d.salarioMensile);
+
+    QInputDialog chiedi(this);
+    chiedi.setObjectName(QStringLiteral("importoProRata"));
+    chiedi.setWindowTitle(tr("Liquidazione 13a/14a"));
+    chiedi.setLabelText(tr("Importo 13a/14a per %1 %2 (%3/%4, %5 mesi):")
+                            .arg(d.nome, d.cognome, QString::number(m), QString::number(a), QString::number(mesi)));
+    chiedi.setInputMode(QInputDialog::DoubleInput);
+    chiedi.setDoubleDecimals(2);
+    chiedi.setDoubleRange(0, 200000);
+    chiedi.setDoubleValue(suggerito);
+    if (chiedi.exec() != QDialog::Accepted)
+        return;
+
+    QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(id, a);
+    variabili[m - 1].tredicesimaGratifica = chiedi.doubleValue();
+    if (!VariabiliMensili::salvaAnno(id, a, variabili)) {
+        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili mensili."));
+        return;
+    }
+    calcolaAnteprima();
+}
+
+void ChiusuraMensile::stampaSelezionati()
+{
+    const QStringList ids = idSpuntati();
+    if (ids.isEmpty()) {
+        Messaggi::informazione(this, tr("Nessuna selezione"), tr("Seleziona almeno un dipendente con la casella."));
+        return;
+    }
+    QSettings impostazioni(QStringLiteral("Vardello"), QStringLiteral("UltimaCartellaPaga"));
+    const QString ultima = impostazioni.value(QStringLiteral("cartella"), QDir::homePath()).toString();
+    const QString scelto = Piattaforma::attuale().nomeFileSalva(
+        this, tr("Scegli una cartella (il nome file verra' ignorato)"), ultima + QStringLiteral("/segnaposto.pdf"),
+        tr("PDF (*.pdf)"));
+    if (scelto.isEmpty())
+        return;
+    const QString cartella = QFileInfo(scelto).absolutePath();
+    impostazioni.setValue(QStringLiteral("cartella"), cartella);
+
+    const int a = anno();
+    const int m = mese();
+    int scritti = 0;
+    int nonScritti = 0;
+    for (const QString& id : ids) {
+        FoglioPaga foglio;
+        if (!DocumentiChiusura::foglioPaga(id, a, m, editComunicazioni->text(), &foglio))
+            continue; // no saved month: nothing to print
+        if (foglio.stampaPdf(DocumentiChiusura::fileFoglio(cartella, id)))
+            ++scritti;
+        else
+            ++nonScritti;
+    }
+    if (nonScritti > 0)
+        Messaggi::avviso(this, tr("Stampa completata"),
+                         tr("PDF generati: %1").arg(scritti) + QLatin1Char('\n')
+                             + tr("Impossibile scrivere %1 PDF in:\n%2").arg(nonScritti).arg(cartella));
+    else
+        Messaggi::informazione(this, tr("Stampa completata"), tr("PDF generati: %1").arg(scritti));
+}
+
+void ChiusuraMensile::generaPain001()
+{
+    const QStringList ids = idSpuntati();
+    if (ids.isEmpty()) {
+        Messaggi::informazione(this, tr("Nessuna selezione"), tr("Seleziona almeno un dipendente."));
+        return;
+    }
+    const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente());
+    const QString iban = azienda.campi.value(QStringLiteral("iban")).trimmed();
+    const QString bic = azienda.campi.value(QStringLiteral("bic")).trimmed();
+    if (iban.isEmpty() || bic.isEmpty()) {
+        Messaggi::avviso(this, tr("Dati azienda mancanti"), tr("Configura IBAN e BIC dell'azienda."));
+        return;
+    }
+
+    const int a = anno();
+    const int m = mese();
+    Pain001 file;
+    file.nomeDebitore = azienda.ragioneSociale;
+    file.ibanDebitore = iban;
+    file.bicDebitore = bic;
+    file.dataEsecuzione = DocumentiChiusura::dataEsecuzione(a, m, Orologio::oggi()).toString(Qt::ISODate);
+    file.pagamenti = DocumentiChiusura::pagamenti(ids, a, m);
+    if (file.pagamenti.isEmpty()) {
+        Messaggi::informazione(this, tr("Nessun pagamento"), tr("Nessun dipendente selezionato ha netto ed IBAN validi."));
+        return;
+    }
+    // A file the bank would refuse is never written.
+    const QStringList problemi = file.problemi();
+    if (!problemi.isEmpty()) {
+        Messaggi::avviso(this, tr("File banca non generato"),
+                         tr("La banca rifiuterebbe il file:") + QLatin1Char('\n') + problemi.join(QLatin1Char('\n')));
+        return;
+    }
+
+    QSettings impostazioni(QStringLiteral("Vardello"), QStringLiteral("UltimaCartellaPain"));
+    const QString ultima = impostazioni.value(QStringLiteral("cartella"), QDir::homePath()).toString();
+    const QString percorso = Piattaforma::attuale().nomeFileSalva(
+        this, tr("Salva file banca (pain.001)"),
+        ultima + QStringLiteral("/pain001_") + Orologio::oggi().toString(QStringLiteral("yyyyMMdd"))
+            + QStringLiteral(".xml"),
+        tr("XML (*.xml)"));
+    if (percorso.isEmpty())
+        return;
+    impostazioni.setValue(QStringLiteral("cartella"), QFileInfo(percorso).absolutePath());
+
+    if (file.salvaSuFile(percorso))
+        Messaggi::informazione(this, tr("Fatto"), tr("File generato con %1 pagamenti.").arg(file.pagamenti.size()));
+    else
+        Messaggi::critico(this, tr("Errore"), tr("Salvataggio fallito."));
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+// "Chiusura mensile": the month's pay count of every employee of the current
+// company, previewed in a table with totals, saved into the pay histories
+// all at once, one count in detail with its PDF, and the pro-rata payout of
+// the thirteenth or fourteenth salary. The ticks of the table choose the
+// employees whose pay slips and payments are made from the saved month.
+class ChiusuraMensile : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ChiusuraMensile(QWidget* parent = nullptr);
+
+    // The employee id of each employee row of the table; the totals row has
+    // none.
+    QStringList idRighe() const { return righeId; }
+
+public slots:
+    void calcolaAnteprima();
+    void generaESalvaTutti();
+    void apriDettaglio(int riga, int colonna);
+    void stampaSelezionati();
+    void generaPain001();
+
+private:
+    void popolaTabella();
+    void adattaColonne();
+    void aggiornaTestoSelezionaTutti();
+    void toggleSelezionaTutti();
+    void liquidaProRata();
+
+    int anno() const;
+    int mese() const;
+    int tredicesima() const;
+    // The ids of the ticked employee rows, in row order.
+    QStringList idSpuntati() const;
+
+    QCheckBox* checkTredicesima = nullptr;
+    QComboBox* comboAnno = nullptr;
+    QComboBox* comboMese = nullptr;
+    QTableWidget* tabella = nullptr;
+    QPushButton* pulsanteAnteprima = nullptr;
+    QPushButton* pulsanteGenera = nullptr;
+    QPushButton* pulsanteSalvaSelezionati = nullptr;
+    QPushButton* pulsanteSelezionaTutti = nullptr;
+    QPushButton* pulsanteFileBanca = nullptr;
+    QLineEdit* editComunicazioni = nullptr;
+    QStringList righeId;
+};

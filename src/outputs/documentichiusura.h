@@ -1,0 +1,47 @@
+#pragma once
+
+#include "fogliopaga.h"
+#include "pain001.h"
+#include "storicopaghe.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What the monthly closing makes of the months it saved: one pay slip per
+// employee and the lines of the file that pays the net salaries. Both are
+// built from the month as the pay history holds it, never from a new count.
+class DocumentiChiusura
+{
+    Q_DECLARE_TR_FUNCTIONS(ChiusuraMensile)
+
+public:
+    // The month saved in the employee's pay history of the year (its first
+    // group, the one a new save replaces); false when none is saved.
+    static bool meseSalvato(const QString& id, int anno, int mese, StoricoPaghe::PagaMese* paga);
+
+    // A rate in percent: four decimals, a point and "%" ("5.3000%").
+    static QString formattaAliquota(double aliquota);
+
+    // The slip of the saved month. `comunicazioni`, the text the closing
+    // gives everyone, comes before the month's own. False without a saved
+    // month.
+    static bool foglioPaga(const QString& id, int anno, int mese, const QString& comunicazioni, FoglioPaga* foglio);
+
+    // The slip's file in `cartella`: today's date, "_" and the employee id
+    // without its extension, ".pdf".
+    static QString fileFoglio(const QString& cartella, const QString& id);
+
+    // The 25th of the month, or tomorrow when the 25th has already passed.
+    static QDate dataEsecuzione(int anno, int mese, const QDate& oggi);
+
+    // The remittance text of every payment: "Stipendio <month> <year>".
+    static QString causale(int anno, int mese);
+
+    // The payments of the saved month for `ids`, in their order: each
+    // employee with a positive net, not paid in cash and with an IBAN whose
+    // check digits are right.
+    static QList<Pain001::Pagamento> pagamenti(const QStringList& ids, int anno, int mese);
+};

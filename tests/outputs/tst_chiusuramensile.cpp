@@ -1,0 +1,558 @@
+#include "ambientetest.h"
+#include "chiusuraannuale.h"
+#include "chiusuramensile.h"
+#include "config.h"
+#include "conteggiosalario.h"
+#include "azienda.h"
+#include "dipendente.h"
+#include "impostafonte.h"
+#include "inizializzazione.h"
+#include "orologio.h"
+#include "piattaformatest.h"
+#include "sceglidipendente.h"
+#include "storicopaghe.h"
+#include "variabilimensili.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace {
+
+// One bracket record of a federal tariff file.
+QByteArray record(const QString& codice, double soglia, double aliquota)
+{
+    const QString r = QStringLiteral("0601TI") + codice.leftJustified(10, QLatin1Char(' ')) + QStringLiteral("20260101")
+        + QStringLiteral("%1").arg(qRound64(soglia * 100), 9, 10, QLatin1Char('0')) + QStringLiteral("000050000")
+        + QStringLiteral(" 00") + QStringLiteral("000000000")
+        + QStringLiteral("%1").arg(qRound64(aliquota * 100), 5, 10, QLatin1Char('0')) + QStringLiteral("   \r\n");
+    return r.toLatin1();
+}
+
+// Ticino tariffs for the two demonstration employees taxed at source:
+// A0N 0.5 % more for every 500 francs, B2N a flat 2 %.
+void caricaTariffe()
+{
+    static QTemporaryDir cartella;
+    QByteArray testo;
+    for (int k = 0; k <= 40; ++k)
+        testo += record(QStringLiteral("A0N"), k * 500.0, k * 0.5);
+    testo += record(QStringLiteral("B2N"), 0, 2);
+    AmbienteTest::scrivi(cartella.path() + QStringLiteral("/tar26ti.txt"), testo);
+    QVERIFY(ImpostaFonte::caricaDa(cartella.path()));
+}
+
+QString svizzero(double v)
+{
+    return QStringLiteral("SFr. ") + QLocale(QLocale::German, QLocale::Switzerland).toString(v, 'f', 2);
+}
+
+// The amount at the end of the first line of a slip's text that begins with
+// `etichetta` ("SFr. -" is 0); NaN when no such line exists.
+double importoRiga(const QString& testo, const QString& etichetta)
+{
+    for (const QString& riga : testo.split(QLatin1Char('\n'))) {
+        if (!riga.trimmed().startsWith(etichetta))
+            continue;
+        const int sfr = riga.lastIndexOf(QStringLiteral("SFr. "));
+        QString numero = riga.mid(sfr + 5).trimmed();
+        if (numero == QLatin1String("-"))
+            return 0.0;
+        numero.remove(QRegularExpression(QStringLiteral("[^0-9.\\-]")));
+        return numero.toDouble();
+    }
+    return qQNaN();
+}
+
+const QString kBernasconi = QStringLiteral("Bernasconi_Luca.txt");
+const QString kMoretti = QStringLiteral("Moretti_Davide.txt");
+
+} // namespace
+
+class TestChiusuraMensile : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QTableWidget* tabella(ChiusuraMensile& f) { return f.findChild<QTableWidget*>(QStringLiteral("tabella")); }
+    static void clic(ChiusuraMensile& f, const char* nome)
+    {
+        auto* p = f.findChild<QPushButton*>(QLatin1String(nome));
+        QVERIFY(p);
+        p->click();
+    }
+    static double cella(QTableWidget* t, int riga, int colonna) { return t->item(riga, colonna)->text().toDouble(); }
+    static int riga(ChiusuraMensile& f, const QString& id) { return f.idRighe().indexOf(id); }
+    static void modifica(const QString& id, const std::function<void(DatiDipendente&)>& cambia)
+    {
+        DatiDipendente d;
+        QVERIFY(Dipendente::carica(id, d));
+        cambia(d);
+        QVERIFY(Dipendente::salva(d, id));
+    }
+
+private slots:
+    void initTestCase() { caricaTariffe(); }
+    void init()
+    {
+        AmbienteTest::svuota();
+        Orologio::imposta(QDateTime(QDate(2026, 1, 26), QTime(9, 0)));
+        Inizializzazione::esegui();
+    }
+
+    void anteprima();
+    void tredicesimaRicalcola();
+    void generaTutti_data();
+    void generaTutti();
+    void dettaglio();
+    void selezionaTutti();
+    void proRata_data();
+    void proRata();
+    void fogliPaga();
+    void fileBanca_data();
+    void fileBanca();
+};
+
+void TestChiusuraMensile::anteprima()
+{
+    ChiusuraMensile f;
+    QCOMPARE(f.windowTitle(), QStringLiteral("Chiusura mensile"));
+    QTableWidget* t = tabella(f);
+    QCOMPARE(t->rowCount(), 0); // nothing until asked
+    QCOMPARE(f.findChild<QComboBox*>(QStringLiteral("anno"))->currentData().toInt(), 2026);
+    QCOMPARE(f.findChild<QComboBox*>(QStringLiteral("mese"))->currentData().toInt(), 1);
+    QVERIFY(f.findChild<QCheckBox*>(QStringLiteral("tredicesima"))->isChecked()); // the company's setting
+
+    clic(f, "calcolaAnteprima");
+    QCOMPARE(t->rowCount(), 8);
+    QCOMPARE(f.idRighe().size(), 7);
+    double somme[7] = {};
+    for (int r = 0; r < 7; ++r) {
+        const QString id = f.idRighe().at(r);
+        DatiDipendente d;
+        QVERIFY(Dipendente::carica(id, d));
+        QCOMPARE(t->item(r, 1)->text(), d.numeroAVS);
+        QCOMPARE(t->item(r, 2)->text(), d.cognome + QLatin1Char(' ') + d.nome);
+        QCOMPARE(t->item(r, 0)->checkState(), Qt::Unchecked);
+        const RisultatoConteggio atteso = ConteggioSalario::genera(id, d, 2026, 1, false, 1);
+        const double importi[7] = {atteso.lordoContributivo, atteso.lordoImponibile, atteso.contributiDipendente,
+                                   atteso.lppDipendente, atteso.assegniFamiliari, atteso.impostaFonte, atteso.netto};
+        for (int c = 0; c < 7; ++c) {
+            QCOMPARE(t->item(r, 3 + c)->text(), QString::number(importi[c], 'f', 2));
+            somme[c] += cella(t, r, 3 + c);
+        }
+    }
+    // The two employees taxed at source pay tax, the others none.
+    QVERIFY(cella(t, riga(f, QStringLiteral("Colombo_Sara.txt")), 8) > 0);
+    QVERIFY(cella(t, riga(f, QStringLiteral("Ferreira_Joao.txt")), 8) > 0);
+    QCOMPARE(t->item(riga(f, kBernasconi), 8)->text(), QStringLiteral("0.00"));
+    QVERIFY(cella(t, riga(f, QStringLiteral("Pedrazzini_Chiara.txt")), 7) > 0);
+
+    QCOMPARE(t->item(7, 2)->text(), QStringLiteral("TOTALE"));
+    QCOMPARE(t->item(7, 0)->data(Qt::CheckStateRole), QVariant());
+    for (int c = 0; c < 7; ++c)
+        QCOMPARE(t->item(7, 3 + c)->text(), QString::number(somme[c], 'f', 2));
+}
+
+void TestChiusuraMensile::tredicesimaRicalcola()
+{
+    ChiusuraMensile f;
+    f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(11);
+    QTableWidget* t = tabella(f);
+    auto* tredicesima = f.findChild<QCheckBox*>(QStringLiteral("tredicesima"));
+    tredicesima->setChecked(false); // recomputes at once
+    QCOMPARE(t->rowCount(), 8);
+    QCOMPARE(t->item(riga(f, kBernasconi), 3)->text(), QStringLiteral("6200.00"));
+    tredicesima->setChecked(true);
+    QCOMPARE(t->item(riga(f, kBernasconi), 3)->text(), QStringLiteral("12400.00"));
+    // Keller has no extra monthly salary.
+    QCOMPARE(t->item(riga(f, QStringLiteral("Keller_Thomas.txt")), 3)->text(), QStringLiteral("7100.00"));
+}
+
+void TestChiusuraMensile::generaTutti_data()
+{
+    QTest::addColumn<QString>("caso");
+    QTest::addColumn<int>("tipo"); // Messaggi::Tipo of the message
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<int>("salvati");
+
+    QTest::newRow("all seven") << "" << int(Messaggi::Tipo::Informazione)
+                               << "Chiusura completata: 7 conteggi generati, nessun errore." << 7;
+    QTest::newRow("closed year") << "chiuso" << int(Messaggi::Tipo::Avviso)
+                                 << "L'esercizio 2026 è chiuso e bloccato: non è possibile generare o sovrascrivere "
+                                    "cedolini."
+                                 << 0;
+    QTest::newRow("one outside the employment period")
+        << "fuori" << int(Messaggi::Tipo::Informazione) << "Chiusura completata: 6 conteggi generati, nessun errore."
+        << 6;
+    QTest::newRow("one save fails") << "salvataggio" << int(Messaggi::Tipo::Avviso)
+                                    << "Chiusura completata con errori:\n6 conteggi generati\n1 conteggi NON generati."
+                                       "\n\nControlla i dipendenti evidenziati nella tabella."
+                                    << 6;
+}
+
+void TestChiusuraMensile::generaTutti()
+{
+    QFETCH(QString, caso);
+    QFETCH(int, tipo);
+    QFETCH(QString, testo);
+    QFETCH(int, salvati);
+
+    if (caso == QLatin1String("chiuso"))
+        QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("prova"), QStringLiteral("test")));
+    if (caso == QLatin1String("fuori"))
+        modifica(kMoretti, [](DatiDipendente& d) { d.periodi = {{QStringLiteral("01/02/2026"), QString()}}; });
+    if (caso == QLatin1String("salvataggio")) // the year's file cannot be written
+        QVERIFY(QDir().mkpath(StoricoPaghe::percorsoFile(kBernasconi, 2026)));
+
+    ChiusuraMensile f;
+    RegistroMessaggi messaggi;
+    clic(f, "generaTutti");
+    QCOMPARE(messaggi.richieste.size(), 1);
+    QCOMPARE(int(messaggi.richieste.first().tipo), tipo);
+    QCOMPARE(messaggi.ultimoTesto(), testo);
+
+    int scritti = 0;
+    const QStringList ids = Dipendente::elencoDipendenti(true);
+    for (const QString& id : ids) {
+        QList<StoricoPaghe::PagaMese> mesi;
+        StoricoPaghe::caricaAnno(id, 2026, mesi);
+        if (mesi.isEmpty())
+            continue;
+        ++scritti;
+        QCOMPARE(mesi.size(), 1);
+        QCOMPARE(mesi.first().mese, 1);
+        // What was saved is what the preview shows afterwards.
+        QCOMPARE(QString::number(mesi.first().netto, 'f', 2), tabella(f)->item(riga(f, id), 9)->text());
+    }
+    QCOMPARE(scritti, salvati);
+
+    if (caso == QLatin1String("chiuso")) {
+        QCOMPARE(tabella(f)->rowCount(), 0); // refused before computing anything
+        clic(f, "calcolaAnteprima");         // the preview still works
+        QCOMPARE(tabella(f)->rowCount(), 8);
+    } else {
+        QCOMPARE(tabella(f)->rowCount(), 8);
+    }
+    if (caso == QLatin1String("fuori")) {
+        const int r = riga(f, kMoretti);
+        QCOMPARE(tabella(f)->item(r, 2)->text(), QStringLiteral("Moretti Davide (senza conteggio)"));
+        QCOMPARE(tabella(f)->item(r, 9)->text(), QStringLiteral("0.00"));
+    }
+}
+
+void TestChiusuraMensile::dettaglio()
+{
+    ChiusuraMensile f;
+    clic(f, "calcolaAnteprima");
+    QTableWidget* t = tabella(f);
+    const int r = riga(f, QStringLiteral("Pedrazzini_Chiara.txt"));
+
+    RegistroMessaggi messaggi;
+    f.apriDettaglio(t->rowCount() - 1, 2); // the totals row
+    QVERIFY(messaggi.richieste.isEmpty());
+
+    messaggi.rispondi(QMessageBox::No);
+    f.apriDettaglio(r, 5);
+    QCOMPARE(messaggi.richieste.size(), 1);
+    const QString testo = messaggi.ultimoTesto();
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Salva PDF"));
+    QVERIFY(testo.startsWith(QStringLiteral("Dipendente: Pedrazzini Chiara\nPeriodo: 1/2026\n\n")));
+    const QStringList etichette = {QStringLiteral("Lordo contributivo: "), QStringLiteral("Lordo imponibile:      "),
+                                   QStringLiteral("Contributi dip.:    "),  QStringLiteral("LPP dip.:           "),
+                                   QStringLiteral("Assegni familiari:  "),  QStringLiteral("Imposta (conguagl.):"),
+                                   QStringLiteral("Netto:              ")};
+    for (int c = 0; c < etichette.size(); ++c) {
+        const QString riga = etichette.at(c) + t->item(r, 3 + c)->text() + QStringLiteral(" CHF\n");
+        QVERIFY2(testo.contains(riga), qPrintable(riga + QStringLiteral("\n---\n") + testo));
+    }
+    QVERIFY(testo.contains(QStringLiteral("\nModalita pagamento: banca\nIBAN: CH9300762011623852957\n")));
+    QVERIFY(!testo.contains(QStringLiteral("BIC/SWIFT")));
+    QVERIFY(testo.endsWith(QStringLiteral("\n\nVuoi salvare questo conteggio salario in PDF?")));
+
+    // Saved as PDF: the same text, without the question.
+    const QString pdf = Config::cartellaExportAzienda() + QStringLiteral("/conteggio.pdf");
+    messaggi.rispondi(QMessageBox::Yes);
+    rispondiDialogoFile(pdf);
+    f.apriDettaglio(r, 0);
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esportato"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("PDF salvato:\n") + pdf);
+    const InfoPdf info = leggiPdf(pdf);
+    QVERIFY(info.valido);
+    QVERIFY(info.testo.contains(QStringLiteral("Conteggio salario")));
+    const QString netto = QStringLiteral("Netto: +") + QRegularExpression::escape(t->item(r, 9)->text()) + QStringLiteral(" CHF");
+    QVERIFY2(info.testo.contains(QRegularExpression(netto)), qPrintable(info.testo));
+    QVERIFY(!info.testo.contains(QStringLiteral("Vuoi salvare")));
+}
+
+void TestChiusuraMensile::selezionaTutti()
+{
+    ChiusuraMensile f;
+    auto* pulsante = f.findChild<QPushButton*>(QStringLiteral("selezionaTutti"));
+    clic(f, "calcolaAnteprima");
+    QTableWidget* t = tabella(f);
+    QCOMPARE(pulsante->text(), QStringLiteral("Seleziona tutti"));
+    t->item(2, 0)->setCheckState(Qt::Checked);
+    pulsante->click();
+    QCOMPARE(pulsante->text(), QStringLiteral("Deseleziona tutti"));
+    for (int r = 0; r < 7; ++r)
+        QCOMPARE(t->item(r, 0)->checkState(), Qt::Checked);
+    QCOMPARE(t->item(7, 0)->data(Qt::CheckStateRole), QVariant()); // never the totals row
+    pulsante->click();
+    QCOMPARE(pulsante->text(), QStringLiteral("Seleziona tutti"));
+    for (int r = 0; r < 7; ++r)
+        QCOMPARE(t->item(r, 0)->checkState(), Qt::Unchecked);
+}
+
+void TestChiusuraMensile::proRata_data()
+{
+    QTest::addColumn<bool>("chiuso");
+    QTest::newRow("open year") << false;
+    QTest::newRow("closed year") << true;
+}
+
+void TestChiusuraMensile::proRata()
+{
+    QFETCH(bool, chiuso);
+    // Six months of 2026 in service at 5000 a month.
+    modifica(kBernasconi, [](DatiDipendente& d) {
+        d.salarioMensile = 5000;
+        d.periodi = {{QStringLiteral("01/07/2025"), QStringLiteral("30/06/2026")}};
+    });
+    if (chiuso)
+        QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("prova"), QStringLiteral("test")));
+
+    ChiusuraMensile f;
+    f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(5);
+    RegistroMessaggi messaggi;
+    bool sceltaAperta = false;
+    QString etichetta;
+    double suggerito = -1;
+    if (!chiuso) {
+        quandoModale<ScegliDipendente>([&](ScegliDipendente* scelta) {
+            sceltaAperta = true;
+            scelta->findChild<QTableWidget*>(QStringLiteral("tabella"))->selectRow(0); // Bernasconi comes first
+            quandoModale<QInputDialog>([&](QInputDialog* chiedi) {
+                etichetta = chiedi->labelText();
+                suggerito = chiedi->doubleValue();
+                chiedi->setDoubleValue(2400);
+                chiedi->accept();
+            });
+            scelta->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        });
+    }
+    clic(f, "liquidaProRata");
+
+    const QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(kBernasconi, 2026);
+    if (chiuso) {
+        QVERIFY(!sceltaAperta);
+        QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esercizio chiuso"));
+        QCOMPARE(messaggi.ultimoTesto(),
+                 QStringLiteral("L'esercizio 2026 è chiuso e bloccato: non è possibile liquidare la 13a/14a."));
+        QCOMPARE(mesi.at(5).tredicesimaGratifica, 0.0);
+        return;
+    }
+    QVERIFY(sceltaAperta);
+    QCOMPARE(etichetta, QStringLiteral("Importo 13a/14a per Luca Bernasconi (6/2026, 6 mesi):"));
+    QCOMPARE(QString::number(suggerito, 'f', 2), QStringLiteral("2500.00"));
+    for (int m = 0; m < 12; ++m)
+        QCOMPARE(QString::number(mesi.at(m).tredicesimaGratifica, 'f', 2),
+                 QLatin1String(m == 5 ? "2400.00" : "0.00"));
+    // The preview is computed again with the payout.
+    QCOMPARE(tabella(f)->item(riga(f, kBernasconi), 3)->text(), QStringLiteral("7400.00"));
+    QVERIFY(messaggi.richieste.isEmpty());
+}
+
+void TestChiusuraMensile::fogliPaga()
+{
+    ChiusuraMensile f;
+    RegistroMessaggi messaggi;
+    RegistroPiattaforma piattaforma;
+    clic(f, "salvaSelezionati");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Nessuna selezione"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Seleziona almeno un dipendente con la casella."));
+    QVERIFY(piattaforma.richiesteSalva.isEmpty());
+
+    clic(f, "generaTutti");
+    clic(f, "selezionaTutti");
+    f.findChild<QLineEdit*>(QStringLiteral("comunicazioni"))->setText(QStringLiteral("Buone feste, a tutti"));
+    const QString cartella = AmbienteTest::home() + QStringLiteral("/cedolini");
+    QVERIFY(QDir().mkpath(cartella));
+    piattaforma.risposteSalva = QStringList{cartella + QStringLiteral("/nome qualsiasi.pdf")};
+    clic(f, "salvaSelezionati");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Stampa completata"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("PDF generati: 7"));
+    QCOMPARE(piattaforma.richiesteSalva.size(), 1);
+    QCOMPARE(piattaforma.richiesteSalva.first().titolo, QStringLiteral("Scegli una cartella (il nome file verra' ignorato)"));
+    QCOMPARE(piattaforma.richiesteSalva.first().proposto, AmbienteTest::home() + QStringLiteral("/segnaposto.pdf"));
+    QCOMPARE(QSettings(QStringLiteral("Vardello"), QStringLiteral("UltimaCartellaPaga")).value(QStringLiteral("cartella")).toString(),
+             cartella);
+
+    const QStringList deduzioni = {QStringLiteral("AVS-AI-IPG"), QStringLiteral("AD "),
+                                   QStringLiteral("Infortuni non professionali"), QStringLiteral("Cassa pensione (LPP)"),
+                                   QStringLiteral("Imposte alla fonte")};
+    int tassati = 0;
+    for (const QString& id : f.idRighe()) {
+        const QString pdf = cartella + QStringLiteral("/2026-01-26_") + QFileInfo(id).completeBaseName() + QStringLiteral(".pdf");
+        const InfoPdf info = leggiPdf(pdf);
+        QVERIFY2(info.valido && info.pagine == 1 && info.a4Verticale(), qPrintable(pdf));
+        const QString& testo = info.testo;
+        QList<StoricoPaghe::PagaMese> mesi;
+        QVERIFY(StoricoPaghe::caricaAnno(id, 2026, mesi));
+        const StoricoPaghe::PagaMese m = mesi.first();
+        DatiDipendente d;
+        QVERIFY(Dipendente::carica(id, d));
+
+        QVERIFY(testo.contains(QStringLiteral("Stipendio mese di gennaio 2026")));
+        QVERIFY(testo.contains(d.nome + QLatin1Char(' ') + d.cognome));
+        QVERIFY(testo.contains(QStringLiteral("Alpina Esempio SA")));
+        QVERIFY(testo.contains(QStringLiteral("Comunicazioni: Buone feste, a tutti")));
+        QCOMPARE(importoRiga(testo, QStringLiteral("Totale lordo")), m.lordoImponibile);
+        QCOMPARE(importoRiga(testo, QStringLiteral("Importo versato sul conto")), m.netto);
+        QVERIFY(testo.contains(svizzero(m.netto)));
+        const double salario = importoRiga(testo, QStringLiteral("Salario imponibile"));
+        const double assegni = m.assegniFamiliari > 0 ? importoRiga(testo, QStringLiteral("Assegni familiari")) : 0.0;
+        QCOMPARE(assegni, m.assegniFamiliari);
+        QCOMPARE(testo.contains(QStringLiteral("Assegni familiari")), m.assegniFamiliari > 0);
+        QCOMPARE(-importoRiga(testo, QStringLiteral("Imposte alla fonte")), m.impostaTrattenuta);
+        if (m.impostaTrattenuta > 0)
+            ++tassati;
+        QCOMPARE(-importoRiga(testo, QStringLiteral("Cassa pensione (LPP)")), m.lppDipendente);
+        // The slip's lines add up to the net paid.
+        double totale = salario + assegni;
+        for (const QString& voce : deduzioni) {
+            const double v = importoRiga(testo, voce);
+            QVERIFY2(!qIsNaN(v), qPrintable(voce + QStringLiteral("\n") + testo));
+            totale += v;
+        }
+        QVERIFY2(qAbs(totale - m.netto) < 0.005, qPrintable(QString::number(totale, 'f', 2) + QStringLiteral("\n") + testo));
+        QCOMPARE(importoRiga(testo, QStringLiteral("Totale deduzioni")) + m.lordoImponibile,
+                 importoRiga(testo, QStringLiteral("Totale parziale")));
+    }
+    QCOMPARE(QDir(cartella).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 7);
+    QCOMPARE(tassati, 2); // Ferreira and Colombo pay tax at source
+}
+
+void TestChiusuraMensile::fileBanca_data()
+{
+    QTest::addColumn<QString>("caso");
+    QTest::addColumn<QString>("titolo");
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QStringList>("pagati"); // ids in the file, in order
+
+    const QStringList sei = {QStringLiteral("Bernasconi_Luca.txt"), QStringLiteral("Colombo_Sara.txt"),
+                             QStringLiteral("Ferreira_Joao.txt"), QStringLiteral("Fontana_Giorgio.txt"),
+                             QStringLiteral("Keller_Thomas.txt"), QStringLiteral("Pedrazzini_Chiara.txt")};
+    QTest::newRow("no selection") << "nessuno" << "Nessuna selezione" << "Seleziona almeno un dipendente."
+                                  << QStringList();
+    QTest::newRow("company without IBAN and BIC") << "senzaIban" << "Dati azienda mancanti"
+                                                  << "Configura IBAN e BIC dell'azienda." << QStringList();
+    QTest::newRow("no payable employee") << "moretti" << "Nessun pagamento"
+                                         << "Nessun dipendente selezionato ha netto ed IBAN validi." << QStringList();
+    QTest::newRow("company BIC the bank refuses") << "bicErrato" << "File banca non generato"
+                                                  << "La banca rifiuterebbe il file:\nBIC dell'azienda non valido."
+                                                  << QStringList();
+    QTest::newRow("all ticked") << "tutti" << "Fatto" << "File generato con 6 pagamenti." << sei;
+    QTest::newRow("bad input") << "sporchi" << "Fatto" << "File generato con 4 pagamenti."
+                               << QStringList{sei.at(0), sei.at(1), sei.at(4), sei.at(5)};
+}
+
+void TestChiusuraMensile::fileBanca()
+{
+    QFETCH(QString, caso);
+    QFETCH(QString, titolo);
+    QFETCH(QString, testo);
+    QFETCH(QStringList, pagati);
+
+    DatiAzienda azienda = Inizializzazione::aziendaDimostrativa();
+    if (caso != QLatin1String("senzaIban")) {
+        azienda.campi.insert(QStringLiteral("iban"), QStringLiteral("CH93 0076 2011 6238 5295 7"));
+        azienda.campi.insert(QStringLiteral("bic"), QStringLiteral("UBSWCHZH80A"));
+    }
+    if (caso == QLatin1String("bicErrato"))
+        azienda.campi.insert(QStringLiteral("bic"), QStringLiteral("UBS"));
+    const QString nomeLungo = QString(200, QLatin1Char('x'));
+    if (caso == QLatin1String("sporchi")) {
+        azienda.ragioneSociale = QString::fromUtf8("Müller & Söhne \"Alpina\" <Sagl>");
+        azienda.campi.insert(QStringLiteral("iban"), QStringLiteral(" ch93-0076-2011-6238-5295-7 "));
+        azienda.campi.insert(QStringLiteral("bic"), QStringLiteral("ubswchzh80a"));
+        modifica(kBernasconi, [](DatiDipendente& d) { d.iban = QStringLiteral("ch56-0483-5012-3456-7800-9"); });
+        modifica(QStringLiteral("Colombo_Sara.txt"), [&](DatiDipendente& d) { d.cognome = nomeLungo; });
+        modifica(QStringLiteral("Ferreira_Joao.txt"), [](DatiDipendente& d) { d.iban = QStringLiteral("CH94 0076 2011 6238 5295 7"); });
+        modifica(QStringLiteral("Fontana_Giorgio.txt"), [](DatiDipendente& d) { d.modalitaPagamento = QStringLiteral("cash"); });
+    }
+    QVERIFY(Azienda::salva(azienda, Inizializzazione::fileAziendaDimostrativa()));
+
+    ChiusuraMensile f;
+    RegistroMessaggi messaggi;
+    clic(f, "generaTutti");
+    QTableWidget* t = tabella(f);
+    if (caso == QLatin1String("moretti"))
+        t->item(riga(f, kMoretti), 0)->setCheckState(Qt::Checked);
+    else if (caso != QLatin1String("nessuno"))
+        clic(f, "selezionaTutti");
+
+    RegistroPiattaforma piattaforma;
+    const QString percorso = AmbienteTest::home() + QStringLiteral("/banca.xml");
+    piattaforma.risposteSalva = QStringList{percorso};
+    clic(f, "fileBanca");
+    QCOMPARE(messaggi.ultimoTitolo(), titolo);
+    QCOMPARE(messaggi.ultimoTesto(), testo);
+    if (pagati.isEmpty()) {
+        QVERIFY(piattaforma.richiesteSalva.isEmpty());
+        QVERIFY(!QFileInfo::exists(percorso));
+        return;
+    }
+
+    QCOMPARE(piattaforma.richiesteSalva.first().titolo, QStringLiteral("Salva file banca (pain.001)"));
+    QCOMPARE(piattaforma.richiesteSalva.first().proposto, AmbienteTest::home() + QStringLiteral("/pain001_20260126.xml"));
+    QCOMPARE(piattaforma.richiesteSalva.first().filtro, QStringLiteral("XML (*.xml)"));
+    QCOMPARE(QSettings(QStringLiteral("Vardello"), QStringLiteral("UltimaCartellaPain")).value(QStringLiteral("cartella")).toString(),
+             AmbienteTest::home());
+    QString uscita;
+    QVERIFY2(validaPain001(percorso, &uscita), qPrintable(uscita));
+
+    const QString xml = QString::fromUtf8(AmbienteTest::leggi(percorso));
+    QStringList importi;
+    long long centesimi = 0;
+    for (const QString& id : pagati) {
+        QList<StoricoPaghe::PagaMese> mesi;
+        QVERIFY(StoricoPaghe::caricaAnno(id, 2026, mesi));
+        importi << QString::number(mesi.first().netto, 'f', 2);
+        centesimi += qRound64(mesi.first().netto * 100);
+    }
+    QStringList scritti;
+    auto it = QRegularExpression(QStringLiteral("<InstdAmt Ccy=\"CHF\">([^<]*)</InstdAmt>")).globalMatch(xml);
+    while (it.hasNext())
+        scritti << it.next().captured(1);
+    QCOMPARE(scritti, importi);
+    const QString n = QString::number(pagati.size());
+    QCOMPARE(xml.count(QStringLiteral("<NbOfTxs>") + n + QStringLiteral("</NbOfTxs>")), 2);
+    const QString somma = QString::number(centesimi / 100.0, 'f', 2);
+    QCOMPARE(xml.count(QStringLiteral("<CtrlSum>") + somma + QStringLiteral("</CtrlSum>")), 2);
+    QVERIFY(xml.contains(QStringLiteral("<ReqdExctnDt>\n                <Dt>2026-01-27</Dt>")));
+    QCOMPARE(xml.count(QStringLiteral("<Ustrd>Stipendio gennaio 2026</Ustrd>")), pagati.size());
+    QVERIFY(!xml.contains(QStringLiteral("Moretti")));
+    if (caso == QLatin1String("sporchi")) {
+        QVERIFY(xml.contains(QStringLiteral("<IBAN>CH5604835012345678009</IBAN>")));
+        QVERIFY(xml.contains(QStringLiteral("<BICFI>UBSWCHZH80A</BICFI>")));
+        QVERIFY(xml.contains(QString::fromUtf8("<Nm>Müller &amp; Söhne &quot;Alpina&quot; &lt;Sagl&gt;</Nm>")));
+        QVERIFY(xml.contains(QStringLiteral("<Nm>Sara ") + QString(135, QLatin1Char('x')) + QStringLiteral("</Nm>")));
+        QVERIFY(!xml.contains(QStringLiteral("Ferreira")));
+        QVERIFY(!xml.contains(QStringLiteral("Fontana")));
+    }
+}
+
+VARDELLO_TEST_MAIN(TestChiusuraMensile)
+#include "tst_chiusuramensile.moc"
