@@ -12,6 +12,7 @@ target_link_libraries(vardello_finestre PUBLIC vardello_documenti vardello_ui)
 target_sources(vardello_finestre PRIVATE
   outputs/chiusuramensile.cpp outputs/chiusuramensile.h
   outputs/sceglibanca.cpp outputs/sceglibanca.h
+  outputs/scegliconteggio.cpp outputs/scegliconteggio.h
 )
 
 # Company and employee administration.
@@ -25,11 +26,15 @@ target_sources(vardello_finestre PRIVATE
   admin/nuovodipendente.cpp admin/nuovodipendente.h
   admin/scegliazienda.cpp admin/scegliazienda.h
   admin/sceglidipendente.cpp admin/sceglidipendente.h
+  admin/schedadipendente.cpp admin/schedadipendente.h
+  admin/stampescheda.cpp admin/stampescheda.h
 )
 
 # Salary data and parameter maintenance.
 target_sources(vardello_finestre PRIVATE
   maintenance/gestionemovimenti.cpp maintenance/gestionemovimenti.h
+  maintenance/gestionestipendi.cpp maintenance/gestionestipendi.h
   maintenance/gestionevariabili.cpp maintenance/gestionevariabili.h
   maintenance/movimentimodel.cpp maintenance/movimentimodel.h
+  maintenance/schedavariabilidipendente.cpp maintenance/schedavariabilidipendente.h
 )

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storicopaghe.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
@@ -84,6 +86,18 @@ public:
     static void disegnaVariabiliRealiSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
                                         int anno, const QString& luogoData, bool orario,
                                         const QList<VariabileMese>& mesi);
+
+    // The pay-history year sheet: a row per month of the pay history and the
+    // yearly total; with `riepilogo` a second page repeating the total alone.
+    static void disegnaVariabiliSu(QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
+                                   const QString& data, const QList<StoricoPaghe::PagaMese>& mesi,
+                                   bool riepilogo);
+
+    // disegnaVariabiliSu into an A4 PDF with zero margins. True only when the
+    // PDF was written and is not empty.
+    static bool stampaVariabiliMese(const QString& percorso, const QString& azienda, const QString& dipendente,
+                                    int anno, const QString& data, const QList<StoricoPaghe::PagaMese>& mesi,
+                                    bool riepilogo);
 
 private:
     void disegna(QPainter& p) const;

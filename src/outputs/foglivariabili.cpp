@@ -2,6 +2,7 @@
 
 #include "variabilimensili.h"
 
+#include <QFileInfo>
 #include <QFont>
 #include <QLocale>
 #include <QPainter>
@@ -164,4 +165,150 @@ void FoglioPaga::disegnaVariabiliRealiSu(QPrinter& printer, const QString& azien
             testoCella(cella, Qt::AlignRight, numero(totali.at(i)));
     }
     p.end();
+}
+
+namespace {
+
+// One column of the pay-history year sheet.
+struct ColonnaPaghe
+{
+    const char* intestazione;
+    double StoricoPaghe::PagaMese::*campo; // null: the month name
+    double larghezza;                      // mm
+};
+
+const ColonnaPaghe kColonnePaghe[] = {
+    {"Mese", nullptr, 32},
+    {"Lordo", &StoricoPaghe::PagaMese::lordoImponibile, 23},
+    {"Contrib.", &StoricoPaghe::PagaMese::contributiDipendente, 23},
+    {"LPP", &StoricoPaghe::PagaMese::lppDipendente, 23},
+    {"Assegni", &StoricoPaghe::PagaMese::assegniFamiliari, 23},
+    {"IF", &StoricoPaghe::PagaMese::impostaTrattenuta, 23},
+    {"Netto", &StoricoPaghe::PagaMese::netto, 23},
+};
+
+QString traduci(const char* testo)
+{
+    return QCoreApplication::translate("FoglioPaga", testo);
+}
+
+// Draws the pay-history year sheet; false when the printer could not be
+// painted on or the pages could not be completed.
+bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
+                      const QString& data, const QList<StoricoPaghe::PagaMese>& mesi, bool riepilogo)
+{
+    QPainter p;
+    if (!p.begin(&printer))
+        return false;
+    const double sx = p.device()->width() / 210.0;
+    const double sy = p.device()->height() / 297.0;
+    auto X = [sx](double mm) { return int(mm * sx); };
+    auto Y = [sy](double mm) { return int(mm * sy); };
+    const int L = X(20);
+    const int r = Y(6);
+    const int margine = X(1);
+    const int nColonne = int(sizeof(kColonnePaghe) / sizeof(kColonnePaghe[0]));
+    QList<int> sinistre;
+    QList<int> larghezze;
+    int x = L;
+    for (const ColonnaPaghe& c : kColonnePaghe) {
+        sinistre << x;
+        larghezze << X(c.larghezza);
+        x += larghezze.last();
+    }
+
+    // The first record of each month; a month without one stays empty.
+    QVector<const StoricoPaghe::PagaMese*> perMese(13, nullptr);
+    for (const StoricoPaghe::PagaMese& m : mesi) {
+        if (m.mese >= 1 && m.mese <= 12 && !perMese.at(m.mese))
+            perMese[m.mese] = &m;
+    }
+    QVector<double> totali(nColonne, 0.0);
+    for (int mese = 1; mese <= 12; ++mese) {
+        for (int i = 1; perMese.at(mese) && i < nColonne; ++i)
+            totali[i] += perMese.at(mese)->*kColonnePaghe[i].campo;
+    }
+
+    auto testoCella = [&](const QRect& cella, int allineamento, const QString& testo) {
+        p.drawText(cella.adjusted(margine, 0, -margine, 0), allineamento | Qt::AlignVCenter, testo);
+    };
+    // Company, employee, title, date and the header row; the first row below.
+    auto testata = [&](const QString& sottotitolo) {
+        p.setPen(Qt::black);
+        p.setFont(arial(9, false));
+        p.drawText(L, Y(18), azienda);
+        p.drawText(L, Y(24), traduci("Dipendente: %1").arg(dipendente));
+        p.setFont(arial(13, true));
+        p.drawText(QRect(0, Y(32), p.device()->width(), Y(10)), Qt::AlignHCenter | Qt::AlignTop,
+                   traduci("Inserimento variabili mese - %1").arg(sottotitolo));
+        p.setFont(arial(9, false));
+        p.drawText(QRect(0, Y(40), p.device()->width() - X(20), Y(5)), Qt::AlignRight | Qt::AlignTop, data);
+        const int y = Y(55);
+        p.setFont(arial(8, true));
+        for (int i = 0; i < nColonne; ++i) {
+            const QRect cella(sinistre.at(i), y, larghezze.at(i), r);
+            p.drawRect(cella);
+            p.drawText(cella, Qt::AlignCenter | Qt::TextWordWrap, QString::fromLatin1(kColonnePaghe[i].intestazione));
+        }
+        return y + r;
+    };
+    auto rigaTotale = [&](int y) {
+        p.setFont(arial(9, true));
+        for (int i = 0; i < nColonne; ++i) {
+            const QRect cella(sinistre.at(i), y, larghezze.at(i), r);
+            p.drawRect(cella);
+            if (i == 0)
+                testoCella(cella, Qt::AlignLeft, traduci("Totale annuo"));
+            else
+                testoCella(cella, Qt::AlignRight, numero(totali.at(i)));
+        }
+    };
+
+    int y = testata(traduci("Anno %1").arg(anno));
+    p.setFont(arial(9, false));
+    for (int mese = 1; mese <= 12; ++mese) {
+        for (int i = 0; i < nColonne; ++i) {
+            const QRect cella(sinistre.at(i), y, larghezze.at(i), r);
+            p.drawRect(cella);
+            if (i == 0)
+                testoCella(cella, Qt::AlignLeft, QString::fromLatin1(kMesi[mese]));
+            else if (perMese.at(mese))
+                testoCella(cella, Qt::AlignRight, numero(perMese.at(mese)->*kColonnePaghe[i].campo));
+        }
+        y += r;
+    }
+    rigaTotale(y);
+
+    if (riepilogo) {
+        if (!printer.newPage())
+            return false;
+        rigaTotale(testata(traduci("Riepilogo annuale - Anno %1").arg(anno)));
+    }
+    return p.end();
+}
+
+} // namespace
+
+void FoglioPaga::disegnaVariabiliSu(QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
+                                    const QString& data, const QList<StoricoPaghe::PagaMese>& mesi, bool riepilogo)
+{
+    disegnaAnnoPaghe(printer, azienda, dipendente, anno, data, mesi, riepilogo);
+}
+
+bool FoglioPaga::stampaVariabiliMese(const QString& percorso, const QString& azienda, const QString& dipendente,
+                                     int anno, const QString& data, const QList<StoricoPaghe::PagaMese>& mesi,
+                                     bool riepilogo)
+{
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(percorso);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        if (!disegnaAnnoPaghe(printer, azienda, dipendente, anno, data, mesi, riepilogo))
+            return false;
+    }
+    const QFileInfo info(percorso);
+    return info.exists() && info.size() > 0;
 }

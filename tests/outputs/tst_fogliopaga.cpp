@@ -1,5 +1,8 @@
 #include "ambientetest.h"
 #include "fogliopaga.h"
+#include "piattaformatest.h"
+
+#include <QPrinter>
 
 #include <QLocale>
 #include <QProcess>
@@ -25,7 +28,25 @@ private slots:
     void nomeMese();
     void pdf();
     void pdfNonScrivibile();
+
+    void annoPaghe_data();
+    void annoPaghe();
+    void annoPagheNonScrivibile();
 };
+
+namespace {
+
+// The words of the sheet's line that begins with `inizio`.
+QStringList rigaPdf(const QString& testo, const QString& inizio)
+{
+    for (const QString& riga : testo.split(QLatin1Char('\n'))) {
+        if (riga.trimmed().startsWith(inizio))
+            return riga.simplified().split(QLatin1Char(' '));
+    }
+    return {};
+}
+
+} // namespace
 
 QString TestFoglioPaga::testoPdf(const QString& percorso)
 {
@@ -141,6 +162,54 @@ void TestFoglioPaga::pdfNonScrivibile()
 {
     FoglioPaga f;
     QVERIFY(!f.stampaPdf(AmbienteTest::home() + QStringLiteral("/manca/cartella/busta.pdf")));
+}
+
+// The pay-history year sheet: empty cells for months not saved, totals over
+// the saved ones, and the optional second page with the totals alone.
+void TestFoglioPaga::annoPaghe_data()
+{
+    QTest::addColumn<bool>("riepilogo");
+    QTest::addColumn<int>("pagine");
+    QTest::newRow("one page") << false << 1;
+    QTest::newRow("with summary page") << true << 2;
+}
+
+void TestFoglioPaga::annoPaghe()
+{
+    QFETCH(bool, riepilogo);
+    QFETCH(int, pagine);
+
+    StoricoPaghe::PagaMese gennaio;
+    gennaio.mese = 1;
+    gennaio.lordoImponibile = 6200;
+    gennaio.contributiDipendente = 400.15;
+    gennaio.netto = 5500;
+    StoricoPaghe::PagaMese febbraio = gennaio;
+    febbraio.mese = 2;
+    febbraio.netto = 5000;
+
+    const QString percorso = AmbienteTest::home() + QStringLiteral("/anno.pdf");
+    QVERIFY(FoglioPaga::stampaVariabiliMese(percorso, QStringLiteral("Alfa SA"), QStringLiteral("Rossi Mario"), 2026,
+                                            QStringLiteral("Lugano, 3 marzo 2026"), {gennaio, febbraio}, riepilogo));
+    const InfoPdf pdf = leggiPdf(percorso);
+    QCOMPARE(pdf.pagine, pagine);
+    QVERIFY(pdf.testo.contains(QStringLiteral("Inserimento variabili mese - Anno 2026")));
+    QCOMPARE(rigaPdf(pdf.testo, QStringLiteral("Gennaio")),
+             (QStringList{"Gennaio", svizzero(6200), svizzero(400.15), svizzero(0), svizzero(0), svizzero(0),
+                          svizzero(5500)}));
+    QCOMPARE(rigaPdf(pdf.testo, QStringLiteral("Marzo")), QStringList{"Marzo"});
+    const QStringList totale{"Totale", "annuo", svizzero(12400), svizzero(800.30), svizzero(0), svizzero(0),
+                             svizzero(0), svizzero(10500)};
+    QCOMPARE(rigaPdf(pdf.testo, QStringLiteral("Totale annuo")), totale);
+    QCOMPARE(pdf.testo.contains(QStringLiteral("Inserimento variabili mese - Riepilogo annuale - Anno 2026")),
+             riepilogo);
+    QCOMPARE(pdf.testo.count(QStringLiteral("Totale annuo")), pagine);
+}
+
+void TestFoglioPaga::annoPagheNonScrivibile()
+{
+    QVERIFY(!FoglioPaga::stampaVariabiliMese(AmbienteTest::home() + QStringLiteral("/manca/anno.pdf"),
+                                             QStringLiteral("A"), QStringLiteral("B"), 2026, QString(), {}, false));
 }
 
 VARDELLO_TEST_MAIN(TestFoglioPaga)

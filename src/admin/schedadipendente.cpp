@@ -1,0 +1,625 @@
+#include "schedadipendente.h"
+
+#include "bloccoindirizzo.h"
+#include "config.h"
+#include "dialogamministrativi.h"
+#include "dialogfigli.h"
+#include "dialogperiodirapporto.h"
+#include "gestionestipendi.h"
+#include "inputsvizzero.h"
+#include "linkaiuto.h"
+#include "messaggi.h"
+#include "schedavariabilidipendente.h"
+#include "stampescheda.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
+const QString kSvizzera = QStringLiteral("CH");
+const QString kContanti = QStringLiteral("cash");
+
+// The collective-agreement minimum table: the user's copy when there is
+// one, else the built-in table.
+QString tabellaCcl()
+{
+    const QString utente = Config::cartellaDatiPredefinita() + QStringLiteral("/ccl_minimi.ini");
+    return QFileInfo::exists(utente) ? utente : QStringLiteral(":/data/ccl_minimi.ini");
+}
+
+// Selects the item whose data equals `valore` exactly; no current item when
+// none does.
+void seleziona(QComboBox* c, const QVariant& valore)
+{
+    c->setCurrentIndex(c->findData(valore, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+QString numero(double v)
+{
+    return QString::number(v, 'f', 2);
+}
+
+} // namespace
+
+SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
+    : QDialog(parent)
+    , id(file)
+{
+    setObjectName(QStringLiteral("SchedaDipendente"));
+    setWindowTitle(tr("Scheda Dipendente"));
+    setMinimumWidth(500);
+    setMaximumHeight(700);
+    resize(560, 700);
+    if (QScreen* schermo = QGuiApplication::primaryScreen()) {
+        QRect r = geometry();
+        r.moveCenter(schermo->availableGeometry().center());
+        move(r.topLeft());
+    }
+
+    // A missing or unreadable file leaves the default record: a save then
+    // creates the file under the id.
+    Dipendente::carica(id, dati);
+
+    // Header.
+    auto* testata = new QHBoxLayout;
+    auto* etichettaAVS = new QLabel(tr("<b>N° AVS:</b>"), this);
+    etichettaAVS->setTextFormat(Qt::RichText);
+    editAVS = new QLineEdit(dati.numeroAVS, this);
+    editAVS->setObjectName(QStringLiteral("numeroAVS"));
+    editAVS->setPlaceholderText(QStringLiteral("756.xxxx.xxxx.xx"));
+    // The names as loaded, escaped: a name is never read as markup.
+    intestazione = new QLabel(
+        tr("<b>Dipendente:</b> %1 %2").arg(dati.nome.toHtmlEscaped(), dati.cognome.toHtmlEscaped()), this);
+    intestazione->setObjectName(QStringLiteral("intestazione"));
+    intestazione->setTextFormat(Qt::RichText);
+    testata->addWidget(etichettaAVS);
+    testata->addWidget(editAVS, 1);
+    testata->addWidget(intestazione);
+
+    // The form in a scroll area.
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("area"));
+    area->setWidgetResizable(true);
+    auto* contenuto = new QWidget;
+    auto* colonna = new QVBoxLayout(contenuto);
+    auto* form = new QFormLayout;
+    colonna->addLayout(form);
+    colonna->addStretch();
+    area->setWidget(contenuto);
+    costruisciForm(form);
+
+    // Buttons.
+    auto pulsante = [this](const QString& testo, const char* nome) {
+        auto* b = new QPushButton(testo, this);
+        b->setObjectName(QLatin1String(nome));
+        b->setAutoDefault(false);
+        return b;
+    };
+    auto* rigaFinestre = new QHBoxLayout;
+    QPushButton* periodi = pulsante(tr("Periodi di rapporto..."), "periodi");
+    QPushButton* storico = pulsante(tr("Storico stipendi"), "storicoStipendi");
+    QPushButton* foglioPaga = pulsante(tr("Stampa foglio paga"), "stampaFoglioPaga");
+    QPushButton* variabili = pulsante(tr("Variabili mensili..."), "variabiliMensili");
+    QPushButton* stampaVariabili = pulsante(tr("Stampa variabili mese"), "stampaVariabiliMese");
+    QPushButton* riepilogo = pulsante(tr("Riepilogo annuale"), "riepilogoAnnuale");
+    QPushButton* figli = pulsante(tr("Gestisci figli..."), "figli");
+    QPushButton* amministrativi = pulsante(tr("Dati amministrativi..."), "datiAmministrativi");
+    for (QPushButton* b : {periodi, storico, foglioPaga, variabili, stampaVariabili, riepilogo, figli, amministrativi})
+        rigaFinestre->addWidget(b);
+
+    auto* rigaSalva = new QHBoxLayout;
+    rigaSalva->addStretch();
+    QPushButton* btnSalva = pulsante(tr("Salva"), "salva");
+    QPushButton* btnElimina = pulsante(tr("Elimina"), "elimina");
+    QPushButton* btnChiudi = pulsante(tr("Chiudi"), "chiudi");
+    rigaSalva->addWidget(btnSalva);
+    rigaSalva->addWidget(btnElimina);
+    rigaSalva->addWidget(btnChiudi);
+
+    auto* rigaAiuto = new QHBoxLayout;
+    rigaAiuto->addStretch();
+    QPushButton* aiuto = pulsante(QStringLiteral("D03"), "aiuto");
+    aiuto->setFlat(true);
+    aiuto->setStyleSheet(QStringLiteral("color: gray;"));
+    aiuto->setToolTip(tr("Apri il manuale (D03)"));
+    rigaAiuto->addWidget(aiuto);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    layout->addLayout(testata);
+    layout->addWidget(area, 1);
+    layout->addLayout(rigaFinestre);
+    layout->addLayout(rigaSalva);
+    layout->addLayout(rigaAiuto);
+
+    // The address block: country, postcode, locality, canton and the
+    // country's VAT fields, prefilled from the record.
+    BloccoIndirizzo::Widget w;
+    w.nazione = comboNazione;
+    w.cap = editCap;
+    w.localita = editLocalita;
+    w.cantone = editCantone;
+    w.form = form;
+    w.soloSvizzera = {etichettaCantone, editCantone};
+    blocco = new BloccoIndirizzo(BloccoIndirizzo::Modulo::SchedaDipendente, w, this, [this] { salva(); });
+    blocco->setValoriIdentificativi(dati.extra);
+
+    connect(btnSalva, &QPushButton::clicked, this, &SchedaDipendente::salva);
+    connect(btnElimina, &QPushButton::clicked, this, &SchedaDipendente::cancella);
+    connect(btnChiudi, &QPushButton::clicked, this, &SchedaDipendente::chiudiConControllo);
+    connect(aiuto, &QPushButton::clicked, this, [] { LinkAiuto::apri(QStringLiteral("D03")); });
+
+    connect(comboNazione, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &SchedaDipendente::cambiaNazione);
+    connect(editCap, &QLineEdit::textChanged, this, &SchedaDipendente::aggiornaDaCap);
+    connect(editCap, &QLineEdit::editingFinished, this, &SchedaDipendente::verificaCap);
+    connect(editLocalita, &QLineEdit::textChanged, this, &SchedaDipendente::aggiornaDaLocalita);
+    connect(editLocalita, &QLineEdit::editingFinished, this, &SchedaDipendente::verificaLocalita);
+
+    connect(comboTipoPaga, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int i) {
+        const bool oraria = comboTipoPaga->itemData(i).toInt() == 1;
+        editSalario->setEnabled(!oraria);
+        editPagaOraria->setEnabled(oraria);
+    });
+    connect(comboModalita, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int i) {
+        const bool contanti = comboModalita->itemData(i).toString() == kContanti;
+        for (QWidget* x : std::initializer_list<QWidget*>{editIban, editIntestatario, editBanca, editBic, checkBancaEstera})
+            x->setEnabled(!contanti);
+        if (contanti) {
+            for (QLineEdit* e : {editIban, editIntestatario, editBanca, editBic})
+                e->clear();
+        }
+    });
+
+    // Every input the user changes marks the card modified, so that
+    // "Chiudi" never drops typed input without asking; the block's own
+    // fills of postcode, locality and canton do not.
+    for (QLineEdit* e : {editNome, editCognome, editNazionalita, editIndirizzo, editCap, editLocalita, editCantone,
+                         editAVS, editStatoCivileDal, editCellulare, editEmail, editTariffa, editGrado, editSalario,
+                         editLpp, editPagaOraria, editIban, editIntestatario, editBanca, editBic})
+        blocco->segnaModificheDi(e);
+    auto segna = [this] { blocco->setModificato(true); };
+    for (QComboBox* c : {comboSesso, comboStatoCivile, comboNazione, comboPermesso, comboConiuge, comboContratto,
+                         comboMensilita, comboTipoPaga, comboCcl, comboCategoria, comboModalita})
+        connect(c, QOverload<int>::of(&QComboBox::currentIndexChanged), this, segna);
+    for (QCheckBox* c : {checkAltreAttivita, checkBancaEstera})
+        connect(c, &QCheckBox::toggled, this, segna);
+    connect(dataNascita, &QDateEdit::dateChanged, this, [this] {
+        nascitaToccata = true;
+        blocco->setModificato(true);
+    });
+
+    connect(periodi, &QPushButton::clicked, this, &SchedaDipendente::apriPeriodi);
+    connect(figli, &QPushButton::clicked, this, &SchedaDipendente::apriFigli);
+    connect(amministrativi, &QPushButton::clicked, this, &SchedaDipendente::apriAmministrativi);
+    connect(storico, &QPushButton::clicked, this, [this] {
+        GestioneStipendi g(id, this);
+        g.exec();
+    });
+    connect(variabili, &QPushButton::clicked, this, [this] {
+        SchedaVariabiliDipendente v(id, this);
+        v.exec();
+    });
+    connect(foglioPaga, &QPushButton::clicked, this, [this] { StampeScheda::stampaFoglioPaga(this, id); });
+    connect(stampaVariabili, &QPushButton::clicked, this, [this] { StampeScheda::stampaVariabili(this, id, false); });
+    connect(riepilogo, &QPushButton::clicked, this, [this] { StampeScheda::stampaVariabili(this, id, true); });
+
+    // The country applies under the auto-fill flag; the card opens unmodified.
+    blocco->setInAggiornamento(true);
+    cambiaNazione(comboNazione->currentIndex());
+    blocco->setModificato(false);
+    blocco->setInAggiornamento(false);
+}
+
+void SchedaDipendente::costruisciForm(QFormLayout* form)
+{
+    QWidget* genitore = form->parentWidget();
+    auto campo = [genitore](const char* nome, const QString& testo) {
+        auto* e = new QLineEdit(testo, genitore);
+        e->setObjectName(QLatin1String(nome));
+        return e;
+    };
+    auto combo = [genitore](const char* nome) {
+        auto* c = new QComboBox(genitore);
+        c->setObjectName(QLatin1String(nome));
+        return c;
+    };
+
+    editNome = campo("nome", dati.nome);
+    form->addRow(tr("Nome"), editNome);
+    editCognome = campo("cognome", dati.cognome);
+    form->addRow(tr("Cognome"), editCognome);
+
+    dataNascita = new QDateEdit(genitore);
+    dataNascita->setObjectName(QStringLiteral("dataNascita"));
+    dataNascita->setDisplayFormat(kFormatoData);
+    dataNascita->setCalendarPopup(true);
+    dataNascita->setDate(QDate(2000, 1, 1));
+    nascitaCaricata = dati.dataNascita;
+    const QDate nascita = InputSvizzero::leggiData(dati.dataNascita);
+    if (nascita.isValid())
+        dataNascita->setDate(nascita);
+    form->addRow(tr("Data di nascita"), dataNascita);
+
+    comboSesso = combo("sesso");
+    comboSesso->addItem(tr("(non specificato)"), QString());
+    comboSesso->addItem(tr("Maschile"), QStringLiteral("M"));
+    comboSesso->addItem(tr("Femminile"), QStringLiteral("F"));
+    seleziona(comboSesso, dati.sesso);
+    form->addRow(tr("Sesso"), comboSesso);
+
+    comboStatoCivile = combo("statoCivile");
+    comboStatoCivile->addItem(tr("(non specificato)"), QString());
+    comboStatoCivile->addItem(tr("Celibe/Nubile"), QStringLiteral("celibe"));
+    comboStatoCivile->addItem(tr("Coniugato/a"), QStringLiteral("coniugato"));
+    comboStatoCivile->addItem(tr("Separato legalmente"), QStringLiteral("separato"));
+    comboStatoCivile->addItem(tr("Divorziato/a"), QStringLiteral("divorziato"));
+    comboStatoCivile->addItem(tr("Vedovo/a"), QStringLiteral("vedovo"));
+    comboStatoCivile->addItem(tr("Unione domestica registrata"), QStringLiteral("unione"));
+    seleziona(comboStatoCivile, dati.statoCivile);
+    form->addRow(tr("Stato civile"), comboStatoCivile);
+
+    editStatoCivileDal = campo("statoCivileDal", dati.statoCivileDal);
+    editStatoCivileDal->setPlaceholderText(tr("gg/mm/aaaa"));
+    statoCivileDalMostrato = dati.statoCivileDal;
+    form->addRow(tr("Stato civile dal"), editStatoCivileDal);
+    editCellulare = campo("cellulare", dati.cellulare);
+    form->addRow(tr("Cellulare"), editCellulare);
+    editEmail = campo("email", dati.email);
+    form->addRow(tr("E-mail"), editEmail);
+    editNazionalita = campo("nazionalita", dati.nazionalita);
+    form->addRow(tr("Nazionalita"), editNazionalita);
+
+    comboNazione = combo("nazione");
+    for (const QString& codice : Nazioni::codiciDisponibili())
+        comboNazione->addItem(Nazioni::info(codice).nome, codice);
+    const int nazione = comboNazione->findData(dati.extra.value(QStringLiteral("nazione"), kSvizzera), Qt::UserRole,
+                                               Qt::MatchExactly | Qt::MatchCaseSensitive);
+    comboNazione->setCurrentIndex(nazione >= 0 ? nazione : 0);
+    form->addRow(tr("Nazione"), comboNazione);
+
+    editIndirizzo = campo("indirizzo", dati.indirizzo);
+    form->addRow(tr("Indirizzo"), editIndirizzo);
+    editCap = campo("cap", dati.cap);
+    form->addRow(tr("CAP"), editCap);
+    editLocalita = campo("localita", dati.localita);
+    form->addRow(tr("Localita"), editLocalita);
+    etichettaCantone = new QLabel(tr("Cantone"), genitore);
+    editCantone = campo("cantone", dati.cantone);
+    form->addRow(etichettaCantone, editCantone);
+
+    comboPermesso = combo("permessoLavoro");
+    comboPermesso->addItem(tr("(non specificato)"), QString());
+    comboPermesso->addItem(tr("Cittadino svizzero"), QStringLiteral("CH"));
+    comboPermesso->addItem(tr("Permesso C (stabilito)"), QStringLiteral("C"));
+    comboPermesso->addItem(tr("Permesso B (dimora)"), QStringLiteral("B"));
+    comboPermesso->addItem(tr("Permesso L (breve durata)"), QStringLiteral("L"));
+    comboPermesso->addItem(tr("Permesso G (frontaliero)"), QStringLiteral("G"));
+    comboPermesso->addItem(tr("Permesso F (ammesso provvisorio)"), QStringLiteral("F"));
+    comboPermesso->addItem(tr("Permesso S (protezione)"), QStringLiteral("S"));
+    seleziona(comboPermesso, dati.permessoLavoro);
+    form->addRow(tr("Permesso di lavoro"), comboPermesso);
+
+    comboConiuge = combo("coniugeLavora");
+    comboConiuge->addItem(tr("No"), QStringLiteral("no"));
+    comboConiuge->addItem(tr("Si - in Svizzera"), QStringLiteral("CH"));
+    comboConiuge->addItem(tr("Si - all'Estero"), QStringLiteral("estero"));
+    seleziona(comboConiuge, dati.extra.value(QStringLiteral("coniugeLavora"), QStringLiteral("no")));
+    if (comboConiuge->currentIndex() < 0)
+        comboConiuge->setCurrentIndex(0);
+    form->addRow(tr("Coniuge/partner lavora"), comboConiuge);
+
+    checkAltreAttivita = new QCheckBox(tr("Altre attivita lucrative contemporanee (CH/Estero)"), genitore);
+    checkAltreAttivita->setObjectName(QStringLiteral("altreAttivita"));
+    checkAltreAttivita->setChecked(dati.extra.value(QStringLiteral("altreAttivita")) == QLatin1String("1"));
+    form->addRow(QString(), checkAltreAttivita);
+
+    const QString tariffa = dati.extra.contains(QStringLiteral("tabellaIF"))
+        ? dati.extra.value(QStringLiteral("tabellaIF"))
+        : dati.extra.value(QStringLiteral("codiceTariffa"));
+    editTariffa = campo("tariffa", tariffa);
+    editTariffa->setPlaceholderText(tr("es. A0, B1, C2, H1, G0"));
+    form->addRow(tr("Tariffa Imposte alla Fonte"), editTariffa);
+
+    editGrado = campo("gradoOccupazione", QString::number(dati.gradoOccupazione < 1 ? 100 : dati.gradoOccupazione));
+    form->addRow(tr("Grado di occupazione (%)"), editGrado);
+
+    comboContratto = combo("tipoContratto");
+    comboContratto->addItem(tr("Tempo indeterminato"), QStringLiteral("indeterminato"));
+    comboContratto->addItem(tr("Tempo determinato"), QStringLiteral("determinato"));
+    comboContratto->addItem(tr("Apprendistato"), QStringLiteral("apprendistato"));
+    comboContratto->addItem(tr("Indipendente"), QStringLiteral("indipendente"));
+    seleziona(comboContratto, dati.tipoContratto);
+    form->addRow(tr("Tipo di contratto"), comboContratto);
+
+    comboMensilita = combo("mensilitaAggiuntive");
+    comboMensilita->addItem(tr("Nessuna (12 mensilita)"), 0);
+    comboMensilita->addItem(tr("13a mensilita"), 1);
+    comboMensilita->addItem(tr("13a + 14a mensilita"), 2);
+    seleziona(comboMensilita, dati.mensilitaAggiuntive);
+    form->addRow(tr("Mensilita aggiuntive"), comboMensilita);
+
+    comboTipoPaga = combo("tipoPaga");
+    comboTipoPaga->addItem(tr("Salario mensile"), 0);
+    comboTipoPaga->addItem(tr("Paga oraria"), 1);
+    seleziona(comboTipoPaga, dati.tipoPaga);
+    form->addRow(tr("Tipo di paga"), comboTipoPaga);
+
+    editSalario = campo("salarioMensile", numero(dati.salarioMensile));
+    form->addRow(tr("Salario mensile (CHF)"), editSalario);
+    editLpp = campo("lppManuale", numero(dati.lppManuale));
+    editLpp->setPlaceholderText(tr("0 = calcola automaticamente"));
+    form->addRow(tr("LPP trattenuta (CHF)"), editLpp);
+    editPagaOraria = campo("pagaOraria", numero(dati.pagaOraria));
+    form->addRow(tr("Paga oraria (CHF/h)"), editPagaOraria);
+    editSalario->setEnabled(dati.tipoPaga != 1);
+    editPagaOraria->setEnabled(dati.tipoPaga == 1);
+
+    comboCcl = combo("ccl");
+    comboCcl->addItem(tr("(nessuno)"), QString());
+    {
+        QSettings tabella(tabellaCcl(), QSettings::IniFormat);
+        tabella.setIniCodec("UTF-8");
+        for (const QString& gruppo : tabella.childGroups())
+            comboCcl->addItem(gruppo, gruppo);
+    }
+    const int ccl = comboCcl->findData(dati.ccl, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    comboCcl->setCurrentIndex(ccl >= 0 ? ccl : 0);
+    form->addRow(tr("CCL applicabile"), comboCcl);
+    comboCategoria = combo("categoriaCcl");
+    form->addRow(tr("Categoria CCL"), comboCategoria);
+    riempiCategorie(comboCcl->currentText());
+    connect(comboCcl, &QComboBox::currentTextChanged, this, &SchedaDipendente::riempiCategorie);
+
+    comboModalita = combo("modalitaPagamento");
+    comboModalita->addItem(tr("Banca"), QStringLiteral("banca"));
+    comboModalita->addItem(tr("Posta"), QStringLiteral("posta"));
+    comboModalita->addItem(tr("Contanti"), kContanti);
+    seleziona(comboModalita, dati.modalitaPagamento);
+    form->addRow(tr("Modalita di pagamento"), comboModalita);
+
+    editIban = campo("iban", dati.iban);
+    editIban->setPlaceholderText(tr("CH.. / IT.. / ES.. ecc."));
+    form->addRow(tr("IBAN"), editIban);
+    editIntestatario = campo("intestatarioConto", dati.intestatarioConto);
+    form->addRow(tr("Intestatario conto"), editIntestatario);
+    editBanca = campo("banca", dati.banca);
+    form->addRow(tr("Banca"), editBanca);
+    editBic = campo("bicSwift", dati.bicSwift);
+    editBic->setPlaceholderText(tr("BIC/SWIFT (banche estere)"));
+    form->addRow(tr("BIC/SWIFT"), editBic);
+    checkBancaEstera = new QCheckBox(tr("Banca estera"), genitore);
+    checkBancaEstera->setObjectName(QStringLiteral("bancaEstera"));
+    checkBancaEstera->setChecked(dati.bancaEstera);
+    form->addRow(QString(), checkBancaEstera);
+    const bool contanti = dati.modalitaPagamento == kContanti;
+    for (QWidget* x : std::initializer_list<QWidget*>{editIban, editIntestatario, editBanca, editBic, checkBancaEstera})
+        x->setEnabled(!contanti);
+}
+
+void SchedaDipendente::riempiCategorie(const QString& ccl)
+{
+    comboCategoria->clear();
+    if (ccl.isEmpty())
+        return;
+    QSettings tabella(tabellaCcl(), QSettings::IniFormat);
+    tabella.setIniCodec("UTF-8");
+    // "(nessuno)" names no group: the list stays empty.
+    if (!tabella.childGroups().contains(ccl))
+        return;
+    tabella.beginGroup(ccl);
+    for (const QString& categoria : tabella.childKeys())
+        comboCategoria->addItem(categoria, categoria);
+    tabella.endGroup();
+    seleziona(comboCategoria, dati.categoriaCcl);
+}
+
+bool SchedaDipendente::modificato() const
+{
+    return blocco->modificato();
+}
+
+void SchedaDipendente::cambiaNazione(int index)
+{
+    blocco->cambiaNazione(index);
+}
+
+void SchedaDipendente::creaCampiDinamici(const Nazioni::InfoNazione& info)
+{
+    blocco->creaCampiDinamici(info);
+}
+
+void SchedaDipendente::aggiornaDaCap()
+{
+    blocco->aggiornaDaCap();
+}
+
+void SchedaDipendente::aggiornaDaLocalita()
+{
+    blocco->aggiornaDaLocalita();
+}
+
+void SchedaDipendente::verificaCap()
+{
+    blocco->verificaCap();
+}
+
+void SchedaDipendente::verificaLocalita()
+{
+    blocco->verificaLocalita();
+}
+
+void SchedaDipendente::chiudiConControllo()
+{
+    blocco->chiudiConControllo();
+}
+
+bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, int* grado, QString* nascita,
+                                  QString* statoCivileDal)
+{
+    if (!InputSvizzero::importoOppureAvviso(this, tr("Salario mensile (CHF)"), editSalario->text(), salario)
+        || !InputSvizzero::importoOppureAvviso(this, tr("LPP trattenuta (CHF)"), editLpp->text(), lpp)
+        || !InputSvizzero::importoOppureAvviso(this, tr("Paga oraria (CHF/h)"), editPagaOraria->text(), oraria))
+        return false;
+
+    double g = 0;
+    if (!InputSvizzero::leggiImporto(editGrado->text(), &g, false) || g != std::floor(g) || std::fabs(g) > 100000) {
+        Messaggi::avviso(this, tr("Attenzione"),
+                         tr("Il grado di occupazione \"%1\" non e' valido: scrivere un numero intero, ad esempio 80.")
+                             .arg(editGrado->text().trimmed()));
+        return false;
+    }
+    *grado = int(g);
+
+    // The birth date the user left alone stays as it was loaded, even when
+    // it was empty or unreadable.
+    const QDate caricata = InputSvizzero::leggiData(nascitaCaricata);
+    if (nascitaToccata || caricata.isValid())
+        *nascita = dataNascita->date().toString(kFormatoData);
+    else
+        *nascita = nascitaCaricata;
+
+    const QString dal = editStatoCivileDal->text().trimmed();
+    if (dal.isEmpty() || dal == statoCivileDalMostrato.trimmed()) {
+        *statoCivileDal = dal;
+    } else {
+        QDate d;
+        if (!InputSvizzero::dataOppureAvviso(this, tr("Stato civile dal"), dal, &d))
+            return false;
+        *statoCivileDal = d.toString(kFormatoData);
+    }
+    return true;
+}
+
+void SchedaDipendente::salva()
+{
+    const QString nazione = comboNazione->currentData().toString();
+    const QString avs = editAVS->text().trimmed();
+    if (nazione == kSvizzera && !avs.isEmpty() && !Dipendente::validaAVS(avs)) {
+        Messaggi::avviso(this, tr("Attenzione"), tr("Numero AVS non valido."));
+        return;
+    }
+    double salario = 0, lpp = 0, oraria = 0;
+    int grado = 0;
+    QString nascita, statoCivileDal;
+    if (!leggiInput(&salario, &lpp, &oraria, &grado, &nascita, &statoCivileDal))
+        return;
+
+    dati.nome = editNome->text();
+    dati.cognome = editCognome->text();
+    dati.dataNascita = nascita;
+    dati.sesso = comboSesso->currentData().toString();
+    dati.statoCivile = comboStatoCivile->currentData().toString();
+    dati.nazionalita = editNazionalita->text();
+    dati.indirizzo = editIndirizzo->text();
+    dati.cap = editCap->text();
+    dati.localita = editLocalita->text();
+    dati.cantone = nazione == kSvizzera ? editCantone->text() : QString();
+    dati.permessoLavoro = comboPermesso->currentData().toString();
+    dati.tipoContratto = comboContratto->currentData().toString();
+    dati.mensilitaAggiuntive = comboMensilita->currentData().toInt();
+    dati.tipoPaga = comboTipoPaga->currentData().toInt();
+    dati.salarioMensile = salario;
+    dati.lppManuale = lpp;
+    dati.pagaOraria = oraria;
+    dati.ccl = comboCcl->currentData().toString();
+    dati.categoriaCcl = comboCategoria->currentData().toString();
+    dati.modalitaPagamento = comboModalita->currentData().toString();
+    dati.iban = editIban->text().trimmed();
+    dati.intestatarioConto = editIntestatario->text().trimmed();
+    dati.banca = editBanca->text().trimmed();
+    dati.bicSwift = editBic->text().trimmed();
+    dati.bancaEstera = checkBancaEstera->isChecked();
+    dati.numeroAVS = avs;
+    dati.gradoOccupazione = grado;
+    dati.statoCivileDal = statoCivileDal;
+    dati.cellulare = editCellulare->text().trimmed();
+    dati.email = editEmail->text().trimmed();
+
+    dati.extra.insert(QStringLiteral("coniugeLavora"), comboConiuge->currentData().toString());
+    dati.extra.insert(QStringLiteral("altreAttivita"),
+                      checkAltreAttivita->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    // An empty tariff leaves the stored one: a tariff cannot be removed here.
+    const QString tariffa = editTariffa->text().trimmed().toUpper();
+    if (!tariffa.isEmpty()) {
+        dati.extra.insert(QStringLiteral("tabellaIF"), tariffa);
+        dati.extra.insert(QStringLiteral("codiceTariffa"), tariffa);
+    }
+    dati.extra.insert(QStringLiteral("nazione"), nazione);
+    for (QLineEdit* e : blocco->campiIdentificativi()) {
+        if (!e->objectName().isEmpty())
+            dati.extra.insert(e->objectName(), e->text().trimmed());
+    }
+
+    if (!Dipendente::salva(dati, id)) {
+        Messaggi::avviso(this, tr("Errore"), tr("Salvataggio non riuscito."));
+        return;
+    }
+    nascitaCaricata = dati.dataNascita;
+    statoCivileDalMostrato = dati.statoCivileDal;
+    blocco->setModificato(false);
+    Messaggi::informazione(this, tr("Salvato"), tr("Dipendente salvato."));
+    accept();
+}
+
+void SchedaDipendente::cancella()
+{
+    if (!Messaggi::conferma(this, tr("Conferma"), tr("Eliminare definitivamente questo dipendente?")))
+        return;
+    if (!Dipendente::elimina(id)) {
+        Messaggi::avviso(this, tr("Errore"), tr("Eliminazione non riuscita."));
+        return;
+    }
+    blocco->setModificato(false);
+    Messaggi::informazione(this, tr("Eliminato"), tr("Dipendente eliminato."));
+    accept();
+}
+
+void SchedaDipendente::apriPeriodi()
+{
+    DialogPeriodiRapporto d(dati.periodi, this);
+    d.exec();
+    blocco->setModificato(true);
+}
+
+void SchedaDipendente::apriFigli()
+{
+    DialogFigli d(dati.figli, this);
+    d.exec();
+    blocco->setModificato(true);
+}
+
+void SchedaDipendente::apriAmministrativi()
+{
+    // The dialog shows what the card's rows hold now, and what the user
+    // changes there comes back into the rows: the save then keeps it.
+    dati.statoCivileDal = editStatoCivileDal->text().trimmed();
+    dati.cellulare = editCellulare->text().trimmed();
+    dati.email = editEmail->text().trimmed();
+    const QString dalPrima = dati.statoCivileDal;
+
+    DialogAmministrativi d(dati, this);
+    if (d.exec() != QDialog::Accepted)
+        return;
+    editCellulare->setText(dati.cellulare);
+    editEmail->setText(dati.email);
+    editStatoCivileDal->setText(dati.statoCivileDal);
+    if (dati.statoCivileDal != dalPrima)
+        statoCivileDalMostrato = dati.statoCivileDal;
+    blocco->setModificato(true);
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "dipendente.h"
+#include "nazioni.h"
+
+#include <QDialog>
+#include <QString>
+
+class BloccoIndirizzo;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "Scheda Dipendente": everything stored about one employee on one scrolling
+// form. Works on a copy of the record, which the periods, children and
+// administrative data dialogs edit too; only "Salva" writes the employee
+// file. From here the user also reaches the salary history, the monthly
+// variables card and the printouts, and deletes the employee.
+class SchedaDipendente : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `file` is the employee's id: the record file's name, or its full path.
+    SchedaDipendente(const QString& file, QWidget* parent = nullptr);
+
+    bool modificato() const;
+    // The working copy (as the form last copied it into the record).
+    const DatiDipendente& datiCorrenti() const { return dati; }
+
+public slots:
+    void salva();
+    void cancella();
+    void chiudiConControllo();
+    void cambiaNazione(int index);
+    void aggiornaDaCap();
+    void aggiornaDaLocalita();
+    void verificaCap();
+    void verificaLocalita();
+
+public:
+    void creaCampiDinamici(const Nazioni::InfoNazione& info);
+
+private:
+    void costruisciForm(class QFormLayout* form);
+    void riempiCategorie(const QString& ccl);
+    void apriPeriodi();
+    void apriFigli();
+    void apriAmministrativi();
+    // Reads the typed amounts, degree and dates; warns and returns false at
+    // the first one that cannot be read.
+    bool leggiInput(double* salario, double* lpp, double* oraria, int* grado, QString* nascita,
+                    QString* statoCivileDal);
+
+    QString id;
+    DatiDipendente dati;
+    BloccoIndirizzo* blocco = nullptr;
+
+    // The birth date as loaded, kept while the user leaves the date alone
+    // (an empty or unreadable one would otherwise become the editor's own
+    // default date).
+    QString nascitaCaricata;
+    bool nascitaToccata = false;
+    // "Stato civile dal" as the program last put it into its row: kept as
+    // it is; anything the user types there must be a date.
+    QString statoCivileDalMostrato;
+
+    QLineEdit* editAVS = nullptr;
+    QLabel* intestazione = nullptr;
+    QLineEdit* editNome = nullptr;
+    QLineEdit* editCognome = nullptr;
+    QDateEdit* dataNascita = nullptr;
+    QComboBox* comboSesso = nullptr;
+    QComboBox* comboStatoCivile = nullptr;
+    QLineEdit* editStatoCivileDal = nullptr;
+    QLineEdit* editCellulare = nullptr;
+    QLineEdit* editEmail = nullptr;
+    QLineEdit* editNazionalita = nullptr;
+    QComboBox* comboNazione = nullptr;
+    QLineEdit* editIndirizzo = nullptr;
+    QLineEdit* editCap = nullptr;
+    QLineEdit* editLocalita = nullptr;
+    QLabel* etichettaCantone = nullptr;
+    QLineEdit* editCantone = nullptr;
+    QComboBox* comboPermesso = nullptr;
+    QComboBox* comboConiuge = nullptr;
+    QCheckBox* checkAltreAttivita = nullptr;
+    QLineEdit* editTariffa = nullptr;
+    QLineEdit* editGrado = nullptr;
+    QComboBox* comboContratto = nullptr;
+    QComboBox* comboMensilita = nullptr;
+    QComboBox* comboTipoPaga = nullptr;
+    QLineEdit* editSalario = nullptr;
+    QLineEdit* editLpp = nullptr;
+    QLineEdit* editPagaOraria = nullptr;
+    QComboBox* comboCcl = nullptr;
+    QComboBox* comboCategoria = nullptr;
+    QComboBox* comboModalita = nullptr;
+    QLineEdit* editIban = nullptr;
+    QLineEdit* editIntestatario = nullptr;
+    QLineEdit* editBanca = nullptr;
+    QLineEdit* editBic = nullptr;
+    QCheckBox* checkBancaEstera = nullptr;
+};

@@ -1,0 +1,270 @@
+#include "gestionestipendi.h"
+
+#include "calcolopaga.h"
+#include "datoteca.h"
+#include "dipendente.h"
+#include "inputsvizzero.h"
+#include "linkaiuto.h"
+#include "messaggi.h"
+#include "orologio.h"
+#include "schedadipendente.h"
+#include "tabellautils.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
+// Item data of a row's first cell: the position of its period among the
+// loaded ones, -1 for a row added in the window.
+const int kRuoloPeriodo = Qt::UserRole;
+
+QTableWidgetItem* cella(const QString& testo, bool modificabile = true)
+{
+    auto* item = new QTableWidgetItem(testo);
+    if (!modificabile)
+        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+QString testoCella(const QTableWidget* t, int riga, int colonna)
+{
+    const QTableWidgetItem* item = t->item(riga, colonna);
+    return item ? item->text() : QString();
+}
+
+// A date cell: empty stays empty, a Swiss date is written "dd/MM/yyyy";
+// false (after a warning) for anything else.
+bool leggiDataCella(QWidget* parent, const QString& campo, const QString& testo, QString* data)
+{
+    if (testo.trimmed().isEmpty()) {
+        data->clear();
+        return true;
+    }
+    QDate d;
+    if (!InputSvizzero::dataOppureAvviso(parent, campo, testo, &d))
+        return false;
+    *data = d.toString(kFormatoData);
+    return true;
+}
+
+} // namespace
+
+GestioneStipendi::GestioneStipendi(const QString& id_, QWidget* parent)
+    : QDialog(parent)
+    , id(id_)
+{
+    setObjectName(QStringLiteral("GestioneStipendi"));
+    setWindowTitle(tr("Storico stipendi - ") + id);
+    setMinimumSize(800, 500);
+    resize(1000, 650);
+    if (QScreen* schermo = QGuiApplication::primaryScreen()) {
+        const QRect r = schermo->availableGeometry();
+        setMaximumSize(r.width() - 40, r.height() - 80);
+    }
+
+    tabella = new QTableWidget(0, 4, this);
+    tabella->setObjectName(QStringLiteral("tabella"));
+    tabella->setHorizontalHeaderLabels({tr("Inizio"), tr("Fine"), tr("Salario mensile"), tr("Mensilita")});
+    tabella->setShowGrid(true);
+    tabella->setAlternatingRowColors(true);
+
+    auto pulsante = [this](const QString& testo, const char* nome) {
+        auto* b = new QPushButton(testo, this);
+        b->setObjectName(QLatin1String(nome));
+        b->setAutoDefault(false);
+        return b;
+    };
+    QPushButton* aggiungi = pulsante(tr("Aggiungi periodo"), "aggiungiPeriodo");
+    QPushButton* elimina = pulsante(tr("Elimina periodo"), "eliminaPeriodo");
+    QPushButton* scheda = pulsante(tr("Apri scheda"), "apriScheda");
+    QPushButton* salva = pulsante(tr("Salva"), "salva");
+    QPushButton* chiudi = pulsante(tr("Chiudi"), "chiudi");
+
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addWidget(aggiungi);
+    pulsanti->addWidget(elimina);
+    pulsanti->addStretch();
+    pulsanti->addWidget(scheda);
+    pulsanti->addWidget(salva);
+    pulsanti->addWidget(chiudi);
+
+    auto* aiuto = new QHBoxLayout;
+    aiuto->addStretch();
+    aiuto->addWidget(LinkAiuto::crea(QStringLiteral("D04"), this));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Periodi (mensilita read-only, calcolata dalla scheda dipendente):"), this));
+    layout->addWidget(tabella);
+    layout->addLayout(pulsanti);
+    layout->addLayout(aiuto);
+
+    connect(aggiungi, &QPushButton::clicked, this, &GestioneStipendi::aggiungiPeriodo);
+    connect(elimina, &QPushButton::clicked, this, &GestioneStipendi::eliminaPeriodo);
+    connect(scheda, &QPushButton::clicked, this, &GestioneStipendi::apriScheda);
+    connect(salva, &QPushButton::clicked, this, &GestioneStipendi::salvaTutto);
+    connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
+
+    carica();
+}
+
+GestioneStipendi::~GestioneStipendi() = default;
+
+void GestioneStipendi::carica()
+{
+    StoricoStipendi::carica(id, caricati);
+    DatiDipendente dip;
+    Dipendente::carica(id, dip);
+    StoricoStipendi::aggiornaMensilita(caricati, 12 + dip.mensilitaAggiuntive);
+
+    tabella->setRowCount(caricati.size());
+    for (int i = 0; i < caricati.size(); ++i) {
+        const PeriodoStipendio& p = caricati.at(i);
+        QTableWidgetItem* inizio = cella(p.dataInizio);
+        inizio->setData(kRuoloPeriodo, i);
+        tabella->setItem(i, 0, inizio);
+        tabella->setItem(i, 1, cella(p.dataFine));
+        tabella->setItem(i, 2, cella(QString::number(p.salarioMensile, 'f', 2)));
+        tabella->setItem(i, 3, cella(QString::number(p.mensilita), false));
+    }
+    // Wide enough for a date and an amount even while the table is empty.
+    TabellaUtils::configuraESalva(tabella, QStringLiteral("GestioneStipendi"), {100, 100, 120});
+}
+
+void GestioneStipendi::aggiungiPeriodo()
+{
+    DatiDipendente dip;
+    Dipendente::carica(id, dip);
+    int anno = Orologio::oggi().year();
+    QString salario = QString::number(dip.salarioMensile, 'f', 2);
+    const int mensilita = 12 + dip.mensilitaAggiuntive;
+
+    const int righe = tabella->rowCount();
+    if (righe > 0) {
+        const QString fine = testoCella(tabella, righe - 1, 1);
+        if (fine.size() >= 4)
+            anno = fine.right(4).toInt() + 1; // a tail that is no number counts as 0
+        const QString ultimo = testoCella(tabella, righe - 1, 2);
+        if (!ultimo.isEmpty())
+            salario = ultimo;
+    }
+
+    tabella->insertRow(righe);
+    QTableWidgetItem* inizio = cella(QStringLiteral("01/01/%1").arg(anno));
+    inizio->setData(kRuoloPeriodo, -1);
+    tabella->setItem(righe, 0, inizio);
+    tabella->setItem(righe, 1, cella(QStringLiteral("31/12/%1").arg(anno)));
+    tabella->setItem(righe, 2, cella(salario));
+    tabella->setItem(righe, 3, cella(QString::number(mensilita), false));
+}
+
+void GestioneStipendi::eliminaPeriodo()
+{
+    const int riga = tabella->currentRow();
+    if (riga < 0) {
+        Messaggi::informazione(this, tr("Elimina"), tr("Seleziona un periodo."));
+        return;
+    }
+    if (Messaggi::domanda(this, tr("Elimina"), tr("Eliminare il periodo selezionato?"),
+                          QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes)
+        tabella->removeRow(riga);
+}
+
+void GestioneStipendi::salvaTutto()
+{
+    DatiDipendente dip;
+    Dipendente::carica(id, dip);
+    const int mensilita = 12 + dip.mensilitaAggiuntive;
+    const int n = qMax(mensilita, 12);
+
+    const Datoteca::VoceContributo avs = Datoteca::contributo(QStringLiteral("AVS"));
+    const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
+    const Datoteca::VoceContributo caf = Datoteca::contributo(QStringLiteral("CAF"));
+    const Datoteca::VoceContributo lainf = Datoteca::contributo(QStringLiteral("LAINF"));
+    const Datoteca::ParametriLPP lpp = Datoteca::lpp();
+
+    QVector<PeriodoStipendio> periodi;
+    for (int r = 0; r < tabella->rowCount(); ++r) {
+        PeriodoStipendio p;
+        // What the user typed must be readable: a date in a Swiss form, an
+        // amount such as 5'000.50; nothing is stored as 0 by mistake.
+        if (!leggiDataCella(this, tr("Inizio, riga %1").arg(r + 1), testoCella(tabella, r, 0), &p.dataInizio)
+            || !leggiDataCella(this, tr("Fine, riga %1").arg(r + 1), testoCella(tabella, r, 1), &p.dataFine)
+            || !InputSvizzero::importoOppureAvviso(this, tr("Salario mensile, riga %1").arg(r + 1),
+                                                   testoCella(tabella, r, 2), &p.salarioMensile))
+            return;
+
+        const QTableWidgetItem* inizio = tabella->item(r, 0);
+        const int origine = inizio && inizio->data(kRuoloPeriodo).isValid() ? inizio->data(kRuoloPeriodo).toInt() : -1;
+        if (origine >= 0 && origine < caricati.size()) {
+            p.note = caricati.at(origine).note;
+            p.movimenti = caricati.at(origine).movimenti;
+        }
+        p.tipoPaga = dip.tipoPaga;
+        p.pagaOraria = dip.pagaOraria;
+        p.oreMensili = 0;
+        p.mensilita = mensilita;
+
+        const int annoInizio = p.dataInizio.right(4).toInt();
+        p.dip.eta = CalcoloPaga::etaDaDataNascita(dip.dataNascita, annoInizio);
+        p.dip.cantone = dip.cantone;
+        p.dip.statoCivile = dip.statoCivile;
+        p.dip.sesso = dip.sesso;
+        p.dip.tabellaIF = QStringLiteral("A0");
+        p.dip.figli = dip.figli.size();
+
+        p.par.avsDip = avs.aliquotaDipendente;
+        p.par.avsDat = avs.aliquotaDatore;
+        p.par.adDip = ad.aliquotaDipendente;
+        p.par.adDat = ad.aliquotaDatore;
+        p.par.cafDip = caf.aliquotaDipendente;
+        p.par.cafDat = caf.aliquotaDatore;
+        p.par.lainfDip = lainf.aliquotaDipendente;
+        p.par.lainfDat = lainf.aliquotaDatore;
+        p.par.igm = Datoteca::guadagnoMassimo();
+        p.par.lppAliquota = Datoteca::aliquotaLPP(p.dip.eta);
+        p.par.massimaleAD = ad.massimale;
+        p.par.massimaleLAINF = lainf.massimale;
+        p.par.lppSoglia = lpp.sogliaEntrata;
+        p.par.lppDeduzione = lpp.deduzioneCoordinamento;
+        p.par.lppMax = lpp.salarioMassimo;
+
+        const RiepilogoAnnuo riepilogo = CalcoloPaga::riepilogoAnnuoConMovimenti(
+            p.salarioMensile, p.dip.eta, p.dip.cantone, QStringLiteral("A0"), mensilita, {}, 12);
+        p.ris.lordo = riepilogo.lordo / 12.0;
+        p.ris.lpp = riepilogo.lpp / 12.0;
+        p.ris.imposta = riepilogo.imposta / 12.0;
+        p.ris.totaleContributiDip = riepilogo.contributiDip / 12.0;
+        p.ris.totaleContributiDat = riepilogo.contributiDat / 12.0;
+        p.ris.netto = riepilogo.netto / 12.0;
+        // The employee's contributions one by one, on the same footing as
+        // their total: together they make totaleContributiDip.
+        const ContributiSociali c = CalcoloPaga::calcolaAVSAD(p.salarioMensile);
+        p.ris.avs = n * c.avsDip / 12.0;
+        p.ris.ad = n * c.adDip / 12.0;
+        p.ris.caf = n * c.cafDip / 12.0;
+        p.ris.lainf = n * c.lainfDip / 12.0;
+        p.ris.igm = 0;
+        periodi.append(p);
+    }
+
+    if (StoricoStipendi::salva(id, periodi))
+        Messaggi::informazione(this, tr("Salvato"), tr("Periodi salvati."));
+    else
+        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare."));
+}
+
+void GestioneStipendi::apriScheda()
+{
+    SchedaDipendente scheda(id, this);
+    scheda.exec();
+    carica();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "storicostipendi.h"
+
+#include <QDialog>
+#include <QString>
+#include <QVector>
+
+class QTableWidget;
+
+// "Storico stipendi": the salary periods of one employee in a table. "Salva"
+// rebuilds every period from its row with a snapshot of the employee, the
+// contribution parameters of the loaded year and the monthly results of an
+// annual summary, and rewrites the salary history.
+class GestioneStipendi : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `id`: the employee's record file name, or its full path.
+    GestioneStipendi(const QString& id, QWidget* parent = nullptr);
+    ~GestioneStipendi() override;
+
+    // (Re)loads the table from the salary history.
+    void carica();
+
+public slots:
+    void aggiungiPeriodo();
+    void eliminaPeriodo();
+    void salvaTutto();
+    void apriScheda();
+
+private:
+    QString id;
+    QTableWidget* tabella = nullptr;
+    // The periods as loaded: a row that came from the file keeps the note
+    // and movements of its period, which the table does not show.
+    QVector<PeriodoStipendio> caricati;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "dipendente.h"
+#include "variabilimensili.h"
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QLineEdit;
+class QSpinBox;
+class QTableWidget;
+
+// "Variabili mensili dipendente": one employee's monthly variables entered a
+// month at a time, with a read-only summary of the year below. Shares the
+// yearly variables file with the monthly variables grid.
+class SchedaVariabiliDipendente : public QDialog
+{
+    Q_OBJECT
+
+public:
+    SchedaVariabiliDipendente(const QString& id, QWidget* parent = nullptr);
+
+    // The months of the year as the window holds them.
+    const QList<VariabileMese>& mesi() const { return anno; }
+
+public slots:
+    void caricaAnno();
+    void caricaMeseNelForm();
+    void salvaMeseCorrente();
+    void stampaRiepilogo();
+
+private:
+    void aggiornaTabellaRiepilogo();
+
+    QString id;
+    DatiDipendente dip;
+    bool orario = false;
+    QList<VariabileMese> anno;
+
+    QSpinBox* spinAnno = nullptr;
+    QComboBox* comboMese = nullptr;
+    // The form's inputs in the order of the employee's pay kind, each with
+    // the member it edits.
+    QList<QPair<QDoubleSpinBox*, double VariabileMese::*>> campi;
+    QLineEdit* editNote = nullptr;
+    QTableWidget* riepilogo = nullptr;
+};

@@ -1,0 +1,439 @@
+#include "ambientetest.h"
+#include "config.h"
+#include "dialogamministrativi.h"
+#include "dialogfigli.h"
+#include "dialogperiodirapporto.h"
+#include "dipendente.h"
+#include "gestionestipendi.h"
+#include "inizializzazione.h"
+#include "linkaiuto.h"
+#include "nap.h"
+#include "nazioni.h"
+#include "orologio.h"
+#include "schedadipendente.h"
+#include "schedavariabilidipendente.h"
+#include "storicopaghe.h"
+#include "storicostipendi.h"
+#include "variabilimensili.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using Modifica = std::function<void(DatiDipendente&)>;
+Q_DECLARE_METATYPE(Modifica)
+
+// The employee card: loading, editing and saving one employee file, deleting
+// it, and the windows it opens over its working copy.
+class TestSchedaDipendente : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(Nazioni::carica());
+        QVERIFY(NAP::carica());
+    }
+    void init();
+    void cleanup() { LinkAiuto::impostaVisore({}); }
+
+    void salvaDipendenteDimostrativo();
+    void apertoESalvato_data();
+    void apertoESalvato();
+    void inputDigitati_data();
+    void inputDigitati();
+    void elimina();
+    void idSenzaFile();
+    void datiAmministrativi();
+    void intestazioneEChiudi();
+    void ccl();
+    void finestreAperte();
+
+private:
+    static QString testo(QDialog& d, const char* nome) { return d.findChild<QLineEdit*>(QLatin1String(nome))->text(); }
+    static void scrivi(QDialog& d, const char* nome, const QString& t)
+    {
+        auto* e = d.findChild<QLineEdit*>(QLatin1String(nome));
+        QVERIFY2(e, nome);
+        e->setText(t);
+    }
+    static QComboBox* combo(QDialog& d, const char* nome) { return d.findChild<QComboBox*>(QLatin1String(nome)); }
+    static void clic(QWidget& w, const char* nome)
+    {
+        auto* b = w.findChild<QPushButton*>(QLatin1String(nome));
+        QVERIFY2(b, nome);
+        b->click();
+    }
+    // A Swiss employee with a little of everything.
+    static DatiDipendente base();
+    // What the card writes besides the user's input: country, partner and
+    // further activities, with their defaults.
+    static void chiaviDellaScheda(DatiDipendente& d);
+
+    const QString id = QStringLiteral("Rossi_Mario.txt");
+};
+
+void TestSchedaDipendente::init()
+{
+    AmbienteTest::svuota();
+    Orologio::imposta(QDateTime(QDate(2026, 3, 5), QTime(9, 0)));
+    Config::setAziendaCorrente(QStringLiteral("Alfa.txt"));
+}
+
+DatiDipendente TestSchedaDipendente::base()
+{
+    DatiDipendente d;
+    d.nome = QStringLiteral("Mario");
+    d.cognome = QStringLiteral("Rossi");
+    d.dataNascita = QStringLiteral("14/04/1988");
+    d.statoCivile = QStringLiteral("coniugato");
+    d.cap = QStringLiteral("6900");
+    d.localita = QStringLiteral("Lugano");
+    d.cantone = QStringLiteral("TI");
+    d.numeroAVS = QStringLiteral("756.1111.2222.39");
+    d.permessoLavoro = QStringLiteral("CH");
+    d.periodi = {{QStringLiteral("01/01/2020"), QString()}};
+    d.tipoContratto = QStringLiteral("indeterminato");
+    d.mensilitaAggiuntive = 1;
+    d.professione = QStringLiteral("Muratore");
+    d.figli = {Figlio()};
+    d.salarioMensile = 5200;
+    d.modalitaPagamento = QStringLiteral("banca");
+    d.iban = QStringLiteral("CH9300762011623852957");
+    d.extra.insert(QStringLiteral("tabellaIF"), QStringLiteral("B1"));
+    d.extra.insert(QStringLiteral("codiceTariffa"), QStringLiteral("B1"));
+    d.extra.insert(QStringLiteral("partitaIva"), QStringLiteral("CHE-1"));
+    d.extra.insert(QStringLiteral("chiaveDiAltri"), QStringLiteral("resta"));
+    return d;
+}
+
+void TestSchedaDipendente::chiaviDellaScheda(DatiDipendente& d)
+{
+    for (const auto& c : {qMakePair(QStringLiteral("nazione"), QStringLiteral("CH")),
+                          qMakePair(QStringLiteral("coniugeLavora"), QStringLiteral("no")),
+                          qMakePair(QStringLiteral("altreAttivita"), QStringLiteral("0"))}) {
+        if (!d.extra.contains(c.first))
+            d.extra.insert(c.first, c.second);
+    }
+}
+
+// A demonstration employee: salary, canton and tariff changed on the card
+// reach the file, and nothing else changes.
+void TestSchedaDipendente::salvaDipendenteDimostrativo()
+{
+    Config::setAziendaCorrente(QString());
+    Inizializzazione::esegui();
+    const QString demo = QStringLiteral("Ferreira_Joao.txt");
+    DatiDipendente prima;
+    QVERIFY(Dipendente::carica(demo, prima));
+
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(demo);
+    QCOMPARE(testo(scheda, "tariffa"), QStringLiteral("B2"));
+    scrivi(scheda, "salarioMensile", QStringLiteral("6'350.50"));
+    scrivi(scheda, "cantone", QStringLiteral("GR"));
+    scrivi(scheda, "tariffa", QStringLiteral(" c1 "));
+    clic(scheda, "salva");
+    QCOMPARE(scheda.result(), int(QDialog::Accepted));
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salvato"));
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Dipendente salvato."));
+
+    DatiDipendente dopo;
+    QVERIFY(Dipendente::carica(demo, dopo));
+    DatiDipendente atteso = prima;
+    atteso.salarioMensile = 6350.5;
+    atteso.cantone = QStringLiteral("GR");
+    atteso.extra[QStringLiteral("tabellaIF")] = QStringLiteral("C1");
+    atteso.extra[QStringLiteral("codiceTariffa")] = QStringLiteral("C1");
+    chiaviDellaScheda(atteso);
+    QCOMPARE(dopo, atteso);
+}
+
+// A record opened and saved without input: what the card shows and what the
+// save keeps (each row: the stored record, a widget and what it shows, the
+// record after "Salva").
+void TestSchedaDipendente::apertoESalvato_data()
+{
+    QTest::addColumn<Modifica>("salvato");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("mostrato"); // text, or the combo's current data ("<none>": no item)
+    QTest::addColumn<Modifica>("atteso");
+
+    const Modifica niente = [](DatiDipendente&) {};
+    QTest::newRow("every field kept") << niente << "partitaIva" << "CHE-1" << niente;
+    QTest::newRow("unknown permit: saved empty")
+        << Modifica([](DatiDipendente& d) { d.permessoLavoro = QStringLiteral("X"); }) << "permessoLavoro"
+        << "<none>" << Modifica([](DatiDipendente& d) { d.permessoLavoro.clear(); });
+    const Modifica italia = [](DatiDipendente& d) { d.extra[QStringLiteral("nazione")] = QStringLiteral("IT"); };
+    QTest::newRow("other country: canton cleared") << italia << "nazione" << "IT" << Modifica([=](DatiDipendente& d) {
+        italia(d);
+        d.cantone.clear();
+    });
+    QTest::newRow("tariff under the old key only") << Modifica([](DatiDipendente& d) {
+        d.extra.remove(QStringLiteral("tabellaIF"));
+        d.extra[QStringLiteral("codiceTariffa")] = QStringLiteral("b2");
+    }) << "tariffa" << "b2" << Modifica([](DatiDipendente& d) {
+        d.extra[QStringLiteral("tabellaIF")] = QStringLiteral("B2");
+        d.extra[QStringLiteral("codiceTariffa")] = QStringLiteral("B2");
+    });
+    const Modifica senzaNascita = [](DatiDipendente& d) { d.dataNascita = QStringLiteral("1988"); };
+    QTest::newRow("unreadable birth date kept, not 01/01/2000")
+        << senzaNascita << "gradoOccupazione" << "100" << senzaNascita;
+    QTest::newRow("Swiss birth date written dd/MM/yyyy")
+        << Modifica([](DatiDipendente& d) { d.dataNascita = QStringLiteral("4.3.1990"); }) << "nome" << "Mario"
+        << Modifica([](DatiDipendente& d) { d.dataNascita = QStringLiteral("04/03/1990"); });
+}
+
+void TestSchedaDipendente::apertoESalvato()
+{
+    QFETCH(Modifica, salvato);
+    QFETCH(QString, widget);
+    QFETCH(QString, mostrato);
+    QFETCH(Modifica, atteso);
+
+    DatiDipendente d = base();
+    salvato(d);
+    QVERIFY(Dipendente::salva(d, id));
+
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(id);
+    QVERIFY(!scheda.modificato());
+    if (auto* c = scheda.findChild<QComboBox*>(widget))
+        QCOMPARE(c->currentIndex() < 0 ? QStringLiteral("<none>") : c->currentData().toString(), mostrato);
+    else
+        QCOMPARE(testo(scheda, qPrintable(widget)), mostrato);
+    clic(scheda, "salva");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Dipendente salvato."));
+
+    DatiDipendente dopo;
+    QVERIFY(Dipendente::carica(id, dopo));
+    DatiDipendente attesa = base();
+    atteso(attesa);
+    chiaviDellaScheda(attesa);
+    QCOMPARE(dopo, attesa);
+}
+
+// Amounts, degree and dates typed on the card: Swiss forms are read, anything
+// else is refused with a message and nothing is written. An invalid AVS
+// number of a Swiss employee is refused too.
+void TestSchedaDipendente::inputDigitati_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("digitato");
+    QTest::addColumn<QString>("salvato"); // the record's value after saving; empty: refused
+
+    QTest::newRow("grouped amount") << "salarioMensile" << "5'000.50" << "5000.50";
+    QTest::newRow("decimal comma") << "lppManuale" << "250,5" << "250.50";
+    QTest::newRow("letters in an amount") << "salarioMensile" << "5000 CHF" << "";
+    QTest::newRow("degree with decimals") << "gradoOccupazione" << "80.5" << "";
+    QTest::newRow("civil status date, dots") << "statoCivileDal" << "1.2.2020" << "01/02/2020";
+    QTest::newRow("civil status date, no such day") << "statoCivileDal" << "31/02/2020" << "";
+    QTest::newRow("AVS, wrong check digit") << "numeroAVS" << "756.1111.2222.38" << "";
+}
+
+void TestSchedaDipendente::inputDigitati()
+{
+    QFETCH(QString, widget);
+    QFETCH(QString, digitato);
+    QFETCH(QString, salvato);
+
+    DatiDipendente d = base();
+    d.statoCivileDal = QStringLiteral("non ricordo"); // as another window stored it
+    QVERIFY(Dipendente::salva(d, id));
+    const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(id));
+
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(id);
+    scrivi(scheda, qPrintable(widget), digitato);
+    clic(scheda, "salva");
+    if (salvato.isEmpty()) {
+        QCOMPARE(scheda.result(), int(QDialog::Rejected));
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
+        QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), prima);
+        return;
+    }
+    DatiDipendente dopo;
+    QVERIFY(Dipendente::carica(id, dopo));
+    const QMap<QString, QString> valori{{QStringLiteral("salarioMensile"), QString::number(dopo.salarioMensile, 'f', 2)},
+                                        {QStringLiteral("lppManuale"), QString::number(dopo.lppManuale, 'f', 2)},
+                                        {QStringLiteral("statoCivileDal"), dopo.statoCivileDal}};
+    QCOMPARE(valori.value(widget), salvato);
+    // The untouched text of another window is kept as it was.
+    if (widget != QLatin1String("statoCivileDal"))
+        QCOMPARE(dopo.statoCivileDal, QStringLiteral("non ricordo"));
+}
+
+// Deleting asks first and removes the record file only.
+void TestSchedaDipendente::elimina()
+{
+    QVERIFY(Dipendente::salva(base(), id));
+    QVERIFY(StoricoStipendi::creaPeriodoIniziale(id, QStringLiteral("01/01/2026"), 5200, 13));
+    QVERIFY(VariabiliMensili::salvaAnno(id, 2026, VariabiliMensili::caricaAnno(id, 2026)));
+    StoricoPaghe::PagaMese paga;
+    paga.anno = 2026;
+    paga.mese = 1;
+    QVERIFY(StoricoPaghe::salvaMese(id, paga));
+
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(id);
+    registro.rispondi(QMessageBox::No);
+    clic(scheda, "elimina");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Eliminare definitivamente questo dipendente?"));
+    QVERIFY(QFileInfo::exists(Dipendente::percorsoFile(id)));
+
+    registro.rispondi(QMessageBox::Yes);
+    clic(scheda, "elimina");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Dipendente eliminato."));
+    QCOMPARE(scheda.result(), int(QDialog::Accepted));
+    QVERIFY(!QFileInfo::exists(Dipendente::percorsoFile(id)));
+    for (const QString& f : {StoricoStipendi::percorsoFile(id), VariabiliMensili::percorsoFile(id, 2026),
+                             StoricoPaghe::percorsoFile(id, 2026)})
+        QVERIFY2(QFileInfo::exists(f), qPrintable(f));
+}
+
+// A card opened on an id without a file shows an empty employee and creates
+// the file on saving.
+void TestSchedaDipendente::idSenzaFile()
+{
+    const QString nuovo = QStringLiteral("Nuovo_Tizio.txt");
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(nuovo);
+    QCOMPARE(testo(scheda, "gradoOccupazione"), QStringLiteral("100"));
+    QCOMPARE(testo(scheda, "salarioMensile"), QStringLiteral("0.00"));
+    QCOMPARE(combo(scheda, "tipoContratto")->currentIndex(), -1);
+    scrivi(scheda, "nome", QStringLiteral("Tizio"));
+    clic(scheda, "salva");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Dipendente salvato."));
+
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(nuovo, d));
+    QCOMPARE(d.nome, QStringLiteral("Tizio"));
+    QCOMPARE(d.dataNascita, QString()); // never the editor's own default date
+    QVERIFY(!AmbienteTest::leggi(Dipendente::percorsoFile(nuovo)).contains("tipoContratto="));
+}
+
+// What the user changed last wins: the card's rows go into the dialog, and
+// what the dialog changed comes back into the rows and reaches the file.
+void TestSchedaDipendente::datiAmministrativi()
+{
+    QVERIFY(Dipendente::salva(base(), id));
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(id);
+    scrivi(scheda, "cellulare", QStringLiteral("079 111 22 33"));
+
+    QString cellulareNelDialogo;
+    quandoAperto([&] {
+        auto* dialogo = finestraAperta<DialogAmministrativi>();
+        QVERIFY(dialogo);
+        cellulareNelDialogo = dialogo->findChild<QLineEdit*>(QStringLiteral("cellulare"))->text();
+        dialogo->findChild<QLineEdit*>(QStringLiteral("email"))->setText(QStringLiteral("nuova@esempio.ch"));
+        dialogo->findChild<QLineEdit*>(QStringLiteral("statoCivileDal"))->setText(QStringLiteral("01/06/2019"));
+        clic(*dialogo, "salva");
+    });
+    clic(scheda, "datiAmministrativi");
+    QCOMPARE(cellulareNelDialogo, QStringLiteral("079 111 22 33"));
+    QCOMPARE(testo(scheda, "email"), QStringLiteral("nuova@esempio.ch"));
+
+    // A dialog closed without saving changes nothing.
+    quandoAperto([&] {
+        auto* dialogo = finestraAperta<DialogAmministrativi>();
+        dialogo->findChild<QLineEdit*>(QStringLiteral("email"))->setText(QStringLiteral("persa@esempio.ch"));
+        clic(*dialogo, "chiudi");
+    });
+    clic(scheda, "datiAmministrativi");
+
+    clic(scheda, "salva");
+    DatiDipendente dopo;
+    QVERIFY(Dipendente::carica(id, dopo));
+    QCOMPARE(dopo.email, QStringLiteral("nuova@esempio.ch"));
+    QCOMPARE(dopo.cellulare, QStringLiteral("079 111 22 33"));
+    QCOMPARE(dopo.statoCivileDal, QStringLiteral("01/06/2019"));
+    QCOMPARE(dopo.professione, QStringLiteral("Muratore"));
+}
+
+// Names in the header are text, never markup; "Chiudi" asks whenever the
+// card holds input not saved, the salary included.
+void TestSchedaDipendente::intestazioneEChiudi()
+{
+    DatiDipendente d = base();
+    d.nome = QStringLiteral("<i>Anna</i>");
+    d.cognome = QStringLiteral("Rossi & Co");
+    QVERIFY(Dipendente::salva(d, id));
+    const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(id));
+
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(id);
+    QCOMPARE(scheda.findChild<QLabel*>(QStringLiteral("intestazione"))->text(),
+             QStringLiteral("<b>Dipendente:</b> &lt;i&gt;Anna&lt;/i&gt; Rossi &amp; Co"));
+    clic(scheda, "chiudi");
+    QVERIFY(registro.richieste.isEmpty());
+
+    scrivi(scheda, "salarioMensile", QStringLiteral("7000"));
+    registro.rispondi(QMessageBox::Discard);
+    clic(scheda, "chiudi");
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Chiudere?"));
+    QCOMPARE(scheda.result(), int(QDialog::Rejected));
+    QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), prima);
+}
+
+// The agreements and categories of the collective-agreement table; the
+// user's copy takes the place of the built-in one.
+void TestSchedaDipendente::ccl()
+{
+    DatiDipendente d = base();
+    d.ccl = QStringLiteral("Pulizie");
+    d.categoriaCcl = QStringLiteral("Con_AFC_ora");
+    QVERIFY(Dipendente::salva(d, id));
+    {
+        RegistroMessaggi registro;
+        SchedaDipendente scheda(id);
+        QCOMPARE(combo(scheda, "categoriaCcl")->currentText(), QStringLiteral("Con_AFC_ora"));
+        combo(scheda, "ccl")->setCurrentIndex(0);
+        QCOMPARE(combo(scheda, "categoriaCcl")->count(), 0);
+        clic(scheda, "salva");
+    }
+    QVERIFY(Dipendente::carica(id, d));
+    QCOMPARE(d.ccl + d.categoriaCcl, QString());
+
+    AmbienteTest::scrivi(Config::cartellaDatiPredefinita() + QStringLiteral("/ccl_minimi.ini"),
+                         "[Mio_CCL]\nApprendista=1000\nOperaio=4000\n");
+    SchedaDipendente scheda(id);
+    combo(scheda, "ccl")->setCurrentIndex(1);
+    QCOMPARE(combo(scheda, "ccl")->count(), 2);
+    QCOMPARE(combo(scheda, "categoriaCcl")->itemText(1), QStringLiteral("Operaio"));
+}
+
+// The buttons open their windows over the card; the help button the manual.
+void TestSchedaDipendente::finestreAperte()
+{
+    QVERIFY(Dipendente::salva(base(), id));
+    SchedaDipendente scheda(id);
+    QStringList aperte;
+    auto chiudiAperta = [&](QDialog* finestra) {
+        QVERIFY(finestra);
+        QCOMPARE(finestra->parentWidget(), &scheda);
+        aperte << finestra->windowTitle();
+        finestra->reject();
+    };
+    quandoAperto([&] { chiudiAperta(finestraAperta<DialogPeriodiRapporto>()); });
+    clic(scheda, "periodi");
+    QVERIFY(scheda.modificato()); // whatever the dialog's end
+    quandoAperto([&] { chiudiAperta(finestraAperta<DialogFigli>()); });
+    clic(scheda, "figli");
+    quandoAperto([&] { chiudiAperta(finestraAperta<GestioneStipendi>()); });
+    clic(scheda, "storicoStipendi");
+    quandoAperto([&] { chiudiAperta(finestraAperta<SchedaVariabiliDipendente>()); });
+    clic(scheda, "variabiliMensili");
+    QCOMPARE(aperte, (QStringList{"Periodi di rapporto", "Figli", "Storico stipendi - Rossi_Mario.txt",
+                                  "Variabili mensili dipendente - Rossi Mario"}));
+
+    QStringList aiuti;
+    LinkAiuto::impostaVisore([&](const QString& codice) { aiuti << codice; });
+    clic(scheda, "aiuto");
+    QCOMPARE(aiuti, QStringList{"D03"});
+}
+
+VARDELLO_TEST_MAIN(TestSchedaDipendente)
+#include "tst_schedadipendente.moc"

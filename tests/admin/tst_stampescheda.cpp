@@ -1,0 +1,316 @@
+#include "ambientetest.h"
+#include "anteprimastampa.h"
+#include "azienda.h"
+#include "config.h"
+#include "dialoganno.h"
+#include "dipendente.h"
+#include "ferie.h"
+#include "nazioni.h"
+#include "orologio.h"
+#include "piattaformatest.h"
+#include "scegliconteggio.h"
+#include "schedadipendente.h"
+#include "stampescheda.h"
+#include "storicopaghe.h"
+#include "variabilimensili.h"
+
+#include <QComboBox>
+#include <QLocale>
+#include <QPushButton>
+#include <QSpinBox>
+
+// The printouts of the employee card: the pay slip rebuilt from a saved pay
+// count, and the variables of a year.
+class TestStampeScheda : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(Nazioni::carica()); }
+    void init();
+    void cleanup();
+
+    void righeFoglioPaga_data();
+    void righeFoglioPaga();
+    void intestazioniFoglioPaga();
+    void foglioPagaDallaScheda();
+    void foglioPagaSenzaScelta_data();
+    void foglioPagaSenzaScelta();
+    void variabiliDallaScheda_data();
+    void variabiliDallaScheda();
+
+private:
+    static QString svizzero(double v) { return QLocale(QLocale::German, QLocale::Switzerland).toString(v, 'f', 2); }
+    static QString sfr(double v) { return QStringLiteral("SFr. ") + svizzero(v); }
+    static void scriviPaghe(int anno, const QByteArray& contenuto)
+    {
+        AmbienteTest::scrivi(Config::cartellaDati() + QStringLiteral("/paghe/Rossi_Mario/%1.ini").arg(anno),
+                             contenuto);
+    }
+    static QStringList righe(const QList<FoglioPaga::Voce>& voci)
+    {
+        QStringList r;
+        for (const FoglioPaga::Voce& v : voci)
+            r << QStringList{v.descrizione, v.imponibile, v.aliquota, QString::number(v.importo, 'f', 2)}.join('|');
+        return r;
+    }
+    // Closes the preview that opens next, after noting its title, its
+    // proposed file name and the text of the PDF it showed.
+    void quandoAnteprima(QString* titolo, QString* nomeFile, InfoPdf* pdf);
+
+    RegistroPiattaforma piattaforma;
+    const QString id = QStringLiteral("Rossi_Mario.txt");
+};
+
+void TestStampeScheda::init()
+{
+    AmbienteTest::svuota();
+    Orologio::imposta(QDateTime(QDate(2026, 3, 5), QTime(9, 0)));
+
+    DatiAzienda a;
+    a.ragioneSociale = QStringLiteral("Alfa & Figli SA");
+    a.indirizzo = QStringLiteral("Via Cantonale 10");
+    a.cap = QStringLiteral("6900");
+    a.localita = QStringLiteral("Lugano");
+    QVERIFY(Azienda::salva(a, QStringLiteral("Alfa.txt")));
+    Config::setAziendaCorrente(QStringLiteral("Alfa.txt"));
+
+    DatiDipendente d;
+    d.nome = QStringLiteral("Mario");
+    d.cognome = QStringLiteral("Rossi");
+    d.dataNascita = QStringLiteral("14/04/1988");
+    d.indirizzo = QStringLiteral("Via Roma 1");
+    d.cap = QStringLiteral("6500");
+    d.localita = QStringLiteral("Bellinzona");
+    d.numeroAVS = QStringLiteral("756.1111.2222.39");
+    d.periodi = {{QStringLiteral("01/02/2020"), QStringLiteral("31/12/2026")}};
+    d.banca = QStringLiteral("Banca Esempio");
+    d.iban = QStringLiteral("CH9300762011623852957");
+    QVERIFY(Dipendente::salva(d, id));
+}
+
+void TestStampeScheda::cleanup()
+{
+    for (const QUrl& u : piattaforma.urlAperti) // the temporary previews
+        QFile::remove(u.toLocalFile());
+    piattaforma.urlAperti.clear();
+}
+
+void TestStampeScheda::quandoAnteprima(QString* titolo, QString* nomeFile, InfoPdf* pdf)
+{
+    quandoAperto([=] {
+        auto* a = finestraAperta<AnteprimaStampa>();
+        QVERIFY(a);
+        *titolo = a->windowTitle();
+        *nomeFile = a->nomeFilePredefinito;
+        QCOMPARE(a->cartellaPredefinita, AmbienteTest::home());
+        if (!piattaforma.urlAperti.isEmpty())
+            *pdf = leggiPdf(piattaforma.urlAperti.last().toLocalFile());
+        a->accept();
+    });
+}
+
+// Each row: the month's group of the pay history, the birth date; the
+// earnings and deduction rows as description|base|rate|amount.
+void TestStampeScheda::righeFoglioPaga_data()
+{
+    QTest::addColumn<QByteArray>("gruppo");
+    QTest::addColumn<QString>("nascita");
+    QTest::addColumn<QStringList>("lordi");
+    QTest::addColumn<QStringList>("deduzioni");
+    QTest::addColumn<double>("totaleDeduzioni");
+
+    // AVS 5.3 %, AD 1.1 %, accident insurance 1.0 %; age 38 in 2026: 10 %.
+    QTest::newRow("regular month")
+        << QByteArray("lordoImponibile=6200.00\ncontributiDipendente=400.00\nlppDipendente=250.00\n"
+                      "impostaTrattenuta=300.00\nnetto=5250.00\n")
+        << "14/04/1988" << QStringList{"Salario imponibile|||6200.00"}
+        << QStringList{"AVS-AI-IPG|" + sfr(6200) + "|5.3000%|328.60", "AD|" + sfr(6200) + "|1.1000%|68.20",
+                       "Infortuni non professionali|" + sfr(6200) + "|0.0516%|3.20",
+                       "Cassa pensione (LPP)||10.0000%|250.00", "Imposte alla fonte|" + sfr(6200) + "|4.8387%|300.00"}
+        << 950.0;
+
+    QTest::newRow("allowances above the gross")
+        << QByteArray("lordoImponibile=200.00\nassegniFamiliari=300.00\ncontributiDipendente=50.00\nnetto=450\n")
+        << "14/04/1988" << QStringList{"Salario imponibile|||0.00", "Assegni familiari|||300.00"}
+        << QStringList{"AVS-AI-IPG|SFr. -|5.3000%|0.00", "AD|SFr. -|1.1000%|0.00",
+                       "Infortuni non professionali|SFr. -|1.0000%|50.00", "Cassa pensione (LPP)|||0.00",
+                       "Imposte alla fonte|SFr. -|-|0.00"}
+        << 50.0;
+
+    QTest::newRow("no tax, contributions within AVS and AD, no birth date")
+        << QByteArray("lordoImponibile=5000\ncontributiDipendente=300\nlppDipendente=100\nnetto=4600\n") << ""
+        << QStringList{"Salario imponibile|||5000.00"}
+        << QStringList{"AVS-AI-IPG|" + sfr(5000) + "|5.3000%|265.00", "AD|" + sfr(5000) + "|1.1000%|55.00",
+                       "Infortuni non professionali|SFr. -|-|0.00", "Cassa pensione (LPP)|||100.00",
+                       "Imposte alla fonte|SFr. -|-|0.00"}
+        << 420.0;
+}
+
+void TestStampeScheda::righeFoglioPaga()
+{
+    QFETCH(QByteArray, gruppo);
+    QFETCH(QString, nascita);
+    QFETCH(QStringList, lordi);
+    QFETCH(QStringList, deduzioni);
+    QFETCH(double, totaleDeduzioni);
+
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(id, d));
+    d.dataNascita = nascita;
+    QVERIFY(Dipendente::salva(d, id));
+    // Another month before and after: only the chosen group counts.
+    scriviPaghe(2026, "[2]\nlordoImponibile=1.00\nnetto=1\n\n[3]\n" + gruppo + "\n[4]\nlordoImponibile=9999\n");
+
+    const FoglioPaga f = StampeScheda::foglioPaga(id, 2026, 3);
+    QCOMPARE(righe(f.vociLorde), lordi);
+    QCOMPARE(righe(f.deduzioni), deduzioni);
+    QCOMPARE(QString::number(f.totaleDeduzioni, 'f', 2), QString::number(totaleDeduzioni, 'f', 2));
+    QCOMPARE(f.totaleParziale, 0.0); // the slip computes it
+}
+
+void TestStampeScheda::intestazioniFoglioPaga()
+{
+    scriviPaghe(2026, "[3]\nlordoImponibile=6200.00\nnetto=5250.00\nimportoContanti=100.50\n"
+                      "comunicazioni=  Auguri, buone feste  \n");
+    Ferie ferie(QStringLiteral("Rossi_Mario"));
+    Ferie::AnnoFerie anno;
+    anno.legaliDiritto = 25;
+    anno.aggiuntiveDiritto = 3;
+    anno.legaliPrese = 4;
+    anno.regalatePrese = 1;
+    ferie.scriviAnno(2026, anno);
+
+    // The card opened from the employee list passes the full path.
+    const FoglioPaga f = StampeScheda::foglioPaga(Dipendente::percorsoFile(id), 2026, 3);
+    QCOMPARE((QStringList{f.azienda, f.aziendaLocalita, f.dipendente, f.dipendenteLocalita, f.dataEntrata, f.mese,
+                          f.luogoData, f.comunicazioni}),
+             (QStringList{"Alfa & Figli SA", "6900 Lugano", "Mario Rossi", "6500 Bellinzona", "01/02/2020",
+                          "marzo 2026", "Lugano, 5 marzo 2026", "Auguri, buone feste"}));
+    QCOMPARE(f.importoContanti, 100.5);
+    // Holidays: entitlement 28 days, 5 taken; the weeks are left to the slip.
+    QCOMPARE((QList<double>{f.giorniVacanzeAnno, f.vacanzeMaturate, f.vacanzePrese, f.saldoVacanze,
+                            f.settimaneVacanze}),
+             (QList<double>{28, 28, 5, 23, 0}));
+}
+
+void TestStampeScheda::foglioPagaDallaScheda()
+{
+    StoricoPaghe::PagaMese paga;
+    paga.anno = 2026;
+    paga.mese = 2;
+    paga.lordoImponibile = 6200;
+    paga.contributiDipendente = 400;
+    paga.impostaTrattenuta = 300;
+    paga.netto = 5500;
+    QVERIFY(StoricoPaghe::salvaMese(id, paga));
+
+    SchedaDipendente scheda(id);
+    QString titolo, nomeFile;
+    InfoPdf pdf;
+    quandoAperto([&] {
+        auto* scelta = finestraAperta<ScegliConteggio>();
+        QVERIFY(scelta);
+        QCOMPARE(scelta->annoSelezionato(), 2026);
+        QCOMPARE(scelta->meseSelezionato(), 2);
+        quandoAnteprima(&titolo, &nomeFile, &pdf);
+        scelta->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    });
+    scheda.findChild<QPushButton*>(QStringLiteral("stampaFoglioPaga"))->click();
+
+    QCOMPARE(titolo, QStringLiteral("Anteprima foglio paga"));
+    QCOMPARE(nomeFile, QStringLiteral("2026-03-05_paga_Rossi_Mario_2026_2.pdf"));
+    QVERIFY(pdf.a4Verticale());
+    QCOMPARE(pdf.pagine, 1);
+    for (const QString& atteso :
+         {QStringLiteral("Stipendio mese di febbraio 2026"), QStringLiteral("Alfa & Figli SA"),
+          QStringLiteral("Numero AVS: 756.1111.2222.39"), QStringLiteral("Mario Rossi"),
+          QStringLiteral("Lugano, 5 marzo 2026"), QStringLiteral("AVS-AI-IPG"), QStringLiteral("5.3000%"),
+          QStringLiteral("Imposte alla fonte"), sfr(-300), QStringLiteral("Totale deduzioni"), sfr(-700),
+          QStringLiteral("Totale parziale"), sfr(5500), QStringLiteral("Banca Esempio - CH9300762011623852957")})
+        QVERIFY2(pdf.testo.contains(atteso), qPrintable(atteso + QStringLiteral("\n---\n") + pdf.testo));
+}
+
+// Cancelling the chooser, or confirming it without a saved count, prints
+// nothing.
+void TestStampeScheda::foglioPagaSenzaScelta_data()
+{
+    QTest::addColumn<bool>("conteggi");
+    QTest::addColumn<QString>("pulsante");
+    QTest::newRow("cancelled") << true << "annulla";
+    QTest::newRow("no saved count") << false << "ok";
+}
+
+void TestStampeScheda::foglioPagaSenzaScelta()
+{
+    QFETCH(bool, conteggi);
+    QFETCH(QString, pulsante);
+    if (conteggi)
+        scriviPaghe(2026, "[1]\nnetto=1\n");
+    SchedaDipendente scheda(id);
+    quandoAperto([&] { finestraAperta<ScegliConteggio>()->findChild<QPushButton*>(pulsante)->click(); });
+    scheda.findChild<QPushButton*>(QStringLiteral("stampaFoglioPaga"))->click();
+    QVERIFY(piattaforma.urlAperti.isEmpty());
+}
+
+// Both variables printouts draw the same sheet of the chosen year; only the
+// titles and the proposed file names differ.
+void TestStampeScheda::variabiliDallaScheda_data()
+{
+    QTest::addColumn<QString>("pulsante");
+    QTest::addColumn<QString>("titoloAnno");
+    QTest::addColumn<QString>("titolo");
+    QTest::addColumn<QString>("nomeFile");
+    QTest::addColumn<bool>("orario");
+    QTest::newRow("monthly sheet") << "stampaVariabiliMese" << "Stampa variabili mese" << "Anteprima variabili mese"
+                                   << "2026-03-05_variabili_Rossi_Mario_2025.pdf" << false;
+    QTest::newRow("yearly summary, hourly pay")
+        << "riepilogoAnnuale" << "Riepilogo annuale" << "Anteprima riepilogo annuale"
+        << "2026-03-05_riepilogo_Rossi_Mario_2025.pdf" << true;
+}
+
+void TestStampeScheda::variabiliDallaScheda()
+{
+    QFETCH(QString, pulsante);
+    QFETCH(QString, titoloAnno);
+    QFETCH(QString, titolo);
+    QFETCH(QString, nomeFile);
+    QFETCH(bool, orario);
+
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(id, d));
+    d.tipoPaga = orario ? 1 : 0;
+    QVERIFY(Dipendente::salva(d, id));
+    QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(id, 2025);
+    mesi[2].oreFatte = 160;
+    mesi[2].importiImponibili = 1500;
+    QVERIFY(VariabiliMensili::salvaAnno(id, 2025, mesi));
+
+    SchedaDipendente scheda(id);
+    QString titoloVisto, nomeVisto, titoloDialogo;
+    InfoPdf pdf;
+    quandoAperto([&] {
+        auto* dialogo = finestraAperta<DialogAnno>();
+        QVERIFY(dialogo);
+        titoloDialogo = dialogo->windowTitle();
+        QCOMPARE(dialogo->anno(), 2026);
+        dialogo->findChild<QSpinBox*>(QStringLiteral("spinAnno"))->setValue(2025);
+        quandoAnteprima(&titoloVisto, &nomeVisto, &pdf);
+        dialogo->findChild<QPushButton*>(QStringLiteral("pulsanteOk"))->click();
+    });
+    scheda.findChild<QPushButton*>(pulsante)->click();
+
+    QCOMPARE(titoloDialogo, titoloAnno);
+    QCOMPARE(titoloVisto, titolo);
+    QCOMPARE(nomeVisto, nomeFile);
+    QCOMPARE(pdf.pagine, 1);
+    for (const QString& atteso :
+         {QStringLiteral("Inserimento variabili mese - Anno 2025"), QStringLiteral("Dipendente: Rossi Mario"),
+          QStringLiteral("Alfa & Figli SA"), QStringLiteral("Lugano, 5 marzo 2026"),
+          orario ? svizzero(160) : svizzero(1500), QStringLiteral("Totale annuo")})
+        QVERIFY2(pdf.testo.contains(atteso), qPrintable(atteso + QStringLiteral("\n---\n") + pdf.testo));
+    QCOMPARE(pdf.testo.contains(QStringLiteral("Ext 25%")), orario);
+}
+
+VARDELLO_TEST_MAIN(TestStampeScheda)
+#include "tst_stampescheda.moc"

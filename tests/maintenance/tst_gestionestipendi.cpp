@@ -1,0 +1,295 @@
+#include "ambientetest.h"
+#include "config.h"
+#include "datoteca.h"
+#include "dipendente.h"
+#include "gestionestipendi.h"
+#include "nazioni.h"
+#include "orologio.h"
+#include "schedadipendente.h"
+#include "storicostipendi.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
+
+Q_DECLARE_METATYPE(PeriodoStipendio)
+
+// The salary periods window over the salary history, and the new salary year.
+class TestGestioneStipendi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(Nazioni::carica()); }
+    void init();
+
+    void aggiungiPeriodo_data();
+    void aggiungiPeriodo();
+    void salvaERiapri();
+    void noteEMovimentiConservati();
+    void nuovoAnnoStipendi();
+    void celleDigitate_data();
+    void celleDigitate();
+    void apriScheda();
+
+private:
+    static QStringList riga(QTableWidget* t, int r)
+    {
+        QStringList celle;
+        for (int c = 0; c < t->columnCount(); ++c)
+            celle << (t->item(r, c) ? t->item(r, c)->text() : QString());
+        return celle;
+    }
+    static QTableWidget* tabella(QDialog& d) { return d.findChild<QTableWidget*>(QStringLiteral("tabella")); }
+    static void clic(QWidget& w, const char* nome) { w.findChild<QPushButton*>(QLatin1String(nome))->click(); }
+    static void scriviCella(QTableWidget* t, int r, int c, const QString& testo) { t->item(r, c)->setText(testo); }
+    static PeriodoStipendio periodo(const QString& inizio, const QString& fine, double salario)
+    {
+        PeriodoStipendio p;
+        p.dataInizio = inizio;
+        p.dataFine = fine;
+        p.salarioMensile = salario;
+        return p;
+    }
+
+    const QString id = QStringLiteral("Rossi_Mario.txt");
+};
+
+void TestGestioneStipendi::init()
+{
+    AmbienteTest::svuota();
+    Orologio::imposta(QDateTime(QDate(2026, 3, 5), QTime(9, 0)));
+    Config::setAziendaCorrente(QStringLiteral("Alfa.txt"));
+    QVERIFY(Datoteca::carica(2026));
+    DatiDipendente d;
+    d.nome = QStringLiteral("Mario");
+    d.cognome = QStringLiteral("Rossi");
+    d.dataNascita = QStringLiteral("14/04/1988");
+    d.cantone = QStringLiteral("TI");
+    d.sesso = QStringLiteral("M");
+    d.statoCivile = QStringLiteral("coniugato");
+    d.salarioMensile = 5200;
+    d.mensilitaAggiuntive = 1;
+    d.figli = {Figlio(), Figlio()};
+    QVERIFY(Dipendente::salva(d, id));
+}
+
+// Each row: the history in the file; the row "Aggiungi periodo" appends.
+void TestGestioneStipendi::aggiungiPeriodo_data()
+{
+    QTest::addColumn<QVector<PeriodoStipendio>>("storico");
+    QTest::addColumn<QString>("fineUltima"); // typed into the last row first; empty: as loaded
+    QTest::addColumn<QString>("salarioUltima");
+    QTest::addColumn<QStringList>("nuova");
+
+    QTest::newRow("empty history") << QVector<PeriodoStipendio>{} << "" << ""
+                                   << QStringList{"01/01/2026", "31/12/2026", "5200.00", "13"};
+    const QVector<PeriodoStipendio> uno{periodo(QStringLiteral("01/01/2027"), QStringLiteral("31/12/2027"), 5400)};
+    QTest::newRow("following year, salary as typed") << uno << "" << "5'600"
+                                                     << QStringList{"01/01/2028", "31/12/2028", "5'600", "13"};
+    QTest::newRow("end not a number: year 1") << uno << "31/12/abcd" << ""
+                                              << QStringList{"01/01/1", "31/12/1", "5400.00", "13"};
+}
+
+void TestGestioneStipendi::aggiungiPeriodo()
+{
+    QFETCH(QVector<PeriodoStipendio>, storico);
+    QFETCH(QString, fineUltima);
+    QFETCH(QString, salarioUltima);
+    QFETCH(QStringList, nuova);
+
+    QVERIFY(StoricoStipendi::salva(id, storico));
+    GestioneStipendi g(id);
+    QTableWidget* t = tabella(g);
+    QCOMPARE(t->rowCount(), storico.size());
+    if (!fineUltima.isEmpty())
+        scriviCella(t, t->rowCount() - 1, 1, fineUltima);
+    if (!salarioUltima.isEmpty())
+        scriviCella(t, t->rowCount() - 1, 2, salarioUltima);
+    clic(g, "aggiungiPeriodo");
+    QCOMPARE(riga(t, t->rowCount() - 1), nuova);
+    QVERIFY(!(t->item(t->rowCount() - 1, 3)->flags() & Qt::ItemIsEditable));
+}
+
+// A period added, saved and read back with its snapshot, the parameters of
+// the loaded year and the monthly results.
+void TestGestioneStipendi::salvaERiapri()
+{
+    RegistroMessaggi registro;
+    {
+        GestioneStipendi g(id);
+        QCOMPARE(g.windowTitle(), QStringLiteral("Storico stipendi - Rossi_Mario.txt"));
+        clic(g, "aggiungiPeriodo");
+        clic(g, "salva");
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salvato"));
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Periodi salvati."));
+    }
+    GestioneStipendi g(id);
+    QCOMPARE(riga(tabella(g), 0), (QStringList{"01/01/2026", "31/12/2026", "5200.00", "13"}));
+
+    QVector<PeriodoStipendio> v;
+    QVERIFY(StoricoStipendi::carica(id, v));
+    QCOMPARE(v.size(), 1);
+    const PeriodoStipendio& p = v.first();
+    QCOMPARE((QStringList{QString::number(p.mensilita), QString::number(p.dip.eta), p.dip.cantone, p.dip.tabellaIF,
+                          QString::number(p.dip.figli)}),
+             (QStringList{"13", "38", "TI", "A0", "2"}));
+    // The parameters come back as saved, not as 0.
+    QCOMPARE((QList<double>{p.par.avsDip, p.par.massimaleAD, p.par.lppAliquota}), (QList<double>{5.3, 148200, 10}));
+    QCOMPARE(QString::number(p.ris.lordo, 'f', 2), QString::number(13 * 5200 / 12.0, 'f', 2));
+    // The single contributions add up to the total of the employee's.
+    QCOMPARE(QString::number(p.ris.avs + p.ris.ad + p.ris.caf + p.ris.lainf, 'f', 2),
+             QString::number(p.ris.totaleContributiDip, 'f', 2));
+    QCOMPARE(QString::number(p.ris.avs, 'f', 2), QString::number(13 * 5200 * 0.053 / 12, 'f', 2));
+}
+
+// The note and movements of a period loaded from the file survive a save;
+// a row added in the window has none.
+void TestGestioneStipendi::noteEMovimentiConservati()
+{
+    PeriodoStipendio p = periodo(QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025"), 5000);
+    p.note = QStringLiteral("Aumento concordato");
+    MovimentoPeriodo m;
+    m.tipo = QStringLiteral("Gratifica");
+    m.importo = 1000;
+    p.movimenti = {m};
+    PeriodoStipendio secondo = periodo(QStringLiteral("01/01/2026"), QString(), 5100);
+    secondo.note = QStringLiteral("Secondo");
+    QVERIFY(StoricoStipendi::salva(id, {p, secondo}));
+
+    RegistroMessaggi registro;
+    GestioneStipendi g(id);
+    QTableWidget* t = tabella(g);
+    scriviCella(t, 1, 2, QStringLiteral("5300"));
+    t->setCurrentCell(0, 0);
+    registro.rispondi(QMessageBox::Yes);
+    clic(g, "eliminaPeriodo");
+    clic(g, "aggiungiPeriodo");
+    clic(g, "salva");
+
+    QVector<PeriodoStipendio> v;
+    QVERIFY(StoricoStipendi::carica(id, v));
+    QCOMPARE(v.size(), 2);
+    QCOMPARE(v.at(0).note, QStringLiteral("Secondo"));
+    QCOMPARE(v.at(0).salarioMensile, 5300.0);
+    QVERIFY(v.at(0).movimenti.isEmpty());
+    QCOMPARE(v.at(1).note, QString());
+
+    // The first period, saved once more, keeps its movement.
+    QVERIFY(StoricoStipendi::salva(id, {p}));
+    GestioneStipendi ancora(id);
+    clic(ancora, "salva");
+    QVERIFY(StoricoStipendi::carica(id, v));
+    QCOMPARE(v.at(0).note, QStringLiteral("Aumento concordato"));
+    QCOMPARE(v.at(0).movimenti.size(), 1);
+    QCOMPARE(v.at(0).movimenti.at(0).tipo, QStringLiteral("Gratifica"));
+}
+
+// "Nuovo anno stipendi...": each last period is closed on 31 December and
+// the new year opens with the same salary; a second run does nothing.
+void TestGestioneStipendi::nuovoAnnoStipendi()
+{
+    RegistroMessaggi registro;
+    {
+        GestioneStipendi g(id);
+        clic(g, "aggiungiPeriodo");
+        scriviCella(tabella(g), 0, 1, QString()); // still running
+        scriviCella(tabella(g), 0, 2, QStringLiteral("5'250.50"));
+        clic(g, "salva");
+    }
+    DatiDipendente altro;
+    altro.nome = QStringLiteral("Anna");
+    QVERIFY(Dipendente::salva(altro, QStringLiteral("Bianchi_Anna.txt")));
+    QVERIFY(StoricoStipendi::salva(QStringLiteral("Bianchi_Anna.txt"),
+                                   {periodo(QStringLiteral("01/01/2027"), QStringLiteral("31/12/2027"), 4000)}));
+    const QByteArray anna = AmbienteTest::leggi(StoricoStipendi::percorsoFile(QStringLiteral("Bianchi_Anna.txt")));
+
+    QVERIFY(StoricoStipendi::nuovoAnnoPerTutti(2026, 2027));
+    const QByteArray dopo = AmbienteTest::leggi(StoricoStipendi::percorsoFile(id));
+    {
+        GestioneStipendi g(id);
+        QTableWidget* t = tabella(g);
+        QCOMPARE(t->rowCount(), 2);
+        QCOMPARE(riga(t, 0), (QStringList{"01/01/2026", "31/12/2026", "5250.50", "13"}));
+        QCOMPARE(riga(t, 1), (QStringList{"01/01/2027", "31/12/2027", "5250.50", "13"}));
+    }
+    // Already in the new year: untouched.
+    QCOMPARE(AmbienteTest::leggi(StoricoStipendi::percorsoFile(QStringLiteral("Bianchi_Anna.txt"))), anna);
+
+    QVERIFY(!StoricoStipendi::nuovoAnnoPerTutti(2026, 2027));
+    QCOMPARE(AmbienteTest::leggi(StoricoStipendi::percorsoFile(id)), dopo);
+}
+
+// What is typed into the cells must be readable: nothing is stored as 0 or
+// as an unreadable date by mistake.
+void TestGestioneStipendi::celleDigitate_data()
+{
+    QTest::addColumn<int>("colonna");
+    QTest::addColumn<QString>("digitato");
+    QTest::addColumn<QString>("salvato"); // empty: refused, nothing written
+
+    QTest::newRow("grouped salary") << 2 << "5'100.50" << "5100.50";
+    QTest::newRow("salary in words") << 2 << "cinquemila" << "";
+    QTest::newRow("date with dots") << 0 << "1.2.2026" << "01/02/2026";
+    QTest::newRow("day that does not exist") << 1 << "31/06/2026" << "";
+}
+
+void TestGestioneStipendi::celleDigitate()
+{
+    QFETCH(int, colonna);
+    QFETCH(QString, digitato);
+    QFETCH(QString, salvato);
+
+    QVERIFY(StoricoStipendi::salva(id, {periodo(QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"), 5000)}));
+    const QByteArray prima = AmbienteTest::leggi(StoricoStipendi::percorsoFile(id));
+    RegistroMessaggi registro;
+    GestioneStipendi g(id);
+    scriviCella(tabella(g), 0, colonna, digitato);
+    clic(g, "salva");
+
+    if (salvato.isEmpty()) {
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
+        QVERIFY(registro.ultimoTesto().contains(QStringLiteral("riga 1")));
+        QCOMPARE(AmbienteTest::leggi(StoricoStipendi::percorsoFile(id)), prima);
+        return;
+    }
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Periodi salvati."));
+    QVector<PeriodoStipendio> v;
+    QVERIFY(StoricoStipendi::carica(id, v));
+    const QStringList valori{v.at(0).dataInizio, v.at(0).dataFine, QString::number(v.at(0).salarioMensile, 'f', 2)};
+    QCOMPARE(valori.at(colonna), salvato);
+}
+
+// The employee card opened from here: afterwards the table is reloaded, so
+// unsaved rows go and the number of salaries follows the card.
+void TestGestioneStipendi::apriScheda()
+{
+    QVERIFY(StoricoStipendi::salva(id, {periodo(QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"), 5000)}));
+    RegistroMessaggi registro;
+    GestioneStipendi g(id);
+    clic(g, "aggiungiPeriodo");
+    QCOMPARE(tabella(g)->rowCount(), 2);
+
+    quandoAperto([&] {
+        auto* scheda = finestraAperta<SchedaDipendente>();
+        QVERIFY(scheda);
+        QCOMPARE(scheda->parentWidget(), &g);
+        auto* mensilita = scheda->findChild<QComboBox*>(QStringLiteral("mensilitaAggiuntive"));
+        mensilita->setCurrentIndex(mensilita->findData(2));
+        scheda->findChild<QPushButton*>(QStringLiteral("salva"))->click();
+    });
+    clic(g, "apriScheda");
+    QCOMPARE(tabella(g)->rowCount(), 1);
+    QCOMPARE(riga(tabella(g), 0).last(), QStringLiteral("14"));
+
+    // "Chiudi" saves nothing.
+    clic(g, "aggiungiPeriodo");
+    clic(g, "chiudi");
+    QCOMPARE(g.result(), int(QDialog::Accepted));
+    QVector<PeriodoStipendio> v;
+    QVERIFY(StoricoStipendi::carica(id, v));
+    QCOMPARE(v.size(), 1);
+}
+
+VARDELLO_TEST_MAIN(TestGestioneStipendi)
+#include "tst_gestionestipendi.moc"

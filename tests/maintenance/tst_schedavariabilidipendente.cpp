@@ -1,0 +1,294 @@
+#include "ambientetest.h"
+#include "anteprimastampa.h"
+#include "azienda.h"
+#include "chiusuraannuale.h"
+#include "config.h"
+#include "dipendente.h"
+#include "orologio.h"
+#include "piattaformatest.h"
+#include "schedavariabilidipendente.h"
+#include "variabilimensili.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+
+// The month-by-month variables card of one employee.
+class TestSchedaVariabiliDipendente : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void formPerTipoDiPaga_data();
+    void formPerTipoDiPaga();
+    void mesiUnoAllaVolta();
+    void straordinari_data();
+    void straordinari();
+    void annoChiuso();
+    void clicSulRiepilogo();
+    void stampaRiepilogo();
+
+private:
+    void dipendente(bool orario);
+    static QDoubleSpinBox* box(QDialog& d, const char* nome) { return d.findChild<QDoubleSpinBox*>(QLatin1String(nome)); }
+    static void clic(QDialog& d, const char* nome) { d.findChild<QPushButton*>(QLatin1String(nome))->click(); }
+    static QComboBox* mese(QDialog& d) { return d.findChild<QComboBox*>(QStringLiteral("mese")); }
+    static QStringList rigaRiepilogo(QDialog& d, int r)
+    {
+        auto* t = d.findChild<QTableWidget*>(QStringLiteral("riepilogo"));
+        QStringList celle;
+        for (int c = 0; c < t->columnCount(); ++c)
+            celle << t->item(r, c)->text();
+        return celle;
+    }
+
+    RegistroPiattaforma piattaforma;
+    const QString id = QStringLiteral("Rossi_Mario.txt");
+};
+
+void TestSchedaVariabiliDipendente::init()
+{
+    AmbienteTest::svuota();
+    Orologio::imposta(QDateTime(QDate(2026, 5, 5), QTime(9, 0)));
+    DatiAzienda a;
+    a.ragioneSociale = QStringLiteral("Alfa & Figli SA");
+    a.localita = QStringLiteral("Mendrisio");
+    QVERIFY(Azienda::salva(a, QStringLiteral("Alfa.txt")));
+    Config::setAziendaCorrente(QStringLiteral("Alfa.txt"));
+}
+
+void TestSchedaVariabiliDipendente::cleanup()
+{
+    for (const QUrl& u : piattaforma.urlAperti)
+        QFile::remove(u.toLocalFile());
+    piattaforma.urlAperti.clear();
+}
+
+void TestSchedaVariabiliDipendente::dipendente(bool orario)
+{
+    DatiDipendente d;
+    d.nome = QStringLiteral("Mario");
+    d.cognome = QStringLiteral("Rossi");
+    d.numeroAVS = QStringLiteral("756.1111.2222.39");
+    d.tipoPaga = orario ? 1 : 0;
+    d.pagaOraria = 34.5;
+    d.salarioMensile = 5200;
+    QVERIFY(Dipendente::salva(d, id));
+}
+
+void TestSchedaVariabiliDipendente::formPerTipoDiPaga_data()
+{
+    QTest::addColumn<bool>("orario");
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QString>("contratto");
+    QTest::addColumn<QString>("colonna1");
+    QTest::newRow("hourly") << true << 11 << "Salario orario (CHF 34.50/h)" << "Ore fatte";
+    QTest::newRow("monthly") << false << 9 << "Stipendio mensile (CHF 5200.00/mese)" << "Imponibili (CHF)";
+}
+
+void TestSchedaVariabiliDipendente::formPerTipoDiPaga()
+{
+    QFETCH(bool, orario);
+    QFETCH(int, input);
+    QFETCH(QString, contratto);
+    QFETCH(QString, colonna1);
+    dipendente(orario);
+
+    SchedaVariabiliDipendente s(id);
+    QVERIFY(s.findChild<QLabel*>(QStringLiteral("intestazione"))->text().contains(contratto));
+    auto* gruppo = s.findChild<QGroupBox*>();
+    QCOMPARE(gruppo->findChildren<QDoubleSpinBox*>().size(), input);
+    QCOMPARE(gruppo->findChild<QLineEdit*>(QStringLiteral("comunicazioni")) != nullptr, !orario);
+    // Four rows of the grid either way: the hourly inputs, or the monthly
+    // ones and the note.
+    QCOMPARE(qobject_cast<QGridLayout*>(gruppo->layout())->rowCount(), 4);
+    auto* riepilogo = s.findChild<QTableWidget*>(QStringLiteral("riepilogo"));
+    QCOMPARE(riepilogo->horizontalHeaderItem(1)->text(), colonna1);
+    QCOMPARE(mese(s)->currentText(), QStringLiteral("Maggio"));
+}
+
+// Months entered one at a time: each save writes the whole year, the other
+// members of a month are kept, and the summary follows.
+void TestSchedaVariabiliDipendente::mesiUnoAllaVolta()
+{
+    dipendente(false);
+    QList<VariabileMese> anno = VariabiliMensili::caricaAnno(id, 2026);
+    anno[0].oreExtraCompensate = 3;
+    anno[0].rimborsoSpeseDesc = QStringLiteral("Treno");
+    anno[1].acconti = -50; // shown as 0.00 and saved so
+    anno[11].importiImponibili = 77;
+    QVERIFY(VariabiliMensili::salvaAnno(id, 2026, anno));
+
+    RegistroMessaggi registro;
+    SchedaVariabiliDipendente s(id);
+    mese(s)->setCurrentIndex(0);
+    box(s, "importiImponibili")->setValue(1200.5);
+    box(s, "rimborsoSpese")->setValue(80);
+    s.findChild<QLineEdit*>(QStringLiteral("comunicazioni"))->setText(QStringLiteral("  Straordinari  "));
+    clic(s, "salvaMese");
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salvato"));
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili di Gennaio 2026 salvate."));
+
+    mese(s)->setCurrentIndex(1);
+    QCOMPARE(box(s, "acconti")->value(), 0.0);
+    QCOMPARE(box(s, "importiImponibili")->value(), 0.0);
+    box(s, "tredicesimaGratifica")->setValue(5200);
+    clic(s, "salvaMese");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili di Febbraio 2026 salvate."));
+    QVERIFY(registro.richieste.size() == 2); // a monthly-paid employee is never asked about overtime
+
+    const QList<VariabileMese> file = VariabiliMensili::caricaAnno(id, 2026);
+    QCOMPARE(file.at(0).importiImponibili, 1200.5);
+    QCOMPARE(file.at(0).comunicazioni, QStringLiteral("Straordinari"));
+    QCOMPARE(file.at(0).oreExtraCompensate, 3.0);
+    QCOMPARE(file.at(0).rimborsoSpeseDesc, QStringLiteral("Treno"));
+    QCOMPARE(file.at(1).tredicesimaGratifica, 5200.0);
+    QCOMPARE(file.at(1).acconti, 0.0);
+    QCOMPARE(file.at(11).importiImponibili, 77.0);
+    QCOMPARE(rigaRiepilogo(s, 0), (QStringList{"Gennaio", "1200.50", "0.00", "80.00", "0.00", "Straordinari"}));
+    QCOMPARE(rigaRiepilogo(s, 1), (QStringList{"Febbraio", "0.00", "0.00", "0.00", "5200.00", ""}));
+
+    // Another year shows its own months.
+    s.findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2025);
+    QCOMPARE(rigaRiepilogo(s, 0).at(1), QStringLiteral("0.00"));
+}
+
+// The overtime warning for hourly-paid employees: more than 40 hours in the
+// month or 140 in the year; the user may save all the same.
+void TestSchedaVariabiliDipendente::straordinari_data()
+{
+    QTest::addColumn<double>("altriMesi"); // 25% overtime in each of the other eleven months
+    QTest::addColumn<double>("extra25");
+    QTest::addColumn<double>("extra50");
+    QTest::addColumn<QString>("avviso"); // a part of the warning; empty: none
+    QTest::addColumn<QMessageBox::StandardButton>("risposta");
+    QTest::addColumn<bool>("salvato");
+
+    QTest::newRow("41 in the month, cancelled") << 0.0 << 25.0 << 16.0 << "Ore extra nel mese: 41.00 h"
+                                                << QMessageBox::Cancel << false;
+    QTest::newRow("exactly 40") << 0.0 << 20.0 << 20.0 << "" << QMessageBox::NoButton << true;
+    QTest::newRow("341 in the year") << 30.0 << 11.0 << 0.0 << "anno 2026: 341.00 h" << QMessageBox::Cancel
+                                     << false;
+    QTest::newRow("141 in the year, saved anyway") << 10.0 << 31.0 << 0.0 << "anno 2026: 141.00 h"
+                                                   << QMessageBox::Save << true;
+}
+
+void TestSchedaVariabiliDipendente::straordinari()
+{
+    QFETCH(double, altriMesi);
+    QFETCH(double, extra25);
+    QFETCH(double, extra50);
+    QFETCH(QString, avviso);
+    QFETCH(QMessageBox::StandardButton, risposta);
+    QFETCH(bool, salvato);
+
+    dipendente(true);
+    QList<VariabileMese> anno = VariabiliMensili::caricaAnno(id, 2026);
+    for (int m = 0; m < 12; ++m)
+        anno[m].oreExtra25 = m == 4 ? 99 : altriMesi; // May's stored hours do not count
+    QVERIFY(VariabiliMensili::salvaAnno(id, 2026, anno));
+
+    RegistroMessaggi registro;
+    SchedaVariabiliDipendente s(id);
+    box(s, "oreExtra25")->setValue(extra25);
+    box(s, "oreExtra50")->setValue(extra50);
+    if (risposta != QMessageBox::NoButton)
+        registro.rispondi(risposta);
+    clic(s, "salvaMese");
+
+    if (avviso.isEmpty()) {
+        QCOMPARE(registro.richieste.size(), 1);
+    } else {
+        const Messaggi::Richiesta& r = registro.richieste.first();
+        QCOMPARE(r.icona, QMessageBox::Warning);
+        QCOMPARE(r.titolo, QStringLiteral("AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)"));
+        QVERIFY2(r.testo.contains(avviso), qPrintable(r.testo));
+        QCOMPARE(r.testiPulsanti.size(), 2);
+        QCOMPARE(r.testiPulsanti.at(0).second, QStringLiteral("Salva a mio rischio e pericolo"));
+        QCOMPARE(r.testiPulsanti.at(1).second, QStringLiteral("Annulla e correggi"));
+    }
+    QCOMPARE(VariabiliMensili::caricaAnno(id, 2026).at(4).oreExtra25, salvato ? extra25 : 99.0);
+    QCOMPARE(registro.ultimoTesto() == QStringLiteral("Variabili di Maggio 2026 salvate."), salvato);
+}
+
+// A closed year refuses the save: the user is told, and the window's year
+// stays as the file holds it.
+void TestSchedaVariabiliDipendente::annoChiuso()
+{
+    dipendente(false);
+    QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("test"), QString()));
+    RegistroMessaggi registro;
+    SchedaVariabiliDipendente s(id);
+    box(s, "acconti")->setValue(500);
+    clic(s, "salvaMese");
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+    QVERIFY2(registro.ultimoTesto().contains(QStringLiteral("2026")), qPrintable(registro.ultimoTesto()));
+    QCOMPARE(s.mesi().at(4).acconti, 0.0);
+    QCOMPARE(box(s, "acconti")->value(), 500.0); // the input stays for another try
+    QCOMPARE(rigaRiepilogo(s, 4).at(1), QStringLiteral("0.00"));
+    QVERIFY(!QFileInfo::exists(VariabiliMensili::percorsoFile(id, 2026)));
+}
+
+void TestSchedaVariabiliDipendente::clicSulRiepilogo()
+{
+    dipendente(true);
+    QList<VariabileMese> anno = VariabiliMensili::caricaAnno(id, 2026);
+    anno[2].oreFatte = 160;
+    anno[2].vacanzePrese = 1.5;
+    QVERIFY(VariabiliMensili::salvaAnno(id, 2026, anno));
+
+    SchedaVariabiliDipendente s(id);
+    box(s, "oreFatte")->setValue(120); // May, not saved
+    auto* t = s.findChild<QTableWidget*>(QStringLiteral("riepilogo"));
+    emit t->cellClicked(2, 3);
+    QCOMPARE(mese(s)->currentText(), QStringLiteral("Marzo"));
+    QCOMPARE(box(s, "oreFatte")->value(), 160.0);
+    QCOMPARE(rigaRiepilogo(s, 2).at(5), QStringLiteral("1.5"));
+    mese(s)->setCurrentIndex(4);
+    QCOMPARE(box(s, "oreFatte")->value(), 0.0); // the unsaved May values are gone
+}
+
+// The summary prints the window's year as it is, a month just saved
+// included, without saving first.
+void TestSchedaVariabiliDipendente::stampaRiepilogo()
+{
+    dipendente(false);
+    RegistroMessaggi registro;
+    SchedaVariabiliDipendente s(id);
+    box(s, "importiImponibili")->setValue(1234.5);
+    clic(s, "salvaMese");
+
+    QString titolo, nomeFile;
+    InfoPdf pdf;
+    quandoAperto([&] {
+        auto* a = finestraAperta<AnteprimaStampa>();
+        QVERIFY(a);
+        titolo = a->windowTitle();
+        nomeFile = a->nomeFilePredefinito;
+        pdf = leggiPdf(piattaforma.urlAperti.last().toLocalFile());
+        a->accept();
+    });
+    clic(s, "stampaRiepilogo");
+    QCOMPARE(titolo, QStringLiteral("Anteprima variabili mese"));
+    QCOMPARE(nomeFile, QStringLiteral("variabili_Rossi_Mario_2026.pdf"));
+    for (const QString& atteso :
+         {QStringLiteral("Alfa & Figli SA"), QStringLiteral("Dipendente: Rossi Mario"),
+          QStringLiteral("Mendrisio, 5 maggio 2026"), QStringLiteral("Inserimento variabili mese - Anno 2026"),
+          QLocale(QLocale::German, QLocale::Switzerland).toString(1234.5, 'f', 2)})
+        QVERIFY2(pdf.testo.contains(atteso), qPrintable(atteso + QStringLiteral("\n---\n") + pdf.testo));
+}
+
+VARDELLO_TEST_MAIN(TestSchedaVariabiliDipendente)
+#include "tst_schedavariabilidipendente.moc"
