@@ -6,6 +6,7 @@
 #include "dialogofile.h"
 #include "dipendente.h"
 #include "gestionemovimenti.h"
+#include "gestionestipendi.h"
 #include "gestionevariabili.h"
 #include "messaggi.h"
 #include "nuovaazienda.h"
@@ -180,9 +181,12 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     });
 
     QMenu* dipendenti = menu(finestra, QObject::tr("Dipendenti"), "menuDipendenti");
-    // Opens its window for each employee of perDipendentiScelti:
-    // GestioneStipendi(id).
-    inArrivo(dipendenti, QObject::tr("Storico stipendi..."), "azioneStoricoStipendi");
+    voce(dipendenti, QObject::tr("Storico stipendi..."), "azioneStoricoStipendi", finestra, [finestra] {
+        perDipendentiScelti(finestra, [finestra](const QString& id) {
+            GestioneStipendi stipendi(id, finestra);
+            stipendi.exec();
+        });
+    });
     voce(dipendenti, QObject::tr("Movimenti straordinari..."), "azioneMovimentiStraordinari", finestra, [finestra] {
         perDipendentiScelti(finestra, [finestra](const QString& id) {
             GestioneMovimenti movimenti(id, id, finestra);

@@ -65,6 +65,8 @@ private slots:
     void cartellaDati();
     void nuovoAnnoStipendi();
     void perDipendentiScelti();
+    void perDipendenteApre_data();
+    void perDipendenteApre();
     void accessoParametri_data();
     void accessoParametri();
 };
@@ -85,7 +87,8 @@ void TestMenuPrincipale::voci_data()
     QTest::newRow("Dipendenti") << "Dipendenti"
                                 << QStringList{"Storico stipendi...", "Movimenti straordinari...",
                                                "Nuovo dipendente...", "Lista dipendenti..."}
-                                << QStringList{"Movimenti straordinari...", "Nuovo dipendente..."};
+                                << QStringList{"Storico stipendi...", "Movimenti straordinari...",
+                                               "Nuovo dipendente..."};
     QTest::newRow("Elaborazione stipendi") << "Elaborazione stipendi"
                                            << QStringList{"Variabili mensili...", "Chiusura mensile..."}
                                            << QStringList{"Variabili mensili...", "Chiusura mensile..."};
@@ -350,6 +353,34 @@ void TestMenuPrincipale::perDipendentiScelti()
     MenuPrincipale::perDipendentiScelti(&principale, apri);
     QVERIFY(multipla);
     QCOMPARE(aperti, (QStringList{QStringLiteral("Colombo_Sara.txt"), QStringLiteral("Keller_Thomas.txt")}));
+}
+
+void TestMenuPrincipale::perDipendenteApre_data()
+{
+    QTest::addColumn<QString>("voce");
+    QTest::addColumn<QString>("classe");
+    QTest::newRow("Storico stipendi...") << "azioneStoricoStipendi" << "GestioneStipendi";
+    QTest::newRow("Movimenti straordinari...") << "azioneMovimentiStraordinari" << "GestioneMovimenti";
+}
+
+void TestMenuPrincipale::perDipendenteApre()
+{
+    QFETCH(QString, voce);
+    QFETCH(QString, classe);
+    Inizializzazione::esegui();
+    QMainWindow principale;
+    MenuPrincipale::costruisci(&principale, Inizializzazione::fileAziendaDimostrativa(), QStringLiteral("it"), false);
+    QString aperta;
+    quandoModale<ScegliDipendente>([&](ScegliDipendente* scelta) {
+        scelta->findChild<QTableWidget*>(QStringLiteral("tabella"))->item(0, 0)->setCheckState(Qt::Checked);
+        quandoModale<QDialog>([&](QDialog* f) {
+            aperta = QString::fromLatin1(f->metaObject()->className());
+            f->reject();
+        });
+        scelta->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    });
+    principale.findChild<QAction*>(voce)->trigger();
+    QCOMPARE(aperta, classe);
 }
 
 void TestMenuPrincipale::accessoParametri_data()
