@@ -34,6 +34,10 @@ ScegliAzienda::ScegliAzienda(QWidget* parent)
     btnApri->setObjectName(QStringLiteral("apri"));
     auto* btnChiudi = new QPushButton(tr("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("chiudi"));
+    // Enter opens the highlighted company.
+    btnNuova->setAutoDefault(false);
+    btnChiudi->setAutoDefault(false);
+    btnApri->setDefault(true);
     pulsanti->addWidget(btnNuova);
     pulsanti->addStretch();
     pulsanti->addWidget(btnApri);
@@ -68,6 +72,7 @@ void ScegliAzienda::caricaLista()
         auto* voce = new QListWidgetItem(nome.isEmpty() ? nomeFile : nome, lista);
         voce->setData(Qt::UserRole, nomeFile);
     }
+    lista->setCurrentRow(0);
 }
 
 void ScegliAzienda::apriAzienda()

@@ -19,6 +19,8 @@
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMainWindow>
@@ -95,12 +97,46 @@ void Avvio::primoAvvio()
     Inizializzazione::esegui();
 }
 
+namespace {
+
+// Under the style sheet the toolkit draws placeholder examples in the text
+// colour, so an empty field looks filled in: every line edit gets a faded
+// placeholder colour when it is first shown (after the style's own palette).
+class SegnapostoSbiadito : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Show) {
+            auto* riga = qobject_cast<QLineEdit*>(oggetto);
+            if (riga && riga->palette().color(QPalette::PlaceholderText).alpha() == 255) {
+                QPalette p = riga->palette();
+                QColor colore = p.color(QPalette::Text);
+                colore.setAlpha(110);
+                p.setColor(QPalette::PlaceholderText, colore);
+                riga->setPalette(p);
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 void Avvio::applicaStile()
 {
     QFile foglio(QStringLiteral(":/risorse/stile_chiaro.qss"));
     if (!foglio.open(QIODevice::ReadOnly | QIODevice::Text))
         return;
     qApp->setStyleSheet(QString::fromUtf8(foglio.readAll()));
+    static SegnapostoSbiadito* segnaposto = nullptr;
+    if (!segnaposto) {
+        segnaposto = new SegnapostoSbiadito(qApp);
+        qApp->installEventFilter(segnaposto);
+    }
 }
 
 QStringList Avvio::nomiLingue()

@@ -91,8 +91,11 @@ void TestScegliAzienda::elenco()
     QVERIFY(lista->isEnabled());
     QCOMPARE(righe(lista), QStringList({"Alfa SA|A_alfa.txt", "Note varie|appunti.txt", "Zeta SA|b_zeta.txt",
                                         "c_senza.txt|c_senza.txt", "Alfa SA|d_doppia.txt"}));
-    QCOMPARE(lista->currentRow(), -1);
+    // The first company is highlighted and "Apri" is the default button.
+    QCOMPARE(lista->currentRow(), 0);
+    QVERIFY(s.findChild<QPushButton*>(QStringLiteral("apri"))->isDefault());
     // "Apri" without a row does nothing.
+    lista->setCurrentRow(-1);
     s.findChild<QPushButton*>(QStringLiteral("apri"))->click();
     QCOMPARE(s.result(), int(QDialog::Rejected));
     QVERIFY(correnteSalvata().isEmpty());
