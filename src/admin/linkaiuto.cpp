@@ -2,6 +2,7 @@
 
 #include "mostrahelp.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 
 namespace {
@@ -23,6 +24,14 @@ QLabel* LinkAiuto::crea(const QString& codice, QWidget* parent)
     link->setOpenExternalLinks(false);
     QObject::connect(link, &QLabel::linkActivated, link, [](const QString& destinazione) { apri(destinazione); });
     return link;
+}
+
+QHBoxLayout* LinkAiuto::riga(const QString& codice, QWidget* parent)
+{
+    auto* riga = new QHBoxLayout;
+    riga->addStretch();
+    riga->addWidget(crea(codice, parent));
+    return riga;
 }
 
 void LinkAiuto::apri(const QString& codice)

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QLabel;
 class QWidget;
 
@@ -14,6 +15,9 @@ namespace LinkAiuto {
 // The label with the link; activating it opens the manual at `codice`
 // (no parent window).
 QLabel* crea(const QString& codice, QWidget* parent);
+
+// The help row that ends a window: a stretch, then the link.
+QHBoxLayout* riga(const QString& codice, QWidget* parent);
 
 // Opens the manual section through the installed viewer.
 void apri(const QString& codice);

@@ -84,10 +84,7 @@ NuovaAzienda::NuovaAzienda(QWidget* parent)
     pulsanti->addWidget(btnChiudi);
     layout->addLayout(pulsanti);
 
-    auto* rigaAiuto = new QHBoxLayout;
-    rigaAiuto->addStretch();
-    rigaAiuto->addWidget(LinkAiuto::crea(QStringLiteral("A02"), this));
-    layout->addLayout(rigaAiuto);
+    layout->addLayout(LinkAiuto::riga(QStringLiteral("A02"), this));
 
     BloccoIndirizzo::Widget w;
     w.nazione = comboNazione;

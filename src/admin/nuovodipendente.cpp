@@ -154,10 +154,7 @@ NuovoDipendente::NuovoDipendente(QWidget* parent)
     pulsanti->addWidget(btnChiudi);
     layout->addLayout(pulsanti);
 
-    auto* rigaAiuto = new QHBoxLayout;
-    rigaAiuto->addStretch();
-    rigaAiuto->addWidget(LinkAiuto::crea(QStringLiteral("D01"), this));
-    layout->addLayout(rigaAiuto);
+    layout->addLayout(LinkAiuto::riga(QStringLiteral("D01"), this));
 
     BloccoIndirizzo::Widget w;
     w.nazione = comboNazione;

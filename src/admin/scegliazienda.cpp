@@ -44,10 +44,7 @@ ScegliAzienda::ScegliAzienda(QWidget* parent)
     pulsanti->addWidget(btnChiudi);
     layout->addLayout(pulsanti);
 
-    auto* rigaAiuto = new QHBoxLayout;
-    rigaAiuto->addStretch();
-    rigaAiuto->addWidget(LinkAiuto::crea(QStringLiteral("A03"), this));
-    layout->addLayout(rigaAiuto);
+    layout->addLayout(LinkAiuto::riga(QStringLiteral("A03"), this));
 
     connect(btnNuova, &QPushButton::clicked, this, &ScegliAzienda::nuovaAzienda);
     connect(btnApri, &QPushButton::clicked, this, &ScegliAzienda::apriAzienda);

@@ -7,7 +7,6 @@
 #include "datoteca.h"
 #include "dialoganno.h"
 #include "dipendente.h"
-#include "ferie.h"
 #include "filesicuri.h"
 #include "orologio.h"
 #include "scegliconteggio.h"
@@ -188,16 +187,7 @@ FoglioPaga StampeScheda::foglioPaga(const QString& id, int anno, int mese)
     f.mese = intestazioneMese(mese, anno);
     f.luogoData = luogoData();
 
-    Ferie ferie(base(id));
-    ferie.setAnnoCorrente(anno);
-    const Ferie::AnnoFerie y = ferie.leggiAnno(anno);
-    const int diritto = y.legaliDiritto + y.regalateDiritto + y.aggiuntiveDiritto;
-    const int prese = y.legaliPrese + y.regalatePrese + y.aggiuntivePrese;
-    f.giorniVacanzeAnno = diritto;
-    f.vacanzeMaturate = diritto;
-    f.riportoVacanze = 0;
-    f.vacanzePrese = prese;
-    f.saldoVacanze = diritto - prese;
+    f.impostaVacanze(id, anno);
     return f;
 }
 

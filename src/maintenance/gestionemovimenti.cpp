@@ -106,15 +106,12 @@ GestioneMovimenti::GestioneMovimenti(const QString& id_, const QString& nome, QW
     pulsanti->addWidget(salvaBtn);
     pulsanti->addWidget(chiudiBtn);
 
-    auto* aiuto = new QHBoxLayout;
-    aiuto->addStretch();
-    aiuto->addWidget(LinkAiuto::crea(QStringLiteral("D05"), this));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(istruzioni);
     layout->addWidget(vista);
     layout->addLayout(pulsanti);
-    layout->addLayout(aiuto);
+    layout->addLayout(LinkAiuto::riga(QStringLiteral("D05"), this));
 
     connect(aggiungiBtn, &QPushButton::clicked, this, &GestioneMovimenti::aggiungi);
     connect(eliminaBtn, &QPushButton::clicked, this, &GestioneMovimenti::elimina);

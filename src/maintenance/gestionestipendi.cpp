@@ -96,15 +96,12 @@ GestioneStipendi::GestioneStipendi(const QString& id_, QWidget* parent)
     pulsanti->addWidget(salva);
     pulsanti->addWidget(chiudi);
 
-    auto* aiuto = new QHBoxLayout;
-    aiuto->addStretch();
-    aiuto->addWidget(LinkAiuto::crea(QStringLiteral("D04"), this));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Periodi (mensilita read-only, calcolata dalla scheda dipendente):"), this));
     layout->addWidget(tabella);
     layout->addLayout(pulsanti);
-    layout->addLayout(aiuto);
+    layout->addLayout(LinkAiuto::riga(QStringLiteral("D04"), this));
 
     connect(aggiungi, &QPushButton::clicked, this, &GestioneStipendi::aggiungiPeriodo);
     connect(elimina, &QPushButton::clicked, this, &GestioneStipendi::eliminaPeriodo);

@@ -156,9 +156,6 @@ ChiusuraMensile::ChiusuraMensile(QWidget* parent)
     rigaPulsanti->addWidget(pulsanteFileBanca);
     rigaPulsanti->addWidget(chiudi);
 
-    auto* rigaAiuto = new QHBoxLayout;
-    rigaAiuto->addStretch();
-    rigaAiuto->addWidget(LinkAiuto::crea(QStringLiteral("E01"), this));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rigaMese);
@@ -166,7 +163,7 @@ ChiusuraMensile::ChiusuraMensile(QWidget* parent)
     layout->addWidget(tabella, 1);
     layout->addLayout(rigaComunicazioni);
     layout->addLayout(rigaPulsanti);
-    layout->addLayout(rigaAiuto);
+    layout->addLayout(LinkAiuto::riga(QStringLiteral("E01"), this));
 
     // Set before the connections, so it computes no preview.
     checkTredicesima->setChecked(Azienda::carica(Config::aziendaCorrente()).tredicesimaAutomatica);

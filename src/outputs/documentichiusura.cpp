@@ -5,7 +5,6 @@
 #include "config.h"
 #include "datoteca.h"
 #include "dipendente.h"
-#include "ferie.h"
 #include "orologio.h"
 
 #include <QFileInfo>
@@ -110,16 +109,7 @@ bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const 
     f.totaleLordo = lordo;
     f.importoVersato = netto;
 
-    Ferie ferie(base(id));
-    ferie.setAnnoCorrente(anno);
-    const Ferie::AnnoFerie vacanze = ferie.leggiAnno(anno);
-    const int diritto = vacanze.legaliDiritto + vacanze.regalateDiritto + vacanze.aggiuntiveDiritto;
-    const int prese = vacanze.legaliPrese + vacanze.regalatePrese + vacanze.aggiuntivePrese;
-    f.giorniVacanzeAnno = diritto;
-    f.vacanzePrese = prese;
-    f.riportoVacanze = 0;
-    f.saldoVacanze = diritto - prese;
-    f.vacanzeMaturate = diritto;
+    f.impostaVacanze(id, anno);
 
     f.dipendente = d.nome + QLatin1Char(' ') + d.cognome;
     f.dipendenteIndirizzo = d.indirizzo;

@@ -1,5 +1,7 @@
 #include "fogliopaga.h"
 
+#include "ferie.h"
+
 #include <QFileInfo>
 #include <QFont>
 #include <QLocale>
@@ -75,6 +77,20 @@ QString FoglioPaga::nomeMese(int mese, int anno)
 {
     const QString nome = nomeDelMese(mese);
     return (nome.isEmpty() ? QString::number(mese) : nome) + QLatin1Char(' ') + QString::number(anno);
+}
+
+void FoglioPaga::impostaVacanze(const QString& idDipendente, int anno)
+{
+    Ferie ferie(QFileInfo(idDipendente).completeBaseName());
+    ferie.setAnnoCorrente(anno);
+    const Ferie::AnnoFerie a = ferie.leggiAnno(anno);
+    const int diritto = a.legaliDiritto + a.regalateDiritto + a.aggiuntiveDiritto;
+    const int prese = a.legaliPrese + a.regalatePrese + a.aggiuntivePrese;
+    giorniVacanzeAnno = diritto;
+    vacanzeMaturate = diritto;
+    riportoVacanze = 0;
+    vacanzePrese = prese;
+    saldoVacanze = diritto - prese;
 }
 
 void FoglioPaga::disegnaSu(QPrinter& printer) const

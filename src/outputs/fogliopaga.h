@@ -56,6 +56,10 @@ public:
     double importoContanti = 0.0;
     QString comunicazioni;
 
+    // Fills the holiday figures from the employee's holiday file of the year:
+    // entitlement, days taken and balance, nothing carried over.
+    void impostaVacanze(const QString& idDipendente, int anno);
+
     // Draws the slip on the printer, one page, with a painter of its own.
     void disegnaSu(QPrinter& printer) const;
     // Writes the slip as an A4 PDF with zero margins. True only when the PDF
