@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGuiApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,11 +67,6 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
     setMinimumWidth(500);
     setMaximumHeight(700);
     resize(560, 700);
-    if (QScreen* schermo = QGuiApplication::primaryScreen()) {
-        QRect r = geometry();
-        r.moveCenter(schermo->availableGeometry().center());
-        move(r.topLeft());
-    }
 
     // A missing or unreadable file leaves the default record: a save then
     // creates the file under the id.
@@ -111,7 +107,9 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
         b->setAutoDefault(false);
         return b;
     };
-    auto* rigaFinestre = new QHBoxLayout;
+    // The eight window buttons in two rows of four, in their order: in one
+    // row they would make the card wider than a laptop screen.
+    auto* rigaFinestre = new QGridLayout;
     QPushButton* periodi = pulsante(tr("Periodi di rapporto..."), "periodi");
     QPushButton* storico = pulsante(tr("Storico stipendi"), "storicoStipendi");
     QPushButton* foglioPaga = pulsante(tr("Stampa foglio paga"), "stampaFoglioPaga");
@@ -120,8 +118,11 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
     QPushButton* riepilogo = pulsante(tr("Riepilogo annuale"), "riepilogoAnnuale");
     QPushButton* figli = pulsante(tr("Gestisci figli..."), "figli");
     QPushButton* amministrativi = pulsante(tr("Dati amministrativi..."), "datiAmministrativi");
-    for (QPushButton* b : {periodi, storico, foglioPaga, variabili, stampaVariabili, riepilogo, figli, amministrativi})
-        rigaFinestre->addWidget(b);
+    int posizione = 0;
+    for (QPushButton* b : {periodi, storico, foglioPaga, variabili, stampaVariabili, riepilogo, figli, amministrativi}) {
+        rigaFinestre->addWidget(b, posizione / 4, posizione % 4);
+        ++posizione;
+    }
 
     auto* rigaSalva = new QHBoxLayout;
     rigaSalva->addStretch();
@@ -224,6 +225,14 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
     cambiaNazione(comboNazione->currentIndex());
     blocco->setModificato(false);
     blocco->setInAggiornamento(false);
+
+    // Centred on the screen at the size the layout really takes.
+    if (QScreen* schermo = QGuiApplication::primaryScreen()) {
+        layout->activate();
+        QRect r(QPoint(0, 0), size().expandedTo(minimumSize()));
+        r.moveCenter(schermo->availableGeometry().center());
+        move(r.topLeft());
+    }
 }
 
 void SchedaDipendente::costruisciForm(QFormLayout* form)
