@@ -209,6 +209,7 @@ void ChiusuraMensile::calcolaAnteprima()
     const int a = anno();
     const int m = mese();
     std::array<double, 7> totali{};
+    QStringList senzaScala;
 
     for (const QString& id : ids) {
         DatiDipendente d;
@@ -216,6 +217,8 @@ void ChiusuraMensile::calcolaAnteprima()
             continue;
         const RisultatoConteggio r = ConteggioSalario::genera(id, d, a, m, false, tredicesima());
         const bool errore = !r.errore.isEmpty();
+        if (!errore && r.scalaImpostaMancante)
+            senzaScala << QStringLiteral("%1 %2 (%3, %4)").arg(d.cognome, d.nome, r.cantoneImposta, r.tariffaImposta);
         const int riga = tabella->rowCount();
         tabella->insertRow(riga);
 
@@ -257,6 +260,14 @@ void ChiusuraMensile::calcolaAnteprima()
 
     adattaColonne();
     aggiornaTestoSelezionaTutti();
+
+    // A missing tariff file would otherwise show as a tax of 0 that looks
+    // like a real amount.
+    if (!senzaScala.isEmpty())
+        Messaggi::avviso(this, tr("Imposta alla fonte"),
+                         tr("Mancano le tabelle dell'imposta alla fonte (cartella dati_afc) per:\n%1\n"
+                            "Per questi dipendenti l'imposta risulta 0.")
+                             .arg(senzaScala.join(QLatin1Char('\n'))));
 }
 
 void ChiusuraMensile::adattaColonne()

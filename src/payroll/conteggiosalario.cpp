@@ -218,6 +218,9 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
 
     if (soggettoImposta(d)) {
         const QString tariffa = codiceTariffa(d);
+        r.cantoneImposta = cantone;
+        r.tariffaImposta = tariffa;
+        r.scalaImpostaMancante = !ImpostaFonte::haScala(cantone, tariffa);
         const StoricoPaghe::Ytd ytd = StoricoPaghe::calcolaYtd(mesiPrecedenti(codice, anno, mese));
         if (ytd.mesi >= 1) {
             const RisultatoConguaglio g = Conguaglio::calcola(ytd, r.lordoImponibile, r.contributiDipendente,

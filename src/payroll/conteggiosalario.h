@@ -20,6 +20,11 @@ struct RisultatoConteggio
     double netto = 0.0;
     double tredicesima = 0.0;          // thirteenth/fourteenth salary of the month
     double aggiunteNette = 0.0;        // added to or taken from the net only
+    // Subject to withholding tax, but no tariff scale of the canton and code
+    // is loaded: the tax of the count is 0 and the clerk must be told.
+    bool scalaImpostaMancante = false;
+    QString cantoneImposta;            // canton and tariff code the tax used
+    QString tariffaImposta;
     QString errore;                    // empty when counted; else every amount is 0
 };
 

@@ -428,6 +428,11 @@ QString ImpostaFonte::infoScala(const QString& cantone, const QString& tariffa)
              s->chiesa ? QStringLiteral("Y") : QStringLiteral("N"));
 }
 
+bool ImpostaFonte::haScala(const QString& cantone, const QString& tariffa)
+{
+    return cercaScala(cantone, tariffa) != nullptr;
+}
+
 QStringList ImpostaFonte::scalePerCantone(const QString& cantone)
 {
     return codiciConPrefisso(g_scale.keys(), cantone);

@@ -57,6 +57,8 @@ public:
     static double calcolaCategoriaFissa(double reddito, const QString& cantone, const QString& codice);
 
     static QString infoScala(const QString& cantone, const QString& tariffa);
+    // Whether a scale for the canton and tariff code is loaded.
+    static bool haScala(const QString& cantone, const QString& tariffa);
     static QStringList scalePerCantone(const QString& cantone);
     static QStringList categoriePerCantone(const QString& cantone);
     static QStringList cantoniDisponibili();

@@ -113,6 +113,8 @@ private slots:
 
     void anteprima();
     void tredicesimaRicalcola();
+    void tabelleImpostaMancanti_data();
+    void tabelleImpostaMancanti();
     void generaTutti_data();
     void generaTutti();
     void dettaglio();
@@ -163,6 +165,37 @@ void TestChiusuraMensile::anteprima()
     QCOMPARE(t->item(7, 0)->data(Qt::CheckStateRole), QVariant());
     for (int c = 0; c < 7; ++c)
         QCOMPARE(t->item(7, 3 + c)->text(), QString::number(somme[c], 'f', 2));
+}
+
+void TestChiusuraMensile::tabelleImpostaMancanti_data()
+{
+    QTest::addColumn<QString>("cantone");
+    QTest::addColumn<QString>("avviso"); // empty: no warning
+    QTest::newRow("Ticino loaded") << "TI" << "";
+    QTest::newRow("no Geneva tables") << "GE" << "Bernasconi Luca (GE, A0)";
+}
+
+void TestChiusuraMensile::tabelleImpostaMancanti()
+{
+    QFETCH(QString, cantone);
+    QFETCH(QString, avviso);
+    modifica(kBernasconi, [&](DatiDipendente& d) {
+        d.cantone = cantone;
+        d.permessoLavoro = QStringLiteral("B");
+        d.extra.remove(QStringLiteral("tabellaIF"));
+        d.extra.remove(QStringLiteral("codiceTariffa"));
+    });
+    RegistroMessaggi messaggi;
+    ChiusuraMensile f;
+    clic(f, "calcolaAnteprima");
+    QCOMPARE(tabella(f)->rowCount(), 8);
+    if (avviso.isEmpty()) {
+        QVERIFY(!messaggi.contiene(QStringLiteral("Imposta alla fonte")));
+    } else {
+        QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Imposta alla fonte"));
+        QVERIFY(messaggi.ultimoTesto().contains(avviso));
+        QVERIFY(!messaggi.ultimoTesto().contains(QStringLiteral("Colombo"))); // Ticino is loaded
+    }
 }
 
 void TestChiusuraMensile::tredicesimaRicalcola()
