@@ -7,17 +7,15 @@
 #include "datoteca.h"
 #include "dialoganno.h"
 #include "dipendente.h"
-#include "filesicuri.h"
 #include "orologio.h"
 #include "scegliconteggio.h"
+#include "storicopaghe.h"
 #include "variabilimensili.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QLocale>
 
-#include <cmath>
 
 namespace {
 
@@ -33,59 +31,12 @@ DatiAzienda aziendaCorrente()
     return nome.isEmpty() ? DatiAzienda() : Azienda::carica(nome);
 }
 
-// The keys of the group `[mese]` of a pay-history file, as the store wrote
-// them (the first such group); empty when the file or the group is missing.
-QHash<QString, QString> leggiMese(const QString& percorso, int mese)
-{
-    QHash<QString, QString> valori;
-    QByteArray contenuto;
-    if (!FileSicuri::leggi(percorso, &contenuto, 4 * 1024 * 1024))
-        return valori;
-    const QString gruppo = QLatin1Char('[') + QString::number(mese) + QLatin1Char(']');
-    bool dentro = false;
-    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
-    for (const QString& r : righe) {
-        const QString riga = r.trimmed();
-        if (riga.startsWith(QLatin1Char('['))) {
-            if (dentro)
-                break;
-            dentro = riga == gruppo;
-            continue;
-        }
-        if (!dentro || riga.startsWith(QLatin1Char('#')) || riga.startsWith(QLatin1Char(';')))
-            continue;
-        const int uguale = riga.indexOf(QLatin1Char('='));
-        if (uguale <= 0)
-            continue;
-        const QString chiave = riga.left(uguale).trimmed();
-        if (!valori.contains(chiave))
-            valori.insert(chiave, riga.mid(uguale + 1).trimmed());
-    }
-    return valori;
-}
-
-double numero(const QHash<QString, QString>& valori, const char* chiave)
-{
-    bool ok = false;
-    const double v = valori.value(QLatin1String(chiave)).toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
-}
-
 QString testoAliquota(double r)
 {
     return QString::number(r, 'f', 4) + QLatin1Char('%');
 }
 
 } // namespace
-
-QString StampeScheda::cartellaPaghe(const QString& id)
-{
-    QString nome = base(id);
-    nome.replace(QLatin1Char(' '), QLatin1Char('_'));
-    if (!FileSicuri::nomeSicuro(nome))
-        return QString();
-    return Config::cartellaDati() + QStringLiteral("/paghe/") + nome;
-}
 
 QString StampeScheda::intestazioneMese(int mese, int anno)
 {
@@ -118,16 +69,14 @@ QString StampeScheda::nomeFileVariabili(const QString& id, int anno, bool riepil
 FoglioPaga StampeScheda::foglioPaga(const QString& id, int anno, int mese)
 {
     FoglioPaga f;
-    const QString cartella = cartellaPaghe(id);
-    const QHash<QString, QString> valori = cartella.isEmpty()
-        ? QHash<QString, QString>()
-        : leggiMese(cartella + QLatin1Char('/') + QString::number(anno) + QStringLiteral(".ini"), mese);
-    const double L = numero(valori, "lordoImponibile");
-    const double A = numero(valori, "assegniFamiliari");
-    const double C = numero(valori, "contributiDipendente");
-    const double P = numero(valori, "lppDipendente");
-    const double T = numero(valori, "impostaTrattenuta");
-    const double N = numero(valori, "netto");
+    StoricoPaghe::PagaMese paga; // a month not saved shows zeros
+    StoricoPaghe::caricaMese(QFileInfo(id).fileName(), anno, mese, &paga);
+    const double L = paga.lordoImponibile;
+    const double A = paga.assegniFamiliari;
+    const double C = paga.contributiDipendente;
+    const double P = paga.lppDipendente;
+    const double T = paga.impostaTrattenuta;
+    const double N = paga.netto;
 
     // Earnings: the taxable salary without the allowances, then these.
     const double S = L - A > 0 ? L - A : 0.0;
@@ -164,8 +113,8 @@ FoglioPaga StampeScheda::foglioPaga(const QString& id, int anno, int mese)
         f.totaleDeduzioni += v.importo;
 
     f.importoVersato = N;
-    f.importoContanti = numero(valori, "importoContanti");
-    f.comunicazioni = valori.value(QStringLiteral("comunicazioni")).trimmed();
+    f.importoContanti = paga.importoContanti;
+    f.comunicazioni = paga.comunicazioni.trimmed();
 
     f.dipendente = dip.nome + QLatin1Char(' ') + dip.cognome;
     f.dipendenteIndirizzo = dip.indirizzo;
@@ -193,7 +142,8 @@ FoglioPaga StampeScheda::foglioPaga(const QString& id, int anno, int mese)
 
 void StampeScheda::stampaFoglioPaga(QWidget* scheda, const QString& id)
 {
-    ScegliConteggio scelta(cartellaPaghe(id), scheda);
+    // The card may pass the record's full path: the pay history knows the file name.
+    ScegliConteggio scelta(StoricoPaghe::cartella(QFileInfo(id).fileName()), scheda);
     if (scelta.exec() != QDialog::Accepted)
         return;
     const int anno = scelta.annoSelezionato();

@@ -21,9 +21,6 @@ public:
     // "Stampa variabili mese" (`riepilogo` false) and "Riepilogo annuale".
     static void stampaVariabili(QWidget* scheda, const QString& id, bool riepilogo);
 
-    // The employee's pay-history folder; empty when the id gives no usable
-    // folder name.
-    static QString cartellaPaghe(const QString& id);
     // The slip of month `mese` of year `anno` as saved in the pay history,
     // with the employee, company and holiday data of today.
     static FoglioPaga foglioPaga(const QString& id, int anno, int mese);

@@ -30,21 +30,6 @@ void aggiungiVoce(FoglioPaga* f, const QString& descrizione, const QString& impo
 
 } // namespace
 
-bool DocumentiChiusura::meseSalvato(const QString& id, int anno, int mese, StoricoPaghe::PagaMese* paga)
-{
-    // Read by the store itself: UTF-8, and a communication holding commas
-    // comes back whole.
-    QList<StoricoPaghe::PagaMese> mesi;
-    StoricoPaghe::caricaAnno(id, anno, mesi);
-    for (const StoricoPaghe::PagaMese& p : qAsConst(mesi)) {
-        if (p.mese == mese) {
-            *paga = p;
-            return true;
-        }
-    }
-    return false;
-}
-
 QString DocumentiChiusura::formattaAliquota(double aliquota)
 {
     return QString::number(aliquota, 'f', 4) + QLatin1Char('%');
@@ -54,7 +39,7 @@ bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const 
                                    FoglioPaga* foglio)
 {
     StoricoPaghe::PagaMese paga;
-    if (!meseSalvato(id, anno, mese, &paga))
+    if (!StoricoPaghe::caricaMese(id, anno, mese, &paga))
         return false;
 
     FoglioPaga f;
@@ -149,7 +134,7 @@ QList<Pain001::Pagamento> DocumentiChiusura::pagamenti(const QStringList& ids, i
     QList<Pain001::Pagamento> elenco;
     for (const QString& id : ids) {
         StoricoPaghe::PagaMese paga;
-        if (!meseSalvato(id, anno, mese, &paga) || !(paga.netto > 0))
+        if (!StoricoPaghe::caricaMese(id, anno, mese, &paga) || !(paga.netto > 0))
             continue;
         DatiDipendente d;
         Dipendente::carica(id, d); // an unreadable record has no IBAN

@@ -18,10 +18,6 @@ class DocumentiChiusura
     Q_DECLARE_TR_FUNCTIONS(ChiusuraMensile)
 
 public:
-    // The month saved in the employee's pay history of the year (its first
-    // group, the one a new save replaces); false when none is saved.
-    static bool meseSalvato(const QString& id, int anno, int mese, StoricoPaghe::PagaMese* paga);
-
     // A rate in percent: four decimals, a point and "%" ("5.3000%").
     static QString formattaAliquota(double aliquota);
 

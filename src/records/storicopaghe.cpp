@@ -7,6 +7,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -30,7 +31,7 @@ double leggiImporto(const QString& testo)
 {
     bool ok = false;
     const double v = testo.toDouble(&ok);
-    return ok ? v : 0.0;
+    return ok && std::isfinite(v) ? v : 0.0;
 }
 
 QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::PagaMese>& mesi)
@@ -54,14 +55,21 @@ QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::Pag
 
 } // namespace
 
-QString StoricoPaghe::percorsoFile(const QString& id, int anno)
+QString StoricoPaghe::cartella(const QString& id)
 {
     const QString dir = cartellaDipendente(id);
     if (!FileSicuri::nomeSicuro(dir))
         return QString();
-    const QString cartella = Config::cartellaDati() + QStringLiteral("/paghe/") + dir;
-    QDir().mkpath(cartella);
-    return cartella + QLatin1Char('/') + QString::number(anno) + QStringLiteral(".ini");
+    return Config::cartellaDati() + QStringLiteral("/paghe/") + dir;
+}
+
+QString StoricoPaghe::percorsoFile(const QString& id, int anno)
+{
+    const QString dir = cartella(id);
+    if (dir.isEmpty())
+        return QString();
+    QDir().mkpath(dir);
+    return dir + QLatin1Char('/') + QString::number(anno) + QStringLiteral(".ini");
 }
 
 bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi)
@@ -107,10 +115,25 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
             corrente.netto = leggiImporto(valore);
         else if (chiave == QLatin1String("comunicazioni"))
             corrente.comunicazioni = valore;
+        else if (chiave == QLatin1String("importoContanti"))
+            corrente.importoContanti = leggiImporto(valore);
     }
     if (gruppoAperto)
         mesi.append(corrente);
     return true;
+}
+
+bool StoricoPaghe::caricaMese(const QString& id, int anno, int mese, PagaMese* paga)
+{
+    QList<PagaMese> mesi;
+    caricaAnno(id, anno, mesi);
+    for (const PagaMese& p : qAsConst(mesi)) {
+        if (p.mese == mese) {
+            *paga = p;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga)

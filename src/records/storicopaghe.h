@@ -20,6 +20,9 @@ public:
         double impostaTrattenuta = 0.0;
         double netto = 0.0;
         QString comunicazioni;
+        // Paid in cash: read only (a value entered in the file by hand); the
+        // store never writes it.
+        double importoContanti = 0.0;
     };
 
     // Sums of a list of months (net pay is not summed).
@@ -33,6 +36,10 @@ public:
         int mesi = 0;
     };
 
+    // The employee's pay-history folder (not created); empty when the id
+    // would name a folder outside "paghe".
+    static QString cartella(const QString& id);
+
     // The year's file; creates its folder. Empty when the id would name a
     // folder outside "paghe" (holds "/" or is ".." once ".txt" is removed).
     static QString percorsoFile(const QString& id, int anno);
@@ -40,6 +47,10 @@ public:
     // The months of the file in file order; false (list empty) when the file
     // cannot be read.
     static bool caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi);
+
+    // The saved month (the first group of that month, the one a new save
+    // replaces); false when the year holds no such month.
+    static bool caricaMese(const QString& id, int anno, int mese, PagaMese* paga);
 
     // Stores one month in the year of its `anno`, replacing the first entry
     // of the same month; the year is rewritten whole, sorted by month. False
