@@ -415,3 +415,15 @@ void Dipendente::setDataAssunzione(DatiDipendente& d, const QString& data)
         d.periodi.first().entrata = data;
     }
 }
+
+QString Dipendente::idLibero(const QString& desiderato)
+{
+    const auto occupato = [](const QString& id) { return QFileInfo::exists(percorsoFile(id)); };
+    if (!occupato(desiderato))
+        return desiderato;
+    for (int n = 1;; ++n) {
+        const QString candidato = desiderato + QLatin1Char('_') + QString::number(n);
+        if (!occupato(candidato))
+            return candidato;
+    }
+}

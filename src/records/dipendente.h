@@ -100,6 +100,12 @@ public:
     static QString etichetta(const QString& id);
     static bool elimina(const QString& id);
 
+    // The id a new employee gets from the wanted one: the wanted id while no
+    // employee and no per-employee file uses it, otherwise the first free
+    // "<wanted>_1", "<wanted>_2", ... (every new employee, typed or imported,
+    // gets its id here).
+    static QString idLibero(const QString& desiderato);
+
     static bool validaAVS(const QString& numero);
     static bool inForza(const DatiDipendente& d, const QDate& data);
     static int mesiLavorati(const DatiDipendente& d, int anno);
