@@ -18,10 +18,13 @@ target_sources(vardello_finestre PRIVATE
 # Company and employee administration.
 target_sources(vardello_finestre PRIVATE
   admin/bloccoindirizzo.cpp admin/bloccoindirizzo.h
+  admin/csvdipendenti.cpp admin/csvdipendenti.h
   admin/dialogamministrativi.cpp admin/dialogamministrativi.h
   admin/dialogfigli.cpp admin/dialogfigli.h
   admin/dialogperiodirapporto.cpp admin/dialogperiodirapporto.h
+  admin/gestioneazienda.cpp admin/gestioneazienda.h
   admin/linkaiuto.cpp admin/linkaiuto.h
+  admin/listadipendenti.cpp admin/listadipendenti.h
   admin/nuovaazienda.cpp admin/nuovaazienda.h
   admin/nuovodipendente.cpp admin/nuovodipendente.h
   admin/scegliazienda.cpp admin/scegliazienda.h
@@ -32,8 +35,10 @@ target_sources(vardello_finestre PRIVATE
 
 # Salary data and parameter maintenance.
 target_sources(vardello_finestre PRIVATE
+  maintenance/dialogparametricritici.cpp maintenance/dialogparametricritici.h
   maintenance/gestionemovimenti.cpp maintenance/gestionemovimenti.h
   maintenance/gestionestipendi.cpp maintenance/gestionestipendi.h
+  maintenance/gestionevalute.cpp maintenance/gestionevalute.h
   maintenance/gestionevariabili.cpp maintenance/gestionevariabili.h
   maintenance/movimentimodel.cpp maintenance/movimentimodel.h
   maintenance/schedavariabilidipendente.cpp maintenance/schedavariabilidipendente.h

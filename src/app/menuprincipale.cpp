@@ -3,11 +3,16 @@
 #include "avvio.h"
 #include "chiusuramensile.h"
 #include "config.h"
+#include "csvdipendenti.h"
 #include "dialogofile.h"
+#include "dialogparametricritici.h"
 #include "dipendente.h"
+#include "gestioneazienda.h"
 #include "gestionemovimenti.h"
 #include "gestionestipendi.h"
+#include "gestionevalute.h"
 #include "gestionevariabili.h"
+#include "listadipendenti.h"
 #include "messaggi.h"
 #include "nuovaazienda.h"
 #include "nuovodipendente.h"
@@ -161,14 +166,15 @@ bool MenuPrincipale::accessoParametri(QWidget* finestra)
 void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvvio, const QString& lingua,
                                 bool amministratore)
 {
-    // The start-up company goes to "Dati azienda" and to the ELM export once
-    // their windows exist.
-    Q_UNUSED(aziendaAvvio);
+    // The start-up company goes to the ELM export once its window exists.
 
     menuLingua(finestra, lingua);
 
     QMenu* azienda = menu(finestra, QObject::tr("Azienda"), "menuAzienda");
-    inArrivo(azienda, QObject::tr("Dati azienda"), "azioneDatiAzienda"); // GestioneAzienda(aziendaAvvio)
+    voce(azienda, QObject::tr("Dati azienda"), "azioneDatiAzienda", finestra, [finestra, aziendaAvvio] {
+        GestioneAzienda dati(aziendaAvvio, finestra);
+        dati.exec();
+    });
     voce(azienda, QObject::tr("Nuova azienda"), "azioneNuovaAzienda", finestra, [finestra] {
         apri<NuovaAzienda>(finestra);
     });
@@ -196,7 +202,9 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     voce(dipendenti, QObject::tr("Nuovo dipendente..."), "azioneNuovoDipendente", finestra, [finestra] {
         apri<NuovoDipendente>(finestra);
     });
-    inArrivo(dipendenti, QObject::tr("Lista dipendenti..."), "azioneListaDipendenti"); // ListaDipendenti
+    voce(dipendenti, QObject::tr("Lista dipendenti..."), "azioneListaDipendenti", finestra, [finestra] {
+        apri<ListaDipendenti>(finestra);
+    });
 
     QMenu* elaborazione = menu(finestra, QObject::tr("Elaborazione stipendi"), "menuElaborazioneStipendi");
     voce(elaborazione, QObject::tr("Variabili mensili..."), "azioneVariabiliMensili", finestra, [finestra] {
@@ -224,20 +232,30 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     inArrivo(fineAnno, QObject::tr("Esporta XML ELM..."), "azioneEsportaXmlElm"); // with aziendaAvvio
 
     QMenu* valute = menu(finestra, QObject::tr("Valute"), "menuValute");
-    inArrivo(valute, QObject::tr("Gestione valute"), "azioneGestioneValute");
+    voce(valute, QObject::tr("Gestione valute"), "azioneGestioneValute", finestra, [finestra] {
+        apri<GestioneValute>(finestra);
+    });
 
     QMenu* generi = menu(finestra, QObject::tr("Generi di salario"), "menuGeneriSalario");
     inArrivo(generi, QObject::tr("Gestione generi..."), "azioneGestioneGeneri");
 
     QMenu* dati = menu(finestra, QObject::tr("Dati"), "menuDati");
     inArrivo(dati, QObject::tr("Backup"), "azioneBackup");
-    // After accessoParametri: DialogParametriCritici(finestra, false).
-    inArrivo(dati, QObject::tr("Parametri AVS/SUVA/LPP..."), "azioneParametri");
+    voce(dati, QObject::tr("Parametri AVS/SUVA/LPP..."), "azioneParametri", finestra, [finestra] {
+        if (!accessoParametri(finestra))
+            return;
+        DialogParametriCritici parametri(finestra, false);
+        parametri.exec();
+    });
     voce(dati, QObject::tr("Scegli cartella dati..."), "azioneScegliCartellaDati", finestra, [finestra] {
         scegliCartellaDati(finestra);
     });
-    inArrivo(dati, QObject::tr("Esporta dipendenti CSV..."), "azioneEsportaDipendentiCsv");
-    inArrivo(dati, QObject::tr("Importa dipendenti CSV..."), "azioneImportaDipendentiCsv");
+    voce(dati, QObject::tr("Esporta dipendenti CSV..."), "azioneEsportaDipendentiCsv", finestra, [finestra] {
+        CsvDipendenti::azioneEsporta(finestra);
+    });
+    voce(dati, QObject::tr("Importa dipendenti CSV..."), "azioneImportaDipendentiCsv", finestra, [finestra] {
+        CsvDipendenti::azioneImporta(finestra);
+    });
 
     if (amministratore) {
         QMenu* amministrazione = menu(finestra, QObject::tr("Amministrazione"), "menuAmministrazione");

@@ -421,8 +421,13 @@ QString Dipendente::idLibero(const QString& desiderato)
     const auto occupato = [](const QString& id) { return QFileInfo::exists(percorsoFile(id)); };
     if (!occupato(desiderato))
         return desiderato;
+    // The number goes before the extension: "Rossi_Mario_1.txt".
+    const QString estensione = QStringLiteral(".txt");
+    const bool conEstensione = desiderato.endsWith(estensione, Qt::CaseInsensitive);
+    const QString base = conEstensione ? desiderato.left(desiderato.size() - estensione.size()) : desiderato;
+    const QString coda = conEstensione ? desiderato.right(estensione.size()) : QString();
     for (int n = 1;; ++n) {
-        const QString candidato = desiderato + QLatin1Char('_') + QString::number(n);
+        const QString candidato = base + QLatin1Char('_') + QString::number(n) + coda;
         if (!occupato(candidato))
             return candidato;
     }

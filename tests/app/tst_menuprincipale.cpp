@@ -83,12 +83,12 @@ void TestMenuPrincipale::voci_data()
                             << QStringList{"Italiano", "Deutsch", QString::fromUtf8("Français"), "English",
                                            QString::fromUtf8("Español")};
     QTest::newRow("Azienda") << "Azienda" << QStringList{"Dati azienda", "Nuova azienda", "Cambia azienda..."}
-                             << QStringList{"Nuova azienda", "Cambia azienda..."};
+                             << QStringList{"Dati azienda", "Nuova azienda", "Cambia azienda..."};
     QTest::newRow("Dipendenti") << "Dipendenti"
                                 << QStringList{"Storico stipendi...", "Movimenti straordinari...",
                                                "Nuovo dipendente...", "Lista dipendenti..."}
                                 << QStringList{"Storico stipendi...", "Movimenti straordinari...",
-                                               "Nuovo dipendente..."};
+                                               "Nuovo dipendente...", "Lista dipendenti..."};
     QTest::newRow("Elaborazione stipendi") << "Elaborazione stipendi"
                                            << QStringList{"Variabili mensili...", "Chiusura mensile..."}
                                            << QStringList{"Variabili mensili...", "Chiusura mensile..."};
@@ -107,12 +107,13 @@ void TestMenuPrincipale::voci_data()
                        "Gestione certificati...",
                        "Esporta XML ELM..."}
         << QStringList{"Nuovo anno stipendi..."};
-    QTest::newRow("Valute") << "Valute" << QStringList{"Gestione valute"} << QStringList();
+    QTest::newRow("Valute") << "Valute" << QStringList{"Gestione valute"} << QStringList{"Gestione valute"};
     QTest::newRow("Generi di salario") << "Generi di salario" << QStringList{"Gestione generi..."} << QStringList();
     QTest::newRow("Dati") << "Dati"
                           << QStringList{"Backup", "Parametri AVS/SUVA/LPP...", "Scegli cartella dati...",
                                          "Esporta dipendenti CSV...", "Importa dipendenti CSV..."}
-                          << QStringList{"Scegli cartella dati..."};
+                          << QStringList{"Parametri AVS/SUVA/LPP...", "Scegli cartella dati...",
+                                         "Esporta dipendenti CSV...", "Importa dipendenti CSV..."};
     QTest::newRow("Amministrazione") << "Amministrazione" << QStringList{"Gestione campi movimento..."}
                                      << QStringList();
 }
@@ -205,6 +206,10 @@ void TestMenuPrincipale::apreFinestre_data()
     QTest::newRow("Nuovo dipendente...") << "azioneNuovoDipendente" << "NuovoDipendente";
     QTest::newRow("Chiusura mensile...") << "azioneChiusuraMensile" << "ChiusuraMensile";
     QTest::newRow("Variabili mensili...") << "azioneVariabiliMensili" << "GestioneVariabili";
+    QTest::newRow("Dati azienda") << "azioneDatiAzienda" << "GestioneAzienda";
+    QTest::newRow("Lista dipendenti...") << "azioneListaDipendenti" << "ListaDipendenti";
+    QTest::newRow("Gestione valute") << "azioneGestioneValute" << "GestioneValute";
+    QTest::newRow("Parametri AVS/SUVA/LPP...") << "azioneParametri" << "DialogParametriCritici";
 }
 
 void TestMenuPrincipale::apreFinestre()
@@ -214,6 +219,7 @@ void TestMenuPrincipale::apreFinestre()
     Inizializzazione::esegui();
     QMainWindow principale;
     MenuPrincipale::costruisci(&principale, Inizializzazione::fileAziendaDimostrativa(), QStringLiteral("it"), false);
+    RegistroMessaggi messaggi; // the parameters' warning
     QString aperta;
     bool figlia = false;
     quandoModale<QDialog>([&](QDialog* f) {
@@ -405,6 +411,20 @@ void TestMenuPrincipale::accessoParametri()
     QCOMPARE(messaggi.richieste.isEmpty(), accesso);
     if (!accesso)
         QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Questa sezione e' riservata all'amministratore."));
+
+    // Through the menu: refused, nothing opens (a window would block here).
+    MenuPrincipale::costruisci(&principale, QString(), QStringLiteral("it"), true);
+    messaggi.richieste.clear();
+    QString aperta;
+    if (accesso) {
+        quandoModale<QDialog>([&](QDialog* f) {
+            aperta = QString::fromLatin1(f->metaObject()->className());
+            f->reject();
+        });
+    }
+    azione(principale, "azioneParametri")->trigger();
+    QCOMPARE(aperta, accesso ? QStringLiteral("DialogParametriCritici") : QString());
+    QCOMPARE(messaggi.ultimoTitolo(), accesso ? QStringLiteral("Attenzione") : QStringLiteral("Accesso riservato"));
 }
 
 VARDELLO_TEST_MAIN(TestMenuPrincipale)

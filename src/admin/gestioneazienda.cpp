@@ -1,0 +1,209 @@
+#include "gestioneazienda.h"
+
+#include "bloccoindirizzo.h"
+#include "config.h"
+#include "filesicuri.h"
+#include "linkaiuto.h"
+#include "messaggi.h"
+#include "modifichenonsalvate.h"
+#include "nazioni.h"
+#include "pain001.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
+    : QDialog(parent)
+    , m_nomeFile(nomeFile)
+{
+    setObjectName(QStringLiteral("GestioneAzienda"));
+    setWindowTitle(tr("Azienda"));
+    setMinimumWidth(500);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    layout->addLayout(form);
+
+    auto nuovoCampo = [this](const char* nome) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(nome));
+        return e;
+    };
+    editRagioneSociale = nuovoCampo("ragioneSociale");
+    form->addRow(tr("Ragione sociale"), editRagioneSociale);
+    editIndirizzo = nuovoCampo("indirizzo");
+    form->addRow(tr("Indirizzo"), editIndirizzo);
+    editCap = nuovoCampo("cap");
+    form->addRow(tr("CAP"), editCap);
+    editLocalita = nuovoCampo("localita");
+    form->addRow(tr("Località"), editLocalita);
+    editCantone = nuovoCampo("cantone");
+    editCantone->setMaxLength(2);
+    auto* etichettaCantone = new QLabel(tr("Cantone (sigla)"), this);
+    form->addRow(etichettaCantone, editCantone);
+    comboNazione = new QComboBox(this);
+    comboNazione->setObjectName(QStringLiteral("nazione"));
+    comboNazione->addItem(tr("Svizzera"), QStringLiteral("CH"));
+    comboNazione->addItem(tr("Italia"), QStringLiteral("IT"));
+    comboNazione->addItem(tr("Francia"), QStringLiteral("FR"));
+    comboNazione->addItem(tr("Germania"), QStringLiteral("DE"));
+    comboNazione->addItem(tr("Spagna"), QStringLiteral("ES"));
+    form->addRow(tr("Nazione"), comboNazione);
+
+    layout->addStretch();
+    auto* pulsanti = new QHBoxLayout;
+    auto* btnElimina = new QPushButton(tr("Elimina"), this);
+    btnElimina->setObjectName(QStringLiteral("elimina"));
+    auto* btnSalva = new QPushButton(tr("Salva"), this);
+    btnSalva->setObjectName(QStringLiteral("salva"));
+    auto* btnChiudi = new QPushButton(tr("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("chiudi"));
+    pulsanti->addWidget(btnElimina);
+    pulsanti->addStretch();
+    pulsanti->addWidget(btnSalva);
+    pulsanti->addWidget(btnChiudi);
+    layout->addLayout(pulsanti);
+    layout->addLayout(LinkAiuto::riga(QStringLiteral("A01"), this));
+
+    BloccoIndirizzo::Widget w;
+    w.nazione = comboNazione;
+    w.cap = editCap;
+    w.localita = editLocalita;
+    w.cantone = editCantone;
+    w.form = form;
+    w.soloSvizzera = {etichettaCantone, editCantone};
+    blocco = new BloccoIndirizzo(BloccoIndirizzo::Modulo::GestioneAzienda, w, this, [this] { salvaDati(); });
+
+    m_dati = Azienda::carica(m_nomeFile);
+    editRagioneSociale->setText(m_dati.ragioneSociale);
+    editIndirizzo->setText(m_dati.indirizzo);
+    editCap->setText(m_dati.cap);
+    editLocalita->setText(m_dati.localita);
+    editCantone->setText(m_dati.cantone);
+    const int indice = comboNazione->findData(m_dati.nazione);
+    comboNazione->setCurrentIndex(indice >= 0 ? indice : 0);
+    blocco->cambiaNazione(comboNazione->currentIndex());
+    const QList<QLineEdit*>& campi = blocco->campiIdentificativi();
+    for (QLineEdit* campo : campi)
+        campo->setText(m_dati.campi.value(campo->objectName()));
+
+    connect(comboNazione, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &GestioneAzienda::cambiaNazione);
+    connect(editCap, &QLineEdit::textChanged, this, &GestioneAzienda::aggiornaDaCap);
+    connect(editLocalita, &QLineEdit::editingFinished, this, &GestioneAzienda::aggiornaDaLocalita);
+    connect(btnSalva, &QPushButton::clicked, this, &GestioneAzienda::salva);
+    connect(btnElimina, &QPushButton::clicked, this, &GestioneAzienda::cancella);
+    connect(btnChiudi, &QPushButton::clicked, this, &GestioneAzienda::chiudiConControllo);
+    // Every input the save writes marks the form, except the block's own
+    // fills of locality, postcode and canton: nothing typed is lost unasked.
+    for (QLineEdit* e : {editRagioneSociale, editIndirizzo, editCantone, editCap, editLocalita})
+        blocco->segnaModificheDi(e);
+    segnaIdentificativi();
+}
+
+bool GestioneAzienda::modificato() const
+{
+    return blocco->modificato();
+}
+
+void GestioneAzienda::segnaIdentificativi()
+{
+    for (QLineEdit* campo : blocco->campiIdentificativi())
+        blocco->segnaModificheDi(campo);
+}
+
+void GestioneAzienda::aggiornaDaCap()
+{
+    blocco->aggiornaDaCap();
+}
+
+void GestioneAzienda::aggiornaDaLocalita()
+{
+    blocco->aggiornaDaLocalita();
+}
+
+void GestioneAzienda::cambiaNazione(int index)
+{
+    blocco->cambiaNazione(index);
+    segnaIdentificativi();
+    blocco->setModificato(true);
+}
+
+void GestioneAzienda::chiudiConControllo()
+{
+    reject();
+}
+
+void GestioneAzienda::reject()
+{
+    if (ModificheNonSalvate::puoChiudere(this, blocco->modificato(), [this] { return salvaDati(); }))
+        QDialog::reject();
+}
+
+void GestioneAzienda::salva()
+{
+    salvaDati();
+}
+
+bool GestioneAzienda::salvaDati()
+{
+    DatiAzienda a = m_dati;
+    a.ragioneSociale = editRagioneSociale->text().trimmed();
+    a.indirizzo = editIndirizzo->text().trimmed();
+    a.cap = editCap->text().trimmed();
+    a.localita = editLocalita->text().trimmed();
+    a.cantone = editCantone->text().trimmed().toUpper();
+    a.nazione = comboNazione->currentData().toString();
+    const QList<QLineEdit*>& campi = blocco->campiIdentificativi();
+    const QList<Nazioni::CampoIdentificativo> definiti = Nazioni::info(a.nazione).campi;
+    for (int i = 0; i < campi.size() && i < definiti.size(); ++i)
+        a.campi.insert(definiti.at(i).chiave, campi.at(i)->text().trimmed());
+
+    const bool svizzera = a.nazione == QLatin1String("CH");
+    bool capNumero = a.cap.size() == 4;
+    for (const QChar c : a.cap)
+        capNumero = capNumero && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    QString errore;
+    if (a.ragioneSociale.isEmpty())
+        errore = tr("La ragione sociale è obbligatoria.");
+    else if (svizzera && (!capNumero || a.cap.toInt() == 0))
+        errore = tr("Il CAP deve essere di 4 cifre.");
+    else if (svizzera && a.cantone.size() != 2)
+        errore = tr("Il cantone deve essere di 2 lettere (es. TI).");
+    else if (!a.campi.value(QStringLiteral("iban")).isEmpty() && !Pain001::ibanValido(a.campi.value(QStringLiteral("iban"))))
+        errore = tr("L'IBAN dell'azienda non è valido: controlla le cifre.");
+    if (!errore.isEmpty()) {
+        Messaggi::avviso(this, tr("Azienda"), errore);
+        return false;
+    }
+
+    if (!Azienda::salva(a, m_nomeFile)) {
+        Messaggi::avviso(this, tr("Azienda"), tr("Salvataggio non riuscito."));
+        return false;
+    }
+    m_dati = a;
+    blocco->setModificato(false);
+    Messaggi::informazione(this, tr("Azienda"), tr("Dati salvati."));
+    return true;
+}
+
+void GestioneAzienda::cancella()
+{
+    if (!Messaggi::conferma(this, tr("Conferma"), tr("Eliminare definitivamente questa azienda?")))
+        return;
+    const bool rimosso = FileSicuri::nomeSicuro(m_nomeFile)
+                         && QFile::remove(Config::cartellaDati() + QLatin1Char('/') + m_nomeFile);
+    if (!rimosso) {
+        Messaggi::avviso(this, tr("Errore"), tr("Eliminazione non riuscita."));
+        return;
+    }
+    blocco->setModificato(false);
+    Messaggi::informazione(this, tr("Eliminato"), tr("Azienda eliminata."));
+    accept();
+}

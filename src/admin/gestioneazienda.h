@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "azienda.h"
+
+class BloccoIndirizzo;
+class QComboBox;
+class QLineEdit;
+
+// "Azienda": the master data of one existing company (name, address, country
+// and the country's identification fields, among them the IBAN and BIC of the
+// payment file), saved back into its record file in the data folder, or the
+// record file deleted. What the form does not show (accident-insurance rates,
+// their ceiling, the thirteenth-salary flag, other keys) is saved as loaded.
+class GestioneAzienda : public QDialog
+{
+    Q_OBJECT
+
+public:
+    GestioneAzienda(const QString& nomeFile, QWidget* parent = nullptr);
+
+    bool modificato() const;
+
+public slots:
+    void aggiornaDaCap();
+    void aggiornaDaLocalita();
+    void salva();
+    void cambiaNazione(int index);
+    void chiudiConControllo();
+    void cancella();
+    void reject() override;
+
+private:
+    bool salvaDati();
+    void segnaIdentificativi();
+
+    QString m_nomeFile;
+    DatiAzienda m_dati; // as loaded: the base of every save
+    BloccoIndirizzo* blocco = nullptr;
+    QLineEdit* editRagioneSociale = nullptr;
+    QLineEdit* editIndirizzo = nullptr;
+    QLineEdit* editCap = nullptr;
+    QLineEdit* editLocalita = nullptr;
+    QLineEdit* editCantone = nullptr;
+    QComboBox* comboNazione = nullptr;
+};

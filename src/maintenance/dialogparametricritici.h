@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class QDoubleSpinBox;
+class QSpinBox;
+
+// "Parametri annuali AVS / SUVA / LPP": the contribution rates, ceilings and
+// pension limits of one year, read from and saved into the yearly parameter
+// tables (which refuse a closed year, log every change and keep a backup).
+// The year box switches the parameter year of the whole program.
+class DialogParametriCritici : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Without `senzaAvviso` the warning comes first and the opening is
+    // written to the change log.
+    DialogParametriCritici(QWidget* parent, bool senzaAvviso);
+
+    bool modificato() const { return m_modificato; }
+
+    // The change log in the default data folder.
+    static QString percorsoLog();
+
+public slots:
+    void salva();
+    void copia();
+    void cambiaAnno(int anno);
+    void reject() override;
+
+private:
+    bool salvaDati();
+    void riempi();
+
+    QSpinBox* spinAnno = nullptr;
+    QList<QDoubleSpinBox*> caselle; // in the order of the window
+    QList<QDoubleSpinBox*> ridotte; // loaded values the box had to bring into its range
+    bool m_modificato = false;
+    bool m_riempimento = false;
+};

@@ -1,0 +1,216 @@
+#include "gestionevalute.h"
+
+#include "linkaiuto.h"
+#include "messaggi.h"
+#include "modifichenonsalvate.h"
+#include "valute.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+enum Colonna { Codice, Nome, Simbolo, Cambio, Arrotonda };
+
+const QString kFranco = QStringLiteral("CHF");
+
+QString testo(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+std::string utf8(const QString& testo)
+{
+    return testo.toStdString();
+}
+
+} // namespace
+
+GestioneValute::GestioneValute(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("GestioneValute"));
+    setWindowTitle(tr("Gestione valute"));
+    setMinimumSize(700, 450);
+    resize(900, 600);
+    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
+        const QSize area = schermo->availableGeometry().size();
+        setMaximumSize(area.width() - 40, area.height() - 80);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    tabella = new QTableWidget(0, 5, this);
+    tabella->setObjectName(QStringLiteral("tabella"));
+    tabella->setHorizontalHeaderLabels(
+        {tr("Codice"), tr("Nome"), tr("Simbolo"), tr("Cambio in CHF"), tr("Arrotonda a 5 cent.")});
+    tabella->setShowGrid(true);
+    tabella->setAlternatingRowColors(true);
+    tabella->setWordWrap(false);
+    tabella->verticalHeader()->setVisible(false);
+    QHeaderView* intestazione = tabella->horizontalHeader();
+    intestazione->setSectionResizeMode(QHeaderView::Interactive);
+    intestazione->setMinimumSectionSize(80);
+    intestazione->setSectionResizeMode(Nome, QHeaderView::Stretch);
+    intestazione->setSectionResizeMode(Cambio, QHeaderView::ResizeToContents);
+    intestazione->setStretchLastSection(true);
+    layout->addWidget(tabella);
+
+    auto* pulsanti = new QHBoxLayout;
+    auto pulsante = [this, pulsanti](const QString& testo, const char* nome) {
+        auto* p = new QPushButton(testo, this);
+        p->setObjectName(QLatin1String(nome));
+        p->setAutoDefault(false);
+        pulsanti->addWidget(p);
+        return p;
+    };
+    QPushButton* btnAggiungi = pulsante(tr("Aggiungi"), "aggiungi");
+    QPushButton* btnElimina = pulsante(tr("Elimina"), "elimina");
+    pulsanti->addStretch();
+    QPushButton* btnSalva = pulsante(tr("Salva"), "salva");
+    QPushButton* btnChiudi = pulsante(tr("Chiudi"), "chiudi");
+    layout->addLayout(pulsanti);
+    layout->addLayout(LinkAiuto::riga(QStringLiteral("G01"), this));
+
+    connect(btnAggiungi, &QPushButton::clicked, this, &GestioneValute::aggiungi);
+    connect(btnElimina, &QPushButton::clicked, this, &GestioneValute::elimina);
+    connect(btnSalva, &QPushButton::clicked, this, &GestioneValute::salva);
+    connect(btnChiudi, &QPushButton::clicked, this, [this] {
+        if (ModificheNonSalvate::puoChiudere(this, m_modificato, [this] { return salvaDati(); }))
+            accept();
+    });
+
+    for (const Valuta& v : leggiValute(utf8(percorsoFile())))
+        aggiungiRiga(v);
+    connect(tabella, &QTableWidget::itemChanged, this, [this] { m_modificato = true; });
+}
+
+QString GestioneValute::percorsoFile()
+{
+    const QString cartella =
+        QStandardPaths::writableLocation(QStandardPaths::HomeLocation) + QStringLiteral("/.vardello_dati");
+    QDir().mkpath(cartella);
+    return cartella + QStringLiteral("/valute.txt");
+}
+
+void GestioneValute::aggiungiRiga(const Valuta& v)
+{
+    const int riga = tabella->rowCount();
+    tabella->insertRow(riga);
+    const bool base = v.codice == "CHF";
+    const QString celle[] = {testo(v.codice), testo(v.nome), testo(v.simbolo),
+                             QString::number(static_cast<double>(v.tasso) / 1000000.0, 'f', 6)};
+    for (int c = Codice; c <= Cambio; ++c) {
+        auto* item = new QTableWidgetItem(celle[c]);
+        if (base)
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        tabella->setItem(riga, c, item);
+    }
+    auto* spunta = new QTableWidgetItem;
+    spunta->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+    spunta->setCheckState(v.arrotonda5 ? Qt::Checked : Qt::Unchecked);
+    tabella->setItem(riga, Arrotonda, spunta);
+}
+
+void GestioneValute::aggiungi()
+{
+    Valuta nuova;
+    nuova.tasso = 1000000;
+    nuova.arrotonda5 = false;
+    aggiungiRiga(nuova);
+    m_modificato = true;
+    const int riga = tabella->rowCount() - 1;
+    tabella->setCurrentCell(riga, Codice);
+    tabella->editItem(tabella->item(riga, Codice));
+}
+
+void GestioneValute::elimina()
+{
+    const int riga = tabella->currentRow();
+    if (riga < 0)
+        return;
+    const QTableWidgetItem* codice = tabella->item(riga, Codice);
+    if (codice && codice->text() == kFranco) {
+        Messaggi::informazione(this, tr("Gestione valute"),
+                               tr("Il franco svizzero e' la valuta di base e non si puo' eliminare."));
+        return;
+    }
+    tabella->removeRow(riga);
+    m_modificato = true;
+}
+
+void GestioneValute::salva()
+{
+    salvaDati();
+}
+
+bool GestioneValute::salvaDati()
+{
+    auto cella = [this](int riga, int colonna) {
+        const QTableWidgetItem* item = tabella->item(riga, colonna);
+        return item ? item->text() : QString();
+    };
+    // The file has no quoting: a ";" or a line break would split the line.
+    auto separatori = [](const QString& t) {
+        return t.contains(QLatin1Char(';')) || t.contains(QLatin1Char('\n')) || t.contains(QLatin1Char('\r'))
+            || t.contains(QChar(0x2028)) || t.contains(QChar(0x2029));
+    };
+
+    std::vector<Valuta> valute;
+    QSet<QString> codici;
+    for (int i = 0; i < tabella->rowCount(); ++i) {
+        const QString codice = cella(i, Codice).trimmed().toUpper();
+        const QString nome = cella(i, Nome);
+        const QString simbolo = cella(i, Simbolo);
+        QString testoCambio = cella(i, Cambio);
+        testoCambio.replace(QLatin1Char(','), QLatin1Char('.'));
+        bool ok = false;
+        const double cambio = testoCambio.toDouble(&ok);
+        // A rate that rounds to 0 millionths would have no value in francs.
+        const bool cambioValido = ok && std::isfinite(cambio) && cambio > 0 && cambio < 9.0e12
+                                  && std::llround(cambio * 1000000.0) > 0;
+        if (codice.isEmpty() || !cambioValido || codici.contains(codice)) {
+            Messaggi::avviso(this, tr("Gestione valute"),
+                             tr("Riga %1: codice mancante o ripetuto, oppure cambio non valido.").arg(i + 1));
+            return false;
+        }
+        if (separatori(codice) || separatori(nome) || separatori(simbolo)) {
+            Messaggi::avviso(this, tr("Gestione valute"),
+                             tr("Riga %1: codice, nome e simbolo non possono contenere \";\" o un a capo.")
+                                 .arg(i + 1));
+            return false;
+        }
+        codici.insert(codice);
+        Valuta v;
+        v.codice = utf8(codice);
+        v.nome = utf8(nome);
+        v.simbolo = utf8(simbolo);
+        v.tasso = codice == kFranco ? 1000000 : std::llround(cambio * 1000000.0);
+        const QTableWidgetItem* spunta = tabella->item(i, Arrotonda);
+        v.arrotonda5 = spunta && spunta->checkState() == Qt::Checked;
+        valute.push_back(v);
+    }
+
+    if (!salvaValute(valute, utf8(percorsoFile()))) {
+        Messaggi::avviso(this, tr("Gestione valute"), tr("Salvataggio non riuscito."));
+        return false;
+    }
+    m_modificato = false;
+    Messaggi::informazione(this, tr("Gestione valute"), tr("Valute salvate."));
+    return true;
+}
+
+void GestioneValute::reject()
+{
+    if (ModificheNonSalvate::puoChiudere(this, m_modificato, [this] { return salvaDati(); }))
+        QDialog::reject();
+}

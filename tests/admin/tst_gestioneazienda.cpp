@@ -1,0 +1,183 @@
+#include "ambientetest.h"
+#include "azienda.h"
+#include "chiusuramensile.h"
+#include "config.h"
+#include "gestioneazienda.h"
+#include "inizializzazione.h"
+#include "nap.h"
+#include "nazioni.h"
+#include "orologio.h"
+#include "piattaformatest.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+void digita(QWidget& f, const char* nome, const QString& testo)
+{
+    auto* e = f.findChild<QLineEdit*>(QLatin1String(nome));
+    QVERIFY2(e, nome);
+    e->clear();
+    QTest::keyClicks(e, testo);
+}
+
+void clic(QWidget& f, const char* nome)
+{
+    f.findChild<QPushButton*>(QLatin1String(nome))->click();
+}
+
+const QString kFile = QStringLiteral("Prova_SA.txt");
+
+QString percorso()
+{
+    return Config::cartellaDati() + QLatin1Char('/') + kFile;
+}
+
+} // namespace
+
+class TestGestioneAzienda : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(Nazioni::carica() && NAP::carica()); }
+    void init() { AmbienteTest::svuota(); }
+    void salvaConserva();
+    void controlli_data();
+    void controlli();
+    void fileBancaDaiDatiAzienda();
+    void salvataggioFallito();
+    void elimina();
+};
+
+void TestGestioneAzienda::salvaConserva()
+{
+    AmbienteTest::scrivi(percorso(), "Prova SA\nVia Roma 1\n6900\nLugano\nTI\nCH\nlainfMassimale=150000\n"
+                                     "tredicesimaAutomatica=0\nnotaInterna=da tenere\nuid=CHE-1\n");
+    GestioneAzienda f(kFile);
+    QVERIFY(!f.modificato());
+    RegistroMessaggi messaggi;
+    digita(f, "ragioneSociale", QStringLiteral("Prova Nuova SA"));
+    digita(f, "indirizzo", QStringLiteral("Via Nassa 5"));
+    digita(f, "partitaIva", QStringLiteral("CHE-123.456.789 IVA"));
+    digita(f, "iban", QStringLiteral("CH93 0076 2011 6238 5295 7"));
+    digita(f, "bic", QStringLiteral("UBSWCHZH80A"));
+    clic(f, "salva");
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Dati salvati."));
+    QVERIFY(!f.modificato());
+
+    const DatiAzienda a = Azienda::carica(kFile);
+    QCOMPARE(a.ragioneSociale + a.indirizzo + a.cap + a.localita, QStringLiteral("Prova Nuova SAVia Nassa 56900Lugano"));
+    QCOMPARE(a.lainfMassimale, 150000.0);
+    QVERIFY(!a.tredicesimaAutomatica);
+    QCOMPARE(a.campi.value(QStringLiteral("notaInterna")), QStringLiteral("da tenere"));
+    QCOMPARE(a.campi.value(QStringLiteral("uid")), QStringLiteral("CHE-1"));
+    QCOMPARE(a.campi.value(QStringLiteral("partitaIva")), QStringLiteral("CHE-123.456.789 IVA"));
+    QCOMPARE(a.campi.value(QStringLiteral("iban")), QStringLiteral("CH93 0076 2011 6238 5295 7"));
+    QCOMPARE(a.campi.value(QStringLiteral("bic")), QStringLiteral("UBSWCHZH80A"));
+    QCOMPARE(Azienda::elencoAziende(), QStringList{kFile});
+}
+
+void TestGestioneAzienda::controlli_data()
+{
+    QTest::addColumn<QString>("cap");
+    QTest::addColumn<QString>("cantone");
+    QTest::addColumn<QString>("iban");
+    QTest::addColumn<QString>("errore"); // empty: saved
+    QTest::newRow("0000") << "0000" << "TI" << "" << "Il CAP deve essere di 4 cifre.";
+    QTest::newRow("3 digits") << "650" << "TI" << "" << "Il CAP deve essere di 4 cifre.";
+    QTest::newRow("one-letter canton") << "6500" << "T" << "" << "Il cantone deve essere di 2 lettere (es. TI).";
+    QTest::newRow("IBAN one digit wrong") << "6500" << "TI" << "CH93 0076 2011 6238 5295 8"
+                                          << "L'IBAN dell'azienda non è valido: controlla le cifre.";
+    QTest::newRow("6500, ti, no IBAN") << "6500" << "ti" << "" << "";
+}
+
+void TestGestioneAzienda::controlli()
+{
+    QFETCH(QString, cap);
+    QFETCH(QString, cantone);
+    QFETCH(QString, iban);
+    QFETCH(QString, errore);
+    QVERIFY(Azienda::salva(DatiAzienda{QStringLiteral("Prova SA")}, kFile));
+    const QByteArray prima = AmbienteTest::leggi(percorso());
+
+    GestioneAzienda f(kFile);
+    RegistroMessaggi messaggi;
+    digita(f, "cap", cap);
+    digita(f, "cantone", cantone); // after the postcode's own fill
+    digita(f, "iban", iban);
+    clic(f, "salva");
+    QCOMPARE(messaggi.ultimoTesto(), errore.isEmpty() ? QStringLiteral("Dati salvati.") : errore);
+    if (!errore.isEmpty()) {
+        QCOMPARE(AmbienteTest::leggi(percorso()), prima);
+        return;
+    }
+    const DatiAzienda a = Azienda::carica(kFile);
+    QCOMPARE(a.cap + a.cantone + a.localita, QStringLiteral("6500TIBellinzona"));
+}
+
+void TestGestioneAzienda::fileBancaDaiDatiAzienda()
+{
+    Orologio::imposta(QDateTime(QDate(2026, 1, 26), QTime(9, 0)));
+    Inizializzazione::esegui();
+    RegistroMessaggi messaggi;
+    {
+        GestioneAzienda f(Inizializzazione::fileAziendaDimostrativa());
+        digita(f, "iban", QStringLiteral("CH93 0076 2011 6238 5295 7"));
+        digita(f, "bic", QStringLiteral("UBSWCHZH80A"));
+        clic(f, "salva");
+        QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Dati salvati."));
+    }
+    ChiusuraMensile chiusura;
+    clic(chiusura, "generaTutti");
+    clic(chiusura, "selezionaTutti");
+    RegistroPiattaforma piattaforma;
+    const QString file = AmbienteTest::home() + QStringLiteral("/banca.xml");
+    piattaforma.risposteSalva = QStringList{file};
+    clic(chiusura, "fileBanca");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Fatto"));
+    QString uscita;
+    QVERIFY2(validaPain001(file, &uscita), qPrintable(uscita));
+    const QString xml = QString::fromUtf8(AmbienteTest::leggi(file));
+    QVERIFY(xml.contains(QStringLiteral("<IBAN>CH9300762011623852957</IBAN>")));
+    QVERIFY(xml.contains(QStringLiteral("<BICFI>UBSWCHZH80A</BICFI>")));
+}
+
+void TestGestioneAzienda::salvataggioFallito()
+{
+    // A folder where the record file should be: nothing can be written.
+    QVERIFY(QDir().mkpath(percorso()));
+    GestioneAzienda f(kFile);
+    f.show();
+    RegistroMessaggi messaggi;
+    digita(f, "ragioneSociale", QStringLiteral("Prova SA"));
+    digita(f, "cap", QStringLiteral("6500"));
+    clic(f, "salva");
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+    // Closing asks; "Salva" fails again and the form stays open with the input.
+    messaggi.rispondi(QMessageBox::Save);
+    clic(f, "chiudi");
+    QVERIFY(f.isVisible());
+    QVERIFY(f.modificato());
+    messaggi.rispondi(QMessageBox::Discard);
+    f.reject();
+    QVERIFY(!f.isVisible());
+}
+
+void TestGestioneAzienda::elimina()
+{
+    QVERIFY(Azienda::salva(DatiAzienda{QStringLiteral("Prova SA")}, kFile));
+    RegistroMessaggi messaggi;
+    for (const char* esito : {"Azienda eliminata.", "Eliminazione non riuscita."}) {
+        GestioneAzienda f(kFile);
+        messaggi.rispondi(QMessageBox::Yes);
+        clic(f, "elimina");
+        QCOMPARE(messaggi.ultimoTesto(), QString::fromUtf8(esito));
+        QVERIFY(Azienda::elencoAziende().isEmpty());
+    }
+}
+
+VARDELLO_TEST_MAIN(TestGestioneAzienda)
+#include "tst_gestioneazienda.moc"

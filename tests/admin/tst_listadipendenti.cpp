@@ -1,0 +1,120 @@
+#include "ambientetest.h"
+#include "config.h"
+#include "dipendente.h"
+#include "inizializzazione.h"
+#include "listadipendenti.h"
+#include "storicopaghe.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+class TestListaDipendenti : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QTableWidget* tabella(ListaDipendenti& f) { return f.findChild<QTableWidget*>(QStringLiteral("tabella")); }
+    static void clic(ListaDipendenti& f, const char* nome) { f.findChild<QPushButton*>(QLatin1String(nome))->click(); }
+    static QStringList visibili(ListaDipendenti& f)
+    {
+        QStringList cognomi;
+        QTableWidget* t = tabella(f);
+        for (int r = 0; r < t->rowCount(); ++r) {
+            if (!t->isRowHidden(r))
+                cognomi << (t->item(r, 1) ? t->item(r, 1)->text() : t->item(r, 0)->text());
+        }
+        return cognomi;
+    }
+
+private slots:
+    void init() { AmbienteTest::svuota(); }
+
+    void vuota();
+    void cerca_data();
+    void cerca();
+    void elimina();
+};
+
+void TestListaDipendenti::vuota()
+{
+    Config::setAziendaCorrente(QStringLiteral("Vuota.txt"));
+    ListaDipendenti f;
+    QCOMPARE(tabella(f)->rowCount(), 1);
+    QCOMPARE(tabella(f)->item(0, 0)->text(), QStringLiteral("(Nessun dipendente)"));
+    tabella(f)->setCurrentCell(0, 0);
+    QCOMPARE(f.fileSelezionato(), QString());
+    RegistroMessaggi messaggi;
+    clic(f, "apri");
+    clic(f, "elimina");
+    QVERIFY(messaggi.richieste.isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestListaDipendenti::cerca_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QStringList>("cognomi");
+    QTest::newRow("ross finds ROSSI") << "ross" << QStringList{"ROSSI"};
+    QTest::newRow("AVS digits") << " 1111.2222 " << QStringList{"Bernasconi"};
+    QTest::newRow("blanks only") << "   " << QStringList{"Bernasconi", "Colombo", "Ferreira", "Fontana", "Keller",
+                                                         "Moretti", "Pedrazzini", "ROSSI"};
+    QTest::newRow("nothing") << "zzz" << QStringList();
+}
+
+void TestListaDipendenti::cerca()
+{
+    QFETCH(QString, testo);
+    QFETCH(QStringList, cognomi);
+    Inizializzazione::esegui();
+    DatiDipendente rossi;
+    rossi.cognome = QStringLiteral("ROSSI");
+    rossi.nome = QStringLiteral("Anna");
+    QVERIFY(Dipendente::salva(rossi, QStringLiteral("ROSSI_Anna.txt")));
+    ListaDipendenti f;
+    f.findChild<QLineEdit*>(QStringLiteral("cerca"))->setText(testo);
+    QCOMPARE(visibili(f), cognomi);
+}
+
+void TestListaDipendenti::elimina()
+{
+    Inizializzazione::esegui();
+    const QString id = QStringLiteral("Keller_Thomas.txt");
+    StoricoPaghe::PagaMese mese;
+    mese.anno = 2026;
+    mese.mese = 1;
+    mese.netto = 5000;
+    QVERIFY(StoricoPaghe::salvaMese(id, mese));
+
+    ListaDipendenti f;
+    f.findChild<QLineEdit*>(QStringLiteral("cerca"))->setText(QStringLiteral("e"));
+    const int riga = Dipendente::elencoDipendenti(false).indexOf(id);
+    tabella(f)->setCurrentCell(riga, 1);
+    QCOMPARE(f.fileSelezionato(), id);
+
+    RegistroMessaggi messaggi;
+    clic(f, "elimina"); // answered No
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Sei sicuro di voler eliminare il dipendente?\n") + id);
+    QVERIFY(QFileInfo::exists(Dipendente::percorsoFile(id)));
+
+    messaggi.rispondi(QMessageBox::Yes);
+    clic(f, "elimina");
+    QVERIFY(!QFileInfo::exists(Dipendente::percorsoFile(id)));
+    QVERIFY(QFileInfo::exists(StoricoPaghe::percorsoFile(id, 2026)));
+    QCOMPARE(Dipendente::elencoDipendenti(false).size(), 6);
+    // The reload keeps the search: Colombo Sara and Fontana Giorgio have no "e".
+    QCOMPARE(visibili(f), (QStringList{"Bernasconi", "Ferreira", "Moretti", "Pedrazzini"}));
+
+    // A file already gone: the failure is shown.
+    tabella(f)->setCurrentCell(0, 0);
+    const QString primo = f.fileSelezionato();
+    QVERIFY(QFile::remove(Dipendente::percorsoFile(primo)));
+    messaggi.rispondi(QMessageBox::Yes);
+    clic(f, "elimina");
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Impossibile eliminare il file del dipendente:\n") + primo);
+}
+
+VARDELLO_TEST_MAIN(TestListaDipendenti)
+#include "tst_listadipendenti.moc"
