@@ -64,6 +64,7 @@ RiepilogoPaghe::RiepilogoPaghe(QWidget* parent)
     spinAnno = new QSpinBox(this);
     spinAnno->setObjectName(QStringLiteral("anno"));
     spinAnno->setRange(2000, 2100);
+    spinAnno->setKeyboardTracking(false); // computed once the year is typed whole
     spinAnno->setValue(CifreRiepilogo::annoPredefinito(Orologio::oggi()));
 
     tabella = new QTableWidget(0, kColonne, this);

@@ -180,7 +180,7 @@ void TestChiusuraAnnualeDialog::chiusuraERiapertura()
     QVERIFY(testo(f, "integrita").contains(kDifferiscono));
 
     const QString corta = QStringLiteral("abcd");
-    const QString lunga = QString::fromUtf8("Rettifica però");
+    const QString lunga = QString::fromUtf8("Città"); // five characters
     const int prima = messaggi.richieste.size();
     motivazione(QString());
     pulsante(f, "sblocco")->click();
