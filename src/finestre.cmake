@@ -10,7 +10,9 @@ target_link_libraries(vardello_finestre PUBLIC vardello_documenti vardello_ui)
 
 # Pay runs, closings and statutory outputs.
 target_sources(vardello_finestre PRIVATE
+  outputs/chiusuraannualedialog.cpp outputs/chiusuraannualedialog.h
   outputs/chiusuramensile.cpp outputs/chiusuramensile.h
+  outputs/riepilogopaghe.cpp outputs/riepilogopaghe.h
   outputs/sceglibanca.cpp outputs/sceglibanca.h
   outputs/scegliconteggio.cpp outputs/scegliconteggio.h
 )

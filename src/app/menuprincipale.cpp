@@ -1,6 +1,7 @@
 #include "menuprincipale.h"
 
 #include "avvio.h"
+#include "chiusuraannualedialog.h"
 #include "chiusuramensile.h"
 #include "config.h"
 #include "csvdipendenti.h"
@@ -17,6 +18,7 @@
 #include "nuovaazienda.h"
 #include "nuovodipendente.h"
 #include "orologio.h"
+#include "riepilogopaghe.h"
 #include "ruolo.h"
 #include "scegliazienda.h"
 #include "sceglidipendente.h"
@@ -219,9 +221,16 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     voce(fineAnno, QObject::tr("Nuovo anno stipendi..."), "azioneNuovoAnnoStipendi", finestra, [finestra] {
         nuovoAnnoStipendi(finestra);
     });
-    inArrivo(fineAnno, QObject::tr("Chiusura esercizio / Blocco annuale..."), "azioneChiusuraEsercizio");
-    inArrivo(fineAnno, QObject::tr("Riepilogo Paghe..."), "azioneRiepilogoPaghe");
-    inArrivo(fineAnno, QObject::tr("Esporta CSV contabilità..."), "azioneEsportaCsvContabilita");
+    voce(fineAnno, QObject::tr("Chiusura esercizio / Blocco annuale..."), "azioneChiusuraEsercizio", finestra,
+         [finestra] { apri<ChiusuraAnnualeDialog>(finestra); });
+    voce(fineAnno, QObject::tr("Riepilogo Paghe..."), "azioneRiepilogoPaghe", finestra, [finestra] {
+        apri<RiepilogoPaghe>(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta CSV contabilità..."), "azioneEsportaCsvContabilita", finestra, [finestra] {
+        // The summary is filled and computed when it is built; it is never shown.
+        RiepilogoPaghe riepilogo(finestra);
+        riepilogo.esportaCsv();
+    });
     inArrivo(fineAnno, QObject::tr("Esporta RSS..."), "azioneEsportaRss");
     inArrivo(fineAnno, QObject::tr("Esporta RSS PDF..."), "azioneEsportaRssPdf");
     inArrivo(fineAnno, QObject::tr("Esporta certificato di salario..."), "azioneEsportaCertificato");

@@ -64,6 +64,7 @@ private slots:
     void cartellaDati_data();
     void cartellaDati();
     void nuovoAnnoStipendi();
+    void esportaCsvContabilita();
     void perDipendentiScelti();
     void perDipendenteApre_data();
     void perDipendenteApre();
@@ -106,7 +107,8 @@ void TestMenuPrincipale::voci_data()
                        "Esporta conteggio CAF (HTML)...",
                        "Gestione certificati...",
                        "Esporta XML ELM..."}
-        << QStringList{"Nuovo anno stipendi..."};
+        << QStringList{"Nuovo anno stipendi...", "Chiusura esercizio / Blocco annuale...", "Riepilogo Paghe...",
+                       QString::fromUtf8("Esporta CSV contabilità...")};
     QTest::newRow("Valute") << "Valute" << QStringList{"Gestione valute"} << QStringList{"Gestione valute"};
     QTest::newRow("Generi di salario") << "Generi di salario" << QStringList{"Gestione generi..."} << QStringList();
     QTest::newRow("Dati") << "Dati"
@@ -210,6 +212,8 @@ void TestMenuPrincipale::apreFinestre_data()
     QTest::newRow("Lista dipendenti...") << "azioneListaDipendenti" << "ListaDipendenti";
     QTest::newRow("Gestione valute") << "azioneGestioneValute" << "GestioneValute";
     QTest::newRow("Parametri AVS/SUVA/LPP...") << "azioneParametri" << "DialogParametriCritici";
+    QTest::newRow("Chiusura esercizio") << "azioneChiusuraEsercizio" << "ChiusuraAnnualeDialog";
+    QTest::newRow("Riepilogo Paghe...") << "azioneRiepilogoPaghe" << "RiepilogoPaghe";
 }
 
 void TestMenuPrincipale::apreFinestre()
@@ -230,6 +234,25 @@ void TestMenuPrincipale::apreFinestre()
     principale.findChild<QAction*>(voce)->trigger();
     QCOMPARE(aperta, classe);
     QVERIFY(figlia);
+}
+
+void TestMenuPrincipale::esportaCsvContabilita()
+{
+    // The summary is never shown: only the file dialog and the result appear.
+    Inizializzazione::esegui();
+    QMainWindow principale;
+    MenuPrincipale::costruisci(&principale, Inizializzazione::fileAziendaDimostrativa(), QStringLiteral("it"), false);
+    RegistroMessaggi messaggi;
+    const QString csv = Config::cartellaExportAzienda() + QStringLiteral("/contabilita.csv");
+    QString titolo;
+    rispondiDialogoFile(csv, [&](QFileDialog* d) { titolo = d->windowTitle(); });
+    azione(principale, "azioneEsportaCsvContabilita")->trigger();
+    QCOMPARE(titolo, QStringLiteral("Salva CSV"));
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esportato"));
+    const QList<QByteArray> righe = AmbienteTest::leggi(csv).split('\n');
+    QVERIFY(righe.first().startsWith("periodo;dipendente;cantone;"));
+    QCOMPARE(righe.size(), 1 + 6 + 1); // six monthly salaries, each line ended
+    QVERIFY(principale.findChildren<QDialog*>().isEmpty()); // destroyed after the export
 }
 
 void TestMenuPrincipale::cambiaAzienda_data()

@@ -1,0 +1,278 @@
+#include "riepilogopaghe.h"
+
+#include "cifreriepilogo.h"
+#include "dialogofile.h"
+#include "dipendente.h"
+#include "esportapdf.h"
+#include "filesicuri.h"
+#include "linkaiuto.h"
+#include "messaggi.h"
+#include "orologio.h"
+#include "storicostipendi.h"
+#include "tabellautils.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const int kColonne = 8;
+const int kColonnaSalario = 3;
+const int kPrimaColonnaAnno = 4;
+
+QString dueDecimali(double v)
+{
+    return QString::number(v, 'f', 2);
+}
+
+QTableWidgetItem* cellaDestra(const QString& testo)
+{
+    auto* cella = new QTableWidgetItem(testo);
+    cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return cella;
+}
+
+} // namespace
+
+RiepilogoPaghe::RiepilogoPaghe(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("RiepilogoPaghe"));
+    setWindowTitle(tr("Riepilogo Paghe"));
+    setMinimumSize(1020, 520);
+    resize(1180, 650);
+    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
+        const QSize area = schermo->availableGeometry().size();
+        setMaximumSize(area.width() - 40, area.height() - 80);
+    }
+
+    auto* etichetta = new QLabel(tr("Riepilogo automatico dell'anno: somme dei mesi salvati nello storico paghe; per chi "
+                                    "non ha mesi salvati, stima dai periodi registrati (spunta i dipendenti da "
+                                    "includere):"),
+                                 this);
+    etichetta->setObjectName(QStringLiteral("introduzione"));
+    etichetta->setWordWrap(true);
+
+    spinAnno = new QSpinBox(this);
+    spinAnno->setObjectName(QStringLiteral("anno"));
+    spinAnno->setRange(2000, 2100);
+    spinAnno->setKeyboardTracking(false); // computed once the year is typed whole
+    spinAnno->setValue(CifreRiepilogo::annoPredefinito(Orologio::oggi()));
+
+    tabella = new QTableWidget(0, kColonne, this);
+    tabella->setObjectName(QStringLiteral("tabella"));
+    tabella->setHorizontalHeaderLabels({QString(), tr("Dipendente"), tr("Periodo"), tr("Salario mensile"),
+                                        tr("Lordo annuo"), tr("Contributi"), tr("Imposta fonte"), tr("Netto annuo")});
+    tabella->setShowGrid(true);
+    tabella->setAlternatingRowColors(true);
+    tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabella->verticalHeader()->setVisible(false);
+
+    pulsanteTutti = new QPushButton(tr("Deseleziona tutti"), this);
+    pulsanteTutti->setObjectName(QStringLiteral("selezionaTutti"));
+    auto* pulsantePdf = new QPushButton(tr("Esporta PDF"), this);
+    pulsantePdf->setObjectName(QStringLiteral("esportaPdf"));
+    auto* pulsanteCsv = new QPushButton(tr("Esporta CSV"), this);
+    pulsanteCsv->setObjectName(QStringLiteral("esportaCsv"));
+    pulsanteRicalcola = new QPushButton(tr("Ricalcola totali"), this);
+    pulsanteRicalcola->setObjectName(QStringLiteral("ricalcola"));
+    pulsanteChiudi = new QPushButton(tr("Chiudi"), this);
+    pulsanteChiudi->setObjectName(QStringLiteral("chiudi"));
+    for (QPushButton* p : findChildren<QPushButton*>()) {
+        p->setAutoDefault(false);
+        p->setDefault(false);
+    }
+
+    auto* rigaIntro = new QHBoxLayout;
+    rigaIntro->addWidget(etichetta, 1);
+    rigaIntro->addWidget(new QLabel(tr("Anno:"), this));
+    rigaIntro->addWidget(spinAnno);
+
+    auto* rigaPulsanti = new QHBoxLayout;
+    rigaPulsanti->addWidget(pulsanteTutti);
+    rigaPulsanti->addStretch();
+    rigaPulsanti->addWidget(pulsantePdf);
+    rigaPulsanti->addWidget(pulsanteCsv);
+    rigaPulsanti->addWidget(pulsanteRicalcola);
+    rigaPulsanti->addWidget(pulsanteChiudi);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(rigaIntro);
+    layout->addWidget(tabella, 1);
+    layout->addLayout(rigaPulsanti);
+    layout->addLayout(LinkAiuto::riga(QStringLiteral("E03"), this));
+
+    connect(pulsanteTutti, &QPushButton::clicked, this, &RiepilogoPaghe::toggleTutti);
+    connect(pulsantePdf, &QPushButton::clicked, this, &RiepilogoPaghe::esportaPdf);
+    connect(pulsanteCsv, &QPushButton::clicked, this, &RiepilogoPaghe::esportaCsv);
+    connect(pulsanteRicalcola, &QPushButton::clicked, this, [this] { calcola(true); });
+    connect(pulsanteChiudi, &QPushButton::clicked, this, &QDialog::accept);
+    connect(spinAnno, QOverload<int>::of(&QSpinBox::valueChanged), this, [this] { calcola(false); });
+    connect(tabella, &QTableWidget::cellDoubleClicked, this, [this](int riga, int) {
+        QTableWidgetItem* spunta = tabella->item(riga, 0);
+        if (spunta)
+            spunta->setCheckState(spunta->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    });
+
+    caricaDipendenti();
+    TabellaUtils::configuraESalva(tabella, QStringLiteral("RiepilogoPaghe"), {34, 210, 175, 120, 120, 115, 115, 120});
+    calcola(false);
+}
+
+RiepilogoPaghe::~RiepilogoPaghe() = default;
+
+int RiepilogoPaghe::anno() const
+{
+    return spinAnno->value();
+}
+
+void RiepilogoPaghe::caricaDipendenti()
+{
+    const QStringList ids = Dipendente::elencoDipendenti(false);
+    tabella->setRowCount(0);
+    tabella->setRowCount(ids.size());
+    for (int r = 0; r < ids.size(); ++r) {
+        const QString& id = ids.at(r);
+        auto* spunta = new QTableWidgetItem;
+        spunta->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        spunta->setCheckState(Qt::Checked);
+        spunta->setData(Qt::UserRole, id);
+        tabella->setItem(r, 0, spunta);
+
+        DatiDipendente d;
+        Dipendente::carica(id, d); // an unreadable record leaves it empty
+        auto* nome = new QTableWidgetItem(d.cognome.isEmpty() ? id : d.cognome + QLatin1Char(' ') + d.nome);
+        nome->setData(Qt::UserRole, id);
+        tabella->setItem(r, 1, nome);
+
+        QVector<PeriodoStipendio> periodi;
+        StoricoStipendi::carica(id, periodi);
+        QString periodo = QStringLiteral("-");
+        double salario = d.salarioMensile;
+        if (!periodi.isEmpty()) {
+            const PeriodoStipendio& ultimo = periodi.last();
+            periodo = ultimo.dataInizio + QStringLiteral(" - ") + ultimo.dataFine;
+            if (ultimo.salarioMensile > 0)
+                salario = ultimo.salarioMensile;
+        }
+        tabella->setItem(r, 2, new QTableWidgetItem(periodo));
+        tabella->setItem(r, kColonnaSalario, cellaDestra(dueDecimali(salario)));
+        for (int c = kPrimaColonnaAnno; c < kColonne; ++c)
+            tabella->setItem(r, c, cellaDestra(QStringLiteral("-")));
+    }
+}
+
+void RiepilogoPaghe::calcola(bool mostraTotali)
+{
+    const int a = anno();
+    double totali[4] = {};
+    int contati = 0;
+    for (int r = 0; r < tabella->rowCount(); ++r) {
+        const QTableWidgetItem* spunta = tabella->item(r, 0);
+        const bool spuntato = spunta && spunta->checkState() == Qt::Checked;
+        const QTableWidgetItem* nome = tabella->item(r, 1);
+        const QString id = nome ? nome->data(Qt::UserRole).toString() : QString();
+        const QTableWidgetItem* cellaSalario = tabella->item(r, kColonnaSalario);
+        const double salario = cellaSalario ? cellaSalario->text().toDouble() : 0.0; // 0 when not a number
+
+        const CifreAnno cifre = CifreRiepilogo::cifreAnno(id, salario, a);
+        const double valori[4] = {cifre.lordo, cifre.contributi, cifre.imposta, cifre.netto};
+        for (int i = 0; i < 4; ++i) {
+            tabella->setItem(r, kPrimaColonnaAnno + i, cellaDestra(dueDecimali(valori[i])));
+            if (spuntato)
+                totali[i] += valori[i];
+        }
+        if (spuntato)
+            ++contati;
+    }
+    if (!mostraTotali)
+        return;
+    Messaggi::informazione(this, tr("Totali (%1 dipendenti)").arg(contati),
+                           tr("Lordo annuo: %1 CHF\nContributi: %2 CHF\nImposta fonte: %3 CHF\nNetto annuo: %4 CHF")
+                               .arg(dueDecimali(totali[0]), dueDecimali(totali[1]), dueDecimali(totali[2]),
+                                    dueDecimali(totali[3])));
+}
+
+void RiepilogoPaghe::toggleTutti()
+{
+    bool tutti = true;
+    for (int r = 0; r < tabella->rowCount(); ++r) {
+        const QTableWidgetItem* spunta = tabella->item(r, 0);
+        if (!spunta || spunta->checkState() != Qt::Checked)
+            tutti = false;
+    }
+    const Qt::CheckState stato = tutti ? Qt::Unchecked : Qt::Checked;
+    for (int r = 0; r < tabella->rowCount(); ++r) {
+        if (QTableWidgetItem* spunta = tabella->item(r, 0))
+            spunta->setCheckState(stato);
+    }
+    pulsanteTutti->setText(tutti ? tr("Seleziona tutti") : tr("Deseleziona tutti"));
+}
+
+void RiepilogoPaghe::esportaPdf()
+{
+    calcola(false);
+    const QString percorso = DialogoFile::salva(
+        this, tr("Salva PDF"),
+        QDir::homePath() + QStringLiteral("/riepilogo_paghe_")
+            + Orologio::oggi().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf"),
+        tr("PDF (*.pdf)"));
+    if (percorso.isEmpty())
+        return;
+
+    QString testo;
+    for (int r = 0; r < tabella->rowCount(); ++r) {
+        const QTableWidgetItem* spunta = tabella->item(r, 0);
+        if (!spunta || spunta->checkState() != Qt::Checked)
+            continue;
+        QStringList celle;
+        for (int c = 1; c < kColonne; ++c) {
+            const QTableWidgetItem* cella = tabella->item(r, c);
+            celle << (cella ? cella->text() : QStringLiteral("-"));
+        }
+        testo += celle.join(QStringLiteral("  |  ")) + QLatin1Char('\n');
+    }
+    if (EsportaPdf::salvaTestoPdf(percorso, tr("Riepilogo Paghe"), testo))
+        Messaggi::informazione(this, tr("Esportato"), tr("PDF salvato in:\n") + percorso);
+    else
+        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare il PDF."));
+}
+
+void RiepilogoPaghe::esportaCsv()
+{
+    calcola(false);
+    const QString percorso = DialogoFile::salva(this, tr("Salva CSV"),
+                                                QDir::homePath() + QStringLiteral("/riepilogo_paghe.csv"),
+                                                tr("CSV (*.csv)"));
+    if (percorso.isEmpty())
+        return;
+
+    QList<DipendenteCsv> spuntati;
+    for (int r = 0; r < tabella->rowCount(); ++r) {
+        const QTableWidgetItem* spunta = tabella->item(r, 0);
+        if (!spunta || spunta->checkState() != Qt::Checked)
+            continue;
+        const QTableWidgetItem* nome = tabella->item(r, 1);
+        const QTableWidgetItem* salario = tabella->item(r, kColonnaSalario);
+        spuntati.append({nome ? nome->data(Qt::UserRole).toString() : QString(),
+                         salario ? salario->text().toDouble() : 0.0});
+    }
+    // The accountant's lines are those of the current month.
+    const QDate oggi = Orologio::oggi();
+    const QString periodo = oggi.toString(QStringLiteral("yyyy-MM"));
+    // Written whole or not at all: "Esportato" only for a complete file.
+    if (!FileSicuri::scrivi(percorso, CifreRiepilogo::testoCsv(spuntati, periodo, oggi.year()))) {
+        Messaggi::avviso(this, tr("Errore"), tr("Impossibile aprire il file per la scrittura."));
+        return;
+    }
+    Messaggi::informazione(this, tr("Esportato"), tr("CSV salvato in:\n") + percorso);
+}

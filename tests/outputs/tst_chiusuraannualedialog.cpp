@@ -1,0 +1,231 @@
+#include "ambientetest.h"
+#include "chiusuraannuale.h"
+#include "chiusuraannualedialog.h"
+#include "chiusuramensile.h"
+#include "conteggiosalario.h"
+#include "dipendente.h"
+#include "inizializzazione.h"
+#include "orologio.h"
+#include "storicopaghe.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kBernasconi = QStringLiteral("Bernasconi_Luca.txt");
+const QString kAperto = QStringLiteral("APERTO (Modificabile)");
+const QString kChiuso = QStringLiteral("CHIUSO E BLOCCATO (Sola lettura)");
+const QString kVerificata = QString::fromUtf8("INTEGRITÀ VERIFICATA (SHA-256 corrispondente)");
+const QString kDifferiscono = QStringLiteral("ATTENZIONE: I file su disco differiscono dall'impronta sigillata!");
+
+QString testo(ChiusuraAnnualeDialog& f, const char* nome)
+{
+    if (auto* l = f.findChild<QLabel*>(QLatin1String(nome)))
+        return l->text();
+    return QString();
+}
+
+QPushButton* pulsante(ChiusuraAnnualeDialog& f, const char* nome)
+{
+    return f.findChild<QPushButton*>(QLatin1String(nome));
+}
+
+QString registro(ChiusuraAnnualeDialog& f)
+{
+    return f.findChild<QPlainTextEdit*>(QStringLiteral("logAudit"))->toPlainText();
+}
+
+// Answers the reason box: the text, or cancels when `testo` is null.
+void motivazione(const QString& testo)
+{
+    quandoModale<QInputDialog>([testo](QInputDialog* d) {
+        if (testo.isNull()) {
+            d->reject();
+            return;
+        }
+        d->setTextValue(testo);
+        d->accept();
+    });
+}
+
+} // namespace
+
+class TestChiusuraAnnualeDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        AmbienteTest::svuota();
+        Orologio::imposta(QDateTime(QDate(2026, 5, 12), QTime(10, 30)));
+        Inizializzazione::esegui();
+    }
+    void cleanup() { Orologio::ripristina(); }
+
+    void anni();
+    void chiusuraERiapertura();
+    void chiusuraFallita();
+};
+
+void TestChiusuraAnnualeDialog::anni()
+{
+    {
+        ChiusuraAnnualeDialog f;
+        auto* combo = f.findChild<QComboBox*>(QStringLiteral("anno"));
+        QStringList voci;
+        for (int i = 0; i < combo->count(); ++i)
+            voci << combo->itemText(i);
+        QCOMPARE(voci, (QStringList{"2027", "2026", "2025", "2024", "2023", "2022"}));
+        QCOMPARE(combo->currentIndex(), 1);
+        QCOMPARE(combo->currentData().toInt(), 2026);
+        QVERIFY(testo(f, "stato").contains(kAperto));
+        QVERIFY(pulsante(f, "chiudiEsercizio")->isEnabled());
+        QVERIFY(!pulsante(f, "sblocco")->isEnabled());
+        QCOMPARE(registro(f), QStringLiteral("Nessuna operazione registrata finora."));
+    }
+    // A state file of an earlier year adds it in its place; a name that is
+    // not a year adds nothing.
+    const QString cartella = ChiusuraAnnuale::cartellaChiusure();
+    AmbienteTest::scrivi(cartella + QStringLiteral("/2015.ini"), "anno=2015\nchiuso=1\n");
+    AmbienteTest::scrivi(cartella + QStringLiteral("/vecchio.ini"), "chiuso=1\n");
+    ChiusuraAnnualeDialog f;
+    auto* combo = f.findChild<QComboBox*>(QStringLiteral("anno"));
+    QCOMPARE(combo->count(), 7);
+    QCOMPARE(combo->itemText(6), QStringLiteral("2015"));
+    combo->setCurrentIndex(6);
+    QVERIFY(testo(f, "stato").contains(kChiuso));
+    QVERIFY(testo(f, "integrita").contains(kDifferiscono)); // closed without a seal
+    QVERIFY(!pulsante(f, "chiudiEsercizio")->isEnabled());
+    QVERIFY(pulsante(f, "sblocco")->isEnabled());
+}
+
+void TestChiusuraAnnualeDialog::chiusuraERiapertura()
+{
+    // January 2026 saved for one employee: the year has one file to seal.
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(kBernasconi, d));
+    QVERIFY(ConteggioSalario::genera(kBernasconi, d, 2026, 1, true, -1).errore.isEmpty());
+    const QString paghe = StoricoPaghe::percorsoFile(kBernasconi, 2026);
+    QVERIFY(QFile::exists(paghe));
+
+    RegistroMessaggi messaggi;
+    const QString nota = QString::fromUtf8("Chiusura definitiva, verificata da Müller – così");
+    {
+        ChiusuraAnnualeDialog f;
+        QCOMPARE(testo(f, "integrita"), QStringLiteral("Esercizio in corso (1 file annuali rilevati)."));
+        f.findChild<QLineEdit*>(QStringLiteral("note"))->setText(nota);
+
+        // "No" to the question changes nothing.
+        messaggi.rispondi(QMessageBox::No);
+        pulsante(f, "chiudiEsercizio")->click();
+        QCOMPARE(messaggi.richieste.size(), 1);
+        QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Conferma chiusura esercizio 2026"));
+        QCOMPARE(messaggi.richieste.last().predefinito, QMessageBox::No);
+        QVERIFY(!QFile::exists(ChiusuraAnnuale::percorsoStatoAnno(2026)));
+        QVERIFY(testo(f, "stato").contains(kAperto));
+
+        messaggi.rispondi(QMessageBox::Yes);
+        pulsante(f, "chiudiEsercizio")->click();
+        QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esercizio chiuso"));
+        QCOMPARE(messaggi.ultimoTesto(), QString::fromUtf8("L'esercizio 2026 è stato chiuso e sigillato con successo."));
+        QVERIFY(QFile::exists(ChiusuraAnnuale::percorsoStatoAnno(2026)));
+        const StatoEsercizio stato = ChiusuraAnnuale::statoAnno(2026);
+        QVERIFY(stato.chiuso);
+        QCOMPARE(stato.note, nota);
+        QCOMPARE(stato.fileSigillati, 1);
+
+        QVERIFY(testo(f, "stato").contains(kChiuso));
+        QVERIFY(testo(f, "integrita").contains(kVerificata));
+        QCOMPARE(testo(f, "sigillo"), QStringLiteral("Chiuso il: 2026-05-12T10:30:00 | Operatore: Amministratore | "
+                                                     "File sigillati: 1\nSHA-256: ")
+                                          + stato.sha256);
+        auto* note = f.findChild<QLineEdit*>(QStringLiteral("note"));
+        QCOMPARE(note->text(), nota);
+        QVERIFY(note->isReadOnly());
+        QVERIFY(!pulsante(f, "chiudiEsercizio")->isEnabled());
+        QVERIFY(pulsante(f, "sblocco")->isEnabled());
+        const QStringList righe = registro(f).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(righe.size(), 1);
+        QVERIFY(righe.first().contains(QStringLiteral("| ANNO=2026 | AZIONE=CHIUSURA_ESERCIZIO |")));
+        QVERIFY2(righe.first().contains(nota), qPrintable(righe.first()));
+    }
+
+    // The closed year refuses the monthly closing.
+    {
+        ChiusuraMensile mensile;
+        mensile.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(1);
+        mensile.findChild<QPushButton*>(QStringLiteral("generaTutti"))->click();
+        QCOMPARE(messaggi.ultimoTesto(), QString::fromUtf8("L'esercizio 2026 è chiuso e bloccato: non è possibile "
+                                                           "generare o sovrascrivere cedolini."));
+        QList<StoricoPaghe::PagaMese> mesi;
+        QVERIFY(StoricoPaghe::caricaAnno(kBernasconi, 2026, mesi));
+        QCOMPARE(mesi.size(), 1);
+    }
+
+    // One byte of the sealed pay history changes.
+    QByteArray contenuto = AmbienteTest::leggi(paghe);
+    const int cifra = contenuto.indexOf("netto=") + 6;
+    contenuto[cifra] = contenuto.at(cifra) == '9' ? '8' : '9';
+    AmbienteTest::scrivi(paghe, contenuto);
+
+    ChiusuraAnnualeDialog f;
+    QVERIFY(testo(f, "integrita").contains(kDifferiscono));
+
+    const QString corta = QStringLiteral("abcd");
+    const QString lunga = QString::fromUtf8("Città"); // five characters
+    const int prima = messaggi.richieste.size();
+    motivazione(QString());
+    pulsante(f, "sblocco")->click();
+    QCOMPARE(messaggi.richieste.size(), prima); // cancelled: nothing said, nothing changed
+    QVERIFY(ChiusuraAnnuale::isAnnoChiuso(2026));
+
+    motivazione(corta);
+    pulsante(f, "sblocco")->click();
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Sblocco non consentito"));
+    QCOMPARE(messaggi.ultimoTesto(),
+             QStringLiteral("Inserire una motivazione dettagliata (almeno 5 caratteri) per il registro di audit."));
+    QVERIFY(ChiusuraAnnuale::isAnnoChiuso(2026));
+    QVERIFY(testo(f, "stato").contains(kChiuso));
+
+    motivazione(lunga);
+    pulsante(f, "sblocco")->click();
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esercizio riaperto"));
+    QCOMPARE(messaggi.ultimoTesto(), QString::fromUtf8("L'esercizio 2026 è stato riaperto e registrato nel log."));
+    QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(2026));
+    QVERIFY(testo(f, "stato").contains(kAperto));
+    QVERIFY(pulsante(f, "chiudiEsercizio")->isEnabled());
+    QVERIFY(!pulsante(f, "sblocco")->isEnabled());
+    QVERIFY(!f.findChild<QLineEdit*>(QStringLiteral("note"))->isReadOnly());
+    const QStringList righe = registro(f).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(righe.size(), 2);
+    QVERIFY(righe.last().contains(QStringLiteral("AZIONE=RIAPERTURA_STRAORDINARIA")));
+    QVERIFY2(righe.last().endsWith(QStringLiteral("NOTE=") + lunga), qPrintable(righe.last()));
+}
+
+void TestChiusuraAnnualeDialog::chiusuraFallita()
+{
+    // A folder where the state file should be: no one can write it.
+    QVERIFY(QDir().mkpath(ChiusuraAnnuale::percorsoStatoAnno(2026)));
+    RegistroMessaggi messaggi;
+    messaggi.rispondi(QMessageBox::Yes);
+    ChiusuraAnnualeDialog f;
+    const QString integrita = testo(f, "integrita");
+    pulsante(f, "chiudiEsercizio")->click();
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Errore chiusura"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Impossibile scrivere il file di chiusura esercizio."));
+    QVERIFY(testo(f, "stato").contains(kAperto));
+    QCOMPARE(testo(f, "integrita"), integrita);
+    QCOMPARE(registro(f), QStringLiteral("Nessuna operazione registrata finora."));
+    QVERIFY(pulsante(f, "chiudiEsercizio")->isEnabled());
+}
+
+VARDELLO_TEST_MAIN(TestChiusuraAnnualeDialog)
+#include "tst_chiusuraannualedialog.moc"

@@ -1,0 +1,336 @@
+#include "ambientetest.h"
+#include "config.h"
+#include "conteggiosalario.h"
+#include "dipendente.h"
+#include "importi.h"
+#include "impostafonte.h"
+#include "inizializzazione.h"
+#include "orologio.h"
+#include "piattaformatest.h"
+#include "riepilogopaghe.h"
+#include "storicopaghe.h"
+#include "storicostipendi.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <unistd.h>
+
+namespace {
+
+// One bracket record of a federal tariff file.
+QByteArray record(const QString& codice, double soglia, double aliquota)
+{
+    const QString r = QStringLiteral("0601TI") + codice.leftJustified(10, QLatin1Char(' ')) + QStringLiteral("20260101")
+        + QStringLiteral("%1").arg(qRound64(soglia * 100), 9, 10, QLatin1Char('0')) + QStringLiteral("000050000")
+        + QStringLiteral(" 00") + QStringLiteral("000000000")
+        + QStringLiteral("%1").arg(qRound64(aliquota * 100), 5, 10, QLatin1Char('0')) + QStringLiteral("   \r\n");
+    return r.toLatin1();
+}
+
+// Ticino tariffs: A0N 0.5 % more for every 500 francs, B2N a flat 2 %.
+void caricaTariffe()
+{
+    static QTemporaryDir cartella;
+    QByteArray testo;
+    for (int k = 0; k <= 40; ++k)
+        testo += record(QStringLiteral("A0N"), k * 500.0, k * 0.5);
+    testo += record(QStringLiteral("B2N"), 0, 2);
+    AmbienteTest::scrivi(cartella.path() + QStringLiteral("/tar26ti.txt"), testo);
+    QVERIFY(ImpostaFonte::caricaDa(cartella.path()));
+}
+
+// The monthly closing of one month for every employee, saved.
+void chiudiMese(int anno, int mese)
+{
+    for (const QString& id : Dipendente::elencoDipendenti(false)) {
+        DatiDipendente d;
+        QVERIFY(Dipendente::carica(id, d));
+        QVERIFY(ConteggioSalario::genera(id, d, anno, mese, true, -1).errore.isEmpty());
+    }
+}
+
+bool stessiCentesimi(double a, double b)
+{
+    return qAbs(a - b) < 0.005;
+}
+
+// A folder no one can write into, also when the tests run with privileges
+// that ignore folder permissions.
+QString cartellaNonScrivibile()
+{
+    if (::geteuid() == 0)
+        return QStringLiteral("/proc");
+    const QString c = AmbienteTest::home() + QStringLiteral("/sola_lettura");
+    QDir().mkpath(c);
+    QFile::setPermissions(c, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    return c;
+}
+
+const QString kIntestazione = QStringLiteral("periodo;dipendente;cantone;lordo_mensile;avs_dip;avs_dat;ad_dip;ad_dat;"
+                                             "caf_dip;caf_dat;lainf_dip;lainf_dat;lpp_dip;lpp_dat;imposta_fonte;"
+                                             "netto_mensile");
+const QString kKeller = QStringLiteral("Keller_Thomas.txt");
+
+} // namespace
+
+class TestRiepilogoPaghe : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QTableWidget* tabella(RiepilogoPaghe& f) { return f.findChild<QTableWidget*>(QStringLiteral("tabella")); }
+    static void clic(RiepilogoPaghe& f, const char* nome) { f.findChild<QPushButton*>(QLatin1String(nome))->click(); }
+    static int riga(RiepilogoPaghe& f, const QString& id)
+    {
+        for (int r = 0; r < tabella(f)->rowCount(); ++r) {
+            if (tabella(f)->item(r, 1)->data(Qt::UserRole).toString() == id)
+                return r;
+        }
+        return -1;
+    }
+    static double cella(RiepilogoPaghe& f, int r, int c) { return tabella(f)->item(r, c)->text().toDouble(); }
+
+private slots:
+    void initTestCase() { caricaTariffe(); }
+    void init()
+    {
+        AmbienteTest::svuota();
+        Orologio::imposta(QDateTime(QDate(2026, 1, 30), QTime(9, 0)));
+        Inizializzazione::esegui();
+    }
+    void cleanup() { Orologio::ripristina(); }
+
+    void annoPredefinito_data();
+    void annoPredefinito();
+    void cifreDaiMesiSalvati();
+    void esportaCsv();
+    void esportaPdf();
+    void nessunDipendente();
+};
+
+void TestRiepilogoPaghe::annoPredefinito_data()
+{
+    QTest::addColumn<QDate>("oggi");
+    QTest::addColumn<int>("anno");
+    QTest::newRow("January") << QDate(2026, 1, 5) << 2025;
+    QTest::newRow("end of March") << QDate(2026, 3, 31) << 2025;
+    QTest::newRow("April") << QDate(2026, 4, 1) << 2026;
+    QTest::newRow("December") << QDate(2026, 12, 31) << 2026;
+}
+
+void TestRiepilogoPaghe::annoPredefinito()
+{
+    QFETCH(QDate, oggi);
+    QFETCH(int, anno);
+    Orologio::imposta(QDateTime(oggi, QTime(8, 0)));
+    RiepilogoPaghe f;
+    QCOMPARE(f.findChild<QSpinBox*>(QStringLiteral("anno"))->value(), anno);
+    QCOMPARE(f.anno(), anno);
+}
+
+void TestRiepilogoPaghe::cifreDaiMesiSalvati()
+{
+    chiudiMese(2026, 1);
+    chiudiMese(2026, 2);
+    // Keller has no saved month but a salary period over the whole year
+    // with its monthly results: twelve months of them.
+    QFile::remove(StoricoPaghe::percorsoFile(kKeller, 2026));
+    PeriodoStipendio p;
+    p.dataInizio = QStringLiteral("01/01/2026");
+    p.dataFine = QStringLiteral("31/12/2026");
+    p.salarioMensile = 7100;
+    p.ris.lordo = 7100;
+    p.ris.totaleContributiDip = 450.25;
+    p.ris.imposta = 10.5;
+    p.ris.netto = 6000.1;
+    QVERIFY(StoricoStipendi::salva(kKeller, {p}));
+    // A salary period of Bernasconi does not count: his months are saved.
+    PeriodoStipendio q = p;
+    q.ris.lordo = 1;
+    QVERIFY(StoricoStipendi::salva(QStringLiteral("Bernasconi_Luca.txt"), {q}));
+
+    RiepilogoPaghe f;
+    QVERIFY(f.findChild<QLabel*>(QStringLiteral("introduzione"))->text().contains(QStringLiteral("periodi registrati")));
+    QCOMPARE(f.anno(), 2025); // still January
+    f.findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2026);
+    QTableWidget* t = tabella(f);
+    QCOMPARE(t->rowCount(), 7);
+    QCOMPARE(f.findChild<QPushButton*>(QStringLiteral("selezionaTutti"))->text(), QStringLiteral("Deseleziona tutti"));
+
+    int tassati = 0;
+    for (const QString& id : Dipendente::elencoDipendenti(false)) {
+        const int r = riga(f, id);
+        QVERIFY(r >= 0);
+        QCOMPARE(t->item(r, 0)->checkState(), Qt::Checked);
+        if (id == kKeller) {
+            QCOMPARE(t->item(r, 2)->text(), QStringLiteral("01/01/2026 - 31/12/2026"));
+            QCOMPARE(t->item(r, 4)->text(), QStringLiteral("85200.00"));
+            QCOMPARE(t->item(r, 5)->text(), QStringLiteral("5403.00"));
+            QCOMPARE(t->item(r, 6)->text(), QStringLiteral("126.00"));
+            QCOMPARE(t->item(r, 7)->text(), QStringLiteral("72001.20"));
+            continue;
+        }
+        QList<StoricoPaghe::PagaMese> mesi;
+        QVERIFY(StoricoPaghe::caricaAnno(id, 2026, mesi));
+        QCOMPARE(mesi.size(), 2);
+        const StoricoPaghe::PagaMese& a = mesi.at(0);
+        const StoricoPaghe::PagaMese& b = mesi.at(1);
+        QVERIFY2(stessiCentesimi(cella(f, r, 4), a.lordoImponibile + b.lordoImponibile), qPrintable(id));
+        QVERIFY(stessiCentesimi(cella(f, r, 5), a.contributiDipendente + b.contributiDipendente));
+        QVERIFY(stessiCentesimi(cella(f, r, 6), a.impostaTrattenuta + b.impostaTrattenuta));
+        QVERIFY(stessiCentesimi(cella(f, r, 7), a.netto + b.netto));
+        if (cella(f, r, 6) > 0)
+            ++tassati;
+    }
+    QCOMPARE(tassati, 2); // Ferreira and Colombo pay tax at source
+
+    // Two rows unticked: the totals are those of the five left.
+    RegistroMessaggi messaggi;
+    const int keller = riga(f, kKeller);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    t->scrollToItem(t->item(keller, 2));
+    const QPoint punto = t->viewport()->mapTo(&f, t->visualItemRect(t->item(keller, 2)).center());
+    QTest::mouseDClick(f.windowHandle(), Qt::LeftButton, {}, punto);
+    QCOMPARE(t->item(keller, 0)->checkState(), Qt::Unchecked);
+    t->item(0, 0)->setCheckState(Qt::Unchecked);
+    clic(f, "ricalcola");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Totali (5 dipendenti)"));
+    double somme[4] = {};
+    for (int r = 0; r < t->rowCount(); ++r) {
+        if (t->item(r, 0)->checkState() != Qt::Checked)
+            continue;
+        for (int c = 0; c < 4; ++c)
+            somme[c] += cella(f, r, 4 + c);
+    }
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Lordo annuo: %1 CHF\nContributi: %2 CHF\nImposta fonte: %3 CHF\n"
+                                                    "Netto annuo: %4 CHF")
+                                         .arg(QString::number(somme[0], 'f', 2), QString::number(somme[1], 'f', 2),
+                                              QString::number(somme[2], 'f', 2), QString::number(somme[3], 'f', 2)));
+
+}
+
+void TestRiepilogoPaghe::esportaCsv()
+{
+    chiudiMese(2026, 1);
+    // An id that holds the separator and a quote.
+    DatiDipendente rossi;
+    rossi.cognome = QStringLiteral("Rossi");
+    rossi.nome = QStringLiteral("Mario");
+    rossi.salarioMensile = 5000;
+    rossi.dataNascita = QStringLiteral("non valida");
+    const QString idRossi = QStringLiteral("Rossi;\"Mario\".txt");
+    QVERIFY(Dipendente::salva(rossi, idRossi));
+
+    RiepilogoPaghe f;
+    RegistroMessaggi messaggi;
+    const QString csv = Config::cartellaExportAzienda() + QStringLiteral("/contabilita.csv");
+    rispondiDialogoFile(csv);
+    clic(f, "esportaCsv");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esportato"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("CSV salvato in:\n") + csv);
+
+    const QStringList righe = QString::fromUtf8(AmbienteTest::leggi(csv)).split(QLatin1Char('\n'));
+    QCOMPARE(righe.first(), kIntestazione);
+    QCOMPARE(righe.last(), QString()); // every line ends
+    QCOMPARE(righe.size(), 1 + 7 + 1);  // Moretti, paid by the hour, has no monthly salary
+    QStringList ids;
+    for (int i = 1; i < righe.size() - 1; ++i) {
+        if (righe.at(i).startsWith(QStringLiteral("2026-01;\"Rossi;\"\"Mario\"\".txt\";TI;5000.00;"))) {
+            ids << idRossi; // quoted: the separator and the quotes stay inside the field
+            QCOMPARE(righe.at(i).count(QLatin1Char(';')), 16);
+            continue;
+        }
+        const QStringList c = righe.at(i).split(QLatin1Char(';'));
+        QCOMPARE(c.size(), 16);
+        QCOMPARE(c.at(0), QStringLiteral("2026-01"));
+        ids << c.at(1);
+        QCOMPARE(c.at(12), c.at(13));
+        // Net = salary less the employee's parts, each field rounded on its own.
+        double netto = c.at(3).toDouble();
+        for (int k : {4, 6, 8, 10, 12, 14})
+            netto -= c.at(k).toDouble();
+        QVERIFY2(qAbs(c.at(15).toDouble() - netto) < 0.04, qPrintable(righe.at(i)));
+        // The pension is the pay count's deduction.
+        StoricoPaghe::PagaMese gennaio;
+        QVERIFY(StoricoPaghe::caricaMese(c.at(1), 2026, 1, &gennaio));
+        QVERIFY2(stessiCentesimi(Importi::arrotonda5(c.at(12).toDouble()), gennaio.lppDipendente),
+                 qPrintable(righe.at(i)));
+    }
+    QCOMPARE(ids.size(), 7);
+    QVERIFY(ids.contains(idRossi));
+
+    // A target that cannot be written: no "Esportato", the old file stays.
+    const QString bloccato = cartellaNonScrivibile() + QStringLiteral("/contabilita.csv");
+    messaggi.richieste.clear();
+    messaggi.rispondi(QMessageBox::Yes); // saving outside the export folder
+    rispondiDialogoFile(bloccato);
+    clic(f, "esportaCsv");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Errore"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Impossibile aprire il file per la scrittura."));
+    for (const Messaggi::Richiesta& r : qAsConst(messaggi.richieste))
+        QVERIFY(r.titolo != QLatin1String("Esportato"));
+    QVERIFY(!QFile::exists(bloccato));
+}
+
+void TestRiepilogoPaghe::esportaPdf()
+{
+    chiudiMese(2026, 1);
+    Orologio::imposta(QDateTime(QDate(2026, 6, 1), QTime(9, 0)));
+    RiepilogoPaghe f;
+    QTableWidget* t = tabella(f);
+    t->item(riga(f, kKeller), 0)->setCheckState(Qt::Unchecked);
+
+    RegistroMessaggi messaggi;
+    const QString pdf = Config::cartellaExportAzienda() + QStringLiteral("/riepilogo.pdf");
+    QString proposto;
+    rispondiDialogoFile(pdf, [&](QFileDialog* d) { proposto = d->selectedFiles().value(0); });
+    clic(f, "esportaPdf");
+    QCOMPARE(QFileInfo(proposto).fileName(), QStringLiteral("riepilogo_paghe_2026-06-01.pdf"));
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esportato"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("PDF salvato in:\n") + pdf);
+    const InfoPdf info = leggiPdf(pdf);
+    QVERIFY(info.valido);
+    QVERIFY(info.testo.contains(QStringLiteral("Riepilogo Paghe")));
+    for (int r = 0; r < t->rowCount(); ++r) {
+        const bool spuntata = t->item(r, 0)->checkState() == Qt::Checked;
+        QCOMPARE(info.testo.contains(t->item(r, 1)->text()), spuntata);
+        if (spuntata) // the row's figures follow its name
+            QVERIFY(info.testo.indexOf(t->item(r, 7)->text(), info.testo.indexOf(t->item(r, 1)->text())) > 0);
+    }
+
+    messaggi.rispondi(QMessageBox::Yes);
+    rispondiDialogoFile(cartellaNonScrivibile() + QStringLiteral("/riepilogo.pdf"));
+    clic(f, "esportaPdf");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Errore"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Impossibile salvare il PDF."));
+}
+
+void TestRiepilogoPaghe::nessunDipendente()
+{
+    for (const QString& id : Dipendente::elencoDipendenti(false))
+        QVERIFY(Dipendente::elimina(id));
+    RiepilogoPaghe f;
+    QCOMPARE(tabella(f)->rowCount(), 0);
+    RegistroMessaggi messaggi;
+    clic(f, "ricalcola");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Totali (0 dipendenti)"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Lordo annuo: 0.00 CHF\nContributi: 0.00 CHF\nImposta fonte: 0.00 CHF\n"
+                                                    "Netto annuo: 0.00 CHF"));
+    const QString csv = Config::cartellaExportAzienda() + QStringLiteral("/vuoto.csv");
+    rispondiDialogoFile(csv);
+    clic(f, "esportaCsv");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esportato"));
+    QCOMPARE(AmbienteTest::leggi(csv), (kIntestazione + QLatin1Char('\n')).toUtf8());
+}
+
+VARDELLO_TEST_MAIN(TestRiepilogoPaghe)
+#include "tst_riepilogopaghe.moc"
