@@ -11,6 +11,8 @@ target_link_libraries(vardello_finestre PUBLIC vardello_documenti vardello_ui)
 # Pay runs, closings and statutory outputs.
 target_sources(vardello_finestre PRIVATE
   outputs/chiusuramensile.cpp outputs/chiusuramensile.h
+  outputs/documentiannuali.cpp outputs/documentiannuali.h
+  outputs/gestionecertificati.cpp outputs/gestionecertificati.h
   outputs/sceglibanca.cpp outputs/sceglibanca.h
   outputs/scegliconteggio.cpp outputs/scegliconteggio.h
 )

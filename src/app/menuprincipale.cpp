@@ -5,6 +5,8 @@
 #include "config.h"
 #include "dialogofile.h"
 #include "dipendente.h"
+#include "documentiannuali.h"
+#include "gestionecertificati.h"
 #include "gestionemovimenti.h"
 #include "gestionestipendi.h"
 #include "gestionevariabili.h"
@@ -161,9 +163,8 @@ bool MenuPrincipale::accessoParametri(QWidget* finestra)
 void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvvio, const QString& lingua,
                                 bool amministratore)
 {
-    // The start-up company goes to "Dati azienda" and to the ELM export once
-    // their windows exist.
-    Q_UNUSED(aziendaAvvio);
+    // The start-up company goes to "Dati azienda" once its window exists,
+    // and to the ELM export.
 
     menuLingua(finestra, lingua);
 
@@ -214,14 +215,29 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     inArrivo(fineAnno, QObject::tr("Chiusura esercizio / Blocco annuale..."), "azioneChiusuraEsercizio");
     inArrivo(fineAnno, QObject::tr("Riepilogo Paghe..."), "azioneRiepilogoPaghe");
     inArrivo(fineAnno, QObject::tr("Esporta CSV contabilità..."), "azioneEsportaCsvContabilita");
-    inArrivo(fineAnno, QObject::tr("Esporta RSS..."), "azioneEsportaRss");
-    inArrivo(fineAnno, QObject::tr("Esporta RSS PDF..."), "azioneEsportaRssPdf");
-    inArrivo(fineAnno, QObject::tr("Esporta certificato di salario..."), "azioneEsportaCertificato");
-    inArrivo(fineAnno, QObject::tr("Esporta certificato PDF..."), "azioneEsportaCertificatoPdf");
-    inArrivo(fineAnno, QObject::tr("Esporta formulario assegni familiari (HTML)..."), "azioneEsportaFormularioAssegni");
-    inArrivo(fineAnno, QObject::tr("Esporta conteggio CAF (HTML)..."), "azioneEsportaConteggioCaf");
-    inArrivo(fineAnno, QObject::tr("Gestione certificati..."), "azioneGestioneCertificati");
-    inArrivo(fineAnno, QObject::tr("Esporta XML ELM..."), "azioneEsportaXmlElm"); // with aziendaAvvio
+    voce(fineAnno, QObject::tr("Esporta RSS..."), "azioneEsportaRss", finestra, [finestra] {
+        DocumentiAnnuali::esportaRss(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta RSS PDF..."), "azioneEsportaRssPdf", finestra, [finestra] {
+        DocumentiAnnuali::esportaRssPdf(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta certificato di salario..."), "azioneEsportaCertificato", finestra, [finestra] {
+        DocumentiAnnuali::esportaCertificati(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta certificato PDF..."), "azioneEsportaCertificatoPdf", finestra, [finestra] {
+        DocumentiAnnuali::esportaCertificatiPdf(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta formulario assegni familiari (HTML)..."), "azioneEsportaFormularioAssegni",
+         finestra, [finestra] { DocumentiAnnuali::esportaFormularioAssegni(finestra); });
+    voce(fineAnno, QObject::tr("Esporta conteggio CAF (HTML)..."), "azioneEsportaConteggioCaf", finestra, [finestra] {
+        DocumentiAnnuali::esportaConteggioCaf(finestra);
+    });
+    voce(fineAnno, QObject::tr("Gestione certificati..."), "azioneGestioneCertificati", finestra, [finestra] {
+        GestioneCertificati::apriGestione(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta XML ELM..."), "azioneEsportaXmlElm", finestra, [finestra, aziendaAvvio] {
+        DocumentiAnnuali::esportaXmlElm(finestra, aziendaAvvio);
+    });
 
     QMenu* valute = menu(finestra, QObject::tr("Valute"), "menuValute");
     inArrivo(valute, QObject::tr("Gestione valute"), "azioneGestioneValute");

@@ -106,7 +106,15 @@ void TestMenuPrincipale::voci_data()
                        "Esporta conteggio CAF (HTML)...",
                        "Gestione certificati...",
                        "Esporta XML ELM..."}
-        << QStringList{"Nuovo anno stipendi..."};
+        << QStringList{"Nuovo anno stipendi...",
+                       "Esporta RSS...",
+                       "Esporta RSS PDF...",
+                       "Esporta certificato di salario...",
+                       "Esporta certificato PDF...",
+                       "Esporta formulario assegni familiari (HTML)...",
+                       "Esporta conteggio CAF (HTML)...",
+                       "Gestione certificati...",
+                       "Esporta XML ELM..."};
     QTest::newRow("Valute") << "Valute" << QStringList{"Gestione valute"} << QStringList();
     QTest::newRow("Generi di salario") << "Generi di salario" << QStringList{"Gestione generi..."} << QStringList();
     QTest::newRow("Dati") << "Dati"
