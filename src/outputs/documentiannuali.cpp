@@ -19,6 +19,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -326,6 +327,7 @@ void esportaRss(QWidget* parent)
     auto* testo = new QPlainTextEdit(&finestra);
     testo->setObjectName(QStringLiteral("testo"));
     testo->setReadOnly(true);
+    testo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // the amounts stand in a column
     testo->setPlainText(testi.join(QLatin1Char('\n') + QString(40, QLatin1Char('-')) + QLatin1Char('\n')));
     layout->addWidget(testo);
     auto* ok = new QPushButton(tr("OK"), &finestra);

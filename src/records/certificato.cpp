@@ -10,14 +10,17 @@
 
 namespace {
 
-// Enough digits for every amount in centimes to read back exactly.
+// Two decimals for an amount in centimes; any other amount with all the
+// digits that read it back exactly.
 QString importo(double v)
 {
     if (!std::isfinite(v))
         v = 0.0;
-    QString testo = QString::number(v, 'g', 15);
-    if (testo == QLatin1String("-0"))
-        testo = QStringLiteral("0");
+    QString testo = QString::number(v, 'f', 2);
+    if (testo.toDouble() != v)
+        testo = QString::number(v, 'g', 17);
+    if (testo == QLatin1String("-0.00"))
+        testo = QStringLiteral("0.00");
     return testo;
 }
 

@@ -7,6 +7,8 @@
 #include "dipendente.h"
 #include "documentiannuali.h"
 #include "formularioassegni.h"
+#include "generatoreelm.h"
+#include "certificatoannuo.h"
 #include "gestionecertificati.h"
 #include "impostafonte.h"
 #include "importi.h"
@@ -174,6 +176,7 @@ private slots:
     void completaSalarioEta_data();
     void completaSalarioEta();
     void uscitaAprile();
+    void stimaAnnoParziale();
     void cartellaNonScrivibile();
 };
 
@@ -312,6 +315,11 @@ void TestDocumentiAnnuali::trimestreChiuso()
     for (const auto& c : cifre)
         QCOMPARE(importoDopo(pdf.testo, QLatin1String(c.etichetta)), arrotonda5(c.valore));
     QVERIFY(!pdf.testo.contains(QStringLiteral("stima")));
+    // Deleting the highlighted certificate takes its file and its item.
+    messaggi.rispondi(QMessageBox::Yes);
+    g.findChild<QPushButton*>(QStringLiteral("elimina"))->click();
+    QCOMPARE(lista->count(), 6);
+    QCOMPARE(Certificato::elencoCertificati().size(), 6);
 
     // "Esporta certificato PDF..." for one employee.
     const QString unoPdf = cartellaExport(QStringLiteral("uno")) + QStringLiteral("/b.pdf");
@@ -547,6 +555,29 @@ void TestDocumentiAnnuali::uscitaAprile()
     }
     QVERIFY(leaver);
     QVERIFY(assegniCantoni > 0);
+}
+
+// No month saved for a leaver on 30 April: every document says "stima" and
+// figure 1 counts the four months, as the contributions do.
+void TestDocumentiAnnuali::stimaAnnoParziale()
+{
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(kBernasconi, d));
+    d.periodi = {PeriodoRapporto{QStringLiteral("01/01/2026"), QStringLiteral("30/04/2026")}};
+    QVERIFY(Dipendente::salva(d, kBernasconi));
+    const Certificato::DatiCertificato c = CertificatoAnnuo::calcola(kBernasconi, d, 2026);
+    QVERIFY(c.stima);
+    QCOMPARE(c.cifra1, arrotonda5((12 + d.mensilitaAggiuntive) * d.salarioMensile * 4 / 12.0));
+    d.periodi.clear(); // a whole year: three times four months, each figure rounded to 0.05
+    const Certificato::DatiCertificato anno = CertificatoAnnuo::calcola(kBernasconi, d, 2026);
+    QVERIFY(qAbs(c.cifra9 * 3 - anno.cifra9) <= 0.1);
+    QVERIFY(qAbs(c.cifra11 * 3 - anno.cifra11) <= 0.3);
+    QVERIFY(CertificatoAnnuo::testoScheda(c).contains(QStringLiteral("(stima)")));
+    QVERIFY(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026).contains(QStringLiteral("(stima)")));
+    QVERIFY(RSS::formattaTesto(RSS::genera(kBernasconi, 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026))
+                .contains(QStringLiteral("(stima)")));
+    QVERIFY(GeneratoreELM().generaXML(kBernasconi, QString(), 6200, 38, QStringLiteral("TI"), QStringLiteral("A0"), 2026)
+                .contains(QStringLiteral("<Stima>true</Stima>")));
 }
 
 // Files that cannot be written: each failure named, counts of files written.
