@@ -13,6 +13,8 @@ target_sources(vardello_finestre PRIVATE
   outputs/chiusuraannualedialog.cpp outputs/chiusuraannualedialog.h
   outputs/chiusuramensile.cpp outputs/chiusuramensile.h
   outputs/riepilogopaghe.cpp outputs/riepilogopaghe.h
+  outputs/documentiannuali.cpp outputs/documentiannuali.h
+  outputs/gestionecertificati.cpp outputs/gestionecertificati.h
   outputs/sceglibanca.cpp outputs/sceglibanca.h
   outputs/scegliconteggio.cpp outputs/scegliconteggio.h
 )

@@ -9,6 +9,8 @@
 #include "dialogparametricritici.h"
 #include "dipendente.h"
 #include "gestioneazienda.h"
+#include "documentiannuali.h"
+#include "gestionecertificati.h"
 #include "gestionemovimenti.h"
 #include "gestionestipendi.h"
 #include "gestionevalute.h"
@@ -168,7 +170,7 @@ bool MenuPrincipale::accessoParametri(QWidget* finestra)
 void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvvio, const QString& lingua,
                                 bool amministratore)
 {
-    // The start-up company goes to the ELM export once its window exists.
+    // The start-up company goes to "Dati azienda" and to the ELM export.
 
     menuLingua(finestra, lingua);
 
@@ -231,14 +233,29 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
         RiepilogoPaghe riepilogo(finestra);
         riepilogo.esportaCsv();
     });
-    inArrivo(fineAnno, QObject::tr("Esporta RSS..."), "azioneEsportaRss");
-    inArrivo(fineAnno, QObject::tr("Esporta RSS PDF..."), "azioneEsportaRssPdf");
-    inArrivo(fineAnno, QObject::tr("Esporta certificato di salario..."), "azioneEsportaCertificato");
-    inArrivo(fineAnno, QObject::tr("Esporta certificato PDF..."), "azioneEsportaCertificatoPdf");
-    inArrivo(fineAnno, QObject::tr("Esporta formulario assegni familiari (HTML)..."), "azioneEsportaFormularioAssegni");
-    inArrivo(fineAnno, QObject::tr("Esporta conteggio CAF (HTML)..."), "azioneEsportaConteggioCaf");
-    inArrivo(fineAnno, QObject::tr("Gestione certificati..."), "azioneGestioneCertificati");
-    inArrivo(fineAnno, QObject::tr("Esporta XML ELM..."), "azioneEsportaXmlElm"); // with aziendaAvvio
+    voce(fineAnno, QObject::tr("Esporta RSS..."), "azioneEsportaRss", finestra, [finestra] {
+        DocumentiAnnuali::esportaRss(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta RSS PDF..."), "azioneEsportaRssPdf", finestra, [finestra] {
+        DocumentiAnnuali::esportaRssPdf(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta certificato di salario..."), "azioneEsportaCertificato", finestra, [finestra] {
+        DocumentiAnnuali::esportaCertificati(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta certificato PDF..."), "azioneEsportaCertificatoPdf", finestra, [finestra] {
+        DocumentiAnnuali::esportaCertificatiPdf(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta formulario assegni familiari (HTML)..."), "azioneEsportaFormularioAssegni",
+         finestra, [finestra] { DocumentiAnnuali::esportaFormularioAssegni(finestra); });
+    voce(fineAnno, QObject::tr("Esporta conteggio CAF (HTML)..."), "azioneEsportaConteggioCaf", finestra, [finestra] {
+        DocumentiAnnuali::esportaConteggioCaf(finestra);
+    });
+    voce(fineAnno, QObject::tr("Gestione certificati..."), "azioneGestioneCertificati", finestra, [finestra] {
+        GestioneCertificati::apriGestione(finestra);
+    });
+    voce(fineAnno, QObject::tr("Esporta XML ELM..."), "azioneEsportaXmlElm", finestra, [finestra, aziendaAvvio] {
+        DocumentiAnnuali::esportaXmlElm(finestra, aziendaAvvio);
+    });
 
     QMenu* valute = menu(finestra, QObject::tr("Valute"), "menuValute");
     voce(valute, QObject::tr("Gestione valute"), "azioneGestioneValute", finestra, [finestra] {

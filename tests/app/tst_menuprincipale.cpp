@@ -107,8 +107,18 @@ void TestMenuPrincipale::voci_data()
                        "Esporta conteggio CAF (HTML)...",
                        "Gestione certificati...",
                        "Esporta XML ELM..."}
-        << QStringList{"Nuovo anno stipendi...", "Chiusura esercizio / Blocco annuale...", "Riepilogo Paghe...",
-                       QString::fromUtf8("Esporta CSV contabilità...")};
+        << QStringList{"Nuovo anno stipendi...",
+                       "Chiusura esercizio / Blocco annuale...",
+                       "Riepilogo Paghe...",
+                       QString::fromUtf8("Esporta CSV contabilità..."),
+                       "Esporta RSS...",
+                       "Esporta RSS PDF...",
+                       "Esporta certificato di salario...",
+                       "Esporta certificato PDF...",
+                       "Esporta formulario assegni familiari (HTML)...",
+                       "Esporta conteggio CAF (HTML)...",
+                       "Gestione certificati...",
+                       "Esporta XML ELM..."};
     QTest::newRow("Valute") << "Valute" << QStringList{"Gestione valute"} << QStringList{"Gestione valute"};
     QTest::newRow("Generi di salario") << "Generi di salario" << QStringList{"Gestione generi..."} << QStringList();
     QTest::newRow("Dati") << "Dati"

@@ -1,0 +1,107 @@
+#include "conteggiocaf.h"
+
+#include "dipendente.h"
+#include "filesicuri.h"
+#include "orologio.h"
+#include "pagheanno.h"
+#include "storicostipendi.h"
+
+namespace {
+
+QString importo(double v)
+{
+    return QString::number(v, 'f', 2);
+}
+
+} // namespace
+
+QMap<QString, QList<ConteggioCAF::RigaDip>> ConteggioCAF::righe(int anno)
+{
+    QMap<QString, QList<RigaDip>> perCantone;
+    for (const QString& id : Dipendente::elencoDipendenti(false)) {
+        DatiDipendente d;
+        if (!Dipendente::carica(id, d) || d.figli.isEmpty())
+            continue;
+        RigaDip r;
+        r.nome = (d.cognome + QLatin1Char(' ') + d.nome).trimmed();
+        r.numeroAVS = d.numeroAVS;
+        r.cantone = PagheAnno::cantone(d);
+        r.numFigli = d.figli.size();
+        // The salary paid in the saved months, allowances left out; without
+        // any, the salary of the last period or of the record for a year.
+        const PagheAnno::Somme s = PagheAnno::somme(id, anno);
+        if (s.mesi > 0) {
+            r.salarioCaf = s.lordo - s.assegni;
+        } else {
+            QVector<PeriodoStipendio> periodi;
+            StoricoStipendi::carica(id, periodi);
+            r.salarioCaf = periodi.isEmpty() ? (12 + d.mensilitaAggiuntive) * d.salarioMensile
+                                             : periodi.last().ris.lordo * 12;
+        }
+        for (int m = 1; m <= 12; ++m) {
+            // No allowance outside the employment.
+            if (!PagheAnno::inServizio(d, anno, m))
+                continue;
+            const AssegniFamiliari::Risultato a =
+                AssegniFamiliari::calcola(r.cantone, d.figli, d.salarioMensile, QDate(anno, m, 1));
+            r.assegni += a.totale;
+            if (m == 12)
+                r.dettagli = a.dettagli;
+        }
+        perCantone[r.cantone].append(r);
+    }
+    return perCantone;
+}
+
+QString ConteggioCAF::html(int anno)
+{
+    QString h = QStringLiteral("<html><head><meta charset='utf-8'>")
+        + QStringLiteral("<style>@page { size: A4 landscape; margin: 10mm; } body { font-family: sans-serif; } "
+                         "table { border-collapse: collapse; } th, td { border: 1px solid #000; padding: 4px; } "
+                         "h2 { margin-top: 18px; }</style></head><body>");
+    h += QStringLiteral("<h1>Conteggio CAF ") + QString::number(anno) + QStringLiteral("</h1><p>Data: ")
+        + Orologio::oggi().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral("</p>");
+    double salariTotali = 0.0;
+    double assegniTotali = 0.0;
+    const QMap<QString, QList<RigaDip>> perCantone = righe(anno);
+    for (auto it = perCantone.cbegin(); it != perCantone.cend(); ++it) {
+        h += QStringLiteral("<h2>Cantone CAF: ") + it.key().toHtmlEscaped() + QStringLiteral("</h2>")
+            + QStringLiteral("<table width='100%'><tr><th>Dipendente</th><th>Numero AVS</th>"
+                             "<th>Salario CAF annuo</th><th>N. figli</th><th>Assegni CAF annui</th></tr>");
+        double salari = 0.0;
+        double assegni = 0.0;
+        for (const RigaDip& r : it.value()) {
+            h += QStringLiteral("<tr><td>") + r.nome.toHtmlEscaped() + QStringLiteral("</td><td>")
+                + r.numeroAVS.toHtmlEscaped() + QStringLiteral("</td><td align='right'>") + importo(r.salarioCaf)
+                + QStringLiteral("</td><td align='center'>") + QString::number(r.numFigli)
+                + QStringLiteral("</td><td align='right'>") + importo(r.assegni) + QStringLiteral("</td></tr>");
+            salari += r.salarioCaf;
+            assegni += r.assegni;
+        }
+        h += QStringLiteral("<tr><th>Totale cantone</th><th></th><th align='right'>") + importo(salari)
+            + QStringLiteral("</th><th></th><th align='right'>") + importo(assegni) + QStringLiteral("</th></tr></table>");
+        salariTotali += salari;
+        assegniTotali += assegni;
+        h += QStringLiteral("<p>Dettaglio figli (dicembre):</p><table><tr><th>Dipendente</th><th>Figlio</th>"
+                            "<th>Data nascita</th><th>Eta</th><th>Tipo</th><th>Importo mensile</th></tr>");
+        for (const RigaDip& r : it.value()) {
+            for (const AssegniFamiliari::DettaglioFiglio& f : r.dettagli) {
+                h += QStringLiteral("<tr><td>") + r.nome.toHtmlEscaped() + QStringLiteral("</td><td>")
+                    + f.nome.toHtmlEscaped() + QStringLiteral("</td><td>") + f.dataNascita.toHtmlEscaped()
+                    + QStringLiteral("</td><td align='center'>") + QString::number(f.eta) + QStringLiteral("</td><td>")
+                    + f.tipo.toHtmlEscaped() + QStringLiteral("</td><td align='right'>") + importo(f.importo)
+                    + QStringLiteral("</td></tr>");
+            }
+        }
+        h += QStringLiteral("</table>");
+    }
+    h += QStringLiteral("<h2>Totale generale</h2><table><tr><th>Salari CAF annui</th><th>Assegni CAF annui</th></tr>")
+        + QStringLiteral("<tr><td align='right'>") + importo(salariTotali) + QStringLiteral("</td><td align='right'>")
+        + importo(assegniTotali) + QStringLiteral("</td></tr></table></body></html>");
+    return h;
+}
+
+bool ConteggioCAF::esportaHtml(const QString& percorso, int anno)
+{
+    return FileSicuri::scrivi(percorso, html(anno).toUtf8());
+}

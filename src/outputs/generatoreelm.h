@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The program's own per-employee export of a year's pay as XML (namespace
+// "urn:vardello:elm:semplificato:v1"). It is not a declaration to the Swiss
+// salary-reporting channel.
+class GeneratoreELM
+{
+public:
+    GeneratoreELM() = default;
+
+    // The document; the annual figures are the sums of the saved months, an
+    // estimate (marked <Stima>true</Stima>) only when none is saved.
+    QString generaXML(const QString& idDipendente, const QString& idAzienda, double salarioMensile, int eta,
+                      const QString& cantone, const QString& tabella, int anno) const;
+
+    // Writes the document as UTF-8; false when it was not completely written.
+    bool salvaSuFile(const QString& percorso, const QString& idDipendente, const QString& idAzienda,
+                     double salarioMensile, int eta, const QString& cantone, const QString& tabella,
+                     int anno) const;
+};
