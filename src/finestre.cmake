@@ -32,6 +32,8 @@ target_sources(vardello_finestre PRIVATE
 
 # Salary data and parameter maintenance.
 target_sources(vardello_finestre PRIVATE
+  maintenance/gestionecampimovimento.cpp maintenance/gestionecampimovimento.h
+  maintenance/gestionegeneri.cpp maintenance/gestionegeneri.h
   maintenance/gestionemovimenti.cpp maintenance/gestionemovimenti.h
   maintenance/gestionestipendi.cpp maintenance/gestionestipendi.h
   maintenance/gestionevariabili.cpp maintenance/gestionevariabili.h

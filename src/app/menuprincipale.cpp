@@ -1,13 +1,17 @@
 #include "menuprincipale.h"
 
 #include "avvio.h"
+#include "backup.h"
 #include "chiusuramensile.h"
 #include "config.h"
 #include "dialogofile.h"
 #include "dipendente.h"
+#include "gestionecampimovimento.h"
+#include "gestionegeneri.h"
 #include "gestionemovimenti.h"
 #include "gestionestipendi.h"
 #include "gestionevariabili.h"
+#include "loginadmin.h"
 #include "messaggi.h"
 #include "nuovaazienda.h"
 #include "nuovodipendente.h"
@@ -134,6 +138,27 @@ void scegliCartellaDati(QMainWindow* finestra)
                              .arg(cartella, Config::cartellaDati()));
 }
 
+// "Backup" tells its outcome, so a failed backup never looks like a good one.
+void backupDaMenu(QMainWindow* finestra)
+{
+    QString errore;
+    switch (Backup::esegui(&errore)) {
+    case Backup::Esito::Eseguito:
+        Messaggi::informazione(finestra, QObject::tr("Backup"), QObject::tr("Backup eseguito."));
+        break;
+    case Backup::Esito::Invariato:
+        Messaggi::informazione(finestra, QObject::tr("Backup"),
+                               QObject::tr("Nessuna modifica dall'ultimo backup: nessun nuovo backup."));
+        break;
+    case Backup::Esito::Vuoto:
+        Messaggi::informazione(finestra, QObject::tr("Backup"), QObject::tr("La cartella dati e' vuota."));
+        break;
+    case Backup::Esito::Fallito:
+        Messaggi::avviso(finestra, QObject::tr("Backup"), QObject::tr("Backup non riuscito: %1").arg(errore));
+        break;
+    }
+}
+
 } // namespace
 
 void MenuPrincipale::perDipendentiScelti(QWidget* finestra, const std::function<void(const QString&)>& apri)
@@ -227,10 +252,12 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     inArrivo(valute, QObject::tr("Gestione valute"), "azioneGestioneValute");
 
     QMenu* generi = menu(finestra, QObject::tr("Generi di salario"), "menuGeneriSalario");
-    inArrivo(generi, QObject::tr("Gestione generi..."), "azioneGestioneGeneri");
+    voce(generi, QObject::tr("Gestione generi..."), "azioneGestioneGeneri", finestra, [finestra] {
+        apri<GestioneGeneri>(finestra);
+    });
 
     QMenu* dati = menu(finestra, QObject::tr("Dati"), "menuDati");
-    inArrivo(dati, QObject::tr("Backup"), "azioneBackup");
+    voce(dati, QObject::tr("Backup"), "azioneBackup", finestra, [finestra] { backupDaMenu(finestra); });
     // After accessoParametri: DialogParametriCritici(finestra, false).
     inArrivo(dati, QObject::tr("Parametri AVS/SUVA/LPP..."), "azioneParametri");
     voce(dati, QObject::tr("Scegli cartella dati..."), "azioneScegliCartellaDati", finestra, [finestra] {
@@ -241,7 +268,11 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
 
     if (amministratore) {
         QMenu* amministrazione = menu(finestra, QObject::tr("Amministrazione"), "menuAmministrazione");
-        // After an accepted LoginAdmin: GestioneCampiMovimento.
-        inArrivo(amministrazione, QObject::tr("Gestione campi movimento..."), "azioneGestioneCampiMovimento");
+        voce(amministrazione, QObject::tr("Gestione campi movimento..."), "azioneGestioneCampiMovimento", finestra,
+             [finestra] {
+                 LoginAdmin login(finestra);
+                 if (login.exec() == QDialog::Accepted)
+                     apri<GestioneCampiMovimento>(finestra);
+             });
     }
 }

@@ -108,13 +108,14 @@ void TestMenuPrincipale::voci_data()
                        "Esporta XML ELM..."}
         << QStringList{"Nuovo anno stipendi..."};
     QTest::newRow("Valute") << "Valute" << QStringList{"Gestione valute"} << QStringList();
-    QTest::newRow("Generi di salario") << "Generi di salario" << QStringList{"Gestione generi..."} << QStringList();
+    QTest::newRow("Generi di salario") << "Generi di salario" << QStringList{"Gestione generi..."}
+                                       << QStringList{"Gestione generi..."};
     QTest::newRow("Dati") << "Dati"
                           << QStringList{"Backup", "Parametri AVS/SUVA/LPP...", "Scegli cartella dati...",
                                          "Esporta dipendenti CSV...", "Importa dipendenti CSV..."}
-                          << QStringList{"Scegli cartella dati..."};
+                          << QStringList{"Backup", "Scegli cartella dati..."};
     QTest::newRow("Amministrazione") << "Amministrazione" << QStringList{"Gestione campi movimento..."}
-                                     << QStringList();
+                                     << QStringList{"Gestione campi movimento..."};
 }
 
 void TestMenuPrincipale::voci()
@@ -205,6 +206,7 @@ void TestMenuPrincipale::apreFinestre_data()
     QTest::newRow("Nuovo dipendente...") << "azioneNuovoDipendente" << "NuovoDipendente";
     QTest::newRow("Chiusura mensile...") << "azioneChiusuraMensile" << "ChiusuraMensile";
     QTest::newRow("Variabili mensili...") << "azioneVariabiliMensili" << "GestioneVariabili";
+    QTest::newRow("Gestione generi...") << "azioneGestioneGeneri" << "GestioneGeneri";
 }
 
 void TestMenuPrincipale::apreFinestre()
