@@ -8,7 +8,6 @@
 #include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -144,14 +143,14 @@ bool CampiMovimento::scrivi(const QList<CampoMovimento>& campi, QString* errore)
     if (!nomi.isEmpty())
         return fallito(nomi);
 
-    // The settings class writes the INI text into a scratch file; the bytes
-    // then replace the user copy in one step.
-    QTemporaryDir lavoro;
-    if (!lavoro.isValid())
-        return fallito(tr("Impossibile preparare il file temporaneo."));
-    const QString bozza = lavoro.filePath(QStringLiteral("campi_movimenti.ini"));
+    // The settings class writes the INI text into a scratch file beside the
+    // catalogue; its bytes then replace the catalogue in one step.
+    const QString percorso = percorsoUtente();
+    const QString bozza = percorso + QStringLiteral(".nuovo");
+    QFile::remove(bozza);
     {
         QSettings s(bozza, QSettings::IniFormat);
+        s.clear();
         for (const CampoMovimento& c : campi) {
             s.beginGroup(c.nome);
             scriviGruppo(s, c);
@@ -159,12 +158,13 @@ bool CampiMovimento::scrivi(const QList<CampoMovimento>& campi, QString* errore)
         }
         s.sync();
         if (s.status() != QSettings::NoError)
-            return fallito(tr("Impossibile preparare il file temporaneo."));
+            return fallito(tr("Impossibile scrivere %1.").arg(bozza));
     }
     QByteArray contenuto;
     if (!campi.isEmpty() && !FileSicuri::leggi(bozza, &contenuto))
-        return fallito(tr("Impossibile preparare il file temporaneo."));
-    if (!FileSicuri::scrivi(percorsoUtente(), contenuto))
-        return fallito(tr("Impossibile scrivere %1.").arg(percorsoUtente()));
+        return fallito(tr("Impossibile leggere %1.").arg(bozza));
+    QFile::remove(bozza);
+    if (!FileSicuri::scrivi(percorso, contenuto))
+        return fallito(tr("Impossibile scrivere %1.").arg(percorso));
     return true;
 }
