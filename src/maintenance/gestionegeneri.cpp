@@ -91,6 +91,8 @@ void GestioneGeneri::caricaTabella()
         for (int c = 0; c < NumColonne; ++c)
             tabella->setItem(r, c, new QTableWidgetItem(celle[c]));
     }
+    if (!codici.isEmpty())
+        tabella->resizeColumnsToContents();
     eliminati.clear();
     caricamento = false;
     modificato = false;
