@@ -4,6 +4,7 @@
 #include "orologio.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
@@ -158,7 +159,14 @@ Backup::Esito Backup::esegui(QString* errore, const QString& daTenere)
             return Esito::Invariato;
     }
 
-    const QString nome = Orologio::adesso().toString(kFormatoNome);
+    // A backup of the same second keeps its name (it may be the one being
+    // restored): the new one takes the next free second.
+    QDateTime momento = Orologio::adesso();
+    QString nome = momento.toString(kFormatoNome);
+    while (QFileInfo::exists(radice.filePath(nome))) {
+        momento = momento.addSecs(1);
+        nome = momento.toString(kFormatoNome);
+    }
     const QString inCorso = radice.filePath(kInCorso + nome);
     const auto fallito = [&](const QString& testo) {
         QDir(inCorso).removeRecursively();
@@ -173,11 +181,6 @@ Backup::Esito Backup::esegui(QString* errore, const QString& daTenere)
     if (!QFileInfo(inCorso).isDir())
         return fallito(tr("Impossibile creare la cartella di backup."));
 
-    // A backup made in the same second holds older data: the new one takes
-    // its place.
-    const QString destinazione = radice.filePath(nome);
-    if (QFileInfo::exists(destinazione) && !QDir(destinazione).removeRecursively())
-        return fallito(tr("Impossibile sostituire il backup %1.").arg(nome));
     if (!radice.rename(kInCorso + nome, nome))
         return fallito(tr("Impossibile completare il backup %1.").arg(nome));
 

@@ -4,9 +4,12 @@
 #include "config.h"
 #include "dipendente.h"
 #include "inizializzazione.h"
+#include "menuprincipale.h"
 #include "orologio.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMainWindow>
 #include <QFile>
 
 using Modifica = std::function<void(const QString& dati)>;
@@ -53,6 +56,7 @@ private slots:
     void ripristinaDipendente();
     void ripristinoFallito_data();
     void ripristinoFallito();
+    void voceDelMenu();
 };
 
 // The start's backup mirrors the data folder, hidden files in hidden
@@ -184,7 +188,7 @@ void TestBackup::ripristinaDipendente()
     QVERIFY(!scheda.isEmpty());
     QVERIFY(Dipendente::elimina(id));
     scriviDato(QStringLiteral("dopo.txt"), "aggiunto dopo");
-    Orologio::imposta(kOra.addSecs(60));
+    // Still the same second: the safety backup must not take its place.
 
     QVERIFY(Backup::ripristina(nome));
     QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), scheda);
@@ -239,6 +243,27 @@ void TestBackup::ripristinoFallito()
     QVERIFY(!ok);
     QVERIFY2(errore.contains(QStringLiteral("sub/b.txt")), qPrintable(errore));
     QCOMPARE(istantanea(Backup::cartellaDati(), true), prima);
+}
+
+// "Dati" > "Backup" tells each outcome in one message.
+void TestBackup::voceDelMenu()
+{
+    QMainWindow principale;
+    MenuPrincipale::costruisci(&principale, QString(), QStringLiteral("it"), false);
+    QAction* voce = principale.findChild<QAction*>(QStringLiteral("azioneBackup"));
+    const auto esito = [voce] {
+        RegistroMessaggi registro;
+        voce->trigger();
+        return registro.richieste.size() == 1 ? registro.ultimoTesto() : QStringLiteral("not one message");
+    };
+    QCOMPARE(esito(), QStringLiteral("La cartella dati e' vuota."));
+    scriviDato(QStringLiteral("a.txt"), "a");
+    QCOMPARE(esito(), QStringLiteral("Backup eseguito."));
+    QCOMPARE(esito(), QStringLiteral("Nessuna modifica dall'ultimo backup: nessun nuovo backup."));
+
+    QVERIFY(QDir(Backup::cartellaBackup()).removeRecursively());
+    scriviDato(QStringLiteral("backup"), "a file where the backup folder goes");
+    QVERIFY(esito().startsWith(QStringLiteral("Backup non riuscito: Impossibile copiare")));
 }
 
 VARDELLO_TEST_MAIN(TestBackup)

@@ -79,20 +79,9 @@ private slots:
         AmbienteTest::svuota();
         riavvia();
     }
-    void tabellaPredefinita();
     void modificaEliminaRiavvia();
     void salvataggioFallito();
 };
-
-void TestGestioneGeneri::tabellaPredefinita()
-{
-    QCOMPARE(catalogo(), (QStringList{"100|Salario base mensile|base|11110", "200|Gratifica|supplemento|11110",
-                                      "300|Indennita lavoro notturno|supplemento|11110",
-                                      "400|Indennita lavoro domenicale|supplemento|11110",
-                                      "500|Indennita straordinario|supplemento|11110"}));
-    QCOMPARE(GeneriSalario::info(QStringLiteral("999")).codice, QString());
-    QVERIFY(GeneriSalario::info(QStringLiteral("999")).avs);
-}
 
 // Every column typed, a row deleted, saved; after a restart the user's file
 // holds: the edits, the deletion, and the hidden flag it had.
