@@ -40,6 +40,8 @@ target_sources(vardello_finestre PRIVATE
 # Salary data and parameter maintenance.
 target_sources(vardello_finestre PRIVATE
   maintenance/dialogparametricritici.cpp maintenance/dialogparametricritici.h
+  maintenance/gestionecampimovimento.cpp maintenance/gestionecampimovimento.h
+  maintenance/gestionegeneri.cpp maintenance/gestionegeneri.h
   maintenance/gestionemovimenti.cpp maintenance/gestionemovimenti.h
   maintenance/gestionestipendi.cpp maintenance/gestionestipendi.h
   maintenance/gestionevalute.cpp maintenance/gestionevalute.h

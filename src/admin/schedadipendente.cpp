@@ -1,6 +1,7 @@
 #include "schedadipendente.h"
 
 #include "bloccoindirizzo.h"
+#include "ccl.h"
 #include "config.h"
 #include "dialogamministrativi.h"
 #include "dialogfigli.h"
@@ -574,6 +575,14 @@ void SchedaDipendente::salva()
         if (!e->objectName().isEmpty())
             dati.extra.insert(e->objectName(), e->text().trimmed());
     }
+
+    // The agreement's minimum is advice: the card warns and saves all the
+    // same. Hourly categories hold an hourly rate; an amount not entered (0)
+    // is not checked.
+    const double paga = dati.categoriaCcl.endsWith(QLatin1String("_ora")) ? dati.pagaOraria : dati.salarioMensile;
+    const EsitoCCL minimo = CCL::verifica(dati.ccl, dati.categoriaCcl, paga);
+    if (paga > 0 && minimo.sottoMinimo)
+        Messaggi::avviso(this, tr("Attenzione"), minimo.messaggio);
 
     if (!Dipendente::salva(dati, id)) {
         Messaggi::avviso(this, tr("Errore"), tr("Salvataggio non riuscito."));

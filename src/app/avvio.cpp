@@ -1,9 +1,11 @@
 #include "avvio.h"
 
+#include "backup.h"
 #include "bankprofile.h"
 #include "inizializzazione.h"
 #include "menuprincipale.h"
 #include "datoteca.h"
+#include "generisalario.h"
 #include "impostafonte.h"
 #include "nap.h"
 #include "nazioni.h"
@@ -13,6 +15,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDebug>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -85,8 +88,7 @@ bool Avvio::prepara()
     creaFinestraPrincipale();
     leggiRuolo();
     costruisciMenu();
-    // The automatic backup of the default data folder (Backup::eseguiBackup,
-    // result ignored) comes here.
+    backupAutomatico();
     installaFiltroRighe();
     m_finestra->show();
     return true;
@@ -235,6 +237,7 @@ void Avvio::caricaTabelle()
     // current year, withholding-tax tariffs, postcodes. A table without data
     // leaves it empty; start-up goes on.
     Nazioni::carica();
+    GeneriSalario::carica();
     Datoteca::carica(0);
     ImpostaFonte::carica();
     NAP::carica();
@@ -282,6 +285,14 @@ void Avvio::leggiRuolo()
 void Avvio::costruisciMenu()
 {
     MenuPrincipale::costruisci(m_finestra.get(), m_aziendaAvvio, m_lingua, m_amministratore);
+}
+
+void Avvio::backupAutomatico()
+{
+    // Never stops the start: a failure is one line in the log.
+    QString errore;
+    if (Backup::esegui(&errore) == Backup::Esito::Fallito)
+        qWarning().noquote() << "Backup automatico non riuscito:" << errore;
 }
 
 void Avvio::installaFiltroRighe()

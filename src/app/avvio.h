@@ -57,6 +57,7 @@ public:
     void creaFinestraPrincipale();
     void leggiRuolo();
     void costruisciMenu();
+    static void backupAutomatico();
     static void installaFiltroRighe();
 
     QString lingua() const { return m_lingua; }

@@ -2,6 +2,7 @@
 
 #include "avvio.h"
 #include "chiusuraannualedialog.h"
+#include "backup.h"
 #include "chiusuramensile.h"
 #include "config.h"
 #include "csvdipendenti.h"
@@ -11,11 +12,14 @@
 #include "gestioneazienda.h"
 #include "documentiannuali.h"
 #include "gestionecertificati.h"
+#include "gestionecampimovimento.h"
+#include "gestionegeneri.h"
 #include "gestionemovimenti.h"
 #include "gestionestipendi.h"
 #include "gestionevalute.h"
 #include "gestionevariabili.h"
 #include "listadipendenti.h"
+#include "loginadmin.h"
 #include "messaggi.h"
 #include "nuovaazienda.h"
 #include "nuovodipendente.h"
@@ -55,12 +59,6 @@ void voce(QMenu* menu, const QString& testo, const char* nome, QMainWindow* fine
           const std::function<void()>& azione)
 {
     QObject::connect(voce(menu, testo, nome), &QAction::triggered, finestra, azione);
-}
-
-// An entry whose window the program does not have yet: shown, not usable.
-void inArrivo(QMenu* menu, const QString& testo, const char* nome)
-{
-    voce(menu, testo, nome)->setEnabled(false);
 }
 
 template <typename Finestra>
@@ -141,6 +139,27 @@ void scegliCartellaDati(QMainWindow* finestra)
         Messaggi::avviso(finestra, QObject::tr("Cartella dati"),
                          QObject::tr("Impossibile impostare la cartella dati su:\n%1\n\nLa cartella dati resta:\n%2")
                              .arg(cartella, Config::cartellaDati()));
+}
+
+// "Backup" tells its outcome, so a failed backup never looks like a good one.
+void backupDaMenu(QMainWindow* finestra)
+{
+    QString errore;
+    switch (Backup::esegui(&errore)) {
+    case Backup::Esito::Eseguito:
+        Messaggi::informazione(finestra, QObject::tr("Backup"), QObject::tr("Backup eseguito."));
+        break;
+    case Backup::Esito::Invariato:
+        Messaggi::informazione(finestra, QObject::tr("Backup"),
+                               QObject::tr("Nessuna modifica dall'ultimo backup: nessun nuovo backup."));
+        break;
+    case Backup::Esito::Vuoto:
+        Messaggi::informazione(finestra, QObject::tr("Backup"), QObject::tr("La cartella dati e' vuota."));
+        break;
+    case Backup::Esito::Fallito:
+        Messaggi::avviso(finestra, QObject::tr("Backup"), QObject::tr("Backup non riuscito: %1").arg(errore));
+        break;
+    }
 }
 
 } // namespace
@@ -263,10 +282,12 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     });
 
     QMenu* generi = menu(finestra, QObject::tr("Generi di salario"), "menuGeneriSalario");
-    inArrivo(generi, QObject::tr("Gestione generi..."), "azioneGestioneGeneri");
+    voce(generi, QObject::tr("Gestione generi..."), "azioneGestioneGeneri", finestra, [finestra] {
+        apri<GestioneGeneri>(finestra);
+    });
 
     QMenu* dati = menu(finestra, QObject::tr("Dati"), "menuDati");
-    inArrivo(dati, QObject::tr("Backup"), "azioneBackup");
+    voce(dati, QObject::tr("Backup"), "azioneBackup", finestra, [finestra] { backupDaMenu(finestra); });
     voce(dati, QObject::tr("Parametri AVS/SUVA/LPP..."), "azioneParametri", finestra, [finestra] {
         if (!accessoParametri(finestra))
             return;
@@ -285,7 +306,11 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
 
     if (amministratore) {
         QMenu* amministrazione = menu(finestra, QObject::tr("Amministrazione"), "menuAmministrazione");
-        // After an accepted LoginAdmin: GestioneCampiMovimento.
-        inArrivo(amministrazione, QObject::tr("Gestione campi movimento..."), "azioneGestioneCampiMovimento");
+        voce(amministrazione, QObject::tr("Gestione campi movimento..."), "azioneGestioneCampiMovimento", finestra,
+             [finestra] {
+                 LoginAdmin login(finestra);
+                 if (login.exec() == QDialog::Accepted)
+                     apri<GestioneCampiMovimento>(finestra);
+             });
     }
 }

@@ -49,6 +49,8 @@ private slots:
     void datiAmministrativi();
     void intestazioneEChiudi();
     void ccl();
+    void minimoCcl_data();
+    void minimoCcl();
     void finestreAperte();
 
 private:
@@ -403,6 +405,45 @@ void TestSchedaDipendente::ccl()
     combo(scheda, "ccl")->setCurrentIndex(1);
     QCOMPARE(combo(scheda, "ccl")->count(), 2);
     QCOMPARE(combo(scheda, "categoriaCcl")->itemText(1), QStringLiteral("Operaio"));
+}
+
+void TestSchedaDipendente::minimoCcl_data()
+{
+    QTest::addColumn<QString>("categoria");
+    QTest::addColumn<QString>("salario");
+    QTest::addColumn<QString>("avviso"); // empty: no warning
+
+    QTest::newRow("one centime under") << "Manovale" << "4746.99"
+                                       << "ATTENZIONE: salario CHF 4746.99 inferiore al minimo CCL Edilizia_principale "
+                                          "(Manovale) = CHF 4747.00/mese. Possibile violazione CCL. Procedere a proprio "
+                                          "rischio.";
+    QTest::newRow("at the minimum") << "Manovale" << "4747.00" << "";
+    QTest::newRow("above") << "Qualificato_A" << "5'700" << "";
+}
+
+// Saving the card warns when the salary is below the agreement's minimum, and
+// saves all the same.
+void TestSchedaDipendente::minimoCcl()
+{
+    QFETCH(QString, categoria);
+    QFETCH(QString, salario);
+    QFETCH(QString, avviso);
+    DatiDipendente d = base();
+    d.ccl = QStringLiteral("Edilizia_principale");
+    d.categoriaCcl = categoria;
+    QVERIFY(Dipendente::salva(d, id));
+
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(id);
+    scrivi(scheda, "salarioMensile", salario);
+    clic(scheda, "salva");
+    QStringList avvisi;
+    for (const Messaggi::Richiesta& r : qAsConst(registro.richieste)) {
+        if (r.tipo == Messaggi::Tipo::Avviso)
+            avvisi << r.testo;
+    }
+    QCOMPARE(avvisi, avviso.isEmpty() ? QStringList() : QStringList{avviso});
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Dipendente salvato."));
 }
 
 // The buttons open their windows over the card; the help button the manual.

@@ -120,14 +120,15 @@ void TestMenuPrincipale::voci_data()
                        "Gestione certificati...",
                        "Esporta XML ELM..."};
     QTest::newRow("Valute") << "Valute" << QStringList{"Gestione valute"} << QStringList{"Gestione valute"};
-    QTest::newRow("Generi di salario") << "Generi di salario" << QStringList{"Gestione generi..."} << QStringList();
+    QTest::newRow("Generi di salario") << "Generi di salario" << QStringList{"Gestione generi..."}
+                                       << QStringList{"Gestione generi..."};
     QTest::newRow("Dati") << "Dati"
                           << QStringList{"Backup", "Parametri AVS/SUVA/LPP...", "Scegli cartella dati...",
                                          "Esporta dipendenti CSV...", "Importa dipendenti CSV..."}
-                          << QStringList{"Parametri AVS/SUVA/LPP...", "Scegli cartella dati...",
+                          << QStringList{"Backup", "Parametri AVS/SUVA/LPP...", "Scegli cartella dati...",
                                          "Esporta dipendenti CSV...", "Importa dipendenti CSV..."};
     QTest::newRow("Amministrazione") << "Amministrazione" << QStringList{"Gestione campi movimento..."}
-                                     << QStringList();
+                                     << QStringList{"Gestione campi movimento..."};
 }
 
 void TestMenuPrincipale::voci()
@@ -224,6 +225,7 @@ void TestMenuPrincipale::apreFinestre_data()
     QTest::newRow("Parametri AVS/SUVA/LPP...") << "azioneParametri" << "DialogParametriCritici";
     QTest::newRow("Chiusura esercizio") << "azioneChiusuraEsercizio" << "ChiusuraAnnualeDialog";
     QTest::newRow("Riepilogo Paghe...") << "azioneRiepilogoPaghe" << "RiepilogoPaghe";
+    QTest::newRow("Gestione generi...") << "azioneGestioneGeneri" << "GestioneGeneri";
 }
 
 void TestMenuPrincipale::apreFinestre()

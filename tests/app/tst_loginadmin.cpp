@@ -1,0 +1,119 @@
+#include "ambientetest.h"
+#include "gestionecampimovimento.h"
+#include "loginadmin.h"
+#include "menuprincipale.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+
+class TestLoginAdmin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { AmbienteTest::svuota(); }
+    void verifica_data();
+    void verifica();
+    void returnUnSoloMessaggio();
+    void menuDopoLogin_data();
+    void menuDopoLogin();
+};
+
+void TestLoginAdmin::verifica_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: written by impostaPassword("Segreta è")
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("accettata");
+
+    const QByteArray hex = QCryptographicHash::hash(QStringLiteral("Segreta è").toUtf8(), QCryptographicHash::Sha256)
+                               .toHex();
+    QTest::newRow("same text") << QByteArray() << "Segreta è" << true;
+    QTest::newRow("other case") << QByteArray() << "segreta è" << false;
+    QTest::newRow("trailing blank") << QByteArray() << "Segreta è " << false;
+    QTest::newRow("empty") << QByteArray() << "" << false;
+    QTest::newRow("digest with line end") << hex + "\r\n" << "Segreta è" << true;
+    QTest::newRow("digest in capitals") << hex.toUpper() << "Segreta è" << false;
+}
+
+void TestLoginAdmin::verifica()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, password);
+    QFETCH(bool, accettata);
+    QVERIFY(!LoginAdmin::verificaPassword(QString())); // no file yet
+    if (file.isEmpty()) {
+        QVERIFY(LoginAdmin::impostaPassword(QStringLiteral("Segreta è")));
+        const QByteArray scritto = AmbienteTest::leggi(LoginAdmin::percorsoFile());
+        QCOMPARE(scritto.size(), 64);
+        QCOMPARE(scritto, scritto.toLower());
+    } else {
+        AmbienteTest::scrivi(LoginAdmin::percorsoFile(), file);
+    }
+    QVERIFY(LoginAdmin::esistePassword());
+    QCOMPARE(LoginAdmin::verificaPassword(password), accettata);
+}
+
+// Return after a wrong password: one message, the dialog stays open with an
+// empty, focused input; the right password then opens it.
+void TestLoginAdmin::returnUnSoloMessaggio()
+{
+    QVERIFY(LoginAdmin::impostaPassword(QStringLiteral("giusta")));
+    RegistroMessaggi registro;
+    LoginAdmin login;
+    login.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&login));
+    auto* input = login.findChild<QLineEdit*>(QStringLiteral("password"));
+    QCOMPARE(input->echoMode(), QLineEdit::Password);
+    input->setFocus();
+    QTest::keyClicks(input, QStringLiteral("sbagliata"));
+    QTest::keyClick(input, Qt::Key_Return);
+    QCOMPARE(registro.richieste.size(), 1);
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Password errata."));
+    QVERIFY(login.isVisible());
+    QVERIFY(input->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), input);
+
+    QTest::keyClicks(input, QStringLiteral("giusta"));
+    QTest::keyClick(input, Qt::Key_Return);
+    QCOMPARE(login.result(), int(QDialog::Accepted));
+    QCOMPARE(registro.richieste.size(), 1);
+}
+
+void TestLoginAdmin::menuDopoLogin_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("apre");
+    QTest::newRow("wrong, then Chiudi") << "Giusta" << false;
+    QTest::newRow("right") << "giusta" << true;
+}
+
+void TestLoginAdmin::menuDopoLogin()
+{
+    QFETCH(QString, password);
+    QFETCH(bool, apre);
+    QVERIFY(LoginAdmin::impostaPassword(QStringLiteral("giusta")));
+    QMainWindow principale;
+    MenuPrincipale::costruisci(&principale, QString(), QStringLiteral("it"), true);
+    RegistroMessaggi registro;
+    bool editorAperto = false;
+    quandoModale<LoginAdmin>([&](LoginAdmin* login) {
+        QCOMPARE(login->parentWidget(), &principale);
+        quandoModale<GestioneCampiMovimento>([&](GestioneCampiMovimento* editor) {
+            editorAperto = true;
+            editor->reject();
+        });
+        login->findChild<QLineEdit*>(QStringLiteral("password"))->setText(password);
+        login->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        if (login->isVisible())
+            login->findChild<QPushButton*>(QStringLiteral("chiudi"))->click();
+    });
+    principale.findChild<QAction*>(QStringLiteral("azioneGestioneCampiMovimento"))->trigger();
+    QCOMPARE(editorAperto, apre);
+    QCOMPARE(registro.contiene(QStringLiteral("Password errata.")), !apre);
+}
+
+VARDELLO_TEST_MAIN(TestLoginAdmin)
+#include "tst_loginadmin.moc"

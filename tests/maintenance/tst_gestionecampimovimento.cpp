@@ -1,0 +1,231 @@
+#include "ambientetest.h"
+#include "campimovimento.h"
+#include "gestionecampimovimento.h"
+#include "orologio.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+const QDateTime kOra(QDate(2026, 3, 8), QTime(14, 15, 2));
+
+QTableWidget* tabella(QDialog& f)
+{
+    return f.findChild<QTableWidget*>(QStringLiteral("tabella"));
+}
+
+void clic(QDialog& f, const char* nome)
+{
+    f.findChild<QPushButton*>(QLatin1String(nome))->click();
+}
+
+QLineEdit* editorAperto(QTableWidget* t)
+{
+    for (QLineEdit* e : t->viewport()->findChildren<QLineEdit*>()) {
+        if (e->isVisible())
+            return e;
+    }
+    return nullptr;
+}
+
+// Types into a cell as a user would, then Enter.
+void digita(QDialog& f, int riga, int colonna, const QString& testo)
+{
+    QTableWidget* t = tabella(f);
+    if (!editorAperto(t) || t->currentRow() != riga || t->currentColumn() != colonna) {
+        t->setCurrentCell(riga, colonna);
+        t->editItem(t->item(riga, colonna));
+    }
+    QLineEdit* editor = editorAperto(t);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, testo);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!editorAperto(t));
+}
+
+// Every field of a kind on one line.
+QString riga(const CampoMovimento& c)
+{
+    QString f;
+    for (bool b : {c.soggetto, c.avs, c.ad, c.applicaMassimaleAD, c.caf, c.lainf, c.applicaMassimaleLAINF, c.lpp,
+                   c.soggettoIF, c.massimaleAuto})
+        f += b ? QLatin1Char('1') : QLatin1Char('0');
+    return QStringList{c.nome, c.tipo, c.importoTipo, f, QString::number(c.categoriaCertificato), c.dataScadenza,
+                       QString::number(c.importoTotale, 'f', 2), c.pianoRientro, c.dataInizio}
+        .join(QLatin1Char('|'));
+}
+
+QStringList righe(const QList<CampoMovimento>& campi)
+{
+    QStringList r;
+    for (const CampoMovimento& c : campi)
+        r << riga(c);
+    return r;
+}
+
+// Two kinds with values in the fields the window has no column for.
+void catalogoUtente()
+{
+    CampoMovimento p;
+    p.nome = QStringLiteral("Pignoramento");
+    p.tipo = QStringLiteral("deduzione_legale");
+    p.importoTipo = QStringLiteral("percentuale");
+    p.massimaleAuto = true;
+    CampoMovimento r;
+    r.nome = QStringLiteral("Rimborso_prestito");
+    r.tipo = QStringLiteral("rimborso_prestito");
+    r.importoTotale = 12000;
+    r.pianoRientro = QStringLiteral("24 rate");
+    r.dataInizio = QStringLiteral("01/02/2026");
+    QVERIFY(CampiMovimento::scrivi({p, r}));
+}
+
+QStringList fileAppData()
+{
+    return QDir(QFileInfo(CampiMovimento::percorsoUtente()).absolutePath()).entryList(QDir::Files);
+}
+
+} // namespace
+
+class TestGestioneCampiMovimento : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        AmbienteTest::svuota();
+        Orologio::imposta(kOra);
+    }
+    void catalogoPredefinito();
+    void modificaSalvaRiapri();
+    void nomiRifiutati_data();
+    void nomiRifiutati();
+    void salvataggioFallito();
+};
+
+void TestGestioneCampiMovimento::catalogoPredefinito()
+{
+    QCOMPARE(righe(CampiMovimento::tutti()),
+             (QStringList{"Gratifica_extra|voce_salariale|fisso|1111111110|3||0.00||",
+                          "Pignoramento|deduzione_legale|percentuale|0000000001|3||0.00||",
+                          "Rimborso_prestito|rimborso_prestito|fisso|0000000000|3||0.00||"}));
+    QCOMPARE(CampiMovimento::perTipo(QStringLiteral("voce_salariale")).size(), 1);
+    // A user copy without a kind falls back to the built-in one.
+    AmbienteTest::scrivi(CampiMovimento::percorsoUtente(), "; vuoto\n");
+    QCOMPARE(CampiMovimento::tutti().size(), 3);
+}
+
+// Every column typed, a row added, saved, and the window opened again (as at
+// the next start): the edits are there, and the fields without a column kept.
+void TestGestioneCampiMovimento::modificaSalvaRiapri()
+{
+    catalogoUtente();
+    RegistroMessaggi registro;
+    {
+        GestioneCampiMovimento f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(tabella(f)->rowCount(), 2);
+        const QStringList celle = {"Pignoramento_AB", "deduzione_legale", "percentuale", "si", "1", "0", "1", "0",
+                                   "1", "1", "1", "0", "7", "30/06/2028", "12.5"};
+        for (int c = 0; c < celle.size(); ++c)
+            digita(f, 0, c, celle.at(c));
+        clic(f, "aggiungi");
+        QVERIFY(editorAperto(tabella(f)));
+        digita(f, 2, 0, QStringLiteral("Bonus"));
+        registro.rispondi(QMessageBox::Yes);
+        clic(f, "salva");
+        QCOMPARE(registro.richieste.first().titolo, QStringLiteral("Conferma salvataggio"));
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Campi movimento salvati."));
+        f.reject(); // saved: closes without asking
+        QVERIFY(!f.isVisible());
+    }
+    QCOMPARE(registro.richieste.size(), 2);
+
+    QCOMPARE(righe(CampiMovimento::tutti()),
+             (QStringList{"Bonus|voce_salariale|fisso|0000000000|3||0.00||",
+                          "Pignoramento_AB|deduzione_legale|percentuale|1101100111|7|30/06/2028|12.50||",
+                          "Rimborso_prestito|rimborso_prestito|fisso|0000000000|3||12000.00|24 rate|01/02/2026"}));
+    const QString percorso = CampiMovimento::percorsoUtente();
+    QVERIFY(QFileInfo::exists(percorso + QStringLiteral(".20260308_141502.bak")));
+    QCOMPARE(AmbienteTest::leggi(QFileInfo(percorso).absolutePath() + QStringLiteral("/log_parametri_critici.csv")),
+             QByteArray("2026-03-08T14:15:02,admin,salvataggio_campi_movimento,3 voci,\n"));
+
+    GestioneCampiMovimento riaperta;
+    QCOMPARE(tabella(riaperta)->item(1, 0)->text(), QStringLiteral("Pignoramento_AB"));
+    QCOMPARE(tabella(riaperta)->item(1, 14)->text(), QStringLiteral("12.50"));
+}
+
+void TestGestioneCampiMovimento::nomiRifiutati_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("slash") << "Pigno/ramento" << "non puo' contenere";
+    QTest::newRow("backslash") << "Pigno\\ramento" << "non puo' contenere";
+    QTest::newRow("same name") << "Rimborso_prestito" << "compare piu' volte";
+    QTest::newRow("same name, other case") << "rimborso_PRESTITO" << "compare piu' volte";
+}
+
+// A refused name is told and changes no byte: no catalogue, copy or log line.
+void TestGestioneCampiMovimento::nomiRifiutati()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, motivo);
+    catalogoUtente();
+    const QByteArray prima = AmbienteTest::leggi(CampiMovimento::percorsoUtente());
+    const QStringList file = fileAppData();
+
+    RegistroMessaggi registro;
+    registro.rispondi(QMessageBox::Yes);
+    GestioneCampiMovimento f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    digita(f, 0, 0, nome);
+    clic(f, "salva");
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+    QVERIFY2(registro.ultimoTesto().contains(motivo), qPrintable(registro.ultimoTesto()));
+    QCOMPARE(AmbienteTest::leggi(CampiMovimento::percorsoUtente()), prima);
+    QCOMPARE(fileAppData(), file);
+}
+
+// A save that cannot be written is told, leaves the old catalogue, and the
+// closing question's "Salva" then keeps the window open.
+void TestGestioneCampiMovimento::salvataggioFallito()
+{
+    catalogoUtente();
+    const QByteArray prima = AmbienteTest::leggi(CampiMovimento::percorsoUtente());
+    RegistroMessaggi registro;
+    GestioneCampiMovimento f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    digita(f, 0, 13, QStringLiteral("31/12/2030"));
+
+    // A folder where the new catalogue is prepared.
+    const QString bozza = CampiMovimento::percorsoUtente() + QStringLiteral(".nuovo");
+    QVERIFY(QDir().mkpath(bozza));
+    registro.rispondi(QMessageBox::Yes);
+    clic(f, "salva");
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+    QVERIFY(registro.ultimoTesto().startsWith(QStringLiteral("Salvataggio non riuscito.")));
+    QCOMPARE(AmbienteTest::leggi(CampiMovimento::percorsoUtente()), prima);
+
+    registro.rispondi(QMessageBox::Save);
+    clic(f, "chiudi");
+    QVERIFY(f.isVisible());
+    QCOMPARE(AmbienteTest::leggi(CampiMovimento::percorsoUtente()), prima);
+
+    QVERIFY(QDir(bozza).removeRecursively());
+    registro.rispondi(QMessageBox::Save);
+    clic(f, "chiudi");
+    QVERIFY(!f.isVisible());
+    QCOMPARE(CampiMovimento::tutti().first().dataScadenza, QStringLiteral("31/12/2030"));
+}
+
+VARDELLO_TEST_MAIN(TestGestioneCampiMovimento)
+#include "tst_gestionecampimovimento.moc"
