@@ -129,11 +129,12 @@ enum class Fascia { Giovane, Attiva, Pensionata };
 // after the 17th birthday. The reference age is 65, for women born 1960 or
 // earlier 64, for those born 1961 to 1963 64 and three months more for each
 // year; from the month after it the employee is retired. A birth date that
-// cannot be read counts as of working age.
+// cannot be read or lies after the year counts as of working age, as the
+// pension counts it at 40.
 Fascia fasciaEta(const DatiDipendente& d, int anno, int mese)
 {
     const QDate nascita = DateTesto::daGiornoMeseAnno(d.dataNascita);
-    if (!nascita.isValid())
+    if (!nascita.isValid() || nascita.year() > anno)
         return Fascia::Attiva;
     if (anno - nascita.year() < 18)
         return Fascia::Giovane;

@@ -536,6 +536,10 @@ void TestConteggioSalario::regoleMese_data()
     // Before 1 January after the 17th birthday: none of the three.
     QTest::newRow("apprentice of 16") << "10/05/2010" << "M" << 3 << 800.0 << 0.0 << 100 << "" << QByteArray()
                                       << QStringList{"800.00", "0.00", "0.00", "0.00"};
+    // A birth date after the year is a mistake: counted at working age (and
+    // the pension at 40), as without a birth date.
+    QTest::newRow("born after the year") << "01/01/2030" << "M" << 1 << 5000.0 << 0.0 << 100 << "" << QByteArray()
+                                         << QStringList{"5000.00", "335.25", "139.75", "0.00"};
     // 18 in December: contributions from January, r5(6.705 % of 800) = 53.65.
     QTest::newRow("18 at the end of the year") << "20/12/2008" << "M" << 1 << 800.0 << 0.0 << 100 << "" << QByteArray()
                                                << QStringList{"800.00", "53.65", "0.00", "0.00"};
