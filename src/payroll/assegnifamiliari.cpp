@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QHash>
-#include <QVector>
 
 #include <algorithm>
 
@@ -111,48 +110,62 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
     const bool perEta = formazioneGiovane > 0 && formazioneAdulto > 0;
     const bool formazionePagata = formazione > 0 || perEta;
 
-    // The third-child amounts go to the third child and every younger one:
-    // children ranked by birth date, the eldest first.
-    QVector<QDate> nascite;
-    QList<int> ordine;
-    for (int i = 0; i < figli.size(); ++i) {
-        nascite.append(leggiData(figli.at(i).dataNascita));
-        if (nascite.at(i).isValid())
-            ordine.append(i);
-    }
-    std::stable_sort(ordine.begin(), ordine.end(),
-                     [&nascite](int a, int b) { return nascite.at(a) < nascite.at(b); });
-
     // An allowance runs to the end of the month in which the child reaches its
     // age limit: the limits are tested on the age reached before the month.
     const QDate vigilia = QDate(data.year(), data.month(), 1).addDays(-1);
 
+    // Which allowance each child gives a right to in the month, if any.
+    struct Diritto
+    {
+        int indice = 0;
+        QDate nascita;
+        int anni = 0;
+        bool formazione = false;
+    };
+    QList<Diritto> aventiDiritto;
     for (int i = 0; i < figli.size(); ++i) {
         const Figlio& f = figli.at(i);
-        const QDate nascita = nascite.at(i);
+        const QDate nascita = leggiData(f.dataNascita);
         if (!nascita.isValid())
             continue;
         const int anni = eta(nascita, data);
         if (anni < 0)
             continue;
         const int anniPrima = eta(nascita, vigilia);
-        const bool terzo = figli3plus > 0 && ordine.indexOf(i) >= 2;
-
         const bool inFormazione = f.agliStudi && anni >= 15 && anniPrima < 25 && formazionePagata;
         const bool limiteFigli = anniPrima < 16 || (f.incapacitaGuadagno && anniPrima < 20);
+        if (inFormazione || limiteFigli)
+            aventiDiritto.append({i, nascita, anni, inFormazione});
+    }
+
+    // The third-child amounts go to the third child and every younger one:
+    // the children who give a right to an allowance in the month, ranked by
+    // birth date, the eldest first.
+    QList<int> ordine;
+    for (int k = 0; k < aventiDiritto.size(); ++k)
+        ordine.append(k);
+    std::stable_sort(ordine.begin(), ordine.end(), [&aventiDiritto](int a, int b) {
+        return aventiDiritto.at(a).nascita < aventiDiritto.at(b).nascita;
+    });
+
+    for (int k = 0; k < aventiDiritto.size(); ++k) {
+        const Diritto& diritto = aventiDiritto.at(k);
+        const Figlio& f = figli.at(diritto.indice);
+        const int anni = diritto.anni;
+        const bool terzo = figli3plus > 0 && ordine.indexOf(k) >= 2;
 
         DettaglioFiglio d;
         d.nome = (f.cognome + QLatin1Char(' ') + f.nome).trimmed();
         d.dataNascita = f.dataNascita;
         d.eta = anni;
-        if (inFormazione) {
+        if (diritto.formazione) {
             if (perEta)
                 d.importo = anni < 18 ? formazioneGiovane : formazioneAdulto;
             else
                 d.importo = terzo && formazione3plus > 0 ? formazione3plus : formazione;
             d.tipo = QStringLiteral("formazione");
             ++r.numFormazione;
-        } else if (limiteFigli) {
+        } else {
             if (terzo)
                 d.importo = figli3plus;
             else if (figliOver12 > 0 && anni >= 12)
@@ -161,8 +174,6 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
                 d.importo = figliImporto;
             d.tipo = QStringLiteral("figli");
             ++r.numFigli;
-        } else {
-            continue;
         }
         r.totale += d.importo;
         r.dettagli.append(d);

@@ -5,6 +5,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace {
 
 // Base of a capped contribution: the amount, or the ceiling when one is set
@@ -31,9 +33,9 @@ double accreditoLPP(double salarioAnnuo, int eta)
     return Datoteca::aliquotaLPP(eta) * coordinato / 100.0;
 }
 
-} // namespace
-
-ContributiSociali CalcoloPaga::calcolaAVSAD(double importo)
+// Contributions on an amount whose unemployment and accident ceilings are
+// `massimaleAD` and `massimaleLAINF` (0: none).
+ContributiSociali contributi(double importo, double massimaleAD, double massimaleLAINF)
 {
     ContributiSociali c;
     if (importo <= 0)
@@ -46,21 +48,36 @@ ContributiSociali CalcoloPaga::calcolaAVSAD(double importo)
     c.avsDip = importo * avs.aliquotaDipendente / 100.0;
     c.avsDat = importo * avs.aliquotaDatore / 100.0;
 
-    // The ceilings are annual; the amount is one month's pay.
-    const double baseAD = baseConMassimale(importo, ad.massimale / 12.0);
+    const double baseAD = baseConMassimale(importo, massimaleAD);
     c.adDip = baseAD * ad.aliquotaDipendente / 100.0;
     c.adDat = baseAD * ad.aliquotaDatore / 100.0;
 
     c.cafDip = importo * caf.aliquotaDipendente / 100.0;
     c.cafDat = importo * caf.aliquotaDatore / 100.0;
 
-    const double baseLAINF = baseConMassimale(importo, lainf.massimale / 12.0);
+    const double baseLAINF = baseConMassimale(importo, massimaleLAINF);
     c.lainfDip = baseLAINF * lainf.aliquotaDipendente / 100.0;
     c.lainfDat = baseLAINF * lainf.aliquotaDatore / 100.0;
 
     c.totaleDip = c.avsDip + c.adDip + c.cafDip + c.lainfDip;
     c.totaleDat = c.avsDat + c.adDat + c.cafDat + c.lainfDat;
     return c;
+}
+
+// Contributions on a year's pay: the annual ceilings as they stand.
+ContributiSociali contributiAnnui(double lordoAnnuo)
+{
+    return contributi(lordoAnnuo, Datoteca::contributo(QStringLiteral("AD")).massimale,
+                      Datoteca::contributo(QStringLiteral("LAINF")).massimale);
+}
+
+} // namespace
+
+ContributiSociali CalcoloPaga::calcolaAVSAD(double importo)
+{
+    // The ceilings are annual; the amount is one month's pay.
+    return contributi(importo, Datoteca::contributo(QStringLiteral("AD")).massimale / 12.0,
+                      Datoteca::contributo(QStringLiteral("LAINF")).massimale / 12.0);
 }
 
 double CalcoloPaga::calcolaLPP(double salarioAnnuo, int eta)
@@ -75,11 +92,11 @@ double CalcoloPaga::calcolaNetto(double mensile, int eta)
 
 RiepilogoAnnuo CalcoloPaga::riepilogoAnnuo(double mensile, int eta)
 {
-    const ContributiSociali c = calcolaAVSAD(mensile);
     RiepilogoAnnuo r;
     r.lordo = 12.0 * mensile;
-    r.contributiDip = 12.0 * c.totaleDip;
-    r.contributiDat = 12.0 * c.totaleDat;
+    const ContributiSociali c = contributiAnnui(r.lordo);
+    r.contributiDip = c.totaleDip;
+    r.contributiDat = c.totaleDat;
     r.lpp = calcolaLPP(12.0 * mensile, eta);
     r.netto = r.lordo - r.contributiDip - r.lpp;
     return r;
@@ -98,11 +115,12 @@ RiepilogoAnnuo CalcoloPaga::riepilogoAnnuoConImpostaEMensilita(double mensile, i
                                                                const QString& tariffa, int mensilita)
 {
     const int n = qMax(mensilita, 12);
-    const ContributiSociali c = calcolaAVSAD(mensile);
     RiepilogoAnnuo r;
     r.lordo = n * mensile;
-    r.contributiDip = n * c.totaleDip;
-    r.contributiDat = n * c.totaleDat;
+    // Twelve salaries and the extra ones together stop at the annual ceilings.
+    const ContributiSociali c = contributiAnnui(r.lordo);
+    r.contributiDip = c.totaleDip;
+    r.contributiDat = c.totaleDat;
     r.lpp = calcolaLPP(n * mensile, eta);
     r.imposta = 12.0 * ImpostaFonte::calcolaMensile(r.lordo / 12.0, cantone, tariffa);
     r.netto = r.lordo - r.contributiDip - r.lpp - r.imposta;
@@ -121,6 +139,19 @@ RiepilogoAnnuo CalcoloPaga::riepilogoAnnuoConMovimenti(double mensile, int eta, 
     const Datoteca::VoceContributo caf = Datoteca::contributo(QStringLiteral("CAF"));
     const Datoteca::VoceContributo lainf = Datoteca::contributo(QStringLiteral("LAINF"));
 
+    // What the salaries leave below the annual ceilings: a movement bound to a
+    // ceiling bears its contribution only on what is left of it.
+    const double salari = n * mensile;
+    double restoAD = ad.massimale > 0 ? std::max(0.0, ad.massimale - std::max(salari, 0.0)) : 0.0;
+    double restoLAINF = lainf.massimale > 0 ? std::max(0.0, lainf.massimale - std::max(salari, 0.0)) : 0.0;
+    auto baseEntro = [](double v, double massimale, double& resto) {
+        if (!(massimale > 0))
+            return v;
+        const double base = std::min(v, resto);
+        resto -= base;
+        return base;
+    };
+
     double dip = 0.0;
     double dat = 0.0;
     double baseLPP = 0.0;
@@ -134,8 +165,7 @@ RiepilogoAnnuo CalcoloPaga::riepilogoAnnuoConMovimenti(double mensile, int eta, 
             dat += v * avs.aliquotaDatore / 100.0;
         }
         if (m.soggettoAD) {
-            // A single movement is compared with the annual ceiling.
-            const double base = m.applicaMassimaleAD ? baseConMassimale(v, ad.massimale) : v;
+            const double base = m.applicaMassimaleAD ? baseEntro(v, ad.massimale, restoAD) : v;
             dip += base * ad.aliquotaDipendente / 100.0;
             dat += base * ad.aliquotaDatore / 100.0;
         }
@@ -144,7 +174,7 @@ RiepilogoAnnuo CalcoloPaga::riepilogoAnnuoConMovimenti(double mensile, int eta, 
             dat += v * caf.aliquotaDatore / 100.0;
         }
         if (m.soggettoLAINF) {
-            const double base = m.applicaMassimaleLAINF ? baseConMassimale(v, lainf.massimale) : v;
+            const double base = m.applicaMassimaleLAINF ? baseEntro(v, lainf.massimale, restoLAINF) : v;
             dip += base * lainf.aliquotaDipendente / 100.0;
             dat += base * lainf.aliquotaDatore / 100.0;
         }

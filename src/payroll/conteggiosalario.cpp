@@ -108,6 +108,71 @@ QList<StoricoPaghe::PagaMese> mesiPrecedenti(const QString& codice, int anno, in
     return precedenti;
 }
 
+// Months of the year up to `mese` that some period touches; `mese` without
+// any period.
+int mesiDiServizioFinora(const QList<PeriodoRapporto>& periodi, int anno, int mese)
+{
+    if (periodi.isEmpty())
+        return mese;
+    int mesi = 0;
+    for (int m = 1; m <= mese; ++m) {
+        if (periodoCopre(periodi, QDate(anno, m, 1), ultimoGiorno(anno, m)))
+            ++mesi;
+    }
+    return mesi;
+}
+
+// Which contributions a month bears by the employee's age.
+enum class Fascia { Giovane, Attiva, Pensionata };
+
+// AHV/IV/EO, unemployment and family-fund contributions begin on 1 January
+// after the 17th birthday. The reference age is 65, for women born 1960 or
+// earlier 64, for those born 1961 to 1963 64 and three months more for each
+// year; from the month after it the employee is retired. A birth date that
+// cannot be read or lies after the year counts as of working age, as the
+// pension counts it at 40.
+Fascia fasciaEta(const DatiDipendente& d, int anno, int mese)
+{
+    const QDate nascita = DateTesto::daGiornoMeseAnno(d.dataNascita);
+    if (!nascita.isValid() || nascita.year() > anno)
+        return Fascia::Attiva;
+    if (anno - nascita.year() < 18)
+        return Fascia::Giovane;
+    int anni = 65;
+    int mesiInPiu = 0;
+    if (d.sesso.trimmed().toUpper() == QLatin1String("F")) {
+        if (nascita.year() <= 1960) {
+            anni = 64;
+        } else if (nascita.year() <= 1963) {
+            anni = 64;
+            mesiInPiu = 3 * (nascita.year() - 1960);
+        }
+    }
+    const QDate riferimento = nascita.addYears(anni).addMonths(mesiInPiu);
+    if (QDate(anno, mese, 1) > QDate(riferimento.year(), riferimento.month(), 1))
+        return Fascia::Pensionata;
+    return Fascia::Attiva;
+}
+
+// An insurance whose annual ceiling applies over the year: the insured
+// earnings up to this month are the gross to date, at most the ceiling times
+// the months of service so far / 12; the month charges what they add to the
+// earnings charged in the saved months before it.
+struct Cumulo
+{
+    double lordoPrima = 0.0;    // gross subject to it in the saved months
+    double guadagnoPrima = 0.0; // insured earnings they charged
+
+    double guadagnoDelMese(double lordoMese, double massimaleAnnuo, int mesiServizio) const
+    {
+        if (!(massimaleAnnuo > 0))
+            return lordoMese;
+        const double tetto = massimaleAnnuo * mesiServizio / 12.0;
+        const double finora = std::min(lordoPrima + lordoMese, tetto);
+        return std::max(0.0, finora - guadagnoPrima);
+    }
+};
+
 RisultatoConteggio errore(RisultatoConteggio r, const QString& testo)
 {
     RisultatoConteggio vuoto;
@@ -159,15 +224,20 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     const bool automatica = tredicesima < 0 ? azienda.tredicesimaAutomatica : tredicesima == 1;
     const QString cantone = d.cantone.isEmpty() ? QStringLiteral("TI") : d.cantone;
 
-    const AssegniFamiliari::Risultato assegni = AssegniFamiliari::calcola(cantone, d.figli, d.salarioMensile, ultimo);
-    r.assegniFamiliari = assegni.totale;
+    Datoteca::carica(anno);
+    const Fascia fascia = fasciaEta(d, anno, mese);
 
+    // The monthly salary: the card's for monthly pay, the hours' for hourly
+    // pay. It is the income tested for the family allowances and, with the
+    // extra monthly salaries, the pension's annual salary.
+    double salarioDelMese = d.salarioMensile;
     double lordo = 0.0;     // G
     double imponibile = 0.0; // X
     if (d.tipoPaga == 1) {
         const double p = d.pagaOraria;
         const double base = arrotonda5(p * v.oreFatte) + arrotonda5(p * 1.25 * v.oreExtra25)
             + arrotonda5(p * 1.5 * v.oreExtra50);
+        salarioDelMese = base;
         const double quotaTredicesima = d.mensilitaAggiuntive >= 1 ? arrotonda5(base * kQuotaTredicesimaOraria) : 0.0;
         lordo = base + quotaTredicesima + arrotonda5(quotaVacanze(d) * base) + arrotonda5(base * kQuotaFestivi);
         imponibile = lordo + v.rimborsoMalattia + v.rimborsoInfortunio + v.rimborsoIPG;
@@ -180,10 +250,22 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             && (mese == 12 || (mese == 6 && d.mensilitaAggiuntive >= 2)))
             quota = arrotonda5(s * mesiDiServizio(d.periodi, anno) / 12.0);
         r.tredicesima = quota + v.tredicesimaGratifica;
-        lordo = std::max(0.0, quota + v.tredicesimaGratifica + s + v.importiImponibili - v.deduzioneAssenze);
+        // Overtime at the hourly equivalent of the monthly salary.
+        double straordinari = 0.0;
+        if (v.oreExtra25 != 0 || v.oreExtra50 != 0) {
+            const double grado = d.gradoOccupazione > 0 ? d.gradoOccupazione : 100.0;
+            const double oreMese = Datoteca::oreSettimanaliNormali() * 52.0 / 12.0 * grado / 100.0;
+            const double orario = s / oreMese;
+            straordinari = arrotonda5(orario * 1.25 * v.oreExtra25) + arrotonda5(orario * 1.5 * v.oreExtra50);
+        }
+        lordo = std::max(0.0, quota + v.tredicesimaGratifica + s + straordinari + v.importiImponibili
+                                  - v.deduzioneAssenze);
         imponibile = lordo + v.rimborsoAssicurativo;
         r.aggiunteNette = v.importiNonImponibili + v.rimborsoSpese + v.rimborsoTrasferte - v.acconti;
     }
+
+    const AssegniFamiliari::Risultato assegni = AssegniFamiliari::calcola(cantone, d.figli, salarioDelMese, ultimo);
+    r.assegniFamiliari = assegni.totale;
 
     const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
     for (const MovimentoStipendio& m : movimenti) {
@@ -203,25 +285,69 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     if (d.gradoOccupazione >= 1 && d.gradoOccupazione <= 18)
         premio = 0.0;
 
-    Datoteca::carica(anno);
-    const ContributiSociali c = CalcoloPaga::calcolaAVSAD(lordo);
-    // The accident part of the parameters gives way to the company's premium,
-    // on the gross capped at one twelfth of the company's ceiling.
-    const double premioINP = arrotonda5(std::min(lordo, azienda.lainfMassimale / 12.0) * premio / 1000.0);
+    // AHV/IV/EO and family fund: nothing before the 18th year, only the part
+    // above the allowance after the reference age.
+    double baseAVS = lordo;
+    if (fascia == Fascia::Giovane)
+        baseAVS = 0.0;
+    else if (fascia == Fascia::Pensionata)
+        baseAVS = std::max(0.0, lordo - Datoteca::franchigiaPensionati());
+    ContributiSociali c = CalcoloPaga::calcolaAVSAD(baseAVS);
+
+    // Unemployment (none when young or retired) and accident insurance, each
+    // with its annual ceiling over the year.
+    const QList<StoricoPaghe::PagaMese> precedenti = mesiPrecedenti(codice, anno, mese);
+    const double massimaleAD = Datoteca::contributo(QStringLiteral("AD")).massimale;
+    Cumulo cumuloAD;
+    Cumulo cumuloLAINF;
+    for (const StoricoPaghe::PagaMese& p : precedenti) {
+        if (p.guadagniAssicurati) {
+            cumuloAD.lordoPrima += p.lordoSoggettoAD;
+            cumuloAD.guadagnoPrima += p.guadagnoAssicuratoAD;
+            cumuloLAINF.lordoPrima += p.lordoSoggettoLAINF;
+            cumuloLAINF.guadagnoPrima += p.guadagnoAssicuratoLAINF;
+        } else {
+            // Saved before the months kept their insured earnings: the gross
+            // is the taxable one less the allowances, charged up to one
+            // twelfth of the ceiling as the count of that time did.
+            const double g = std::max(0.0, p.lordoImponibile - p.assegniFamiliari);
+            cumuloAD.lordoPrima += g;
+            cumuloAD.guadagnoPrima += massimaleAD > 0 ? std::min(g, massimaleAD / 12.0) : g;
+            cumuloLAINF.lordoPrima += g;
+            cumuloLAINF.guadagnoPrima +=
+                azienda.lainfMassimale > 0 ? std::min(g, azienda.lainfMassimale / 12.0) : g;
+        }
+    }
+    const int mesiServizio = mesiDiServizioFinora(d.periodi, anno, mese);
+    const double lordoAD = fascia == Fascia::Attiva ? lordo : 0.0;
+    const double guadagnoAD = fascia == Fascia::Attiva ? cumuloAD.guadagnoDelMese(lordoAD, massimaleAD, mesiServizio)
+                                                       : 0.0;
+    const double guadagnoLAINF = cumuloLAINF.guadagnoDelMese(lordo, azienda.lainfMassimale, mesiServizio);
+    const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
+    c.adDip = guadagnoAD * ad.aliquotaDipendente / 100.0;
+    c.adDat = guadagnoAD * ad.aliquotaDatore / 100.0;
+    c.totaleDip = c.avsDip + c.adDip + c.cafDip + c.lainfDip;
+    c.totaleDat = c.avsDat + c.adDat + c.cafDat + c.lainfDat;
+
+    // The accident part of the parameters gives way to the company's premium
+    // on the insured earnings of the accident insurance.
+    const double premioINP = arrotonda5(guadagnoLAINF * premio / 1000.0);
     r.contributiDipendente = arrotonda5(c.totaleDip - c.lainfDip + premioINP);
 
     if (d.lppManuale > 0)
         r.lppDipendente = d.lppManuale;
+    else if (fascia == Fascia::Pensionata) // no savings credit after the reference age
+        r.lppDipendente = 0.0;
     else
-        r.lppDipendente = arrotonda5(
-            CalcoloPaga::calcolaLPP((12 + d.mensilitaAggiuntive) * d.salarioMensile, eta) / 12.0);
+        r.lppDipendente =
+            arrotonda5(CalcoloPaga::calcolaLPP((12 + d.mensilitaAggiuntive) * salarioDelMese, eta) / 12.0);
 
     if (soggettoImposta(d)) {
         const QString tariffa = codiceTariffa(d);
         r.cantoneImposta = cantone;
         r.tariffaImposta = tariffa;
         r.scalaImpostaMancante = !ImpostaFonte::haScala(cantone, tariffa);
-        const StoricoPaghe::Ytd ytd = StoricoPaghe::calcolaYtd(mesiPrecedenti(codice, anno, mese));
+        const StoricoPaghe::Ytd ytd = StoricoPaghe::calcolaYtd(precedenti);
         if (ytd.mesi >= 1) {
             const RisultatoConguaglio g = Conguaglio::calcola(ytd, r.lordoImponibile, r.contributiDipendente,
                                                               r.lppDipendente, cantone, tariffa);
@@ -244,6 +370,11 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         p.assegniFamiliari = r.assegniFamiliari;
         p.impostaTrattenuta = r.impostaFonte;
         p.netto = r.netto;
+        p.guadagniAssicurati = true;
+        p.lordoSoggettoAD = lordoAD;
+        p.guadagnoAssicuratoAD = guadagnoAD;
+        p.lordoSoggettoLAINF = lordo;
+        p.guadagnoAssicuratoLAINF = guadagnoLAINF;
         // A closed year stores nothing and is no error; any other refusal is.
         if (!StoricoPaghe::salvaMese(codice, p) && !ChiusuraAnnuale::isAnnoChiuso(anno))
             return errore(r, tr("Impossibile salvare lo storico paghe"));

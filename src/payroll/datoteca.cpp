@@ -17,12 +17,25 @@ QMap<QString, Datoteca::VoceContributo> Datoteca::g_contributi;
 Datoteca::ParametriLPP Datoteca::g_lpp;
 double Datoteca::g_igm = 0.0;
 QMap<int, double> Datoteca::g_lppEta;
+double Datoteca::g_franchigiaPensionati = 1400.0;
+double Datoteca::g_oreSettimanali = 42.0;
 
 namespace {
 
 const QString kLpp = QStringLiteral("LPP");
 const QString kIgm = QStringLiteral("IGM");
 const QString kLppEta = QStringLiteral("LPP_ETA");
+const QString kPensionati = QStringLiteral("PENSIONATI");
+const QString kOrario = QStringLiteral("ORARIO");
+
+const double kFranchigiaPredefinita = 1400.0;
+const double kOrePredefinite = 42.0;
+
+// Groups of the file that are no contribution entry.
+bool gruppoSpeciale(const QString& gruppo)
+{
+    return gruppo == kLpp || gruppo == kIgm || gruppo == kLppEta || gruppo == kPensionati || gruppo == kOrario;
+}
 
 // Ages outside this range have no pension credit; bounding the bands keeps a
 // mistyped band ("18-999999999") from filling memory.
@@ -89,6 +102,10 @@ bool Datoteca::carica(int anno)
     g_anno = anno;
     g_contributi.clear();
     g_lpp = ParametriLPP();
+    // A year that sets no allowance for retired employees or no normal
+    // weekly hours has the legal defaults.
+    g_franchigiaPensionati = kFranchigiaPredefinita;
+    g_oreSettimanali = kOrePredefinite;
     // The maximum insured earnings and the age table keep the values of the
     // year loaded before where the new file does not set them.
 
@@ -116,7 +133,7 @@ bool Datoteca::carica(int anno)
         if (riga.startsWith(QLatin1Char('[')) && riga.endsWith(QLatin1Char(']'))) {
             chiudiVoce();
             gruppo = riga.mid(1, riga.size() - 2);
-            if (gruppo != kLpp && gruppo != kIgm && gruppo != kLppEta) {
+            if (!gruppoSpeciale(gruppo)) {
                 voce = VoceContributo();
                 voce.codice = gruppo;
                 inVoce = true;
@@ -143,6 +160,13 @@ bool Datoteca::carica(int anno)
         } else if (gruppo == kIgm) {
             if (chiave == QLatin1String("valore"))
                 g_igm = numero(valore);
+        } else if (gruppo == kPensionati) {
+            // A value that is no positive number keeps the default.
+            if (chiave == QLatin1String("franchigia") && numero(valore) > 0)
+                g_franchigiaPensionati = numero(valore);
+        } else if (gruppo == kOrario) {
+            if (chiave == QLatin1String("oreSettimanali") && numero(valore) > 0)
+                g_oreSettimanali = numero(valore);
         } else if (gruppo == kLppEta) {
             const QStringList eta = chiave.split(QLatin1Char('-'));
             if (eta.size() != 2)
@@ -202,9 +226,23 @@ double Datoteca::aliquotaLPP(int eta)
     return g_lppEta.value(eta, 0.0);
 }
 
-bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const ParametriLPP& lpp, double igm,
-                        int anno)
+double Datoteca::franchigiaPensionati()
 {
+    caricaSeServe();
+    return g_franchigiaPensionati;
+}
+
+double Datoteca::oreSettimanaliNormali()
+{
+    caricaSeServe();
+    return g_oreSettimanali;
+}
+
+bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const ParametriLPP& lpp, double igm,
+                        int anno, bool* logScritto)
+{
+    if (logScritto)
+        *logScritto = false;
     if (anno > 2000)
         carica(anno);
     else
@@ -248,11 +286,9 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
     if (righeLog.isEmpty())
         righeLog = momento + QLatin1Char(',') + operatore + QStringLiteral(",nessuna_modifica,,\n");
 
-    // The log must take the lines of this change: a log that cannot be opened
-    // refuses the save before anything is written.
+    // A log that cannot be opened does not stop the save; the caller is told.
     QFile fileLog(log);
-    if (!fileLog.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
+    const bool logAperto = fileLog.open(QIODevice::WriteOnly | QIODevice::Append);
 
     // Backup copy of the file being replaced.
     if (QFileInfo::exists(file)) {
@@ -294,6 +330,8 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
         {QStringLiteral("45-54"), 45}, {QStringLiteral("55-65"), 55}};
     for (const auto& fascia : fasce)
         testo += fascia.first + QLatin1Char('=') + breve(g_lppEta.value(fascia.second, 0.0)) + QLatin1Char('\n');
+    testo += QStringLiteral("\n[PENSIONATI]\nfranchigia=") + breve(g_franchigiaPensionati) + QLatin1Char('\n');
+    testo += QStringLiteral("\n[ORARIO]\noreSettimanali=") + breve(g_oreSettimanali) + QLatin1Char('\n');
 
     if (!FileSicuri::scrivi(file, testo.toUtf8()))
         return false;
@@ -308,8 +346,10 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
     g_igm = igm;
 
     const QByteArray datiLog = righeLog.toUtf8();
-    const bool logScritto = fileLog.write(datiLog) == datiLog.size() && fileLog.flush();
-    return logScritto;
+    const bool scritto = logAperto && fileLog.write(datiLog) == datiLog.size() && fileLog.flush();
+    if (logScritto)
+        *logScritto = scritto;
+    return true;
 }
 
 bool Datoteca::salva()

@@ -43,13 +43,22 @@ public:
     static QStringList codiciContributi();
     static double guadagnoMassimo();
     static double aliquotaLPP(int eta);
+    // The part of a month's salary free of AHV/IV/EO and family-fund
+    // contributions for an employee past the reference age (1400 when the
+    // year sets none).
+    static double franchigiaPensionati();
+    // The normal weekly hours of full-time work, from which the overtime of
+    // monthly-paid staff is paid (42 when the year sets none).
+    static double oreSettimanaliNormali();
 
     // Saves a year (refused for a closed year), with a change log line per
     // changed value and a backup copy of the old file. False when the year is
-    // closed or the change log, the backup copy or the file could not be
-    // written; the tables take the new values once the file is written.
+    // closed or the backup copy or the file could not be written; the tables
+    // take the new values once the file is written. A change log that cannot
+    // be written does not stop the save: `logScritto` (when given) tells the
+    // caller, who must tell the user.
     static bool salvaCon(const QMap<QString, VoceContributo>& contributi, const ParametriLPP& lpp,
-                         double igm, int anno);
+                         double igm, int anno, bool* logScritto = nullptr);
     static bool salva();
 
 private:
@@ -59,6 +68,8 @@ private:
     static ParametriLPP g_lpp;
     static double g_igm;
     static QMap<int, double> g_lppEta;
+    static double g_franchigiaPensionati;
+    static double g_oreSettimanali;
 
     static void caricaSeServe();
 };

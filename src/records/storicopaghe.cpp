@@ -34,6 +34,20 @@ double leggiImporto(const QString& testo)
     return ok && std::isfinite(v) ? v : 0.0;
 }
 
+// One of the insured-earnings keys of a month; false for any other key.
+bool leggiGuadagno(StoricoPaghe::PagaMese& p, const QString& chiave, const QString& valore)
+{
+    double* campo = chiave == QLatin1String("lordoSoggettoAD")           ? &p.lordoSoggettoAD
+                    : chiave == QLatin1String("guadagnoAssicuratoAD")    ? &p.guadagnoAssicuratoAD
+                    : chiave == QLatin1String("lordoSoggettoLAINF")      ? &p.lordoSoggettoLAINF
+                    : chiave == QLatin1String("guadagnoAssicuratoLAINF") ? &p.guadagnoAssicuratoLAINF
+                                                                         : nullptr;
+    if (!campo)
+        return false;
+    *campo = leggiImporto(valore);
+    return true;
+}
+
 QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::PagaMese>& mesi)
 {
     QString testo = QStringLiteral("# Storico paghe ") + QString::number(anno) + QStringLiteral(" - ")
@@ -48,7 +62,15 @@ QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::Pag
         testo += QStringLiteral("netto=") + importo(p.netto) + QLatin1Char('\n');
         // A line break would end the text and start lines of its own, which
         // could read back as keys or month groups: it is kept as a blank.
-        testo += QStringLiteral("comunicazioni=") + FileSicuri::unaRiga(p.comunicazioni) + QStringLiteral("\n\n");
+        testo += QStringLiteral("comunicazioni=") + FileSicuri::unaRiga(p.comunicazioni) + QLatin1Char('\n');
+        if (p.guadagniAssicurati) {
+            testo += QStringLiteral("lordoSoggettoAD=") + importo(p.lordoSoggettoAD) + QLatin1Char('\n');
+            testo += QStringLiteral("guadagnoAssicuratoAD=") + importo(p.guadagnoAssicuratoAD) + QLatin1Char('\n');
+            testo += QStringLiteral("lordoSoggettoLAINF=") + importo(p.lordoSoggettoLAINF) + QLatin1Char('\n');
+            testo += QStringLiteral("guadagnoAssicuratoLAINF=") + importo(p.guadagnoAssicuratoLAINF)
+                + QLatin1Char('\n');
+        }
+        testo += QLatin1Char('\n');
     }
     return testo.toUtf8();
 }
@@ -117,6 +139,8 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
             corrente.comunicazioni = valore;
         else if (chiave == QLatin1String("importoContanti"))
             corrente.importoContanti = leggiImporto(valore);
+        else if (leggiGuadagno(corrente, chiave, valore))
+            corrente.guadagniAssicurati = true;
     }
     if (gruppoAperto)
         mesi.append(corrente);

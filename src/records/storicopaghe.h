@@ -23,6 +23,15 @@ public:
         // Paid in cash: read only (a value entered in the file by hand); the
         // store never writes it.
         double importoContanti = 0.0;
+        // The unemployment and the accident insurance over the year: the
+        // month's gross subject to each and the insured earnings the month
+        // charged. Written only when `guadagniAssicurati` is set (months
+        // saved before these keys existed read back without them).
+        bool guadagniAssicurati = false;
+        double lordoSoggettoAD = 0.0;
+        double guadagnoAssicuratoAD = 0.0;
+        double lordoSoggettoLAINF = 0.0;
+        double guadagnoAssicuratoLAINF = 0.0;
     };
 
     // Sums of a list of months (net pay is not summed).

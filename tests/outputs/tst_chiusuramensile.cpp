@@ -124,6 +124,8 @@ private slots:
     void fogliPaga();
     void fileBanca_data();
     void fileBanca();
+    void annoDimostrativo_data();
+    void annoDimostrativo();
 };
 
 void TestChiusuraMensile::anteprima()
@@ -585,6 +587,72 @@ void TestChiusuraMensile::fileBanca()
         QVERIFY(!xml.contains(QStringLiteral("Ferreira")));
         QVERIFY(!xml.contains(QStringLiteral("Fontana")));
     }
+}
+
+void TestChiusuraMensile::annoDimostrativo_data()
+{
+    QTest::addColumn<QString>("id");
+    // January, December (with the thirteenth where the card has one) and the
+    // year's sums: taxable gross / contributions / pension / allowances /
+    // tax / net. The demonstration's monthly-paid employees, aged 18 to 64 and
+    // below the insurance ceiling, keep the amounts they had before the rules
+    // on hourly pay, overtime, ages and the ceiling over the year.
+    QTest::addColumn<QStringList>("attesi");
+    // By hand, Bernasconi in January: 6200 x (5.3 + 1.1 + 0.305) % = 415.71,
+    // premium 11.2 per mille 69.45, together 485.15; pension at 38: half of
+    // 10 % of (13 x 6200 - 26460) / 12 = 225.60; net 6200 - 485.15 - 225.60.
+    // Bernasconi's and Fontana's Decembers (12400 and 13000 with the
+    // thirteenth) pass one twelfth of the ceiling but stay within the year's:
+    // unemployment insurance and premium on the whole December gross, no
+    // longer on 12350 only: Bernasconi 657.20 + 136.40 + 37.82 + 138.90 =
+    // 970.30 (1.15 more than before), Fontana 689 + 143 + 39.65 + 145.60 =
+    // 1017.25 (14.45 more).
+    QTest::newRow("Bernasconi") << "Bernasconi_Luca.txt" 
+        << QStringList{"6200.00/485.15/225.60/0.00/0.00/5489.25", "12400.00/970.30/225.60/0.00/0.00/11204.10", "80600.00/6306.95/2707.20/0.00/0.00/71585.85"};
+    QTest::newRow("Pedrazzini") << "Pedrazzini_Chiara.txt" 
+        << QStringList{"5883.00/412.80/182.25/483.00/0.00/5287.95", "11283.00/825.65/182.25/483.00/0.00/10275.10", "75996.00/5366.45/2187.00/5796.00/0.00/68442.55"};
+    QTest::newRow("Ferreira") << "Ferreira_Joao.txt" 
+        << QStringList{"6230.00/453.85/203.90/430.00/124.60/5447.65", "12030.00/907.70/203.90/430.00/240.60/10677.80", "80560.00/5900.05/2446.80/5160.00/1611.20/70601.95"};
+    QTest::newRow("Keller") << "Keller_Thomas.txt" 
+        << QStringList{"7315.00/555.55/367.15/215.00/0.00/6392.30", "7315.00/555.55/367.15/215.00/0.00/6392.30", "87780.00/6666.60/4405.80/2580.00/0.00/76707.60"};
+    QTest::newRow("Colombo") << "Colombo_Sara.txt" 
+        << QStringList{"4900.00/374.60/155.15/0.00/220.50/4149.75", "9800.00/749.20/155.15/0.00/759.50/8136.15", "63700.00/4869.80/1861.80/0.00/3185.00/53783.40"};
+    QTest::newRow("Fontana") << "Fontana_Giorgio.txt" 
+        << QStringList{"6500.00/508.65/435.30/0.00/0.00/5556.05", "13000.00/1017.25/435.30/0.00/0.00/11547.45", "84500.00/6612.40/5223.60/0.00/0.00/72664.00"};
+}
+
+void TestChiusuraMensile::annoDimostrativo()
+{
+    QFETCH(QString, id);
+    QFETCH(QStringList, attesi);
+
+    // The whole year closed month by month, as the clerk does it.
+    ChiusuraMensile f;
+    RegistroMessaggi messaggi;
+    for (int m = 1; m <= 12; ++m) {
+        f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(m - 1);
+        clic(f, "generaTutti");
+        QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Chiusura completata: 7 conteggi generati, nessun errore."));
+    }
+    QList<StoricoPaghe::PagaMese> mesi;
+    QVERIFY(StoricoPaghe::caricaAnno(id, 2026, mesi));
+    QCOMPARE(mesi.size(), 12);
+    auto riga = [](const StoricoPaghe::PagaMese& p) {
+        return QStringList{QString::number(p.lordoImponibile, 'f', 2), QString::number(p.contributiDipendente, 'f', 2),
+                           QString::number(p.lppDipendente, 'f', 2), QString::number(p.assegniFamiliari, 'f', 2),
+                           QString::number(p.impostaTrattenuta, 'f', 2), QString::number(p.netto, 'f', 2)}
+            .join(QLatin1Char('/'));
+    };
+    StoricoPaghe::PagaMese anno;
+    for (const StoricoPaghe::PagaMese& p : qAsConst(mesi)) {
+        anno.lordoImponibile += p.lordoImponibile;
+        anno.contributiDipendente += p.contributiDipendente;
+        anno.lppDipendente += p.lppDipendente;
+        anno.assegniFamiliari += p.assegniFamiliari;
+        anno.impostaTrattenuta += p.impostaTrattenuta;
+        anno.netto += p.netto;
+    }
+    QCOMPARE((QStringList{riga(mesi.first()), riga(mesi.last()), riga(anno)}), attesi);
 }
 
 VARDELLO_TEST_MAIN(TestChiusuraMensile)

@@ -91,8 +91,15 @@ void TestAssegniFamiliari::calcola_data()
                                            << "1112.00" << 2 << 1 << "";
     QTest::newRow("VD fourth child in training") << "VD" << "01/01/2006 S;01/01/2008 S;01/01/2014;01/01/2011 S"
                                                  << 5000.0 << marzo << "1683.00" << 1 << 3 << "";
-    QTest::newRow("VD adult eldest still ranks") << "VD" << "01/01/1995;01/01/2016;01/01/2018" << 5000.0 << marzo
-                                                 << "687.00" << 2 << 0 << "";
+    // Children of 31, 10 and 8: only the two youngest give a right to an
+    // allowance, so neither is a third child: 322 + 322.
+    QTest::newRow("VD adult eldest does not rank") << "VD" << "01/01/1995;01/01/2016;01/01/2018" << 5000.0 << marzo
+                                                   << "644.00" << 2 << 0 << "";
+    // 25 past, 20 in training, 16 before the month, 10, 8: the 10-year-old is
+    // the second entitled child, the 8-year-old the third: 425 + 322 + 365.
+    QTest::newRow("VD rank among the entitled only")
+        << "VD" << "01/01/2001 S;01/01/2006 S;01/02/2010;01/01/2016;01/01/2018" << 5000.0 << marzo << "1112.00" << 2 << 1
+        << "";
     QTest::newRow("ZH three children: no third-child amount") << "ZH" << "01/01/2020;01/01/2018;01/01/2011 S" << 5000.0
                                                               << marzo << "698.00" << 2 << 1 << "";
 

@@ -113,26 +113,39 @@ void TestCalcoloPaga::netto()
 void TestCalcoloPaga::riepiloghi_data()
 {
     QTest::addColumn<int>("variante"); // 0 plain, 1 with tax, 2 with salaries
+    QTest::addColumn<double>("mensile");
     QTest::addColumn<int>("mensilita");
     QTest::addColumn<QStringList>("attesi"); // lordo, contributiDip, lpp, imposta, netto
 
-    QTest::newRow("plain") << 0 << 0 << QStringList{"60000.00", "4623.00", "1677.00", "0.00", "53700.00"};
-    QTest::newRow("with tax") << 1 << 0 << QStringList{"60000.00", "4623.00", "1677.00", "6000.00", "47700.00"};
+    QTest::newRow("plain") << 0 << 5000.0 << 0 << QStringList{"60000.00", "4623.00", "1677.00", "0.00", "53700.00"};
+    QTest::newRow("with tax") << 1 << 5000.0 << 0 << QStringList{"60000.00", "4623.00", "1677.00", "6000.00", "47700.00"};
     QTest::newRow("13 salaries")
-        << 2 << 13 << QStringList{"65000.00", "5008.25", "1927.00", "6500.00", "51564.75"};
-    QTest::newRow("0 salaries count 12") << 2 << 0 << QStringList{"60000.00", "4623.00", "1677.00", "6000.00", "47700.00"};
+        << 2 << 5000.0 << 13 << QStringList{"65000.00", "5008.25", "1927.00", "6500.00", "51564.75"};
+    QTest::newRow("0 salaries count 12")
+        << 2 << 5000.0 << 0 << QStringList{"60000.00", "4623.00", "1677.00", "6000.00", "47700.00"};
+    // 13 x 12,000 = 156,000 passes the annual ceiling: AHV 8,268 + family fund
+    // 475.80 on all of it, unemployment 1,630.20 and accident 1,482 on
+    // 148,200 only = 11,856 (not 13 x 924.60 = 12,019.80); pension half of
+    // 10 % of 64,260; tax 12 x 20 % of 13,000.
+    QTest::newRow("13 salaries above the annual ceiling")
+        << 2 << 12000.0 << 13 << QStringList{"156000.00", "11856.00", "3213.00", "31200.00", "109731.00"};
+    // Twelve months at 15,000: the same ceiling whether taken a month or a
+    // year at a time: 9,540 + 549 + 1,630.20 + 1,482.
+    QTest::newRow("twelve months above the ceiling")
+        << 0 << 15000.0 << 0 << QStringList{"180000.00", "13201.20", "3213.00", "0.00", "163585.80"};
 }
 
 void TestCalcoloPaga::riepiloghi()
 {
     QFETCH(int, variante);
+    QFETCH(double, mensile);
     QFETCH(int, mensilita);
     QFETCH(QStringList, attesi);
     const QString ti = QStringLiteral("TI");
     const QString a0 = QStringLiteral("A0");
-    const RiepilogoAnnuo r = variante == 0 ? CalcoloPaga::riepilogoAnnuo(5000, 40)
-                             : variante == 1 ? CalcoloPaga::riepilogoAnnuoConImposta(5000, 40, ti, a0)
-                                             : CalcoloPaga::riepilogoAnnuoConImpostaEMensilita(5000, 40, ti, a0, mensilita);
+    const RiepilogoAnnuo r = variante == 0 ? CalcoloPaga::riepilogoAnnuo(mensile, 40)
+                             : variante == 1 ? CalcoloPaga::riepilogoAnnuoConImposta(mensile, 40, ti, a0)
+                                             : CalcoloPaga::riepilogoAnnuoConImpostaEMensilita(mensile, 40, ti, a0, mensilita);
     QCOMPARE((QStringList{centesimi(r.lordo), centesimi(r.contributiDip), centesimi(r.lpp), centesimi(r.imposta),
                           centesimi(r.netto)}),
              attesi);
@@ -155,7 +168,8 @@ void TestCalcoloPaga::movimenti_data()
     // 1,000 bears 7.705 % and raises the pension base to 61,000.
     QTest::newRow("bonus") << QList<MovimentoStipendio>{movimento(1000)} << 0
                            << QStringList{"61000.00", "4700.05", "1727.00", "6100.00", "48472.95", "1000.00", "77.05"};
-    // A single movement is compared with the annual ceiling of 148,200.
+    // The salaries and a movement bound to the ceiling together stop at the
+    // annual ceiling of 148,200: the movement bears 1.1 % of 148,200 - 60,000.
     MovimentoStipendio grande = movimento(200000);
     grande.soggettoAVS = false;
     grande.soggettoCAF = false;
@@ -165,7 +179,7 @@ void TestCalcoloPaga::movimenti_data()
     senzaMassimale.applicaMassimaleAD = false;
     QTest::newRow("ceiling on one movement")
         << QList<MovimentoStipendio>{grande} << 0
-        << QStringList{"260000.00", "6253.20", "1677.00", "52000.00", "200069.80", "200000.00", "1630.20"};
+        << QStringList{"260000.00", "5593.20", "1677.00", "52000.00", "200729.80", "200000.00", "970.20"};
     QTest::newRow("ceiling not applied")
         << QList<MovimentoStipendio>{senzaMassimale} << 0
         << QStringList{"260000.00", "6823.00", "1677.00", "52000.00", "199500.00", "200000.00", "2200.00"};

@@ -99,6 +99,10 @@ private slots:
     void conguaglioStoricoMalformato();
     void annoChiuso();
     void salvataggioFallito();
+    void regoleMese_data();
+    void regoleMese();
+    void massimaleAnnuo_data();
+    void massimaleAnnuo();
 };
 
 void TestConteggioSalario::mensile_data()
@@ -233,19 +237,27 @@ void TestConteggioSalario::orario_data()
 {
     QTest::addColumn<QString>("settimane"); // "vacanzeSettimane"; "<none>": not set
     QTest::addColumn<int>("mensilita");
-    // lordoContributivo, lordoImponibile, tredicesima, aggiunte
+    // lordoContributivo, lordoImponibile, tredicesima, aggiunte, lpp
     QTest::addColumn<QStringList>("attesi");
 
     // 30 an hour: 160 h, 10 h at 125 %, 4 h at 150 % = 5355; sickness refund 100;
     // expenses 50 less advances 200, loan 30 and debt office 100.
+    // Pension at 40 on the hours' salary: half of 10 % of (13 x 5355 - 26460)
+    // / 12 = 179.80 with a thirteenth, of (12 x 5355 - 26460) / 12 = 157.50
+    // without.
     QTest::newRow("5 weeks, thirteenth") << "5" << 1
-                                         << QStringList{"6492.30", "6592.30", "446.05", "-280.00"};
-    QTest::newRow("default 4 weeks") << "<none>" << 0 << QStringList{"5922.80", "6022.80", "0.00", "-280.00"};
-    QTest::newRow("4 weeks") << "4" << 0 << QStringList{"5922.80", "6022.80", "0.00", "-280.00"};
-    QTest::newRow("52 weeks: default rate") << "52" << 0 << QStringList{"5922.80", "6022.80", "0.00", "-280.00"};
-    QTest::newRow("60 weeks: default rate") << "60" << 0 << QStringList{"5922.80", "6022.80", "0.00", "-280.00"};
-    QTest::newRow("not a number: default rate") << "tante" << 0 << QStringList{"5922.80", "6022.80", "0.00", "-280.00"};
-    QTest::newRow("0 weeks: default rate") << "0" << 0 << QStringList{"5922.80", "6022.80", "0.00", "-280.00"};
+                                         << QStringList{"6492.30", "6592.30", "446.05", "-280.00", "179.80"};
+    QTest::newRow("default 4 weeks") << "<none>" << 0
+                                     << QStringList{"5922.80", "6022.80", "0.00", "-280.00", "157.50"};
+    QTest::newRow("4 weeks") << "4" << 0 << QStringList{"5922.80", "6022.80", "0.00", "-280.00", "157.50"};
+    QTest::newRow("52 weeks: default rate") << "52" << 0
+                                            << QStringList{"5922.80", "6022.80", "0.00", "-280.00", "157.50"};
+    QTest::newRow("60 weeks: default rate") << "60" << 0
+                                            << QStringList{"5922.80", "6022.80", "0.00", "-280.00", "157.50"};
+    QTest::newRow("not a number: default rate") << "tante" << 0
+                                                << QStringList{"5922.80", "6022.80", "0.00", "-280.00", "157.50"};
+    QTest::newRow("0 weeks: default rate") << "0" << 0
+                                           << QStringList{"5922.80", "6022.80", "0.00", "-280.00", "157.50"};
 }
 
 void TestConteggioSalario::orario()
@@ -268,11 +280,10 @@ void TestConteggioSalario::orario()
     const RisultatoConteggio r = ConteggioSalario::genera(kId, d, 2026, 2, false, -1);
     QCOMPARE(r.errore, QString());
     const QStringList ottenuti = {importo(r.lordoContributivo), importo(r.lordoImponibile), importo(r.tredicesima),
-                                  importo(r.aggiunteNette)};
+                                  importo(r.aggiunteNette), importo(r.lppDipendente)};
     QCOMPARE(ottenuti, attesi);
-    QCOMPARE(r.lppDipendente, 0.0); // card salary 0: below the pension threshold
     QCOMPARE(importo(r.netto),
-             importo(r.lordoImponibile - r.contributiDipendente + r.aggiunteNette));
+             importo(r.lordoImponibile - r.contributiDipendente - r.lppDipendente + r.aggiunteNette));
 }
 
 void TestConteggioSalario::fuoriPeriodo_data()
@@ -489,6 +500,241 @@ void TestConteggioSalario::salvataggioFallito()
     QCOMPARE(r.lordoContributivo, 0.0);
     // Without saving the same count succeeds.
     QVERIFY(ConteggioSalario::genera(kId, dipendente(), 2026, 1, false, 0).errore.isEmpty());
+}
+
+void TestConteggioSalario::regoleMese_data()
+{
+    QTest::addColumn<QString>("nascita");
+    QTest::addColumn<QString>("sesso");
+    QTest::addColumn<int>("mese");
+    QTest::addColumn<double>("salario");   // monthly salary of the card
+    QTest::addColumn<double>("oraria");    // above 0: hourly pay at this rate
+    QTest::addColumn<int>("grado");
+    QTest::addColumn<QString>("figli");    // birth dates, ";" between them
+    QTest::addColumn<QByteArray>("variabili");
+    // lordoContributivo, contributiDipendente, lppDipendente, assegniFamiliari
+    QTest::addColumn<QStringList>("attesi");
+
+    // 30 an hour x 160 h = 4800, with holidays 400 and public holidays 108.95:
+    // gross 5308.95, contributions r5(6.705 % of it) = 355.95. The hours'
+    // 4800 is the income for the allowance (Ticino, child of 6: 215) and the
+    // pension: half of 10 % of (12 x 4800 - 26460) / 12 = 129.75.
+    QTest::newRow("hourly, Ticino child of 6") << "10/05/1986" << "M" << 3 << 0.0 << 30.0 << 100 << "01/01/2020"
+                                               << QByteArray("oreFatte=160\n")
+                                               << QStringList{"5308.95", "355.95", "129.75", "215.00"};
+    // 20 h = 600 is below the 630 of the allowance; 7200 a year below the
+    // pension threshold. Gross 600 + 50 + 13.60; contributions r5(44.49).
+    QTest::newRow("hourly, few hours") << "10/05/1986" << "M" << 3 << 0.0 << 30.0 << 100 << "01/01/2020"
+                                       << QByteArray("oreFatte=20\n")
+                                       << QStringList{"663.60", "44.50", "0.00", "0.00"};
+    // After the reference age: AHV 5.3 % and family fund 0.305 % of
+    // 3000 - 1400 = 84.80 + 4.88, no unemployment, no pension.
+    QTest::newRow("retired at 68") << "10/05/1958" << "M" << 3 << 3000.0 << 0.0 << 100 << "" << QByteArray()
+                                   << QStringList{"3000.00", "89.70", "0.00", "0.00"};
+    QTest::newRow("retired, below the allowance") << "10/05/1958" << "M" << 3 << 1200.0 << 0.0 << 100 << ""
+                                                  << QByteArray() << QStringList{"1200.00", "0.00", "0.00", "0.00"};
+    // Before 1 January after the 17th birthday: none of the three.
+    QTest::newRow("apprentice of 16") << "10/05/2010" << "M" << 3 << 800.0 << 0.0 << 100 << "" << QByteArray()
+                                      << QStringList{"800.00", "0.00", "0.00", "0.00"};
+    // A birth date after the year is a mistake: counted at working age (and
+    // the pension at 40), as without a birth date.
+    QTest::newRow("born after the year") << "01/01/2030" << "M" << 1 << 5000.0 << 0.0 << 100 << "" << QByteArray()
+                                         << QStringList{"5000.00", "335.25", "139.75", "0.00"};
+    // 18 in December: contributions from January, r5(6.705 % of 800) = 53.65.
+    QTest::newRow("18 at the end of the year") << "20/12/2008" << "M" << 1 << 800.0 << 0.0 << 100 << "" << QByteArray()
+                                               << QStringList{"800.00", "53.65", "0.00", "0.00"};
+    // 65 on 10 May: May is still a working month (6.705 % of 3000 = 201.15;
+    // pension half of 18 % of 9540 / 12 = 71.55), June is retired.
+    QTest::newRow("man, 65 in May: May") << "10/05/1961" << "M" << 5 << 3000.0 << 0.0 << 100 << "" << QByteArray()
+                                         << QStringList{"3000.00", "201.15", "71.55", "0.00"};
+    QTest::newRow("man, 65 in May: June") << "10/05/1961" << "M" << 6 << 3000.0 << 0.0 << 100 << "" << QByteArray()
+                                          << QStringList{"3000.00", "89.70", "0.00", "0.00"};
+    QTest::newRow("man of 64") << "10/02/1962" << "M" << 9 << 3000.0 << 0.0 << 100 << "" << QByteArray()
+                               << QStringList{"3000.00", "201.15", "71.55", "0.00"};
+    // A woman born 1962 reaches it at 64 and six months: 10 August 2026.
+    QTest::newRow("woman born 1962: August") << "10/02/1962" << "F" << 8 << 3000.0 << 0.0 << 100 << "" << QByteArray()
+                                             << QStringList{"3000.00", "201.15", "71.55", "0.00"};
+    QTest::newRow("woman born 1962: September") << "10/02/1962" << "f" << 9 << 3000.0 << 0.0 << 100 << ""
+                                                << QByteArray() << QStringList{"3000.00", "89.70", "0.00", "0.00"};
+    // Born 1960: 64 in 2024.
+    QTest::newRow("woman born 1960") << "15/06/1960" << "F" << 1 << 3000.0 << 0.0 << 100 << "" << QByteArray()
+                                     << QStringList{"3000.00", "89.70", "0.00", "0.00"};
+    // Overtime of monthly staff at 6000 / (42 x 52 / 12) = 6000 / 182 an
+    // hour: 10 x 1.25 x 6000 / 182 = 412.09 -> 412.10; contributions
+    // r5(6.705 % of 6412.10) = 429.95; the pension stays on the salary.
+    QTest::newRow("overtime at 25 %") << "10/05/1986" << "M" << 3 << 6000.0 << 0.0 << 100 << "" << QByteArray("oreExtra25=10\n")
+                                      << QStringList{"6412.10", "429.95", "189.75", "0.00"};
+    // At 50 %: 3000 / 91 an hour; 4 h at 150 % = 197.80; contributions
+    // r5(6.705 % of 3197.80) = 214.40; pension half of 10 % of 9540 / 12.
+    QTest::newRow("overtime at 50 %, half time") << "10/05/1986" << "M" << 3 << 3000.0 << 0.0 << 50 << ""
+                                                 << QByteArray("oreExtra50=4\noreFatte=100\n")
+                                                 << QStringList{"3197.80", "214.40", "39.75", "0.00"};
+}
+
+void TestConteggioSalario::regoleMese()
+{
+    QFETCH(QString, nascita);
+    QFETCH(QString, sesso);
+    QFETCH(int, mese);
+    QFETCH(double, salario);
+    QFETCH(double, oraria);
+    QFETCH(int, grado);
+    QFETCH(QString, figli);
+    QFETCH(QByteArray, variabili);
+    QFETCH(QStringList, attesi);
+
+    azienda(0, 0);
+    DatiDipendente d = dipendente(salario);
+    d.dataNascita = nascita;
+    d.sesso = sesso;
+    d.gradoOccupazione = grado;
+    if (oraria > 0) {
+        d.tipoPaga = 1;
+        d.pagaOraria = oraria;
+    }
+    for (const QString& data : figli.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        Figlio f;
+        f.dataNascita = data;
+        d.figli.append(f);
+    }
+    if (!variabili.isEmpty())
+        AmbienteTest::scrivi(VariabiliMensili::percorsoFile(kId, 2026),
+                             "[Mese_" + QByteArray::number(mese) + "]\n" + variabili);
+
+    const RisultatoConteggio r = ConteggioSalario::genera(kId, d, 2026, mese, true, -1);
+    QCOMPARE(r.errore, QString());
+    QCOMPARE((QStringList{importo(r.lordoContributivo), importo(r.contributiDipendente), importo(r.lppDipendente),
+                          importo(r.assegniFamiliari)}),
+             attesi);
+    QCOMPARE(importo(r.netto), importo(r.lordoImponibile - r.contributiDipendente - r.lppDipendente));
+}
+
+void TestConteggioSalario::massimaleAnnuo_data()
+{
+    QTest::addColumn<double>("salario");
+    QTest::addColumn<QString>("entrata");     // first employment period; empty: none
+    QTest::addColumn<bool>("premi");          // company premium 10 per mille
+    QTest::addColumn<QByteArray>("storico");  // pay history written before
+    QTest::addColumn<QByteArray>("variabili");
+    QTest::addColumn<int>("primo");           // months counted and saved
+    QTest::addColumn<int>("ultimo");
+    QTest::addColumn<QStringList>("contributi");
+    QTest::addColumn<QStringList>("guadagni"); // insured earnings of unemployment, per month
+    QTest::addColumn<QString>("ad");           // the unemployment contributions of the months
+
+    const QString m670 = QStringLiteral("670.50");
+    // 10,000 a month (6.705 % = 670.50) and the thirteenth in December:
+    // 130,000 stays within 148,200, December bears all of 20,000:
+    // 1060 + 220 + 61 = 1341; the year 11 x 670.50 + 1341 = 8716.50.
+    QStringList dieciMila;
+    QStringList guadagniDieci;
+    for (int m = 1; m <= 11; ++m) {
+        dieciMila << m670;
+        guadagniDieci << QStringLiteral("10000.00");
+    }
+    QTest::newRow("10,000 with a thirteenth") << 10000.0 << "" << false << QByteArray() << QByteArray() << 1 << 12
+                                              << (QStringList(dieciMila) << "1341.00")
+                                              << (QStringList(guadagniDieci) << "20000.00") << "1430.00";
+    // 9,000 a month, a bonus of 5,000 in March: 32,000 to date within 3 x
+    // 12,350: unemployment 1.1 % of 14,000 = 154.00; March 784.70 + 154.
+    QTest::newRow("March bonus") << 9000.0 << "" << false << QByteArray()
+                                 << QByteArray("[Mese_3]\ntredicesimaGratifica=5000\n") << 1 << 3
+                                 << QStringList{"603.45", "603.45", "938.70"}
+                                 << QStringList{"9000.00", "9000.00", "14000.00"} << "352.00";
+    // The same with January and February saved before the months kept their
+    // insured earnings: taken as charged in full below one twelfth.
+    QTest::newRow("months saved without the insured earnings")
+        << 9000.0 << "" << false << QByteArray("[1]\nlordoImponibile=9000.00\n[2]\nlordoImponibile=9200.00\nassegniFamiliari=200.00\n")
+        << QByteArray("[Mese_3]\ntredicesimaGratifica=5000\n") << 3 << 3 << QStringList{"938.70"}
+        << QStringList{"14000.00"} << "154.00";
+    // 15,000 a month: 12,350 insured each month (795 + 45.75 + 135.85 =
+    // 976.60); December's 30,000 adds only the last 12,350 (1590 + 91.50 +
+    // 135.85). The year: 1.1 % of 148,200 = 1630.20 exactly.
+    QStringList quindici;
+    QStringList guadagniQuindici;
+    for (int m = 1; m <= 11; ++m) {
+        quindici << QStringLiteral("976.60");
+        guadagniQuindici << QStringLiteral("12350.00");
+    }
+    QTest::newRow("15,000 with a thirteenth") << 15000.0 << "" << false << QByteArray() << QByteArray() << 1 << 12
+                                              << (QStringList(quindici) << "1817.35")
+                                              << (QStringList(guadagniQuindici) << "12350.00") << "1630.20";
+    // The company's accident premium follows the same ceiling: 10 per mille
+    // of 12,350 = 123.50 a month, December included.
+    QStringList conPremio;
+    for (int m = 1; m <= 11; ++m)
+        conPremio << QStringLiteral("1100.10");
+    QTest::newRow("15,000 with the accident premium") << 15000.0 << "" << true << QByteArray() << QByteArray() << 1 << 12
+                                                      << (QStringList(conPremio) << "1940.85")
+                                                      << (QStringList(guadagniQuindici) << "12350.00") << "1630.20";
+    // Entry on 1 April: nine months, the ceiling of the year 9/12 of 148,200
+    // = 111,150; the thirteenth is 9/12 of 15,000: December 26,250 bears
+    // 1391.25 + 80.06 + 135.85 = 1607.15. The year: 1.1 % of 111,150.
+    QStringList aprile;
+    QStringList guadagniAprile;
+    for (int m = 4; m <= 11; ++m) {
+        aprile << QStringLiteral("976.60");
+        guadagniAprile << QStringLiteral("12350.00");
+    }
+    QTest::newRow("entry on 1 April") << 15000.0 << "01/04/2026" << false << QByteArray() << QByteArray() << 4 << 12
+                                      << (QStringList(aprile) << "1607.15") << (QStringList(guadagniAprile) << "12350.00")
+                                      << "1222.65";
+    // 12,000 a month and 20,000 in March: 56,000 to date, only 37,050
+    // insured: March 13,050 (1696 + 97.60 + 143.55); April catches up to
+    // 49,400: 12,350 (636 + 36.60 + 135.85).
+    QTest::newRow("bonus above the ceiling") << 12000.0 << "" << false << QByteArray()
+                                             << QByteArray("[Mese_3]\ntredicesimaGratifica=20000\n") << 1 << 4
+                                             << QStringList{"804.60", "804.60", "1937.15", "808.45"}
+                                             << QStringList{"12000.00", "12000.00", "13050.00", "12350.00"} << "543.40";
+}
+
+void TestConteggioSalario::massimaleAnnuo()
+{
+    QFETCH(double, salario);
+    QFETCH(QString, entrata);
+    QFETCH(bool, premi);
+    QFETCH(QByteArray, storico);
+    QFETCH(QByteArray, variabili);
+    QFETCH(int, primo);
+    QFETCH(int, ultimo);
+    QFETCH(QStringList, contributi);
+    QFETCH(QStringList, guadagni);
+    QFETCH(QString, ad);
+
+    azienda(premi ? 10 : 0, premi ? 10 : 0, true);
+    DatiDipendente d = dipendente(salario);
+    d.mensilitaAggiuntive = 1;
+    if (!entrata.isEmpty())
+        d.periodi.append({entrata, QString()});
+    if (!storico.isEmpty())
+        AmbienteTest::scrivi(StoricoPaghe::percorsoFile(kId, 2026), storico);
+    if (!variabili.isEmpty())
+        AmbienteTest::scrivi(VariabiliMensili::percorsoFile(kId, 2026), variabili);
+
+    QStringList ottenuti;
+    for (int m = primo; m <= ultimo; ++m) {
+        const RisultatoConteggio r = ConteggioSalario::genera(kId, d, 2026, m, true, -1);
+        QCOMPARE(r.errore, QString());
+        ottenuti << importo(r.contributiDipendente);
+    }
+    QCOMPARE(ottenuti, contributi);
+
+    // What each saved month charged, read back from the pay history.
+    QList<StoricoPaghe::PagaMese> mesi;
+    QVERIFY(StoricoPaghe::caricaAnno(kId, 2026, mesi));
+    QStringList insured;
+    double totale = 0;
+    for (const StoricoPaghe::PagaMese& p : qAsConst(mesi)) {
+        if (p.mese < primo)
+            continue;
+        QVERIFY(p.guadagniAssicurati);
+        QCOMPARE(importo(p.lordoSoggettoLAINF), importo(p.lordoSoggettoAD));
+        QCOMPARE(importo(p.guadagnoAssicuratoLAINF), importo(p.guadagnoAssicuratoAD));
+        insured << importo(p.guadagnoAssicuratoAD);
+        totale += p.guadagnoAssicuratoAD;
+    }
+    QCOMPARE(insured, guadagni);
+    QCOMPARE(importo(totale * 1.1 / 100.0), ad);
 }
 
 VARDELLO_TEST_MAIN(TestConteggioSalario)

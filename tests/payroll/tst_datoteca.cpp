@@ -59,6 +59,9 @@ private slots:
     void salvaSenzaModifiche();
     void salvataggioRifiutato_data();
     void salvataggioRifiutato();
+    void logNonScritto();
+    void parametriAnno_data();
+    void parametriAnno();
 };
 
 void TestDatoteca::predefiniti()
@@ -243,7 +246,6 @@ void TestDatoteca::salvataggioRifiutato_data()
 {
     QTest::addColumn<QString>("ostacolo"); // what stands in the way
     QTest::newRow("closed year") << "chiuso";
-    QTest::newRow("change log cannot be written") << "log";
     QTest::newRow("parameter file cannot be written") << "file";
 }
 
@@ -253,11 +255,9 @@ void TestDatoteca::salvataggioRifiutato()
     ricarica(2029);
     AmbienteTest::scrivi(fileAnno(2029), QByteArray("[AD]\naliquotaDipendente=1.1\n"));
     ricarica(2029);
-    if (ostacolo == QLatin1String("chiuso"))
+    if (ostacolo == QLatin1String("chiuso")) {
         QVERIFY(ChiusuraAnnuale::chiudiAnno(2029, QStringLiteral("Test"), QString()));
-    else if (ostacolo == QLatin1String("log"))
-        QVERIFY(QDir().mkpath(fileLog()));
-    else {
+    } else {
         // A folder in place of the file; the backup copy of this moment
         // exists already, so only the write itself fails.
         QFile::remove(fileAnno(2029));
@@ -275,10 +275,69 @@ void TestDatoteca::salvataggioRifiutato()
     QCOMPARE(Datoteca::guadagnoMassimo(), 148200.0);
     if (ostacolo != QLatin1String("file"))
         QCOMPARE(AmbienteTest::leggi(fileAnno(2029)), QByteArray("[AD]\naliquotaDipendente=1.1\n"));
-    if (ostacolo != QLatin1String("log"))
-        QVERIFY(AmbienteTest::leggi(fileLog()).isEmpty());
+    QVERIFY(AmbienteTest::leggi(fileLog()).isEmpty());
     if (ostacolo != QLatin1String("file"))
         QVERIFY(QDir(base() + QStringLiteral("/backup")).entryList(QDir::Files).isEmpty());
+}
+
+void TestDatoteca::logNonScritto()
+{
+    // A folder in place of the change log: the values are saved all the same
+    // and the caller learns that the log was not written.
+    ricarica(2033);
+    QVERIFY(QDir().mkpath(fileLog()));
+    QMap<QString, Datoteca::VoceContributo> voci = quattroVoci();
+    voci[QStringLiteral("AD")].aliquotaDipendente = 2.5;
+    bool logScritto = true;
+    QVERIFY(Datoteca::salvaCon(voci, Datoteca::lpp(), 150000, 2033, &logScritto));
+    QVERIFY(!logScritto);
+    ricarica(2033);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AD")).aliquotaDipendente, 2.5);
+    QCOMPARE(Datoteca::guadagnoMassimo(), 150000.0);
+
+    // With the log back in place the same save says so.
+    QVERIFY(QDir(fileLog()).removeRecursively());
+    QVERIFY(Datoteca::salvaCon(voci, Datoteca::lpp(), 150000, 2033, &logScritto));
+    QVERIFY(logScritto);
+    QVERIFY(AmbienteTest::leggi(fileLog()).contains("nessuna_modifica"));
+}
+
+void TestDatoteca::parametriAnno_data()
+{
+    QTest::addColumn<QByteArray>("file"); // the year's file; empty: the built-in defaults
+    QTest::addColumn<double>("franchigia");
+    QTest::addColumn<double>("ore");
+
+    QTest::newRow("built-in") << QByteArray() << 1400.0 << 42.0;
+    QTest::newRow("set by the year") << QByteArray("[PENSIONATI]\nfranchigia=1500\n[ORARIO]\noreSettimanali=40.5\n")
+                                     << 1500.0 << 40.5;
+    // A year written before these values existed: the legal defaults.
+    QTest::newRow("not set") << QByteArray("[AD]\naliquotaDipendente=1.1\n") << 1400.0 << 42.0;
+    QTest::newRow("not numbers") << QByteArray("[PENSIONATI]\nfranchigia=tanta\n[ORARIO]\noreSettimanali=0\n")
+                                 << 1400.0 << 42.0;
+}
+
+void TestDatoteca::parametriAnno()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(double, franchigia);
+    QFETCH(double, ore);
+
+    ricarica(2034);
+    if (!file.isEmpty())
+        AmbienteTest::scrivi(fileAnno(2035), file);
+    ricarica(2035);
+    QCOMPARE(Datoteca::franchigiaPensionati(), franchigia);
+    QCOMPARE(Datoteca::oreSettimanaliNormali(), ore);
+    // Neither becomes a contribution entry.
+    QVERIFY(!Datoteca::codiciContributi().contains(QStringLiteral("PENSIONATI")));
+    QVERIFY(!Datoteca::codiciContributi().contains(QStringLiteral("ORARIO")));
+
+    // Saving the year keeps them.
+    QVERIFY(Datoteca::salvaCon(quattroVoci(), Datoteca::lpp(), Datoteca::guadagnoMassimo(), 2035));
+    ricarica(2035);
+    QCOMPARE(Datoteca::franchigiaPensionati(), franchigia);
+    QCOMPARE(Datoteca::oreSettimanaliNormali(), ore);
 }
 
 VARDELLO_TEST_MAIN(TestDatoteca)

@@ -62,6 +62,7 @@ private slots:
     void comunicazioniSuPiuRighe();
     void scritturaFallita();
     void ytd();
+    void guadagniAssicurati();
 };
 
 void TestStoricoPaghe::primoMese()
@@ -257,6 +258,38 @@ void TestStoricoPaghe::ytd()
     QCOMPARE(Importi2(y.lppDipendente), QStringLiteral("2515.80"));
     QCOMPARE(Importi2(y.assegniFamiliari), QStringLiteral("2580.00"));
     QCOMPARE(Importi2(y.impostaTrattenuta), QStringLiteral("1446.00"));
+}
+
+void TestStoricoPaghe::guadagniAssicurati()
+{
+    // A month saved before the insured earnings were kept, then a month
+    // with them: the old month is written back without the keys (its
+    // earnings are unknown, not 0), the new one with them.
+    const QString id = QStringLiteral("Verdi_Ugo.txt");
+    AmbienteTest::scrivi(StoricoPaghe::percorsoFile(id, 2026), "[1]\nlordoImponibile=9000.00\nnetto=8000.00\n");
+    StoricoPaghe::PagaMese p = mese(2026, 2, 4000);
+    p.guadagniAssicurati = true;
+    p.lordoSoggettoAD = 14000;
+    p.guadagnoAssicuratoAD = 12350.004;
+    p.lordoSoggettoLAINF = 14000;
+    p.guadagnoAssicuratoLAINF = 12350;
+    QVERIFY(StoricoPaghe::salvaMese(id, p));
+
+    const QString testo = QString::fromUtf8(AmbienteTest::leggi(StoricoPaghe::percorsoFile(id, 2026)));
+    QVERIFY(testo.contains(QStringLiteral("comunicazioni=\nlordoSoggettoAD=14000.00\nguadagnoAssicuratoAD=12350.00\n"
+                                          "lordoSoggettoLAINF=14000.00\nguadagnoAssicuratoLAINF=12350.00\n\n")));
+    QCOMPARE(testo.count(QStringLiteral("guadagnoAssicuratoAD")), 1);
+
+    QList<StoricoPaghe::PagaMese> letti;
+    QVERIFY(StoricoPaghe::caricaAnno(id, 2026, letti));
+    QCOMPARE(letti.size(), 2);
+    QVERIFY(!letti.at(0).guadagniAssicurati);
+    QCOMPARE(letti.at(0).guadagnoAssicuratoAD, 0.0);
+    QVERIFY(letti.at(1).guadagniAssicurati);
+    QCOMPARE(Importi2(letti.at(1).lordoSoggettoAD), QStringLiteral("14000.00"));
+    QCOMPARE(Importi2(letti.at(1).guadagnoAssicuratoAD), QStringLiteral("12350.00"));
+    QCOMPARE(Importi2(letti.at(1).lordoSoggettoLAINF), QStringLiteral("14000.00"));
+    QCOMPARE(Importi2(letti.at(1).guadagnoAssicuratoLAINF), QStringLiteral("12350.00"));
 }
 
 VARDELLO_TEST_MAIN(TestStoricoPaghe)
