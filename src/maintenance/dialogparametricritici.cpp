@@ -238,10 +238,14 @@ bool DialogParametriCritici::salvaDati()
     lpp.deduzioneCoordinamento = caselle.at(LppDeduzione)->value();
     lpp.salarioMassimo = caselle.at(LppSalarioMassimo)->value();
 
-    if (!Datoteca::salvaCon(contributi, lpp, caselle.at(Igm)->value(), spinAnno->value())) {
+    bool logScritto = true;
+    if (!Datoteca::salvaCon(contributi, lpp, caselle.at(Igm)->value(), spinAnno->value(), &logScritto)) {
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare i parametri. Controlla i log."));
         return false;
     }
+    if (!logScritto)
+        Messaggi::avviso(this, tr("Registro modifiche"),
+                         tr("I parametri sono stati salvati, ma il registro delle modifiche non si e' potuto scrivere."));
     m_modificato = false;
     ridotte.clear();
     return true;

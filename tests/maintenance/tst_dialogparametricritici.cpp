@@ -55,6 +55,7 @@ private slots:
     void aperturaNelLog();
     void salvaConservaCoordinato();
     void annoChiuso();
+    void logNonScritto();
 };
 
 void TestDialogParametriCritici::aperturaNelLog()
@@ -138,3 +139,20 @@ void TestDialogParametriCritici::annoChiuso()
 
 VARDELLO_TEST_MAIN(TestDialogParametriCritici)
 #include "tst_dialogparametricritici.moc"
+
+// A change log that cannot be written does not stop the save, and the user
+// is told so.
+void TestDialogParametriCritici::logNonScritto()
+{
+    DialogParametriCritici f(nullptr, true);
+    QVERIFY(QDir().mkpath(DialogParametriCritici::percorsoLog())); // a folder where the log goes
+    auto* avs = f.findChild<QDoubleSpinBox*>(QStringLiteral("avsDipendente"));
+    avs->clear();
+    QTest::keyClicks(avs, QStringLiteral("5.5"));
+    RegistroMessaggi messaggi;
+    messaggi.rispondi(QMessageBox::Yes);
+    f.findChild<QPushButton*>(QStringLiteral("salva"))->click();
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Registro modifiche"));
+    Datoteca::carica(2026);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente, 5.5);
+}
