@@ -475,6 +475,11 @@ void SchedaDipendente::verificaLocalita()
 
 void SchedaDipendente::chiudiConControllo()
 {
+    reject();
+}
+
+void SchedaDipendente::reject()
+{
     blocco->chiudiConControllo();
 }
 
