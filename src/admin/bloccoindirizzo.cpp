@@ -1,6 +1,7 @@
 #include "bloccoindirizzo.h"
 
 #include "messaggi.h"
+#include "modifichenonsalvate.h"
 #include "nap.h"
 
 #include <QComboBox>
@@ -261,19 +262,17 @@ void BloccoIndirizzo::verificaLocalita()
 
 void BloccoIndirizzo::chiudiConControllo()
 {
-    if (!m_modificato) {
-        m_finestra->reject();
-        return;
-    }
-    const QMessageBox::StandardButton scelta = Messaggi::scelta(
-        m_finestra, tr("Chiudere?"), tr("Ci sono modifiche non salvate.\nSalvare prima di chiudere?"),
-        {{QMessageBox::Save, tr("Salva")},
-         {QMessageBox::Discard, tr("Non salvare")},
-         {QMessageBox::Cancel, tr("Annulla")}});
-    if (scelta == QMessageBox::Save) {
+    // The form's save closes the form itself (accepted) or clears the flag
+    // when it succeeds; either way nothing is left to ask about.
+    bool chiusa = false;
+    const bool puo = ModificheNonSalvate::puoChiudere(m_finestra, m_modificato, [this, &chiusa] {
+        m_finestra->setResult(QDialog::Rejected);
         if (m_salva)
             m_salva();
-    } else if (scelta == QMessageBox::Discard) {
-        m_finestra->reject();
-    }
+        chiusa = m_finestra->result() == QDialog::Accepted;
+        return chiusa || !m_modificato;
+    });
+    // The window's own reject() may lead here: the dialog's base one closes.
+    if (puo && !chiusa)
+        m_finestra->QDialog::reject();
 }

@@ -20,7 +20,7 @@ class QWidget;
 // decides which rows are shown and which identification fields the form
 // asks for; for Swiss addresses the postcode and locality fill each other
 // and the canton from the postcode directory and are checked against it; and
-// the form's "Chiudi" asks before dropping unsaved input.
+// closing the form asks before dropping unsaved input.
 //
 // The form creates and lays out the widgets and hands them over; it wires
 // their signals to its own slots of the same names, which call the block.
@@ -56,6 +56,9 @@ public:
     void verificaCap();
     void aggiornaDaLocalita();
     void verificaLocalita();
+    // Closes the form, asking first (ModificheNonSalvate) when it holds
+    // unsaved input: "Annulla" keeps it open with its input. A form whose
+    // reject() is overridden calls this from there.
     void chiudiConControllo();
 
     // The code of the current country item; Swiss when exactly "CH".

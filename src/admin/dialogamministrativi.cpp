@@ -1,5 +1,7 @@
 #include "dialogamministrativi.h"
 
+#include "modifichenonsalvate.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -59,6 +61,22 @@ DialogAmministrativi::DialogAmministrativi(DatiDipendente& dipendente, QWidget* 
     layout->addLayout(form);
     layout->addStretch();
     layout->addWidget(pulsanti);
+
+    for (QLineEdit* e : {professione, statoCivileDal, cellulare, email, attivitaPrincipaleSecondaria})
+        connect(e, &QLineEdit::textChanged, this, [this] { modificato = true; });
+    for (QPlainTextEdit* e : {altriDatori, prestazioniAIADINF, attivitaIndipendente})
+        connect(e, &QPlainTextEdit::textChanged, this, [this] { modificato = true; });
+}
+
+void DialogAmministrativi::reject()
+{
+    bool salvato = false;
+    if (ModificheNonSalvate::puoChiudere(this, modificato, [this, &salvato] {
+            salva();
+            return salvato = true;
+        })
+        && !salvato)
+        QDialog::reject();
 }
 
 void DialogAmministrativi::salva()

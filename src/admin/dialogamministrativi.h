@@ -19,8 +19,12 @@ public:
 
 public slots:
     void salva();
+    // "Chiudi", the close box and Esc: changed fields are saved into the
+    // record or dropped as the user says, or the dialog stays open.
+    void reject() override;
 
 private:
+    bool modificato = false;
     DatiDipendente& dipendente;
     QLineEdit* professione = nullptr;
     QLineEdit* statoCivileDal = nullptr;

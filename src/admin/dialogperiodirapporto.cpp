@@ -1,6 +1,7 @@
 #include "dialogperiodirapporto.h"
 
 #include "messaggi.h"
+#include "modifichenonsalvate.h"
 #include "orologio.h"
 
 #include <QCheckBox>
@@ -69,7 +70,8 @@ DialogPeriodiRapporto::DialogPeriodiRapporto(QList<PeriodoRapporto>& periodi, QW
         ricostruisciRighe();
     });
     connect(ok, &QPushButton::clicked, this, [this] { confermaOk(); });
-    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
+    // "Annulla" drops the changes on purpose; the close box and Esc ask.
+    connect(annulla, &QPushButton::clicked, this, [this] { QDialog::reject(); });
 
     ricostruisciRighe();
 }
@@ -179,4 +181,15 @@ void DialogPeriodiRapporto::confermaOk()
     Messaggi::informazione(this, tr("Periodi aggiornati"),
                            tr("Ricordati di premere Salva nella scheda per rendere effettive le modifiche."));
     accept();
+}
+
+void DialogPeriodiRapporto::reject()
+{
+    bool confermati = false;
+    if (ModificheNonSalvate::puoChiudere(this, copia != originale, [this, &confermati] {
+            confermaOk();
+            return confermati = true;
+        })
+        && !confermati)
+        QDialog::reject();
 }

@@ -20,6 +20,10 @@ public:
     void aggiungiRiga(int index);
     void ricostruisciRighe();
 
+    // The close box and Esc: changed periods are confirmed or dropped as the
+    // user says, or the dialog stays open.
+    void reject() override;
+
 private:
     void confermaOk();
 

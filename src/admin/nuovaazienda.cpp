@@ -6,6 +6,7 @@
 #include "linkaiuto.h"
 #include "messaggi.h"
 #include "nazioni.h"
+#include "pain001.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -146,6 +147,11 @@ void NuovaAzienda::verificaLocalita()
 
 void NuovaAzienda::chiudiConControllo()
 {
+    reject();
+}
+
+void NuovaAzienda::reject()
+{
     blocco->chiudiConControllo();
 }
 
@@ -182,6 +188,22 @@ void NuovaAzienda::salva()
     a.cantone = editCantone->text().trimmed();
     a.nazione = comboNazione->currentData().toString();
     blocco->scriviIdentificativi(a.campi);
+    // The company's account pays the salaries: a wrong one is refused here,
+    // not by the bank at the first payment file.
+    const QString iban = a.campi.value(QStringLiteral("iban"));
+    if (!iban.isEmpty() && !Pain001::ibanValido(iban)) {
+        Messaggi::avviso(this, tr("Attenzione"),
+                         tr("L'IBAN \"%1\" non e' valido: controllare le cifre (ad esempio CH93 0076 2011 6238 5295 7).")
+                             .arg(iban));
+        return;
+    }
+    const QString bic = a.campi.value(QStringLiteral("bic"));
+    if (!bic.isEmpty() && !Pain001::bicValido(bic)) {
+        Messaggi::avviso(this, tr("Attenzione"),
+                         tr("Il BIC \"%1\" non e' valido: deve avere 8 o 11 caratteri (ad esempio UBSWCHZH80A).")
+                             .arg(bic));
+        return;
+    }
 
     const QString nomeFile = nomeFileDa(ragioneSociale);
     if (nomeFile.isEmpty()) {

@@ -27,6 +27,11 @@ public:
     // its own files.
     static QString nomeFileDa(const QString& ragioneSociale);
 
+public slots:
+    // "Chiudi", the close box and Esc: unsaved input is saved or dropped as
+    // the user says, or the form stays open.
+    void reject() override;
+
 private slots:
     void cambiaNazione(int index);
     void aggiornaDaCap();

@@ -42,6 +42,30 @@ QString parteNome(const QString& testo)
     return r.trimmed();
 }
 
+// "Cognome Nome" of an employee of the current company already registered
+// with the social-insurance number `numero` (separators ignored); empty when
+// none is.
+QString conStessoAVS(const QString& numero)
+{
+    const auto cifre = [](const QString& testo) {
+        QString r;
+        for (const QChar c : testo) {
+            if (c.isDigit())
+                r.append(c);
+        }
+        return r;
+    };
+    const QString cercato = cifre(numero);
+    if (cercato.isEmpty())
+        return QString();
+    for (const QString& id : Dipendente::elencoDipendenti(false)) {
+        DatiDipendente d;
+        if (Dipendente::carica(id, d) && cifre(d.numeroAVS) == cercato)
+            return (d.cognome + QLatin1Char(' ') + d.nome).trimmed();
+    }
+    return QString();
+}
+
 } // namespace
 
 NuovoDipendente::NuovoDipendente(QWidget* parent)
@@ -222,7 +246,7 @@ void NuovoDipendente::verificaLocalita()
 
 void NuovoDipendente::chiudiConControllo()
 {
-    blocco->chiudiConControllo();
+    reject();
 }
 
 QString NuovoDipendente::nomeFileDa(const QString& cognome, const QString& nome)
@@ -295,21 +319,35 @@ void NuovoDipendente::salva()
     if (d.iban.isEmpty())
         d.iban = iban;
 
-    const QString id = nomeFileDa(cognome, nome);
-    if (id.isEmpty()) {
+    const QString nomeFile = nomeFileDa(cognome, nome);
+    if (nomeFile.isEmpty()) {
         Messaggi::avviso(this, tr("Attenzione"),
                          tr("Nome e cognome non danno un nome di file utilizzabile: usare anche lettere o cifre."));
         return;
     }
-    if (QFileInfo::exists(Dipendente::percorsoFile(id))
-        && !Messaggi::conferma(this, tr("Dipendente esistente"),
-                               tr("Esiste gia' un dipendente salvato nel file %1.\nSostituirlo?").arg(id))) {
+    const QString doppione = conStessoAVS(numeroAVS);
+    if (!doppione.isEmpty()
+        && !Messaggi::conferma(this, tr("Numero AVS gia' presente"),
+                               tr("Il numero AVS %1 e' gia' registrato per %2.\nSalvare comunque il nuovo dipendente?")
+                                   .arg(numeroAVS, doppione))) {
         return;
     }
+    // No employee of any company ever shares the files of another one.
+    const QString id = Dipendente::idLibero(nomeFile);
     if (!Dipendente::salva(d, id)) {
         Messaggi::critico(this, tr("Errore"), tr("Impossibile salvare i dati del dipendente."));
         return;
     }
     m_idCreato = id;
+    if (id != nomeFile)
+        Messaggi::informazione(this, tr("Dipendente salvato"),
+                               tr("Il nome di file %1 e' gia' in uso o troppo lungo: il dipendente e' stato "
+                                  "salvato come %2.")
+                                   .arg(nomeFile, id));
     accept();
+}
+
+void NuovoDipendente::reject()
+{
+    blocco->chiudiConControllo();
 }

@@ -33,6 +33,11 @@ public:
     // nothing.
     static QString nomeFileDa(const QString& cognome, const QString& nome);
 
+public slots:
+    // "Chiudi", the close box and Esc: unsaved input is saved or dropped as
+    // the user says, or the form stays open.
+    void reject() override;
+
 private slots:
     void salva();
     void aggiornaDaCap();

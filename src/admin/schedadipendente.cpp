@@ -476,6 +476,11 @@ void SchedaDipendente::verificaLocalita()
 
 void SchedaDipendente::chiudiConControllo()
 {
+    reject();
+}
+
+void SchedaDipendente::reject()
+{
     blocco->chiudiConControllo();
 }
 

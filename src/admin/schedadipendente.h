@@ -35,6 +35,9 @@ public slots:
     void salva();
     void cancella();
     void chiudiConControllo();
+    // "Chiudi", the close box and Esc: unsaved edits are saved or dropped as
+    // the user says, or the card stays open.
+    void reject() override;
     void cambiaNazione(int index);
     void aggiornaDaCap();
     void aggiornaDaLocalita();

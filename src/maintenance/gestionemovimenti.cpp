@@ -3,6 +3,7 @@
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
+#include "modifichenonsalvate.h"
 #include "movimenti.h"
 #include "movimentimodel.h"
 
@@ -20,6 +21,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+const QString kFormatoSalvato = QStringLiteral("yyyy-MM-dd");
 
 // The amount column: a typed text that is no amount is refused with a
 // message instead of being stored as 0. The message is shown once the editor
@@ -116,7 +119,28 @@ GestioneMovimenti::GestioneMovimenti(const QString& id_, const QString& nome, QW
     connect(aggiungiBtn, &QPushButton::clicked, this, &GestioneMovimenti::aggiungi);
     connect(eliminaBtn, &QPushButton::clicked, this, &GestioneMovimenti::elimina);
     connect(salvaBtn, &QPushButton::clicked, this, &GestioneMovimenti::salva);
-    connect(chiudiBtn, &QPushButton::clicked, this, &QDialog::accept);
+    // "Chiudi" ends the window accepted, once nothing unsaved is left.
+    connect(chiudiBtn, &QPushButton::clicked, this, [this] {
+        if (chiusuraConsentita())
+            accept();
+    });
+    // Any change of the working copy is an edit not yet saved.
+    const auto segna = [this] { modificato = true; };
+    connect(modello, &QAbstractItemModel::dataChanged, this, segna);
+    connect(modello, &QAbstractItemModel::rowsInserted, this, segna);
+    connect(modello, &QAbstractItemModel::rowsRemoved, this, segna);
+}
+
+void GestioneMovimenti::reject()
+{
+    if (chiusuraConsentita())
+        QDialog::reject();
+}
+
+bool GestioneMovimenti::chiusuraConsentita()
+{
+    vista->setCurrentIndex(QModelIndex()); // a cell still being edited counts too
+    return ModificheNonSalvate::puoChiudere(this, modificato, [this] { return salvaMovimenti(); });
 }
 
 void GestioneMovimenti::aggiungi()
@@ -140,10 +164,41 @@ void GestioneMovimenti::elimina()
         modello->eliminaRiga(corrente.row());
 }
 
+QDate GestioneMovimenti::leggiData(const QString& testo)
+{
+    const QDate salvata = QDate::fromString(testo.trimmed(), kFormatoSalvato);
+    return salvata.isValid() ? salvata : InputSvizzero::leggiData(testo);
+}
+
 void GestioneMovimenti::salva()
 {
-    if (Movimenti::salva(id, modello->lista()))
-        Messaggi::informazione(this, tr("Salva"), tr("Movimenti salvati."));
-    else
+    salvaMovimenti();
+}
+
+bool GestioneMovimenti::salvaMovimenti()
+{
+    vista->setCurrentIndex(QModelIndex()); // commits a cell still being edited
+    // Every date is read as the user may type it and stored in one form, so
+    // the pay count of the month finds the movement.
+    QList<MovimentoStipendio> lista = modello->lista();
+    for (int r = 0; r < lista.size(); ++r) {
+        const QDate data = leggiData(lista.at(r).data);
+        if (!data.isValid()) {
+            Messaggi::avviso(this, tr("Salva"),
+                             tr("Riga %1: la data \"%2\" non e' valida: scrivere ad esempio 31/12/2026.")
+                                 .arg(r + 1)
+                                 .arg(lista.at(r).data.trimmed()));
+            vista->setCurrentIndex(modello->index(r, MovimentiModel::ColData));
+            return false;
+        }
+        lista[r].data = data.toString(kFormatoSalvato);
+    }
+    if (!Movimenti::salva(id, lista)) {
         Messaggi::avviso(this, tr("Salva"), tr("Impossibile salvare."));
+        return false;
+    }
+    modello->setLista(lista);
+    modificato = false;
+    Messaggi::informazione(this, tr("Salva"), tr("Movimenti salvati."));
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QDialog>
 #include <QString>
 
@@ -21,8 +22,23 @@ public slots:
     void aggiungi();
     void elimina();
     void salva();
+    // "Chiudi", the close box and Esc: unsaved edits are saved or dropped as
+    // the user says, or the window stays open.
+    void reject() override;
+
+    // A movement date as typed ("31/12/2026", "31.12.2026") or as stored
+    // ("2026-12-31"); invalid when it is neither or names no real day.
+    static QDate leggiData(const QString& testo);
 
 private:
+    // Asks about unsaved edits (ModificheNonSalvate); true when the window
+    // may close.
+    bool chiusuraConsentita();
+    // Saves the table; true when the file was written. A row whose date
+    // cannot be read stops the save, naming the row.
+    bool salvaMovimenti();
+
+    bool modificato = false;
     QString id;
     MovimentiModel* modello = nullptr;
     QTableView* vista = nullptr;

@@ -6,6 +6,7 @@
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
+#include "modifichenonsalvate.h"
 #include "orologio.h"
 #include "schedadipendente.h"
 #include "tabellautils.h"
@@ -107,9 +108,30 @@ GestioneStipendi::GestioneStipendi(const QString& id_, QWidget* parent)
     connect(elimina, &QPushButton::clicked, this, &GestioneStipendi::eliminaPeriodo);
     connect(scheda, &QPushButton::clicked, this, &GestioneStipendi::apriScheda);
     connect(salva, &QPushButton::clicked, this, &GestioneStipendi::salvaTutto);
-    connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
+    // "Chiudi" ends the window accepted, once nothing unsaved is left.
+    connect(chiudi, &QPushButton::clicked, this, [this] {
+        if (chiusuraConsentita())
+            accept();
+    });
+    // Any change of the table is an edit not yet saved.
+    const auto segna = [this] { modificato = true; };
+    connect(tabella->model(), &QAbstractItemModel::dataChanged, this, segna);
+    connect(tabella->model(), &QAbstractItemModel::rowsInserted, this, segna);
+    connect(tabella->model(), &QAbstractItemModel::rowsRemoved, this, segna);
 
     carica();
+}
+
+void GestioneStipendi::reject()
+{
+    if (chiusuraConsentita())
+        QDialog::reject();
+}
+
+bool GestioneStipendi::chiusuraConsentita()
+{
+    tabella->setCurrentItem(nullptr); // a cell still being edited counts too
+    return ModificheNonSalvate::puoChiudere(this, modificato, [this] { return salvaPeriodi(); });
 }
 
 GestioneStipendi::~GestioneStipendi() = default;
@@ -133,6 +155,7 @@ void GestioneStipendi::carica()
     }
     // Wide enough for a date and an amount even while the table is empty.
     TabellaUtils::configuraESalva(tabella, QStringLiteral("GestioneStipendi"), {100, 100, 120});
+    modificato = false;
 }
 
 void GestioneStipendi::aggiungiPeriodo()
@@ -177,6 +200,12 @@ void GestioneStipendi::eliminaPeriodo()
 
 void GestioneStipendi::salvaTutto()
 {
+    salvaPeriodi();
+}
+
+bool GestioneStipendi::salvaPeriodi()
+{
+    tabella->setCurrentItem(nullptr); // commits a cell still being edited
     DatiDipendente dip;
     Dipendente::carica(id, dip);
     const int mensilita = 12 + dip.mensilitaAggiuntive;
@@ -197,7 +226,7 @@ void GestioneStipendi::salvaTutto()
             || !leggiDataCella(this, tr("Fine, riga %1").arg(r + 1), testoCella(tabella, r, 1), &p.dataFine)
             || !InputSvizzero::importoOppureAvviso(this, tr("Salario mensile, riga %1").arg(r + 1),
                                                    testoCella(tabella, r, 2), &p.salarioMensile))
-            return;
+            return false;
 
         const QTableWidgetItem* inizio = tabella->item(r, 0);
         const int origine = inizio && inizio->data(kRuoloPeriodo).isValid() ? inizio->data(kRuoloPeriodo).toInt() : -1;
@@ -253,10 +282,13 @@ void GestioneStipendi::salvaTutto()
         periodi.append(p);
     }
 
-    if (StoricoStipendi::salva(id, periodi))
-        Messaggi::informazione(this, tr("Salvato"), tr("Periodi salvati."));
-    else
+    if (!StoricoStipendi::salva(id, periodi)) {
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare."));
+        return false;
+    }
+    modificato = false;
+    Messaggi::informazione(this, tr("Salvato"), tr("Periodi salvati."));
+    return true;
 }
 
 void GestioneStipendi::apriScheda()

@@ -29,8 +29,18 @@ public slots:
     void eliminaPeriodo();
     void salvaTutto();
     void apriScheda();
+    // "Chiudi", the close box and Esc: unsaved edits are saved or dropped as
+    // the user says, or the window stays open.
+    void reject() override;
 
 private:
+    // Asks about unsaved edits (ModificheNonSalvate); true when the window
+    // may close.
+    bool chiusuraConsentita();
+    // Saves the table; true when the salary history was written.
+    bool salvaPeriodi();
+
+    bool modificato = false;
     QString id;
     QTableWidget* tabella = nullptr;
     // The periods as loaded: a row that came from the file keeps the note

@@ -6,6 +6,7 @@
 #include "fogliopaga.h"
 #include "inputsvizzero.h"
 #include "messaggi.h"
+#include "modifichenonsalvate.h"
 #include "orologio.h"
 #include "variabilimensili.h"
 
@@ -172,7 +173,11 @@ GestioneVariabili::GestioneVariabili(const QString& codice, int anno, QWidget* p
     connect(sceltaAnno, QOverload<int>::of(&QSpinBox::valueChanged), this, &GestioneVariabili::sceltaCambiata);
     connect(salvaBtn, &QPushButton::clicked, this, &GestioneVariabili::salvaDati);
     connect(anteprima, &QPushButton::clicked, this, &GestioneVariabili::stampaAnteprima);
-    connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
+    // "Chiudi" ends the window accepted, once nothing unsaved is left.
+    connect(chiudi, &QPushButton::clicked, this, [this] {
+        if (chiusuraConsentita())
+            accept();
+    });
     connect(griglia, &QTableWidget::itemChanged, this, &GestioneVariabili::cellaCambiata);
 
     caricaDati();
@@ -357,6 +362,18 @@ bool GestioneVariabili::salva()
     modificato = false;
     Messaggi::informazione(this, tr("Salvato"), tr("Variabili mensili salvate."));
     return true;
+}
+
+void GestioneVariabili::reject()
+{
+    if (chiusuraConsentita())
+        QDialog::reject();
+}
+
+bool GestioneVariabili::chiusuraConsentita()
+{
+    griglia->setCurrentItem(nullptr); // a cell still being edited counts too
+    return ModificheNonSalvate::puoChiudere(this, modificato, [this] { return salva(); });
 }
 
 void GestioneVariabili::salvaDati()

@@ -28,8 +28,14 @@ public slots:
     void salvaDati();
     void stampaAnteprima();
     void ricalcolaTotali();
+    // "Chiudi", the close box and Esc: unsaved edits are saved or dropped as
+    // the user says, or the grid stays open.
+    void reject() override;
 
 private:
+    // Asks about unsaved edits (ModificheNonSalvate); true when the window
+    // may close.
+    bool chiusuraConsentita();
     void impostaColonne();
     // Stores the grid; true when the year was saved.
     bool salva();

@@ -6,6 +6,7 @@
 #include "config.h"
 #include "fogliopaga.h"
 #include "messaggi.h"
+#include "modifichenonsalvate.h"
 #include "orologio.h"
 
 #include <QComboBox>
@@ -197,9 +198,29 @@ SchedaVariabiliDipendente::SchedaVariabiliDipendente(const QString& id_, QWidget
     connect(riepilogo, &QTableWidget::cellClicked, this, [this](int riga, int) { comboMese->setCurrentIndex(riga); });
     connect(salva, &QPushButton::clicked, this, &SchedaVariabiliDipendente::salvaMeseCorrente);
     connect(stampa, &QPushButton::clicked, this, &SchedaVariabiliDipendente::stampaRiepilogo);
-    connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
+    // "Chiudi" ends the window accepted, once nothing unsaved is left.
+    connect(chiudi, &QPushButton::clicked, this, [this] {
+        if (chiusuraConsentita())
+            accept();
+    });
+    // A value typed into the month's form is an edit not yet saved.
+    for (const auto& c : qAsConst(campi))
+        connect(c.first, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, [this] { modificato = !caricamento; });
+    if (editNote)
+        connect(editNote, &QLineEdit::textChanged, this, [this] { modificato = !caricamento; });
 
     caricaAnno();
+}
+
+void SchedaVariabiliDipendente::reject()
+{
+    if (chiusuraConsentita())
+        QDialog::reject();
+}
+
+bool SchedaVariabiliDipendente::chiusuraConsentita()
+{
+    return ModificheNonSalvate::puoChiudere(this, modificato, [this] { return salvaMese(); });
 }
 
 void SchedaVariabiliDipendente::caricaAnno()
@@ -215,10 +236,13 @@ void SchedaVariabiliDipendente::caricaMeseNelForm()
     if (i < 0 || i > 11 || anno.size() < 12)
         return;
     const VariabileMese& v = anno.at(i);
+    caricamento = true;
     for (const auto& c : qAsConst(campi))
         c.first->setValue(v.*c.second); // a negative stored amount shows as 0.00
     if (editNote)
         editNote->setText(v.comunicazioni);
+    caricamento = false;
+    modificato = false;
 }
 
 void SchedaVariabiliDipendente::aggiornaTabellaRiepilogo()
@@ -247,9 +271,14 @@ void SchedaVariabiliDipendente::aggiornaTabellaRiepilogo()
 
 void SchedaVariabiliDipendente::salvaMeseCorrente()
 {
+    salvaMese();
+}
+
+bool SchedaVariabiliDipendente::salvaMese()
+{
     const int i = comboMese->currentIndex();
     if (i < 0 || i > 11 || anno.size() < 12)
-        return;
+        return false;
     const int annoScelto = spinAnno->value();
 
     if (orario) {
@@ -278,7 +307,7 @@ void SchedaVariabiliDipendente::salvaMeseCorrente()
                  {QMessageBox::Cancel, tr("Annulla e correggi")}},
                 QMessageBox::Warning);
             if (risposta != QMessageBox::Save)
-                return;
+                return false;
         }
     }
 
@@ -299,11 +328,13 @@ void SchedaVariabiliDipendente::salvaMeseCorrente()
                              tr("L'anno %1 e' chiuso: le variabili non possono essere modificate.").arg(annoScelto));
         else
             Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili."));
-        return;
+        return false;
     }
+    modificato = false;
     aggiornaTabellaRiepilogo();
     Messaggi::informazione(this, tr("Salvato"),
                            tr("Variabili di %1 %2 salvate.").arg(QLatin1String(MESI_IT[i + 1])).arg(annoScelto));
+    return true;
 }
 
 void SchedaVariabiliDipendente::stampaRiepilogo()

@@ -31,9 +31,20 @@ public slots:
     void caricaMeseNelForm();
     void salvaMeseCorrente();
     void stampaRiepilogo();
+    // "Chiudi", the close box and Esc: unsaved edits of the month are saved
+    // or dropped as the user says, or the window stays open.
+    void reject() override;
 
 private:
+    // Asks about unsaved edits (ModificheNonSalvate); true when the window
+    // may close.
+    bool chiusuraConsentita();
     void aggiornaTabellaRiepilogo();
+    // Saves the month of the form; true when the year's file was written.
+    bool salvaMese();
+
+    bool modificato = false;
+    bool caricamento = false;
 
     QString id;
     DatiDipendente dip;

@@ -516,9 +516,17 @@ void ChiusuraMensile::generaPain001()
     file.ibanDebitore = iban;
     file.bicDebitore = bic;
     file.dataEsecuzione = DocumentiChiusura::dataEsecuzione(a, m, Orologio::oggi()).toString(Qt::ISODate);
-    file.pagamenti = DocumentiChiusura::pagamenti(ids, a, m);
+    QStringList esclusi;
+    file.pagamenti = DocumentiChiusura::pagamenti(ids, a, m, &esclusi);
+    // Every ticked employee the file does not pay is named with the reason,
+    // so no salary stays unpaid unnoticed.
+    const QString nonPagati = esclusi.isEmpty()
+        ? QString()
+        : QStringLiteral("\n\n") + tr("Non pagati con questo file:") + QStringLiteral("\n- ")
+            + esclusi.join(QStringLiteral("\n- "));
     if (file.pagamenti.isEmpty()) {
-        Messaggi::informazione(this, tr("Nessun pagamento"), tr("Nessun dipendente selezionato ha netto ed IBAN validi."));
+        Messaggi::informazione(this, tr("Nessun pagamento"),
+                               tr("Nessun dipendente selezionato ha netto ed IBAN validi.") + nonPagati);
         return;
     }
     // A file the bank would refuse is never written.
@@ -541,7 +549,8 @@ void ChiusuraMensile::generaPain001()
     impostazioni.setValue(QStringLiteral("cartella"), QFileInfo(percorso).absolutePath());
 
     if (file.salvaSuFile(percorso))
-        Messaggi::informazione(this, tr("Fatto"), tr("File generato con %1 pagamenti.").arg(file.pagamenti.size()));
+        Messaggi::informazione(this, tr("Fatto"),
+                               tr("File generato con %1 pagamenti.").arg(file.pagamenti.size()) + nonPagati);
     else
         Messaggi::critico(this, tr("Errore"), tr("Salvataggio fallito."));
 }

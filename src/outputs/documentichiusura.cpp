@@ -128,24 +128,46 @@ QString DocumentiChiusura::causale(int anno, int mese)
     return tr("Stipendio ") + FoglioPaga::nomeDelMese(mese) + QLatin1Char(' ') + QString::number(anno);
 }
 
-QList<Pain001::Pagamento> DocumentiChiusura::pagamenti(const QStringList& ids, int anno, int mese)
+QList<Pain001::Pagamento> DocumentiChiusura::pagamenti(const QStringList& ids, int anno, int mese,
+                                                       QStringList* esclusi)
 {
     const QString testo = causale(anno, mese);
     QList<Pain001::Pagamento> elenco;
     for (const QString& id : ids) {
-        StoricoPaghe::PagaMese paga;
-        if (!StoricoPaghe::caricaMese(id, anno, mese, &paga) || !(paga.netto > 0))
-            continue;
         DatiDipendente d;
-        Dipendente::carica(id, d); // an unreadable record has no IBAN
-        // Paid in cash: a transfer would pay the salary twice.
-        if (d.modalitaPagamento.trimmed().compare(QLatin1String("cash"), Qt::CaseInsensitive) == 0)
+        const bool letto = Dipendente::carica(id, d); // an unreadable record has no IBAN
+        const QString nome = letto ? (d.nome + QLatin1Char(' ') + d.cognome).trimmed() : QString();
+        // Nobody is left out without saying who and why.
+        const auto escludi = [&](const QString& motivo) {
+            if (esclusi)
+                esclusi->append((nome.isEmpty() ? QFileInfo(id).completeBaseName() : nome) + QStringLiteral(": ")
+                                + motivo);
+        };
+        StoricoPaghe::PagaMese paga;
+        if (!StoricoPaghe::caricaMese(id, anno, mese, &paga)) {
+            escludi(tr("nessun conteggio salvato per il mese"));
             continue;
+        }
+        if (!(paga.netto > 0)) {
+            escludi(tr("netto non positivo"));
+            continue;
+        }
+        // Paid in cash: a transfer would pay the salary twice.
+        if (d.modalitaPagamento.trimmed().compare(QLatin1String("cash"), Qt::CaseInsensitive) == 0) {
+            escludi(tr("pagato in contanti"));
+            continue;
+        }
         // A wrong IBAN would make the bank refuse the whole file.
         const QString iban = d.iban.trimmed();
-        if (iban.isEmpty() || !Pain001::ibanValido(iban))
+        if (iban.isEmpty()) {
+            escludi(tr("IBAN mancante"));
             continue;
-        elenco.append({(d.nome + QLatin1Char(' ') + d.cognome).trimmed(), iban, paga.netto, testo});
+        }
+        if (!Pain001::ibanValido(iban)) {
+            escludi(tr("IBAN non valido (%1)").arg(iban));
+            continue;
+        }
+        elenco.append({nome, iban, paga.netto, testo});
     }
     return elenco;
 }

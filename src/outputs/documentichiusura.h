@@ -38,6 +38,8 @@ public:
 
     // The payments of the saved month for `ids`, in their order: each
     // employee with a positive net, not paid in cash and with an IBAN whose
-    // check digits are right.
-    static QList<Pain001::Pagamento> pagamenti(const QStringList& ids, int anno, int mese);
+    // check digits are right. Every other one goes into `esclusi`, when
+    // given, as "<name>: <reason>".
+    static QList<Pain001::Pagamento> pagamenti(const QStringList& ids, int anno, int mese,
+                                               QStringList* esclusi = nullptr);
 };

@@ -1,11 +1,15 @@
 #include "dipendente.h"
 
 #include "config.h"
+#include "ferie.h"
 #include "filesicuri.h"
+#include "movimenti.h"
 #include "orologio.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTextStream>
 
@@ -416,19 +420,104 @@ void Dipendente::setDataAssunzione(DatiDipendente& d, const QString& data)
     }
 }
 
+namespace {
+
+// What tells two employees' files apart in every per-employee store: the pay
+// history turns blanks into "_" and drops ".txt", the others keep the base
+// name; letter case is ignored too, as some file systems do.
+QString chiaveFile(QString nome)
+{
+    nome.remove(QStringLiteral(".txt"), Qt::CaseInsensitive);
+    nome.replace(QLatin1Char(' '), QLatin1Char('_'));
+    return nome.toCaseFolded();
+}
+
+// The keys of the names already taken in the data folder: every employee of
+// every company and every per-employee file or folder on disk.
+QSet<QString> chiaviOccupate()
+{
+    QSet<QString> occupate;
+    const auto aggiungi = [&occupate](const QString& cartella, const QStringList& filtri, QDir::Filters tipo,
+                                      const QRegularExpression& forma) {
+        const QStringList nomi = QDir(cartella).entryList(filtri, tipo | QDir::NoDotAndDotDot | QDir::Hidden);
+        for (const QString& nome : nomi) {
+            const QRegularExpressionMatch m = forma.match(nome);
+            if (m.hasMatch())
+                occupate.insert(chiaveFile(m.captured(1)));
+        }
+    };
+    const QRegularExpression intero(QStringLiteral("^(.+)$"));
+    const QRegularExpression testo(QStringLiteral("^(.+)\\.txt$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression ini(QStringLiteral("^(.+)\\.ini$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression annoIni(QStringLiteral("^(.+)_\\d{4}\\.ini$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression certificato(QStringLiteral("^certificato_(.+)_\\d{4}\\.txt$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+
+    const QString dati = Config::cartellaDati();
+    // The employees of every company, of the flat folder of older versions
+    // and of the current company.
+    QStringList cartelle = {dati + QStringLiteral("/dipendenti"), Config::cartellaDipendenti()};
+    const QDir aziende(dati + QStringLiteral("/aziende"));
+    for (const QString& azienda : aziende.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+        cartelle << aziende.filePath(azienda) + QStringLiteral("/dipendenti");
+    for (const QString& cartella : qAsConst(cartelle))
+        aggiungi(cartella, {}, QDir::Files, intero);
+
+    aggiungi(dati + QStringLiteral("/paghe"), {}, QDir::AllEntries, intero);
+    aggiungi(dati + QStringLiteral("/variabili"), {}, QDir::Files, annoIni);
+    aggiungi(dati + QStringLiteral("/stipendi"), {}, QDir::Files, testo);
+    aggiungi(QFileInfo(Movimenti::percorsoFile(QStringLiteral("x"))).path(), {}, QDir::Files, testo);
+    aggiungi(Ferie::cartellaFerie(), {}, QDir::Files, ini);
+    aggiungi(Config::cartellaDatiPredefinita() + QStringLiteral("/certificati"), {}, QDir::Files, certificato);
+    if (QDir::cleanPath(dati) != QDir::cleanPath(Config::cartellaDatiPredefinita()))
+        aggiungi(dati + QStringLiteral("/certificati"), {}, QDir::Files, certificato);
+    return occupate;
+}
+
+// The longest base name an employee's file gets, in UTF-8 bytes: with the
+// longest name a store makes of it ("certificato_<base>_<year>.txt") and a
+// number suffix it stays far below what file systems allow (255 bytes).
+constexpr int kMassimoBase = 120;
+
+// `testo` cut to at most `byte` UTF-8 bytes, never inside a character, with
+// no blank, dot or "_" left at its end.
+QString taglia(const QString& testo, int byte)
+{
+    QString r;
+    int usati = 0;
+    for (int i = 0; i < testo.size(); ++i) {
+        const int lunghezza = testo.at(i).isHighSurrogate() && i + 1 < testo.size() ? 2 : 1;
+        const int peso = testo.mid(i, lunghezza).toUtf8().size();
+        if (usati + peso > byte)
+            break;
+        r += testo.mid(i, lunghezza);
+        usati += peso;
+        i += lunghezza - 1;
+    }
+    while (!r.isEmpty()
+           && (r.endsWith(QLatin1Char(' ')) || r.endsWith(QLatin1Char('.')) || r.endsWith(QLatin1Char('_'))))
+        r.chop(1);
+    return r;
+}
+
+} // namespace
+
 QString Dipendente::idLibero(const QString& desiderato)
 {
-    const auto occupato = [](const QString& id) { return QFileInfo::exists(percorsoFile(id)); };
-    if (!occupato(desiderato))
+    const bool conEstensione = desiderato.endsWith(QLatin1String(".txt"));
+    const QString base = conEstensione ? desiderato.left(desiderato.size() - 4) : desiderato;
+    if (base.isEmpty() || desiderato.startsWith(QLatin1Char('/')))
         return desiderato;
-    // The number goes before the extension: "Rossi_Mario_1.txt".
-    const QString estensione = QStringLiteral(".txt");
-    const bool conEstensione = desiderato.endsWith(estensione, Qt::CaseInsensitive);
-    const QString base = conEstensione ? desiderato.left(desiderato.size() - estensione.size()) : desiderato;
-    const QString coda = conEstensione ? desiderato.right(estensione.size()) : QString();
-    for (int n = 1;; ++n) {
-        const QString candidato = base + QLatin1Char('_') + QString::number(n) + coda;
-        if (!occupato(candidato))
+    const QString estensione = conEstensione ? QStringLiteral(".txt") : QString();
+
+    const QSet<QString> occupate = chiaviOccupate();
+    for (int n = 0;; ++n) {
+        const QString suffisso = n == 0 ? QString() : QLatin1Char('_') + QString::number(n);
+        QString radice = taglia(base, kMassimoBase - suffisso.size());
+        if (radice.isEmpty())
+            radice = QStringLiteral("dipendente");
+        const QString candidato = radice + suffisso + estensione;
+        if (!occupate.contains(chiaveFile(candidato)) && !QFileInfo::exists(percorsoFile(candidato)))
             return candidato;
     }
 }

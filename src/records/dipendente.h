@@ -100,10 +100,13 @@ public:
     static QString etichetta(const QString& id);
     static bool elimina(const QString& id);
 
-    // The id a new employee gets from the wanted one: the wanted id while no
-    // employee and no per-employee file uses it, otherwise the first free
-    // "<wanted>_1", "<wanted>_2", ... (every new employee, typed or imported,
-    // gets its id here).
+    // The id a new employee gets from the wanted one (every new employee,
+    // typed or imported, gets its id here): the wanted id while no employee
+    // of any company of the data folder and no per-employee file or folder
+    // on disk uses it, otherwise the first free "<wanted>_1", "<wanted>_2",
+    // ... (the number goes before a final ".txt"). Names are compared as the
+    // per-employee files really take them: blanks and "_" alike, letter case
+    // ignored. A base name too long for a file name is shortened first.
     static QString idLibero(const QString& desiderato);
 
     static bool validaAVS(const QString& numero);

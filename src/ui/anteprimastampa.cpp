@@ -113,9 +113,14 @@ void AnteprimaStampa::rigenera()
         disegna(printer);
     } // the printer closes the file here, before the viewer reads it
 
-    scena->addText(tr("Anteprima aperta nel visualizzatore PDF di sistema."));
+    // The note says the viewer opened only when the desktop took the file;
+    // otherwise it tells where the preview is, to open it by hand.
+    if (Piattaforma::attuale().apriUrl(QUrl::fromLocalFile(nome)))
+        scena->addText(tr("Anteprima aperta nel visualizzatore PDF di sistema."));
+    else
+        scena->addText(tr("Nessun visualizzatore PDF si e' aperto. L'anteprima e' salvata in:\n%1")
+                           .arg(QDir::toNativeSeparators(nome)));
     scena->setSceneRect(scena->itemsBoundingRect());
-    Piattaforma::attuale().apriUrl(QUrl::fromLocalFile(nome));
 }
 
 void AnteprimaStampa::setZoom(double z)

@@ -185,10 +185,11 @@ void TestDialoghiScheda::periodiAnnullaLasciaIntatto()
     QFETCH(bool, boxChiusura);
     RegistroMessaggi registro;
     registro.rispondi(QMessageBox::Yes);
+    registro.rispondi(QMessageBox::Discard); // the close box asks; "Annulla" drops on purpose
     QList<PeriodoRapporto> scheda = tre();
     DialogPeriodiRapporto d(scheda, nullptr);
     quandoAperto([&] {
-        auto chiudi = qScopeGuard([&d] { d.reject(); });
+        auto chiudi = qScopeGuard([&d] { d.QDialog::reject(); });
         clic(&d, "aggiungiPeriodo");
         clic(riga(d, 0), "elimina");
         QTest::mouseClick(riga(d, 0)->findChild<QCheckBox*>(QStringLiteral("inCorso")), Qt::LeftButton);
@@ -200,6 +201,7 @@ void TestDialoghiScheda::periodiAnnullaLasciaIntatto()
     });
     QCOMPARE(d.exec(), int(QDialog::Rejected));
     QCOMPARE(scheda, tre());
+    QCOMPARE(registro.contiene(QStringLiteral("modifiche non salvate")), boxChiusura);
 }
 
 void TestDialoghiScheda::periodiDateIllegibili()
@@ -445,6 +447,9 @@ void TestDialoghiScheda::amministrativiChiudi()
     dip.professione = QStringLiteral("Cuoco");
     const DatiDipendente prima = dip;
     for (bool boxChiusura : {false, true}) {
+        // Both ask first; "Non salvare" leaves the record as it was.
+        RegistroMessaggi registro;
+        registro.rispondi(QMessageBox::Discard);
         DialogAmministrativi d(dip, nullptr);
         quandoAperto([&d, boxChiusura] {
             QTest::keyClicks(d.findChild<QLineEdit*>(QStringLiteral("professione")), QStringLiteral(" capo"));
@@ -455,6 +460,8 @@ void TestDialoghiScheda::amministrativiChiudi()
                 QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("chiudi")), Qt::LeftButton);
         });
         QCOMPARE(d.exec(), int(QDialog::Rejected));
+        QCOMPARE(registro.richieste.size(), 1);
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Chiudere?"));
         QCOMPARE(dip, prima);
     }
 }

@@ -80,6 +80,8 @@ private slots:
     void salva_data();
     void salva();
     void identificativi();
+    void conto_data();
+    void conto();
     void aziendaEsistente();
     void erroreScrittura();
     void chiudi_data();
@@ -325,6 +327,48 @@ void TestNuovaAzienda::identificativi()
     QVERIFY(a.campi.contains(QStringLiteral("rea"))); // empty values are stored too
     QVERIFY(!a.campi.contains(QStringLiteral("uid")));
     QVERIFY(!AmbienteTest::leggi(Config::cartellaDati() + QStringLiteral("/Gamma_Srl.txt")).contains("CO"));
+}
+
+void TestNuovaAzienda::conto_data()
+{
+    QTest::addColumn<QString>("iban");
+    QTest::addColumn<QString>("bic");
+    QTest::addColumn<QString>("messaggio"); // empty: saved
+
+    QTest::newRow("both right") << "CH93 0076 2011 6238 5295 7" << "UBSWCHZH80A" << "";
+    QTest::newRow("BIC of eight") << "ch9300762011623852957" << "UBSWCHZH" << "";
+    QTest::newRow("both empty") << "" << "" << "";
+    QTest::newRow("IBAN too short") << "CH12 3456" << "" << "L'IBAN \"CH12 3456\" non e' valido";
+    QTest::newRow("IBAN check digits") << "CH94 0076 2011 6238 5295 7" << "UBSWCHZH80A"
+                                       << "L'IBAN \"CH94 0076 2011 6238 5295 7\" non e' valido";
+    QTest::newRow("BIC of three") << "CH93 0076 2011 6238 5295 7" << "ABC" << "Il BIC \"ABC\" non e' valido";
+    QTest::newRow("BIC of nine") << "" << "UBSWCHZH8" << "Il BIC \"UBSWCHZH8\" non e' valido";
+}
+
+void TestNuovaAzienda::conto()
+{
+    QFETCH(QString, iban);
+    QFETCH(QString, bic);
+    QFETCH(QString, messaggio);
+
+    RegistroMessaggi registro;
+    NuovaAzienda f;
+    figlio<QLineEdit>(f, "ragioneSociale")->setText(QStringLiteral("Beta Test SA"));
+    figlio<QLineEdit>(f, "iban")->setText(iban);
+    figlio<QLineEdit>(f, "bic")->setText(bic);
+    figlio<QPushButton>(f, "salva")->click();
+    if (messaggio.isEmpty()) {
+        QVERIFY(registro.richieste.isEmpty());
+        QCOMPARE(f.result(), int(QDialog::Accepted));
+        const DatiAzienda a = Azienda::carica(QStringLiteral("Beta_Test_SA.txt"));
+        QCOMPARE(a.campi.value(QStringLiteral("iban")), iban);
+        QCOMPARE(a.campi.value(QStringLiteral("bic")), bic);
+        return;
+    }
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
+    QVERIFY2(registro.ultimoTesto().startsWith(messaggio), qPrintable(registro.ultimoTesto()));
+    QCOMPARE(f.result(), int(QDialog::Rejected));
+    QVERIFY(Azienda::elencoAziende().isEmpty());
 }
 
 void TestNuovaAzienda::aziendaEsistente()

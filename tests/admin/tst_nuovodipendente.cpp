@@ -90,7 +90,10 @@ private slots:
     void completoSiRilegge();
     void estero();
     void capInesistenteNonBlocca();
+    void fileEsistente_data();
     void fileEsistente();
+    void avsDoppio_data();
+    void avsDoppio();
     void erroreScrittura();
     void invioNonSalva();
     void chiudi_data();
@@ -325,44 +328,125 @@ void TestNuovoDipendente::capInesistenteNonBlocca()
     QCOMPARE(letto.cap, QStringLiteral("0000"));
 }
 
+void TestNuovoDipendente::fileEsistente_data()
+{
+    QTest::addColumn<QString>("azienda");   // company of the employee already there
+    QTest::addColumn<QString>("esistente"); // that employee's id
+    QTest::addColumn<QString>("cognome");   // typed surname of the new one
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("atteso");    // id the new one gets
+
+    const QString rota = QStringLiteral("Rota_Anna.txt");
+    QTest::newRow("same company") << "Prova SA.txt" << rota << "Rota" << "Anna" << "Rota_Anna_1.txt";
+    QTest::newRow("another company") << "Beta SA.txt" << rota << "Rota" << "Anna" << "Rota_Anna_1.txt";
+    // "Rota Bianchi_Anna" and "Rota_Bianchi Anna" would share one pay-history folder.
+    QTest::newRow("surname and name split differently")
+        << "Prova SA.txt" << "Rota_Bianchi Anna.txt" << "Rota Bianchi" << "Anna" << "Rota Bianchi_Anna_1.txt";
+    QTest::newRow("surname too long for a file name")
+        << "" << "" << QString(300, QLatin1Char('R')) << "Anna" << QString(120, QLatin1Char('R')) + ".txt";
+}
+
 void TestNuovoDipendente::fileEsistente()
 {
-    DatiDipendente vecchio;
-    vecchio.nome = QStringLiteral("Anna");
-    vecchio.cognome = QStringLiteral("Rota");
-    vecchio.salarioMensile = 6500;
-    QVERIFY(Dipendente::salva(vecchio, QStringLiteral("Rota_Anna.txt")));
-    const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(QStringLiteral("Rota_Anna.txt")));
+    QFETCH(QString, azienda);
+    QFETCH(QString, esistente);
+    QFETCH(QString, cognome);
+    QFETCH(QString, nome);
+    QFETCH(QString, atteso);
+
+    QString percorsoVecchio;
+    QByteArray prima;
+    if (!azienda.isEmpty()) {
+        DatiDipendente vecchio;
+        vecchio.nome = QStringLiteral("Anna");
+        vecchio.cognome = QStringLiteral("Rota");
+        vecchio.salarioMensile = 6500;
+        Config::setAziendaCorrente(azienda);
+        QVERIFY(Dipendente::salva(vecchio, esistente));
+        percorsoVecchio = Dipendente::percorsoFile(esistente);
+        prima = AmbienteTest::leggi(percorsoVecchio);
+        Config::setAziendaCorrente(QStringLiteral("Prova SA.txt"));
+    }
 
     RegistroMessaggi registro;
     NuovoDipendente f;
     f.show();
-    digita(campo(f, "nome"), QStringLiteral("Anna"));
-    digita(campo(f, "cognome"), QStringLiteral("Rota"));
+    digita(campo(f, "nome"), nome);
+    if (cognome.size() > 100)
+        campo(f, "cognome")->setText(cognome);
+    else
+        digita(campo(f, "cognome"), cognome);
     digita(campo(f, "uid"), kAVS);
-    clic(f, "salva"); // the default answer is No
-    QCOMPARE(registro.richieste.size(), 1);
-    QCOMPARE(registro.richieste.last().tipo, Messaggi::Tipo::Domanda);
-    QCOMPARE(registro.richieste.last().predefinito, QMessageBox::No);
-    QVERIFY(registro.ultimoTesto().contains(QStringLiteral("Rota_Anna.txt")));
-    QVERIFY(f.isVisible());
-    QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(QStringLiteral("Rota_Anna.txt"))), prima);
-
-    registro.rispondi(QMessageBox::Yes);
     clic(f, "salva");
     QCOMPARE(f.result(), int(QDialog::Accepted));
+    QCOMPARE(f.idCreato(), atteso);
+    // The form says which name it chose, since it is not the typed one.
+    QCOMPARE(registro.richieste.size(), 1);
+    QCOMPARE(registro.richieste.first().tipo, Messaggi::Tipo::Informazione);
+    QVERIFY(registro.ultimoTesto().contains(atteso));
+
     DatiDipendente letto;
-    QVERIFY(Dipendente::carica(QStringLiteral("Rota_Anna.txt"), letto));
+    QVERIFY(Dipendente::carica(atteso, letto));
+    QCOMPARE(letto.cognome, cognome); // the whole name stays in the record
     QCOMPARE(letto.numeroAVS, kAVS);
-    QCOMPARE(letto.salarioMensile, 0.0);
+    if (!percorsoVecchio.isEmpty())
+        QCOMPARE(AmbienteTest::leggi(percorsoVecchio), prima);
+}
+
+void TestNuovoDipendente::avsDoppio_data()
+{
+    QTest::addColumn<QString>("azienda"); // company of the employee with the same number
+    QTest::addColumn<QString>("avs");     // as typed in the new form
+    QTest::addColumn<int>("risposta");
+    QTest::addColumn<bool>("domanda");
+    QTest::addColumn<bool>("salvato");
+
+    QTest::newRow("same company, No") << "Prova SA.txt" << kAVS << int(QMessageBox::No) << true << false;
+    QTest::newRow("same company, other separators, Yes")
+        << "Prova SA.txt" << "7561234567897" << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("another company") << "Beta SA.txt" << kAVS << int(QMessageBox::No) << false << true;
+}
+
+void TestNuovoDipendente::avsDoppio()
+{
+    QFETCH(QString, azienda);
+    QFETCH(QString, avs);
+    QFETCH(int, risposta);
+    QFETCH(bool, domanda);
+    QFETCH(bool, salvato);
+
+    DatiDipendente primo;
+    primo.nome = QStringLiteral("Ugo");
+    primo.cognome = QStringLiteral("Verdi");
+    primo.numeroAVS = kAVS;
+    Config::setAziendaCorrente(azienda);
+    QVERIFY(Dipendente::salva(primo, QStringLiteral("Verdi_Ugo.txt")));
+    Config::setAziendaCorrente(QStringLiteral("Prova SA.txt"));
+
+    RegistroMessaggi registro;
+    registro.rispondi(QMessageBox::StandardButton(risposta));
+    NuovoDipendente f;
+    f.show();
+    digita(campo(f, "nome"), QStringLiteral("Anna"));
+    digita(campo(f, "cognome"), QStringLiteral("Rota"));
+    digita(campo(f, "uid"), avs);
+    clic(f, "salva");
+    QCOMPARE(!registro.richieste.isEmpty() && registro.richieste.first().tipo == Messaggi::Tipo::Domanda, domanda);
+    if (domanda) {
+        QCOMPARE(registro.richieste.first().predefinito, QMessageBox::No);
+        QVERIFY(registro.richieste.first().testo.contains(QStringLiteral("Verdi Ugo")));
+    }
+    QCOMPARE(QFileInfo::exists(Dipendente::percorsoFile(QStringLiteral("Rota_Anna.txt"))), salvato);
+    QCOMPARE(f.isVisible(), !salvato);
 }
 
 void TestNuovoDipendente::erroreScrittura()
 {
-    // A folder where the file should go: the file cannot be written.
-    QVERIFY(QDir().mkpath(Dipendente::percorsoFile(QStringLiteral("Rota_Anna.txt"))));
+    // A file where the employees folder should be: nothing can be written.
+    const QString cartella = Config::cartellaDipendenti();
+    QVERIFY(QDir(cartella).removeRecursively());
+    AmbienteTest::scrivi(cartella, "occupato");
     RegistroMessaggi registro;
-    registro.rispondi(QMessageBox::Yes);
     NuovoDipendente f;
     f.show();
     digita(campo(f, "nome"), QStringLiteral("Anna"));
@@ -379,19 +463,21 @@ void TestNuovoDipendente::erroreScrittura()
 void TestNuovoDipendente::invioNonSalva()
 {
     RegistroMessaggi registro;
+    registro.rispondi(QMessageBox::Discard);
     NuovoDipendente f;
     quandoAperto([&f] {
-        auto chiudi = qScopeGuard([&f] { f.reject(); });
+        auto chiudi = qScopeGuard([&f] { f.QDialog::reject(); });
         digita(campo(f, "nome"), QStringLiteral("Anna"));
         digita(campo(f, "cognome"), QStringLiteral("Rota"));
         digita(campo(f, "uid"), kAVS);
         QTest::keyClick(campo(f, "cognome"), Qt::Key_Return);
         QVERIFY(f.isVisible());
         QVERIFY(file().isEmpty());
-        QTest::keyClick(campo(f, "cognome"), Qt::Key_Escape); // closes without asking
+        QTest::keyClick(campo(f, "cognome"), Qt::Key_Escape); // asks first
     });
     QCOMPARE(f.exec(), int(QDialog::Rejected));
-    QVERIFY(registro.richieste.isEmpty());
+    QCOMPARE(registro.richieste.size(), 1);
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Chiudere?"));
     QVERIFY(file().isEmpty());
 }
 

@@ -338,7 +338,8 @@ void TestSchedaDipendente::datiAmministrativi()
     QCOMPARE(cellulareNelDialogo, QStringLiteral("079 111 22 33"));
     QCOMPARE(testo(scheda, "email"), QStringLiteral("nuova@esempio.ch"));
 
-    // A dialog closed without saving changes nothing.
+    // A dialog closed without saving changes nothing ("Non salvare").
+    registro.rispondi(QMessageBox::Discard);
     quandoAperto([&] {
         auto* dialogo = finestraAperta<DialogAmministrativi>();
         dialogo->findChild<QLineEdit*>(QStringLiteral("email"))->setText(QStringLiteral("persa@esempio.ch"));

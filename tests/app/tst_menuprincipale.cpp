@@ -239,7 +239,7 @@ void TestMenuPrincipale::apreFinestre()
     QString aperta;
     bool figlia = false;
     quandoModale<QDialog>([&](QDialog* f) {
-        auto chiudi = qScopeGuard([f] { f->reject(); });
+        auto chiudi = qScopeGuard([f] { f->QDialog::reject(); }); // no close question
         aperta = QString::fromLatin1(f->metaObject()->className());
         figlia = f->parentWidget() == &principale;
     });

@@ -72,6 +72,8 @@ private slots:
     void salvaVuoto();
     void salvaImpossibile();
     void bonusAlzaConteggioDiMarzo();
+    void dataDigitata_data();
+    void dataDigitata();
 
 private:
     static QTableView* vista(GestioneMovimenti& f) { return f.findChild<QTableView*>(QStringLiteral("tabella")); }
@@ -295,6 +297,60 @@ void TestGestioneMovimenti::bonusAlzaConteggioDiMarzo()
     QVERIFY(marzo.contributiDipendente > marzoPrima.contributiDipendente);
     QVERIFY(marzo.netto > marzoPrima.netto);
     QCOMPARE(QString::number(aprile.netto, 'f', 2), QString::number(aprilePrima.netto, 'f', 2));
+}
+
+void TestGestioneMovimenti::dataDigitata_data()
+{
+    QTest::addColumn<QString>("digitata");
+    QTest::addColumn<QString>("salvata"); // empty: refused, nothing written
+
+    QTest::newRow("Swiss with slashes") << "15/12/2026" << "2026-12-15";
+    QTest::newRow("Swiss with dots, one digit") << "5.12.2026" << "2026-12-05";
+    QTest::newRow("stored form") << "2026-12-15" << "2026-12-15";
+    QTest::newRow("no such day") << "31/02/2026" << "";
+    QTest::newRow("stored form, no such day") << "2026-02-30" << "";
+    QTest::newRow("words") << "meta dicembre" << "";
+}
+
+void TestGestioneMovimenti::dataDigitata()
+{
+    QFETCH(QString, digitata);
+    QFETCH(QString, salvata);
+
+    QVERIFY(Movimenti::salva(kId, {movimento(QStringLiteral("2026-01-31"), QStringLiteral("Gratifica"), 500)}));
+    const QByteArray prima = AmbienteTest::leggi(Movimenti::percorsoFile(kId));
+    const DatiDipendente d = dipendente();
+    const RisultatoConteggio dicembrePrima = ConteggioSalario::genera(kId, d, 2026, 12, false, 0);
+
+    RegistroMessaggi registro;
+    GestioneMovimenti f(kId, kId, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    clic(f, "aggiungi");
+    digita(f, 1, MovimentiModel::ColTipo, QStringLiteral("Bonus"));
+    digita(f, 1, MovimentiModel::ColImporto, QStringLiteral("250"));
+    digita(f, 1, MovimentiModel::ColData, digitata);
+    clic(f, "salva");
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salva"));
+    if (salvata.isEmpty()) {
+        QCOMPARE(registro.ultimoTesto(),
+                 QStringLiteral("Riga 2: la data \"%1\" non e' valida: scrivere ad esempio 31/12/2026.").arg(digitata));
+        QCOMPARE(AmbienteTest::leggi(Movimenti::percorsoFile(kId)), prima);
+        QCOMPARE(vista(f)->currentIndex().row(), 1);
+        // Closing still asks: the new row is not saved.
+        registro.rispondi(QMessageBox::Cancel);
+        f.close();
+        QVERIFY(f.isVisible());
+        return;
+    }
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Movimenti salvati."));
+    const QList<MovimentoStipendio> letti = Movimenti::carica(kId);
+    QCOMPARE(letti.size(), 2);
+    QCOMPARE(letti.at(0).data, QStringLiteral("2026-01-31"));
+    QCOMPARE(letti.at(1).data, salvata);
+    // December's count takes the bonus in.
+    const RisultatoConteggio dicembre = ConteggioSalario::genera(kId, d, 2026, 12, false, 0);
+    QCOMPARE(QString::number(dicembre.lordoImponibile - dicembrePrima.lordoImponibile, 'f', 2), QStringLiteral("250.00"));
 }
 
 VARDELLO_TEST_MAIN(TestGestioneMovimenti)

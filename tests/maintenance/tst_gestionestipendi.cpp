@@ -282,9 +282,11 @@ void TestGestioneStipendi::apriScheda()
     QCOMPARE(tabella(g)->rowCount(), 1);
     QCOMPARE(riga(tabella(g), 0).last(), QStringLiteral("14"));
 
-    // "Chiudi" saves nothing.
+    // "Chiudi" asks about the new row; "Non salvare" saves nothing.
     clic(g, "aggiungiPeriodo");
+    registro.rispondi(QMessageBox::Discard);
     clic(g, "chiudi");
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Chiudere?"));
     QCOMPARE(g.result(), int(QDialog::Accepted));
     QVector<PeriodoStipendio> v;
     QVERIFY(StoricoStipendi::carica(id, v));

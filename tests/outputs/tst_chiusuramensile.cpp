@@ -7,6 +7,9 @@
 #include "dipendente.h"
 #include "impostafonte.h"
 #include "inizializzazione.h"
+#include "movimenti.h"
+#include "nazioni.h"
+#include "nuovodipendente.h"
 #include "orologio.h"
 #include "piattaformatest.h"
 #include "sceglidipendente.h"
@@ -16,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -126,6 +130,7 @@ private slots:
     void fileBanca();
     void annoDimostrativo_data();
     void annoDimostrativo();
+    void dueAziende();
 };
 
 void TestChiusuraMensile::anteprima()
@@ -493,14 +498,22 @@ void TestChiusuraMensile::fileBanca_data()
                                   << QStringList();
     QTest::newRow("company without IBAN and BIC") << "senzaIban" << "Dati azienda mancanti"
                                                   << "Configura IBAN e BIC dell'azienda." << QStringList();
+    // Every ticked employee left out of the file is named with the reason.
+    const QString moretti = QStringLiteral("\n\nNon pagati con questo file:\n- Davide Moretti: netto non positivo");
     QTest::newRow("no payable employee") << "moretti" << "Nessun pagamento"
-                                         << "Nessun dipendente selezionato ha netto ed IBAN validi." << QStringList();
+                                         << "Nessun dipendente selezionato ha netto ed IBAN validi." + moretti
+                                         << QStringList();
     QTest::newRow("company BIC the bank refuses") << "bicErrato" << "File banca non generato"
                                                   << "La banca rifiuterebbe il file:\nBIC dell'azienda non valido."
                                                   << QStringList();
-    QTest::newRow("all ticked") << "tutti" << "Fatto" << "File generato con 6 pagamenti." << sei;
-    QTest::newRow("bad input") << "sporchi" << "Fatto" << "File generato con 4 pagamenti."
-                               << QStringList{sei.at(0), sei.at(1), sei.at(4), sei.at(5)};
+    QTest::newRow("all ticked") << "tutti" << "Fatto" << "File generato con 6 pagamenti." + moretti << sei;
+    QTest::newRow("bad input") << "sporchi" << "Fatto"
+                               << "File generato con 3 pagamenti.\n\nNon pagati con questo file:\n"
+                                  "- Joao Ferreira: IBAN non valido (CH94 0076 2011 6238 5295 7)\n"
+                                  "- Giorgio Fontana: pagato in contanti\n"
+                                  "- Thomas Keller: IBAN mancante\n"
+                                  "- Davide Moretti: netto non positivo"
+                               << QStringList{sei.at(0), sei.at(1), sei.at(5)};
 }
 
 void TestChiusuraMensile::fileBanca()
@@ -526,6 +539,7 @@ void TestChiusuraMensile::fileBanca()
         modifica(QStringLiteral("Colombo_Sara.txt"), [&](DatiDipendente& d) { d.cognome = nomeLungo; });
         modifica(QStringLiteral("Ferreira_Joao.txt"), [](DatiDipendente& d) { d.iban = QStringLiteral("CH94 0076 2011 6238 5295 7"); });
         modifica(QStringLiteral("Fontana_Giorgio.txt"), [](DatiDipendente& d) { d.modalitaPagamento = QStringLiteral("cash"); });
+        modifica(QStringLiteral("Keller_Thomas.txt"), [](DatiDipendente& d) { d.iban = QStringLiteral("  "); });
     }
     QVERIFY(Azienda::salva(azienda, Inizializzazione::fileAziendaDimostrativa()));
 
@@ -653,6 +667,103 @@ void TestChiusuraMensile::annoDimostrativo()
         anno.netto += p.netto;
     }
     QCOMPARE((QStringList{riga(mesi.first()), riga(mesi.last()), riga(anno)}), attesi);
+}
+
+// Two companies, each with an employee typed "Mario Rossi": each gets an id
+// of its own, and closing December in one leaves every byte of the other's
+// files as it was.
+void TestChiusuraMensile::dueAziende()
+{
+    QVERIFY(Nazioni::carica());
+    Orologio::imposta(QDateTime(QDate(2026, 12, 20), QTime(9, 0)));
+    RegistroMessaggi messaggi;
+    const auto nuovoRossi = [] {
+        NuovoDipendente f;
+        f.show();
+        const QList<QPair<QString, QString>> campi = {{QStringLiteral("nome"), QStringLiteral("Mario")},
+                                                      {QStringLiteral("cognome"), QStringLiteral("Rossi")},
+                                                      {QStringLiteral("uid"), QStringLiteral("756.1234.5678.97")}};
+        for (const auto& campo : campi) {
+            auto* e = f.findChild<QLineEdit*>(campo.first);
+            if (!e)
+                return QString();
+            QTest::keyClicks(e, campo.second);
+        }
+        f.findChild<QPushButton*>(QStringLiteral("salva"))->click();
+        return f.idCreato();
+    };
+    // The month of each: a salary, a bonus among the variables, a movement.
+    const auto prepara = [](const QString& id, double salario, double gratifica, double movimento) {
+        modifica(id, [salario](DatiDipendente& d) {
+            d.salarioMensile = salario;
+            d.modalitaPagamento = QStringLiteral("banca");
+        });
+        QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(id, 2026);
+        QCOMPARE(mesi.size(), 12);
+        mesi[11].tredicesimaGratifica = gratifica;
+        QVERIFY(VariabiliMensili::salvaAnno(id, 2026, mesi));
+        MovimentoStipendio m;
+        m.data = QStringLiteral("2026-12-15");
+        m.tipo = QStringLiteral("Bonus");
+        m.importo = movimento;
+        Movimenti::applicaPreset(m);
+        QVERIFY(Movimenti::salva(id, {m}));
+    };
+
+    const QString idA = nuovoRossi();
+    QCOMPARE(idA, QStringLiteral("Rossi_Mario.txt"));
+    prepara(idA, 9000, 3000, 1200);
+
+    DatiAzienda beta;
+    beta.ragioneSociale = QStringLiteral("Beta Test SA");
+    QVERIFY(Azienda::salva(beta, QStringLiteral("Beta_Test_SA.txt")));
+    Config::setAziendaCorrente(QStringLiteral("Beta_Test_SA.txt"));
+    const QString idB = nuovoRossi();
+    QCOMPARE(idB, QStringLiteral("Rossi_Mario_1.txt"));
+    QVERIFY(messaggi.contiene(QStringLiteral("Rossi_Mario_1.txt"))); // the form said so
+    prepara(idB, 5000, 0, 250);
+    {
+        ChiusuraMensile f;
+        clic(f, "generaTutti");
+    }
+    StoricoPaghe::PagaMese pagaB;
+    QVERIFY(StoricoPaghe::caricaMese(idB, 2026, 12, &pagaB));
+
+    // Every file of Beta's Rossi and of Beta, byte for byte.
+    const auto fileDiBeta = [] {
+        QMap<QString, QByteArray> file;
+        QDirIterator it(AmbienteTest::home(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString percorso = it.next();
+            if (percorso.contains(QLatin1String("Rossi_Mario_1")) || percorso.contains(QLatin1String("/Beta_Test_SA")))
+                file.insert(percorso, AmbienteTest::leggi(percorso));
+        }
+        return file;
+    };
+    const QMap<QString, QByteArray> prima = fileDiBeta();
+    for (const QString& atteso : {Dipendente::percorsoFile(idB), StoricoPaghe::percorsoFile(idB, 2026),
+                                  VariabiliMensili::percorsoFile(idB, 2026), Movimenti::percorsoFile(idB)})
+        QVERIFY2(prima.contains(atteso), qPrintable(atteso));
+
+    Config::setAziendaCorrente(Inizializzazione::fileAziendaDimostrativa());
+    {
+        ChiusuraMensile f;
+        clic(f, "generaTutti");
+        QVERIFY(f.idRighe().contains(idA));
+        QVERIFY(!f.idRighe().contains(idB));
+    }
+    StoricoPaghe::PagaMese pagaA;
+    QVERIFY(StoricoPaghe::caricaMese(idA, 2026, 12, &pagaA));
+    QVERIFY(pagaA.lordoImponibile >= 9000 + 3000 + 1200 - 0.05);
+
+    const QMap<QString, QByteArray> dopo = fileDiBeta();
+    QCOMPARE(dopo.keys(), prima.keys());
+    for (auto it = prima.cbegin(); it != prima.cend(); ++it)
+        QVERIFY2(dopo.value(it.key()) == it.value(), qPrintable(it.key()));
+    StoricoPaghe::PagaMese ancoraB;
+    QVERIFY(StoricoPaghe::caricaMese(idB, 2026, 12, &ancoraB));
+    QCOMPARE(QString::number(ancoraB.netto, 'f', 2), QString::number(pagaB.netto, 'f', 2));
+    QVERIFY(pagaB.lordoImponibile < 5000 + 250 + 0.05);
 }
 
 VARDELLO_TEST_MAIN(TestChiusuraMensile)

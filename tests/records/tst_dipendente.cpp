@@ -1,6 +1,11 @@
 #include "ambientetest.h"
 #include "config.h"
 #include "dipendente.h"
+#include "ferie.h"
+#include "movimenti.h"
+#include "storicopaghe.h"
+#include "storicostipendi.h"
+#include "variabilimensili.h"
 #include "orologio.h"
 
 #include <QDir>
@@ -40,6 +45,9 @@ private slots:
     void mesiLavorati_data();
     void mesiLavorati();
     void dataAssunzione();
+    void idLibero_data();
+    void idLibero();
+    void idLiberoNomeLungo();
 };
 
 DatiDipendente TestDipendente::completo()
@@ -427,6 +435,95 @@ void TestDipendente::dataAssunzione()
     Dipendente::setDataAssunzione(d, QStringLiteral("02/05/2022"));
     QCOMPARE(d.periodi.size(), 2);
     QCOMPARE(Dipendente::dataAssunzione(d), QStringLiteral("02/05/2022"));
+}
+
+void TestDipendente::idLibero_data()
+{
+    QTest::addColumn<QStringList>("presenti"); // files made first: "<store>:<id>"
+    QTest::addColumn<QString>("desiderato");
+    QTest::addColumn<QString>("atteso");
+
+    const QString rota = QStringLiteral("Rota_Anna.txt");
+    QTest::newRow("free") << QStringList() << rota << rota;
+    QTest::newRow("other employee of the company") << QStringList{"dipendente:Verdi_Ugo.txt"} << rota << rota;
+    QTest::newRow("same company") << QStringList{"dipendente:Rota_Anna.txt"} << rota << "Rota_Anna_1.txt";
+    QTest::newRow("another company") << QStringList{"altra:Rota_Anna.txt"} << rota << "Rota_Anna_1.txt";
+    QTest::newRow("letter case") << QStringList{"altra:ROTA_anna.txt"} << rota << "Rota_Anna_1.txt";
+    QTest::newRow("flat folder of older versions") << QStringList{"piatta:Rota_Anna.txt"} << rota << "Rota_Anna_1.txt";
+    QTest::newRow("pay history, blanks become _")
+        << QStringList{"paghe:Rota Bianchi_Anna.txt"} << "Rota_Bianchi Anna.txt" << "Rota_Bianchi Anna_1.txt";
+    QTest::newRow("variables") << QStringList{"variabili:Rota_Anna.txt"} << rota << "Rota_Anna_1.txt";
+    QTest::newRow("movements") << QStringList{"movimenti:Rota_Anna.txt"} << rota << "Rota_Anna_1.txt";
+    QTest::newRow("salary history") << QStringList{"stipendi:Rota_Anna.txt"} << rota << "Rota_Anna_1.txt";
+    QTest::newRow("holidays") << QStringList{"ferie:Rota_Anna.txt"} << rota << "Rota_Anna_1.txt";
+    QTest::newRow("certificate") << QStringList{"certificato:Rota Anna.txt"} << rota << "Rota_Anna_1.txt";
+    QTest::newRow("first two taken")
+        << QStringList{"dipendente:Rota_Anna.txt", "paghe:Rota_Anna_1.txt"} << rota << "Rota_Anna_2.txt";
+    QTest::newRow("without extension") << QStringList{"dipendente:Rota_Anna.txt"} << "Rota_Anna" << "Rota_Anna_1";
+    QTest::newRow("only the prefix is alike") << QStringList{"dipendente:Rota_Annabella.txt"} << rota << rota;
+}
+
+void TestDipendente::idLibero()
+{
+    QFETCH(QStringList, presenti);
+    QFETCH(QString, desiderato);
+    QFETCH(QString, atteso);
+
+    Config::setAziendaCorrente(QStringLiteral("Alfa_SA.txt"));
+    const QString dati = Config::cartellaDati();
+    for (const QString& voce : presenti) {
+        const QString tipo = voce.section(QLatin1Char(':'), 0, 0);
+        const QString id = voce.section(QLatin1Char(':'), 1);
+        const QString base = QFileInfo(id).completeBaseName();
+        QString percorso;
+        if (tipo == QLatin1String("dipendente"))
+            percorso = Dipendente::percorsoFile(id);
+        else if (tipo == QLatin1String("altra"))
+            percorso = dati + QStringLiteral("/aziende/Beta_SA/dipendenti/") + id;
+        else if (tipo == QLatin1String("piatta"))
+            percorso = dati + QStringLiteral("/dipendenti/") + id;
+        else if (tipo == QLatin1String("paghe"))
+            percorso = StoricoPaghe::percorsoFile(id, 2026);
+        else if (tipo == QLatin1String("variabili"))
+            percorso = VariabiliMensili::percorsoFile(id, 2026);
+        else if (tipo == QLatin1String("movimenti"))
+            percorso = Movimenti::percorsoFile(id);
+        else if (tipo == QLatin1String("stipendi"))
+            percorso = StoricoStipendi::percorsoFile(id);
+        else if (tipo == QLatin1String("ferie"))
+            percorso = Ferie::cartellaFerie() + QLatin1Char('/') + base + QStringLiteral(".ini");
+        else if (tipo == QLatin1String("certificato"))
+            percorso = Config::cartellaDatiPredefinita() + QStringLiteral("/certificati/certificato_")
+                + QString(base).replace(QLatin1Char(' '), QLatin1Char('_')) + QStringLiteral("_2025.txt");
+        QVERIFY2(!percorso.isEmpty(), qPrintable(voce));
+        AmbienteTest::scrivi(percorso, "x=1\n");
+    }
+    QCOMPARE(Dipendente::idLibero(desiderato), atteso);
+}
+
+void TestDipendente::idLiberoNomeLungo()
+{
+    // A surname too long for a file name: the name is shortened, stays
+    // unique, and every store can write the employee's files.
+    const QString lungo = QString(300, QChar(0x00E8)) + QStringLiteral("_Anna.txt"); // "è", two bytes each
+    const QString primo = Dipendente::idLibero(lungo);
+    QVERIFY(primo.endsWith(QLatin1String(".txt")));
+    QVERIFY(primo.toUtf8().size() <= 130);
+    DatiDipendente d;
+    d.cognome = QString(300, QChar(0x00E8));
+    QVERIFY(Dipendente::salva(d, primo));
+    QVERIFY(Movimenti::salva(primo, {}));
+    QVERIFY(VariabiliMensili::salvaAnno(primo, 2026, VariabiliMensili::caricaAnno(primo, 2026)));
+    StoricoPaghe::PagaMese p;
+    p.anno = 2026;
+    p.mese = 12;
+    QVERIFY(StoricoPaghe::salvaMese(primo, p));
+    const QString secondo = Dipendente::idLibero(lungo);
+    QVERIFY(secondo != primo);
+    QVERIFY(secondo.endsWith(QLatin1String("_1.txt")));
+    DatiDipendente letto;
+    QVERIFY(Dipendente::carica(primo, letto));
+    QCOMPARE(letto.cognome, d.cognome);
 }
 
 VARDELLO_TEST_MAIN(TestDipendente)

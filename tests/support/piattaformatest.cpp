@@ -149,7 +149,7 @@ InfoPdf leggiPdf(const QString& percorso)
 
 bool validaPain001(const QString& percorso, QString* uscita)
 {
-    const QString xsd = qEnvironmentVariable("VARDELLO_DATI_TEST") + QStringLiteral("/../schemas/pain.001.001.09.xsd");
+    const QString xsd = qEnvironmentVariable("VARDELLO_DATI_TEST") + QStringLiteral("/schemas/pain.001.001.09.xsd");
     QProcess xmllint;
     xmllint.setProcessChannelMode(QProcess::MergedChannels);
     xmllint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"), xsd, percorso});

@@ -3,6 +3,7 @@
 #include "piattaformatest.h"
 
 #include <QDir>
+#include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QPainter>
@@ -51,6 +52,8 @@ private slots:
     }
 
     void anteprima();
+    void notaVisualizzatore_data();
+    void notaVisualizzatore();
     void zoom_data();
     void zoom();
     void salvaPdf_data();
@@ -82,6 +85,37 @@ void TestAnteprimaStampa::anteprima()
     QVERIFY2(pdf.testo.contains(testoDisegnato), qPrintable(pdf.testo));
     QCOMPARE(prima.findChild<QGraphicsView*>()->scene()->items().size(), 1);
     QVERIFY(senzaDisegno.findChild<QGraphicsView*>()->scene()->items().isEmpty());
+}
+
+void TestAnteprimaStampa::notaVisualizzatore_data()
+{
+    QTest::addColumn<bool>("aperto"); // whether the desktop took the file
+
+    QTest::newRow("viewer opened") << true;
+    QTest::newRow("no viewer on the machine") << false;
+}
+
+void TestAnteprimaStampa::notaVisualizzatore()
+{
+    QFETCH(bool, aperto);
+
+    piattaforma.esitoApriUrl = aperto;
+    int chiamate = 0;
+    AnteprimaStampa a(nullptr, QStringLiteral("Anteprima"), disegno(&chiamate));
+    piattaforma.esitoApriUrl = true;
+
+    const QList<QGraphicsItem*> voci = a.findChild<QGraphicsView*>()->scene()->items();
+    QCOMPARE(voci.size(), 1);
+    auto* nota = dynamic_cast<QGraphicsTextItem*>(voci.first());
+    QVERIFY(nota);
+    QCOMPARE(piattaforma.urlAperti.size(), 1);
+    const QString file = piattaforma.urlAperti.first().toLocalFile();
+    QVERIFY(QFileInfo(file).size() > 0);
+    if (aperto)
+        QCOMPARE(nota->toPlainText(), QStringLiteral("Anteprima aperta nel visualizzatore PDF di sistema."));
+    else
+        QCOMPARE(nota->toPlainText(), QStringLiteral("Nessun visualizzatore PDF si e' aperto. L'anteprima e' salvata in:\n")
+                                          + QDir::toNativeSeparators(file));
 }
 
 void TestAnteprimaStampa::zoom_data()
