@@ -38,7 +38,7 @@ PagheAnno::Somme PagheAnno::somme(const QString& id, int anno)
     }
     // The movements the counts of those months added to the taxable gross.
     for (const MovimentoStipendio& m : movimentiAnno(id, anno)) {
-        const QDate data = DateTesto::daAnnoMeseGiorno(m.data);
+        const QDate data = DateTesto::daMovimento(m.data);
         if (!visti.contains(data.month()) || !(m.importo > 0) || !m.soggettoIF)
             continue;
         switch (m.categoriaCertificato) {
@@ -57,7 +57,7 @@ QList<MovimentoStipendio> PagheAnno::movimentiAnno(const QString& id, int anno)
 {
     QList<MovimentoStipendio> anno_;
     for (const MovimentoStipendio& m : Movimenti::carica(id)) {
-        const QDate data = DateTesto::daAnnoMeseGiorno(m.data);
+        const QDate data = DateTesto::daMovimento(m.data);
         if (data.isValid() && data.year() == anno)
             anno_.append(m);
     }

@@ -269,7 +269,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
 
     const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
     for (const MovimentoStipendio& m : movimenti) {
-        const QDate data = DateTesto::daAnnoMeseGiorno(m.data);
+        const QDate data = DateTesto::daMovimento(m.data);
         if (!data.isValid() || data.year() != anno || data.month() != mese || !(m.importo > 0))
             continue;
         if (m.soggettoAVS || m.soggettoAD || m.soggettoCAF || m.soggettoLAINF || m.soggettoLPP)

@@ -35,4 +35,18 @@ inline QDate daAnnoMeseGiorno(const QString& testo)
     return QDate::fromString(testo, QStringLiteral("yyyy-MM-dd"));
 }
 
+// The date of an extra movement: the stored "yyyy-MM-dd", or a Swiss
+// "dd/MM/yyyy" / "dd.MM.yyyy" that files written by hand or by older versions
+// hold, so no movement drops out of its month.
+inline QDate daMovimento(const QString& testo)
+{
+    const QDate iso = daAnnoMeseGiorno(testo);
+    if (iso.isValid())
+        return iso;
+    const QDate svizzera = daGiornoMeseAnno(testo);
+    if (svizzera.isValid())
+        return svizzera;
+    return QDate::fromString(testo, QStringLiteral("dd.MM.yyyy"));
+}
+
 } // namespace DateTesto

@@ -8,6 +8,8 @@ class TestDateTesto : public QObject
 private slots:
     void comeQDate_data();
     void comeQDate();
+    void movimento_data();
+    void movimento();
 };
 
 void TestDateTesto::comeQDate_data()
@@ -35,6 +37,25 @@ void TestDateTesto::comeQDate()
     QFETCH(QString, annoMeseGiorno);
     QCOMPARE(DateTesto::daGiornoMeseAnno(giornoMeseAnno), QDate::fromString(giornoMeseAnno, QStringLiteral("dd/MM/yyyy")));
     QCOMPARE(DateTesto::daAnnoMeseGiorno(annoMeseGiorno), QDate::fromString(annoMeseGiorno, QStringLiteral("yyyy-MM-dd")));
+}
+
+void TestDateTesto::movimento_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QDate>("attesa");
+    QTest::newRow("stored form") << "2026-12-15" << QDate(2026, 12, 15);
+    QTest::newRow("Swiss slashes") << "15/12/2026" << QDate(2026, 12, 15);
+    QTest::newRow("Swiss dots") << "15.12.2026" << QDate(2026, 12, 15);
+    QTest::newRow("impossible") << "31/02/2026" << QDate();
+    QTest::newRow("empty") << "" << QDate();
+}
+
+// A movement dated in the Swiss form still belongs to its month.
+void TestDateTesto::movimento()
+{
+    QFETCH(QString, testo);
+    QFETCH(QDate, attesa);
+    QCOMPARE(DateTesto::daMovimento(testo), attesa);
 }
 
 VARDELLO_TEST_MAIN(TestDateTesto)
