@@ -1,5 +1,6 @@
 #include "avvio.h"
 
+#include "azienda.h"
 #include "bankprofile.h"
 #include "inizializzazione.h"
 #include "menuprincipale.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -24,6 +26,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMainWindow>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -85,6 +90,7 @@ bool Avvio::prepara()
     creaFinestraPrincipale();
     leggiRuolo();
     costruisciMenu();
+    mostraTuttiIMenu();
     // The automatic backup of the default data folder (Backup::eseguiBackup,
     // result ignored) comes here.
     installaFiltroRighe();
@@ -249,12 +255,21 @@ bool Avvio::scegliAzienda()
     return true;
 }
 
+QString Avvio::titoloFinestra(const QString& nomeFileAzienda)
+{
+    // Who works with two companies sees at once which one is open.
+    QString nome = Azienda::carica(nomeFileAzienda).ragioneSociale.trimmed();
+    if (nome.isEmpty())
+        nome = QFileInfo(nomeFileAzienda).completeBaseName();
+    return nome.isEmpty() ? QStringLiteral("Vardello") : QStringLiteral("Vardello - ") + nome;
+}
+
 void Avvio::creaFinestraPrincipale()
 {
     m_finestra = std::make_unique<QMainWindow>();
     m_finestra->setObjectName(QStringLiteral("finestraPrincipale"));
     m_finestra->resize(900, 600);
-    m_finestra->setWindowTitle(QStringLiteral("Vardello"));
+    m_finestra->setWindowTitle(titoloFinestra(m_aziendaAvvio));
 
     auto* centro = new QWidget(m_finestra.get());
     auto* layout = new QVBoxLayout(centro);
@@ -282,6 +297,22 @@ void Avvio::leggiRuolo()
 void Avvio::costruisciMenu()
 {
     MenuPrincipale::costruisci(m_finestra.get(), m_aziendaAvvio, m_lingua, m_amministratore);
+}
+
+void Avvio::mostraTuttiIMenu()
+{
+    // With a large system font the titles need more than the start width:
+    // the window starts wider (within the screen), so no menu hides behind
+    // the bar's extension button.
+    QMenuBar* barra = m_finestra->menuBar();
+    int necessaria = 0;
+    for (QAction* a : barra->actions())
+        necessaria += barra->fontMetrics().horizontalAdvance(a->text().remove(QLatin1Char('&')));
+    necessaria = qMax(necessaria, barra->sizeHint().width());
+    if (const QScreen* schermo = QGuiApplication::primaryScreen())
+        necessaria = qMin(necessaria, schermo->availableGeometry().width());
+    if (necessaria > m_finestra->width())
+        m_finestra->resize(necessaria, m_finestra->height());
 }
 
 void Avvio::installaFiltroRighe()
