@@ -5,6 +5,7 @@
 #include "nap.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFormLayout>
 #include <QLabel>
@@ -19,6 +20,20 @@ bool campoIva(const Nazioni::CampoIdentificativo& c)
 {
     return c.chiave.contains(QLatin1String("iva"), Qt::CaseInsensitive)
         || c.etichetta.contains(QLatin1String("IVA"), Qt::CaseInsensitive);
+}
+
+// The company's own bank rows: an employee's IBAN is entered on the card.
+bool campoBancaAzienda(const Nazioni::CampoIdentificativo& c)
+{
+    return c.chiave.compare(QLatin1String("iban"), Qt::CaseInsensitive) == 0
+        || c.chiave.compare(QLatin1String("bic"), Qt::CaseInsensitive) == 0;
+}
+
+// The Swiss row the new-employee form checks as social-insurance number.
+bool campoAVS(const Nazioni::CampoIdentificativo& c)
+{
+    return c.chiave.contains(QLatin1String("avs"), Qt::CaseInsensitive)
+        || c.chiave.contains(QLatin1String("uid"), Qt::CaseInsensitive);
 }
 
 // Sets a flag for the lifetime of the object and clears it afterwards.
@@ -121,11 +136,20 @@ void BloccoIndirizzo::creaCampiDinamici(const Nazioni::InfoNazione& info)
     for (const Nazioni::CampoIdentificativo& c : info.campi) {
         if (m_modulo == Modulo::SchedaDipendente && !campoIva(c))
             continue;
-        auto* etichetta = new QLabel(c.etichetta, genitore);
+        if (m_modulo == Modulo::NuovoDipendente && campoBancaAzienda(c))
+            continue;
+        QString testo = c.etichetta;
+        QString segnaposto = c.placeholder;
+        // For a Swiss employee the row is the AVS number, not a company's UID.
+        if (m_modulo == Modulo::NuovoDipendente && info.codice == kSvizzera && campoAVS(c)) {
+            testo = QCoreApplication::translate("NuovoDipendente", "Numero AVS");
+            segnaposto = QStringLiteral("756.1234.5678.97");
+        }
+        auto* etichetta = new QLabel(testo, genitore);
         etichetta->setTextFormat(Qt::PlainText);
         auto* campo = new QLineEdit(genitore);
         campo->setObjectName(c.chiave);
-        campo->setPlaceholderText(c.placeholder);
+        campo->setPlaceholderText(segnaposto);
         if (m_modulo == Modulo::SchedaDipendente)
             campo->setText(m_valori.value(c.chiave));
         m_w.form->addRow(etichetta, campo);

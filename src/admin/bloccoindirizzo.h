@@ -80,6 +80,8 @@ public:
     // The identification rows, in the order of the country's fields.
     const QList<QLineEdit*>& campiIdentificativi() const { return m_campi; }
     const QList<QLabel*>& etichetteIdentificative() const { return m_etichette; }
+    // The country's fields of those rows, at the same positions.
+    const QList<Nazioni::CampoIdentificativo>& campiMostrati() const { return m_info.campi; }
 
     // The values the employee card shows in its identification rows.
     void setValoriIdentificativi(const QMap<QString, QString>& valori) { m_valori = valori; }

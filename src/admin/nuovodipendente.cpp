@@ -279,7 +279,7 @@ void NuovoDipendente::salva()
     const QList<QLineEdit*>& campi = blocco->campiIdentificativi();
     QString numeroAVS;
     if (codiceNazione == kSvizzera) {
-        const QList<Nazioni::CampoIdentificativo> campiCH = Nazioni::info(kSvizzera).campi;
+        const QList<Nazioni::CampoIdentificativo>& campiCH = blocco->campiMostrati();
         for (int i = 0; i < campi.size() && i < campiCH.size(); ++i) {
             if (!campoAVS(campiCH.at(i)))
                 continue;

@@ -64,12 +64,18 @@ void ScegliAzienda::caricaLista()
         return;
     }
     lista->setEnabled(true);
+    // The current company (the one chosen last, also by "Cambia azienda...")
+    // comes highlighted.
+    const QString corrente = Config::aziendaCorrente();
+    int riga = 0;
     for (const QString& nomeFile : nomiFile) {
         const QString nome = Azienda::carica(nomeFile).ragioneSociale;
         auto* voce = new QListWidgetItem(nome.isEmpty() ? nomeFile : nome, lista);
         voce->setData(Qt::UserRole, nomeFile);
+        if (nomeFile == corrente)
+            riga = lista->count() - 1;
     }
-    lista->setCurrentRow(0);
+    lista->setCurrentRow(riga);
 }
 
 void ScegliAzienda::apriAzienda()

@@ -6,7 +6,9 @@
 #include "config.h"
 #include "datoteca.h"
 #include "dialoganno.h"
+#include "documentichiusura.h"
 #include "dipendente.h"
+#include "messaggi.h"
 #include "orologio.h"
 #include "scegliconteggio.h"
 #include "storicopaghe.h"
@@ -29,11 +31,6 @@ DatiAzienda aziendaCorrente()
 {
     const QString nome = Config::aziendaCorrente();
     return nome.isEmpty() ? DatiAzienda() : Azienda::carica(nome);
-}
-
-QString testoAliquota(double r)
-{
-    return QString::number(r, 'f', 4) + QLatin1Char('%');
 }
 
 } // namespace
@@ -71,49 +68,10 @@ FoglioPaga StampeScheda::foglioPaga(const QString& id, int anno, int mese)
     FoglioPaga f;
     StoricoPaghe::PagaMese paga; // a month not saved shows zeros
     StoricoPaghe::caricaMese(QFileInfo(id).fileName(), anno, mese, &paga);
-    const double L = paga.lordoImponibile;
-    const double A = paga.assegniFamiliari;
-    const double C = paga.contributiDipendente;
-    const double P = paga.lppDipendente;
-    const double T = paga.impostaTrattenuta;
-    const double N = paga.netto;
-
-    // Earnings: the taxable salary without the allowances, then these.
-    const double S = L - A > 0 ? L - A : 0.0;
-    f.vociLorde.append({tr("Salario imponibile"), QString(), QString(), S});
-    if (A > 0)
-        f.vociLorde.append({tr("Assegni familiari"), QString(), QString(), A});
-    f.totaleLordo = L;
-
-    // Deductions: old-age and unemployment insurance at today's rates; the
-    // accident insurance is what the saved contributions leave.
-    const double avs = Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente;
-    const double ad = Datoteca::contributo(QStringLiteral("AD")).aliquotaDipendente;
-    const double lainf = Datoteca::contributo(QStringLiteral("LAINF")).aliquotaDipendente;
-    const double a = S * avs / 100.0;
-    const double d = S * ad / 100.0;
-    const double n = C - a - d > 0 ? C - a - d : 0.0;
-    const double rn = S > 0 ? n * 100.0 / S : lainf;
-
     DatiDipendente dip;
     Dipendente::carica(id, dip);
-    const int eta = CalcoloPaga::etaDaDataNascita(dip.dataNascita, anno);
-    const double rl = P > 0 ? Datoteca::aliquotaLPP(eta) : 0.0;
-    const double rt = L > 0 && T > 0 ? T * 100.0 / L : 0.0;
-
-    const QString trattino = QStringLiteral("SFr. -");
-    f.deduzioni.append({tr("AVS-AI-IPG"), FoglioPaga::testoImporto(S), testoAliquota(avs), a});
-    f.deduzioni.append({tr("AD"), FoglioPaga::testoImporto(S), testoAliquota(ad), d});
-    f.deduzioni.append({tr("Infortuni non professionali"), n > 0 ? FoglioPaga::testoImporto(S) : trattino,
-                        n > 0 ? testoAliquota(rn) : QStringLiteral("-"), n});
-    f.deduzioni.append({tr("Cassa pensione (LPP)"), QString(), rl > 0 ? testoAliquota(rl) : QString(), P});
-    f.deduzioni.append({tr("Imposte alla fonte"), T > 0 ? FoglioPaga::testoImporto(L) : trattino,
-                        T > 0 ? testoAliquota(rt) : QStringLiteral("-"), T});
-    for (const FoglioPaga::Voce& v : qAsConst(f.deduzioni))
-        f.totaleDeduzioni += v.importo;
-
-    f.importoVersato = N;
-    f.importoContanti = paga.importoContanti;
+    // The same lines as the slips of the monthly closing.
+    DocumentiChiusura::righePaga(paga, dip, anno, &f);
     f.comunicazioni = paga.comunicazioni.trimmed();
 
     f.dipendente = dip.nome + QLatin1Char(' ') + dip.cognome;
@@ -151,6 +109,14 @@ void StampeScheda::stampaFoglioPaga(QWidget* scheda, const QString& id)
     // Confirming an empty chooser chooses nothing.
     if (anno <= 0 || mese <= 0)
         return;
+    // A month group without a net (written by hand) is no saved count: a
+    // slip of zeros would look like one.
+    StoricoPaghe::PagaMese paga;
+    if (!StoricoPaghe::caricaMese(QFileInfo(id).fileName(), anno, mese, &paga) || !paga.conNetto) {
+        Messaggi::informazione(scheda, tr("Foglio paga"),
+                               tr("Nessun conteggio salvato per %1.").arg(intestazioneMese(mese, anno)));
+        return;
+    }
 
     const FoglioPaga foglio = foglioPaga(id, anno, mese);
     AnteprimaStampa anteprima(scheda, tr("Anteprima foglio paga"),

@@ -1,6 +1,7 @@
 #include "avvio.h"
 
 #include "backup.h"
+#include "azienda.h"
 #include "bankprofile.h"
 #include "inizializzazione.h"
 #include "menuprincipale.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -27,6 +29,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMainWindow>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -88,6 +93,7 @@ bool Avvio::prepara()
     creaFinestraPrincipale();
     leggiRuolo();
     costruisciMenu();
+    mostraTuttiIMenu();
     backupAutomatico();
     installaFiltroRighe();
     m_finestra->show();
@@ -252,12 +258,21 @@ bool Avvio::scegliAzienda()
     return true;
 }
 
+QString Avvio::titoloFinestra(const QString& nomeFileAzienda)
+{
+    // Who works with two companies sees at once which one is open.
+    QString nome = Azienda::carica(nomeFileAzienda).ragioneSociale.trimmed();
+    if (nome.isEmpty())
+        nome = QFileInfo(nomeFileAzienda).completeBaseName();
+    return nome.isEmpty() ? QStringLiteral("Vardello") : QStringLiteral("Vardello - ") + nome;
+}
+
 void Avvio::creaFinestraPrincipale()
 {
     m_finestra = std::make_unique<QMainWindow>();
     m_finestra->setObjectName(QStringLiteral("finestraPrincipale"));
     m_finestra->resize(900, 600);
-    m_finestra->setWindowTitle(QStringLiteral("Vardello"));
+    m_finestra->setWindowTitle(titoloFinestra(m_aziendaAvvio));
 
     auto* centro = new QWidget(m_finestra.get());
     auto* layout = new QVBoxLayout(centro);
@@ -293,6 +308,22 @@ void Avvio::backupAutomatico()
     QString errore;
     if (Backup::esegui(&errore) == Backup::Esito::Fallito)
         qWarning().noquote() << "Backup automatico non riuscito:" << errore;
+}
+
+void Avvio::mostraTuttiIMenu()
+{
+    // With a large system font the titles need more than the start width:
+    // the window starts wider (within the screen), so no menu hides behind
+    // the bar's extension button.
+    QMenuBar* barra = m_finestra->menuBar();
+    int necessaria = 0;
+    for (QAction* a : barra->actions())
+        necessaria += barra->fontMetrics().horizontalAdvance(a->text().remove(QLatin1Char('&')));
+    necessaria = qMax(necessaria, barra->sizeHint().width());
+    if (const QScreen* schermo = QGuiApplication::primaryScreen())
+        necessaria = qMin(necessaria, schermo->availableGeometry().width());
+    if (necessaria > m_finestra->width())
+        m_finestra->resize(necessaria, m_finestra->height());
 }
 
 void Avvio::installaFiltroRighe()

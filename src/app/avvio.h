@@ -58,6 +58,7 @@ public:
     void leggiRuolo();
     void costruisciMenu();
     static void backupAutomatico();
+    void mostraTuttiIMenu();
     static void installaFiltroRighe();
 
     QString lingua() const { return m_lingua; }
@@ -76,6 +77,9 @@ public:
     // Where the default bank profiles come with the program: "data/banche"
     // next to it, else "../data/banche".
     static QString cartellaBanchePredefinite();
+
+    // The main window's title: "Vardello - " and the name of the company.
+    static QString titoloFinestra(const QString& nomeFileAzienda);
 
     // The application translator, alive for the whole run.
     static QTranslator& traduttore();

@@ -3,6 +3,7 @@
 #include "avvio.h"
 #include "chiusuraannualedialog.h"
 #include "backup.h"
+#include "azienda.h"
 #include "chiusuramensile.h"
 #include "config.h"
 #include "csvdipendenti.h"
@@ -203,10 +204,17 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     });
     voce(azienda, QObject::tr("Cambia azienda..."), "azioneCambiaAzienda", finestra, [finestra] {
         // The chooser stores the new current company; the program ends and
-        // the next start begins with it.
+        // the next start's chooser highlights it. The user is told first, so
+        // the end does not look like a crash.
         ScegliAzienda scelta(finestra);
-        if (scelta.exec() == QDialog::Accepted)
-            finestra->close();
+        if (scelta.exec() != QDialog::Accepted)
+            return;
+        QString nome = Azienda::carica(scelta.aziendaSelezionata()).ragioneSociale.trimmed();
+        if (nome.isEmpty())
+            nome = scelta.aziendaSelezionata();
+        Messaggi::informazione(finestra, QObject::tr("Cambia azienda"),
+                               QObject::tr("Vardello si chiude: riavvialo per lavorare con %1.").arg(nome));
+        finestra->close();
     });
 
     QMenu* dipendenti = menu(finestra, QObject::tr("Dipendenti"), "menuDipendenti");

@@ -9,6 +9,7 @@
 #include "documentichiusura.h"
 #include "esportapdf.h"
 #include "importi.h"
+#include "impostafonte.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
 #include "orologio.h"
@@ -40,6 +41,7 @@ namespace {
 
 const int kColonne = 10;
 const int kPrimaColonnaImporti = 3;
+const int kLarghezzaNetto = 105; // the least width of the last column
 
 // The seven amounts of a row, in column order.
 std::array<double, 7> importiRiga(const RisultatoConteggio& r)
@@ -87,12 +89,17 @@ ChiusuraMensile::ChiusuraMensile(QWidget* parent)
     const QDate oggi = Orologio::oggi();
     comboAnno = new QComboBox(this);
     comboAnno->setObjectName(QStringLiteral("anno"));
+    // The previous year too: in January the December just ended is the
+    // month to close, and it comes preselected.
+    comboAnno->addItem(QString::number(oggi.year() - 1), oggi.year() - 1);
     comboAnno->addItem(QString::number(oggi.year()), oggi.year());
     comboMese = new QComboBox(this);
     comboMese->setObjectName(QStringLiteral("mese"));
     for (int m = 1; m <= 12; ++m)
         comboMese->addItem(QString::number(m), m);
-    comboMese->setCurrentIndex(oggi.month() - 1);
+    const bool gennaio = oggi.month() == 1;
+    comboAnno->setCurrentIndex(gennaio ? 0 : 1);
+    comboMese->setCurrentIndex(gennaio ? 11 : oggi.month() - 1);
 
     pulsanteAnteprima = new QPushButton(tr("Calcola anteprima"), this);
     pulsanteAnteprima->setObjectName(QStringLiteral("calcolaAnteprima"));
@@ -171,7 +178,7 @@ ChiusuraMensile::ChiusuraMensile(QWidget* parent)
     adattaColonne(); // the headers readable before the first preview
 
     connect(pulsanteSelezionaTutti, &QPushButton::clicked, this, &ChiusuraMensile::toggleSelezionaTutti);
-    connect(checkTredicesima, &QCheckBox::toggled, this, &ChiusuraMensile::calcolaAnteprima);
+    connect(checkTredicesima, &QCheckBox::toggled, this, [this] { aggiornaAnteprima(false); });
     connect(pulsanteProRata, &QPushButton::clicked, this, &ChiusuraMensile::liquidaProRata);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
     connect(pulsanteAnteprima, &QPushButton::clicked, this, &ChiusuraMensile::calcolaAnteprima);
@@ -203,6 +210,11 @@ void ChiusuraMensile::popolaTabella()
 }
 
 void ChiusuraMensile::calcolaAnteprima()
+{
+    aggiornaAnteprima(true);
+}
+
+void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
 {
     popolaTabella();
     const QStringList ids = Dipendente::elencoDipendenti(true);
@@ -263,22 +275,28 @@ void ChiusuraMensile::calcolaAnteprima()
 
     // A missing tariff file would otherwise show as a tax of 0 that looks
     // like a real amount.
-    if (!senzaScala.isEmpty())
+    if (avvisa && !senzaScala.isEmpty())
         Messaggi::avviso(this, tr("Imposta alla fonte"),
-                         tr("Mancano le tabelle dell'imposta alla fonte (cartella dati_afc) per:\n%1\n"
+                         tr("Mancano le tabelle dell'imposta alla fonte per:\n%1\n\n"
+                            "Il programma cerca i file tar*.txt in:\n%2\n\n"
                             "Per questi dipendenti l'imposta risulta 0.")
-                             .arg(senzaScala.join(QLatin1Char('\n'))));
+                             .arg(senzaScala.join(QLatin1Char('\n')),
+                                  QDir::toNativeSeparators(ImpostaFonte::cartelle().join(QLatin1Char('\n')))));
 }
 
 void ChiusuraMensile::adattaColonne()
 {
     TabellaUtils::configuraESalva(tabella, QStringLiteral("ChiusuraMensile"),
-                                  {28, 155, 220, 105, 105, 95, 85, 85, 95, 105});
+                                  {28, 155, 220, 105, 105, 95, 85, 85, 95, kLarghezzaNetto});
     // The window widens (up to its maximum) so that every column, the net
-    // above all, is seen without scrolling.
+    // above all, is seen without scrolling. The last column counts at its
+    // least width, not as stretched over the window: else the window would
+    // grow at every preview.
     QHeaderView* header = tabella->horizontalHeader();
     const QMargins margini = layout()->contentsMargins();
-    const int necessaria = header->length() + 2 * tabella->frameWidth()
+    const int ultima = header->count() - 1;
+    const int colonne = header->length() - header->sectionSize(ultima) + kLarghezzaNetto;
+    const int necessaria = colonne + 2 * tabella->frameWidth()
         + tabella->verticalScrollBar()->sizeHint().width() + margini.left() + margini.right();
     if (necessaria > width())
         resize(qMin(necessaria, maximumWidth()), height());
@@ -324,7 +342,7 @@ void ChiusuraMensile::generaESalvaTutti()
         Messaggi::informazione(this, tr("Chiusura mensile"),
                                tr("Chiusura completata: %1 conteggi generati, nessun errore.").arg(generati));
     }
-    calcolaAnteprima();
+    aggiornaAnteprima(false);
 }
 
 void ChiusuraMensile::apriDettaglio(int riga, int /*colonna*/)
@@ -453,7 +471,7 @@ void ChiusuraMensile::liquidaProRata()
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili mensili."));
         return;
     }
-    calcolaAnteprima();
+    aggiornaAnteprima(false);
 }
 
 void ChiusuraMensile::stampaSelezionati()

@@ -26,6 +26,8 @@ public:
     QStringList idRighe() const { return righeId; }
 
 public slots:
+    // The preview the user asks for: also warns of employees whose tax has
+    // no tariff tables.
     void calcolaAnteprima();
     void generaESalvaTutti();
     void apriDettaglio(int riga, int colonna);
@@ -33,6 +35,9 @@ public slots:
     void generaPain001();
 
 private:
+    // Computes the preview; `avvisa` shows the warning on missing tariff
+    // tables (only the preview asked for does, not the recomputations).
+    void aggiornaAnteprima(bool avvisa);
     void popolaTabella();
     void adattaColonne();
     void aggiornaTestoSelezionaTutti();

@@ -11,6 +11,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -28,6 +29,12 @@ void aggiungiVoce(FoglioPaga* f, const QString& descrizione, const QString& impo
     f->totaleDeduzioni += importo;
 }
 
+// To the centime, as the slip shows it.
+double centesimi(double v)
+{
+    return std::round(v * 100.0) / 100.0;
+}
+
 } // namespace
 
 QString DocumentiChiusura::formattaAliquota(double aliquota)
@@ -39,7 +46,7 @@ bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const 
                                    FoglioPaga* foglio)
 {
     StoricoPaghe::PagaMese paga;
-    if (!StoricoPaghe::caricaMese(id, anno, mese, &paga))
+    if (!StoricoPaghe::caricaMese(id, anno, mese, &paga) || !paga.conNetto)
         return false;
 
     FoglioPaga f;
@@ -50,49 +57,9 @@ bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const 
     f.luogoData = QStringLiteral("Lugano, ")
         + QLocale(QLocale::Italian).toString(Orologio::oggi(), QStringLiteral("d MMMM yyyy"));
 
-    const double lordo = paga.lordoImponibile;
-    const double netto = paga.netto;
-    const double contributi = paga.contributiDipendente;
-    const double lpp = paga.lppDipendente;
-    const double imposta = paga.impostaTrattenuta;
-    const double assegni = paga.assegniFamiliari;
-
-    // The taxable salary without the family allowances.
-    const double salario = std::max(lordo - assegni, 0.0);
-    f.vociLorde.append({tr("Salario imponibile"), QString(), QString(), salario});
-    if (assegni > 0)
-        f.vociLorde.append({tr("Assegni familiari"), QString(), QString(), assegni});
-
-    // The rates of the slip's year.
-    Datoteca::carica(anno);
-    const double rAVS = Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente;
-    const double rAD = Datoteca::contributo(QStringLiteral("AD")).aliquotaDipendente;
-    const double rLAINF = Datoteca::contributo(QStringLiteral("LAINF")).aliquotaDipendente;
-    const double avs = salario * rAVS / 100.0;
-    const double ad = salario * rAD / 100.0;
-    // The non-occupational accident premium is what the saved contributions
-    // hold beyond the two computed here.
-    const double inp = std::max(contributi - avs - ad, 0.0);
-    const double rINP = salario > 0 ? inp * 100.0 / salario : rLAINF;
-
     DatiDipendente d;
     Dipendente::carica(id, d); // an unreadable record leaves its lines empty
-    const int eta = CalcoloPaga::etaDaDataNascita(d.dataNascita, anno);
-    const double rLPP = lpp > 0 ? Datoteca::aliquotaLPP(eta) : 0.0;
-    const double rIF = lordo > 0 && imposta > 0 ? imposta * 100.0 / lordo : 0.0;
-
-    const QString trattino = QStringLiteral("-");
-    const QString testoSalario = FoglioPaga::testoImporto(salario);
-    aggiungiVoce(&f, tr("AVS-AI-IPG"), testoSalario, formattaAliquota(rAVS), avs);
-    aggiungiVoce(&f, tr("AD"), testoSalario, formattaAliquota(rAD), ad);
-    aggiungiVoce(&f, tr("Infortuni non professionali"), inp > 0 ? testoSalario : FoglioPaga::testoImporto(0),
-                 inp > 0 ? formattaAliquota(rINP) : trattino, inp);
-    aggiungiVoce(&f, tr("Cassa pensione (LPP)"), QString(), rLPP > 0 ? formattaAliquota(rLPP) : QString(), lpp);
-    aggiungiVoce(&f, tr("Imposte alla fonte"), imposta > 0 ? FoglioPaga::testoImporto(lordo) : FoglioPaga::testoImporto(0),
-                 imposta > 0 ? formattaAliquota(rIF) : trattino, imposta);
-
-    f.totaleLordo = lordo;
-    f.importoVersato = netto;
+    righePaga(paga, d, anno, &f);
 
     f.impostaVacanze(id, anno);
 
@@ -109,6 +76,97 @@ bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const 
 
     *foglio = f;
     return true;
+}
+
+void DocumentiChiusura::righePaga(const StoricoPaghe::PagaMese& paga, const DatiDipendente& d, int anno,
+                                  FoglioPaga* f)
+{
+    const double lordo = paga.lordoImponibile;
+    const double lpp = paga.lppDipendente;
+    const double imposta = paga.impostaTrattenuta;
+    const double assegni = paga.assegniFamiliari;
+    f->totaleLordo = lordo;
+    f->importoVersato = paga.netto;
+    f->importoContanti = paga.importoContanti;
+
+    const QString trattino = QStringLiteral("-");
+    const double rIF = lordo > 0 && imposta > 0 ? imposta * 100.0 / lordo : 0.0;
+    const auto rigaImposta = [&] {
+        aggiungiVoce(f, tr("Imposte alla fonte"), FoglioPaga::testoImporto(imposta > 0 ? lordo : 0.0),
+                     imposta > 0 ? formattaAliquota(rIF) : trattino, imposta);
+    };
+
+    if (paga.dettaglio.presente) {
+        const StoricoPaghe::Dettaglio& x = paga.dettaglio;
+        double voci = 0.0;
+        for (const StoricoPaghe::Voce& v : x.vociSalario) {
+            f->vociLorde.append({v.descrizione, QString(), QString(), v.importo});
+            voci += v.importo;
+        }
+        // What the items do not explain (a gross that may not go below 0)
+        // keeps the earnings adding up to the gross.
+        const double resto = centesimi(lordo - assegni - voci);
+        if (std::fabs(resto) >= 0.005)
+            f->vociLorde.append({tr("Altre voci imponibili"), QString(), QString(), resto});
+        if (assegni > 0)
+            f->vociLorde.append({tr("Assegni familiari"), QString(), QString(), assegni});
+
+        // Each line shows what was deducted, to the centime, on its base at
+        // the employee's rate.
+        const auto riga = [&](const QString& descrizione, const StoricoPaghe::Trattenuta& t) {
+            const double importo = centesimi(t.importo);
+            const bool dedotto = importo >= 0.005;
+            aggiungiVoce(f, descrizione, FoglioPaga::testoImporto(dedotto ? t.imponibile : 0.0),
+                         dedotto ? formattaAliquota(t.aliquota) : trattino, importo);
+        };
+        riga(tr("AVS-AI-IPG"), x.avs);
+        riga(tr("AD"), x.ad);
+        if (std::fabs(centesimi(x.caf.importo)) >= 0.005)
+            riga(tr("Cassa assegni familiari (CAF)"), x.caf);
+        riga(tr("Infortuni non professionali"), x.infortuni);
+        aggiungiVoce(f, tr("Cassa pensione (LPP)"), QString(),
+                     x.aliquotaLpp > 0 && lpp > 0 ? formattaAliquota(x.aliquotaLpp) : QString(), lpp);
+        rigaImposta();
+
+        double altre = 0.0;
+        for (const StoricoPaghe::Voce& v : x.altreVoci) {
+            f->altreVoci.append({v.descrizione, QString(), QString(), v.importo});
+            altre += v.importo;
+        }
+        // The contributions and the net are rounded to 0.05 francs, the lines
+        // to the centime: the difference has a line of its own.
+        const double arrotondamento = centesimi(paga.netto - (lordo - f->totaleDeduzioni + altre));
+        if (std::fabs(arrotondamento) >= 0.005)
+            f->altreVoci.append({tr("Arrotondamento"), QString(), QString(), arrotondamento});
+        return;
+    }
+
+    // A month saved before the lines were stored: the rates of the year, the
+    // accident premium as what the saved contributions leave.
+    const double contributi = paga.contributiDipendente;
+    const double salario = std::max(lordo - assegni, 0.0);
+    f->vociLorde.append({tr("Salario imponibile"), QString(), QString(), salario});
+    if (assegni > 0)
+        f->vociLorde.append({tr("Assegni familiari"), QString(), QString(), assegni});
+
+    Datoteca::carica(anno);
+    const double rAVS = Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente;
+    const double rAD = Datoteca::contributo(QStringLiteral("AD")).aliquotaDipendente;
+    const double rLAINF = Datoteca::contributo(QStringLiteral("LAINF")).aliquotaDipendente;
+    const double avs = salario * rAVS / 100.0;
+    const double ad = salario * rAD / 100.0;
+    const double inp = std::max(contributi - avs - ad, 0.0);
+    const double rINP = salario > 0 ? inp * 100.0 / salario : rLAINF;
+    const int eta = CalcoloPaga::etaDaDataNascita(d.dataNascita, anno);
+    const double rLPP = lpp > 0 ? Datoteca::aliquotaLPP(eta) : 0.0;
+
+    const QString testoSalario = FoglioPaga::testoImporto(salario);
+    aggiungiVoce(f, tr("AVS-AI-IPG"), testoSalario, formattaAliquota(rAVS), avs);
+    aggiungiVoce(f, tr("AD"), testoSalario, formattaAliquota(rAD), ad);
+    aggiungiVoce(f, tr("Infortuni non professionali"), inp > 0 ? testoSalario : FoglioPaga::testoImporto(0),
+                 inp > 0 ? formattaAliquota(rINP) : trattino, inp);
+    aggiungiVoce(f, tr("Cassa pensione (LPP)"), QString(), rLPP > 0 ? formattaAliquota(rLPP) : QString(), lpp);
+    rigaImposta();
 }
 
 QString DocumentiChiusura::fileFoglio(const QString& cartella, const QString& id)

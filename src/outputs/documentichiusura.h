@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+struct DatiDipendente;
+
 // What the monthly closing makes of the months it saved: one pay slip per
 // employee and the lines of the file that pays the net salaries. Both are
 // built from the month as the pay history holds it, never from a new count.
@@ -23,8 +25,14 @@ public:
 
     // The slip of the saved month. `comunicazioni`, the text the closing
     // gives everyone, comes before the month's own. False without a saved
-    // month.
+    // month (no group of the month, or one without "netto").
     static bool foglioPaga(const QString& id, int anno, int mese, const QString& comunicazioni, FoglioPaga* foglio);
+
+    // The lines of the slip from the saved month of `anno`: earnings,
+    // deductions, the items after the subtotal and the amounts paid. A month
+    // whose lines the pay count stored adds up line by line from the gross
+    // to the amount paid; an older month prints from its totals.
+    static void righePaga(const StoricoPaghe::PagaMese& paga, const DatiDipendente& d, int anno, FoglioPaga* f);
 
     // The slip's file in `cartella`: today's date, "_" and the employee id
     // without its extension, ".pdf".

@@ -16,6 +16,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -173,6 +174,33 @@ struct Cumulo
     }
 };
 
+// Appends a line of the slip when its amount is not 0: the description typed
+// with the variable, else the usual one.
+void aggiungiVoce(QList<StoricoPaghe::Voce>& voci, double importo, const QString& descrizione,
+                  const QString& usuale)
+{
+    if (std::fabs(importo) < 0.005)
+        return;
+    const QString testo = descrizione.trimmed();
+    voci.append({testo.isEmpty() ? usuale : testo, importo});
+}
+
+// A contribution as deducted at the employee's rate: the base it was charged
+// on follows from the two.
+StoricoPaghe::Trattenuta trattenuta(double importo, double aliquota)
+{
+    StoricoPaghe::Trattenuta t;
+    t.importo = importo;
+    t.aliquota = aliquota;
+    t.imponibile = aliquota > 0 ? importo * 100.0 / aliquota : 0.0;
+    return t;
+}
+
+QString dueDecimali(double v)
+{
+    return QString::number(v, 'f', 2);
+}
+
 RisultatoConteggio errore(RisultatoConteggio r, const QString& testo)
 {
     RisultatoConteggio vuoto;
@@ -235,14 +263,34 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     double imponibile = 0.0; // X
     if (d.tipoPaga == 1) {
         const double p = d.pagaOraria;
-        const double base = arrotonda5(p * v.oreFatte) + arrotonda5(p * 1.25 * v.oreExtra25)
-            + arrotonda5(p * 1.5 * v.oreExtra50);
+        const double ore = arrotonda5(p * v.oreFatte);
+        const double extra25 = arrotonda5(p * 1.25 * v.oreExtra25);
+        const double extra50 = arrotonda5(p * 1.5 * v.oreExtra50);
+        const double base = ore + extra25 + extra50;
         salarioDelMese = base;
         const double quotaTredicesima = d.mensilitaAggiuntive >= 1 ? arrotonda5(base * kQuotaTredicesimaOraria) : 0.0;
-        lordo = base + quotaTredicesima + arrotonda5(quotaVacanze(d) * base) + arrotonda5(base * kQuotaFestivi);
+        const double vacanze = arrotonda5(quotaVacanze(d) * base);
+        const double festivi = arrotonda5(base * kQuotaFestivi);
+        lordo = base + quotaTredicesima + vacanze + festivi;
         imponibile = lordo + v.rimborsoMalattia + v.rimborsoInfortunio + v.rimborsoIPG;
         r.aggiunteNette = v.rimborsoSpese - v.acconti - v.rimborsoPrestiti - v.trattenuteUEF;
         r.tredicesima = quotaTredicesima;
+
+        QList<StoricoPaghe::Voce>& voci = r.dettaglio.vociSalario;
+        aggiungiVoce(voci, ore, QString(), tr("Salario orario (%1 h x %2)").arg(dueDecimali(v.oreFatte), dueDecimali(p)));
+        aggiungiVoce(voci, extra25, QString(), tr("Ore straordinarie 25% (%1 h)").arg(dueDecimali(v.oreExtra25)));
+        aggiungiVoce(voci, extra50, QString(), tr("Ore straordinarie 50% (%1 h)").arg(dueDecimali(v.oreExtra50)));
+        aggiungiVoce(voci, quotaTredicesima, QString(), tr("13a mensilità (8.33%)"));
+        aggiungiVoce(voci, vacanze, QString(), tr("Indennità vacanze"));
+        aggiungiVoce(voci, festivi, QString(), tr("Indennità giorni festivi (2.27%)"));
+        aggiungiVoce(voci, v.rimborsoMalattia, v.rimborsoMalattiaDesc, tr("Indennità malattia"));
+        aggiungiVoce(voci, v.rimborsoInfortunio, v.rimborsoInfortunioDesc, tr("Indennità infortunio"));
+        aggiungiVoce(voci, v.rimborsoIPG, v.rimborsoIPGDesc, tr("Indennità IPG"));
+        QList<StoricoPaghe::Voce>& altre = r.dettaglio.altreVoci;
+        aggiungiVoce(altre, v.rimborsoSpese, v.rimborsoSpeseDesc, tr("Rimborso spese"));
+        aggiungiVoce(altre, -v.acconti, v.accontiDesc, tr("Acconto"));
+        aggiungiVoce(altre, -v.rimborsoPrestiti, v.rimborsoPrestitiDesc, tr("Rimborso prestito"));
+        aggiungiVoce(altre, -v.trattenuteUEF, v.trattenuteUEFDesc, tr("Trattenuta UEF"));
     } else {
         const double s = d.salarioMensile;
         double quota = 0.0;
@@ -251,17 +299,35 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             quota = arrotonda5(s * mesiDiServizio(d.periodi, anno) / 12.0);
         r.tredicesima = quota + v.tredicesimaGratifica;
         // Overtime at the hourly equivalent of the monthly salary.
-        double straordinari = 0.0;
+        double extra25 = 0.0;
+        double extra50 = 0.0;
         if (v.oreExtra25 != 0 || v.oreExtra50 != 0) {
             const double grado = d.gradoOccupazione > 0 ? d.gradoOccupazione : 100.0;
             const double oreMese = Datoteca::oreSettimanaliNormali() * 52.0 / 12.0 * grado / 100.0;
             const double orario = s / oreMese;
-            straordinari = arrotonda5(orario * 1.25 * v.oreExtra25) + arrotonda5(orario * 1.5 * v.oreExtra50);
+            extra25 = arrotonda5(orario * 1.25 * v.oreExtra25);
+            extra50 = arrotonda5(orario * 1.5 * v.oreExtra50);
         }
+        const double straordinari = extra25 + extra50;
         lordo = std::max(0.0, quota + v.tredicesimaGratifica + s + straordinari + v.importiImponibili
                                   - v.deduzioneAssenze);
         imponibile = lordo + v.rimborsoAssicurativo;
         r.aggiunteNette = v.importiNonImponibili + v.rimborsoSpese + v.rimborsoTrasferte - v.acconti;
+
+        QList<StoricoPaghe::Voce>& voci = r.dettaglio.vociSalario;
+        aggiungiVoce(voci, s, QString(), tr("Salario mensile"));
+        aggiungiVoce(voci, quota, QString(), mese == 6 ? tr("14a mensilità") : tr("13a mensilità"));
+        aggiungiVoce(voci, extra25, QString(), tr("Ore straordinarie 25% (%1 h)").arg(dueDecimali(v.oreExtra25)));
+        aggiungiVoce(voci, extra50, QString(), tr("Ore straordinarie 50% (%1 h)").arg(dueDecimali(v.oreExtra50)));
+        aggiungiVoce(voci, v.tredicesimaGratifica, v.tredicesimaGratificaDesc, tr("13a / 14a / gratifica"));
+        aggiungiVoce(voci, v.importiImponibili, v.importiImponibiliDesc, tr("Importi imponibili"));
+        aggiungiVoce(voci, -v.deduzioneAssenze, v.deduzioneAssenzeDesc, tr("Deduzione assenze"));
+        aggiungiVoce(voci, v.rimborsoAssicurativo, v.rimborsoAssicurativoDesc, tr("Rimborso assicurativo"));
+        QList<StoricoPaghe::Voce>& altre = r.dettaglio.altreVoci;
+        aggiungiVoce(altre, v.importiNonImponibili, v.importiNonImponibiliDesc, tr("Importi non imponibili"));
+        aggiungiVoce(altre, v.rimborsoSpese, v.rimborsoSpeseDesc, tr("Rimborso spese"));
+        aggiungiVoce(altre, v.rimborsoTrasferte, v.rimborsoTrasferteDesc, tr("Rimborso trasferte"));
+        aggiungiVoce(altre, -v.acconti, v.accontiDesc, tr("Acconto"));
     }
 
     const AssegniFamiliari::Risultato assegni = AssegniFamiliari::calcola(cantone, d.figli, salarioDelMese, ultimo);
@@ -274,8 +340,11 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             continue;
         if (m.soggettoAVS || m.soggettoAD || m.soggettoCAF || m.soggettoLAINF || m.soggettoLPP)
             lordo += m.importo;
-        if (m.soggettoIF)
+        if (m.soggettoIF) {
             imponibile += m.importo;
+            aggiungiVoce(r.dettaglio.vociSalario, m.importo, m.descrizione,
+                         m.tipo.trimmed().isEmpty() ? tr("Movimento") : m.tipo.trimmed());
+        }
     }
     r.lordoContributivo = lordo;
     r.lordoImponibile = imponibile + r.assegniFamiliari;
@@ -334,6 +403,15 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     const double premioINP = arrotonda5(guadagnoLAINF * premio / 1000.0);
     r.contributiDipendente = arrotonda5(c.totaleDip - c.lainfDip + premioINP);
 
+    // Each contribution as deducted, for the slip's lines.
+    r.dettaglio.presente = true;
+    r.dettaglio.avs = trattenuta(c.avsDip, Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente);
+    r.dettaglio.ad = trattenuta(c.adDip, Datoteca::contributo(QStringLiteral("AD")).aliquotaDipendente);
+    r.dettaglio.caf = trattenuta(c.cafDip, Datoteca::contributo(QStringLiteral("CAF")).aliquotaDipendente);
+    r.dettaglio.infortuni.importo = premioINP;
+    r.dettaglio.infortuni.imponibile = premioINP > 0 ? guadagnoLAINF : 0.0;
+    r.dettaglio.infortuni.aliquota = premio / 10.0; // per mille to percent
+
     if (d.lppManuale > 0)
         r.lppDipendente = d.lppManuale;
     else if (fascia == Fascia::Pensionata) // no savings credit after the reference age
@@ -341,6 +419,10 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     else
         r.lppDipendente =
             arrotonda5(CalcoloPaga::calcolaLPP((12 + d.mensilitaAggiuntive) * salarioDelMese, eta) / 12.0);
+    // The employee pays half the savings credit of the age; an amount
+    // entered by hand has no rate.
+    if (!(d.lppManuale > 0) && r.lppDipendente > 0)
+        r.dettaglio.aliquotaLpp = Datoteca::aliquotaLPP(eta) / 2.0;
 
     if (soggettoImposta(d)) {
         const QString tariffa = codiceTariffa(d);
@@ -375,6 +457,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         p.guadagnoAssicuratoAD = guadagnoAD;
         p.lordoSoggettoLAINF = lordo;
         p.guadagnoAssicuratoLAINF = guadagnoLAINF;
+        p.dettaglio = r.dettaglio;
         // A closed year stores nothing and is no error; any other refusal is.
         if (!StoricoPaghe::salvaMese(codice, p) && !ChiusuraAnnuale::isAnnoChiuso(anno))
             return errore(r, tr("Impossibile salvare lo storico paghe"));

@@ -26,6 +26,10 @@ struct RisultatoConteggio
     QString cantoneImposta;            // canton and tariff code the tax used
     QString tariffaImposta;
     QString errore;                    // empty when counted; else every amount is 0
+    // What makes up the amounts above, line by line: each contribution as
+    // deducted, the salary items and what is added to or taken from the net.
+    // Stored with the month for its pay slip.
+    StoricoPaghe::Dettaglio dettaglio;
 };
 
 // The year-to-date adjustment of the withholding tax.

@@ -356,11 +356,18 @@ QStringList codiciConPrefisso(const QStringList& chiavi, const QString& cantone)
 
 } // namespace
 
+QStringList ImpostaFonte::cartelle()
+{
+    return {QDir::currentPath() + QStringLiteral("/dati_afc"),
+            QDir::homePath() + QStringLiteral("/01.Vardello/dati_afc")};
+}
+
 bool ImpostaFonte::carica()
 {
-    if (caricaDa(QDir::currentPath() + QStringLiteral("/dati_afc")))
+    const QStringList dove = cartelle();
+    if (caricaDa(dove.at(0)))
         return true;
-    return caricaDa(QDir::homePath() + QStringLiteral("/01.Vardello/dati_afc"));
+    return caricaDa(dove.at(1));
 }
 
 bool ImpostaFonte::caricaDa(const QString& cartella)

@@ -44,6 +44,8 @@ public:
 
     // Loads ./dati_afc, else ~/01.Vardello/dati_afc.
     static bool carica();
+    // The folders carica() looks in, in its order, as full paths.
+    static QStringList cartelle();
 
     // Replaces both tables by the tariff files of a folder; false when nothing
     // usable was found.

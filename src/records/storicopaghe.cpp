@@ -48,6 +48,91 @@ bool leggiGuadagno(StoricoPaghe::PagaMese& p, const QString& chiave, const QStri
     return true;
 }
 
+// A rate in percent: up to six decimals, no trailing zeros.
+QString aliquota(double v)
+{
+    QString testo = QString::number(v, 'f', 6);
+    while (testo.endsWith(QLatin1Char('0')))
+        testo.chop(1);
+    if (testo.endsWith(QLatin1Char('.')))
+        testo.chop(1);
+    return testo == QLatin1String("-0") ? QStringLiteral("0") : testo;
+}
+
+// The keys of one deducted contribution: <nome>Dipendente, <nome>Imponibile,
+// <nome>Aliquota.
+const char* const kTrattenute[] = {"avs", "ad", "caf", "infortuni"};
+StoricoPaghe::Trattenuta StoricoPaghe::Dettaglio::* const kCampiTrattenute[] = {
+    &StoricoPaghe::Dettaglio::avs, &StoricoPaghe::Dettaglio::ad, &StoricoPaghe::Dettaglio::caf,
+    &StoricoPaghe::Dettaglio::infortuni};
+
+// The month's lines, written only for a month that has them: a month saved
+// before they were stored keeps printing from its totals.
+QString righeDettaglio(const StoricoPaghe::Dettaglio& d)
+{
+    if (!d.presente)
+        return QString();
+    QString testo;
+    for (int i = 0; i < 4; ++i) {
+        const StoricoPaghe::Trattenuta& t = d.*kCampiTrattenute[i];
+        const QString nome = QLatin1String(kTrattenute[i]);
+        testo += nome + QStringLiteral("Dipendente=") + importo(t.importo) + QLatin1Char('\n');
+        testo += nome + QStringLiteral("Imponibile=") + importo(t.imponibile) + QLatin1Char('\n');
+        testo += nome + QStringLiteral("Aliquota=") + aliquota(t.aliquota) + QLatin1Char('\n');
+    }
+    testo += QStringLiteral("lppAliquota=") + aliquota(d.aliquotaLpp) + QLatin1Char('\n');
+    // "<amount>;<description>", numbered from 1 in the order of the slip.
+    const auto voci = [&testo](const char* chiave, const QList<StoricoPaghe::Voce>& elenco) {
+        for (int i = 0; i < elenco.size(); ++i)
+            testo += QLatin1String(chiave) + QString::number(i + 1) + QLatin1Char('=') + importo(elenco.at(i).importo)
+                + QLatin1Char(';') + FileSicuri::unaRiga(elenco.at(i).descrizione) + QLatin1Char('\n');
+    };
+    voci("voceSalario", d.vociSalario);
+    voci("altraVoce", d.altreVoci);
+    return testo;
+}
+
+// Reads one key of the month's lines; false for any other key.
+bool leggiDettaglio(const QString& chiave, const QString& valore, StoricoPaghe::Dettaglio& d)
+{
+    for (int i = 0; i < 4; ++i) {
+        const QString nome = QLatin1String(kTrattenute[i]);
+        if (!chiave.startsWith(nome))
+            continue;
+        const QString campo = chiave.mid(nome.size());
+        StoricoPaghe::Trattenuta& t = d.*kCampiTrattenute[i];
+        if (campo == QLatin1String("Dipendente"))
+            t.importo = leggiImporto(valore);
+        else if (campo == QLatin1String("Imponibile"))
+            t.imponibile = leggiImporto(valore);
+        else if (campo == QLatin1String("Aliquota"))
+            t.aliquota = leggiImporto(valore);
+        else
+            continue;
+        d.presente = true;
+        return true;
+    }
+    if (chiave == QLatin1String("lppAliquota")) {
+        d.aliquotaLpp = leggiImporto(valore);
+        d.presente = true;
+        return true;
+    }
+    for (const char* prefisso : {"voceSalario", "altraVoce"}) {
+        const QString p = QLatin1String(prefisso);
+        bool numero = false;
+        if (!chiave.startsWith(p) || chiave.mid(p.size()).toInt(&numero) < 1 || !numero)
+            continue;
+        const int separatore = valore.indexOf(QLatin1Char(';'));
+        StoricoPaghe::Voce v;
+        v.importo = leggiImporto(separatore < 0 ? valore : valore.left(separatore).trimmed());
+        v.descrizione = separatore < 0 ? QString() : valore.mid(separatore + 1).trimmed();
+        (p == QLatin1String("voceSalario") ? d.vociSalario : d.altreVoci).append(v);
+        d.presente = true;
+        return true;
+    }
+    return false;
+}
+
 QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::PagaMese>& mesi)
 {
     QString testo = QStringLiteral("# Storico paghe ") + QString::number(anno) + QStringLiteral(" - ")
@@ -60,6 +145,7 @@ QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::Pag
         testo += QStringLiteral("assegniFamiliari=") + importo(p.assegniFamiliari) + QLatin1Char('\n');
         testo += QStringLiteral("impostaTrattenuta=") + importo(p.impostaTrattenuta) + QLatin1Char('\n');
         testo += QStringLiteral("netto=") + importo(p.netto) + QLatin1Char('\n');
+        testo += righeDettaglio(p.dettaglio);
         // A line break would end the text and start lines of its own, which
         // could read back as keys or month groups: it is kept as a blank.
         testo += QStringLiteral("comunicazioni=") + FileSicuri::unaRiga(p.comunicazioni) + QLatin1Char('\n');
@@ -133,14 +219,18 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
             corrente.assegniFamiliari = leggiImporto(valore);
         else if (chiave == QLatin1String("impostaTrattenuta"))
             corrente.impostaTrattenuta = leggiImporto(valore);
-        else if (chiave == QLatin1String("netto"))
+        else if (chiave == QLatin1String("netto")) {
             corrente.netto = leggiImporto(valore);
+            corrente.conNetto = true;
+        }
         else if (chiave == QLatin1String("comunicazioni"))
             corrente.comunicazioni = valore;
         else if (chiave == QLatin1String("importoContanti"))
             corrente.importoContanti = leggiImporto(valore);
         else if (leggiGuadagno(corrente, chiave, valore))
             corrente.guadagniAssicurati = true;
+        else
+            leggiDettaglio(chiave, valore, corrente.dettaglio);
     }
     if (gruppoAperto)
         mesi.append(corrente);

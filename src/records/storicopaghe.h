@@ -8,6 +8,38 @@
 class StoricoPaghe
 {
 public:
+    // One line of the pay: a salary item, or an amount added to or taken
+    // from the net after the deductions (negative when taken).
+    struct Voce
+    {
+        QString descrizione;
+        double importo = 0.0;
+    };
+
+    // One employee contribution as the pay count deducted it: the amount,
+    // the base it was charged on and the employee's own rate in percent.
+    struct Trattenuta
+    {
+        double importo = 0.0;
+        double imponibile = 0.0;
+        double aliquota = 0.0;
+    };
+
+    // The lines of a month as the pay count made them, so that the slip adds
+    // up line by line. Months saved before the count stored them have none
+    // (`presente` false) and print from their totals.
+    struct Dettaglio
+    {
+        bool presente = false;
+        Trattenuta avs;       // AHV/IV/EO
+        Trattenuta ad;        // unemployment insurance
+        Trattenuta caf;       // family fund
+        Trattenuta infortuni; // the company's non-occupational accident premium
+        double aliquotaLpp = 0.0; // the employee's pension rate; 0 for an amount entered by hand
+        QList<Voce> vociSalario;  // add up to lordoImponibile less assegniFamiliari
+        QList<Voce> altreVoci;    // expenses, advances, deductions: added to the net
+    };
+
     // One saved month.
     struct PagaMese
     {
@@ -32,6 +64,10 @@ public:
         double guadagnoAssicuratoAD = 0.0;
         double lordoSoggettoLAINF = 0.0;
         double guadagnoAssicuratoLAINF = 0.0;
+        // Whether the month's group holds a "netto": a group without one is
+        // no saved pay count.
+        bool conNetto = false;
+        Dettaglio dettaglio;
     };
 
     // Sums of a list of months (net pay is not summed).

@@ -120,7 +120,8 @@ void TestGestioneAzienda::controlli()
 
 void TestGestioneAzienda::fileBancaDaiDatiAzienda()
 {
-    Orologio::imposta(QDateTime(QDate(2026, 1, 26), QTime(9, 0)));
+    // February: in January the closing preselects the December before.
+    Orologio::imposta(QDateTime(QDate(2026, 2, 26), QTime(9, 0)));
     Inizializzazione::esegui();
     RegistroMessaggi messaggi;
     {

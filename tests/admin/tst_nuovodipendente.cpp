@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -221,7 +222,16 @@ void TestNuovoDipendente::completoSiRilegge()
     scegli(f, "mensilitaAggiuntive", 2);
     digita(campo(f, "uid"), QStringLiteral(" ") + kAVS);
     digita(campo(f, "partitaIva"), QStringLiteral("CHE-111.222.333 IVA"));
-    digita(campo(f, "iban"), QStringLiteral("CH93 0076 2011 6238 5295 7"));
+    // The Swiss employee's number is asked as the AVS number.
+    QCOMPARE(campo(f, "uid")->placeholderText(), QStringLiteral("756.1234.5678.97"));
+    QStringList etichette;
+    for (const QLabel* l : f.findChildren<QLabel*>())
+        etichette << l->text();
+    QVERIFY(etichette.contains(QStringLiteral("Numero AVS")));
+    QVERIFY(!etichette.contains(QStringLiteral("UID")));
+    // The company's bank rows are not offered: the employee's IBAN is on the card.
+    QVERIFY(!f.findChild<QLineEdit*>(QStringLiteral("iban")));
+    QVERIFY(!f.findChild<QLineEdit*>(QStringLiteral("bic")));
     clic(f, "salva");
     QVERIFY2(registro.richieste.isEmpty(), qPrintable(registro.ultimoTesto()));
     QCOMPARE(f.result(), int(QDialog::Accepted));
@@ -243,7 +253,6 @@ void TestNuovoDipendente::completoSiRilegge()
     atteso.periodi = {{QStringLiteral("01/06/2025"), QString()}};
     atteso.tipoContratto = QStringLiteral("determinato");
     atteso.mensilitaAggiuntive = 2;
-    atteso.iban = QStringLiteral("CH93 0076 2011 6238 5295 7");
     atteso.extra = {{QStringLiteral("nazione"), QStringLiteral("CH")},
                     {QStringLiteral("uid"), kAVS},
                     {QStringLiteral("partitaIva"), QStringLiteral("CHE-111.222.333 IVA")}};

@@ -2,6 +2,8 @@
 #include "anteprimastampa.h"
 #include "azienda.h"
 #include "config.h"
+#include "conteggiosalario.h"
+#include "documentichiusura.h"
 #include "dialoganno.h"
 #include "dipendente.h"
 #include "ferie.h"
@@ -36,6 +38,7 @@ private slots:
     void foglioPagaDallaScheda();
     void foglioPagaSenzaScelta_data();
     void foglioPagaSenzaScelta();
+    void righeComeLaChiusura();
     void variabiliDallaScheda_data();
     void variabiliDallaScheda();
 
@@ -235,22 +238,53 @@ void TestStampeScheda::foglioPagaDallaScheda()
 // nothing.
 void TestStampeScheda::foglioPagaSenzaScelta_data()
 {
-    QTest::addColumn<bool>("conteggi");
+    QTest::addColumn<QByteArray>("conteggi");
     QTest::addColumn<QString>("pulsante");
-    QTest::newRow("cancelled") << true << "annulla";
-    QTest::newRow("no saved count") << false << "ok";
+    QTest::addColumn<QString>("messaggio");
+    QTest::newRow("cancelled") << QByteArray("[1]\nnetto=1\n") << "annulla" << "";
+    QTest::newRow("no saved count") << QByteArray() << "ok" << "";
+    // A group written by hand without a net would print a slip of zeros.
+    QTest::newRow("month without a net") << QByteArray("[1]\nlordoImponibile=5000\n") << "ok"
+                                         << "Nessun conteggio salvato per gennaio 2026.";
 }
 
 void TestStampeScheda::foglioPagaSenzaScelta()
 {
-    QFETCH(bool, conteggi);
+    QFETCH(QByteArray, conteggi);
     QFETCH(QString, pulsante);
-    if (conteggi)
-        scriviPaghe(2026, "[1]\nnetto=1\n");
+    QFETCH(QString, messaggio);
+    if (!conteggi.isEmpty())
+        scriviPaghe(2026, conteggi);
+    RegistroMessaggi messaggi;
     SchedaDipendente scheda(id);
     quandoAperto([&] { finestraAperta<ScegliConteggio>()->findChild<QPushButton*>(pulsante)->click(); });
     scheda.findChild<QPushButton*>(QStringLiteral("stampaFoglioPaga"))->click();
     QVERIFY(piattaforma.urlAperti.isEmpty());
+    QCOMPARE(messaggi.ultimoTesto(), messaggio);
+}
+
+// A month the pay count saved with its lines: the card's slip has the lines
+// of the closing's slip, each salary item by name.
+void TestStampeScheda::righeComeLaChiusura()
+{
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(id, d));
+    d.salarioMensile = 6000;
+    QVERIFY(Dipendente::salva(d, id));
+    QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(id, 2026);
+    variabili[2].rimborsoSpese = 120;
+    QVERIFY(VariabiliMensili::salvaAnno(id, 2026, variabili));
+    QVERIFY(ConteggioSalario::genera(id, d, 2026, 3, true, 0).errore.isEmpty());
+
+    const FoglioPaga carta = StampeScheda::foglioPaga(id, 2026, 3);
+    FoglioPaga chiusura;
+    QVERIFY(DocumentiChiusura::foglioPaga(id, 2026, 3, QString(), &chiusura));
+    QCOMPARE(righe(carta.vociLorde), righe(chiusura.vociLorde));
+    QCOMPARE(righe(carta.deduzioni), righe(chiusura.deduzioni));
+    QCOMPARE(righe(carta.altreVoci), righe(chiusura.altreVoci));
+    QCOMPARE(righe(carta.vociLorde).first(), QStringLiteral("Salario mensile|||6000.00"));
+    QCOMPARE(righe(carta.altreVoci).first(), QStringLiteral("Rimborso spese|||120.00"));
+    QCOMPARE(carta.importoVersato, chiusura.importoVersato);
 }
 
 // Both variables printouts draw the same sheet of the chosen year; only the

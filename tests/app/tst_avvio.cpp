@@ -13,6 +13,9 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QToolButton>
+#include <QMenuBar>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTableView>
 #include <QTimer>
@@ -107,6 +110,11 @@ private slots:
 
 void TestAvvio::sequenzaCompleta()
 {
+    // The font of a desktop without settings of its own (9 point); the
+    // offscreen platform's default is larger than any desktop's.
+    const QFont primaFont = QApplication::font();
+    QApplication::setFont(QFont(primaFont.family(), 9));
+    auto ripristina = qScopeGuard([&] { QApplication::setFont(primaFont); });
     Avvio avvio;
     Copione c;
     c.avvio = &avvio;
@@ -141,8 +149,18 @@ void TestAvvio::sequenzaCompleta()
     };
     bool finestraControllata = false;
     c.finestra = [&](QMainWindow* f) {
-        QCOMPARE(f->windowTitle(), QStringLiteral("Vardello"));
+        QCOMPARE(f->windowTitle(), QStringLiteral("Vardello - Alpina Esempio SA"));
         QCOMPARE(f->size(), QSize(900, 600));
+        // Every menu shows in the bar at the start size, none behind the
+        // extension button.
+        QMenuBar* barra = f->menuBar();
+        QCOMPARE(barra->actions().size(), 9);
+        for (QAction* a : barra->actions()) {
+            const QRect r = barra->actionGeometry(a);
+            QVERIFY2(!r.isEmpty() && r.right() < barra->width(), qPrintable(a->text()));
+        }
+        auto* estensione = barra->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(!estensione || estensione->isHidden());
         QVERIFY(!f->parentWidget());
         auto* area = f->findChild<QLabel*>(QStringLiteral("areaDiLavoro"));
         QCOMPARE(area->text(), QStringLiteral("Area di lavoro"));

@@ -1,5 +1,6 @@
 #include "ambientetest.h"
 #include "avvio.h"
+#include "azienda.h"
 #include "chiusuramensile.h"
 #include "config.h"
 #include "dipendente.h"
@@ -278,21 +279,37 @@ void TestMenuPrincipale::cambiaAzienda()
 {
     QFETCH(bool, accetta);
     Inizializzazione::esegui();
-    Config::setAziendaCorrente(QString());
+    DatiAzienda seconda;
+    seconda.ragioneSociale = QStringLiteral("Beta Servizi Sagl");
+    QVERIFY(Azienda::salva(seconda, QStringLiteral("Beta.txt")));
+    Config::setAziendaCorrente(Inizializzazione::fileAziendaDimostrativa());
     QMainWindow principale;
     MenuPrincipale::costruisci(&principale, Inizializzazione::fileAziendaDimostrativa(), QStringLiteral("it"), true);
     principale.show();
+    RegistroMessaggi messaggi;
     quandoModale<ScegliAzienda>([accetta](ScegliAzienda* scelta) {
         if (!accetta) {
             scelta->reject();
             return;
         }
-        scelta->findChild<QListWidget*>(QStringLiteral("aziende"))->setCurrentRow(0);
+        auto* lista = scelta->findChild<QListWidget*>(QStringLiteral("aziende"));
+        lista->setCurrentItem(lista->findItems(QStringLiteral("Beta Servizi Sagl"), Qt::MatchExactly).value(0));
         scelta->findChild<QPushButton*>(QStringLiteral("apri"))->click();
     });
     azione(principale, "azioneCambiaAzienda")->trigger();
     QCOMPARE(principale.isVisible(), !accetta);
-    QCOMPARE(Config::aziendaCorrente(), accetta ? Inizializzazione::fileAziendaDimostrativa() : QString());
+    QCOMPARE(Config::aziendaCorrente(),
+             accetta ? QStringLiteral("Beta.txt") : Inizializzazione::fileAziendaDimostrativa());
+    if (!accetta) {
+        QVERIFY(messaggi.richieste.isEmpty());
+        return;
+    }
+    // Told before the end; the next start's chooser highlights the company.
+    QCOMPARE(messaggi.richieste.size(), 1);
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Vardello si chiude: riavvialo per lavorare con Beta Servizi Sagl."));
+    ScegliAzienda prossimo;
+    QCOMPARE(prossimo.findChild<QListWidget*>(QStringLiteral("aziende"))->currentItem()->text(),
+             QStringLiteral("Beta Servizi Sagl"));
 }
 
 void TestMenuPrincipale::cartellaDati_data()

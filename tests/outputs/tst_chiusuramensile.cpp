@@ -14,6 +14,7 @@
 #include "piattaformatest.h"
 #include "sceglidipendente.h"
 #include "storicopaghe.h"
+#include "movimenti.h"
 #include "variabilimensili.h"
 
 #include <QCheckBox>
@@ -62,21 +63,96 @@ QString svizzero(double v)
     return QStringLiteral("SFr. ") + QLocale(QLocale::German, QLocale::Switzerland).toString(v, 'f', 2);
 }
 
-// The amount at the end of the first line of a slip's text that begins with
-// `etichetta` ("SFr. -" is 0); NaN when no such line exists.
-double importoRiga(const QString& testo, const QString& etichetta)
+// The amount after the last "SFr. " of a line ("SFr. -" is 0).
+double importoFinale(const QString& riga)
 {
-    for (const QString& riga : testo.split(QLatin1Char('\n'))) {
-        if (!riga.trimmed().startsWith(etichetta))
-            continue;
-        const int sfr = riga.lastIndexOf(QStringLiteral("SFr. "));
-        QString numero = riga.mid(sfr + 5).trimmed();
-        if (numero == QLatin1String("-"))
-            return 0.0;
-        numero.remove(QRegularExpression(QStringLiteral("[^0-9.\\-]")));
-        return numero.toDouble();
+    QString numero = riga.mid(riga.lastIndexOf(QStringLiteral("SFr. ")) + 5).trimmed();
+    if (numero == QLatin1String("-"))
+        return 0.0;
+    numero.remove(QRegularExpression(QStringLiteral("[^0-9.\\-]")));
+    return numero.toDouble();
+}
+
+// The lines of a slip's text, section by section: each line's description
+// and amount, as printed.
+struct RigheCedolino
+{
+    QList<QPair<QString, double>> lorde, deduzioni, altre;
+    QStringList testiDeduzioni; // whole lines, with base and rate
+    double totaleLordo = qQNaN();
+    double totaleDeduzioni = qQNaN();
+    double parziale = qQNaN();
+    double versato = qQNaN();
+
+    double importo(const QList<QPair<QString, double>>& righe, const QString& descrizione) const
+    {
+        for (const auto& r : righe) {
+            if (r.first == descrizione)
+                return r.second;
+        }
+        return qQNaN();
     }
-    return qQNaN();
+    static double somma(const QList<QPair<QString, double>>& righe)
+    {
+        double s = 0;
+        for (const auto& r : righe)
+            s += r.second;
+        return s;
+    }
+    // Every step from the gross to the amount paid adds up on the page.
+    bool sommeGiuste(QString* perche) const
+    {
+        const auto uguali = [](double a, double b) { return qAbs(a - b) < 0.005; };
+        if (!uguali(somma(lorde), totaleLordo))
+            *perche = QStringLiteral("earnings do not add up to the gross");
+        else if (!uguali(somma(deduzioni), totaleDeduzioni))
+            *perche = QStringLiteral("deductions do not add up to their total");
+        else if (!uguali(totaleLordo + totaleDeduzioni, parziale))
+            *perche = QStringLiteral("gross less deductions is not the subtotal");
+        else if (!uguali(parziale + somma(altre), versato))
+            *perche = QStringLiteral("subtotal and other items are not the amount paid");
+        else
+            return true;
+        return false;
+    }
+};
+
+RigheCedolino righeCedolino(const QString& testo)
+{
+    enum { Fuori, Lorde, Deduzioni, Altre } parte = Fuori;
+    RigheCedolino c;
+    for (const QString& riga : testo.split(QLatin1Char('\n'))) {
+        const QString t = riga.trimmed();
+        if (t.startsWith(QLatin1String("Descrizione"))) {
+            parte = Lorde;
+        } else if (t.startsWith(QLatin1String("Totale lordo"))) {
+            c.totaleLordo = importoFinale(t);
+            parte = Fuori;
+        } else if (t.startsWith(QLatin1String("Deduzioni"))) {
+            parte = Deduzioni;
+        } else if (t.startsWith(QLatin1String("Totale deduzioni"))) {
+            c.totaleDeduzioni = importoFinale(t);
+            parte = Fuori;
+        } else if (t.startsWith(QLatin1String("Totale parziale"))) {
+            c.parziale = importoFinale(t);
+            parte = Altre;
+        } else if (t.startsWith(QLatin1String("Importo versato sul conto"))) {
+            c.versato = importoFinale(t);
+            parte = Fuori;
+        } else if (parte != Fuori && t.contains(QLatin1String("SFr. "))) {
+            const QPair<QString, double> voce{t.section(QRegularExpression(QStringLiteral("\\s{2,}")), 0, 0),
+                                              importoFinale(t)};
+            if (parte == Lorde)
+                c.lorde << voce;
+            else if (parte == Altre)
+                c.altre << voce;
+            else {
+                c.deduzioni << voce;
+                c.testiDeduzioni << t;
+            }
+        }
+    }
+    return c;
 }
 
 const QString kBernasconi = QStringLiteral("Bernasconi_Luca.txt");
@@ -95,6 +171,14 @@ private:
         auto* p = f.findChild<QPushButton*>(QLatin1String(nome));
         QVERIFY(p);
         p->click();
+    }
+    // The month the tests count: January 2026 (the clock's month; the window
+    // itself preselects the December before in January).
+    static void gennaio2026(ChiusuraMensile& f)
+    {
+        auto* anno = f.findChild<QComboBox*>(QStringLiteral("anno"));
+        anno->setCurrentIndex(anno->findData(2026));
+        f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(0);
     }
     static double cella(QTableWidget* t, int riga, int colonna) { return t->item(riga, colonna)->text().toDouble(); }
     static int riga(ChiusuraMensile& f, const QString& id) { return f.idRighe().indexOf(id); }
@@ -116,6 +200,9 @@ private slots:
     }
 
     void anteprima();
+    void annoEMese_data();
+    void annoEMese();
+    void avvisoTariffeUnaVolta();
     void tredicesimaRicalcola();
     void tabelleImpostaMancanti_data();
     void tabelleImpostaMancanti();
@@ -126,6 +213,8 @@ private slots:
     void proRata_data();
     void proRata();
     void fogliPaga();
+    void cedolinoRossi_data();
+    void cedolinoRossi();
     void fileBanca_data();
     void fileBanca();
     void annoDimostrativo_data();
@@ -136,11 +225,10 @@ private slots:
 void TestChiusuraMensile::anteprima()
 {
     ChiusuraMensile f;
+    gennaio2026(f);
     QCOMPARE(f.windowTitle(), QStringLiteral("Chiusura mensile"));
     QTableWidget* t = tabella(f);
     QCOMPARE(t->rowCount(), 0); // nothing until asked
-    QCOMPARE(f.findChild<QComboBox*>(QStringLiteral("anno"))->currentData().toInt(), 2026);
-    QCOMPARE(f.findChild<QComboBox*>(QStringLiteral("mese"))->currentData().toInt(), 1);
     QVERIFY(f.findChild<QCheckBox*>(QStringLiteral("tredicesima"))->isChecked()); // the company's setting
 
     clic(f, "calcolaAnteprima");
@@ -174,6 +262,90 @@ void TestChiusuraMensile::anteprima()
         QCOMPARE(t->item(7, 3 + c)->text(), QString::number(somme[c], 'f', 2));
 }
 
+// The year box holds the current and the previous year; in January the
+// December just ended comes preselected.
+void TestChiusuraMensile::annoEMese_data()
+{
+    QTest::addColumn<QDate>("oggi");
+    QTest::addColumn<QStringList>("anni");
+    QTest::addColumn<int>("anno");
+    QTest::addColumn<int>("mese");
+    QTest::newRow("5 January 2027") << QDate(2027, 1, 5) << QStringList{"2026", "2027"} << 2026 << 12;
+    QTest::newRow("31 January 2027") << QDate(2027, 1, 31) << QStringList{"2026", "2027"} << 2026 << 12;
+    QTest::newRow("1 February 2027") << QDate(2027, 2, 1) << QStringList{"2026", "2027"} << 2027 << 2;
+    QTest::newRow("31 December 2027") << QDate(2027, 12, 31) << QStringList{"2026", "2027"} << 2027 << 12;
+}
+
+void TestChiusuraMensile::annoEMese()
+{
+    QFETCH(QDate, oggi);
+    QFETCH(QStringList, anni);
+    QFETCH(int, anno);
+    QFETCH(int, mese);
+    Orologio::imposta(QDateTime(oggi, QTime(8, 0)));
+    ChiusuraMensile f;
+    auto* boxAnno = f.findChild<QComboBox*>(QStringLiteral("anno"));
+    QStringList testi;
+    for (int i = 0; i < boxAnno->count(); ++i) {
+        testi << boxAnno->itemText(i);
+        QCOMPARE(boxAnno->itemData(i).toInt(), boxAnno->itemText(i).toInt());
+    }
+    QCOMPARE(testi, anni);
+    QCOMPARE(boxAnno->currentData().toInt(), anno);
+    QCOMPARE(f.findChild<QComboBox*>(QStringLiteral("mese"))->currentData().toInt(), mese);
+
+    // The preselected month is the one counted: December 2026 in January.
+    clic(f, "calcolaAnteprima");
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(kBernasconi, d));
+    QCOMPARE(tabella(f)->item(riga(f, kBernasconi), 9)->text(),
+             QString::number(ConteggioSalario::genera(kBernasconi, d, anno, mese, false, 1).netto, 'f', 2));
+}
+
+// The warning on missing tariff tables names where they are looked for and
+// comes once for each preview asked for, not on the recomputations; the
+// window keeps its width over many previews.
+void TestChiusuraMensile::avvisoTariffeUnaVolta()
+{
+    modifica(kBernasconi, [](DatiDipendente& d) {
+        d.cantone = QStringLiteral("GE");
+        d.permessoLavoro = QStringLiteral("B");
+    });
+    RegistroMessaggi messaggi;
+    ChiusuraMensile f;
+    gennaio2026(f);
+    const auto avvisi = [&] {
+        int n = 0;
+        for (const Messaggi::Richiesta& r : qAsConst(messaggi.richieste))
+            n += r.titolo == QLatin1String("Imposta alla fonte") ? 1 : 0;
+        return n;
+    };
+
+    clic(f, "calcolaAnteprima");
+    QCOMPARE(avvisi(), 1);
+    const QString testo = messaggi.ultimoTesto();
+    QVERIFY(testo.contains(QStringLiteral("Bernasconi Luca (GE, A0)")));
+    for (const QString& cartella : ImpostaFonte::cartelle()) {
+        QVERIFY(QDir::isAbsolutePath(cartella));
+        QVERIFY2(testo.contains(QDir::toNativeSeparators(cartella)), qPrintable(testo));
+    }
+    QVERIFY(testo.contains(AmbienteTest::home() + QStringLiteral("/01.Vardello/dati_afc")));
+    const int larghezza = f.width();
+
+    auto* tredicesima = f.findChild<QCheckBox*>(QStringLiteral("tredicesima"));
+    tredicesima->setChecked(!tredicesima->isChecked());
+    tredicesima->setChecked(!tredicesima->isChecked());
+    QCOMPARE(tabella(f)->rowCount(), 8); // recomputed, without a word
+    clic(f, "generaTutti");
+    QCOMPARE(avvisi(), 1);
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Chiusura mensile"));
+
+    for (int i = 0; i < 4; ++i)
+        clic(f, "calcolaAnteprima");
+    QCOMPARE(avvisi(), 5);
+    QCOMPARE(f.width(), larghezza);
+}
+
 void TestChiusuraMensile::tabelleImpostaMancanti_data()
 {
     QTest::addColumn<QString>("cantone");
@@ -194,6 +366,7 @@ void TestChiusuraMensile::tabelleImpostaMancanti()
     });
     RegistroMessaggi messaggi;
     ChiusuraMensile f;
+    gennaio2026(f);
     clic(f, "calcolaAnteprima");
     QCOMPARE(tabella(f)->rowCount(), 8);
     if (avviso.isEmpty()) {
@@ -208,6 +381,7 @@ void TestChiusuraMensile::tabelleImpostaMancanti()
 void TestChiusuraMensile::tredicesimaRicalcola()
 {
     ChiusuraMensile f;
+    gennaio2026(f);
     f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(11);
     QTableWidget* t = tabella(f);
     auto* tredicesima = f.findChild<QCheckBox*>(QStringLiteral("tredicesima"));
@@ -257,6 +431,7 @@ void TestChiusuraMensile::generaTutti()
         QVERIFY(QDir().mkpath(StoricoPaghe::percorsoFile(kBernasconi, 2026)));
 
     ChiusuraMensile f;
+    gennaio2026(f);
     RegistroMessaggi messaggi;
     clic(f, "generaTutti");
     QCOMPARE(messaggi.richieste.size(), 1);
@@ -295,6 +470,7 @@ void TestChiusuraMensile::generaTutti()
 void TestChiusuraMensile::dettaglio()
 {
     ChiusuraMensile f;
+    gennaio2026(f);
     clic(f, "calcolaAnteprima");
     QTableWidget* t = tabella(f);
     const int r = riga(f, QStringLiteral("Pedrazzini_Chiara.txt"));
@@ -339,6 +515,7 @@ void TestChiusuraMensile::dettaglio()
 void TestChiusuraMensile::selezionaTutti()
 {
     ChiusuraMensile f;
+    gennaio2026(f);
     auto* pulsante = f.findChild<QPushButton*>(QStringLiteral("selezionaTutti"));
     clic(f, "calcolaAnteprima");
     QTableWidget* t = tabella(f);
@@ -374,6 +551,7 @@ void TestChiusuraMensile::proRata()
         QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("prova"), QStringLiteral("test")));
 
     ChiusuraMensile f;
+    gennaio2026(f);
     f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(5);
     RegistroMessaggi messaggi;
     bool sceltaAperta = false;
@@ -417,6 +595,7 @@ void TestChiusuraMensile::proRata()
 void TestChiusuraMensile::fogliPaga()
 {
     ChiusuraMensile f;
+    gennaio2026(f);
     RegistroMessaggi messaggi;
     RegistroPiattaforma piattaforma;
     clic(f, "salvaSelezionati");
@@ -458,30 +637,154 @@ void TestChiusuraMensile::fogliPaga()
         QVERIFY(testo.contains(d.nome + QLatin1Char(' ') + d.cognome));
         QVERIFY(testo.contains(QStringLiteral("Alpina Esempio SA")));
         QVERIFY(testo.contains(QStringLiteral("Comunicazioni: Buone feste, a tutti")));
-        QCOMPARE(importoRiga(testo, QStringLiteral("Totale lordo")), m.lordoImponibile);
-        QCOMPARE(importoRiga(testo, QStringLiteral("Importo versato sul conto")), m.netto);
         QVERIFY(testo.contains(svizzero(m.netto)));
-        const double salario = importoRiga(testo, QStringLiteral("Salario imponibile"));
-        const double assegni = m.assegniFamiliari > 0 ? importoRiga(testo, QStringLiteral("Assegni familiari")) : 0.0;
-        QCOMPARE(assegni, m.assegniFamiliari);
+        const RigheCedolino righe = righeCedolino(testo);
+        QString perche;
+        QVERIFY2(righe.sommeGiuste(&perche), qPrintable(perche + QStringLiteral("\n") + testo));
+        QCOMPARE(righe.totaleLordo, m.lordoImponibile);
+        QCOMPARE(righe.versato, m.netto);
+        // The salary items by name: no lump "Salario imponibile".
+        QVERIFY(!testo.contains(QStringLiteral("Salario imponibile")));
+        if (d.tipoPaga != 1)
+            QCOMPARE(righe.importo(righe.lorde, QStringLiteral("Salario mensile")), d.salarioMensile);
         QCOMPARE(testo.contains(QStringLiteral("Assegni familiari")), m.assegniFamiliari > 0);
-        QCOMPARE(-importoRiga(testo, QStringLiteral("Imposte alla fonte")), m.impostaTrattenuta);
+        if (m.assegniFamiliari > 0)
+            QCOMPARE(righe.importo(righe.lorde, QStringLiteral("Assegni familiari")), m.assegniFamiliari);
+        QCOMPARE(-righe.importo(righe.deduzioni, QStringLiteral("Imposte alla fonte")), m.impostaTrattenuta);
         if (m.impostaTrattenuta > 0)
             ++tassati;
-        QCOMPARE(-importoRiga(testo, QStringLiteral("Cassa pensione (LPP)")), m.lppDipendente);
-        // The slip's lines add up to the net paid.
-        double totale = salario + assegni;
-        for (const QString& voce : deduzioni) {
-            const double v = importoRiga(testo, voce);
-            QVERIFY2(!qIsNaN(v), qPrintable(voce + QStringLiteral("\n") + testo));
-            totale += v;
-        }
-        QVERIFY2(qAbs(totale - m.netto) < 0.005, qPrintable(QString::number(totale, 'f', 2) + QStringLiteral("\n") + testo));
-        QCOMPARE(importoRiga(testo, QStringLiteral("Totale deduzioni")) + m.lordoImponibile,
-                 importoRiga(testo, QStringLiteral("Totale parziale")));
+        QCOMPARE(-righe.importo(righe.deduzioni, QStringLiteral("Cassa pensione (LPP)")), m.lppDipendente);
+        for (const QString& voce : deduzioni)
+            QVERIFY2(!qIsNaN(righe.importo(righe.deduzioni, voce.trimmed())), qPrintable(voce + QStringLiteral("\n") + testo));
     }
     QCOMPARE(QDir(cartella).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 7);
     QCOMPARE(tassati, 2); // Ferreira and Colombo pay tax at source
+}
+
+// Rossi, 6000 a month with a thirteenth, a bonus of 500 and a movement of
+// 300 in December: every line of his slip, from the gross to the amount
+// paid, adds up on the page; each salary item has its name and the family
+// fund its own line.
+void TestChiusuraMensile::cedolinoRossi_data()
+{
+    QTest::addColumn<double>("spese");
+    QTest::addColumn<double>("acconto");
+    QTest::addColumn<QStringList>("altre"); // description|amount, before any rounding line
+
+    QTest::newRow("thirteenth, bonus and movement") << 0.0 << 0.0 << QStringList();
+    QTest::newRow("expenses and an advance")
+        << 200.0 << 500.0 << QStringList{"Rimborso spese|200.00", "Acconto|-500.00"};
+}
+
+void TestChiusuraMensile::cedolinoRossi()
+{
+    QFETCH(double, spese);
+    QFETCH(double, acconto);
+    QFETCH(QStringList, altre);
+
+    const QString id = QStringLiteral("Rossi_Mario.txt");
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(kBernasconi, d)); // a demonstration card as the base
+    d.nome = QStringLiteral("Mario");
+    d.cognome = QStringLiteral("Rossi");
+    d.dataNascita = QStringLiteral("10/05/1986"); // 40 in 2026: pension credit 10 %, half his
+    d.salarioMensile = 6000;
+    d.mensilitaAggiuntive = 1;
+    QVERIFY(Dipendente::salva(d, id));
+    QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(id, 2026);
+    variabili[11].tredicesimaGratifica = 500;
+    variabili[11].tredicesimaGratificaDesc = QStringLiteral("Bonus");
+    variabili[11].rimborsoSpese = spese;
+    variabili[11].acconti = acconto;
+    QVERIFY(VariabiliMensili::salvaAnno(id, 2026, variabili));
+    MovimentoStipendio premio;
+    premio.data = QStringLiteral("2026-12-15");
+    premio.tipo = QStringLiteral("Premio");
+    premio.importo = 300;
+    premio.descrizione = QStringLiteral("Premio produzione");
+    QVERIFY(Movimenti::salva(id, {premio}));
+
+    ChiusuraMensile f;
+    f.findChild<QComboBox*>(QStringLiteral("anno"))->setCurrentIndex(f.findChild<QComboBox*>(QStringLiteral("anno"))->findData(2026));
+    f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(11);
+    QVERIFY(f.findChild<QCheckBox*>(QStringLiteral("tredicesima"))->isChecked());
+    RegistroMessaggi messaggi;
+    RegistroPiattaforma piattaforma;
+    clic(f, "generaTutti");
+    tabella(f)->item(riga(f, id), 0)->setCheckState(Qt::Checked);
+    const QString cartella = AmbienteTest::home() + QStringLiteral("/cedolini");
+    QVERIFY(QDir().mkpath(cartella));
+    piattaforma.risposteSalva = QStringList{cartella + QStringLiteral("/x.pdf")};
+    clic(f, "salvaSelezionati");
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("PDF generati: 1"));
+
+    StoricoPaghe::PagaMese m;
+    QVERIFY(StoricoPaghe::caricaMese(id, 2026, 12, &m));
+    const InfoPdf info = leggiPdf(cartella + QStringLiteral("/2026-01-26_Rossi_Mario.pdf"));
+    QVERIFY(info.valido);
+    const QString& testo = info.testo;
+    const RigheCedolino c = righeCedolino(testo);
+    QString perche;
+    QVERIFY2(c.sommeGiuste(&perche), qPrintable(perche + QStringLiteral("\n") + testo));
+
+    // Earnings: each item by its name, 12800 in all.
+    QStringList lorde;
+    for (const auto& r : c.lorde)
+        lorde << r.first + QLatin1Char('|') + QString::number(r.second, 'f', 2);
+    QCOMPARE(lorde, (QStringList{"Salario mensile|6000.00", "13a mensilità|6000.00", "Bonus|500.00",
+                                 "Premio produzione|300.00"}));
+    QCOMPARE(c.totaleLordo, 12800.0);
+    QCOMPARE(m.lordoImponibile, 12800.0);
+
+    // Deductions: what was deducted, each on its base at the employee's rate.
+    QStringList descrizioni;
+    for (const auto& r : c.deduzioni)
+        descrizioni << r.first;
+    QCOMPARE(descrizioni, (QStringList{"AVS-AI-IPG", "AD", "Cassa assegni familiari (CAF)",
+                                       "Infortuni non professionali", "Cassa pensione (LPP)", "Imposte alla fonte"}));
+    const auto testoDeduzione = [&](const QString& inizio) {
+        for (const QString& t : c.testiDeduzioni)
+            if (t.startsWith(inizio))
+                return t;
+        return QString();
+    };
+    // 5.3 % of 12800 = 678.40; 0.305 % of 12800 = 39.04.
+    QVERIFY(testoDeduzione("AVS-AI-IPG").contains(svizzero(12800) + QStringLiteral("   ")));
+    QVERIFY(testoDeduzione("AVS-AI-IPG").contains(QStringLiteral("5.3000%")));
+    QCOMPARE(c.importo(c.deduzioni, "AVS-AI-IPG"), -678.40);
+    QVERIFY(testoDeduzione("Cassa assegni familiari").contains(QStringLiteral("0.3050%")));
+    QCOMPARE(c.importo(c.deduzioni, "Cassa assegni familiari (CAF)"), -39.04);
+    // Unemployment at 1.1 % and the accident premium at the company's 11.2
+    // per mille: each amount is its base times its rate.
+    const auto base = [&](const QString& inizio) {
+        const QString t = testoDeduzione(inizio);
+        return importoFinale(t.left(t.indexOf(QLatin1Char('%'))).section(QStringLiteral("   "), 0, -2));
+    };
+    QVERIFY(testoDeduzione("AD").contains(QStringLiteral("1.1000%")));
+    QVERIFY(base("AD") > 0 && base("AD") <= 12800);
+    QVERIFY(qAbs(-c.importo(c.deduzioni, "AD") - base("AD") * 0.011) < 0.005);
+    QVERIFY(testoDeduzione("Infortuni").contains(QStringLiteral("1.1200%")));
+    QVERIFY(qAbs(-c.importo(c.deduzioni, "Infortuni non professionali") - base("Infortuni") * 0.0112) < 0.025);
+    // The pension: half the 10 % credit of the age.
+    QVERIFY(testoDeduzione("Cassa pensione").contains(QStringLiteral("5.0000%")));
+    QCOMPARE(-c.importo(c.deduzioni, "Cassa pensione (LPP)"), m.lppDipendente);
+    // The lines deducted are the contributions saved, to the rounding.
+    const double contributi = -(c.importo(c.deduzioni, "AVS-AI-IPG") + c.importo(c.deduzioni, "AD")
+                                + c.importo(c.deduzioni, "Cassa assegni familiari (CAF)")
+                                + c.importo(c.deduzioni, "Infortuni non professionali"));
+    QVERIFY(qAbs(contributi - m.contributiDipendente) < 0.05);
+
+    // After the subtotal: the month's other items, then at most a rounding
+    // to 0.05 francs.
+    QStringList dopo;
+    for (const auto& r : c.altre) {
+        if (r.first == QLatin1String("Arrotondamento"))
+            QVERIFY(qAbs(r.second) < 0.05);
+        else
+            dopo << r.first + QLatin1Char('|') + QString::number(r.second, 'f', 2);
+    }
+    QCOMPARE(dopo, altre);
+    QCOMPARE(c.versato, m.netto);
 }
 
 void TestChiusuraMensile::fileBanca_data()
@@ -544,6 +847,7 @@ void TestChiusuraMensile::fileBanca()
     QVERIFY(Azienda::salva(azienda, Inizializzazione::fileAziendaDimostrativa()));
 
     ChiusuraMensile f;
+    gennaio2026(f);
     RegistroMessaggi messaggi;
     clic(f, "generaTutti");
     QTableWidget* t = tabella(f);
@@ -642,6 +946,7 @@ void TestChiusuraMensile::annoDimostrativo()
 
     // The whole year closed month by month, as the clerk does it.
     ChiusuraMensile f;
+    gennaio2026(f);
     RegistroMessaggi messaggi;
     for (int m = 1; m <= 12; ++m) {
         f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(m - 1);

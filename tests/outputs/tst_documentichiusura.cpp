@@ -71,6 +71,9 @@ private slots:
     void deduzioni_data();
     void deduzioni();
     void foglio();
+    void righeDettaglio_data();
+    void righeDettaglio();
+    void meseSenzaNettoEContanti();
     void comunicazioni_data();
     void comunicazioni();
     void dataEsecuzione_data();
@@ -156,6 +159,111 @@ void TestDocumentiChiusura::foglio()
     QVERIFY(f.numeroAVS.isEmpty()); // the name starts the employee block
 
     QCOMPARE(DocumentiChiusura::fileFoglio(QStringLiteral("/tmp/x"), kId), QStringLiteral("/tmp/x/2026-12-08_Rossi_Mario.pdf"));
+}
+
+namespace {
+
+QStringList testi(const QList<FoglioPaga::Voce>& voci)
+{
+    QStringList r;
+    for (const FoglioPaga::Voce& v : voci)
+        r << QStringList{v.descrizione, v.imponibile, v.aliquota, QString::number(v.importo, 'f', 2)}.join('|');
+    return r;
+}
+
+double somma(const QList<FoglioPaga::Voce>& voci)
+{
+    double s = 0;
+    for (const FoglioPaga::Voce& v : voci)
+        s += v.importo;
+    return s;
+}
+
+} // namespace
+
+// A month whose lines the pay count stored: the slip shows them and every
+// step from the gross to the amount paid adds up.
+void TestDocumentiChiusura::righeDettaglio_data()
+{
+    QTest::addColumn<QList<double>>("mese"); // L, A, C, P, I, N
+    QTest::addColumn<QList<double>>("trattenute"); // AVS, AD, CAF, accident: amount, base, rate each
+    QTest::addColumn<QStringList>("lorde");
+    QTest::addColumn<QStringList>("deduzioni");
+    QTest::addColumn<QStringList>("altre");
+
+    // Contributions 391.27 in lines, 391.25 deducted: the 0.02 is a rounding.
+    QTest::newRow("family fund, pension rate, rounding")
+        << QList<double>{5300, 300, 391.25, 200, 0, 4708.75}
+        << QList<double>{265, 5000, 5.3, 55, 5000, 1.1, 15.25, 5000, 0.305, 56.02, 5000, 1.12}
+        << QStringList{"Salario mensile|||5000.00", "Assegni familiari|||300.00"}
+        << QStringList{"AVS-AI-IPG|" + svizzero(5000) + "|5.3000%|265.00", "AD|" + svizzero(5000) + "|1.1000%|55.00",
+                       "Cassa assegni familiari (CAF)|" + svizzero(5000) + "|0.3050%|15.25",
+                       "Infortuni non professionali|" + svizzero(5000) + "|1.1200%|56.02",
+                       "Cassa pensione (LPP)||5.0000%|200.00", "Imposte alla fonte|SFr. -|-|0.00"}
+        << QStringList{"Arrotondamento|||0.02"};
+    // Absences beyond the salary: the gross stops at 0, a line says what
+    // the items leave out; nothing deducted, no family-fund line.
+    QTest::newRow("gross that may not go below 0")
+        << QList<double>{0, 0, 0, 0, 0, 0} << QList<double>{0, 0, 5.3, 0, 0, 1.1, 0, 0, 0.305, 0, 0, 1.12}
+        << QStringList{"Salario mensile|||1000.00", "Deduzione assenze|||-1500.00", "Altre voci imponibili|||500.00"}
+        << QStringList{"AVS-AI-IPG|SFr. -|-|0.00", "AD|SFr. -|-|0.00", "Infortuni non professionali|SFr. -|-|0.00",
+                       "Cassa pensione (LPP)|||0.00", "Imposte alla fonte|SFr. -|-|0.00"}
+        << QStringList();
+}
+
+void TestDocumentiChiusura::righeDettaglio()
+{
+    QFETCH(QList<double>, mese);
+    QFETCH(QList<double>, trattenute);
+    QFETCH(QStringList, lorde);
+    QFETCH(QStringList, deduzioni);
+    QFETCH(QStringList, altre);
+
+    StoricoPaghe::PagaMese p;
+    p.anno = 2026;
+    p.mese = 3;
+    p.lordoImponibile = mese[0];
+    p.assegniFamiliari = mese[1];
+    p.contributiDipendente = mese[2];
+    p.lppDipendente = mese[3];
+    p.impostaTrattenuta = mese[4];
+    p.netto = mese[5];
+    StoricoPaghe::Dettaglio& x = p.dettaglio;
+    x.presente = true;
+    StoricoPaghe::Trattenuta* t[] = {&x.avs, &x.ad, &x.caf, &x.infortuni};
+    for (int i = 0; i < 4; ++i)
+        *t[i] = {trattenute[3 * i], trattenute[3 * i + 1], trattenute[3 * i + 2]};
+    x.aliquotaLpp = mese[3] > 0 ? 5 : 0;
+    for (const QString& l : lorde) {
+        const QStringList c = l.split('|');
+        if (c.first() != QLatin1String("Assegni familiari") && c.first() != QLatin1String("Altre voci imponibili"))
+            x.vociSalario.append({c.first(), c.last().toDouble()});
+    }
+    QVERIFY(StoricoPaghe::salvaMese(kId, p));
+
+    FoglioPaga f;
+    QVERIFY(DocumentiChiusura::foglioPaga(kId, 2026, 3, QString(), &f));
+    QCOMPARE(testi(f.vociLorde), lorde);
+    QCOMPARE(testi(f.deduzioni), deduzioni);
+    QCOMPARE(testi(f.altreVoci), altre);
+    QCOMPARE(QString::number(somma(f.vociLorde), 'f', 2), QString::number(f.totaleLordo, 'f', 2));
+    QCOMPARE(QString::number(somma(f.deduzioni), 'f', 2), QString::number(f.totaleDeduzioni, 'f', 2));
+    QCOMPARE(QString::number(f.parzialeMostrato() + somma(f.altreVoci), 'f', 2),
+             QString::number(f.importoVersato, 'f', 2));
+}
+
+// A month group without a net is no saved count: no slip. The cash amount
+// of the month reaches the slip.
+void TestDocumentiChiusura::meseSenzaNettoEContanti()
+{
+    AmbienteTest::scrivi(StoricoPaghe::percorsoFile(kId, 2026),
+                         "[3]\nlordoImponibile=5000.00\n\n[4]\nlordoImponibile=5000.00\nnetto=4500.00\n"
+                         "importoContanti=250.00\n");
+    FoglioPaga f;
+    QVERIFY(!DocumentiChiusura::foglioPaga(kId, 2026, 3, QString(), &f));
+    QVERIFY(DocumentiChiusura::foglioPaga(kId, 2026, 4, QString(), &f));
+    QCOMPARE(f.importoContanti, 250.0);
+    QCOMPARE(f.importoVersato, 4500.0);
 }
 
 void TestDocumentiChiusura::comunicazioni_data()

@@ -98,6 +98,8 @@ private slots:
     void conguaglioAumento();
     void conguaglioStoricoMalformato();
     void annoChiuso();
+    void righeSalvate_data();
+    void righeSalvate();
     void salvataggioFallito();
     void regoleMese_data();
     void regoleMese();
@@ -342,14 +344,14 @@ void TestConteggioSalario::movimenti()
     movimento(QStringLiteral("2026-03-20"), QStringLiteral("Rimborso km"), 200);  // taxable only
     movimento(QStringLiteral("2026-04-10"), QStringLiteral("Bonus"), 5000);       // other month
     movimento(QStringLiteral("2025-03-10"), QStringLiteral("Bonus"), 5000);       // other year
-    movimento(QStringLiteral("10/03/2026"), QStringLiteral("Bonus"), 5000);       // not yyyy-MM-dd
+    movimento(QStringLiteral("10/03/2026"), QStringLiteral("Bonus"), 5000);       // Swiss form: still March
     movimento(QStringLiteral("2026-03-11"), QStringLiteral("Bonus"), -300);       // negative
     QVERIFY(Movimenti::salva(kId, lista));
 
     const RisultatoConteggio r = ConteggioSalario::genera(kId, dipendente(), 2026, 3, false, -1);
-    QCOMPARE(importo(r.lordoContributivo), QStringLiteral("6000.00"));
-    QCOMPARE(importo(r.lordoImponibile), QStringLiteral("6200.00"));
-    QCOMPARE(importo(r.netto), importo(6200 - r.contributiDipendente - r.lppDipendente));
+    QCOMPARE(importo(r.lordoContributivo), QStringLiteral("11000.00"));
+    QCOMPARE(importo(r.lordoImponibile), QStringLiteral("11200.00"));
+    QCOMPARE(importo(r.netto), importo(11200 - r.contributiDipendente - r.lppDipendente));
 }
 
 void TestConteggioSalario::soggettoImposta_data()
@@ -735,6 +737,97 @@ void TestConteggioSalario::massimaleAnnuo()
     }
     QCOMPARE(insured, guadagni);
     QCOMPARE(importo(totale * 1.1 / 100.0), ad);
+}
+
+// What the count stores for the slip explains its totals: the salary items
+// make up the taxable gross less the allowances, the contributions deducted
+// make up the employee contributions (to the rounding to 0.05), the other
+// items the rest of the net.
+void TestConteggioSalario::righeSalvate_data()
+{
+    QTest::addColumn<bool>("orario");
+    QTest::addColumn<QStringList>("voci"); // description|amount
+    QTest::addColumn<QStringList>("altre");
+
+    // 6000 + 6000 (thirteenth) + 500 + 300 (movement) + 120 insurance refund
+    // - 200 absences; 4 overtime hours at 6000 / 182 x 1.25 = 164.835, to
+    // 0.05: 164.85; expenses 150, advance 400.
+    QTest::newRow("monthly, December")
+        << false
+        << QStringList{"Salario mensile|6000.00", "13a mensilità|6000.00", "Ore straordinarie 25% (4.00 h)|164.85",
+                       "Bonus|500.00",
+                       "Deduzione assenze|-200.00", "Rimborso assicurativo|120.00", "Premio|300.00"}
+        << QStringList{"Rimborso spese|150.00", "Acconto|-400.00"};
+    // 30 an hour: 160 h = 4800, 4 h at 25 % = 150; base 4950; holidays
+    // 4 weeks / 48 = 412.50; public holidays 2.27 % = 112.35 (r5 of 112.365).
+    QTest::newRow("hourly")
+        << true
+        << QStringList{"Salario orario (160.00 h x 30.00)|4800.00", "Ore straordinarie 25% (4.00 h)|150.00",
+                       "Indennità vacanze|412.50", "Indennità giorni festivi (2.27%)|112.35", "Premio|300.00"}
+        << QStringList{"Rimborso spese|150.00", "Acconto|-400.00"};
+}
+
+void TestConteggioSalario::righeSalvate()
+{
+    QFETCH(bool, orario);
+    QFETCH(QStringList, voci);
+    QFETCH(QStringList, altre);
+    azienda(11.2, 9.4);
+    DatiDipendente d = dipendente(orario ? 0 : 6000);
+    d.mensilitaAggiuntive = orario ? 0 : 1;
+    d.tipoPaga = orario ? 1 : 0;
+    d.pagaOraria = orario ? 30 : 0;
+    QList<VariabileMese> v = VariabiliMensili::caricaAnno(kId, 2026);
+    VariabileMese& dicembre = v[11];
+    dicembre.oreFatte = 160;
+    dicembre.oreExtra25 = 4;
+    dicembre.tredicesimaGratifica = 500;
+    dicembre.tredicesimaGratificaDesc = QStringLiteral("Bonus");
+    dicembre.deduzioneAssenze = 200;
+    dicembre.rimborsoAssicurativo = 120;
+    dicembre.rimborsoSpese = 150;
+    dicembre.acconti = 400;
+    QVERIFY(VariabiliMensili::salvaAnno(kId, 2026, v));
+    MovimentoStipendio m;
+    m.data = QStringLiteral("2026-12-10");
+    m.tipo = QStringLiteral("Premio");
+    m.importo = 300;
+    QVERIFY(Movimenti::salva(kId, {m}));
+
+    const RisultatoConteggio r = ConteggioSalario::genera(kId, d, 2026, 12, true, 1);
+    QVERIFY(r.errore.isEmpty());
+    StoricoPaghe::PagaMese p;
+    QVERIFY(StoricoPaghe::caricaMese(kId, 2026, 12, &p));
+    const StoricoPaghe::Dettaglio& x = p.dettaglio;
+    QVERIFY(x.presente);
+
+    QStringList lette;
+    double somma = 0;
+    for (const StoricoPaghe::Voce& voce : x.vociSalario) {
+        lette << voce.descrizione + QLatin1Char('|') + importo(voce.importo);
+        somma += voce.importo;
+    }
+    QCOMPARE(lette, voci);
+    QCOMPARE(importo(somma), importo(p.lordoImponibile - p.assegniFamiliari));
+
+    const double contributi = x.avs.importo + x.ad.importo + x.caf.importo + x.infortuni.importo;
+    QVERIFY2(qAbs(contributi - p.contributiDipendente) < 0.05, qPrintable(importo(contributi)));
+    for (const StoricoPaghe::Trattenuta* t : {&x.avs, &x.ad, &x.caf})
+        QVERIFY(qAbs(t->imponibile * t->aliquota / 100 - t->importo) < 0.005);
+    QCOMPARE(x.avs.aliquota, 5.3);
+    QCOMPARE(x.caf.aliquota, 0.305);
+    QCOMPARE(x.infortuni.aliquota, 1.12);
+    QCOMPARE(x.aliquotaLpp, p.lppDipendente > 0 ? 5.0 : 0.0); // half the 10 % credit at 40
+
+    lette.clear();
+    double aggiunte = 0;
+    for (const StoricoPaghe::Voce& voce : x.altreVoci) {
+        lette << voce.descrizione + QLatin1Char('|') + importo(voce.importo);
+        aggiunte += voce.importo;
+    }
+    QCOMPARE(lette, altre);
+    QVERIFY(qAbs(p.lordoImponibile - p.contributiDipendente - p.lppDipendente - p.impostaTrattenuta + aggiunte
+                 - p.netto) < 0.03);
 }
 
 VARDELLO_TEST_MAIN(TestConteggioSalario)

@@ -63,6 +63,7 @@ private slots:
     void scritturaFallita();
     void ytd();
     void guadagniAssicurati();
+    void righeDelMese();
 };
 
 void TestStoricoPaghe::primoMese()
@@ -293,4 +294,55 @@ void TestStoricoPaghe::guadagniAssicurati()
 }
 
 VARDELLO_TEST_MAIN(TestStoricoPaghe)
+// The lines of a month come back as stored; a month saved before they were
+// stored gets none when another month of the year is saved; a group without
+// a net is told apart.
+void TestStoricoPaghe::righeDelMese()
+{
+    const QString id = QStringLiteral("Rossi_Mario.txt");
+    AmbienteTest::scrivi(StoricoPaghe::percorsoFile(id, 2026),
+                         "[1]\nlordoImponibile=6000.00\ncontributiDipendente=400.00\nnetto=5600.00\n\n"
+                         "[2]\nlordoImponibile=6000.00\n");
+    StoricoPaghe::PagaMese letto;
+    QVERIFY(StoricoPaghe::caricaMese(id, 2026, 1, &letto) && letto.conNetto);
+    QVERIFY(StoricoPaghe::caricaMese(id, 2026, 2, &letto) && !letto.conNetto);
+
+    StoricoPaghe::PagaMese p = mese(2026, 3, 4300);
+    StoricoPaghe::Dettaglio& x = p.dettaglio;
+    x.presente = true;
+    x.avs = {678.4, 12800, 5.3};
+    x.ad = {135.85, 12350, 1.1};
+    x.caf = {39.04, 12800, 0.305};
+    x.infortuni = {138.3, 12350, 1.12};
+    x.aliquotaLpp = 5;
+    x.vociSalario = {{QStringLiteral("Salario mensile"), 6000}, {QStringLiteral("Premio; quota=2\nbis"), 300}};
+    x.altreVoci = {{QStringLiteral("Rimborso spese"), 200}, {QStringLiteral("Acconto"), -500}};
+    QVERIFY(StoricoPaghe::salvaMese(id, p));
+
+    QList<StoricoPaghe::PagaMese> mesi;
+    QVERIFY(StoricoPaghe::caricaAnno(id, 2026, mesi));
+    QCOMPARE(numeri(mesi), (QList<int>{1, 2, 3}));
+    QVERIFY(!mesi.at(0).dettaglio.presente);
+    QVERIFY(!mesi.at(1).dettaglio.presente);
+    const QString testo = QString::fromUtf8(AmbienteTest::leggi(StoricoPaghe::percorsoFile(id, 2026)));
+    QCOMPARE(testo.count(QStringLiteral("avsDipendente=")), 1);
+
+    const StoricoPaghe::Dettaglio& y = mesi.at(2).dettaglio;
+    QVERIFY(y.presente);
+    QVERIFY(mesi.at(2).conNetto);
+    const auto trattenuta = [](const StoricoPaghe::Trattenuta& t) {
+        return QStringList{Importi2(t.importo), Importi2(t.imponibile), QString::number(t.aliquota)}.join('|');
+    };
+    QCOMPARE((QStringList{trattenuta(y.avs), trattenuta(y.ad), trattenuta(y.caf), trattenuta(y.infortuni)}),
+             (QStringList{"678.40|12800.00|5.3", "135.85|12350.00|1.1", "39.04|12800.00|0.305",
+                          "138.30|12350.00|1.12"}));
+    QCOMPARE(y.aliquotaLpp, 5.0);
+    QStringList voci;
+    for (const auto& v : y.vociSalario + y.altreVoci)
+        voci << v.descrizione + QLatin1Char('|') + Importi2(v.importo);
+    // A line break in a description would start a line of its own.
+    QCOMPARE(voci, (QStringList{"Salario mensile|6000.00", "Premio; quota=2 bis|300.00", "Rimborso spese|200.00",
+                                "Acconto|-500.00"}));
+}
+
 #include "tst_storicopaghe.moc"
