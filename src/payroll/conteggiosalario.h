@@ -26,6 +26,9 @@ struct RisultatoConteggio
     QString cantoneImposta;            // canton and tariff code the tax used
     QString tariffaImposta;
     QString errore;                    // empty when counted; else every amount is 0
+    // Not counted because the month lies outside every employment period: no
+    // fault of the closing (the message above is in the user's language).
+    bool fuoriPeriodo = false;
 };
 
 // The year-to-date adjustment of the withholding tax.
