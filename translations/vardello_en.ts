@@ -5,599 +5,636 @@
     <name>AnteprimaStampa</name>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Salva PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF...</translation>
     </message>
     <message>
         <source>Stampa...</source>
-        <translation type="unfinished"></translation>
+        <translation>Print...</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Anteprima aperta nel visualizzatore PDF di sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview opened in the system&apos;s PDF viewer.</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare il PDF:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the PDF:
+%1</translation>
     </message>
     <message>
         <source>PDF salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF saved</translation>
     </message>
     <message>
         <source>File salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>File saved in:
+</translation>
     </message>
 </context>
 <context>
     <name>AssegniFamiliari</name>
     <message>
         <source>Reddito AVS sotto soglia (630 CHF/mese)</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV income below the threshold (630 CHF/month)</translation>
     </message>
     <message>
         <source>Cantone %1 non presente in assegni_familiari.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>Canton %1 not found in assegni_familiari.ini</translation>
     </message>
     <message>
         <source>%1 figli assegno, %2 figli formazione</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 children with child allowance, %2 children with education allowance</translation>
     </message>
 </context>
 <context>
     <name>Backup</name>
     <message>
         <source>Impossibile copiare %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not copy %1.</translation>
     </message>
     <message>
         <source>Impossibile creare la cartella di backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not create the backup folder.</translation>
     </message>
     <message>
         <source>Impossibile completare il backup %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not complete backup %1.</translation>
     </message>
     <message>
         <source>Backup non trovato: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup not found: %1</translation>
     </message>
     <message>
         <source>Backup di sicurezza non riuscito: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Safety backup failed: %1</translation>
     </message>
     <message>
         <source>Impossibile ripristinare %1. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not restore %1. The data have not been changed.</translation>
     </message>
     <message>
         <source>Impossibile sostituire %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not replace %1.</translation>
     </message>
 </context>
 <context>
     <name>BloccoIndirizzo</name>
     <message>
         <source>CAP inesistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown postcode</translation>
     </message>
     <message>
         <source>Il CAP %1 non corrisponde a nessuna localita svizzera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode %1 does not match any Swiss town.</translation>
     </message>
     <message>
         <source>Citta inesistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown town</translation>
     </message>
     <message>
         <source>La localita &quot;%1&quot; non corrisponde a nessun CAP svizzero.</source>
-        <translation type="unfinished"></translation>
+        <translation>The town &quot;%1&quot; does not match any Swiss postcode.</translation>
     </message>
     <message>
         <source>Chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Close?</translation>
     </message>
     <message>
         <source>Ci sono modifiche non salvate.
 Salvare prima di chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>There are unsaved changes.
+Save before closing?</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Non salvare</source>
-        <translation type="unfinished"></translation>
+        <translation>Don&apos;t save</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>CCL</name>
     <message>
         <source>CCL %1 categoria %2 non trovato in ccl_minimi.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>CLA %1 category %2 not found in ccl_minimi.ini</translation>
     </message>
     <message>
         <source>ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/mese. Possibile violazione CCL. Procedere a proprio rischio.</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNING: salary CHF %1 is below the minimum of collective labour agreement (CLA) %2 (%3) = CHF %4/month. Possible breach of the CLA. Proceed at your own risk.</translation>
     </message>
 </context>
 <context>
     <name>CampiMovimento</name>
     <message>
         <source>Un campo senza nome non puo&apos; essere salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>A field without a name cannot be saved.</translation>
     </message>
     <message>
         <source>Il nome &quot;%1&quot; non puo&apos; contenere &quot;/&quot; o &quot;\&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name &quot;%1&quot; cannot contain &quot;/&quot; or &quot;\&quot;.</translation>
     </message>
     <message>
         <source>Il nome &quot;%1&quot; compare piu&apos; volte.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name &quot;%1&quot; appears more than once.</translation>
     </message>
     <message>
         <source>Impossibile scrivere %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write %1.</translation>
     </message>
     <message>
         <source>Impossibile leggere %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read %1.</translation>
     </message>
 </context>
 <context>
     <name>Certificato</name>
     <message>
         <source>ID dipendente: </source>
-        <translation type="unfinished"></translation>
+        <translation>Employee ID: </translation>
     </message>
     <message>
         <source>Anno: </source>
-        <translation type="unfinished"></translation>
+        <translation>Year: </translation>
     </message>
     <message>
         <source>
 Osservazioni:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Remarks:
+</translation>
     </message>
     <message>
         <source>Importi stimati (stima): nessun mese dell&apos;anno e&apos; salvato nello storico paghe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimated amounts (estimate): no month of the year is saved in the payroll history.</translation>
     </message>
     <message>
         <source>Cifra 1 (lordo):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 1 (gross):       %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 2 (accessorie):%1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 2 (benefits):    %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 3 (irregolari):%1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 3 (irregular):   %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 8 (totale):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 8 (total):       %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 9 (contributi):%1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 9 (contrib.):    %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.1 (LPP):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 10.1 (BVG):      %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.2 (LPP):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 10.2 (BVG):      %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 11 (netto):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 11 (net):        %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 12 (imposta):  %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 12 (tax):        %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 1 (lordo):      %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 1 (gross):        %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 2 (accessorie): %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 2 (benefits):     %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 3 (irregolari): %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 3 (irregular):    %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 8 (totale):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 8 (total):        %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 9 (contributi): %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 9 (contrib.):     %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.1 (LPP):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 10.1 (BVG):       %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.2 (LPP):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 10.2 (BVG):       %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 11 (netto):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 11 (net):         %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 12 (imposta):   %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Box 12 (tax):         %1 CHF
+</translation>
     </message>
     <message>
         <source>Dipendente: </source>
-        <translation type="unfinished"></translation>
+        <translation>Employee: </translation>
     </message>
     <message>
         <source>Salario mensile lordo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gross monthly salary: %1 CHF
+</translation>
     </message>
     <message>
         <source>Salario annuo lordo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gross annual salary: %1 CHF
+</translation>
     </message>
     <message>
         <source>Contributi dipendente: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Employee contributions: %1 CHF
+</translation>
     </message>
     <message>
         <source>Contributi datore: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Employer contributions: %1 CHF
+</translation>
     </message>
     <message>
         <source>LPP annuo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Annual BVG: %1 CHF
+</translation>
     </message>
     <message>
         <source>Imposta fonte annua: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Annual withholding tax: %1 CHF
+</translation>
     </message>
     <message>
         <source>Netto annuo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Annual net: %1 CHF
+</translation>
     </message>
 </context>
 <context>
     <name>ChiusuraAnnuale</name>
     <message>
         <source>Anno non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid year.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 risulta già chiuso.</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year %1 is already closed.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file di chiusura esercizio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the year-end closing file.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è già aperto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year %1 is already open.</translation>
     </message>
     <message>
         <source>Inserire una motivazione dettagliata (almeno 5 caratteri) per il registro di audit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a detailed reason (at least 5 characters) for the audit log.</translation>
     </message>
     <message>
         <source>Impossibile aggiornare il file di stato dell&apos;esercizio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not update the status file of the financial year.</translation>
     </message>
 </context>
 <context>
     <name>ChiusuraAnnualeDialog</name>
     <message>
         <source>Chiusura esercizio / Blocco annuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Year-end closing / Annual lock</translation>
     </message>
     <message>
         <source>La chiusura dell&apos;esercizio sigilla le buste paga, le variabili mensili e le aliquote dell&apos;anno selezionato con impronta crittografica SHA-256, impedendo modifiche retroattive. La consultazione e la stampa di cedolini, certificati di salario e riepiloghi restano sempre disponibili.</source>
-        <translation type="unfinished"></translation>
+        <translation>Closing the financial year seals the pay slips, the monthly variables and the rates of the selected year with a SHA-256 cryptographic fingerprint, preventing retroactive changes. Viewing and printing pay slips, salary certificates and summaries remain available at all times.</translation>
     </message>
     <message>
         <source>Es. Chiusura definitiva post-revisione e invio certificati di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>E.g. Final closing after the audit and after sending the salary certificates</translation>
     </message>
     <message>
         <source>Stato e sigillo dell&apos;esercizio contabile</source>
-        <translation type="unfinished"></translation>
+        <translation>Status and seal of the financial year</translation>
     </message>
     <message>
         <source>Esercizio (Anno):</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year:</translation>
     </message>
     <message>
         <source>Stato attuale:</source>
-        <translation type="unfinished"></translation>
+        <translation>Current status:</translation>
     </message>
     <message>
         <source>Verifica integrità:</source>
-        <translation type="unfinished"></translation>
+        <translation>Integrity check:</translation>
     </message>
     <message>
         <source>Dettagli sigillo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seal details:</translation>
     </message>
     <message>
         <source>Note di chiusura:</source>
-        <translation type="unfinished"></translation>
+        <translation>Closing notes:</translation>
     </message>
     <message>
         <source>Chiudi e blocca esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Close and lock year</translation>
     </message>
     <message>
         <source>Sblocco straordinario...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exceptional unlock...</translation>
     </message>
     <message>
         <source>Chiudi finestra</source>
-        <translation type="unfinished"></translation>
+        <translation>Close window</translation>
     </message>
     <message>
         <source>Registro storico chiusure e sblocchi (Audit Log):</source>
-        <translation type="unfinished"></translation>
+        <translation>History of closings and unlocks (audit log):</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#B00020;&apos;&gt;CHIUSO E BLOCCATO (Sola lettura)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#B00020;&apos;&gt;CLOSED AND LOCKED (read-only)&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#1B5E20;&apos;&gt;INTEGRITÀ VERIFICATA (SHA-256 corrispondente)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#1B5E20;&apos;&gt;INTEGRITY VERIFIED (SHA-256 matches)&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#B00020;&apos;&gt;ATTENZIONE: I file su disco differiscono dall&apos;impronta sigillata!&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#B00020;&apos;&gt;WARNING: the files on disk differ from the sealed fingerprint!&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Chiuso il: %1 | Operatore: %2 | File sigillati: %3
 SHA-256: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Closed on: %1 | Operator: %2 | Sealed files: %3
+SHA-256: %4</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#1B5E20;&apos;&gt;APERTO (Modificabile)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#1B5E20;&apos;&gt;OPEN (editable)&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Esercizio in corso (%1 file annuali rilevati).</source>
-        <translation type="unfinished"></translation>
+        <translation>Current financial year (%1 annual files found).</translation>
     </message>
     <message>
         <source>Impronta attuale non sigillata:
 SHA-256: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Current unsealed fingerprint:
+SHA-256: %1</translation>
     </message>
     <message>
         <source>Nessuna operazione registrata finora.</source>
-        <translation type="unfinished"></translation>
+        <translation>No operation recorded so far.</translation>
     </message>
     <message>
         <source>Conferma chiusura esercizio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm closing of financial year %1</translation>
     </message>
     <message>
         <source>Vuoi davvero chiudere e bloccare definitivamente l&apos;esercizio %1?
 
 Dopo la chiusura non sarà più possibile modificare buste paga, variabili mensili o aliquote per l&apos;anno %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to close and permanently lock financial year %1?
+
+After closing, it will no longer be possible to change pay slips, monthly variables or rates for the year %1.</translation>
     </message>
     <message>
         <source>Errore chiusura</source>
-        <translation type="unfinished"></translation>
+        <translation>Closing error</translation>
     </message>
     <message>
         <source>Esercizio chiuso</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year closed</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è stato chiuso e sigillato con successo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year %1 has been closed and sealed successfully.</translation>
     </message>
     <message>
         <source>Sblocco straordinario esercizio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exceptional unlock of financial year %1</translation>
     </message>
     <message>
         <source>La riapertura verrà registrata in modo permanente nel registro di audit.
 Inserisci la motivazione obbligatoria:</source>
-        <translation type="unfinished"></translation>
+        <translation>The reopening will be recorded permanently in the audit log.
+Enter the mandatory reason:</translation>
     </message>
     <message>
         <source>Sblocco non consentito</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlock not allowed</translation>
     </message>
     <message>
         <source>Esercizio riaperto</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year reopened</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è stato riaperto e registrato nel log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year %1 has been reopened and recorded in the log.</translation>
     </message>
 </context>
 <context>
     <name>ChiusuraMensile</name>
     <message>
         <source>Chiusura mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly closing</translation>
     </message>
     <message>
         <source>Includi 13a automatica a dicembre (e 14a a giugno)</source>
-        <translation type="unfinished"></translation>
+        <translation>Include the 13th month automatically in December (and the 14th in June)</translation>
     </message>
     <message>
         <source>Calcola anteprima</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate preview</translation>
     </message>
     <message>
         <source>Genera tutti e salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Generate all and save</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Select all</translation>
     </message>
     <message>
         <source>Liquida 13a/14a pro-rata a dipendente...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pay 13th/14th month pro rata to employee...</translation>
     </message>
     <message>
         <source>Salva selezionati</source>
-        <translation type="unfinished"></translation>
+        <translation>Save selected</translation>
     </message>
     <message>
         <source>Genera file banca</source>
-        <translation type="unfinished"></translation>
+        <translation>Create bank file</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV number</translation>
     </message>
     <message>
         <source>Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee</translation>
     </message>
     <message>
         <source>Lordo contrib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrib. gross</translation>
     </message>
     <message>
         <source>Lordo fiscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable gross</translation>
     </message>
     <message>
         <source>Contributi</source>
-        <translation type="unfinished"></translation>
+        <translation>Contributions</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>BVG</translation>
     </message>
     <message>
         <source>Assegni</source>
-        <translation type="unfinished"></translation>
+        <translation>Allowances</translation>
     </message>
     <message>
         <source>IF</source>
-        <translation type="unfinished"></translation>
+        <translation>WHT</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>Es. Buone feste a tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>E.g. Season&apos;s greetings to everyone</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Year:</translation>
     </message>
     <message>
         <source>Mese:</source>
-        <translation type="unfinished"></translation>
+        <translation>Month:</translation>
     </message>
     <message>
         <source>Comunicazioni (opzionale, per tutti):</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages (optional, for everyone):</translation>
     </message>
     <message>
         <source> (senza conteggio)</source>
-        <translation type="unfinished"></translation>
+        <translation> (no pay slip)</translation>
     </message>
     <message>
         <source>TOTALE</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL</translation>
     </message>
     <message>
         <source>Imposta alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Withholding tax</translation>
     </message>
     <message>
         <source>Mancano le tabelle dell&apos;imposta alla fonte (cartella dati_afc) per:
 %1
 Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The withholding tax tables (folder dati_afc) are missing for:
+%1
+For these employees the tax is 0.</translation>
     </message>
     <message>
         <source>Esercizio chiuso</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year closed</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso e bloccato: non è possibile generare o sovrascrivere cedolini.</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year %1 is closed and locked: pay slips cannot be generated or overwritten.</translation>
     </message>
     <message>
         <source>Chiusura completata con errori:
@@ -605,1672 +642,1715 @@ Per questi dipendenti l&apos;imposta risulta 0.</source>
 %2 conteggi NON generati.
 
 Controlla i dipendenti evidenziati nella tabella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Closing completed with errors:
+%1 pay slips generated
+%2 pay slips NOT generated.
+
+Check the employees highlighted in the table.</translation>
     </message>
     <message>
         <source>Chiusura completata: %1 conteggi generati, nessun errore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Closing completed: %1 pay slips generated, no errors.</translation>
     </message>
     <message>
         <source>Dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee:</translation>
     </message>
     <message>
         <source>Periodo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Period:</translation>
     </message>
     <message>
         <source>Lordo contributivo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contributory gross:</translation>
     </message>
     <message>
         <source>Lordo imponibile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable gross:</translation>
     </message>
     <message>
         <source>Contributi dip.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee contr.:</translation>
     </message>
     <message>
         <source>LPP dip.:</source>
-        <translation type="unfinished"></translation>
+        <translation>BVG empl.:</translation>
     </message>
     <message>
         <source>Assegni familiari:</source>
-        <translation type="unfinished"></translation>
+        <translation>Family allowances:</translation>
     </message>
     <message>
         <source>Imposta (conguagl.):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax (after true-up):</translation>
     </message>
     <message>
         <source>Netto:</source>
-        <translation type="unfinished"></translation>
+        <translation>Net:</translation>
     </message>
     <message>
         <source>Modalita pagamento:</source>
-        <translation type="unfinished"></translation>
+        <translation>Payment method:</translation>
     </message>
     <message>
         <source>IBAN:</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN:</translation>
     </message>
     <message>
         <source>Intestatario:</source>
-        <translation type="unfinished"></translation>
+        <translation>Account holder:</translation>
     </message>
     <message>
         <source>Banca:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank:</translation>
     </message>
     <message>
         <source>BIC/SWIFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC/SWIFT:</translation>
     </message>
     <message>
         <source>contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>cash</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF</translation>
     </message>
     <message>
         <source>
 
 Vuoi salvare questo conteggio salario in PDF?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Do you want to save this pay slip as a PDF?</translation>
     </message>
     <message>
         <source>Salva conteggio salario PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save pay slip PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Conteggio salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Pay slip</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported</translation>
     </message>
     <message>
         <source>PDF salvato:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF saved:
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare il PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the PDF.</translation>
     </message>
     <message>
         <source>Deseleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Deselect all</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso e bloccato: non è possibile liquidare la 13a/14a.</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year %1 is closed and locked: the 13th/14th month cannot be paid.</translation>
     </message>
     <message>
         <source>Liquidazione 13a/14a</source>
-        <translation type="unfinished"></translation>
+        <translation>13th/14th month payment</translation>
     </message>
     <message>
         <source>Importo 13a/14a per %1 %2 (%3/%4, %5 mesi):</source>
-        <translation type="unfinished"></translation>
+        <translation>13th/14th month amount for %1 %2 (%3/%4, %5 months):</translation>
     </message>
     <message>
         <source>Impossibile salvare le variabili mensili.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the monthly variables.</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing selected</translation>
     </message>
     <message>
         <source>Seleziona almeno un dipendente con la casella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick the box of at least one employee.</translation>
     </message>
     <message>
         <source>Scegli una cartella (il nome file verra&apos; ignorato)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a folder (the file name will be ignored)</translation>
     </message>
     <message>
         <source>Stampa completata</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing completed</translation>
     </message>
     <message>
         <source>PDF generati: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFs generated: %1</translation>
     </message>
     <message>
         <source>Impossibile scrivere %1 PDF in:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write %1 PDFs in:
+%2</translation>
     </message>
     <message>
         <source>Seleziona almeno un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select at least one employee.</translation>
     </message>
     <message>
         <source>Dati azienda mancanti</source>
-        <translation type="unfinished"></translation>
+        <translation>Company data missing</translation>
     </message>
     <message>
         <source>Configura IBAN e BIC dell&apos;azienda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Set up the company&apos;s IBAN and BIC.</translation>
     </message>
     <message>
         <source>Nessun pagamento</source>
-        <translation type="unfinished"></translation>
+        <translation>No payments</translation>
     </message>
     <message>
         <source>Nessun dipendente selezionato ha netto ed IBAN validi.</source>
-        <translation type="unfinished"></translation>
+        <translation>No selected employee has a valid net pay and IBAN.</translation>
     </message>
     <message>
         <source>File banca non generato</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank file not created</translation>
     </message>
     <message>
         <source>La banca rifiuterebbe il file:</source>
-        <translation type="unfinished"></translation>
+        <translation>The bank would reject the file:</translation>
     </message>
     <message>
         <source>Salva file banca (pain.001)</source>
-        <translation type="unfinished"></translation>
+        <translation>Save bank file (pain.001)</translation>
     </message>
     <message>
         <source>XML (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>XML (*.xml)</translation>
     </message>
     <message>
         <source>Fatto</source>
-        <translation type="unfinished"></translation>
+        <translation>Done</translation>
     </message>
     <message>
         <source>File generato con %1 pagamenti.</source>
-        <translation type="unfinished"></translation>
+        <translation>File created with %1 payments.</translation>
     </message>
     <message>
         <source>Salvataggio fallito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving failed.</translation>
     </message>
     <message>
         <source>Salario imponibile</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable salary</translation>
     </message>
     <message>
         <source>Assegni familiari</source>
-        <translation type="unfinished"></translation>
+        <translation>Family allowances</translation>
     </message>
     <message>
         <source>AVS-AI-IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV-IV-EO</translation>
     </message>
     <message>
         <source>AD</source>
-        <translation type="unfinished"></translation>
+        <translation>ALV</translation>
     </message>
     <message>
         <source>Infortuni non professionali</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-occupational accident (NBU)</translation>
     </message>
     <message>
         <source>Cassa pensione (LPP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pension fund (BVG)</translation>
     </message>
     <message>
         <source>Imposte alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Withholding tax</translation>
     </message>
     <message>
         <source>Stipendio </source>
-        <translation type="unfinished"></translation>
+        <translation>Salary </translation>
     </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
     <message>
         <source>Fuori periodo di rapporto</source>
-        <translation type="unfinished"></translation>
+        <translation>Outside the employment period</translation>
     </message>
     <message>
         <source>Mese non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid month</translation>
     </message>
     <message>
         <source>Impossibile salvare lo storico paghe</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the payroll history</translation>
     </message>
 </context>
 <context>
     <name>CsvDipendenti</name>
     <message>
         <source>Esporta CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Export CSV</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported</translation>
     </message>
     <message>
         <source>CSV salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>CSV saved in:
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare il CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the CSV.</translation>
     </message>
     <message>
         <source>Importa CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Import CSV</translation>
     </message>
     <message>
         <source>Importato</source>
-        <translation type="unfinished"></translation>
+        <translation>Imported</translation>
     </message>
     <message>
         <source>Importati: %1
 Saltati: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Imported: %1
+Skipped: %2</translation>
     </message>
     <message>
         <source>Impossibile leggere il CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read the CSV.</translation>
     </message>
 </context>
 <context>
     <name>DialogAmministrativi</name>
     <message>
         <source>Dati amministrativi</source>
-        <translation type="unfinished"></translation>
+        <translation>Administrative data</translation>
     </message>
     <message>
         <source>Professione</source>
-        <translation type="unfinished"></translation>
+        <translation>Occupation</translation>
     </message>
     <message>
         <source>Stato civile dal</source>
-        <translation type="unfinished"></translation>
+        <translation>Marital status since</translation>
     </message>
     <message>
         <source>Cellulare</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobile phone</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Email</translation>
     </message>
     <message>
         <source>Attività principale/secondaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Main/secondary activity</translation>
     </message>
     <message>
         <source>Altri datori di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Other employers</translation>
     </message>
     <message>
         <source>Prestazioni AI/AD/INF</source>
-        <translation type="unfinished"></translation>
+        <translation>IV/ALV/UVG benefits</translation>
     </message>
     <message>
         <source>Attività indipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Self-employment</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
     <name>DialogAnno</name>
     <message>
         <source>Scegli l&apos;anno da stampare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the year to print:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>DialogFigli</name>
     <message>
         <source>Figli</source>
-        <translation type="unfinished"></translation>
+        <translation>Children</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Data nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Birth date</translation>
     </message>
     <message>
         <source>Parentela</source>
-        <translation type="unfinished"></translation>
+        <translation>Relationship</translation>
     </message>
     <message>
         <source>Studi</source>
-        <translation type="unfinished"></translation>
+        <translation>In education</translation>
     </message>
     <message>
         <source>Convive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lives with</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Modifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Nuovo figlio</source>
-        <translation type="unfinished"></translation>
+        <translation>New child</translation>
     </message>
     <message>
         <source>Modifica figlio</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit child</translation>
     </message>
     <message>
         <source>Vive con il dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Lives with the employee</translation>
     </message>
     <message>
         <source>Agli studi / formazione</source>
-        <translation type="unfinished"></translation>
+        <translation>In school / education</translation>
     </message>
     <message>
         <source>Incapacità al guadagno</source>
-        <translation type="unfinished"></translation>
+        <translation>Unable to work</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Data di nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Date of birth</translation>
     </message>
     <message>
         <source>Seleziona prima un figlio nella tabella.</source>
-        <translation type="unfinished"></translation>
+        <translation>First select a child in the table.</translation>
     </message>
     <message>
         <source>Eliminare questo figlio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete this child?</translation>
     </message>
 </context>
 <context>
     <name>DialogParametriCritici</name>
     <message>
         <source>AVS/AI/IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>Old-age and survivors&apos; insurance (AHV/IV/EO)</translation>
     </message>
     <message>
         <source>Aliquota dipendente (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee rate (%)</translation>
     </message>
     <message>
         <source>Aliquota datore (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Employer rate (%)</translation>
     </message>
     <message>
         <source>Assicurazione disoccupazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Unemployment insurance (ALV)</translation>
     </message>
     <message>
         <source>Massimale (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceiling (CHF)</translation>
     </message>
     <message>
         <source>Contributo famiglie</source>
-        <translation type="unfinished"></translation>
+        <translation>Family compensation fund (FAK)</translation>
     </message>
     <message>
         <source>LAINF / SUVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Accident insurance (UVG / SUVA)</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>Occupational pension (BVG)</translation>
     </message>
     <message>
         <source>Soglia entrata (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entry threshold (CHF)</translation>
     </message>
     <message>
         <source>Deduzione coordinamento (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordination deduction (CHF)</translation>
     </message>
     <message>
         <source>Salario massimo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum salary (CHF)</translation>
     </message>
     <message>
         <source>IGM</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum insured earnings</translation>
     </message>
     <message>
         <source>Guadagno massimo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum earnings (CHF)</translation>
     </message>
     <message>
         <source>Parametri annuali AVS / SUVA / LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual parameters AHV / SUVA / BVG</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Attenzione: si sta accedendo alla modifica di dati importantissimi.
 Chiudendo questo messaggio si accetta di essere responsabili per
 quanto si modifichera&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning: you are about to change very important data.
+By closing this message you accept responsibility for
+any changes you make.</translation>
     </message>
     <message>
         <source>Anno tabella parametri:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter table year:</translation>
     </message>
     <message>
         <source>Copia</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Stai per sovrascrivere i parametri AVS/SUVA/LPP. Confermi?</source>
-        <translation type="unfinished"></translation>
+        <translation>You are about to overwrite the AHV/SUVA/BVG parameters. Confirm?</translation>
     </message>
     <message>
         <source>Valori fuori dall&apos;intervallo ammesso, salvati come mostrati:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Values outside the allowed range, saved as shown:
+%1</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare i parametri. Controlla i log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the parameters. Check the logs.</translation>
     </message>
     <message>
         <source>Registro modifiche</source>
-        <translation type="unfinished"></translation>
+        <translation>Change log</translation>
     </message>
     <message>
         <source>I parametri sono stati salvati, ma il registro delle modifiche non si e&apos; potuto scrivere.</source>
-        <translation type="unfinished"></translation>
+        <translation>The parameters have been saved, but the change log could not be written.</translation>
     </message>
     <message>
         <source>Valori copiati negli appunti.</source>
-        <translation type="unfinished"></translation>
+        <translation>Values copied to the clipboard.</translation>
     </message>
 </context>
 <context>
     <name>DialogPeriodiRapporto</name>
     <message>
         <source>Periodi di rapporto</source>
-        <translation type="unfinished"></translation>
+        <translation>Employment periods</translation>
     </message>
     <message>
         <source>Aggiungi periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Add period</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>In corso</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongoing</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Entrata:</source>
-        <translation type="unfinished"></translation>
+        <translation>Start:</translation>
     </message>
     <message>
         <source>Uscita:</source>
-        <translation type="unfinished"></translation>
+        <translation>End:</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>Eliminare il periodo selezionato?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the selected period?</translation>
     </message>
     <message>
         <source>Periodi aggiornati</source>
-        <translation type="unfinished"></translation>
+        <translation>Periods updated</translation>
     </message>
     <message>
         <source>Ricordati di premere Salva nella scheda per rendere effettive le modifiche.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remember to press Save in the employee record to apply the changes.</translation>
     </message>
 </context>
 <context>
     <name>DialogoFile</name>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Cartella diversa</source>
-        <translation type="unfinished"></translation>
+        <translation>Different folder</translation>
     </message>
     <message>
         <source>Stai salvando fuori dalla cartella dell&apos;azienda:
 %1
 
 Vuoi continuare?</source>
-        <translation type="unfinished"></translation>
+        <translation>You are saving outside the company&apos;s folder:
+%1
+
+Do you want to continue?</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile scrivere:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write:
+%1</translation>
     </message>
     <message>
         <source>Impossibile leggere la scheda del dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read the employee record.</translation>
     </message>
     <message>
         <source>Anno dei documenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Year of the documents</translation>
     </message>
     <message>
         <source>File gia&apos; presenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Files already present</translation>
     </message>
     <message>
         <source>Nella cartella esistono gia&apos; %1 file su %2 selezionati.
 Vuoi sovrascriverli tutti?</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder already contains %1 of the %2 selected files.
+Do you want to overwrite them all?</translation>
     </message>
     <message>
         <source>Sovrascrivi tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Overwrite all</translation>
     </message>
     <message>
         <source>Chiedi uno per uno</source>
-        <translation type="unfinished"></translation>
+        <translation>Ask one by one</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Sovrascrivere file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Overwrite file?</translation>
     </message>
     <message>
         <source>Il file %1 esiste gia&apos;. Sovrascrivere?</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 already exists. Overwrite it?</translation>
     </message>
     <message>
         <source>Dati incompleti</source>
-        <translation type="unfinished"></translation>
+        <translation>Incomplete data</translation>
     </message>
     <message>
         <source>La scheda del dipendente e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation type="unfinished"></translation>
+        <translation>The employee record is incomplete: you will be asked for the salary and age.</translation>
     </message>
     <message>
         <source>Salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Salary</translation>
     </message>
     <message>
         <source>Salario mensile lordo (CHF):</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross monthly salary (CHF):</translation>
     </message>
     <message>
         <source>Eta</source>
-        <translation type="unfinished"></translation>
+        <translation>Age</translation>
     </message>
     <message>
         <source>Eta del dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee&apos;s age:</translation>
     </message>
     <message>
         <source>Certificati gia&apos; presenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificates already present</translation>
     </message>
     <message>
         <source>Esistono gia&apos; %1 certificati su %2 selezionati.
 Vuoi sovrascriverli tutti?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of the %2 selected certificates already exist.
+Do you want to overwrite them all?</translation>
     </message>
     <message>
         <source>Sovrascrivere certificato?</source>
-        <translation type="unfinished"></translation>
+        <translation>Overwrite certificate?</translation>
     </message>
     <message>
         <source>Il certificato %1 esiste gia&apos;. Sovrascrivere?</source>
-        <translation type="unfinished"></translation>
+        <translation>The certificate %1 already exists. Overwrite it?</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported</translation>
     </message>
     <message>
         <source>Esportati %1 certificati di salario.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salary certificates exported.</translation>
     </message>
     <message>
         <source>Nessun dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>No employees</translation>
     </message>
     <message>
         <source>Crea prima un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Create an employee first.</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF</translation>
     </message>
     <message>
         <source>Cartella destinazione Certificati PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination folder for certificate PDFs</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Certificato di salario %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salary certificate %1</translation>
     </message>
     <message>
         <source>PDF salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF saved in:
+</translation>
     </message>
     <message>
         <source>Esportati %1 certificati PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 certificate PDFs exported.</translation>
     </message>
     <message>
         <source>Rendiconto Salari</source>
-        <translation type="unfinished"></translation>
+        <translation>Salary Statement</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Salva RSS PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save salary statement PDF</translation>
     </message>
     <message>
         <source>Cartella destinazione RSS PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination folder for salary statement PDFs</translation>
     </message>
     <message>
         <source>Rendiconto Salari %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salary Statement %1</translation>
     </message>
     <message>
         <source>Esportati %1 PDF RSS.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salary statement PDFs exported.</translation>
     </message>
     <message>
         <source>Salva XML ELM</source>
-        <translation type="unfinished"></translation>
+        <translation>Save ELM XML</translation>
     </message>
     <message>
         <source>Cartella destinazione XML ELM</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination folder for ELM XML</translation>
     </message>
     <message>
         <source>XML (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>XML (*.xml)</translation>
     </message>
     <message>
         <source>Esportati %1 file XML ELM.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ELM XML files exported.</translation>
     </message>
 </context>
 <context>
     <name>FoglioPaga</name>
     <message>
         <source>Importo versato sul conto</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount paid into the account</translation>
     </message>
     <message>
         <source>Numero AVS: </source>
-        <translation type="unfinished"></translation>
+        <translation>AHV number: </translation>
     </message>
     <message>
         <source>Stipendio mese di </source>
-        <translation type="unfinished"></translation>
+        <translation>Salary for the month of </translation>
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Importo</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount</translation>
     </message>
     <message>
         <source>Totale lordo</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross total</translation>
     </message>
     <message>
         <source>Deduzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>Deductions</translation>
     </message>
     <message>
         <source>Imponibile</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis</translation>
     </message>
     <message>
         <source>Aliquota</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Deduzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Deduction</translation>
     </message>
     <message>
         <source>Totale deduzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>Total deductions</translation>
     </message>
     <message>
         <source>Totale parziale</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtotal</translation>
     </message>
     <message>
         <source>Importo versato in contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount paid in cash</translation>
     </message>
     <message>
         <source>Diritto vacanze per anno: %1 settimane</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday entitlement per year: %1 weeks</translation>
     </message>
     <message>
         <source>Vacanze maturate</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday accrued</translation>
     </message>
     <message>
         <source>Riporto saldo vacanze anno precedente</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday balance carried over from previous year</translation>
     </message>
     <message>
         <source>Vacanze prese nel mese corrente</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday taken in the current month</translation>
     </message>
     <message>
         <source>Nuovo saldo vacanze</source>
-        <translation type="unfinished"></translation>
+        <translation>New holiday balance</translation>
     </message>
     <message>
         <source>Comunicazioni: </source>
-        <translation type="unfinished"></translation>
+        <translation>Messages: </translation>
     </message>
     <message>
         <source>Conteggio salario allestito con Vardello</source>
-        <translation type="unfinished"></translation>
+        <translation>Pay slip prepared with Vardello</translation>
     </message>
     <message>
         <source>Dipendente: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee: %1</translation>
     </message>
     <message>
         <source>Inserimento variabili mese - Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly variables entry - Year %1</translation>
     </message>
     <message>
         <source>Totale annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual total</translation>
     </message>
 </context>
 <context>
     <name>GestioneAzienda</name>
     <message>
         <source>Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Company</translation>
     </message>
     <message>
         <source>Ragione sociale</source>
-        <translation type="unfinished"></translation>
+        <translation>Company name</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Address</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Località</source>
-        <translation type="unfinished"></translation>
+        <translation>Town</translation>
     </message>
     <message>
         <source>Cantone (sigla)</source>
-        <translation type="unfinished"></translation>
+        <translation>Canton (code)</translation>
     </message>
     <message>
         <source>Svizzera</source>
-        <translation type="unfinished"></translation>
+        <translation>Switzerland</translation>
     </message>
     <message>
         <source>Italia</source>
-        <translation type="unfinished"></translation>
+        <translation>Italy</translation>
     </message>
     <message>
         <source>Francia</source>
-        <translation type="unfinished"></translation>
+        <translation>France</translation>
     </message>
     <message>
         <source>Germania</source>
-        <translation type="unfinished"></translation>
+        <translation>Germany</translation>
     </message>
     <message>
         <source>Spagna</source>
-        <translation type="unfinished"></translation>
+        <translation>Spain</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Country</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>La ragione sociale è obbligatoria.</source>
-        <translation type="unfinished"></translation>
+        <translation>The company name is required.</translation>
     </message>
     <message>
         <source>Il CAP deve essere di 4 cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>The postcode must have 4 digits.</translation>
     </message>
     <message>
         <source>Il cantone deve essere di 2 lettere (es. TI).</source>
-        <translation type="unfinished"></translation>
+        <translation>The canton must have 2 letters (e.g. TI).</translation>
     </message>
     <message>
         <source>L&apos;IBAN dell&apos;azienda non è valido: controlla le cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>The company&apos;s IBAN is not valid: check the digits.</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving failed.</translation>
     </message>
     <message>
         <source>Dati salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data saved.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>Eliminare definitivamente questa azienda?</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanently delete this company?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Eliminazione non riuscita.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletion failed.</translation>
     </message>
     <message>
         <source>Eliminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleted</translation>
     </message>
     <message>
         <source>Azienda eliminata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Company deleted.</translation>
     </message>
 </context>
 <context>
     <name>GestioneCampiMovimento</name>
     <message>
         <source>Gestione campi movimento</source>
-        <translation type="unfinished"></translation>
+        <translation>Manage item fields</translation>
     </message>
     <message>
         <source>Configura le voci personalizzate (deduzioni legali, rimborsi prestiti, voci salariali).</source>
-        <translation type="unfinished"></translation>
+        <translation>Set up the custom items (statutory deductions, loan repayments, salary items).</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Categoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>Tipo importo</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount type</translation>
     </message>
     <message>
         <source>Soggetto</source>
-        <translation type="unfinished"></translation>
+        <translation>Subject</translation>
     </message>
     <message>
         <source>AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV</translation>
     </message>
     <message>
         <source>AD</source>
-        <translation type="unfinished"></translation>
+        <translation>ALV</translation>
     </message>
     <message>
         <source>CAF</source>
-        <translation type="unfinished"></translation>
+        <translation>FAK</translation>
     </message>
     <message>
         <source>LAINF</source>
-        <translation type="unfinished"></translation>
+        <translation>UVG</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>BVG</translation>
     </message>
     <message>
         <source>IF</source>
-        <translation type="unfinished"></translation>
+        <translation>WHT</translation>
     </message>
     <message>
         <source>Mass.AD</source>
-        <translation type="unfinished"></translation>
+        <translation>ALV cap</translation>
     </message>
     <message>
         <source>Mass.LAINF</source>
-        <translation type="unfinished"></translation>
+        <translation>UVG cap</translation>
     </message>
     <message>
         <source>Cat.cert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cert. cat.</translation>
     </message>
     <message>
         <source>Scadenza</source>
-        <translation type="unfinished"></translation>
+        <translation>Expiry</translation>
     </message>
     <message>
         <source>Importo totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Total amount</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing selected</translation>
     </message>
     <message>
         <source>Seleziona una riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a row.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>Eliminare il campo selezionato?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the selected field?</translation>
     </message>
     <message>
         <source>Conferma salvataggio</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm save</translation>
     </message>
     <message>
         <source>Stai per sovrascrivere i campi movimento personalizzati. Confermi?</source>
-        <translation type="unfinished"></translation>
+        <translation>You are about to overwrite the custom item fields. Confirm?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving failed.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved</translation>
     </message>
     <message>
         <source>Campi movimento salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Item fields saved.</translation>
     </message>
 </context>
 <context>
     <name>GestioneCertificati</name>
     <message>
         <source>Gestione certificati</source>
-        <translation type="unfinished"></translation>
+        <translation>Manage certificates</translation>
     </message>
     <message>
         <source>Certificati salvati:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved certificates:</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Select all</translation>
     </message>
     <message>
         <source>Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Esporta PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Export PDF</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Nessun certificato</source>
-        <translation type="unfinished"></translation>
+        <translation>No certificates</translation>
     </message>
     <message>
         <source>Non ci sono certificati salvati.
 Usa Dati &gt; Esporta certificato di salario.</source>
-        <translation type="unfinished"></translation>
+        <translation>There are no saved certificates.
+Use Data &gt; Export salary certificate.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile leggere il file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read the file.</translation>
     </message>
     <message>
         <source>Certificato</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificate</translation>
     </message>
     <message>
         <source>Eliminare il certificato &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the certificate &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Impossibile eliminare il file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not delete the file:
+%1</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing selected</translation>
     </message>
     <message>
         <source>Spunta almeno un certificato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick at least one certificate.</translation>
     </message>
     <message>
         <source>Certificato di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Salary certificate</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported</translation>
     </message>
     <message>
         <source>PDF salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF saved in:
+</translation>
     </message>
     <message>
         <source>Impossibile salvare il file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the file.</translation>
     </message>
     <message>
         <source>Cartella per i PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder for the PDFs</translation>
     </message>
     <message>
         <source>Esportati: %1
 Errori: %2
 Cartella: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported: %1
+Errors: %2
+Folder: %3</translation>
     </message>
     <message>
         <source>Esportati</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported</translation>
     </message>
 </context>
 <context>
     <name>GestioneGeneri</name>
     <message>
         <source>Generi di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Wage types</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Tipo</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV</translation>
     </message>
     <message>
         <source>CAF</source>
-        <translation type="unfinished"></translation>
+        <translation>FAK</translation>
     </message>
     <message>
         <source>LAINF</source>
-        <translation type="unfinished"></translation>
+        <translation>UVG</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>BVG</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Seleziona una riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a row.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>Eliminare la riga selezionata?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the selected row?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving failed.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved</translation>
     </message>
     <message>
         <source>Generi salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wage types saved.</translation>
     </message>
 </context>
 <context>
     <name>GestioneMovimenti</name>
     <message>
         <source>Importo</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount</translation>
     </message>
     <message>
         <source>Movimenti straordinari - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraordinary items - %1</translation>
     </message>
     <message>
         <source>Modifica direttamente le celle. Il cambio di Tipo applica preset ai flag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit the cells directly. Changing the Type applies preset flags.</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Eliminare la riga selezionata?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the selected row?</translation>
     </message>
     <message>
         <source>Movimenti salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Items saved.</translation>
     </message>
     <message>
         <source>Impossibile salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save.</translation>
     </message>
 </context>
 <context>
     <name>GestioneStipendi</name>
     <message>
         <source>Storico stipendi - </source>
-        <translation type="unfinished"></translation>
+        <translation>Salary history - </translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly salary</translation>
     </message>
     <message>
         <source>Mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaries/year</translation>
     </message>
     <message>
         <source>Aggiungi periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Add period</translation>
     </message>
     <message>
         <source>Elimina periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete period</translation>
     </message>
     <message>
         <source>Apri scheda</source>
-        <translation type="unfinished"></translation>
+        <translation>Open record</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Periodi (mensilita read-only, calcolata dalla scheda dipendente):</source>
-        <translation type="unfinished"></translation>
+        <translation>Periods (salaries per year read-only, taken from the employee record):</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Seleziona un periodo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a period.</translation>
     </message>
     <message>
         <source>Eliminare il periodo selezionato?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the selected period?</translation>
     </message>
     <message>
         <source>Inizio, riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Start, row %1</translation>
     </message>
     <message>
         <source>Fine, riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>End, row %1</translation>
     </message>
     <message>
         <source>Salario mensile, riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly salary, row %1</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved</translation>
     </message>
     <message>
         <source>Periodi salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Periods saved.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save.</translation>
     </message>
 </context>
 <context>
     <name>GestioneValute</name>
     <message>
         <source>Gestione valute</source>
-        <translation type="unfinished"></translation>
+        <translation>Manage currencies</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Simbolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Cambio in CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate in CHF</translation>
     </message>
     <message>
         <source>Arrotonda a 5 cent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Round to 5 cents</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Il franco svizzero e&apos; la valuta di base e non si puo&apos; eliminare.</source>
-        <translation type="unfinished"></translation>
+        <translation>The Swiss franc is the base currency and cannot be deleted.</translation>
     </message>
     <message>
         <source>Riga %1: codice mancante o ripetuto, oppure cambio non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1: code missing or repeated, or invalid exchange rate.</translation>
     </message>
     <message>
         <source>Riga %1: codice, nome e simbolo non possono contenere &quot;;&quot; o un a capo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1: code, name and symbol cannot contain &quot;;&quot; or a line break.</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving failed.</translation>
     </message>
     <message>
         <source>Valute salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Currencies saved.</translation>
     </message>
 </context>
 <context>
     <name>GestioneVariabili</name>
     <message>
         <source>Mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Month</translation>
     </message>
     <message>
         <source>Ore
 fatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Hours
+worked</translation>
     </message>
     <message>
         <source>Ore extra
 25%</source>
-        <translation type="unfinished"></translation>
+        <translation>Overtime
+25%</translation>
     </message>
     <message>
         <source>Ore extra
 50%</source>
-        <translation type="unfinished"></translation>
+        <translation>Overtime
+50%</translation>
     </message>
     <message>
         <source>Ore extra
 compensate</source>
-        <translation type="unfinished"></translation>
+        <translation>Overtime
+compensated</translation>
     </message>
     <message>
         <source>Rimb.
 malattia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sickness
+benefit</translation>
     </message>
     <message>
         <source>Rimb.
 infortunio</source>
-        <translation type="unfinished"></translation>
+        <translation>Accident
+benefit</translation>
     </message>
     <message>
         <source>Rimb.
 IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>EO
+comp.</translation>
     </message>
     <message>
         <source>Rimb.
 spese</source>
-        <translation type="unfinished"></translation>
+        <translation>Expense
+refund</translation>
     </message>
     <message>
         <source>Acconti</source>
-        <translation type="unfinished"></translation>
+        <translation>Advances</translation>
     </message>
     <message>
         <source>Rimb.
 prestiti</source>
-        <translation type="unfinished"></translation>
+        <translation>Loan
+repaym.</translation>
     </message>
     <message>
         <source>Tratt.
 UEF</source>
-        <translation type="unfinished"></translation>
+        <translation>Wage
+garnish.</translation>
     </message>
     <message>
         <source>Vacanze
 (gg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday
+(days)</translation>
     </message>
     <message>
         <source>Imp.
 imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable
+amounts</translation>
     </message>
     <message>
         <source>Imp. non
 imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-taxable
+amounts</translation>
     </message>
     <message>
         <source>Rimb.
 trasferte</source>
-        <translation type="unfinished"></translation>
+        <translation>Travel
+refund</translation>
     </message>
     <message>
         <source>Deduz.
 assenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence
+deduct.</translation>
     </message>
     <message>
         <source>Rimb.
 assicur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Insurance
+refund</translation>
     </message>
     <message>
         <source>13a / 14a /
 Gratifica</source>
-        <translation type="unfinished"></translation>
+        <translation>13th / 14th /
+Bonus</translation>
     </message>
     <message>
         <source>Note /
 Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes /
+Description</translation>
     </message>
     <message>
         <source>Inserimento variabili mensili</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly variables entry</translation>
     </message>
     <message>
         <source>Dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee:</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Year:</translation>
     </message>
     <message>
         <source>Anteprima / Stampa variabili PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview / Print variables PDF...</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Modifiche non salvate</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsaved changes</translation>
     </message>
     <message>
         <source>Le variabili modificate non sono state salvate. Salvarle prima di cambiare?</source>
-        <translation type="unfinished"></translation>
+        <translation>The changed variables have not been saved. Save them before switching?</translation>
     </message>
     <message>
         <source>Contratto: Salario orario (CHF %1/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract: Hourly wage (CHF %1/h)</translation>
     </message>
     <message>
         <source>Contratto: Stipendio mensile (CHF %1/mese)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract: Monthly salary (CHF %1/month)</translation>
     </message>
     <message>
         <source>Totale annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual total</translation>
     </message>
     <message>
         <source>AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTANT NOTICE - Legal overtime limit (Labour Act, art. 12)</translation>
     </message>
     <message>
         <source>Attenzione: le ore extra non compensate superano i limiti di riferimento della Legge federale sul lavoro (art. 12 LL):
@@ -2279,634 +2359,645 @@ Descrizione</source>
 - Totale annuo %2: %3 h (limite legale: 140 h/anno, o 170 h/anno per settimana di 45 h)
 
 Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning: the uncompensated overtime exceeds the reference limits of the Federal Labour Act (art. 12):
+
+- Monthly peak: %1 h (prudent monthly threshold: 40 h)
+- Annual total %2: %3 h (legal limit: 140 h/year, or 170 h/year for a 45-hour week)
+
+Do you still want to save these data at your own risk?</translation>
     </message>
     <message>
         <source>Salva a mio rischio e pericolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Save at my own risk</translation>
     </message>
     <message>
         <source>Annulla e correggi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel and correct</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare le variabili.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the variables.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved</translation>
     </message>
     <message>
         <source>Variabili mensili salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly variables saved.</translation>
     </message>
     <message>
         <source>Anteprima variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly variables preview</translation>
     </message>
 </context>
 <context>
     <name>ImpostaFonte</name>
     <message>
         <source>(scala non trovata)</source>
-        <translation type="unfinished"></translation>
+        <translation>(scale not found)</translation>
     </message>
     <message>
         <source>%1/%2: %3 scaglioni, figli=%4, chiesa=%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2: %3 brackets, children=%4, church=%5</translation>
     </message>
 </context>
 <context>
     <name>InputSvizzero</name>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>L&apos;importo &quot;%1&quot; in &quot;%2&quot; non e&apos; valido: scrivere ad esempio 5&apos;000.50 oppure 5000,50.</source>
-        <translation type="unfinished"></translation>
+        <translation>The amount &quot;%1&quot; in &quot;%2&quot; is not valid: write for example 5&apos;000.50 or 5000,50.</translation>
     </message>
     <message>
         <source>La data &quot;%1&quot; in &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31.12.2025 oppure 31/12/2025.</source>
-        <translation type="unfinished"></translation>
+        <translation>The date &quot;%1&quot; in &quot;%2&quot; is not valid: write for example 31.12.2025 or 31/12/2025.</translation>
     </message>
 </context>
 <context>
     <name>ListaDipendenti</name>
     <message>
         <source>Lista Dipendenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee List</translation>
     </message>
     <message>
         <source>Dipendenti dell&apos;azienda:</source>
-        <translation type="unfinished"></translation>
+        <translation>Company&apos;s employees:</translation>
     </message>
     <message>
         <source>Cerca dipendente...</source>
-        <translation type="unfinished"></translation>
+        <translation>Search employee...</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV number</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>(Nessun dipendente)</source>
-        <translation type="unfinished"></translation>
+        <translation>(No employees)</translation>
     </message>
     <message>
         <source>Sei sicuro di voler eliminare il dipendente?
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to delete the employee?
+</translation>
     </message>
     <message>
         <source>Impossibile eliminare il file del dipendente:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Could not delete the employee&apos;s file:
+</translation>
     </message>
 </context>
 <context>
     <name>LoginAdmin</name>
     <message>
         <source>Password amministratore</source>
-        <translation type="unfinished"></translation>
+        <translation>Administrator password</translation>
     </message>
     <message>
         <source>Inserisci la password amministratore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the administrator password:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Password errata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong password.</translation>
     </message>
 </context>
 <context>
     <name>ModificheNonSalvate</name>
     <message>
         <source>Chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Close?</translation>
     </message>
     <message>
         <source>Ci sono modifiche non salvate.
 Salvare prima di chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>There are unsaved changes.
+Save before closing?</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Non salvare</source>
-        <translation type="unfinished"></translation>
+        <translation>Don&apos;t save</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>MostraHelp</name>
     <message>
         <source>Manuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>File manuale non trovato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual file not found.</translation>
     </message>
     <message>
         <source>Impossibile aprire il manuale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not open the manual.</translation>
     </message>
 </context>
 <context>
     <name>Nazioni</name>
     <message>
         <source>Partita IVA</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT number</translation>
     </message>
     <message>
         <source>Codice Fiscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax code</translation>
     </message>
     <message>
         <source>IBAN azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Company IBAN</translation>
     </message>
     <message>
         <source>BIC azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Company BIC</translation>
     </message>
     <message>
         <source>UID</source>
-        <translation type="unfinished"></translation>
+        <translation>UID</translation>
     </message>
     <message>
         <source>Numéro d&apos;entreprise (BCE/KBO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enterprise number (BCE/KBO)</translation>
     </message>
 </context>
 <context>
     <name>NuovaAzienda</name>
     <message>
         <source>Nuova Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>New Company</translation>
     </message>
     <message>
         <source>Svizzera</source>
-        <translation type="unfinished"></translation>
+        <translation>Switzerland</translation>
     </message>
     <message>
         <source>Italia</source>
-        <translation type="unfinished"></translation>
+        <translation>Italy</translation>
     </message>
     <message>
         <source>Francia</source>
-        <translation type="unfinished"></translation>
+        <translation>France</translation>
     </message>
     <message>
         <source>Germania</source>
-        <translation type="unfinished"></translation>
+        <translation>Germany</translation>
     </message>
     <message>
         <source>Spagna</source>
-        <translation type="unfinished"></translation>
+        <translation>Spain</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Country</translation>
     </message>
     <message>
         <source>Franco svizzero (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Swiss franc (CHF)</translation>
     </message>
     <message>
         <source>Euro (EUR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Euro (EUR)</translation>
     </message>
     <message>
         <source>Valuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Currency</translation>
     </message>
     <message>
         <source>Italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>Italian</translation>
     </message>
     <message>
         <source>Francese</source>
-        <translation type="unfinished"></translation>
+        <translation>French</translation>
     </message>
     <message>
         <source>Tedesco</source>
-        <translation type="unfinished"></translation>
+        <translation>German</translation>
     </message>
     <message>
         <source>Inglese</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Spagnolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanish</translation>
     </message>
     <message>
         <source>Lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Ragione sociale</source>
-        <translation type="unfinished"></translation>
+        <translation>Company name</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Address</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Località</source>
-        <translation type="unfinished"></translation>
+        <translation>Town</translation>
     </message>
     <message>
         <source>Cantone (sigla)</source>
-        <translation type="unfinished"></translation>
+        <translation>Canton (code)</translation>
     </message>
     <message>
         <source>Provincia</source>
-        <translation type="unfinished"></translation>
+        <translation>Province</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>La ragione sociale è obbligatoria.</source>
-        <translation type="unfinished"></translation>
+        <translation>The company name is required.</translation>
     </message>
     <message>
         <source>La ragione sociale non dà un nome di file utilizzabile: usare anche lettere o cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>The company name does not give a usable file name: use letters or digits as well.</translation>
     </message>
     <message>
         <source>Azienda esistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Existing company</translation>
     </message>
     <message>
         <source>Esiste già un&apos;azienda salvata nel file %1.
 Sostituirla?</source>
-        <translation type="unfinished"></translation>
+        <translation>A company is already saved in the file %1.
+Replace it?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the data.</translation>
     </message>
 </context>
 <context>
     <name>NuovoDipendente</name>
     <message>
         <source>Nuovo Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>New Employee</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Data di nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Date of birth</translation>
     </message>
     <message>
         <source>(non specificato)</source>
-        <translation type="unfinished"></translation>
+        <translation>(not specified)</translation>
     </message>
     <message>
         <source>Maschile</source>
-        <translation type="unfinished"></translation>
+        <translation>Male</translation>
     </message>
     <message>
         <source>Femminile</source>
-        <translation type="unfinished"></translation>
+        <translation>Female</translation>
     </message>
     <message>
         <source>Sesso</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>Celibe/Nubile</source>
-        <translation type="unfinished"></translation>
+        <translation>Single</translation>
     </message>
     <message>
         <source>Coniugato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Married</translation>
     </message>
     <message>
         <source>Separato legalmente</source>
-        <translation type="unfinished"></translation>
+        <translation>Legally separated</translation>
     </message>
     <message>
         <source>Divorziato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Divorced</translation>
     </message>
     <message>
         <source>Vedovo/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Widowed</translation>
     </message>
     <message>
         <source>Unione domestica registrata</source>
-        <translation type="unfinished"></translation>
+        <translation>Registered partnership</translation>
     </message>
     <message>
         <source>Stato civile</source>
-        <translation type="unfinished"></translation>
+        <translation>Marital status</translation>
     </message>
     <message>
         <source>Nazionalita</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationality</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Country</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Address</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Localita</source>
-        <translation type="unfinished"></translation>
+        <translation>Town</translation>
     </message>
     <message>
         <source>Cantone</source>
-        <translation type="unfinished"></translation>
+        <translation>Canton</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
-        <translation type="unfinished"></translation>
+        <translation>Swiss citizen</translation>
     </message>
     <message>
         <source>Permesso C (stabilito)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit C (settled)</translation>
     </message>
     <message>
         <source>Permesso B (dimora)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit B (resident)</translation>
     </message>
     <message>
         <source>Permesso L (breve durata)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit L (short-term)</translation>
     </message>
     <message>
         <source>Permesso G (frontaliero)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit G (cross-border commuter)</translation>
     </message>
     <message>
         <source>Permesso F (ammesso provvisorio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit F (provisionally admitted)</translation>
     </message>
     <message>
         <source>Permesso S (protezione)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit S (protection)</translation>
     </message>
     <message>
         <source>Permesso di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Work permit</translation>
     </message>
     <message>
         <source>Data di assunzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiring date</translation>
     </message>
     <message>
         <source>Tempo indeterminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanent</translation>
     </message>
     <message>
         <source>Tempo determinato</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed-term</translation>
     </message>
     <message>
         <source>Apprendistato</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprenticeship</translation>
     </message>
     <message>
         <source>Tipo di contratto</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract type</translation>
     </message>
     <message>
         <source>Nessuna (12 mensilita)</source>
-        <translation type="unfinished"></translation>
+        <translation>None (12 monthly salaries)</translation>
     </message>
     <message>
         <source>13a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13th month salary</translation>
     </message>
     <message>
         <source>13a + 14a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13th + 14th month salary</translation>
     </message>
     <message>
         <source>Mensilita aggiuntive</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra monthly salaries</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Nome e cognome sono obbligatori.</source>
-        <translation type="unfinished"></translation>
+        <translation>First name and last name are required.</translation>
     </message>
     <message>
         <source>Numero AVS non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid AHV number.</translation>
     </message>
     <message>
         <source>Nome e cognome non danno un nome di file utilizzabile: usare anche lettere o cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>The first and last name do not give a usable file name: use letters or digits as well.</translation>
     </message>
     <message>
         <source>Dipendente esistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Existing employee</translation>
     </message>
     <message>
         <source>Esiste gia&apos; un dipendente salvato nel file %1.
 Sostituirlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>An employee is already saved in the file %1.
+Replace them?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati del dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the employee&apos;s data.</translation>
     </message>
 </context>
 <context>
     <name>Pain001</name>
     <message>
         <source>Manca il nome dell&apos;azienda.</source>
-        <translation type="unfinished"></translation>
+        <translation>The company&apos;s name is missing.</translation>
     </message>
     <message>
         <source>IBAN dell&apos;azienda non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>The company&apos;s IBAN is not valid.</translation>
     </message>
     <message>
         <source>BIC dell&apos;azienda non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>The company&apos;s BIC is not valid.</translation>
     </message>
     <message>
         <source>Data di esecuzione non valida.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid execution date.</translation>
     </message>
     <message>
         <source>Nessun pagamento.</source>
-        <translation type="unfinished"></translation>
+        <translation>No payments.</translation>
     </message>
     <message>
         <source>Manca il nome di un beneficiario.</source>
-        <translation type="unfinished"></translation>
+        <translation>A beneficiary&apos;s name is missing.</translation>
     </message>
     <message>
         <source>IBAN non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid IBAN: %1</translation>
     </message>
     <message>
         <source>Importo non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid amount: %1</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Area di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Workspace</translation>
     </message>
     <message>
         <source>ESCI</source>
-        <translation type="unfinished"></translation>
+        <translation>EXIT</translation>
     </message>
     <message>
         <source>Lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>La lingua verra&apos; applicata al prossimo avvio.</source>
-        <translation type="unfinished"></translation>
+        <translation>The language will be applied at the next start.</translation>
     </message>
     <message>
         <source>Anno da chiudere</source>
-        <translation type="unfinished"></translation>
+        <translation>Year to close</translation>
     </message>
     <message>
         <source>Anno da chiudere (es. 2026):</source>
-        <translation type="unfinished"></translation>
+        <translation>Year to close (e.g. 2026):</translation>
     </message>
     <message>
         <source>Anno nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>New year</translation>
     </message>
     <message>
         <source>Anno nuovo (es. 2027):</source>
-        <translation type="unfinished"></translation>
+        <translation>New year (e.g. 2027):</translation>
     </message>
     <message>
         <source>Fatto</source>
-        <translation type="unfinished"></translation>
+        <translation>Done</translation>
     </message>
     <message>
         <source>Periodi aggiornati per il nuovo anno.</source>
-        <translation type="unfinished"></translation>
+        <translation>Periods updated for the new year.</translation>
     </message>
     <message>
         <source>Nessuna modifica</source>
-        <translation type="unfinished"></translation>
+        <translation>No changes</translation>
     </message>
     <message>
         <source>Nessun dipendente da aggiornare.</source>
-        <translation type="unfinished"></translation>
+        <translation>No employees to update.</translation>
     </message>
     <message>
         <source>Scegli la cartella per i dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the data folder</translation>
     </message>
     <message>
         <source>Cartella dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Data folder</translation>
     </message>
     <message>
         <source>Cartella dati impostata su:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data folder set to:
+</translation>
     </message>
     <message>
         <source>Impossibile impostare la cartella dati su:
@@ -2914,1105 +3005,1115 @@ Sostituirlo?</source>
 
 La cartella dati resta:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not set the data folder to:
+%1
+
+The data folder remains:
+%2</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
     <message>
         <source>Backup eseguito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup done.</translation>
     </message>
     <message>
         <source>Nessuna modifica dall&apos;ultimo backup: nessun nuovo backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>No changes since the last backup: no new backup made.</translation>
     </message>
     <message>
         <source>La cartella dati e&apos; vuota.</source>
-        <translation type="unfinished"></translation>
+        <translation>The data folder is empty.</translation>
     </message>
     <message>
         <source>Backup non riuscito: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup failed: %1</translation>
     </message>
     <message>
         <source>Nessun dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>No employees</translation>
     </message>
     <message>
         <source>Crea prima un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Create an employee first.</translation>
     </message>
     <message>
         <source>Accesso riservato</source>
-        <translation type="unfinished"></translation>
+        <translation>Restricted access</translation>
     </message>
     <message>
         <source>Questa sezione e&apos; riservata all&apos;amministratore.</source>
-        <translation type="unfinished"></translation>
+        <translation>This section is reserved for the administrator.</translation>
     </message>
     <message>
         <source>Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Company</translation>
     </message>
     <message>
         <source>Dati azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Company data</translation>
     </message>
     <message>
         <source>Nuova azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>New company</translation>
     </message>
     <message>
         <source>Cambia azienda...</source>
-        <translation type="unfinished"></translation>
+        <translation>Change company...</translation>
     </message>
     <message>
         <source>Dipendenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Employees</translation>
     </message>
     <message>
         <source>Storico stipendi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salary history...</translation>
     </message>
     <message>
         <source>Movimenti straordinari...</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraordinary items...</translation>
     </message>
     <message>
         <source>Nuovo dipendente...</source>
-        <translation type="unfinished"></translation>
+        <translation>New employee...</translation>
     </message>
     <message>
         <source>Lista dipendenti...</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee list...</translation>
     </message>
     <message>
         <source>Elaborazione stipendi</source>
-        <translation type="unfinished"></translation>
+        <translation>Payroll</translation>
     </message>
     <message>
         <source>Variabili mensili...</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly variables...</translation>
     </message>
     <message>
         <source>Chiusura mensile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly closing...</translation>
     </message>
     <message>
         <source>Chiusure di fine anno</source>
-        <translation type="unfinished"></translation>
+        <translation>Year-end</translation>
     </message>
     <message>
         <source>Nuovo anno stipendi...</source>
-        <translation type="unfinished"></translation>
+        <translation>New payroll year...</translation>
     </message>
     <message>
         <source>Chiusura esercizio / Blocco annuale...</source>
-        <translation type="unfinished"></translation>
+        <translation>Year-end closing / Annual lock...</translation>
     </message>
     <message>
         <source>Riepilogo Paghe...</source>
-        <translation type="unfinished"></translation>
+        <translation>Payroll Summary...</translation>
     </message>
     <message>
         <source>Esporta CSV contabilità...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export accounting CSV...</translation>
     </message>
     <message>
         <source>Esporta RSS...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export salary statement...</translation>
     </message>
     <message>
         <source>Esporta RSS PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export salary statement PDF...</translation>
     </message>
     <message>
         <source>Esporta certificato di salario...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export salary certificate...</translation>
     </message>
     <message>
         <source>Esporta certificato PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export certificate PDF...</translation>
     </message>
     <message>
         <source>Esporta formulario assegni familiari (HTML)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export family allowance form (HTML)...</translation>
     </message>
     <message>
         <source>Esporta conteggio CAF (HTML)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export FAK statement (HTML)...</translation>
     </message>
     <message>
         <source>Gestione certificati...</source>
-        <translation type="unfinished"></translation>
+        <translation>Manage certificates...</translation>
     </message>
     <message>
         <source>Esporta XML ELM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export ELM XML...</translation>
     </message>
     <message>
         <source>Valute</source>
-        <translation type="unfinished"></translation>
+        <translation>Currencies</translation>
     </message>
     <message>
         <source>Gestione valute</source>
-        <translation type="unfinished"></translation>
+        <translation>Manage currencies</translation>
     </message>
     <message>
         <source>Generi di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Wage types</translation>
     </message>
     <message>
         <source>Gestione generi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Manage wage types...</translation>
     </message>
     <message>
         <source>Dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Parametri AVS/SUVA/LPP...</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV/SUVA/BVG parameters...</translation>
     </message>
     <message>
         <source>Scegli cartella dati...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose data folder...</translation>
     </message>
     <message>
         <source>Esporta dipendenti CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export employees CSV...</translation>
     </message>
     <message>
         <source>Importa dipendenti CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Import employees CSV...</translation>
     </message>
     <message>
         <source>Amministrazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Administration</translation>
     </message>
     <message>
         <source>Gestione campi movimento...</source>
-        <translation type="unfinished"></translation>
+        <translation>Manage item fields...</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported</translation>
     </message>
     <message>
         <source>HTML salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>HTML saved in:
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare il file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the file.</translation>
     </message>
     <message>
         <source>Salva formulario assegni</source>
-        <translation type="unfinished"></translation>
+        <translation>Save allowance form</translation>
     </message>
     <message>
         <source>Salva conteggio CAF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save FAK statement</translation>
     </message>
 </context>
 <context>
     <name>RSS</name>
     <message>
         <source>=== RENDICONTO SALARI %1 ===</source>
-        <translation type="unfinished"></translation>
+        <translation>=== SALARY STATEMENT %1 ===</translation>
     </message>
     <message>
         <source>Dipendente: </source>
-        <translation type="unfinished"></translation>
+        <translation>Employee: </translation>
     </message>
     <message>
         <source>ID file:    </source>
-        <translation type="unfinished"></translation>
+        <translation>File ID:    </translation>
     </message>
     <message>
         <source>Lordo annuo:         %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual gross:        %1 CHF</translation>
     </message>
     <message>
         <source>Contributi dip.:     %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee contrib.:   %1 CHF</translation>
     </message>
     <message>
         <source>Contributi datore:   %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Employer contrib.:   %1 CHF</translation>
     </message>
     <message>
         <source>LPP annuo:           %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual BVG:          %1 CHF</translation>
     </message>
     <message>
         <source>Imposta alla fonte:  %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Withholding tax:     %1 CHF</translation>
     </message>
     <message>
         <source>Netto annuo:         %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual net:          %1 CHF</translation>
     </message>
 </context>
 <context>
     <name>RiepilogoPaghe</name>
     <message>
         <source>Riepilogo Paghe</source>
-        <translation type="unfinished"></translation>
+        <translation>Payroll Summary</translation>
     </message>
     <message>
         <source>Riepilogo automatico dell&apos;anno: somme dei mesi salvati nello storico paghe; per chi non ha mesi salvati, stima dai periodi registrati (spunta i dipendenti da includere):</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic summary of the year: totals of the months saved in the payroll history; for employees without saved months, an estimate from the recorded periods (tick the employees to include):</translation>
     </message>
     <message>
         <source>Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee</translation>
     </message>
     <message>
         <source>Periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Period</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly salary</translation>
     </message>
     <message>
         <source>Lordo annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual gross</translation>
     </message>
     <message>
         <source>Contributi</source>
-        <translation type="unfinished"></translation>
+        <translation>Contributions</translation>
     </message>
     <message>
         <source>Imposta fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Withholding tax</translation>
     </message>
     <message>
         <source>Netto annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual net</translation>
     </message>
     <message>
         <source>Deseleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Deselect all</translation>
     </message>
     <message>
         <source>Esporta PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Export PDF</translation>
     </message>
     <message>
         <source>Esporta CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Export CSV</translation>
     </message>
     <message>
         <source>Ricalcola totali</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalculate totals</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Year:</translation>
     </message>
     <message>
         <source>Totali (%1 dipendenti)</source>
-        <translation type="unfinished"></translation>
+        <translation>Totals (%1 employees)</translation>
     </message>
     <message>
         <source>Lordo annuo: %1 CHF
 Contributi: %2 CHF
 Imposta fonte: %3 CHF
 Netto annuo: %4 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual gross: %1 CHF
+Contributions: %2 CHF
+Withholding tax: %3 CHF
+Annual net: %4 CHF</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Select all</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported</translation>
     </message>
     <message>
         <source>PDF salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF saved in:
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare il PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the PDF.</translation>
     </message>
     <message>
         <source>Salva CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Save CSV</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>Impossibile aprire il file per la scrittura.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not open the file for writing.</translation>
     </message>
     <message>
         <source>CSV salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>CSV saved in:
+</translation>
     </message>
 </context>
 <context>
     <name>ScegliAzienda</name>
     <message>
         <source>Scegli Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose Company</translation>
     </message>
     <message>
         <source>Seleziona un&apos;azienda o creane una nuova:</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a company or create a new one:</translation>
     </message>
     <message>
         <source>Nuova Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>New Company</translation>
     </message>
     <message>
         <source>Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>(Nessuna azienda trovata. Creane una nuova.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(No company found. Create a new one.)</translation>
     </message>
 </context>
 <context>
     <name>ScegliBanca</name>
     <message>
         <source>Scegli la banca</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the bank</translation>
     </message>
     <message>
         <source>Seleziona la banca per i pagamenti stipendi:</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the bank for salary payments:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>ScegliConteggio</name>
     <message>
         <source>Conteggio</source>
-        <translation type="unfinished"></translation>
+        <translation>Pay slip</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Seleziona il mese da stampare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the month to print:</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Year:</translation>
     </message>
     <message>
         <source>Mese:</source>
-        <translation type="unfinished"></translation>
+        <translation>Month:</translation>
     </message>
     <message>
         <source>Nessun conteggio disponibile.</source>
-        <translation type="unfinished"></translation>
+        <translation>No pay slip available.</translation>
     </message>
     <message>
         <source>Conteggio del mese %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pay slip for %1/%2</translation>
     </message>
 </context>
 <context>
     <name>ScegliDipendente</name>
     <message>
         <source>Seleziona uno o piu&apos; dipendenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Select one or more employees</translation>
     </message>
     <message>
         <source>Scegli dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose employee</translation>
     </message>
     <message>
         <source>Spunta i dipendenti da esportare (oppure usa &apos;Seleziona tutti&apos;):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick the employees to export (or use &apos;Select all&apos;):</translation>
     </message>
     <message>
         <source>Cerca e seleziona un dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Search and select an employee:</translation>
     </message>
     <message>
         <source>Cerca per AVS, cognome o nome...</source>
-        <translation type="unfinished"></translation>
+        <translation>Search by AHV number, last name or first name...</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV number</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Stato</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Select all</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Attivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>Cessato</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>Deseleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Deselect all</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing selected</translation>
     </message>
     <message>
         <source>Spunta almeno un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick at least one employee.</translation>
     </message>
     <message>
         <source>Seleziona un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select an employee.</translation>
     </message>
 </context>
 <context>
     <name>SchedaDipendente</name>
     <message>
         <source>Scheda Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee Record</translation>
     </message>
     <message>
         <source>&lt;b&gt;N° AVS:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;AHV no.:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Dipendente:&lt;/b&gt; %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Employee:&lt;/b&gt; %1 %2</translation>
     </message>
     <message>
         <source>Periodi di rapporto...</source>
-        <translation type="unfinished"></translation>
+        <translation>Employment periods...</translation>
     </message>
     <message>
         <source>Storico stipendi</source>
-        <translation type="unfinished"></translation>
+        <translation>Salary history</translation>
     </message>
     <message>
         <source>Stampa foglio paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Print pay slip</translation>
     </message>
     <message>
         <source>Variabili mensili...</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly variables...</translation>
     </message>
     <message>
         <source>Stampa variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Print monthly variables</translation>
     </message>
     <message>
         <source>Riepilogo annuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual summary</translation>
     </message>
     <message>
         <source>Gestisci figli...</source>
-        <translation type="unfinished"></translation>
+        <translation>Manage children...</translation>
     </message>
     <message>
         <source>Dati amministrativi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Administrative data...</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Apri il manuale (D03)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the manual (D03)</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Data di nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Date of birth</translation>
     </message>
     <message>
         <source>(non specificato)</source>
-        <translation type="unfinished"></translation>
+        <translation>(not specified)</translation>
     </message>
     <message>
         <source>Maschile</source>
-        <translation type="unfinished"></translation>
+        <translation>Male</translation>
     </message>
     <message>
         <source>Femminile</source>
-        <translation type="unfinished"></translation>
+        <translation>Female</translation>
     </message>
     <message>
         <source>Sesso</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>Celibe/Nubile</source>
-        <translation type="unfinished"></translation>
+        <translation>Single</translation>
     </message>
     <message>
         <source>Coniugato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Married</translation>
     </message>
     <message>
         <source>Separato legalmente</source>
-        <translation type="unfinished"></translation>
+        <translation>Legally separated</translation>
     </message>
     <message>
         <source>Divorziato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Divorced</translation>
     </message>
     <message>
         <source>Vedovo/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Widowed</translation>
     </message>
     <message>
         <source>Unione domestica registrata</source>
-        <translation type="unfinished"></translation>
+        <translation>Registered partnership</translation>
     </message>
     <message>
         <source>Stato civile</source>
-        <translation type="unfinished"></translation>
+        <translation>Marital status</translation>
     </message>
     <message>
         <source>gg/mm/aaaa</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/yyyy</translation>
     </message>
     <message>
         <source>Stato civile dal</source>
-        <translation type="unfinished"></translation>
+        <translation>Marital status since</translation>
     </message>
     <message>
         <source>Cellulare</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobile phone</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Email</translation>
     </message>
     <message>
         <source>Nazionalita</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationality</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Country</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Address</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Localita</source>
-        <translation type="unfinished"></translation>
+        <translation>Town</translation>
     </message>
     <message>
         <source>Cantone</source>
-        <translation type="unfinished"></translation>
+        <translation>Canton</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
-        <translation type="unfinished"></translation>
+        <translation>Swiss citizen</translation>
     </message>
     <message>
         <source>Permesso C (stabilito)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit C (settled)</translation>
     </message>
     <message>
         <source>Permesso B (dimora)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit B (resident)</translation>
     </message>
     <message>
         <source>Permesso L (breve durata)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit L (short-term)</translation>
     </message>
     <message>
         <source>Permesso G (frontaliero)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit G (cross-border commuter)</translation>
     </message>
     <message>
         <source>Permesso F (ammesso provvisorio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit F (provisionally admitted)</translation>
     </message>
     <message>
         <source>Permesso S (protezione)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permit S (protection)</translation>
     </message>
     <message>
         <source>Permesso di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Work permit</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Si - in Svizzera</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes - in Switzerland</translation>
     </message>
     <message>
         <source>Si - all&apos;Estero</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes - abroad</translation>
     </message>
     <message>
         <source>Coniuge/partner lavora</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouse/partner works</translation>
     </message>
     <message>
         <source>Altre attivita lucrative contemporanee (CH/Estero)</source>
-        <translation type="unfinished"></translation>
+        <translation>Other gainful activities at the same time (CH/abroad)</translation>
     </message>
     <message>
         <source>es. A0, B1, C2, H1, G0</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. A0, B1, C2, H1, G0</translation>
     </message>
     <message>
         <source>Tariffa Imposte alla Fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Withholding tax rate</translation>
     </message>
     <message>
         <source>Grado di occupazione (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Employment level (%)</translation>
     </message>
     <message>
         <source>Tempo indeterminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanent</translation>
     </message>
     <message>
         <source>Tempo determinato</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed-term</translation>
     </message>
     <message>
         <source>Apprendistato</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprenticeship</translation>
     </message>
     <message>
         <source>Indipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Self-employed</translation>
     </message>
     <message>
         <source>Tipo di contratto</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract type</translation>
     </message>
     <message>
         <source>Nessuna (12 mensilita)</source>
-        <translation type="unfinished"></translation>
+        <translation>None (12 monthly salaries)</translation>
     </message>
     <message>
         <source>13a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13th month salary</translation>
     </message>
     <message>
         <source>13a + 14a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13th + 14th month salary</translation>
     </message>
     <message>
         <source>Mensilita aggiuntive</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra monthly salaries</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly salary</translation>
     </message>
     <message>
         <source>Paga oraria</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourly wage</translation>
     </message>
     <message>
         <source>Tipo di paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Pay type</translation>
     </message>
     <message>
         <source>Salario mensile (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly salary (CHF)</translation>
     </message>
     <message>
         <source>0 = calcola automaticamente</source>
-        <translation type="unfinished"></translation>
+        <translation>0 = calculate automatically</translation>
     </message>
     <message>
         <source>LPP trattenuta (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>BVG deduction (CHF)</translation>
     </message>
     <message>
         <source>Paga oraria (CHF/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourly wage (CHF/h)</translation>
     </message>
     <message>
         <source>(nessuno)</source>
-        <translation type="unfinished"></translation>
+        <translation>(none)</translation>
     </message>
     <message>
         <source>CCL applicabile</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicable CLA</translation>
     </message>
     <message>
         <source>Categoria CCL</source>
-        <translation type="unfinished"></translation>
+        <translation>CLA category</translation>
     </message>
     <message>
         <source>Banca</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank</translation>
     </message>
     <message>
         <source>Posta</source>
-        <translation type="unfinished"></translation>
+        <translation>PostFinance</translation>
     </message>
     <message>
         <source>Contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>Cash</translation>
     </message>
     <message>
         <source>Modalita di pagamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Payment method</translation>
     </message>
     <message>
         <source>CH.. / IT.. / ES.. ecc.</source>
-        <translation type="unfinished"></translation>
+        <translation>CH.. / IT.. / ES.. etc.</translation>
     </message>
     <message>
         <source>IBAN</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN</translation>
     </message>
     <message>
         <source>Intestatario conto</source>
-        <translation type="unfinished"></translation>
+        <translation>Account holder</translation>
     </message>
     <message>
         <source>BIC/SWIFT (banche estere)</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC/SWIFT (foreign banks)</translation>
     </message>
     <message>
         <source>BIC/SWIFT</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC/SWIFT</translation>
     </message>
     <message>
         <source>Banca estera</source>
-        <translation type="unfinished"></translation>
+        <translation>Foreign bank</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Il grado di occupazione &quot;%1&quot; non e&apos; valido: scrivere un numero intero, ad esempio 80.</source>
-        <translation type="unfinished"></translation>
+        <translation>The employment level &quot;%1&quot; is not valid: write a whole number, for example 80.</translation>
     </message>
     <message>
         <source>Numero AVS non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid AHV number.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving failed.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved</translation>
     </message>
     <message>
         <source>Dipendente salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee saved.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>Eliminare definitivamente questo dipendente?</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanently delete this employee?</translation>
     </message>
     <message>
         <source>Eliminazione non riuscita.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletion failed.</translation>
     </message>
     <message>
         <source>Eliminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleted</translation>
     </message>
     <message>
         <source>Dipendente eliminato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee deleted.</translation>
     </message>
     <message>
         <source>Salario imponibile</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable salary</translation>
     </message>
     <message>
         <source>Assegni familiari</source>
-        <translation type="unfinished"></translation>
+        <translation>Family allowances</translation>
     </message>
     <message>
         <source>AVS-AI-IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV-IV-EO</translation>
     </message>
     <message>
         <source>AD</source>
-        <translation type="unfinished"></translation>
+        <translation>ALV</translation>
     </message>
     <message>
         <source>Infortuni non professionali</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-occupational accident (NBU)</translation>
     </message>
     <message>
         <source>Cassa pensione (LPP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pension fund (BVG)</translation>
     </message>
     <message>
         <source>Imposte alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Withholding tax</translation>
     </message>
     <message>
         <source>Anteprima foglio paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Pay slip preview</translation>
     </message>
     <message>
         <source>Anteprima riepilogo annuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual summary preview</translation>
     </message>
     <message>
         <source>Anteprima variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly variables preview</translation>
     </message>
 </context>
 <context>
     <name>SchedaVariabiliDipendente</name>
     <message>
         <source>Ore lavorate normali</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal hours worked</translation>
     </message>
     <message>
         <source>Ore extra 25%</source>
-        <translation type="unfinished"></translation>
+        <translation>Overtime 25%</translation>
     </message>
     <message>
         <source>Ore extra 50%</source>
-        <translation type="unfinished"></translation>
+        <translation>Overtime 50%</translation>
     </message>
     <message>
         <source>Rimborso malattia (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sickness benefit (CHF)</translation>
     </message>
     <message>
         <source>Rimborso infortunio (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Accident benefit (CHF)</translation>
     </message>
     <message>
         <source>Rimborso IPG (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>EO compensation (CHF)</translation>
     </message>
     <message>
         <source>Rimborso spese (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Expense refund (CHF)</translation>
     </message>
     <message>
         <source>Acconti (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Advances (CHF)</translation>
     </message>
     <message>
         <source>Rimborso prestiti (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Loan repayment (CHF)</translation>
     </message>
     <message>
         <source>Trattenute UEF (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wage garnishment, debt enforcement office (CHF)</translation>
     </message>
     <message>
         <source>Vacanze prese (gg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday taken (days)</translation>
     </message>
     <message>
         <source>Importi imponibili / straordinari (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable / extraordinary amounts (CHF)</translation>
     </message>
     <message>
         <source>Importi non imponibili (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-taxable amounts (CHF)</translation>
     </message>
     <message>
         <source>Rimborso trasferte (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Travel refund (CHF)</translation>
     </message>
     <message>
         <source>Deduzione assenze (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence deduction (CHF)</translation>
     </message>
     <message>
         <source>Rimborso assicurativo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Insurance refund (CHF)</translation>
     </message>
     <message>
         <source>13a / Gratifica (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>13th / Bonus (CHF)</translation>
     </message>
     <message>
         <source>Variabili mensili dipendente - %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee monthly variables - %1 %2</translation>
     </message>
     <message>
         <source>Salario orario (CHF %1/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourly wage (CHF %1/h)</translation>
     </message>
     <message>
         <source>Stipendio mensile (CHF %1/mese)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly salary (CHF %1/month)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Dipendente:&lt;/b&gt; %1 %2 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;N° AVS:&lt;/b&gt; %3 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;Contratto:&lt;/b&gt; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Employee:&lt;/b&gt; %1 %2 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;AHV no.:&lt;/b&gt; %3 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;Contract:&lt;/b&gt; %4</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Year:</translation>
     </message>
     <message>
         <source>Mese da inserire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Month to enter:</translation>
     </message>
     <message>
         <source>Dati variabili del mese selezionato</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable data of the selected month</translation>
     </message>
     <message>
         <source>Note / Descrizione:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes / Description:</translation>
     </message>
     <message>
         <source>Mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Month</translation>
     </message>
     <message>
         <source>Ore fatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Hours worked</translation>
     </message>
     <message>
         <source>Ore extra tot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Overtime total</translation>
     </message>
     <message>
         <source>Rimborsi (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Refunds (CHF)</translation>
     </message>
     <message>
         <source>Vacanze (gg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday (days)</translation>
     </message>
     <message>
         <source>Imponibili (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable (CHF)</translation>
     </message>
     <message>
         <source>Non impon. (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-taxable (CHF)</translation>
     </message>
     <message>
         <source>13a/Gratifica</source>
-        <translation type="unfinished"></translation>
+        <translation>13th/Bonus</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Stampa riepilogo PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Print summary PDF...</translation>
     </message>
     <message>
         <source>Salva mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Save month</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Attenzione: le ore extra inserite superano i limiti della Legge federale sul lavoro (art. 12 LL):
@@ -4021,43 +4122,48 @@ Netto annuo: %4 CHF</source>
 - Totale ore extra nell&apos;anno %2: %3 h (limite legale: 140 h/anno, o 170 h/anno per settimana di 45 h)
 
 Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning: the overtime entered exceeds the limits of the Federal Labour Act (art. 12):
+
+- Overtime in the month: %1 h (prudent monthly threshold: 40 h)
+- Total overtime in the year %2: %3 h (legal limit: 140 h/year, or 170 h/year for a 45-hour week)
+
+Do you still want to save these data at your own risk?</translation>
     </message>
     <message>
         <source>AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTANT NOTICE - Legal overtime limit (Labour Act, art. 12)</translation>
     </message>
     <message>
         <source>Salva a mio rischio e pericolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Save at my own risk</translation>
     </message>
     <message>
         <source>Annulla e correggi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel and correct</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>L&apos;anno %1 e&apos; chiuso: le variabili non possono essere modificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>The year %1 is closed: the variables cannot be changed.</translation>
     </message>
     <message>
         <source>Impossibile salvare le variabili.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the variables.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved</translation>
     </message>
     <message>
         <source>Variabili di %1 %2 salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables of %1 %2 saved.</translation>
     </message>
     <message>
         <source>Anteprima variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly variables preview</translation>
     </message>
 </context>
 </TS>

@@ -5,599 +5,636 @@
     <name>AnteprimaStampa</name>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Salva PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar PDF...</translation>
     </message>
     <message>
         <source>Stampa...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Anteprima aperta nel visualizzatore PDF di sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa abierta en el visor de PDF del sistema.</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare il PDF:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el PDF:
+%1</translation>
     </message>
     <message>
         <source>PDF salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF guardado</translation>
     </message>
     <message>
         <source>File salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo guardado en:
+</translation>
     </message>
 </context>
 <context>
     <name>AssegniFamiliari</name>
     <message>
         <source>Reddito AVS sotto soglia (630 CHF/mese)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingreso AVS por debajo del umbral (630 CHF/mes)</translation>
     </message>
     <message>
         <source>Cantone %1 non presente in assegni_familiari.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantón %1 no presente en assegni_familiari.ini</translation>
     </message>
     <message>
         <source>%1 figli assegno, %2 figli formazione</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hijos con subsidio por hijo, %2 hijos con subsidio de formación</translation>
     </message>
 </context>
 <context>
     <name>Backup</name>
     <message>
         <source>Impossibile copiare %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido copiar %1.</translation>
     </message>
     <message>
         <source>Impossibile creare la cartella di backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear la carpeta de copias de seguridad.</translation>
     </message>
     <message>
         <source>Impossibile completare il backup %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido completar la copia de seguridad %1.</translation>
     </message>
     <message>
         <source>Backup non trovato: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no encontrada: %1</translation>
     </message>
     <message>
         <source>Backup di sicurezza non riuscito: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de seguridad preventiva ha fallado: %1</translation>
     </message>
     <message>
         <source>Impossibile ripristinare %1. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido restaurar %1. Los datos no se han modificado.</translation>
     </message>
     <message>
         <source>Impossibile sostituire %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido sustituir %1.</translation>
     </message>
 </context>
 <context>
     <name>BloccoIndirizzo</name>
     <message>
         <source>CAP inesistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Código postal inexistente</translation>
     </message>
     <message>
         <source>Il CAP %1 non corrisponde a nessuna localita svizzera.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código postal %1 no corresponde a ninguna localidad suiza.</translation>
     </message>
     <message>
         <source>Citta inesistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad inexistente</translation>
     </message>
     <message>
         <source>La localita &quot;%1&quot; non corrisponde a nessun CAP svizzero.</source>
-        <translation type="unfinished"></translation>
+        <translation>La localidad &quot;%1&quot; no corresponde a ningún código postal suizo.</translation>
     </message>
     <message>
         <source>Chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cerrar?</translation>
     </message>
     <message>
         <source>Ci sono modifiche non salvate.
 Salvare prima di chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay cambios sin guardar.
+¿Guardar antes de cerrar?</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Non salvare</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>CCL</name>
     <message>
         <source>CCL %1 categoria %2 non trovato in ccl_minimi.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>CCL %1 categoría %2 no encontrado en ccl_minimi.ini</translation>
     </message>
     <message>
         <source>ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/mese. Possibile violazione CCL. Procedere a proprio rischio.</source>
-        <translation type="unfinished"></translation>
+        <translation>ATENCIÓN: salario CHF %1 inferior al mínimo del convenio colectivo (CCL) %2 (%3) = CHF %4/mes. Posible infracción del CCL. Continuar bajo su propia responsabilidad.</translation>
     </message>
 </context>
 <context>
     <name>CampiMovimento</name>
     <message>
         <source>Un campo senza nome non puo&apos; essere salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campo sin nombre no se puede guardar.</translation>
     </message>
     <message>
         <source>Il nome &quot;%1&quot; non puo&apos; contenere &quot;/&quot; o &quot;\&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre &quot;%1&quot; no puede contener &quot;/&quot; ni &quot;\&quot;.</translation>
     </message>
     <message>
         <source>Il nome &quot;%1&quot; compare piu&apos; volte.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre &quot;%1&quot; aparece varias veces.</translation>
     </message>
     <message>
         <source>Impossibile scrivere %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir %1.</translation>
     </message>
     <message>
         <source>Impossibile leggere %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer %1.</translation>
     </message>
 </context>
 <context>
     <name>Certificato</name>
     <message>
         <source>ID dipendente: </source>
-        <translation type="unfinished"></translation>
+        <translation>ID del empleado: </translation>
     </message>
     <message>
         <source>Anno: </source>
-        <translation type="unfinished"></translation>
+        <translation>Año: </translation>
     </message>
     <message>
         <source>
 Osservazioni:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Observaciones:
+</translation>
     </message>
     <message>
         <source>Importi stimati (stima): nessun mese dell&apos;anno e&apos; salvato nello storico paghe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importes estimados (estimación): ningún mes del año está guardado en el historial de nóminas.</translation>
     </message>
     <message>
         <source>Cifra 1 (lordo):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 1 (bruto):       %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 2 (accessorie):%1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 2 (accesorias):  %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 3 (irregolari):%1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 3 (irregulares): %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 8 (totale):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 8 (total):       %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 9 (contributi):%1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 9 (cotizaciones):%1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.1 (LPP):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 10.1 (LPP):      %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.2 (LPP):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 10.2 (LPP):      %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 11 (netto):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 11 (neto):       %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 12 (imposta):  %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 12 (impuesto):   %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 1 (lordo):      %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 1 (bruto):        %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 2 (accessorie): %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 2 (accesorias):   %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 3 (irregolari): %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 3 (irregulares):  %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 8 (totale):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 8 (total):        %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 9 (contributi): %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 9 (cotizaciones): %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.1 (LPP):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 10.1 (LPP):       %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.2 (LPP):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 10.2 (LPP):       %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 11 (netto):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 11 (neto):        %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 12 (imposta):   %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla 12 (impuesto):    %1 CHF
+</translation>
     </message>
     <message>
         <source>Dipendente: </source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado:   </translation>
     </message>
     <message>
         <source>Salario mensile lordo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mensual bruto: %1 CHF
+</translation>
     </message>
     <message>
         <source>Salario annuo lordo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Salario anual bruto: %1 CHF
+</translation>
     </message>
     <message>
         <source>Contributi dipendente: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cotizaciones del empleado: %1 CHF
+</translation>
     </message>
     <message>
         <source>Contributi datore: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cotizaciones del empleador: %1 CHF
+</translation>
     </message>
     <message>
         <source>LPP annuo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>LPP anual: %1 CHF
+</translation>
     </message>
     <message>
         <source>Imposta fonte annua: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto en la fuente anual: %1 CHF
+</translation>
     </message>
     <message>
         <source>Netto annuo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Neto anual: %1 CHF
+</translation>
     </message>
 </context>
 <context>
     <name>ChiusuraAnnuale</name>
     <message>
         <source>Anno non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Año no válido.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 risulta già chiuso.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ejercicio %1 ya está cerrado.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file di chiusura esercizio.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo de cierre del ejercicio.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è già aperto.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ejercicio %1 ya está abierto.</translation>
     </message>
     <message>
         <source>Inserire una motivazione dettagliata (almeno 5 caratteri) per il registro di audit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca una justificación detallada (al menos 5 caracteres) para el registro de auditoría.</translation>
     </message>
     <message>
         <source>Impossibile aggiornare il file di stato dell&apos;esercizio.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido actualizar el archivo de estado del ejercicio.</translation>
     </message>
 </context>
 <context>
     <name>ChiusuraAnnualeDialog</name>
     <message>
         <source>Chiusura esercizio / Blocco annuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre del ejercicio / Bloqueo anual</translation>
     </message>
     <message>
         <source>La chiusura dell&apos;esercizio sigilla le buste paga, le variabili mensili e le aliquote dell&apos;anno selezionato con impronta crittografica SHA-256, impedendo modifiche retroattive. La consultazione e la stampa di cedolini, certificati di salario e riepiloghi restano sempre disponibili.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cierre del ejercicio sella las nóminas, las variables mensuales y los tipos de cotización del año seleccionado con una huella criptográfica SHA-256, impidiendo modificaciones retroactivas. La consulta y la impresión de nóminas, certificados de salario y resúmenes siguen estando siempre disponibles.</translation>
     </message>
     <message>
         <source>Es. Chiusura definitiva post-revisione e invio certificati di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>P. ej. Cierre definitivo tras la revisión y el envío de los certificados de salario</translation>
     </message>
     <message>
         <source>Stato e sigillo dell&apos;esercizio contabile</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado y sello del ejercicio contable</translation>
     </message>
     <message>
         <source>Esercizio (Anno):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio (año):</translation>
     </message>
     <message>
         <source>Stato attuale:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado actual:</translation>
     </message>
     <message>
         <source>Verifica integrità:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificación de integridad:</translation>
     </message>
     <message>
         <source>Dettagli sigillo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles del sello:</translation>
     </message>
     <message>
         <source>Note di chiusura:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas de cierre:</translation>
     </message>
     <message>
         <source>Chiudi e blocca esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar y bloquear el ejercicio</translation>
     </message>
     <message>
         <source>Sblocco straordinario...</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloqueo extraordinario...</translation>
     </message>
     <message>
         <source>Chiudi finestra</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <source>Registro storico chiusure e sblocchi (Audit Log):</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro histórico de cierres y desbloqueos (registro de auditoría):</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#B00020;&apos;&gt;CHIUSO E BLOCCATO (Sola lettura)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#B00020;&apos;&gt;CERRADO Y BLOQUEADO (solo lectura)&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#1B5E20;&apos;&gt;INTEGRITÀ VERIFICATA (SHA-256 corrispondente)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#1B5E20;&apos;&gt;INTEGRIDAD VERIFICADA (SHA-256 coincidente)&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#B00020;&apos;&gt;ATTENZIONE: I file su disco differiscono dall&apos;impronta sigillata!&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#B00020;&apos;&gt;ATENCIÓN: ¡los archivos en disco difieren de la huella sellada!&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Chiuso il: %1 | Operatore: %2 | File sigillati: %3
 SHA-256: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrado el: %1 | Operador: %2 | Archivos sellados: %3
+SHA-256: %4</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#1B5E20;&apos;&gt;APERTO (Modificabile)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#1B5E20;&apos;&gt;ABIERTO (modificable)&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Esercizio in corso (%1 file annuali rilevati).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio en curso (%1 archivos anuales detectados).</translation>
     </message>
     <message>
         <source>Impronta attuale non sigillata:
 SHA-256: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Huella actual no sellada:
+SHA-256: %1</translation>
     </message>
     <message>
         <source>Nessuna operazione registrata finora.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna operación registrada hasta ahora.</translation>
     </message>
     <message>
         <source>Conferma chiusura esercizio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar cierre del ejercicio %1</translation>
     </message>
     <message>
         <source>Vuoi davvero chiudere e bloccare definitivamente l&apos;esercizio %1?
 
 Dopo la chiusura non sarà più possibile modificare buste paga, variabili mensili o aliquote per l&apos;anno %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea realmente cerrar y bloquear definitivamente el ejercicio %1?
+
+Tras el cierre ya no será posible modificar nóminas, variables mensuales ni tipos de cotización del año %1.</translation>
     </message>
     <message>
         <source>Errore chiusura</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de cierre</translation>
     </message>
     <message>
         <source>Esercizio chiuso</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio cerrado</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è stato chiuso e sigillato con successo.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ejercicio %1 se ha cerrado y sellado correctamente.</translation>
     </message>
     <message>
         <source>Sblocco straordinario esercizio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloqueo extraordinario del ejercicio %1</translation>
     </message>
     <message>
         <source>La riapertura verrà registrata in modo permanente nel registro di audit.
 Inserisci la motivazione obbligatoria:</source>
-        <translation type="unfinished"></translation>
+        <translation>La reapertura quedará registrada de forma permanente en el registro de auditoría.
+Introduzca la justificación obligatoria:</translation>
     </message>
     <message>
         <source>Sblocco non consentito</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloqueo no permitido</translation>
     </message>
     <message>
         <source>Esercizio riaperto</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio reabierto</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è stato riaperto e registrato nel log.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ejercicio %1 se ha reabierto y se ha anotado en el registro.</translation>
     </message>
 </context>
 <context>
     <name>ChiusuraMensile</name>
     <message>
         <source>Chiusura mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre mensual</translation>
     </message>
     <message>
         <source>Includi 13a automatica a dicembre (e 14a a giugno)</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir la 13.ª paga automática en diciembre (y la 14.ª en junio)</translation>
     </message>
     <message>
         <source>Calcola anteprima</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular vista previa</translation>
     </message>
     <message>
         <source>Genera tutti e salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar todas y guardar</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todos</translation>
     </message>
     <message>
         <source>Liquida 13a/14a pro-rata a dipendente...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquidar 13.ª/14.ª paga prorrata al empleado...</translation>
     </message>
     <message>
         <source>Salva selezionati</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar seleccionados</translation>
     </message>
     <message>
         <source>Genera file banca</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar archivo bancario</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>Número AVS</translation>
     </message>
     <message>
         <source>Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado</translation>
     </message>
     <message>
         <source>Lordo contrib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruto cotiz.</translation>
     </message>
     <message>
         <source>Lordo fiscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruto fiscal</translation>
     </message>
     <message>
         <source>Contributi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotizaciones</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP</translation>
     </message>
     <message>
         <source>Assegni</source>
-        <translation type="unfinished"></translation>
+        <translation>Subsidios</translation>
     </message>
     <message>
         <source>IF</source>
-        <translation type="unfinished"></translation>
+        <translation>IF</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto</translation>
     </message>
     <message>
         <source>Es. Buone feste a tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>P. ej. Felices fiestas a todos</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Año:</translation>
     </message>
     <message>
         <source>Mese:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes:</translation>
     </message>
     <message>
         <source>Comunicazioni (opzionale, per tutti):</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicaciones (opcional, para todos):</translation>
     </message>
     <message>
         <source> (senza conteggio)</source>
-        <translation type="unfinished"></translation>
+        <translation> (sin nómina)</translation>
     </message>
     <message>
         <source>TOTALE</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL</translation>
     </message>
     <message>
         <source>Imposta alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto en la fuente</translation>
     </message>
     <message>
         <source>Mancano le tabelle dell&apos;imposta alla fonte (cartella dati_afc) per:
 %1
 Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan las tablas del impuesto retenido en la fuente (carpeta dati_afc) para:
+%1
+Para estos empleados el impuesto resulta 0.</translation>
     </message>
     <message>
         <source>Esercizio chiuso</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio cerrado</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso e bloccato: non è possibile generare o sovrascrivere cedolini.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ejercicio %1 está cerrado y bloqueado: no es posible generar ni sobrescribir nóminas.</translation>
     </message>
     <message>
         <source>Chiusura completata con errori:
@@ -605,1672 +642,1715 @@ Per questi dipendenti l&apos;imposta risulta 0.</source>
 %2 conteggi NON generati.
 
 Controlla i dipendenti evidenziati nella tabella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre completado con errores:
+%1 nóminas generadas
+%2 nóminas NO generadas.
+
+Compruebe los empleados resaltados en la tabla.</translation>
     </message>
     <message>
         <source>Chiusura completata: %1 conteggi generati, nessun errore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre completado: %1 nóminas generadas, ningún error.</translation>
     </message>
     <message>
         <source>Dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado:</translation>
     </message>
     <message>
         <source>Periodo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Período:</translation>
     </message>
     <message>
         <source>Lordo contributivo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruto sujeto a cotización:</translation>
     </message>
     <message>
         <source>Lordo imponibile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruto imponible:</translation>
     </message>
     <message>
         <source>Contributi dip.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotizaciones empl.:</translation>
     </message>
     <message>
         <source>LPP dip.:</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP empl.:</translation>
     </message>
     <message>
         <source>Assegni familiari:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subsidios familiares:</translation>
     </message>
     <message>
         <source>Imposta (conguagl.):</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto (regulariz.):</translation>
     </message>
     <message>
         <source>Netto:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto:</translation>
     </message>
     <message>
         <source>Modalita pagamento:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de pago:</translation>
     </message>
     <message>
         <source>IBAN:</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN:</translation>
     </message>
     <message>
         <source>Intestatario:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titular:</translation>
     </message>
     <message>
         <source>Banca:</source>
-        <translation type="unfinished"></translation>
+        <translation>Banco:</translation>
     </message>
     <message>
         <source>BIC/SWIFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC/SWIFT:</translation>
     </message>
     <message>
         <source>contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>efectivo</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar PDF</translation>
     </message>
     <message>
         <source>
 
 Vuoi salvare questo conteggio salario in PDF?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+¿Desea guardar esta nómina en PDF?</translation>
     </message>
     <message>
         <source>Salva conteggio salario PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar nómina en PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Conteggio salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Nómina</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado</translation>
     </message>
     <message>
         <source>PDF salvato:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF guardado:
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare il PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el PDF.</translation>
     </message>
     <message>
         <source>Deseleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleccionar todos</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso e bloccato: non è possibile liquidare la 13a/14a.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ejercicio %1 está cerrado y bloqueado: no es posible liquidar la 13.ª/14.ª paga.</translation>
     </message>
     <message>
         <source>Liquidazione 13a/14a</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquidación 13.ª/14.ª</translation>
     </message>
     <message>
         <source>Importo 13a/14a per %1 %2 (%3/%4, %5 mesi):</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe 13.ª/14.ª para %1 %2 (%3/%4, %5 meses):</translation>
     </message>
     <message>
         <source>Impossibile salvare le variabili mensili.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar las variables mensuales.</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna selección</translation>
     </message>
     <message>
         <source>Seleziona almeno un dipendente con la casella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione al menos un empleado con la casilla.</translation>
     </message>
     <message>
         <source>Scegli una cartella (il nome file verra&apos; ignorato)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una carpeta (el nombre de archivo se ignorará)</translation>
     </message>
     <message>
         <source>Stampa completata</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresión completada</translation>
     </message>
     <message>
         <source>PDF generati: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF generados: %1</translation>
     </message>
     <message>
         <source>Impossibile scrivere %1 PDF in:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido escribir %1 PDF en:
+%2</translation>
     </message>
     <message>
         <source>Seleziona almeno un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione al menos un empleado.</translation>
     </message>
     <message>
         <source>Dati azienda mancanti</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan datos de la empresa</translation>
     </message>
     <message>
         <source>Configura IBAN e BIC dell&apos;azienda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure el IBAN y el BIC de la empresa.</translation>
     </message>
     <message>
         <source>Nessun pagamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún pago</translation>
     </message>
     <message>
         <source>Nessun dipendente selezionato ha netto ed IBAN validi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún empleado seleccionado tiene un neto y un IBAN válidos.</translation>
     </message>
     <message>
         <source>File banca non generato</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo bancario no generado</translation>
     </message>
     <message>
         <source>La banca rifiuterebbe il file:</source>
-        <translation type="unfinished"></translation>
+        <translation>El banco rechazaría el archivo:</translation>
     </message>
     <message>
         <source>Salva file banca (pain.001)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo bancario (pain.001)</translation>
     </message>
     <message>
         <source>XML (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>XML (*.xml)</translation>
     </message>
     <message>
         <source>Fatto</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>File generato con %1 pagamenti.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo generado con %1 pagos.</translation>
     </message>
     <message>
         <source>Salvataggio fallito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar.</translation>
     </message>
     <message>
         <source>Salario imponibile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario imponible</translation>
     </message>
     <message>
         <source>Assegni familiari</source>
-        <translation type="unfinished"></translation>
+        <translation>Subsidios familiares</translation>
     </message>
     <message>
         <source>AVS-AI-IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>AVS-AI-IPG</translation>
     </message>
     <message>
         <source>AD</source>
-        <translation type="unfinished"></translation>
+        <translation>AD</translation>
     </message>
     <message>
         <source>Infortuni non professionali</source>
-        <translation type="unfinished"></translation>
+        <translation>Accidentes no profesionales</translation>
     </message>
     <message>
         <source>Cassa pensione (LPP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caja de pensiones (LPP)</translation>
     </message>
     <message>
         <source>Imposte alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuestos en la fuente</translation>
     </message>
     <message>
         <source>Stipendio </source>
-        <translation type="unfinished"></translation>
+        <translation>Salario </translation>
     </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
     <message>
         <source>Fuori periodo di rapporto</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del período de relación laboral</translation>
     </message>
     <message>
         <source>Mese non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes no válido</translation>
     </message>
     <message>
         <source>Impossibile salvare lo storico paghe</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el historial de nóminas</translation>
     </message>
 </context>
 <context>
     <name>CsvDipendenti</name>
     <message>
         <source>Esporta CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado</translation>
     </message>
     <message>
         <source>CSV salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>CSV guardado en:
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare il CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el CSV.</translation>
     </message>
     <message>
         <source>Importa CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar CSV</translation>
     </message>
     <message>
         <source>Importato</source>
-        <translation type="unfinished"></translation>
+        <translation>Importado</translation>
     </message>
     <message>
         <source>Importati: %1
 Saltati: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importados: %1
+Omitidos: %2</translation>
     </message>
     <message>
         <source>Impossibile leggere il CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el CSV.</translation>
     </message>
 </context>
 <context>
     <name>DialogAmministrativi</name>
     <message>
         <source>Dati amministrativi</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos administrativos</translation>
     </message>
     <message>
         <source>Professione</source>
-        <translation type="unfinished"></translation>
+        <translation>Profesión</translation>
     </message>
     <message>
         <source>Stato civile dal</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado civil desde</translation>
     </message>
     <message>
         <source>Cellulare</source>
-        <translation type="unfinished"></translation>
+        <translation>Móvil</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <source>Attività principale/secondaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad principal/secundaria</translation>
     </message>
     <message>
         <source>Altri datori di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros empleadores</translation>
     </message>
     <message>
         <source>Prestazioni AI/AD/INF</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestaciones AI/AD/INF</translation>
     </message>
     <message>
         <source>Attività indipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad por cuenta propia</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>DialogAnno</name>
     <message>
         <source>Scegli l&apos;anno da stampare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el año que desea imprimir:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>DialogFigli</name>
     <message>
         <source>Figli</source>
-        <translation type="unfinished"></translation>
+        <translation>Hijos</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Data nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha nacimiento</translation>
     </message>
     <message>
         <source>Parentela</source>
-        <translation type="unfinished"></translation>
+        <translation>Parentesco</translation>
     </message>
     <message>
         <source>Studi</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudios</translation>
     </message>
     <message>
         <source>Convive</source>
-        <translation type="unfinished"></translation>
+        <translation>Convive</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Modifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Nuovo figlio</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo hijo</translation>
     </message>
     <message>
         <source>Modifica figlio</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar hijo</translation>
     </message>
     <message>
         <source>Vive con il dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Vive con el empleado</translation>
     </message>
     <message>
         <source>Agli studi / formazione</source>
-        <translation type="unfinished"></translation>
+        <translation>En estudios / formación</translation>
     </message>
     <message>
         <source>Incapacità al guadagno</source>
-        <translation type="unfinished"></translation>
+        <translation>Incapacidad de ganancia</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellido</translation>
     </message>
     <message>
         <source>Data di nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nacimiento</translation>
     </message>
     <message>
         <source>Seleziona prima un figlio nella tabella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero un hijo en la tabla.</translation>
     </message>
     <message>
         <source>Eliminare questo figlio?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar este hijo?</translation>
     </message>
 </context>
 <context>
     <name>DialogParametriCritici</name>
     <message>
         <source>AVS/AI/IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>AVS/AI/IPG</translation>
     </message>
     <message>
         <source>Aliquota dipendente (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo empleado (%)</translation>
     </message>
     <message>
         <source>Aliquota datore (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo empleador (%)</translation>
     </message>
     <message>
         <source>Assicurazione disoccupazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro de desempleo (AD)</translation>
     </message>
     <message>
         <source>Massimale (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tope (CHF)</translation>
     </message>
     <message>
         <source>Contributo famiglie</source>
-        <translation type="unfinished"></translation>
+        <translation>Caja de compensación familiar (CAF)</translation>
     </message>
     <message>
         <source>LAINF / SUVA</source>
-        <translation type="unfinished"></translation>
+        <translation>LAINF / SUVA</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP</translation>
     </message>
     <message>
         <source>Soglia entrata (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral de entrada (CHF)</translation>
     </message>
     <message>
         <source>Deduzione coordinamento (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deducción de coordinación (CHF)</translation>
     </message>
     <message>
         <source>Salario massimo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario máximo (CHF)</translation>
     </message>
     <message>
         <source>IGM</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnización diaria por enfermedad (IGM)</translation>
     </message>
     <message>
         <source>Guadagno massimo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia máxima (CHF)</translation>
     </message>
     <message>
         <source>Parametri annuali AVS / SUVA / LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros anuales AVS / SUVA / LPP</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>Attenzione: si sta accedendo alla modifica di dati importantissimi.
 Chiudendo questo messaggio si accetta di essere responsabili per
 quanto si modifichera&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención: está accediendo a la modificación de datos muy importantes.
+Al cerrar este mensaje acepta ser responsable de
+lo que modifique.</translation>
     </message>
     <message>
         <source>Anno tabella parametri:</source>
-        <translation type="unfinished"></translation>
+        <translation>Año de la tabla de parámetros:</translation>
     </message>
     <message>
         <source>Copia</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Stai per sovrascrivere i parametri AVS/SUVA/LPP. Confermi?</source>
-        <translation type="unfinished"></translation>
+        <translation>Está a punto de sobrescribir los parámetros AVS/SUVA/LPP. ¿Confirma?</translation>
     </message>
     <message>
         <source>Valori fuori dall&apos;intervallo ammesso, salvati come mostrati:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores fuera del intervalo admitido, guardados tal como se muestran:
+%1</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare i parametri. Controlla i log.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar los parámetros. Consulte los registros.</translation>
     </message>
     <message>
         <source>Registro modifiche</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de cambios</translation>
     </message>
     <message>
         <source>I parametri sono stati salvati, ma il registro delle modifiche non si e&apos; potuto scrivere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los parámetros se han guardado, pero no se ha podido escribir el registro de cambios.</translation>
     </message>
     <message>
         <source>Valori copiati negli appunti.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores copiados al portapapeles.</translation>
     </message>
 </context>
 <context>
     <name>DialogPeriodiRapporto</name>
     <message>
         <source>Periodi di rapporto</source>
-        <translation type="unfinished"></translation>
+        <translation>Períodos de relación laboral</translation>
     </message>
     <message>
         <source>Aggiungi periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir período</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>In corso</source>
-        <translation type="unfinished"></translation>
+        <translation>En curso</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Entrata:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada:</translation>
     </message>
     <message>
         <source>Uscita:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida:</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Eliminare il periodo selezionato?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el período seleccionado?</translation>
     </message>
     <message>
         <source>Periodi aggiornati</source>
-        <translation type="unfinished"></translation>
+        <translation>Períodos actualizados</translation>
     </message>
     <message>
         <source>Ricordati di premere Salva nella scheda per rendere effettive le modifiche.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuerde pulsar Guardar en la ficha para que los cambios sean efectivos.</translation>
     </message>
 </context>
 <context>
     <name>DialogoFile</name>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Cartella diversa</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta distinta</translation>
     </message>
     <message>
         <source>Stai salvando fuori dalla cartella dell&apos;azienda:
 %1
 
 Vuoi continuare?</source>
-        <translation type="unfinished"></translation>
+        <translation>Está guardando fuera de la carpeta de la empresa:
+%1
+
+¿Desea continuar?</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile scrivere:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir:
+%1</translation>
     </message>
     <message>
         <source>Impossibile leggere la scheda del dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la ficha del empleado.</translation>
     </message>
     <message>
         <source>Anno dei documenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Año de los documentos</translation>
     </message>
     <message>
         <source>File gia&apos; presenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos ya existentes</translation>
     </message>
     <message>
         <source>Nella cartella esistono gia&apos; %1 file su %2 selezionati.
 Vuoi sovrascriverli tutti?</source>
-        <translation type="unfinished"></translation>
+        <translation>En la carpeta ya existen %1 archivos de los %2 seleccionados.
+¿Desea sobrescribirlos todos?</translation>
     </message>
     <message>
         <source>Sovrascrivi tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir todos</translation>
     </message>
     <message>
         <source>Chiedi uno per uno</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntar uno por uno</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Sovrascrivere file?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sobrescribir el archivo?</translation>
     </message>
     <message>
         <source>Il file %1 esiste gia&apos;. Sovrascrivere?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 ya existe. ¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>Dati incompleti</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos incompletos</translation>
     </message>
     <message>
         <source>La scheda del dipendente e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ficha del empleado está incompleta: se pedirán el salario y la edad.</translation>
     </message>
     <message>
         <source>Salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario</translation>
     </message>
     <message>
         <source>Salario mensile lordo (CHF):</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mensual bruto (CHF):</translation>
     </message>
     <message>
         <source>Eta</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad</translation>
     </message>
     <message>
         <source>Eta del dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad del empleado:</translation>
     </message>
     <message>
         <source>Certificati gia&apos; presenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificados ya existentes</translation>
     </message>
     <message>
         <source>Esistono gia&apos; %1 certificati su %2 selezionati.
 Vuoi sovrascriverli tutti?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existen %1 certificados de los %2 seleccionados.
+¿Desea sobrescribirlos todos?</translation>
     </message>
     <message>
         <source>Sovrascrivere certificato?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sobrescribir el certificado?</translation>
     </message>
     <message>
         <source>Il certificato %1 esiste gia&apos;. Sovrascrivere?</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado %1 ya existe. ¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado</translation>
     </message>
     <message>
         <source>Esportati %1 certificati di salario.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han exportado %1 certificados de salario.</translation>
     </message>
     <message>
         <source>Nessun dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún empleado</translation>
     </message>
     <message>
         <source>Crea prima un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cree primero un empleado.</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar PDF</translation>
     </message>
     <message>
         <source>Cartella destinazione Certificati PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de destino de los certificados PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Certificato di salario %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificado de salario %1</translation>
     </message>
     <message>
         <source>PDF salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF guardado en:
+</translation>
     </message>
     <message>
         <source>Esportati %1 certificati PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han exportado %1 certificados PDF.</translation>
     </message>
     <message>
         <source>Rendiconto Salari</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de salarios</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Salva RSS PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar RSS PDF</translation>
     </message>
     <message>
         <source>Cartella destinazione RSS PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de destino RSS PDF</translation>
     </message>
     <message>
         <source>Rendiconto Salari %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de salarios %1</translation>
     </message>
     <message>
         <source>Esportati %1 PDF RSS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han exportado %1 PDF RSS.</translation>
     </message>
     <message>
         <source>Salva XML ELM</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar XML ELM</translation>
     </message>
     <message>
         <source>Cartella destinazione XML ELM</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de destino XML ELM</translation>
     </message>
     <message>
         <source>XML (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>XML (*.xml)</translation>
     </message>
     <message>
         <source>Esportati %1 file XML ELM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han exportado %1 archivos XML ELM.</translation>
     </message>
 </context>
 <context>
     <name>FoglioPaga</name>
     <message>
         <source>Importo versato sul conto</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe abonado en la cuenta</translation>
     </message>
     <message>
         <source>Numero AVS: </source>
-        <translation type="unfinished"></translation>
+        <translation>Número AVS: </translation>
     </message>
     <message>
         <source>Stipendio mese di </source>
-        <translation type="unfinished"></translation>
+        <translation>Salario del mes de </translation>
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Importo</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Totale lordo</source>
-        <translation type="unfinished"></translation>
+        <translation>Total bruto</translation>
     </message>
     <message>
         <source>Deduzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>Deducciones</translation>
     </message>
     <message>
         <source>Imponibile</source>
-        <translation type="unfinished"></translation>
+        <translation>Base imponible</translation>
     </message>
     <message>
         <source>Aliquota</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Deduzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Deducción</translation>
     </message>
     <message>
         <source>Totale deduzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>Total deducciones</translation>
     </message>
     <message>
         <source>Totale parziale</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtotal</translation>
     </message>
     <message>
         <source>Importo versato in contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe pagado en efectivo</translation>
     </message>
     <message>
         <source>Diritto vacanze per anno: %1 settimane</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecho a vacaciones por año: %1 semanas</translation>
     </message>
     <message>
         <source>Vacanze maturate</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacaciones devengadas</translation>
     </message>
     <message>
         <source>Riporto saldo vacanze anno precedente</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo de vacaciones del año anterior</translation>
     </message>
     <message>
         <source>Vacanze prese nel mese corrente</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacaciones disfrutadas en el mes</translation>
     </message>
     <message>
         <source>Nuovo saldo vacanze</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo saldo de vacaciones</translation>
     </message>
     <message>
         <source>Comunicazioni: </source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicaciones: </translation>
     </message>
     <message>
         <source>Conteggio salario allestito con Vardello</source>
-        <translation type="unfinished"></translation>
+        <translation>Nómina elaborada con Vardello</translation>
     </message>
     <message>
         <source>Dipendente: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado: %1</translation>
     </message>
     <message>
         <source>Inserimento variabili mese - Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción de variables del mes - Año %1</translation>
     </message>
     <message>
         <source>Totale annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Total anual</translation>
     </message>
 </context>
 <context>
     <name>GestioneAzienda</name>
     <message>
         <source>Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Empresa</translation>
     </message>
     <message>
         <source>Ragione sociale</source>
-        <translation type="unfinished"></translation>
+        <translation>Razón social</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Código postal</translation>
     </message>
     <message>
         <source>Località</source>
-        <translation type="unfinished"></translation>
+        <translation>Localidad</translation>
     </message>
     <message>
         <source>Cantone (sigla)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantón (sigla)</translation>
     </message>
     <message>
         <source>Svizzera</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza</translation>
     </message>
     <message>
         <source>Italia</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Francia</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <source>Germania</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania</translation>
     </message>
     <message>
         <source>Spagna</source>
-        <translation type="unfinished"></translation>
+        <translation>España</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>La ragione sociale è obbligatoria.</source>
-        <translation type="unfinished"></translation>
+        <translation>La razón social es obligatoria.</translation>
     </message>
     <message>
         <source>Il CAP deve essere di 4 cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código postal debe tener 4 cifras.</translation>
     </message>
     <message>
         <source>Il cantone deve essere di 2 lettere (es. TI).</source>
-        <translation type="unfinished"></translation>
+        <translation>El cantón debe tener 2 letras (p. ej. TI).</translation>
     </message>
     <message>
         <source>L&apos;IBAN dell&apos;azienda non è valido: controlla le cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>El IBAN de la empresa no es válido: compruebe las cifras.</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar.</translation>
     </message>
     <message>
         <source>Dati salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos guardados.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Eliminare definitivamente questa azienda?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar definitivamente esta empresa?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Eliminazione non riuscita.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido eliminar.</translation>
     </message>
     <message>
         <source>Eliminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado</translation>
     </message>
     <message>
         <source>Azienda eliminata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empresa eliminada.</translation>
     </message>
 </context>
 <context>
     <name>GestioneCampiMovimento</name>
     <message>
         <source>Gestione campi movimento</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de campos de movimiento</translation>
     </message>
     <message>
         <source>Configura le voci personalizzate (deduzioni legali, rimborsi prestiti, voci salariali).</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure los conceptos personalizados (deducciones legales, reembolsos de préstamos, conceptos salariales).</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Categoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Tipo importo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de importe</translation>
     </message>
     <message>
         <source>Soggetto</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujeto</translation>
     </message>
     <message>
         <source>AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>AVS</translation>
     </message>
     <message>
         <source>AD</source>
-        <translation type="unfinished"></translation>
+        <translation>AD</translation>
     </message>
     <message>
         <source>CAF</source>
-        <translation type="unfinished"></translation>
+        <translation>CAF</translation>
     </message>
     <message>
         <source>LAINF</source>
-        <translation type="unfinished"></translation>
+        <translation>LAINF</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP</translation>
     </message>
     <message>
         <source>IF</source>
-        <translation type="unfinished"></translation>
+        <translation>IF</translation>
     </message>
     <message>
         <source>Mass.AD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tope AD</translation>
     </message>
     <message>
         <source>Mass.LAINF</source>
-        <translation type="unfinished"></translation>
+        <translation>Tope LAINF</translation>
     </message>
     <message>
         <source>Cat.cert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cat. cert.</translation>
     </message>
     <message>
         <source>Scadenza</source>
-        <translation type="unfinished"></translation>
+        <translation>Vencimiento</translation>
     </message>
     <message>
         <source>Importo totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe total</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna selección</translation>
     </message>
     <message>
         <source>Seleziona una riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una fila.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Eliminare il campo selezionato?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el campo seleccionado?</translation>
     </message>
     <message>
         <source>Conferma salvataggio</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar guardado</translation>
     </message>
     <message>
         <source>Stai per sovrascrivere i campi movimento personalizzati. Confermi?</source>
-        <translation type="unfinished"></translation>
+        <translation>Está a punto de sobrescribir los campos de movimiento personalizados. ¿Confirma?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado</translation>
     </message>
     <message>
         <source>Campi movimento salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos de movimiento guardados.</translation>
     </message>
 </context>
 <context>
     <name>GestioneCertificati</name>
     <message>
         <source>Gestione certificati</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de certificados</translation>
     </message>
     <message>
         <source>Certificati salvati:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificados guardados:</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todos</translation>
     </message>
     <message>
         <source>Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Esporta PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Nessun certificato</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún certificado</translation>
     </message>
     <message>
         <source>Non ci sono certificati salvati.
 Usa Dati &gt; Esporta certificato di salario.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay certificados guardados.
+Use Datos &gt; Exportar certificado de salario.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile leggere il file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo.</translation>
     </message>
     <message>
         <source>Certificato</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificado</translation>
     </message>
     <message>
         <source>Eliminare il certificato &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el certificado &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Impossibile eliminare il file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido eliminar el archivo:
+%1</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna selección</translation>
     </message>
     <message>
         <source>Spunta almeno un certificato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque al menos un certificado.</translation>
     </message>
     <message>
         <source>Certificato di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificado de salario</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado</translation>
     </message>
     <message>
         <source>PDF salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF guardado en:
+</translation>
     </message>
     <message>
         <source>Impossibile salvare il file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el archivo.</translation>
     </message>
     <message>
         <source>Cartella per i PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta para los PDF</translation>
     </message>
     <message>
         <source>Esportati: %1
 Errori: %2
 Cartella: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportados: %1
+Errores: %2
+Carpeta: %3</translation>
     </message>
     <message>
         <source>Esportati</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportados</translation>
     </message>
 </context>
 <context>
     <name>GestioneGeneri</name>
     <message>
         <source>Generi di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipos de salario</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Tipo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>AVS</translation>
     </message>
     <message>
         <source>CAF</source>
-        <translation type="unfinished"></translation>
+        <translation>CAF</translation>
     </message>
     <message>
         <source>LAINF</source>
-        <translation type="unfinished"></translation>
+        <translation>LAINF</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Seleziona una riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una fila.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Eliminare la riga selezionata?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la fila seleccionada?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado</translation>
     </message>
     <message>
         <source>Generi salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipos de salario guardados.</translation>
     </message>
 </context>
 <context>
     <name>GestioneMovimenti</name>
     <message>
         <source>Importo</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Movimenti straordinari - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos extraordinarios - %1</translation>
     </message>
     <message>
         <source>Modifica direttamente le celle. Il cambio di Tipo applica preset ai flag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifique directamente las celdas. Al cambiar el Tipo se aplican valores predefinidos a los indicadores.</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Eliminare la riga selezionata?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la fila seleccionada?</translation>
     </message>
     <message>
         <source>Movimenti salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos guardados.</translation>
     </message>
     <message>
         <source>Impossibile salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar.</translation>
     </message>
 </context>
 <context>
     <name>GestioneStipendi</name>
     <message>
         <source>Storico stipendi - </source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de salarios - </translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mensual</translation>
     </message>
     <message>
         <source>Mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagas</translation>
     </message>
     <message>
         <source>Aggiungi periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir período</translation>
     </message>
     <message>
         <source>Elimina periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar período</translation>
     </message>
     <message>
         <source>Apri scheda</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir ficha</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Periodi (mensilita read-only, calcolata dalla scheda dipendente):</source>
-        <translation type="unfinished"></translation>
+        <translation>Períodos (pagas de solo lectura, calculadas a partir de la ficha del empleado):</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Seleziona un periodo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un período.</translation>
     </message>
     <message>
         <source>Eliminare il periodo selezionato?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el período seleccionado?</translation>
     </message>
     <message>
         <source>Inizio, riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio, fila %1</translation>
     </message>
     <message>
         <source>Fine, riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin, fila %1</translation>
     </message>
     <message>
         <source>Salario mensile, riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mensual, fila %1</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado</translation>
     </message>
     <message>
         <source>Periodi salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Períodos guardados.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar.</translation>
     </message>
 </context>
 <context>
     <name>GestioneValute</name>
     <message>
         <source>Gestione valute</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de monedas</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Simbolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Cambio in CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio en CHF</translation>
     </message>
     <message>
         <source>Arrotonda a 5 cent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondear a 5 cts.</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Il franco svizzero e&apos; la valuta di base e non si puo&apos; eliminare.</source>
-        <translation type="unfinished"></translation>
+        <translation>El franco suizo es la moneda base y no se puede eliminar.</translation>
     </message>
     <message>
         <source>Riga %1: codice mancante o ripetuto, oppure cambio non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1: código ausente o repetido, o tipo de cambio no válido.</translation>
     </message>
     <message>
         <source>Riga %1: codice, nome e simbolo non possono contenere &quot;;&quot; o un a capo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1: el código, el nombre y el símbolo no pueden contener &quot;;&quot; ni un salto de línea.</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar.</translation>
     </message>
     <message>
         <source>Valute salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monedas guardadas.</translation>
     </message>
 </context>
 <context>
     <name>GestioneVariabili</name>
     <message>
         <source>Mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Ore
 fatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas
+hechas</translation>
     </message>
     <message>
         <source>Ore extra
 25%</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas extra
+25%</translation>
     </message>
     <message>
         <source>Ore extra
 50%</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas extra
+50%</translation>
     </message>
     <message>
         <source>Ore extra
 compensate</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas extra
+compensadas</translation>
     </message>
     <message>
         <source>Rimb.
 malattia</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemb.
+enfermedad</translation>
     </message>
     <message>
         <source>Rimb.
 infortunio</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemb.
+accidente</translation>
     </message>
     <message>
         <source>Rimb.
 IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemb.
+IPG</translation>
     </message>
     <message>
         <source>Rimb.
 spese</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemb.
+gastos</translation>
     </message>
     <message>
         <source>Acconti</source>
-        <translation type="unfinished"></translation>
+        <translation>Anticipos</translation>
     </message>
     <message>
         <source>Rimb.
 prestiti</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemb.
+préstamos</translation>
     </message>
     <message>
         <source>Tratt.
 UEF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ret.
+UEF</translation>
     </message>
     <message>
         <source>Vacanze
 (gg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacaciones
+(días)</translation>
     </message>
     <message>
         <source>Imp.
 imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp.
+imponibles</translation>
     </message>
     <message>
         <source>Imp. non
 imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp. no
+imponibles</translation>
     </message>
     <message>
         <source>Rimb.
 trasferte</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemb.
+desplaz.</translation>
     </message>
     <message>
         <source>Deduz.
 assenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Deduc.
+ausencias</translation>
     </message>
     <message>
         <source>Rimb.
 assicur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemb.
+seguros</translation>
     </message>
     <message>
         <source>13a / 14a /
 Gratifica</source>
-        <translation type="unfinished"></translation>
+        <translation>13.ª / 14.ª /
+Gratificación</translation>
     </message>
     <message>
         <source>Note /
 Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas /
+Descripción</translation>
     </message>
     <message>
         <source>Inserimento variabili mensili</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción de variables mensuales</translation>
     </message>
     <message>
         <source>Dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado:</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Año:</translation>
     </message>
     <message>
         <source>Anteprima / Stampa variabili PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa / Imprimir variables PDF...</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Modifiche non salvate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios sin guardar</translation>
     </message>
     <message>
         <source>Le variabili modificate non sono state salvate. Salvarle prima di cambiare?</source>
-        <translation type="unfinished"></translation>
+        <translation>Las variables modificadas no se han guardado. ¿Guardarlas antes de cambiar?</translation>
     </message>
     <message>
         <source>Contratto: Salario orario (CHF %1/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrato: salario por hora (CHF %1/h)</translation>
     </message>
     <message>
         <source>Contratto: Stipendio mensile (CHF %1/mese)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrato: salario mensual (CHF %1/mes)</translation>
     </message>
     <message>
         <source>Totale annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Total anual</translation>
     </message>
     <message>
         <source>AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO IMPORTANTE - Límite legal de horas extraordinarias (art. 12 LL)</translation>
     </message>
     <message>
         <source>Attenzione: le ore extra non compensate superano i limiti di riferimento della Legge federale sul lavoro (art. 12 LL):
@@ -2279,634 +2359,645 @@ Descrizione</source>
 - Totale annuo %2: %3 h (limite legale: 140 h/anno, o 170 h/anno per settimana di 45 h)
 
 Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención: las horas extra no compensadas superan los límites de referencia de la Ley federal sobre el trabajo (art. 12 LL):
+
+- Pico mensual: %1 h (umbral mensual prudencial: 40 h)
+- Total anual %2: %3 h (límite legal: 140 h/año, o 170 h/año para semanas de 45 h)
+
+¿Desea guardar estos datos de todos modos bajo su propia responsabilidad?</translation>
     </message>
     <message>
         <source>Salva a mio rischio e pericolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar bajo mi responsabilidad</translation>
     </message>
     <message>
         <source>Annulla e correggi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar y corregir</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare le variabili.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar las variables.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado</translation>
     </message>
     <message>
         <source>Variabili mensili salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables mensuales guardadas.</translation>
     </message>
     <message>
         <source>Anteprima variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de las variables del mes</translation>
     </message>
 </context>
 <context>
     <name>ImpostaFonte</name>
     <message>
         <source>(scala non trovata)</source>
-        <translation type="unfinished"></translation>
+        <translation>(escala no encontrada)</translation>
     </message>
     <message>
         <source>%1/%2: %3 scaglioni, figli=%4, chiesa=%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2: %3 tramos, hijos=%4, iglesia=%5</translation>
     </message>
 </context>
 <context>
     <name>InputSvizzero</name>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>L&apos;importo &quot;%1&quot; in &quot;%2&quot; non e&apos; valido: scrivere ad esempio 5&apos;000.50 oppure 5000,50.</source>
-        <translation type="unfinished"></translation>
+        <translation>El importe &quot;%1&quot; en &quot;%2&quot; no es válido: escriba por ejemplo 5&apos;000.50 o 5000,50.</translation>
     </message>
     <message>
         <source>La data &quot;%1&quot; in &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31.12.2025 oppure 31/12/2025.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha &quot;%1&quot; en &quot;%2&quot; no es válida: escriba por ejemplo 31.12.2025 o 31/12/2025.</translation>
     </message>
 </context>
 <context>
     <name>ListaDipendenti</name>
     <message>
         <source>Lista Dipendenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de empleados</translation>
     </message>
     <message>
         <source>Dipendenti dell&apos;azienda:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleados de la empresa:</translation>
     </message>
     <message>
         <source>Cerca dipendente...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar empleado...</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>Número AVS</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellido</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>(Nessun dipendente)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Ningún empleado)</translation>
     </message>
     <message>
         <source>Sei sicuro di voler eliminare il dipendente?
 </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar el empleado?
+</translation>
     </message>
     <message>
         <source>Impossibile eliminare il file del dipendente:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido eliminar el archivo del empleado:
+</translation>
     </message>
 </context>
 <context>
     <name>LoginAdmin</name>
     <message>
         <source>Password amministratore</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de administrador</translation>
     </message>
     <message>
         <source>Inserisci la password amministratore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña de administrador:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Password errata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña incorrecta.</translation>
     </message>
 </context>
 <context>
     <name>ModificheNonSalvate</name>
     <message>
         <source>Chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cerrar?</translation>
     </message>
     <message>
         <source>Ci sono modifiche non salvate.
 Salvare prima di chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay cambios sin guardar.
+¿Guardar antes de cerrar?</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Non salvare</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>MostraHelp</name>
     <message>
         <source>Manuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>File manuale non trovato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo del manual no encontrado.</translation>
     </message>
     <message>
         <source>Impossibile aprire il manuale.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el manual.</translation>
     </message>
 </context>
 <context>
     <name>Nazioni</name>
     <message>
         <source>Partita IVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de IVA</translation>
     </message>
     <message>
         <source>Codice Fiscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fiscal</translation>
     </message>
     <message>
         <source>IBAN azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN de la empresa</translation>
     </message>
     <message>
         <source>BIC azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC de la empresa</translation>
     </message>
     <message>
         <source>UID</source>
-        <translation type="unfinished"></translation>
+        <translation>UID</translation>
     </message>
     <message>
         <source>Numéro d&apos;entreprise (BCE/KBO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de empresa (BCE/KBO)</translation>
     </message>
 </context>
 <context>
     <name>NuovaAzienda</name>
     <message>
         <source>Nuova Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva empresa</translation>
     </message>
     <message>
         <source>Svizzera</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza</translation>
     </message>
     <message>
         <source>Italia</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Francia</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <source>Germania</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania</translation>
     </message>
     <message>
         <source>Spagna</source>
-        <translation type="unfinished"></translation>
+        <translation>España</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Franco svizzero (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Franco suizo (CHF)</translation>
     </message>
     <message>
         <source>Euro (EUR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Euro (EUR)</translation>
     </message>
     <message>
         <source>Valuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda</translation>
     </message>
     <message>
         <source>Italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Francese</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés</translation>
     </message>
     <message>
         <source>Tedesco</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán</translation>
     </message>
     <message>
         <source>Inglese</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>Spagnolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Ragione sociale</source>
-        <translation type="unfinished"></translation>
+        <translation>Razón social</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Código postal</translation>
     </message>
     <message>
         <source>Località</source>
-        <translation type="unfinished"></translation>
+        <translation>Localidad</translation>
     </message>
     <message>
         <source>Cantone (sigla)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantón (sigla)</translation>
     </message>
     <message>
         <source>Provincia</source>
-        <translation type="unfinished"></translation>
+        <translation>Provincia</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>La ragione sociale è obbligatoria.</source>
-        <translation type="unfinished"></translation>
+        <translation>La razón social es obligatoria.</translation>
     </message>
     <message>
         <source>La ragione sociale non dà un nome di file utilizzabile: usare anche lettere o cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>La razón social no da un nombre de archivo utilizable: use también letras o cifras.</translation>
     </message>
     <message>
         <source>Azienda esistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Empresa existente</translation>
     </message>
     <message>
         <source>Esiste già un&apos;azienda salvata nel file %1.
 Sostituirla?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una empresa guardada en el archivo %1.
+¿Sustituirla?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar los datos.</translation>
     </message>
 </context>
 <context>
     <name>NuovoDipendente</name>
     <message>
         <source>Nuovo Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo empleado</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellido</translation>
     </message>
     <message>
         <source>Data di nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nacimiento</translation>
     </message>
     <message>
         <source>(non specificato)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no especificado)</translation>
     </message>
     <message>
         <source>Maschile</source>
-        <translation type="unfinished"></translation>
+        <translation>Masculino</translation>
     </message>
     <message>
         <source>Femminile</source>
-        <translation type="unfinished"></translation>
+        <translation>Femenino</translation>
     </message>
     <message>
         <source>Sesso</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo</translation>
     </message>
     <message>
         <source>Celibe/Nubile</source>
-        <translation type="unfinished"></translation>
+        <translation>Soltero/a</translation>
     </message>
     <message>
         <source>Coniugato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Casado/a</translation>
     </message>
     <message>
         <source>Separato legalmente</source>
-        <translation type="unfinished"></translation>
+        <translation>Separado/a legalmente</translation>
     </message>
     <message>
         <source>Divorziato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Divorciado/a</translation>
     </message>
     <message>
         <source>Vedovo/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Viudo/a</translation>
     </message>
     <message>
         <source>Unione domestica registrata</source>
-        <translation type="unfinished"></translation>
+        <translation>Pareja registrada</translation>
     </message>
     <message>
         <source>Stato civile</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado civil</translation>
     </message>
     <message>
         <source>Nazionalita</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacionalidad</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Código postal</translation>
     </message>
     <message>
         <source>Localita</source>
-        <translation type="unfinished"></translation>
+        <translation>Localidad</translation>
     </message>
     <message>
         <source>Cantone</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantón</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudadano suizo</translation>
     </message>
     <message>
         <source>Permesso C (stabilito)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso C (establecimiento)</translation>
     </message>
     <message>
         <source>Permesso B (dimora)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso B (residencia)</translation>
     </message>
     <message>
         <source>Permesso L (breve durata)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso L (corta duración)</translation>
     </message>
     <message>
         <source>Permesso G (frontaliero)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso G (fronterizo)</translation>
     </message>
     <message>
         <source>Permesso F (ammesso provvisorio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso F (admisión provisional)</translation>
     </message>
     <message>
         <source>Permesso S (protezione)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso S (protección)</translation>
     </message>
     <message>
         <source>Permesso di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso de trabajo</translation>
     </message>
     <message>
         <source>Data di assunzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de contratación</translation>
     </message>
     <message>
         <source>Tempo indeterminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Indefinido</translation>
     </message>
     <message>
         <source>Tempo determinato</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporal</translation>
     </message>
     <message>
         <source>Apprendistato</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprendizaje</translation>
     </message>
     <message>
         <source>Tipo di contratto</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de contrato</translation>
     </message>
     <message>
         <source>Nessuna (12 mensilita)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna (12 pagas)</translation>
     </message>
     <message>
         <source>13a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13.ª paga</translation>
     </message>
     <message>
         <source>13a + 14a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13.ª + 14.ª paga</translation>
     </message>
     <message>
         <source>Mensilita aggiuntive</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagas adicionales</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>Nome e cognome sono obbligatori.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre y el apellido son obligatorios.</translation>
     </message>
     <message>
         <source>Numero AVS non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número AVS no válido.</translation>
     </message>
     <message>
         <source>Nome e cognome non danno un nome di file utilizzabile: usare anche lettere o cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre y el apellido no dan un nombre de archivo utilizable: use también letras o cifras.</translation>
     </message>
     <message>
         <source>Dipendente esistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado existente</translation>
     </message>
     <message>
         <source>Esiste gia&apos; un dipendente salvato nel file %1.
 Sostituirlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un empleado guardado en el archivo %1.
+¿Sustituirlo?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati del dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar los datos del empleado.</translation>
     </message>
 </context>
 <context>
     <name>Pain001</name>
     <message>
         <source>Manca il nome dell&apos;azienda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el nombre de la empresa.</translation>
     </message>
     <message>
         <source>IBAN dell&apos;azienda non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN de la empresa no válido.</translation>
     </message>
     <message>
         <source>BIC dell&apos;azienda non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC de la empresa no válido.</translation>
     </message>
     <message>
         <source>Data di esecuzione non valida.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de ejecución no válida.</translation>
     </message>
     <message>
         <source>Nessun pagamento.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún pago.</translation>
     </message>
     <message>
         <source>Manca il nome di un beneficiario.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el nombre de un beneficiario.</translation>
     </message>
     <message>
         <source>IBAN non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN no válido: %1</translation>
     </message>
     <message>
         <source>Importo non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe no válido: %1</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Area di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de trabajo</translation>
     </message>
     <message>
         <source>ESCI</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR</translation>
     </message>
     <message>
         <source>Lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>La lingua verra&apos; applicata al prossimo avvio.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma se aplicará en el próximo inicio.</translation>
     </message>
     <message>
         <source>Anno da chiudere</source>
-        <translation type="unfinished"></translation>
+        <translation>Año que se cierra</translation>
     </message>
     <message>
         <source>Anno da chiudere (es. 2026):</source>
-        <translation type="unfinished"></translation>
+        <translation>Año que se cierra (p. ej. 2026):</translation>
     </message>
     <message>
         <source>Anno nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>Año nuevo</translation>
     </message>
     <message>
         <source>Anno nuovo (es. 2027):</source>
-        <translation type="unfinished"></translation>
+        <translation>Año nuevo (p. ej. 2027):</translation>
     </message>
     <message>
         <source>Fatto</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>Periodi aggiornati per il nuovo anno.</source>
-        <translation type="unfinished"></translation>
+        <translation>Períodos actualizados para el nuevo año.</translation>
     </message>
     <message>
         <source>Nessuna modifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún cambio</translation>
     </message>
     <message>
         <source>Nessun dipendente da aggiornare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún empleado que actualizar.</translation>
     </message>
     <message>
         <source>Scegli la cartella per i dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la carpeta para los datos</translation>
     </message>
     <message>
         <source>Cartella dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de datos</translation>
     </message>
     <message>
         <source>Cartella dati impostata su:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de datos establecida en:
+</translation>
     </message>
     <message>
         <source>Impossibile impostare la cartella dati su:
@@ -2914,1105 +3005,1115 @@ Sostituirlo?</source>
 
 La cartella dati resta:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido establecer la carpeta de datos en:
+%1
+
+La carpeta de datos sigue siendo:
+%2</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad</translation>
     </message>
     <message>
         <source>Backup eseguito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad realizada.</translation>
     </message>
     <message>
         <source>Nessuna modifica dall&apos;ultimo backup: nessun nuovo backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún cambio desde la última copia de seguridad: no se crea una nueva copia.</translation>
     </message>
     <message>
         <source>La cartella dati e&apos; vuota.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de datos está vacía.</translation>
     </message>
     <message>
         <source>Backup non riuscito: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de seguridad ha fallado: %1</translation>
     </message>
     <message>
         <source>Nessun dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún empleado</translation>
     </message>
     <message>
         <source>Crea prima un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cree primero un empleado.</translation>
     </message>
     <message>
         <source>Accesso riservato</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso restringido</translation>
     </message>
     <message>
         <source>Questa sezione e&apos; riservata all&apos;amministratore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sección está reservada al administrador.</translation>
     </message>
     <message>
         <source>Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Empresa</translation>
     </message>
     <message>
         <source>Dati azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de la empresa</translation>
     </message>
     <message>
         <source>Nuova azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva empresa</translation>
     </message>
     <message>
         <source>Cambia azienda...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar de empresa...</translation>
     </message>
     <message>
         <source>Dipendenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleados</translation>
     </message>
     <message>
         <source>Storico stipendi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de salarios...</translation>
     </message>
     <message>
         <source>Movimenti straordinari...</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos extraordinarios...</translation>
     </message>
     <message>
         <source>Nuovo dipendente...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo empleado...</translation>
     </message>
     <message>
         <source>Lista dipendenti...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de empleados...</translation>
     </message>
     <message>
         <source>Elaborazione stipendi</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesamiento de salarios</translation>
     </message>
     <message>
         <source>Variabili mensili...</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables mensuales...</translation>
     </message>
     <message>
         <source>Chiusura mensile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre mensual...</translation>
     </message>
     <message>
         <source>Chiusure di fine anno</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierres de fin de año</translation>
     </message>
     <message>
         <source>Nuovo anno stipendi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo año de salarios...</translation>
     </message>
     <message>
         <source>Chiusura esercizio / Blocco annuale...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre del ejercicio / Bloqueo anual...</translation>
     </message>
     <message>
         <source>Riepilogo Paghe...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de salarios...</translation>
     </message>
     <message>
         <source>Esporta CSV contabilità...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV para contabilidad...</translation>
     </message>
     <message>
         <source>Esporta RSS...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar RSS...</translation>
     </message>
     <message>
         <source>Esporta RSS PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar RSS PDF...</translation>
     </message>
     <message>
         <source>Esporta certificato di salario...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar certificado de salario...</translation>
     </message>
     <message>
         <source>Esporta certificato PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar certificado PDF...</translation>
     </message>
     <message>
         <source>Esporta formulario assegni familiari (HTML)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar formulario de subsidios familiares (HTML)...</translation>
     </message>
     <message>
         <source>Esporta conteggio CAF (HTML)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar liquidación CAF (HTML)...</translation>
     </message>
     <message>
         <source>Gestione certificati...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de certificados...</translation>
     </message>
     <message>
         <source>Esporta XML ELM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar XML ELM...</translation>
     </message>
     <message>
         <source>Valute</source>
-        <translation type="unfinished"></translation>
+        <translation>Monedas</translation>
     </message>
     <message>
         <source>Gestione valute</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de monedas</translation>
     </message>
     <message>
         <source>Generi di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipos de salario</translation>
     </message>
     <message>
         <source>Gestione generi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de tipos de salario...</translation>
     </message>
     <message>
         <source>Dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos</translation>
     </message>
     <message>
         <source>Parametri AVS/SUVA/LPP...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros AVS/SUVA/LPP...</translation>
     </message>
     <message>
         <source>Scegli cartella dati...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir carpeta de datos...</translation>
     </message>
     <message>
         <source>Esporta dipendenti CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar empleados CSV...</translation>
     </message>
     <message>
         <source>Importa dipendenti CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar empleados CSV...</translation>
     </message>
     <message>
         <source>Amministrazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Administración</translation>
     </message>
     <message>
         <source>Gestione campi movimento...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de campos de movimiento...</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado</translation>
     </message>
     <message>
         <source>HTML salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>HTML guardado en:
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare il file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el archivo.</translation>
     </message>
     <message>
         <source>Salva formulario assegni</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar formulario de subsidios</translation>
     </message>
     <message>
         <source>Salva conteggio CAF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar liquidación CAF</translation>
     </message>
 </context>
 <context>
     <name>RSS</name>
     <message>
         <source>=== RENDICONTO SALARI %1 ===</source>
-        <translation type="unfinished"></translation>
+        <translation>=== INFORME DE SALARIOS %1 ===</translation>
     </message>
     <message>
         <source>Dipendente: </source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado:   </translation>
     </message>
     <message>
         <source>ID file:    </source>
-        <translation type="unfinished"></translation>
+        <translation>ID archivo: </translation>
     </message>
     <message>
         <source>Lordo annuo:         %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruto anual:            %1 CHF</translation>
     </message>
     <message>
         <source>Contributi dip.:     %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotiz. empleado:        %1 CHF</translation>
     </message>
     <message>
         <source>Contributi datore:   %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotiz. empleador:       %1 CHF</translation>
     </message>
     <message>
         <source>LPP annuo:           %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP anual:              %1 CHF</translation>
     </message>
     <message>
         <source>Imposta alla fonte:  %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto en la fuente:  %1 CHF</translation>
     </message>
     <message>
         <source>Netto annuo:         %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto anual:             %1 CHF</translation>
     </message>
 </context>
 <context>
     <name>RiepilogoPaghe</name>
     <message>
         <source>Riepilogo Paghe</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de salarios</translation>
     </message>
     <message>
         <source>Riepilogo automatico dell&apos;anno: somme dei mesi salvati nello storico paghe; per chi non ha mesi salvati, stima dai periodi registrati (spunta i dipendenti da includere):</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen automático del año: sumas de los meses guardados en el historial de nóminas; para quien no tenga meses guardados, estimación a partir de los períodos registrados (marque los empleados que desea incluir):</translation>
     </message>
     <message>
         <source>Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado</translation>
     </message>
     <message>
         <source>Periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Período</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mensual</translation>
     </message>
     <message>
         <source>Lordo annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruto anual</translation>
     </message>
     <message>
         <source>Contributi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotizaciones</translation>
     </message>
     <message>
         <source>Imposta fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp. en la fuente</translation>
     </message>
     <message>
         <source>Netto annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto anual</translation>
     </message>
     <message>
         <source>Deseleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleccionar todos</translation>
     </message>
     <message>
         <source>Esporta PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <source>Esporta CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>Ricalcola totali</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalcular totales</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Año:</translation>
     </message>
     <message>
         <source>Totali (%1 dipendenti)</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales (%1 empleados)</translation>
     </message>
     <message>
         <source>Lordo annuo: %1 CHF
 Contributi: %2 CHF
 Imposta fonte: %3 CHF
 Netto annuo: %4 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruto anual: %1 CHF
+Cotizaciones: %2 CHF
+Impuesto en la fuente: %3 CHF
+Neto anual: %4 CHF</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todos</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado</translation>
     </message>
     <message>
         <source>PDF salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF guardado en:
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare il PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el PDF.</translation>
     </message>
     <message>
         <source>Salva CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar CSV</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>Impossibile aprire il file per la scrittura.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el archivo para escritura.</translation>
     </message>
     <message>
         <source>CSV salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>CSV guardado en:
+</translation>
     </message>
 </context>
 <context>
     <name>ScegliAzienda</name>
     <message>
         <source>Scegli Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir empresa</translation>
     </message>
     <message>
         <source>Seleziona un&apos;azienda o creane una nuova:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una empresa o cree una nueva:</translation>
     </message>
     <message>
         <source>Nuova Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva empresa</translation>
     </message>
     <message>
         <source>Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>(Nessuna azienda trovata. Creane una nuova.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(No se ha encontrado ninguna empresa. Cree una nueva.)</translation>
     </message>
 </context>
 <context>
     <name>ScegliBanca</name>
     <message>
         <source>Scegli la banca</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el banco</translation>
     </message>
     <message>
         <source>Seleziona la banca per i pagamenti stipendi:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el banco para el pago de los salarios:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ScegliConteggio</name>
     <message>
         <source>Conteggio</source>
-        <translation type="unfinished"></translation>
+        <translation>Nómina</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Seleziona il mese da stampare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el mes que desea imprimir:</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Año:</translation>
     </message>
     <message>
         <source>Mese:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes:</translation>
     </message>
     <message>
         <source>Nessun conteggio disponibile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna nómina disponible.</translation>
     </message>
     <message>
         <source>Conteggio del mese %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nómina del mes %1/%2</translation>
     </message>
 </context>
 <context>
     <name>ScegliDipendente</name>
     <message>
         <source>Seleziona uno o piu&apos; dipendenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione uno o varios empleados</translation>
     </message>
     <message>
         <source>Scegli dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir empleado</translation>
     </message>
     <message>
         <source>Spunta i dipendenti da esportare (oppure usa &apos;Seleziona tutti&apos;):</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los empleados que desea exportar (o use &apos;Seleccionar todos&apos;):</translation>
     </message>
     <message>
         <source>Cerca e seleziona un dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Busque y seleccione un empleado:</translation>
     </message>
     <message>
         <source>Cerca per AVS, cognome o nome...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar por AVS, apellido o nombre...</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>Número AVS</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellido</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Stato</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todos</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Attivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Activo</translation>
     </message>
     <message>
         <source>Cessato</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja</translation>
     </message>
     <message>
         <source>Deseleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleccionar todos</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna selección</translation>
     </message>
     <message>
         <source>Spunta almeno un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque al menos un empleado.</translation>
     </message>
     <message>
         <source>Seleziona un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un empleado.</translation>
     </message>
 </context>
 <context>
     <name>SchedaDipendente</name>
     <message>
         <source>Scheda Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficha del empleado</translation>
     </message>
     <message>
         <source>&lt;b&gt;N° AVS:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;N.º AVS:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Dipendente:&lt;/b&gt; %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Empleado:&lt;/b&gt; %1 %2</translation>
     </message>
     <message>
         <source>Periodi di rapporto...</source>
-        <translation type="unfinished"></translation>
+        <translation>Períodos de relación laboral...</translation>
     </message>
     <message>
         <source>Storico stipendi</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de salarios</translation>
     </message>
     <message>
         <source>Stampa foglio paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir nómina</translation>
     </message>
     <message>
         <source>Variabili mensili...</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables mensuales...</translation>
     </message>
     <message>
         <source>Stampa variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir variables del mes</translation>
     </message>
     <message>
         <source>Riepilogo annuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen anual</translation>
     </message>
     <message>
         <source>Gestisci figli...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionar hijos...</translation>
     </message>
     <message>
         <source>Dati amministrativi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos administrativos...</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Apri il manuale (D03)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el manual (D03)</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellido</translation>
     </message>
     <message>
         <source>Data di nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nacimiento</translation>
     </message>
     <message>
         <source>(non specificato)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no especificado)</translation>
     </message>
     <message>
         <source>Maschile</source>
-        <translation type="unfinished"></translation>
+        <translation>Masculino</translation>
     </message>
     <message>
         <source>Femminile</source>
-        <translation type="unfinished"></translation>
+        <translation>Femenino</translation>
     </message>
     <message>
         <source>Sesso</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo</translation>
     </message>
     <message>
         <source>Celibe/Nubile</source>
-        <translation type="unfinished"></translation>
+        <translation>Soltero/a</translation>
     </message>
     <message>
         <source>Coniugato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Casado/a</translation>
     </message>
     <message>
         <source>Separato legalmente</source>
-        <translation type="unfinished"></translation>
+        <translation>Separado/a legalmente</translation>
     </message>
     <message>
         <source>Divorziato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Divorciado/a</translation>
     </message>
     <message>
         <source>Vedovo/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Viudo/a</translation>
     </message>
     <message>
         <source>Unione domestica registrata</source>
-        <translation type="unfinished"></translation>
+        <translation>Pareja registrada</translation>
     </message>
     <message>
         <source>Stato civile</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado civil</translation>
     </message>
     <message>
         <source>gg/mm/aaaa</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/aaaa</translation>
     </message>
     <message>
         <source>Stato civile dal</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado civil desde</translation>
     </message>
     <message>
         <source>Cellulare</source>
-        <translation type="unfinished"></translation>
+        <translation>Móvil</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <source>Nazionalita</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacionalidad</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Código postal</translation>
     </message>
     <message>
         <source>Localita</source>
-        <translation type="unfinished"></translation>
+        <translation>Localidad</translation>
     </message>
     <message>
         <source>Cantone</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantón</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudadano suizo</translation>
     </message>
     <message>
         <source>Permesso C (stabilito)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso C (establecimiento)</translation>
     </message>
     <message>
         <source>Permesso B (dimora)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso B (residencia)</translation>
     </message>
     <message>
         <source>Permesso L (breve durata)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso L (corta duración)</translation>
     </message>
     <message>
         <source>Permesso G (frontaliero)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso G (fronterizo)</translation>
     </message>
     <message>
         <source>Permesso F (ammesso provvisorio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso F (admisión provisional)</translation>
     </message>
     <message>
         <source>Permesso S (protezione)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso S (protección)</translation>
     </message>
     <message>
         <source>Permesso di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso de trabajo</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Si - in Svizzera</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí - en Suiza</translation>
     </message>
     <message>
         <source>Si - all&apos;Estero</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí - en el extranjero</translation>
     </message>
     <message>
         <source>Coniuge/partner lavora</source>
-        <translation type="unfinished"></translation>
+        <translation>El cónyuge/pareja trabaja</translation>
     </message>
     <message>
         <source>Altre attivita lucrative contemporanee (CH/Estero)</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras actividades lucrativas simultáneas (CH/extranjero)</translation>
     </message>
     <message>
         <source>es. A0, B1, C2, H1, G0</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej. A0, B1, C2, H1, G0</translation>
     </message>
     <message>
         <source>Tariffa Imposte alla Fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifa del impuesto en la fuente</translation>
     </message>
     <message>
         <source>Grado di occupazione (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grado de ocupación (%)</translation>
     </message>
     <message>
         <source>Tempo indeterminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Indefinido</translation>
     </message>
     <message>
         <source>Tempo determinato</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporal</translation>
     </message>
     <message>
         <source>Apprendistato</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprendizaje</translation>
     </message>
     <message>
         <source>Indipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Por cuenta propia</translation>
     </message>
     <message>
         <source>Tipo di contratto</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de contrato</translation>
     </message>
     <message>
         <source>Nessuna (12 mensilita)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna (12 pagas)</translation>
     </message>
     <message>
         <source>13a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13.ª paga</translation>
     </message>
     <message>
         <source>13a + 14a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13.ª + 14.ª paga</translation>
     </message>
     <message>
         <source>Mensilita aggiuntive</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagas adicionales</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mensual</translation>
     </message>
     <message>
         <source>Paga oraria</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario por hora</translation>
     </message>
     <message>
         <source>Tipo di paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de salario</translation>
     </message>
     <message>
         <source>Salario mensile (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mensual (CHF)</translation>
     </message>
     <message>
         <source>0 = calcola automaticamente</source>
-        <translation type="unfinished"></translation>
+        <translation>0 = calcular automáticamente</translation>
     </message>
     <message>
         <source>LPP trattenuta (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retención LPP (CHF)</translation>
     </message>
     <message>
         <source>Paga oraria (CHF/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario por hora (CHF/h)</translation>
     </message>
     <message>
         <source>(nessuno)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguno)</translation>
     </message>
     <message>
         <source>CCL applicabile</source>
-        <translation type="unfinished"></translation>
+        <translation>CCL aplicable</translation>
     </message>
     <message>
         <source>Categoria CCL</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría CCL</translation>
     </message>
     <message>
         <source>Banca</source>
-        <translation type="unfinished"></translation>
+        <translation>Banco</translation>
     </message>
     <message>
         <source>Posta</source>
-        <translation type="unfinished"></translation>
+        <translation>Correos</translation>
     </message>
     <message>
         <source>Contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <source>Modalita di pagamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de pago</translation>
     </message>
     <message>
         <source>CH.. / IT.. / ES.. ecc.</source>
-        <translation type="unfinished"></translation>
+        <translation>CH.. / IT.. / ES.. etc.</translation>
     </message>
     <message>
         <source>IBAN</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN</translation>
     </message>
     <message>
         <source>Intestatario conto</source>
-        <translation type="unfinished"></translation>
+        <translation>Titular de la cuenta</translation>
     </message>
     <message>
         <source>BIC/SWIFT (banche estere)</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC/SWIFT (bancos extranjeros)</translation>
     </message>
     <message>
         <source>BIC/SWIFT</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC/SWIFT</translation>
     </message>
     <message>
         <source>Banca estera</source>
-        <translation type="unfinished"></translation>
+        <translation>Banco extranjero</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>Il grado di occupazione &quot;%1&quot; non e&apos; valido: scrivere un numero intero, ad esempio 80.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grado de ocupación &quot;%1&quot; no es válido: escriba un número entero, por ejemplo 80.</translation>
     </message>
     <message>
         <source>Numero AVS non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número AVS no válido.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado</translation>
     </message>
     <message>
         <source>Dipendente salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado guardado.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Eliminare definitivamente questo dipendente?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar definitivamente este empleado?</translation>
     </message>
     <message>
         <source>Eliminazione non riuscita.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido eliminar.</translation>
     </message>
     <message>
         <source>Eliminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado</translation>
     </message>
     <message>
         <source>Dipendente eliminato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado eliminado.</translation>
     </message>
     <message>
         <source>Salario imponibile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario imponible</translation>
     </message>
     <message>
         <source>Assegni familiari</source>
-        <translation type="unfinished"></translation>
+        <translation>Subsidios familiares</translation>
     </message>
     <message>
         <source>AVS-AI-IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>AVS-AI-IPG</translation>
     </message>
     <message>
         <source>AD</source>
-        <translation type="unfinished"></translation>
+        <translation>AD</translation>
     </message>
     <message>
         <source>Infortuni non professionali</source>
-        <translation type="unfinished"></translation>
+        <translation>Accidentes no profesionales</translation>
     </message>
     <message>
         <source>Cassa pensione (LPP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caja de pensiones (LPP)</translation>
     </message>
     <message>
         <source>Imposte alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuestos en la fuente</translation>
     </message>
     <message>
         <source>Anteprima foglio paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de la nómina</translation>
     </message>
     <message>
         <source>Anteprima riepilogo annuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del resumen anual</translation>
     </message>
     <message>
         <source>Anteprima variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de las variables del mes</translation>
     </message>
 </context>
 <context>
     <name>SchedaVariabiliDipendente</name>
     <message>
         <source>Ore lavorate normali</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas normales trabajadas</translation>
     </message>
     <message>
         <source>Ore extra 25%</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas extra 25%</translation>
     </message>
     <message>
         <source>Ore extra 50%</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas extra 50%</translation>
     </message>
     <message>
         <source>Rimborso malattia (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso enfermedad (CHF)</translation>
     </message>
     <message>
         <source>Rimborso infortunio (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso accidente (CHF)</translation>
     </message>
     <message>
         <source>Rimborso IPG (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso IPG (CHF)</translation>
     </message>
     <message>
         <source>Rimborso spese (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso de gastos (CHF)</translation>
     </message>
     <message>
         <source>Acconti (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anticipos (CHF)</translation>
     </message>
     <message>
         <source>Rimborso prestiti (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso de préstamos (CHF)</translation>
     </message>
     <message>
         <source>Trattenute UEF (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenciones UEF (CHF)</translation>
     </message>
     <message>
         <source>Vacanze prese (gg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacaciones disfrutadas (días)</translation>
     </message>
     <message>
         <source>Importi imponibili / straordinari (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importes imponibles / extraordinarios (CHF)</translation>
     </message>
     <message>
         <source>Importi non imponibili (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importes no imponibles (CHF)</translation>
     </message>
     <message>
         <source>Rimborso trasferte (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso de desplazamientos (CHF)</translation>
     </message>
     <message>
         <source>Deduzione assenze (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deducción por ausencias (CHF)</translation>
     </message>
     <message>
         <source>Rimborso assicurativo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso de seguros (CHF)</translation>
     </message>
     <message>
         <source>13a / Gratifica (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>13.ª / Gratificación (CHF)</translation>
     </message>
     <message>
         <source>Variabili mensili dipendente - %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables mensuales del empleado - %1 %2</translation>
     </message>
     <message>
         <source>Salario orario (CHF %1/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario por hora (CHF %1/h)</translation>
     </message>
     <message>
         <source>Stipendio mensile (CHF %1/mese)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mensual (CHF %1/mes)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Dipendente:&lt;/b&gt; %1 %2 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;N° AVS:&lt;/b&gt; %3 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;Contratto:&lt;/b&gt; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Empleado:&lt;/b&gt; %1 %2 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;N.º AVS:&lt;/b&gt; %3 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;Contrato:&lt;/b&gt; %4</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Año:</translation>
     </message>
     <message>
         <source>Mese da inserire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes que se introduce:</translation>
     </message>
     <message>
         <source>Dati variabili del mese selezionato</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos variables del mes seleccionado</translation>
     </message>
     <message>
         <source>Note / Descrizione:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas / Descripción:</translation>
     </message>
     <message>
         <source>Mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Ore fatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas hechas</translation>
     </message>
     <message>
         <source>Ore extra tot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas extra tot.</translation>
     </message>
     <message>
         <source>Rimborsi (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolsos (CHF)</translation>
     </message>
     <message>
         <source>Vacanze (gg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacaciones (días)</translation>
     </message>
     <message>
         <source>Imponibili (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imponibles (CHF)</translation>
     </message>
     <message>
         <source>Non impon. (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>No impon. (CHF)</translation>
     </message>
     <message>
         <source>13a/Gratifica</source>
-        <translation type="unfinished"></translation>
+        <translation>13.ª/Gratificación</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Stampa riepilogo PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir resumen PDF...</translation>
     </message>
     <message>
         <source>Salva mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar mes</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Attenzione: le ore extra inserite superano i limiti della Legge federale sul lavoro (art. 12 LL):
@@ -4021,43 +4122,48 @@ Netto annuo: %4 CHF</source>
 - Totale ore extra nell&apos;anno %2: %3 h (limite legale: 140 h/anno, o 170 h/anno per settimana di 45 h)
 
 Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención: las horas extra introducidas superan los límites de la Ley federal sobre el trabajo (art. 12 LL):
+
+- Horas extra en el mes: %1 h (umbral mensual prudencial: 40 h)
+- Total de horas extra en el año %2: %3 h (límite legal: 140 h/año, o 170 h/año para semanas de 45 h)
+
+¿Desea guardar estos datos de todos modos bajo su propia responsabilidad?</translation>
     </message>
     <message>
         <source>AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO IMPORTANTE - Límite legal de horas extraordinarias (art. 12 LL)</translation>
     </message>
     <message>
         <source>Salva a mio rischio e pericolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar bajo mi responsabilidad</translation>
     </message>
     <message>
         <source>Annulla e correggi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar y corregir</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>L&apos;anno %1 e&apos; chiuso: le variabili non possono essere modificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>El año %1 está cerrado: las variables no se pueden modificar.</translation>
     </message>
     <message>
         <source>Impossibile salvare le variabili.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar las variables.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado</translation>
     </message>
     <message>
         <source>Variabili di %1 %2 salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables de %1 %2 guardadas.</translation>
     </message>
     <message>
         <source>Anteprima variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de las variables del mes</translation>
     </message>
 </context>
 </TS>

@@ -5,599 +5,636 @@
     <name>AnteprimaStampa</name>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom :</translation>
     </message>
     <message>
         <source>Salva PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF...</translation>
     </message>
     <message>
         <source>Stampa...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer...</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Anteprima aperta nel visualizzatore PDF di sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu ouvert dans le lecteur PDF du système.</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare il PDF:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le PDF :
+%1</translation>
     </message>
     <message>
         <source>PDF salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF enregistré</translation>
     </message>
     <message>
         <source>File salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier enregistré dans :
+</translation>
     </message>
 </context>
 <context>
     <name>AssegniFamiliari</name>
     <message>
         <source>Reddito AVS sotto soglia (630 CHF/mese)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenu AVS inférieur au seuil (630 CHF/mois)</translation>
     </message>
     <message>
         <source>Cantone %1 non presente in assegni_familiari.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>Canton %1 absent de assegni_familiari.ini</translation>
     </message>
     <message>
         <source>%1 figli assegno, %2 figli formazione</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enfants avec allocation pour enfant, %2 enfants avec allocation de formation</translation>
     </message>
 </context>
 <context>
     <name>Backup</name>
     <message>
         <source>Impossibile copiare %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier %1.</translation>
     </message>
     <message>
         <source>Impossibile creare la cartella di backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de sauvegarde.</translation>
     </message>
     <message>
         <source>Impossibile completare il backup %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de terminer la sauvegarde %1.</translation>
     </message>
     <message>
         <source>Backup non trovato: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde introuvable : %1</translation>
     </message>
     <message>
         <source>Backup di sicurezza non riuscito: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde de sécurité a échoué : %1</translation>
     </message>
     <message>
         <source>Impossibile ripristinare %1. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de restaurer %1. Les données n&apos;ont pas été modifiées.</translation>
     </message>
     <message>
         <source>Impossibile sostituire %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de remplacer %1.</translation>
     </message>
 </context>
 <context>
     <name>BloccoIndirizzo</name>
     <message>
         <source>CAP inesistente</source>
-        <translation type="unfinished"></translation>
+        <translation>NPA inexistant</translation>
     </message>
     <message>
         <source>Il CAP %1 non corrisponde a nessuna localita svizzera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le NPA %1 ne correspond à aucune localité suisse.</translation>
     </message>
     <message>
         <source>Citta inesistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Localité inexistante</translation>
     </message>
     <message>
         <source>La localita &quot;%1&quot; non corrisponde a nessun CAP svizzero.</source>
-        <translation type="unfinished"></translation>
+        <translation>La localité &quot;%1&quot; ne correspond à aucun NPA suisse.</translation>
     </message>
     <message>
         <source>Chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer ?</translation>
     </message>
     <message>
         <source>Ci sono modifiche non salvate.
 Salvare prima di chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines modifications ne sont pas enregistrées.
+Les enregistrer avant de fermer ?</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Non salvare</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas enregistrer</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>CCL</name>
     <message>
         <source>CCL %1 categoria %2 non trovato in ccl_minimi.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT %1 catégorie %2 introuvable dans ccl_minimi.ini</translation>
     </message>
     <message>
         <source>ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/mese. Possibile violazione CCL. Procedere a proprio rischio.</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENTION : salaire de CHF %1 inférieur au minimum CCT %2 (%3) = CHF %4/mois. Violation possible de la CCT. Continuer à vos risques et périls.</translation>
     </message>
 </context>
 <context>
     <name>CampiMovimento</name>
     <message>
         <source>Un campo senza nome non puo&apos; essere salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un champ sans nom ne peut pas être enregistré.</translation>
     </message>
     <message>
         <source>Il nome &quot;%1&quot; non puo&apos; contenere &quot;/&quot; o &quot;\&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom &quot;%1&quot; ne peut pas contenir &quot;/&quot; ou &quot;\&quot;.</translation>
     </message>
     <message>
         <source>Il nome &quot;%1&quot; compare piu&apos; volte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom &quot;%1&quot; apparaît plusieurs fois.</translation>
     </message>
     <message>
         <source>Impossibile scrivere %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>Impossibile leggere %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1.</translation>
     </message>
 </context>
 <context>
     <name>Certificato</name>
     <message>
         <source>ID dipendente: </source>
-        <translation type="unfinished"></translation>
+        <translation>ID employé : </translation>
     </message>
     <message>
         <source>Anno: </source>
-        <translation type="unfinished"></translation>
+        <translation>Année : </translation>
     </message>
     <message>
         <source>
 Osservazioni:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Observations :
+</translation>
     </message>
     <message>
         <source>Importi stimati (stima): nessun mese dell&apos;anno e&apos; salvato nello storico paghe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montants estimés (estimation) : aucun mois de l&apos;année n&apos;est enregistré dans l&apos;historique des salaires.</translation>
     </message>
     <message>
         <source>Cifra 1 (lordo):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 1 (brut):    %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 2 (accessorie):%1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 2 (access.): %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 3 (irregolari):%1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 3 (irrég.):  %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 8 (totale):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 8 (total):   %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 9 (contributi):%1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 9 (cotis.):  %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.1 (LPP):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 10.1 (LPP):  %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.2 (LPP):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 10.2 (LPP):  %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 11 (netto):    %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 11 (net):    %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 12 (imposta):  %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 12 (impôt):  %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 1 (lordo):      %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 1 (brut):     %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 2 (accessorie): %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 2 (access.):  %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 3 (irregolari): %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 3 (irrég.):   %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 8 (totale):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 8 (total):    %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 9 (contributi): %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 9 (cotis.):   %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.1 (LPP):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 10.1 (LPP):   %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 10.2 (LPP):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 10.2 (LPP):   %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 11 (netto):     %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 11 (net):     %1 CHF
+</translation>
     </message>
     <message>
         <source>Cifra 12 (imposta):   %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre 12 (impôt):   %1 CHF
+</translation>
     </message>
     <message>
         <source>Dipendente: </source>
-        <translation type="unfinished"></translation>
+        <translation>Employé : </translation>
     </message>
     <message>
         <source>Salario mensile lordo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mensuel brut : %1 CHF
+</translation>
     </message>
     <message>
         <source>Salario annuo lordo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire annuel brut : %1 CHF
+</translation>
     </message>
     <message>
         <source>Contributi dipendente: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cotisations employé : %1 CHF
+</translation>
     </message>
     <message>
         <source>Contributi datore: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cotisations employeur : %1 CHF
+</translation>
     </message>
     <message>
         <source>LPP annuo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>LPP annuelle : %1 CHF
+</translation>
     </message>
     <message>
         <source>Imposta fonte annua: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impôt à la source annuel : %1 CHF
+</translation>
     </message>
     <message>
         <source>Netto annuo: %1 CHF
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Net annuel : %1 CHF
+</translation>
     </message>
 </context>
 <context>
     <name>ChiusuraAnnuale</name>
     <message>
         <source>Anno non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Année non valable.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 risulta già chiuso.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice %1 est déjà clôturé.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file di chiusura esercizio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de clôture de l&apos;exercice.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è già aperto.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice %1 est déjà ouvert.</translation>
     </message>
     <message>
         <source>Inserire una motivazione dettagliata (almeno 5 caratteri) per il registro di audit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir une justification détaillée (au moins 5 caractères) pour le journal d&apos;audit.</translation>
     </message>
     <message>
         <source>Impossibile aggiornare il file di stato dell&apos;esercizio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre à jour le fichier d&apos;état de l&apos;exercice.</translation>
     </message>
 </context>
 <context>
     <name>ChiusuraAnnualeDialog</name>
     <message>
         <source>Chiusura esercizio / Blocco annuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture de l&apos;exercice / Verrouillage annuel</translation>
     </message>
     <message>
         <source>La chiusura dell&apos;esercizio sigilla le buste paga, le variabili mensili e le aliquote dell&apos;anno selezionato con impronta crittografica SHA-256, impedendo modifiche retroattive. La consultazione e la stampa di cedolini, certificati di salario e riepiloghi restano sempre disponibili.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clôture de l&apos;exercice scelle les fiches de salaire, les variables mensuelles et les taux de l&apos;année choisie par une empreinte cryptographique SHA-256, ce qui empêche toute modification rétroactive. La consultation et l&apos;impression des décomptes de salaire, des certificats de salaire et des récapitulatifs restent toujours possibles.</translation>
     </message>
     <message>
         <source>Es. Chiusura definitiva post-revisione e invio certificati di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>P. ex. Clôture définitive après révision et envoi des certificats de salaire</translation>
     </message>
     <message>
         <source>Stato e sigillo dell&apos;esercizio contabile</source>
-        <translation type="unfinished"></translation>
+        <translation>État et sceau de l&apos;exercice comptable</translation>
     </message>
     <message>
         <source>Esercizio (Anno):</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice (année) :</translation>
     </message>
     <message>
         <source>Stato attuale:</source>
-        <translation type="unfinished"></translation>
+        <translation>État actuel :</translation>
     </message>
     <message>
         <source>Verifica integrità:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle d&apos;intégrité :</translation>
     </message>
     <message>
         <source>Dettagli sigillo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails du sceau :</translation>
     </message>
     <message>
         <source>Note di chiusura:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de clôture :</translation>
     </message>
     <message>
         <source>Chiudi e blocca esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôturer et verrouiller l&apos;exercice</translation>
     </message>
     <message>
         <source>Sblocco straordinario...</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouillage exceptionnel...</translation>
     </message>
     <message>
         <source>Chiudi finestra</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre</translation>
     </message>
     <message>
         <source>Registro storico chiusure e sblocchi (Audit Log):</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des clôtures et déverrouillages (journal d&apos;audit) :</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#B00020;&apos;&gt;CHIUSO E BLOCCATO (Sola lettura)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#B00020;&apos;&gt;CLÔTURÉ ET VERROUILLÉ (lecture seule)&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#1B5E20;&apos;&gt;INTEGRITÀ VERIFICATA (SHA-256 corrispondente)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#1B5E20;&apos;&gt;INTÉGRITÉ VÉRIFIÉE (SHA-256 concordant)&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#B00020;&apos;&gt;ATTENZIONE: I file su disco differiscono dall&apos;impronta sigillata!&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#B00020;&apos;&gt;ATTENTION : les fichiers sur le disque diffèrent de l&apos;empreinte scellée !&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Chiuso il: %1 | Operatore: %2 | File sigillati: %3
 SHA-256: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôturé le : %1 | Opérateur : %2 | Fichiers scellés : %3
+SHA-256 : %4</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#1B5E20;&apos;&gt;APERTO (Modificabile)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#1B5E20;&apos;&gt;OUVERT (modifiable)&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Esercizio in corso (%1 file annuali rilevati).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice en cours (%1 fichiers annuels trouvés).</translation>
     </message>
     <message>
         <source>Impronta attuale non sigillata:
 SHA-256: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Empreinte actuelle non scellée :
+SHA-256 : %1</translation>
     </message>
     <message>
         <source>Nessuna operazione registrata finora.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération enregistrée jusqu&apos;ici.</translation>
     </message>
     <message>
         <source>Conferma chiusura esercizio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la clôture de l&apos;exercice %1</translation>
     </message>
     <message>
         <source>Vuoi davvero chiudere e bloccare definitivamente l&apos;esercizio %1?
 
 Dopo la chiusura non sarà più possibile modificare buste paga, variabili mensili o aliquote per l&apos;anno %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment clôturer et verrouiller définitivement l&apos;exercice %1 ?
+
+Après la clôture, il ne sera plus possible de modifier les fiches de salaire, les variables mensuelles ou les taux de l&apos;année %1.</translation>
     </message>
     <message>
         <source>Errore chiusura</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de clôture</translation>
     </message>
     <message>
         <source>Esercizio chiuso</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice clôturé</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è stato chiuso e sigillato con successo.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice %1 a été clôturé et scellé avec succès.</translation>
     </message>
     <message>
         <source>Sblocco straordinario esercizio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouillage exceptionnel de l&apos;exercice %1</translation>
     </message>
     <message>
         <source>La riapertura verrà registrata in modo permanente nel registro di audit.
 Inserisci la motivazione obbligatoria:</source>
-        <translation type="unfinished"></translation>
+        <translation>La réouverture sera inscrite de façon permanente dans le journal d&apos;audit.
+Saisissez la justification obligatoire :</translation>
     </message>
     <message>
         <source>Sblocco non consentito</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouillage non autorisé</translation>
     </message>
     <message>
         <source>Esercizio riaperto</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice rouvert</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è stato riaperto e registrato nel log.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice %1 a été rouvert et inscrit dans le journal.</translation>
     </message>
 </context>
 <context>
     <name>ChiusuraMensile</name>
     <message>
         <source>Chiusura mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture mensuelle</translation>
     </message>
     <message>
         <source>Includi 13a automatica a dicembre (e 14a a giugno)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure le 13e salaire automatique en décembre (et le 14e en juin)</translation>
     </message>
     <message>
         <source>Calcola anteprima</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer l&apos;aperçu</translation>
     </message>
     <message>
         <source>Genera tutti e salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout générer et enregistrer</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Liquida 13a/14a pro-rata a dipendente...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verser le 13e/14e au prorata à un employé...</translation>
     </message>
     <message>
         <source>Salva selezionati</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la sélection</translation>
     </message>
     <message>
         <source>Genera file banca</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer le fichier bancaire</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro AVS</translation>
     </message>
     <message>
         <source>Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé</translation>
     </message>
     <message>
         <source>Lordo contrib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brut soumis</translation>
     </message>
     <message>
         <source>Lordo fiscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Brut imposable</translation>
     </message>
     <message>
         <source>Contributi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotisations</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP</translation>
     </message>
     <message>
         <source>Assegni</source>
-        <translation type="unfinished"></translation>
+        <translation>Allocations</translation>
     </message>
     <message>
         <source>IF</source>
-        <translation type="unfinished"></translation>
+        <translation>IS</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>Es. Buone feste a tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>P. ex. Joyeuses fêtes à tous</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Année :</translation>
     </message>
     <message>
         <source>Mese:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois :</translation>
     </message>
     <message>
         <source>Comunicazioni (opzionale, per tutti):</source>
-        <translation type="unfinished"></translation>
+        <translation>Communications (facultatif, pour tous) :</translation>
     </message>
     <message>
         <source> (senza conteggio)</source>
-        <translation type="unfinished"></translation>
+        <translation> (sans décompte)</translation>
     </message>
     <message>
         <source>TOTALE</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL</translation>
     </message>
     <message>
         <source>Imposta alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôt à la source</translation>
     </message>
     <message>
         <source>Mancano le tabelle dell&apos;imposta alla fonte (cartella dati_afc) per:
 %1
 Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les barèmes de l&apos;impôt à la source (dossier dati_afc) manquent pour :
+%1
+Pour ces employés, l&apos;impôt est de 0.</translation>
     </message>
     <message>
         <source>Esercizio chiuso</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice clôturé</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso e bloccato: non è possibile generare o sovrascrivere cedolini.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice %1 est clôturé et verrouillé : impossible de générer ou d&apos;écraser des décomptes de salaire.</translation>
     </message>
     <message>
         <source>Chiusura completata con errori:
@@ -605,1672 +642,1715 @@ Per questi dipendenti l&apos;imposta risulta 0.</source>
 %2 conteggi NON generati.
 
 Controlla i dipendenti evidenziati nella tabella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture terminée avec des erreurs :
+%1 décomptes générés
+%2 décomptes NON générés.
+
+Contrôlez les employés mis en évidence dans le tableau.</translation>
     </message>
     <message>
         <source>Chiusura completata: %1 conteggi generati, nessun errore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture terminée : %1 décomptes générés, aucune erreur.</translation>
     </message>
     <message>
         <source>Dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé :</translation>
     </message>
     <message>
         <source>Periodo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période :</translation>
     </message>
     <message>
         <source>Lordo contributivo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Brut soumis à cotisations :</translation>
     </message>
     <message>
         <source>Lordo imponibile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Brut imposable :</translation>
     </message>
     <message>
         <source>Contributi dip.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotisations empl. :</translation>
     </message>
     <message>
         <source>LPP dip.:</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP empl. :</translation>
     </message>
     <message>
         <source>Assegni familiari:</source>
-        <translation type="unfinished"></translation>
+        <translation>Allocations familiales :</translation>
     </message>
     <message>
         <source>Imposta (conguagl.):</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôt (régularisé) :</translation>
     </message>
     <message>
         <source>Netto:</source>
-        <translation type="unfinished"></translation>
+        <translation>Net :</translation>
     </message>
     <message>
         <source>Modalita pagamento:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de paiement :</translation>
     </message>
     <message>
         <source>IBAN:</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN :</translation>
     </message>
     <message>
         <source>Intestatario:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titulaire :</translation>
     </message>
     <message>
         <source>Banca:</source>
-        <translation type="unfinished"></translation>
+        <translation>Banque :</translation>
     </message>
     <message>
         <source>BIC/SWIFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC/SWIFT :</translation>
     </message>
     <message>
         <source>contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>espèces</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>
 
 Vuoi salvare questo conteggio salario in PDF?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Voulez-vous enregistrer ce décompte de salaire en PDF ?</translation>
     </message>
     <message>
         <source>Salva conteggio salario PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le décompte de salaire en PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Conteggio salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Décompte de salaire</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation terminée</translation>
     </message>
     <message>
         <source>PDF salvato:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF enregistré :
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare il PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le PDF.</translation>
     </message>
     <message>
         <source>Deseleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout désélectionner</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso e bloccato: non è possibile liquidare la 13a/14a.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice %1 est clôturé et verrouillé : impossible de verser le 13e/14e salaire.</translation>
     </message>
     <message>
         <source>Liquidazione 13a/14a</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement du 13e/14e salaire</translation>
     </message>
     <message>
         <source>Importo 13a/14a per %1 %2 (%3/%4, %5 mesi):</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant du 13e/14e pour %1 %2 (%3/%4, %5 mois) :</translation>
     </message>
     <message>
         <source>Impossibile salvare le variabili mensili.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les variables mensuelles.</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sélection</translation>
     </message>
     <message>
         <source>Seleziona almeno un dipendente con la casella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez au moins un employé.</translation>
     </message>
     <message>
         <source>Scegli una cartella (il nome file verra&apos; ignorato)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier (le nom de fichier sera ignoré)</translation>
     </message>
     <message>
         <source>Stampa completata</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression terminée</translation>
     </message>
     <message>
         <source>PDF generati: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF générés : %1</translation>
     </message>
     <message>
         <source>Impossibile scrivere %1 PDF in:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 PDF dans :
+%2</translation>
     </message>
     <message>
         <source>Seleziona almeno un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez au moins un employé.</translation>
     </message>
     <message>
         <source>Dati azienda mancanti</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de l&apos;entreprise manquantes</translation>
     </message>
     <message>
         <source>Configura IBAN e BIC dell&apos;azienda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurez l&apos;IBAN et le BIC de l&apos;entreprise.</translation>
     </message>
     <message>
         <source>Nessun pagamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun paiement</translation>
     </message>
     <message>
         <source>Nessun dipendente selezionato ha netto ed IBAN validi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun employé sélectionné n&apos;a un salaire net et un IBAN valables.</translation>
     </message>
     <message>
         <source>File banca non generato</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier bancaire non généré</translation>
     </message>
     <message>
         <source>La banca rifiuterebbe il file:</source>
-        <translation type="unfinished"></translation>
+        <translation>La banque refuserait le fichier :</translation>
     </message>
     <message>
         <source>Salva file banca (pain.001)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier bancaire (pain.001)</translation>
     </message>
     <message>
         <source>XML (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>XML (*.xml)</translation>
     </message>
     <message>
         <source>Fatto</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>File generato con %1 pagamenti.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier généré avec %1 paiements.</translation>
     </message>
     <message>
         <source>Salvataggio fallito.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement a échoué.</translation>
     </message>
     <message>
         <source>Salario imponibile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire imposable</translation>
     </message>
     <message>
         <source>Assegni familiari</source>
-        <translation type="unfinished"></translation>
+        <translation>Allocations familiales</translation>
     </message>
     <message>
         <source>AVS-AI-IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>AVS-AI-APG</translation>
     </message>
     <message>
         <source>AD</source>
-        <translation type="unfinished"></translation>
+        <translation>AC</translation>
     </message>
     <message>
         <source>Infortuni non professionali</source>
-        <translation type="unfinished"></translation>
+        <translation>Accidents non professionnels</translation>
     </message>
     <message>
         <source>Cassa pensione (LPP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caisse de pension (LPP)</translation>
     </message>
     <message>
         <source>Imposte alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôts à la source</translation>
     </message>
     <message>
         <source>Stipendio </source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire </translation>
     </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
     <message>
         <source>Fuori periodo di rapporto</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de la période d&apos;engagement</translation>
     </message>
     <message>
         <source>Mese non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois non valable</translation>
     </message>
     <message>
         <source>Impossibile salvare lo storico paghe</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;historique des salaires</translation>
     </message>
 </context>
 <context>
     <name>CsvDipendenti</name>
     <message>
         <source>Esporta CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation terminée</translation>
     </message>
     <message>
         <source>CSV salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>CSV enregistré dans :
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare il CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le CSV.</translation>
     </message>
     <message>
         <source>Importa CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV</translation>
     </message>
     <message>
         <source>Importato</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée</translation>
     </message>
     <message>
         <source>Importati: %1
 Saltati: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importés : %1
+Ignorés : %2</translation>
     </message>
     <message>
         <source>Impossibile leggere il CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le CSV.</translation>
     </message>
 </context>
 <context>
     <name>DialogAmministrativi</name>
     <message>
         <source>Dati amministrativi</source>
-        <translation type="unfinished"></translation>
+        <translation>Données administratives</translation>
     </message>
     <message>
         <source>Professione</source>
-        <translation type="unfinished"></translation>
+        <translation>Profession</translation>
     </message>
     <message>
         <source>Stato civile dal</source>
-        <translation type="unfinished"></translation>
+        <translation>État civil depuis le</translation>
     </message>
     <message>
         <source>Cellulare</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone portable</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Attività principale/secondaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité principale/accessoire</translation>
     </message>
     <message>
         <source>Altri datori di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres employeurs</translation>
     </message>
     <message>
         <source>Prestazioni AI/AD/INF</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestations AI/AC/LAA</translation>
     </message>
     <message>
         <source>Attività indipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité indépendante</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>DialogAnno</name>
     <message>
         <source>Scegli l&apos;anno da stampare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;année à imprimer :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>DialogFigli</name>
     <message>
         <source>Figli</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfants</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Data nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de naissance</translation>
     </message>
     <message>
         <source>Parentela</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien de parenté</translation>
     </message>
     <message>
         <source>Studi</source>
-        <translation type="unfinished"></translation>
+        <translation>Études</translation>
     </message>
     <message>
         <source>Convive</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait ménage commun</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Modifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Nuovo figlio</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel enfant</translation>
     </message>
     <message>
         <source>Modifica figlio</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;enfant</translation>
     </message>
     <message>
         <source>Vive con il dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Vit avec l&apos;employé</translation>
     </message>
     <message>
         <source>Agli studi / formazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux études / en formation</translation>
     </message>
     <message>
         <source>Incapacità al guadagno</source>
-        <translation type="unfinished"></translation>
+        <translation>Incapacité de gain</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Data di nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de naissance</translation>
     </message>
     <message>
         <source>Seleziona prima un figlio nella tabella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord un enfant dans le tableau.</translation>
     </message>
     <message>
         <source>Eliminare questo figlio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cet enfant ?</translation>
     </message>
 </context>
 <context>
     <name>DialogParametriCritici</name>
     <message>
         <source>AVS/AI/IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>AVS/AI/APG</translation>
     </message>
     <message>
         <source>Aliquota dipendente (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux employé (%)</translation>
     </message>
     <message>
         <source>Aliquota datore (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux employeur (%)</translation>
     </message>
     <message>
         <source>Assicurazione disoccupazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance-chômage</translation>
     </message>
     <message>
         <source>Massimale (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plafond (CHF)</translation>
     </message>
     <message>
         <source>Contributo famiglie</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotisation allocations familiales</translation>
     </message>
     <message>
         <source>LAINF / SUVA</source>
-        <translation type="unfinished"></translation>
+        <translation>LAA / SUVA</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP</translation>
     </message>
     <message>
         <source>Soglia entrata (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil d&apos;entrée (CHF)</translation>
     </message>
     <message>
         <source>Deduzione coordinamento (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Déduction de coordination (CHF)</translation>
     </message>
     <message>
         <source>Salario massimo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire maximal (CHF)</translation>
     </message>
     <message>
         <source>IGM</source>
-        <translation type="unfinished"></translation>
+        <translation>IJM</translation>
     </message>
     <message>
         <source>Guadagno massimo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain maximal (CHF)</translation>
     </message>
     <message>
         <source>Parametri annuali AVS / SUVA / LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres annuels AVS / SUVA / LPP</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Attenzione: si sta accedendo alla modifica di dati importantissimi.
 Chiudendo questo messaggio si accetta di essere responsabili per
 quanto si modifichera&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : vous accédez à la modification de données très importantes.
+En fermant ce message, vous acceptez d&apos;être responsable de
+ce que vous modifierez.</translation>
     </message>
     <message>
         <source>Anno tabella parametri:</source>
-        <translation type="unfinished"></translation>
+        <translation>Année du tableau des paramètres :</translation>
     </message>
     <message>
         <source>Copia</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Stai per sovrascrivere i parametri AVS/SUVA/LPP. Confermi?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous allez écraser les paramètres AVS/SUVA/LPP. Confirmez-vous ?</translation>
     </message>
     <message>
         <source>Valori fuori dall&apos;intervallo ammesso, salvati come mostrati:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs hors de la plage admise, enregistrées telles qu&apos;affichées :
+%1</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare i parametri. Controlla i log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les paramètres. Consultez les journaux.</translation>
     </message>
     <message>
         <source>Registro modifiche</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal des modifications</translation>
     </message>
     <message>
         <source>I parametri sono stati salvati, ma il registro delle modifiche non si e&apos; potuto scrivere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres ont été enregistrés, mais le journal des modifications n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Valori copiati negli appunti.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs copiées dans le presse-papiers.</translation>
     </message>
 </context>
 <context>
     <name>DialogPeriodiRapporto</name>
     <message>
         <source>Periodi di rapporto</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes d&apos;engagement</translation>
     </message>
     <message>
         <source>Aggiungi periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une période</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>In corso</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Entrata:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée :</translation>
     </message>
     <message>
         <source>Uscita:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie :</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Eliminare il periodo selezionato?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la période sélectionnée ?</translation>
     </message>
     <message>
         <source>Periodi aggiornati</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes mises à jour</translation>
     </message>
     <message>
         <source>Ricordati di premere Salva nella scheda per rendere effettive le modifiche.</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;oubliez pas de cliquer sur Enregistrer dans la fiche pour appliquer les modifications.</translation>
     </message>
 </context>
 <context>
     <name>DialogoFile</name>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Cartella diversa</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre dossier</translation>
     </message>
     <message>
         <source>Stai salvando fuori dalla cartella dell&apos;azienda:
 %1
 
 Vuoi continuare?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous enregistrez en dehors du dossier de l&apos;entreprise :
+%1
+
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile scrivere:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire :
+%1</translation>
     </message>
     <message>
         <source>Impossibile leggere la scheda del dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la fiche de l&apos;employé.</translation>
     </message>
     <message>
         <source>Anno dei documenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Année des documents</translation>
     </message>
     <message>
         <source>File gia&apos; presenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers déjà présents</translation>
     </message>
     <message>
         <source>Nella cartella esistono gia&apos; %1 file su %2 selezionati.
 Vuoi sovrascriverli tutti?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier contient déjà %1 des %2 fichiers sélectionnés.
+Voulez-vous tous les écraser ?</translation>
     </message>
     <message>
         <source>Sovrascrivi tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout écraser</translation>
     </message>
     <message>
         <source>Chiedi uno per uno</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander pour chacun</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Sovrascrivere file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser le fichier ?</translation>
     </message>
     <message>
         <source>Il file %1 esiste gia&apos;. Sovrascrivere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 existe déjà. L&apos;écraser ?</translation>
     </message>
     <message>
         <source>Dati incompleti</source>
-        <translation type="unfinished"></translation>
+        <translation>Données incomplètes</translation>
     </message>
     <message>
         <source>La scheda del dipendente e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche de l&apos;employé est incomplète : le salaire et l&apos;âge vous seront demandés.</translation>
     </message>
     <message>
         <source>Salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire</translation>
     </message>
     <message>
         <source>Salario mensile lordo (CHF):</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mensuel brut (CHF) :</translation>
     </message>
     <message>
         <source>Eta</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge</translation>
     </message>
     <message>
         <source>Eta del dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge de l&apos;employé :</translation>
     </message>
     <message>
         <source>Certificati gia&apos; presenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificats déjà présents</translation>
     </message>
     <message>
         <source>Esistono gia&apos; %1 certificati su %2 selezionati.
 Vuoi sovrascriverli tutti?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des %2 certificats sélectionnés existent déjà.
+Voulez-vous tous les écraser ?</translation>
     </message>
     <message>
         <source>Sovrascrivere certificato?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser le certificat ?</translation>
     </message>
     <message>
         <source>Il certificato %1 esiste gia&apos;. Sovrascrivere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat %1 existe déjà. L&apos;écraser ?</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation terminée</translation>
     </message>
     <message>
         <source>Esportati %1 certificati di salario.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 certificats de salaire exportés.</translation>
     </message>
     <message>
         <source>Nessun dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun employé</translation>
     </message>
     <message>
         <source>Crea prima un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez d&apos;abord un employé.</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>Cartella destinazione Certificati PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de destination des certificats PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Certificato di salario %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat de salaire %1</translation>
     </message>
     <message>
         <source>PDF salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF enregistré dans :
+</translation>
     </message>
     <message>
         <source>Esportati %1 certificati PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 certificats PDF exportés.</translation>
     </message>
     <message>
         <source>Rendiconto Salari</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclaration des salaires</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Salva RSS PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la déclaration RSS en PDF</translation>
     </message>
     <message>
         <source>Cartella destinazione RSS PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de destination des RSS PDF</translation>
     </message>
     <message>
         <source>Rendiconto Salari %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclaration des salaires %1</translation>
     </message>
     <message>
         <source>Esportati %1 PDF RSS.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 RSS PDF exportés.</translation>
     </message>
     <message>
         <source>Salva XML ELM</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le XML ELM</translation>
     </message>
     <message>
         <source>Cartella destinazione XML ELM</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de destination des XML ELM</translation>
     </message>
     <message>
         <source>XML (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>XML (*.xml)</translation>
     </message>
     <message>
         <source>Esportati %1 file XML ELM.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers XML ELM exportés.</translation>
     </message>
 </context>
 <context>
     <name>FoglioPaga</name>
     <message>
         <source>Importo versato sul conto</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant versé sur le compte</translation>
     </message>
     <message>
         <source>Numero AVS: </source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro AVS : </translation>
     </message>
     <message>
         <source>Stipendio mese di </source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire du mois de </translation>
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Importo</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Totale lordo</source>
-        <translation type="unfinished"></translation>
+        <translation>Total brut</translation>
     </message>
     <message>
         <source>Deduzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>Déductions</translation>
     </message>
     <message>
         <source>Imponibile</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Aliquota</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux</translation>
     </message>
     <message>
         <source>Deduzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Déduction</translation>
     </message>
     <message>
         <source>Totale deduzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des déductions</translation>
     </message>
     <message>
         <source>Totale parziale</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-total</translation>
     </message>
     <message>
         <source>Importo versato in contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant versé en espèces</translation>
     </message>
     <message>
         <source>Diritto vacanze per anno: %1 settimane</source>
-        <translation type="unfinished"></translation>
+        <translation>Droit aux vacances par année : %1 semaines</translation>
     </message>
     <message>
         <source>Vacanze maturate</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacances acquises</translation>
     </message>
     <message>
         <source>Riporto saldo vacanze anno precedente</source>
-        <translation type="unfinished"></translation>
+        <translation>Report du solde de vacances de l&apos;année précédente</translation>
     </message>
     <message>
         <source>Vacanze prese nel mese corrente</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacances prises dans le mois</translation>
     </message>
     <message>
         <source>Nuovo saldo vacanze</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau solde de vacances</translation>
     </message>
     <message>
         <source>Comunicazioni: </source>
-        <translation type="unfinished"></translation>
+        <translation>Communications : </translation>
     </message>
     <message>
         <source>Conteggio salario allestito con Vardello</source>
-        <translation type="unfinished"></translation>
+        <translation>Décompte de salaire établi avec Vardello</translation>
     </message>
     <message>
         <source>Dipendente: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé : %1</translation>
     </message>
     <message>
         <source>Inserimento variabili mese - Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie des variables du mois - Année %1</translation>
     </message>
     <message>
         <source>Totale annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Total annuel</translation>
     </message>
 </context>
 <context>
     <name>GestioneAzienda</name>
     <message>
         <source>Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Entreprise</translation>
     </message>
     <message>
         <source>Ragione sociale</source>
-        <translation type="unfinished"></translation>
+        <translation>Raison sociale</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>NPA</translation>
     </message>
     <message>
         <source>Località</source>
-        <translation type="unfinished"></translation>
+        <translation>Localité</translation>
     </message>
     <message>
         <source>Cantone (sigla)</source>
-        <translation type="unfinished"></translation>
+        <translation>Canton (abréviation)</translation>
     </message>
     <message>
         <source>Svizzera</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse</translation>
     </message>
     <message>
         <source>Italia</source>
-        <translation type="unfinished"></translation>
+        <translation>Italie</translation>
     </message>
     <message>
         <source>Francia</source>
-        <translation type="unfinished"></translation>
+        <translation>France</translation>
     </message>
     <message>
         <source>Germania</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne</translation>
     </message>
     <message>
         <source>Spagna</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>La ragione sociale è obbligatoria.</source>
-        <translation type="unfinished"></translation>
+        <translation>La raison sociale est obligatoire.</translation>
     </message>
     <message>
         <source>Il CAP deve essere di 4 cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le NPA doit comporter 4 chiffres.</translation>
     </message>
     <message>
         <source>Il cantone deve essere di 2 lettere (es. TI).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le canton doit comporter 2 lettres (p. ex. TI).</translation>
     </message>
     <message>
         <source>L&apos;IBAN dell&apos;azienda non è valido: controlla le cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;IBAN de l&apos;entreprise n&apos;est pas valable : vérifiez les chiffres.</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement a échoué.</translation>
     </message>
     <message>
         <source>Dati salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Données enregistrées.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Eliminare definitivamente questa azienda?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer définitivement cette entreprise ?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Eliminazione non riuscita.</source>
-        <translation type="unfinished"></translation>
+        <translation>La suppression a échoué.</translation>
     </message>
     <message>
         <source>Eliminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé</translation>
     </message>
     <message>
         <source>Azienda eliminata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entreprise supprimée.</translation>
     </message>
 </context>
 <context>
     <name>GestioneCampiMovimento</name>
     <message>
         <source>Gestione campi movimento</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des rubriques de mouvement</translation>
     </message>
     <message>
         <source>Configura le voci personalizzate (deduzioni legali, rimborsi prestiti, voci salariali).</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurez les rubriques personnalisées (déductions légales, remboursements de prêts, éléments de salaire).</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Categoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Tipo importo</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de montant</translation>
     </message>
     <message>
         <source>Soggetto</source>
-        <translation type="unfinished"></translation>
+        <translation>Soumis</translation>
     </message>
     <message>
         <source>AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>AVS</translation>
     </message>
     <message>
         <source>AD</source>
-        <translation type="unfinished"></translation>
+        <translation>AC</translation>
     </message>
     <message>
         <source>CAF</source>
-        <translation type="unfinished"></translation>
+        <translation>CAF</translation>
     </message>
     <message>
         <source>LAINF</source>
-        <translation type="unfinished"></translation>
+        <translation>LAA</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP</translation>
     </message>
     <message>
         <source>IF</source>
-        <translation type="unfinished"></translation>
+        <translation>IS</translation>
     </message>
     <message>
         <source>Mass.AD</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaf. AC</translation>
     </message>
     <message>
         <source>Mass.LAINF</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaf. LAA</translation>
     </message>
     <message>
         <source>Cat.cert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cat. cert.</translation>
     </message>
     <message>
         <source>Scadenza</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Importo totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant total</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sélection</translation>
     </message>
     <message>
         <source>Seleziona una riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une ligne.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Eliminare il campo selezionato?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la rubrique sélectionnée ?</translation>
     </message>
     <message>
         <source>Conferma salvataggio</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Stai per sovrascrivere i campi movimento personalizzati. Confermi?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous allez écraser les rubriques de mouvement personnalisées. Confirmez-vous ?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement a échoué.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>Campi movimento salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubriques de mouvement enregistrées.</translation>
     </message>
 </context>
 <context>
     <name>GestioneCertificati</name>
     <message>
         <source>Gestione certificati</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des certificats</translation>
     </message>
     <message>
         <source>Certificati salvati:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificats enregistrés :</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Esporta PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Nessun certificato</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun certificat</translation>
     </message>
     <message>
         <source>Non ci sono certificati salvati.
 Usa Dati &gt; Esporta certificato di salario.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun certificat n&apos;est enregistré.
+Utilisez Données &gt; Exporter le certificat de salaire.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile leggere il file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier.</translation>
     </message>
     <message>
         <source>Certificato</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat</translation>
     </message>
     <message>
         <source>Eliminare il certificato &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le certificat &quot;%1&quot; ?</translation>
     </message>
     <message>
         <source>Impossibile eliminare il file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier :
+%1</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sélection</translation>
     </message>
     <message>
         <source>Spunta almeno un certificato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez au moins un certificat.</translation>
     </message>
     <message>
         <source>Certificato di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat de salaire</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation terminée</translation>
     </message>
     <message>
         <source>PDF salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF enregistré dans :
+</translation>
     </message>
     <message>
         <source>Impossibile salvare il file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier.</translation>
     </message>
     <message>
         <source>Cartella per i PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier pour les PDF</translation>
     </message>
     <message>
         <source>Esportati: %1
 Errori: %2
 Cartella: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportés : %1
+Erreurs : %2
+Dossier : %3</translation>
     </message>
     <message>
         <source>Esportati</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation terminée</translation>
     </message>
 </context>
 <context>
     <name>GestioneGeneri</name>
     <message>
         <source>Generi di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Genres de salaire</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Tipo</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>AVS</translation>
     </message>
     <message>
         <source>CAF</source>
-        <translation type="unfinished"></translation>
+        <translation>CAF</translation>
     </message>
     <message>
         <source>LAINF</source>
-        <translation type="unfinished"></translation>
+        <translation>LAA</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Seleziona una riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une ligne.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Eliminare la riga selezionata?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la ligne sélectionnée ?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement a échoué.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>Generi salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Genres de salaire enregistrés.</translation>
     </message>
 </context>
 <context>
     <name>GestioneMovimenti</name>
     <message>
         <source>Importo</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Movimenti straordinari - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouvements extraordinaires - %1</translation>
     </message>
     <message>
         <source>Modifica direttamente le celle. Il cambio di Tipo applica preset ai flag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiez directement les cellules. Changer le Type applique des réglages prédéfinis aux indicateurs.</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Eliminare la riga selezionata?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la ligne sélectionnée ?</translation>
     </message>
     <message>
         <source>Movimenti salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouvements enregistrés.</translation>
     </message>
     <message>
         <source>Impossibile salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
     <name>GestioneStipendi</name>
     <message>
         <source>Storico stipendi - </source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des salaires - </translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mensuel</translation>
     </message>
     <message>
         <source>Mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de salaires</translation>
     </message>
     <message>
         <source>Aggiungi periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une période</translation>
     </message>
     <message>
         <source>Elimina periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la période</translation>
     </message>
     <message>
         <source>Apri scheda</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la fiche</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Periodi (mensilita read-only, calcolata dalla scheda dipendente):</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes (nombre de salaires en lecture seule, calculé à partir de la fiche de l&apos;employé) :</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Seleziona un periodo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une période.</translation>
     </message>
     <message>
         <source>Eliminare il periodo selezionato?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la période sélectionnée ?</translation>
     </message>
     <message>
         <source>Inizio, riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Début, ligne %1</translation>
     </message>
     <message>
         <source>Fine, riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin, ligne %1</translation>
     </message>
     <message>
         <source>Salario mensile, riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mensuel, ligne %1</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>Periodi salvati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes enregistrées.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
     <name>GestioneValute</name>
     <message>
         <source>Gestione valute</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des monnaies</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Simbolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>Cambio in CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Cours en CHF</translation>
     </message>
     <message>
         <source>Arrotonda a 5 cent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrondir à 5 ct.</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Il franco svizzero e&apos; la valuta di base e non si puo&apos; eliminare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le franc suisse est la monnaie de base et ne peut pas être supprimé.</translation>
     </message>
     <message>
         <source>Riga %1: codice mancante o ripetuto, oppure cambio non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : code manquant ou répété, ou cours non valable.</translation>
     </message>
     <message>
         <source>Riga %1: codice, nome e simbolo non possono contenere &quot;;&quot; o un a capo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : le code, le nom et le symbole ne peuvent pas contenir &quot;;&quot; ni de retour à la ligne.</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement a échoué.</translation>
     </message>
     <message>
         <source>Valute salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monnaies enregistrées.</translation>
     </message>
 </context>
 <context>
     <name>GestioneVariabili</name>
     <message>
         <source>Mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Ore
 fatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures
+effectuées</translation>
     </message>
     <message>
         <source>Ore extra
 25%</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures sup.
+25%</translation>
     </message>
     <message>
         <source>Ore extra
 50%</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures sup.
+50%</translation>
     </message>
     <message>
         <source>Ore extra
 compensate</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures sup.
+compensées</translation>
     </message>
     <message>
         <source>Rimb.
 malattia</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemn.
+maladie</translation>
     </message>
     <message>
         <source>Rimb.
 infortunio</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemn.
+accident</translation>
     </message>
     <message>
         <source>Rimb.
 IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemn.
+APG</translation>
     </message>
     <message>
         <source>Rimb.
 spese</source>
-        <translation type="unfinished"></translation>
+        <translation>Rembours.
+frais</translation>
     </message>
     <message>
         <source>Acconti</source>
-        <translation type="unfinished"></translation>
+        <translation>Avances</translation>
     </message>
     <message>
         <source>Rimb.
 prestiti</source>
-        <translation type="unfinished"></translation>
+        <translation>Rembours.
+prêts</translation>
     </message>
     <message>
         <source>Tratt.
 UEF</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenues
+OP</translation>
     </message>
     <message>
         <source>Vacanze
 (gg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacances
+(jours)</translation>
     </message>
     <message>
         <source>Imp.
 imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Mont.
+imposables</translation>
     </message>
     <message>
         <source>Imp. non
 imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Mont. non
+imposables</translation>
     </message>
     <message>
         <source>Rimb.
 trasferte</source>
-        <translation type="unfinished"></translation>
+        <translation>Rembours.
+déplacements</translation>
     </message>
     <message>
         <source>Deduz.
 assenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Déduct.
+absences</translation>
     </message>
     <message>
         <source>Rimb.
 assicur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rembours.
+assur.</translation>
     </message>
     <message>
         <source>13a / 14a /
 Gratifica</source>
-        <translation type="unfinished"></translation>
+        <translation>13e / 14e /
+Gratification</translation>
     </message>
     <message>
         <source>Note /
 Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes /
+Description</translation>
     </message>
     <message>
         <source>Inserimento variabili mensili</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie des variables mensuelles</translation>
     </message>
     <message>
         <source>Dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé :</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Année :</translation>
     </message>
     <message>
         <source>Anteprima / Stampa variabili PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu / Impression des variables en PDF...</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Modifiche non salvate</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications non enregistrées</translation>
     </message>
     <message>
         <source>Le variabili modificate non sono state salvate. Salvarle prima di cambiare?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les variables modifiées n&apos;ont pas été enregistrées. Les enregistrer avant de changer ?</translation>
     </message>
     <message>
         <source>Contratto: Salario orario (CHF %1/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat : salaire horaire (CHF %1/h)</translation>
     </message>
     <message>
         <source>Contratto: Stipendio mensile (CHF %1/mese)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat : salaire mensuel (CHF %1/mois)</translation>
     </message>
     <message>
         <source>Totale annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Total annuel</translation>
     </message>
     <message>
         <source>AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVIS IMPORTANT - Limite légale du travail supplémentaire (art. 12 LTr)</translation>
     </message>
     <message>
         <source>Attenzione: le ore extra non compensate superano i limiti di riferimento della Legge federale sul lavoro (art. 12 LL):
@@ -2279,634 +2359,645 @@ Descrizione</source>
 - Totale annuo %2: %3 h (limite legale: 140 h/anno, o 170 h/anno per settimana di 45 h)
 
 Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : les heures supplémentaires non compensées dépassent les limites de référence de la loi fédérale sur le travail (art. 12 LTr) :
+
+- Pic mensuel : %1 h (seuil mensuel de prudence : 40 h)
+- Total annuel %2 : %3 h (limite légale : 140 h/an, ou 170 h/an pour la semaine de 45 h)
+
+Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</translation>
     </message>
     <message>
         <source>Salva a mio rischio e pericolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer à mes risques et périls</translation>
     </message>
     <message>
         <source>Annulla e correggi</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler et corriger</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare le variabili.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les variables.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>Variabili mensili salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables mensuelles enregistrées.</translation>
     </message>
     <message>
         <source>Anteprima variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu des variables du mois</translation>
     </message>
 </context>
 <context>
     <name>ImpostaFonte</name>
     <message>
         <source>(scala non trovata)</source>
-        <translation type="unfinished"></translation>
+        <translation>(barème introuvable)</translation>
     </message>
     <message>
         <source>%1/%2: %3 scaglioni, figli=%4, chiesa=%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 : %3 tranches, enfants=%4, église=%5</translation>
     </message>
 </context>
 <context>
     <name>InputSvizzero</name>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>L&apos;importo &quot;%1&quot; in &quot;%2&quot; non e&apos; valido: scrivere ad esempio 5&apos;000.50 oppure 5000,50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant &quot;%1&quot; dans &quot;%2&quot; n&apos;est pas valable : écrivez par exemple 5&apos;000.50 ou 5000,50.</translation>
     </message>
     <message>
         <source>La data &quot;%1&quot; in &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31.12.2025 oppure 31/12/2025.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date &quot;%1&quot; dans &quot;%2&quot; n&apos;est pas valable : écrivez par exemple 31.12.2025 ou 31/12/2025.</translation>
     </message>
 </context>
 <context>
     <name>ListaDipendenti</name>
     <message>
         <source>Lista Dipendenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des employés</translation>
     </message>
     <message>
         <source>Dipendenti dell&apos;azienda:</source>
-        <translation type="unfinished"></translation>
+        <translation>Employés de l&apos;entreprise :</translation>
     </message>
     <message>
         <source>Cerca dipendente...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un employé...</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro AVS</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>(Nessun dipendente)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aucun employé)</translation>
     </message>
     <message>
         <source>Sei sicuro di voler eliminare il dipendente?
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer l&apos;employé ?
+</translation>
     </message>
     <message>
         <source>Impossibile eliminare il file del dipendente:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier de l&apos;employé :
+</translation>
     </message>
 </context>
 <context>
     <name>LoginAdmin</name>
     <message>
         <source>Password amministratore</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe administrateur</translation>
     </message>
     <message>
         <source>Inserisci la password amministratore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe administrateur :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Password errata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect.</translation>
     </message>
 </context>
 <context>
     <name>ModificheNonSalvate</name>
     <message>
         <source>Chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer ?</translation>
     </message>
     <message>
         <source>Ci sono modifiche non salvate.
 Salvare prima di chiudere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines modifications ne sont pas enregistrées.
+Les enregistrer avant de fermer ?</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Non salvare</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas enregistrer</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>MostraHelp</name>
     <message>
         <source>Manuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>File manuale non trovato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier du manuel introuvable.</translation>
     </message>
     <message>
         <source>Impossibile aprire il manuale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le manuel.</translation>
     </message>
 </context>
 <context>
     <name>Nazioni</name>
     <message>
         <source>Partita IVA</source>
-        <translation type="unfinished"></translation>
+        <translation>N° TVA</translation>
     </message>
     <message>
         <source>Codice Fiscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Code fiscal</translation>
     </message>
     <message>
         <source>IBAN azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN de l&apos;entreprise</translation>
     </message>
     <message>
         <source>BIC azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC de l&apos;entreprise</translation>
     </message>
     <message>
         <source>UID</source>
-        <translation type="unfinished"></translation>
+        <translation>IDE</translation>
     </message>
     <message>
         <source>Numéro d&apos;entreprise (BCE/KBO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro d&apos;entreprise (BCE/KBO)</translation>
     </message>
 </context>
 <context>
     <name>NuovaAzienda</name>
     <message>
         <source>Nuova Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle entreprise</translation>
     </message>
     <message>
         <source>Svizzera</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse</translation>
     </message>
     <message>
         <source>Italia</source>
-        <translation type="unfinished"></translation>
+        <translation>Italie</translation>
     </message>
     <message>
         <source>Francia</source>
-        <translation type="unfinished"></translation>
+        <translation>France</translation>
     </message>
     <message>
         <source>Germania</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne</translation>
     </message>
     <message>
         <source>Spagna</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Franco svizzero (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Franc suisse (CHF)</translation>
     </message>
     <message>
         <source>Euro (EUR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Euro (EUR)</translation>
     </message>
     <message>
         <source>Valuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Monnaie</translation>
     </message>
     <message>
         <source>Italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Francese</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Tedesco</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>Inglese</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>Spagnolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Ragione sociale</source>
-        <translation type="unfinished"></translation>
+        <translation>Raison sociale</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>NPA</translation>
     </message>
     <message>
         <source>Località</source>
-        <translation type="unfinished"></translation>
+        <translation>Localité</translation>
     </message>
     <message>
         <source>Cantone (sigla)</source>
-        <translation type="unfinished"></translation>
+        <translation>Canton (abréviation)</translation>
     </message>
     <message>
         <source>Provincia</source>
-        <translation type="unfinished"></translation>
+        <translation>Province</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>La ragione sociale è obbligatoria.</source>
-        <translation type="unfinished"></translation>
+        <translation>La raison sociale est obligatoire.</translation>
     </message>
     <message>
         <source>La ragione sociale non dà un nome di file utilizzabile: usare anche lettere o cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>La raison sociale ne donne pas de nom de fichier utilisable : utilisez aussi des lettres ou des chiffres.</translation>
     </message>
     <message>
         <source>Azienda esistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Entreprise existante</translation>
     </message>
     <message>
         <source>Esiste già un&apos;azienda salvata nel file %1.
 Sostituirla?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une entreprise est déjà enregistrée dans le fichier %1.
+La remplacer ?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les données.</translation>
     </message>
 </context>
 <context>
     <name>NuovoDipendente</name>
     <message>
         <source>Nuovo Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel employé</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Data di nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de naissance</translation>
     </message>
     <message>
         <source>(non specificato)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non spécifié)</translation>
     </message>
     <message>
         <source>Maschile</source>
-        <translation type="unfinished"></translation>
+        <translation>Masculin</translation>
     </message>
     <message>
         <source>Femminile</source>
-        <translation type="unfinished"></translation>
+        <translation>Féminin</translation>
     </message>
     <message>
         <source>Sesso</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexe</translation>
     </message>
     <message>
         <source>Celibe/Nubile</source>
-        <translation type="unfinished"></translation>
+        <translation>Célibataire</translation>
     </message>
     <message>
         <source>Coniugato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Marié(e)</translation>
     </message>
     <message>
         <source>Separato legalmente</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparé(e) judiciairement</translation>
     </message>
     <message>
         <source>Divorziato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Divorcé(e)</translation>
     </message>
     <message>
         <source>Vedovo/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuf/veuve</translation>
     </message>
     <message>
         <source>Unione domestica registrata</source>
-        <translation type="unfinished"></translation>
+        <translation>Partenariat enregistré</translation>
     </message>
     <message>
         <source>Stato civile</source>
-        <translation type="unfinished"></translation>
+        <translation>État civil</translation>
     </message>
     <message>
         <source>Nazionalita</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationalité</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>NPA</translation>
     </message>
     <message>
         <source>Localita</source>
-        <translation type="unfinished"></translation>
+        <translation>Localité</translation>
     </message>
     <message>
         <source>Cantone</source>
-        <translation type="unfinished"></translation>
+        <translation>Canton</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
-        <translation type="unfinished"></translation>
+        <translation>Citoyen suisse</translation>
     </message>
     <message>
         <source>Permesso C (stabilito)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis C (établissement)</translation>
     </message>
     <message>
         <source>Permesso B (dimora)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis B (séjour)</translation>
     </message>
     <message>
         <source>Permesso L (breve durata)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis L (courte durée)</translation>
     </message>
     <message>
         <source>Permesso G (frontaliero)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis G (frontalier)</translation>
     </message>
     <message>
         <source>Permesso F (ammesso provvisorio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis F (admission provisoire)</translation>
     </message>
     <message>
         <source>Permesso S (protezione)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis S (protection)</translation>
     </message>
     <message>
         <source>Permesso di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis de travail</translation>
     </message>
     <message>
         <source>Data di assunzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;engagement</translation>
     </message>
     <message>
         <source>Tempo indeterminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée indéterminée</translation>
     </message>
     <message>
         <source>Tempo determinato</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée déterminée</translation>
     </message>
     <message>
         <source>Apprendistato</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprentissage</translation>
     </message>
     <message>
         <source>Tipo di contratto</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de contrat</translation>
     </message>
     <message>
         <source>Nessuna (12 mensilita)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun (12 salaires)</translation>
     </message>
     <message>
         <source>13a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13e salaire</translation>
     </message>
     <message>
         <source>13a + 14a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13e + 14e salaire</translation>
     </message>
     <message>
         <source>Mensilita aggiuntive</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaires supplémentaires</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Nome e cognome sono obbligatori.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prénom et le nom sont obligatoires.</translation>
     </message>
     <message>
         <source>Numero AVS non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro AVS non valable.</translation>
     </message>
     <message>
         <source>Nome e cognome non danno un nome di file utilizzabile: usare anche lettere o cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prénom et le nom ne donnent pas de nom de fichier utilisable : utilisez aussi des lettres ou des chiffres.</translation>
     </message>
     <message>
         <source>Dipendente esistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé existant</translation>
     </message>
     <message>
         <source>Esiste gia&apos; un dipendente salvato nel file %1.
 Sostituirlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un employé est déjà enregistré dans le fichier %1.
+Le remplacer ?</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati del dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les données de l&apos;employé.</translation>
     </message>
 </context>
 <context>
     <name>Pain001</name>
     <message>
         <source>Manca il nome dell&apos;azienda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l&apos;entreprise manque.</translation>
     </message>
     <message>
         <source>IBAN dell&apos;azienda non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN de l&apos;entreprise non valable.</translation>
     </message>
     <message>
         <source>BIC dell&apos;azienda non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC de l&apos;entreprise non valable.</translation>
     </message>
     <message>
         <source>Data di esecuzione non valida.</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;exécution non valable.</translation>
     </message>
     <message>
         <source>Nessun pagamento.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun paiement.</translation>
     </message>
     <message>
         <source>Manca il nome di un beneficiario.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;un bénéficiaire manque.</translation>
     </message>
     <message>
         <source>IBAN non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN non valable : %1</translation>
     </message>
     <message>
         <source>Importo non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant non valable : %1</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Area di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace de travail</translation>
     </message>
     <message>
         <source>ESCI</source>
-        <translation type="unfinished"></translation>
+        <translation>QUITTER</translation>
     </message>
     <message>
         <source>Lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>La lingua verra&apos; applicata al prossimo avvio.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue sera appliquée au prochain démarrage.</translation>
     </message>
     <message>
         <source>Anno da chiudere</source>
-        <translation type="unfinished"></translation>
+        <translation>Année à clôturer</translation>
     </message>
     <message>
         <source>Anno da chiudere (es. 2026):</source>
-        <translation type="unfinished"></translation>
+        <translation>Année à clôturer (p. ex. 2026) :</translation>
     </message>
     <message>
         <source>Anno nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle année</translation>
     </message>
     <message>
         <source>Anno nuovo (es. 2027):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle année (p. ex. 2027) :</translation>
     </message>
     <message>
         <source>Fatto</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Periodi aggiornati per il nuovo anno.</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes mises à jour pour la nouvelle année.</translation>
     </message>
     <message>
         <source>Nessuna modifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune modification</translation>
     </message>
     <message>
         <source>Nessun dipendente da aggiornare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun employé à mettre à jour.</translation>
     </message>
     <message>
         <source>Scegli la cartella per i dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier des données</translation>
     </message>
     <message>
         <source>Cartella dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des données</translation>
     </message>
     <message>
         <source>Cartella dati impostata su:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des données défini sur :
+</translation>
     </message>
     <message>
         <source>Impossibile impostare la cartella dati su:
@@ -2914,1105 +3005,1115 @@ Sostituirlo?</source>
 
 La cartella dati resta:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir le dossier des données sur :
+%1
+
+Le dossier des données reste :
+%2</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde</translation>
     </message>
     <message>
         <source>Backup eseguito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde effectuée.</translation>
     </message>
     <message>
         <source>Nessuna modifica dall&apos;ultimo backup: nessun nuovo backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune modification depuis la dernière sauvegarde : pas de nouvelle sauvegarde.</translation>
     </message>
     <message>
         <source>La cartella dati e&apos; vuota.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier des données est vide.</translation>
     </message>
     <message>
         <source>Backup non riuscito: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde a échoué : %1</translation>
     </message>
     <message>
         <source>Nessun dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun employé</translation>
     </message>
     <message>
         <source>Crea prima un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez d&apos;abord un employé.</translation>
     </message>
     <message>
         <source>Accesso riservato</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès réservé</translation>
     </message>
     <message>
         <source>Questa sezione e&apos; riservata all&apos;amministratore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette section est réservée à l&apos;administrateur.</translation>
     </message>
     <message>
         <source>Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Entreprise</translation>
     </message>
     <message>
         <source>Dati azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de l&apos;entreprise</translation>
     </message>
     <message>
         <source>Nuova azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle entreprise</translation>
     </message>
     <message>
         <source>Cambia azienda...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer d&apos;entreprise...</translation>
     </message>
     <message>
         <source>Dipendenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Employés</translation>
     </message>
     <message>
         <source>Storico stipendi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des salaires...</translation>
     </message>
     <message>
         <source>Movimenti straordinari...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouvements extraordinaires...</translation>
     </message>
     <message>
         <source>Nuovo dipendente...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel employé...</translation>
     </message>
     <message>
         <source>Lista dipendenti...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des employés...</translation>
     </message>
     <message>
         <source>Elaborazione stipendi</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement des salaires</translation>
     </message>
     <message>
         <source>Variabili mensili...</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables mensuelles...</translation>
     </message>
     <message>
         <source>Chiusura mensile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture mensuelle...</translation>
     </message>
     <message>
         <source>Chiusure di fine anno</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôtures de fin d&apos;année</translation>
     </message>
     <message>
         <source>Nuovo anno stipendi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle année de salaires...</translation>
     </message>
     <message>
         <source>Chiusura esercizio / Blocco annuale...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture de l&apos;exercice / Verrouillage annuel...</translation>
     </message>
     <message>
         <source>Riepilogo Paghe...</source>
-        <translation type="unfinished"></translation>
+        <translation>Récapitulatif des salaires...</translation>
     </message>
     <message>
         <source>Esporta CSV contabilità...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le CSV pour la comptabilité...</translation>
     </message>
     <message>
         <source>Esporta RSS...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la déclaration RSS...</translation>
     </message>
     <message>
         <source>Esporta RSS PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la déclaration RSS en PDF...</translation>
     </message>
     <message>
         <source>Esporta certificato di salario...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le certificat de salaire...</translation>
     </message>
     <message>
         <source>Esporta certificato PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le certificat en PDF...</translation>
     </message>
     <message>
         <source>Esporta formulario assegni familiari (HTML)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le formulaire des allocations familiales (HTML)...</translation>
     </message>
     <message>
         <source>Esporta conteggio CAF (HTML)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le décompte CAF (HTML)...</translation>
     </message>
     <message>
         <source>Gestione certificati...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des certificats...</translation>
     </message>
     <message>
         <source>Esporta XML ELM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le XML ELM...</translation>
     </message>
     <message>
         <source>Valute</source>
-        <translation type="unfinished"></translation>
+        <translation>Monnaies</translation>
     </message>
     <message>
         <source>Gestione valute</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des monnaies</translation>
     </message>
     <message>
         <source>Generi di salario</source>
-        <translation type="unfinished"></translation>
+        <translation>Genres de salaire</translation>
     </message>
     <message>
         <source>Gestione generi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des genres de salaire...</translation>
     </message>
     <message>
         <source>Dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Données</translation>
     </message>
     <message>
         <source>Parametri AVS/SUVA/LPP...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres AVS/SUVA/LPP...</translation>
     </message>
     <message>
         <source>Scegli cartella dati...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier des données...</translation>
     </message>
     <message>
         <source>Esporta dipendenti CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les employés en CSV...</translation>
     </message>
     <message>
         <source>Importa dipendenti CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des employés depuis un CSV...</translation>
     </message>
     <message>
         <source>Amministrazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Administration</translation>
     </message>
     <message>
         <source>Gestione campi movimento...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des rubriques de mouvement...</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation terminée</translation>
     </message>
     <message>
         <source>HTML salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>HTML enregistré dans :
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare il file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier.</translation>
     </message>
     <message>
         <source>Salva formulario assegni</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le formulaire des allocations</translation>
     </message>
     <message>
         <source>Salva conteggio CAF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le décompte CAF</translation>
     </message>
 </context>
 <context>
     <name>RSS</name>
     <message>
         <source>=== RENDICONTO SALARI %1 ===</source>
-        <translation type="unfinished"></translation>
+        <translation>=== DÉCLARATION DES SALAIRES %1 ===</translation>
     </message>
     <message>
         <source>Dipendente: </source>
-        <translation type="unfinished"></translation>
+        <translation>Employé : </translation>
     </message>
     <message>
         <source>ID file:    </source>
-        <translation type="unfinished"></translation>
+        <translation>ID fichier : </translation>
     </message>
     <message>
         <source>Lordo annuo:         %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Brut annuel:         %1 CHF</translation>
     </message>
     <message>
         <source>Contributi dip.:     %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotis. employé:      %1 CHF</translation>
     </message>
     <message>
         <source>Contributi datore:   %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotis. employeur:    %1 CHF</translation>
     </message>
     <message>
         <source>LPP annuo:           %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>LPP annuelle:        %1 CHF</translation>
     </message>
     <message>
         <source>Imposta alla fonte:  %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôt à la source:   %1 CHF</translation>
     </message>
     <message>
         <source>Netto annuo:         %1 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Net annuel:          %1 CHF</translation>
     </message>
 </context>
 <context>
     <name>RiepilogoPaghe</name>
     <message>
         <source>Riepilogo Paghe</source>
-        <translation type="unfinished"></translation>
+        <translation>Récapitulatif des salaires</translation>
     </message>
     <message>
         <source>Riepilogo automatico dell&apos;anno: somme dei mesi salvati nello storico paghe; per chi non ha mesi salvati, stima dai periodi registrati (spunta i dipendenti da includere):</source>
-        <translation type="unfinished"></translation>
+        <translation>Récapitulatif automatique de l&apos;année : sommes des mois enregistrés dans l&apos;historique des salaires ; pour les employés sans mois enregistré, estimation d&apos;après les périodes saisies (cochez les employés à inclure) :</translation>
     </message>
     <message>
         <source>Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé</translation>
     </message>
     <message>
         <source>Periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mensuel</translation>
     </message>
     <message>
         <source>Lordo annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Brut annuel</translation>
     </message>
     <message>
         <source>Contributi</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotisations</translation>
     </message>
     <message>
         <source>Imposta fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôt à la source</translation>
     </message>
     <message>
         <source>Netto annuo</source>
-        <translation type="unfinished"></translation>
+        <translation>Net annuel</translation>
     </message>
     <message>
         <source>Deseleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout désélectionner</translation>
     </message>
     <message>
         <source>Esporta PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>Esporta CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Ricalcola totali</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalculer les totaux</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Année :</translation>
     </message>
     <message>
         <source>Totali (%1 dipendenti)</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux (%1 employés)</translation>
     </message>
     <message>
         <source>Lordo annuo: %1 CHF
 Contributi: %2 CHF
 Imposta fonte: %3 CHF
 Netto annuo: %4 CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>Brut annuel : %1 CHF
+Cotisations : %2 CHF
+Impôt à la source : %3 CHF
+Net annuel : %4 CHF</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Esportato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation terminée</translation>
     </message>
     <message>
         <source>PDF salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>PDF enregistré dans :
+</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare il PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le PDF.</translation>
     </message>
     <message>
         <source>Salva CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le CSV</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>Impossibile aprire il file per la scrittura.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier en écriture.</translation>
     </message>
     <message>
         <source>CSV salvato in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>CSV enregistré dans :
+</translation>
     </message>
 </context>
 <context>
     <name>ScegliAzienda</name>
     <message>
         <source>Scegli Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une entreprise</translation>
     </message>
     <message>
         <source>Seleziona un&apos;azienda o creane una nuova:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une entreprise ou créez-en une nouvelle :</translation>
     </message>
     <message>
         <source>Nuova Azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle entreprise</translation>
     </message>
     <message>
         <source>Apri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>(Nessuna azienda trovata. Creane una nuova.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aucune entreprise trouvée. Créez-en une nouvelle.)</translation>
     </message>
 </context>
 <context>
     <name>ScegliBanca</name>
     <message>
         <source>Scegli la banca</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la banque</translation>
     </message>
     <message>
         <source>Seleziona la banca per i pagamenti stipendi:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez la banque pour le paiement des salaires :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>ScegliConteggio</name>
     <message>
         <source>Conteggio</source>
-        <translation type="unfinished"></translation>
+        <translation>Décompte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Seleziona il mese da stampare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez le mois à imprimer :</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Année :</translation>
     </message>
     <message>
         <source>Mese:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois :</translation>
     </message>
     <message>
         <source>Nessun conteggio disponibile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun décompte disponible.</translation>
     </message>
     <message>
         <source>Conteggio del mese %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Décompte du mois %1/%2</translation>
     </message>
 </context>
 <context>
     <name>ScegliDipendente</name>
     <message>
         <source>Seleziona uno o piu&apos; dipendenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un ou plusieurs employés</translation>
     </message>
     <message>
         <source>Scegli dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un employé</translation>
     </message>
     <message>
         <source>Spunta i dipendenti da esportare (oppure usa &apos;Seleziona tutti&apos;):</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les employés à exporter (ou utilisez &apos;Tout sélectionner&apos;) :</translation>
     </message>
     <message>
         <source>Cerca e seleziona un dipendente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherchez et sélectionnez un employé :</translation>
     </message>
     <message>
         <source>Cerca per AVS, cognome o nome...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher par n° AVS, nom ou prénom...</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro AVS</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Stato</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
     <message>
         <source>Seleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Attivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif</translation>
     </message>
     <message>
         <source>Cessato</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorti</translation>
     </message>
     <message>
         <source>Deseleziona tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout désélectionner</translation>
     </message>
     <message>
         <source>Nessuna selezione</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sélection</translation>
     </message>
     <message>
         <source>Spunta almeno un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez au moins un employé.</translation>
     </message>
     <message>
         <source>Seleziona un dipendente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un employé.</translation>
     </message>
 </context>
 <context>
     <name>SchedaDipendente</name>
     <message>
         <source>Scheda Dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche de l&apos;employé</translation>
     </message>
     <message>
         <source>&lt;b&gt;N° AVS:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;N° AVS :&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Dipendente:&lt;/b&gt; %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Employé :&lt;/b&gt; %1 %2</translation>
     </message>
     <message>
         <source>Periodi di rapporto...</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes d&apos;engagement...</translation>
     </message>
     <message>
         <source>Storico stipendi</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des salaires</translation>
     </message>
     <message>
         <source>Stampa foglio paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la fiche de salaire</translation>
     </message>
     <message>
         <source>Variabili mensili...</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables mensuelles...</translation>
     </message>
     <message>
         <source>Stampa variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les variables du mois</translation>
     </message>
     <message>
         <source>Riepilogo annuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Récapitulatif annuel</translation>
     </message>
     <message>
         <source>Gestisci figli...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer les enfants...</translation>
     </message>
     <message>
         <source>Dati amministrativi...</source>
-        <translation type="unfinished"></translation>
+        <translation>Données administratives...</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Elimina</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Apri il manuale (D03)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le manuel (D03)</translation>
     </message>
     <message>
         <source>Nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Cognome</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Data di nascita</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de naissance</translation>
     </message>
     <message>
         <source>(non specificato)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non spécifié)</translation>
     </message>
     <message>
         <source>Maschile</source>
-        <translation type="unfinished"></translation>
+        <translation>Masculin</translation>
     </message>
     <message>
         <source>Femminile</source>
-        <translation type="unfinished"></translation>
+        <translation>Féminin</translation>
     </message>
     <message>
         <source>Sesso</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexe</translation>
     </message>
     <message>
         <source>Celibe/Nubile</source>
-        <translation type="unfinished"></translation>
+        <translation>Célibataire</translation>
     </message>
     <message>
         <source>Coniugato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Marié(e)</translation>
     </message>
     <message>
         <source>Separato legalmente</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparé(e) judiciairement</translation>
     </message>
     <message>
         <source>Divorziato/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Divorcé(e)</translation>
     </message>
     <message>
         <source>Vedovo/a</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuf/veuve</translation>
     </message>
     <message>
         <source>Unione domestica registrata</source>
-        <translation type="unfinished"></translation>
+        <translation>Partenariat enregistré</translation>
     </message>
     <message>
         <source>Stato civile</source>
-        <translation type="unfinished"></translation>
+        <translation>État civil</translation>
     </message>
     <message>
         <source>gg/mm/aaaa</source>
-        <translation type="unfinished"></translation>
+        <translation>jj/mm/aaaa</translation>
     </message>
     <message>
         <source>Stato civile dal</source>
-        <translation type="unfinished"></translation>
+        <translation>État civil depuis le</translation>
     </message>
     <message>
         <source>Cellulare</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone portable</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Nazionalita</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationalité</translation>
     </message>
     <message>
         <source>Nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>NPA</translation>
     </message>
     <message>
         <source>Localita</source>
-        <translation type="unfinished"></translation>
+        <translation>Localité</translation>
     </message>
     <message>
         <source>Cantone</source>
-        <translation type="unfinished"></translation>
+        <translation>Canton</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
-        <translation type="unfinished"></translation>
+        <translation>Citoyen suisse</translation>
     </message>
     <message>
         <source>Permesso C (stabilito)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis C (établissement)</translation>
     </message>
     <message>
         <source>Permesso B (dimora)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis B (séjour)</translation>
     </message>
     <message>
         <source>Permesso L (breve durata)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis L (courte durée)</translation>
     </message>
     <message>
         <source>Permesso G (frontaliero)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis G (frontalier)</translation>
     </message>
     <message>
         <source>Permesso F (ammesso provvisorio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis F (admission provisoire)</translation>
     </message>
     <message>
         <source>Permesso S (protezione)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis S (protection)</translation>
     </message>
     <message>
         <source>Permesso di lavoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Permis de travail</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Si - in Svizzera</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui - en Suisse</translation>
     </message>
     <message>
         <source>Si - all&apos;Estero</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui - à l&apos;étranger</translation>
     </message>
     <message>
         <source>Coniuge/partner lavora</source>
-        <translation type="unfinished"></translation>
+        <translation>Le conjoint/partenaire travaille</translation>
     </message>
     <message>
         <source>Altre attivita lucrative contemporanee (CH/Estero)</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres activités lucratives simultanées (CH/étranger)</translation>
     </message>
     <message>
         <source>es. A0, B1, C2, H1, G0</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. A0, B1, C2, H1, G0</translation>
     </message>
     <message>
         <source>Tariffa Imposte alla Fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème de l&apos;impôt à la source</translation>
     </message>
     <message>
         <source>Grado di occupazione (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d&apos;occupation (%)</translation>
     </message>
     <message>
         <source>Tempo indeterminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée indéterminée</translation>
     </message>
     <message>
         <source>Tempo determinato</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée déterminée</translation>
     </message>
     <message>
         <source>Apprendistato</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprentissage</translation>
     </message>
     <message>
         <source>Indipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Indépendant</translation>
     </message>
     <message>
         <source>Tipo di contratto</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de contrat</translation>
     </message>
     <message>
         <source>Nessuna (12 mensilita)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun (12 salaires)</translation>
     </message>
     <message>
         <source>13a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13e salaire</translation>
     </message>
     <message>
         <source>13a + 14a mensilita</source>
-        <translation type="unfinished"></translation>
+        <translation>13e + 14e salaire</translation>
     </message>
     <message>
         <source>Mensilita aggiuntive</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaires supplémentaires</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mensuel</translation>
     </message>
     <message>
         <source>Paga oraria</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire horaire</translation>
     </message>
     <message>
         <source>Tipo di paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de rémunération</translation>
     </message>
     <message>
         <source>Salario mensile (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mensuel (CHF)</translation>
     </message>
     <message>
         <source>0 = calcola automaticamente</source>
-        <translation type="unfinished"></translation>
+        <translation>0 = calcul automatique</translation>
     </message>
     <message>
         <source>LPP trattenuta (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenue LPP (CHF)</translation>
     </message>
     <message>
         <source>Paga oraria (CHF/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire horaire (CHF/h)</translation>
     </message>
     <message>
         <source>(nessuno)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>CCL applicabile</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT applicable</translation>
     </message>
     <message>
         <source>Categoria CCL</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie CCT</translation>
     </message>
     <message>
         <source>Banca</source>
-        <translation type="unfinished"></translation>
+        <translation>Banque</translation>
     </message>
     <message>
         <source>Posta</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>Contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <source>Modalita di pagamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de paiement</translation>
     </message>
     <message>
         <source>CH.. / IT.. / ES.. ecc.</source>
-        <translation type="unfinished"></translation>
+        <translation>CH.. / IT.. / ES.. etc.</translation>
     </message>
     <message>
         <source>IBAN</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN</translation>
     </message>
     <message>
         <source>Intestatario conto</source>
-        <translation type="unfinished"></translation>
+        <translation>Titulaire du compte</translation>
     </message>
     <message>
         <source>BIC/SWIFT (banche estere)</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC/SWIFT (banques étrangères)</translation>
     </message>
     <message>
         <source>BIC/SWIFT</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC/SWIFT</translation>
     </message>
     <message>
         <source>Banca estera</source>
-        <translation type="unfinished"></translation>
+        <translation>Banque étrangère</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Il grado di occupazione &quot;%1&quot; non e&apos; valido: scrivere un numero intero, ad esempio 80.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux d&apos;occupation &quot;%1&quot; n&apos;est pas valable : écrivez un nombre entier, par exemple 80.</translation>
     </message>
     <message>
         <source>Numero AVS non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro AVS non valable.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Salvataggio non riuscito.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement a échoué.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>Dipendente salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé enregistré.</translation>
     </message>
     <message>
         <source>Conferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Eliminare definitivamente questo dipendente?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer définitivement cet employé ?</translation>
     </message>
     <message>
         <source>Eliminazione non riuscita.</source>
-        <translation type="unfinished"></translation>
+        <translation>La suppression a échoué.</translation>
     </message>
     <message>
         <source>Eliminato</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé</translation>
     </message>
     <message>
         <source>Dipendente eliminato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé supprimé.</translation>
     </message>
     <message>
         <source>Salario imponibile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire imposable</translation>
     </message>
     <message>
         <source>Assegni familiari</source>
-        <translation type="unfinished"></translation>
+        <translation>Allocations familiales</translation>
     </message>
     <message>
         <source>AVS-AI-IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>AVS-AI-APG</translation>
     </message>
     <message>
         <source>AD</source>
-        <translation type="unfinished"></translation>
+        <translation>AC</translation>
     </message>
     <message>
         <source>Infortuni non professionali</source>
-        <translation type="unfinished"></translation>
+        <translation>Accidents non professionnels</translation>
     </message>
     <message>
         <source>Cassa pensione (LPP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caisse de pension (LPP)</translation>
     </message>
     <message>
         <source>Imposte alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôts à la source</translation>
     </message>
     <message>
         <source>Anteprima foglio paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la fiche de salaire</translation>
     </message>
     <message>
         <source>Anteprima riepilogo annuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu du récapitulatif annuel</translation>
     </message>
     <message>
         <source>Anteprima variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu des variables du mois</translation>
     </message>
 </context>
 <context>
     <name>SchedaVariabiliDipendente</name>
     <message>
         <source>Ore lavorate normali</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures normales travaillées</translation>
     </message>
     <message>
         <source>Ore extra 25%</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures sup. 25%</translation>
     </message>
     <message>
         <source>Ore extra 50%</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures sup. 50%</translation>
     </message>
     <message>
         <source>Rimborso malattia (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnité maladie (CHF)</translation>
     </message>
     <message>
         <source>Rimborso infortunio (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnité accident (CHF)</translation>
     </message>
     <message>
         <source>Rimborso IPG (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnité APG (CHF)</translation>
     </message>
     <message>
         <source>Rimborso spese (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement de frais (CHF)</translation>
     </message>
     <message>
         <source>Acconti (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Avances (CHF)</translation>
     </message>
     <message>
         <source>Rimborso prestiti (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement de prêts (CHF)</translation>
     </message>
     <message>
         <source>Trattenute UEF (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenues OP (CHF)</translation>
     </message>
     <message>
         <source>Vacanze prese (gg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacances prises (jours)</translation>
     </message>
     <message>
         <source>Importi imponibili / straordinari (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Montants imposables / extraordinaires (CHF)</translation>
     </message>
     <message>
         <source>Importi non imponibili (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Montants non imposables (CHF)</translation>
     </message>
     <message>
         <source>Rimborso trasferte (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement des déplacements (CHF)</translation>
     </message>
     <message>
         <source>Deduzione assenze (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Déduction pour absences (CHF)</translation>
     </message>
     <message>
         <source>Rimborso assicurativo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement d&apos;assurance (CHF)</translation>
     </message>
     <message>
         <source>13a / Gratifica (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>13e / Gratification (CHF)</translation>
     </message>
     <message>
         <source>Variabili mensili dipendente - %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables mensuelles de l&apos;employé - %1 %2</translation>
     </message>
     <message>
         <source>Salario orario (CHF %1/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire horaire (CHF %1/h)</translation>
     </message>
     <message>
         <source>Stipendio mensile (CHF %1/mese)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mensuel (CHF %1/mois)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Dipendente:&lt;/b&gt; %1 %2 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;N° AVS:&lt;/b&gt; %3 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;Contratto:&lt;/b&gt; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Employé :&lt;/b&gt; %1 %2 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;N° AVS :&lt;/b&gt; %3 &amp;nbsp;&amp;nbsp;|&amp;nbsp;&amp;nbsp; &lt;b&gt;Contrat :&lt;/b&gt; %4</translation>
     </message>
     <message>
         <source>Anno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Année :</translation>
     </message>
     <message>
         <source>Mese da inserire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois à saisir :</translation>
     </message>
     <message>
         <source>Dati variabili del mese selezionato</source>
-        <translation type="unfinished"></translation>
+        <translation>Données variables du mois sélectionné</translation>
     </message>
     <message>
         <source>Note / Descrizione:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes / Description :</translation>
     </message>
     <message>
         <source>Mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Ore fatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures effectuées</translation>
     </message>
     <message>
         <source>Ore extra tot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures sup. tot.</translation>
     </message>
     <message>
         <source>Rimborsi (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursements (CHF)</translation>
     </message>
     <message>
         <source>Vacanze (gg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacances (jours)</translation>
     </message>
     <message>
         <source>Imponibili (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposables (CHF)</translation>
     </message>
     <message>
         <source>Non impon. (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non impos. (CHF)</translation>
     </message>
     <message>
         <source>13a/Gratifica</source>
-        <translation type="unfinished"></translation>
+        <translation>13e/Gratification</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Stampa riepilogo PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le récapitulatif en PDF...</translation>
     </message>
     <message>
         <source>Salva mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le mois</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Attenzione: le ore extra inserite superano i limiti della Legge federale sul lavoro (art. 12 LL):
@@ -4021,43 +4122,48 @@ Netto annuo: %4 CHF</source>
 - Totale ore extra nell&apos;anno %2: %3 h (limite legale: 140 h/anno, o 170 h/anno per settimana di 45 h)
 
 Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : les heures supplémentaires saisies dépassent les limites de la loi fédérale sur le travail (art. 12 LTr) :
+
+- Heures supplémentaires du mois : %1 h (seuil mensuel de prudence : 40 h)
+- Total des heures supplémentaires de l&apos;année %2 : %3 h (limite légale : 140 h/an, ou 170 h/an pour la semaine de 45 h)
+
+Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</translation>
     </message>
     <message>
         <source>AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVIS IMPORTANT - Limite légale du travail supplémentaire (art. 12 LTr)</translation>
     </message>
     <message>
         <source>Salva a mio rischio e pericolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer à mes risques et périls</translation>
     </message>
     <message>
         <source>Annulla e correggi</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler et corriger</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>L&apos;anno %1 e&apos; chiuso: le variabili non possono essere modificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;année %1 est clôturée : les variables ne peuvent pas être modifiées.</translation>
     </message>
     <message>
         <source>Impossibile salvare le variabili.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les variables.</translation>
     </message>
     <message>
         <source>Salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>Variabili di %1 %2 salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables de %1 %2 enregistrées.</translation>
     </message>
     <message>
         <source>Anteprima variabili mese</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu des variables du mois</translation>
     </message>
 </context>
 </TS>

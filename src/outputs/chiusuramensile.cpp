@@ -62,13 +62,6 @@ QTableWidgetItem* cellaImporto(double v)
     return cella;
 }
 
-// The pay count's own text for an employee outside every employment period,
-// in the language the program runs in.
-QString fuoriPeriodo()
-{
-    return QCoreApplication::translate("ConteggioSalario", "Fuori periodo di rapporto");
-}
-
 } // namespace
 
 ChiusuraMensile::ChiusuraMensile(QWidget* parent)
@@ -328,7 +321,7 @@ void ChiusuraMensile::generaESalvaTutti()
         const RisultatoConteggio r = ConteggioSalario::genera(id, d, a, m, true, tredicesima());
         if (r.errore.isEmpty())
             ++generati;
-        else if (r.errore != fuoriPeriodo())
+        else if (!r.fuoriPeriodo)
             ++falliti;
     }
 
@@ -371,8 +364,9 @@ void ChiusuraMensile::apriDettaglio(int riga, int /*colonna*/)
     testo += tr("Netto:") + QStringLiteral("              %1 CHF\n").arg(dueDecimali(r.netto));
 
     if (d.modalitaPagamento == QLatin1String("banca") || d.modalitaPagamento == QLatin1String("posta")) {
-        testo += QLatin1Char('\n') + tr("Modalita pagamento:") + QLatin1Char(' ') + d.modalitaPagamento
-            + QLatin1Char('\n');
+        // The stored code shown in the user's language.
+        const QString modalita = d.modalitaPagamento == QLatin1String("banca") ? tr("banca") : tr("posta");
+        testo += QLatin1Char('\n') + tr("Modalita pagamento:") + QLatin1Char(' ') + modalita + QLatin1Char('\n');
         if (!d.iban.isEmpty())
             testo += tr("IBAN:") + QLatin1Char(' ') + d.iban + QLatin1Char('\n');
         if (!d.intestatarioConto.isEmpty())

@@ -183,7 +183,9 @@ QDate DocumentiChiusura::dataEsecuzione(int anno, int mese, const QDate& oggi)
 
 QString DocumentiChiusura::causale(int anno, int mese)
 {
-    return tr("Stipendio ") + FoglioPaga::nomeDelMese(mese) + QLatin1Char(' ') + QString::number(anno);
+    // Written into the payment file, so always in Italian whatever the
+    // language of the interface.
+    return QStringLiteral("Stipendio ") + FoglioPaga::nomeDelMese(mese) + QLatin1Char(' ') + QString::number(anno);
 }
 
 QList<Pain001::Pagamento> DocumentiChiusura::pagamenti(const QStringList& ids, int anno, int mese,

@@ -23,7 +23,7 @@ QString numeroSvizzero(double v)
 
 QString giorni(double v)
 {
-    return QString::number(v, 'f', 1) + QStringLiteral(" giorni");
+    return QString::number(v, 'f', 1) + FoglioPaga::tr(" giorni");
 }
 
 // Millimetres to device pixels of one page.

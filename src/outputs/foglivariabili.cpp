@@ -187,11 +187,6 @@ const ColonnaPaghe kColonnePaghe[] = {
     {"Netto", &StoricoPaghe::PagaMese::netto, 23},
 };
 
-QString traduci(const char* testo)
-{
-    return QCoreApplication::translate("FoglioPaga", testo);
-}
-
 // Draws the pay-history year sheet; false when the printer could not be
 // painted on or the pages could not be completed.
 bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
@@ -237,10 +232,10 @@ bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& 
         p.setPen(Qt::black);
         p.setFont(arial(9, false));
         p.drawText(L, Y(18), azienda);
-        p.drawText(L, Y(24), traduci("Dipendente: %1").arg(dipendente));
+        p.drawText(L, Y(24), QCoreApplication::translate("FoglioPaga", "Dipendente: %1").arg(dipendente));
         p.setFont(arial(13, true));
         p.drawText(QRect(0, Y(32), p.device()->width(), Y(10)), Qt::AlignHCenter | Qt::AlignTop,
-                   traduci("Inserimento variabili mese - %1").arg(sottotitolo));
+                   QCoreApplication::translate("FoglioPaga", "Inserimento variabili mese - %1").arg(sottotitolo));
         p.setFont(arial(9, false));
         p.drawText(QRect(0, Y(40), p.device()->width() - X(20), Y(5)), Qt::AlignRight | Qt::AlignTop, data);
         const int y = Y(55);
@@ -258,13 +253,13 @@ bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& 
             const QRect cella(sinistre.at(i), y, larghezze.at(i), r);
             p.drawRect(cella);
             if (i == 0)
-                testoCella(cella, Qt::AlignLeft, traduci("Totale annuo"));
+                testoCella(cella, Qt::AlignLeft, QCoreApplication::translate("FoglioPaga", "Totale annuo"));
             else
                 testoCella(cella, Qt::AlignRight, numero(totali.at(i)));
         }
     };
 
-    int y = testata(traduci("Anno %1").arg(anno));
+    int y = testata(QCoreApplication::translate("FoglioPaga", "Anno %1").arg(anno));
     p.setFont(arial(9, false));
     for (int mese = 1; mese <= 12; ++mese) {
         for (int i = 0; i < nColonne; ++i) {
@@ -282,7 +277,7 @@ bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& 
     if (riepilogo) {
         if (!printer.newPage())
             return false;
-        rigaTotale(testata(traduci("Riepilogo annuale - Anno %1").arg(anno)));
+        rigaTotale(testata(QCoreApplication::translate("FoglioPaga", "Riepilogo annuale - Anno %1").arg(anno)));
     }
     return p.end();
 }

@@ -240,8 +240,11 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
 
     const QDate primo(anno, mese, 1);
     const QDate ultimo = ultimoGiorno(anno, mese);
-    if (!d.periodi.isEmpty() && !periodoCopre(d.periodi, primo, ultimo))
-        return errore(r, tr("Fuori periodo di rapporto"));
+    if (!d.periodi.isEmpty() && !periodoCopre(d.periodi, primo, ultimo)) {
+        RisultatoConteggio fuori = errore(r, tr("Fuori periodo di rapporto"));
+        fuori.fuoriPeriodo = true;
+        return fuori;
+    }
 
     const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente());
     const VariabileMese v = VariabiliMensili::caricaMese(codice, anno, mese);

@@ -30,6 +30,9 @@ struct RisultatoConteggio
     // deducted, the salary items and what is added to or taken from the net.
     // Stored with the month for its pay slip.
     StoricoPaghe::Dettaglio dettaglio;
+    // Not counted because the month lies outside every employment period: no
+    // fault of the closing (the message above is in the user's language).
+    bool fuoriPeriodo = false;
 };
 
 // The year-to-date adjustment of the withholding tax.

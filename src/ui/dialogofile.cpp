@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -33,11 +34,12 @@ void configura(QFileDialog& dialogo)
     const QStringList filtri = dialogo.nameFilters();
     if (!filtri.isEmpty())
         dialogo.setNameFilter(filtri.first()); // only the first type is offered
-    const QList<QPushButton*> pulsanti = dialogo.findChildren<QPushButton*>();
-    for (QPushButton* p : pulsanti) {
-        if (p->text().contains(QLatin1String("Cancel"), Qt::CaseInsensitive)
-            || p->text() == QLatin1String("Cancelar"))
-            p->setText(QCoreApplication::translate("DialogoFile", "Annulla"));
+    // The cancel button found by its role, whatever language the toolkit's
+    // own texts are in.
+    const QList<QDialogButtonBox*> scatole = dialogo.findChildren<QDialogButtonBox*>();
+    for (QDialogButtonBox* scatola : scatole) {
+        if (QPushButton* annulla = scatola->button(QDialogButtonBox::Cancel))
+            annulla->setText(QCoreApplication::translate("DialogoFile", "Annulla"));
     }
 }
 

@@ -1,0 +1,136 @@
+#include "ambientetest.h"
+#include "chiusuramensile.h"
+#include "config.h"
+#include "dipendente.h"
+#include "documentichiusura.h"
+#include "impostafonte.h"
+#include "inizializzazione.h"
+#include "orologio.h"
+
+#include <QComboBox>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QMap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+namespace {
+
+// One bracket record of a federal tariff file (Ticino).
+QByteArray record(const QString& codice, double soglia, double aliquota)
+{
+    const QString r = QStringLiteral("0601TI") + codice.leftJustified(10, QLatin1Char(' ')) + QStringLiteral("20260101")
+        + QStringLiteral("%1").arg(qRound64(soglia * 100), 9, 10, QLatin1Char('0')) + QStringLiteral("000050000")
+        + QStringLiteral(" 00") + QStringLiteral("000000000")
+        + QStringLiteral("%1").arg(qRound64(aliquota * 100), 5, 10, QLatin1Char('0')) + QStringLiteral("   \r\n");
+    return r.toLatin1();
+}
+
+// Every file of the data folder with its content.
+QMap<QString, QByteArray> fileDati()
+{
+    QMap<QString, QByteArray> file;
+    const QDir cartella(Config::cartellaDati());
+    QDirIterator it(cartella.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString percorso = it.next();
+        file.insert(cartella.relativeFilePath(percorso), AmbienteTest::leggi(percorso));
+    }
+    return file;
+}
+
+struct Esito
+{
+    QString titolo;
+    QList<Messaggi::Tipo> messaggi;
+    QMap<QString, QByteArray> file;
+    QString causale;
+};
+
+} // namespace
+
+class TestChiusuraTradotta : public QObject
+{
+    Q_OBJECT
+
+private:
+    // From a fresh home: the demonstration company, one employee hired only
+    // in February, January closed for everybody.
+    static void chiudiGennaio(Esito* esito)
+    {
+        AmbienteTest::svuota();
+        Orologio::imposta(QDateTime(QDate(2026, 1, 26), QTime(9, 0)));
+        Inizializzazione::esegui();
+        const QString moretti = QStringLiteral("Moretti_Davide.txt");
+        DatiDipendente d;
+        QVERIFY(Dipendente::carica(moretti, d));
+        d.periodi = {{QStringLiteral("01/02/2026"), QString()}};
+        QVERIFY(Dipendente::salva(d, moretti));
+
+        ChiusuraMensile f;
+        esito->titolo = f.windowTitle();
+        // In January the window preselects the December before: choose January.
+        auto* anno = f.findChild<QComboBox*>(QStringLiteral("anno"));
+        anno->setCurrentIndex(anno->findData(2026));
+        f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(0);
+        QCOMPARE(f.findChild<QComboBox*>(QStringLiteral("mese"))->currentData().toInt(), 1);
+        RegistroMessaggi messaggi;
+        f.findChild<QPushButton*>(QStringLiteral("generaTutti"))->click();
+        for (const Messaggi::Richiesta& r : messaggi.richieste)
+            esito->messaggi << r.tipo;
+        esito->file = fileDati();
+        esito->causale = DocumentiChiusura::causale(2026, 1);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        static QTemporaryDir tariffe;
+        QByteArray testo;
+        for (int k = 0; k <= 40; ++k)
+            testo += record(QStringLiteral("A0N"), k * 500.0, k * 0.5);
+        testo += record(QStringLiteral("B2N"), 0, 2);
+        AmbienteTest::scrivi(tariffe.path() + QStringLiteral("/tar26ti.txt"), testo);
+        QVERIFY(ImpostaFonte::caricaDa(tariffe.path()));
+    }
+
+    // The closing recognises an employee outside his employment period by a
+    // flag, not by the wording of the count's message, and writes nothing in
+    // the language of the interface: in German it stores the same files.
+    void tedesco();
+};
+
+void TestChiusuraTradotta::tedesco()
+{
+    Esito italiano;
+    chiudiGennaio(&italiano);
+    if (QTest::currentTestFailed())
+        return;
+    // Six counted, the employee hired later skipped without an error.
+    QCOMPARE(italiano.messaggi, QList<Messaggi::Tipo>{Messaggi::Tipo::Informazione});
+    QCOMPARE(italiano.causale, QStringLiteral("Stipendio gennaio 2026"));
+    QVERIFY(italiano.file.keys().filter(QStringLiteral("paghe/")).size() >= 6);
+
+    const QString qm = QStringLiteral(VARDELLO_TRADUZIONI "/vardello_de.qm");
+    if (!QFileInfo::exists(qm))
+        QSKIP("The German translation is not built.");
+    QTranslator tedesco;
+    QVERIFY(tedesco.load(qm));
+    QCoreApplication::installTranslator(&tedesco);
+    Esito tradotto;
+    chiudiGennaio(&tradotto);
+    QCoreApplication::removeTranslator(&tedesco);
+    if (QTest::currentTestFailed())
+        return;
+
+    QVERIFY2(tradotto.titolo != italiano.titolo, qPrintable(tradotto.titolo)); // the window really is German
+    QCOMPARE(tradotto.messaggi, italiano.messaggi);
+    QCOMPARE(tradotto.causale, italiano.causale);
+    QCOMPARE(tradotto.file.keys(), italiano.file.keys());
+    for (auto it = italiano.file.cbegin(); it != italiano.file.cend(); ++it)
+        QVERIFY2(tradotto.file.value(it.key()) == it.value(), qPrintable(it.key()));
+}
+
+VARDELLO_TEST_MAIN(TestChiusuraTradotta)
+#include "tst_chiusuratradotta.moc"
