@@ -55,6 +55,11 @@
         <translation>File saved in:
 </translation>
     </message>
+    <message>
+        <source>Nessun visualizzatore PDF si e&apos; aperto. L&apos;anteprima e&apos; salvata in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AssegniFamiliari</name>
@@ -119,28 +124,6 @@
     <message>
         <source>La localita &quot;%1&quot; non corrisponde a nessun CAP svizzero.</source>
         <translation>The town &quot;%1&quot; does not match any Swiss postcode.</translation>
-    </message>
-    <message>
-        <source>Chiudere?</source>
-        <translation>Close?</translation>
-    </message>
-    <message>
-        <source>Ci sono modifiche non salvate.
-Salvare prima di chiudere?</source>
-        <translation>There are unsaved changes.
-Save before closing?</translation>
-    </message>
-    <message>
-        <source>Salva</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Non salvare</source>
-        <translation>Don&apos;t save</translation>
-    </message>
-    <message>
-        <source>Annulla</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -621,14 +604,6 @@ Enter the mandatory reason:</translation>
         <translation>Withholding tax</translation>
     </message>
     <message>
-        <source>Mancano le tabelle dell&apos;imposta alla fonte (cartella dati_afc) per:
-%1
-Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation>The withholding tax tables (folder dati_afc) are missing for:
-%1
-For these employees the tax is 0.</translation>
-    </message>
-    <message>
         <source>Esercizio chiuso</source>
         <translation>Financial year closed</translation>
     </message>
@@ -877,8 +852,58 @@ Do you want to save this pay slip as a PDF?</translation>
         <translation>Withholding tax</translation>
     </message>
     <message>
-        <source>Stipendio </source>
-        <translation>Salary </translation>
+        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
+%1
+
+Il programma cerca i file tar*.txt in:
+%2
+
+Per questi dipendenti l&apos;imposta risulta 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>banca</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>posta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non pagati con questo file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altre voci imponibili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cassa assegni familiari (CAF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrotondamento</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nessun conteggio salvato per il mese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>netto non positivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pagato in contanti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN mancante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN non valido (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -894,6 +919,98 @@ Do you want to save this pay slip as a PDF?</translation>
     <message>
         <source>Impossibile salvare lo storico paghe</source>
         <translation>Could not save the payroll history</translation>
+    </message>
+    <message>
+        <source>Salario orario (%1 h x %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ore straordinarie 25% (%1 h)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ore straordinarie 50% (%1 h)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13a mensilità (8.33%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità vacanze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità giorni festivi (2.27%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità malattia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità infortunio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità IPG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso spese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acconto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso prestito</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trattenuta UEF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salario mensile</source>
+        <translation type="unfinished">Monthly salary</translation>
+    </message>
+    <message>
+        <source>14a mensilità</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13a mensilità</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13a / 14a / gratifica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importi imponibili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deduzione assenze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso assicurativo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importi non imponibili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso trasferte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movimento</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1554,6 +1671,22 @@ Do you want to overwrite them all?</translation>
         <source>Totale annuo</source>
         <translation>Annual total</translation>
     </message>
+    <message>
+        <source> giorni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inserimento variabili mese - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riepilogo annuale - Anno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GestioneAzienda</name>
@@ -2034,6 +2167,10 @@ Folder: %3</translation>
     <message>
         <source>Impossibile salvare.</source>
         <translation>Could not save.</translation>
+    </message>
+    <message>
+        <source>Riga %1: la data &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31/12/2026.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2702,6 +2839,14 @@ Replace it?</translation>
         <source>Impossibile salvare i dati.</source>
         <translation>Could not save the data.</translation>
     </message>
+    <message>
+        <source>L&apos;IBAN &quot;%1&quot; non e&apos; valido: controllare le cifre (ad esempio CH93 0076 2011 6238 5295 7).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il BIC &quot;%1&quot; non e&apos; valido: deve avere 8 o 11 caratteri (ad esempio UBSWCHZH80A).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NuovoDipendente</name>
@@ -2882,22 +3027,33 @@ Replace it?</translation>
         <translation>The first and last name do not give a usable file name: use letters or digits as well.</translation>
     </message>
     <message>
-        <source>Dipendente esistente</source>
-        <translation>Existing employee</translation>
-    </message>
-    <message>
-        <source>Esiste gia&apos; un dipendente salvato nel file %1.
-Sostituirlo?</source>
-        <translation>An employee is already saved in the file %1.
-Replace them?</translation>
-    </message>
-    <message>
         <source>Errore</source>
         <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati del dipendente.</source>
         <translation>Could not save the employee&apos;s data.</translation>
+    </message>
+    <message>
+        <source>Numero AVS</source>
+        <translation type="unfinished">AHV number</translation>
+    </message>
+    <message>
+        <source>Numero AVS gia&apos; presente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il numero AVS %1 e&apos; gia&apos; registrato per %2.
+Salvare comunque il nuovo dipendente?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dipendente salvato</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3216,6 +3372,14 @@ The data folder remains:
     <message>
         <source>Salva conteggio CAF</source>
         <translation>Save FAK statement</translation>
+    </message>
+    <message>
+        <source>Cambia azienda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vardello si chiude: riavvialo per lavorare con %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3925,34 +4089,6 @@ Annual net: %4 CHF</translation>
         <translation>Employee deleted.</translation>
     </message>
     <message>
-        <source>Salario imponibile</source>
-        <translation>Taxable salary</translation>
-    </message>
-    <message>
-        <source>Assegni familiari</source>
-        <translation>Family allowances</translation>
-    </message>
-    <message>
-        <source>AVS-AI-IPG</source>
-        <translation>AHV-IV-EO</translation>
-    </message>
-    <message>
-        <source>AD</source>
-        <translation>ALV</translation>
-    </message>
-    <message>
-        <source>Infortuni non professionali</source>
-        <translation>Non-occupational accident (NBU)</translation>
-    </message>
-    <message>
-        <source>Cassa pensione (LPP)</source>
-        <translation>Pension fund (BVG)</translation>
-    </message>
-    <message>
-        <source>Imposte alla fonte</source>
-        <translation>Withholding tax</translation>
-    </message>
-    <message>
         <source>Anteprima foglio paga</source>
         <translation>Pay slip preview</translation>
     </message>
@@ -3963,6 +4099,14 @@ Annual net: %4 CHF</translation>
     <message>
         <source>Anteprima variabili mese</source>
         <translation>Monthly variables preview</translation>
+    </message>
+    <message>
+        <source>Foglio paga</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nessun conteggio salvato per %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

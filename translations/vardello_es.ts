@@ -55,6 +55,11 @@
         <translation>Archivo guardado en:
 </translation>
     </message>
+    <message>
+        <source>Nessun visualizzatore PDF si e&apos; aperto. L&apos;anteprima e&apos; salvata in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AssegniFamiliari</name>
@@ -119,28 +124,6 @@
     <message>
         <source>La localita &quot;%1&quot; non corrisponde a nessun CAP svizzero.</source>
         <translation>La localidad &quot;%1&quot; no corresponde a ningún código postal suizo.</translation>
-    </message>
-    <message>
-        <source>Chiudere?</source>
-        <translation>¿Cerrar?</translation>
-    </message>
-    <message>
-        <source>Ci sono modifiche non salvate.
-Salvare prima di chiudere?</source>
-        <translation>Hay cambios sin guardar.
-¿Guardar antes de cerrar?</translation>
-    </message>
-    <message>
-        <source>Salva</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Non salvare</source>
-        <translation>No guardar</translation>
-    </message>
-    <message>
-        <source>Annulla</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -621,14 +604,6 @@ Introduzca la justificación obligatoria:</translation>
         <translation>Impuesto en la fuente</translation>
     </message>
     <message>
-        <source>Mancano le tabelle dell&apos;imposta alla fonte (cartella dati_afc) per:
-%1
-Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation>Faltan las tablas del impuesto retenido en la fuente (carpeta dati_afc) para:
-%1
-Para estos empleados el impuesto resulta 0.</translation>
-    </message>
-    <message>
         <source>Esercizio chiuso</source>
         <translation>Ejercicio cerrado</translation>
     </message>
@@ -877,8 +852,58 @@ Vuoi salvare questo conteggio salario in PDF?</source>
         <translation>Impuestos en la fuente</translation>
     </message>
     <message>
-        <source>Stipendio </source>
-        <translation>Salario </translation>
+        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
+%1
+
+Il programma cerca i file tar*.txt in:
+%2
+
+Per questi dipendenti l&apos;imposta risulta 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>banca</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>posta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non pagati con questo file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altre voci imponibili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cassa assegni familiari (CAF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrotondamento</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nessun conteggio salvato per il mese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>netto non positivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pagato in contanti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN mancante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN non valido (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -894,6 +919,98 @@ Vuoi salvare questo conteggio salario in PDF?</source>
     <message>
         <source>Impossibile salvare lo storico paghe</source>
         <translation>No se ha podido guardar el historial de nóminas</translation>
+    </message>
+    <message>
+        <source>Salario orario (%1 h x %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ore straordinarie 25% (%1 h)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ore straordinarie 50% (%1 h)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13a mensilità (8.33%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità vacanze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità giorni festivi (2.27%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità malattia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità infortunio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità IPG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso spese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acconto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso prestito</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trattenuta UEF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salario mensile</source>
+        <translation type="unfinished">Salario mensual</translation>
+    </message>
+    <message>
+        <source>14a mensilità</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13a mensilità</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13a / 14a / gratifica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importi imponibili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deduzione assenze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso assicurativo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importi non imponibili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso trasferte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movimento</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1554,6 +1671,22 @@ Vuoi sovrascriverli tutti?</source>
         <source>Totale annuo</source>
         <translation>Total anual</translation>
     </message>
+    <message>
+        <source> giorni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inserimento variabili mese - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riepilogo annuale - Anno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GestioneAzienda</name>
@@ -2034,6 +2167,10 @@ Carpeta: %3</translation>
     <message>
         <source>Impossibile salvare.</source>
         <translation>No se ha podido guardar.</translation>
+    </message>
+    <message>
+        <source>Riga %1: la data &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31/12/2026.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2702,6 +2839,14 @@ Sostituirla?</source>
         <source>Impossibile salvare i dati.</source>
         <translation>No se han podido guardar los datos.</translation>
     </message>
+    <message>
+        <source>L&apos;IBAN &quot;%1&quot; non e&apos; valido: controllare le cifre (ad esempio CH93 0076 2011 6238 5295 7).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il BIC &quot;%1&quot; non e&apos; valido: deve avere 8 o 11 caratteri (ad esempio UBSWCHZH80A).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NuovoDipendente</name>
@@ -2882,22 +3027,33 @@ Sostituirla?</source>
         <translation>El nombre y el apellido no dan un nombre de archivo utilizable: use también letras o cifras.</translation>
     </message>
     <message>
-        <source>Dipendente esistente</source>
-        <translation>Empleado existente</translation>
-    </message>
-    <message>
-        <source>Esiste gia&apos; un dipendente salvato nel file %1.
-Sostituirlo?</source>
-        <translation>Ya existe un empleado guardado en el archivo %1.
-¿Sustituirlo?</translation>
-    </message>
-    <message>
         <source>Errore</source>
         <translation>Error</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati del dipendente.</source>
         <translation>No se han podido guardar los datos del empleado.</translation>
+    </message>
+    <message>
+        <source>Numero AVS</source>
+        <translation type="unfinished">Número AVS</translation>
+    </message>
+    <message>
+        <source>Numero AVS gia&apos; presente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il numero AVS %1 e&apos; gia&apos; registrato per %2.
+Salvare comunque il nuovo dipendente?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dipendente salvato</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3216,6 +3372,14 @@ La carpeta de datos sigue siendo:
     <message>
         <source>Salva conteggio CAF</source>
         <translation>Guardar liquidación CAF</translation>
+    </message>
+    <message>
+        <source>Cambia azienda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vardello si chiude: riavvialo per lavorare con %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3925,34 +4089,6 @@ Neto anual: %4 CHF</translation>
         <translation>Empleado eliminado.</translation>
     </message>
     <message>
-        <source>Salario imponibile</source>
-        <translation>Salario imponible</translation>
-    </message>
-    <message>
-        <source>Assegni familiari</source>
-        <translation>Subsidios familiares</translation>
-    </message>
-    <message>
-        <source>AVS-AI-IPG</source>
-        <translation>AVS-AI-IPG</translation>
-    </message>
-    <message>
-        <source>AD</source>
-        <translation>AD</translation>
-    </message>
-    <message>
-        <source>Infortuni non professionali</source>
-        <translation>Accidentes no profesionales</translation>
-    </message>
-    <message>
-        <source>Cassa pensione (LPP)</source>
-        <translation>Caja de pensiones (LPP)</translation>
-    </message>
-    <message>
-        <source>Imposte alla fonte</source>
-        <translation>Impuestos en la fuente</translation>
-    </message>
-    <message>
         <source>Anteprima foglio paga</source>
         <translation>Vista previa de la nómina</translation>
     </message>
@@ -3963,6 +4099,14 @@ Neto anual: %4 CHF</translation>
     <message>
         <source>Anteprima variabili mese</source>
         <translation>Vista previa de las variables del mes</translation>
+    </message>
+    <message>
+        <source>Foglio paga</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nessun conteggio salvato per %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,11 @@
         <translation>Fichier enregistré dans :
 </translation>
     </message>
+    <message>
+        <source>Nessun visualizzatore PDF si e&apos; aperto. L&apos;anteprima e&apos; salvata in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AssegniFamiliari</name>
@@ -119,28 +124,6 @@
     <message>
         <source>La localita &quot;%1&quot; non corrisponde a nessun CAP svizzero.</source>
         <translation>La localité &quot;%1&quot; ne correspond à aucun NPA suisse.</translation>
-    </message>
-    <message>
-        <source>Chiudere?</source>
-        <translation>Fermer ?</translation>
-    </message>
-    <message>
-        <source>Ci sono modifiche non salvate.
-Salvare prima di chiudere?</source>
-        <translation>Certaines modifications ne sont pas enregistrées.
-Les enregistrer avant de fermer ?</translation>
-    </message>
-    <message>
-        <source>Salva</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Non salvare</source>
-        <translation>Ne pas enregistrer</translation>
-    </message>
-    <message>
-        <source>Annulla</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -621,14 +604,6 @@ Saisissez la justification obligatoire :</translation>
         <translation>Impôt à la source</translation>
     </message>
     <message>
-        <source>Mancano le tabelle dell&apos;imposta alla fonte (cartella dati_afc) per:
-%1
-Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation>Les barèmes de l&apos;impôt à la source (dossier dati_afc) manquent pour :
-%1
-Pour ces employés, l&apos;impôt est de 0.</translation>
-    </message>
-    <message>
         <source>Esercizio chiuso</source>
         <translation>Exercice clôturé</translation>
     </message>
@@ -877,8 +852,58 @@ Voulez-vous enregistrer ce décompte de salaire en PDF ?</translation>
         <translation>Impôts à la source</translation>
     </message>
     <message>
-        <source>Stipendio </source>
-        <translation>Salaire </translation>
+        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
+%1
+
+Il programma cerca i file tar*.txt in:
+%2
+
+Per questi dipendenti l&apos;imposta risulta 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>banca</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>posta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non pagati con questo file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altre voci imponibili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cassa assegni familiari (CAF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrotondamento</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nessun conteggio salvato per il mese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>netto non positivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pagato in contanti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN mancante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN non valido (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -894,6 +919,98 @@ Voulez-vous enregistrer ce décompte de salaire en PDF ?</translation>
     <message>
         <source>Impossibile salvare lo storico paghe</source>
         <translation>Impossible d&apos;enregistrer l&apos;historique des salaires</translation>
+    </message>
+    <message>
+        <source>Salario orario (%1 h x %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ore straordinarie 25% (%1 h)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ore straordinarie 50% (%1 h)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13a mensilità (8.33%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità vacanze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità giorni festivi (2.27%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità malattia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità infortunio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indennità IPG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso spese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acconto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso prestito</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trattenuta UEF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salario mensile</source>
+        <translation type="unfinished">Salaire mensuel</translation>
+    </message>
+    <message>
+        <source>14a mensilità</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13a mensilità</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13a / 14a / gratifica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importi imponibili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deduzione assenze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso assicurativo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importi non imponibili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rimborso trasferte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movimento</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1554,6 +1671,22 @@ Voulez-vous tous les écraser ?</translation>
         <source>Totale annuo</source>
         <translation>Total annuel</translation>
     </message>
+    <message>
+        <source> giorni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inserimento variabili mese - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riepilogo annuale - Anno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GestioneAzienda</name>
@@ -2034,6 +2167,10 @@ Dossier : %3</translation>
     <message>
         <source>Impossibile salvare.</source>
         <translation>Impossible d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>Riga %1: la data &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31/12/2026.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2702,6 +2839,14 @@ La remplacer ?</translation>
         <source>Impossibile salvare i dati.</source>
         <translation>Impossible d&apos;enregistrer les données.</translation>
     </message>
+    <message>
+        <source>L&apos;IBAN &quot;%1&quot; non e&apos; valido: controllare le cifre (ad esempio CH93 0076 2011 6238 5295 7).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il BIC &quot;%1&quot; non e&apos; valido: deve avere 8 o 11 caratteri (ad esempio UBSWCHZH80A).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NuovoDipendente</name>
@@ -2882,22 +3027,33 @@ La remplacer ?</translation>
         <translation>Le prénom et le nom ne donnent pas de nom de fichier utilisable : utilisez aussi des lettres ou des chiffres.</translation>
     </message>
     <message>
-        <source>Dipendente esistente</source>
-        <translation>Employé existant</translation>
-    </message>
-    <message>
-        <source>Esiste gia&apos; un dipendente salvato nel file %1.
-Sostituirlo?</source>
-        <translation>Un employé est déjà enregistré dans le fichier %1.
-Le remplacer ?</translation>
-    </message>
-    <message>
         <source>Errore</source>
         <translation>Erreur</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati del dipendente.</source>
         <translation>Impossible d&apos;enregistrer les données de l&apos;employé.</translation>
+    </message>
+    <message>
+        <source>Numero AVS</source>
+        <translation type="unfinished">Numéro AVS</translation>
+    </message>
+    <message>
+        <source>Numero AVS gia&apos; presente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il numero AVS %1 e&apos; gia&apos; registrato per %2.
+Salvare comunque il nuovo dipendente?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dipendente salvato</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3216,6 +3372,14 @@ Le dossier des données reste :
     <message>
         <source>Salva conteggio CAF</source>
         <translation>Enregistrer le décompte CAF</translation>
+    </message>
+    <message>
+        <source>Cambia azienda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vardello si chiude: riavvialo per lavorare con %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3925,34 +4089,6 @@ Net annuel : %4 CHF</translation>
         <translation>Employé supprimé.</translation>
     </message>
     <message>
-        <source>Salario imponibile</source>
-        <translation>Salaire imposable</translation>
-    </message>
-    <message>
-        <source>Assegni familiari</source>
-        <translation>Allocations familiales</translation>
-    </message>
-    <message>
-        <source>AVS-AI-IPG</source>
-        <translation>AVS-AI-APG</translation>
-    </message>
-    <message>
-        <source>AD</source>
-        <translation>AC</translation>
-    </message>
-    <message>
-        <source>Infortuni non professionali</source>
-        <translation>Accidents non professionnels</translation>
-    </message>
-    <message>
-        <source>Cassa pensione (LPP)</source>
-        <translation>Caisse de pension (LPP)</translation>
-    </message>
-    <message>
-        <source>Imposte alla fonte</source>
-        <translation>Impôts à la source</translation>
-    </message>
-    <message>
         <source>Anteprima foglio paga</source>
         <translation>Aperçu de la fiche de salaire</translation>
     </message>
@@ -3963,6 +4099,14 @@ Net annuel : %4 CHF</translation>
     <message>
         <source>Anteprima variabili mese</source>
         <translation>Aperçu des variables du mois</translation>
+    </message>
+    <message>
+        <source>Foglio paga</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nessun conteggio salvato per %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
