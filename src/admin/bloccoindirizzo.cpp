@@ -15,11 +15,12 @@ namespace {
 
 const QString kSvizzera = QStringLiteral("CH");
 
-// The employee card shows only the VAT fields of the country.
+// The employee card shows only the VAT fields of the country; recognised by
+// the file's key and label, so the same in every language.
 bool campoIva(const Nazioni::CampoIdentificativo& c)
 {
     return c.chiave.contains(QLatin1String("iva"), Qt::CaseInsensitive)
-        || c.etichetta.contains(QLatin1String("IVA"), Qt::CaseInsensitive);
+        || c.etichettaFile.contains(QLatin1String("IVA"), Qt::CaseInsensitive);
 }
 
 // The company's own bank rows: an employee's IBAN is entered on the card.

@@ -70,7 +70,8 @@ void leggiDa(QSettings& ini)
             CampoIdentificativo c;
             c.chiave = chiave;
             ini.beginGroup(codice + QLatin1Char('_') + chiave);
-            c.etichetta = traduciEtichetta(testo(ini.value(QStringLiteral("etichetta"))));
+            c.etichettaFile = testo(ini.value(QStringLiteral("etichetta")));
+            c.etichetta = traduciEtichetta(c.etichettaFile);
             c.placeholder = testo(ini.value(QStringLiteral("placeholder")));
             c.obbligatorio = ini.value(QStringLiteral("obbligatorio"), false).toBool();
             ini.endGroup();

@@ -16,6 +16,7 @@ struct CampoIdentificativo
 {
     QString chiave;      // key of the value in the record's key/value map
     QString etichetta;   // label, already translated
+    QString etichettaFile; // label as the countries file writes it (never translated)
     QString placeholder; // example shown in the empty input
     bool obbligatorio = false;
 };

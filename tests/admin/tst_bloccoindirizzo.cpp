@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTranslator>
 
 namespace {
 
@@ -122,6 +123,7 @@ private slots:
     void capDipendente();
     void cambioNazioneSvuota();
     void schedaSoloIva();
+    void schedaSoloIvaTradotta();
     void gestioneAzienda();
     void nessunaNazioneNota();
 };
@@ -216,6 +218,35 @@ void TestBloccoIndirizzo::schedaSoloIva()
     QMap<QString, QString> mappa;
     m.blocco->scriviIdentificativi(mappa);
     QCOMPARE(mappa.keys(), QStringList{QStringLiteral("partitaIva")});
+}
+
+// A translation whose labels happen to hold "iva" ("privato") shows no other
+// field on the employee card than in Italian.
+void TestBloccoIndirizzo::schedaSoloIvaTradotta()
+{
+    class Traduttore : public QTranslator
+    {
+    public:
+        QString translate(const char* contesto, const char* testo, const char*, int) const override
+        {
+            return qstrcmp(contesto, "Nazioni") == 0 ? QStringLiteral("Numero privato ") + QLatin1String(testo)
+                                                     : QString();
+        }
+        bool isEmpty() const override { return false; }
+    } traduttore;
+    QCoreApplication::installTranslator(&traduttore);
+    Nazioni::azzera();
+    const bool caricate = Nazioni::carica();
+    QStringList chiavi;
+    {
+        Modulo m(Tipo::SchedaDipendente);
+        chiavi = chiaviCampi(m.blocco);
+    }
+    QCoreApplication::removeTranslator(&traduttore);
+    Nazioni::azzera();
+    QVERIFY(Nazioni::carica());
+    QVERIFY(caricate);
+    QCOMPARE(chiavi, QStringList{QStringLiteral("partitaIva")});
 }
 
 void TestBloccoIndirizzo::gestioneAzienda()
