@@ -58,7 +58,8 @@
     <message>
         <source>Nessun visualizzatore PDF si e&apos; aperto. L&apos;anteprima e&apos; salvata in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein PDF-Betrachter geöffnet. Die Vorschau ist gespeichert unter:
+%1</translation>
     </message>
 </context>
 <context>
@@ -859,51 +860,57 @@ Il programma cerca i file tar*.txt in:
 %2
 
 Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es fehlen die Quellensteuertabellen für:
+%1
+
+Das Programm sucht die Dateien tar*.txt in:
+%2
+
+Für diese Mitarbeiter beträgt die Quellensteuer 0.</translation>
     </message>
     <message>
         <source>banca</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank</translation>
     </message>
     <message>
         <source>posta</source>
-        <translation type="unfinished"></translation>
+        <translation>Post</translation>
     </message>
     <message>
         <source>Non pagati con questo file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dieser Datei nicht bezahlt:</translation>
     </message>
     <message>
         <source>Altre voci imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere pflichtige Positionen</translation>
     </message>
     <message>
         <source>Cassa assegni familiari (CAF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Familienausgleichskasse (FAK)</translation>
     </message>
     <message>
         <source>Arrotondamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundung</translation>
     </message>
     <message>
         <source>nessun conteggio salvato per il mese</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gespeicherte Abrechnung für den Monat</translation>
     </message>
     <message>
         <source>netto non positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettolohn nicht positiv</translation>
     </message>
     <message>
         <source>pagato in contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>bar bezahlt</translation>
     </message>
     <message>
         <source>IBAN mancante</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN fehlt</translation>
     </message>
     <message>
         <source>IBAN non valido (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige IBAN (%1)</translation>
     </message>
 </context>
 <context>
@@ -922,95 +929,95 @@ Per questi dipendenti l&apos;imposta risulta 0.</source>
     </message>
     <message>
         <source>Salario orario (%1 h x %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenlohn (%1 h x %2)</translation>
     </message>
     <message>
         <source>Ore straordinarie 25% (%1 h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstunden 25% (%1 h)</translation>
     </message>
     <message>
         <source>Ore straordinarie 50% (%1 h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstunden 50% (%1 h)</translation>
     </message>
     <message>
         <source>13a mensilità (8.33%)</source>
-        <translation type="unfinished"></translation>
+        <translation>13. Monatslohn (8.33%)</translation>
     </message>
     <message>
         <source>Indennità vacanze</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferienentschädigung</translation>
     </message>
     <message>
         <source>Indennità giorni festivi (2.27%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Feiertagsentschädigung (2.27%)</translation>
     </message>
     <message>
         <source>Indennità malattia</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankentaggeld</translation>
     </message>
     <message>
         <source>Indennità infortunio</source>
-        <translation type="unfinished"></translation>
+        <translation>Unfalltaggeld</translation>
     </message>
     <message>
         <source>Indennità IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>EO-Entschädigung</translation>
     </message>
     <message>
         <source>Rimborso spese</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesenvergütung</translation>
     </message>
     <message>
         <source>Acconto</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschuss</translation>
     </message>
     <message>
         <source>Rimborso prestito</source>
-        <translation type="unfinished"></translation>
+        <translation>Darlehensrückzahlung</translation>
     </message>
     <message>
         <source>Trattenuta UEF</source>
-        <translation type="unfinished"></translation>
+        <translation>Lohnpfändung Betreibungsamt</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished">Monatslohn</translation>
+        <translation>Monatslohn</translation>
     </message>
     <message>
         <source>14a mensilità</source>
-        <translation type="unfinished"></translation>
+        <translation>14. Monatslohn</translation>
     </message>
     <message>
         <source>13a mensilità</source>
-        <translation type="unfinished"></translation>
+        <translation>13. Monatslohn</translation>
     </message>
     <message>
         <source>13a / 14a / gratifica</source>
-        <translation type="unfinished"></translation>
+        <translation>13. / 14. / Gratifikation</translation>
     </message>
     <message>
         <source>Importi imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Pflichtige Beträge</translation>
     </message>
     <message>
         <source>Deduzione assenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Abzug Absenzen</translation>
     </message>
     <message>
         <source>Rimborso assicurativo</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherungsleistung</translation>
     </message>
     <message>
         <source>Importi non imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht pflichtige Beträge</translation>
     </message>
     <message>
         <source>Rimborso trasferte</source>
-        <translation type="unfinished"></translation>
+        <translation>Reisespesen</translation>
     </message>
     <message>
         <source>Movimento</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung</translation>
     </message>
 </context>
 <context>
@@ -1673,19 +1680,19 @@ Möchten Sie alle überschreiben?</translation>
     </message>
     <message>
         <source> giorni</source>
-        <translation type="unfinished"></translation>
+        <translation> Tage</translation>
     </message>
     <message>
         <source>Inserimento variabili mese - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfassung Monatsvariablen - %1</translation>
     </message>
     <message>
         <source>Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr %1</translation>
     </message>
     <message>
         <source>Riepilogo annuale - Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresübersicht - Jahr %1</translation>
     </message>
 </context>
 <context>
@@ -2170,7 +2177,7 @@ Ordner: %3</translation>
     </message>
     <message>
         <source>Riga %1: la data &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31/12/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Das Datum &quot;%2&quot; ist ungültig: Schreiben Sie zum Beispiel 31/12/2026.</translation>
     </message>
 </context>
 <context>
@@ -2841,11 +2848,11 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>L&apos;IBAN &quot;%1&quot; non e&apos; valido: controllare le cifre (ad esempio CH93 0076 2011 6238 5295 7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die IBAN &quot;%1&quot; ist ungültig: Prüfen Sie die Ziffern (zum Beispiel CH93 0076 2011 6238 5295 7).</translation>
     </message>
     <message>
         <source>Il BIC &quot;%1&quot; non e&apos; valido: deve avere 8 o 11 caratteri (ad esempio UBSWCHZH80A).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der BIC &quot;%1&quot; ist ungültig: Er muss 8 oder 11 Zeichen haben (zum Beispiel UBSWCHZH80A).</translation>
     </message>
 </context>
 <context>
@@ -3036,24 +3043,25 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished">AHV-Nummer</translation>
+        <translation>AHV-Nummer</translation>
     </message>
     <message>
         <source>Numero AVS gia&apos; presente</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV-Nummer bereits vorhanden</translation>
     </message>
     <message>
         <source>Il numero AVS %1 e&apos; gia&apos; registrato per %2.
 Salvare comunque il nuovo dipendente?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die AHV-Nummer %1 ist bereits für %2 erfasst.
+Den neuen Mitarbeiter trotzdem speichern?</translation>
     </message>
     <message>
         <source>Dipendente salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitarbeiter gespeichert</translation>
     </message>
     <message>
         <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname %1 ist bereits belegt oder zu lang: Der Mitarbeiter wurde als %2 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -3375,11 +3383,11 @@ Der Datenordner bleibt:
     </message>
     <message>
         <source>Cambia azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma wechseln</translation>
     </message>
     <message>
         <source>Vardello si chiude: riavvialo per lavorare con %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vardello wird beendet: Starten Sie es neu, um mit %1 zu arbeiten.</translation>
     </message>
 </context>
 <context>
@@ -4102,11 +4110,11 @@ Nettojahreslohn: %4 CHF</translation>
     </message>
     <message>
         <source>Foglio paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Lohnblatt</translation>
     </message>
     <message>
         <source>Nessun conteggio salvato per %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gespeicherte Abrechnung für %1.</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,8 @@
     <message>
         <source>Nessun visualizzatore PDF si e&apos; aperto. L&apos;anteprima e&apos; salvata in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No PDF viewer opened. The preview is saved in:
+%1</translation>
     </message>
 </context>
 <context>
@@ -859,51 +860,57 @@ Il programma cerca i file tar*.txt in:
 %2
 
 Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The withholding tax tables are missing for:
+%1
+
+The program looks for the tar*.txt files in:
+%2
+
+For these employees the tax is 0.</translation>
     </message>
     <message>
         <source>banca</source>
-        <translation type="unfinished"></translation>
+        <translation>bank</translation>
     </message>
     <message>
         <source>posta</source>
-        <translation type="unfinished"></translation>
+        <translation>PostFinance</translation>
     </message>
     <message>
         <source>Non pagati con questo file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Not paid with this file:</translation>
     </message>
     <message>
         <source>Altre voci imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Other taxable items</translation>
     </message>
     <message>
         <source>Cassa assegni familiari (CAF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Family compensation fund (FAK)</translation>
     </message>
     <message>
         <source>Arrotondamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Rounding</translation>
     </message>
     <message>
         <source>nessun conteggio salvato per il mese</source>
-        <translation type="unfinished"></translation>
+        <translation>no payroll saved for the month</translation>
     </message>
     <message>
         <source>netto non positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>net pay not positive</translation>
     </message>
     <message>
         <source>pagato in contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>paid in cash</translation>
     </message>
     <message>
         <source>IBAN mancante</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN missing</translation>
     </message>
     <message>
         <source>IBAN non valido (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid IBAN (%1)</translation>
     </message>
 </context>
 <context>
@@ -922,95 +929,95 @@ Per questi dipendenti l&apos;imposta risulta 0.</source>
     </message>
     <message>
         <source>Salario orario (%1 h x %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourly wage (%1 h x %2)</translation>
     </message>
     <message>
         <source>Ore straordinarie 25% (%1 h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Overtime 25% (%1 h)</translation>
     </message>
     <message>
         <source>Ore straordinarie 50% (%1 h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Overtime 50% (%1 h)</translation>
     </message>
     <message>
         <source>13a mensilità (8.33%)</source>
-        <translation type="unfinished"></translation>
+        <translation>13th month salary (8.33%)</translation>
     </message>
     <message>
         <source>Indennità vacanze</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday pay</translation>
     </message>
     <message>
         <source>Indennità giorni festivi (2.27%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Public holiday pay (2.27%)</translation>
     </message>
     <message>
         <source>Indennità malattia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sickness benefit</translation>
     </message>
     <message>
         <source>Indennità infortunio</source>
-        <translation type="unfinished"></translation>
+        <translation>Accident benefit</translation>
     </message>
     <message>
         <source>Indennità IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>EO compensation</translation>
     </message>
     <message>
         <source>Rimborso spese</source>
-        <translation type="unfinished"></translation>
+        <translation>Expense refund</translation>
     </message>
     <message>
         <source>Acconto</source>
-        <translation type="unfinished"></translation>
+        <translation>Advance</translation>
     </message>
     <message>
         <source>Rimborso prestito</source>
-        <translation type="unfinished"></translation>
+        <translation>Loan repayment</translation>
     </message>
     <message>
         <source>Trattenuta UEF</source>
-        <translation type="unfinished"></translation>
+        <translation>Wage garnishment (debt enforcement office)</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished">Monthly salary</translation>
+        <translation>Monthly salary</translation>
     </message>
     <message>
         <source>14a mensilità</source>
-        <translation type="unfinished"></translation>
+        <translation>14th month salary</translation>
     </message>
     <message>
         <source>13a mensilità</source>
-        <translation type="unfinished"></translation>
+        <translation>13th month salary</translation>
     </message>
     <message>
         <source>13a / 14a / gratifica</source>
-        <translation type="unfinished"></translation>
+        <translation>13th / 14th / bonus</translation>
     </message>
     <message>
         <source>Importi imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable amounts</translation>
     </message>
     <message>
         <source>Deduzione assenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence deduction</translation>
     </message>
     <message>
         <source>Rimborso assicurativo</source>
-        <translation type="unfinished"></translation>
+        <translation>Insurance refund</translation>
     </message>
     <message>
         <source>Importi non imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-taxable amounts</translation>
     </message>
     <message>
         <source>Rimborso trasferte</source>
-        <translation type="unfinished"></translation>
+        <translation>Travel refund</translation>
     </message>
     <message>
         <source>Movimento</source>
-        <translation type="unfinished"></translation>
+        <translation>Item</translation>
     </message>
 </context>
 <context>
@@ -1673,19 +1680,19 @@ Do you want to overwrite them all?</translation>
     </message>
     <message>
         <source> giorni</source>
-        <translation type="unfinished"></translation>
+        <translation> days</translation>
     </message>
     <message>
         <source>Inserimento variabili mese - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly variables entry - %1</translation>
     </message>
     <message>
         <source>Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Year %1</translation>
     </message>
     <message>
         <source>Riepilogo annuale - Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual summary - Year %1</translation>
     </message>
 </context>
 <context>
@@ -2170,7 +2177,7 @@ Folder: %3</translation>
     </message>
     <message>
         <source>Riga %1: la data &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31/12/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1: the date &quot;%2&quot; is not valid: write for example 31/12/2026.</translation>
     </message>
 </context>
 <context>
@@ -2841,11 +2848,11 @@ Replace it?</translation>
     </message>
     <message>
         <source>L&apos;IBAN &quot;%1&quot; non e&apos; valido: controllare le cifre (ad esempio CH93 0076 2011 6238 5295 7).</source>
-        <translation type="unfinished"></translation>
+        <translation>The IBAN &quot;%1&quot; is not valid: check the digits (for example CH93 0076 2011 6238 5295 7).</translation>
     </message>
     <message>
         <source>Il BIC &quot;%1&quot; non e&apos; valido: deve avere 8 o 11 caratteri (ad esempio UBSWCHZH80A).</source>
-        <translation type="unfinished"></translation>
+        <translation>The BIC &quot;%1&quot; is not valid: it must have 8 or 11 characters (for example UBSWCHZH80A).</translation>
     </message>
 </context>
 <context>
@@ -3036,24 +3043,25 @@ Replace it?</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished">AHV number</translation>
+        <translation>AHV number</translation>
     </message>
     <message>
         <source>Numero AVS gia&apos; presente</source>
-        <translation type="unfinished"></translation>
+        <translation>AHV number already present</translation>
     </message>
     <message>
         <source>Il numero AVS %1 e&apos; gia&apos; registrato per %2.
 Salvare comunque il nuovo dipendente?</source>
-        <translation type="unfinished"></translation>
+        <translation>The AHV number %1 is already recorded for %2.
+Save the new employee anyway?</translation>
     </message>
     <message>
         <source>Dipendente salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee saved</translation>
     </message>
     <message>
         <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file name %1 is already in use or too long: the employee has been saved as %2.</translation>
     </message>
 </context>
 <context>
@@ -3375,11 +3383,11 @@ The data folder remains:
     </message>
     <message>
         <source>Cambia azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Change company</translation>
     </message>
     <message>
         <source>Vardello si chiude: riavvialo per lavorare con %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vardello will now close: restart it to work with %1.</translation>
     </message>
 </context>
 <context>
@@ -4102,11 +4110,11 @@ Annual net: %4 CHF</translation>
     </message>
     <message>
         <source>Foglio paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Pay slip</translation>
     </message>
     <message>
         <source>Nessun conteggio salvato per %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No payroll saved for %1.</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,8 @@
     <message>
         <source>Nessun visualizzatore PDF si e&apos; aperto. L&apos;anteprima e&apos; salvata in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha abierto ningún visor de PDF. La vista previa está guardada en:
+%1</translation>
     </message>
 </context>
 <context>
@@ -859,51 +860,57 @@ Il programma cerca i file tar*.txt in:
 %2
 
 Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan las tablas del impuesto en la fuente para:
+%1
+
+El programa busca los archivos tar*.txt en:
+%2
+
+Para estos empleados el impuesto resulta 0.</translation>
     </message>
     <message>
         <source>banca</source>
-        <translation type="unfinished"></translation>
+        <translation>banco</translation>
     </message>
     <message>
         <source>posta</source>
-        <translation type="unfinished"></translation>
+        <translation>Correos</translation>
     </message>
     <message>
         <source>Non pagati con questo file:</source>
-        <translation type="unfinished"></translation>
+        <translation>No pagados con este archivo:</translation>
     </message>
     <message>
         <source>Altre voci imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros conceptos imponibles</translation>
     </message>
     <message>
         <source>Cassa assegni familiari (CAF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caja de compensación familiar (CAF)</translation>
     </message>
     <message>
         <source>Arrotondamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondeo</translation>
     </message>
     <message>
         <source>nessun conteggio salvato per il mese</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna nómina guardada para el mes</translation>
     </message>
     <message>
         <source>netto non positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>neto no positivo</translation>
     </message>
     <message>
         <source>pagato in contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>pagado en efectivo</translation>
     </message>
     <message>
         <source>IBAN mancante</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el IBAN</translation>
     </message>
     <message>
         <source>IBAN non valido (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN no válido (%1)</translation>
     </message>
 </context>
 <context>
@@ -922,95 +929,95 @@ Per questi dipendenti l&apos;imposta risulta 0.</source>
     </message>
     <message>
         <source>Salario orario (%1 h x %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario por hora (%1 h x %2)</translation>
     </message>
     <message>
         <source>Ore straordinarie 25% (%1 h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas extraordinarias 25% (%1 h)</translation>
     </message>
     <message>
         <source>Ore straordinarie 50% (%1 h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas extraordinarias 50% (%1 h)</translation>
     </message>
     <message>
         <source>13a mensilità (8.33%)</source>
-        <translation type="unfinished"></translation>
+        <translation>13.ª paga (8.33%)</translation>
     </message>
     <message>
         <source>Indennità vacanze</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnización por vacaciones</translation>
     </message>
     <message>
         <source>Indennità giorni festivi (2.27%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnización por días festivos (2.27%)</translation>
     </message>
     <message>
         <source>Indennità malattia</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnización por enfermedad</translation>
     </message>
     <message>
         <source>Indennità infortunio</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnización por accidente</translation>
     </message>
     <message>
         <source>Indennità IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnización IPG</translation>
     </message>
     <message>
         <source>Rimborso spese</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso de gastos</translation>
     </message>
     <message>
         <source>Acconto</source>
-        <translation type="unfinished"></translation>
+        <translation>Anticipo</translation>
     </message>
     <message>
         <source>Rimborso prestito</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso de préstamo</translation>
     </message>
     <message>
         <source>Trattenuta UEF</source>
-        <translation type="unfinished"></translation>
+        <translation>Retención UEF</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished">Salario mensual</translation>
+        <translation>Salario mensual</translation>
     </message>
     <message>
         <source>14a mensilità</source>
-        <translation type="unfinished"></translation>
+        <translation>14.ª paga</translation>
     </message>
     <message>
         <source>13a mensilità</source>
-        <translation type="unfinished"></translation>
+        <translation>13.ª paga</translation>
     </message>
     <message>
         <source>13a / 14a / gratifica</source>
-        <translation type="unfinished"></translation>
+        <translation>13.ª / 14.ª / gratificación</translation>
     </message>
     <message>
         <source>Importi imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Importes imponibles</translation>
     </message>
     <message>
         <source>Deduzione assenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Deducción por ausencias</translation>
     </message>
     <message>
         <source>Rimborso assicurativo</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso de seguros</translation>
     </message>
     <message>
         <source>Importi non imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Importes no imponibles</translation>
     </message>
     <message>
         <source>Rimborso trasferte</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolso de desplazamientos</translation>
     </message>
     <message>
         <source>Movimento</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento</translation>
     </message>
 </context>
 <context>
@@ -1673,19 +1680,19 @@ Vuoi sovrascriverli tutti?</source>
     </message>
     <message>
         <source> giorni</source>
-        <translation type="unfinished"></translation>
+        <translation> días</translation>
     </message>
     <message>
         <source>Inserimento variabili mese - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción de variables del mes - %1</translation>
     </message>
     <message>
         <source>Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Año %1</translation>
     </message>
     <message>
         <source>Riepilogo annuale - Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen anual - Año %1</translation>
     </message>
 </context>
 <context>
@@ -2170,7 +2177,7 @@ Carpeta: %3</translation>
     </message>
     <message>
         <source>Riga %1: la data &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31/12/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1: la fecha &quot;%2&quot; no es válida: escriba por ejemplo 31/12/2026.</translation>
     </message>
 </context>
 <context>
@@ -2841,11 +2848,11 @@ Sostituirla?</source>
     </message>
     <message>
         <source>L&apos;IBAN &quot;%1&quot; non e&apos; valido: controllare le cifre (ad esempio CH93 0076 2011 6238 5295 7).</source>
-        <translation type="unfinished"></translation>
+        <translation>El IBAN &quot;%1&quot; no es válido: compruebe las cifras (por ejemplo CH93 0076 2011 6238 5295 7).</translation>
     </message>
     <message>
         <source>Il BIC &quot;%1&quot; non e&apos; valido: deve avere 8 o 11 caratteri (ad esempio UBSWCHZH80A).</source>
-        <translation type="unfinished"></translation>
+        <translation>El BIC &quot;%1&quot; no es válido: debe tener 8 u 11 caracteres (por ejemplo UBSWCHZH80A).</translation>
     </message>
 </context>
 <context>
@@ -3036,24 +3043,25 @@ Sostituirla?</source>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished">Número AVS</translation>
+        <translation>Número AVS</translation>
     </message>
     <message>
         <source>Numero AVS gia&apos; presente</source>
-        <translation type="unfinished"></translation>
+        <translation>Número AVS ya existente</translation>
     </message>
     <message>
         <source>Il numero AVS %1 e&apos; gia&apos; registrato per %2.
 Salvare comunque il nuovo dipendente?</source>
-        <translation type="unfinished"></translation>
+        <translation>El número AVS %1 ya está registrado para %2.
+¿Guardar de todos modos el nuevo empleado?</translation>
     </message>
     <message>
         <source>Dipendente salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado guardado</translation>
     </message>
     <message>
         <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de archivo %1 ya está en uso o es demasiado largo: el empleado se ha guardado como %2.</translation>
     </message>
 </context>
 <context>
@@ -3375,11 +3383,11 @@ La carpeta de datos sigue siendo:
     </message>
     <message>
         <source>Cambia azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar de empresa</translation>
     </message>
     <message>
         <source>Vardello si chiude: riavvialo per lavorare con %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vardello se cierra: vuelva a iniciarlo para trabajar con %1.</translation>
     </message>
 </context>
 <context>
@@ -4102,11 +4110,11 @@ Neto anual: %4 CHF</translation>
     </message>
     <message>
         <source>Foglio paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Nómina</translation>
     </message>
     <message>
         <source>Nessun conteggio salvato per %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna nómina guardada para %1.</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,8 @@
     <message>
         <source>Nessun visualizzatore PDF si e&apos; aperto. L&apos;anteprima e&apos; salvata in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lecteur PDF ne s&apos;est ouvert. L&apos;aperçu est enregistré dans :
+%1</translation>
     </message>
 </context>
 <context>
@@ -859,51 +860,57 @@ Il programma cerca i file tar*.txt in:
 %2
 
 Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tableaux de l&apos;impôt à la source manquent pour :
+%1
+
+Le programme cherche les fichiers tar*.txt dans :
+%2
+
+Pour ces employés, l&apos;impôt est de 0.</translation>
     </message>
     <message>
         <source>banca</source>
-        <translation type="unfinished"></translation>
+        <translation>banque</translation>
     </message>
     <message>
         <source>posta</source>
-        <translation type="unfinished"></translation>
+        <translation>poste</translation>
     </message>
     <message>
         <source>Non pagati con questo file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non payés avec ce fichier :</translation>
     </message>
     <message>
         <source>Altre voci imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres éléments imposables</translation>
     </message>
     <message>
         <source>Cassa assegni familiari (CAF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caisse d&apos;allocations familiales (CAF)</translation>
     </message>
     <message>
         <source>Arrotondamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrondi</translation>
     </message>
     <message>
         <source>nessun conteggio salvato per il mese</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun décompte enregistré pour le mois</translation>
     </message>
     <message>
         <source>netto non positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>salaire net non positif</translation>
     </message>
     <message>
         <source>pagato in contanti</source>
-        <translation type="unfinished"></translation>
+        <translation>payé en espèces</translation>
     </message>
     <message>
         <source>IBAN mancante</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN manquant</translation>
     </message>
     <message>
         <source>IBAN non valido (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN non valable (%1)</translation>
     </message>
 </context>
 <context>
@@ -922,95 +929,95 @@ Per questi dipendenti l&apos;imposta risulta 0.</source>
     </message>
     <message>
         <source>Salario orario (%1 h x %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire horaire (%1 h x %2)</translation>
     </message>
     <message>
         <source>Ore straordinarie 25% (%1 h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures supplémentaires 25% (%1 h)</translation>
     </message>
     <message>
         <source>Ore straordinarie 50% (%1 h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures supplémentaires 50% (%1 h)</translation>
     </message>
     <message>
         <source>13a mensilità (8.33%)</source>
-        <translation type="unfinished"></translation>
+        <translation>13e salaire (8.33%)</translation>
     </message>
     <message>
         <source>Indennità vacanze</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnité de vacances</translation>
     </message>
     <message>
         <source>Indennità giorni festivi (2.27%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnité pour jours fériés (2.27%)</translation>
     </message>
     <message>
         <source>Indennità malattia</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnité maladie</translation>
     </message>
     <message>
         <source>Indennità infortunio</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnité accident</translation>
     </message>
     <message>
         <source>Indennità IPG</source>
-        <translation type="unfinished"></translation>
+        <translation>Indemnité APG</translation>
     </message>
     <message>
         <source>Rimborso spese</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement de frais</translation>
     </message>
     <message>
         <source>Acconto</source>
-        <translation type="unfinished"></translation>
+        <translation>Avance</translation>
     </message>
     <message>
         <source>Rimborso prestito</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement de prêt</translation>
     </message>
     <message>
         <source>Trattenuta UEF</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenue OP</translation>
     </message>
     <message>
         <source>Salario mensile</source>
-        <translation type="unfinished">Salaire mensuel</translation>
+        <translation>Salaire mensuel</translation>
     </message>
     <message>
         <source>14a mensilità</source>
-        <translation type="unfinished"></translation>
+        <translation>14e salaire</translation>
     </message>
     <message>
         <source>13a mensilità</source>
-        <translation type="unfinished"></translation>
+        <translation>13e salaire</translation>
     </message>
     <message>
         <source>13a / 14a / gratifica</source>
-        <translation type="unfinished"></translation>
+        <translation>13e / 14e / gratification</translation>
     </message>
     <message>
         <source>Importi imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Montants imposables</translation>
     </message>
     <message>
         <source>Deduzione assenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Déduction pour absences</translation>
     </message>
     <message>
         <source>Rimborso assicurativo</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement d&apos;assurance</translation>
     </message>
     <message>
         <source>Importi non imponibili</source>
-        <translation type="unfinished"></translation>
+        <translation>Montants non imposables</translation>
     </message>
     <message>
         <source>Rimborso trasferte</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement des déplacements</translation>
     </message>
     <message>
         <source>Movimento</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouvement</translation>
     </message>
 </context>
 <context>
@@ -1673,19 +1680,19 @@ Voulez-vous tous les écraser ?</translation>
     </message>
     <message>
         <source> giorni</source>
-        <translation type="unfinished"></translation>
+        <translation> jours</translation>
     </message>
     <message>
         <source>Inserimento variabili mese - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie des variables du mois - %1</translation>
     </message>
     <message>
         <source>Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Année %1</translation>
     </message>
     <message>
         <source>Riepilogo annuale - Anno %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Récapitulatif annuel - Année %1</translation>
     </message>
 </context>
 <context>
@@ -2170,7 +2177,7 @@ Dossier : %3</translation>
     </message>
     <message>
         <source>Riga %1: la data &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31/12/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : la date &quot;%2&quot; n&apos;est pas valable : écrivez par exemple 31/12/2026.</translation>
     </message>
 </context>
 <context>
@@ -2841,11 +2848,11 @@ La remplacer ?</translation>
     </message>
     <message>
         <source>L&apos;IBAN &quot;%1&quot; non e&apos; valido: controllare le cifre (ad esempio CH93 0076 2011 6238 5295 7).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;IBAN &quot;%1&quot; n&apos;est pas valable : vérifiez les chiffres (par exemple CH93 0076 2011 6238 5295 7).</translation>
     </message>
     <message>
         <source>Il BIC &quot;%1&quot; non e&apos; valido: deve avere 8 o 11 caratteri (ad esempio UBSWCHZH80A).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le BIC &quot;%1&quot; n&apos;est pas valable : il doit compter 8 ou 11 caractères (par exemple UBSWCHZH80A).</translation>
     </message>
 </context>
 <context>
@@ -3036,24 +3043,25 @@ La remplacer ?</translation>
     </message>
     <message>
         <source>Numero AVS</source>
-        <translation type="unfinished">Numéro AVS</translation>
+        <translation>Numéro AVS</translation>
     </message>
     <message>
         <source>Numero AVS gia&apos; presente</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro AVS déjà présent</translation>
     </message>
     <message>
         <source>Il numero AVS %1 e&apos; gia&apos; registrato per %2.
 Salvare comunque il nuovo dipendente?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro AVS %1 est déjà enregistré pour %2.
+Enregistrer quand même le nouvel employé ?</translation>
     </message>
     <message>
         <source>Dipendente salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé enregistré</translation>
     </message>
     <message>
         <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de fichier %1 est déjà utilisé ou trop long : l&apos;employé a été enregistré sous %2.</translation>
     </message>
 </context>
 <context>
@@ -3375,11 +3383,11 @@ Le dossier des données reste :
     </message>
     <message>
         <source>Cambia azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer d&apos;entreprise</translation>
     </message>
     <message>
         <source>Vardello si chiude: riavvialo per lavorare con %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vardello se ferme : redémarrez-le pour travailler avec %1.</translation>
     </message>
 </context>
 <context>
@@ -4102,11 +4110,11 @@ Net annuel : %4 CHF</translation>
     </message>
     <message>
         <source>Foglio paga</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche de salaire</translation>
     </message>
     <message>
         <source>Nessun conteggio salvato per %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun décompte enregistré pour %1.</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,17 @@ void rapporto(QWidget* parent, const QString& titolo, const QString& testo, cons
                      testo + QLatin1Char('\n') + tr("Impossibile scrivere:\n%1").arg(falliti.join(QLatin1Char('\n'))));
 }
 
+// Some of the files exist already: "Sovrascrivi tutti" (Yes), "Chiedi uno
+// per uno" (No) or "Annulla" (Cancel, also when the box is closed).
+QMessageBox::StandardButton chiediSovrascrittura(QWidget* parent, const QString& titolo, const QString& testo)
+{
+    return Messaggi::scelta(parent, titolo, testo,
+                            {{QMessageBox::Yes, tr("Sovrascrivi tutti")},
+                             {QMessageBox::No, tr("Chiedi uno per uno")},
+                             {QMessageBox::Cancel, tr("Annulla")}},
+                            QMessageBox::Question);
+}
+
 void avvisoScheda(QWidget* parent)
 {
     Messaggi::avviso(parent, tr("Errore"), tr("Impossibile leggere la scheda del dipendente."));
@@ -124,15 +135,11 @@ QMap<QString, QString> scegliDestinazioni(QWidget* parent, const QStringList& id
     }
     bool tutti = true;
     if (esistenti > 0) {
-        const QMessageBox::StandardButton r = Messaggi::scelta(
+        const QMessageBox::StandardButton r = chiediSovrascrittura(
             parent, tr("File gia' presenti"),
             tr("Nella cartella esistono gia' %1 file su %2 selezionati.\nVuoi sovrascriverli tutti?")
                 .arg(esistenti)
-                .arg(ids.size()),
-            {{QMessageBox::Yes, tr("Sovrascrivi tutti")},
-             {QMessageBox::No, tr("Chiedi uno per uno")},
-             {QMessageBox::Cancel, tr("Annulla")}},
-            QMessageBox::Question);
+                .arg(ids.size()));
         if (r == QMessageBox::Yes)
             tutti = true;
         else if (r == QMessageBox::No)
@@ -213,15 +220,11 @@ void esportaCertificati(QWidget* parent)
     }
     bool tutti = true;
     if (esistenti > 0) {
-        const QMessageBox::StandardButton r = Messaggi::scelta(
+        const QMessageBox::StandardButton r = chiediSovrascrittura(
             parent, tr("Certificati gia' presenti"),
             tr("Esistono gia' %1 certificati su %2 selezionati.\nVuoi sovrascriverli tutti?")
                 .arg(esistenti)
-                .arg(ids.size()),
-            {{QMessageBox::Yes, tr("Sovrascrivi tutti")},
-             {QMessageBox::No, tr("Chiedi uno per uno")},
-             {QMessageBox::Cancel, tr("Annulla")}},
-            QMessageBox::Question);
+                .arg(ids.size()));
         if (r == QMessageBox::No)
             tutti = false;
         else if (r != QMessageBox::Yes)

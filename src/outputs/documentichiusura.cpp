@@ -7,7 +7,9 @@
 #include "dipendente.h"
 #include "orologio.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QLocale>
 
 #include <algorithm>
@@ -20,6 +22,33 @@ namespace {
 QString base(const QString& id)
 {
     return QFileInfo(id).completeBaseName();
+}
+
+// The pay count stores the names of its standard lines in Italian; the slip
+// shows them in the user's language. A name typed by the user stays as typed.
+QString nomeVoce(const QString& salvato)
+{
+    const QByteArray sorgente = salvato.toUtf8();
+    const QString tradotto = QCoreApplication::translate("ConteggioSalario", sorgente.constData());
+    if (tradotto != salvato)
+        return tradotto;
+    // The names that carry hours or amounts: "Salario orario (160.00 h x 30.00)".
+    static const char* const kConNumeri[] = {"Salario orario (%1 h x %2)", "Ore straordinarie 25% (%1 h)",
+                                             "Ore straordinarie 50% (%1 h)"};
+    for (const char* modello : kConNumeri) {
+        QString schema = QRegularExpression::escape(QString::fromUtf8(modello));
+        schema.replace(QLatin1String("\\%1"), QLatin1String("([-0-9.]+)"))
+            .replace(QLatin1String("\\%2"), QLatin1String("([-0-9.]+)"));
+        const QRegularExpressionMatch m =
+            QRegularExpression(QLatin1Char('^') + schema + QLatin1Char('$')).match(salvato);
+        if (!m.hasMatch())
+            continue;
+        QString testo = QCoreApplication::translate("ConteggioSalario", modello);
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+            testo = testo.arg(m.captured(i));
+        return testo;
+    }
+    return salvato;
 }
 
 void aggiungiVoce(FoglioPaga* f, const QString& descrizione, const QString& imponibile, const QString& aliquota,
@@ -100,7 +129,7 @@ void DocumentiChiusura::righePaga(const StoricoPaghe::PagaMese& paga, const Dati
         const StoricoPaghe::Dettaglio& x = paga.dettaglio;
         double voci = 0.0;
         for (const StoricoPaghe::Voce& v : x.vociSalario) {
-            f->vociLorde.append({v.descrizione, QString(), QString(), v.importo});
+            f->vociLorde.append({nomeVoce(v.descrizione), QString(), QString(), v.importo});
             voci += v.importo;
         }
         // What the items do not explain (a gross that may not go below 0)
@@ -130,7 +159,7 @@ void DocumentiChiusura::righePaga(const StoricoPaghe::PagaMese& paga, const Dati
 
         double altre = 0.0;
         for (const StoricoPaghe::Voce& v : x.altreVoci) {
-            f->altreVoci.append({v.descrizione, QString(), QString(), v.importo});
+            f->altreVoci.append({nomeVoce(v.descrizione), QString(), QString(), v.importo});
             altre += v.importo;
         }
         // The contributions and the net are rounded to 0.05 francs, the lines

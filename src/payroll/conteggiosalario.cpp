@@ -174,6 +174,14 @@ struct Cumulo
     }
 };
 
+// The names of the slip's lines are stored with the month in Italian,
+// whatever the language of the interface, so a month counted in German stores
+// the same file; the slip translates them when it draws them.
+QString italiano(const char* testo)
+{
+    return QString::fromUtf8(testo);
+}
+
 // Appends a line of the slip when its amount is not 0: the description typed
 // with the variable, else the usual one.
 void aggiungiVoce(QList<StoricoPaghe::Voce>& voci, double importo, const QString& descrizione,
@@ -280,20 +288,20 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         r.tredicesima = quotaTredicesima;
 
         QList<StoricoPaghe::Voce>& voci = r.dettaglio.vociSalario;
-        aggiungiVoce(voci, ore, QString(), tr("Salario orario (%1 h x %2)").arg(dueDecimali(v.oreFatte), dueDecimali(p)));
-        aggiungiVoce(voci, extra25, QString(), tr("Ore straordinarie 25% (%1 h)").arg(dueDecimali(v.oreExtra25)));
-        aggiungiVoce(voci, extra50, QString(), tr("Ore straordinarie 50% (%1 h)").arg(dueDecimali(v.oreExtra50)));
-        aggiungiVoce(voci, quotaTredicesima, QString(), tr("13a mensilità (8.33%)"));
-        aggiungiVoce(voci, vacanze, QString(), tr("Indennità vacanze"));
-        aggiungiVoce(voci, festivi, QString(), tr("Indennità giorni festivi (2.27%)"));
-        aggiungiVoce(voci, v.rimborsoMalattia, v.rimborsoMalattiaDesc, tr("Indennità malattia"));
-        aggiungiVoce(voci, v.rimborsoInfortunio, v.rimborsoInfortunioDesc, tr("Indennità infortunio"));
-        aggiungiVoce(voci, v.rimborsoIPG, v.rimborsoIPGDesc, tr("Indennità IPG"));
+        aggiungiVoce(voci, ore, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Salario orario (%1 h x %2)")).arg(dueDecimali(v.oreFatte), dueDecimali(p)));
+        aggiungiVoce(voci, extra25, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Ore straordinarie 25% (%1 h)")).arg(dueDecimali(v.oreExtra25)));
+        aggiungiVoce(voci, extra50, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Ore straordinarie 50% (%1 h)")).arg(dueDecimali(v.oreExtra50)));
+        aggiungiVoce(voci, quotaTredicesima, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "13a mensilità (8.33%)")));
+        aggiungiVoce(voci, vacanze, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Indennità vacanze")));
+        aggiungiVoce(voci, festivi, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Indennità giorni festivi (2.27%)")));
+        aggiungiVoce(voci, v.rimborsoMalattia, v.rimborsoMalattiaDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Indennità malattia")));
+        aggiungiVoce(voci, v.rimborsoInfortunio, v.rimborsoInfortunioDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Indennità infortunio")));
+        aggiungiVoce(voci, v.rimborsoIPG, v.rimborsoIPGDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Indennità IPG")));
         QList<StoricoPaghe::Voce>& altre = r.dettaglio.altreVoci;
-        aggiungiVoce(altre, v.rimborsoSpese, v.rimborsoSpeseDesc, tr("Rimborso spese"));
-        aggiungiVoce(altre, -v.acconti, v.accontiDesc, tr("Acconto"));
-        aggiungiVoce(altre, -v.rimborsoPrestiti, v.rimborsoPrestitiDesc, tr("Rimborso prestito"));
-        aggiungiVoce(altre, -v.trattenuteUEF, v.trattenuteUEFDesc, tr("Trattenuta UEF"));
+        aggiungiVoce(altre, v.rimborsoSpese, v.rimborsoSpeseDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Rimborso spese")));
+        aggiungiVoce(altre, -v.acconti, v.accontiDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Acconto")));
+        aggiungiVoce(altre, -v.rimborsoPrestiti, v.rimborsoPrestitiDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Rimborso prestito")));
+        aggiungiVoce(altre, -v.trattenuteUEF, v.trattenuteUEFDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Trattenuta UEF")));
     } else {
         const double s = d.salarioMensile;
         double quota = 0.0;
@@ -318,19 +326,19 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         r.aggiunteNette = v.importiNonImponibili + v.rimborsoSpese + v.rimborsoTrasferte - v.acconti;
 
         QList<StoricoPaghe::Voce>& voci = r.dettaglio.vociSalario;
-        aggiungiVoce(voci, s, QString(), tr("Salario mensile"));
-        aggiungiVoce(voci, quota, QString(), mese == 6 ? tr("14a mensilità") : tr("13a mensilità"));
-        aggiungiVoce(voci, extra25, QString(), tr("Ore straordinarie 25% (%1 h)").arg(dueDecimali(v.oreExtra25)));
-        aggiungiVoce(voci, extra50, QString(), tr("Ore straordinarie 50% (%1 h)").arg(dueDecimali(v.oreExtra50)));
-        aggiungiVoce(voci, v.tredicesimaGratifica, v.tredicesimaGratificaDesc, tr("13a / 14a / gratifica"));
-        aggiungiVoce(voci, v.importiImponibili, v.importiImponibiliDesc, tr("Importi imponibili"));
-        aggiungiVoce(voci, -v.deduzioneAssenze, v.deduzioneAssenzeDesc, tr("Deduzione assenze"));
-        aggiungiVoce(voci, v.rimborsoAssicurativo, v.rimborsoAssicurativoDesc, tr("Rimborso assicurativo"));
+        aggiungiVoce(voci, s, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Salario mensile")));
+        aggiungiVoce(voci, quota, QString(), mese == 6 ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "14a mensilità")) : italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "13a mensilità")));
+        aggiungiVoce(voci, extra25, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Ore straordinarie 25% (%1 h)")).arg(dueDecimali(v.oreExtra25)));
+        aggiungiVoce(voci, extra50, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Ore straordinarie 50% (%1 h)")).arg(dueDecimali(v.oreExtra50)));
+        aggiungiVoce(voci, v.tredicesimaGratifica, v.tredicesimaGratificaDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "13a / 14a / gratifica")));
+        aggiungiVoce(voci, v.importiImponibili, v.importiImponibiliDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Importi imponibili")));
+        aggiungiVoce(voci, -v.deduzioneAssenze, v.deduzioneAssenzeDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Deduzione assenze")));
+        aggiungiVoce(voci, v.rimborsoAssicurativo, v.rimborsoAssicurativoDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Rimborso assicurativo")));
         QList<StoricoPaghe::Voce>& altre = r.dettaglio.altreVoci;
-        aggiungiVoce(altre, v.importiNonImponibili, v.importiNonImponibiliDesc, tr("Importi non imponibili"));
-        aggiungiVoce(altre, v.rimborsoSpese, v.rimborsoSpeseDesc, tr("Rimborso spese"));
-        aggiungiVoce(altre, v.rimborsoTrasferte, v.rimborsoTrasferteDesc, tr("Rimborso trasferte"));
-        aggiungiVoce(altre, -v.acconti, v.accontiDesc, tr("Acconto"));
+        aggiungiVoce(altre, v.importiNonImponibili, v.importiNonImponibiliDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Importi non imponibili")));
+        aggiungiVoce(altre, v.rimborsoSpese, v.rimborsoSpeseDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Rimborso spese")));
+        aggiungiVoce(altre, v.rimborsoTrasferte, v.rimborsoTrasferteDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Rimborso trasferte")));
+        aggiungiVoce(altre, -v.acconti, v.accontiDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Acconto")));
     }
 
     const AssegniFamiliari::Risultato assegni = AssegniFamiliari::calcola(cantone, d.figli, salarioDelMese, ultimo);
@@ -346,7 +354,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         if (m.soggettoIF) {
             imponibile += m.importo;
             aggiungiVoce(r.dettaglio.vociSalario, m.importo, m.descrizione,
-                         m.tipo.trimmed().isEmpty() ? tr("Movimento") : m.tipo.trimmed());
+                         m.tipo.trimmed().isEmpty() ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Movimento")) : m.tipo.trimmed());
         }
     }
     r.lordoContributivo = lordo;

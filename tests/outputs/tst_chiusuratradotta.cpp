@@ -3,6 +3,7 @@
 #include "config.h"
 #include "dipendente.h"
 #include "documentichiusura.h"
+#include "fogliopaga.h"
 #include "impostafonte.h"
 #include "inizializzazione.h"
 #include "orologio.h"
@@ -130,6 +131,26 @@ void TestChiusuraTradotta::tedesco()
     QCOMPARE(tradotto.file.keys(), italiano.file.keys());
     for (auto it = italiano.file.cbegin(); it != italiano.file.cend(); ++it)
         QVERIFY2(tradotto.file.value(it.key()) == it.value(), qPrintable(it.key()));
+
+    // The slip shows the stored Italian names of its lines in German, those
+    // with hours too; a name the user typed stays as typed.
+    StoricoPaghe::PagaMese paga;
+    paga.netto = 100;
+    paga.dettaglio.presente = true;
+    paga.dettaglio.vociSalario = {{QStringLiteral("Salario mensile"), 10},
+                                  {QStringLiteral("Salario orario (160.00 h x 30.00)"), 20},
+                                  {QStringLiteral("Ore straordinarie 25% (4.00 h)"), 30},
+                                  {QStringLiteral("Premio fedeltà"), 40}};
+    FoglioPaga foglio;
+    QCoreApplication::installTranslator(&tedesco);
+    DocumentiChiusura::righePaga(paga, DatiDipendente(), 2026, &foglio);
+    QCoreApplication::removeTranslator(&tedesco);
+    QStringList nomi;
+    for (const FoglioPaga::Voce& v : foglio.vociLorde)
+        nomi << v.descrizione;
+    QCOMPARE(nomi.mid(0, 4), (QStringList{QStringLiteral("Monatslohn"), QStringLiteral("Stundenlohn (160.00 h x 30.00)"),
+                                          QString::fromUtf8("Überstunden 25% (4.00 h)"),
+                                          QString::fromUtf8("Premio fedeltà")}));
 }
 
 VARDELLO_TEST_MAIN(TestChiusuraTradotta)

@@ -36,27 +36,6 @@ namespace {
 
 using Importi::arrotonda5;
 
-QByteArray record(const QString& codice, double soglia, double aliquota)
-{
-    const QString r = QStringLiteral("0601TI") + codice.leftJustified(10, QLatin1Char(' ')) + QStringLiteral("20260101")
-        + QStringLiteral("%1").arg(qRound64(soglia * 100), 9, 10, QLatin1Char('0')) + QStringLiteral("000050000")
-        + QStringLiteral(" 00") + QStringLiteral("000000000")
-        + QStringLiteral("%1").arg(qRound64(aliquota * 100), 5, 10, QLatin1Char('0')) + QStringLiteral("   \r\n");
-    return r.toLatin1();
-}
-
-// Ticino tariffs for the two demonstration employees taxed at source.
-void caricaTariffe()
-{
-    static QTemporaryDir cartella;
-    QByteArray testo;
-    for (int k = 0; k <= 40; ++k)
-        testo += record(QStringLiteral("A0N"), k * 500.0, k * 0.5);
-    testo += record(QStringLiteral("B2N"), 0, 2);
-    AmbienteTest::scrivi(cartella.path() + QStringLiteral("/tar26ti.txt"), testo);
-    QVERIFY(ImpostaFonte::caricaDa(cartella.path()));
-}
-
 const QString kBernasconi = QStringLiteral("Bernasconi_Luca.txt");
 
 // Ticks `ids` (all when empty) in the employee chooser, then runs `dopo`.
@@ -157,7 +136,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { caricaTariffe(); }
+    void initTestCase() { QVERIFY(caricaTariffeTicino()); }
     void init()
     {
         AmbienteTest::svuota();

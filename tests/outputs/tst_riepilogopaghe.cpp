@@ -25,28 +25,6 @@
 
 namespace {
 
-// One bracket record of a federal tariff file.
-QByteArray record(const QString& codice, double soglia, double aliquota)
-{
-    const QString r = QStringLiteral("0601TI") + codice.leftJustified(10, QLatin1Char(' ')) + QStringLiteral("20260101")
-        + QStringLiteral("%1").arg(qRound64(soglia * 100), 9, 10, QLatin1Char('0')) + QStringLiteral("000050000")
-        + QStringLiteral(" 00") + QStringLiteral("000000000")
-        + QStringLiteral("%1").arg(qRound64(aliquota * 100), 5, 10, QLatin1Char('0')) + QStringLiteral("   \r\n");
-    return r.toLatin1();
-}
-
-// Ticino tariffs: A0N 0.5 % more for every 500 francs, B2N a flat 2 %.
-void caricaTariffe()
-{
-    static QTemporaryDir cartella;
-    QByteArray testo;
-    for (int k = 0; k <= 40; ++k)
-        testo += record(QStringLiteral("A0N"), k * 500.0, k * 0.5);
-    testo += record(QStringLiteral("B2N"), 0, 2);
-    AmbienteTest::scrivi(cartella.path() + QStringLiteral("/tar26ti.txt"), testo);
-    QVERIFY(ImpostaFonte::caricaDa(cartella.path()));
-}
-
 // The monthly closing of one month for every employee, saved.
 void chiudiMese(int anno, int mese)
 {
@@ -99,7 +77,7 @@ private:
     static double cella(RiepilogoPaghe& f, int r, int c) { return tabella(f)->item(r, c)->text().toDouble(); }
 
 private slots:
-    void initTestCase() { caricaTariffe(); }
+    void initTestCase() { QVERIFY(caricaTariffeTicino()); }
     void init()
     {
         AmbienteTest::svuota();

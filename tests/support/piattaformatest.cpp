@@ -1,6 +1,7 @@
 #include "piattaformatest.h"
 
 #include "ambientetest.h"
+#include "impostafonte.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 RegistroPiattaforma::RegistroPiattaforma()
 {
@@ -157,4 +159,28 @@ bool validaPain001(const QString& percorso, QString* uscita)
     if (uscita)
         *uscita = finito ? QString::fromUtf8(xmllint.readAll()) : QStringLiteral("xmllint did not finish");
     return finito && xmllint.exitStatus() == QProcess::NormalExit && xmllint.exitCode() == 0;
+}
+
+namespace {
+
+QByteArray recordTariffa(const QString& codice, double soglia, double aliquota)
+{
+    const QString r = QStringLiteral("0601TI") + codice.leftJustified(10, QLatin1Char(' ')) + QStringLiteral("20260101")
+        + QStringLiteral("%1").arg(qRound64(soglia * 100), 9, 10, QLatin1Char('0')) + QStringLiteral("000050000")
+        + QStringLiteral(" 00") + QStringLiteral("000000000")
+        + QStringLiteral("%1").arg(qRound64(aliquota * 100), 5, 10, QLatin1Char('0')) + QStringLiteral("   \r\n");
+    return r.toLatin1();
+}
+
+} // namespace
+
+bool caricaTariffeTicino()
+{
+    static QTemporaryDir cartella;
+    QByteArray testo;
+    for (int k = 0; k <= 40; ++k)
+        testo += recordTariffa(QStringLiteral("A0N"), k * 500.0, k * 0.5);
+    testo += recordTariffa(QStringLiteral("B2N"), 0, 2);
+    AmbienteTest::scrivi(cartella.path() + QStringLiteral("/tar26ti.txt"), testo);
+    return ImpostaFonte::caricaDa(cartella.path());
 }

@@ -85,3 +85,8 @@ InfoPdf leggiPdf(const QString& percorso);
 // Validates an XML file against the official pain.001.001.09 schema of the
 // shared test data with xmllint; false with xmllint's output in `uscita`.
 bool validaPain001(const QString& percorso, QString* uscita);
+
+// Loads generated Ticino tariffs for the demonstration employees taxed at
+// source: A0N 0.5 % more for every 500 francs (0 % from 0 up to 20 % from
+// 20,000), B2N a flat 2 %. False when the tables did not load.
+bool caricaTariffeTicino();
