@@ -25,6 +25,30 @@ using Scrittura = std::function<bool()>;
 Q_DECLARE_METATYPE(Percorso)
 Q_DECLARE_METATYPE(Scrittura)
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+
+// While it lives no file of this process can grow beyond `byte` bytes, as on
+// a full disk: writes past the limit fail instead of stopping the process.
+class LimiteFile
+{
+public:
+    explicit LimiteFile(rlim_t byte)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &prima);
+        rlimit limite = prima;
+        limite.rlim_cur = byte;
+        setrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~LimiteFile() { setrlimit(RLIMIT_FSIZE, &prima); }
+
+private:
+    rlimit prima{};
+};
+#endif
+
 class TestDipendente : public QObject
 {
     Q_OBJECT
@@ -312,9 +336,11 @@ void TestDipendente::chiaviIniettate()
     QCOMPARE(letto.extra.size(), 1);
 }
 
-// A write whose commit fails (a folder stands where the file goes, which
-// stops even a user who may write everywhere) is reported by the one write
-// helper and by every store, and leaves no half file behind.
+// A write that cannot be completed is reported by the one write helper and
+// by every store, and leaves no half file behind: once with a folder where
+// the file goes (refused on opening), once with a file system that takes no
+// more bytes (the commit fails; a size limit stands for a full disk and stops
+// even a user who may write everywhere).
 void TestDipendente::scritturaFallita_data()
 {
     QTest::addColumn<Percorso>("percorso");
@@ -387,13 +413,21 @@ void TestDipendente::scritturaFallita()
     QVERIFY(QDir().mkpath(file));
     QVERIFY(!scrivi());
     QVERIFY(QFileInfo(file).isDir());
+    QVERIFY(QDir(file).removeRecursively());
+
+#ifdef Q_OS_UNIX
+    {
+        LimiteFile pieno(0);
+        QVERIFY(!scrivi());
+    }
+    QVERIFY(!QFileInfo::exists(file));
     // No temporary file of the failed write stays beside it.
     const QStringList accanto = QFileInfo(file).dir().entryList(QDir::Files);
     for (const QString& f : accanto)
-        QVERIFY2(!f.startsWith(QFileInfo(file).fileName() + QLatin1Char('.')), qPrintable(f));
+        QVERIFY2(!f.startsWith(QFileInfo(file).fileName()), qPrintable(f));
+#endif
 
-    // With the folder gone the same write succeeds.
-    QVERIFY(QDir(file).removeRecursively());
+    // With room again the same write succeeds.
     QVERIFY(scrivi());
     QVERIFY(QFileInfo(file).isFile());
 }
