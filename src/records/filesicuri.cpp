@@ -15,7 +15,10 @@ bool scrivi(const QString& percorso, const QByteArray& contenuto)
     QSaveFile f(percorso);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    if (f.write(contenuto) != contenuto.size()) {
+    // The written bytes are flushed here and the flush checked: commit()
+    // alone would put an empty or cut file in place of the old one when the
+    // disk is full, and report success.
+    if (f.write(contenuto) != contenuto.size() || !f.flush()) {
         f.cancelWriting();
         return false;
     }

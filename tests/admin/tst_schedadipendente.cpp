@@ -16,7 +16,9 @@
 #include "storicostipendi.h"
 #include "variabilimensili.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -217,22 +219,57 @@ void TestSchedaDipendente::apertoESalvato()
     QCOMPARE(dopo, attesa);
 }
 
-// Amounts, degree and dates typed on the card: Swiss forms are read, anything
-// else is refused with a message and nothing is written. An invalid AVS
-// number of a Swiss employee is refused too.
+// Every field the card saves, typed (or chosen) on the card and read back
+// from the saved file. Amounts, degree and dates in the Swiss forms are read;
+// anything else is refused with a message and nothing is written; an invalid
+// AVS number of a Swiss employee is refused too. A save that fails says so.
 void TestSchedaDipendente::inputDigitati_data()
 {
     QTest::addColumn<QString>("widget");
-    QTest::addColumn<QString>("digitato");
-    QTest::addColumn<QString>("salvato"); // the record's value after saving; empty: refused
+    QTest::addColumn<QString>("digitato"); // text; a combo's item data; "1"/"0" for a box
+    QTest::addColumn<QString>("salvato");  // the record's value after saving; empty: refused; "<errore>": save fails
 
-    QTest::newRow("grouped amount") << "salarioMensile" << "5'000.50" << "5000.50";
-    QTest::newRow("decimal comma") << "lppManuale" << "250,5" << "250.50";
-    QTest::newRow("letters in an amount") << "salarioMensile" << "5000 CHF" << "";
-    QTest::newRow("degree with decimals") << "gradoOccupazione" << "80.5" << "";
+    QTest::newRow("first name") << "nome" << "Luigi" << "Luigi";
+    QTest::newRow("surname") << "cognome" << "Bianchi" << "Bianchi";
+    QTest::newRow("birth date") << "dataNascita" << "02/03/1990" << "02/03/1990";
+    QTest::newRow("sex") << "sesso" << "F" << "F";
+    QTest::newRow("civil status") << "statoCivile" << "divorziato" << "divorziato";
     QTest::newRow("civil status date, dots") << "statoCivileDal" << "1.2.2020" << "01/02/2020";
     QTest::newRow("civil status date, no such day") << "statoCivileDal" << "31/02/2020" << "";
+    QTest::newRow("mobile") << "cellulare" << "079 123 45 67" << "079 123 45 67";
+    QTest::newRow("e-mail") << "email" << " mario.rossi@esempio.ch " << "mario.rossi@esempio.ch";
+    QTest::newRow("nationality") << "nazionalita" << "italiana" << "italiana";
+    QTest::newRow("country") << "nazione" << "DE" << "DE";
+    QTest::newRow("address") << "indirizzo" << "Via Cantonale 5" << "Via Cantonale 5";
+    QTest::newRow("postcode") << "cap" << "6500" << "6500";
+    QTest::newRow("town") << "localita" << "Bellinzona" << "Bellinzona";
+    QTest::newRow("canton") << "cantone" << "GR" << "GR";
+    QTest::newRow("VAT number") << "partitaIva" << "CHE-123.456.789" << "CHE-123.456.789";
+    QTest::newRow("work permit") << "permessoLavoro" << "B" << "B";
+    QTest::newRow("partner works") << "coniugeLavora" << "estero" << "estero";
+    QTest::newRow("further activities") << "altreAttivita" << "1" << "1";
+    QTest::newRow("tariff, lower case") << "tariffa" << " c1 " << "C1";
+    QTest::newRow("degree") << "gradoOccupazione" << "80" << "80";
+    QTest::newRow("degree with decimals") << "gradoOccupazione" << "80.5" << "";
+    QTest::newRow("contract") << "tipoContratto" << "determinato" << "determinato";
+    QTest::newRow("extra salaries") << "mensilitaAggiuntive" << "2" << "2";
+    QTest::newRow("pay type") << "tipoPaga" << "1" << "1";
+    QTest::newRow("grouped amount") << "salarioMensile" << "5'000.50" << "5000.50";
+    QTest::newRow("letters in an amount") << "salarioMensile" << "5000 CHF" << "";
+    QTest::newRow("pension, decimal comma") << "lppManuale" << "250,5" << "250.50";
+    QTest::newRow("hourly rate") << "pagaOraria" << "32.75" << "32.75";
+    QTest::newRow("hourly rate, letters") << "pagaOraria" << "32 l'ora" << "";
+    QTest::newRow("agreement") << "ccl" << "Pulizie" << "Pulizie";
+    QTest::newRow("agreement category") << "categoriaCcl" << "Qualificato_A" << "Qualificato_A";
+    QTest::newRow("payment by") << "modalitaPagamento" << "posta" << "posta";
+    QTest::newRow("IBAN") << "iban" << " CH5604835012345678009 " << "CH5604835012345678009";
+    QTest::newRow("account holder") << "intestatarioConto" << "Maria Rossi" << "Maria Rossi";
+    QTest::newRow("bank") << "banca" << "Banca dello Stato" << "Banca dello Stato";
+    QTest::newRow("BIC") << "bicSwift" << "BSCTCH22" << "BSCTCH22";
+    QTest::newRow("foreign bank") << "bancaEstera" << "1" << "1";
+    QTest::newRow("AVS number") << "numeroAVS" << "756.9217.0769.85" << "756.9217.0769.85";
     QTest::newRow("AVS, wrong check digit") << "numeroAVS" << "756.1111.2222.38" << "";
+    QTest::newRow("the file cannot be written") << "email" << "a@esempio.ch" << "<errore>";
 }
 
 void TestSchedaDipendente::inputDigitati()
@@ -243,24 +280,91 @@ void TestSchedaDipendente::inputDigitati()
 
     DatiDipendente d = base();
     d.statoCivileDal = QStringLiteral("non ricordo"); // as another window stored it
+    d.ccl = QStringLiteral("Edilizia_principale");
+    d.categoriaCcl = QStringLiteral("Manovale");
     QVERIFY(Dipendente::salva(d, id));
     const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(id));
 
     RegistroMessaggi registro;
     SchedaDipendente scheda(id);
-    scrivi(scheda, qPrintable(widget), digitato);
+    QWidget* w = scheda.findChild<QWidget*>(widget);
+    QVERIFY2(w, qPrintable(widget));
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setText(digitato);
+    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+        int i = c->count() - 1;
+        while (i >= 0 && c->itemData(i).toString() != digitato)
+            --i;
+        QVERIFY2(i >= 0, qPrintable(digitato));
+        c->setCurrentIndex(i);
+    } else if (auto* b = qobject_cast<QCheckBox*>(w)) {
+        b->setChecked(digitato == QLatin1String("1"));
+    } else {
+        auto* data = qobject_cast<QDateEdit*>(w);
+        QVERIFY(data);
+        data->setDate(QDate::fromString(digitato, QStringLiteral("dd/MM/yyyy")));
+    }
+    if (salvato == QLatin1String("<errore>")) {
+        // A folder where the file goes: the write cannot be committed.
+        QVERIFY(QFile::remove(Dipendente::percorsoFile(id)));
+        QVERIFY(QDir().mkpath(Dipendente::percorsoFile(id)));
+    }
     clic(scheda, "salva");
+    if (salvato == QLatin1String("<errore>")) {
+        QCOMPARE(scheda.result(), int(QDialog::Rejected));
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+        QVERIFY(!registro.contiene(QStringLiteral("Dipendente salvato.")));
+        QVERIFY(scheda.modificato());
+        return;
+    }
     if (salvato.isEmpty()) {
         QCOMPARE(scheda.result(), int(QDialog::Rejected));
         QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
         QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), prima);
         return;
     }
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Dipendente salvato."));
     DatiDipendente dopo;
     QVERIFY(Dipendente::carica(id, dopo));
-    const QMap<QString, QString> valori{{QStringLiteral("salarioMensile"), QString::number(dopo.salarioMensile, 'f', 2)},
-                                        {QStringLiteral("lppManuale"), QString::number(dopo.lppManuale, 'f', 2)},
-                                        {QStringLiteral("statoCivileDal"), dopo.statoCivileDal}};
+    auto importo = [](double x) { return QString::number(x, 'f', 2); };
+    const QMap<QString, QString> valori{
+        {QStringLiteral("nome"), dopo.nome},
+        {QStringLiteral("cognome"), dopo.cognome},
+        {QStringLiteral("dataNascita"), dopo.dataNascita},
+        {QStringLiteral("sesso"), dopo.sesso},
+        {QStringLiteral("statoCivile"), dopo.statoCivile},
+        {QStringLiteral("statoCivileDal"), dopo.statoCivileDal},
+        {QStringLiteral("cellulare"), dopo.cellulare},
+        {QStringLiteral("email"), dopo.email},
+        {QStringLiteral("nazionalita"), dopo.nazionalita},
+        {QStringLiteral("nazione"), dopo.extra.value(QStringLiteral("nazione"))},
+        {QStringLiteral("indirizzo"), dopo.indirizzo},
+        {QStringLiteral("cap"), dopo.cap},
+        {QStringLiteral("localita"), dopo.localita},
+        {QStringLiteral("cantone"), dopo.cantone},
+        {QStringLiteral("partitaIva"), dopo.extra.value(QStringLiteral("partitaIva"))},
+        {QStringLiteral("permessoLavoro"), dopo.permessoLavoro},
+        {QStringLiteral("coniugeLavora"), dopo.extra.value(QStringLiteral("coniugeLavora"))},
+        {QStringLiteral("altreAttivita"), dopo.extra.value(QStringLiteral("altreAttivita"))},
+        {QStringLiteral("tariffa"), dopo.extra.value(QStringLiteral("tabellaIF"))},
+        {QStringLiteral("gradoOccupazione"), QString::number(dopo.gradoOccupazione)},
+        {QStringLiteral("tipoContratto"), dopo.tipoContratto},
+        {QStringLiteral("mensilitaAggiuntive"), QString::number(dopo.mensilitaAggiuntive)},
+        {QStringLiteral("tipoPaga"), QString::number(dopo.tipoPaga)},
+        {QStringLiteral("salarioMensile"), importo(dopo.salarioMensile)},
+        {QStringLiteral("lppManuale"), importo(dopo.lppManuale)},
+        {QStringLiteral("pagaOraria"), importo(dopo.pagaOraria)},
+        {QStringLiteral("ccl"), dopo.ccl},
+        {QStringLiteral("categoriaCcl"), dopo.categoriaCcl},
+        {QStringLiteral("modalitaPagamento"), dopo.modalitaPagamento},
+        {QStringLiteral("iban"), dopo.iban},
+        {QStringLiteral("intestatarioConto"), dopo.intestatarioConto},
+        {QStringLiteral("banca"), dopo.banca},
+        {QStringLiteral("bicSwift"), dopo.bicSwift},
+        {QStringLiteral("bancaEstera"), dopo.bancaEstera ? QStringLiteral("1") : QStringLiteral("0")},
+        {QStringLiteral("numeroAVS"), dopo.numeroAVS}};
+    QVERIFY2(valori.contains(widget), qPrintable(widget));
     QCOMPARE(valori.value(widget), salvato);
     // The untouched text of another window is kept as it was.
     if (widget != QLatin1String("statoCivileDal"))

@@ -136,11 +136,11 @@ void TestGestioneStipendi::salvaERiapri()
              (QStringList{"13", "38", "TI", "A0", "2"}));
     // The parameters come back as saved, not as 0.
     QCOMPARE((QList<double>{p.par.avsDip, p.par.massimaleAD, p.par.lppAliquota}), (QList<double>{5.3, 148200, 10}));
-    QCOMPARE(QString::number(p.ris.lordo, 'f', 2), QString::number(13 * 5200 / 12.0, 'f', 2));
+    QCOMPARE(QString::number(p.ris.lordo, 'f', 2), QStringLiteral("5633.33")); // 13 x 5200 over 12 months
     // The single contributions add up to the total of the employee's.
     QCOMPARE(QString::number(p.ris.avs + p.ris.ad + p.ris.caf + p.ris.lainf, 'f', 2),
              QString::number(p.ris.totaleContributiDip, 'f', 2));
-    QCOMPARE(QString::number(p.ris.avs, 'f', 2), QString::number(13 * 5200 * 0.053 / 12, 'f', 2));
+    QCOMPARE(QString::number(p.ris.avs, 'f', 2), QStringLiteral("298.57")); // 5.3 % of 67600 over 12 months
 }
 
 // The note and movements of a period loaded from the file survive a save;
@@ -226,9 +226,10 @@ void TestGestioneStipendi::celleDigitate_data()
 {
     QTest::addColumn<int>("colonna");
     QTest::addColumn<QString>("digitato");
-    QTest::addColumn<QString>("salvato"); // empty: refused, nothing written
+    QTest::addColumn<QString>("salvato"); // empty: refused, nothing written; "<errore>": the write fails
 
     QTest::newRow("grouped salary") << 2 << "5'100.50" << "5100.50";
+    QTest::newRow("the file cannot be written") << 2 << "5'300" << "<errore>";
     QTest::newRow("salary in words") << 2 << "cinquemila" << "";
     QTest::newRow("date with dots") << 0 << "1.2.2026" << "01/02/2026";
     QTest::newRow("day that does not exist") << 1 << "31/06/2026" << "";
@@ -245,8 +246,18 @@ void TestGestioneStipendi::celleDigitate()
     RegistroMessaggi registro;
     GestioneStipendi g(id);
     scriviCella(tabella(g), 0, colonna, digitato);
+    if (salvato == QLatin1String("<errore>")) { // a folder where the file goes
+        QVERIFY(QFile::remove(StoricoStipendi::percorsoFile(id)));
+        QVERIFY(QDir().mkpath(StoricoStipendi::percorsoFile(id)));
+    }
     clic(g, "salva");
 
+    if (salvato == QLatin1String("<errore>")) {
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare."));
+        QVERIFY(!registro.contiene(QStringLiteral("Periodi salvati.")));
+        return;
+    }
     if (salvato.isEmpty()) {
         QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
         QVERIFY(registro.ultimoTesto().contains(QStringLiteral("riga 1")));

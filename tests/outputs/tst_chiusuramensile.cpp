@@ -524,6 +524,10 @@ void TestChiusuraMensile::proRata()
         d.salarioMensile = 5000;
         d.periodi = {{QStringLiteral("01/07/2025"), QStringLiteral("30/06/2026")}};
     });
+    // June already holds a bonus of 700: the payout takes its place.
+    QList<VariabileMese> prima = VariabiliMensili::caricaAnno(kBernasconi, 2026);
+    prima[5].tredicesimaGratifica = 700;
+    QVERIFY(VariabiliMensili::salvaAnno(kBernasconi, 2026, prima));
     if (chiuso)
         QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("prova"), QStringLiteral("test")));
 
@@ -555,7 +559,7 @@ void TestChiusuraMensile::proRata()
         QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esercizio chiuso"));
         QCOMPARE(messaggi.ultimoTesto(),
                  QStringLiteral("L'esercizio 2026 è chiuso e bloccato: non è possibile liquidare la 13a/14a."));
-        QCOMPARE(mesi.at(5).tredicesimaGratifica, 0.0);
+        QCOMPARE(QString::number(mesi.at(5).tredicesimaGratifica, 'f', 2), QStringLiteral("700.00"));
         return;
     }
     QVERIFY(sceltaAperta);
@@ -787,6 +791,7 @@ void TestChiusuraMensile::fileBanca_data()
                                                   << "La banca rifiuterebbe il file:\nBIC dell'azienda non valido."
                                                   << QStringList();
     QTest::newRow("all ticked") << "tutti" << "Fatto" << "File generato con 6 pagamenti." + moretti << sei;
+    QTest::newRow("the file cannot be written") << "bloccato" << "Errore" << "Salvataggio fallito." << QStringList();
     QTest::newRow("bad input") << "sporchi" << "Fatto"
                                << "File generato con 3 pagamenti.\n\nNon pagati con questo file:\n"
                                   "- Joao Ferreira: IBAN non valido (CH94 0076 2011 6238 5295 7)\n"
@@ -836,12 +841,14 @@ void TestChiusuraMensile::fileBanca()
     RegistroPiattaforma piattaforma;
     const QString percorso = AmbienteTest::home() + QStringLiteral("/banca.xml");
     piattaforma.risposteSalva = QStringList{percorso};
+    if (caso == QLatin1String("bloccato"))
+        QVERIFY(QDir().mkpath(percorso)); // a folder where the file goes
     clic(f, "fileBanca");
     QCOMPARE(messaggi.ultimoTitolo(), titolo);
     QCOMPARE(messaggi.ultimoTesto(), testo);
     if (pagati.isEmpty()) {
-        QVERIFY(piattaforma.richiesteSalva.isEmpty());
-        QVERIFY(!QFileInfo::exists(percorso));
+        QCOMPARE(piattaforma.richiesteSalva.size(), caso == QLatin1String("bloccato") ? 1 : 0);
+        QVERIFY(!QFileInfo(percorso).isFile());
         return;
     }
 

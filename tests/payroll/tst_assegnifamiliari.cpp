@@ -75,12 +75,14 @@ void TestAssegniFamiliari::calcola_data()
     QTest::newRow("ZH 15 in training") << "ZH" << "01/01/2011 S" << 5000.0 << marzo << "268.00" << 0 << 1 << "";
     QTest::newRow("ZH 13, over 12") << "ZH" << "01/01/2013" << 5000.0 << marzo << "268.00" << 1 << 0 << "";
     QTest::newRow("ZH 11") << "ZH" << "01/04/2014" << 5000.0 << marzo << "215.00" << 1 << 0 << "";
+    QTest::newRow("ZH 12 on the day: the amount from 12") << "ZH" << "31/03/2014" << 5000.0 << marzo << "268.00" << 1 << 0 << "";
     QTest::newRow("25 in the month, training") << "TI" << "20/03/2001 S" << 5000.0 << marzo << "268.00" << 0 << 1 << "";
     QTest::newRow("25 before the month") << "TI" << "20/02/2001 S" << 5000.0 << marzo << "0.00" << 0 << 0 << "";
     QTest::newRow("18 not in training") << "TI" << "01/01/2008" << 5000.0 << marzo << "0.00" << 0 << 0 << "";
 
     // Zug: training allowance split by age.
     QTest::newRow("ZG 17 in training") << "ZG" << "01/01/2009 S" << 5000.0 << marzo << "330.00" << 0 << 1 << "";
+    QTest::newRow("ZG 18 on the day, training: from 18") << "ZG" << "31/03/2008 S" << 5000.0 << marzo << "385.00" << 0 << 1 << "";
     QTest::newRow("ZG 19 in training") << "ZG" << "01/01/2007 S" << 5000.0 << marzo << "385.00" << 0 << 1 << "";
     QTest::newRow("ZG 10") << "ZG" << "01/01/2016" << 5000.0 << marzo << "330.00" << 1 << 0 << "";
 

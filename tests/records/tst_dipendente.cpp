@@ -1,7 +1,12 @@
 #include "ambientetest.h"
+#include "azienda.h"
+#include "campimovimento.h"
+#include "certificato.h"
+#include "chiusuraannuale.h"
 #include "config.h"
 #include "dipendente.h"
 #include "ferie.h"
+#include "filesicuri.h"
 #include "movimenti.h"
 #include "storicopaghe.h"
 #include "storicostipendi.h"
@@ -12,6 +17,37 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QElapsedTimer>
+
+#include <functional>
+
+using Percorso = std::function<QString()>;
+using Scrittura = std::function<bool()>;
+Q_DECLARE_METATYPE(Percorso)
+Q_DECLARE_METATYPE(Scrittura)
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+
+// While it lives no file of this process can grow beyond `byte` bytes, as on
+// a full disk: writes past the limit fail instead of stopping the process.
+class LimiteFile
+{
+public:
+    explicit LimiteFile(rlim_t byte)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &prima);
+        rlimit limite = prima;
+        limite.rlim_cur = byte;
+        setrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~LimiteFile() { setrlimit(RLIMIT_FSIZE, &prima); }
+
+private:
+    rlimit prima{};
+};
+#endif
 
 class TestDipendente : public QObject
 {
@@ -34,7 +70,8 @@ private slots:
     void contiAssurdi();
     void byteCasuali();
     void chiaviIniettate();
-    void scritturaFallitaLasciaIlVecchio();
+    void scritturaFallita_data();
+    void scritturaFallita();
     void elenco();
     void etichetta_data();
     void etichetta();
@@ -299,20 +336,100 @@ void TestDipendente::chiaviIniettate()
     QCOMPARE(letto.extra.size(), 1);
 }
 
-void TestDipendente::scritturaFallitaLasciaIlVecchio()
+// A write that cannot be completed is reported by the one write helper and
+// by every store, and leaves no half file behind: once with a folder where
+// the file goes (refused on opening), once with a file system that takes no
+// more bytes (the commit fails; a size limit stands for a full disk and stops
+// even a user who may write everywhere).
+void TestDipendente::scritturaFallita_data()
 {
-    DatiDipendente d = completo();
-    QVERIFY(Dipendente::salva(d, QStringLiteral("r.txt")));
-    const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(QStringLiteral("r.txt")));
-    // A read-only folder refuses the new file; the old one stays whole.
-    const QString cartella = Config::cartellaDipendenti();
-    QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    d.nome = QStringLiteral("Cambiato");
-    const bool scritto = Dipendente::salva(d, QStringLiteral("r.txt"));
-    QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (scritto)
-        QSKIP("running with privileges that ignore folder permissions");
-    QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(QStringLiteral("r.txt"))), prima);
+    QTest::addColumn<Percorso>("percorso");
+    QTest::addColumn<Scrittura>("scrivi");
+
+    const QString id = QStringLiteral("r.txt");
+    QTest::newRow("write helper") << Percorso([] { return AmbienteTest::home() + QStringLiteral("/dati/f.txt"); })
+                                  << Scrittura([] {
+                                         return FileSicuri::scrivi(AmbienteTest::home() + QStringLiteral("/dati/f.txt"),
+                                                                   "contenuto\n");
+                                     });
+    QTest::newRow("employee") << Percorso([=] { return Dipendente::percorsoFile(id); })
+                              << Scrittura([=] { return Dipendente::salva(completo(), id); });
+    QTest::newRow("company") << Percorso([] { return Config::cartellaDati() + QStringLiteral("/Alfa.txt"); })
+                             << Scrittura([] {
+                                    DatiAzienda a;
+                                    a.ragioneSociale = QStringLiteral("Alfa SA");
+                                    return Azienda::salva(a, QStringLiteral("Alfa.txt"));
+                                });
+    QTest::newRow("salary periods") << Percorso([=] { return StoricoStipendi::percorsoFile(id); })
+                                    << Scrittura([=] { return StoricoStipendi::salva(id, {PeriodoStipendio()}); });
+    QTest::newRow("pay history") << Percorso([=] { return StoricoPaghe::percorsoFile(id, 2026); })
+                                 << Scrittura([=] {
+                                        StoricoPaghe::PagaMese p;
+                                        p.anno = 2026;
+                                        p.mese = 1;
+                                        p.netto = 4500;
+                                        return StoricoPaghe::salvaMese(id, p);
+                                    });
+    QTest::newRow("monthly variables") << Percorso([=] { return VariabiliMensili::percorsoFile(id, 2026); })
+                                       << Scrittura([=] {
+                                              return VariabiliMensili::salvaAnno(id, 2026,
+                                                                                 VariabiliMensili::caricaAnno(id, 2026));
+                                          });
+    QTest::newRow("movements") << Percorso([=] { return Movimenti::percorsoFile(id); })
+                               << Scrittura([=] { return Movimenti::salva(id, {MovimentoStipendio()}); });
+    QTest::newRow("movement fields") << Percorso([] { return CampiMovimento::percorsoUtente(); })
+                                     << Scrittura([] {
+                                            CampoMovimento c;
+                                            c.nome = QStringLiteral("Prestito");
+                                            c.tipo = QStringLiteral("rimborso_prestito");
+                                            return CampiMovimento::scrivi({c});
+                                        });
+    QTest::newRow("salary certificate") << Percorso([=] {
+        Certificato::DatiCertificato c;
+        c.idDipendente = id;
+        c.annoValidita = 2026;
+        return Certificato::percorsoFile(c);
+    }) << Scrittura([=] {
+        Certificato::DatiCertificato c;
+        c.idDipendente = id;
+        c.annoValidita = 2026;
+        c.cifra1 = 60000;
+        return Certificato::salva(c);
+    });
+    QTest::newRow("year closing") << Percorso([] { return ChiusuraAnnuale::percorsoStatoAnno(2026); })
+                                  << Scrittura([] {
+                                         return ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("prova"), QString());
+                                     });
+    QTest::newRow("data folder setting") << Percorso([] { return Config::percorsoFileConfig(); })
+                                         << Scrittura([] { return Config::setCartellaDati(AmbienteTest::home()); });
+}
+
+void TestDipendente::scritturaFallita()
+{
+    QFETCH(Percorso, percorso);
+    QFETCH(Scrittura, scrivi);
+    const QString file = percorso();
+    QVERIFY(!file.isEmpty());
+    QVERIFY(QDir().mkpath(file));
+    QVERIFY(!scrivi());
+    QVERIFY(QFileInfo(file).isDir());
+    QVERIFY(QDir(file).removeRecursively());
+
+#ifdef Q_OS_UNIX
+    {
+        LimiteFile pieno(0);
+        QVERIFY(!scrivi());
+    }
+    QVERIFY(!QFileInfo::exists(file));
+    // No temporary file of the failed write stays beside it.
+    const QStringList accanto = QFileInfo(file).dir().entryList(QDir::Files);
+    for (const QString& f : accanto)
+        QVERIFY2(!f.startsWith(QFileInfo(file).fileName()), qPrintable(f));
+#endif
+
+    // With room again the same write succeeds.
+    QVERIFY(scrivi());
+    QVERIFY(QFileInfo(file).isFile());
 }
 
 void TestDipendente::elenco()
@@ -410,6 +527,7 @@ void TestDipendente::mesiLavorati_data()
     QTest::newRow("same months twice, capped")
         << QStringList{"01/01/2024", "30/09/2024", "01/01/2024", "30/09/2024"} << 12;
     QTest::newRow("overlap summed") << QStringList{"01/01/2024", "31/03/2024", "01/03/2024", "30/04/2024"} << 5;
+    QTest::newRow("left on 1 March: March counts") << QStringList{"01/01/2024", "01/03/2024"} << 3;
     QTest::newRow("left before the year") << QStringList{"01/01/2020", "31/12/2023"} << 0;
     QTest::newRow("enters after the year") << QStringList{"01/01/2025", ""} << 0;
 }
