@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -86,12 +85,8 @@ QString nomeBase(const QString& cognome, const QString& nome)
 
 bool esporta(const QString& percorso)
 {
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QTextStream out(&file);
-    out.setCodec("UTF-8");
-    out.setGenerateByteOrderMark(false);
+    QString testo;
+    QTextStream out(&testo);
     out << kIntestazione << '\n';
     for (const QString& id : Dipendente::elencoDipendenti(false)) {
         DatiDipendente d;
@@ -106,11 +101,8 @@ bool esporta(const QString& percorso)
         out << d.mensilitaAggiuntive << '\n';
     }
     out.flush();
-    if (out.status() != QTextStream::Ok) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Written whole or not at all, UTF-8 without a byte order mark.
+    return FileSicuri::scrivi(percorso, testo.toUtf8());
 }
 
 bool importa(const QString& percorso, int* importati, int* saltati)

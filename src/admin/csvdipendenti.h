@@ -9,7 +9,7 @@ class QWidget;
 // employees; it never changes an existing one.
 namespace CsvDipendenti {
 
-// Writes every readable employee through QSaveFile; false when the file
+// Writes every readable employee through the safe write; false when the file
 // could not be written (an existing file then stays as it was).
 bool esporta(const QString& percorso);
 
