@@ -5,6 +5,7 @@
 #include "dialogamministrativi.h"
 #include "dialogfigli.h"
 #include "dialogperiodirapporto.h"
+#include "filesicuri.h"
 #include "gestionestipendi.h"
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
@@ -26,6 +27,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -69,8 +71,13 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
     resize(560, 700);
 
     // A missing or unreadable file leaves the default record: a save then
-    // creates the file under the id.
-    Dipendente::carica(id, dati);
+    // creates the file under the id. A value that is not valid for its field
+    // reads as 0 and is shown to the user once the card is open.
+    QString erroreLettura;
+    if (!Dipendente::carica(id, dati, &erroreLettura) && !erroreLettura.isEmpty())
+        QTimer::singleShot(0, this, [this, erroreLettura] {
+            Messaggi::avviso(this, tr("Dati non validi"), erroreLettura);
+        });
 
     // Header.
     auto* testata = new QHBoxLayout;
@@ -575,6 +582,16 @@ void SchedaDipendente::salva()
             dati.extra.insert(e->objectName(), e->text().trimmed());
     }
 
+    // A file on disk that could not be read at all (too large, no access)
+    // is never replaced by what the card shows.
+    QByteArray presente;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(Dipendente::percorsoFile(id), &presente);
+    if (esito == FileSicuri::Esito::TroppoGrande || esito == FileSicuri::Esito::Illeggibile) {
+        Messaggi::avviso(this, tr("Errore"),
+                         FileSicuri::messaggio(esito, Dipendente::percorsoFile(id)) + QLatin1Char('\n')
+                             + tr("Il file non viene sovrascritto."));
+        return;
+    }
     if (!Dipendente::salva(dati, id)) {
         Messaggi::avviso(this, tr("Errore"), tr("Salvataggio non riuscito."));
         return;

@@ -253,10 +253,11 @@ void GestioneStipendi::salvaTutto()
         periodi.append(p);
     }
 
-    if (StoricoStipendi::salva(id, periodi))
+    QString motivo;
+    if (StoricoStipendi::salva(id, periodi, &motivo))
         Messaggi::informazione(this, tr("Salvato"), tr("Periodi salvati."));
     else
-        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare."));
+        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare.") + QLatin1Char('\n') + motivo);
 }
 
 void GestioneStipendi::apriScheda()

@@ -290,7 +290,8 @@ void SchedaVariabiliDipendente::salvaMeseCorrente()
     if (editNote)
         v.comunicazioni = editNote->text().trimmed();
 
-    if (!VariabiliMensili::salvaAnno(id, annoScelto, anno)) {
+    QString motivo;
+    if (!VariabiliMensili::salvaAnno(id, annoScelto, anno, &motivo)) {
         // The window's year stays as the file holds it; the form keeps the
         // values, so the user can try again.
         anno[i] = prima;
@@ -298,7 +299,7 @@ void SchedaVariabiliDipendente::salvaMeseCorrente()
             Messaggi::avviso(this, tr("Errore"),
                              tr("L'anno %1 e' chiuso: le variabili non possono essere modificate.").arg(annoScelto));
         else
-            Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili."));
+            Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili.") + QLatin1Char('\n') + motivo);
         return;
     }
     aggiornaTabellaRiepilogo();

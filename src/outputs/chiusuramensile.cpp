@@ -449,8 +449,9 @@ void ChiusuraMensile::liquidaProRata()
 
     QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(id, a);
     variabili[m - 1].tredicesimaGratifica = chiedi.doubleValue();
-    if (!VariabiliMensili::salvaAnno(id, a, variabili)) {
-        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili mensili."));
+    QString motivo;
+    if (!VariabiliMensili::salvaAnno(id, a, variabili, &motivo)) {
+        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili mensili.") + QLatin1Char('\n') + motivo);
         return;
     }
     calcolaAnteprima();

@@ -16,6 +16,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -150,8 +151,16 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     if (!d.periodi.isEmpty() && !periodoCopre(d.periodi, primo, ultimo))
         return errore(r, tr("Fuori periodo di rapporto"));
 
-    const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente());
-    const VariabileMese v = VariabiliMensili::caricaMese(codice, anno, mese);
+    // A company, variables or movements file that did not read cleanly
+    // stops the count: counting it with the unreadable values as 0 would
+    // pay a wrong net.
+    QString erroreLettura;
+    const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente(), &erroreLettura);
+    if (!erroreLettura.isEmpty())
+        return errore(r, erroreLettura);
+    const VariabileMese v = VariabiliMensili::caricaMese(codice, anno, mese, &erroreLettura);
+    if (!erroreLettura.isEmpty())
+        return errore(r, erroreLettura);
 
     int eta = CalcoloPaga::etaDaDataNascita(d.dataNascita, anno);
     if (eta < 0)
@@ -185,7 +194,9 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         r.aggiunteNette = v.importiNonImponibili + v.rimborsoSpese + v.rimborsoTrasferte - v.acconti;
     }
 
-    const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
+    const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice, &erroreLettura);
+    if (!erroreLettura.isEmpty())
+        return errore(r, erroreLettura);
     for (const MovimentoStipendio& m : movimenti) {
         const QDate data = DateTesto::daAnnoMeseGiorno(m.data);
         if (!data.isValid() || data.year() != anno || data.month() != mese || !(m.importo > 0))
@@ -234,6 +245,14 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     r.netto = arrotonda5(r.lordoImponibile - r.contributiDipendente - r.lppDipendente - r.impostaFonte
                          + r.aggiunteNette);
 
+    // A value that is not finite (a damaged record passed in) never becomes
+    // a pay: the count is refused, and nothing is saved.
+    for (const double importo : {r.lordoContributivo, r.lordoImponibile, r.contributiDipendente, r.lppDipendente,
+                                 r.assegniFamiliari, r.impostaFonte, r.netto, r.tredicesima, r.aggiunteNette}) {
+        if (!std::isfinite(importo))
+            return errore(r, tr("Il conteggio dà un importo non valido: controllare i dati del dipendente"));
+    }
+
     if (salva) {
         StoricoPaghe::PagaMese p;
         p.anno = anno;
@@ -245,8 +264,9 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         p.impostaTrattenuta = r.impostaFonte;
         p.netto = r.netto;
         // A closed year stores nothing and is no error; any other refusal is.
-        if (!StoricoPaghe::salvaMese(codice, p) && !ChiusuraAnnuale::isAnnoChiuso(anno))
-            return errore(r, tr("Impossibile salvare lo storico paghe"));
+        QString motivo;
+        if (!StoricoPaghe::salvaMese(codice, p, &motivo) && !ChiusuraAnnuale::isAnnoChiuso(anno))
+            return errore(r, tr("Impossibile salvare lo storico paghe") + QStringLiteral(": ") + motivo);
     }
     return r;
 }

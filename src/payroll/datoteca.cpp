@@ -17,6 +17,7 @@ QMap<QString, Datoteca::VoceContributo> Datoteca::g_contributi;
 Datoteca::ParametriLPP Datoteca::g_lpp;
 double Datoteca::g_igm = 0.0;
 QMap<int, double> Datoteca::g_lppEta;
+QStringList Datoteca::g_problemi;
 
 namespace {
 
@@ -27,14 +28,6 @@ const QString kLppEta = QStringLiteral("LPP_ETA");
 // Ages outside this range have no pension credit; bounding the bands keeps a
 // mistyped band ("18-999999999") from filling memory.
 constexpr int kEtaMassima = 150;
-
-// Number with a dot as decimal separator; anything else reads as 0.
-double numero(const QString& testo)
-{
-    bool ok = false;
-    const double v = testo.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
-}
 
 // Shortest form with at most six significant digits, as printf "%g".
 QString breve(double v)
@@ -92,14 +85,27 @@ bool Datoteca::carica(int anno)
     // The maximum insured earnings and the age table keep the values of the
     // year loaded before where the new file does not set them.
 
+    g_problemi.clear();
     QByteArray contenuto;
-    if (!FileSicuri::leggi(percorsoAnno(anno), &contenuto)
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorsoAnno(anno), &contenuto);
+    if (esito != FileSicuri::Esito::Letto && esito != FileSicuri::Esito::Mancante)
+        g_problemi.append(FileSicuri::messaggio(esito, percorsoAnno(anno)));
+    if (esito != FileSicuri::Esito::Letto
         && !FileSicuri::leggi(QStringLiteral(":/data/datoteca.ini"), &contenuto)) {
         g_caricato = true;
         return false;
     }
 
     QString gruppo;
+    QString chiave;
+    // A value that is no finite number within range reads as 0 and is
+    // reported with its group and key.
+    auto numero = [&](const QString& testo) {
+        double v = 0.0;
+        if (!FileSicuri::numero(testo, 0.0, FileSicuri::kImportoMassimo, &v))
+            g_problemi.append(gruppo + QLatin1Char('/') + chiave);
+        return v;
+    };
     bool inVoce = false;
     VoceContributo voce;
     auto chiudiVoce = [&]() {
@@ -108,7 +114,7 @@ bool Datoteca::carica(int anno)
         inVoce = false;
     };
 
-    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
     for (const QString& r : righe) {
         const QString riga = r.trimmed();
         if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
@@ -126,7 +132,7 @@ bool Datoteca::carica(int anno)
         const int uguale = riga.indexOf(QLatin1Char('='));
         if (uguale < 0)
             continue;
-        const QString chiave = riga.left(uguale).trimmed();
+        chiave = riga.left(uguale).trimmed();
         const QString valore = riga.mid(uguale + 1).trimmed();
 
         if (gruppo == kLpp) {
@@ -172,6 +178,11 @@ bool Datoteca::carica(int anno)
     return true;
 }
 
+QStringList Datoteca::problemiCaricamento()
+{
+    return g_problemi;
+}
+
 Datoteca::VoceContributo Datoteca::contributo(const QString& codice)
 {
     caricaSeServe();
@@ -211,7 +222,17 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
         caricaSeServe();
     anno = g_anno;
 
-    if (ChiusuraAnnuale::isAnnoChiuso(anno))
+    // The parameter files live in the default data folder: a year closed
+    // there refuses the save as well as one closed in the configured folder.
+    if (ChiusuraAnnuale::isAnnoChiuso(anno) || ChiusuraAnnuale::isAnnoChiusoIn(cartellaBase(), anno))
+        return false;
+    auto finito = [](double v) { return std::isfinite(v) && std::fabs(v) <= FileSicuri::kImportoMassimo; };
+    for (const VoceContributo& v : contributi) {
+        if (!finito(v.aliquotaDipendente) || !finito(v.aliquotaDatore) || !finito(v.massimale))
+            return false;
+    }
+    if (!finito(lpp.sogliaEntrata) || !finito(lpp.deduzioneCoordinamento) || !finito(lpp.salarioMassimo)
+        || !finito(lpp.coordinatoMinimo) || !finito(lpp.coordinatoMassimo) || !finito(igm))
         return false;
 
     const QString base = cartellaBase();
@@ -295,6 +316,13 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
     for (const auto& fascia : fasce)
         testo += fascia.first + QLatin1Char('=') + breve(g_lppEta.value(fascia.second, 0.0)) + QLatin1Char('\n');
 
+    // The change log takes its lines before the file is replaced: a change
+    // that reaches the file is always in the log.
+    const QByteArray datiLog = righeLog.toUtf8();
+    if (fileLog.write(datiLog) != datiLog.size() || !fileLog.flush())
+        return false;
+    fileLog.close();
+
     if (!FileSicuri::scrivi(file, testo.toUtf8()))
         return false;
 
@@ -306,10 +334,7 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
     }
     g_lpp = lpp;
     g_igm = igm;
-
-    const QByteArray datiLog = righeLog.toUtf8();
-    const bool logScritto = fileLog.write(datiLog) == datiLog.size() && fileLog.flush();
-    return logScritto;
+    return true;
 }
 
 bool Datoteca::salva()

@@ -37,6 +37,11 @@ public:
     // defaults. A year of 2000 or less means the current year.
     static bool carica(int anno);
 
+    // The keys of the last loaded file whose value was no valid number
+    // ("AVS/aliquotaDipendente: ..."); they read as 0. Empty when all were
+    // valid.
+    static QStringList problemiCaricamento();
+
     // Lookups; the current year is loaded first when nothing is loaded yet.
     static VoceContributo contributo(const QString& codice);
     static ParametriLPP lpp();
@@ -44,9 +49,11 @@ public:
     static double guadagnoMassimo();
     static double aliquotaLPP(int eta);
 
-    // Saves a year (refused for a closed year), with a change log line per
-    // changed value and a backup copy of the old file. False when the year is
-    // closed or the change log, the backup copy or the file could not be
+    // Saves a year (refused for a closed year, in the configured data folder
+    // or in the folder that holds the parameter files), with a change log
+    // line per changed value, written before the file is replaced, and a
+    // backup copy of the old file. False when the year is closed, a value is
+    // not finite, or the change log, the backup copy or the file could not be
     // written; the tables take the new values once the file is written.
     static bool salvaCon(const QMap<QString, VoceContributo>& contributi, const ParametriLPP& lpp,
                          double igm, int anno);
@@ -59,6 +66,7 @@ private:
     static ParametriLPP g_lpp;
     static double g_igm;
     static QMap<int, double> g_lppEta;
+    static QStringList g_problemi;
 
     static void caricaSeServe();
 };

@@ -1,5 +1,6 @@
 #include "ambientetest.h"
 #include "chiusuraannuale.h"
+#include "config.h"
 #include "datoteca.h"
 #include "orologio.h"
 
@@ -245,6 +246,13 @@ void TestDatoteca::salvataggioRifiutato_data()
     QTest::newRow("closed year") << "chiuso";
     QTest::newRow("change log cannot be written") << "log";
     QTest::newRow("parameter file cannot be written") << "file";
+    // The parameters live in the default folder: a year closed there stays
+    // closed after another data folder is chosen.
+    QTest::newRow("year closed in the parameters' folder") << "chiusoPredefinita";
+    // A log that opens but takes no line: the file is not replaced, so no
+    // change ever reaches it without its log line.
+    QTest::newRow("change log full") << "logPieno";
+    QTest::newRow("value not finite") << "infinito";
 }
 
 void TestDatoteca::salvataggioRifiutato()
@@ -257,7 +265,17 @@ void TestDatoteca::salvataggioRifiutato()
         QVERIFY(ChiusuraAnnuale::chiudiAnno(2029, QStringLiteral("Test"), QString()));
     else if (ostacolo == QLatin1String("log"))
         QVERIFY(QDir().mkpath(fileLog()));
-    else {
+    else if (ostacolo == QLatin1String("chiusoPredefinita")) {
+        AmbienteTest::scrivi(base() + QStringLiteral("/chiusure_annuali/2029.ini"), "anno=2029\nchiuso=1\n");
+        QVERIFY(Config::setCartellaDati(AmbienteTest::home() + QStringLiteral("/altri_dati")));
+        QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(2029));
+    } else if (ostacolo == QLatin1String("logPieno")) {
+        if (!QFileInfo(QStringLiteral("/dev/full")).exists())
+            QSKIP("no /dev/full on this system");
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), fileLog()));
+    } else if (ostacolo == QLatin1String("infinito")) {
+        // set below
+    } else {
         // A folder in place of the file; the backup copy of this moment
         // exists already, so only the write itself fails.
         QFile::remove(fileAnno(2029));
@@ -267,7 +285,8 @@ void TestDatoteca::salvataggioRifiutato()
 
     QMap<QString, Datoteca::VoceContributo> voci = quattroVoci();
     voci[QStringLiteral("AD")].aliquotaDipendente = 2.5;
-    QVERIFY(!Datoteca::salvaCon(voci, Datoteca::lpp(), 1, 2029));
+    const double igm = ostacolo == QLatin1String("infinito") ? qInf() : 1.0;
+    QVERIFY(!Datoteca::salvaCon(voci, Datoteca::lpp(), igm, 2029));
 
     // Nothing is reported as saved, the tables keep their values and the
     // old file stays as it was.
@@ -275,9 +294,14 @@ void TestDatoteca::salvataggioRifiutato()
     QCOMPARE(Datoteca::guadagnoMassimo(), 148200.0);
     if (ostacolo != QLatin1String("file"))
         QCOMPARE(AmbienteTest::leggi(fileAnno(2029)), QByteArray("[AD]\naliquotaDipendente=1.1\n"));
-    if (ostacolo != QLatin1String("log"))
+    // The log takes its lines before the file is replaced: only a save that
+    // got as far as the file itself has logged the attempt.
+    if (ostacolo == QLatin1String("chiuso") || ostacolo == QLatin1String("chiusoPredefinita")
+        || ostacolo == QLatin1String("infinito"))
         QVERIFY(AmbienteTest::leggi(fileLog()).isEmpty());
-    if (ostacolo != QLatin1String("file"))
+    else if (ostacolo == QLatin1String("file"))
+        QVERIFY(AmbienteTest::leggi(fileLog()).contains(",AD.aliquotaDipendente,1.1,2.5\n"));
+    if (ostacolo != QLatin1String("file") && ostacolo != QLatin1String("logPieno"))
         QVERIFY(QDir(base() + QStringLiteral("/backup")).entryList(QDir::Files).isEmpty());
 }
 

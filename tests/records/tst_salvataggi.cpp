@@ -1,0 +1,76 @@
+// A child process saves employee, company, pay history, variables and
+// parameters with changing content and is killed at random moments: every
+// file must then load whole, holding either what it held before or one
+// complete later save.
+#include "ambientetest.h"
+#include "salvataggiversione.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <functional>
+
+class TestSalvataggi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { AmbienteTest::svuota(); }
+    void uccisoDuranteIlSalvataggio();
+};
+
+void TestSalvataggi::uccisoDuranteIlSalvataggio()
+{
+    using namespace VersioneSalvataggi;
+    const QString figlio = QStringLiteral(VARDELLO_FIGLIO_SALVATAGGI);
+    QProcess primo;
+    primo.start(figlio, {QStringLiteral("--una-volta")});
+    QVERIFY(primo.waitForFinished(10000));
+    QCOMPARE(primo.exitCode(), 0);
+
+    const QList<std::function<int(QString*)>> versioni = {versioneDipendente, versioneAzienda, versionePaghe,
+                                                          versioneVariabili, versioneParametri};
+    const QStringList nomi = {QStringLiteral("dipendente"), QStringLiteral("azienda"), QStringLiteral("paghe"),
+                              QStringLiteral("variabili"), QStringLiteral("parametri")};
+    QList<int> prima;
+    for (const auto& v : versioni) {
+        QString errore;
+        prima.append(v(&errore));
+        QVERIFY2(prima.last() == 1, qPrintable(errore));
+    }
+
+    // The child forks a saving process per round and kills it at a random
+    // moment; after each kill every file is checked before the next round.
+    constexpr int kUccisioni = 200;
+    QElapsedTimer tempo;
+    tempo.start();
+    QProcess serie;
+    serie.start(figlio, {QStringLiteral("--serie"), QString::number(kUccisioni), QStringLiteral("20300101")});
+    QVERIFY(serie.waitForStarted(5000));
+    int cambiati = 0;
+    for (int uccisioni = 1; uccisioni <= kUccisioni; ++uccisioni) {
+        while (!serie.canReadLine())
+            QVERIFY2(serie.waitForReadyRead(10000), qPrintable(QStringLiteral("giro %1: %2").arg(uccisioni).arg(QString::fromLocal8Bit(serie.readAllStandardError()))));
+        const int base = serie.readLine().trimmed().toInt();
+        QCOMPARE(base, uccisioni * kPasso);
+        for (int i = 0; i < versioni.size(); ++i) {
+            QString errore;
+            const int dopo = versioni.at(i)(&errore);
+            QVERIFY2(dopo >= 0, qPrintable(QStringLiteral("%1 dopo %2 uccisioni: %3").arg(nomi.at(i)).arg(uccisioni).arg(errore)));
+            QVERIFY2(dopo == prima.at(i) || (dopo > base && dopo < base + kPasso),
+                     qPrintable(QStringLiteral("%1: versione %2, prima %3, base %4").arg(nomi.at(i)).arg(dopo).arg(prima.at(i)).arg(base)));
+            if (dopo != prima.at(i))
+                ++cambiati;
+            prima[i] = dopo;
+        }
+        serie.write("avanti\n");
+    }
+    QVERIFY(serie.waitForFinished(10000));
+    QCOMPARE(serie.exitCode(), 0);
+    QVERIFY2(tempo.elapsed() < 30000, qPrintable(QString::number(tempo.elapsed())));
+    QVERIFY2(cambiati > 100, qPrintable(QString::number(cambiati)));
+    qInfo("%d uccisioni in %lld ms, %d file cambiati", kUccisioni, tempo.elapsed(), cambiati);
+}
+
+VARDELLO_TEST_MAIN(TestSalvataggi)
+#include "tst_salvataggi.moc"
