@@ -215,6 +215,10 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         premio = 0.0;
 
     Datoteca::carica(anno);
+    // Parameters that did not read as numbers would count contributions of 0.
+    if (!Datoteca::problemiCaricamento().isEmpty())
+        return errore(r, tr("Parametri dell'anno %1 non validi: %2")
+                             .arg(QString::number(anno), Datoteca::problemiCaricamento().join(QStringLiteral(", "))));
     const ContributiSociali c = CalcoloPaga::calcolaAVSAD(lordo);
     // The accident part of the parameters gives way to the company's premium,
     // on the gross capped at one twelfth of the company's ceiling.

@@ -334,6 +334,7 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
     }
     g_lpp = lpp;
     g_igm = igm;
+    g_problemi.clear(); // the tables now hold what was just written
     return true;
 }
 

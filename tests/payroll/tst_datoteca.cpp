@@ -60,6 +60,7 @@ private slots:
     void salvaSenzaModifiche();
     void salvataggioRifiutato_data();
     void salvataggioRifiutato();
+    void valoriNonValidi();
 };
 
 void TestDatoteca::predefiniti()
@@ -303,6 +304,25 @@ void TestDatoteca::salvataggioRifiutato()
         QVERIFY(AmbienteTest::leggi(fileLog()).contains(",AD.aliquotaDipendente,1.1,2.5\n"));
     if (ostacolo != QLatin1String("file") && ostacolo != QLatin1String("logPieno"))
         QVERIFY(QDir(base() + QStringLiteral("/backup")).entryList(QDir::Files).isEmpty());
+}
+
+// Values that are no finite number are reported by group and key and read
+// as 0; a NUL in a description does not end the file.
+void TestDatoteca::valoriNonValidi()
+{
+    AmbienteTest::scrivi(fileAnno(2031), QByteArray("[AVS]\ndescrizione=a\0b\naliquotaDipendente=inf\n"
+                                                    "aliquotaDatore=5.3\n[AD]\nmassimale=nan\n"
+                                                    "[IGM]\nvalore=1e309\n[LPP_ETA]\n25-34=7\n",
+                                                    120));
+    ricarica(2031);
+    QCOMPARE(Datoteca::problemiCaricamento(),
+             (QStringList{QStringLiteral("AVS/aliquotaDipendente"), QStringLiteral("AD/massimale"),
+                          QStringLiteral("IGM/valore")}));
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente, 0.0);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDatore, 5.3);
+    QCOMPARE(Datoteca::aliquotaLPP(30), 7.0);
+    ricarica(2032);
+    QVERIFY(Datoteca::problemiCaricamento().isEmpty());
 }
 
 VARDELLO_TEST_MAIN(TestDatoteca)
