@@ -27,16 +27,30 @@ int main(int argc, char* argv[])
     for (int giro = 1; giro <= giri; ++giro) {
         const int base = giro * VersioneSalvataggi::kPasso;
         std::fflush(stdout);
+        // The saving process says through a pipe when it begins, so the
+        // random moment is counted from its first save, not from the fork.
+        int tubo[2];
+        if (pipe(tubo) != 0)
+            return 1;
         const pid_t pid = fork();
         if (pid < 0)
             return 1;
         if (pid == 0) {
+            close(tubo[0]);
+            if (write(tubo[1], "x", 1) != 1)
+                _exit(1);
+            close(tubo[1]);
             for (int k = base + 1;; ++k) {
                 if (!VersioneSalvataggi::salvaTutti(k))
                     _exit(1);
             }
         }
-        usleep(caso.bounded(1000, 40000));
+        close(tubo[1]);
+        char segnale = 0;
+        if (read(tubo[0], &segnale, 1) != 1)
+            return 1;
+        close(tubo[0]);
+        usleep(caso.bounded(0, 20000));
         kill(pid, SIGKILL);
         int stato = 0;
         waitpid(pid, &stato, 0);
