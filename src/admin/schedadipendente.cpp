@@ -5,6 +5,7 @@
 #include "dialogamministrativi.h"
 #include "dialogfigli.h"
 #include "dialogperiodirapporto.h"
+#include "fileini.h"
 #include "filesicuri.h"
 #include "gestionestipendi.h"
 #include "inputsvizzero.h"
@@ -26,10 +27,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSettings>
+#include <QMap>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -44,6 +46,26 @@ QString tabellaCcl()
 {
     const QString utente = Config::cartellaDatiPredefinita() + QStringLiteral("/ccl_minimi.ini");
     return QFileInfo::exists(utente) ? utente : QStringLiteral(":/data/ccl_minimi.ini");
+}
+
+// The agreements of the table (sorted) and the categories of each (sorted),
+// read by the program's own INI reader: a user copy is never decoded with
+// the toolkit's typed values.
+QMap<QString, QStringList> categorieCcl()
+{
+    QByteArray contenuto;
+    QMap<QString, QStringList> tabella;
+    if (!FileSicuri::leggi(tabellaCcl(), &contenuto, 1024 * 1024))
+        return tabella;
+    const FileIni ini = FileIni::leggi(contenuto);
+    for (const QString& gruppo : ini.gruppi()) {
+        QStringList categorie = ini.chiavi(gruppo);
+        if (gruppo.isEmpty() || categorie.isEmpty())
+            continue;
+        std::sort(categorie.begin(), categorie.end());
+        tabella.insert(gruppo, categorie);
+    }
+    return tabella;
 }
 
 // Selects the item whose data equals `valore` exactly; no current item when
@@ -389,9 +411,8 @@ void SchedaDipendente::costruisciForm(QFormLayout* form)
     comboCcl = combo("ccl");
     comboCcl->addItem(tr("(nessuno)"), QString());
     {
-        QSettings tabella(tabellaCcl(), QSettings::IniFormat);
-        tabella.setIniCodec("UTF-8");
-        for (const QString& gruppo : tabella.childGroups())
+        const QStringList accordi = categorieCcl().keys();
+        for (const QString& gruppo : accordi)
             comboCcl->addItem(gruppo, gruppo);
     }
     const int ccl = comboCcl->findData(dati.ccl, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -433,15 +454,10 @@ void SchedaDipendente::riempiCategorie(const QString& ccl)
     comboCategoria->clear();
     if (ccl.isEmpty())
         return;
-    QSettings tabella(tabellaCcl(), QSettings::IniFormat);
-    tabella.setIniCodec("UTF-8");
     // "(nessuno)" names no group: the list stays empty.
-    if (!tabella.childGroups().contains(ccl))
-        return;
-    tabella.beginGroup(ccl);
-    for (const QString& categoria : tabella.childKeys())
+    const QStringList categorie = categorieCcl().value(ccl);
+    for (const QString& categoria : categorie)
         comboCategoria->addItem(categoria, categoria);
-    tabella.endGroup();
     seleziona(comboCategoria, dati.categoriaCcl);
 }
 

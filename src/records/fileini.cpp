@@ -141,11 +141,12 @@ void togliSpaziFinali(QString& s, int limite)
     s.truncate(n);
 }
 
-// One value: escapes, quotes, and commas outside quotes that make a list.
-QString valoreLetto(const QString& t, int da, int a, bool* lista)
+// One value: escapes, quotes, and commas outside quotes that make a list
+// (its items in `voci`).
+QString valoreLetto(const QString& t, int da, int a, bool* lista, QStringList* voci)
 {
     QString r;
-    QStringList voci;
+    voci->clear();
     *lista = false;
     bool virgolette = false;
     bool traVirgolette = false;
@@ -214,7 +215,7 @@ QString valoreLetto(const QString& t, int da, int a, bool* lista)
             if (!traVirgolette)
                 togliSpaziFinali(r, limite);
             *lista = true;
-            voci.append(r);
+            voci->append(r);
             r.clear();
             traVirgolette = false;
             ++i;
@@ -236,12 +237,12 @@ QString valoreLetto(const QString& t, int da, int a, bool* lista)
         togliSpaziFinali(r, limite);
     if (!*lista)
         return r;
-    voci.append(r);
-    for (QString& v : voci) {
+    voci->append(r);
+    for (QString& v : *voci) {
         if (v.startsWith(QLatin1String("@@")))
             v.remove(0, 1);
     }
-    return voci.join(QStringLiteral(", "));
+    return voci->join(QStringLiteral(", "));
 }
 
 // The text of a value that is no list: "@@" stands for "@"; "@ByteArray()"
@@ -338,7 +339,7 @@ FileIni FileIni::leggi(const QByteArray& contenuto)
         Voce v;
         v.chiave = chiaveLetta(t, r.inizio, fineChiave);
         bool lista = false;
-        const QString letto = valoreLetto(t, r.uguale + 1, fine, &lista);
+        const QString letto = valoreLetto(t, r.uguale + 1, fine, &lista, &v.voci);
         v.testo = lista ? letto : testoValore(letto, &v.leggibile);
         v.grezzo = t.mid(r.uguale + 1, fine - r.uguale - 1).trimmed();
         if (!corrente)
@@ -374,6 +375,25 @@ const FileIni::Voce* FileIni::voce(const QString& gruppo, const QString& chiave)
     const Gruppo& gr = m_gruppi.at(g.value());
     const auto v = gr.indice.constFind(chiave);
     return v == gr.indice.constEnd() ? nullptr : &gr.voci.at(v.value());
+}
+
+QStringList FileIni::lista(const QString& gruppo, const QString& chiave) const
+{
+    const Voce* v = voce(gruppo, chiave);
+    if (!v)
+        return {};
+    return v->voci.isEmpty() ? QStringList{v->testo} : v->voci;
+}
+
+QStringList FileIni::chiavi(const QString& gruppo) const
+{
+    QStringList nomi;
+    const auto g = m_indice.constFind(gruppo);
+    if (g != m_indice.constEnd()) {
+        for (const Voce& v : m_gruppi.at(g.value()).voci)
+            nomi.append(v.chiave);
+    }
+    return nomi;
 }
 
 QStringList FileIni::gruppi() const

@@ -28,6 +28,13 @@ public:
     // is missing. `leggibile` (may be null) is false for a typed value.
     QString valore(const QString& gruppo, const QString& chiave, bool* leggibile = nullptr) const;
 
+    // The value as a list: the items of a comma list, else the one value;
+    // empty when the key is missing.
+    QStringList lista(const QString& gruppo, const QString& chiave) const;
+
+    // The keys of a group in file order.
+    QStringList chiavi(const QString& gruppo) const;
+
     // Sets a text value, adding the group and the key when missing.
     void imposta(const QString& gruppo, const QString& chiave, const QString& valore);
 
@@ -45,6 +52,7 @@ private:
     {
         QString chiave;
         QString testo;
+        QStringList voci; // the items of a comma list
         QString grezzo; // the value as it stood in the file; empty once set
         bool leggibile = true;
     };
