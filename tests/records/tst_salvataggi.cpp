@@ -6,6 +6,8 @@
 #include "salvataggiversione.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QProcess>
 
 #include <functional>
@@ -22,6 +24,31 @@ private slots:
 void TestSalvataggi::uccisoDuranteIlSalvataggio()
 {
     using namespace VersioneSalvataggi;
+    // A home in memory when the system has one: every save ends with a
+    // flush to disk, which on a busy disk would make the 200 kills slow;
+    // renaming a whole file into place works the same there.
+    const QString memoria = QStringLiteral("/dev/shm");
+    QTemporaryDir casa(QFileInfo(memoria).isDir() && QFileInfo(memoria).isWritable()
+                           ? memoria + QStringLiteral("/vardello_crash_XXXXXX")
+                           : AmbienteTest::home() + QStringLiteral("/crash_XXXXXX"));
+    QVERIFY(casa.isValid());
+    const QByteArray homePrima = qgetenv("HOME");
+    const QByteArray configPrima = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray datiPrima = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", casa.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (casa.path() + QStringLiteral("/.config")).toUtf8());
+    qputenv("XDG_DATA_HOME", (casa.path() + QStringLiteral("/.local/share")).toUtf8());
+    struct Ripristino
+    {
+        QByteArray home, config, dati;
+        ~Ripristino()
+        {
+            qputenv("HOME", home);
+            qputenv("XDG_CONFIG_HOME", config);
+            qputenv("XDG_DATA_HOME", dati);
+        }
+    } ripristino{homePrima, configPrima, datiPrima};
+
     const QString figlio = QStringLiteral(VARDELLO_FIGLIO_SALVATAGGI);
     QProcess primo;
     primo.start(figlio, {QStringLiteral("--una-volta")});
@@ -57,7 +84,7 @@ void TestSalvataggi::uccisoDuranteIlSalvataggio()
             QString errore;
             const int dopo = versioni.at(i)(&errore);
             QVERIFY2(dopo >= 0, qPrintable(QStringLiteral("%1 dopo %2 uccisioni: %3").arg(nomi.at(i)).arg(uccisioni).arg(errore)));
-            QVERIFY2(dopo == prima.at(i) || (dopo > base && dopo < base + kPasso),
+            QVERIFY2(dopo > base && dopo < base + kPasso,
                      qPrintable(QStringLiteral("%1: versione %2, prima %3, base %4").arg(nomi.at(i)).arg(dopo).arg(prima.at(i)).arg(base)));
             if (dopo != prima.at(i))
                 ++cambiati;
@@ -67,8 +94,15 @@ void TestSalvataggi::uccisoDuranteIlSalvataggio()
     }
     QVERIFY(serie.waitForFinished(10000));
     QCOMPARE(serie.exitCode(), 0);
-    QVERIFY2(tempo.elapsed() < 30000, qPrintable(QString::number(tempo.elapsed())));
-    QVERIFY2(cambiati > 50, qPrintable(QString::number(cambiati)));
+    // Within 30 s; a sanitizer build runs everything several times slower.
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr qint64 kLimiteMs = 150000;
+#else
+    constexpr qint64 kLimiteMs = 30000;
+#endif
+    QVERIFY2(tempo.elapsed() < kLimiteMs, qPrintable(QString::number(tempo.elapsed())));
+    // Every round saved each file at least once before it was killed.
+    QCOMPARE(cambiati, kUccisioni * versioni.size());
     qInfo("%d uccisioni in %lld ms, %d file cambiati", kUccisioni, tempo.elapsed(), cambiati);
 }
 
