@@ -6,6 +6,8 @@
 #include "dialogamministrativi.h"
 #include "dialogfigli.h"
 #include "dialogperiodirapporto.h"
+#include "fileini.h"
+#include "filesicuri.h"
 #include "gestionestipendi.h"
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
@@ -26,9 +28,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSettings>
+#include <QMap>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -43,6 +47,26 @@ QString tabellaCcl()
 {
     const QString utente = Config::cartellaDatiPredefinita() + QStringLiteral("/ccl_minimi.ini");
     return QFileInfo::exists(utente) ? utente : QStringLiteral(":/data/ccl_minimi.ini");
+}
+
+// The agreements of the table (sorted) and the categories of each (sorted),
+// read by the program's own INI reader: a user copy is never decoded with
+// the toolkit's typed values.
+QMap<QString, QStringList> categorieCcl()
+{
+    QByteArray contenuto;
+    QMap<QString, QStringList> tabella;
+    if (!FileSicuri::leggi(tabellaCcl(), &contenuto, 1024 * 1024))
+        return tabella;
+    const FileIni ini = FileIni::leggi(contenuto);
+    for (const QString& gruppo : ini.gruppi()) {
+        QStringList categorie = ini.chiavi(gruppo);
+        if (gruppo.isEmpty() || categorie.isEmpty())
+            continue;
+        std::sort(categorie.begin(), categorie.end());
+        tabella.insert(gruppo, categorie);
+    }
+    return tabella;
 }
 
 // Selects the item whose data equals `valore` exactly; no current item when
@@ -70,8 +94,13 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
     resize(560, 700);
 
     // A missing or unreadable file leaves the default record: a save then
-    // creates the file under the id.
-    Dipendente::carica(id, dati);
+    // creates the file under the id. A value that is not valid for its field
+    // reads as 0 and is shown to the user once the card is open.
+    QString erroreLettura;
+    if (!Dipendente::carica(id, dati, &erroreLettura) && !erroreLettura.isEmpty())
+        QTimer::singleShot(0, this, [this, erroreLettura] {
+            Messaggi::avviso(this, tr("Dati non validi"), erroreLettura);
+        });
 
     // Header.
     auto* testata = new QHBoxLayout;
@@ -383,9 +412,8 @@ void SchedaDipendente::costruisciForm(QFormLayout* form)
     comboCcl = combo("ccl");
     comboCcl->addItem(tr("(nessuno)"), QString());
     {
-        QSettings tabella(tabellaCcl(), QSettings::IniFormat);
-        tabella.setIniCodec("UTF-8");
-        for (const QString& gruppo : tabella.childGroups())
+        const QStringList accordi = categorieCcl().keys();
+        for (const QString& gruppo : accordi)
             comboCcl->addItem(gruppo, gruppo);
     }
     const int ccl = comboCcl->findData(dati.ccl, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -427,15 +455,10 @@ void SchedaDipendente::riempiCategorie(const QString& ccl)
     comboCategoria->clear();
     if (ccl.isEmpty())
         return;
-    QSettings tabella(tabellaCcl(), QSettings::IniFormat);
-    tabella.setIniCodec("UTF-8");
     // "(nessuno)" names no group: the list stays empty.
-    if (!tabella.childGroups().contains(ccl))
-        return;
-    tabella.beginGroup(ccl);
-    for (const QString& categoria : tabella.childKeys())
+    const QStringList categorie = categorieCcl().value(ccl);
+    for (const QString& categoria : categorie)
         comboCategoria->addItem(categoria, categoria);
-    tabella.endGroup();
     seleziona(comboCategoria, dati.categoriaCcl);
 }
 
@@ -579,6 +602,17 @@ void SchedaDipendente::salva()
     for (QLineEdit* e : blocco->campiIdentificativi()) {
         if (!e->objectName().isEmpty())
             dati.extra.insert(e->objectName(), e->text().trimmed());
+    }
+
+    // A file on disk that could not be read at all (too large, no access)
+    // is never replaced by what the card shows.
+    QByteArray presente;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(Dipendente::percorsoFile(id), &presente);
+    if (esito == FileSicuri::Esito::TroppoGrande || esito == FileSicuri::Esito::Illeggibile) {
+        Messaggi::avviso(this, tr("Errore"),
+                         FileSicuri::messaggio(esito, Dipendente::percorsoFile(id)) + QLatin1Char('\n')
+                             + tr("Il file non viene sovrascritto."));
+        return;
     }
 
     // The agreement's minimum is advice: the card warns and saves all the

@@ -5,6 +5,7 @@
 #include "bankprofile.h"
 #include "inizializzazione.h"
 #include "menuprincipale.h"
+#include "messaggi.h"
 #include "datoteca.h"
 #include "generisalario.h"
 #include "impostafonte.h"
@@ -246,6 +247,11 @@ void Avvio::caricaTabelle()
     GeneriSalario::carica();
     Datoteca::carica(0);
     ImpostaFonte::carica();
+    // A tariff file whose end is missing, or whose closing record counts
+    // other records than it holds, is reported by canton and file.
+    const QStringList avvisi = ImpostaFonte::avvisi();
+    if (!avvisi.isEmpty())
+        Messaggi::avviso(nullptr, QObject::tr("Tariffe imposta alla fonte"), avvisi.join(QLatin1Char('\n')));
     NAP::carica();
 }
 

@@ -282,8 +282,9 @@ bool GestioneStipendi::salvaPeriodi()
         periodi.append(p);
     }
 
-    if (!StoricoStipendi::salva(id, periodi)) {
-        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare."));
+    QString motivo;
+    if (!StoricoStipendi::salva(id, periodi, &motivo)) {
+        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare.") + QLatin1Char('\n') + motivo);
         return false;
     }
     modificato = false;

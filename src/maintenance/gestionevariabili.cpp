@@ -355,8 +355,9 @@ bool GestioneVariabili::salva()
             return false;
     }
 
-    if (!VariabiliMensili::salvaAnno(id, anno, mesi)) {
-        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili."));
+    QString motivo;
+    if (!VariabiliMensili::salvaAnno(id, anno, mesi, &motivo)) {
+        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili.") + QLatin1Char('\n') + motivo);
         return false;
     }
     modificato = false;

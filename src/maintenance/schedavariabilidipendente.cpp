@@ -319,7 +319,8 @@ bool SchedaVariabiliDipendente::salvaMese()
     if (editNote)
         v.comunicazioni = editNote->text().trimmed();
 
-    if (!VariabiliMensili::salvaAnno(id, annoScelto, anno)) {
+    QString motivo;
+    if (!VariabiliMensili::salvaAnno(id, annoScelto, anno, &motivo)) {
         // The window's year stays as the file holds it; the form keeps the
         // values, so the user can try again.
         anno[i] = prima;
@@ -327,7 +328,7 @@ bool SchedaVariabiliDipendente::salvaMese()
             Messaggi::avviso(this, tr("Errore"),
                              tr("L'anno %1 e' chiuso: le variabili non possono essere modificate.").arg(annoScelto));
         else
-            Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili."));
+            Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili.") + QLatin1Char('\n') + motivo);
         return false;
     }
     modificato = false;

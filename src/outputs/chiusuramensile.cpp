@@ -218,9 +218,19 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
 
     for (const QString& id : ids) {
         DatiDipendente d;
-        if (!Dipendente::carica(id, d))
+        QString erroreLettura;
+        if (!Dipendente::carica(id, d, &erroreLettura) && erroreLettura.isEmpty())
             continue;
-        const RisultatoConteggio r = ConteggioSalario::genera(id, d, a, m, false, tredicesima());
+        // An employee whose file holds invalid values keeps its row, with
+        // the reason in place of a count.
+        RisultatoConteggio r;
+        if (erroreLettura.isEmpty()) {
+            r = ConteggioSalario::genera(id, d, a, m, false, tredicesima());
+        } else {
+            r.anno = a;
+            r.mese = m;
+            r.errore = erroreLettura;
+        }
         const bool errore = !r.errore.isEmpty();
         if (!errore && r.scalaImpostaMancante)
             senzaScala << QStringLiteral("%1 %2 (%3, %4)").arg(d.cognome, d.nome, r.cantoneImposta, r.tariffaImposta);
@@ -235,7 +245,10 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
         QString nome = d.cognome + QLatin1Char(' ') + d.nome;
         if (errore)
             nome += tr(" (senza conteggio)");
-        tabella->setItem(riga, 2, new QTableWidgetItem(nome));
+        auto* cellaNome = new QTableWidgetItem(nome);
+        if (errore)
+            cellaNome->setToolTip(r.errore);
+        tabella->setItem(riga, 2, cellaNome);
 
         const std::array<double, 7> importi = importiRiga(r);
         for (int i = 0; i < 7; ++i) {
@@ -461,8 +474,9 @@ void ChiusuraMensile::liquidaProRata()
 
     QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(id, a);
     variabili[m - 1].tredicesimaGratifica = chiedi.doubleValue();
-    if (!VariabiliMensili::salvaAnno(id, a, variabili)) {
-        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili mensili."));
+    QString motivo;
+    if (!VariabiliMensili::salvaAnno(id, a, variabili, &motivo)) {
+        Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili mensili.") + QLatin1Char('\n') + motivo);
         return;
     }
     aggiornaAnteprima(false);

@@ -1,5 +1,7 @@
 #include "scegliconteggio.h"
 
+#include "filesicuri.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -119,7 +121,7 @@ void ScegliConteggio::caricaMesi()
     while (!file.atEnd() && letti < 4 * 1024 * 1024) {
         const QByteArray riga = file.readLine(64 * 1024);
         letti += riga.size();
-        const QRegularExpressionMatch m = gruppo.match(QString::fromUtf8(riga).trimmed());
+        const QRegularExpressionMatch m = gruppo.match(FileSicuri::testo(riga).trimmed());
         if (m.hasMatch())
             mesi.append(m.captured(1).toInt());
     }

@@ -36,10 +36,14 @@ public:
     Tabella(const QString& percorso, const QString& cantone)
     {
         QByteArray contenuto;
-        if (!FileSicuri::leggi(percorso, &contenuto, 1024 * 1024))
+        // A table larger than this is refused whole, never cut.
+        const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto, 1024 * 1024);
+        if (esito != FileSicuri::Esito::Letto) {
+            errore = FileSicuri::messaggio(esito, percorso, 1024 * 1024);
             return;
+        }
         bool nelGruppo = false;
-        const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+        const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
         for (const QString& r : righe) {
             const QString riga = r.trimmed();
             if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')) || riga.startsWith(QLatin1Char(';')))
@@ -60,13 +64,19 @@ public:
 
     bool contiene(const char* chiave) const { return valori.contains(QLatin1String(chiave)); }
 
-    // A missing key or a value that is no number reads as 0.
-    double importo(const char* chiave) const
+    // A missing key reads as 0; a value that is no finite amount within
+    // range reads as 0 and is reported in `errore`.
+    double importo(const char* chiave)
     {
-        bool ok = false;
-        const double v = valori.value(QLatin1String(chiave)).toDouble(&ok);
-        return ok ? v : 0.0;
+        const QString testo = valori.value(QLatin1String(chiave));
+        double v = 0.0;
+        if (!testo.isEmpty() && !FileSicuri::numero(testo, 0.0, FileSicuri::kImportoMassimo, &v) && errore.isEmpty())
+            errore = AssegniFamiliari::tr("Valore non valido per %1 nella tabella degli assegni familiari.")
+                         .arg(QLatin1String(chiave));
+        return v;
     }
+
+    QString errore;
 
 private:
     QHash<QString, QString> valori;
@@ -93,7 +103,11 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
         return r;
     }
 
-    const Tabella tabella(percorsoTabella(), c);
+    Tabella tabella(percorsoTabella(), c);
+    if (!tabella.errore.isEmpty()) {
+        r.messaggio = tabella.errore;
+        return r;
+    }
     if (!tabella.contiene("figli") && !tabella.contiene("figliOver12")) {
         r.messaggio = tr("Cantone %1 non presente in assegni_familiari.ini").arg(c);
         return r;
@@ -105,6 +119,10 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
     const double formazione3plus = tabella.importo("formazione3plus");
     const double formazioneGiovane = tabella.importo("formazioneGiovane");
     const double formazioneAdulto = tabella.importo("formazioneAdulto");
+    if (!tabella.errore.isEmpty()) {
+        r.messaggio = tabella.errore;
+        return r;
+    }
     // A canton may give its training allowance split by age (below 18, from
     // 18) instead of one amount.
     const bool perEta = formazioneGiovane > 0 && formazioneAdulto > 0;

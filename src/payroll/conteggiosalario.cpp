@@ -254,8 +254,16 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         return fuori;
     }
 
-    const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente());
-    const VariabileMese v = VariabiliMensili::caricaMese(codice, anno, mese);
+    // A company, variables or movements file that did not read cleanly
+    // stops the count: counting it with the unreadable values as 0 would
+    // pay a wrong net.
+    QString erroreLettura;
+    const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente(), &erroreLettura);
+    if (!erroreLettura.isEmpty())
+        return errore(r, erroreLettura);
+    const VariabileMese v = VariabiliMensili::caricaMese(codice, anno, mese, &erroreLettura);
+    if (!erroreLettura.isEmpty())
+        return errore(r, erroreLettura);
 
     int eta = CalcoloPaga::etaDaDataNascita(d.dataNascita, anno);
     if (eta < 0)
@@ -344,7 +352,9 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     const AssegniFamiliari::Risultato assegni = AssegniFamiliari::calcola(cantone, d.figli, salarioDelMese, ultimo);
     r.assegniFamiliari = assegni.totale;
 
-    const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
+    const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice, &erroreLettura);
+    if (!erroreLettura.isEmpty())
+        return errore(r, erroreLettura);
     for (const MovimentoStipendio& m : movimenti) {
         const QDate data = DateTesto::daMovimento(m.data);
         if (!data.isValid() || data.year() != anno || data.month() != mese || !(m.importo > 0))
@@ -365,6 +375,10 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     if (d.gradoOccupazione >= 1 && d.gradoOccupazione <= 18)
         premio = 0.0;
 
+    // Parameters that did not read as numbers would count contributions of 0.
+    if (!Datoteca::problemiCaricamento().isEmpty())
+        return errore(r, tr("Parametri dell'anno %1 non validi: %2")
+                             .arg(QString::number(anno), Datoteca::problemiCaricamento().join(QStringLiteral(", "))));
     // AHV/IV/EO and family fund: nothing before the 18th year, only the part
     // above the allowance after the reference age.
     double baseAVS = lordo;
@@ -453,6 +467,14 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     r.netto = arrotonda5(r.lordoImponibile - r.contributiDipendente - r.lppDipendente - r.impostaFonte
                          + r.aggiunteNette);
 
+    // A value that is not finite (a damaged record passed in) never becomes
+    // a pay: the count is refused, and nothing is saved.
+    for (const double importo : {r.lordoContributivo, r.lordoImponibile, r.contributiDipendente, r.lppDipendente,
+                                 r.assegniFamiliari, r.impostaFonte, r.netto, r.tredicesima, r.aggiunteNette}) {
+        if (!std::isfinite(importo))
+            return errore(r, tr("Il conteggio dà un importo non valido: controllare i dati del dipendente"));
+    }
+
     if (salva) {
         StoricoPaghe::PagaMese p;
         p.anno = anno;
@@ -470,8 +492,9 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         p.guadagnoAssicuratoLAINF = guadagnoLAINF;
         p.dettaglio = r.dettaglio;
         // A closed year stores nothing and is no error; any other refusal is.
-        if (!StoricoPaghe::salvaMese(codice, p) && !ChiusuraAnnuale::isAnnoChiuso(anno))
-            return errore(r, tr("Impossibile salvare lo storico paghe"));
+        QString motivo;
+        if (!StoricoPaghe::salvaMese(codice, p, &motivo) && !ChiusuraAnnuale::isAnnoChiuso(anno))
+            return errore(r, tr("Impossibile salvare lo storico paghe") + QStringLiteral(": ") + motivo);
     }
     return r;
 }

@@ -19,6 +19,7 @@ double Datoteca::g_igm = 0.0;
 QMap<int, double> Datoteca::g_lppEta;
 double Datoteca::g_franchigiaPensionati = 1400.0;
 double Datoteca::g_oreSettimanali = 42.0;
+QStringList Datoteca::g_problemi;
 
 namespace {
 
@@ -40,14 +41,6 @@ bool gruppoSpeciale(const QString& gruppo)
 // Ages outside this range have no pension credit; bounding the bands keeps a
 // mistyped band ("18-999999999") from filling memory.
 constexpr int kEtaMassima = 150;
-
-// Number with a dot as decimal separator; anything else reads as 0.
-double numero(const QString& testo)
-{
-    bool ok = false;
-    const double v = testo.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
-}
 
 // Shortest form with at most six significant digits, as printf "%g".
 QString breve(double v)
@@ -109,14 +102,27 @@ bool Datoteca::carica(int anno)
     // The maximum insured earnings and the age table keep the values of the
     // year loaded before where the new file does not set them.
 
+    g_problemi.clear();
     QByteArray contenuto;
-    if (!FileSicuri::leggi(percorsoAnno(anno), &contenuto)
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorsoAnno(anno), &contenuto);
+    if (esito != FileSicuri::Esito::Letto && esito != FileSicuri::Esito::Mancante)
+        g_problemi.append(FileSicuri::messaggio(esito, percorsoAnno(anno)));
+    if (esito != FileSicuri::Esito::Letto
         && !FileSicuri::leggi(QStringLiteral(":/data/datoteca.ini"), &contenuto)) {
         g_caricato = true;
         return false;
     }
 
     QString gruppo;
+    QString chiave;
+    // A value that is no finite number within range reads as 0 and is
+    // reported with its group and key.
+    auto numero = [&](const QString& testo) {
+        double v = 0.0;
+        if (!FileSicuri::numero(testo, 0.0, FileSicuri::kImportoMassimo, &v))
+            g_problemi.append(gruppo + QLatin1Char('/') + chiave);
+        return v;
+    };
     bool inVoce = false;
     VoceContributo voce;
     auto chiudiVoce = [&]() {
@@ -125,7 +131,7 @@ bool Datoteca::carica(int anno)
         inVoce = false;
     };
 
-    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
     for (const QString& r : righe) {
         const QString riga = r.trimmed();
         if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
@@ -143,7 +149,7 @@ bool Datoteca::carica(int anno)
         const int uguale = riga.indexOf(QLatin1Char('='));
         if (uguale < 0)
             continue;
-        const QString chiave = riga.left(uguale).trimmed();
+        chiave = riga.left(uguale).trimmed();
         const QString valore = riga.mid(uguale + 1).trimmed();
 
         if (gruppo == kLpp) {
@@ -194,6 +200,11 @@ bool Datoteca::carica(int anno)
     chiudiVoce();
     g_caricato = true;
     return true;
+}
+
+QStringList Datoteca::problemiCaricamento()
+{
+    return g_problemi;
 }
 
 Datoteca::VoceContributo Datoteca::contributo(const QString& codice)
@@ -249,7 +260,17 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
         caricaSeServe();
     anno = g_anno;
 
-    if (ChiusuraAnnuale::isAnnoChiuso(anno))
+    // The parameter files live in the default data folder: a year closed
+    // there refuses the save as well as one closed in the configured folder.
+    if (ChiusuraAnnuale::isAnnoChiuso(anno) || ChiusuraAnnuale::isAnnoChiusoIn(cartellaBase(), anno))
+        return false;
+    auto finito = [](double v) { return std::isfinite(v) && std::fabs(v) <= FileSicuri::kImportoMassimo; };
+    for (const VoceContributo& v : contributi) {
+        if (!finito(v.aliquotaDipendente) || !finito(v.aliquotaDatore) || !finito(v.massimale))
+            return false;
+    }
+    if (!finito(lpp.sogliaEntrata) || !finito(lpp.deduzioneCoordinamento) || !finito(lpp.salarioMassimo)
+        || !finito(lpp.coordinatoMinimo) || !finito(lpp.coordinatoMassimo) || !finito(igm))
         return false;
 
     const QString base = cartellaBase();
@@ -333,6 +354,13 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
     testo += QStringLiteral("\n[PENSIONATI]\nfranchigia=") + breve(g_franchigiaPensionati) + QLatin1Char('\n');
     testo += QStringLiteral("\n[ORARIO]\noreSettimanali=") + breve(g_oreSettimanali) + QLatin1Char('\n');
 
+    // The change log takes its lines before the file is replaced: a change
+    // that reaches the file is in the log whenever the log can be written. A
+    // log that cannot be written does not stop the save; the caller is told.
+    const QByteArray datiLog = righeLog.toUtf8();
+    const bool scritto = logAperto && fileLog.write(datiLog) == datiLog.size() && fileLog.flush();
+    fileLog.close();
+
     if (!FileSicuri::scrivi(file, testo.toUtf8()))
         return false;
 
@@ -344,9 +372,7 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
     }
     g_lpp = lpp;
     g_igm = igm;
-
-    const QByteArray datiLog = righeLog.toUtf8();
-    const bool scritto = logAperto && fileLog.write(datiLog) == datiLog.size() && fileLog.flush();
+    g_problemi.clear(); // the tables now hold what was just written
     if (logScritto)
         *logScritto = scritto;
     return true;

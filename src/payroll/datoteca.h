@@ -37,6 +37,11 @@ public:
     // defaults. A year of 2000 or less means the current year.
     static bool carica(int anno);
 
+    // The keys of the last loaded file whose value was no valid number
+    // ("AVS/aliquotaDipendente: ..."); they read as 0. Empty when all were
+    // valid.
+    static QStringList problemiCaricamento();
+
     // Lookups; the current year is loaded first when nothing is loaded yet.
     static VoceContributo contributo(const QString& codice);
     static ParametriLPP lpp();
@@ -51,12 +56,14 @@ public:
     // monthly-paid staff is paid (42 when the year sets none).
     static double oreSettimanaliNormali();
 
-    // Saves a year (refused for a closed year), with a change log line per
-    // changed value and a backup copy of the old file. False when the year is
-    // closed or the backup copy or the file could not be written; the tables
-    // take the new values once the file is written. A change log that cannot
-    // be written does not stop the save: `logScritto` (when given) tells the
-    // caller, who must tell the user.
+    // Saves a year (refused for a closed year, in the configured data folder
+    // or in the folder that holds the parameter files), with a change log
+    // line per changed value, written before the file is replaced, and a
+    // backup copy of the old file. False when the year is closed, a value is
+    // not finite, or the backup copy or the file could not be written; the
+    // tables take the new values once the file is written. A change log that
+    // cannot be written does not stop the save: `logScritto` (when given)
+    // tells the caller, who must tell the user.
     static bool salvaCon(const QMap<QString, VoceContributo>& contributi, const ParametriLPP& lpp,
                          double igm, int anno, bool* logScritto = nullptr);
     static bool salva();
@@ -70,6 +77,7 @@ private:
     static QMap<int, double> g_lppEta;
     static double g_franchigiaPensionati;
     static double g_oreSettimanali;
+    static QStringList g_problemi;
 
     static void caricaSeServe();
 };

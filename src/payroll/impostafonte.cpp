@@ -20,6 +20,7 @@ using CategoriaFissa = ImpostaFonte::CategoriaFissa;
 
 QMap<QString, Scala> g_scale;
 QMap<QString, CategoriaFissa> g_categorie;
+QStringList g_avvisi;
 
 // Look-up index built after loading: canton -> tariff code as asked for ->
 // the scale the suffix rule finds for it, so a look-up builds no key text.
@@ -127,11 +128,39 @@ class LettoreTariffe
 public:
     Tabelle tabelle;
 
+    // The records of the file being read, and what its closing record
+    // ("99": canton at 18-19, record count with header and closing record at
+    // 20-27) and its header ("00": canton at 3-4) say.
+    qint64 recordFile = 0;
+    qint64 recordDichiarati = -1;
+    QString cantoneFile;
+
+    void iniziaFile()
+    {
+        recordFile = 0;
+        recordDichiarati = -1;
+        cantoneFile.clear();
+    }
+
     // One line, without its line end. `p` holds at least `n` bytes.
     void riga(const char* p, int n)
     {
         if (n > 0 && p[n - 1] == '\r')
             --n;
+        if (n > 0)
+            ++recordFile;
+        if (n >= 4 && p[0] == '0' && p[1] == '0' && cantoneFile.isEmpty())
+            cantoneFile = testo(p + 2, 2);
+        if (n >= 27 && p[0] == '9' && p[1] == '9') {
+            cantoneFile = testo(p + 17, 2);
+            recordDichiarati = -1;
+            bool cifre = true;
+            for (int i = 19; i < 27; ++i)
+                cifre = cifre && p[i] >= '0' && p[i] <= '9';
+            if (cifre)
+                recordDichiarati = intero(p + 19, 8);
+            return;
+        }
         if (n < kLunghezzaMinima)
             return; // fewer bytes than 60 can never be 60 characters
         bool ascii = true;
@@ -370,8 +399,14 @@ bool ImpostaFonte::carica()
     return caricaDa(dove.at(1));
 }
 
+QStringList ImpostaFonte::avvisi()
+{
+    return g_avvisi;
+}
+
 bool ImpostaFonte::caricaDa(const QString& cartella)
 {
+    g_avvisi.clear();
     g_indice.clear();
     g_scale.clear();
     g_categorie.clear();
@@ -383,8 +418,20 @@ bool ImpostaFonte::caricaDa(const QString& cartella)
         return false;
 
     LettoreTariffe lettore;
-    for (const QFileInfo& f : file)
+    for (const QFileInfo& f : file) {
+        lettore.iniziaFile();
         leggiFile(f.absoluteFilePath(), lettore);
+        // The closing record carries the number of records: a file whose end
+        // is missing, or that lost or gained records, does not match it.
+        const QString cantone = lettore.cantoneFile.isEmpty() ? QStringLiteral("?") : lettore.cantoneFile;
+        if (lettore.recordDichiarati < 0)
+            g_avvisi.append(tr("Tariffe %1, file %2: manca il record finale, il file può essere incompleto.")
+                                .arg(cantone, f.fileName()));
+        else if (lettore.recordDichiarati != lettore.recordFile)
+            g_avvisi.append(tr("Tariffe %1, file %2: il record finale indica %3 record, il file ne contiene %4.")
+                                .arg(cantone, f.fileName(), QString::number(lettore.recordDichiarati),
+                                     QString::number(lettore.recordFile)));
+    }
     Tabelle& tutte = lettore.tabelle;
 
     for (Scala& s : tutte.scale) {

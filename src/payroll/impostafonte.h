@@ -51,6 +51,11 @@ public:
     // usable was found.
     static bool caricaDa(const QString& cartella);
 
+    // What the last load found wrong, one text per tariff file, naming its
+    // canton and file: a closing record that is missing or whose record
+    // count does not match the file. Empty when every file was whole.
+    static QStringList avvisi();
+
     static double calcolaMensile(double redditoMensile, const QString& cantone, const QString& tariffa);
     static double calcolaAnnuale(double redditoAnnuo, const QString& cantone, const QString& tariffa);
     static double conguaglioAnnuale(double redditoAnnuo, double giaTrattenuta, const QString& cantone,

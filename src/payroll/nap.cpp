@@ -2,7 +2,9 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QHash>
 #include <QMap>
+#include <QSet>
 #include <QTextStream>
 
 #include <algorithm>
@@ -43,6 +45,9 @@ bool leggi(const QString& percorso)
 
     int valide = 0;
     int scartate = 0;
+    // The localities already listed per postcode: a file that repeats one
+    // postcode on every row must not make loading quadratic.
+    QHash<QString, QSet<QString>> viste;
     bool primaRiga = true;
     while (!in.atEnd()) {
         QString riga = in.readLine();
@@ -69,9 +74,11 @@ bool leggi(const QString& percorso)
             ++scartate;
             continue;
         }
-        QStringList& elenco = g_localitaPerNap[nap];
-        if (!elenco.contains(localita))
-            elenco.append(localita);
+        QSet<QString>& gia = viste[nap];
+        if (!gia.contains(localita)) {
+            gia.insert(localita);
+            g_localitaPerNap[nap].append(localita);
+        }
         // The first row with a canton decides for a postcode that crosses a
         // cantonal border.
         if (!cantone.isEmpty() && !g_cantonePerNap.contains(nap))

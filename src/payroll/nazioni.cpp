@@ -1,5 +1,8 @@
 #include "nazioni.h"
 
+#include "fileini.h"
+#include "filesicuri.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
@@ -27,15 +30,11 @@ const char* const kEtichetteTradotte[] = {
 
 // An INI value as a list: an unquoted comma makes a list, a single value
 // a list of one; items trimmed, empty ones dropped.
-QStringList lista(const QVariant& valore)
+QStringList lista(const FileIni& ini, const QString& gruppo, const QString& chiave)
 {
-    QStringList grezza;
-    if (valore.type() == QVariant::StringList)
-        grezza = valore.toStringList();
-    else if (!valore.isNull())
-        grezza.append(valore.toString());
     QStringList pulita;
-    for (const QString& voce : qAsConst(grezza)) {
+    const QStringList grezza = ini.lista(gruppo, chiave);
+    for (const QString& voce : grezza) {
         const QString v = voce.trimmed();
         if (!v.isEmpty())
             pulita.append(v);
@@ -43,38 +42,40 @@ QStringList lista(const QVariant& valore)
     return pulita;
 }
 
-// A value as text; a value that the INI reader split at commas is joined
-// back, so a name holding a comma is not lost.
-QString testo(const QVariant& valore)
+// A value as text; a value split at commas is joined back, so a name
+// holding a comma is not lost.
+QString testo(const FileIni& ini, const QString& gruppo, const QString& chiave)
 {
-    if (valore.type() == QVariant::StringList)
-        return valore.toStringList().join(QStringLiteral(", "));
-    return valore.toString();
+    return ini.valore(gruppo, chiave);
 }
 
-void leggiDa(QSettings& ini)
+// A flag: missing, empty, "0" or "false" is false, anything else true.
+bool flag(const FileIni& ini, const QString& gruppo, const QString& chiave)
+{
+    const QString v = ini.valore(gruppo, chiave);
+    return !v.isEmpty() && v != QLatin1String("0") && v.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
+}
+
+void leggiDa(const FileIni& ini)
 {
     g_info.clear();
     g_codici.clear();
-    const QStringList elenco = lista(ini.value(QStringLiteral("generale/elenco")));
+    const QStringList elenco = lista(ini, QStringLiteral("generale"), QStringLiteral("elenco"));
     for (const QString& codice : elenco) {
         InfoNazione n;
         n.codice = codice;
-        ini.beginGroup(codice);
-        n.nome = testo(ini.value(QStringLiteral("nome")));
-        n.valuta = testo(ini.value(QStringLiteral("valuta")));
-        n.lingue = lista(ini.value(QStringLiteral("lingue")));
-        const QStringList chiavi = lista(ini.value(QStringLiteral("campi")));
-        ini.endGroup();
+        n.nome = testo(ini, codice, QStringLiteral("nome"));
+        n.valuta = testo(ini, codice, QStringLiteral("valuta"));
+        n.lingue = lista(ini, codice, QStringLiteral("lingue"));
+        const QStringList chiavi = lista(ini, codice, QStringLiteral("campi"));
         for (const QString& chiave : chiavi) {
             CampoIdentificativo c;
             c.chiave = chiave;
-            ini.beginGroup(codice + QLatin1Char('_') + chiave);
-            c.etichettaFile = testo(ini.value(QStringLiteral("etichetta")));
+            const QString gruppo = codice + QLatin1Char('_') + chiave;
+            c.etichettaFile = testo(ini, gruppo, QStringLiteral("etichetta"));
             c.etichetta = traduciEtichetta(c.etichettaFile);
-            c.placeholder = testo(ini.value(QStringLiteral("placeholder")));
-            c.obbligatorio = ini.value(QStringLiteral("obbligatorio"), false).toBool();
-            ini.endGroup();
+            c.placeholder = testo(ini, gruppo, QStringLiteral("placeholder"));
+            c.obbligatorio = flag(ini, gruppo, QStringLiteral("obbligatorio"));
             n.campi.append(c);
         }
         g_info.insert(codice, n);
@@ -82,11 +83,17 @@ void leggiDa(QSettings& ini)
     }
 }
 
+// Read by the program's own INI reader: a user copy is never decoded with
+// the toolkit's typed values.
 bool leggiFile(const QString& percorso)
 {
-    QSettings ini(percorso, QSettings::IniFormat);
-    ini.setIniCodec("UTF-8");
-    leggiDa(ini);
+    QByteArray contenuto;
+    if (!FileSicuri::leggi(percorso, &contenuto, 1024 * 1024)) {
+        g_info.clear();
+        g_codici.clear();
+        return false;
+    }
+    leggiDa(FileIni::leggi(contenuto));
     return !g_codici.isEmpty();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QList>
-#include <QSettings>
+#include <QStringList>
 #include <QString>
 #include <QStringList>
 

@@ -13,13 +13,14 @@ struct Numero
     double DatiAzienda::*membro;
     int decimali;
     double seIllegibile;
+    double massimo;
 };
 
 const Numero kNumeri[] = {
-    {"lainfIPperMille", &DatiAzienda::lainfIPperMille, 3, 0.0},
-    {"lainfINPuomoPerMille", &DatiAzienda::lainfINPuomoPerMille, 3, 0.0},
-    {"lainfINPdonnaPerMille", &DatiAzienda::lainfINPdonnaPerMille, 3, 0.0},
-    {"lainfMassimale", &DatiAzienda::lainfMassimale, 2, 148200.0},
+    {"lainfIPperMille", &DatiAzienda::lainfIPperMille, 3, 0.0, 1000.0},
+    {"lainfINPuomoPerMille", &DatiAzienda::lainfINPuomoPerMille, 3, 0.0, 1000.0},
+    {"lainfINPdonnaPerMille", &DatiAzienda::lainfINPdonnaPerMille, 3, 0.0, 1000.0},
+    {"lainfMassimale", &DatiAzienda::lainfMassimale, 2, 148200.0, FileSicuri::kImportoMassimo},
 };
 
 const QString kTredicesima = QStringLiteral("tredicesimaAutomatica");
@@ -56,10 +57,10 @@ QByteArray Azienda::serializza(const DatiAzienda& a)
     return righe.join(QLatin1Char('\n')).toUtf8();
 }
 
-DatiAzienda Azienda::deserializza(const QByteArray& contenuto)
+DatiAzienda Azienda::deserializza(const QByteArray& contenuto, QStringList* problemi)
 {
     DatiAzienda a;
-    QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
     for (QString& r : righe) {
         if (r.endsWith(QLatin1Char('\r')))
             r.chop(1);
@@ -78,21 +79,38 @@ DatiAzienda Azienda::deserializza(const QByteArray& contenuto)
         const QString chiave = QLatin1String(n.chiave);
         if (!a.campi.contains(chiave))
             continue;
-        bool ok = false;
-        const double v = a.campi.value(chiave).toDouble(&ok);
-        a.*n.membro = ok ? v : n.seIllegibile;
+        double v = 0.0;
+        if (FileSicuri::numero(a.campi.value(chiave), 0.0, n.massimo, &v)) {
+            a.*n.membro = v;
+        } else {
+            a.*n.membro = n.seIllegibile;
+            if (problemi && !a.campi.value(chiave).trimmed().isEmpty())
+                problemi->append(chiave);
+        }
     }
     a.tredicesimaAutomatica = a.campi.value(kTredicesima) != QLatin1String("0") || !a.campi.contains(kTredicesima);
     return a;
 }
 
-DatiAzienda Azienda::carica(const QString& nomeFile)
+DatiAzienda Azienda::carica(const QString& nomeFile, QString* errore)
 {
-    QByteArray contenuto;
-    if (!FileSicuri::nomeSicuro(nomeFile)
-        || !FileSicuri::leggi(Config::cartellaDati() + QLatin1Char('/') + nomeFile, &contenuto))
+    if (errore)
+        errore->clear();
+    if (!FileSicuri::nomeSicuro(nomeFile))
         return DatiAzienda();
-    return deserializza(contenuto);
+    const QString percorso = Config::cartellaDati() + QLatin1Char('/') + nomeFile;
+    QByteArray contenuto;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
+    if (esito != FileSicuri::Esito::Letto) {
+        if (errore && esito != FileSicuri::Esito::Mancante)
+            *errore = FileSicuri::messaggio(esito, percorso);
+        return DatiAzienda();
+    }
+    QStringList problemi;
+    const DatiAzienda a = deserializza(contenuto, &problemi);
+    if (errore && !problemi.isEmpty())
+        *errore = tr("Il file %1 contiene valori non validi: %2.").arg(percorso, problemi.join(QStringLiteral(", ")));
+    return a;
 }
 
 bool Azienda::salva(const DatiAzienda& a, const QString& nomeFile)

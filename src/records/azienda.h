@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -24,8 +25,13 @@ struct DatiAzienda
 // The company store: six fixed lines, then key=value lines, UTF-8.
 class Azienda
 {
+    Q_DECLARE_TR_FUNCTIONS(Azienda)
+
 public:
-    static DatiAzienda carica(const QString& nomeFile);
+    // `errore` (may be null) is set when the file is too large to read or a
+    // rate or ceiling in it is not a valid number (it then reads as 0, the
+    // ceiling as 148200).
+    static DatiAzienda carica(const QString& nomeFile, QString* errore = nullptr);
     static bool salva(const DatiAzienda& a, const QString& nomeFile);
     static QStringList elencoAziende();
 
@@ -33,5 +39,5 @@ public:
     static QStringList nomiRiservati();
 
     static QByteArray serializza(const DatiAzienda& a);
-    static DatiAzienda deserializza(const QByteArray& contenuto);
+    static DatiAzienda deserializza(const QByteArray& contenuto, QStringList* problemi = nullptr);
 };

@@ -62,12 +62,39 @@ void ChiusuraAnnuale::scriviAudit(const QString& azione, int anno, const QString
 
 StatoEsercizio ChiusuraAnnuale::statoAnno(int anno)
 {
+    return statoDaFile(percorsoStatoAnno(anno), anno);
+}
+
+StatoEsercizio ChiusuraAnnuale::statoAnnoIn(const QString& cartellaDati, int anno)
+{
+    return statoDaFile(cartellaDati + QStringLiteral("/chiusure_annuali/") + QString::number(anno)
+                           + QStringLiteral(".ini"),
+                       anno);
+}
+
+bool ChiusuraAnnuale::isAnnoChiusoIn(const QString& cartellaDati, int anno)
+{
+    if (anno <= 0)
+        return false;
+    const StatoEsercizio s = statoAnnoIn(cartellaDati, anno);
+    return s.chiuso || !s.errore.isEmpty();
+}
+
+StatoEsercizio ChiusuraAnnuale::statoDaFile(const QString& percorso, int anno)
+{
     StatoEsercizio s;
     s.anno = anno;
     QByteArray contenuto;
-    if (!FileSicuri::leggi(percorsoStatoAnno(anno), &contenuto, 1024 * 1024))
+    // A state file is a few lines; one larger than this is not read at all
+    // (never cut, which could drop its "chiuso" line).
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto, 1024 * 1024);
+    if (esito == FileSicuri::Esito::Mancante)
         return s;
-    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    if (esito != FileSicuri::Esito::Letto) {
+        s.errore = FileSicuri::messaggio(esito, percorso, 1024 * 1024);
+        return s;
+    }
+    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
     for (const QString& r : righe) {
         const QString riga = r.trimmed();
         const int uguale = riga.indexOf(QLatin1Char('='));
@@ -86,7 +113,7 @@ StatoEsercizio ChiusuraAnnuale::statoAnno(int anno)
         else if (chiave == QLatin1String("sha256"))
             s.sha256 = valore;
         else if (chiave == QLatin1String("fileSigillati"))
-            s.fileSigillati = valore.toInt();
+            FileSicuri::intero(valore, 0, 1000000000, &s.fileSigillati);
     }
     return s;
 }
@@ -95,7 +122,8 @@ bool ChiusuraAnnuale::isAnnoChiuso(int anno)
 {
     if (anno <= 0)
         return false;
-    return statoAnno(anno).chiuso;
+    const StatoEsercizio s = statoAnno(anno);
+    return s.chiuso || !s.errore.isEmpty();
 }
 
 QString ChiusuraAnnuale::calcolaImprontaAnno(int anno, int* count)

@@ -13,6 +13,9 @@ struct StatoEsercizio
     QString note;
     QString sha256;
     int fileSigillati = 0;
+    // Set when the state file exists but could not be read (too large, no
+    // access): such a year counts as closed until the file is mended.
+    QString errore;
 };
 
 // Closing and reopening a pay year: the state file, the SHA-256 seal of the
@@ -24,7 +27,13 @@ class ChiusuraAnnuale
 
 public:
     static StatoEsercizio statoAnno(int anno);
+    // Closed, or its state file could not be read.
     static bool isAnnoChiuso(int anno);
+
+    // The same for the year-state folder of another data folder (the
+    // parameters live in the default one, whatever folder is configured).
+    static StatoEsercizio statoAnnoIn(const QString& cartellaDati, int anno);
+    static bool isAnnoChiusoIn(const QString& cartellaDati, int anno);
     static QString calcolaImprontaAnno(int anno, int* count = nullptr);
     static bool chiudiAnno(int anno, const QString& operatore, const QString& note, QString* error = nullptr);
     static bool riapriAnno(int anno, const QString& operatore, const QString& motivo, QString* error = nullptr);
@@ -35,4 +44,7 @@ public:
     static QString percorsoAudit();
     static void scriviAudit(const QString& azione, int anno, const QString& operatore,
                             const QString& note, const QString& sha256);
+
+private:
+    static StatoEsercizio statoDaFile(const QString& percorso, int anno);
 };

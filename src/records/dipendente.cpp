@@ -204,9 +204,10 @@ QByteArray Dipendente::serializza(const DatiDipendente& d)
     return s.testo.toUtf8();
 }
 
-DatiDipendente Dipendente::deserializza(const QByteArray& contenuto)
+DatiDipendente Dipendente::deserializza(const QByteArray& contenuto, QStringList* problemi)
 {
     DatiDipendente d;
+    QStringList scartati;
     QMap<QString, QString> resto;
     QHash<QString, QString*> testi;
     for (const CampoTesto& c : kTestiAnagrafici)
@@ -217,7 +218,22 @@ DatiDipendente Dipendente::deserializza(const QByteArray& contenuto)
         testi.insert(QLatin1String(c.chiave), &(d.*c.membro));
     testi.insert(QStringLiteral("tipoContratto"), &d.tipoContratto);
 
-    const QString testo = QString::fromUtf8(contenuto);
+    // A whole number or an amount within its field's range; anything else
+    // reads as 0 and is reported. An empty value is 0, as it always was.
+    auto intero = [&scartati](const QString& chiave, const QString& valore, int massimo) {
+        int v = 0;
+        if (!valore.trimmed().isEmpty() && !FileSicuri::intero(valore, 0, massimo, &v))
+            scartati.append(chiave);
+        return v;
+    };
+    auto importo = [&scartati](const QString& chiave, const QString& valore) {
+        double v = 0.0;
+        if (!valore.trimmed().isEmpty() && !FileSicuri::numero(valore, 0.0, FileSicuri::kImportoMassimo, &v))
+            scartati.append(chiave);
+        return v;
+    };
+
+    const QString testo = FileSicuri::testo(contenuto);
     const QStringList righe = testo.split(QLatin1Char('\n'));
     for (QString riga : righe) {
         if (riga.endsWith(QLatin1Char('\r')))
@@ -230,17 +246,17 @@ DatiDipendente Dipendente::deserializza(const QByteArray& contenuto)
         if (QString* campo = testi.value(chiave, nullptr)) {
             *campo = valore;
         } else if (chiave == QLatin1String("mensilitaAggiuntive")) {
-            d.mensilitaAggiuntive = valore.toInt();
+            d.mensilitaAggiuntive = intero(chiave, valore, 12);
         } else if (chiave == QLatin1String("gradoOccupazione")) {
-            d.gradoOccupazione = valore.toInt();
+            d.gradoOccupazione = intero(chiave, valore, 100);
         } else if (chiave == QLatin1String("tipoPaga")) {
-            d.tipoPaga = valore.toInt();
+            d.tipoPaga = intero(chiave, valore, 1);
         } else if (chiave == QLatin1String("salarioMensile")) {
-            d.salarioMensile = valore.toDouble();
+            d.salarioMensile = importo(chiave, valore);
         } else if (chiave == QLatin1String("lppManuale")) {
-            d.lppManuale = valore.toDouble();
+            d.lppManuale = importo(chiave, valore);
         } else if (chiave == QLatin1String("pagaOraria")) {
-            d.pagaOraria = valore.toDouble();
+            d.pagaOraria = importo(chiave, valore);
         } else if (chiave == QLatin1String("bancaEstera")) {
             d.bancaEstera = valore == QLatin1String("1");
         } else {
@@ -248,11 +264,24 @@ DatiDipendente Dipendente::deserializza(const QByteArray& contenuto)
         }
     }
 
-    // Counts are bounded by what the file can hold: a file of n lines cannot
-    // describe more than n periods or children worth keeping.
-    const int limite = righe.size();
+    // Counts are bounded by what a real record holds (a count above it is
+    // cut and reported) and by the lines of the file, which cannot describe
+    // more: loading and saving stay linear in the file.
+    auto conteggio = [&](const QString& chiave, int limite) {
+        const int massimo = int(qMin<qint64>(limite, righe.size()));
+        const QString valore = resto.value(chiave);
+        if (valore.trimmed().isEmpty())
+            return 0;
+        int n = 0;
+        if (!FileSicuri::intero(valore, 0, limite, &n)) {
+            scartati.append(chiave);
+            bool ok = false;
+            n = valore.trimmed().toLongLong(&ok) > limite && ok ? limite : 0;
+        }
+        return qMin(n, massimo);
+    };
 
-    const int nFigli = qBound(0, resto.value(QStringLiteral("figli_count"), QStringLiteral("0")).toInt(), limite);
+    const int nFigli = conteggio(QStringLiteral("figli_count"), Dipendente::kFigliMassimi);
     for (int i = 0; i < nFigli; ++i) {
         Figlio f;
         const QString prefisso = QStringLiteral("figlio%1_").arg(i);
@@ -272,7 +301,7 @@ DatiDipendente Dipendente::deserializza(const QByteArray& contenuto)
     }
     resto.remove(QStringLiteral("figli_count"));
 
-    const int nPeriodi = qBound(0, resto.value(QStringLiteral("nPeriodi"), QStringLiteral("0")).toInt(), limite);
+    const int nPeriodi = conteggio(QStringLiteral("nPeriodi"), Dipendente::kPeriodiMassimi);
     for (int i = 1; i <= nPeriodi; ++i) {
         PeriodoRapporto p;
         p.entrata = resto.take(QStringLiteral("periodo%1_entrata").arg(i));
@@ -288,18 +317,32 @@ DatiDipendente Dipendente::deserializza(const QByteArray& contenuto)
         d.periodi.append(p);
     }
     d.extra = resto;
+    if (problemi)
+        *problemi = scartati;
     return d;
 }
 
-bool Dipendente::carica(const QString& id, DatiDipendente& d)
+bool Dipendente::carica(const QString& id, DatiDipendente& d, QString* errore)
 {
+    if (errore)
+        errore->clear();
     if (!idValido(id))
         return false;
+    const QString percorso = percorsoFile(id);
     QByteArray contenuto;
-    if (!FileSicuri::leggi(percorsoFile(id), &contenuto))
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
+    if (esito != FileSicuri::Esito::Letto) {
+        if (errore)
+            *errore = FileSicuri::messaggio(esito, percorso);
         return false;
-    d = deserializza(contenuto);
-    return true;
+    }
+    QStringList problemi;
+    d = deserializza(contenuto, &problemi);
+    if (problemi.isEmpty())
+        return true;
+    if (errore)
+        *errore = tr("Il file %1 contiene valori non validi: %2.").arg(percorso, problemi.join(QStringLiteral(", ")));
+    return false;
 }
 
 bool Dipendente::salva(const DatiDipendente& d, const QString& id)

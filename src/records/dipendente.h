@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QMap>
@@ -85,6 +86,8 @@ struct DatiDipendente
 // company's employees folder; the file name is the employee's id.
 class Dipendente
 {
+    Q_DECLARE_TR_FUNCTIONS(Dipendente)
+
 public:
     // An id beginning with "/" is a full path; any other id is a plain file
     // name joined to the employees folder.
@@ -94,7 +97,16 @@ public:
     // inside the employees folder.
     static bool idValido(const QString& id);
 
-    static bool carica(const QString& id, DatiDipendente& d);
+    // At most this many children and employment periods: more than any real
+    // record holds.
+    static constexpr int kFigliMassimi = 50;
+    static constexpr int kPeriodiMassimi = 500;
+
+    // Reads the employee. False when the file cannot be read (too large,
+    // missing) or a number in it is not valid for its field; `d` is filled
+    // anyway (such a field reads as 0, counts are cut to their limit) and
+    // `errore` (may be null) says what is wrong.
+    static bool carica(const QString& id, DatiDipendente& d, QString* errore = nullptr);
     static bool salva(const DatiDipendente& d, const QString& id);
     static QStringList elencoDipendenti(bool soloInForza);
     static QString etichetta(const QString& id);
@@ -117,5 +129,7 @@ public:
 
     // The record as the lines of its file, and back (used by carica/salva).
     static QByteArray serializza(const DatiDipendente& d);
-    static DatiDipendente deserializza(const QByteArray& contenuto);
+    // `problemi` (may be null) receives the key of every number that is not
+    // valid for its field and of every count above its limit.
+    static DatiDipendente deserializza(const QByteArray& contenuto, QStringList* problemi = nullptr);
 };

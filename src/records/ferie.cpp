@@ -1,11 +1,12 @@
 #include "ferie.h"
 
 #include "config.h"
+#include "fileini.h"
 #include "filesicuri.h"
 #include "orologio.h"
 
 #include <QDir>
-#include <QSettings>
+
 
 namespace {
 
@@ -24,6 +25,9 @@ const CampoIntero kInteri[] = {
     {"aggiuntivePrese", &Ferie::AnnoFerie::aggiuntivePrese},
     {"giorniLavorati", &Ferie::AnnoFerie::giorniLavorati},
 };
+
+// More days than any balance can hold, either way.
+constexpr int kGiorniMassimi = 10000;
 
 } // namespace
 
@@ -50,17 +54,21 @@ Ferie::AnnoFerie Ferie::leggiAnno(int anno) const
     QDir().mkpath(cartellaFerie());
     AnnoFerie a;
     const QString percorso = percorsoFile();
-    if (percorso.isEmpty())
+    QByteArray contenuto;
+    if (percorso.isEmpty() || !FileSicuri::leggi(percorso, &contenuto))
         return a;
-    QSettings s(percorso, QSettings::IniFormat);
-    s.setIniCodec("UTF-8");
-    s.beginGroup(QString::number(anno));
+    const FileIni ini = FileIni::leggi(contenuto);
+    const QString gruppo = QString::number(anno);
     for (const CampoIntero& c : kInteri) {
         const QString chiave = QLatin1String(c.chiave);
-        if (s.contains(chiave))
-            a.*c.membro = s.value(chiave).toInt(); // not a number: 0
+        if (!ini.contiene(gruppo, chiave))
+            continue;
+        // Not a whole number of days a year can hold: 0.
+        int giorni = 0;
+        FileSicuri::intero(ini.valore(gruppo, chiave), -kGiorniMassimi, kGiorniMassimi, &giorni);
+        a.*c.membro = giorni;
     }
-    a.dataCessazione = s.value(QStringLiteral("dataCessazione")).toString();
+    a.dataCessazione = ini.valore(gruppo, QStringLiteral("dataCessazione"));
     return a;
 }
 
@@ -70,14 +78,18 @@ void Ferie::scriviAnno(int anno, const AnnoFerie& a) const
     const QString percorso = percorsoFile();
     if (percorso.isEmpty())
         return;
-    QSettings s(percorso, QSettings::IniFormat);
-    s.setIniCodec("UTF-8");
-    s.beginGroup(QString::number(anno));
+    // The other years of the file stay; a file that cannot be read whole is
+    // not written over.
+    QByteArray contenuto;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
+    if (esito != FileSicuri::Esito::Letto && esito != FileSicuri::Esito::Mancante)
+        return;
+    FileIni ini = FileIni::leggi(contenuto);
+    const QString gruppo = QString::number(anno);
     for (const CampoIntero& c : kInteri)
-        s.setValue(QLatin1String(c.chiave), a.*c.membro);
-    s.setValue(QStringLiteral("dataCessazione"), a.dataCessazione);
-    s.endGroup();
-    s.sync();
+        ini.imposta(gruppo, QLatin1String(c.chiave), QString::number(a.*c.membro));
+    ini.imposta(gruppo, QStringLiteral("dataCessazione"), a.dataCessazione);
+    FileSicuri::scrivi(percorso, ini.scrivi());
 }
 
 int Ferie::saldoLegali() const

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cmath>
+
 namespace FileSicuri {
 
 bool scrivi(const QString& percorso, const QByteArray& contenuto)
@@ -47,20 +49,78 @@ bool nomeSicuro(const QString& nome)
     return true;
 }
 
-bool leggi(const QString& percorso, QByteArray* contenuto, qint64 limite)
+Esito leggiFile(const QString& percorso, QByteArray* contenuto, qint64 limite)
 {
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    // Read in pieces: asking for the whole limit at once would reserve it in
-    // memory for every small file.
     contenuto->clear();
-    while (contenuto->size() < limite) {
-        const QByteArray pezzo = f.read(qMin<qint64>(limite - contenuto->size(), 64 * 1024));
+    QFile f(percorso);
+    if (!f.exists())
+        return Esito::Mancante;
+    if (!f.open(QIODevice::ReadOnly))
+        return Esito::Illeggibile;
+    // Read in pieces: asking for the whole limit at once would reserve it in
+    // memory for every small file. One byte past the limit tells a file that
+    // is too large from one that fills it exactly.
+    while (contenuto->size() <= limite) {
+        const QByteArray pezzo = f.read(qMin<qint64>(limite + 1 - contenuto->size(), 64 * 1024));
         if (pezzo.isEmpty())
             break;
         contenuto->append(pezzo);
     }
+    if (contenuto->size() > limite) {
+        contenuto->clear();
+        return Esito::TroppoGrande;
+    }
+    if (f.error() != QFileDevice::NoError) {
+        contenuto->clear();
+        return Esito::Illeggibile;
+    }
+    return Esito::Letto;
+}
+
+bool leggi(const QString& percorso, QByteArray* contenuto, qint64 limite)
+{
+    return leggiFile(percorso, contenuto, limite) == Esito::Letto;
+}
+
+QString messaggio(Esito esito, const QString& percorso, qint64 limite)
+{
+    switch (esito) {
+    case Esito::Letto:
+        return QString();
+    case Esito::Mancante:
+        return QCoreApplication::translate("FileSicuri", "Il file %1 non esiste.").arg(percorso);
+    case Esito::TroppoGrande:
+        return QCoreApplication::translate("FileSicuri", "Il file %1 supera %2 KB e non viene letto.").arg(percorso).arg(limite / 1024);
+    case Esito::Illeggibile:
+        break;
+    }
+    return QCoreApplication::translate("FileSicuri", "Il file %1 non si può leggere.").arg(percorso);
+}
+
+QString testo(const QByteArray& contenuto)
+{
+    // The conversion from a QByteArray alone stops at the first NUL: the
+    // explicit size keeps every byte.
+    return QString::fromUtf8(contenuto.constData(), contenuto.size());
+}
+
+bool numero(const QString& testo, double minimo, double massimo, double* valore)
+{
+    bool ok = false;
+    const double v = testo.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v < minimo || v > massimo)
+        return false;
+    *valore = v;
+    return true;
+}
+
+bool intero(const QString& testo, int minimo, int massimo, int* valore)
+{
+    bool ok = false;
+    const int v = testo.trimmed().toInt(&ok);
+    if (!ok || v < minimo || v > massimo)
+        return false;
+    *valore = v;
     return true;
 }
 

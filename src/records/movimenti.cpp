@@ -47,17 +47,26 @@ QString Movimenti::percorsoFile(const QString& id)
     return cartella + QLatin1Char('/') + id + QStringLiteral(".txt");
 }
 
-QList<MovimentoStipendio> Movimenti::carica(const QString& id)
+QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
 {
     QList<MovimentoStipendio> lista;
+    if (errore)
+        errore->clear();
     const QString percorso = percorsoFile(id);
     QByteArray contenuto;
-    if (percorso.isEmpty() || !FileSicuri::leggi(percorso, &contenuto))
+    if (percorso.isEmpty())
         return lista;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
+    if (esito != FileSicuri::Esito::Letto) {
+        if (errore && esito != FileSicuri::Esito::Mancante)
+            *errore = FileSicuri::messaggio(esito, percorso);
+        return lista;
+    }
 
     MovimentoStipendio corrente;
     bool contenutoPresente = false;
-    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    QStringList illeggibili;
+    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
     for (const QString& r : righe) {
         const QString riga = r.trimmed();
         if (riga.isEmpty()) {
@@ -81,10 +90,17 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id)
             corrente.tipo = valore;
         else if (chiave == QLatin1String("descrizione"))
             corrente.descrizione = valore;
-        else if (chiave == QLatin1String("importo"))
-            corrente.importo = valore.toDouble(); // 0 when it does not parse
-        else if (chiave == QLatin1String("categoriaCertificato"))
-            corrente.categoriaCertificato = valore.toInt();
+        else if (chiave == QLatin1String("importo")) {
+            // Not a finite amount within range: 0, and reported.
+            corrente.importo = 0.0;
+            if (!FileSicuri::numero(valore, -FileSicuri::kImportoMassimo, FileSicuri::kImportoMassimo,
+                                    &corrente.importo))
+                illeggibili.append(QStringLiteral("%1: importo").arg(lista.size() + 1));
+        } else if (chiave == QLatin1String("categoriaCertificato")) {
+            corrente.categoriaCertificato = 0;
+            if (!FileSicuri::intero(valore, 0, 9999, &corrente.categoriaCertificato))
+                illeggibili.append(QStringLiteral("%1: categoriaCertificato").arg(lista.size() + 1));
+        }
         else if (chiave == QLatin1String("soggettoAVS"))
             corrente.soggettoAVS = uno;
         else if (chiave == QLatin1String("soggettoAD"))
@@ -104,6 +120,9 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id)
     }
     if (contenutoPresente)
         lista.append(corrente);
+    if (errore && !illeggibili.isEmpty())
+        *errore = tr("Il file %1 contiene valori non validi (movimento %2).")
+                      .arg(percorso, illeggibili.join(QStringLiteral(", ")));
     return lista;
 }
 

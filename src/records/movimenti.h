@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -27,13 +28,17 @@ struct MovimentoStipendio
 // of key=value lines per movement, blocks separated by an empty line.
 class Movimenti
 {
+    Q_DECLARE_TR_FUNCTIONS(Movimenti)
+
 public:
     // The movements file of the employee (the folder is created). Empty when
     // the id is not a plain file name.
     static QString percorsoFile(const QString& id);
 
     // The employee's movements in file order; empty when there is no file.
-    static QList<MovimentoStipendio> carica(const QString& id);
+    // `errore` (may be null) is set when the file is too large to read or an
+    // amount or category in it is not a valid number (it then reads as 0).
+    static QList<MovimentoStipendio> carica(const QString& id, QString* errore = nullptr);
 
     // Rewrites the whole file; false when it could not be written.
     static bool salva(const QString& id, const QList<MovimentoStipendio>& movimenti);

@@ -27,15 +27,21 @@ QString importo(double v)
     return testo;
 }
 
-double leggiImporto(const QString& testo)
+bool importoValido(double v)
 {
-    bool ok = false;
-    const double v = testo.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
+    return std::isfinite(v) && std::fabs(v) <= FileSicuri::kImportoMassimo;
+}
+
+bool rifiuta(QString* errore, const QString& testo)
+{
+    if (errore)
+        *errore = testo;
+    return false;
 }
 
 // One of the insured-earnings keys of a month; false for any other key.
-bool leggiGuadagno(StoricoPaghe::PagaMese& p, const QString& chiave, const QString& valore)
+template <typename Lettore>
+bool leggiGuadagno(StoricoPaghe::PagaMese& p, const QString& chiave, const QString& valore, Lettore leggiImporto)
 {
     double* campo = chiave == QLatin1String("lordoSoggettoAD")           ? &p.lordoSoggettoAD
                     : chiave == QLatin1String("guadagnoAssicuratoAD")    ? &p.guadagnoAssicuratoAD
@@ -93,7 +99,8 @@ QString righeDettaglio(const StoricoPaghe::Dettaglio& d)
 }
 
 // Reads one key of the month's lines; false for any other key.
-bool leggiDettaglio(const QString& chiave, const QString& valore, StoricoPaghe::Dettaglio& d)
+template <typename Lettore>
+bool leggiDettaglio(const QString& chiave, const QString& valore, StoricoPaghe::Dettaglio& d, Lettore leggiImporto)
 {
     for (int i = 0; i < 4; ++i) {
         const QString nome = QLatin1String(kTrattenute[i]);
@@ -180,17 +187,35 @@ QString StoricoPaghe::percorsoFile(const QString& id, int anno)
     return dir + QLatin1Char('/') + QString::number(anno) + QStringLiteral(".ini");
 }
 
-bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi)
+bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi, QString* errore)
 {
     mesi.clear();
+    if (errore)
+        errore->clear();
     const QString percorso = percorsoFile(id, anno);
     QByteArray contenuto;
-    if (percorso.isEmpty() || !FileSicuri::leggi(percorso, &contenuto))
+    if (percorso.isEmpty())
         return false;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
+    if (esito != FileSicuri::Esito::Letto) {
+        if (errore && esito != FileSicuri::Esito::Mancante)
+            *errore = FileSicuri::messaggio(esito, percorso);
+        return false;
+    }
 
     PagaMese corrente;
     bool gruppoAperto = false;
-    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    QStringList illeggibili;
+    QString chiave;
+    // An amount that is no finite number within range reads as 0 and is
+    // reported with its month and key.
+    auto leggiImporto = [&](const QString& testo) {
+        double v = 0.0;
+        if (!FileSicuri::numero(testo, -FileSicuri::kImportoMassimo, FileSicuri::kImportoMassimo, &v))
+            illeggibili.append(QStringLiteral("[%1] %2").arg(corrente.mese).arg(chiave));
+        return v;
+    };
+    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
     for (const QString& r : righe) {
         const QString riga = r.trimmed();
         if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
@@ -207,7 +232,7 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
         const int uguale = riga.indexOf(QLatin1Char('='));
         if (uguale < 0 || !gruppoAperto)
             continue;
-        const QString chiave = riga.left(uguale).trimmed();
+        chiave = riga.left(uguale).trimmed();
         const QString valore = riga.mid(uguale + 1).trimmed();
         if (chiave == QLatin1String("lordoImponibile"))
             corrente.lordoImponibile = leggiImporto(valore);
@@ -227,13 +252,15 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
             corrente.comunicazioni = valore;
         else if (chiave == QLatin1String("importoContanti"))
             corrente.importoContanti = leggiImporto(valore);
-        else if (leggiGuadagno(corrente, chiave, valore))
+        else if (leggiGuadagno(corrente, chiave, valore, leggiImporto))
             corrente.guadagniAssicurati = true;
         else
-            leggiDettaglio(chiave, valore, corrente.dettaglio);
+            leggiDettaglio(chiave, valore, corrente.dettaglio, leggiImporto);
     }
     if (gruppoAperto)
         mesi.append(corrente);
+    if (errore && !illeggibili.isEmpty())
+        *errore = tr("Il file %1 contiene importi non validi: %2.").arg(percorso, illeggibili.join(QStringLiteral(", ")));
     return true;
 }
 
@@ -250,18 +277,28 @@ bool StoricoPaghe::caricaMese(const QString& id, int anno, int mese, PagaMese* p
     return false;
 }
 
-bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga)
+bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga, QString* errore)
 {
     if (ChiusuraAnnuale::isAnnoChiuso(paga.anno))
-        return false;
+        return rifiuta(errore, tr("L'esercizio %1 è chiuso.").arg(paga.anno));
     if (paga.mese < 1 || paga.mese > 12)
-        return false;
+        return rifiuta(errore, tr("Mese non valido."));
     const QString percorso = percorsoFile(id, paga.anno);
     if (percorso.isEmpty())
-        return false;
+        return rifiuta(errore, tr("Codice dipendente non utilizzabile come nome di file."));
+    for (const double v : {paga.lordoImponibile, paga.contributiDipendente, paga.lppDipendente,
+                           paga.assegniFamiliari, paga.impostaTrattenuta, paga.netto}) {
+        if (!importoValido(v))
+            return rifiuta(errore, tr("Un importo del mese non è un numero valido: il mese non viene salvato."));
+    }
 
+    // The year is rewritten whole: a file that did not read cleanly would
+    // lose what could not be read, so it is left as it is.
     QList<PagaMese> mesi;
-    caricaAnno(id, paga.anno, mesi);
+    QString problema;
+    caricaAnno(id, paga.anno, mesi, &problema);
+    if (!problema.isEmpty())
+        return rifiuta(errore, problema + QLatin1Char(' ') + tr("Il file non viene sovrascritto: correggerlo prima di salvare."));
     bool sostituito = false;
     for (PagaMese& p : mesi) {
         if (p.mese == paga.mese) {
@@ -275,7 +312,9 @@ bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga)
     // Stable: two groups of one month (a hand-edited file) keep their order.
     std::stable_sort(mesi.begin(), mesi.end(),
                      [](const PagaMese& a, const PagaMese& b) { return a.mese < b.mese; });
-    return FileSicuri::scrivi(percorso, serializza(id, paga.anno, mesi));
+    if (!FileSicuri::scrivi(percorso, serializza(id, paga.anno, mesi)))
+        return rifiuta(errore, tr("Impossibile scrivere il file %1.").arg(percorso));
+    return true;
 }
 
 StoricoPaghe::Ytd StoricoPaghe::calcolaYtd(const QList<PagaMese>& mesi)

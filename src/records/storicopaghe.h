@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -7,6 +8,8 @@
 // pay count, one group per month in "<data>/paghe/<dir>/<anno>.ini".
 class StoricoPaghe
 {
+    Q_DECLARE_TR_FUNCTIONS(StoricoPaghe)
+
 public:
     // One line of the pay: a salary item, or an amount added to or taken
     // from the net after the deductions (negative when taken).
@@ -90,8 +93,10 @@ public:
     static QString percorsoFile(const QString& id, int anno);
 
     // The months of the file in file order; false (list empty) when the file
-    // cannot be read.
-    static bool caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi);
+    // cannot be read. `errore` (may be null) is set when the file is too
+    // large or an amount in it is no valid number (it then reads as 0); the
+    // months are loaded anyway.
+    static bool caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi, QString* errore = nullptr);
 
     // The saved month (the first group of that month, the one a new save
     // replaces); false when the year holds no such month.
@@ -100,8 +105,10 @@ public:
     // Stores one month in the year of its `anno`, replacing the first entry
     // of the same month; the year is rewritten whole, sorted by month. False
     // without writing when the year is closed, the month is outside 1..12,
-    // the id is unusable or the file cannot be written.
-    static bool salvaMese(const QString& id, const PagaMese& paga);
+    // the id is unusable, an amount is not finite, or the year's file did
+    // not read cleanly (so nothing it holds is lost); false when the file
+    // cannot be written. `errore` (may be null) says why.
+    static bool salvaMese(const QString& id, const PagaMese& paga, QString* errore = nullptr);
 
     static Ytd calcolaYtd(const QList<PagaMese>& mesi);
 };

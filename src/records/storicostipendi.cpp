@@ -113,11 +113,29 @@ QByteArray StoricoStipendi::serializza(const QVector<PeriodoStipendio>& v)
     return testo.toUtf8();
 }
 
-QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& contenuto)
+QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& contenuto, QStringList* problemi)
 {
     QMap<int, PeriodoStipendio> periodi;
     QMap<int, QMap<int, MovimentoPeriodo>> movimenti;
-    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    QStringList scartati;
+    QString chiave;
+    QString valore;
+    // A number that is not finite and within range reads as 0 and is
+    // reported with its key; an empty value is 0, as it always was.
+    auto numero = [&]() {
+        double v = 0.0;
+        if (!valore.isEmpty()
+            && !FileSicuri::numero(valore, -FileSicuri::kImportoMassimo, FileSicuri::kImportoMassimo, &v))
+            scartati.append(chiave);
+        return v;
+    };
+    auto intero = [&]() {
+        int v = 0;
+        if (!valore.isEmpty() && !FileSicuri::intero(valore, -1000000, 1000000, &v))
+            scartati.append(chiave);
+        return v;
+    };
+    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
     for (const QString& r : righe) {
         const QString riga = r.trimmed();
         if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
@@ -125,8 +143,8 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
         const int uguale = riga.indexOf(QLatin1Char('='));
         if (uguale < 0)
             continue;
-        const QString chiave = riga.left(uguale).trimmed();
-        const QString valore = riga.mid(uguale + 1).trimmed();
+        chiave = riga.left(uguale).trimmed();
+        valore = riga.mid(uguale + 1).trimmed();
         if (!chiave.startsWith(QLatin1String("periodo")))
             continue;
         const int punto = chiave.indexOf(QLatin1Char('.'));
@@ -149,9 +167,9 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
             else if (campo == QLatin1String("descrizione"))
                 mv.descrizione = valore;
             else if (campo == QLatin1String("importo"))
-                mv.importo = valore.toDouble();
+                mv.importo = numero();
             else if (campo == QLatin1String("categoriaCertificato"))
-                mv.categoriaCertificato = valore.toInt();
+                mv.categoriaCertificato = intero();
             else {
                 for (const auto& f : kFlag) {
                     if (campo == QLatin1String(f.first))
@@ -165,15 +183,15 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
         if (sotto == QLatin1String("dataInizio")) p.dataInizio = valore;
         else if (sotto == QLatin1String("dataFine")) p.dataFine = valore;
         else if (sotto == QLatin1String("note")) p.note = valore;
-        else if (sotto == QLatin1String("tipoPaga")) p.tipoPaga = valore.toInt();
-        else if (sotto == QLatin1String("mensilita")) p.mensilita = valore.toInt();
-        else if (sotto == QLatin1String("salarioMensile")) p.salarioMensile = valore.toDouble();
-        else if (sotto == QLatin1String("pagaOraria")) p.pagaOraria = valore.toDouble();
-        else if (sotto == QLatin1String("oreMensili")) p.oreMensili = valore.toDouble();
-        else if (sotto == QLatin1String("dip.eta")) p.dip.eta = valore.toInt();
+        else if (sotto == QLatin1String("tipoPaga")) p.tipoPaga = intero();
+        else if (sotto == QLatin1String("mensilita")) p.mensilita = intero();
+        else if (sotto == QLatin1String("salarioMensile")) p.salarioMensile = numero();
+        else if (sotto == QLatin1String("pagaOraria")) p.pagaOraria = numero();
+        else if (sotto == QLatin1String("oreMensili")) p.oreMensili = numero();
+        else if (sotto == QLatin1String("dip.eta")) p.dip.eta = intero();
         else if (sotto == QLatin1String("dip.cantone")) p.dip.cantone = valore;
         else if (sotto == QLatin1String("dip.tabellaIF")) p.dip.tabellaIF = valore;
-        else if (sotto == QLatin1String("dip.figli")) p.dip.figli = valore.toInt();
+        else if (sotto == QLatin1String("dip.figli")) p.dip.figli = intero();
         else if (sotto == QLatin1String("dip.statoCivile")) p.dip.statoCivile = valore;
         else if (sotto == QLatin1String("dip.sesso")) p.dip.sesso = valore;
         else if (sotto.startsWith(QLatin1String("par."))) {
@@ -181,12 +199,12 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
             // save keeps what the period was computed with.
             for (const auto& c : kParametri) {
                 if (sotto.mid(4) == QLatin1String(c.first))
-                    p.par.*c.second = valore.toDouble();
+                    p.par.*c.second = numero();
             }
         } else if (sotto.startsWith(QLatin1String("ris."))) {
             for (const auto& c : kRisultati) {
                 if (sotto.mid(4) == QLatin1String(c.first))
-                    p.ris.*c.second = valore.toDouble();
+                    p.ris.*c.second = numero();
             }
         }
     }
@@ -199,24 +217,58 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
             p.movimenti.append(m);
         v.append(p);
     }
+    if (problemi)
+        *problemi = scartati;
     return v;
 }
 
-bool StoricoStipendi::carica(const QString& id, QVector<PeriodoStipendio>& v)
+bool StoricoStipendi::carica(const QString& id, QVector<PeriodoStipendio>& v, QString* errore)
 {
     v.clear();
+    if (errore)
+        errore->clear();
     const QString percorso = percorsoFile(id);
     QByteArray contenuto;
-    if (percorso.isEmpty() || !FileSicuri::leggi(percorso, &contenuto))
+    if (percorso.isEmpty())
         return false;
-    v = deserializza(contenuto);
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
+    if (esito != FileSicuri::Esito::Letto) {
+        if (errore && esito != FileSicuri::Esito::Mancante)
+            *errore = FileSicuri::messaggio(esito, percorso);
+        return false;
+    }
+    QStringList problemi;
+    v = deserializza(contenuto, &problemi);
+    if (errore && !problemi.isEmpty())
+        *errore = tr("Il file %1 contiene valori non validi: %2.").arg(percorso, problemi.join(QStringLiteral(", ")));
     return true;
 }
 
-bool StoricoStipendi::salva(const QString& id, const QVector<PeriodoStipendio>& v)
+bool StoricoStipendi::salva(const QString& id, const QVector<PeriodoStipendio>& v, QString* errore)
 {
+    auto rifiuta = [errore](const QString& testo) {
+        if (errore)
+            *errore = testo;
+        return false;
+    };
     const QString percorso = percorsoFile(id);
-    return !percorso.isEmpty() && FileSicuri::scrivi(percorso, serializza(v));
+    if (percorso.isEmpty())
+        return rifiuta(tr("Codice dipendente non utilizzabile come nome di file."));
+    // Every number must come back as it is written.
+    QStringList problemi;
+    deserializza(serializza(v), &problemi);
+    if (!problemi.isEmpty())
+        return rifiuta(tr("Valori non validi (%1): lo storico non viene salvato.").arg(problemi.join(QStringLiteral(", "))));
+    // The file is rewritten whole: one that did not read cleanly would lose
+    // what could not be read, so it is left as it is.
+    QVector<PeriodoStipendio> presenti;
+    QString problema;
+    carica(id, presenti, &problema);
+    if (!problema.isEmpty())
+        return rifiuta(problema + QLatin1Char(' ') + tr("Il file non viene sovrascritto: correggerlo prima di salvare."));
+    if (!FileSicuri::scrivi(percorso, serializza(v)))
+        return rifiuta(tr("Impossibile scrivere il file %1.").arg(percorso));
+    return true;
 }
 
 void StoricoStipendi::aggiornaMensilita(QVector<PeriodoStipendio>& v, int mensilita)

@@ -2,6 +2,7 @@
 
 #include "movimenti.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVector>
 
@@ -60,16 +61,28 @@ struct PeriodoStipendio
 // UTF-8 lines "periodo<N>.<key>=<value>".
 class StoricoStipendi
 {
+    Q_DECLARE_TR_FUNCTIONS(StoricoStipendi)
+
 public:
     // Empty when the id leaves no usable file name.
     static QString percorsoFile(const QString& id);
-    static bool carica(const QString& id, QVector<PeriodoStipendio>& v);
-    static bool salva(const QString& id, const QVector<PeriodoStipendio>& v);
+
+    // False when there is no file or it cannot be read. `errore` (may be
+    // null) is set when the file is too large or a number in it is not valid
+    // (it then reads as 0); the periods are loaded anyway.
+    static bool carica(const QString& id, QVector<PeriodoStipendio>& v, QString* errore = nullptr);
+
+    // Rewrites the whole file. Refused, with the reason in `errore`, when a
+    // number is not finite or the file on disk did not read cleanly (so
+    // nothing it holds is lost); false when the file cannot be written.
+    static bool salva(const QString& id, const QVector<PeriodoStipendio>& v, QString* errore = nullptr);
     static void aggiornaMensilita(QVector<PeriodoStipendio>& v, int mensilita);
     static bool nuovoAnnoPerTutti(int vecchio, int nuovo);
     static bool creaPeriodoIniziale(const QString& id, const QString& dataInizio, double salarioMensile,
                                     int mensilita);
 
     static QByteArray serializza(const QVector<PeriodoStipendio>& v);
-    static QVector<PeriodoStipendio> deserializza(const QByteArray& contenuto);
+    // `problemi` (may be null) receives the key of every number that is not
+    // valid.
+    static QVector<PeriodoStipendio> deserializza(const QByteArray& contenuto, QStringList* problemi = nullptr);
 };

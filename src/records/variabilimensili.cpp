@@ -2,11 +2,13 @@
 
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "fileini.h"
 #include "filesicuri.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
+
+#include <cmath>
 
 namespace {
 
@@ -52,43 +54,76 @@ QString gruppo(int mese)
     return QStringLiteral("Mese_") + QString::number(mese);
 }
 
-// A value that is no number (text typed into the file, a list) reads as 0.
-double leggiImporto(const QVariant& v)
+bool imposta(QString* errore, const QString& testo)
 {
-    if (v.type() == QVariant::Double || v.type() == QVariant::Int || v.type() == QVariant::LongLong)
-        return v.toDouble();
-    if (v.type() != QVariant::String)
-        return 0.0;
-    bool ok = false;
-    const double d = v.toString().trimmed().toDouble(&ok);
-    return ok ? d : 0.0;
+    if (errore)
+        *errore = testo;
+    return false;
 }
 
-// An unquoted text with commas comes back from the INI reader as a list.
-QString leggiTesto(const QVariant& v)
+// The file as read: nothing (no file), the parsed groups, or the reason it
+// could not be read.
+struct Lettura
 {
-    if (v.type() == QVariant::StringList)
-        return v.toStringList().join(QStringLiteral(", "));
-    return v.toString();
+    bool presente = false;
+    FileIni ini;
+    QString errore;
+};
+
+Lettura leggiFile(const QString& percorso)
+{
+    Lettura l;
+    if (percorso.isEmpty())
+        return l;
+    QByteArray contenuto;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
+    if (esito == FileSicuri::Esito::Mancante)
+        return l;
+    if (esito != FileSicuri::Esito::Letto) {
+        l.errore = FileSicuri::messaggio(esito, percorso);
+        return l;
+    }
+    l.presente = true;
+    l.ini = FileIni::leggi(contenuto);
+    return l;
 }
 
-// One month's record from the open file; empty values without a file.
-VariabileMese leggiMese(QSettings* s, int mese)
+// One month's record; every field that holds no valid value is added to
+// `illeggibili` as "Mese_<n>/<key>" and reads as 0 or empty.
+VariabileMese leggiMese(const Lettura& l, int mese, QStringList* illeggibili)
 {
     VariabileMese v;
     v.mese = mese;
-    if (!s)
+    if (!l.presente)
         return v;
-    s->beginGroup(gruppo(mese));
+    const QString g = gruppo(mese);
     for (const Campo& c : kCampi) {
-        const QVariant valore = s->value(QLatin1String(c.chiave));
-        if (c.tipo == Tipo::Importo)
-            v.*c.importo = leggiImporto(valore);
-        else
-            v.*c.testo = leggiTesto(valore);
+        const QString chiave = QLatin1String(c.chiave);
+        if (!l.ini.contiene(g, chiave))
+            continue;
+        bool leggibile = true;
+        const QString valore = l.ini.valore(g, chiave, &leggibile);
+        if (c.tipo == Tipo::Importo) {
+            double importo = 0.0;
+            if (leggibile && (valore.trimmed().isEmpty()
+                              || FileSicuri::numero(valore, -FileSicuri::kImportoMassimo,
+                                                    FileSicuri::kImportoMassimo, &importo))) {
+                v.*c.importo = importo;
+                continue;
+            }
+        } else if (leggibile) {
+            v.*c.testo = valore;
+            continue;
+        }
+        illeggibili->append(g + QLatin1Char('/') + chiave);
     }
-    s->endGroup();
     return v;
+}
+
+QString descriviIlleggibili(const QString& percorso, const QStringList& campi)
+{
+    return VariabiliMensili::tr("Il file %1 contiene valori non validi: %2.")
+        .arg(percorso, campi.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -104,56 +139,82 @@ QString VariabiliMensili::percorsoFile(const QString& codice, int anno)
     return cartella + QLatin1Char('/') + nome;
 }
 
-QList<VariabileMese> VariabiliMensili::caricaAnno(const QString& codice, int anno)
+QList<VariabileMese> VariabiliMensili::caricaAnno(const QString& codice, int anno, QString* errore)
 {
-    QList<VariabileMese> mesi;
     const QString percorso = percorsoFile(codice, anno);
-    QScopedPointer<QSettings> s;
-    if (!percorso.isEmpty() && QFileInfo(percorso).isFile()) {
-        s.reset(new QSettings(percorso, QSettings::IniFormat));
-        s->setIniCodec("UTF-8");
-    }
+    const Lettura l = leggiFile(percorso);
+    QList<VariabileMese> mesi;
+    QStringList illeggibili;
     for (int m = 1; m <= 12; ++m)
-        mesi.append(leggiMese(s.data(), m));
+        mesi.append(leggiMese(l, m, &illeggibili));
+    if (errore)
+        *errore = !l.errore.isEmpty() ? l.errore
+                                      : (illeggibili.isEmpty() ? QString() : descriviIlleggibili(percorso, illeggibili));
     return mesi;
 }
 
-VariabileMese VariabiliMensili::caricaMese(const QString& codice, int anno, int mese)
+VariabileMese VariabiliMensili::caricaMese(const QString& codice, int anno, int mese, QString* errore)
 {
+    if (errore)
+        errore->clear();
     if (mese < 1 || mese > 12)
         return VariabileMese();
-    // Only the month's group is read: the pay count asks for one month of
-    // every employee.
     const QString percorso = percorsoFile(codice, anno);
-    if (percorso.isEmpty() || !QFileInfo(percorso).isFile())
-        return leggiMese(nullptr, mese);
-    QSettings s(percorso, QSettings::IniFormat);
-    s.setIniCodec("UTF-8");
-    return leggiMese(&s, mese);
+    const Lettura l = leggiFile(percorso);
+    QStringList illeggibili;
+    const VariabileMese v = leggiMese(l, mese, &illeggibili);
+    if (errore)
+        *errore = !l.errore.isEmpty() ? l.errore
+                                      : (illeggibili.isEmpty() ? QString() : descriviIlleggibili(percorso, illeggibili));
+    return v;
 }
 
-bool VariabiliMensili::salvaAnno(const QString& codice, int anno, const QList<VariabileMese>& mesi)
+bool VariabiliMensili::salvaAnno(const QString& codice, int anno, const QList<VariabileMese>& mesi,
+                                 QString* errore)
 {
     if (ChiusuraAnnuale::isAnnoChiuso(anno))
-        return false;
+        return imposta(errore, tr("L'esercizio %1 è chiuso: le variabili non si possono modificare.").arg(anno));
     if (mesi.size() < 12)
-        return false;
+        return imposta(errore, tr("Mancano dei mesi: le variabili non vengono salvate."));
     const QString percorso = percorsoFile(codice, anno);
     if (percorso.isEmpty())
-        return false;
-    QSettings s(percorso, QSettings::IniFormat);
-    s.setIniCodec("UTF-8");
+        return imposta(errore, tr("Codice dipendente non utilizzabile come nome di file."));
+    for (int m = 1; m <= 12; ++m) {
+        for (const Campo& c : kCampi) {
+            if (c.tipo != Tipo::Importo)
+                continue;
+            const double v = mesi.at(m - 1).*c.importo;
+            if (!std::isfinite(v) || std::fabs(v) > FileSicuri::kImportoMassimo)
+                return imposta(errore, tr("Valore non valido in %1/%2: le variabili non vengono salvate.")
+                                           .arg(gruppo(m), QLatin1String(c.chiave)));
+        }
+    }
+
+    // The file is rewritten whole: one that did not read cleanly would lose
+    // what could not be read, so it is left as it is.
+    Lettura l = leggiFile(percorso);
+    if (!l.errore.isEmpty())
+        return imposta(errore, l.errore + QLatin1Char(' ') + tr("Il file non viene sovrascritto."));
+    QStringList illeggibili;
+    for (int m = 1; m <= 12; ++m)
+        leggiMese(l, m, &illeggibili);
+    if (!illeggibili.isEmpty())
+        return imposta(errore, descriviIlleggibili(percorso, illeggibili) + QLatin1Char(' ')
+                                   + tr("Il file non viene sovrascritto: correggerlo prima di salvare."));
+
     for (int m = 1; m <= 12; ++m) {
         const VariabileMese& v = mesi.at(m - 1);
-        s.beginGroup(gruppo(m));
         for (const Campo& c : kCampi) {
+            const QString chiave = QLatin1String(c.chiave);
             if (c.tipo == Tipo::Importo)
-                s.setValue(QLatin1String(c.chiave), v.*c.importo);
+                l.ini.imposta(gruppo(m), chiave, FileIni::testoNumero(v.*c.importo));
             else
-                s.setValue(QLatin1String(c.chiave), v.*c.testo);
+                l.ini.imposta(gruppo(m), chiave, v.*c.testo);
         }
-        s.endGroup();
     }
-    s.sync();
-    return s.status() == QSettings::NoError;
+    if (!FileSicuri::scrivi(percorso, l.ini.scrivi()))
+        return imposta(errore, tr("Impossibile scrivere il file %1.").arg(percorso));
+    if (errore)
+        errore->clear();
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -49,19 +50,28 @@ struct VariabileMese
 // is the employee id's file name without folder and last extension.
 class VariabiliMensili
 {
+    Q_DECLARE_TR_FUNCTIONS(VariabiliMensili)
+
 public:
     // The file path; creates the folder. Empty when the id gives no usable
     // file name.
     static QString percorsoFile(const QString& codice, int anno);
 
     // Always twelve records, months 1 to 12; a missing file gives empty months.
-    static QList<VariabileMese> caricaAnno(const QString& codice, int anno);
+    // `errore` (may be null) is set when the file could not be read cleanly:
+    // it names the file too large, or every field that is no valid value
+    // (such a field reads as 0 or empty); empty when all went well.
+    static QList<VariabileMese> caricaAnno(const QString& codice, int anno, QString* errore = nullptr);
 
     // One month of caricaAnno; a default record for a month outside 1..12.
-    static VariabileMese caricaMese(const QString& codice, int anno, int mese);
+    static VariabileMese caricaMese(const QString& codice, int anno, int mese, QString* errore = nullptr);
 
-    // Writes the first twelve records by position. False without writing when
-    // the year is closed or fewer than twelve records are given; false when
-    // the file could not be written.
-    static bool salvaAnno(const QString& codice, int anno, const QList<VariabileMese>& mesi);
+    // Writes the first twelve records by position; the file's other groups
+    // and keys stay. False without writing, with the reason in `errore`, when
+    // the year is closed, fewer than twelve records are given, an amount is
+    // not finite or out of range, or the file on disk could not be read
+    // cleanly (so nothing it holds is lost); false when the file could not be
+    // written.
+    static bool salvaAnno(const QString& codice, int anno, const QList<VariabileMese>& mesi,
+                          QString* errore = nullptr);
 };

@@ -1,5 +1,6 @@
 #include "inputsvizzero.h"
 
+#include "filesicuri.h"
 #include "messaggi.h"
 
 #include <QRegularExpression>
@@ -26,7 +27,8 @@ bool InputSvizzero::leggiImporto(const QString& testo, double* valore, bool vuot
         normale += QLatin1Char('.') + m.captured(3);
     bool ok = false;
     const double v = normale.toDouble(&ok);
-    if (!ok || !qIsFinite(v))
+    // No field holds more than a thousand million: a longer number is a slip.
+    if (!ok || !qIsFinite(v) || qAbs(v) > FileSicuri::kImportoMassimo)
         return false;
     *valore = v;
     return true;

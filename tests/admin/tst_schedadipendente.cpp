@@ -4,6 +4,7 @@
 #include "dialogfigli.h"
 #include "dialogperiodirapporto.h"
 #include "dipendente.h"
+#include "filesicuri.h"
 #include "gestionestipendi.h"
 #include "inizializzazione.h"
 #include "linkaiuto.h"
@@ -54,6 +55,8 @@ private slots:
     void minimoCcl_data();
     void minimoCcl();
     void finestreAperte();
+    void fileDanneggiato_data();
+    void fileDanneggiato();
 
 private:
     static QString testo(QDialog& d, const char* nome) { return d.findChild<QLineEdit*>(QLatin1String(nome))->text(); }
@@ -313,7 +316,9 @@ void TestSchedaDipendente::inputDigitati()
     if (salvato == QLatin1String("<errore>")) {
         QCOMPARE(scheda.result(), int(QDialog::Rejected));
         QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
-        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+        // A folder in place of the file: it cannot be read, so it is never
+        // replaced, and the user is told.
+        QVERIFY(registro.ultimoTesto().endsWith(QStringLiteral("Il file non viene sovrascritto.")));
         QVERIFY(!registro.contiene(QStringLiteral("Dipendente salvato.")));
         QVERIFY(scheda.modificato());
         return;
@@ -579,6 +584,45 @@ void TestSchedaDipendente::finestreAperte()
     LinkAiuto::impostaVisore([&](const QString& codice) { aiuti << codice; });
     clic(scheda, "aiuto");
     QCOMPARE(aiuti, QStringList{"D03"});
+}
+
+// A file with a value that is not valid for its field is shown with a
+// warning naming the field; a file too large to read is never replaced by
+// what the card shows.
+void TestSchedaDipendente::fileDanneggiato_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QString>("avviso"); // part of the warning on opening
+    QTest::addColumn<bool>("salvato");
+    QTest::newRow("salary inf") << QByteArray("nome=Mario\ncognome=Rossi\nsalarioMensile=inf\n") << "salarioMensile"
+                                << true;
+    QTest::newRow("too large") << QByteArray("nome=Mario\n") + QByteArray(FileSicuri::kLimiteRecord, '#') << "KB"
+                               << false;
+}
+
+void TestSchedaDipendente::fileDanneggiato()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QString, avviso);
+    QFETCH(bool, salvato);
+    AmbienteTest::scrivi(Dipendente::percorsoFile(id), contenuto);
+
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(id);
+    scheda.show();
+    QTRY_VERIFY(registro.contiene(avviso));
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Dati non validi"));
+    scrivi(scheda, "nome", QStringLiteral("Maria"));
+    clic(scheda, "salva");
+    DatiDipendente dopo;
+    if (salvato) {
+        QVERIFY(Dipendente::carica(id, dopo));
+        QCOMPARE(dopo.nome, QStringLiteral("Maria"));
+        QCOMPARE(dopo.salarioMensile, 0.0);
+    } else {
+        QVERIFY(registro.ultimoTesto().contains(QStringLiteral("Il file non viene sovrascritto.")));
+        QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), contenuto);
+    }
 }
 
 VARDELLO_TEST_MAIN(TestSchedaDipendente)

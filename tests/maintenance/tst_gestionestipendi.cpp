@@ -254,7 +254,7 @@ void TestGestioneStipendi::celleDigitate()
 
     if (salvato == QLatin1String("<errore>")) {
         QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
-        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare."));
+        QVERIFY(registro.ultimoTesto().startsWith(QStringLiteral("Impossibile salvare.")));
         QVERIFY(!registro.contiene(QStringLiteral("Periodi salvati.")));
         return;
     }

@@ -170,7 +170,16 @@ void TestAssegniFamiliari::copiaUtente_data()
     QTest::newRow("user copy without the canton") << QByteArray("[ZH]\nfigli=300\n") << "TI" << "0.00"
                                                   << "Cantone TI non presente in assegni_familiari.ini";
     QTest::newRow("only figliOver12") << QByteArray("[TI]\nfigliOver12=250\n") << "TI" << "0.00" << "";
-    QTest::newRow("text in amounts") << QByteArray("[TI]\nfigli=molto\nformazione=x\n") << "TI" << "0.00" << "";
+    QTest::newRow("text in amounts") << QByteArray("[TI]\nfigli=molto\nformazione=x\n") << "TI" << "0.00"
+                                     << "Valore non valido per figli nella tabella degli assegni familiari.";
+    QTest::newRow("amount not finite") << QByteArray("[TI]\nfigli=200\nformazione=inf\n") << "TI" << "0.00"
+                                       << "Valore non valido per formazione nella tabella degli assegni familiari.";
+    QTest::newRow("table above 1 MB, never cut")
+        << QByteArray("[TI]\nfigli=300\n") + QByteArray(1024 * 1024, '#') << "TI" << "0.00"
+        << QStringLiteral("Il file %1/assegni_familiari.ini supera 1024 KB e non viene letto.")
+               .arg(Config::cartellaDatiPredefinita());
+    QTest::newRow("NUL before the canton's amounts") << QByteArray("# nota\0\n[TI]\nfigli=200\n", 22) << "TI"
+                                                     << "400.00" << "";
     QTest::newRow("not an INI file") << QByteArray("\x01\x02 garbage \xff\n=\n[") << "TI" << "0.00"
                                      << "Cantone TI non presente in assegni_familiari.ini";
     QTest::newRow("third-child amount without training counterpart")

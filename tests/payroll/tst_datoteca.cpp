@@ -1,5 +1,6 @@
 #include "ambientetest.h"
 #include "chiusuraannuale.h"
+#include "config.h"
 #include "datoteca.h"
 #include "orologio.h"
 
@@ -62,6 +63,7 @@ private slots:
     void logNonScritto();
     void parametriAnno_data();
     void parametriAnno();
+    void valoriNonValidi();
 };
 
 void TestDatoteca::predefiniti()
@@ -247,6 +249,10 @@ void TestDatoteca::salvataggioRifiutato_data()
     QTest::addColumn<QString>("ostacolo"); // what stands in the way
     QTest::newRow("closed year") << "chiuso";
     QTest::newRow("parameter file cannot be written") << "file";
+    // The parameters live in the default folder: a year closed there stays
+    // closed after another data folder is chosen.
+    QTest::newRow("year closed in the parameters' folder") << "chiusoPredefinita";
+    QTest::newRow("value not finite") << "infinito";
 }
 
 void TestDatoteca::salvataggioRifiutato()
@@ -257,6 +263,12 @@ void TestDatoteca::salvataggioRifiutato()
     ricarica(2029);
     if (ostacolo == QLatin1String("chiuso")) {
         QVERIFY(ChiusuraAnnuale::chiudiAnno(2029, QStringLiteral("Test"), QString()));
+    } else if (ostacolo == QLatin1String("chiusoPredefinita")) {
+        AmbienteTest::scrivi(base() + QStringLiteral("/chiusure_annuali/2029.ini"), "anno=2029\nchiuso=1\n");
+        QVERIFY(Config::setCartellaDati(AmbienteTest::home() + QStringLiteral("/altri_dati")));
+        QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(2029));
+    } else if (ostacolo == QLatin1String("infinito")) {
+        // set below
     } else {
         // A folder in place of the file; the backup copy of this moment
         // exists already, so only the write itself fails.
@@ -267,7 +279,8 @@ void TestDatoteca::salvataggioRifiutato()
 
     QMap<QString, Datoteca::VoceContributo> voci = quattroVoci();
     voci[QStringLiteral("AD")].aliquotaDipendente = 2.5;
-    QVERIFY(!Datoteca::salvaCon(voci, Datoteca::lpp(), 1, 2029));
+    const double igm = ostacolo == QLatin1String("infinito") ? qInf() : 1.0;
+    QVERIFY(!Datoteca::salvaCon(voci, Datoteca::lpp(), igm, 2029));
 
     // Nothing is reported as saved, the tables keep their values and the
     // old file stays as it was.
@@ -275,7 +288,13 @@ void TestDatoteca::salvataggioRifiutato()
     QCOMPARE(Datoteca::guadagnoMassimo(), 148200.0);
     if (ostacolo != QLatin1String("file"))
         QCOMPARE(AmbienteTest::leggi(fileAnno(2029)), QByteArray("[AD]\naliquotaDipendente=1.1\n"));
-    QVERIFY(AmbienteTest::leggi(fileLog()).isEmpty());
+    // The log takes its lines before the file is replaced: only a save that
+    // got as far as the file itself has logged the attempt.
+    if (ostacolo == QLatin1String("chiuso") || ostacolo == QLatin1String("chiusoPredefinita")
+        || ostacolo == QLatin1String("infinito"))
+        QVERIFY(AmbienteTest::leggi(fileLog()).isEmpty());
+    else if (ostacolo == QLatin1String("file"))
+        QVERIFY(AmbienteTest::leggi(fileLog()).contains(",AD.aliquotaDipendente,1.1,2.5\n"));
     if (ostacolo != QLatin1String("file"))
         QVERIFY(QDir(base() + QStringLiteral("/backup")).entryList(QDir::Files).isEmpty());
 }
@@ -338,6 +357,25 @@ void TestDatoteca::parametriAnno()
     ricarica(2035);
     QCOMPARE(Datoteca::franchigiaPensionati(), franchigia);
     QCOMPARE(Datoteca::oreSettimanaliNormali(), ore);
+}
+
+// Values that are no finite number are reported by group and key and read
+// as 0; a NUL in a description does not end the file.
+void TestDatoteca::valoriNonValidi()
+{
+    AmbienteTest::scrivi(fileAnno(2031), QByteArray("[AVS]\ndescrizione=a\0b\naliquotaDipendente=inf\n"
+                                                    "aliquotaDatore=5.3\n[AD]\nmassimale=nan\n"
+                                                    "[IGM]\nvalore=1e309\n[LPP_ETA]\n25-34=7\n",
+                                                    120));
+    ricarica(2031);
+    QCOMPARE(Datoteca::problemiCaricamento(),
+             (QStringList{QStringLiteral("AVS/aliquotaDipendente"), QStringLiteral("AD/massimale"),
+                          QStringLiteral("IGM/valore")}));
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente, 0.0);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDatore, 5.3);
+    QCOMPARE(Datoteca::aliquotaLPP(30), 7.0);
+    ricarica(2032);
+    QVERIFY(Datoteca::problemiCaricamento().isEmpty());
 }
 
 VARDELLO_TEST_MAIN(TestDatoteca)

@@ -34,6 +34,18 @@ void scriviTariffa(const QString& nome, const QList<QByteArray>& righe, const QB
     AmbienteTest::scrivi(cartellaTariffe() + QLatin1Char('/') + nome, testo);
 }
 
+QByteArray testata(const char* cantone)
+{
+    return QByteArray("00") + cantone + QByteArray(15, ' ') + "20251101" + QByteArray(83, ' ');
+}
+
+// The closing record: canton at 18-19, record count at 20-27.
+QByteArray chiusura(const char* cantone, int conteggio)
+{
+    return QByteArray("99") + QByteArray(15, ' ') + cantone + QByteArray::number(conteggio).rightJustified(8, '0')
+        + QByteArray(12, ' ');
+}
+
 } // namespace
 
 class TestImpostaFonte : public QObject
@@ -52,6 +64,8 @@ private slots:
     void inputDifettoso_data();
     void inputDifettoso();
     void cartelle();
+    void recordFinale_data();
+    void recordFinale();
 };
 
 void TestImpostaFonte::fileGinevra_data()
@@ -89,6 +103,7 @@ void TestImpostaFonte::fileGinevra()
         pronto = true;
     }
     QVERIFY(ImpostaFonte::caricaDa(cartella.path()));
+    QVERIFY2(ImpostaFonte::avvisi().isEmpty(), qPrintable(ImpostaFonte::avvisi().join(QLatin1Char('\n'))));
 
     QCOMPARE(ImpostaFonte::cantoniDisponibili(), QStringList{QStringLiteral("GE")});
     QCOMPARE(ImpostaFonte::scalePerCantone(QStringLiteral("GE")).size(), 49);
@@ -302,6 +317,41 @@ void TestImpostaFonte::cartelle()
     QVERIFY(ImpostaFonte::carica());
     QCOMPARE(ImpostaFonte::cantoniDisponibili(), QStringList{QStringLiteral("JU")});
     QDir::setCurrent(attuale);
+}
+
+// The closing record carries the number of records with header and itself:
+// a file whose end is missing, or whose count differs, is reported by
+// canton and file; its records are loaded all the same.
+void TestImpostaFonte::recordFinale_data()
+{
+    QTest::addColumn<QList<QByteArray>>("righe");
+    QTest::addColumn<QString>("avviso"); // empty: none
+
+    const QList<QByteArray> corpo = {testata("TI"), record("06", "TI", "A0N", 0, 1),
+                                     record("06", "TI", "A0N", 3000, 5), record("11", "TI", "HEN", 0, 25)};
+    QTest::newRow("whole") << (corpo + QList<QByteArray>{chiusura("TI", 5)}) << "";
+    QTest::newRow("end missing") << corpo
+                                 << "Tariffe TI, file tar26ti.txt: manca il record finale, il file può essere incompleto.";
+    QTest::newRow("records lost") << (corpo + QList<QByteArray>{chiusura("TI", 32073)})
+                                  << "Tariffe TI, file tar26ti.txt: il record finale indica 32073 record, il file ne contiene 5.";
+    QTest::newRow("records after the end")
+        << (corpo + QList<QByteArray>{chiusura("TI", 5), record("06", "TI", "B0N", 0, 2)})
+        << "Tariffe TI, file tar26ti.txt: il record finale indica 5 record, il file ne contiene 6.";
+    QTest::newRow("count not a number") << (corpo + QList<QByteArray>{QByteArray("99               TI0000x005")})
+                                        << "Tariffe TI, file tar26ti.txt: manca il record finale, il file può essere incompleto.";
+}
+
+void TestImpostaFonte::recordFinale()
+{
+    QFETCH(QList<QByteArray>, righe);
+    QFETCH(QString, avviso);
+    scriviTariffa(QStringLiteral("tar26ti.txt"), righe);
+    scriviTariffa(QStringLiteral("tar26zh.txt"),
+                  {testata("ZH"), record("06", "ZH", "A0N", 0, 2), chiusura("ZH", 3)}, "\n");
+    QVERIFY(ImpostaFonte::caricaDa(cartellaTariffe()));
+    QCOMPARE(ImpostaFonte::avvisi(), avviso.isEmpty() ? QStringList() : QStringList{avviso});
+    QCOMPARE(ImpostaFonte::calcolaMensile(4000, QStringLiteral("TI"), QStringLiteral("A0")), 200.0);
+    QCOMPARE(ImpostaFonte::calcolaMensile(1000, QStringLiteral("ZH"), QStringLiteral("A0")), 20.0);
 }
 
 VARDELLO_TEST_MAIN(TestImpostaFonte)

@@ -207,19 +207,21 @@ void TestDipendente::fileStorici_data()
     QTest::addColumn<int>("grado");
     QTest::addColumn<QStringList>("righeAttese");
     QTest::addColumn<QStringList>("righeAssenti");
+    QTest::addColumn<bool>("valido"); // every number valid for its field
 
     QTest::newRow("date of hire only")
         << QByteArray("nome=Ugo\r\ndataAssunzione=01/03/2020\r\n") << 1 << "01/03/2020" << 100
-        << QStringList{"nPeriodi=1", "periodo1_entrata=01/03/2020"} << QStringList{"dataAssunzione=01/03/2020"};
+        << QStringList{"nPeriodi=1", "periodo1_entrata=01/03/2020"} << QStringList{"dataAssunzione=01/03/2020"}
+        << true;
     QTest::newRow("two periods, one present")
         << QByteArray("nPeriodi=2\nperiodo1_entrata=01/01/2021\n") << 2 << "01/01/2021" << 100
-        << QStringList{"nPeriodi=2", "periodo1_entrata=01/01/2021"} << QStringList{"periodo2_entrata="};
+        << QStringList{"nPeriodi=2", "periodo1_entrata=01/01/2021"} << QStringList{"periodo2_entrata="} << true;
     QTest::newRow("degree not a number")
         << QByteArray("gradoOccupazione=molto\n") << 0 << "" << 0
-        << QStringList{"gradoOccupazione=0"} << QStringList{};
+        << QStringList{"gradoOccupazione=0"} << QStringList{} << false;
     QTest::newRow("malformed lines skipped")
         << QByteArray("senza uguale\n=valore\n nome = Ugo\n") << 0 << "" << 100
-        << QStringList{"nome= Ugo"} << QStringList{"=valore"};
+        << QStringList{"nome= Ugo"} << QStringList{"=valore"} << true;
 }
 
 void TestDipendente::fileStorici()
@@ -230,10 +232,13 @@ void TestDipendente::fileStorici()
     QFETCH(int, grado);
     QFETCH(QStringList, righeAttese);
     QFETCH(QStringList, righeAssenti);
+    QFETCH(bool, valido);
 
     AmbienteTest::scrivi(Dipendente::percorsoFile(QStringLiteral("vecchio.txt")), file);
     DatiDipendente d;
-    QVERIFY(Dipendente::carica(QStringLiteral("vecchio.txt"), d));
+    QString errore;
+    QCOMPARE(Dipendente::carica(QStringLiteral("vecchio.txt"), d, &errore), valido);
+    QCOMPARE(errore.isEmpty(), valido);
     QCOMPARE(d.periodi.size(), periodi);
     QCOMPARE(Dipendente::dataAssunzione(d), entrata);
     QCOMPARE(d.gradoOccupazione, grado);
@@ -292,7 +297,9 @@ void TestDipendente::contiAssurdi()
     QElapsedTimer t;
     t.start();
     DatiDipendente d;
-    QVERIFY(Dipendente::carica(QStringLiteral("enorme.txt"), d));
+    QString errore;
+    QVERIFY(!Dipendente::carica(QStringLiteral("enorme.txt"), d, &errore));
+    QVERIFY(errore.contains(QLatin1String("nPeriodi")) && errore.contains(QLatin1String("figli_count")));
     QVERIFY(t.elapsed() < 1000);
     QVERIFY(d.periodi.size() <= 5);
     QVERIFY(d.figli.size() <= 5);

@@ -1,0 +1,236 @@
+#include "bersagli.h"
+
+#include "assegnifamiliari.h"
+#include "azienda.h"
+#include "bankprofile.h"
+#include "chiusuraannuale.h"
+#include "config.h"
+#include "datoteca.h"
+#include "dipendente.h"
+#include "ferie.h"
+#include "fileini.h"
+#include "impostafonte.h"
+#include "movimenti.h"
+#include "nap.h"
+#include "storicopaghe.h"
+#include "storicostipendi.h"
+#include "variabilimensili.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace Bersagli {
+
+namespace {
+
+const QString kId = QStringLiteral("fuzz.txt");
+constexpr int kAnno = 2026;
+
+QString g_home;
+
+// A home folder of our own, made once per process: the readers find their
+// files below it.
+void prepara()
+{
+    if (!g_home.isEmpty())
+        return;
+    QByteArray modello = QDir::tempPath().toLocal8Bit() + "/vardello_fuzz_XXXXXX";
+    const char* home = mkdtemp(modello.data());
+    if (!home)
+        std::abort();
+    g_home = QString::fromLocal8Bit(home);
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", QByteArray(home) + "/.config");
+    qputenv("XDG_DATA_HOME", QByteArray(home) + "/.local/share");
+    QCoreApplication::setApplicationName(QStringLiteral("vardello"));
+    // The readers' warnings about rejected rows would flood the output.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.warning=false\n*.info=false\n*.debug=false"));
+}
+
+QByteArray bytes(const uint8_t* dati, size_t n)
+{
+    return QByteArray(reinterpret_cast<const char*>(dati), int(n));
+}
+
+// Writes the bytes as the file (no flush to disk: speed matters here).
+void scrivi(const QString& percorso, const uint8_t* dati, size_t n)
+{
+    QDir().mkpath(QFileInfo(percorso).absolutePath());
+    QFile f(percorso);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        std::abort();
+    f.write(reinterpret_cast<const char*>(dati), qint64(n));
+}
+
+QList<Figlio> treFigli()
+{
+    QList<Figlio> figli;
+    for (const char* nascita : {"12/03/2010", "01/09/2004", "30/06/2019"}) {
+        Figlio f;
+        f.dataNascita = QLatin1String(nascita);
+        f.agliStudi = true;
+        figli.append(f);
+    }
+    return figli;
+}
+
+} // namespace
+
+int dipendente(const uint8_t* dati, size_t n)
+{
+    prepara();
+    const DatiDipendente d = Dipendente::deserializza(bytes(dati, n));
+    const DatiDipendente riletto = Dipendente::deserializza(Dipendente::serializza(d));
+    Dipendente::inForza(riletto, QDate(kAnno, 5, 1));
+    Dipendente::mesiLavorati(riletto, kAnno);
+    return 0;
+}
+
+int azienda(const uint8_t* dati, size_t n)
+{
+    prepara();
+    Azienda::deserializza(Azienda::serializza(Azienda::deserializza(bytes(dati, n))));
+    return 0;
+}
+
+int paghe(const uint8_t* dati, size_t n)
+{
+    prepara();
+    scrivi(StoricoPaghe::percorsoFile(kId, kAnno), dati, n);
+    QList<StoricoPaghe::PagaMese> mesi;
+    StoricoPaghe::caricaAnno(kId, kAnno, mesi);
+    StoricoPaghe::calcolaYtd(mesi);
+    return 0;
+}
+
+int variabili(const uint8_t* dati, size_t n)
+{
+    prepara();
+    scrivi(VariabiliMensili::percorsoFile(kId, kAnno), dati, n);
+    VariabiliMensili::caricaAnno(kId, kAnno);
+    FileIni::leggi(FileIni::leggi(bytes(dati, n)).scrivi());
+    return 0;
+}
+
+int stipendi(const uint8_t* dati, size_t n)
+{
+    prepara();
+    StoricoStipendi::deserializza(StoricoStipendi::serializza(StoricoStipendi::deserializza(bytes(dati, n))));
+    return 0;
+}
+
+int movimenti(const uint8_t* dati, size_t n)
+{
+    prepara();
+    scrivi(Movimenti::percorsoFile(QStringLiteral("fuzz")), dati, n);
+    Movimenti::carica(QStringLiteral("fuzz"));
+    return 0;
+}
+
+int stato(const uint8_t* dati, size_t n)
+{
+    prepara();
+    scrivi(ChiusuraAnnuale::percorsoStatoAnno(kAnno), dati, n);
+    ChiusuraAnnuale::isAnnoChiuso(kAnno);
+    return 0;
+}
+
+int parametri(const uint8_t* dati, size_t n)
+{
+    prepara();
+    scrivi(Config::cartellaDatiPredefinita() + QStringLiteral("/datoteca_2026.ini"), dati, n);
+    Datoteca::carica(kAnno + 1); // another year first, so the file is read again
+    Datoteca::carica(kAnno);
+    Datoteca::codiciContributi();
+    Datoteca::aliquotaLPP(40);
+    return 0;
+}
+
+int assegni(const uint8_t* dati, size_t n)
+{
+    prepara();
+    scrivi(Config::cartellaDatiPredefinita() + QStringLiteral("/assegni_familiari.ini"), dati, n);
+    for (const char* cantone : {"TI", "ZH", "GE"})
+        AssegniFamiliari::calcola(QLatin1String(cantone), treFigli(), 5000.0, QDate(kAnno, 5, 31));
+    return 0;
+}
+
+int tariffe(const uint8_t* dati, size_t n)
+{
+    prepara();
+    const QString cartella = QDir::homePath() + QStringLiteral("/dati_afc");
+    scrivi(cartella + QStringLiteral("/tar26ti.txt"), dati, n);
+    ImpostaFonte::caricaDa(cartella);
+    ImpostaFonte::avvisi();
+    for (const char* codice : {"A0", "A0N", "B1", "C2Y"}) {
+        ImpostaFonte::calcolaMensile(5000.0, QStringLiteral("TI"), QLatin1String(codice));
+        ImpostaFonte::calcolaAnnuale(80000.0, QStringLiteral("TI"), QLatin1String(codice));
+    }
+    ImpostaFonte::calcolaCategoriaFissa(5000.0, QStringLiteral("TI"), QStringLiteral("HEN"));
+    ImpostaFonte::cantoniDisponibili();
+    return 0;
+}
+
+int nap(const uint8_t* dati, size_t n)
+{
+    prepara();
+    const QString percorso = QDir::homePath() + QStringLiteral("/nap.csv");
+    scrivi(percorso, dati, n);
+    NAP::caricaDa(percorso);
+    NAP::localitaPerNap(QStringLiteral("6900"));
+    NAP::napPerLocalita(QStringLiteral("Lugano"));
+    NAP::cantonePerNap(QStringLiteral("8001"));
+    return 0;
+}
+
+int banche(const uint8_t* dati, size_t n)
+{
+    prepara();
+    const QString percorso = QDir::homePath() + QStringLiteral("/banca.json");
+    scrivi(percorso, dati, n);
+    bool ok = false;
+    BankProfile::caricaDaFile(percorso, &ok);
+    return 0;
+}
+
+int ferie(const uint8_t* dati, size_t n)
+{
+    prepara();
+    const Ferie f(QStringLiteral("fuzz"));
+    scrivi(f.percorsoFile(), dati, n);
+    f.leggiAnno(kAnno);
+    f.proRataLegali(200);
+    return 0;
+}
+
+void pulisci()
+{
+    if (!g_home.isEmpty())
+        QDir(g_home).removeRecursively();
+}
+
+Funzione trova(const char* nome)
+{
+    static const struct
+    {
+        const char* nome;
+        Funzione funzione;
+    } tabella[] = {
+        {"dipendente", dipendente}, {"azienda", azienda},     {"paghe", paghe},   {"variabili", variabili},
+        {"stipendi", stipendi},     {"movimenti", movimenti}, {"stato", stato},   {"parametri", parametri},
+        {"assegni", assegni},       {"tariffe", tariffe},     {"nap", nap},       {"banche", banche},
+        {"ferie", ferie},
+    };
+    for (const auto& voce : tabella) {
+        if (std::strcmp(voce.nome, nome) == 0)
+            return voce.funzione;
+    }
+    return nullptr;
+}
+
+} // namespace Bersagli
