@@ -76,6 +76,17 @@
         <source>%1 figli assegno, %2 figli formazione</source>
         <translation>%1 enfants avec allocation pour enfant, %2 enfants avec allocation de formation</translation>
     </message>
+    <message>
+        <source>Valore non valido per %1 nella tabella degli assegni familiari.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Azienda</name>
+    <message>
+        <source>Il file %1 contiene valori non validi: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -1019,6 +1030,14 @@ Pour ces employés, l&apos;impôt est de 0.</translation>
         <source>Movimento</source>
         <translation>Mouvement</translation>
     </message>
+    <message>
+        <source>Parametri dell&apos;anno %1 non validi: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il conteggio dà un importo non valido: controllare i dati del dipendente</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CsvDipendenti</name>
@@ -1410,6 +1429,13 @@ Voulez-vous continuer ?</translation>
     </message>
 </context>
 <context>
+    <name>Dipendente</name>
+    <message>
+        <source>Il file %1 contiene valori non validi: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DocumentiAnnuali</name>
     <message>
         <source>Errore</source>
@@ -1582,6 +1608,21 @@ Voulez-vous tous les écraser ?</translation>
     <message>
         <source>Esportati %1 file XML ELM.</source>
         <translation>%1 fichiers XML ELM exportés.</translation>
+    </message>
+</context>
+<context>
+    <name>FileSicuri</name>
+    <message>
+        <source>Il file %1 non esiste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 supera %2 KB e non viene letto.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può leggere.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2549,6 +2590,14 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
         <source>%1/%2: %3 scaglioni, figli=%4, chiesa=%5</source>
         <translation>%1/%2 : %3 tranches, enfants=%4, église=%5</translation>
     </message>
+    <message>
+        <source>Tariffe %1, file %2: manca il record finale, il file può essere incompleto.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2: il record finale indica %3 record, il file ne contiene %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InputSvizzero</name>
@@ -2689,6 +2738,13 @@ Les enregistrer avant de fermer ?</translation>
     <message>
         <source>Impossibile aprire il manuale.</source>
         <translation>Impossible d&apos;ouvrir le manuel.</translation>
+    </message>
+</context>
+<context>
+    <name>Movimenti</name>
+    <message>
+        <source>Il file %1 contiene valori non validi (movimento %2).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3388,6 +3444,10 @@ Le dossier des données reste :
     <message>
         <source>Vardello si chiude: riavvialo per lavorare con %1.</source>
         <translation>Vardello se ferme : redémarrez-le pour travailler avec %1.</translation>
+    </message>
+    <message>
+        <source>Tariffe imposta alla fonte</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4116,6 +4176,14 @@ Net annuel : %4 CHF</translation>
         <source>Nessun conteggio salvato per %1.</source>
         <translation>Aucun décompte enregistré pour %1.</translation>
     </message>
+    <message>
+        <source>Dati non validi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SchedaVariabiliDipendente</name>
@@ -4316,6 +4384,95 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     <message>
         <source>Anteprima variabili mese</source>
         <translation>Aperçu des variables du mois</translation>
+    </message>
+</context>
+<context>
+    <name>StoricoPaghe</name>
+    <message>
+        <source>Il file %1 contiene importi non validi: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;esercizio %1 è chiuso.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mese non valido.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un importo del mese non è un numero valido: il mese non viene salvato.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StoricoStipendi</name>
+    <message>
+        <source>Il file %1 contiene valori non validi: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valori non validi (%1): lo storico non viene salvato.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VariabiliMensili</name>
+    <message>
+        <source>Il file %1 contiene valori non validi: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;esercizio %1 è chiuso: le variabili non si possono modificare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mancano dei mesi: le variabili non vengono salvate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valore non valido in %1/%2: le variabili non vengono salvate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
