@@ -78,14 +78,14 @@
     </message>
     <message>
         <source>Valore non valido per %1 nella tabella degli assegni familiari.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert für %1 in der Tabelle der Familienzulagen.</translation>
     </message>
 </context>
 <context>
     <name>Azienda</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 enthält ungültige Werte: %2.</translation>
     </message>
 </context>
 <context>
@@ -1032,11 +1032,11 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0.</translation>
     </message>
     <message>
         <source>Parametri dell&apos;anno %1 non validi: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Parameter des Jahres %1: %2</translation>
     </message>
     <message>
         <source>Il conteggio dà un importo non valido: controllare i dati del dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abrechnung ergibt einen ungültigen Betrag: Bitte die Daten des Mitarbeiters prüfen</translation>
     </message>
 </context>
 <context>
@@ -1432,7 +1432,7 @@ Möchten Sie fortfahren?</translation>
     <name>Dipendente</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 enthält ungültige Werte: %2.</translation>
     </message>
 </context>
 <context>
@@ -1614,15 +1614,15 @@ Möchten Sie alle überschreiben?</translation>
     <name>FileSicuri</name>
     <message>
         <source>Il file %1 non esiste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 existiert nicht.</translation>
     </message>
     <message>
         <source>Il file %1 supera %2 KB e non viene letto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist grösser als %2 KB und wird nicht gelesen.</translation>
     </message>
     <message>
         <source>Il file %1 non si può leggere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -2592,11 +2592,11 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     </message>
     <message>
         <source>Tariffe %1, file %2: manca il record finale, il file può essere incompleto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarife %1, Datei %2: Der Schlussdatensatz fehlt, die Datei ist möglicherweise unvollständig.</translation>
     </message>
     <message>
         <source>Tariffe %1, file %2: il record finale indica %3 record, il file ne contiene %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarife %1, Datei %2: Der Schlussdatensatz nennt %3 Datensätze, die Datei enthält %4.</translation>
     </message>
 </context>
 <context>
@@ -2744,7 +2744,7 @@ Vor dem Schliessen speichern?</translation>
     <name>Movimenti</name>
     <message>
         <source>Il file %1 contiene valori non validi (movimento %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 enthält ungültige Werte (Buchung %2).</translation>
     </message>
 </context>
 <context>
@@ -3447,7 +3447,7 @@ Der Datenordner bleibt:
     </message>
     <message>
         <source>Tariffe imposta alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellensteuertarife</translation>
     </message>
 </context>
 <context>
@@ -4178,11 +4178,11 @@ Nettojahreslohn: %4 CHF</translation>
     </message>
     <message>
         <source>Dati non validi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Daten</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wird nicht überschrieben.</translation>
     </message>
 </context>
 <context>
@@ -4390,89 +4390,89 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     <name>StoricoPaghe</name>
     <message>
         <source>Il file %1 contiene importi non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 enthält ungültige Beträge: %2.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Geschäftsjahr %1 ist abgeschlossen.</translation>
     </message>
     <message>
         <source>Mese non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Monat.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mitarbeitercode kann nicht als Dateiname verwendet werden.</translation>
     </message>
     <message>
         <source>Un importo del mese non è un numero valido: il mese non viene salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Betrag des Monats ist keine gültige Zahl: Der Monat wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>StoricoStipendi</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 enthält ungültige Werte: %2.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mitarbeitercode kann nicht als Dateiname verwendet werden.</translation>
     </message>
     <message>
         <source>Valori non validi (%1): lo storico non viene salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Werte (%1): Die Lohnhistorie wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>VariabiliMensili</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 enthält ungültige Werte: %2.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso: le variabili non si possono modificare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Geschäftsjahr %1 ist abgeschlossen: Die Variablen können nicht geändert werden.</translation>
     </message>
     <message>
         <source>Mancano dei mesi: le variabili non vengono salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es fehlen Monate: Die Variablen werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mitarbeitercode kann nicht als Dateiname verwendet werden.</translation>
     </message>
     <message>
         <source>Valore non valido in %1/%2: le variabili non vengono salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert in %1/%2: Die Variablen werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wird nicht überschrieben.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 </TS>

@@ -78,14 +78,14 @@
     </message>
     <message>
         <source>Valore non valido per %1 nella tabella degli assegni familiari.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value for %1 in the family allowance table.</translation>
     </message>
 </context>
 <context>
     <name>Azienda</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 contains invalid values: %2.</translation>
     </message>
 </context>
 <context>
@@ -1032,11 +1032,11 @@ For these employees the tax is 0.</translation>
     </message>
     <message>
         <source>Parametri dell&apos;anno %1 non validi: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid parameters for year %1: %2</translation>
     </message>
     <message>
         <source>Il conteggio dà un importo non valido: controllare i dati del dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>The calculation gives an invalid amount: check the employee&apos;s data</translation>
     </message>
 </context>
 <context>
@@ -1432,7 +1432,7 @@ Do you want to continue?</translation>
     <name>Dipendente</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 contains invalid values: %2.</translation>
     </message>
 </context>
 <context>
@@ -1614,15 +1614,15 @@ Do you want to overwrite them all?</translation>
     <name>FileSicuri</name>
     <message>
         <source>Il file %1 non esiste.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 does not exist.</translation>
     </message>
     <message>
         <source>Il file %1 supera %2 KB e non viene letto.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 exceeds %2 KB and is not read.</translation>
     </message>
     <message>
         <source>Il file %1 non si può leggere.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -2592,11 +2592,11 @@ Do you still want to save these data at your own risk?</translation>
     </message>
     <message>
         <source>Tariffe %1, file %2: manca il record finale, il file può essere incompleto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rates %1, file %2: the final record is missing, the file may be incomplete.</translation>
     </message>
     <message>
         <source>Tariffe %1, file %2: il record finale indica %3 record, il file ne contiene %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rates %1, file %2: the final record states %3 records, the file contains %4.</translation>
     </message>
 </context>
 <context>
@@ -2744,7 +2744,7 @@ Save before closing?</translation>
     <name>Movimenti</name>
     <message>
         <source>Il file %1 contiene valori non validi (movimento %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 contains invalid values (item %2).</translation>
     </message>
 </context>
 <context>
@@ -3447,7 +3447,7 @@ The data folder remains:
     </message>
     <message>
         <source>Tariffe imposta alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Withholding tax rates</translation>
     </message>
 </context>
 <context>
@@ -4178,11 +4178,11 @@ Annual net: %4 CHF</translation>
     </message>
     <message>
         <source>Dati non validi</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid data</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not overwritten.</translation>
     </message>
 </context>
 <context>
@@ -4390,89 +4390,89 @@ Do you still want to save these data at your own risk?</translation>
     <name>StoricoPaghe</name>
     <message>
         <source>Il file %1 contiene importi non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 contains invalid amounts: %2.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso.</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year %1 is closed.</translation>
     </message>
     <message>
         <source>Mese non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid month.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>The employee code cannot be used as a file name.</translation>
     </message>
     <message>
         <source>Un importo del mese non è un numero valido: il mese non viene salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>An amount of the month is not a valid number: the month is not saved.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not overwritten: correct it before saving.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the file %1.</translation>
     </message>
 </context>
 <context>
     <name>StoricoStipendi</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 contains invalid values: %2.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>The employee code cannot be used as a file name.</translation>
     </message>
     <message>
         <source>Valori non validi (%1): lo storico non viene salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid values (%1): the history is not saved.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not overwritten: correct it before saving.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the file %1.</translation>
     </message>
 </context>
 <context>
     <name>VariabiliMensili</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 contains invalid values: %2.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso: le variabili non si possono modificare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year %1 is closed: the variables cannot be changed.</translation>
     </message>
     <message>
         <source>Mancano dei mesi: le variabili non vengono salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Some months are missing: the variables are not saved.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>The employee code cannot be used as a file name.</translation>
     </message>
     <message>
         <source>Valore non valido in %1/%2: le variabili non vengono salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value in %1/%2: the variables are not saved.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not overwritten.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not overwritten: correct it before saving.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the file %1.</translation>
     </message>
 </context>
 </TS>

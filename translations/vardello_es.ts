@@ -78,14 +78,14 @@
     </message>
     <message>
         <source>Valore non valido per %1 nella tabella degli assegni familiari.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor no válido para %1 en la tabla de subsidios familiares.</translation>
     </message>
 </context>
 <context>
     <name>Azienda</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 contiene valores no válidos: %2.</translation>
     </message>
 </context>
 <context>
@@ -1032,11 +1032,11 @@ Para estos empleados el impuesto resulta 0.</translation>
     </message>
     <message>
         <source>Parametri dell&apos;anno %1 non validi: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros del año %1 no válidos: %2</translation>
     </message>
     <message>
         <source>Il conteggio dà un importo non valido: controllare i dati del dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>La nómina da un importe no válido: compruebe los datos del empleado</translation>
     </message>
 </context>
 <context>
@@ -1432,7 +1432,7 @@ Vuoi continuare?</source>
     <name>Dipendente</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 contiene valores no válidos: %2.</translation>
     </message>
 </context>
 <context>
@@ -1614,15 +1614,15 @@ Vuoi sovrascriverli tutti?</source>
     <name>FileSicuri</name>
     <message>
         <source>Il file %1 non esiste.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no existe.</translation>
     </message>
     <message>
         <source>Il file %1 supera %2 KB e non viene letto.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 supera %2 KB y no se lee.</translation>
     </message>
     <message>
         <source>Il file %1 non si può leggere.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1.</translation>
     </message>
 </context>
 <context>
@@ -2592,11 +2592,11 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     </message>
     <message>
         <source>Tariffe %1, file %2: manca il record finale, il file può essere incompleto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifas %1, archivo %2: falta el registro final, el archivo puede estar incompleto.</translation>
     </message>
     <message>
         <source>Tariffe %1, file %2: il record finale indica %3 record, il file ne contiene %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifas %1, archivo %2: el registro final indica %3 registros, el archivo contiene %4.</translation>
     </message>
 </context>
 <context>
@@ -2744,7 +2744,7 @@ Salvare prima di chiudere?</source>
     <name>Movimenti</name>
     <message>
         <source>Il file %1 contiene valori non validi (movimento %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 contiene valores no válidos (movimiento %2).</translation>
     </message>
 </context>
 <context>
@@ -3447,7 +3447,7 @@ La carpeta de datos sigue siendo:
     </message>
     <message>
         <source>Tariffe imposta alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifas del impuesto en la fuente</translation>
     </message>
 </context>
 <context>
@@ -4178,11 +4178,11 @@ Neto anual: %4 CHF</translation>
     </message>
     <message>
         <source>Dati non validi</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos no válidos</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no se sobrescribe.</translation>
     </message>
 </context>
 <context>
@@ -4390,89 +4390,89 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     <name>StoricoPaghe</name>
     <message>
         <source>Il file %1 contiene importi non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 contiene importes no válidos: %2.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ejercicio %1 está cerrado.</translation>
     </message>
     <message>
         <source>Mese non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes no válido.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código del empleado no se puede usar como nombre de archivo.</translation>
     </message>
     <message>
         <source>Un importo del mese non è un numero valido: il mese non viene salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un importe del mes no es un número válido: el mes no se guarda.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo %1.</translation>
     </message>
 </context>
 <context>
     <name>StoricoStipendi</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 contiene valores no válidos: %2.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código del empleado no se puede usar como nombre de archivo.</translation>
     </message>
     <message>
         <source>Valori non validi (%1): lo storico non viene salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores no válidos (%1): el historial no se guarda.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo %1.</translation>
     </message>
 </context>
 <context>
     <name>VariabiliMensili</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 contiene valores no válidos: %2.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso: le variabili non si possono modificare.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ejercicio %1 está cerrado: las variables no se pueden modificar.</translation>
     </message>
     <message>
         <source>Mancano dei mesi: le variabili non vengono salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan meses: las variables no se guardan.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código del empleado no se puede usar como nombre de archivo.</translation>
     </message>
     <message>
         <source>Valore non valido in %1/%2: le variabili non vengono salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor no válido en %1/%2: las variables no se guardan.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no se sobrescribe.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo %1.</translation>
     </message>
 </context>
 </TS>

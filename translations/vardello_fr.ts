@@ -78,14 +78,14 @@
     </message>
     <message>
         <source>Valore non valido per %1 nella tabella degli assegni familiari.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur non valable pour %1 dans la table des allocations familiales.</translation>
     </message>
 </context>
 <context>
     <name>Azienda</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 contient des valeurs non valables : %2.</translation>
     </message>
 </context>
 <context>
@@ -1032,11 +1032,11 @@ Pour ces employés, l&apos;impôt est de 0.</translation>
     </message>
     <message>
         <source>Parametri dell&apos;anno %1 non validi: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de l&apos;année %1 non valables : %2</translation>
     </message>
     <message>
         <source>Il conteggio dà un importo non valido: controllare i dati del dipendente</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calcul donne un montant non valable : contrôlez les données de l&apos;employé</translation>
     </message>
 </context>
 <context>
@@ -1432,7 +1432,7 @@ Voulez-vous continuer ?</translation>
     <name>Dipendente</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 contient des valeurs non valables : %2.</translation>
     </message>
 </context>
 <context>
@@ -1614,15 +1614,15 @@ Voulez-vous tous les écraser ?</translation>
     <name>FileSicuri</name>
     <message>
         <source>Il file %1 non esiste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Il file %1 supera %2 KB e non viene letto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 dépasse %2 Ko et n&apos;est pas lu.</translation>
     </message>
     <message>
         <source>Il file %1 non si può leggere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu.</translation>
     </message>
 </context>
 <context>
@@ -2592,11 +2592,11 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     </message>
     <message>
         <source>Tariffe %1, file %2: manca il record finale, il file può essere incompleto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barèmes %1, fichier %2 : l&apos;enregistrement final manque, le fichier est peut-être incomplet.</translation>
     </message>
     <message>
         <source>Tariffe %1, file %2: il record finale indica %3 record, il file ne contiene %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barèmes %1, fichier %2 : l&apos;enregistrement final indique %3 enregistrements, le fichier en contient %4.</translation>
     </message>
 </context>
 <context>
@@ -2744,7 +2744,7 @@ Les enregistrer avant de fermer ?</translation>
     <name>Movimenti</name>
     <message>
         <source>Il file %1 contiene valori non validi (movimento %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 contient des valeurs non valables (mouvement %2).</translation>
     </message>
 </context>
 <context>
@@ -3447,7 +3447,7 @@ Le dossier des données reste :
     </message>
     <message>
         <source>Tariffe imposta alla fonte</source>
-        <translation type="unfinished"></translation>
+        <translation>Barèmes de l&apos;impôt à la source</translation>
     </message>
 </context>
 <context>
@@ -4178,11 +4178,11 @@ Net annuel : %4 CHF</translation>
     </message>
     <message>
         <source>Dati non validi</source>
-        <translation type="unfinished"></translation>
+        <translation>Données non valables</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas écrasé.</translation>
     </message>
 </context>
 <context>
@@ -4390,89 +4390,89 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     <name>StoricoPaghe</name>
     <message>
         <source>Il file %1 contiene importi non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 contient des montants non valables : %2.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice %1 est clôturé.</translation>
     </message>
     <message>
         <source>Mese non valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois non valable.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;employé inutilisable comme nom de fichier.</translation>
     </message>
     <message>
         <source>Un importo del mese non è un numero valido: il mese non viene salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un montant du mois n&apos;est pas un nombre valable : le mois n&apos;est pas enregistré.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 <context>
     <name>StoricoStipendi</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 contient des valeurs non valables : %2.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;employé inutilisable comme nom de fichier.</translation>
     </message>
     <message>
         <source>Valori non validi (%1): lo storico non viene salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs non valables (%1) : l&apos;historique n&apos;est pas enregistré.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 <context>
     <name>VariabiliMensili</name>
     <message>
         <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 contient des valeurs non valables : %2.</translation>
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso: le variabili non si possono modificare.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice %1 est clôturé : les variables ne peuvent pas être modifiées.</translation>
     </message>
     <message>
         <source>Mancano dei mesi: le variabili non vengono salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des mois manquent : les variables ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;employé inutilisable comme nom de fichier.</translation>
     </message>
     <message>
         <source>Valore non valido in %1/%2: le variabili non vengono salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur non valable en %1/%2 : les variables ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas écrasé.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 </TS>
