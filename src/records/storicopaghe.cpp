@@ -286,8 +286,16 @@ bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga, QString* e
     const QString percorso = percorsoFile(id, paga.anno);
     if (percorso.isEmpty())
         return rifiuta(errore, tr("Codice dipendente non utilizzabile come nome di file."));
-    for (const double v : {paga.lordoImponibile, paga.contributiDipendente, paga.lppDipendente,
-                           paga.assegniFamiliari, paga.impostaTrattenuta, paga.netto}) {
+    QList<double> importi = {paga.lordoImponibile,   paga.contributiDipendente, paga.lppDipendente,
+                             paga.assegniFamiliari,  paga.impostaTrattenuta,    paga.netto,
+                             paga.importoContanti,   paga.lordoSoggettoAD,      paga.guadagnoAssicuratoAD,
+                             paga.lordoSoggettoLAINF, paga.guadagnoAssicuratoLAINF, paga.dettaglio.aliquotaLpp};
+    for (const Trattenuta* t : {&paga.dettaglio.avs, &paga.dettaglio.ad, &paga.dettaglio.caf,
+                                &paga.dettaglio.infortuni})
+        importi << t->importo << t->imponibile << t->aliquota;
+    for (const Voce& v : paga.dettaglio.vociSalario + paga.dettaglio.altreVoci)
+        importi << v.importo;
+    for (const double v : qAsConst(importi)) {
         if (!importoValido(v))
             return rifiuta(errore, tr("Un importo del mese non è un numero valido: il mese non viene salvato."));
     }

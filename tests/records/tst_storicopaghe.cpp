@@ -192,23 +192,38 @@ void TestStoricoPaghe::rifiuti_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<int>("m");
+    QTest::addColumn<QString>("guasto"); // a stored amount that is no number
 
-    QTest::newRow("month 0") << "Neri.txt" << 0;
-    QTest::newRow("month 13") << "Neri.txt" << 13;
-    QTest::newRow("dot-dot") << "..txt.txt" << 1;   // ".." once ".txt" is gone
-    QTest::newRow("parent path") << "../fuori.txt" << 1;
-    QTest::newRow("sub folder") << "a/b.txt" << 1;
-    QTest::newRow("absolute") << "/tmp/x.txt" << 1;
-    QTest::newRow("only extension") << ".txt" << 1;
+    QTest::newRow("month 0") << "Neri.txt" << 0 << "";
+    QTest::newRow("month 13") << "Neri.txt" << 13 << "";
+    QTest::newRow("dot-dot") << "..txt.txt" << 1 << "";   // ".." once ".txt" is gone
+    QTest::newRow("parent path") << "../fuori.txt" << 1 << "";
+    QTest::newRow("sub folder") << "a/b.txt" << 1 << "";
+    QTest::newRow("absolute") << "/tmp/x.txt" << 1 << "";
+    QTest::newRow("only extension") << ".txt" << 1 << "";
+    // Every amount the month stores for its slip is checked, not only the totals.
+    QTest::newRow("slip line not finite") << "Neri.txt" << 1 << "voce";
+    QTest::newRow("deducted rate not finite") << "Neri.txt" << 1 << "aliquota";
+    QTest::newRow("insured earnings not finite") << "Neri.txt" << 1 << "guadagno";
 }
 
 void TestStoricoPaghe::rifiuti()
 {
     QFETCH(QString, id);
     QFETCH(int, m);
+    QFETCH(QString, guasto);
 
     const QString dati = Config::cartellaDati();
-    QVERIFY(!StoricoPaghe::salvaMese(id, mese(2026, m, 1)));
+    StoricoPaghe::PagaMese p = mese(2026, m, 1);
+    if (guasto == QLatin1String("voce"))
+        p.dettaglio.vociSalario = {{QStringLiteral("Salario mensile"), qInf()}};
+    else if (guasto == QLatin1String("aliquota"))
+        p.dettaglio.avs.aliquota = qQNaN();
+    else if (guasto == QLatin1String("guadagno"))
+        p.guadagnoAssicuratoAD = qInf();
+    if (!guasto.isEmpty())
+        p.dettaglio.presente = true;
+    QVERIFY(!StoricoPaghe::salvaMese(id, p));
     // Nothing was written anywhere below the home folder but the data folder itself.
     QStringList file;
     QDirIterator it(AmbienteTest::home(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
