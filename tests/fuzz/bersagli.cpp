@@ -5,6 +5,7 @@
 #include "bankprofile.h"
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "csvdipendenti.h"
 #include "datoteca.h"
 #include "dipendente.h"
 #include "ferie.h"
@@ -208,6 +209,25 @@ int ferie(const uint8_t* dati, size_t n)
     return 0;
 }
 
+// The employees CSV of the import: every accepted row becomes an employee
+// of the current company, whose folder is emptied before each input.
+int csv(const uint8_t* dati, size_t n)
+{
+    prepara();
+    Config::setAziendaCorrente(QStringLiteral("Fuzz.txt"));
+    QDir(Config::cartellaDipendenti()).removeRecursively();
+    const QString percorso = g_home + QStringLiteral("/dipendenti.csv");
+    scrivi(percorso, dati, n);
+    int importati = 0;
+    int saltati = 0;
+    CsvDipendenti::importa(percorso, &importati, &saltati);
+    for (const QString& id : Dipendente::elencoDipendenti(false)) {
+        DatiDipendente d;
+        Dipendente::carica(id, d);
+    }
+    return 0;
+}
+
 void pulisci()
 {
     if (!g_home.isEmpty())
@@ -224,7 +244,7 @@ Funzione trova(const char* nome)
         {"dipendente", dipendente}, {"azienda", azienda},     {"paghe", paghe},   {"variabili", variabili},
         {"stipendi", stipendi},     {"movimenti", movimenti}, {"stato", stato},   {"parametri", parametri},
         {"assegni", assegni},       {"tariffe", tariffe},     {"nap", nap},       {"banche", banche},
-        {"ferie", ferie},
+        {"ferie", ferie},           {"csv", csv},
     };
     for (const auto& voce : tabella) {
         if (std::strcmp(voce.nome, nome) == 0)

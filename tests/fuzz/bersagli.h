@@ -24,6 +24,7 @@ int tariffe(const uint8_t* dati, size_t n);
 int nap(const uint8_t* dati, size_t n);
 int banche(const uint8_t* dati, size_t n);
 int ferie(const uint8_t* dati, size_t n);
+int csv(const uint8_t* dati, size_t n);
 
 // Removes the home folder the entries made (at the end of a replay).
 void pulisci();
