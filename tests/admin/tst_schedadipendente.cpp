@@ -273,6 +273,7 @@ void TestSchedaDipendente::inputDigitati_data()
     QTest::newRow("AVS number") << "numeroAVS" << "756.9217.0769.85" << "756.9217.0769.85";
     QTest::newRow("AVS, wrong check digit") << "numeroAVS" << "756.1111.2222.38" << "";
     QTest::newRow("the file cannot be written") << "email" << "a@esempio.ch" << "<errore>";
+    QTest::newRow("the disk is full") << "email" << "a@esempio.ch" << "<pieno>";
 }
 
 void TestSchedaDipendente::inputDigitati()
@@ -311,6 +312,18 @@ void TestSchedaDipendente::inputDigitati()
         // A folder where the file goes: the write cannot be committed.
         QVERIFY(QFile::remove(Dipendente::percorsoFile(id)));
         QVERIFY(QDir().mkpath(Dipendente::percorsoFile(id)));
+    }
+    if (salvato == QLatin1String("<pieno>")) {
+        // The file reads, but nothing more can be written, as on a full disk.
+        {
+            LimiteFile pieno(0);
+            clic(scheda, "salva");
+        }
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+        QVERIFY(!registro.contiene(QStringLiteral("Dipendente salvato.")));
+        QVERIFY(scheda.modificato());
+        return;
     }
     clic(scheda, "salva");
     if (salvato == QLatin1String("<errore>")) {

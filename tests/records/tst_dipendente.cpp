@@ -25,29 +25,6 @@ using Scrittura = std::function<bool()>;
 Q_DECLARE_METATYPE(Percorso)
 Q_DECLARE_METATYPE(Scrittura)
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-
-// While it lives no file of this process can grow beyond `byte` bytes, as on
-// a full disk: writes past the limit fail instead of stopping the process.
-class LimiteFile
-{
-public:
-    explicit LimiteFile(rlim_t byte)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &prima);
-        rlimit limite = prima;
-        limite.rlim_cur = byte;
-        setrlimit(RLIMIT_FSIZE, &limite);
-    }
-    ~LimiteFile() { setrlimit(RLIMIT_FSIZE, &prima); }
-
-private:
-    rlimit prima{};
-};
-#endif
 
 class TestDipendente : public QObject
 {

@@ -95,3 +95,27 @@ void quandoModale(std::function<void(T*)> azione, int tentativi = 100)
         QTEST_SET_MAIN_SOURCE_PATH                                      \
         return QTest::qExec(&tc, argc, argv);                           \
     }
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+
+// While it lives no file of this process can grow beyond `byte` bytes, as on
+// a full disk: writes past the limit fail instead of stopping the process.
+class LimiteFile
+{
+public:
+    explicit LimiteFile(rlim_t byte)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &prima);
+        rlimit limite = prima;
+        limite.rlim_cur = byte;
+        setrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~LimiteFile() { setrlimit(RLIMIT_FSIZE, &prima); }
+
+private:
+    rlimit prima{};
+};
+#endif
