@@ -3,7 +3,6 @@
 #include "conteggiosalario.h"
 #include "dipendente.h"
 #include "importi.h"
-#include "impostafonte.h"
 #include "inizializzazione.h"
 #include "orologio.h"
 #include "piattaformatest.h"
@@ -18,7 +17,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QWindow>
 
 #include <unistd.h>
