@@ -39,87 +39,75 @@ void digita(QWidget& w, const char* nome, const QString& testo)
     QTest::keyClicks(e, testo);
 }
 
-void clic(QWidget& w, const char* nome)
-{
-    auto* p = w.findChild<QPushButton*>(QLatin1String(nome));
-    QVERIFY2(p, nome);
-    p->click();
-}
+void clic(QWidget& w, const char* nome) { w.findChild<QPushButton*>(QLatin1String(nome))->click(); }
 
 // One window under test: how to edit it as a user does and whether the edit
-// reached its file (or, for the card's dialogs, the card's record).
+// reached its file (or, for the card's dialogs, the record they write into).
 struct Caso
 {
     std::unique_ptr<QDialog> finestra;
-    std::function<void()> modifica;
+    std::function<void(QDialog&)> modifica;
     std::function<bool()> salvato;
-    // Kept alive for the card's dialogs, which write into them.
-    std::shared_ptr<DatiDipendente> dati = std::make_shared<DatiDipendente>();
 };
+
+std::function<bool()> esiste(const QString& percorso)
+{
+    return [percorso] { return QFileInfo::exists(percorso); };
+}
 
 Caso crea(const QString& nome)
 {
     Caso c;
     if (nome == QLatin1String("NuovoDipendente")) {
         c.finestra = std::make_unique<NuovoDipendente>();
-        QDialog* f = c.finestra.get();
-        c.modifica = [f] {
-            digita(*f, "nome", QStringLiteral("Mario"));
-            digita(*f, "cognome", QStringLiteral("Rossi"));
-            digita(*f, "uid", kAVS);
+        c.modifica = [](QDialog& f) {
+            digita(f, "nome", QStringLiteral("Mario"));
+            digita(f, "cognome", QStringLiteral("Rossi"));
+            digita(f, "uid", kAVS);
         };
-        c.salvato = [] { return QFileInfo::exists(Dipendente::percorsoFile(QStringLiteral("Rossi_Mario.txt"))); };
+        c.salvato = esiste(Dipendente::percorsoFile(QStringLiteral("Rossi_Mario.txt")));
     } else if (nome == QLatin1String("NuovaAzienda")) {
         c.finestra = std::make_unique<NuovaAzienda>();
-        QDialog* f = c.finestra.get();
-        c.modifica = [f] { digita(*f, "ragioneSociale", QStringLiteral("Beta Test SA")); };
-        c.salvato = [] { return QFileInfo::exists(Config::cartellaDati() + QStringLiteral("/Beta_Test_SA.txt")); };
+        c.modifica = [](QDialog& f) { digita(f, "ragioneSociale", QStringLiteral("Beta Test SA")); };
+        c.salvato = esiste(Config::cartellaDati() + QStringLiteral("/Beta_Test_SA.txt"));
     } else if (nome == QLatin1String("SchedaDipendente")) {
         c.finestra = std::make_unique<SchedaDipendente>(kId);
-        QDialog* f = c.finestra.get();
-        c.modifica = [f] { digita(*f, "salarioMensile", QStringLiteral("7'250.50")); };
+        c.modifica = [](QDialog& f) { digita(f, "salarioMensile", QStringLiteral("7'250.50")); };
         c.salvato = [] {
             DatiDipendente d;
             return Dipendente::carica(kId, d) && qRound(d.salarioMensile * 100) == 725050;
         };
     } else if (nome == QLatin1String("GestioneVariabili")) {
         c.finestra = std::make_unique<GestioneVariabili>(kId, 2026);
-        QDialog* f = c.finestra.get();
-        c.modifica = [f] { f->findChild<QTableWidget*>(QStringLiteral("griglia"))->item(11, 1)->setText(QStringLiteral("250")); };
+        c.modifica = [](QDialog& f) { f.findChild<QTableWidget*>(QStringLiteral("griglia"))->item(11, 1)->setText("250"); };
         c.salvato = [] {
-            const QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(kId, 2026);
-            const QByteArray file = AmbienteTest::leggi(VariabiliMensili::percorsoFile(kId, 2026));
-            return mesi.size() == 12 && file.contains("250");
+            return VariabiliMensili::caricaAnno(kId, 2026).size() == 12
+                && AmbienteTest::leggi(VariabiliMensili::percorsoFile(kId, 2026)).contains("250");
         };
     } else if (nome == QLatin1String("GestioneMovimenti")) {
         c.finestra = std::make_unique<GestioneMovimenti>(kId, kId);
-        QDialog* f = c.finestra.get();
-        c.modifica = [f] { clic(*f, "aggiungi"); };
+        c.modifica = [](QDialog& f) { clic(f, "aggiungi"); };
         c.salvato = [] { return Movimenti::carica(kId).size() == 1; };
     } else if (nome == QLatin1String("GestioneStipendi")) {
         c.finestra = std::make_unique<GestioneStipendi>(kId);
-        QDialog* f = c.finestra.get();
-        c.modifica = [f] { clic(*f, "aggiungiPeriodo"); };
+        c.modifica = [](QDialog& f) { clic(f, "aggiungiPeriodo"); };
         c.salvato = [] {
             QVector<PeriodoStipendio> v;
             return StoricoStipendi::carica(kId, v) && v.size() == 1;
         };
     } else if (nome == QLatin1String("SchedaVariabiliDipendente")) {
         c.finestra = std::make_unique<SchedaVariabiliDipendente>(kId);
-        QDialog* f = c.finestra.get();
-        c.modifica = [f] { f->findChild<QDoubleSpinBox*>(QStringLiteral("importiImponibili"))->setValue(480); };
+        c.modifica = [](QDialog& f) { f.findChild<QDoubleSpinBox*>(QStringLiteral("importiImponibili"))->setValue(480); };
         c.salvato = [] { return AmbienteTest::leggi(VariabiliMensili::percorsoFile(kId, 2026)).contains("480"); };
     } else if (nome == QLatin1String("DialogAmministrativi")) {
-        c.finestra = std::make_unique<DialogAmministrativi>(*c.dati, nullptr);
-        QDialog* f = c.finestra.get();
-        c.modifica = [f] { digita(*f, "professione", QStringLiteral("Cuoca")); };
-        auto dati = c.dati;
+        auto dati = std::make_shared<DatiDipendente>();
+        c.finestra = std::make_unique<DialogAmministrativi>(*dati, nullptr);
+        c.modifica = [](QDialog& f) { digita(f, "professione", QStringLiteral("Cuoca")); };
         c.salvato = [dati] { return dati->professione == QLatin1String("Cuoca"); };
     } else if (nome == QLatin1String("DialogPeriodiRapporto")) {
         auto periodi = std::make_shared<QList<PeriodoRapporto>>();
         c.finestra = std::make_unique<DialogPeriodiRapporto>(*periodi, nullptr);
-        QDialog* f = c.finestra.get();
-        c.modifica = [f] { clic(*f, "aggiungiPeriodo"); };
+        c.modifica = [](QDialog& f) { clic(f, "aggiungiPeriodo"); };
         c.salvato = [periodi] { return periodi->size() == 1; };
     }
     return c;
@@ -132,11 +120,7 @@ class TestChiusuraModifiche : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(Nazioni::carica());
-        QVERIFY(NAP::carica());
-    }
+    void initTestCase() { QVERIFY(Nazioni::carica() && NAP::carica()); }
     void init()
     {
         AmbienteTest::svuota();
@@ -161,18 +145,15 @@ void TestChiusuraModifiche::chiusura_data()
     QTest::addColumn<int>("risposta");  // the answer to the question
     QTest::addColumn<bool>("modifica"); // whether anything was edited
 
-    const QStringList finestre = {QStringLiteral("NuovoDipendente"),      QStringLiteral("NuovaAzienda"),
-                                  QStringLiteral("SchedaDipendente"),     QStringLiteral("GestioneVariabili"),
-                                  QStringLiteral("GestioneMovimenti"),    QStringLiteral("GestioneStipendi"),
-                                  QStringLiteral("SchedaVariabiliDipendente"), QStringLiteral("DialogAmministrativi"),
-                                  QStringLiteral("DialogPeriodiRapporto")};
+    const QStringList finestre = {"NuovoDipendente",   "NuovaAzienda",     "SchedaDipendente",
+                                  "GestioneVariabili", "GestioneMovimenti", "GestioneStipendi",
+                                  "SchedaVariabiliDipendente", "DialogAmministrativi", "DialogPeriodiRapporto"};
     const QList<QPair<const char*, QMessageBox::StandardButton>> risposte = {
         {"Annulla", QMessageBox::Cancel}, {"Non salvare", QMessageBox::Discard}, {"Salva", QMessageBox::Save}};
     for (const QString& f : finestre) {
         // The periods dialog has "OK" and "Annulla", which drops on purpose.
-        const QStringList vie = f == QLatin1String("DialogPeriodiRapporto")
-            ? QStringList{QStringLiteral("x"), QStringLiteral("esc")}
-            : QStringList{QStringLiteral("chiudi"), QStringLiteral("x"), QStringLiteral("esc")};
+        const QStringList vie = f == QLatin1String("DialogPeriodiRapporto") ? QStringList{"x", "esc"}
+                                                                             : QStringList{"chiudi", "x", "esc"};
         for (const QString& via : vie) {
             for (const auto& r : risposte)
                 QTest::addRow("%s, %s, %s", qPrintable(f), qPrintable(via), r.first) << f << via << int(r.second) << true;
@@ -196,7 +177,7 @@ void TestChiusuraModifiche::chiusura()
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
     if (modifica)
-        c.modifica();
+        c.modifica(*f);
     QVERIFY(!c.salvato());
 
     RegistroMessaggi registro;
