@@ -12,15 +12,8 @@
 
 namespace {
 
-QString fileAnno(int anno)
-{
-    return Config::cartellaDatiPredefinita() + QStringLiteral("/datoteca_%1.ini").arg(anno);
-}
-
-int righeLog()
-{
-    return AmbienteTest::leggi(DialogParametriCritici::percorsoLog()).count('\n');
-}
+QString fileAnno(int anno) { return Config::cartellaDatiPredefinita() + QStringLiteral("/datoteca_%1.ini").arg(anno); }
+int righeLog() { return AmbienteTest::leggi(DialogParametriCritici::percorsoLog()).count('\n'); }
 
 // A year file whose values differ from the built-in ones.
 void scriviAnno(int anno, double massimaleAd)
@@ -124,21 +117,11 @@ void TestDialogParametriCritici::annoChiuso()
     RegistroMessaggi messaggi;
     messaggi.rispondi(QMessageBox::Yes);
     f.findChild<QPushButton*>(QStringLiteral("salva"))->click();
-    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Errore"));
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Impossibile salvare i parametri. Controlla i log."));
     QVERIFY(f.isVisible());
     QCOMPARE(AmbienteTest::leggi(fileAnno(2032)), file);
     QCOMPARE(AmbienteTest::leggi(DialogParametriCritici::percorsoLog()), log);
-
-    // Unsaved values: closing asks; "Non salvare" closes.
-    messaggi.rispondi(QMessageBox::Discard);
-    f.findChild<QPushButton*>(QStringLiteral("chiudi"))->click();
-    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Chiudere?"));
-    QVERIFY(!f.isVisible());
 }
-
-VARDELLO_TEST_MAIN(TestDialogParametriCritici)
-#include "tst_dialogparametricritici.moc"
 
 // A change log that cannot be written does not stop the save, and the user
 // is told so.
@@ -156,3 +139,6 @@ void TestDialogParametriCritici::logNonScritto()
     Datoteca::carica(2026);
     QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente, 5.5);
 }
+
+VARDELLO_TEST_MAIN(TestDialogParametriCritici)
+#include "tst_dialogparametricritici.moc"

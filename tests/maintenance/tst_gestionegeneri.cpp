@@ -9,23 +9,14 @@
 
 namespace {
 
-QTableWidget* tabella(QDialog& f)
-{
-    return f.findChild<QTableWidget*>(QStringLiteral("tabella"));
-}
-
-void clic(QDialog& f, const char* nome)
-{
-    f.findChild<QPushButton*>(QLatin1String(nome))->click();
-}
+QTableWidget* tabella(QDialog& f) { return f.findChild<QTableWidget*>(QStringLiteral("tabella")); }
+void clic(QDialog& f, const char* nome) { f.findChild<QPushButton*>(QLatin1String(nome))->click(); }
 
 QLineEdit* editorAperto(QTableWidget* t)
 {
-    for (QLineEdit* e : t->viewport()->findChildren<QLineEdit*>()) {
-        if (e->isVisible())
-            return e;
-    }
-    return nullptr;
+    const auto e = t->viewport()->findChildren<QLineEdit*>();
+    const auto i = std::find_if(e.begin(), e.end(), [](QLineEdit* l) { return l->isVisible(); });
+    return i == e.end() ? nullptr : *i;
 }
 
 void digita(QDialog& f, int riga, int colonna, const QString& testo)
@@ -37,8 +28,7 @@ void digita(QDialog& f, int riga, int colonna, const QString& testo)
     QVERIFY(editor);
     editor->selectAll();
     // The test's key events know ASCII only; other letters are inserted.
-    const bool ascii = std::all_of(testo.begin(), testo.end(), [](QChar c) { return c.unicode() < 128; });
-    if (ascii)
+    if (std::all_of(testo.begin(), testo.end(), [](QChar c) { return c.unicode() < 128; }))
         QTest::keyClicks(editor, testo);
     else
         editor->insert(testo);
@@ -112,9 +102,6 @@ void TestGestioneGeneri::modificaEliminaRiavvia()
     riavvia();
     // The old code stays as typed once; the renamed row is a new type.
     QCOMPARE(catalogo(), (QStringList{"100|Base|base|11111", QString::fromUtf8("110|Salario più alto|base|10100")}));
-
-    GestioneGeneri riaperta;
-    QCOMPARE(tabella(riaperta)->rowCount(), 2);
 }
 
 // A file that cannot be written is told; "Salva" in the closing question then
@@ -135,9 +122,6 @@ void TestGestioneGeneri::salvataggioFallito()
     clic(f, "chiudi");
     QVERIFY(f.isVisible());
     QCOMPARE(tabella(f)->item(1, 1)->text(), QStringLiteral("Tredicesima"));
-    registro.rispondi(QMessageBox::Cancel);
-    f.reject();
-    QVERIFY(f.isVisible());
     registro.rispondi(QMessageBox::Discard);
     f.reject();
     QVERIFY(!f.isVisible());
