@@ -1,4 +1,5 @@
 #include "pagheanno.h"
+#include "conteggiosalario.h"
 
 #include "calcolopaga.h"
 #include "datetesto.h"
@@ -66,19 +67,7 @@ QList<MovimentoStipendio> PagheAnno::movimentiAnno(const QString& id, int anno)
 
 bool PagheAnno::inServizio(const DatiDipendente& d, int anno, int mese)
 {
-    if (d.periodi.isEmpty())
-        return true;
-    const QDate primo(anno, mese, 1);
-    const QDate ultimo = primo.addDays(primo.daysInMonth() - 1);
-    for (const PeriodoRapporto& p : d.periodi) {
-        const QDate entrata = DateTesto::daGiornoMeseAnno(p.entrata);
-        if (!entrata.isValid() || entrata > ultimo)
-            continue;
-        const QDate uscita = DateTesto::daGiornoMeseAnno(p.uscita);
-        if (p.uscita.isEmpty() || !uscita.isValid() || uscita >= primo)
-            return true;
-    }
-    return false;
+    return ConteggioSalario::inServizio(d, anno, mese);
 }
 
 int PagheAnno::eta(const DatiDipendente& d, int anno)

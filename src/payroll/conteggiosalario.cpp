@@ -246,13 +246,12 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     if (mese < 1 || mese > 12 || !QDate(anno, mese, 1).isValid())
         return errore(r, tr("Mese non valido"));
 
-    const QDate primo(anno, mese, 1);
-    const QDate ultimo = ultimoGiorno(anno, mese);
-    if (!d.periodi.isEmpty() && !periodoCopre(d.periodi, primo, ultimo)) {
+    if (!inServizio(d, anno, mese)) {
         RisultatoConteggio fuori = errore(r, tr("Fuori periodo di rapporto"));
         fuori.fuoriPeriodo = true;
         return fuori;
     }
+    const QDate ultimo = ultimoGiorno(anno, mese);
 
     // A company, variables or movements file that did not read cleanly
     // stops the count: counting it with the unreadable values as 0 would
@@ -497,4 +496,9 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             return errore(r, tr("Impossibile salvare lo storico paghe") + QStringLiteral(": ") + motivo);
     }
     return r;
+}
+
+bool ConteggioSalario::inServizio(const DatiDipendente& d, int anno, int mese)
+{
+    return d.periodi.isEmpty() || periodoCopre(d.periodi, QDate(anno, mese, 1), ultimoGiorno(anno, mese));
 }

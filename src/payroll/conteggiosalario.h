@@ -68,4 +68,9 @@ public:
     // not, a negative value follows the company's setting.
     static RisultatoConteggio genera(const QString& codice, const DatiDipendente& d, int anno, int mese,
                                      bool salva, int tredicesima);
+
+    // Whether the employee is employed in the month: no employment period at
+    // all, or one that touches a day of the month. A month outside is not
+    // counted.
+    static bool inServizio(const DatiDipendente& d, int anno, int mese);
 };
