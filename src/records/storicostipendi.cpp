@@ -4,6 +4,7 @@
 #include "dipendente.h"
 #include "filesicuri.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -315,4 +316,30 @@ bool StoricoStipendi::creaPeriodoIniziale(const QString& id, const QString& data
     p.mensilita = mensilita;
     v.append(p);
     return salva(id, v);
+}
+
+const PeriodoStipendio* StoricoStipendi::periodoDelMese(const QVector<PeriodoStipendio>& v, int anno, int mese)
+{
+    const QDate primo(anno, mese, 1);
+    if (!primo.isValid())
+        return nullptr;
+    const QDate ultimo = primo.addDays(primo.daysInMonth() - 1);
+    const PeriodoStipendio* trovato = nullptr;
+    QDate inizioTrovato;
+    for (const PeriodoStipendio& p : v) {
+        const QDate inizio = QDate::fromString(p.dataInizio.trimmed(), QStringLiteral("dd/MM/yyyy"));
+        if (!inizio.isValid() || inizio > ultimo)
+            continue;
+        const QString fineTesto = p.dataFine.trimmed();
+        if (!fineTesto.isEmpty()) {
+            const QDate fine = QDate::fromString(fineTesto, QStringLiteral("dd/MM/yyyy"));
+            if (!fine.isValid() || fine < primo)
+                continue;
+        }
+        if (!trovato || inizio >= inizioTrovato) {
+            trovato = &p;
+            inizioTrovato = inizio;
+        }
+    }
+    return trovato;
 }

@@ -81,6 +81,12 @@ public:
     static bool creaPeriodoIniziale(const QString& id, const QString& dataInizio, double salarioMensile,
                                     int mensilita);
 
+    // The salary period in force in a month: of the periods that touch a day
+    // of the month, the one that starts last, so a raise from the 15th pays
+    // the new salary for that month. Null when no period touches the month
+    // (or a period's start cannot be read).
+    static const PeriodoStipendio* periodoDelMese(const QVector<PeriodoStipendio>& v, int anno, int mese);
+
     static QByteArray serializza(const QVector<PeriodoStipendio>& v);
     // `problemi` (may be null) receives the key of every number that is not
     // valid.
