@@ -178,6 +178,13 @@ void TestConteggioSalario::mensile_data()
     QTest::newRow("December thirteenth, entered in July") << 5000.0 << 12 << 1 << 1 << "1" << "01/07/2026" << 100 << "M"
                                                           << "10/05/1986" << QByteArray() << "" << false
                                                           << QStringList{"7500.00", "7500.00", "502.90", "160.60", "0.00", "2500.00", "0.00", "6836.50"};
+    // Entered on 16/12: the salary for 15 days, 2500; the thirteenth on the
+    // whole months of service, r5(5000 / 12) = 416.65; contributions
+    // r5(6.705 % of 2916.65) = 195.55; pension half of 10 % of (65000 -
+    // 26460) / 12 x 15 / 30 = 80.29 -> 80.30.
+    QTest::newRow("December thirteenth, entered on 16/12") << 5000.0 << 12 << 1 << 1 << "1" << "16/12/2026" << 100
+                                                           << "M" << "10/05/1986" << QByteArray() << "" << false
+                                                           << QStringList{"2916.65", "2916.65", "195.55", "80.30", "0.00", "416.65", "0.00", "2640.80"};
     QTest::newRow("December, company flag") << 5000.0 << 12 << 1 << -1 << "1" << "" << 100 << "M" << "10/05/1986"
                                             << QByteArray() << "" << false
                                             << QStringList{"10000.00", "10000.00", "670.50", "160.60", "0.00", "5000.00", "0.00", "9168.90"};
