@@ -34,7 +34,7 @@ QString nomeVoce(const QString& salvato)
         return tradotto;
     // The names that carry hours or amounts: "Salario orario (160.00 h x 30.00)".
     static const char* const kConNumeri[] = {"Salario orario (%1 h x %2)", "Ore straordinarie 25% (%1 h)",
-                                             "Ore straordinarie 50% (%1 h)"};
+                                             "Ore straordinarie 50% (%1 h)", "Salario mensile (%1/30)"};
     for (const char* modello : kConNumeri) {
         QString schema = QRegularExpression::escape(QString::fromUtf8(modello));
         schema.replace(QLatin1String("\\%1"), QLatin1String("([-0-9.]+)"))
@@ -119,7 +119,11 @@ void DocumentiChiusura::righePaga(const StoricoPaghe::PagaMese& paga, const Dati
     f->importoContanti = paga.importoContanti;
 
     const QString trattino = QStringLiteral("-");
-    const double rIF = lordo > 0 && imposta > 0 ? imposta * 100.0 / lordo : 0.0;
+    // The tariff's rate the count applied (monthly model), else what the
+    // tax is of the taxable gross (the annual model's adjustment).
+    const double rIF = paga.dettaglio.aliquotaImposta > 0 ? paga.dettaglio.aliquotaImposta
+                       : lordo > 0 && imposta > 0         ? imposta * 100.0 / lordo
+                                                          : 0.0;
     const auto rigaImposta = [&] {
         aggiungiVoce(f, tr("Imposte alla fonte"), FoglioPaga::testoImporto(imposta > 0 ? lordo : 0.0),
                      imposta > 0 ? formattaAliquota(rIF) : trattino, imposta);

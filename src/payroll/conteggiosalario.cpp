@@ -10,6 +10,7 @@
 #include "importi.h"
 #include "impostafonte.h"
 #include "movimenti.h"
+#include "storicostipendi.h"
 #include "variabilimensili.h"
 
 #include <QDate>
@@ -221,11 +222,12 @@ RisultatoConteggio errore(RisultatoConteggio r, const QString& testo)
 } // namespace
 
 RisultatoConguaglio Conguaglio::calcola(const StoricoPaghe::Ytd& ytd, double lordoMese, double contributiMese,
-                                        double lppMese, const QString& cantone, const QString& tariffa)
+                                        double lppMese, const QString& cantone, const QString& tariffa,
+                                        double quotaMese, double mesiPrima)
 {
     RisultatoConguaglio r;
-    int mesi = ytd.mesi + 1;
-    if (mesi <= 0)
+    double mesi = (mesiPrima >= 0 ? mesiPrima : double(ytd.mesi)) + quotaMese;
+    if (!(mesi > 0))
         mesi = 1;
     const double media = (lordoMese + ytd.lordoImponibile) / mesi;
     const double mensile = ImpostaFonte::calcolaMensile(media, cantone, tariffa);
@@ -252,6 +254,13 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         return fuori;
     }
     const QDate ultimo = ultimoGiorno(anno, mese);
+    // A month begun or ended during the employment pays its days.
+    const int giorni = giorniDelMese(d, anno, mese);
+    const bool parziale = giorni < 30;
+    r.giorni = giorni;
+    auto perGiorni = [giorni, parziale](double importoMensile) {
+        return parziale ? importoMensile * giorni / 30.0 : importoMensile;
+    };
 
     // A company, variables or movements file that did not read cleanly
     // stops the count: counting it with the unreadable values as 0 would
@@ -264,6 +273,21 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     if (!erroreLettura.isEmpty())
         return errore(r, erroreLettura);
 
+    // Monthly pay: the salary of the salary period in force in the month,
+    // else the card's. A history that did not read cleanly stops the count
+    // rather than pay the card's salary in its place.
+    double salarioMensile = d.salarioMensile;
+    if (d.tipoPaga != 1) {
+        QVector<PeriodoStipendio> storico;
+        const bool letto = StoricoStipendi::carica(codice, storico, &erroreLettura);
+        if (!erroreLettura.isEmpty())
+            return errore(r, erroreLettura);
+        if (letto) {
+            if (const PeriodoStipendio* p = StoricoStipendi::periodoDelMese(storico, anno, mese))
+                salarioMensile = p->salarioMensile;
+        }
+    }
+
     int eta = CalcoloPaga::etaDaDataNascita(d.dataNascita, anno);
     if (eta < 0)
         eta = 40;
@@ -273,10 +297,13 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     Datoteca::carica(anno);
     const Fascia fascia = fasciaEta(d, anno, mese);
 
-    // The monthly salary: the card's for monthly pay, the hours' for hourly
-    // pay. It is the income tested for the family allowances and, with the
-    // extra monthly salaries, the pension's annual salary.
-    double salarioDelMese = d.salarioMensile;
+    // The monthly salary: the month's salary for monthly pay, the hours' for
+    // hourly pay. It is the income tested for the family allowances.
+    double salarioDelMese = salarioMensile;
+    // The pension's annual salary: the monthly salary with the extra monthly
+    // salaries; for hourly pay twelve times the month's gross from hours with
+    // its holiday, public-holiday and thirteenth shares.
+    double salarioAnnuoLPP = (12 + d.mensilitaAggiuntive) * salarioMensile;
     double lordo = 0.0;     // G
     double imponibile = 0.0; // X
     if (d.tipoPaga == 1) {
@@ -290,6 +317,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         const double vacanze = arrotonda5(quotaVacanze(d) * base);
         const double festivi = arrotonda5(base * kQuotaFestivi);
         lordo = base + quotaTredicesima + vacanze + festivi;
+        salarioAnnuoLPP = 12.0 * lordo;
         imponibile = lordo + v.rimborsoMalattia + v.rimborsoInfortunio + v.rimborsoIPG;
         r.aggiunteNette = v.rimborsoSpese - v.acconti - v.rimborsoPrestiti - v.trattenuteUEF;
         r.tredicesima = quotaTredicesima;
@@ -310,7 +338,10 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         aggiungiVoce(altre, -v.rimborsoPrestiti, v.rimborsoPrestitiDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Rimborso prestito")));
         aggiungiVoce(altre, -v.trattenuteUEF, v.trattenuteUEFDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Trattenuta UEF")));
     } else {
-        const double s = d.salarioMensile;
+        const double s = salarioMensile;
+        // In a partial month the salary paid is its days' share (to the
+        // centime); the thirteenth and the overtime rate stay on the whole.
+        const double pagato = parziale ? Importi::arrotonda2(s * giorni / 30.0) : s;
         double quota = 0.0;
         if (automatica && d.mensilitaAggiuntive >= 1
             && (mese == 12 || (mese == 6 && d.mensilitaAggiuntive >= 2)))
@@ -327,13 +358,15 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             extra50 = arrotonda5(orario * 1.5 * v.oreExtra50);
         }
         const double straordinari = extra25 + extra50;
-        lordo = std::max(0.0, quota + v.tredicesimaGratifica + s + straordinari + v.importiImponibili
+        lordo = std::max(0.0, quota + v.tredicesimaGratifica + pagato + straordinari + v.importiImponibili
                                   - v.deduzioneAssenze);
         imponibile = lordo + v.rimborsoAssicurativo;
         r.aggiunteNette = v.importiNonImponibili + v.rimborsoSpese + v.rimborsoTrasferte - v.acconti;
 
         QList<StoricoPaghe::Voce>& voci = r.dettaglio.vociSalario;
-        aggiungiVoce(voci, s, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Salario mensile")));
+        aggiungiVoce(voci, pagato, QString(),
+                     parziale ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Salario mensile (%1/30)")).arg(giorni)
+                              : italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Salario mensile")));
         aggiungiVoce(voci, quota, QString(), mese == 6 ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "14a mensilità")) : italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "13a mensilità")));
         aggiungiVoce(voci, extra25, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Ore straordinarie 25% (%1 h)")).arg(dueDecimali(v.oreExtra25)));
         aggiungiVoce(voci, extra50, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Ore straordinarie 50% (%1 h)")).arg(dueDecimali(v.oreExtra50)));
@@ -349,7 +382,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     }
 
     const AssegniFamiliari::Risultato assegni = AssegniFamiliari::calcola(cantone, d.figli, salarioDelMese, ultimo);
-    r.assegniFamiliari = assegni.totale;
+    // Allowances of a partial month for its days, unrounded.
+    r.assegniFamiliari = perGiorni(assegni.totale);
 
     const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice, &erroreLettura);
     if (!erroreLettura.isEmpty())
@@ -436,13 +470,15 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     r.dettaglio.infortuni.imponibile = premioINP > 0 ? guadagnoLAINF : 0.0;
     r.dettaglio.infortuni.aliquota = premio / 10.0; // per mille to percent
 
+    // The pension of monthly pay in a partial month: its days' share of the
+    // month's (hourly pay already bears only the hours worked).
+    const auto lppDelMese = [&](double mensile) { return d.tipoPaga == 1 ? mensile : perGiorni(mensile); };
     if (d.lppManuale > 0)
-        r.lppDipendente = d.lppManuale;
+        r.lppDipendente = lppDelMese(d.lppManuale);
     else if (fascia == Fascia::Pensionata) // no savings credit after the reference age
         r.lppDipendente = 0.0;
     else
-        r.lppDipendente =
-            arrotonda5(CalcoloPaga::calcolaLPP((12 + d.mensilitaAggiuntive) * salarioDelMese, eta) / 12.0);
+        r.lppDipendente = arrotonda5(lppDelMese(CalcoloPaga::calcolaLPP(salarioAnnuoLPP, eta) / 12.0));
     // The employee pays half the savings credit of the age; an amount
     // entered by hand has no rate.
     if (!(d.lppManuale > 0) && r.lppDipendente > 0)
@@ -454,13 +490,31 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         r.tariffaImposta = tariffa;
         r.scalaImpostaMancante = !ImpostaFonte::haScala(cantone, tariffa);
         const StoricoPaghe::Ytd ytd = StoricoPaghe::calcolaYtd(precedenti);
-        if (ytd.mesi >= 1) {
+        // A partial month is taxed at the rate of its income converted to a
+        // whole month, applied to the income paid.
+        const double quota = giorni / 30.0;
+        const double meseIntero = parziale ? r.lordoImponibile * 30.0 / giorni : r.lordoImponibile;
+        if (Datoteca::modelloAnnuale(cantone) && ytd.mesi >= 1) {
+            // Annual model: the year so far at the rate of its average month,
+            // less what the earlier months withheld; a partial month counts
+            // as its days / 30 of a month, before and now.
+            double mesiPrima = 0.0;
+            for (const StoricoPaghe::PagaMese& p : precedenti) {
+                const int g = giorniDelMese(d, anno, p.mese);
+                mesiPrima += g > 0 ? g / 30.0 : 1.0;
+            }
             const RisultatoConguaglio g = Conguaglio::calcola(ytd, r.lordoImponibile, r.contributiDipendente,
-                                                              r.lppDipendente, cantone, tariffa);
+                                                              r.lppDipendente, cantone, tariffa, quota, mesiPrima);
             r.impostaFonte = arrotonda5(g.conguaglio);
         } else {
-            r.impostaFonte = arrotonda5(ImpostaFonte::calcolaMensile(r.lordoImponibile, cantone, tariffa));
+            // Monthly model (and the first month of the annual one): the
+            // month's gross at the tariff's rate for it, never adjusted.
+            const double imposta = ImpostaFonte::calcolaMensile(meseIntero, cantone, tariffa);
+            r.impostaFonte = arrotonda5(parziale ? imposta * quota : imposta);
+            if (!Datoteca::modelloAnnuale(cantone) && r.impostaFonte > 0)
+                r.aliquotaImposta = ImpostaFonte::aliquotaMensile(meseIntero, cantone, tariffa);
         }
+        r.dettaglio.aliquotaImposta = r.aliquotaImposta;
     }
     // The net is built from the rounded amounts of the slip's lines.
     r.netto = arrotonda5(r.lordoImponibile - r.contributiDipendente - r.lppDipendente - r.impostaFonte
@@ -501,4 +555,30 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
 bool ConteggioSalario::inServizio(const DatiDipendente& d, int anno, int mese)
 {
     return d.periodi.isEmpty() || periodoCopre(d.periodi, QDate(anno, mese, 1), ultimoGiorno(anno, mese));
+}
+
+int ConteggioSalario::giorniDelMese(const DatiDipendente& d, int anno, int mese)
+{
+    if (d.periodi.isEmpty())
+        return 30;
+    const QDate primo(anno, mese, 1);
+    if (!primo.isValid())
+        return 0;
+    const QDate ultimo = ultimoGiorno(anno, mese);
+    int giorni = 0;
+    for (const PeriodoRapporto& p : d.periodi) {
+        const QDate entrata = DateTesto::daGiornoMeseAnno(p.entrata);
+        if (!entrata.isValid() || entrata > ultimo)
+            continue;
+        const QDate uscita = DateTesto::daGiornoMeseAnno(p.uscita);
+        const bool aperto = p.uscita.isEmpty() || !uscita.isValid();
+        if (!aperto && uscita < primo)
+            continue;
+        const QDate da = std::max(entrata, primo);
+        const QDate a = aperto ? ultimo : std::min(uscita, ultimo);
+        const int fine = a == ultimo ? 30 : std::min(a.day(), 30);
+        const int inizio = std::min(da.day(), 30);
+        giorni += std::max(1, std::min(30, fine - inizio + 1));
+    }
+    return std::min(giorni, 30);
 }

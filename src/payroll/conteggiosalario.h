@@ -20,6 +20,12 @@ struct RisultatoConteggio
     double netto = 0.0;
     double tredicesima = 0.0;          // thirteenth/fourteenth salary of the month
     double aggiunteNette = 0.0;        // added to or taken from the net only
+    // Days employed in the month on a 30-day month: below 30 in a month where
+    // the employment begins after the 1st or ends before the month's end.
+    int giorni = 30;
+    // The tariff's rate the month's tax was withheld at (monthly model); 0
+    // when the tax is no single rate of the taxable gross (annual model).
+    double aliquotaImposta = 0.0;
     // Subject to withholding tax, but no tariff scale of the canton and code
     // is loaded: the tax of the count is 0 and the clerk must be told.
     bool scalaImpostaMancante = false;
@@ -52,8 +58,12 @@ public:
     // The tax due to date is the number of months counted (the earlier months
     // summed in `ytd` plus this one) times the monthly tax of the average
     // month; this month withholds that less what was already withheld.
+    // A month employed for only some days counts as days / 30 of a month:
+    // `quotaMese` is this month's share, `mesiPrima` (when not negative)
+    // the earlier months' shares added up instead of `ytd.mesi`.
     static RisultatoConguaglio calcola(const StoricoPaghe::Ytd& ytd, double lordoMese, double contributiMese,
-                                       double lppMese, const QString& cantone, const QString& tariffa);
+                                       double lppMese, const QString& cantone, const QString& tariffa,
+                                       double quotaMese = 1.0, double mesiPrima = -1.0);
 };
 
 // The monthly pay count of one employee.
@@ -73,4 +83,11 @@ public:
     // all, or one that touches a day of the month. A month outside is not
     // counted.
     static bool inServizio(const DatiDipendente& d, int anno, int mese);
+
+    // Days employed in the month on a 30-day month: for each employment
+    // period touching the month, (the last day employed, the month's last
+    // day counting as 30) - (the first day employed, a 31st counting as the
+    // 30th) + 1, at least 1; the periods' days added up, at most 30. 30
+    // without any period; 0 when no period touches the month.
+    static int giorniDelMese(const DatiDipendente& d, int anno, int mese);
 };

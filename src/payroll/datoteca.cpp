@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -19,6 +20,7 @@ double Datoteca::g_igm = 0.0;
 QMap<int, double> Datoteca::g_lppEta;
 double Datoteca::g_franchigiaPensionati = 1400.0;
 double Datoteca::g_oreSettimanali = 42.0;
+QStringList Datoteca::g_cantoniAnnuali;
 QStringList Datoteca::g_problemi;
 
 namespace {
@@ -28,14 +30,42 @@ const QString kIgm = QStringLiteral("IGM");
 const QString kLppEta = QStringLiteral("LPP_ETA");
 const QString kPensionati = QStringLiteral("PENSIONATI");
 const QString kOrario = QStringLiteral("ORARIO");
+const QString kImpostaFonte = QStringLiteral("IMPOSTA_FONTE");
+const QString kChiaveAnnuali = QStringLiteral("cantoniModelloAnnuale");
 
 const double kFranchigiaPredefinita = 1400.0;
 const double kOrePredefinite = 42.0;
 
+// The cantons of the annual withholding-tax model since 2021.
+QStringList cantoniAnnualiPredefiniti()
+{
+    return {QStringLiteral("FR"), QStringLiteral("GE"), QStringLiteral("TI"), QStringLiteral("VD"),
+            QStringLiteral("VS")};
+}
+
+// A list of canton abbreviations separated by commas or blanks, upper-cased;
+// false when an item is not two letters.
+bool leggiCantoni(const QString& testo, QStringList* cantoni)
+{
+    cantoni->clear();
+    const QStringList parti = testo.split(QRegularExpression(QStringLiteral("[,;\\s]+")), Qt::SkipEmptyParts);
+    for (const QString& parte : parti) {
+        const QString c = parte.toUpper();
+        if (c.size() != 2 || !c.at(0).isLetter() || !c.at(1).isLetter() || c.at(0).unicode() > 'Z'
+            || c.at(1).unicode() > 'Z')
+            return false;
+        if (!cantoni->contains(c))
+            cantoni->append(c);
+    }
+    cantoni->sort();
+    return true;
+}
+
 // Groups of the file that are no contribution entry.
 bool gruppoSpeciale(const QString& gruppo)
 {
-    return gruppo == kLpp || gruppo == kIgm || gruppo == kLppEta || gruppo == kPensionati || gruppo == kOrario;
+    return gruppo == kLpp || gruppo == kIgm || gruppo == kLppEta || gruppo == kPensionati || gruppo == kOrario
+        || gruppo == kImpostaFonte;
 }
 
 // Ages outside this range have no pension credit; bounding the bands keeps a
@@ -99,6 +129,7 @@ bool Datoteca::carica(int anno)
     // weekly hours has the legal defaults.
     g_franchigiaPensionati = kFranchigiaPredefinita;
     g_oreSettimanali = kOrePredefinite;
+    g_cantoniAnnuali = cantoniAnnualiPredefiniti();
     // The maximum insured earnings and the age table keep the values of the
     // year loaded before where the new file does not set them.
 
@@ -173,6 +204,16 @@ bool Datoteca::carica(int anno)
         } else if (gruppo == kOrario) {
             if (chiave == QLatin1String("oreSettimanali") && numero(valore) > 0)
                 g_oreSettimanali = numero(valore);
+        } else if (gruppo == kImpostaFonte) {
+            // A list that cannot be read keeps the default and is reported:
+            // a canton taxed in the wrong model would withhold a wrong tax.
+            QStringList cantoni;
+            if (chiave == kChiaveAnnuali) {
+                if (leggiCantoni(valore, &cantoni))
+                    g_cantoniAnnuali = cantoni;
+                else
+                    g_problemi.append(gruppo + QLatin1Char('/') + chiave);
+            }
         } else if (gruppo == kLppEta) {
             const QStringList eta = chiave.split(QLatin1Char('-'));
             if (eta.size() != 2)
@@ -247,6 +288,18 @@ double Datoteca::oreSettimanaliNormali()
 {
     caricaSeServe();
     return g_oreSettimanali;
+}
+
+QStringList Datoteca::cantoniModelloAnnuale()
+{
+    caricaSeServe();
+    return g_cantoniAnnuali;
+}
+
+bool Datoteca::modelloAnnuale(const QString& cantone)
+{
+    caricaSeServe();
+    return g_cantoniAnnuali.contains(cantone.trimmed().toUpper());
 }
 
 bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const ParametriLPP& lpp, double igm,
@@ -353,6 +406,8 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
         testo += fascia.first + QLatin1Char('=') + breve(g_lppEta.value(fascia.second, 0.0)) + QLatin1Char('\n');
     testo += QStringLiteral("\n[PENSIONATI]\nfranchigia=") + breve(g_franchigiaPensionati) + QLatin1Char('\n');
     testo += QStringLiteral("\n[ORARIO]\noreSettimanali=") + breve(g_oreSettimanali) + QLatin1Char('\n');
+    testo += QStringLiteral("\n[IMPOSTA_FONTE]\n") + kChiaveAnnuali + QLatin1Char('=')
+             + g_cantoniAnnuali.join(QLatin1Char(',')) + QLatin1Char('\n');
 
     // The change log takes its lines before the file is replaced: a change
     // that reaches the file is in the log whenever the log can be written. A

@@ -55,6 +55,12 @@ public:
     // The normal weekly hours of full-time work, from which the overtime of
     // monthly-paid staff is paid (42 when the year sets none).
     static double oreSettimanaliNormali();
+    // The cantons whose withholding tax follows the annual model (the year
+    // is the tax period, each month recomputes the year so far); every other
+    // canton follows the monthly model (each month taxed on its own). FR, GE,
+    // TI, VD and VS when the year sets none.
+    static QStringList cantoniModelloAnnuale();
+    static bool modelloAnnuale(const QString& cantone);
 
     // Saves a year (refused for a closed year, in the configured data folder
     // or in the folder that holds the parameter files), with a change log
@@ -77,6 +83,7 @@ private:
     static QMap<int, double> g_lppEta;
     static double g_franchigiaPensionati;
     static double g_oreSettimanali;
+    static QStringList g_cantoniAnnuali;
     static QStringList g_problemi;
 
     static void caricaSeServe();

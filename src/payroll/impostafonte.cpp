@@ -448,6 +448,15 @@ double ImpostaFonte::calcolaMensile(double redditoMensile, const QString& canton
     return impostaDaScala(cercaScala(cantone, tariffa), redditoMensile);
 }
 
+double ImpostaFonte::aliquotaMensile(double redditoMensile, const QString& cantone, const QString& tariffa)
+{
+    const Scala* s = cercaScala(cantone, tariffa);
+    if (!s || s->scaglioni.isEmpty() || std::isnan(redditoMensile))
+        return 0.0;
+    const Scaglione& b = scaglione(*s, redditoMensile);
+    return b.importoMinimo > redditoMensile * b.aliquota / 100.0 ? 0.0 : b.aliquota;
+}
+
 double ImpostaFonte::calcolaAnnuale(double redditoAnnuo, const QString& cantone, const QString& tariffa)
 {
     return 12.0 * impostaDaScala(cercaScala(cantone, tariffa), redditoAnnuo / 12.0);

@@ -57,6 +57,10 @@ public:
     static QStringList avvisi();
 
     static double calcolaMensile(double redditoMensile, const QString& cantone, const QString& tariffa);
+    // The rate in percent of the tariff's bracket for a monthly income; 0
+    // without a scale, or when the bracket's minimum amount is the tax (the
+    // tax is then no rate of the income).
+    static double aliquotaMensile(double redditoMensile, const QString& cantone, const QString& tariffa);
     static double calcolaAnnuale(double redditoAnnuo, const QString& cantone, const QString& tariffa);
     static double conguaglioAnnuale(double redditoAnnuo, double giaTrattenuta, const QString& cantone,
                                     const QString& tariffa);

@@ -87,6 +87,8 @@ QString righeDettaglio(const StoricoPaghe::Dettaglio& d)
         testo += nome + QStringLiteral("Aliquota=") + aliquota(t.aliquota) + QLatin1Char('\n');
     }
     testo += QStringLiteral("lppAliquota=") + aliquota(d.aliquotaLpp) + QLatin1Char('\n');
+    if (d.aliquotaImposta > 0)
+        testo += QStringLiteral("impostaAliquota=") + aliquota(d.aliquotaImposta) + QLatin1Char('\n');
     // "<amount>;<description>", numbered from 1 in the order of the slip.
     const auto voci = [&testo](const char* chiave, const QList<StoricoPaghe::Voce>& elenco) {
         for (int i = 0; i < elenco.size(); ++i)
@@ -121,6 +123,11 @@ bool leggiDettaglio(const QString& chiave, const QString& valore, StoricoPaghe::
     }
     if (chiave == QLatin1String("lppAliquota")) {
         d.aliquotaLpp = leggiImporto(valore);
+        d.presente = true;
+        return true;
+    }
+    if (chiave == QLatin1String("impostaAliquota")) {
+        d.aliquotaImposta = leggiImporto(valore);
         d.presente = true;
         return true;
     }
@@ -289,7 +296,8 @@ bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga, QString* e
     QList<double> importi = {paga.lordoImponibile,   paga.contributiDipendente, paga.lppDipendente,
                              paga.assegniFamiliari,  paga.impostaTrattenuta,    paga.netto,
                              paga.importoContanti,   paga.lordoSoggettoAD,      paga.guadagnoAssicuratoAD,
-                             paga.lordoSoggettoLAINF, paga.guadagnoAssicuratoLAINF, paga.dettaglio.aliquotaLpp};
+                             paga.lordoSoggettoLAINF, paga.guadagnoAssicuratoLAINF, paga.dettaglio.aliquotaLpp,
+                             paga.dettaglio.aliquotaImposta};
     for (const Trattenuta* t : {&paga.dettaglio.avs, &paga.dettaglio.ad, &paga.dettaglio.caf,
                                 &paga.dettaglio.infortuni})
         importi << t->importo << t->imponibile << t->aliquota;

@@ -39,6 +39,9 @@ public:
         Trattenuta caf;       // family fund
         Trattenuta infortuni; // the company's non-occupational accident premium
         double aliquotaLpp = 0.0; // the employee's pension rate; 0 for an amount entered by hand
+        // The withholding-tax tariff's rate applied to the taxable gross
+        // (monthly model); 0 when the tax is no single rate of it.
+        double aliquotaImposta = 0.0;
         QList<Voce> vociSalario;  // add up to lordoImponibile less assegniFamiliari
         QList<Voce> altreVoci;    // expenses, advances, deductions: added to the net
     };

@@ -1,5 +1,6 @@
 #include "ambientetest.h"
 #include "config.h"
+#include "conteggiosalario.h"
 #include "datoteca.h"
 #include "dipendente.h"
 #include "gestionestipendi.h"
@@ -31,6 +32,7 @@ private slots:
     void celleDigitate_data();
     void celleDigitate();
     void apriScheda();
+    void aumentoPagato();
 
 private:
     static QStringList riga(QTableWidget* t, int r)
@@ -302,6 +304,53 @@ void TestGestioneStipendi::apriScheda()
     QVector<PeriodoStipendio> v;
     QVERIFY(StoricoStipendi::carica(id, v));
     QCOMPARE(v.size(), 1);
+}
+
+// A raise from July typed into the window and saved is what the pay count
+// pays from July (the card says 5200): August at 7,800, June at 7,350.50. A
+// save that fails leaves the file and the pay as they were.
+void TestGestioneStipendi::aumentoPagato()
+{
+    QVERIFY(StoricoStipendi::salva(id, {periodo(QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"), 7350.50)}));
+    RegistroMessaggi registro;
+    {
+        GestioneStipendi g(id);
+        QTableWidget* t = tabella(g);
+        scriviCella(t, 0, 1, QStringLiteral("30/06/2026"));
+        clic(g, "aggiungiPeriodo");
+        scriviCella(t, 1, 0, QStringLiteral("1.7.2026"));
+        scriviCella(t, 1, 1, QStringLiteral("31/12/2026"));
+        scriviCella(t, 1, 2, QStringLiteral("7'800"));
+        clic(g, "salva");
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Periodi salvati."));
+    }
+    QVector<PeriodoStipendio> v;
+    QVERIFY(StoricoStipendi::carica(id, v));
+    QCOMPARE(v.size(), 2);
+    QCOMPARE((QStringList{v.at(0).dataInizio, v.at(0).dataFine, QString::number(v.at(0).salarioMensile, 'f', 2),
+                          v.at(1).dataInizio, v.at(1).dataFine, QString::number(v.at(1).salarioMensile, 'f', 2)}),
+             (QStringList{"01/01/2026", "30/06/2026", "7350.50", "01/07/2026", "31/12/2026", "7800.00"}));
+
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(id, d));
+    const auto lordo = [&](int mese) {
+        const RisultatoConteggio r = ConteggioSalario::genera(id, d, 2026, mese, false, 0);
+        return r.errore.isEmpty() ? QString::number(r.lordoContributivo, 'f', 2) : r.errore;
+    };
+    QCOMPARE(lordo(8), QStringLiteral("7800.00"));
+    QCOMPARE(lordo(6), QStringLiteral("7350.50"));
+
+    // A full disk: the raise typed over is not saved, August still pays 7800.
+    const QByteArray prima = AmbienteTest::leggi(StoricoStipendi::percorsoFile(id));
+    {
+        GestioneStipendi g(id);
+        scriviCella(tabella(g), 1, 2, QStringLiteral("8100"));
+        LimiteFile limite(64);
+        clic(g, "salva");
+    }
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+    QCOMPARE(AmbienteTest::leggi(StoricoStipendi::percorsoFile(id)), prima);
+    QCOMPARE(lordo(8), QStringLiteral("7800.00"));
 }
 
 VARDELLO_TEST_MAIN(TestGestioneStipendi)

@@ -986,6 +986,8 @@ void TestChiusuraMensile::dueAziende()
         modifica(id, [salario](DatiDipendente& d) {
             d.salarioMensile = salario;
             d.modalitaPagamento = QStringLiteral("banca");
+            // Employed the whole of December (the form proposes today, the 20th).
+            d.periodi = {{QStringLiteral("01/12/2026"), QString()}};
         });
         QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(id, 2026);
         QCOMPARE(mesi.size(), 12);

@@ -185,7 +185,7 @@ double somma(const QList<FoglioPaga::Voce>& voci)
 // step from the gross to the amount paid adds up.
 void TestDocumentiChiusura::righeDettaglio_data()
 {
-    QTest::addColumn<QList<double>>("mese"); // L, A, C, P, I, N
+    QTest::addColumn<QList<double>>("mese"); // L, A, C, P, I, N, the tariff's rate of the tax if any
     QTest::addColumn<QList<double>>("trattenute"); // AVS, AD, CAF, accident: amount, base, rate each
     QTest::addColumn<QStringList>("lorde");
     QTest::addColumn<QStringList>("deduzioni");
@@ -209,6 +209,19 @@ void TestDocumentiChiusura::righeDettaglio_data()
         << QStringList{"AVS-AI-IPG|SFr. -|-|0.00", "AD|SFr. -|-|0.00", "Infortuni non professionali|SFr. -|-|0.00",
                        "Cassa pensione (LPP)|||0.00", "Imposte alla fonte|SFr. -|-|0.00"}
         << QStringList();
+    // Five days of 6007.80: 1001.30 taxed at the tariff's 6.79 % = 67.99 ->
+    // 68.00: the slip shows 6.79 %, not the 6.7912 % that 68.00 is of the
+    // gross. Contributions 67.13 in lines, 67.15 deducted.
+    QTest::newRow("partial month, the tariff's rate")
+        << QList<double>{1001.30, 0, 67.15, 0, 68.00, 866.15, 6.79}
+        << QList<double>{53.0689, 1001.30, 5.3, 11.0143, 1001.30, 1.1, 3.0540, 1001.30, 0.305, 0, 0, 1.12}
+        << QStringList{"Salario mensile (5/30)|||1001.30"}
+        << QStringList{"AVS-AI-IPG|" + svizzero(1001.30) + "|5.3000%|53.07",
+                       "AD|" + svizzero(1001.30) + "|1.1000%|11.01",
+                       "Cassa assegni familiari (CAF)|" + svizzero(1001.30) + "|0.3050%|3.05",
+                       "Infortuni non professionali|SFr. -|-|0.00", "Cassa pensione (LPP)|||0.00",
+                       "Imposte alla fonte|" + svizzero(1001.30) + "|6.7900%|68.00"}
+        << QStringList{"Arrotondamento|||-0.02"};
 }
 
 void TestDocumentiChiusura::righeDettaglio()
@@ -234,6 +247,7 @@ void TestDocumentiChiusura::righeDettaglio()
     for (int i = 0; i < 4; ++i)
         *t[i] = {trattenute[3 * i], trattenute[3 * i + 1], trattenute[3 * i + 2]};
     x.aliquotaLpp = mese[3] > 0 ? 5 : 0;
+    x.aliquotaImposta = mese.value(6);
     for (const QString& l : lorde) {
         const QStringList c = l.split('|');
         if (c.first() != QLatin1String("Assegni familiari") && c.first() != QLatin1String("Altre voci imponibili"))

@@ -326,14 +326,24 @@ void TestDatoteca::parametriAnno_data()
     QTest::addColumn<QByteArray>("file"); // the year's file; empty: the built-in defaults
     QTest::addColumn<double>("franchigia");
     QTest::addColumn<double>("ore");
+    QTest::addColumn<QString>("annuali"); // the cantons of the annual withholding-tax model
+    QTest::addColumn<QString>("problemi");
 
-    QTest::newRow("built-in") << QByteArray() << 1400.0 << 42.0;
-    QTest::newRow("set by the year") << QByteArray("[PENSIONATI]\nfranchigia=1500\n[ORARIO]\noreSettimanali=40.5\n")
-                                     << 1500.0 << 40.5;
+    const QString romandi = QStringLiteral("FR,GE,TI,VD,VS");
+    QTest::newRow("built-in") << QByteArray() << 1400.0 << 42.0 << romandi << "";
+    QTest::newRow("set by the year") << QByteArray("[PENSIONATI]\nfranchigia=1500\n[ORARIO]\noreSettimanali=40.5\n"
+                                                   "[IMPOSTA_FONTE]\ncantoniModelloAnnuale=vd, GE ZH\n")
+                                     << 1500.0 << 40.5 << "GE,VD,ZH" << "";
+    // No canton in the annual model: every canton taxes month by month.
+    QTest::newRow("none annual") << QByteArray("[IMPOSTA_FONTE]\ncantoniModelloAnnuale=\n") << 1400.0 << 42.0 << ""
+                                 << "";
     // A year written before these values existed: the legal defaults.
-    QTest::newRow("not set") << QByteArray("[AD]\naliquotaDipendente=1.1\n") << 1400.0 << 42.0;
+    QTest::newRow("not set") << QByteArray("[AD]\naliquotaDipendente=1.1\n") << 1400.0 << 42.0 << romandi << "";
     QTest::newRow("not numbers") << QByteArray("[PENSIONATI]\nfranchigia=tanta\n[ORARIO]\noreSettimanali=0\n")
-                                 << 1400.0 << 42.0;
+                                 << 1400.0 << 42.0 << romandi << "PENSIONATI/franchigia";
+    // A canton that is no two letters keeps the default and is reported.
+    QTest::newRow("not a canton") << QByteArray("[IMPOSTA_FONTE]\ncantoniModelloAnnuale=GE,Ticino\n") << 1400.0
+                                  << 42.0 << romandi << "IMPOSTA_FONTE/cantoniModelloAnnuale";
 }
 
 void TestDatoteca::parametriAnno()
@@ -341,6 +351,8 @@ void TestDatoteca::parametriAnno()
     QFETCH(QByteArray, file);
     QFETCH(double, franchigia);
     QFETCH(double, ore);
+    QFETCH(QString, annuali);
+    QFETCH(QString, problemi);
 
     ricarica(2034);
     if (!file.isEmpty())
@@ -348,15 +360,21 @@ void TestDatoteca::parametriAnno()
     ricarica(2035);
     QCOMPARE(Datoteca::franchigiaPensionati(), franchigia);
     QCOMPARE(Datoteca::oreSettimanaliNormali(), ore);
-    // Neither becomes a contribution entry.
+    QCOMPARE(Datoteca::cantoniModelloAnnuale().join(QLatin1Char(',')), annuali);
+    QCOMPARE(Datoteca::problemiCaricamento().join(QLatin1Char(',')), problemi);
+    QCOMPARE(Datoteca::modelloAnnuale(QStringLiteral(" ge ")), annuali.contains(QLatin1String("GE")));
+    QCOMPARE(Datoteca::modelloAnnuale(QStringLiteral("ZH")), annuali.contains(QLatin1String("ZH")));
+    // None becomes a contribution entry.
     QVERIFY(!Datoteca::codiciContributi().contains(QStringLiteral("PENSIONATI")));
     QVERIFY(!Datoteca::codiciContributi().contains(QStringLiteral("ORARIO")));
+    QVERIFY(!Datoteca::codiciContributi().contains(QStringLiteral("IMPOSTA_FONTE")));
 
     // Saving the year keeps them.
     QVERIFY(Datoteca::salvaCon(quattroVoci(), Datoteca::lpp(), Datoteca::guadagnoMassimo(), 2035));
     ricarica(2035);
     QCOMPARE(Datoteca::franchigiaPensionati(), franchigia);
     QCOMPARE(Datoteca::oreSettimanaliNormali(), ore);
+    QCOMPARE(Datoteca::cantoniModelloAnnuale().join(QLatin1Char(',')), annuali);
 }
 
 // Values that are no finite number are reported by group and key and read

@@ -116,6 +116,7 @@ void TestImpostaFonte::fileGinevra()
 
     const double imposta = ImpostaFonte::calcolaMensile(reddito, QStringLiteral("GE"), tariffa);
     QCOMPARE(QString::number(imposta, 'f', 4), QString::number(reddito * aliquota / 100.0, 'f', 4));
+    QCOMPARE(ImpostaFonte::aliquotaMensile(reddito, QStringLiteral("GE"), tariffa), aliquota);
     QCOMPARE(ImpostaFonte::calcolaCategoriaFissa(10000, QStringLiteral("GE"), QStringLiteral("HE")), 2500.0);
 }
 
@@ -207,6 +208,10 @@ void TestImpostaFonte::altreFunzioni()
     QCOMPARE(ImpostaFonte::calcolaParziale(6000, 3, ti, a0), 3 * 100.0);
     QCOMPARE(ImpostaFonte::calcolaParziale(6000, 0, ti, a0), 0.0);
     QCOMPARE(ImpostaFonte::calcolaParziale(6000, -2, ti, a0), 0.0);
+    // The bracket's rate, 0 where its minimum is the tax or without a scale.
+    QCOMPARE(ImpostaFonte::aliquotaMensile(2000, ti, a0), 5.0);
+    QCOMPARE(ImpostaFonte::aliquotaMensile(500, ti, a0), 0.0);
+    QCOMPARE(ImpostaFonte::aliquotaMensile(2000, ti, QStringLiteral("Z9")), 0.0);
     // Fixed-rate categories: a later record replaces, no minimum, suffixes.
     QCOMPARE(ImpostaFonte::calcolaCategoriaFissa(1000, ti, QStringLiteral("HE")), 200.0);
     QCOMPARE(ImpostaFonte::calcolaCategoriaFissa(1000, ti, QStringLiteral("MEN")), 315.0);
