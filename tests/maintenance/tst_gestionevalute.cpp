@@ -72,9 +72,9 @@ void TestGestioneValute::leggi_data()
                                  << "1:CampiInPiu";
     QTest::newRow("junk after the rate") << chf + "EUR;Euro;EUR;930000abc;0\n" << 1 << qint64(1000000) << true
                                          << "2:TassoNonValido";
-    QTest::newRow("rate abc, empty, decimal")
-        << QByteArray("A;A;A;abc;0\nB;B;B;;0\nC;C;C;1.5;0\nD;D;D;99999999999999999999;0\n") << 0 << qint64(0) << false
-        << "1:TassoNonValido 2:TassoNonValido 3:TassoNonValido 4:TassoNonValido";
+    QTest::newRow("rate abc, empty, decimal, too big, sign inside")
+        << QByteArray("A;A;A;abc;0\nB;B;B;;0\nC;C;C;1.5;0\nD;D;D;99999999999999999999;0\nE;E;E;93-1;0\n") << 0
+        << qint64(0) << false << "1:TassoNonValido 2:TassoNonValido 3:TassoNonValido 4:TassoNonValido 5:TassoNonValido";
     QTest::newRow("flag true") << chf + "XYZ;X;X;5;true" << 1 << qint64(1000000) << true << "2:FlagNonValido";
     QTest::newRow("empty code") << chf + " ;X;X;5;0" << 1 << qint64(1000000) << true << "2:CodiceVuoto";
     QTest::newRow("NUL") << chf + QByteArray("EUR;Eu\0ro;EUR;930000;0\n", 23) << 1 << qint64(1000000) << true
