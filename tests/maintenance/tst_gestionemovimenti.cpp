@@ -391,6 +391,14 @@ void TestGestioneMovimenti::fileDanneggiato()
     digita(f, modello(f)->rowCount() - 1, MovimentiModel::ColImporto, QStringLiteral("75"));
     if (avviso.isEmpty()) {
         QVERIFY(registro.richieste.isEmpty());
+        {
+            // A full disk: reported, the file as it was, the edit kept.
+            LimiteFile disco(100);
+            clic(f, "salva");
+        }
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare."));
+        QCOMPARE(AmbienteTest::leggi(percorso), contenuto);
+        QCOMPARE(modello(f)->rowCount(), 3);
         clic(f, "salva");
         QCOMPARE(registro.ultimoTesto(), QStringLiteral("Movimenti salvati."));
         QString errore;
