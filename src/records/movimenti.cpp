@@ -115,7 +115,7 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
             continue;
         }
         const int uguale = riga.indexOf(QLatin1Char('='));
-        const QString chiave = uguale > 0 ? riga.left(uguale) : QString();
+        const QString chiave = uguale > 0 ? riga.left(uguale).trimmed() : QString();
         if (!chiavi.contains(chiave)) {
             difetti[numero].append(tr("riga %1: riga non riconosciuta \"%2\"").arg(numero).arg(riga.left(40)));
             continue;
@@ -148,9 +148,10 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
                 difetti[numero].append(tr("riga %1: categoriaCertificato non valida").arg(numero));
         } else {
             // A flag is 1 or 0; anything else is not guessed.
-            if (valore != QLatin1String("1") && valore != QLatin1String("0"))
+            const QString flag = valore.trimmed();
+            if (flag != QLatin1String("1") && flag != QLatin1String("0"))
                 difetti[numero].append(tr("riga %1: %2 non e' 0 o 1").arg(numero).arg(chiave));
-            const bool uno = valore == QLatin1String("1");
+            const bool uno = flag == QLatin1String("1");
             if (chiave == QLatin1String("soggettoAVS"))
                 corrente.soggettoAVS = uno;
             else if (chiave == QLatin1String("soggettoAD"))
