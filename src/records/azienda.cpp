@@ -115,7 +115,9 @@ DatiAzienda Azienda::deserializza(const QByteArray& contenuto, QStringList* prob
         }
         const QString chiave = riga.left(uguale);
         if (rigaDi.contains(chiave)) {
-            difetti.append(tr("riga %1: %2 ripetuto (gia' alla riga %3)").arg(i + 1).arg(chiave).arg(rigaDi.value(chiave)));
+            // One pass over the text: a "%" in the key is never taken as a marker.
+            difetti.append(tr("riga %1: %2 ripetuto (gia' alla riga %3)")
+                               .arg(QString::number(i + 1), chiave, QString::number(rigaDi.value(chiave))));
             continue;
         }
         rigaDi.insert(chiave, i + 1);

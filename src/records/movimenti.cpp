@@ -123,7 +123,8 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
         if (trovate.contains(chiave)) {
             // A key met again starts the next movement: the empty line
             // between the two is missing. Nothing is merged.
-            difetti[numero].append(tr("riga %1: %2 ripetuto, manca la riga vuota tra due movimenti").arg(numero).arg(chiave));
+            difetti[numero].append(
+                tr("riga %1: %2 ripetuto, manca la riga vuota tra due movimenti").arg(numero).arg(chiave));
             chiudiBlocco();
         }
         if (trovate.isEmpty())

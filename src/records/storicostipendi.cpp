@@ -137,7 +137,9 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
     QString chiave;
     QString valore;
     int numeroRiga = 0;
-    auto difetto = [&](const QString& testo) { scartati[numeroRiga].append(tr("riga %1: %2").arg(numeroRiga).arg(testo)); };
+    auto difetto = [&](const QString& testo) {
+        scartati[numeroRiga].append(tr("riga %1: %2").arg(QString::number(numeroRiga), testo));
+    };
     // A number that is not finite and within range reads as 0 and is
     // reported with its key; an empty value is 0, as it always was.
     auto numero = [&]() {
@@ -209,7 +211,7 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
         const QString normale = diMovimento ? QStringLiteral("%1.%2.%3").arg(n).arg(m).arg(campo)
                                             : QStringLiteral("%1.%2").arg(n).arg(campo);
         if (lette.contains(normale)) {
-            difetto(tr("%1 ripetuto (gia' alla riga %2)").arg(chiave).arg(lette.value(normale)));
+            difetto(tr("%1 ripetuto (gia' alla riga %2)").arg(chiave, QString::number(lette.value(normale))));
             continue;
         }
         lette.insert(normale, numeroRiga);
@@ -338,7 +340,8 @@ bool StoricoStipendi::salva(const QString& id, const QVector<PeriodoStipendio>& 
     QStringList problemi;
     deserializza(serializza(v), &problemi);
     if (!problemi.isEmpty())
-        return rifiuta(tr("Valori non validi (%1): lo storico non viene salvato.").arg(problemi.join(QStringLiteral("; "))));
+        return rifiuta(
+            tr("Valori non validi (%1): lo storico non viene salvato.").arg(problemi.join(QStringLiteral("; "))));
     // The file is rewritten whole: one that did not read cleanly would lose
     // what could not be read, so it is left as it is.
     QVector<PeriodoStipendio> presenti;
