@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
@@ -80,7 +81,11 @@ GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
     w.soloSvizzera = {etichettaCantone, editCantone};
     blocco = new BloccoIndirizzo(BloccoIndirizzo::Modulo::GestioneAzienda, w, this, [this] { salvaDati(); });
 
-    m_dati = Azienda::carica(m_nomeFile);
+    // What did read is shown; a file that did not read cleanly is never
+    // saved over, and the user is told which lines are wrong.
+    m_dati = Azienda::carica(m_nomeFile, &m_erroreLettura);
+    if (!m_erroreLettura.isEmpty())
+        QTimer::singleShot(0, this, [this] { Messaggi::avviso(this, tr("Azienda"), m_erroreLettura); });
     editRagioneSociale->setText(m_dati.ragioneSociale);
     editIndirizzo->setText(m_dati.indirizzo);
     editCap->setText(m_dati.cap);
@@ -153,6 +158,14 @@ void GestioneAzienda::salva()
 
 bool GestioneAzienda::salvaDati()
 {
+    // The file is rewritten whole: what could not be read would be lost or
+    // stored as 0.
+    if (!m_erroreLettura.isEmpty()) {
+        Messaggi::avviso(this, tr("Azienda"),
+                         m_erroreLettura + QLatin1Char('\n')
+                             + tr("Il file non viene sovrascritto: correggerlo prima di salvare."));
+        return false;
+    }
     DatiAzienda a = m_dati;
     a.ragioneSociale = editRagioneSociale->text().trimmed();
     a.indirizzo = editIndirizzo->text().trimmed();

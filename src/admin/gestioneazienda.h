@@ -14,6 +14,8 @@ class QLineEdit;
 // payment file), saved back into its record file in the data folder, or the
 // record file deleted. What the form does not show (accident-insurance rates,
 // their ceiling, the thirteenth-salary flag, other keys) is saved as loaded.
+// A file that did not read cleanly is shown as far as it read, with a message
+// naming the file and its lines, and is never saved over.
 class GestioneAzienda : public QDialog
 {
     Q_OBJECT
@@ -38,6 +40,7 @@ private:
 
     QString m_nomeFile;
     DatiAzienda m_dati; // as loaded: the base of every save
+    QString m_erroreLettura; // the file did not read cleanly: no save
     BloccoIndirizzo* blocco = nullptr;
     QLineEdit* editRagioneSociale = nullptr;
     QLineEdit* editIndirizzo = nullptr;

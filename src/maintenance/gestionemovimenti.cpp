@@ -75,7 +75,11 @@ GestioneMovimenti::GestioneMovimenti(const QString& id_, const QString& nome, QW
     }
 
     modello = new MovimentiModel(this);
-    modello->setLista(Movimenti::carica(id));
+    // What did read is shown; a file that did not read cleanly is never
+    // saved over, and the user is told which lines are wrong.
+    modello->setLista(Movimenti::carica(id, &erroreLettura));
+    if (!erroreLettura.isEmpty())
+        QTimer::singleShot(0, this, [this] { Messaggi::avviso(this, tr("Movimenti"), erroreLettura); });
 
     vista = new QTableView(this);
     vista->setObjectName(QStringLiteral("tabella"));
@@ -178,6 +182,13 @@ void GestioneMovimenti::salva()
 bool GestioneMovimenti::salvaMovimenti()
 {
     vista->setCurrentIndex(QModelIndex()); // commits a cell still being edited
+    // The file is rewritten whole: lines that could not be read would be lost.
+    if (!erroreLettura.isEmpty()) {
+        Messaggi::avviso(this, tr("Salva"),
+                         erroreLettura + QLatin1Char('\n')
+                             + tr("Il file non viene sovrascritto: correggerlo prima di salvare."));
+        return false;
+    }
     // Every date is read as the user may type it and stored in one form, so
     // the pay count of the month finds the movement.
     QList<MovimentoStipendio> lista = modello->lista();

@@ -8,7 +8,9 @@ class MovimentiModel;
 class QTableView;
 
 // The extra salary movements of one employee in an editable table: edited in
-// place, rows added and deleted, the whole list saved on request.
+// place, rows added and deleted, the whole list saved on request. A file that
+// did not read cleanly is shown as far as it read, with a message naming the
+// file and its lines, and is never saved over.
 class GestioneMovimenti : public QDialog
 {
     Q_OBJECT
@@ -40,6 +42,7 @@ private:
 
     bool modificato = false;
     QString id;
+    QString erroreLettura; // the file did not read cleanly: no save
     MovimentiModel* modello = nullptr;
     QTableView* vista = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "gestionevalute.h"
 
+#include "filesicuri.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
 #include "modifichenonsalvate.h"
@@ -14,6 +15,7 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -89,9 +91,51 @@ GestioneValute::GestioneValute(QWidget* parent)
             accept();
     });
 
-    for (const Valuta& v : leggiValute(utf8(percorsoFile())))
+    // What did read is shown; a file that did not read cleanly is never
+    // saved over (salvaDati), and the user is told which lines are wrong.
+    std::vector<ProblemaValute> problemi;
+    for (const Valuta& v : leggiValute(utf8(percorsoFile()), &problemi))
         aggiungiRiga(v);
+    m_erroreLettura = descriviProblemi(percorsoFile(), problemi);
+    if (!m_erroreLettura.isEmpty())
+        QTimer::singleShot(0, this, [this] { Messaggi::avviso(this, tr("Gestione valute"), m_erroreLettura); });
     connect(tabella, &QTableWidget::itemChanged, this, [this] { m_modificato = true; });
+}
+
+QString GestioneValute::descriviProblemi(const QString& percorso, const std::vector<ProblemaValute>& problemi)
+{
+    QStringList righe;
+    for (const ProblemaValute& p : problemi) {
+        QString difetto;
+        switch (p.tipo) {
+        case ProblemaValute::TroppoGrande:
+            return FileSicuri::messaggio(FileSicuri::Esito::TroppoGrande, percorso);
+        case ProblemaValute::Illeggibile:
+            return FileSicuri::messaggio(FileSicuri::Esito::Illeggibile, percorso);
+        case ProblemaValute::CampiMancanti:
+            difetto = tr("mancano campi (servono codice;nome;simbolo;cambio;arrotondamento)");
+            break;
+        case ProblemaValute::CampiInPiu:
+            difetto = tr("ci sono piu' di cinque campi");
+            break;
+        case ProblemaValute::TassoNonValido:
+            difetto = tr("il cambio non e' un numero intero");
+            break;
+        case ProblemaValute::FlagNonValido:
+            difetto = tr("l'arrotondamento non e' 0 o 1");
+            break;
+        case ProblemaValute::CodiceVuoto:
+            difetto = tr("manca il codice");
+            break;
+        case ProblemaValute::Nul:
+            difetto = tr("contiene un carattere nullo");
+            break;
+        }
+        righe.append(tr("riga %1: %2").arg(p.riga).arg(difetto));
+    }
+    if (righe.isEmpty())
+        return QString();
+    return tr("Il file %1 non si legge per intero: %2.").arg(percorso, righe.join(QStringLiteral("; ")));
 }
 
 QString GestioneValute::percorsoFile()
@@ -164,6 +208,14 @@ bool GestioneValute::salvaDati()
         return t.contains(QLatin1Char(';')) || t.contains(QLatin1Char('\n')) || t.contains(QLatin1Char('\r'))
             || t.contains(QChar(0x2028)) || t.contains(QChar(0x2029));
     };
+
+    // The file is rewritten whole: lines that could not be read would be lost.
+    if (!m_erroreLettura.isEmpty()) {
+        Messaggi::avviso(this, tr("Gestione valute"),
+                         m_erroreLettura + QLatin1Char('\n')
+                             + tr("Il file non viene sovrascritto: correggerlo prima di salvare."));
+        return false;
+    }
 
     std::vector<Valuta> valute;
     QSet<QString> codici;

@@ -3,13 +3,17 @@
 #include <QDialog>
 #include <QString>
 
+#include <vector>
+
+struct ProblemaValute;
 struct Valuta;
 class QTableWidget;
 
 // "Gestione valute": the currency table of valute.txt in the default data
 // folder. The franc is the base currency: its row cannot be deleted, its
 // code, name, symbol and rate cannot be edited, and its rate is always
-// stored as 1.
+// stored as 1. A file that did not read cleanly is shown as far as it read,
+// with a message naming the file and its lines, and is never saved over.
 class GestioneValute : public QDialog
 {
     Q_OBJECT
@@ -25,6 +29,10 @@ public:
 
     bool modificato() const { return m_modificato; }
 
+    // The message for what could not be read in the file; empty when it
+    // read cleanly.
+    static QString descriviProblemi(const QString& percorso, const std::vector<ProblemaValute>& problemi);
+
 public slots:
     void aggiungi();
     void elimina();
@@ -36,4 +44,5 @@ private:
 
     QTableWidget* tabella = nullptr;
     bool m_modificato = false;
+    QString m_erroreLettura; // the file did not read cleanly: no save
 };

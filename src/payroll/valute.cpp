@@ -1,11 +1,10 @@
 #include "valute.h"
 
+#include "filesicuri.h"
+
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -17,15 +16,6 @@ std::int64_t segno(std::int64_t x)
 std::int64_t assoluto(std::int64_t x)
 {
     return x < 0 ? -x : x;
-}
-
-std::filesystem::path percorsoDa(const std::string& utf8)
-{
-#if defined(__cpp_char8_t)
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-#else
-    return std::filesystem::u8path(utf8);
-#endif
 }
 
 } // namespace
@@ -90,79 +80,113 @@ bool testoValuta(const std::string& testo)
 
 bool salvaValute(const std::vector<Valuta>& valute, const std::string& percorso)
 {
+    std::string testo;
     for (const Valuta& v : valute) {
         if (!testoValuta(v.codice) || !testoValuta(v.nome) || !testoValuta(v.simbolo))
             return false;
+        testo += v.codice + ';' + v.nome + ';' + v.simbolo + ';' + std::to_string(v.tasso) + ';'
+                 + (v.arrotonda5 ? '1' : '0') + '\n';
     }
-    const std::filesystem::path finale = percorsoDa(percorso);
-    std::filesystem::path temporaneo = finale;
-    temporaneo += ".tmp";
-    {
-        std::ofstream out(temporaneo, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        for (const Valuta& v : valute) {
-            out << v.codice << ';' << v.nome << ';' << v.simbolo << ';' << v.tasso << ';'
-                << (v.arrotonda5 ? '1' : '0') << '\n';
-        }
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignora;
-            std::filesystem::remove(temporaneo, ignora);
-            return false;
-        }
-    }
-    std::error_code errore;
-    std::filesystem::rename(temporaneo, finale, errore);
-    if (errore) {
-        std::error_code ignora;
-        std::filesystem::remove(temporaneo, ignora);
+    return FileSicuri::scrivi(QString::fromStdString(percorso),
+                              QByteArray(testo.data(), static_cast<int>(testo.size())));
+}
+
+namespace {
+
+// Blanks at either end of a field that holds a number or a flag.
+std::string senzaSpazi(const std::string& testo)
+{
+    const std::size_t inizio = testo.find_first_not_of(" \t");
+    if (inizio == std::string::npos)
+        return std::string();
+    const std::size_t fine = testo.find_last_not_of(" \t");
+    return testo.substr(inizio, fine - inizio + 1);
+}
+
+// A whole number with an optional sign and nothing else, within 64 bits.
+bool leggiTasso(const std::string& campo, std::int64_t* tasso)
+{
+    const std::string testo = senzaSpazi(campo);
+    if (testo.empty() || testo.find_first_not_of("+-0123456789") != std::string::npos)
         return false;
-    }
+    char* dopo = nullptr;
+    errno = 0;
+    const long long valore = std::strtoll(testo.c_str(), &dopo, 10);
+    if (dopo != testo.c_str() + testo.size() || errno == ERANGE)
+        return false;
+    *tasso = valore;
     return true;
 }
 
-std::vector<Valuta> leggiValute(const std::string& percorso)
+} // namespace
+
+std::vector<Valuta> leggiValute(const std::string& percorso, std::vector<ProblemaValute>* problemi)
 {
+    std::vector<ProblemaValute> trovati;
     std::vector<Valuta> valute;
-    std::ifstream in(percorsoDa(percorso), std::ios::binary);
-    std::string riga;
-    while (in && std::getline(in, riga)) {
-        std::string campi[5];
+    QByteArray contenuto;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(QString::fromStdString(percorso), &contenuto);
+    if (esito == FileSicuri::Esito::TroppoGrande)
+        trovati.push_back({ProblemaValute::TroppoGrande, 0});
+    else if (esito == FileSicuri::Esito::Illeggibile)
+        trovati.push_back({ProblemaValute::Illeggibile, 0});
+
+    std::string tutto(contenuto.constData(), static_cast<std::size_t>(contenuto.size()));
+    if (tutto.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        tutto.erase(0, 3);
+    std::size_t inizioRiga = 0;
+    int numero = 0;
+    bool righe = false;
+    while (inizioRiga < tutto.size()) {
+        std::size_t fineRiga = tutto.find('\n', inizioRiga);
+        if (fineRiga == std::string::npos)
+            fineRiga = tutto.size();
+        std::string riga = tutto.substr(inizioRiga, fineRiga - inizioRiga);
+        inizioRiga = fineRiga + 1;
+        ++numero;
+        // A CR of a CR LF line end and blanks at the end are no part of the
+        // last field.
+        const std::size_t ultimo = riga.find_last_not_of(" \t\r");
+        riga.erase(ultimo == std::string::npos ? 0 : ultimo + 1);
+        if (riga.empty())
+            continue;
+        righe = true;
+        if (riga.find('\0') != std::string::npos) {
+            trovati.push_back({ProblemaValute::Nul, numero});
+            continue;
+        }
+        std::vector<std::string> campi;
         std::size_t inizio = 0;
-        bool completa = true;
-        for (int i = 0; i < 4; ++i) {
+        for (;;) {
             const std::size_t fine = riga.find(';', inizio);
-            if (fine == std::string::npos) {
-                completa = false;
+            campi.push_back(riga.substr(inizio, fine == std::string::npos ? std::string::npos : fine - inizio));
+            if (fine == std::string::npos)
                 break;
-            }
-            campi[i] = riga.substr(inizio, fine - inizio);
             inizio = fine + 1;
         }
-        // The fifth field must begin before the end of the line.
-        if (!completa || inizio >= riga.size())
-            continue;
-        const std::size_t fine = riga.find(';', inizio);
-        campi[4] = riga.substr(inizio, fine == std::string::npos ? std::string::npos : fine - inizio);
-
-        const char* testo = campi[3].c_str();
-        char* dopo = nullptr;
-        errno = 0;
-        const long long tasso = std::strtoll(testo, &dopo, 10);
-        if (dopo == testo || errno == ERANGE)
-            continue;
-
         Valuta v;
-        v.codice = campi[0];
-        v.nome = campi[1];
-        v.simbolo = campi[2];
-        v.tasso = tasso;
-        v.arrotonda5 = campi[4] == "1";
-        valute.push_back(v);
+        const std::string flag = campi.size() == 5 ? senzaSpazi(campi[4]) : std::string();
+        if (campi.size() < 5 || (campi.size() == 5 && flag.empty()))
+            trovati.push_back({ProblemaValute::CampiMancanti, numero});
+        else if (campi.size() > 5)
+            trovati.push_back({ProblemaValute::CampiInPiu, numero});
+        else if (senzaSpazi(campi[0]).empty())
+            trovati.push_back({ProblemaValute::CodiceVuoto, numero});
+        else if (!leggiTasso(campi[3], &v.tasso))
+            trovati.push_back({ProblemaValute::TassoNonValido, numero});
+        else if (flag != "0" && flag != "1")
+            trovati.push_back({ProblemaValute::FlagNonValido, numero});
+        else {
+            v.codice = senzaSpazi(campi[0]);
+            v.nome = campi[1];
+            v.simbolo = campi[2];
+            v.arrotonda5 = flag == "1";
+            valute.push_back(v);
+        }
     }
-    if (valute.empty())
+    if (problemi)
+        *problemi = trovati;
+    if (!righe && trovati.empty())
         return valuteDiBase();
     return valute;
 }

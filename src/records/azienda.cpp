@@ -4,6 +4,7 @@
 #include "filesicuri.h"
 
 #include <QDir>
+#include <QMap>
 
 namespace {
 
@@ -60,20 +61,67 @@ QByteArray Azienda::serializza(const DatiAzienda& a)
 DatiAzienda Azienda::deserializza(const QByteArray& contenuto, QStringList* problemi)
 {
     DatiAzienda a;
-    QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
+    QStringList difetti;
+    QString tutto = FileSicuri::testo(contenuto);
+    if (tutto.startsWith(QChar(0xFEFF)))
+        tutto.remove(0, 1);
+    QStringList righe = tutto.split(QLatin1Char('\n'));
     for (QString& r : righe) {
         if (r.endsWith(QLatin1Char('\r')))
             r.chop(1);
     }
+    // The six positional lines: a line added, lost or moved among them
+    // shifts the canton and the country, so these two are checked.
     QString* fissi[] = {&a.ragioneSociale, &a.indirizzo, &a.cap, &a.localita, &a.cantone, &a.nazione};
     for (int i = 0; i < 6 && i < righe.size(); ++i)
         *fissi[i] = righe.at(i).trimmed();
+    if (righe.size() < 6)
+        difetti.append(tr("riga %1: mancano le righe fisse (ragione sociale, indirizzo, CAP, localita', cantone, "
+                          "nazione)")
+                           .arg(righe.size()));
+    auto sigla = [](const QString& t) {
+        if (t.isEmpty())
+            return true;
+        if (t.size() != 2)
+            return false;
+        for (const QChar c : t) {
+            if (c.unicode() > 0x7f || !c.isLetter())
+                return false;
+        }
+        return true;
+    };
+    if (righe.size() >= 6 && a.cantone.size() > 2)
+        difetti.append(tr("riga 5: \"%1\" non e' la sigla di un cantone").arg(a.cantone.left(40)));
+    if (righe.size() >= 6 && (!sigla(a.nazione) || a.nazione != a.nazione.toUpper()))
+        difetti.append(tr("riga 6: \"%1\" non e' il codice di una nazione").arg(a.nazione.left(40)));
+    for (int i = 0; i < 6 && i < righe.size(); ++i) {
+        if (righe.at(i).contains(QChar(0)))
+            difetti.append(tr("riga %1: carattere nullo").arg(i + 1));
+    }
+
+    QMap<QString, int> rigaDi;
     for (int i = 6; i < righe.size(); ++i) {
         const QString riga = righe.at(i).trimmed();
-        const int uguale = riga.indexOf(QLatin1Char('='));
-        if (uguale < 1)
+        if (riga.isEmpty())
             continue;
-        a.campi.insert(riga.left(uguale), riga.mid(uguale + 1));
+        if (riga.contains(QChar(0))) {
+            difetti.append(tr("riga %1: carattere nullo").arg(i + 1));
+            continue;
+        }
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        if (uguale < 1) {
+            difetti.append(tr("riga %1: \"%2\" non e' una riga chiave=valore").arg(i + 1).arg(riga.left(40)));
+            continue;
+        }
+        const QString chiave = riga.left(uguale);
+        if (rigaDi.contains(chiave)) {
+            // One pass over the text: a "%" in the key is never taken as a marker.
+            difetti.append(tr("riga %1: %2 ripetuto (gia' alla riga %3)")
+                               .arg(QString::number(i + 1), chiave, QString::number(rigaDi.value(chiave))));
+            continue;
+        }
+        rigaDi.insert(chiave, i + 1);
+        a.campi.insert(chiave, riga.mid(uguale + 1));
     }
     for (const Numero& n : kNumeri) {
         const QString chiave = QLatin1String(n.chiave);
@@ -84,11 +132,16 @@ DatiAzienda Azienda::deserializza(const QByteArray& contenuto, QStringList* prob
             a.*n.membro = v;
         } else {
             a.*n.membro = n.seIllegibile;
-            if (problemi && !a.campi.value(chiave).trimmed().isEmpty())
-                problemi->append(chiave);
+            if (!a.campi.value(chiave).trimmed().isEmpty())
+                difetti.append(tr("riga %1: %2 non e' un numero valido").arg(rigaDi.value(chiave)).arg(chiave));
         }
     }
-    a.tredicesimaAutomatica = a.campi.value(kTredicesima) != QLatin1String("0") || !a.campi.contains(kTredicesima);
+    const QString tredicesima = a.campi.value(kTredicesima);
+    if (a.campi.contains(kTredicesima) && tredicesima != QLatin1String("0") && tredicesima != QLatin1String("1"))
+        difetti.append(tr("riga %1: %2 non e' 0 o 1").arg(rigaDi.value(kTredicesima)).arg(kTredicesima));
+    a.tredicesimaAutomatica = tredicesima != QLatin1String("0") || !a.campi.contains(kTredicesima);
+    if (problemi)
+        *problemi = difetti;
     return a;
 }
 
@@ -109,7 +162,7 @@ DatiAzienda Azienda::carica(const QString& nomeFile, QString* errore)
     QStringList problemi;
     const DatiAzienda a = deserializza(contenuto, &problemi);
     if (errore && !problemi.isEmpty())
-        *errore = tr("Il file %1 contiene valori non validi: %2.").arg(percorso, problemi.join(QStringLiteral(", ")));
+        *errore = tr("Il file %1 non si legge per intero: %2.").arg(percorso, problemi.join(QStringLiteral("; ")));
     return a;
 }
 

@@ -28,9 +28,13 @@ class Azienda
     Q_DECLARE_TR_FUNCTIONS(Azienda)
 
 public:
-    // `errore` (may be null) is set when the file is too large to read or a
-    // rate or ceiling in it is not a valid number (it then reads as 0, the
-    // ceiling as 148200).
+    // `errore` (may be null) names the file and every line that could not
+    // be read: a file too large, fewer than the six fixed lines, a canton or
+    // country line that holds no code (a fixed line added or lost), a line
+    // without "=" after them, a repeated key, a NUL, a rate or ceiling that
+    // is not a valid number (it then reads as 0, the ceiling as 148200), a
+    // thirteenth-salary flag other than 0 or 1. Such a record is never to be
+    // saved over the file. A CR LF line end and a byte-order mark are fine.
     static DatiAzienda carica(const QString& nomeFile, QString* errore = nullptr);
     static bool salva(const DatiAzienda& a, const QString& nomeFile);
     static QStringList elencoAziende();
@@ -39,5 +43,7 @@ public:
     static QStringList nomiRiservati();
 
     static QByteArray serializza(const DatiAzienda& a);
+    // `problemi` (may be null) receives one text per line that could not be
+    // read, beginning with its line number.
     static DatiAzienda deserializza(const QByteArray& contenuto, QStringList* problemi = nullptr);
 };

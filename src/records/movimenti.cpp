@@ -3,6 +3,7 @@
 #include "filesicuri.h"
 
 #include <QDir>
+#include <QMap>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -63,27 +64,73 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
         return lista;
     }
 
+    // Every block holds each of the thirteen keys once: a block split by an
+    // empty line lacks some, two blocks run together repeat some.
+    const QStringList chiavi = {QStringLiteral("data"),
+                                QStringLiteral("tipo"),
+                                QStringLiteral("importo"),
+                                QStringLiteral("categoriaCertificato"),
+                                QStringLiteral("soggettoAVS"),
+                                QStringLiteral("soggettoAD"),
+                                QStringLiteral("applicaMassimaleAD"),
+                                QStringLiteral("soggettoCAF"),
+                                QStringLiteral("soggettoLAINF"),
+                                QStringLiteral("applicaMassimaleLAINF"),
+                                QStringLiteral("soggettoLPP"),
+                                QStringLiteral("soggettoIF"),
+                                QStringLiteral("descrizione")};
+    QMap<int, QStringList> difetti; // by line
     MovimentoStipendio corrente;
-    bool contenutoPresente = false;
-    QStringList illeggibili;
-    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
-    for (const QString& r : righe) {
-        const QString riga = r.trimmed();
+    QStringList trovate; // keys of the current block
+    int inizioBlocco = 0;
+    auto chiudiBlocco = [&]() {
+        if (trovate.isEmpty())
+            return;
+        QStringList mancanti;
+        for (const QString& c : chiavi) {
+            if (!trovate.contains(c))
+                mancanti.append(c);
+        }
+        if (!mancanti.isEmpty())
+            difetti[inizioBlocco].append(
+                tr("riga %1: il movimento non ha %2").arg(inizioBlocco).arg(mancanti.join(QStringLiteral(", "))));
+        lista.append(corrente);
+        corrente = MovimentoStipendio();
+        trovate.clear();
+    };
+
+    QString tutto = FileSicuri::testo(contenuto);
+    if (tutto.startsWith(QChar(0xFEFF)))
+        tutto.remove(0, 1);
+    const QStringList righe = tutto.split(QLatin1Char('\n'));
+    for (int i = 0; i < righe.size(); ++i) {
+        const int numero = i + 1;
+        const QString riga = righe.at(i).trimmed();
         if (riga.isEmpty()) {
-            if (contenutoPresente) {
-                lista.append(corrente);
-                corrente = MovimentoStipendio();
-                contenutoPresente = false;
-            }
+            chiudiBlocco();
             continue;
         }
-        contenutoPresente = true;
-        const int uguale = riga.indexOf(QLatin1Char('='));
-        if (uguale < 0)
+        if (riga.contains(QChar(0))) {
+            difetti[numero].append(tr("riga %1: carattere nullo").arg(numero));
             continue;
-        const QString chiave = riga.left(uguale);
+        }
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        const QString chiave = uguale > 0 ? riga.left(uguale).trimmed() : QString();
+        if (!chiavi.contains(chiave)) {
+            difetti[numero].append(tr("riga %1: riga non riconosciuta \"%2\"").arg(numero).arg(riga.left(40)));
+            continue;
+        }
+        if (trovate.contains(chiave)) {
+            // A key met again starts the next movement: the empty line
+            // between the two is missing. Nothing is merged.
+            difetti[numero].append(
+                tr("riga %1: %2 ripetuto, manca la riga vuota tra due movimenti").arg(numero).arg(chiave));
+            chiudiBlocco();
+        }
+        if (trovate.isEmpty())
+            inizioBlocco = numero;
+        trovate.append(chiave);
         const QString valore = riga.mid(uguale + 1);
-        const bool uno = valore == QLatin1String("1");
         if (chiave == QLatin1String("data"))
             corrente.data = valore;
         else if (chiave == QLatin1String("tipo"))
@@ -95,34 +142,42 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
             corrente.importo = 0.0;
             if (!FileSicuri::numero(valore, -FileSicuri::kImportoMassimo, FileSicuri::kImportoMassimo,
                                     &corrente.importo))
-                illeggibili.append(QStringLiteral("%1: importo").arg(lista.size() + 1));
+                difetti[numero].append(tr("riga %1: importo non valido").arg(numero));
         } else if (chiave == QLatin1String("categoriaCertificato")) {
             corrente.categoriaCertificato = 0;
             if (!FileSicuri::intero(valore, 0, 9999, &corrente.categoriaCertificato))
-                illeggibili.append(QStringLiteral("%1: categoriaCertificato").arg(lista.size() + 1));
+                difetti[numero].append(tr("riga %1: categoriaCertificato non valida").arg(numero));
+        } else {
+            // A flag is 1 or 0; anything else is not guessed.
+            const QString flag = valore.trimmed();
+            if (flag != QLatin1String("1") && flag != QLatin1String("0"))
+                difetti[numero].append(tr("riga %1: %2 non e' 0 o 1").arg(numero).arg(chiave));
+            const bool uno = flag == QLatin1String("1");
+            if (chiave == QLatin1String("soggettoAVS"))
+                corrente.soggettoAVS = uno;
+            else if (chiave == QLatin1String("soggettoAD"))
+                corrente.soggettoAD = uno;
+            else if (chiave == QLatin1String("applicaMassimaleAD"))
+                corrente.applicaMassimaleAD = uno;
+            else if (chiave == QLatin1String("soggettoCAF"))
+                corrente.soggettoCAF = uno;
+            else if (chiave == QLatin1String("soggettoLAINF"))
+                corrente.soggettoLAINF = uno;
+            else if (chiave == QLatin1String("applicaMassimaleLAINF"))
+                corrente.applicaMassimaleLAINF = uno;
+            else if (chiave == QLatin1String("soggettoLPP"))
+                corrente.soggettoLPP = uno;
+            else
+                corrente.soggettoIF = uno;
         }
-        else if (chiave == QLatin1String("soggettoAVS"))
-            corrente.soggettoAVS = uno;
-        else if (chiave == QLatin1String("soggettoAD"))
-            corrente.soggettoAD = uno;
-        else if (chiave == QLatin1String("applicaMassimaleAD"))
-            corrente.applicaMassimaleAD = uno;
-        else if (chiave == QLatin1String("soggettoCAF"))
-            corrente.soggettoCAF = uno;
-        else if (chiave == QLatin1String("soggettoLAINF"))
-            corrente.soggettoLAINF = uno;
-        else if (chiave == QLatin1String("applicaMassimaleLAINF"))
-            corrente.applicaMassimaleLAINF = uno;
-        else if (chiave == QLatin1String("soggettoLPP"))
-            corrente.soggettoLPP = uno;
-        else if (chiave == QLatin1String("soggettoIF"))
-            corrente.soggettoIF = uno;
     }
-    if (contenutoPresente)
-        lista.append(corrente);
-    if (errore && !illeggibili.isEmpty())
-        *errore = tr("Il file %1 contiene valori non validi (movimento %2).")
-                      .arg(percorso, illeggibili.join(QStringLiteral(", ")));
+    chiudiBlocco();
+    if (errore && !difetti.isEmpty()) {
+        QStringList elenco;
+        for (const QStringList& r : qAsConst(difetti))
+            elenco += r;
+        *errore = tr("Il file %1 non si legge per intero: %2.").arg(percorso, elenco.join(QStringLiteral("; ")));
+    }
     return lista;
 }
 

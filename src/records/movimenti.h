@@ -36,8 +36,12 @@ public:
     static QString percorsoFile(const QString& id);
 
     // The employee's movements in file order; empty when there is no file.
-    // `errore` (may be null) is set when the file is too large to read or an
-    // amount or category in it is not a valid number (it then reads as 0).
+    // `errore` (may be null) names the file and every line that could not
+    // be read: a file too large, a line that is no known key=value, a NUL, a
+    // key repeated in a block, a block without all thirteen keys (split by
+    // an empty line), an amount, category or flag that is not valid. The
+    // movements are then listed as far as they read; such a list is never
+    // to be paid or saved over the file.
     static QList<MovimentoStipendio> carica(const QString& id, QString* errore = nullptr);
 
     // Rewrites the whole file; false when it could not be written.

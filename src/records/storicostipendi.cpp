@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QMap>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 using Par = double ParametriPeriodo::*;
@@ -116,50 +119,106 @@ QByteArray StoricoStipendi::serializza(const QVector<PeriodoStipendio>& v)
 
 QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& contenuto, QStringList* problemi)
 {
+    static const QStringList kCampiPeriodo = {
+        QStringLiteral("dataInizio"),     QStringLiteral("dataFine"),        QStringLiteral("note"),
+        QStringLiteral("tipoPaga"),       QStringLiteral("salarioMensile"),  QStringLiteral("pagaOraria"),
+        QStringLiteral("oreMensili"),     QStringLiteral("mensilita"),       QStringLiteral("dip.eta"),
+        QStringLiteral("dip.cantone"),    QStringLiteral("dip.tabellaIF"),   QStringLiteral("dip.figli"),
+        QStringLiteral("dip.statoCivile"), QStringLiteral("dip.sesso")};
+    static const QStringList kCampiMovimento = {QStringLiteral("data"), QStringLiteral("tipo"),
+                                                QStringLiteral("descrizione"), QStringLiteral("importo"),
+                                                QStringLiteral("categoriaCertificato")};
     QMap<int, PeriodoStipendio> periodi;
+    QMap<int, int> rigaPeriodo; // first line of each period
     QMap<int, QMap<int, MovimentoPeriodo>> movimenti;
-    QStringList scartati;
+    QMap<int, int> rigaMovimenti; // first movement line of each period
+    QMap<QString, int> lette;     // every key read, with its line
+    QMap<int, QStringList> scartati; // by line
     QString chiave;
     QString valore;
+    int numeroRiga = 0;
+    auto difetto = [&](const QString& testo) {
+        scartati[numeroRiga].append(tr("riga %1: %2").arg(QString::number(numeroRiga), testo));
+    };
     // A number that is not finite and within range reads as 0 and is
     // reported with its key; an empty value is 0, as it always was.
     auto numero = [&]() {
         double v = 0.0;
         if (!valore.isEmpty()
             && !FileSicuri::numero(valore, -FileSicuri::kImportoMassimo, FileSicuri::kImportoMassimo, &v))
-            scartati.append(chiave);
+            difetto(tr("%1 non e' un numero valido").arg(chiave));
         return v;
     };
     auto intero = [&]() {
         int v = 0;
         if (!valore.isEmpty() && !FileSicuri::intero(valore, -1000000, 1000000, &v))
-            scartati.append(chiave);
+            difetto(tr("%1 non e' un numero valido").arg(chiave));
         return v;
     };
-    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
+    // The number after a prefix: digits only, from 1.
+    auto indice = [](const QString& testo, int* n) {
+        bool ok = !testo.isEmpty() && testo.size() <= 6;
+        for (const QChar c : testo)
+            ok = ok && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        *n = ok ? testo.toInt() : 0;
+        return *n > 0;
+    };
+    QString tutto = FileSicuri::testo(contenuto);
+    if (tutto.startsWith(QChar(0xFEFF)))
+        tutto.remove(0, 1);
+    const QStringList righe = tutto.split(QLatin1Char('\n'));
     for (const QString& r : righe) {
+        ++numeroRiga;
         const QString riga = r.trimmed();
         if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
             continue;
+        if (riga.contains(QChar(0))) {
+            difetto(tr("carattere nullo"));
+            continue;
+        }
         const int uguale = riga.indexOf(QLatin1Char('='));
-        if (uguale < 0)
-            continue;
-        chiave = riga.left(uguale).trimmed();
+        chiave = uguale > 0 ? riga.left(uguale).trimmed() : QString();
         valore = riga.mid(uguale + 1).trimmed();
-        if (!chiave.startsWith(QLatin1String("periodo")))
-            continue;
+        // "periodo<N>.<field>" or "periodo<N>.movimento<M>.<field>"; any
+        // other line would make a period of its own or be lost.
         const int punto = chiave.indexOf(QLatin1Char('.'));
-        if (punto < 0)
-            continue;
-        const int n = chiave.mid(7, punto - 7).toInt();
+        int n = 0;
+        int m = 0;
         const QString sotto = chiave.mid(punto + 1);
+        const int p2 = sotto.indexOf(QLatin1Char('.'));
+        const bool diMovimento = sotto.startsWith(QLatin1String("movimento")) && p2 > 0;
+        const QString campo = diMovimento ? sotto.mid(p2 + 1) : sotto;
+        bool valida = chiave.startsWith(QLatin1String("periodo")) && punto > 0
+                      && indice(chiave.mid(7, punto - 7), &n);
+        if (valida && diMovimento) {
+            valida = indice(sotto.mid(9, p2 - 9), &m)
+                     && (kCampiMovimento.contains(campo)
+                         || std::any_of(std::begin(kFlag), std::end(kFlag),
+                                        [&campo](const auto& f) { return campo == QLatin1String(f.first); }));
+        } else if (valida) {
+            valida = kCampiPeriodo.contains(campo)
+                     || (campo.startsWith(QLatin1String("par."))
+                         && std::any_of(std::begin(kParametri), std::end(kParametri),
+                                        [&campo](const auto& c) { return campo.mid(4) == QLatin1String(c.first); }))
+                     || (campo.startsWith(QLatin1String("ris."))
+                         && std::any_of(std::begin(kRisultati), std::end(kRisultati),
+                                        [&campo](const auto& c) { return campo.mid(4) == QLatin1String(c.first); }));
+        }
+        if (!valida) {
+            difetto(tr("\"%1\" non e' una riga dello storico").arg(riga.left(60)));
+            continue;
+        }
+        const QString normale = diMovimento ? QStringLiteral("%1.%2.%3").arg(n).arg(m).arg(campo)
+                                            : QStringLiteral("%1.%2").arg(n).arg(campo);
+        if (lette.contains(normale)) {
+            difetto(tr("%1 ripetuto (gia' alla riga %2)").arg(chiave, QString::number(lette.value(normale))));
+            continue;
+        }
+        lette.insert(normale, numeroRiga);
 
-        if (sotto.startsWith(QLatin1String("movimento"))) {
-            const int p2 = sotto.indexOf(QLatin1Char('.'));
-            if (p2 < 0)
-                continue;
-            const int m = sotto.mid(9, p2 - 9).toInt();
-            const QString campo = sotto.mid(p2 + 1);
+        if (diMovimento) {
+            if (!rigaMovimenti.contains(n))
+                rigaMovimenti.insert(n, numeroRiga);
             MovimentoPeriodo& mv = movimenti[n][m];
             if (campo == QLatin1String("data"))
                 mv.data = valore;
@@ -172,6 +231,8 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
             else if (campo == QLatin1String("categoriaCertificato"))
                 mv.categoriaCertificato = intero();
             else {
+                if (valore != QLatin1String("1") && valore != QLatin1String("0"))
+                    difetto(tr("%1 non e' 0 o 1").arg(chiave));
                 for (const auto& f : kFlag) {
                     if (campo == QLatin1String(f.first))
                         mv.*f.second = valore == QLatin1String("1");
@@ -180,6 +241,8 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
             continue;
         }
 
+        if (!rigaPeriodo.contains(n))
+            rigaPeriodo.insert(n, numeroRiga);
         PeriodoStipendio& p = periodi[n];
         if (sotto == QLatin1String("dataInizio")) p.dataInizio = valore;
         else if (sotto == QLatin1String("dataFine")) p.dataFine = valore;
@@ -210,6 +273,21 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
         }
     }
 
+    // A period without its start, and movements of a period that has no
+    // lines of its own, are left over from a damaged key.
+    for (auto it = periodi.cbegin(); it != periodi.cend(); ++it) {
+        if (!lette.contains(QStringLiteral("%1.dataInizio").arg(it.key()))) {
+            numeroRiga = rigaPeriodo.value(it.key());
+            difetto(tr("il periodo %1 non ha dataInizio").arg(it.key()));
+        }
+    }
+    for (auto it = rigaMovimenti.cbegin(); it != rigaMovimenti.cend(); ++it) {
+        if (!periodi.contains(it.key())) {
+            numeroRiga = it.value();
+            difetto(tr("movimenti del periodo %1, che non c'e'").arg(it.key()));
+        }
+    }
+
     QVector<PeriodoStipendio> v;
     for (auto it = periodi.begin(); it != periodi.end(); ++it) {
         PeriodoStipendio p = it.value();
@@ -218,8 +296,11 @@ QVector<PeriodoStipendio> StoricoStipendi::deserializza(const QByteArray& conten
             p.movimenti.append(m);
         v.append(p);
     }
-    if (problemi)
-        *problemi = scartati;
+    if (problemi) {
+        problemi->clear();
+        for (const QStringList& r : qAsConst(scartati))
+            *problemi += r;
+    }
     return v;
 }
 
@@ -241,7 +322,7 @@ bool StoricoStipendi::carica(const QString& id, QVector<PeriodoStipendio>& v, QS
     QStringList problemi;
     v = deserializza(contenuto, &problemi);
     if (errore && !problemi.isEmpty())
-        *errore = tr("Il file %1 contiene valori non validi: %2.").arg(percorso, problemi.join(QStringLiteral(", ")));
+        *errore = tr("Il file %1 non si legge per intero: %2.").arg(percorso, problemi.join(QStringLiteral("; ")));
     return true;
 }
 
@@ -259,7 +340,8 @@ bool StoricoStipendi::salva(const QString& id, const QVector<PeriodoStipendio>& 
     QStringList problemi;
     deserializza(serializza(v), &problemi);
     if (!problemi.isEmpty())
-        return rifiuta(tr("Valori non validi (%1): lo storico non viene salvato.").arg(problemi.join(QStringLiteral(", "))));
+        return rifiuta(
+            tr("Valori non validi (%1): lo storico non viene salvato.").arg(problemi.join(QStringLiteral("; "))));
     // The file is rewritten whole: one that did not read cleanly would lose
     // what could not be read, so it is left as it is.
     QVector<PeriodoStipendio> presenti;

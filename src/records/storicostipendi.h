@@ -68,8 +68,12 @@ public:
     static QString percorsoFile(const QString& id);
 
     // False when there is no file or it cannot be read. `errore` (may be
-    // null) is set when the file is too large or a number in it is not valid
-    // (it then reads as 0); the periods are loaded anyway.
+    // null) names the file and every line that could not be read: a file
+    // too large, a line that is no "periodo<N>.<field>=" of a known field (a
+    // damaged key would make a period of its own), a repeated key, a NUL, a
+    // number or flag that is not valid (it then reads as 0), a period without
+    // its start, movements of a period that is not there; the periods are
+    // loaded as far as they read, and salva never writes over such a file.
     static bool carica(const QString& id, QVector<PeriodoStipendio>& v, QString* errore = nullptr);
 
     // Rewrites the whole file. Refused, with the reason in `errore`, when a
@@ -88,7 +92,7 @@ public:
     static const PeriodoStipendio* periodoDelMese(const QVector<PeriodoStipendio>& v, int anno, int mese);
 
     static QByteArray serializza(const QVector<PeriodoStipendio>& v);
-    // `problemi` (may be null) receives the key of every number that is not
-    // valid.
+    // `problemi` (may be null) receives one text per line that could not be
+    // read ("riga N: ..."), naming the key where there is one.
     static QVector<PeriodoStipendio> deserializza(const QByteArray& contenuto, QStringList* problemi = nullptr);
 };

@@ -2,6 +2,7 @@
 #include "azienda.h"
 #include "chiusuramensile.h"
 #include "config.h"
+#include "filesicuri.h"
 #include "gestioneazienda.h"
 #include "inizializzazione.h"
 #include "nap.h"
@@ -42,6 +43,8 @@ private slots:
     void controlli();
     void fileBancaDaiDatiAzienda();
     void elimina();
+    void fileDanneggiato_data();
+    void fileDanneggiato();
 };
 
 void TestGestioneAzienda::salvaConserva()
@@ -161,6 +164,67 @@ void TestGestioneAzienda::elimina()
         QCOMPARE(messaggi.ultimoTesto(), QString::fromUtf8(esito));
         QVERIFY(Azienda::elencoAziende().isEmpty());
     }
+}
+
+// A file that did not read cleanly: the form shows what read, names the file
+// and the line, and neither "Salva" nor the save asked on closing writes a
+// byte. CR LF line ends are no damage: an edit of the address alone is asked
+// about on closing and saved.
+void TestGestioneAzienda::fileDanneggiato_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QString>("avviso"); // part of the warning on opening; empty: none
+    const QByteArray fissi = "Prova SA\nVia Roma 1\n6900\nLugano\nTI\nCH\n";
+    const QByteArray chiavi = "iban=CH9300762011623852957\nlainfINPuomoPerMille=13.500\nlainfIPperMille=1.250\n"
+                              "lainfMassimale=148200.00\ntredicesimaAutomatica=0";
+    QTest::newRow("rate with a comma") << fissi + QByteArray(chiavi).replace("13.500", "13,5")
+                                       << "riga 8: lainfINPuomoPerMille";
+    QTest::newRow("empty line among the fixed ones") << QByteArray(fissi).replace("Lugano\n", "\nLugano\n") + chiavi
+                                                     << "riga 7";
+    QTest::newRow("junk line among the fixed ones") << QByteArray(fissi).insert(9, "#!?\n") + chiavi << "riga 5";
+    QTest::newRow("too large") << fissi + chiavi + QByteArray(FileSicuri::kLimiteRecord, ' ') << "KB";
+    QTest::newRow("CR LF") << QByteArray(fissi + chiavi).replace("\n", "\r\n") << "";
+}
+
+void TestGestioneAzienda::fileDanneggiato()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QString, avviso);
+    AmbienteTest::scrivi(percorso(), contenuto);
+    RegistroMessaggi messaggi;
+    GestioneAzienda f(kFile);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    digita(f, "indirizzo", QStringLiteral("Via Nassa 5"));
+    if (avviso.isEmpty()) {
+        // A full disk: reported, the file as it was.
+        LimiteFile disco(50);
+        clic(f, "salva");
+        QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+        QCOMPARE(AmbienteTest::leggi(percorso()), contenuto);
+    }
+    messaggi.rispondi(QMessageBox::Save);
+    f.reject();
+    if (avviso.isEmpty()) {
+        QCOMPARE(messaggi.richieste.at(1).titolo, QStringLiteral("Chiudere?"));
+        QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Dati salvati."));
+        QVERIFY(!f.isVisible());
+        QString errore;
+        const DatiAzienda a = Azienda::carica(kFile, &errore);
+        QCOMPARE(errore, QString());
+        QCOMPARE(a.indirizzo + a.cantone + a.nazione, QStringLiteral("Via Nassa 5TICH"));
+        QCOMPARE(a.lainfINPuomoPerMille, 13.5);
+        QVERIFY(!a.tredicesimaAutomatica);
+        return;
+    }
+    QVERIFY(messaggi.contiene(avviso));
+    QVERIFY(messaggi.contiene(percorso()));
+    QVERIFY(f.isVisible());
+    QCOMPARE(AmbienteTest::leggi(percorso()), contenuto);
+    clic(f, "salva");
+    QVERIFY(messaggi.ultimoTesto().contains(avviso));
+    QVERIFY(messaggi.ultimoTesto().endsWith(QStringLiteral("Il file non viene sovrascritto: correggerlo prima di salvare.")));
+    QCOMPARE(AmbienteTest::leggi(percorso()), contenuto);
 }
 
 VARDELLO_TEST_MAIN(TestGestioneAzienda)

@@ -15,6 +15,7 @@
 #include "nap.h"
 #include "storicopaghe.h"
 #include "storicostipendi.h"
+#include "valute.h"
 #include "variabilimensili.h"
 
 #include <QCoreApplication>
@@ -228,6 +229,23 @@ int csv(const uint8_t* dati, size_t n)
     return 0;
 }
 
+// The currency file: what read is saved and read back the same.
+int valute(const uint8_t* dati, size_t n)
+{
+    prepara();
+    const QString percorso = g_home + QStringLiteral("/valute.txt");
+    scrivi(percorso, dati, n);
+    std::vector<ProblemaValute> problemi;
+    const std::vector<Valuta> lette = leggiValute(percorso.toStdString(), &problemi);
+    if (!problemi.empty() || !salvaValute(lette, percorso.toStdString()))
+        return 0;
+    if (leggiValute(percorso.toStdString(), &problemi) != lette || !problemi.empty())
+        std::abort();
+    for (const Valuta& v : lette)
+        arrotondaValuta(converti(12345, v, lette.front()), v);
+    return 0;
+}
+
 void pulisci()
 {
     if (!g_home.isEmpty())
@@ -245,6 +263,7 @@ Funzione trova(const char* nome)
         {"stipendi", stipendi},     {"movimenti", movimenti}, {"stato", stato},   {"parametri", parametri},
         {"assegni", assegni},       {"tariffe", tariffe},     {"nap", nap},       {"banche", banche},
         {"ferie", ferie},           {"csv", csv},
+        {"valute", valute},
     };
     for (const auto& voce : tabella) {
         if (std::strcmp(voce.nome, nome) == 0)

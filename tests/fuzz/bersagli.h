@@ -25,6 +25,7 @@ int nap(const uint8_t* dati, size_t n);
 int banche(const uint8_t* dati, size_t n);
 int ferie(const uint8_t* dati, size_t n);
 int csv(const uint8_t* dati, size_t n);
+int valute(const uint8_t* dati, size_t n);
 
 // Removes the home folder the entries made (at the end of a replay).
 void pulisci();

@@ -1,4 +1,5 @@
 #include "ambientetest.h"
+#include "filesicuri.h"
 #include "azienda.h"
 #include "config.h"
 #include "conteggiosalario.h"
@@ -74,6 +75,8 @@ private slots:
     void bonusAlzaConteggioDiMarzo();
     void dataDigitata_data();
     void dataDigitata();
+    void fileDanneggiato_data();
+    void fileDanneggiato();
 
 private:
     static QTableView* vista(GestioneMovimenti& f) { return f.findChild<QTableView*>(QStringLiteral("tabella")); }
@@ -351,6 +354,68 @@ void TestGestioneMovimenti::dataDigitata()
     // December's count takes the bonus in.
     const RisultatoConteggio dicembre = ConteggioSalario::genera(kId, d, 2026, 12, false, 0);
     QCOMPARE(QString::number(dicembre.lordoImponibile - dicembrePrima.lordoImponibile, 'f', 2), QStringLiteral("250.00"));
+}
+
+// A file that did not read cleanly: the window shows what read, names the
+// file and the line, and neither its save nor the save asked on closing
+// writes a byte; a file with CR LF line ends is no damage.
+void TestGestioneMovimenti::fileDanneggiato_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QString>("avviso"); // part of the warning on opening; empty: none
+    QTest::addColumn<int>("righe");
+    QVERIFY(Movimenti::salva(kId, {movimento(QStringLiteral("2026-01-31"), QStringLiteral("Gratifica"), 500),
+                                   movimento(QStringLiteral("2026-02-28"), QStringLiteral("Bonus"), 201)}));
+    const QByteArray buono = AmbienteTest::leggi(Movimenti::percorsoFile(kId));
+    QTest::newRow("block split by an empty line") << QByteArray(buono).replace("importo=201", "\nimporto=201")
+                                                  << "riga 15: il movimento non ha importo" << 3;
+    QTest::newRow("stray line") << QByteArray(buono).insert(0, "nota a mano\n") << "riga 1: riga non riconosciuta" << 2;
+    QTest::newRow("junk after the amount") << QByteArray(buono).replace("500.00", "500.00x") << "riga 3: importo" << 2;
+    QTest::newRow("NUL") << QByteArray(buono).replace("tipo=Bonus", QByteArray("tipo=\0Bonus", 11)) << "riga 16" << 2;
+    QTest::newRow("too large") << buono + QByteArray(FileSicuri::kLimiteRecord, '\n') << "KB" << 0;
+    QTest::newRow("CR LF") << QByteArray(buono).replace("\n", "\r\n") << "" << 2;
+}
+
+void TestGestioneMovimenti::fileDanneggiato()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QString, avviso);
+    const QString percorso = Movimenti::percorsoFile(kId);
+    AmbienteTest::scrivi(percorso, contenuto);
+    RegistroMessaggi registro;
+    GestioneMovimenti f(kId, kId, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTEST(modello(f)->rowCount(), "righe");
+    clic(f, "aggiungi");
+    digita(f, modello(f)->rowCount() - 1, MovimentiModel::ColImporto, QStringLiteral("75"));
+    if (avviso.isEmpty()) {
+        QVERIFY(registro.richieste.isEmpty());
+        {
+            // A full disk: reported, the file as it was, the edit kept.
+            LimiteFile disco(100);
+            clic(f, "salva");
+        }
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare."));
+        QCOMPARE(AmbienteTest::leggi(percorso), contenuto);
+        QCOMPARE(modello(f)->rowCount(), 3);
+        clic(f, "salva");
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Movimenti salvati."));
+        QString errore;
+        QCOMPARE(Movimenti::carica(kId, &errore).size(), 3);
+        QCOMPARE(errore, QString());
+        return;
+    }
+    QVERIFY(registro.contiene(avviso));
+    QVERIFY(registro.contiene(percorso));
+    clic(f, "salva");
+    QVERIFY(registro.ultimoTesto().contains(avviso));
+    QVERIFY(registro.ultimoTesto().endsWith(QStringLiteral("Il file non viene sovrascritto: correggerlo prima di salvare.")));
+    QCOMPARE(AmbienteTest::leggi(percorso), contenuto);
+    registro.rispondi(QMessageBox::Save);
+    f.reject();
+    QVERIFY(f.isVisible());
+    QCOMPARE(AmbienteTest::leggi(percorso), contenuto);
 }
 
 VARDELLO_TEST_MAIN(TestGestioneMovimenti)

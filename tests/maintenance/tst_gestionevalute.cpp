@@ -1,4 +1,5 @@
 #include "ambientetest.h"
+#include "filesicuri.h"
 #include "gestionevalute.h"
 #include "valute.h"
 
@@ -17,6 +18,8 @@ private slots:
     void importi();
     void leggi_data();
     void leggi();
+    void fileDanneggiato_data();
+    void fileDanneggiato();
     void finestra();
 };
 
@@ -51,23 +54,107 @@ void TestGestioneValute::leggi_data()
     QTest::addColumn<int>("quante");
     QTest::addColumn<qint64>("tasso"); // of the first currency
     QTest::addColumn<bool>("arrotonda5");
-    QTest::newRow("no file: built-in") << QByteArray() << 3 << qint64(1000000) << true;
-    QTest::newRow("four fields: built-in") << QByteArray("XYZ;Valuta X;X;1200000;\n") << 3 << qint64(1000000) << true;
-    QTest::newRow("empty flag") << QByteArray("XYZ;Valuta X;X;1200000;;\n") << 1 << qint64(1200000) << false;
-    QTest::newRow("rate 12abc") << QByteArray("XYZ;Valuta X;X;12abc;1") << 1 << qint64(12) << true;
-    QTest::newRow("rate -5, sixth field") << QByteArray("XYZ;X;X; -5;1;x\nXYZ;X;X;abc;1\n") << 1 << qint64(-5) << true;
+    QTest::addColumn<QString>("difetti"); // "line:kind" of every line not read
+    const QByteArray chf = "CHF;Franco svizzero;Fr.;1000000;1\n";
+    QTest::newRow("no file: built-in") << QByteArray() << 3 << qint64(1000000) << true << "";
+    QTest::newRow("BOM, blanks at the end") << "\xEF\xBB\xBF" + chf.trimmed() + " \t\nEUR;Euro;EUR;930000;0  "
+                                            << 2 << qint64(1000000) << true << "";
+    QTest::newRow("rate -5 after a blank") << QByteArray("XYZ;X;X; -5 ;1") << 1 << qint64(-5) << true << "";
+    QTest::newRow("blank lines") << "\n\n" + chf + "\n  \n" << 1 << qint64(1000000) << true << "";
+    QTest::newRow("only blank lines: built-in") << QByteArray("\n \n") << 3 << qint64(1000000) << true << "";
+    // Damage: the line is left out and named; nothing else is lost.
+    QTest::newRow("last field missing") << chf + "EUR;Euro;EUR;930000\n" << 1 << qint64(1000000) << true
+                                        << "2:CampiMancanti";
+    QTest::newRow("ends in the fourth ;") << QByteArray("XYZ;Valuta X;X;1200000;\n" + chf) << 1
+                                          << qint64(1000000) << true << "1:CampiMancanti";
+    QTest::newRow("one field") << chf + "\nEUR\n" << 1 << qint64(1000000) << true << "3:CampiMancanti";
+    QTest::newRow("sixth field") << QByteArray("XYZ;X;X;5;1;x\n") + chf << 1 << qint64(1000000) << true
+                                 << "1:CampiInPiu";
+    QTest::newRow("junk after the rate") << chf + "EUR;Euro;EUR;930000abc;0\n" << 1 << qint64(1000000) << true
+                                         << "2:TassoNonValido";
+    QTest::newRow("rate abc, empty, decimal, too big, sign inside")
+        << QByteArray("A;A;A;abc;0\nB;B;B;;0\nC;C;C;1.5;0\nD;D;D;99999999999999999999;0\nE;E;E;93-1;0\n") << 0
+        << qint64(0) << false << "1:TassoNonValido 2:TassoNonValido 3:TassoNonValido 4:TassoNonValido 5:TassoNonValido";
+    QTest::newRow("flag true") << chf + "XYZ;X;X;5;true" << 1 << qint64(1000000) << true << "2:FlagNonValido";
+    QTest::newRow("empty code") << chf + " ;X;X;5;0" << 1 << qint64(1000000) << true << "2:CodiceVuoto";
+    QTest::newRow("NUL") << chf + QByteArray("EUR;Eu\0ro;EUR;930000;0\n", 23) << 1 << qint64(1000000) << true
+                         << "2:Nul";
+    QTest::newRow("too large") << chf + QByteArray(FileSicuri::kLimiteRecord, '#') << 0 << qint64(0) << false
+                               << "0:TroppoGrande";
 }
 
 void TestGestioneValute::leggi()
 {
     QFETCH(QByteArray, contenuto);
+    QFETCH(QString, difetti);
     const QString percorso = AmbienteTest::home() + QStringLiteral("/valute.txt");
-    if (!contenuto.isEmpty())
-        AmbienteTest::scrivi(percorso, contenuto);
-    const std::vector<Valuta> v = leggiValute(percorso.toStdString());
+    const char* nomi[] = {"TroppoGrande", "Illeggibile", "CampiMancanti", "CampiInPiu",
+                          "TassoNonValido", "FlagNonValido", "CodiceVuoto", "Nul"};
+    auto leggi = [&](const QByteArray& byte, QString* trovati) {
+        if (!byte.isEmpty())
+            AmbienteTest::scrivi(percorso, byte);
+        std::vector<ProblemaValute> problemi;
+        const std::vector<Valuta> v = leggiValute(percorso.toStdString(), &problemi);
+        QStringList elenco;
+        for (const ProblemaValute& p : problemi)
+            elenco.append(QStringLiteral("%1:%2").arg(p.riga).arg(QLatin1String(nomi[p.tipo])));
+        *trovati = elenco.join(QLatin1Char(' '));
+        return v;
+    };
+    QString trovati;
+    const std::vector<Valuta> v = leggi(contenuto, &trovati);
+    QCOMPARE(trovati, difetti);
     QTEST(int(v.size()), "quante");
-    QTEST(qint64(v.front().tasso), "tasso");
-    QTEST(v.front().arrotonda5, "arrotonda5");
+    if (!v.empty()) {
+        QTEST(qint64(v.front().tasso), "tasso");
+        QTEST(v.front().arrotonda5, "arrotonda5");
+    }
+    // The same file with CR LF line ends reads the same.
+    if (!contenuto.isEmpty()) {
+        QString trovatiCrLf;
+        QCOMPARE(leggi(QByteArray(contenuto).replace("\n", "\r\n"), &trovatiCrLf), v);
+        QCOMPARE(trovatiCrLf, difetti);
+    }
+}
+
+// A file that did not read cleanly: the window shows what read, names the
+// file and the line, and its save writes nothing.
+void TestGestioneValute::fileDanneggiato_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QString>("avviso"); // part of the warning on opening
+    QTest::addColumn<int>("righe");      // shown in the table
+    const QByteArray chf = "CHF;Franco svizzero;Fr.;1000000;1\r\n";
+    QTest::newRow("last field missing") << chf + "EUR;Euro;EUR;930000\r\nUSD;Dollaro;USD;880000;0\r\n"
+                                        << "riga 2: mancano campi" << 2;
+    QTest::newRow("junk after the rate") << chf + "EUR;Euro;EUR;930000abc;0\n" << "riga 2: il cambio" << 1;
+    QTest::newRow("NUL") << QByteArray("CHF;Franco\0;Fr.;1000000;1\n", 26) << "riga 1: contiene" << 0;
+    QTest::newRow("too large") << chf + QByteArray(FileSicuri::kLimiteRecord, ' ') << "KB" << 0;
+}
+
+void TestGestioneValute::fileDanneggiato()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QString, avviso);
+    AmbienteTest::scrivi(GestioneValute::percorsoFile(), contenuto);
+    RegistroMessaggi messaggi;
+    GestioneValute f;
+    f.show();
+    QTRY_VERIFY(messaggi.contiene(avviso));
+    QVERIFY(messaggi.ultimoTesto().contains(GestioneValute::percorsoFile()));
+    auto* t = f.findChild<QTableWidget*>(QStringLiteral("tabella"));
+    QTEST(t->rowCount(), "righe");
+    f.findChild<QPushButton*>(QStringLiteral("aggiungi"))->click();
+    t->item(t->rowCount() - 1, 0)->setText(QStringLiteral("GBP"));
+    f.findChild<QPushButton*>(QStringLiteral("salva"))->click();
+    QVERIFY(messaggi.ultimoTesto().contains(avviso));
+    QVERIFY(messaggi.ultimoTesto().endsWith(QStringLiteral("Il file non viene sovrascritto: correggerlo prima di salvare.")));
+    QCOMPARE(AmbienteTest::leggi(GestioneValute::percorsoFile()), contenuto);
+    // Closing asks; "Salva" there refuses too and the window stays open.
+    messaggi.rispondi(QMessageBox::Save);
+    f.reject();
+    QVERIFY(f.isVisible());
+    QCOMPARE(AmbienteTest::leggi(GestioneValute::percorsoFile()), contenuto);
 }
 
 void TestGestioneValute::finestra()
@@ -109,6 +196,19 @@ void TestGestioneValute::finestra()
     const QString scritto = QString::fromUtf8(AmbienteTest::leggi(GestioneValute::percorsoFile()));
     QCOMPARE(scritto, QString::fromUtf8("CHF;Franco svizzero;Fr.;1000000;0\nEUR;Euro;EUR;930000;0\n"
                                         "USD;Dollaro USA;USD;880000;0\nGBP; Sterlina ;£;1150000;1\n"));
+
+    // A full disk: the save is reported as failed and the file stays whole.
+    t->item(1, 3)->setText(QStringLiteral("1.005"));
+    {
+        LimiteFile disco(20);
+        clic("salva");
+    }
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+    QCOMPARE(QString::fromUtf8(AmbienteTest::leggi(GestioneValute::percorsoFile())), scritto);
+    QVERIFY(f.modificato());
+    t->item(1, 3)->setText(QStringLiteral("0.93"));
+    clic("salva");
+    QCOMPARE(QString::fromUtf8(AmbienteTest::leggi(GestioneValute::percorsoFile())), scritto);
 
     // An unsaved deletion asks before closing: "Annulla" stays, "Non salvare" closes.
     t->setCurrentCell(2, 0);

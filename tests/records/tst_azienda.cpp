@@ -1,9 +1,11 @@
 #include "ambientetest.h"
 #include "azienda.h"
 #include "config.h"
+#include "filesicuri.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 class TestAzienda : public QObject
 {
@@ -86,18 +88,45 @@ void TestAzienda::lettura_data()
     QTest::addColumn<double>("massimale");
     QTest::addColumn<bool>("tredicesima");
     QTest::addColumn<QString>("nazione");
+    QTest::addColumn<QString>("difetti"); // every "riga N" of the error; empty: read cleanly
 
-    QTest::newRow("six lines only") << QByteArray("A\nB\nC\nD\nTI\nCH") << 0.0 << 148200.0 << true << "CH";
-    QTest::newRow("two lines") << QByteArray("Solo\nVia") << 0.0 << 148200.0 << true << "";
+    const QByteArray fissi = "Ditta SA\nVia Roma 1\n6900\nLugano\nTI\nCH\n";
+    const QByteArray chiavi = "iban=CH9300762011623852957\nlainfINPuomoPerMille=13.500\nlainfIPperMille=1.250\n"
+                              "lainfMassimale=148200.00\ntredicesimaAutomatica=0";
+    QTest::newRow("six lines only") << QByteArray("A\nB\nC\nD\nTI\nCH") << 0.0 << 148200.0 << true << "CH" << "";
+    QTest::newRow("whole file") << fissi + chiavi << 1.25 << 148200.0 << false << "CH" << "";
+    QTest::newRow("BOM, blanks, empty lines, empty fields")
+        << "\xEF\xBB\xBF" + QByteArray("A  \n\n\n\n\nIT\n\n  lainfIPperMille=1.25 \n\n") << 1.25 << 148200.0 << true
+        << "IT" << "";
+    // Damage: named by line; what read is still there.
+    QTest::newRow("two lines") << QByteArray("Solo\nVia") << 0.0 << 148200.0 << true << "" << "riga 2";
+    QTest::newRow("empty") << QByteArray() << 0.0 << 148200.0 << true << "" << "riga 1";
     QTest::newRow("numbers unreadable")
         << QByteArray("A\n\n\n\n\nCH\nlainfIPperMille=tanto\nlainfMassimale=?\ntredicesimaAutomatica=no")
-        << 0.0 << 148200.0 << true << "CH";
-    QTest::newRow("CRLF, flag off") << QByteArray("A\r\n\r\n\r\n\r\n\r\nIT\r\nlainfIPperMille=1.25\r\ntredicesimaAutomatica=0\r\n")
-                                    << 1.25 << 148200.0 << false << "IT";
+        << 0.0 << 148200.0 << true << "CH" << "riga 7 riga 8 riga 9";
+    QTest::newRow("comma as decimal separator") << fissi + QByteArray(chiavi).replace("13.500", "13,5") << 1.25
+                                                << 148200.0 << false << "CH" << "riga 8";
+    QTest::newRow("junk after a number") << fissi + QByteArray(chiavi).replace("1.250", "1.250x") << 0.0 << 148200.0
+                                         << false << "CH" << "riga 9";
+    QTest::newRow("empty line among the fixed ones") << QByteArray(fissi).replace("6900\n", "\n6900\n") + chiavi
+                                                     << 1.25 << 148200.0 << false << "TI" << "riga 5 riga 7";
+    QTest::newRow("junk line among the fixed ones") << QByteArray(fissi).insert(0, "%%&/\n") + chiavi << 1.25
+                                                    << 148200.0 << false << "TI" << "riga 5 riga 7";
+    QTest::newRow("empty line before the country") << QByteArray(fissi).replace("TI\n", "TI\n\n") + chiavi
+                                                   << 1.25 << 148200.0 << false << "" << "riga 7";
     QTest::newRow("five lines then keys")
         << QByteArray("A\nB\nC\nD\nE\nlainfMassimale=100000\nlainfIPperMille=2") << 2.0 << 148200.0 << true
-        << "lainfMassimale=100000";
-    QTest::newRow("empty") << QByteArray() << 0.0 << 148200.0 << true << "";
+        << "lainfMassimale=100000" << "riga 6";
+    QTest::newRow("line without =") << fissi + "appunto a mano\n" + chiavi << 1.25 << 148200.0 << false << "CH"
+                                    << "riga 7";
+    QTest::newRow("repeated key") << fissi + chiavi + "\nlainfIPperMille=9" << 1.25 << 148200.0 << false << "CH"
+                                  << "riga 12 riga 9";
+    QTest::newRow("NUL") << fissi + QByteArray(chiavi).replace("iban=CH93", QByteArray("iban=CH\0", 8)) << 1.25
+                         << 148200.0 << false << "CH" << "riga 7";
+    QTest::newRow("thirteenth flag O") << fissi + QByteArray(chiavi).replace("tredicesimaAutomatica=0", "tredicesimaAutomatica=O")
+                                       << 1.25 << 148200.0 << true << "CH" << "riga 11";
+    QTest::newRow("too large") << fissi + chiavi + QByteArray(FileSicuri::kLimiteRecord, '\n') << 0.0 << 148200.0
+                               << true << "" << "";
 }
 
 void TestAzienda::lettura()
@@ -107,12 +136,31 @@ void TestAzienda::lettura()
     QFETCH(double, massimale);
     QFETCH(bool, tredicesima);
     QFETCH(QString, nazione);
-    AmbienteTest::scrivi(percorso(QStringLiteral("A.txt")), file);
-    const DatiAzienda a = Azienda::carica(QStringLiteral("A.txt"));
+    QFETCH(QString, difetti);
+    const QString nome = QStringLiteral("A.txt");
+    auto leggi = [&](const QByteArray& byte, QString* errore) {
+        AmbienteTest::scrivi(percorso(nome), byte);
+        return Azienda::carica(nome, errore);
+    };
+    QString errore;
+    const DatiAzienda a = leggi(file, &errore);
     QCOMPARE(a.lainfIPperMille, ip);
     QCOMPARE(a.lainfMassimale, massimale);
     QCOMPARE(a.tredicesimaAutomatica, tredicesima);
     QCOMPARE(a.nazione, nazione);
+    const QRegularExpression riga(QStringLiteral("riga \\d+"));
+    QStringList righe;
+    for (auto it = riga.globalMatch(errore); it.hasNext();)
+        righe.append(it.next().captured());
+    QCOMPARE(righe.join(QLatin1Char(' ')), difetti);
+    QCOMPARE(errore.isEmpty(), difetti.isEmpty() && QByteArray(QTest::currentDataTag()) != "too large");
+    if (!errore.isEmpty())
+        QVERIFY2(errore.contains(percorso(nome)), qPrintable(errore));
+    // The same file with CR LF line ends reads the same.
+    QString erroreCrLf;
+    const DatiAzienda b = leggi(QByteArray(file).replace("\n", "\r\n"), &erroreCrLf);
+    QCOMPARE(Azienda::serializza(b), Azienda::serializza(a));
+    QCOMPARE(erroreCrLf.isEmpty(), errore.isEmpty());
 }
 
 void TestAzienda::nomiFuoriCartella_data()

@@ -2,6 +2,7 @@
 #include "movimenti.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -112,39 +113,83 @@ void TestMovimenti::testiSuUnaRiga()
     QCOMPARE(letti.at(0).data, QStringLiteral("2026-05-10"));
 }
 
+namespace {
+
+// A whole block as the store writes it, with the thirteen keys.
+QByteArray blocco(const char* data, const char* importo, const char* bandiere = "11111111")
+{
+    const char* nomi[] = {"soggettoAVS", "soggettoAD", "applicaMassimaleAD", "soggettoCAF",
+                          "soggettoLAINF", "applicaMassimaleLAINF", "soggettoLPP", "soggettoIF"};
+    QByteArray b = QByteArray("data=") + data + "\ntipo=Gratifica\nimporto=" + importo + "\ncategoriaCertificato=3\n";
+    for (int i = 0; i < 8; ++i)
+        b += QByteArray(nomi[i]) + '=' + bandiere[i] + '\n';
+    return b + "descrizione=d\n";
+}
+
+} // namespace
+
 void TestMovimenti::lettura_data()
 {
     QTest::addColumn<QByteArray>("contenuto");
     QTest::addColumn<QStringList>("attesi");
+    QTest::addColumn<QString>("difetti"); // every "riga N" of the error; empty: read cleanly
 
-    QTest::newRow("last block without empty line")
-        << QByteArray("importo=10\n\nimporto=20\ntipo=x") << QStringList{"||10.00|3|11111111|", "|x|20.00|3|11111111|"};
-    QTest::newRow("only an amount: defaults")
-        << QByteArray("importo=5.5\n") << QStringList{"||5.50|3|11111111|"};
-    QTest::newRow("stray line makes a default movement")
-        << QByteArray("importo=1\n\nriga vagante\n\nimporto=2\n\n")
-        << QStringList{"||1.00|3|11111111|", "||0.00|3|11111111|", "||2.00|3|11111111|"};
-    QTest::newRow("several empty lines, CR LF, blanks")
-        << QByteArray("\r\n\r\n  importo=7\r\n\r\n\r\n   \r\nimporto=8\r\n")
-        << QStringList{"||7.00|3|11111111|", "||8.00|3|11111111|"};
-    QTest::newRow("only 1 is true")
-        << QByteArray("soggettoAVS=true\nsoggettoAD=0\nsoggettoIF= 1\nsoggettoLPP=1\n")
-        << QStringList{"||0.00|3|00111110|"};
-    QTest::newRow("bad numbers read as 0, unknown keys ignored")
-        << QByteArray("importo=dieci\ncategoriaCertificato=x\naltro=5\ndescrizione=a=b\n")
-        << QStringList{"||0.00|0|11111111|a=b"};
-    QTest::newRow("empty file") << QByteArray() << QStringList();
+    const QByteArray a = blocco("2026-03-31", "500.00");
+    const QByteArray b = blocco("2026-04-30", "80.50", "00000001");
+    const QString da = QStringLiteral("2026-03-31|Gratifica|500.00|3|11111111|d");
+    const QString db = QStringLiteral("2026-04-30|Gratifica|80.50|3|00000001|d");
+    QTest::newRow("two blocks") << a + '\n' + b + '\n' << QStringList{da, db} << "";
+    QTest::newRow("last block without empty line") << a + '\n' + b << QStringList{da, db} << "";
+    QTest::newRow("several empty lines, BOM, blanks")
+        << "\xEF\xBB\xBF\n\n  " + a + " \n\n \t\n" + b << QStringList{da, db} << "";
+    QTest::newRow("empty file") << QByteArray() << QStringList() << "";
+    // Damage: named by line; what read is still listed.
+    QTest::newRow("block split by an empty line")
+        << a + '\n' + QByteArray(b).replace("importo=", "\nimporto=")
+        << QStringList{da, "2026-04-30|Gratifica|0.00|3|11111111|", "||80.50|3|00000001|d"}
+        << "riga 15 riga 18";
+    QTest::newRow("empty line missing between blocks") << a + b << QStringList{da, db} << "riga 14";
+    QTest::newRow("stray line") << a + "\nriga vagante\n\n" + b << QStringList{da, db} << "riga 15";
+    QTest::newRow("unknown or damaged key")
+        << QByteArray(a).replace("importo=", "imporo=") << QStringList{"2026-03-31|Gratifica|0.00|3|11111111|d"}
+        << "riga 1 riga 3";
+    QTest::newRow("junk after the amount") << QByteArray(a).replace("500.00", "500.00abc")
+                                           << QStringList{"2026-03-31|Gratifica|0.00|3|11111111|d"} << "riga 3";
+    QTest::newRow("category not a number") << QByteArray(a).replace("categoriaCertificato=3", "categoriaCertificato=x")
+                                           << QStringList{"2026-03-31|Gratifica|500.00|0|11111111|d"} << "riga 4";
+    QTest::newRow("flag true") << QByteArray(a).replace("soggettoAD=1", "soggettoAD=true")
+                               << QStringList{"2026-03-31|Gratifica|500.00|3|10111111|d"} << "riga 6";
+    QTest::newRow("NUL") << QByteArray(a).replace("tipo=Gratifica", QByteArray("tipo=Grat\0ifica", 15))
+                         << QStringList{"2026-03-31||500.00|3|11111111|d"} << "riga 1 riga 2";
+    QTest::newRow("only an amount") << QByteArray("importo=5.5\n") << QStringList{"||5.50|3|11111111|"} << "riga 1";
 }
 
 void TestMovimenti::lettura()
 {
     QFETCH(QByteArray, contenuto);
     QFETCH(QStringList, attesi);
-    AmbienteTest::scrivi(Movimenti::percorsoFile(kId), contenuto);
-    QStringList letti;
-    for (const MovimentoStipendio& m : Movimenti::carica(kId))
-        letti.append(descrivi(m));
-    QCOMPARE(letti, attesi);
+    QFETCH(QString, difetti);
+    const QString percorso = Movimenti::percorsoFile(kId);
+    auto leggi = [&](const QByteArray& byte, QString* errore) {
+        AmbienteTest::scrivi(percorso, byte);
+        QStringList letti;
+        for (const MovimentoStipendio& m : Movimenti::carica(kId, errore))
+            letti.append(descrivi(m));
+        return letti;
+    };
+    QString errore;
+    QCOMPARE(leggi(contenuto, &errore), attesi);
+    const QRegularExpression riga(QStringLiteral("riga \\d+"));
+    QStringList righe;
+    for (auto it = riga.globalMatch(errore); it.hasNext();)
+        righe.append(it.next().captured());
+    QCOMPARE(righe.join(QLatin1Char(' ')), difetti);
+    if (!difetti.isEmpty())
+        QVERIFY2(errore.contains(percorso), qPrintable(errore));
+    // The same file with CR LF line ends reads the same.
+    QString erroreCrLf;
+    QCOMPARE(leggi(QByteArray(contenuto).replace("\n", "\r\n"), &erroreCrLf), attesi);
+    QCOMPARE(erroreCrLf, errore);
 }
 
 void TestMovimenti::preset_data()

@@ -3,6 +3,8 @@
 #include "dipendente.h"
 #include "storicostipendi.h"
 
+#include <QRegularExpression>
+
 class TestStoricoStipendi : public QObject
 {
     Q_OBJECT
@@ -98,17 +100,41 @@ void TestStoricoStipendi::lettura_data()
     QTest::addColumn<int>("periodi");
     QTest::addColumn<int>("movimenti"); // of the first period
     QTest::addColumn<QString>("primoInizio");
+    QTest::addColumn<QString>("difetti"); // every "riga N" of the error; empty: read cleanly
 
+    const QByteArray due = "periodo1.dataInizio=01/01/2025\nperiodo1.salarioMensile=5000.00\n"
+                           "periodo2.dataInizio=01/01/2026\nperiodo2.salarioMensile=5200.00\n";
     QTest::newRow("numbered 3 and 7")
-        << QByteArray("periodo7.dataInizio=01/01/2026\nperiodo3.dataInizio=01/01/2025\n") << 2 << 0 << "01/01/2025";
-    QTest::newRow("movement without its period")
-        << QByteArray("periodo1.movimento2.importo=50\n") << 0 << 0 << "";
+        << QByteArray("periodo7.dataInizio=01/01/2026\nperiodo3.dataInizio=01/01/2025\n") << 2 << 0 << "01/01/2025"
+        << "";
     QTest::newRow("movement with its period")
-        << QByteArray("periodo1.movimento2.importo=50\nperiodo1.dataInizio=01/02/2026\n") << 1 << 1 << "01/02/2026";
-    QTest::newRow("comments, blanks, no '='")
-        << QByteArray("# periodo1.dataInizio=01/01/2000\n\n  periodo1.dataInizio  =  01/03/2026  \nperiodo1.note\n")
-        << 1 << 0 << "01/03/2026";
-    QTest::newRow("not a period key") << QByteArray("altro.dataInizio=1\nperiodoX=3\n") << 0 << 0 << "";
+        << QByteArray("periodo1.movimento2.importo=50\nperiodo1.dataInizio=01/02/2026\n") << 1 << 1 << "01/02/2026"
+        << "";
+    QTest::newRow("comments, blanks, BOM")
+        << QByteArray("\xEF\xBB\xBF# periodo1.dataInizio=01/01/2000\n\n  periodo1.dataInizio  =  01/03/2026  \n") << 1
+        << 0 << "01/03/2026" << "";
+    // Damage: named by line, no period made of it.
+    QTest::newRow("movement without its period") << QByteArray("periodo1.movimento2.importo=50\n") << 0 << 0 << ""
+                                                 << "riga 1";
+    QTest::newRow("no '='") << due + "periodo1.note\n" << 2 << 0 << "01/01/2025" << "riga 5";
+    QTest::newRow("not a period key") << QByteArray("altro.dataInizio=1\nperiodoX=3\n") + due << 2 << 0
+                                      << "01/01/2025" << "riga 1 riga 2";
+    QTest::newRow("damaged period number") << QByteArray(due).replace("periodo2.salario", "periodo2x.salario") << 2 << 0
+                                           << "01/01/2025" << "riga 4";
+    QTest::newRow("period number lost") << QByteArray(due).replace("periodo1.salario", "periodo.salario") << 2 << 0
+                                        << "01/01/2025" << "riga 2";
+    QTest::newRow("period without its start") << QByteArray(due).replace("periodo2.dataInizio", "periodo3.dataInizio")
+                                              << 3 << 0 << "01/01/2025" << "riga 4";
+    QTest::newRow("damaged field") << QByteArray(due).replace("salarioMensile=5000", "salarioMensle=5000") << 2 << 0
+                                   << "01/01/2025" << "riga 2";
+    QTest::newRow("repeated key") << due + "periodo1.salarioMensile=9000\n" << 2 << 0 << "01/01/2025"
+                                  << "riga 5 riga 2";
+    QTest::newRow("junk after a number") << QByteArray(due).replace("5200.00", "5200.00 CHF") << 2 << 0
+                                         << "01/01/2025" << "riga 4";
+    QTest::newRow("flag true") << due + "periodo1.movimento1.soggettoAVS=true\n" << 2 << 1 << "01/01/2025"
+                               << "riga 5";
+    QTest::newRow("NUL") << QByteArray(due).replace("periodo2.dataInizio", QByteArray("periodo2.data\0Inizio", 20))
+                         << 2 << 0 << "01/01/2025" << "riga 3 riga 4";
 }
 
 void TestStoricoStipendi::lettura()
@@ -117,21 +143,46 @@ void TestStoricoStipendi::lettura()
     QFETCH(int, periodi);
     QFETCH(int, movimenti);
     QFETCH(QString, primoInizio);
-    AmbienteTest::scrivi(this->file(QStringLiteral("x.txt")), file);
-    QVector<PeriodoStipendio> v;
-    QVERIFY(StoricoStipendi::carica(QStringLiteral("x.txt"), v));
+    QFETCH(QString, difetti);
+    const QString id = QStringLiteral("x.txt");
+    auto leggi = [&](const QByteArray& byte, QString* errore) {
+        AmbienteTest::scrivi(this->file(id), byte);
+        QVector<PeriodoStipendio> v;
+        [&] { QVERIFY(StoricoStipendi::carica(id, v, errore)); }();
+        return v;
+    };
+    QString errore;
+    const QVector<PeriodoStipendio> v = leggi(file, &errore);
     QCOMPARE(v.size(), periodi);
     if (periodi > 0) {
         QCOMPARE(v.first().dataInizio, primoInizio);
         QCOMPARE(v.first().movimenti.size(), movimenti);
         QCOMPARE(v.first().mensilita, 12);
-        if (movimenti > 0) {
+        if (movimenti > 0 && difetti.isEmpty()) {
             const MovimentoPeriodo& m = v.first().movimenti.first();
             QCOMPARE(m.categoriaCertificato, 3);
             QVERIFY(m.soggettoAVS && m.soggettoIF && m.applicaMassimaleLAINF);
             QCOMPARE(m.importo, 50.0);
         }
     }
+    const QRegularExpression riga(QStringLiteral("riga \\d+"));
+    QStringList righe;
+    for (auto it = riga.globalMatch(errore); it.hasNext();)
+        righe.append(it.next().captured());
+    QCOMPARE(righe.join(QLatin1Char(' ')), difetti);
+    if (!difetti.isEmpty()) {
+        QVERIFY2(errore.contains(this->file(id)), qPrintable(errore));
+        // The store never writes over it, whatever it is given.
+        QString motivo;
+        QVERIFY(!StoricoStipendi::salva(id, {periodo(QStringLiteral("01/01/2026"), QString(), 100)}, &motivo));
+        QVERIFY2(motivo.contains(QLatin1String("riga")), qPrintable(motivo));
+        QCOMPARE(AmbienteTest::leggi(this->file(id)), file);
+    }
+    // The same file with CR LF line ends reads the same.
+    QString erroreCrLf;
+    QCOMPARE(StoricoStipendi::serializza(leggi(QByteArray(file).replace("\n", "\r\n"), &erroreCrLf)),
+             StoricoStipendi::serializza(v));
+    QCOMPARE(erroreCrLf, errore);
 }
 
 void TestStoricoStipendi::percorso_data()
