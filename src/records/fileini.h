@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -12,11 +13,51 @@
 // always had. Typed values ("@Variant(...)" and the like) are never decoded:
 // such a value reads as unreadable, and is written back as it stood.
 // Reading is linear in the file's size.
+//
+// What a reader could not read is never merged into what it could: a group
+// header without "]" (or with text after it), a line that is neither a
+// group, a "key=value", a comment nor blank, a key without a name and a NUL
+// are damage, reported with the line. The keys after a damaged header belong
+// to no group and are left out. A CR before the line end, a BOM at the start
+// and trailing blanks are no damage.
 class FileIni
 {
+    Q_DECLARE_TR_FUNCTIONS(FileIni)
+
 public:
-    // Parses the bytes of a file (UTF-8; a NUL is a character like any other).
+    // Parses the bytes of a file (UTF-8; a NUL is kept as a character, and
+    // reported).
     static FileIni leggi(const QByteArray& contenuto);
+
+    // Whether every line read cleanly.
+    bool pulito() const { return m_problemi.isEmpty(); }
+
+    // The damaged lines, each as "<file>, riga <n>: <what>".
+    QStringList problemi(const QString& percorso) const;
+
+    // One damaged line as the readers report it: "<file>, riga <n>: <what>".
+    static QString problema(const QString& percorso, int riga, const QString& testo);
+
+    // One "key=value" line of a file the program writes line by line (pay
+    // history, year parameters, allowance table, salary types, certificates,
+    // year state): the value is the text after "=", trimmed, as it stands
+    // (no escapes, no quotes, no lists).
+    struct Riga
+    {
+        QString gruppo;
+        QString chiave;
+        QString valore;
+        int numero = 0; // the line in the file, from 1
+    };
+
+    // The lines of such a file, with the same rule of damage as leggi(): a
+    // "[group]" line gives a line with the group and no key (so an empty
+    // group, or one repeated, stays a group of its own), then its keys; "#"
+    // and ";" begin comment lines. With `conGruppi` a key before the
+    // first group is damage; without, every "[" line is. Each damaged line
+    // lands in `problemi` as problema() gives it.
+    static QVector<Riga> righe(const QByteArray& contenuto, const QString& percorso, QStringList* problemi,
+                               bool conGruppi = true);
 
     // The groups in file order; "" is the group of the keys before any
     // "[group]" line (written as "[General]").
@@ -66,6 +107,13 @@ private:
     Gruppo& gruppo(const QString& nome);
     const Voce* voce(const QString& gruppo, const QString& chiave) const;
 
+    struct Problema
+    {
+        int riga = 0;
+        QString testo;
+    };
+
     QVector<Gruppo> m_gruppi;
     QHash<QString, int> m_indice;
+    QVector<Problema> m_problemi;
 };
