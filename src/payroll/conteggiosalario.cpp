@@ -349,6 +349,9 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     }
 
     const AssegniFamiliari::Risultato assegni = AssegniFamiliari::calcola(cantone, d.figli, salarioDelMese, ultimo);
+    // A damaged table would pay the children nothing, without a word.
+    if (!assegni.errore.isEmpty() && !d.figli.isEmpty())
+        return errore(r, assegni.errore);
     r.assegniFamiliari = assegni.totale;
 
     const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice, &erroreLettura);
