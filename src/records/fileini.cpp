@@ -388,6 +388,7 @@ FileIni FileIni::leggi(const QByteArray& contenuto)
         if (gruppoRotto)
             continue;
         Voce v;
+        v.riga = numero;
         v.chiave = chiaveLetta(t, r.inizio, fineChiave);
         bool lista = false;
         const QString letto = valoreLetto(t, r.uguale + 1, fine, &lista, &v.voci);
@@ -532,6 +533,12 @@ QStringList FileIni::chiavi(const QString& gruppo) const
             nomi.append(v.chiave);
     }
     return nomi;
+}
+
+int FileIni::riga(const QString& gruppo, const QString& chiave) const
+{
+    const Voce* v = voce(gruppo, chiave);
+    return v ? v->riga : 0;
 }
 
 QStringList FileIni::gruppi() const

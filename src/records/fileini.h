@@ -76,6 +76,10 @@ public:
     // The keys of a group in file order.
     QStringList chiavi(const QString& gruppo) const;
 
+    // The line of a key in the file read (its last occurrence); 0 for a key
+    // set since or missing.
+    int riga(const QString& gruppo, const QString& chiave) const;
+
     // Sets a text value, adding the group and the key when missing.
     void imposta(const QString& gruppo, const QString& chiave, const QString& valore);
 
@@ -96,6 +100,7 @@ private:
         QStringList voci; // the items of a comma list
         QString grezzo; // the value as it stood in the file; empty once set
         bool leggibile = true;
+        int riga = 0;
     };
     struct Gruppo
     {
