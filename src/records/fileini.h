@@ -7,9 +7,10 @@
 #include <QStringList>
 #include <QVector>
 
-// The INI files of user data (monthly variables, holiday balances), read and
-// written by the program itself: "[group]" lines, "key=value" lines, ";"
-// comments, values with the escapes, quotes and comma lists the files have
+// The INI files of user data (monthly variables, holiday balances, movement
+// kinds, agreement minimums), read and written by the program itself:
+// "[group]" lines, "key=value" lines, ";" comments (and "#" at the start of a
+// line), values with the escapes, quotes and comma lists the files have
 // always had. Typed values ("@Variant(...)" and the like) are never decoded:
 // such a value reads as unreadable, and is written back as it stood.
 // Reading is linear in the file's size.
