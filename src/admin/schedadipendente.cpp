@@ -620,7 +620,7 @@ void SchedaDipendente::salva()
     // is not checked.
     const double paga = dati.categoriaCcl.endsWith(QLatin1String("_ora")) ? dati.pagaOraria : dati.salarioMensile;
     const EsitoCCL minimo = CCL::verifica(dati.ccl, dati.categoriaCcl, paga);
-    if (paga > 0 && minimo.sottoMinimo)
+    if (!minimo.errore.isEmpty() || (paga > 0 && minimo.sottoMinimo))
         Messaggi::avviso(this, tr("Attenzione"), minimo.messaggio);
 
     if (!Dipendente::salva(dati, id)) {

@@ -159,6 +159,7 @@ DialogParametriCritici::DialogParametriCritici(QWidget* parent, bool senzaAvviso
 
     riempi();
     spinAnno->setValue(Datoteca::annoCorrente());
+    avvisaProblemi();
     connect(spinAnno, QOverload<int>::of(&QSpinBox::valueChanged), this, &DialogParametriCritici::cambiaAnno);
     for (QDoubleSpinBox* c : qAsConst(caselle)) {
         connect(c, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, [this] {
@@ -190,6 +191,26 @@ void DialogParametriCritici::cambiaAnno(int anno)
 {
     Datoteca::carica(anno);
     riempi();
+    avvisaProblemi();
+}
+
+QString DialogParametriCritici::problemi() const
+{
+    const QStringList elenco = Datoteca::problemiCaricamento();
+    if (elenco.isEmpty())
+        return QString();
+    return tr("I parametri dell'anno %1 non si sono letti correttamente:\n%2")
+        .arg(Datoteca::annoCorrente())
+        .arg(elenco.join(QLatin1Char('\n')));
+}
+
+// A value that did not read shows as 0: the window says so as it shows it.
+void DialogParametriCritici::avvisaProblemi()
+{
+    const QString testo = problemi();
+    if (!testo.isEmpty())
+        Messaggi::avviso(this, tr("Errore"),
+                         testo + QStringLiteral("\n\n") + tr("I valori mostrati non si possono salvare finché il file non è corretto."));
 }
 
 void DialogParametriCritici::salva()
@@ -200,6 +221,14 @@ void DialogParametriCritici::salva()
 
 bool DialogParametriCritici::salvaDati()
 {
+    // The year's file is rewritten whole: one that did not read cleanly
+    // would lose what could not be read.
+    const QString illeggibile = problemi();
+    if (!illeggibile.isEmpty()) {
+        Messaggi::avviso(this, tr("Errore"),
+                         illeggibile + QStringLiteral("\n\n") + tr("I parametri non vengono salvati: correggere il file prima di salvare."));
+        return false;
+    }
     QString domanda = tr("Stai per sovrascrivere i parametri AVS/SUVA/LPP. Confermi?");
     // A stored value outside a box's range shows the bound; saving it must
     // not pass unnoticed.

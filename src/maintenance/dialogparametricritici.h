@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QString>
 
 class QDoubleSpinBox;
 class QSpinBox;
@@ -33,6 +34,10 @@ public slots:
 private:
     bool salvaDati();
     void riempi();
+    // What the loaded year's file could not read, for the user; empty when
+    // it read cleanly.
+    QString problemi() const;
+    void avvisaProblemi();
 
     QSpinBox* spinAnno = nullptr;
     QList<QDoubleSpinBox*> caselle; // in the order of the window

@@ -103,6 +103,11 @@ void GestioneCampiMovimento::popolaTabella()
     }
     caricamento = false;
     modificato = false;
+    const QStringList problemi = CampiMovimento::problemiCaricamento();
+    if (!problemi.isEmpty())
+        Messaggi::avviso(this, tr("Errore"),
+                         tr("Il file dei campi movimento non si è letto correttamente:\n%1").arg(problemi.join(QLatin1Char('\n')))
+                             + QStringLiteral("\n\n") + tr("Le modifiche non si possono salvare finché il file non è corretto."));
 }
 
 QList<CampoMovimento> GestioneCampiMovimento::leggiTabella() const
@@ -196,6 +201,16 @@ bool GestioneCampiMovimento::scriviCatalogo()
     const QString nomi = CampiMovimento::controllaNomi(campi);
     if (!nomi.isEmpty()) {
         Messaggi::avviso(this, tr("Errore"), nomi);
+        return false;
+    }
+
+    // The catalogue is rewritten whole: one that did not read cleanly would
+    // lose what could not be read. Nothing on disk changes, not even a copy.
+    const QStringList problemi = CampiMovimento::problemiCaricamento();
+    if (!problemi.isEmpty()) {
+        Messaggi::avviso(this, tr("Errore"),
+                         tr("Il file dei campi movimento non si è letto correttamente:\n%1").arg(problemi.join(QLatin1Char('\n')))
+                             + QStringLiteral("\n\n") + tr("Il file non viene sovrascritto: correggerlo prima di salvare."));
         return false;
     }
 

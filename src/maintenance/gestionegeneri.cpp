@@ -96,6 +96,11 @@ void GestioneGeneri::caricaTabella()
     eliminati.clear();
     caricamento = false;
     modificato = false;
+    const QStringList problemi = GeneriSalario::problemiCaricamento();
+    if (!problemi.isEmpty())
+        Messaggi::avviso(this, tr("Errore"),
+                         tr("Il file dei generi di salario non si è letto correttamente:\n%1").arg(problemi.join(QLatin1Char('\n')))
+                             + QStringLiteral("\n\n") + tr("Le modifiche non si possono salvare finché il file non è corretto."));
 }
 
 void GestioneGeneri::eliminaRiga()
@@ -117,6 +122,15 @@ void GestioneGeneri::eliminaRiga()
 
 bool GestioneGeneri::salvaModifiche()
 {
+    // The user's file is rewritten whole: one that did not read cleanly
+    // would lose what could not be read.
+    const QStringList problemi = GeneriSalario::problemiCaricamento();
+    if (!problemi.isEmpty()) {
+        Messaggi::avviso(this, tr("Errore"),
+                         tr("Il file dei generi di salario non si è letto correttamente:\n%1").arg(problemi.join(QLatin1Char('\n')))
+                             + QStringLiteral("\n\n") + tr("Il file non viene sovrascritto: correggerlo prima di salvare."));
+        return false;
+    }
     const auto testo = [this](int r, int c) {
         const QTableWidgetItem* item = tabella->item(r, c);
         return item ? item->text() : QString();

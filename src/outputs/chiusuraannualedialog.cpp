@@ -144,9 +144,17 @@ void ChiusuraAnnualeDialog::aggiornaVistaAnno()
     int conteggio = 0;
     const QString attuale = ChiusuraAnnuale::calcolaImprontaAnno(anno, &conteggio);
 
-    pulsanteChiudi->setEnabled(!stato.chiuso);
-    pulsanteRiapri->setEnabled(stato.chiuso);
-    if (stato.chiuso) {
+    pulsanteChiudi->setEnabled(!stato.chiuso && stato.errore.isEmpty());
+    pulsanteRiapri->setEnabled(stato.chiuso && stato.errore.isEmpty());
+    if (!stato.errore.isEmpty()) {
+        // A damaged state file locks the year: it is neither closed nor
+        // reopened over it.
+        etichettaStato->setText(tr("<b style='color:#B00020;'>FILE DI STATO DANNEGGIATO: esercizio bloccato</b>"));
+        editNote->setText(stato.note);
+        editNote->setReadOnly(true);
+        etichettaIntegrita->setText(ChiusuraAnnuale::danneggiato(stato).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+        etichettaSigillo->setText(tr("Impronta attuale:\nSHA-256: %1").arg(attuale));
+    } else if (stato.chiuso) {
         etichettaStato->setText(tr("<b style='color:#B00020;'>CHIUSO E BLOCCATO (Sola lettura)</b>"));
         editNote->setText(stato.note);
         editNote->setReadOnly(true);

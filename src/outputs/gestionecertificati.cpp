@@ -23,6 +23,14 @@ QString senzaTxt(const QString& nome)
     return nome.endsWith(QLatin1String(".txt")) ? nome.left(nome.size() - 4) : nome;
 }
 
+// A certificate that did not read cleanly is neither shown nor exported:
+// its figures would be wrong without a word.
+QString illeggibile(const QString& errore)
+{
+    return errore.isEmpty() ? GestioneCertificati::tr("Impossibile leggere il file.")
+                            : GestioneCertificati::tr("Il certificato non si è letto correttamente:\n%1").arg(errore);
+}
+
 } // namespace
 
 GestioneCertificati::GestioneCertificati(QWidget* parent)
@@ -94,8 +102,9 @@ void GestioneCertificati::apri()
     if (!voce)
         return;
     Certificato::DatiCertificato c;
-    if (!Certificato::carica(c, percorso(voce->text()))) {
-        Messaggi::avviso(this, tr("Errore"), tr("Impossibile leggere il file."));
+    QString errore;
+    if (!Certificato::carica(c, percorso(voce->text()), &errore)) {
+        Messaggi::avviso(this, tr("Errore"), illeggibile(errore));
         return;
     }
     Messaggi::informazione(this, tr("Certificato"), CertificatoAnnuo::testoApri(c));
@@ -131,8 +140,9 @@ void GestioneCertificati::esportaPdf()
     const QString titolo = tr("Certificato di salario");
     if (spuntati.size() == 1) {
         Certificato::DatiCertificato c;
-        if (!Certificato::carica(c, percorso(spuntati.first()))) {
-            Messaggi::avviso(this, tr("Errore"), tr("Impossibile leggere il file."));
+        QString errore;
+        if (!Certificato::carica(c, percorso(spuntati.first()), &errore)) {
+            Messaggi::avviso(this, tr("Errore"), illeggibile(errore));
             return;
         }
         const QString pdf = DialogoFile::salva(this, tr("Salva PDF"),
@@ -158,7 +168,10 @@ void GestioneCertificati::esportaPdf()
     for (const QString& nome : spuntati) {
         Certificato::DatiCertificato c;
         const QString pdf = cartella + QLatin1Char('/') + senzaTxt(nome) + QStringLiteral(".pdf");
-        if (Certificato::carica(c, percorso(nome)) && EsportaPdf::salvaTestoPdf(pdf, titolo, CertificatoAnnuo::testoScheda(c)))
+        QString errore;
+        if (!Certificato::carica(c, percorso(nome), &errore))
+            falliti.append(errore.isEmpty() ? nome : errore);
+        else if (EsportaPdf::salvaTestoPdf(pdf, titolo, CertificatoAnnuo::testoScheda(c)))
             ++esportati;
         else
             falliti.append(nome);

@@ -2,6 +2,7 @@
 
 #include "config.h"
 #include "datetesto.h"
+#include "fileini.h"
 #include "filesicuri.h"
 
 #include <QFileInfo>
@@ -29,57 +30,58 @@ int eta(const QDate& nascita, const QDate& data)
 
 // The amounts of one canton in the allowance table: "[CANTON]" groups of
 // "key=value" lines; "#" and ";" begin comments. Read at every call, so a
-// user copy changed during the run counts at once.
+// user copy changed during the run counts at once. A table that does not
+// read cleanly (a damaged line anywhere, an amount of the canton that is no
+// valid number) is reported by file and line in `errore`.
 class Tabella
 {
 public:
     Tabella(const QString& percorso, const QString& cantone)
+        : percorso(percorso)
     {
         QByteArray contenuto;
         // A table larger than this is refused whole, never cut.
         const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto, 1024 * 1024);
         if (esito != FileSicuri::Esito::Letto) {
-            errore = FileSicuri::messaggio(esito, percorso, 1024 * 1024);
+            errori.append(FileSicuri::messaggio(esito, percorso, 1024 * 1024));
             return;
         }
-        bool nelGruppo = false;
-        const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
-        for (const QString& r : righe) {
-            const QString riga = r.trimmed();
-            if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')) || riga.startsWith(QLatin1Char(';')))
+        for (const FileIni::Riga& r : FileIni::righe(contenuto, percorso, &errori)) {
+            if (r.chiave.isEmpty() || cantone.isEmpty() || r.gruppo != cantone)
                 continue;
-            if (riga.startsWith(QLatin1Char('[')) && riga.endsWith(QLatin1Char(']'))) {
-                nelGruppo = !cantone.isEmpty() && riga.midRef(1, riga.size() - 2).trimmed() == cantone;
-                continue;
-            }
-            const int uguale = riga.indexOf(QLatin1Char('='));
-            if (uguale < 1 || !nelGruppo)
-                continue;
-            QString valore = riga.mid(uguale + 1).trimmed();
+            QString valore = r.valore;
             if (valore.size() >= 2 && valore.startsWith(QLatin1Char('"')) && valore.endsWith(QLatin1Char('"')))
                 valore = valore.mid(1, valore.size() - 2);
-            valori.insert(riga.left(uguale).trimmed(), valore);
+            valori.insert(r.chiave, {valore, r.numero});
         }
     }
 
     bool contiene(const char* chiave) const { return valori.contains(QLatin1String(chiave)); }
 
     // A missing key reads as 0; a value that is no finite amount within
-    // range reads as 0 and is reported in `errore`.
+    // range reads as 0 and is reported.
     double importo(const char* chiave)
     {
-        const QString testo = valori.value(QLatin1String(chiave));
+        const Valore valore = valori.value(QLatin1String(chiave));
         double v = 0.0;
-        if (!testo.isEmpty() && !FileSicuri::numero(testo, 0.0, FileSicuri::kImportoMassimo, &v) && errore.isEmpty())
-            errore = AssegniFamiliari::tr("Valore non valido per %1 nella tabella degli assegni familiari.")
-                         .arg(QLatin1String(chiave));
+        if (!valore.testo.isEmpty() && !FileSicuri::numero(valore.testo, 0.0, FileSicuri::kImportoMassimo, &v))
+            errori.append(FileIni::problema(percorso, valore.riga,
+                                            AssegniFamiliari::tr("valore non valido per %1: \"%2\"")
+                                                .arg(QLatin1String(chiave), valore.testo)));
         return v;
     }
 
-    QString errore;
+    QString errore() const { return errori.join(QLatin1Char('\n')); }
 
 private:
-    QHash<QString, QString> valori;
+    struct Valore
+    {
+        QString testo;
+        int riga = 0;
+    };
+    QString percorso;
+    QStringList errori;
+    QHash<QString, Valore> valori;
 };
 
 // The user copy of the table when it exists, else the built-in one.
@@ -104,8 +106,8 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
     }
 
     Tabella tabella(percorsoTabella(), c);
-    if (!tabella.errore.isEmpty()) {
-        r.messaggio = tabella.errore;
+    if (!tabella.errore().isEmpty()) {
+        r.messaggio = r.errore = tabella.errore();
         return r;
     }
     if (!tabella.contiene("figli") && !tabella.contiene("figliOver12")) {
@@ -119,8 +121,8 @@ AssegniFamiliari::Risultato AssegniFamiliari::calcola(const QString& cantone, co
     const double formazione3plus = tabella.importo("formazione3plus");
     const double formazioneGiovane = tabella.importo("formazioneGiovane");
     const double formazioneAdulto = tabella.importo("formazioneAdulto");
-    if (!tabella.errore.isEmpty()) {
-        r.messaggio = tabella.errore;
+    if (!tabella.errore().isEmpty()) {
+        r.messaggio = r.errore = tabella.errore();
         return r;
     }
     // A canton may give its training allowance split by age (below 18, from

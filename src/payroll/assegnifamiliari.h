@@ -32,6 +32,9 @@ public:
         int numFormazione = 0;
         QList<DettaglioFiglio> dettagli;
         QString messaggio; // empty when the table was applied
+        // Set (and in `messaggio`) when the table did not read cleanly, by
+        // file and line: no allowance can be counted from it.
+        QString errore;
     };
 
     // `data` is the reference date (the pay count passes the last day of the

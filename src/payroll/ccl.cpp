@@ -1,9 +1,10 @@
 #include "ccl.h"
 
 #include "config.h"
+#include "fileini.h"
+#include "filesicuri.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 QString CCL::percorsoTabella()
 {
@@ -16,16 +17,41 @@ EsitoCCL CCL::verifica(const QString& ccl, const QString& categoria, double sala
     EsitoCCL esito;
     if (ccl.isEmpty())
         return esito;
-    QSettings tabella(percorsoTabella(), QSettings::IniFormat);
-    tabella.setIniCodec("UTF-8");
+    // Read by the program's own INI reader: a typed value is text that is no
+    // number, never decoded.
+    const QString percorso = percorsoTabella();
+    QByteArray contenuto;
+    const FileSicuri::Esito letto = FileSicuri::leggiFile(percorso, &contenuto, 1024 * 1024);
+    const FileIni tabella = FileIni::leggi(contenuto);
+    QStringList problemi;
+    if (letto != FileSicuri::Esito::Letto)
+        problemi.append(FileSicuri::messaggio(letto, percorso, 1024 * 1024));
+    else
+        problemi = tabella.problemi(percorso);
     const QString chiave = ccl + QLatin1Char('/') + categoria;
-    if (!tabella.contains(chiave)) {
+    double minimo = 0.0;
+    const bool presente = !categoria.isEmpty() && tabella.contiene(ccl, categoria);
+    if (presente) {
+        bool leggibile = true;
+        const QString valore = tabella.valore(ccl, categoria, &leggibile);
+        if (!leggibile || !FileSicuri::numero(valore, 0.0, FileSicuri::kImportoMassimo, &minimo))
+            problemi.append(FileIni::problema(percorso, tabella.riga(ccl, categoria),
+                                              tr("valore non valido per %1: \"%2\"").arg(chiave, valore)));
+    }
+    // A table that did not read cleanly gives no minimum: a damaged group
+    // could hand one agreement's minimum to another.
+    if (!problemi.isEmpty()) {
+        esito.errore = tr("La tabella dei minimi CCL non si è letta correttamente:\n%1").arg(problemi.join(QLatin1Char('\n')));
+        esito.messaggio = esito.errore;
+        return esito;
+    }
+    if (!presente) {
         esito.messaggio = tr("CCL %1 categoria %2 non trovato in ccl_minimi.ini").arg(ccl, categoria);
         return esito;
     }
     esito.trovato = true;
     esito.chiave = chiave;
-    esito.minimo = tabella.value(chiave).toString().trimmed().toDouble();
+    esito.minimo = minimo;
     esito.sottoMinimo = salario < esito.minimo;
     if (esito.sottoMinimo)
         esito.messaggio = tr("ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/mese. "

@@ -11,6 +11,9 @@ struct EsitoCCL
     double minimo = 0.0;      // francs per month (per hour for "_ora" categories)
     QString chiave;           // agreement + "/" + category, when found
     QString messaggio;        // the warning or the not-found note
+    // Set (and in `messaggio`) when the table did not read cleanly, by file
+    // and line: no minimum is checked.
+    QString errore;
 };
 
 // The minimum wages of the collective labour agreements, from the table

@@ -2,15 +2,18 @@
 
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "fileini.h"
 #include "filesicuri.h"
 #include "orologio.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
 
 int Datoteca::g_anno = 2026;
 bool Datoteca::g_caricato = false;
@@ -72,10 +75,11 @@ bool gruppoSpeciale(const QString& gruppo)
 // mistyped band ("18-999999999") from filling memory.
 constexpr int kEtaMassima = 150;
 
-// Shortest form with at most six significant digits, as printf "%g".
+// The shortest form that reads back as the same number: an amount keeps
+// every decimal it was saved with.
 QString breve(double v)
 {
-    return QString::number(v, 'g', 6);
+    return FileIni::testoNumero(v);
 }
 
 QString cartellaBase()
@@ -135,23 +139,28 @@ bool Datoteca::carica(int anno)
 
     g_problemi.clear();
     QByteArray contenuto;
-    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorsoAnno(anno), &contenuto);
+    QString percorso = percorsoAnno(anno);
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
     if (esito != FileSicuri::Esito::Letto && esito != FileSicuri::Esito::Mancante)
-        g_problemi.append(FileSicuri::messaggio(esito, percorsoAnno(anno)));
-    if (esito != FileSicuri::Esito::Letto
-        && !FileSicuri::leggi(QStringLiteral(":/data/datoteca.ini"), &contenuto)) {
-        g_caricato = true;
-        return false;
+        g_problemi.append(FileSicuri::messaggio(esito, percorso));
+    if (esito != FileSicuri::Esito::Letto) {
+        percorso = QStringLiteral(":/data/datoteca.ini");
+        if (!FileSicuri::leggi(percorso, &contenuto)) {
+            g_caricato = true;
+            return false;
+        }
     }
 
-    QString gruppo;
-    QString chiave;
+    const QVector<FileIni::Riga> righe = FileIni::righe(contenuto, percorso, &g_problemi);
+    const FileIni::Riga* riga = nullptr;
     // A value that is no finite number within range reads as 0 and is
-    // reported with its group and key.
+    // reported with its line, group and key.
     auto numero = [&](const QString& testo) {
         double v = 0.0;
         if (!FileSicuri::numero(testo, 0.0, FileSicuri::kImportoMassimo, &v))
-            g_problemi.append(gruppo + QLatin1Char('/') + chiave);
+            g_problemi.append(FileIni::problema(percorso, riga->numero,
+                                                QCoreApplication::translate("Datoteca", "valore non valido per %1/%2: \"%3\"")
+                                                    .arg(riga->gruppo, riga->chiave, testo)));
         return v;
     };
     bool inVoce = false;
@@ -162,14 +171,12 @@ bool Datoteca::carica(int anno)
         inVoce = false;
     };
 
-    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
-    for (const QString& r : righe) {
-        const QString riga = r.trimmed();
-        if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
-            continue;
-        if (riga.startsWith(QLatin1Char('[')) && riga.endsWith(QLatin1Char(']'))) {
+    QString gruppo;
+    for (const FileIni::Riga& r : righe) {
+        riga = &r;
+        if (r.chiave.isEmpty()) {
             chiudiVoce();
-            gruppo = riga.mid(1, riga.size() - 2);
+            gruppo = r.gruppo;
             if (!gruppoSpeciale(gruppo)) {
                 voce = VoceContributo();
                 voce.codice = gruppo;
@@ -177,11 +184,8 @@ bool Datoteca::carica(int anno)
             }
             continue;
         }
-        const int uguale = riga.indexOf(QLatin1Char('='));
-        if (uguale < 0)
-            continue;
-        chiave = riga.left(uguale).trimmed();
-        const QString valore = riga.mid(uguale + 1).trimmed();
+        const QString& chiave = r.chiave;
+        const QString& valore = r.valore;
 
         if (gruppo == kLpp) {
             if (chiave == QLatin1String("sogliaEntrata"))
@@ -199,9 +203,13 @@ bool Datoteca::carica(int anno)
                 g_igm = numero(valore);
         } else if (gruppo == kPensionati) {
             // A value that is no positive number keeps the default.
-            if (chiave == QLatin1String("franchigia") && numero(valore) > 0)
-                g_franchigiaPensionati = numero(valore);
+            if (chiave == QLatin1String("franchigia")) {
+                const double v = numero(valore);
+                if (v > 0)
+                    g_franchigiaPensionati = v;
+            }
         } else if (gruppo == kOrario) {
+<<<<<<< HEAD
             if (chiave == QLatin1String("oreSettimanali") && numero(valore) > 0)
                 g_oreSettimanali = numero(valore);
         } else if (gruppo == kImpostaFonte) {
@@ -213,17 +221,24 @@ bool Datoteca::carica(int anno)
                     g_cantoniAnnuali = cantoni;
                 else
                     g_problemi.append(gruppo + QLatin1Char('/') + chiave);
+=======
+            if (chiave == QLatin1String("oreSettimanali")) {
+                const double v = numero(valore);
+                if (v > 0)
+                    g_oreSettimanali = v;
+>>>>>>> lettoriA
             }
         } else if (gruppo == kLppEta) {
             const QStringList eta = chiave.split(QLatin1Char('-'));
-            if (eta.size() != 2)
+            int da = 0;
+            int a = 0;
+            if (eta.size() != 2 || !FileSicuri::intero(eta.at(0), std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), &da)
+                || !FileSicuri::intero(eta.at(1), std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), &a)) {
+                g_problemi.append(FileIni::problema(
+                    percorso, r.numero,
+                    QCoreApplication::translate("Datoteca", "fascia d'età non valida: %1").arg(chiave)));
                 continue;
-            bool okDa = false;
-            bool okA = false;
-            const int da = eta.at(0).trimmed().toInt(&okDa);
-            const int a = eta.at(1).trimmed().toInt(&okA);
-            if (!okDa || !okA)
-                continue;
+            }
             const double aliquota = numero(valore);
             for (int e = qMax(da, 0); e <= qMin(a, kEtaMassima); ++e)
                 g_lppEta.insert(e, aliquota);
@@ -316,6 +331,10 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
     // The parameter files live in the default data folder: a year closed
     // there refuses the save as well as one closed in the configured folder.
     if (ChiusuraAnnuale::isAnnoChiuso(anno) || ChiusuraAnnuale::isAnnoChiusoIn(cartellaBase(), anno))
+        return false;
+    // The file is rewritten whole: one that did not read cleanly would lose
+    // what could not be read, so it is left as it is.
+    if (!g_problemi.isEmpty())
         return false;
     auto finito = [](double v) { return std::isfinite(v) && std::fabs(v) <= FileSicuri::kImportoMassimo; };
     for (const VoceContributo& v : contributi) {

@@ -37,9 +37,11 @@ public:
     // defaults. A year of 2000 or less means the current year.
     static bool carica(int anno);
 
-    // The keys of the last loaded file whose value was no valid number
-    // ("AVS/aliquotaDipendente: ..."); they read as 0. Empty when all were
-    // valid.
+    // What the last loaded file could not read, one text per problem with
+    // the file and line ("<file>, riga 7: valore non valido per
+    // AVS/aliquotaDipendente: ..."): a damaged line (a group header without
+    // "]", a line that fits no pattern, a NUL), a value that is no valid
+    // number (it reads as 0), a file too large. Empty when it read cleanly.
     static QStringList problemiCaricamento();
 
     // Lookups; the current year is loaded first when nothing is loaded yet.
@@ -67,7 +69,9 @@ public:
     // line per changed value, written before the file is replaced, and a
     // backup copy of the old file. False when the year is closed, a value is
     // not finite, or the backup copy or the file could not be written; the
-    // tables take the new values once the file is written. A change log that
+    // tables take the new values once the file is written. Refused as well,
+    // changing nothing, when the year's file did not read cleanly
+    // (problemiCaricamento() says what). A change log that
     // cannot be written does not stop the save: `logScritto` (when given)
     // tells the caller, who must tell the user.
     static bool salvaCon(const QMap<QString, VoceContributo>& contributi, const ParametriLPP& lpp,

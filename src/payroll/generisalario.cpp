@@ -1,66 +1,66 @@
 #include "generisalario.h"
 
+#include "fileini.h"
 #include "filesicuri.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTextStream>
 
 QMap<QString, GeneriSalario::GenereSalario> GeneriSalario::g_generi;
 bool GeneriSalario::g_caricato = false;
+QStringList GeneriSalario::g_problemi;
 
 QString GeneriSalario::percorsoFileUtente()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/generi_salario.ini");
 }
 
-bool GeneriSalario::leggiFile(const QString& percorso, QMap<QString, GenereSalario>* tabella)
+bool GeneriSalario::leggiFile(const QString& percorso, QMap<QString, GenereSalario>* tabella, QStringList* problemi)
 {
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+    QByteArray contenuto;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto, 1024 * 1024);
+    if (esito != FileSicuri::Esito::Letto) {
+        problemi->append(FileSicuri::messaggio(esito, percorso, 1024 * 1024));
         return false;
-    QTextStream in(&f);
-    in.setCodec("UTF-8");
+    }
     GenereSalario lavoro;
     bool gruppoAperto = false;
     const auto conserva = [&] {
-        if (gruppoAperto && !lavoro.codice.isEmpty())
+        if (gruppoAperto)
             tabella->insert(lavoro.codice, lavoro);
     };
-    while (!in.atEnd()) {
-        const QString riga = in.readLine().trimmed();
-        if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
-            continue;
-        if (riga.startsWith(QLatin1Char('[')) && riga.endsWith(QLatin1Char(']'))) {
+    for (const FileIni::Riga& r : FileIni::righe(contenuto, percorso, problemi)) {
+        if (r.chiave.isEmpty()) {
             conserva();
             lavoro = GenereSalario();
-            lavoro.codice = riga.mid(1, riga.size() - 2);
+            lavoro.codice = r.gruppo;
             gruppoAperto = true;
             continue;
         }
-        const int uguale = riga.indexOf(QLatin1Char('='));
-        if (uguale < 0)
-            continue;
-        const QString chiave = riga.left(uguale).trimmed();
-        const QString valore = riga.mid(uguale + 1).trimmed();
-        const bool uno = valore == QLatin1String("1");
-        if (chiave == QLatin1String("descrizione"))
+        const QString& chiave = r.chiave;
+        const QString& valore = r.valore;
+        bool* flag = chiave == QLatin1String("avs")     ? &lavoro.avs
+                     : chiave == QLatin1String("caf")   ? &lavoro.caf
+                     : chiave == QLatin1String("lainf") ? &lavoro.lainf
+                     : chiave == QLatin1String("lpp")   ? &lavoro.lpp
+                     : chiave == QLatin1String("igm")   ? &lavoro.igm
+                                                        : nullptr;
+        if (chiave == QLatin1String("descrizione")) {
             lavoro.descrizione = valore;
-        else if (chiave == QLatin1String("tipo"))
+        } else if (chiave == QLatin1String("tipo")) {
             lavoro.tipo = valore;
-        else if (chiave == QLatin1String("avs"))
-            lavoro.avs = uno;
-        else if (chiave == QLatin1String("caf"))
-            lavoro.caf = uno;
-        else if (chiave == QLatin1String("lainf"))
-            lavoro.lainf = uno;
-        else if (chiave == QLatin1String("lpp"))
-            lavoro.lpp = uno;
-        else if (chiave == QLatin1String("igm"))
-            lavoro.igm = uno;
+        } else if (flag) {
+            // A flag is "1" or "0": anything else would silently turn a
+            // contribution off.
+            if (valore != QLatin1String("1") && valore != QLatin1String("0"))
+                problemi->append(FileIni::problema(
+                    percorso, r.numero,
+                    QCoreApplication::translate("GeneriSalario", "valore non valido per %1: \"%2\"").arg(chiave, valore)));
+            *flag = valore == QLatin1String("1");
+        }
     }
     conserva();
     return true;
@@ -71,18 +71,28 @@ bool GeneriSalario::carica()
     if (g_caricato)
         return true;
     g_generi.clear();
+    g_problemi.clear();
     g_caricato = true;
-    // The user's saved types take the place of the built-in ones.
+    // The user's saved types take the place of the built-in ones; what a
+    // damaged file did hold is shown, and the file is not saved over.
     const QString utente = percorsoFileUtente();
-    if (QFileInfo::exists(utente)) {
+    if (QFileInfo(utente).isFile()) {
         QMap<QString, GenereSalario> letti;
-        if (leggiFile(utente, &letti) && !letti.isEmpty()) {
+        if (leggiFile(utente, &letti, &g_problemi) && !letti.isEmpty()) {
             g_generi = letti;
             return true;
         }
-        qWarning() << "GeneriSalario::carica - file utente senza generi, uso la tabella predefinita" << utente;
+        if (g_problemi.isEmpty())
+            qWarning() << "GeneriSalario::carica - file utente senza generi, uso la tabella predefinita" << utente;
     }
-    return leggiFile(QStringLiteral(":/data/generi_salario.ini"), &g_generi);
+    QStringList predefiniti;
+    return leggiFile(QStringLiteral(":/data/generi_salario.ini"), &g_generi, &predefiniti);
+}
+
+QStringList GeneriSalario::problemiCaricamento()
+{
+    carica();
+    return g_problemi;
 }
 
 QStringList GeneriSalario::codiciDisponibili()
@@ -116,6 +126,8 @@ void GeneriSalario::rimuovi(const QString& codice)
 bool GeneriSalario::salva()
 {
     carica();
+    if (!g_problemi.isEmpty())
+        return false;
     const auto flag = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
     QString testo = QStringLiteral("# Generi di salario (utente)\n\n");
     for (const GenereSalario& g : qAsConst(g_generi)) {
@@ -136,5 +148,6 @@ bool GeneriSalario::salva()
 void GeneriSalario::azzera()
 {
     g_generi.clear();
+    g_problemi.clear();
     g_caricato = false;
 }

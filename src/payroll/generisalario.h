@@ -32,8 +32,13 @@ public:
     static void aggiorna(const GenereSalario& genere);
     // Removes the type of that code from the table.
     static void rimuovi(const QString& codice);
+    // What the user's file could not read, one text per problem with the
+    // file and line (a damaged line, a flag other than 0 or 1, a file too
+    // large); empty when it read cleanly or there is none.
+    static QStringList problemiCaricamento();
     // Writes the whole table to the user's file in one step; false when it
-    // could not be written completely.
+    // could not be written completely, or without writing when the user's
+    // file did not read cleanly (what it holds would be lost).
     static bool salva();
 
     static QString percorsoFileUtente();
@@ -41,8 +46,9 @@ public:
     static void azzera();
 
 private:
-    static bool leggiFile(const QString& percorso, QMap<QString, GenereSalario>* tabella);
+    static bool leggiFile(const QString& percorso, QMap<QString, GenereSalario>* tabella, QStringList* problemi);
 
     static QMap<QString, GenereSalario> g_generi;
     static bool g_caricato;
+    static QStringList g_problemi;
 };

@@ -1,45 +1,41 @@
 #include "campimovimento.h"
 
+#include "fileini.h"
 #include "filesicuri.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QSettings>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
 const QString kRisorsa = QStringLiteral(":/data/campi_movimenti.ini");
 
-bool flag(const QSettings& s, const QString& chiave)
+void scriviGruppo(FileIni& ini, const CampoMovimento& c)
 {
-    bool ok = false;
-    const int n = s.value(chiave).toString().trimmed().toInt(&ok);
-    return ok && n != 0;
-}
-
-void scriviGruppo(QSettings& s, const CampoMovimento& c)
-{
-    const auto uno = [](bool b) { return b ? 1 : 0; };
-    s.setValue(QStringLiteral("tipo"), c.tipo);
-    s.setValue(QStringLiteral("importoTipo"), c.importoTipo);
-    s.setValue(QStringLiteral("soggetto"), uno(c.soggetto));
-    s.setValue(QStringLiteral("avs"), uno(c.avs));
-    s.setValue(QStringLiteral("ad"), uno(c.ad));
-    s.setValue(QStringLiteral("applicaMassimaleAD"), uno(c.applicaMassimaleAD));
-    s.setValue(QStringLiteral("caf"), uno(c.caf));
-    s.setValue(QStringLiteral("lainf"), uno(c.lainf));
-    s.setValue(QStringLiteral("applicaMassimaleLAINF"), uno(c.applicaMassimaleLAINF));
-    s.setValue(QStringLiteral("lpp"), uno(c.lpp));
-    s.setValue(QStringLiteral("if"), uno(c.soggettoIF));
-    s.setValue(QStringLiteral("categoriaCertificato"), c.categoriaCertificato);
-    s.setValue(QStringLiteral("massimaleAuto"), uno(c.massimaleAuto));
-    s.setValue(QStringLiteral("dataScadenza"), c.dataScadenza);
-    s.setValue(QStringLiteral("importoTotale"), c.importoTotale);
-    s.setValue(QStringLiteral("pianoRientro"), c.pianoRientro);
-    s.setValue(QStringLiteral("dataInizio"), c.dataInizio);
+    const auto uno = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
+    const QString& g = c.nome;
+    ini.imposta(g, QStringLiteral("tipo"), c.tipo);
+    ini.imposta(g, QStringLiteral("importoTipo"), c.importoTipo);
+    ini.imposta(g, QStringLiteral("soggetto"), uno(c.soggetto));
+    ini.imposta(g, QStringLiteral("avs"), uno(c.avs));
+    ini.imposta(g, QStringLiteral("ad"), uno(c.ad));
+    ini.imposta(g, QStringLiteral("applicaMassimaleAD"), uno(c.applicaMassimaleAD));
+    ini.imposta(g, QStringLiteral("caf"), uno(c.caf));
+    ini.imposta(g, QStringLiteral("lainf"), uno(c.lainf));
+    ini.imposta(g, QStringLiteral("applicaMassimaleLAINF"), uno(c.applicaMassimaleLAINF));
+    ini.imposta(g, QStringLiteral("lpp"), uno(c.lpp));
+    ini.imposta(g, QStringLiteral("if"), uno(c.soggettoIF));
+    ini.imposta(g, QStringLiteral("categoriaCertificato"), QString::number(c.categoriaCertificato));
+    ini.imposta(g, QStringLiteral("massimaleAuto"), uno(c.massimaleAuto));
+    ini.imposta(g, QStringLiteral("dataScadenza"), c.dataScadenza);
+    ini.imposta(g, QStringLiteral("importoTotale"), FileIni::testoNumero(c.importoTotale));
+    ini.imposta(g, QStringLiteral("pianoRientro"), c.pianoRientro);
+    ini.imposta(g, QStringLiteral("dataInizio"), c.dataInizio);
 }
 
 } // namespace
@@ -51,35 +47,72 @@ QString CampiMovimento::percorsoUtente()
     return cartella + QStringLiteral("/campi_movimenti.ini");
 }
 
-QList<CampoMovimento> CampiMovimento::leggiDa(const QString& percorso)
+QList<CampoMovimento> CampiMovimento::leggiDa(const QString& percorso, QStringList* problemi)
 {
     QList<CampoMovimento> campi;
-    if (!QFileInfo::exists(percorso))
+    QByteArray contenuto;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto, 1024 * 1024);
+    if (esito == FileSicuri::Esito::Mancante)
         return campi;
-    QSettings s(percorso, QSettings::IniFormat);
-    const QStringList gruppi = s.childGroups();
-    for (const QString& g : gruppi) {
+    if (esito != FileSicuri::Esito::Letto) {
+        problemi->append(FileSicuri::messaggio(esito, percorso, 1024 * 1024));
+        return campi;
+    }
+    // Read by the program's own INI reader: a typed value ("@Variant(...)")
+    // is never decoded; it is reported as a value that cannot be read.
+    const FileIni ini = FileIni::leggi(contenuto);
+    *problemi += ini.problemi(percorso);
+    QStringList gruppi = ini.gruppi();
+    gruppi.removeAll(QString()); // keys before any group belong to no kind
+    std::sort(gruppi.begin(), gruppi.end());
+    for (const QString& g : qAsConst(gruppi)) {
         CampoMovimento c;
         c.nome = g;
-        s.beginGroup(g);
-        c.tipo = s.value(QStringLiteral("tipo")).toString();
-        c.importoTipo = s.value(QStringLiteral("importoTipo"), QStringLiteral("fisso")).toString();
-        c.soggetto = flag(s, QStringLiteral("soggetto"));
-        c.avs = flag(s, QStringLiteral("avs"));
-        c.ad = flag(s, QStringLiteral("ad"));
-        c.applicaMassimaleAD = flag(s, QStringLiteral("applicaMassimaleAD"));
-        c.caf = flag(s, QStringLiteral("caf"));
-        c.lainf = flag(s, QStringLiteral("lainf"));
-        c.applicaMassimaleLAINF = flag(s, QStringLiteral("applicaMassimaleLAINF"));
-        c.lpp = flag(s, QStringLiteral("lpp"));
-        c.soggettoIF = flag(s, QStringLiteral("if"));
-        c.categoriaCertificato = s.value(QStringLiteral("categoriaCertificato"), 3).toInt();
-        c.massimaleAuto = flag(s, QStringLiteral("massimaleAuto"));
-        c.dataScadenza = s.value(QStringLiteral("dataScadenza")).toString();
-        c.importoTotale = s.value(QStringLiteral("importoTotale"), 0.0).toDouble();
-        c.pianoRientro = s.value(QStringLiteral("pianoRientro")).toString();
-        c.dataInizio = s.value(QStringLiteral("dataInizio")).toString();
-        s.endGroup();
+        const auto danno = [&](const QString& chiave) {
+            problemi->append(FileIni::problema(percorso, ini.riga(g, chiave),
+                                               tr("valore non valido per %1/%2: \"%3\"")
+                                                   .arg(g, chiave, ini.valore(g, chiave))));
+        };
+        const auto testo = [&](const char* nome, const QString& predefinito) {
+            const QString chiave = QLatin1String(nome);
+            if (!ini.contiene(g, chiave))
+                return predefinito;
+            bool leggibile = true;
+            const QString v = ini.valore(g, chiave, &leggibile);
+            if (!leggibile)
+                danno(chiave);
+            return v;
+        };
+        const auto intero = [&](const char* nome, int predefinito, int minimo, int massimo) {
+            const QString chiave = QLatin1String(nome);
+            int v = predefinito;
+            if (ini.contiene(g, chiave) && !FileSicuri::intero(testo(nome, QString()), minimo, massimo, &v)) {
+                danno(chiave);
+                v = predefinito;
+            }
+            return v;
+        };
+        const auto flag = [&](const char* nome) { return intero(nome, 0, -1000000000, 1000000000) != 0; };
+        c.tipo = testo("tipo", QString());
+        c.importoTipo = testo("importoTipo", QStringLiteral("fisso"));
+        c.soggetto = flag("soggetto");
+        c.avs = flag("avs");
+        c.ad = flag("ad");
+        c.applicaMassimaleAD = flag("applicaMassimaleAD");
+        c.caf = flag("caf");
+        c.lainf = flag("lainf");
+        c.applicaMassimaleLAINF = flag("applicaMassimaleLAINF");
+        c.lpp = flag("lpp");
+        c.soggettoIF = flag("if");
+        c.categoriaCertificato = intero("categoriaCertificato", 3, -1000000000, 1000000000);
+        c.massimaleAuto = flag("massimaleAuto");
+        c.dataScadenza = testo("dataScadenza", QString());
+        if (ini.contiene(g, QStringLiteral("importoTotale"))
+            && !FileSicuri::numero(testo("importoTotale", QString()), -FileSicuri::kImportoMassimo,
+                                   FileSicuri::kImportoMassimo, &c.importoTotale))
+            danno(QStringLiteral("importoTotale"));
+        c.pianoRientro = testo("pianoRientro", QString());
+        c.dataInizio = testo("dataInizio", QString());
         campi.append(c);
     }
     return campi;
@@ -87,8 +120,19 @@ QList<CampoMovimento> CampiMovimento::leggiDa(const QString& percorso)
 
 QList<CampoMovimento> CampiMovimento::tutti()
 {
-    const QList<CampoMovimento> utente = leggiDa(percorsoUtente());
-    return utente.isEmpty() ? leggiDa(kRisorsa) : utente;
+    QStringList problemi;
+    const QList<CampoMovimento> utente = leggiDa(percorsoUtente(), &problemi);
+    if (!utente.isEmpty())
+        return utente;
+    QStringList predefiniti;
+    return leggiDa(kRisorsa, &predefiniti);
+}
+
+QStringList CampiMovimento::problemiCaricamento()
+{
+    QStringList problemi;
+    leggiDa(percorsoUtente(), &problemi);
+    return problemi;
 }
 
 QList<CampoMovimento> CampiMovimento::perTipo(const QString& tipo)
@@ -143,28 +187,15 @@ bool CampiMovimento::scrivi(const QList<CampoMovimento>& campi, QString* errore)
     if (!nomi.isEmpty())
         return fallito(nomi);
 
-    // The settings class writes the INI text into a scratch file beside the
-    // catalogue; its bytes then replace the catalogue in one step.
+    const QStringList problemi = problemiCaricamento();
+    if (!problemi.isEmpty())
+        return fallito(tr("Il file %1 non si è letto correttamente e non viene sovrascritto:\n%2")
+                           .arg(percorsoUtente(), problemi.join(QLatin1Char('\n'))));
+    FileIni ini;
+    for (const CampoMovimento& c : campi)
+        scriviGruppo(ini, c);
     const QString percorso = percorsoUtente();
-    const QString bozza = percorso + QStringLiteral(".nuovo");
-    QFile::remove(bozza);
-    {
-        QSettings s(bozza, QSettings::IniFormat);
-        s.clear();
-        for (const CampoMovimento& c : campi) {
-            s.beginGroup(c.nome);
-            scriviGruppo(s, c);
-            s.endGroup();
-        }
-        s.sync();
-        if (s.status() != QSettings::NoError)
-            return fallito(tr("Impossibile scrivere %1.").arg(bozza));
-    }
-    QByteArray contenuto;
-    if (!campi.isEmpty() && !FileSicuri::leggi(bozza, &contenuto))
-        return fallito(tr("Impossibile leggere %1.").arg(bozza));
-    QFile::remove(bozza);
-    if (!FileSicuri::scrivi(percorso, contenuto))
+    if (!FileSicuri::scrivi(percorso, ini.scrivi()))
         return fallito(tr("Impossibile scrivere %1.").arg(percorso));
     return true;
 }

@@ -44,9 +44,15 @@ public:
     // The catalogue is read on demand: nothing to load.
     static bool carica();
 
+    // What the user copy could not read, one text per problem with the file
+    // and line: a damaged line, a flag or number that is no valid number, a
+    // typed value; empty when it read cleanly or there is none.
+    static QStringList problemiCaricamento();
+
     // Writes `campi` as the user copy in one step (a temporary file renamed
     // into place): either the whole new catalogue is in place or the old one
-    // stays. Refuses, without writing, the names that controllaNomi() refuses.
+    // stays. Refuses, without writing, the names that controllaNomi() refuses
+    // and a user copy that did not read cleanly.
     static bool scrivi(const QList<CampoMovimento>& campi, QString* errore = nullptr);
 
     // Empty when every name can be stored; else the reason, naming the kind:
@@ -57,5 +63,5 @@ public:
     static QString percorsoUtente();
 
 private:
-    static QList<CampoMovimento> leggiDa(const QString& percorso);
+    static QList<CampoMovimento> leggiDa(const QString& percorso, QStringList* problemi);
 };

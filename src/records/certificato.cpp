@@ -1,10 +1,14 @@
 #include "certificato.h"
 
 #include "config.h"
+#include "fileini.h"
 #include "filesicuri.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -22,13 +26,6 @@ QString importo(double v)
     if (testo == QLatin1String("-0.00"))
         testo = QStringLiteral("0.00");
     return testo;
-}
-
-double leggiImporto(const QString& testo)
-{
-    bool ok = false;
-    const double v = testo.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
 }
 
 QString bandiera(bool b)
@@ -106,12 +103,17 @@ bool Certificato::salva(const DatiCertificato& c)
     return FileSicuri::scrivi(percorso, t.toUtf8());
 }
 
-bool Certificato::carica(DatiCertificato& c, const QString& percorso)
+bool Certificato::carica(DatiCertificato& c, const QString& percorso, QString* errore)
 {
+    if (errore)
+        errore->clear();
     QByteArray contenuto;
-    if (!FileSicuri::leggi(percorso, &contenuto, 1024 * 1024))
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto, 1024 * 1024);
+    if (esito != FileSicuri::Esito::Letto) {
+        if (errore)
+            *errore = FileSicuri::messaggio(esito, percorso, 1024 * 1024);
         return false;
-    const QStringList righe = QString::fromUtf8(contenuto).split(QLatin1Char('\n'));
+    }
     const struct { const char* chiave; double DatiCertificato::*campo; } importi[] = {
         {"cifra1", &DatiCertificato::cifra1},       {"cifra2", &DatiCertificato::cifra2},
         {"cifra3", &DatiCertificato::cifra3},       {"cifra8", &DatiCertificato::cifra8},
@@ -124,30 +126,63 @@ bool Certificato::carica(DatiCertificato& c, const QString& percorso)
         {"casellaA", &DatiCertificato::casellaA}, {"casellaB", &DatiCertificato::casellaB},
         {"casellaC", &DatiCertificato::casellaC}, {"stima", &DatiCertificato::stima},
     };
-    for (QString riga : righe) {
-        if (riga.endsWith(QLatin1Char('\r')))
-            riga.chop(1);
-        const int uguale = riga.indexOf(QLatin1Char('='));
-        if (uguale < 0)
-            continue;
-        const QString chiave = riga.left(uguale);
-        const QString valore = riga.mid(uguale + 1);
+    QStringList problemi;
+    QSet<QString> lette;
+    DatiCertificato letto;
+    for (const FileIni::Riga& r : FileIni::righe(contenuto, percorso, &problemi, false)) {
+        const QString& chiave = r.chiave;
+        const QString& valore = r.valore;
+        auto nonValido = [&] {
+            problemi.append(FileIni::problema(percorso, r.numero, tr("valore non valido per %1: \"%2\"").arg(chiave, valore)));
+        };
+        bool nota = true;
         if (chiave == QLatin1String("idDipendente")) {
-            c.idDipendente = valore;
+            letto.idDipendente = valore;
         } else if (chiave == QLatin1String("osservazioni")) {
-            c.osservazioni = valore;
+            letto.osservazioni = valore;
         } else if (chiave == QLatin1String("annoValidita")) {
-            c.annoValidita = valore.toInt();
+            if (!FileSicuri::intero(valore, 0, 9999, &letto.annoValidita))
+                nonValido();
         } else {
+            nota = false;
             for (const auto& i : importi) {
-                if (chiave == QLatin1String(i.chiave))
-                    c.*(i.campo) = leggiImporto(valore);
+                if (chiave == QLatin1String(i.chiave)) {
+                    nota = true;
+                    if (!FileSicuri::numero(valore, -FileSicuri::kImportoMassimo, FileSicuri::kImportoMassimo,
+                                            &(letto.*(i.campo))))
+                        nonValido();
+                }
             }
             for (const auto& b : bandiere) {
-                if (chiave == QLatin1String(b.chiave))
-                    c.*(b.campo) = valore == QLatin1String("1");
+                if (chiave == QLatin1String(b.chiave)) {
+                    nota = true;
+                    if (valore != QLatin1String("1") && valore != QLatin1String("0"))
+                        nonValido();
+                    letto.*(b.campo) = valore == QLatin1String("1");
+                }
             }
         }
+        if (!nota)
+            problemi.append(FileIni::problema(percorso, r.numero, tr("chiave sconosciuta: %1").arg(chiave)));
+        lette.insert(chiave);
+    }
+    // A file cut short (a disk error, a NUL) lacks the lines after the cut.
+    QStringList mancanti;
+    for (const char* chiave : {"idDipendente", "annoValidita"})
+        mancanti.append(QLatin1String(chiave));
+    for (const auto& i : importi)
+        mancanti.append(QLatin1String(i.chiave));
+    for (const char* chiave : {"casellaA", "casellaB", "casellaC", "osservazioni"})
+        mancanti.append(QLatin1String(chiave));
+    mancanti.erase(std::remove_if(mancanti.begin(), mancanti.end(), [&lette](const QString& k) { return lette.contains(k); }),
+                   mancanti.end());
+    if (!mancanti.isEmpty())
+        problemi.append(tr("Nel file %1 mancano le chiavi: %2.").arg(percorso, mancanti.join(QStringLiteral(", "))));
+    c = letto;
+    if (!problemi.isEmpty()) {
+        if (errore)
+            *errore = problemi.join(QLatin1Char('\n'));
+        return false;
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,8 @@
 // ~/.vardello_dati/certificati, named "certificato_<base>_<year>.txt".
 class Certificato
 {
+    Q_DECLARE_TR_FUNCTIONS(Certificato)
+
 public:
     struct DatiCertificato
     {
@@ -48,6 +51,10 @@ public:
     // Writes the whole file; false when it was not completely written.
     static bool salva(const DatiCertificato& c);
 
-    // Reads the file into `c`; false (c untouched) when it cannot be read.
-    static bool carica(DatiCertificato& c, const QString& percorso);
+    // Reads the file into `c`. False when it cannot be read (c untouched) or
+    // did not read cleanly: a damaged line, a value that is no valid number
+    // or flag, an unknown key, a key missing (a file cut short); `c` then
+    // holds what did read, and `errore` (may be null) says what did not, by
+    // file and line.
+    static bool carica(DatiCertificato& c, const QString& percorso, QString* errore = nullptr);
 };

@@ -1,6 +1,7 @@
 #include "chiusuraannuale.h"
 
 #include "config.h"
+#include "fileini.h"
 #include "filesicuri.h"
 #include "orologio.h"
 
@@ -9,6 +10,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -60,6 +62,14 @@ void ChiusuraAnnuale::scriviAudit(const QString& azione, int anno, const QString
     FileSicuri::aggiungi(percorsoAudit(), riga.toUtf8());
 }
 
+QString ChiusuraAnnuale::danneggiato(const StatoEsercizio& stato)
+{
+    return tr("Il file di stato dell'esercizio %1 non si legge correttamente: l'esercizio resta bloccato "
+              "finché il file non è corretto.\n%2")
+        .arg(stato.anno)
+        .arg(stato.errore);
+}
+
 StatoEsercizio ChiusuraAnnuale::statoAnno(int anno)
 {
     return statoDaFile(percorsoStatoAnno(anno), anno);
@@ -94,27 +104,48 @@ StatoEsercizio ChiusuraAnnuale::statoDaFile(const QString& percorso, int anno)
         s.errore = FileSicuri::messaggio(esito, percorso, 1024 * 1024);
         return s;
     }
-    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
-    for (const QString& r : righe) {
-        const QString riga = r.trimmed();
-        const int uguale = riga.indexOf(QLatin1Char('='));
-        if (uguale < 1)
-            continue;
-        const QString chiave = riga.left(uguale).trimmed();
-        const QString valore = riga.mid(uguale + 1).trimmed();
-        if (chiave == QLatin1String("chiuso"))
-            s.chiuso = valore == QLatin1String("1") || valore.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
-        else if (chiave == QLatin1String("dataChiusura"))
+    // A damaged state file must never open a closed year: every line that
+    // is not one of the file's keys with a value of its kind is damage, and
+    // the year then counts as closed.
+    QStringList problemi;
+    QSet<QString> viste;
+    bool conChiuso = false;
+    for (const FileIni::Riga& r : FileIni::righe(contenuto, percorso, &problemi, false)) {
+        const QString& chiave = r.chiave;
+        const QString& valore = r.valore;
+        auto danno = [&](const QString& testo) { problemi.append(FileIni::problema(percorso, r.numero, testo)); };
+        if (viste.contains(chiave))
+            danno(tr("chiave ripetuta: %1").arg(chiave));
+        viste.insert(chiave);
+        if (chiave == QLatin1String("chiuso")) {
+            conChiuso = true;
+            if (valore == QLatin1String("1") || valore.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+                s.chiuso = true;
+            else if (valore != QLatin1String("0") && valore.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0)
+                danno(tr("valore non valido per chiuso: \"%1\"").arg(valore));
+        } else if (chiave == QLatin1String("anno")) {
+            int letto = 0;
+            if (!FileSicuri::intero(valore, 0, 9999, &letto) || letto != anno)
+                danno(tr("valore non valido per anno: \"%1\"").arg(valore));
+        } else if (chiave == QLatin1String("dataChiusura")) {
             s.dataChiusura = valore;
-        else if (chiave == QLatin1String("operatore"))
+        } else if (chiave == QLatin1String("operatore")) {
             s.operatore = valore;
-        else if (chiave == QLatin1String("note"))
+        } else if (chiave == QLatin1String("note")) {
             s.note = valore;
-        else if (chiave == QLatin1String("sha256"))
+        } else if (chiave == QLatin1String("sha256")) {
             s.sha256 = valore;
-        else if (chiave == QLatin1String("fileSigillati"))
-            FileSicuri::intero(valore, 0, 1000000000, &s.fileSigillati);
+        } else if (chiave == QLatin1String("fileSigillati")) {
+            if (!FileSicuri::intero(valore, 0, 1000000000, &s.fileSigillati))
+                danno(tr("valore non valido per fileSigillati: \"%1\"").arg(valore));
+        } else if (chiave != QLatin1String("dataRiapertura") && chiave != QLatin1String("motivazioneRiapertura")
+                   && chiave != QLatin1String("sha256Precedente")) {
+            danno(tr("chiave sconosciuta: %1").arg(chiave));
+        }
     }
+    if (!conChiuso)
+        problemi.append(tr("Nel file %1 manca la riga \"chiuso\".").arg(percorso));
+    s.errore = problemi.join(QLatin1Char('\n'));
     return s;
 }
 
@@ -187,6 +218,8 @@ bool ChiusuraAnnuale::chiudiAnno(int anno, const QString& op, const QString& not
     };
     if (anno < 2000 || anno > 2100)
         return errore(tr("Anno non valido."));
+    if (!statoAnno(anno).errore.isEmpty())
+        return errore(danneggiato(statoAnno(anno)));
     if (statoAnno(anno).chiuso)
         return errore(tr("L'esercizio %1 risulta già chiuso.").arg(anno));
 
@@ -213,6 +246,8 @@ bool ChiusuraAnnuale::riapriAnno(int anno, const QString& op, const QString& mot
             *error = testo;
         return false;
     };
+    if (anno > 0 && !statoAnno(anno).errore.isEmpty())
+        return errore(danneggiato(statoAnno(anno)));
     if (anno <= 0 || !statoAnno(anno).chiuso)
         return errore(tr("L'esercizio %1 è già aperto.").arg(anno));
     const QString ragione = nota(motivo);

@@ -13,8 +13,11 @@ struct StatoEsercizio
     QString note;
     QString sha256;
     int fileSigillati = 0;
-    // Set when the state file exists but could not be read (too large, no
-    // access): such a year counts as closed until the file is mended.
+    // Set when the state file exists but could not be read or did not read
+    // cleanly (too large, no access, a damaged line, an unknown key, a value
+    // of the wrong kind, no "chiuso" line), by file and line: such a year
+    // counts as closed until the file is mended, and is neither closed nor
+    // reopened over it.
     QString errore;
 };
 
@@ -42,6 +45,8 @@ public:
     static QString cartellaChiusure();
     static QString percorsoStatoAnno(int anno);
     static QString percorsoAudit();
+    // The message for a state file that did not read cleanly.
+    static QString danneggiato(const StatoEsercizio& stato);
     static void scriviAudit(const QString& azione, int anno, const QString& operatore,
                             const QString& note, const QString& sha256);
 

@@ -85,6 +85,8 @@ void Ferie::scriviAnno(int anno, const AnnoFerie& a) const
     if (esito != FileSicuri::Esito::Letto && esito != FileSicuri::Esito::Mancante)
         return;
     FileIni ini = FileIni::leggi(contenuto);
+    if (!ini.pulito())
+        return;
     const QString gruppo = QString::number(anno);
     for (const CampoIntero& c : kInteri)
         ini.imposta(gruppo, QLatin1String(c.chiave), QString::number(a.*c.membro));

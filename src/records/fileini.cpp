@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 const char kCifreEsadecimali[] = "0123456789ABCDEF";
@@ -31,7 +33,7 @@ int cifraEsadecimale(QChar c)
     return -1;
 }
 
-struct Riga
+struct RigaLogica
 {
     int inizio = 0;
     int lunghezza = 0;
@@ -40,7 +42,7 @@ struct Riga
 
 // The next logical line from `pos`: blanks before it skipped, ";" comment
 // lines skipped, a quoted text or a backslash may carry it over a line end.
-bool leggiRiga(const QString& t, int& pos, Riga& r)
+bool leggiRiga(const QString& t, int& pos, RigaLogica& r)
 {
     const int n = t.size();
     bool virgolette = false;
@@ -73,7 +75,9 @@ bool leggiRiga(const QString& t, int& pos, Riga& r)
             }
         } else if (c == '"') {
             virgolette = !virgolette;
-        } else if (c == ';') {
+        } else if (c == ';' || (c == '#' && i == inizio + 1)) {
+            // ";" begins a comment anywhere outside quotes, "#" only at the
+            // start of a line.
             if (i == inizio + 1) {
                 while (i < n && t.at(i) != QLatin1Char('\n') && t.at(i) != QLatin1Char('\r'))
                     ++i;
@@ -309,11 +313,43 @@ FileIni FileIni::leggi(const QByteArray& contenuto)
     QString t = FileSicuri::testo(contenuto);
     if (t.startsWith(QChar(0xFEFF)))
         t.remove(0, 1);
+    const int n = t.size();
+    // A line ends at LF, at CR LF, or at a CR alone.
+    auto fineRiga = [&t, n](int i) {
+        const ushort c = t.at(i).unicode();
+        return c == '\n' || (c == '\r' && (i + 1 >= n || t.at(i + 1) != QLatin1Char('\n')));
+    };
+    {
+        int riga = 1;
+        int segnalata = 0;
+        for (int i = 0; i < n; ++i) {
+            if (t.at(i).unicode() == 0 && segnalata != riga) {
+                ini.m_problemi.append({riga, tr("carattere NUL")});
+                segnalata = riga;
+            }
+            if (fineRiga(i))
+                ++riga;
+        }
+    }
+    // The line of a position, counted as the reading moves on.
+    int rigaCorrente = 1;
+    int contato = 0;
+    auto numeroRiga = [&](int fino) {
+        for (; contato < fino; ++contato) {
+            if (fineRiga(contato))
+                ++rigaCorrente;
+        }
+        return rigaCorrente;
+    };
+    auto danno = [&ini](int riga, const QString& testo) { ini.m_problemi.append({riga, testo}); };
+
     Gruppo* corrente = nullptr;
+    bool gruppoRotto = false; // the keys after a damaged header join no group
     int pos = 0;
-    Riga r;
+    RigaLogica r;
     while (leggiRiga(t, pos, r)) {
         const int fine = r.inizio + r.lunghezza;
+        const int numero = numeroRiga(r.inizio);
         if (t.at(r.inizio) == QLatin1Char('[')) {
             // Looked for inside the line only: a search to the end of the
             // file for every "[" would make reading quadratic.
@@ -321,6 +357,12 @@ FileIni FileIni::leggi(const QByteArray& contenuto)
             while (chiusa < fine && t.at(chiusa) != QLatin1Char(']'))
                 ++chiusa;
             const QString nome = t.mid(r.inizio + 1, chiusa - r.inizio - 1).trimmed();
+            if (chiusa == fine || !t.midRef(chiusa + 1, fine - chiusa - 1).trimmed().isEmpty() || nome.isEmpty()) {
+                danno(numero, chiusa == fine ? tr("intestazione di gruppo senza \"]\"")
+                                             : nome.isEmpty() ? tr("gruppo senza nome") : tr("testo dopo \"]\""));
+                gruppoRotto = true;
+                continue;
+            }
             QString gruppo;
             if (nome.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
                 gruppo.clear();
@@ -329,14 +371,24 @@ FileIni FileIni::leggi(const QByteArray& contenuto)
             else
                 gruppo = chiaveLetta(nome, 0, nome.size());
             corrente = &ini.gruppo(gruppo);
+            gruppoRotto = false;
             continue;
         }
-        if (r.uguale < 0)
+        if (r.uguale < 0) {
+            danno(numero, tr("riga che non è né un gruppo né chiave=valore"));
             continue;
+        }
         int fineChiave = r.uguale;
         while (fineChiave > r.inizio && spazioRiga(t.at(fineChiave - 1)))
             --fineChiave;
+        if (fineChiave == r.inizio) {
+            danno(numero, tr("chiave senza nome"));
+            continue;
+        }
+        if (gruppoRotto)
+            continue;
         Voce v;
+        v.riga = numero;
         v.chiave = chiaveLetta(t, r.inizio, fineChiave);
         bool lista = false;
         const QString letto = valoreLetto(t, r.uguale + 1, fine, &lista, &v.voci);
@@ -352,7 +404,94 @@ FileIni FileIni::leggi(const QByteArray& contenuto)
             corrente->voci.append(v);
         }
     }
+    std::stable_sort(ini.m_problemi.begin(), ini.m_problemi.end(),
+                     [](const Problema& a, const Problema& b) { return a.riga < b.riga; });
     return ini;
+}
+
+QStringList FileIni::problemi(const QString& percorso) const
+{
+    QStringList testi;
+    for (const Problema& p : m_problemi)
+        testi.append(problema(percorso, p.riga, p.testo));
+    return testi;
+}
+
+QString FileIni::problema(const QString& percorso, int riga, const QString& testo)
+{
+    return tr("%1, riga %2: %3").arg(percorso).arg(riga).arg(testo);
+}
+
+QVector<FileIni::Riga> FileIni::righe(const QByteArray& contenuto, const QString& percorso, QStringList* problemi,
+                                      bool conGruppi)
+{
+    QVector<Riga> lette;
+    QString t = FileSicuri::testo(contenuto);
+    if (t.startsWith(QChar(0xFEFF)))
+        t.remove(0, 1);
+    auto danno = [&](int riga, const QString& testo) {
+        if (problemi)
+            problemi->append(problema(percorso, riga, testo));
+    };
+    const QVector<QStringRef> linee = t.splitRef(QLatin1Char('\n'));
+    QString gruppo;
+    bool inGruppo = !conGruppi;
+    bool gruppoRotto = false;
+    for (int i = 0; i < linee.size(); ++i) {
+        const int numero = i + 1;
+        const QStringRef riga = linee.at(i).trimmed();
+        if (riga.contains(QChar(0))) {
+            danno(numero, tr("carattere NUL"));
+            if (riga.startsWith(QLatin1Char('['))) {
+                inGruppo = false;
+                gruppoRotto = true;
+            }
+            continue;
+        }
+        if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')) || riga.startsWith(QLatin1Char(';')))
+            continue;
+        if (riga.startsWith(QLatin1Char('['))) {
+            const int chiusa = riga.indexOf(QLatin1Char(']'));
+            const QString nome = chiusa < 0 ? QString() : riga.mid(1, chiusa - 1).trimmed().toString();
+            QString difetto;
+            if (!conGruppi)
+                difetto = tr("intestazione di gruppo in un file senza gruppi");
+            else if (chiusa < 0)
+                difetto = tr("intestazione di gruppo senza \"]\"");
+            else if (chiusa != riga.size() - 1)
+                difetto = tr("testo dopo \"]\"");
+            else if (nome.isEmpty())
+                difetto = tr("gruppo senza nome");
+            if (!difetto.isEmpty()) {
+                danno(numero, difetto);
+                inGruppo = false;
+                gruppoRotto = true;
+                continue;
+            }
+            gruppo = nome;
+            inGruppo = true;
+            gruppoRotto = false;
+            lette.append({gruppo, QString(), QString(), numero});
+            continue;
+        }
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        if (uguale < 0) {
+            danno(numero, tr("riga che non è né un gruppo né chiave=valore"));
+            continue;
+        }
+        const QString chiave = riga.left(uguale).trimmed().toString();
+        if (chiave.isEmpty()) {
+            danno(numero, tr("chiave senza nome"));
+            continue;
+        }
+        if (!inGruppo) {
+            if (!gruppoRotto)
+                danno(numero, tr("chiave fuori da ogni gruppo"));
+            continue;
+        }
+        lette.append({gruppo, chiave, riga.mid(uguale + 1).trimmed().toString(), numero});
+    }
+    return lette;
 }
 
 FileIni::Gruppo& FileIni::gruppo(const QString& nome)
@@ -394,6 +533,12 @@ QStringList FileIni::chiavi(const QString& gruppo) const
             nomi.append(v.chiave);
     }
     return nomi;
+}
+
+int FileIni::riga(const QString& gruppo, const QString& chiave) const
+{
+    const Voce* v = voce(gruppo, chiave);
+    return v ? v->riga : 0;
 }
 
 QStringList FileIni::gruppi() const

@@ -2,6 +2,7 @@
 
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "fileini.h"
 #include "filesicuri.h"
 
 #include <QDir>
@@ -212,35 +213,34 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
 
     PagaMese corrente;
     bool gruppoAperto = false;
-    QStringList illeggibili;
-    QString chiave;
+    QStringList problemi;
+    const QVector<FileIni::Riga> righe = FileIni::righe(contenuto, percorso, &problemi);
+    const FileIni::Riga* riga = nullptr;
     // An amount that is no finite number within range reads as 0 and is
-    // reported with its month and key.
+    // reported with its line and key.
     auto leggiImporto = [&](const QString& testo) {
         double v = 0.0;
         if (!FileSicuri::numero(testo, -FileSicuri::kImportoMassimo, FileSicuri::kImportoMassimo, &v))
-            illeggibili.append(QStringLiteral("[%1] %2").arg(corrente.mese).arg(chiave));
+            problemi.append(FileIni::problema(percorso, riga->numero,
+                                              tr("importo non valido per %1: \"%2\"").arg(riga->chiave, testo)));
         return v;
     };
-    const QStringList righe = FileSicuri::testo(contenuto).split(QLatin1Char('\n'));
-    for (const QString& r : righe) {
-        const QString riga = r.trimmed();
-        if (riga.isEmpty() || riga.startsWith(QLatin1Char('#')))
-            continue;
-        if (riga.startsWith(QLatin1Char('[')) && riga.endsWith(QLatin1Char(']'))) {
+    for (const FileIni::Riga& r : righe) {
+        riga = &r;
+        if (r.chiave.isEmpty()) {
             if (gruppoAperto)
                 mesi.append(corrente);
             corrente = PagaMese();
             corrente.anno = anno;
-            corrente.mese = riga.mid(1, riga.size() - 2).toInt(); // 0 when not a number
-            gruppoAperto = true;
+            gruppoAperto = FileSicuri::intero(r.gruppo, 1, 12, &corrente.mese);
+            if (!gruppoAperto)
+                problemi.append(FileIni::problema(percorso, r.numero, tr("mese non valido: [%1]").arg(r.gruppo)));
             continue;
         }
-        const int uguale = riga.indexOf(QLatin1Char('='));
-        if (uguale < 0 || !gruppoAperto)
-            continue;
-        chiave = riga.left(uguale).trimmed();
-        const QString valore = riga.mid(uguale + 1).trimmed();
+        if (!gruppoAperto)
+            continue; // the keys of a group that is no month, reported with it
+        const QString& chiave = r.chiave;
+        const QString& valore = r.valore;
         if (chiave == QLatin1String("lordoImponibile"))
             corrente.lordoImponibile = leggiImporto(valore);
         else if (chiave == QLatin1String("contributiDipendente"))
@@ -266,8 +266,8 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
     }
     if (gruppoAperto)
         mesi.append(corrente);
-    if (errore && !illeggibili.isEmpty())
-        *errore = tr("Il file %1 contiene importi non validi: %2.").arg(percorso, illeggibili.join(QStringLiteral(", ")));
+    if (errore && !problemi.isEmpty())
+        *errore = problemi.join(QLatin1Char('\n'));
     return true;
 }
 

@@ -85,6 +85,9 @@ Lettura leggiFile(const QString& percorso)
     }
     l.presente = true;
     l.ini = FileIni::leggi(contenuto);
+    // What did read can be looked at; the file is not written over.
+    if (!l.ini.pulito())
+        l.errore = l.ini.problemi(percorso).join(QLatin1Char('\n'));
     return l;
 }
 
@@ -148,8 +151,9 @@ QList<VariabileMese> VariabiliMensili::caricaAnno(const QString& codice, int ann
     for (int m = 1; m <= 12; ++m)
         mesi.append(leggiMese(l, m, &illeggibili));
     if (errore)
-        *errore = !l.errore.isEmpty() ? l.errore
-                                      : (illeggibili.isEmpty() ? QString() : descriviIlleggibili(percorso, illeggibili));
+        *errore = (l.errore + QLatin1Char('\n')
+                   + (illeggibili.isEmpty() ? QString() : descriviIlleggibili(percorso, illeggibili)))
+                      .trimmed();
     return mesi;
 }
 
@@ -164,8 +168,9 @@ VariabileMese VariabiliMensili::caricaMese(const QString& codice, int anno, int 
     QStringList illeggibili;
     const VariabileMese v = leggiMese(l, mese, &illeggibili);
     if (errore)
-        *errore = !l.errore.isEmpty() ? l.errore
-                                      : (illeggibili.isEmpty() ? QString() : descriviIlleggibili(percorso, illeggibili));
+        *errore = (l.errore + QLatin1Char('\n')
+                   + (illeggibili.isEmpty() ? QString() : descriviIlleggibili(percorso, illeggibili)))
+                      .trimmed();
     return v;
 }
 

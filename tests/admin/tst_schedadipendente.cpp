@@ -54,6 +54,7 @@ private slots:
     void ccl();
     void minimoCcl_data();
     void minimoCcl();
+    void minimoCclTabellaDanneggiata();
     void finestreAperte();
     void fileDanneggiato_data();
     void fileDanneggiato();
@@ -566,6 +567,25 @@ void TestSchedaDipendente::minimoCcl()
             avvisi << r.testo;
     }
     QCOMPARE(avvisi, avviso.isEmpty() ? QStringList() : QStringList{avviso});
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Dipendente salvato."));
+}
+
+// An agreement table that does not read cleanly: the card says which file
+// and line, and saves all the same (the minimum is advice).
+void TestSchedaDipendente::minimoCclTabellaDanneggiata()
+{
+    const QString tabella = Config::cartellaDatiPredefinita() + QStringLiteral("/ccl_minimi.ini");
+    AmbienteTest::scrivi(tabella, "[Edilizia_principale]\nManovale=4747\n[Pulizie\nManovale=20\n");
+    DatiDipendente d = base();
+    d.ccl = QStringLiteral("Edilizia_principale");
+    d.categoriaCcl = QStringLiteral("Manovale");
+    QVERIFY(Dipendente::salva(d, id));
+
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(id);
+    scrivi(scheda, "salarioMensile", QStringLiteral("5000.00"));
+    clic(scheda, "salva");
+    QVERIFY(registro.contiene(tabella + QStringLiteral(", riga 3: intestazione di gruppo senza \"]\"")));
     QCOMPARE(registro.ultimoTesto(), QStringLiteral("Dipendente salvato."));
 }
 

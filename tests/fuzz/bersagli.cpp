@@ -2,6 +2,9 @@
 
 #include "assegnifamiliari.h"
 #include "azienda.h"
+#include "campimovimento.h"
+#include "ccl.h"
+#include "certificato.h"
 #include "bankprofile.h"
 #include "chiusuraannuale.h"
 #include "config.h"
@@ -10,6 +13,7 @@
 #include "dipendente.h"
 #include "ferie.h"
 #include "fileini.h"
+#include "generisalario.h"
 #include "impostafonte.h"
 #include "movimenti.h"
 #include "nap.h"
@@ -229,6 +233,7 @@ int csv(const uint8_t* dati, size_t n)
     return 0;
 }
 
+<<<<<<< HEAD
 // The currency file: what read is saved and read back the same.
 int valute(const uint8_t* dati, size_t n)
 {
@@ -243,6 +248,60 @@ int valute(const uint8_t* dati, size_t n)
         std::abort();
     for (const Valuta& v : lette)
         arrotondaValuta(converti(12345, v, lette.front()), v);
+=======
+// A salary certificate as the certificate manager opens it; one that reads
+// cleanly is saved and read again.
+int certificato(const uint8_t* dati, size_t n)
+{
+    prepara();
+    Certificato::DatiCertificato c;
+    c.idDipendente = kId;
+    c.annoValidita = kAnno;
+    const QString percorso = Certificato::percorsoFile(c);
+    scrivi(percorso, dati, n);
+    QString errore;
+    if (Certificato::carica(c, percorso, &errore) && Certificato::salva(c))
+        Certificato::carica(c, Certificato::percorsoFile(c), &errore);
+    return 0;
+}
+
+// The user's salary types as the salary types window loads and saves them.
+int generi(const uint8_t* dati, size_t n)
+{
+    prepara();
+    scrivi(GeneriSalario::percorsoFileUtente(), dati, n);
+    GeneriSalario::azzera();
+    GeneriSalario::carica();
+    for (const QString& codice : GeneriSalario::codiciDisponibili())
+        GeneriSalario::info(codice);
+    if (GeneriSalario::problemiCaricamento().isEmpty() && GeneriSalario::salva()) {
+        GeneriSalario::azzera();
+        GeneriSalario::carica();
+    }
+    return 0;
+}
+
+// The movement kinds catalogue as its window loads and saves it.
+int campi(const uint8_t* dati, size_t n)
+{
+    prepara();
+    scrivi(CampiMovimento::percorsoUtente(), dati, n);
+    const QList<CampoMovimento> letti = CampiMovimento::tutti();
+    CampiMovimento::perTipo(QStringLiteral("voce_salariale"));
+    if (CampiMovimento::scrivi(letti))
+        CampiMovimento::tutti();
+    return 0;
+}
+
+// The collective-agreement minimums as the card checks them.
+int ccl(const uint8_t* dati, size_t n)
+{
+    prepara();
+    scrivi(Config::cartellaDatiPredefinita() + QStringLiteral("/ccl_minimi.ini"), dati, n);
+    CCL::verifica(QStringLiteral("Edilizia_principale"), QStringLiteral("Manovale"), 4700.0);
+    CCL::verifica(QStringLiteral("Pulizie"), QStringLiteral("Con_AFC_ora"), 25.0);
+    CCL::verifica(QStringLiteral("General"), QString(), 1.0);
+>>>>>>> lettoriA
     return 0;
 }
 
@@ -263,7 +322,11 @@ Funzione trova(const char* nome)
         {"stipendi", stipendi},     {"movimenti", movimenti}, {"stato", stato},   {"parametri", parametri},
         {"assegni", assegni},       {"tariffe", tariffe},     {"nap", nap},       {"banche", banche},
         {"ferie", ferie},           {"csv", csv},
+<<<<<<< HEAD
         {"valute", valute},
+=======
+        {"certificato", certificato}, {"generi", generi}, {"campi", campi}, {"ccl", ccl},
+>>>>>>> lettoriA
     };
     for (const auto& voce : tabella) {
         if (std::strcmp(voce.nome, nome) == 0)

@@ -26,6 +26,10 @@ int banche(const uint8_t* dati, size_t n);
 int ferie(const uint8_t* dati, size_t n);
 int csv(const uint8_t* dati, size_t n);
 int valute(const uint8_t* dati, size_t n);
+int certificato(const uint8_t* dati, size_t n);
+int generi(const uint8_t* dati, size_t n);
+int campi(const uint8_t* dati, size_t n);
+int ccl(const uint8_t* dati, size_t n);
 
 // Removes the home folder the entries made (at the end of a replay).
 void pulisci();

@@ -47,6 +47,9 @@ private slots:
 
     void aperturaNelLog();
     void salvaConservaCoordinato();
+    void fileDanneggiato_data();
+    void fileDanneggiato();
+    void discoPieno();
     void annoChiuso();
     void logNonScritto();
 };
@@ -66,6 +69,9 @@ void TestDialogParametriCritici::aperturaNelLog()
     QCOMPARE(messaggi.richieste.size(), 2);
 }
 
+// Every box typed with a value other than the stored one, with the decimals
+// it shows: each reads back exactly after the save (no rounding to six
+// digits: 148200.55 and 26460.25 stay as typed).
 void TestDialogParametriCritici::salvaConservaCoordinato()
 {
     scriviAnno(2031, 600000); // a ceiling the box cannot show
@@ -75,13 +81,17 @@ void TestDialogParametriCritici::salvaConservaCoordinato()
     QCOMPARE(Datoteca::annoCorrente(), 2031);
     auto* massimale = f.findChild<QDoubleSpinBox*>(QStringLiteral("adMassimale"));
     QCOMPARE(massimale->value(), 500000.0);
-    const QStringList nomi = {"avsDipendente", "avsDatore", "adDipendente", "adDatore", "cafDipendente",
-                              "cafDatore", "lainfDipendente", "lainfDatore", "lainfMassimale", "lppSoglia",
-                              "lppDeduzione", "lppSalarioMassimo", "igm"};
-    for (int i = 0; i < nomi.size(); ++i) {
-        auto* casella = f.findChild<QDoubleSpinBox*>(nomi.at(i));
+    const QList<QPair<const char*, const char*>> digitati = {
+        {"avsDipendente", "1.005"},      {"avsDatore", "5.125"},       {"adDipendente", "1.115"},
+        {"adDatore", "0.875"},           {"cafDipendente", "0.415"},   {"cafDatore", "0.625"},
+        {"lainfDipendente", "1.234"},    {"lainfDatore", "0.567"},     {"lainfMassimale", "148200.55"},
+        {"lppSoglia", "22680.35"},       {"lppDeduzione", "26460.25"}, {"lppSalarioMassimo", "90720.85"},
+        {"igm", "148300.45"}};
+    for (const auto& d : digitati) {
+        auto* casella = f.findChild<QDoubleSpinBox*>(QLatin1String(d.first));
+        QVERIFY(casella->text() != QLatin1String(d.second));
         casella->clear();
-        QTest::keyClicks(casella, QString::number(i + 1));
+        QTest::keyClicks(casella, QLatin1String(d.second));
     }
     QVERIFY(f.modificato());
 
@@ -94,13 +104,103 @@ void TestDialogParametriCritici::salvaConservaCoordinato()
 
     Datoteca::carica(2026);
     Datoteca::carica(2031);
+    QVERIFY(Datoteca::problemiCaricamento().isEmpty());
     const Datoteca::ParametriLPP lpp = Datoteca::lpp();
-    QCOMPARE((QList<double>{lpp.coordinatoMinimo, lpp.coordinatoMassimo, lpp.sogliaEntrata, lpp.salarioMassimo,
-                            Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente,
-                            Datoteca::contributo(QStringLiteral("AD")).massimale,
-                            Datoteca::contributo(QStringLiteral("LAINF")).massimale, Datoteca::guadagnoMassimo()}),
-             (QList<double>{3900, 65000, 10, 12, 1, 500000, 9, 13}));
+    const auto avs = Datoteca::contributo(QStringLiteral("AVS"));
+    const auto ad = Datoteca::contributo(QStringLiteral("AD"));
+    const auto caf = Datoteca::contributo(QStringLiteral("CAF"));
+    const auto lainf = Datoteca::contributo(QStringLiteral("LAINF"));
+    const QList<double> letti = {avs.aliquotaDipendente,   avs.aliquotaDatore,    ad.aliquotaDipendente,
+                                 ad.aliquotaDatore,        caf.aliquotaDipendente, caf.aliquotaDatore,
+                                 lainf.aliquotaDipendente, lainf.aliquotaDatore,  lainf.massimale,
+                                 lpp.sogliaEntrata,        lpp.deduzioneCoordinamento, lpp.salarioMassimo,
+                                 Datoteca::guadagnoMassimo()};
+    for (int i = 0; i < digitati.size(); ++i) {
+        const QString atteso = QLatin1String(digitati.at(i).second);
+        QCOMPARE(QString::number(letti.at(i), 'f', atteso.section(QLatin1Char('.'), 1).size()), atteso);
+    }
+    // Not shown, so kept as they were; the ceiling saved as the box showed it.
+    QCOMPARE((QList<double>{lpp.coordinatoMinimo, lpp.coordinatoMassimo, ad.massimale}),
+             (QList<double>{3900, 65000, 500000}));
+    const QByteArray file = AmbienteTest::leggi(fileAnno(2031));
+    QVERIFY(file.contains("massimale=148200.55\n") && file.contains("deduzioneCoordinamento=26460.25\n"));
     QVERIFY(righeLog() > primaLog);
+}
+
+// A year file that did not read cleanly: the window says which file and
+// line as it opens, and its save refuses, changing nothing on disk.
+void TestDialogParametriCritici::fileDanneggiato_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QString>("danno");
+    const QByteArray resto = "[AD]\naliquotaDipendente=1.1\naliquotaDatore=1.1\nmassimale=148200\n"
+                             "[LPP]\nsogliaEntrata=22680\ndeduzioneCoordinamento=26460\n";
+    QTest::newRow("decimal comma") << "[AVS]\naliquotaDipendente=5,3\naliquotaDatore=5.3\n" + resto
+                                   << "riga 2: valore non valido per AVS/aliquotaDipendente";
+    QTest::newRow("header without ]") << "[AVS]\naliquotaDipendente=5.3\naliquotaDatore=5.3\n" + resto.mid(0, 3)
+                                             + resto.mid(4)
+                                      << "riga 4: intestazione di gruppo senza \"]\"";
+    QTest::newRow("junk after a number") << "[AVS]\naliquotaDipendente=5.3%\naliquotaDatore=5.3\n" + resto
+                                         << "riga 2: valore non valido";
+    QTest::newRow("NUL") << "[AVS]\naliquotaDipendente=5.3\n" + QByteArray(1, '\0') + "aliquotaDatore=5.3\n" + resto
+                         << "riga 3: carattere NUL";
+    QTest::newRow("stray line") << "[AVS]\naliquotaDipendente 5.3\naliquotaDatore=5.3\n" + resto
+                                << "riga 2: riga che non";
+}
+
+void TestDialogParametriCritici::fileDanneggiato()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QString, danno);
+    AmbienteTest::scrivi(fileAnno(2033), contenuto);
+    AmbienteTest::scrivi(DialogParametriCritici::percorsoLog(), "prima\n");
+    Datoteca::carica(2033);
+    const QString atteso = fileAnno(2033) + QStringLiteral(", ") + danno;
+
+    RegistroMessaggi messaggi;
+    DialogParametriCritici f(nullptr, true);
+    QVERIFY2(messaggi.ultimoTesto().contains(atteso), qPrintable(messaggi.ultimoTesto()));
+    auto* igm = f.findChild<QDoubleSpinBox*>(QStringLiteral("igm"));
+    igm->clear();
+    QTest::keyClicks(igm, QStringLiteral("150000.05"));
+    messaggi.rispondi(QMessageBox::Yes);
+    f.findChild<QPushButton*>(QStringLiteral("salva"))->click();
+    QVERIFY2(messaggi.ultimoTesto().contains(atteso), qPrintable(messaggi.ultimoTesto()));
+    QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("non vengono salvati")));
+    QCOMPARE(f.result(), int(QDialog::Rejected));
+    QCOMPARE(AmbienteTest::leggi(fileAnno(2033)), contenuto);
+    QCOMPARE(AmbienteTest::leggi(DialogParametriCritici::percorsoLog()), QByteArray("prima\n"));
+    QVERIFY(QDir(Config::cartellaDatiPredefinita() + QStringLiteral("/backup")).isEmpty());
+
+    // The store refuses too; the same file with CRLF line ends reads the same.
+    QVERIFY(!Datoteca::salvaCon({}, Datoteca::lpp(), 1, 2033));
+    QCOMPARE(AmbienteTest::leggi(fileAnno(2033)), contenuto);
+    const QStringList problemi = Datoteca::problemiCaricamento();
+    AmbienteTest::scrivi(fileAnno(2033), QByteArray(contenuto).replace("\n", "\r\n"));
+    Datoteca::carica(2026);
+    Datoteca::carica(2033);
+    QCOMPARE(Datoteca::problemiCaricamento(), problemi);
+}
+
+// A save the disk cannot take: reported, and the year file stays as it was.
+void TestDialogParametriCritici::discoPieno()
+{
+    scriviAnno(2034, 148200);
+    const QByteArray prima = AmbienteTest::leggi(fileAnno(2034));
+    DialogParametriCritici f(nullptr, true);
+    f.findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2034);
+    auto* deduzione = f.findChild<QDoubleSpinBox*>(QStringLiteral("lppDeduzione"));
+    deduzione->clear();
+    QTest::keyClicks(deduzione, QStringLiteral("26460.25"));
+    RegistroMessaggi messaggi;
+    messaggi.rispondi(QMessageBox::Yes);
+    {
+        LimiteFile limite(64);
+        f.findChild<QPushButton*>(QStringLiteral("salva"))->click();
+    }
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Impossibile salvare i parametri. Controlla i log."));
+    QCOMPARE(AmbienteTest::leggi(fileAnno(2034)), prima);
+    QVERIFY(f.modificato());
 }
 
 void TestDialogParametriCritici::annoChiuso()

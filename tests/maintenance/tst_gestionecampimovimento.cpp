@@ -60,8 +60,9 @@ void catalogoUtente()
 {
     CampoMovimento p;
     p.nome = QStringLiteral("Pignoramento");
-    p.tipo = QStringLiteral("deduzione_legale");
-    p.importoTipo = QStringLiteral("percentuale");
+    p.tipo = QStringLiteral("voce_salariale");
+    p.importoTipo = QStringLiteral("fisso");
+    p.soggetto = p.avs = p.caf = p.lpp = p.applicaMassimaleAD = true;
     p.massimaleAuto = true;
     CampoMovimento r;
     r.nome = QStringLiteral("Rimborso_prestito");
@@ -94,6 +95,8 @@ private slots:
     void nomiRifiutati_data();
     void nomiRifiutati();
     void salvataggioFallito();
+    void fileDanneggiato_data();
+    void fileDanneggiato();
 };
 
 // A user copy without a kind falls back to the built-in catalogue.
@@ -114,8 +117,11 @@ void TestGestioneCampiMovimento::modificaSalvaRiapri()
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QCOMPARE(tabella(f)->rowCount(), 2);
-        const QStringList celle = {"Pignoramento_AB", "deduzione_legale", "percentuale", "si", "1", "0", "1", "0",
-                                   "1", "1", "1", "0", "7", "30/06/2028", "12.5"};
+        // Each cell other than what is stored: every flag flipped.
+        const QStringList celle = {"Pignoramento_AB", "deduzione_legale", "percentuale", "No", "0", "1", "0", "1",
+                                   "0", "1", "0", "1", "7", "30/06/2028", "1250.05"};
+        for (int c = 0; c < celle.size(); ++c)
+            QVERIFY(tabella(f)->item(0, c)->text() != celle.at(c));
         for (int c = 0; c < celle.size(); ++c)
             digita(f, 0, c, celle.at(c));
         clic(f, "aggiungi");
@@ -132,14 +138,14 @@ void TestGestioneCampiMovimento::modificaSalvaRiapri()
 
     QCOMPARE(righe(CampiMovimento::tutti()),
              (QStringList{"Bonus|voce_salariale|fisso|0000000000|3||0.00||",
-                          "Pignoramento_AB|deduzione_legale|percentuale|1101100111|7|30/06/2028|12.50||",
+                          "Pignoramento_AB|deduzione_legale|percentuale|0010011011|7|30/06/2028|1250.05||",
                           "Rimborso_prestito|rimborso_prestito|fisso|0000000000|3||12000.00|24 rate|01/02/2026"}));
     const QString percorso = CampiMovimento::percorsoUtente();
     QVERIFY(QFileInfo::exists(percorso + QStringLiteral(".20260308_141502.bak")));
     QCOMPARE(AmbienteTest::leggi(QFileInfo(percorso).absolutePath() + QStringLiteral("/log_parametri_critici.csv")),
              QByteArray("2026-03-08T14:15:02,admin,salvataggio_campi_movimento,3 voci,\n"));
     GestioneCampiMovimento riaperta;
-    QCOMPARE(tabella(riaperta)->item(1, 14)->text(), QStringLiteral("12.50"));
+    QCOMPARE(tabella(riaperta)->item(1, 14)->text(), QStringLiteral("1250.05"));
 }
 
 void TestGestioneCampiMovimento::nomiRifiutati_data()
@@ -185,24 +191,88 @@ void TestGestioneCampiMovimento::salvataggioFallito()
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     digita(f, 0, 13, QStringLiteral("31/12/2030"));
 
-    // A folder where the new catalogue is prepared.
-    const QString bozza = CampiMovimento::percorsoUtente() + QStringLiteral(".nuovo");
-    QVERIFY(QDir().mkpath(bozza));
-    registro.rispondi(QMessageBox::Yes);
-    clic(f, "salva");
-    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
-    QVERIFY(registro.ultimoTesto().startsWith(QStringLiteral("Salvataggio non riuscito.")));
-    QCOMPARE(AmbienteTest::leggi(CampiMovimento::percorsoUtente()), prima);
+    // A full disk.
+    {
+        LimiteFile limite(64);
+        registro.rispondi(QMessageBox::Yes);
+        clic(f, "salva");
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+        QVERIFY(registro.ultimoTesto().startsWith(QStringLiteral("Salvataggio non riuscito.")));
+        QCOMPARE(AmbienteTest::leggi(CampiMovimento::percorsoUtente()), prima);
 
-    registro.rispondi(QMessageBox::Save);
-    clic(f, "chiudi");
-    QVERIFY(f.isVisible());
-
-    QVERIFY(QDir(bozza).removeRecursively());
+        registro.rispondi(QMessageBox::Save);
+        clic(f, "chiudi");
+        QVERIFY(f.isVisible());
+    }
     registro.rispondi(QMessageBox::Save);
     clic(f, "chiudi");
     QVERIFY(!f.isVisible());
     QCOMPARE(CampiMovimento::tutti().first().dataScadenza, QStringLiteral("31/12/2030"));
+}
+
+// A user copy that did not read cleanly: the window says which file and line
+// as it opens, and its save changes no byte in the folder (no copy, no log
+// line). A typed value never aborts. CRLF line ends read as the LF twin.
+void TestGestioneCampiMovimento::fileDanneggiato_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QString>("danno"); // "" for a clean file
+    const QByteArray base = "[Bonus]\ntipo=voce_salariale\navs=1\nimportoTotale=0\n";
+    QTest::newRow("clean, BOM, comments") << "\xEF\xBB\xBF; catalogo\n# utente\n" + base << "";
+    QTest::newRow("typed value") << base + QByteArray("[Prestito]\nimportoTotale=@Variant(\0\0\0\x0b\x7f\xff\xff\xff)\n", 48)
+                                 << "riga 6: carattere NUL";
+    QTest::newRow("typed value, no NUL") << base + "[Prestito]\ntipo=@Variant(AAAA)\n"
+                                         << "riga 6: valore non valido per Prestito/tipo";
+    // The loan lost its "]": its keys never join the bonus.
+    QTest::newRow("header without ]") << base + "[Prestito\ntipo=rimborso_prestito\nimportoTotale=12000\n"
+                                      << "riga 5: intestazione di gruppo senza \"]\"";
+    QTest::newRow("flag not a number") << QByteArray(base).replace("avs=1", "avs=si")
+                                       << "riga 3: valore non valido per Bonus/avs";
+    QTest::newRow("junk after a number") << QByteArray(base).replace("importoTotale=0", "importoTotale=12000abc")
+                                         << "riga 4: valore non valido per Bonus/importoTotale";
+    QTest::newRow("stray line") << base + "categoriaCertificato\n" << "riga 5: riga che non";
+}
+
+void TestGestioneCampiMovimento::fileDanneggiato()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QString, danno);
+    const QString file = CampiMovimento::percorsoUtente();
+    AmbienteTest::scrivi(file, QByteArray(contenuto).replace("\n", "\r\n"));
+    const QStringList daCrlf = righe(CampiMovimento::tutti());
+    const QStringList problemiCrlf = CampiMovimento::problemiCaricamento();
+    AmbienteTest::scrivi(file, contenuto);
+    QCOMPARE(righe(CampiMovimento::tutti()), daCrlf);
+    QCOMPARE(CampiMovimento::problemiCaricamento(), problemiCrlf);
+    QVERIFY(righe(CampiMovimento::tutti()).first().startsWith(QStringLiteral("Bonus|voce_salariale|fisso|0")));
+    const QStringList cartella = fileAppData();
+
+    RegistroMessaggi registro;
+    GestioneCampiMovimento f;
+    const QString atteso = file + QStringLiteral(", ") + danno;
+    if (!danno.isEmpty())
+        QVERIFY2(registro.ultimoTesto().contains(atteso), qPrintable(registro.ultimoTesto()));
+    else
+        QVERIFY(registro.richieste.isEmpty());
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    digita(f, 0, 13, QStringLiteral("31/12/2030"));
+    registro.rispondi(QMessageBox::Yes);
+    clic(f, "salva");
+    if (danno.isEmpty()) {
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Campi movimento salvati."));
+        QCOMPARE(CampiMovimento::tutti().first().dataScadenza, QStringLiteral("31/12/2030"));
+        return;
+    }
+    QVERIFY2(registro.ultimoTesto().contains(atteso), qPrintable(registro.ultimoTesto()));
+    QCOMPARE(AmbienteTest::leggi(file), contenuto);
+    QCOMPARE(fileAppData(), cartella);
+    QString errore;
+    QVERIFY(!CampiMovimento::scrivi(CampiMovimento::tutti(), &errore));
+    QVERIFY(errore.contains(atteso));
+    QCOMPARE(AmbienteTest::leggi(file), contenuto);
+    registro.rispondi(QMessageBox::Discard);
+    f.reject();
 }
 
 VARDELLO_TEST_MAIN(TestGestioneCampiMovimento)

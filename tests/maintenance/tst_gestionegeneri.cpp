@@ -71,6 +71,8 @@ private slots:
     }
     void modificaEliminaRiavvia();
     void salvataggioFallito();
+    void fileDanneggiato_data();
+    void fileDanneggiato();
 };
 
 // Every column typed, a row deleted, saved; after a restart the user's file
@@ -78,7 +80,7 @@ private slots:
 void TestGestioneGeneri::modificaEliminaRiavvia()
 {
     AmbienteTest::scrivi(GeneriSalario::percorsoFileUtente(),
-                         "# utente\n[100]\ndescrizione=Base\ntipo=base\navs=1\ncaf=1\nlainf=1\nlpp=1\nigm=1\n\n"
+                         "# utente\n[100]\ndescrizione=Base\ntipo=base\navs=0\ncaf=1\nlainf=0\nlpp=1\nigm=1\n\n"
                          "[300]\ndescrizione=Notte\ntipo=supplemento\navs=1\ncaf=1\nlainf=1\nlpp=1\nigm=0\n");
     riavvia();
     RegistroMessaggi registro;
@@ -101,7 +103,7 @@ void TestGestioneGeneri::modificaEliminaRiavvia()
     }
     riavvia();
     // The old code stays as typed once; the renamed row is a new type.
-    QCOMPARE(catalogo(), (QStringList{"100|Base|base|11111", QString::fromUtf8("110|Salario più alto|base|10100")}));
+    QCOMPARE(catalogo(), (QStringList{"100|Base|base|01011", QString::fromUtf8("110|Salario più alto|base|10100")}));
 }
 
 // A file that cannot be written is told; "Salva" in the closing question then
@@ -125,6 +127,74 @@ void TestGestioneGeneri::salvataggioFallito()
     registro.rispondi(QMessageBox::Discard);
     f.reject();
     QVERIFY(!f.isVisible());
+}
+
+// A user's file that did not read cleanly: the window says which file and
+// line as it opens, shows what did read, and its save changes nothing on
+// disk. The same file with CRLF line ends reads as its LF twin.
+void TestGestioneGeneri::fileDanneggiato_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QStringList>("codici"); // the types that did read
+    QTest::addColumn<QString>("danno");      // "" for a clean file
+    const QByteArray base = "[100]\ndescrizione=Base\ntipo=base\navs=1\ncaf=1\nlainf=1\nlpp=1\nigm=0\n";
+    QTest::newRow("clean, BOM and trailing blanks")
+        << "\xEF\xBB\xBF# utente  \n" + base + "[300]  \ndescrizione=Notte \navs=0\n" << QStringList{"100", "300"}
+        << "";
+    // Type 300 lost its "]": it never merges into type 100.
+    QTest::newRow("header without ]") << base + "[300\ndescrizione=Notte\navs=0\n" << QStringList{"100"}
+                                      << "riga 9: intestazione di gruppo senza \"]\"";
+    QTest::newRow("flag not 0 or 1") << QByteArray(base).replace("caf=1", "caf=si") << QStringList{"100"}
+                                     << "riga 5: valore non valido per caf: \"si\"";
+    QTest::newRow("NUL") << QByteArray(base).replace("lpp=1", QByteArray("lp\0p=1", 6)) << QStringList{"100"}
+                         << "riga 7: carattere NUL";
+    QTest::newRow("stray line") << base + "descrizione Notte\n" << QStringList{"100"}
+                                << "riga 9: riga che non è né un gruppo né chiave=valore";
+    QTest::newRow("key before any group") << "avs=1\n" + base << QStringList{"100"}
+                                          << "riga 1: chiave fuori da ogni gruppo";
+}
+
+void TestGestioneGeneri::fileDanneggiato()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QStringList, codici);
+    QFETCH(QString, danno);
+    const QString file = GeneriSalario::percorsoFileUtente();
+    AmbienteTest::scrivi(file, QByteArray(contenuto).replace("\n", "\r\n"));
+    riavvia();
+    const QStringList daCrlf = catalogo();
+    const QStringList problemiCrlf = GeneriSalario::problemiCaricamento();
+    AmbienteTest::scrivi(file, contenuto);
+    riavvia();
+    QCOMPARE(catalogo(), daCrlf);
+    QCOMPARE(GeneriSalario::problemiCaricamento(), problemiCrlf);
+    QCOMPARE(GeneriSalario::codiciDisponibili(), codici);
+
+    RegistroMessaggi registro;
+    GestioneGeneri f;
+    const QString atteso = file + QStringLiteral(", ") + danno;
+    if (danno.isEmpty())
+        QVERIFY(registro.richieste.isEmpty());
+    else
+        QVERIFY2(registro.ultimoTesto().contains(atteso), qPrintable(registro.ultimoTesto()));
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    digita(f, 0, 1, QStringLiteral("Salario di base"));
+    clic(f, "salva");
+    if (danno.isEmpty()) {
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Generi salvati."));
+        riavvia();
+        QCOMPARE(GeneriSalario::descrizione(QStringLiteral("100")), QStringLiteral("Salario di base"));
+        QCOMPARE(GeneriSalario::info(QStringLiteral("300")).avs, false);
+        return;
+    }
+    QVERIFY2(registro.ultimoTesto().contains(atteso), qPrintable(registro.ultimoTesto()));
+    QVERIFY(registro.ultimoTesto().contains(QStringLiteral("non viene sovrascritto")));
+    QCOMPARE(AmbienteTest::leggi(file), contenuto);
+    QVERIFY(!GeneriSalario::salva());
+    QCOMPARE(AmbienteTest::leggi(file), contenuto);
+    registro.rispondi(QMessageBox::Discard);
+    f.reject();
 }
 
 VARDELLO_TEST_MAIN(TestGestioneGeneri)

@@ -80,6 +80,8 @@ private slots:
     void anni();
     void chiusuraERiapertura();
     void chiusuraFallita();
+    void statoDanneggiato_data();
+    void statoDanneggiato();
 };
 
 void TestChiusuraAnnualeDialog::anni()
@@ -208,18 +210,46 @@ void TestChiusuraAnnualeDialog::chiusuraERiapertura()
 
 void TestChiusuraAnnualeDialog::chiusuraFallita()
 {
-    // A folder where the state file should be: no one can write it.
-    QVERIFY(QDir().mkpath(ChiusuraAnnuale::percorsoStatoAnno(2026)));
+    // A full disk: the state file cannot be written.
     RegistroMessaggi messaggi;
     messaggi.rispondi(QMessageBox::Yes);
     ChiusuraAnnualeDialog f;
     const QString integrita = testo(f, "integrita");
-    pulsante(f, "chiudiEsercizio")->click();
+    {
+        LimiteFile limite(8);
+        pulsante(f, "chiudiEsercizio")->click();
+    }
+    QVERIFY(!QFile::exists(ChiusuraAnnuale::percorsoStatoAnno(2026)));
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Impossibile scrivere il file di chiusura esercizio."));
     QVERIFY(testo(f, "stato").contains(kAperto));
     QCOMPARE(testo(f, "integrita"), integrita);
     QCOMPARE(registro(f), QStringLiteral("Nessuna operazione registrata finora."));
     azioni(f, true);
+}
+
+// A state file that does not read cleanly: the window says it is damaged,
+// by file and line, offers neither action, and the year stays locked.
+void TestChiusuraAnnualeDialog::statoDanneggiato_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("riga");
+    QTest::newRow("key damaged") << QByteArray("anno=2026\nchiusO=1\n") << "riga 2: chiave sconosciuta: chiusO";
+    QTest::newRow("NUL before the line") << QByteArray("anno=2026\n\0\nchiuso=1\n", 21) << "riga 2: carattere NUL";
+}
+
+void TestChiusuraAnnualeDialog::statoDanneggiato()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, riga);
+    const QString percorso = ChiusuraAnnuale::percorsoStatoAnno(2026);
+    AmbienteTest::scrivi(percorso, file);
+    ChiusuraAnnualeDialog f;
+    QVERIFY(testo(f, "stato").contains(QStringLiteral("FILE DI STATO DANNEGGIATO")));
+    QVERIFY2(testo(f, "integrita").contains(percorso + QStringLiteral(", ") + riga), qPrintable(testo(f, "integrita")));
+    QVERIFY(!pulsante(f, "chiudiEsercizio")->isEnabled());
+    QVERIFY(!pulsante(f, "sblocco")->isEnabled());
+    QVERIFY(ChiusuraAnnuale::isAnnoChiuso(2026));
+    QCOMPARE(AmbienteTest::leggi(percorso), file);
 }
 
 VARDELLO_TEST_MAIN(TestChiusuraAnnualeDialog)

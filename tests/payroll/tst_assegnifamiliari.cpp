@@ -170,18 +170,29 @@ void TestAssegniFamiliari::copiaUtente_data()
     QTest::newRow("user copy without the canton") << QByteArray("[ZH]\nfigli=300\n") << "TI" << "0.00"
                                                   << "Cantone TI non presente in assegni_familiari.ini";
     QTest::newRow("only figliOver12") << QByteArray("[TI]\nfigliOver12=250\n") << "TI" << "0.00" << "";
+    // Damage is reported by file and line ("%F": the user copy).
     QTest::newRow("text in amounts") << QByteArray("[TI]\nfigli=molto\nformazione=x\n") << "TI" << "0.00"
-                                     << "Valore non valido per figli nella tabella degli assegni familiari.";
+                                     << "%F, riga 2: valore non valido per figli: \"molto\"\n"
+                                        "%F, riga 3: valore non valido per formazione: \"x\"";
     QTest::newRow("amount not finite") << QByteArray("[TI]\nfigli=200\nformazione=inf\n") << "TI" << "0.00"
-                                       << "Valore non valido per formazione nella tabella degli assegni familiari.";
+                                       << "%F, riga 3: valore non valido per formazione: \"inf\"";
+    QTest::newRow("junk after a number") << QByteArray("[TI]\nfigli=200 CHF\n") << "TI" << "0.00"
+                                         << "%F, riga 2: valore non valido per figli: \"200 CHF\"";
     QTest::newRow("table above 1 MB, never cut")
         << QByteArray("[TI]\nfigli=300\n") + QByteArray(1024 * 1024, '#') << "TI" << "0.00"
-        << QStringLiteral("Il file %1/assegni_familiari.ini supera 1024 KB e non viene letto.")
-               .arg(Config::cartellaDatiPredefinita());
-    QTest::newRow("NUL before the canton's amounts") << QByteArray("# nota\0\n[TI]\nfigli=200\n", 22) << "TI"
-                                                     << "400.00" << "";
+        << "Il file %F supera 1024 KB e non viene letto.";
+    QTest::newRow("NUL in a comment") << QByteArray("# nota\0\n[TI]\nfigli=200\n", 22) << "TI" << "0.00"
+                                      << "%F, riga 1: carattere NUL";
+    // St. Gallen's header lost its "]": its amounts never become another
+    // canton's, and the damage is reported for every canton.
+    QTest::newRow("header without ]") << QByteArray("[GR]\nfigli=230\nfigli3plus=270\n[SG\nfigli=230\nfigli3plus=250\n")
+                                      << "GR" << "0.00" << "%F, riga 4: intestazione di gruppo senza \"]\"";
     QTest::newRow("not an INI file") << QByteArray("\x01\x02 garbage \xff\n=\n[") << "TI" << "0.00"
-                                     << "Cantone TI non presente in assegni_familiari.ini";
+                                     << "%F, riga 1: riga che non è né un gruppo né chiave=valore\n"
+                                        "%F, riga 2: chiave senza nome\n"
+                                        "%F, riga 3: intestazione di gruppo senza \"]\"";
+    QTest::newRow("CRLF, BOM and trailing blanks")
+        << QByteArray("\xEF\xBB\xBF[TI]  \r\nfigli=200 \r\nformazione=250\r\n") << "TI" << "650.00" << "";
     QTest::newRow("third-child amount without training counterpart")
         << QByteArray("[XY]\nfigli=100\nfigli3plus=150\nformazione=200\n") << "XY" << "450.00" << "";
 }
@@ -197,8 +208,10 @@ void TestAssegniFamiliari::copiaUtente()
     // Children 5 and 10 (child allowance) and 20 in training; the youngest is third.
     const AssegniFamiliari::Risultato r = AssegniFamiliari::calcola(
         cantone, figli(QStringLiteral("01/01/2021;01/01/2016;01/01/2006 S")), 5000, QDate(2026, 3, 31));
-    QCOMPARE(r.messaggio, messaggio);
+    const QString file = Config::cartellaDatiPredefinita() + QStringLiteral("/assegni_familiari.ini");
+    QCOMPARE(r.messaggio, QString(messaggio).replace(QStringLiteral("%F"), file));
     QCOMPARE(QString::number(r.totale, 'f', 2), totale);
+    QCOMPARE(r.errore.isEmpty(), !messaggio.startsWith(QLatin1String("%F")) && !messaggio.contains(QLatin1String("KB")));
 }
 
 void TestAssegniFamiliari::generaMovimento()

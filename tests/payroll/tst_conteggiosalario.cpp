@@ -2,6 +2,7 @@
 #include "azienda.h"
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "datoteca.h"
 #include "conteggiosalario.h"
 #include "datoteca.h"
 #include "importi.h"
@@ -903,6 +904,9 @@ void TestConteggioSalario::datiDanneggiati_data()
     QTest::newRow("variables refund inf") << "variabili" << "Mese_3/rimborsoSpese";
     QTest::newRow("variables text in amounts") << "testo" << "Mese_3/importiImponibili";
     QTest::newRow("movement amount 1e309") << "movimento" << "importo";
+    // A canton's header lost its "]": no allowance is counted from the table.
+    QTest::newRow("allowance table damaged") << "assegni" << "assegni_familiari.ini, riga 3: intestazione di gruppo";
+    QTest::newRow("year parameters damaged") << "parametri" << "datoteca_2026.ini, riga 2: valore non valido per AVS";
 }
 
 void TestConteggioSalario::datiDanneggiati()
@@ -922,14 +926,26 @@ void TestConteggioSalario::datiDanneggiati()
         AmbienteTest::scrivi(VariabiliMensili::percorsoFile(kId, 2026), "[Mese_3]\nrimborsoSpese=inf\n");
     else if (guasto == QLatin1String("testo"))
         AmbienteTest::scrivi(VariabiliMensili::percorsoFile(kId, 2026), "[Mese_3]\nimportiImponibili=molto\n");
-    else
+    else if (guasto == QLatin1String("movimento"))
         AmbienteTest::scrivi(Movimenti::percorsoFile(kId),
                              "data=2026-03-15\ntipo=Gratifica\nimporto=1e309\n");
+    else if (guasto == QLatin1String("assegni")) {
+        AmbienteTest::scrivi(Config::cartellaDatiPredefinita() + QStringLiteral("/assegni_familiari.ini"),
+                             "[TI]\nfigli=200\n[ZH\nfigli=215\n");
+        Figlio f;
+        f.dataNascita = QStringLiteral("01/01/2018");
+        d.figli.append(f);
+    } else {
+        AmbienteTest::scrivi(Config::cartellaDatiPredefinita() + QStringLiteral("/datoteca_2026.ini"),
+                             "[AVS]\naliquotaDipendente=5,3\naliquotaDatore=5.3\n");
+        Datoteca::carica(2025);
+    }
 
     const RisultatoConteggio r = ConteggioSalario::genera(kId, d, 2026, 3, true, 0);
     QVERIFY2(r.errore.contains(errore), qPrintable(r.errore));
     QCOMPARE(r.netto, 0.0);
     QVERIFY(!QFileInfo::exists(StoricoPaghe::percorsoFile(kId, 2026)));
+    Datoteca::carica(2025);
 }
 
 // A month begun or ended during the employment pays its days on a 30-day

@@ -162,6 +162,14 @@ void TestDatoteca::letturaFile()
     QCOMPARE(Datoteca::aliquotaLPP(20), 3.5);
     QCOMPARE(Datoteca::aliquotaLPP(21), 4.0);
     QCOMPARE(Datoteca::aliquotaLPP(22), 4.0);
+    // Every line that could not be read, by file and line.
+    QStringList righe;
+    for (const QString& p : Datoteca::problemiCaricamento()) {
+        QVERIFY2(p.startsWith(fileAnno(2030) + QStringLiteral(", riga ")), qPrintable(p));
+        righe.append(p.section(QLatin1Char(':'), 0, 0).section(QLatin1Char(' '), -1));
+    }
+    std::sort(righe.begin(), righe.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    QCOMPARE(righe, (QStringList{"2", "5", "6", "12", "13", "14"}));
 
     // A band reaching absurd ages fills no memory.
     AmbienteTest::scrivi(fileAnno(2031), QByteArray("[IGM]\nvalore=160000\n[LPP_ETA]\n0-2000000000=5\n"));
@@ -369,6 +377,12 @@ void TestDatoteca::parametriAnno()
     QVERIFY(!Datoteca::codiciContributi().contains(QStringLiteral("ORARIO")));
     QVERIFY(!Datoteca::codiciContributi().contains(QStringLiteral("IMPOSTA_FONTE")));
 
+    // A year file that did not read cleanly is never saved over.
+    if (!Datoteca::problemiCaricamento().isEmpty()) {
+        QVERIFY(!Datoteca::salvaCon(quattroVoci(), Datoteca::lpp(), Datoteca::guadagnoMassimo(), 2035));
+        QCOMPARE(AmbienteTest::leggi(fileAnno(2035)), file);
+        return;
+    }
     // Saving the year keeps them.
     QVERIFY(Datoteca::salvaCon(quattroVoci(), Datoteca::lpp(), Datoteca::guadagnoMassimo(), 2035));
     ricarica(2035);
@@ -377,8 +391,9 @@ void TestDatoteca::parametriAnno()
     QCOMPARE(Datoteca::cantoniModelloAnnuale().join(QLatin1Char(',')), annuali);
 }
 
-// Values that are no finite number are reported by group and key and read
-// as 0; a NUL in a description does not end the file.
+// Values that are no finite number are reported by file, line, group and
+// key and read as 0; a NUL in a description is reported and does not end the
+// file.
 void TestDatoteca::valoriNonValidi()
 {
     AmbienteTest::scrivi(fileAnno(2031), QByteArray("[AVS]\ndescrizione=a\0b\naliquotaDipendente=inf\n"
@@ -386,9 +401,12 @@ void TestDatoteca::valoriNonValidi()
                                                     "[IGM]\nvalore=1e309\n[LPP_ETA]\n25-34=7\n",
                                                     120));
     ricarica(2031);
+    const QString f = fileAnno(2031);
     QCOMPARE(Datoteca::problemiCaricamento(),
-             (QStringList{QStringLiteral("AVS/aliquotaDipendente"), QStringLiteral("AD/massimale"),
-                          QStringLiteral("IGM/valore")}));
+             (QStringList{f + QStringLiteral(", riga 2: carattere NUL"),
+                          f + QStringLiteral(", riga 3: valore non valido per AVS/aliquotaDipendente: \"inf\""),
+                          f + QStringLiteral(", riga 6: valore non valido per AD/massimale: \"nan\""),
+                          f + QStringLiteral(", riga 8: valore non valido per IGM/valore: \"1e309\"")}));
     QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente, 0.0);
     QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDatore, 5.3);
     QCOMPARE(Datoteca::aliquotaLPP(30), 7.0);

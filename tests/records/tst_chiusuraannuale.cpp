@@ -1,5 +1,6 @@
 #include "ambientetest.h"
 #include "chiusuraannuale.h"
+#include "storicopaghe.h"
 #include "config.h"
 #include "orologio.h"
 
@@ -105,17 +106,36 @@ void TestChiusuraAnnuale::limitiAnno()
     QCOMPARE(ChiusuraAnnuale::isAnnoChiuso(anno), ok);
 }
 
+// A state file that exists but does not read cleanly counts as closed, says
+// what is wrong by file and line, and is neither closed nor reopened over.
+// The same file with CRLF line ends reads as its LF twin.
 void TestChiusuraAnnuale::statoLetto_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("chiuso");
+    QTest::addColumn<bool>("chiuso"); // as the "chiuso" line reads
     QTest::addColumn<int>("fileSigillati");
-    QTest::newRow("true, blanks") << QByteArray("  chiuso  =  TRUE  \n") << true << 0;
-    QTest::newRow("yes is open") << QByteArray("chiuso=si\n") << false << 0;
-    QTest::newRow("line starting with =") << QByteArray("=chiuso=1\n") << false << 0;
-    QTest::newRow("later line wins") << QByteArray("chiuso=1\nchiuso=0\n") << false << 0;
-    QTest::newRow("count not a number") << QByteArray("chiuso=1\nfileSigillati=tanti\n") << true << 0;
-    QTest::newRow("CRLF") << QByteArray("chiuso=1\r\nfileSigillati=3\r\n") << true << 3;
+    QTest::addColumn<QString>("danno"); // "" for a clean file
+    QTest::newRow("true, blanks") << QByteArray("  chiuso  =  TRUE  \n") << true << 0 << "";
+    QTest::newRow("open, BOM, comment") << QByteArray("\xEF\xBB\xBF# stato\nanno=2030\nchiuso=0\n") << false << 0 << "";
+    QTest::newRow("reopened") << QByteArray("anno=2030\nchiuso=0\ndataRiapertura=x\nmotivazioneRiapertura=y\n"
+                                            "sha256Precedente=z\n")
+                              << false << 0 << "";
+    QTest::newRow("counted") << QByteArray("chiuso=1\nfileSigillati=3\n") << true << 3 << "";
+    QTest::newRow("key damaged") << QByteArray("anno=2030\nchiusO=1\n") << false << 0 << "riga 2: chiave sconosciuta";
+    QTest::newRow("NUL before the line") << QByteArray("anno=2030\nnote=a\0b\nchiuso=1\n", 28) << true << 0
+                                         << "riga 2: carattere NUL";
+    QTest::newRow("NUL in the line") << QByteArray("anno=2030\nchi\0uso=1\n", 20) << false << 0
+                                     << "riga 2: carattere NUL";
+    QTest::newRow("yes is no value") << QByteArray("chiuso=si\n") << false << 0 << "riga 1: valore non valido per chiuso";
+    QTest::newRow("line starting with =") << QByteArray("=chiuso=1\n") << false << 0 << "riga 1: chiave senza nome";
+    QTest::newRow("repeated line") << QByteArray("chiuso=1\nchiuso=0\n") << true << 0 << "riga 2: chiave ripetuta";
+    QTest::newRow("count not a number") << QByteArray("chiuso=1\nfileSigillati=tanti\n") << true << 0
+                                        << "riga 2: valore non valido per fileSigillati";
+    QTest::newRow("another year's file") << QByteArray("anno=2029\nchiuso=0\n") << false << 0
+                                         << "riga 1: valore non valido per anno";
+    QTest::newRow("a group") << QByteArray("[2030]\nchiuso=0\n") << false << 0 << "riga 1: intestazione di gruppo";
+    QTest::newRow("no chiuso line") << QByteArray("anno=2030\n") << false << 0 << "manca la riga \"chiuso\"";
+    QTest::newRow("empty") << QByteArray() << false << 0 << "manca la riga \"chiuso\"";
 }
 
 void TestChiusuraAnnuale::statoLetto()
@@ -123,14 +143,37 @@ void TestChiusuraAnnuale::statoLetto()
     QFETCH(QByteArray, file);
     QFETCH(bool, chiuso);
     QFETCH(int, fileSigillati);
-    AmbienteTest::scrivi(ChiusuraAnnuale::percorsoStatoAnno(2030), file);
+    QFETCH(QString, danno);
+    const QString percorso = ChiusuraAnnuale::percorsoStatoAnno(2030);
+    AmbienteTest::scrivi(percorso, QByteArray(file).replace("\n", "\r\n"));
+    const StatoEsercizio crlf = ChiusuraAnnuale::statoAnno(2030);
+    AmbienteTest::scrivi(percorso, file);
     const StatoEsercizio s = ChiusuraAnnuale::statoAnno(2030);
     QCOMPARE(s.anno, 2030);
     QCOMPARE(s.chiuso, chiuso);
     QCOMPARE(s.fileSigillati, fileSigillati);
-    QCOMPARE(ChiusuraAnnuale::isAnnoChiuso(2030), chiuso);
+    QCOMPARE(crlf.errore, s.errore);
+    QCOMPARE(crlf.chiuso, s.chiuso);
+    QCOMPARE(ChiusuraAnnuale::isAnnoChiuso(2030), chiuso || !danno.isEmpty());
     QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(0));
     QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(-5));
+    if (danno.isEmpty()) {
+        QVERIFY2(s.errore.isEmpty(), qPrintable(s.errore));
+        return;
+    }
+    QVERIFY2(s.errore.contains(percorso) && s.errore.contains(danno), qPrintable(s.errore));
+    // Its pay history cannot be saved, and the year is neither closed nor
+    // reopened over the damaged file.
+    StoricoPaghe::PagaMese p;
+    p.anno = 2030;
+    p.mese = 1;
+    QVERIFY(!StoricoPaghe::salvaMese(QStringLiteral("rossi.txt"), p));
+    QString errore;
+    QVERIFY(!ChiusuraAnnuale::chiudiAnno(2030, QString(), QString(), &errore));
+    QVERIFY2(errore.contains(danno), qPrintable(errore));
+    QVERIFY(!ChiusuraAnnuale::riapriAnno(2030, QString(), QStringLiteral("motivo lungo"), &errore));
+    QVERIFY2(errore.contains(danno), qPrintable(errore));
+    QCOMPARE(AmbienteTest::leggi(percorso), file);
 }
 
 void TestChiusuraAnnuale::motivazione_data()

@@ -126,52 +126,101 @@ void TestStoricoPaghe::ordineESostituzione()
     }
 }
 
+// A clean file loads and a save keeps every month; a damaged one reports
+// each damaged line with the file and is never saved over. The same file
+// with CRLF line ends loads as its LF twin.
 void TestStoricoPaghe::caricaFileMalformato_data()
 {
     QTest::addColumn<QByteArray>("contenuto");
     QTest::addColumn<QList<int>>("mesiCaricati");
+    QTest::addColumn<QStringList>("nettiCaricati");
+    QTest::addColumn<QStringList>("danni"); // "riga N: ..." per damaged line; none: clean
     QTest::addColumn<QList<int>>("mesiDopoSalvataggio"); // after saving month 3 (netto 1.00)
     QTest::addColumn<QStringList>("nettiDopo");
 
     QTest::newRow("out of order: file order on load")
-        << QByteArray("[4]\nnetto=4\n[1]\nnetto=1\n") << QList<int>{4, 1} << QList<int>{1, 3, 4}
-        << QStringList{"1.00", "1.00", "4.00"};
+        << QByteArray("[4]\nnetto=4\n[1]\nnetto=1\n") << QList<int>{4, 1} << QStringList{"4.00", "1.00"}
+        << QStringList{} << QList<int>{1, 3, 4} << QStringList{"1.00", "1.00", "4.00"};
     QTest::newRow("duplicate month: first replaced, second kept")
-        << QByteArray("[3]\nnetto=30\n[3]\nnetto=31\n") << QList<int>{3, 3} << QList<int>{3, 3}
-        << QStringList{"1.00", "31.00"};
-    QTest::newRow("group not a number reads as month 0")
-        << QByteArray("[marzo]\nnetto=9\n[2]\nnetto=2\n") << QList<int>{0, 2} << QList<int>{0, 2, 3}
-        << QStringList{"9.00", "2.00", "1.00"};
-    // Text in an amount refuses the save instead (see the readers' tests).
+        << QByteArray("[3]\nnetto=30\n[3]\nnetto=31\n") << QList<int>{3, 3} << QStringList{"30.00", "31.00"}
+        << QStringList{} << QList<int>{3, 3} << QStringList{"1.00", "31.00"};
+    QTest::newRow("empty file") << QByteArray() << QList<int>{} << QStringList{} << QStringList{} << QList<int>{3}
+                                << QStringList{"1.00"};
+    QTest::newRow("BOM, comments, trailing blanks")
+        << QByteArray("\xEF\xBB\xBF# Storico\n; nota\n[2]  \nnetto=20.5  \n\n") << QList<int>{2}
+        << QStringList{"20.50"} << QStringList{} << QList<int>{2, 3} << QStringList{"20.50", "1.00"};
+    // Month 3 lost its "]": its amounts never become month 2's.
+    QTest::newRow("header without ]")
+        << QByteArray("[2]\nnetto=2\n[3\nnetto=3\n") << QList<int>{2} << QStringList{"2.00"}
+        << QStringList{"riga 3: intestazione di gruppo senza \"]\""} << QList<int>{} << QStringList{};
+    QTest::newRow("text after ]") << QByteArray("[1]\nnetto=1\n[2]x\nnetto=2\n") << QList<int>{1}
+                                  << QStringList{"1.00"} << QStringList{"riga 3: testo dopo \"]\""} << QList<int>{}
+                                  << QStringList{};
+    QTest::newRow("group not a month")
+        << QByteArray("[marzo]\nnetto=9\n[2]\nnetto=2\n[13]\nnetto=13\n") << QList<int>{2} << QStringList{"2.00"}
+        << QStringList{"riga 1: mese non valido", "riga 5: mese non valido"} << QList<int>{} << QStringList{};
     QTest::newRow("stray lines, keys before groups")
-        << QByteArray("netto=55\n# c\n[1]\nnetto=7\nriga senza uguale\naltro=5\nlordoImponibile= 12.5 \n")
-        << QList<int>{1} << QList<int>{1, 3} << QStringList{"7.00", "1.00"};
-    QTest::newRow("empty file") << QByteArray() << QList<int>{} << QList<int>{3} << QStringList{"1.00"};
-    QTest::newRow("CRLF line ends") << QByteArray("[2]\r\nnetto=20.5\r\n") << QList<int>{2} << QList<int>{2, 3}
-                                    << QStringList{"20.50", "1.00"};
+        << QByteArray("netto=55\n# c\n[1]\nnetto=7\nriga senza uguale\naltro=5\n=6\nlordoImponibile= 12.5 \n")
+        << QList<int>{1} << QStringList{"7.00"}
+        << QStringList{"riga 1: chiave fuori da ogni gruppo", "riga 5: riga che non", "riga 7: chiave senza nome"}
+        << QList<int>{} << QStringList{};
+    QTest::newRow("NUL before a key") << QByteArray("[1]\nnetto=1\n\0netto=5\n", 21) << QList<int>{1}
+                                      << QStringList{"1.00"} << QStringList{"riga 3: carattere NUL"} << QList<int>{}
+                                      << QStringList{};
+    QTest::newRow("NUL in a header") << QByteArray("[1]\nnetto=1\n[\0" "2]\nnetto=5\n", 25) << QList<int>{1}
+                                     << QStringList{"1.00"} << QStringList{"riga 3: carattere NUL"} << QList<int>{}
+                                     << QStringList{};
+    QTest::newRow("junk after a number") << QByteArray("[1]\nlordoImponibile=5000\nnetto=4000.00abc\n")
+                                         << QList<int>{1} << QStringList{"0.00"}
+                                         << QStringList{"riga 3: importo non valido per netto"} << QList<int>{}
+                                         << QStringList{};
+    QTest::newRow("decimal comma") << QByteArray("[1]\nnetto=4000,50\n") << QList<int>{1} << QStringList{"0.00"}
+                                   << QStringList{"riga 2: importo non valido per netto"} << QList<int>{}
+                                   << QStringList{};
 }
 
 void TestStoricoPaghe::caricaFileMalformato()
 {
     QFETCH(QByteArray, contenuto);
     QFETCH(QList<int>, mesiCaricati);
+    QFETCH(QStringList, nettiCaricati);
+    QFETCH(QStringList, danni);
     QFETCH(QList<int>, mesiDopoSalvataggio);
     QFETCH(QStringList, nettiDopo);
 
     const QString id = QStringLiteral("x.txt");
-    AmbienteTest::scrivi(StoricoPaghe::percorsoFile(id, 2026), contenuto);
-    QList<StoricoPaghe::PagaMese> letti;
-    QVERIFY(StoricoPaghe::caricaAnno(id, 2026, letti));
-    QCOMPARE(numeri(letti), mesiCaricati);
+    const QString file = StoricoPaghe::percorsoFile(id, 2026);
+    const auto netti = [](const QList<StoricoPaghe::PagaMese>& mesi) {
+        QStringList n;
+        for (const auto& m : mesi)
+            n.append(Importi2(m.netto));
+        return n;
+    };
+    for (const bool crlf : {true, false}) {
+        AmbienteTest::scrivi(file, crlf ? QByteArray(contenuto).replace("\n", "\r\n") : contenuto);
+        QList<StoricoPaghe::PagaMese> letti;
+        QString errore;
+        QVERIFY(StoricoPaghe::caricaAnno(id, 2026, letti, &errore));
+        QCOMPARE(numeri(letti), mesiCaricati);
+        QCOMPARE(netti(letti), nettiCaricati);
+        QCOMPARE(errore.count(file + QStringLiteral(", riga")), danni.size());
+        for (const QString& d : danni)
+            QVERIFY2(errore.contains(file + QStringLiteral(", ") + d), qPrintable(errore));
+    }
 
     StoricoPaghe::PagaMese p = mese(2026, 3, 1.0);
-    QVERIFY(StoricoPaghe::salvaMese(id, p));
+    QString errore;
+    if (!danni.isEmpty()) {
+        QVERIFY(!StoricoPaghe::salvaMese(id, p, &errore));
+        QVERIFY2(errore.contains(file + QStringLiteral(", ") + danni.first()), qPrintable(errore));
+        QCOMPARE(AmbienteTest::leggi(file), contenuto);
+        return;
+    }
+    QVERIFY2(StoricoPaghe::salvaMese(id, p, &errore), qPrintable(errore));
+    QList<StoricoPaghe::PagaMese> letti;
     QVERIFY(StoricoPaghe::caricaAnno(id, 2026, letti));
     QCOMPARE(numeri(letti), mesiDopoSalvataggio);
-    QStringList netti;
-    for (const auto& m : letti)
-        netti.append(Importi2(m.netto));
-    QCOMPARE(netti, nettiDopo);
+    QCOMPARE(netti(letti), nettiDopo);
 }
 
 void TestStoricoPaghe::annoChiuso()
