@@ -29,8 +29,9 @@ public:
     static QString nomeFilePaga(const QString& id, int anno, int mese);
     static QString nomeFileVariabili(const QString& id, int anno, bool riepilogo);
 
-    // The slip's month heading: Italian month name, a blank, the year.
+    // The slip's month heading: the month's name in the user's language, a
+    // blank, the year.
     static QString intestazioneMese(int mese, int anno);
-    // "Lugano, " and today's date in Italian ("3 marzo 2026").
+    // "Lugano, " and today's date in the user's language ("3 marzo 2026").
     static QString luogoData();
 };

@@ -56,9 +56,12 @@ public:
     double importoContanti = 0.0;
     QString comunicazioni;
 
-    // Fills the holiday figures from the employee's holiday file of the year:
-    // entitlement, days taken and balance, nothing carried over.
-    void impostaVacanze(const QString& idDipendente, int anno);
+    // Fills the holiday figures of the slip of month `mese`: the entitlement
+    // from the employee's holiday weeks (five days a week) and the extra
+    // days of the holiday file, the days taken as the holiday file's plus
+    // the "Vacanze prese" of the year's months up to `mese`, the balance as
+    // entitlement less taken; nothing carried over.
+    void impostaVacanze(const QString& idDipendente, int anno, int mese);
 
     // Draws the slip on the printer, one page, with a painter of its own.
     void disegnaSu(QPrinter& printer) const;

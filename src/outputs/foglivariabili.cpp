@@ -1,5 +1,6 @@
 #include "fogliopaga.h"
 
+#include "linguautente.h"
 #include "variabilimensili.h"
 
 #include <QFileInfo>
@@ -14,9 +15,6 @@ namespace {
 
 const QColor kIntestazione(230, 234, 239);
 const QColor kStriscia(242, 244, 246);
-
-const char* const kMesi[] = {"",       "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",  "Giugno",
-                             "Luglio", "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
 
 struct Colonna
 {
@@ -144,7 +142,7 @@ void FoglioPaga::disegnaVariabiliRealiSu(QPrinter& printer, const QString& azien
             p.fillRect(cella, sfondo);
             p.drawRect(cella);
             if (!colonne.at(i).campo) {
-                testoCella(cella, Qt::AlignLeft, QString::fromLatin1(kMesi[mese]));
+                testoCella(cella, Qt::AlignLeft, LinguaUtente::nomeMeseMaiuscolo(mese));
                 continue;
             }
             const double valore = v.*(colonne.at(i).campo);
@@ -266,7 +264,7 @@ bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& 
             const QRect cella(sinistre.at(i), y, larghezze.at(i), r);
             p.drawRect(cella);
             if (i == 0)
-                testoCella(cella, Qt::AlignLeft, QString::fromLatin1(kMesi[mese]));
+                testoCella(cella, Qt::AlignLeft, LinguaUtente::nomeMeseMaiuscolo(mese));
             else if (perMese.at(mese))
                 testoCella(cella, Qt::AlignRight, numero(perMese.at(mese)->*kColonnePaghe[i].campo));
         }

@@ -191,10 +191,12 @@ void TestStampeScheda::intestazioniFoglioPaga()
              (QStringList{"Alfa & Figli SA", "6900 Lugano", "Mario Rossi", "6500 Bellinzona", "01/02/2020",
                           "marzo 2026", "Lugano, 5 marzo 2026", "Auguri, buone feste"}));
     QCOMPARE(f.importoContanti, 100.5);
-    // Holidays: entitlement 28 days, 5 taken; the weeks are left to the slip.
+    // Holidays: 4 weeks (no "vacanzeSettimane": the default of the pay
+    // count too) x 5 = 20 days + 3 additional = 23; taken 4 + 1 = 5, none
+    // in the variables; balance 23 - 5 = 18.
     QCOMPARE((QList<double>{f.giorniVacanzeAnno, f.vacanzeMaturate, f.vacanzePrese, f.saldoVacanze,
                             f.settimaneVacanze}),
-             (QList<double>{28, 28, 5, 23, 0}));
+             (QList<double>{23, 23, 5, 18, 4}));
 }
 
 void TestStampeScheda::foglioPagaDallaScheda()
