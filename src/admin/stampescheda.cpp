@@ -139,11 +139,19 @@ void StampeScheda::stampaVariabili(QWidget* scheda, const QString& id, bool riep
     dipendente.replace(QLatin1Char('_'), QLatin1Char(' '));
     const QString data = luogoData();
     const bool orario = dip.tipoPaga == 1;
+    // The yearly summary adds the year's totals of the saved pay counts.
+    QList<StoricoPaghe::PagaMese> paghe;
+    if (riepilogo)
+        StoricoPaghe::caricaAnno(QFileInfo(id).fileName(), anno, paghe);
 
     AnteprimaStampa anteprima(scheda, riepilogo ? tr("Anteprima riepilogo annuale") : tr("Anteprima variabili mese"),
                               [=](QPrinter& printer) {
-                                  FoglioPaga::disegnaVariabiliRealiSu(printer, azienda, dipendente, anno, data,
-                                                                      orario, mesi);
+                                  if (riepilogo)
+                                      FoglioPaga::disegnaRiepilogoAnnualeSu(printer, azienda, dipendente, anno, data,
+                                                                            orario, mesi, paghe);
+                                  else
+                                      FoglioPaga::disegnaVariabiliRealiSu(printer, azienda, dipendente, anno, data,
+                                                                          orario, mesi);
                               });
     anteprima.nomeFilePredefinito = nomeFileVariabili(id, anno, riepilogo);
     anteprima.cartellaPredefinita = QDir::homePath();

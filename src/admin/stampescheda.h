@@ -8,8 +8,9 @@
 class QWidget;
 
 // The printouts of the employee card: the pay slip of a saved monthly pay
-// count, and the monthly variables of a year (as the monthly sheet or the
-// yearly summary; both draw the same pages). Each shows the print preview;
+// count, and the monthly variables of a year: the monthly sheet alone, or
+// as the yearly summary followed by a page with the year's totals of the
+// saved pay counts. Each shows the print preview;
 // nothing is written but what the user saves from it.
 class StampeScheda
 {

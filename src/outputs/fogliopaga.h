@@ -94,6 +94,14 @@ public:
                                         int anno, const QString& luogoData, bool orario,
                                         const QList<VariabileMese>& mesi);
 
+    // "Riepilogo annuale": the monthly variables sheet, then the summary
+    // page of the pay-history year sheet, its header and the year's total
+    // row of the saved pay counts (`paghe`).
+    static void disegnaRiepilogoAnnualeSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
+                                          int anno, const QString& luogoData, bool orario,
+                                          const QList<VariabileMese>& variabili,
+                                          const QList<StoricoPaghe::PagaMese>& paghe);
+
     // The pay-history year sheet: a row per month of the pay history and the
     // yearly total; with `riepilogo` a second page repeating the total alone.
     static void disegnaVariabiliSu(QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
