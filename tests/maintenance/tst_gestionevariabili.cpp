@@ -69,6 +69,8 @@ private slots:
     void caricaModificaSalva();
     void valoreIllegibile_data();
     void valoreIllegibile();
+    void fuoriLimite_data();
+    void fuoriLimite();
     void straordinari_data();
     void straordinari();
     void annoChiuso();
@@ -275,6 +277,72 @@ void TestGestioneVariabili::valoreIllegibile()
     QCOMPARE(griglia(f)->currentRow(), 6);
     QCOMPARE(griglia(f)->currentColumn(), kAssenze);
     QVERIFY(!QFileInfo::exists(VariabiliMensili::percorsoFile(kMensile, 2026)));
+}
+
+// Each value within its field's range, the month's hours (worked and
+// overtime) at most 744 together; else a warning naming the month and the
+// field, and nothing is written. A full disk is reported, not taken for a
+// save.
+void TestGestioneVariabili::fuoriLimite_data()
+{
+    QTest::addColumn<QString>("dipendente");
+    QTest::addColumn<QString>("celle"); // "riga/colonna=testo", ";" between cells
+    QTest::addColumn<QString>("campo"); // named in the warning; empty: saved; "<pieno>": the disk is full
+
+    // Hourly layout: 1 hours worked, 2 overtime 25%, 3 overtime 50%, 12 holidays.
+    QTest::newRow("a billion hours") << kOrario << "0/1=1000000000" << "Gennaio - Ore fatte";
+    QTest::newRow("99'999 hours") << kOrario << "1/1=99'999" << "Febbraio - Ore fatte";
+    QTest::newRow("negative overtime") << kOrario << "2/2=-5" << "Marzo - Ore extra 25%";
+    QTest::newRow("700 + 30 + 15 hours") << kOrario << "3/1=700;3/2=30;3/3=15"
+                                         << "Aprile - ore fatte e straordinarie del mese";
+    QTest::newRow("32 days of holiday") << kOrario << "4/12=32" << "Maggio - Vacanze (gg)";
+    QTest::newRow("negative amount") << kMensile << "5/1=-100" << "Giugno - Imp. imponibili";
+    QTest::newRow("744 hours in all") << kOrario << "6/1=704;6/2=25;6/3=15" << "";
+    QTest::newRow("the disk is full") << kOrario << "7/1=160" << "<pieno>";
+}
+
+void TestGestioneVariabili::fuoriLimite()
+{
+    QFETCH(QString, dipendente);
+    QFETCH(QString, celle);
+    QFETCH(QString, campo);
+    QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(dipendente, 2026);
+    mesi[11].acconti = 50;
+    QVERIFY(VariabiliMensili::salvaAnno(dipendente, 2026, mesi));
+    const QByteArray prima = AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026));
+
+    RegistroMessaggi registro;
+    GestioneVariabili f(dipendente, 2026, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    int riga = 0;
+    for (const QString& c : celle.split(QLatin1Char(';'))) {
+        riga = c.section(QLatin1Char('/'), 0, 0).toInt();
+        digita(f, riga, c.section(QLatin1Char('/'), 1).section(QLatin1Char('='), 0, 0).toInt(),
+               c.section(QLatin1Char('='), 1));
+    }
+    if (campo == QLatin1String("<pieno>")) {
+        {
+            LimiteFile pieno(0);
+            clic(f, "salva");
+        }
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+        QCOMPARE(AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026)), prima);
+        return;
+    }
+    clic(f, "salva");
+    QCOMPARE(registro.richieste.size(), 1);
+    if (campo.isEmpty()) {
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili mensili salvate."));
+        const VariabileMese salvato = VariabiliMensili::caricaAnno(dipendente, 2026).at(riga);
+        QCOMPARE(salvato.oreFatte + salvato.oreExtra25 + salvato.oreExtra50, 744.0);
+        return;
+    }
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
+    QVERIFY2(registro.ultimoTesto().contains(QLatin1Char('"') + campo + QLatin1Char('"')),
+             qPrintable(registro.ultimoTesto()));
+    QCOMPARE(griglia(f)->currentRow(), riga);
+    QCOMPARE(AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026)), prima);
 }
 
 void TestGestioneVariabili::straordinari_data()
