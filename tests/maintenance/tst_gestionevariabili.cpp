@@ -71,6 +71,8 @@ private slots:
     void valoreIllegibile();
     void fuoriLimite_data();
     void fuoriLimite();
+    void mesiNellaLingua_data();
+    void mesiNellaLingua();
     void straordinari_data();
     void straordinari();
     void annoChiuso();
@@ -343,6 +345,37 @@ void TestGestioneVariabili::fuoriLimite()
              qPrintable(registro.ultimoTesto()));
     QCOMPARE(griglia(f)->currentRow(), riga);
     QCOMPARE(AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026)), prima);
+}
+
+// The month names of the grid in the user's language; the file keeps its
+// groups "Mese_1" .. "Mese_12".
+void TestGestioneVariabili::mesiNellaLingua_data()
+{
+    QTest::addColumn<QString>("lingua");
+    QTest::addColumn<QStringList>("mesi"); // January, March, December
+    QTest::newRow("Italian") << "it" << QStringList{"Gennaio", "Marzo", "Dicembre"};
+    QTest::newRow("German") << "de" << QStringList{"Januar", QString::fromUtf8("März"), "Dezember"};
+    QTest::newRow("French") << "fr" << QStringList{"Janvier", "Mars", QString::fromUtf8("Décembre")};
+}
+
+void TestGestioneVariabili::mesiNellaLingua()
+{
+    QFETCH(QString, lingua);
+    QFETCH(QStringList, mesi);
+    QSettings(QStringLiteral("Vardello"), QStringLiteral("Lingua")).setValue(QStringLiteral("lingua"), lingua);
+    RegistroMessaggi registro;
+    GestioneVariabili f(kOrario, 2026, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE((QStringList{cella(f, 0, 0), cella(f, 2, 0), cella(f, 11, 0)}), mesi);
+    digita(f, 2, 1, QStringLiteral("-1"));
+    clic(f, "salva");
+    QVERIFY2(registro.ultimoTesto().contains(mesi.at(1) + QStringLiteral(" - ")), qPrintable(registro.ultimoTesto()));
+    digita(f, 2, 1, QStringLiteral("160"));
+    clic(f, "salva");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili mensili salvate."));
+    QVERIFY(AmbienteTest::leggi(VariabiliMensili::percorsoFile(kOrario, 2026)).contains("[Mese_3]"));
+    QSettings(QStringLiteral("Vardello"), QStringLiteral("Lingua")).remove(QStringLiteral("lingua"));
 }
 
 void TestGestioneVariabili::straordinari_data()

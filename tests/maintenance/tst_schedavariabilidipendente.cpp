@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -38,6 +39,7 @@ private slots:
     void straordinari();
     void fuoriLimite_data();
     void fuoriLimite();
+    void mesiNellaLingua();
     void annoChiuso();
     void clicSulRiepilogo();
     void stampaRiepilogo();
@@ -321,6 +323,21 @@ void TestSchedaVariabiliDipendente::fuoriLimite()
     QCOMPARE(tutti.size(), attesi.size()); // every input of the form typed
     for (const auto& c : tutti)
         QVERIFY2(qFuzzyCompare(maggio.*c.second, attesi.value(QLatin1String(c.first))), c.first);
+}
+
+// The months of the chooser and of the summary in the user's language.
+void TestSchedaVariabiliDipendente::mesiNellaLingua()
+{
+    dipendente(false);
+    QSettings(QStringLiteral("Vardello"), QStringLiteral("Lingua")).setValue(QStringLiteral("lingua"), QStringLiteral("de"));
+    RegistroMessaggi registro;
+    SchedaVariabiliDipendente s(id);
+    QCOMPARE(mese(s)->currentText(), QStringLiteral("Mai"));
+    QCOMPARE(mese(s)->itemText(2), QString::fromUtf8("März"));
+    QCOMPARE(rigaRiepilogo(s, 0).first(), QStringLiteral("Januar"));
+    clic(s, "salvaMese");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili di Mai 2026 salvate."));
+    QSettings(QStringLiteral("Vardello"), QStringLiteral("Lingua")).remove(QStringLiteral("lingua"));
 }
 
 // A closed year refuses the save: the user is told, and the window's year
