@@ -595,6 +595,29 @@ void SchedaDipendente::salva()
     QString nascita, statoCivileDal;
     if (!leggiInput(&salario, &lpp, &oraria, &grado, &nascita, &statoCivileDal))
         return;
+    // The dates of the dialogs: no employment period ends before it starts,
+    // no child is born after today.
+    for (int i = 0; i < dati.periodi.size(); ++i) {
+        const QDate entrata = InputSvizzero::leggiData(dati.periodi.at(i).entrata);
+        const QDate uscita = InputSvizzero::leggiData(dati.periodi.at(i).uscita);
+        if (entrata.isValid() && uscita.isValid() && uscita < entrata) {
+            Messaggi::avviso(this, tr("Attenzione"),
+                             tr("\"%1\": il periodo %2 finisce il %3, prima del suo inizio il %4.")
+                                 .arg(tr("Periodi di rapporto"))
+                                 .arg(i + 1)
+                                 .arg(dati.periodi.at(i).uscita, dati.periodi.at(i).entrata));
+            return;
+        }
+    }
+    for (const Figlio& f : qAsConst(dati.figli)) {
+        const QDate nato = InputSvizzero::leggiData(f.dataNascita);
+        if (nato.isValid() && nato > Orologio::oggi()) {
+            Messaggi::avviso(this, tr("Attenzione"),
+                             tr("\"%1\": la data di nascita %2 di %3 e' dopo oggi.")
+                                 .arg(tr("Figli"), f.dataNascita, (f.nome + QLatin1Char(' ') + f.cognome).trimmed()));
+            return;
+        }
+    }
     // The account number the bank file will use: check digits as the bank
     // checks them, so a typing error is caught now, not on payday.
     const QString iban = editIban->text().trimmed();

@@ -411,6 +411,9 @@ void TestSchedaDipendente::fuoriLimite_data()
     // CH93 0076 2011 6238 5295 7 is valid: the last digit changed.
     QTest::newRow("IBAN, wrong check digit") << "iban" << "CH93 0076 2011 6238 5295 8" << "IBAN";
     QTest::newRow("birth date tomorrow") << "dataNascita" << "06/03/2026" << "Data di nascita";
+    // The dialogs' dates, as the working copy holds them when saved.
+    QTest::newRow("employment ends before it starts") << "<periodo>" << "31/12/2019" << "Periodi di rapporto";
+    QTest::newRow("child born tomorrow, as stored") << "<figlio>" << "06/03/2026" << "Figli";
 }
 
 void TestSchedaDipendente::fuoriLimite()
@@ -418,15 +421,33 @@ void TestSchedaDipendente::fuoriLimite()
     QFETCH(QString, widget);
     QFETCH(QString, digitato);
     QFETCH(QString, campo);
-    QVERIFY(Dipendente::salva(base(), id));
+    DatiDipendente d = base();
+    if (widget == QLatin1String("<figlio>"))
+        d.figli.first().dataNascita = digitato;
+    QVERIFY(Dipendente::salva(d, id));
     const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(id));
     {
         RegistroMessaggi registro;
         SchedaDipendente scheda(id);
-        if (auto* data = scheda.findChild<QDateEdit*>(widget))
+        if (widget == QLatin1String("<periodo>")) {
+            quandoAperto([&] {
+                auto* dialogo = finestraAperta<DialogPeriodiRapporto>();
+                QVERIFY(dialogo);
+                dialogo->findChild<QCheckBox*>()->setChecked(false); // the period ends
+                dialogo->findChild<QDateEdit*>(QStringLiteral("uscita"))
+                    ->setDate(QDate::fromString(digitato, QStringLiteral("dd/MM/yyyy")));
+                clic(*dialogo, "ok");
+            });
+            clic(scheda, "periodi");
+            QCOMPARE(scheda.datiCorrenti().periodi.first().uscita, digitato);
+            registro.richieste.clear(); // the dialog's reminder to save
+        } else if (widget == QLatin1String("<figlio>")) {
+            scrivi(scheda, "nome", QStringLiteral("Luigi"));
+        } else if (auto* data = scheda.findChild<QDateEdit*>(widget)) {
             data->setDate(QDate::fromString(digitato, QStringLiteral("dd/MM/yyyy")));
-        else
+        } else {
             scrivi(scheda, qPrintable(widget), digitato);
+        }
         clic(scheda, "salva");
         QCOMPARE(registro.richieste.size(), 1);
         QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
@@ -441,6 +462,8 @@ void TestSchedaDipendente::fuoriLimite()
     scheda.show();
     QTest::qWait(10);
     QVERIFY(registro.richieste.isEmpty()); // no "Dati non validi"
+    QCOMPARE(testo(scheda, "nome"), QStringLiteral("Mario"));
+    QCOMPARE(scheda.datiCorrenti().periodi, base().periodi);
     QCOMPARE(testo(scheda, "salarioMensile"), QStringLiteral("5200.00"));
     QCOMPARE(testo(scheda, "gradoOccupazione"), QStringLiteral("100"));
     QCOMPARE(testo(scheda, "iban"), QStringLiteral("CH9300762011623852957"));
