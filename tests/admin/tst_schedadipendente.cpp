@@ -239,6 +239,7 @@ void TestSchedaDipendente::inputDigitati_data()
     QTest::newRow("first name") << "nome" << "Luigi" << "Luigi";
     QTest::newRow("surname") << "cognome" << "Bianchi" << "Bianchi";
     QTest::newRow("birth date") << "dataNascita" << "02/03/1990" << "02/03/1990";
+    QTest::newRow("born today") << "dataNascita" << "05/03/2026" << "05/03/2026";
     QTest::newRow("sex") << "sesso" << "F" << "F";
     QTest::newRow("civil status") << "statoCivile" << "divorziato" << "divorziato";
     QTest::newRow("civil status date, dots") << "statoCivileDal" << "1.2.2020" << "01/02/2020";
@@ -257,6 +258,7 @@ void TestSchedaDipendente::inputDigitati_data()
     QTest::newRow("further activities") << "altreAttivita" << "1" << "1";
     QTest::newRow("tariff, lower case") << "tariffa" << " c1 " << "C1";
     QTest::newRow("degree") << "gradoOccupazione" << "80" << "80";
+    QTest::newRow("degree 1") << "gradoOccupazione" << "1" << "1";
     QTest::newRow("degree with decimals") << "gradoOccupazione" << "80.5" << "";
     QTest::newRow("contract") << "tipoContratto" << "determinato" << "determinato";
     QTest::newRow("extra salaries") << "mensilitaAggiuntive" << "2" << "2";
