@@ -5,6 +5,7 @@
 #include "config.h"
 #include "conteggiosalario.h"
 #include "dipendente.h"
+#include "fileini.h"
 #include "gestionevariabili.h"
 #include "orologio.h"
 #include "piattaformatest.h"
@@ -71,6 +72,8 @@ private slots:
     void valoreIllegibile();
     void fuoriLimite_data();
     void fuoriLimite();
+    void ogniColonna_data();
+    void ogniColonna();
     void mesiNellaLingua_data();
     void mesiNellaLingua();
     void straordinari_data();
@@ -345,6 +348,45 @@ void TestGestioneVariabili::fuoriLimite()
              qPrintable(registro.ultimoTesto()));
     QCOMPARE(griglia(f)->currentRow(), riga);
     QCOMPARE(AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026)), prima);
+}
+
+// Every column of the grid typed in one month, each with a value other than
+// the stored one: each reaches its key of the month's group.
+void TestGestioneVariabili::ogniColonna_data()
+{
+    QTest::addColumn<QString>("dipendente");
+    QTest::addColumn<QString>("chiavi"); // the file's key of each column from 1, in order
+    QTest::newRow("hourly pay") << kOrario
+                                << "oreFatte oreExtra25 oreExtra50 oreExtraCompensate rimborsoMalattia "
+                                   "rimborsoInfortunio rimborsoIPG rimborsoSpese acconti rimborsoPrestiti trattenuteUEF "
+                                   "vacanzePrese";
+    QTest::newRow("monthly salary") << kMensile
+                                    << "importiImponibili importiNonImponibili oreExtra25 oreExtra50 oreExtraCompensate "
+                                       "rimborsoSpese rimborsoTrasferte deduzioneAssenze rimborsoAssicurativo "
+                                       "tredicesimaGratifica acconti vacanzePrese comunicazioni";
+}
+
+void TestGestioneVariabili::ogniColonna()
+{
+    QFETCH(QString, dipendente);
+    QFETCH(QString, chiavi);
+    QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(dipendente, 2026);
+    mesi[8].acconti = 1;
+    mesi[8].comunicazioni = QStringLiteral("prima");
+    QVERIFY(VariabiliMensili::salvaAnno(dipendente, 2026, mesi));
+    RegistroMessaggi registro;
+    GestioneVariabili f(dipendente, 2026, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const QStringList nomi = chiavi.split(QLatin1Char(' '));
+    QCOMPARE(griglia(f)->columnCount(), nomi.size() + 1);
+    for (int c = 1; c <= nomi.size(); ++c)
+        digita(f, 8, c, QString::number(c + 1)); // 2 .. 14: within every range, none of them stored
+    clic(f, "salva");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili mensili salvate."));
+    const FileIni file = FileIni::leggi(AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026)));
+    for (int c = 1; c <= nomi.size(); ++c)
+        QCOMPARE(file.valore(QStringLiteral("Mese_9"), nomi.at(c - 1)).toDouble(), double(c + 1));
 }
 
 // The month names of the grid in the user's language; the file keeps its
