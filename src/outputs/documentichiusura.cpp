@@ -83,7 +83,7 @@ bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const 
     f.comunicazioni = comunicazioni.trimmed();
     if (f.comunicazioni.isEmpty())
         f.comunicazioni = paga.comunicazioni.trimmed();
-    f.mese = LinguaUtente::meseAnno(mese, anno);
+    f.mese = FoglioPaga::nomeMese(mese, anno);
     f.luogoData = QStringLiteral("Lugano, ") + LinguaUtente::data(Orologio::oggi());
 
     DatiDipendente d;

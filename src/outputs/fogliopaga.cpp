@@ -2,6 +2,7 @@
 
 #include "dipendente.h"
 #include "ferie.h"
+#include "linguautente.h"
 #include "variabilimensili.h"
 
 #include <QFileInfo>
@@ -77,7 +78,7 @@ QString FoglioPaga::nomeDelMese(int mese)
 
 QString FoglioPaga::nomeMese(int mese, int anno)
 {
-    const QString nome = nomeDelMese(mese);
+    const QString nome = LinguaUtente::nomeMese(mese);
     return (nome.isEmpty() ? QString::number(mese) : nome) + QLatin1Char(' ') + QString::number(anno);
 }
 

@@ -71,7 +71,8 @@ public:
     // The slip has no HTML form.
     QString generaHtml() const { return QString(); }
 
-    // The Italian month name, "gennaio" .. "dicembre"; empty outside 1..12.
+    // The Italian month name, "gennaio" .. "dicembre", as the payment files
+    // write it whatever the user's language; empty outside 1..12.
     static QString nomeDelMese(int mese);
 
     // "SFr. " and the amount in the Swiss German format, "SFr. -" below 0.005.
@@ -83,8 +84,8 @@ public:
     // The label of the payment box.
     QString etichettaVersamento() const;
 
-    // The Italian month name ("gennaio" .. "dicembre", else the number) and
-    // the year.
+    // The month's name in the user's language ("gennaio", "Januar" ..., else
+    // the number) and the year: the slip's heading.
     static QString nomeMese(int mese, int anno);
 
     // The monthly variables sheet of one employee and year, one page: a row
