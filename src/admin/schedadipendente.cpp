@@ -9,11 +9,15 @@
 #include "fileini.h"
 #include "filesicuri.h"
 #include "gestionestipendi.h"
+#include "importi.h"
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
+#include "orologio.h"
+#include "pain001.h"
 #include "schedavariabilidipendente.h"
 #include "stampescheda.h"
+#include "storicostipendi.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,6 +105,17 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
         QTimer::singleShot(0, this, [this, erroreLettura] {
             Messaggi::avviso(this, tr("Dati non validi"), erroreLettura);
         });
+    // The month's salary is that of the salary period covering it: the card
+    // shows the salary of the current month as the history holds it.
+    if (dati.tipoPaga != 1) {
+        QVector<PeriodoStipendio> periodi;
+        QString erroreStorico;
+        const QDate oggi = Orologio::oggi();
+        if (StoricoStipendi::carica(id, periodi, &erroreStorico) && erroreStorico.isEmpty()) {
+            if (const PeriodoStipendio* p = StoricoStipendi::periodoDelMese(periodi, oggi.year(), oggi.month()))
+                dati.salarioMensile = p->salarioMensile;
+        }
+    }
 
     // Header.
     auto* testata = new QHBoxLayout;
@@ -510,10 +525,22 @@ void SchedaDipendente::reject()
 bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, int* grado, QString* nascita,
                                   QString* statoCivileDal)
 {
-    if (!InputSvizzero::importoOppureAvviso(this, tr("Salario mensile (CHF)"), editSalario->text(), salario)
-        || !InputSvizzero::importoOppureAvviso(this, tr("LPP trattenuta (CHF)"), editLpp->text(), lpp)
-        || !InputSvizzero::importoOppureAvviso(this, tr("Paga oraria (CHF/h)"), editPagaOraria->text(), oraria))
-        return false;
+    // Amounts are never below 0 nor above what the record file holds.
+    const struct
+    {
+        QLineEdit* edit;
+        QString campo;
+        double* valore;
+    } importi[] = {{editSalario, tr("Salario mensile (CHF)"), salario},
+                   {editLpp, tr("LPP trattenuta (CHF)"), lpp},
+                   {editPagaOraria, tr("Paga oraria (CHF/h)"), oraria}};
+    for (const auto& i : importi) {
+        if (!InputSvizzero::importoOppureAvviso(this, i.campo, i.edit->text(), i.valore)
+            || !InputSvizzero::nelLimiteOppureAvviso(this, i.campo, *i.valore, 0.0, FileSicuri::kImportoMassimo)) {
+            i.edit->setFocus();
+            return false;
+        }
+    }
 
     double g = 0;
     if (!InputSvizzero::leggiImporto(editGrado->text(), &g, false) || g != std::floor(g) || std::fabs(g) > 100000) {
@@ -522,15 +549,26 @@ bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, 
                              .arg(editGrado->text().trimmed()));
         return false;
     }
+    if (!InputSvizzero::nelLimiteOppureAvviso(this, tr("Grado di occupazione (%)"), g, 1.0, 100.0))
+        return false;
     *grado = int(g);
 
     // The birth date the user left alone stays as it was loaded, even when
-    // it was empty or unreadable.
+    // it was empty or unreadable; a date the card passes on is not after
+    // today.
     const QDate caricata = InputSvizzero::leggiData(nascitaCaricata);
-    if (nascitaToccata || caricata.isValid())
+    if (nascitaToccata || caricata.isValid()) {
+        if (dataNascita->date() > Orologio::oggi()) {
+            Messaggi::avviso(this, tr("Attenzione"),
+                             tr("\"%1\": il %2 e' dopo oggi.")
+                                 .arg(tr("Data di nascita"), dataNascita->date().toString(kFormatoData)));
+            dataNascita->setFocus();
+            return false;
+        }
         *nascita = dataNascita->date().toString(kFormatoData);
-    else
+    } else {
         *nascita = nascitaCaricata;
+    }
 
     const QString dal = editStatoCivileDal->text().trimmed();
     if (dal.isEmpty() || dal == statoCivileDalMostrato.trimmed()) {
@@ -557,6 +595,38 @@ void SchedaDipendente::salva()
     QString nascita, statoCivileDal;
     if (!leggiInput(&salario, &lpp, &oraria, &grado, &nascita, &statoCivileDal))
         return;
+    // The dates of the dialogs: no employment period ends before it starts,
+    // no child is born after today.
+    for (int i = 0; i < dati.periodi.size(); ++i) {
+        const QDate entrata = InputSvizzero::leggiData(dati.periodi.at(i).entrata);
+        const QDate uscita = InputSvizzero::leggiData(dati.periodi.at(i).uscita);
+        if (entrata.isValid() && uscita.isValid() && uscita < entrata) {
+            Messaggi::avviso(this, tr("Attenzione"),
+                             tr("\"%1\": il periodo %2 finisce il %3, prima del suo inizio il %4.")
+                                 .arg(tr("Periodi di rapporto"))
+                                 .arg(i + 1)
+                                 .arg(dati.periodi.at(i).uscita, dati.periodi.at(i).entrata));
+            return;
+        }
+    }
+    for (const Figlio& f : qAsConst(dati.figli)) {
+        const QDate nato = InputSvizzero::leggiData(f.dataNascita);
+        if (nato.isValid() && nato > Orologio::oggi()) {
+            Messaggi::avviso(this, tr("Attenzione"),
+                             tr("\"%1\": la data di nascita %2 di %3 e' dopo oggi.")
+                                 .arg(tr("Figli"), f.dataNascita, (f.nome + QLatin1Char(' ') + f.cognome).trimmed()));
+            return;
+        }
+    }
+    // The account number the bank file will use: check digits as the bank
+    // checks them, so a typing error is caught now, not on payday.
+    const QString iban = editIban->text().trimmed();
+    if (comboModalita->currentData().toString() != kContanti && !iban.isEmpty() && !Pain001::ibanValido(iban)) {
+        Messaggi::avviso(this, tr("Attenzione"),
+                         tr("\"%1\": %2 non e' un IBAN valido, controlla le cifre.").arg(tr("IBAN"), iban));
+        editIban->setFocus();
+        return;
+    }
 
     dati.nome = editNome->text();
     dati.cognome = editCognome->text();
@@ -623,9 +693,42 @@ void SchedaDipendente::salva()
     if (!minimo.errore.isEmpty() || (paga > 0 && minimo.sottoMinimo))
         Messaggi::avviso(this, tr("Attenzione"), minimo.messaggio);
 
+    // The salary period covering today takes the card's monthly salary, so
+    // the card and the history never disagree on the current month. A
+    // history that did not read cleanly is not written over: then nothing
+    // is saved.
+    QVector<PeriodoStipendio> periodi;
+    int periodoOggi = -1;
+    if (dati.tipoPaga != 1) {
+        QString erroreStorico;
+        const QDate oggi = Orologio::oggi();
+        const bool letto = StoricoStipendi::carica(id, periodi, &erroreStorico);
+        const PeriodoStipendio* p =
+            letto ? StoricoStipendi::periodoDelMese(periodi, oggi.year(), oggi.month()) : nullptr;
+        if (p && Importi::arrotonda2(p->salarioMensile) != Importi::arrotonda2(dati.salarioMensile)) {
+            if (!erroreStorico.isEmpty()) {
+                Messaggi::avviso(this, tr("Errore"),
+                                 erroreStorico + QLatin1Char('\n')
+                                     + tr("Lo storico stipendi non viene aggiornato: il dipendente non e' salvato."));
+                return;
+            }
+            periodoOggi = int(p - periodi.constData());
+        }
+    }
+
     if (!Dipendente::salva(dati, id)) {
         Messaggi::avviso(this, tr("Errore"), tr("Salvataggio non riuscito."));
         return;
+    }
+    if (periodoOggi >= 0) {
+        periodi[periodoOggi].salarioMensile = dati.salarioMensile;
+        GestioneStipendi::completaPeriodo(&periodi[periodoOggi], dati);
+        QString motivo;
+        if (!StoricoStipendi::salva(id, periodi, &motivo))
+            Messaggi::avviso(this, tr("Errore"),
+                             tr("Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e' "
+                                "stato aggiornato.")
+                                 + QLatin1Char('\n') + motivo);
     }
     nascitaCaricata = dati.dataNascita;
     statoCivileDalMostrato = dati.statoCivileDal;

@@ -8,6 +8,7 @@
 #include "dialoganno.h"
 #include "documentichiusura.h"
 #include "dipendente.h"
+#include "linguautente.h"
 #include "messaggi.h"
 #include "orologio.h"
 #include "scegliconteggio.h"
@@ -38,16 +39,12 @@ DatiAzienda aziendaCorrente()
 QString StampeScheda::intestazioneMese(int mese, int anno)
 {
     // No month (0) shows no name; a number that is no month shows itself.
-    QString nome = FoglioPaga::nomeDelMese(mese);
-    if (nome.isEmpty() && mese != 0)
-        nome = QString::number(mese);
-    return nome + QLatin1Char(' ') + QString::number(anno);
+    return LinguaUtente::meseAnno(mese, anno);
 }
 
 QString StampeScheda::luogoData()
 {
-    return QStringLiteral("Lugano, ")
-        + QLocale(QLocale::Italian, QLocale::Italy).toString(Orologio::oggi(), QStringLiteral("d MMMM yyyy"));
+    return QStringLiteral("Lugano, ") + LinguaUtente::data(Orologio::oggi());
 }
 
 QString StampeScheda::nomeFilePaga(const QString& id, int anno, int mese)
@@ -94,7 +91,7 @@ FoglioPaga StampeScheda::foglioPaga(const QString& id, int anno, int mese)
     f.mese = intestazioneMese(mese, anno);
     f.luogoData = luogoData();
 
-    f.impostaVacanze(id, anno);
+    f.impostaVacanze(id, anno, mese);
     return f;
 }
 
@@ -142,11 +139,19 @@ void StampeScheda::stampaVariabili(QWidget* scheda, const QString& id, bool riep
     dipendente.replace(QLatin1Char('_'), QLatin1Char(' '));
     const QString data = luogoData();
     const bool orario = dip.tipoPaga == 1;
+    // The yearly summary adds the year's totals of the saved pay counts.
+    QList<StoricoPaghe::PagaMese> paghe;
+    if (riepilogo)
+        StoricoPaghe::caricaAnno(QFileInfo(id).fileName(), anno, paghe);
 
     AnteprimaStampa anteprima(scheda, riepilogo ? tr("Anteprima riepilogo annuale") : tr("Anteprima variabili mese"),
                               [=](QPrinter& printer) {
-                                  FoglioPaga::disegnaVariabiliRealiSu(printer, azienda, dipendente, anno, data,
-                                                                      orario, mesi);
+                                  if (riepilogo)
+                                      FoglioPaga::disegnaRiepilogoAnnualeSu(printer, azienda, dipendente, anno, data,
+                                                                            orario, mesi, paghe);
+                                  else
+                                      FoglioPaga::disegnaVariabiliRealiSu(printer, azienda, dipendente, anno, data,
+                                                                          orario, mesi);
                               });
     anteprima.nomeFilePredefinito = nomeFileVariabili(id, anno, riepilogo);
     anteprima.cartellaPredefinita = QDir::homePath();

@@ -8,8 +8,9 @@
 class QWidget;
 
 // The printouts of the employee card: the pay slip of a saved monthly pay
-// count, and the monthly variables of a year (as the monthly sheet or the
-// yearly summary; both draw the same pages). Each shows the print preview;
+// count, and the monthly variables of a year: the monthly sheet alone, or
+// as the yearly summary followed by a page with the year's totals of the
+// saved pay counts. Each shows the print preview;
 // nothing is written but what the user saves from it.
 class StampeScheda
 {
@@ -29,8 +30,9 @@ public:
     static QString nomeFilePaga(const QString& id, int anno, int mese);
     static QString nomeFileVariabili(const QString& id, int anno, bool riepilogo);
 
-    // The slip's month heading: Italian month name, a blank, the year.
+    // The slip's month heading: the month's name in the user's language, a
+    // blank, the year.
     static QString intestazioneMese(int mese, int anno);
-    // "Lugano, " and today's date in Italian ("3 marzo 2026").
+    // "Lugano, " and today's date in the user's language ("3 marzo 2026").
     static QString luogoData();
 };

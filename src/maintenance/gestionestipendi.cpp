@@ -1,8 +1,10 @@
 #include "gestionestipendi.h"
 
 #include "calcolopaga.h"
+#include "datetesto.h"
 #include "datoteca.h"
 #include "dipendente.h"
+#include "filesicuri.h"
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
@@ -203,30 +205,94 @@ void GestioneStipendi::salvaTutto()
     salvaPeriodi();
 }
 
-bool GestioneStipendi::salvaPeriodi()
+void GestioneStipendi::completaPeriodo(PeriodoStipendio* periodo, const DatiDipendente& dip)
 {
-    tabella->setCurrentItem(nullptr); // commits a cell still being edited
-    DatiDipendente dip;
-    Dipendente::carica(id, dip);
+    PeriodoStipendio& p = *periodo;
     const int mensilita = 12 + dip.mensilitaAggiuntive;
     const int n = qMax(mensilita, 12);
-
     const Datoteca::VoceContributo avs = Datoteca::contributo(QStringLiteral("AVS"));
     const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
     const Datoteca::VoceContributo caf = Datoteca::contributo(QStringLiteral("CAF"));
     const Datoteca::VoceContributo lainf = Datoteca::contributo(QStringLiteral("LAINF"));
     const Datoteca::ParametriLPP lpp = Datoteca::lpp();
 
+    p.tipoPaga = dip.tipoPaga;
+    p.pagaOraria = dip.pagaOraria;
+    p.oreMensili = 0;
+    p.mensilita = mensilita;
+
+    const int annoInizio = p.dataInizio.right(4).toInt();
+    p.dip.eta = CalcoloPaga::etaDaDataNascita(dip.dataNascita, annoInizio);
+    p.dip.cantone = dip.cantone;
+    p.dip.statoCivile = dip.statoCivile;
+    p.dip.sesso = dip.sesso;
+    p.dip.tabellaIF = QStringLiteral("A0");
+    p.dip.figli = dip.figli.size();
+
+    p.par.avsDip = avs.aliquotaDipendente;
+    p.par.avsDat = avs.aliquotaDatore;
+    p.par.adDip = ad.aliquotaDipendente;
+    p.par.adDat = ad.aliquotaDatore;
+    p.par.cafDip = caf.aliquotaDipendente;
+    p.par.cafDat = caf.aliquotaDatore;
+    p.par.lainfDip = lainf.aliquotaDipendente;
+    p.par.lainfDat = lainf.aliquotaDatore;
+    p.par.igm = Datoteca::guadagnoMassimo();
+    p.par.lppAliquota = Datoteca::aliquotaLPP(p.dip.eta);
+    p.par.massimaleAD = ad.massimale;
+    p.par.massimaleLAINF = lainf.massimale;
+    p.par.lppSoglia = lpp.sogliaEntrata;
+    p.par.lppDeduzione = lpp.deduzioneCoordinamento;
+    p.par.lppMax = lpp.salarioMassimo;
+
+    const RiepilogoAnnuo riepilogo = CalcoloPaga::riepilogoAnnuoConMovimenti(
+        p.salarioMensile, p.dip.eta, p.dip.cantone, QStringLiteral("A0"), mensilita, {}, 12);
+    p.ris.lordo = riepilogo.lordo / 12.0;
+    p.ris.lpp = riepilogo.lpp / 12.0;
+    p.ris.imposta = riepilogo.imposta / 12.0;
+    p.ris.totaleContributiDip = riepilogo.contributiDip / 12.0;
+    p.ris.totaleContributiDat = riepilogo.contributiDat / 12.0;
+    p.ris.netto = riepilogo.netto / 12.0;
+    // The employee's contributions one by one, on the same footing as
+    // their total: together they make totaleContributiDip.
+    const ContributiSociali c = CalcoloPaga::calcolaAVSAD(p.salarioMensile);
+    p.ris.avs = n * c.avsDip / 12.0;
+    p.ris.ad = n * c.adDip / 12.0;
+    p.ris.caf = n * c.cafDip / 12.0;
+    p.ris.lainf = n * c.lainfDip / 12.0;
+    p.ris.igm = 0;
+}
+
+bool GestioneStipendi::salvaPeriodi()
+{
+    tabella->setCurrentItem(nullptr); // commits a cell still being edited
+    DatiDipendente dip;
+    Dipendente::carica(id, dip);
+
     QVector<PeriodoStipendio> periodi;
     for (int r = 0; r < tabella->rowCount(); ++r) {
         PeriodoStipendio p;
         // What the user typed must be readable: a date in a Swiss form, an
-        // amount such as 5'000.50; nothing is stored as 0 by mistake.
+        // amount such as 5'000.50; nothing is stored as 0 by mistake, and
+        // nothing outside its range.
+        const QString campoSalario = tr("Salario mensile, riga %1").arg(r + 1);
         if (!leggiDataCella(this, tr("Inizio, riga %1").arg(r + 1), testoCella(tabella, r, 0), &p.dataInizio)
             || !leggiDataCella(this, tr("Fine, riga %1").arg(r + 1), testoCella(tabella, r, 1), &p.dataFine)
-            || !InputSvizzero::importoOppureAvviso(this, tr("Salario mensile, riga %1").arg(r + 1),
-                                                   testoCella(tabella, r, 2), &p.salarioMensile))
+            || !InputSvizzero::importoOppureAvviso(this, campoSalario, testoCella(tabella, r, 2), &p.salarioMensile)
+            || !InputSvizzero::nelLimiteOppureAvviso(this, campoSalario, p.salarioMensile, 0.0,
+                                                     FileSicuri::kImportoMassimo)) {
+            tabella->setCurrentCell(r, 0);
             return false;
+        }
+        const QDate dal = DateTesto::daGiornoMeseAnno(p.dataInizio);
+        const QDate al = DateTesto::daGiornoMeseAnno(p.dataFine);
+        if (dal.isValid() && al.isValid() && al < dal) {
+            Messaggi::avviso(this, tr("Attenzione"),
+                             tr("\"%1\": il periodo finisce il %2, prima del suo inizio il %3.")
+                                 .arg(tr("Fine, riga %1").arg(r + 1), p.dataFine, p.dataInizio));
+            tabella->setCurrentCell(r, 1);
+            return false;
+        }
 
         const QTableWidgetItem* inizio = tabella->item(r, 0);
         const int origine = inizio && inizio->data(kRuoloPeriodo).isValid() ? inizio->data(kRuoloPeriodo).toInt() : -1;
@@ -234,51 +300,7 @@ bool GestioneStipendi::salvaPeriodi()
             p.note = caricati.at(origine).note;
             p.movimenti = caricati.at(origine).movimenti;
         }
-        p.tipoPaga = dip.tipoPaga;
-        p.pagaOraria = dip.pagaOraria;
-        p.oreMensili = 0;
-        p.mensilita = mensilita;
-
-        const int annoInizio = p.dataInizio.right(4).toInt();
-        p.dip.eta = CalcoloPaga::etaDaDataNascita(dip.dataNascita, annoInizio);
-        p.dip.cantone = dip.cantone;
-        p.dip.statoCivile = dip.statoCivile;
-        p.dip.sesso = dip.sesso;
-        p.dip.tabellaIF = QStringLiteral("A0");
-        p.dip.figli = dip.figli.size();
-
-        p.par.avsDip = avs.aliquotaDipendente;
-        p.par.avsDat = avs.aliquotaDatore;
-        p.par.adDip = ad.aliquotaDipendente;
-        p.par.adDat = ad.aliquotaDatore;
-        p.par.cafDip = caf.aliquotaDipendente;
-        p.par.cafDat = caf.aliquotaDatore;
-        p.par.lainfDip = lainf.aliquotaDipendente;
-        p.par.lainfDat = lainf.aliquotaDatore;
-        p.par.igm = Datoteca::guadagnoMassimo();
-        p.par.lppAliquota = Datoteca::aliquotaLPP(p.dip.eta);
-        p.par.massimaleAD = ad.massimale;
-        p.par.massimaleLAINF = lainf.massimale;
-        p.par.lppSoglia = lpp.sogliaEntrata;
-        p.par.lppDeduzione = lpp.deduzioneCoordinamento;
-        p.par.lppMax = lpp.salarioMassimo;
-
-        const RiepilogoAnnuo riepilogo = CalcoloPaga::riepilogoAnnuoConMovimenti(
-            p.salarioMensile, p.dip.eta, p.dip.cantone, QStringLiteral("A0"), mensilita, {}, 12);
-        p.ris.lordo = riepilogo.lordo / 12.0;
-        p.ris.lpp = riepilogo.lpp / 12.0;
-        p.ris.imposta = riepilogo.imposta / 12.0;
-        p.ris.totaleContributiDip = riepilogo.contributiDip / 12.0;
-        p.ris.totaleContributiDat = riepilogo.contributiDat / 12.0;
-        p.ris.netto = riepilogo.netto / 12.0;
-        // The employee's contributions one by one, on the same footing as
-        // their total: together they make totaleContributiDip.
-        const ContributiSociali c = CalcoloPaga::calcolaAVSAD(p.salarioMensile);
-        p.ris.avs = n * c.avsDip / 12.0;
-        p.ris.ad = n * c.adDip / 12.0;
-        p.ris.caf = n * c.cafDip / 12.0;
-        p.ris.lainf = n * c.lainfDip / 12.0;
-        p.ris.igm = 0;
+        completaPeriodo(&p, dip);
         periodi.append(p);
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dipendente.h"
 #include "storicostipendi.h"
 
 #include <QDialog>
@@ -23,6 +24,11 @@ public:
 
     // (Re)loads the table from the salary history.
     void carica();
+
+    // Fills a period from its start and monthly salary: the employee's pay
+    // kind and snapshot, the contribution parameters loaded now and the
+    // monthly results of an annual summary, as "Salva" stores them.
+    static void completaPeriodo(PeriodoStipendio* p, const DatiDipendente& dip);
 
 public slots:
     void aggiungiPeriodo();

@@ -5,6 +5,7 @@
 #include "config.h"
 #include "fogliopaga.h"
 #include "inputsvizzero.h"
+#include "linguautente.h"
 #include "messaggi.h"
 #include "modifichenonsalvate.h"
 #include "orologio.h"
@@ -28,10 +29,6 @@
 #include <algorithm>
 
 namespace {
-
-// Index = month number; not translated.
-const char* const NOMI_MESI[] = {"",       "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",  "Giugno",
-                                 "Luglio", "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
 
 const int kRigaTotali = 12;
 const int kColonnaNote = 13; // monthly layout only
@@ -247,7 +244,7 @@ void GestioneVariabili::caricaDati()
     const QList<Colonna>& colonne = orario ? colonneOrarie() : colonneMensili();
     const QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(id, sceltaAnno->value());
     for (int r = 0; r < 12 && r < mesi.size(); ++r) {
-        griglia->setItem(r, 0, cellaFissa(QString::fromLatin1(NOMI_MESI[r + 1])));
+        griglia->setItem(r, 0, cellaFissa(LinguaUtente::nomeMeseMaiuscolo(r + 1)));
         for (int c = 1; c < colonne.size(); ++c) {
             if (colonne.at(c).campo) {
                 auto* cella = new QTableWidgetItem(dueDecimali(mesi.at(r).*(colonne.at(c).campo)));
@@ -320,13 +317,22 @@ bool GestioneVariabili::salva()
             // A typed value that cannot be read is refused, never saved as 0.
             double valore = 0.0;
             const QString campo = QStringLiteral("%1 - %2")
-                                      .arg(QString::fromLatin1(NOMI_MESI[r + 1]),
+                                      .arg(LinguaUtente::nomeMeseMaiuscolo(r + 1),
                                            tr(colonne.at(c).intestazione).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-            if (!InputSvizzero::importoOppureAvviso(this, campo, testo, &valore)) {
+            if (!InputSvizzero::importoOppureAvviso(this, campo, testo, &valore)
+                || !InputSvizzero::nelLimiteOppureAvviso(this, campo, valore, 0.0,
+                                                         VariabiliMensili::massimo(colonne.at(c).campo))) {
                 griglia->setCurrentCell(r, c);
                 return false;
             }
             m.*(colonne.at(c).campo) = valore;
+        }
+        // A month has 744 hours at most, worked and overtime together.
+        if (!InputSvizzero::nelLimiteOppureAvviso(
+                this, tr("%1 - ore fatte e straordinarie del mese").arg(LinguaUtente::nomeMeseMaiuscolo(r + 1)),
+                VariabiliMensili::oreDelMese(m), 0.0, VariabiliMensili::kOreMeseMassime)) {
+            griglia->setCurrentCell(r, 1);
+            return false;
         }
     }
 
@@ -391,7 +397,7 @@ void GestioneVariabili::stampaAnteprima()
     const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente());
     const QString nomeDipendente = (dipendente.cognome + QLatin1Char(' ') + dipendente.nome).trimmed();
     const QString luogoData = azienda.localita + QStringLiteral(", ")
-        + QLocale(QLocale::Italian, QLocale::Switzerland).toString(Orologio::oggi(), QStringLiteral("d MMMM yyyy"));
+        + LinguaUtente::data(Orologio::oggi());
     const bool orarioStampa = orario;
 
     AnteprimaStampa anteprima(this, tr("Anteprima variabili mese"), [=](QPrinter& printer) {

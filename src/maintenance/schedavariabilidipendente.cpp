@@ -5,6 +5,8 @@
 #include "chiusuraannuale.h"
 #include "config.h"
 #include "fogliopaga.h"
+#include "inputsvizzero.h"
+#include "linguautente.h"
 #include "messaggi.h"
 #include "modifichenonsalvate.h"
 #include "orologio.h"
@@ -26,10 +28,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Month names, index = month number; not translated.
-const char* const MESI_IT[13] = {"",       "Gennaio", "Febbraio",  "Marzo",   "Aprile",   "Maggio",  "Giugno",
-                                 "Luglio", "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
 
 struct Input
 {
@@ -121,7 +119,7 @@ SchedaVariabiliDipendente::SchedaVariabiliDipendente(const QString& id_, QWidget
     comboMese = new QComboBox(this);
     comboMese->setObjectName(QStringLiteral("mese"));
     for (int m = 1; m <= 12; ++m)
-        comboMese->addItem(QLatin1String(MESI_IT[m]), m);
+        comboMese->addItem(LinguaUtente::nomeMeseMaiuscolo(m), m);
     comboMese->setCurrentIndex(oggi.month() - 1);
     auto* rigaScelta = new QHBoxLayout;
     rigaScelta->addWidget(new QLabel(tr("Anno:"), this));
@@ -138,6 +136,7 @@ SchedaVariabiliDipendente::SchedaVariabiliDipendente(const QString& id_, QWidget
         for (const Input& in : tabella) {
             auto* box = new QDoubleSpinBox(gruppo);
             box->setObjectName(QLatin1String(in.nome));
+            box->setAccessibleName(tr(in.etichetta)); // names the field in the range warning
             box->setRange(0, 250000);
             box->setDecimals(2);
             box->setAlignment(Qt::AlignRight);
@@ -250,7 +249,7 @@ void SchedaVariabiliDipendente::aggiornaTabellaRiepilogo()
     for (int r = 0; r < 12 && r < anno.size(); ++r) {
         const VariabileMese& v = anno.at(r);
         QStringList celle;
-        celle << QLatin1String(MESI_IT[r + 1]);
+        celle << LinguaUtente::nomeMeseMaiuscolo(r + 1);
         if (orario) {
             celle << due(v.oreFatte) << due(oreExtra(v))
                   << due(v.rimborsoMalattia + v.rimborsoInfortunio + v.rimborsoIPG + v.rimborsoSpese
@@ -280,6 +279,22 @@ bool SchedaVariabiliDipendente::salvaMese()
     if (i < 0 || i > 11 || anno.size() < 12)
         return false;
     const int annoScelto = spinAnno->value();
+
+    // Every value within its field's range, the month's hours together too;
+    // nothing is saved otherwise.
+    VariabileMese controllo = anno.at(i);
+    for (const auto& c : qAsConst(campi)) {
+        if (!InputSvizzero::nelLimiteOppureAvviso(this, c.first->accessibleName(), c.first->value(), 0.0,
+                                                  VariabiliMensili::massimo(c.second))) {
+            c.first->setFocus();
+            return false;
+        }
+        controllo.*c.second = c.first->value();
+    }
+    if (!InputSvizzero::nelLimiteOppureAvviso(this, tr("Ore lavorate del mese (normali e extra)"),
+                                              VariabiliMensili::oreDelMese(controllo), 0.0,
+                                              VariabiliMensili::kOreMeseMassime))
+        return false;
 
     if (orario) {
         double mese = 0;
@@ -334,7 +349,7 @@ bool SchedaVariabiliDipendente::salvaMese()
     modificato = false;
     aggiornaTabellaRiepilogo();
     Messaggi::informazione(this, tr("Salvato"),
-                           tr("Variabili di %1 %2 salvate.").arg(QLatin1String(MESI_IT[i + 1])).arg(annoScelto));
+                           tr("Variabili di %1 %2 salvate.").arg(LinguaUtente::nomeMeseMaiuscolo(i + 1)).arg(annoScelto));
     return true;
 }
 
@@ -345,7 +360,7 @@ void SchedaVariabiliDipendente::stampaRiepilogo()
     const DatiAzienda azienda = nomeAzienda.isEmpty() ? DatiAzienda() : Azienda::carica(nomeAzienda);
     const QString dipendente = dip.cognome + QLatin1Char(' ') + dip.nome;
     const QString data = azienda.localita + QStringLiteral(", ")
-        + QLocale(QLocale::Italian, QLocale::Italy).toString(Orologio::oggi(), QStringLiteral("d MMMM yyyy"));
+        + LinguaUtente::data(Orologio::oggi());
     const QString ragioneSociale = azienda.ragioneSociale;
     const bool oraria = orario;
     const QList<VariabileMese> mesi = anno;

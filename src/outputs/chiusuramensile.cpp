@@ -42,6 +42,7 @@ namespace {
 const int kColonne = 10;
 const int kPrimaColonnaImporti = 3;
 const int kLarghezzaNetto = 105; // the least width of the last column
+const QColor kSenzaConteggio(255, 205, 205);
 
 // The seven amounts of a row, in column order.
 std::array<double, 7> importiRiga(const RisultatoConteggio& r)
@@ -231,6 +232,10 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
             r.mese = m;
             r.errore = erroreLettura;
         }
+        // A count the last "Genera tutti e salva" of this month could not
+        // save is not counted either, even when the preview computes it.
+        if (r.errore.isEmpty() && a == annoMancati && m == meseMancati && mancati.contains(id))
+            r.errore = mancati.value(id);
         const bool errore = !r.errore.isEmpty();
         if (!errore && r.scalaImpostaMancante)
             senzaScala << QStringLiteral("%1 %2 (%3, %4)").arg(d.cognome, d.nome, r.cantoneImposta, r.tariffaImposta);
@@ -257,6 +262,15 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
             totali[i] += v;
         }
         righeId.append(id);
+        // Each employee without a count stands out, the reason on every cell.
+        if (errore) {
+            for (int c = 0; c < kColonne; ++c) {
+                if (QTableWidgetItem* cella = tabella->item(riga, c)) {
+                    cella->setBackground(kSenzaConteggio);
+                    cella->setToolTip(r.errore);
+                }
+            }
+        }
     }
 
     const int rigaTotale = tabella->rowCount();
@@ -323,10 +337,24 @@ void ChiusuraMensile::generaESalvaTutti()
     const int m = mese();
     int generati = 0;
     int falliti = 0;
+    mancati.clear();
+    annoMancati = a;
+    meseMancati = m;
+    QStringList elenco;
     for (const QString& id : ids) {
         DatiDipendente d;
-        if (!Dipendente::carica(id, d)) {
+        QString erroreLettura;
+        const bool letto = Dipendente::carica(id, d, &erroreLettura);
+        // Each employee not counted is named with the reason.
+        const auto nonContato = [&](const QString& motivo) {
             ++falliti;
+            mancati.insert(id, motivo);
+            const QString nome = (d.cognome + QLatin1Char(' ') + d.nome).trimmed();
+            elenco << QStringLiteral("- %1: %2").arg(nome.isEmpty() ? QFileInfo(id).completeBaseName() : nome,
+                                                     motivo);
+        };
+        if (!letto) {
+            nonContato(erroreLettura.isEmpty() ? tr("la scheda del dipendente non si puo' leggere") : erroreLettura);
             continue;
         }
         // A month whose save failed comes back with an error of its own, so
@@ -335,15 +363,16 @@ void ChiusuraMensile::generaESalvaTutti()
         if (r.errore.isEmpty())
             ++generati;
         else if (!r.fuoriPeriodo)
-            ++falliti;
+            nonContato(r.errore);
     }
 
     if (falliti > 0) {
         Messaggi::avviso(this, tr("Chiusura mensile"),
                          tr("Chiusura completata con errori:\n%1 conteggi generati\n%2 conteggi NON generati.\n\n"
                             "Controlla i dipendenti evidenziati nella tabella.")
-                             .arg(generati)
-                             .arg(falliti));
+                                 .arg(generati)
+                                 .arg(falliti)
+                             + QStringLiteral("\n\n") + elenco.join(QLatin1Char('\n')));
     } else {
         Messaggi::informazione(this, tr("Chiusura mensile"),
                                tr("Chiusura completata: %1 conteggi generati, nessun errore.").arg(generati));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMap>
 #include <QStringList>
 
 class QCheckBox;
@@ -24,6 +25,9 @@ public:
     // The employee id of each employee row of the table; the totals row has
     // none.
     QStringList idRighe() const { return righeId; }
+    // The employees "Genera tutti e salva" could not count, by id, with the
+    // reason; their rows are highlighted while the table shows that month.
+    QMap<QString, QString> nonContati() const { return mancati; }
 
 public slots:
     // The preview the user asks for: also warns of employees whose tax has
@@ -61,4 +65,7 @@ private:
     QPushButton* pulsanteFileBanca = nullptr;
     QLineEdit* editComunicazioni = nullptr;
     QStringList righeId;
+    QMap<QString, QString> mancati;
+    int annoMancati = 0;
+    int meseMancati = 0;
 };

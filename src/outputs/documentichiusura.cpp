@@ -5,6 +5,7 @@
 #include "config.h"
 #include "datoteca.h"
 #include "dipendente.h"
+#include "linguautente.h"
 #include "orologio.h"
 
 #include <QCoreApplication>
@@ -83,14 +84,13 @@ bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const 
     if (f.comunicazioni.isEmpty())
         f.comunicazioni = paga.comunicazioni.trimmed();
     f.mese = FoglioPaga::nomeMese(mese, anno);
-    f.luogoData = QStringLiteral("Lugano, ")
-        + QLocale(QLocale::Italian).toString(Orologio::oggi(), QStringLiteral("d MMMM yyyy"));
+    f.luogoData = QStringLiteral("Lugano, ") + LinguaUtente::data(Orologio::oggi());
 
     DatiDipendente d;
     Dipendente::carica(id, d); // an unreadable record leaves its lines empty
     righePaga(paga, d, anno, &f);
 
-    f.impostaVacanze(id, anno);
+    f.impostaVacanze(id, anno, mese);
 
     f.dipendente = d.nome + QLatin1Char(' ') + d.cognome;
     f.dipendenteIndirizzo = d.indirizzo;

@@ -1,6 +1,9 @@
 #include "fogliopaga.h"
 
+#include "dipendente.h"
 #include "ferie.h"
+#include "linguautente.h"
+#include "variabilimensili.h"
 
 #include <QFileInfo>
 #include <QFont>
@@ -75,17 +78,25 @@ QString FoglioPaga::nomeDelMese(int mese)
 
 QString FoglioPaga::nomeMese(int mese, int anno)
 {
-    const QString nome = nomeDelMese(mese);
+    const QString nome = LinguaUtente::nomeMese(mese);
     return (nome.isEmpty() ? QString::number(mese) : nome) + QLatin1Char(' ') + QString::number(anno);
 }
 
-void FoglioPaga::impostaVacanze(const QString& idDipendente, int anno)
+void FoglioPaga::impostaVacanze(const QString& idDipendente, int anno, int mese)
 {
+    DatiDipendente d;
+    Dipendente::carica(idDipendente, d); // an unreadable record owes the default weeks
     Ferie ferie(QFileInfo(idDipendente).completeBaseName());
     ferie.setAnnoCorrente(anno);
     const Ferie::AnnoFerie a = ferie.leggiAnno(anno);
-    const int diritto = a.legaliDiritto + a.regalateDiritto + a.aggiuntiveDiritto;
-    const int prese = a.legaliPrese + a.regalatePrese + a.aggiuntivePrese;
+    settimaneVacanze = Ferie::settimaneVacanze(d);
+    const double diritto = settimaneVacanze * Ferie::kGiorniPerSettimana + a.regalateDiritto + a.aggiuntiveDiritto;
+    double prese = a.legaliPrese + a.regalatePrese + a.aggiuntivePrese;
+    const QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(idDipendente, anno);
+    for (const VariabileMese& v : mesi) {
+        if (v.mese >= 1 && v.mese <= mese)
+            prese += v.vacanzePrese;
+    }
     giorniVacanzeAnno = diritto;
     vacanzeMaturate = diritto;
     riportoVacanze = 0;
@@ -285,7 +296,7 @@ void FoglioPaga::disegna(QPainter& p) const
                giorni(giorniVacanzeAnno), false, false);
     rigaValore(tr("Vacanze maturate"), giorni(vacanzeMaturate), true, false);
     rigaValore(tr("Riporto saldo vacanze anno precedente"), giorni(riportoVacanze), false, false);
-    rigaValore(tr("Vacanze prese nel mese corrente"), giorni(vacanzePrese), true, false);
+    rigaValore(tr("Vacanze prese nell'anno"), giorni(vacanzePrese), true, false);
     riga(sottile, y);
     rigaValore(tr("Nuovo saldo vacanze"), giorni(saldoVacanze), false, true);
     riga(spessa, y);

@@ -56,9 +56,12 @@ public:
     double importoContanti = 0.0;
     QString comunicazioni;
 
-    // Fills the holiday figures from the employee's holiday file of the year:
-    // entitlement, days taken and balance, nothing carried over.
-    void impostaVacanze(const QString& idDipendente, int anno);
+    // Fills the holiday figures of the slip of month `mese`: the entitlement
+    // from the employee's holiday weeks (five days a week) and the extra
+    // days of the holiday file, the days taken as the holiday file's plus
+    // the "Vacanze prese" of the year's months up to `mese`, the balance as
+    // entitlement less taken; nothing carried over.
+    void impostaVacanze(const QString& idDipendente, int anno, int mese);
 
     // Draws the slip on the printer, one page, with a painter of its own.
     void disegnaSu(QPrinter& printer) const;
@@ -68,7 +71,8 @@ public:
     // The slip has no HTML form.
     QString generaHtml() const { return QString(); }
 
-    // The Italian month name, "gennaio" .. "dicembre"; empty outside 1..12.
+    // The Italian month name, "gennaio" .. "dicembre", as the payment files
+    // write it whatever the user's language; empty outside 1..12.
     static QString nomeDelMese(int mese);
 
     // "SFr. " and the amount in the Swiss German format, "SFr. -" below 0.005.
@@ -80,8 +84,8 @@ public:
     // The label of the payment box.
     QString etichettaVersamento() const;
 
-    // The Italian month name ("gennaio" .. "dicembre", else the number) and
-    // the year.
+    // The month's name in the user's language ("gennaio", "Januar" ..., else
+    // the number) and the year: the slip's heading.
     static QString nomeMese(int mese, int anno);
 
     // The monthly variables sheet of one employee and year, one page: a row
@@ -90,6 +94,14 @@ public:
     static void disegnaVariabiliRealiSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
                                         int anno, const QString& luogoData, bool orario,
                                         const QList<VariabileMese>& mesi);
+
+    // "Riepilogo annuale": the monthly variables sheet, then the summary
+    // page of the pay-history year sheet, its header and the year's total
+    // row of the saved pay counts (`paghe`).
+    static void disegnaRiepilogoAnnualeSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
+                                          int anno, const QString& luogoData, bool orario,
+                                          const QList<VariabileMese>& variabili,
+                                          const QList<StoricoPaghe::PagaMese>& paghe);
 
     // The pay-history year sheet: a row per month of the pay history and the
     // yearly total; with `riepilogo` a second page repeating the total alone.

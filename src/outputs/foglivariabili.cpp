@@ -1,5 +1,6 @@
 #include "fogliopaga.h"
 
+#include "linguautente.h"
 #include "variabilimensili.h"
 
 #include <QFileInfo>
@@ -14,9 +15,6 @@ namespace {
 
 const QColor kIntestazione(230, 234, 239);
 const QColor kStriscia(242, 244, 246);
-
-const char* const kMesi[] = {"",       "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",  "Giugno",
-                             "Luglio", "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
 
 struct Colonna
 {
@@ -72,16 +70,10 @@ QFont arial(int punti, bool grassetto)
     return f;
 }
 
-} // namespace
-
-void FoglioPaga::disegnaVariabiliRealiSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
-                                         int anno, const QString& luogoData, bool orario,
-                                         const QList<VariabileMese>& mesi)
+// The monthly variables sheet on the painter's current page.
+void paginaVariabili(QPainter& p, const QString& azienda, const QString& dipendente, int anno,
+                     const QString& luogoData, bool orario, const QList<VariabileMese>& mesi)
 {
-    QPainter p;
-    if (!p.begin(&printer))
-        return;
-
     // Millimetres to device pixels; lengths truncated to whole pixels.
     const double sx = p.device()->width() / 210.0;
     const double sy = p.device()->height() / 297.0;
@@ -105,11 +97,11 @@ void FoglioPaga::disegnaVariabiliRealiSu(QPrinter& printer, const QString& azien
     p.setPen(Qt::black);
     p.setFont(arial(8, false));
     p.drawText(L, Y(18), azienda);
-    p.drawText(L, Y(23), tr("Dipendente: %1").arg(dipendente));
+    p.drawText(L, Y(23), QCoreApplication::translate("FoglioPaga", "Dipendente: %1").arg(dipendente));
 
     p.setFont(arial(13, true));
     p.drawText(QRect(0, Y(30), p.device()->width(), Y(9)), Qt::AlignHCenter | Qt::AlignTop,
-               tr("Inserimento variabili mese - Anno %1").arg(anno));
+               QCoreApplication::translate("FoglioPaga", "Inserimento variabili mese - Anno %1").arg(anno));
 
     p.setFont(arial(8, false));
     p.drawText(QRect(L, Y(39), X(180), Y(5)), Qt::AlignRight | Qt::AlignTop, luogoData);
@@ -144,7 +136,7 @@ void FoglioPaga::disegnaVariabiliRealiSu(QPrinter& printer, const QString& azien
             p.fillRect(cella, sfondo);
             p.drawRect(cella);
             if (!colonne.at(i).campo) {
-                testoCella(cella, Qt::AlignLeft, QString::fromLatin1(kMesi[mese]));
+                testoCella(cella, Qt::AlignLeft, LinguaUtente::nomeMeseMaiuscolo(mese));
                 continue;
             }
             const double valore = v.*(colonne.at(i).campo);
@@ -160,14 +152,11 @@ void FoglioPaga::disegnaVariabiliRealiSu(QPrinter& printer, const QString& azien
         p.fillRect(cella, kIntestazione);
         p.drawRect(cella);
         if (!colonne.at(i).campo)
-            testoCella(cella, Qt::AlignLeft, tr("Totale annuo"));
+            testoCella(cella, Qt::AlignLeft, QCoreApplication::translate("FoglioPaga", "Totale annuo"));
         else
             testoCella(cella, Qt::AlignRight, numero(totali.at(i)));
     }
-    p.end();
 }
-
-namespace {
 
 // One column of the pay-history year sheet.
 struct ColonnaPaghe
@@ -187,14 +176,14 @@ const ColonnaPaghe kColonnePaghe[] = {
     {"Netto", &StoricoPaghe::PagaMese::netto, 23},
 };
 
-// Draws the pay-history year sheet; false when the printer could not be
-// painted on or the pages could not be completed.
-bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
-                      const QString& data, const QList<StoricoPaghe::PagaMese>& mesi, bool riepilogo)
+// What of the pay-history year sheet is drawn.
+enum class PagineAnno { Anno, AnnoERiepilogo, SoloRiepilogo };
+
+// Draws the pay-history year sheet from the painter's current page; false
+// when a new page could not be started.
+bool pagineAnnoPaghe(QPainter& p, QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
+                     const QString& data, const QList<StoricoPaghe::PagaMese>& mesi, PagineAnno pagine)
 {
-    QPainter p;
-    if (!p.begin(&printer))
-        return false;
     const double sx = p.device()->width() / 210.0;
     const double sy = p.device()->height() / 297.0;
     auto X = [sx](double mm) { return int(mm * sx); };
@@ -259,6 +248,10 @@ bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& 
         }
     };
 
+    if (pagine == PagineAnno::SoloRiepilogo) {
+        rigaTotale(testata(QCoreApplication::translate("FoglioPaga", "Riepilogo annuale - Anno %1").arg(anno)));
+        return true;
+    }
     int y = testata(QCoreApplication::translate("FoglioPaga", "Anno %1").arg(anno));
     p.setFont(arial(9, false));
     for (int mese = 1; mese <= 12; ++mese) {
@@ -266,7 +259,7 @@ bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& 
             const QRect cella(sinistre.at(i), y, larghezze.at(i), r);
             p.drawRect(cella);
             if (i == 0)
-                testoCella(cella, Qt::AlignLeft, QString::fromLatin1(kMesi[mese]));
+                testoCella(cella, Qt::AlignLeft, LinguaUtente::nomeMeseMaiuscolo(mese));
             else if (perMese.at(mese))
                 testoCella(cella, Qt::AlignRight, numero(perMese.at(mese)->*kColonnePaghe[i].campo));
         }
@@ -274,15 +267,53 @@ bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& 
     }
     rigaTotale(y);
 
-    if (riepilogo) {
+    if (pagine == PagineAnno::AnnoERiepilogo) {
         if (!printer.newPage())
             return false;
         rigaTotale(testata(QCoreApplication::translate("FoglioPaga", "Riepilogo annuale - Anno %1").arg(anno)));
     }
-    return p.end();
+    return true;
+}
+
+// Draws the pay-history year sheet; false when the printer could not be
+// painted on or the pages could not be completed.
+bool disegnaAnnoPaghe(QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
+                      const QString& data, const QList<StoricoPaghe::PagaMese>& mesi, bool riepilogo)
+{
+    QPainter p;
+    if (!p.begin(&printer))
+        return false;
+    const bool completo = pagineAnnoPaghe(p, printer, azienda, dipendente, anno, data, mesi,
+                                          riepilogo ? PagineAnno::AnnoERiepilogo : PagineAnno::Anno);
+    return p.end() && completo;
 }
 
 } // namespace
+
+void FoglioPaga::disegnaVariabiliRealiSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
+                                         int anno, const QString& luogoData, bool orario,
+                                         const QList<VariabileMese>& mesi)
+{
+    QPainter p;
+    if (!p.begin(&printer))
+        return;
+    paginaVariabili(p, azienda, dipendente, anno, luogoData, orario, mesi);
+    p.end();
+}
+
+void FoglioPaga::disegnaRiepilogoAnnualeSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
+                                           int anno, const QString& luogoData, bool orario,
+                                           const QList<VariabileMese>& variabili,
+                                           const QList<StoricoPaghe::PagaMese>& paghe)
+{
+    QPainter p;
+    if (!p.begin(&printer))
+        return;
+    paginaVariabili(p, azienda, dipendente, anno, luogoData, orario, variabili);
+    if (printer.newPage())
+        pagineAnnoPaghe(p, printer, azienda, dipendente, anno, luogoData, paghe, PagineAnno::SoloRiepilogo);
+    p.end();
+}
 
 void FoglioPaga::disegnaVariabiliSu(QPrinter& printer, const QString& azienda, const QString& dipendente, int anno,
                                     const QString& data, const QList<StoricoPaghe::PagaMese>& mesi, bool riepilogo)

@@ -1,6 +1,7 @@
 #include "ferie.h"
 
 #include "config.h"
+#include "dipendente.h"
 #include "fileini.h"
 #include "filesicuri.h"
 #include "orologio.h"
@@ -35,6 +36,15 @@ Ferie::Ferie(const QString& chiave)
     : m_chiave(chiave)
     , m_anno(Orologio::oggi().year())
 {
+}
+
+double Ferie::settimaneVacanze(const DatiDipendente& d)
+{
+    bool ok = false;
+    const double settimane = d.extra.value(QStringLiteral("vacanzeSettimane")).trimmed().toDouble(&ok);
+    if (!ok || !(settimane > 0) || !(settimane < 52))
+        return kSettimanePredefinite;
+    return settimane;
 }
 
 QString Ferie::cartellaFerie()

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct DatiDipendente;
+
 // One employee's holiday days per calendar year, in the INI file
 // ~/.vardello_dati/ferie/<key>.ini, one group per year.
 class Ferie
@@ -20,6 +22,13 @@ public:
     };
 
     explicit Ferie(const QString& chiave);
+
+    // The weeks of holiday a year the employee is owed: the employee's
+    // "vacanzeSettimane", 4 when it is missing or no number above 0 and
+    // below 52. The same number sets the holiday pay of hourly staff.
+    static double settimaneVacanze(const DatiDipendente& d);
+    static constexpr double kSettimanePredefinite = 4.0;
+    static constexpr double kGiorniPerSettimana = 5.0;
 
     int annoCorrente() const { return m_anno; }
     void setAnnoCorrente(int anno) { m_anno = anno; }

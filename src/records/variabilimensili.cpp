@@ -49,6 +49,12 @@ const Campo kCampi[] = {
 #undef IMPORTO
 #undef TESTO
 
+bool eOra(double VariabileMese::*campo)
+{
+    return campo == &VariabileMese::oreFatte || campo == &VariabileMese::oreExtra25
+        || campo == &VariabileMese::oreExtra50 || campo == &VariabileMese::oreExtraCompensate;
+}
+
 QString gruppo(int mese)
 {
     return QStringLiteral("Mese_") + QString::number(mese);
@@ -172,6 +178,20 @@ VariabileMese VariabiliMensili::caricaMese(const QString& codice, int anno, int 
                    + (illeggibili.isEmpty() ? QString() : descriviIlleggibili(percorso, illeggibili)))
                       .trimmed();
     return v;
+}
+
+double VariabiliMensili::massimo(double VariabileMese::*campo)
+{
+    if (eOra(campo))
+        return kOreMeseMassime;
+    if (campo == &VariabileMese::vacanzePrese)
+        return kGiorniMeseMassimi;
+    return FileSicuri::kImportoMassimo;
+}
+
+double VariabiliMensili::oreDelMese(const VariabileMese& v)
+{
+    return v.oreFatte + v.oreExtra25 + v.oreExtra50;
 }
 
 bool VariabiliMensili::salvaAnno(const QString& codice, int anno, const QList<VariabileMese>& mesi,

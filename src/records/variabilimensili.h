@@ -66,6 +66,18 @@ public:
     // One month of caricaAnno; a default record for a month outside 1..12.
     static VariabileMese caricaMese(const QString& codice, int anno, int mese, QString* errore = nullptr);
 
+    // The range of a field the windows let the user type: hours, days and
+    // amounts are never below 0; one
+    // hour field holds at most the hours of a month (31 days of 24 hours),
+    // the holidays taken at most the days of a month, an amount at most the
+    // widest amount a file holds.
+    static constexpr double kOreMeseMassime = 744.0;
+    static constexpr double kGiorniMeseMassimi = 31.0;
+    static double massimo(double VariabileMese::*campo);
+    // The hours worked in a month, normal and overtime together: at most
+    // kOreMeseMassime.
+    static double oreDelMese(const VariabileMese& v);
+
     // Writes the first twelve records by position; the file's other groups
     // and keys stay. False without writing, with the reason in `errore`, when
     // the year is closed, fewer than twelve records are given, an amount is

@@ -3,7 +3,10 @@
 #include "filesicuri.h"
 #include "messaggi.h"
 
+#include <QLocale>
 #include <QRegularExpression>
+
+#include <cmath>
 
 bool InputSvizzero::leggiImporto(const QString& testo, double* valore, bool vuotoZero)
 {
@@ -64,5 +67,18 @@ bool InputSvizzero::dataOppureAvviso(QWidget* parent, const QString& campo, cons
     Messaggi::avviso(parent, tr("Attenzione"),
                      tr("La data \"%1\" in \"%2\" non e' valida: scrivere ad esempio 31.12.2025 oppure 31/12/2025.")
                          .arg(testo.trimmed(), campo));
+    return false;
+}
+
+bool InputSvizzero::nelLimiteOppureAvviso(QWidget* parent, const QString& campo, double valore, double minimo,
+                                          double massimo)
+{
+    if (std::isfinite(valore) && valore >= minimo && valore <= massimo)
+        return true;
+    const QLocale svizzera(QLocale::German, QLocale::Switzerland);
+    Messaggi::avviso(parent, tr("Attenzione"),
+                     tr("Il valore %1 in \"%2\" non e' ammesso: deve essere tra %3 e %4.")
+                         .arg(svizzera.toString(valore, 'f', 2), campo, svizzera.toString(minimo, 'f', 2),
+                              svizzera.toString(massimo, 'f', 2)));
     return false;
 }

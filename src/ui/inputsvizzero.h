@@ -30,4 +30,9 @@ public:
     static bool importoOppureAvviso(QWidget* parent, const QString& campo, const QString& testo,
                                     double* valore, bool vuotoZero = true);
     static bool dataOppureAvviso(QWidget* parent, const QString& campo, const QString& testo, QDate* data);
+
+    // True when `valore` lies within [minimo, massimo]; else warns the user
+    // (title "Attenzione") naming the field `campo` and its range.
+    static bool nelLimiteOppureAvviso(QWidget* parent, const QString& campo, double valore, double minimo,
+                                      double massimo);
 };

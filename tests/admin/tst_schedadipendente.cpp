@@ -47,6 +47,10 @@ private slots:
     void apertoESalvato();
     void inputDigitati_data();
     void inputDigitati();
+    void fuoriLimite_data();
+    void fuoriLimite();
+    void salarioDelloStorico_data();
+    void salarioDelloStorico();
     void elimina();
     void idSenzaFile();
     void datiAmministrativi();
@@ -236,6 +240,7 @@ void TestSchedaDipendente::inputDigitati_data()
     QTest::newRow("first name") << "nome" << "Luigi" << "Luigi";
     QTest::newRow("surname") << "cognome" << "Bianchi" << "Bianchi";
     QTest::newRow("birth date") << "dataNascita" << "02/03/1990" << "02/03/1990";
+    QTest::newRow("born today") << "dataNascita" << "05/03/2026" << "05/03/2026";
     QTest::newRow("sex") << "sesso" << "F" << "F";
     QTest::newRow("civil status") << "statoCivile" << "divorziato" << "divorziato";
     QTest::newRow("civil status date, dots") << "statoCivileDal" << "1.2.2020" << "01/02/2020";
@@ -254,6 +259,7 @@ void TestSchedaDipendente::inputDigitati_data()
     QTest::newRow("further activities") << "altreAttivita" << "1" << "1";
     QTest::newRow("tariff, lower case") << "tariffa" << " c1 " << "C1";
     QTest::newRow("degree") << "gradoOccupazione" << "80" << "80";
+    QTest::newRow("degree 1") << "gradoOccupazione" << "1" << "1";
     QTest::newRow("degree with decimals") << "gradoOccupazione" << "80.5" << "";
     QTest::newRow("contract") << "tipoContratto" << "determinato" << "determinato";
     QTest::newRow("extra salaries") << "mensilitaAggiuntive" << "2" << "2";
@@ -388,6 +394,170 @@ void TestSchedaDipendente::inputDigitati()
     // The untouched text of another window is kept as it was.
     if (widget != QLatin1String("statoCivileDal"))
         QCOMPARE(dopo.statoCivileDal, QStringLiteral("non ricordo"));
+}
+
+// A value outside its field's range is refused with a message naming the
+// field, nothing is written, and the card opens again clean with what the
+// file held.
+void TestSchedaDipendente::fuoriLimite_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("digitato");
+    QTest::addColumn<QString>("campo"); // named in the warning
+
+    QTest::newRow("negative salary") << "salarioMensile" << "-6'500" << "Salario mensile (CHF)";
+    QTest::newRow("salary beyond any file") << "salarioMensile" << "1'000'000'001" << "Salario mensile (CHF)";
+    QTest::newRow("negative pension") << "lppManuale" << "-0.05" << "LPP trattenuta (CHF)";
+    QTest::newRow("negative hourly rate") << "pagaOraria" << "-32.75" << "Paga oraria (CHF/h)";
+    QTest::newRow("degree above 100") << "gradoOccupazione" << "150" << "Grado di occupazione (%)";
+    QTest::newRow("degree 0") << "gradoOccupazione" << "0" << "Grado di occupazione (%)";
+    // CH93 0076 2011 6238 5295 7 is valid: the last digit changed.
+    QTest::newRow("IBAN, wrong check digit") << "iban" << "CH93 0076 2011 6238 5295 8" << "IBAN";
+    QTest::newRow("birth date tomorrow") << "dataNascita" << "06/03/2026" << "Data di nascita";
+    // The dialogs' dates, as the working copy holds them when saved.
+    QTest::newRow("employment ends before it starts") << "<periodo>" << "31/12/2019" << "Periodi di rapporto";
+    QTest::newRow("child born tomorrow, as stored") << "<figlio>" << "06/03/2026" << "Figli";
+}
+
+void TestSchedaDipendente::fuoriLimite()
+{
+    QFETCH(QString, widget);
+    QFETCH(QString, digitato);
+    QFETCH(QString, campo);
+    DatiDipendente d = base();
+    if (widget == QLatin1String("<figlio>"))
+        d.figli.first().dataNascita = digitato;
+    QVERIFY(Dipendente::salva(d, id));
+    const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(id));
+    {
+        RegistroMessaggi registro;
+        SchedaDipendente scheda(id);
+        if (widget == QLatin1String("<periodo>")) {
+            quandoAperto([&] {
+                auto* dialogo = finestraAperta<DialogPeriodiRapporto>();
+                QVERIFY(dialogo);
+                dialogo->findChild<QCheckBox*>()->setChecked(false); // the period ends
+                dialogo->findChild<QDateEdit*>(QStringLiteral("uscita"))
+                    ->setDate(QDate::fromString(digitato, QStringLiteral("dd/MM/yyyy")));
+                clic(*dialogo, "ok");
+            });
+            clic(scheda, "periodi");
+            QCOMPARE(scheda.datiCorrenti().periodi.first().uscita, digitato);
+            registro.richieste.clear(); // the dialog's reminder to save
+        } else if (widget == QLatin1String("<figlio>")) {
+            scrivi(scheda, "nome", QStringLiteral("Luigi"));
+        } else if (auto* data = scheda.findChild<QDateEdit*>(widget)) {
+            data->setDate(QDate::fromString(digitato, QStringLiteral("dd/MM/yyyy")));
+        } else {
+            scrivi(scheda, qPrintable(widget), digitato);
+        }
+        clic(scheda, "salva");
+        QCOMPARE(registro.richieste.size(), 1);
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
+        QVERIFY2(registro.ultimoTesto().contains(QLatin1Char('"') + campo + QLatin1Char('"')),
+                 qPrintable(registro.ultimoTesto()));
+        QCOMPARE(scheda.result(), int(QDialog::Rejected));
+        QVERIFY(scheda.modificato());
+        QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), prima);
+    }
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(id);
+    scheda.show();
+    QTest::qWait(10);
+    QVERIFY(registro.richieste.isEmpty()); // no "Dati non validi"
+    QCOMPARE(testo(scheda, "nome"), QStringLiteral("Mario"));
+    QCOMPARE(scheda.datiCorrenti().periodi, base().periodi);
+    QCOMPARE(testo(scheda, "salarioMensile"), QStringLiteral("5200.00"));
+    QCOMPARE(testo(scheda, "gradoOccupazione"), QStringLiteral("100"));
+    QCOMPARE(testo(scheda, "iban"), QStringLiteral("CH9300762011623852957"));
+    QCOMPARE(scheda.findChild<QDateEdit*>(QStringLiteral("dataNascita"))->date(), QDate(1988, 4, 14));
+}
+
+// The card shows the salary of the salary period covering the current
+// month, and saving it stores the salary into that period too (its monthly
+// results recomputed); the other periods stay as they were.
+void TestSchedaDipendente::salarioDelloStorico_data()
+{
+    QTest::addColumn<QString>("storico");   // "inizio-fine:salario" periods, ";" between them; "!": damaged
+    QTest::addColumn<int>("tipoPaga");
+    QTest::addColumn<QString>("mostrato");  // the salary the card shows in August 2026
+    QTest::addColumn<QString>("digitato");
+    QTest::addColumn<QString>("salari");    // the periods' salaries after saving; empty: the file unchanged
+    QTest::addColumn<bool>("salvato");      // the employee file written
+
+    const QString aumento = QStringLiteral("01/01/2026-30/06/2026:7350.50;01/07/2026-31/12/2026:7800.00");
+    QTest::newRow("raise from July shown in August") << aumento << 0 << "7800.00" << "7900" << "7350.50;7900.00"
+                                                     << true;
+    QTest::newRow("shown salary saved again: history untouched") << aumento << 0 << "7800.00" << "7800" << ""
+                                                                 << true;
+    QTest::newRow("no period covers August") << QStringLiteral("01/01/2026-30/06/2026:7350.50") << 0 << "5200.00"
+                                             << "5300" << "" << true;
+    QTest::newRow("hourly pay: the card's salary") << aumento << 1 << "5200.00" << "5300" << "" << true;
+    QTest::newRow("damaged history: nothing saved") << aumento + QLatin1Char('!') << 0 << "5200.00" << "5300" << ""
+                                                    << false;
+}
+
+void TestSchedaDipendente::salarioDelloStorico()
+{
+    QFETCH(QString, storico);
+    QFETCH(int, tipoPaga);
+    QFETCH(QString, mostrato);
+    QFETCH(QString, digitato);
+    QFETCH(QString, salari);
+    QFETCH(bool, salvato);
+    Orologio::imposta(QDateTime(QDate(2026, 8, 10), QTime(9, 0)));
+    DatiDipendente d = base();
+    d.tipoPaga = tipoPaga;
+    QVERIFY(Dipendente::salva(d, id));
+    const bool danneggiato = storico.endsWith(QLatin1Char('!'));
+    if (danneggiato)
+        storico.chop(1);
+    QVector<PeriodoStipendio> periodi;
+    for (const QString& testo : storico.split(QLatin1Char(';'))) {
+        PeriodoStipendio p;
+        p.dataInizio = testo.left(10);
+        p.dataFine = testo.mid(11, 10);
+        p.salarioMensile = testo.mid(22).toDouble();
+        periodi << p;
+    }
+    QVERIFY(StoricoStipendi::salva(id, periodi));
+    if (danneggiato)
+        AmbienteTest::scrivi(StoricoStipendi::percorsoFile(id),
+                             AmbienteTest::leggi(StoricoStipendi::percorsoFile(id)) + "periodo0.oreMensili=molte\n");
+    const QByteArray storicoPrima = AmbienteTest::leggi(StoricoStipendi::percorsoFile(id));
+    const QByteArray dipendentePrima = AmbienteTest::leggi(Dipendente::percorsoFile(id));
+
+    RegistroMessaggi registro;
+    SchedaDipendente scheda(id);
+    QCOMPARE(testo(scheda, "salarioMensile"), mostrato);
+    QVERIFY(!scheda.modificato());
+    scrivi(scheda, tipoPaga == 1 ? "pagaOraria" : "salarioMensile", digitato);
+    clic(scheda, "salva");
+    QCOMPARE(registro.ultimoTesto() == QStringLiteral("Dipendente salvato."), salvato);
+    if (!salvato) {
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+        QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), dipendentePrima);
+    }
+    if (salari.isEmpty()) {
+        QCOMPARE(AmbienteTest::leggi(StoricoStipendi::percorsoFile(id)), storicoPrima);
+        return;
+    }
+    DatiDipendente dopo;
+    QVERIFY(Dipendente::carica(id, dopo));
+    QCOMPARE(QString::number(dopo.salarioMensile, 'f', 2), salari.section(QLatin1Char(';'), -1));
+    QVector<PeriodoStipendio> v;
+    QString errore;
+    QVERIFY(StoricoStipendi::carica(id, v, &errore));
+    QVERIFY2(errore.isEmpty(), qPrintable(errore));
+    QStringList letti;
+    for (const PeriodoStipendio& p : v)
+        letti << QString::number(p.salarioMensile, 'f', 2);
+    QCOMPARE(letti.join(QLatin1Char(';')), salari);
+    QCOMPARE(v.last().dataInizio, QStringLiteral("01/07/2026"));
+    // 13 salaries (one extra) over 12 months: 7'900 x 13 / 12 = 8'558.33.
+    QCOMPARE(QString::number(v.last().ris.lordo, 'f', 2), QStringLiteral("8558.33"));
+    QCOMPARE(v.last().mensilita, 13);
+    QCOMPARE(v.first().ris.lordo, 0.0); // the July period alone was recomputed
 }
 
 // Deleting asks first and removes the record file only.

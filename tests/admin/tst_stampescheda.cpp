@@ -191,10 +191,12 @@ void TestStampeScheda::intestazioniFoglioPaga()
              (QStringList{"Alfa & Figli SA", "6900 Lugano", "Mario Rossi", "6500 Bellinzona", "01/02/2020",
                           "marzo 2026", "Lugano, 5 marzo 2026", "Auguri, buone feste"}));
     QCOMPARE(f.importoContanti, 100.5);
-    // Holidays: entitlement 28 days, 5 taken; the weeks are left to the slip.
+    // Holidays: 4 weeks (no "vacanzeSettimane": the default of the pay
+    // count too) x 5 = 20 days + 3 additional = 23; taken 4 + 1 = 5, none
+    // in the variables; balance 23 - 5 = 18.
     QCOMPARE((QList<double>{f.giorniVacanzeAnno, f.vacanzeMaturate, f.vacanzePrese, f.saldoVacanze,
                             f.settimaneVacanze}),
-             (QList<double>{28, 28, 5, 23, 0}));
+             (QList<double>{23, 23, 5, 18, 4}));
 }
 
 void TestStampeScheda::foglioPagaDallaScheda()
@@ -287,8 +289,9 @@ void TestStampeScheda::righeComeLaChiusura()
     QCOMPARE(carta.importoVersato, chiusura.importoVersato);
 }
 
-// Both variables printouts draw the same sheet of the chosen year; only the
-// titles and the proposed file names differ.
+// Both variables printouts draw the variables sheet of the chosen year; the
+// yearly summary follows it with the page of the year's totals of the saved
+// pay counts.
 void TestStampeScheda::variabiliDallaScheda_data()
 {
     QTest::addColumn<QString>("pulsante");
@@ -319,6 +322,11 @@ void TestStampeScheda::variabiliDallaScheda()
     mesi[2].oreFatte = 160;
     mesi[2].importiImponibili = 1500;
     QVERIFY(VariabiliMensili::salvaAnno(id, 2025, mesi));
+    // Two saved counts: gross 6'200 + 6'300 = 12'500.00, net 5'250 + 5'300.50
+    // = 10'550.50; another year's count is not added.
+    scriviPaghe(2025, "[1]\nlordoImponibile=6200.00\nnetto=5250.00\n[2]\nlordoImponibile=6300.00\nnetto=5300.50\n");
+    scriviPaghe(2024, "[12]\nlordoImponibile=999.00\nnetto=888.00\n");
+    const bool riepilogo = pulsante == QLatin1String("riepilogoAnnuale");
 
     SchedaDipendente scheda(id);
     QString titoloVisto, nomeVisto, titoloDialogo;
@@ -337,7 +345,15 @@ void TestStampeScheda::variabiliDallaScheda()
     QCOMPARE(titoloDialogo, titoloAnno);
     QCOMPARE(titoloVisto, titolo);
     QCOMPARE(nomeVisto, nomeFile);
-    QCOMPARE(pdf.pagine, 1);
+    QCOMPARE(pdf.pagine, riepilogo ? 2 : 1);
+    const QString totali = pdf.testo.section(QStringLiteral("Riepilogo annuale - Anno 2025"), 1);
+    QCOMPARE(!totali.isEmpty(), riepilogo);
+    if (riepilogo) {
+        for (const QString& atteso : {QStringLiteral("Lordo"), QStringLiteral("Netto"), QStringLiteral("Totale annuo"),
+                                      svizzero(12500), svizzero(10550.5)})
+            QVERIFY2(totali.contains(atteso), qPrintable(atteso + QStringLiteral("\n---\n") + totali));
+        QVERIFY(!totali.contains(svizzero(999)));
+    }
     for (const QString& atteso :
          {QStringLiteral("Inserimento variabili mese - Anno 2025"), QStringLiteral("Dipendente: Rossi Mario"),
           QStringLiteral("Alfa & Figli SA"), QStringLiteral("Lugano, 5 marzo 2026"),

@@ -233,7 +233,6 @@ int csv(const uint8_t* dati, size_t n)
     return 0;
 }
 
-<<<<<<< HEAD
 // The currency file: what read is saved and read back the same.
 int valute(const uint8_t* dati, size_t n)
 {
@@ -248,7 +247,6 @@ int valute(const uint8_t* dati, size_t n)
         std::abort();
     for (const Valuta& v : lette)
         arrotondaValuta(converti(12345, v, lette.front()), v);
-=======
 // A salary certificate as the certificate manager opens it; one that reads
 // cleanly is saved and read again.
 int certificato(const uint8_t* dati, size_t n)
@@ -301,7 +299,6 @@ int ccl(const uint8_t* dati, size_t n)
     CCL::verifica(QStringLiteral("Edilizia_principale"), QStringLiteral("Manovale"), 4700.0);
     CCL::verifica(QStringLiteral("Pulizie"), QStringLiteral("Con_AFC_ora"), 25.0);
     CCL::verifica(QStringLiteral("General"), QString(), 1.0);
->>>>>>> lettoriA
     return 0;
 }
 
@@ -322,11 +319,8 @@ Funzione trova(const char* nome)
         {"stipendi", stipendi},     {"movimenti", movimenti}, {"stato", stato},   {"parametri", parametri},
         {"assegni", assegni},       {"tariffe", tariffe},     {"nap", nap},       {"banche", banche},
         {"ferie", ferie},           {"csv", csv},
-<<<<<<< HEAD
         {"valute", valute},
-=======
         {"certificato", certificato}, {"generi", generi}, {"campi", campi}, {"ccl", ccl},
->>>>>>> lettoriA
     };
     for (const auto& voce : tabella) {
         if (std::strcmp(voce.nome, nome) == 0)

@@ -235,6 +235,12 @@ void TestGestioneStipendi::celleDigitate_data()
     QTest::newRow("salary in words") << 2 << "cinquemila" << "";
     QTest::newRow("date with dots") << 0 << "1.2.2026" << "01/02/2026";
     QTest::newRow("day that does not exist") << 1 << "31/06/2026" << "";
+    QTest::newRow("negative salary") << 2 << "-500" << "";
+    QTest::newRow("salary 0") << 2 << "0" << "0.00";
+    QTest::newRow("end before the start") << 1 << "31/12/2025" << "";
+    QTest::newRow("start after the end") << 0 << "01/01/2027" << "";
+    QTest::newRow("one day long") << 1 << "01/01/2026" << "01/01/2026";
+    QTest::newRow("the disk is full") << 2 << "5'400" << "<pieno>";
 }
 
 void TestGestioneStipendi::celleDigitate()
@@ -252,6 +258,16 @@ void TestGestioneStipendi::celleDigitate()
         QVERIFY(QFile::remove(StoricoStipendi::percorsoFile(id)));
         QVERIFY(QDir().mkpath(StoricoStipendi::percorsoFile(id)));
     }
+    if (salvato == QLatin1String("<pieno>")) { // the file reads, nothing more can be written
+        {
+            LimiteFile pieno(0);
+            clic(g, "salva");
+        }
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+        QVERIFY(!registro.contiene(QStringLiteral("Periodi salvati.")));
+        QCOMPARE(AmbienteTest::leggi(StoricoStipendi::percorsoFile(id)), prima);
+        return;
+    }
     clic(g, "salva");
 
     if (salvato == QLatin1String("<errore>")) {
@@ -261,8 +277,10 @@ void TestGestioneStipendi::celleDigitate()
         return;
     }
     if (salvato.isEmpty()) {
+        QCOMPARE(registro.richieste.size(), 1);
         QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
-        QVERIFY(registro.ultimoTesto().contains(QStringLiteral("riga 1")));
+        const QString campo = QStringList{"Inizio", "Fine", "Salario mensile"}.at(colonna == 0 ? 1 : colonna);
+        QVERIFY2(registro.ultimoTesto().contains(campo + QStringLiteral(", riga 1")), qPrintable(registro.ultimoTesto()));
         QCOMPARE(AmbienteTest::leggi(StoricoStipendi::percorsoFile(id)), prima);
         return;
     }

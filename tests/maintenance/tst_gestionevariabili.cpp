@@ -5,6 +5,7 @@
 #include "config.h"
 #include "conteggiosalario.h"
 #include "dipendente.h"
+#include "fileini.h"
 #include "gestionevariabili.h"
 #include "orologio.h"
 #include "piattaformatest.h"
@@ -69,6 +70,12 @@ private slots:
     void caricaModificaSalva();
     void valoreIllegibile_data();
     void valoreIllegibile();
+    void fuoriLimite_data();
+    void fuoriLimite();
+    void ogniColonna_data();
+    void ogniColonna();
+    void mesiNellaLingua_data();
+    void mesiNellaLingua();
     void straordinari_data();
     void straordinari();
     void annoChiuso();
@@ -275,6 +282,142 @@ void TestGestioneVariabili::valoreIllegibile()
     QCOMPARE(griglia(f)->currentRow(), 6);
     QCOMPARE(griglia(f)->currentColumn(), kAssenze);
     QVERIFY(!QFileInfo::exists(VariabiliMensili::percorsoFile(kMensile, 2026)));
+}
+
+// Each value within its field's range, the month's hours (worked and
+// overtime) at most 744 together; else a warning naming the month and the
+// field, and nothing is written. A full disk is reported, not taken for a
+// save.
+void TestGestioneVariabili::fuoriLimite_data()
+{
+    QTest::addColumn<QString>("dipendente");
+    QTest::addColumn<QString>("celle"); // "riga/colonna=testo", ";" between cells
+    QTest::addColumn<QString>("campo"); // named in the warning; empty: saved; "<pieno>": the disk is full
+
+    // Hourly layout: 1 hours worked, 2 overtime 25%, 3 overtime 50%, 12 holidays.
+    QTest::newRow("a billion hours") << kOrario << "0/1=1000000000" << "Gennaio - Ore fatte";
+    QTest::newRow("99'999 hours") << kOrario << "1/1=99'999" << "Febbraio - Ore fatte";
+    QTest::newRow("negative overtime") << kOrario << "2/2=-5" << "Marzo - Ore extra 25%";
+    QTest::newRow("700 + 30 + 15 hours") << kOrario << "3/1=700;3/2=30;3/3=15"
+                                         << "Aprile - ore fatte e straordinarie del mese";
+    QTest::newRow("32 days of holiday") << kOrario << "4/12=32" << "Maggio - Vacanze (gg)";
+    QTest::newRow("negative amount") << kMensile << "5/1=-100" << "Giugno - Imp. imponibili";
+    QTest::newRow("744 hours in all") << kOrario << "6/1=704;6/2=25;6/3=15" << "";
+    QTest::newRow("the disk is full") << kOrario << "7/1=160" << "<pieno>";
+}
+
+void TestGestioneVariabili::fuoriLimite()
+{
+    QFETCH(QString, dipendente);
+    QFETCH(QString, celle);
+    QFETCH(QString, campo);
+    QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(dipendente, 2026);
+    mesi[11].acconti = 50;
+    QVERIFY(VariabiliMensili::salvaAnno(dipendente, 2026, mesi));
+    const QByteArray prima = AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026));
+
+    RegistroMessaggi registro;
+    GestioneVariabili f(dipendente, 2026, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    int riga = 0;
+    for (const QString& c : celle.split(QLatin1Char(';'))) {
+        riga = c.section(QLatin1Char('/'), 0, 0).toInt();
+        digita(f, riga, c.section(QLatin1Char('/'), 1).section(QLatin1Char('='), 0, 0).toInt(),
+               c.section(QLatin1Char('='), 1));
+    }
+    if (campo == QLatin1String("<pieno>")) {
+        {
+            LimiteFile pieno(0);
+            clic(f, "salva");
+        }
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+        QCOMPARE(AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026)), prima);
+        return;
+    }
+    clic(f, "salva");
+    QCOMPARE(registro.richieste.size(), 1);
+    if (campo.isEmpty()) {
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili mensili salvate."));
+        const VariabileMese salvato = VariabiliMensili::caricaAnno(dipendente, 2026).at(riga);
+        QCOMPARE(salvato.oreFatte + salvato.oreExtra25 + salvato.oreExtra50, 744.0);
+        return;
+    }
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
+    QVERIFY2(registro.ultimoTesto().contains(QLatin1Char('"') + campo + QLatin1Char('"')),
+             qPrintable(registro.ultimoTesto()));
+    QCOMPARE(griglia(f)->currentRow(), riga);
+    QCOMPARE(AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026)), prima);
+}
+
+// Every column of the grid typed in one month, each with a value other than
+// the stored one: each reaches its key of the month's group.
+void TestGestioneVariabili::ogniColonna_data()
+{
+    QTest::addColumn<QString>("dipendente");
+    QTest::addColumn<QString>("chiavi"); // the file's key of each column from 1, in order
+    QTest::newRow("hourly pay") << kOrario
+                                << "oreFatte oreExtra25 oreExtra50 oreExtraCompensate rimborsoMalattia "
+                                   "rimborsoInfortunio rimborsoIPG rimborsoSpese acconti rimborsoPrestiti trattenuteUEF "
+                                   "vacanzePrese";
+    QTest::newRow("monthly salary") << kMensile
+                                    << "importiImponibili importiNonImponibili oreExtra25 oreExtra50 oreExtraCompensate "
+                                       "rimborsoSpese rimborsoTrasferte deduzioneAssenze rimborsoAssicurativo "
+                                       "tredicesimaGratifica acconti vacanzePrese comunicazioni";
+}
+
+void TestGestioneVariabili::ogniColonna()
+{
+    QFETCH(QString, dipendente);
+    QFETCH(QString, chiavi);
+    QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(dipendente, 2026);
+    mesi[8].acconti = 1;
+    mesi[8].comunicazioni = QStringLiteral("prima");
+    QVERIFY(VariabiliMensili::salvaAnno(dipendente, 2026, mesi));
+    RegistroMessaggi registro;
+    GestioneVariabili f(dipendente, 2026, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const QStringList nomi = chiavi.split(QLatin1Char(' '));
+    QCOMPARE(griglia(f)->columnCount(), nomi.size() + 1);
+    for (int c = 1; c <= nomi.size(); ++c)
+        digita(f, 8, c, QString::number(c + 1)); // 2 .. 14: within every range, none of them stored
+    clic(f, "salva");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili mensili salvate."));
+    const FileIni file = FileIni::leggi(AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026)));
+    for (int c = 1; c <= nomi.size(); ++c)
+        QCOMPARE(file.valore(QStringLiteral("Mese_9"), nomi.at(c - 1)).toDouble(), double(c + 1));
+}
+
+// The month names of the grid in the user's language; the file keeps its
+// groups "Mese_1" .. "Mese_12".
+void TestGestioneVariabili::mesiNellaLingua_data()
+{
+    QTest::addColumn<QString>("lingua");
+    QTest::addColumn<QStringList>("mesi"); // January, March, December
+    QTest::newRow("Italian") << "it" << QStringList{"Gennaio", "Marzo", "Dicembre"};
+    QTest::newRow("German") << "de" << QStringList{"Januar", QString::fromUtf8("März"), "Dezember"};
+    QTest::newRow("French") << "fr" << QStringList{"Janvier", "Mars", QString::fromUtf8("Décembre")};
+}
+
+void TestGestioneVariabili::mesiNellaLingua()
+{
+    QFETCH(QString, lingua);
+    QFETCH(QStringList, mesi);
+    QSettings(QStringLiteral("Vardello"), QStringLiteral("Lingua")).setValue(QStringLiteral("lingua"), lingua);
+    RegistroMessaggi registro;
+    GestioneVariabili f(kOrario, 2026, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE((QStringList{cella(f, 0, 0), cella(f, 2, 0), cella(f, 11, 0)}), mesi);
+    digita(f, 2, 1, QStringLiteral("-1"));
+    clic(f, "salva");
+    QVERIFY2(registro.ultimoTesto().contains(mesi.at(1) + QStringLiteral(" - ")), qPrintable(registro.ultimoTesto()));
+    digita(f, 2, 1, QStringLiteral("160"));
+    clic(f, "salva");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili mensili salvate."));
+    QVERIFY(AmbienteTest::leggi(VariabiliMensili::percorsoFile(kOrario, 2026)).contains("[Mese_3]"));
+    QSettings(QStringLiteral("Vardello"), QStringLiteral("Lingua")).remove(QStringLiteral("lingua"));
 }
 
 void TestGestioneVariabili::straordinari_data()

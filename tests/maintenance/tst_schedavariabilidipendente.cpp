@@ -4,6 +4,7 @@
 #include "chiusuraannuale.h"
 #include "config.h"
 #include "dipendente.h"
+#include "fileini.h"
 #include "orologio.h"
 #include "piattaformatest.h"
 #include "schedavariabilidipendente.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -36,6 +38,9 @@ private slots:
     void mesiUnoAllaVolta();
     void straordinari_data();
     void straordinari();
+    void fuoriLimite_data();
+    void fuoriLimite();
+    void mesiNellaLingua();
     void annoChiuso();
     void clicSulRiepilogo();
     void stampaRiepilogo();
@@ -221,6 +226,98 @@ void TestSchedaVariabiliDipendente::straordinari()
     }
     QCOMPARE(VariabiliMensili::caricaAnno(id, 2026).at(4).oreExtra25, salvato ? extra25 : 99.0);
     QCOMPARE(registro.ultimoTesto() == QStringLiteral("Variabili di Maggio 2026 salvate."), salvato);
+}
+
+// Each value within its field's range, the month's hours at most 744
+// together: else a warning naming the field and nothing is written. Every
+// input of May typed with a value other than the stored one reaches the
+// file; a full disk is reported.
+void TestSchedaVariabiliDipendente::fuoriLimite_data()
+{
+    QTest::addColumn<bool>("orario");
+    QTest::addColumn<QString>("valori"); // "input=value", ";" between them
+    QTest::addColumn<QString>("campo");  // named in the warning; empty: saved; "<pieno>": the disk is full
+
+    QTest::newRow("99'999 hours") << true << "oreFatte=99999" << "Ore lavorate normali";
+    QTest::newRow("32 days of holiday") << true << "vacanzePrese=32" << "Vacanze prese (gg)";
+    QTest::newRow("720 + 20 + 5 hours") << true << "oreFatte=720;oreExtra25=20;oreExtra50=5"
+                                        << "Ore lavorate del mese (normali e extra)";
+    QTest::newRow("every hourly input")
+        << true
+        << "oreFatte=704;oreExtra25=25;oreExtra50=15;rimborsoMalattia=11;rimborsoInfortunio=12;rimborsoIPG=13;"
+           "rimborsoSpese=14;acconti=15;rimborsoPrestiti=16;trattenuteUEF=17;vacanzePrese=31"
+        << "";
+    QTest::newRow("every monthly input")
+        << false
+        << "importiImponibili=21;importiNonImponibili=22;rimborsoSpese=23;rimborsoTrasferte=24;deduzioneAssenze=25;"
+           "rimborsoAssicurativo=26;tredicesimaGratifica=27;acconti=28;vacanzePrese=2.5"
+        << "";
+    QTest::newRow("the disk is full") << false << "acconti=300" << "<pieno>";
+}
+
+void TestSchedaVariabiliDipendente::fuoriLimite()
+{
+    QFETCH(bool, orario);
+    QFETCH(QString, valori);
+    QFETCH(QString, campo);
+    dipendente(orario);
+    QList<VariabileMese> anno = VariabiliMensili::caricaAnno(id, 2026);
+    for (int m = 0; m < 12; ++m)
+        anno[m].acconti = 1; // every stored value differs from what is typed
+    QVERIFY(VariabiliMensili::salvaAnno(id, 2026, anno));
+    const QByteArray prima = AmbienteTest::leggi(VariabiliMensili::percorsoFile(id, 2026));
+
+    RegistroMessaggi registro;
+    registro.rispondi(QMessageBox::Save); // overtime above 40 hours: saved at the user's risk
+    SchedaVariabiliDipendente s(id);
+    QCOMPARE(mese(s)->currentIndex(), 4);
+    QMap<QString, double> attesi;
+    for (const QString& v : valori.split(QLatin1Char(';'))) {
+        const QString nome = v.section(QLatin1Char('='), 0, 0);
+        QVERIFY2(box(s, qPrintable(nome)), qPrintable(nome));
+        box(s, qPrintable(nome))->setValue(v.section(QLatin1Char('='), 1).toDouble());
+        attesi.insert(nome, v.section(QLatin1Char('='), 1).toDouble());
+    }
+    if (campo == QLatin1String("<pieno>")) {
+        {
+            LimiteFile pieno(0);
+            clic(s, "salvaMese");
+        }
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+        QCOMPARE(AmbienteTest::leggi(VariabiliMensili::percorsoFile(id, 2026)), prima);
+        QCOMPARE(s.mesi().at(4).acconti, 1.0);
+        return;
+    }
+    clic(s, "salvaMese");
+    if (!campo.isEmpty()) {
+        QCOMPARE(registro.richieste.size(), 1);
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
+        QVERIFY2(registro.ultimoTesto().contains(QLatin1Char('"') + campo + QLatin1Char('"')),
+                 qPrintable(registro.ultimoTesto()));
+        QCOMPARE(AmbienteTest::leggi(VariabiliMensili::percorsoFile(id, 2026)), prima);
+        return;
+    }
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili di Maggio 2026 salvate."));
+    // The inputs are named as the file's keys: each typed value is in May's group.
+    const FileIni file = FileIni::leggi(AmbienteTest::leggi(VariabiliMensili::percorsoFile(id, 2026)));
+    QCOMPARE(s.findChild<QGroupBox*>()->findChildren<QDoubleSpinBox*>().size(), attesi.size()); // every input typed
+    for (auto it = attesi.cbegin(); it != attesi.cend(); ++it)
+        QCOMPARE(file.valore(QStringLiteral("Mese_5"), it.key()).toDouble(), it.value());
+}
+
+// The months of the chooser and of the summary in the user's language.
+void TestSchedaVariabiliDipendente::mesiNellaLingua()
+{
+    dipendente(false);
+    QSettings(QStringLiteral("Vardello"), QStringLiteral("Lingua")).setValue(QStringLiteral("lingua"), QStringLiteral("de"));
+    RegistroMessaggi registro;
+    SchedaVariabiliDipendente s(id);
+    QCOMPARE(mese(s)->currentText(), QStringLiteral("Mai"));
+    QCOMPARE(mese(s)->itemText(2), QString::fromUtf8("März"));
+    QCOMPARE(rigaRiepilogo(s, 0).first(), QStringLiteral("Januar"));
+    clic(s, "salvaMese");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili di Mai 2026 salvate."));
+    QSettings(QStringLiteral("Vardello"), QStringLiteral("Lingua")).remove(QStringLiteral("lingua"));
 }
 
 // A closed year refuses the save: the user is told, and the window's year

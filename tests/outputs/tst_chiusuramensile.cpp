@@ -413,7 +413,16 @@ void TestChiusuraMensile::generaTutti()
     clic(f, "generaTutti");
     QCOMPARE(messaggi.richieste.size(), 1);
     QCOMPARE(int(messaggi.richieste.first().tipo), tipo);
-    QCOMPARE(messaggi.ultimoTesto(), testo);
+    // Each employee not counted is named with the reason below the counts.
+    if (caso == QLatin1String("salvataggio")) {
+        QVERIFY2(messaggi.ultimoTesto().startsWith(testo + QStringLiteral("\n\n- Bernasconi Luca: ")),
+                 qPrintable(messaggi.ultimoTesto()));
+        QVERIFY(messaggi.ultimoTesto().contains(StoricoPaghe::percorsoFile(kBernasconi, 2026)));
+        QCOMPARE(f.nonContati().keys(), QStringList{kBernasconi});
+    } else {
+        QCOMPARE(messaggi.ultimoTesto(), testo);
+        QVERIFY(f.nonContati().isEmpty());
+    }
 
     int scritti = 0;
     const QStringList ids = Dipendente::elencoDipendenti(true);
@@ -441,6 +450,20 @@ void TestChiusuraMensile::generaTutti()
         const int r = riga(f, kMoretti);
         QCOMPARE(tabella(f)->item(r, 2)->text(), QStringLiteral("Moretti Davide (senza conteggio)"));
         QCOMPARE(tabella(f)->item(r, 9)->text(), QStringLiteral("0.00"));
+    }
+    // The rows without a count stand out with the reason, the others not:
+    // the employee whose save failed keeps no amounts although the preview
+    // could compute them.
+    if (caso == QLatin1String("chiuso"))
+        return;
+    for (const QString& id : Dipendente::elencoDipendenti(true)) {
+        const QTableWidgetItem* nome = tabella(f)->item(riga(f, id), 2);
+        const bool senza = (caso == QLatin1String("salvataggio") && id == kBernasconi)
+            || (caso == QLatin1String("fuori") && id == kMoretti);
+        QCOMPARE(nome->background().color() == QColor(255, 205, 205), senza);
+        QCOMPARE(nome->toolTip().isEmpty(), !senza);
+        if (senza)
+            QCOMPARE(tabella(f)->item(riga(f, id), 9)->text(), QStringLiteral("0.00"));
     }
 }
 

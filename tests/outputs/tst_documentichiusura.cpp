@@ -6,10 +6,25 @@
 #include "ferie.h"
 #include "orologio.h"
 #include "storicopaghe.h"
+#include "variabilimensili.h"
+
+#include <QSettings>
+#include <QTranslator>
 
 namespace {
 
 const QString kId = QStringLiteral("Rossi_Mario.txt");
+
+// A translation that names its language as the German one does.
+class TraduzioneTedesca : public QTranslator
+{
+public:
+    QString translate(const char* contesto, const char* testo, const char*, int) const override
+    {
+        return qstrcmp(contesto, "LinguaUtente") == 0 && qstrcmp(testo, "it") == 0 ? QStringLiteral("de") : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 void salvaMese(const QString& id, int mese, double lordo, double assegni, double contributi, double lpp,
                double imposta, double netto, const QString& comunicazioni = QString())
@@ -71,6 +86,10 @@ private slots:
     void deduzioni_data();
     void deduzioni();
     void foglio();
+    void vacanze_data();
+    void vacanze();
+    void lingua_data();
+    void lingua();
     void righeDettaglio_data();
     void righeDettaglio();
     void meseSenzaNettoEContanti();
@@ -366,6 +385,108 @@ void TestDocumentiChiusura::pagamenti()
         QCOMPARE(p.first().ibanBeneficiario, QStringLiteral("CH93 0076 2011 6238 5295 7"));
         QCOMPARE(p.first().importo, 4700.5);
     }
+}
+
+// The slip's holidays: the entitlement from the employee's holiday weeks
+// (the number that sets the holiday pay of hourly staff, 4 when missing),
+// five days a week; taken = the holiday file's days plus the "Vacanze prese"
+// of the year's months up to the slip's month; balance = entitlement - taken.
+void TestDocumentiChiusura::vacanze_data()
+{
+    QTest::addColumn<QString>("settimane");      // "vacanzeSettimane"; empty: not set
+    QTest::addColumn<QList<double>>("variabili"); // "Vacanze prese" of January .. April 2026
+    QTest::addColumn<int>("preseNelFile");        // legal days taken in the holiday file
+    QTest::addColumn<int>("mese");
+    QTest::addColumn<QList<double>>("atteso"); // weeks, entitlement, taken, balance
+
+    // 4 x 5 = 20 days; January's 2 days; 20 - 2 = 18.
+    QTest::newRow("2 days in January on February's slip")
+        << QString() << QList<double>{2, 0, 0, 0} << 0 << 2 << QList<double>{4, 20, 2, 18};
+    // March's 3 days come after February: 20 - 2 = 18 still.
+    QTest::newRow("a later month does not count")
+        << QString() << QList<double>{2, 0, 3, 0} << 0 << 2 << QList<double>{4, 20, 2, 18};
+    // 5 x 5 = 25; 1 + 2 + 1.5 = 4.5 taken; 25 - 4.5 = 20.5.
+    QTest::newRow("five weeks, the holiday file's days too")
+        << QStringLiteral("5") << QList<double>{2, 1.5, 0, 0} << 1 << 2 << QList<double>{5, 25, 4.5, 20.5};
+    // 4.5 x 5 = 22.5; all four months 1 + 1 + 1 + 1 = 4; 18.5.
+    QTest::newRow("half weeks, April's slip")
+        << QStringLiteral("4.5") << QList<double>{1, 1, 1, 1} << 0 << 4 << QList<double>{4.5, 22.5, 4, 18.5};
+    QTest::newRow("weeks that are no number: four")
+        << QStringLiteral("cinque") << QList<double>{0, 0, 0, 0} << 0 << 2 << QList<double>{4, 20, 0, 20};
+}
+
+void TestDocumentiChiusura::vacanze()
+{
+    QFETCH(QString, settimane);
+    QFETCH(QList<double>, variabili);
+    QFETCH(int, preseNelFile);
+    QFETCH(int, mese);
+    QFETCH(QList<double>, atteso);
+
+    DatiDipendente d = dipendente(QStringLiteral("Mario"), QString());
+    if (!settimane.isEmpty())
+        d.extra.insert(QStringLiteral("vacanzeSettimane"), settimane);
+    QVERIFY(Dipendente::salva(d, kId));
+    QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(kId, 2026);
+    for (int m = 0; m < variabili.size(); ++m)
+        mesi[m].vacanzePrese = variabili.at(m);
+    QVERIFY(VariabiliMensili::salvaAnno(kId, 2026, mesi));
+    // The year before does not count.
+    QList<VariabileMese> prima = VariabiliMensili::caricaAnno(kId, 2025);
+    prima[11].vacanzePrese = 9;
+    QVERIFY(VariabiliMensili::salvaAnno(kId, 2025, prima));
+    if (preseNelFile > 0) {
+        Ferie::AnnoFerie anno;
+        anno.legaliPrese = preseNelFile;
+        Ferie(QStringLiteral("Rossi_Mario")).scriviAnno(2026, anno);
+    }
+    salvaMese(kId, mese, 5000, 0, 320.25, 0, 0, 4679.75);
+
+    FoglioPaga f;
+    QVERIFY(DocumentiChiusura::foglioPaga(kId, 2026, mese, QString(), &f));
+    QCOMPARE((QList<double>{f.settimaneVacanze, f.giorniVacanzeAnno, f.vacanzePrese, f.saldoVacanze}), atteso);
+    QCOMPARE(f.vacanzeMaturate, atteso.at(1));
+}
+
+// The slip's month and date in the user's language; the payment reference
+// written into the bank file stays Italian.
+void TestDocumentiChiusura::lingua_data()
+{
+    QTest::addColumn<QString>("codice"); // the language chosen at start-up; "+de": the German translation installed
+    QTest::addColumn<QString>("mese");
+    QTest::addColumn<QString>("luogoData");
+    QTest::newRow("Italian") << "it" << "febbraio 2026" << "Lugano, 8 dicembre 2026";
+    QTest::newRow("German") << "de" << "Februar 2026" << "Lugano, 8. Dezember 2026";
+    QTest::newRow("French") << "fr" << QString::fromUtf8("février 2026") << QString::fromUtf8("Lugano, 8 décembre 2026");
+    QTest::newRow("English") << "en" << "February 2026" << "Lugano, 8 December 2026";
+    QTest::newRow("Spanish") << "es" << "febrero 2026" << "Lugano, 8 de diciembre de 2026";
+    QTest::newRow("no language stored: Italian") << "" << "febbraio 2026" << "Lugano, 8 dicembre 2026";
+    QTest::newRow("the translation installed wins") << "+de" << "Februar 2026" << "Lugano, 8. Dezember 2026";
+}
+
+void TestDocumentiChiusura::lingua()
+{
+    QFETCH(QString, codice);
+    QFETCH(QString, mese);
+    QFETCH(QString, luogoData);
+    TraduzioneTedesca tedesca;
+    const bool tradotto = codice.startsWith(QLatin1Char('+'));
+    // The language chosen for the next start-up does not change the texts of this run.
+    QSettings(QStringLiteral("Vardello"), QStringLiteral("Lingua"))
+        .setValue(QStringLiteral("lingua"), tradotto ? QStringLiteral("fr") : codice);
+    QVERIFY(Dipendente::salva(dipendente(QStringLiteral("Mario"), QString()), kId));
+    salvaMese(kId, 2, 5000, 0, 320.25, 0, 0, 4679.75);
+
+    FoglioPaga f;
+    if (tradotto)
+        QCoreApplication::installTranslator(&tedesca);
+    const bool fatto = DocumentiChiusura::foglioPaga(kId, 2026, 2, QString(), &f);
+    QCoreApplication::removeTranslator(&tedesca);
+    QVERIFY(fatto);
+    QCOMPARE(f.mese, mese);
+    QCOMPARE(f.luogoData, luogoData);
+    QCOMPARE(DocumentiChiusura::causale(2026, 2), QStringLiteral("Stipendio febbraio 2026"));
+    QSettings(QStringLiteral("Vardello"), QStringLiteral("Lingua")).remove(QStringLiteral("lingua"));
 }
 
 VARDELLO_TEST_MAIN(TestDocumentiChiusura)
