@@ -382,15 +382,11 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     }
 
     const AssegniFamiliari::Risultato assegni = AssegniFamiliari::calcola(cantone, d.figli, salarioDelMese, ultimo);
-<<<<<<< HEAD
-    // Allowances of a partial month for its days, unrounded.
-    r.assegniFamiliari = perGiorni(assegni.totale);
-=======
     // A damaged table would pay the children nothing, without a word.
     if (!assegni.errore.isEmpty() && !d.figli.isEmpty())
         return errore(r, assegni.errore);
-    r.assegniFamiliari = assegni.totale;
->>>>>>> lettoriA
+    // Allowances of a partial month for its days, unrounded.
+    r.assegniFamiliari = perGiorni(assegni.totale);
 
     const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice, &erroreLettura);
     if (!erroreLettura.isEmpty())

@@ -209,9 +209,11 @@ bool Datoteca::carica(int anno)
                     g_franchigiaPensionati = v;
             }
         } else if (gruppo == kOrario) {
-<<<<<<< HEAD
-            if (chiave == QLatin1String("oreSettimanali") && numero(valore) > 0)
-                g_oreSettimanali = numero(valore);
+            if (chiave == QLatin1String("oreSettimanali")) {
+                const double v = numero(valore);
+                if (v > 0)
+                    g_oreSettimanali = v;
+            }
         } else if (gruppo == kImpostaFonte) {
             // A list that cannot be read keeps the default and is reported:
             // a canton taxed in the wrong model would withhold a wrong tax.
@@ -220,13 +222,10 @@ bool Datoteca::carica(int anno)
                 if (leggiCantoni(valore, &cantoni))
                     g_cantoniAnnuali = cantoni;
                 else
-                    g_problemi.append(gruppo + QLatin1Char('/') + chiave);
-=======
-            if (chiave == QLatin1String("oreSettimanali")) {
-                const double v = numero(valore);
-                if (v > 0)
-                    g_oreSettimanali = v;
->>>>>>> lettoriA
+                    g_problemi.append(FileIni::problema(
+                        percorso, r.numero,
+                        QCoreApplication::translate("Datoteca", "valore non valido per %1/%2: \"%3\"")
+                            .arg(gruppo, chiave, valore)));
             }
         } else if (gruppo == kLppEta) {
             const QStringList eta = chiave.split(QLatin1Char('-'));

@@ -16,6 +16,14 @@
 
 namespace {
 
+DatiAzienda aziendaDiProva()
+{
+    DatiAzienda a;
+    a.ragioneSociale = QStringLiteral("Prova SA");
+    return a;
+}
+
+
 void digita(QWidget& f, const char* nome, const QString& testo)
 {
     auto* e = f.findChild<QLineEdit*>(QLatin1String(nome));
@@ -108,7 +116,7 @@ void TestGestioneAzienda::controlli()
     QFETCH(QString, cantone);
     QFETCH(QString, iban);
     QFETCH(QString, errore);
-    QVERIFY(Azienda::salva(DatiAzienda{QStringLiteral("Prova SA")}, kFile));
+    QVERIFY(Azienda::salva(aziendaDiProva(), kFile));
     const QByteArray prima = AmbienteTest::leggi(percorso());
 
     GestioneAzienda f(kFile);
@@ -155,7 +163,7 @@ void TestGestioneAzienda::fileBancaDaiDatiAzienda()
 
 void TestGestioneAzienda::elimina()
 {
-    QVERIFY(Azienda::salva(DatiAzienda{QStringLiteral("Prova SA")}, kFile));
+    QVERIFY(Azienda::salva(aziendaDiProva(), kFile));
     RegistroMessaggi messaggi;
     for (const char* esito : {"Azienda eliminata.", "Eliminazione non riuscita."}) {
         GestioneAzienda f(kFile);

@@ -233,20 +233,6 @@ int csv(const uint8_t* dati, size_t n)
     return 0;
 }
 
-// The currency file: what read is saved and read back the same.
-int valute(const uint8_t* dati, size_t n)
-{
-    prepara();
-    const QString percorso = g_home + QStringLiteral("/valute.txt");
-    scrivi(percorso, dati, n);
-    std::vector<ProblemaValute> problemi;
-    const std::vector<Valuta> lette = leggiValute(percorso.toStdString(), &problemi);
-    if (!problemi.empty() || !salvaValute(lette, percorso.toStdString()))
-        return 0;
-    if (leggiValute(percorso.toStdString(), &problemi) != lette || !problemi.empty())
-        std::abort();
-    for (const Valuta& v : lette)
-        arrotondaValuta(converti(12345, v, lette.front()), v);
 // A salary certificate as the certificate manager opens it; one that reads
 // cleanly is saved and read again.
 int certificato(const uint8_t* dati, size_t n)
@@ -302,6 +288,23 @@ int ccl(const uint8_t* dati, size_t n)
     return 0;
 }
 
+// The currency file: what read is saved and read back the same.
+int valute(const uint8_t* dati, size_t n)
+{
+    prepara();
+    const QString percorso = g_home + QStringLiteral("/valute.txt");
+    scrivi(percorso, dati, n);
+    std::vector<ProblemaValute> problemi;
+    const std::vector<Valuta> lette = leggiValute(percorso.toStdString(), &problemi);
+    if (!problemi.empty() || !salvaValute(lette, percorso.toStdString()))
+        return 0;
+    if (leggiValute(percorso.toStdString(), &problemi) != lette || !problemi.empty())
+        std::abort();
+    for (const Valuta& v : lette)
+        arrotondaValuta(converti(12345, v, lette.front()), v);
+    return 0;
+}
+
 void pulisci()
 {
     if (!g_home.isEmpty())
@@ -319,8 +322,8 @@ Funzione trova(const char* nome)
         {"stipendi", stipendi},     {"movimenti", movimenti}, {"stato", stato},   {"parametri", parametri},
         {"assegni", assegni},       {"tariffe", tariffe},     {"nap", nap},       {"banche", banche},
         {"ferie", ferie},           {"csv", csv},
-        {"valute", valute},
         {"certificato", certificato}, {"generi", generi}, {"campi", campi}, {"ccl", ccl},
+        {"valute", valute},
     };
     for (const auto& voce : tabella) {
         if (std::strcmp(voce.nome, nome) == 0)
