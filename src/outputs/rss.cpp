@@ -30,7 +30,7 @@ RSS::Rendiconto RSS::genera(const QString& id, double salarioRiserva, int etaRis
     }
     r.stima = s.stima();
     if (!s.conCifre()) {
-        r.esclusione = PagheAnno::rigaEsclusione(r.nome.trimmed().isEmpty() ? id : r.nome.trimmed(), s, anno);
+        r.esclusione = PagheAnno::rigaEsclusione(PagheAnno::nome(id, d), s, anno);
         return r;
     }
     r.lordoAnnuo = s.lordo;
