@@ -211,6 +211,7 @@ private slots:
     void stimaUguale_data();
     void stimaUguale();
     void storicoIlleggibile();
+    void datoreMesiVecchi();
 };
 
 void TestDocumentiAnnuali::fileCertificato_data()
@@ -953,6 +954,24 @@ void TestDocumentiAnnuali::storicoIlleggibile()
     // The accounting CSV marks the month, with no amounts.
     const QString csv = QString::fromUtf8(CifreRiepilogo::testoCsv({kBernasconi}, 2026, 1));
     QVERIFY(csv.section(QLatin1Char('\n'), 1, 1).contains(QStringLiteral(";storico paghe illeggibile")));
+}
+
+// Months saved before the employer's contributions were stored: recomputed
+// on the month's gross without the allowances, as the closing does.
+void TestDocumentiAnnuali::datoreMesiVecchi()
+{
+    // 9,200 with 200 of allowances: the base is 9,000. AHV 5.3 % 477.00,
+    // unemployment 1.1 % 99.00, family fund 0.305 % 27.45, accident 1 %
+    // (below 12,350 a month) 90.00: 693.45 a month, 1,386.90 for two.
+    AmbienteTest::scrivi(StoricoPaghe::percorsoFile(kBernasconi, 2026),
+                         "[1]\nlordoImponibile=9200.00\nassegniFamiliari=200.00\ncontributiDipendente=600.00\nnetto=8000.00\n\n"
+                         "[2]\nlordoImponibile=9200.00\nassegniFamiliari=200.00\ncontributiDipendente=600.00\nnetto=8000.00\n");
+    const PagheAnno::Somme s = PagheAnno::cifre(kBernasconi, 2026);
+    QCOMPARE(s.origine, PagheAnno::Origine::MesiSalvati);
+    QCOMPARE(s.contributiDat, 1386.90);
+    QCOMPARE(s.adDat, 198.00);
+    QCOMPARE(s.salarioCaf, 18000.00);
+    QCOMPARE(RSS::genera(kBernasconi, 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026).contributiDatore, 1386.90);
 }
 
 VARDELLO_TEST_MAIN(TestDocumentiAnnuali)
