@@ -61,8 +61,8 @@ RiepilogoPaghe::RiepilogoPaghe(QWidget* parent)
     }
 
     auto* etichetta = new QLabel(tr("Riepilogo automatico dell'anno: somme dei mesi salvati nello storico paghe; per chi "
-                                    "non ha mesi salvati, stima dai periodi registrati (spunta i dipendenti da "
-                                    "includere):"),
+                                    "non ha mesi salvati, stima dei mesi di servizio con il salario dei periodi registrati "
+                                    "(spunta i dipendenti da includere):"),
                                  this);
     etichetta->setObjectName(QStringLiteral("introduzione"));
     etichetta->setWordWrap(true);
