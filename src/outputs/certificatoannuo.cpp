@@ -1,13 +1,6 @@
 #include "certificatoannuo.h"
 
-#include "calcolopaga.h"
-#include "datetesto.h"
-#include "datoteca.h"
 #include "importi.h"
-#include "pagheanno.h"
-#include "storicostipendi.h"
-
-#include <QDate>
 
 using Importi::arrotonda5;
 
@@ -46,41 +39,32 @@ QString CertificatoAnnuo::rigaStima()
 
 Certificato::DatiCertificato CertificatoAnnuo::calcola(const QString& id, const DatiDipendente& d, int anno)
 {
+    return daCifre(id, anno, PagheAnno::cifre(id, d, anno));
+}
+
+Certificato::DatiCertificato CertificatoAnnuo::daCifre(const QString& id, int anno, const PagheAnno::Somme& s)
+{
     Certificato::DatiCertificato c;
     c.idDipendente = id;
     c.annoValidita = anno;
-    const PagheAnno::Somme s = PagheAnno::somme(id, anno);
-    if (s.mesi > 0) {
-        // What was paid: the movements of figures 2, 3 and 13 come out of
-        // the gross, the rest of it is figure 1.
-        c.cifra2 = arrotonda5(s.categoria2);
-        c.cifra3 = arrotonda5(s.categoria3);
-        c.cifra13_1 = arrotonda5(s.spese131);
-        c.cifra13_2 = arrotonda5(s.spese132);
-        c.cifra13_3 = arrotonda5(s.spese133);
-        c.cifra1 = arrotonda5(s.lordo) - c.cifra2 - c.cifra3 - c.cifra13_1 - c.cifra13_2 - c.cifra13_3;
-        c.cifra9 = arrotonda5(s.contributiDip);
-        c.cifra10_1 = arrotonda5(s.lpp);
-        c.cifra12 = arrotonda5(s.imposta);
-    } else {
-        Datoteca::carica(anno);
-        const double m = d.salarioMensile;
-        const int n = 12 + d.mensilitaAggiuntive;
-        const int mesi = Dipendente::mesiLavorati(d, anno);
-        const RiepilogoAnnuo r = CalcoloPaga::riepilogoAnnuoConMovimenti(
-            m, PagheAnno::eta(d, anno), PagheAnno::cantone(d), QStringLiteral("A0"), n,
-            PagheAnno::movimentiAnno(id, anno), mesi);
-        // The salaries of the months worked, as the contributions, the
-        // pension and the tax of the summary.
-        const double quota = mesi >= 1 && mesi <= 11 ? mesi / 12.0 : 1.0;
-        c.cifra1 = arrotonda5(n * m * quota);
-        c.cifra2 = arrotonda5(r.lordoMovimenti);
-        c.cifra9 = arrotonda5(r.contributiDip);
-        c.cifra10_1 = arrotonda5(r.lpp);
-        c.cifra12 = arrotonda5(r.imposta);
-        c.stima = true;
-    }
+    if (!s.conCifre())
+        return c;
+    // The movements of figures 2, 3 and 13 come out of the gross, the rest
+    // of it is figure 1.
+    c.cifra2 = arrotonda5(s.categoria2);
+    c.cifra3 = arrotonda5(s.categoria3);
+    c.cifra13_1 = arrotonda5(s.spese131);
+    c.cifra13_2 = arrotonda5(s.spese132);
+    c.cifra13_3 = arrotonda5(s.spese133);
+    c.cifra1 = arrotonda5(s.lordo) - c.cifra2 - c.cifra3 - c.cifra13_1 - c.cifra13_2 - c.cifra13_3;
+    c.cifra9 = arrotonda5(s.contributiDip);
+    c.cifra10_1 = arrotonda5(s.lpp);
+    c.cifra12 = arrotonda5(s.imposta);
+    c.stima = s.stima();
     Certificato::calcolaTotali(c);
+    c.cifra1 = Importi::arrotonda2(c.cifra1);
+    c.cifra8 = Importi::arrotonda2(c.cifra8);
+    c.cifra11 = Importi::arrotonda2(c.cifra11);
     return c;
 }
 
@@ -104,66 +88,19 @@ QString CertificatoAnnuo::testoScheda(const Certificato::DatiCertificato& c)
 
 QString CertificatoAnnuo::testoPdf(const QString& id, const DatiDipendente& d, int anno)
 {
-    double lordo = 0, dip = 0, dat = 0, lpp = 0, imposta = 0, netto = 0;
-    bool stima = false;
-    const PagheAnno::Somme s = PagheAnno::somme(id, anno);
-    if (s.mesi > 0) {
-        lordo = s.lordo;
-        dip = s.contributiDip;
-        dat = s.contributiDat;
-        lpp = s.lpp;
-        imposta = s.imposta;
-        netto = s.netto;
-    } else {
-        stima = true;
-        // The salary periods' monthly results for the months of the year
-        // they cover.
-        bool coperto = false;
-        QVector<PeriodoStipendio> periodi;
-        StoricoStipendi::carica(id, periodi);
-        const QDate inizioAnno(anno, 1, 1);
-        const QDate fineAnno(anno, 12, 31);
-        for (const PeriodoStipendio& p : periodi) {
-            const QDate inizio = DateTesto::daGiornoMeseAnno(p.dataInizio);
-            const QDate fine = DateTesto::daGiornoMeseAnno(p.dataFine);
-            if (!inizio.isValid() || !fine.isValid())
-                continue;
-            const QDate da = qMax(inizio, inizioAnno);
-            const QDate a = qMin(fine, fineAnno);
-            if (a < da)
-                continue;
-            const int k = (a.year() - da.year()) * 12 + a.month() - da.month() + 1;
-            lordo += k * p.ris.lordo;
-            dip += k * p.ris.totaleContributiDip;
-            dat += k * p.ris.totaleContributiDat;
-            lpp += k * p.ris.lpp;
-            imposta += k * p.ris.imposta;
-            netto += k * p.ris.netto;
-            coperto = true;
-        }
-        if (!coperto) {
-            Datoteca::carica(anno);
-            const RiepilogoAnnuo r = CalcoloPaga::riepilogoAnnuoConMovimenti(
-                d.salarioMensile, PagheAnno::eta(d, anno), PagheAnno::cantone(d), QStringLiteral("A0"),
-                12 + d.mensilitaAggiuntive, PagheAnno::movimentiAnno(id, anno), Dipendente::mesiLavorati(d, anno));
-            lordo = r.lordo;
-            dip = r.contributiDip;
-            dat = r.contributiDat;
-            lpp = r.lpp;
-            imposta = r.imposta;
-            netto = r.netto;
-        }
-    }
+    const PagheAnno::Somme s = PagheAnno::cifre(id, d, anno);
     QString t = tr("Dipendente: ") + id + QLatin1Char('\n');
     t += tr("Anno: ") + QString::number(anno) + QLatin1Char('\n');
+    if (!s.conCifre())
+        return t + PagheAnno::rigaEsclusione(PagheAnno::nome(id, d), s, anno) + QLatin1Char('\n');
     t += tr("Salario mensile lordo: %1 CHF\n").arg(cifre(d.salarioMensile));
-    t += tr("Salario annuo lordo: %1 CHF\n").arg(cifre(lordo));
-    t += tr("Contributi dipendente: %1 CHF\n").arg(cifre(dip));
-    t += tr("Contributi datore: %1 CHF\n").arg(cifre(dat));
-    t += tr("LPP annuo: %1 CHF\n").arg(cifre(lpp));
-    t += tr("Imposta fonte annua: %1 CHF\n").arg(cifre(imposta));
-    t += tr("Netto annuo: %1 CHF\n").arg(cifre(netto));
-    if (stima)
+    t += tr("Salario annuo lordo: %1 CHF\n").arg(cifre(s.lordo));
+    t += tr("Contributi dipendente: %1 CHF\n").arg(cifre(s.contributiDip));
+    t += tr("Contributi datore: %1 CHF\n").arg(cifre(s.contributiDat));
+    t += tr("LPP annuo: %1 CHF\n").arg(cifre(s.lpp));
+    t += tr("Imposta fonte annua: %1 CHF\n").arg(cifre(s.imposta));
+    t += tr("Netto annuo: %1 CHF\n").arg(cifre(s.netto));
+    if (s.stima())
         t += QLatin1Char('\n') + rigaStima() + QLatin1Char('\n');
     return t;
 }

@@ -2,13 +2,14 @@
 
 #include "certificato.h"
 #include "dipendente.h"
+#include "pagheanno.h"
 
 #include <QCoreApplication>
 #include <QString>
 
-// The salary certificate of a year and its printed sheets. The figures are
-// the sums of the months the closings saved; only when no month of the year
-// is saved are they estimated from the salary, and then marked as estimate.
+// The salary certificate of a year and its printed sheets, from the year's
+// figures (PagheAnno): the sums of the saved months, an estimate marked as
+// such when none is saved.
 class CertificatoAnnuo
 {
     Q_DECLARE_TR_FUNCTIONS(Certificato)
@@ -16,6 +17,9 @@ class CertificatoAnnuo
 public:
     // The certificate of employee `id` (record `d`) for the year.
     static Certificato::DatiCertificato calcola(const QString& id, const DatiDipendente& d, int anno);
+    // The certificate of the year's figures; all 0 for figures that do not
+    // exist (no month of employment, pay history unreadable).
+    static Certificato::DatiCertificato daCifre(const QString& id, int anno, const PagheAnno::Somme& s);
 
     // The text the certificate manager shows ("Apri") and the text of its
     // PDF sheet (amounts one column further right).

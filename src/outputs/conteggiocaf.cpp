@@ -1,10 +1,10 @@
 #include "conteggiocaf.h"
 
+#include "certificatoannuo.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "orologio.h"
 #include "pagheanno.h"
-#include "storicostipendi.h"
 
 namespace {
 
@@ -15,39 +15,34 @@ QString importo(double v)
 
 } // namespace
 
-QMap<QString, QList<ConteggioCAF::RigaDip>> ConteggioCAF::righe(int anno)
+QMap<QString, QList<ConteggioCAF::RigaDip>> ConteggioCAF::righe(int anno, QStringList* esclusi)
 {
     QMap<QString, QList<RigaDip>> perCantone;
     for (const QString& id : Dipendente::elencoDipendenti(false)) {
         DatiDipendente d;
-        if (!Dipendente::carica(id, d) || d.figli.isEmpty())
+        const bool scheda = Dipendente::carica(id, d);
+        const PagheAnno::Somme s = scheda ? PagheAnno::cifre(id, d, anno) : PagheAnno::cifre(id, anno);
+        if (!s.conCifre()) {
+            if (esclusi)
+                esclusi->append(PagheAnno::rigaEsclusione(PagheAnno::nome(id, d), s, anno));
+            continue;
+        }
+        // Every salary the fund's contribution is charged on counts, with or
+        // without children.
+        if (!(s.salarioCaf > 0) && !(s.assegni > 0))
             continue;
         RigaDip r;
-        r.nome = (d.cognome + QLatin1Char(' ') + d.nome).trimmed();
+        r.nome = PagheAnno::nome(id, d);
         r.numeroAVS = d.numeroAVS;
         r.cantone = PagheAnno::cantone(d);
         r.numFigli = d.figli.size();
-        // The salary paid in the saved months, allowances left out; without
-        // any, the salary of the last period or of the record for a year.
-        const PagheAnno::Somme s = PagheAnno::somme(id, anno);
-        if (s.mesi > 0) {
-            r.salarioCaf = s.lordo - s.assegni;
-        } else {
-            QVector<PeriodoStipendio> periodi;
-            StoricoStipendi::carica(id, periodi);
-            r.salarioCaf = periodi.isEmpty() ? (12 + d.mensilitaAggiuntive) * d.salarioMensile
-                                             : periodi.last().ris.lordo * 12;
-        }
-        for (int m = 1; m <= 12; ++m) {
-            // No allowance outside the employment.
-            if (!PagheAnno::inServizio(d, anno, m))
-                continue;
-            const AssegniFamiliari::Risultato a =
-                AssegniFamiliari::calcola(r.cantone, d.figli, d.salarioMensile, QDate(anno, m, 1));
-            r.assegni += a.totale;
-            if (m == 12)
-                r.dettagli = a.dettagli;
-        }
+        r.stima = s.stima();
+        // The salary and the allowances paid in the saved months (estimated
+        // only without any).
+        r.salarioCaf = s.salarioCaf;
+        r.assegni = s.assegni;
+        if (!d.figli.isEmpty() && PagheAnno::inServizio(d, anno, 12))
+            r.dettagli = AssegniFamiliari::calcola(r.cantone, d.figli, d.salarioMensile, QDate(anno, 12, 1)).dettagli;
         perCantone[r.cantone].append(r);
     }
     return perCantone;
@@ -63,7 +58,9 @@ QString ConteggioCAF::html(int anno)
         + Orologio::oggi().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral("</p>");
     double salariTotali = 0.0;
     double assegniTotali = 0.0;
-    const QMap<QString, QList<RigaDip>> perCantone = righe(anno);
+    QStringList esclusi;
+    bool conStima = false;
+    const QMap<QString, QList<RigaDip>> perCantone = righe(anno, &esclusi);
     for (auto it = perCantone.cbegin(); it != perCantone.cend(); ++it) {
         h += QStringLiteral("<h2>Cantone CAF: ") + it.key().toHtmlEscaped() + QStringLiteral("</h2>")
             + QStringLiteral("<table width='100%'><tr><th>Dipendente</th><th>Numero AVS</th>"
@@ -71,8 +68,10 @@ QString ConteggioCAF::html(int anno)
         double salari = 0.0;
         double assegni = 0.0;
         for (const RigaDip& r : it.value()) {
-            h += QStringLiteral("<tr><td>") + r.nome.toHtmlEscaped() + QStringLiteral("</td><td>")
-                + r.numeroAVS.toHtmlEscaped() + QStringLiteral("</td><td align='right'>") + importo(r.salarioCaf)
+            conStima = conStima || r.stima;
+            h += QStringLiteral("<tr><td>") + (r.stima ? r.nome + QStringLiteral(" (stima)") : r.nome).toHtmlEscaped()
+                + QStringLiteral("</td><td>") + r.numeroAVS.toHtmlEscaped() + QStringLiteral("</td><td align='right'>")
+                + importo(r.salarioCaf)
                 + QStringLiteral("</td><td align='center'>") + QString::number(r.numFigli)
                 + QStringLiteral("</td><td align='right'>") + importo(r.assegni) + QStringLiteral("</td></tr>");
             salari += r.salarioCaf;
@@ -97,7 +96,12 @@ QString ConteggioCAF::html(int anno)
     }
     h += QStringLiteral("<h2>Totale generale</h2><table><tr><th>Salari CAF annui</th><th>Assegni CAF annui</th></tr>")
         + QStringLiteral("<tr><td align='right'>") + importo(salariTotali) + QStringLiteral("</td><td align='right'>")
-        + importo(assegniTotali) + QStringLiteral("</td></tr></table></body></html>");
+        + importo(assegniTotali) + QStringLiteral("</td></tr></table>");
+    if (conStima)
+        h += QStringLiteral("<p>") + CertificatoAnnuo::rigaStima().toHtmlEscaped() + QStringLiteral("</p>");
+    for (const QString& riga : qAsConst(esclusi))
+        h += QStringLiteral("<p>") + riga.toHtmlEscaped() + QStringLiteral("</p>");
+    h += QStringLiteral("</body></html>");
     return h;
 }
 

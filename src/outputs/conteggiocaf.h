@@ -5,11 +5,12 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 // The yearly count for the family-compensation fund as one HTML page
-// (landscape A4): the employees with children grouped by canton, with their
-// yearly salary subject to the fund and the allowances of their months of
-// employment, canton totals and a grand total.
+// (landscape A4): the employees grouped by canton, with their yearly salary
+// subject to the fund and the allowances paid (the year's figures,
+// PagheAnno), canton totals and a grand total.
 namespace ConteggioCAF {
 
 struct RigaDip
@@ -20,11 +21,16 @@ struct RigaDip
     double salarioCaf = 0.0;
     double assegni = 0.0;
     int numFigli = 0;
+    bool stima = false; // no month saved: estimated
+
     QList<AssegniFamiliari::DettaglioFiglio> dettagli;
 };
 
-// The rows of the year by canton (canton text as written, "TI" when empty).
-QMap<QString, QList<RigaDip>> righe(int anno);
+// The rows of the year by canton (canton text as written, "TI" when empty):
+// every employee with a salary subject to the fund or allowances paid in the
+// year. `esclusi` (may be null) receives a line for each employee without
+// figures for the year.
+QMap<QString, QList<RigaDip>> righe(int anno, QStringList* esclusi = nullptr);
 
 QString html(int anno);
 

@@ -71,6 +71,12 @@ QMessageBox::StandardButton chiediSovrascrittura(QWidget* parent, const QString&
                             QMessageBox::Question);
 }
 
+// The report's text followed by one line for each employee left out.
+QString conEsclusi(const QString& testo, const QStringList& esclusi)
+{
+    return esclusi.isEmpty() ? testo : testo + QLatin1Char('\n') + esclusi.join(QLatin1Char('\n'));
+}
+
 void avvisoScheda(QWidget* parent)
 {
     Messaggi::avviso(parent, tr("Errore"), tr("Impossibile leggere la scheda del dipendente."));
@@ -232,13 +238,20 @@ void esportaCertificati(QWidget* parent)
     }
     int salvati = 0;
     QStringList falliti;
+    QStringList esclusi;
     for (const QString& id : ids) {
         DatiDipendente d;
         if (!Dipendente::carica(id, d)) {
             avvisoScheda(parent);
             return;
         }
-        const Certificato::DatiCertificato c = CertificatoAnnuo::calcola(id, d, anno);
+        // No certificate without figures for the year.
+        const PagheAnno::Somme cifre = PagheAnno::cifre(id, d, anno);
+        if (!cifre.conCifre()) {
+            esclusi << PagheAnno::rigaEsclusione(PagheAnno::nome(id, d), cifre, anno);
+            continue;
+        }
+        const Certificato::DatiCertificato c = CertificatoAnnuo::daCifre(id, anno, cifre);
         const QString percorso = Certificato::percorsoFile(c);
         if (!tutti && !percorso.isEmpty() && QFileInfo::exists(percorso)) {
             const QMessageBox::StandardButton r = Messaggi::domanda(
@@ -255,7 +268,8 @@ void esportaCertificati(QWidget* parent)
         else
             falliti.append(percorso.isEmpty() ? id : percorso);
     }
-    rapporto(parent, tr("Esportato"), tr("Esportati %1 certificati di salario.").arg(salvati), falliti);
+    rapporto(parent, tr("Esportato"), conEsclusi(tr("Esportati %1 certificati di salario.").arg(salvati), esclusi),
+             falliti);
 }
 
 void esportaCertificatiPdf(QWidget* parent)
@@ -278,11 +292,17 @@ void esportaCertificatiPdf(QWidget* parent)
     int scritti = 0;
     QString ultimo;
     QStringList falliti;
+    QStringList esclusi;
     for (auto it = destinazioni.cbegin(); it != destinazioni.cend(); ++it) {
         DatiDipendente d;
         if (!Dipendente::carica(it.key(), d)) {
             avvisoScheda(parent);
             return;
+        }
+        const PagheAnno::Somme cifre = PagheAnno::cifre(it.key(), d, anno);
+        if (!cifre.conCifre()) {
+            esclusi << PagheAnno::rigaEsclusione(PagheAnno::nome(it.key(), d), cifre, anno);
+            continue;
         }
         if (EsportaPdf::salvaTestoPdf(it.value(), tr("Certificato di salario %1").arg(anno),
                                       CertificatoAnnuo::testoPdf(it.key(), d, anno))) {
@@ -292,12 +312,12 @@ void esportaCertificatiPdf(QWidget* parent)
             falliti.append(it.value());
         }
     }
-    if (scritti == 0 && falliti.isEmpty())
+    if (scritti == 0 && falliti.isEmpty() && esclusi.isEmpty())
         return;
     const QString testo = destinazioni.size() == 1 && scritti == 1
         ? tr("PDF salvato in:\n") + ultimo
         : tr("Esportati %1 certificati PDF.").arg(scritti);
-    rapporto(parent, tr("Esportato"), testo, falliti);
+    rapporto(parent, tr("Esportato"), conEsclusi(testo, esclusi), falliti);
 }
 
 void esportaRss(QWidget* parent)
@@ -318,7 +338,7 @@ void esportaRss(QWidget* parent)
         if (!completaSalarioEta(parent, d, anno, salario, eta))
             return;
         testi.append(RSS::formattaTesto(
-            RSS::genera(id, salario, eta, PagheAnno::cantone(d), QStringLiteral("A0"), anno)));
+            RSS::genera(id, salario, eta, PagheAnno::cantone(d), PagheAnno::tariffa(d), anno)));
     }
     if (testi.isEmpty())
         return;
@@ -355,6 +375,7 @@ void esportaRssPdf(QWidget* parent)
         return;
     int scritti = 0;
     QStringList falliti;
+    QStringList esclusi;
     for (auto it = destinazioni.cbegin(); it != destinazioni.cend(); ++it) {
         DatiDipendente d;
         if (!Dipendente::carica(it.key(), d))
@@ -363,13 +384,17 @@ void esportaRssPdf(QWidget* parent)
         int eta = 0;
         if (!completaSalarioEta(parent, d, anno, salario, eta))
             return;
-        const RSS::Rendiconto r = RSS::genera(it.key(), salario, eta, PagheAnno::cantone(d), QStringLiteral("A0"), anno);
+        const RSS::Rendiconto r = RSS::genera(it.key(), salario, eta, PagheAnno::cantone(d), PagheAnno::tariffa(d), anno);
+        if (!r.esclusione.isEmpty()) {
+            esclusi << r.esclusione;
+            continue;
+        }
         if (EsportaPdf::salvaTestoPdf(it.value(), tr("Rendiconto Salari %1").arg(anno), RSS::formattaTesto(r)))
             ++scritti;
         else
             falliti.append(it.value());
     }
-    rapporto(parent, tr("Esportato"), tr("Esportati %1 PDF RSS.").arg(scritti), falliti);
+    rapporto(parent, tr("Esportato"), conEsclusi(tr("Esportati %1 PDF RSS.").arg(scritti), esclusi), falliti);
 }
 
 void esportaXmlElm(QWidget* parent, const QString& azienda)
@@ -386,18 +411,26 @@ void esportaXmlElm(QWidget* parent, const QString& azienda)
         return;
     int scritti = 0;
     QStringList falliti;
+    QStringList esclusi;
     const GeneratoreELM generatore;
     for (auto it = destinazioni.cbegin(); it != destinazioni.cend(); ++it) {
         DatiDipendente d;
-        if (!Dipendente::carica(it.key(), d))
+        if (!Dipendente::carica(it.key(), d)) {
+            falliti.append(it.value());
             continue;
+        }
+        const PagheAnno::Somme cifre = PagheAnno::cifre(it.key(), d, anno);
+        if (!cifre.conCifre()) {
+            esclusi << PagheAnno::rigaEsclusione(PagheAnno::nome(it.key(), d), cifre, anno);
+            continue;
+        }
         if (generatore.salvaSuFile(it.value(), it.key(), azienda, d.salarioMensile, PagheAnno::eta(d, anno),
-                                   QStringLiteral("TI"), QStringLiteral("A0"), anno))
+                                   PagheAnno::cantone(d), PagheAnno::tariffa(d), anno))
             ++scritti;
         else
             falliti.append(it.value());
     }
-    rapporto(parent, tr("Esportato"), tr("Esportati %1 file XML ELM.").arg(scritti), falliti);
+    rapporto(parent, tr("Esportato"), conEsclusi(tr("Esportati %1 file XML ELM.").arg(scritti), esclusi), falliti);
 }
 
 void esportaFormularioAssegni(QWidget* parent)

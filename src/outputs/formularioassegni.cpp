@@ -1,6 +1,7 @@
 #include "formularioassegni.h"
 
 #include "assegnifamiliari.h"
+#include "certificatoannuo.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "orologio.h"
@@ -25,34 +26,39 @@ QString FormularioAssegni::html(int anno)
     h += QStringLiteral("<p>Anno: ") + QString::number(anno) + QStringLiteral(" - Data: ")
         + Orologio::oggi().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral("</p>");
 
+    QStringList esclusi;
     for (const QString& id : Dipendente::elencoDipendenti(false)) {
         DatiDipendente d;
-        if (!Dipendente::carica(id, d) || d.figli.isEmpty())
+        if (!Dipendente::carica(id, d)) {
+            esclusi << PagheAnno::rigaEsclusione(id, PagheAnno::cifre(id, anno), anno);
             continue;
-        const QString cantone = PagheAnno::cantone(d);
-        double mesi[12] = {};
-        double totale = 0.0;
-        QList<AssegniFamiliari::DettaglioFiglio> dicembre;
-        for (int m = 1; m <= 12; ++m) {
-            // No allowance outside the employment.
-            if (!PagheAnno::inServizio(d, anno, m))
-                continue;
-            const AssegniFamiliari::Risultato r =
-                AssegniFamiliari::calcola(cantone, d.figli, d.salarioMensile, QDate(anno, m, 1));
-            mesi[m - 1] = r.totale;
-            totale += r.totale;
-            if (m == 12)
-                dicembre = r.dettagli;
         }
+        const PagheAnno::Somme s = PagheAnno::cifre(id, d, anno);
+        if (d.figli.isEmpty() && !(s.assegni > 0))
+            continue;
+        if (!s.conCifre()) {
+            esclusi << PagheAnno::rigaEsclusione(PagheAnno::nome(id, d), s, anno);
+            continue;
+        }
+        const QString cantone = PagheAnno::cantone(d);
+        // The allowances paid in each month (estimated only without any
+        // saved month).
+        const double* mesi = s.assegniMese;
+        const double totale = s.assegni;
+        QList<AssegniFamiliari::DettaglioFiglio> dicembre;
+        if (!d.figli.isEmpty() && PagheAnno::inServizio(d, anno, 12))
+            dicembre = AssegniFamiliari::calcola(cantone, d.figli, d.salarioMensile, QDate(anno, 12, 1)).dettagli;
         h += QStringLiteral("<h3>") + (d.cognome + QLatin1Char(' ') + d.nome).toHtmlEscaped()
             + QStringLiteral(" - AVS: ") + d.numeroAVS.toHtmlEscaped() + QStringLiteral(" - Cantone: ")
-            + cantone.toHtmlEscaped() + QStringLiteral("</h3>");
+            + cantone.toHtmlEscaped() + (s.stima() ? QStringLiteral(" (stima)") : QString()) + QStringLiteral("</h3>");
+        if (s.stima())
+            h += QStringLiteral("<p>") + CertificatoAnnuo::rigaStima().toHtmlEscaped() + QStringLiteral("</p>");
         h += QStringLiteral("<table border='1' cellspacing='0' cellpadding='4' width='100%'>")
             + QStringLiteral("<tr><th>Gen</th><th>Feb</th><th>Mar</th><th>Apr</th><th>Mag</th><th>Giu</th>"
                              "<th>Lug</th><th>Ago</th><th>Set</th><th>Ott</th><th>Nov</th><th>Dic</th>"
                              "<th>Totale</th></tr><tr>");
-        for (double v : mesi)
-            h += QStringLiteral("<td align='right'>") + importo(v) + QStringLiteral("</td>");
+        for (int m = 0; m < 12; ++m)
+            h += QStringLiteral("<td align='right'>") + importo(mesi[m]) + QStringLiteral("</td>");
         h += QStringLiteral("<td align='right'><b>") + importo(totale) + QStringLiteral("</b></td></tr></table>");
         if (!dicembre.isEmpty()) {
             h += QStringLiteral("<p>Dettaglio figli (dicembre):</p><table border='1' cellspacing='0' cellpadding='4'>")
@@ -68,6 +74,8 @@ QString FormularioAssegni::html(int anno)
         }
         h += QStringLiteral("<br/>");
     }
+    for (const QString& riga : qAsConst(esclusi))
+        h += QStringLiteral("<p>") + riga.toHtmlEscaped() + QStringLiteral("</p>");
     h += QStringLiteral("</body></html>");
     return h;
 }

@@ -1,14 +1,10 @@
 #include "generatoreelm.h"
 
 #include "azienda.h"
-#include "calcolopaga.h"
 #include "certificatoannuo.h"
-#include "datoteca.h"
 #include "dipendente.h"
 #include "filesicuri.h"
-#include "impostafonte.h"
 #include "pagheanno.h"
-#include "storicostipendi.h"
 
 #include <QXmlStreamWriter>
 
@@ -25,51 +21,21 @@ QString importo(double v)
 QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idAzienda, double salarioMensile,
                                  int eta, const QString& cantone, const QString& tabella, int anno) const
 {
-    Datoteca::carica(anno);
     const DatiAzienda azienda = Azienda::carica(idAzienda);
     DatiDipendente d;
-    Dipendente::carica(idDipendente, d);
-    const double m = salarioMensile;
-
-    // Annual figures.
-    double lordo = 0, dip = 0, dat = 0, lpp = 0, imposta = 0, netto = 0, impostaMensile = 0;
-    bool stima = false;
-    const PagheAnno::Somme s = PagheAnno::somme(idDipendente, anno);
-    if (s.mesi > 0) {
-        lordo = s.lordo;
-        dip = s.contributiDip;
-        dat = s.contributiDat;
-        lpp = s.lpp;
-        imposta = s.imposta;
-        netto = s.netto;
-        impostaMensile = s.imposta / s.mesi;
-    } else {
-        stima = true;
-        QVector<PeriodoStipendio> periodi;
-        StoricoStipendi::carica(idDipendente, periodi);
-        if (!periodi.isEmpty()) {
-            const RisultatiPeriodo& r = periodi.last().ris;
-            lordo = 12 * r.lordo;
-            dip = 12 * r.totaleContributiDip;
-            dat = 12 * r.totaleContributiDat;
-            lpp = 12 * r.lpp;
-            imposta = 12 * r.imposta;
-            netto = 12 * r.netto;
-            impostaMensile = r.imposta;
-        } else {
-            const RiepilogoAnnuo r = CalcoloPaga::riepilogoAnnuoConImposta(m, eta, cantone, tabella);
-            lordo = r.lordo;
-            dip = r.contributiDip;
-            dat = r.contributiDat;
-            lpp = CalcoloPaga::calcolaLPP(12 * m, eta);
-            impostaMensile = ImpostaFonte::calcolaMensile(m, cantone, tabella);
-            imposta = 12 * impostaMensile;
-            netto = r.netto;
-        }
-    }
+    const bool scheda = Dipendente::carica(idDipendente, d);
+    if (scheda && d.tipoPaga != 1 && !(d.salarioMensile > 0) && salarioMensile > 0)
+        d.salarioMensile = salarioMensile;
+    // The year's figures, and the canton and tariff of the employee's own
+    // withholding tax.
+    const PagheAnno::Somme s = scheda ? PagheAnno::cifre(idDipendente, d, anno) : PagheAnno::cifre(idDipendente, anno);
+    const QString cantoneImposta = scheda ? PagheAnno::cantone(d) : cantone;
+    const QString tabellaImposta = scheda ? PagheAnno::tariffa(d) : tabella;
+    const int etaAnno = scheda ? PagheAnno::eta(d, anno) : eta;
+    // The monthly figures are those of the last month of the year, as paid.
+    const StoricoPaghe::PagaMese& mese = s.ultimoMese;
     // The certificate figures are those of the year's salary certificate.
-    const Certificato::DatiCertificato c = CertificatoAnnuo::calcola(idDipendente, d, anno);
-    const ContributiSociali contributi = CalcoloPaga::calcolaAVSAD(m);
+    const Certificato::DatiCertificato c = CertificatoAnnuo::daCifre(idDipendente, anno, s);
 
     QString testo;
     QXmlStreamWriter x(&testo);
@@ -84,11 +50,14 @@ QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idA
     };
 
     x.writeStartElement(QStringLiteral("Parametri"));
-    campo("Eta", QString::number(eta));
-    campo("Cantone", cantone);
-    campo("TabellaImposta", tabella);
+    campo("Eta", QString::number(etaAnno));
+    campo("Cantone", cantoneImposta);
+    campo("TabellaImposta", tabellaImposta);
     campo("Anno", QString::number(anno));
-    campo("Stima", stima ? QStringLiteral("true") : QStringLiteral("false"));
+    campo("Stima", s.stima() ? QStringLiteral("true") : QStringLiteral("false"));
+    campo("MesiConteggiati", QString::number(s.mesi));
+    if (!s.conCifre())
+        campo("Esclusione", PagheAnno::rigaEsclusione(PagheAnno::nome(idDipendente, d), s, anno));
     x.writeEndElement();
 
     x.writeStartElement(QStringLiteral("Azienda"));
@@ -127,10 +96,10 @@ QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idA
 
     x.writeStartElement(QStringLiteral("Contributi"));
     const struct { const char* nome; double dip; double dat; } voci[] = {
-        {"AVS", contributi.avsDip, contributi.avsDat},
-        {"AD", contributi.adDip, contributi.adDat},
-        {"CAF", contributi.cafDip, contributi.cafDat},
-        {"LAINF", contributi.lainfDip, contributi.lainfDat},
+        {"AVS", s.avsDip, s.avsDat},
+        {"AD", s.adDip, s.adDat},
+        {"CAF", s.cafDip, s.cafDat},
+        {"LAINF", s.lainfDip, s.lainfDat},
     };
     for (const auto& v : voci) {
         x.writeStartElement(QLatin1String(v.nome));
@@ -141,22 +110,23 @@ QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idA
     x.writeEndElement();
 
     x.writeStartElement(QStringLiteral("LPP"));
-    campo("ContributoAnnuoDipendente", importo(lpp));
-    campo("ContributoMensileDipendente", importo(lpp / 12.0));
+    campo("ContributoAnnuoDipendente", importo(s.lpp));
+    campo("ContributoMensileDipendente", importo(mese.lppDipendente));
     x.writeEndElement();
 
     x.writeStartElement(QStringLiteral("RiepilogoAnnuo"));
-    campo("LordoAnnuo", importo(lordo));
-    campo("ContributiDipendente", importo(dip));
-    campo("ContributiDatore", importo(dat));
-    campo("LPPAnnuo", importo(lpp));
-    campo("ImpostaFonteAnnuo", importo(imposta));
-    campo("NettoAnnuo", importo(netto));
+    campo("LordoAnnuo", importo(s.lordo));
+    campo("ContributiDipendente", importo(s.contributiDip));
+    campo("ContributiDatore", importo(s.contributiDat));
+    campo("LPPAnnuo", importo(s.lpp));
+    campo("ImpostaFonteAnnuo", importo(s.imposta));
+    campo("NettoAnnuo", importo(s.netto));
     x.writeEndElement();
 
     x.writeStartElement(QStringLiteral("SalarioMensile"));
-    campo("Lordo", importo(m));
-    campo("Netto", importo(CalcoloPaga::calcolaNetto(m, eta)));
+    campo("Mese", QString::number(mese.mese));
+    campo("Lordo", importo(mese.lordoImponibile));
+    campo("Netto", importo(mese.netto));
     x.writeEndElement();
 
     x.writeStartElement(QStringLiteral("CertificatoSalario"));
@@ -165,9 +135,8 @@ QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idA
     campo("Cifra8_TotaleLordo", importo(c.cifra8));
     campo("Cifra9_Contributi", importo(c.cifra9));
     campo("Cifra11_SalarioNetto", importo(c.cifra11));
-    campo("ImpostaFonteMensile", importo(impostaMensile));
-    // The year's tax as in the annual summary (figure 12 when months are saved).
-    campo("ImpostaFonteAnnuo", importo(imposta));
+    campo("ImpostaFonteMensile", importo(mese.impostaTrattenuta));
+    campo("ImpostaFonteAnnuo", importo(s.imposta));
     x.writeEndElement();
 
     x.writeEndElement(); // ELM

@@ -10,8 +10,11 @@ class GeneratoreELM
 public:
     GeneratoreELM() = default;
 
-    // The document; the annual figures are the sums of the saved months, an
-    // estimate (marked <Stima>true</Stima>) only when none is saved.
+    // The document from the year's figures (PagheAnno): the sums of the saved
+    // months, an estimate (marked <Stima>true</Stima>) only when none is
+    // saved; the monthly figures are those of the year's last month. The
+    // canton, tariff and age are the employee record's; the arguments stand
+    // in when the record cannot be read (the salary when it has none).
     QString generaXML(const QString& idDipendente, const QString& idAzienda, double salarioMensile, int eta,
                       const QString& cantone, const QString& tabella, int anno) const;
 

@@ -1,42 +1,255 @@
 #include "pagheanno.h"
-#include "conteggiosalario.h"
 
+#include "azienda.h"
 #include "calcolopaga.h"
+#include "config.h"
+#include "conteggiosalario.h"
 #include "datetesto.h"
 #include "datoteca.h"
 #include "importi.h"
-#include "storicopaghe.h"
+#include "storicostipendi.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QSet>
 
-PagheAnno::Somme PagheAnno::somme(const QString& id, int anno)
+#include <algorithm>
+
+using Importi::arrotonda2;
+
+namespace {
+
+// Every sum rounded to the centime: the amounts added are stored with two
+// decimals, so what is left beyond them is binary noise.
+void arrotondaSomme(PagheAnno::Somme& s)
+{
+    for (double* v : {&s.lordo, &s.contributiDip, &s.contributiDat, &s.lpp, &s.assegni, &s.imposta, &s.netto,
+                      &s.salarioCaf, &s.avsDip, &s.adDip, &s.cafDip, &s.lainfDip, &s.avsDat, &s.adDat, &s.cafDat,
+                      &s.lainfDat, &s.categoria2, &s.categoria3, &s.spese131, &s.spese132, &s.spese133})
+        *v = arrotonda2(*v);
+    for (double& v : s.assegniMese)
+        v = arrotonda2(v);
+}
+
+// Adds one month, paid or estimated, to the sums.
+void aggiungiMese(PagheAnno::Somme& s, const StoricoPaghe::PagaMese& p, double salarioCaf)
+{
+    ++s.mesi;
+    s.lordo += p.lordoImponibile;
+    s.contributiDip += p.contributiDipendente;
+    s.lpp += p.lppDipendente;
+    s.assegni += p.assegniFamiliari;
+    s.imposta += p.impostaTrattenuta;
+    s.netto += p.netto;
+    s.salarioCaf += salarioCaf;
+    s.assegniMese[p.mese - 1] += p.assegniFamiliari;
+    const StoricoPaghe::ContributiDatore dip = PagheAnno::contributiDipendente(p);
+    s.avsDip += dip.avs;
+    s.adDip += dip.ad;
+    s.cafDip += dip.caf;
+    s.lainfDip += dip.lainf;
+    const StoricoPaghe::ContributiDatore dat = PagheAnno::contributiDatore(p);
+    s.avsDat += dat.avs;
+    s.adDat += dat.ad;
+    s.cafDat += dat.caf;
+    s.lainfDat += dat.lainf;
+    s.contributiDat += dat.totale();
+    s.ultimoMese = p;
+}
+
+// The gross the month's AHV/IV/EO and family fund were charged on.
+double baseAvs(const StoricoPaghe::PagaMese& p)
+{
+    if (p.dettaglio.presente && p.dettaglio.avs.aliquota > 0)
+        return p.dettaglio.avs.imponibile;
+    return std::max(0.0, p.lordoImponibile - p.assegniFamiliari);
+}
+
+// The part of the insured earnings of the months estimated one by one that
+// lies above the year's ceiling for those months: each month counted alone
+// charges up to its own share of the ceiling.
+double oltreMassimale(double guadagni, double massimaleAnnuo, int mesi)
+{
+    if (!(massimaleAnnuo > 0))
+        return 0.0;
+    return std::max(0.0, guadagni - massimaleAnnuo * mesi / 12.0);
+}
+
+// The estimate: the pay count of each month of employment in the year,
+// not saved, with the salary in force in that month.
+PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
+{
+    PagheAnno::Somme s;
+    s.origine = PagheAnno::Origine::Stima;
+    QVector<PeriodoStipendio> periodi;
+    QString errore;
+    if (!id.isEmpty())
+        StoricoStipendi::carica(id, periodi, &errore);
+    if (!errore.isEmpty()) {
+        s.origine = PagheAnno::Origine::Illeggibile;
+        s.errore = errore;
+        return s;
+    }
+    double guadagnoAD = 0.0;
+    double guadagnoLAINF = 0.0;
+    double aliquotaLAINF = 0.0;
+    double tredicesimePagate = 0.0;
+    double salarioUltimo = 0.0;
+    RisultatoConteggio ultimo;
+    for (int mese = 1; mese <= 12; ++mese) {
+        if (!PagheAnno::inServizio(d, anno, mese))
+            continue;
+        DatiDipendente delMese = d;
+        if (const PeriodoStipendio* p = StoricoStipendi::periodoDelMese(periodi, anno, mese)) {
+            if (p->tipoPaga == 1 && p->pagaOraria > 0) {
+                delMese.tipoPaga = 1;
+                delMese.pagaOraria = p->pagaOraria;
+            } else if (p->salarioMensile > 0) {
+                delMese.tipoPaga = 0;
+                delMese.salarioMensile = p->salarioMensile;
+            }
+        }
+        const RisultatoConteggio r = ConteggioSalario::genera(id, delMese, anno, mese, false, -1);
+        if (r.fuoriPeriodo)
+            continue;
+        if (!r.errore.isEmpty()) {
+            s = PagheAnno::Somme();
+            s.origine = PagheAnno::Origine::Illeggibile;
+            s.errore = r.errore;
+            return s;
+        }
+        StoricoPaghe::PagaMese p;
+        p.anno = anno;
+        p.mese = mese;
+        p.lordoImponibile = r.lordoImponibile;
+        p.contributiDipendente = r.contributiDipendente;
+        p.lppDipendente = r.lppDipendente;
+        p.assegniFamiliari = r.assegniFamiliari;
+        p.impostaTrattenuta = r.impostaFonte;
+        p.netto = r.netto;
+        p.conNetto = true;
+        p.dettaglio = r.dettaglio;
+        aggiungiMese(s, p, baseAvs(p));
+        tredicesimePagate += r.tredicesima;
+        salarioUltimo = delMese.salarioMensile;
+        ultimo = r;
+        guadagnoAD += r.dettaglio.ad.imponibile;
+        guadagnoLAINF += r.dettaglio.infortuni.imponibile;
+        aliquotaLAINF = r.dettaglio.infortuni.aliquota;
+    }
+    if (s.mesi == 0) {
+        s.origine = PagheAnno::Origine::FuoriServizio;
+        return s;
+    }
+    // Extra monthly salaries the months counted did not pay (the employment
+    // ends before the month that pays them) are owed for the months worked:
+    // added with the last month's rates of contributions and tax.
+    const double dovute = d.tipoPaga == 1 ? 0.0 : d.mensilitaAggiuntive * salarioUltimo * s.mesi / 12.0;
+    const double mancanti = Importi::arrotonda5(std::max(0.0, dovute - tredicesimePagate));
+    if (mancanti > 0 && ultimo.lordoContributivo > 0) {
+        const double quota = mancanti / ultimo.lordoContributivo;
+        const double contributi = Importi::arrotonda5(ultimo.contributiDipendente * quota);
+        const double imposta = ultimo.lordoImponibile > 0
+            ? Importi::arrotonda5(ultimo.impostaFonte * mancanti / ultimo.lordoImponibile)
+            : 0.0;
+        const StoricoPaghe::ContributiDatore dat = PagheAnno::contributiDatore(s.ultimoMese);
+        s.lordo += mancanti;
+        s.salarioCaf += mancanti;
+        s.contributiDip += contributi;
+        s.avsDip += ultimo.dettaglio.avs.importo * quota;
+        s.adDip += ultimo.dettaglio.ad.importo * quota;
+        s.cafDip += ultimo.dettaglio.caf.importo * quota;
+        s.lainfDip += ultimo.dettaglio.infortuni.importo * quota;
+        s.avsDat += dat.avs * quota;
+        s.adDat += dat.ad * quota;
+        s.cafDat += dat.caf * quota;
+        s.lainfDat += dat.lainf * quota;
+        s.contributiDat += dat.totale() * quota;
+        s.imposta += imposta;
+        s.netto += mancanti - contributi - imposta;
+        guadagnoAD += ultimo.dettaglio.ad.imponibile * quota;
+        guadagnoLAINF += ultimo.dettaglio.infortuni.imponibile * quota;
+    }
+    // Over the year the unemployment and accident insurance charge their
+    // annual ceiling once, for the months of employment: what the months
+    // counted alone charged above it comes back to the net.
+    const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
+    const double oltreAD = oltreMassimale(guadagnoAD, ad.massimale, s.mesi);
+    const double oltreLAINF =
+        oltreMassimale(guadagnoLAINF, Azienda::carica(Config::aziendaCorrente()).lainfMassimale, s.mesi);
+    const double dipAD = oltreAD * ad.aliquotaDipendente / 100.0;
+    const double datAD = oltreAD * ad.aliquotaDatore / 100.0;
+    const double dipLAINF = oltreLAINF * aliquotaLAINF / 100.0;
+    s.adDip -= dipAD;
+    s.adDat -= datAD;
+    s.lainfDip -= dipLAINF;
+    s.contributiDip -= dipAD + dipLAINF;
+    s.contributiDat -= datAD;
+    s.netto += dipAD + dipLAINF;
+    return s;
+}
+
+} // namespace
+
+PagheAnno::Somme PagheAnno::cifre(const QString& id, int anno)
+{
+    DatiDipendente d;
+    if (!Dipendente::carica(id, d)) {
+        Somme s;
+        s.origine = Origine::Illeggibile;
+        s.errore = tr("Impossibile leggere la scheda del dipendente %1.").arg(id);
+        return s;
+    }
+    return cifre(id, d, anno);
+}
+
+PagheAnno::Somme PagheAnno::cifre(const QString& id, const DatiDipendente& d, int anno)
 {
     Somme s;
-    QList<StoricoPaghe::PagaMese> mesi;
-    StoricoPaghe::caricaAnno(id, anno, mesi);
-    if (mesi.isEmpty())
-        return s;
     Datoteca::carica(anno);
+    QList<StoricoPaghe::PagaMese> mesi;
+    // Reading must not leave an empty pay-history folder behind for every
+    // employee listed: a year without a file has no saved month.
+    const QString cartella = StoricoPaghe::cartella(id);
+    const bool conFile = !cartella.isEmpty()
+        && QFileInfo(cartella + QLatin1Char('/') + QString::number(anno) + QStringLiteral(".ini")).exists();
+    if (conFile) {
+        QString errore;
+        // A pay history too large or damaged is no year without saved
+        // months: no estimate stands in for what was paid.
+        if (!StoricoPaghe::caricaAnno(id, anno, mesi, &errore) || !errore.isEmpty()) {
+            s.origine = Origine::Illeggibile;
+            s.errore = tr("Lo storico paghe %1 di %2 non si può leggere: %3")
+                           .arg(QString::number(anno), nome(id, d),
+                                errore.isEmpty() ? StoricoPaghe::percorsoFile(id, anno) : errore);
+            return s;
+        }
+    }
     // Each month once: the first group of a month is the one the closing
     // replaces and the pay slip shows.
     QSet<int> visti;
-    for (const StoricoPaghe::PagaMese& p : mesi) {
+    for (const StoricoPaghe::PagaMese& p : qAsConst(mesi)) {
         if (p.mese < 1 || p.mese > 12 || visti.contains(p.mese))
             continue;
         visti.insert(p.mese);
-        ++s.mesi;
-        s.lordo += p.lordoImponibile;
-        s.contributiDip += p.contributiDipendente;
-        s.lpp += p.lppDipendente;
-        s.assegni += p.assegniFamiliari;
-        s.imposta += p.impostaTrattenuta;
-        s.netto += p.netto;
-        // The history keeps the employee's part only; the employer's is
-        // computed on the month's gross without the allowances.
-        s.contributiDat += Importi::arrotonda5(
-            CalcoloPaga::calcolaAVSAD(p.lordoImponibile - p.assegniFamiliari).totaleDat);
+        aggiungiMese(s, p, baseAvs(p));
     }
+    if (visti.isEmpty()) {
+        s = stima(id, d, anno);
+        if (!s.conCifre()) {
+            if (s.origine == Origine::Illeggibile)
+                s.errore = tr("Impossibile stimare l'anno %1 di %2: %3").arg(QString::number(anno), nome(id, d), s.errore);
+            return s;
+        }
+        for (int m = 1; m <= 12; ++m) {
+            if (inServizio(d, anno, m))
+                visti.insert(m);
+        }
+    } else {
+        s.origine = Origine::MesiSalvati;
+    }
+    s.cantone = cantone(d);
+    s.tariffa = tariffa(d);
     // The movements the counts of those months added to the taxable gross.
     for (const MovimentoStipendio& m : movimentiAnno(id, anno)) {
         const QDate data = DateTesto::daMovimento(m.data);
@@ -51,7 +264,75 @@ PagheAnno::Somme PagheAnno::somme(const QString& id, int anno)
         default: break;
         }
     }
+    arrotondaSomme(s);
     return s;
+}
+
+bool PagheAnno::meseSalvato(const QString& id, int anno, int mese, StoricoPaghe::PagaMese* paga, QString* errore)
+{
+    if (errore)
+        errore->clear();
+    const QString cartella = StoricoPaghe::cartella(id);
+    if (cartella.isEmpty()
+        || !QFileInfo(cartella + QLatin1Char('/') + QString::number(anno) + QStringLiteral(".ini")).exists())
+        return false;
+    QList<StoricoPaghe::PagaMese> mesi;
+    QString problema;
+    if (!StoricoPaghe::caricaAnno(id, anno, mesi, &problema) || !problema.isEmpty()) {
+        if (errore)
+            *errore = problema.isEmpty() ? StoricoPaghe::percorsoFile(id, anno) : problema;
+        return false;
+    }
+    for (const StoricoPaghe::PagaMese& p : qAsConst(mesi)) {
+        if (p.mese == mese) {
+            *paga = p;
+            return true;
+        }
+    }
+    return false;
+}
+
+StoricoPaghe::ContributiDatore PagheAnno::contributiDatore(const StoricoPaghe::PagaMese& p)
+{
+    if (p.datore.presente)
+        return p.datore;
+    // Saved before the employer's part was stored: AHV/IV/EO, family fund
+    // and accident on the month's base, unemployment on the insured
+    // earnings the month charged when it kept them.
+    const ContributiSociali c = CalcoloPaga::calcolaAVSAD(baseAvs(p));
+    StoricoPaghe::ContributiDatore d;
+    d.presente = true;
+    d.avs = arrotonda2(c.avsDat);
+    d.caf = arrotonda2(c.cafDat);
+    d.lainf = arrotonda2(c.lainfDat);
+    const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
+    if (p.dettaglio.presente && ad.aliquotaDipendente > 0)
+        d.ad = arrotonda2(p.dettaglio.ad.importo * ad.aliquotaDatore / ad.aliquotaDipendente);
+    else if (p.guadagniAssicurati)
+        d.ad = arrotonda2(p.guadagnoAssicuratoAD * ad.aliquotaDatore / 100.0);
+    else
+        d.ad = arrotonda2(c.adDat);
+    return d;
+}
+
+StoricoPaghe::ContributiDatore PagheAnno::contributiDipendente(const StoricoPaghe::PagaMese& p)
+{
+    StoricoPaghe::ContributiDatore d;
+    d.presente = true;
+    if (p.dettaglio.presente) {
+        d.avs = p.dettaglio.avs.importo;
+        d.ad = p.dettaglio.ad.importo;
+        d.caf = p.dettaglio.caf.importo;
+        d.lainf = p.dettaglio.infortuni.importo;
+        return d;
+    }
+    const ContributiSociali c = CalcoloPaga::calcolaAVSAD(baseAvs(p));
+    d.avs = arrotonda2(c.avsDip);
+    d.ad = arrotonda2(c.adDip);
+    d.caf = arrotonda2(c.cafDip);
+    // The accident premium is what the month's total leaves.
+    d.lainf = arrotonda2(std::max(0.0, p.contributiDipendente - d.avs - d.ad - d.caf));
+    return d;
 }
 
 QList<MovimentoStipendio> PagheAnno::movimentiAnno(const QString& id, int anno)
@@ -79,4 +360,33 @@ int PagheAnno::eta(const DatiDipendente& d, int anno)
 QString PagheAnno::cantone(const DatiDipendente& d)
 {
     return d.cantone.isEmpty() ? QStringLiteral("TI") : d.cantone;
+}
+
+QString PagheAnno::tariffa(const DatiDipendente& d)
+{
+    // The keys the pay count reads, in its order.
+    for (const char* chiave : {"tabellaIF", "codiceTariffa"}) {
+        const QString codice = d.extra.value(QLatin1String(chiave)).trimmed();
+        if (!codice.isEmpty())
+            return codice;
+    }
+    return QStringLiteral("A0");
+}
+
+QString PagheAnno::nome(const QString& id, const DatiDipendente& d)
+{
+    const QString n = (d.cognome + QLatin1Char(' ') + d.nome).trimmed();
+    return n.isEmpty() ? id : n;
+}
+
+QString PagheAnno::rigaEsclusione(const QString& nome, const Somme& s, int anno)
+{
+    switch (s.origine) {
+    case Origine::FuoriServizio:
+        return tr("%1: nessun mese di servizio nel %2, escluso dai totali.").arg(nome, QString::number(anno));
+    case Origine::Illeggibile:
+        return tr("%1: escluso, %2").arg(nome, s.errore);
+    default:
+        return QString();
+    }
 }

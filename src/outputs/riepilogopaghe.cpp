@@ -1,6 +1,7 @@
 #include "riepilogopaghe.h"
 
 #include "cifreriepilogo.h"
+#include "pagheanno.h"
 #include "dialogofile.h"
 #include "dipendente.h"
 #include "esportapdf.h"
@@ -11,7 +12,11 @@
 #include "storicostipendi.h"
 #include "tabellautils.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFormLayout>
+#include <QLocale>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,9 +29,10 @@
 
 namespace {
 
-const int kColonne = 8;
+const int kColonne = 9;
 const int kColonnaSalario = 3;
 const int kPrimaColonnaAnno = 4;
+const int kColonnaOrigine = 8;
 
 QString dueDecimali(double v)
 {
@@ -55,8 +61,8 @@ RiepilogoPaghe::RiepilogoPaghe(QWidget* parent)
     }
 
     auto* etichetta = new QLabel(tr("Riepilogo automatico dell'anno: somme dei mesi salvati nello storico paghe; per chi "
-                                    "non ha mesi salvati, stima dai periodi registrati (spunta i dipendenti da "
-                                    "includere):"),
+                                    "non ha mesi salvati, stima dei mesi di servizio con il salario dei periodi registrati "
+                                    "(spunta i dipendenti da includere):"),
                                  this);
     etichetta->setObjectName(QStringLiteral("introduzione"));
     etichetta->setWordWrap(true);
@@ -70,7 +76,8 @@ RiepilogoPaghe::RiepilogoPaghe(QWidget* parent)
     tabella = new QTableWidget(0, kColonne, this);
     tabella->setObjectName(QStringLiteral("tabella"));
     tabella->setHorizontalHeaderLabels({QString(), tr("Dipendente"), tr("Periodo"), tr("Salario mensile"),
-                                        tr("Lordo annuo"), tr("Contributi"), tr("Imposta fonte"), tr("Netto annuo")});
+                                        tr("Lordo annuo"), tr("Contributi"), tr("Imposta fonte"), tr("Netto annuo"),
+                                        tr("Origine")});
     tabella->setShowGrid(true);
     tabella->setAlternatingRowColors(true);
     tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -124,7 +131,7 @@ RiepilogoPaghe::RiepilogoPaghe(QWidget* parent)
     });
 
     caricaDipendenti();
-    TabellaUtils::configuraESalva(tabella, QStringLiteral("RiepilogoPaghe"), {34, 210, 175, 120, 120, 115, 115, 120});
+    TabellaUtils::configuraESalva(tabella, QStringLiteral("RiepilogoPaghe"), {34, 210, 175, 120, 120, 115, 115, 120, 110});
     calcola(false);
 }
 
@@ -168,6 +175,7 @@ void RiepilogoPaghe::caricaDipendenti()
         tabella->setItem(r, kColonnaSalario, cellaDestra(dueDecimali(salario)));
         for (int c = kPrimaColonnaAnno; c < kColonne; ++c)
             tabella->setItem(r, c, cellaDestra(QStringLiteral("-")));
+        tabella->setItem(r, kColonnaOrigine, new QTableWidgetItem(QStringLiteral("-")));
     }
 }
 
@@ -176,30 +184,53 @@ void RiepilogoPaghe::calcola(bool mostraTotali)
     const int a = anno();
     double totali[4] = {};
     int contati = 0;
+    int stimati = 0;
+    QStringList esclusi;
     for (int r = 0; r < tabella->rowCount(); ++r) {
         const QTableWidgetItem* spunta = tabella->item(r, 0);
         const bool spuntato = spunta && spunta->checkState() == Qt::Checked;
         const QTableWidgetItem* nome = tabella->item(r, 1);
         const QString id = nome ? nome->data(Qt::UserRole).toString() : QString();
-        const QTableWidgetItem* cellaSalario = tabella->item(r, kColonnaSalario);
-        const double salario = cellaSalario ? cellaSalario->text().toDouble() : 0.0; // 0 when not a number
 
-        const CifreAnno cifre = CifreRiepilogo::cifreAnno(id, salario, a);
-        const double valori[4] = {cifre.lordo, cifre.contributi, cifre.imposta, cifre.netto};
+        const PagheAnno::Somme cifre = PagheAnno::cifre(id, a);
+        const double valori[4] = {cifre.lordo, cifre.contributiDip, cifre.imposta, cifre.netto};
         for (int i = 0; i < 4; ++i) {
-            tabella->setItem(r, kPrimaColonnaAnno + i, cellaDestra(dueDecimali(valori[i])));
-            if (spuntato)
+            tabella->setItem(r, kPrimaColonnaAnno + i,
+                             cellaDestra(cifre.conCifre() ? dueDecimali(valori[i]) : QStringLiteral("-")));
+            if (spuntato && cifre.conCifre())
                 totali[i] += valori[i];
         }
-        if (spuntato)
-            ++contati;
+        QString origine = tr("mesi salvati");
+        if (cifre.stima())
+            origine = tr("stima");
+        else if (cifre.origine == PagheAnno::Origine::FuoriServizio)
+            origine = tr("nessun mese nell'anno");
+        else if (cifre.origine == PagheAnno::Origine::Illeggibile)
+            origine = tr("illeggibile");
+        auto* cella = new QTableWidgetItem(origine);
+        cella->setToolTip(cifre.errore);
+        tabella->setItem(r, kColonnaOrigine, cella);
+        if (!spuntato)
+            continue;
+        // An employee without figures is in no total.
+        if (!cifre.conCifre()) {
+            esclusi << PagheAnno::rigaEsclusione(nome ? nome->text() : id, cifre, a);
+            continue;
+        }
+        ++contati;
+        if (cifre.stima())
+            ++stimati;
     }
     if (!mostraTotali)
         return;
-    Messaggi::informazione(this, tr("Totali (%1 dipendenti)").arg(contati),
-                           tr("Lordo annuo: %1 CHF\nContributi: %2 CHF\nImposta fonte: %3 CHF\nNetto annuo: %4 CHF")
-                               .arg(dueDecimali(totali[0]), dueDecimali(totali[1]), dueDecimali(totali[2]),
-                                    dueDecimali(totali[3])));
+    QString testo = tr("Lordo annuo: %1 CHF\nContributi: %2 CHF\nImposta fonte: %3 CHF\nNetto annuo: %4 CHF")
+                        .arg(dueDecimali(totali[0]), dueDecimali(totali[1]), dueDecimali(totali[2]),
+                             dueDecimali(totali[3]));
+    if (stimati > 0)
+        testo += QLatin1Char('\n') + tr("Di cui %1 dipendenti senza mesi salvati: importi stimati (stima).").arg(stimati);
+    for (const QString& riga : qAsConst(esclusi))
+        testo += QLatin1Char('\n') + riga;
+    Messaggi::informazione(this, tr("Totali (%1 dipendenti)").arg(contati), testo);
 }
 
 void RiepilogoPaghe::toggleTutti()
@@ -241,36 +272,78 @@ void RiepilogoPaghe::esportaPdf()
         }
         testo += celle.join(QStringLiteral("  |  ")) + QLatin1Char('\n');
     }
+    // The employees without figures, one line each.
+    for (int r = 0; r < tabella->rowCount(); ++r) {
+        const QTableWidgetItem* spunta = tabella->item(r, 0);
+        const QTableWidgetItem* nome = tabella->item(r, 1);
+        if (!spunta || spunta->checkState() != Qt::Checked || !nome)
+            continue;
+        const PagheAnno::Somme cifre = PagheAnno::cifre(nome->data(Qt::UserRole).toString(), anno());
+        if (!cifre.conCifre())
+            testo += PagheAnno::rigaEsclusione(nome->text(), cifre, anno()) + QLatin1Char('\n');
+    }
     if (EsportaPdf::salvaTestoPdf(percorso, tr("Riepilogo Paghe"), testo))
         Messaggi::informazione(this, tr("Esportato"), tr("PDF salvato in:\n") + percorso);
     else
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare il PDF."));
 }
 
+bool RiepilogoPaghe::scegliMese(int& annoCsv, int& meseCsv)
+{
+    QDialog dialogo(this);
+    dialogo.setObjectName(QStringLiteral("meseContabilita"));
+    dialogo.setWindowTitle(tr("Mese del CSV contabilità"));
+    auto* spin = new QSpinBox(&dialogo);
+    spin->setObjectName(QStringLiteral("anno"));
+    spin->setRange(2000, 2100);
+    spin->setValue(annoCsv);
+    auto* mesi = new QComboBox(&dialogo);
+    mesi->setObjectName(QStringLiteral("mese"));
+    for (int m = 1; m <= 12; ++m)
+        mesi->addItem(QLocale().standaloneMonthName(m), m);
+    mesi->setCurrentIndex(meseCsv - 1);
+    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
+    pulsanti->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    pulsanti->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
+    connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    connect(pulsanti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    auto* layout = new QFormLayout(&dialogo);
+    layout->addRow(tr("Anno:"), spin);
+    layout->addRow(tr("Mese:"), mesi);
+    layout->addRow(pulsanti);
+    if (dialogo.exec() != QDialog::Accepted)
+        return false;
+    annoCsv = spin->value();
+    meseCsv = mesi->currentData().toInt();
+    return true;
+}
+
 void RiepilogoPaghe::esportaCsv()
 {
     calcola(false);
+    // The month of the accountant's lines: the current one in the current
+    // year, December of an earlier year.
+    const QDate oggi = Orologio::oggi();
+    int annoCsv = anno();
+    int meseCsv = annoCsv == oggi.year() ? oggi.month() : 12;
+    if (!scegliMese(annoCsv, meseCsv))
+        return;
     const QString percorso = DialogoFile::salva(this, tr("Salva CSV"),
                                                 QDir::homePath() + QStringLiteral("/riepilogo_paghe.csv"),
                                                 tr("CSV (*.csv)"));
     if (percorso.isEmpty())
         return;
 
-    QList<DipendenteCsv> spuntati;
+    QStringList spuntati;
     for (int r = 0; r < tabella->rowCount(); ++r) {
         const QTableWidgetItem* spunta = tabella->item(r, 0);
         if (!spunta || spunta->checkState() != Qt::Checked)
             continue;
         const QTableWidgetItem* nome = tabella->item(r, 1);
-        const QTableWidgetItem* salario = tabella->item(r, kColonnaSalario);
-        spuntati.append({nome ? nome->data(Qt::UserRole).toString() : QString(),
-                         salario ? salario->text().toDouble() : 0.0});
+        spuntati << (nome ? nome->data(Qt::UserRole).toString() : QString());
     }
-    // The accountant's lines are those of the current month.
-    const QDate oggi = Orologio::oggi();
-    const QString periodo = oggi.toString(QStringLiteral("yyyy-MM"));
     // Written whole or not at all: "Esportato" only for a complete file.
-    if (!FileSicuri::scrivi(percorso, CifreRiepilogo::testoCsv(spuntati, periodo, oggi.year()))) {
+    if (!FileSicuri::scrivi(percorso, CifreRiepilogo::testoCsv(spuntati, annoCsv, meseCsv))) {
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile aprire il file per la scrittura."));
         return;
     }

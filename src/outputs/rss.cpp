@@ -1,70 +1,44 @@
 #include "rss.h"
 
-#include "calcolopaga.h"
 #include "certificatoannuo.h"
-#include "datoteca.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "pagheanno.h"
-#include "storicostipendi.h"
 
 RSS::Rendiconto RSS::genera(const QString& id, double salarioRiserva, int etaRiserva,
                             const QString& cantoneRiserva, const QString& tariffa, int anno)
 {
+    Q_UNUSED(etaRiserva)
+    Q_UNUSED(cantoneRiserva)
+    Q_UNUSED(tariffa)
     Rendiconto r;
     r.idFile = id;
     r.anno = anno;
     DatiDipendente d;
-    int n = 12;
-    double salario = salarioRiserva;
-    int eta = etaRiserva;
-    QString cantone = cantoneRiserva;
+    PagheAnno::Somme s;
     if (Dipendente::carica(id, d)) {
         r.nome = d.nome + QLatin1Char(' ') + d.cognome;
-        n = 12 + d.mensilitaAggiuntive;
-        if (d.salarioMensile > 0)
-            salario = d.salarioMensile;
-        const int e = CalcoloPaga::etaDaDataNascita(d.dataNascita, anno);
-        if (e >= 1)
-            eta = e;
-        if (!d.cantone.isEmpty())
-            cantone = d.cantone;
+        // The salary asked for a record without one stands in for it in the
+        // estimate; the age, canton and tariff are the record's, as the pay
+        // count takes them.
+        if (d.tipoPaga != 1 && !(d.salarioMensile > 0) && salarioRiserva > 0)
+            d.salarioMensile = salarioRiserva;
+        s = PagheAnno::cifre(id, d, anno);
     } else {
         r.nome = id;
+        s = PagheAnno::cifre(id, anno);
     }
-
-    const PagheAnno::Somme s = PagheAnno::somme(id, anno);
-    if (s.mesi > 0) {
-        r.lordoAnnuo = s.lordo;
-        r.contributiDipendente = s.contributiDip;
-        r.contributiDatore = s.contributiDat;
-        r.lppAnnuo = s.lpp;
-        r.impostaFonte = s.imposta;
-        r.nettoAnnuo = s.netto;
+    r.stima = s.stima();
+    if (!s.conCifre()) {
+        r.esclusione = PagheAnno::rigaEsclusione(PagheAnno::nome(id, d), s, anno);
         return r;
     }
-    r.stima = true;
-    QVector<PeriodoStipendio> periodi;
-    StoricoStipendi::carica(id, periodi);
-    if (!periodi.isEmpty()) {
-        const RisultatiPeriodo& ris = periodi.last().ris;
-        r.lordoAnnuo = 12 * ris.lordo;
-        r.contributiDipendente = 12 * ris.totaleContributiDip;
-        r.contributiDatore = 12 * ris.totaleContributiDat;
-        r.lppAnnuo = 12 * ris.lpp;
-        r.impostaFonte = 12 * ris.imposta;
-        r.nettoAnnuo = 12 * ris.netto;
-        return r;
-    }
-    Datoteca::carica(anno);
-    const RiepilogoAnnuo a = CalcoloPaga::riepilogoAnnuoConMovimenti(
-        salario, eta, cantone, tariffa, n, PagheAnno::movimentiAnno(id, anno), Dipendente::mesiLavorati(d, anno));
-    r.lordoAnnuo = a.lordo;
-    r.contributiDipendente = a.contributiDip;
-    r.contributiDatore = a.contributiDat;
-    r.lppAnnuo = a.lpp;
-    r.impostaFonte = a.imposta;
-    r.nettoAnnuo = a.netto;
+    r.lordoAnnuo = s.lordo;
+    r.contributiDipendente = s.contributiDip;
+    r.contributiDatore = s.contributiDat;
+    r.lppAnnuo = s.lpp;
+    r.impostaFonte = s.imposta;
+    r.nettoAnnuo = s.netto;
     return r;
 }
 
@@ -74,6 +48,8 @@ QString RSS::formattaTesto(const Rendiconto& r)
     QString t = tr("=== RENDICONTO SALARI %1 ===").arg(r.anno) + QLatin1Char('\n');
     t += tr("Dipendente: ") + r.nome + QLatin1Char('\n');
     t += tr("ID file:    ") + r.idFile + QStringLiteral("\n\n");
+    if (!r.esclusione.isEmpty())
+        return t + r.esclusione + QLatin1Char('\n');
     t += tr("Lordo annuo:         %1 CHF").arg(importo(r.lordoAnnuo)) + QLatin1Char('\n');
     t += tr("Contributi dip.:     %1 CHF").arg(importo(r.contributiDipendente)) + QLatin1Char('\n');
     t += tr("Contributi datore:   %1 CHF").arg(importo(r.contributiDatore)) + QLatin1Char('\n');

@@ -22,11 +22,15 @@ public:
         double impostaFonte = 0.0;
         double nettoAnnuo = 0.0;
         bool stima = false; // no month of the year saved: figures estimated
+        // Not empty: the employee has no figures for the year (no month of
+        // employment, pay history unreadable); the line saying so.
+        QString esclusione;
     };
 
-    // The statement of the year: the sums of the saved months; without any,
-    // an estimate from the last salary period or from the salary. The
-    // reserve values stand in for what the employee record lacks.
+    // The statement of the year from the year's figures (PagheAnno): the sums
+    // of the saved months; without any, the estimate of the months of
+    // employment. `salarioRiserva` stands in for a monthly salary the record
+    // lacks; the age, canton and tariff are the record's.
     static Rendiconto genera(const QString& id, double salarioRiserva, int etaRiserva,
                              const QString& cantoneRiserva, const QString& tariffa, int anno);
 

@@ -547,6 +547,11 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         p.lordoSoggettoLAINF = lordo;
         p.guadagnoAssicuratoLAINF = guadagnoLAINF;
         p.dettaglio = r.dettaglio;
+        p.datore.presente = true;
+        p.datore.avs = c.avsDat;
+        p.datore.ad = c.adDat;
+        p.datore.caf = c.cafDat;
+        p.datore.lainf = c.lainfDat;
         // A closed year stores nothing and is no error; any other refusal is.
         QString motivo;
         if (!StoricoPaghe::salvaMese(codice, p, &motivo) && !ChiusuraAnnuale::isAnnoChiuso(anno))

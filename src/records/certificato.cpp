@@ -14,15 +14,13 @@
 
 namespace {
 
-// Two decimals for an amount in centimes; any other amount with all the
-// digits that read it back exactly.
+// Every amount with two decimals: figures are francs and centimes, and
+// what a sum leaves beyond them is binary noise.
 QString importo(double v)
 {
     if (!std::isfinite(v))
         v = 0.0;
     QString testo = QString::number(v, 'f', 2);
-    if (testo.toDouble() != v)
-        testo = QString::number(v, 'g', 17);
     if (testo == QLatin1String("-0.00"))
         testo = QStringLiteral("0.00");
     return testo;

@@ -55,6 +55,22 @@ bool leggiGuadagno(StoricoPaghe::PagaMese& p, const QString& chiave, const QStri
     return true;
 }
 
+// One of the employer-contribution keys of a month; false for any other key.
+template <typename Lettore>
+bool leggiDatore(StoricoPaghe::ContributiDatore& d, const QString& chiave, const QString& valore, Lettore leggiImporto)
+{
+    double* campo = chiave == QLatin1String("avsDatore")     ? &d.avs
+                    : chiave == QLatin1String("adDatore")    ? &d.ad
+                    : chiave == QLatin1String("cafDatore")   ? &d.caf
+                    : chiave == QLatin1String("lainfDatore") ? &d.lainf
+                                                             : nullptr;
+    if (!campo)
+        return false;
+    *campo = leggiImporto(valore);
+    d.presente = true;
+    return true;
+}
+
 // A rate in percent: up to six decimals, no trailing zeros.
 QString aliquota(double v)
 {
@@ -171,6 +187,12 @@ QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::Pag
             testo += QStringLiteral("guadagnoAssicuratoLAINF=") + importo(p.guadagnoAssicuratoLAINF)
                 + QLatin1Char('\n');
         }
+        if (p.datore.presente) {
+            testo += QStringLiteral("avsDatore=") + importo(p.datore.avs) + QLatin1Char('\n');
+            testo += QStringLiteral("adDatore=") + importo(p.datore.ad) + QLatin1Char('\n');
+            testo += QStringLiteral("cafDatore=") + importo(p.datore.caf) + QLatin1Char('\n');
+            testo += QStringLiteral("lainfDatore=") + importo(p.datore.lainf) + QLatin1Char('\n');
+        }
         testo += QLatin1Char('\n');
     }
     return testo.toUtf8();
@@ -261,6 +283,8 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
             corrente.importoContanti = leggiImporto(valore);
         else if (leggiGuadagno(corrente, chiave, valore, leggiImporto))
             corrente.guadagniAssicurati = true;
+        else if (leggiDatore(corrente.datore, chiave, valore, leggiImporto))
+            continue;
         else
             leggiDettaglio(chiave, valore, corrente.dettaglio, leggiImporto);
     }
@@ -301,6 +325,7 @@ bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga, QString* e
     for (const Trattenuta* t : {&paga.dettaglio.avs, &paga.dettaglio.ad, &paga.dettaglio.caf,
                                 &paga.dettaglio.infortuni})
         importi << t->importo << t->imponibile << t->aliquota;
+    importi << paga.datore.avs << paga.datore.ad << paga.datore.caf << paga.datore.lainf;
     for (const Voce& v : paga.dettaglio.vociSalario + paga.dettaglio.altreVoci)
         importi << v.importo;
     for (const double v : qAsConst(importi)) {

@@ -46,6 +46,20 @@ public:
         QList<Voce> altreVoci;    // expenses, advances, deductions: added to the net
     };
 
+    // The employer's contributions of a month as the closing computed them
+    // (the cumulative ceilings of the year, on the gross without the family
+    // allowances). Months saved before they were stored have none
+    // (`presente` false).
+    struct ContributiDatore
+    {
+        bool presente = false;
+        double avs = 0.0;   // AHV/IV/EO
+        double ad = 0.0;    // unemployment insurance
+        double caf = 0.0;   // family fund
+        double lainf = 0.0; // accident insurance
+        double totale() const { return avs + ad + caf + lainf; }
+    };
+
     // One saved month.
     struct PagaMese
     {
@@ -74,6 +88,7 @@ public:
         // no saved pay count.
         bool conNetto = false;
         Dettaglio dettaglio;
+        ContributiDatore datore;
     };
 
     // Sums of a list of months (net pay is not summed).

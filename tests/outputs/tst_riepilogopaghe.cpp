@@ -10,6 +10,7 @@
 #include "storicopaghe.h"
 #include "storicostipendi.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFile>
@@ -52,7 +53,7 @@ QString cartellaNonScrivibile()
 
 const QString kIntestazione = QStringLiteral("periodo;dipendente;cantone;lordo_mensile;avs_dip;avs_dat;ad_dip;ad_dat;"
                                              "caf_dip;caf_dat;lainf_dip;lainf_dat;lpp_dip;lpp_dat;imposta_fonte;"
-                                             "netto_mensile");
+                                             "netto_mensile;assegni_familiari;stato");
 const QString kKeller = QStringLiteral("Keller_Thomas.txt");
 
 } // namespace
@@ -114,18 +115,27 @@ void TestRiepilogoPaghe::cifreDaiMesiSalvati()
 {
     chiudiMese(2026, 1);
     chiudiMese(2026, 2);
-    // Keller has no saved month but a salary period over the whole year
-    // with its monthly results: twelve months of them.
+    // Keller has no saved month: an estimate, the pay count of each month of
+    // 2026 with the salary of the period in force (7,250, no thirteenth, no
+    // child): 12 x 7,250 = 87,000. A period of 2025 does not count.
     QFile::remove(StoricoPaghe::percorsoFile(kKeller, 2026));
+    DatiDipendente schedaKeller;
+    QVERIFY(Dipendente::carica(kKeller, schedaKeller));
+    schedaKeller.figli.clear();
+    QVERIFY(Dipendente::salva(schedaKeller, kKeller));
+    PeriodoStipendio vecchio;
+    vecchio.dataInizio = QStringLiteral("01/01/2025");
+    vecchio.dataFine = QStringLiteral("31/12/2025");
+    vecchio.salarioMensile = 9000;
     PeriodoStipendio p;
     p.dataInizio = QStringLiteral("01/01/2026");
     p.dataFine = QStringLiteral("31/12/2026");
-    p.salarioMensile = 7100;
+    p.salarioMensile = 7250;
     p.ris.lordo = 7100;
     p.ris.totaleContributiDip = 450.25;
     p.ris.imposta = 10.5;
     p.ris.netto = 6000.1;
-    QVERIFY(StoricoStipendi::salva(kKeller, {p}));
+    QVERIFY(StoricoStipendi::salva(kKeller, {vecchio, p}));
     // A salary period of Bernasconi does not count: his months are saved.
     PeriodoStipendio q = p;
     q.ris.lordo = 1;
@@ -144,12 +154,12 @@ void TestRiepilogoPaghe::cifreDaiMesiSalvati()
         QCOMPARE(t->item(r, 0)->checkState(), Qt::Checked);
         if (id == kKeller) {
             QCOMPARE(t->item(r, 2)->text(), QStringLiteral("01/01/2026 - 31/12/2026"));
-            QCOMPARE(t->item(r, 4)->text(), QStringLiteral("85200.00"));
-            QCOMPARE(t->item(r, 5)->text(), QStringLiteral("5403.00"));
-            QCOMPARE(t->item(r, 6)->text(), QStringLiteral("126.00"));
-            QCOMPARE(t->item(r, 7)->text(), QStringLiteral("72001.20"));
+            QCOMPARE(t->item(r, 4)->text(), QStringLiteral("87000.00"));
+            QCOMPARE(t->item(r, 6)->text(), QStringLiteral("0.00")); // settled: not taxed at source
+            QCOMPARE(t->item(r, 8)->text(), QStringLiteral("stima"));
             continue;
         }
+        QCOMPARE(t->item(r, 8)->text(), QStringLiteral("mesi salvati"));
         QList<StoricoPaghe::PagaMese> mesi;
         QVERIFY(StoricoPaghe::caricaAnno(id, 2026, mesi));
         QCOMPARE(mesi.size(), 2);
@@ -187,6 +197,11 @@ void TestRiepilogoPaghe::cifreDaiMesiSalvati()
                                                     "Netto annuo: %4 CHF")
                                          .arg(QString::number(somme[0], 'f', 2), QString::number(somme[1], 'f', 2),
                                               QString::number(somme[2], 'f', 2), QString::number(somme[3], 'f', 2)));
+    // Keller ticked again: the totals say they hold an estimate.
+    t->item(keller, 0)->setCheckState(Qt::Checked);
+    clic(f, "ricalcola");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Totali (6 dipendenti)"));
+    QVERIFY(messaggi.ultimoTesto().endsWith(QStringLiteral("Di cui 1 dipendenti senza mesi salvati: importi stimati (stima).")));
 }
 
 // January closed, plus an id holding the separator and quotes: the CSV for
@@ -205,7 +220,15 @@ void TestRiepilogoPaghe::esporta()
     RiepilogoPaghe f;
     RegistroMessaggi messaggi;
     const QString csv = Config::cartellaExportAzienda() + QStringLiteral("/contabilita.csv");
-    rispondiDialogoFile(csv);
+    // The month is chosen: the summary shows 2025, December is proposed.
+    quandoModale<QDialog>([csv](QDialog* mese) {
+        QCOMPARE(mese->findChild<QSpinBox*>(QStringLiteral("anno"))->value(), 2025);
+        QCOMPARE(mese->findChild<QComboBox*>(QStringLiteral("mese"))->currentIndex(), 11);
+        mese->findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2026);
+        mese->findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(0);
+        rispondiDialogoFile(csv);
+        mese->accept();
+    });
     clic(f, "esportaCsv");
     QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esportato"));
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("CSV salvato in:\n") + csv);
@@ -213,31 +236,30 @@ void TestRiepilogoPaghe::esporta()
     const QStringList righe = QString::fromUtf8(AmbienteTest::leggi(csv)).split(QLatin1Char('\n'));
     QCOMPARE(righe.first(), kIntestazione);
     QCOMPARE(righe.last(), QString()); // every line ends
-    QCOMPARE(righe.size(), 1 + 7 + 1);  // Moretti, paid by the hour, has no monthly salary
+    QCOMPARE(righe.size(), 1 + 8 + 1);  // Moretti, paid by the hour, is there too
+    // Rossi has no saved January: listed after the others, no amount.
+    QCOMPARE(righe.at(8), QStringLiteral("2026-01;\"Rossi;\"\"Mario\"\".txt\";TI;;;;;;;;;;;;;;;mese non salvato"));
     QStringList ids;
-    for (int i = 1; i < righe.size() - 1; ++i) {
-        if (righe.at(i).startsWith(QStringLiteral("2026-01;\"Rossi;\"\"Mario\"\".txt\";TI;5000.00;"))) {
-            ids << idRossi; // quoted: the separator and the quotes stay inside the field
-            QCOMPARE(righe.at(i).count(QLatin1Char(';')), 16);
-            continue;
-        }
+    for (int i = 1; i < 8; ++i) {
         const QStringList c = righe.at(i).split(QLatin1Char(';'));
-        QCOMPARE(c.size(), 16);
+        QCOMPARE(c.size(), 18);
         QCOMPARE(c.at(0), QStringLiteral("2026-01"));
+        QCOMPARE(c.at(17), QStringLiteral("pagato"));
         ids << c.at(1);
-        QCOMPARE(c.at(12), c.at(13));
-        // Net = salary less the employee's parts, each field rounded on its own.
-        double netto = c.at(3).toDouble();
-        for (int k : {4, 6, 8, 10, 12, 14})
-            netto -= c.at(k).toDouble();
-        QVERIFY2(qAbs(c.at(15).toDouble() - netto) < 0.04, qPrintable(righe.at(i)));
-        StoricoPaghe::PagaMese gennaio; // the pension is the pay count's deduction
+        StoricoPaghe::PagaMese gennaio; // the amounts are those of the saved month
         QVERIFY(StoricoPaghe::caricaMese(c.at(1), 2026, 1, &gennaio));
-        QVERIFY2(stessiCentesimi(Importi::arrotonda5(c.at(12).toDouble()), gennaio.lppDipendente),
-                 qPrintable(righe.at(i)));
+        QCOMPARE(c.at(12), c.at(13));
+        QCOMPARE(c.at(3).toDouble(), gennaio.lordoImponibile);
+        QCOMPARE(c.at(12).toDouble(), gennaio.lppDipendente);
+        QCOMPARE(c.at(14).toDouble(), gennaio.impostaTrattenuta);
+        QCOMPARE(c.at(15).toDouble(), gennaio.netto);
+        QCOMPARE(c.at(16).toDouble(), gennaio.assegniFamiliari);
+        QCOMPARE(c.at(5).toDouble(), gennaio.datore.avs);
+        QCOMPARE(c.at(7).toDouble(), gennaio.datore.ad);
+        QCOMPARE(c.at(9).toDouble(), gennaio.datore.caf);
+        QCOMPARE(c.at(11).toDouble(), gennaio.datore.lainf);
     }
-    QCOMPARE(ids.size(), 7);
-    QVERIFY(ids.contains(idRossi));
+    QCOMPARE(ids, Dipendente::elencoDipendenti(false).mid(0, 7));
 
     // The PDF holds the ticked rows only, each with its figures.
     Orologio::imposta(QDateTime(QDate(2026, 6, 1), QTime(9, 0)));
@@ -265,7 +287,10 @@ void TestRiepilogoPaghe::esporta()
         const QString file = bloccata + (qstrcmp(pulsante, "esportaCsv") ? "/r.pdf" : "/r.csv");
         messaggi.richieste.clear();
         messaggi.rispondi(QMessageBox::Yes); // saving outside the export folder
-        rispondiDialogoFile(file);
+        if (qstrcmp(pulsante, "esportaCsv"))
+            rispondiDialogoFile(file);
+        else
+            quandoModale<QDialog>([file](QDialog* mese) { rispondiDialogoFile(file); mese->accept(); });
         clic(f, pulsante);
         QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Errore"));
         QCOMPARE(messaggi.ultimoTesto(), qstrcmp(pulsante, "esportaCsv")
@@ -289,8 +314,18 @@ void TestRiepilogoPaghe::nessunDipendente()
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Lordo annuo: 0.00 CHF\nContributi: 0.00 CHF\nImposta fonte: 0.00 CHF\n"
                                                     "Netto annuo: 0.00 CHF"));
     const QString csv = Config::cartellaExportAzienda() + QStringLiteral("/vuoto.csv");
-    rispondiDialogoFile(csv);
+    quandoModale<QDialog>([csv](QDialog* mese) { rispondiDialogoFile(csv); mese->accept(); });
     clic(f, "esportaCsv");
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esportato"));
+    QCOMPARE(AmbienteTest::leggi(csv), (kIntestazione + QLatin1Char('\n')).toUtf8());
+    // The month dialog cancelled: no file asked, nothing written.
+    QFile::remove(csv);
+    messaggi.richieste.clear();
+    quandoModale<QDialog>([](QDialog* mese) { mese->reject(); });
+    clic(f, "esportaCsv");
+    QVERIFY(messaggi.richieste.isEmpty());
+    QVERIFY(!QFile::exists(csv));
+    return;
     QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esportato"));
     QCOMPARE(AmbienteTest::leggi(csv), (kIntestazione + QLatin1Char('\n')).toUtf8());
 }

@@ -339,11 +339,19 @@ void TestStoricoPaghe::guadagniAssicurati()
     p.guadagnoAssicuratoAD = 12350.004;
     p.lordoSoggettoLAINF = 14000;
     p.guadagnoAssicuratoLAINF = 12350;
+    // The employer's contributions of the month, kept with two decimals.
+    p.datore.presente = true;
+    p.datore.avs = 742.0000000001;
+    p.datore.ad = 135.85;
+    p.datore.caf = 42.7;
+    p.datore.lainf = 123.5;
     QVERIFY(StoricoPaghe::salvaMese(id, p));
 
     const QString testo = QString::fromUtf8(AmbienteTest::leggi(StoricoPaghe::percorsoFile(id, 2026)));
     QVERIFY(testo.contains(QStringLiteral("comunicazioni=\nlordoSoggettoAD=14000.00\nguadagnoAssicuratoAD=12350.00\n"
-                                          "lordoSoggettoLAINF=14000.00\nguadagnoAssicuratoLAINF=12350.00\n\n")));
+                                          "lordoSoggettoLAINF=14000.00\nguadagnoAssicuratoLAINF=12350.00\n"
+                                          "avsDatore=742.00\nadDatore=135.85\ncafDatore=42.70\nlainfDatore=123.50\n\n")));
+    QCOMPARE(testo.count(QStringLiteral("Datore=")), 4); // the old month has none
     QCOMPARE(testo.count(QStringLiteral("guadagnoAssicuratoAD")), 1);
 
     QList<StoricoPaghe::PagaMese> letti;
@@ -356,6 +364,10 @@ void TestStoricoPaghe::guadagniAssicurati()
     QCOMPARE(Importi2(letti.at(1).guadagnoAssicuratoAD), QStringLiteral("12350.00"));
     QCOMPARE(Importi2(letti.at(1).lordoSoggettoLAINF), QStringLiteral("14000.00"));
     QCOMPARE(Importi2(letti.at(1).guadagnoAssicuratoLAINF), QStringLiteral("12350.00"));
+    QVERIFY(!letti.at(0).datore.presente);
+    QVERIFY(letti.at(1).datore.presente);
+    QCOMPARE(Importi2(letti.at(1).datore.totale()), QStringLiteral("1044.05"));
+    QCOMPARE(Importi2(letti.at(1).datore.ad), QStringLiteral("135.85"));
 }
 
 VARDELLO_TEST_MAIN(TestStoricoPaghe)

@@ -174,7 +174,7 @@ QByteArray recordTariffa(const QString& codice, double soglia, double aliquota)
 
 } // namespace
 
-bool caricaTariffeTicino()
+bool caricaTariffeTicino(const QStringList& altri)
 {
     static QTemporaryDir cartella;
     QByteArray testo;
@@ -182,5 +182,13 @@ bool caricaTariffeTicino()
         testo += recordTariffa(QStringLiteral("A0N"), k * 500.0, k * 0.5);
     testo += recordTariffa(QStringLiteral("B2N"), 0, 2);
     AmbienteTest::scrivi(cartella.path() + QStringLiteral("/tar26ti.txt"), testo);
+    for (const QString& gz : altri) {
+        QProcess gzip;
+        gzip.setStandardOutputFile(cartella.path() + QLatin1Char('/') + QString(gz).remove(QStringLiteral(".gz")));
+        gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"),
+                                            qEnvironmentVariable("VARDELLO_DATI_TEST") + QStringLiteral("/tariffs/") + gz});
+        if (!gzip.waitForFinished(30000) || gzip.exitCode() != 0)
+            return false;
+    }
     return ImpostaFonte::caricaDa(cartella.path());
 }
