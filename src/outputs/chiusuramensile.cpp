@@ -4,6 +4,7 @@
 #include "chiusuraannuale.h"
 #include "config.h"
 #include "conteggiosalario.h"
+#include "datoteca.h"
 #include "dialogofile.h"
 #include "dipendente.h"
 #include "documentichiusura.h"
@@ -402,7 +403,12 @@ void ChiusuraMensile::apriDettaglio(int riga, int /*colonna*/)
     testo += tr("Contributi dip.:") + QStringLiteral("    %1 CHF\n").arg(dueDecimali(r.contributiDipendente));
     testo += tr("LPP dip.:") + QStringLiteral("           %1 CHF\n").arg(dueDecimali(r.lppDipendente));
     testo += tr("Assegni familiari:") + QStringLiteral("  %1 CHF\n").arg(dueDecimali(r.assegniFamiliari));
-    testo += tr("Imposta (conguagl.):") + QStringLiteral("%1 CHF\n").arg(dueDecimali(r.impostaFonte));
+    // Only the annual model adjusts the tax over the year; in the monthly one
+    // the month is taxed on its own.
+    if (!r.cantoneImposta.isEmpty() && !Datoteca::modelloAnnuale(r.cantoneImposta))
+        testo += tr("Imposta alla fonte:") + QStringLiteral(" %1 CHF\n").arg(dueDecimali(r.impostaFonte));
+    else
+        testo += tr("Imposta (conguagl.):") + QStringLiteral("%1 CHF\n").arg(dueDecimali(r.impostaFonte));
     testo += tr("Netto:") + QStringLiteral("              %1 CHF\n").arg(dueDecimali(r.netto));
 
     if (d.modalitaPagamento == QLatin1String("banca") || d.modalitaPagamento == QLatin1String("posta")) {

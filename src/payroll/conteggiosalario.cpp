@@ -7,6 +7,7 @@
 #include "config.h"
 #include "datetesto.h"
 #include "datoteca.h"
+#include "ferie.h"
 #include "importi.h"
 #include "impostafonte.h"
 #include "movimenti.h"
@@ -25,7 +26,6 @@ using Importi::arrotonda5;
 
 const double kQuotaTredicesimaOraria = 0.0833;
 const double kQuotaFestivi = 0.0227;
-const double kQuotaVacanzePredefinita = 0.08333333333333333;
 
 // Whether some employment period touches the days from `primo` to `ultimo`.
 bool periodoCopre(const QList<PeriodoRapporto>& periodi, const QDate& primo, const QDate& ultimo)
@@ -58,16 +58,11 @@ int mesiDiServizio(const QList<PeriodoRapporto>& periodi, int anno)
     return mesi == 0 ? 12 : mesi;
 }
 
-// The holiday pay rate of hourly pay from the weeks of holiday a year; a
-// number of weeks that is not a number, not above 0 or not below 52 gives
-// the rate of four weeks.
+// The holiday pay rate of hourly pay from the weeks of holiday a year (the
+// same weeks the slip's holiday entitlement shows): weeks / (52 - weeks).
 double quotaVacanze(const DatiDipendente& d)
 {
-    bool ok = false;
-    const double settimane = d.extra.value(QStringLiteral("vacanzeSettimane"), QStringLiteral("4.0"))
-                                 .trimmed().toDouble(&ok);
-    if (!ok || !(settimane > 0) || !(settimane < 52))
-        return kQuotaVacanzePredefinita;
+    const double settimane = Ferie::settimaneVacanze(d);
     return settimane / (52.0 - settimane);
 }
 
