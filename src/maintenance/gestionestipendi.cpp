@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -140,7 +141,15 @@ GestioneStipendi::~GestioneStipendi() = default;
 
 void GestioneStipendi::carica()
 {
-    StoricoStipendi::carica(id, caricati);
+    // A history that did not read cleanly can be looked at; its save is
+    // refused by the store, and the clerk is told why as the window opens.
+    QString erroreLettura;
+    StoricoStipendi::carica(id, caricati, &erroreLettura);
+    if (!erroreLettura.isEmpty())
+        QTimer::singleShot(0, this, [this, erroreLettura] {
+            Messaggi::avviso(this, tr("Storico stipendi"),
+                             erroreLettura + QLatin1Char('\n') + tr("Il file non viene sovrascritto: correggerlo prima di salvare."));
+        });
     DatiDipendente dip;
     Dipendente::carica(id, dip);
     StoricoStipendi::aggiornaMensilita(caricati, 12 + dip.mensilitaAggiuntive);

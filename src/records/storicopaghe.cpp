@@ -213,7 +213,8 @@ QString StoricoPaghe::percorsoFile(const QString& id, int anno)
     const QString dir = cartella(id);
     if (dir.isEmpty())
         return QString();
-    QDir().mkpath(dir);
+    // The folder is made by the write that needs it: reading a year never
+    // leaves an empty folder behind.
     return dir + QLatin1Char('/') + QString::number(anno) + QStringLiteral(".ini");
 }
 

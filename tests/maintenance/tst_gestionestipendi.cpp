@@ -33,6 +33,7 @@ private slots:
     void celleDigitate();
     void apriScheda();
     void aumentoPagato();
+    void fileDanneggiato();
 
 private:
     static QStringList riga(QTableWidget* t, int r)
@@ -369,6 +370,26 @@ void TestGestioneStipendi::aumentoPagato()
     QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
     QCOMPARE(AmbienteTest::leggi(StoricoStipendi::percorsoFile(id)), prima);
     QCOMPARE(lordo(8), QStringLiteral("7800.00"));
+}
+
+// A history with a damaged line: the window says so as it opens, shows what
+// did read, and its save changes no byte.
+void TestGestioneStipendi::fileDanneggiato()
+{
+    QVERIFY(StoricoStipendi::salva(id, {periodo(QStringLiteral("01/01/2026"), QString(), 5200)}));
+    const QString file = StoricoStipendi::percorsoFile(id);
+    AmbienteTest::scrivi(file, AmbienteTest::leggi(file) + "periodo1.salarioMensile=5'2x0\n");
+    const QByteArray prima = AmbienteTest::leggi(file);
+    RegistroMessaggi registro;
+    {
+        GestioneStipendi g(id);
+        QTRY_VERIFY(registro.contiene(file));
+        QCOMPARE(tabella(g)->rowCount(), 1);
+        scriviCella(tabella(g), 0, 2, QStringLiteral("6000"));
+        clic(g, "salva");
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
+    }
+    QCOMPARE(AmbienteTest::leggi(file), prima);
 }
 
 VARDELLO_TEST_MAIN(TestGestioneStipendi)
