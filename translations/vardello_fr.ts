@@ -77,15 +77,47 @@
         <translation>%1 enfants avec allocation pour enfant, %2 enfants avec allocation de formation</translation>
     </message>
     <message>
-        <source>Valore non valido per %1 nella tabella degli assegni familiari.</source>
-        <translation>Valeur non valable pour %1 dans la table des allocations familiales.</translation>
+        <source>valore non valido per %1: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Azienda</name>
     <message>
-        <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation>Le fichier %1 contient des valeurs non valables : %2.</translation>
+        <source>riga %1: mancano le righe fisse (ragione sociale, indirizzo, CAP, localita&apos;, cantone, nazione)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga 5: &quot;%1&quot; non e&apos; la sigla di un cantone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga 6: &quot;%1&quot; non e&apos; il codice di una nazione</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: carattere nullo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: &quot;%2&quot; non e&apos; una riga chiave=valore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: %2 ripetuto (gia&apos; alla riga %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: %2 non e&apos; un numero valido</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: %2 non e&apos; 0 o 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 non si legge per intero: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -148,6 +180,15 @@
         <source>ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/mese. Possibile violazione CCL. Procedere a proprio rischio.</source>
         <translation>ATTENTION : salaire de CHF %1 inférieur au minimum CCT %2 (%3) = CHF %4/mois. Violation possible de la CCT. Continuer à vos risques et périls.</translation>
     </message>
+    <message>
+        <source>valore non valido per %1: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La tabella dei minimi CCL non si è letta correttamente:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CampiMovimento</name>
@@ -168,8 +209,13 @@
         <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
-        <source>Impossibile leggere %1.</source>
-        <translation>Impossible de lire %1.</translation>
+        <source>valore non valido per %1/%2: &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 non si è letto correttamente e non viene sovrascritto:
+%2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -348,6 +394,18 @@ Observations :
         <translation>Net annuel : %1 CHF
 </translation>
     </message>
+    <message>
+        <source>valore non valido per %1: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chiave sconosciuta: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nel file %1 mancano le chiavi: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChiusuraAnnuale</name>
@@ -374,6 +432,35 @@ Observations :
     <message>
         <source>Impossibile aggiornare il file di stato dell&apos;esercizio.</source>
         <translation>Impossible de mettre à jour le fichier d&apos;état de l&apos;exercice.</translation>
+    </message>
+    <message>
+        <source>Il file di stato dell&apos;esercizio %1 non si legge correttamente: l&apos;esercizio resta bloccato finché il file non è corretto.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chiave ripetuta: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>valore non valido per chiuso: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>valore non valido per anno: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>valore non valido per fileSigillati: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chiave sconosciuta: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nel file %1 manca la riga &quot;chiuso&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -511,6 +598,15 @@ Saisissez la justification obligatoire :</translation>
     <message>
         <source>L&apos;esercizio %1 è stato riaperto e registrato nel log.</source>
         <translation>L&apos;exercice %1 a été rouvert et inscrit dans le journal.</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:#B00020;&apos;&gt;FILE DI STATO DANNEGGIATO: esercizio bloccato&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impronta attuale:
+SHA-256: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -923,6 +1019,14 @@ Pour ces employés, l&apos;impôt est de 0.</translation>
         <source>IBAN non valido (%1)</source>
         <translation>IBAN non valable (%1)</translation>
     </message>
+    <message>
+        <source>la scheda del dipendente non si puo&apos; leggere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -1038,6 +1142,10 @@ Pour ces employés, l&apos;impôt est de 0.</translation>
         <source>Il conteggio dà un importo non valido: controllare i dati del dipendente</source>
         <translation>Le calcul donne un montant non valable : contrôlez les données de l&apos;employé</translation>
     </message>
+    <message>
+        <source>Salario mensile (%1/30)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CsvDipendenti</name>
@@ -1084,6 +1192,17 @@ Ignorés : %2</translation>
     <message>
         <source>Impossibile leggere il CSV.</source>
         <translation>Impossible de lire le CSV.</translation>
+    </message>
+</context>
+<context>
+    <name>Datoteca</name>
+    <message>
+        <source>valore non valido per %1/%2: &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fascia d&apos;età non valida: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1470,19 @@ ce que vous modifierez.</translation>
         <source>Valori copiati negli appunti.</source>
         <translation>Valeurs copiées dans le presse-papiers.</translation>
     </message>
+    <message>
+        <source>I parametri dell&apos;anno %1 non si sono letti correttamente:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I valori mostrati non si possono salvare finché il file non è corretto.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I parametri non vengono salvati: correggere il file prima di salvare.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogPeriodiRapporto</name>
@@ -1611,6 +1743,45 @@ Voulez-vous tous les écraser ?</translation>
     </message>
 </context>
 <context>
+    <name>FileIni</name>
+    <message>
+        <source>carattere NUL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>intestazione di gruppo senza &quot;]&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gruppo senza nome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>testo dopo &quot;]&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga che non è né un gruppo né chiave=valore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chiave senza nome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, riga %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>intestazione di gruppo in un file senza gruppi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chiave fuori da ogni gruppo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileSicuri</name>
     <message>
         <source>Il file %1 non esiste.</source>
@@ -1692,10 +1863,6 @@ Voulez-vous tous les écraser ?</translation>
         <translation>Report du solde de vacances de l&apos;année précédente</translation>
     </message>
     <message>
-        <source>Vacanze prese nel mese corrente</source>
-        <translation>Vacances prises dans le mois</translation>
-    </message>
-    <message>
         <source>Nuovo saldo vacanze</source>
         <translation>Nouveau solde de vacances</translation>
     </message>
@@ -1734,6 +1901,17 @@ Voulez-vous tous les écraser ?</translation>
     <message>
         <source>Riepilogo annuale - Anno %1</source>
         <translation>Récapitulatif annuel - Année %1</translation>
+    </message>
+    <message>
+        <source>Vacanze prese nell&apos;anno</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GeneriSalario</name>
+    <message>
+        <source>valore non valido per %1: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1845,6 +2023,10 @@ Voulez-vous tous les écraser ?</translation>
     <message>
         <source>Azienda eliminata.</source>
         <translation>Entreprise supprimée.</translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
+        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -1985,6 +2167,19 @@ Voulez-vous tous les écraser ?</translation>
         <source>Campi movimento salvati.</source>
         <translation>Rubriques de mouvement enregistrées.</translation>
     </message>
+    <message>
+        <source>Il file dei campi movimento non si è letto correttamente:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le modifiche non si possono salvare finché il file non è corretto.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
+        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+    </message>
 </context>
 <context>
     <name>GestioneCertificati</name>
@@ -2098,6 +2293,11 @@ Dossier : %3</translation>
         <source>Esportati</source>
         <translation>Exportation terminée</translation>
     </message>
+    <message>
+        <source>Il certificato non si è letto correttamente:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GestioneGeneri</name>
@@ -2173,6 +2373,19 @@ Dossier : %3</translation>
         <source>Generi salvati.</source>
         <translation>Genres de salaire enregistrés.</translation>
     </message>
+    <message>
+        <source>Il file dei generi di salario non si è letto correttamente:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le modifiche non si possono salvare finché il file non è corretto.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
+        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+    </message>
 </context>
 <context>
     <name>GestioneMovimenti</name>
@@ -2219,6 +2432,14 @@ Dossier : %3</translation>
     <message>
         <source>Riga %1: la data &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31/12/2026.</source>
         <translation>Ligne %1 : la date &quot;%2&quot; n&apos;est pas valable : écrivez par exemple 31/12/2026.</translation>
+    </message>
+    <message>
+        <source>Movimenti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
+        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -2307,6 +2528,22 @@ Dossier : %3</translation>
         <source>Impossibile salvare.</source>
         <translation>Impossible d&apos;enregistrer.</translation>
     </message>
+    <message>
+        <source>Storico stipendi</source>
+        <translation type="unfinished">Historique des salaires</translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
+        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>Attenzione</source>
+        <translation type="unfinished">Attention</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: il periodo finisce il %2, prima del suo inizio il %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GestioneValute</name>
@@ -2369,6 +2606,42 @@ Dossier : %3</translation>
     <message>
         <source>Valute salvate.</source>
         <translation>Monnaies enregistrées.</translation>
+    </message>
+    <message>
+        <source>mancano campi (servono codice;nome;simbolo;cambio;arrotondamento)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ci sono piu&apos; di cinque campi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il cambio non e&apos; un numero intero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;arrotondamento non e&apos; 0 o 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>manca il codice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contiene un carattere nullo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 non si legge per intero: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
+        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -2579,6 +2852,10 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
         <source>Anteprima variabili mese</source>
         <translation>Aperçu des variables du mois</translation>
     </message>
+    <message>
+        <source>%1 - ore fatte e straordinarie del mese</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImpostaFonte</name>
@@ -2612,6 +2889,18 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     <message>
         <source>La data &quot;%1&quot; in &quot;%2&quot; non e&apos; valida: scrivere ad esempio 31.12.2025 oppure 31/12/2025.</source>
         <translation>La date &quot;%1&quot; dans &quot;%2&quot; n&apos;est pas valable : écrivez par exemple 31.12.2025 ou 31/12/2025.</translation>
+    </message>
+    <message>
+        <source>Il valore %1 in &quot;%2&quot; non e&apos; ammesso: deve essere tra %3 e %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LinguaUtente</name>
+    <message>
+        <source>it</source>
+        <extracomment>The two-letter code of the language of this translation: de, fr, en or es.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2743,8 +3032,36 @@ Les enregistrer avant de fermer ?</translation>
 <context>
     <name>Movimenti</name>
     <message>
-        <source>Il file %1 contiene valori non validi (movimento %2).</source>
-        <translation>Le fichier %1 contient des valeurs non valables (mouvement %2).</translation>
+        <source>riga %1: il movimento non ha %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: carattere nullo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: riga non riconosciuta &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: %2 ripetuto, manca la riga vuota tra due movimenti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: importo non valido</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: categoriaCertificato non valida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: %2 non e&apos; 0 o 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 non si legge per intero: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3118,6 +3435,29 @@ Enregistrer quand même le nouvel employé ?</translation>
     <message>
         <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
         <translation>Le nom de fichier %1 est déjà utilisé ou trop long : l&apos;employé a été enregistré sous %2.</translation>
+    </message>
+</context>
+<context>
+    <name>PagheAnno</name>
+    <message>
+        <source>Impossibile leggere la scheda del dipendente %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lo storico paghe %1 di %2 non si può leggere: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile stimare l&apos;anno %1 di %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: nessun mese di servizio nel %2, escluso dai totali.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: escluso, %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3496,10 +3836,6 @@ Le dossier des données reste :
         <translation>Récapitulatif des salaires</translation>
     </message>
     <message>
-        <source>Riepilogo automatico dell&apos;anno: somme dei mesi salvati nello storico paghe; per chi non ha mesi salvati, stima dai periodi registrati (spunta i dipendenti da includere):</source>
-        <translation>Récapitulatif automatique de l&apos;année : sommes des mois enregistrés dans l&apos;historique des salaires ; pour les employés sans mois enregistré, estimation d&apos;après les périodes saisies (cochez les employés à inclure) :</translation>
-    </message>
-    <message>
         <source>Dipendente</source>
         <translation>Employé</translation>
     </message>
@@ -3612,6 +3948,50 @@ Net annuel : %4 CHF</translation>
 </source>
         <translation>CSV enregistré dans :
 </translation>
+    </message>
+    <message>
+        <source>Riepilogo automatico dell&apos;anno: somme dei mesi salvati nello storico paghe; per chi non ha mesi salvati, stima dei mesi di servizio con il salario dei periodi registrati (spunta i dipendenti da includere):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Origine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mesi salvati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nessun mese nell&apos;anno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>illeggibile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Di cui %1 dipendenti senza mesi salvati: importi stimati (stima).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mese del CSV contabilità</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>Mese:</source>
+        <translation type="unfinished">Mois :</translation>
     </message>
 </context>
 <context>
@@ -4184,6 +4564,38 @@ Net annuel : %4 CHF</translation>
         <source>Il file non viene sovrascritto.</source>
         <translation>Le fichier n&apos;est pas écrasé.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;: il %2 e&apos; dopo oggi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: il periodo %2 finisce il %3, prima del suo inizio il %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periodi di rapporto</source>
+        <translation type="unfinished">Périodes d&apos;engagement</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: la data di nascita %2 di %3 e&apos; dopo oggi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figli</source>
+        <translation type="unfinished">Enfants</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 non e&apos; un IBAN valido, controlla le cifre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lo storico stipendi non viene aggiornato: il dipendente non e&apos; salvato.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e&apos; stato aggiornato.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SchedaVariabiliDipendente</name>
@@ -4385,13 +4797,13 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
         <source>Anteprima variabili mese</source>
         <translation>Aperçu des variables du mois</translation>
     </message>
+    <message>
+        <source>Ore lavorate del mese (normali e extra)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StoricoPaghe</name>
-    <message>
-        <source>Il file %1 contiene importi non validi: %2.</source>
-        <translation>Le fichier %1 contient des montants non valables : %2.</translation>
-    </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso.</source>
         <translation>L&apos;exercice %1 est clôturé.</translation>
@@ -4416,13 +4828,17 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
         <source>Impossibile scrivere il file %1.</source>
         <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
+    <message>
+        <source>importo non valido per %1: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mese non valido: [%1]</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StoricoStipendi</name>
-    <message>
-        <source>Il file %1 contiene valori non validi: %2.</source>
-        <translation>Le fichier %1 contient des valeurs non valables : %2.</translation>
-    </message>
     <message>
         <source>Codice dipendente non utilizzabile come nome di file.</source>
         <translation>Code d&apos;employé inutilisable comme nom de fichier.</translation>
@@ -4438,6 +4854,42 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     <message>
         <source>Impossibile scrivere il file %1.</source>
         <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 non e&apos; un numero valido</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>carattere nullo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non e&apos; una riga dello storico</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ripetuto (gia&apos; alla riga %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 non e&apos; 0 o 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il periodo %1 non ha dataInizio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>movimenti del periodo %1, che non c&apos;e&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 non si legge per intero: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
