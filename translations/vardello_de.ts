@@ -78,46 +78,46 @@
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert für %1: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>Azienda</name>
     <message>
         <source>riga %1: mancano le righe fisse (ragione sociale, indirizzo, CAP, localita&apos;, cantone, nazione)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Es fehlen die festen Zeilen (Firmenname, Adresse, PLZ, Ort, Kanton, Land)</translation>
     </message>
     <message>
         <source>riga 5: &quot;%1&quot; non e&apos; la sigla di un cantone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 5: &quot;%1&quot; ist kein Kantonskürzel</translation>
     </message>
     <message>
         <source>riga 6: &quot;%1&quot; non e&apos; il codice di una nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 6: &quot;%1&quot; ist kein Ländercode</translation>
     </message>
     <message>
         <source>riga %1: carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Nullzeichen</translation>
     </message>
     <message>
         <source>riga %1: &quot;%2&quot; non e&apos; una riga chiave=valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: &quot;%2&quot; ist keine Zeile der Form Schlüssel=Wert</translation>
     </message>
     <message>
         <source>riga %1: %2 ripetuto (gia&apos; alla riga %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 wiederholt (bereits in Zeile %3)</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; un numero valido</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 ist keine gültige Zahl</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 ist nicht 0 oder 1</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht vollständig gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -182,12 +182,13 @@
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert für %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>La tabella dei minimi CCL non si è letta correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle der GAV-Mindestlöhne wurde nicht korrekt gelesen:
+%1</translation>
     </message>
 </context>
 <context>
@@ -210,12 +211,13 @@
     </message>
     <message>
         <source>valore non valido per %1/%2: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert für %1/%2: &quot;%3&quot;</translation>
     </message>
     <message>
         <source>Il file %1 non si è letto correttamente e non viene sovrascritto:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wurde nicht korrekt gelesen und wird nicht überschrieben:
+%2</translation>
     </message>
 </context>
 <context>
@@ -396,15 +398,15 @@ Bemerkungen:
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert für %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>chiave sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel: %1</translation>
     </message>
     <message>
         <source>Nel file %1 mancano le chiavi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Datei %1 fehlen die Schlüssel: %2.</translation>
     </message>
 </context>
 <context>
@@ -436,31 +438,32 @@ Bemerkungen:
     <message>
         <source>Il file di stato dell&apos;esercizio %1 non si legge correttamente: l&apos;esercizio resta bloccato finché il file non è corretto.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statusdatei des Geschäftsjahres %1 kann nicht korrekt gelesen werden: Das Geschäftsjahr bleibt gesperrt, bis die Datei korrigiert ist.
+%2</translation>
     </message>
     <message>
         <source>chiave ripetuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>doppelter Schlüssel: %1</translation>
     </message>
     <message>
         <source>valore non valido per chiuso: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert für chiuso: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>valore non valido per anno: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert für anno: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>valore non valido per fileSigillati: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert für fileSigillati: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>chiave sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel: %1</translation>
     </message>
     <message>
         <source>Nel file %1 manca la riga &quot;chiuso&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Datei %1 fehlt die Zeile &quot;chiuso&quot;.</translation>
     </message>
 </context>
 <context>
@@ -601,12 +604,13 @@ Geben Sie die obligatorische Begründung ein:</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#B00020;&apos;&gt;FILE DI STATO DANNEGGIATO: esercizio bloccato&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#B00020;&apos;&gt;STATUSDATEI BESCHÄDIGT: Geschäftsjahr gesperrt&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Impronta attuale:
 SHA-256: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Fingerabdruck:
+SHA-256: %1</translation>
     </message>
 </context>
 <context>
@@ -1021,11 +1025,11 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0.</translation>
     </message>
     <message>
         <source>la scheda del dipendente non si puo&apos; leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>das Personalblatt des Mitarbeiters kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Imposta alla fonte:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellensteuer:</translation>
     </message>
 </context>
 <context>
@@ -1144,7 +1148,7 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0.</translation>
     </message>
     <message>
         <source>Salario mensile (%1/30)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatslohn (%1/30)</translation>
     </message>
 </context>
 <context>
@@ -1198,11 +1202,11 @@ Saltati: %2</source>
     <name>Datoteca</name>
     <message>
         <source>valore non valido per %1/%2: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert für %1/%2: &quot;%3&quot;</translation>
     </message>
     <message>
         <source>fascia d&apos;età non valida: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Altersstufe: %1</translation>
     </message>
 </context>
 <context>
@@ -1473,15 +1477,16 @@ alle Änderungen, die Sie vornehmen.</translation>
     <message>
         <source>I parametri dell&apos;anno %1 non si sono letti correttamente:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Parameter des Jahres %1 wurden nicht korrekt gelesen:
+%2</translation>
     </message>
     <message>
         <source>I valori mostrati non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigten Werte können nicht gespeichert werden, solange die Datei nicht korrigiert ist.</translation>
     </message>
     <message>
         <source>I parametri non vengono salvati: correggere il file prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Parameter werden nicht gespeichert: Bitte die Datei vor dem Speichern korrigieren.</translation>
     </message>
 </context>
 <context>
@@ -1746,39 +1751,39 @@ Möchten Sie alle überschreiben?</translation>
     <name>FileIni</name>
     <message>
         <source>carattere NUL</source>
-        <translation type="unfinished"></translation>
+        <translation>NUL-Zeichen</translation>
     </message>
     <message>
         <source>intestazione di gruppo senza &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenkopf ohne &quot;]&quot;</translation>
     </message>
     <message>
         <source>gruppo senza nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe ohne Namen</translation>
     </message>
     <message>
         <source>testo dopo &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Text nach &quot;]&quot;</translation>
     </message>
     <message>
         <source>riga che non è né un gruppo né chiave=valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile, die weder eine Gruppe noch Schlüssel=Wert ist</translation>
     </message>
     <message>
         <source>chiave senza nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel ohne Namen</translation>
     </message>
     <message>
         <source>%1, riga %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2: %3</translation>
     </message>
     <message>
         <source>intestazione di gruppo in un file senza gruppi</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenkopf in einer Datei ohne Gruppen</translation>
     </message>
     <message>
         <source>chiave fuori da ogni gruppo</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel ausserhalb jeder Gruppe</translation>
     </message>
 </context>
 <context>
@@ -1904,14 +1909,14 @@ Möchten Sie alle überschreiben?</translation>
     </message>
     <message>
         <source>Vacanze prese nell&apos;anno</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Jahr bezogene Ferien</translation>
     </message>
 </context>
 <context>
     <name>GeneriSalario</name>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert für %1: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -2026,7 +2031,7 @@ Möchten Sie alle überschreiben?</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
+        <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
     </message>
 </context>
 <context>
@@ -2170,15 +2175,16 @@ Möchten Sie alle überschreiben?</translation>
     <message>
         <source>Il file dei campi movimento non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Buchungsfelder wurde nicht korrekt gelesen:
+%1</translation>
     </message>
     <message>
         <source>Le modifiche non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen können nicht gespeichert werden, solange die Datei nicht korrigiert ist.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
+        <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
     </message>
 </context>
 <context>
@@ -2296,7 +2302,8 @@ Ordner: %3</translation>
     <message>
         <source>Il certificato non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lohnausweis wurde nicht korrekt gelesen:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2376,15 +2383,16 @@ Ordner: %3</translation>
     <message>
         <source>Il file dei generi di salario non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Lohnarten wurde nicht korrekt gelesen:
+%1</translation>
     </message>
     <message>
         <source>Le modifiche non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen können nicht gespeichert werden, solange die Datei nicht korrigiert ist.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
+        <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
     </message>
 </context>
 <context>
@@ -2435,11 +2443,11 @@ Ordner: %3</translation>
     </message>
     <message>
         <source>Movimenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
+        <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
     </message>
 </context>
 <context>
@@ -2530,19 +2538,19 @@ Ordner: %3</translation>
     </message>
     <message>
         <source>Storico stipendi</source>
-        <translation type="unfinished">Lohnhistorie</translation>
+        <translation>Lohnhistorie</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
+        <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished">Achtung</translation>
+        <translation>Achtung</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il periodo finisce il %2, prima del suo inizio il %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: Die Periode endet am %2, vor ihrem Beginn am %3.</translation>
     </message>
 </context>
 <context>
@@ -2609,39 +2617,39 @@ Ordner: %3</translation>
     </message>
     <message>
         <source>mancano campi (servono codice;nome;simbolo;cambio;arrotondamento)</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder fehlen (erforderlich: Code;Name;Symbol;Kurs;Rundung)</translation>
     </message>
     <message>
         <source>ci sono piu&apos; di cinque campi</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt mehr als fünf Felder</translation>
     </message>
     <message>
         <source>il cambio non e&apos; un numero intero</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kurs ist keine ganze Zahl</translation>
     </message>
     <message>
         <source>l&apos;arrotondamento non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Rundung ist nicht 0 oder 1</translation>
     </message>
     <message>
         <source>manca il codice</source>
-        <translation type="unfinished"></translation>
+        <translation>der Code fehlt</translation>
     </message>
     <message>
         <source>contiene un carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält ein Nullzeichen</translation>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht vollständig gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
+        <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
     </message>
 </context>
 <context>
@@ -2854,7 +2862,7 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     </message>
     <message>
         <source>%1 - ore fatte e straordinarie del mese</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - geleistete Stunden und Überstunden des Monats</translation>
     </message>
 </context>
 <context>
@@ -2892,7 +2900,7 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     </message>
     <message>
         <source>Il valore %1 in &quot;%2&quot; non e&apos; ammesso: deve essere tra %3 e %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert %1 in &quot;%2&quot; ist nicht zulässig: Er muss zwischen %3 und %4 liegen.</translation>
     </message>
 </context>
 <context>
@@ -2900,7 +2908,7 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     <message>
         <source>it</source>
         <extracomment>The two-letter code of the language of this translation: de, fr, en or es.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
 </context>
 <context>
@@ -3033,35 +3041,35 @@ Vor dem Schliessen speichern?</translation>
     <name>Movimenti</name>
     <message>
         <source>riga %1: il movimento non ha %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Bei der Buchung fehlt %2</translation>
     </message>
     <message>
         <source>riga %1: carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Nullzeichen</translation>
     </message>
     <message>
         <source>riga %1: riga non riconosciuta &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: nicht erkannte Zeile &quot;%2&quot;</translation>
     </message>
     <message>
         <source>riga %1: %2 ripetuto, manca la riga vuota tra due movimenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 wiederholt, die Leerzeile zwischen zwei Buchungen fehlt</translation>
     </message>
     <message>
         <source>riga %1: importo non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: ungültiger Betrag</translation>
     </message>
     <message>
         <source>riga %1: categoriaCertificato non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: ungültige categoriaCertificato</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 ist nicht 0 oder 1</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht vollständig gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -3441,23 +3449,23 @@ Den neuen Mitarbeiter trotzdem speichern?</translation>
     <name>PagheAnno</name>
     <message>
         <source>Impossibile leggere la scheda del dipendente %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Personalblatt des Mitarbeiters %1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Lo storico paghe %1 di %2 non si può leggere: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lohnhistorie %1 von %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <source>Impossibile stimare l&apos;anno %1 di %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Jahr %1 von %2 kann nicht geschätzt werden: %3</translation>
     </message>
     <message>
         <source>%1: nessun mese di servizio nel %2, escluso dai totali.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Dienstmonat im Jahr %2, von den Totalen ausgeschlossen.</translation>
     </message>
     <message>
         <source>%1: escluso, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ausgeschlossen, %2</translation>
     </message>
 </context>
 <context>
@@ -3951,47 +3959,47 @@ Nettojahreslohn: %4 CHF</translation>
     </message>
     <message>
         <source>Riepilogo automatico dell&apos;anno: somme dei mesi salvati nello storico paghe; per chi non ha mesi salvati, stima dei mesi di servizio con il salario dei periodi registrati (spunta i dipendenti da includere):</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Jahresübersicht: Summen der in der Lohnhistorie gespeicherten Monate; für Mitarbeiter ohne gespeicherte Monate Schätzung der Dienstmonate mit dem Lohn der erfassten Perioden (markieren Sie die einzubeziehenden Mitarbeiter):</translation>
     </message>
     <message>
         <source>Origine</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>mesi salvati</source>
-        <translation type="unfinished"></translation>
+        <translation>gespeicherte Monate</translation>
     </message>
     <message>
         <source>stima</source>
-        <translation type="unfinished"></translation>
+        <translation>Schätzung</translation>
     </message>
     <message>
         <source>nessun mese nell&apos;anno</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Monat im Jahr</translation>
     </message>
     <message>
         <source>illeggibile</source>
-        <translation type="unfinished"></translation>
+        <translation>unlesbar</translation>
     </message>
     <message>
         <source>Di cui %1 dipendenti senza mesi salvati: importi stimati (stima).</source>
-        <translation type="unfinished"></translation>
+        <translation>Davon %1 Mitarbeiter ohne gespeicherte Monate: geschätzte Beträge (Schätzung).</translation>
     </message>
     <message>
         <source>Mese del CSV contabilità</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat des Buchhaltungs-CSV</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Mese:</source>
-        <translation type="unfinished">Monat:</translation>
+        <translation>Monat:</translation>
     </message>
 </context>
 <context>
@@ -4566,35 +4574,35 @@ Nettojahreslohn: %4 CHF</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il %2 e&apos; dopo oggi.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: Das Datum %2 liegt nach dem heutigen Tag.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il periodo %2 finisce il %3, prima del suo inizio il %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: Die Periode %2 endet am %3, vor ihrem Beginn am %4.</translation>
     </message>
     <message>
         <source>Periodi di rapporto</source>
-        <translation type="unfinished">Anstellungsperioden</translation>
+        <translation>Anstellungsperioden</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: la data di nascita %2 di %3 e&apos; dopo oggi.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: Das Geburtsdatum %2 von %3 liegt nach dem heutigen Tag.</translation>
     </message>
     <message>
         <source>Figli</source>
-        <translation type="unfinished">Kinder</translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2 non e&apos; un IBAN valido, controlla le cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2 ist keine gültige IBAN, prüfen Sie die Ziffern.</translation>
     </message>
     <message>
         <source>Lo storico stipendi non viene aggiornato: il dipendente non e&apos; salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lohnhistorie wird nicht aktualisiert: Der Mitarbeiter ist nicht gespeichert.</translation>
     </message>
     <message>
         <source>Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e&apos; stato aggiornato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitarbeiter gespeichert, aber der Lohn der laufenden Periode in der Lohnhistorie wurde nicht aktualisiert.</translation>
     </message>
 </context>
 <context>
@@ -4799,7 +4807,7 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     </message>
     <message>
         <source>Ore lavorate del mese (normali e extra)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geleistete Stunden des Monats (normal und Überstunden)</translation>
     </message>
 </context>
 <context>
@@ -4830,11 +4838,11 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     </message>
     <message>
         <source>importo non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Betrag für %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>mese non valido: [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Monat: [%1]</translation>
     </message>
 </context>
 <context>
@@ -4857,39 +4865,39 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>%1 non e&apos; un numero valido</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gültige Zahl</translation>
     </message>
     <message>
         <source>carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nullzeichen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non e&apos; una riga dello storico</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine Zeile der Lohnhistorie</translation>
     </message>
     <message>
         <source>%1 ripetuto (gia&apos; alla riga %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wiederholt (bereits in Zeile %2)</translation>
     </message>
     <message>
         <source>%1 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht 0 oder 1</translation>
     </message>
     <message>
         <source>il periodo %1 non ha dataInizio</source>
-        <translation type="unfinished"></translation>
+        <translation>die Periode %1 hat kein dataInizio</translation>
     </message>
     <message>
         <source>movimenti del periodo %1, che non c&apos;e&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen der Periode %1, die es nicht gibt</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht vollständig gelesen werden: %2.</translation>
     </message>
 </context>
 <context>

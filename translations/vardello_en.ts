@@ -78,46 +78,46 @@
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid value for %1: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>Azienda</name>
     <message>
         <source>riga %1: mancano le righe fisse (ragione sociale, indirizzo, CAP, localita&apos;, cantone, nazione)</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the fixed lines are missing (company name, address, postcode, town, canton, country)</translation>
     </message>
     <message>
         <source>riga 5: &quot;%1&quot; non e&apos; la sigla di un cantone</source>
-        <translation type="unfinished"></translation>
+        <translation>line 5: &quot;%1&quot; is not a canton abbreviation</translation>
     </message>
     <message>
         <source>riga 6: &quot;%1&quot; non e&apos; il codice di una nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>line 6: &quot;%1&quot; is not a country code</translation>
     </message>
     <message>
         <source>riga %1: carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: null character</translation>
     </message>
     <message>
         <source>riga %1: &quot;%2&quot; non e&apos; una riga chiave=valore</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: &quot;%2&quot; is not a key=value line</translation>
     </message>
     <message>
         <source>riga %1: %2 ripetuto (gia&apos; alla riga %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2 repeated (already on line %3)</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; un numero valido</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2 is not a valid number</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2 is not 0 or 1</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be read in full: %2.</translation>
     </message>
 </context>
 <context>
@@ -182,12 +182,13 @@
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid value for %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>La tabella dei minimi CCL non si è letta correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The table of CLA minimums was not read correctly:
+%1</translation>
     </message>
 </context>
 <context>
@@ -210,12 +211,13 @@
     </message>
     <message>
         <source>valore non valido per %1/%2: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid value for %1/%2: &quot;%3&quot;</translation>
     </message>
     <message>
         <source>Il file %1 non si è letto correttamente e non viene sovrascritto:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 was not read correctly and is not overwritten:
+%2</translation>
     </message>
 </context>
 <context>
@@ -396,15 +398,15 @@ Remarks:
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid value for %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>chiave sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown key: %1</translation>
     </message>
     <message>
         <source>Nel file %1 mancano le chiavi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 is missing the keys: %2.</translation>
     </message>
 </context>
 <context>
@@ -436,31 +438,32 @@ Remarks:
     <message>
         <source>Il file di stato dell&apos;esercizio %1 non si legge correttamente: l&apos;esercizio resta bloccato finché il file non è corretto.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The status file of financial year %1 cannot be read correctly: the financial year stays locked until the file is correct.
+%2</translation>
     </message>
     <message>
         <source>chiave ripetuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>repeated key: %1</translation>
     </message>
     <message>
         <source>valore non valido per chiuso: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid value for chiuso: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>valore non valido per anno: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid value for anno: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>valore non valido per fileSigillati: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid value for fileSigillati: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>chiave sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown key: %1</translation>
     </message>
     <message>
         <source>Nel file %1 manca la riga &quot;chiuso&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 is missing the &quot;chiuso&quot; line.</translation>
     </message>
 </context>
 <context>
@@ -601,12 +604,13 @@ Enter the mandatory reason:</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#B00020;&apos;&gt;FILE DI STATO DANNEGGIATO: esercizio bloccato&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#B00020;&apos;&gt;STATUS FILE DAMAGED: financial year locked&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Impronta attuale:
 SHA-256: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Current fingerprint:
+SHA-256: %1</translation>
     </message>
 </context>
 <context>
@@ -1021,11 +1025,11 @@ For these employees the tax is 0.</translation>
     </message>
     <message>
         <source>la scheda del dipendente non si puo&apos; leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>the employee record cannot be read</translation>
     </message>
     <message>
         <source>Imposta alla fonte:</source>
-        <translation type="unfinished"></translation>
+        <translation>Withholding tax:</translation>
     </message>
 </context>
 <context>
@@ -1144,7 +1148,7 @@ For these employees the tax is 0.</translation>
     </message>
     <message>
         <source>Salario mensile (%1/30)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly salary (%1/30)</translation>
     </message>
 </context>
 <context>
@@ -1198,11 +1202,11 @@ Skipped: %2</translation>
     <name>Datoteca</name>
     <message>
         <source>valore non valido per %1/%2: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid value for %1/%2: &quot;%3&quot;</translation>
     </message>
     <message>
         <source>fascia d&apos;età non valida: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid age band: %1</translation>
     </message>
 </context>
 <context>
@@ -1473,15 +1477,16 @@ any changes you make.</translation>
     <message>
         <source>I parametri dell&apos;anno %1 non si sono letti correttamente:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The parameters for year %1 were not read correctly:
+%2</translation>
     </message>
     <message>
         <source>I valori mostrati non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>The values shown cannot be saved until the file is correct.</translation>
     </message>
     <message>
         <source>I parametri non vengono salvati: correggere il file prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>The parameters are not saved: correct the file before saving.</translation>
     </message>
 </context>
 <context>
@@ -1746,39 +1751,39 @@ Do you want to overwrite them all?</translation>
     <name>FileIni</name>
     <message>
         <source>carattere NUL</source>
-        <translation type="unfinished"></translation>
+        <translation>NUL character</translation>
     </message>
     <message>
         <source>intestazione di gruppo senza &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>group header without &quot;]&quot;</translation>
     </message>
     <message>
         <source>gruppo senza nome</source>
-        <translation type="unfinished"></translation>
+        <translation>group without a name</translation>
     </message>
     <message>
         <source>testo dopo &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>text after &quot;]&quot;</translation>
     </message>
     <message>
         <source>riga che non è né un gruppo né chiave=valore</source>
-        <translation type="unfinished"></translation>
+        <translation>line that is neither a group nor key=value</translation>
     </message>
     <message>
         <source>chiave senza nome</source>
-        <translation type="unfinished"></translation>
+        <translation>key without a name</translation>
     </message>
     <message>
         <source>%1, riga %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, line %2: %3</translation>
     </message>
     <message>
         <source>intestazione di gruppo in un file senza gruppi</source>
-        <translation type="unfinished"></translation>
+        <translation>group header in a file without groups</translation>
     </message>
     <message>
         <source>chiave fuori da ogni gruppo</source>
-        <translation type="unfinished"></translation>
+        <translation>key outside any group</translation>
     </message>
 </context>
 <context>
@@ -1904,14 +1909,14 @@ Do you want to overwrite them all?</translation>
     </message>
     <message>
         <source>Vacanze prese nell&apos;anno</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday taken in the year</translation>
     </message>
 </context>
 <context>
     <name>GeneriSalario</name>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid value for %1: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -2026,7 +2031,7 @@ Do you want to overwrite them all?</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">The file is not overwritten: correct it before saving.</translation>
+        <translation>The file is not overwritten: correct it before saving.</translation>
     </message>
 </context>
 <context>
@@ -2170,15 +2175,16 @@ Do you want to overwrite them all?</translation>
     <message>
         <source>Il file dei campi movimento non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The item fields file was not read correctly:
+%1</translation>
     </message>
     <message>
         <source>Le modifiche non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>The changes cannot be saved until the file is correct.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">The file is not overwritten: correct it before saving.</translation>
+        <translation>The file is not overwritten: correct it before saving.</translation>
     </message>
 </context>
 <context>
@@ -2296,7 +2302,8 @@ Folder: %3</translation>
     <message>
         <source>Il certificato non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The certificate was not read correctly:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2376,15 +2383,16 @@ Folder: %3</translation>
     <message>
         <source>Il file dei generi di salario non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The wage types file was not read correctly:
+%1</translation>
     </message>
     <message>
         <source>Le modifiche non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>The changes cannot be saved until the file is correct.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">The file is not overwritten: correct it before saving.</translation>
+        <translation>The file is not overwritten: correct it before saving.</translation>
     </message>
 </context>
 <context>
@@ -2435,11 +2443,11 @@ Folder: %3</translation>
     </message>
     <message>
         <source>Movimenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Items</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">The file is not overwritten: correct it before saving.</translation>
+        <translation>The file is not overwritten: correct it before saving.</translation>
     </message>
 </context>
 <context>
@@ -2530,19 +2538,19 @@ Folder: %3</translation>
     </message>
     <message>
         <source>Storico stipendi</source>
-        <translation type="unfinished">Salary history</translation>
+        <translation>Salary history</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">The file is not overwritten: correct it before saving.</translation>
+        <translation>The file is not overwritten: correct it before saving.</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il periodo finisce il %2, prima del suo inizio il %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: the period ends on %2, before its start on %3.</translation>
     </message>
 </context>
 <context>
@@ -2609,39 +2617,39 @@ Folder: %3</translation>
     </message>
     <message>
         <source>mancano campi (servono codice;nome;simbolo;cambio;arrotondamento)</source>
-        <translation type="unfinished"></translation>
+        <translation>fields are missing (code;name;symbol;exchange rate;rounding are needed)</translation>
     </message>
     <message>
         <source>ci sono piu&apos; di cinque campi</source>
-        <translation type="unfinished"></translation>
+        <translation>there are more than five fields</translation>
     </message>
     <message>
         <source>il cambio non e&apos; un numero intero</source>
-        <translation type="unfinished"></translation>
+        <translation>the exchange rate is not a whole number</translation>
     </message>
     <message>
         <source>l&apos;arrotondamento non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>the rounding is not 0 or 1</translation>
     </message>
     <message>
         <source>manca il codice</source>
-        <translation type="unfinished"></translation>
+        <translation>the code is missing</translation>
     </message>
     <message>
         <source>contiene un carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>contains a null character</translation>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be read in full: %2.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">The file is not overwritten: correct it before saving.</translation>
+        <translation>The file is not overwritten: correct it before saving.</translation>
     </message>
 </context>
 <context>
@@ -2854,7 +2862,7 @@ Do you still want to save these data at your own risk?</translation>
     </message>
     <message>
         <source>%1 - ore fatte e straordinarie del mese</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - hours worked and overtime in the month</translation>
     </message>
 </context>
 <context>
@@ -2892,7 +2900,7 @@ Do you still want to save these data at your own risk?</translation>
     </message>
     <message>
         <source>Il valore %1 in &quot;%2&quot; non e&apos; ammesso: deve essere tra %3 e %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>The value %1 in &quot;%2&quot; is not allowed: it must be between %3 and %4.</translation>
     </message>
 </context>
 <context>
@@ -2900,7 +2908,7 @@ Do you still want to save these data at your own risk?</translation>
     <message>
         <source>it</source>
         <extracomment>The two-letter code of the language of this translation: de, fr, en or es.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en</translation>
     </message>
 </context>
 <context>
@@ -3033,35 +3041,35 @@ Save before closing?</translation>
     <name>Movimenti</name>
     <message>
         <source>riga %1: il movimento non ha %2</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the item has no %2</translation>
     </message>
     <message>
         <source>riga %1: carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: null character</translation>
     </message>
     <message>
         <source>riga %1: riga non riconosciuta &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: unrecognised line &quot;%2&quot;</translation>
     </message>
     <message>
         <source>riga %1: %2 ripetuto, manca la riga vuota tra due movimenti</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2 repeated, the blank line between two items is missing</translation>
     </message>
     <message>
         <source>riga %1: importo non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: invalid amount</translation>
     </message>
     <message>
         <source>riga %1: categoriaCertificato non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: invalid categoriaCertificato</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2 is not 0 or 1</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be read in full: %2.</translation>
     </message>
 </context>
 <context>
@@ -3441,23 +3449,23 @@ Save the new employee anyway?</translation>
     <name>PagheAnno</name>
     <message>
         <source>Impossibile leggere la scheda del dipendente %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read the employee record %1.</translation>
     </message>
     <message>
         <source>Lo storico paghe %1 di %2 non si può leggere: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>The payroll history %1 of %2 cannot be read: %3</translation>
     </message>
     <message>
         <source>Impossibile stimare l&apos;anno %1 di %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not estimate year %1 of %2: %3</translation>
     </message>
     <message>
         <source>%1: nessun mese di servizio nel %2, escluso dai totali.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no month of service in %2, excluded from the totals.</translation>
     </message>
     <message>
         <source>%1: escluso, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: excluded, %2</translation>
     </message>
 </context>
 <context>
@@ -3951,47 +3959,47 @@ Annual net: %4 CHF</translation>
     </message>
     <message>
         <source>Riepilogo automatico dell&apos;anno: somme dei mesi salvati nello storico paghe; per chi non ha mesi salvati, stima dei mesi di servizio con il salario dei periodi registrati (spunta i dipendenti da includere):</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic summary of the year: totals of the months saved in the payroll history; for those with no saved months, an estimate of the months of service with the salary of the recorded periods (tick the employees to include):</translation>
     </message>
     <message>
         <source>Origine</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>mesi salvati</source>
-        <translation type="unfinished"></translation>
+        <translation>saved months</translation>
     </message>
     <message>
         <source>stima</source>
-        <translation type="unfinished"></translation>
+        <translation>estimate</translation>
     </message>
     <message>
         <source>nessun mese nell&apos;anno</source>
-        <translation type="unfinished"></translation>
+        <translation>no month in the year</translation>
     </message>
     <message>
         <source>illeggibile</source>
-        <translation type="unfinished"></translation>
+        <translation>unreadable</translation>
     </message>
     <message>
         <source>Di cui %1 dipendenti senza mesi salvati: importi stimati (stima).</source>
-        <translation type="unfinished"></translation>
+        <translation>Of which %1 employees without saved months: estimated amounts (estimate).</translation>
     </message>
     <message>
         <source>Mese del CSV contabilità</source>
-        <translation type="unfinished"></translation>
+        <translation>Month of the accounting CSV</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Mese:</source>
-        <translation type="unfinished">Month:</translation>
+        <translation>Month:</translation>
     </message>
 </context>
 <context>
@@ -4566,35 +4574,35 @@ Annual net: %4 CHF</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il %2 e&apos; dopo oggi.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2 is after today.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il periodo %2 finisce il %3, prima del suo inizio il %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: period %2 ends on %3, before its start on %4.</translation>
     </message>
     <message>
         <source>Periodi di rapporto</source>
-        <translation type="unfinished">Employment periods</translation>
+        <translation>Employment periods</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: la data di nascita %2 di %3 e&apos; dopo oggi.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: the date of birth %2 of %3 is after today.</translation>
     </message>
     <message>
         <source>Figli</source>
-        <translation type="unfinished">Children</translation>
+        <translation>Children</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2 non e&apos; un IBAN valido, controlla le cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2 is not a valid IBAN, check the digits.</translation>
     </message>
     <message>
         <source>Lo storico stipendi non viene aggiornato: il dipendente non e&apos; salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>The salary history is not updated: the employee is not saved.</translation>
     </message>
     <message>
         <source>Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e&apos; stato aggiornato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee saved, but the salary of the current period in the salary history has not been updated.</translation>
     </message>
 </context>
 <context>
@@ -4799,7 +4807,7 @@ Do you still want to save these data at your own risk?</translation>
     </message>
     <message>
         <source>Ore lavorate del mese (normali e extra)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hours worked in the month (normal and overtime)</translation>
     </message>
 </context>
 <context>
@@ -4830,11 +4838,11 @@ Do you still want to save these data at your own risk?</translation>
     </message>
     <message>
         <source>importo non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid amount for %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>mese non valido: [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid month: [%1]</translation>
     </message>
 </context>
 <context>
@@ -4857,39 +4865,39 @@ Do you still want to save these data at your own risk?</translation>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2</translation>
     </message>
     <message>
         <source>%1 non e&apos; un numero valido</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a valid number</translation>
     </message>
     <message>
         <source>carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>null character</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non e&apos; una riga dello storico</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a history line</translation>
     </message>
     <message>
         <source>%1 ripetuto (gia&apos; alla riga %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 repeated (already on line %2)</translation>
     </message>
     <message>
         <source>%1 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not 0 or 1</translation>
     </message>
     <message>
         <source>il periodo %1 non ha dataInizio</source>
-        <translation type="unfinished"></translation>
+        <translation>period %1 has no dataInizio</translation>
     </message>
     <message>
         <source>movimenti del periodo %1, che non c&apos;e&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>items of period %1, which does not exist</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be read in full: %2.</translation>
     </message>
 </context>
 <context>

@@ -78,46 +78,46 @@
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valor no válido para %1: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>Azienda</name>
     <message>
         <source>riga %1: mancano le righe fisse (ragione sociale, indirizzo, CAP, localita&apos;, cantone, nazione)</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: faltan las líneas fijas (razón social, dirección, código postal, localidad, cantón, país)</translation>
     </message>
     <message>
         <source>riga 5: &quot;%1&quot; non e&apos; la sigla di un cantone</source>
-        <translation type="unfinished"></translation>
+        <translation>línea 5: &quot;%1&quot; no es la sigla de un cantón</translation>
     </message>
     <message>
         <source>riga 6: &quot;%1&quot; non e&apos; il codice di una nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>línea 6: &quot;%1&quot; no es el código de un país</translation>
     </message>
     <message>
         <source>riga %1: carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: carácter nulo</translation>
     </message>
     <message>
         <source>riga %1: &quot;%2&quot; non e&apos; una riga chiave=valore</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: &quot;%2&quot; no es una línea clave=valor</translation>
     </message>
     <message>
         <source>riga %1: %2 ripetuto (gia&apos; alla riga %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 repetido (ya en la línea %3)</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; un numero valido</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 no es un número válido</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 no es 0 ni 1</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no se puede leer por completo: %2.</translation>
     </message>
 </context>
 <context>
@@ -182,12 +182,13 @@
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valor no válido para %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>La tabella dei minimi CCL non si è letta correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de mínimos del CCL no se ha leído correctamente:
+%1</translation>
     </message>
 </context>
 <context>
@@ -210,12 +211,13 @@
     </message>
     <message>
         <source>valore non valido per %1/%2: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valor no válido para %1/%2: &quot;%3&quot;</translation>
     </message>
     <message>
         <source>Il file %1 non si è letto correttamente e non viene sovrascritto:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no se ha leído correctamente y no se sobrescribe:
+%2</translation>
     </message>
 </context>
 <context>
@@ -396,15 +398,15 @@ Observaciones:
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valor no válido para %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>chiave sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>clave desconocida: %1</translation>
     </message>
     <message>
         <source>Nel file %1 mancano le chiavi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el archivo %1 faltan las claves: %2.</translation>
     </message>
 </context>
 <context>
@@ -436,31 +438,32 @@ Observaciones:
     <message>
         <source>Il file di stato dell&apos;esercizio %1 non si legge correttamente: l&apos;esercizio resta bloccato finché il file non è corretto.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de estado del ejercicio %1 no se lee correctamente: el ejercicio permanece bloqueado hasta que se corrija el archivo.
+%2</translation>
     </message>
     <message>
         <source>chiave ripetuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>clave repetida: %1</translation>
     </message>
     <message>
         <source>valore non valido per chiuso: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valor no válido para chiuso: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>valore non valido per anno: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valor no válido para anno: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>valore non valido per fileSigillati: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valor no válido para fileSigillati: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>chiave sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>clave desconocida: %1</translation>
     </message>
     <message>
         <source>Nel file %1 manca la riga &quot;chiuso&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el archivo %1 falta la línea &quot;chiuso&quot;.</translation>
     </message>
 </context>
 <context>
@@ -601,12 +604,13 @@ Introduzca la justificación obligatoria:</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#B00020;&apos;&gt;FILE DI STATO DANNEGGIATO: esercizio bloccato&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#B00020;&apos;&gt;ARCHIVO DE ESTADO DAÑADO: ejercicio bloqueado&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Impronta attuale:
 SHA-256: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Huella actual:
+SHA-256: %1</translation>
     </message>
 </context>
 <context>
@@ -1021,11 +1025,11 @@ Para estos empleados el impuesto resulta 0.</translation>
     </message>
     <message>
         <source>la scheda del dipendente non si puo&apos; leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la ficha del empleado</translation>
     </message>
     <message>
         <source>Imposta alla fonte:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto en la fuente:</translation>
     </message>
 </context>
 <context>
@@ -1144,7 +1148,7 @@ Para estos empleados el impuesto resulta 0.</translation>
     </message>
     <message>
         <source>Salario mensile (%1/30)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mensual (%1/30)</translation>
     </message>
 </context>
 <context>
@@ -1198,11 +1202,11 @@ Omitidos: %2</translation>
     <name>Datoteca</name>
     <message>
         <source>valore non valido per %1/%2: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valor no válido para %1/%2: &quot;%3&quot;</translation>
     </message>
     <message>
         <source>fascia d&apos;età non valida: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>franja de edad no válida: %1</translation>
     </message>
 </context>
 <context>
@@ -1473,15 +1477,16 @@ lo que modifique.</translation>
     <message>
         <source>I parametri dell&apos;anno %1 non si sono letti correttamente:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Los parámetros del año %1 no se han leído correctamente:
+%2</translation>
     </message>
     <message>
         <source>I valori mostrati non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores mostrados no se pueden guardar hasta que se corrija el archivo.</translation>
     </message>
     <message>
         <source>I parametri non vengono salvati: correggere il file prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los parámetros no se guardan: corrija el archivo antes de guardar.</translation>
     </message>
 </context>
 <context>
@@ -1746,39 +1751,39 @@ Vuoi sovrascriverli tutti?</source>
     <name>FileIni</name>
     <message>
         <source>carattere NUL</source>
-        <translation type="unfinished"></translation>
+        <translation>carácter NUL</translation>
     </message>
     <message>
         <source>intestazione di gruppo senza &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>encabezado de grupo sin &quot;]&quot;</translation>
     </message>
     <message>
         <source>gruppo senza nome</source>
-        <translation type="unfinished"></translation>
+        <translation>grupo sin nombre</translation>
     </message>
     <message>
         <source>testo dopo &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>texto después de &quot;]&quot;</translation>
     </message>
     <message>
         <source>riga che non è né un gruppo né chiave=valore</source>
-        <translation type="unfinished"></translation>
+        <translation>línea que no es ni un grupo ni clave=valor</translation>
     </message>
     <message>
         <source>chiave senza nome</source>
-        <translation type="unfinished"></translation>
+        <translation>clave sin nombre</translation>
     </message>
     <message>
         <source>%1, riga %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: %3</translation>
     </message>
     <message>
         <source>intestazione di gruppo in un file senza gruppi</source>
-        <translation type="unfinished"></translation>
+        <translation>encabezado de grupo en un archivo sin grupos</translation>
     </message>
     <message>
         <source>chiave fuori da ogni gruppo</source>
-        <translation type="unfinished"></translation>
+        <translation>clave fuera de todo grupo</translation>
     </message>
 </context>
 <context>
@@ -1904,14 +1909,14 @@ Vuoi sovrascriverli tutti?</source>
     </message>
     <message>
         <source>Vacanze prese nell&apos;anno</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacaciones disfrutadas en el año</translation>
     </message>
 </context>
 <context>
     <name>GeneriSalario</name>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valor no válido para %1: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -2026,7 +2031,7 @@ Vuoi sovrascriverli tutti?</source>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
+        <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
     </message>
 </context>
 <context>
@@ -2170,15 +2175,16 @@ Vuoi sovrascriverli tutti?</source>
     <message>
         <source>Il file dei campi movimento non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de campos de movimiento no se ha leído correctamente:
+%1</translation>
     </message>
     <message>
         <source>Le modifiche non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios no se pueden guardar hasta que se corrija el archivo.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
+        <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
     </message>
 </context>
 <context>
@@ -2296,7 +2302,8 @@ Carpeta: %3</translation>
     <message>
         <source>Il certificato non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado no se ha leído correctamente:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2376,15 +2383,16 @@ Carpeta: %3</translation>
     <message>
         <source>Il file dei generi di salario non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de tipos de salario no se ha leído correctamente:
+%1</translation>
     </message>
     <message>
         <source>Le modifiche non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios no se pueden guardar hasta que se corrija el archivo.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
+        <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
     </message>
 </context>
 <context>
@@ -2435,11 +2443,11 @@ Carpeta: %3</translation>
     </message>
     <message>
         <source>Movimenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
+        <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
     </message>
 </context>
 <context>
@@ -2530,19 +2538,19 @@ Carpeta: %3</translation>
     </message>
     <message>
         <source>Storico stipendi</source>
-        <translation type="unfinished">Historial de salarios</translation>
+        <translation>Historial de salarios</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
+        <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished">Atención</translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il periodo finisce il %2, prima del suo inizio il %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: el período termina el %2, antes de su inicio el %3.</translation>
     </message>
 </context>
 <context>
@@ -2609,39 +2617,39 @@ Carpeta: %3</translation>
     </message>
     <message>
         <source>mancano campi (servono codice;nome;simbolo;cambio;arrotondamento)</source>
-        <translation type="unfinished"></translation>
+        <translation>faltan campos (se necesitan código;nombre;símbolo;cambio;redondeo)</translation>
     </message>
     <message>
         <source>ci sono piu&apos; di cinque campi</source>
-        <translation type="unfinished"></translation>
+        <translation>hay más de cinco campos</translation>
     </message>
     <message>
         <source>il cambio non e&apos; un numero intero</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de cambio no es un número entero</translation>
     </message>
     <message>
         <source>l&apos;arrotondamento non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>el redondeo no es 0 ni 1</translation>
     </message>
     <message>
         <source>manca il codice</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el código</translation>
     </message>
     <message>
         <source>contiene un carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un carácter nulo</translation>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no se puede leer por completo: %2.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
+        <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
     </message>
 </context>
 <context>
@@ -2854,7 +2862,7 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     </message>
     <message>
         <source>%1 - ore fatte e straordinarie del mese</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - horas trabajadas y extraordinarias del mes</translation>
     </message>
 </context>
 <context>
@@ -2892,7 +2900,7 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     </message>
     <message>
         <source>Il valore %1 in &quot;%2&quot; non e&apos; ammesso: deve essere tra %3 e %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor %1 en &quot;%2&quot; no está admitido: debe estar entre %3 y %4.</translation>
     </message>
 </context>
 <context>
@@ -2900,7 +2908,7 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     <message>
         <source>it</source>
         <extracomment>The two-letter code of the language of this translation: de, fr, en or es.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es</translation>
     </message>
 </context>
 <context>
@@ -3033,35 +3041,35 @@ Salvare prima di chiudere?</source>
     <name>Movimenti</name>
     <message>
         <source>riga %1: il movimento non ha %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: el movimiento no tiene %2</translation>
     </message>
     <message>
         <source>riga %1: carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: carácter nulo</translation>
     </message>
     <message>
         <source>riga %1: riga non riconosciuta &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: línea no reconocida &quot;%2&quot;</translation>
     </message>
     <message>
         <source>riga %1: %2 ripetuto, manca la riga vuota tra due movimenti</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 repetido, falta la línea vacía entre dos movimientos</translation>
     </message>
     <message>
         <source>riga %1: importo non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: importe no válido</translation>
     </message>
     <message>
         <source>riga %1: categoriaCertificato non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: categoriaCertificato no válida</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 no es 0 ni 1</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no se puede leer por completo: %2.</translation>
     </message>
 </context>
 <context>
@@ -3441,23 +3449,23 @@ Salvare comunque il nuovo dipendente?</source>
     <name>PagheAnno</name>
     <message>
         <source>Impossibile leggere la scheda del dipendente %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la ficha del empleado %1.</translation>
     </message>
     <message>
         <source>Lo storico paghe %1 di %2 non si può leggere: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el historial de nóminas %1 de %2: %3</translation>
     </message>
     <message>
         <source>Impossibile stimare l&apos;anno %1 di %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido estimar el año %1 de %2: %3</translation>
     </message>
     <message>
         <source>%1: nessun mese di servizio nel %2, escluso dai totali.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ningún mes de servicio en %2, excluido de los totales.</translation>
     </message>
     <message>
         <source>%1: escluso, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: excluido, %2</translation>
     </message>
 </context>
 <context>
@@ -3951,47 +3959,47 @@ Neto anual: %4 CHF</translation>
     </message>
     <message>
         <source>Riepilogo automatico dell&apos;anno: somme dei mesi salvati nello storico paghe; per chi non ha mesi salvati, stima dei mesi di servizio con il salario dei periodi registrati (spunta i dipendenti da includere):</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen automático del año: sumas de los meses guardados en el historial de nóminas; para quien no tiene meses guardados, estimación de los meses de servicio con el salario de los períodos registrados (marque los empleados que desea incluir):</translation>
     </message>
     <message>
         <source>Origine</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>mesi salvati</source>
-        <translation type="unfinished"></translation>
+        <translation>meses guardados</translation>
     </message>
     <message>
         <source>stima</source>
-        <translation type="unfinished"></translation>
+        <translation>estimación</translation>
     </message>
     <message>
         <source>nessun mese nell&apos;anno</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún mes en el año</translation>
     </message>
     <message>
         <source>illeggibile</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
     <message>
         <source>Di cui %1 dipendenti senza mesi salvati: importi stimati (stima).</source>
-        <translation type="unfinished"></translation>
+        <translation>De ellos, %1 empleados sin meses guardados: importes estimados (estimación).</translation>
     </message>
     <message>
         <source>Mese del CSV contabilità</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes del CSV para contabilidad</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Mese:</source>
-        <translation type="unfinished">Mes:</translation>
+        <translation>Mes:</translation>
     </message>
 </context>
 <context>
@@ -4566,35 +4574,35 @@ Neto anual: %4 CHF</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il %2 e&apos; dopo oggi.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: el %2 es posterior a hoy.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il periodo %2 finisce il %3, prima del suo inizio il %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: el período %2 termina el %3, antes de su inicio el %4.</translation>
     </message>
     <message>
         <source>Periodi di rapporto</source>
-        <translation type="unfinished">Períodos de relación laboral</translation>
+        <translation>Períodos de relación laboral</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: la data di nascita %2 di %3 e&apos; dopo oggi.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: la fecha de nacimiento %2 de %3 es posterior a hoy.</translation>
     </message>
     <message>
         <source>Figli</source>
-        <translation type="unfinished">Hijos</translation>
+        <translation>Hijos</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2 non e&apos; un IBAN valido, controlla le cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2 no es un IBAN válido, compruebe las cifras.</translation>
     </message>
     <message>
         <source>Lo storico stipendi non viene aggiornato: il dipendente non e&apos; salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de salarios no se actualiza: el empleado no se ha guardado.</translation>
     </message>
     <message>
         <source>Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e&apos; stato aggiornato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado guardado, pero el salario del período en curso en el historial de salarios no se ha actualizado.</translation>
     </message>
 </context>
 <context>
@@ -4799,7 +4807,7 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     </message>
     <message>
         <source>Ore lavorate del mese (normali e extra)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas trabajadas del mes (normales y extra)</translation>
     </message>
 </context>
 <context>
@@ -4830,11 +4838,11 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     </message>
     <message>
         <source>importo non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>importe no válido para %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>mese non valido: [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>mes no válido: [%1]</translation>
     </message>
 </context>
 <context>
@@ -4857,39 +4865,39 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>%1 non e&apos; un numero valido</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número válido</translation>
     </message>
     <message>
         <source>carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>carácter nulo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non e&apos; una riga dello storico</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una línea del historial</translation>
     </message>
     <message>
         <source>%1 ripetuto (gia&apos; alla riga %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 repetido (ya en la línea %2)</translation>
     </message>
     <message>
         <source>%1 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es 0 ni 1</translation>
     </message>
     <message>
         <source>il periodo %1 non ha dataInizio</source>
-        <translation type="unfinished"></translation>
+        <translation>el período %1 no tiene dataInizio</translation>
     </message>
     <message>
         <source>movimenti del periodo %1, che non c&apos;e&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>movimientos del período %1, que no existe</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no se puede leer por completo: %2.</translation>
     </message>
 </context>
 <context>

@@ -78,46 +78,46 @@
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur non valable pour %1 : &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>Azienda</name>
     <message>
         <source>riga %1: mancano le righe fisse (ragione sociale, indirizzo, CAP, localita&apos;, cantone, nazione)</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : les lignes fixes manquent (raison sociale, adresse, NPA, localité, canton, pays)</translation>
     </message>
     <message>
         <source>riga 5: &quot;%1&quot; non e&apos; la sigla di un cantone</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 5 : &quot;%1&quot; n&apos;est pas l&apos;abréviation d&apos;un canton</translation>
     </message>
     <message>
         <source>riga 6: &quot;%1&quot; non e&apos; il codice di una nazione</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 6 : &quot;%1&quot; n&apos;est pas le code d&apos;un pays</translation>
     </message>
     <message>
         <source>riga %1: carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : caractère nul</translation>
     </message>
     <message>
         <source>riga %1: &quot;%2&quot; non e&apos; una riga chiave=valore</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : &quot;%2&quot; n&apos;est pas une ligne clé=valeur</translation>
     </message>
     <message>
         <source>riga %1: %2 ripetuto (gia&apos; alla riga %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2 répété (déjà à la ligne %3)</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; un numero valido</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2 n&apos;est pas un nombre valable</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2 n&apos;est pas 0 ou 1</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu en entier : %2.</translation>
     </message>
 </context>
 <context>
@@ -182,12 +182,13 @@
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur non valable pour %1 : &quot;%2&quot;</translation>
     </message>
     <message>
         <source>La tabella dei minimi CCL non si è letta correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau des minimums CCT n&apos;a pas été lu correctement :
+%1</translation>
     </message>
 </context>
 <context>
@@ -210,12 +211,13 @@
     </message>
     <message>
         <source>valore non valido per %1/%2: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur non valable pour %1/%2 : &quot;%3&quot;</translation>
     </message>
     <message>
         <source>Il file %1 non si è letto correttamente e non viene sovrascritto:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;a pas été lu correctement et n&apos;est pas écrasé :
+%2</translation>
     </message>
 </context>
 <context>
@@ -396,15 +398,15 @@ Observations :
     </message>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur non valable pour %1 : &quot;%2&quot;</translation>
     </message>
     <message>
         <source>chiave sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>clé inconnue : %1</translation>
     </message>
     <message>
         <source>Nel file %1 mancano le chiavi: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque des clés dans le fichier %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -436,31 +438,32 @@ Observations :
     <message>
         <source>Il file di stato dell&apos;esercizio %1 non si legge correttamente: l&apos;esercizio resta bloccato finché il file non è corretto.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;état de l&apos;exercice %1 ne peut pas être lu correctement : l&apos;exercice reste verrouillé tant que le fichier n&apos;est pas corrigé.
+%2</translation>
     </message>
     <message>
         <source>chiave ripetuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>clé répétée : %1</translation>
     </message>
     <message>
         <source>valore non valido per chiuso: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur non valable pour chiuso : &quot;%1&quot;</translation>
     </message>
     <message>
         <source>valore non valido per anno: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur non valable pour anno : &quot;%1&quot;</translation>
     </message>
     <message>
         <source>valore non valido per fileSigillati: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur non valable pour fileSigillati : &quot;%1&quot;</translation>
     </message>
     <message>
         <source>chiave sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>clé inconnue : %1</translation>
     </message>
     <message>
         <source>Nel file %1 manca la riga &quot;chiuso&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque la ligne &quot;chiuso&quot; dans le fichier %1.</translation>
     </message>
 </context>
 <context>
@@ -601,12 +604,13 @@ Saisissez la justification obligatoire :</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:#B00020;&apos;&gt;FILE DI STATO DANNEGGIATO: esercizio bloccato&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:#B00020;&apos;&gt;FICHIER D&apos;ÉTAT ENDOMMAGÉ : exercice verrouillé&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Impronta attuale:
 SHA-256: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Empreinte actuelle :
+SHA-256 : %1</translation>
     </message>
 </context>
 <context>
@@ -1021,11 +1025,11 @@ Pour ces employés, l&apos;impôt est de 0.</translation>
     </message>
     <message>
         <source>la scheda del dipendente non si puo&apos; leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>la fiche de l&apos;employé ne peut pas être lue</translation>
     </message>
     <message>
         <source>Imposta alla fonte:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôt à la source :</translation>
     </message>
 </context>
 <context>
@@ -1144,7 +1148,7 @@ Pour ces employés, l&apos;impôt est de 0.</translation>
     </message>
     <message>
         <source>Salario mensile (%1/30)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mensuel (%1/30)</translation>
     </message>
 </context>
 <context>
@@ -1198,11 +1202,11 @@ Ignorés : %2</translation>
     <name>Datoteca</name>
     <message>
         <source>valore non valido per %1/%2: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur non valable pour %1/%2 : &quot;%3&quot;</translation>
     </message>
     <message>
         <source>fascia d&apos;età non valida: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tranche d&apos;âge non valable : %1</translation>
     </message>
 </context>
 <context>
@@ -1473,15 +1477,16 @@ ce que vous modifierez.</translation>
     <message>
         <source>I parametri dell&apos;anno %1 non si sono letti correttamente:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres de l&apos;année %1 n&apos;ont pas été lus correctement :
+%2</translation>
     </message>
     <message>
         <source>I valori mostrati non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs affichées ne peuvent pas être enregistrées tant que le fichier n&apos;est pas corrigé.</translation>
     </message>
     <message>
         <source>I parametri non vengono salvati: correggere il file prima di salvare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres ne sont pas enregistrés : corrigez le fichier avant d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -1746,39 +1751,39 @@ Voulez-vous tous les écraser ?</translation>
     <name>FileIni</name>
     <message>
         <source>carattere NUL</source>
-        <translation type="unfinished"></translation>
+        <translation>caractère NUL</translation>
     </message>
     <message>
         <source>intestazione di gruppo senza &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête de groupe sans &quot;]&quot;</translation>
     </message>
     <message>
         <source>gruppo senza nome</source>
-        <translation type="unfinished"></translation>
+        <translation>groupe sans nom</translation>
     </message>
     <message>
         <source>testo dopo &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>texte après &quot;]&quot;</translation>
     </message>
     <message>
         <source>riga che non è né un gruppo né chiave=valore</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne qui n&apos;est ni un groupe ni clé=valeur</translation>
     </message>
     <message>
         <source>chiave senza nome</source>
-        <translation type="unfinished"></translation>
+        <translation>clé sans nom</translation>
     </message>
     <message>
         <source>%1, riga %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2 : %3</translation>
     </message>
     <message>
         <source>intestazione di gruppo in un file senza gruppi</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête de groupe dans un fichier sans groupes</translation>
     </message>
     <message>
         <source>chiave fuori da ogni gruppo</source>
-        <translation type="unfinished"></translation>
+        <translation>clé en dehors de tout groupe</translation>
     </message>
 </context>
 <context>
@@ -1904,14 +1909,14 @@ Voulez-vous tous les écraser ?</translation>
     </message>
     <message>
         <source>Vacanze prese nell&apos;anno</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacances prises dans l&apos;année</translation>
     </message>
 </context>
 <context>
     <name>GeneriSalario</name>
     <message>
         <source>valore non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur non valable pour %1 : &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -2026,7 +2031,7 @@ Voulez-vous tous les écraser ?</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+        <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -2170,15 +2175,16 @@ Voulez-vous tous les écraser ?</translation>
     <message>
         <source>Il file dei campi movimento non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des rubriques de mouvement n&apos;a pas été lu correctement :
+%1</translation>
     </message>
     <message>
         <source>Le modifiche non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications ne peuvent pas être enregistrées tant que le fichier n&apos;est pas corrigé.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+        <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -2296,7 +2302,8 @@ Dossier : %3</translation>
     <message>
         <source>Il certificato non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat n&apos;a pas été lu correctement :
+%1</translation>
     </message>
 </context>
 <context>
@@ -2376,15 +2383,16 @@ Dossier : %3</translation>
     <message>
         <source>Il file dei generi di salario non si è letto correttamente:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des genres de salaire n&apos;a pas été lu correctement :
+%1</translation>
     </message>
     <message>
         <source>Le modifiche non si possono salvare finché il file non è corretto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications ne peuvent pas être enregistrées tant que le fichier n&apos;est pas corrigé.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+        <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -2435,11 +2443,11 @@ Dossier : %3</translation>
     </message>
     <message>
         <source>Movimenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouvements</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+        <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -2530,19 +2538,19 @@ Dossier : %3</translation>
     </message>
     <message>
         <source>Storico stipendi</source>
-        <translation type="unfinished">Historique des salaires</translation>
+        <translation>Historique des salaires</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+        <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
     <message>
         <source>Attenzione</source>
-        <translation type="unfinished">Attention</translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il periodo finisce il %2, prima del suo inizio il %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; : la période se termine le %2, avant son début le %3.</translation>
     </message>
 </context>
 <context>
@@ -2609,39 +2617,39 @@ Dossier : %3</translation>
     </message>
     <message>
         <source>mancano campi (servono codice;nome;simbolo;cambio;arrotondamento)</source>
-        <translation type="unfinished"></translation>
+        <translation>des champs manquent (il faut code;nom;symbole;cours;arrondi)</translation>
     </message>
     <message>
         <source>ci sono piu&apos; di cinque campi</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a plus de cinq champs</translation>
     </message>
     <message>
         <source>il cambio non e&apos; un numero intero</source>
-        <translation type="unfinished"></translation>
+        <translation>le cours n&apos;est pas un nombre entier</translation>
     </message>
     <message>
         <source>l&apos;arrotondamento non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;arrondi n&apos;est pas 0 ou 1</translation>
     </message>
     <message>
         <source>manca il codice</source>
-        <translation type="unfinished"></translation>
+        <translation>le code manque</translation>
     </message>
     <message>
         <source>contiene un carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un caractère nul</translation>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu en entier : %2.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
-        <translation type="unfinished">Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+        <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -2854,7 +2862,7 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     </message>
     <message>
         <source>%1 - ore fatte e straordinarie del mese</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - heures effectuées et supplémentaires du mois</translation>
     </message>
 </context>
 <context>
@@ -2892,7 +2900,7 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     </message>
     <message>
         <source>Il valore %1 in &quot;%2&quot; non e&apos; ammesso: deve essere tra %3 e %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur %1 dans &quot;%2&quot; n&apos;est pas admise : elle doit être comprise entre %3 et %4.</translation>
     </message>
 </context>
 <context>
@@ -2900,7 +2908,7 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     <message>
         <source>it</source>
         <extracomment>The two-letter code of the language of this translation: de, fr, en or es.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fr</translation>
     </message>
 </context>
 <context>
@@ -3033,35 +3041,35 @@ Les enregistrer avant de fermer ?</translation>
     <name>Movimenti</name>
     <message>
         <source>riga %1: il movimento non ha %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : il manque %2 dans le mouvement</translation>
     </message>
     <message>
         <source>riga %1: carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : caractère nul</translation>
     </message>
     <message>
         <source>riga %1: riga non riconosciuta &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : ligne non reconnue &quot;%2&quot;</translation>
     </message>
     <message>
         <source>riga %1: %2 ripetuto, manca la riga vuota tra due movimenti</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2 répété, la ligne vide entre deux mouvements manque</translation>
     </message>
     <message>
         <source>riga %1: importo non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : montant non valable</translation>
     </message>
     <message>
         <source>riga %1: categoriaCertificato non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : categoriaCertificato non valable</translation>
     </message>
     <message>
         <source>riga %1: %2 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2 n&apos;est pas 0 ou 1</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu en entier : %2.</translation>
     </message>
 </context>
 <context>
@@ -3441,23 +3449,23 @@ Enregistrer quand même le nouvel employé ?</translation>
     <name>PagheAnno</name>
     <message>
         <source>Impossibile leggere la scheda del dipendente %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la fiche de l&apos;employé %1.</translation>
     </message>
     <message>
         <source>Lo storico paghe %1 di %2 non si può leggere: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des salaires %1 de %2 ne peut pas être lu : %3</translation>
     </message>
     <message>
         <source>Impossibile stimare l&apos;anno %1 di %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;estimer l&apos;année %1 de %2 : %3</translation>
     </message>
     <message>
         <source>%1: nessun mese di servizio nel %2, escluso dai totali.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucun mois de service en %2, exclu des totaux.</translation>
     </message>
     <message>
         <source>%1: escluso, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : exclu, %2</translation>
     </message>
 </context>
 <context>
@@ -3951,47 +3959,47 @@ Net annuel : %4 CHF</translation>
     </message>
     <message>
         <source>Riepilogo automatico dell&apos;anno: somme dei mesi salvati nello storico paghe; per chi non ha mesi salvati, stima dei mesi di servizio con il salario dei periodi registrati (spunta i dipendenti da includere):</source>
-        <translation type="unfinished"></translation>
+        <translation>Récapitulatif automatique de l&apos;année : sommes des mois enregistrés dans l&apos;historique des salaires ; pour les employés sans mois enregistrés, estimation des mois de service avec le salaire des périodes saisies (cochez les employés à inclure) :</translation>
     </message>
     <message>
         <source>Origine</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>mesi salvati</source>
-        <translation type="unfinished"></translation>
+        <translation>mois enregistrés</translation>
     </message>
     <message>
         <source>stima</source>
-        <translation type="unfinished"></translation>
+        <translation>estimation</translation>
     </message>
     <message>
         <source>nessun mese nell&apos;anno</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun mois dans l&apos;année</translation>
     </message>
     <message>
         <source>illeggibile</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>Di cui %1 dipendenti senza mesi salvati: importi stimati (stima).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dont %1 employés sans mois enregistrés : montants estimés (estimation).</translation>
     </message>
     <message>
         <source>Mese del CSV contabilità</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois du CSV pour la comptabilité</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Mese:</source>
-        <translation type="unfinished">Mois :</translation>
+        <translation>Mois :</translation>
     </message>
 </context>
 <context>
@@ -4566,35 +4574,35 @@ Net annuel : %4 CHF</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il %2 e&apos; dopo oggi.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; : le %2 est postérieur à aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: il periodo %2 finisce il %3, prima del suo inizio il %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; : la période %2 se termine le %3, avant son début le %4.</translation>
     </message>
     <message>
         <source>Periodi di rapporto</source>
-        <translation type="unfinished">Périodes d&apos;engagement</translation>
+        <translation>Périodes d&apos;engagement</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: la data di nascita %2 di %3 e&apos; dopo oggi.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; : la date de naissance %2 de %3 est postérieure à aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>Figli</source>
-        <translation type="unfinished">Enfants</translation>
+        <translation>Enfants</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2 non e&apos; un IBAN valido, controlla le cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; : %2 n&apos;est pas un IBAN valable, vérifiez les chiffres.</translation>
     </message>
     <message>
         <source>Lo storico stipendi non viene aggiornato: il dipendente non e&apos; salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des salaires n&apos;est pas mis à jour : l&apos;employé n&apos;est pas enregistré.</translation>
     </message>
     <message>
         <source>Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e&apos; stato aggiornato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé enregistré, mais le salaire de la période en cours dans l&apos;historique des salaires n&apos;a pas été mis à jour.</translation>
     </message>
 </context>
 <context>
@@ -4799,7 +4807,7 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     </message>
     <message>
         <source>Ore lavorate del mese (normali e extra)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures travaillées du mois (normales et supplémentaires)</translation>
     </message>
 </context>
 <context>
@@ -4830,11 +4838,11 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     </message>
     <message>
         <source>importo non valido per %1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>montant non valable pour %1 : &quot;%2&quot;</translation>
     </message>
     <message>
         <source>mese non valido: [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>mois non valable : [%1]</translation>
     </message>
 </context>
 <context>
@@ -4857,39 +4865,39 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>%1 non e&apos; un numero valido</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nombre valable</translation>
     </message>
     <message>
         <source>carattere nullo</source>
-        <translation type="unfinished"></translation>
+        <translation>caractère nul</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non e&apos; una riga dello storico</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une ligne de l&apos;historique</translation>
     </message>
     <message>
         <source>%1 ripetuto (gia&apos; alla riga %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 répété (déjà à la ligne %2)</translation>
     </message>
     <message>
         <source>%1 non e&apos; 0 o 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas 0 ou 1</translation>
     </message>
     <message>
         <source>il periodo %1 non ha dataInizio</source>
-        <translation type="unfinished"></translation>
+        <translation>la période %1 n&apos;a pas de dataInizio</translation>
     </message>
     <message>
         <source>movimenti del periodo %1, che non c&apos;e&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>mouvements de la période %1, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu en entier : %2.</translation>
     </message>
 </context>
 <context>
