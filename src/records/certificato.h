@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,8 @@
 // ~/.vardello_dati/certificati, named "certificato_<base>_<year>.txt".
 class Certificato
 {
+    Q_DECLARE_TR_FUNCTIONS(Certificato)
+
 public:
     struct DatiCertificato
     {
@@ -45,8 +48,9 @@ public:
     // The "*.txt" files of the folder, sorted by name; empty without folder.
     static QStringList elencoCertificati();
 
-    // Writes the whole file; false when it was not completely written.
-    static bool salva(const DatiCertificato& c);
+    // Writes the whole file; false when it was not completely written or
+    // when its year is closed (then `errore` says so and nothing is written).
+    static bool salva(const DatiCertificato& c, QString* errore = nullptr);
 
     // Reads the file into `c`; false (c untouched) when it cannot be read.
     static bool carica(DatiCertificato& c, const QString& percorso);

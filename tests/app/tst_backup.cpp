@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMainWindow>
 #include <QFile>
+#include <QStatusBar>
 
 using Modifica = std::function<void(const QString& dati)>;
 Q_DECLARE_METATYPE(Modifica)
@@ -19,12 +20,20 @@ namespace {
 
 const QDateTime kOra(QDate(2026, 3, 8), QTime(14, 15, 2));
 
+// The files of a folder; in a backup, only the default data folder's part.
 QMap<QString, QByteArray> istantanea(const QString& cartella, bool senzaBackup)
 {
     QMap<QString, QByteArray> file;
-    for (const QString& r : Backup::elencoFile(cartella, senzaBackup))
-        file.insert(r, AmbienteTest::leggi(cartella + QLatin1Char('/') + r));
+    for (const QString& r : Backup::elencoFile(cartella, senzaBackup)) {
+        if (!r.startsWith(QLatin1String(".~")))
+            file.insert(r, AmbienteTest::leggi(cartella + QLatin1Char('/') + r));
+    }
     return file;
+}
+
+QString ultimoBackup()
+{
+    return Backup::cartellaBackup() + QLatin1Char('/') + Backup::elencoBackup().first();
 }
 
 void scriviDato(const QString& relativo, const QByteArray& contenuto)
@@ -70,6 +79,8 @@ void TestBackup::copiaDelPrimoAvvio()
     QVERIFY(dati.contains(QStringLiteral(".riservato/.nascosto")));
     QVERIFY(dati.contains(QStringLiteral(".inizializzato")));
     QCOMPARE(istantanea(Backup::cartellaBackup() + QLatin1Char('/') + elenco.first(), false), dati);
+    // The password file stays out of every backup.
+    QVERIFY(!QFileInfo::exists(ultimoBackup() + QStringLiteral("/.~applicazione/admin.hash")));
     // Nothing but the finished backup in the backup folder.
     QCOMPARE(QDir(Backup::cartellaBackup()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              elenco);
@@ -229,12 +240,22 @@ void TestBackup::voceDelMenu()
 
     QVERIFY(QDir(Backup::cartellaBackup()).removeRecursively());
     scriviDato(QStringLiteral("backup"), "a file where the backup folder goes");
-    QVERIFY(esito().startsWith(QStringLiteral("Backup non riuscito: Impossibile copiare")));
+    QVERIFY(esito().startsWith(QStringLiteral("Backup non riuscito: Impossibile creare")));
     RegistroMessaggi registro;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Backup automatico non riuscito")));
     Avvio::backupAutomatico();
     QVERIFY(registro.richieste.isEmpty());
     QVERIFY(Backup::elencoBackup().isEmpty());
+
+    // After the window is shown the start's backup runs on a thread of its
+    // own and tells its outcome in the status bar.
+    QVERIFY(QFile::remove(Backup::cartellaDati() + QStringLiteral("/backup")));
+    Avvio avvio;
+    avvio.creaFinestraPrincipale();
+    avvio.avviaBackup();
+    avvio.attendiBackup();
+    QTRY_COMPARE(avvio.finestraPrincipale()->statusBar()->currentMessage(), QStringLiteral("Backup eseguito."));
+    QCOMPARE(Backup::elencoBackup().size(), 1);
 }
 
 VARDELLO_TEST_MAIN(TestBackup)
