@@ -19,6 +19,8 @@ private slots:
     void returnUnSoloMessaggio();
     void menuDopoLogin_data();
     void menuDopoLogin();
+    void primaPassword_data();
+    void primaPassword();
 };
 
 void TestLoginAdmin::verifica_data()
@@ -113,6 +115,61 @@ void TestLoginAdmin::menuDopoLogin()
     principale.findChild<QAction*>(QStringLiteral("azioneGestioneCampiMovimento"))->trigger();
     QCOMPARE(editorAperto, apre);
     QCOMPARE(registro.contiene(QStringLiteral("Password errata.")), !apre);
+}
+
+void TestLoginAdmin::primaPassword_data()
+{
+    QTest::addColumn<QString>("nuova");
+    QTest::addColumn<QString>("ripetuta");
+    QTest::addColumn<QString>("problema"); // empty: the password is set
+    QTest::newRow("eight characters, twice") << "Abcd-123" << "Abcd-123" << QString();
+    QTest::newRow("seven characters") << "Abcd-12" << "Abcd-12" << "La password deve avere almeno 8 caratteri.";
+    QTest::newRow("typed differently") << "Abcd-1234" << "abcd-1234" << "Le due password non coincidono.";
+}
+
+// Without a password file the entry first offers to set the password, typed
+// twice and at least 8 characters long; once written, it is asked as usual
+// and opens the editor. A refused one writes nothing and opens nothing.
+void TestLoginAdmin::primaPassword()
+{
+    QFETCH(QString, nuova);
+    QFETCH(QString, ripetuta);
+    QFETCH(QString, problema);
+    QVERIFY(!LoginAdmin::esistePassword());
+    QMainWindow principale;
+    MenuPrincipale::costruisci(&principale, QString(), QStringLiteral("it"), true);
+    RegistroMessaggi registro;
+    bool chiesta = false;
+    bool editorAperto = false;
+    quandoModale<ImpostaPassword>([&](ImpostaPassword* imposta) {
+        QCOMPARE(imposta->findChild<QLineEdit*>(QStringLiteral("nuovaPassword"))->echoMode(), QLineEdit::Password);
+        imposta->findChild<QLineEdit*>(QStringLiteral("nuovaPassword"))->setText(nuova);
+        imposta->findChild<QLineEdit*>(QStringLiteral("ripetiPassword"))->setText(ripetuta);
+        imposta->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        if (imposta->isVisible())
+            imposta->findChild<QPushButton*>(QStringLiteral("annulla"))->click();
+    });
+    if (problema.isEmpty()) {
+        quandoModale<LoginAdmin>([&](LoginAdmin* login) {
+            chiesta = true;
+            login->findChild<QLineEdit*>(QStringLiteral("password"))->setText(nuova);
+            login->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        });
+        quandoModale<GestioneCampiMovimento>([&](GestioneCampiMovimento* editor) {
+            editorAperto = true;
+            editor->reject();
+        });
+    }
+    principale.findChild<QAction*>(QStringLiteral("azioneGestioneCampiMovimento"))->trigger();
+    QCOMPARE(chiesta, problema.isEmpty());
+    QCOMPARE(editorAperto, problema.isEmpty());
+    if (problema.isEmpty()) {
+        QVERIFY(LoginAdmin::verificaPassword(nuova));
+        QCOMPARE(AmbienteTest::leggi(LoginAdmin::percorsoFile()), LoginAdmin::impronta(nuova).toLatin1());
+    } else {
+        QVERIFY(registro.contiene(problema));
+        QVERIFY(!LoginAdmin::esistePassword());
+    }
 }
 
 VARDELLO_TEST_MAIN(TestLoginAdmin)
