@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QDirIterator>
 #include <QMainWindow>
 #include <QFile>
 #include <QStatusBar>
@@ -230,6 +231,9 @@ void TestBackup::ripristinoFallito()
     QVERIFY(!ok);
     QVERIFY2(errore.contains(QStringLiteral("sub/b.txt")), qPrintable(errore));
     QCOMPARE(istantanea(Backup::cartellaDati(), true), prima);
+    QDirIterator resti(Backup::cartellaDati(), {QStringLiteral(".~ripristino*")}, QDir::Files | QDir::Hidden,
+                       QDirIterator::Subdirectories);
+    QVERIFY2(!resti.hasNext(), qPrintable(resti.next()));
 }
 
 // "Dati" > "Backup" tells each outcome in one message; at the start a failed
