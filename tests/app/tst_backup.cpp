@@ -188,19 +188,23 @@ void TestBackup::ripristina()
 
 void TestBackup::ripristinoFallito_data()
 {
-    QTest::addColumn<bool>("solaLettura"); // else a folder stands where the file goes
-    QTest::newRow("folder in the way") << false;
-    QTest::newRow("read-only folder") << true;
+    QTest::addColumn<int>("modo"); // 0 a folder stands where the file goes, 1 read-only folder, 2 full disk
+    QTest::addColumn<QString>("file");
+    QTest::newRow("folder in the way") << 0 << "sub/b.txt";
+    QTest::newRow("read-only folder") << 1 << "sub/b.txt";
+    // The last file is too large for the disk after the others were copied.
+    QTest::newRow("full disk") << 2 << "z.txt";
 }
 
 // A copy that fails part-way leaves every live file as it was and names the
 // file; no temporary copy stays behind.
 void TestBackup::ripristinoFallito()
 {
-    QFETCH(bool, solaLettura);
+    QFETCH(int, modo);
+    QFETCH(QString, file);
     scriviDato(QStringLiteral("a.txt"), "A1");
     scriviDato(QStringLiteral("sub/b.txt"), "B1");
-    scriviDato(QStringLiteral("z.txt"), "Z1");
+    scriviDato(QStringLiteral("z.txt"), modo == 2 ? QByteArray(8192, 'z') : QByteArray("Z1"));
     QVERIFY(Backup::eseguiBackup());
     const QString nome = Backup::elencoBackup().first();
     scriviDato(QStringLiteral("a.txt"), "A2");
@@ -210,26 +214,32 @@ void TestBackup::ripristinoFallito()
         const QFileDevice::Permissions lettura = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
         QFile::setPermissions(sub, si ? lettura | QFileDevice::WriteOwner : lettura);
     };
-    if (solaLettura) {
+    if (modo == 1) {
         scriviDato(QStringLiteral("sub/b.txt"), "B2");
         scrivibile(false);
         if (QFile(sub + QStringLiteral("/prova")).open(QIODevice::WriteOnly)) {
             scrivibile(true);
             QSKIP("running with privileges that ignore folder permissions");
         }
-    } else {
+    } else if (modo == 0) {
         QVERIFY(QFile::remove(sub + QStringLiteral("/b.txt")));
         scriviDato(QStringLiteral("sub/b.txt/dentro"), "D");
+    } else {
+        scriviDato(QStringLiteral("sub/b.txt"), "B2");
     }
     Orologio::imposta(kOra.addSecs(1));
     const QMap<QString, QByteArray> prima = istantanea(Backup::cartellaDati(), true);
 
     QString errore;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("sub/b.txt")));
-    const bool ok = Backup::ripristina(nome, &errore);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(file)));
+    bool ok = true;
+    {
+        LimiteFile limite(modo == 2 ? 4096 : RLIM_INFINITY);
+        ok = Backup::ripristina(nome, &errore);
+    }
     scrivibile(true);
     QVERIFY(!ok);
-    QVERIFY2(errore.contains(QStringLiteral("sub/b.txt")), qPrintable(errore));
+    QVERIFY2(errore.contains(file), qPrintable(errore));
     QCOMPARE(istantanea(Backup::cartellaDati(), true), prima);
     QDirIterator resti(Backup::cartellaDati(), {QStringLiteral(".~ripristino*")}, QDir::Files | QDir::Hidden,
                        QDirIterator::Subdirectories);
