@@ -34,6 +34,8 @@ const QString kChiaveApplicazione = QStringLiteral(".~applicazione");
 // A restored file beside its target, before it takes the target's place:
 // a short name, so a target name of any length still has one.
 const QString kTemporaneo = QStringLiteral(".~ripristino");
+// The name of the last backup made, in the backup folder.
+const QString kUltimo = QStringLiteral(".~ultimo");
 // The restore's journal in the backup folder.
 const QString kGiornale = QStringLiteral(".~ripristino_giornale");
 // The password file never goes into a backup.
@@ -396,6 +398,10 @@ Backup::Esito Backup::eseguiIn(const QList<Radice>& radici, const QString& carte
         return Esito::Fallito;
     }
 
+    // A restore cut short is finished first: a backup never copies a data
+    // folder half restored.
+    completaRipristino(nullptr);
+
     // What an interrupted run left behind.
     const QStringList resti =
         radice.entryList({kInCorso + QLatin1Char('*'), kEliminando + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden);
@@ -419,9 +425,16 @@ Backup::Esito Backup::eseguiIn(const QList<Radice>& radici, const QString& carte
             esistenti.append(v);
     }
     std::sort(esistenti.begin(), esistenti.end(), std::greater<QString>());
-    if (!esistenti.isEmpty()) {
+    // The newest by name, and the last one made (older by name when the
+    // clock was set back).
+    QStringList daConfrontare = esistenti.mid(0, 1);
+    QByteArray ultimoFatto;
+    if (FileSicuri::leggiFile(radice.filePath(kUltimo), &ultimoFatto, 1024) == FileSicuri::Esito::Letto
+        && esistenti.contains(QString::fromUtf8(ultimoFatto)))
+        daConfrontare.append(QString::fromUtf8(ultimoFatto));
+    for (const QString& confronto : qAsConst(daConfrontare)) {
         QByteArray ultima;
-        if (leggiIndice(radice.filePath(esistenti.first()), nullptr, &ultima) && ultima == attuale)
+        if (leggiIndice(radice.filePath(confronto), nullptr, &ultima) && ultima == attuale)
             return Esito::Invariato;
     }
 
@@ -457,6 +470,7 @@ Backup::Esito Backup::eseguiIn(const QList<Radice>& radici, const QString& carte
         return fallito(tr("Impossibile completare il backup %1.").arg(nome));
     if (nomeFatto)
         *nomeFatto = nome;
+    FileSicuri::scrivi(radice.filePath(kUltimo), nome.toUtf8());
 
     // The oldest go first; the new backup and the one being restored stay,
     // whatever their names (a clock set back names the new one oldest).

@@ -93,9 +93,9 @@ void TestBackup::copiaDelPrimoAvvio()
     QCOMPARE(istantanea(Backup::cartellaBackup() + QLatin1Char('/') + elenco.first(), false), dati);
     // The password file stays out of every backup.
     QVERIFY(!QFileInfo::exists(ultimoBackup() + QStringLiteral("/.~applicazione/admin.hash")));
-    // Nothing but the finished backup in the backup folder.
+    // Nothing but the finished backup and the name of the last one made.
     QCOMPARE(QDir(Backup::cartellaBackup()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             elenco);
+             QStringList({QStringLiteral(".~ultimo")}) + elenco);
 }
 
 void TestBackup::soloSeCambiato_data()
@@ -454,6 +454,12 @@ void TestBackup::maiPotati()
     QVERIFY(dopo.contains(nuovo));
     QCOMPARE(AmbienteTest::leggi(Backup::cartellaBackup() + '/' + nuovo + "/a.txt"), QByteArray("dopo"));
     QCOMPARE(dopo.contains(prima.last()), ripristinaIlPiuVecchio);
+    // Nothing changed since the backup just made: the next start makes no
+    // backup, whatever the newest name.
+    if (!ripristinaIlPiuVecchio) {
+        Orologio::imposta(giorno.addSecs(spostamento + 60));
+        QCOMPARE(Backup::esegui(), Backup::Esito::Invariato);
+    }
     // The one removed is the oldest that is neither restored nor new.
     QVERIFY(!dopo.contains(prima.at(ripristinaIlPiuVecchio ? 48 : 49)));
 }
