@@ -181,6 +181,7 @@ bool leggiIndice(const QString& backup, QList<Backup::Radice>* radici, QByteArra
     if (FileSicuri::leggiFile(backup + QLatin1Char('/') + kIndice, &contenuto) != FileSicuri::Esito::Letto)
         return false;
     bool formato = false;
+    QStringList chiavi;
     for (const QByteArray& riga : contenuto.split('\n')) {
         if (riga == "formato=1") {
             formato = true;
@@ -188,8 +189,14 @@ bool leggiIndice(const QString& backup, QList<Backup::Radice>* radici, QByteArra
             const QList<QByteArray> parti = riga.mid(7).split(' ');
             if (parti.size() != 2)
                 return false;
+            // Only the known parts, each once, at an absolute path.
+            const Backup::Radice r{decodifica(parti.at(0)), decodifica(parti.at(1))};
+            if ((!r.chiave.isEmpty() && r.chiave != kChiaveDati && r.chiave != kChiaveApplicazione)
+                || chiavi.contains(r.chiave) || !QDir::isAbsolutePath(r.percorso))
+                return false;
+            chiavi.append(r.chiave);
             if (radici)
-                radici->append({decodifica(parti.at(0)), decodifica(parti.at(1))});
+                radici->append(r);
         } else if (riga.startsWith("impronta=")) {
             if (impronta)
                 *impronta = QByteArray::fromHex(riga.mid(9));
@@ -569,8 +576,11 @@ bool Backup::ripristina(const QString& nome, QString* errore, QList<int>* anniTe
     for (const Radice& r : qAsConst(parti)) {
         const QString dentro = percorsoDentro(origine, r);
         QStringList file;
-        const QStringList nomi = r.chiave.isEmpty() ? QStringList{kIndice, kChiaveDati, kChiaveApplicazione}
-                                                    : QStringList{kPassword};
+        QStringList nomi;
+        if (r.chiave.isEmpty())
+            nomi = QStringList{kIndice, kChiaveDati, kChiaveApplicazione};
+        else if (r.chiave == kChiaveApplicazione)
+            nomi = QStringList{kPassword};
         if (QFileInfo(dentro).isDir())
             raccogli(QString(), dentro, {}, true, nomi, file);
         std::sort(file.begin(), file.end());

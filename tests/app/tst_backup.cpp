@@ -184,6 +184,16 @@ void TestBackup::ripristina()
     // The safety backup holds the state before the restore.
     QCOMPARE(Backup::elencoBackup().size(), 2);
     QVERIFY(QFileInfo::exists(Backup::cartellaBackup() + '/' + Backup::elencoBackup().first() + "/dopo.txt"));
+
+    // An index naming a part outside the known ones is refused whole.
+    for (const QByteArray& radice : {QByteArray("..%2Faltro /tmp"), QByteArray(".~dati relativo")}) {
+        AmbienteTest::scrivi(Backup::cartellaBackup() + '/' + nome + "/.~indice",
+                             "formato=1\nradice=" + radice + "\nimpronta=00\n");
+        const QMap<QString, QByteArray> ora = istantanea(Backup::cartellaDati(), true);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("indice")));
+        QVERIFY(!Backup::ripristina(nome));
+        QCOMPARE(istantanea(Backup::cartellaDati(), true), ora);
+    }
 }
 
 void TestBackup::ripristinoFallito_data()
