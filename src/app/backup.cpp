@@ -263,20 +263,23 @@ bool completaRipristino(QString* errore)
         return true;
     Giornale g;
     bool fine = false;
+    bool letto = esito == FileSicuri::Esito::Letto;
     for (const QByteArray& riga : contenuto.split('\n')) {
         if (riga == "fase=sostituzione") {
             g.sostituzione = true;
+        } else if (riga == "fase=preparazione" || riga.isEmpty()) {
         } else if (riga.startsWith("nota=")) {
             g.nota = decodifica(riga.mid(5));
-        } else if (riga.startsWith("file=")) {
+        } else if (riga.startsWith("file=") && riga.mid(5).split(' ').size() == 2) {
             const QList<QByteArray> parti = riga.mid(5).split(' ');
-            if (parti.size() == 2)
-                g.file.append({decodifica(parti.at(0)), decodifica(parti.at(1))});
+            g.file.append({decodifica(parti.at(0)), decodifica(parti.at(1))});
         } else if (riga == "fine") {
             fine = true;
+        } else {
+            letto = false; // a line of no known kind: the journal is not acted on
         }
     }
-    if (esito != FileSicuri::Esito::Letto || !fine) {
+    if (!letto || !fine) {
         if (errore)
             *errore = FileSicuri::messaggio(esito == FileSicuri::Esito::Letto ? FileSicuri::Esito::Illeggibile : esito,
                                             percorsoGiornale());

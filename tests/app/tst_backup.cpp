@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QFile>
 #include <QStatusBar>
+#include <QUrl>
 
 using Modifica = std::function<void(const QString& dati)>;
 Q_DECLARE_METATYPE(Modifica)
@@ -73,6 +74,7 @@ private slots:
     void maiPotati();
     void nomeLunghissimo();
     void improntaAccanto();
+    void giornaleDanneggiato();
 };
 
 // The start's backup mirrors the data folder, hidden files in hidden
@@ -506,6 +508,34 @@ void TestBackup::improntaAccanto()
     QVERIFY(QFile::remove(ultimoBackup() + QStringLiteral("/.~indice")));
     Orologio::imposta(kOra.addSecs(1));
     QCOMPARE(Backup::esegui(), Backup::Esito::Eseguito);
+}
+
+// A restore's journal cut or of an unknown kind is never acted on: the start
+// says so and no restore runs until it is mended.
+void TestBackup::giornaleDanneggiato()
+{
+    scriviDato(QStringLiteral("a.txt"), "a");
+    QVERIFY(Backup::eseguiBackup());
+    const QString giornale = Backup::cartellaBackup() + QStringLiteral("/.~ripristino_giornale");
+    const QString temporaneo = Backup::cartellaDati() + QStringLiteral("/.~ripristino0");
+    AmbienteTest::scrivi(temporaneo, "b");
+    const QByteArray file = "file=" + QUrl::toPercentEncoding(temporaneo, "/") + ' '
+        + QUrl::toPercentEncoding(Backup::cartellaDati() + QStringLiteral("/a.txt"), "/") + '\n';
+    for (const QByteArray& contenuto : {"fase=sostituzione\n" + file, "fase=sostituzione\n" + file + "altro\nfine\n"}) {
+        AmbienteTest::scrivi(giornale, contenuto);
+        QString errore;
+        QVERIFY(!Backup::riprendi(&errore));
+        QVERIFY2(errore.contains(giornale), qPrintable(errore));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("giornale")));
+        QVERIFY(!Backup::ripristina(Backup::elencoBackup().first()));
+        QCOMPARE(AmbienteTest::leggi(Backup::cartellaDati() + QStringLiteral("/a.txt")), QByteArray("a"));
+    }
+    // Whole, it is completed.
+    AmbienteTest::scrivi(giornale, "fase=sostituzione\n" + file + "fine\n");
+    QVERIFY(Backup::riprendi());
+    QCOMPARE(AmbienteTest::leggi(Backup::cartellaDati() + QStringLiteral("/a.txt")), QByteArray("b"));
+    QVERIFY(!QFileInfo::exists(giornale));
+    QVERIFY(!QFileInfo::exists(temporaneo));
 }
 
 VARDELLO_TEST_MAIN(TestBackup)
