@@ -11,6 +11,7 @@
 #include "impostafonte.h"
 #include "nap.h"
 #include "nazioni.h"
+#include "orologio.h"
 #include "ruolo.h"
 #include "scegliazienda.h"
 #include "sceglibanca.h"
@@ -33,7 +34,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
+#include <QThread>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -65,7 +68,10 @@ int Avvio::esegui(int argc, char** argv)
 
 Avvio::Avvio() = default;
 
-Avvio::~Avvio() = default;
+Avvio::~Avvio()
+{
+    attendiBackup();
+}
 
 QTranslator& Avvio::traduttore()
 {
@@ -95,14 +101,19 @@ bool Avvio::prepara()
     leggiRuolo();
     costruisciMenu();
     mostraTuttiIMenu();
-    backupAutomatico();
     installaFiltroRighe();
     m_finestra->show();
+    avviaBackup();
     return true;
 }
 
 void Avvio::primoAvvio()
 {
+    // A restore cut short is completed (or undone) before any data is read.
+    QString errore;
+    if (!Backup::riprendi(&errore))
+        Messaggi::avviso(nullptr, QObject::tr("Ripristino"),
+                         QObject::tr("Il ripristino interrotto non è stato completato: %1").arg(errore));
     Inizializzazione::esegui();
 }
 
@@ -314,6 +325,39 @@ void Avvio::backupAutomatico()
     QString errore;
     if (Backup::esegui(&errore) == Backup::Esito::Fallito)
         qWarning().noquote() << "Backup automatico non riuscito:" << errore;
+}
+
+void Avvio::avviaBackup()
+{
+    attendiBackup();
+    // Everything the worker needs is read here; it touches no widget and no
+    // shared table, and hands its outcome back to the window's thread.
+    const QList<Backup::Radice> radici = Backup::radici();
+    const QString cartella = Backup::cartellaBackup();
+    const QDateTime momento = Orologio::adesso();
+    const QPointer<QMainWindow> finestra = m_finestra.get();
+    m_backup.reset(QThread::create([radici, cartella, momento, finestra] {
+        QString errore;
+        const Backup::Esito esito = Backup::eseguiIn(radici, cartella, momento, &errore);
+        if (esito == Backup::Esito::Fallito)
+            qWarning().noquote() << "Backup automatico non riuscito:" << errore;
+        QMetaObject::invokeMethod(
+            qApp,
+            [finestra, esito, errore] {
+                if (finestra)
+                    MenuPrincipale::mostraEsitoBackup(finestra, int(esito), errore);
+            },
+            Qt::QueuedConnection);
+    }));
+    m_backup->start();
+}
+
+void Avvio::attendiBackup()
+{
+    if (m_backup) {
+        m_backup->wait();
+        m_backup.reset();
+    }
 }
 
 void Avvio::mostraTuttiIMenu()

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QMainWindow;
+class QThread;
 
 // Gives every item view alternating row colours when it is polished; never
 // swallows an event.
@@ -23,8 +24,8 @@ protected:
 };
 
 // The start-up sequence: first run, style sheet, language, translators, bank
-// profile, reference tables, company, main window, role, menus, backup, the
-// row-colour filter and the event loop. Each step is a function of its own,
+// profile, reference tables, company, main window, role, menus, the
+// row-colour filter, the shown window, the backup and the event loop. Each step is a function of its own,
 // run in order by prepara(), so a test can walk through them.
 class Avvio
 {
@@ -57,7 +58,14 @@ public:
     void creaFinestraPrincipale();
     void leggiRuolo();
     void costruisciMenu();
+    // The automatic backup, on the calling thread; a failure is one line in
+    // the log.
     static void backupAutomatico();
+    // The same after the main window is shown, off the window's thread; the
+    // outcome goes into the status bar. The program waits for it at exit.
+    void avviaBackup();
+    // Waits until the backup started by avviaBackup is done.
+    void attendiBackup();
     void mostraTuttiIMenu();
     static void installaFiltroRighe();
 
@@ -90,4 +98,5 @@ private:
     bool m_amministratore = true;
     QTranslator m_traduttoreQt;
     std::unique_ptr<QMainWindow> m_finestra;
+    std::unique_ptr<QThread> m_backup;
 };

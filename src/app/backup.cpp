@@ -1,16 +1,20 @@
 #include "backup.h"
 
+#include "chiusuraannuale.h"
 #include "config.h"
+#include "filesicuri.h"
 #include "orologio.h"
 
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QUrl>
 #include <QtEndian>
 
 #include <algorithm>
@@ -21,13 +25,38 @@ namespace {
 const QString kFormatoNome = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
 // A backup being written, not yet complete: never listed.
 const QString kInCorso = QStringLiteral(".in_corso_");
-// A restored file beside its target, before it takes the target's place.
-const QString kSuffissoRipristino = QStringLiteral(".~ripristino");
+// A backup being pruned: out of the list before its files go.
+const QString kEliminando = QStringLiteral(".eliminando_");
+// Inside a backup: where each part came from, and the fingerprint.
+const QString kIndice = QStringLiteral(".~indice");
+const QString kChiaveDati = QStringLiteral(".~dati");
+const QString kChiaveApplicazione = QStringLiteral(".~applicazione");
+// A restored file beside its target, before it takes the target's place:
+// a short name, so a target name of any length still has one.
+const QString kTemporaneo = QStringLiteral(".~ripristino");
+// The name of the last backup made, in the backup folder.
+const QString kUltimo = QStringLiteral(".~ultimo");
+// The restore's journal in the backup folder.
+const QString kGiornale = QStringLiteral(".~ripristino_giornale");
+// The password file never goes into a backup.
+const QString kPassword = QStringLiteral("admin.hash");
+
+// Backups and restores one at a time, whichever thread asks.
+QMutex& blocco()
+{
+    static QMutex m;
+    return m;
+}
 
 bool nomeBackup(const QString& nome)
 {
     static const QRegularExpression schema(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2}$"));
     return schema.match(nome).hasMatch();
+}
+
+QString pulito(const QString& percorso)
+{
+    return QDir::cleanPath(QDir(percorso).absolutePath());
 }
 
 void aggiungiLunghezza(QCryptographicHash& h, quint64 n)
@@ -38,14 +67,28 @@ void aggiungiLunghezza(QCryptographicHash& h, quint64 n)
 }
 
 // Copies one file, creating the target's folders; an existing target is
-// replaced.
+// replaced. Written directly under the given name (no temporary file of the
+// toolkit's own that a kill could leave behind).
 bool copiaFile(const QString& origine, const QString& destinazione)
 {
     if (!QDir().mkpath(QFileInfo(destinazione).absolutePath()))
         return false;
-    if (QFileInfo::exists(destinazione) && !QFile::remove(destinazione))
+    if (QFileInfo(destinazione).isDir())
         return false;
-    return QFile::copy(origine, destinazione);
+    QFile da(origine);
+    QFile a(destinazione);
+    if (!da.open(QIODevice::ReadOnly) || !a.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    qint64 scritti = 0;
+    while (!da.atEnd()) {
+        const QByteArray pezzo = da.read(256 * 1024);
+        if (pezzo.isEmpty())
+            break;
+        if (a.write(pezzo) != pezzo.size())
+            return false;
+        scritti += pezzo.size();
+    }
+    return scritti == da.size() && a.flush() && da.error() == QFileDevice::NoError;
 }
 
 // Puts `nuovo` in the place of `destinazione` in one step where the system
@@ -59,6 +102,208 @@ bool sostituisci(const QString& nuovo, const QString& destinazione)
 #else
     return std::rename(QFile::encodeName(nuovo).constData(), QFile::encodeName(destinazione).constData()) == 0;
 #endif
+}
+
+// The files below `cartella`, relative, never entering the folders of
+// `salta` (absolute, cleaned) nor a folder reached through a link.
+void raccogli(const QString& base, const QString& cartella, const QSet<QString>& salta, bool primoLivello,
+              const QStringList& nomiSaltati, QStringList& file)
+{
+    const QFileInfoList voci =
+        QDir(cartella).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& v : voci) {
+        const QString nome = v.fileName();
+        if (primoLivello && nomiSaltati.contains(nome))
+            continue;
+        if (nome.startsWith(kTemporaneo))
+            continue;
+        const QString relativo = base.isEmpty() ? nome : base + QLatin1Char('/') + nome;
+        if (v.isDir()) {
+            if (v.isSymLink() || salta.contains(pulito(v.filePath())))
+                continue;
+            raccogli(relativo, v.filePath(), salta, false, nomiSaltati, file);
+        } else {
+            file.append(relativo);
+        }
+    }
+}
+
+// The files of one part of a backup, relative to its folder.
+QStringList fileRadice(const Backup::Radice& r, const QList<Backup::Radice>& tutte, const QString& cartellaBackup)
+{
+    QSet<QString> salta{pulito(cartellaBackup)};
+    for (const Backup::Radice& altra : tutte) {
+        if (altra.chiave != r.chiave)
+            salta.insert(pulito(altra.percorso));
+    }
+    QStringList nomi;
+    if (r.chiave.isEmpty())
+        nomi = QStringList{QStringLiteral("backup"), kIndice, kChiaveDati, kChiaveApplicazione};
+    else if (r.chiave == kChiaveApplicazione)
+        nomi = QStringList{kPassword};
+    QStringList file;
+    QFileInfo radice(r.percorso);
+    if (radice.isDir())
+        raccogli(QString(), r.percorso, salta, true, nomi, file);
+    std::sort(file.begin(), file.end());
+    return file;
+}
+
+QString percorsoDentro(const QString& cartellaBackup, const Backup::Radice& r)
+{
+    return r.chiave.isEmpty() ? cartellaBackup : cartellaBackup + QLatin1Char('/') + r.chiave;
+}
+
+QByteArray codifica(const QString& testo)
+{
+    return QUrl::toPercentEncoding(testo, "/");
+}
+
+QString decodifica(const QByteArray& testo)
+{
+    return QUrl::fromPercentEncoding(testo);
+}
+
+// The index of a backup: "radice=<key> <path>" per part, then the
+// fingerprint.
+QByteArray scriviIndice(const QList<Backup::Radice>& radici, const QByteArray& impronta)
+{
+    QByteArray testo = "formato=1\n";
+    for (const Backup::Radice& r : radici)
+        testo += "radice=" + codifica(r.chiave) + ' ' + codifica(r.percorso) + '\n';
+    testo += "impronta=" + impronta.toHex() + '\n';
+    return testo;
+}
+
+bool leggiIndice(const QString& backup, QList<Backup::Radice>* radici, QByteArray* impronta)
+{
+    QByteArray contenuto;
+    if (FileSicuri::leggiFile(backup + QLatin1Char('/') + kIndice, &contenuto) != FileSicuri::Esito::Letto)
+        return false;
+    bool formato = false;
+    QStringList chiavi;
+    for (const QByteArray& riga : contenuto.split('\n')) {
+        if (riga == "formato=1") {
+            formato = true;
+        } else if (riga.startsWith("radice=")) {
+            const QList<QByteArray> parti = riga.mid(7).split(' ');
+            if (parti.size() != 2)
+                return false;
+            // Only the known parts, each once, at an absolute path.
+            const Backup::Radice r{decodifica(parti.at(0)), decodifica(parti.at(1))};
+            if ((!r.chiave.isEmpty() && r.chiave != kChiaveDati && r.chiave != kChiaveApplicazione)
+                || chiavi.contains(r.chiave) || !QDir::isAbsolutePath(r.percorso))
+                return false;
+            chiavi.append(r.chiave);
+            if (radici)
+                radici->append(r);
+        } else if (riga.startsWith("impronta=")) {
+            if (impronta)
+                *impronta = QByteArray::fromHex(riga.mid(9));
+        }
+    }
+    return formato;
+}
+
+QByteArray improntaRadici(const QList<Backup::Radice>& radici, const QList<QStringList>& file)
+{
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    for (int i = 0; i < radici.size(); ++i) {
+        const QByteArray chiave = radici.at(i).chiave.toUtf8();
+        const QByteArray percorso = pulito(radici.at(i).percorso).toUtf8();
+        aggiungiLunghezza(h, quint64(chiave.size()));
+        h.addData(chiave);
+        aggiungiLunghezza(h, quint64(percorso.size()));
+        h.addData(percorso);
+        h.addData(Backup::impronta(radici.at(i).percorso, file.at(i)));
+    }
+    return h.result();
+}
+
+// Takes a backup out of the list, then deletes it; a kill in between leaves
+// an unlisted folder that the next backup removes.
+void elimina(const QString& cartellaBackup, const QString& nome)
+{
+    QDir radice(cartellaBackup);
+    if (radice.rename(nome, kEliminando + nome))
+        QDir(radice.filePath(kEliminando + nome)).removeRecursively();
+}
+
+// The restore's journal: its phase, then one line per file, "<temporary>
+// <target>", then the audit note.
+struct Giornale
+{
+    bool sostituzione = false;
+    QList<QPair<QString, QString>> file;
+    QString nota;
+};
+
+QString percorsoGiornale()
+{
+    return Backup::cartellaBackup() + QLatin1Char('/') + kGiornale;
+}
+
+bool scriviGiornale(const Giornale& g)
+{
+    QByteArray testo = g.sostituzione ? "fase=sostituzione\n" : "fase=preparazione\n";
+    testo += "nota=" + codifica(g.nota) + '\n';
+    for (const auto& f : g.file)
+        testo += "file=" + codifica(f.first) + ' ' + codifica(f.second) + '\n';
+    testo += "fine\n";
+    return FileSicuri::scrivi(percorsoGiornale(), testo);
+}
+
+// Completes (all copies in place) or undoes (copies being made) a restore
+// cut short. Call with the lock held.
+bool completaRipristino(QString* errore)
+{
+    QByteArray contenuto;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorsoGiornale(), &contenuto, 64 * 1024 * 1024);
+    if (esito == FileSicuri::Esito::Mancante)
+        return true;
+    Giornale g;
+    bool fine = false;
+    bool letto = esito == FileSicuri::Esito::Letto;
+    for (const QByteArray& riga : contenuto.split('\n')) {
+        if (riga == "fase=sostituzione") {
+            g.sostituzione = true;
+        } else if (riga == "fase=preparazione" || riga.isEmpty()) {
+        } else if (riga.startsWith("nota=")) {
+            g.nota = decodifica(riga.mid(5));
+        } else if (riga.startsWith("file=") && riga.mid(5).split(' ').size() == 2) {
+            const QList<QByteArray> parti = riga.mid(5).split(' ');
+            g.file.append({decodifica(parti.at(0)), decodifica(parti.at(1))});
+        } else if (riga == "fine") {
+            fine = true;
+        } else {
+            letto = false; // a line of no known kind: the journal is not acted on
+        }
+    }
+    if (!letto || !fine) {
+        if (errore)
+            *errore = FileSicuri::messaggio(esito == FileSicuri::Esito::Letto ? FileSicuri::Esito::Illeggibile : esito,
+                                            percorsoGiornale());
+        return false;
+    }
+    QStringList falliti;
+    for (const auto& f : qAsConst(g.file)) {
+        if (!QFileInfo::exists(f.first))
+            continue; // already in place, or never made
+        if (!g.sostituzione) {
+            QFile::remove(f.first);
+        } else if (!sostituisci(f.first, f.second)) {
+            falliti.append(f.second);
+        }
+    }
+    if (!falliti.isEmpty()) {
+        if (errore)
+            *errore = Backup::tr("Impossibile sostituire %1.").arg(falliti.join(QStringLiteral(", ")));
+        return false;
+    }
+    if (g.sostituzione)
+        ChiusuraAnnuale::scriviAudit(QStringLiteral("RIPRISTINO_BACKUP"), 0, QString(), g.nota, QString());
+    QFile::remove(percorsoGiornale());
+    return true;
 }
 
 } // namespace
@@ -77,6 +322,21 @@ QString Backup::cartellaBackup()
     return cartella;
 }
 
+QList<Backup::Radice> Backup::radici()
+{
+    QList<Radice> r{{QString(), pulito(cartellaDati())}};
+    const QString dati = pulito(Config::cartellaDati());
+    if (dati != r.first().percorso)
+        r.append({kChiaveDati, dati});
+    const QString applicazione = pulito(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    bool nuova = true;
+    for (const Radice& altra : qAsConst(r))
+        nuova = nuova && altra.percorso != applicazione;
+    if (nuova)
+        r.append({kChiaveApplicazione, applicazione});
+    return r;
+}
+
 QStringList Backup::elencoBackup()
 {
     QStringList nomi;
@@ -91,15 +351,9 @@ QStringList Backup::elencoBackup()
 
 QStringList Backup::elencoFile(const QString& cartella, bool senzaBackup)
 {
-    const QDir base(cartella);
     QStringList file;
-    QDirIterator it(cartella, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString relativo = base.relativeFilePath(it.next());
-        if (senzaBackup && relativo.startsWith(QLatin1String("backup/")))
-            continue;
-        file.append(relativo);
-    }
+    raccogli(QString(), cartella, {}, true, senzaBackup ? QStringList{QStringLiteral("backup")} : QStringList(),
+             file);
     std::sort(file.begin(), file.end());
     return file;
 }
@@ -134,38 +388,73 @@ bool Backup::eseguiBackup()
 
 Backup::Esito Backup::esegui(QString* errore)
 {
-    return esegui(errore, QString());
+    return eseguiIn(radici(), cartellaBackup(), Orologio::adesso(), errore, nullptr, QString());
 }
 
-Backup::Esito Backup::esegui(QString* errore, const QString& daTenere)
+Backup::Esito Backup::eseguiIn(const QList<Radice>& radici, const QString& cartellaBackup, const QDateTime& momento,
+                               QString* errore, QString* nome)
 {
-    const QString dati = cartellaDati();
-    const QString cartella = cartellaBackup();
+    return eseguiIn(radici, cartellaBackup, momento, errore, nome, QString());
+}
+
+Backup::Esito Backup::eseguiIn(const QList<Radice>& radici, const QString& cartella, const QDateTime& momento,
+                               QString* errore, QString* nomeFatto, const QString& daTenere)
+{
+    QMutexLocker chiave(&blocco());
     QDir radice(cartella);
+    if (!radice.exists() && !QDir().mkpath(cartella)) {
+        if (errore)
+            *errore = tr("Impossibile creare la cartella di backup.");
+        return Esito::Fallito;
+    }
+
+    // A restore cut short is finished first: a backup never copies a data
+    // folder half restored.
+    completaRipristino(nullptr);
 
     // What an interrupted run left behind.
-    const QStringList resti = radice.entryList({kInCorso + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden);
+    const QStringList resti =
+        radice.entryList({kInCorso + QLatin1Char('*'), kEliminando + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden);
     for (const QString& r : resti)
         QDir(radice.filePath(r)).removeRecursively();
 
-    const QStringList file = elencoFile(dati, true);
-    if (file.isEmpty())
+    QList<QStringList> file;
+    int totale = 0;
+    for (const Radice& r : radici) {
+        file.append(fileRadice(r, radici, cartella));
+        totale += file.last().size();
+    }
+    if (totale == 0)
         return Esito::Vuoto;
 
-    const QStringList esistenti = elencoBackup();
-    if (!esistenti.isEmpty()) {
-        const QString ultimo = radice.filePath(esistenti.first());
-        if (impronta(dati, file) == impronta(ultimo, elencoFile(ultimo, false)))
+    // Unchanged when the fingerprint kept in the newest backup is the data's.
+    const QByteArray attuale = improntaRadici(radici, file);
+    QStringList esistenti;
+    for (const QString& v : radice.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (nomeBackup(v))
+            esistenti.append(v);
+    }
+    std::sort(esistenti.begin(), esistenti.end(), std::greater<QString>());
+    // The newest by name, and the last one made (older by name when the
+    // clock was set back).
+    QStringList daConfrontare = esistenti.mid(0, 1);
+    QByteArray ultimoFatto;
+    if (FileSicuri::leggiFile(radice.filePath(kUltimo), &ultimoFatto, 1024) == FileSicuri::Esito::Letto
+        && esistenti.contains(QString::fromUtf8(ultimoFatto)))
+        daConfrontare.append(QString::fromUtf8(ultimoFatto));
+    for (const QString& confronto : qAsConst(daConfrontare)) {
+        QByteArray ultima;
+        if (leggiIndice(radice.filePath(confronto), nullptr, &ultima) && ultima == attuale)
             return Esito::Invariato;
     }
 
     // A backup of the same second keeps its name (it may be the one being
     // restored): the new one takes the next free second.
-    QDateTime momento = Orologio::adesso();
-    QString nome = momento.toString(kFormatoNome);
+    QDateTime quando = momento;
+    QString nome = quando.toString(kFormatoNome);
     while (QFileInfo::exists(radice.filePath(nome))) {
-        momento = momento.addSecs(1);
-        nome = momento.toString(kFormatoNome);
+        quando = quando.addSecs(1);
+        nome = quando.toString(kFormatoNome);
     }
     const QString inCorso = radice.filePath(kInCorso + nome);
     const auto fallito = [&](const QString& testo) {
@@ -174,25 +463,46 @@ Backup::Esito Backup::esegui(QString* errore, const QString& daTenere)
             *errore = testo;
         return Esito::Fallito;
     };
-    for (const QString& relativo : file) {
-        if (!copiaFile(dati + QLatin1Char('/') + relativo, inCorso + QLatin1Char('/') + relativo))
-            return fallito(tr("Impossibile copiare %1.").arg(relativo));
-    }
-    if (!QFileInfo(inCorso).isDir())
+    if (!QDir().mkpath(inCorso))
         return fallito(tr("Impossibile creare la cartella di backup."));
+    for (int i = 0; i < radici.size(); ++i) {
+        const QString dentro = percorsoDentro(inCorso, radici.at(i));
+        for (const QString& relativo : file.at(i)) {
+            if (!copiaFile(radici.at(i).percorso + QLatin1Char('/') + relativo, dentro + QLatin1Char('/') + relativo))
+                return fallito(tr("Impossibile copiare %1.")
+                                   .arg(QDir::toNativeSeparators(radici.at(i).percorso + QLatin1Char('/') + relativo)));
+        }
+    }
+    if (!FileSicuri::scrivi(inCorso + QLatin1Char('/') + kIndice, scriviIndice(radici, attuale)))
+        return fallito(tr("Impossibile completare il backup %1.").arg(nome));
 
     if (!radice.rename(kInCorso + nome, nome))
         return fallito(tr("Impossibile completare il backup %1.").arg(nome));
+    if (nomeFatto)
+        *nomeFatto = nome;
+    FileSicuri::scrivi(radice.filePath(kUltimo), nome.toUtf8());
 
-    const QStringList tutti = elencoBackup();
-    for (int i = kMassimo; i < tutti.size(); ++i) {
-        if (tutti.at(i) != daTenere)
-            QDir(radice.filePath(tutti.at(i))).removeRecursively();
+    // The oldest go first; the new backup and the one being restored stay,
+    // whatever their names (a clock set back names the new one oldest).
+    esistenti.append(nome);
+    std::sort(esistenti.begin(), esistenti.end(), std::greater<QString>());
+    int eccesso = esistenti.size() - kMassimo;
+    for (int i = esistenti.size() - 1; i >= 0 && eccesso > 0; --i) {
+        if (esistenti.at(i) == nome || esistenti.at(i) == daTenere)
+            continue;
+        elimina(cartella, esistenti.at(i));
+        --eccesso;
     }
     return Esito::Eseguito;
 }
 
-bool Backup::ripristina(const QString& nome, QString* errore)
+bool Backup::riprendi(QString* errore)
+{
+    QMutexLocker chiave(&blocco());
+    return completaRipristino(errore);
+}
+
+bool Backup::ripristina(const QString& nome, QString* errore, QList<int>* anniTenuti)
 {
     const auto rifiuta = [errore](const QString& testo) {
         if (errore)
@@ -200,43 +510,126 @@ bool Backup::ripristina(const QString& nome, QString* errore)
         qWarning().noquote() << "Backup::ripristina -" << testo;
         return false;
     };
+    if (anniTenuti)
+        anniTenuti->clear();
+    {
+        QMutexLocker chiave(&blocco());
+        QString motivo;
+        if (!completaRipristino(&motivo))
+            return rifiuta(motivo);
+    }
     // Only a complete backup of the list: never a path or another folder.
     if (!elencoBackup().contains(nome))
         return rifiuta(tr("Backup non trovato: %1").arg(nome));
 
-    QString erroreSicurezza;
-    if (esegui(&erroreSicurezza, nome) == Esito::Fallito)
-        return rifiuta(tr("Backup di sicurezza non riuscito: %1").arg(erroreSicurezza));
-
-    const QString dati = cartellaDati();
     const QString origine = cartellaBackup() + QLatin1Char('/') + nome;
-    const QStringList file = elencoFile(origine, false);
+    QList<Radice> parti;
+    if (QFileInfo::exists(origine + QLatin1Char('/') + kIndice)) {
+        if (!leggiIndice(origine, &parti, nullptr))
+            return rifiuta(tr("Impossibile leggere l'indice del backup %1.").arg(nome));
+    } else {
+        // A backup of older versions: the default data folder only.
+        parti.append({QString(), pulito(cartellaDati())});
+    }
 
-    // First every file beside its target under a temporary name...
-    QStringList pronti;
-    const auto annulla = [&pronti] {
-        for (const QString& p : qAsConst(pronti))
-            QFile::remove(p + kSuffissoRipristino);
+    // The safety backup first; without it nothing is touched.
+    QString erroreSicurezza;
+    if (eseguiIn(radici(), cartellaBackup(), Orologio::adesso(), &erroreSicurezza, nullptr, nome) == Esito::Fallito)
+        return rifiuta(tr("Backup di sicurezza non riuscito: %1. I dati non sono stati modificati.")
+                           .arg(erroreSicurezza));
+
+    QMutexLocker chiave(&blocco());
+    // The data folders the backup goes back into, and their closed years:
+    // those years keep every file, state and log as they are now.
+    QStringList cartelleDati{pulito(Config::cartellaDatiPredefinita()), pulito(Config::cartellaDati())};
+    for (const Radice& r : qAsConst(parti)) {
+        if (r.chiave == kChiaveDati)
+            cartelleDati.append(pulito(r.percorso));
+    }
+    cartelleDati.removeDuplicates();
+    QList<int> chiusi;
+    for (const QString& d : qAsConst(cartelleDati))
+        chiusi += ChiusuraAnnuale::anniChiusiIn(d);
+    std::sort(chiusi.begin(), chiusi.end());
+    chiusi.erase(std::unique(chiusi.begin(), chiusi.end()), chiusi.end());
+
+    QList<int> tenuti;
+    const auto daTenere = [&](const QString& destinazione) {
+        const QFileInfo info(destinazione);
+        for (const QString& d : qAsConst(cartelleDati)) {
+            const QString chiusure = d + QStringLiteral("/chiusure_annuali");
+            // The log only grows and a year's state stays as it is now.
+            if (info.path() == chiusure && info.exists())
+                return true;
+            for (int anno : qAsConst(chiusi)) {
+                if (ChiusuraAnnuale::fileDellAnno(destinazione, anno, d)) {
+                    if (!tenuti.contains(anno))
+                        tenuti.append(anno);
+                    return true;
+                }
+            }
+        }
+        return false;
     };
-    for (const QString& relativo : file) {
-        const QString destinazione = dati + QLatin1Char('/') + relativo;
-        const QString temporaneo = destinazione + kSuffissoRipristino;
-        bool ok = !QFileInfo(destinazione).isDir() && copiaFile(origine + QLatin1Char('/') + relativo, temporaneo);
-        if (!ok) {
-            QFile::remove(temporaneo);
-            annulla();
-            return rifiuta(tr("Impossibile ripristinare %1. I dati non sono stati modificati.").arg(relativo));
+
+    // Which file goes where.
+    Giornale g;
+    QStringList relativi;
+    QStringList sorgenti;
+    for (const Radice& r : qAsConst(parti)) {
+        const QString dentro = percorsoDentro(origine, r);
+        QStringList file;
+        QStringList nomi;
+        if (r.chiave.isEmpty())
+            nomi = QStringList{kIndice, kChiaveDati, kChiaveApplicazione};
+        else if (r.chiave == kChiaveApplicazione)
+            nomi = QStringList{kPassword};
+        if (QFileInfo(dentro).isDir())
+            raccogli(QString(), dentro, {}, true, nomi, file);
+        std::sort(file.begin(), file.end());
+        for (const QString& relativo : qAsConst(file)) {
+            const QString destinazione = pulito(r.percorso) + QLatin1Char('/') + relativo;
+            if (daTenere(destinazione))
+                continue;
+            if (QFileInfo(destinazione).isDir())
+                return rifiuta(tr("Impossibile ripristinare %1. I dati non sono stati modificati.").arg(relativo));
+            const QString temporaneo = QFileInfo(destinazione).path() + QLatin1Char('/') + kTemporaneo
+                + QString::number(g.file.size());
+            g.file.append({temporaneo, destinazione});
+            sorgenti.append(dentro + QLatin1Char('/') + relativo);
+            relativi.append(relativo);
         }
-        pronti.append(destinazione);
     }
-    // ...then each takes its target's place.
-    for (int i = 0; i < pronti.size(); ++i) {
-        if (!sostituisci(pronti.at(i) + kSuffissoRipristino, pronti.at(i))) {
-            const QStringList resto = pronti.mid(i);
-            pronti = resto;
-            annulla();
-            return rifiuta(tr("Impossibile sostituire %1.").arg(file.at(i)));
+    std::sort(tenuti.begin(), tenuti.end());
+    if (anniTenuti)
+        *anniTenuti = tenuti;
+    QStringList anniTesto;
+    for (int anno : qAsConst(tenuti))
+        anniTesto.append(QString::number(anno));
+    g.nota = anniTesto.isEmpty()
+        ? QStringLiteral("Backup %1").arg(nome)
+        : QStringLiteral("Backup %1; esercizi chiusi mantenuti: %2").arg(nome, anniTesto.join(QStringLiteral(", ")));
+
+    // First every file beside its target under a temporary name, each one
+    // named in the journal before it is made...
+    if (!scriviGiornale(g))
+        return rifiuta(tr("Impossibile scrivere il giornale del ripristino. I dati non sono stati modificati."));
+    for (int i = 0; i < g.file.size(); ++i) {
+        if (!copiaFile(sorgenti.at(i), g.file.at(i).first)) {
+            completaRipristino(nullptr);
+            return rifiuta(tr("Impossibile ripristinare %1. I dati non sono stati modificati.").arg(relativi.at(i)));
         }
     }
+    // ...then, once the journal says all are in place, each takes its
+    // target's place; a kill from here on is completed at the next start.
+    g.sostituzione = true;
+    if (!scriviGiornale(g)) {
+        g.sostituzione = false;
+        completaRipristino(nullptr);
+        return rifiuta(tr("Impossibile scrivere il giornale del ripristino. I dati non sono stati modificati."));
+    }
+    QString motivo;
+    if (!completaRipristino(&motivo))
+        return rifiuta(motivo);
     return true;
 }

@@ -2,14 +2,23 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-// Timestamped full copies of the default data folder ~/.vardello_dati in its
-// own "backup" sub-folder, one folder "yyyy-MM-dd_HH-mm-ss" per backup. A
-// backup is skipped when nothing changed since the newest one; only the
-// newest 50 are kept. A backup is built in a hidden folder and gets its name
-// only once complete, so a half backup is never listed nor restored.
+// Timestamped full copies of every file the program keeps for the user, in
+// the "backup" sub-folder of the default data folder ~/.vardello_dati, one
+// folder "yyyy-MM-dd_HH-mm-ss" per backup:
+// - the files of the default data folder, at their own relative paths;
+// - under ".~dati/" the files of a data folder chosen elsewhere;
+// - under ".~applicazione/" the application-data files (extra movements,
+//   movement kinds, salary types; never the password file);
+// - ".~indice": where each part came from and the fingerprint of the whole,
+//   so the next start compares without reading the backup again.
+// A backup is built in a hidden folder and gets its name only once complete,
+// so a half backup is never listed nor restored; pruning takes a backup out
+// of the list (rename) before deleting it. Only the newest 50 are kept.
 class Backup
 {
     Q_DECLARE_TR_FUNCTIONS(Backup)
@@ -18,13 +27,25 @@ public:
     enum class Esito {
         Eseguito,  // a new backup was written completely
         Invariato, // nothing changed since the newest backup
-        Vuoto,     // the data folder holds no file
+        Vuoto,     // the data folders hold no file
         Fallito    // a copy failed; nothing was kept
+    };
+
+    // One folder a backup holds: `chiave` is the folder inside the backup
+    // (empty for the default data folder), `percorso` the absolute folder.
+    struct Radice
+    {
+        QString chiave;
+        QString percorso;
     };
 
     // The default data folder and its backup folder (both created).
     static QString cartellaDati();
     static QString cartellaBackup();
+
+    // The folders a backup holds now: the default data folder, the data
+    // folder in use when it is another one, the application-data folder.
+    static QList<Radice> radici();
 
     // The names of the complete backups, newest first.
     static QStringList elencoBackup();
@@ -35,16 +56,33 @@ public:
     // The same with the outcome, and on failure what went wrong.
     static Esito esegui(QString* errore = nullptr);
 
-    // Copies the listed backup `nome` back over the data folder after a
-    // safety backup. Any other name is refused without touching anything.
-    // Every file is first copied beside its target under a temporary name;
-    // only when all copies are in place do they replace the live files, so a
-    // failed copy leaves the data folder as it was. Files the backup does not
-    // hold stay. On failure `errore` names the file.
-    static bool ripristina(const QString& nome, QString* errore = nullptr);
+    // A backup of `radici` into `cartellaBackup` named by `momento`. Touches
+    // no widget and no shared table, so it runs on any thread; backups and
+    // restores never run at the same time. `nome` receives the new backup's
+    // name.
+    static Esito eseguiIn(const QList<Radice>& radici, const QString& cartellaBackup, const QDateTime& momento,
+                          QString* errore = nullptr, QString* nome = nullptr);
+
+    // Copies the listed backup `nome` back, each file where it came from,
+    // after a safety backup; nothing is touched when the safety backup
+    // fails. Any other name is refused without touching anything. The files
+    // of a closed year (pay history, variables, parameters, certificates),
+    // the year states and the audit log are kept as they are; `anniTenuti`
+    // receives the closed years kept. Every file is first copied beside its
+    // target under a short temporary name, with a journal; only when all
+    // copies are in place do they replace the live files, so a failed copy
+    // leaves the data as they were and a restore cut short is completed at
+    // the next start (riprendi). Files the backup does not hold stay. On
+    // failure `errore` names the file.
+    static bool ripristina(const QString& nome, QString* errore = nullptr, QList<int>* anniTenuti = nullptr);
+
+    // At start-up, before any data is read: completes a restore that was
+    // cut short after all its copies were in place, or removes the copies of
+    // one cut short before. False when the journal cannot be read.
+    static bool riprendi(QString* errore = nullptr);
 
     // The files below `cartella` as "/"-separated relative paths, sorted;
-    // with `senzaBackup` the paths under "backup/" are left out.
+    // with `senzaBackup` the folder "backup" is not entered.
     static QStringList elencoFile(const QString& cartella, bool senzaBackup);
 
     // SHA-256 over every file of the list: the path and the content, each
@@ -56,6 +94,7 @@ public:
     static constexpr int kMassimo = 50;
 
 private:
-    // A backup; pruning spares the backup named `daTenere`.
-    static Esito esegui(QString* errore, const QString& daTenere);
+    // A backup; pruning spares the backup named `daTenere` and the new one.
+    static Esito eseguiIn(const QList<Radice>& radici, const QString& cartellaBackup, const QDateTime& momento,
+                          QString* errore, QString* nome, const QString& daTenere);
 };

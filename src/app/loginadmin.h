@@ -24,6 +24,13 @@ public:
     static bool impostaPassword(const QString& password);
 
     static QString percorsoFile();
+
+    // The gate in front of the administrative windows: without a password
+    // file it first offers to set the password (typed twice, at least
+    // kMinimo characters); then asks for it. True when it was given right.
+    static bool accedi(QWidget* parent);
+
+    static constexpr int kMinimo = 8;
     // The digest of a password's UTF-8 bytes, 64 lower-case hex digits.
     static QString impronta(const QString& password);
 
@@ -32,4 +39,21 @@ private slots:
 
 private:
     QLineEdit* editPassword = nullptr;
+};
+
+// Sets the first administrator password: two inputs that must match, at
+// least LoginAdmin::kMinimo characters; accepted only once it is written.
+class ImpostaPassword : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ImpostaPassword(QWidget* parent = nullptr);
+
+private slots:
+    void conferma();
+
+private:
+    QLineEdit* editNuova = nullptr;
+    QLineEdit* editRipeti = nullptr;
 };

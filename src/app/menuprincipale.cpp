@@ -35,6 +35,7 @@
 #include <QActionGroup>
 #include <QInputDialog>
 #include <QMainWindow>
+#include <QStatusBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -141,6 +142,30 @@ void scegliCartellaDati(QMainWindow* finestra)
                          QObject::tr("Impossibile impostare la cartella dati su:\n%1\n\nLa cartella dati resta:\n%2")
                              .arg(cartella, Config::cartellaDati()));
 }
+
+} // namespace
+
+void MenuPrincipale::mostraEsitoBackup(QMainWindow* finestra, int esito, const QString& errore)
+{
+    QString testo;
+    switch (Backup::Esito(esito)) {
+    case Backup::Esito::Eseguito:
+        testo = QObject::tr("Backup eseguito.");
+        break;
+    case Backup::Esito::Invariato:
+        testo = QObject::tr("Nessuna modifica dall'ultimo backup: nessun nuovo backup.");
+        break;
+    case Backup::Esito::Vuoto:
+        testo = QObject::tr("La cartella dati e' vuota.");
+        break;
+    case Backup::Esito::Fallito:
+        testo = QObject::tr("Backup non riuscito: %1").arg(errore);
+        break;
+    }
+    finestra->statusBar()->showMessage(testo);
+}
+
+namespace {
 
 // "Backup" tells its outcome, so a failed backup never looks like a good one.
 void backupDaMenu(QMainWindow* finestra)
@@ -316,8 +341,7 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
         QMenu* amministrazione = menu(finestra, QObject::tr("Amministrazione"), "menuAmministrazione");
         voce(amministrazione, QObject::tr("Gestione campi movimento..."), "azioneGestioneCampiMovimento", finestra,
              [finestra] {
-                 LoginAdmin login(finestra);
-                 if (login.exec() == QDialog::Accepted)
+                 if (LoginAdmin::accedi(finestra))
                      apri<GestioneCampiMovimento>(finestra);
              });
     }

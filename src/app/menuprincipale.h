@@ -25,4 +25,7 @@ void perDipendentiScelti(QWidget* finestra, const std::function<void(const QStri
 // the role "admin"; any other case warns and answers false.
 bool accessoParametri(QWidget* finestra);
 
+// The outcome of the start's backup, in the main window's status bar.
+void mostraEsitoBackup(QMainWindow* finestra, int esito, const QString& errore);
+
 } // namespace MenuPrincipale

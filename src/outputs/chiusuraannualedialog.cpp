@@ -1,5 +1,6 @@
 #include "chiusuraannualedialog.h"
 
+#include "azienda.h"
 #include "chiusuraannuale.h"
 #include "filesicuri.h"
 #include "messaggi.h"
@@ -191,11 +192,23 @@ void ChiusuraAnnualeDialog::eseguiChiusura()
 {
     const int anno = annoScelto();
     const QString a = QString::number(anno);
-    if (!Messaggi::conferma(this, tr("Conferma chiusura esercizio %1").arg(a),
-                            tr("Vuoi davvero chiudere e bloccare definitivamente l'esercizio %1?\n\nDopo la chiusura "
-                               "non sarà più possibile modificare buste paga, variabili mensili o aliquote per "
-                               "l'anno %1.")
-                                .arg(a)))
+    // The seal and the lock hold for the whole data folder: the question
+    // names every company whose year it closes.
+    QStringList aziende;
+    for (const QString& nomeFile : Azienda::elencoAziende()) {
+        const QString nome = Azienda::carica(nomeFile).ragioneSociale.trimmed();
+        aziende.append(nome.isEmpty() ? QFileInfo(nomeFile).completeBaseName() : nome);
+    }
+    QString domanda = tr("Vuoi davvero chiudere e bloccare definitivamente l'esercizio %1?\n\nDopo la chiusura "
+                         "non sarà più possibile modificare buste paga, variabili mensili o aliquote per "
+                         "l'anno %1.")
+                          .arg(a);
+    if (!aziende.isEmpty())
+        domanda += QStringLiteral("\n\n")
+            + tr("Il sigillo e il blocco valgono per tutte le aziende della cartella dati. Saranno sigillati i "
+                 "file dell'anno %1 di: %2.")
+                  .arg(a, aziende.join(QStringLiteral(", ")));
+    if (!Messaggi::conferma(this, tr("Conferma chiusura esercizio %1").arg(a), domanda))
         return;
     QString errore;
     if (!ChiusuraAnnuale::chiudiAnno(anno, kOperatore, editNote->text(), &errore)) {

@@ -1,5 +1,7 @@
 #include "documentiannuali.h"
 
+#include "chiusuraannuale.h"
+
 #include "calcolopaga.h"
 #include "certificato.h"
 #include "certificatoannuo.h"
@@ -215,6 +217,14 @@ void esportaCertificati(QWidget* parent)
     const int anno = chiediAnno(parent);
     if (anno == 0)
         return;
+    // The certificates of a closed year are sealed like its pay history.
+    QString chiuso;
+    Certificato::DatiCertificato prova;
+    prova.annoValidita = anno;
+    if (ChiusuraAnnuale::isAnnoChiuso(anno) && !Certificato::salva(prova, &chiuso)) {
+        Messaggi::avviso(parent, tr("Errore"), chiuso);
+        return;
+    }
     int esistenti = 0;
     for (const QString& id : ids) {
         Certificato::DatiCertificato c;
@@ -263,10 +273,11 @@ void esportaCertificati(QWidget* parent)
             if (r != QMessageBox::Yes)
                 continue;
         }
-        if (Certificato::salva(c))
+        QString motivo;
+        if (Certificato::salva(c, &motivo))
             ++salvati;
         else
-            falliti.append(percorso.isEmpty() ? id : percorso);
+            falliti.append(motivo.isEmpty() ? (percorso.isEmpty() ? id : percorso) : motivo);
     }
     rapporto(parent, tr("Esportato"), conEsclusi(tr("Esportati %1 certificati di salario.").arg(salvati), esclusi),
              falliti);

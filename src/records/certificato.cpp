@@ -1,5 +1,6 @@
 #include "certificato.h"
 
+#include "chiusuraannuale.h"
 #include "config.h"
 #include "fileini.h"
 #include "filesicuri.h"
@@ -68,8 +69,15 @@ QStringList Certificato::elencoCertificati()
     return dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
 }
 
-bool Certificato::salva(const DatiCertificato& c)
+bool Certificato::salva(const DatiCertificato& c, QString* errore)
 {
+    // A certificate belongs to the sealed files of its year.
+    if (ChiusuraAnnuale::isAnnoChiuso(c.annoValidita)) {
+        if (errore)
+            *errore = tr("L'esercizio %1 è chiuso e bloccato: il certificato non può essere scritto.")
+                          .arg(c.annoValidita);
+        return false;
+    }
     const QString percorso = percorsoFile(c);
     if (percorso.isEmpty())
         return false;

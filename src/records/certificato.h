@@ -48,8 +48,9 @@ public:
     // The "*.txt" files of the folder, sorted by name; empty without folder.
     static QStringList elencoCertificati();
 
-    // Writes the whole file; false when it was not completely written.
-    static bool salva(const DatiCertificato& c);
+    // Writes the whole file; false when it was not completely written or
+    // when its year is closed (then `errore` says so and nothing is written).
+    static bool salva(const DatiCertificato& c, QString* errore = nullptr);
 
     // Reads the file into `c`. False when it cannot be read (c untouched) or
     // did not read cleanly: a damaged line, a value that is no valid number

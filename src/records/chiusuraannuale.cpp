@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 const QString kOperatorePredefinito = QStringLiteral("Amministratore");
@@ -157,9 +159,26 @@ bool ChiusuraAnnuale::isAnnoChiuso(int anno)
     return s.chiuso || !s.errore.isEmpty();
 }
 
-QString ChiusuraAnnuale::calcolaImprontaAnno(int anno, int* count)
+namespace {
+
+QString pulito(const QString& percorso)
 {
-    const QString dati = QDir::cleanPath(QDir(Config::cartellaDati()).absolutePath());
+    return QDir::cleanPath(QDir(percorso).absolutePath());
+}
+
+bool nomeCertificato(const QString& nome, const QString& annoTesto)
+{
+    return nome.startsWith(QLatin1String("certificato_"))
+        && nome.endsWith(QLatin1Char('_') + annoTesto + QStringLiteral(".txt"))
+        && nome.size() > int(qstrlen("certificato_")) + annoTesto.size() + 5;
+}
+
+} // namespace
+
+QStringList ChiusuraAnnuale::fileAnno(int anno)
+{
+    const QString dati = pulito(Config::cartellaDati());
+    const QString predefinita = pulito(Config::cartellaDatiPredefinita());
     const QString annoTesto = QString::number(anno);
     QStringList percorsi;
 
@@ -184,13 +203,74 @@ QString ChiusuraAnnuale::calcolaImprontaAnno(int anno, int* count)
                                                       QDir::Files);
     for (const QString& nome : nomiDati)
         percorsi.append(dati + QLatin1Char('/') + nome);
-    const QString parametri = QDir::cleanPath(Config::cartellaDatiPredefinita())
-        + QStringLiteral("/datoteca_") + annoTesto + QStringLiteral(".ini");
+    const QString parametri = predefinita + QStringLiteral("/datoteca_") + annoTesto + QStringLiteral(".ini");
     if (QFileInfo(parametri).isFile())
         percorsi.append(parametri);
+    // The certificates of the year: in the default folder, and where older
+    // versions kept them in a data folder chosen elsewhere.
+    for (const QString& cartella : {predefinita, dati}) {
+        const QString certificati = cartella + QStringLiteral("/certificati");
+        const QStringList nomi = QDir(certificati).entryList(
+            {QStringLiteral("certificato_*_") + annoTesto + QStringLiteral(".txt")}, QDir::Files);
+        for (const QString& nome : nomi) {
+            if (nomeCertificato(nome, annoTesto))
+                percorsi.append(certificati + QLatin1Char('/') + nome);
+        }
+    }
 
     std::sort(percorsi.begin(), percorsi.end());
     percorsi.erase(std::unique(percorsi.begin(), percorsi.end()), percorsi.end());
+    return percorsi;
+}
+
+bool ChiusuraAnnuale::fileDellAnno(const QString& percorso, int anno, const QString& cartellaDati)
+{
+    if (anno <= 0)
+        return false;
+    const QString dati = pulito(cartellaDati);
+    const QString predefinita = pulito(Config::cartellaDatiPredefinita());
+    const QString p = pulito(percorso);
+    const QFileInfo info(p);
+    const QString nome = info.fileName();
+    const QString cartella = info.path();
+    const QString annoTesto = QString::number(anno);
+    const QString ini = annoTesto + QStringLiteral(".ini");
+
+    if (p.startsWith(dati + QStringLiteral("/paghe/")) && nome == ini)
+        return true;
+    if (cartella == dati + QStringLiteral("/variabili") && nome.endsWith(QLatin1Char('_') + ini))
+        return true;
+    if (cartella == dati && !nome.startsWith(QLatin1Char('.')) && nome.endsWith(QStringLiteral(".ini"))
+        && nome.contains(annoTesto))
+        return true;
+    if (p == predefinita + QStringLiteral("/datoteca_") + ini)
+        return true;
+    if ((cartella == predefinita + QStringLiteral("/certificati") || cartella == dati + QStringLiteral("/certificati"))
+        && nomeCertificato(nome, annoTesto))
+        return true;
+    return p == dati + QStringLiteral("/chiusure_annuali/") + ini;
+}
+
+QList<int> ChiusuraAnnuale::anniChiusiIn(const QString& cartellaDati)
+{
+    QList<int> anni;
+    const QStringList stati =
+        QDir(cartellaDati + QStringLiteral("/chiusure_annuali")).entryList({QStringLiteral("*.ini")}, QDir::Files);
+    for (const QString& nome : stati) {
+        bool numero = false;
+        const int anno = QFileInfo(nome).completeBaseName().toInt(&numero);
+        if (numero && anno > 0 && QString::number(anno) + QStringLiteral(".ini") == nome
+            && isAnnoChiusoIn(cartellaDati, anno))
+            anni.append(anno);
+    }
+    std::sort(anni.begin(), anni.end());
+    return anni;
+}
+
+QString ChiusuraAnnuale::calcolaImprontaAnno(int anno, int* count)
+{
+    const QString dati = pulito(Config::cartellaDati());
+    const QStringList percorsi = fileAnno(anno);
     if (count)
         *count = percorsi.size();
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // The state of one year as read from its state file.
 struct StatoEsercizio
@@ -38,6 +40,17 @@ public:
     static StatoEsercizio statoAnnoIn(const QString& cartellaDati, int anno);
     static bool isAnnoChiusoIn(const QString& cartellaDati, int anno);
     static QString calcolaImprontaAnno(int anno, int* count = nullptr);
+
+    // Every file the program writes for the year, wherever it lives: the
+    // pay histories and monthly variables of the data folder, its files
+    // "*<anno>*.ini", the contribution parameters of the default folder and
+    // the salary certificates of the year. Sorted, absolute.
+    static QStringList fileAnno(int anno);
+    // Whether `percorso` is (or would be) one of those files for the data
+    // folder `cartellaDati`, or that folder's state file of the year.
+    static bool fileDellAnno(const QString& percorso, int anno, const QString& cartellaDati);
+    // The closed years of a data folder (those with a state file).
+    static QList<int> anniChiusiIn(const QString& cartellaDati);
     static bool chiudiAnno(int anno, const QString& operatore, const QString& note, QString* error = nullptr);
     static bool riapriAnno(int anno, const QString& operatore, const QString& motivo, QString* error = nullptr);
 

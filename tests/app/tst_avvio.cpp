@@ -1,4 +1,5 @@
 #include "ambientetest.h"
+#include "backup.h"
 #include "avvio.h"
 #include "inizializzazione.h"
 #include "bankprofile.h"
@@ -184,6 +185,9 @@ void TestAvvio::sequenzaCompleta()
     QCOMPARE(avvio.aziendaAvvio(), Inizializzazione::fileAziendaDimostrativa());
     QCOMPARE(impostazione("AziendaCorrente", "nomeFile").toString(), Inizializzazione::fileAziendaDimostrativa());
     QVERIFY(avvio.amministratore()); // no role file
+    // The start's backup ran after the window was shown, on its own thread.
+    avvio.attendiBackup();
+    QCOMPARE(Backup::elencoBackup().size(), 1);
 }
 
 void TestAvvio::percorsi_data()

@@ -1,7 +1,10 @@
 #include "ambientetest.h"
 #include "avvio.h"
 #include "backup.h"
+#include "chiusuraannuale.h"
 #include "config.h"
+#include "loginadmin.h"
+#include "movimenti.h"
 #include "dipendente.h"
 #include "inizializzazione.h"
 #include "menuprincipale.h"
@@ -9,8 +12,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QDirIterator>
 #include <QMainWindow>
 #include <QFile>
+#include <QStatusBar>
+#include <QUrl>
 
 using Modifica = std::function<void(const QString& dati)>;
 Q_DECLARE_METATYPE(Modifica)
@@ -19,12 +25,20 @@ namespace {
 
 const QDateTime kOra(QDate(2026, 3, 8), QTime(14, 15, 2));
 
+// The files of a folder; in a backup, only the default data folder's part.
 QMap<QString, QByteArray> istantanea(const QString& cartella, bool senzaBackup)
 {
     QMap<QString, QByteArray> file;
-    for (const QString& r : Backup::elencoFile(cartella, senzaBackup))
-        file.insert(r, AmbienteTest::leggi(cartella + QLatin1Char('/') + r));
+    for (const QString& r : Backup::elencoFile(cartella, senzaBackup)) {
+        if (!r.startsWith(QLatin1String(".~")))
+            file.insert(r, AmbienteTest::leggi(cartella + QLatin1Char('/') + r));
+    }
     return file;
+}
+
+QString ultimoBackup()
+{
+    return Backup::cartellaBackup() + QLatin1Char('/') + Backup::elencoBackup().first();
 }
 
 void scriviDato(const QString& relativo, const QByteArray& contenuto)
@@ -52,6 +66,15 @@ private slots:
     void ripristinoFallito_data();
     void ripristinoFallito();
     void voceDelMenu();
+    void ogniFileAlSuoPosto_data();
+    void ogniFileAlSuoPosto();
+    void annoChiusoResta();
+    void sicurezzaFallita();
+    void maiPotati_data();
+    void maiPotati();
+    void nomeLunghissimo();
+    void improntaAccanto();
+    void giornaleDanneggiato();
 };
 
 // The start's backup mirrors the data folder, hidden files in hidden
@@ -70,9 +93,11 @@ void TestBackup::copiaDelPrimoAvvio()
     QVERIFY(dati.contains(QStringLiteral(".riservato/.nascosto")));
     QVERIFY(dati.contains(QStringLiteral(".inizializzato")));
     QCOMPARE(istantanea(Backup::cartellaBackup() + QLatin1Char('/') + elenco.first(), false), dati);
-    // Nothing but the finished backup in the backup folder.
+    // The password file stays out of every backup.
+    QVERIFY(!QFileInfo::exists(ultimoBackup() + QStringLiteral("/.~applicazione/admin.hash")));
+    // Nothing but the finished backup and the name of the last one made.
     QCOMPARE(QDir(Backup::cartellaBackup()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             elenco);
+             QStringList({QStringLiteral(".~ultimo")}) + elenco);
 }
 
 void TestBackup::soloSeCambiato_data()
@@ -161,23 +186,37 @@ void TestBackup::ripristina()
     // The safety backup holds the state before the restore.
     QCOMPARE(Backup::elencoBackup().size(), 2);
     QVERIFY(QFileInfo::exists(Backup::cartellaBackup() + '/' + Backup::elencoBackup().first() + "/dopo.txt"));
+
+    // An index naming a part outside the known ones is refused whole.
+    for (const QByteArray& radice : {QByteArray("..%2Faltro /tmp"), QByteArray(".~dati relativo")}) {
+        AmbienteTest::scrivi(Backup::cartellaBackup() + '/' + nome + "/.~indice",
+                             "formato=1\nradice=" + radice + "\nimpronta=00\n");
+        const QMap<QString, QByteArray> ora = istantanea(Backup::cartellaDati(), true);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("indice")));
+        QVERIFY(!Backup::ripristina(nome));
+        QCOMPARE(istantanea(Backup::cartellaDati(), true), ora);
+    }
 }
 
 void TestBackup::ripristinoFallito_data()
 {
-    QTest::addColumn<bool>("solaLettura"); // else a folder stands where the file goes
-    QTest::newRow("folder in the way") << false;
-    QTest::newRow("read-only folder") << true;
+    QTest::addColumn<int>("modo"); // 0 a folder stands where the file goes, 1 read-only folder, 2 full disk
+    QTest::addColumn<QString>("file");
+    QTest::newRow("folder in the way") << 0 << "sub/b.txt";
+    QTest::newRow("read-only folder") << 1 << "sub/b.txt";
+    // The last file is too large for the disk after the others were copied.
+    QTest::newRow("full disk") << 2 << "z.txt";
 }
 
 // A copy that fails part-way leaves every live file as it was and names the
 // file; no temporary copy stays behind.
 void TestBackup::ripristinoFallito()
 {
-    QFETCH(bool, solaLettura);
+    QFETCH(int, modo);
+    QFETCH(QString, file);
     scriviDato(QStringLiteral("a.txt"), "A1");
     scriviDato(QStringLiteral("sub/b.txt"), "B1");
-    scriviDato(QStringLiteral("z.txt"), "Z1");
+    scriviDato(QStringLiteral("z.txt"), modo == 2 ? QByteArray(8192, 'z') : QByteArray("Z1"));
     QVERIFY(Backup::eseguiBackup());
     const QString nome = Backup::elencoBackup().first();
     scriviDato(QStringLiteral("a.txt"), "A2");
@@ -187,27 +226,36 @@ void TestBackup::ripristinoFallito()
         const QFileDevice::Permissions lettura = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
         QFile::setPermissions(sub, si ? lettura | QFileDevice::WriteOwner : lettura);
     };
-    if (solaLettura) {
+    if (modo == 1) {
         scriviDato(QStringLiteral("sub/b.txt"), "B2");
         scrivibile(false);
         if (QFile(sub + QStringLiteral("/prova")).open(QIODevice::WriteOnly)) {
             scrivibile(true);
             QSKIP("running with privileges that ignore folder permissions");
         }
-    } else {
+    } else if (modo == 0) {
         QVERIFY(QFile::remove(sub + QStringLiteral("/b.txt")));
         scriviDato(QStringLiteral("sub/b.txt/dentro"), "D");
+    } else {
+        scriviDato(QStringLiteral("sub/b.txt"), "B2");
     }
     Orologio::imposta(kOra.addSecs(1));
     const QMap<QString, QByteArray> prima = istantanea(Backup::cartellaDati(), true);
 
     QString errore;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("sub/b.txt")));
-    const bool ok = Backup::ripristina(nome, &errore);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(file)));
+    bool ok = true;
+    {
+        LimiteFile limite(modo == 2 ? 4096 : RLIM_INFINITY);
+        ok = Backup::ripristina(nome, &errore);
+    }
     scrivibile(true);
     QVERIFY(!ok);
-    QVERIFY2(errore.contains(QStringLiteral("sub/b.txt")), qPrintable(errore));
+    QVERIFY2(errore.contains(file), qPrintable(errore));
     QCOMPARE(istantanea(Backup::cartellaDati(), true), prima);
+    QDirIterator resti(Backup::cartellaDati(), {QStringLiteral(".~ripristino*")}, QDir::Files | QDir::Hidden,
+                       QDirIterator::Subdirectories);
+    QVERIFY2(!resti.hasNext(), qPrintable(resti.next()));
 }
 
 // "Dati" > "Backup" tells each outcome in one message; at the start a failed
@@ -229,12 +277,265 @@ void TestBackup::voceDelMenu()
 
     QVERIFY(QDir(Backup::cartellaBackup()).removeRecursively());
     scriviDato(QStringLiteral("backup"), "a file where the backup folder goes");
-    QVERIFY(esito().startsWith(QStringLiteral("Backup non riuscito: Impossibile copiare")));
+    QVERIFY(esito().startsWith(QStringLiteral("Backup non riuscito: Impossibile creare")));
     RegistroMessaggi registro;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Backup automatico non riuscito")));
     Avvio::backupAutomatico();
     QVERIFY(registro.richieste.isEmpty());
     QVERIFY(Backup::elencoBackup().isEmpty());
+
+    // After the window is shown the start's backup runs on a thread of its
+    // own and tells its outcome in the status bar.
+    QVERIFY(QFile::remove(Backup::cartellaDati() + QStringLiteral("/backup")));
+    Avvio avvio;
+    avvio.creaFinestraPrincipale();
+    avvio.avviaBackup();
+    avvio.attendiBackup();
+    QTRY_COMPARE(avvio.finestraPrincipale()->statusBar()->currentMessage(), QStringLiteral("Backup eseguito."));
+    QCOMPARE(Backup::elencoBackup().size(), 1);
+}
+
+void TestBackup::ogniFileAlSuoPosto_data()
+{
+    QTest::addColumn<bool>("altrove"); // a data folder chosen outside the default one
+    QTest::newRow("default data folder") << false;
+    QTest::newRow("chosen data folder") << true;
+}
+
+// A backup holds the data folder in use, the default folder and the
+// application-data files (an employee's movements, the movement kinds, the
+// salary types), never the password file; a restore puts each file back
+// where it came from, even after another folder was chosen since.
+void TestBackup::ogniFileAlSuoPosto()
+{
+    QFETCH(bool, altrove);
+    const QString scelta = AmbienteTest::home() + QStringLiteral("/altri dati");
+    if (altrove)
+        QVERIFY(Config::setCartellaDati(scelta));
+    const QString dati = Config::cartellaDati();
+    QCOMPARE(dati == scelta, altrove);
+    AmbienteTest::scrivi(dati + QStringLiteral("/aziende/ditta/dipendenti/rossi.txt"), "rossi 1");
+    AmbienteTest::scrivi(dati + QStringLiteral("/paghe/rossi/2026.ini"), "netto 4444");
+    scriviDato(QStringLiteral("ferie/rossi.ini"), "ferie 1");
+    MovimentoStipendio m;
+    m.data = QStringLiteral("2026-02-01");
+    m.tipo = QStringLiteral("Bonus");
+    m.importo = 250.0;
+    QVERIFY(Movimenti::salva(QStringLiteral("rossi"), {m}));
+    const QString applicazione = QFileInfo(Movimenti::percorsoFile(QStringLiteral("rossi"))).path() + "/..";
+    AmbienteTest::scrivi(applicazione + QStringLiteral("/generi_salario.ini"), "generi 1");
+    QVERIFY(LoginAdmin::impostaPassword(QStringLiteral("segreta123")));
+    QCOMPARE(Backup::esegui(), Backup::Esito::Eseguito);
+    const QString copia = ultimoBackup();
+    QCOMPARE(QFileInfo::exists(copia + QStringLiteral("/.~dati/paghe/rossi/2026.ini")), altrove);
+    QCOMPARE(QFileInfo::exists(copia + QStringLiteral("/paghe/rossi/2026.ini")), !altrove);
+    QVERIFY(QFileInfo::exists(copia + QStringLiteral("/.~applicazione/movimenti/rossi.txt")));
+    QVERIFY(QFileInfo::exists(copia + QStringLiteral("/ferie/rossi.ini")));
+    QVERIFY(!QFileInfo::exists(copia + QStringLiteral("/.~applicazione/admin.hash")));
+
+    // Everything changes, and the default folder is chosen again.
+    AmbienteTest::scrivi(dati + QStringLiteral("/aziende/ditta/dipendenti/rossi.txt"), "rossi 2");
+    AmbienteTest::scrivi(dati + QStringLiteral("/paghe/rossi/2026.ini"), "netto 5000");
+    scriviDato(QStringLiteral("ferie/rossi.ini"), "ferie 2");
+    QVERIFY(Movimenti::salva(QStringLiteral("rossi"), {}));
+    AmbienteTest::scrivi(applicazione + QStringLiteral("/generi_salario.ini"), "generi 2");
+    QVERIFY(LoginAdmin::impostaPassword(QStringLiteral("altra-password")));
+    if (altrove)
+        QFile::remove(Config::percorsoFileConfig());
+    Orologio::imposta(kOra.addSecs(10));
+
+    QVERIFY(Backup::ripristina(QFileInfo(copia).fileName()));
+    QCOMPARE(AmbienteTest::leggi(dati + QStringLiteral("/aziende/ditta/dipendenti/rossi.txt")), QByteArray("rossi 1"));
+    QCOMPARE(AmbienteTest::leggi(dati + QStringLiteral("/paghe/rossi/2026.ini")), QByteArray("netto 4444"));
+    QCOMPARE(AmbienteTest::leggi(Backup::cartellaDati() + QStringLiteral("/ferie/rossi.ini")), QByteArray("ferie 1"));
+    const QList<MovimentoStipendio> tornati = Movimenti::carica(QStringLiteral("rossi"));
+    QCOMPARE(tornati.size(), 1);
+    QCOMPARE(tornati.first().importo, 250.0);
+    QCOMPARE(AmbienteTest::leggi(applicazione + QStringLiteral("/generi_salario.ini")), QByteArray("generi 1"));
+    // The password set since stays.
+    QVERIFY(LoginAdmin::verificaPassword(QStringLiteral("altra-password")));
+    // Nothing of the chosen folder went into the default one.
+    QCOMPARE(QFileInfo::exists(Backup::cartellaDati() + QStringLiteral("/paghe/rossi/2026.ini")), !altrove);
+}
+
+// The case of a year closed twice: closed, reopened, January saved with net
+// 4,444, a backup, January saved with 5,000, closed again. The restore
+// keeps all of 2025 (pay history, variables, parameters, certificate,
+// state, seal), says so, and the log keeps both closings plus its own line;
+// the open year 2026 comes back from the backup.
+void TestBackup::annoChiusoResta()
+{
+    const QString dati = Config::cartellaDati();
+    const auto scriviAnno = [&](const QByteArray& netto) {
+        AmbienteTest::scrivi(dati + QStringLiteral("/paghe/rossi/2025.ini"), "[1]\nnetto=" + netto);
+        AmbienteTest::scrivi(dati + QStringLiteral("/variabili/rossi_2025.ini"), "ore=" + netto);
+        scriviDato(QStringLiteral("datoteca_2025.ini"), "aliquota=" + netto);
+        scriviDato(QStringLiteral("certificati/certificato_rossi_2025.txt"), "cifra1=" + netto);
+        AmbienteTest::scrivi(dati + QStringLiteral("/paghe/rossi/2026.ini"), "[1]\nnetto=" + netto);
+    };
+    scriviAnno("1000");
+    QVERIFY(ChiusuraAnnuale::chiudiAnno(2025, QString(), QStringLiteral("prima"), nullptr));
+    QVERIFY(ChiusuraAnnuale::riapriAnno(2025, QString(), QStringLiteral("correzione gennaio"), nullptr));
+    scriviAnno("4444");
+    QVERIFY(Backup::eseguiBackup());
+    const QString nome = Backup::elencoBackup().first();
+    scriviAnno("5000");
+    QVERIFY(ChiusuraAnnuale::chiudiAnno(2025, QString(), QStringLiteral("seconda"), nullptr));
+    const QByteArray stato = AmbienteTest::leggi(ChiusuraAnnuale::percorsoStatoAnno(2025));
+    const QByteArray audit = AmbienteTest::leggi(ChiusuraAnnuale::percorsoAudit());
+
+    Orologio::imposta(kOra.addSecs(3));
+    QList<int> tenuti;
+    QString errore;
+    QVERIFY2(Backup::ripristina(nome, &errore, &tenuti), qPrintable(errore));
+    QCOMPARE(tenuti, QList<int>{2025});
+    QVERIFY(ChiusuraAnnuale::isAnnoChiuso(2025));
+    QCOMPARE(AmbienteTest::leggi(ChiusuraAnnuale::percorsoStatoAnno(2025)), stato);
+    QCOMPARE(AmbienteTest::leggi(dati + QStringLiteral("/paghe/rossi/2025.ini")), QByteArray("[1]\nnetto=5000"));
+    QCOMPARE(AmbienteTest::leggi(dati + QStringLiteral("/variabili/rossi_2025.ini")), QByteArray("ore=5000"));
+    QCOMPARE(AmbienteTest::leggi(Backup::cartellaDati() + QStringLiteral("/datoteca_2025.ini")),
+             QByteArray("aliquota=5000"));
+    QCOMPARE(AmbienteTest::leggi(Backup::cartellaDati() + QStringLiteral("/certificati/certificato_rossi_2025.txt")),
+             QByteArray("cifra1=5000"));
+    QCOMPARE(ChiusuraAnnuale::calcolaImprontaAnno(2025), ChiusuraAnnuale::statoAnno(2025).sha256);
+    QCOMPARE(AmbienteTest::leggi(dati + QStringLiteral("/paghe/rossi/2026.ini")), QByteArray("[1]\nnetto=4444"));
+    const QByteArray dopo = AmbienteTest::leggi(ChiusuraAnnuale::percorsoAudit());
+    QVERIFY(dopo.startsWith(audit));
+    const QList<QByteArray> nuove = dopo.mid(audit.size()).split('\n');
+    QCOMPARE(nuove.size(), 2); // one line and the empty rest after its line end
+    QVERIFY2(nuove.first().contains("AZIONE=RIPRISTINO_BACKUP") && nuove.first().contains("2025")
+                 && nuove.first().contains(nome.toUtf8()),
+             nuove.first().constData());
+}
+
+// A safety backup that fails (a full disk) stops the restore: every file,
+// the backup list included, stays as it was.
+void TestBackup::sicurezzaFallita()
+{
+    scriviDato(QStringLiteral("a.txt"), "A1");
+    QVERIFY(Backup::eseguiBackup());
+    const QString nome = Backup::elencoBackup().first();
+    scriviDato(QStringLiteral("a.txt"), QByteArray(4096, 'x'));
+    Orologio::imposta(kOra.addSecs(1));
+    const QMap<QString, QByteArray> prima = istantanea(Backup::cartellaDati(), false);
+    QString errore;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Backup di sicurezza non riuscito")));
+    {
+        LimiteFile limite(1024);
+        QVERIFY(!Backup::ripristina(nome, &errore));
+    }
+    QVERIFY2(errore.startsWith(QStringLiteral("Backup di sicurezza non riuscito")), qPrintable(errore));
+    QCOMPARE(istantanea(Backup::cartellaDati(), false), prima);
+    QCOMPARE(Backup::elencoBackup(), QStringList{nome});
+}
+
+void TestBackup::maiPotati_data()
+{
+    QTest::addColumn<int>("spostamento"); // seconds from the 50 backups' day to the clock
+    QTest::addColumn<bool>("ripristinaIlPiuVecchio");
+    QTest::newRow("restore of the oldest of 50") << 86400 << true;
+    QTest::newRow("clock set back a day") << -86400 << false;
+    QTest::newRow("clock set back, restore of the oldest") << -86400 << true;
+}
+
+// The backup being restored and the one just made are never pruned, whatever
+// their names; the list still ends at 50, the others going oldest first.
+void TestBackup::maiPotati()
+{
+    QFETCH(int, spostamento);
+    QFETCH(bool, ripristinaIlPiuVecchio);
+    const QDateTime giorno(QDate(2026, 3, 8), QTime(12, 0, 0));
+    for (int i = 0; i < 50; ++i) {
+        scriviDato(QStringLiteral("a.txt"), QByteArray::number(i));
+        Orologio::imposta(giorno.addSecs(i));
+        QVERIFY(Backup::eseguiBackup());
+    }
+    const QStringList prima = Backup::elencoBackup();
+    QCOMPARE(prima.size(), 50);
+    scriviDato(QStringLiteral("a.txt"), "dopo");
+    Orologio::imposta(giorno.addSecs(spostamento));
+    if (ripristinaIlPiuVecchio) {
+        QVERIFY(Backup::ripristina(prima.last()));
+        QCOMPARE(AmbienteTest::leggi(Backup::cartellaDati() + QStringLiteral("/a.txt")), QByteArray("0"));
+    } else {
+        QVERIFY(Backup::eseguiBackup());
+    }
+    const QStringList dopo = Backup::elencoBackup();
+    const QString nuovo = giorno.addSecs(spostamento).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+    QCOMPARE(dopo.size(), 50);
+    QVERIFY(dopo.contains(nuovo));
+    QCOMPARE(AmbienteTest::leggi(Backup::cartellaBackup() + '/' + nuovo + "/a.txt"), QByteArray("dopo"));
+    QCOMPARE(dopo.contains(prima.last()), ripristinaIlPiuVecchio);
+    // Nothing changed since the backup just made: the next start makes no
+    // backup, whatever the newest name.
+    if (!ripristinaIlPiuVecchio) {
+        Orologio::imposta(giorno.addSecs(spostamento + 60));
+        QCOMPARE(Backup::esegui(), Backup::Esito::Invariato);
+    }
+    // The one removed is the oldest that is neither restored nor new.
+    QVERIFY(!dopo.contains(prima.at(ripristinaIlPiuVecchio ? 48 : 49)));
+}
+
+// A file name of 255 bytes leaves no room for a longer temporary name: it
+// is restored all the same.
+void TestBackup::nomeLunghissimo()
+{
+    for (int lunghezza : {244, 250, 255}) {
+        AmbienteTest::svuota();
+        Orologio::imposta(kOra);
+        const QString nome = QString(lunghezza - 4, QLatin1Char('a')) + QStringLiteral(".txt");
+        scriviDato(nome, "prima");
+        QVERIFY(Backup::eseguiBackup());
+        scriviDato(nome, "dopo");
+        Orologio::imposta(kOra.addSecs(1));
+        QString errore;
+        QVERIFY2(Backup::ripristina(Backup::elencoBackup().last(), &errore), qPrintable(errore));
+        QCOMPARE(AmbienteTest::leggi(Backup::cartellaDati() + '/' + nome), QByteArray("prima"));
+        // No temporary copy stays beside it.
+        QCOMPARE(QDir(Backup::cartellaDati()).entryList(QDir::Files | QDir::Hidden), QStringList{nome});
+    }
+}
+
+// The check at each start compares with the fingerprint kept beside the
+// newest backup: it never reads that backup's files again.
+void TestBackup::improntaAccanto()
+{
+    scriviDato(QStringLiteral("a.txt"), "a");
+    QVERIFY(Backup::eseguiBackup());
+    QVERIFY(QFile::remove(ultimoBackup() + QStringLiteral("/a.txt")));
+    QCOMPARE(Backup::esegui(), Backup::Esito::Invariato);
+    // A backup of older versions has no fingerprint: a new one is made.
+    QVERIFY(QFile::remove(ultimoBackup() + QStringLiteral("/.~indice")));
+    Orologio::imposta(kOra.addSecs(1));
+    QCOMPARE(Backup::esegui(), Backup::Esito::Eseguito);
+}
+
+// A restore's journal cut or of an unknown kind is never acted on: the start
+// says so and no restore runs until it is mended.
+void TestBackup::giornaleDanneggiato()
+{
+    scriviDato(QStringLiteral("a.txt"), "a");
+    QVERIFY(Backup::eseguiBackup());
+    const QString giornale = Backup::cartellaBackup() + QStringLiteral("/.~ripristino_giornale");
+    const QString temporaneo = Backup::cartellaDati() + QStringLiteral("/.~ripristino0");
+    AmbienteTest::scrivi(temporaneo, "b");
+    const QByteArray file = "file=" + QUrl::toPercentEncoding(temporaneo, "/") + ' '
+        + QUrl::toPercentEncoding(Backup::cartellaDati() + QStringLiteral("/a.txt"), "/") + '\n';
+    for (const QByteArray& contenuto : {"fase=sostituzione\n" + file, "fase=sostituzione\n" + file + "altro\nfine\n"}) {
+        AmbienteTest::scrivi(giornale, contenuto);
+        QString errore;
+        QVERIFY(!Backup::riprendi(&errore));
+        QVERIFY2(errore.contains(giornale), qPrintable(errore));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("giornale")));
+        QVERIFY(!Backup::ripristina(Backup::elencoBackup().first()));
+        QCOMPARE(AmbienteTest::leggi(Backup::cartellaDati() + QStringLiteral("/a.txt")), QByteArray("a"));
+    }
+    // Whole, it is completed.
+    AmbienteTest::scrivi(giornale, "fase=sostituzione\n" + file + "fine\n");
+    QVERIFY(Backup::riprendi());
+    QCOMPARE(AmbienteTest::leggi(Backup::cartellaDati() + QStringLiteral("/a.txt")), QByteArray("b"));
+    QVERIFY(!QFileInfo::exists(giornale));
+    QVERIFY(!QFileInfo::exists(temporaneo));
 }
 
 VARDELLO_TEST_MAIN(TestBackup)

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPushButton>
 
+#include <memory>
+
 class TestLoginAdmin : public QObject
 {
     Q_OBJECT
@@ -19,6 +21,8 @@ private slots:
     void returnUnSoloMessaggio();
     void menuDopoLogin_data();
     void menuDopoLogin();
+    void primaPassword_data();
+    void primaPassword();
 };
 
 void TestLoginAdmin::verifica_data()
@@ -101,10 +105,14 @@ void TestLoginAdmin::menuDopoLogin()
     bool editorAperto = false;
     quandoModale<LoginAdmin>([&](LoginAdmin* login) {
         QCOMPARE(login->parentWidget(), &principale);
-        quandoModale<GestioneCampiMovimento>([&](GestioneCampiMovimento* editor) {
-            editorAperto = true;
-            editor->reject();
-        });
+        // Only when the editor is to open: a waiting hook would outlive this
+        // test and take the next test's editor.
+        if (apre) {
+            quandoModale<GestioneCampiMovimento>([&](GestioneCampiMovimento* editor) {
+                editorAperto = true;
+                editor->reject();
+            });
+        }
         login->findChild<QLineEdit*>(QStringLiteral("password"))->setText(password);
         login->findChild<QPushButton*>(QStringLiteral("ok"))->click();
         if (login->isVisible())
@@ -113,6 +121,74 @@ void TestLoginAdmin::menuDopoLogin()
     principale.findChild<QAction*>(QStringLiteral("azioneGestioneCampiMovimento"))->trigger();
     QCOMPARE(editorAperto, apre);
     QCOMPARE(registro.contiene(QStringLiteral("Password errata.")), !apre);
+}
+
+void TestLoginAdmin::primaPassword_data()
+{
+    QTest::addColumn<QString>("nuova");
+    QTest::addColumn<QString>("ripetuta");
+    QTest::addColumn<QString>("problema"); // empty: the password is set
+    QTest::newRow("eight characters, twice") << "Abcd-123" << "Abcd-123" << QString();
+    QTest::newRow("seven characters") << "Abcd-12" << "Abcd-12" << "La password deve avere almeno 8 caratteri.";
+    QTest::newRow("typed differently") << "Abcd-1234" << "abcd-1234" << "Le due password non coincidono.";
+}
+
+// Without a password file the entry first offers to set the password, typed
+// twice and at least 8 characters long; once written, it is asked as usual
+// and opens the editor. A refused one writes nothing and opens nothing.
+void TestLoginAdmin::primaPassword()
+{
+    QFETCH(QString, nuova);
+    QFETCH(QString, ripetuta);
+    QFETCH(QString, problema);
+    QVERIFY(!LoginAdmin::esistePassword());
+    QMainWindow principale;
+    MenuPrincipale::costruisci(&principale, QString(), QStringLiteral("it"), true);
+    RegistroMessaggi registro;
+    bool chiesta = false;
+    bool editorAperto = false;
+    std::shared_ptr<bool> ultimoLogin;
+    quandoModale<ImpostaPassword>([&](ImpostaPassword* imposta) {
+        QCOMPARE(imposta->findChild<QLineEdit*>(QStringLiteral("nuovaPassword"))->echoMode(), QLineEdit::Password);
+        imposta->findChild<QLineEdit*>(QStringLiteral("nuovaPassword"))->setText(nuova);
+        imposta->findChild<QLineEdit*>(QStringLiteral("ripetiPassword"))->setText(ripetuta);
+        imposta->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        if (imposta->isVisible())
+            imposta->findChild<QPushButton*>(QStringLiteral("annulla"))->click();
+    });
+    if (problema.isEmpty()) {
+        quandoModale<LoginAdmin>([&](LoginAdmin* login) {
+            chiesta = true;
+            login->findChild<QLineEdit*>(QStringLiteral("password"))->setText(nuova);
+            login->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        });
+        quandoModale<GestioneCampiMovimento>([&](GestioneCampiMovimento* editor) {
+            editorAperto = true;
+            editor->reject();
+        });
+    } else {
+        // A refused password must not lead on to the login: one that comes
+        // is closed and counted (the hook owns what it counts, as it may
+        // outlive this row).
+        auto login = std::make_shared<bool>(false);
+        quandoModale<LoginAdmin>([login](LoginAdmin* l) {
+            *login = true;
+            l->reject();
+        });
+        ultimoLogin = login;
+    }
+    principale.findChild<QAction*>(QStringLiteral("azioneGestioneCampiMovimento"))->trigger();
+    if (!problema.isEmpty())
+        QVERIFY(!*ultimoLogin);
+    QCOMPARE(chiesta, problema.isEmpty());
+    QCOMPARE(editorAperto, problema.isEmpty());
+    if (problema.isEmpty()) {
+        QVERIFY(LoginAdmin::verificaPassword(nuova));
+        QCOMPARE(AmbienteTest::leggi(LoginAdmin::percorsoFile()), LoginAdmin::impronta(nuova).toLatin1());
+    } else {
+        QVERIFY(registro.contiene(problema));
+        QVERIFY(!LoginAdmin::esistePassword());
+    }
 }
 
 VARDELLO_TEST_MAIN(TestLoginAdmin)

@@ -1,4 +1,5 @@
 #include "ambientetest.h"
+#include "azienda.h"
 #include "chiusuraannuale.h"
 #include "chiusuraannualedialog.h"
 #include "chiusuramensile.h"
@@ -122,6 +123,9 @@ void TestChiusuraAnnualeDialog::chiusuraERiapertura()
     QVERIFY(ConteggioSalario::genera(kBernasconi, d, 2026, 1, true, -1).errore.isEmpty());
     const QString paghe = StoricoPaghe::percorsoFile(kBernasconi, 2026);
 
+    DatiAzienda seconda;
+    seconda.ragioneSociale = QStringLiteral("Seconda Ditta Sagl");
+    QVERIFY(Azienda::salva(seconda, QStringLiteral("seconda.txt")));
     RegistroMessaggi messaggi;
     const QString nota = QString::fromUtf8("Chiusura definitiva, verificata da Müller – così");
     {
@@ -135,6 +139,13 @@ void TestChiusuraAnnualeDialog::chiusuraERiapertura()
         QCOMPARE(messaggi.richieste.size(), 1);
         QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Conferma chiusura esercizio 2026"));
         QCOMPARE(messaggi.richieste.last().predefinito, QMessageBox::No);
+        // The question names every company of the data folder, whose year
+        // the seal closes with this one.
+        const QString domanda = messaggi.ultimoTesto();
+        const QStringList aziende = Azienda::elencoAziende();
+        QVERIFY(!aziende.isEmpty());
+        for (const QString& azienda : aziende)
+            QVERIFY2(domanda.contains(Azienda::carica(azienda).ragioneSociale), qPrintable(domanda));
         QVERIFY(!QFile::exists(ChiusuraAnnuale::percorsoStatoAnno(2026)));
         QVERIFY(testo(f, "stato").contains(kAperto));
 

@@ -1,4 +1,5 @@
 #include "ambientetest.h"
+#include "certificato.h"
 #include "chiusuraannuale.h"
 #include "storicopaghe.h"
 #include "config.h"
@@ -35,6 +36,7 @@ private slots:
     void sigilloCambia();
     void ordineDelSigillo();
     void noteSuPiuRighe();
+    void sigilloAltrove();
 };
 
 void TestChiusuraAnnuale::datiAnno()
@@ -216,6 +218,8 @@ void TestChiusuraAnnuale::sigilloCambia_data()
     QTest::newRow("new pay history") << "paghe/Verdi_Pia/2026.ini" << QByteArray("[2]\n") << true;
     QTest::newRow("other year") << "paghe/Bianchi_Ugo/2025.ini" << QByteArray("[1]\nnetto=1\n") << false;
     QTest::newRow("variables of another year") << "variabili/Rossi_Mario_2025.ini" << QByteArray("x") << false;
+    QTest::newRow("certificate of the year") << "certificati/certificato_Rossi_Mario_2026.txt" << QByteArray("cifra1=1") << true;
+    QTest::newRow("certificate of another year") << "certificati/certificato_Rossi_Mario_2025.txt" << QByteArray("cifra1=1") << false;
     QTest::newRow("nested variables not sealed") << "variabili/vecchi/Rossi_Mario_2026.ini" << QByteArray("x") << false;
 }
 
@@ -257,6 +261,43 @@ void TestChiusuraAnnuale::noteSuPiuRighe()
     QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(2026));
     const QStringList audit = QString::fromUtf8(AmbienteTest::leggi(ChiusuraAnnuale::percorsoAudit())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(audit.size(), 2);
+}
+
+// With a data folder chosen elsewhere the seal still covers the year's
+// parameters and certificates in the default folder, and a certificate of a
+// closed year is refused like its pay history. Every sealed file is one the
+// restore recognises as the year's.
+void TestChiusuraAnnuale::sigilloAltrove()
+{
+    const QString predefinita = Config::cartellaDatiPredefinita();
+    QVERIFY(Config::setCartellaDati(AmbienteTest::home() + QStringLiteral("/altrove")));
+    QVERIFY(dati() != predefinita);
+    datiAnno();
+    AmbienteTest::scrivi(predefinita + QStringLiteral("/datoteca_2026.ini"), "[AVS]\n");
+    Certificato::DatiCertificato c;
+    c.idDipendente = QStringLiteral("Rossi_Mario.txt");
+    c.annoValidita = 2026;
+    QVERIFY(Certificato::salva(c));
+    // paghe x2, variabili, datoteca in each folder, the certificate.
+    const QStringList file = ChiusuraAnnuale::fileAnno(2026);
+    QCOMPARE(file.size(), 6);
+    QVERIFY(file.contains(predefinita + QStringLiteral("/datoteca_2026.ini")));
+    QVERIFY(file.contains(Certificato::percorsoFile(c)));
+    for (const QString& f : file)
+        QVERIFY2(ChiusuraAnnuale::fileDellAnno(f, 2026, dati()), qPrintable(f));
+    QVERIFY(!ChiusuraAnnuale::fileDellAnno(dati() + QStringLiteral("/paghe/Bianchi_Ugo/2025.ini"), 2026, dati()));
+
+    QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QString(), QString()));
+    QCOMPARE(ChiusuraAnnuale::statoAnno(2026).fileSigillati, 6);
+    const QByteArray prima = AmbienteTest::leggi(Certificato::percorsoFile(c));
+    c.cifra1 = 1000.0;
+    QString errore;
+    QVERIFY(!Certificato::salva(c, &errore));
+    QVERIFY2(errore.contains(QString::fromUtf8("L'esercizio 2026 è chiuso e bloccato")), qPrintable(errore));
+    QCOMPARE(AmbienteTest::leggi(Certificato::percorsoFile(c)), prima);
+    QCOMPARE(ChiusuraAnnuale::calcolaImprontaAnno(2026), ChiusuraAnnuale::statoAnno(2026).sha256);
+    c.annoValidita = 2025;
+    QVERIFY(Certificato::salva(c));
 }
 
 VARDELLO_TEST_MAIN(TestChiusuraAnnuale)
