@@ -1,5 +1,6 @@
 #pragma once
 
+#include "azienda.h"
 #include "nazioni.h"
 
 #include <QList>
@@ -12,6 +13,7 @@
 class QComboBox;
 class QDialog;
 class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -105,4 +107,41 @@ private:
     QList<QLabel*> m_etichette;
     Nazioni::InfoNazione m_info;
     QMap<QString, QString> m_valori;
+};
+
+// The company's accident-insurance rows, shared by the two company forms: the
+// occupational premium, the non-occupational premiums for men and for women
+// (per mille of the insured earnings) and their annual ceiling in francs.
+// They sit in a group box of their own under the address rows.
+class CampiInfortuni : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CampiInfortuni(QWidget* genitore);
+
+    QGroupBox* gruppo() const { return m_gruppo; }
+    QList<QLineEdit*> campi() const;
+
+    // Shows the record's values.
+    void mostra(const DatiAzienda& a);
+    // Puts the typed values into `a`; an empty text when they are valid,
+    // else the message naming the field that is not.
+    QString leggi(DatiAzienda& a) const;
+
+    // The values a new company starts from: the accident insurance of the
+    // loaded year's parameters (percent there, per mille here), the same
+    // non-occupational premium for men and women.
+    static void predefiniti(DatiAzienda& a);
+
+    // Highest premium accepted, per mille, and highest ceiling, francs.
+    static constexpr double kPremioMassimo = 200.0;
+    static constexpr double kMassimaleMassimo = 1000000.0;
+
+private:
+    QGroupBox* m_gruppo = nullptr;
+    QLineEdit* m_ip = nullptr;
+    QLineEdit* m_inpUomo = nullptr;
+    QLineEdit* m_inpDonna = nullptr;
+    QLineEdit* m_massimale = nullptr;
 };

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,6 +56,8 @@ GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
     comboNazione->addItem(tr("Germania"), QStringLiteral("DE"));
     comboNazione->addItem(tr("Spagna"), QStringLiteral("ES"));
     form->addRow(tr("Nazione"), comboNazione);
+    infortuni = new CampiInfortuni(this);
+    layout->addWidget(infortuni->gruppo());
 
     layout->addStretch();
     auto* pulsanti = new QHBoxLayout;
@@ -88,6 +91,7 @@ GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
     editCantone->setText(m_dati.cantone);
     const int indice = comboNazione->findData(m_dati.nazione);
     comboNazione->setCurrentIndex(indice >= 0 ? indice : 0);
+    infortuni->mostra(m_dati);
     blocco->cambiaNazione(comboNazione->currentIndex());
     const QList<QLineEdit*>& campi = blocco->campiIdentificativi();
     for (QLineEdit* campo : campi)
@@ -103,6 +107,8 @@ GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
     // Every input the save writes marks the form, except the block's own
     // fills of locality, postcode and canton: nothing typed is lost unasked.
     for (QLineEdit* e : {editRagioneSociale, editIndirizzo, editCantone, editCap, editLocalita})
+        blocco->segnaModificheDi(e);
+    for (QLineEdit* e : infortuni->campi())
         blocco->segnaModificheDi(e);
     segnaIdentificativi();
 }
@@ -178,6 +184,8 @@ bool GestioneAzienda::salvaDati()
         errore = tr("Il cantone deve essere di 2 lettere (es. TI).");
     else if (!a.campi.value(QStringLiteral("iban")).isEmpty() && !Pain001::ibanValido(a.campi.value(QStringLiteral("iban"))))
         errore = tr("L'IBAN dell'azienda non è valido: controlla le cifre.");
+    else
+        errore = infortuni->leggi(a);
     if (!errore.isEmpty()) {
         Messaggi::avviso(this, tr("Azienda"), errore);
         return false;

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,12 @@ NuovaAzienda::NuovaAzienda(QWidget* parent)
     editProvincia = nuovoCampo("provincia");
     auto* etichettaProvincia = new QLabel(tr("Provincia"), this);
     form->addRow(etichettaProvincia, editProvincia);
+    // A new company starts from the year's accident insurance.
+    infortuni = new CampiInfortuni(this);
+    DatiAzienda predefiniti;
+    CampiInfortuni::predefiniti(predefiniti);
+    infortuni->mostra(predefiniti);
+    layout->addWidget(infortuni->gruppo());
 
     layout->addStretch();
     auto* pulsanti = new QHBoxLayout;
@@ -108,6 +115,8 @@ NuovaAzienda::NuovaAzienda(QWidget* parent)
     connect(btnChiudi, &QPushButton::clicked, this, &NuovaAzienda::chiudiConControllo);
     blocco->segnaModificheDi(editRagioneSociale);
     blocco->segnaModificheDi(editIndirizzo);
+    for (QLineEdit* e : infortuni->campi())
+        blocco->segnaModificheDi(e);
     auto segna = [this] { blocco->setModificato(true); };
     connect(comboValuta, QOverload<int>::of(&QComboBox::currentIndexChanged), this, segna);
     connect(comboLingua, QOverload<int>::of(&QComboBox::currentIndexChanged), this, segna);
@@ -202,6 +211,12 @@ void NuovaAzienda::salva()
         Messaggi::avviso(this, tr("Attenzione"),
                          tr("Il BIC \"%1\" non e' valido: deve avere 8 o 11 caratteri (ad esempio UBSWCHZH80A).")
                              .arg(bic));
+        return;
+    }
+
+    const QString erroreInfortuni = infortuni->leggi(a);
+    if (!erroreInfortuni.isEmpty()) {
+        Messaggi::avviso(this, tr("Attenzione"), erroreInfortuni);
         return;
     }
 
