@@ -93,6 +93,11 @@ ChiusuraMensile::ChiusuraMensile(QWidget* parent)
     const bool gennaio = oggi.month() == 1;
     comboAnno->setCurrentIndex(gennaio ? 0 : 1);
     comboMese->setCurrentIndex(gennaio ? 11 : oggi.month() - 1);
+    // However narrow the window, the boxes show a whole year and month.
+    for (QComboBox* c : {comboAnno, comboMese}) {
+        c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        c->setMinimumWidth(c->sizeHint().width());
+    }
 
     pulsanteAnteprima = new QPushButton(tr("Calcola anteprima"), this);
     pulsanteAnteprima->setObjectName(QStringLiteral("calcolaAnteprima"));
