@@ -226,7 +226,7 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     });
     voce(dipendenti, QObject::tr("Movimenti straordinari..."), "azioneMovimentiStraordinari", finestra, [finestra] {
         perDipendentiScelti(finestra, [finestra](const QString& id) {
-            GestioneMovimenti movimenti(id, id, finestra);
+            GestioneMovimenti movimenti(id, Dipendente::nomeCognome(id), finestra);
             movimenti.exec();
         });
     });

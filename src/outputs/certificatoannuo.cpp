@@ -154,7 +154,8 @@ QString CertificatoAnnuo::testoPdf(const QString& id, const DatiDipendente& d, i
             netto = r.netto;
         }
     }
-    QString t = tr("Dipendente: ") + id + QLatin1Char('\n');
+    const QString chi = (d.nome.trimmed() + QLatin1Char(' ') + d.cognome.trimmed()).trimmed();
+    QString t = tr("Dipendente: ") + (chi.isEmpty() ? Dipendente::nomeCognome(id) : chi) + QLatin1Char('\n');
     t += tr("Anno: ") + QString::number(anno) + QLatin1Char('\n');
     t += tr("Salario mensile lordo: %1 CHF\n").arg(cifre(d.salarioMensile));
     t += tr("Salario annuo lordo: %1 CHF\n").arg(cifre(lordo));

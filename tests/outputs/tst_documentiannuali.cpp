@@ -394,6 +394,8 @@ void TestDocumentiAnnuali::completaSalarioEta()
     QFETCH(int, etaProposta);
     const bool domande = etaProposta > 0;
     DatiDipendente d;
+    d.nome = QStringLiteral("Marc");
+    d.cognome = QStringLiteral("Dubois");
     d.dataNascita = nascita;
     d.salarioMensile = salario;
     RegistroMessaggi messaggi;
@@ -401,6 +403,8 @@ void TestDocumentiAnnuali::completaSalarioEta()
     int e = -1, e2 = -1;
     if (domande) {
         quandoModale<QInputDialog>([salario, etaProposta](QInputDialog* f) {
+            // Asked for one of many: the question names him.
+            QCOMPARE(f->labelText(), QStringLiteral("Salario mensile lordo di Marc Dubois (CHF):"));
             QCOMPARE(f->doubleValue(), salario);
             f->setDoubleValue(4321.5);
             f->accept();
@@ -509,6 +513,8 @@ void TestDocumentiAnnuali::stimaAnnoParziale()
     const QString stima = QStringLiteral("(stima)");
     QVERIFY(CertificatoAnnuo::testoScheda(c).contains(stima));
     QVERIFY(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026).contains(stima));
+    // The person, not the file name.
+    QVERIFY(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026).startsWith(QStringLiteral("Dipendente: Luca Bernasconi\n")));
     QVERIFY(RSS::formattaTesto(RSS::genera(kBernasconi, 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026)).contains(stima));
     QVERIFY(GeneratoreELM().generaXML(kBernasconi, QString(), 6200, 38, QStringLiteral("TI"), QStringLiteral("A0"), 2026)
                 .contains(QStringLiteral("<Stima>true</Stima>")));
