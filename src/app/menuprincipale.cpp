@@ -80,6 +80,8 @@ int chiediAnno(QWidget* finestra, const char* nome, const QString& titolo, const
     chiedi.setIntRange(2000, 2100);
     chiedi.setIntStep(1);
     chiedi.setIntValue(iniziale);
+    chiedi.setOkButtonText(QObject::tr("OK"));
+    chiedi.setCancelButtonText(QObject::tr("Annulla"));
     return chiedi.exec() == QDialog::Accepted ? chiedi.intValue() : 0;
 }
 

@@ -474,6 +474,8 @@ void ChiusuraMensile::liquidaProRata()
     chiedi.setDoubleDecimals(2);
     chiedi.setDoubleRange(0, 200000);
     chiedi.setDoubleValue(suggerito);
+    chiedi.setOkButtonText(tr("OK"));
+    chiedi.setCancelButtonText(tr("Annulla"));
     if (chiedi.exec() != QDialog::Accepted)
         return;
 

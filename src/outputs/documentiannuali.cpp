@@ -186,6 +186,8 @@ bool completaSalarioEta(QWidget* parent, const DatiDipendente& d, int anno, doub
     chiediSalario.setDoubleRange(0, 100000);
     chiediSalario.setDoubleDecimals(2);
     chiediSalario.setDoubleValue(d.salarioMensile);
+    chiediSalario.setOkButtonText(tr("OK"));
+    chiediSalario.setCancelButtonText(tr("Annulla"));
     if (chiediSalario.exec() != QDialog::Accepted)
         return false;
     QInputDialog chiediEta(parent);
@@ -196,6 +198,8 @@ bool completaSalarioEta(QWidget* parent, const DatiDipendente& d, int anno, doub
     chiediEta.setIntRange(15, 80);
     chiediEta.setIntStep(1);
     chiediEta.setIntValue(calcolata >= 15 ? calcolata : 40);
+    chiediEta.setOkButtonText(tr("OK"));
+    chiediEta.setCancelButtonText(tr("Annulla"));
     if (chiediEta.exec() != QDialog::Accepted)
         return false;
     salario = chiediSalario.doubleValue();

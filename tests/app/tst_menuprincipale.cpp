@@ -66,6 +66,7 @@ private slots:
     void cartellaDati();
     void nuovoAnnoStipendi();
     void esportaCsvContabilita();
+    void certificatiNessuno();
     void perDipendentiScelti();
     void perDipendenteApre_data();
     void perDipendenteApre();
@@ -266,6 +267,25 @@ void TestMenuPrincipale::esportaCsvContabilita()
     QVERIFY(righe.first().startsWith("periodo;dipendente;cantone;"));
     QCOMPARE(righe.size(), 1 + 6 + 1); // six monthly salaries, each line ended
     QVERIFY(principale.findChildren<QDialog*>().isEmpty()); // destroyed after the export
+}
+
+// Without saved certificates the manager sends the user to the menu entry
+// that makes them, by the words the menu really shows.
+void TestMenuPrincipale::certificatiNessuno()
+{
+    Inizializzazione::esegui();
+    QMainWindow principale;
+    MenuPrincipale::costruisci(&principale, Inizializzazione::fileAziendaDimostrativa(), QStringLiteral("it"), false);
+    RegistroMessaggi messaggi;
+    azione(principale, "azioneGestioneCertificati")->trigger();
+    QString menuCertificato;
+    for (QAction* voce : principale.menuBar()->actions()) {
+        if (voce->menu() && voce->menu()->actions().contains(azione(principale, "azioneEsportaCertificato")))
+            menuCertificato = voce->text();
+    }
+    QVERIFY(!menuCertificato.isEmpty());
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Non ci sono certificati salvati.\nUsa ") + menuCertificato
+                                         + QStringLiteral(" > ") + azione(principale, "azioneEsportaCertificato")->text());
 }
 
 void TestMenuPrincipale::cambiaAzienda_data()
