@@ -64,6 +64,47 @@ BloccoIndirizzo::BloccoIndirizzo(Modulo modulo, const Widget& widget, QDialog* f
 {
 }
 
+BloccoIndirizzo::RigheIndirizzo BloccoIndirizzo::creaRigheIndirizzo(Modulo modulo, QFormLayout* form,
+                                                                    QWidget* genitore)
+{
+    const bool azienda = modulo == Modulo::NuovaAzienda || modulo == Modulo::GestioneAzienda;
+    auto campo = [genitore](const char* nome) {
+        auto* e = new QLineEdit(genitore);
+        e->setObjectName(QLatin1String(nome));
+        return e;
+    };
+    RigheIndirizzo r;
+    r.indirizzo = campo("indirizzo");
+    form->addRow(tr("Indirizzo"), r.indirizzo);
+    r.cap = campo("cap");
+    form->addRow(tr("CAP"), r.cap);
+    r.localita = campo("localita");
+    form->addRow(tr("Località"), r.localita);
+    r.cantone = campo("cantone");
+    if (azienda)
+        r.cantone->setMaxLength(2);
+    r.etichettaCantone = new QLabel(azienda ? tr("Cantone (sigla)") : tr("Cantone"), genitore);
+    form->addRow(r.etichettaCantone, r.cantone);
+    return r;
+}
+
+QComboBox* BloccoIndirizzo::creaNazione(Modulo modulo, QWidget* genitore)
+{
+    auto* c = new QComboBox(genitore);
+    c->setObjectName(QStringLiteral("nazione"));
+    if (modulo == Modulo::NuovaAzienda || modulo == Modulo::GestioneAzienda) {
+        c->addItem(tr("Svizzera"), QStringLiteral("CH"));
+        c->addItem(tr("Italia"), QStringLiteral("IT"));
+        c->addItem(tr("Francia"), QStringLiteral("FR"));
+        c->addItem(tr("Germania"), QStringLiteral("DE"));
+        c->addItem(tr("Spagna"), QStringLiteral("ES"));
+    } else {
+        for (const QString& codice : Nazioni::codiciDisponibili())
+            c->addItem(Nazioni::info(codice).nome, codice);
+    }
+    return c;
+}
+
 QString BloccoIndirizzo::codiceNazione() const
 {
     return m_w.nazione ? m_w.nazione->currentData().toString() : QString();

@@ -49,6 +49,24 @@ public:
         QComboBox* lingua = nullptr;
     };
 
+    // The address rows every form shows, built in one place: the entries of
+    // street, postcode, locality and canton (object names "indirizzo",
+    // "cap", "localita", "cantone"; a company's canton of at most 2
+    // characters).
+    struct RigheIndirizzo
+    {
+        QLineEdit* indirizzo = nullptr;
+        QLineEdit* cap = nullptr;
+        QLineEdit* localita = nullptr;
+        QLineEdit* cantone = nullptr;
+        QLabel* etichettaCantone = nullptr;
+    };
+    static RigheIndirizzo creaRigheIndirizzo(Modulo modulo, QFormLayout* form, QWidget* genitore);
+    // The country box ("nazione", item data the country code): the five
+    // countries a company may be in, or every country of the directory for
+    // an employee.
+    static QComboBox* creaNazione(Modulo modulo, QWidget* genitore);
+
     // `salva` is the form's own save, which the unsaved-changes prompt may run.
     BloccoIndirizzo(Modulo modulo, const Widget& widget, QDialog* finestra, std::function<void()> salva);
 

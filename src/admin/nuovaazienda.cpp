@@ -30,13 +30,7 @@ NuovaAzienda::NuovaAzienda(QWidget* parent)
     auto* form = new QFormLayout;
     layout->addLayout(form);
 
-    comboNazione = new QComboBox(this);
-    comboNazione->setObjectName(QStringLiteral("nazione"));
-    comboNazione->addItem(tr("Svizzera"), QStringLiteral("CH"));
-    comboNazione->addItem(tr("Italia"), QStringLiteral("IT"));
-    comboNazione->addItem(tr("Francia"), QStringLiteral("FR"));
-    comboNazione->addItem(tr("Germania"), QStringLiteral("DE"));
-    comboNazione->addItem(tr("Spagna"), QStringLiteral("ES"));
+    comboNazione = BloccoIndirizzo::creaNazione(BloccoIndirizzo::Modulo::NuovaAzienda, this);
     form->addRow(tr("Nazione"), comboNazione);
 
     comboValuta = new QComboBox(this);
@@ -61,16 +55,13 @@ NuovaAzienda::NuovaAzienda(QWidget* parent)
     };
     editRagioneSociale = nuovoCampo("ragioneSociale");
     form->addRow(tr("Ragione sociale"), editRagioneSociale);
-    editIndirizzo = nuovoCampo("indirizzo");
-    form->addRow(tr("Indirizzo"), editIndirizzo);
-    editCap = nuovoCampo("cap");
-    form->addRow(tr("CAP"), editCap);
-    editLocalita = nuovoCampo("localita");
-    form->addRow(tr("Località"), editLocalita);
-    editCantone = nuovoCampo("cantone");
-    editCantone->setMaxLength(2);
-    auto* etichettaCantone = new QLabel(tr("Cantone (sigla)"), this);
-    form->addRow(etichettaCantone, editCantone);
+    const BloccoIndirizzo::RigheIndirizzo righe =
+        BloccoIndirizzo::creaRigheIndirizzo(BloccoIndirizzo::Modulo::NuovaAzienda, form, this);
+    editIndirizzo = righe.indirizzo;
+    editCap = righe.cap;
+    editLocalita = righe.localita;
+    editCantone = righe.cantone;
+    QLabel* etichettaCantone = righe.etichettaCantone;
     editProvincia = nuovoCampo("provincia");
     auto* etichettaProvincia = new QLabel(tr("Provincia"), this);
     form->addRow(etichettaProvincia, editProvincia);
