@@ -194,7 +194,7 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
     connect(btnSalva, &QPushButton::clicked, this, &SchedaDipendente::salva);
     connect(btnElimina, &QPushButton::clicked, this, &SchedaDipendente::cancella);
     connect(btnChiudi, &QPushButton::clicked, this, &SchedaDipendente::chiudiConControllo);
-    connect(aiuto, &QPushButton::clicked, this, [] { LinkAiuto::apri(QStringLiteral("D03")); });
+    connect(aiuto, &QPushButton::clicked, this, [this] { LinkAiuto::apri(QStringLiteral("D03"), this); });
 
     connect(comboNazione, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &SchedaDipendente::cambiaNazione);
     connect(editCap, &QLineEdit::textChanged, this, &SchedaDipendente::aggiornaDaCap);

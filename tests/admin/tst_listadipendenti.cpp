@@ -106,6 +106,14 @@ void TestListaDipendenti::selezioneNascosta()
     f.findChild<QLineEdit*>(QStringLiteral("cerca"))->clear();
     QVERIFY(f.fileSelezionato().isEmpty());
     QVERIFY(!elimina->isEnabled());
+
+    // Even made current behind the search, the hidden row is not taken.
+    f.findChild<QLineEdit*>(QStringLiteral("cerca"))->setText(QStringLiteral("zzzz"));
+    tabella(f)->setCurrentCell(Dipendente::elencoDipendenti(false).indexOf(id), 1);
+    QVERIFY(f.fileSelezionato().isEmpty());
+    f.eliminaDipendente();
+    QVERIFY(messaggi.richieste.isEmpty());
+    QVERIFY(QFileInfo::exists(Dipendente::percorsoFile(id)));
 }
 
 void TestListaDipendenti::elimina()

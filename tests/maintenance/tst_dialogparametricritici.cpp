@@ -169,6 +169,7 @@ void TestDialogParametriCritici::cambioAnno()
     if (risposta == QMessageBox::Save)
         messaggi.rispondi(QMessageBox::Yes); // "Stai per sovrascrivere..."
     f.findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2031);
+    QVERIFY(!messaggi.richieste.isEmpty());
     QCOMPARE(messaggi.richieste.first().testo, QStringLiteral("Ci sono modifiche non salvate.\nSalvare prima di chiudere?"));
     QCOMPARE(f.findChild<QSpinBox*>(QStringLiteral("anno"))->value(), annoMostrato);
     QCOMPARE(Datoteca::annoCorrente(), annoMostrato);
