@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -97,7 +98,7 @@ void adattaColonne(QTableWidget* t)
         return;
     QHeaderView* h = t->horizontalHeader();
     const QFontMetrics metricaTitoli(h->font());
-    constexpr int kMargine = 18;       // the header's and the cell's own margins
+    constexpr int kMargine = 14;       // the header's and the cell's own margins
     constexpr int kCellaMassima = 220; // a long note wraps no column wider
     QVector<int> larghezze(colonne);
     int somma = 0;
@@ -177,6 +178,7 @@ GestioneVariabili::GestioneVariabili(const QString& codice, int anno, QWidget* p
     griglia->verticalHeader()->setVisible(false);
     // Titles wrap at their blanks; the widths follow the texts (adattaColonne).
     griglia->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | static_cast<Qt::AlignmentFlag>(Qt::TextWordWrap));
+    griglia->viewport()->installEventFilter(this);
 
     auto* anteprima = new QPushButton(tr("Anteprima / Stampa variabili PDF..."), this);
     anteprima->setObjectName(QStringLiteral("anteprima"));
@@ -315,10 +317,11 @@ void GestioneVariabili::caricaDati()
     ricalcolaTotali();
 }
 
-void GestioneVariabili::resizeEvent(QResizeEvent* evento)
+bool GestioneVariabili::eventFilter(QObject* oggetto, QEvent* evento)
 {
-    QDialog::resizeEvent(evento);
-    adattaColonne(griglia);
+    if (oggetto == griglia->viewport() && evento->type() == QEvent::Resize)
+        adattaColonne(griglia);
+    return QDialog::eventFilter(oggetto, evento);
 }
 
 void GestioneVariabili::ricalcolaTotali()

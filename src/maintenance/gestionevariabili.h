@@ -7,7 +7,7 @@
 
 class QComboBox;
 class QLabel;
-class QResizeEvent;
+class QEvent;
 class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
@@ -34,7 +34,8 @@ public slots:
     void reject() override;
 
 protected:
-    void resizeEvent(QResizeEvent* evento) override;
+    // The grid's columns follow the width of its visible area.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     // Asks about unsaved edits (ModificheNonSalvate); true when the window

@@ -549,6 +549,8 @@ void TestGestioneVariabili::intestazioniIntere()
         }
     }
     QCOMPARE(g->item(12, 1)->text(), QStringLiteral("123456.75"));
+    // The columns fill the visible width; wider, they leave room to scroll.
+    QVERIFY2(h->length() >= g->viewport()->width(), qPrintable(QStringLiteral("%1 < %2").arg(h->length()).arg(g->viewport()->width())));
 }
 
 VARDELLO_TEST_MAIN(TestGestioneVariabili)
