@@ -1,5 +1,7 @@
 #include "bloccoindirizzo.h"
 
+#include "datoteca.h"
+#include "inputsvizzero.h"
 #include "messaggi.h"
 #include "modifichenonsalvate.h"
 #include "nap.h"
@@ -8,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -59,6 +62,47 @@ BloccoIndirizzo::BloccoIndirizzo(Modulo modulo, const Widget& widget, QDialog* f
     , m_finestra(finestra)
     , m_salva(std::move(salva))
 {
+}
+
+BloccoIndirizzo::RigheIndirizzo BloccoIndirizzo::creaRigheIndirizzo(Modulo modulo, QFormLayout* form,
+                                                                    QWidget* genitore)
+{
+    const bool azienda = modulo == Modulo::NuovaAzienda || modulo == Modulo::GestioneAzienda;
+    auto campo = [genitore](const char* nome) {
+        auto* e = new QLineEdit(genitore);
+        e->setObjectName(QLatin1String(nome));
+        return e;
+    };
+    RigheIndirizzo r;
+    r.indirizzo = campo("indirizzo");
+    form->addRow(tr("Indirizzo"), r.indirizzo);
+    r.cap = campo("cap");
+    form->addRow(tr("CAP"), r.cap);
+    r.localita = campo("localita");
+    form->addRow(tr("Località"), r.localita);
+    r.cantone = campo("cantone");
+    if (azienda)
+        r.cantone->setMaxLength(2);
+    r.etichettaCantone = new QLabel(azienda ? tr("Cantone (sigla)") : tr("Cantone"), genitore);
+    form->addRow(r.etichettaCantone, r.cantone);
+    return r;
+}
+
+QComboBox* BloccoIndirizzo::creaNazione(Modulo modulo, QWidget* genitore)
+{
+    auto* c = new QComboBox(genitore);
+    c->setObjectName(QStringLiteral("nazione"));
+    if (modulo == Modulo::NuovaAzienda || modulo == Modulo::GestioneAzienda) {
+        c->addItem(tr("Svizzera"), QStringLiteral("CH"));
+        c->addItem(tr("Italia"), QStringLiteral("IT"));
+        c->addItem(tr("Francia"), QStringLiteral("FR"));
+        c->addItem(tr("Germania"), QStringLiteral("DE"));
+        c->addItem(tr("Spagna"), QStringLiteral("ES"));
+    } else {
+        for (const QString& codice : Nazioni::codiciDisponibili())
+            c->addItem(Nazioni::info(codice).nome, codice);
+    }
+    return c;
 }
 
 QString BloccoIndirizzo::codiceNazione() const
@@ -300,4 +344,89 @@ void BloccoIndirizzo::chiudiConControllo()
     // The window's own reject() may lead here: the dialog's base one closes.
     if (puo && !chiusa)
         m_finestra->QDialog::reject();
+}
+
+namespace {
+
+// A rate or ceiling as the user reads and types it: no exponent, no
+// trailing zeros, every stored decimal kept.
+QString testoNumero(double v)
+{
+    QString t = QString::number(v, 'f', 6);
+    while (t.contains(QLatin1Char('.')) && (t.endsWith(QLatin1Char('0')) || t.endsWith(QLatin1Char('.'))))
+        t.chop(1);
+    return t;
+}
+
+} // namespace
+
+CampiInfortuni::CampiInfortuni(QWidget* genitore)
+    : QObject(genitore)
+{
+    m_gruppo = new QGroupBox(tr("Assicurazione infortuni (LAINF)"), genitore);
+    m_gruppo->setObjectName(QStringLiteral("infortuni"));
+    auto* form = new QFormLayout(m_gruppo);
+    auto campo = [&](const char* nome, const QString& etichetta) {
+        auto* e = new QLineEdit(m_gruppo);
+        e->setObjectName(QLatin1String(nome));
+        form->addRow(etichetta, e);
+        return e;
+    };
+    m_ip = campo("lainfIPperMille", tr("Premio infortuni professionali (‰)"));
+    m_inpUomo = campo("lainfINPuomoPerMille", tr("Premio infortuni non professionali, uomini (‰)"));
+    m_inpDonna = campo("lainfINPdonnaPerMille", tr("Premio infortuni non professionali, donne (‰)"));
+    m_massimale = campo("lainfMassimale", tr("Massimale annuo (CHF)"));
+}
+
+QList<QLineEdit*> CampiInfortuni::campi() const
+{
+    return {m_ip, m_inpUomo, m_inpDonna, m_massimale};
+}
+
+void CampiInfortuni::mostra(const DatiAzienda& a)
+{
+    m_ip->setText(testoNumero(a.lainfIPperMille));
+    m_inpUomo->setText(testoNumero(a.lainfINPuomoPerMille));
+    m_inpDonna->setText(testoNumero(a.lainfINPdonnaPerMille));
+    m_massimale->setText(testoNumero(a.lainfMassimale));
+}
+
+QString CampiInfortuni::leggi(DatiAzienda& a) const
+{
+    struct Voce
+    {
+        QLineEdit* campo;
+        double* valore;
+        double massimo;
+    };
+    DatiAzienda letti = a;
+    const Voce voci[] = {{m_ip, &letti.lainfIPperMille, kPremioMassimo},
+                         {m_inpUomo, &letti.lainfINPuomoPerMille, kPremioMassimo},
+                         {m_inpDonna, &letti.lainfINPdonnaPerMille, kPremioMassimo},
+                         {m_massimale, &letti.lainfMassimale, kMassimaleMassimo}};
+    for (const Voce& v : voci) {
+        double valore = 0.0;
+        QString etichetta;
+        if (auto* form = qobject_cast<QFormLayout*>(m_gruppo->layout())) {
+            if (auto* l = qobject_cast<QLabel*>(form->labelForField(v.campo)))
+                etichetta = l->text();
+        }
+        if (!InputSvizzero::leggiImporto(v.campo->text(), &valore, false))
+            return tr("Il valore \"%1\" in \"%2\" non e' un numero valido.").arg(v.campo->text().trimmed(), etichetta);
+        if (valore < 0 || valore > v.massimo)
+            return tr("Il valore in \"%1\" deve essere tra 0 e %2.").arg(etichetta, testoNumero(v.massimo));
+        *v.valore = valore;
+    }
+    a = letti;
+    return QString();
+}
+
+void CampiInfortuni::predefiniti(DatiAzienda& a)
+{
+    const Datoteca::VoceContributo lainf = Datoteca::contributo(QStringLiteral("LAINF"));
+    a.lainfIPperMille = lainf.aliquotaDatore * 10.0;
+    a.lainfINPuomoPerMille = lainf.aliquotaDipendente * 10.0;
+    a.lainfINPdonnaPerMille = lainf.aliquotaDipendente * 10.0;
+    if (lainf.massimale > 0)
+        a.lainfMassimale = lainf.massimale;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "azienda.h"
 #include "nazioni.h"
 
 #include <QList>
@@ -12,6 +13,7 @@
 class QComboBox;
 class QDialog;
 class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -46,6 +48,24 @@ public:
         QComboBox* valuta = nullptr;  // new company form: follow the country
         QComboBox* lingua = nullptr;
     };
+
+    // The address rows every form shows, built in one place: the entries of
+    // street, postcode, locality and canton (object names "indirizzo",
+    // "cap", "localita", "cantone"; a company's canton of at most 2
+    // characters).
+    struct RigheIndirizzo
+    {
+        QLineEdit* indirizzo = nullptr;
+        QLineEdit* cap = nullptr;
+        QLineEdit* localita = nullptr;
+        QLineEdit* cantone = nullptr;
+        QLabel* etichettaCantone = nullptr;
+    };
+    static RigheIndirizzo creaRigheIndirizzo(Modulo modulo, QFormLayout* form, QWidget* genitore);
+    // The country box ("nazione", item data the country code): the five
+    // countries a company may be in, or every country of the directory for
+    // an employee.
+    static QComboBox* creaNazione(Modulo modulo, QWidget* genitore);
 
     // `salva` is the form's own save, which the unsaved-changes prompt may run.
     BloccoIndirizzo(Modulo modulo, const Widget& widget, QDialog* finestra, std::function<void()> salva);
@@ -105,4 +125,41 @@ private:
     QList<QLabel*> m_etichette;
     Nazioni::InfoNazione m_info;
     QMap<QString, QString> m_valori;
+};
+
+// The company's accident-insurance rows, shared by the two company forms: the
+// occupational premium, the non-occupational premiums for men and for women
+// (per mille of the insured earnings) and their annual ceiling in francs.
+// They sit in a group box of their own under the address rows.
+class CampiInfortuni : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CampiInfortuni(QWidget* genitore);
+
+    QGroupBox* gruppo() const { return m_gruppo; }
+    QList<QLineEdit*> campi() const;
+
+    // Shows the record's values.
+    void mostra(const DatiAzienda& a);
+    // Puts the typed values into `a`; an empty text when they are valid,
+    // else the message naming the field that is not.
+    QString leggi(DatiAzienda& a) const;
+
+    // The values a new company starts from: the accident insurance of the
+    // loaded year's parameters (percent there, per mille here), the same
+    // non-occupational premium for men and women.
+    static void predefiniti(DatiAzienda& a);
+
+    // Highest premium accepted, per mille, and highest ceiling, francs.
+    static constexpr double kPremioMassimo = 200.0;
+    static constexpr double kMassimaleMassimo = 1000000.0;
+
+private:
+    QGroupBox* m_gruppo = nullptr;
+    QLineEdit* m_ip = nullptr;
+    QLineEdit* m_inpUomo = nullptr;
+    QLineEdit* m_inpDonna = nullptr;
+    QLineEdit* m_massimale = nullptr;
 };

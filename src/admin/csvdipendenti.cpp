@@ -1,12 +1,17 @@
 #include "csvdipendenti.h"
 
+#include "config.h"
 #include "dialogofile.h"
 #include "dipendente.h"
 #include "filesicuri.h"
+#include "inputsvizzero.h"
 #include "messaggi.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QSettings>
 #include <QStringList>
 #include <QTextStream>
 
@@ -83,15 +88,22 @@ QString nomeBase(const QString& cognome, const QString& nome)
     return base;
 }
 
-bool esporta(const QString& percorso)
+bool esporta(const QString& percorso, QStringList* esclusi)
 {
     QString testo;
     QTextStream out(&testo);
     out << kIntestazione << '\n';
     for (const QString& id : Dipendente::elencoDipendenti(false)) {
         DatiDipendente d;
-        if (!Dipendente::carica(id, d))
+        QString errore;
+        if (!Dipendente::carica(id, d, &errore)) {
+            // Left out, but named: who he is (as far as the file tells) and why.
+            if (esclusi) {
+                const QString chi = (d.nome + QLatin1Char(' ') + d.cognome).trimmed();
+                esclusi->append(tr("%1 (%2): %3").arg(chi.isEmpty() ? id : chi, id, errore));
+            }
             continue;
+        }
         const QString testi[] = {d.nome,      d.cognome,  d.dataNascita,    d.sesso,
                                  d.statoCivile, d.nazionalita, d.indirizzo, d.cap,
                                  d.localita,  d.cantone,  d.numeroAVS,      d.permessoLavoro,
@@ -105,14 +117,105 @@ bool esporta(const QString& percorso)
     return FileSicuri::scrivi(percorso, testo.toUtf8());
 }
 
-bool importa(const QString& percorso, int* importati, int* saltati)
+namespace {
+
+// The AVS number without its dots and blanks, for comparing.
+QString avsNormale(const QString& numero)
+{
+    QString n = numero;
+    n.remove(QLatin1Char('.')).remove(QLatin1Char(' '));
+    return n;
+}
+
+// The same person without an AVS number: surname, first name, birth date.
+QString persona(const DatiDipendente& d)
+{
+    return (d.cognome.simplified() + QLatin1Char('|') + d.nome.simplified() + QLatin1Char('|')
+            + d.dataNascita.trimmed())
+        .toCaseFolded();
+}
+
+// A date of the file as the record stores it ("dd/MM/yyyy"); empty stays
+// empty. False when the text is no date of the calendar.
+bool data(const QString& testo, QString* risultato)
+{
+    if (testo.isEmpty()) {
+        risultato->clear();
+        return true;
+    }
+    const QDate d = InputSvizzero::leggiData(testo);
+    if (!d.isValid())
+        return false;
+    *risultato = d.toString(QStringLiteral("dd/MM/yyyy"));
+    return true;
+}
+
+// Why a row's values cannot make an employee; empty when they can.
+QString controllaRiga(const QStringList& f, DatiDipendente& d)
+{
+    for (const QString& campo : f) {
+        for (const QChar c : campo) {
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                return tr("carattere non ammesso (NUL o di controllo)");
+        }
+    }
+    if (f.size() < 14)
+        return tr("%1 campi invece di 15").arg(f.size());
+    QString* testi[] = {&d.nome,      &d.cognome, &d.dataNascita, &d.sesso,   &d.statoCivile, &d.nazionalita,
+                        &d.indirizzo, &d.cap,     &d.localita,    &d.cantone, &d.numeroAVS,   &d.permessoLavoro};
+    for (int i = 0; i < 12; ++i)
+        *testi[i] = f.at(i).trimmed();
+    if (d.cognome.isEmpty())
+        return tr("cognome mancante");
+    if (!data(d.dataNascita, &d.dataNascita))
+        return tr("data di nascita \"%1\" non valida").arg(f.at(2).trimmed());
+    d.sesso = d.sesso.toUpper();
+    if (!d.sesso.isEmpty() && d.sesso != QLatin1String("M") && d.sesso != QLatin1String("F"))
+        return tr("sesso \"%1\" non valido (M o F)").arg(f.at(3).trimmed());
+    d.cantone = d.cantone.toUpper();
+    if (!d.numeroAVS.isEmpty() && !Dipendente::validaAVS(d.numeroAVS))
+        return tr("numero AVS \"%1\" non valido").arg(d.numeroAVS);
+    QString assunzione;
+    if (!data(f.at(12).trimmed(), &assunzione))
+        return tr("data di assunzione \"%1\" non valida").arg(f.at(12).trimmed());
+    // An empty hiring date leaves the employee without a period rather
+    // than with one that has no start.
+    if (!assunzione.isEmpty())
+        Dipendente::setDataAssunzione(d, assunzione);
+    d.tipoContratto = f.at(13).trimmed();
+    const QString mensilita = f.size() > 14 ? f.at(14).trimmed() : QString();
+    d.mensilitaAggiuntive = 0;
+    if (!mensilita.isEmpty() && !FileSicuri::intero(mensilita, 0, 2, &d.mensilitaAggiuntive))
+        return tr("mensilita aggiuntive \"%1\" non valide (da 0 a 2)").arg(mensilita);
+    return QString();
+}
+
+} // namespace
+
+bool importa(const QString& percorso, int* importati, int* saltati, QStringList* motivi)
 {
     QByteArray contenuto;
     if (!FileSicuri::leggi(percorso, &contenuto))
         return false;
-    QString testo = QString::fromUtf8(contenuto);
+    // Every byte of the file: a NUL is a fault of its row, never the end.
+    QString testo = FileSicuri::testo(contenuto);
     if (testo.startsWith(QChar(0xFEFF)))
         testo.remove(0, 1);
+
+    // Who is already in the company: by AVS number, else by name and birth.
+    QSet<QString> numeriAVS;
+    QSet<QString> persone;
+    auto registra = [&](const DatiDipendente& d) {
+        if (!avsNormale(d.numeroAVS).isEmpty())
+            numeriAVS.insert(avsNormale(d.numeroAVS));
+        else
+            persone.insert(persona(d));
+    };
+    for (const QString& id : Dipendente::elencoDipendenti(false)) {
+        DatiDipendente d;
+        Dipendente::carica(id, d); // what did load still names the person
+        registra(d);
+    }
 
     int creati = 0;
     int scartati = 0;
@@ -121,38 +224,28 @@ bool importa(const QString& percorso, int* importati, int* saltati)
         QString riga = righe.at(n);
         if (riga.endsWith(QLatin1Char('\r')))
             riga.chop(1);
-        if (riga.trimmed().isEmpty())
+        if (riga.trimmed().isEmpty() && !riga.contains(QChar(0)))
             continue;
-        const QStringList f = campi(riga);
-        if (f.size() < 14) {
-            ++scartati;
-            continue;
-        }
         DatiDipendente d;
-        QString* testi[] = {&d.nome,     &d.cognome,   &d.dataNascita, &d.sesso,     &d.statoCivile, &d.nazionalita,
-                            &d.indirizzo, &d.cap,      &d.localita,    &d.cantone,   &d.numeroAVS,   &d.permessoLavoro};
-        for (int i = 0; i < 12; ++i)
-            *testi[i] = f.at(i);
-        // An empty hiring date leaves the employee without a period rather
-        // than with one that has no start.
-        if (!f.at(12).isEmpty())
-            Dipendente::setDataAssunzione(d, f.at(12));
-        d.tipoContratto = f.at(13);
-        if (f.size() > 14) {
-            bool ok = false;
-            const int mensilita = f.at(14).toInt(&ok, 10);
-            d.mensilitaAggiuntive = ok ? mensilita : 0;
+        QString motivo = controllaRiga(campi(riga), d);
+        if (motivo.isEmpty()) {
+            const bool presente = avsNormale(d.numeroAVS).isEmpty() ? persone.contains(persona(d))
+                                                                    : numeriAVS.contains(avsNormale(d.numeroAVS));
+            if (presente)
+                motivo = tr("%1 %2 gia' presente nell'azienda").arg(d.nome, d.cognome);
         }
-        const QString base = nomeBase(d.cognome, d.nome);
-        if (base.isEmpty()) {
-            ++scartati;
-            continue;
+        if (motivo.isEmpty()) {
+            const QString id = Dipendente::idLibero(nomeBase(d.cognome, d.nome) + QStringLiteral(".txt"));
+            if (Dipendente::idValido(id) && Dipendente::salva(d, id)) {
+                ++creati;
+                registra(d);
+                continue;
+            }
+            motivo = tr("salvataggio non riuscito");
         }
-        const QString id = Dipendente::idLibero(base + QStringLiteral(".txt"));
-        if (Dipendente::idValido(id) && Dipendente::salva(d, id))
-            ++creati;
-        else
-            ++scartati;
+        ++scartati;
+        if (motivi)
+            motivi->append(tr("riga %1: %2").arg(n + 1).arg(motivo));
     }
     if (importati)
         *importati = creati;
@@ -161,31 +254,62 @@ bool importa(const QString& percorso, int* importati, int* saltati)
     return true;
 }
 
+namespace {
+
+const char* const kCartellaEsportazione = "cartellaEsportazione";
+
+QSettings impostazioni()
+{
+    return QSettings(QStringLiteral("Vardello"), QStringLiteral("CsvDipendenti"));
+}
+
+} // namespace
+
 void azioneEsporta(QWidget* finestra)
 {
     const QString percorso = DialogoFile::salva(finestra, tr("Esporta CSV"),
-                                                QDir::homePath() + QStringLiteral("/dipendenti.csv"),
+                                                Config::cartellaExportAzienda() + QStringLiteral("/dipendenti.csv"),
                                                 tr("CSV (*.csv)"));
     if (percorso.isEmpty())
         return;
-    if (esporta(percorso))
-        Messaggi::informazione(finestra, tr("Esportato"), tr("CSV salvato in:\n") + percorso);
-    else
+    QStringList esclusi;
+    if (!esporta(percorso, &esclusi)) {
         Messaggi::avviso(finestra, tr("Errore"), tr("Impossibile salvare il CSV."));
+        return;
+    }
+    impostazioni().setValue(QLatin1String(kCartellaEsportazione), QFileInfo(percorso).absolutePath());
+    QString testo = tr("CSV salvato in:\n") + percorso;
+    if (!esclusi.isEmpty())
+        testo += QStringLiteral("\n\n") + tr("Non esportati (file non leggibile):\n") + esclusi.join(QLatin1Char('\n'));
+    if (esclusi.isEmpty())
+        Messaggi::informazione(finestra, tr("Esportato"), testo);
+    else
+        Messaggi::avviso(finestra, tr("Esportato"), testo);
 }
 
 void azioneImporta(QWidget* finestra)
 {
-    const QString percorso = DialogoFile::apri(finestra, tr("Importa CSV"), QDir::homePath(), tr("CSV (*.csv)"));
+    // Where the last export went, the file the user edited is likely to be.
+    const QString inizio = impostazioni().value(QLatin1String(kCartellaEsportazione),
+                                                Config::cartellaExportAzienda()).toString();
+    const QString percorso = DialogoFile::apri(finestra, tr("Importa CSV"), inizio, tr("CSV (*.csv)"));
     if (percorso.isEmpty())
         return;
     int importati = 0;
     int saltati = 0;
-    if (importa(percorso, &importati, &saltati))
-        Messaggi::informazione(finestra, tr("Importato"),
-                               tr("Importati: %1\nSaltati: %2").arg(importati).arg(saltati));
-    else
+    QStringList motivi;
+    if (!importa(percorso, &importati, &saltati, &motivi)) {
         Messaggi::avviso(finestra, tr("Errore"), tr("Impossibile leggere il CSV."));
+        return;
+    }
+    QString testo = tr("Importati: %1\nSaltati: %2").arg(importati).arg(saltati);
+    if (!motivi.isEmpty()) {
+        testo += QStringLiteral("\n\n") + tr("Righe saltate di %1:").arg(percorso) + QLatin1Char('\n')
+                 + motivi.join(QLatin1Char('\n'));
+        Messaggi::avviso(finestra, tr("Importato"), testo);
+    } else {
+        Messaggi::informazione(finestra, tr("Importato"), testo);
+    }
 }
 
 } // namespace CsvDipendenti

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,24 +39,17 @@ GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
     };
     editRagioneSociale = nuovoCampo("ragioneSociale");
     form->addRow(tr("Ragione sociale"), editRagioneSociale);
-    editIndirizzo = nuovoCampo("indirizzo");
-    form->addRow(tr("Indirizzo"), editIndirizzo);
-    editCap = nuovoCampo("cap");
-    form->addRow(tr("CAP"), editCap);
-    editLocalita = nuovoCampo("localita");
-    form->addRow(tr("Località"), editLocalita);
-    editCantone = nuovoCampo("cantone");
-    editCantone->setMaxLength(2);
-    auto* etichettaCantone = new QLabel(tr("Cantone (sigla)"), this);
-    form->addRow(etichettaCantone, editCantone);
-    comboNazione = new QComboBox(this);
-    comboNazione->setObjectName(QStringLiteral("nazione"));
-    comboNazione->addItem(tr("Svizzera"), QStringLiteral("CH"));
-    comboNazione->addItem(tr("Italia"), QStringLiteral("IT"));
-    comboNazione->addItem(tr("Francia"), QStringLiteral("FR"));
-    comboNazione->addItem(tr("Germania"), QStringLiteral("DE"));
-    comboNazione->addItem(tr("Spagna"), QStringLiteral("ES"));
+    const BloccoIndirizzo::RigheIndirizzo righe =
+        BloccoIndirizzo::creaRigheIndirizzo(BloccoIndirizzo::Modulo::GestioneAzienda, form, this);
+    editIndirizzo = righe.indirizzo;
+    editCap = righe.cap;
+    editLocalita = righe.localita;
+    editCantone = righe.cantone;
+    QLabel* etichettaCantone = righe.etichettaCantone;
+    comboNazione = BloccoIndirizzo::creaNazione(BloccoIndirizzo::Modulo::GestioneAzienda, this);
     form->addRow(tr("Nazione"), comboNazione);
+    infortuni = new CampiInfortuni(this);
+    layout->addWidget(infortuni->gruppo());
 
     layout->addStretch();
     auto* pulsanti = new QHBoxLayout;
@@ -93,6 +87,7 @@ GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
     editCantone->setText(m_dati.cantone);
     const int indice = comboNazione->findData(m_dati.nazione);
     comboNazione->setCurrentIndex(indice >= 0 ? indice : 0);
+    infortuni->mostra(m_dati);
     blocco->cambiaNazione(comboNazione->currentIndex());
     const QList<QLineEdit*>& campi = blocco->campiIdentificativi();
     for (QLineEdit* campo : campi)
@@ -108,6 +103,8 @@ GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
     // Every input the save writes marks the form, except the block's own
     // fills of locality, postcode and canton: nothing typed is lost unasked.
     for (QLineEdit* e : {editRagioneSociale, editIndirizzo, editCantone, editCap, editLocalita})
+        blocco->segnaModificheDi(e);
+    for (QLineEdit* e : infortuni->campi())
         blocco->segnaModificheDi(e);
     segnaIdentificativi();
 }
@@ -191,6 +188,8 @@ bool GestioneAzienda::salvaDati()
         errore = tr("Il cantone deve essere di 2 lettere (es. TI).");
     else if (!a.campi.value(QStringLiteral("iban")).isEmpty() && !Pain001::ibanValido(a.campi.value(QStringLiteral("iban"))))
         errore = tr("L'IBAN dell'azienda non è valido: controlla le cifre.");
+    else
+        errore = infortuni->leggi(a);
     if (!errore.isEmpty()) {
         Messaggi::avviso(this, tr("Azienda"), errore);
         return false;

@@ -22,7 +22,8 @@ QLabel* LinkAiuto::crea(const QString& codice, QWidget* parent)
     link->setStyleSheet(QStringLiteral("color: gray; text-decoration: underline;"));
     link->setTextInteractionFlags(Qt::TextBrowserInteraction);
     link->setOpenExternalLinks(false);
-    QObject::connect(link, &QLabel::linkActivated, link, [](const QString& destinazione) { apri(destinazione); });
+    QObject::connect(link, &QLabel::linkActivated, link,
+                     [link](const QString& destinazione) { apri(destinazione, link->window()); });
     return link;
 }
 
@@ -34,12 +35,12 @@ QHBoxLayout* LinkAiuto::riga(const QString& codice, QWidget* parent)
     return riga;
 }
 
-void LinkAiuto::apri(const QString& codice)
+void LinkAiuto::apri(const QString& codice, QWidget* finestra)
 {
     if (visore())
         visore()(codice);
     else
-        MostraHelp::apri(codice);
+        MostraHelp::apri(codice, finestra);
 }
 
 void LinkAiuto::impostaVisore(std::function<void(const QString&)> v)

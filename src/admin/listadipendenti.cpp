@@ -82,6 +82,15 @@ ListaDipendenti::ListaDipendenti(QWidget* parent)
     connect(tabella, &QTableWidget::cellDoubleClicked, this, &ListaDipendenti::apriDipendente);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
     connect(cerca, &QLineEdit::textChanged, this, &ListaDipendenti::filtraLista);
+    // "Apri" and "Elimina" act on a visible, selected employee only.
+    auto aggiorna = [this, btnApri, btnElimina] {
+        const bool scelto = !fileSelezionato().isEmpty();
+        btnApri->setEnabled(scelto);
+        btnElimina->setEnabled(scelto);
+    };
+    connect(tabella->selectionModel(), &QItemSelectionModel::selectionChanged, this, aggiorna);
+    connect(tabella->selectionModel(), &QItemSelectionModel::currentChanged, this, aggiorna);
+    connect(this, &ListaDipendenti::selezioneCambiata, this, aggiorna);
 
     caricaLista();
 }
@@ -121,15 +130,33 @@ void ListaDipendenti::filtraLista(const QString& testo)
         }
         tabella->setRowHidden(r, !trovato);
     }
+    // A row the search hides is no longer the one acted on.
+    const int corrente = tabella->currentRow();
+    if (corrente >= 0 && tabella->isRowHidden(corrente)) {
+        tabella->clearSelection();
+        tabella->setCurrentCell(-1, -1);
+    }
+    emit selezioneCambiata();
 }
 
 QString ListaDipendenti::fileSelezionato() const
 {
     const int r = tabella->currentRow();
-    if (r < 0)
+    if (r < 0 || tabella->isRowHidden(r) || !tabella->selectionModel()->isRowSelected(r, QModelIndex()))
         return QString();
     const QTableWidgetItem* primo = tabella->item(r, 0);
     return primo ? primo->data(Qt::UserRole).toString() : QString();
+}
+
+QString ListaDipendenti::nomeSelezionato() const
+{
+    const int r = tabella->currentRow();
+    QStringList parti;
+    for (int c : {2, 1}) {
+        if (r >= 0 && tabella->item(r, c) && !tabella->item(r, c)->text().trimmed().isEmpty())
+            parti << tabella->item(r, c)->text().trimmed();
+    }
+    return parti.isEmpty() ? fileSelezionato() : parti.join(QLatin1Char(' '));
 }
 
 void ListaDipendenti::apriDipendente()
@@ -154,7 +181,7 @@ void ListaDipendenti::eliminaDipendente()
     const QString id = fileSelezionato();
     if (id.isEmpty() || id.startsWith(QLatin1Char('(')))
         return;
-    if (!Messaggi::conferma(this, tr("Elimina"), tr("Sei sicuro di voler eliminare il dipendente?\n") + id))
+    if (!Messaggi::conferma(this, tr("Elimina"), tr("Sei sicuro di voler eliminare il dipendente?\n") + nomeSelezionato()))
         return;
     // Only the record file goes; the employee's histories and variables stay.
     const bool eliminato = Dipendente::elimina(id);

@@ -15,8 +15,12 @@ class ListaDipendenti : public QDialog
 public:
     explicit ListaDipendenti(QWidget* parent = nullptr);
 
-    // The id of the current row; empty for none or the placeholder row.
+    // The id of the current row when it is visible and selected; empty for
+    // none, a row the search hides, or the placeholder row.
     QString fileSelezionato() const;
+
+signals:
+    void selezioneCambiata();
 
 public slots:
     void caricaLista();
@@ -26,6 +30,9 @@ public slots:
     void eliminaDipendente();
 
 private:
+    // First name and surname of the selected row (its id when it has none).
+    QString nomeSelezionato() const;
+
     QTableWidget* tabella = nullptr;
     QLineEdit* cerca = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,13 +30,7 @@ NuovaAzienda::NuovaAzienda(QWidget* parent)
     auto* form = new QFormLayout;
     layout->addLayout(form);
 
-    comboNazione = new QComboBox(this);
-    comboNazione->setObjectName(QStringLiteral("nazione"));
-    comboNazione->addItem(tr("Svizzera"), QStringLiteral("CH"));
-    comboNazione->addItem(tr("Italia"), QStringLiteral("IT"));
-    comboNazione->addItem(tr("Francia"), QStringLiteral("FR"));
-    comboNazione->addItem(tr("Germania"), QStringLiteral("DE"));
-    comboNazione->addItem(tr("Spagna"), QStringLiteral("ES"));
+    comboNazione = BloccoIndirizzo::creaNazione(BloccoIndirizzo::Modulo::NuovaAzienda, this);
     form->addRow(tr("Nazione"), comboNazione);
 
     comboValuta = new QComboBox(this);
@@ -60,19 +55,22 @@ NuovaAzienda::NuovaAzienda(QWidget* parent)
     };
     editRagioneSociale = nuovoCampo("ragioneSociale");
     form->addRow(tr("Ragione sociale"), editRagioneSociale);
-    editIndirizzo = nuovoCampo("indirizzo");
-    form->addRow(tr("Indirizzo"), editIndirizzo);
-    editCap = nuovoCampo("cap");
-    form->addRow(tr("CAP"), editCap);
-    editLocalita = nuovoCampo("localita");
-    form->addRow(tr("Località"), editLocalita);
-    editCantone = nuovoCampo("cantone");
-    editCantone->setMaxLength(2);
-    auto* etichettaCantone = new QLabel(tr("Cantone (sigla)"), this);
-    form->addRow(etichettaCantone, editCantone);
+    const BloccoIndirizzo::RigheIndirizzo righe =
+        BloccoIndirizzo::creaRigheIndirizzo(BloccoIndirizzo::Modulo::NuovaAzienda, form, this);
+    editIndirizzo = righe.indirizzo;
+    editCap = righe.cap;
+    editLocalita = righe.localita;
+    editCantone = righe.cantone;
+    QLabel* etichettaCantone = righe.etichettaCantone;
     editProvincia = nuovoCampo("provincia");
     auto* etichettaProvincia = new QLabel(tr("Provincia"), this);
     form->addRow(etichettaProvincia, editProvincia);
+    // A new company starts from the year's accident insurance.
+    infortuni = new CampiInfortuni(this);
+    DatiAzienda predefiniti;
+    CampiInfortuni::predefiniti(predefiniti);
+    infortuni->mostra(predefiniti);
+    layout->addWidget(infortuni->gruppo());
 
     layout->addStretch();
     auto* pulsanti = new QHBoxLayout;
@@ -108,6 +106,8 @@ NuovaAzienda::NuovaAzienda(QWidget* parent)
     connect(btnChiudi, &QPushButton::clicked, this, &NuovaAzienda::chiudiConControllo);
     blocco->segnaModificheDi(editRagioneSociale);
     blocco->segnaModificheDi(editIndirizzo);
+    for (QLineEdit* e : infortuni->campi())
+        blocco->segnaModificheDi(e);
     auto segna = [this] { blocco->setModificato(true); };
     connect(comboValuta, QOverload<int>::of(&QComboBox::currentIndexChanged), this, segna);
     connect(comboLingua, QOverload<int>::of(&QComboBox::currentIndexChanged), this, segna);
@@ -202,6 +202,12 @@ void NuovaAzienda::salva()
         Messaggi::avviso(this, tr("Attenzione"),
                          tr("Il BIC \"%1\" non e' valido: deve avere 8 o 11 caratteri (ad esempio UBSWCHZH80A).")
                              .arg(bic));
+        return;
+    }
+
+    const QString erroreInfortuni = infortuni->leggi(a);
+    if (!erroreInfortuni.isEmpty()) {
+        Messaggi::avviso(this, tr("Attenzione"), erroreInfortuni);
         return;
     }
 

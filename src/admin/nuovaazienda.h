@@ -4,11 +4,13 @@
 #include <QString>
 
 class BloccoIndirizzo;
+class CampiInfortuni;
 class QComboBox;
 class QLineEdit;
 
 // "Nuova Azienda": creates one company record file in the data folder, its
-// file name built from the company name.
+// file name built from the company name. Its accident-insurance premiums start
+// from the year's parameters.
 class NuovaAzienda : public QDialog
 {
     Q_OBJECT
@@ -43,6 +45,7 @@ private slots:
 
 private:
     BloccoIndirizzo* blocco = nullptr;
+    CampiInfortuni* infortuni = nullptr;
     QComboBox* comboNazione = nullptr;
     QComboBox* comboValuta = nullptr;
     QComboBox* comboLingua = nullptr;

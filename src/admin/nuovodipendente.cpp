@@ -123,20 +123,16 @@ NuovoDipendente::NuovoDipendente(QWidget* parent)
     editNazionalita = nuovoCampo("nazionalita");
     form->addRow(tr("Nazionalita"), editNazionalita);
 
-    comboNazione = nuovaCombo("nazione");
-    for (const QString& codice : Nazioni::codiciDisponibili())
-        comboNazione->addItem(Nazioni::info(codice).nome, codice);
+    comboNazione = BloccoIndirizzo::creaNazione(BloccoIndirizzo::Modulo::NuovoDipendente, this);
     form->addRow(tr("Nazione"), comboNazione);
 
-    editIndirizzo = nuovoCampo("indirizzo");
-    form->addRow(tr("Indirizzo"), editIndirizzo);
-    editCap = nuovoCampo("cap");
-    form->addRow(tr("CAP"), editCap);
-    editLocalita = nuovoCampo("localita");
-    form->addRow(tr("Localita"), editLocalita);
-    editCantone = nuovoCampo("cantone");
-    auto* etichettaCantone = new QLabel(tr("Cantone"), this);
-    form->addRow(etichettaCantone, editCantone);
+    const BloccoIndirizzo::RigheIndirizzo righe =
+        BloccoIndirizzo::creaRigheIndirizzo(BloccoIndirizzo::Modulo::NuovoDipendente, form, this);
+    editIndirizzo = righe.indirizzo;
+    editCap = righe.cap;
+    editLocalita = righe.localita;
+    editCantone = righe.cantone;
+    QLabel* etichettaCantone = righe.etichettaCantone;
 
     comboPermesso = nuovaCombo("permessoLavoro");
     comboPermesso->addItem(tr("(non specificato)"), QString());

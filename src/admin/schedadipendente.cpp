@@ -209,7 +209,7 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
     connect(btnSalva, &QPushButton::clicked, this, &SchedaDipendente::salva);
     connect(btnElimina, &QPushButton::clicked, this, &SchedaDipendente::cancella);
     connect(btnChiudi, &QPushButton::clicked, this, &SchedaDipendente::chiudiConControllo);
-    connect(aiuto, &QPushButton::clicked, this, [] { LinkAiuto::apri(QStringLiteral("D03")); });
+    connect(aiuto, &QPushButton::clicked, this, [this] { LinkAiuto::apri(QStringLiteral("D03"), this); });
 
     connect(comboNazione, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &SchedaDipendente::cambiaNazione);
     connect(editCap, &QLineEdit::textChanged, this, &SchedaDipendente::aggiornaDaCap);
@@ -339,23 +339,23 @@ void SchedaDipendente::costruisciForm(QFormLayout* form)
     editNazionalita = campo("nazionalita", dati.nazionalita);
     form->addRow(tr("Nazionalita"), editNazionalita);
 
-    comboNazione = combo("nazione");
-    for (const QString& codice : Nazioni::codiciDisponibili())
-        comboNazione->addItem(Nazioni::info(codice).nome, codice);
+    comboNazione = BloccoIndirizzo::creaNazione(BloccoIndirizzo::Modulo::SchedaDipendente, genitore);
     const int nazione = comboNazione->findData(dati.extra.value(QStringLiteral("nazione"), kSvizzera), Qt::UserRole,
                                                Qt::MatchExactly | Qt::MatchCaseSensitive);
     comboNazione->setCurrentIndex(nazione >= 0 ? nazione : 0);
     form->addRow(tr("Nazione"), comboNazione);
 
-    editIndirizzo = campo("indirizzo", dati.indirizzo);
-    form->addRow(tr("Indirizzo"), editIndirizzo);
-    editCap = campo("cap", dati.cap);
-    form->addRow(tr("CAP"), editCap);
-    editLocalita = campo("localita", dati.localita);
-    form->addRow(tr("Localita"), editLocalita);
-    etichettaCantone = new QLabel(tr("Cantone"), genitore);
-    editCantone = campo("cantone", dati.cantone);
-    form->addRow(etichettaCantone, editCantone);
+    const BloccoIndirizzo::RigheIndirizzo righe =
+        BloccoIndirizzo::creaRigheIndirizzo(BloccoIndirizzo::Modulo::SchedaDipendente, form, genitore);
+    editIndirizzo = righe.indirizzo;
+    editCap = righe.cap;
+    editLocalita = righe.localita;
+    editCantone = righe.cantone;
+    etichettaCantone = righe.etichettaCantone;
+    editIndirizzo->setText(dati.indirizzo);
+    editCap->setText(dati.cap);
+    editLocalita->setText(dati.localita);
+    editCantone->setText(dati.cantone);
 
     comboPermesso = combo("permessoLavoro");
     comboPermesso->addItem(tr("(non specificato)"), QString());

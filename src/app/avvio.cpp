@@ -194,6 +194,9 @@ bool Avvio::chiediLingua()
     prompt.setInputMode(QInputDialog::TextInput);
     prompt.setComboBoxItems(nomi);
     prompt.setComboBoxEditable(false);
+    // The toolkit's own button texts would be English here.
+    prompt.setOkButtonText(QStringLiteral("OK"));
+    prompt.setCancelButtonText(QStringLiteral("Annulla / Abbrechen / Annuler / Cancel / Cancelar"));
     prompt.setTextValue(nomi.at(preselezionata));
     if (prompt.exec() != QDialog::Accepted)
         return false;

@@ -81,6 +81,8 @@ int chiediAnno(QWidget* finestra, const char* nome, const QString& titolo, const
     chiedi.setIntRange(2000, 2100);
     chiedi.setIntStep(1);
     chiedi.setIntValue(iniziale);
+    chiedi.setOkButtonText(QObject::tr("OK"));
+    chiedi.setCancelButtonText(QObject::tr("Annulla"));
     return chiedi.exec() == QDialog::Accepted ? chiedi.intValue() : 0;
 }
 
@@ -251,7 +253,7 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
     });
     voce(dipendenti, QObject::tr("Movimenti straordinari..."), "azioneMovimentiStraordinari", finestra, [finestra] {
         perDipendentiScelti(finestra, [finestra](const QString& id) {
-            GestioneMovimenti movimenti(id, id, finestra);
+            GestioneMovimenti movimenti(id, Dipendente::nomeCognome(id), finestra);
             movimenti.exec();
         });
     });

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -53,7 +54,8 @@ const Definizione kCaselle[NumeroCaselle] = {
      QT_TRANSLATE_NOOP("DialogParametriCritici", "Aliquota dipendente (%)"), 3, 10, "CAF aliquota dipendente: ", " %"},
     {"cafDatore", nullptr, QT_TRANSLATE_NOOP("DialogParametriCritici", "Aliquota datore (%)"), 3, 10,
      "CAF aliquota datore    : ", " %"},
-    {"lainfDipendente", QT_TRANSLATE_NOOP("DialogParametriCritici", "LAINF / SUVA"),
+    {"lainfDipendente", QT_TRANSLATE_NOOP("DialogParametriCritici",
+                                         "LAINF / SUVA: valori iniziali delle nuove aziende"),
      QT_TRANSLATE_NOOP("DialogParametriCritici", "Aliquota dipendente (%)"), 3, 20, "LAINF aliquota dip.    : ", " %"},
     {"lainfDatore", nullptr, QT_TRANSLATE_NOOP("DialogParametriCritici", "Aliquota datore (%)"), 3, 20,
      "LAINF aliquota datore  : ", " %"},
@@ -99,7 +101,9 @@ DialogParametriCritici::DialogParametriCritici(QWidget* parent, bool senzaAvviso
     Datoteca::carica(0);
 
     if (!senzaAvviso) {
-        Messaggi::avviso(this, tr("Attenzione"),
+        // Shown before this window exists on screen: over the window that
+        // opens it, not in a corner of the screen.
+        Messaggi::avviso(parent ? parent : this, tr("Attenzione"),
                          tr("Attenzione: si sta accedendo alla modifica di dati importantissimi.\n"
                             "Chiudendo questo messaggio si accetta di essere responsabili per\n"
                             "quanto si modifichera'."));
@@ -189,6 +193,16 @@ void DialogParametriCritici::riempi()
 
 void DialogParametriCritici::cambiaAnno(int anno)
 {
+    // Values typed for the year shown are saved or dropped as the user says
+    // before another year replaces them; "Annulla" keeps the year.
+    const int mostrato = Datoteca::annoCorrente();
+    if (m_modificato && anno != mostrato) {
+        const QSignalBlocker blocco(spinAnno);
+        spinAnno->setValue(mostrato);
+        if (!ModificheNonSalvate::puoChiudere(this, m_modificato, [this] { return salvaDati(); }))
+            return;
+        spinAnno->setValue(anno);
+    }
     Datoteca::carica(anno);
     riempi();
     avvisaProblemi();

@@ -18,9 +18,18 @@ namespace {
 
 enum Colonna { ColCodice, ColDescrizione, ColTipo, ColAvs, ColCaf, ColLainf, ColLpp, NumColonne };
 
-QString flag(bool b)
+bool colonnaFlag(int colonna)
 {
-    return b ? QStringLiteral("1") : QStringLiteral("0");
+    return colonna >= ColAvs && colonna <= ColLpp;
+}
+
+// A flag cell: a check mark, not a raw "1" or "0".
+QTableWidgetItem* cellaFlag(bool b)
+{
+    auto* cella = new QTableWidgetItem;
+    cella->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    cella->setCheckState(b ? Qt::Checked : Qt::Unchecked);
+    return cella;
 }
 
 } // namespace
@@ -86,10 +95,10 @@ void GestioneGeneri::caricaTabella()
     tabella->setRowCount(codici.size());
     for (int r = 0; r < codici.size(); ++r) {
         const GeneriSalario::GenereSalario g = GeneriSalario::info(codici.at(r));
-        const QString celle[NumColonne] = {g.codice, g.descrizione, g.tipo, flag(g.avs),
-                                           flag(g.caf), flag(g.lainf), flag(g.lpp)};
+        const QString celle[] = {g.codice, g.descrizione, g.tipo};
+        const bool flag[] = {g.avs, g.caf, g.lainf, g.lpp};
         for (int c = 0; c < NumColonne; ++c)
-            tabella->setItem(r, c, new QTableWidgetItem(celle[c]));
+            tabella->setItem(r, c, colonnaFlag(c) ? cellaFlag(flag[c - ColAvs]) : new QTableWidgetItem(celle[c]));
     }
     if (!codici.isEmpty())
         tabella->resizeColumnsToContents();
@@ -143,10 +152,14 @@ bool GestioneGeneri::salvaModifiche()
         g.codice = codice;
         g.descrizione = testo(r, ColDescrizione);
         g.tipo = testo(r, ColTipo);
-        g.avs = testo(r, ColAvs) == QLatin1String("1");
-        g.caf = testo(r, ColCaf) == QLatin1String("1");
-        g.lainf = testo(r, ColLainf) == QLatin1String("1");
-        g.lpp = testo(r, ColLpp) == QLatin1String("1");
+        const auto spuntato = [this, r](int c) {
+            const QTableWidgetItem* item = tabella->item(r, c);
+            return item && item->checkState() == Qt::Checked;
+        };
+        g.avs = spuntato(ColAvs);
+        g.caf = spuntato(ColCaf);
+        g.lainf = spuntato(ColLainf);
+        g.lpp = spuntato(ColLpp);
         GeneriSalario::aggiorna(g);
         presenti.insert(codice);
     }

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -82,6 +84,49 @@ const QList<Colonna>& colonneMensili()
 
 const Qt::Alignment kDestra = Qt::AlignRight | Qt::AlignVCenter;
 
+// Every header and cell shows whole, in any language: a column is at least
+// as wide as the longest word of its header and its widest cell (a note
+// counts up to a limit), the room left is shared out, and the header is as
+// tall as its most wrapped title.
+void adattaColonne(QTableWidget* t)
+{
+    const int colonne = t->columnCount();
+    if (colonne == 0)
+        return;
+    QHeaderView* h = t->horizontalHeader();
+    const QFontMetrics metricaTitoli(h->font());
+    constexpr int kMargine = 14;       // the header's and the cell's own margins
+    constexpr int kCellaMassima = 220; // a long note wraps no column wider
+    QVector<int> larghezze(colonne);
+    int somma = 0;
+    for (int c = 0; c < colonne; ++c) {
+        int w = 0;
+        const QTableWidgetItem* titolo = t->horizontalHeaderItem(c);
+        const QString testo = titolo ? titolo->text() : QString();
+        for (const QString& parola : testo.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            w = std::max(w, metricaTitoli.horizontalAdvance(parola));
+        for (int r = 0; r < t->rowCount(); ++r) {
+            if (const QTableWidgetItem* cella = t->item(r, c))
+                w = std::max(w, std::min(kCellaMassima, QFontMetrics(cella->font()).horizontalAdvance(cella->text())));
+        }
+        larghezze[c] = w + kMargine;
+        somma += larghezze[c];
+    }
+    const int resto = std::max(0, t->viewport()->width() - somma);
+    int altezza = 0;
+    h->setSectionResizeMode(QHeaderView::Interactive);
+    for (int c = 0; c < colonne; ++c) {
+        const int w = larghezze.at(c) + resto / colonne + (c < resto % colonne ? 1 : 0);
+        h->resizeSection(c, w);
+        const QTableWidgetItem* titolo = t->horizontalHeaderItem(c);
+        const QRect spazio = metricaTitoli.boundingRect(QRect(0, 0, w - kMargine, 10000),
+                                                        Qt::AlignCenter | Qt::TextWordWrap,
+                                                        titolo ? titolo->text() : QString());
+        altezza = std::max(altezza, spazio.height());
+    }
+    h->setFixedHeight(altezza + 12);
+}
+
 QTableWidgetItem* cellaFissa(const QString& testo)
 {
     auto* c = new QTableWidgetItem(testo);
@@ -128,8 +173,9 @@ GestioneVariabili::GestioneVariabili(const QString& codice, int anno, QWidget* p
     griglia->setObjectName(QStringLiteral("griglia"));
     griglia->setAlternatingRowColors(true);
     griglia->verticalHeader()->setVisible(false);
-    griglia->horizontalHeader()->setFixedHeight(44);
-    griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Titles wrap at their blanks; the widths follow the texts (adattaColonne).
+    griglia->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | static_cast<Qt::AlignmentFlag>(Qt::TextWordWrap));
+    griglia->viewport()->installEventFilter(this);
 
     auto* anteprima = new QPushButton(tr("Anteprima / Stampa variabili PDF..."), this);
     anteprima->setObjectName(QStringLiteral("anteprima"));
@@ -268,6 +314,13 @@ void GestioneVariabili::caricaDati()
     ricalcolaTotali();
 }
 
+bool GestioneVariabili::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto == griglia->viewport() && evento->type() == QEvent::Resize)
+        adattaColonne(griglia);
+    return QDialog::eventFilter(oggetto, evento);
+}
+
 void GestioneVariabili::ricalcolaTotali()
 {
     caricamento = true;
@@ -290,6 +343,7 @@ void GestioneVariabili::ricalcolaTotali()
     if (!orario && griglia->columnCount() > kColonnaNote)
         griglia->setItem(kRigaTotali, kColonnaNote, cellaFissa(QString()));
     caricamento = false;
+    adattaColonne(griglia);
 }
 
 bool GestioneVariabili::salva()

@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QLabel;
+class QEvent;
 class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
@@ -31,6 +32,10 @@ public slots:
     // "Chiudi", the close box and Esc: unsaved edits are saved or dropped as
     // the user says, or the grid stays open.
     void reject() override;
+
+protected:
+    // The grid's columns follow the width of its visible area.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     // Asks about unsaved edits (ModificheNonSalvate); true when the window

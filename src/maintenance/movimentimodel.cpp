@@ -58,10 +58,16 @@ QVariant MovimentiModel::data(const QModelIndex& index, int role) const
         return QVariant();
     if (role == Qt::TextAlignmentRole)
         return index.column() == ColImporto ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
+    MovimentoStipendio m = movimenti.at(index.row());
+    // The flags show as check marks, never as "true" or "1".
+    if (bool* f = flag(m, index.column())) {
+        if (role == Qt::CheckStateRole)
+            return *f ? Qt::Checked : Qt::Unchecked;
+        return role == Qt::EditRole ? QVariant(*f) : QVariant();
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
 
-    MovimentoStipendio m = movimenti.at(index.row());
     switch (index.column()) {
     case ColData: return m.data;
     case ColTipo: return m.tipo;
@@ -77,12 +83,20 @@ QVariant MovimentiModel::data(const QModelIndex& index, int role) const
 
 bool MovimentiModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || index.row() >= movimenti.size())
+    if (!index.isValid() || index.row() >= movimenti.size() || index.column() >= NumeroColonne)
         return false;
-    if (index.column() >= NumeroColonne)
+    MovimentoStipendio& m = movimenti[index.row()];
+    if (role == Qt::CheckStateRole) {
+        bool* f = flag(m, index.column());
+        if (!f)
+            return false;
+        *f = value.toInt() == Qt::Checked;
+        emit dataChanged(index, index);
+        return true;
+    }
+    if (role != Qt::EditRole)
         return false;
 
-    MovimentoStipendio& m = movimenti[index.row()];
     bool rigaIntera = false;
     switch (index.column()) {
     case ColData:
@@ -143,6 +157,9 @@ Qt::ItemFlags MovimentiModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
+    MovimentoStipendio m;
+    if (flag(m, index.column()))
+        return Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled;
     return Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled;
 }
 

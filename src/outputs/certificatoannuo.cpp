@@ -89,7 +89,8 @@ QString CertificatoAnnuo::testoScheda(const Certificato::DatiCertificato& c)
 QString CertificatoAnnuo::testoPdf(const QString& id, const DatiDipendente& d, int anno)
 {
     const PagheAnno::Somme s = PagheAnno::cifre(id, d, anno);
-    QString t = tr("Dipendente: ") + id + QLatin1Char('\n');
+    const QString chi = (d.nome.trimmed() + QLatin1Char(' ') + d.cognome.trimmed()).trimmed();
+    QString t = tr("Dipendente: ") + (chi.isEmpty() ? Dipendente::nomeCognome(id) : chi) + QLatin1Char('\n');
     t += tr("Anno: ") + QString::number(anno) + QLatin1Char('\n');
     if (!s.conCifre())
         return t + PagheAnno::rigaEsclusione(PagheAnno::nome(id, d), s, anno) + QLatin1Char('\n');

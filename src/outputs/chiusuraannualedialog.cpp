@@ -233,6 +233,8 @@ void ChiusuraAnnualeDialog::eseguiRiapertura()
     chiedi.setInputMode(QInputDialog::TextInput);
     chiedi.setTextEchoMode(QLineEdit::Normal);
     chiedi.setTextValue(QString());
+    chiedi.setOkButtonText(tr("OK"));
+    chiedi.setCancelButtonText(tr("Annulla"));
     if (chiedi.exec() != QDialog::Accepted)
         return;
     QString errore;

@@ -95,6 +95,11 @@ ChiusuraMensile::ChiusuraMensile(QWidget* parent)
     const bool gennaio = oggi.month() == 1;
     comboAnno->setCurrentIndex(gennaio ? 0 : 1);
     comboMese->setCurrentIndex(gennaio ? 11 : oggi.month() - 1);
+    // However narrow the window, the boxes show a whole year and month.
+    for (QComboBox* c : {comboAnno, comboMese}) {
+        c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        c->setMinimumWidth(c->sizeHint().width());
+    }
 
     pulsanteAnteprima = new QPushButton(tr("Calcola anteprima"), this);
     pulsanteAnteprima->setObjectName(QStringLiteral("calcolaAnteprima"));
@@ -504,6 +509,8 @@ void ChiusuraMensile::liquidaProRata()
     chiedi.setDoubleDecimals(2);
     chiedi.setDoubleRange(0, 200000);
     chiedi.setDoubleValue(suggerito);
+    chiedi.setOkButtonText(tr("OK"));
+    chiedi.setCancelButtonText(tr("Annulla"));
     if (chiedi.exec() != QDialog::Accepted)
         return;
 
@@ -538,21 +545,33 @@ void ChiusuraMensile::stampaSelezionati()
     const int m = mese();
     int scritti = 0;
     int nonScritti = 0;
+    int nonSostituiti = 0;
     for (const QString& id : ids) {
         FoglioPaga foglio;
         if (!DocumentiChiusura::foglioPaga(id, a, m, editComunicazioni->text(), &foglio))
             continue; // no saved month: nothing to print
-        if (foglio.stampaPdf(DocumentiChiusura::fileFoglio(cartella, id)))
+        // A slip already in the folder is replaced only when the user says so.
+        const QString file = DocumentiChiusura::fileFoglio(cartella, id, a, m);
+        if (QFileInfo::exists(file)
+            && !Messaggi::conferma(this, tr("File esistente"),
+                                   tr("Il file %1 esiste gia'.\nSostituirlo?").arg(QFileInfo(file).fileName()))) {
+            ++nonSostituiti;
+            continue;
+        }
+        if (foglio.stampaPdf(file))
             ++scritti;
         else
             ++nonScritti;
     }
+    QString esito = tr("PDF generati: %1").arg(scritti);
+    if (nonSostituiti > 0)
+        esito += QLatin1Char('\n') + tr("File esistenti lasciati come erano: %1").arg(nonSostituiti);
     if (nonScritti > 0)
         Messaggi::avviso(this, tr("Stampa completata"),
-                         tr("PDF generati: %1").arg(scritti) + QLatin1Char('\n')
+                         esito + QLatin1Char('\n')
                              + tr("Impossibile scrivere %1 PDF in:\n%2").arg(nonScritti).arg(cartella));
     else
-        Messaggi::informazione(this, tr("Stampa completata"), tr("PDF generati: %1").arg(scritti));
+        Messaggi::informazione(this, tr("Stampa completata"), esito);
 }
 
 void ChiusuraMensile::generaPain001()

@@ -182,26 +182,32 @@ bool completaSalarioEta(QWidget* parent, const DatiDipendente& d, int anno, doub
         eta = calcolata;
         return true;
     }
+    // Asked for one employee of possibly many: each question names him.
+    const QString chi = (d.nome.trimmed() + QLatin1Char(' ') + d.cognome.trimmed()).trimmed();
     Messaggi::informazione(parent, tr("Dati incompleti"),
-                           tr("La scheda del dipendente e' incompleta: verranno richiesti salario ed eta."));
+                           tr("La scheda di %1 e' incompleta: verranno richiesti salario ed eta.").arg(chi));
     QInputDialog chiediSalario(parent);
     chiediSalario.setObjectName(QStringLiteral("chiediSalario"));
     chiediSalario.setWindowTitle(tr("Salario"));
-    chiediSalario.setLabelText(tr("Salario mensile lordo (CHF):"));
+    chiediSalario.setLabelText(tr("Salario mensile lordo di %1 (CHF):").arg(chi));
     chiediSalario.setInputMode(QInputDialog::DoubleInput);
     chiediSalario.setDoubleRange(0, 100000);
     chiediSalario.setDoubleDecimals(2);
     chiediSalario.setDoubleValue(d.salarioMensile);
+    chiediSalario.setOkButtonText(tr("OK"));
+    chiediSalario.setCancelButtonText(tr("Annulla"));
     if (chiediSalario.exec() != QDialog::Accepted)
         return false;
     QInputDialog chiediEta(parent);
     chiediEta.setObjectName(QStringLiteral("chiediEta"));
     chiediEta.setWindowTitle(tr("Eta"));
-    chiediEta.setLabelText(tr("Eta del dipendente:"));
+    chiediEta.setLabelText(tr("Eta di %1:").arg(chi));
     chiediEta.setInputMode(QInputDialog::IntInput);
     chiediEta.setIntRange(15, 80);
     chiediEta.setIntStep(1);
     chiediEta.setIntValue(calcolata >= 15 ? calcolata : 40);
+    chiediEta.setOkButtonText(tr("OK"));
+    chiediEta.setCancelButtonText(tr("Annulla"));
     if (chiediEta.exec() != QDialog::Accepted)
         return false;
     salario = chiediSalario.doubleValue();
@@ -340,17 +346,26 @@ void esportaRss(QWidget* parent)
     if (anno == 0)
         return;
     QStringList testi;
+    QStringList saltati;
     for (const QString& id : ids) {
         DatiDipendente d;
-        if (!Dipendente::carica(id, d))
+        if (!Dipendente::carica(id, d)) {
+            saltati.append(tr("%1: scheda non leggibile").arg(Dipendente::nomeCognome(id)));
             continue;
+        }
         double salario = 0;
         int eta = 0;
-        if (!completaSalarioEta(parent, d, anno, salario, eta))
-            return;
+        // "Annulla" leaves out this employee only.
+        if (!completaSalarioEta(parent, d, anno, salario, eta)) {
+            saltati.append(tr("%1: salario ed eta non dati").arg(Dipendente::nomeCognome(id)));
+            continue;
+        }
         testi.append(RSS::formattaTesto(
             RSS::genera(id, salario, eta, PagheAnno::cantone(d), PagheAnno::tariffa(d), anno)));
     }
+    if (!saltati.isEmpty())
+        Messaggi::avviso(parent, tr("Rendiconto salari"),
+                         tr("Senza rendiconto:\n%1").arg(saltati.join(QLatin1Char('\n'))));
     if (testi.isEmpty())
         return;
     QDialog finestra(parent);
@@ -387,14 +402,20 @@ void esportaRssPdf(QWidget* parent)
     int scritti = 0;
     QStringList falliti;
     QStringList esclusi;
+    QStringList saltati;
     for (auto it = destinazioni.cbegin(); it != destinazioni.cend(); ++it) {
         DatiDipendente d;
-        if (!Dipendente::carica(it.key(), d))
+        if (!Dipendente::carica(it.key(), d)) {
+            saltati.append(tr("%1: scheda non leggibile").arg(Dipendente::nomeCognome(it.key())));
             continue;
+        }
         double salario = 0;
         int eta = 0;
-        if (!completaSalarioEta(parent, d, anno, salario, eta))
-            return;
+        // "Annulla" leaves out this employee only.
+        if (!completaSalarioEta(parent, d, anno, salario, eta)) {
+            saltati.append(tr("%1: salario ed eta non dati").arg(Dipendente::nomeCognome(it.key())));
+            continue;
+        }
         const RSS::Rendiconto r = RSS::genera(it.key(), salario, eta, PagheAnno::cantone(d), PagheAnno::tariffa(d), anno);
         if (!r.esclusione.isEmpty()) {
             esclusi << r.esclusione;
@@ -405,7 +426,13 @@ void esportaRssPdf(QWidget* parent)
         else
             falliti.append(it.value());
     }
-    rapporto(parent, tr("Esportato"), conEsclusi(tr("Esportati %1 PDF RSS.").arg(scritti), esclusi), falliti);
+    QString esito = conEsclusi(tr("Esportati %1 PDF RSS.").arg(scritti), esclusi);
+    if (!saltati.isEmpty())
+        esito += QLatin1Char('\n') + tr("Senza rendiconto:\n%1").arg(saltati.join(QLatin1Char('\n')));
+    if (!saltati.isEmpty() && falliti.isEmpty())
+        Messaggi::avviso(parent, tr("Esportato"), esito);
+    else
+        rapporto(parent, tr("Esportato"), esito, falliti);
 }
 
 void esportaXmlElm(QWidget* parent, const QString& azienda)

@@ -84,7 +84,10 @@ bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const 
     if (f.comunicazioni.isEmpty())
         f.comunicazioni = paga.comunicazioni.trimmed();
     f.mese = FoglioPaga::nomeMese(mese, anno);
-    f.luogoData = QStringLiteral("Lugano, ") + LinguaUtente::data(Orologio::oggi());
+    const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente());
+    // Dated where the company is, in the user's language.
+    const QString luogo = azienda.localita.trimmed().isEmpty() ? QStringLiteral("Lugano") : azienda.localita.trimmed();
+    f.luogoData = luogo + QStringLiteral(", ") + LinguaUtente::data(Orologio::oggi());
 
     DatiDipendente d;
     Dipendente::carica(id, d); // an unreadable record leaves its lines empty
@@ -98,7 +101,6 @@ bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const 
     f.banca = d.banca;
     f.iban = d.iban;
 
-    const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente());
     f.azienda = azienda.ragioneSociale;
     f.aziendaIndirizzo = azienda.indirizzo;
     f.aziendaLocalita = azienda.cap + QLatin1Char(' ') + azienda.localita;
@@ -202,10 +204,10 @@ void DocumentiChiusura::righePaga(const StoricoPaghe::PagaMese& paga, const Dati
     rigaImposta();
 }
 
-QString DocumentiChiusura::fileFoglio(const QString& cartella, const QString& id)
+QString DocumentiChiusura::fileFoglio(const QString& cartella, const QString& id, int anno, int mese)
 {
     return cartella + QLatin1Char('/') + Orologio::oggi().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('_')
-        + base(id) + QStringLiteral(".pdf");
+        + base(id) + QLatin1Char('_') + QDate(anno, mese, 1).toString(QStringLiteral("yyyy-MM")) + QStringLiteral(".pdf");
 }
 
 QDate DocumentiChiusura::dataEsecuzione(int anno, int mese, const QDate& oggi)

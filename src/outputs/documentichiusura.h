@@ -34,9 +34,10 @@ public:
     // to the amount paid; an older month prints from its totals.
     static void righePaga(const StoricoPaghe::PagaMese& paga, const DatiDipendente& d, int anno, FoglioPaga* f);
 
-    // The slip's file in `cartella`: today's date, "_" and the employee id
-    // without its extension, ".pdf".
-    static QString fileFoglio(const QString& cartella, const QString& id);
+    // The slip's file in `cartella`: today's date, "_", the employee id
+    // without its extension, "_", the pay month "yyyy-MM", ".pdf"; so the
+    // slips of different months never share a name.
+    static QString fileFoglio(const QString& cartella, const QString& id, int anno, int mese);
 
     // The 25th of the month, or tomorrow when the 25th has already passed.
     static QDate dataEsecuzione(int anno, int mese, const QDate& oggi);

@@ -78,7 +78,10 @@ void GestioneCertificati::apriGestione(QWidget* parent)
 {
     if (Certificato::elencoCertificati().isEmpty()) {
         Messaggi::informazione(parent, tr("Nessun certificato"),
-                               tr("Non ci sono certificati salvati.\nUsa Dati > Esporta certificato di salario."));
+                               tr("Non ci sono certificati salvati.\nUsa %1 > %2")
+                                   // The menu's own words, in the user's language.
+                                   .arg(QObject::tr("Chiusure di fine anno"),
+                                        QObject::tr("Esporta certificato di salario...")));
         return;
     }
     GestioneCertificati g(parent);

@@ -383,6 +383,19 @@ QString Dipendente::etichetta(const QString& id)
     return etichetta;
 }
 
+QString Dipendente::nomeCognome(const QString& id)
+{
+    DatiDipendente d;
+    carica(id, d); // what did load still names the person
+    const QString nome = (d.nome.trimmed() + QLatin1Char(' ') + d.cognome.trimmed()).trimmed();
+    if (!nome.isEmpty())
+        return nome;
+    QString base = QFileInfo(id).fileName();
+    if (base.endsWith(QLatin1String(".txt")))
+        base.chop(4);
+    return base;
+}
+
 bool Dipendente::elimina(const QString& id)
 {
     if (!idValido(id))

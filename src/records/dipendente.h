@@ -110,6 +110,9 @@ public:
     static bool salva(const DatiDipendente& d, const QString& id);
     static QStringList elencoDipendenti(bool soloInForza);
     static QString etichetta(const QString& id);
+    // First name and surname as a person reads them ("Marc Dubois"); the id
+    // without ".txt" when the file names nobody.
+    static QString nomeCognome(const QString& id);
     static bool elimina(const QString& id);
 
     // The id a new employee gets from the wanted one (every new employee,

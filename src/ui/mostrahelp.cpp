@@ -46,7 +46,9 @@ void MostraHelp::apri(const QString& anchor, QWidget* parent)
     QUrl url = QUrl::fromLocalFile(percorso);
     url.setFragment(anchor);
     if (!ApriBrowser::apri(url))
-        Messaggi::avviso(parent, tr("Manuale"), tr("Impossibile aprire il manuale."));
+        Messaggi::avviso(parent, tr("Manuale"),
+                         tr("Impossibile aprire il manuale:\n%1\n\nAprire il file con un browser.")
+                             .arg(QDir::toNativeSeparators(percorso)));
 }
 
 bool ApriBrowser::apri(const QUrl& url)

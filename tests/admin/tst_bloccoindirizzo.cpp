@@ -1,5 +1,12 @@
 #include "ambientetest.h"
+#include "azienda.h"
 #include "bloccoindirizzo.h"
+#include "config.h"
+#include "dipendente.h"
+#include "gestioneazienda.h"
+#include "nuovaazienda.h"
+#include "nuovodipendente.h"
+#include "schedadipendente.h"
 #include "nap.h"
 #include "nazioni.h"
 
@@ -8,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -126,6 +135,8 @@ private slots:
     void schedaSoloIvaTradotta();
     void gestioneAzienda();
     void nessunaNazioneNota();
+    void stesseRighe_data();
+    void stesseRighe();
 };
 
 void TestBloccoIndirizzo::nuovoDipendenteApertura()
@@ -285,6 +296,54 @@ void TestBloccoIndirizzo::nessunaNazioneNota()
     m.nazione->setCurrentIndex(m.nazione->count() - 1);
     QVERIFY(m.blocco->campiIdentificativi().isEmpty());
     QVERIFY(m.cantone->isHidden());
+}
+
+void TestBloccoIndirizzo::stesseRighe_data()
+{
+    QTest::addColumn<int>("modulo");
+    QTest::newRow("new company") << int(Tipo::NuovaAzienda);
+    QTest::newRow("company data") << int(Tipo::GestioneAzienda);
+    QTest::newRow("new employee") << int(Tipo::NuovoDipendente);
+    QTest::newRow("employee card") << int(Tipo::SchedaDipendente);
+}
+
+// The four address forms build their country and address rows from the same
+// piece: the same entries, the country list of companies or of employees,
+// and a company's canton of two letters while an employee's stored canton is
+// shown whole.
+void TestBloccoIndirizzo::stesseRighe()
+{
+    QFETCH(int, modulo);
+    const Tipo tipo = Tipo(modulo);
+    Config::setAziendaCorrente(QStringLiteral("Prova.txt"));
+    DatiAzienda a;
+    a.ragioneSociale = QStringLiteral("Prova SA");
+    QVERIFY(Azienda::salva(a, QStringLiteral("Prova.txt")));
+    DatiDipendente d;
+    d.nome = QStringLiteral("Anna");
+    d.cognome = QStringLiteral("Neri");
+    d.cantone = QStringLiteral("Ticino");
+    QVERIFY(Dipendente::salva(d, QStringLiteral("Neri_Anna.txt")));
+    std::unique_ptr<QDialog> f;
+    switch (tipo) {
+    case Tipo::NuovaAzienda: f.reset(new NuovaAzienda); break;
+    case Tipo::GestioneAzienda: f.reset(new GestioneAzienda(QStringLiteral("Prova.txt"))); break;
+    case Tipo::NuovoDipendente: f.reset(new NuovoDipendente); break;
+    case Tipo::SchedaDipendente: f.reset(new SchedaDipendente(Dipendente::percorsoFile(QStringLiteral("Neri_Anna.txt")))); break;
+    }
+    for (const char* nome : {"indirizzo", "cap", "localita", "cantone"})
+        QCOMPARE(f->findChildren<QLineEdit*>(QLatin1String(nome)).size(), 1);
+    const bool azienda = tipo == Tipo::NuovaAzienda || tipo == Tipo::GestioneAzienda;
+    auto* nazione = f->findChild<QComboBox*>(QStringLiteral("nazione"));
+    QStringList codici;
+    for (int i = 0; i < nazione->count(); ++i)
+        codici << nazione->itemData(i).toString();
+    const QStringList attesi = azienda ? QStringList{"CH", "IT", "FR", "DE", "ES"} : Nazioni::codiciDisponibili();
+    QCOMPARE(codici, attesi);
+    auto* cantone = f->findChild<QLineEdit*>(QStringLiteral("cantone"));
+    QCOMPARE(cantone->maxLength() == 2, azienda);
+    if (tipo == Tipo::SchedaDipendente)
+        QCOMPARE(cantone->text(), QStringLiteral("Ticino"));
 }
 
 VARDELLO_TEST_MAIN(TestBloccoIndirizzo)

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFileDialog>
 #include <QMainWindow>
 
 namespace {
@@ -38,6 +39,9 @@ private slots:
 
     void esportaEReimporta();
     void virgoleEVirgolette();
+    void controlli_data();
+    void controlli();
+    void esportaNominaEsclusi();
     void righe_data();
     void righe();
     void fallimenti();
@@ -47,28 +51,154 @@ void TestCsvDipendenti::esportaEReimporta()
 {
     Inizializzazione::esegui();
     const QStringList prima = Dipendente::elencoDipendenti(false);
+    // Into a folder of the user's: the import later starts there.
+    const QString cartella = AmbienteTest::home() + QStringLiteral("/fogli");
+    const QString file = cartella + QStringLiteral("/dipendenti.csv");
+    QVERIFY(QDir().mkpath(cartella));
 
     // Through the menu entries, as the user does.
     QMainWindow principale;
     RegistroMessaggi messaggi;
-    rispondiDialogoFile(csv());
+    rispondiDialogoFile(file);
     messaggi.rispondi(QMessageBox::Yes); // saving outside the company's export folder
     CsvDipendenti::azioneEsporta(&principale);
-    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("CSV salvato in:\n") + csv());
-    QVERIFY(AmbienteTest::leggi(csv()).startsWith(kIntestazione));
-    rispondiDialogoFile(csv());
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("CSV salvato in:\n") + file);
+    QVERIFY(AmbienteTest::leggi(file).startsWith(kIntestazione));
+    // The same file again: everybody is already in the company, nobody doubles.
+    QString cartellaInizio;
+    rispondiDialogoFile(file, [&](QFileDialog* d) { cartellaInizio = d->directory().absolutePath(); });
     CsvDipendenti::azioneImporta(&principale);
+    QCOMPARE(cartellaInizio, cartella); // where the export went
     QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Importato"));
-    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Importati: 7\nSaltati: 0"));
+    QVERIFY2(messaggi.ultimoTesto().startsWith(QStringLiteral("Importati: 0\nSaltati: 7\n\nRighe saltate di ") + file),
+             qPrintable(messaggi.ultimoTesto()));
+    QVERIFY(messaggi.contiene(QStringLiteral("riga 2: Luca Bernasconi gia' presente nell'azienda")));
+    QCOMPARE(Dipendente::elencoDipendenti(false), prima);
 
-    QCOMPARE(Dipendente::elencoDipendenti(false).size(), 14);
+    // Into an empty company each travels whole.
+    Config::setAziendaCorrente(QStringLiteral("Vuota.txt"));
+    int importati = 0;
+    QVERIFY(CsvDipendenti::importa(file, &importati, nullptr));
+    QCOMPARE(importati, 7);
     for (const QString& id : prima) {
-        const QString nuovo = id.left(id.size() - 4) + QStringLiteral("_1.txt");
+        Config::setAziendaCorrente(Inizializzazione::fileAziendaDimostrativa());
         DatiDipendente originale, copia;
         QVERIFY(Dipendente::carica(id, originale));
-        QVERIFY2(Dipendente::carica(nuovo, copia), qPrintable(nuovo));
+        Config::setAziendaCorrente(QStringLiteral("Vuota.txt"));
+        const QStringList copie = Dipendente::elencoDipendenti(false).filter(id.left(id.size() - 4));
+        QCOMPARE(copie.size(), 1);
+        QVERIFY(Dipendente::carica(copie.first(), copia));
         QCOMPARE(viaggiano(copia), viaggiano(originale));
     }
+}
+
+void TestCsvDipendenti::controlli_data()
+{
+    QTest::addColumn<QByteArray>("righe"); // after the header
+    QTest::addColumn<QString>("messaggio");
+    QTest::addColumn<QStringList>("cognomi"); // of the company afterwards
+
+    const QByteArray buona = "Anna,Neri,02/03/1990,F,,,,,,,756.9217.0769.85,,01/01/2026,,1\n";
+    auto con = [](const char* campo, int colonna) {
+        QStringList f = QString("Anna,Neri,02/03/1990,F,,,,,,,,,01/01/2026,,1").split(',');
+        f[colonna] = QString::fromUtf8(campo);
+        return f.join(',').toUtf8() + '\n';
+    };
+    QTest::newRow("extra salaries 5") << con("5", 14) << "riga 2: mensilita aggiuntive \"5\" non valide (da 0 a 2)"
+                                      << QStringList{"Bianchi"};
+    QTest::newRow("extra salaries -1") << con("-1", 14) << "riga 2: mensilita aggiuntive \"-1\" non valide (da 0 a 2)"
+                                       << QStringList{"Bianchi"};
+    QTest::newRow("birth date 31/02") << con("31/02/1990", 2) << "riga 2: data di nascita \"31/02/1990\" non valida"
+                                      << QStringList{"Bianchi"};
+    QTest::newRow("hiring date text") << con("domani", 12) << "riga 2: data di assunzione \"domani\" non valida"
+                                      << QStringList{"Bianchi"};
+    QTest::newRow("sex X") << con("X", 3) << "riga 2: sesso \"X\" non valido (M o F)" << QStringList{"Bianchi"};
+    QTest::newRow("AVS check digit") << con("756.9217.0769.84", 10)
+                                     << "riga 2: numero AVS \"756.9217.0769.84\" non valido" << QStringList{"Bianchi"};
+    QTest::newRow("12 fields") << QByteArray("Anna,Neri,,,,,,,,,,\n") << "riga 2: 12 campi invece di 15"
+                               << QStringList{"Bianchi"};
+    // Bianchi Carlo, born 01/01/1980, is in the company without an AVS number.
+    QTest::newRow("same person, other case and blanks")
+        << QByteArray(" carlo , BIANCHI ,1.1.1980,,,,,,,,,,,,\n") << "riga 2: carlo BIANCHI gia' presente nell'azienda"
+        << QStringList{"Bianchi"};
+    QTest::newRow("same AVS twice in the file")
+        << buona + buona << "riga 3: Anna Neri gia' presente nell'azienda" << QStringList{"Bianchi", "Neri"};
+    // A spreadsheet's leading blank: trimmed before the id is built.
+    QTest::newRow("leading blank") << con(" Neri", 1) << "" << QStringList{"Bianchi", "Neri"};
+    // A NUL at the end of row 1 of 3: that row is named, the others come in.
+    QTest::newRow("NUL ends the first row")
+        << QByteArrayLiteral("Anna,Neri,,,,,,,,,,,,,1\0\nLia,Verdi,,,,,,,,,,,,,0\nEva,Rossi,,,,,,,,,,,,,2\n")
+        << "riga 2: carattere non ammesso (NUL o di controllo)" << QStringList{"Bianchi", "Rossi", "Verdi"};
+}
+
+// Each bad value skips its row, named with the reason; the counts say how
+// many came in and how many not.
+void TestCsvDipendenti::controlli()
+{
+    QFETCH(QByteArray, righe);
+    QFETCH(QString, messaggio);
+    QFETCH(QStringList, cognomi);
+    Config::setAziendaCorrente(QStringLiteral("Prova.txt"));
+    DatiDipendente bianchi;
+    bianchi.nome = QStringLiteral("Carlo");
+    bianchi.cognome = QStringLiteral("Bianchi");
+    bianchi.dataNascita = QStringLiteral("01/01/1980");
+    QVERIFY(Dipendente::salva(bianchi, QStringLiteral("Bianchi_Carlo.txt")));
+    AmbienteTest::scrivi(csv(), kIntestazione + righe);
+
+    QMainWindow principale;
+    RegistroMessaggi messaggi;
+    rispondiDialogoFile(csv());
+    CsvDipendenti::azioneImporta(&principale);
+    const int importati = cognomi.size() - 1;
+    const int saltati = messaggio.isEmpty() ? 0 : 1;
+    QString atteso = QStringLiteral("Importati: %1\nSaltati: %2").arg(importati).arg(saltati);
+    if (!messaggio.isEmpty())
+        atteso += QStringLiteral("\n\nRighe saltate di ") + csv() + QStringLiteral(":\n") + messaggio;
+    QCOMPARE(messaggi.ultimoTesto(), atteso);
+
+    QStringList presenti;
+    for (const QString& id : Dipendente::elencoDipendenti(false)) {
+        DatiDipendente d;
+        QVERIFY2(Dipendente::carica(id, d), qPrintable(id));
+        QVERIFY2(!id.startsWith(QLatin1Char('_')), qPrintable(id));
+        presenti << d.cognome;
+        if (d.cognome == QLatin1String("Neri")) {
+            QCOMPARE(d.nome + QLatin1Char('|') + QString::number(d.mensilitaAggiuntive), QStringLiteral("Anna|1"));
+            QCOMPARE(id, QStringLiteral("Neri_Anna.txt"));
+        }
+    }
+    presenti.sort();
+    QCOMPARE(presenti, cognomi);
+}
+
+// An employee whose file has an unreadable value is left out of the export,
+// and named.
+void TestCsvDipendenti::esportaNominaEsclusi()
+{
+    Config::setAziendaCorrente(QStringLiteral("Prova.txt"));
+    DatiDipendente d;
+    d.nome = QStringLiteral("Marc");
+    d.cognome = QStringLiteral("Dubois");
+    QVERIFY(Dipendente::salva(d, QStringLiteral("Dubois_Marc.txt")));
+    d.nome = QStringLiteral("Lia");
+    d.cognome = QStringLiteral("Verdi");
+    QVERIFY(Dipendente::salva(d, QStringLiteral("Verdi_Lia.txt")));
+    QByteArray guasto = AmbienteTest::leggi(Dipendente::percorsoFile(QStringLiteral("Dubois_Marc.txt")));
+    guasto.replace("mensilitaAggiuntive=0", "mensilitaAggiuntive=x");
+    AmbienteTest::scrivi(Dipendente::percorsoFile(QStringLiteral("Dubois_Marc.txt")), guasto);
+
+    QMainWindow principale;
+    RegistroMessaggi messaggi;
+    rispondiDialogoFile(csv());
+    messaggi.rispondi(QMessageBox::Yes); // outside the export folder
+    CsvDipendenti::azioneEsporta(&principale);
+    QVERIFY2(messaggi.ultimoTesto().startsWith(QStringLiteral("CSV salvato in:\n") + csv()
+                                               + QStringLiteral("\n\nNon esportati (file non leggibile):\n"
+                                                                "Marc Dubois (Dubois_Marc.txt): ")),
+             qPrintable(messaggi.ultimoTesto()));
+    const QByteArray file = AmbienteTest::leggi(csv());
+    QVERIFY(file.contains("Lia,Verdi,") && !file.contains("Dubois"));
 }
 
 void TestCsvDipendenti::virgoleEVirgolette()

@@ -16,14 +16,6 @@
 
 namespace {
 
-DatiAzienda aziendaDiProva()
-{
-    DatiAzienda a;
-    a.ragioneSociale = QStringLiteral("Prova SA");
-    return a;
-}
-
-
 void digita(QWidget& f, const char* nome, const QString& testo)
 {
     auto* e = f.findChild<QLineEdit*>(QLatin1String(nome));
@@ -35,6 +27,14 @@ void digita(QWidget& f, const char* nome, const QString& testo)
 void clic(QWidget& f, const char* nome) { f.findChild<QPushButton*>(QLatin1String(nome))->click(); }
 
 const QString kFile = QStringLiteral("Prova_SA.txt");
+
+DatiAzienda aziendaProva()
+{
+    DatiAzienda a;
+    a.ragioneSociale = QStringLiteral("Prova SA");
+    return a;
+}
+
 QString percorso() { return Config::cartellaDati() + QLatin1Char('/') + kFile; }
 
 } // namespace
@@ -47,6 +47,7 @@ private slots:
     void initTestCase() { QVERIFY(Nazioni::carica() && NAP::carica()); }
     void init() { AmbienteTest::svuota(); }
     void salvaConserva();
+    void chiudiDopoIndirizzo();
     void controlli_data();
     void controlli();
     void fileBancaDaiDatiAzienda();
@@ -62,25 +63,48 @@ void TestGestioneAzienda::salvaConserva()
     GestioneAzienda f(kFile);
     f.show();
     QVERIFY(!f.modificato());
+    // The accident rows show the file's values (none stored: 0).
+    QStringList mostrati;
+    for (const char* nome : {"lainfIPperMille", "lainfINPuomoPerMille", "lainfINPdonnaPerMille", "lainfMassimale"})
+        mostrati << f.findChild<QLineEdit*>(QLatin1String(nome))->text();
+    QCOMPARE(mostrati, (QStringList{"0", "0", "0", "150000"}));
     RegistroMessaggi messaggi;
     digita(f, "ragioneSociale", QStringLiteral("Prova Nuova SA"));
     digita(f, "indirizzo", QStringLiteral("Via Nassa 5"));
+    digita(f, "cap", QStringLiteral("1204")); // fills Genf and GE
     digita(f, "partitaIva", QStringLiteral("CHE-123.456.789 IVA"));
     digita(f, "iban", QStringLiteral("CH93 0076 2011 6238 5295 7"));
     digita(f, "bic", QStringLiteral("UBSWCHZH80A"));
+    digita(f, "lainfIPperMille", QStringLiteral("6.5"));
+    digita(f, "lainfINPuomoPerMille", QStringLiteral("12.005"));
+    digita(f, "lainfINPdonnaPerMille", QStringLiteral("9,4"));
+    digita(f, "lainfMassimale", QStringLiteral("148'200.55"));
     clic(f, "salva");
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Dati salvati."));
     QVERIFY(!f.modificato());
 
     const DatiAzienda a = Azienda::carica(kFile);
-    QCOMPARE(a.ragioneSociale + a.indirizzo + a.cap + a.localita, QStringLiteral("Prova Nuova SAVia Nassa 56900Lugano"));
-    QCOMPARE(a.lainfMassimale, 150000.0);
+    QCOMPARE(a.ragioneSociale + a.indirizzo + a.cap + a.localita + a.cantone,
+             QStringLiteral("Prova Nuova SAVia Nassa 51204GenfGE"));
+    QCOMPARE((QList<double>{a.lainfIPperMille, a.lainfINPuomoPerMille, a.lainfINPdonnaPerMille, a.lainfMassimale}),
+             (QList<double>{6.5, 12.005, 9.4, 148200.55}));
     QVERIFY(!a.tredicesimaAutomatica);
     QStringList campi;
     for (const char* k : {"notaInterna", "uid", "partitaIva", "iban", "bic"})
         campi << a.campi.value(QLatin1String(k));
     QCOMPARE(campi, (QStringList{"da tenere", "CHE-1", "CHE-123.456.789 IVA", "CH93 0076 2011 6238 5295 7", "UBSWCHZH80A"}));
     QCOMPARE(Azienda::elencoAziende(), QStringList{kFile});
+
+    // A full disk: the failure is shown and the file stays as it was.
+    const QByteArray salvato = AmbienteTest::leggi(percorso());
+    digita(f, "lainfINPdonnaPerMille", QStringLiteral("11"));
+    {
+        LimiteFile pieno(64);
+        clic(f, "salva");
+    }
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+    QCOMPARE(AmbienteTest::leggi(percorso()), salvato);
+    QVERIFY(f.modificato());
 
     // A folder where the record file should be: the failure is shown, and
     // closing with "Salva" fails again and keeps the form open with the input.
@@ -96,18 +120,47 @@ void TestGestioneAzienda::salvaConserva()
     QVERIFY(!f.isVisible());
 }
 
+// Editing the address alone is an edit: closing asks, "Annulla" keeps the
+// form open with it, "Non salvare" closes and leaves the file as it was.
+void TestGestioneAzienda::chiudiDopoIndirizzo()
+{
+    AmbienteTest::scrivi(percorso(), "Prova SA\nVia Roma 1\n6900\nLugano\nTI\nCH\n");
+    const QByteArray prima = AmbienteTest::leggi(percorso());
+    GestioneAzienda f(kFile);
+    f.show();
+    digita(f, "indirizzo", QStringLiteral("Via Nassa 5"));
+    RegistroMessaggi messaggi;
+    messaggi.rispondi(QMessageBox::Cancel);
+    clic(f, "chiudi");
+    QCOMPARE(messaggi.richieste.size(), 1);
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Ci sono modifiche non salvate.\nSalvare prima di chiudere?"));
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("indirizzo"))->text(), QStringLiteral("Via Nassa 5"));
+    messaggi.rispondi(QMessageBox::Discard);
+    clic(f, "chiudi");
+    QVERIFY(!f.isVisible());
+    QCOMPARE(AmbienteTest::leggi(percorso()), prima);
+}
+
 void TestGestioneAzienda::controlli_data()
 {
     QTest::addColumn<QString>("cap");
     QTest::addColumn<QString>("cantone");
     QTest::addColumn<QString>("iban");
+    QTest::addColumn<QString>("premio"); // non-occupational premium for men, per mille
     QTest::addColumn<QString>("errore"); // empty: saved
-    QTest::newRow("0000") << "0000" << "TI" << "" << "Il CAP deve essere di 4 cifre.";
-    QTest::newRow("3 digits") << "650" << "TI" << "" << "Il CAP deve essere di 4 cifre.";
-    QTest::newRow("one-letter canton") << "6500" << "T" << "" << "Il cantone deve essere di 2 lettere (es. TI).";
-    QTest::newRow("IBAN one digit wrong") << "6500" << "TI" << "CH93 0076 2011 6238 5295 8"
+    QTest::newRow("0000") << "0000" << "TI" << "" << "0" << "Il CAP deve essere di 4 cifre.";
+    QTest::newRow("3 digits") << "650" << "TI" << "" << "0" << "Il CAP deve essere di 4 cifre.";
+    QTest::newRow("one-letter canton") << "6500" << "T" << "" << "0" << "Il cantone deve essere di 2 lettere (es. TI).";
+    QTest::newRow("IBAN one digit wrong") << "6500" << "TI" << "CH93 0076 2011 6238 5295 8" << "0"
                                           << "L'IBAN dell'azienda non è valido: controlla le cifre.";
-    QTest::newRow("6500, ti, no IBAN") << "6500" << "ti" << "" << "";
+    QTest::newRow("premium 13,5x") << "6500" << "TI" << "" << "13,5x"
+                                   << QString::fromUtf8("Il valore \"13,5x\" in \"Premio infortuni non professionali, "
+                                                        "uomini (‰)\" non e' un numero valido.");
+    QTest::newRow("premium 200.01") << "6500" << "TI" << "" << "200.01"
+                                    << QString::fromUtf8("Il valore in \"Premio infortuni non professionali, uomini (‰)\" "
+                                                         "deve essere tra 0 e 200.");
+    QTest::newRow("6500, ti, no IBAN, premium 200") << "6500" << "ti" << "" << "200" << "";
 }
 
 void TestGestioneAzienda::controlli()
@@ -115,8 +168,9 @@ void TestGestioneAzienda::controlli()
     QFETCH(QString, cap);
     QFETCH(QString, cantone);
     QFETCH(QString, iban);
+    QFETCH(QString, premio);
     QFETCH(QString, errore);
-    QVERIFY(Azienda::salva(aziendaDiProva(), kFile));
+    QVERIFY(Azienda::salva(aziendaProva(), kFile));
     const QByteArray prima = AmbienteTest::leggi(percorso());
 
     GestioneAzienda f(kFile);
@@ -124,11 +178,14 @@ void TestGestioneAzienda::controlli()
     digita(f, "cap", cap);
     digita(f, "cantone", cantone); // after the postcode's own fill
     digita(f, "iban", iban);
+    digita(f, "lainfINPuomoPerMille", premio);
     clic(f, "salva");
     QCOMPARE(messaggi.ultimoTesto(), errore.isEmpty() ? QStringLiteral("Dati salvati.") : errore);
     const DatiAzienda a = Azienda::carica(kFile);
-    if (errore.isEmpty())
+    if (errore.isEmpty()) {
         QCOMPARE(a.cap + a.cantone + a.localita, QStringLiteral("6500TIBellinzona"));
+        QCOMPARE(a.lainfINPuomoPerMille, 200.0);
+    }
     else
         QCOMPARE(AmbienteTest::leggi(percorso()), prima);
 }
@@ -163,7 +220,7 @@ void TestGestioneAzienda::fileBancaDaiDatiAzienda()
 
 void TestGestioneAzienda::elimina()
 {
-    QVERIFY(Azienda::salva(aziendaDiProva(), kFile));
+    QVERIFY(Azienda::salva(aziendaProva(), kFile));
     RegistroMessaggi messaggi;
     for (const char* esito : {"Azienda eliminata.", "Eliminazione non riuscita."}) {
         GestioneAzienda f(kFile);

@@ -35,6 +35,7 @@ private slots:
     void vuota();
     void cerca_data();
     void cerca();
+    void selezioneNascosta();
     void elimina();
 };
 
@@ -76,6 +77,45 @@ void TestListaDipendenti::cerca()
     QCOMPARE(visibili(f), cognomi);
 }
 
+// A row the search hid is never acted on: select Bernasconi, search "zzzz",
+// and neither "Elimina" nor "Apri" can reach him.
+void TestListaDipendenti::selezioneNascosta()
+{
+    Inizializzazione::esegui();
+    const QString id = QStringLiteral("Bernasconi_Luca.txt");
+    ListaDipendenti f;
+    auto* elimina = f.findChild<QPushButton*>(QStringLiteral("elimina"));
+    auto* apri = f.findChild<QPushButton*>(QStringLiteral("apri"));
+    QVERIFY(!elimina->isEnabled() && !apri->isEnabled()); // nothing selected yet
+    tabella(f)->selectRow(Dipendente::elencoDipendenti(false).indexOf(id));
+    QCOMPARE(f.fileSelezionato(), id);
+    QVERIFY(elimina->isEnabled() && apri->isEnabled());
+
+    f.findChild<QLineEdit*>(QStringLiteral("cerca"))->setText(QStringLiteral("zzzz"));
+    QVERIFY(f.fileSelezionato().isEmpty());
+    QVERIFY(!elimina->isEnabled() && !apri->isEnabled());
+    RegistroMessaggi messaggi;
+    messaggi.rispondi(QMessageBox::Yes);
+    f.eliminaDipendente();
+    f.apriDipendente();
+    QVERIFY(messaggi.richieste.isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(QFileInfo::exists(Dipendente::percorsoFile(id)));
+
+    // The search cleared, the row is back but no longer selected.
+    f.findChild<QLineEdit*>(QStringLiteral("cerca"))->clear();
+    QVERIFY(f.fileSelezionato().isEmpty());
+    QVERIFY(!elimina->isEnabled());
+
+    // Even made current behind the search, the hidden row is not taken.
+    f.findChild<QLineEdit*>(QStringLiteral("cerca"))->setText(QStringLiteral("zzzz"));
+    tabella(f)->setCurrentCell(Dipendente::elencoDipendenti(false).indexOf(id), 1);
+    QVERIFY(f.fileSelezionato().isEmpty());
+    f.eliminaDipendente();
+    QVERIFY(messaggi.richieste.isEmpty());
+    QVERIFY(QFileInfo::exists(Dipendente::percorsoFile(id)));
+}
+
 void TestListaDipendenti::elimina()
 {
     Inizializzazione::esegui();
@@ -92,7 +132,7 @@ void TestListaDipendenti::elimina()
 
     RegistroMessaggi messaggi;
     clic(f, "elimina"); // answered No
-    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Sei sicuro di voler eliminare il dipendente?\n") + id);
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Sei sicuro di voler eliminare il dipendente?\nThomas Keller"));
     QVERIFY(QFileInfo::exists(Dipendente::percorsoFile(id)));
 
     messaggi.rispondi(QMessageBox::Yes);

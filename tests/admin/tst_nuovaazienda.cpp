@@ -1,6 +1,8 @@
 #include "ambientetest.h"
 #include "azienda.h"
 #include "config.h"
+#include "conteggiosalario.h"
+#include "datoteca.h"
 #include "nap.h"
 #include "nazioni.h"
 #include "nuovaazienda.h"
@@ -77,6 +79,8 @@ private slots:
     void capCompilaLocalita();
     void localitaCompilaCap_data();
     void localitaCompilaCap();
+    void infortuni_data();
+    void infortuni();
     void salva_data();
     void salva();
     void identificativi();
@@ -414,6 +418,81 @@ void TestNuovaAzienda::erroreScrittura()
     QCOMPARE(f.result(), int(QDialog::Rejected));
     QVERIFY(f.nomeFileCreato().isEmpty());
     QVERIFY(f.modificato());
+}
+
+void TestNuovaAzienda::infortuni_data()
+{
+    // Typed into the four accident rows; "=" leaves the value shown.
+    QTest::addColumn<QStringList>("digitati");
+    QTest::addColumn<QList<double>>("salvati"); // empty: refused
+    QTest::addColumn<QString>("messaggio");
+
+    // The year's parameters: employee 1.0 % and employer 1.0 %, ceiling 148200.
+    QTest::newRow("year's values") << QStringList{"=", "=", "=", "="} << QList<double>{10, 10, 10, 148200} << "";
+    QTest::newRow("typed, comma and apostrophe")
+        << QStringList{"6.5", "12.005", "9,4", "148'200.55"} << QList<double>{6.5, 12.005, 9.4, 148200.55} << "";
+    QTest::newRow("no number") << QStringList{"=", "abc", "=", "="} << QList<double>()
+                               << QString::fromUtf8("Il valore \"abc\" in \"Premio infortuni non professionali, uomini (‰)\" "
+                                                    "non e' un numero valido.");
+    QTest::newRow("above 200") << QStringList{"=", "=", "250", "="} << QList<double>()
+                               << QString::fromUtf8("Il valore in \"Premio infortuni non professionali, donne (‰)\" "
+                                                    "deve essere tra 0 e 200.");
+    QTest::newRow("negative") << QStringList{"-1", "=", "=", "="} << QList<double>()
+                              << QString::fromUtf8("Il valore in \"Premio infortuni professionali (‰)\" deve essere tra 0 e 200.");
+    QTest::newRow("ceiling empty") << QStringList{"=", "=", "=", ""} << QList<double>()
+                                   << "Il valore \"\" in \"Massimale annuo (CHF)\" non e' un numero valido.";
+}
+
+// The accident premiums are shown from the year's parameters, typed and saved;
+// the staff of the new company pays the non-occupational premium.
+void TestNuovaAzienda::infortuni()
+{
+    QFETCH(QStringList, digitati);
+    QFETCH(QList<double>, salvati);
+    QFETCH(QString, messaggio);
+    Datoteca::carica(2026);
+
+    RegistroMessaggi registro;
+    NuovaAzienda f;
+    figlio<QLineEdit>(f, "ragioneSociale")->setText(QStringLiteral("Beta SA"));
+    const char* nomi[] = {"lainfIPperMille", "lainfINPuomoPerMille", "lainfINPdonnaPerMille", "lainfMassimale"};
+    QStringList mostrati;
+    for (int i = 0; i < 4; ++i) {
+        mostrati << figlio<QLineEdit>(f, nomi[i])->text();
+        if (digitati.at(i) != QLatin1String("="))
+            digita(figlio<QLineEdit>(f, nomi[i]), digitati.at(i));
+    }
+    QCOMPARE(mostrati, (QStringList{"10", "10", "10", "148200"}));
+    figlio<QPushButton>(f, "salva")->click();
+    if (salvati.isEmpty()) {
+        QCOMPARE(registro.ultimoTesto(), messaggio);
+        QCOMPARE(f.result(), int(QDialog::Rejected));
+        QVERIFY(Azienda::elencoAziende().isEmpty());
+        return;
+    }
+    QVERIFY(registro.richieste.isEmpty());
+    const DatiAzienda a = Azienda::carica(QStringLiteral("Beta_SA.txt"));
+    QCOMPARE((QList<double>{a.lainfIPperMille, a.lainfINPuomoPerMille, a.lainfINPdonnaPerMille, a.lainfMassimale}),
+             salvati);
+
+    // A man earning 5000 in January 2026: AVS 5.3 % 265.00, AD 1.1 % 55.00,
+    // CAF 0.305 % 15.25 and the non-occupational premium of the company
+    // (10 per mille: 50.00; 12.005 per mille: 60.025, 60.05 rounded).
+    Config::setAziendaCorrente(QStringLiteral("Beta_SA.txt"));
+    DatiDipendente d;
+    d.nome = QStringLiteral("Luca");
+    d.cognome = QStringLiteral("Neri");
+    d.sesso = QStringLiteral("M");
+    d.dataNascita = QStringLiteral("01/05/1980");
+    d.permessoLavoro = QStringLiteral("C");
+    d.salarioMensile = 5000;
+    Dipendente::setDataAssunzione(d, QStringLiteral("01/01/2026"));
+    QVERIFY(Dipendente::salva(d, QStringLiteral("Neri_Luca.txt")));
+    const RisultatoConteggio r = ConteggioSalario::genera(QStringLiteral("Neri_Luca.txt"), d, 2026, 1, false, 0);
+    QVERIFY2(r.errore.isEmpty(), qPrintable(r.errore));
+    const double premio = salvati.at(1) == 10 ? 50.00 : 60.05;
+    QCOMPARE(QString::number(r.dettaglio.infortuni.importo, 'f', 2), QString::number(premio, 'f', 2));
+    QCOMPARE(QString::number(r.contributiDipendente, 'f', 2), QString::number(335.25 + premio, 'f', 2));
 }
 
 void TestNuovaAzienda::chiudi_data()

@@ -66,6 +66,7 @@ private slots:
     void cartellaDati();
     void nuovoAnnoStipendi();
     void esportaCsvContabilita();
+    void certificatiNessuno();
     void perDipendentiScelti();
     void perDipendenteApre_data();
     void perDipendenteApre();
@@ -273,6 +274,25 @@ void TestMenuPrincipale::esportaCsvContabilita()
     for (int i = 1; i < righe.size() - 1; ++i) // no month closed: no amount made up
         QVERIFY2(righe.at(i).endsWith(";;;;;;;;;;;;;;mese non salvato"), righe.at(i).constData());
     QVERIFY(principale.findChildren<QDialog*>().isEmpty()); // destroyed after the export
+}
+
+// Without saved certificates the manager sends the user to the menu entry
+// that makes them, by the words the menu really shows.
+void TestMenuPrincipale::certificatiNessuno()
+{
+    Inizializzazione::esegui();
+    QMainWindow principale;
+    MenuPrincipale::costruisci(&principale, Inizializzazione::fileAziendaDimostrativa(), QStringLiteral("it"), false);
+    RegistroMessaggi messaggi;
+    azione(principale, "azioneGestioneCertificati")->trigger();
+    QString menuCertificato;
+    for (QAction* voce : principale.menuBar()->actions()) {
+        if (voce->menu() && voce->menu()->actions().contains(azione(principale, "azioneEsportaCertificato")))
+            menuCertificato = voce->text();
+    }
+    QVERIFY(!menuCertificato.isEmpty());
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Non ci sono certificati salvati.\nUsa ") + menuCertificato
+                                         + QStringLiteral(" > ") + azione(principale, "azioneEsportaCertificato")->text());
 }
 
 void TestMenuPrincipale::cambiaAzienda_data()

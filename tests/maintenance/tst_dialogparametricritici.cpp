@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -52,6 +53,8 @@ private slots:
     void discoPieno();
     void annoChiuso();
     void logNonScritto();
+    void cambioAnno_data();
+    void cambioAnno();
 };
 
 void TestDialogParametriCritici::aperturaNelLog()
@@ -238,6 +241,43 @@ void TestDialogParametriCritici::logNonScritto()
     QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Registro modifiche"));
     Datoteca::carica(2026);
     QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente, 5.5);
+}
+
+void TestDialogParametriCritici::cambioAnno_data()
+{
+    QTest::addColumn<int>("risposta");
+    QTest::addColumn<int>("annoMostrato");
+    QTest::addColumn<double>("avs2026"); // in the 2026 file afterwards (built-in 5.3)
+    QTest::newRow("Annulla keeps the year and the typed value") << int(QMessageBox::Cancel) << 2026 << 5.3;
+    QTest::newRow("Non salvare drops it") << int(QMessageBox::Discard) << 2031 << 5.3;
+    QTest::newRow("Salva stores it in the year shown") << int(QMessageBox::Save) << 2031 << 5.55;
+}
+
+// A year change with typed values asks first, as closing does.
+void TestDialogParametriCritici::cambioAnno()
+{
+    QFETCH(int, risposta);
+    QFETCH(int, annoMostrato);
+    QFETCH(double, avs2026);
+    scriviAnno(2031, 150000);
+    DialogParametriCritici f(nullptr, true);
+    auto* avs = f.findChild<QDoubleSpinBox*>(QStringLiteral("avsDipendente"));
+    avs->clear();
+    QTest::keyClicks(avs, QStringLiteral("5.55"));
+    RegistroMessaggi messaggi;
+    messaggi.rispondi(QMessageBox::StandardButton(risposta));
+    if (risposta == QMessageBox::Save)
+        messaggi.rispondi(QMessageBox::Yes); // "Stai per sovrascrivere..."
+    f.findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2031);
+    QVERIFY(!messaggi.richieste.isEmpty());
+    QCOMPARE(messaggi.richieste.first().testo, QStringLiteral("Ci sono modifiche non salvate.\nSalvare prima di chiudere?"));
+    QCOMPARE(f.findChild<QSpinBox*>(QStringLiteral("anno"))->value(), annoMostrato);
+    QCOMPARE(Datoteca::annoCorrente(), annoMostrato);
+    QCOMPARE(avs->value(), annoMostrato == 2026 ? 5.55 : 5.3);
+    QCOMPARE(f.findChild<QDoubleSpinBox*>(QStringLiteral("adMassimale"))->value(),
+             annoMostrato == 2026 ? 148200.0 : 150000.0);
+    Datoteca::carica(2026);
+    QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente, avs2026);
 }
 
 VARDELLO_TEST_MAIN(TestDialogParametriCritici)

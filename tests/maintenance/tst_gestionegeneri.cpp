@@ -89,9 +89,19 @@ void TestGestioneGeneri::modificaEliminaRiavvia()
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QCOMPARE(tabella(f)->rowCount(), 2);
-        const QStringList celle = {"110", QString::fromUtf8("Salario più alto"), "base", "1", "0", "1", " 1"};
+        const QStringList celle = {"110", QString::fromUtf8("Salario più alto"), "base"};
         for (int c = 0; c < celle.size(); ++c)
             digita(f, 0, c, celle.at(c));
+        // The flags are check marks, shown without a raw "1"; each is turned
+        // from what the file holds (AVS 0, CAF 1, LAINF 0, LPP 1).
+        for (int c = 3; c < 7; ++c) {
+            QTableWidgetItem* flag = tabella(f)->item(0, c);
+            QVERIFY(flag->text().isEmpty() && (flag->flags() & Qt::ItemIsUserCheckable));
+            const bool salvato = c == 4 || c == 6;
+            QCOMPARE(flag->checkState(), salvato ? Qt::Checked : Qt::Unchecked);
+            flag->setCheckState(salvato ? Qt::Unchecked : Qt::Checked);
+        }
+
         tabella(f)->setCurrentCell(1, 0);
         registro.rispondi(QMessageBox::Yes);
         clic(f, "elimina");

@@ -12,6 +12,8 @@
 #include "variabilimensili.h"
 
 #include <QComboBox>
+#include <QHeaderView>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,6 +87,8 @@ private slots:
     void conteggioDelMese();
     void anteprima();
     void nessunDipendente();
+    void intestazioniIntere_data();
+    void intestazioniIntere();
 
 private:
     static QTableWidget* griglia(GestioneVariabili& f) { return f.findChild<QTableWidget*>(QStringLiteral("griglia")); }
@@ -649,6 +653,47 @@ void TestGestioneVariabili::nessunDipendente()
     anno(f)->setValue(2025);
     QCOMPARE(registro.richieste.size(), 0);
     QVERIFY(QDir(Config::cartellaDati() + QStringLiteral("/variabili")).isEmpty());
+}
+
+void TestGestioneVariabili::intestazioniIntere_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<int>("larghezza"); // of the window
+    QTest::newRow("monthly, 860 px") << kMensile << 860;
+    QTest::newRow("hourly, 860 px") << kOrario << 860;
+    QTest::newRow("monthly, 1240 px") << kMensile << 1240;
+}
+
+// Each title and cell shows whole however wide the window: every word of a
+// title and every amount fits its column, the header holds the most wrapped
+// title, and a wide window leaves no column narrower than its text.
+void TestGestioneVariabili::intestazioniIntere()
+{
+    QFETCH(QString, id);
+    QFETCH(int, larghezza);
+    GestioneVariabili f(id, 2026, nullptr);
+    f.resize(larghezza, 640);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    digita(f, 2, 1, QStringLiteral("123456.75"));
+    QTableWidget* g = griglia(f);
+    QHeaderView* h = g->horizontalHeader();
+    const QFontMetrics titoli(h->font());
+    for (int c = 0; c < g->columnCount(); ++c) {
+        const QString titolo = g->horizontalHeaderItem(c)->text();
+        const int w = h->sectionSize(c);
+        for (const QString& parola : titolo.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            QVERIFY2(titoli.horizontalAdvance(parola) + 8 <= w, qPrintable(parola));
+        const int alto = titoli.boundingRect(QRect(0, 0, w - 8, 1000), Qt::AlignCenter | Qt::TextWordWrap, titolo).height();
+        QVERIFY2(alto <= h->height(), qPrintable(titolo));
+        for (int r = 0; r < g->rowCount(); ++r) {
+            if (const QTableWidgetItem* cella = g->item(r, c); cella && c + 1 < g->columnCount())
+                QVERIFY2(QFontMetrics(cella->font()).horizontalAdvance(cella->text()) + 6 <= w, qPrintable(cella->text()));
+        }
+    }
+    QCOMPARE(g->item(12, 1)->text(), QStringLiteral("123456.75"));
+    // The columns fill the visible width; wider, they leave room to scroll.
+    QVERIFY2(h->length() >= g->viewport()->width(), qPrintable(QStringLiteral("%1 < %2").arg(h->length()).arg(g->viewport()->width())));
 }
 
 VARDELLO_TEST_MAIN(TestGestioneVariabili)

@@ -78,9 +78,16 @@ void TestMovimentiModel::vuotoEIntestazioni()
     QCOMPARE(m.headerData(MovimentiModel::ColDescrizione, Qt::Horizontal).toString(), QStringLiteral("Descrizione"));
     m.setLista({movimento(QStringLiteral("2026-01-31"), QStringLiteral("Gratifica"), 1250)});
     QCOMPARE(m.headerData(0, Qt::Vertical).toInt(), 1); // rows numbered from 1
-    // Flags are plain booleans, not check boxes.
-    QCOMPARE(m.data(m.index(0, MovimentiModel::ColAVS)).userType(), int(QMetaType::Bool));
-    QVERIFY(!m.data(m.index(0, MovimentiModel::ColAVS), Qt::CheckStateRole).isValid());
+    // Flags are check marks: no "true" shown, ticked and cleared by the user.
+    const QModelIndex avs = m.index(0, MovimentiModel::ColAVS);
+    QVERIFY(!m.data(avs).isValid());
+    QCOMPARE(m.data(avs, Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    QVERIFY(m.flags(avs) & Qt::ItemIsUserCheckable);
+    QVERIFY(!(m.flags(avs) & Qt::ItemIsEditable));
+    QVERIFY(m.setData(avs, Qt::Unchecked, Qt::CheckStateRole));
+    QVERIFY(!m.lista().first().soggettoAVS);
+    QCOMPARE(m.data(avs, Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    QVERIFY(!m.setData(m.index(0, MovimentiModel::ColImporto), Qt::Checked, Qt::CheckStateRole));
 }
 
 void TestMovimentiModel::modifica_data()
@@ -100,7 +107,6 @@ void TestMovimentiModel::modifica_data()
     QTest::newRow("categoria") << int(MovimentiModel::ColCategoria) << QVariant(QStringLiteral("131")) << true << "131";
     QTest::newRow("categoria testo") << int(MovimentiModel::ColCategoria) << QVariant(QStringLiteral("x")) << true << "0";
     QTest::newRow("data come scritta") << int(MovimentiModel::ColData) << QVariant(QStringLiteral("08.03.2026")) << true << "08.03.2026";
-    QTest::newRow("flag") << int(MovimentiModel::ColAD) << QVariant(false) << true << "false";
     QTest::newRow("descrizione") << int(MovimentiModel::ColDescrizione) << QVariant(QStringLiteral("a, b")) << true << "a, b";
 }
 
@@ -187,7 +193,7 @@ void TestMovimentiModel::nuovaRiga()
     for (int c = 0; c < m.columnCount(); ++c)
         celle << m.data(m.index(1, c)).toString();
     QCOMPARE(celle.join(QLatin1Char('|')),
-             QStringLiteral("2026-03-08|Gratifica|0.00|3|true|true|true|true|true|true|"));
+             QStringLiteral("2026-03-08|Gratifica|0.00|3|||||||"));
     QCOMPARE(impronta(m.lista().at(1)), QStringLiteral("3:11111111"));
 }
 

@@ -627,7 +627,8 @@ void TestChiusuraMensile::fogliPaga()
                                    QStringLiteral("Imposte alla fonte")};
     int tassati = 0;
     for (const QString& id : f.idRighe()) {
-        const QString pdf = cartella + QStringLiteral("/2026-01-26_") + QFileInfo(id).completeBaseName() + QStringLiteral(".pdf");
+        const QString pdf = cartella + QStringLiteral("/2026-01-26_") + QFileInfo(id).completeBaseName()
+                            + QStringLiteral("_2026-01.pdf");
         const InfoPdf info = leggiPdf(pdf);
         QVERIFY2(info.valido && info.pagine == 1 && info.a4Verticale(), qPrintable(pdf));
         const QString& testo = info.testo;
@@ -663,6 +664,34 @@ void TestChiusuraMensile::fogliPaga()
     }
     QCOMPARE(QDir(cartella).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 7);
     QCOMPARE(tassati, 2); // Ferreira and Colombo pay tax at source
+
+    // February's slips into the same folder, the same day: January's stay.
+    const QString bernasconiGennaio = cartella + QStringLiteral("/2026-01-26_Bernasconi_Luca_2026-01.pdf");
+    const QByteArray gennaio = AmbienteTest::leggi(bernasconiGennaio);
+    f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(1);
+    clic(f, "generaTutti");
+    clic(f, "selezionaTutti");
+    piattaforma.risposteSalva = QStringList{cartella + QStringLiteral("/x.pdf")};
+    clic(f, "salvaSelezionati");
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("PDF generati: 7"));
+    QCOMPARE(QDir(cartella).entryList({QStringLiteral("*_2026-02.pdf")}, QDir::Files).size(), 7);
+    QCOMPARE(QDir(cartella).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 14);
+    QCOMPARE(AmbienteTest::leggi(bernasconiGennaio), gennaio);
+
+    // January again: each existing file is asked about; "No" keeps them all.
+    f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(0);
+    clic(f, "generaTutti");
+    for (int r = 0; r < tabella(f)->rowCount(); ++r)
+        tabella(f)->item(r, 0)->setCheckState(Qt::Checked);
+    piattaforma.risposteSalva = QStringList{cartella + QStringLiteral("/x.pdf")};
+    messaggi.richieste.clear();
+    clic(f, "salvaSelezionati");
+    QCOMPARE(messaggi.richieste.size(), 8);
+    QCOMPARE(messaggi.richieste.first().testo,
+             QStringLiteral("Il file 2026-01-26_") + QFileInfo(f.idRighe().first()).completeBaseName()
+                 + QStringLiteral("_2026-01.pdf esiste gia'.\nSostituirlo?"));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("PDF generati: 0\nFile esistenti lasciati come erano: 7"));
+    QCOMPARE(AmbienteTest::leggi(bernasconiGennaio), gennaio);
 }
 
 // Rossi, 6000 a month with a thirteenth, a bonus of 500 and a movement of
@@ -724,7 +753,7 @@ void TestChiusuraMensile::cedolinoRossi()
 
     StoricoPaghe::PagaMese m;
     QVERIFY(StoricoPaghe::caricaMese(id, 2026, 12, &m));
-    const InfoPdf info = leggiPdf(cartella + QStringLiteral("/2026-01-26_Rossi_Mario.pdf"));
+    const InfoPdf info = leggiPdf(cartella + QStringLiteral("/2026-01-26_Rossi_Mario_2026-12.pdf"));
     QVERIFY(info.valido);
     const QString& testo = info.testo;
     const RigheCedolino c = righeCedolino(testo);

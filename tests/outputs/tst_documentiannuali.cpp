@@ -455,13 +455,17 @@ void TestDocumentiAnnuali::completaSalarioEta()
     QFETCH(int, etaProposta);
     const bool domande = etaProposta > 0;
     DatiDipendente d;
+    d.nome = QStringLiteral("Marc");
+    d.cognome = QStringLiteral("Dubois");
     d.dataNascita = nascita;
     d.salarioMensile = salario;
     RegistroMessaggi messaggi;
     double s = -1, s2 = -1;
     int e = -1, e2 = -1;
+    QString domandaSalario;
     if (domande) {
-        quandoModale<QInputDialog>([salario, etaProposta](QInputDialog* f) {
+        quandoModale<QInputDialog>([salario, etaProposta, &domandaSalario](QInputDialog* f) {
+            domandaSalario = f->labelText();
             QCOMPARE(f->doubleValue(), salario);
             f->setDoubleValue(4321.5);
             f->accept();
@@ -473,6 +477,9 @@ void TestDocumentiAnnuali::completaSalarioEta()
         });
     }
     QVERIFY(DocumentiAnnuali::completaSalarioEta(nullptr, d, 2026, s, e));
+    // Asked for one of many: the question names him.
+    if (domande)
+        QCOMPARE(domandaSalario, QStringLiteral("Salario mensile lordo di Marc Dubois (CHF):"));
     QCOMPARE(messaggi.richieste.size(), domande ? 1 : 0);
     QCOMPARE(s, domande ? 4321.5 : salario);
     QCOMPARE(e, domande ? 50 : 38);
@@ -570,6 +577,8 @@ void TestDocumentiAnnuali::stimaAnnoParziale()
     const QString stima = QStringLiteral("(stima)");
     QVERIFY(CertificatoAnnuo::testoScheda(c).contains(stima));
     QVERIFY(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026).contains(stima));
+    // The person, not the file name.
+    QVERIFY(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026).startsWith(QStringLiteral("Dipendente: Luca Bernasconi\n")));
     QVERIFY(RSS::formattaTesto(RSS::genera(kBernasconi, 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026)).contains(stima));
     QVERIFY(GeneratoreELM().generaXML(kBernasconi, QString(), 6200, 38, QStringLiteral("TI"), QStringLiteral("A0"), 2026)
                 .contains(QStringLiteral("<Stima>true</Stima>")));

@@ -90,6 +90,8 @@ private slots:
     void vacanze();
     void lingua_data();
     void lingua();
+    void luogo_data();
+    void luogo();
     void righeDettaglio_data();
     void righeDettaglio();
     void meseSenzaNettoEContanti();
@@ -177,7 +179,36 @@ void TestDocumentiChiusura::foglio()
     QCOMPARE(f.vacanzeMaturate, 25.0);
     QVERIFY(f.numeroAVS.isEmpty()); // the name starts the employee block
 
-    QCOMPARE(DocumentiChiusura::fileFoglio(QStringLiteral("/tmp/x"), kId), QStringLiteral("/tmp/x/2026-12-08_Rossi_Mario.pdf"));
+    // Today, the employee and the pay month: November's and December's slips
+    // saved the same day keep apart.
+    QCOMPARE(DocumentiChiusura::fileFoglio(QStringLiteral("/tmp/x"), kId, 2026, 11),
+             QStringLiteral("/tmp/x/2026-12-08_Rossi_Mario_2026-11.pdf"));
+    QCOMPARE(DocumentiChiusura::fileFoglio(QStringLiteral("/tmp/x"), kId, 2025, 12),
+             QStringLiteral("/tmp/x/2026-12-08_Rossi_Mario_2025-12.pdf"));
+}
+
+void TestDocumentiChiusura::luogo_data()
+{
+    QTest::addColumn<QString>("localita");
+    QTest::addColumn<QString>("luogoData");
+    QTest::newRow("Geneva company") << QString::fromUtf8("Genève") << QString::fromUtf8("Genève, 8 dicembre 2026");
+    QTest::newRow("Bern, blanks around") << " Bern " << "Bern, 8 dicembre 2026";
+    QTest::newRow("no town") << "" << "Lugano, 8 dicembre 2026";
+}
+
+// The slip is dated at the company's town.
+void TestDocumentiChiusura::luogo()
+{
+    QFETCH(QString, localita);
+    QFETCH(QString, luogoData);
+    DatiAzienda a = Azienda::carica(QStringLiteral("Alfa.txt"));
+    a.cap = localita.isEmpty() ? QString() : QStringLiteral("1204");
+    a.localita = localita;
+    QVERIFY(Azienda::salva(a, QStringLiteral("Alfa.txt")));
+    salvaMese(kId, 3, 5000, 0, 320.25, 0, 0, 4679.75);
+    FoglioPaga f;
+    QVERIFY(DocumentiChiusura::foglioPaga(kId, 2026, 3, QString(), &f));
+    QCOMPARE(f.luogoData, luogoData);
 }
 
 namespace {

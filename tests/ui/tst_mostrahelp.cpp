@@ -111,7 +111,9 @@ void TestMostraHelp::browser()
     QCOMPARE(messaggi.richieste.size(), riesce ? 0 : 1);
     if (!riesce) {
         QCOMPARE(messaggi.richieste.first().tipo, Messaggi::Tipo::Avviso);
-        QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Impossibile aprire il manuale."));
+        // The file is named, so the user can open it himself.
+        QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Impossibile aprire il manuale:\n%1\n\nAprire il file con un browser.")
+                                             .arg(QDir::toNativeSeparators(manuale)));
     }
     QVERIFY(!ApriBrowser::apri(QUrl(QStringLiteral("http://a b"), QUrl::StrictMode))); // invalid: nothing starts
     QCOMPARE(piattaforma.avvii.size() + piattaforma.urlAperti.size(), 1);
