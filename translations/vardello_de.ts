@@ -139,16 +139,24 @@
         <translation>Backup nicht gefunden: %1</translation>
     </message>
     <message>
-        <source>Backup di sicurezza non riuscito: %1</source>
-        <translation>Sicherheits-Backup fehlgeschlagen: %1</translation>
-    </message>
-    <message>
         <source>Impossibile ripristinare %1. I dati non sono stati modificati.</source>
         <translation>%1 konnte nicht wiederhergestellt werden. Die Daten wurden nicht verändert.</translation>
     </message>
     <message>
         <source>Impossibile sostituire %1.</source>
         <translation>%1 konnte nicht ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;indice del backup %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup di sicurezza non riuscito: %1. I dati non sono stati modificati.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il giornale del ripristino. I dati non sono stati modificati.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -168,6 +176,46 @@
     <message>
         <source>La localita &quot;%1&quot; non corrisponde a nessun CAP svizzero.</source>
         <translation>Der Ort &quot;%1&quot; entspricht keiner Schweizer PLZ.</translation>
+    </message>
+    <message>
+        <source>Indirizzo</source>
+        <translation type="unfinished">Adresse</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation type="unfinished">PLZ</translation>
+    </message>
+    <message>
+        <source>Località</source>
+        <translation type="unfinished">Ort</translation>
+    </message>
+    <message>
+        <source>Cantone (sigla)</source>
+        <translation type="unfinished">Kanton (Kürzel)</translation>
+    </message>
+    <message>
+        <source>Cantone</source>
+        <translation type="unfinished">Kanton</translation>
+    </message>
+    <message>
+        <source>Svizzera</source>
+        <translation type="unfinished">Schweiz</translation>
+    </message>
+    <message>
+        <source>Italia</source>
+        <translation type="unfinished">Italien</translation>
+    </message>
+    <message>
+        <source>Francia</source>
+        <translation type="unfinished">Frankreich</translation>
+    </message>
+    <message>
+        <source>Germania</source>
+        <translation type="unfinished">Deutschland</translation>
+    </message>
+    <message>
+        <source>Spagna</source>
+        <translation type="unfinished">Spanien</translation>
     </message>
 </context>
 <context>
@@ -189,6 +237,37 @@
 %1</source>
         <translation>Die Tabelle der GAV-Mindestlöhne wurde nicht korrekt gelesen:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CampiInfortuni</name>
+    <message>
+        <source>Assicurazione infortuni (LAINF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni professionali (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni non professionali, uomini (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni non professionali, donne (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Massimale annuo (CHF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il valore &quot;%1&quot; in &quot;%2&quot; non e&apos; un numero valido.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il valore in &quot;%1&quot; deve essere tra 0 e %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -408,6 +487,10 @@ Bemerkungen:
         <source>Nel file %1 mancano le chiavi: %2.</source>
         <translation>In der Datei %1 fehlen die Schlüssel: %2.</translation>
     </message>
+    <message>
+        <source>L&apos;esercizio %1 è chiuso e bloccato: il certificato non può essere scritto.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChiusuraAnnuale</name>
@@ -611,6 +694,18 @@ Geben Sie die obligatorische Begründung ein:</translation>
 SHA-256: %1</source>
         <translation>Aktueller Fingerabdruck:
 SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>Il sigillo e il blocco valgono per tutte le aziende della cartella dati. Saranno sigillati i file dell&apos;anno %1 di: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1126,27 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0.</translation>
         <source>Imposta alla fonte:</source>
         <translation>Quellensteuer:</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>File esistente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 esiste gia&apos;.
+Sostituirlo?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File esistenti lasciati come erano: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -1196,6 +1312,63 @@ Saltati: %2</source>
     <message>
         <source>Impossibile leggere il CSV.</source>
         <translation>Das CSV konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>carattere non ammesso (NUL o di controllo)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 campi invece di 15</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cognome mancante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data di nascita &quot;%1&quot; non valida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sesso &quot;%1&quot; non valido (M o F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>numero AVS &quot;%1&quot; non valido</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data di assunzione &quot;%1&quot; non valida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mensilita aggiuntive &quot;%1&quot; non valide (da 0 a 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 gia&apos; presente nell&apos;azienda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>salvataggio non riuscito</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation type="unfinished">Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Non esportati (file non leggibile):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Righe saltate di %1:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1381,10 +1554,6 @@ Saltati: %2</source>
         <translation>Familienausgleichskasse (FAK)</translation>
     </message>
     <message>
-        <source>LAINF / SUVA</source>
-        <translation>UVG / Suva</translation>
-    </message>
-    <message>
         <source>LPP</source>
         <translation>BVG</translation>
     </message>
@@ -1487,6 +1656,10 @@ alle Änderungen, die Sie vornehmen.</translation>
     <message>
         <source>I parametri non vengono salvati: correggere il file prima di salvare.</source>
         <translation>Die Parameter werden nicht gespeichert: Bitte die Datei vor dem Speichern korrigieren.</translation>
+    </message>
+    <message>
+        <source>LAINF / SUVA: valori iniziali delle nuove aziende</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1627,24 +1800,12 @@ Möchten Sie alle überschreiben?</translation>
         <translation>Unvollständige Daten</translation>
     </message>
     <message>
-        <source>La scheda del dipendente e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation>Das Personalblatt des Mitarbeiters ist unvollständig: Lohn und Alter werden abgefragt.</translation>
-    </message>
-    <message>
         <source>Salario</source>
         <translation>Lohn</translation>
     </message>
     <message>
-        <source>Salario mensile lordo (CHF):</source>
-        <translation>Bruttomonatslohn (CHF):</translation>
-    </message>
-    <message>
         <source>Eta</source>
         <translation>Alter</translation>
-    </message>
-    <message>
-        <source>Eta del dipendente:</source>
-        <translation>Alter des Mitarbeiters:</translation>
     </message>
     <message>
         <source>Certificati gia&apos; presenti</source>
@@ -1745,6 +1906,35 @@ Möchten Sie alle überschreiben?</translation>
     <message>
         <source>Esportati %1 file XML ELM.</source>
         <translation>%1 ELM-XML-Dateien exportiert.</translation>
+    </message>
+    <message>
+        <source>La scheda di %1 e&apos; incompleta: verranno richiesti salario ed eta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salario mensile lordo di %1 (CHF):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eta di %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: scheda non leggibile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: salario ed eta non dati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rendiconto salari</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senza rendiconto:
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1928,42 +2118,6 @@ Möchten Sie alle überschreiben?</translation>
     <message>
         <source>Ragione sociale</source>
         <translation>Firmenname</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>PLZ</translation>
-    </message>
-    <message>
-        <source>Località</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>Cantone (sigla)</source>
-        <translation>Kanton (Kürzel)</translation>
-    </message>
-    <message>
-        <source>Svizzera</source>
-        <translation>Schweiz</translation>
-    </message>
-    <message>
-        <source>Italia</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>Francia</source>
-        <translation>Frankreich</translation>
-    </message>
-    <message>
-        <source>Germania</source>
-        <translation>Deutschland</translation>
-    </message>
-    <message>
-        <source>Spagna</source>
-        <translation>Spanien</translation>
     </message>
     <message>
         <source>Nazione</source>
@@ -2222,12 +2376,6 @@ Möchten Sie alle überschreiben?</translation>
         <translation>Kein Lohnausweis</translation>
     </message>
     <message>
-        <source>Non ci sono certificati salvati.
-Usa Dati &gt; Esporta certificato di salario.</source>
-        <translation>Es sind keine Lohnausweise gespeichert.
-Verwenden Sie Jahresende &gt; Lohnausweis exportieren.</translation>
-    </message>
-    <message>
         <source>Errore</source>
         <translation>Fehler</translation>
     </message>
@@ -2304,6 +2452,11 @@ Ordner: %3</translation>
 %1</source>
         <translation>Der Lohnausweis wurde nicht korrekt gelesen:
 %1</translation>
+    </message>
+    <message>
+        <source>Non ci sono certificati salvati.
+Usa %1 &gt; %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2885,6 +3038,57 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     </message>
 </context>
 <context>
+    <name>ImpostaPassword</name>
+    <message>
+        <source>Imposta password amministratore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non è ancora stata impostata una password amministratore. Scegline una di almeno %1 caratteri e scrivila due volte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nuova password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ripeti la password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>La password deve avere almeno %1 caratteri.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le due password non coincidono.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile salvare la password in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation type="unfinished">Fehler</translation>
+    </message>
+    <message>
+        <source>Password amministratore</source>
+        <translation type="unfinished">Administratorpasswort</translation>
+    </message>
+    <message>
+        <source>Password impostata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InputSvizzero</name>
     <message>
         <source>Attenzione</source>
@@ -3033,8 +3237,11 @@ Vor dem Schliessen speichern?</translation>
         <translation>Handbuchdatei nicht gefunden.</translation>
     </message>
     <message>
-        <source>Impossibile aprire il manuale.</source>
-        <translation>Das Handbuch konnte nicht geöffnet werden.</translation>
+        <source>Impossibile aprire il manuale:
+%1
+
+Aprire il file con un browser.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3106,26 +3313,6 @@ Vor dem Schliessen speichern?</translation>
         <translation>Neue Firma</translation>
     </message>
     <message>
-        <source>Svizzera</source>
-        <translation>Schweiz</translation>
-    </message>
-    <message>
-        <source>Italia</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>Francia</source>
-        <translation>Frankreich</translation>
-    </message>
-    <message>
-        <source>Germania</source>
-        <translation>Deutschland</translation>
-    </message>
-    <message>
-        <source>Spagna</source>
-        <translation>Spanien</translation>
-    </message>
-    <message>
         <source>Nazione</source>
         <translation>Land</translation>
     </message>
@@ -3168,22 +3355,6 @@ Vor dem Schliessen speichern?</translation>
     <message>
         <source>Ragione sociale</source>
         <translation>Firmenname</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>PLZ</translation>
-    </message>
-    <message>
-        <source>Località</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>Cantone (sigla)</source>
-        <translation>Kanton (Kürzel)</translation>
     </message>
     <message>
         <source>Provincia</source>
@@ -3305,22 +3476,6 @@ Ersetzen?</translation>
     <message>
         <source>Nazione</source>
         <translation>Land</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>PLZ</translation>
-    </message>
-    <message>
-        <source>Localita</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>Cantone</source>
-        <translation>Kanton</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
@@ -3796,6 +3951,22 @@ Der Datenordner bleibt:
     <message>
         <source>Tariffe imposta alla fonte</source>
         <translation>Quellensteuertarife</translation>
+    </message>
+    <message>
+        <source>Ripristino</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ripristino interrotto non è stato completato: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -4299,22 +4470,6 @@ Nettojahreslohn: %4 CHF</translation>
     <message>
         <source>Nazione</source>
         <translation>Land</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>PLZ</translation>
-    </message>
-    <message>
-        <source>Localita</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>Cantone</source>
-        <translation>Kanton</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>

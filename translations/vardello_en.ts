@@ -139,16 +139,24 @@
         <translation>Backup not found: %1</translation>
     </message>
     <message>
-        <source>Backup di sicurezza non riuscito: %1</source>
-        <translation>Safety backup failed: %1</translation>
-    </message>
-    <message>
         <source>Impossibile ripristinare %1. I dati non sono stati modificati.</source>
         <translation>Could not restore %1. The data have not been changed.</translation>
     </message>
     <message>
         <source>Impossibile sostituire %1.</source>
         <translation>Could not replace %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;indice del backup %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup di sicurezza non riuscito: %1. I dati non sono stati modificati.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il giornale del ripristino. I dati non sono stati modificati.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -168,6 +176,46 @@
     <message>
         <source>La localita &quot;%1&quot; non corrisponde a nessun CAP svizzero.</source>
         <translation>The town &quot;%1&quot; does not match any Swiss postcode.</translation>
+    </message>
+    <message>
+        <source>Indirizzo</source>
+        <translation type="unfinished">Address</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation type="unfinished">Postcode</translation>
+    </message>
+    <message>
+        <source>Località</source>
+        <translation type="unfinished">Town</translation>
+    </message>
+    <message>
+        <source>Cantone (sigla)</source>
+        <translation type="unfinished">Canton (code)</translation>
+    </message>
+    <message>
+        <source>Cantone</source>
+        <translation type="unfinished">Canton</translation>
+    </message>
+    <message>
+        <source>Svizzera</source>
+        <translation type="unfinished">Switzerland</translation>
+    </message>
+    <message>
+        <source>Italia</source>
+        <translation type="unfinished">Italy</translation>
+    </message>
+    <message>
+        <source>Francia</source>
+        <translation type="unfinished">France</translation>
+    </message>
+    <message>
+        <source>Germania</source>
+        <translation type="unfinished">Germany</translation>
+    </message>
+    <message>
+        <source>Spagna</source>
+        <translation type="unfinished">Spain</translation>
     </message>
 </context>
 <context>
@@ -189,6 +237,37 @@
 %1</source>
         <translation>The table of CLA minimums was not read correctly:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CampiInfortuni</name>
+    <message>
+        <source>Assicurazione infortuni (LAINF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni professionali (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni non professionali, uomini (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni non professionali, donne (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Massimale annuo (CHF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il valore &quot;%1&quot; in &quot;%2&quot; non e&apos; un numero valido.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il valore in &quot;%1&quot; deve essere tra 0 e %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -408,6 +487,10 @@ Remarks:
         <source>Nel file %1 mancano le chiavi: %2.</source>
         <translation>The file %1 is missing the keys: %2.</translation>
     </message>
+    <message>
+        <source>L&apos;esercizio %1 è chiuso e bloccato: il certificato non può essere scritto.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChiusuraAnnuale</name>
@@ -611,6 +694,18 @@ Enter the mandatory reason:</translation>
 SHA-256: %1</source>
         <translation>Current fingerprint:
 SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>Il sigillo e il blocco valgono per tutte le aziende della cartella dati. Saranno sigillati i file dell&apos;anno %1 di: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Cancel</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1126,27 @@ For these employees the tax is 0.</translation>
         <source>Imposta alla fonte:</source>
         <translation>Withholding tax:</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>File esistente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 esiste gia&apos;.
+Sostituirlo?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File esistenti lasciati come erano: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -1196,6 +1312,63 @@ Skipped: %2</translation>
     <message>
         <source>Impossibile leggere il CSV.</source>
         <translation>Could not read the CSV.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>carattere non ammesso (NUL o di controllo)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 campi invece di 15</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cognome mancante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data di nascita &quot;%1&quot; non valida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sesso &quot;%1&quot; non valido (M o F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>numero AVS &quot;%1&quot; non valido</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data di assunzione &quot;%1&quot; non valida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mensilita aggiuntive &quot;%1&quot; non valide (da 0 a 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 gia&apos; presente nell&apos;azienda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>salvataggio non riuscito</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation type="unfinished">line %1: %2</translation>
+    </message>
+    <message>
+        <source>Non esportati (file non leggibile):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Righe saltate di %1:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1381,10 +1554,6 @@ Skipped: %2</translation>
         <translation>Family compensation fund (FAK)</translation>
     </message>
     <message>
-        <source>LAINF / SUVA</source>
-        <translation>Accident insurance (UVG / SUVA)</translation>
-    </message>
-    <message>
         <source>LPP</source>
         <translation>Occupational pension (BVG)</translation>
     </message>
@@ -1487,6 +1656,10 @@ any changes you make.</translation>
     <message>
         <source>I parametri non vengono salvati: correggere il file prima di salvare.</source>
         <translation>The parameters are not saved: correct the file before saving.</translation>
+    </message>
+    <message>
+        <source>LAINF / SUVA: valori iniziali delle nuove aziende</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1627,24 +1800,12 @@ Do you want to overwrite them all?</translation>
         <translation>Incomplete data</translation>
     </message>
     <message>
-        <source>La scheda del dipendente e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation>The employee record is incomplete: you will be asked for the salary and age.</translation>
-    </message>
-    <message>
         <source>Salario</source>
         <translation>Salary</translation>
     </message>
     <message>
-        <source>Salario mensile lordo (CHF):</source>
-        <translation>Gross monthly salary (CHF):</translation>
-    </message>
-    <message>
         <source>Eta</source>
         <translation>Age</translation>
-    </message>
-    <message>
-        <source>Eta del dipendente:</source>
-        <translation>Employee&apos;s age:</translation>
     </message>
     <message>
         <source>Certificati gia&apos; presenti</source>
@@ -1745,6 +1906,35 @@ Do you want to overwrite them all?</translation>
     <message>
         <source>Esportati %1 file XML ELM.</source>
         <translation>%1 ELM XML files exported.</translation>
+    </message>
+    <message>
+        <source>La scheda di %1 e&apos; incompleta: verranno richiesti salario ed eta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salario mensile lordo di %1 (CHF):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eta di %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: scheda non leggibile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: salario ed eta non dati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rendiconto salari</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senza rendiconto:
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1928,42 +2118,6 @@ Do you want to overwrite them all?</translation>
     <message>
         <source>Ragione sociale</source>
         <translation>Company name</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>Postcode</translation>
-    </message>
-    <message>
-        <source>Località</source>
-        <translation>Town</translation>
-    </message>
-    <message>
-        <source>Cantone (sigla)</source>
-        <translation>Canton (code)</translation>
-    </message>
-    <message>
-        <source>Svizzera</source>
-        <translation>Switzerland</translation>
-    </message>
-    <message>
-        <source>Italia</source>
-        <translation>Italy</translation>
-    </message>
-    <message>
-        <source>Francia</source>
-        <translation>France</translation>
-    </message>
-    <message>
-        <source>Germania</source>
-        <translation>Germany</translation>
-    </message>
-    <message>
-        <source>Spagna</source>
-        <translation>Spain</translation>
     </message>
     <message>
         <source>Nazione</source>
@@ -2222,12 +2376,6 @@ Do you want to overwrite them all?</translation>
         <translation>No certificates</translation>
     </message>
     <message>
-        <source>Non ci sono certificati salvati.
-Usa Dati &gt; Esporta certificato di salario.</source>
-        <translation>There are no saved certificates.
-Use Data &gt; Export salary certificate.</translation>
-    </message>
-    <message>
         <source>Errore</source>
         <translation>Error</translation>
     </message>
@@ -2304,6 +2452,11 @@ Folder: %3</translation>
 %1</source>
         <translation>The certificate was not read correctly:
 %1</translation>
+    </message>
+    <message>
+        <source>Non ci sono certificati salvati.
+Usa %1 &gt; %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2885,6 +3038,57 @@ Do you still want to save these data at your own risk?</translation>
     </message>
 </context>
 <context>
+    <name>ImpostaPassword</name>
+    <message>
+        <source>Imposta password amministratore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non è ancora stata impostata una password amministratore. Scegline una di almeno %1 caratteri e scrivila due volte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nuova password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ripeti la password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>La password deve avere almeno %1 caratteri.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le due password non coincidono.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile salvare la password in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation type="unfinished">Error</translation>
+    </message>
+    <message>
+        <source>Password amministratore</source>
+        <translation type="unfinished">Administrator password</translation>
+    </message>
+    <message>
+        <source>Password impostata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InputSvizzero</name>
     <message>
         <source>Attenzione</source>
@@ -3033,8 +3237,11 @@ Save before closing?</translation>
         <translation>Manual file not found.</translation>
     </message>
     <message>
-        <source>Impossibile aprire il manuale.</source>
-        <translation>Could not open the manual.</translation>
+        <source>Impossibile aprire il manuale:
+%1
+
+Aprire il file con un browser.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3106,26 +3313,6 @@ Save before closing?</translation>
         <translation>New Company</translation>
     </message>
     <message>
-        <source>Svizzera</source>
-        <translation>Switzerland</translation>
-    </message>
-    <message>
-        <source>Italia</source>
-        <translation>Italy</translation>
-    </message>
-    <message>
-        <source>Francia</source>
-        <translation>France</translation>
-    </message>
-    <message>
-        <source>Germania</source>
-        <translation>Germany</translation>
-    </message>
-    <message>
-        <source>Spagna</source>
-        <translation>Spain</translation>
-    </message>
-    <message>
         <source>Nazione</source>
         <translation>Country</translation>
     </message>
@@ -3168,22 +3355,6 @@ Save before closing?</translation>
     <message>
         <source>Ragione sociale</source>
         <translation>Company name</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>Postcode</translation>
-    </message>
-    <message>
-        <source>Località</source>
-        <translation>Town</translation>
-    </message>
-    <message>
-        <source>Cantone (sigla)</source>
-        <translation>Canton (code)</translation>
     </message>
     <message>
         <source>Provincia</source>
@@ -3305,22 +3476,6 @@ Replace it?</translation>
     <message>
         <source>Nazione</source>
         <translation>Country</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>Postcode</translation>
-    </message>
-    <message>
-        <source>Localita</source>
-        <translation>Town</translation>
-    </message>
-    <message>
-        <source>Cantone</source>
-        <translation>Canton</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
@@ -3796,6 +3951,22 @@ The data folder remains:
     <message>
         <source>Tariffe imposta alla fonte</source>
         <translation>Withholding tax rates</translation>
+    </message>
+    <message>
+        <source>Ripristino</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ripristino interrotto non è stato completato: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Cancel</translation>
     </message>
 </context>
 <context>
@@ -4299,22 +4470,6 @@ Annual net: %4 CHF</translation>
     <message>
         <source>Nazione</source>
         <translation>Country</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>Postcode</translation>
-    </message>
-    <message>
-        <source>Localita</source>
-        <translation>Town</translation>
-    </message>
-    <message>
-        <source>Cantone</source>
-        <translation>Canton</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>

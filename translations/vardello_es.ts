@@ -139,16 +139,24 @@
         <translation>Copia de seguridad no encontrada: %1</translation>
     </message>
     <message>
-        <source>Backup di sicurezza non riuscito: %1</source>
-        <translation>La copia de seguridad preventiva ha fallado: %1</translation>
-    </message>
-    <message>
         <source>Impossibile ripristinare %1. I dati non sono stati modificati.</source>
         <translation>No se ha podido restaurar %1. Los datos no se han modificado.</translation>
     </message>
     <message>
         <source>Impossibile sostituire %1.</source>
         <translation>No se ha podido sustituir %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;indice del backup %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup di sicurezza non riuscito: %1. I dati non sono stati modificati.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il giornale del ripristino. I dati non sono stati modificati.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -168,6 +176,46 @@
     <message>
         <source>La localita &quot;%1&quot; non corrisponde a nessun CAP svizzero.</source>
         <translation>La localidad &quot;%1&quot; no corresponde a ningún código postal suizo.</translation>
+    </message>
+    <message>
+        <source>Indirizzo</source>
+        <translation type="unfinished">Dirección</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation type="unfinished">Código postal</translation>
+    </message>
+    <message>
+        <source>Località</source>
+        <translation type="unfinished">Localidad</translation>
+    </message>
+    <message>
+        <source>Cantone (sigla)</source>
+        <translation type="unfinished">Cantón (sigla)</translation>
+    </message>
+    <message>
+        <source>Cantone</source>
+        <translation type="unfinished">Cantón</translation>
+    </message>
+    <message>
+        <source>Svizzera</source>
+        <translation type="unfinished">Suiza</translation>
+    </message>
+    <message>
+        <source>Italia</source>
+        <translation type="unfinished">Italia</translation>
+    </message>
+    <message>
+        <source>Francia</source>
+        <translation type="unfinished">Francia</translation>
+    </message>
+    <message>
+        <source>Germania</source>
+        <translation type="unfinished">Alemania</translation>
+    </message>
+    <message>
+        <source>Spagna</source>
+        <translation type="unfinished">España</translation>
     </message>
 </context>
 <context>
@@ -189,6 +237,37 @@
 %1</source>
         <translation>La tabla de mínimos del CCL no se ha leído correctamente:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CampiInfortuni</name>
+    <message>
+        <source>Assicurazione infortuni (LAINF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni professionali (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni non professionali, uomini (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni non professionali, donne (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Massimale annuo (CHF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il valore &quot;%1&quot; in &quot;%2&quot; non e&apos; un numero valido.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il valore in &quot;%1&quot; deve essere tra 0 e %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -408,6 +487,10 @@ Observaciones:
         <source>Nel file %1 mancano le chiavi: %2.</source>
         <translation>En el archivo %1 faltan las claves: %2.</translation>
     </message>
+    <message>
+        <source>L&apos;esercizio %1 è chiuso e bloccato: il certificato non può essere scritto.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChiusuraAnnuale</name>
@@ -611,6 +694,18 @@ Introduzca la justificación obligatoria:</translation>
 SHA-256: %1</source>
         <translation>Huella actual:
 SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>Il sigillo e il blocco valgono per tutte le aziende della cartella dati. Saranno sigillati i file dell&apos;anno %1 di: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1126,27 @@ Para estos empleados el impuesto resulta 0.</translation>
         <source>Imposta alla fonte:</source>
         <translation>Impuesto en la fuente:</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>File esistente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 esiste gia&apos;.
+Sostituirlo?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File esistenti lasciati come erano: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -1196,6 +1312,63 @@ Omitidos: %2</translation>
     <message>
         <source>Impossibile leggere il CSV.</source>
         <translation>No se ha podido leer el CSV.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>carattere non ammesso (NUL o di controllo)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 campi invece di 15</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cognome mancante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data di nascita &quot;%1&quot; non valida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sesso &quot;%1&quot; non valido (M o F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>numero AVS &quot;%1&quot; non valido</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data di assunzione &quot;%1&quot; non valida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mensilita aggiuntive &quot;%1&quot; non valide (da 0 a 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 gia&apos; presente nell&apos;azienda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>salvataggio non riuscito</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation type="unfinished">línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Non esportati (file non leggibile):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Righe saltate di %1:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1381,10 +1554,6 @@ Omitidos: %2</translation>
         <translation>Caja de compensación familiar (CAF)</translation>
     </message>
     <message>
-        <source>LAINF / SUVA</source>
-        <translation>LAINF / SUVA</translation>
-    </message>
-    <message>
         <source>LPP</source>
         <translation>LPP</translation>
     </message>
@@ -1487,6 +1656,10 @@ lo que modifique.</translation>
     <message>
         <source>I parametri non vengono salvati: correggere il file prima di salvare.</source>
         <translation>Los parámetros no se guardan: corrija el archivo antes de guardar.</translation>
+    </message>
+    <message>
+        <source>LAINF / SUVA: valori iniziali delle nuove aziende</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1627,24 +1800,12 @@ Vuoi sovrascriverli tutti?</source>
         <translation>Datos incompletos</translation>
     </message>
     <message>
-        <source>La scheda del dipendente e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation>La ficha del empleado está incompleta: se pedirán el salario y la edad.</translation>
-    </message>
-    <message>
         <source>Salario</source>
         <translation>Salario</translation>
     </message>
     <message>
-        <source>Salario mensile lordo (CHF):</source>
-        <translation>Salario mensual bruto (CHF):</translation>
-    </message>
-    <message>
         <source>Eta</source>
         <translation>Edad</translation>
-    </message>
-    <message>
-        <source>Eta del dipendente:</source>
-        <translation>Edad del empleado:</translation>
     </message>
     <message>
         <source>Certificati gia&apos; presenti</source>
@@ -1745,6 +1906,35 @@ Vuoi sovrascriverli tutti?</source>
     <message>
         <source>Esportati %1 file XML ELM.</source>
         <translation>Se han exportado %1 archivos XML ELM.</translation>
+    </message>
+    <message>
+        <source>La scheda di %1 e&apos; incompleta: verranno richiesti salario ed eta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salario mensile lordo di %1 (CHF):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eta di %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: scheda non leggibile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: salario ed eta non dati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rendiconto salari</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senza rendiconto:
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1928,42 +2118,6 @@ Vuoi sovrascriverli tutti?</source>
     <message>
         <source>Ragione sociale</source>
         <translation>Razón social</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Dirección</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>Código postal</translation>
-    </message>
-    <message>
-        <source>Località</source>
-        <translation>Localidad</translation>
-    </message>
-    <message>
-        <source>Cantone (sigla)</source>
-        <translation>Cantón (sigla)</translation>
-    </message>
-    <message>
-        <source>Svizzera</source>
-        <translation>Suiza</translation>
-    </message>
-    <message>
-        <source>Italia</source>
-        <translation>Italia</translation>
-    </message>
-    <message>
-        <source>Francia</source>
-        <translation>Francia</translation>
-    </message>
-    <message>
-        <source>Germania</source>
-        <translation>Alemania</translation>
-    </message>
-    <message>
-        <source>Spagna</source>
-        <translation>España</translation>
     </message>
     <message>
         <source>Nazione</source>
@@ -2222,12 +2376,6 @@ Vuoi sovrascriverli tutti?</source>
         <translation>Ningún certificado</translation>
     </message>
     <message>
-        <source>Non ci sono certificati salvati.
-Usa Dati &gt; Esporta certificato di salario.</source>
-        <translation>No hay certificados guardados.
-Use Datos &gt; Exportar certificado de salario.</translation>
-    </message>
-    <message>
         <source>Errore</source>
         <translation>Error</translation>
     </message>
@@ -2304,6 +2452,11 @@ Carpeta: %3</translation>
 %1</source>
         <translation>El certificado no se ha leído correctamente:
 %1</translation>
+    </message>
+    <message>
+        <source>Non ci sono certificati salvati.
+Usa %1 &gt; %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2885,6 +3038,57 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     </message>
 </context>
 <context>
+    <name>ImpostaPassword</name>
+    <message>
+        <source>Imposta password amministratore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non è ancora stata impostata una password amministratore. Scegline una di almeno %1 caratteri e scrivila due volte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nuova password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ripeti la password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>La password deve avere almeno %1 caratteri.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le due password non coincidono.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile salvare la password in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation type="unfinished">Error</translation>
+    </message>
+    <message>
+        <source>Password amministratore</source>
+        <translation type="unfinished">Contraseña de administrador</translation>
+    </message>
+    <message>
+        <source>Password impostata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InputSvizzero</name>
     <message>
         <source>Attenzione</source>
@@ -3033,8 +3237,11 @@ Salvare prima di chiudere?</source>
         <translation>Archivo del manual no encontrado.</translation>
     </message>
     <message>
-        <source>Impossibile aprire il manuale.</source>
-        <translation>No se ha podido abrir el manual.</translation>
+        <source>Impossibile aprire il manuale:
+%1
+
+Aprire il file con un browser.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3106,26 +3313,6 @@ Salvare prima di chiudere?</source>
         <translation>Nueva empresa</translation>
     </message>
     <message>
-        <source>Svizzera</source>
-        <translation>Suiza</translation>
-    </message>
-    <message>
-        <source>Italia</source>
-        <translation>Italia</translation>
-    </message>
-    <message>
-        <source>Francia</source>
-        <translation>Francia</translation>
-    </message>
-    <message>
-        <source>Germania</source>
-        <translation>Alemania</translation>
-    </message>
-    <message>
-        <source>Spagna</source>
-        <translation>España</translation>
-    </message>
-    <message>
         <source>Nazione</source>
         <translation>País</translation>
     </message>
@@ -3168,22 +3355,6 @@ Salvare prima di chiudere?</source>
     <message>
         <source>Ragione sociale</source>
         <translation>Razón social</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Dirección</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>Código postal</translation>
-    </message>
-    <message>
-        <source>Località</source>
-        <translation>Localidad</translation>
-    </message>
-    <message>
-        <source>Cantone (sigla)</source>
-        <translation>Cantón (sigla)</translation>
     </message>
     <message>
         <source>Provincia</source>
@@ -3305,22 +3476,6 @@ Sostituirla?</source>
     <message>
         <source>Nazione</source>
         <translation>País</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Dirección</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>Código postal</translation>
-    </message>
-    <message>
-        <source>Localita</source>
-        <translation>Localidad</translation>
-    </message>
-    <message>
-        <source>Cantone</source>
-        <translation>Cantón</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
@@ -3796,6 +3951,22 @@ La carpeta de datos sigue siendo:
     <message>
         <source>Tariffe imposta alla fonte</source>
         <translation>Tarifas del impuesto en la fuente</translation>
+    </message>
+    <message>
+        <source>Ripristino</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ripristino interrotto non è stato completato: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Cancelar</translation>
     </message>
 </context>
 <context>
@@ -4299,22 +4470,6 @@ Neto anual: %4 CHF</translation>
     <message>
         <source>Nazione</source>
         <translation>País</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Dirección</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>Código postal</translation>
-    </message>
-    <message>
-        <source>Localita</source>
-        <translation>Localidad</translation>
-    </message>
-    <message>
-        <source>Cantone</source>
-        <translation>Cantón</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>

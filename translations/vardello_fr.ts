@@ -139,16 +139,24 @@
         <translation>Sauvegarde introuvable : %1</translation>
     </message>
     <message>
-        <source>Backup di sicurezza non riuscito: %1</source>
-        <translation>La sauvegarde de sécurité a échoué : %1</translation>
-    </message>
-    <message>
         <source>Impossibile ripristinare %1. I dati non sono stati modificati.</source>
         <translation>Impossible de restaurer %1. Les données n&apos;ont pas été modifiées.</translation>
     </message>
     <message>
         <source>Impossibile sostituire %1.</source>
         <translation>Impossible de remplacer %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;indice del backup %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup di sicurezza non riuscito: %1. I dati non sono stati modificati.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il giornale del ripristino. I dati non sono stati modificati.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -168,6 +176,46 @@
     <message>
         <source>La localita &quot;%1&quot; non corrisponde a nessun CAP svizzero.</source>
         <translation>La localité &quot;%1&quot; ne correspond à aucun NPA suisse.</translation>
+    </message>
+    <message>
+        <source>Indirizzo</source>
+        <translation type="unfinished">Adresse</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation type="unfinished">NPA</translation>
+    </message>
+    <message>
+        <source>Località</source>
+        <translation type="unfinished">Localité</translation>
+    </message>
+    <message>
+        <source>Cantone (sigla)</source>
+        <translation type="unfinished">Canton (abréviation)</translation>
+    </message>
+    <message>
+        <source>Cantone</source>
+        <translation type="unfinished">Canton</translation>
+    </message>
+    <message>
+        <source>Svizzera</source>
+        <translation type="unfinished">Suisse</translation>
+    </message>
+    <message>
+        <source>Italia</source>
+        <translation type="unfinished">Italie</translation>
+    </message>
+    <message>
+        <source>Francia</source>
+        <translation type="unfinished">France</translation>
+    </message>
+    <message>
+        <source>Germania</source>
+        <translation type="unfinished">Allemagne</translation>
+    </message>
+    <message>
+        <source>Spagna</source>
+        <translation type="unfinished">Espagne</translation>
     </message>
 </context>
 <context>
@@ -189,6 +237,37 @@
 %1</source>
         <translation>Le tableau des minimums CCT n&apos;a pas été lu correctement :
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CampiInfortuni</name>
+    <message>
+        <source>Assicurazione infortuni (LAINF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni professionali (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni non professionali, uomini (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premio infortuni non professionali, donne (‰)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Massimale annuo (CHF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il valore &quot;%1&quot; in &quot;%2&quot; non e&apos; un numero valido.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il valore in &quot;%1&quot; deve essere tra 0 e %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -408,6 +487,10 @@ Observations :
         <source>Nel file %1 mancano le chiavi: %2.</source>
         <translation>Il manque des clés dans le fichier %1 : %2.</translation>
     </message>
+    <message>
+        <source>L&apos;esercizio %1 è chiuso e bloccato: il certificato non può essere scritto.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChiusuraAnnuale</name>
@@ -611,6 +694,18 @@ Saisissez la justification obligatoire :</translation>
 SHA-256: %1</source>
         <translation>Empreinte actuelle :
 SHA-256 : %1</translation>
+    </message>
+    <message>
+        <source>Il sigillo e il blocco valgono per tutte le aziende della cartella dati. Saranno sigillati i file dell&apos;anno %1 di: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Annuler</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1126,27 @@ Pour ces employés, l&apos;impôt est de 0.</translation>
         <source>Imposta alla fonte:</source>
         <translation>Impôt à la source :</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>File esistente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il file %1 esiste gia&apos;.
+Sostituirlo?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File esistenti lasciati come erano: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -1196,6 +1312,63 @@ Ignorés : %2</translation>
     <message>
         <source>Impossibile leggere il CSV.</source>
         <translation>Impossible de lire le CSV.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>carattere non ammesso (NUL o di controllo)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 campi invece di 15</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cognome mancante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data di nascita &quot;%1&quot; non valida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sesso &quot;%1&quot; non valido (M o F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>numero AVS &quot;%1&quot; non valido</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data di assunzione &quot;%1&quot; non valida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mensilita aggiuntive &quot;%1&quot; non valide (da 0 a 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 gia&apos; presente nell&apos;azienda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>salvataggio non riuscito</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation type="unfinished">ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Non esportati (file non leggibile):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Righe saltate di %1:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1381,10 +1554,6 @@ Ignorés : %2</translation>
         <translation>Cotisation allocations familiales</translation>
     </message>
     <message>
-        <source>LAINF / SUVA</source>
-        <translation>LAA / SUVA</translation>
-    </message>
-    <message>
         <source>LPP</source>
         <translation>LPP</translation>
     </message>
@@ -1487,6 +1656,10 @@ ce que vous modifierez.</translation>
     <message>
         <source>I parametri non vengono salvati: correggere il file prima di salvare.</source>
         <translation>Les paramètres ne sont pas enregistrés : corrigez le fichier avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>LAINF / SUVA: valori iniziali delle nuove aziende</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1627,24 +1800,12 @@ Voulez-vous tous les écraser ?</translation>
         <translation>Données incomplètes</translation>
     </message>
     <message>
-        <source>La scheda del dipendente e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation>La fiche de l&apos;employé est incomplète : le salaire et l&apos;âge vous seront demandés.</translation>
-    </message>
-    <message>
         <source>Salario</source>
         <translation>Salaire</translation>
     </message>
     <message>
-        <source>Salario mensile lordo (CHF):</source>
-        <translation>Salaire mensuel brut (CHF) :</translation>
-    </message>
-    <message>
         <source>Eta</source>
         <translation>Âge</translation>
-    </message>
-    <message>
-        <source>Eta del dipendente:</source>
-        <translation>Âge de l&apos;employé :</translation>
     </message>
     <message>
         <source>Certificati gia&apos; presenti</source>
@@ -1745,6 +1906,35 @@ Voulez-vous tous les écraser ?</translation>
     <message>
         <source>Esportati %1 file XML ELM.</source>
         <translation>%1 fichiers XML ELM exportés.</translation>
+    </message>
+    <message>
+        <source>La scheda di %1 e&apos; incompleta: verranno richiesti salario ed eta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salario mensile lordo di %1 (CHF):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eta di %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: scheda non leggibile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: salario ed eta non dati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rendiconto salari</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senza rendiconto:
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1928,42 +2118,6 @@ Voulez-vous tous les écraser ?</translation>
     <message>
         <source>Ragione sociale</source>
         <translation>Raison sociale</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>NPA</translation>
-    </message>
-    <message>
-        <source>Località</source>
-        <translation>Localité</translation>
-    </message>
-    <message>
-        <source>Cantone (sigla)</source>
-        <translation>Canton (abréviation)</translation>
-    </message>
-    <message>
-        <source>Svizzera</source>
-        <translation>Suisse</translation>
-    </message>
-    <message>
-        <source>Italia</source>
-        <translation>Italie</translation>
-    </message>
-    <message>
-        <source>Francia</source>
-        <translation>France</translation>
-    </message>
-    <message>
-        <source>Germania</source>
-        <translation>Allemagne</translation>
-    </message>
-    <message>
-        <source>Spagna</source>
-        <translation>Espagne</translation>
     </message>
     <message>
         <source>Nazione</source>
@@ -2222,12 +2376,6 @@ Voulez-vous tous les écraser ?</translation>
         <translation>Aucun certificat</translation>
     </message>
     <message>
-        <source>Non ci sono certificati salvati.
-Usa Dati &gt; Esporta certificato di salario.</source>
-        <translation>Aucun certificat n&apos;est enregistré.
-Utilisez Données &gt; Exporter le certificat de salaire.</translation>
-    </message>
-    <message>
         <source>Errore</source>
         <translation>Erreur</translation>
     </message>
@@ -2304,6 +2452,11 @@ Dossier : %3</translation>
 %1</source>
         <translation>Le certificat n&apos;a pas été lu correctement :
 %1</translation>
+    </message>
+    <message>
+        <source>Non ci sono certificati salvati.
+Usa %1 &gt; %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2885,6 +3038,57 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     </message>
 </context>
 <context>
+    <name>ImpostaPassword</name>
+    <message>
+        <source>Imposta password amministratore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non è ancora stata impostata una password amministratore. Scegline una di almeno %1 caratteri e scrivila due volte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nuova password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ripeti la password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>La password deve avere almeno %1 caratteri.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le due password non coincidono.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile salvare la password in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation type="unfinished">Erreur</translation>
+    </message>
+    <message>
+        <source>Password amministratore</source>
+        <translation type="unfinished">Mot de passe administrateur</translation>
+    </message>
+    <message>
+        <source>Password impostata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InputSvizzero</name>
     <message>
         <source>Attenzione</source>
@@ -3033,8 +3237,11 @@ Les enregistrer avant de fermer ?</translation>
         <translation>Fichier du manuel introuvable.</translation>
     </message>
     <message>
-        <source>Impossibile aprire il manuale.</source>
-        <translation>Impossible d&apos;ouvrir le manuel.</translation>
+        <source>Impossibile aprire il manuale:
+%1
+
+Aprire il file con un browser.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3106,26 +3313,6 @@ Les enregistrer avant de fermer ?</translation>
         <translation>Nouvelle entreprise</translation>
     </message>
     <message>
-        <source>Svizzera</source>
-        <translation>Suisse</translation>
-    </message>
-    <message>
-        <source>Italia</source>
-        <translation>Italie</translation>
-    </message>
-    <message>
-        <source>Francia</source>
-        <translation>France</translation>
-    </message>
-    <message>
-        <source>Germania</source>
-        <translation>Allemagne</translation>
-    </message>
-    <message>
-        <source>Spagna</source>
-        <translation>Espagne</translation>
-    </message>
-    <message>
         <source>Nazione</source>
         <translation>Pays</translation>
     </message>
@@ -3168,22 +3355,6 @@ Les enregistrer avant de fermer ?</translation>
     <message>
         <source>Ragione sociale</source>
         <translation>Raison sociale</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>NPA</translation>
-    </message>
-    <message>
-        <source>Località</source>
-        <translation>Localité</translation>
-    </message>
-    <message>
-        <source>Cantone (sigla)</source>
-        <translation>Canton (abréviation)</translation>
     </message>
     <message>
         <source>Provincia</source>
@@ -3305,22 +3476,6 @@ La remplacer ?</translation>
     <message>
         <source>Nazione</source>
         <translation>Pays</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>NPA</translation>
-    </message>
-    <message>
-        <source>Localita</source>
-        <translation>Localité</translation>
-    </message>
-    <message>
-        <source>Cantone</source>
-        <translation>Canton</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
@@ -3796,6 +3951,22 @@ Le dossier des données reste :
     <message>
         <source>Tariffe imposta alla fonte</source>
         <translation>Barèmes de l&apos;impôt à la source</translation>
+    </message>
+    <message>
+        <source>Ripristino</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ripristino interrotto non è stato completato: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation type="unfinished">Annuler</translation>
     </message>
 </context>
 <context>
@@ -4299,22 +4470,6 @@ Net annuel : %4 CHF</translation>
     <message>
         <source>Nazione</source>
         <translation>Pays</translation>
-    </message>
-    <message>
-        <source>Indirizzo</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>CAP</source>
-        <translation>NPA</translation>
-    </message>
-    <message>
-        <source>Localita</source>
-        <translation>Localité</translation>
-    </message>
-    <message>
-        <source>Cantone</source>
-        <translation>Canton</translation>
     </message>
     <message>
         <source>Cittadino svizzero</source>
