@@ -148,15 +148,15 @@
     </message>
     <message>
         <source>Impossibile leggere l&apos;indice del backup %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Index des Backups %1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Backup di sicurezza non riuscito: %1. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheits-Backup fehlgeschlagen: %1. Die Daten wurden nicht verändert.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il giornale del ripristino. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wiederherstellungsjournal konnte nicht geschrieben werden. Die Daten wurden nicht verändert.</translation>
     </message>
 </context>
 <context>
@@ -179,43 +179,43 @@
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished">Adresse</translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished">PLZ</translation>
+        <translation>PLZ</translation>
     </message>
     <message>
         <source>Località</source>
-        <translation type="unfinished">Ort</translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Cantone (sigla)</source>
-        <translation type="unfinished">Kanton (Kürzel)</translation>
+        <translation>Kanton (Kürzel)</translation>
     </message>
     <message>
         <source>Cantone</source>
-        <translation type="unfinished">Kanton</translation>
+        <translation>Kanton</translation>
     </message>
     <message>
         <source>Svizzera</source>
-        <translation type="unfinished">Schweiz</translation>
+        <translation>Schweiz</translation>
     </message>
     <message>
         <source>Italia</source>
-        <translation type="unfinished">Italien</translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Francia</source>
-        <translation type="unfinished">Frankreich</translation>
+        <translation>Frankreich</translation>
     </message>
     <message>
         <source>Germania</source>
-        <translation type="unfinished">Deutschland</translation>
+        <translation>Deutschland</translation>
     </message>
     <message>
         <source>Spagna</source>
-        <translation type="unfinished">Spanien</translation>
+        <translation>Spanien</translation>
     </message>
 </context>
 <context>
@@ -243,31 +243,31 @@
     <name>CampiInfortuni</name>
     <message>
         <source>Assicurazione infortuni (LAINF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unfallversicherung (UVG)</translation>
     </message>
     <message>
         <source>Premio infortuni professionali (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prämie Berufsunfall (‰)</translation>
     </message>
     <message>
         <source>Premio infortuni non professionali, uomini (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prämie Nichtberufsunfall, Männer (‰)</translation>
     </message>
     <message>
         <source>Premio infortuni non professionali, donne (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prämie Nichtberufsunfall, Frauen (‰)</translation>
     </message>
     <message>
         <source>Massimale annuo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlicher Höchstbetrag (CHF)</translation>
     </message>
     <message>
         <source>Il valore &quot;%1&quot; in &quot;%2&quot; non e&apos; un numero valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert &quot;%1&quot; in &quot;%2&quot; ist keine gültige Zahl.</translation>
     </message>
     <message>
         <source>Il valore in &quot;%1&quot; deve essere tra 0 e %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert in &quot;%1&quot; muss zwischen 0 und %2 liegen.</translation>
     </message>
 </context>
 <context>
@@ -489,7 +489,7 @@ Bemerkungen:
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso e bloccato: il certificato non può essere scritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Geschäftsjahr %1 ist abgeschlossen und gesperrt: Der Lohnausweis kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -697,15 +697,15 @@ SHA-256: %1</translation>
     </message>
     <message>
         <source>Il sigillo e il blocco valgono per tutte le aziende della cartella dati. Saranno sigillati i file dell&apos;anno %1 di: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siegel und Sperre gelten für alle Firmen des Datenordners. Versiegelt werden die Dateien des Jahres %1 von: %2.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1128,24 +1128,25 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>File esistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei bereits vorhanden</translation>
     </message>
     <message>
         <source>Il file %1 esiste gia&apos;.
 Sostituirlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 existiert bereits.
+Ersetzen?</translation>
     </message>
     <message>
         <source>File esistenti lasciati come erano: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehende Dateien unverändert belassen: %1</translation>
     </message>
 </context>
 <context>
@@ -1315,60 +1316,61 @@ Saltati: %2</source>
     </message>
     <message>
         <source>%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): %3</translation>
     </message>
     <message>
         <source>carattere non ammesso (NUL o di controllo)</source>
-        <translation type="unfinished"></translation>
+        <translation>unzulässiges Zeichen (NUL- oder Steuerzeichen)</translation>
     </message>
     <message>
         <source>%1 campi invece di 15</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder statt 15</translation>
     </message>
     <message>
         <source>cognome mancante</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachname fehlt</translation>
     </message>
     <message>
         <source>data di nascita &quot;%1&quot; non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiges Geburtsdatum &quot;%1&quot;</translation>
     </message>
     <message>
         <source>sesso &quot;%1&quot; non valido (M o F)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiges Geschlecht &quot;%1&quot; (M oder F)</translation>
     </message>
     <message>
         <source>numero AVS &quot;%1&quot; non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige AHV-Nummer &quot;%1&quot;</translation>
     </message>
     <message>
         <source>data di assunzione &quot;%1&quot; non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiges Eintrittsdatum &quot;%1&quot;</translation>
     </message>
     <message>
         <source>mensilita aggiuntive &quot;%1&quot; non valide (da 0 a 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige zusätzliche Monatslöhne &quot;%1&quot; (0 bis 2)</translation>
     </message>
     <message>
         <source>%1 %2 gia&apos; presente nell&apos;azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 bereits in der Firma vorhanden</translation>
     </message>
     <message>
         <source>salvataggio non riuscito</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished">Zeile %1: %2</translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>Non esportati (file non leggibile):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht exportiert (Datei nicht lesbar):
+</translation>
     </message>
     <message>
         <source>Righe saltate di %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungene Zeilen in %1:</translation>
     </message>
 </context>
 <context>
@@ -1659,7 +1661,7 @@ alle Änderungen, die Sie vornehmen.</translation>
     </message>
     <message>
         <source>LAINF / SUVA: valori iniziali delle nuove aziende</source>
-        <translation type="unfinished"></translation>
+        <translation>UVG / Suva: Anfangswerte für neue Firmen</translation>
     </message>
 </context>
 <context>
@@ -1909,32 +1911,33 @@ Möchten Sie alle überschreiben?</translation>
     </message>
     <message>
         <source>La scheda di %1 e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Personalblatt von %1 ist unvollständig: Lohn und Alter werden abgefragt.</translation>
     </message>
     <message>
         <source>Salario mensile lordo di %1 (CHF):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruttomonatslohn von %1 (CHF):</translation>
     </message>
     <message>
         <source>Eta di %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter von %1:</translation>
     </message>
     <message>
         <source>%1: scheda non leggibile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Personalblatt nicht lesbar</translation>
     </message>
     <message>
         <source>%1: salario ed eta non dati</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Lohn und Alter nicht angegeben</translation>
     </message>
     <message>
         <source>Rendiconto salari</source>
-        <translation type="unfinished"></translation>
+        <translation>Lohnbescheinigung</translation>
     </message>
     <message>
         <source>Senza rendiconto:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Lohnbescheinigung:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2456,7 +2459,8 @@ Ordner: %3</translation>
     <message>
         <source>Non ci sono certificati salvati.
 Usa %1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Lohnausweise gespeichert.
+Verwenden Sie %1 &gt; %2</translation>
     </message>
 </context>
 <context>
@@ -3041,51 +3045,51 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     <name>ImpostaPassword</name>
     <message>
         <source>Imposta password amministratore</source>
-        <translation type="unfinished"></translation>
+        <translation>Administratorpasswort festlegen</translation>
     </message>
     <message>
         <source>Non è ancora stata impostata una password amministratore. Scegline una di almeno %1 caratteri e scrivila due volte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch kein Administratorpasswort festgelegt. Wählen Sie eines mit mindestens %1 Zeichen und geben Sie es zweimal ein.</translation>
     </message>
     <message>
         <source>Nuova password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort:</translation>
     </message>
     <message>
         <source>Ripeti la password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort wiederholen:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>La password deve avere almeno %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort muss mindestens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>Le due password non coincidono.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
         <source>Impossibile salvare la password in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Password amministratore</source>
-        <translation type="unfinished">Administratorpasswort</translation>
+        <translation>Administratorpasswort</translation>
     </message>
     <message>
         <source>Password impostata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort festgelegt.</translation>
     </message>
 </context>
 <context>
@@ -3241,7 +3245,10 @@ Vor dem Schliessen speichern?</translation>
 %1
 
 Aprire il file con un browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Handbuch konnte nicht geöffnet werden:
+%1
+
+Öffnen Sie die Datei mit einem Browser.</translation>
     </message>
 </context>
 <context>
@@ -3954,19 +3961,19 @@ Der Datenordner bleibt:
     </message>
     <message>
         <source>Ripristino</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellung</translation>
     </message>
     <message>
         <source>Il ripristino interrotto non è stato completato: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die unterbrochene Wiederherstellung wurde nicht abgeschlossen: %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -148,15 +148,15 @@
     </message>
     <message>
         <source>Impossibile leggere l&apos;indice del backup %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read the index of backup %1.</translation>
     </message>
     <message>
         <source>Backup di sicurezza non riuscito: %1. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Safety backup failed: %1. The data have not been changed.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il giornale del ripristino. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the restore journal. The data have not been changed.</translation>
     </message>
 </context>
 <context>
@@ -179,43 +179,43 @@
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished">Address</translation>
+        <translation>Address</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished">Postcode</translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Località</source>
-        <translation type="unfinished">Town</translation>
+        <translation>Town</translation>
     </message>
     <message>
         <source>Cantone (sigla)</source>
-        <translation type="unfinished">Canton (code)</translation>
+        <translation>Canton (abbreviation)</translation>
     </message>
     <message>
         <source>Cantone</source>
-        <translation type="unfinished">Canton</translation>
+        <translation>Canton</translation>
     </message>
     <message>
         <source>Svizzera</source>
-        <translation type="unfinished">Switzerland</translation>
+        <translation>Switzerland</translation>
     </message>
     <message>
         <source>Italia</source>
-        <translation type="unfinished">Italy</translation>
+        <translation>Italy</translation>
     </message>
     <message>
         <source>Francia</source>
-        <translation type="unfinished">France</translation>
+        <translation>France</translation>
     </message>
     <message>
         <source>Germania</source>
-        <translation type="unfinished">Germany</translation>
+        <translation>Germany</translation>
     </message>
     <message>
         <source>Spagna</source>
-        <translation type="unfinished">Spain</translation>
+        <translation>Spain</translation>
     </message>
 </context>
 <context>
@@ -243,31 +243,31 @@
     <name>CampiInfortuni</name>
     <message>
         <source>Assicurazione infortuni (LAINF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Accident insurance (UVG)</translation>
     </message>
     <message>
         <source>Premio infortuni professionali (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occupational accident premium (‰)</translation>
     </message>
     <message>
         <source>Premio infortuni non professionali, uomini (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-occupational accident premium, men (‰)</translation>
     </message>
     <message>
         <source>Premio infortuni non professionali, donne (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-occupational accident premium, women (‰)</translation>
     </message>
     <message>
         <source>Massimale annuo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual ceiling (CHF)</translation>
     </message>
     <message>
         <source>Il valore &quot;%1&quot; in &quot;%2&quot; non e&apos; un numero valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>The value &quot;%1&quot; in &quot;%2&quot; is not a valid number.</translation>
     </message>
     <message>
         <source>Il valore in &quot;%1&quot; deve essere tra 0 e %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The value in &quot;%1&quot; must be between 0 and %2.</translation>
     </message>
 </context>
 <context>
@@ -489,7 +489,7 @@ Remarks:
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso e bloccato: il certificato non può essere scritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Financial year %1 is closed and locked: the certificate cannot be written.</translation>
     </message>
 </context>
 <context>
@@ -697,15 +697,15 @@ SHA-256: %1</translation>
     </message>
     <message>
         <source>Il sigillo e il blocco valgono per tutte le aziende della cartella dati. Saranno sigillati i file dell&apos;anno %1 di: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The seal and the lock apply to all the companies in the data folder. The files of year %1 will be sealed for: %2.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1128,24 +1128,25 @@ For these employees the tax is 0.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>File esistente</source>
-        <translation type="unfinished"></translation>
+        <translation>File already exists</translation>
     </message>
     <message>
         <source>Il file %1 esiste gia&apos;.
 Sostituirlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 already exists.
+Replace it?</translation>
     </message>
     <message>
         <source>File esistenti lasciati come erano: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Existing files left unchanged: %1</translation>
     </message>
 </context>
 <context>
@@ -1315,60 +1316,61 @@ Skipped: %2</translation>
     </message>
     <message>
         <source>%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): %3</translation>
     </message>
     <message>
         <source>carattere non ammesso (NUL o di controllo)</source>
-        <translation type="unfinished"></translation>
+        <translation>character not allowed (NUL or control character)</translation>
     </message>
     <message>
         <source>%1 campi invece di 15</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fields instead of 15</translation>
     </message>
     <message>
         <source>cognome mancante</source>
-        <translation type="unfinished"></translation>
+        <translation>last name missing</translation>
     </message>
     <message>
         <source>data di nascita &quot;%1&quot; non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid date of birth &quot;%1&quot;</translation>
     </message>
     <message>
         <source>sesso &quot;%1&quot; non valido (M o F)</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid sex &quot;%1&quot; (M or F)</translation>
     </message>
     <message>
         <source>numero AVS &quot;%1&quot; non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid AHV number &quot;%1&quot;</translation>
     </message>
     <message>
         <source>data di assunzione &quot;%1&quot; non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid hiring date &quot;%1&quot;</translation>
     </message>
     <message>
         <source>mensilita aggiuntive &quot;%1&quot; non valide (da 0 a 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid extra monthly salaries &quot;%1&quot; (from 0 to 2)</translation>
     </message>
     <message>
         <source>%1 %2 gia&apos; presente nell&apos;azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 already present in the company</translation>
     </message>
     <message>
         <source>salvataggio non riuscito</source>
-        <translation type="unfinished"></translation>
+        <translation>saving failed</translation>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished">line %1: %2</translation>
+        <translation>line %1: %2</translation>
     </message>
     <message>
         <source>Non esportati (file non leggibile):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Not exported (file not readable):
+</translation>
     </message>
     <message>
         <source>Righe saltate di %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lines skipped in %1:</translation>
     </message>
 </context>
 <context>
@@ -1659,7 +1661,7 @@ any changes you make.</translation>
     </message>
     <message>
         <source>LAINF / SUVA: valori iniziali delle nuove aziende</source>
-        <translation type="unfinished"></translation>
+        <translation>UVG / SUVA: initial values for new companies</translation>
     </message>
 </context>
 <context>
@@ -1909,32 +1911,33 @@ Do you want to overwrite them all?</translation>
     </message>
     <message>
         <source>La scheda di %1 e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation type="unfinished"></translation>
+        <translation>The employee record of %1 is incomplete: salary and age will be asked for.</translation>
     </message>
     <message>
         <source>Salario mensile lordo di %1 (CHF):</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross monthly salary of %1 (CHF):</translation>
     </message>
     <message>
         <source>Eta di %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Age of %1:</translation>
     </message>
     <message>
         <source>%1: scheda non leggibile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: employee record not readable</translation>
     </message>
     <message>
         <source>%1: salario ed eta non dati</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: salary and age not given</translation>
     </message>
     <message>
         <source>Rendiconto salari</source>
-        <translation type="unfinished"></translation>
+        <translation>Salary statement</translation>
     </message>
     <message>
         <source>Senza rendiconto:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No salary statement:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2456,7 +2459,8 @@ Folder: %3</translation>
     <message>
         <source>Non ci sono certificati salvati.
 Usa %1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>There are no saved certificates.
+Use %1 &gt; %2</translation>
     </message>
 </context>
 <context>
@@ -3041,51 +3045,51 @@ Do you still want to save these data at your own risk?</translation>
     <name>ImpostaPassword</name>
     <message>
         <source>Imposta password amministratore</source>
-        <translation type="unfinished"></translation>
+        <translation>Set administrator password</translation>
     </message>
     <message>
         <source>Non è ancora stata impostata una password amministratore. Scegline una di almeno %1 caratteri e scrivila due volte.</source>
-        <translation type="unfinished"></translation>
+        <translation>No administrator password has been set yet. Choose one of at least %1 characters and type it twice.</translation>
     </message>
     <message>
         <source>Nuova password:</source>
-        <translation type="unfinished"></translation>
+        <translation>New password:</translation>
     </message>
     <message>
         <source>Ripeti la password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeat the password:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>La password deve avere almeno %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>The password must have at least %1 characters.</translation>
     </message>
     <message>
         <source>Le due password non coincidono.</source>
-        <translation type="unfinished"></translation>
+        <translation>The two passwords do not match.</translation>
     </message>
     <message>
         <source>Impossibile salvare la password in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the password in %1.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Password amministratore</source>
-        <translation type="unfinished">Administrator password</translation>
+        <translation>Administrator password</translation>
     </message>
     <message>
         <source>Password impostata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Password set.</translation>
     </message>
 </context>
 <context>
@@ -3241,7 +3245,10 @@ Save before closing?</translation>
 %1
 
 Aprire il file con un browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not open the manual:
+%1
+
+Open the file with a browser.</translation>
     </message>
 </context>
 <context>
@@ -3954,19 +3961,19 @@ The data folder remains:
     </message>
     <message>
         <source>Ripristino</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore</translation>
     </message>
     <message>
         <source>Il ripristino interrotto non è stato completato: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The interrupted restore was not completed: %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

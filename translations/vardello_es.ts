@@ -148,15 +148,15 @@
     </message>
     <message>
         <source>Impossibile leggere l&apos;indice del backup %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el índice de la copia de seguridad %1.</translation>
     </message>
     <message>
         <source>Backup di sicurezza non riuscito: %1. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de seguridad preventiva ha fallado: %1. Los datos no se han modificado.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il giornale del ripristino. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el diario de la restauración. Los datos no se han modificado.</translation>
     </message>
 </context>
 <context>
@@ -179,43 +179,43 @@
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished">Dirección</translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished">Código postal</translation>
+        <translation>Código postal</translation>
     </message>
     <message>
         <source>Località</source>
-        <translation type="unfinished">Localidad</translation>
+        <translation>Localidad</translation>
     </message>
     <message>
         <source>Cantone (sigla)</source>
-        <translation type="unfinished">Cantón (sigla)</translation>
+        <translation>Cantón (sigla)</translation>
     </message>
     <message>
         <source>Cantone</source>
-        <translation type="unfinished">Cantón</translation>
+        <translation>Cantón</translation>
     </message>
     <message>
         <source>Svizzera</source>
-        <translation type="unfinished">Suiza</translation>
+        <translation>Suiza</translation>
     </message>
     <message>
         <source>Italia</source>
-        <translation type="unfinished">Italia</translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Francia</source>
-        <translation type="unfinished">Francia</translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <source>Germania</source>
-        <translation type="unfinished">Alemania</translation>
+        <translation>Alemania</translation>
     </message>
     <message>
         <source>Spagna</source>
-        <translation type="unfinished">España</translation>
+        <translation>España</translation>
     </message>
 </context>
 <context>
@@ -243,31 +243,31 @@
     <name>CampiInfortuni</name>
     <message>
         <source>Assicurazione infortuni (LAINF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro de accidentes (LAINF)</translation>
     </message>
     <message>
         <source>Premio infortuni professionali (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima de accidentes profesionales (‰)</translation>
     </message>
     <message>
         <source>Premio infortuni non professionali, uomini (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima de accidentes no profesionales, hombres (‰)</translation>
     </message>
     <message>
         <source>Premio infortuni non professionali, donne (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima de accidentes no profesionales, mujeres (‰)</translation>
     </message>
     <message>
         <source>Massimale annuo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tope anual (CHF)</translation>
     </message>
     <message>
         <source>Il valore &quot;%1&quot; in &quot;%2&quot; non e&apos; un numero valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor &quot;%1&quot; en &quot;%2&quot; no es un número válido.</translation>
     </message>
     <message>
         <source>Il valore in &quot;%1&quot; deve essere tra 0 e %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor en &quot;%1&quot; debe estar entre 0 y %2.</translation>
     </message>
 </context>
 <context>
@@ -489,7 +489,7 @@ Observaciones:
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso e bloccato: il certificato non può essere scritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ejercicio %1 está cerrado y bloqueado: el certificado no se puede escribir.</translation>
     </message>
 </context>
 <context>
@@ -697,15 +697,15 @@ SHA-256: %1</translation>
     </message>
     <message>
         <source>Il sigillo e il blocco valgono per tutte le aziende della cartella dati. Saranno sigillati i file dell&apos;anno %1 di: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sello y el bloqueo se aplican a todas las empresas de la carpeta de datos. Se sellarán los archivos del año %1 de: %2.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1128,24 +1128,25 @@ Para estos empleados el impuesto resulta 0.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>File esistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo existente</translation>
     </message>
     <message>
         <source>Il file %1 esiste gia&apos;.
 Sostituirlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 ya existe.
+¿Sustituirlo?</translation>
     </message>
     <message>
         <source>File esistenti lasciati come erano: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos existentes dejados como estaban: %1</translation>
     </message>
 </context>
 <context>
@@ -1315,60 +1316,61 @@ Omitidos: %2</translation>
     </message>
     <message>
         <source>%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): %3</translation>
     </message>
     <message>
         <source>carattere non ammesso (NUL o di controllo)</source>
-        <translation type="unfinished"></translation>
+        <translation>carácter no admitido (NUL o de control)</translation>
     </message>
     <message>
         <source>%1 campi invece di 15</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 campos en lugar de 15</translation>
     </message>
     <message>
         <source>cognome mancante</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el apellido</translation>
     </message>
     <message>
         <source>data di nascita &quot;%1&quot; non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>fecha de nacimiento &quot;%1&quot; no válida</translation>
     </message>
     <message>
         <source>sesso &quot;%1&quot; non valido (M o F)</source>
-        <translation type="unfinished"></translation>
+        <translation>sexo &quot;%1&quot; no válido (M o F)</translation>
     </message>
     <message>
         <source>numero AVS &quot;%1&quot; non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>número AVS &quot;%1&quot; no válido</translation>
     </message>
     <message>
         <source>data di assunzione &quot;%1&quot; non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>fecha de contratación &quot;%1&quot; no válida</translation>
     </message>
     <message>
         <source>mensilita aggiuntive &quot;%1&quot; non valide (da 0 a 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>pagas adicionales &quot;%1&quot; no válidas (de 0 a 2)</translation>
     </message>
     <message>
         <source>%1 %2 gia&apos; presente nell&apos;azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ya existe en la empresa</translation>
     </message>
     <message>
         <source>salvataggio non riuscito</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido guardar</translation>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished">línea %1: %2</translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>Non esportati (file non leggibile):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No exportados (archivo no legible):
+</translation>
     </message>
     <message>
         <source>Righe saltate di %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas omitidas de %1:</translation>
     </message>
 </context>
 <context>
@@ -1659,7 +1661,7 @@ lo que modifique.</translation>
     </message>
     <message>
         <source>LAINF / SUVA: valori iniziali delle nuove aziende</source>
-        <translation type="unfinished"></translation>
+        <translation>LAINF / SUVA: valores iniciales de las nuevas empresas</translation>
     </message>
 </context>
 <context>
@@ -1909,32 +1911,33 @@ Vuoi sovrascriverli tutti?</source>
     </message>
     <message>
         <source>La scheda di %1 e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ficha de %1 está incompleta: se pedirán el salario y la edad.</translation>
     </message>
     <message>
         <source>Salario mensile lordo di %1 (CHF):</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mensual bruto de %1 (CHF):</translation>
     </message>
     <message>
         <source>Eta di %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad de %1:</translation>
     </message>
     <message>
         <source>%1: scheda non leggibile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ficha no legible</translation>
     </message>
     <message>
         <source>%1: salario ed eta non dati</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: salario y edad no indicados</translation>
     </message>
     <message>
         <source>Rendiconto salari</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de salarios</translation>
     </message>
     <message>
         <source>Senza rendiconto:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin informe:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2456,7 +2459,8 @@ Carpeta: %3</translation>
     <message>
         <source>Non ci sono certificati salvati.
 Usa %1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay certificados guardados.
+Use %1 &gt; %2</translation>
     </message>
 </context>
 <context>
@@ -3041,51 +3045,51 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     <name>ImpostaPassword</name>
     <message>
         <source>Imposta password amministratore</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer contraseña de administrador</translation>
     </message>
     <message>
         <source>Non è ancora stata impostata una password amministratore. Scegline una di almeno %1 caratteri e scrivila due volte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha establecido ninguna contraseña de administrador. Elija una de al menos %1 caracteres y escríbala dos veces.</translation>
     </message>
     <message>
         <source>Nuova password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva contraseña:</translation>
     </message>
     <message>
         <source>Ripeti la password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Repita la contraseña:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>La password deve avere almeno %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña debe tener al menos %1 caracteres.</translation>
     </message>
     <message>
         <source>Le due password non coincidono.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las dos contraseñas no coinciden.</translation>
     </message>
     <message>
         <source>Impossibile salvare la password in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la contraseña en %1.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Password amministratore</source>
-        <translation type="unfinished">Contraseña de administrador</translation>
+        <translation>Contraseña de administrador</translation>
     </message>
     <message>
         <source>Password impostata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña establecida.</translation>
     </message>
 </context>
 <context>
@@ -3241,7 +3245,10 @@ Salvare prima di chiudere?</source>
 %1
 
 Aprire il file con un browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el manual:
+%1
+
+Abra el archivo con un navegador.</translation>
     </message>
 </context>
 <context>
@@ -3954,19 +3961,19 @@ La carpeta de datos sigue siendo:
     </message>
     <message>
         <source>Ripristino</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauración</translation>
     </message>
     <message>
         <source>Il ripristino interrotto non è stato completato: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauración interrumpida no se ha completado: %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -148,15 +148,15 @@
     </message>
     <message>
         <source>Impossibile leggere l&apos;indice del backup %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;index de la sauvegarde %1.</translation>
     </message>
     <message>
         <source>Backup di sicurezza non riuscito: %1. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde de sécurité a échoué : %1. Les données n&apos;ont pas été modifiées.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il giornale del ripristino. I dati non sono stati modificati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le journal de la restauration. Les données n&apos;ont pas été modifiées.</translation>
     </message>
 </context>
 <context>
@@ -179,43 +179,43 @@
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished">Adresse</translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished">NPA</translation>
+        <translation>NPA</translation>
     </message>
     <message>
         <source>Località</source>
-        <translation type="unfinished">Localité</translation>
+        <translation>Localité</translation>
     </message>
     <message>
         <source>Cantone (sigla)</source>
-        <translation type="unfinished">Canton (abréviation)</translation>
+        <translation>Canton (abréviation)</translation>
     </message>
     <message>
         <source>Cantone</source>
-        <translation type="unfinished">Canton</translation>
+        <translation>Canton</translation>
     </message>
     <message>
         <source>Svizzera</source>
-        <translation type="unfinished">Suisse</translation>
+        <translation>Suisse</translation>
     </message>
     <message>
         <source>Italia</source>
-        <translation type="unfinished">Italie</translation>
+        <translation>Italie</translation>
     </message>
     <message>
         <source>Francia</source>
-        <translation type="unfinished">France</translation>
+        <translation>France</translation>
     </message>
     <message>
         <source>Germania</source>
-        <translation type="unfinished">Allemagne</translation>
+        <translation>Allemagne</translation>
     </message>
     <message>
         <source>Spagna</source>
-        <translation type="unfinished">Espagne</translation>
+        <translation>Espagne</translation>
     </message>
 </context>
 <context>
@@ -243,31 +243,31 @@
     <name>CampiInfortuni</name>
     <message>
         <source>Assicurazione infortuni (LAINF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance-accidents (LAA)</translation>
     </message>
     <message>
         <source>Premio infortuni professionali (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime accidents professionnels (‰)</translation>
     </message>
     <message>
         <source>Premio infortuni non professionali, uomini (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime accidents non professionnels, hommes (‰)</translation>
     </message>
     <message>
         <source>Premio infortuni non professionali, donne (‰)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime accidents non professionnels, femmes (‰)</translation>
     </message>
     <message>
         <source>Massimale annuo (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plafond annuel (CHF)</translation>
     </message>
     <message>
         <source>Il valore &quot;%1&quot; in &quot;%2&quot; non e&apos; un numero valido.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur &quot;%1&quot; dans &quot;%2&quot; n&apos;est pas un nombre valable.</translation>
     </message>
     <message>
         <source>Il valore in &quot;%1&quot; deve essere tra 0 e %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur dans &quot;%1&quot; doit être comprise entre 0 et %2.</translation>
     </message>
 </context>
 <context>
@@ -489,7 +489,7 @@ Observations :
     </message>
     <message>
         <source>L&apos;esercizio %1 è chiuso e bloccato: il certificato non può essere scritto.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice %1 est clôturé et verrouillé : le certificat ne peut pas être écrit.</translation>
     </message>
 </context>
 <context>
@@ -697,15 +697,15 @@ SHA-256 : %1</translation>
     </message>
     <message>
         <source>Il sigillo e il blocco valgono per tutte le aziende della cartella dati. Saranno sigillati i file dell&apos;anno %1 di: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sceau et le verrouillage valent pour toutes les entreprises du dossier des données. Les fichiers de l&apos;année %1 seront scellés pour : %2.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1128,24 +1128,25 @@ Pour ces employés, l&apos;impôt est de 0.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>File esistente</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier existant</translation>
     </message>
     <message>
         <source>Il file %1 esiste gia&apos;.
 Sostituirlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 existe déjà.
+Le remplacer ?</translation>
     </message>
     <message>
         <source>File esistenti lasciati come erano: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers existants laissés tels quels : %1</translation>
     </message>
 </context>
 <context>
@@ -1315,60 +1316,61 @@ Ignorés : %2</translation>
     </message>
     <message>
         <source>%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) : %3</translation>
     </message>
     <message>
         <source>carattere non ammesso (NUL o di controllo)</source>
-        <translation type="unfinished"></translation>
+        <translation>caractère non admis (NUL ou de contrôle)</translation>
     </message>
     <message>
         <source>%1 campi invece di 15</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 champs au lieu de 15</translation>
     </message>
     <message>
         <source>cognome mancante</source>
-        <translation type="unfinished"></translation>
+        <translation>nom manquant</translation>
     </message>
     <message>
         <source>data di nascita &quot;%1&quot; non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>date de naissance &quot;%1&quot; non valable</translation>
     </message>
     <message>
         <source>sesso &quot;%1&quot; non valido (M o F)</source>
-        <translation type="unfinished"></translation>
+        <translation>sexe &quot;%1&quot; non valable (M ou F)</translation>
     </message>
     <message>
         <source>numero AVS &quot;%1&quot; non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro AVS &quot;%1&quot; non valable</translation>
     </message>
     <message>
         <source>data di assunzione &quot;%1&quot; non valida</source>
-        <translation type="unfinished"></translation>
+        <translation>date d&apos;engagement &quot;%1&quot; non valable</translation>
     </message>
     <message>
         <source>mensilita aggiuntive &quot;%1&quot; non valide (da 0 a 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>salaires supplémentaires &quot;%1&quot; non valables (de 0 à 2)</translation>
     </message>
     <message>
         <source>%1 %2 gia&apos; presente nell&apos;azienda</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 déjà présent dans l&apos;entreprise</translation>
     </message>
     <message>
         <source>salvataggio non riuscito</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>riga %1: %2</source>
-        <translation type="unfinished">ligne %1 : %2</translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>Non esportati (file non leggibile):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Non exportés (fichier illisible) :
+</translation>
     </message>
     <message>
         <source>Righe saltate di %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes ignorées de %1 :</translation>
     </message>
 </context>
 <context>
@@ -1659,7 +1661,7 @@ ce que vous modifierez.</translation>
     </message>
     <message>
         <source>LAINF / SUVA: valori iniziali delle nuove aziende</source>
-        <translation type="unfinished"></translation>
+        <translation>LAA / SUVA : valeurs initiales des nouvelles entreprises</translation>
     </message>
 </context>
 <context>
@@ -1909,32 +1911,33 @@ Voulez-vous tous les écraser ?</translation>
     </message>
     <message>
         <source>La scheda di %1 e&apos; incompleta: verranno richiesti salario ed eta.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche de %1 est incomplète : le salaire et l&apos;âge seront demandés.</translation>
     </message>
     <message>
         <source>Salario mensile lordo di %1 (CHF):</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mensuel brut de %1 (CHF) :</translation>
     </message>
     <message>
         <source>Eta di %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge de %1 :</translation>
     </message>
     <message>
         <source>%1: scheda non leggibile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : fiche illisible</translation>
     </message>
     <message>
         <source>%1: salario ed eta non dati</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : salaire et âge non indiqués</translation>
     </message>
     <message>
         <source>Rendiconto salari</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclaration des salaires</translation>
     </message>
     <message>
         <source>Senza rendiconto:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans déclaration des salaires :
+%1</translation>
     </message>
 </context>
 <context>
@@ -2456,7 +2459,8 @@ Dossier : %3</translation>
     <message>
         <source>Non ci sono certificati salvati.
 Usa %1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun certificat n&apos;est enregistré.
+Utilisez %1 &gt; %2</translation>
     </message>
 </context>
 <context>
@@ -3041,51 +3045,51 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     <name>ImpostaPassword</name>
     <message>
         <source>Imposta password amministratore</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le mot de passe administrateur</translation>
     </message>
     <message>
         <source>Non è ancora stata impostata una password amministratore. Scegline una di almeno %1 caratteri e scrivila due volte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot de passe administrateur n&apos;a encore été défini. Choisissez-en un d&apos;au moins %1 caractères et saisissez-le deux fois.</translation>
     </message>
     <message>
         <source>Nuova password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe :</translation>
     </message>
     <message>
         <source>Ripeti la password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétez le mot de passe :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>La password deve avere almeno %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe doit comporter au moins %1 caractères.</translation>
     </message>
     <message>
         <source>Le due password non coincidono.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux mots de passe ne concordent pas.</translation>
     </message>
     <message>
         <source>Impossibile salvare la password in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le mot de passe dans %1.</translation>
     </message>
     <message>
         <source>Errore</source>
-        <translation type="unfinished">Erreur</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Password amministratore</source>
-        <translation type="unfinished">Mot de passe administrateur</translation>
+        <translation>Mot de passe administrateur</translation>
     </message>
     <message>
         <source>Password impostata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe défini.</translation>
     </message>
 </context>
 <context>
@@ -3241,7 +3245,10 @@ Les enregistrer avant de fermer ?</translation>
 %1
 
 Aprire il file con un browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le manuel :
+%1
+
+Ouvrez le fichier avec un navigateur.</translation>
     </message>
 </context>
 <context>
@@ -3954,19 +3961,19 @@ Le dossier des données reste :
     </message>
     <message>
         <source>Ripristino</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration</translation>
     </message>
     <message>
         <source>Il ripristino interrotto non è stato completato: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauration interrompue n&apos;a pas été terminée : %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

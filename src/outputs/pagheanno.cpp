@@ -118,17 +118,8 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
             s.errore = r.errore;
             return s;
         }
-        StoricoPaghe::PagaMese p;
-        p.anno = anno;
-        p.mese = mese;
-        p.lordoImponibile = r.lordoImponibile;
-        p.contributiDipendente = r.contributiDipendente;
-        p.lppDipendente = r.lppDipendente;
-        p.assegniFamiliari = r.assegniFamiliari;
-        p.impostaTrattenuta = r.impostaFonte;
-        p.netto = r.netto;
+        StoricoPaghe::PagaMese p = ConteggioSalario::comeMese(r);
         p.conNetto = true;
-        p.dettaglio = r.dettaglio;
         aggiungiMese(s, p, baseAvs(p));
         tredicesimePagate += r.tredicesima;
         salarioUltimo = delMese.salarioMensile;

@@ -527,21 +527,12 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     }
 
     if (salva) {
-        StoricoPaghe::PagaMese p;
-        p.anno = anno;
-        p.mese = mese;
-        p.lordoImponibile = r.lordoImponibile;
-        p.contributiDipendente = r.contributiDipendente;
-        p.lppDipendente = r.lppDipendente;
-        p.assegniFamiliari = r.assegniFamiliari;
-        p.impostaTrattenuta = r.impostaFonte;
-        p.netto = r.netto;
+        StoricoPaghe::PagaMese p = comeMese(r);
         p.guadagniAssicurati = true;
         p.lordoSoggettoAD = lordoAD;
         p.guadagnoAssicuratoAD = guadagnoAD;
         p.lordoSoggettoLAINF = lordo;
         p.guadagnoAssicuratoLAINF = guadagnoLAINF;
-        p.dettaglio = r.dettaglio;
         p.datore.presente = true;
         p.datore.avs = c.avsDat;
         p.datore.ad = c.adDat;
@@ -553,6 +544,21 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             return errore(r, tr("Impossibile salvare lo storico paghe") + QStringLiteral(": ") + motivo);
     }
     return r;
+}
+
+StoricoPaghe::PagaMese ConteggioSalario::comeMese(const RisultatoConteggio& r)
+{
+    StoricoPaghe::PagaMese p;
+    p.anno = r.anno;
+    p.mese = r.mese;
+    p.lordoImponibile = r.lordoImponibile;
+    p.contributiDipendente = r.contributiDipendente;
+    p.lppDipendente = r.lppDipendente;
+    p.assegniFamiliari = r.assegniFamiliari;
+    p.impostaTrattenuta = r.impostaFonte;
+    p.netto = r.netto;
+    p.dettaglio = r.dettaglio;
+    return p;
 }
 
 bool ConteggioSalario::inServizio(const DatiDipendente& d, int anno, int mese)

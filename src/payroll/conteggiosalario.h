@@ -79,6 +79,10 @@ public:
     static RisultatoConteggio genera(const QString& codice, const DatiDipendente& d, int anno, int mese,
                                      bool salva, int tredicesima);
 
+    // The month of the pay history a count makes: its amounts and slip lines
+    // (the insured earnings and the employer's part are the saving's).
+    static StoricoPaghe::PagaMese comeMese(const RisultatoConteggio& r);
+
     // Whether the employee is employed in the month: no employment period at
     // all, or one that touches a day of the month. A month outside is not
     // counted.
