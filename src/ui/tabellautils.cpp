@@ -40,6 +40,13 @@ void TabellaUtils::configuraESalva(QTableWidget* tabella, const QString& chiave,
     if (!stato.isEmpty()) {
         header->restoreState(stato);
         tuttoInterattivo(header);
+        // Widths kept from another language can be narrower than a title in
+        // this one: each column is at least as wide as its title.
+        for (int i = 0; i < header->count(); ++i) {
+            const int titolo = header->sectionSizeHint(i);
+            if (!header->isSectionHidden(i) && header->sectionSize(i) < titolo)
+                header->resizeSection(i, titolo);
+        }
     } else {
         tabella->resizeColumnsToContents();
         for (int i = 0; i < tabella->columnCount(); ++i) {

@@ -45,6 +45,7 @@ private slots:
     void primaVolta_data();
     void primaVolta();
     void sopravviveAllaRiapertura();
+    void titoloIntero();
 };
 
 void TestTabellaUtils::primaVolta_data()
@@ -100,6 +101,24 @@ void TestTabellaUtils::sopravviveAllaRiapertura()
     QCOMPARE(t->horizontalHeader()->sectionResizeMode(1), QHeaderView::Interactive);
 
     TabellaUtils::configuraESalva(nullptr, chiave, {}); // ignored
+}
+
+// Widths stored while the titles were short (another language): a longer
+// title widens its column, a column wider than its title keeps its width.
+void TestTabellaUtils::titoloIntero()
+{
+    {
+        auto t = tabella({4, 4});
+        TabellaUtils::configuraESalva(t.get(), chiave, {});
+        t->horizontalHeader()->resizeSection(0, 40);
+        t->horizontalHeader()->resizeSection(1, 300);
+    }
+    auto t = tabella({4, 4});
+    t->setHorizontalHeaderLabels({QStringLiteral("Steuerbarer Lohn"), QStringLiteral("QST")});
+    TabellaUtils::configuraESalva(t.get(), chiave, {});
+    const int titolo = t->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Steuerbarer Lohn"));
+    QVERIFY2(t->columnWidth(0) > titolo, qPrintable(QString::number(t->columnWidth(0))));
+    QCOMPARE(t->columnWidth(1), 300);
 }
 
 VARDELLO_TEST_MAIN(TestTabellaUtils)
