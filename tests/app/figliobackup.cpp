@@ -81,7 +81,7 @@ QString controllaBackup()
         }
         if (!QFileInfo::exists(cartella + QStringLiteral("/.~indice")) || file.size() != fileDati().size()
             || versione(file) < 0)
-            return QStringLiteral("backup %1 incompleto o mescolato: %2").arg(nome, file.join(QLatin1Char(' ')));
+            return QStringLiteral("backup %1 incompleto o mescolato (%2 file)").arg(nome).arg(file.size());
     }
     return QString();
 }
