@@ -116,7 +116,8 @@ bool riempi(int quanti)
         QString nuovo;
         do {
             momento = momento.addSecs(1);
-            nuovo = Backup::cartellaBackup() + QLatin1Char('/') + momento.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+            nuovo = Backup::cartellaBackup() + QLatin1Char('/')
+                + momento.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
         } while (QFileInfo::exists(nuovo));
         for (const QString& r : Backup::elencoFile(ultimo, false)) {
             QDir().mkpath(QFileInfo(nuovo + QLatin1Char('/') + r).path());
@@ -159,7 +160,9 @@ int main(int argc, char* argv[])
     int completati = 0;
     int uccisi = 0;
     for (int giro = 1; uccisi < giri; ++giro) {
-        const auto difetto = [&](const QString& testo) { return fallisci(QStringLiteral("giro %1: ").arg(giro) + testo); };
+        const auto difetto = [&](const QString& testo) {
+            return fallisci(QStringLiteral("giro %1: ").arg(giro) + testo);
+        };
         if (giro > 4 * giri)
             return fallisci(QStringLiteral("troppe operazioni finite prima dell'uccisione"));
         // Before the round: the data all of one version; for a restore, a
@@ -219,7 +222,8 @@ int main(int argc, char* argv[])
         if (ripristino) {
             const int dopo = versione(fileDati());
             if (dopo != versioneCorrente && dopo != versioneBackup)
-                return difetto(QStringLiteral("dati mescolati (prima %1, backup %2)").arg(versioneCorrente).arg(versioneBackup));
+                return difetto(
+                    QStringLiteral("dati mescolati (prima %1, backup %2)").arg(versioneCorrente).arg(versioneBackup));
             if (pulisciERestiTemporanei())
                 return difetto(QStringLiteral("copie temporanee rimaste"));
         } else {
@@ -227,7 +231,8 @@ int main(int argc, char* argv[])
             versioneCorrente += 1000;
             if (!backup(versioneCorrente))
                 return difetto(QStringLiteral("backup dopo l'uccisione non riuscito"));
-            for (const QString& r : QDir(Backup::cartellaBackup()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+            const QDir cartella(Backup::cartellaBackup());
+            for (const QString& r : cartella.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
                 if (r.startsWith(QLatin1Char('.')))
                     return difetto(QStringLiteral("resto ") + r);
             }

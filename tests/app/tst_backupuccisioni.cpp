@@ -48,14 +48,16 @@ void TestBackupUccisioni::uccisi()
     tempo.start();
     QProcess figlio;
     figlio.setProcessEnvironment(ambiente);
-    figlio.start(QStringLiteral(VARDELLO_FIGLIO_BACKUP), {modo, QString::number(kUccisioni), QStringLiteral("20260308")});
+    figlio.start(QStringLiteral(VARDELLO_FIGLIO_BACKUP),
+                 {modo, QString::number(kUccisioni), QStringLiteral("20260308")});
     QVERIFY(figlio.waitForFinished(60000));
-    QVERIFY2(figlio.exitStatus() == QProcess::NormalExit && figlio.exitCode() == 0, figlio.readAllStandardError().constData());
+    QVERIFY2(figlio.exitStatus() == QProcess::NormalExit && figlio.exitCode() == 0,
+             figlio.readAllStandardError().constData());
     const QStringList esito = QString::fromLatin1(figlio.readAllStandardOutput()).split(QLatin1Char(' '));
     QCOMPARE(esito.value(0) + QLatin1Char(' ') + esito.value(1), QStringLiteral("ok %1").arg(kUccisioni));
     m_totale += tempo.elapsed();
-    qInfo("%s: %d uccisioni (%d finite prima) in %lld ms", qPrintable(modo), kUccisioni, esito.value(2).trimmed().toInt(),
-          tempo.elapsed());
+    qInfo("%s: %d uccisioni (%d finite prima) in %lld ms", qPrintable(modo), kUccisioni,
+          esito.value(2).trimmed().toInt(), tempo.elapsed());
 }
 
 // The three series within 30 s; a sanitizer build runs several times slower.
