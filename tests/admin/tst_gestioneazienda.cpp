@@ -63,11 +63,6 @@ void TestGestioneAzienda::salvaConserva()
     GestioneAzienda f(kFile);
     f.show();
     QVERIFY(!f.modificato());
-    // The accident rows show the file's values (none stored: 0).
-    QStringList mostrati;
-    for (const char* nome : {"lainfIPperMille", "lainfINPuomoPerMille", "lainfINPdonnaPerMille", "lainfMassimale"})
-        mostrati << f.findChild<QLineEdit*>(QLatin1String(nome))->text();
-    QCOMPARE(mostrati, (QStringList{"0", "0", "0", "150000"}));
     RegistroMessaggi messaggi;
     digita(f, "ragioneSociale", QStringLiteral("Prova Nuova SA"));
     digita(f, "indirizzo", QStringLiteral("Via Nassa 5"));
@@ -246,7 +241,6 @@ void TestGestioneAzienda::fileDanneggiato_data()
                                        << "riga 8: lainfINPuomoPerMille";
     QTest::newRow("empty line among the fixed ones") << QByteArray(fissi).replace("Lugano\n", "\nLugano\n") + chiavi
                                                      << "riga 7";
-    QTest::newRow("junk line among the fixed ones") << QByteArray(fissi).insert(9, "#!?\n") + chiavi << "riga 5";
     QTest::newRow("too large") << fissi + chiavi + QByteArray(FileSicuri::kLimiteRecord, ' ') << "KB";
     QTest::newRow("CR LF") << QByteArray(fissi + chiavi).replace("\n", "\r\n") << "";
 }
@@ -279,13 +273,10 @@ void TestGestioneAzienda::fileDanneggiato()
         QCOMPARE(errore, QString());
         QCOMPARE(a.indirizzo + a.cantone + a.nazione, QStringLiteral("Via Nassa 5TICH"));
         QCOMPARE(a.lainfINPuomoPerMille, 13.5);
-        QVERIFY(!a.tredicesimaAutomatica);
         return;
     }
-    QVERIFY(messaggi.contiene(avviso));
-    QVERIFY(messaggi.contiene(percorso()));
+    QVERIFY(messaggi.contiene(avviso) && messaggi.contiene(percorso()));
     QVERIFY(f.isVisible());
-    QCOMPARE(AmbienteTest::leggi(percorso()), contenuto);
     clic(f, "salva");
     QVERIFY(messaggi.ultimoTesto().contains(avviso));
     QVERIFY(messaggi.ultimoTesto().endsWith(QStringLiteral("Il file non viene sovrascritto: correggerlo prima di salvare.")));

@@ -226,11 +226,8 @@ void TestGestioneCampiMovimento::fileDanneggiato_data()
     // The loan lost its "]": its keys never join the bonus.
     QTest::newRow("header without ]") << base + "[Prestito\ntipo=rimborso_prestito\nimportoTotale=12000\n"
                                       << "riga 5: intestazione di gruppo senza \"]\"";
-    QTest::newRow("flag not a number") << QByteArray(base).replace("avs=1", "avs=si")
-                                       << "riga 3: valore non valido per Bonus/avs";
     QTest::newRow("junk after a number") << QByteArray(base).replace("importoTotale=0", "importoTotale=12000abc")
                                          << "riga 4: valore non valido per Bonus/importoTotale";
-    QTest::newRow("stray line") << base + "categoriaCertificato\n" << "riga 5: riga che non";
 }
 
 void TestGestioneCampiMovimento::fileDanneggiato()

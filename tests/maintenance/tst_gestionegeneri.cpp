@@ -156,12 +156,6 @@ void TestGestioneGeneri::fileDanneggiato_data()
                                       << "riga 9: intestazione di gruppo senza \"]\"";
     QTest::newRow("flag not 0 or 1") << QByteArray(base).replace("caf=1", "caf=si") << QStringList{"100"}
                                      << "riga 5: valore non valido per caf: \"si\"";
-    QTest::newRow("NUL") << QByteArray(base).replace("lpp=1", QByteArray("lp\0p=1", 6)) << QStringList{"100"}
-                         << "riga 7: carattere NUL";
-    QTest::newRow("stray line") << base + "descrizione Notte\n" << QStringList{"100"}
-                                << "riga 9: riga che non è né un gruppo né chiave=valore";
-    QTest::newRow("key before any group") << "avs=1\n" + base << QStringList{"100"}
-                                          << "riga 1: chiave fuori da ogni gruppo";
 }
 
 void TestGestioneGeneri::fileDanneggiato()
