@@ -47,7 +47,6 @@ private slots:
     void initTestCase() { QVERIFY(Nazioni::carica() && NAP::carica()); }
     void init() { AmbienteTest::svuota(); }
     void salvaConserva();
-    void chiudiDopoIndirizzo();
     void controlli_data();
     void controlli();
     void fileBancaDaiDatiAzienda();
@@ -113,28 +112,6 @@ void TestGestioneAzienda::salvaConserva()
     messaggi.rispondi(QMessageBox::Discard);
     f.reject();
     QVERIFY(!f.isVisible());
-}
-
-// Editing the address alone is an edit: closing asks, "Annulla" keeps the
-// form open with it, "Non salvare" closes and leaves the file as it was.
-void TestGestioneAzienda::chiudiDopoIndirizzo()
-{
-    AmbienteTest::scrivi(percorso(), "Prova SA\nVia Roma 1\n6900\nLugano\nTI\nCH\n");
-    const QByteArray prima = AmbienteTest::leggi(percorso());
-    GestioneAzienda f(kFile);
-    f.show();
-    digita(f, "indirizzo", QStringLiteral("Via Nassa 5"));
-    RegistroMessaggi messaggi;
-    messaggi.rispondi(QMessageBox::Cancel);
-    clic(f, "chiudi");
-    QCOMPARE(messaggi.richieste.size(), 1);
-    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Ci sono modifiche non salvate.\nSalvare prima di chiudere?"));
-    QVERIFY(f.isVisible());
-    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("indirizzo"))->text(), QStringLiteral("Via Nassa 5"));
-    messaggi.rispondi(QMessageBox::Discard);
-    clic(f, "chiudi");
-    QVERIFY(!f.isVisible());
-    QCOMPARE(AmbienteTest::leggi(percorso()), prima);
 }
 
 void TestGestioneAzienda::controlli_data()
