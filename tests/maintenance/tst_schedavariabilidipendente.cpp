@@ -307,7 +307,6 @@ void TestSchedaVariabiliDipendente::mesiNellaLingua()
     RegistroMessaggi registro;
     SchedaVariabiliDipendente s(id);
     QCOMPARE(mese(s)->currentText(), QStringLiteral("Mai"));
-    QCOMPARE(mese(s)->itemText(2), QString::fromUtf8("März"));
     QCOMPARE(rigaRiepilogo(s, 0).first(), QStringLiteral("Januar"));
     clic(s, "salvaMese");
     QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili di Mai 2026 salvate."));
