@@ -434,13 +434,6 @@ void TestNuovaAzienda::infortuni_data()
     QTest::newRow("no number") << QStringList{"=", "abc", "=", "="} << QList<double>()
                                << QString::fromUtf8("Il valore \"abc\" in \"Premio infortuni non professionali, uomini (‰)\" "
                                                     "non e' un numero valido.");
-    QTest::newRow("above 200") << QStringList{"=", "=", "250", "="} << QList<double>()
-                               << QString::fromUtf8("Il valore in \"Premio infortuni non professionali, donne (‰)\" "
-                                                    "deve essere tra 0 e 200.");
-    QTest::newRow("negative") << QStringList{"-1", "=", "=", "="} << QList<double>()
-                              << QString::fromUtf8("Il valore in \"Premio infortuni professionali (‰)\" deve essere tra 0 e 200.");
-    QTest::newRow("ceiling empty") << QStringList{"=", "=", "=", ""} << QList<double>()
-                                   << "Il valore \"\" in \"Massimale annuo (CHF)\" non e' un numero valido.";
 }
 
 // The accident premiums are shown from the year's parameters, typed and saved;
