@@ -430,10 +430,7 @@ void TestDocumentiChiusura::vacanze_data()
     QTest::addColumn<int>("mese");
     QTest::addColumn<QList<double>>("atteso"); // weeks, entitlement, taken, balance
 
-    // 4 x 5 = 20 days; January's 2 days; 20 - 2 = 18.
-    QTest::newRow("2 days in January on February's slip")
-        << QString() << QList<double>{2, 0, 0, 0} << 0 << 2 << QList<double>{4, 20, 2, 18};
-    // March's 3 days come after February: 20 - 2 = 18 still.
+    // 4 x 5 = 20 days; January's 2 days; March's 3 come after February: 20 - 2 = 18.
     QTest::newRow("a later month does not count")
         << QString() << QList<double>{2, 0, 3, 0} << 0 << 2 << QList<double>{4, 20, 2, 18};
     // 5 x 5 = 25; 1 + 2 + 1.5 = 4.5 taken; 25 - 4.5 = 20.5.
@@ -488,8 +485,6 @@ void TestDocumentiChiusura::lingua_data()
     QTest::addColumn<QString>("luogoData");
     QTest::newRow("Italian") << "it" << "febbraio 2026" << "Lugano, 8 dicembre 2026";
     QTest::newRow("German") << "de" << "Februar 2026" << "Lugano, 8. Dezember 2026";
-    QTest::newRow("French") << "fr" << QString::fromUtf8("février 2026") << QString::fromUtf8("Lugano, 8 décembre 2026");
-    QTest::newRow("English") << "en" << "February 2026" << "Lugano, 8 December 2026";
     QTest::newRow("Spanish") << "es" << "febrero 2026" << "Lugano, 8 de diciembre de 2026";
     QTest::newRow("no language stored: Italian") << "" << "febbraio 2026" << "Lugano, 8 dicembre 2026";
     QTest::newRow("the translation installed wins") << "+de" << "Februar 2026" << "Lugano, 8. Dezember 2026";
