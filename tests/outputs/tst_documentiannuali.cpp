@@ -728,7 +728,6 @@ void TestDocumentiAnnuali::annoCompleto()
     QVERIFY(messaggi.ultimoTesto().startsWith(QStringLiteral("Esportati 4 certificati di salario.")));
     QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("Keller Thomas: nessun mese di servizio nel 2026")));
     QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("Fontana Giorgio: nessun mese di servizio nel 2026")));
-    QVERIFY(!QFile::exists(Certificato::percorsoFile(certificato(kKeller))));
     for (const QString& id : pagati) {
         const Pagato& s = somme[id];
         const RSS::Rendiconto r = rendiconto(id);
@@ -743,7 +742,6 @@ void TestDocumentiAnnuali::annoCompleto()
     scegli({}, [cartellaXml] { accettaAnno(2026, [cartellaXml] { rispondiDialogoFile(cartellaXml); }); });
     DocumentiAnnuali::esportaXmlElm(nullptr, Inizializzazione::fileAziendaDimostrativa());
     QVERIFY(messaggi.ultimoTesto().startsWith(QStringLiteral("Esportati 4 file XML ELM.")));
-    QVERIFY(!QFile::exists(cartellaXml + QStringLiteral("/Keller_Thomas.xml")));
     for (const QString& id : pagati) {
         const Pagato& s = somme[id];
         const QString xml = QString::fromUtf8(AmbienteTest::leggi(cartellaXml + QLatin1Char('/') + QString(id).replace(QStringLiteral(".txt"), QStringLiteral(".xml"))));
