@@ -249,15 +249,11 @@ void TestRiepilogoPaghe::esporta()
         StoricoPaghe::PagaMese gennaio; // the amounts are those of the saved month
         QVERIFY(StoricoPaghe::caricaMese(c.at(1), 2026, 1, &gennaio));
         QCOMPARE(c.at(12), c.at(13));
-        QCOMPARE(c.at(3).toDouble(), gennaio.lordoImponibile);
-        QCOMPARE(c.at(12).toDouble(), gennaio.lppDipendente);
-        QCOMPARE(c.at(14).toDouble(), gennaio.impostaTrattenuta);
-        QCOMPARE(c.at(15).toDouble(), gennaio.netto);
-        QCOMPARE(c.at(16).toDouble(), gennaio.assegniFamiliari);
-        QCOMPARE(c.at(5).toDouble(), gennaio.datore.avs);
-        QCOMPARE(c.at(7).toDouble(), gennaio.datore.ad);
-        QCOMPARE(c.at(9).toDouble(), gennaio.datore.caf);
-        QCOMPARE(c.at(11).toDouble(), gennaio.datore.lainf);
+        QList<double> v;
+        for (int k : {3, 12, 14, 15, 16, 5, 7, 9, 11})
+            v << c.at(k).toDouble();
+        QCOMPARE(v, (QList<double>{gennaio.lordoImponibile, gennaio.lppDipendente, gennaio.impostaTrattenuta, gennaio.netto,
+                                   gennaio.assegniFamiliari, gennaio.datore.avs, gennaio.datore.ad, gennaio.datore.caf, gennaio.datore.lainf}));
     }
     QCOMPARE(ids, Dipendente::elencoDipendenti(false).mid(0, 7));
 
@@ -323,11 +319,7 @@ void TestRiepilogoPaghe::nessunDipendente()
     messaggi.richieste.clear();
     quandoModale<QDialog>([](QDialog* mese) { mese->reject(); });
     clic(f, "esportaCsv");
-    QVERIFY(messaggi.richieste.isEmpty());
-    QVERIFY(!QFile::exists(csv));
-    return;
-    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esportato"));
-    QCOMPARE(AmbienteTest::leggi(csv), (kIntestazione + QLatin1Char('\n')).toUtf8());
+    QVERIFY(messaggi.richieste.isEmpty() && !QFile::exists(csv));
 }
 
 VARDELLO_TEST_MAIN(TestRiepilogoPaghe)
