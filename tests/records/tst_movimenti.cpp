@@ -155,8 +155,6 @@ void TestMovimenti::lettura_data()
         << "riga 1 riga 3";
     QTest::newRow("junk after the amount") << QByteArray(a).replace("500.00", "500.00abc")
                                            << QStringList{"2026-03-31|Gratifica|0.00|3|11111111|d"} << "riga 3";
-    QTest::newRow("category not a number") << QByteArray(a).replace("categoriaCertificato=3", "categoriaCertificato=x")
-                                           << QStringList{"2026-03-31|Gratifica|500.00|0|11111111|d"} << "riga 4";
     QTest::newRow("flag true") << QByteArray(a).replace("soggettoAD=1", "soggettoAD=true")
                                << QStringList{"2026-03-31|Gratifica|500.00|3|10111111|d"} << "riga 6";
     QTest::newRow("NUL") << QByteArray(a).replace("tipo=Gratifica", QByteArray("tipo=Grat\0ifica", 15))
