@@ -191,8 +191,6 @@ void TestAssegniFamiliari::copiaUtente_data()
                                      << "%F, riga 1: riga che non è né un gruppo né chiave=valore\n"
                                         "%F, riga 2: chiave senza nome\n"
                                         "%F, riga 3: intestazione di gruppo senza \"]\"";
-    QTest::newRow("CRLF, BOM and trailing blanks")
-        << QByteArray("\xEF\xBB\xBF[TI]  \r\nfigli=200 \r\nformazione=250\r\n") << "TI" << "650.00" << "";
     QTest::newRow("third-child amount without training counterpart")
         << QByteArray("[XY]\nfigli=100\nfigli3plus=150\nformazione=200\n") << "XY" << "450.00" << "";
 }

@@ -138,7 +138,6 @@ void TestMovimenti::lettura_data()
     const QByteArray b = blocco("2026-04-30", "80.50", "00000001");
     const QString da = QStringLiteral("2026-03-31|Gratifica|500.00|3|11111111|d");
     const QString db = QStringLiteral("2026-04-30|Gratifica|80.50|3|00000001|d");
-    QTest::newRow("two blocks") << a + '\n' + b + '\n' << QStringList{da, db} << "";
     QTest::newRow("last block without empty line") << a + '\n' + b << QStringList{da, db} << "";
     QTest::newRow("several empty lines, BOM, blanks")
         << "\xEF\xBB\xBF\n\n  " + a + " \n\n \t\n" + b << QStringList{da, db} << "";
