@@ -55,11 +55,6 @@ void TestCCL::tabellaDanneggiata_data()
     QTest::newRow("typed value, no NUL") << QByteArray("[Edilizia_principale]\nManovale=@Variant(AAAA)\n")
                                          << "Edilizia_principale" << "Manovale"
                                          << "%F, riga 2: valore non valido per Edilizia_principale/Manovale";
-    // The cleaning agreement lost its "]": its minimums never become the
-    // building trade's.
-    QTest::newRow("header without ]") << QByteArray("[Edilizia_principale]\nManovale=4747\n[Pulizie\nManovale=20\n")
-                                      << "Edilizia_principale" << "Manovale"
-                                      << "%F, riga 3: intestazione di gruppo senza \"]\"";
     QTest::newRow("junk after a number") << QByteArray("[Pulizie]\nCon_AFC_ora=25.80 CHF\n") << "Pulizie"
                                          << "Con_AFC_ora" << "%F, riga 2: valore non valido per Pulizie/Con_AFC_ora";
 }
