@@ -1110,7 +1110,7 @@ void TestConteggioSalario::salarioDelloStorico_data()
     QTest::addColumn<QByteArray>("storico"); // the history file; "<cartella>": a folder in its place
     QTest::addColumn<int>("mese");
     QTest::addColumn<QString>("lordo");      // empty: not counted
-    QTest::addColumn<QString>("errore");     // part of the reason
+    QTest::addColumn<QString>("errore");     // found in the reason
 
     const QByteArray aumento("periodo1.dataInizio=01/01/2026\nperiodo1.dataFine=30/06/2026\n"
                              "periodo1.salarioMensile=7350.50\n"
