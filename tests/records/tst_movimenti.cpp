@@ -138,7 +138,6 @@ void TestMovimenti::lettura_data()
     const QByteArray b = blocco("2026-04-30", "80.50", "00000001");
     const QString da = QStringLiteral("2026-03-31|Gratifica|500.00|3|11111111|d");
     const QString db = QStringLiteral("2026-04-30|Gratifica|80.50|3|00000001|d");
-    QTest::newRow("two blocks") << a + '\n' + b + '\n' << QStringList{da, db} << "";
     QTest::newRow("last block without empty line") << a + '\n' + b << QStringList{da, db} << "";
     QTest::newRow("several empty lines, BOM, blanks")
         << "\xEF\xBB\xBF\n\n  " + a + " \n\n \t\n" + b << QStringList{da, db} << "";
@@ -155,8 +154,6 @@ void TestMovimenti::lettura_data()
         << "riga 1 riga 3";
     QTest::newRow("junk after the amount") << QByteArray(a).replace("500.00", "500.00abc")
                                            << QStringList{"2026-03-31|Gratifica|0.00|3|11111111|d"} << "riga 3";
-    QTest::newRow("category not a number") << QByteArray(a).replace("categoriaCertificato=3", "categoriaCertificato=x")
-                                           << QStringList{"2026-03-31|Gratifica|500.00|0|11111111|d"} << "riga 4";
     QTest::newRow("flag true") << QByteArray(a).replace("soggettoAD=1", "soggettoAD=true")
                                << QStringList{"2026-03-31|Gratifica|500.00|3|10111111|d"} << "riga 6";
     QTest::newRow("NUL") << QByteArray(a).replace("tipo=Gratifica", QByteArray("tipo=Grat\0ifica", 15))
