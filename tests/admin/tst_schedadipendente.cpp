@@ -453,6 +453,7 @@ void TestSchedaDipendente::fuoriLimite()
         }
         clic(scheda, "salva");
         QCOMPARE(registro.richieste.size(), 1);
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
         QVERIFY2(registro.ultimoTesto().contains(QLatin1Char('"') + campo + QLatin1Char('"')),
                  qPrintable(registro.ultimoTesto()));
         QCOMPARE(scheda.result(), int(QDialog::Rejected));
@@ -465,6 +466,11 @@ void TestSchedaDipendente::fuoriLimite()
     QTest::qWait(10);
     QVERIFY(registro.richieste.isEmpty()); // no "Dati non validi"
     QCOMPARE(testo(scheda, "nome"), QStringLiteral("Mario"));
+    QCOMPARE(scheda.datiCorrenti().periodi, base().periodi);
+    QCOMPARE(testo(scheda, "salarioMensile"), QStringLiteral("5200.00"));
+    QCOMPARE(testo(scheda, "gradoOccupazione"), QStringLiteral("100"));
+    QCOMPARE(testo(scheda, "iban"), QStringLiteral("CH9300762011623852957"));
+    QCOMPARE(scheda.findChild<QDateEdit*>(QStringLiteral("dataNascita"))->date(), QDate(1988, 4, 14));
 }
 
 // The card shows the salary of the salary period covering the current
@@ -477,14 +483,18 @@ void TestSchedaDipendente::salarioDelloStorico_data()
     QTest::addColumn<QString>("mostrato");  // the salary the card shows in August 2026
     QTest::addColumn<QString>("digitato");
     QTest::addColumn<QString>("salari");    // the periods' salaries after saving; empty: the file unchanged
+    QTest::addColumn<bool>("salvato");      // the employee file written
 
     const QString aumento = QStringLiteral("01/01/2026-30/06/2026:7350.50;01/07/2026-31/12/2026:7800.00");
-    QTest::newRow("raise from July shown in August") << aumento << 0 << "7800.00" << "7900" << "7350.50;7900.00";
-    QTest::newRow("shown salary saved again: history untouched") << aumento << 0 << "7800.00" << "7800" << "";
+    QTest::newRow("raise from July shown in August") << aumento << 0 << "7800.00" << "7900" << "7350.50;7900.00"
+                                                     << true;
+    QTest::newRow("shown salary saved again: history untouched") << aumento << 0 << "7800.00" << "7800" << ""
+                                                                 << true;
     QTest::newRow("no period covers August") << QStringLiteral("01/01/2026-30/06/2026:7350.50") << 0 << "5200.00"
-                                             << "5300" << "";
-    QTest::newRow("hourly pay: the card's salary") << aumento << 1 << "5200.00" << "5300" << "";
-    QTest::newRow("damaged history: nothing saved") << aumento + QLatin1Char('!') << 0 << "5200.00" << "5300" << "";
+                                             << "5300" << "" << true;
+    QTest::newRow("hourly pay: the card's salary") << aumento << 1 << "5200.00" << "5300" << "" << true;
+    QTest::newRow("damaged history: nothing saved") << aumento + QLatin1Char('!') << 0 << "5200.00" << "5300" << ""
+                                                    << false;
 }
 
 void TestSchedaDipendente::salarioDelloStorico()
@@ -494,6 +504,7 @@ void TestSchedaDipendente::salarioDelloStorico()
     QFETCH(QString, mostrato);
     QFETCH(QString, digitato);
     QFETCH(QString, salari);
+    QFETCH(bool, salvato);
     Orologio::imposta(QDateTime(QDate(2026, 8, 10), QTime(9, 0)));
     DatiDipendente d = base();
     d.tipoPaga = tipoPaga;
@@ -522,9 +533,11 @@ void TestSchedaDipendente::salarioDelloStorico()
     QVERIFY(!scheda.modificato());
     scrivi(scheda, tipoPaga == 1 ? "pagaOraria" : "salarioMensile", digitato);
     clic(scheda, "salva");
-    QCOMPARE(registro.ultimoTesto() == QStringLiteral("Dipendente salvato."), !danneggiato);
-    if (danneggiato)
+    QCOMPARE(registro.ultimoTesto() == QStringLiteral("Dipendente salvato."), salvato);
+    if (!salvato) {
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
         QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), dipendentePrima);
+    }
     if (salari.isEmpty()) {
         QCOMPARE(AmbienteTest::leggi(StoricoStipendi::percorsoFile(id)), storicoPrima);
         return;
@@ -533,13 +546,17 @@ void TestSchedaDipendente::salarioDelloStorico()
     QVERIFY(Dipendente::carica(id, dopo));
     QCOMPARE(QString::number(dopo.salarioMensile, 'f', 2), salari.section(QLatin1Char(';'), -1));
     QVector<PeriodoStipendio> v;
-    QVERIFY(StoricoStipendi::carica(id, v));
+    QString errore;
+    QVERIFY(StoricoStipendi::carica(id, v, &errore));
+    QVERIFY2(errore.isEmpty(), qPrintable(errore));
     QStringList letti;
     for (const PeriodoStipendio& p : v)
         letti << QString::number(p.salarioMensile, 'f', 2);
     QCOMPARE(letti.join(QLatin1Char(';')), salari);
+    QCOMPARE(v.last().dataInizio, QStringLiteral("01/07/2026"));
     // 13 salaries (one extra) over 12 months: 7'900 x 13 / 12 = 8'558.33.
     QCOMPARE(QString::number(v.last().ris.lordo, 'f', 2), QStringLiteral("8558.33"));
+    QCOMPARE(v.last().mensilita, 13);
     QCOMPARE(v.first().ris.lordo, 0.0); // the July period alone was recomputed
 }
 

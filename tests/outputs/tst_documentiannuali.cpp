@@ -101,25 +101,26 @@ QString xmllint(const QStringList& argomenti)
     return p.exitCode() == 0 && uscita.isEmpty() ? QString() : uscita + QStringLiteral(" (errore)");
 }
 
-// The saved months of a year, summed: what was paid.
+// The saved months of a year, summed to the centime: what was paid.
 struct Pagato
 {
-    double lordo = 0, contributi = 0, datore = 0, lpp = 0, assegni = 0, imposta = 0, netto = 0;
+    double lordo = 0, contributi = 0, datore = 0, lpp = 0, assegni = 0, imposta = 0, netto = 0, salarioCaf = 0;
     double assegniMese[12] = {};
     StoricoPaghe::PagaMese dicembre;
     int mesi = 0;
 };
 
-Pagato pagato(const QString& id)
+Pagato pagato(const QString& id, int anno)
 {
     QList<StoricoPaghe::PagaMese> mesi;
-    StoricoPaghe::caricaAnno(id, 2026, mesi);
+    StoricoPaghe::caricaAnno(id, anno, mesi);
     Pagato s;
     for (const StoricoPaghe::PagaMese& p : mesi) {
         ++s.mesi;
         s.lordo += p.lordoImponibile, s.contributi += p.contributiDipendente, s.lpp += p.lppDipendente;
         s.assegni += p.assegniFamiliari, s.imposta += p.impostaTrattenuta, s.netto += p.netto;
         s.datore += p.datore.avs + p.datore.ad + p.datore.caf + p.datore.lainf;
+        s.salarioCaf += p.lordoImponibile - p.assegniFamiliari;
         s.assegniMese[p.mese - 1] = p.assegniFamiliari;
         if (p.mese == 12)
             s.dicembre = p;
@@ -127,67 +128,9 @@ Pagato pagato(const QString& id)
     return s;
 }
 
-// Equal to the centime, pair by pair.
-bool centesimi(const QList<double>& a, const QList<double>& b)
+bool centesimi(double a, double b)
 {
-    bool uguali = a.size() == b.size();
-    for (int i = 0; uguali && i < a.size(); ++i)
-        uguali = qAbs(a.at(i) - b.at(i)) < 0.005;
-    return uguali;
-}
-
-// The text of an element of an XML text; "AVS/Datore": the first "Datore" after "<AVS>".
-QString elemento(const QString& xml, const QString& percorso)
-{
-    const QString dopo = percorso.section(QLatin1Char('/'), -2, -2);
-    const int da = dopo.isEmpty() ? 0 : xml.indexOf(QLatin1Char('<') + dopo + QLatin1Char('>'));
-    return QRegularExpression(QStringLiteral("<%1>([^<]*)</").arg(percorso.section(QLatin1Char('/'), -1)))
-        .match(xml, qMax(da, 0)).captured(1);
-}
-
-QList<double> elementi(const QString& xml, const QStringList& percorsi)
-{
-    QList<double> v;
-    for (const QString& p : percorsi)
-        v << elemento(xml, p).toDouble();
-    return v;
-}
-
-RSS::Rendiconto rendiconto(const QString& id)
-{
-    return RSS::genera(id, 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026);
-}
-
-void modifica(const QString& id, const std::function<void(DatiDipendente&)>& cambia)
-{
-    DatiDipendente d;
-    QVERIFY(Dipendente::carica(id, d));
-    cambia(d);
-    QVERIFY(Dipendente::salva(d, id));
-}
-
-MovimentoStipendio bonus(const char* data, double importo)
-{
-    MovimentoStipendio m;
-    m.data = QLatin1String(data);
-    m.tipo = QStringLiteral("Bonus");
-    m.importo = importo;
-    Movimenti::applicaPreset(m);
-    return m;
-}
-
-// The cells of the pay summary's row of `id` for 2026, 4 to 8.
-QStringList rigaRiepilogo(RiepilogoPaghe& f, const QString& id)
-{
-    f.findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2026);
-    auto* t = f.findChild<QTableWidget*>(QStringLiteral("tabella"));
-    QStringList celle;
-    for (int r = 0; r < t->rowCount(); ++r) {
-        if (t->item(r, 1)->data(Qt::UserRole).toString() == id)
-            for (int c = 4; c <= 8; ++c)
-                celle << t->item(r, c)->text();
-    }
-    return celle;
+    return qAbs(a - b) < 0.005;
 }
 
 // The test tariffs of Ticino together with the real Geneva file.
@@ -196,6 +139,13 @@ bool caricaTariffeTicinoGinevra()
     return caricaTariffeTicino({QStringLiteral("tar26ge.txt.gz")})
         && ImpostaFonte::haScala(QStringLiteral("GE"), QStringLiteral("B1"))
         && ImpostaFonte::haScala(QStringLiteral("TI"), QStringLiteral("A0"));
+}
+
+// The text of the first element of that name after `dopo` in an XML text.
+QString elemento(const QString& xml, const QString& nome, const QString& dopo = QString())
+{
+    const int da = dopo.isEmpty() ? 0 : xml.indexOf(QLatin1Char('<') + dopo + QLatin1Char('>'));
+    return QRegularExpression(QStringLiteral("<%1>([^<]*)</").arg(nome)).match(xml, qMax(da, 0)).captured(1);
 }
 
 Certificato::DatiCertificato certificato(const QString& id)
@@ -668,6 +618,7 @@ void TestDocumentiAnnuali::cartellaNonScrivibile()
 void TestDocumentiAnnuali::annoCompleto()
 {
     QVERIFY(caricaTariffeTicinoGinevra());
+    const QString kPedrazzini = QStringLiteral("Pedrazzini_Chiara.txt");
     const QString kColombo = QStringLiteral("Colombo_Sara.txt");
     const QString kMoretti = QStringLiteral("Moretti_Davide.txt");
     const QString kKeller = QStringLiteral("Keller_Thomas.txt");
@@ -675,42 +626,58 @@ void TestDocumentiAnnuali::annoCompleto()
     QVERIFY(Dipendente::elimina(QStringLiteral("Ferreira_Joao.txt")));
     // Colombo works in Geneva, taxed at source with B1, 7,500 a month and a
     // thirteenth; Moretti is paid 160 hours a month and has a child.
-    modifica(kColombo, [](DatiDipendente& d) {
-        d.cantone = QStringLiteral("GE");
-        d.salarioMensile = 7500;
-        d.extra.insert(QStringLiteral("tabellaIF"), QStringLiteral("B1"));
-        d.extra.insert(QStringLiteral("codiceTariffa"), QStringLiteral("B1"));
-    });
-    modifica(kMoretti, [](DatiDipendente& d) {
-        d.figli << d.figli.value(0);
-        d.figli.first().nome = QStringLiteral("Noemi");
-        d.figli.first().dataNascita = QStringLiteral("01/06/2020");
-    });
-    QList<VariabileMese> ore = VariabiliMensili::caricaAnno(kMoretti, 2026);
-    for (VariabileMese& v : ore)
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(kColombo, d));
+    d.cantone = QStringLiteral("GE");
+    d.salarioMensile = 7500;
+    d.extra.insert(QStringLiteral("tabellaIF"), QStringLiteral("B1"));
+    d.extra.insert(QStringLiteral("codiceTariffa"), QStringLiteral("B1"));
+    QVERIFY(Dipendente::salva(d, kColombo));
+    QVERIFY(Dipendente::carica(kMoretti, d));
+    d.figli << d.figli.value(0);
+    d.figli.first().nome = QStringLiteral("Noemi");
+    d.figli.first().dataNascita = QStringLiteral("01/06/2020");
+    QVERIFY(Dipendente::salva(d, kMoretti));
+    QList<VariabileMese> ore;
+    for (int m = 1; m <= 12; ++m) {
+        VariabileMese v;
+        v.mese = m;
         v.oreFatte = 160;
+        ore << v;
+    }
     QVERIFY(VariabiliMensili::salvaAnno(kMoretti, 2026, ore));
     // Keller left on 31/12/2025, Fontana joins on 01/03/2027.
-    modifica(kKeller, [](DatiDipendente& d) { d.periodi = {{QStringLiteral("01/01/2019"), QStringLiteral("31/12/2025")}}; });
-    modifica(kFontana, [](DatiDipendente& d) { d.periodi = {{QStringLiteral("01/03/2027"), QString()}}; });
+    QVERIFY(Dipendente::carica(kKeller, d));
+    d.periodi = {PeriodoRapporto{QStringLiteral("01/01/2019"), QStringLiteral("31/12/2025")}};
+    QVERIFY(Dipendente::salva(d, kKeller));
+    QVERIFY(Dipendente::carica(kFontana, d));
+    d.periodi = {PeriodoRapporto{QStringLiteral("01/03/2027"), QString()}};
+    QVERIFY(Dipendente::salva(d, kFontana));
     // Bernasconi: a bonus of 2,000 in March, an irregular benefit (figure 3).
-    QVERIFY(Movimenti::salva(kBernasconi, {bonus("2026-03-20", 2000)}));
+    MovimentoStipendio bonus;
+    bonus.data = QStringLiteral("2026-03-20");
+    bonus.tipo = QStringLiteral("Bonus");
+    bonus.importo = 2000;
+    Movimenti::applicaPreset(bonus);
+    QVERIFY(Movimenti::salva(kBernasconi, {bonus}));
 
-    const QStringList pagati = {kBernasconi, QStringLiteral("Pedrazzini_Chiara.txt"), kColombo, kMoretti};
+    const QStringList pagati = {kBernasconi, kPedrazzini, kColombo, kMoretti};
     const QStringList fuori = {kKeller, kFontana};
     for (int m = 1; m <= 12; ++m) {
         for (const QString& id : pagati + fuori) {
-            DatiDipendente d;
             QVERIFY(Dipendente::carica(id, d));
             const RisultatoConteggio r = ConteggioSalario::genera(id, d, 2026, m, true, -1);
             QVERIFY2(r.errore.isEmpty() || (fuori.contains(id) && r.fuoriPeriodo), qPrintable(id + r.errore));
         }
     }
     QMap<QString, Pagato> somme;
-    for (const QString& id : pagati)
-        QCOMPARE((somme[id] = pagato(id)).mesi, 12);
-    // Colombo's December: 7,500 and the thirteenth, taxed; Moretti paid allowances.
-    QVERIFY(somme[kColombo].dicembre.lordoImponibile == 15000 && somme[kColombo].dicembre.impostaTrattenuta > 0 && somme[kMoretti].assegni > 0);
+    for (const QString& id : pagati) {
+        somme.insert(id, pagato(id, 2026));
+        QCOMPARE(somme.value(id).mesi, 12);
+    }
+    QCOMPARE(somme.value(kColombo).dicembre.lordoImponibile, 15000.0); // 7,500 and the thirteenth
+    QVERIFY(somme.value(kColombo).dicembre.impostaTrattenuta > 0);
+    QVERIFY(somme.value(kMoretti).assegni > 0);
     // Bernasconi's employer contributions, month by month as the closing
     // computed them: AHV 5.3 %, unemployment 1.1 %, family fund 0.305 %,
     // accident 1 % up to 12,350 a month:
@@ -718,22 +685,44 @@ void TestDocumentiAnnuali::annoCompleto()
     //   March 8,200:        434.60 + 90.20 + 25.01 + 82.00 =         631.81
     //   December 12,400:    657.20 + 136.40 + 37.82 + 123.50 =       954.92
     //   year                                                        6,363.83
-    QVERIFY(centesimi({somme.value(kBernasconi).datore}, {6363.83}));
+    QVERIFY(centesimi(somme.value(kBernasconi).datore, 6363.83));
 
     RegistroMessaggi messaggi;
-    // Certificates and the statement: none for the two without a month of
-    // employment in 2026; every amount of the statement a sum of the months.
+    // Certificates: the sums, two decimals in the file, none for the two
+    // without a month of employment in 2026.
     scegli({}, [] { accettaAnno(2026); });
     DocumentiAnnuali::esportaCertificati(nullptr);
     QVERIFY(messaggi.ultimoTesto().startsWith(QStringLiteral("Esportati 4 certificati di salario.")));
     QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("Keller Thomas: nessun mese di servizio nel 2026")));
     QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("Fontana Giorgio: nessun mese di servizio nel 2026")));
+    for (const QString& id : fuori)
+        QVERIFY(!QFile::exists(Certificato::percorsoFile(certificato(id))));
     for (const QString& id : pagati) {
         const Pagato& s = somme[id];
-        const RSS::Rendiconto r = rendiconto(id);
+        Certificato::DatiCertificato c = certificato(id);
+        QVERIFY(Certificato::carica(c, Certificato::percorsoFile(c)));
+        QVERIFY(!c.stima);
+        QCOMPARE(c.cifra3, id == kBernasconi ? 2000.0 : 0.0);
+        QCOMPARE(c.cifra8, arrotonda5(s.lordo));
+        QCOMPARE(c.cifra9, arrotonda5(s.contributi));
+        QCOMPARE(c.cifra10_1, arrotonda5(s.lpp));
+        QCOMPARE(c.cifra12, arrotonda5(s.imposta));
+        QVERIFY(centesimi(c.cifra11, c.cifra8 - c.cifra9 - c.cifra10_1));
+        for (const QByteArray& riga : AmbienteTest::leggi(Certificato::percorsoFile(c)).split('\n')) {
+            if (riga.startsWith("cifra"))
+                QVERIFY2(QRegularExpression(QStringLiteral("^cifra[0-9_]+=-?[0-9]+\\.[0-9]{2}$"))
+                             .match(QString::fromUtf8(riga)).hasMatch(), riga.constData());
+        }
+
+        // The statement: every amount a sum of the saved months.
+        const RSS::Rendiconto r = RSS::genera(id, 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026);
         QVERIFY(!r.stima);
-        QVERIFY(centesimi({r.lordoAnnuo, r.contributiDipendente, r.contributiDatore, r.lppAnnuo, r.impostaFonte, r.nettoAnnuo},
-                          {s.lordo, s.contributi, s.datore, s.lpp, s.imposta, s.netto}));
+        QVERIFY(centesimi(r.lordoAnnuo, s.lordo));
+        QVERIFY(centesimi(r.contributiDipendente, s.contributi));
+        QVERIFY(centesimi(r.contributiDatore, s.datore));
+        QVERIFY(centesimi(r.lppAnnuo, s.lpp));
+        QVERIFY(centesimi(r.impostaFonte, s.imposta));
+        QVERIFY(centesimi(r.nettoAnnuo, s.netto));
     }
 
     // The XML export: the year's sums, December's tax and net, the
@@ -742,25 +731,49 @@ void TestDocumentiAnnuali::annoCompleto()
     scegli({}, [cartellaXml] { accettaAnno(2026, [cartellaXml] { rispondiDialogoFile(cartellaXml); }); });
     DocumentiAnnuali::esportaXmlElm(nullptr, Inizializzazione::fileAziendaDimostrativa());
     QVERIFY(messaggi.ultimoTesto().startsWith(QStringLiteral("Esportati 4 file XML ELM.")));
+    QVERIFY(!QFile::exists(cartellaXml + QStringLiteral("/Keller_Thomas.xml")));
     for (const QString& id : pagati) {
         const Pagato& s = somme[id];
-        const QString xml = QString::fromUtf8(AmbienteTest::leggi(cartellaXml + QLatin1Char('/') + QString(id).replace(QStringLiteral(".txt"), QStringLiteral(".xml"))));
-        QVERIFY(centesimi(elementi(xml, {QStringLiteral("LordoAnnuo"), QStringLiteral("RiepilogoAnnuo/ContributiDipendente"),
-                                         QStringLiteral("ContributiDatore"), QStringLiteral("ImpostaFonteAnnuo"), QStringLiteral("NettoAnnuo"),
-                                         QStringLiteral("ImpostaFonteMensile"), QStringLiteral("SalarioMensile/Netto")}),
-                          {s.lordo, s.contributi, s.datore, s.imposta, s.netto, s.dicembre.impostaTrattenuta, s.dicembre.netto}));
-        if (id == kColombo)
-            QCOMPARE(elemento(xml, QStringLiteral("Cantone")) + elemento(xml, QStringLiteral("TabellaImposta")), QStringLiteral("GEB1"));
+        const QString xml = QString::fromUtf8(AmbienteTest::leggi(cartellaXml + QLatin1Char('/') + QString(id).remove(QStringLiteral(".txt")) + QStringLiteral(".xml")));
+        QCOMPARE(elemento(xml, QStringLiteral("Stima")), QStringLiteral("false"));
+        QCOMPARE(elemento(xml, QStringLiteral("LordoAnnuo")).toDouble(), arrotonda2(s.lordo));
+        QCOMPARE(elemento(xml, QStringLiteral("ContributiDipendente"), QStringLiteral("RiepilogoAnnuo")).toDouble(), arrotonda2(s.contributi));
+        QCOMPARE(elemento(xml, QStringLiteral("ContributiDatore")).toDouble(), arrotonda2(s.datore));
+        QCOMPARE(elemento(xml, QStringLiteral("ImpostaFonteAnnuo")).toDouble(), arrotonda2(s.imposta));
+        QCOMPARE(elemento(xml, QStringLiteral("NettoAnnuo")).toDouble(), arrotonda2(s.netto));
+        QCOMPARE(elemento(xml, QStringLiteral("ImpostaFonteMensile")).toDouble(), s.dicembre.impostaTrattenuta);
+        QCOMPARE(elemento(xml, QStringLiteral("Netto"), QStringLiteral("SalarioMensile")).toDouble(), s.dicembre.netto);
+        if (id == kColombo) {
+            QCOMPARE(elemento(xml, QStringLiteral("Cantone")), QStringLiteral("GE"));
+            QCOMPARE(elemento(xml, QStringLiteral("TabellaImposta")), QStringLiteral("B1"));
+        }
         if (id == kBernasconi) // the employer's AHV: 5.3 % of 10 x 6,200 + 8,200 + 12,400 = 82,600: 4,377.80
-            QCOMPARE(elemento(xml, QStringLiteral("AVS/Datore")).toDouble(), 4377.80);
+            QCOMPARE(elemento(xml, QStringLiteral("Datore"), QStringLiteral("AVS")).toDouble(), 4377.80);
     }
 
-    // The pay summary: the two without figures in no total.
+    // The pay summary: one row per employee, the two without figures in no total.
     RiepilogoPaghe f;
-    QCOMPARE(rigaRiepilogo(f, kKeller).join(QLatin1Char('|')), QStringLiteral("-|-|-|-|nessun mese nell'anno"));
-    QCOMPARE(rigaRiepilogo(f, kColombo).last(), QStringLiteral("mesi salvati"));
+    f.findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2026);
+    auto* t = f.findChild<QTableWidget*>(QStringLiteral("tabella"));
+    double totaleLordo = 0;
+    for (int r = 0; r < t->rowCount(); ++r) {
+        const QString id = t->item(r, 1)->data(Qt::UserRole).toString();
+        if (fuori.contains(id)) {
+            QCOMPARE(t->item(r, 4)->text(), QStringLiteral("-"));
+            QCOMPARE(t->item(r, 8)->text(), QStringLiteral("nessun mese nell'anno"));
+            continue;
+        }
+        const Pagato& s = somme[id];
+        QCOMPARE(t->item(r, 8)->text(), QStringLiteral("mesi salvati"));
+        QCOMPARE(t->item(r, 4)->text().toDouble(), arrotonda2(s.lordo));
+        QCOMPARE(t->item(r, 5)->text().toDouble(), arrotonda2(s.contributi));
+        QCOMPARE(t->item(r, 6)->text().toDouble(), arrotonda2(s.imposta));
+        QCOMPARE(t->item(r, 7)->text().toDouble(), arrotonda2(s.netto));
+        totaleLordo += s.lordo;
+    }
     f.findChild<QPushButton*>(QStringLiteral("ricalcola"))->click();
     QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Totali (4 dipendenti)"));
+    QVERIFY(messaggi.ultimoTesto().startsWith(QStringLiteral("Lordo annuo: %1 CHF").arg(arrotonda2(totaleLordo), 0, 'f', 2)));
     QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("Keller Thomas: nessun mese di servizio nel 2026")));
 
     // The accounting CSV of December: the saved month of each, hourly staff
@@ -778,20 +791,31 @@ void TestDocumentiAnnuali::annoCompleto()
     for (int i = 1; i <= 6; ++i) {
         const QStringList c = righe.at(i).split(QLatin1Char(';'));
         QCOMPARE(c.size(), 18);
+        QCOMPARE(c.at(0), QStringLiteral("2026-12"));
         if (i > 4) { // listed after those paid
             QVERIFY(fuori.contains(c.at(1)));
-            QCOMPARE(c.mid(3).join(QString()), QStringLiteral("fuori periodo di rapporto"));
+            QCOMPARE(c.at(17), QStringLiteral("fuori periodo di rapporto"));
+            QVERIFY(c.mid(3, 14).join(QString()).isEmpty());
             continue;
         }
         const StoricoPaghe::PagaMese& dic = somme[c.at(1)].dicembre;
         QCOMPARE(c.at(17), QStringLiteral("pagato"));
         QCOMPARE(c.at(2), c.at(1) == kColombo ? QStringLiteral("GE") : QStringLiteral("TI"));
-        // The tax as withheld (0.00 for those not taxed at source); the
-        // employee's items add up to the month's contributions.
-        QVERIFY(centesimi({c.at(14).toDouble(), arrotonda5(c.at(4).toDouble() + c.at(6).toDouble() + c.at(8).toDouble() + c.at(10).toDouble())},
-                          {dic.impostaTrattenuta, dic.contributiDipendente}));
-        if (c.at(1) == kBernasconi) // December 12,400: hand computed above
-            QCOMPARE(QStringList({c.at(5), c.at(11), c.at(14)}), QStringList({"657.20", "123.50", "0.00"}));
+        QCOMPARE(c.at(3).toDouble(), dic.lordoImponibile);
+        QCOMPARE(c.at(14).toDouble(), dic.impostaTrattenuta); // 0.00 for those not taxed at source
+        QCOMPARE(c.at(15).toDouble(), dic.netto);
+        QCOMPARE(c.at(16).toDouble(), dic.assegniFamiliari);
+        QCOMPARE(c.at(12).toDouble(), dic.lppDipendente);
+        // The employee's items add up to the month's contributions.
+        QVERIFY(centesimi(arrotonda5(c.at(4).toDouble() + c.at(6).toDouble() + c.at(8).toDouble() + c.at(10).toDouble()),
+                          dic.contributiDipendente));
+        QVERIFY(centesimi(c.at(5).toDouble() + c.at(7).toDouble() + c.at(9).toDouble() + c.at(11).toDouble(),
+                          dic.datore.avs + dic.datore.ad + dic.datore.caf + dic.datore.lainf));
+        if (c.at(1) == kBernasconi) { // December 12,400: hand computed above
+            QCOMPARE(c.at(5), QStringLiteral("657.20"));
+            QCOMPARE(c.at(11), QStringLiteral("123.50"));
+            QCOMPARE(c.at(14), QStringLiteral("0.00"));
+        }
     }
 
     // The allowance form: Moretti's allowances month by month as paid.
@@ -806,13 +830,14 @@ void TestDocumentiAnnuali::annoCompleto()
     QCOMPARE(tabella.at(1).at(12).toDouble(), arrotonda2(somme[kMoretti].assegni));
     QVERIFY(formulario.contains(QStringLiteral("Keller Thomas: nessun mese di servizio nel 2026")));
 
-    // The family-fund count: every salary subject to the fund (the gross
-    // less the allowances), the allowances paid, a row for each of the four.
+    // The family-fund count: every salary subject to the fund, the
+    // allowances paid.
     double salari = 0, assegni = 0;
     for (const QString& id : pagati)
-        salari += somme[id].lordo - somme[id].assegni, assegni += somme[id].assegni;
+        salari += somme[id].salarioCaf, assegni += somme[id].assegni;
     const QList<QStringList> caf = righeTabelle(ConteggioCAF::html(2026));
-    QVERIFY(centesimi({caf.last().at(0).toDouble(), caf.last().at(1).toDouble()}, {salari, assegni}));
+    QCOMPARE(caf.last().at(0).toDouble(), arrotonda2(salari));
+    QCOMPARE(caf.last().at(1).toDouble(), arrotonda2(assegni));
     int righeDipendenti = 0;
     for (const QStringList& r : caf)
         righeDipendenti += r.size() == 5 && r.first() != QLatin1String("Dipendente") && r.first() != QLatin1String("Totale cantone");
@@ -850,39 +875,64 @@ void TestDocumentiAnnuali::stimaUguale()
     QFETCH(double, salario);
     QFETCH(double, cifra8);
     QFETCH(double, ad);
-    modifica(kBernasconi, [&](DatiDipendente& d) {
-        d.periodi = {PeriodoRapporto{entrata, uscita}};
-        d.salarioMensile = salario;
-    });
-    if (movimento > 0)
-        QVERIFY(Movimenti::salva(kBernasconi, {bonus("2026-03-10", movimento), bonus("2026-06-10", movimento)}));
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(kBernasconi, d));
+    d.periodi = {PeriodoRapporto{entrata, uscita}};
+    d.salarioMensile = salario;
+    QVERIFY(Dipendente::salva(d, kBernasconi));
+    QList<MovimentoStipendio> movimenti;
+    for (const char* data : {"2026-03-10", "2026-06-10"}) {
+        MovimentoStipendio m;
+        m.data = QLatin1String(data);
+        m.tipo = QStringLiteral("Bonus");
+        m.importo = movimento;
+        Movimenti::applicaPreset(m);
+        if (movimento > 0)
+            movimenti << m;
+    }
+    QVERIFY(Movimenti::salva(kBernasconi, movimenti));
     // A salary period of another year does not count: 2026 is paid 6,200.
     PeriodoStipendio vecchio;
     vecchio.dataInizio = QStringLiteral("01/01/2024");
     vecchio.dataFine = QStringLiteral("31/12/2024");
-    vecchio.salarioMensile = vecchio.ris.lordo = 99999;
+    vecchio.salarioMensile = 99999;
+    vecchio.ris.lordo = 99999;
     QVERIFY(StoricoStipendi::salva(kBernasconi, {vecchio}));
 
-    DatiDipendente d;
-    QVERIFY(Dipendente::carica(kBernasconi, d));
     const PagheAnno::Somme s = PagheAnno::cifre(kBernasconi, 2026);
+    QVERIFY(s.stima());
     const Certificato::DatiCertificato c = CertificatoAnnuo::calcola(kBernasconi, d, 2026);
-    QVERIFY(s.stima() && c.stima);
+    QVERIFY(c.stima);
     QCOMPARE(c.cifra8, cifra8);
     QCOMPARE(arrotonda2(s.adDip), ad);
 
-    const RSS::Rendiconto r = rendiconto(kBernasconi);
+    const RSS::Rendiconto r = RSS::genera(kBernasconi, 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026);
     QVERIFY(r.stima);
-    QCOMPARE((QList<double>{arrotonda5(r.lordoAnnuo), arrotonda5(r.contributiDipendente), arrotonda5(r.impostaFonte)}),
-             (QList<double>{cifra8, c.cifra9, c.cifra12}));
-    QVERIFY(centesimi({r.contributiDatore}, {s.contributiDat}));
+    QVERIFY(RSS::formattaTesto(r).contains(QStringLiteral("(stima)")));
+    QCOMPARE(arrotonda5(r.lordoAnnuo), cifra8);
+    QCOMPARE(arrotonda5(r.contributiDipendente), c.cifra9);
+    QCOMPARE(arrotonda5(r.impostaFonte), c.cifra12);
+    QVERIFY(centesimi(r.contributiDatore, s.contributiDat));
     const QString xml = GeneratoreELM().generaXML(kBernasconi, QString(), 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026);
     QCOMPARE(elemento(xml, QStringLiteral("Stima")), QStringLiteral("true"));
     QCOMPARE(arrotonda5(elemento(xml, QStringLiteral("LordoAnnuo")).toDouble()), cifra8);
-    QVERIFY(centesimi(elementi(xml, {QStringLiteral("AD/Dipendente"), QStringLiteral("Cifra9_Contributi")}), {ad, c.cifra9}));
+    QCOMPARE(elemento(xml, QStringLiteral("Dipendente"), QStringLiteral("AD")).toDouble(), ad);
+    QCOMPARE(elemento(xml, QStringLiteral("Cifra9_Contributi")).toDouble(), c.cifra9);
+    QVERIFY(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026).contains(QStringLiteral("(stima)")));
+
     RiepilogoPaghe f;
-    const QStringList riga = rigaRiepilogo(f, kBernasconi);
-    QVERIFY(riga.last() == QStringLiteral("stima") && arrotonda5(riga.first().toDouble()) == cifra8);
+    f.findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2026);
+    auto* t = f.findChild<QTableWidget*>(QStringLiteral("tabella"));
+    for (int i = 0; i < t->rowCount(); ++i) {
+        if (t->item(i, 1)->data(Qt::UserRole).toString() != kBernasconi)
+            continue;
+        QCOMPARE(t->item(i, 8)->text(), QStringLiteral("stima"));
+        QCOMPARE(arrotonda5(t->item(i, 4)->text().toDouble()), cifra8);
+        QCOMPARE(t->item(i, 5)->text().toDouble(), arrotonda2(r.contributiDipendente));
+    }
+    RegistroMessaggi messaggi;
+    f.findChild<QPushButton*>(QStringLiteral("ricalcola"))->click();
+    QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("importi stimati (stima)")));
 }
 
 // A pay history that cannot be read is no year without saved months: the
@@ -893,13 +943,15 @@ void TestDocumentiAnnuali::storicoIlleggibile()
     QVERIFY(Dipendente::carica(kBernasconi, d));
     QVERIFY(ConteggioSalario::genera(kBernasconi, d, 2026, 1, true, -1).errore.isEmpty());
     const QString file = StoricoPaghe::percorsoFile(kBernasconi, 2026);
-    AmbienteTest::scrivi(file, AmbienteTest::leggi(file).replace("netto=", "netto=abc"));
+    QByteArray testo = AmbienteTest::leggi(file);
+    testo.replace("netto=", "netto=abc");
+    AmbienteTest::scrivi(file, testo);
 
     const PagheAnno::Somme s = PagheAnno::cifre(kBernasconi, 2026);
     QCOMPARE(s.origine, PagheAnno::Origine::Illeggibile);
     QVERIFY(s.errore.contains(QStringLiteral("Bernasconi Luca")));
     QVERIFY(!CertificatoAnnuo::calcola(kBernasconi, d, 2026).stima);
-    const RSS::Rendiconto r = rendiconto(kBernasconi);
+    const RSS::Rendiconto r = RSS::genera(kBernasconi, 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026);
     QVERIFY(!r.stima && r.lordoAnnuo == 0.0);
     QVERIFY(RSS::formattaTesto(r).contains(QStringLiteral("Bernasconi Luca: escluso")));
     RegistroMessaggi messaggi;
@@ -909,7 +961,8 @@ void TestDocumentiAnnuali::storicoIlleggibile()
     QVERIFY(messaggi.ultimoTesto().contains(file));
     QVERIFY(ConteggioCAF::html(2026).contains(QStringLiteral("Bernasconi Luca: escluso")));
     // The accounting CSV marks the month, with no amounts.
-    const QString rigaCsv = QString::fromUtf8(CifreRiepilogo::testoCsv({kBernasconi}, 2026, 1)).section(QLatin1Char('\n'), 1, 1);
+    const QString csv = QString::fromUtf8(CifreRiepilogo::testoCsv({kBernasconi}, 2026, 1));
+    const QString rigaCsv = csv.section(QLatin1Char('\n'), 1, 1);
     QVERIFY2(rigaCsv.contains(QRegularExpression(QStringLiteral(";\"?storico paghe illeggibile"))), qPrintable(rigaCsv));
 }
 
@@ -920,12 +973,15 @@ void TestDocumentiAnnuali::datoreMesiVecchi()
     // 9,200 with 200 of allowances: the base is 9,000. AHV 5.3 % 477.00,
     // unemployment 1.1 % 99.00, family fund 0.305 % 27.45, accident 1 %
     // (below 12,350 a month) 90.00: 693.45 a month, 1,386.90 for two.
-    const QByteArray mese = "\nlordoImponibile=9200.00\nassegniFamiliari=200.00\ncontributiDipendente=600.00\nnetto=8000.00\n";
-    AmbienteTest::scrivi(StoricoPaghe::percorsoFile(kBernasconi, 2026), "[1]" + mese + "\n[2]" + mese);
+    AmbienteTest::scrivi(StoricoPaghe::percorsoFile(kBernasconi, 2026),
+                         "[1]\nlordoImponibile=9200.00\nassegniFamiliari=200.00\ncontributiDipendente=600.00\nnetto=8000.00\n\n"
+                         "[2]\nlordoImponibile=9200.00\nassegniFamiliari=200.00\ncontributiDipendente=600.00\nnetto=8000.00\n");
     const PagheAnno::Somme s = PagheAnno::cifre(kBernasconi, 2026);
     QCOMPARE(s.origine, PagheAnno::Origine::MesiSalvati);
-    QCOMPARE((QList<double>{s.contributiDat, s.adDat, s.salarioCaf, rendiconto(kBernasconi).contributiDatore}),
-             (QList<double>{1386.90, 198.00, 18000.00, 1386.90}));
+    QCOMPARE(s.contributiDat, 1386.90);
+    QCOMPARE(s.adDat, 198.00);
+    QCOMPARE(s.salarioCaf, 18000.00);
+    QCOMPARE(RSS::genera(kBernasconi, 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026).contributiDatore, 1386.90);
 }
 
 VARDELLO_TEST_MAIN(TestDocumentiAnnuali)

@@ -4,6 +4,7 @@
 #include "config.h"
 #include "datoteca.h"
 #include "conteggiosalario.h"
+#include "importi.h"
 #include "impostafonte.h"
 #include "movimenti.h"
 #include "storicopaghe.h"
@@ -1025,47 +1026,66 @@ void TestConteggioSalario::modelliImposta_data()
 {
     QTest::addColumn<QString>("cantone");
     QTest::addColumn<double>("salario");   // 0: hourly pay at 30
+    QTest::addColumn<double>("aumento");   // above 0: the salary from February
     QTest::addColumn<QString>("entrata");
+    QTest::addColumn<int>("mensilita");
     QTest::addColumn<QByteArray>("variabili");
     QTest::addColumn<QString>("annuali");  // the year's annual-model cantons; "<default>": as built in
+    QTest::addColumn<int>("primo");        // months counted and saved
+    QTest::addColumn<int>("ultimo");
     QTest::addColumn<QStringList>("imposte");
     QTest::addColumn<QString>("aliquota"); // the rate stored for the last month (0: none)
 
     const QByteArray bonus("[Mese_2]\ntredicesimaGratifica=10000\n");
     // January 6000 at 6 % = 360; February 16,000 at 16 % = 2560; March 360.
-    QTest::newRow("ZH bonus month at its own rate") << "ZH" << 6000.0 << "" << bonus << "<default>"
-                                                    << QStringList{"360.00", "2560.00", "360.00"} << "6";
+    QTest::newRow("ZH bonus month at its own rate") << "ZH" << 6000.0 << 0.0 << "" << 0 << bonus << "<default>" << 1
+                                                    << 3 << QStringList{"360.00", "2560.00", "360.00"} << "6";
+    // 5000 at 5 % = 250, then 7000 at 7 % = 490.
+    QTest::newRow("ZH raise") << "ZH" << 5000.0 << 7000.0 << "" << 0 << QByteArray() << "<default>" << 1 << 2
+                              << QStringList{"250.00", "490.00"} << "7";
+    // December: 6000 + the thirteenth 6000 = 12,000 at 12 % = 1440.
+    QTest::newRow("ZH December with the thirteenth") << "ZH" << 6000.0 << 0.0 << "" << 1 << QByteArray() << "<default>"
+                                                     << 11 << 12 << QStringList{"360.00", "1440.00"} << "12";
     // 30 an hour with holidays 4/48 and public holidays 2.27 %: 100 h =
     // 3318.10 at 3 % = 99.54 -> 99.55; 180 h = 5400 + 450 + 122.60 = 5972.60
     // at 5.5 % = 328.49 -> 328.50; 150 h = 4977.15 at 4.5 % = 223.97 -> 223.95.
     QTest::newRow("ZH hourly, other hours each month")
-        << "ZH" << 0.0 << "" << QByteArray("[Mese_1]\noreFatte=100\n[Mese_2]\noreFatte=180\n[Mese_3]\noreFatte=150\n")
-        << "<default>" << QStringList{"99.55", "328.50", "223.95"} << "4.5";
+        << "ZH" << 0.0 << 0.0 << "" << 0 << QByteArray("[Mese_1]\noreFatte=100\n[Mese_2]\noreFatte=180\n[Mese_3]\noreFatte=150\n")
+        << "<default>" << 1 << 3 << QStringList{"99.55", "328.50", "223.95"} << "4.5";
     // 15 days of March: 3000 at the rate of 6000 (6 %) = 180; April 360.
-    QTest::newRow("ZH entry on 16 March") << "ZH" << 6000.0 << "16/03/2026" << QByteArray() << "<default>"
-                                          << QStringList{"180.00", "360.00"} << "6";
+    QTest::newRow("ZH entry on 16 March") << "ZH" << 6000.0 << 0.0 << "16/03/2026" << 0 << QByteArray() << "<default>"
+                                          << 3 << 4 << QStringList{"180.00", "360.00"} << "6";
     // The year's parameters make ZH an annual-model canton: February is the
     // adjustment, 2 x 11 % of 11,000 - 360 = 2060; March 3 x 9 % of
     // 9333.33 - 2420 = 100.
-    QTest::newRow("ZH annual by the year's parameters") << "ZH" << 6000.0 << "" << bonus << "GE, ZH"
-                                                        << QStringList{"360.00", "2060.00", "100.00"} << "0";
+    QTest::newRow("ZH annual by the year's parameters") << "ZH" << 6000.0 << 0.0 << "" << 0 << bonus << "GE, ZH" << 1
+                                                        << 3 << QStringList{"360.00", "2060.00", "100.00"} << "0";
     // The year's parameters make every canton monthly: TI as ZH.
-    QTest::newRow("TI monthly by the year's parameters") << "TI" << 6000.0 << "" << bonus << ""
+    QTest::newRow("TI monthly by the year's parameters") << "TI" << 6000.0 << 0.0 << "" << 0 << bonus << "" << 1 << 3
                                                          << QStringList{"360.00", "2560.00", "360.00"} << "6";
+    // GE: January 9.87 % of 6000 = 592.20; February 2 x 16.58 % of 11,000 -
+    // 592.20 = 3055.40; March 3 x 14.71 % of 9333.33 = 4118.80 - 3647.60 =
+    // 471.20.
+    QTest::newRow("GE the year adjusted") << "GE" << 6000.0 << 0.0 << "" << 0 << bonus << "<default>" << 1 << 3
+                                          << QStringList{"592.20", "3055.40", "471.20"} << "0";
     // 15 days of March: 3000 at the rate of 6000 (9.87 %) = 296.10 (not 1.82 %
     // of 3000); April: 1.5 months, average 9000 / 1.5 = 6000: 1.5 x 592.20 -
     // 296.10 = 592.20.
-    QTest::newRow("GE entry on 16 March") << "GE" << 6000.0 << "16/03/2026" << QByteArray() << "<default>"
-                                          << QStringList{"296.10", "592.20"} << "0";
+    QTest::newRow("GE entry on 16 March") << "GE" << 6000.0 << 0.0 << "16/03/2026" << 0 << QByteArray() << "<default>"
+                                          << 3 << 4 << QStringList{"296.10", "592.20"} << "0";
 }
 
 void TestConteggioSalario::modelliImposta()
 {
     QFETCH(QString, cantone);
     QFETCH(double, salario);
+    QFETCH(double, aumento);
     QFETCH(QString, entrata);
+    QFETCH(int, mensilita);
     QFETCH(QByteArray, variabili);
     QFETCH(QString, annuali);
+    QFETCH(int, primo);
+    QFETCH(int, ultimo);
     QFETCH(QStringList, imposte);
     QFETCH(QString, aliquota);
 
@@ -1077,6 +1097,7 @@ void TestConteggioSalario::modelliImposta()
     DatiDipendente d = dipendente(salario);
     d.cantone = cantone;
     d.permessoLavoro = QStringLiteral("B");
+    d.mensilitaAggiuntive = mensilita;
     if (salario == 0) {
         d.tipoPaga = 1;
         d.pagaOraria = 30;
@@ -1086,17 +1107,21 @@ void TestConteggioSalario::modelliImposta()
     if (!variabili.isEmpty())
         AmbienteTest::scrivi(VariabiliMensili::percorsoFile(kId, 2026), variabili);
 
-    QStringList ottenute; // from the entry month, else from January
-    const int primo = entrata.isEmpty() ? 1 : 3;
-    const int ultimo = primo + imposte.size() - 1;
+    QStringList ottenute;
+    RisultatoConteggio r;
     for (int m = primo; m <= ultimo; ++m) {
-        const RisultatoConteggio r = ConteggioSalario::genera(kId, d, 2026, m, true, -1);
+        if (aumento > 0 && m >= 2)
+            d.salarioMensile = aumento;
+        r = ConteggioSalario::genera(kId, d, 2026, m, true, -1);
         QCOMPARE(r.errore, QString());
         ottenute << importo(r.impostaFonte);
+        QCOMPARE(importo(r.netto), importo(Importi::arrotonda5(r.lordoImponibile - r.contributiDipendente
+                                                                 - r.lppDipendente - r.impostaFonte)));
     }
     Datoteca::carica(2001);
     QCOMPARE(ottenute, imposte);
     // The slip's rate is the tariff's, stored with the month.
+    QCOMPARE(QString::number(r.aliquotaImposta), aliquota);
     StoricoPaghe::PagaMese p;
     QVERIFY(StoricoPaghe::caricaMese(kId, 2026, ultimo, &p));
     QCOMPARE(QString::number(p.dettaglio.aliquotaImposta), aliquota);
@@ -1117,7 +1142,9 @@ void TestConteggioSalario::salarioDelloStorico_data()
                              "periodo2.dataInizio=01/07/2026\nperiodo2.dataFine=31/12/2026\n"
                              "periodo2.salarioMensile=7800.00\n");
     QTest::newRow("no history: the card's") << QByteArray() << 8 << "5000.00" << "";
+    QTest::newRow("history without periods: the card's") << QByteArray("# vuoto\n") << 8 << "5000.00" << "";
     QTest::newRow("raise from July: June") << aumento << 6 << "7350.50" << "";
+    QTest::newRow("raise from July: August") << aumento << 8 << "7800.00" << "";
     // December with the thirteenth (one extra salary) on the period's salary: 7800 x 12 / 12.
     QTest::newRow("raise from July: December's thirteenth") << aumento << 12 << "15600.00" << "";
     QTest::newRow("raise from the 15th: that month the new salary")
