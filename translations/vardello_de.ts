@@ -1372,6 +1372,10 @@ Saltati: %2</source>
         <source>Righe saltate di %1:</source>
         <translation>Übersprungene Zeilen in %1:</translation>
     </message>
+    <message>
+        <source>data di nascita &quot;%1&quot; dopo oggi</source>
+        <translation>Geburtsdatum &quot;%1&quot; liegt nach heute</translation>
+    </message>
 </context>
 <context>
     <name>Datoteca</name>

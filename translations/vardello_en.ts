@@ -1372,6 +1372,10 @@ Skipped: %2</translation>
         <source>Righe saltate di %1:</source>
         <translation>Lines skipped in %1:</translation>
     </message>
+    <message>
+        <source>data di nascita &quot;%1&quot; dopo oggi</source>
+        <translation>date of birth &quot;%1&quot; is after today</translation>
+    </message>
 </context>
 <context>
     <name>Datoteca</name>

@@ -1372,6 +1372,10 @@ Omitidos: %2</translation>
         <source>Righe saltate di %1:</source>
         <translation>Líneas omitidas de %1:</translation>
     </message>
+    <message>
+        <source>data di nascita &quot;%1&quot; dopo oggi</source>
+        <translation>fecha de nacimiento &quot;%1&quot; posterior a hoy</translation>
+    </message>
 </context>
 <context>
     <name>Datoteca</name>

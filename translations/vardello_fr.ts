@@ -1372,6 +1372,10 @@ Ignorés : %2</translation>
         <source>Righe saltate di %1:</source>
         <translation>Lignes ignorées de %1 :</translation>
     </message>
+    <message>
+        <source>data di nascita &quot;%1&quot; dopo oggi</source>
+        <translation>date de naissance &quot;%1&quot; postérieure à aujourd&apos;hui</translation>
+    </message>
 </context>
 <context>
     <name>Datoteca</name>

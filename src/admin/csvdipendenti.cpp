@@ -6,8 +6,10 @@
 #include "filesicuri.h"
 #include "inputsvizzero.h"
 #include "messaggi.h"
+#include "orologio.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -169,6 +171,10 @@ QString controllaRiga(const QStringList& f, DatiDipendente& d)
         return tr("cognome mancante");
     if (!data(d.dataNascita, &d.dataNascita))
         return tr("data di nascita \"%1\" non valida").arg(f.at(2).trimmed());
+    // Nobody on the payroll is born after today (the card refuses it too).
+    if (!d.dataNascita.isEmpty()
+        && QDate::fromString(d.dataNascita, QStringLiteral("dd/MM/yyyy")) > Orologio::oggi())
+        return tr("data di nascita \"%1\" dopo oggi").arg(f.at(2).trimmed());
     d.sesso = d.sesso.toUpper();
     if (!d.sesso.isEmpty() && d.sesso != QLatin1String("M") && d.sesso != QLatin1String("F"))
         return tr("sesso \"%1\" non valido (M o F)").arg(f.at(3).trimmed());

@@ -108,6 +108,8 @@ void TestCsvDipendenti::controlli_data()
                                       << QStringList{"Bianchi"};
     QTest::newRow("birth date 31/02") << con("31/02/1990", 2) << "riga 2: data di nascita \"31/02/1990\" non valida"
                                       << QStringList{"Bianchi"};
+    QTest::newRow("born after today") << con("01/01/2090", 2) << "riga 2: data di nascita \"01/01/2090\" dopo oggi"
+                                      << QStringList{"Bianchi"};
     QTest::newRow("hiring date text") << con("domani", 12) << "riga 2: data di assunzione \"domani\" non valida"
                                       << QStringList{"Bianchi"};
     QTest::newRow("sex X") << con("X", 3) << "riga 2: sesso \"X\" non valido (M o F)" << QStringList{"Bianchi"};
