@@ -186,6 +186,7 @@ private slots:
     void generaTutti_data();
     void generaTutti();
     void dettaglio();
+    void dettaglioModelloMensile();
     void selezionaTutti();
     void proRata_data();
     void proRata();
@@ -465,6 +466,23 @@ void TestChiusuraMensile::generaTutti()
         if (senza)
             QCOMPARE(tabella(f)->item(riga(f, id), 9)->text(), QStringLiteral("0.00"));
     }
+}
+
+// An employee taxed where each month is taxed on its own: the detail names
+// the tax without an adjustment; one taxed in the annual model keeps it.
+void TestChiusuraMensile::dettaglioModelloMensile()
+{
+    modifica(QStringLiteral("Colombo_Sara.txt"), [](DatiDipendente& d) { d.cantone = QStringLiteral("ZH"); });
+    ChiusuraMensile f;
+    gennaio2026(f);
+    RegistroMessaggi messaggi;
+    clic(f, "calcolaAnteprima");
+    messaggi.rispondi(QMessageBox::No);
+    f.apriDettaglio(riga(f, QStringLiteral("Colombo_Sara.txt")), 2);
+    QVERIFY2(messaggi.ultimoTesto().contains(QStringLiteral("\nImposta alla fonte: ")), qPrintable(messaggi.ultimoTesto()));
+    messaggi.rispondi(QMessageBox::No);
+    f.apriDettaglio(riga(f, QStringLiteral("Ferreira_Joao.txt")), 2);
+    QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("\nImposta (conguagl.):")));
 }
 
 void TestChiusuraMensile::dettaglio()
