@@ -350,7 +350,9 @@ int PagheAnno::eta(const DatiDipendente& d, int anno)
 
 QString PagheAnno::cantone(const DatiDipendente& d)
 {
-    return d.cantone.isEmpty() ? QStringLiteral("TI") : d.cantone;
+    // As the pay count reads it.
+    const QString sigla = d.cantone.trimmed().toUpper();
+    return sigla.isEmpty() ? QStringLiteral("TI") : sigla;
 }
 
 QString PagheAnno::tariffa(const DatiDipendente& d)
