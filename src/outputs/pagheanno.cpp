@@ -95,6 +95,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     double aliquotaLAINF = 0.0;
     double tredicesimePagate = 0.0;
     double salarioUltimo = 0.0;
+    double salarioDelMese[13] = {}; // the monthly salary of each month counted
     RisultatoConteggio ultimo;
     for (int mese = 1; mese <= 12; ++mese) {
         if (!PagheAnno::inServizio(d, anno, mese))
@@ -123,6 +124,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
         aggiungiMese(s, p, baseAvs(p));
         tredicesimePagate += r.tredicesima;
         salarioUltimo = delMese.salarioMensile;
+        salarioDelMese[mese] = delMese.salarioMensile;
         ultimo = r;
         guadagnoAD += r.dettaglio.ad.imponibile;
         guadagnoLAINF += r.dettaglio.infortuni.imponibile;
@@ -134,8 +136,20 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     }
     // Extra monthly salaries the months counted did not pay (the employment
     // ends before the month that pays them) are owed for the months worked:
-    // added with the last month's rates of contributions and tax.
-    const double dovute = d.tipoPaga == 1 ? 0.0 : d.mensilitaAggiuntive * salarioUltimo * s.mesi / 12.0;
+    // added with the last month's rates of contributions and tax. The
+    // thirteenth is owed at December's salary, the fourteenth at June's,
+    // when that month was counted (a raise between them is no shortfall);
+    // else at the last salary.
+    double dovute = 0.0;
+    if (d.tipoPaga != 1) {
+        for (int k = 1; k <= d.mensilitaAggiuntive; ++k) {
+            const int meseDellaMensilita = k == 1 ? 12 : k == 2 ? 6 : 0;
+            const double salario = meseDellaMensilita > 0 && salarioDelMese[meseDellaMensilita] > 0
+                ? salarioDelMese[meseDellaMensilita]
+                : salarioUltimo;
+            dovute += salario * s.mesi / 12.0;
+        }
+    }
     const double mancanti = Importi::arrotonda5(std::max(0.0, dovute - tredicesimePagate));
     if (mancanti > 0 && ultimo.lordoContributivo > 0) {
         const double quota = mancanti / ultimo.lordoContributivo;
@@ -350,7 +364,9 @@ int PagheAnno::eta(const DatiDipendente& d, int anno)
 
 QString PagheAnno::cantone(const DatiDipendente& d)
 {
-    return d.cantone.isEmpty() ? QStringLiteral("TI") : d.cantone;
+    // As the pay count reads it.
+    const QString sigla = d.cantone.trimmed().toUpper();
+    return sigla.isEmpty() ? QStringLiteral("TI") : sigla;
 }
 
 QString PagheAnno::tariffa(const DatiDipendente& d)

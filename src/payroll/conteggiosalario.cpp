@@ -287,7 +287,10 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     if (eta < 0)
         eta = 40;
     const bool automatica = tredicesima < 0 ? azienda.tredicesimaAutomatica : tredicesima == 1;
-    const QString cantone = d.cantone.isEmpty() ? QStringLiteral("TI") : d.cantone;
+    // The canton as the tariffs and the allowance table name it: a card may
+    // hold it in lower case or with blanks.
+    const QString sigla = d.cantone.trimmed().toUpper();
+    const QString cantone = sigla.isEmpty() ? QStringLiteral("TI") : sigla;
 
     Datoteca::carica(anno);
     const Fascia fascia = fasciaEta(d, anno, mese);

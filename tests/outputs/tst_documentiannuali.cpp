@@ -852,17 +852,26 @@ void TestDocumentiAnnuali::stimaUguale_data()
     QTest::addColumn<double>("salario");
     QTest::addColumn<double>("cifra8");
     QTest::addColumn<double>("ad");      // the employee's unemployment contribution of the year
+    QTest::addColumn<double>("aumento"); // above 0: the salary history pays `salario` to June, this from July
+    QTest::addColumn<int>("mensilita");
     // 6,200 x 12 + a thirteenth of 6,200 = 80,600; unemployment 1.1 % = 886.60.
-    QTest::newRow("whole year") << "01/01/2020" << "" << 0.0 << 6200.0 << 80600.0 << 886.60;
+    QTest::newRow("whole year") << "01/01/2020" << "" << 0.0 << 6200.0 << 80600.0 << 886.60 << 0.0 << 1;
     // Joins on 1 February: 11 x 6,200 + 6,200 x 11 / 12 = 73,883.33 (figure 1
     // to 0.05: 73,883.35); unemployment 1.1 % of 73,883.33 = 812.72.
-    QTest::newRow("11 months, joins") << "01/02/2026" << "" << 0.0 << 6200.0 << 73883.35 << 812.72;
+    QTest::newRow("11 months, joins") << "01/02/2026" << "" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0 << 1;
     // Leaves on 30 November: the same eleven months, the thirteenth pro rata
     // (5,683.35 to 0.05): 73,883.35; unemployment on it 812.72.
-    QTest::newRow("11 months, leaves") << "01/01/2020" << "30/11/2026" << 0.0 << 6200.0 << 73883.35 << 812.72;
+    QTest::newRow("11 months, leaves") << "01/01/2020" << "30/11/2026" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0
+                                       << 1;
     // 10,000 x 13 + two movements of 15,000 = 160,000: the unemployment
     // insurance stops at the ceiling of 148,200: 1.1 % = 1,630.20.
-    QTest::newRow("two movements over the ceiling") << "01/01/2020" << "" << 15000.0 << 10000.0 << 160000.0 << 1630.20;
+    QTest::newRow("two movements over the ceiling") << "01/01/2020" << "" << 15000.0 << 10000.0 << 160000.0 << 1630.20
+                                                    << 0.0 << 1;
+    // 6,000 to June and 6,600 from July, the fourteenth in June at June's
+    // salary: 6 x 6,000 + 6 x 6,600 + 6,000 + 6,600 = 88,200, nothing owed
+    // beyond what June and December pay; unemployment 1.1 % = 970.20.
+    QTest::newRow("raise in July, fourteenth in June") << "01/01/2020" << "" << 0.0 << 6000.0 << 88200.0 << 970.20
+                                                       << 6600.0 << 2;
 }
 
 // A year without saved months: every document shows the same estimate,
@@ -875,10 +884,13 @@ void TestDocumentiAnnuali::stimaUguale()
     QFETCH(double, salario);
     QFETCH(double, cifra8);
     QFETCH(double, ad);
+    QFETCH(double, aumento);
+    QFETCH(int, mensilita);
     DatiDipendente d;
     QVERIFY(Dipendente::carica(kBernasconi, d));
     d.periodi = {PeriodoRapporto{entrata, uscita}};
-    d.salarioMensile = salario;
+    d.salarioMensile = aumento > 0 ? aumento : salario;
+    d.mensilitaAggiuntive = mensilita;
     QVERIFY(Dipendente::salva(d, kBernasconi));
     QList<MovimentoStipendio> movimenti;
     for (const char* data : {"2026-03-10", "2026-06-10"}) {
@@ -897,7 +909,18 @@ void TestDocumentiAnnuali::stimaUguale()
     vecchio.dataFine = QStringLiteral("31/12/2024");
     vecchio.salarioMensile = 99999;
     vecchio.ris.lordo = 99999;
-    QVERIFY(StoricoStipendi::salva(kBernasconi, {vecchio}));
+    QVector<PeriodoStipendio> storico = {vecchio};
+    if (aumento > 0) {
+        PeriodoStipendio primo;
+        primo.dataInizio = QStringLiteral("01/01/2026");
+        primo.dataFine = QStringLiteral("30/06/2026");
+        primo.salarioMensile = primo.ris.lordo = salario;
+        PeriodoStipendio secondo;
+        secondo.dataInizio = QStringLiteral("01/07/2026");
+        secondo.salarioMensile = secondo.ris.lordo = aumento;
+        storico << primo << secondo;
+    }
+    QVERIFY(StoricoStipendi::salva(kBernasconi, storico));
 
     const PagheAnno::Somme s = PagheAnno::cifre(kBernasconi, 2026);
     QVERIFY(s.stima());

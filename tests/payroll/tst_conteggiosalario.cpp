@@ -1063,6 +1063,12 @@ void TestConteggioSalario::modelliImposta_data()
     // The year's parameters make every canton monthly: TI as ZH.
     QTest::newRow("TI monthly by the year's parameters") << "TI" << 6000.0 << 0.0 << "" << 0 << bonus << "" << 1 << 3
                                                          << QStringList{"360.00", "2560.00", "360.00"} << "6";
+    // A canton typed in lower case or with blanks is the same canton: as
+    // "ZH raise" and "GE the year adjusted" below.
+    QTest::newRow("zh in lower case, raise") << " zh" << 5000.0 << 7000.0 << "" << 0 << QByteArray() << "<default>"
+                                             << 1 << 2 << QStringList{"250.00", "490.00"} << "7";
+    QTest::newRow("ge in lower case, the year adjusted") << "ge " << 6000.0 << 0.0 << "" << 0 << bonus << "<default>"
+                                                         << 1 << 3 << QStringList{"592.20", "3055.40", "471.20"} << "0";
     // GE: January 9.87 % of 6000 = 592.20; February 2 x 16.58 % of 11,000 -
     // 592.20 = 3055.40; March 3 x 14.71 % of 9333.33 = 4118.80 - 3647.60 =
     // 471.20.
