@@ -161,8 +161,13 @@ QString controllaRiga(const QStringList& f, DatiDipendente& d)
                 return tr("carattere non ammesso (NUL o di controllo)");
         }
     }
-    if (f.size() < 14)
-        return tr("%1 campi invece di 15").arg(f.size());
+    // Fields past the 15th (an unquoted comma in a text) would be lost or
+    // shift the others: such a row is not guessed at.
+    int campiPieni = f.size();
+    while (campiPieni > 15 && f.at(campiPieni - 1).trimmed().isEmpty())
+        --campiPieni;
+    if (f.size() < 14 || campiPieni > 15)
+        return tr("%1 campi invece di 15").arg(campiPieni);
     QString* testi[] = {&d.nome,      &d.cognome, &d.dataNascita, &d.sesso,   &d.statoCivile, &d.nazionalita,
                         &d.indirizzo, &d.cap,     &d.localita,    &d.cantone, &d.numeroAVS,   &d.permessoLavoro};
     for (int i = 0; i < 12; ++i)
@@ -223,9 +228,26 @@ bool importa(const QString& percorso, int* importati, int* saltati, QStringList*
         registra(d);
     }
 
+    const QStringList righe = testo.split(QLatin1Char('\n'));
+    // The first line is the header: one that is not (a file without it) is
+    // named, never skipped unseen.
+    QString primaRiga = righe.constFirst();
+    if (primaRiga.endsWith(QLatin1Char('\r')))
+        primaRiga.chop(1);
+    const QStringList nomiColonne = kIntestazione.split(QLatin1Char(','));
+    QStringList intestazione = campi(primaRiga);
+    for (QString& nome : intestazione)
+        nome = nome.trimmed();
+    const bool conIntestazione = intestazione.size() >= 14 && intestazione.size() <= 15
+        && intestazione.join(QLatin1Char(',')).compare(nomiColonne.mid(0, intestazione.size()).join(QLatin1Char(',')),
+                                                       Qt::CaseInsensitive) == 0;
     int creati = 0;
     int scartati = 0;
-    const QStringList righe = testo.split(QLatin1Char('\n'));
+    if (!primaRiga.trimmed().isEmpty() && !conIntestazione) {
+        ++scartati;
+        if (motivi)
+            motivi->append(tr("riga %1: %2").arg(1).arg(tr("non e' l'intestazione delle colonne (%1)").arg(kIntestazione)));
+    }
     for (int n = 1; n < righe.size(); ++n) { // the header line is skipped
         QString riga = righe.at(n);
         if (riga.endsWith(QLatin1Char('\r')))

@@ -684,6 +684,14 @@ void SchedaDipendente::salva()
                              + tr("Il file non viene sovrascritto."));
         return;
     }
+    // Nor is one that read with damage: where it holds a value the card
+    // shows as 0 or blank, a save would lose that value without a word.
+    DatiDipendente suDisco;
+    QString danno;
+    if (esito == FileSicuri::Esito::Letto && !Dipendente::carica(id, suDisco, &danno) && !danno.isEmpty()) {
+        Messaggi::avviso(this, tr("Errore"), danno + QLatin1Char('\n') + tr("Il file non viene sovrascritto."));
+        return;
+    }
 
     // The agreement's minimum is advice: the card warns and saves all the
     // same. Hourly categories hold an hourly rate; an amount not entered (0)

@@ -59,12 +59,15 @@ public:
     bool contiene(const char* chiave) const { return valori.contains(QLatin1String(chiave)); }
 
     // A missing key reads as 0; a value that is no finite amount within
-    // range reads as 0 and is reported.
+    // range (an empty one too) reads as 0 and is reported.
     double importo(const char* chiave)
     {
-        const Valore valore = valori.value(QLatin1String(chiave));
+        const auto trovato = valori.constFind(QLatin1String(chiave));
         double v = 0.0;
-        if (!valore.testo.isEmpty() && !FileSicuri::numero(valore.testo, 0.0, FileSicuri::kImportoMassimo, &v))
+        if (trovato == valori.constEnd())
+            return v;
+        const Valore& valore = trovato.value();
+        if (!FileSicuri::numero(valore.testo, 0.0, FileSicuri::kImportoMassimo, &v))
             errori.append(FileIni::problema(percorso, valore.riga,
                                             AssegniFamiliari::tr("valore non valido per %1: \"%2\"")
                                                 .arg(QLatin1String(chiave), valore.testo)));

@@ -63,7 +63,12 @@ QList<CampoMovimento> CampiMovimento::leggiDa(const QString& percorso, QStringLi
     const FileIni ini = FileIni::leggi(contenuto);
     *problemi += ini.problemi(percorso);
     QStringList gruppi = ini.gruppi();
-    gruppi.removeAll(QString()); // keys before any group belong to no kind
+    // Keys before any group belong to no kind: never dropped unseen, since
+    // a save would lose them.
+    for (const QString& chiave : ini.chiavi(QString()))
+        problemi->append(FileIni::problema(percorso, ini.riga(QString(), chiave),
+                                           FileIni::tr("chiave fuori da ogni gruppo")));
+    gruppi.removeAll(QString());
     std::sort(gruppi.begin(), gruppi.end());
     for (const QString& g : qAsConst(gruppi)) {
         CampoMovimento c;

@@ -233,14 +233,22 @@ DatiDipendente Dipendente::deserializza(const QByteArray& contenuto, QStringList
         return v;
     };
 
-    const QString testo = FileSicuri::testo(contenuto);
+    QString testo = FileSicuri::testo(contenuto);
+    if (testo.startsWith(QChar(0xFEFF)))
+        testo.remove(0, 1); // a BOM is no part of the first key
     const QStringList righe = testo.split(QLatin1Char('\n'));
+    int numero = 0;
     for (QString riga : righe) {
+        ++numero;
         if (riga.endsWith(QLatin1Char('\r')))
             riga.chop(1);
         const int uguale = riga.indexOf(QLatin1Char('='));
-        if (uguale < 1)
+        if (uguale < 1) {
+            // A line that is no "key=value" is never dropped unseen.
+            if (!riga.trimmed().isEmpty())
+                scartati.append(tr("riga %1: \"%2\"").arg(numero).arg(riga.trimmed().left(40)));
             continue;
+        }
         const QString chiave = riga.left(uguale).trimmed();
         const QString valore = riga.mid(uguale + 1);
         if (QString* campo = testi.value(chiave, nullptr)) {

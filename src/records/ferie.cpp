@@ -6,7 +6,9 @@
 #include "filesicuri.h"
 #include "orologio.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QStringList>
 
 
 namespace {
@@ -59,49 +61,72 @@ QString Ferie::percorsoFile() const
     return cartellaFerie() + QLatin1Char('/') + m_chiave + QStringLiteral(".ini");
 }
 
-Ferie::AnnoFerie Ferie::leggiAnno(int anno) const
+Ferie::AnnoFerie Ferie::leggiAnno(int anno, QString* errore) const
 {
     QDir().mkpath(cartellaFerie());
+    if (errore)
+        errore->clear();
     AnnoFerie a;
     const QString percorso = percorsoFile();
     QByteArray contenuto;
-    if (percorso.isEmpty() || !FileSicuri::leggi(percorso, &contenuto))
+    if (percorso.isEmpty())
         return a;
+    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
+    if (esito != FileSicuri::Esito::Letto) {
+        if (errore && esito != FileSicuri::Esito::Mancante)
+            *errore = FileSicuri::messaggio(esito, percorso);
+        return a;
+    }
     const FileIni ini = FileIni::leggi(contenuto);
+    QStringList problemi = ini.problemi(percorso);
     const QString gruppo = QString::number(anno);
     for (const CampoIntero& c : kInteri) {
         const QString chiave = QLatin1String(c.chiave);
         if (!ini.contiene(gruppo, chiave))
             continue;
-        // Not a whole number of days a year can hold: 0.
+        // Not a whole number of days a year can hold: 0, and reported.
         int giorni = 0;
-        FileSicuri::intero(ini.valore(gruppo, chiave), -kGiorniMassimi, kGiorniMassimi, &giorni);
+        if (!FileSicuri::intero(ini.valore(gruppo, chiave), -kGiorniMassimi, kGiorniMassimi, &giorni))
+            problemi.append(FileIni::problema(
+                percorso, ini.riga(gruppo, chiave),
+                QCoreApplication::translate("Ferie", "valore non valido per %1: \"%2\"")
+                    .arg(gruppo + QLatin1Char('/') + chiave, ini.valore(gruppo, chiave))));
         a.*c.membro = giorni;
     }
     a.dataCessazione = ini.valore(gruppo, QStringLiteral("dataCessazione"));
+    if (errore)
+        *errore = problemi.join(QLatin1Char('\n'));
     return a;
 }
 
-void Ferie::scriviAnno(int anno, const AnnoFerie& a) const
+bool Ferie::scriviAnno(int anno, const AnnoFerie& a, QString* errore) const
 {
     QDir().mkpath(cartellaFerie());
     const QString percorso = percorsoFile();
     if (percorso.isEmpty())
-        return;
-    // The other years of the file stay; a file that cannot be read whole is
-    // not written over.
+        return false;
+    // The other years of the file stay; a file that did not read cleanly
+    // (the year written included) is not written over.
+    QString problemi;
+    leggiAnno(anno, &problemi);
+    if (!problemi.isEmpty()) {
+        if (errore)
+            *errore = problemi;
+        return false;
+    }
     QByteArray contenuto;
-    const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
-    if (esito != FileSicuri::Esito::Letto && esito != FileSicuri::Esito::Mancante)
-        return;
+    FileSicuri::leggiFile(percorso, &contenuto);
     FileIni ini = FileIni::leggi(contenuto);
-    if (!ini.pulito())
-        return;
     const QString gruppo = QString::number(anno);
     for (const CampoIntero& c : kInteri)
         ini.imposta(gruppo, QLatin1String(c.chiave), QString::number(a.*c.membro));
     ini.imposta(gruppo, QStringLiteral("dataCessazione"), a.dataCessazione);
-    FileSicuri::scrivi(percorso, ini.scrivi());
+    if (!FileSicuri::scrivi(percorso, ini.scrivi())) {
+        if (errore)
+            *errore = QCoreApplication::translate("Ferie", "Impossibile scrivere il file %1.").arg(percorso);
+        return false;
+    }
+    return true;
 }
 
 int Ferie::saldoLegali() const

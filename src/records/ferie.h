@@ -37,8 +37,13 @@ public:
     // The employee's holiday file; empty when the key would leave the folder.
     QString percorsoFile() const;
 
-    AnnoFerie leggiAnno(int anno) const;
-    void scriviAnno(int anno, const AnnoFerie& a) const;
+    // The year's balances; what could not be read (the file, a damaged line,
+    // a count that is no whole number) lands in `errore` with the file and
+    // the line, and such a count reads as 0.
+    AnnoFerie leggiAnno(int anno, QString* errore = nullptr) const;
+    // False, with the reason in `errore`, when the file did not read cleanly
+    // (it is then left as it is) or could not be written.
+    bool scriviAnno(int anno, const AnnoFerie& a, QString* errore = nullptr) const;
 
     int saldoLegali() const;
     int saldoRegalate() const;

@@ -2,6 +2,7 @@
 
 #include "config.h"
 #include "dipendente.h"
+#include "fileini.h"
 #include "filesicuri.h"
 
 #include <QDate>
@@ -98,8 +99,10 @@ QByteArray StoricoStipendi::serializza(const QVector<PeriodoStipendio>& v)
         riga(pre + QStringLiteral("dip.figli"), QString::number(p.dip.figli));
         riga(pre + QStringLiteral("dip.statoCivile"), p.dip.statoCivile);
         riga(pre + QStringLiteral("dip.sesso"), p.dip.sesso);
+        // Every decimal a parameter holds comes back (no rounding to six
+        // digits: 148200.55 is no 148201).
         for (const auto& c : kParametri)
-            riga(pre + QStringLiteral("par.") + QLatin1String(c.first), QString::number(p.par.*c.second, 'g', 6));
+            riga(pre + QStringLiteral("par.") + QLatin1String(c.first), FileIni::testoNumero(p.par.*c.second));
         for (const auto& c : kRisultati)
             riga(pre + QStringLiteral("ris.") + QLatin1String(c.first), due(p.ris.*c.second));
         for (int m = 0; m < p.movimenti.size(); ++m) {

@@ -98,7 +98,7 @@ Lettura leggiFile(const QString& percorso)
 }
 
 // One month's record; every field that holds no valid value is added to
-// `illeggibili` as "Mese_<n>/<key>" and reads as 0 or empty.
+// `illeggibili` as "Mese_<n>/<key> (riga <line>)" and reads as 0 or empty.
 VariabileMese leggiMese(const Lettura& l, int mese, QStringList* illeggibili)
 {
     VariabileMese v;
@@ -124,7 +124,7 @@ VariabileMese leggiMese(const Lettura& l, int mese, QStringList* illeggibili)
             v.*c.testo = valore;
             continue;
         }
-        illeggibili->append(g + QLatin1Char('/') + chiave);
+        illeggibili->append(VariabiliMensili::tr("%1 (riga %2)").arg(g + QLatin1Char('/') + chiave).arg(l.ini.riga(g, chiave)));
     }
     return v;
 }

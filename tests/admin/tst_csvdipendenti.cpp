@@ -117,6 +117,8 @@ void TestCsvDipendenti::controlli_data()
                                      << "riga 2: numero AVS \"756.9217.0769.84\" non valido" << QStringList{"Bianchi"};
     QTest::newRow("12 fields") << QByteArray("Anna,Neri,,,,,,,,,,\n") << "riga 2: 12 campi invece di 15"
                                << QStringList{"Bianchi"};
+    QTest::newRow("16 fields") << con("indeterminato,80%", 13) << "riga 2: 16 campi invece di 15"
+                               << QStringList{"Bianchi"};
     // Bianchi Carlo, born 01/01/1980, is in the company without an AVS number.
     QTest::newRow("same person, other case and blanks")
         << QByteArray(" carlo , BIANCHI ,1.1.1980,,,,,,,,,,,,\n") << "riga 2: carlo BIANCHI gia' presente nell'azienda"
@@ -223,30 +225,46 @@ void TestCsvDipendenti::virgoleEVirgolette()
 
 void TestCsvDipendenti::righe_data()
 {
+    QTest::addColumn<QByteArray>("intestazione");
     QTest::addColumn<QByteArray>("righe"); // after the header
     QTest::addColumn<int>("importati");
     QTest::addColumn<int>("saltati");
     QTest::addColumn<QStringList>("file");
 
     QTest::newRow("13 fields skipped, 14 taken")
-        << QByteArray("Mario,Rossi,,,,,,,,,,,\nMario,Rossi,,,,,,,,,,,01/01/2026,indeterminato\n") << 1 << 1
-        << QStringList{"Rossi_Mario.txt"};
-    QTest::newRow("path in the surname") << QByteArray("x,../../x,,,,,,,,,,,,,0\nA B,C\\D,,,,,,,,,,,,,\n") << 2 << 0
+        << kIntestazione << QByteArray("Mario,Rossi,,,,,,,,,,,\nMario,Rossi,,,,,,,,,,,01/01/2026,indeterminato\n") << 1
+        << 1 << QStringList{"Rossi_Mario.txt"};
+    QTest::newRow("path in the surname") << kIntestazione
+                                         << QByteArray("x,../../x,,,,,,,,,,,,,0\nA B,C\\D,,,,,,,,,,,,,\n") << 2 << 0
                                          << QStringList{"C_D_A_B.txt", "_.._x_x.txt"};
-    QTest::newRow("empty surname skipped") << QByteArray("Mario,,,,,,,,,,,,,,\n,,,,,,,,,,,,,,\n") << 0 << 2
-                                           << QStringList();
-    QTest::newRow("blank lines not counted") << QByteArray("\n   \n") << 0 << 0 << QStringList();
+    QTest::newRow("empty surname skipped") << kIntestazione << QByteArray("Mario,,,,,,,,,,,,,,\n,,,,,,,,,,,,,,\n") << 0
+                                           << 2 << QStringList();
+    QTest::newRow("blank lines not counted") << kIntestazione << QByteArray("\n   \n") << 0 << 0 << QStringList();
+    // A file without its header: the first row is named as skipped, not
+    // lost unseen.
+    QTest::newRow("no header") << QByteArray("Mario,Rossi,,,,,,,,,,,,,\n") << QByteArray("Lia,Verdi,,,,,,,,,,,,,\n") << 1
+                               << 1 << QStringList{"Verdi_Lia.txt"};
+    QTest::newRow("header of 14 columns, capitals, blanks")
+        << QByteArray("NOME, Cognome,dataNascita,sesso,statoCivile,nazionalita,indirizzo,cap,localita,cantone,"
+                      "numeroAVS,permessoLavoro,dataAssunzione,tipoContratto\n")
+        << QByteArray("Lia,Verdi,,,,,,,,,,,,,\n") << 1 << 0 << QStringList{"Verdi_Lia.txt"};
+    // An unquoted comma in a text: the 16th field is never dropped unseen;
+    // empty fields after the 15th are harmless.
+    QTest::newRow("16 fields") << kIntestazione
+                               << QByteArray("Lia,Verdi,,,,,Via Roma, 5,,,,,,,,1\nEva,Neri,,,,,,,,,,,,,1,,\n") << 1 << 1
+                               << QStringList{"Neri_Eva.txt"};
 }
 
 void TestCsvDipendenti::righe()
 {
+    QFETCH(QByteArray, intestazione);
     QFETCH(QByteArray, righe);
     QFETCH(int, importati);
     QFETCH(int, saltati);
     QFETCH(QStringList, file);
     Config::setAziendaCorrente(QStringLiteral("Prova.txt"));
     // With a byte-order mark and Windows line ends.
-    QByteArray contenuto = "\xEF\xBB\xBF" + kIntestazione + righe;
+    QByteArray contenuto = "\xEF\xBB\xBF" + intestazione + righe;
     contenuto.replace("\n", "\r\n");
     AmbienteTest::scrivi(csv(), contenuto);
 

@@ -226,6 +226,10 @@ void TestGestioneCampiMovimento::fileDanneggiato_data()
     // The loan lost its "]": its keys never join the bonus.
     QTest::newRow("header without ]") << base + "[Prestito\ntipo=rimborso_prestito\nimportoTotale=12000\n"
                                       << "riga 5: intestazione di gruppo senza \"]\"";
+    // A kind that lost its whole header line: its keys fit no kind, and a
+    // save would drop them.
+    QTest::newRow("keys before any group") << "tipo=rimborso_prestito\nimportoTotale=12000\n" + base
+                                           << "riga 1: chiave fuori da ogni gruppo";
     QTest::newRow("junk after a number") << QByteArray(base).replace("importoTotale=0", "importoTotale=12000abc")
                                          << "riga 4: valore non valido per Bonus/importoTotale";
 }

@@ -178,6 +178,8 @@ void TestAssegniFamiliari::copiaUtente_data()
                                        << "%F, riga 3: valore non valido per formazione: \"inf\"";
     QTest::newRow("junk after a number") << QByteArray("[TI]\nfigli=200 CHF\n") << "TI" << "0.00"
                                          << "%F, riga 2: valore non valido per figli: \"200 CHF\"";
+    QTest::newRow("amount left empty") << QByteArray("[TI]\nfigli=200\nformazione=\n") << "TI" << "0.00"
+                                       << "%F, riga 3: valore non valido per formazione: \"\"";
     QTest::newRow("table above 1 MB, never cut")
         << QByteArray("[TI]\nfigli=300\n") + QByteArray(1024 * 1024, '#') << "TI" << "0.00"
         << "Il file %F supera 1024 KB e non viene letto.";

@@ -196,9 +196,13 @@ void TestDipendente::fileStorici_data()
     QTest::newRow("degree not a number")
         << QByteArray("gradoOccupazione=molto\n") << 0 << "" << 0
         << QStringList{"gradoOccupazione=0"} << QStringList{} << false;
-    QTest::newRow("malformed lines skipped")
+    // A line of no key is reported, never dropped unseen.
+    QTest::newRow("malformed lines reported")
         << QByteArray("senza uguale\n=valore\n nome = Ugo\n") << 0 << "" << 100
-        << QStringList{"nome= Ugo"} << QStringList{"=valore"} << true;
+        << QStringList{"nome= Ugo"} << QStringList{"=valore"} << false;
+    QTest::newRow("BOM before the first key")
+        << QByteArray("\xEF\xBB\xBFnome=Ugo\ngradoOccupazione=80 \n") << 0 << "" << 80
+        << QStringList{"nome=Ugo", "gradoOccupazione=80"} << QStringList{} << true;
 }
 
 void TestDipendente::fileStorici()
@@ -289,9 +293,13 @@ void TestDipendente::byteCasuali()
     auto* gen = QRandomGenerator::global();
     for (char& c : rumore)
         c = char(gen->bounded(256));
-    AmbienteTest::scrivi(Dipendente::percorsoFile(QStringLiteral("rumore.txt")), rumore);
+    // Noise is reported, from its first line of no key on; what did load
+    // saves and reads back clean.
+    AmbienteTest::scrivi(Dipendente::percorsoFile(QStringLiteral("rumore.txt")), "rumore\n" + rumore);
     DatiDipendente d;
-    QVERIFY(Dipendente::carica(QStringLiteral("rumore.txt"), d));
+    QString errore;
+    QVERIFY(!Dipendente::carica(QStringLiteral("rumore.txt"), d, &errore));
+    QVERIFY2(errore.contains(QLatin1String("riga 1: \"rumore\"")), qPrintable(errore));
     QVERIFY(Dipendente::salva(d, QStringLiteral("rumore.txt")));
     DatiDipendente di_nuovo;
     QVERIFY(Dipendente::carica(QStringLiteral("rumore.txt"), di_nuovo));

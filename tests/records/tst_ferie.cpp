@@ -30,15 +30,29 @@ void TestFerie::senzaFile()
     QVERIFY(QFileInfo(AmbienteTest::home() + QStringLiteral("/.vardello_dati/ferie")).isDir());
 }
 
+// A count that cannot be read is reported with the file and its line, reads
+// as 0, and the year is not written over that file.
 void TestFerie::saldi_data()
 {
     QTest::addColumn<QByteArray>("gruppo");
     QTest::addColumn<int>("legali");
     QTest::addColumn<int>("totale");
-    QTest::newRow("other year only") << QByteArray("[2025]\nlegaliPrese=10\n") << 25 << 25;
+    QTest::addColumn<QString>("errore"); // after the file's path; "" for a clean file
+    QTest::newRow("other year only") << QByteArray("[2025]\nlegaliPrese=10\n") << 25 << 25 << "";
     QTest::newRow("more taken than due")
-        << QByteArray("[2026]\nlegaliDiritto=20\nlegaliPrese=22\nregalateDiritto=2\naggiuntivePrese=1\n") << -2 << -1;
-    QTest::newRow("not a number") << QByteArray("[2026]\nlegaliPrese=tanti\n") << 25 << 25;
+        << QByteArray("[2026]\nlegaliDiritto=20\nlegaliPrese=22\nregalateDiritto=2\naggiuntivePrese=1\n") << -2 << -1
+        << "";
+    QTest::newRow("CRLF, BOM, trailing blanks")
+        << QByteArray("\xEF\xBB\xBF[2026]\r\nlegaliDiritto=20 \r\nlegaliPrese=3\t\r\n") << 17 << 17 << "";
+    QTest::newRow("not a number") << QByteArray("[2026]\nlegaliPrese=tanti\n") << 25 << 25
+                                  << ", riga 2: valore non valido per 2026/legaliPrese: \"tanti\"";
+    QTest::newRow("junk after a number") << QByteArray("[2026]\nlegaliDiritto=20\nlegaliPrese=5 giorni\n") << 20 << 20
+                                         << ", riga 3: valore non valido per 2026/legaliPrese: \"5 giorni\"";
+    QTest::newRow("header without ]") << QByteArray("[2025]\nlegaliPrese=1\n[2026\nlegaliPrese=4\n") << 25 << 25
+                                      << ", riga 3: intestazione di gruppo senza \"]\"";
+    QTest::newRow("NUL") << QByteArray("[2026]\nlegaliPrese=4\0\n", 22) << 25 << 25 << ", riga 2: carattere NUL";
+    QTest::newRow("above the size limit")
+        << QByteArray("[2026]\nlegaliPrese=4\n") + QByteArray(4 * 1024 * 1024, '#') << 25 << 25 << " supera";
 }
 
 void TestFerie::saldi()
@@ -46,11 +60,25 @@ void TestFerie::saldi()
     QFETCH(QByteArray, gruppo);
     QFETCH(int, legali);
     QFETCH(int, totale);
+    QFETCH(QString, errore);
     Ferie f(QStringLiteral("Rossi_Mario"));
     f.setAnnoCorrente(2026);
     AmbienteTest::scrivi(f.percorsoFile(), gruppo);
     QCOMPARE(f.saldoLegali(), legali);
     QCOMPARE(f.saldoTotale(), totale);
+    QString letto;
+    const Ferie::AnnoFerie a = f.leggiAnno(2026, &letto);
+    QString scritto;
+    const bool salvato = f.scriviAnno(2026, a, &scritto);
+    if (errore.isEmpty()) {
+        QVERIFY2(letto.isEmpty(), qPrintable(letto));
+        QVERIFY(salvato);
+        return;
+    }
+    QVERIFY2(letto.contains(f.percorsoFile() + errore), qPrintable(letto));
+    QVERIFY(!salvato);
+    QVERIFY(scritto.contains(errore));
+    QCOMPARE(AmbienteTest::leggi(f.percorsoFile()), gruppo);
 }
 
 void TestFerie::proRata_data()

@@ -143,6 +143,10 @@ void TestLettori::importiNonFiniti_data()
         for (const auto& g : generi)
             QTest::addRow("%s %s", g[0], v) << g[0] << QByteArray(g[1]).replace("%1", v) << g[2];
     }
+    // The month's value is named with its line.
+    QTest::newRow("variabili junk after a number")
+        << "variabili" << QByteArray("[Mese_1]\nacconti=5\n\n[Mese_2]\nrimborsoSpese=12abc\n")
+        << "Mese_2/rimborsoSpese (riga 5)";
     QTest::newRow("stipendi text") << "stipendi"
                                    << QByteArray("periodo1.dataInizio=01/01/2026\nperiodo1.salarioMensile=cinquemila\n")
                                    << "periodo1.salarioMensile";

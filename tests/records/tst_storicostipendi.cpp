@@ -56,6 +56,8 @@ void TestStoricoStipendi::andataRitorno()
     p.par.avsDip = 5.3;
     p.par.massimaleAD = 148200;
     p.par.lppAliquota = 0.305;
+    p.par.massimaleLAINF = 148200.55;
+    p.par.lppDeduzione = 26460.25;
     p.ris.netto = 4321.1;
     p.ris.imposta = 250;
     MovimentoPeriodo m;
@@ -80,6 +82,8 @@ void TestStoricoStipendi::andataRitorno()
     QCOMPARE(a.par.avsDip, 5.3);
     QCOMPARE(a.par.massimaleAD, 148200.0);
     QCOMPARE(a.par.lppAliquota, 0.305);
+    QCOMPARE(a.par.massimaleLAINF, 148200.55);
+    QCOMPARE(a.par.lppDeduzione, 26460.25);
     QCOMPARE(a.ris.netto, 4321.1);
     QCOMPARE(a.movimenti.size(), 2);
     QVERIFY(!a.movimenti.first().soggettoLPP);
