@@ -1376,6 +1376,10 @@ Saltati: %2</source>
         <source>data di nascita &quot;%1&quot; dopo oggi</source>
         <translation>Geburtsdatum &quot;%1&quot; liegt nach heute</translation>
     </message>
+    <message>
+        <source>non e&apos; l&apos;intestazione delle colonne (%1)</source>
+        <translation>ist nicht die Spaltenüberschrift (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Datoteca</name>
@@ -1750,6 +1754,10 @@ Möchten Sie fortfahren?</translation>
         <source>Il file %1 contiene valori non validi: %2.</source>
         <translation>Die Datei %1 enthält ungültige Werte: %2.</translation>
     </message>
+    <message>
+        <source>riga %1: &quot;%2&quot;</source>
+        <translation>Zeile %1: &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -1942,6 +1950,17 @@ Möchten Sie alle überschreiben?</translation>
 %1</source>
         <translation>Ohne Lohnbescheinigung:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Ferie</name>
+    <message>
+        <source>valore non valido per %1: &quot;%2&quot;</source>
+        <translation>ungültiger Wert für %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -5099,6 +5118,10 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     <message>
         <source>Impossibile scrivere il file %1.</source>
         <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 (riga %2)</source>
+        <translation>%1 (Zeile %2)</translation>
     </message>
 </context>
 </TS>

@@ -1376,6 +1376,10 @@ Skipped: %2</translation>
         <source>data di nascita &quot;%1&quot; dopo oggi</source>
         <translation>date of birth &quot;%1&quot; is after today</translation>
     </message>
+    <message>
+        <source>non e&apos; l&apos;intestazione delle colonne (%1)</source>
+        <translation>is not the column header (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Datoteca</name>
@@ -1750,6 +1754,10 @@ Do you want to continue?</translation>
         <source>Il file %1 contiene valori non validi: %2.</source>
         <translation>The file %1 contains invalid values: %2.</translation>
     </message>
+    <message>
+        <source>riga %1: &quot;%2&quot;</source>
+        <translation>line %1: &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -1942,6 +1950,17 @@ Do you want to overwrite them all?</translation>
 %1</source>
         <translation>No salary statement:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Ferie</name>
+    <message>
+        <source>valore non valido per %1: &quot;%2&quot;</source>
+        <translation>invalid value for %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Could not write the file %1.</translation>
     </message>
 </context>
 <context>
@@ -5099,6 +5118,10 @@ Do you still want to save these data at your own risk?</translation>
     <message>
         <source>Impossibile scrivere il file %1.</source>
         <translation>Could not write the file %1.</translation>
+    </message>
+    <message>
+        <source>%1 (riga %2)</source>
+        <translation>%1 (line %2)</translation>
     </message>
 </context>
 </TS>

@@ -1376,6 +1376,10 @@ Omitidos: %2</translation>
         <source>data di nascita &quot;%1&quot; dopo oggi</source>
         <translation>fecha de nacimiento &quot;%1&quot; posterior a hoy</translation>
     </message>
+    <message>
+        <source>non e&apos; l&apos;intestazione delle colonne (%1)</source>
+        <translation>no es la cabecera de las columnas (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Datoteca</name>
@@ -1750,6 +1754,10 @@ Vuoi continuare?</source>
         <source>Il file %1 contiene valori non validi: %2.</source>
         <translation>El archivo %1 contiene valores no válidos: %2.</translation>
     </message>
+    <message>
+        <source>riga %1: &quot;%2&quot;</source>
+        <translation>línea %1: &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -1942,6 +1950,17 @@ Vuoi sovrascriverli tutti?</source>
 %1</source>
         <translation>Sin informe:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Ferie</name>
+    <message>
+        <source>valore non valido per %1: &quot;%2&quot;</source>
+        <translation>valor no válido para %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>No se ha podido escribir el archivo %1.</translation>
     </message>
 </context>
 <context>
@@ -5099,6 +5118,10 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     <message>
         <source>Impossibile scrivere il file %1.</source>
         <translation>No se ha podido escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>%1 (riga %2)</source>
+        <translation>%1 (línea %2)</translation>
     </message>
 </context>
 </TS>

@@ -1376,6 +1376,10 @@ Ignorés : %2</translation>
         <source>data di nascita &quot;%1&quot; dopo oggi</source>
         <translation>date de naissance &quot;%1&quot; postérieure à aujourd&apos;hui</translation>
     </message>
+    <message>
+        <source>non e&apos; l&apos;intestazione delle colonne (%1)</source>
+        <translation>n&apos;est pas l&apos;en-tête des colonnes (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Datoteca</name>
@@ -1750,6 +1754,10 @@ Voulez-vous continuer ?</translation>
         <source>Il file %1 contiene valori non validi: %2.</source>
         <translation>Le fichier %1 contient des valeurs non valables : %2.</translation>
     </message>
+    <message>
+        <source>riga %1: &quot;%2&quot;</source>
+        <translation>ligne %1 : &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -1942,6 +1950,17 @@ Voulez-vous tous les écraser ?</translation>
 %1</source>
         <translation>Sans déclaration des salaires :
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Ferie</name>
+    <message>
+        <source>valore non valido per %1: &quot;%2&quot;</source>
+        <translation>valeur non valable pour %1 : &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 <context>
@@ -5099,6 +5118,10 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     <message>
         <source>Impossibile scrivere il file %1.</source>
         <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
+    <message>
+        <source>%1 (riga %2)</source>
+        <translation>%1 (ligne %2)</translation>
     </message>
 </context>
 </TS>
