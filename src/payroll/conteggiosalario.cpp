@@ -379,6 +379,12 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         aggiungiVoce(altre, -v.acconti, v.accontiDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Acconto")));
     }
 
+    // The taxable payments of this month alone, not paid again every month:
+    // for monthly pay the thirteenth or fourteenth and the bonus of the
+    // variables, and the movements of a kind that does not recur (the
+    // hourly thirteenth is a share of every month's hours).
+    double unaTantum = d.tipoPaga == 1 ? 0.0 : r.tredicesima;
+
     const AssegniFamiliari::Risultato assegni = AssegniFamiliari::calcola(cantone, d.figli, salarioDelMese, ultimo);
     // A damaged table would pay the children nothing, without a word.
     if (!assegni.errore.isEmpty() && !d.figli.isEmpty())
@@ -397,6 +403,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             lordo += m.importo;
         if (m.soggettoIF) {
             imponibile += m.importo;
+            if (!Movimenti::ricorrente(m))
+                unaTantum += m.importo;
             aggiungiVoce(r.dettaglio.vociSalario, m.importo, m.descrizione,
                          m.tipo.trimmed().isEmpty() ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Movimento")) : m.tipo.trimmed());
         }
@@ -492,9 +500,17 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         r.scalaImpostaMancante = !ImpostaFonte::haScala(cantone, tariffa);
         const StoricoPaghe::Ytd ytd = StoricoPaghe::calcolaYtd(precedenti);
         // A partial month is taxed at the rate of its income converted to a
-        // whole month, applied to the income paid.
+        // whole month, applied to the income paid. In the monthly model only
+        // the periodic income is converted; a one-off payment of the month
+        // is added to it as paid.
         const double quota = giorni / 30.0;
-        const double meseIntero = parziale ? r.lordoImponibile * 30.0 / giorni : r.lordoImponibile;
+        const bool annuale = Datoteca::modelloAnnuale(cantone);
+        const double soloMese = parziale && !annuale ? std::min(unaTantum, r.lordoImponibile) : 0.0;
+        const double meseIntero =
+            parziale ? (r.lordoImponibile - soloMese) * 30.0 / giorni + soloMese : r.lordoImponibile;
+        // The part of that whole month paid: its days' share, or with a
+        // one-off payment the income paid over the whole month's.
+        const double quotaPagata = soloMese > 0 ? r.lordoImponibile / meseIntero : quota;
         if (Datoteca::modelloAnnuale(cantone) && ytd.mesi >= 1) {
             // Annual model: the year so far at the rate of its average month,
             // less what the earlier months withheld; a partial month counts
@@ -511,7 +527,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             // Monthly model (and the first month of the annual one): the
             // month's gross at the tariff's rate for it, never adjusted.
             const double imposta = ImpostaFonte::calcolaMensile(meseIntero, cantone, tariffa);
-            r.impostaFonte = arrotonda5(parziale ? imposta * quota : imposta);
+            r.impostaFonte = arrotonda5(parziale ? imposta * quotaPagata : imposta);
             if (!Datoteca::modelloAnnuale(cantone) && r.impostaFonte > 0)
                 r.aliquotaImposta = ImpostaFonte::aliquotaMensile(meseIntero, cantone, tariffa);
         }

@@ -18,22 +18,37 @@ struct Preset
 {
     QStringList prefissi;
     int categoria;
-    bool tutti; // all eight flags; otherwise withholding tax only
+    bool tutti;      // all eight flags; otherwise withholding tax only
+    bool ricorrente; // paid again every month, as the salary is
 };
 
 const QList<Preset>& presets()
 {
     static const QList<Preset> righe = {
-        {{QStringLiteral("gratifica"), QStringLiteral("bonus"), QStringLiteral("premio")}, 3, true},
-        {{QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("mensilita")}, 1, true},
-        {{QStringLiteral("rimborso"), QStringLiteral("spese effettive"), QStringLiteral("trasferta")}, 131, false},
-        {{QStringLiteral("forfet"), QStringLiteral("spese forfett")}, 132, false},
-        {{QStringLiteral("formazione"), QStringLiteral("perfezionamento")}, 133, false},
-        {{QStringLiteral("capitale"), QStringLiteral("previdenza")}, 4, false},
-        {{QStringLiteral("cda"), QStringLiteral("consiglio")}, 6, true},
-        {{QStringLiteral("assegno familiare"), QStringLiteral("assegni familiari")}, 15, false},
+        {{QStringLiteral("gratifica"), QStringLiteral("bonus"), QStringLiteral("premio")}, 3, true, false},
+        {{QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("mensilita")}, 1, true, false},
+        {{QStringLiteral("rimborso"), QStringLiteral("spese effettive"), QStringLiteral("trasferta")}, 131, false, false},
+        {{QStringLiteral("forfet"), QStringLiteral("spese forfett")}, 132, false, true},
+        {{QStringLiteral("formazione"), QStringLiteral("perfezionamento")}, 133, false, false},
+        {{QStringLiteral("capitale"), QStringLiteral("previdenza")}, 4, false, false},
+        {{QStringLiteral("cda"), QStringLiteral("consiglio")}, 6, true, false},
+        {{QStringLiteral("assegno familiare"), QStringLiteral("assegni familiari")}, 15, false, true},
     };
     return righe;
+}
+
+// The rule of a kind: the first whose prefix begins the kind (letter case
+// ignored); none for a kind no rule knows.
+const Preset* presetDi(const QString& tipo)
+{
+    const QString minuscolo = tipo.toLower();
+    for (const Preset& p : presets()) {
+        for (const QString& prefisso : p.prefissi) {
+            if (minuscolo.startsWith(prefisso, Qt::CaseSensitive))
+                return &p;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -210,21 +225,22 @@ bool Movimenti::salva(const QString& id, const QList<MovimentoStipendio>& movime
 
 void Movimenti::applicaPreset(MovimentoStipendio& m)
 {
-    const QString tipo = m.tipo.toLower();
-    for (const Preset& p : presets()) {
-        for (const QString& prefisso : p.prefissi) {
-            if (!tipo.startsWith(prefisso, Qt::CaseSensitive))
-                continue;
-            m.categoriaCertificato = p.categoria;
-            m.soggettoAVS = p.tutti;
-            m.soggettoAD = p.tutti;
-            m.applicaMassimaleAD = p.tutti;
-            m.soggettoCAF = p.tutti;
-            m.soggettoLAINF = p.tutti;
-            m.applicaMassimaleLAINF = p.tutti;
-            m.soggettoLPP = p.tutti;
-            m.soggettoIF = true;
-            return;
-        }
-    }
+    const Preset* p = presetDi(m.tipo);
+    if (!p)
+        return;
+    m.categoriaCertificato = p->categoria;
+    m.soggettoAVS = p->tutti;
+    m.soggettoAD = p->tutti;
+    m.applicaMassimaleAD = p->tutti;
+    m.soggettoCAF = p->tutti;
+    m.soggettoLAINF = p->tutti;
+    m.applicaMassimaleLAINF = p->tutti;
+    m.soggettoLPP = p->tutti;
+    m.soggettoIF = true;
+}
+
+bool Movimenti::ricorrente(const MovimentoStipendio& m)
+{
+    const Preset* p = presetDi(m.tipo);
+    return p && p->ricorrente;
 }

@@ -50,4 +50,12 @@ public:
     // Sets the certificate category and the eight subject flags from the kind
     // of movement; a kind no rule knows leaves the movement unchanged.
     static void applicaPreset(MovimentoStipendio& m);
+
+    // Whether the movement is paid again every month, as the salary is: a
+    // kind of the family allowances ("Assegno familiare", "Assegni
+    // familiari") or of the flat expenses ("Forfet...", "Spese forfett...").
+    // Any other kind, one no rule knows included, is a payment of its month
+    // alone: a bonus or premium, a thirteenth or fourteenth, a refund of
+    // actual costs, training, a capital benefit, a board fee.
+    static bool ricorrente(const MovimentoStipendio& m);
 };

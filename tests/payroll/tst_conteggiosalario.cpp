@@ -1027,7 +1027,7 @@ void TestConteggioSalario::modelliImposta_data()
     QTest::addColumn<QString>("cantone");
     QTest::addColumn<double>("salario");   // 0: hourly pay at 30
     QTest::addColumn<double>("aumento");   // above 0: the salary from February
-    QTest::addColumn<QString>("entrata");
+    QTest::addColumn<QString>("entrata");  // the employment: "entry" or "entry-exit"
     QTest::addColumn<int>("mensilita");
     QTest::addColumn<QByteArray>("variabili");
     QTest::addColumn<QString>("annuali");  // the year's annual-model cantons; "<default>": as built in
@@ -1035,50 +1035,66 @@ void TestConteggioSalario::modelliImposta_data()
     QTest::addColumn<int>("ultimo");
     QTest::addColumn<QStringList>("imposte");
     QTest::addColumn<QString>("aliquota"); // the rate stored for the last month (0: none)
+    QTest::addColumn<QString>("movimenti"); // "kind=amount;..." paid on the 10th of the last month
 
     const QByteArray bonus("[Mese_2]\ntredicesimaGratifica=10000\n");
     // January 6000 at 6 % = 360; February 16,000 at 16 % = 2560; March 360.
     QTest::newRow("ZH bonus month at its own rate") << "ZH" << 6000.0 << 0.0 << "" << 0 << bonus << "<default>" << 1
-                                                    << 3 << QStringList{"360.00", "2560.00", "360.00"} << "6";
+                                                    << 3 << QStringList{"360.00", "2560.00", "360.00"} << "6" << QString();
     // 5000 at 5 % = 250, then 7000 at 7 % = 490.
     QTest::newRow("ZH raise") << "ZH" << 5000.0 << 7000.0 << "" << 0 << QByteArray() << "<default>" << 1 << 2
-                              << QStringList{"250.00", "490.00"} << "7";
+                              << QStringList{"250.00", "490.00"} << "7" << QString();
     // December: 6000 + the thirteenth 6000 = 12,000 at 12 % = 1440.
     QTest::newRow("ZH December with the thirteenth") << "ZH" << 6000.0 << 0.0 << "" << 1 << QByteArray() << "<default>"
-                                                     << 11 << 12 << QStringList{"360.00", "1440.00"} << "12";
+                                                     << 11 << 12 << QStringList{"360.00", "1440.00"} << "12" << QString();
     // 30 an hour with holidays 4/48 and public holidays 2.27 %: 100 h =
     // 3318.10 at 3 % = 99.54 -> 99.55; 180 h = 5400 + 450 + 122.60 = 5972.60
     // at 5.5 % = 328.49 -> 328.50; 150 h = 4977.15 at 4.5 % = 223.97 -> 223.95.
     QTest::newRow("ZH hourly, other hours each month")
         << "ZH" << 0.0 << 0.0 << "" << 0 << QByteArray("[Mese_1]\noreFatte=100\n[Mese_2]\noreFatte=180\n[Mese_3]\noreFatte=150\n")
-        << "<default>" << 1 << 3 << QStringList{"99.55", "328.50", "223.95"} << "4.5";
+        << "<default>" << 1 << 3 << QStringList{"99.55", "328.50", "223.95"} << "4.5" << QString();
     // 15 days of March: 3000 at the rate of 6000 (6 %) = 180; April 360.
     QTest::newRow("ZH entry on 16 March") << "ZH" << 6000.0 << 0.0 << "16/03/2026" << 0 << QByteArray() << "<default>"
-                                          << 3 << 4 << QStringList{"180.00", "360.00"} << "6";
+                                          << 3 << 4 << QStringList{"180.00", "360.00"} << "6" << QString();
+    // Exit on 15 September, 15 days: 3000. A bonus of the month is no pay
+    // of days: rate of 3000 x 30 / 15 + 1000 = 7000 (7 %) on the 4000 paid
+    // = 280 (not 8 % of 8000); August, a whole month, 6000 at 6 % = 360.
+    QTest::newRow("ZH exit on 15 September with a bonus")
+        << "ZH" << 6000.0 << 0.0 << "01/01/2020-15/09/2026" << 0 << QByteArray("[Mese_9]\ntredicesimaGratifica=1000\n")
+        << "<default>" << 8 << 9 << QStringList{"360.00", "280.00"} << "7" << QString();
+    // Without it: 3000 at the rate of 6000 (6 %) = 180.
+    QTest::newRow("ZH exit on 15 September") << "ZH" << 6000.0 << 0.0 << "01/01/2020-15/09/2026" << 0 << QByteArray()
+                                             << "<default>" << 8 << 9 << QStringList{"360.00", "180.00"} << "6" << QString();
+    // Movements of the month: a bonus is paid once, a flat expense
+    // allowance every month. 3000 + 1000 + 300 = 4300 paid at the rate of
+    // 3300 x 30 / 15 + 1000 = 7600 (7.5 %) = 322.50 (not 8.5 % of 8600).
+    QTest::newRow("ZH exit on 15 September, a bonus and a flat allowance")
+        << "ZH" << 6000.0 << 0.0 << "01/01/2020-15/09/2026" << 0 << QByteArray() << "<default>" << 9 << 9
+        << QStringList{"322.50"} << "7.5" << "Bonus=1000;Spese forfettarie=300";
     // The year's parameters make ZH an annual-model canton: February is the
     // adjustment, 2 x 11 % of 11,000 - 360 = 2060; March 3 x 9 % of
     // 9333.33 - 2420 = 100.
     QTest::newRow("ZH annual by the year's parameters") << "ZH" << 6000.0 << 0.0 << "" << 0 << bonus << "GE, ZH" << 1
-                                                        << 3 << QStringList{"360.00", "2060.00", "100.00"} << "0";
+                                                        << 3 << QStringList{"360.00", "2060.00", "100.00"} << "0" << QString();
     // The year's parameters make every canton monthly: TI as ZH.
     QTest::newRow("TI monthly by the year's parameters") << "TI" << 6000.0 << 0.0 << "" << 0 << bonus << "" << 1 << 3
-                                                         << QStringList{"360.00", "2560.00", "360.00"} << "6";
+                                                         << QStringList{"360.00", "2560.00", "360.00"} << "6" << QString();
     // A canton typed in lower case or with blanks is the same canton: as
     // "ZH raise" and "GE the year adjusted" below.
     QTest::newRow("zh in lower case, raise") << " zh" << 5000.0 << 7000.0 << "" << 0 << QByteArray() << "<default>"
-                                             << 1 << 2 << QStringList{"250.00", "490.00"} << "7";
+                                             << 1 << 2 << QStringList{"250.00", "490.00"} << "7" << QString();
     QTest::newRow("ge in lower case, the year adjusted") << "ge " << 6000.0 << 0.0 << "" << 0 << bonus << "<default>"
-                                                         << 1 << 3 << QStringList{"592.20", "3055.40", "471.20"} << "0";
+                                                         << 1 << 3 << QStringList{"592.20", "3055.40", "471.20"} << "0" << QString();
     // GE: January 9.87 % of 6000 = 592.20; February 2 x 16.58 % of 11,000 -
     // 592.20 = 3055.40; March 3 x 14.71 % of 9333.33 = 4118.80 - 3647.60 =
     // 471.20.
     QTest::newRow("GE the year adjusted") << "GE" << 6000.0 << 0.0 << "" << 0 << bonus << "<default>" << 1 << 3
-                                          << QStringList{"592.20", "3055.40", "471.20"} << "0";
+                                          << QStringList{"592.20", "3055.40", "471.20"} << "0" << QString();
     // 15 days of March: 3000 at the rate of 6000 (9.87 %) = 296.10 (not 1.82 %
     // of 3000); April: 1.5 months, average 9000 / 1.5 = 6000: 1.5 x 592.20 -
     // 296.10 = 592.20.
     QTest::newRow("GE entry on 16 March") << "GE" << 6000.0 << 0.0 << "16/03/2026" << 0 << QByteArray() << "<default>"
-                                          << 3 << 4 << QStringList{"296.10", "592.20"} << "0";
+                                          << 3 << 4 << QStringList{"296.10", "592.20"} << "0" << QString();
 }
 
 void TestConteggioSalario::modelliImposta()
@@ -1094,6 +1110,7 @@ void TestConteggioSalario::modelliImposta()
     QFETCH(int, ultimo);
     QFETCH(QStringList, imposte);
     QFETCH(QString, aliquota);
+    QFETCH(QString, movimenti);
 
     azienda(0, 0, true);
     Datoteca::carica(2001); // the count loads 2026 afresh
@@ -1108,10 +1125,20 @@ void TestConteggioSalario::modelliImposta()
         d.tipoPaga = 1;
         d.pagaOraria = 30;
     }
-    if (!entrata.isEmpty())
-        d.periodi.append({entrata, QString()});
+    d.periodi = ::periodi(entrata);
     if (!variabili.isEmpty())
         AmbienteTest::scrivi(VariabiliMensili::percorsoFile(kId, 2026), variabili);
+    QList<MovimentoStipendio> pagati;
+    for (const QString& voce : movimenti.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        MovimentoStipendio m;
+        m.data = QStringLiteral("2026-%1-10").arg(ultimo, 2, 10, QLatin1Char('0'));
+        m.tipo = voce.section(QLatin1Char('='), 0, 0);
+        m.importo = voce.section(QLatin1Char('='), 1).toDouble();
+        Movimenti::applicaPreset(m);
+        pagati.append(m);
+    }
+    if (!pagati.isEmpty())
+        QVERIFY(Movimenti::salva(kId, pagati));
 
     QStringList ottenute;
     RisultatoConteggio r;

@@ -194,18 +194,20 @@ void TestMovimenti::preset_data()
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<int>("categoria");
     QTest::addColumn<QString>("bandiere");
+    QTest::addColumn<bool>("ricorrente"); // paid every month: family allowances and flat expenses only
 
-    // Unknown kinds keep the record's values: category 99, flags 01010101.
-    QTest::newRow("Gratifica") << "Gratifica natalizia" << 3 << "11111111";
-    QTest::newRow("BONUS") << "BONUS" << 3 << "11111111";
-    QTest::newRow("13a") << "13a mensilità" << 1 << "11111111";
-    QTest::newRow("14 anything") << "14xyz" << 1 << "11111111";
-    QTest::newRow("accented mensilità") << "mensilità" << 99 << "01010101";
-    QTest::newRow("rimborso") << "Rimborso km" << 131 << "00000001";
-    QTest::newRow("forfettarie") << "Spese forfettarie" << 132 << "00000001";
-    QTest::newRow("CdA") << "CdA onorario" << 6 << "11111111";
-    QTest::newRow("assegni familiari") << "Assegni familiari" << 15 << "00000001";
-    QTest::newRow("prefix not at start") << "Una gratifica" << 99 << "01010101";
+    // Unknown kinds keep the record's values: category 99, flags 01010101;
+    // they are payments of their month alone.
+    QTest::newRow("Gratifica") << "Gratifica natalizia" << 3 << "11111111" << false;
+    QTest::newRow("BONUS") << "BONUS" << 3 << "11111111" << false;
+    QTest::newRow("13a") << "13a mensilità" << 1 << "11111111" << false;
+    QTest::newRow("14 anything") << "14xyz" << 1 << "11111111" << false;
+    QTest::newRow("accented mensilità") << "mensilità" << 99 << "01010101" << false;
+    QTest::newRow("rimborso") << "Rimborso km" << 131 << "00000001" << false;
+    QTest::newRow("forfettarie") << "Spese forfettarie" << 132 << "00000001" << true;
+    QTest::newRow("CdA") << "CdA onorario" << 6 << "11111111" << false;
+    QTest::newRow("assegni familiari") << "Assegni familiari" << 15 << "00000001" << true;
+    QTest::newRow("prefix not at start") << "Una gratifica" << 99 << "01010101" << false;
 }
 
 void TestMovimenti::preset()
@@ -213,6 +215,7 @@ void TestMovimenti::preset()
     QFETCH(QString, tipo);
     QFETCH(int, categoria);
     QFETCH(QString, bandiere);
+    QFETCH(bool, ricorrente);
     MovimentoStipendio m;
     m.tipo = tipo;
     m.data = QStringLiteral("2026-01-31");
@@ -226,6 +229,7 @@ void TestMovimenti::preset()
     // Date, kind, amount and description stay as they were.
     QCOMPARE(descrivi(m).section(QLatin1Char('|'), 0, 2), QStringLiteral("2026-01-31|%1|50.00").arg(tipo));
     QCOMPARE(m.descrizione, QStringLiteral("d"));
+    QCOMPARE(Movimenti::ricorrente(m), ricorrente);
 }
 
 void TestMovimenti::salvataggi()
