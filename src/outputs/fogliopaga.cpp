@@ -1,5 +1,6 @@
 #include "fogliopaga.h"
 
+#include "conteggiosalario.h"
 #include "dipendente.h"
 #include "ferie.h"
 #include "linguautente.h"
@@ -97,11 +98,16 @@ void FoglioPaga::impostaVacanze(const QString& idDipendente, int anno, int mese)
         if (v.mese >= 1 && v.mese <= mese)
             prese += v.vacanzePrese;
     }
+    // A year employed only part of the time owes its share: each month
+    // counts as the pay count counts its days, on a 30-day month.
+    double mesiImpiego = 0.0;
+    for (int m = 1; m <= 12; ++m)
+        mesiImpiego += ConteggioSalario::giorniDelMese(d, anno, m) / 30.0;
     giorniVacanzeAnno = diritto;
-    vacanzeMaturate = diritto;
+    vacanzeMaturate = Ferie::dirittoMaturato(diritto, mesiImpiego);
     riportoVacanze = 0;
     vacanzePrese = prese;
-    saldoVacanze = diritto - prese;
+    saldoVacanze = vacanzeMaturate - prese;
 }
 
 void FoglioPaga::disegnaSu(QPrinter& printer) const

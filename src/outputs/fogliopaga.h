@@ -59,8 +59,10 @@ public:
     // Fills the holiday figures of the slip of month `mese`: the entitlement
     // from the employee's holiday weeks (five days a week) and the extra
     // days of the holiday file, the days taken as the holiday file's plus
-    // the "Vacanze prese" of the year's months up to `mese`, the balance as
-    // entitlement less taken; nothing carried over.
+    // the "Vacanze prese" of the year's months up to `mese`; accrued: the
+    // entitlement of a year employed only part of the time, in proportion
+    // to the months employed (each month its days of the pay count / 30);
+    // the balance as accrued less taken; nothing carried over.
     void impostaVacanze(const QString& idDipendente, int anno, int mese);
 
     // Draws the slip on the printer, one page, with a painter of its own.

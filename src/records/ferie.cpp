@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QStringList>
 
+#include <cmath>
+
 
 namespace {
 
@@ -47,6 +49,15 @@ double Ferie::settimaneVacanze(const DatiDipendente& d)
     if (!ok || !(settimane > 0) || !(settimane < 52))
         return kSettimanePredefinite;
     return settimane;
+}
+
+double Ferie::dirittoMaturato(double dirittoAnnuo, double mesi)
+{
+    if (!(mesi < 12))
+        return dirittoAnnuo;
+    if (!(mesi > 0))
+        return 0.0;
+    return std::round(dirittoAnnuo * mesi / 12.0 * 10.0) / 10.0;
 }
 
 QString Ferie::cartellaFerie()

@@ -29,6 +29,10 @@ public:
     static double settimaneVacanze(const DatiDipendente& d);
     static constexpr double kSettimanePredefinite = 4.0;
     static constexpr double kGiorniPerSettimana = 5.0;
+    // The holiday days due for a year employed `mesi` months of 12: the
+    // yearly entitlement x mesi / 12 to one decimal; a whole year (12 months
+    // or more) owes the yearly entitlement as it is, no months nothing.
+    static double dirittoMaturato(double dirittoAnnuo, double mesi);
 
     int annoCorrente() const { return m_anno; }
     void setAnnoCorrente(int anno) { m_anno = anno; }

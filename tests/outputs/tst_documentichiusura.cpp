@@ -395,26 +395,47 @@ void TestDocumentiChiusura::pagamenti()
 // The slip's holidays: the entitlement from the employee's holiday weeks
 // (the number that sets the holiday pay of hourly staff, 4 when missing),
 // five days a week; taken = the holiday file's days plus the "Vacanze prese"
-// of the year's months up to the slip's month; balance = entitlement - taken.
+// of the year's months up to the slip's month; accrued = the entitlement,
+// in a year employed only part of the time entitlement x months employed /
+// 12 to one decimal (each month its days on a 30-day month / 30); balance =
+// accrued - taken.
 void TestDocumentiChiusura::vacanze_data()
 {
     QTest::addColumn<QString>("settimane");      // "vacanzeSettimane"; empty: not set
     QTest::addColumn<QList<double>>("variabili"); // "Vacanze prese" of January .. April 2026
     QTest::addColumn<int>("preseNelFile");        // legal days taken in the holiday file
     QTest::addColumn<int>("mese");
-    QTest::addColumn<QList<double>>("atteso"); // weeks, entitlement, taken, balance
+    QTest::addColumn<QString>("periodo");         // "entry-exit"; empty: no period
+    QTest::addColumn<QList<double>>("atteso"); // weeks, entitlement, accrued, taken, balance
 
     // 4 x 5 = 20 days; January's 2 days; March's 3 come after February: 20 - 2 = 18.
     QTest::newRow("a later month does not count")
-        << QString() << QList<double>{2, 0, 3, 0} << 0 << 2 << QList<double>{4, 20, 2, 18};
+        << QString() << QList<double>{2, 0, 3, 0} << 0 << 2 << QString() << QList<double>{4, 20, 20, 2, 18};
     // 5 x 5 = 25; 1 + 2 + 1.5 = 4.5 taken; 25 - 4.5 = 20.5.
     QTest::newRow("five weeks, the holiday file's days too")
-        << QStringLiteral("5") << QList<double>{2, 1.5, 0, 0} << 1 << 2 << QList<double>{5, 25, 4.5, 20.5};
+        << QStringLiteral("5") << QList<double>{2, 1.5, 0, 0} << 1 << 2 << QString()
+        << QList<double>{5, 25, 25, 4.5, 20.5};
     // 4.5 x 5 = 22.5; all four months 1 + 1 + 1 + 1 = 4; 18.5.
     QTest::newRow("half weeks, April's slip")
-        << QStringLiteral("4.5") << QList<double>{1, 1, 1, 1} << 0 << 4 << QList<double>{4.5, 22.5, 4, 18.5};
+        << QStringLiteral("4.5") << QList<double>{1, 1, 1, 1} << 0 << 4 << QString()
+        << QList<double>{4.5, 22.5, 22.5, 4, 18.5};
     QTest::newRow("weeks that are no number: four")
-        << QStringLiteral("cinque") << QList<double>{0, 0, 0, 0} << 0 << 2 << QList<double>{4, 20, 0, 20};
+        << QStringLiteral("cinque") << QList<double>{0, 0, 0, 0} << 0 << 2 << QString()
+        << QList<double>{4, 20, 20, 0, 20};
+    // March 30 - 16 + 1 = 15 days (0.5) and April to December (9): 20 x
+    // 9.5 / 12 = 15.83 -> 15.8; April's 2 days taken: 13.8.
+    QTest::newRow("entry 16/03")
+        << QString() << QList<double>{0, 0, 0, 2} << 0 << 4 << QStringLiteral("16/03/2026")
+        << QList<double>{4, 20, 15.8, 2, 13.8};
+    // January to March (3) and April's 15 days (0.5): 20 x 3.5 / 12 = 5.83
+    // -> 5.8; 1 + 1 taken: 3.8.
+    QTest::newRow("exit 15/04")
+        << QString() << QList<double>{1, 0, 0, 1} << 0 << 4 << QStringLiteral("01/09/2019-15/04/2026")
+        << QList<double>{4, 20, 5.8, 2, 3.8};
+    // Employed all year: the whole 20.
+    QTest::newRow("whole year")
+        << QString() << QList<double>{1, 0, 0, 1} << 0 << 4 << QStringLiteral("01/09/2019")
+        << QList<double>{4, 20, 20, 2, 18};
 }
 
 void TestDocumentiChiusura::vacanze()
@@ -423,9 +444,12 @@ void TestDocumentiChiusura::vacanze()
     QFETCH(QList<double>, variabili);
     QFETCH(int, preseNelFile);
     QFETCH(int, mese);
+    QFETCH(QString, periodo);
     QFETCH(QList<double>, atteso);
 
     DatiDipendente d = dipendente(QStringLiteral("Mario"), QString());
+    if (!periodo.isEmpty())
+        d.periodi.append({periodo.section(QLatin1Char('-'), 0, 0), periodo.section(QLatin1Char('-'), 1)});
     if (!settimane.isEmpty())
         d.extra.insert(QStringLiteral("vacanzeSettimane"), settimane);
     QVERIFY(Dipendente::salva(d, kId));
@@ -446,8 +470,9 @@ void TestDocumentiChiusura::vacanze()
 
     FoglioPaga f;
     QVERIFY(DocumentiChiusura::foglioPaga(kId, 2026, mese, QString(), &f));
-    QCOMPARE((QList<double>{f.settimaneVacanze, f.giorniVacanzeAnno, f.vacanzePrese, f.saldoVacanze}), atteso);
-    QCOMPARE(f.vacanzeMaturate, atteso.at(1));
+    QCOMPARE((QList<double>{f.settimaneVacanze, f.giorniVacanzeAnno, f.vacanzeMaturate, f.vacanzePrese,
+                            f.saldoVacanze}),
+             atteso);
 }
 
 // The slip's month and date in the user's language, dated at the company's

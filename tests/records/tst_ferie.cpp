@@ -13,6 +13,8 @@ private slots:
     void senzaFile();
     void saldi_data();
     void saldi();
+    void dirittoMaturato_data();
+    void dirittoMaturato();
     void proRata_data();
     void proRata();
     void altriAnniIntatti();
@@ -79,6 +81,33 @@ void TestFerie::saldi()
     QVERIFY(!salvato);
     QVERIFY(scritto.contains(errore));
     QCOMPARE(AmbienteTest::leggi(f.percorsoFile()), gruppo);
+}
+
+// A year employed only part of the time owes entitlement x months / 12, to
+// one decimal.
+void TestFerie::dirittoMaturato_data()
+{
+    QTest::addColumn<double>("diritto");
+    QTest::addColumn<double>("mesi");
+    QTest::addColumn<double>("attesa");
+    // 20 x 9.5 / 12 = 15.833 -> 15.8.
+    QTest::newRow("entry 16/03: 9.5 months") << 20.0 << 9.5 << 15.8;
+    // 20 x 3.5 / 12 = 5.833 -> 5.8.
+    QTest::newRow("exit 15/04: 3.5 months") << 20.0 << 3.5 << 5.8;
+    // 22.5 x 6 / 12 = 11.25 -> 11.3.
+    QTest::newRow("half a year, half days") << 22.5 << 6.0 << 11.3;
+    // A whole year: as it is, never rounded (21.65 stays).
+    QTest::newRow("whole year") << 20.0 << 12.0 << 20.0;
+    QTest::newRow("whole year, unrounded") << 21.65 << 12.0 << 21.65;
+    QTest::newRow("no month") << 20.0 << 0.0 << 0.0;
+}
+
+void TestFerie::dirittoMaturato()
+{
+    QFETCH(double, diritto);
+    QFETCH(double, mesi);
+    QFETCH(double, attesa);
+    QCOMPARE(Ferie::dirittoMaturato(diritto, mesi), attesa);
 }
 
 void TestFerie::proRata_data()
