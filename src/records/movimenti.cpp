@@ -21,11 +21,18 @@ struct Preset
     bool tutti; // all eight flags; otherwise withholding tax only
 };
 
+// The kinds of movement that pay a thirteenth or fourteenth salary.
+const QStringList& prefissiMensilita()
+{
+    static const QStringList prefissi = {QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("mensilita")};
+    return prefissi;
+}
+
 const QList<Preset>& presets()
 {
     static const QList<Preset> righe = {
         {{QStringLiteral("gratifica"), QStringLiteral("bonus"), QStringLiteral("premio")}, 3, true},
-        {{QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("mensilita")}, 1, true},
+        {prefissiMensilita(), 1, true},
         {{QStringLiteral("rimborso"), QStringLiteral("spese effettive"), QStringLiteral("trasferta")}, 131, false},
         {{QStringLiteral("forfet"), QStringLiteral("spese forfett")}, 132, false},
         {{QStringLiteral("formazione"), QStringLiteral("perfezionamento")}, 133, false},
@@ -206,6 +213,16 @@ bool Movimenti::salva(const QString& id, const QList<MovimentoStipendio>& movime
         testo += QLatin1Char('\n');
     }
     return FileSicuri::scrivi(percorso, testo.toUtf8());
+}
+
+bool Movimenti::mensilitaAggiuntiva(const MovimentoStipendio& m)
+{
+    const QString tipo = m.tipo.toLower();
+    for (const QString& prefisso : prefissiMensilita()) {
+        if (tipo.startsWith(prefisso, Qt::CaseSensitive))
+            return true;
+    }
+    return false;
 }
 
 void Movimenti::applicaPreset(MovimentoStipendio& m)

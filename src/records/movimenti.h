@@ -50,4 +50,8 @@ public:
     // Sets the certificate category and the eight subject flags from the kind
     // of movement; a kind no rule knows leaves the movement unchanged.
     static void applicaPreset(MovimentoStipendio& m);
+
+    // Whether the movement pays a thirteenth or fourteenth salary: its kind
+    // is one the preset of the extra monthly salaries knows.
+    static bool mensilitaAggiuntiva(const MovimentoStipendio& m);
 };
