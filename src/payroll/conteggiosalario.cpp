@@ -136,8 +136,10 @@ bool finisceNelMese(const QList<PeriodoRapporto>& periodi, int anno, int mese)
     const QDate ultimo = ultimoGiorno(anno, mese);
     bool esce = false;
     for (const PeriodoRapporto& p : periodi) {
+        const QDate entrata = DateTesto::daGiornoMeseAnno(p.entrata);
         const QDate uscita = DateTesto::daGiornoMeseAnno(p.uscita);
-        esce = esce || (uscita.isValid() && uscita >= primo && uscita <= ultimo);
+        esce = esce
+            || (entrata.isValid() && entrata <= ultimo && uscita.isValid() && uscita >= primo && uscita <= ultimo);
     }
     return esce && (mese == 12 || !periodoCopre(periodi, ultimo.addDays(1), QDate(anno, 12, 31)));
 }
