@@ -238,13 +238,13 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
             r.mese = m;
             r.errore = erroreLettura;
         }
+        if (r.errore.isEmpty() && r.scalaImpostaMancante)
+            senzaScala << QStringLiteral("%1 %2 (%3, %4)").arg(d.cognome, d.nome, r.cantoneImposta, r.tariffaImposta);
         // A count the last "Genera tutti e salva" of this month could not
         // save is not counted either, even when the preview computes it.
-        if (r.errore.isEmpty() && a == annoMancati && m == meseMancati && mancati.contains(id))
-            r.errore = mancati.value(id);
+        if (r.errore.isEmpty())
+            r.errore = motivoNonContato(id, a, m);
         const bool errore = !r.errore.isEmpty();
-        if (!errore && r.scalaImpostaMancante)
-            senzaScala << QStringLiteral("%1 %2 (%3, %4)").arg(d.cognome, d.nome, r.cantoneImposta, r.tariffaImposta);
         const int riga = tabella->rowCount();
         tabella->insertRow(riga);
 
@@ -305,7 +305,8 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
         Messaggi::avviso(this, tr("Imposta alla fonte"),
                          tr("Mancano le tabelle dell'imposta alla fonte per:\n%1\n\n"
                             "Il programma cerca i file tar*.txt in:\n%2\n\n"
-                            "Per questi dipendenti l'imposta risulta 0.")
+                            "Per questi dipendenti l'imposta risulta 0 e \"Genera tutti e salva\" non salva il "
+                            "loro mese.")
                              .arg(senzaScala.join(QLatin1Char('\n')),
                                   QDir::toNativeSeparators(ImpostaFonte::cartelle().join(QLatin1Char('\n')))));
 }
@@ -347,6 +348,7 @@ void ChiusuraMensile::generaESalvaTutti()
     annoMancati = a;
     meseMancati = m;
     QStringList elenco;
+    QStringList dovute; // leavers whose extra salaries are owed and not paid
     for (const QString& id : ids) {
         DatiDipendente d;
         QString erroreLettura;
@@ -370,7 +372,16 @@ void ChiusuraMensile::generaESalvaTutti()
             ++generati;
         else if (!r.fuoriPeriodo)
             nonContato(r.errore);
+        if (r.errore.isEmpty() && r.mensilitaDovute > 0)
+            dovute << QStringLiteral("- %1 %2: %3 CHF").arg(d.cognome, d.nome, dueDecimali(r.mensilitaDovute));
     }
+    // Counted, but owing a leaver his extra salaries: no refusal, a reminder.
+    const QString avvisoDovute = dovute.isEmpty()
+        ? QString()
+        : QStringLiteral("\n\n")
+            + tr("13a/14a dovute pro rata e non pagate a chi lascia l'azienda (\"Liquida 13a/14a pro-rata a "
+                 "dipendente...\" o 13a automatica):")
+            + QLatin1Char('\n') + dovute.join(QLatin1Char('\n'));
 
     if (falliti > 0) {
         Messaggi::avviso(this, tr("Chiusura mensile"),
@@ -378,7 +389,10 @@ void ChiusuraMensile::generaESalvaTutti()
                             "Controlla i dipendenti evidenziati nella tabella.")
                                  .arg(generati)
                                  .arg(falliti)
-                             + QStringLiteral("\n\n") + elenco.join(QLatin1Char('\n')));
+                             + QStringLiteral("\n\n") + elenco.join(QLatin1Char('\n')) + avvisoDovute);
+    } else if (!dovute.isEmpty()) {
+        Messaggi::avviso(this, tr("Chiusura mensile"),
+                         tr("Chiusura completata: %1 conteggi generati.").arg(generati) + avvisoDovute);
     } else {
         Messaggi::informazione(this, tr("Chiusura mensile"),
                                tr("Chiusura completata: %1 conteggi generati, nessun errore.").arg(generati));
@@ -477,6 +491,11 @@ QStringList ChiusuraMensile::idSpuntati() const
     return ids;
 }
 
+QString ChiusuraMensile::motivoNonContato(const QString& id, int anno, int mese) const
+{
+    return anno == annoMancati && mese == meseMancati ? mancati.value(id) : QString();
+}
+
 void ChiusuraMensile::liquidaProRata()
 {
     const int a = anno();
@@ -498,7 +517,7 @@ void ChiusuraMensile::liquidaProRata()
 
     const int m = mese();
     const int mesi = Dipendente::mesiLavorati(d, a);
-    const double suggerito = Importi::arrotonda5(mesi / 12.0 * d.salarioMensile);
+    const double suggerito = ConteggioSalario::mensilitaProRata(d, a, d.salarioMensile);
 
     QInputDialog chiedi(this);
     chiedi.setObjectName(QStringLiteral("importoProRata"));
@@ -546,10 +565,25 @@ void ChiusuraMensile::stampaSelezionati()
     int scritti = 0;
     int nonScritti = 0;
     int nonSostituiti = 0;
+    QStringList senzaCedolino;
     for (const QString& id : ids) {
+        // Every employee employed in the month who gets no slip is named: one
+        // the last closing of the month could not count has none, even from
+        // a month saved before.
+        DatiDipendente d;
+        const bool letto = Dipendente::carica(id, d);
+        const QString nome = (d.cognome + QLatin1Char(' ') + d.nome).trimmed();
+        QString motivo = motivoNonContato(id, a, m);
         FoglioPaga foglio;
-        if (!DocumentiChiusura::foglioPaga(id, a, m, editComunicazioni->text(), &foglio))
-            continue; // no saved month: nothing to print
+        if (!motivo.isEmpty() || !DocumentiChiusura::foglioPaga(id, a, m, editComunicazioni->text(), &foglio)) {
+            if (motivo.isEmpty() && letto && !ConteggioSalario::inServizio(d, a, m))
+                continue; // not employed in the month: nothing to print
+            if (motivo.isEmpty())
+                motivo = tr("nessun conteggio salvato per il mese");
+            senzaCedolino << QStringLiteral("- %1: %2").arg(nome.isEmpty() ? QFileInfo(id).completeBaseName() : nome,
+                                                            motivo);
+            continue;
+        }
         // A slip already in the folder is replaced only when the user says so.
         const QString file = DocumentiChiusura::fileFoglio(cartella, id, a, m);
         if (QFileInfo::exists(file)
@@ -566,10 +600,14 @@ void ChiusuraMensile::stampaSelezionati()
     QString esito = tr("PDF generati: %1").arg(scritti);
     if (nonSostituiti > 0)
         esito += QLatin1Char('\n') + tr("File esistenti lasciati come erano: %1").arg(nonSostituiti);
+    if (!senzaCedolino.isEmpty())
+        esito += QLatin1Char('\n') + tr("Senza cedolino:") + QLatin1Char('\n') + senzaCedolino.join(QLatin1Char('\n'));
     if (nonScritti > 0)
         Messaggi::avviso(this, tr("Stampa completata"),
                          esito + QLatin1Char('\n')
                              + tr("Impossibile scrivere %1 PDF in:\n%2").arg(nonScritti).arg(cartella));
+    else if (!senzaCedolino.isEmpty())
+        Messaggi::avviso(this, tr("Stampa completata"), esito);
     else
         Messaggi::informazione(this, tr("Stampa completata"), esito);
 }
@@ -596,8 +634,22 @@ void ChiusuraMensile::generaPain001()
     file.ibanDebitore = iban;
     file.bicDebitore = bic;
     file.dataEsecuzione = DocumentiChiusura::dataEsecuzione(a, m, Orologio::oggi()).toString(Qt::ISODate);
+    // Nobody the last closing of the month could not count is paid, even
+    // from a month saved before.
     QStringList esclusi;
-    file.pagamenti = DocumentiChiusura::pagamenti(ids, a, m, &esclusi);
+    QStringList daPagare;
+    for (const QString& id : ids) {
+        const QString motivo = motivoNonContato(id, a, m);
+        if (motivo.isEmpty()) {
+            daPagare << id;
+            continue;
+        }
+        DatiDipendente d;
+        Dipendente::carica(id, d);
+        const QString nome = (d.nome + QLatin1Char(' ') + d.cognome).trimmed();
+        esclusi << (nome.isEmpty() ? QFileInfo(id).completeBaseName() : nome) + QStringLiteral(": ") + motivo;
+    }
+    file.pagamenti = DocumentiChiusura::pagamenti(daPagare, a, m, &esclusi);
     // Every ticked employee the file does not pay is named with the reason,
     // so no salary stays unpaid unnoticed.
     const QString nonPagati = esclusi.isEmpty()

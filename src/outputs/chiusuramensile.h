@@ -53,6 +53,9 @@ private:
     int tredicesima() const;
     // The ids of the ticked employee rows, in row order.
     QStringList idSpuntati() const;
+    // Why the last "Genera tutti e salva" of that month could not count the
+    // employee; empty when it did, or when it was another month.
+    QString motivoNonContato(const QString& id, int anno, int mese) const;
 
     QCheckBox* checkTredicesima = nullptr;
     QComboBox* comboAnno = nullptr;

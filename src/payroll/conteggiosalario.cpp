@@ -15,6 +15,7 @@
 #include "variabilimensili.h"
 
 #include <QDate>
+#include <QDir>
 #include <QSet>
 
 #include <algorithm>
@@ -26,6 +27,14 @@ using Importi::arrotonda5;
 
 const double kQuotaTredicesimaOraria = 0.0833;
 const double kQuotaFestivi = 0.0227;
+
+// The slip's lines of the extra monthly salaries the count pays by itself:
+// December's thirteenth, June's fourteenth and what the month an employment
+// ends pays of them.
+const char* const kTredicesima = QT_TRANSLATE_NOOP("ConteggioSalario", "13a mensilità");
+const char* const kQuattordicesima = QT_TRANSLATE_NOOP("ConteggioSalario", "14a mensilità");
+const char* const kTredicesimaProRata = QT_TRANSLATE_NOOP("ConteggioSalario", "13a mensilità pro rata");
+const char* const kMensilitaProRata = QT_TRANSLATE_NOOP("ConteggioSalario", "13a/14a mensilità pro rata");
 
 // Whether some employment period touches the days from `primo` to `ultimo`.
 bool periodoCopre(const QList<PeriodoRapporto>& periodi, const QDate& primo, const QDate& ultimo)
@@ -117,6 +126,52 @@ int mesiDiServizioFinora(const QList<PeriodoRapporto>& periodi, int anno, int me
             ++mesi;
     }
     return mesi;
+}
+
+// Whether an employment ends in the month: a period's exit lies in it and
+// no period goes on later in the year.
+bool finisceNelMese(const QList<PeriodoRapporto>& periodi, int anno, int mese)
+{
+    const QDate primo(anno, mese, 1);
+    const QDate ultimo = ultimoGiorno(anno, mese);
+    bool esce = false;
+    for (const PeriodoRapporto& p : periodi) {
+        const QDate entrata = DateTesto::daGiornoMeseAnno(p.entrata);
+        const QDate uscita = DateTesto::daGiornoMeseAnno(p.uscita);
+        esce = esce
+            || (entrata.isValid() && entrata <= ultimo && uscita.isValid() && uscita >= primo && uscita <= ultimo);
+    }
+    return esce && (mese == 12 || !periodoCopre(periodi, ultimo.addDays(1), QDate(anno, 12, 31)));
+}
+
+// The extra monthly salaries the year paid before the month: in each month
+// saved before it, the lines the count pays by itself, the month's
+// thirteenth/gratuity and the movements that pay an extra salary; and the
+// movements of the month itself that pay one.
+double mensilitaPagate(const QString& codice, const QList<StoricoPaghe::PagaMese>& precedenti, int anno, int mese)
+{
+    const QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(codice, anno);
+    const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
+    QSet<int> mesi{mese};
+    double pagate = 0.0;
+    for (const StoricoPaghe::PagaMese& p : precedenti) {
+        mesi.insert(p.mese);
+        for (const StoricoPaghe::Voce& v : p.dettaglio.vociSalario) {
+            for (const char* nome : {kTredicesima, kQuattordicesima, kTredicesimaProRata, kMensilitaProRata}) {
+                if (v.descrizione == QString::fromUtf8(nome))
+                    pagate += v.importo;
+            }
+        }
+        if (p.mese <= variabili.size())
+            pagate += variabili.at(p.mese - 1).tredicesimaGratifica;
+    }
+    for (const MovimentoStipendio& m : movimenti) {
+        const QDate data = DateTesto::daMovimento(m.data);
+        if (data.isValid() && data.year() == anno && mesi.contains(data.month()) && m.importo > 0
+            && Movimenti::mensilitaAggiuntiva(m))
+            pagate += m.importo;
+    }
+    return pagate;
 }
 
 // Which contributions a month bears by the employee's age.
@@ -344,6 +399,21 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         if (automatica && d.mensilitaAggiuntive >= 1
             && (mese == 12 || (mese == 6 && d.mensilitaAggiuntive >= 2)))
             quota = arrotonda5(s * mesiDiServizio(d.periodi, anno) / 12.0);
+        // The month an employment ends: each extra salary is owed for the
+        // months employed in the year; what the year and this month have not
+        // paid of them is paid now, or, when not paid automatically, told.
+        double proRata = 0.0;
+        if (d.mensilitaAggiuntive >= 1 && finisceNelMese(d.periodi, anno, mese)) {
+            const double dovute = d.mensilitaAggiuntive * mensilitaProRata(d, anno, s)
+                - mensilitaPagate(codice, mesiPrecedenti(codice, anno, mese), anno, mese) - quota
+                - v.tredicesimaGratifica;
+            const double resto = std::max(0.0, arrotonda5(dovute));
+            if (automatica)
+                proRata = resto;
+            else
+                r.mensilitaDovute = resto;
+        }
+        quota += proRata;
         r.tredicesima = quota + v.tredicesimaGratifica;
         // Overtime at the hourly equivalent of the monthly salary.
         double extra25 = 0.0;
@@ -365,7 +435,9 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         aggiungiVoce(voci, pagato, QString(),
                      parziale ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Salario mensile (%1/30)")).arg(giorni)
                               : italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Salario mensile")));
-        aggiungiVoce(voci, quota, QString(), mese == 6 ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "14a mensilità")) : italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "13a mensilità")));
+        aggiungiVoce(voci, quota - proRata, QString(), italiano(mese == 6 ? kQuattordicesima : kTredicesima));
+        aggiungiVoce(voci, proRata, QString(),
+                     italiano(d.mensilitaAggiuntive >= 2 ? kMensilitaProRata : kTredicesimaProRata));
         aggiungiVoce(voci, extra25, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Ore straordinarie 25% (%1 h)")).arg(dueDecimali(v.oreExtra25)));
         aggiungiVoce(voci, extra50, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Ore straordinarie 50% (%1 h)")).arg(dueDecimali(v.oreExtra50)));
         aggiungiVoce(voci, v.tredicesimaGratifica, v.tredicesimaGratificaDesc, italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "13a / 14a / gratifica")));
@@ -498,6 +570,19 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         r.cantoneImposta = cantone;
         r.tariffaImposta = tariffa;
         r.scalaImpostaMancante = !ImpostaFonte::haScala(cantone, tariffa);
+        // A tax that cannot be computed is never saved as 0: the employer
+        // would owe a tax nobody withheld. Only a count that saves nothing
+        // (the preview) goes on, with the flag set.
+        if (r.scalaImpostaMancante && salva) {
+            const QString dove = QDir::toNativeSeparators(ImpostaFonte::cartelle().join(QStringLiteral(", ")));
+            if (ImpostaFonte::scalePerCantone(cantone).isEmpty())
+                return errore(r, tr("Imposta alla fonte non calcolabile: mancano le tabelle del cantone %1 "
+                                    "(file tar*.txt cercati in %2)")
+                                     .arg(cantone, dove));
+            return errore(r, tr("Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle "
+                                "del cantone %2 (file tar*.txt cercati in %3)")
+                                 .arg(tariffa, cantone, dove));
+        }
         const StoricoPaghe::Ytd ytd = StoricoPaghe::calcolaYtd(precedenti);
         // A partial month is taxed at the rate of its income converted to a
         // whole month, applied to the income paid. In the monthly model only
@@ -578,6 +663,11 @@ StoricoPaghe::PagaMese ConteggioSalario::comeMese(const RisultatoConteggio& r)
     p.netto = r.netto;
     p.dettaglio = r.dettaglio;
     return p;
+}
+
+double ConteggioSalario::mensilitaProRata(const DatiDipendente& d, int anno, double salarioMensile)
+{
+    return arrotonda5(Dipendente::mesiLavorati(d, anno) / 12.0 * salarioMensile);
 }
 
 bool ConteggioSalario::inServizio(const DatiDipendente& d, int anno, int mese)

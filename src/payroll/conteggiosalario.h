@@ -20,6 +20,9 @@ struct RisultatoConteggio
     double netto = 0.0;
     double tredicesima = 0.0;          // thirteenth/fourteenth salary of the month
     double aggiunteNette = 0.0;        // added to or taken from the net only
+    // The month an employment ends: the extra monthly salaries owed for the
+    // year and not paid, because the count was asked not to pay them.
+    double mensilitaDovute = 0.0;
     // Days employed in the month on a 30-day month: below 30 in a month where
     // the employment begins after the 1st or ends before the month's end.
     int giorni = 30;
@@ -27,7 +30,8 @@ struct RisultatoConteggio
     // when the tax is no single rate of the taxable gross (annual model).
     double aliquotaImposta = 0.0;
     // Subject to withholding tax, but no tariff scale of the canton and code
-    // is loaded: the tax of the count is 0 and the clerk must be told.
+    // is loaded: the tax of the count is 0 and the clerk must be told. A
+    // count that saves refuses such a month instead.
     bool scalaImpostaMancante = false;
     QString cantoneImposta;            // canton and tariff code the tax used
     QString tariffaImposta;
@@ -75,13 +79,21 @@ public:
     // `codice` is the employee id; `salva` stores the month in the pay
     // history (a closed year stores nothing and is no error); `tredicesima`:
     // 1 pays the automatic thirteenth/fourteenth salary, other values >= 0 do
-    // not, a negative value follows the company's setting.
+    // not, a negative value follows the company's setting. The automatic
+    // extra salaries are paid in December and June, and in the month an
+    // employment ends what the year owes of them and was not yet paid.
+    // A month whose withholding tax has no tariff is never saved: with
+    // `salva` the count is refused, naming the canton or the code.
     static RisultatoConteggio genera(const QString& codice, const DatiDipendente& d, int anno, int mese,
                                      bool salva, int tredicesima);
 
     // The month of the pay history a count makes: its amounts and slip lines
     // (the insured earnings and the employer's part are the saving's).
     static StoricoPaghe::PagaMese comeMese(const RisultatoConteggio& r);
+
+    // One extra monthly salary owed for the months employed in the year
+    // (`Dipendente::mesiLavorati`): months / 12 of `salarioMensile`, to 0.05.
+    static double mensilitaProRata(const DatiDipendente& d, int anno, double salarioMensile);
 
     // Whether the employee is employed in the month: no employment period at
     // all, or one that touches a day of the month. A month outside is not

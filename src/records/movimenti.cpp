@@ -22,11 +22,18 @@ struct Preset
     bool ricorrente; // paid again every month, as the salary is
 };
 
+// The kinds of movement that pay a thirteenth or fourteenth salary.
+const QStringList& prefissiMensilita()
+{
+    static const QStringList prefissi = {QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("mensilita")};
+    return prefissi;
+}
+
 const QList<Preset>& presets()
 {
     static const QList<Preset> righe = {
         {{QStringLiteral("gratifica"), QStringLiteral("bonus"), QStringLiteral("premio")}, 3, true, false},
-        {{QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("mensilita")}, 1, true, false},
+        {prefissiMensilita(), 1, true, false},
         {{QStringLiteral("rimborso"), QStringLiteral("spese effettive"), QStringLiteral("trasferta")}, 131, false, false},
         {{QStringLiteral("forfet"), QStringLiteral("spese forfett")}, 132, false, true},
         {{QStringLiteral("formazione"), QStringLiteral("perfezionamento")}, 133, false, false},
@@ -221,6 +228,16 @@ bool Movimenti::salva(const QString& id, const QList<MovimentoStipendio>& movime
         testo += QLatin1Char('\n');
     }
     return FileSicuri::scrivi(percorso, testo.toUtf8());
+}
+
+bool Movimenti::mensilitaAggiuntiva(const MovimentoStipendio& m)
+{
+    const QString tipo = m.tipo.toLower();
+    for (const QString& prefisso : prefissiMensilita()) {
+        if (tipo.startsWith(prefisso, Qt::CaseSensitive))
+            return true;
+    }
+    return false;
 }
 
 void Movimenti::applicaPreset(MovimentoStipendio& m)

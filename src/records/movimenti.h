@@ -58,4 +58,8 @@ public:
     // alone: a bonus or premium, a thirteenth or fourteenth, a refund of
     // actual costs, training, a capital benefit, a board fee.
     static bool ricorrente(const MovimentoStipendio& m);
+
+    // Whether the movement pays a thirteenth or fourteenth salary: its kind
+    // is one the preset of the extra monthly salaries knows.
+    static bool mensilitaAggiuntiva(const MovimentoStipendio& m);
 };

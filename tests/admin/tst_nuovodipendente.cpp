@@ -7,6 +7,7 @@
 #include "nazioni.h"
 #include "nuovodipendente.h"
 #include "orologio.h"
+#include "piattaformatest.h"
 #include "sceglidipendente.h"
 #include "storicopaghe.h"
 
@@ -266,7 +267,8 @@ void TestNuovoDipendente::completoSiRilegge()
     QCOMPARE(figlio<QTableWidget>(scelta, QStringLiteral("tabella"))->item(0, 0)->text(), kAVS);
 
     // Given a salary on the card, the pay count of the current month runs
-    // and is saved.
+    // and is saved (the permit B taxes at source: Ticino's tariff is there).
+    QVERIFY(caricaTariffeTicino());
     letto.salarioMensile = 5000;
     QVERIFY(Dipendente::salva(letto, f.idCreato()));
     const RisultatoConteggio r = ConteggioSalario::genera(f.idCreato(), letto, kOggi.year(), kOggi.month(), true, -1);

@@ -4,6 +4,7 @@
 #include "config.h"
 #include "conteggiosalario.h"
 #include "azienda.h"
+#include "certificatoannuo.h"
 #include "dipendente.h"
 #include "impostafonte.h"
 #include "inizializzazione.h"
@@ -327,20 +328,30 @@ void TestChiusuraMensile::avvisoTariffeUnaVolta()
 void TestChiusuraMensile::tabelleImpostaMancanti_data()
 {
     QTest::addColumn<QString>("cantone");
+    QTest::addColumn<QString>("tariffa"); // empty: none on the card (A0)
     QTest::addColumn<QString>("avviso"); // empty: no warning
-    QTest::newRow("Ticino loaded") << "TI" << "";
-    QTest::newRow("no Geneva tables") << "GE" << "Bernasconi Luca (GE, A0)";
+    QTest::addColumn<QString>("rifiuto"); // why the closing does not count him; empty: counted
+    QTest::newRow("Ticino loaded") << "TI" << "" << "" << "";
+    QTest::newRow("no Geneva tables") << "GE" << "" << "Bernasconi Luca (GE, A0)"
+                                      << "mancano le tabelle del cantone GE";
+    QTest::newRow("no Bern tables") << "BE" << "" << "Bernasconi Luca (BE, A0)" << "mancano le tabelle del cantone BE";
+    QTest::newRow("code not in Ticino's file") << "TI" << "Z9" << "Bernasconi Luca (TI, Z9)"
+                                               << "la tariffa Z9 non si trova nelle tabelle del cantone TI";
 }
 
 void TestChiusuraMensile::tabelleImpostaMancanti()
 {
     QFETCH(QString, cantone);
+    QFETCH(QString, tariffa);
     QFETCH(QString, avviso);
+    QFETCH(QString, rifiuto);
     modifica(kBernasconi, [&](DatiDipendente& d) {
         d.cantone = cantone;
         d.permessoLavoro = QStringLiteral("B");
         d.extra.remove(QStringLiteral("tabellaIF"));
         d.extra.remove(QStringLiteral("codiceTariffa"));
+        if (!tariffa.isEmpty())
+            d.extra.insert(QStringLiteral("codiceTariffa"), tariffa);
     });
     RegistroMessaggi messaggi;
     ChiusuraMensile f;
@@ -354,6 +365,44 @@ void TestChiusuraMensile::tabelleImpostaMancanti()
         QVERIFY(messaggi.ultimoTesto().contains(avviso));
         QVERIFY(!messaggi.ultimoTesto().contains(QStringLiteral("Colombo"))); // Ticino is loaded
     }
+
+    // The closing saves no month with a tax it could not compute: Keller,
+    // not taxed at source, is saved; Bernasconi is named with the reason
+    // and where the tariff files are looked for, and his row stands out.
+    clic(f, "generaTutti");
+    QList<StoricoPaghe::PagaMese> mesi;
+    StoricoPaghe::caricaAnno(kBernasconi, 2026, mesi);
+    QCOMPARE(mesi.size(), rifiuto.isEmpty() ? 1 : 0);
+    StoricoPaghe::PagaMese keller;
+    QVERIFY(StoricoPaghe::caricaMese(QStringLiteral("Keller_Thomas.txt"), 2026, 1, &keller));
+    const QTableWidgetItem* nome = tabella(f)->item(riga(f, kBernasconi), 2);
+    if (rifiuto.isEmpty()) {
+        QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Chiusura completata: 7 conteggi generati, nessun errore."));
+        QCOMPARE(nome->toolTip(), QString());
+        return;
+    }
+    const QString testo = messaggi.ultimoTesto();
+    QCOMPARE(int(messaggi.richieste.last().tipo), int(Messaggi::Tipo::Avviso));
+    QVERIFY2(testo.startsWith(QStringLiteral("Chiusura completata con errori:\n6 conteggi generati\n1 conteggi NON "
+                                             "generati.")),
+             qPrintable(testo));
+    QVERIFY(testo.contains(QStringLiteral("- Bernasconi Luca: Imposta alla fonte non calcolabile: ") + rifiuto));
+    for (const QString& cartella : ImpostaFonte::cartelle())
+        QVERIFY(testo.contains(QDir::toNativeSeparators(cartella)));
+    QVERIFY(!testo.contains(QStringLiteral("nessun errore")));
+    QVERIFY(nome->toolTip().contains(rifiuto));
+    QCOMPARE(nome->background().color(), QColor(255, 205, 205));
+
+    // "Salva selezionati" prints the six saved months and names him.
+    RegistroPiattaforma piattaforma;
+    clic(f, "selezionaTutti");
+    piattaforma.risposteSalva = QStringList{AmbienteTest::home() + QStringLiteral("/x.pdf")};
+    clic(f, "salvaSelezionati");
+    QVERIFY2(messaggi.ultimoTesto().startsWith(QStringLiteral("PDF generati: 6\nSenza cedolino:\n- Bernasconi Luca: "
+                                                              "Imposta alla fonte non calcolabile: ")
+                                               + rifiuto),
+             qPrintable(messaggi.ultimoTesto()));
+    QCOMPARE(int(messaggi.richieste.last().tipo), int(Messaggi::Tipo::Avviso));
 }
 
 void TestChiusuraMensile::tredicesimaRicalcola()
@@ -552,14 +601,65 @@ void TestChiusuraMensile::selezionaTutti()
 
 void TestChiusuraMensile::proRata_data()
 {
-    QTest::addColumn<bool>("chiuso");
-    QTest::newRow("open year") << false;
-    QTest::newRow("closed year") << true;
+    QTest::addColumn<QString>("caso");
+    QTest::newRow("open year") << "aperto";
+    QTest::newRow("closed year") << "chiuso";
+    // Fontana, 6500 a month with a thirteenth, leaves on 30 June: the year
+    // owes him 6/12 of it, 3250. June pays 6500 + 3250; the year 6 x 6500 +
+    // 3250 = 42250.
+    QTest::newRow("leaver, automatic thirteenth") << "automatica";
+    // Paid by hand in May (9750 then): June pays 6500, the year is the same.
+    QTest::newRow("leaver paid by hand in May") << "maggio";
+    // Not automatic: 6 x 6500 = 39000, and the closing names him.
+    QTest::newRow("leaver, no automatic thirteenth") << "senza";
 }
 
 void TestChiusuraMensile::proRata()
 {
-    QFETCH(bool, chiuso);
+    QFETCH(QString, caso);
+    if (caso != QLatin1String("aperto") && caso != QLatin1String("chiuso")) {
+        const QString fontana = QStringLiteral("Fontana_Giorgio.txt");
+        modifica(fontana, [](DatiDipendente& d) {
+            d.periodi = {{QStringLiteral("01/01/2015"), QStringLiteral("30/06/2026")}};
+        });
+        if (caso == QLatin1String("maggio")) { // what the payout stores
+            QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(fontana, 2026);
+            variabili[4].tredicesimaGratifica = 3250;
+            QVERIFY(VariabiliMensili::salvaAnno(fontana, 2026, variabili));
+        }
+        ChiusuraMensile f;
+        gennaio2026(f);
+        f.findChild<QCheckBox*>(QStringLiteral("tredicesima"))->setChecked(caso != QLatin1String("senza"));
+        RegistroMessaggi messaggi;
+        for (int m = 1; m <= 6; ++m) {
+            f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(m - 1);
+            clic(f, "generaTutti");
+        }
+        QList<StoricoPaghe::PagaMese> mesi;
+        QVERIFY(StoricoPaghe::caricaAnno(fontana, 2026, mesi));
+        QCOMPARE(mesi.size(), 6);
+        const bool automatica = caso == QLatin1String("automatica");
+        QCOMPARE(QString::number(mesi.last().lordoImponibile, 'f', 2), QLatin1String(automatica ? "9750.00" : "6500.00"));
+        // The slip's own line.
+        bool riga = false;
+        for (const StoricoPaghe::Voce& v : mesi.last().dettaglio.vociSalario)
+            riga = riga || (v.descrizione == QStringLiteral("13a mensilità pro rata") && qAbs(v.importo - 3250) < 0.005);
+        QCOMPARE(riga, automatica);
+        DatiDipendente d;
+        QVERIFY(Dipendente::carica(fontana, d));
+        QCOMPARE(CertificatoAnnuo::calcola(fontana, d, 2026).cifra8, caso == QLatin1String("senza") ? 39000.0 : 42250.0);
+        if (caso != QLatin1String("senza")) {
+            QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Chiusura completata: 7 conteggi generati, nessun errore."));
+            return;
+        }
+        QCOMPARE(int(messaggi.richieste.last().tipo), int(Messaggi::Tipo::Avviso));
+        QCOMPARE(messaggi.ultimoTesto(),
+                 QStringLiteral("Chiusura completata: 7 conteggi generati.\n\n13a/14a dovute pro rata e non pagate a chi "
+                                "lascia l'azienda (\"Liquida 13a/14a pro-rata a dipendente...\" o 13a automatica):\n"
+                                "- Fontana Giorgio: 3250.00 CHF"));
+        return;
+    }
+    const bool chiuso = caso == QLatin1String("chiuso");
     // Six months of 2026 in service at 5000 a month.
     modifica(kBernasconi, [](DatiDipendente& d) {
         d.salarioMensile = 5000;
@@ -609,8 +709,10 @@ void TestChiusuraMensile::proRata()
     for (int m = 0; m < 12; ++m)
         QCOMPARE(QString::number(mesi.at(m).tredicesimaGratifica, 'f', 2),
                  QLatin1String(m == 5 ? "2400.00" : "0.00"));
-    // The preview is computed again with the payout.
-    QCOMPARE(tabella(f)->item(riga(f, kBernasconi), 3)->text(), QStringLiteral("7400.00"));
+    // The preview is computed again with the payout. He leaves in June with
+    // the automatic thirteenth ticked: of the 2500 owed, 2400 are paid by
+    // hand and the count adds the 100 left: 5000 + 2400 + 100 = 7500.
+    QCOMPARE(tabella(f)->item(riga(f, kBernasconi), 3)->text(), QStringLiteral("7500.00"));
     QVERIFY(messaggi.richieste.isEmpty());
 }
 

@@ -138,7 +138,7 @@ void TestConteggioSalario::mensile_data()
     QTest::addColumn<int>("mensilita");
     QTest::addColumn<int>("tredicesima");
     QTest::addColumn<QString>("tredicesimaAzienda"); // the company file's key; empty: no key (means yes)
-    QTest::addColumn<QString>("entrata");
+    QTest::addColumn<QString>("entrata"); // employment periods "entry-exit;..."
     QTest::addColumn<int>("grado");
     QTest::addColumn<QString>("sesso");
     QTest::addColumn<QString>("nascita");
@@ -203,6 +203,33 @@ void TestConteggioSalario::mensile_data()
     QTest::newRow("June, two extra salaries: fourteenth") << 5000.0 << 6 << 2 << 1 << "1" << "" << 100 << "M" << "10/05/1986"
                                                           << QByteArray() << "" << false
                                                           << QStringList{"10000.00", "10000.00", "670.50", "181.40", "0.00", "5000.00", "0.00", "9148.10"};
+    // Leaves on 30 June: the thirteenth is owed for six months, 6/12 of 6500
+    // = 3250, paid with June when automatic: gross 9750, contributions
+    // r5(6.705 % of 9750 = 653.74) = 653.75, pension half of 10 % of (13 x
+    // 6500 - 26460) / 12 = 241.83 -> 241.85; net 9750 - 653.75 - 241.85.
+    QTest::newRow("leaves in June: thirteenth pro rata") << 6500.0 << 6 << 1 << 1 << "1" << "01/01/2020-30/06/2026" << 100
+                                                         << "M" << "10/05/1986" << QByteArray() << "" << false
+                                                         << QStringList{"9750.00", "9750.00", "653.75", "241.85", "0.00", "3250.00", "0.00", "8854.40"};
+    // Not automatic: June pays the salary only (contributions r5(435.825) =
+    // 435.85; net 6500 - 435.85 - 241.85); the 3250 are owed.
+    QTest::newRow("leaves in June, not automatic") << 6500.0 << 6 << 1 << 0 << "1" << "01/01/2020-30/06/2026" << 100
+                                                   << "M" << "10/05/1986" << QByteArray() << "" << false
+                                                   << QStringList{"6500.00", "6500.00", "435.85", "241.85", "0.00", "0.00", "0.00", "5822.30"};
+    // Paid by hand in the month: nothing more (the same 9750 as above).
+    QTest::newRow("leaves in June, paid by hand") << 6500.0 << 6 << 1 << 1 << "1" << "01/01/2020-30/06/2026" << 100
+                                                  << "M" << "10/05/1986" << QByteArray("tredicesimaGratifica=3250\n")
+                                                  << "" << false
+                                                  << QStringList{"9750.00", "9750.00", "653.75", "241.85", "0.00", "3250.00", "0.00", "8854.40"};
+    // Two extra salaries: June's fourteenth 6/12 of 5000 = 2500 and the
+    // thirteenth owed 2 x 2500 - 2500 = 2500: as the June row above.
+    QTest::newRow("leaves in June, two extra salaries") << 5000.0 << 6 << 2 << 1 << "1" << "01/01/2020-30/06/2026" << 100
+                                                        << "M" << "10/05/1986" << QByteArray() << "" << false
+                                                        << QStringList{"10000.00", "10000.00", "670.50", "181.40", "0.00", "5000.00", "0.00", "9148.10"};
+    // Leaves on 31 December: December's thirteenth of 6/12 is all he is
+    // owed, as for the entry in July above.
+    QTest::newRow("leaves in December") << 5000.0 << 12 << 1 << 1 << "1" << "01/07/2026-31/12/2026" << 100 << "M"
+                                        << "10/05/1986" << QByteArray() << "" << false
+                                        << QStringList{"7500.00", "7500.00", "502.90", "160.60", "0.00", "2500.00", "0.00", "6836.50"};
     QTest::newRow("deductions larger than the salary") << 5000.0 << 3 << 0 << -1 << "1" << "" << 100 << "M" << "10/05/1986"
                                                        << QByteArray("deduzioneAssenze=6000\nrimborsoAssicurativo=4000\n")
                                                        << "" << false
@@ -246,8 +273,7 @@ void TestConteggioSalario::mensile()
     d.gradoOccupazione = grado;
     d.sesso = sesso;
     d.dataNascita = nascita;
-    if (!entrata.isEmpty())
-        d.periodi.append({entrata, QString()});
+    d.periodi = periodi(entrata);
     if (!figlio.isEmpty()) {
         Figlio f;
         f.dataNascita = figlio;
@@ -267,6 +293,9 @@ void TestConteggioSalario::mensile()
                                   importo(r.aggiunteNette), importo(r.netto)};
     QCOMPARE(ottenuti, attesi);
     QCOMPARE(r.impostaFonte, 0.0);
+    // What a leaver is owed and this count does not pay is told.
+    const bool dovute = QTest::currentDataTag() == QLatin1String("leaves in June, not automatic");
+    QCOMPARE(importo(r.mensilitaDovute), QString::fromLatin1(dovute ? "3250.00" : "0.00"));
     // The slip's lines add up to the net.
     QCOMPARE(importo(r.lordoImponibile - r.contributiDipendente - r.lppDipendente - r.impostaFonte + r.aggiunteNette),
              importo(r.netto));
@@ -403,19 +432,25 @@ void TestConteggioSalario::soggettoImposta_data()
     QTest::addColumn<QString>("flag"); // "soggettoImpostaFonte"; "<none>": not set
     QTest::addColumn<QString>("tariffa"); // "codiceTariffa"
     QTest::addColumn<QString>("imposta");
+    QTest::addColumn<QString>("cantone");
+    QTest::addColumn<QString>("rifiuto"); // what the count that saves refuses with; empty: saved
 
-    QTest::newRow("no permit") << "" << "<none>" << "" << "0.00";
-    QTest::newRow("C permit") << "C" << "<none>" << "" << "0.00";
-    QTest::newRow("Swiss citizen") << "CH" << "<none>" << "" << "0.00";
-    QTest::newRow("Swiss citizen, blanks") << " CH " << "<none>" << "" << "0.00";
-    QTest::newRow("Swiss citizen, flag 0") << "CH" << "0" << "" << "0.00";
-    QTest::newRow("B permit") << "B" << "<none>" << "" << "250.00";
-    QTest::newRow("B permit, flag 0") << "B" << "0" << "" << "250.00";
-    QTest::newRow("L permit") << "L" << "<none>" << "" << "250.00";
-    QTest::newRow("C permit, flag 1") << "C" << "1" << "" << "250.00";
-    QTest::newRow("Swiss citizen, flag 1") << "CH" << "1" << "" << "250.00";
-    QTest::newRow("tariff B1") << "B" << "<none>" << "B1" << "50.00";
-    QTest::newRow("tariff without scale") << "B" << "<none>" << "Z9" << "0.00";
+    QTest::newRow("no permit") << "" << "<none>" << "" << "0.00" << "" << "";
+    QTest::newRow("C permit") << "C" << "<none>" << "" << "0.00" << "" << "";
+    QTest::newRow("Swiss citizen") << "CH" << "<none>" << "" << "0.00" << "" << "";
+    QTest::newRow("Swiss citizen, blanks") << " CH " << "<none>" << "" << "0.00" << "" << "";
+    QTest::newRow("Swiss citizen, flag 0") << "CH" << "0" << "" << "0.00" << "" << "";
+    QTest::newRow("B permit") << "B" << "<none>" << "" << "250.00" << "" << "";
+    QTest::newRow("B permit, flag 0") << "B" << "0" << "" << "250.00" << "" << "";
+    QTest::newRow("L permit") << "L" << "<none>" << "" << "250.00" << "" << "";
+    QTest::newRow("C permit, flag 1") << "C" << "1" << "" << "250.00" << "" << "";
+    QTest::newRow("Swiss citizen, flag 1") << "CH" << "1" << "" << "250.00" << "" << "";
+    QTest::newRow("tariff B1") << "B" << "<none>" << "B1" << "50.00" << "" << "";
+    QTest::newRow("tariff without scale") << "B" << "<none>" << "Z9" << "0.00" << "TI"
+                                          << "la tariffa Z9 non si trova nelle tabelle del cantone TI";
+    QTest::newRow("canton without tables") << "B" << "<none>" << "" << "0.00" << "BE"
+                                           << "mancano le tabelle del cantone BE";
+    QTest::newRow("Swiss citizen, canton without tables") << "CH" << "<none>" << "" << "0.00" << "BE" << "";
 }
 
 void TestConteggioSalario::soggettoImposta()
@@ -424,8 +459,12 @@ void TestConteggioSalario::soggettoImposta()
     QFETCH(QString, flag);
     QFETCH(QString, tariffa);
     QFETCH(QString, imposta);
+    QFETCH(QString, cantone);
+    QFETCH(QString, rifiuto);
 
     DatiDipendente d = dipendente();
+    if (!cantone.isEmpty())
+        d.cantone = cantone;
     d.permessoLavoro = permesso;
     if (flag != QLatin1String("<none>"))
         d.extra.insert(QStringLiteral("soggettoImpostaFonte"), flag);
@@ -434,6 +473,23 @@ void TestConteggioSalario::soggettoImposta()
     const RisultatoConteggio r = ConteggioSalario::genera(kId, d, 2026, 1, false, -1);
     QCOMPARE(importo(r.impostaFonte), imposta);
     QCOMPARE(importo(r.netto), importo(5000 - 335.25 - 139.75 - imposta.toDouble()));
+    QCOMPARE(r.scalaImpostaMancante, !rifiuto.isEmpty());
+
+    // The count that saves: a tax without its tariff is refused, naming the
+    // canton or the code and the tariff folders; nothing is saved.
+    const RisultatoConteggio salvato = ConteggioSalario::genera(kId, d, 2026, 1, true, -1);
+    QList<StoricoPaghe::PagaMese> mesi;
+    StoricoPaghe::caricaAnno(kId, 2026, mesi);
+    QCOMPARE(mesi.size(), rifiuto.isEmpty() ? 1 : 0);
+    if (rifiuto.isEmpty()) {
+        QCOMPARE(salvato.errore, QString());
+        QCOMPARE(importo(salvato.netto), importo(r.netto));
+    } else {
+        QVERIFY2(salvato.errore.contains(rifiuto), qPrintable(salvato.errore));
+        for (const QString& cartella : ImpostaFonte::cartelle())
+            QVERIFY(salvato.errore.contains(QDir::toNativeSeparators(cartella)));
+        QCOMPARE(salvato.netto, 0.0);
+    }
 }
 
 void TestConteggioSalario::conguaglioAnnoUguale()
