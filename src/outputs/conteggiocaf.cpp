@@ -41,8 +41,7 @@ QMap<QString, QList<ConteggioCAF::RigaDip>> ConteggioCAF::righe(int anno, QStrin
         // only without any).
         r.salarioCaf = s.salarioCaf;
         r.assegni = s.assegni;
-        if (!d.figli.isEmpty() && PagheAnno::inServizio(d, anno, 12))
-            r.dettagli = AssegniFamiliari::calcola(r.cantone, d.figli, d.salarioMensile, QDate(anno, 12, 1)).dettagli;
+        r.dettagli = PagheAnno::figliDicembre(d, s, anno);
         perCantone[r.cantone].append(r);
     }
     return perCantone;

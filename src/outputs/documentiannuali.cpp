@@ -177,7 +177,10 @@ QMap<QString, QString> scegliDestinazioni(QWidget* parent, const QStringList& id
 bool completaSalarioEta(QWidget* parent, const DatiDipendente& d, int anno, double& salario, int& eta)
 {
     const int calcolata = CalcoloPaga::etaDaDataNascita(d.dataNascita, anno);
-    if (calcolata > 14 && d.salarioMensile > 0) {
+    // Hourly pay is counted from the hours: it needs no monthly salary, and
+    // only a record without a birth date (of an earlier year) lacks its age.
+    const bool oraria = d.tipoPaga == 1;
+    if (oraria ? calcolata >= 1 : calcolata > 14 && d.salarioMensile > 0) {
         salario = d.salarioMensile;
         eta = calcolata;
         return true;
@@ -185,19 +188,24 @@ bool completaSalarioEta(QWidget* parent, const DatiDipendente& d, int anno, doub
     // Asked for one employee of possibly many: each question names him.
     const QString chi = (d.nome.trimmed() + QLatin1Char(' ') + d.cognome.trimmed()).trimmed();
     Messaggi::informazione(parent, tr("Dati incompleti"),
-                           tr("La scheda di %1 e' incompleta: verranno richiesti salario ed eta.").arg(chi));
-    QInputDialog chiediSalario(parent);
-    chiediSalario.setObjectName(QStringLiteral("chiediSalario"));
-    chiediSalario.setWindowTitle(tr("Salario"));
-    chiediSalario.setLabelText(tr("Salario mensile lordo di %1 (CHF):").arg(chi));
-    chiediSalario.setInputMode(QInputDialog::DoubleInput);
-    chiediSalario.setDoubleRange(0, 100000);
-    chiediSalario.setDoubleDecimals(2);
-    chiediSalario.setDoubleValue(d.salarioMensile);
-    chiediSalario.setOkButtonText(tr("OK"));
-    chiediSalario.setCancelButtonText(tr("Annulla"));
-    if (chiediSalario.exec() != QDialog::Accepted)
-        return false;
+                           oraria ? tr("La scheda di %1 e' incompleta: verra' richiesta l'eta.").arg(chi)
+                                  : tr("La scheda di %1 e' incompleta: verranno richiesti salario ed eta.").arg(chi));
+    double salarioDato = d.salarioMensile;
+    if (!oraria) {
+        QInputDialog chiediSalario(parent);
+        chiediSalario.setObjectName(QStringLiteral("chiediSalario"));
+        chiediSalario.setWindowTitle(tr("Salario"));
+        chiediSalario.setLabelText(tr("Salario mensile lordo di %1 (CHF):").arg(chi));
+        chiediSalario.setInputMode(QInputDialog::DoubleInput);
+        chiediSalario.setDoubleRange(0, 100000);
+        chiediSalario.setDoubleDecimals(2);
+        chiediSalario.setDoubleValue(d.salarioMensile);
+        chiediSalario.setOkButtonText(tr("OK"));
+        chiediSalario.setCancelButtonText(tr("Annulla"));
+        if (chiediSalario.exec() != QDialog::Accepted)
+            return false;
+        salarioDato = chiediSalario.doubleValue();
+    }
     QInputDialog chiediEta(parent);
     chiediEta.setObjectName(QStringLiteral("chiediEta"));
     chiediEta.setWindowTitle(tr("Eta"));
@@ -210,7 +218,7 @@ bool completaSalarioEta(QWidget* parent, const DatiDipendente& d, int anno, doub
     chiediEta.setCancelButtonText(tr("Annulla"));
     if (chiediEta.exec() != QDialog::Accepted)
         return false;
-    salario = chiediSalario.doubleValue();
+    salario = salarioDato;
     eta = chiediEta.intValue();
     return true;
 }

@@ -25,7 +25,8 @@ QMap<QString, QString> scegliDestinazioni(QWidget* parent, const QStringList& id
                                           const QString& suffisso);
 
 // The monthly salary and the age a statement needs; asks for both when the
-// record lacks them. False (out-values untouched) when the user cancelled.
+// record lacks them (for hourly pay only the age, when the record has no
+// birth date). False (out-values untouched) when the user cancelled.
 bool completaSalarioEta(QWidget* parent, const DatiDipendente& d, int anno, double& salario, int& eta);
 
 void esportaCertificati(QWidget* parent);

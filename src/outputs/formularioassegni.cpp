@@ -45,9 +45,7 @@ QString FormularioAssegni::html(int anno)
         // saved month).
         const double* mesi = s.assegniMese;
         const double totale = s.assegni;
-        QList<AssegniFamiliari::DettaglioFiglio> dicembre;
-        if (!d.figli.isEmpty() && PagheAnno::inServizio(d, anno, 12))
-            dicembre = AssegniFamiliari::calcola(cantone, d.figli, d.salarioMensile, QDate(anno, 12, 1)).dettagli;
+        const QList<AssegniFamiliari::DettaglioFiglio> dicembre = PagheAnno::figliDicembre(d, s, anno);
         h += QStringLiteral("<h3>") + (d.cognome + QLatin1Char(' ') + d.nome).toHtmlEscaped()
             + QStringLiteral(" - AVS: ") + d.numeroAVS.toHtmlEscaped() + QStringLiteral(" - Cantone: ")
             + cantone.toHtmlEscaped() + (s.stima() ? QStringLiteral(" (stima)") : QString()) + QStringLiteral("</h3>");

@@ -4,6 +4,7 @@
 #include "certificatoannuo.h"
 #include "dipendente.h"
 #include "filesicuri.h"
+#include "importi.h"
 #include "pagheanno.h"
 
 #include <QXmlStreamWriter>
@@ -81,6 +82,10 @@ QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idA
     campo("NumeroAVS", d.numeroAVS);
     campo("PermessoLavoro", d.permessoLavoro);
     campo("DataAssunzione", Dipendente::dataAssunzione(d));
+    // Only an employment that ended in the year has an exit date.
+    const QString uscita = Dipendente::dataUscita(d, anno);
+    if (!uscita.isEmpty())
+        campo("DataUscita", uscita);
     campo("TipoContratto", d.tipoContratto);
     campo("MensilitaAggiuntive", QString::number(d.mensilitaAggiuntive));
     x.writeEndElement();
@@ -114,12 +119,18 @@ QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idA
     campo("ContributoMensileDipendente", importo(mese.lppDipendente));
     x.writeEndElement();
 
+    // As on the pay slip: the contributions are the sum of their lines, to
+    // the centime; the difference each month's deduction to 0.05 francs
+    // makes is a line of its own before the net.
+    const double contributiDip = Importi::arrotonda2(s.avsDip + s.adDip + s.cafDip + s.lainfDip);
+    const double contributiDat = Importi::arrotonda2(s.avsDat + s.adDat + s.cafDat + s.lainfDat);
     x.writeStartElement(QStringLiteral("RiepilogoAnnuo"));
     campo("LordoAnnuo", importo(s.lordo));
-    campo("ContributiDipendente", importo(s.contributiDip));
-    campo("ContributiDatore", importo(s.contributiDat));
+    campo("ContributiDipendente", importo(contributiDip));
+    campo("ContributiDatore", importo(contributiDat));
     campo("LPPAnnuo", importo(s.lpp));
     campo("ImpostaFonteAnnuo", importo(s.imposta));
+    campo("Arrotondamento", importo(Importi::arrotonda2(contributiDip - s.contributiDip)));
     campo("NettoAnnuo", importo(s.netto));
     x.writeEndElement();
 

@@ -340,6 +340,22 @@ StoricoPaghe::ContributiDatore PagheAnno::contributiDipendente(const StoricoPagh
     return d;
 }
 
+QList<AssegniFamiliari::DettaglioFiglio> PagheAnno::figliDicembre(const DatiDipendente& d, const Somme& s, int anno)
+{
+    if (d.figli.isEmpty() || !inServizio(d, anno, 12))
+        return {};
+    // The income the December count tested: the monthly salary; for hourly
+    // pay the gross December paid, which passed the threshold when it paid
+    // allowances.
+    double reddito = d.salarioMensile;
+    if (d.tipoPaga == 1) {
+        if (!(s.assegniMese[11] > 0) || s.ultimoMese.mese != 12)
+            return {};
+        reddito = s.ultimoMese.lordoImponibile - s.ultimoMese.assegniFamiliari;
+    }
+    return AssegniFamiliari::calcola(cantone(d), d.figli, reddito, QDate(anno, 12, 1)).dettagli;
+}
+
 QList<MovimentoStipendio> PagheAnno::movimentiAnno(const QString& id, int anno)
 {
     QList<MovimentoStipendio> anno_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assegnifamiliari.h"
 #include "dipendente.h"
 #include "movimenti.h"
 #include "storicopaghe.h"
@@ -78,6 +79,12 @@ public:
     // The employee's contributions of a saved month, item by item (the
     // accident premium as `lainf`): the lines stored with it, else recomputed.
     static StoricoPaghe::ContributiDatore contributiDipendente(const StoricoPaghe::PagaMese& p);
+
+    // The children's allowances of December (`s` the year's figures of
+    // record `d`), for the yearly documents' detail; none when the employee
+    // was not employed in December. Hourly pay is detailed by what December
+    // paid: no detail when it paid no allowance.
+    static QList<AssegniFamiliari::DettaglioFiglio> figliDicembre(const DatiDipendente& d, const Somme& s, int anno);
 
     // The employee's extra movements dated in the year.
     static QList<MovimentoStipendio> movimentiAnno(const QString& id, int anno);

@@ -1,14 +1,16 @@
 #include "rss.h"
 
+#include "calcolopaga.h"
 #include "certificatoannuo.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "pagheanno.h"
 
+#include <QDate>
+
 RSS::Rendiconto RSS::genera(const QString& id, double salarioRiserva, int etaRiserva,
                             const QString& cantoneRiserva, const QString& tariffa, int anno)
 {
-    Q_UNUSED(etaRiserva)
     Q_UNUSED(cantoneRiserva)
     Q_UNUSED(tariffa)
     Rendiconto r;
@@ -18,11 +20,14 @@ RSS::Rendiconto RSS::genera(const QString& id, double salarioRiserva, int etaRis
     PagheAnno::Somme s;
     if (Dipendente::carica(id, d)) {
         r.nome = d.nome + QLatin1Char(' ') + d.cognome;
-        // The salary asked for a record without one stands in for it in the
-        // estimate; the age, canton and tariff are the record's, as the pay
-        // count takes them.
+        // The salary and the age asked for a record without them stand in
+        // for them in the estimate: the age as a birth date in the year that
+        // gives it (the pay count reads the age by the year of birth). The
+        // canton and tariff are the record's, as the pay count takes them.
         if (d.tipoPaga != 1 && !(d.salarioMensile > 0) && salarioRiserva > 0)
             d.salarioMensile = salarioRiserva;
+        if (CalcoloPaga::etaDaDataNascita(d.dataNascita, anno) < 1 && etaRiserva > 0)
+            d.dataNascita = QDate(anno - etaRiserva, 1, 1).toString(QStringLiteral("dd/MM/yyyy"));
         s = PagheAnno::cifre(id, d, anno);
     } else {
         r.nome = id;

@@ -30,7 +30,8 @@ public:
     // The statement of the year from the year's figures (PagheAnno): the sums
     // of the saved months; without any, the estimate of the months of
     // employment. `salarioRiserva` stands in for a monthly salary the record
-    // lacks; the age, canton and tariff are the record's.
+    // lacks, `etaRiserva` for a birth date it lacks; the canton and tariff
+    // are the record's.
     static Rendiconto genera(const QString& id, double salarioRiserva, int etaRiserva,
                              const QString& cantoneRiserva, const QString& tariffa, int anno);
 

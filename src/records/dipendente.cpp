@@ -473,6 +473,22 @@ QString Dipendente::dataAssunzione(const DatiDipendente& d)
     return d.periodi.isEmpty() ? QString() : d.periodi.first().entrata;
 }
 
+QString Dipendente::dataUscita(const DatiDipendente& d, int anno)
+{
+    if (d.periodi.isEmpty() || inForza(d, QDate(anno, 12, 31)))
+        return QString();
+    QString testo;
+    QDate ultima;
+    for (const PeriodoRapporto& p : d.periodi) {
+        const QDate uscita = leggiData(p.uscita);
+        if (uscita.isValid() && uscita.year() == anno && (!ultima.isValid() || uscita > ultima)) {
+            ultima = uscita;
+            testo = p.uscita;
+        }
+    }
+    return testo;
+}
+
 void Dipendente::setDataAssunzione(DatiDipendente& d, const QString& data)
 {
     if (d.periodi.isEmpty()) {

@@ -442,10 +442,23 @@ void TestDocumentiAnnuali::completaSalarioEta_data()
     QTest::addColumn<QString>("nascita");
     QTest::addColumn<double>("salario");
     QTest::addColumn<int>("etaProposta"); // 0: a complete card, nothing asked
-    QTest::newRow("complete card") << "14/04/1988" << 6200.0 << 0;
-    QTest::newRow("age unknown") << "" << 6200.0 << 40;
-    QTest::newRow("aged 14") << "01/01/2012" << 3000.0 << 40;
-    QTest::newRow("no salary") << "14/04/1988" << 0.0 << 38;
+    QTest::addColumn<bool>("oraria");
+    // The statement's pension of the year, estimated on the card's salary (or
+    // the one given) and its age (or the one given, 55, for a card without a
+    // birth date): 12 x salary less 26,460, at the age's rate, the employee's
+    // half, monthly to 0.05.
+    QTest::addColumn<double>("lpp");
+    // 74,400 - 26,460 = 47,940 at 10 % (38): 4,794, half 2,397.00 (199.75 a month).
+    QTest::newRow("complete card") << "14/04/1988" << 6200.0 << 0 << false << 2397.00;
+    // The age given: 47,940 at 18 % (55): 8,629.20, half 4,314.60 (359.55 a month).
+    QTest::newRow("age unknown") << "" << 6200.0 << 40 << false << 4314.60;
+    // The card's age: no savings credit before 25.
+    QTest::newRow("aged 14") << "01/01/2012" << 3000.0 << 40 << false << 0.0;
+    // The salary given: 51,840 - 26,460 = 25,380 at 10 %: 2,538, half 1,269.00 (105.75 a month).
+    QTest::newRow("no salary") << "14/04/1988" << 0.0 << 38 << false << 1269.00;
+    // Hourly pay needs no monthly salary; without hours in the year no pension.
+    QTest::newRow("hourly with birth date") << "14/04/1988" << 0.0 << 0 << true << 0.0;
+    QTest::newRow("hourly without birth date") << "" << 0.0 << 40 << true << 0.0;
 }
 
 void TestDocumentiAnnuali::completaSalarioEta()
@@ -453,36 +466,51 @@ void TestDocumentiAnnuali::completaSalarioEta()
     QFETCH(QString, nascita);
     QFETCH(double, salario);
     QFETCH(int, etaProposta);
+    QFETCH(bool, oraria);
+    QFETCH(double, lpp);
     const bool domande = etaProposta > 0;
     DatiDipendente d;
     d.nome = QStringLiteral("Marc");
     d.cognome = QStringLiteral("Dubois");
     d.dataNascita = nascita;
     d.salarioMensile = salario;
+    d.tipoPaga = oraria ? 1 : 0;
+    d.pagaOraria = oraria ? 30 : 0;
     RegistroMessaggi messaggi;
     double s = -1, s2 = -1;
     int e = -1, e2 = -1;
     QString domandaSalario;
-    if (domande) {
-        quandoModale<QInputDialog>([salario, etaProposta, &domandaSalario](QInputDialog* f) {
+    const auto chiediEta = [etaProposta] {
+        quandoModale<QInputDialog>([etaProposta](QInputDialog* g) {
+            QCOMPARE(g->intValue(), etaProposta);
+            g->setIntValue(55);
+            g->accept();
+        });
+    };
+    if (domande && oraria) {
+        chiediEta(); // the age only
+    } else if (domande) {
+        quandoModale<QInputDialog>([salario, chiediEta, &domandaSalario](QInputDialog* f) {
             domandaSalario = f->labelText();
             QCOMPARE(f->doubleValue(), salario);
-            f->setDoubleValue(4321.5);
+            f->setDoubleValue(4320);
             f->accept();
-            quandoModale<QInputDialog>([etaProposta](QInputDialog* g) {
-                QCOMPARE(g->intValue(), etaProposta);
-                g->setIntValue(50);
-                g->accept();
-            });
+            chiediEta();
         });
     }
     QVERIFY(DocumentiAnnuali::completaSalarioEta(nullptr, d, 2026, s, e));
     // Asked for one of many: the question names him.
-    if (domande)
+    if (domande && !oraria)
         QCOMPARE(domandaSalario, QStringLiteral("Salario mensile lordo di Marc Dubois (CHF):"));
     QCOMPARE(messaggi.richieste.size(), domande ? 1 : 0);
-    QCOMPARE(s, domande ? 4321.5 : salario);
-    QCOMPARE(e, domande ? 50 : 38);
+    if (domande)
+        QCOMPARE(messaggi.ultimoTesto(), oraria ? QStringLiteral("La scheda di Marc Dubois e' incompleta: verra' richiesta l'eta.")
+                                                : QStringLiteral("La scheda di Marc Dubois e' incompleta: verranno richiesti salario ed eta."));
+    QCOMPARE(s, domande && !oraria ? 4320.0 : salario);
+    QCOMPARE(e, domande ? 55 : 38);
+    // The answers reach the statement.
+    QVERIFY(Dipendente::salva(d, QStringLiteral("Dubois_Marc.txt")));
+    QCOMPARE(RSS::genera(QStringLiteral("Dubois_Marc.txt"), s, e, QStringLiteral("TI"), QStringLiteral("A0"), 2026).lppAnnuo, lpp);
     if (domande) { // cancelled: false, out-values untouched
         quandoModale<QInputDialog>([](QInputDialog* f) { f->reject(); });
         QVERIFY(!DocumentiAnnuali::completaSalarioEta(nullptr, d, 2026, s2, e2));
@@ -737,7 +765,9 @@ void TestDocumentiAnnuali::annoCompleto()
         const QString xml = QString::fromUtf8(AmbienteTest::leggi(cartellaXml + QLatin1Char('/') + QString(id).remove(QStringLiteral(".txt")) + QStringLiteral(".xml")));
         QCOMPARE(elemento(xml, QStringLiteral("Stima")), QStringLiteral("false"));
         QCOMPARE(elemento(xml, QStringLiteral("LordoAnnuo")).toDouble(), arrotonda2(s.lordo));
-        QCOMPARE(elemento(xml, QStringLiteral("ContributiDipendente"), QStringLiteral("RiepilogoAnnuo")).toDouble(), arrotonda2(s.contributi));
+        // The contributions are their lines' sum; the months' rounding to 0.05 apart.
+        const double contributi = elemento(xml, QStringLiteral("ContributiDipendente"), QStringLiteral("RiepilogoAnnuo")).toDouble();
+        QVERIFY(centesimi(contributi - elemento(xml, QStringLiteral("Arrotondamento")).toDouble(), s.contributi));
         QCOMPARE(elemento(xml, QStringLiteral("ContributiDatore")).toDouble(), arrotonda2(s.datore));
         QCOMPARE(elemento(xml, QStringLiteral("ImpostaFonteAnnuo")).toDouble(), arrotonda2(s.imposta));
         QCOMPARE(elemento(xml, QStringLiteral("NettoAnnuo")).toDouble(), arrotonda2(s.netto));
@@ -747,8 +777,17 @@ void TestDocumentiAnnuali::annoCompleto()
             QCOMPARE(elemento(xml, QStringLiteral("Cantone")), QStringLiteral("GE"));
             QCOMPARE(elemento(xml, QStringLiteral("TabellaImposta")), QStringLiteral("B1"));
         }
-        if (id == kBernasconi) // the employer's AHV: 5.3 % of 10 x 6,200 + 8,200 + 12,400 = 82,600: 4,377.80
+        if (id == kBernasconi) { // the employer's AHV: 5.3 % of 10 x 6,200 + 8,200 + 12,400 = 82,600: 4,377.80
             QCOMPARE(elemento(xml, QStringLiteral("Datore"), QStringLiteral("AVS")).toDouble(), 4377.80);
+            // The employee's lines (AHV 5.3 %, unemployment 1.1 %, family fund
+            // 0.305 %, accident 11.2 per mille to 0.05) against the month's
+            // deduction to 0.05:
+            //   6,200:  328.60 + 68.20 + 18.91 + 69.45 = 485.16, 485.15: 0.01, ten months 0.10
+            //   8,200:  434.60 + 90.20 + 25.01 + 91.85 = 641.66, 641.65: 0.01
+            //   12,400: 657.20 + 136.40 + 37.82 + 138.30 (12,350) = 969.72, 969.70: 0.02
+            QCOMPARE(elemento(xml, QStringLiteral("Arrotondamento")).toDouble(), 0.13);
+            QVERIFY(elemento(xml, QStringLiteral("DataUscita")).isEmpty());
+        }
     }
 
     // The pay summary: one row per employee, the two without figures in no total.
@@ -828,6 +867,10 @@ void TestDocumentiAnnuali::annoCompleto()
     for (int m = 0; m < 12; ++m)
         QCOMPARE(tabella.at(1).at(m).toDouble(), somme[kMoretti].assegniMese[m]);
     QCOMPARE(tabella.at(1).at(12).toDouble(), arrotonda2(somme[kMoretti].assegni));
+    // Hourly pay detailed by what December paid (160 h x 34.50 = 5,520, above
+    // 630): Noemi, 6 in December, the TI child allowance of 215.
+    const QStringList noemi{"Noemi", "01/06/2020", "6", "figli", "215.00"};
+    QVERIFY(righeTabelle(formulario).contains(noemi));
     QVERIFY(formulario.contains(QStringLiteral("Keller Thomas: nessun mese di servizio nel 2026")));
 
     // The family-fund count: every salary subject to the fund, the
@@ -842,6 +885,7 @@ void TestDocumentiAnnuali::annoCompleto()
     for (const QStringList& r : caf)
         righeDipendenti += r.size() == 5 && r.first() != QLatin1String("Dipendente") && r.first() != QLatin1String("Totale cantone");
     QCOMPARE(righeDipendenti, 4);
+    QVERIFY(caf.contains(QStringList{"Moretti Davide"} + noemi));
 }
 
 void TestDocumentiAnnuali::stimaUguale_data()
@@ -854,24 +898,45 @@ void TestDocumentiAnnuali::stimaUguale_data()
     QTest::addColumn<double>("ad");      // the employee's unemployment contribution of the year
     QTest::addColumn<double>("aumento"); // above 0: the salary history pays `salario` to June, this from July
     QTest::addColumn<int>("mensilita");
+    // The XML's rounding: the employee's lines of each month (AHV 5.3 %,
+    // unemployment 1.1 %, family fund 0.305 %, accident 11.2 per mille to
+    // 0.05) less its deduction to 0.05; 6,200 a month: 328.60 + 68.20 + 18.91
+    // + 69.45 = 485.16 against 485.15, 0.01.
+    QTest::addColumn<double>("arrotondamento");
     // 6,200 x 12 + a thirteenth of 6,200 = 80,600; unemployment 1.1 % = 886.60.
-    QTest::newRow("whole year") << "01/01/2020" << "" << 0.0 << 6200.0 << 80600.0 << 886.60 << 0.0 << 1;
+    // Rounding: eleven months 0.11; December 12,400: 657.20 + 136.40 + 37.82
+    // + 138.90 = 970.32 against 970.30, 0.02: 0.13.
+    QTest::newRow("whole year") << "01/01/2020" << "" << 0.0 << 6200.0 << 80600.0 << 886.60 << 0.0 << 1 << 0.13;
     // Joins on 1 February: 11 x 6,200 + 6,200 x 11 / 12 = 73,883.33 (figure 1
     // to 0.05: 73,883.35); unemployment 1.1 % of 73,883.33 = 812.72.
-    QTest::newRow("11 months, joins") << "01/02/2026" << "" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0 << 1;
+    // Rounding: ten months 0.10; December 11,883.35: 629.82 + 130.72 + 36.24
+    // + 133.10 = 929.88 against 929.90, -0.02: 0.08.
+    QTest::newRow("11 months, joins") << "01/02/2026" << "" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0 << 1 << 0.08;
     // Leaves on 30 November: the same eleven months, the thirteenth pro rata
     // (5,683.35 to 0.05): 73,883.35; unemployment on it 812.72.
+    // Rounding: eleven months 0.11; the thirteenth at November's lines x
+    // 5,683.35 / 6,200: 485.16 x 0.91667 = 444.73 against 485.15 x 0.91667 =
+    // 444.72 to 0.05, 444.70: 0.03; 0.14.
     QTest::newRow("11 months, leaves") << "01/01/2020" << "30/11/2026" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0
-                                       << 1;
+                                       << 1 << 0.14;
+    // Leaves on 30 June without a thirteenth: 6 x 6,200 = 37,200;
+    // unemployment 6 x 68.20 = 409.20; rounding 6 x 0.01 = 0.06.
+    QTest::newRow("6 months, leaves 30 June") << "01/01/2020" << "30/06/2026" << 0.0 << 6200.0 << 37200.0 << 409.20
+                                              << 0.0 << 0 << 0.06;
     // 10,000 x 13 + two movements of 15,000 = 160,000: the unemployment
     // insurance stops at the ceiling of 148,200: 1.1 % = 1,630.20.
+    // Rounding: 10,000 530 + 110 + 30.50 + 112 = 782.50, March 25,000 and
+    // December 20,000 as exact: 0.00.
     QTest::newRow("two movements over the ceiling") << "01/01/2020" << "" << 15000.0 << 10000.0 << 160000.0 << 1630.20
-                                                    << 0.0 << 1;
+                                                    << 0.0 << 1 << 0.0;
     // 6,000 to June and 6,600 from July, the fourteenth in June at June's
     // salary: 6 x 6,000 + 6 x 6,600 + 6,000 + 6,600 = 88,200, nothing owed
     // beyond what June and December pay; unemployment 1.1 % = 970.20.
+    // Rounding: 6,000 and 12,000 exact; 6,600: 349.80 + 72.60 + 20.13 + 73.90
+    // = 516.43 against 516.45, five months -0.10; December 13,200: 699.60 +
+    // 145.20 + 40.26 + 147.85 = 1,032.91 against 1,032.90, 0.01: -0.09.
     QTest::newRow("raise in July, fourteenth in June") << "01/01/2020" << "" << 0.0 << 6000.0 << 88200.0 << 970.20
-                                                       << 6600.0 << 2;
+                                                       << 6600.0 << 2 << -0.09;
 }
 
 // A year without saved months: every document shows the same estimate,
@@ -886,6 +951,7 @@ void TestDocumentiAnnuali::stimaUguale()
     QFETCH(double, ad);
     QFETCH(double, aumento);
     QFETCH(int, mensilita);
+    QFETCH(double, arrotondamento);
     DatiDipendente d;
     QVERIFY(Dipendente::carica(kBernasconi, d));
     d.periodi = {PeriodoRapporto{entrata, uscita}};
@@ -941,6 +1007,19 @@ void TestDocumentiAnnuali::stimaUguale()
     QCOMPARE(arrotonda5(elemento(xml, QStringLiteral("LordoAnnuo")).toDouble()), cifra8);
     QCOMPARE(elemento(xml, QStringLiteral("Dipendente"), QStringLiteral("AD")).toDouble(), ad);
     QCOMPARE(elemento(xml, QStringLiteral("Cifra9_Contributi")).toDouble(), c.cifra9);
+    // A leaver of the year has his exit date; each side's lines add up to its
+    // total, the months' rounding to 0.05 a line of its own.
+    QCOMPARE(elemento(xml, QStringLiteral("DataUscita")), uscita);
+    double dipendente = 0, datore = 0;
+    for (const QString& voce : {"AVS", "AD", "CAF", "LAINF"}) {
+        dipendente += elemento(xml, QStringLiteral("Dipendente"), voce).toDouble();
+        datore += elemento(xml, QStringLiteral("Datore"), voce).toDouble();
+    }
+    const double contributi = elemento(xml, QStringLiteral("ContributiDipendente"), QStringLiteral("RiepilogoAnnuo")).toDouble();
+    QVERIFY(centesimi(dipendente, contributi));
+    QVERIFY(centesimi(datore, elemento(xml, QStringLiteral("ContributiDatore")).toDouble()));
+    QCOMPARE(elemento(xml, QStringLiteral("Arrotondamento")).toDouble(), arrotondamento);
+    QVERIFY(centesimi(contributi - arrotondamento, s.contributiDip));
     QVERIFY(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026).contains(QStringLiteral("(stima)")));
 
     RiepilogoPaghe f;
