@@ -914,11 +914,12 @@ void TestDocumentiAnnuali::stimaUguale_data()
     QTest::newRow("11 months, joins") << "01/02/2026" << "" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0 << 1 << 0.08;
     // Leaves on 30 November: the same eleven months, the thirteenth pro rata
     // (5,683.35 to 0.05): 73,883.35; unemployment on it 812.72.
-    // Rounding: eleven months 0.11; the thirteenth at November's lines x
-    // 5,683.35 / 6,200: 485.16 x 0.91667 = 444.73 against 485.15 x 0.91667 =
-    // 444.72 to 0.05, 444.70: 0.03; 0.14.
+    // Rounding: ten months of 6,200 at 7.82513 %: 485.16 deducted as 485.15,
+    // 0.01 each; November, the leaving month, pays the salary and the
+    // thirteenth pro rata (11/12 of 6,200 = 5,683.35) in one count: 11,883.35
+    // x 7.82513 % = 929.88 deducted as 929.90, -0.02; 0.08.
     QTest::newRow("11 months, leaves") << "01/01/2020" << "30/11/2026" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0
-                                       << 1 << 0.14;
+                                       << 1 << 0.08;
     // Leaves on 30 June without a thirteenth: 6 x 6,200 = 37,200;
     // unemployment 6 x 68.20 = 409.20; rounding 6 x 0.01 = 0.06.
     QTest::newRow("6 months, leaves 30 June") << "01/01/2020" << "30/06/2026" << 0.0 << 6200.0 << 37200.0 << 409.20
