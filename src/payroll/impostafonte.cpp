@@ -134,6 +134,34 @@ QString testo(const char* p, int n)
     return QString::fromLatin1(p, n).trimmed();
 }
 
+// What each byte of records 06 and 11 must be: printable ASCII (bit 0)
+// and, in the numeric fields above, a digit (bit 1); and what each byte
+// value is.
+struct Classi
+{
+    unsigned char posizione[kLunghezzaRecord] = {};
+    unsigned char byte[256] = {};
+    Classi()
+    {
+        std::fill(posizione, posizione + kLunghezzaRecord, 1);
+        for (const auto& c : kCampiNumerici)
+            std::fill(posizione + c.da, posizione + c.da + c.lunghezza, 3);
+        for (int c = 0x20; c <= 0x7E; ++c)
+            byte[c] = c >= '0' && c <= '9' ? 3 : 1;
+    }
+};
+const Classi kClassi;
+
+// Whether a record of 62 bytes is printable ASCII with digits in every
+// numeric field: one pass without branches, as nearly every record is.
+bool recordPulito(const char* p)
+{
+    unsigned cattivi = 0;
+    for (int i = 0; i < kLunghezzaRecord; ++i)
+        cattivi |= kClassi.posizione[i] & ~kClassi.byte[static_cast<unsigned char>(p[i])];
+    return cattivi == 0;
+}
+
 // Canton (two letters) and code (letters and digits, then blanks only) of
 // a record of at least 16 bytes.
 bool chiaveLeggibile(const char* p)
@@ -272,6 +300,9 @@ private:
     // moves it).
     bool controlla(const char* p, int n, qint64 lunghezza, QString* difetto) const
     {
+        if (lunghezza == kLunghezzaRecord && recordPulito(p)
+            && ((haPrecedente && std::memcmp(precedente, p + 4, sizeof precedente) == 0) || chiaveLeggibile(p)))
+            return true;
         const int cattivo = int(std::find_if(p, p + n, [](char c) { return c < 0x20 || c > 0x7E; }) - p);
         const bool chiaveCerta = n > 16 && cattivo > 16 && chiaveLeggibile(p) && cifra(p[16]);
         if (cattivo < n)
