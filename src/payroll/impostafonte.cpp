@@ -255,6 +255,8 @@ public:
         }
         if (n >= 2 && p[0] == '1' && (p[1] == '2' || p[1] == '3'))
             return; // commission and median records are not used
+        if (std::all_of(p, p + n, [](char c) { return c == ' ' || c == '\t'; }) && lunghezza == n)
+            return; // a blank line
         const int cattivo = int(std::find_if(p, p + qMin(n, 2), [](char c) { return c < 0x20 || c > 0x7E; }) - p);
         danneggiato(p, n,
                     cattivo < qMin(n, 2) ? ImpostaFonte::tr("carattere non valido alla posizione %1").arg(cattivo + 1)

@@ -54,10 +54,11 @@ public:
     // What the last load found wrong, naming canton and file: every damaged
     // bracket or category record with its line (a record that is not 62
     // bytes of printable ASCII, whose canton or code cannot be read, or a
-    // numeric field holding anything but digits), and a closing record that
-    // is missing or whose record count does not match the file. Empty when
-    // every file was whole. The scale or category a damaged record belongs
-    // to counts as missing: no look-up finds it.
+    // numeric field holding anything but digits; a line of an unknown
+    // record type), and a closing record that is missing or whose record
+    // count does not match the file. Empty when every file was whole. The
+    // scale or category a damaged record belongs to counts as missing: no
+    // look-up finds it (nor one with another church letter instead).
     static QStringList avvisi();
 
     static double calcolaMensile(double redditoMensile, const QString& cantone, const QString& tariffa);
