@@ -22,7 +22,9 @@ EsitoCCL CCL::verifica(const QString& ccl, const QString& categoria, double sala
     const QString percorso = percorsoTabella();
     QByteArray contenuto;
     const FileSicuri::Esito letto = FileSicuri::leggiFile(percorso, &contenuto, 1024 * 1024);
-    const FileIni tabella = FileIni::leggi(contenuto);
+    // Edited by hand: an agreement's categories may stand in two groups of
+    // its name; a category given twice is damage (which minimum holds?).
+    const FileIni tabella = FileIni::leggi(contenuto, true);
     QStringList problemi;
     if (letto != FileSicuri::Esito::Letto)
         problemi.append(FileSicuri::messaggio(letto, percorso, 1024 * 1024));

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,10 @@ using CategoriaFissa = ImpostaFonte::CategoriaFissa;
 QMap<QString, Scala> g_scale;
 QMap<QString, CategoriaFissa> g_categorie;
 QStringList g_avvisi;
+// The keys of the scales and categories a damaged record belongs to: a
+// look-up that reaches one of them finds nothing.
+QSet<QString> g_scaleDanneggiate;
+QSet<QString> g_categorieDanneggiate;
 
 // Look-up index built after loading: canton -> tariff code as asked for ->
 // the scale the suffix rule finds for it, so a look-up builds no key text.
@@ -37,10 +42,21 @@ QString chiaveScala(const QString& cantone, const QString& codice)
 // ---------------------------------------------------------------------------
 // Reading the tariff files.
 
-// A record is read from its first 59 characters; a line is kept up to this
-// many bytes, which always decode to more than 59 characters.
+// A line is kept up to this many bytes; its full length is counted apart.
 constexpr int kPrefissoRiga = 256;
-constexpr int kLunghezzaMinima = 60;
+// Records 06 and 11 are exactly this many bytes.
+constexpr int kLunghezzaRecord = 62;
+// The damaged records of one file listed one by one; the rest are counted.
+constexpr int kDanniElencati = 20;
+
+// The numeric fields of records 06 and 11 (0-based offset, length):
+// transaction, valid-from date, income from, step, children, minimum tax,
+// rate. Each is digits only.
+const struct
+{
+    int da;
+    int lunghezza;
+} kCampiNumerici[] = {{2, 2}, {16, 8}, {24, 9}, {33, 9}, {43, 2}, {45, 9}, {54, 5}};
 
 // The tables being read. Scales are kept in a vector with an index by key
 // while reading; the maps are built at the end.
@@ -94,27 +110,22 @@ struct Tabelle
     }
 };
 
-bool spazio(char c)
+bool cifra(char c)
 {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
+    return c >= '0' && c <= '9';
 }
 
-// A numeric field: blanks around it are dropped; empty or anything other
-// than digits reads as 0.
+bool lettera(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A numeric field already checked to hold digits only.
 qint64 intero(const char* p, int n)
 {
-    while (n > 0 && spazio(*p)) {
-        ++p;
-        --n;
-    }
-    while (n > 0 && spazio(p[n - 1]))
-        --n;
     qint64 v = 0;
-    for (int i = 0; i < n; ++i) {
-        if (p[i] < '0' || p[i] > '9')
-            return 0;
+    for (int i = 0; i < n; ++i)
         v = v * 10 + (p[i] - '0');
-    }
     return v;
 }
 
@@ -123,10 +134,58 @@ QString testo(const char* p, int n)
     return QString::fromLatin1(p, n).trimmed();
 }
 
+// What each byte of records 06 and 11 must be: printable ASCII (bit 0)
+// and, in the numeric fields above, a digit (bit 1); and what each byte
+// value is.
+struct Classi
+{
+    unsigned char posizione[kLunghezzaRecord] = {};
+    unsigned char byte[256] = {};
+    Classi()
+    {
+        std::fill(posizione, posizione + kLunghezzaRecord, 1);
+        for (const auto& c : kCampiNumerici)
+            std::fill(posizione + c.da, posizione + c.da + c.lunghezza, 3);
+        for (int c = 0x20; c <= 0x7E; ++c)
+            byte[c] = c >= '0' && c <= '9' ? 3 : 1;
+    }
+};
+const Classi kClassi;
+
+// Whether a record of 62 bytes is printable ASCII with digits in every
+// numeric field: one pass without branches, as nearly every record is.
+bool recordPulito(const char* p)
+{
+    unsigned cattivi = 0;
+    for (int i = 0; i < kLunghezzaRecord; ++i)
+        cattivi |= kClassi.posizione[i] & ~kClassi.byte[static_cast<unsigned char>(p[i])];
+    return cattivi == 0;
+}
+
+// Canton (two letters) and code (letters and digits, then blanks only) of
+// a record of at least 16 bytes.
+bool chiaveLeggibile(const char* p)
+{
+    if (!lettera(p[4]) || !lettera(p[5]))
+        return false;
+    int i = 6;
+    while (i < 16 && (lettera(p[i]) || cifra(p[i])))
+        ++i;
+    if (i == 6)
+        return false;
+    while (i < 16 && p[i] == ' ')
+        ++i;
+    return i == 16;
+}
+
 class LettoreTariffe
 {
 public:
     Tabelle tabelle;
+    // The scales and categories a damaged record belongs to: they count as
+    // missing, whatever else the files hold for them.
+    QSet<QString> scaleDanneggiate;
+    QSet<QString> categorieDanneggiate;
 
     // The records of the file being read, and what its closing record
     // ("99": canton at 18-19, record count with header and closing record at
@@ -134,85 +193,187 @@ public:
     qint64 recordFile = 0;
     qint64 recordDichiarati = -1;
     QString cantoneFile;
+    // The damaged records of the file: line and what is wrong.
+    QVector<QPair<qint64, QString>> danni;
+    // Whether any file held a damaged record.
+    bool conDanni = false;
 
     void iniziaFile()
     {
         recordFile = 0;
         recordDichiarati = -1;
         cantoneFile.clear();
-    }
-
-    // One line, without its line end. `p` holds at least `n` bytes.
-    void riga(const char* p, int n)
-    {
-        if (n > 0 && p[n - 1] == '\r')
-            --n;
-        if (n > 0)
-            ++recordFile;
-        if (n >= 4 && p[0] == '0' && p[1] == '0' && cantoneFile.isEmpty())
-            cantoneFile = testo(p + 2, 2);
-        if (n >= 27 && p[0] == '9' && p[1] == '9') {
-            cantoneFile = testo(p + 17, 2);
-            recordDichiarati = -1;
-            bool cifre = true;
-            for (int i = 19; i < 27; ++i)
-                cifre = cifre && p[i] >= '0' && p[i] <= '9';
-            if (cifre)
-                recordDichiarati = intero(p + 19, 8);
-            return;
-        }
-        if (n < kLunghezzaMinima)
-            return; // fewer bytes than 60 can never be 60 characters
-        bool ascii = true;
-        for (int i = 0; i < kLunghezzaMinima - 1; ++i) {
-            if (static_cast<unsigned char>(p[i]) >= 0x80) {
-                ascii = false;
-                break;
-            }
-        }
-        if (ascii) {
-            record(p, nullptr);
-            return;
-        }
-        // Characters, not bytes, give the positions: decode the line and
-        // read the fields from its characters.
-        const QString s = QString::fromUtf8(p, qMin(n, kPrefissoRiga));
-        if (s.size() < kLunghezzaMinima)
-            return;
-        char campi[kLunghezzaMinima];
-        for (int i = 0; i < kLunghezzaMinima; ++i) {
-            const ushort u = s.at(i).unicode();
-            campi[i] = u < 0x80 ? char(u) : '\x01';
-        }
+        danni.clear();
+        numeroRiga = 0;
+        haPrecedente = false;
+        inSospeso = false;
         chiaveGrezza[0] = '\0';
         ultimaScala = nullptr;
-        record(campi, &s);
+    }
+
+    // One line, without its line end: its first `n` bytes at `p`, `lunghezza`
+    // bytes in all.
+    void riga(const char* p, int n, qint64 lunghezza)
+    {
+        ++numeroRiga;
+        if (n > 0 && p[n - 1] == '\r' && lunghezza == n) {
+            --n;
+            --lunghezza;
+        }
+        if (lunghezza == 0)
+            return;
+        ++recordFile;
+        const bool scala = n >= 2 && p[0] == '0' && p[1] == '6';
+        const bool categoria = n >= 2 && p[0] == '1' && p[1] == '1';
+        if (scala || categoria) {
+            QString difetto;
+            const bool chiaveCerta = controlla(p, n, lunghezza, &difetto);
+            if (difetto.isEmpty())
+                record(p, scala);
+            else
+                danneggiato(p, n, difetto, chiaveCerta, scala, categoria);
+            return;
+        }
+        if (n >= 2 && p[0] == '0' && p[1] == '0') {
+            if (recordFile > 1) {
+                // A header amid the records: a bracket whose type was hit.
+                danneggiato(p, n, ImpostaFonte::tr("record di testata in mezzo al file"), false, true, true);
+                return;
+            }
+            if (n >= 4)
+                cantoneFile = testo(p + 2, 2);
+            return;
+        }
+        if (n >= 2 && p[0] == '9' && p[1] == '9') {
+            recordDichiarati = -1;
+            if (n >= 27) {
+                cantoneFile = testo(p + 17, 2);
+                if (std::all_of(p + 19, p + 27, cifra))
+                    recordDichiarati = intero(p + 19, 8);
+            }
+            return;
+        }
+        if (n >= 2 && p[0] == '1' && (p[1] == '2' || p[1] == '3'))
+            return; // commission and median records are not used
+        if (std::all_of(p, p + n, [](char c) { return c == ' ' || c == '\t'; }) && lunghezza == n)
+            return; // a blank line
+        const int cattivo = int(std::find_if(p, p + qMin(n, 2), [](char c) { return c < 0x20 || c > 0x7E; }) - p);
+        danneggiato(p, n,
+                    cattivo < qMin(n, 2) ? ImpostaFonte::tr("carattere non valido alla posizione %1").arg(cattivo + 1)
+                                         : ImpostaFonte::tr("tipo di record sconosciuto: \"%1\"").arg(QString::fromLatin1(p, qMin(n, 2))),
+                    false, true, true);
+    }
+
+    // What the last file's damaged records say, one text each, the first
+    // few of them one by one.
+    QStringList avvisiDanni(const QString& cantone, const QString& file) const
+    {
+        QStringList testi;
+        for (int i = 0; i < danni.size() && i < kDanniElencati; ++i)
+            testi.append(ImpostaFonte::tr("Tariffe %1, file %2, riga %3: record danneggiato (%4); la sua tariffa non viene usata.")
+                             .arg(cantone, file, QString::number(danni.at(i).first), danni.at(i).second));
+        if (danni.size() > kDanniElencati)
+            testi.append(ImpostaFonte::tr("Tariffe %1, file %2: altri %3 record danneggiati non elencati.")
+                             .arg(cantone, file, QString::number(danni.size() - kDanniElencati)));
+        return testi;
     }
 
 private:
+    qint64 numeroRiga = 0;
+
     // The canton and code bytes of the last scale record, to find its scale
     // again without building the key (consecutive records share it).
     char chiaveGrezza[12] = {};
     Scala* ultimaScala = nullptr;
     size_t scaleAllUltima = 0;
 
-    void record(const char* p, const QString* caratteri)
-    {
-        const bool scala = p[0] == '0' && p[1] == '6';
-        const bool categoria = p[0] == '1' && p[1] == '1';
-        if (!scala && !categoria)
-            return;
+    // The last clean record of the file, and whether a record whose canton
+    // or code could not be trusted came after it: the records are sorted by
+    // code, so such a record belongs to the scale before it or after it.
+    char precedente[12] = {};
+    bool precedenteScala = false;
+    bool haPrecedente = false;
+    bool inSospeso = false;
 
-        auto campo = [&](int da, int lunghezza) {
-            return caratteri ? caratteri->mid(da, lunghezza).trimmed() : testo(p + da, lunghezza);
-        };
+    // Checks a record 06 or 11; `difetto` says what is wrong, empty when
+    // nothing is. Returns whether its canton and code can be trusted: they
+    // read as a canton and a code, no byte up to the date is damaged, and
+    // the date begins where it should (a byte added or lost before it
+    // moves it).
+    bool controlla(const char* p, int n, qint64 lunghezza, QString* difetto) const
+    {
+        if (lunghezza == kLunghezzaRecord && recordPulito(p)
+            && ((haPrecedente && std::memcmp(precedente, p + 4, sizeof precedente) == 0) || chiaveLeggibile(p)))
+            return true;
+        const int cattivo = int(std::find_if(p, p + n, [](char c) { return c < 0x20 || c > 0x7E; }) - p);
+        const bool chiaveCerta = n > 16 && cattivo > 16 && chiaveLeggibile(p) && cifra(p[16]);
+        if (cattivo < n)
+            *difetto = ImpostaFonte::tr("carattere non valido alla posizione %1").arg(cattivo + 1);
+        else if (lunghezza != kLunghezzaRecord)
+            *difetto = ImpostaFonte::tr("%1 byte invece di %2").arg(lunghezza).arg(kLunghezzaRecord);
+        else if (!chiaveCerta)
+            *difetto = ImpostaFonte::tr("cantone o codice illeggibile");
+        else {
+            for (const auto& c : kCampiNumerici) {
+                if (!std::all_of(p + c.da, p + c.da + c.lunghezza, cifra)) {
+                    *difetto = ImpostaFonte::tr("campo non numerico alle posizioni %1-%2: \"%3\"")
+                                   .arg(c.da + 1)
+                                   .arg(c.da + c.lunghezza)
+                                   .arg(QString::fromLatin1(p + c.da, c.lunghezza));
+                    break;
+                }
+            }
+        }
+        return chiaveCerta;
+    }
+
+    void segna(const char* chiave, bool scala, bool categoria)
+    {
+        const QString k = chiaveScala(testo(chiave, 2), testo(chiave + 2, 10));
+        if (scala)
+            scaleDanneggiate.insert(k);
+        if (categoria)
+            categorieDanneggiate.insert(k);
+    }
+
+    // A damaged record: reported, and the scale it belongs to counts as
+    // missing. When its canton and code cannot be trusted, so do the
+    // scales of the clean records before and after it.
+    void danneggiato(const char* p, int n, const QString& difetto, bool chiaveCerta, bool scala, bool categoria)
+    {
+        danni.append({numeroRiga, difetto});
+        conDanni = true;
+        if (n > 16 && chiaveLeggibile(p))
+            segna(p + 4, scala, categoria);
+        if (chiaveCerta) {
+            inSospeso = false;
+            haPrecedente = true;
+            std::memcpy(precedente, p + 4, sizeof precedente);
+            precedenteScala = scala;
+            return;
+        }
+        if (haPrecedente)
+            segna(precedente, precedenteScala, !precedenteScala);
+        inSospeso = true;
+    }
+
+    void record(const char* p, bool scala)
+    {
+        if (inSospeso) {
+            inSospeso = false;
+            segna(p + 4, scala, !scala);
+        }
+        std::memcpy(precedente, p + 4, sizeof precedente);
+        precedenteScala = scala;
+        haPrecedente = true;
+
         const int data = int(intero(p + 16, 8));
         const double aliquota = intero(p + 54, 5) / 100.0;
 
-        if (categoria) {
+        if (!scala) {
             CategoriaFissa c;
-            c.cantone = campo(4, 2);
-            c.codice = campo(6, 10);
+            c.cantone = testo(p + 4, 2);
+            c.codice = testo(p + 6, 10);
             c.aliquota = aliquota;
             c.validoDal = data;
             tabelle.categoria(chiaveScala(c.cantone, c.codice), c);
@@ -226,18 +387,16 @@ private:
         const int figli = int(intero(p + 43, 2));
 
         Scala* s = nullptr;
-        if (!caratteri && ultimaScala && scaleAllUltima == tabelle.scale.size()
+        if (ultimaScala && scaleAllUltima == tabelle.scale.size()
             && std::memcmp(chiaveGrezza, p + 4, sizeof chiaveGrezza) == 0) {
             s = ultimaScala;
         } else {
-            const QString cantone = campo(4, 2);
-            const QString codice = campo(6, 10);
+            const QString cantone = testo(p + 4, 2);
+            const QString codice = testo(p + 6, 10);
             s = tabelle.scala(chiaveScala(cantone, codice), cantone, codice, figli, data);
-            if (!caratteri) {
-                std::memcpy(chiaveGrezza, p + 4, sizeof chiaveGrezza);
-                ultimaScala = s;
-                scaleAllUltima = tabelle.scale.size();
-            }
+            std::memcpy(chiaveGrezza, p + 4, sizeof chiaveGrezza);
+            ultimaScala = s;
+            scaleAllUltima = tabelle.scale.size();
         }
         Tabelle::aggiungi(*s, b, figli, data);
     }
@@ -254,6 +413,7 @@ void leggiFile(const QString& percorso, LettoreTariffe& lettore)
     constexpr qint64 kBlocco = 1 << 20;
     std::unique_ptr<char[]> blocco(new char[kBlocco]);
     QByteArray riporto; // start of a line begun in an earlier block
+    qint64 lunghezzaAperta = 0; // its length so far
     bool rigaAperta = false;
     bool primo = true;
     qint64 letti = 0;
@@ -272,22 +432,24 @@ void leggiFile(const QString& percorso, LettoreTariffe& lettore)
                 const int spazioLibero = kPrefissoRiga - riporto.size();
                 if (spazioLibero > 0)
                     riporto.append(p, int(qMin<qint64>(spazioLibero, e - p)));
+                lunghezzaAperta += e - p;
                 if (a) {
-                    lettore.riga(riporto.constData(), riporto.size());
+                    lettore.riga(riporto.constData(), riporto.size(), lunghezzaAperta);
                     riporto.clear();
                     rigaAperta = false;
                 }
             } else if (a) {
-                lettore.riga(p, int(qMin<qint64>(e - p, kPrefissoRiga)));
+                lettore.riga(p, int(qMin<qint64>(e - p, kPrefissoRiga)), e - p);
             } else {
                 riporto.append(p, int(qMin<qint64>(e - p, kPrefissoRiga)));
+                lunghezzaAperta = e - p;
                 rigaAperta = true;
             }
             p = a ? a + 1 : fine;
         }
     }
     if (rigaAperta)
-        lettore.riga(riporto.constData(), riporto.size()); // last line without line end
+        lettore.riga(riporto.constData(), riporto.size(), lunghezzaAperta); // last line without line end
 }
 
 // ---------------------------------------------------------------------------
@@ -298,9 +460,12 @@ const Scala* cercaScalaPerChiave(const QString& cantone, const QString& tariffa)
     const QMap<QString, Scala>& scale = g_scale;
     const QString base = chiaveScala(cantone, tariffa);
     for (const char* s : suffissi) {
-        const auto it = scale.constFind(*s ? base + QLatin1String(s) : base);
+        const QString chiave = *s ? base + QLatin1String(s) : base;
+        const auto it = scale.constFind(chiave);
         if (it != scale.constEnd())
             return &it.value();
+        if (g_scaleDanneggiate.contains(chiave))
+            return nullptr;
     }
     return nullptr;
 }
@@ -335,9 +500,12 @@ const CategoriaFissa* cercaCategoria(const QString& cantone, const QString& codi
     const QMap<QString, CategoriaFissa>& categorie = g_categorie;
     const QString base = chiaveScala(cantone, codice);
     for (const char* s : suffissi) {
-        const auto it = categorie.constFind(*s ? base + QLatin1String(s) : base);
+        const QString chiave = *s ? base + QLatin1String(s) : base;
+        const auto it = categorie.constFind(chiave);
         if (it != categorie.constEnd())
             return &it.value();
+        if (g_categorieDanneggiate.contains(chiave))
+            return nullptr;
     }
     return nullptr;
 }
@@ -407,6 +575,8 @@ QStringList ImpostaFonte::avvisi()
 bool ImpostaFonte::caricaDa(const QString& cartella)
 {
     g_avvisi.clear();
+    g_scaleDanneggiate.clear();
+    g_categorieDanneggiate.clear();
     g_indice.clear();
     g_scale.clear();
     g_categorie.clear();
@@ -424,6 +594,7 @@ bool ImpostaFonte::caricaDa(const QString& cartella)
         // The closing record carries the number of records: a file whose end
         // is missing, or that lost or gained records, does not match it.
         const QString cantone = lettore.cantoneFile.isEmpty() ? QStringLiteral("?") : lettore.cantoneFile;
+        g_avvisi.append(lettore.avvisiDanni(cantone, f.fileName()));
         if (lettore.recordDichiarati < 0)
             g_avvisi.append(tr("Tariffe %1, file %2: manca il record finale, il file può essere incompleto.")
                                 .arg(cantone, f.fileName()));
@@ -434,13 +605,22 @@ bool ImpostaFonte::caricaDa(const QString& cartella)
     }
     Tabelle& tutte = lettore.tabelle;
 
+    // A scale or category a damaged record belongs to is left out whole.
+    g_scaleDanneggiate = lettore.scaleDanneggiate;
+    g_categorieDanneggiate = lettore.categorieDanneggiate;
     for (Scala& s : tutte.scale) {
+        const QString chiave = chiaveScala(s.cantone, s.codice);
+        if (g_scaleDanneggiate.contains(chiave))
+            continue;
         s.scaglioni.squeeze();
-        g_scale.insert(chiaveScala(s.cantone, s.codice), std::move(s));
+        g_scale.insert(chiave, std::move(s));
     }
-    g_categorie = tutte.categorie;
+    for (auto it = tutte.categorie.cbegin(); it != tutte.categorie.cend(); ++it) {
+        if (!g_categorieDanneggiate.contains(it.key()))
+            g_categorie.insert(it.key(), it.value());
+    }
     costruisciIndice();
-    return !g_scale.isEmpty() || !g_categorie.isEmpty();
+    return !g_scale.isEmpty() || !g_categorie.isEmpty() || lettore.conDanni;
 }
 
 double ImpostaFonte::calcolaMensile(double redditoMensile, const QString& cantone, const QString& tariffa)

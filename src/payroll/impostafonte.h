@@ -47,13 +47,18 @@ public:
     // The folders carica() looks in, in its order, as full paths.
     static QStringList cartelle();
 
-    // Replaces both tables by the tariff files of a folder; false when nothing
-    // usable was found.
+    // Replaces both tables by the tariff files of a folder; false when it
+    // held neither a usable nor a damaged record.
     static bool caricaDa(const QString& cartella);
 
-    // What the last load found wrong, one text per tariff file, naming its
-    // canton and file: a closing record that is missing or whose record
-    // count does not match the file. Empty when every file was whole.
+    // What the last load found wrong, naming canton and file: every damaged
+    // bracket or category record with its line (a record that is not 62
+    // bytes of printable ASCII, whose canton or code cannot be read, or a
+    // numeric field holding anything but digits; a line of an unknown
+    // record type), and a closing record that is missing or whose record
+    // count does not match the file. Empty when every file was whole. The
+    // scale or category a damaged record belongs to counts as missing: no
+    // look-up finds it (nor one with another church letter instead).
     static QStringList avvisi();
 
     static double calcolaMensile(double redditoMensile, const QString& cantone, const QString& tariffa);

@@ -110,15 +110,11 @@ StatoEsercizio ChiusuraAnnuale::statoDaFile(const QString& percorso, int anno)
     // is not one of the file's keys with a value of its kind is damage, and
     // the year then counts as closed.
     QStringList problemi;
-    QSet<QString> viste;
     bool conChiuso = false;
     for (const FileIni::Riga& r : FileIni::righe(contenuto, percorso, &problemi, false)) {
         const QString& chiave = r.chiave;
         const QString& valore = r.valore;
         auto danno = [&](const QString& testo) { problemi.append(FileIni::problema(percorso, r.numero, testo)); };
-        if (viste.contains(chiave))
-            danno(tr("chiave ripetuta: %1").arg(chiave));
-        viste.insert(chiave);
         if (chiave == QLatin1String("chiuso")) {
             conChiuso = true;
             if (valore == QLatin1String("1") || valore.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)

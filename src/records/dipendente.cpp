@@ -238,6 +238,9 @@ DatiDipendente Dipendente::deserializza(const QByteArray& contenuto, QStringList
         testo.remove(0, 1); // a BOM is no part of the first key
     const QStringList righe = testo.split(QLatin1Char('\n'));
     int numero = 0;
+    // The record writes every key once: one given again is reported (the
+    // last one is read).
+    QHash<QString, int> viste;
     for (QString riga : righe) {
         ++numero;
         if (riga.endsWith(QLatin1Char('\r')))
@@ -251,6 +254,11 @@ DatiDipendente Dipendente::deserializza(const QByteArray& contenuto, QStringList
         }
         const QString chiave = riga.left(uguale).trimmed();
         const QString valore = riga.mid(uguale + 1);
+        const auto vista = viste.constFind(chiave);
+        if (vista != viste.constEnd())
+            scartati.append(tr("riga %1: chiave ripetuta: %2, già alla riga %3").arg(numero).arg(chiave).arg(vista.value()));
+        else
+            viste.insert(chiave, numero);
         if (QString* campo = testi.value(chiave, nullptr)) {
             *campo = valore;
         } else if (chiave == QLatin1String("mensilitaAggiuntive")) {

@@ -307,7 +307,7 @@ QByteArray nomeGruppoScritto(const QString& nome)
 
 } // namespace
 
-FileIni FileIni::leggi(const QByteArray& contenuto)
+FileIni FileIni::leggi(const QByteArray& contenuto, bool gruppiUniti)
 {
     FileIni ini;
     QString t = FileSicuri::testo(contenuto);
@@ -345,6 +345,8 @@ FileIni FileIni::leggi(const QByteArray& contenuto)
 
     Gruppo* corrente = nullptr;
     bool gruppoRotto = false; // the keys after a damaged header join no group
+    // The line each group began at: the program writes every group once.
+    QHash<QString, int> gruppiVisti;
     int pos = 0;
     RigaLogica r;
     while (leggiRiga(t, pos, r)) {
@@ -370,6 +372,11 @@ FileIni FileIni::leggi(const QByteArray& contenuto)
                 gruppo = nome.mid(1);
             else
                 gruppo = chiaveLetta(nome, 0, nome.size());
+            const auto visto = gruppiVisti.constFind(gruppo);
+            if (visto == gruppiVisti.constEnd())
+                gruppiVisti.insert(gruppo, numero);
+            else if (!gruppiUniti)
+                danno(numero, tr("gruppo ripetuto: [%1], già alla riga %2").arg(nome).arg(visto.value()));
             corrente = &ini.gruppo(gruppo);
             gruppoRotto = false;
             continue;
@@ -394,11 +401,15 @@ FileIni FileIni::leggi(const QByteArray& contenuto)
         const QString letto = valoreLetto(t, r.uguale + 1, fine, &lista, &v.voci);
         v.testo = lista ? letto : testoValore(letto, &v.leggibile);
         v.grezzo = t.mid(r.uguale + 1, fine - r.uguale - 1).trimmed();
-        if (!corrente)
+        if (!corrente) {
             corrente = &ini.gruppo(QString());
+            gruppiVisti.insert(QString(), numero);
+        }
         const auto it = corrente->indice.constFind(v.chiave);
         if (it != corrente->indice.constEnd()) {
-            corrente->voci[it.value()] = v; // a repeated key: the last one counts
+            // A repeated key: reported; the last one counts.
+            danno(numero, tr("chiave ripetuta: %1, già alla riga %2").arg(v.chiave).arg(corrente->voci.at(it.value()).riga));
+            corrente->voci[it.value()] = v;
         } else {
             corrente->indice.insert(v.chiave, corrente->voci.size());
             corrente->voci.append(v);
@@ -423,7 +434,7 @@ QString FileIni::problema(const QString& percorso, int riga, const QString& test
 }
 
 QVector<FileIni::Riga> FileIni::righe(const QByteArray& contenuto, const QString& percorso, QStringList* problemi,
-                                      bool conGruppi)
+                                      bool conGruppi, QString (*comeGruppo)(const QString&))
 {
     QVector<Riga> lette;
     QString t = FileSicuri::testo(contenuto);
@@ -437,6 +448,10 @@ QVector<FileIni::Riga> FileIni::righe(const QByteArray& contenuto, const QString
     QString gruppo;
     bool inGruppo = !conGruppi;
     bool gruppoRotto = false;
+    // The program writes every group and every key of a group once: one
+    // seen again is damage. Groups compare as the reader takes them.
+    QHash<QString, int> gruppiVisti;
+    QHash<QString, int> chiaviViste; // of the group being read
     for (int i = 0; i < linee.size(); ++i) {
         const int numero = i + 1;
         const QStringRef riga = linee.at(i).trimmed();
@@ -468,6 +483,13 @@ QVector<FileIni::Riga> FileIni::righe(const QByteArray& contenuto, const QString
                 gruppoRotto = true;
                 continue;
             }
+            const QString come = comeGruppo ? comeGruppo(nome) : nome;
+            const auto visto = gruppiVisti.constFind(come);
+            if (visto != gruppiVisti.constEnd())
+                danno(numero, tr("gruppo ripetuto: [%1], già alla riga %2").arg(nome).arg(visto.value()));
+            else
+                gruppiVisti.insert(come, numero);
+            chiaviViste.clear();
             gruppo = nome;
             inGruppo = true;
             gruppoRotto = false;
@@ -489,6 +511,11 @@ QVector<FileIni::Riga> FileIni::righe(const QByteArray& contenuto, const QString
                 danno(numero, tr("chiave fuori da ogni gruppo"));
             continue;
         }
+        const auto vista = chiaviViste.constFind(chiave);
+        if (vista != chiaviViste.constEnd())
+            danno(numero, tr("chiave ripetuta: %1, già alla riga %2").arg(chiave).arg(vista.value()));
+        else
+            chiaviViste.insert(chiave, numero);
         lette.append({gruppo, chiave, riga.mid(uguale + 1).trimmed().toString(), numero});
     }
     return lette;

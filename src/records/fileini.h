@@ -19,16 +19,19 @@
 // header without "]" (or with text after it), a line that is neither a
 // group, a "key=value", a comment nor blank, a key without a name and a NUL
 // are damage, reported with the line. The keys after a damaged header belong
-// to no group and are left out. A CR before the line end, a BOM at the start
-// and trailing blanks are no damage.
+// to no group and are left out. The program writes every group and every
+// key of a group once: a key seen again in its group, and a group seen
+// again, are damage too (the last value of a key counts). A CR before the
+// line end, a BOM at the start and trailing blanks are no damage.
 class FileIni
 {
     Q_DECLARE_TR_FUNCTIONS(FileIni)
 
 public:
     // Parses the bytes of a file (UTF-8; a NUL is kept as a character, and
-    // reported).
-    static FileIni leggi(const QByteArray& contenuto);
+    // reported). With `gruppiUniti` (a table edited by hand) a group seen
+    // again is no damage: its keys join the group's.
+    static FileIni leggi(const QByteArray& contenuto, bool gruppiUniti = false);
 
     // Whether every line read cleanly.
     bool pulito() const { return m_problemi.isEmpty(); }
@@ -55,10 +58,13 @@ public:
     // "[group]" line gives a line with the group and no key (so an empty
     // group, or one repeated, stays a group of its own), then its keys; "#"
     // and ";" begin comment lines. With `conGruppi` a key before the
-    // first group is damage; without, every "[" line is. Each damaged line
-    // lands in `problemi` as problema() gives it.
+    // first group is damage; without, every "[" line is. A group seen again
+    // and a key seen again in its group (or in the file, without groups)
+    // are damage; `comeGruppo` (may be null) gives the group as the reader
+    // takes it, so that two names of one group compare equal. Each damaged
+    // line lands in `problemi` as problema() gives it.
     static QVector<Riga> righe(const QByteArray& contenuto, const QString& percorso, QStringList* problemi,
-                               bool conGruppi = true);
+                               bool conGruppi = true, QString (*comeGruppo)(const QString&) = nullptr);
 
     // The groups in file order; "" is the group of the keys before any
     // "[group]" line (written as "[General]").

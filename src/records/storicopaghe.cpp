@@ -28,6 +28,13 @@ QString importo(double v)
     return testo;
 }
 
+// A month group as the reader takes it: "[03]" and "[3]" are one month.
+QString meseDelGruppo(const QString& gruppo)
+{
+    int mese = 0;
+    return FileSicuri::intero(gruppo, 1, 12, &mese) ? QString::number(mese) : gruppo;
+}
+
 bool importoValido(double v)
 {
     return std::isfinite(v) && std::fabs(v) <= FileSicuri::kImportoMassimo;
@@ -237,7 +244,7 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
     PagaMese corrente;
     bool gruppoAperto = false;
     QStringList problemi;
-    const QVector<FileIni::Riga> righe = FileIni::righe(contenuto, percorso, &problemi);
+    const QVector<FileIni::Riga> righe = FileIni::righe(contenuto, percorso, &problemi, true, meseDelGruppo);
     const FileIni::Riga* riga = nullptr;
     // An amount that is no finite number within range reads as 0 and is
     // reported with its line and key.

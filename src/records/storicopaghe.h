@@ -113,8 +113,9 @@ public:
     // The months of the file in file order; false (list empty) when the file
     // cannot be read. `errore` (may be null) is set, one line per problem with
     // the file and line, when the file is too large or did not read cleanly:
-    // a damaged line, a group that is no month, an amount that is no valid
-    // number (it reads as 0). What did read is loaded; a group whose header
+    // a damaged line, a group that is no month, a month given twice ("[03]"
+    // and "[3]" are one month), a key given twice in a month, an amount that
+    // is no valid number (it reads as 0). What did read is loaded; a group whose header
     // is damaged is left out, never merged into the month before.
     static bool caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi, QString* errore = nullptr);
 

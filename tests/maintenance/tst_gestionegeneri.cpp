@@ -156,6 +156,11 @@ void TestGestioneGeneri::fileDanneggiato_data()
                                       << "riga 9: intestazione di gruppo senza \"]\"";
     QTest::newRow("flag not 0 or 1") << QByteArray(base).replace("caf=1", "caf=si") << QStringList{"100"}
                                      << "riga 5: valore non valido per caf: \"si\"";
+    // The window writes every type and key once: one given again is damage.
+    QTest::newRow("type given twice") << base + "[100]\ndescrizione=Altra\n" << QStringList{"100"}
+                                      << "riga 9: gruppo ripetuto: [100], già alla riga 1";
+    QTest::newRow("key given twice") << base + "avs=0\n" << QStringList{"100"}
+                                     << "riga 9: chiave ripetuta: avs, già alla riga 4";
 }
 
 void TestGestioneGeneri::fileDanneggiato()

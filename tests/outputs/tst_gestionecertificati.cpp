@@ -63,6 +63,8 @@ void TestGestioneCertificati::lettura_data()
                                 << "riga 5: riga che non è né un gruppo né chiave=valore";
     QTest::newRow("group header") << QByteArray("cifra3=") << QByteArray("[2026\ncifra3=")
                                   << "riga 5: intestazione di gruppo in un file senza gruppi";
+    QTest::newRow("key given twice") << QByteArray("cifra2=0.00\n") << QByteArray("cifra2=0.00\ncifra2=9.00\n")
+                                     << "riga 5: chiave ripetuta: cifra2, già alla riga 4";
 }
 
 void TestGestioneCertificati::lettura()

@@ -189,6 +189,11 @@ void TestAssegniFamiliari::copiaUtente_data()
                                      << "%F, riga 1: riga che non è né un gruppo né chiave=valore\n"
                                         "%F, riga 2: chiave senza nome\n"
                                         "%F, riga 3: intestazione di gruppo senza \"]\"";
+    // A canton or an amount given twice: which one holds is unknown.
+    QTest::newRow("canton given twice") << QByteArray("[TI]\nfigli=200\n[ZH]\nfigli=215\n[TI]\nfigli=300\n") << "TI"
+                                        << "0.00" << "%F, riga 5: gruppo ripetuto: [TI], già alla riga 1";
+    QTest::newRow("amount given twice") << QByteArray("[TI]\nfigli=200\nformazione=250\nfigli=300\n") << "TI"
+                                        << "0.00" << "%F, riga 4: chiave ripetuta: figli, già alla riga 2";
     QTest::newRow("third-child amount without training counterpart")
         << QByteArray("[XY]\nfigli=100\nfigli3plus=150\nformazione=200\n") << "XY" << "450.00" << "";
 }

@@ -40,6 +40,10 @@ void TestCCL::verifica_data()
                                     << "ATTENZIONE: salario CHF 4800.00 inferiore al minimo CCL Edilizia_principale "
                                        "(Manovale) = CHF 5000.00/mese. Possibile violazione CCL. Procedere a proprio "
                                        "rischio.";
+    // Edited by hand: an agreement may stand in two groups of its name.
+    QTest::newRow("agreement in two groups")
+        << QByteArray("[Pulizie]\nCon_AFC_ora=30\n[Edilizia_principale]\nManovale=5000\n[Pulizie]\nStage=10\n")
+        << "Pulizie" << "Con_AFC_ora" << 30.0 << true << false << "";
 }
 
 // A user copy that does not read cleanly: reported by file and line, no
@@ -57,6 +61,9 @@ void TestCCL::tabellaDanneggiata_data()
                                          << "%F, riga 2: valore non valido per Edilizia_principale/Manovale";
     QTest::newRow("junk after a number") << QByteArray("[Pulizie]\nCon_AFC_ora=25.80 CHF\n") << "Pulizie"
                                          << "Con_AFC_ora" << "%F, riga 2: valore non valido per Pulizie/Con_AFC_ora";
+    QTest::newRow("category given twice")
+        << QByteArray("[Pulizie]\nCon_AFC_ora=25.80\n[Edilizia_principale]\nManovale=5000\n[Pulizie]\nCon_AFC_ora=20\n")
+        << "Pulizie" << "Con_AFC_ora" << "%F, riga 6: chiave ripetuta: Con_AFC_ora, già alla riga 2";
 }
 
 void TestCCL::tabellaDanneggiata()

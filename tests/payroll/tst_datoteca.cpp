@@ -144,7 +144,8 @@ void TestDatoteca::letturaFile()
     ricarica(2030);
     // No [IGM]: the maximum insured earnings of the year loaded before.
     QCOMPARE(Datoteca::guadagnoMassimo(), 148200.0);
-    // A later group of the same code replaces the whole entry.
+    // A group given again is damage (reported below); as read, the later
+    // group of the same code replaces the whole entry.
     const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
     QCOMPARE(ad.descrizione, QStringLiteral("Disoccupazione = AD"));
     QCOMPARE(ad.aliquotaDipendente, 0.0);
@@ -164,7 +165,9 @@ void TestDatoteca::letturaFile()
     QCOMPARE(Datoteca::aliquotaLPP(22), 4.0);
     // Every line that could not be read, by file and line.
     const QString problemi = Datoteca::problemiCaricamento().join(QLatin1Char('\n'));
-    QCOMPARE(Datoteca::problemiCaricamento().size(), 6);
+    QCOMPARE(Datoteca::problemiCaricamento().size(), 7);
+    QVERIFY2(problemi.contains(fileAnno(2030) + QStringLiteral(", riga 17: gruppo ripetuto: [AD], già alla riga 3")),
+             qPrintable(problemi));
     for (const int riga : {2, 5, 6, 12, 13, 14})
         QVERIFY2(problemi.contains(fileAnno(2030) + QStringLiteral(", riga %1: ").arg(riga)), qPrintable(problemi));
 

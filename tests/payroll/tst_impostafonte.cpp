@@ -155,15 +155,6 @@ void TestImpostaFonte::scaglioni_data()
         << 20.0;
     QTest::newRow("unknown code") << ordinati << "C0" << 5000.0 << 0.0;
     QTest::newRow("code case as in the file") << ordinati << "a0n" << 5000.0 << 0.0;
-    QTest::newRow("line of 59 characters ignored")
-        << QList<QByteArray>{record("06", "TI", "A0N", 0, 1), record("06", "TI", "A0N", 100, 9).left(59)} << "A0N"
-        << 1000.0 << 10.0;
-    QTest::newRow("line of 60 characters read")
-        << QList<QByteArray>{record("06", "TI", "A0N", 0, 1), record("06", "TI", "A0N", 100, 9).left(60)} << "A0N"
-        << 1000.0 << 90.0;
-    QTest::newRow("non-numeric rate reads as 0")
-        << QList<QByteArray>{record("06", "TI", "A0N", 0, 1), record("06", "TI", "A0N", 100, 9).replace(54, 5, "1x345")}
-        << "A0N" << 1000.0 << 0.0;
     QTest::newRow("record type other than 06 ignored")
         << QList<QByteArray>{record("06", "TI", "A0N", 0, 1), record("12", "TI", "A0N", 100, 9),
                              record("13", "TI", "A0N", 100, 9)}
@@ -247,27 +238,88 @@ void TestImpostaFonte::dueAnniDelloStessoCantone()
     QCOMPARE(ImpostaFonte::calcolaMensile(1000, QStringLiteral("TI"), QStringLiteral("C0")), 30.0);
 }
 
+// A damaged bracket or category record is reported with its file and line,
+// and the scale or category it belongs to counts as missing; the other
+// scales of the file load as they are.
 void TestImpostaFonte::inputDifettoso_data()
 {
     QTest::addColumn<QByteArray>("contenuto");
     QTest::addColumn<bool>("caricato");
-    QTest::addColumn<double>("imposta"); // TI A0N at 1000
+    QTest::addColumn<double>("imposta"); // TI `tariffa` at 1000; 0 when the scale is missing
     QTest::addColumn<QString>("tariffa");
+    QTest::addColumn<double>("impostaB0"); // TI B0 at 1000
+    QTest::addColumn<double>("fissa");     // TI HE at 1000
+    QTest::addColumn<QStringList>("danni"); // "riga N: what is wrong"
 
     const QByteArray buona = record("06", "TI", "A0N", 0, 3);
-    QTest::newRow("empty file") << QByteArray() << false << 0.0 << "A0N";
-    QTest::newRow("short lines only") << QByteArray("06\r\n0601TIA0N\r\n\r\n") << false << 0.0 << "A0N";
-    QTest::newRow("last line without line end") << QByteArray("00TI\r\n" + buona) << true << 30.0 << "A0N";
-    QTest::newRow("LF line ends") << QByteArray(buona + "\n") << true << 30.0 << "A0N";
-    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" + buona) << true << 30.0 << "A0N";
-    QTest::newRow("non-numeric threshold and minimum read as 0")
-        << QByteArray(QByteArray(buona).replace(24, 9, "ABCDEFGHI").replace(45, 9, "---------")) << true << 30.0 << "A0N";
-    QTest::newRow("blank numeric fields read as 0")
-        << QByteArray(QByteArray(buona).replace(24, 35, QByteArray(35, ' '))) << true << 0.0 << "A0N";
-    QTest::newRow("very long line") << QByteArray(buona + QByteArray(5000000, 'x')) << true << 30.0 << "A0N";
-    QTest::newRow("accented letter shifts the fields by characters")
-        << QByteArray("0601TIA0N \xC3\xA8     20260101000000000000005000 0000000000000300   ") << true << 30.0 << QString::fromUtf8("A0N \xC3\xA8");
-    QTest::newRow("NUL bytes") << QByteArray(200, '\0') << false << 0.0 << "A0N";
+    QTest::newRow("empty file") << QByteArray() << false << 0.0 << "A0N" << 0.0 << 0.0 << QStringList();
+    QTest::newRow("short lines only") << QByteArray("06\r\n0601TIA0N\r\n\r\n") << true << 0.0 << "A0N" << 0.0 << 0.0
+                                      << QStringList{"riga 1: 2 byte invece di 62", "riga 2: 9 byte invece di 62"};
+    QTest::newRow("last line without line end") << QByteArray("00TI\r\n" + buona) << true << 30.0 << "A0N" << 0.0
+                                                << 0.0 << QStringList();
+    QTest::newRow("LF line ends") << QByteArray(buona + "\n") << true << 30.0 << "A0N" << 0.0 << 0.0 << QStringList();
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" + buona) << true << 30.0 << "A0N" << 0.0 << 0.0
+                                     << QStringList();
+    QTest::newRow("non-numeric threshold and minimum")
+        << QByteArray(QByteArray(buona).replace(24, 9, "ABCDEFGHI").replace(45, 9, "---------")) << true << 0.0
+        << "A0N" << 0.0 << 0.0 << QStringList{"riga 1: campo non numerico alle posizioni 25-33: \"ABCDEFGHI\""};
+    QTest::newRow("blank numeric fields")
+        << QByteArray(QByteArray(buona).replace(24, 35, QByteArray(35, ' '))) << true << 0.0 << "A0N" << 0.0 << 0.0
+        << QStringList{"riga 1: campo non numerico alle posizioni 25-33: \"         \""};
+    QTest::newRow("very long line") << QByteArray(buona + QByteArray(5000000, 'x')) << true << 0.0 << "A0N" << 0.0
+                                    << 0.0 << QStringList{"riga 1: 5000062 byte invece di 62"};
+    QTest::newRow("accented letter in the code")
+        << QByteArray("0601TIA0N \xC3\xA8     20260101000000000000005000 0000000000000300   ") << true << 0.0
+        << QString::fromUtf8("A0N \xC3\xA8") << 0.0 << 0.0 << QStringList{"riga 1: carattere non valido alla posizione 11"};
+    QTest::newRow("NUL bytes") << QByteArray(200, '\0') << true << 0.0 << "A0N" << 0.0 << 0.0
+                               << QStringList{"riga 1: carattere non valido alla posizione 1"};
+
+    // Header, A0N from 0 at 1 %, A0N from 2000 at 2 %, B0N at 3 %, HEN at
+    // 25 %, closing record: clean, A0N at 1000 is 10.00, B0N 30.00, HEN 250.00.
+    const QList<QByteArray> righe = {testata("TI"), record("06", "TI", "A0N", 0, 1), record("06", "TI", "A0N", 2000, 2),
+                                     record("06", "TI", "B0N", 0, 3), record("11", "TI", "HEN", 0, 25),
+                                     chiusura("TI", 6)};
+    // The file with line `n` (from 1) changed.
+    const auto file = [&righe](int n, const QByteArray& riga) {
+        QList<QByteArray> r = righe;
+        r[n - 1] = riga;
+        return r.join("\r\n");
+    };
+    const QByteArray a2 = righe.at(2); // rate "00200" at 55-59, threshold "000200000" at 25-33
+    QTest::newRow("clean") << righe.join("\r\n") << true << 10.0 << "A0" << 30.0 << 250.0 << QStringList();
+    QTest::newRow("letter in a rate") << file(3, QByteArray(a2).replace(56, 1, "x")) << true << 0.0 << "A0" << 30.0
+                                      << 250.0 << QStringList{"riga 3: campo non numerico alle posizioni 55-59: \"00x00\""};
+    QTest::newRow("byte 0xB1 in a rate") << file(3, QByteArray(a2).replace(56, 1, "\xB1")) << true << 0.0 << "A0"
+                                         << 30.0 << 250.0
+                                         << QStringList{"riga 3: carattere non valido alla posizione 57"};
+    QTest::newRow("letter O in a threshold")
+        << file(3, QByteArray(a2).replace(26, 1, "O")) << true << 0.0 << "A0" << 30.0 << 250.0
+        << QStringList{"riga 3: campo non numerico alle posizioni 25-33: \"00O200000\""};
+    QTest::newRow("byte 0xB1 in a threshold") << file(3, QByteArray(a2).replace(27, 1, "\xB1")) << true << 0.0 << "A0"
+                                              << 30.0 << 250.0
+                                              << QStringList{"riga 3: carattere non valido alla posizione 28"};
+    QTest::newRow("NUL inside a line") << file(3, QByteArray(a2).insert(30, '\0')) << true << 0.0 << "A0" << 30.0
+                                       << 250.0 << QStringList{"riga 3: carattere non valido alla posizione 31"};
+    QTest::newRow("short record") << file(3, a2.left(59)) << true << 0.0 << "A0" << 30.0 << 250.0
+                                  << QStringList{"riga 3: 59 byte invece di 62"};
+    QTest::newRow("letter in the children") << file(4, record("06", "TI", "B0N", 0, 3).replace(44, 1, "X")) << true
+                                            << 10.0 << "A0" << 0.0 << 250.0
+                                            << QStringList{"riga 4: campo non numerico alle posizioni 44-45: \"0X\""};
+    QTest::newRow("damaged category") << file(5, record("11", "TI", "HEN", 0, 25).replace(58, 1, "-")) << true << 10.0
+                                      << "A0" << 30.0 << 0.0
+                                      << QStringList{"riga 5: campo non numerico alle posizioni 55-59: \"0250-\""};
+    // A code or record type that cannot be read: the scales of the records
+    // before (A0N) and after (B0N) count as missing.
+    QTest::newRow("byte 0xB1 in the code") << file(3, QByteArray(a2).replace(7, 1, "\xB1")) << true << 0.0 << "A0"
+                                           << 0.0 << 250.0
+                                           << QStringList{"riga 3: carattere non valido alla posizione 8"};
+    QTest::newRow("unknown record type") << file(3, QByteArray(a2).replace(1, 1, "7")) << true << 0.0 << "A0" << 0.0
+                                         << 250.0 << QStringList{"riga 3: tipo di record sconosciuto: \"07\""};
+    // A0N damaged, A0Y whole: A0 finds nothing rather than A0Y.
+    QTest::newRow("no other church letter instead")
+        << file(4, record("06", "TI", "A0Y", 0, 3)) + "\r\n" + QByteArray(a2).replace(56, 1, "x") << true << 0.0 << "A0"
+        << 0.0 << 250.0
+        << QStringList{"riga 7: campo non numerico alle posizioni 55-59: \"00x00\""};
 }
 
 void TestImpostaFonte::inputDifettoso()
@@ -276,10 +328,30 @@ void TestImpostaFonte::inputDifettoso()
     QFETCH(bool, caricato);
     QFETCH(double, imposta);
     QFETCH(QString, tariffa);
+    QFETCH(double, impostaB0);
+    QFETCH(double, fissa);
+    QFETCH(QStringList, danni);
 
+    const QString ti = QStringLiteral("TI");
     AmbienteTest::scrivi(cartellaTariffe() + QStringLiteral("/tar26ti.txt"), contenuto);
     QCOMPARE(ImpostaFonte::caricaDa(cartellaTariffe()), caricato);
-    QCOMPARE(ImpostaFonte::calcolaMensile(1000, QStringLiteral("TI"), tariffa), imposta);
+    QCOMPARE(ImpostaFonte::calcolaMensile(1000, ti, tariffa), imposta);
+    QCOMPARE(ImpostaFonte::haScala(ti, tariffa), imposta != 0.0);
+    QCOMPARE(ImpostaFonte::calcolaMensile(1000, ti, QStringLiteral("B0")), impostaB0);
+    QCOMPARE(ImpostaFonte::calcolaCategoriaFissa(1000, ti, QStringLiteral("HE")), fissa);
+
+    const QString cantone = contenuto.startsWith("00TI") ? ti : QStringLiteral("?");
+    QStringList attesi;
+    for (const QString& d : qAsConst(danni)) {
+        const int due = d.indexOf(QLatin1String(": "));
+        attesi << QStringLiteral("Tariffe %1, file tar26ti.txt, %2: record danneggiato (%3); la sua tariffa non viene usata.")
+                      .arg(cantone, d.left(due), d.mid(due + 2));
+    }
+    QStringList avvisi = ImpostaFonte::avvisi();
+    avvisi.erase(std::remove_if(avvisi.begin(), avvisi.end(),
+                                [](const QString& a) { return a.contains(QLatin1String("record finale")); }),
+                 avvisi.end());
+    QCOMPARE(avvisi, attesi);
 }
 
 void TestImpostaFonte::cartelle()

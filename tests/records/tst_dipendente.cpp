@@ -200,6 +200,10 @@ void TestDipendente::fileStorici_data()
     QTest::newRow("malformed lines reported")
         << QByteArray("senza uguale\n=valore\n nome = Ugo\n") << 0 << "" << 100
         << QStringList{"nome= Ugo"} << QStringList{"=valore"} << false;
+    // The record writes every key once: one given again is reported.
+    QTest::newRow("key given twice")
+        << QByteArray("nome=Ugo\ngradoOccupazione=80\nnome=Ugo\n") << 0 << "" << 80 << QStringList{"nome=Ugo"}
+        << QStringList{} << false;
     QTest::newRow("BOM before the first key")
         << QByteArray("\xEF\xBB\xBFnome=Ugo\ngradoOccupazione=80 \n") << 0 << "" << 80
         << QStringList{"nome=Ugo", "gradoOccupazione=80"} << QStringList{} << true;

@@ -141,9 +141,19 @@ void TestStoricoPaghe::caricaFileMalformato_data()
     QTest::newRow("out of order: file order on load")
         << QByteArray("[4]\nnetto=4\n[1]\nnetto=1\n") << QList<int>{4, 1} << QStringList{"4.00", "1.00"}
         << QStringList{} << QList<int>{1, 3, 4} << QStringList{"1.00", "1.00", "4.00"};
-    QTest::newRow("duplicate month: first replaced, second kept")
+    // The store writes every month once: a month or a key seen again is
+    // damage, and the file is not saved over.
+    QTest::newRow("month 3 twice")
         << QByteArray("[3]\nnetto=30\n[3]\nnetto=31\n") << QList<int>{3, 3} << QStringList{"30.00", "31.00"}
-        << QStringList{} << QList<int>{3, 3} << QStringList{"1.00", "31.00"};
+        << QStringList{"riga 3: gruppo ripetuto: [3], già alla riga 1"} << QList<int>{} << QStringList{};
+    QTest::newRow("[03] beside [3]: one month")
+        << QByteArray("[3]\nnetto=30\n[1]\nnetto=1\n[03]\nnetto=31\n") << QList<int>{3, 1, 3}
+        << QStringList{"30.00", "1.00", "31.00"} << QStringList{"riga 5: gruppo ripetuto: [03], già alla riga 1"}
+        << QList<int>{} << QStringList{};
+    QTest::newRow("key twice in a month: the last one read")
+        << QByteArray("[2]\nnetto=20\n[3]\nnetto=30\nlordoImponibile=1\nnetto=31\n[4]\nnetto=40\n")
+        << QList<int>{2, 3, 4} << QStringList{"20.00", "31.00", "40.00"}
+        << QStringList{"riga 6: chiave ripetuta: netto, già alla riga 4"} << QList<int>{} << QStringList{};
     QTest::newRow("empty file") << QByteArray() << QList<int>{} << QStringList{} << QStringList{} << QList<int>{3}
                                 << QStringList{"1.00"};
     // Month 3 lost its "]": its amounts never become month 2's.
