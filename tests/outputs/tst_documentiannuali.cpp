@@ -960,6 +960,10 @@ void TestDocumentiAnnuali::stimaUguale()
     QCOMPARE(c.stima, stima);
     QCOMPARE(c.cifra8, cifra8);
     QCOMPARE(arrotonda2(s.adDip), ad);
+    // The accident premium, 11.2 per mille for a man, is charged on the same
+    // insured earnings (the ceilings are both 148,200), each month's rounded
+    // to 0.05: at most 0.025 apart a month.
+    QVERIFY2(qAbs(s.lainfDip - ad / 1.1 * 1.12) <= 0.025 * 13, qPrintable(QString::number(s.lainfDip)));
     QTEST(c.cifra2, "cifra2");
     QTEST(c.cifra3, "cifra3");
     if (!stima) {
