@@ -703,16 +703,23 @@ void TestSchedaDipendente::ccl()
 
 void TestSchedaDipendente::minimoCcl_data()
 {
-    QTest::addColumn<QString>("categoria");
+    QTest::addColumn<QString>("categoria"); // "agreement/category", the building trade's when no "/"
     QTest::addColumn<QString>("salario");
+    QTest::addColumn<QString>("oraria");
     QTest::addColumn<QString>("avviso"); // empty: no warning
 
-    QTest::newRow("one centime under") << "Manovale" << "4746.99"
+    QTest::newRow("one centime under") << "Manovale" << "4746.99" << "0"
                                        << "ATTENZIONE: salario CHF 4746.99 inferiore al minimo CCL Edilizia_principale "
                                           "(Manovale) = CHF 4747.00/mese. Possibile violazione CCL. Procedere a proprio "
                                           "rischio.";
-    QTest::newRow("at the minimum") << "Manovale" << "4747.00" << "";
-    QTest::newRow("above") << "Qualificato_A" << "5'700" << "";
+    QTest::newRow("at the minimum") << "Manovale" << "4747.00" << "0" << "";
+    QTest::newRow("above") << "Qualificato_A" << "5'700" << "0" << "";
+    // An hourly category holds the hourly rate: 19.50 is under its 20.00 an
+    // hour, whatever the monthly salary.
+    QTest::newRow("hourly category under its rate") << "Pulizie/Non_qualificato_ora" << "5000" << "19.50"
+                                                    << "ATTENZIONE: salario CHF 19.50 inferiore al minimo CCL Pulizie "
+                                                       "(Non_qualificato_ora) = CHF 20.00/mese. Possibile violazione "
+                                                       "CCL. Procedere a proprio rischio.";
 }
 
 // Saving the card warns when the salary is below the agreement's minimum, and
@@ -721,15 +728,18 @@ void TestSchedaDipendente::minimoCcl()
 {
     QFETCH(QString, categoria);
     QFETCH(QString, salario);
+    QFETCH(QString, oraria);
     QFETCH(QString, avviso);
     DatiDipendente d = base();
-    d.ccl = QStringLiteral("Edilizia_principale");
-    d.categoriaCcl = categoria;
+    d.ccl = categoria.contains(QLatin1Char('/')) ? categoria.section(QLatin1Char('/'), 0, 0)
+                                                 : QStringLiteral("Edilizia_principale");
+    d.categoriaCcl = categoria.section(QLatin1Char('/'), -1);
     QVERIFY(Dipendente::salva(d, id));
 
     RegistroMessaggi registro;
     SchedaDipendente scheda(id);
     scrivi(scheda, "salarioMensile", salario);
+    scrivi(scheda, "pagaOraria", oraria);
     clic(scheda, "salva");
     QStringList avvisi;
     for (const Messaggi::Richiesta& r : qAsConst(registro.richieste)) {

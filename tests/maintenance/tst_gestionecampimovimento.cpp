@@ -219,8 +219,9 @@ void TestGestioneCampiMovimento::fileDanneggiato_data()
     QTest::addColumn<QString>("danno"); // "" for a clean file
     const QByteArray base = "[Bonus]\ntipo=voce_salariale\navs=1\nimportoTotale=0\n";
     QTest::newRow("clean, BOM, comments") << "\xEF\xBB\xBF; catalogo\n# utente\n" + base << "";
-    QTest::newRow("typed value") << base + QByteArray("[Prestito]\nimportoTotale=@Variant(\0\0\0\x0b\x7f\xff\xff\xff)\n", 48)
-                                 << "riga 6: carattere NUL";
+    // The literal holds NULs: its length is taken from the array, not counted.
+    static const char tipizzato[] = "[Prestito]\nimportoTotale=@Variant(\0\0\0\x0b\x7f\xff\xff\xff)\n";
+    QTest::newRow("typed value") << base + QByteArray(tipizzato, sizeof(tipizzato) - 1) << "riga 6: carattere NUL";
     QTest::newRow("typed value, no NUL") << base + "[Prestito]\ntipo=@Variant(AAAA)\n"
                                          << "riga 6: valore non valido per Prestito/tipo";
     // The loan lost its "]": its keys never join the bonus.

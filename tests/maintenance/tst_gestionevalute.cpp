@@ -170,7 +170,7 @@ void TestGestioneValute::finestra()
     // Each refused row names row 4 and writes nothing.
     const QList<QStringList> rifiutate = {{" eur ", "Euro bis", "E", "0,95"},
                                           {"GBP", "Sterlina", "£", "0.0000001"},
-                                          {"GBP", "Sterlina;UK", "£", "1,15"}};
+                                          {"GBP", "Sterlina;UK", "£", "1,2345678"}};
     for (const QStringList& riga : rifiutate) {
         for (int c = 0; c < 4; ++c)
             t->item(3, c)->setText(riga.at(c));
@@ -187,11 +187,12 @@ void TestGestioneValute::finestra()
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
     QVERIFY(!QFileInfo::exists(GestioneValute::percorsoFile() + QStringLiteral(".tmp")));
     QVERIFY(QDir(GestioneValute::percorsoFile()).removeRecursively());
+    // The rate is kept to the millionth, rounded: 1.2345678 -> 1234568.
     clic("salva");
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Valute salvate."));
     const QString scritto = QString::fromUtf8(AmbienteTest::leggi(GestioneValute::percorsoFile()));
     QCOMPARE(scritto, QString::fromUtf8("CHF;Franco svizzero;Fr.;1000000;0\nEUR;Euro;EUR;930000;0\n"
-                                        "USD;Dollaro USA;USD;880000;0\nGBP; Sterlina ;£;1150000;1\n"));
+                                        "USD;Dollaro USA;USD;880000;0\nGBP; Sterlina ;£;1234568;1\n"));
 
     // A full disk: the save is reported as failed and the file stays whole.
     t->item(1, 3)->setText(QStringLiteral("1.005"));

@@ -892,7 +892,7 @@ void TestDocumentiAnnuali::stimaUguale_data()
 {
     QTest::addColumn<QString>("entrata");
     QTest::addColumn<QString>("uscita");
-    QTest::addColumn<double>("movimento"); // two movements of this amount, March and June
+    QTest::addColumn<double>("movimento"); // two movements of this amount: a bonus in March, a fringe benefit in June
     QTest::addColumn<double>("salario");
     QTest::addColumn<double>("cifra8");
     QTest::addColumn<double>("ad");      // the employee's unemployment contribution of the year
@@ -903,15 +903,23 @@ void TestDocumentiAnnuali::stimaUguale_data()
     // 0.05) less its deduction to 0.05; 6,200 a month: 328.60 + 68.20 + 18.91
     // + 69.45 = 485.16 against 485.15, 0.01.
     QTest::addColumn<double>("arrotondamento");
+    // The months closed, in order, before the figures (none: the estimate);
+    // a month closed again was closed first at 1,000 more.
+    QTest::addColumn<QList<int>>("chiusi");
+    QTest::addColumn<double>("cifra2"); // the movements of the months counted
+    QTest::addColumn<double>("cifra3");
+    const QList<int> nessuno;
     // 6,200 x 12 + a thirteenth of 6,200 = 80,600; unemployment 1.1 % = 886.60.
     // Rounding: eleven months 0.11; December 12,400: 657.20 + 136.40 + 37.82
     // + 138.90 = 970.32 against 970.30, 0.02: 0.13.
-    QTest::newRow("whole year") << "01/01/2020" << "" << 0.0 << 6200.0 << 80600.0 << 886.60 << 0.0 << 1 << 0.13;
+    QTest::newRow("whole year") << "01/01/2020" << "" << 0.0 << 6200.0 << 80600.0 << 886.60 << 0.0 << 1 << 0.13
+                                << nessuno << 0.0 << 0.0;
     // Joins on 1 February: 11 x 6,200 + 6,200 x 11 / 12 = 73,883.33 (figure 1
     // to 0.05: 73,883.35); unemployment 1.1 % of 73,883.33 = 812.72.
     // Rounding: ten months 0.10; December 11,883.35: 629.82 + 130.72 + 36.24
     // + 133.10 = 929.88 against 929.90, -0.02: 0.08.
-    QTest::newRow("11 months, joins") << "01/02/2026" << "" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0 << 1 << 0.08;
+    QTest::newRow("11 months, joins") << "01/02/2026" << "" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0 << 1 << 0.08
+                                      << nessuno << 0.0 << 0.0;
     // Leaves on 30 November: the same eleven months, the thirteenth pro rata
     // (5,683.35 to 0.05): 73,883.35; unemployment on it 812.72.
     // Rounding: ten months of 6,200 at 7.82513 %: 485.16 deducted as 485.15,
@@ -919,17 +927,17 @@ void TestDocumentiAnnuali::stimaUguale_data()
     // thirteenth pro rata (11/12 of 6,200 = 5,683.35) in one count: 11,883.35
     // x 7.82513 % = 929.88 deducted as 929.90, -0.02; 0.08.
     QTest::newRow("11 months, leaves") << "01/01/2020" << "30/11/2026" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0
-                                       << 1 << 0.08;
+                                       << 1 << 0.08 << nessuno << 0.0 << 0.0;
     // Leaves on 30 June without a thirteenth: 6 x 6,200 = 37,200;
     // unemployment 6 x 68.20 = 409.20; rounding 6 x 0.01 = 0.06.
     QTest::newRow("6 months, leaves 30 June") << "01/01/2020" << "30/06/2026" << 0.0 << 6200.0 << 37200.0 << 409.20
-                                              << 0.0 << 0 << 0.06;
+                                              << 0.0 << 0 << 0.06 << nessuno << 0.0 << 0.0;
     // 10,000 x 13 + two movements of 15,000 = 160,000: the unemployment
     // insurance stops at the ceiling of 148,200: 1.1 % = 1,630.20.
     // Rounding: 10,000 530 + 110 + 30.50 + 112 = 782.50, March 25,000 and
     // December 20,000 as exact: 0.00.
     QTest::newRow("two movements over the ceiling") << "01/01/2020" << "" << 15000.0 << 10000.0 << 160000.0 << 1630.20
-                                                    << 0.0 << 1 << 0.0;
+                                                    << 0.0 << 1 << 0.0 << nessuno << 15000.0 << 15000.0;
     // 6,000 to June and 6,600 from July, the fourteenth in June at June's
     // salary: 6 x 6,000 + 6 x 6,600 + 6,000 + 6,600 = 88,200, nothing owed
     // beyond what June and December pay; unemployment 1.1 % = 970.20.
@@ -937,11 +945,29 @@ void TestDocumentiAnnuali::stimaUguale_data()
     // = 516.43 against 516.45, five months -0.10; December 13,200: 699.60 +
     // 145.20 + 40.26 + 147.85 = 1,032.91 against 1,032.90, 0.01: -0.09.
     QTest::newRow("raise in July, fourteenth in June") << "01/01/2020" << "" << 0.0 << 6000.0 << 88200.0 << 970.20
-                                                       << 6600.0 << 2 << -0.09;
+                                                       << 6600.0 << 2 << -0.09 << nessuno << 0.0 << 0.0;
+    // Joins on 1 July at 15,000: the ceiling of six months is 148,200 x 6 /
+    // 12 = 74,100 of the 90,000 paid; unemployment 1.1 % = 815.10.
+    // Rounding: 795.00 + 165.00 + 45.75 + 168.00 = 1,173.75, exact: 0.00.
+    QTest::newRow("six months over the ceiling of six") << "01/07/2026" << "" << 0.0 << 15000.0 << 90000.0 << 815.10
+                                                        << 0.0 << 0 << 0.0 << nessuno << 0.0 << 0.0;
+    // January to March closed: 3 x 6,200 + March's bonus of 1,000 = 19,600;
+    // unemployment 1.1 % = 215.60. June's fringe benefit is in no month
+    // counted: figure 2 stays 0. Rounding: two months 0.01 each; March
+    // 7,200: 381.60 + 79.20 + 21.96 + 80.65 = 563.41 against 563.40: 0.03.
+    QTest::newRow("closed to March: June's movement apart") << "01/01/2020" << "" << 1000.0 << 6200.0 << 19600.0
+                                                            << 215.60 << 0.0 << 1 << 0.03 << QList<int>{1, 2, 3} << 0.0
+                                                            << 1000.0;
+    // March closed at 7,200, then again at 6,200: 3 x 6,200 = 18,600,
+    // unemployment 1.1 % = 204.60; March counts once, as last closed.
+    // Rounding: three months 0.01 each: 0.03.
+    QTest::newRow("March closed twice") << "01/01/2020" << "" << 0.0 << 6200.0 << 18600.0 << 204.60 << 0.0 << 1 << 0.03
+                                        << QList<int>{1, 2, 3, 3} << 0.0 << 0.0;
 }
 
-// A year without saved months: every document shows the same estimate,
-// marked, for the months of employment in the year only.
+// Every document shows the same year figures: for a year without saved
+// months the estimate, marked, for the months of employment in the year
+// only; else the sums of the months closed, each once.
 void TestDocumentiAnnuali::stimaUguale()
 {
     QFETCH(QString, entrata);
@@ -953,6 +979,8 @@ void TestDocumentiAnnuali::stimaUguale()
     QFETCH(double, aumento);
     QFETCH(int, mensilita);
     QFETCH(double, arrotondamento);
+    QFETCH(QList<int>, chiusi);
+    const bool stima = chiusi.isEmpty();
     DatiDipendente d;
     QVERIFY(Dipendente::carica(kBernasconi, d));
     d.periodi = {PeriodoRapporto{entrata, uscita}};
@@ -966,6 +994,7 @@ void TestDocumentiAnnuali::stimaUguale()
         m.tipo = QStringLiteral("Bonus");
         m.importo = movimento;
         Movimenti::applicaPreset(m);
+        m.categoriaCertificato = m.data.endsWith(QLatin1String("06-10")) ? 2 : 3;
         if (movimento > 0)
             movimenti << m;
     }
@@ -988,23 +1017,46 @@ void TestDocumentiAnnuali::stimaUguale()
         storico << primo << secondo;
     }
     QVERIFY(StoricoStipendi::salva(kBernasconi, storico));
+    for (int i = 0; i < chiusi.size(); ++i) {
+        DatiDipendente delMese = d;
+        if (chiusi.mid(i + 1).contains(chiusi.at(i)))
+            delMese.salarioMensile += 1000;
+        QVERIFY(ConteggioSalario::genera(kBernasconi, delMese, 2026, chiusi.at(i), true, -1).errore.isEmpty());
+    }
 
     const PagheAnno::Somme s = PagheAnno::cifre(kBernasconi, 2026);
-    QVERIFY(s.stima());
+    QCOMPARE(s.stima(), stima);
     const Certificato::DatiCertificato c = CertificatoAnnuo::calcola(kBernasconi, d, 2026);
-    QVERIFY(c.stima);
+    QCOMPARE(c.stima, stima);
     QCOMPARE(c.cifra8, cifra8);
     QCOMPARE(arrotonda2(s.adDip), ad);
+    // The accident premium, 11.2 per mille for a man, is charged on the same
+    // insured earnings (the ceilings are both 148,200), each month's rounded
+    // to 0.05: at most 0.025 apart a month.
+    QVERIFY2(qAbs(s.lainfDip - ad / 1.1 * 1.12) <= 0.025 * 13, qPrintable(QString::number(s.lainfDip)));
+    QTEST(c.cifra2, "cifra2");
+    QTEST(c.cifra3, "cifra3");
+    if (!stima) {
+        // A history holding a month twice (edited by hand) never counts it
+        // twice: once, or not at all as a history that did not read cleanly.
+        const QString file = StoricoPaghe::percorsoFile(kBernasconi, 2026);
+        const QByteArray testo = AmbienteTest::leggi(file);
+        AmbienteTest::scrivi(file, testo + testo.mid(testo.lastIndexOf("\n[")));
+        const PagheAnno::Somme doppio = PagheAnno::cifre(kBernasconi, 2026);
+        QVERIFY(doppio.origine == PagheAnno::Origine::Illeggibile
+                || (doppio.mesi == s.mesi && doppio.lordo == s.lordo && doppio.adDip == s.adDip));
+        AmbienteTest::scrivi(file, testo);
+    }
 
     const RSS::Rendiconto r = RSS::genera(kBernasconi, 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026);
-    QVERIFY(r.stima);
-    QVERIFY(RSS::formattaTesto(r).contains(QStringLiteral("(stima)")));
+    QCOMPARE(r.stima, stima);
+    QCOMPARE(RSS::formattaTesto(r).contains(QStringLiteral("(stima)")), stima);
     QCOMPARE(arrotonda5(r.lordoAnnuo), cifra8);
     QCOMPARE(arrotonda5(r.contributiDipendente), c.cifra9);
     QCOMPARE(arrotonda5(r.impostaFonte), c.cifra12);
     QVERIFY(centesimi(r.contributiDatore, s.contributiDat));
     const QString xml = GeneratoreELM().generaXML(kBernasconi, QString(), 0, 40, QStringLiteral("TI"), QStringLiteral("A0"), 2026);
-    QCOMPARE(elemento(xml, QStringLiteral("Stima")), QStringLiteral("true"));
+    QCOMPARE(elemento(xml, QStringLiteral("Stima")), stima ? QStringLiteral("true") : QStringLiteral("false"));
     QCOMPARE(arrotonda5(elemento(xml, QStringLiteral("LordoAnnuo")).toDouble()), cifra8);
     QCOMPARE(elemento(xml, QStringLiteral("Dipendente"), QStringLiteral("AD")).toDouble(), ad);
     QCOMPARE(elemento(xml, QStringLiteral("Cifra9_Contributi")).toDouble(), c.cifra9);
@@ -1021,7 +1073,7 @@ void TestDocumentiAnnuali::stimaUguale()
     QVERIFY(centesimi(datore, elemento(xml, QStringLiteral("ContributiDatore")).toDouble()));
     QCOMPARE(elemento(xml, QStringLiteral("Arrotondamento")).toDouble(), arrotondamento);
     QVERIFY(centesimi(contributi - arrotondamento, s.contributiDip));
-    QVERIFY(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026).contains(QStringLiteral("(stima)")));
+    QCOMPARE(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026).contains(QStringLiteral("(stima)")), stima);
 
     RiepilogoPaghe f;
     f.findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2026);
@@ -1029,7 +1081,7 @@ void TestDocumentiAnnuali::stimaUguale()
     for (int i = 0; i < t->rowCount(); ++i) {
         if (t->item(i, 1)->data(Qt::UserRole).toString() != kBernasconi)
             continue;
-        QCOMPARE(t->item(i, 8)->text(), QStringLiteral("stima"));
+        QCOMPARE(t->item(i, 8)->text(), stima ? QStringLiteral("stima") : QStringLiteral("mesi salvati"));
         QCOMPARE(arrotonda5(t->item(i, 4)->text().toDouble()), cifra8);
         QCOMPARE(t->item(i, 5)->text().toDouble(), arrotonda2(r.contributiDipendente));
     }

@@ -183,6 +183,16 @@ void TestCalcoloPaga::movimenti_data()
     QTest::newRow("ceiling not applied")
         << QList<MovimentoStipendio>{senzaMassimale} << 0
         << QStringList{"260000.00", "6823.00", "1677.00", "52000.00", "199500.00", "200000.00", "2200.00"};
+    // Two of 50,000 bound to both ceilings (AHV, family fund and pension
+    // apart): 148,200 - 60,000 leaves 88,200; the first bears on 50,000, the
+    // second only on the 38,200 the first leaves: 2.1 % of 88,200 = 1,852.20;
+    // 4,623 + 1,852.20 = 6,475.20; tax 20 % of 160,000 = 32,000; net
+    // 160,000 - 6,475.20 - 1,677 - 32,000 = 119,847.80.
+    MovimentoStipendio cinquanta = movimento(50000);
+    cinquanta.soggettoAVS = cinquanta.soggettoCAF = cinquanta.soggettoLPP = false;
+    QTest::newRow("two movements share what the salaries leave of the ceilings")
+        << QList<MovimentoStipendio>{cinquanta, cinquanta} << 0
+        << QStringList{"160000.00", "6475.20", "1677.00", "32000.00", "119847.80", "100000.00", "1852.20"};
     MovimentoStipendio spese = movimento(1200);
     spese.tipo = QStringLiteral("rimborso spese");
     Movimenti::applicaPreset(spese);

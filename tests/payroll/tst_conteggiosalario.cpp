@@ -1240,6 +1240,14 @@ void TestConteggioSalario::salarioDelloStorico_data()
         << QByteArray("periodo1.dataInizio=01/01/2026\nperiodo1.dataFine=14/07/2026\nperiodo1.salarioMensile=7350.50\n"
                       "periodo2.dataInizio=15/07/2026\nperiodo2.salarioMensile=7800.00\n")
         << 7 << "7800.00" << "";
+    // The last period ends on 15/08: August is still its month (9,000, not
+    // the card's 5,000).
+    QTest::newRow("last period ends mid-month: that month its salary")
+        << QByteArray("periodo1.dataInizio=01/01/2026\nperiodo1.dataFine=15/08/2026\nperiodo1.salarioMensile=9000\n")
+        << 8 << "9000.00" << "";
+    QTest::newRow("last period ends on the 1st: that month its salary")
+        << QByteArray("periodo1.dataInizio=01/01/2026\nperiodo1.dataFine=01/08/2026\nperiodo1.salarioMensile=9000\n")
+        << 8 << "9000.00" << "";
     QTest::newRow("no period covers the month: the card's")
         << QByteArray("periodo1.dataInizio=01/01/2025\nperiodo1.dataFine=31/12/2025\nperiodo1.salarioMensile=9000\n")
         << 8 << "5000.00" << "";
