@@ -55,7 +55,13 @@ EsitoCCL CCL::verifica(const QString& ccl, const QString& categoria, double sala
     esito.chiave = chiave;
     esito.minimo = minimo;
     esito.sottoMinimo = salario < esito.minimo;
-    if (esito.sottoMinimo)
+    // An hourly category's minimum is an hourly rate, and says so.
+    if (esito.sottoMinimo && categoria.endsWith(QLatin1String("_ora")))
+        esito.messaggio = tr("ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/ora. "
+                             "Possibile violazione CCL. Procedere a proprio rischio.")
+                              .arg(QString::number(salario, 'f', 2), ccl, categoria,
+                                   QString::number(esito.minimo, 'f', 2));
+    else if (esito.sottoMinimo)
         esito.messaggio = tr("ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/mese. "
                              "Possibile violazione CCL. Procedere a proprio rischio.")
                               .arg(QString::number(salario, 'f', 2), ccl, categoria,

@@ -718,7 +718,7 @@ void TestSchedaDipendente::minimoCcl_data()
     // hour, whatever the monthly salary.
     QTest::newRow("hourly category under its rate") << "Pulizie/Non_qualificato_ora" << "5000" << "19.50"
                                                     << "ATTENZIONE: salario CHF 19.50 inferiore al minimo CCL Pulizie "
-                                                       "(Non_qualificato_ora) = CHF 20.00/mese. Possibile violazione "
+                                                       "(Non_qualificato_ora) = CHF 20.00/ora. Possibile violazione "
                                                        "CCL. Procedere a proprio rischio.";
 }
 

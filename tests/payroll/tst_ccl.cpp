@@ -29,7 +29,7 @@ void TestCCL::verifica_data()
     QTest::newRow("hourly at the minimum") << QByteArray() << "Pulizie" << "Con_AFC_ora" << 25.80 << true << false << "";
     QTest::newRow("hourly under") << QByteArray() << "Pulizie" << "Con_AFC_ora" << 25.75 << true << true
                                   << "ATTENZIONE: salario CHF 25.75 inferiore al minimo CCL Pulizie (Con_AFC_ora) = "
-                                     "CHF 25.80/mese. Possibile violazione CCL. Procedere a proprio rischio.";
+                                     "CHF 25.80/ora. Possibile violazione CCL. Procedere a proprio rischio.";
     QTest::newRow("empty category") << QByteArray() << "Pulizie" << "" << 1.0 << false << false
                                     << "CCL Pulizie categoria  non trovato in ccl_minimi.ini";
     QTest::newRow("case counts") << QByteArray() << "pulizie" << "Con_AFC_ora" << 1.0 << false << false
