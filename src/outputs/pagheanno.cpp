@@ -14,6 +14,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <atomic>
 
 using Importi::arrotonda2;
 
@@ -210,8 +211,20 @@ PagheAnno::Somme PagheAnno::cifre(const QString& id, int anno)
     return cifre(id, d, anno);
 }
 
+namespace {
+
+std::atomic<int> g_calcoli{0};
+
+} // namespace
+
+int PagheAnno::calcoli()
+{
+    return g_calcoli.load();
+}
+
 PagheAnno::Somme PagheAnno::cifre(const QString& id, const DatiDipendente& d, int anno)
 {
+    ++g_calcoli;
     Somme s;
     Datoteca::carica(anno);
     QList<StoricoPaghe::PagaMese> mesi;
