@@ -142,7 +142,8 @@ void contaDati(const QString& cartella, int* file, qint64* byte)
 // The newest backup below the home folder `casa`, and how many there are.
 QString ultimoBackup(const QString& casa, int* quanti = nullptr)
 {
-    QStringList nomi = QDir(casa + QStringLiteral("/.vardello_dati/backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QDir cartella(casa + QStringLiteral("/.vardello_dati/backup"));
+    QStringList nomi = cartella.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     nomi.sort();
     if (quanti)
         *quanti = nomi.size();
@@ -246,11 +247,11 @@ int main(int argc, char* argv[])
     }
     // The language and the bank were chosen at an earlier start.
     {
-        QSettings(QStringLiteral("Vardello"), QStringLiteral("Banca")).setValue(QStringLiteral("id"), QStringLiteral("x"));
+        QSettings banca(QStringLiteral("Vardello"), QStringLiteral("Banca"));
+        banca.setValue(QStringLiteral("id"), QStringLiteral("x"));
         QSettings lingua(QStringLiteral("Vardello"), QStringLiteral("Lingua"));
         lingua.setValue(QStringLiteral("lingua"), QStringLiteral("it"));
     }
-    QSettings(QStringLiteral("Vardello"), QStringLiteral("Banca")).sync();
     const QString casa = disco.path();
     if (QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-a"), generati.path() + QStringLiteral("/."), casa})
         != 0) {

@@ -174,7 +174,8 @@ void dettaglio(const QStringList& ids)
     misura("employee card  Dipendente::carica", [&d](const QString& c) { Dipendente::carica(c, d); });
     misura("company        Azienda::carica (once a closing)",
            [](const QString&) { Azienda::carica(Config::aziendaCorrente()); });
-    misura("variables      VariabiliMensili::caricaMese", [](const QString& c) { VariabiliMensili::caricaMese(c, kAnno, 2); });
+    misura("variables      VariabiliMensili::caricaMese",
+           [](const QString& c) { VariabiliMensili::caricaMese(c, kAnno, 2); });
     misura("salary history StoricoStipendi::carica", [](const QString& c) {
         QVector<PeriodoStipendio> storico;
         StoricoStipendi::carica(c, storico);
