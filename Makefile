@@ -1,5 +1,7 @@
 # Vardello: `make run` starts the program, `make test` runs every test.
 # Both first install the Debian packages the build needs (only the missing ones).
+# `make bench` builds and runs the benchmarks (tariffs, pay count, yearly
+# documents, start-up and backup), each printing its figures.
 # `make test SANITIZE=1` builds and runs the tests with AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-sanitize); `make fuzz` fuzzes every
 # file reader for FUZZ_SECONDS seconds each (clang, in build-fuzz).
@@ -38,6 +40,10 @@ test: build
 
 bench: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target bench
+	-cd $(BUILD_DIR) && ./bench_impostafonte
+	-cd $(BUILD_DIR) && ./bench_conteggio --dettaglio
+	-cd $(BUILD_DIR) && ./bench_documenti
+	-cd $(BUILD_DIR) && ./bench_avvio
 
 fuzz:
 	@bash scripts/install-deps --fuzz

@@ -12,6 +12,7 @@
 #include "impostafonte.h"
 #include "movimenti.h"
 #include "storicopaghe.h"
+#include "storicostipendi.h"
 #include "variabilimensili.h"
 
 #include <QCoreApplication>
@@ -140,22 +141,25 @@ bool generaDati(QRandomGenerator& caso)
     return true;
 }
 
-// Milliseconds for one month's count of every employee (loading each card).
+// Milliseconds for one month's count of every employee (loading each card),
+// as a closing counts them: the company record read once.
 double conteggio(const QStringList& ids, int mese, bool salva, int* errori)
 {
     QElapsedTimer t;
     t.start();
+    const ContestoConteggio contesto = ContestoConteggio::carica();
     for (const QString& codice : ids) {
         DatiDipendente d;
         Dipendente::carica(codice, d);
-        const RisultatoConteggio r = ConteggioSalario::genera(codice, d, kAnno, mese, salva, -1);
+        const RisultatoConteggio r = ConteggioSalario::genera(codice, d, kAnno, mese, salva, -1, &contesto);
         if (!r.errore.isEmpty())
             ++*errori;
     }
     return t.nsecsElapsed() / 1e6;
 }
 
-// Microseconds per call of each step the count goes through.
+// Microseconds per call of each file a count reads, in the count's order,
+// and of the tables it looks up.
 void dettaglio(const QStringList& ids)
 {
     auto misura = [&ids](const char* nome, const std::function<void(const QString&)>& passo) {
@@ -163,20 +167,27 @@ void dettaglio(const QStringList& ids)
         t.start();
         for (const QString& codice : ids)
             passo(codice);
-        std::printf("  %-28s %7.1f us\n", nome, t.nsecsElapsed() / 1e3 / ids.size());
+        std::printf("  %-50s %7.1f us\n", nome, t.nsecsElapsed() / 1e3 / ids.size());
     };
+    std::printf("each file a count reads (per call):\n");
     DatiDipendente d;
-    misura("Dipendente::carica", [&d](const QString& c) { Dipendente::carica(c, d); });
-    misura("Config::cartellaDati", [](const QString&) { Config::cartellaDati(); });
-    misura("Config::aziendaCorrente", [](const QString&) { Config::aziendaCorrente(); });
-    misura("Azienda::carica", [](const QString&) { Azienda::carica(Config::aziendaCorrente()); });
-    misura("VariabiliMensili::caricaMese", [](const QString& c) { VariabiliMensili::caricaMese(c, kAnno, 2); });
-    misura("Movimenti::carica", [](const QString& c) { Movimenti::carica(c); });
-    misura("StoricoPaghe::caricaAnno", [](const QString& c) {
+    misura("employee card  Dipendente::carica", [&d](const QString& c) { Dipendente::carica(c, d); });
+    misura("company        Azienda::carica (once a closing)",
+           [](const QString&) { Azienda::carica(Config::aziendaCorrente()); });
+    misura("variables      VariabiliMensili::caricaMese",
+           [](const QString& c) { VariabiliMensili::caricaMese(c, kAnno, 2); });
+    misura("salary history StoricoStipendi::carica", [](const QString& c) {
+        QVector<PeriodoStipendio> storico;
+        StoricoStipendi::carica(c, storico);
+    });
+    misura("movements      Movimenti::carica", [](const QString& c) { Movimenti::carica(c); });
+    misura("pay history    StoricoPaghe::caricaAnno", [](const QString& c) {
         QList<StoricoPaghe::PagaMese> m;
         StoricoPaghe::caricaAnno(c, kAnno, m);
     });
-    misura("ChiusuraAnnuale::isAnnoChiuso", [](const QString&) { ChiusuraAnnuale::isAnnoChiuso(kAnno); });
+    std::printf("each path and table a count looks up (per call):\n");
+    misura("Config::aziendaCorrente (every path)", [](const QString&) { Config::aziendaCorrente(); });
+    misura("ChiusuraAnnuale::isAnnoChiuso (saving)", [](const QString&) { ChiusuraAnnuale::isAnnoChiuso(kAnno); });
     misura("AssegniFamiliari::calcola", [&d](const QString&) {
         AssegniFamiliari::calcola(d.cantone, d.figli, 5000, QDate(kAnno, 2, 28));
     });

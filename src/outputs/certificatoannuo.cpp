@@ -88,7 +88,11 @@ QString CertificatoAnnuo::testoScheda(const Certificato::DatiCertificato& c)
 
 QString CertificatoAnnuo::testoPdf(const QString& id, const DatiDipendente& d, int anno)
 {
-    const PagheAnno::Somme s = PagheAnno::cifre(id, d, anno);
+    return testoPdf(id, d, anno, PagheAnno::cifre(id, d, anno));
+}
+
+QString CertificatoAnnuo::testoPdf(const QString& id, const DatiDipendente& d, int anno, const PagheAnno::Somme& s)
+{
     const QString chi = (d.nome.trimmed() + QLatin1Char(' ') + d.cognome.trimmed()).trimmed();
     QString t = tr("Dipendente: ") + (chi.isEmpty() ? Dipendente::nomeCognome(id) : chi) + QLatin1Char('\n');
     t += tr("Anno: ") + QString::number(anno) + QLatin1Char('\n');

@@ -29,6 +29,8 @@ public:
     // The sheet of "Esporta certificato PDF...": the year's pay, employer
     // contributions included, without a certificate file.
     static QString testoPdf(const QString& id, const DatiDipendente& d, int anno);
+    // The same from the year's figures already computed for the employee.
+    static QString testoPdf(const QString& id, const DatiDipendente& d, int anno, const PagheAnno::Somme& s);
 
     // The line that marks estimated figures on every document.
     static QString rigaStima();

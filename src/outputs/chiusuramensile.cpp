@@ -222,6 +222,7 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
     const int m = mese();
     std::array<double, 7> totali{};
     QStringList senzaScala;
+    const ContestoConteggio contesto = ContestoConteggio::carica();
 
     for (const QString& id : ids) {
         DatiDipendente d;
@@ -232,7 +233,7 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
         // the reason in place of a count.
         RisultatoConteggio r;
         if (erroreLettura.isEmpty()) {
-            r = ConteggioSalario::genera(id, d, a, m, false, tredicesima());
+            r = ConteggioSalario::genera(id, d, a, m, false, tredicesima(), &contesto);
         } else {
             r.anno = a;
             r.mese = m;
@@ -349,6 +350,7 @@ void ChiusuraMensile::generaESalvaTutti()
     meseMancati = m;
     QStringList elenco;
     QStringList dovute; // leavers whose extra salaries are owed and not paid
+    const ContestoConteggio contesto = ContestoConteggio::carica();
     for (const QString& id : ids) {
         DatiDipendente d;
         QString erroreLettura;
@@ -367,7 +369,7 @@ void ChiusuraMensile::generaESalvaTutti()
         }
         // A month whose save failed comes back with an error of its own, so
         // it counts as not generated.
-        const RisultatoConteggio r = ConteggioSalario::genera(id, d, a, m, true, tredicesima());
+        const RisultatoConteggio r = ConteggioSalario::genera(id, d, a, m, true, tredicesima(), &contesto);
         if (r.errore.isEmpty())
             ++generati;
         else if (!r.fuoriPeriodo)

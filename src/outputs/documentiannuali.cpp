@@ -330,7 +330,7 @@ void esportaCertificatiPdf(QWidget* parent)
             continue;
         }
         if (EsportaPdf::salvaTestoPdf(it.value(), tr("Certificato di salario %1").arg(anno),
-                                      CertificatoAnnuo::testoPdf(it.key(), d, anno))) {
+                                      CertificatoAnnuo::testoPdf(it.key(), d, anno, cifre))) {
             ++scritti;
             ultimo = it.value();
         } else {
@@ -471,7 +471,7 @@ void esportaXmlElm(QWidget* parent, const QString& azienda)
             continue;
         }
         if (generatore.salvaSuFile(it.value(), it.key(), azienda, d.salarioMensile, PagheAnno::eta(d, anno),
-                                   PagheAnno::cantone(d), PagheAnno::tariffa(d), anno))
+                                   PagheAnno::cantone(d), PagheAnno::tariffa(d), anno, &cifre))
             ++scritti;
         else
             falliti.append(it.value());

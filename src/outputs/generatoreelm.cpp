@@ -20,7 +20,8 @@ QString importo(double v)
 } // namespace
 
 QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idAzienda, double salarioMensile,
-                                 int eta, const QString& cantone, const QString& tabella, int anno) const
+                                 int eta, const QString& cantone, const QString& tabella, int anno,
+                                 const PagheAnno::Somme* cifre) const
 {
     const DatiAzienda azienda = Azienda::carica(idAzienda);
     DatiDipendente d;
@@ -29,7 +30,9 @@ QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idA
         d.salarioMensile = salarioMensile;
     // The year's figures, and the canton and tariff of the employee's own
     // withholding tax.
-    const PagheAnno::Somme s = scheda ? PagheAnno::cifre(idDipendente, d, anno) : PagheAnno::cifre(idDipendente, anno);
+    const PagheAnno::Somme s = cifre ? *cifre
+        : scheda                       ? PagheAnno::cifre(idDipendente, d, anno)
+                                       : PagheAnno::cifre(idDipendente, anno);
     const QString cantoneImposta = scheda ? PagheAnno::cantone(d) : cantone;
     const QString tabellaImposta = scheda ? PagheAnno::tariffa(d) : tabella;
     const int etaAnno = scheda ? PagheAnno::eta(d, anno) : eta;
@@ -157,8 +160,8 @@ QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idA
 
 bool GeneratoreELM::salvaSuFile(const QString& percorso, const QString& idDipendente, const QString& idAzienda,
                                 double salarioMensile, int eta, const QString& cantone, const QString& tabella,
-                                int anno) const
+                                int anno, const PagheAnno::Somme* cifre) const
 {
-    return FileSicuri::scrivi(percorso,
-                              generaXML(idDipendente, idAzienda, salarioMensile, eta, cantone, tabella, anno).toUtf8());
+    return FileSicuri::scrivi(
+        percorso, generaXML(idDipendente, idAzienda, salarioMensile, eta, cantone, tabella, anno, cifre).toUtf8());
 }

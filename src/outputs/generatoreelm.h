@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pagheanno.h"
+
 #include <QString>
 
 // The program's own per-employee export of a year's pay as XML (namespace
@@ -15,11 +17,14 @@ public:
     // saved; the monthly figures are those of the year's last month. The
     // canton, tariff and age are the employee record's; the arguments stand
     // in when the record cannot be read (the salary when it has none).
+    // `cifre`, when given, are the year's figures the caller already
+    // computed for this employee, record and year; else they are computed.
     QString generaXML(const QString& idDipendente, const QString& idAzienda, double salarioMensile, int eta,
-                      const QString& cantone, const QString& tabella, int anno) const;
+                      const QString& cantone, const QString& tabella, int anno,
+                      const PagheAnno::Somme* cifre = nullptr) const;
 
     // Writes the document as UTF-8; false when it was not completely written.
     bool salvaSuFile(const QString& percorso, const QString& idDipendente, const QString& idAzienda,
                      double salarioMensile, int eta, const QString& cantone, const QString& tabella,
-                     int anno) const;
+                     int anno, const PagheAnno::Somme* cifre = nullptr) const;
 };

@@ -14,6 +14,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <atomic>
 
 using Importi::arrotonda2;
 
@@ -97,6 +98,8 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     double salarioUltimo = 0.0;
     double salarioDelMese[13] = {}; // the monthly salary of each month counted
     RisultatoConteggio ultimo;
+    // The company record once for the twelve counts.
+    const ContestoConteggio contesto = ContestoConteggio::carica();
     for (int mese = 1; mese <= 12; ++mese) {
         if (!PagheAnno::inServizio(d, anno, mese))
             continue;
@@ -110,7 +113,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
                 delMese.salarioMensile = p->salarioMensile;
             }
         }
-        const RisultatoConteggio r = ConteggioSalario::genera(id, delMese, anno, mese, false, -1);
+        const RisultatoConteggio r = ConteggioSalario::genera(id, delMese, anno, mese, false, -1, &contesto);
         if (r.fuoriPeriodo)
             continue;
         if (!r.errore.isEmpty()) {
@@ -208,8 +211,20 @@ PagheAnno::Somme PagheAnno::cifre(const QString& id, int anno)
     return cifre(id, d, anno);
 }
 
+namespace {
+
+std::atomic<int> g_calcoli{0};
+
+} // namespace
+
+int PagheAnno::calcoli()
+{
+    return g_calcoli.load();
+}
+
 PagheAnno::Somme PagheAnno::cifre(const QString& id, const DatiDipendente& d, int anno)
 {
+    ++g_calcoli;
     Somme s;
     Datoteca::carica(anno);
     QList<StoricoPaghe::PagaMese> mesi;

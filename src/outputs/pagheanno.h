@@ -67,6 +67,10 @@ public:
     // figures (Illeggibile).
     static Somme cifre(const QString& id, int anno);
 
+    // How many times this process computed an employee's year figures (an
+    // export computes each employee's once).
+    static int calcoli();
+
     // The saved month; false when it is not saved. `errore` (may be null) is
     // set, and false returned, when the year's pay history cannot be read.
     static bool meseSalvato(const QString& id, int anno, int mese, StoricoPaghe::PagaMese* paga,

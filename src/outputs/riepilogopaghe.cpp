@@ -209,12 +209,17 @@ void RiepilogoPaghe::calcola(bool mostraTotali)
             origine = tr("illeggibile");
         auto* cella = new QTableWidgetItem(origine);
         cella->setToolTip(cifre.errore);
+        // The line an export prints for an employee without figures, kept
+        // so the export does not compute the year again.
+        const QString esclusione =
+            cifre.conCifre() ? QString() : PagheAnno::rigaEsclusione(nome ? nome->text() : id, cifre, a);
+        cella->setData(Qt::UserRole, esclusione);
         tabella->setItem(r, kColonnaOrigine, cella);
         if (!spuntato)
             continue;
         // An employee without figures is in no total.
         if (!cifre.conCifre()) {
-            esclusi << PagheAnno::rigaEsclusione(nome ? nome->text() : id, cifre, a);
+            esclusi << esclusione;
             continue;
         }
         ++contati;
@@ -272,15 +277,16 @@ void RiepilogoPaghe::esportaPdf()
         }
         testo += celle.join(QStringLiteral("  |  ")) + QLatin1Char('\n');
     }
-    // The employees without figures, one line each.
+    // The employees without figures, one line each, as the table's count
+    // left them.
     for (int r = 0; r < tabella->rowCount(); ++r) {
         const QTableWidgetItem* spunta = tabella->item(r, 0);
-        const QTableWidgetItem* nome = tabella->item(r, 1);
-        if (!spunta || spunta->checkState() != Qt::Checked || !nome)
+        const QTableWidgetItem* origine = tabella->item(r, kColonnaOrigine);
+        if (!spunta || spunta->checkState() != Qt::Checked || !origine)
             continue;
-        const PagheAnno::Somme cifre = PagheAnno::cifre(nome->data(Qt::UserRole).toString(), anno());
-        if (!cifre.conCifre())
-            testo += PagheAnno::rigaEsclusione(nome->text(), cifre, anno()) + QLatin1Char('\n');
+        const QString esclusione = origine->data(Qt::UserRole).toString();
+        if (!esclusione.isEmpty())
+            testo += esclusione + QLatin1Char('\n');
     }
     if (EsportaPdf::salvaTestoPdf(percorso, tr("Riepilogo Paghe"), testo))
         Messaggi::informazione(this, tr("Esportato"), tr("PDF salvato in:\n") + percorso);
@@ -320,7 +326,8 @@ bool RiepilogoPaghe::scegliMese(int& annoCsv, int& meseCsv)
 
 void RiepilogoPaghe::esportaCsv()
 {
-    calcola(false);
+    // The CSV holds the chosen month as saved: it needs none of the year's
+    // figures the table shows.
     // The month of the accountant's lines: the current one in the current
     // year, December of an earlier year.
     const QDate oggi = Orologio::oggi();

@@ -289,8 +289,15 @@ RisultatoConguaglio Conguaglio::calcola(const StoricoPaghe::Ytd& ytd, double lor
     return r;
 }
 
+ContestoConteggio ContestoConteggio::carica()
+{
+    ContestoConteggio c;
+    c.azienda = Azienda::carica(Config::aziendaCorrente(), &c.errore);
+    return c;
+}
+
 RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDipendente& d, int anno, int mese,
-                                            bool salva, int tredicesima)
+                                            bool salva, int tredicesima, const ContestoConteggio* contesto)
 {
     RisultatoConteggio r;
     r.anno = anno;
@@ -315,10 +322,12 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     // A company, variables or movements file that did not read cleanly
     // stops the count: counting it with the unreadable values as 0 would
     // pay a wrong net.
+    const ContestoConteggio letto = contesto ? ContestoConteggio() : ContestoConteggio::carica();
+    const ContestoConteggio& comune = contesto ? *contesto : letto;
+    if (!comune.errore.isEmpty())
+        return errore(r, comune.errore);
+    const DatiAzienda& azienda = comune.azienda;
     QString erroreLettura;
-    const DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente(), &erroreLettura);
-    if (!erroreLettura.isEmpty())
-        return errore(r, erroreLettura);
     const VariabileMese v = VariabiliMensili::caricaMese(codice, anno, mese, &erroreLettura);
     if (!erroreLettura.isEmpty())
         return errore(r, erroreLettura);

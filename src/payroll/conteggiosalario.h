@@ -1,5 +1,6 @@
 #pragma once
 
+#include "azienda.h"
 #include "dipendente.h"
 #include "storicopaghe.h"
 
@@ -70,6 +71,17 @@ public:
                                        double quotaMese = 1.0, double mesiPrima = -1.0);
 };
 
+// What every count of one closing shares: the current company's record,
+// read once for all the employees instead of once per count.
+struct ContestoConteggio
+{
+    DatiAzienda azienda;
+    QString errore; // the company record did not read cleanly: every count stops on it
+
+    // The current company's record as a count reads it.
+    static ContestoConteggio carica();
+};
+
 // The monthly pay count of one employee.
 class ConteggioSalario
 {
@@ -84,8 +96,10 @@ public:
     // employment ends what the year owes of them and was not yet paid.
     // A month whose withholding tax has no tariff is never saved: with
     // `salva` the count is refused, naming the canton or the code.
+    // `contesto`, when given, is the company record read once by a caller
+    // counting many employees; without it the count reads the record itself.
     static RisultatoConteggio genera(const QString& codice, const DatiDipendente& d, int anno, int mese,
-                                     bool salva, int tredicesima);
+                                     bool salva, int tredicesima, const ContestoConteggio* contesto = nullptr);
 
     // The month of the pay history a count makes: its amounts and slip lines
     // (the insured earnings and the employer's part are the saving's).

@@ -1088,6 +1088,30 @@ void TestDocumentiAnnuali::stimaUguale()
     RegistroMessaggi messaggi;
     f.findChild<QPushButton*>(QStringLiteral("ricalcola"))->click();
     QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("importi stimati (stima)")));
+
+    // Each export computes every employee's year figures once: the seven
+    // certificate PDFs 7, the seven XML files 7; the pay summary's CSV of a
+    // month none (the table already shows the year).
+    const int dipendenti = Dipendente::elencoDipendenti(false).size();
+    QCOMPARE(dipendenti, 7);
+    const QString pdf = cartellaExport(QStringLiteral("conta_pdf"));
+    int prima = PagheAnno::calcoli();
+    scegli({}, [pdf] { accettaAnno(2026, [pdf] { rispondiDialogoFile(pdf); }); });
+    DocumentiAnnuali::esportaCertificatiPdf(nullptr);
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Esportati 7 certificati PDF."));
+    QCOMPARE(PagheAnno::calcoli() - prima, dipendenti);
+    const QString cartellaXml = cartellaExport(QStringLiteral("conta_xml"));
+    prima = PagheAnno::calcoli();
+    scegli({}, [cartellaXml] { accettaAnno(2026, [cartellaXml] { rispondiDialogoFile(cartellaXml); }); });
+    DocumentiAnnuali::esportaXmlElm(nullptr, Inizializzazione::fileAziendaDimostrativa());
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Esportati 7 file XML ELM."));
+    QCOMPARE(PagheAnno::calcoli() - prima, dipendenti);
+    const QString csv = cartellaExport(QStringLiteral("conta_csv")) + QStringLiteral("/r.csv");
+    prima = PagheAnno::calcoli();
+    quandoModale<QDialog>([csv](QDialog* mese) { rispondiDialogoFile(csv); mese->accept(); });
+    f.findChild<QPushButton*>(QStringLiteral("esportaCsv"))->click();
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("CSV salvato in:\n") + csv);
+    QCOMPARE(PagheAnno::calcoli() - prima, 0);
 }
 
 // A pay history that cannot be read is no year without saved months: the
