@@ -238,6 +238,10 @@
         <translation>Die Tabelle der GAV-Mindestlöhne wurde nicht korrekt gelesen:
 %1</translation>
     </message>
+    <message>
+        <source>ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/ora. Possibile violazione CCL. Procedere a proprio rischio.</source>
+        <translation>ACHTUNG: Lohn CHF %1 unter dem GAV-Mindestlohn %2 (%3) = CHF %4/Stunde. Möglicher Verstoss gegen den GAV. Fortfahren auf eigenes Risiko.</translation>
+    </message>
 </context>
 <context>
     <name>CampiInfortuni</name>
@@ -523,10 +527,6 @@ Bemerkungen:
 %2</source>
         <translation>Die Statusdatei des Geschäftsjahres %1 kann nicht korrekt gelesen werden: Das Geschäftsjahr bleibt gesperrt, bis die Datei korrigiert ist.
 %2</translation>
-    </message>
-    <message>
-        <source>chiave ripetuta: %1</source>
-        <translation>doppelter Schlüssel: %1</translation>
     </message>
     <message>
         <source>valore non valido per chiuso: &quot;%1&quot;</source>
@@ -1059,22 +1059,6 @@ Möchten Sie diese Lohnabrechnung als PDF speichern?</translation>
         <translation>Quellensteuer</translation>
     </message>
     <message>
-        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
-%1
-
-Il programma cerca i file tar*.txt in:
-%2
-
-Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation>Es fehlen die Quellensteuertabellen für:
-%1
-
-Das Programm sucht die Dateien tar*.txt in:
-%2
-
-Für diese Mitarbeiter beträgt die Quellensteuer 0.</translation>
-    </message>
-    <message>
         <source>banca</source>
         <translation>Bank</translation>
     </message>
@@ -1147,6 +1131,34 @@ Ersetzen?</translation>
     <message>
         <source>File esistenti lasciati come erano: %1</source>
         <translation>Bestehende Dateien unverändert belassen: %1</translation>
+    </message>
+    <message>
+        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
+%1
+
+Il programma cerca i file tar*.txt in:
+%2
+
+Per questi dipendenti l&apos;imposta risulta 0 e &quot;Genera tutti e salva&quot; non salva il loro mese.</source>
+        <translation>Es fehlen die Quellensteuertabellen für:
+%1
+
+Das Programm sucht die Dateien tar*.txt in:
+%2
+
+Für diese Mitarbeiter beträgt die Quellensteuer 0, und &quot;Alle erstellen und speichern&quot; speichert ihren Monat nicht.</translation>
+    </message>
+    <message>
+        <source>13a/14a dovute pro rata e non pagate a chi lascia l&apos;azienda (&quot;Liquida 13a/14a pro-rata a dipendente...&quot; o 13a automatica):</source>
+        <translation>13./14. Monatslohn pro rata geschuldet und nicht ausbezahlt an Austretende (&quot;13./14. Monatslohn pro rata an Mitarbeiter auszahlen...&quot; oder automatischer 13. Monatslohn):</translation>
+    </message>
+    <message>
+        <source>Chiusura completata: %1 conteggi generati.</source>
+        <translation>Abschluss beendet: %1 Abrechnungen erstellt.</translation>
+    </message>
+    <message>
+        <source>Senza cedolino:</source>
+        <translation>Ohne Lohnabrechnung:</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1278,22 @@ Ersetzen?</translation>
     <message>
         <source>Salario mensile (%1/30)</source>
         <translation>Monatslohn (%1/30)</translation>
+    </message>
+    <message>
+        <source>13a mensilità pro rata</source>
+        <translation>13. Monatslohn pro rata</translation>
+    </message>
+    <message>
+        <source>13a/14a mensilità pro rata</source>
+        <translation>13./14. Monatslohn pro rata</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: mancano le tabelle del cantone %1 (file tar*.txt cercati in %2)</source>
+        <translation>Quellensteuer nicht berechenbar: es fehlen die Tabellen des Kantons %1 (Dateien tar*.txt gesucht in %2)</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle del cantone %2 (file tar*.txt cercati in %3)</source>
+        <translation>Quellensteuer nicht berechenbar: der Tarif %1 ist nicht in den Tabellen des Kantons %2 (Dateien tar*.txt gesucht in %3)</translation>
     </message>
 </context>
 <context>
@@ -1758,6 +1786,10 @@ Möchten Sie fortfahren?</translation>
         <source>riga %1: &quot;%2&quot;</source>
         <translation>Zeile %1: &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>riga %1: chiave ripetuta: %2, già alla riga %3</source>
+        <translation>Zeile %1: wiederholter Schlüssel: %2, bereits in Zeile %3</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -1951,6 +1983,10 @@ Möchten Sie alle überschreiben?</translation>
         <translation>Ohne Lohnbescheinigung:
 %1</translation>
     </message>
+    <message>
+        <source>La scheda di %1 e&apos; incompleta: verra&apos; richiesta l&apos;eta.</source>
+        <translation>Das Personalblatt von %1 ist unvollständig: das Alter wird abgefragt.</translation>
+    </message>
 </context>
 <context>
     <name>Ferie</name>
@@ -2000,6 +2036,14 @@ Möchten Sie alle überschreiben?</translation>
     <message>
         <source>chiave fuori da ogni gruppo</source>
         <translation>Schlüssel ausserhalb jeder Gruppe</translation>
+    </message>
+    <message>
+        <source>gruppo ripetuto: [%1], già alla riga %2</source>
+        <translation>wiederholte Gruppe: [%1], bereits in Zeile %2</translation>
+    </message>
+    <message>
+        <source>chiave ripetuta: %1, già alla riga %2</source>
+        <translation>wiederholter Schlüssel: %1, bereits in Zeile %2</translation>
     </message>
 </context>
 <context>
@@ -3062,6 +3106,38 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     <message>
         <source>Tariffe %1, file %2: il record finale indica %3 record, il file ne contiene %4.</source>
         <translation>Tarife %1, Datei %2: Der Schlussdatensatz nennt %3 Datensätze, die Datei enthält %4.</translation>
+    </message>
+    <message>
+        <source>record di testata in mezzo al file</source>
+        <translation>Kopfsatz mitten in der Datei</translation>
+    </message>
+    <message>
+        <source>carattere non valido alla posizione %1</source>
+        <translation>ungültiges Zeichen an Position %1</translation>
+    </message>
+    <message>
+        <source>tipo di record sconosciuto: &quot;%1&quot;</source>
+        <translation>unbekannte Satzart: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2, riga %3: record danneggiato (%4); la sua tariffa non viene usata.</source>
+        <translation>Tarife %1, Datei %2, Zeile %3: beschädigter Satz (%4); sein Tarif wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2: altri %3 record danneggiati non elencati.</source>
+        <translation>Tarife %1, Datei %2: weitere %3 beschädigte Sätze nicht aufgeführt.</translation>
+    </message>
+    <message>
+        <source>%1 byte invece di %2</source>
+        <translation>%1 Byte statt %2</translation>
+    </message>
+    <message>
+        <source>cantone o codice illeggibile</source>
+        <translation>Kanton oder Code unlesbar</translation>
+    </message>
+    <message>
+        <source>campo non numerico alle posizioni %1-%2: &quot;%3&quot;</source>
+        <translation>nicht numerisches Feld an den Positionen %1-%2: &quot;%3&quot;</translation>
     </message>
 </context>
 <context>

@@ -238,6 +238,10 @@
         <translation>The table of CLA minimums was not read correctly:
 %1</translation>
     </message>
+    <message>
+        <source>ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/ora. Possibile violazione CCL. Procedere a proprio rischio.</source>
+        <translation>WARNING: salary CHF %1 is below the minimum of collective labour agreement (CLA) %2 (%3) = CHF %4/hour. Possible breach of the CLA. Proceed at your own risk.</translation>
+    </message>
 </context>
 <context>
     <name>CampiInfortuni</name>
@@ -523,10 +527,6 @@ Remarks:
 %2</source>
         <translation>The status file of financial year %1 cannot be read correctly: the financial year stays locked until the file is correct.
 %2</translation>
-    </message>
-    <message>
-        <source>chiave ripetuta: %1</source>
-        <translation>repeated key: %1</translation>
     </message>
     <message>
         <source>valore non valido per chiuso: &quot;%1&quot;</source>
@@ -1059,22 +1059,6 @@ Do you want to save this pay slip as a PDF?</translation>
         <translation>Withholding tax</translation>
     </message>
     <message>
-        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
-%1
-
-Il programma cerca i file tar*.txt in:
-%2
-
-Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation>The withholding tax tables are missing for:
-%1
-
-The program looks for the tar*.txt files in:
-%2
-
-For these employees the tax is 0.</translation>
-    </message>
-    <message>
         <source>banca</source>
         <translation>bank</translation>
     </message>
@@ -1147,6 +1131,34 @@ Replace it?</translation>
     <message>
         <source>File esistenti lasciati come erano: %1</source>
         <translation>Existing files left unchanged: %1</translation>
+    </message>
+    <message>
+        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
+%1
+
+Il programma cerca i file tar*.txt in:
+%2
+
+Per questi dipendenti l&apos;imposta risulta 0 e &quot;Genera tutti e salva&quot; non salva il loro mese.</source>
+        <translation>The withholding tax tables are missing for:
+%1
+
+The program looks for the tar*.txt files in:
+%2
+
+For these employees the tax is 0 and &quot;Generate all and save&quot; does not save their month.</translation>
+    </message>
+    <message>
+        <source>13a/14a dovute pro rata e non pagate a chi lascia l&apos;azienda (&quot;Liquida 13a/14a pro-rata a dipendente...&quot; o 13a automatica):</source>
+        <translation>13th/14th month owed pro rata and not paid to leavers (&quot;Pay 13th/14th month pro rata to employee...&quot; or automatic 13th month):</translation>
+    </message>
+    <message>
+        <source>Chiusura completata: %1 conteggi generati.</source>
+        <translation>Closing completed: %1 pay slips generated.</translation>
+    </message>
+    <message>
+        <source>Senza cedolino:</source>
+        <translation>Without a pay slip:</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1278,22 @@ Replace it?</translation>
     <message>
         <source>Salario mensile (%1/30)</source>
         <translation>Monthly salary (%1/30)</translation>
+    </message>
+    <message>
+        <source>13a mensilità pro rata</source>
+        <translation>13th month pro rata</translation>
+    </message>
+    <message>
+        <source>13a/14a mensilità pro rata</source>
+        <translation>13th/14th month pro rata</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: mancano le tabelle del cantone %1 (file tar*.txt cercati in %2)</source>
+        <translation>Withholding tax cannot be computed: the tables of canton %1 are missing (tar*.txt files looked for in %2)</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle del cantone %2 (file tar*.txt cercati in %3)</source>
+        <translation>Withholding tax cannot be computed: tariff %1 is not in the tables of canton %2 (tar*.txt files looked for in %3)</translation>
     </message>
 </context>
 <context>
@@ -1758,6 +1786,10 @@ Do you want to continue?</translation>
         <source>riga %1: &quot;%2&quot;</source>
         <translation>line %1: &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>riga %1: chiave ripetuta: %2, già alla riga %3</source>
+        <translation>line %1: repeated key: %2, already on line %3</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -1951,6 +1983,10 @@ Do you want to overwrite them all?</translation>
         <translation>No salary statement:
 %1</translation>
     </message>
+    <message>
+        <source>La scheda di %1 e&apos; incompleta: verra&apos; richiesta l&apos;eta.</source>
+        <translation>The employee record of %1 is incomplete: the age will be asked for.</translation>
+    </message>
 </context>
 <context>
     <name>Ferie</name>
@@ -2000,6 +2036,14 @@ Do you want to overwrite them all?</translation>
     <message>
         <source>chiave fuori da ogni gruppo</source>
         <translation>key outside any group</translation>
+    </message>
+    <message>
+        <source>gruppo ripetuto: [%1], già alla riga %2</source>
+        <translation>repeated group: [%1], already on line %2</translation>
+    </message>
+    <message>
+        <source>chiave ripetuta: %1, già alla riga %2</source>
+        <translation>repeated key: %1, already on line %2</translation>
     </message>
 </context>
 <context>
@@ -3062,6 +3106,38 @@ Do you still want to save these data at your own risk?</translation>
     <message>
         <source>Tariffe %1, file %2: il record finale indica %3 record, il file ne contiene %4.</source>
         <translation>Rates %1, file %2: the final record states %3 records, the file contains %4.</translation>
+    </message>
+    <message>
+        <source>record di testata in mezzo al file</source>
+        <translation>header record in the middle of the file</translation>
+    </message>
+    <message>
+        <source>carattere non valido alla posizione %1</source>
+        <translation>invalid character at position %1</translation>
+    </message>
+    <message>
+        <source>tipo di record sconosciuto: &quot;%1&quot;</source>
+        <translation>unknown record type: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2, riga %3: record danneggiato (%4); la sua tariffa non viene usata.</source>
+        <translation>Tariffs %1, file %2, line %3: damaged record (%4); its tariff is not used.</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2: altri %3 record danneggiati non elencati.</source>
+        <translation>Tariffs %1, file %2: %3 more damaged records not listed.</translation>
+    </message>
+    <message>
+        <source>%1 byte invece di %2</source>
+        <translation>%1 bytes instead of %2</translation>
+    </message>
+    <message>
+        <source>cantone o codice illeggibile</source>
+        <translation>canton or code unreadable</translation>
+    </message>
+    <message>
+        <source>campo non numerico alle posizioni %1-%2: &quot;%3&quot;</source>
+        <translation>non-numeric field at positions %1-%2: &quot;%3&quot;</translation>
     </message>
 </context>
 <context>

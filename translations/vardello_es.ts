@@ -238,6 +238,10 @@
         <translation>La tabla de mínimos del CCL no se ha leído correctamente:
 %1</translation>
     </message>
+    <message>
+        <source>ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/ora. Possibile violazione CCL. Procedere a proprio rischio.</source>
+        <translation>ATENCIÓN: salario CHF %1 inferior al mínimo del convenio colectivo (CCL) %2 (%3) = CHF %4/hora. Posible infracción del CCL. Continuar bajo su propia responsabilidad.</translation>
+    </message>
 </context>
 <context>
     <name>CampiInfortuni</name>
@@ -523,10 +527,6 @@ Observaciones:
 %2</source>
         <translation>El archivo de estado del ejercicio %1 no se lee correctamente: el ejercicio permanece bloqueado hasta que se corrija el archivo.
 %2</translation>
-    </message>
-    <message>
-        <source>chiave ripetuta: %1</source>
-        <translation>clave repetida: %1</translation>
     </message>
     <message>
         <source>valore non valido per chiuso: &quot;%1&quot;</source>
@@ -1059,22 +1059,6 @@ Vuoi salvare questo conteggio salario in PDF?</source>
         <translation>Impuestos en la fuente</translation>
     </message>
     <message>
-        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
-%1
-
-Il programma cerca i file tar*.txt in:
-%2
-
-Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation>Faltan las tablas del impuesto en la fuente para:
-%1
-
-El programa busca los archivos tar*.txt en:
-%2
-
-Para estos empleados el impuesto resulta 0.</translation>
-    </message>
-    <message>
         <source>banca</source>
         <translation>banco</translation>
     </message>
@@ -1147,6 +1131,34 @@ Sostituirlo?</source>
     <message>
         <source>File esistenti lasciati come erano: %1</source>
         <translation>Archivos existentes dejados como estaban: %1</translation>
+    </message>
+    <message>
+        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
+%1
+
+Il programma cerca i file tar*.txt in:
+%2
+
+Per questi dipendenti l&apos;imposta risulta 0 e &quot;Genera tutti e salva&quot; non salva il loro mese.</source>
+        <translation>Faltan las tablas del impuesto en la fuente para:
+%1
+
+El programa busca los archivos tar*.txt en:
+%2
+
+Para estos empleados el impuesto resulta 0 y &quot;Generar todas y guardar&quot; no guarda su mes.</translation>
+    </message>
+    <message>
+        <source>13a/14a dovute pro rata e non pagate a chi lascia l&apos;azienda (&quot;Liquida 13a/14a pro-rata a dipendente...&quot; o 13a automatica):</source>
+        <translation>13.ª/14.ª paga debida prorrata y no pagada a quien deja la empresa (&quot;Liquidar 13.ª/14.ª paga prorrata al empleado...&quot; o 13.ª automática):</translation>
+    </message>
+    <message>
+        <source>Chiusura completata: %1 conteggi generati.</source>
+        <translation>Cierre completado: %1 nóminas generadas.</translation>
+    </message>
+    <message>
+        <source>Senza cedolino:</source>
+        <translation>Sin nómina:</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1278,22 @@ Sostituirlo?</source>
     <message>
         <source>Salario mensile (%1/30)</source>
         <translation>Salario mensual (%1/30)</translation>
+    </message>
+    <message>
+        <source>13a mensilità pro rata</source>
+        <translation>13.ª paga prorrata</translation>
+    </message>
+    <message>
+        <source>13a/14a mensilità pro rata</source>
+        <translation>13.ª/14.ª paga prorrata</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: mancano le tabelle del cantone %1 (file tar*.txt cercati in %2)</source>
+        <translation>Impuesto en la fuente no calculable: faltan las tablas del cantón %1 (archivos tar*.txt buscados en %2)</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle del cantone %2 (file tar*.txt cercati in %3)</source>
+        <translation>Impuesto en la fuente no calculable: la tarifa %1 no está en las tablas del cantón %2 (archivos tar*.txt buscados en %3)</translation>
     </message>
 </context>
 <context>
@@ -1758,6 +1786,10 @@ Vuoi continuare?</source>
         <source>riga %1: &quot;%2&quot;</source>
         <translation>línea %1: &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>riga %1: chiave ripetuta: %2, già alla riga %3</source>
+        <translation>línea %1: clave repetida: %2, ya en la línea %3</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -1951,6 +1983,10 @@ Vuoi sovrascriverli tutti?</source>
         <translation>Sin informe:
 %1</translation>
     </message>
+    <message>
+        <source>La scheda di %1 e&apos; incompleta: verra&apos; richiesta l&apos;eta.</source>
+        <translation>La ficha de %1 está incompleta: se pedirá la edad.</translation>
+    </message>
 </context>
 <context>
     <name>Ferie</name>
@@ -2000,6 +2036,14 @@ Vuoi sovrascriverli tutti?</source>
     <message>
         <source>chiave fuori da ogni gruppo</source>
         <translation>clave fuera de todo grupo</translation>
+    </message>
+    <message>
+        <source>gruppo ripetuto: [%1], già alla riga %2</source>
+        <translation>grupo repetido: [%1], ya en la línea %2</translation>
+    </message>
+    <message>
+        <source>chiave ripetuta: %1, già alla riga %2</source>
+        <translation>clave repetida: %1, ya en la línea %2</translation>
     </message>
 </context>
 <context>
@@ -3062,6 +3106,38 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     <message>
         <source>Tariffe %1, file %2: il record finale indica %3 record, il file ne contiene %4.</source>
         <translation>Tarifas %1, archivo %2: el registro final indica %3 registros, el archivo contiene %4.</translation>
+    </message>
+    <message>
+        <source>record di testata in mezzo al file</source>
+        <translation>registro de cabecera en medio del archivo</translation>
+    </message>
+    <message>
+        <source>carattere non valido alla posizione %1</source>
+        <translation>carácter no válido en la posición %1</translation>
+    </message>
+    <message>
+        <source>tipo di record sconosciuto: &quot;%1&quot;</source>
+        <translation>tipo de registro desconocido: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2, riga %3: record danneggiato (%4); la sua tariffa non viene usata.</source>
+        <translation>Tarifas %1, archivo %2, línea %3: registro dañado (%4); su tarifa no se usa.</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2: altri %3 record danneggiati non elencati.</source>
+        <translation>Tarifas %1, archivo %2: otros %3 registros dañados no listados.</translation>
+    </message>
+    <message>
+        <source>%1 byte invece di %2</source>
+        <translation>%1 bytes en lugar de %2</translation>
+    </message>
+    <message>
+        <source>cantone o codice illeggibile</source>
+        <translation>cantón o código ilegible</translation>
+    </message>
+    <message>
+        <source>campo non numerico alle posizioni %1-%2: &quot;%3&quot;</source>
+        <translation>campo no numérico en las posiciones %1-%2: &quot;%3&quot;</translation>
     </message>
 </context>
 <context>

@@ -238,6 +238,10 @@
         <translation>Le tableau des minimums CCT n&apos;a pas été lu correctement :
 %1</translation>
     </message>
+    <message>
+        <source>ATTENZIONE: salario CHF %1 inferiore al minimo CCL %2 (%3) = CHF %4/ora. Possibile violazione CCL. Procedere a proprio rischio.</source>
+        <translation>ATTENTION : salaire de CHF %1 inférieur au minimum CCT %2 (%3) = CHF %4/heure. Violation possible de la CCT. Continuer à vos risques et périls.</translation>
+    </message>
 </context>
 <context>
     <name>CampiInfortuni</name>
@@ -523,10 +527,6 @@ Observations :
 %2</source>
         <translation>Le fichier d&apos;état de l&apos;exercice %1 ne peut pas être lu correctement : l&apos;exercice reste verrouillé tant que le fichier n&apos;est pas corrigé.
 %2</translation>
-    </message>
-    <message>
-        <source>chiave ripetuta: %1</source>
-        <translation>clé répétée : %1</translation>
     </message>
     <message>
         <source>valore non valido per chiuso: &quot;%1&quot;</source>
@@ -1059,22 +1059,6 @@ Voulez-vous enregistrer ce décompte de salaire en PDF ?</translation>
         <translation>Impôts à la source</translation>
     </message>
     <message>
-        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
-%1
-
-Il programma cerca i file tar*.txt in:
-%2
-
-Per questi dipendenti l&apos;imposta risulta 0.</source>
-        <translation>Les tableaux de l&apos;impôt à la source manquent pour :
-%1
-
-Le programme cherche les fichiers tar*.txt dans :
-%2
-
-Pour ces employés, l&apos;impôt est de 0.</translation>
-    </message>
-    <message>
         <source>banca</source>
         <translation>banque</translation>
     </message>
@@ -1147,6 +1131,34 @@ Le remplacer ?</translation>
     <message>
         <source>File esistenti lasciati come erano: %1</source>
         <translation>Fichiers existants laissés tels quels : %1</translation>
+    </message>
+    <message>
+        <source>Mancano le tabelle dell&apos;imposta alla fonte per:
+%1
+
+Il programma cerca i file tar*.txt in:
+%2
+
+Per questi dipendenti l&apos;imposta risulta 0 e &quot;Genera tutti e salva&quot; non salva il loro mese.</source>
+        <translation>Les tableaux de l&apos;impôt à la source manquent pour :
+%1
+
+Le programme cherche les fichiers tar*.txt dans :
+%2
+
+Pour ces employés, l&apos;impôt est de 0 et « Tout générer et enregistrer » n&apos;enregistre pas leur mois.</translation>
+    </message>
+    <message>
+        <source>13a/14a dovute pro rata e non pagate a chi lascia l&apos;azienda (&quot;Liquida 13a/14a pro-rata a dipendente...&quot; o 13a automatica):</source>
+        <translation>13e/14e dus au prorata et non versés aux employés qui quittent l&apos;entreprise (« Verser le 13e/14e au prorata à un employé... » ou 13e automatique) :</translation>
+    </message>
+    <message>
+        <source>Chiusura completata: %1 conteggi generati.</source>
+        <translation>Clôture terminée : %1 décomptes générés.</translation>
+    </message>
+    <message>
+        <source>Senza cedolino:</source>
+        <translation>Sans fiche de salaire :</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1278,22 @@ Le remplacer ?</translation>
     <message>
         <source>Salario mensile (%1/30)</source>
         <translation>Salaire mensuel (%1/30)</translation>
+    </message>
+    <message>
+        <source>13a mensilità pro rata</source>
+        <translation>13e salaire au prorata</translation>
+    </message>
+    <message>
+        <source>13a/14a mensilità pro rata</source>
+        <translation>13e/14e salaire au prorata</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: mancano le tabelle del cantone %1 (file tar*.txt cercati in %2)</source>
+        <translation>Impôt à la source non calculable : les tableaux du canton %1 manquent (fichiers tar*.txt cherchés dans %2)</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle del cantone %2 (file tar*.txt cercati in %3)</source>
+        <translation>Impôt à la source non calculable : le barème %1 ne figure pas dans les tableaux du canton %2 (fichiers tar*.txt cherchés dans %3)</translation>
     </message>
 </context>
 <context>
@@ -1758,6 +1786,10 @@ Voulez-vous continuer ?</translation>
         <source>riga %1: &quot;%2&quot;</source>
         <translation>ligne %1 : &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>riga %1: chiave ripetuta: %2, già alla riga %3</source>
+        <translation>ligne %1 : clé répétée : %2, déjà à la ligne %3</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -1951,6 +1983,10 @@ Voulez-vous tous les écraser ?</translation>
         <translation>Sans déclaration des salaires :
 %1</translation>
     </message>
+    <message>
+        <source>La scheda di %1 e&apos; incompleta: verra&apos; richiesta l&apos;eta.</source>
+        <translation>La fiche de %1 est incomplète : l&apos;âge sera demandé.</translation>
+    </message>
 </context>
 <context>
     <name>Ferie</name>
@@ -2000,6 +2036,14 @@ Voulez-vous tous les écraser ?</translation>
     <message>
         <source>chiave fuori da ogni gruppo</source>
         <translation>clé en dehors de tout groupe</translation>
+    </message>
+    <message>
+        <source>gruppo ripetuto: [%1], già alla riga %2</source>
+        <translation>groupe répété : [%1], déjà à la ligne %2</translation>
+    </message>
+    <message>
+        <source>chiave ripetuta: %1, già alla riga %2</source>
+        <translation>clé répétée : %1, déjà à la ligne %2</translation>
     </message>
 </context>
 <context>
@@ -3062,6 +3106,38 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     <message>
         <source>Tariffe %1, file %2: il record finale indica %3 record, il file ne contiene %4.</source>
         <translation>Barèmes %1, fichier %2 : l&apos;enregistrement final indique %3 enregistrements, le fichier en contient %4.</translation>
+    </message>
+    <message>
+        <source>record di testata in mezzo al file</source>
+        <translation>enregistrement d&apos;en-tête au milieu du fichier</translation>
+    </message>
+    <message>
+        <source>carattere non valido alla posizione %1</source>
+        <translation>caractère non valide à la position %1</translation>
+    </message>
+    <message>
+        <source>tipo di record sconosciuto: &quot;%1&quot;</source>
+        <translation>type d&apos;enregistrement inconnu : « %1 »</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2, riga %3: record danneggiato (%4); la sua tariffa non viene usata.</source>
+        <translation>Barèmes %1, fichier %2, ligne %3 : enregistrement endommagé (%4) ; son barème n&apos;est pas utilisé.</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2: altri %3 record danneggiati non elencati.</source>
+        <translation>Barèmes %1, fichier %2 : %3 autres enregistrements endommagés non listés.</translation>
+    </message>
+    <message>
+        <source>%1 byte invece di %2</source>
+        <translation>%1 octets au lieu de %2</translation>
+    </message>
+    <message>
+        <source>cantone o codice illeggibile</source>
+        <translation>canton ou code illisible</translation>
+    </message>
+    <message>
+        <source>campo non numerico alle posizioni %1-%2: &quot;%3&quot;</source>
+        <translation>champ non numérique aux positions %1-%2 : « %3 »</translation>
     </message>
 </context>
 <context>
