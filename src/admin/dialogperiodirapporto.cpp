@@ -3,6 +3,7 @@
 #include "messaggi.h"
 #include "modifichenonsalvate.h"
 #include "orologio.h"
+#include "schedadipendente.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -175,20 +176,26 @@ void DialogPeriodiRapporto::ricostruisciRighe()
     righe->addStretch();
 }
 
-void DialogPeriodiRapporto::confermaOk()
+bool DialogPeriodiRapporto::confermaOk()
 {
+    // Periods the card would refuse to save are refused here already.
+    const QString rifiuto = SchedaDipendente::controllaPeriodi(copia);
+    if (!rifiuto.isEmpty()) {
+        Messaggi::avviso(this, tr("Attenzione"), rifiuto);
+        return false;
+    }
     originale = copia;
     Messaggi::informazione(this, tr("Periodi aggiornati"),
                            tr("Ricordati di premere Salva nella scheda per rendere effettive le modifiche."));
     accept();
+    return true;
 }
 
 void DialogPeriodiRapporto::reject()
 {
     bool confermati = false;
     if (ModificheNonSalvate::puoChiudere(this, copia != originale, [this, &confermati] {
-            confermaOk();
-            return confermati = true;
+            return confermati = confermaOk();
         })
         && !confermati)
         QDialog::reject();

@@ -25,7 +25,9 @@ public:
     void reject() override;
 
 private:
-    void confermaOk();
+    // Hands the periods back and closes; false (the dialog stays open) when
+    // they are refused.
+    bool confermaOk();
 
     QList<PeriodoRapporto>& originale;
     QList<PeriodoRapporto> copia;

@@ -6,6 +6,7 @@
 #include "linkaiuto.h"
 #include "messaggi.h"
 #include "orologio.h"
+#include "schedadipendente.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -314,6 +315,15 @@ void NuovoDipendente::salva()
     const QString iban = d.extra.take(QStringLiteral("iban"));
     if (d.iban.isEmpty())
         d.iban = iban;
+    // What the card would refuse is refused here too, by the same checks.
+    QString campo;
+    const QString rifiuto = SchedaDipendente::controllaDati(d, &campo);
+    if (!rifiuto.isEmpty()) {
+        Messaggi::avviso(this, tr("Attenzione"), rifiuto);
+        if (auto* w = findChild<QWidget*>(campo))
+            w->setFocus();
+        return;
+    }
 
     const QString nomeFile = nomeFileDa(cognome, nome);
     if (nomeFile.isEmpty()) {

@@ -525,7 +525,6 @@ void SchedaDipendente::reject()
 bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, int* grado, QString* nascita,
                                   QString* statoCivileDal)
 {
-    // Amounts are never below 0 nor above what the record file holds.
     const struct
     {
         QLineEdit* edit;
@@ -535,8 +534,7 @@ bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, 
                    {editLpp, tr("LPP trattenuta (CHF)"), lpp},
                    {editPagaOraria, tr("Paga oraria (CHF/h)"), oraria}};
     for (const auto& i : importi) {
-        if (!InputSvizzero::importoOppureAvviso(this, i.campo, i.edit->text(), i.valore)
-            || !InputSvizzero::nelLimiteOppureAvviso(this, i.campo, *i.valore, 0.0, FileSicuri::kImportoMassimo)) {
+        if (!InputSvizzero::importoOppureAvviso(this, i.campo, i.edit->text(), i.valore)) {
             i.edit->setFocus();
             return false;
         }
@@ -549,26 +547,15 @@ bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, 
                              .arg(editGrado->text().trimmed()));
         return false;
     }
-    if (!InputSvizzero::nelLimiteOppureAvviso(this, tr("Grado di occupazione (%)"), g, 1.0, 100.0))
-        return false;
     *grado = int(g);
 
     // The birth date the user left alone stays as it was loaded, even when
-    // it was empty or unreadable; a date the card passes on is not after
-    // today.
+    // it was empty or unreadable.
     const QDate caricata = InputSvizzero::leggiData(nascitaCaricata);
-    if (nascitaToccata || caricata.isValid()) {
-        if (dataNascita->date() > Orologio::oggi()) {
-            Messaggi::avviso(this, tr("Attenzione"),
-                             tr("\"%1\": il %2 e' dopo oggi.")
-                                 .arg(tr("Data di nascita"), dataNascita->date().toString(kFormatoData)));
-            dataNascita->setFocus();
-            return false;
-        }
+    if (nascitaToccata || caricata.isValid())
         *nascita = dataNascita->date().toString(kFormatoData);
-    } else {
+    else
         *nascita = nascitaCaricata;
-    }
 
     const QString dal = editStatoCivileDal->text().trimmed();
     if (dal.isEmpty() || dal == statoCivileDalMostrato.trimmed()) {
@@ -582,82 +569,148 @@ bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, 
     return true;
 }
 
+QString SchedaDipendente::controllaPeriodi(const QList<PeriodoRapporto>& periodi)
+{
+    // A period whose dates do not read is kept as it is and not compared.
+    struct Intervallo
+    {
+        int riga;
+        QDate entrata;
+        QDate uscita; // the last day of a lasting period: the last the calendar has
+    };
+    QList<Intervallo> letti;
+    for (int i = 0; i < periodi.size(); ++i) {
+        const PeriodoRapporto& p = periodi.at(i);
+        const QDate entrata = InputSvizzero::leggiData(p.entrata);
+        const QDate uscita = p.uscita.trimmed().isEmpty() ? QDate(9999, 12, 31) : InputSvizzero::leggiData(p.uscita);
+        if (!entrata.isValid() || !uscita.isValid())
+            continue;
+        if (uscita < entrata)
+            return tr("\"%1\": il periodo %2 finisce il %3, prima del suo inizio il %4.")
+                .arg(tr("Periodi di rapporto"))
+                .arg(i + 1)
+                .arg(p.uscita, p.entrata);
+        letti.append({i + 1, entrata, uscita});
+    }
+    // The exit day is a working day: a period that starts on it overlaps.
+    for (int a = 0; a < letti.size(); ++a) {
+        for (int b = a + 1; b < letti.size(); ++b) {
+            if (letti.at(a).entrata <= letti.at(b).uscita && letti.at(b).entrata <= letti.at(a).uscita)
+                return tr("\"%1\": i periodi %2 e %3 si sovrappongono: un dipendente ha un solo rapporto alla volta.")
+                    .arg(tr("Periodi di rapporto"))
+                    .arg(letti.at(a).riga)
+                    .arg(letti.at(b).riga);
+        }
+    }
+    return QString();
+}
+
+QString SchedaDipendente::controllaDati(const DatiDipendente& d, QString* campo)
+{
+    const auto rifiuto = [campo](const char* nome, const QString& messaggio) {
+        if (campo)
+            *campo = QLatin1String(nome);
+        return messaggio;
+    };
+    if (d.extra.value(QStringLiteral("nazione")) == kSvizzera && !d.numeroAVS.isEmpty()
+        && !Dipendente::validaAVS(d.numeroAVS))
+        return rifiuto("numeroAVS", tr("Numero AVS non valido."));
+
+    // Amounts are never below 0 nor above what the record file holds.
+    const struct
+    {
+        const char* nome;
+        QString campo;
+        double valore;
+    } importi[] = {{"salarioMensile", tr("Salario mensile (CHF)"), d.salarioMensile},
+                   {"lppManuale", tr("LPP trattenuta (CHF)"), d.lppManuale},
+                   {"pagaOraria", tr("Paga oraria (CHF/h)"), d.pagaOraria}};
+    for (const auto& i : importi) {
+        const QString fuori = InputSvizzero::fuoriLimite(i.campo, i.valore, 0.0, FileSicuri::kImportoMassimo);
+        if (!fuori.isEmpty())
+            return rifiuto(i.nome, fuori);
+    }
+    const QString grado = InputSvizzero::fuoriLimite(tr("Grado di occupazione (%)"), d.gradoOccupazione, 1.0, 100.0);
+    if (!grado.isEmpty())
+        return rifiuto("gradoOccupazione", grado);
+
+    // A birth date that does not read is kept as it is.
+    const QDate oggi = Orologio::oggi();
+    const QDate nascita = InputSvizzero::leggiData(d.dataNascita);
+    if (nascita.isValid() && nascita > oggi)
+        return rifiuto("dataNascita",
+                       tr("\"%1\": il %2 e' dopo oggi.").arg(tr("Data di nascita"), d.dataNascita.trimmed()));
+
+    const QString periodi = controllaPeriodi(d.periodi);
+    if (!periodi.isEmpty())
+        return rifiuto("periodi", periodi);
+    for (const Figlio& f : d.figli) {
+        const QDate nato = InputSvizzero::leggiData(f.dataNascita);
+        if (nato.isValid() && nato > oggi)
+            return rifiuto("figli",
+                           tr("\"%1\": la data di nascita %2 di %3 e' dopo oggi.")
+                               .arg(tr("Figli"), f.dataNascita, (f.nome + QLatin1Char(' ') + f.cognome).trimmed()));
+    }
+    // The account number the bank file will use: check digits as the bank
+    // checks them, so a typing error is caught now, not on payday.
+    const QString iban = d.iban.trimmed();
+    if (d.modalitaPagamento != kContanti && !iban.isEmpty() && !Pain001::ibanValido(iban))
+        return rifiuto("iban", tr("\"%1\": %2 non e' un IBAN valido, controlla le cifre.").arg(tr("IBAN"), iban));
+    return QString();
+}
+
 void SchedaDipendente::salva()
 {
     const QString nazione = comboNazione->currentData().toString();
     const QString avs = editAVS->text().trimmed();
-    if (nazione == kSvizzera && !avs.isEmpty() && !Dipendente::validaAVS(avs)) {
-        Messaggi::avviso(this, tr("Attenzione"), tr("Numero AVS non valido."));
-        return;
-    }
     double salario = 0, lpp = 0, oraria = 0;
     int grado = 0;
     QString nascita, statoCivileDal;
     if (!leggiInput(&salario, &lpp, &oraria, &grado, &nascita, &statoCivileDal))
         return;
-    // The dates of the dialogs: no employment period ends before it starts,
-    // no child is born after today.
-    for (int i = 0; i < dati.periodi.size(); ++i) {
-        const QDate entrata = InputSvizzero::leggiData(dati.periodi.at(i).entrata);
-        const QDate uscita = InputSvizzero::leggiData(dati.periodi.at(i).uscita);
-        if (entrata.isValid() && uscita.isValid() && uscita < entrata) {
-            Messaggi::avviso(this, tr("Attenzione"),
-                             tr("\"%1\": il periodo %2 finisce il %3, prima del suo inizio il %4.")
-                                 .arg(tr("Periodi di rapporto"))
-                                 .arg(i + 1)
-                                 .arg(dati.periodi.at(i).uscita, dati.periodi.at(i).entrata));
-            return;
-        }
-    }
-    for (const Figlio& f : qAsConst(dati.figli)) {
-        const QDate nato = InputSvizzero::leggiData(f.dataNascita);
-        if (nato.isValid() && nato > Orologio::oggi()) {
-            Messaggi::avviso(this, tr("Attenzione"),
-                             tr("\"%1\": la data di nascita %2 di %3 e' dopo oggi.")
-                                 .arg(tr("Figli"), f.dataNascita, (f.nome + QLatin1Char(' ') + f.cognome).trimmed()));
-            return;
-        }
-    }
-    // The account number the bank file will use: check digits as the bank
-    // checks them, so a typing error is caught now, not on payday.
-    const QString iban = editIban->text().trimmed();
-    if (comboModalita->currentData().toString() != kContanti && !iban.isEmpty() && !Pain001::ibanValido(iban)) {
-        Messaggi::avviso(this, tr("Attenzione"),
-                         tr("\"%1\": %2 non e' un IBAN valido, controlla le cifre.").arg(tr("IBAN"), iban));
-        editIban->setFocus();
+
+    DatiDipendente nuovi = dati;
+    nuovi.nome = editNome->text();
+    nuovi.cognome = editCognome->text();
+    nuovi.dataNascita = nascita;
+    nuovi.sesso = comboSesso->currentData().toString();
+    nuovi.statoCivile = comboStatoCivile->currentData().toString();
+    nuovi.nazionalita = editNazionalita->text();
+    nuovi.indirizzo = editIndirizzo->text();
+    nuovi.cap = editCap->text();
+    nuovi.localita = editLocalita->text();
+    nuovi.cantone = nazione == kSvizzera ? editCantone->text() : QString();
+    nuovi.permessoLavoro = comboPermesso->currentData().toString();
+    nuovi.tipoContratto = comboContratto->currentData().toString();
+    nuovi.mensilitaAggiuntive = comboMensilita->currentData().toInt();
+    nuovi.tipoPaga = comboTipoPaga->currentData().toInt();
+    nuovi.salarioMensile = salario;
+    nuovi.lppManuale = lpp;
+    nuovi.pagaOraria = oraria;
+    nuovi.ccl = comboCcl->currentData().toString();
+    nuovi.categoriaCcl = comboCategoria->currentData().toString();
+    nuovi.modalitaPagamento = comboModalita->currentData().toString();
+    nuovi.iban = editIban->text().trimmed();
+    nuovi.intestatarioConto = editIntestatario->text().trimmed();
+    nuovi.banca = editBanca->text().trimmed();
+    nuovi.bicSwift = editBic->text().trimmed();
+    nuovi.bancaEstera = checkBancaEstera->isChecked();
+    nuovi.numeroAVS = avs;
+    nuovi.gradoOccupazione = grado;
+    nuovi.statoCivileDal = statoCivileDal;
+    nuovi.cellulare = editCellulare->text().trimmed();
+    nuovi.email = editEmail->text().trimmed();
+    nuovi.extra.insert(QStringLiteral("nazione"), nazione);
+
+    QString campo;
+    const QString rifiuto = controllaDati(nuovi, &campo);
+    if (!rifiuto.isEmpty()) {
+        Messaggi::avviso(this, tr("Attenzione"), rifiuto);
+        if (auto* w = findChild<QWidget*>(campo))
+            w->setFocus();
         return;
     }
-
-    dati.nome = editNome->text();
-    dati.cognome = editCognome->text();
-    dati.dataNascita = nascita;
-    dati.sesso = comboSesso->currentData().toString();
-    dati.statoCivile = comboStatoCivile->currentData().toString();
-    dati.nazionalita = editNazionalita->text();
-    dati.indirizzo = editIndirizzo->text();
-    dati.cap = editCap->text();
-    dati.localita = editLocalita->text();
-    dati.cantone = nazione == kSvizzera ? editCantone->text() : QString();
-    dati.permessoLavoro = comboPermesso->currentData().toString();
-    dati.tipoContratto = comboContratto->currentData().toString();
-    dati.mensilitaAggiuntive = comboMensilita->currentData().toInt();
-    dati.tipoPaga = comboTipoPaga->currentData().toInt();
-    dati.salarioMensile = salario;
-    dati.lppManuale = lpp;
-    dati.pagaOraria = oraria;
-    dati.ccl = comboCcl->currentData().toString();
-    dati.categoriaCcl = comboCategoria->currentData().toString();
-    dati.modalitaPagamento = comboModalita->currentData().toString();
-    dati.iban = editIban->text().trimmed();
-    dati.intestatarioConto = editIntestatario->text().trimmed();
-    dati.banca = editBanca->text().trimmed();
-    dati.bicSwift = editBic->text().trimmed();
-    dati.bancaEstera = checkBancaEstera->isChecked();
-    dati.numeroAVS = avs;
-    dati.gradoOccupazione = grado;
-    dati.statoCivileDal = statoCivileDal;
-    dati.cellulare = editCellulare->text().trimmed();
-    dati.email = editEmail->text().trimmed();
+    dati = nuovi;
 
     dati.extra.insert(QStringLiteral("coniugeLavora"), comboConiuge->currentData().toString());
     dati.extra.insert(QStringLiteral("altreAttivita"),
@@ -668,7 +721,6 @@ void SchedaDipendente::salva()
         dati.extra.insert(QStringLiteral("tabellaIF"), tariffa);
         dati.extra.insert(QStringLiteral("codiceTariffa"), tariffa);
     }
-    dati.extra.insert(QStringLiteral("nazione"), nazione);
     for (QLineEdit* e : blocco->campiIdentificativi()) {
         if (!e->objectName().isEmpty())
             dati.extra.insert(e->objectName(), e->text().trimmed());

@@ -31,6 +31,18 @@ public:
     // The working copy (as the form last copied it into the record).
     const DatiDipendente& datiCorrenti() const { return dati; }
 
+    // The checks every employee record passes before it is written, on the
+    // card and on the new employee form alike: the AVS number of a Swiss
+    // employee, the amounts and the degree within their ranges, birth dates
+    // not after today, the employment periods, the IBAN's check digits. The
+    // message naming the first field refused, empty when none is; `campo`
+    // (may be null) receives the object name of that field's input.
+    static QString controllaDati(const DatiDipendente& d, QString* campo = nullptr);
+    // The employment periods' part of it: no period ends before it starts
+    // and no two periods share a day, so that at most one lasts. Periods
+    // are named by their row, from 1.
+    static QString controllaPeriodi(const QList<PeriodoRapporto>& periodi);
+
 public slots:
     void salva();
     void cancella();
@@ -54,7 +66,7 @@ private:
     void apriFigli();
     void apriAmministrativi();
     // Reads the typed amounts, degree and dates; warns and returns false at
-    // the first one that cannot be read.
+    // the first one that cannot be read. Their ranges are controllaDati's.
     bool leggiInput(double* salario, double* lpp, double* oraria, int* grado, QString* nascita,
                     QString* statoCivileDal);
 

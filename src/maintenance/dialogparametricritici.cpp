@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -146,6 +147,12 @@ DialogParametriCritici::DialogParametriCritici(QWidget* parent, bool senzaAvviso
     }
     colonna->addStretch();
     scorrimento->setWidget(contenuto);
+    // As wide as the widest group title and row in the user's language: the
+    // titles are read whole and the window never scrolls sideways.
+    scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scorrimento->setMinimumWidth(contenuto->minimumSizeHint().width()
+                                 + scorrimento->verticalScrollBar()->sizeHint().width()
+                                 + 2 * scorrimento->frameWidth());
     layout->addWidget(scorrimento);
 
     auto* pulsanti = new QHBoxLayout;

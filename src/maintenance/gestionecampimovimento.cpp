@@ -1,6 +1,7 @@
 #include "gestionecampimovimento.h"
 
 #include "filesicuri.h"
+#include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
 #include "modifichenonsalvate.h"
@@ -145,8 +146,9 @@ QList<CampoMovimento> GestioneCampiMovimento::leggiTabella() const
         const int categoria = testo(ColCatCert).toInt(&ok, 10);
         c.categoriaCertificato = ok ? categoria : 0;
         c.dataScadenza = testo(ColScadenza);
-        const double totale = testo(ColImportoTotale).toDouble(&ok);
-        c.importoTotale = ok ? totale : 0.0;
+        // A text that is no amount leaves the kind's amount: the save refuses
+        // it before it reads the table.
+        InputSvizzero::leggiImporto(testo(ColImportoTotale), &c.importoTotale);
         campi.append(c);
     }
     return campi;
@@ -197,6 +199,20 @@ void GestioneCampiMovimento::salva()
 
 bool GestioneCampiMovimento::scriviCatalogo()
 {
+    // A total typed "12,50" or "12.50" is 12.50; one that is no amount is
+    // named, and nothing is written.
+    for (int r = 0; r < tabella->rowCount(); ++r) {
+        const QTableWidgetItem* nome = tabella->item(r, ColNome);
+        const QTableWidgetItem* totale = tabella->item(r, ColImportoTotale);
+        double valore = 0.0;
+        if (!nome || nome->text().isEmpty() || !totale)
+            continue;
+        if (!InputSvizzero::importoOppureAvviso(this, tr("%1, riga %2").arg(tr("Importo totale")).arg(r + 1),
+                                                totale->text(), &valore)) {
+            tabella->setCurrentCell(r, ColImportoTotale);
+            return false;
+        }
+    }
     const QList<CampoMovimento> campi = leggiTabella();
     const QString nomi = CampiMovimento::controllaNomi(campi);
     if (!nomi.isEmpty()) {

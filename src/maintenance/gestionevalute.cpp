@@ -1,6 +1,7 @@
 #include "gestionevalute.h"
 
 #include "filesicuri.h"
+#include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
 #include "modifichenonsalvate.h"
@@ -223,13 +224,11 @@ bool GestioneValute::salvaDati()
         const QString codice = cella(i, Codice).trimmed().toUpper();
         const QString nome = cella(i, Nome);
         const QString simbolo = cella(i, Simbolo);
-        QString testoCambio = cella(i, Cambio);
-        testoCambio.replace(QLatin1Char(','), QLatin1Char('.'));
-        bool ok = false;
-        const double cambio = testoCambio.toDouble(&ok);
+        // The rate is read as every typed amount is, "0,95" or "0.95".
+        double cambio = 0.0;
+        const bool letto = InputSvizzero::leggiImporto(cella(i, Cambio), &cambio, false);
         // A rate that rounds to 0 millionths would have no value in francs.
-        const bool cambioValido = ok && std::isfinite(cambio) && cambio > 0 && cambio < 9.0e12
-                                  && std::llround(cambio * 1000000.0) > 0;
+        const bool cambioValido = letto && cambio > 0 && std::llround(cambio * 1000000.0) > 0;
         if (codice.isEmpty() || !cambioValido || codici.contains(codice)) {
             Messaggi::avviso(this, tr("Gestione valute"),
                              tr("Riga %1: codice mancante o ripetuto, oppure cambio non valido.").arg(i + 1));

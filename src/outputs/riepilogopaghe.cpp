@@ -6,6 +6,7 @@
 #include "dipendente.h"
 #include "esportapdf.h"
 #include "filesicuri.h"
+#include "linguautente.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
 #include "orologio.h"
@@ -16,7 +17,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFormLayout>
-#include <QLocale>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -306,7 +306,7 @@ bool RiepilogoPaghe::scegliMese(int& annoCsv, int& meseCsv)
     auto* mesi = new QComboBox(&dialogo);
     mesi->setObjectName(QStringLiteral("mese"));
     for (int m = 1; m <= 12; ++m)
-        mesi->addItem(QLocale().standaloneMonthName(m), m);
+        mesi->addItem(LinguaUtente::nomeMeseMaiuscolo(m), m);
     mesi->setCurrentIndex(meseCsv - 1);
     auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
     pulsanti->button(QDialogButtonBox::Ok)->setText(tr("OK"));

@@ -1,5 +1,6 @@
 #include "sceglibanca.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,12 +17,20 @@ ScegliBanca::ScegliBanca(QWidget* parent)
     profili = BankProfile::caricaTutti(BankProfile::cartellaProfili());
 
     auto* layout = new QVBoxLayout(this);
+    // Never narrower than the widest profile name.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addWidget(new QLabel(tr("Seleziona la banca per i pagamenti stipendi:"), this));
 
+    // The names of two profiles may differ in one word in the middle: each
+    // is shown whole, in the box and in its list, never shortened.
     combo = new QComboBox(this);
     combo->setObjectName(QStringLiteral("banca"));
-    for (const BankProfile& p : qAsConst(profili))
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    combo->view()->setTextElideMode(Qt::ElideNone);
+    for (const BankProfile& p : qAsConst(profili)) {
         combo->addItem(p.nome);
+        combo->setItemData(combo->count() - 1, p.nome, Qt::ToolTipRole);
+    }
     layout->addWidget(combo);
 
     etichettaNote = new QLabel(this);

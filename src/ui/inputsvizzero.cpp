@@ -73,12 +73,19 @@ bool InputSvizzero::dataOppureAvviso(QWidget* parent, const QString& campo, cons
 bool InputSvizzero::nelLimiteOppureAvviso(QWidget* parent, const QString& campo, double valore, double minimo,
                                           double massimo)
 {
-    if (std::isfinite(valore) && valore >= minimo && valore <= massimo)
+    const QString messaggio = fuoriLimite(campo, valore, minimo, massimo);
+    if (messaggio.isEmpty())
         return true;
-    const QLocale svizzera(QLocale::German, QLocale::Switzerland);
-    Messaggi::avviso(parent, tr("Attenzione"),
-                     tr("Il valore %1 in \"%2\" non e' ammesso: deve essere tra %3 e %4.")
-                         .arg(svizzera.toString(valore, 'f', 2), campo, svizzera.toString(minimo, 'f', 2),
-                              svizzera.toString(massimo, 'f', 2)));
+    Messaggi::avviso(parent, tr("Attenzione"), messaggio);
     return false;
+}
+
+QString InputSvizzero::fuoriLimite(const QString& campo, double valore, double minimo, double massimo)
+{
+    if (std::isfinite(valore) && valore >= minimo && valore <= massimo)
+        return QString();
+    const QLocale svizzera(QLocale::German, QLocale::Switzerland);
+    return tr("Il valore %1 in \"%2\" non e' ammesso: deve essere tra %3 e %4.")
+        .arg(svizzera.toString(valore, 'f', 2), campo, svizzera.toString(minimo, 'f', 2),
+             svizzera.toString(massimo, 'f', 2));
 }

@@ -35,4 +35,7 @@ public:
     // (title "Attenzione") naming the field `campo` and its range.
     static bool nelLimiteOppureAvviso(QWidget* parent, const QString& campo, double valore, double minimo,
                                       double massimo);
+    // The same message without showing it; empty when `valore` lies within
+    // the range.
+    static QString fuoriLimite(const QString& campo, double valore, double minimo, double massimo);
 };

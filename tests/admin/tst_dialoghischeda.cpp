@@ -81,33 +81,50 @@ void TestDialoghiScheda::periodiModifiche_data()
     QTest::addColumn<QList<PeriodoRapporto>>("prima");
     QTest::addColumn<QStringList>("azioni");
     QTest::addColumn<QList<PeriodoRapporto>>("dopo");
+    QTest::addColumn<QString>("rifiuto"); // empty: "OK" hands the periods back
 
     const QString oggi = kOggi.toString(QStringLiteral("dd/MM/yyyy"));
-    QTest::newRow("nessun periodo, nessuna azione") << QList<PeriodoRapporto>{} << QStringList{} << QList<PeriodoRapporto>{};
-    QTest::newRow("aggiungi due volte")
-        << QList<PeriodoRapporto>{} << QStringList{"+", "+"}
-        << QList<PeriodoRapporto>{{oggi, QString()}, {oggi, QString()}};
+    QTest::newRow("nessun periodo, nessuna azione") << QList<PeriodoRapporto>{} << QStringList{} << QList<PeriodoRapporto>{} << "";
+    // Two periods running from today share every day from today on.
+    QTest::newRow("aggiungi due volte: due periodi in corso")
+        << QList<PeriodoRapporto>{} << QStringList{"+", "+"} << QList<PeriodoRapporto>{}
+        << "\"Periodi di rapporto\": i periodi 1 e 2 si sovrappongono: un dipendente ha un solo rapporto alla volta.";
     QTest::newRow("chiude un periodo in corso con oggi")
         << QList<PeriodoRapporto>{{"01/02/2020", ""}} << QStringList{"u0"}
-        << QList<PeriodoRapporto>{{"01/02/2020", oggi}};
+        << QList<PeriodoRapporto>{{"01/02/2020", oggi}} << "";
     QTest::newRow("uscita cambiata mentre in corso non conta")
         << QList<PeriodoRapporto>{{"01/02/2020", ""}} << QStringList{"x0:31/03/2025"}
-        << QList<PeriodoRapporto>{{"01/02/2020", ""}};
+        << QList<PeriodoRapporto>{{"01/02/2020", ""}} << "";
     QTest::newRow("uscita scelta poi periodo chiuso")
         << QList<PeriodoRapporto>{{"01/02/2020", ""}} << QStringList{"x0:31/03/2025", "u0"}
-        << QList<PeriodoRapporto>{{"01/02/2020", "31/03/2025"}};
+        << QList<PeriodoRapporto>{{"01/02/2020", "31/03/2025"}} << "";
     QTest::newRow("riaperto e richiuso torna alla vecchia uscita")
         << QList<PeriodoRapporto>{{"01/01/2010", "31/12/2012"}} << QStringList{"u0", "u0"}
-        << QList<PeriodoRapporto>{{"01/01/2010", "31/12/2012"}};
+        << QList<PeriodoRapporto>{{"01/01/2010", "31/12/2012"}} << "";
     QTest::newRow("riaperto resta aperto")
         << QList<PeriodoRapporto>{{"01/01/2010", "31/12/2012"}} << QStringList{"u0"}
-        << QList<PeriodoRapporto>{{"01/01/2010", ""}};
+        << QList<PeriodoRapporto>{{"01/01/2010", ""}} << "";
     QTest::newRow("entrata e uscita modificate")
         << tre() << QStringList{"e1:15/03/2015", "x1:31/07/2018"}
-        << QList<PeriodoRapporto>{tre().at(0), {"15/03/2015", "31/07/2018"}, tre().at(2)};
-    QTest::newRow("aggiunto in coda e modificato")
-        << tre() << QStringList{"+", "e3:01/07/2025"}
-        << (tre() << PeriodoRapporto{"01/07/2025", ""});
+        << QList<PeriodoRapporto>{tre().at(0), {"15/03/2015", "31/07/2018"}, tre().at(2)} << "";
+    // The third, running, closed on 30/06/2025 before the new one starts.
+    QTest::newRow("chiuso il terzo, aggiunto in coda e modificato")
+        << tre() << QStringList{"x2:30/06/2025", "u2", "+", "e3:01/07/2025"}
+        << QList<PeriodoRapporto>{tre().at(0), tre().at(1), {"01/02/2020", "30/06/2025"}, {"01/07/2025", ""}} << "";
+    // The new period runs from 01/07/2025 while the third still runs.
+    QTest::newRow("aggiunto in coda, il terzo ancora in corso")
+        << tre() << QStringList{"+", "e3:01/07/2025"} << tre()
+        << "\"Periodi di rapporto\": i periodi 3 e 4 si sovrappongono: un dipendente ha un solo rapporto alla volta.";
+    // 31/12/2012 is a working day of both the first and the moved second.
+    QTest::newRow("entrata il giorno dell'uscita precedente")
+        << tre() << QStringList{"e1:31/12/2012"} << tre()
+        << "\"Periodi di rapporto\": i periodi 1 e 2 si sovrappongono: un dipendente ha un solo rapporto alla volta.";
+    QTest::newRow("entrata il giorno dopo l'uscita precedente")
+        << tre() << QStringList{"e1:01/01/2013"}
+        << QList<PeriodoRapporto>{tre().at(0), {"01/01/2013", "30/06/2018"}, tre().at(2)} << "";
+    QTest::newRow("uscita prima dell'entrata")
+        << tre() << QStringList{"x1:28/02/2015"} << tre()
+        << "\"Periodi di rapporto\": il periodo 2 finisce il 28/02/2015, prima del suo inizio il 01/03/2015.";
 }
 
 void TestDialoghiScheda::periodiModifiche()
@@ -115,12 +132,13 @@ void TestDialoghiScheda::periodiModifiche()
     QFETCH(QList<PeriodoRapporto>, prima);
     QFETCH(QStringList, azioni);
     QFETCH(QList<PeriodoRapporto>, dopo);
+    QFETCH(QString, rifiuto);
 
     RegistroMessaggi registro;
     QList<PeriodoRapporto> scheda = prima;
     DialogPeriodiRapporto d(scheda, nullptr);
     quandoAperto([&] {
-        auto chiudi = qScopeGuard([&d] { d.reject(); });
+        auto chiudi = qScopeGuard([&d] { d.QDialog::reject(); });
         for (const QString& a : azioni) {
             if (a == QLatin1String("+")) {
                 clic(&d, "aggiungiPeriodo");
@@ -137,11 +155,21 @@ void TestDialoghiScheda::periodiModifiche()
                 r->findChild<QDateEdit*>(QStringLiteral("entrata"))->setDate(data);
             QCOMPARE(scheda, prima); // only the dialog's copy changes meanwhile
         }
-        chiudi.dismiss();
         clic(&d, "ok");
+        // A refused "OK" leaves the dialog open and the card's periods as they were.
+        QCOMPARE(d.isVisible(), !rifiuto.isEmpty());
+        if (!rifiuto.isEmpty())
+            return;
+        chiudi.dismiss();
     });
-    QCOMPARE(d.exec(), int(QDialog::Accepted));
+    QCOMPARE(d.exec(), rifiuto.isEmpty() ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(scheda, dopo);
+    if (!rifiuto.isEmpty()) {
+        QCOMPARE(registro.richieste.size(), 1);
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
+        QCOMPARE(registro.ultimoTesto(), rifiuto);
+        return;
+    }
     QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Periodi aggiornati"));
     QCOMPARE(registro.ultimoTesto(), QStringLiteral("Ricordati di premere Salva nella scheda per rendere effettive le modifiche."));
 }
@@ -168,9 +196,9 @@ void TestDialoghiScheda::periodiEliminaRicostruisce()
 
     // Later edits reach the right periods.
     riga(d, 1)->findChild<QDateEdit*>(QStringLiteral("entrata"))->setDate(QDate(2020, 3, 1));
-    QTest::mouseClick(riga(d, 0)->findChild<QCheckBox*>(QStringLiteral("inCorso")), Qt::LeftButton);
+    riga(d, 0)->findChild<QDateEdit*>(QStringLiteral("uscita"))->setDate(QDate(2019, 12, 31));
     clic(&d, "ok");
-    QCOMPARE(scheda, (QList<PeriodoRapporto>{{"01/03/2015", ""}, {"01/03/2020", ""}}));
+    QCOMPARE(scheda, (QList<PeriodoRapporto>{{"01/03/2015", "31/12/2019"}, {"01/03/2020", ""}}));
 }
 
 void TestDialoghiScheda::periodiAnnullaLasciaIntatto_data()

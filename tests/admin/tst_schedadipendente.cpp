@@ -414,8 +414,14 @@ void TestSchedaDipendente::fuoriLimite_data()
     // CH93 0076 2011 6238 5295 7 is valid: the last digit changed.
     QTest::newRow("IBAN, wrong check digit") << "iban" << "CH93 0076 2011 6238 5295 8" << "IBAN";
     QTest::newRow("birth date tomorrow") << "dataNascita" << "06/03/2026" << "Data di nascita";
-    // The dialogs' dates, as the working copy holds them when saved.
-    QTest::newRow("employment ends before it starts") << "<periodo>" << "31/12/2019" << "Periodi di rapporto";
+    // The dialogs' dates as the file holds them (the dialogs refuse such
+    // dates themselves).
+    QTest::newRow("employment ends before it starts, as stored") << "<periodo>" << "31/12/2019" << "Periodi di rapporto";
+    // A second period running from 01/03/2026 while the first, from
+    // 01/01/2020, still runs: employed twice over.
+    QTest::newRow("second running period, as stored") << "<secondo periodo>" << "01/03/2026" << "Periodi di rapporto";
+    // The second starts on the first one's last day, 31/12/2025.
+    QTest::newRow("periods sharing a day, as stored") << "<periodo chiuso>" << "31/12/2025" << "Periodi di rapporto";
     QTest::newRow("child born tomorrow, as stored") << "<figlio>" << "06/03/2026" << "Figli";
 }
 
@@ -427,24 +433,19 @@ void TestSchedaDipendente::fuoriLimite()
     DatiDipendente d = base();
     if (widget == QLatin1String("<figlio>"))
         d.figli.first().dataNascita = digitato;
+    else if (widget == QLatin1String("<periodo>"))
+        d.periodi.first().uscita = digitato;
+    else if (widget == QLatin1String("<secondo periodo>"))
+        d.periodi.append({digitato, QString()});
+    else if (widget == QLatin1String("<periodo chiuso>"))
+        d.periodi = {{QStringLiteral("01/01/2020"), QStringLiteral("31/12/2025")}, {digitato, QString()}};
+    const bool comeNelFile = widget.startsWith(QLatin1Char('<'));
     QVERIFY(Dipendente::salva(d, id));
     const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(id));
     {
         RegistroMessaggi registro;
         SchedaDipendente scheda(id);
-        if (widget == QLatin1String("<periodo>")) {
-            quandoAperto([&] {
-                auto* dialogo = finestraAperta<DialogPeriodiRapporto>();
-                QVERIFY(dialogo);
-                dialogo->findChild<QCheckBox*>()->setChecked(false); // the period ends
-                dialogo->findChild<QDateEdit*>(QStringLiteral("uscita"))
-                    ->setDate(QDate::fromString(digitato, QStringLiteral("dd/MM/yyyy")));
-                clic(*dialogo, "ok");
-            });
-            clic(scheda, "periodi");
-            QCOMPARE(scheda.datiCorrenti().periodi.first().uscita, digitato);
-            registro.richieste.clear(); // the dialog's reminder to save
-        } else if (widget == QLatin1String("<figlio>")) {
+        if (comeNelFile) {
             scrivi(scheda, "nome", QStringLiteral("Luigi"));
         } else if (auto* data = scheda.findChild<QDateEdit*>(widget)) {
             data->setDate(QDate::fromString(digitato, QStringLiteral("dd/MM/yyyy")));
@@ -466,7 +467,7 @@ void TestSchedaDipendente::fuoriLimite()
     QTest::qWait(10);
     QVERIFY(registro.richieste.isEmpty()); // no "Dati non validi"
     QCOMPARE(testo(scheda, "nome"), QStringLiteral("Mario"));
-    QCOMPARE(scheda.datiCorrenti().periodi, base().periodi);
+    QCOMPARE(scheda.datiCorrenti().periodi, d.periodi);
     QCOMPARE(testo(scheda, "salarioMensile"), QStringLiteral("5200.00"));
     QCOMPARE(testo(scheda, "gradoOccupazione"), QStringLiteral("100"));
     QCOMPARE(testo(scheda, "iban"), QStringLiteral("CH9300762011623852957"));

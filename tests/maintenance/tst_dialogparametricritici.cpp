@@ -7,6 +7,10 @@
 
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -54,6 +58,8 @@ private slots:
     void logNonScritto();
     void cambioAnno_data();
     void cambioAnno();
+    void titoliInteri_data();
+    void titoliInteri();
 };
 
 void TestDialogParametriCritici::aperturaNelLog()
@@ -250,6 +256,40 @@ void TestDialogParametriCritici::cambioAnno()
     QCOMPARE(avs->value(), annoMostrato == 2026 ? 5.55 : 5.3);
     Datoteca::carica(2026);
     QCOMPARE(Datoteca::contributo(QStringLiteral("AVS")).aliquotaDipendente, avs2026);
+}
+
+void TestDialogParametriCritici::titoliInteri_data()
+{
+    QTest::addColumn<QString>("lingua");
+    for (const char* lingua : {"it", "de", "fr", "en", "es"})
+        QTest::newRow(lingua) << QString::fromLatin1(lingua);
+}
+
+// In every language each group title is read whole (in French "LAA / SUVA :
+// valeurs initiales des nouvelles entreprises" is the widest) and the window
+// does not scroll sideways.
+void TestDialogParametriCritici::titoliInteri()
+{
+    QFETCH(QString, lingua);
+    QTranslator traduzione;
+    if (lingua != QLatin1String("it")) {
+        const QString qm = QStringLiteral(VARDELLO_TRADUZIONI "/vardello_") + lingua + QStringLiteral(".qm");
+        if (!QFileInfo::exists(qm))
+            QSKIP("The translation is not built.");
+        QVERIFY(traduzione.load(qm));
+        QCoreApplication::installTranslator(&traduzione);
+    }
+    DialogParametriCritici f(nullptr, true);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCoreApplication::removeTranslator(&traduzione);
+    const QList<QGroupBox*> gruppi = f.findChildren<QGroupBox*>();
+    QCOMPARE(gruppi.size(), 6);
+    for (const QGroupBox* g : gruppi)
+        QVERIFY2(g->fontMetrics().horizontalAdvance(g->title()) < g->width(), qPrintable(g->title()));
+    const auto* area = f.findChild<QScrollArea*>();
+    QVERIFY(area->viewport()->width() >= area->widget()->minimumSizeHint().width());
+    QVERIFY(!area->horizontalScrollBar()->isVisible());
 }
 
 VARDELLO_TEST_MAIN(TestDialogParametriCritici)

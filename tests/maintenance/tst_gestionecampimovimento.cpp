@@ -119,7 +119,7 @@ void TestGestioneCampiMovimento::modificaSalvaRiapri()
         QCOMPARE(tabella(f)->rowCount(), 2);
         // Each cell other than what is stored: every flag flipped.
         const QStringList celle = {"Pignoramento_AB", "deduzione_legale", "percentuale", "No", "0", "1", "0", "1",
-                                   "0", "1", "0", "1", "7", "30/06/2028", "1250.05"};
+                                   "0", "1", "0", "1", "7", "30/06/2028", "12,50"};
         for (int c = 0; c < celle.size(); ++c)
             QVERIFY(tabella(f)->item(0, c)->text() != celle.at(c));
         for (int c = 0; c < celle.size(); ++c)
@@ -138,29 +138,36 @@ void TestGestioneCampiMovimento::modificaSalvaRiapri()
 
     QCOMPARE(righe(CampiMovimento::tutti()),
              (QStringList{"Bonus|voce_salariale|fisso|0000000000|3||0.00||",
-                          "Pignoramento_AB|deduzione_legale|percentuale|0010011011|7|30/06/2028|1250.05||",
+                          "Pignoramento_AB|deduzione_legale|percentuale|0010011011|7|30/06/2028|12.50||",
                           "Rimborso_prestito|rimborso_prestito|fisso|0000000000|3||12000.00|24 rate|01/02/2026"}));
     const QString percorso = CampiMovimento::percorsoUtente();
     QVERIFY(QFileInfo::exists(percorso + QStringLiteral(".20260308_141502.bak")));
     QCOMPARE(AmbienteTest::leggi(QFileInfo(percorso).absolutePath() + QStringLiteral("/log_parametri_critici.csv")),
              QByteArray("2026-03-08T14:15:02,admin,salvataggio_campi_movimento,3 voci,\n"));
     GestioneCampiMovimento riaperta;
-    QCOMPARE(tabella(riaperta)->item(1, 14)->text(), QStringLiteral("1250.05"));
+    QCOMPARE(tabella(riaperta)->item(1, 14)->text(), QStringLiteral("12.50"));
 }
 
 void TestGestioneCampiMovimento::nomiRifiutati_data()
 {
+    QTest::addColumn<int>("colonna");
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QString>("motivo");
-    QTest::newRow("slash") << "Pigno/ramento" << "non puo' contenere";
-    QTest::newRow("backslash") << "Pigno\\ramento" << "non puo' contenere";
-    QTest::newRow("same name") << "Rimborso_prestito" << "compare piu' volte";
-    QTest::newRow("same name, other case") << "rimborso_PRESTITO" << "compare piu' volte";
+    QTest::newRow("slash") << 0 << "Pigno/ramento" << "non puo' contenere";
+    QTest::newRow("backslash") << 0 << "Pigno\\ramento" << "non puo' contenere";
+    QTest::newRow("same name") << 0 << "Rimborso_prestito" << "compare piu' volte";
+    QTest::newRow("same name, other case") << 0 << "rimborso_PRESTITO" << "compare piu' volte";
+    // The total of the second row, once stored as 0.
+    QTest::newRow("total that is no amount") << 14 << "abc"
+                                             << "L'importo \"abc\" in \"Importo totale, riga 2\" non e' valido";
+    QTest::newRow("total with its currency") << 14 << "12.50 CHF"
+                                             << "L'importo \"12.50 CHF\" in \"Importo totale, riga 2\" non e' valido";
 }
 
-// A refused name is told and changes no byte: no catalogue, copy or log line.
+// A refused name or amount is told and changes no byte: no catalogue, copy or log line.
 void TestGestioneCampiMovimento::nomiRifiutati()
 {
+    QFETCH(int, colonna);
     QFETCH(QString, nome);
     QFETCH(QString, motivo);
     catalogoUtente();
@@ -172,7 +179,7 @@ void TestGestioneCampiMovimento::nomiRifiutati()
     GestioneCampiMovimento f;
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    digita(f, 0, 0, nome);
+    digita(f, colonna == 0 ? 0 : 1, colonna, nome);
     clic(f, "salva");
     QVERIFY2(registro.ultimoTesto().contains(motivo), qPrintable(registro.ultimoTesto()));
     QCOMPARE(AmbienteTest::leggi(CampiMovimento::percorsoUtente()), prima);

@@ -2,6 +2,7 @@
 #include "bankprofile.h"
 #include "sceglibanca.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -37,6 +38,7 @@ private slots:
     void salvaERileggi();
     void profiliDistribuiti();
     void scegliBanca();
+    void scegliBancaNomiInteri();
     void scegliBancaVuota();
 };
 
@@ -194,6 +196,24 @@ void TestBankProfile::scegliBanca()
         QCOMPARE(note->text(), scelto.note); // shown at once
     }
     QCOMPARE(note->textFormat(), Qt::PlainText);
+}
+
+// The shipped profiles differ in "senza" in the middle of their names: the
+// box is as wide as the longest name and its list shortens none.
+void TestBankProfile::scegliBancaNomiInteri()
+{
+    const QString cartella = BankProfile::cartellaProfili();
+    for (const QString& f : QDir(cartellaDefault()).entryList({QStringLiteral("*.json")}, QDir::Files))
+        AmbienteTest::scrivi(cartella + QLatin1Char('/') + f, AmbienteTest::leggi(cartellaDefault() + QLatin1Char('/') + f));
+    ScegliBanca finestra;
+    finestra.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+    auto* combo = finestra.findChild<QComboBox*>(QStringLiteral("banca"));
+    QCOMPARE(combo->count(), 2);
+    QVERIFY2(combo->width() >= combo->sizeHint().width(), qPrintable(QString::number(combo->width())));
+    QCOMPARE(combo->view()->textElideMode(), Qt::ElideNone);
+    for (int i = 0; i < combo->count(); ++i)
+        QCOMPARE(combo->itemData(i, Qt::ToolTipRole).toString(), combo->itemText(i));
 }
 
 void TestBankProfile::scegliBancaVuota()

@@ -224,6 +224,8 @@ void TestRiepilogoPaghe::esporta()
     quandoModale<QDialog>([csv](QDialog* mese) {
         QCOMPARE(mese->findChild<QSpinBox*>(QStringLiteral("anno"))->value(), 2025);
         QCOMPARE(mese->findChild<QComboBox*>(QStringLiteral("mese"))->currentIndex(), 11);
+        // Named in the user's language (Italian here), not the system's.
+        QCOMPARE(mese->findChild<QComboBox*>(QStringLiteral("mese"))->currentText(), QStringLiteral("Dicembre"));
         mese->findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2026);
         mese->findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(0);
         rispondiDialogoFile(csv);
