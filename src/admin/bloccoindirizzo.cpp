@@ -26,13 +26,6 @@ bool campoIva(const Nazioni::CampoIdentificativo& c)
         || c.etichettaFile.contains(QLatin1String("IVA"), Qt::CaseInsensitive);
 }
 
-// The company's own bank rows: an employee's IBAN is entered on the card.
-bool campoBancaAzienda(const Nazioni::CampoIdentificativo& c)
-{
-    return c.chiave.compare(QLatin1String("iban"), Qt::CaseInsensitive) == 0
-        || c.chiave.compare(QLatin1String("bic"), Qt::CaseInsensitive) == 0;
-}
-
 // The Swiss row the new-employee form checks as social-insurance number.
 bool campoAVS(const Nazioni::CampoIdentificativo& c)
 {
@@ -180,8 +173,6 @@ void BloccoIndirizzo::creaCampiDinamici(const Nazioni::InfoNazione& info)
     QWidget* genitore = m_w.form->parentWidget();
     for (const Nazioni::CampoIdentificativo& c : info.campi) {
         if (m_modulo == Modulo::SchedaDipendente && !campoIva(c))
-            continue;
-        if (m_modulo == Modulo::NuovoDipendente && campoBancaAzienda(c))
             continue;
         QString testo = c.etichetta;
         QString segnaposto = c.placeholder;

@@ -309,12 +309,11 @@ void NuovoDipendente::salva()
     // The number checked above is the employee's social-insurance number:
     // lists and exports read it from the record's own field.
     d.numeroAVS = numeroAVS;
-    // An identification field under the key of one of the record's own
-    // fields ("iban") would never reach the file: the value goes into that
-    // field instead.
-    const QString iban = d.extra.take(QStringLiteral("iban"));
-    if (d.iban.isEmpty())
-        d.iban = iban;
+    // The bank rows are the employee's own bank data: their values go into
+    // the record's own fields, where the card, the checks and the payment
+    // file read them.
+    d.iban = d.extra.take(QStringLiteral("iban"));
+    d.bicSwift = d.extra.take(QStringLiteral("bic"));
     // What the card would refuse is refused here too, by the same checks.
     QString campo;
     const QString rifiuto = SchedaDipendente::controllaDati(d, &campo);

@@ -119,24 +119,30 @@ void TestNuovoDipendente::rifiuti_data()
     QTest::addColumn<QString>("messaggio"); // empty: saved
     QTest::addColumn<QString>("id");
     QTest::addColumn<QDate>("nascita"); // invalid: left at today
+    QTest::addColumn<QString>("iban");
 
     const QString obbligatori = QStringLiteral("Nome e cognome sono obbligatori.");
     const QString avs = QStringLiteral("Numero AVS non valido.");
     const QString nomeFile = QStringLiteral("Nome e cognome non danno un nome di file utilizzabile: usare anche lettere o cifre.");
-    QTest::newRow("valido") << "Anna Maria" << "Rota" << "CH" << kAVS << "" << "Rota_Anna Maria.txt" << QDate();
-    QTest::newRow("AVS senza punti, spazi attorno") << "Anna" << "Rota" << "CH" << " 7561234567897 " << "" << "Rota_Anna.txt" << QDate();
-    QTest::newRow("nome vuoto") << "" << "Rota" << "CH" << kAVS << obbligatori << "" << QDate();
-    QTest::newRow("cognome di soli spazi") << "Anna" << "   " << "CH" << kAVS << obbligatori << "" << QDate();
-    QTest::newRow("AVS vuoto") << "Anna" << "Rota" << "CH" << "" << avs << "" << QDate();
-    QTest::newRow("AVS cifra di controllo") << "Anna" << "Rota" << "CH" << "756.1234.5678.98" << avs << "" << QDate();
-    QTest::newRow("AVS 12 cifre") << "Anna" << "Rota" << "CH" << "756.1234.5678.9" << avs << "" << QDate();
-    QTest::newRow("estero senza controllo") << "Anna" << "Rota" << "IT" << "" << "" << "Rota_Anna.txt" << QDate();
-    QTest::newRow("cognome di sole barre") << "Anna" << "//" << "CH" << kAVS << nomeFile << "" << QDate();
-    QTest::newRow("percorso nel cognome") << "Anna" << "../../Rota" << "CH" << kAVS << "" << "Rota_Anna.txt" << QDate();
+    QTest::newRow("valido") << "Anna Maria" << "Rota" << "CH" << kAVS << "" << "Rota_Anna Maria.txt" << QDate() << QString();
+    QTest::newRow("AVS senza punti, spazi attorno") << "Anna" << "Rota" << "CH" << " 7561234567897 " << "" << "Rota_Anna.txt" << QDate() << QString();
+    QTest::newRow("nome vuoto") << "" << "Rota" << "CH" << kAVS << obbligatori << "" << QDate() << QString();
+    QTest::newRow("cognome di soli spazi") << "Anna" << "   " << "CH" << kAVS << obbligatori << "" << QDate() << QString();
+    QTest::newRow("AVS vuoto") << "Anna" << "Rota" << "CH" << "" << avs << "" << QDate() << QString();
+    QTest::newRow("AVS cifra di controllo") << "Anna" << "Rota" << "CH" << "756.1234.5678.98" << avs << "" << QDate() << QString();
+    QTest::newRow("AVS 12 cifre") << "Anna" << "Rota" << "CH" << "756.1234.5678.9" << avs << "" << QDate() << QString();
+    QTest::newRow("estero senza controllo") << "Anna" << "Rota" << "IT" << "" << "" << "Rota_Anna.txt" << QDate() << QString();
+    QTest::newRow("cognome di sole barre") << "Anna" << "//" << "CH" << kAVS << nomeFile << "" << QDate() << QString();
+    QTest::newRow("percorso nel cognome") << "Anna" << "../../Rota" << "CH" << kAVS << "" << "Rota_Anna.txt" << QDate() << QString();
     // Today is 16/06/2025: the card refuses a birth date after it, so does the form.
     QTest::newRow("nata domani") << "Anna" << "Rota" << "CH" << kAVS
-                                 << QStringLiteral("\"Data di nascita\": il 17/06/2025 e' dopo oggi.") << "" << QDate(2025, 6, 17);
-    QTest::newRow("nata oggi") << "Anna" << "Rota" << "CH" << kAVS << "" << "Rota_Anna.txt" << kOggi;
+                                 << QStringLiteral("\"Data di nascita\": il 17/06/2025 e' dopo oggi.") << "" << QDate(2025, 6, 17) << QString();
+    // The employee's IBAN is checked as on the card: CH93 0076 2011 6238 5295 7
+    // is valid, its last digit changed fails the check digits.
+    QTest::newRow("IBAN errato") << "Anna" << "Rota" << "CH" << kAVS
+                                 << QStringLiteral("\"IBAN\": CH93 0076 2011 6238 5295 8 non e' un IBAN valido, controlla le cifre.")
+                                 << "" << QDate() << "CH93 0076 2011 6238 5295 8";
+    QTest::newRow("nata oggi") << "Anna" << "Rota" << "CH" << kAVS << "" << "Rota_Anna.txt" << kOggi << QString();
 }
 
 void TestNuovoDipendente::rifiuti()
@@ -148,6 +154,7 @@ void TestNuovoDipendente::rifiuti()
     QFETCH(QString, messaggio);
     QFETCH(QString, id);
     QFETCH(QDate, nascita);
+    QFETCH(QString, iban);
 
     RegistroMessaggi registro;
     NuovoDipendente f;
@@ -157,8 +164,10 @@ void TestNuovoDipendente::rifiuti()
     scegli(f, "nazione", nazione);
     digita(campo(f, "nome"), nome);
     digita(campo(f, "cognome"), cognome);
-    if (nazione == QLatin1String("CH"))
+    if (nazione == QLatin1String("CH")) {
         digita(campo(f, "uid"), uid);
+        digita(campo(f, "iban"), iban);
+    }
     clic(f, "salva");
 
     if (messaggio.isEmpty()) {
@@ -238,9 +247,9 @@ void TestNuovoDipendente::completoSiRilegge()
         etichette << l->text();
     QVERIFY(etichette.contains(QStringLiteral("Numero AVS")));
     QVERIFY(!etichette.contains(QStringLiteral("UID")));
-    // The company's bank rows are not offered: the employee's IBAN is on the card.
-    QVERIFY(!f.findChild<QLineEdit*>(QStringLiteral("iban")));
-    QVERIFY(!f.findChild<QLineEdit*>(QStringLiteral("bic")));
+    // The bank rows are the employee's own, saved in the record's fields.
+    digita(campo(f, "iban"), QStringLiteral("CH93 0076 2011 6238 5295 7"));
+    digita(campo(f, "bic"), QStringLiteral("BSCTCH22"));
     clic(f, "salva");
     QVERIFY2(registro.richieste.isEmpty(), qPrintable(registro.ultimoTesto()));
     QCOMPARE(f.result(), int(QDialog::Accepted));
@@ -262,6 +271,8 @@ void TestNuovoDipendente::completoSiRilegge()
     atteso.periodi = {{QStringLiteral("01/06/2025"), QString()}};
     atteso.tipoContratto = QStringLiteral("determinato");
     atteso.mensilitaAggiuntive = 2;
+    atteso.iban = QStringLiteral("CH93 0076 2011 6238 5295 7");
+    atteso.bicSwift = QStringLiteral("BSCTCH22");
     atteso.extra = {{QStringLiteral("nazione"), QStringLiteral("CH")},
                     {QStringLiteral("uid"), kAVS},
                     {QStringLiteral("partitaIva"), QStringLiteral("CHE-111.222.333 IVA")}};
