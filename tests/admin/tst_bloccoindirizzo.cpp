@@ -143,11 +143,11 @@ void TestBloccoIndirizzo::nuovoDipendenteApertura()
 {
     Modulo m(Tipo::NuovoDipendente);
     QVERIFY(m.blocco->modificato()); // applying the first country marks the form
-    // No company bank rows for an employee; the Swiss number is the AVS number.
-    QCOMPARE(chiaviCampi(m.blocco), QStringList({"uid", "partitaIva"}));
+    // The employee's own bank rows; the Swiss number is the AVS number.
+    QCOMPARE(chiaviCampi(m.blocco), QStringList({"uid", "partitaIva", "iban", "bic"}));
     QCOMPARE(m.blocco->etichetteIdentificative().at(0)->text(), QStringLiteral("Numero AVS"));
     QCOMPARE(m.blocco->campiIdentificativi().at(0)->placeholderText(), QStringLiteral("756.1234.5678.97"));
-    QCOMPARE(m.blocco->campiMostrati().size(), 2);
+    QCOMPARE(m.blocco->campiMostrati().size(), 4);
     m.blocco->setModificato(false);
     QTest::keyClicks(m.blocco->campiIdentificativi().at(1), QStringLiteral("x"));
     QVERIFY(m.blocco->modificato()); // identification entries mark employee forms
