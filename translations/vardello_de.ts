@@ -1750,6 +1750,10 @@ alle Änderungen, die Sie vornehmen.</translation>
         <source>Ricordati di premere Salva nella scheda per rendere effettive le modifiche.</source>
         <translation>Denken Sie daran, im Personalblatt auf Speichern zu klicken, damit die Änderungen wirksam werden.</translation>
     </message>
+    <message>
+        <source>Attenzione</source>
+        <translation>Achtung</translation>
+    </message>
 </context>
 <context>
     <name>DialogoFile</name>
@@ -2409,6 +2413,10 @@ Möchten Sie alle überschreiben?</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
+    </message>
+    <message>
+        <source>%1, riga %2</source>
+        <translation>%1, Zeile %2</translation>
     </message>
 </context>
 <context>
@@ -4864,6 +4872,10 @@ Nettojahreslohn: %4 CHF</translation>
     <message>
         <source>Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e&apos; stato aggiornato.</source>
         <translation>Mitarbeiter gespeichert, aber der Lohn der laufenden Periode in der Lohnhistorie wurde nicht aktualisiert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: i periodi %2 e %3 si sovrappongono: un dipendente ha un solo rapporto alla volta.</source>
+        <translation>&quot;%1&quot;: die Perioden %2 und %3 überschneiden sich: ein Mitarbeiter hat nur ein Arbeitsverhältnis zur gleichen Zeit.</translation>
     </message>
 </context>
 <context>

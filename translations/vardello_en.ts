@@ -1750,6 +1750,10 @@ any changes you make.</translation>
         <source>Ricordati di premere Salva nella scheda per rendere effettive le modifiche.</source>
         <translation>Remember to press Save in the employee record to apply the changes.</translation>
     </message>
+    <message>
+        <source>Attenzione</source>
+        <translation>Warning</translation>
+    </message>
 </context>
 <context>
     <name>DialogoFile</name>
@@ -2409,6 +2413,10 @@ Do you want to overwrite them all?</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>The file is not overwritten: correct it before saving.</translation>
+    </message>
+    <message>
+        <source>%1, riga %2</source>
+        <translation>%1, row %2</translation>
     </message>
 </context>
 <context>
@@ -4864,6 +4872,10 @@ Annual net: %4 CHF</translation>
     <message>
         <source>Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e&apos; stato aggiornato.</source>
         <translation>Employee saved, but the salary of the current period in the salary history has not been updated.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: i periodi %2 e %3 si sovrappongono: un dipendente ha un solo rapporto alla volta.</source>
+        <translation>&quot;%1&quot;: periods %2 and %3 overlap: an employee has one employment at a time.</translation>
     </message>
 </context>
 <context>

@@ -1750,6 +1750,10 @@ lo que modifique.</translation>
         <source>Ricordati di premere Salva nella scheda per rendere effettive le modifiche.</source>
         <translation>Recuerde pulsar Guardar en la ficha para que los cambios sean efectivos.</translation>
     </message>
+    <message>
+        <source>Attenzione</source>
+        <translation>Atención</translation>
+    </message>
 </context>
 <context>
     <name>DialogoFile</name>
@@ -2409,6 +2413,10 @@ Vuoi sovrascriverli tutti?</source>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
+    </message>
+    <message>
+        <source>%1, riga %2</source>
+        <translation>%1, fila %2</translation>
     </message>
 </context>
 <context>
@@ -4864,6 +4872,10 @@ Neto anual: %4 CHF</translation>
     <message>
         <source>Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e&apos; stato aggiornato.</source>
         <translation>Empleado guardado, pero el salario del período en curso en el historial de salarios no se ha actualizado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: i periodi %2 e %3 si sovrappongono: un dipendente ha un solo rapporto alla volta.</source>
+        <translation>&quot;%1&quot;: los periodos %2 y %3 se solapan: un empleado tiene una sola relación laboral a la vez.</translation>
     </message>
 </context>
 <context>

@@ -1750,6 +1750,10 @@ ce que vous modifierez.</translation>
         <source>Ricordati di premere Salva nella scheda per rendere effettive le modifiche.</source>
         <translation>N&apos;oubliez pas de cliquer sur Enregistrer dans la fiche pour appliquer les modifications.</translation>
     </message>
+    <message>
+        <source>Attenzione</source>
+        <translation>Attention</translation>
+    </message>
 </context>
 <context>
     <name>DialogoFile</name>
@@ -2409,6 +2413,10 @@ Voulez-vous tous les écraser ?</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>%1, riga %2</source>
+        <translation>%1, ligne %2</translation>
     </message>
 </context>
 <context>
@@ -4864,6 +4872,10 @@ Net annuel : %4 CHF</translation>
     <message>
         <source>Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e&apos; stato aggiornato.</source>
         <translation>Employé enregistré, mais le salaire de la période en cours dans l&apos;historique des salaires n&apos;a pas été mis à jour.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: i periodi %2 e %3 si sovrappongono: un dipendente ha un solo rapporto alla volta.</source>
+        <translation>&quot;%1&quot; : les périodes %2 et %3 se chevauchent : un employé n&apos;a qu&apos;un seul rapport de travail à la fois.</translation>
     </message>
 </context>
 <context>
