@@ -3713,6 +3713,14 @@ Den neuen Mitarbeiter trotzdem speichern?</translation>
         <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
         <translation>Der Dateiname %1 ist bereits belegt oder zu lang: Der Mitarbeiter wurde als %2 gespeichert.</translation>
     </message>
+    <message>
+        <source>IBAN</source>
+        <translation>IBAN</translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation>BIC</translation>
+    </message>
 </context>
 <context>
     <name>PagheAnno</name>

@@ -3713,6 +3713,14 @@ Save the new employee anyway?</translation>
         <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
         <translation>The file name %1 is already in use or too long: the employee has been saved as %2.</translation>
     </message>
+    <message>
+        <source>IBAN</source>
+        <translation>IBAN</translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation>BIC</translation>
+    </message>
 </context>
 <context>
     <name>PagheAnno</name>

@@ -3713,6 +3713,14 @@ Salvare comunque il nuovo dipendente?</source>
         <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
         <translation>El nombre de archivo %1 ya está en uso o es demasiado largo: el empleado se ha guardado como %2.</translation>
     </message>
+    <message>
+        <source>IBAN</source>
+        <translation>IBAN</translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation>BIC</translation>
+    </message>
 </context>
 <context>
     <name>PagheAnno</name>

@@ -3713,6 +3713,14 @@ Enregistrer quand même le nouvel employé ?</translation>
         <source>Il nome di file %1 e&apos; gia&apos; in uso o troppo lungo: il dipendente e&apos; stato salvato come %2.</source>
         <translation>Le nom de fichier %1 est déjà utilisé ou trop long : l&apos;employé a été enregistré sous %2.</translation>
     </message>
+    <message>
+        <source>IBAN</source>
+        <translation>IBAN</translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation>BIC</translation>
+    </message>
 </context>
 <context>
     <name>PagheAnno</name>

@@ -181,6 +181,11 @@ void BloccoIndirizzo::creaCampiDinamici(const Nazioni::InfoNazione& info)
             testo = QCoreApplication::translate("NuovoDipendente", "Numero AVS");
             segnaposto = QStringLiteral("756.1234.5678.97");
         }
+        // The bank rows of a new employee are the employee's own account.
+        if (m_modulo == Modulo::NuovoDipendente && c.chiave.compare(QLatin1String("iban"), Qt::CaseInsensitive) == 0)
+            testo = QCoreApplication::translate("NuovoDipendente", "IBAN");
+        if (m_modulo == Modulo::NuovoDipendente && c.chiave.compare(QLatin1String("bic"), Qt::CaseInsensitive) == 0)
+            testo = QCoreApplication::translate("NuovoDipendente", "BIC");
         auto* etichetta = new QLabel(testo, genitore);
         etichetta->setTextFormat(Qt::PlainText);
         auto* campo = new QLineEdit(genitore);

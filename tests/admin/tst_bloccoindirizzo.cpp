@@ -146,6 +146,7 @@ void TestBloccoIndirizzo::nuovoDipendenteApertura()
     // The employee's own bank rows; the Swiss number is the AVS number.
     QCOMPARE(chiaviCampi(m.blocco), QStringList({"uid", "partitaIva", "iban", "bic"}));
     QCOMPARE(m.blocco->etichetteIdentificative().at(0)->text(), QStringLiteral("Numero AVS"));
+    QCOMPARE(m.blocco->etichetteIdentificative().at(2)->text(), QStringLiteral("IBAN"));
     QCOMPARE(m.blocco->campiIdentificativi().at(0)->placeholderText(), QStringLiteral("756.1234.5678.97"));
     QCOMPARE(m.blocco->campiMostrati().size(), 4);
     m.blocco->setModificato(false);
