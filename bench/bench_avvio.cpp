@@ -11,6 +11,7 @@
 //
 //   bench_avvio [runs]
 
+#include "aziendaprova.h"
 #include "backup.h"
 #include "azienda.h"
 #include "config.h"
@@ -42,10 +43,7 @@ namespace {
 const int kDipendenti = 1000;
 const int kAnno = 2026;
 
-QString id(int i)
-{
-    return QStringLiteral("Dipendente_%1.txt").arg(i, 4, 10, QLatin1Char('0'));
-}
+using AziendaProva::id;
 
 // The company as a year of closings leaves it: each employee's card, a
 // year of monthly variables, twelve months counted and saved with their
@@ -53,21 +51,11 @@ QString id(int i)
 bool generaDati()
 {
     Inizializzazione::esegui();
-    DatiAzienda a;
-    a.ragioneSociale = QStringLiteral("Banco Prova SA");
-    a.cantone = QStringLiteral("TI");
-    if (!Azienda::salva(a, QStringLiteral("BancoProva.txt")))
+    if (!AziendaProva::crea())
         return false;
-    Config::setAziendaCorrente(QStringLiteral("BancoProva.txt"));
     for (int i = 0; i < kDipendenti; ++i) {
-        DatiDipendente d;
-        d.nome = QStringLiteral("Nome%1").arg(i);
-        d.cognome = QStringLiteral("Cognome%1").arg(i);
+        DatiDipendente d = AziendaProva::dipendente(i);
         d.dataNascita = QStringLiteral("01/01/1980");
-        d.cantone = QStringLiteral("TI");
-        d.periodi.append({QStringLiteral("01/01/2020"), QString()});
-        d.mensilitaAggiuntive = 1;
-        d.salarioMensile = 3000 + i;
         if (!Dipendente::salva(d, id(i)))
             return false;
         QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(id(i), kAnno);

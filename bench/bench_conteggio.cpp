@@ -3,6 +3,7 @@
 // saved January (so the year-to-date tax adjustment runs): once without
 // saving, once with saving. Everything lives in a temporary home folder.
 
+#include "aziendaprova.h"
 #include "assegnifamiliari.h"
 #include "azienda.h"
 #include "chiusuraannuale.h"
@@ -65,21 +66,12 @@ QString data(int giorno, int mese, int anno)
     return QDate(anno, mese, giorno).toString(QStringLiteral("dd/MM/yyyy"));
 }
 
-QString id(int i)
-{
-    return QStringLiteral("Dipendente_%1.txt").arg(i, 4, 10, QLatin1Char('0'));
-}
+using AziendaProva::id;
 
 bool generaDati(QRandomGenerator& caso)
 {
-    DatiAzienda a;
-    a.ragioneSociale = QStringLiteral("Banco Prova SA");
-    a.cantone = QStringLiteral("TI");
-    a.lainfINPuomoPerMille = 13.5;
-    a.lainfINPdonnaPerMille = 15.2;
-    if (!Azienda::salva(a, QStringLiteral("BancoProva.txt")))
+    if (!AziendaProva::crea(13.5, 15.2))
         return false;
-    Config::setAziendaCorrente(QStringLiteral("BancoProva.txt"));
 
     const QStringList cantoni = {QStringLiteral("TI"), QStringLiteral("GE"), QStringLiteral("VD"), QStringLiteral("ZH")};
     const QStringList permessi = {QStringLiteral("B"), QStringLiteral("B"), QStringLiteral("L"), QStringLiteral("C"),

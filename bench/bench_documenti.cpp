@@ -6,6 +6,7 @@
 // the part of their time spent writing the files. Everything lives in a
 // temporary home folder (in memory when the system has one).
 
+#include "aziendaprova.h"
 #include "azienda.h"
 #include "certificatoannuo.h"
 #include "config.h"
@@ -30,32 +31,17 @@ namespace {
 const int kDipendenti = 1000;
 const int kAnno = 2026;
 
-QString id(int i)
-{
-    return QStringLiteral("Dipendente_%1.txt").arg(i, 4, 10, QLatin1Char('0'));
-}
+using AziendaProva::id;
 
 bool generaDipendenti()
 {
     Inizializzazione::esegui();
-    DatiAzienda a;
-    a.ragioneSociale = QStringLiteral("Banco Prova SA");
-    a.cantone = QStringLiteral("TI");
-    a.lainfINPuomoPerMille = 13.5;
-    a.lainfINPdonnaPerMille = 15.2;
-    if (!Azienda::salva(a, QStringLiteral("BancoProva.txt")))
+    if (!AziendaProva::crea(13.5, 15.2))
         return false;
-    Config::setAziendaCorrente(QStringLiteral("BancoProva.txt"));
     for (int i = 0; i < kDipendenti; ++i) {
-        DatiDipendente d;
-        d.nome = QStringLiteral("Nome%1").arg(i);
-        d.cognome = QStringLiteral("Cognome%1").arg(i);
+        DatiDipendente d = AziendaProva::dipendente(i);
         d.sesso = i % 2 ? QStringLiteral("F") : QStringLiteral("M");
         d.dataNascita = QStringLiteral("01/%1/%2").arg(1 + i % 12, 2, 10, QLatin1Char('0')).arg(1960 + i % 40);
-        d.cantone = QStringLiteral("TI");
-        d.periodi.append({QStringLiteral("01/01/2020"), QString()});
-        d.mensilitaAggiuntive = 1;
-        d.salarioMensile = 3000 + i;
         for (int f = 0; f < i % 3; ++f) {
             Figlio figlio;
             figlio.nome = QStringLiteral("Figlio%1").arg(f);
