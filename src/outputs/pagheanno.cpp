@@ -99,7 +99,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     double salarioDelMese[13] = {}; // the monthly salary of each month counted
     RisultatoConteggio ultimo;
     // The company record once for the twelve counts.
-    const ContestoConteggio contesto = ContestoConteggio::carica();
+    ContestoConteggio contesto = ContestoConteggio::carica();
     for (int mese = 1; mese <= 12; ++mese) {
         if (!PagheAnno::inServizio(d, anno, mese))
             continue;
@@ -113,6 +113,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
                 delMese.salarioMensile = p->salarioMensile;
             }
         }
+        contesto.mensilitaStimate = tredicesimePagate;
         const RisultatoConteggio r = ConteggioSalario::genera(id, delMese, anno, mese, false, -1, &contesto);
         if (r.fuoriPeriodo)
             continue;

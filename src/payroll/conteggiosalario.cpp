@@ -414,8 +414,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         double proRata = 0.0;
         if (d.mensilitaAggiuntive >= 1 && finisceNelMese(d.periodi, anno, mese)) {
             const double dovute = d.mensilitaAggiuntive * mensilitaProRata(d, anno, s)
-                - mensilitaPagate(codice, mesiPrecedenti(codice, anno, mese), anno, mese) - quota
-                - v.tredicesimaGratifica;
+                - mensilitaPagate(codice, mesiPrecedenti(codice, anno, mese), anno, mese) - comune.mensilitaStimate
+                - quota - v.tredicesimaGratifica;
             const double resto = std::max(0.0, arrotonda5(dovute));
             if (automatica)
                 proRata = resto;

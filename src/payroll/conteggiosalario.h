@@ -77,6 +77,10 @@ struct ContestoConteggio
 {
     DatiAzienda azienda;
     QString errore; // the company record did not read cleanly: every count stops on it
+    // A year estimate counts months it does not save: the extra monthly
+    // salaries its earlier months paid, which the month an employment ends
+    // does not pay again.
+    double mensilitaStimate = 0.0;
 
     // The current company's record as a count reads it.
     static ContestoConteggio carica();

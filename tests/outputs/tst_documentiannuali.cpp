@@ -938,6 +938,15 @@ void TestDocumentiAnnuali::stimaUguale_data()
     // December 20,000 as exact: 0.00.
     QTest::newRow("two movements over the ceiling") << "01/01/2020" << "" << 15000.0 << 10000.0 << 160000.0 << 1630.20
                                                     << 0.0 << 1 << 0.0 << nessuno << 15000.0 << 15000.0;
+    // Leaves on 30 September with a thirteenth and a fourteenth: 9 x 6,000
+    // + each 9/12 of 6,000 = 54,000 + 2 x 4,500 = 63,000; June pays the
+    // fourteenth (4,500), September only the thirteenth, not the fourteenth
+    // again; unemployment 1.1 % = 693.00. Rounding: 318.00 + 66.00 + 18.30 +
+    // 67.20 = 469.50 a month, exact; June and September 10,500: 556.50 +
+    // 115.50 + 32.025 + 117.60 = 821.625 against 821.65, -0.025 each: -0.05.
+    QTest::newRow("leaves 30 September, two extra salaries") << "01/01/2020" << "30/09/2026" << 0.0 << 6000.0
+                                                             << 63000.0 << 693.00 << 0.0 << 2 << -0.05 << nessuno
+                                                             << 0.0 << 0.0;
     // 6,000 to June and 6,600 from July, the fourteenth in June at June's
     // salary: 6 x 6,000 + 6 x 6,600 + 6,000 + 6,600 = 88,200, nothing owed
     // beyond what June and December pay; unemployment 1.1 % = 970.20.
