@@ -232,12 +232,8 @@ bool Movimenti::salva(const QString& id, const QList<MovimentoStipendio>& movime
 
 bool Movimenti::mensilitaAggiuntiva(const MovimentoStipendio& m)
 {
-    const QString tipo = m.tipo.toLower();
-    for (const QString& prefisso : prefissiMensilita()) {
-        if (tipo.startsWith(prefisso, Qt::CaseSensitive))
-            return true;
-    }
-    return false;
+    const Preset* p = presetDi(m.tipo);
+    return p && p->prefissi == prefissiMensilita();
 }
 
 void Movimenti::applicaPreset(MovimentoStipendio& m)
