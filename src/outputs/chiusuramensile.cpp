@@ -12,6 +12,7 @@
 #include "importi.h"
 #include "impostafonte.h"
 #include "linkaiuto.h"
+#include "mensilitaaggiuntive.h"
 #include "messaggi.h"
 #include "orologio.h"
 #include "piattaforma.h"
@@ -519,7 +520,11 @@ void ChiusuraMensile::liquidaProRata()
 
     const int m = mese();
     const int mesi = Dipendente::mesiLavorati(d, a);
-    const double suggerito = ConteggioSalario::mensilitaProRata(d, a, d.salarioMensile);
+    // What the year still owes of the extra salaries, this month's own
+    // "13a / 14a / gratifica" set aside: the payout takes its place, and the
+    // month's automatic thirteenth pays only what is left after it.
+    const double suggerito =
+        MensilitaAggiuntive::daLiquidare(id, d, a, m, ConteggioSalario::salarioDelMese(id, d, a, m));
 
     QInputDialog chiedi(this);
     chiedi.setObjectName(QStringLiteral("importoProRata"));
@@ -537,6 +542,7 @@ void ChiusuraMensile::liquidaProRata()
 
     QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(id, a);
     variabili[m - 1].tredicesimaGratifica = chiedi.doubleValue();
+    variabili[m - 1].tredicesimaLiquidata = chiedi.doubleValue(); // a payment of extra salaries, no bonus
     QString motivo;
     if (!VariabiliMensili::salvaAnno(id, a, variabili, &motivo)) {
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili mensili.") + QLatin1Char('\n') + motivo);

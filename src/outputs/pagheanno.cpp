@@ -7,6 +7,7 @@
 #include "datetesto.h"
 #include "datoteca.h"
 #include "importi.h"
+#include "mensilitaaggiuntive.h"
 #include "storicostipendi.h"
 
 #include <QDate>
@@ -94,9 +95,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     double guadagnoAD = 0.0;
     double guadagnoLAINF = 0.0;
     double aliquotaLAINF = 0.0;
-    double tredicesimePagate = 0.0;
     double salarioUltimo = 0.0;
-    double salarioDelMese[13] = {}; // the monthly salary of each month counted
     RisultatoConteggio ultimo;
     // The company record once for the twelve counts.
     ContestoConteggio contesto = ContestoConteggio::carica();
@@ -113,7 +112,6 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
                 delMese.salarioMensile = p->salarioMensile;
             }
         }
-        contesto.mensilitaStimate = tredicesimePagate;
         const RisultatoConteggio r = ConteggioSalario::genera(id, delMese, anno, mese, false, -1, &contesto);
         if (r.fuoriPeriodo)
             continue;
@@ -126,9 +124,8 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
         StoricoPaghe::PagaMese p = ConteggioSalario::comeMese(r);
         p.conNetto = true;
         aggiungiMese(s, p, baseAvs(p));
-        tredicesimePagate += r.tredicesima;
+        contesto.mensilitaStimate += r.mensilitaConteggio;
         salarioUltimo = delMese.salarioMensile;
-        salarioDelMese[mese] = delMese.salarioMensile;
         ultimo = r;
         guadagnoAD += r.dettaglio.ad.imponibile;
         guadagnoLAINF += r.dettaglio.infortuni.imponibile;
@@ -138,23 +135,15 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
         s.origine = PagheAnno::Origine::FuoriServizio;
         return s;
     }
-    // Extra monthly salaries the months counted did not pay (the employment
-    // ends before the month that pays them) are owed for the months worked:
-    // added with the last month's rates of contributions and tax. The
-    // thirteenth is owed at December's salary, the fourteenth at June's,
-    // when that month was counted (a raise between them is no shortfall);
-    // else at the last salary.
-    double dovute = 0.0;
-    if (d.tipoPaga != 1) {
-        for (int k = 1; k <= d.mensilitaAggiuntive; ++k) {
-            const int meseDellaMensilita = k == 1 ? 12 : k == 2 ? 6 : 0;
-            const double salario = meseDellaMensilita > 0 && salarioDelMese[meseDellaMensilita] > 0
-                ? salarioDelMese[meseDellaMensilita]
-                : salarioUltimo;
-            dovute += salario * s.mesi / 12.0;
-        }
+    // Not paid automatically, the extra monthly salaries are owed all the
+    // same: what the year still owes of them by the one rule, at the last
+    // salary, added with the last month's rates of contributions and tax.
+    double mancanti = 0.0;
+    if (d.tipoPaga != 1 && !contesto.azienda.tredicesimaAutomatica) {
+        const MensilitaAggiuntive::Pagato pagato =
+            MensilitaAggiuntive::pagato(id, anno, ultimo.mese, {}, contesto.mensilitaStimate, true);
+        mancanti = MensilitaAggiuntive::resto(d, MensilitaAggiuntive::quota(d, anno, salarioUltimo), pagato);
     }
-    const double mancanti = Importi::arrotonda5(std::max(0.0, dovute - tredicesimePagate));
     if (mancanti > 0 && ultimo.lordoContributivo > 0) {
         const double quota = mancanti / ultimo.lordoContributivo;
         const double contributi = Importi::arrotonda5(ultimo.contributiDipendente * quota);

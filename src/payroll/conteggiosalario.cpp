@@ -10,6 +10,7 @@
 #include "ferie.h"
 #include "importi.h"
 #include "impostafonte.h"
+#include "mensilitaaggiuntive.h"
 #include "movimenti.h"
 #include "storicostipendi.h"
 #include "variabilimensili.h"
@@ -56,17 +57,6 @@ QDate ultimoGiorno(int anno, int mese)
     return primo.addDays(primo.daysInMonth() - 1);
 }
 
-// Months of the year that some period touches; 12 without any.
-int mesiDiServizio(const QList<PeriodoRapporto>& periodi, int anno)
-{
-    int mesi = 0;
-    for (int m = 1; m <= 12; ++m) {
-        if (periodoCopre(periodi, QDate(anno, m, 1), ultimoGiorno(anno, m)))
-            ++mesi;
-    }
-    return mesi == 0 ? 12 : mesi;
-}
-
 // The holiday pay rate of hourly pay from the weeks of holiday a year (the
 // same weeks the slip's holiday entitlement shows): weeks / (52 - weeks).
 double quotaVacanze(const DatiDipendente& d)
@@ -94,24 +84,6 @@ QString codiceTariffa(const DatiDipendente& d)
             return codice;
     }
     return QStringLiteral("A0");
-}
-
-// The months of the year saved before `mese`: each month once (the first
-// group of a month, the one a new save would replace); groups that name no
-// month are left out.
-QList<StoricoPaghe::PagaMese> mesiPrecedenti(const QString& codice, int anno, int mese)
-{
-    QList<StoricoPaghe::PagaMese> tutti;
-    StoricoPaghe::caricaAnno(codice, anno, tutti);
-    QList<StoricoPaghe::PagaMese> precedenti;
-    QSet<int> visti;
-    for (const StoricoPaghe::PagaMese& p : tutti) {
-        if (p.mese >= 1 && p.mese < mese && !visti.contains(p.mese)) {
-            visti.insert(p.mese);
-            precedenti.append(p);
-        }
-    }
-    return precedenti;
 }
 
 // Months of the year up to `mese` that some period touches; `mese` without
@@ -144,34 +116,29 @@ bool finisceNelMese(const QList<PeriodoRapporto>& periodi, int anno, int mese)
     return esce && (mese == 12 || !periodoCopre(periodi, ultimo.addDays(1), QDate(anno, 12, 31)));
 }
 
-// The extra monthly salaries the year paid before the month: in each month
-// saved before it, the lines the count pays by itself, the month's
-// thirteenth/gratuity and the movements that pay an extra salary; and the
-// movements of the month itself that pay one.
-double mensilitaPagate(const QString& codice, const QList<StoricoPaghe::PagaMese>& precedenti, int anno, int mese)
+// The extra monthly salaries a month of monthly pay pays by itself.
+struct MensilitaMese
 {
-    const QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(codice, anno);
-    const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
-    QSet<int> mesi{mese};
-    double pagate = 0.0;
-    for (const StoricoPaghe::PagaMese& p : precedenti) {
-        mesi.insert(p.mese);
-        for (const StoricoPaghe::Voce& v : p.dettaglio.vociSalario) {
-            for (const char* nome : {kTredicesima, kQuattordicesima, kTredicesimaProRata, kMensilitaProRata}) {
-                if (v.descrizione == QString::fromUtf8(nome))
-                    pagate += v.importo;
-            }
-        }
-        if (p.mese <= variabili.size())
-            pagate += variabili.at(p.mese - 1).tredicesimaGratifica;
-    }
-    for (const MovimentoStipendio& m : movimenti) {
-        const QDate data = DateTesto::daMovimento(m.data);
-        if (data.isValid() && data.year() == anno && mesi.contains(data.month()) && m.importo > 0
-            && Movimenti::mensilitaAggiuntiva(m))
-            pagate += m.importo;
-    }
-    return pagate;
+    double automatica = 0.0; // December's thirteenth, June's fourteenth
+    double proRata = 0.0;    // what the month an employment ends pays of the year's
+    double dovute = 0.0;     // what that month owes and, not paid automatically, names
+};
+
+MensilitaMese mensilitaDelMese(const QString& codice, const DatiDipendente& d, int anno, int mese, double salario,
+                               bool automatica, const QList<StoricoPaghe::PagaMese>& precedenti, double stimate)
+{
+    MensilitaMese r;
+    const bool fine = finisceNelMese(d.periodi, anno, mese);
+    if (d.mensilitaAggiuntive < 1 || !(fine || (automatica && (mese == 6 || mese == 12))))
+        return r;
+    const double quota = MensilitaAggiuntive::quota(d, anno, salario);
+    const MensilitaAggiuntive::Pagato pagato =
+        MensilitaAggiuntive::pagato(codice, anno, mese, precedenti, stimate, true);
+    if (automatica)
+        r.automatica = MensilitaAggiuntive::delMese(d, mese, quota, pagato);
+    if (fine)
+        (automatica ? r.proRata : r.dovute) = MensilitaAggiuntive::resto(d, quota, pagato, r.automatica);
+    return r;
 }
 
 // Which contributions a month bears by the employee's age.
@@ -332,20 +299,10 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     if (!erroreLettura.isEmpty())
         return errore(r, erroreLettura);
 
-    // Monthly pay: the salary of the salary period in force in the month,
-    // else the card's. A history that did not read cleanly stops the count
-    // rather than pay the card's salary in its place.
-    double salarioMensile = d.salarioMensile;
-    if (d.tipoPaga != 1) {
-        QVector<PeriodoStipendio> storico;
-        const bool letto = StoricoStipendi::carica(codice, storico, &erroreLettura);
-        if (!erroreLettura.isEmpty())
-            return errore(r, erroreLettura);
-        if (letto) {
-            if (const PeriodoStipendio* p = StoricoStipendi::periodoDelMese(storico, anno, mese))
-                salarioMensile = p->salarioMensile;
-        }
-    }
+    const double salarioMensile = salarioDelMese(codice, d, anno, mese, &erroreLettura);
+    if (!erroreLettura.isEmpty())
+        return errore(r, erroreLettura);
+    const QList<StoricoPaghe::PagaMese> precedenti = MensilitaAggiuntive::mesiPrecedenti(codice, anno, mese);
 
     int eta = CalcoloPaga::etaDaDataNascita(d.dataNascita, anno);
     if (eta < 0)
@@ -404,25 +361,14 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         // In a partial month the salary paid is its days' share (to the
         // centime); the thirteenth and the overtime rate stay on the whole.
         const double pagato = parziale ? Importi::arrotonda2(s * giorni / 30.0) : s;
-        double quota = 0.0;
-        if (automatica && d.mensilitaAggiuntive >= 1
-            && (mese == 12 || (mese == 6 && d.mensilitaAggiuntive >= 2)))
-            quota = arrotonda5(s * mesiDiServizio(d.periodi, anno) / 12.0);
-        // The month an employment ends: each extra salary is owed for the
-        // months employed in the year; what the year and this month have not
-        // paid of them is paid now, or, when not paid automatically, told.
-        double proRata = 0.0;
-        if (d.mensilitaAggiuntive >= 1 && finisceNelMese(d.periodi, anno, mese)) {
-            const double dovute = d.mensilitaAggiuntive * mensilitaProRata(d, anno, s)
-                - mensilitaPagate(codice, mesiPrecedenti(codice, anno, mese), anno, mese) - comune.mensilitaStimate
-                - quota - v.tredicesimaGratifica;
-            const double resto = std::max(0.0, arrotonda5(dovute));
-            if (automatica)
-                proRata = resto;
-            else
-                r.mensilitaDovute = resto;
-        }
-        quota += proRata;
+        // December's thirteenth and June's fourteenth, and what the month an
+        // employment ends owes of the year's extra salaries: paid, or, when
+        // not paid automatically, told.
+        const MensilitaMese extra = mensilitaDelMese(codice, d, anno, mese, s, automatica, precedenti,
+                                                     comune.mensilitaStimate);
+        const double quota = extra.automatica + extra.proRata;
+        r.mensilitaDovute = extra.dovute;
+        r.mensilitaConteggio = quota;
         r.tredicesima = quota + v.tredicesimaGratifica;
         // Overtime at the hourly equivalent of the monthly salary.
         double extra25 = 0.0;
@@ -444,8 +390,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         aggiungiVoce(voci, pagato, QString(),
                      parziale ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Salario mensile (%1/30)")).arg(giorni)
                               : italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Salario mensile")));
-        aggiungiVoce(voci, quota - proRata, QString(), italiano(mese == 6 ? kQuattordicesima : kTredicesima));
-        aggiungiVoce(voci, proRata, QString(),
+        aggiungiVoce(voci, extra.automatica, QString(), italiano(mese == 6 ? kQuattordicesima : kTredicesima));
+        aggiungiVoce(voci, extra.proRata, QString(),
                      italiano(d.mensilitaAggiuntive >= 2 ? kMensilitaProRata : kTredicesimaProRata));
         aggiungiVoce(voci, extra25, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Ore straordinarie 25% (%1 h)")).arg(dueDecimali(v.oreExtra25)));
         aggiungiVoce(voci, extra50, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Ore straordinarie 50% (%1 h)")).arg(dueDecimali(v.oreExtra50)));
@@ -513,7 +459,6 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
 
     // Unemployment (none when young or retired) and accident insurance, each
     // with its annual ceiling over the year.
-    const QList<StoricoPaghe::PagaMese> precedenti = mesiPrecedenti(codice, anno, mese);
     const double massimaleAD = Datoteca::contributo(QStringLiteral("AD")).massimale;
     Cumulo cumuloAD;
     Cumulo cumuloLAINF;
@@ -671,12 +616,27 @@ StoricoPaghe::PagaMese ConteggioSalario::comeMese(const RisultatoConteggio& r)
     p.impostaTrattenuta = r.impostaFonte;
     p.netto = r.netto;
     p.dettaglio = r.dettaglio;
+    p.conMensilita = true;
+    p.mensilitaConteggio = r.mensilitaConteggio;
     return p;
 }
 
-double ConteggioSalario::mensilitaProRata(const DatiDipendente& d, int anno, double salarioMensile)
+double ConteggioSalario::salarioDelMese(const QString& codice, const DatiDipendente& d, int anno, int mese,
+                                        QString* errore)
 {
-    return arrotonda5(Dipendente::mesiLavorati(d, anno) / 12.0 * salarioMensile);
+    QString problema;
+    double salario = d.salarioMensile;
+    if (d.tipoPaga != 1) {
+        QVector<PeriodoStipendio> storico;
+        const bool letto = StoricoStipendi::carica(codice, storico, &problema);
+        if (letto && problema.isEmpty()) {
+            if (const PeriodoStipendio* p = StoricoStipendi::periodoDelMese(storico, anno, mese))
+                salario = p->salarioMensile;
+        }
+    }
+    if (errore)
+        *errore = problema;
+    return salario;
 }
 
 bool ConteggioSalario::inServizio(const DatiDipendente& d, int anno, int mese)

@@ -24,6 +24,9 @@ struct RisultatoConteggio
     // The month an employment ends: the extra monthly salaries owed for the
     // year and not paid, because the count was asked not to pay them.
     double mensilitaDovute = 0.0;
+    // What the count paid by itself of the extra monthly salaries (December's,
+    // June's, the last month's), stored with the month.
+    double mensilitaConteggio = 0.0;
     // Days employed in the month on a 30-day month: below 30 in a month where
     // the employment begins after the 1st or ends before the month's end.
     int giorni = 30;
@@ -77,9 +80,9 @@ struct ContestoConteggio
 {
     DatiAzienda azienda;
     QString errore; // the company record did not read cleanly: every count stops on it
-    // A year estimate counts months it does not save: the extra monthly
-    // salaries its earlier months paid, which the month an employment ends
-    // does not pay again.
+    // A year estimate counts months it does not save: what its earlier
+    // months' counts paid by themselves of the extra monthly salaries
+    // (`RisultatoConteggio::mensilitaConteggio`), not paid again.
     double mensilitaStimate = 0.0;
 
     // The current company's record as a count reads it.
@@ -109,9 +112,11 @@ public:
     // (the insured earnings and the employer's part are the saving's).
     static StoricoPaghe::PagaMese comeMese(const RisultatoConteggio& r);
 
-    // One extra monthly salary owed for the months employed in the year
-    // (`Dipendente::mesiLavorati`): months / 12 of `salarioMensile`, to 0.05.
-    static double mensilitaProRata(const DatiDipendente& d, int anno, double salarioMensile);
+    // The monthly salary of monthly pay in the month: the salary period's in
+    // force in it, else the card's. `errore` (may be null) names a salary
+    // history that did not read cleanly (the card's salary is returned).
+    static double salarioDelMese(const QString& codice, const DatiDipendente& d, int anno, int mese,
+                                 QString* errore = nullptr);
 
     // Whether the employee is employed in the month: no employment period at
     // all, or one that touches a day of the month. A month outside is not

@@ -13,6 +13,8 @@
 #include <QSet>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
@@ -457,23 +459,19 @@ int Dipendente::mesiLavorati(const DatiDipendente& d, int anno)
 {
     if (d.periodi.isEmpty())
         return 12;
-    const QDate primo(anno, 1, 1);
-    const QDate ultimo(anno, 12, 31);
+    // Each calendar month once, however many periods touch it.
     int mesi = 0;
-    for (const PeriodoRapporto& p : d.periodi) {
-        const QDate entrata = leggiData(p.entrata);
-        const QDate uscita = leggiData(p.uscita);
-        if (!entrata.isValid() || entrata > ultimo)
-            continue;
-        if (uscita.isValid() && uscita < primo)
-            continue;
-        const QDate inizio = qMax(entrata, primo);
-        const QDate fine = (!uscita.isValid() || uscita >= ultimo) ? ultimo : uscita;
-        if (fine < inizio)
-            continue;
-        mesi += (fine.year() * 12 + fine.month()) - (inizio.year() * 12 + inizio.month()) + 1;
+    for (int m = 1; m <= 12; ++m) {
+        const QDate primo(anno, m, 1);
+        const QDate ultimo = primo.addDays(primo.daysInMonth() - 1);
+        const bool toccato = std::any_of(d.periodi.cbegin(), d.periodi.cend(), [&](const PeriodoRapporto& p) {
+            const QDate entrata = leggiData(p.entrata);
+            const QDate uscita = leggiData(p.uscita);
+            return entrata.isValid() && entrata <= ultimo && (!uscita.isValid() || uscita >= primo);
+        });
+        mesi += toccato ? 1 : 0;
     }
-    return qMin(mesi, 12);
+    return mesi;
 }
 
 QString Dipendente::dataAssunzione(const DatiDipendente& d)

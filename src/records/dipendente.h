@@ -126,6 +126,8 @@ public:
 
     static bool validaAVS(const QString& numero);
     static bool inForza(const DatiDipendente& d, const QDate& data);
+    // The months of the year some employment period touches, each calendar
+    // month once (at most 12); 12 for a record without periods.
     static int mesiLavorati(const DatiDipendente& d, int anno);
     static QString dataAssunzione(const DatiDipendente& d);
     // The exit date, as recorded, of an employment that ended in the year:

@@ -194,6 +194,8 @@ QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::Pag
             testo += QStringLiteral("guadagnoAssicuratoLAINF=") + importo(p.guadagnoAssicuratoLAINF)
                 + QLatin1Char('\n');
         }
+        if (p.conMensilita)
+            testo += QStringLiteral("mensilitaConteggio=") + importo(p.mensilitaConteggio) + QLatin1Char('\n');
         if (p.datore.presente) {
             testo += QStringLiteral("avsDatore=") + importo(p.datore.avs) + QLatin1Char('\n');
             testo += QStringLiteral("adDatore=") + importo(p.datore.ad) + QLatin1Char('\n');
@@ -289,6 +291,10 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
             corrente.comunicazioni = valore;
         else if (chiave == QLatin1String("importoContanti"))
             corrente.importoContanti = leggiImporto(valore);
+        else if (chiave == QLatin1String("mensilitaConteggio")) {
+            corrente.mensilitaConteggio = leggiImporto(valore);
+            corrente.conMensilita = true;
+        }
         else if (leggiGuadagno(corrente, chiave, valore, leggiImporto))
             corrente.guadagniAssicurati = true;
         else if (leggiDatore(corrente.datore, chiave, valore, leggiImporto))
@@ -329,7 +335,7 @@ bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga, QString* e
                              paga.assegniFamiliari,  paga.impostaTrattenuta,    paga.netto,
                              paga.importoContanti,   paga.lordoSoggettoAD,      paga.guadagnoAssicuratoAD,
                              paga.lordoSoggettoLAINF, paga.guadagnoAssicuratoLAINF, paga.dettaglio.aliquotaLpp,
-                             paga.dettaglio.aliquotaImposta};
+                             paga.dettaglio.aliquotaImposta, paga.mensilitaConteggio};
     for (const Trattenuta* t : {&paga.dettaglio.avs, &paga.dettaglio.ad, &paga.dettaglio.caf,
                                 &paga.dettaglio.infortuni})
         importi << t->importo << t->imponibile << t->aliquota;

@@ -84,6 +84,12 @@ public:
         double guadagnoAssicuratoAD = 0.0;
         double lordoSoggettoLAINF = 0.0;
         double guadagnoAssicuratoLAINF = 0.0;
+        // The extra monthly salaries the count paid by itself in the month
+        // (December's thirteenth, June's fourteenth, what an employment's
+        // last month paid of them). Written only when `conMensilita` is set:
+        // months saved before the key existed read back without it.
+        bool conMensilita = false;
+        double mensilitaConteggio = 0.0;
         // Whether the month's group holds a "netto": a group without one is
         // no saved pay count.
         bool conNetto = false;

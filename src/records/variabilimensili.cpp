@@ -25,7 +25,7 @@ struct Campo
 #define IMPORTO(n) {#n, Tipo::Importo, &VariabileMese::n, nullptr}
 #define TESTO(n) {#n, Tipo::Testo, nullptr, &VariabileMese::n}
 
-// The 34 stored keys, in the order of the record.
+// The 35 stored keys, in the order of the record.
 const Campo kCampi[] = {
     IMPORTO(rimborsoSpese),        TESTO(rimborsoSpeseDesc),
     IMPORTO(acconti),              TESTO(accontiDesc),
@@ -37,6 +37,7 @@ const Campo kCampi[] = {
     IMPORTO(deduzioneAssenze),     TESTO(deduzioneAssenzeDesc),
     IMPORTO(rimborsoAssicurativo), TESTO(rimborsoAssicurativoDesc),
     IMPORTO(tredicesimaGratifica), TESTO(tredicesimaGratificaDesc),
+    IMPORTO(tredicesimaLiquidata),
     IMPORTO(oreFatte),             IMPORTO(oreExtra25),
     IMPORTO(oreExtra50),           IMPORTO(oreExtraCompensate),
     IMPORTO(rimborsoMalattia),     TESTO(rimborsoMalattiaDesc),

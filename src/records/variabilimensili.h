@@ -29,6 +29,10 @@ struct VariabileMese
     QString rimborsoAssicurativoDesc;
     double tredicesimaGratifica = 0.0;
     QString tredicesimaGratificaDesc;
+    // Of `tredicesimaGratifica`, what "Liquida 13a/14a pro-rata" wrote: a
+    // payment of the extra monthly salaries, not a bonus typed by hand. A
+    // file written before the key existed reads 0 (all typed by hand).
+    double tredicesimaLiquidata = 0.0;
     double oreFatte = 0.0;
     double oreExtra25 = 0.0;
     double oreExtra50 = 0.0;

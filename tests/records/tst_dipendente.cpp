@@ -520,9 +520,11 @@ void TestDipendente::mesiLavorati_data()
     QTest::newRow("no periods") << QStringList{} << 12;
     QTest::newRow("mid March to mid May") << QStringList{"15/03/2024", "10/05/2024"} << 3;
     QTest::newRow("entered the year before") << QStringList{"20/12/2023", ""} << 12;
-    QTest::newRow("same months twice, capped")
-        << QStringList{"01/01/2024", "30/09/2024", "01/01/2024", "30/09/2024"} << 12;
-    QTest::newRow("overlap summed") << QStringList{"01/01/2024", "31/03/2024", "01/03/2024", "30/04/2024"} << 5;
+    QTest::newRow("same months twice: each once")
+        << QStringList{"01/01/2024", "30/09/2024", "01/01/2024", "30/09/2024"} << 9;
+    QTest::newRow("overlap: March once") << QStringList{"01/01/2024", "31/03/2024", "01/03/2024", "30/04/2024"} << 4;
+    QTest::newRow("rehired within April") << QStringList{"01/01/2024", "10/04/2024", "21/04/2024", "30/09/2024"} << 9;
+    QTest::newRow("rehired in July") << QStringList{"01/01/2024", "31/03/2024", "01/07/2024", ""} << 9;
     QTest::newRow("left on 1 March: March counts") << QStringList{"01/01/2024", "01/03/2024"} << 3;
     QTest::newRow("left before the year") << QStringList{"01/01/2020", "31/12/2023"} << 0;
     QTest::newRow("enters after the year") << QStringList{"01/01/2025", ""} << 0;

@@ -1,0 +1,123 @@
+#include "mensilitaaggiuntive.h"
+
+#include "datetesto.h"
+#include "importi.h"
+#include "movimenti.h"
+
+#include <QDate>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+// The names the count gave its own lines in months saved before it stored
+// what it paid of the extra salaries with the month.
+const char* const kRigheProprie[] = {"13a mensilità", "14a mensilità", "13a mensilità pro rata",
+                                     "13a/14a mensilità pro rata"};
+
+bool rigaPropria(const QString& descrizione)
+{
+    return std::any_of(std::begin(kRigheProprie), std::end(kRigheProprie),
+                       [&](const char* nome) { return descrizione == QString::fromUtf8(nome); });
+}
+
+// The movement's date when it pays an extra salary in the year; invalid
+// otherwise.
+QDate dataMensilita(const MovimentoStipendio& m, int anno)
+{
+    const QDate data = DateTesto::daMovimento(m.data);
+    return data.isValid() && data.year() == anno && m.importo > 0 && Movimenti::mensilitaAggiuntiva(m) ? data
+                                                                                                        : QDate();
+}
+
+// What the count paid by itself in a saved month. A month saved before it
+// was stored with the month: its own lines, less those of the movements that
+// carry the same name (a movement without description is named by its kind).
+double proprieDelMese(const StoricoPaghe::PagaMese& p, const QList<MovimentoStipendio>& movimenti)
+{
+    if (p.conMensilita)
+        return p.mensilitaConteggio;
+    double proprie = 0.0;
+    for (const StoricoPaghe::Voce& v : p.dettaglio.vociSalario)
+        proprie += rigaPropria(v.descrizione) ? v.importo : 0.0;
+    for (const MovimentoStipendio& m : movimenti) {
+        if (dataMensilita(m, p.anno).month() == p.mese && m.soggettoIF && m.descrizione.trimmed().isEmpty()
+            && rigaPropria(m.tipo.trimmed()))
+            proprie -= m.importo;
+    }
+    return std::max(0.0, proprie);
+}
+
+} // namespace
+
+double MensilitaAggiuntive::quota(const DatiDipendente& d, int anno, double salarioMensile)
+{
+    return Importi::arrotonda5(Dipendente::mesiLavorati(d, anno) / 12.0 * salarioMensile);
+}
+
+QList<StoricoPaghe::PagaMese> MensilitaAggiuntive::mesiPrecedenti(const QString& codice, int anno, int mese)
+{
+    QList<StoricoPaghe::PagaMese> tutti;
+    StoricoPaghe::caricaAnno(codice, anno, tutti);
+    QList<StoricoPaghe::PagaMese> precedenti;
+    QSet<int> visti;
+    for (const StoricoPaghe::PagaMese& p : qAsConst(tutti)) {
+        if (p.mese >= 1 && p.mese < mese && !visti.contains(p.mese)) {
+            visti.insert(p.mese);
+            precedenti.append(p);
+        }
+    }
+    return precedenti;
+}
+
+MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QString& codice, int anno, int mese,
+                                                        const QList<StoricoPaghe::PagaMese>& precedenti,
+                                                        double stimate, bool conMeseCorrente)
+{
+    Pagato p;
+    p.mensilita = stimate;
+    const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
+    for (const MovimentoStipendio& m : movimenti) {
+        const QDate data = dataMensilita(m, anno);
+        p.mensilita += data.isValid() && data.month() <= mese ? m.importo : 0.0;
+    }
+    for (const StoricoPaghe::PagaMese& saldo : precedenti)
+        p.mensilita += proprieDelMese(saldo, movimenti);
+    const QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(codice, anno);
+    for (const VariabileMese& v : variabili) {
+        if (v.mese > mese || (v.mese == mese && !conMeseCorrente))
+            continue;
+        p.mensilita += liquidata(v);
+        p.gratifiche += v.tredicesimaGratifica - liquidata(v);
+    }
+    return p;
+}
+
+double MensilitaAggiuntive::delMese(const DatiDipendente& d, int mese, double quota, const Pagato& p)
+{
+    // The extra salaries due by the month: the fourteenth in June, both in
+    // December (a third one only when an employment ends).
+    const int dovute = mese == 12 ? std::min(d.mensilitaAggiuntive, 2) : mese == 6 && d.mensilitaAggiuntive >= 2;
+    if (dovute <= 0)
+        return 0.0;
+    return std::clamp(Importi::arrotonda5(dovute * quota - p.mensilita), 0.0, quota);
+}
+
+double MensilitaAggiuntive::resto(const DatiDipendente& d, double quota, const Pagato& p, double giaNelMese)
+{
+    const double dovute = std::max(0, d.mensilitaAggiuntive) * quota;
+    return std::max(0.0, Importi::arrotonda5(dovute - p.mensilita - p.gratifiche - giaNelMese));
+}
+
+double MensilitaAggiuntive::daLiquidare(const QString& codice, const DatiDipendente& d, int anno, int mese,
+                                        double salarioMensile)
+{
+    const Pagato p = pagato(codice, anno, mese, mesiPrecedenti(codice, anno, mese), 0.0, false);
+    return resto(d, quota(d, anno, salarioMensile), p);
+}
+
+double MensilitaAggiuntive::liquidata(const VariabileMese& v)
+{
+    return std::clamp(v.tredicesimaLiquidata, 0.0, std::max(0.0, v.tredicesimaGratifica));
+}
