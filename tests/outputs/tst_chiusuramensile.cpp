@@ -604,6 +604,10 @@ void TestChiusuraMensile::proRata_data()
     QTest::addColumn<QString>("caso");
     QTest::newRow("open year") << "aperto";
     QTest::newRow("closed year") << "chiuso";
+    // Bernasconi stays, 5000 a month, a June advance of 2000 on the
+    // thirteenth; the payout in December with the automatic thirteenth
+    // ticked suggests the 3000 left, and December pays them once.
+    QTest::newRow("December, automatic thirteenth") << "dicembre";
     // Fontana, 6500 a month with a thirteenth, leaves on 30 June: the year
     // owes him 6/12 of it, 3250. June pays 6500 + 3250; the year 6 x 6500 +
     // 3250 = 42250.
@@ -617,7 +621,8 @@ void TestChiusuraMensile::proRata_data()
 void TestChiusuraMensile::proRata()
 {
     QFETCH(QString, caso);
-    if (caso != QLatin1String("aperto") && caso != QLatin1String("chiuso")) {
+    const bool dicembre = caso == QLatin1String("dicembre");
+    if (caso != QLatin1String("aperto") && caso != QLatin1String("chiuso") && !dicembre) {
         const QString fontana = QStringLiteral("Fontana_Giorgio.txt");
         modifica(fontana, [](DatiDipendente& d) {
             d.periodi = {{QStringLiteral("01/01/2015"), QStringLiteral("30/06/2026")}};
@@ -661,20 +666,28 @@ void TestChiusuraMensile::proRata()
     }
     const bool chiuso = caso == QLatin1String("chiuso");
     // Six months of 2026 in service at 5000 a month.
-    modifica(kBernasconi, [](DatiDipendente& d) {
+    modifica(kBernasconi, [dicembre](DatiDipendente& d) {
         d.salarioMensile = 5000;
-        d.periodi = {{QStringLiteral("01/07/2025"), QStringLiteral("30/06/2026")}};
+        d.periodi = {{QStringLiteral("01/07/2025"), dicembre ? QString() : QStringLiteral("30/06/2026")}};
     });
     // June already holds a bonus of 700: the payout takes its place.
     QList<VariabileMese> prima = VariabiliMensili::caricaAnno(kBernasconi, 2026);
-    prima[5].tredicesimaGratifica = 700;
+    prima[5].tredicesimaGratifica = dicembre ? 0 : 700;
     QVERIFY(VariabiliMensili::salvaAnno(kBernasconi, 2026, prima));
+    MovimentoStipendio acconto;
+    acconto.data = QStringLiteral("2026-06-25");
+    acconto.tipo = QStringLiteral("13a mensilità");
+    acconto.importo = 2000;
+    Movimenti::applicaPreset(acconto);
+    if (dicembre)
+        QVERIFY(Movimenti::salva(kBernasconi, {acconto}));
+    const int mese = dicembre ? 12 : 6;
     if (chiuso)
         QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("prova"), QStringLiteral("test")));
 
     ChiusuraMensile f;
     gennaio2026(f);
-    f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(5);
+    f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(mese - 1);
     RegistroMessaggi messaggi;
     bool sceltaAperta = false;
     QString etichetta;
@@ -686,7 +699,8 @@ void TestChiusuraMensile::proRata()
             quandoModale<QInputDialog>([&](QInputDialog* chiedi) {
                 etichetta = chiedi->labelText();
                 suggerito = chiedi->doubleValue();
-                chiedi->setDoubleValue(2400);
+                if (!dicembre)
+                    chiedi->setDoubleValue(2400);
                 chiedi->accept();
             });
             scelta->findChild<QPushButton*>(QStringLiteral("ok"))->click();
@@ -704,6 +718,14 @@ void TestChiusuraMensile::proRata()
         return;
     }
     QVERIFY(sceltaAperta);
+    if (dicembre) {
+        QCOMPARE(etichetta, QStringLiteral("Importo 13a/14a per Luca Bernasconi (12/2026, 12 mesi):"));
+        QCOMPARE(QString::number(suggerito, 'f', 2), QStringLiteral("3000.00"));
+        QCOMPARE(QString::number(mesi.at(11).tredicesimaLiquidata, 'f', 2), QStringLiteral("3000.00"));
+        // 5000 and the payout's 3000; the automatic thirteenth adds nothing.
+        QCOMPARE(tabella(f)->item(riga(f, kBernasconi), 3)->text(), QStringLiteral("8000.00"));
+        return;
+    }
     QCOMPARE(etichetta, QStringLiteral("Importo 13a/14a per Luca Bernasconi (6/2026, 6 mesi):"));
     QCOMPARE(QString::number(suggerito, 'f', 2), QStringLiteral("2500.00"));
     for (int m = 0; m < 12; ++m)

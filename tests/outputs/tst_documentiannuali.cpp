@@ -1,4 +1,5 @@
 #include "ambientetest.h"
+#include "azienda.h"
 #include "certificato.h"
 #include "cifreriepilogo.h"
 #include "config.h"
@@ -908,18 +909,20 @@ void TestDocumentiAnnuali::stimaUguale_data()
     QTest::addColumn<QList<int>>("chiusi");
     QTest::addColumn<double>("cifra2"); // the movements of the months counted
     QTest::addColumn<double>("cifra3");
+    QTest::addColumn<double>("acconto");  // a June movement of kind "13a mensilità"
+    QTest::addColumn<bool>("automatica"); // the company pays the extra salaries automatically
     const QList<int> nessuno;
     // 6,200 x 12 + a thirteenth of 6,200 = 80,600; unemployment 1.1 % = 886.60.
     // Rounding: eleven months 0.11; December 12,400: 657.20 + 136.40 + 37.82
     // + 138.90 = 970.32 against 970.30, 0.02: 0.13.
     QTest::newRow("whole year") << "01/01/2020" << "" << 0.0 << 6200.0 << 80600.0 << 886.60 << 0.0 << 1 << 0.13
-                                << nessuno << 0.0 << 0.0;
+                                << nessuno << 0.0 << 0.0 << 0.0 << true;
     // Joins on 1 February: 11 x 6,200 + 6,200 x 11 / 12 = 73,883.33 (figure 1
     // to 0.05: 73,883.35); unemployment 1.1 % of 73,883.33 = 812.72.
     // Rounding: ten months 0.10; December 11,883.35: 629.82 + 130.72 + 36.24
     // + 133.10 = 929.88 against 929.90, -0.02: 0.08.
     QTest::newRow("11 months, joins") << "01/02/2026" << "" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0 << 1 << 0.08
-                                      << nessuno << 0.0 << 0.0;
+                                      << nessuno << 0.0 << 0.0 << 0.0 << true;
     // Leaves on 30 November: the same eleven months, the thirteenth pro rata
     // (5,683.35 to 0.05): 73,883.35; unemployment on it 812.72.
     // Rounding: ten months of 6,200 at 7.82513 %: 485.16 deducted as 485.15,
@@ -927,17 +930,17 @@ void TestDocumentiAnnuali::stimaUguale_data()
     // thirteenth pro rata (11/12 of 6,200 = 5,683.35) in one count: 11,883.35
     // x 7.82513 % = 929.88 deducted as 929.90, -0.02; 0.08.
     QTest::newRow("11 months, leaves") << "01/01/2020" << "30/11/2026" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0
-                                       << 1 << 0.08 << nessuno << 0.0 << 0.0;
+                                       << 1 << 0.08 << nessuno << 0.0 << 0.0 << 0.0 << true;
     // Leaves on 30 June without a thirteenth: 6 x 6,200 = 37,200;
     // unemployment 6 x 68.20 = 409.20; rounding 6 x 0.01 = 0.06.
     QTest::newRow("6 months, leaves 30 June") << "01/01/2020" << "30/06/2026" << 0.0 << 6200.0 << 37200.0 << 409.20
-                                              << 0.0 << 0 << 0.06 << nessuno << 0.0 << 0.0;
+                                              << 0.0 << 0 << 0.06 << nessuno << 0.0 << 0.0 << 0.0 << true;
     // 10,000 x 13 + two movements of 15,000 = 160,000: the unemployment
     // insurance stops at the ceiling of 148,200: 1.1 % = 1,630.20.
     // Rounding: 10,000 530 + 110 + 30.50 + 112 = 782.50, March 25,000 and
     // December 20,000 as exact: 0.00.
     QTest::newRow("two movements over the ceiling") << "01/01/2020" << "" << 15000.0 << 10000.0 << 160000.0 << 1630.20
-                                                    << 0.0 << 1 << 0.0 << nessuno << 15000.0 << 15000.0;
+                                                    << 0.0 << 1 << 0.0 << nessuno << 15000.0 << 15000.0 << 0.0 << true;
     // Leaves on 30 September with a thirteenth and a fourteenth: 9 x 6,000
     // + each 9/12 of 6,000 = 54,000 + 2 x 4,500 = 63,000; June pays the
     // fourteenth (4,500), September only the thirteenth, not the fourteenth
@@ -946,7 +949,7 @@ void TestDocumentiAnnuali::stimaUguale_data()
     // 115.50 + 32.025 + 117.60 = 821.625 against 821.65, -0.025 each: -0.05.
     QTest::newRow("leaves 30 September, two extra salaries") << "01/01/2020" << "30/09/2026" << 0.0 << 6000.0
                                                              << 63000.0 << 693.00 << 0.0 << 2 << -0.05 << nessuno
-                                                             << 0.0 << 0.0;
+                                                             << 0.0 << 0.0 << 0.0 << true;
     // 6,000 to June and 6,600 from July, the fourteenth in June at June's
     // salary: 6 x 6,000 + 6 x 6,600 + 6,000 + 6,600 = 88,200, nothing owed
     // beyond what June and December pay; unemployment 1.1 % = 970.20.
@@ -954,24 +957,38 @@ void TestDocumentiAnnuali::stimaUguale_data()
     // = 516.43 against 516.45, five months -0.10; December 13,200: 699.60 +
     // 145.20 + 40.26 + 147.85 = 1,032.91 against 1,032.90, 0.01: -0.09.
     QTest::newRow("raise in July, fourteenth in June") << "01/01/2020" << "" << 0.0 << 6000.0 << 88200.0 << 970.20
-                                                       << 6600.0 << 2 << -0.09 << nessuno << 0.0 << 0.0;
+                                                       << 6600.0 << 2 << -0.09 << nessuno << 0.0 << 0.0 << 0.0 << true;
     // Joins on 1 July at 15,000: the ceiling of six months is 148,200 x 6 /
     // 12 = 74,100 of the 90,000 paid; unemployment 1.1 % = 815.10.
     // Rounding: 795.00 + 165.00 + 45.75 + 168.00 = 1,173.75, exact: 0.00.
     QTest::newRow("six months over the ceiling of six") << "01/07/2026" << "" << 0.0 << 15000.0 << 90000.0 << 815.10
-                                                        << 0.0 << 0 << 0.0 << nessuno << 0.0 << 0.0;
+                                                        << 0.0 << 0 << 0.0 << nessuno << 0.0 << 0.0 << 0.0 << true;
     // January to March closed: 3 x 6,200 + March's bonus of 1,000 = 19,600;
     // unemployment 1.1 % = 215.60. June's fringe benefit is in no month
     // counted: figure 2 stays 0. Rounding: two months 0.01 each; March
     // 7,200: 381.60 + 79.20 + 21.96 + 80.65 = 563.41 against 563.40: 0.03.
     QTest::newRow("closed to March: June's movement apart") << "01/01/2020" << "" << 1000.0 << 6200.0 << 19600.0
                                                             << 215.60 << 0.0 << 1 << 0.03 << QList<int>{1, 2, 3} << 0.0
-                                                            << 1000.0;
+                                                            << 1000.0 << 0.0 << true;
     // March closed at 7,200, then again at 6,200: 3 x 6,200 = 18,600,
     // unemployment 1.1 % = 204.60; March counts once, as last closed.
     // Rounding: three months 0.01 each: 0.03.
     QTest::newRow("March closed twice") << "01/01/2020" << "" << 0.0 << 6200.0 << 18600.0 << 204.60 << 0.0 << 1 << 0.03
-                                        << QList<int>{1, 2, 3, 3} << 0.0 << 0.0;
+                                        << QList<int>{1, 2, 3, 3} << 0.0 << 0.0 << 0.0 << true;
+    // A June advance of 3,000 on the thirteenth, leaves on 30 September:
+    // 9 x 6,000 + 9/12 of 6,000 = 58,500, the advance counted once;
+    // unemployment 1.1 % = 643.50. Rounding: June 9,000 exact (704.25);
+    // September 7,500: 397.50 + 82.50 + 22.875 + 84.00 = 586.875 against
+    // 586.90: -0.02.
+    QTest::newRow("advance in June, leaves 30 September") << "01/01/2020" << "30/09/2026" << 0.0 << 6000.0 << 58500.0
+                                                          << 643.50 << 0.0 << 1 << -0.02 << nessuno << 0.0 << 0.0
+                                                          << 3000.0 << true;
+    // As the row with two extra salaries above, the company paying none
+    // automatically: both owed all the same, 63,000, added at September's
+    // rates (the months' lines exact: rounding 0).
+    QTest::newRow("leaves 30 September, two extra salaries, not automatic")
+        << "01/01/2020" << "30/09/2026" << 0.0 << 6000.0 << 63000.0 << 693.00 << 0.0 << 2 << 0.0 << nessuno << 0.0
+        << 0.0 << 0.0 << false;
 }
 
 // Every document shows the same year figures: for a year without saved
@@ -1007,7 +1024,20 @@ void TestDocumentiAnnuali::stimaUguale()
         if (movimento > 0)
             movimenti << m;
     }
+    QFETCH(double, acconto);
+    if (acconto > 0) {
+        MovimentoStipendio m;
+        m.data = QStringLiteral("2026-06-20");
+        m.tipo = QStringLiteral("13a mensilità");
+        m.importo = acconto;
+        Movimenti::applicaPreset(m);
+        movimenti << m;
+    }
     QVERIFY(Movimenti::salva(kBernasconi, movimenti));
+    QFETCH(bool, automatica);
+    DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente());
+    azienda.tredicesimaAutomatica = automatica;
+    QVERIFY(Azienda::salva(azienda, Config::aziendaCorrente()));
     // A salary period of another year does not count: 2026 is paid 6,200.
     PeriodoStipendio vecchio;
     vecchio.dataInizio = QStringLiteral("01/01/2024");
