@@ -100,7 +100,8 @@ public:
     // 1 pays the automatic thirteenth/fourteenth salary, other values >= 0 do
     // not, a negative value follows the company's setting. The automatic
     // extra salaries are paid in December and June, and in the month an
-    // employment ends what the year owes of them and was not yet paid.
+    // employment ends what the year owes of them and was not yet paid, by
+    // the rule of `MensilitaAggiuntive`.
     // A month whose withholding tax has no tariff is never saved: with
     // `salva` the count is refused, naming the canton or the code.
     // `contesto`, when given, is the company record read once by a caller
