@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assegnifamiliari.h"
 #include "azienda.h"
 #include "dipendente.h"
 #include "storicopaghe.h"
@@ -112,6 +113,17 @@ public:
     // One extra monthly salary owed for the months employed in the year
     // (`Dipendente::mesiLavorati`): months / 12 of `salarioMensile`, to 0.05.
     static double mensilitaProRata(const DatiDipendente& d, int anno, double salarioMensile);
+
+    // Why the withholding tax of the canton and tariff code cannot be
+    // computed (no tariff scale loaded): the text a count that saves refuses
+    // the month with, naming the canton or the code and the folders searched.
+    static QString impostaNonCalcolabile(const QString& cantone, const QString& tariffa);
+
+    // The family allowances the count pays in the month for the children on
+    // the card, for a whole month: the card's canton ("TI" when empty) on the
+    // month's income `reddito`, dated on the month's last day (a child born
+    // in the month is paid for from that month).
+    static AssegniFamiliari::Risultato assegniDelMese(const DatiDipendente& d, int anno, int mese, double reddito);
 
     // Whether the employee is employed in the month: no employment period at
     // all, or one that touches a day of the month. A month outside is not
