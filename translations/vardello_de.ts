@@ -3744,6 +3744,10 @@ Den neuen Mitarbeiter trotzdem speichern?</translation>
         <source>%1: escluso, %2</source>
         <translation>%1: ausgeschlossen, %2</translation>
     </message>
+    <message>
+        <source>%1: nessun mese salvato nel %2 e imposta alla fonte della stima mancante, escluso dai totali: %3</source>
+        <translation>%1: kein gespeicherter Monat im %2 und Quellensteuer der Schätzung fehlt, von den Totalen ausgeschlossen: %3</translation>
+    </message>
 </context>
 <context>
     <name>Pain001</name>
@@ -4293,6 +4297,10 @@ Nettojahreslohn: %4 CHF</translation>
     <message>
         <source>Mese:</source>
         <translation>Monat:</translation>
+    </message>
+    <message>
+        <source>imposta mancante</source>
+        <translation>Steuer fehlt</translation>
     </message>
 </context>
 <context>

@@ -3744,6 +3744,10 @@ Save the new employee anyway?</translation>
         <source>%1: escluso, %2</source>
         <translation>%1: excluded, %2</translation>
     </message>
+    <message>
+        <source>%1: nessun mese salvato nel %2 e imposta alla fonte della stima mancante, escluso dai totali: %3</source>
+        <translation>%1: no month saved in %2 and the estimate&apos;s withholding tax missing, left out of the totals: %3</translation>
+    </message>
 </context>
 <context>
     <name>Pain001</name>
@@ -4293,6 +4297,10 @@ Annual net: %4 CHF</translation>
     <message>
         <source>Mese:</source>
         <translation>Month:</translation>
+    </message>
+    <message>
+        <source>imposta mancante</source>
+        <translation>tax missing</translation>
     </message>
 </context>
 <context>

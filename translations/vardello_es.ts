@@ -3744,6 +3744,10 @@ Salvare comunque il nuovo dipendente?</source>
         <source>%1: escluso, %2</source>
         <translation>%1: excluido, %2</translation>
     </message>
+    <message>
+        <source>%1: nessun mese salvato nel %2 e imposta alla fonte della stima mancante, escluso dai totali: %3</source>
+        <translation>%1: ningún mes guardado en %2 y falta el impuesto en la fuente de la estimación, excluido de los totales: %3</translation>
+    </message>
 </context>
 <context>
     <name>Pain001</name>
@@ -4293,6 +4297,10 @@ Neto anual: %4 CHF</translation>
     <message>
         <source>Mese:</source>
         <translation>Mes:</translation>
+    </message>
+    <message>
+        <source>imposta mancante</source>
+        <translation>impuesto faltante</translation>
     </message>
 </context>
 <context>

@@ -3744,6 +3744,10 @@ Enregistrer quand même le nouvel employé ?</translation>
         <source>%1: escluso, %2</source>
         <translation>%1 : exclu, %2</translation>
     </message>
+    <message>
+        <source>%1: nessun mese salvato nel %2 e imposta alla fonte della stima mancante, escluso dai totali: %3</source>
+        <translation>%1 : aucun mois enregistré en %2 et impôt à la source de l&apos;estimation manquant, exclu des totaux : %3</translation>
+    </message>
 </context>
 <context>
     <name>Pain001</name>
@@ -4293,6 +4297,10 @@ Net annuel : %4 CHF</translation>
     <message>
         <source>Mese:</source>
         <translation>Mois :</translation>
+    </message>
+    <message>
+        <source>imposta mancante</source>
+        <translation>impôt manquant</translation>
     </message>
 </context>
 <context>

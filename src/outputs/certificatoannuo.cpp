@@ -1,5 +1,6 @@
 #include "certificatoannuo.h"
 
+#include "decimali.h"
 #include "importi.h"
 
 using Importi::arrotonda5;
@@ -8,7 +9,7 @@ namespace {
 
 QString cifre(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 QString testoCifre(const Certificato::DatiCertificato& c, const QStringList& etichette)

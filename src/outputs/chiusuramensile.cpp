@@ -5,6 +5,7 @@
 #include "config.h"
 #include "conteggiosalario.h"
 #include "datoteca.h"
+#include "decimali.h"
 #include "dialogofile.h"
 #include "dipendente.h"
 #include "documentichiusura.h"
@@ -55,7 +56,7 @@ std::array<double, 7> importiRiga(const RisultatoConteggio& r)
 
 QString dueDecimali(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 QTableWidgetItem* cellaImporto(double v)

@@ -1,5 +1,6 @@
 #include "cifreriepilogo.h"
 
+#include "decimali.h"
 #include "dipendente.h"
 #include "pagheanno.h"
 #include "storicopaghe.h"
@@ -8,8 +9,7 @@ namespace {
 
 QString dueDecimali(double v)
 {
-    QString testo = QString::number(v, 'f', 2);
-    return testo == QLatin1String("-0.00") ? QStringLiteral("0.00") : testo;
+    return Decimali::testo(v);
 }
 
 const int kImporti = 14; // lordo_mensile .. assegni_familiari

@@ -1,6 +1,7 @@
 #include "conteggiocaf.h"
 
 #include "certificatoannuo.h"
+#include "decimali.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "orologio.h"
@@ -10,7 +11,7 @@ namespace {
 
 QString importo(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 } // namespace

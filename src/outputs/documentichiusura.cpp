@@ -4,6 +4,7 @@
 #include "calcolopaga.h"
 #include "config.h"
 #include "datoteca.h"
+#include "decimali.h"
 #include "dipendente.h"
 #include "linguautente.h"
 #include "orologio.h"
@@ -62,7 +63,7 @@ void aggiungiVoce(FoglioPaga* f, const QString& descrizione, const QString& impo
 // To the centime, as the slip shows it.
 double centesimi(double v)
 {
-    return std::round(v * 100.0) / 100.0;
+    return Decimali::arrotonda(v, 100.0);
 }
 
 } // namespace

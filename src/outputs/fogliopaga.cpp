@@ -1,6 +1,7 @@
 #include "fogliopaga.h"
 
 #include "conteggiosalario.h"
+#include "decimali.h"
 #include "dipendente.h"
 #include "ferie.h"
 #include "linguautente.h"
@@ -22,12 +23,12 @@ const QColor kPiede(110, 110, 110);
 
 QString numeroSvizzero(double v)
 {
-    return QLocale(QLocale::German, QLocale::Switzerland).toString(v, 'f', 2);
+    return QLocale(QLocale::German, QLocale::Switzerland).toString(Decimali::arrotonda(v, 100.0), 'f', 2);
 }
 
 QString giorni(double v)
 {
-    return QString::number(v, 'f', 1) + FoglioPaga::tr(" giorni");
+    return Decimali::testo(v, 1) + FoglioPaga::tr(" giorni");
 }
 
 // Millimetres to device pixels of one page.
@@ -298,7 +299,7 @@ void FoglioPaga::disegna(QPainter& p) const
         y = y + h;
     };
     const double settimane = settimaneVacanze > 0 ? settimaneVacanze : giorniVacanzeAnno / 5.0;
-    rigaValore(tr("Diritto vacanze per anno: %1 settimane").arg(QString::number(settimane, 'f', 1)),
+    rigaValore(tr("Diritto vacanze per anno: %1 settimane").arg(Decimali::testo(settimane, 1)),
                giorni(giorniVacanzeAnno), false, false);
     rigaValore(tr("Vacanze maturate"), giorni(vacanzeMaturate), true, false);
     rigaValore(tr("Riporto saldo vacanze anno precedente"), giorni(riportoVacanze), false, false);

@@ -1,5 +1,6 @@
 #include "fogliopaga.h"
 
+#include "decimali.h"
 #include "linguautente.h"
 #include "variabilimensili.h"
 
@@ -60,7 +61,7 @@ const QList<Colonna>& colonneMensili()
 
 QString numero(double v)
 {
-    return QLocale(QLocale::German, QLocale::Switzerland).toString(v, 'f', 2);
+    return QLocale(QLocale::German, QLocale::Switzerland).toString(Decimali::arrotonda(v, 100.0), 'f', 2);
 }
 
 QFont arial(int punti, bool grassetto)

@@ -2,6 +2,7 @@
 
 #include "assegnifamiliari.h"
 #include "certificatoannuo.h"
+#include "decimali.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "orologio.h"
@@ -11,7 +12,7 @@ namespace {
 
 QString importo(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "azienda.h"
 #include "certificatoannuo.h"
+#include "decimali.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "importi.h"
@@ -13,8 +14,68 @@ namespace {
 
 QString importo(double v)
 {
-    QString t = QString::number(v, 'f', 2);
-    return t == QLatin1String("-0.00") ? QStringLiteral("0.00") : t;
+    return Decimali::testo(v);
+}
+
+// The year's figures: contributions, pension, the summary, the last month
+// and the certificate's figures (`c`, those of the year's certificate).
+void scriviCifre(QXmlStreamWriter& x, const PagheAnno::Somme& s, const Certificato::DatiCertificato& c, int anno)
+{
+    auto campo = [&x](const char* nome, const QString& valore) {
+        x.writeTextElement(QLatin1String(nome), valore);
+    };
+    // The monthly figures are those of the last month of the year, as paid.
+    const StoricoPaghe::PagaMese& mese = s.ultimoMese;
+    x.writeStartElement(QStringLiteral("Contributi"));
+    const struct { const char* nome; double dip; double dat; } voci[] = {
+        {"AVS", s.avsDip, s.avsDat},
+        {"AD", s.adDip, s.adDat},
+        {"CAF", s.cafDip, s.cafDat},
+        {"LAINF", s.lainfDip, s.lainfDat},
+    };
+    for (const auto& v : voci) {
+        x.writeStartElement(QLatin1String(v.nome));
+        campo("Dipendente", importo(v.dip));
+        campo("Datore", importo(v.dat));
+        x.writeEndElement();
+    }
+    x.writeEndElement();
+
+    x.writeStartElement(QStringLiteral("LPP"));
+    campo("ContributoAnnuoDipendente", importo(s.lpp));
+    campo("ContributoMensileDipendente", importo(mese.lppDipendente));
+    x.writeEndElement();
+
+    // As on the pay slip: the contributions are the sum of their lines, to
+    // the centime; the difference each month's deduction to 0.05 francs
+    // makes is a line of its own before the net.
+    const double contributiDip = Importi::arrotonda2(s.avsDip + s.adDip + s.cafDip + s.lainfDip);
+    const double contributiDat = Importi::arrotonda2(s.avsDat + s.adDat + s.cafDat + s.lainfDat);
+    x.writeStartElement(QStringLiteral("RiepilogoAnnuo"));
+    campo("LordoAnnuo", importo(s.lordo));
+    campo("ContributiDipendente", importo(contributiDip));
+    campo("ContributiDatore", importo(contributiDat));
+    campo("LPPAnnuo", importo(s.lpp));
+    campo("ImpostaFonteAnnuo", importo(s.imposta));
+    campo("Arrotondamento", importo(Importi::arrotonda2(contributiDip - s.contributiDip)));
+    campo("NettoAnnuo", importo(s.netto));
+    x.writeEndElement();
+
+    x.writeStartElement(QStringLiteral("SalarioMensile"));
+    campo("Mese", QString::number(mese.mese));
+    campo("Lordo", importo(mese.lordoImponibile));
+    campo("Netto", importo(mese.netto));
+    x.writeEndElement();
+
+    x.writeStartElement(QStringLiteral("CertificatoSalario"));
+    campo("AnnoValidita", QString::number(anno));
+    campo("Cifra1_SalarioLordo", importo(c.cifra1));
+    campo("Cifra8_TotaleLordo", importo(c.cifra8));
+    campo("Cifra9_Contributi", importo(c.cifra9));
+    campo("Cifra11_SalarioNetto", importo(c.cifra11));
+    campo("ImpostaFonteMensile", importo(mese.impostaTrattenuta));
+    campo("ImpostaFonteAnnuo", importo(s.imposta));
+    x.writeEndElement();
 }
 
 } // namespace
@@ -36,10 +97,6 @@ QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idA
     const QString cantoneImposta = scheda ? PagheAnno::cantone(d) : cantone;
     const QString tabellaImposta = scheda ? PagheAnno::tariffa(d) : tabella;
     const int etaAnno = scheda ? PagheAnno::eta(d, anno) : eta;
-    // The monthly figures are those of the last month of the year, as paid.
-    const StoricoPaghe::PagaMese& mese = s.ultimoMese;
-    // The certificate figures are those of the year's salary certificate.
-    const Certificato::DatiCertificato c = CertificatoAnnuo::daCifre(idDipendente, anno, s);
 
     QString testo;
     QXmlStreamWriter x(&testo);
@@ -102,56 +159,10 @@ QString GeneratoreELM::generaXML(const QString& idDipendente, const QString& idA
     campo("BancaEstera", d.bancaEstera ? QStringLiteral("true") : QStringLiteral("false"));
     x.writeEndElement();
 
-    x.writeStartElement(QStringLiteral("Contributi"));
-    const struct { const char* nome; double dip; double dat; } voci[] = {
-        {"AVS", s.avsDip, s.avsDat},
-        {"AD", s.adDip, s.adDat},
-        {"CAF", s.cafDip, s.cafDat},
-        {"LAINF", s.lainfDip, s.lainfDat},
-    };
-    for (const auto& v : voci) {
-        x.writeStartElement(QLatin1String(v.nome));
-        campo("Dipendente", importo(v.dip));
-        campo("Datore", importo(v.dat));
-        x.writeEndElement();
-    }
-    x.writeEndElement();
-
-    x.writeStartElement(QStringLiteral("LPP"));
-    campo("ContributoAnnuoDipendente", importo(s.lpp));
-    campo("ContributoMensileDipendente", importo(mese.lppDipendente));
-    x.writeEndElement();
-
-    // As on the pay slip: the contributions are the sum of their lines, to
-    // the centime; the difference each month's deduction to 0.05 francs
-    // makes is a line of its own before the net.
-    const double contributiDip = Importi::arrotonda2(s.avsDip + s.adDip + s.cafDip + s.lainfDip);
-    const double contributiDat = Importi::arrotonda2(s.avsDat + s.adDat + s.cafDat + s.lainfDat);
-    x.writeStartElement(QStringLiteral("RiepilogoAnnuo"));
-    campo("LordoAnnuo", importo(s.lordo));
-    campo("ContributiDipendente", importo(contributiDip));
-    campo("ContributiDatore", importo(contributiDat));
-    campo("LPPAnnuo", importo(s.lpp));
-    campo("ImpostaFonteAnnuo", importo(s.imposta));
-    campo("Arrotondamento", importo(Importi::arrotonda2(contributiDip - s.contributiDip)));
-    campo("NettoAnnuo", importo(s.netto));
-    x.writeEndElement();
-
-    x.writeStartElement(QStringLiteral("SalarioMensile"));
-    campo("Mese", QString::number(mese.mese));
-    campo("Lordo", importo(mese.lordoImponibile));
-    campo("Netto", importo(mese.netto));
-    x.writeEndElement();
-
-    x.writeStartElement(QStringLiteral("CertificatoSalario"));
-    campo("AnnoValidita", QString::number(anno));
-    campo("Cifra1_SalarioLordo", importo(c.cifra1));
-    campo("Cifra8_TotaleLordo", importo(c.cifra8));
-    campo("Cifra9_Contributi", importo(c.cifra9));
-    campo("Cifra11_SalarioNetto", importo(c.cifra11));
-    campo("ImpostaFonteMensile", importo(mese.impostaTrattenuta));
-    campo("ImpostaFonteAnnuo", importo(s.imposta));
-    x.writeEndElement();
+    // An employee without figures (named with the reason above) has none
+    // written, not even a tax of 0.
+    if (s.conCifre())
+        scriviCifre(x, s, CertificatoAnnuo::daCifre(idDipendente, anno, s), anno);
 
     x.writeEndElement(); // ELM
     x.writeEndDocument();

@@ -14,7 +14,9 @@ public:
 
     // The document from the year's figures (PagheAnno): the sums of the saved
     // months, an estimate (marked <Stima>true</Stima>) only when none is
-    // saved; the monthly figures are those of the year's last month. The
+    // saved; the monthly figures are those of the year's last month. An
+    // employee without figures has the line that names him and says why
+    // (<Esclusione>) and no amount at all. The
     // canton, tariff and age are the employee record's; the arguments stand
     // in when the record cannot be read (the salary when it has none).
     // `cifre`, when given, are the year's figures the caller already

@@ -6,12 +6,14 @@
 #include "conteggiosalario.h"
 #include "datetesto.h"
 #include "datoteca.h"
+#include "filesicuri.h"
 #include "importi.h"
 #include "mensilitaaggiuntive.h"
 #include "storicostipendi.h"
 
 #include <QDate>
 #include <QFileInfo>
+#include <QMap>
 #include <QSet>
 
 #include <algorithm>
@@ -77,6 +79,15 @@ double oltreMassimale(double guadagni, double massimaleAnnuo, int mesi)
     return std::max(0.0, guadagni - massimaleAnnuo * mesi / 12.0);
 }
 
+// No figures, for the reason given.
+PagheAnno::Somme senzaCifre(PagheAnno::Origine origine, const QString& errore)
+{
+    PagheAnno::Somme s;
+    s.origine = origine;
+    s.errore = errore;
+    return s;
+}
+
 // The estimate: the pay count of each month of employment in the year,
 // not saved, with the salary in force in that month.
 PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
@@ -87,11 +98,8 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     QString errore;
     if (!id.isEmpty())
         StoricoStipendi::carica(id, periodi, &errore);
-    if (!errore.isEmpty()) {
-        s.origine = PagheAnno::Origine::Illeggibile;
-        s.errore = errore;
-        return s;
-    }
+    if (!errore.isEmpty())
+        return senzaCifre(PagheAnno::Origine::Illeggibile, errore);
     double guadagnoAD = 0.0;
     double guadagnoLAINF = 0.0;
     double aliquotaLAINF = 0.0;
@@ -115,12 +123,13 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
         const RisultatoConteggio r = ConteggioSalario::genera(id, delMese, anno, mese, false, -1, &contesto);
         if (r.fuoriPeriodo)
             continue;
-        if (!r.errore.isEmpty()) {
-            s = PagheAnno::Somme();
-            s.origine = PagheAnno::Origine::Illeggibile;
-            s.errore = r.errore;
-            return s;
-        }
+        // A month the count could not do, or whose tax it counted as 0 for
+        // want of a tariff, leaves the year without figures.
+        if (!r.errore.isEmpty())
+            return senzaCifre(PagheAnno::Origine::Illeggibile, r.errore);
+        if (r.scalaImpostaMancante)
+            return senzaCifre(PagheAnno::Origine::ImpostaMancante,
+                              ConteggioSalario::impostaNonCalcolabile(r.cantoneImposta, r.tariffaImposta));
         StoricoPaghe::PagaMese p = ConteggioSalario::comeMese(r);
         p.conNetto = true;
         aggiungiMese(s, p, baseAvs(p));
@@ -185,6 +194,73 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     s.contributiDat -= datAD;
     s.netto += dipAD + dipLAINF;
     return s;
+}
+
+// Adds an extra movement's amount to its certificate category.
+void aggiungiCategoria(PagheAnno::Somme& s, int categoria, double importo)
+{
+    switch (categoria) {
+    case 2: s.categoria2 += importo; break;
+    case 3: s.categoria3 += importo; break;
+    case 131: s.spese131 += importo; break;
+    case 132: s.spese132 += importo; break;
+    case 133: s.spese133 += importo; break;
+    default: break;
+    }
+}
+
+// The text of a movement's slip line, as the count writes and the store
+// keeps it.
+QString testoRiga(const MovimentoStipendio& m)
+{
+    QString testo = m.descrizione.trimmed();
+    if (testo.isEmpty())
+        testo = m.tipo.trimmed().isEmpty() ? QStringLiteral("Movimento") : m.tipo.trimmed();
+    return FileSicuri::unaRiga(testo).trimmed();
+}
+
+// The extra movements of the months counted, by certificate category. A
+// month saved with its slip lines counts what its movements' lines paid,
+// never a movement entered after it was saved: by the category each line
+// keeps; for a month saved before the lines kept it, the movements that have
+// a line of their amount and text (each line once). A month estimated, or
+// saved before its lines were stored, counts the movements dated in it.
+void aggiungiCategorie(PagheAnno::Somme& s, const QString& id, int anno, const QList<StoricoPaghe::PagaMese>& mesi,
+                       const QSet<int>& visti)
+{
+    QSet<int> conRighe;
+    QMap<int, QList<StoricoPaghe::Voce>> daAbbinare;
+    for (const StoricoPaghe::PagaMese& p : mesi) {
+        if (!visti.contains(p.mese) || conRighe.contains(p.mese) || !p.dettaglio.presente)
+            continue;
+        conRighe.insert(p.mese);
+        const QList<StoricoPaghe::Voce>& voci = p.dettaglio.vociSalario;
+        const bool conCategorie = std::any_of(voci.cbegin(), voci.cend(), [](const StoricoPaghe::Voce& v) {
+            return v.categoriaCertificato >= 0;
+        });
+        for (const StoricoPaghe::Voce& v : voci)
+            aggiungiCategoria(s, v.categoriaCertificato, v.importo);
+        if (!conCategorie)
+            daAbbinare.insert(p.mese, voci);
+    }
+    for (const MovimentoStipendio& m : PagheAnno::movimentiAnno(id, anno)) {
+        const int mese = DateTesto::daMovimento(m.data).month();
+        if (!visti.contains(mese) || !(m.importo > 0) || !m.soggettoIF)
+            continue;
+        if (daAbbinare.contains(mese)) {
+            QList<StoricoPaghe::Voce>& voci = daAbbinare[mese];
+            const QString testo = testoRiga(m);
+            const auto riga = std::find_if(voci.begin(), voci.end(), [&](const StoricoPaghe::Voce& v) {
+                return std::fabs(v.importo - m.importo) < 0.005 && v.descrizione == testo;
+            });
+            if (riga == voci.end())
+                continue;
+            voci.erase(riga);
+        } else if (conRighe.contains(mese)) {
+            continue;
+        }
+        aggiungiCategoria(s, m.categoriaCertificato, m.importo);
+    }
 }
 
 } // namespace
@@ -260,20 +336,7 @@ PagheAnno::Somme PagheAnno::cifre(const QString& id, const DatiDipendente& d, in
     }
     s.cantone = cantone(d);
     s.tariffa = tariffa(d);
-    // The movements the counts of those months added to the taxable gross.
-    for (const MovimentoStipendio& m : movimentiAnno(id, anno)) {
-        const QDate data = DateTesto::daMovimento(m.data);
-        if (!visti.contains(data.month()) || !(m.importo > 0) || !m.soggettoIF)
-            continue;
-        switch (m.categoriaCertificato) {
-        case 2: s.categoria2 += m.importo; break;
-        case 3: s.categoria3 += m.importo; break;
-        case 131: s.spese131 += m.importo; break;
-        case 132: s.spese132 += m.importo; break;
-        case 133: s.spese133 += m.importo; break;
-        default: break;
-        }
-    }
+    aggiungiCategorie(s, id, anno, mesi, visti);
     arrotondaSomme(s);
     return s;
 }
@@ -347,18 +410,19 @@ StoricoPaghe::ContributiDatore PagheAnno::contributiDipendente(const StoricoPagh
 
 QList<AssegniFamiliari::DettaglioFiglio> PagheAnno::figliDicembre(const DatiDipendente& d, const Somme& s, int anno)
 {
-    if (d.figli.isEmpty() || !inServizio(d, anno, 12))
+    if (d.figli.isEmpty() || !inServizio(d, anno, 12) || !(s.assegniMese[11] > 0))
         return {};
-    // The income the December count tested: the monthly salary; for hourly
-    // pay the gross December paid, which passed the threshold when it paid
-    // allowances.
+    // December paid allowances, so its income passed the count's threshold:
+    // the monthly salary, or the gross December paid when higher (hourly pay).
     double reddito = d.salarioMensile;
-    if (d.tipoPaga == 1) {
-        if (!(s.assegniMese[11] > 0) || s.ultimoMese.mese != 12)
-            return {};
-        reddito = s.ultimoMese.lordoImponibile - s.ultimoMese.assegniFamiliari;
-    }
-    return AssegniFamiliari::calcola(cantone(d), d.figli, reddito, QDate(anno, 12, 1)).dettagli;
+    if (s.ultimoMese.mese == 12)
+        reddito = std::max(reddito, s.ultimoMese.lordoImponibile - s.ultimoMese.assegniFamiliari);
+    QList<AssegniFamiliari::DettaglioFiglio> figli = ConteggioSalario::assegniDelMese(d, anno, 12, reddito).dettagli;
+    // A December employed for some days paid their share of each allowance.
+    const int giorni = ConteggioSalario::giorniDelMese(d, anno, 12);
+    for (AssegniFamiliari::DettaglioFiglio& f : figli)
+        f.importo = giorni < 30 ? f.importo * giorni / 30.0 : f.importo;
+    return figli;
 }
 
 QList<MovimentoStipendio> PagheAnno::movimentiAnno(const QString& id, int anno)
@@ -414,6 +478,9 @@ QString PagheAnno::rigaEsclusione(const QString& nome, const Somme& s, int anno)
         return tr("%1: nessun mese di servizio nel %2, escluso dai totali.").arg(nome, QString::number(anno));
     case Origine::Illeggibile:
         return tr("%1: escluso, %2").arg(nome, s.errore);
+    case Origine::ImpostaMancante:
+        return tr("%1: nessun mese salvato nel %2 e imposta alla fonte della stima mancante, escluso dai totali: %3")
+            .arg(nome, QString::number(anno), s.errore);
     default:
         return QString();
     }

@@ -13,8 +13,9 @@
 // document, the pay summary and the accounting CSV: the sums of the months
 // the closings saved; without any, an estimate made by the pay count of each
 // month of employment in the year (not saved, marked "stima"); no figures at
-// all for an employee with no month of employment in the year, or whose pay
-// history cannot be read.
+// all for an employee with no month of employment in the year, whose pay
+// history cannot be read, or whose estimate cannot compute the withholding
+// tax.
 class PagheAnno
 {
     Q_DECLARE_TR_FUNCTIONS(PagheAnno)
@@ -25,13 +26,18 @@ public:
         MesiSalvati, // what was paid
         Stima,       // no month saved: estimated
         FuoriServizio, // no month of employment in the year: left out
-        Illeggibile  // the pay history (or what the estimate needs) cannot be read: left out
+        Illeggibile, // the pay history (or what the estimate needs) cannot be read: left out
+        // No month saved, and the estimate cannot compute the withholding
+        // tax (no tariff of the canton or code): left out, not shown as a
+        // tax of 0.
+        ImpostaMancante
     };
 
     struct Somme
     {
         Origine origine = Origine::FuoriServizio;
-        QString errore;             // Illeggibile: what could not be read, naming the employee
+        QString errore;             // Illeggibile: what could not be read, naming the employee;
+                                    // ImpostaMancante: why the tax cannot be computed
         int mesi = 0;               // months summed (each month once)
         double lordo = 0.0;         // taxable gross, allowances included
         double contributiDip = 0.0;
@@ -85,9 +91,9 @@ public:
     static StoricoPaghe::ContributiDatore contributiDipendente(const StoricoPaghe::PagaMese& p);
 
     // The children's allowances of December (`s` the year's figures of
-    // record `d`), for the yearly documents' detail; none when the employee
-    // was not employed in December. Hourly pay is detailed by what December
-    // paid: no detail when it paid no allowance.
+    // record `d`), for the yearly documents' detail: every child December
+    // paid for, as the pay count decides and dates them, for December's
+    // days; none when December paid no allowance.
     static QList<AssegniFamiliari::DettaglioFiglio> figliDicembre(const DatiDipendente& d, const Somme& s, int anno);
 
     // The employee's extra movements dated in the year.

@@ -1,6 +1,7 @@
 #include "riepilogopaghe.h"
 
 #include "cifreriepilogo.h"
+#include "decimali.h"
 #include "pagheanno.h"
 #include "dialogofile.h"
 #include "dipendente.h"
@@ -36,7 +37,7 @@ const int kColonnaOrigine = 8;
 
 QString dueDecimali(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 QTableWidgetItem* cellaDestra(const QString& testo)
@@ -207,6 +208,8 @@ void RiepilogoPaghe::calcola(bool mostraTotali)
             origine = tr("nessun mese nell'anno");
         else if (cifre.origine == PagheAnno::Origine::Illeggibile)
             origine = tr("illeggibile");
+        else if (cifre.origine == PagheAnno::Origine::ImpostaMancante)
+            origine = tr("imposta mancante");
         auto* cella = new QTableWidgetItem(origine);
         cella->setToolTip(cifre.errore);
         // The line an export prints for an employee without figures, kept

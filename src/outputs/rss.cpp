@@ -2,6 +2,7 @@
 
 #include "calcolopaga.h"
 #include "certificatoannuo.h"
+#include "decimali.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "pagheanno.h"
@@ -49,7 +50,7 @@ RSS::Rendiconto RSS::genera(const QString& id, double salarioRiserva, int etaRis
 
 QString RSS::formattaTesto(const Rendiconto& r)
 {
-    auto importo = [](double v) { return QString::number(v, 'f', 2); };
+    auto importo = [](double v) { return Decimali::testo(v); };
     QString t = tr("=== RENDICONTO SALARI %1 ===").arg(r.anno) + QLatin1Char('\n');
     t += tr("Dipendente: ") + r.nome + QLatin1Char('\n');
     t += tr("ID file:    ") + r.idFile + QStringLiteral("\n\n");

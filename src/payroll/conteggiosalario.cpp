@@ -201,14 +201,15 @@ QString italiano(const char* testo)
 }
 
 // Appends a line of the slip when its amount is not 0: the description typed
-// with the variable, else the usual one.
+// with the variable, else the usual one; a movement's line carries its
+// certificate category.
 void aggiungiVoce(QList<StoricoPaghe::Voce>& voci, double importo, const QString& descrizione,
-                  const QString& usuale)
+                  const QString& usuale, int categoriaCertificato = -1)
 {
     if (std::fabs(importo) < 0.005)
         return;
     const QString testo = descrizione.trimmed();
-    voci.append({testo.isEmpty() ? usuale : testo, importo});
+    voci.append({testo.isEmpty() ? usuale : testo, importo, categoriaCertificato});
 }
 
 // A contribution as deducted at the employee's rate: the base it was charged
@@ -224,7 +225,7 @@ StoricoPaghe::Trattenuta trattenuta(double importo, double aliquota)
 
 QString dueDecimali(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 RisultatoConteggio errore(RisultatoConteggio r, const QString& testo)
@@ -412,7 +413,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     // hourly thirteenth is a share of every month's hours).
     double unaTantum = d.tipoPaga == 1 ? 0.0 : r.tredicesima;
 
-    const AssegniFamiliari::Risultato assegni = AssegniFamiliari::calcola(cantone, d.figli, salarioDelMese, ultimo);
+    const AssegniFamiliari::Risultato assegni = assegniDelMese(d, anno, mese, salarioDelMese);
     // A damaged table would pay the children nothing, without a word.
     if (!assegni.errore.isEmpty() && !d.figli.isEmpty())
         return errore(r, assegni.errore);
@@ -433,7 +434,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             if (!Movimenti::ricorrente(m))
                 unaTantum += m.importo;
             aggiungiVoce(r.dettaglio.vociSalario, m.importo, m.descrizione,
-                         m.tipo.trimmed().isEmpty() ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Movimento")) : m.tipo.trimmed());
+                         m.tipo.trimmed().isEmpty() ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Movimento")) : m.tipo.trimmed(),
+                         std::max(0, m.categoriaCertificato));
         }
     }
     r.lordoContributivo = lordo;
@@ -527,16 +529,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         // A tax that cannot be computed is never saved as 0: the employer
         // would owe a tax nobody withheld. Only a count that saves nothing
         // (the preview) goes on, with the flag set.
-        if (r.scalaImpostaMancante && salva) {
-            const QString dove = QDir::toNativeSeparators(ImpostaFonte::cartelle().join(QStringLiteral(", ")));
-            if (ImpostaFonte::scalePerCantone(cantone).isEmpty())
-                return errore(r, tr("Imposta alla fonte non calcolabile: mancano le tabelle del cantone %1 "
-                                    "(file tar*.txt cercati in %2)")
-                                     .arg(cantone, dove));
-            return errore(r, tr("Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle "
-                                "del cantone %2 (file tar*.txt cercati in %3)")
-                                 .arg(tariffa, cantone, dove));
-        }
+        if (r.scalaImpostaMancante && salva)
+            return errore(r, impostaNonCalcolabile(cantone, tariffa));
         const StoricoPaghe::Ytd ytd = StoricoPaghe::calcolaYtd(precedenti);
         // A partial month is taxed at the rate of its income converted to a
         // whole month, applied to the income paid. In the monthly model only
@@ -637,6 +631,26 @@ double ConteggioSalario::salarioDelMese(const QString& codice, const DatiDipende
     if (errore)
         *errore = problema;
     return salario;
+}
+
+QString ConteggioSalario::impostaNonCalcolabile(const QString& cantone, const QString& tariffa)
+{
+    const QString dove = QDir::toNativeSeparators(ImpostaFonte::cartelle().join(QStringLiteral(", ")));
+    if (ImpostaFonte::scalePerCantone(cantone).isEmpty())
+        return tr("Imposta alla fonte non calcolabile: mancano le tabelle del cantone %1 "
+                  "(file tar*.txt cercati in %2)")
+            .arg(cantone, dove);
+    return tr("Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle "
+              "del cantone %2 (file tar*.txt cercati in %3)")
+        .arg(tariffa, cantone, dove);
+}
+
+AssegniFamiliari::Risultato ConteggioSalario::assegniDelMese(const DatiDipendente& d, int anno, int mese,
+                                                            double reddito)
+{
+    const QString sigla = d.cantone.trimmed().toUpper();
+    return AssegniFamiliari::calcola(sigla.isEmpty() ? QStringLiteral("TI") : sigla, d.figli, reddito,
+                                     ultimoGiorno(anno, mese));
 }
 
 bool ConteggioSalario::inServizio(const DatiDipendente& d, int anno, int mese)

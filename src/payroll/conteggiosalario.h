@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assegnifamiliari.h"
 #include "azienda.h"
 #include "dipendente.h"
 #include "storicopaghe.h"
@@ -118,6 +119,17 @@ public:
     // history that did not read cleanly (the card's salary is returned).
     static double salarioDelMese(const QString& codice, const DatiDipendente& d, int anno, int mese,
                                  QString* errore = nullptr);
+
+    // Why the withholding tax of the canton and tariff code cannot be
+    // computed (no tariff scale loaded): the text a count that saves refuses
+    // the month with, naming the canton or the code and the folders searched.
+    static QString impostaNonCalcolabile(const QString& cantone, const QString& tariffa);
+
+    // The family allowances the count pays in the month for the children on
+    // the card, for a whole month: the card's canton ("TI" when empty) on the
+    // month's income `reddito`, dated on the month's last day (a child born
+    // in the month is paid for from that month).
+    static AssegniFamiliari::Risultato assegniDelMese(const DatiDipendente& d, int anno, int mese, double reddito);
 
     // Whether the employee is employed in the month: no employment period at
     // all, or one that touches a day of the month. A month outside is not

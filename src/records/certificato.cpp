@@ -2,6 +2,7 @@
 
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "decimali.h"
 #include "fileini.h"
 #include "filesicuri.h"
 
@@ -21,10 +22,7 @@ QString importo(double v)
 {
     if (!std::isfinite(v))
         v = 0.0;
-    QString testo = QString::number(v, 'f', 2);
-    if (testo == QLatin1String("-0.00"))
-        testo = QStringLiteral("0.00");
-    return testo;
+    return Decimali::testo(v);
 }
 
 QString bandiera(bool b)

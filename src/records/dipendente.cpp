@@ -481,7 +481,9 @@ QString Dipendente::dataAssunzione(const DatiDipendente& d)
 
 QString Dipendente::dataUscita(const DatiDipendente& d, int anno)
 {
-    if (d.periodi.isEmpty() || inForza(d, QDate(anno, 12, 31)))
+    // An exit on 31 December ends the employment within the year too: only
+    // one still in force on the next day has none.
+    if (d.periodi.isEmpty() || inForza(d, QDate(anno + 1, 1, 1)))
         return QString();
     QString testo;
     QDate ultima;

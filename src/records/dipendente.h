@@ -130,9 +130,9 @@ public:
     // month once (at most 12); 12 for a record without periods.
     static int mesiLavorati(const DatiDipendente& d, int anno);
     static QString dataAssunzione(const DatiDipendente& d);
-    // The exit date, as recorded, of an employment that ended in the year:
-    // the last exit of the year, when no period lasts past the year's end;
-    // empty otherwise.
+    // The exit date, as recorded, of an employment that ended in the year
+    // (31 December included): the last exit of the year, when no period
+    // lasts past the year's end; empty otherwise.
     static QString dataUscita(const DatiDipendente& d, int anno);
     static void setDataAssunzione(DatiDipendente& d, const QString& data);
 

@@ -1,6 +1,7 @@
 #include "ferie.h"
 
 #include "config.h"
+#include "decimali.h"
 #include "dipendente.h"
 #include "fileini.h"
 #include "filesicuri.h"
@@ -57,7 +58,7 @@ double Ferie::dirittoMaturato(double dirittoAnnuo, double mesi)
         return dirittoAnnuo;
     if (!(mesi > 0))
         return 0.0;
-    return std::round(dirittoAnnuo * mesi / 12.0 * 10.0) / 10.0;
+    return Decimali::arrotonda(dirittoAnnuo * mesi / 12.0, 10.0);
 }
 
 QString Ferie::cartellaFerie()

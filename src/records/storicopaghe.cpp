@@ -2,6 +2,7 @@
 
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "decimali.h"
 #include "fileini.h"
 #include "filesicuri.h"
 
@@ -22,10 +23,7 @@ QString cartellaDipendente(const QString& id)
 
 QString importo(double v)
 {
-    QString testo = QString::number(v, 'f', 2);
-    if (testo == QLatin1String("-0.00"))
-        testo = QStringLiteral("0.00");
-    return testo;
+    return Decimali::testo(v);
 }
 
 // A month group as the reader takes it: "[03]" and "[3]" are one month.
@@ -121,6 +119,12 @@ QString righeDettaglio(const StoricoPaghe::Dettaglio& d)
     };
     voci("voceSalario", d.vociSalario);
     voci("altraVoce", d.altreVoci);
+    // "categoriaVoce<n>=<category>" for the salary line n of a movement.
+    for (int i = 0; i < d.vociSalario.size(); ++i) {
+        if (d.vociSalario.at(i).categoriaCertificato >= 0)
+            testo += QStringLiteral("categoriaVoce") + QString::number(i + 1) + QLatin1Char('=')
+                + QString::number(d.vociSalario.at(i).categoriaCertificato) + QLatin1Char('\n');
+    }
     return testo;
 }
 
@@ -153,6 +157,16 @@ bool leggiDettaglio(const QString& chiave, const QString& valore, StoricoPaghe::
     if (chiave == QLatin1String("impostaAliquota")) {
         d.aliquotaImposta = leggiImporto(valore);
         d.presente = true;
+        return true;
+    }
+    const QString categoria = QStringLiteral("categoriaVoce");
+    bool numero = false;
+    const int linea = chiave.startsWith(categoria) ? chiave.mid(categoria.size()).toInt(&numero) : 0;
+    if (numero && linea >= 1) {
+        // Written after the salary lines: the category of the one numbered.
+        const int valoreCategoria = int(leggiImporto(valore));
+        if (linea <= d.vociSalario.size())
+            d.vociSalario[linea - 1].categoriaCertificato = std::max(0, valoreCategoria);
         return true;
     }
     for (const char* prefisso : {"voceSalario", "altraVoce"}) {

@@ -17,6 +17,10 @@ public:
     {
         QString descrizione;
         double importo = 0.0;
+        // A salary line of an extra movement: the salary certificate's
+        // category it counts in (0 for none). -1 for every other line, and
+        // for the lines of months saved before it was stored.
+        int categoriaCertificato = -1;
     };
 
     // One employee contribution as the pay count deducted it: the amount,

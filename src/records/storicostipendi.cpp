@@ -1,6 +1,7 @@
 #include "storicostipendi.h"
 
 #include "config.h"
+#include "decimali.h"
 #include "dipendente.h"
 #include "fileini.h"
 #include "filesicuri.h"
@@ -51,7 +52,7 @@ const std::pair<const char*, Flag> kFlag[] = {
 
 QString due(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 QString uno(bool b)

@@ -314,6 +314,26 @@ void TestDocumentiAnnuali::trimestreChiuso()
         certificati.insert(id, c);
     }
     QVERIFY(certificati.value(QStringLiteral("Colombo_Sara.txt")).cifra12 > 0); // tax at source is summed too
+    // A bonus entered for March after March was saved was never paid: no
+    // figure counts it, nor in a month saved before its lines kept their
+    // category (the lines are matched by amount and text).
+    MovimentoStipendio tardi = bonus;
+    tardi.data = QStringLiteral("2026-03-09");
+    tardi.tipo = QStringLiteral("Gratifica");
+    tardi.importo = 250;
+    QVERIFY(Movimenti::salva(kBernasconi, {bonus, tardi}));
+    const QString storico = StoricoPaghe::percorsoFile(kBernasconi, 2026);
+    DatiDipendente b0;
+    QVERIFY(Dipendente::carica(kBernasconi, b0));
+    for (const bool senzaCategorie : {false, true}) {
+        QString testo = QString::fromUtf8(AmbienteTest::leggi(storico));
+        QCOMPARE(testo.count(QStringLiteral("categoriaVoce")), 1); // February's bonus
+        if (senzaCategorie)
+            AmbienteTest::scrivi(storico, testo.remove(QRegularExpression(QStringLiteral("categoriaVoce[0-9]+=3\n"))).toUtf8());
+        const Certificato::DatiCertificato dopo = CertificatoAnnuo::calcola(kBernasconi, b0, 2026);
+        QCOMPARE(dopo.cifra3, 1000.0);
+        QCOMPARE(dopo.cifra8, certificati.value(kBernasconi).cifra8);
+    }
 
     // The manager lists them, opens one and prints all ticked ones.
     GestioneCertificati g;
@@ -666,6 +686,9 @@ void TestDocumentiAnnuali::annoCompleto()
     d.figli << d.figli.value(0);
     d.figli.first().nome = QStringLiteral("Noemi");
     d.figli.first().dataNascita = QStringLiteral("01/06/2020");
+    d.figli << d.figli.first(); // and Leo, born in December: paid for from December
+    d.figli.last().nome = QStringLiteral("Leo");
+    d.figli.last().dataNascita = QStringLiteral("05/12/2026");
     QVERIFY(Dipendente::salva(d, kMoretti));
     QList<VariabileMese> ore;
     for (int m = 1; m <= 12; ++m) {
@@ -871,7 +894,10 @@ void TestDocumentiAnnuali::annoCompleto()
     // Hourly pay detailed by what December paid (160 h x 34.50 = 5,520, above
     // 630): Noemi, 6 in December, the TI child allowance of 215.
     const QStringList noemi{"Noemi", "01/06/2020", "6", "figli", "215.00"};
+    const QStringList leo{"Leo", "05/12/2026", "0", "figli", "215.00"};
     QVERIFY(righeTabelle(formulario).contains(noemi));
+    QVERIFY(righeTabelle(formulario).contains(leo));
+    QCOMPARE(somme[kMoretti].assegniMese[11], 430.0); // the detail adds up to December's allowances
     QVERIFY(formulario.contains(QStringLiteral("Keller Thomas: nessun mese di servizio nel 2026")));
 
     // The family-fund count: every salary subject to the fund, the
@@ -887,6 +913,7 @@ void TestDocumentiAnnuali::annoCompleto()
         righeDipendenti += r.size() == 5 && r.first() != QLatin1String("Dipendente") && r.first() != QLatin1String("Totale cantone");
     QCOMPARE(righeDipendenti, 4);
     QVERIFY(caf.contains(QStringList{"Moretti Davide"} + noemi));
+    QVERIFY(caf.contains(QStringList{"Moretti Davide"} + leo));
 }
 
 void TestDocumentiAnnuali::stimaUguale_data()
@@ -921,6 +948,9 @@ void TestDocumentiAnnuali::stimaUguale_data()
     // to 0.05: 73,883.35); unemployment 1.1 % of 73,883.33 = 812.72.
     // Rounding: ten months 0.10; December 11,883.35: 629.82 + 130.72 + 36.24
     // + 133.10 = 929.88 against 929.90, -0.02: 0.08.
+    // Leaves on 31 December: the same year, the exit date in the XML.
+    QTest::newRow("leaves 31 December") << "01/01/2020" << "31/12/2026" << 0.0 << 6200.0 << 80600.0 << 886.60 << 0.0
+                                        << 1 << 0.13 << nessuno << 0.0 << 0.0;
     QTest::newRow("11 months, joins") << "01/02/2026" << "" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0 << 1 << 0.08
                                       << nessuno << 0.0 << 0.0 << 0.0 << true;
     // Leaves on 30 November: the same eleven months, the thirteenth pro rata
@@ -1182,6 +1212,26 @@ void TestDocumentiAnnuali::storicoIlleggibile()
     const QString csv = QString::fromUtf8(CifreRiepilogo::testoCsv({kBernasconi}, 2026, 1));
     const QString rigaCsv = csv.section(QLatin1Char('\n'), 1, 1);
     QVERIFY2(rigaCsv.contains(QRegularExpression(QStringLiteral(";\"?storico paghe illeggibile"))), qPrintable(rigaCsv));
+
+    // Taxed at source in Bern without a Bern tariff: every closing refuses
+    // her, and the estimate shows no tax of 0 but names her and the tariff.
+    const QString kColombo = QStringLiteral("Colombo_Sara.txt");
+    DatiDipendente c;
+    QVERIFY(Dipendente::carica(kColombo, c));
+    c.cantone = QStringLiteral("BE");
+    QVERIFY(Dipendente::salva(c, kColombo));
+    QVERIFY(ConteggioSalario::genera(kColombo, c, 2026, 1, true, -1).errore.contains(QStringLiteral("cantone BE")));
+    QCOMPARE(PagheAnno::cifre(kColombo, 2026).origine, PagheAnno::Origine::ImpostaMancante);
+    const QString xml = GeneratoreELM().generaXML(kColombo, QString(), 0, 40, QStringLiteral("BE"), QStringLiteral("A0"), 2026);
+    QVERIFY2(elemento(xml, QStringLiteral("Esclusione")).contains(QStringLiteral("Colombo Sara: nessun mese salvato")), qPrintable(xml));
+    QVERIFY(elemento(xml, QStringLiteral("Esclusione")).contains(QStringLiteral("mancano le tabelle del cantone BE")));
+    QVERIFY(!xml.contains(QStringLiteral("ImpostaFonte")) && !xml.contains(QStringLiteral("LordoAnnuo")));
+    scegli({kColombo}, [] { accettaAnno(2026); });
+    DocumentiAnnuali::esportaCertificati(nullptr);
+    QVERIFY(messaggi.ultimoTesto().startsWith(QStringLiteral("Esportati 0 certificati di salario.")));
+    QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("imposta alla fonte della stima mancante")));
+    QVERIFY(RSS::formattaTesto(RSS::genera(kColombo, 0, 40, QStringLiteral("BE"), QStringLiteral("A0"), 2026))
+                .contains(QStringLiteral("tabelle del cantone BE")));
 }
 
 // Months saved before the employer's contributions were stored: recomputed

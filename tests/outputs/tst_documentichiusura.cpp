@@ -225,6 +225,17 @@ void TestDocumentiChiusura::righeDettaglio_data()
                        "Infortuni non professionali|" + svizzero(5000) + "|1.1200%|56.02",
                        "Cassa pensione (LPP)||5.0000%|200.00", "Imposte alla fonte|SFr. -|-|0.00"}
         << QStringList{"Arrotondamento|||0.02"};
+    // 6,500 x 0.305 % = 19.825 -> 19.83 (half up on the decimal value);
+    // 435.83 in lines, 435.85 deducted.
+    QTest::newRow("family fund 19.825")
+        << QList<double>{6500, 0, 435.85, 0, 0, 6064.15}
+        << QList<double>{344.5, 6500, 5.3, 71.5, 6500, 1.1, 6500 * 0.305 / 100, 6500, 0.305, 0, 0, 1.12}
+        << QStringList{"Salario mensile|||6500.00"}
+        << QStringList{"AVS-AI-IPG|" + svizzero(6500) + "|5.3000%|344.50", "AD|" + svizzero(6500) + "|1.1000%|71.50",
+                       "Cassa assegni familiari (CAF)|" + svizzero(6500) + "|0.3050%|19.83",
+                       "Infortuni non professionali|SFr. -|-|0.00", "Cassa pensione (LPP)|||0.00",
+                       "Imposte alla fonte|SFr. -|-|0.00"}
+        << QStringList{"Arrotondamento|||-0.02"};
     // Absences beyond the salary: the gross stops at 0, a line says what
     // the items leave out; nothing deducted, no family-fund line.
     QTest::newRow("gross that may not go below 0")
@@ -432,6 +443,11 @@ void TestDocumentiChiusura::vacanze_data()
     QTest::newRow("exit 15/04")
         << QString() << QList<double>{1, 0, 0, 1} << 0 << 4 << QStringLiteral("01/09/2019-15/04/2026")
         << QList<double>{4, 20, 5.8, 2, 3.8};
+    // February's 6 days (0.2) and March to December: 25 x 10.2 / 12 = 21.25
+    // -> 21.3, rounded half up on the decimal value.
+    QTest::newRow("entry 25/02, five weeks")
+        << QStringLiteral("5") << QList<double>{0, 0, 0, 0} << 0 << 4 << QStringLiteral("25/02/2026")
+        << QList<double>{5, 25, 21.3, 0, 21.3};
     // Employed all year: the whole 20.
     QTest::newRow("whole year")
         << QString() << QList<double>{1, 0, 0, 1} << 0 << 4 << QStringLiteral("01/09/2019")

@@ -96,6 +96,8 @@ void TestFerie::dirittoMaturato_data()
     QTest::newRow("exit 15/04: 3.5 months") << 20.0 << 3.5 << 5.8;
     // 22.5 x 6 / 12 = 11.25 -> 11.3.
     QTest::newRow("half a year, half days") << 22.5 << 6.0 << 11.3;
+    // 25 x 10.2 / 12 = 21.25 (21.2499... in binary) -> 21.3, half up.
+    QTest::newRow("entry 25/02: 10.2 months") << 25.0 << (6 / 30.0 + 10) << 21.3;
     // A whole year: as it is, never rounded (21.65 stays).
     QTest::newRow("whole year") << 20.0 << 12.0 << 20.0;
     QTest::newRow("whole year, unrounded") << 21.65 << 12.0 << 21.65;

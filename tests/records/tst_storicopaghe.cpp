@@ -385,7 +385,7 @@ void TestStoricoPaghe::righeDelMese()
     x.caf = {39.04, 12800, 0.305};
     x.infortuni = {138.3, 12350, 1.12};
     x.aliquotaLpp = 5;
-    x.vociSalario = {{QStringLiteral("Salario mensile"), 6000}, {QStringLiteral("Premio; quota=2\nbis"), 300}};
+    x.vociSalario = {{QStringLiteral("Salario mensile"), 6000}, {QStringLiteral("Premio; quota=2\nbis"), 300, 3}};
     x.altreVoci = {{QStringLiteral("Rimborso spese"), 200}, {QStringLiteral("Acconto"), -500}};
     QVERIFY(StoricoPaghe::salvaMese(id, p));
 
@@ -413,6 +413,9 @@ void TestStoricoPaghe::righeDelMese()
     // A line break in a description would start a line of its own.
     QCOMPARE(voci, (QStringList{"Salario mensile|6000.00", "Premio; quota=2 bis|300.00", "Rimborso spese|200.00",
                                 "Acconto|-500.00"}));
+    // A movement's line keeps its certificate category; the others have none.
+    QCOMPARE(y.vociSalario.at(0).categoriaCertificato, -1);
+    QCOMPARE(y.vociSalario.at(1).categoriaCertificato, 3);
 }
 
 #include "tst_storicopaghe.moc"
