@@ -75,27 +75,6 @@ double quotaVacanze(const DatiDipendente& d)
     return settimane / (52.0 - settimane);
 }
 
-// Settlement permits ("C") and Swiss citizens ("CH", or no permit) are taxed
-// by ordinary assessment; any other permit, or the explicit flag, makes the
-// employee subject to withholding tax.
-bool soggettoImposta(const DatiDipendente& d)
-{
-    if (d.extra.value(QStringLiteral("soggettoImpostaFonte")) == QLatin1String("1"))
-        return true;
-    const QString permesso = d.permessoLavoro.trimmed();
-    return !permesso.isEmpty() && permesso != QLatin1String("C") && permesso != QLatin1String("CH");
-}
-
-QString codiceTariffa(const DatiDipendente& d)
-{
-    for (const char* chiave : {"tabellaIF", "codiceTariffa"}) {
-        const QString codice = d.extra.value(QLatin1String(chiave)).trimmed();
-        if (!codice.isEmpty())
-            return codice;
-    }
-    return QStringLiteral("A0");
-}
-
 // The months of the year saved before `mese`: each month once (the first
 // group of a month, the one a new save would replace); groups that name no
 // month are left out.
@@ -351,10 +330,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     if (eta < 0)
         eta = 40;
     const bool automatica = tredicesima < 0 ? azienda.tredicesimaAutomatica : tredicesima == 1;
-    // The canton as the tariffs and the allowance table name it: a card may
-    // hold it in lower case or with blanks.
-    const QString sigla = d.cantone.trimmed().toUpper();
-    const QString cantone = sigla.isEmpty() ? QStringLiteral("TI") : sigla;
+    const QString cantone = cantoneDelConteggio(d);
 
     Datoteca::carica(anno);
     const Fascia fascia = fasciaEta(d, anno, mese);
@@ -575,7 +551,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         r.dettaglio.aliquotaLpp = Datoteca::aliquotaLPP(eta) / 2.0;
 
     if (soggettoImposta(d)) {
-        const QString tariffa = codiceTariffa(d);
+        const QString tariffa = tariffaImposta(d);
         r.cantoneImposta = cantone;
         r.tariffaImposta = tariffa;
         r.scalaImpostaMancante = !ImpostaFonte::haScala(cantone, tariffa);
@@ -708,4 +684,28 @@ int ConteggioSalario::giorniDelMese(const DatiDipendente& d, int anno, int mese)
         giorni += std::max(1, std::min(30, fine - inizio + 1));
     }
     return std::min(giorni, 30);
+}
+
+bool ConteggioSalario::soggettoImposta(const DatiDipendente& d)
+{
+    if (d.extra.value(QStringLiteral("soggettoImpostaFonte")) == QLatin1String("1"))
+        return true;
+    const QString permesso = d.permessoLavoro.trimmed();
+    return !permesso.isEmpty() && permesso != QLatin1String("C") && permesso != QLatin1String("CH");
+}
+
+QString ConteggioSalario::cantoneDelConteggio(const DatiDipendente& d)
+{
+    const QString sigla = d.cantone.trimmed().toUpper();
+    return sigla.isEmpty() ? QStringLiteral("TI") : sigla;
+}
+
+QString ConteggioSalario::tariffaImposta(const DatiDipendente& d)
+{
+    for (const char* chiave : {"tabellaIF", "codiceTariffa"}) {
+        const QString codice = d.extra.value(QLatin1String(chiave)).trimmed();
+        if (!codice.isEmpty())
+            return codice;
+    }
+    return QStringLiteral("A0");
 }
