@@ -867,12 +867,14 @@ void SchedaDipendente::apriStoricoStipendi()
     // the user's. A salary typed on the card and changed in the history
     // since gives way to the history's, and the user is told.
     double storico = 0;
-    if (!salarioDelMese(&storico) || Importi::arrotonda2(storico) == Importi::arrotonda2(salarioMostrato))
+    if (dati.tipoPaga == 1 || !salarioDelMese(&storico)
+        || Importi::arrotonda2(storico) == Importi::arrotonda2(salarioMostrato))
         return;
     const QString digitato = editSalario->text().trimmed();
     double importo = 0;
     const bool diverso = !InputSvizzero::leggiImporto(digitato, &importo)
-        || Importi::arrotonda2(importo) != Importi::arrotonda2(salarioMostrato);
+        || (Importi::arrotonda2(importo) != Importi::arrotonda2(salarioMostrato)
+            && Importi::arrotonda2(importo) != Importi::arrotonda2(storico));
     const bool modificato = blocco->modificato();
     editSalario->setText(numero(storico));
     blocco->setModificato(modificato);
