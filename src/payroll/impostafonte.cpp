@@ -205,7 +205,7 @@ public:
         QString motivo;
     };
     QVector<Contraddizione> contraddizioni;
-    // Whether any file held a damaged record.
+    // Whether any file held a damaged record or a scale contradicting itself.
     bool conDanni = false;
 
     void iniziaFile()
@@ -453,7 +453,8 @@ private:
         }
         QString motivo;
         if (data != stato.data)
-            motivo = ImpostaFonte::tr("valida dal %1, i record precedenti dal %2").arg(dataTesto(data), dataTesto(stato.data));
+            motivo = ImpostaFonte::tr("valida dal %1, i record precedenti dal %2")
+                         .arg(dataTesto(data), dataTesto(stato.data));
         else if (soglia <= stato.soglia)
             motivo = ImpostaFonte::tr("reddito da %1 non superiore a %2 del record precedente")
                          .arg(QString::number(soglia / 100.0, 'f', 2), QString::number(stato.soglia / 100.0, 'f', 2));

@@ -281,6 +281,12 @@ void TestBackup::voceDelMenu()
     scriviDato(QStringLiteral("a.txt"), "a");
     QCOMPARE(esito(), QStringLiteral("Backup eseguito."));
     QCOMPARE(esito(), QStringLiteral("Nessuna modifica dall'ultimo backup: nessun nuovo backup."));
+    // A link is left out, and the message names it.
+    const QString link = Backup::cartellaDati() + QStringLiteral("/collegamento.txt");
+    QVERIFY(QFile::link(Backup::cartellaDati() + QStringLiteral("/a.txt"), link));
+    QCOMPARE(esito(), QStringLiteral("Nessuna modifica dall'ultimo backup: nessun nuovo backup. Collegamenti non "
+                                     "copiati: ") + link);
+    QVERIFY(QFile::remove(link));
 
     QVERIFY(QDir(Backup::cartellaBackup()).removeRecursively());
     scriviDato(QStringLiteral("backup"), "a file where the backup folder goes");
