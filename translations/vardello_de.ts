@@ -3147,6 +3147,22 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
         <source>campo non numerico alle posizioni %1-%2: &quot;%3&quot;</source>
         <translation>nicht numerisches Feld an den Positionen %1-%2: &quot;%3&quot;</translation>
     </message>
+    <message>
+        <source>Tariffe %1, file %2, riga %3: la tariffa %4 si contraddice (%5); la tariffa non viene usata.</source>
+        <translation>Tarife %1, Datei %2, Zeile %3: der Tarif %4 widerspricht sich (%5); der Tarif wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2: altre %3 tariffe contraddittorie non elencate.</source>
+        <translation>Tarife %1, Datei %2: %3 weitere widersprüchliche Tarife nicht aufgeführt.</translation>
+    </message>
+    <message>
+        <source>valida dal %1, i record precedenti dal %2</source>
+        <translation>gültig ab %1, die vorherigen Sätze ab %2</translation>
+    </message>
+    <message>
+        <source>reddito da %1 non superiore a %2 del record precedente</source>
+        <translation>Einkommen ab %1 nicht höher als %2 des vorherigen Satzes</translation>
+    </message>
 </context>
 <context>
     <name>ImpostaPassword</name>
@@ -4094,6 +4110,10 @@ Der Datenordner bleibt:
         <source>Annulla</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Collegamenti non copiati: %1</source>
+        <translation>Nicht kopierte Verknüpfungen: %1</translation>
+    </message>
 </context>
 <context>
     <name>RSS</name>
@@ -4892,6 +4912,22 @@ Nettojahreslohn: %4 CHF</translation>
     <message>
         <source>&quot;%1&quot;: i periodi %2 e %3 si sovrappongono: un dipendente ha un solo rapporto alla volta.</source>
         <translation>&quot;%1&quot;: die Perioden %2 und %3 überschneiden sich: ein Mitarbeiter hat nur ein Arbeitsverhältnis zur gleichen Zeit.</translation>
+    </message>
+    <message>
+        <source>Lo storico stipendi indica ora %1 per il mese in corso: la scheda mostra questo salario al posto di &quot;%2&quot; scritto prima.</source>
+        <translation>Die Lohnhistorie nennt jetzt %1 für den laufenden Monat: die Karte zeigt diesen Lohn anstelle des zuvor eingegebenen &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Nessuna tabella dell&apos;imposta alla fonte e&apos; caricata per il cantone %1: la tariffa %2 non puo&apos; essere controllata.</source>
+        <translation>Für den Kanton %1 ist keine Quellensteuertabelle geladen: der Tarif %2 kann nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>La tariffa %1 non si trova nelle tabelle dell&apos;imposta alla fonte caricate per il cantone %2.</source>
+        <translation>Der Tarif %1 ist nicht in den geladenen Quellensteuertabellen des Kantons %2 enthalten.</translation>
+    </message>
+    <message>
+        <source>Il dipendente viene salvato, ma la chiusura mensile non lo conteggia finche&apos; la sua tariffa non si trova nelle tabelle caricate.</source>
+        <translation>Der Mitarbeiter wird gespeichert, aber der Monatsabschluss rechnet ihn nicht ab, solange sein Tarif nicht in den geladenen Tabellen steht.</translation>
     </message>
 </context>
 <context>

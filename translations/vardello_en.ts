@@ -3147,6 +3147,22 @@ Do you still want to save these data at your own risk?</translation>
         <source>campo non numerico alle posizioni %1-%2: &quot;%3&quot;</source>
         <translation>non-numeric field at positions %1-%2: &quot;%3&quot;</translation>
     </message>
+    <message>
+        <source>Tariffe %1, file %2, riga %3: la tariffa %4 si contraddice (%5); la tariffa non viene usata.</source>
+        <translation>Tariffs %1, file %2, line %3: tariff %4 contradicts itself (%5); the tariff is not used.</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2: altre %3 tariffe contraddittorie non elencate.</source>
+        <translation>Tariffs %1, file %2: %3 more contradictory tariffs not listed.</translation>
+    </message>
+    <message>
+        <source>valida dal %1, i record precedenti dal %2</source>
+        <translation>valid from %1, the earlier records from %2</translation>
+    </message>
+    <message>
+        <source>reddito da %1 non superiore a %2 del record precedente</source>
+        <translation>income from %1 not above %2 of the previous record</translation>
+    </message>
 </context>
 <context>
     <name>ImpostaPassword</name>
@@ -4094,6 +4110,10 @@ The data folder remains:
         <source>Annulla</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Collegamenti non copiati: %1</source>
+        <translation>Links not copied: %1</translation>
+    </message>
 </context>
 <context>
     <name>RSS</name>
@@ -4892,6 +4912,22 @@ Annual net: %4 CHF</translation>
     <message>
         <source>&quot;%1&quot;: i periodi %2 e %3 si sovrappongono: un dipendente ha un solo rapporto alla volta.</source>
         <translation>&quot;%1&quot;: periods %2 and %3 overlap: an employee has one employment at a time.</translation>
+    </message>
+    <message>
+        <source>Lo storico stipendi indica ora %1 per il mese in corso: la scheda mostra questo salario al posto di &quot;%2&quot; scritto prima.</source>
+        <translation>The salary history now holds %1 for the current month: the card shows this salary instead of &quot;%2&quot; typed before.</translation>
+    </message>
+    <message>
+        <source>Nessuna tabella dell&apos;imposta alla fonte e&apos; caricata per il cantone %1: la tariffa %2 non puo&apos; essere controllata.</source>
+        <translation>No withholding-tax table is loaded for the canton %1: the tariff %2 cannot be checked.</translation>
+    </message>
+    <message>
+        <source>La tariffa %1 non si trova nelle tabelle dell&apos;imposta alla fonte caricate per il cantone %2.</source>
+        <translation>The tariff %1 is not in the withholding-tax tables loaded for the canton %2.</translation>
+    </message>
+    <message>
+        <source>Il dipendente viene salvato, ma la chiusura mensile non lo conteggia finche&apos; la sua tariffa non si trova nelle tabelle caricate.</source>
+        <translation>The employee is saved, but the monthly closing does not count him until his tariff is in the loaded tables.</translation>
     </message>
 </context>
 <context>

@@ -3147,6 +3147,22 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
         <source>campo non numerico alle posizioni %1-%2: &quot;%3&quot;</source>
         <translation>campo no numérico en las posiciones %1-%2: &quot;%3&quot;</translation>
     </message>
+    <message>
+        <source>Tariffe %1, file %2, riga %3: la tariffa %4 si contraddice (%5); la tariffa non viene usata.</source>
+        <translation>Tarifas %1, archivo %2, línea %3: la tarifa %4 se contradice (%5); la tarifa no se usa.</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2: altre %3 tariffe contraddittorie non elencate.</source>
+        <translation>Tarifas %1, archivo %2: otras %3 tarifas contradictorias no listadas.</translation>
+    </message>
+    <message>
+        <source>valida dal %1, i record precedenti dal %2</source>
+        <translation>válida desde el %1, los registros anteriores desde el %2</translation>
+    </message>
+    <message>
+        <source>reddito da %1 non superiore a %2 del record precedente</source>
+        <translation>ingreso desde %1 no superior a %2 del registro anterior</translation>
+    </message>
 </context>
 <context>
     <name>ImpostaPassword</name>
@@ -4094,6 +4110,10 @@ La carpeta de datos sigue siendo:
         <source>Annulla</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Collegamenti non copiati: %1</source>
+        <translation>Enlaces no copiados: %1</translation>
+    </message>
 </context>
 <context>
     <name>RSS</name>
@@ -4892,6 +4912,22 @@ Neto anual: %4 CHF</translation>
     <message>
         <source>&quot;%1&quot;: i periodi %2 e %3 si sovrappongono: un dipendente ha un solo rapporto alla volta.</source>
         <translation>&quot;%1&quot;: los periodos %2 y %3 se solapan: un empleado tiene una sola relación laboral a la vez.</translation>
+    </message>
+    <message>
+        <source>Lo storico stipendi indica ora %1 per il mese in corso: la scheda mostra questo salario al posto di &quot;%2&quot; scritto prima.</source>
+        <translation>El historial de salarios indica ahora %1 para el mes en curso: la ficha muestra este salario en lugar de &quot;%2&quot; escrito antes.</translation>
+    </message>
+    <message>
+        <source>Nessuna tabella dell&apos;imposta alla fonte e&apos; caricata per il cantone %1: la tariffa %2 non puo&apos; essere controllata.</source>
+        <translation>No hay ninguna tabla del impuesto en la fuente cargada para el cantón %1: la tarifa %2 no puede comprobarse.</translation>
+    </message>
+    <message>
+        <source>La tariffa %1 non si trova nelle tabelle dell&apos;imposta alla fonte caricate per il cantone %2.</source>
+        <translation>La tarifa %1 no se encuentra en las tablas del impuesto en la fuente cargadas para el cantón %2.</translation>
+    </message>
+    <message>
+        <source>Il dipendente viene salvato, ma la chiusura mensile non lo conteggia finche&apos; la sua tariffa non si trova nelle tabelle caricate.</source>
+        <translation>El empleado se guarda, pero el cierre mensual no lo calcula mientras su tarifa no se encuentre en las tablas cargadas.</translation>
     </message>
 </context>
 <context>

@@ -3147,6 +3147,22 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
         <source>campo non numerico alle posizioni %1-%2: &quot;%3&quot;</source>
         <translation>champ non numérique aux positions %1-%2 : « %3 »</translation>
     </message>
+    <message>
+        <source>Tariffe %1, file %2, riga %3: la tariffa %4 si contraddice (%5); la tariffa non viene usata.</source>
+        <translation>Barèmes %1, fichier %2, ligne %3 : le barème %4 se contredit (%5) ; le barème n&apos;est pas utilisé.</translation>
+    </message>
+    <message>
+        <source>Tariffe %1, file %2: altre %3 tariffe contraddittorie non elencate.</source>
+        <translation>Barèmes %1, fichier %2 : %3 autres barèmes contradictoires non listés.</translation>
+    </message>
+    <message>
+        <source>valida dal %1, i record precedenti dal %2</source>
+        <translation>valable dès le %1, les enregistrements précédents dès le %2</translation>
+    </message>
+    <message>
+        <source>reddito da %1 non superiore a %2 del record precedente</source>
+        <translation>revenu dès %1 non supérieur à %2 de l&apos;enregistrement précédent</translation>
+    </message>
 </context>
 <context>
     <name>ImpostaPassword</name>
@@ -4094,6 +4110,10 @@ Le dossier des données reste :
         <source>Annulla</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Collegamenti non copiati: %1</source>
+        <translation>Liens non copiés : %1</translation>
+    </message>
 </context>
 <context>
     <name>RSS</name>
@@ -4892,6 +4912,22 @@ Net annuel : %4 CHF</translation>
     <message>
         <source>&quot;%1&quot;: i periodi %2 e %3 si sovrappongono: un dipendente ha un solo rapporto alla volta.</source>
         <translation>&quot;%1&quot; : les périodes %2 et %3 se chevauchent : un employé n&apos;a qu&apos;un seul rapport de travail à la fois.</translation>
+    </message>
+    <message>
+        <source>Lo storico stipendi indica ora %1 per il mese in corso: la scheda mostra questo salario al posto di &quot;%2&quot; scritto prima.</source>
+        <translation>L&apos;historique des salaires indique maintenant %1 pour le mois en cours : la fiche affiche ce salaire à la place de &quot;%2&quot; saisi avant.</translation>
+    </message>
+    <message>
+        <source>Nessuna tabella dell&apos;imposta alla fonte e&apos; caricata per il cantone %1: la tariffa %2 non puo&apos; essere controllata.</source>
+        <translation>Aucun barème de l&apos;impôt à la source n&apos;est chargé pour le canton %1 : le barème %2 ne peut pas être contrôlé.</translation>
+    </message>
+    <message>
+        <source>La tariffa %1 non si trova nelle tabelle dell&apos;imposta alla fonte caricate per il cantone %2.</source>
+        <translation>Le barème %1 ne se trouve pas dans les barèmes de l&apos;impôt à la source chargés pour le canton %2.</translation>
+    </message>
+    <message>
+        <source>Il dipendente viene salvato, ma la chiusura mensile non lo conteggia finche&apos; la sua tariffa non si trova nelle tabelle caricate.</source>
+        <translation>L&apos;employé est enregistré, mais la clôture mensuelle ne le calcule pas tant que son barème ne se trouve pas dans les barèmes chargés.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "bloccoindirizzo.h"
 #include "ccl.h"
 #include "config.h"
+#include "conteggiosalario.h"
 #include "dialogamministrativi.h"
 #include "dialogfigli.h"
 #include "dialogperiodirapporto.h"
@@ -10,6 +11,7 @@
 #include "filesicuri.h"
 #include "gestionestipendi.h"
 #include "importi.h"
+#include "impostafonte.h"
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
@@ -107,15 +109,10 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
         });
     // The month's salary is that of the salary period covering it: the card
     // shows the salary of the current month as the history holds it.
-    if (dati.tipoPaga != 1) {
-        QVector<PeriodoStipendio> periodi;
-        QString erroreStorico;
-        const QDate oggi = Orologio::oggi();
-        if (StoricoStipendi::carica(id, periodi, &erroreStorico) && erroreStorico.isEmpty()) {
-            if (const PeriodoStipendio* p = StoricoStipendi::periodoDelMese(periodi, oggi.year(), oggi.month()))
-                dati.salarioMensile = p->salarioMensile;
-        }
-    }
+    double delMese = 0;
+    if (dati.tipoPaga != 1 && salarioDelMese(&delMese))
+        dati.salarioMensile = delMese;
+    salarioMostrato = dati.salarioMensile;
 
     // Header.
     auto* testata = new QHBoxLayout;
@@ -253,10 +250,7 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
     connect(periodi, &QPushButton::clicked, this, &SchedaDipendente::apriPeriodi);
     connect(figli, &QPushButton::clicked, this, &SchedaDipendente::apriFigli);
     connect(amministrativi, &QPushButton::clicked, this, &SchedaDipendente::apriAmministrativi);
-    connect(storico, &QPushButton::clicked, this, [this] {
-        GestioneStipendi g(id, this);
-        g.exec();
-    });
+    connect(storico, &QPushButton::clicked, this, &SchedaDipendente::apriStoricoStipendi);
     connect(variabili, &QPushButton::clicked, this, [this] {
         SchedaVariabiliDipendente v(id, this);
         v.exec();
@@ -752,29 +746,12 @@ void SchedaDipendente::salva()
     const EsitoCCL minimo = CCL::verifica(dati.ccl, dati.categoriaCcl, paga);
     if (!minimo.errore.isEmpty() || (paga > 0 && minimo.sottoMinimo))
         Messaggi::avviso(this, tr("Attenzione"), minimo.messaggio);
+    avvisaTariffa();
 
-    // The salary period covering today takes the card's monthly salary, so
-    // the card and the history never disagree on the current month. A
-    // history that did not read cleanly is not written over: then nothing
-    // is saved.
     QVector<PeriodoStipendio> periodi;
     int periodoOggi = -1;
-    if (dati.tipoPaga != 1) {
-        QString erroreStorico;
-        const QDate oggi = Orologio::oggi();
-        const bool letto = StoricoStipendi::carica(id, periodi, &erroreStorico);
-        const PeriodoStipendio* p =
-            letto ? StoricoStipendi::periodoDelMese(periodi, oggi.year(), oggi.month()) : nullptr;
-        if (p && Importi::arrotonda2(p->salarioMensile) != Importi::arrotonda2(dati.salarioMensile)) {
-            if (!erroreStorico.isEmpty()) {
-                Messaggi::avviso(this, tr("Errore"),
-                                 erroreStorico + QLatin1Char('\n')
-                                     + tr("Lo storico stipendi non viene aggiornato: il dipendente non e' salvato."));
-                return;
-            }
-            periodoOggi = int(p - periodi.constData());
-        }
-    }
+    if (!periodoDaAggiornare(&periodi, &periodoOggi))
+        return;
 
     if (!Dipendente::salva(dati, id)) {
         Messaggi::avviso(this, tr("Errore"), tr("Salvataggio non riuscito."));
@@ -792,6 +769,7 @@ void SchedaDipendente::salva()
     }
     nascitaCaricata = dati.dataNascita;
     statoCivileDalMostrato = dati.statoCivileDal;
+    salarioMostrato = dati.salarioMensile;
     blocco->setModificato(false);
     Messaggi::informazione(this, tr("Salvato"), tr("Dipendente salvato."));
     accept();
@@ -842,4 +820,88 @@ void SchedaDipendente::apriAmministrativi()
     if (dati.statoCivileDal != dalPrima)
         statoCivileDalMostrato = dati.statoCivileDal;
     blocco->setModificato(true);
+}
+
+bool SchedaDipendente::salarioDelMese(double* salario) const
+{
+    QVector<PeriodoStipendio> periodi;
+    QString errore;
+    const QDate oggi = Orologio::oggi();
+    if (!StoricoStipendi::carica(id, periodi, &errore) || !errore.isEmpty())
+        return false;
+    const PeriodoStipendio* p = StoricoStipendi::periodoDelMese(periodi, oggi.year(), oggi.month());
+    if (!p)
+        return false;
+    *salario = p->salarioMensile;
+    return true;
+}
+
+bool SchedaDipendente::periodoDaAggiornare(QVector<PeriodoStipendio>* periodi, int* indice)
+{
+    *indice = -1;
+    // A salary the user did not type is not the card's to write: the
+    // history may hold a newer one.
+    if (dati.tipoPaga == 1 || Importi::arrotonda2(dati.salarioMensile) == Importi::arrotonda2(salarioMostrato))
+        return true;
+    QString erroreStorico;
+    const QDate oggi = Orologio::oggi();
+    const bool letto = StoricoStipendi::carica(id, *periodi, &erroreStorico);
+    const PeriodoStipendio* p = letto ? StoricoStipendi::periodoDelMese(*periodi, oggi.year(), oggi.month()) : nullptr;
+    if (!p || Importi::arrotonda2(p->salarioMensile) == Importi::arrotonda2(dati.salarioMensile))
+        return true;
+    if (!erroreStorico.isEmpty()) {
+        Messaggi::avviso(this, tr("Errore"),
+                         erroreStorico + QLatin1Char('\n')
+                             + tr("Lo storico stipendi non viene aggiornato: il dipendente non e' salvato."));
+        return false;
+    }
+    *indice = int(p - periodi->constData());
+    return true;
+}
+
+void SchedaDipendente::apriStoricoStipendi()
+{
+    GestioneStipendi g(id, this);
+    g.exec();
+    // The card shows what the history holds now; the refresh is no edit of
+    // the user's. A salary typed on the card and changed in the history
+    // since gives way to the history's, and the user is told.
+    double storico = 0;
+    if (dati.tipoPaga == 1 || !salarioDelMese(&storico)
+        || Importi::arrotonda2(storico) == Importi::arrotonda2(salarioMostrato))
+        return;
+    const QString digitato = editSalario->text().trimmed();
+    double importo = 0;
+    const bool diverso = !InputSvizzero::leggiImporto(digitato, &importo)
+        || (Importi::arrotonda2(importo) != Importi::arrotonda2(salarioMostrato)
+            && Importi::arrotonda2(importo) != Importi::arrotonda2(storico));
+    const bool modificato = blocco->modificato();
+    editSalario->setText(numero(storico));
+    blocco->setModificato(modificato);
+    salarioMostrato = storico;
+    if (diverso)
+        Messaggi::informazione(this, tr("Storico stipendi"),
+                               tr("Lo storico stipendi indica ora %1 per il mese in corso: la scheda mostra questo "
+                                  "salario al posto di \"%2\" scritto prima.")
+                                   .arg(numero(storico), digitato));
+}
+
+void SchedaDipendente::avvisaTariffa()
+{
+    if (!ConteggioSalario::soggettoImposta(dati))
+        return;
+    const QString cantone = ConteggioSalario::cantoneDelConteggio(dati);
+    const QString tariffa = ConteggioSalario::tariffaImposta(dati);
+    if (ImpostaFonte::haScala(cantone, tariffa))
+        return;
+    const QString testo = ImpostaFonte::scalePerCantone(cantone).isEmpty()
+        ? tr("Nessuna tabella dell'imposta alla fonte e' caricata per il cantone %1: la tariffa %2 non puo' essere "
+             "controllata.")
+              .arg(cantone, tariffa)
+        : tr("La tariffa %1 non si trova nelle tabelle dell'imposta alla fonte caricate per il cantone %2.")
+              .arg(tariffa, cantone);
+    Messaggi::avviso(this, tr("Attenzione"),
+                     testo + QLatin1Char('\n')
+                         + tr("Il dipendente viene salvato, ma la chiusura mensile non lo conteggia finche' la sua "
+                              "tariffa non si trova nelle tabelle caricate."));
 }

@@ -2,9 +2,11 @@
 
 #include "dipendente.h"
 #include "nazioni.h"
+#include "storicostipendi.h"
 
 #include <QDialog>
 #include <QString>
+#include <QVector>
 
 class BloccoIndirizzo;
 class QCheckBox;
@@ -65,6 +67,19 @@ private:
     void apriPeriodi();
     void apriFigli();
     void apriAmministrativi();
+    void apriStoricoStipendi();
+    // The salary of the period covering the current month as the history
+    // holds it; false when none covers it or the history did not read
+    // cleanly.
+    bool salarioDelMese(double* salario) const;
+    // The salary period covering today, when the save must write into it
+    // the salary the user typed (`indice` -1 when there is none to write):
+    // false, after a warning, when that history did not read cleanly, and
+    // then nothing is saved.
+    bool periodoDaAggiornare(QVector<PeriodoStipendio>* periodi, int* indice);
+    // Warns when the employee saved is taxed at source and the tariff the
+    // closing will look up is not in the loaded tables of the canton.
+    void avvisaTariffa();
     // Reads the typed amounts, degree and dates; warns and returns false at
     // the first one that cannot be read. Their ranges are controllaDati's.
     bool leggiInput(double* salario, double* lpp, double* oraria, int* grado, QString* nascita,
@@ -82,6 +97,10 @@ private:
     // "Stato civile dal" as the program last put it into its row: kept as
     // it is; anything the user types there must be a date.
     QString statoCivileDalMostrato;
+    // The monthly salary as the program last put it into its row, from the
+    // record or the salary history: a save writes the salary into the
+    // history only when the user typed another one.
+    double salarioMostrato = 0;
 
     QLineEdit* editAVS = nullptr;
     QLabel* intestazione = nullptr;

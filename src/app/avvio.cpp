@@ -438,14 +438,15 @@ void Avvio::avviaBackup()
     const QPointer<QMainWindow> finestra = m_finestra.get();
     m_backup.reset(QThread::create([radici, cartella, momento, finestra] {
         QString errore;
-        const Backup::Esito esito = Backup::eseguiIn(radici, cartella, momento, &errore);
+        QStringList collegamenti;
+        const Backup::Esito esito = Backup::eseguiIn(radici, cartella, momento, &errore, nullptr, &collegamenti);
         if (esito == Backup::Esito::Fallito)
             qWarning().noquote() << "Backup automatico non riuscito:" << errore;
         QMetaObject::invokeMethod(
             qApp,
-            [finestra, esito, errore] {
+            [finestra, esito, errore, collegamenti] {
                 if (finestra)
-                    MenuPrincipale::mostraEsitoBackup(finestra, int(esito), errore);
+                    MenuPrincipale::mostraEsitoBackup(finestra, int(esito), errore, collegamenti);
                 if (misura())
                     misura()->backupFatto();
             },

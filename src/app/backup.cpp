@@ -104,10 +104,18 @@ bool sostituisci(const QString& nuovo, const QString& destinazione)
 #endif
 }
 
+// Whether an entry is a link (to a file or a folder, or to nothing): never
+// copied, neither into a backup nor back.
+bool collegamento(const QFileInfo& v)
+{
+    return v.isSymLink() || v.isJunction();
+}
+
 // The files below `cartella`, relative, never entering the folders of
-// `salta` (absolute, cleaned) nor a folder reached through a link.
+// `salta` (absolute, cleaned); a link is neither followed nor listed, it
+// goes into `collegamenti` (may be null) by its full path.
 void raccogli(const QString& base, const QString& cartella, const QSet<QString>& salta, bool primoLivello,
-              const QStringList& nomiSaltati, QStringList& file)
+              const QStringList& nomiSaltati, QStringList& file, QStringList* collegamenti)
 {
     const QFileInfoList voci =
         QDir(cartella).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -118,10 +126,13 @@ void raccogli(const QString& base, const QString& cartella, const QSet<QString>&
         if (nome.startsWith(kTemporaneo))
             continue;
         const QString relativo = base.isEmpty() ? nome : base + QLatin1Char('/') + nome;
-        if (v.isDir()) {
-            if (v.isSymLink() || salta.contains(pulito(v.filePath())))
+        if (collegamento(v)) {
+            if (collegamenti)
+                collegamenti->append(QDir::toNativeSeparators(v.absoluteFilePath()));
+        } else if (v.isDir()) {
+            if (salta.contains(pulito(v.filePath())))
                 continue;
-            raccogli(relativo, v.filePath(), salta, false, nomiSaltati, file);
+            raccogli(relativo, v.filePath(), salta, false, nomiSaltati, file, collegamenti);
         } else {
             file.append(relativo);
         }
@@ -129,7 +140,8 @@ void raccogli(const QString& base, const QString& cartella, const QSet<QString>&
 }
 
 // The files of one part of a backup, relative to its folder.
-QStringList fileRadice(const Backup::Radice& r, const QList<Backup::Radice>& tutte, const QString& cartellaBackup)
+QStringList fileRadice(const Backup::Radice& r, const QList<Backup::Radice>& tutte, const QString& cartellaBackup,
+                       QStringList* collegamenti)
 {
     QSet<QString> salta{pulito(cartellaBackup)};
     for (const Backup::Radice& altra : tutte) {
@@ -144,9 +156,22 @@ QStringList fileRadice(const Backup::Radice& r, const QList<Backup::Radice>& tut
     QStringList file;
     QFileInfo radice(r.percorso);
     if (radice.isDir())
-        raccogli(QString(), r.percorso, salta, true, nomi, file);
+        raccogli(QString(), r.percorso, salta, true, nomi, file, collegamenti);
     std::sort(file.begin(), file.end());
     return file;
+}
+
+// The first link on the way from the folder `radice` to its file
+// `relativo`, the file itself included; empty when there is none.
+QString collegamentoSullaVia(const QString& radice, const QString& relativo)
+{
+    QString percorso = radice;
+    for (const QString& parte : relativo.split(QLatin1Char('/'))) {
+        percorso += QLatin1Char('/') + parte;
+        if (collegamento(QFileInfo(percorso)))
+            return QDir::toNativeSeparators(percorso);
+    }
+    return QString();
 }
 
 QString percorsoDentro(const QString& cartellaBackup, const Backup::Radice& r)
@@ -349,11 +374,11 @@ QStringList Backup::elencoBackup()
     return nomi;
 }
 
-QStringList Backup::elencoFile(const QString& cartella, bool senzaBackup)
+QStringList Backup::elencoFile(const QString& cartella, bool senzaBackup, QStringList* collegamenti)
 {
     QStringList file;
     raccogli(QString(), cartella, {}, true, senzaBackup ? QStringList{QStringLiteral("backup")} : QStringList(),
-             file);
+             file, collegamenti);
     std::sort(file.begin(), file.end());
     return file;
 }
@@ -386,20 +411,23 @@ bool Backup::eseguiBackup()
     return esegui(nullptr) == Esito::Eseguito;
 }
 
-Backup::Esito Backup::esegui(QString* errore)
+Backup::Esito Backup::esegui(QString* errore, QStringList* collegamenti)
 {
-    return eseguiIn(radici(), cartellaBackup(), Orologio::adesso(), errore, nullptr, QString());
+    return eseguiIn(radici(), cartellaBackup(), Orologio::adesso(), errore, nullptr, QString(), collegamenti);
 }
 
 Backup::Esito Backup::eseguiIn(const QList<Radice>& radici, const QString& cartellaBackup, const QDateTime& momento,
-                               QString* errore, QString* nome)
+                               QString* errore, QString* nome, QStringList* collegamenti)
 {
-    return eseguiIn(radici, cartellaBackup, momento, errore, nome, QString());
+    return eseguiIn(radici, cartellaBackup, momento, errore, nome, QString(), collegamenti);
 }
 
 Backup::Esito Backup::eseguiIn(const QList<Radice>& radici, const QString& cartella, const QDateTime& momento,
-                               QString* errore, QString* nomeFatto, const QString& daTenere)
+                               QString* errore, QString* nomeFatto, const QString& daTenere,
+                               QStringList* collegamenti)
 {
+    if (collegamenti)
+        collegamenti->clear();
     QMutexLocker chiave(&blocco());
     QDir radice(cartella);
     if (!radice.exists() && !QDir().mkpath(cartella)) {
@@ -421,7 +449,7 @@ Backup::Esito Backup::eseguiIn(const QList<Radice>& radici, const QString& carte
     QList<QStringList> file;
     int totale = 0;
     for (const Radice& r : radici) {
-        file.append(fileRadice(r, radici, cartella));
+        file.append(fileRadice(r, radici, cartella, collegamenti));
         totale += file.last().size();
     }
     if (totale == 0)
@@ -502,7 +530,7 @@ bool Backup::riprendi(QString* errore)
     return completaRipristino(errore);
 }
 
-bool Backup::ripristina(const QString& nome, QString* errore, QList<int>* anniTenuti)
+bool Backup::ripristina(const QString& nome, QString* errore, QList<int>* anniTenuti, QStringList* collegamenti)
 {
     const auto rifiuta = [errore](const QString& testo) {
         if (errore)
@@ -512,6 +540,14 @@ bool Backup::ripristina(const QString& nome, QString* errore, QList<int>* anniTe
     };
     if (anniTenuti)
         anniTenuti->clear();
+    QStringList lasciati;
+    const auto elencaLasciati = [&] {
+        lasciati.removeDuplicates();
+        if (collegamenti)
+            *collegamenti = lasciati;
+    };
+    if (collegamenti)
+        collegamenti->clear();
     {
         QMutexLocker chiave(&blocco());
         QString motivo;
@@ -534,7 +570,8 @@ bool Backup::ripristina(const QString& nome, QString* errore, QList<int>* anniTe
 
     // The safety backup first; without it nothing is touched.
     QString erroreSicurezza;
-    if (eseguiIn(radici(), cartellaBackup(), Orologio::adesso(), &erroreSicurezza, nullptr, nome) == Esito::Fallito)
+    if (eseguiIn(radici(), cartellaBackup(), Orologio::adesso(), &erroreSicurezza, nullptr, nome, &lasciati)
+        == Esito::Fallito)
         return rifiuta(tr("Backup di sicurezza non riuscito: %1. I dati non sono stati modificati.")
                            .arg(erroreSicurezza));
 
@@ -585,12 +622,19 @@ bool Backup::ripristina(const QString& nome, QString* errore, QList<int>* anniTe
         else if (r.chiave == kChiaveApplicazione)
             nomi = QStringList{kPassword};
         if (QFileInfo(dentro).isDir())
-            raccogli(QString(), dentro, {}, true, nomi, file);
+            raccogli(QString(), dentro, {}, true, nomi, file, &lasciati);
         std::sort(file.begin(), file.end());
         for (const QString& relativo : qAsConst(file)) {
             const QString destinazione = pulito(r.percorso) + QLatin1Char('/') + relativo;
             if (daTenere(destinazione))
                 continue;
+            // A link in the data folder stays as it is: nothing is written
+            // through it, wherever it leads.
+            const QString via = collegamentoSullaVia(pulito(r.percorso), relativo);
+            if (!via.isEmpty()) {
+                lasciati.append(via);
+                continue;
+            }
             if (QFileInfo(destinazione).isDir())
                 return rifiuta(tr("Impossibile ripristinare %1. I dati non sono stati modificati.").arg(relativo));
             const QString temporaneo = QFileInfo(destinazione).path() + QLatin1Char('/') + kTemporaneo
@@ -603,6 +647,7 @@ bool Backup::ripristina(const QString& nome, QString* errore, QList<int>* anniTe
     std::sort(tenuti.begin(), tenuti.end());
     if (anniTenuti)
         *anniTenuti = tenuti;
+    elencaLasciati();
     QStringList anniTesto;
     for (int anno : qAsConst(tenuti))
         anniTesto.append(QString::number(anno));

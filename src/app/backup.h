@@ -19,6 +19,8 @@
 // A backup is built in a hidden folder and gets its name only once complete,
 // so a half backup is never listed nor restored; pruning takes a backup out
 // of the list (rename) before deleting it. Only the newest 50 are kept.
+// A link, to a file or to a folder, is never copied nor followed, either
+// way; the caller is told which were left out.
 class Backup
 {
     Q_DECLARE_TR_FUNCTIONS(Backup)
@@ -54,14 +56,16 @@ public:
     static bool eseguiBackup();
 
     // The same with the outcome, and on failure what went wrong.
-    static Esito esegui(QString* errore = nullptr);
+    // `collegamenti` (may be null) receives the links a backup leaves out
+    // (to a file or to a folder), by their full paths.
+    static Esito esegui(QString* errore = nullptr, QStringList* collegamenti = nullptr);
 
     // A backup of `radici` into `cartellaBackup` named by `momento`. Touches
     // no widget and no shared table, so it runs on any thread; backups and
     // restores never run at the same time. `nome` receives the new backup's
     // name.
     static Esito eseguiIn(const QList<Radice>& radici, const QString& cartellaBackup, const QDateTime& momento,
-                          QString* errore = nullptr, QString* nome = nullptr);
+                          QString* errore = nullptr, QString* nome = nullptr, QStringList* collegamenti = nullptr);
 
     // Copies the listed backup `nome` back, each file where it came from,
     // after a safety backup; nothing is touched when the safety backup
@@ -73,8 +77,13 @@ public:
     // copies are in place do they replace the live files, so a failed copy
     // leaves the data as they were and a restore cut short is completed at
     // the next start (riprendi). Files the backup does not hold stay. On
-    // failure `errore` names the file.
-    static bool ripristina(const QString& nome, QString* errore = nullptr, QList<int>* anniTenuti = nullptr);
+    // failure `errore` names the file. A link is never copied: one inside
+    // the backup is left there, and a file whose way in the data folder
+    // passes through a link (to a file or a folder) is not restored; the
+    // links left out, the safety backup's included, go into `collegamenti`
+    // (may be null) by their full paths.
+    static bool ripristina(const QString& nome, QString* errore = nullptr, QList<int>* anniTenuti = nullptr,
+                           QStringList* collegamenti = nullptr);
 
     // At start-up, before any data is read: completes a restore that was
     // cut short after all its copies were in place, or removes the copies of
@@ -82,8 +91,10 @@ public:
     static bool riprendi(QString* errore = nullptr);
 
     // The files below `cartella` as "/"-separated relative paths, sorted;
-    // with `senzaBackup` the folder "backup" is not entered.
-    static QStringList elencoFile(const QString& cartella, bool senzaBackup);
+    // with `senzaBackup` the folder "backup" is not entered. Links are not
+    // followed nor listed; `collegamenti` (may be null) receives their full
+    // paths.
+    static QStringList elencoFile(const QString& cartella, bool senzaBackup, QStringList* collegamenti = nullptr);
 
     // SHA-256 over every file of the list: the path and the content, each
     // preceded by its length, so no shift of bytes between a path and a
@@ -96,5 +107,5 @@ public:
 private:
     // A backup; pruning spares the backup named `daTenere` and the new one.
     static Esito eseguiIn(const QList<Radice>& radici, const QString& cartellaBackup, const QDateTime& momento,
-                          QString* errore, QString* nome, const QString& daTenere);
+                          QString* errore, QString* nome, const QString& daTenere, QStringList* collegamenti);
 };

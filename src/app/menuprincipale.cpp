@@ -145,12 +145,11 @@ void scegliCartellaDati(QMainWindow* finestra)
                              .arg(cartella, Config::cartellaDati()));
 }
 
-} // namespace
-
-void MenuPrincipale::mostraEsitoBackup(QMainWindow* finestra, int esito, const QString& errore)
+// What a backup's outcome says to the user, with the links it left out.
+QString testoEsitoBackup(Backup::Esito esito, const QString& errore, const QStringList& collegamenti)
 {
     QString testo;
-    switch (Backup::Esito(esito)) {
+    switch (esito) {
     case Backup::Esito::Eseguito:
         testo = QObject::tr("Backup eseguito.");
         break;
@@ -164,33 +163,32 @@ void MenuPrincipale::mostraEsitoBackup(QMainWindow* finestra, int esito, const Q
         testo = QObject::tr("Backup non riuscito: %1").arg(errore);
         break;
     }
-    finestra->statusBar()->showMessage(testo);
+    if (!collegamenti.isEmpty())
+        testo += QLatin1Char(' ')
+            + QObject::tr("Collegamenti non copiati: %1").arg(collegamenti.join(QStringLiteral(", ")));
+    return testo;
 }
-
-namespace {
 
 // "Backup" tells its outcome, so a failed backup never looks like a good one.
 void backupDaMenu(QMainWindow* finestra)
 {
     QString errore;
-    switch (Backup::esegui(&errore)) {
-    case Backup::Esito::Eseguito:
-        Messaggi::informazione(finestra, QObject::tr("Backup"), QObject::tr("Backup eseguito."));
-        break;
-    case Backup::Esito::Invariato:
-        Messaggi::informazione(finestra, QObject::tr("Backup"),
-                               QObject::tr("Nessuna modifica dall'ultimo backup: nessun nuovo backup."));
-        break;
-    case Backup::Esito::Vuoto:
-        Messaggi::informazione(finestra, QObject::tr("Backup"), QObject::tr("La cartella dati e' vuota."));
-        break;
-    case Backup::Esito::Fallito:
-        Messaggi::avviso(finestra, QObject::tr("Backup"), QObject::tr("Backup non riuscito: %1").arg(errore));
-        break;
-    }
+    QStringList collegamenti;
+    const Backup::Esito esito = Backup::esegui(&errore, &collegamenti);
+    const QString testo = testoEsitoBackup(esito, errore, collegamenti);
+    if (esito == Backup::Esito::Fallito)
+        Messaggi::avviso(finestra, QObject::tr("Backup"), testo);
+    else
+        Messaggi::informazione(finestra, QObject::tr("Backup"), testo);
 }
 
 } // namespace
+
+void MenuPrincipale::mostraEsitoBackup(QMainWindow* finestra, int esito, const QString& errore,
+                                       const QStringList& collegamenti)
+{
+    finestra->statusBar()->showMessage(testoEsitoBackup(Backup::Esito(esito), errore, collegamenti));
+}
 
 void MenuPrincipale::perDipendentiScelti(QWidget* finestra, const std::function<void(const QString&)>& apri)
 {

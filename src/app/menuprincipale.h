@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -26,6 +27,7 @@ void perDipendentiScelti(QWidget* finestra, const std::function<void(const QStri
 bool accessoParametri(QWidget* finestra);
 
 // The outcome of the start's backup, in the main window's status bar.
-void mostraEsitoBackup(QMainWindow* finestra, int esito, const QString& errore);
+void mostraEsitoBackup(QMainWindow* finestra, int esito, const QString& errore,
+                       const QStringList& collegamenti = {});
 
 } // namespace MenuPrincipale

@@ -65,27 +65,6 @@ double quotaVacanze(const DatiDipendente& d)
     return settimane / (52.0 - settimane);
 }
 
-// Settlement permits ("C") and Swiss citizens ("CH", or no permit) are taxed
-// by ordinary assessment; any other permit, or the explicit flag, makes the
-// employee subject to withholding tax.
-bool soggettoImposta(const DatiDipendente& d)
-{
-    if (d.extra.value(QStringLiteral("soggettoImpostaFonte")) == QLatin1String("1"))
-        return true;
-    const QString permesso = d.permessoLavoro.trimmed();
-    return !permesso.isEmpty() && permesso != QLatin1String("C") && permesso != QLatin1String("CH");
-}
-
-QString codiceTariffa(const DatiDipendente& d)
-{
-    for (const char* chiave : {"tabellaIF", "codiceTariffa"}) {
-        const QString codice = d.extra.value(QLatin1String(chiave)).trimmed();
-        if (!codice.isEmpty())
-            return codice;
-    }
-    return QStringLiteral("A0");
-}
-
 // Months of the year up to `mese` that some period touches; `mese` without
 // any period.
 int mesiDiServizioFinora(const QList<PeriodoRapporto>& periodi, int anno, int mese)
@@ -309,10 +288,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     if (eta < 0)
         eta = 40;
     const bool automatica = tredicesima < 0 ? azienda.tredicesimaAutomatica : tredicesima == 1;
-    // The canton as the tariffs and the allowance table name it: a card may
-    // hold it in lower case or with blanks.
-    const QString sigla = d.cantone.trimmed().toUpper();
-    const QString cantone = sigla.isEmpty() ? QStringLiteral("TI") : sigla;
+    const QString cantone = cantoneDelConteggio(d);
 
     Datoteca::carica(anno);
     const Fascia fascia = fasciaEta(d, anno, mese);
@@ -522,7 +498,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         r.dettaglio.aliquotaLpp = Datoteca::aliquotaLPP(eta) / 2.0;
 
     if (soggettoImposta(d)) {
-        const QString tariffa = codiceTariffa(d);
+        const QString tariffa = tariffaImposta(d);
         r.cantoneImposta = cantone;
         r.tariffaImposta = tariffa;
         r.scalaImpostaMancante = !ImpostaFonte::haScala(cantone, tariffa);
@@ -648,9 +624,7 @@ QString ConteggioSalario::impostaNonCalcolabile(const QString& cantone, const QS
 AssegniFamiliari::Risultato ConteggioSalario::assegniDelMese(const DatiDipendente& d, int anno, int mese,
                                                             double reddito)
 {
-    const QString sigla = d.cantone.trimmed().toUpper();
-    return AssegniFamiliari::calcola(sigla.isEmpty() ? QStringLiteral("TI") : sigla, d.figli, reddito,
-                                     ultimoGiorno(anno, mese));
+    return AssegniFamiliari::calcola(cantoneDelConteggio(d), d.figli, reddito, ultimoGiorno(anno, mese));
 }
 
 bool ConteggioSalario::inServizio(const DatiDipendente& d, int anno, int mese)
@@ -682,4 +656,28 @@ int ConteggioSalario::giorniDelMese(const DatiDipendente& d, int anno, int mese)
         giorni += std::max(1, std::min(30, fine - inizio + 1));
     }
     return std::min(giorni, 30);
+}
+
+bool ConteggioSalario::soggettoImposta(const DatiDipendente& d)
+{
+    if (d.extra.value(QStringLiteral("soggettoImpostaFonte")) == QLatin1String("1"))
+        return true;
+    const QString permesso = d.permessoLavoro.trimmed();
+    return !permesso.isEmpty() && permesso != QLatin1String("C") && permesso != QLatin1String("CH");
+}
+
+QString ConteggioSalario::cantoneDelConteggio(const DatiDipendente& d)
+{
+    const QString sigla = d.cantone.trimmed().toUpper();
+    return sigla.isEmpty() ? QStringLiteral("TI") : sigla;
+}
+
+QString ConteggioSalario::tariffaImposta(const DatiDipendente& d)
+{
+    for (const char* chiave : {"tabellaIF", "codiceTariffa"}) {
+        const QString codice = d.extra.value(QLatin1String(chiave)).trimmed();
+        if (!codice.isEmpty())
+            return codice;
+    }
+    return QStringLiteral("A0");
 }

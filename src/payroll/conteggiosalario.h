@@ -142,4 +142,15 @@ public:
     // 30th) + 1, at least 1; the periods' days added up, at most 30. 30
     // without any period; 0 when no period touches the month.
     static int giorniDelMese(const DatiDipendente& d, int anno, int mese);
+
+    // Settlement permits ("C") and Swiss citizens ("CH", or no permit) are
+    // taxed by ordinary assessment; any other permit, or the explicit flag,
+    // makes the employee subject to withholding tax.
+    static bool soggettoImposta(const DatiDipendente& d);
+    // The canton a count uses, as the tariffs and the allowance table name
+    // it (a card may hold it in lower case or with blanks): TI when none.
+    static QString cantoneDelConteggio(const DatiDipendente& d);
+    // The tariff code the withholding tax is looked up with: the card's,
+    // A0 when none is stored.
+    static QString tariffaImposta(const DatiDipendente& d);
 };

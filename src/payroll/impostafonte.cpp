@@ -1,5 +1,6 @@
 #include "impostafonte.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -195,7 +196,16 @@ public:
     QString cantoneFile;
     // The damaged records of the file: line and what is wrong.
     QVector<QPair<qint64, QString>> danni;
-    // Whether any file held a damaged record.
+    // The scales of the file that contradict themselves: line, scale code
+    // and what contradicts.
+    struct Contraddizione
+    {
+        qint64 riga;
+        QString codice;
+        QString motivo;
+    };
+    QVector<Contraddizione> contraddizioni;
+    // Whether any file held a damaged record or a scale contradicting itself.
     bool conDanni = false;
 
     void iniziaFile()
@@ -204,6 +214,8 @@ public:
         recordDichiarati = -1;
         cantoneFile.clear();
         danni.clear();
+        contraddizioni.clear();
+        ++numeroFile;
         numeroRiga = 0;
         haPrecedente = false;
         inSospeso = false;
@@ -275,11 +287,34 @@ public:
         if (danni.size() > kDanniElencati)
             testi.append(ImpostaFonte::tr("Tariffe %1, file %2: altri %3 record danneggiati non elencati.")
                              .arg(cantone, file, QString::number(danni.size() - kDanniElencati)));
+        for (int i = 0; i < contraddizioni.size() && i < kDanniElencati; ++i) {
+            const Contraddizione& c = contraddizioni.at(i);
+            testi.append(ImpostaFonte::tr("Tariffe %1, file %2, riga %3: la tariffa %4 si contraddice (%5); la "
+                                          "tariffa non viene usata.")
+                             .arg(cantone, file, QString::number(c.riga), c.codice, c.motivo));
+        }
+        if (contraddizioni.size() > kDanniElencati)
+            testi.append(ImpostaFonte::tr("Tariffe %1, file %2: altre %3 tariffe contraddittorie non elencate.")
+                             .arg(cantone, file, QString::number(contraddizioni.size() - kDanniElencati)));
         return testi;
     }
 
 private:
     qint64 numeroRiga = 0;
+    int numeroFile = 0;
+
+    // What the records of a scale read so far in the file being read say,
+    // by the scale's place in the tables: in one file every record of a
+    // scale carries the same valid-from date, and its income thresholds
+    // rise from record to record (hundredths of a franc).
+    struct StatoScala
+    {
+        int file = 0;
+        int data = 0;
+        qint64 soglia = 0;
+        bool contraddetta = false;
+    };
+    std::vector<StatoScala> statiScale;
 
     // The canton and code bytes of the last scale record, to find its scale
     // again without building the key (consecutive records share it).
@@ -380,8 +415,9 @@ private:
             return;
         }
 
+        const qint64 soglia = intero(p + 24, 9);
         Scaglione b;
-        b.soglia = intero(p + 24, 9) / 100.0;
+        b.soglia = soglia / 100.0;
         b.importoMinimo = intero(p + 45, 9) / 100.0;
         b.aliquota = aliquota;
         const int figli = int(intero(p + 43, 2));
@@ -398,7 +434,45 @@ private:
             ultimaScala = s;
             scaleAllUltima = tabelle.scale.size();
         }
+        controllaScala(*s, size_t(s - tabelle.scale.data()), data, soglia);
         Tabelle::aggiungi(*s, b, figli, data);
+    }
+
+    // A record of scale `s` (at `indice` in the tables): its date must be
+    // that of the scale's earlier records in the file, its threshold above
+    // theirs. A scale that contradicts itself is reported once, at the
+    // first record that does, and counts as missing.
+    void controllaScala(const Scala& s, size_t indice, int data, qint64 soglia)
+    {
+        if (statiScale.size() <= indice)
+            statiScale.resize(tabelle.scale.size());
+        StatoScala& stato = statiScale[indice];
+        if (stato.file != numeroFile) {
+            stato = {numeroFile, data, soglia, false};
+            return;
+        }
+        QString motivo;
+        if (data != stato.data)
+            motivo = ImpostaFonte::tr("valida dal %1, i record precedenti dal %2")
+                         .arg(dataTesto(data), dataTesto(stato.data));
+        else if (soglia <= stato.soglia)
+            motivo = ImpostaFonte::tr("reddito da %1 non superiore a %2 del record precedente")
+                         .arg(QString::number(soglia / 100.0, 'f', 2), QString::number(stato.soglia / 100.0, 'f', 2));
+        stato.soglia = soglia;
+        if (motivo.isEmpty() || stato.contraddetta)
+            return;
+        stato.contraddetta = true;
+        contraddizioni.append({numeroRiga, s.codice, motivo});
+        scaleDanneggiate.insert(chiaveScala(s.cantone, s.codice));
+        conDanni = true;
+    }
+
+    // A valid-from date yyyymmdd as the user reads it; as in the file when
+    // it is no date.
+    static QString dataTesto(int data)
+    {
+        const QDate d(data / 10000, data / 100 % 100, data % 100);
+        return d.isValid() ? d.toString(QStringLiteral("dd/MM/yyyy")) : QString::number(data);
     }
 };
 

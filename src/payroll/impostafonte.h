@@ -30,7 +30,10 @@ public:
         bool chiesa = false;
         QVector<Scaglione> scaglioni;
         int validoDal = 0;      // valid-from date yyyymmdd of the records kept
-        bool crescente = true;  // thresholds in ascending order
+        // Thresholds in ascending order: one file's records always are (or
+        // the scale is missing); records of the same date from two files
+        // may not be.
+        bool crescente = true;
     };
 
     // One fixed-rate category.
@@ -56,8 +59,11 @@ public:
     // bytes of printable ASCII, whose canton or code cannot be read, or a
     // numeric field holding anything but digits; a line of an unknown
     // record type), and a closing record that is missing or whose record
-    // count does not match the file. Empty when every file was whole. The
-    // scale or category a damaged record belongs to counts as missing: no
+    // count does not match the file; a scale whose records in one file carry
+    // different valid-from dates, or whose income thresholds do not rise
+    // from record to record, with the line of the first record that
+    // contradicts. Empty when every file was whole. Such a scale, and the
+    // scale or category a damaged record belongs to, counts as missing: no
     // look-up finds it (nor one with another church letter instead).
     static QStringList avvisi();
 

@@ -6,6 +6,7 @@
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "gestionestipendi.h"
+#include "impostafonte.h"
 #include "inizializzazione.h"
 #include "linkaiuto.h"
 #include "nap.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 
 using Modifica = std::function<void(DatiDipendente&)>;
 Q_DECLARE_METATYPE(Modifica)
@@ -485,17 +487,23 @@ void TestSchedaDipendente::salarioDelloStorico_data()
     QTest::addColumn<QString>("digitato");
     QTest::addColumn<QString>("salari");    // the periods' salaries after saving; empty: the file unchanged
     QTest::addColumn<bool>("salvato");      // the employee file written
+    QTest::addColumn<QString>("finestra");  // typed for August in the salary periods window first; "": not opened
 
     const QString aumento = QStringLiteral("01/01/2026-30/06/2026:7350.50;01/07/2026-31/12/2026:7800.00");
     QTest::newRow("raise from July shown in August") << aumento << 0 << "7800.00" << "7900" << "7350.50;7900.00"
-                                                     << true;
+                                                     << true << "";
     QTest::newRow("shown salary saved again: history untouched") << aumento << 0 << "7800.00" << "7800" << ""
-                                                                 << true;
+                                                                 << true << "";
     QTest::newRow("no period covers August") << QStringLiteral("01/01/2026-30/06/2026:7350.50") << 0 << "5200.00"
-                                             << "5300" << "" << true;
-    QTest::newRow("hourly pay: the card's salary") << aumento << 1 << "5200.00" << "5300" << "" << true;
+                                             << "5300" << "" << true << "";
+    QTest::newRow("hourly pay: the card's salary") << aumento << 1 << "5200.00" << "5300" << "" << true << "";
     QTest::newRow("damaged history: nothing saved") << aumento + QLatin1Char('!') << 0 << "5200.00" << "5300" << ""
-                                                    << false;
+                                                    << false << "";
+    // The card shows what the window saved, and its save keeps it.
+    QTest::newRow("periods window's salary kept by the card's save")
+        << aumento << 0 << "7950.00" << "" << "7350.50;7950.00" << true << "7'950";
+    QTest::newRow("typed on the card after the periods window") << aumento << 0 << "7950.00" << "8000"
+                                                                << "7350.50;8000.00" << true << "7950";
 }
 
 void TestSchedaDipendente::salarioDelloStorico()
@@ -506,6 +514,7 @@ void TestSchedaDipendente::salarioDelloStorico()
     QFETCH(QString, digitato);
     QFETCH(QString, salari);
     QFETCH(bool, salvato);
+    QFETCH(QString, finestra);
     Orologio::imposta(QDateTime(QDate(2026, 8, 10), QTime(9, 0)));
     DatiDipendente d = base();
     d.tipoPaga = tipoPaga;
@@ -530,9 +539,20 @@ void TestSchedaDipendente::salarioDelloStorico()
 
     RegistroMessaggi registro;
     SchedaDipendente scheda(id);
+    if (!finestra.isEmpty()) {
+        quandoAperto([&] {
+            auto* g = finestraAperta<GestioneStipendi>();
+            QVERIFY(g);
+            g->findChild<QTableWidget*>(QStringLiteral("tabella"))->item(1, 2)->setText(finestra);
+            clic(*g, "salva");
+            clic(*g, "chiudi");
+        });
+        clic(scheda, "storicoStipendi");
+    }
     QCOMPARE(testo(scheda, "salarioMensile"), mostrato);
     QVERIFY(!scheda.modificato());
-    scrivi(scheda, tipoPaga == 1 ? "pagaOraria" : "salarioMensile", digitato);
+    if (!digitato.isEmpty())
+        scrivi(scheda, tipoPaga == 1 ? "pagaOraria" : "salarioMensile", digitato);
     clic(scheda, "salva");
     QCOMPARE(registro.ultimoTesto() == QStringLiteral("Dipendente salvato."), salvato);
     if (!salvato) {
@@ -556,9 +576,11 @@ void TestSchedaDipendente::salarioDelloStorico()
     QCOMPARE(letti.join(QLatin1Char(';')), salari);
     QCOMPARE(v.last().dataInizio, QStringLiteral("01/07/2026"));
     // 13 salaries (one extra) over 12 months: 7'900 x 13 / 12 = 8'558.33.
-    QCOMPARE(QString::number(v.last().ris.lordo, 'f', 2), QStringLiteral("8558.33"));
+    QCOMPARE(QString::number(v.last().ris.lordo, 'f', 2),
+             QString::number(v.last().salarioMensile * 13 / 12, 'f', 2));
     QCOMPARE(v.last().mensilita, 13);
-    QCOMPARE(v.first().ris.lordo, 0.0); // the July period alone was recomputed
+    if (finestra.isEmpty())
+        QCOMPARE(v.first().ris.lordo, 0.0); // the July period alone was recomputed
 }
 
 // Deleting asks first and removes the record file only.
@@ -708,19 +730,34 @@ void TestSchedaDipendente::minimoCcl_data()
     QTest::addColumn<QString>("salario");
     QTest::addColumn<QString>("oraria");
     QTest::addColumn<QString>("avviso"); // empty: no warning
+    QTest::addColumn<QString>("imposta"); // "permit:canton of the tables loaded:tariff typed"; "": a Swiss employee
 
     QTest::newRow("one centime under") << "Manovale" << "4746.99" << "0"
                                        << "ATTENZIONE: salario CHF 4746.99 inferiore al minimo CCL Edilizia_principale "
                                           "(Manovale) = CHF 4747.00/mese. Possibile violazione CCL. Procedere a proprio "
-                                          "rischio.";
-    QTest::newRow("at the minimum") << "Manovale" << "4747.00" << "0" << "";
-    QTest::newRow("above") << "Qualificato_A" << "5'700" << "0" << "";
+                                          "rischio." << "";
+    QTest::newRow("at the minimum") << "Manovale" << "4747.00" << "0" << "" << "";
+    QTest::newRow("above") << "Qualificato_A" << "5'700" << "0" << "" << "";
     // An hourly category holds the hourly rate: 19.50 is under its 20.00 an
     // hour, whatever the monthly salary.
     QTest::newRow("hourly category under its rate") << "Pulizie/Non_qualificato_ora" << "5000" << "19.50"
                                                     << "ATTENZIONE: salario CHF 19.50 inferiore al minimo CCL Pulizie "
                                                        "(Non_qualificato_ora) = CHF 20.00/ora. Possibile violazione "
-                                                       "CCL. Procedere a proprio rischio.";
+                                                       "CCL. Procedere a proprio rischio." << "";
+    // The tariff the closing will look up, against the canton's tables.
+    const QString salvaComunque = QStringLiteral("\nIl dipendente viene salvato, ma la chiusura mensile non lo conteggia "
+                                                 "finche' la sua tariffa non si trova nelle tabelle caricate.");
+    QTest::newRow("taxed at source, tariff in the tables") << "Manovale" << "4747.00" << "0" << "" << "B:TI:b1";
+    QTest::newRow("taxed at source, tariff not in the tables")
+        << "Manovale" << "4747.00" << "0"
+        << "La tariffa Z9 non si trova nelle tabelle dell'imposta alla fonte caricate per il cantone TI." + salvaComunque
+        << "B:TI:Z9";
+    QTest::newRow("taxed at source, canton without tables")
+        << "Manovale" << "4747.00" << "0"
+        << "Nessuna tabella dell'imposta alla fonte e' caricata per il cantone TI: la tariffa B1 non puo' essere "
+           "controllata." + salvaComunque
+        << "G:ZH:";
+    QTest::newRow("settlement permit: no tariff looked up") << "Manovale" << "4747.00" << "0" << "" << "C:TI:Z9";
 }
 
 // Saving the card warns when the salary is below the agreement's minimum, and
@@ -731,16 +768,30 @@ void TestSchedaDipendente::minimoCcl()
     QFETCH(QString, salario);
     QFETCH(QString, oraria);
     QFETCH(QString, avviso);
+    QFETCH(QString, imposta);
     DatiDipendente d = base();
     d.ccl = categoria.contains(QLatin1Char('/')) ? categoria.section(QLatin1Char('/'), 0, 0)
                                                  : QStringLiteral("Edilizia_principale");
     d.categoriaCcl = categoria.section(QLatin1Char('/'), -1);
+    if (!imposta.isEmpty())
+        d.permessoLavoro = imposta.section(QLatin1Char(':'), 0, 0);
     QVERIFY(Dipendente::salva(d, id));
+    // The tables of one canton: A0N and B1N.
+    if (!imposta.isEmpty()) {
+        const QByteArray cantone = imposta.section(QLatin1Char(':'), 1, 1).toLatin1();
+        QByteArray righe;
+        for (const char* codice : {"A0N", "B1N"})
+            righe += "0601" + cantone + QByteArray(codice).leftJustified(10, ' ')
+                + "20260101000000000000005000 0000000000000300   \r\n";
+        AmbienteTest::scrivi(AmbienteTest::home() + QStringLiteral("/tariffe/tar26xx.txt"), righe);
+        QVERIFY(ImpostaFonte::caricaDa(AmbienteTest::home() + QStringLiteral("/tariffe")));
+    }
 
     RegistroMessaggi registro;
     SchedaDipendente scheda(id);
     scrivi(scheda, "salarioMensile", salario);
     scrivi(scheda, "pagaOraria", oraria);
+    scrivi(scheda, "tariffa", imposta.section(QLatin1Char(':'), 2));
     clic(scheda, "salva");
     QStringList avvisi;
     for (const Messaggi::Richiesta& r : qAsConst(registro.richieste)) {

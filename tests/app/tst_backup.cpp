@@ -281,6 +281,12 @@ void TestBackup::voceDelMenu()
     scriviDato(QStringLiteral("a.txt"), "a");
     QCOMPARE(esito(), QStringLiteral("Backup eseguito."));
     QCOMPARE(esito(), QStringLiteral("Nessuna modifica dall'ultimo backup: nessun nuovo backup."));
+    // A link is left out, and the message names it.
+    const QString link = Backup::cartellaDati() + QStringLiteral("/collegamento.txt");
+    QVERIFY(QFile::link(Backup::cartellaDati() + QStringLiteral("/a.txt"), link));
+    QCOMPARE(esito(), QStringLiteral("Nessuna modifica dall'ultimo backup: nessun nuovo backup. Collegamenti non "
+                                     "copiati: ") + link);
+    QVERIFY(QFile::remove(link));
 
     QVERIFY(QDir(Backup::cartellaBackup()).removeRecursively());
     scriviDato(QStringLiteral("backup"), "a file where the backup folder goes");
@@ -304,8 +310,11 @@ void TestBackup::voceDelMenu()
 void TestBackup::ogniFileAlSuoPosto_data()
 {
     QTest::addColumn<bool>("altrove"); // a data folder chosen outside the default one
-    QTest::newRow("default data folder") << false;
-    QTest::newRow("chosen data folder") << true;
+    QTest::addColumn<bool>("collegamenti"); // links in the data folder and in the backup
+    QTest::newRow("default data folder") << false << false;
+    QTest::newRow("chosen data folder") << true << false;
+    QTest::newRow("default data folder beside links") << false << true;
+    QTest::newRow("chosen data folder beside links") << true << true;
 }
 
 // A backup holds the data folder in use, the default folder and the
@@ -315,8 +324,20 @@ void TestBackup::ogniFileAlSuoPosto_data()
 void TestBackup::ogniFileAlSuoPosto()
 {
     QFETCH(bool, altrove);
+    QFETCH(bool, collegamenti);
     if (altrove)
         QVERIFY(Config::setCartellaDati(AmbienteTest::home() + QStringLiteral("/altri dati")));
+    // A file and a folder outside, reached through links in the data folder.
+    const QString fuori = AmbienteTest::home() + QStringLiteral("/fuori");
+    const QString dati = Config::cartellaDati();
+    AmbienteTest::scrivi(fuori + QStringLiteral("/segreto.txt"), "fuori");
+    AmbienteTest::scrivi(dati + QStringLiteral("/registro/a.txt"), "1");
+    QStringList attesi;
+    if (collegamenti) {
+        QVERIFY(QFile::link(fuori + QStringLiteral("/segreto.txt"), dati + QStringLiteral("/segreto.txt")));
+        QVERIFY(QFile::link(fuori, dati + QStringLiteral("/cartella")));
+        attesi = QStringList{dati + QStringLiteral("/cartella"), dati + QStringLiteral("/segreto.txt")};
+    }
     const QString movimenti = Movimenti::percorsoFile(QStringLiteral("rossi"));
     const QStringList file = {Config::cartellaDati() + QStringLiteral("/paghe/rossi/2026.ini"),
                               Backup::cartellaDati() + QStringLiteral("/ferie/rossi.ini"), movimenti,
@@ -327,9 +348,24 @@ void TestBackup::ogniFileAlSuoPosto()
     };
     scriviTutti("1");
     QVERIFY(LoginAdmin::impostaPassword(QStringLiteral("segreta123")));
-    QCOMPARE(Backup::esegui(), Backup::Esito::Eseguito);
+    QStringList lasciati;
+    QCOMPARE(Backup::esegui(nullptr, &lasciati), Backup::Esito::Eseguito);
+    QCOMPARE(lasciati, attesi);
     const QString copia = ultimoBackup();
     QVERIFY(!QFileInfo::exists(copia + QStringLiteral("/.~applicazione/admin.hash")));
+    QCOMPARE(Backup::elencoFile(copia, false).filter(QStringLiteral("segreto")), QStringList());
+    if (collegamenti) {
+        // A link put into the backup, and a folder of the data become a
+        // link: the restore writes neither, and names both.
+        const QString dentro = altrove ? copia + QStringLiteral("/.~dati") : copia;
+        QVERIFY(QFile::link(fuori + QStringLiteral("/segreto.txt"), dentro + QStringLiteral("/estraneo.txt")));
+        QVERIFY(QDir(dati + QStringLiteral("/registro")).removeRecursively());
+        QVERIFY(QFile::link(fuori, dati + QStringLiteral("/registro")));
+        // The safety backup names the links of the folders in use then.
+        if (altrove)
+            attesi.clear();
+        attesi << dentro + QStringLiteral("/estraneo.txt") << dati + QStringLiteral("/registro");
+    }
 
     // Everything changes, and the default folder is chosen again.
     scriviTutti("2");
@@ -337,9 +373,16 @@ void TestBackup::ogniFileAlSuoPosto()
     if (altrove)
         QFile::remove(Config::percorsoFileConfig());
     Orologio::imposta(kOra.addSecs(10));
-    QVERIFY(Backup::ripristina(QFileInfo(copia).fileName()));
+    QVERIFY(Backup::ripristina(QFileInfo(copia).fileName(), nullptr, nullptr, &lasciati));
     for (const QString& f : file)
         QVERIFY2(AmbienteTest::leggi(f) == "1", qPrintable(f));
+    lasciati.sort();
+    attesi.sort();
+    QCOMPARE(lasciati, attesi);
+    QCOMPARE(QDir(fuori).entryList(QDir::Files), QStringList{"segreto.txt"});
+    QCOMPARE(AmbienteTest::leggi(fuori + QStringLiteral("/segreto.txt")), QByteArray("fuori"));
+    QCOMPARE(QFileInfo(dati + QStringLiteral("/segreto.txt")).isSymLink(), collegamenti);
+    QVERIFY(!QFileInfo::exists(dati + QStringLiteral("/estraneo.txt")));
     // The password set since stays.
     QVERIFY(LoginAdmin::verificaPassword(QStringLiteral("altra-password")));
     // Nothing of the chosen folder went into the default one.

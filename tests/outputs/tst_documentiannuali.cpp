@@ -950,7 +950,7 @@ void TestDocumentiAnnuali::stimaUguale_data()
     // + 133.10 = 929.88 against 929.90, -0.02: 0.08.
     // Leaves on 31 December: the same year, the exit date in the XML.
     QTest::newRow("leaves 31 December") << "01/01/2020" << "31/12/2026" << 0.0 << 6200.0 << 80600.0 << 886.60 << 0.0
-                                        << 1 << 0.13 << nessuno << 0.0 << 0.0;
+                                        << 1 << 0.13 << nessuno << 0.0 << 0.0 << 0.0 << true;
     QTest::newRow("11 months, joins") << "01/02/2026" << "" << 0.0 << 6200.0 << 73883.35 << 812.72 << 0.0 << 1 << 0.08
                                       << nessuno << 0.0 << 0.0 << 0.0 << true;
     // Leaves on 30 November: the same eleven months, the thirteenth pro rata
