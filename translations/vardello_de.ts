@@ -1160,6 +1160,18 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0, und &quot;Alle erstellen un
         <source>Senza cedolino:</source>
         <translation>Ohne Lohnabrechnung:</translation>
     </message>
+    <message>
+        <source>Senza conteggio:</source>
+        <translation>Ohne Abrechnung:</translation>
+    </message>
+    <message>
+        <source>l&apos;esito del conteggio non si puo&apos; registrare: %1</source>
+        <translation>das Ergebnis der Abrechnung kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>lo storico paghe non si legge correttamente: %1</source>
+        <translation>die Lohnhistorie lässt sich nicht fehlerfrei lesen: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -4929,6 +4941,10 @@ Nettojahreslohn: %4 CHF</translation>
         <source>Il dipendente viene salvato, ma la chiusura mensile non lo conteggia finche&apos; la sua tariffa non si trova nelle tabelle caricate.</source>
         <translation>Der Mitarbeiter wird gespeichert, aber der Monatsabschluss rechnet ihn nicht ab, solange sein Tarif nicht in den geladenen Tabellen steht.</translation>
     </message>
+    <message>
+        <source>Stampa da verificare: lo storico paghe non si e&apos; letto del tutto o il mese non e&apos; il conteggio attuale.</source>
+        <translation>Ausdruck prüfen: die Lohnhistorie wurde nicht vollständig gelesen oder der Monat ist nicht die aktuelle Abrechnung.</translation>
+    </message>
 </context>
 <context>
     <name>SchedaVariabiliDipendente</name>
@@ -5168,6 +5184,14 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     <message>
         <source>mese non valido: [%1]</source>
         <translation>ungültiger Monat: [%1]</translation>
+    </message>
+    <message>
+        <source>mese senza motivo: [%1]</source>
+        <translation>Monat ohne Grund: [%1]</translation>
+    </message>
+    <message>
+        <source>riga non valida: %1</source>
+        <translation>ungültige Zeile: %1</translation>
     </message>
 </context>
 <context>

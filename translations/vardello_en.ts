@@ -1160,6 +1160,18 @@ For these employees the tax is 0 and &quot;Generate all and save&quot; does not 
         <source>Senza cedolino:</source>
         <translation>Without a pay slip:</translation>
     </message>
+    <message>
+        <source>Senza conteggio:</source>
+        <translation>Not counted:</translation>
+    </message>
+    <message>
+        <source>l&apos;esito del conteggio non si puo&apos; registrare: %1</source>
+        <translation>the outcome of the count cannot be recorded: %1</translation>
+    </message>
+    <message>
+        <source>lo storico paghe non si legge correttamente: %1</source>
+        <translation>the payroll history does not read cleanly: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -4929,6 +4941,10 @@ Annual net: %4 CHF</translation>
         <source>Il dipendente viene salvato, ma la chiusura mensile non lo conteggia finche&apos; la sua tariffa non si trova nelle tabelle caricate.</source>
         <translation>The employee is saved, but the monthly closing does not count him until his tariff is in the loaded tables.</translation>
     </message>
+    <message>
+        <source>Stampa da verificare: lo storico paghe non si e&apos; letto del tutto o il mese non e&apos; il conteggio attuale.</source>
+        <translation>Check this printout: the payroll history did not read completely or the month is not the current count.</translation>
+    </message>
 </context>
 <context>
     <name>SchedaVariabiliDipendente</name>
@@ -5168,6 +5184,14 @@ Do you still want to save these data at your own risk?</translation>
     <message>
         <source>mese non valido: [%1]</source>
         <translation>invalid month: [%1]</translation>
+    </message>
+    <message>
+        <source>mese senza motivo: [%1]</source>
+        <translation>month without a reason: [%1]</translation>
+    </message>
+    <message>
+        <source>riga non valida: %1</source>
+        <translation>invalid line: %1</translation>
     </message>
 </context>
 <context>

@@ -1160,6 +1160,18 @@ Para estos empleados el impuesto resulta 0 y &quot;Generar todas y guardar&quot;
         <source>Senza cedolino:</source>
         <translation>Sin nómina:</translation>
     </message>
+    <message>
+        <source>Senza conteggio:</source>
+        <translation>Sin cálculo:</translation>
+    </message>
+    <message>
+        <source>l&apos;esito del conteggio non si puo&apos; registrare: %1</source>
+        <translation>el resultado del cálculo no se puede registrar: %1</translation>
+    </message>
+    <message>
+        <source>lo storico paghe non si legge correttamente: %1</source>
+        <translation>el historial de nóminas no se lee correctamente: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -4929,6 +4941,10 @@ Neto anual: %4 CHF</translation>
         <source>Il dipendente viene salvato, ma la chiusura mensile non lo conteggia finche&apos; la sua tariffa non si trova nelle tabelle caricate.</source>
         <translation>El empleado se guarda, pero el cierre mensual no lo calcula mientras su tarifa no se encuentre en las tablas cargadas.</translation>
     </message>
+    <message>
+        <source>Stampa da verificare: lo storico paghe non si e&apos; letto del tutto o il mese non e&apos; il conteggio attuale.</source>
+        <translation>Impresión por verificar: el historial de nóminas no se leyó por completo o el mes no es el cálculo actual.</translation>
+    </message>
 </context>
 <context>
     <name>SchedaVariabiliDipendente</name>
@@ -5168,6 +5184,14 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     <message>
         <source>mese non valido: [%1]</source>
         <translation>mes no válido: [%1]</translation>
+    </message>
+    <message>
+        <source>mese senza motivo: [%1]</source>
+        <translation>mes sin motivo: [%1]</translation>
+    </message>
+    <message>
+        <source>riga non valida: %1</source>
+        <translation>línea no válida: %1</translation>
     </message>
 </context>
 <context>

@@ -1160,6 +1160,18 @@ Pour ces employés, l&apos;impôt est de 0 et « Tout générer et enregistrer �
         <source>Senza cedolino:</source>
         <translation>Sans fiche de salaire :</translation>
     </message>
+    <message>
+        <source>Senza conteggio:</source>
+        <translation>Sans décompte :</translation>
+    </message>
+    <message>
+        <source>l&apos;esito del conteggio non si puo&apos; registrare: %1</source>
+        <translation>le résultat du décompte ne peut pas être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>lo storico paghe non si legge correttamente: %1</source>
+        <translation>l&apos;historique des salaires ne se lit pas correctement : %1</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -4929,6 +4941,10 @@ Net annuel : %4 CHF</translation>
         <source>Il dipendente viene salvato, ma la chiusura mensile non lo conteggia finche&apos; la sua tariffa non si trova nelle tabelle caricate.</source>
         <translation>L&apos;employé est enregistré, mais la clôture mensuelle ne le calcule pas tant que son barème ne se trouve pas dans les barèmes chargés.</translation>
     </message>
+    <message>
+        <source>Stampa da verificare: lo storico paghe non si e&apos; letto del tutto o il mese non e&apos; il conteggio attuale.</source>
+        <translation>Impression à vérifier : l&apos;historique des salaires n&apos;a pas été lu entièrement ou le mois n&apos;est pas le décompte actuel.</translation>
+    </message>
 </context>
 <context>
     <name>SchedaVariabiliDipendente</name>
@@ -5168,6 +5184,14 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     <message>
         <source>mese non valido: [%1]</source>
         <translation>mois non valable : [%1]</translation>
+    </message>
+    <message>
+        <source>mese senza motivo: [%1]</source>
+        <translation>mois sans motif : [%1]</translation>
+    </message>
+    <message>
+        <source>riga non valida: %1</source>
+        <translation>ligne non valide : %1</translation>
     </message>
 </context>
 <context>

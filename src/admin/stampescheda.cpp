@@ -34,6 +34,18 @@ DatiAzienda aziendaCorrente()
     return nome.isEmpty() ? DatiAzienda() : Azienda::carica(nome);
 }
 
+// Says what stands against the figures a printout takes from the pay
+// history: damage of the year's file (file and line) or, for a slip, the
+// refusal of the month's last closing. The printout still shows what was read.
+void avvisaStorico(QWidget* scheda, const QString& titolo, const QString& motivo)
+{
+    if (!motivo.isEmpty())
+        Messaggi::avviso(scheda, titolo,
+                         StampeScheda::tr("Stampa da verificare: lo storico paghe non si e' letto del tutto o il mese "
+                                          "non e' il conteggio attuale.") + QLatin1Char('\n')
+                             + motivo);
+}
+
 } // namespace
 
 QString StampeScheda::intestazioneMese(int mese, int anno)
@@ -108,6 +120,7 @@ void StampeScheda::stampaFoglioPaga(QWidget* scheda, const QString& id)
         return;
     // A month group without a net (written by hand) is no saved count: a
     // slip of zeros would look like one.
+    avvisaStorico(scheda, tr("Foglio paga"), DocumentiChiusura::motivoEscluso(QFileInfo(id).fileName(), anno, mese));
     StoricoPaghe::PagaMese paga;
     if (!StoricoPaghe::caricaMese(QFileInfo(id).fileName(), anno, mese, &paga) || !paga.conNetto) {
         Messaggi::informazione(scheda, tr("Foglio paga"),
@@ -141,8 +154,10 @@ void StampeScheda::stampaVariabili(QWidget* scheda, const QString& id, bool riep
     const bool orario = dip.tipoPaga == 1;
     // The yearly summary adds the year's totals of the saved pay counts.
     QList<StoricoPaghe::PagaMese> paghe;
+    QString danno;
     if (riepilogo)
-        StoricoPaghe::caricaAnno(QFileInfo(id).fileName(), anno, paghe);
+        StoricoPaghe::caricaAnno(QFileInfo(id).fileName(), anno, paghe, &danno);
+    avvisaStorico(scheda, tr("Riepilogo annuale"), danno);
 
     AnteprimaStampa anteprima(scheda, riepilogo ? tr("Anteprima riepilogo annuale") : tr("Anteprima variabili mese"),
                               [=](QPrinter& printer) {

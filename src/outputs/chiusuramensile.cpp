@@ -18,6 +18,7 @@
 #include "orologio.h"
 #include "piattaforma.h"
 #include "sceglidipendente.h"
+#include "storicopaghe.h"
 #include "tabellautils.h"
 #include "variabilimensili.h"
 
@@ -127,8 +128,9 @@ ChiusuraMensile::ChiusuraMensile(QWidget* parent)
                                         tr("Netto")});
     tabella->setAlternatingRowColors(true);
     tabella->setShowGrid(true);
-    tabella->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #4A7C59; } "
-                                          "QTableWidget::item { border: 1px solid #4A7C59; }"));
+    // The grid draws the cells' edges: a style sheet rule on the items would
+    // paint over their backgrounds, and no row without a count would stand out.
+    tabella->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #4A7C59; }"));
     tabella->horizontalHeader()->setStretchLastSection(true);
     tabella->horizontalHeader()->setMinimumSectionSize(20);
     tabella->setWordWrap(false);
@@ -181,6 +183,11 @@ ChiusuraMensile::ChiusuraMensile(QWidget* parent)
 
     connect(pulsanteSelezionaTutti, &QPushButton::clicked, this, &ChiusuraMensile::toggleSelezionaTutti);
     connect(checkTredicesima, &QCheckBox::toggled, this, [this] { aggiornaAnteprima(false); });
+    for (QComboBox* c : {comboAnno, comboMese})
+        connect(c, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
+            popolaTabella();
+            aggiornaTestoSelezionaTutti();
+        });
     connect(pulsanteProRata, &QPushButton::clicked, this, &ChiusuraMensile::liquidaProRata);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
     connect(pulsanteAnteprima, &QPushButton::clicked, this, &ChiusuraMensile::calcolaAnteprima);
@@ -244,9 +251,10 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
         if (r.errore.isEmpty() && r.scalaImpostaMancante)
             senzaScala << QStringLiteral("%1 %2 (%3, %4)").arg(d.cognome, d.nome, r.cantoneImposta, r.tariffaImposta);
         // A count the last "Genera tutti e salva" of this month could not
-        // save is not counted either, even when the preview computes it.
+        // save is not counted either, even when the preview computes it; nor
+        // one whose pay history did not read cleanly, as the save refuses it.
         if (r.errore.isEmpty())
-            r.errore = motivoNonContato(id, a, m);
+            r.errore = DocumentiChiusura::motivoEscluso(id, a, m);
         const bool errore = !r.errore.isEmpty();
         const int riga = tabella->rowCount();
         tabella->insertRow(riga);
@@ -348,36 +356,33 @@ void ChiusuraMensile::generaESalvaTutti()
     int generati = 0;
     int falliti = 0;
     mancati.clear();
-    annoMancati = a;
-    meseMancati = m;
     QStringList elenco;
     QStringList dovute; // leavers whose extra salaries are owed and not paid
     const ContestoConteggio contesto = ContestoConteggio::carica();
     for (const QString& id : ids) {
         DatiDipendente d;
         QString erroreLettura;
-        const bool letto = Dipendente::carica(id, d, &erroreLettura);
-        // Each employee not counted is named with the reason.
-        const auto nonContato = [&](const QString& motivo) {
-            ++falliti;
-            mancati.insert(id, motivo);
-            const QString nome = (d.cognome + QLatin1Char(' ') + d.nome).trimmed();
-            elenco << QStringLiteral("- %1: %2").arg(nome.isEmpty() ? QFileInfo(id).completeBaseName() : nome,
-                                                     motivo);
-        };
-        if (!letto) {
-            nonContato(erroreLettura.isEmpty() ? tr("la scheda del dipendente non si puo' leggere") : erroreLettura);
-            continue;
-        }
+        RisultatoConteggio r;
         // A month whose save failed comes back with an error of its own, so
         // it counts as not generated.
-        const RisultatoConteggio r = ConteggioSalario::genera(id, d, a, m, true, tredicesima(), &contesto);
-        if (r.errore.isEmpty())
+        if (Dipendente::carica(id, d, &erroreLettura))
+            r = ConteggioSalario::genera(id, d, a, m, true, tredicesima(), &contesto);
+        else
+            r.errore = erroreLettura.isEmpty() ? tr("la scheda del dipendente non si puo' leggere") : erroreLettura;
+        if (r.fuoriPeriodo)
+            continue;
+        const QString motivo = registraEsito(id, a, m, r.errore);
+        if (motivo.isEmpty()) {
             ++generati;
-        else if (!r.fuoriPeriodo)
-            nonContato(r.errore);
-        if (r.errore.isEmpty() && r.mensilitaDovute > 0)
-            dovute << QStringLiteral("- %1 %2: %3 CHF").arg(d.cognome, d.nome, dueDecimali(r.mensilitaDovute));
+            if (r.mensilitaDovute > 0)
+                dovute << QStringLiteral("- %1 %2: %3 CHF").arg(d.cognome, d.nome, dueDecimali(r.mensilitaDovute));
+            continue;
+        }
+        // Each employee not counted is named with the reason.
+        ++falliti;
+        mancati.insert(id, motivo);
+        const QString nome = (d.cognome + QLatin1Char(' ') + d.nome).trimmed();
+        elenco << QStringLiteral("- %1: %2").arg(nome.isEmpty() ? QFileInfo(id).completeBaseName() : nome, motivo);
     }
     // Counted, but owing a leaver his extra salaries: no refusal, a reminder.
     const QString avvisoDovute = dovute.isEmpty()
@@ -421,6 +426,10 @@ void ChiusuraMensile::apriDettaglio(int riga, int /*colonna*/)
     testo += tr("Dipendente:") + QLatin1Char(' ') + d.cognome + QLatin1Char(' ') + d.nome + QLatin1Char('\n');
     testo += tr("Periodo:") + QLatin1Char(' ') + QString::number(m) + QLatin1Char('/') + QString::number(a)
         + QStringLiteral("\n\n");
+    // What the closing would refuse is said above the figures.
+    const QString escluso = DocumentiChiusura::motivoEscluso(id, a, m);
+    if (!escluso.isEmpty())
+        testo += tr("Senza conteggio:") + QLatin1Char(' ') + escluso + QStringLiteral("\n\n");
     testo += tr("Lordo contributivo:") + QStringLiteral(" %1 CHF\n").arg(dueDecimali(r.lordoContributivo));
     testo += tr("Lordo imponibile:") + QStringLiteral("      %1 CHF\n").arg(dueDecimali(r.lordoImponibile));
     testo += tr("Contributi dip.:") + QStringLiteral("    %1 CHF\n").arg(dueDecimali(r.contributiDipendente));
@@ -495,9 +504,13 @@ QStringList ChiusuraMensile::idSpuntati() const
     return ids;
 }
 
-QString ChiusuraMensile::motivoNonContato(const QString& id, int anno, int mese) const
+QString ChiusuraMensile::registraEsito(const QString& id, int anno, int mese, const QString& errore)
 {
-    return anno == annoMancati && mese == meseMancati ? mancati.value(id) : QString();
+    QString problema;
+    if (StoricoPaghe::segnaRifiuto(id, anno, mese, errore, &problema))
+        return errore;
+    const QString nota = tr("l'esito del conteggio non si puo' registrare: %1").arg(problema);
+    return errore.isEmpty() ? nota : errore + QStringLiteral("; ") + nota;
 }
 
 void ChiusuraMensile::liquidaProRata()
@@ -582,9 +595,9 @@ void ChiusuraMensile::stampaSelezionati()
         DatiDipendente d;
         const bool letto = Dipendente::carica(id, d);
         const QString nome = (d.cognome + QLatin1Char(' ') + d.nome).trimmed();
-        QString motivo = motivoNonContato(id, a, m);
+        QString motivo;
         FoglioPaga foglio;
-        if (!motivo.isEmpty() || !DocumentiChiusura::foglioPaga(id, a, m, editComunicazioni->text(), &foglio)) {
+        if (!DocumentiChiusura::foglioPaga(id, a, m, editComunicazioni->text(), &foglio, &motivo)) {
             if (motivo.isEmpty() && letto && !ConteggioSalario::inServizio(d, a, m))
                 continue; // not employed in the month: nothing to print
             if (motivo.isEmpty())
@@ -644,21 +657,9 @@ void ChiusuraMensile::generaPain001()
     file.bicDebitore = bic;
     file.dataEsecuzione = DocumentiChiusura::dataEsecuzione(a, m, Orologio::oggi()).toString(Qt::ISODate);
     // Nobody the last closing of the month could not count is paid, even
-    // from a month saved before.
+    // from a month saved before, whichever window closed it.
     QStringList esclusi;
-    QStringList daPagare;
-    for (const QString& id : ids) {
-        const QString motivo = motivoNonContato(id, a, m);
-        if (motivo.isEmpty()) {
-            daPagare << id;
-            continue;
-        }
-        DatiDipendente d;
-        Dipendente::carica(id, d);
-        const QString nome = (d.nome + QLatin1Char(' ') + d.cognome).trimmed();
-        esclusi << (nome.isEmpty() ? QFileInfo(id).completeBaseName() : nome) + QStringLiteral(": ") + motivo;
-    }
-    file.pagamenti = DocumentiChiusura::pagamenti(daPagare, a, m, &esclusi);
+    file.pagamenti = DocumentiChiusura::pagamenti(ids, a, m, &esclusi);
     // Every ticked employee the file does not pay is named with the reason,
     // so no salary stays unpaid unnoticed.
     const QString nonPagati = esclusi.isEmpty()

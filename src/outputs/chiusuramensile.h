@@ -25,8 +25,9 @@ public:
     // The employee id of each employee row of the table; the totals row has
     // none.
     QStringList idRighe() const { return righeId; }
-    // The employees "Genera tutti e salva" could not count, by id, with the
-    // reason; their rows are highlighted while the table shows that month.
+    // The employees the last "Genera tutti e salva" of this window could not
+    // count, by id, with the reason. The refusal itself is kept beside the
+    // pay history, so every window highlights their rows for that month.
     QMap<QString, QString> nonContati() const { return mancati; }
 
 public slots:
@@ -42,6 +43,7 @@ private:
     // Computes the preview; `avvisa` shows the warning on missing tariff
     // tables (only the preview asked for does, not the recomputations).
     void aggiornaAnteprima(bool avvisa);
+    // Empties the table: its figures belong to the month they were computed for.
     void popolaTabella();
     void adattaColonne();
     void aggiornaTestoSelezionaTutti();
@@ -53,9 +55,12 @@ private:
     int tredicesima() const;
     // The ids of the ticked employee rows, in row order.
     QStringList idSpuntati() const;
-    // Why the last "Genera tutti e salva" of that month could not count the
-    // employee; empty when it did, or when it was another month.
-    QString motivoNonContato(const QString& id, int anno, int mese) const;
+
+    // Keeps beside the pay history why the month's count was refused (or
+    // clears the refusal once counted). Returns why the employee counts as
+    // not counted: `errore`, and what could not be recorded; empty when
+    // counted and recorded.
+    static QString registraEsito(const QString& id, int anno, int mese, const QString& errore);
 
     QCheckBox* checkTredicesima = nullptr;
     QComboBox* comboAnno = nullptr;
@@ -69,6 +74,4 @@ private:
     QLineEdit* editComunicazioni = nullptr;
     QStringList righeId;
     QMap<QString, QString> mancati;
-    int annoMancati = 0;
-    int meseMancati = 0;
 };

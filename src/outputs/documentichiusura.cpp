@@ -3,6 +3,7 @@
 #include "azienda.h"
 #include "calcolopaga.h"
 #include "config.h"
+#include "conteggiosalario.h"
 #include "datoteca.h"
 #include "decimali.h"
 #include "dipendente.h"
@@ -73,10 +74,28 @@ QString DocumentiChiusura::formattaAliquota(double aliquota)
     return QString::number(aliquota, 'f', 4) + QLatin1Char('%');
 }
 
-bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const QString& comunicazioni,
-                                   FoglioPaga* foglio)
+QString DocumentiChiusura::motivoEscluso(const QString& id, int anno, int mese)
 {
+    QString danno;
+    const QString rifiuto = StoricoPaghe::caricaRifiuti(id, anno, &danno).value(mese);
+    if (danno.isEmpty() && !rifiuto.isEmpty())
+        return rifiuto;
+    if (danno.isEmpty()) {
+        QList<StoricoPaghe::PagaMese> mesi;
+        StoricoPaghe::caricaAnno(id, anno, mesi, &danno);
+    }
+    return danno.isEmpty() ? QString() : tr("lo storico paghe non si legge correttamente: %1").arg(danno);
+}
+
+bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const QString& comunicazioni,
+                                   FoglioPaga* foglio, QString* motivo)
+{
+    const QString escluso = motivoEscluso(id, anno, mese);
+    if (motivo)
+        *motivo = escluso;
     StoricoPaghe::PagaMese paga;
+    if (!escluso.isEmpty())
+        return false;
     if (!StoricoPaghe::caricaMese(id, anno, mese, &paga) || !paga.conNetto)
         return false;
 
@@ -239,9 +258,16 @@ QList<Pain001::Pagamento> DocumentiChiusura::pagamenti(const QStringList& ids, i
                 esclusi->append((nome.isEmpty() ? QFileInfo(id).completeBaseName() : nome) + QStringLiteral(": ")
                                 + motivo);
         };
+        const QString escluso = motivoEscluso(id, anno, mese);
+        if (!escluso.isEmpty()) {
+            escludi(escluso);
+            continue;
+        }
         StoricoPaghe::PagaMese paga;
         if (!StoricoPaghe::caricaMese(id, anno, mese, &paga)) {
-            escludi(tr("nessun conteggio salvato per il mese"));
+            // Nobody to pay in a month outside every employment period.
+            if (!letto || ConteggioSalario::inServizio(d, anno, mese))
+                escludi(tr("nessun conteggio salvato per il mese"));
             continue;
         }
         if (!(paga.netto > 0)) {

@@ -23,10 +23,18 @@ public:
     // A rate in percent: four decimals, a point and "%" ("5.3000%").
     static QString formattaAliquota(double aliquota);
 
+    // Why the saved month may be neither paid nor printed as the current
+    // pay: the reason the last closing of the month could not count the
+    // employee, or what of the year's pay history or of its refusals did not
+    // read cleanly (file and line). Empty when nothing stands against it.
+    static QString motivoEscluso(const QString& id, int anno, int mese);
+
     // The slip of the saved month. `comunicazioni`, the text the closing
     // gives everyone, comes before the month's own. False without a saved
-    // month (no group of the month, or one without "netto").
-    static bool foglioPaga(const QString& id, int anno, int mese, const QString& comunicazioni, FoglioPaga* foglio);
+    // month (no group of the month, or one without "netto") and when
+    // motivoEscluso() names a reason, which lands in `motivo` (may be null).
+    static bool foglioPaga(const QString& id, int anno, int mese, const QString& comunicazioni, FoglioPaga* foglio,
+                           QString* motivo = nullptr);
 
     // The lines of the slip from the saved month of `anno`: earnings,
     // deductions, the items after the subtotal and the amounts paid. A month
@@ -46,9 +54,11 @@ public:
     static QString causale(int anno, int mese);
 
     // The payments of the saved month for `ids`, in their order: each
-    // employee with a positive net, not paid in cash and with an IBAN whose
-    // check digits are right. Every other one goes into `esclusi`, when
-    // given, as "<name>: <reason>".
+    // employee with a positive net, not paid in cash, with an IBAN whose
+    // check digits are right and nothing motivoEscluso() names. Every other
+    // one goes into `esclusi`, when given, as "<name>: <reason>"; but for one
+    // employed in no day of the month and without a saved month, who is
+    // owed nothing.
     static QList<Pain001::Pagamento> pagamenti(const QStringList& ids, int anno, int mese,
                                                QStringList* esclusi = nullptr);
 };

@@ -323,10 +323,10 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
     return true;
 }
 
-bool StoricoPaghe::caricaMese(const QString& id, int anno, int mese, PagaMese* paga)
+bool StoricoPaghe::caricaMese(const QString& id, int anno, int mese, PagaMese* paga, QString* errore)
 {
     QList<PagaMese> mesi;
-    caricaAnno(id, anno, mesi);
+    caricaAnno(id, anno, mesi, errore);
     for (const PagaMese& p : qAsConst(mesi)) {
         if (p.mese == mese) {
             *paga = p;
@@ -404,4 +404,81 @@ StoricoPaghe::Ytd StoricoPaghe::calcolaYtd(const QList<PagaMese>& mesi)
     y.impostaTrattenuta = static_cast<double>(imposta);
     y.mesi = mesi.size();
     return y;
+}
+
+QString StoricoPaghe::percorsoRifiuti(const QString& id, int anno)
+{
+    const QString dir = cartella(id);
+    return dir.isEmpty() ? QString() : dir + QLatin1Char('/') + QString::number(anno) + QStringLiteral(".rifiuti");
+}
+
+QMap<int, QString> StoricoPaghe::caricaRifiuti(const QString& id, int anno, QString* errore)
+{
+    QMap<int, QString> rifiuti;
+    if (errore)
+        errore->clear();
+    const QString percorso = percorsoRifiuti(id, anno);
+    QByteArray contenuto;
+    const FileSicuri::Esito esito =
+        percorso.isEmpty() ? FileSicuri::Esito::Mancante : FileSicuri::leggiFile(percorso, &contenuto);
+    if (esito != FileSicuri::Esito::Letto) {
+        if (errore && esito != FileSicuri::Esito::Mancante)
+            *errore = FileSicuri::messaggio(esito, percorso);
+        return rifiuti;
+    }
+    QStringList problemi;
+    int mese = 0;
+    int rigaMese = 0;
+    const auto senzaMotivo = [&] {
+        if (mese > 0 && !rifiuti.contains(mese))
+            problemi.append(FileIni::problema(percorso, rigaMese, tr("mese senza motivo: [%1]").arg(mese)));
+    };
+    for (const FileIni::Riga& r : FileIni::righe(contenuto, percorso, &problemi, true, meseDelGruppo)) {
+        if (r.chiave.isEmpty()) {
+            senzaMotivo();
+            rigaMese = r.numero;
+            if (!FileSicuri::intero(r.gruppo, 1, 12, &mese)) {
+                mese = 0;
+                problemi.append(FileIni::problema(percorso, r.numero, tr("mese non valido: [%1]").arg(r.gruppo)));
+            }
+        } else if (mese > 0 && (r.chiave != QLatin1String("motivo") || r.valore.isEmpty())) {
+            problemi.append(FileIni::problema(percorso, r.numero, tr("riga non valida: %1").arg(r.chiave)));
+        } else if (mese > 0) {
+            rifiuti.insert(mese, r.valore);
+        }
+    }
+    senzaMotivo();
+    if (errore)
+        *errore = problemi.join(QLatin1Char('\n'));
+    return rifiuti;
+}
+
+bool StoricoPaghe::segnaRifiuto(const QString& id, int anno, int mese, const QString& motivo, QString* errore)
+{
+    if (ChiusuraAnnuale::isAnnoChiuso(anno))
+        return rifiuta(errore, tr("L'esercizio %1 è chiuso.").arg(anno));
+    if (mese < 1 || mese > 12)
+        return rifiuta(errore, tr("Mese non valido."));
+    const QString percorso = percorsoRifiuti(id, anno);
+    if (percorso.isEmpty())
+        return rifiuta(errore, tr("Codice dipendente non utilizzabile come nome di file."));
+    QString problema;
+    QMap<int, QString> rifiuti = caricaRifiuti(id, anno, &problema);
+    if (!problema.isEmpty())
+        return rifiuta(errore, problema + QLatin1Char(' ') + tr("Il file non viene sovrascritto: correggerlo prima di salvare."));
+    const QString testo = FileSicuri::unaRiga(motivo).remove(QChar(0)).trimmed();
+    if (rifiuti.value(mese) == testo)
+        return true; // nothing changes: a month counted again writes nothing
+    if (testo.isEmpty())
+        rifiuti.remove(mese);
+    else
+        rifiuti.insert(mese, testo);
+    QString contenuto = QStringLiteral("# Mesi non contati dall'ultima chiusura ") + QString::number(anno)
+        + QStringLiteral(" - ") + FileSicuri::unaRiga(id) + QStringLiteral("\n");
+    for (auto it = rifiuti.cbegin(); it != rifiuti.cend(); ++it)
+        contenuto += QStringLiteral("\n[") + QString::number(it.key()) + QStringLiteral("]\nmotivo=") + it.value()
+            + QLatin1Char('\n');
+    if (!FileSicuri::scrivi(percorso, contenuto.toUtf8()))
+        return rifiuta(errore, tr("Impossibile scrivere il file %1.").arg(percorso));
+    return true;
 }

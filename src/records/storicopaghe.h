@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 // The pay history: per employee and year, the outcome of every saved monthly
@@ -130,8 +131,9 @@ public:
     static bool caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi, QString* errore = nullptr);
 
     // The saved month (the first group of that month, the one a new save
-    // replaces); false when the year holds no such month.
-    static bool caricaMese(const QString& id, int anno, int mese, PagaMese* paga);
+    // replaces); false when the year holds no such month. `errore` (may be
+    // null) as caricaAnno() sets it.
+    static bool caricaMese(const QString& id, int anno, int mese, PagaMese* paga, QString* errore = nullptr);
 
     // Stores one month in the year of its `anno`, replacing the first entry
     // of the same month; the year is rewritten whole, sorted by month. False
@@ -142,4 +144,25 @@ public:
     static bool salvaMese(const QString& id, const PagaMese& paga, QString* errore = nullptr);
 
     static Ytd calcolaYtd(const QList<PagaMese>& mesi);
+
+    // What the last monthly closing of each month could not count, kept
+    // beside the year's file in "<anno>.rifiuti": one "[<mese>]" group with
+    // "motivo=<why>". A month saved before such a refusal is no current pay
+    // until a closing counts the month again (and clears it).
+    static QString percorsoRifiuti(const QString& id, int anno);
+
+    // The refused months of the year with their reasons; empty when there is
+    // no file. `errore` (may be null) is set, one line per problem with the
+    // file and line, when the file could not be read or did not read
+    // cleanly (a damaged line, a group that is no month, a month given
+    // twice, a key other than "motivo", a month without a reason).
+    static QMap<int, QString> caricaRifiuti(const QString& id, int anno, QString* errore = nullptr);
+
+    // Records why the closing could not count the month, or clears the
+    // month's refusal when `motivo` is empty (writing nothing when there was
+    // none). False without writing when the year is closed, the month is
+    // outside 1..12, the id is unusable or the file did not read cleanly;
+    // false when the file cannot be written. `errore` (may be null) says why.
+    static bool segnaRifiuto(const QString& id, int anno, int mese, const QString& motivo,
+                             QString* errore = nullptr);
 };

@@ -213,15 +213,20 @@ void TestStampeScheda::foglioPagaDallaScheda()
     SchedaDipendente scheda(id);
     QString titolo, nomeFile;
     InfoPdf pdf;
-    quandoAperto([&] {
-        auto* scelta = finestraAperta<ScegliConteggio>();
-        QVERIFY(scelta);
-        QCOMPARE(scelta->annoSelezionato(), 2026);
-        QCOMPARE(scelta->meseSelezionato(), 2);
-        quandoAnteprima(&titolo, &nomeFile, &pdf);
-        scelta->findChild<QPushButton*>(QStringLiteral("ok"))->click();
-    });
-    scheda.findChild<QPushButton*>(QStringLiteral("stampaFoglioPaga"))->click();
+    RegistroMessaggi messaggi;
+    const auto stampa = [&] {
+        quandoAperto([&] {
+            auto* scelta = finestraAperta<ScegliConteggio>();
+            QVERIFY(scelta);
+            QCOMPARE(scelta->annoSelezionato(), 2026);
+            QCOMPARE(scelta->meseSelezionato(), 2);
+            quandoAnteprima(&titolo, &nomeFile, &pdf);
+            scelta->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        });
+        scheda.findChild<QPushButton*>(QStringLiteral("stampaFoglioPaga"))->click();
+    };
+    stampa();
+    QVERIFY(messaggi.richieste.isEmpty());
 
     QCOMPARE(titolo, QStringLiteral("Anteprima foglio paga"));
     QCOMPARE(nomeFile, QStringLiteral("2026-03-05_paga_Rossi_Mario_2026_2.pdf"));
@@ -234,6 +239,16 @@ void TestStampeScheda::foglioPagaDallaScheda()
           QStringLiteral("Imposte alla fonte"), sfr(-300), QStringLiteral("Totale deduzioni"), sfr(-700),
           QStringLiteral("Totale parziale"), sfr(5500), QStringLiteral("Banca Esempio - CH9300762011623852957")})
         QVERIFY2(pdf.testo.contains(atteso), qPrintable(atteso + QStringLiteral("\n---\n") + pdf.testo));
+
+    // A damaged line in the year: the slip still previews, after a warning
+    // naming the file and the line.
+    const QString file = StoricoPaghe::percorsoFile(id, 2026);
+    AmbienteTest::scrivi(file, AmbienteTest::leggi(file) + "riga rotta\n");
+    pdf = InfoPdf();
+    stampa();
+    QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Foglio paga"));
+    QVERIFY2(messaggi.ultimoTesto().contains(file + QStringLiteral(", riga ")), qPrintable(messaggi.ultimoTesto()));
+    QVERIFY(pdf.testo.contains(sfr(5500)));
 }
 
 // Cancelling the chooser, or confirming it without a saved count, prints
@@ -299,11 +314,16 @@ void TestStampeScheda::variabiliDallaScheda_data()
     QTest::addColumn<QString>("titolo");
     QTest::addColumn<QString>("nomeFile");
     QTest::addColumn<bool>("orario");
+    QTest::addColumn<QByteArray>("danno"); // added to the year's pay history
     QTest::newRow("monthly sheet") << "stampaVariabiliMese" << "Stampa variabili mese" << "Anteprima variabili mese"
-                                   << "2026-03-05_variabili_Rossi_Mario_2025.pdf" << false;
+                                   << "2026-03-05_variabili_Rossi_Mario_2025.pdf" << false << QByteArray();
     QTest::newRow("yearly summary, hourly pay")
         << "riepilogoAnnuale" << "Riepilogo annuale" << "Anteprima riepilogo annuale"
-        << "2026-03-05_riepilogo_Rossi_Mario_2025.pdf" << true;
+        << "2026-03-05_riepilogo_Rossi_Mario_2025.pdf" << true << QByteArray();
+    // The summary warns of the damaged line 7 and shows what was read.
+    QTest::newRow("yearly summary, damaged history")
+        << "riepilogoAnnuale" << "Riepilogo annuale" << "Anteprima riepilogo annuale"
+        << "2026-03-05_riepilogo_Rossi_Mario_2025.pdf" << false << QByteArray("riga rotta\n");
 }
 
 void TestStampeScheda::variabiliDallaScheda()
@@ -313,6 +333,7 @@ void TestStampeScheda::variabiliDallaScheda()
     QFETCH(QString, titolo);
     QFETCH(QString, nomeFile);
     QFETCH(bool, orario);
+    QFETCH(QByteArray, danno);
 
     DatiDipendente d;
     QVERIFY(Dipendente::carica(id, d));
@@ -324,10 +345,11 @@ void TestStampeScheda::variabiliDallaScheda()
     QVERIFY(VariabiliMensili::salvaAnno(id, 2025, mesi));
     // Two saved counts: gross 6'200 + 6'300 = 12'500.00, net 5'250 + 5'300.50
     // = 10'550.50; another year's count is not added.
-    scriviPaghe(2025, "[1]\nlordoImponibile=6200.00\nnetto=5250.00\n[2]\nlordoImponibile=6300.00\nnetto=5300.50\n");
+    scriviPaghe(2025, "[1]\nlordoImponibile=6200.00\nnetto=5250.00\n[2]\nlordoImponibile=6300.00\nnetto=5300.50\n" + danno);
     scriviPaghe(2024, "[12]\nlordoImponibile=999.00\nnetto=888.00\n");
     const bool riepilogo = pulsante == QLatin1String("riepilogoAnnuale");
 
+    RegistroMessaggi messaggi;
     SchedaDipendente scheda(id);
     QString titoloVisto, nomeVisto, titoloDialogo;
     InfoPdf pdf;
@@ -343,6 +365,11 @@ void TestStampeScheda::variabiliDallaScheda()
     scheda.findChild<QPushButton*>(pulsante)->click();
 
     QCOMPARE(titoloDialogo, titoloAnno);
+    if (danno.isEmpty())
+        QVERIFY(messaggi.richieste.isEmpty());
+    else
+        QVERIFY2(messaggi.ultimoTesto().contains(StoricoPaghe::percorsoFile(id, 2025) + QStringLiteral(", riga 7: ")),
+                 qPrintable(messaggi.ultimoTesto()));
     QCOMPARE(titoloVisto, titolo);
     QCOMPARE(nomeVisto, nomeFile);
     QCOMPARE(pdf.pagine, riepilogo ? 2 : 1);

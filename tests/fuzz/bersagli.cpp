@@ -111,6 +111,9 @@ int paghe(const uint8_t* dati, size_t n)
     QList<StoricoPaghe::PagaMese> mesi;
     StoricoPaghe::caricaAnno(kId, kAnno, mesi);
     StoricoPaghe::calcolaYtd(mesi);
+    // The closing's refusals beside it share the file's form.
+    scrivi(StoricoPaghe::percorsoRifiuti(kId, kAnno), dati, n);
+    StoricoPaghe::caricaRifiuti(kId, kAnno);
     return 0;
 }
 

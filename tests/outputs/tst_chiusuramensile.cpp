@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -158,6 +159,18 @@ private:
         anno->setCurrentIndex(anno->findData(2026));
         f.findChild<QComboBox*>(QStringLiteral("mese"))->setCurrentIndex(0);
     }
+    // Whether the row is drawn in the colour of a row without a count, as
+    // the user sees it: most of its number cell in that colour.
+    static bool evidenziata(QTableWidget* t, int riga)
+    {
+        const QImage cella = t->viewport()->grab(t->visualItemRect(t->item(riga, 1))).toImage();
+        int colorate = 0;
+        for (int y = 0; y < cella.height(); ++y) {
+            for (int x = 0; x < cella.width(); ++x)
+                colorate += cella.pixelColor(x, y) == QColor(255, 205, 205) ? 1 : 0;
+        }
+        return colorate * 2 > cella.width() * cella.height();
+    }
     static double cella(QTableWidget* t, int riga, int colonna) { return t->item(riga, colonna)->text().toDouble(); }
     static int riga(ChiusuraMensile& f, const QString& id) { return f.idRighe().indexOf(id); }
     static void modifica(const QString& id, const std::function<void(DatiDipendente&)>& cambia)
@@ -239,6 +252,16 @@ void TestChiusuraMensile::anteprima()
     QCOMPARE(t->item(7, 0)->data(Qt::CheckStateRole), QVariant());
     for (int c = 0; c < 7; ++c)
         QCOMPARE(t->item(7, 3 + c)->text(), QString::number(somme[c], 'f', 2));
+
+    // Another month or year empties the table: no figures under a month they
+    // were not computed for.
+    for (const char* box : {"mese", "anno"}) {
+        clic(f, "calcolaAnteprima");
+        auto* c = f.findChild<QComboBox*>(QLatin1String(box));
+        c->setCurrentIndex((c->currentIndex() + 1) % c->count());
+        QCOMPARE(t->rowCount(), 0);
+        QVERIFY(f.idRighe().isEmpty());
+    }
 }
 
 // The year box holds the current and the previous year; in January the
@@ -506,11 +529,13 @@ void TestChiusuraMensile::generaTutti()
     // could compute them.
     if (caso == QLatin1String("chiuso"))
         return;
+    f.show();
     for (const QString& id : Dipendente::elencoDipendenti(true)) {
         const QTableWidgetItem* nome = tabella(f)->item(riga(f, id), 2);
         const bool senza = (caso == QLatin1String("salvataggio") && id == kBernasconi)
             || (caso == QLatin1String("fuori") && id == kMoretti);
         QCOMPARE(nome->background().color() == QColor(255, 205, 205), senza);
+        QCOMPARE(evidenziata(tabella(f), riga(f, id)), senza);
         QCOMPARE(nome->toolTip().isEmpty(), !senza);
         if (senza)
             QCOMPARE(tabella(f)->item(riga(f, id), 9)->text(), QStringLiteral("0.00"));
@@ -992,6 +1017,17 @@ void TestChiusuraMensile::fileBanca_data()
                                   "- Thomas Keller: IBAN mancante\n"
                                   "- Davide Moretti: netto non positivo"
                                << QStringList{sei.at(0), sei.at(1), sei.at(5)};
+    // Employed from February: owed nothing in January, so not named.
+    QTest::newRow("one not employed in the month") << "fuori" << "Fatto" << "File generato con 6 pagamenti." << sei;
+    // January saved, then refused by another window's closing: a new window
+    // pays the others and names him, until a closing counts him again.
+    QTest::newRow("refused after a saved month, new window")
+        << "rifiutato" << "Fatto"
+        << "File generato con 5 pagamenti.\n\nNon pagati con questo file:\n- Luca Bernasconi: Imposta alla fonte non "
+           "calcolabile: la tariffa Z9 non si trova nelle tabelle del cantone TI (file tar*.txt cercati in %cartelle%)"
+           + moretti.mid(moretti.lastIndexOf('\n'))
+        << QStringList(sei.mid(1));
+    QTest::newRow("counted again") << "ricontato" << "Fatto" << "File generato con 6 pagamenti." + moretti << sei;
 }
 
 void TestChiusuraMensile::fileBanca()
@@ -1020,12 +1056,38 @@ void TestChiusuraMensile::fileBanca()
         modifica(QStringLiteral("Keller_Thomas.txt"), [](DatiDipendente& d) { d.iban = QStringLiteral("  "); });
     }
     QVERIFY(Azienda::salva(azienda, Inizializzazione::fileAziendaDimostrativa()));
+    if (caso == QLatin1String("fuori"))
+        modifica(kMoretti, [](DatiDipendente& d) { d.periodi = {{QStringLiteral("01/02/2026"), QString()}}; });
+    const auto tariffa = [](const QString& codice) {
+        modifica(kBernasconi, [&](DatiDipendente& d) {
+            d.permessoLavoro = QStringLiteral("B");
+            d.extra.insert(QStringLiteral("codiceTariffa"), codice);
+        });
+    };
+    const auto chiudiInAltraFinestra = [] {
+        ChiusuraMensile altra;
+        gennaio2026(altra);
+        RegistroMessaggi risposte;
+        clic(altra, "generaTutti");
+    };
+    const bool rifiutato = caso == QLatin1String("rifiutato");
+    if (rifiutato || caso == QLatin1String("ricontato")) {
+        chiudiInAltraFinestra();
+        tariffa(QStringLiteral("Z9"));
+        chiudiInAltraFinestra();
+        QVERIFY(QFileInfo::exists(StoricoPaghe::percorsoFile(kBernasconi, 2026))); // never deleted
+        if (!rifiutato)
+            tariffa(QStringLiteral("A0"));
+    }
+    testo.replace(QStringLiteral("%cartelle%"),
+                  QDir::toNativeSeparators(ImpostaFonte::cartelle().join(QStringLiteral(", "))));
 
     ChiusuraMensile f;
     gennaio2026(f);
     RegistroMessaggi messaggi;
-    clic(f, "generaTutti");
+    clic(f, rifiutato ? "calcolaAnteprima" : "generaTutti");
     QTableWidget* t = tabella(f);
+    QCOMPARE(t->item(riga(f, kBernasconi), 2)->toolTip().contains(QStringLiteral("Z9")), rifiutato);
     if (caso == QLatin1String("moretti"))
         t->item(riga(f, kMoretti), 0)->setCheckState(Qt::Checked);
     else if (caso != QLatin1String("nessuno"))
@@ -1081,6 +1143,16 @@ void TestChiusuraMensile::fileBanca()
         QVERIFY(xml.contains(QStringLiteral("<Nm>Sara ") + QString(135, QLatin1Char('x')) + QStringLiteral("</Nm>")));
         QVERIFY(!xml.contains(QStringLiteral("Ferreira")));
         QVERIFY(!xml.contains(QStringLiteral("Fontana")));
+    }
+    // Nor does he get a slip of the month saved before.
+    if (rifiutato) {
+        piattaforma.risposteSalva = QStringList{AmbienteTest::home() + QStringLiteral("/x.pdf")};
+        clic(f, "salvaSelezionati");
+        QVERIFY2(messaggi.ultimoTesto().startsWith(QStringLiteral("PDF generati: 6\nSenza cedolino:\n- Bernasconi "
+                                                                  "Luca: Imposta alla fonte non calcolabile: la "
+                                                                  "tariffa Z9")),
+                 qPrintable(messaggi.ultimoTesto()));
+        QCOMPARE(QDir(AmbienteTest::home()).entryList({QStringLiteral("*Bernasconi*")}), QStringList());
     }
 }
 

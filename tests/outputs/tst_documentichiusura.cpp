@@ -369,12 +369,23 @@ void TestDocumentiChiusura::pagamenti_data()
     QTest::addColumn<QString>("modalita");
     QTest::addColumn<double>("netto"); // < 0: no month saved
     QTest::addColumn<bool>("pagato");
-    QTest::newRow("paid") << " CH93 0076 2011 6238 5295 7 " << "banca" << 4700.5 << true;
-    QTest::newRow("no saved month") << "CH9300762011623852957" << "banca" << -1.0 << false;
-    QTest::newRow("net zero") << "CH9300762011623852957" << "banca" << 0.0 << false;
-    QTest::newRow("no IBAN") << "  " << "banca" << 4700.0 << false;
-    QTest::newRow("wrong check digits") << "CH9400762011623852957" << "banca" << 4700.0 << false;
-    QTest::newRow("paid in cash") << "CH9300762011623852957" << "cash" << 4700.0 << false;
+    QTest::addColumn<QString>("caso");    // what else stands against the month
+    QTest::addColumn<QString>("escluso"); // the reason named; %1 the year's file
+    const QString iban = QStringLiteral("CH9300762011623852957");
+    QTest::newRow("paid") << " CH93 0076 2011 6238 5295 7 " << "banca" << 4700.5 << true << "" << "";
+    QTest::newRow("no saved month") << iban << "banca" << -1.0 << false << ""
+                                    << "nessun conteggio salvato per il mese";
+    QTest::newRow("net zero") << iban << "banca" << 0.0 << false << "" << "netto non positivo";
+    QTest::newRow("no IBAN") << "  " << "banca" << 4700.0 << false << "" << "IBAN mancante";
+    QTest::newRow("wrong check digits") << "CH9400762011623852957" << "banca" << 4700.0 << false << ""
+                                        << "IBAN non valido (CH9400762011623852957)";
+    QTest::newRow("paid in cash") << iban << "cash" << 4700.0 << false << "" << "pagato in contanti";
+    // Owed nothing: employed from April.
+    QTest::newRow("not employed, nothing saved") << iban << "banca" << -1.0 << false << "fuori" << "";
+    QTest::newRow("refused by the month's last closing") << iban << "banca" << 4700.0 << false << "rifiuto"
+                                                         << "la tariffa Z9 non si trova";
+    QTest::newRow("damaged pay history") << iban << "banca" << 4700.0 << false << "danno"
+                                         << "lo storico paghe non si legge correttamente: %1, riga 12: ";
 }
 
 void TestDocumentiChiusura::pagamenti()
@@ -383,15 +394,29 @@ void TestDocumentiChiusura::pagamenti()
     QFETCH(QString, modalita);
     QFETCH(double, netto);
     QFETCH(bool, pagato);
+    QFETCH(QString, caso);
+    QFETCH(QString, escluso);
     const QString id = QStringLiteral("Bianchi_Ugo.txt");
     DatiDipendente d = dipendente(QStringLiteral(" Ugo"), iban, modalita);
     d.cognome = QStringLiteral("Bianchi ");
+    if (caso == QLatin1String("fuori"))
+        d.periodi = {{QStringLiteral("01/04/2026"), QString()}};
     QVERIFY(Dipendente::salva(d, id));
     if (netto >= 0)
         salvaMese(id, 3, 5000, 0, 300, 0, 0, netto);
     salvaMese(kId, 3, 5000, 0, 300, 0, 0, 4700);
+    const QString file = StoricoPaghe::percorsoFile(id, 2026);
+    if (caso == QLatin1String("rifiuto"))
+        QVERIFY(StoricoPaghe::segnaRifiuto(id, 2026, 3, QStringLiteral("la tariffa Z9 non si trova")));
+    if (caso == QLatin1String("danno"))
+        AmbienteTest::scrivi(file, AmbienteTest::leggi(file) + "[4\n");
 
-    const QList<Pain001::Pagamento> p = DocumentiChiusura::pagamenti({id, kId}, 2026, 3);
+    QStringList esclusi;
+    const QList<Pain001::Pagamento> p = DocumentiChiusura::pagamenti({id, kId}, 2026, 3, &esclusi);
+    QCOMPARE(esclusi.size(), escluso.isEmpty() ? 0 : 1);
+    if (!escluso.isEmpty())
+        QVERIFY2(esclusi.first().startsWith(QStringLiteral("Ugo Bianchi: ") + escluso.arg(file)),
+                 qPrintable(esclusi.first()));
     QCOMPARE(p.size(), pagato ? 2 : 1);
     QCOMPARE(p.last().nomeBeneficiario, QStringLiteral("Mario Rossi"));
     QCOMPARE(p.last().importo, 4700.0);

@@ -59,6 +59,8 @@ private slots:
     void annoChiuso();
     void rifiuti_data();
     void rifiuti();
+    void rifiutiDellaChiusura_data();
+    void rifiutiDellaChiusura();
     void comunicazioniSuPiuRighe();
     void scritturaFallita();
     void ytd();
@@ -280,6 +282,64 @@ void TestStoricoPaghe::rifiuti()
     QList<StoricoPaghe::PagaMese> letti;
     if (m == 1)
         QVERIFY(!StoricoPaghe::caricaAnno(id, 2026, letti));
+}
+
+// The refusals of the closing beside the year's file: recorded, cleared,
+// each damaged line reported with the file and never written over.
+void TestStoricoPaghe::rifiutiDellaChiusura_data()
+{
+    QTest::addColumn<QByteArray>("contenuto"); // empty: no file
+    QTest::addColumn<int>("m");
+    QTest::addColumn<QString>("motivo");       // recorded; empty: cleared
+    QTest::addColumn<QStringList>("dopo");     // "<month>:<reason>"
+    QTest::addColumn<QStringList>("danni");
+
+    QTest::newRow("first refusal") << QByteArray() << 12 << "tariffa Z9" << QStringList{"12:tariffa Z9"}
+                                   << QStringList{};
+    QTest::newRow("clearing without a refusal writes nothing") << QByteArray() << 1 << "" << QStringList{}
+                                                               << QStringList{};
+    QTest::newRow("counted again: cleared, the others kept")
+        << QByteArray("[12]\nmotivo=x\n[3]\nmotivo=y\n") << 12 << "" << QStringList{"3:y"} << QStringList{};
+    QTest::newRow("a reason on one line") << QByteArray("[03]\nmotivo=y\n") << 1 << "a\nb" << QStringList{"1:a b", "3:y"}
+                                          << QStringList{};
+    QTest::newRow("damaged")
+        << QByteArray("[12]\nmotivo=x\n[13]\nmotivo=z\n[4]\naltro=1\n[5]\n") << 12 << ""
+        << QStringList{}
+        << QStringList{"riga 3: mese non valido", "riga 5: mese senza motivo", "riga 6: riga non valida: altro",
+                       "riga 7: mese senza motivo"};
+}
+
+void TestStoricoPaghe::rifiutiDellaChiusura()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(int, m);
+    QFETCH(QString, motivo);
+    QFETCH(QStringList, dopo);
+    QFETCH(QStringList, danni);
+
+    const QString id = QStringLiteral("Neri.txt");
+    const QString file = StoricoPaghe::percorsoRifiuti(id, 2026);
+    if (!contenuto.isEmpty())
+        AmbienteTest::scrivi(file, contenuto);
+    QString errore;
+    StoricoPaghe::caricaRifiuti(id, 2026, &errore);
+    QCOMPARE(errore.count(file + QStringLiteral(", riga")), danni.size());
+    for (const QString& d : danni)
+        QVERIFY2(errore.contains(file + QStringLiteral(", ") + d), qPrintable(errore));
+    QCOMPARE(StoricoPaghe::segnaRifiuto(id, 2026, m, motivo, &errore), danni.isEmpty());
+    if (!danni.isEmpty()) {
+        QVERIFY(errore.contains(file));
+        QCOMPARE(AmbienteTest::leggi(file), contenuto);
+        return;
+    }
+    QCOMPARE(QFileInfo::exists(file), !contenuto.isEmpty() || !dopo.isEmpty());
+    const QMap<int, QString> letti = StoricoPaghe::caricaRifiuti(id, 2026, &errore);
+    QCOMPARE(errore, QString());
+    QStringList testi;
+    for (auto it = letti.cbegin(); it != letti.cend(); ++it)
+        testi << QString::number(it.key()) + QLatin1Char(':') + it.value();
+    QCOMPARE(testi, dopo);
+    QVERIFY(!QFileInfo::exists(StoricoPaghe::percorsoFile(id, 2026))); // no month saved or deleted
 }
 
 void TestStoricoPaghe::comunicazioniSuPiuRighe()
