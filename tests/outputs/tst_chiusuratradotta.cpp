@@ -1,4 +1,6 @@
 #include "ambientetest.h"
+#include "avvio.h"
+#include "bankprofile.h"
 #include "chiusuramensile.h"
 #include "config.h"
 #include "dipendente.h"
@@ -7,16 +9,26 @@
 #include "impostafonte.h"
 #include "inizializzazione.h"
 #include "orologio.h"
+#include "sceglibanca.h"
+#include "schedavariabilidipendente.h"
+#include "schermox.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QMap>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTranslator>
 
+#include <memory>
+
 namespace {
+
+enum class Finestra { Chiusura, Banca, Variabili };
 
 // One bracket record of a federal tariff file (Ticino).
 QByteArray record(const QString& codice, double soglia, double aliquota)
@@ -48,6 +60,79 @@ struct Esito
     QMap<QString, QByteArray> file;
     QString causale;
 };
+
+
+// The columns of `zona` holding text pixels (dark on the light backgrounds of
+// the style sheet): first and last, -1 when none.
+QPair<int, int> inchiostro(const QImage& immagine, const QRect& zona)
+{
+    int primo = -1;
+    int ultimo = -1;
+    for (int x = zona.left(); x <= zona.right(); ++x) {
+        for (int y = zona.top(); y <= zona.bottom(); ++y) {
+            if (qGray(immagine.pixel(x, y)) < 128) {
+                if (primo < 0)
+                    primo = x;
+                ultimo = x;
+                break;
+            }
+        }
+    }
+    return {primo, ultimo};
+}
+
+// Each item of the closed box fits the box's text field.
+void chiusaIntera(QComboBox* c)
+{
+    QStyleOptionComboBox opzione;
+    opzione.initFrom(c);
+    opzione.editable = c->isEditable();
+    opzione.frame = c->hasFrame();
+    opzione.subControls = QStyle::SC_All;
+    for (int i = 0; i < c->count(); ++i) {
+        opzione.currentText = c->itemText(i);
+        const QRect campo = c->style()->subControlRect(QStyle::CC_ComboBox, &opzione, QStyle::SC_ComboBoxEditField, c);
+        QVERIFY2(c->fontMetrics().horizontalAdvance(c->itemText(i)) <= campo.width(), qPrintable(c->itemText(i)));
+    }
+}
+
+// Each item of the open list is drawn whole: in the list as it shows, its
+// text is as wide as the same text drawn in the list's font with no limit of
+// width, and it ends inside the list.
+void apertaIntera(QComboBox* c)
+{
+    c->showPopup();
+    QAbstractItemView* vista = c->view();
+    QTRY_VERIFY(vista->isVisible() && vista->window()->windowHandle()->isExposed());
+    for (int i = 0; i < c->count(); ++i) {
+        const QModelIndex indice = c->model()->index(i, c->modelColumn(), c->rootModelIndex());
+        vista->scrollTo(indice);
+        const QRect riga = vista->visualRect(indice);
+        const QRect visibile = riga & vista->viewport()->rect();
+        const auto mostrato = inchiostro(vista->viewport()->grab().toImage(), visibile);
+
+        const QString testo = c->itemText(i);
+        QImage libero(QFontMetrics(vista->font()).horizontalAdvance(testo) + 20, riga.height(), QImage::Format_RGB32);
+        libero.fill(Qt::white);
+        libero.setDotsPerMeterX(qRound(vista->viewport()->logicalDpiX() / 0.0254));
+        libero.setDotsPerMeterY(qRound(vista->viewport()->logicalDpiY() / 0.0254));
+        QPainter pittore(&libero);
+        pittore.setFont(vista->font());
+        pittore.setPen(Qt::black);
+        pittore.drawText(libero.rect().adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, testo);
+        pittore.end();
+        const auto intero = inchiostro(libero, libero.rect());
+
+        QVERIFY2(intero.first >= 0, qPrintable(testo));
+        QVERIFY2(mostrato.second >= 0 && mostrato.second < visibile.right(), qPrintable(testo));
+        QVERIFY2(qAbs((mostrato.second - mostrato.first) - (intero.second - intero.first)) <= 1,
+                 qPrintable(QStringLiteral("%1: %2 pixels drawn of %3")
+                                .arg(testo)
+                                .arg(mostrato.second - mostrato.first)
+                                .arg(intero.second - intero.first)));
+    }
+    c->hidePopup();
+}
 
 } // namespace
 
@@ -100,6 +185,12 @@ private slots:
     // flag, not by the wording of the count's message, and writes nothing in
     // the language of the interface: in German it stores the same files.
     void tedesco();
+
+    // Every drop-down list of the closing, of the bank chooser and of the
+    // variables card shows each item whole, open and closed, in every
+    // language, under the program's style sheet on an X display.
+    void listeIntere_data();
+    void listeIntere();
 };
 
 void TestChiusuraTradotta::tedesco()
@@ -151,6 +242,56 @@ void TestChiusuraTradotta::tedesco()
     QCOMPARE(nomi.mid(0, 4), (QStringList{QStringLiteral("Monatslohn"), QStringLiteral("Stundenlohn (160.00 h x 30.00)"),
                                           QString::fromUtf8("Überstunden 25% (4.00 h)"),
                                           QString::fromUtf8("Premio fedeltà")}));
+}
+
+void TestChiusuraTradotta::listeIntere_data()
+{
+    QTest::addColumn<QString>("lingua");
+    QTest::addColumn<int>("finestra");
+    for (const char* lingua : {"it", "de", "fr", "en", "es"}) {
+        QTest::addRow("%s closing", lingua) << QString::fromLatin1(lingua) << int(Finestra::Chiusura);
+        QTest::addRow("%s bank", lingua) << QString::fromLatin1(lingua) << int(Finestra::Banca);
+        QTest::addRow("%s variables", lingua) << QString::fromLatin1(lingua) << int(Finestra::Variabili);
+    }
+}
+
+void TestChiusuraTradotta::listeIntere()
+{
+    VARDELLO_SU_SCHERMO_X();
+    QFETCH(QString, lingua);
+    QFETCH(int, finestra);
+    AmbienteTest::svuota();
+    Orologio::imposta(QDateTime(QDate(2026, 10, 26), QTime(9, 0)));
+    Inizializzazione::esegui();
+    QVERIFY(BankProfile::copiaPredefiniti(Avvio::cartellaBanchePredefinite(), BankProfile::cartellaProfili()));
+    QTranslator traduzione;
+    if (lingua != QLatin1String("it")) {
+        QVERIFY(traduzione.load(QStringLiteral(VARDELLO_TRADUZIONI "/vardello_") + lingua));
+        QCoreApplication::installTranslator(&traduzione);
+    }
+    Avvio::applicaStile();
+    RegistroMessaggi messaggi;
+    std::unique_ptr<QDialog> f;
+    if (finestra == int(Finestra::Chiusura))
+        f.reset(new ChiusuraMensile);
+    else if (finestra == int(Finestra::Banca))
+        f.reset(new ScegliBanca);
+    else
+        f.reset(new SchedaVariabiliDipendente(QStringLiteral("Moretti_Davide.txt")));
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    const QList<QComboBox*> liste = f->findChildren<QComboBox*>();
+    QVERIFY(!liste.isEmpty());
+    for (QComboBox* c : liste) {
+        QVERIFY(c->count() > 1);
+        chiusaIntera(c);
+        apertaIntera(c);
+        if (QTest::currentTestFailed())
+            break;
+    }
+    f.reset();
+    qApp->setStyleSheet(QString());
+    QCoreApplication::removeTranslator(&traduzione);
 }
 
 VARDELLO_TEST_MAIN(TestChiusuraTradotta)
