@@ -192,13 +192,14 @@ void backupDaMenu(QMainWindow* finestra)
 
 } // namespace
 
-void MenuPrincipale::perDipendentiScelti(QWidget* finestra, const std::function<void(const QString&)>& apri)
+void MenuPrincipale::perDipendentiScelti(QWidget* finestra, const QString& istruzioni,
+                                         const std::function<void(const QString&)>& apri)
 {
     if (Dipendente::elencoDipendenti(false).isEmpty()) {
         Messaggi::avviso(finestra, QObject::tr("Nessun dipendente"), QObject::tr("Crea prima un dipendente."));
         return;
     }
-    ScegliDipendente scelta(finestra, false, true);
+    ScegliDipendente scelta(finestra, false, true, istruzioni);
     if (scelta.exec() != QDialog::Accepted)
         return;
     for (const QString& id : scelta.idsSelezionati())
@@ -246,13 +247,15 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
 
     QMenu* dipendenti = menu(finestra, QObject::tr("Dipendenti"), "menuDipendenti");
     voce(dipendenti, QObject::tr("Storico stipendi..."), "azioneStoricoStipendi", finestra, [finestra] {
-        perDipendentiScelti(finestra, [finestra](const QString& id) {
+        const QString istruzioni = QObject::tr("Spunta i dipendenti di cui aprire lo storico stipendi:");
+        perDipendentiScelti(finestra, istruzioni, [finestra](const QString& id) {
             GestioneStipendi stipendi(id, finestra);
             stipendi.exec();
         });
     });
     voce(dipendenti, QObject::tr("Movimenti straordinari..."), "azioneMovimentiStraordinari", finestra, [finestra] {
-        perDipendentiScelti(finestra, [finestra](const QString& id) {
+        const QString istruzioni = QObject::tr("Spunta i dipendenti di cui gestire i movimenti straordinari:");
+        perDipendentiScelti(finestra, istruzioni, [finestra](const QString& id) {
             GestioneMovimenti movimenti(id, Dipendente::nomeCognome(id), finestra);
             movimenti.exec();
         });

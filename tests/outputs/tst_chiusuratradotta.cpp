@@ -3,9 +3,12 @@
 #include "bankprofile.h"
 #include "chiusuramensile.h"
 #include "config.h"
+#include "dialogfigli.h"
 #include "dipendente.h"
 #include "documentichiusura.h"
 #include "fogliopaga.h"
+#include "gestionecampimovimento.h"
+#include "gestionemovimenti.h"
 #include "impostafonte.h"
 #include "inizializzazione.h"
 #include "orologio.h"
@@ -16,11 +19,13 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDirIterator>
+#include <QHeaderView>
 #include <QFileInfo>
 #include <QMap>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -28,7 +33,7 @@
 
 namespace {
 
-enum class Finestra { Chiusura, Banca, Variabili };
+enum class Finestra { Chiusura, Banca, Variabili, Figli, Movimenti, GeneriMovimento };
 
 // One bracket record of a federal tariff file (Ticino).
 QByteArray record(const QString& codice, double soglia, double aliquota)
@@ -92,7 +97,8 @@ void chiusaIntera(QComboBox* c)
     for (int i = 0; i < c->count(); ++i) {
         opzione.currentText = c->itemText(i);
         const QRect campo = c->style()->subControlRect(QStyle::CC_ComboBox, &opzione, QStyle::SC_ComboBoxEditField, c);
-        QVERIFY2(c->fontMetrics().horizontalAdvance(c->itemText(i)) <= campo.width(), qPrintable(c->itemText(i)));
+        QVERIFY2(c->fontMetrics().horizontalAdvance(c->itemText(i)) <= campo.width(),
+                 qPrintable(QStringLiteral("%1: %2 pixels of %3").arg(c->itemText(i)).arg(c->fontMetrics().horizontalAdvance(c->itemText(i))).arg(campo.width())));
     }
 }
 
@@ -132,6 +138,57 @@ void apertaIntera(QComboBox* c)
                                 .arg(intero.second - intero.first)));
     }
     c->hidePopup();
+}
+
+// Every shown column of the table is at least as wide as its title needs.
+QStringList titoliTagliati(const QTableView* tabella)
+{
+    QStringList tagliati;
+    const QHeaderView* h = tabella->horizontalHeader();
+    for (int i = 0; i < h->count(); ++i) {
+        if (!h->isSectionHidden(i) && h->sectionSize(i) < h->sectionSizeHint(i))
+            tagliati << tabella->model()->headerData(i, Qt::Horizontal).toString();
+    }
+    return tagliati;
+}
+
+// The window's lists whole, open and closed, its headers whole; every text
+// of `attesi` among the headers and list items.
+void testiInteri(QWidget* f, const QStringList& attesi)
+{
+    QStringList mostrati;
+    for (QComboBox* c : f->findChildren<QComboBox*>()) {
+        if (!c->isVisible())
+            continue;
+        for (int i = 0; i < c->count(); ++i)
+            mostrati << c->itemText(i);
+        chiusaIntera(c);
+        apertaIntera(c);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    for (const QTableView* t : f->findChildren<QTableView*>()) {
+        QVERIFY2(titoliTagliati(t).isEmpty(), qPrintable(titoliTagliati(t).join(QLatin1String(", "))));
+        for (int i = 0; i < t->model()->columnCount(); ++i)
+            mostrati << t->model()->headerData(i, Qt::Horizontal).toString();
+    }
+    for (const QString& testo : attesi)
+        QVERIFY2(mostrati.contains(testo), qPrintable(testo + QLatin1String(" not in ") + mostrati.join(QLatin1Char('|'))));
+}
+
+// The window of the row, with the demonstration company's data.
+QDialog* apri(Finestra finestra, QList<Figlio>* figli)
+{
+    const QString moretti = QStringLiteral("Moretti_Davide.txt");
+    switch (finestra) {
+    case Finestra::Chiusura: return new ChiusuraMensile;
+    case Finestra::Banca: return new ScegliBanca;
+    case Finestra::Variabili: return new SchedaVariabiliDipendente(moretti);
+    case Finestra::Figli: return new DialogFigli(*figli, nullptr);
+    case Finestra::Movimenti: return new GestioneMovimenti(moretti, Dipendente::nomeCognome(moretti));
+    case Finestra::GeneriMovimento: return new GestioneCampiMovimento;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -186,9 +243,11 @@ private slots:
     // the language of the interface: in German it stores the same files.
     void tedesco();
 
-    // Every drop-down list of the closing, of the bank chooser and of the
-    // variables card shows each item whole, open and closed, in every
-    // language, under the program's style sheet on an X display.
+    // Under the program's style sheet on an X display, in every language:
+    // every drop-down list of the closing, of the bank chooser, of the
+    // variables card and of a child's form shows each item whole, open and
+    // closed; the headers of the children, the extra movements and the
+    // movement kinds read whole, in the user's language.
     void listeIntere_data();
     void listeIntere();
 };
@@ -248,10 +307,20 @@ void TestChiusuraTradotta::listeIntere_data()
 {
     QTest::addColumn<QString>("lingua");
     QTest::addColumn<int>("finestra");
+    QTest::addColumn<QStringList>("attesi"); // texts the window shows
+    const QStringList tedeschi[] = {{},
+                                    {},
+                                    {},
+                                    {QStringLiteral("Geburtsdatum"), QStringLiteral("Verwandtschaft"),
+                                     QStringLiteral("F (Kind)"), QStringLiteral("FC (Stiefkind)")},
+                                    {QStringLiteral("Datum"), QStringLiteral("Typ"), QStringLiteral("Betrag"),
+                                     QStringLiteral("Beschreibung")},
+                                    {QStringLiteral("Gesamtbetrag")}};
+    const char* const nomi[] = {"closing", "bank", "variables", "children", "movements", "movement kinds"};
     for (const char* lingua : {"it", "de", "fr", "en", "es"}) {
-        QTest::addRow("%s closing", lingua) << QString::fromLatin1(lingua) << int(Finestra::Chiusura);
-        QTest::addRow("%s bank", lingua) << QString::fromLatin1(lingua) << int(Finestra::Banca);
-        QTest::addRow("%s variables", lingua) << QString::fromLatin1(lingua) << int(Finestra::Variabili);
+        for (int f = 0; f < 6; ++f)
+            QTest::addRow("%s %s", lingua, nomi[f]) << QString::fromLatin1(lingua) << f
+                                                    << (qstrcmp(lingua, "de") ? QStringList() : tedeschi[f]);
     }
 }
 
@@ -260,6 +329,7 @@ void TestChiusuraTradotta::listeIntere()
     VARDELLO_SU_SCHERMO_X();
     QFETCH(QString, lingua);
     QFETCH(int, finestra);
+    QFETCH(QStringList, attesi);
     AmbienteTest::svuota();
     Orologio::imposta(QDateTime(QDate(2026, 10, 26), QTime(9, 0)));
     Inizializzazione::esegui();
@@ -271,24 +341,22 @@ void TestChiusuraTradotta::listeIntere()
     }
     Avvio::applicaStile();
     RegistroMessaggi messaggi;
-    std::unique_ptr<QDialog> f;
-    if (finestra == int(Finestra::Chiusura))
-        f.reset(new ChiusuraMensile);
-    else if (finestra == int(Finestra::Banca))
-        f.reset(new ScegliBanca);
-    else
-        f.reset(new SchedaVariabiliDipendente(QStringLiteral("Moretti_Davide.txt")));
+    QList<Figlio> figli;
+    std::unique_ptr<QDialog> f(apri(Finestra(finestra), &figli));
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    const QList<QComboBox*> liste = f->findChildren<QComboBox*>();
-    QVERIFY(!liste.isEmpty());
-    for (QComboBox* c : liste) {
-        QVERIFY(c->count() > 1);
-        chiusaIntera(c);
-        apertaIntera(c);
-        if (QTest::currentTestFailed())
-            break;
+    if (finestra == int(Finestra::Figli)) {
+        // The relationship list is in the form of a new child.
+        quandoAperto([attesi] {
+            auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(form && QTest::qWaitForWindowExposed(form));
+            testiInteri(form, attesi.mid(2));
+            form->reject();
+        });
+        f->findChild<QPushButton*>(QStringLiteral("aggiungi"))->click();
+        attesi = attesi.mid(0, 2);
     }
+    testiInteri(f.get(), attesi);
     f.reset();
     qApp->setStyleSheet(QString());
     QCoreApplication::removeTranslator(&traduzione);
