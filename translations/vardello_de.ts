@@ -4422,12 +4422,8 @@ Nettojahreslohn: %4 CHF</translation>
         <translation>Monat:</translation>
     </message>
     <message>
-        <source>Nessun importo</source>
-        <translation>Keine Beträge</translation>
-    </message>
-    <message>
-        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il CSV non avrebbe importi e non è stato scritto. Esegui prima la chiusura del mese.</source>
-        <translation>Kein markierter Mitarbeiter hat %1 im Lohnjournal gespeichert: das CSV hätte keine Beträge und wurde nicht geschrieben. Führen Sie zuerst den Monatsabschluss aus.</translation>
+        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
+        <translation>Kein markierter Mitarbeiter hat %1 im Lohnjournal gespeichert: die Datei enthält keinen einzigen Betrag. Führen Sie zuerst den Monatsabschluss aus.</translation>
     </message>
 </context>
 <context>

@@ -4422,12 +4422,8 @@ Annual net: %4 CHF</translation>
         <translation>Month:</translation>
     </message>
     <message>
-        <source>Nessun importo</source>
-        <translation>No amounts</translation>
-    </message>
-    <message>
-        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il CSV non avrebbe importi e non è stato scritto. Esegui prima la chiusura del mese.</source>
-        <translation>No ticked employee has %1 saved in the pay history: the CSV would hold no amounts and was not written. Close the month first.</translation>
+        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
+        <translation>No ticked employee has %1 saved in the pay history: the file holds no amount. Close the month first.</translation>
     </message>
 </context>
 <context>

@@ -4422,12 +4422,8 @@ Neto anual: %4 CHF</translation>
         <translation>Mes:</translation>
     </message>
     <message>
-        <source>Nessun importo</source>
-        <translation>Ningún importe</translation>
-    </message>
-    <message>
-        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il CSV non avrebbe importi e non è stato scritto. Esegui prima la chiusura del mese.</source>
-        <translation>Ningún empleado marcado tiene %1 guardado en el historial de pagos: el CSV no tendría importes y no se ha escrito. Realice primero el cierre del mes.</translation>
+        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
+        <translation>Ningún empleado marcado tiene %1 guardado en el historial de pagos: el archivo no contiene ningún importe. Realice primero el cierre del mes.</translation>
     </message>
 </context>
 <context>

@@ -4422,12 +4422,8 @@ Net annuel : %4 CHF</translation>
         <translation>Mois :</translation>
     </message>
     <message>
-        <source>Nessun importo</source>
-        <translation>Aucun montant</translation>
-    </message>
-    <message>
-        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il CSV non avrebbe importi e non è stato scritto. Esegui prima la chiusura del mese.</source>
-        <translation>Aucun employé coché n&apos;a %1 enregistré dans l&apos;historique des paies : le CSV n&apos;aurait aucun montant et n&apos;a pas été écrit. Effectuez d&apos;abord la clôture du mois.</translation>
+        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
+        <translation>Aucun employé coché n&apos;a %1 enregistré dans l&apos;historique des paies : le fichier ne contient aucun montant. Effectuez d&apos;abord la clôture du mois.</translation>
     </message>
 </context>
 <context>

@@ -46,8 +46,8 @@ QTableWidgetItem* cellaDestra(const QString& testo)
     return cella;
 }
 
-// True when one of `ids` has the month saved: else the accounting CSV would
-// hold no amount.
+// True when one of `ids` has the month saved: else the accounting CSV holds
+// no amount.
 bool qualcheMeseSalvato(const QStringList& ids, int anno, int mese)
 {
     for (const QString& id : ids) {
@@ -355,13 +355,6 @@ void RiepilogoPaghe::esportaCsv()
         const QTableWidgetItem* nome = tabella->item(r, 1);
         spuntati << (nome ? nome->data(Qt::UserRole).toString() : QString());
     }
-    if (!qualcheMeseSalvato(spuntati, annoCsv, meseCsv)) {
-        Messaggi::avviso(this, tr("Nessun importo"),
-                         tr("Nessun dipendente spuntato ha %1 salvato nello storico paghe: il CSV non avrebbe "
-                            "importi e non è stato scritto. Esegui prima la chiusura del mese.")
-                             .arg(LinguaUtente::meseAnno(meseCsv, annoCsv)));
-        return;
-    }
     const QString percorso = DialogoFile::salva(this, tr("Salva CSV"),
                                                 QDir::homePath() + QStringLiteral("/riepilogo_paghe.csv"),
                                                 tr("CSV (*.csv)"));
@@ -372,5 +365,14 @@ void RiepilogoPaghe::esportaCsv()
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile aprire il file per la scrittura."));
         return;
     }
-    Messaggi::informazione(this, tr("Esportato"), tr("CSV salvato in:\n") + percorso);
+    const QString salvato = tr("CSV salvato in:\n") + percorso;
+    if (qualcheMeseSalvato(spuntati, annoCsv, meseCsv)) {
+        Messaggi::informazione(this, tr("Esportato"), salvato);
+        return;
+    }
+    Messaggi::avviso(this, tr("Esportato"),
+                     salvato + QStringLiteral("\n\n")
+                         + tr("Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene "
+                              "nessun importo. Esegui prima la chiusura del mese.")
+                               .arg(LinguaUtente::meseAnno(meseCsv, annoCsv)));
 }
