@@ -1576,6 +1576,22 @@ Saltati: %2</source>
         <source>Eliminare questo figlio?</source>
         <translation>Dieses Kind löschen?</translation>
     </message>
+    <message>
+        <source>F (Figlio)</source>
+        <translation>F (Kind)</translation>
+    </message>
+    <message>
+        <source>FC (Figlio del coniuge)</source>
+        <translation>FC (Stiefkind)</translation>
+    </message>
+    <message>
+        <source>F/S (Fratello/Sorella)</source>
+        <translation>F/S (Bruder/Schwester)</translation>
+    </message>
+    <message>
+        <source>A (Abiatico)</source>
+        <translation>A (Enkelkind)</translation>
+    </message>
 </context>
 <context>
     <name>DialogParametriCritici</name>
@@ -2697,10 +2713,6 @@ Verwenden Sie %1 &gt; %2</translation>
 <context>
     <name>GestioneStipendi</name>
     <message>
-        <source>Storico stipendi - </source>
-        <translation>Lohnhistorie - </translation>
-    </message>
-    <message>
         <source>Inizio</source>
         <translation>Beginn</translation>
     </message>
@@ -2796,6 +2808,10 @@ Verwenden Sie %1 &gt; %2</translation>
         <source>&quot;%1&quot;: il periodo finisce il %2, prima del suo inizio il %3.</source>
         <translation>&quot;%1&quot;: Die Periode endet am %2, vor ihrem Beginn am %3.</translation>
     </message>
+    <message>
+        <source>Storico stipendi - %1</source>
+        <translation>Lohnverlauf - %1</translation>
+    </message>
 </context>
 <context>
     <name>GestioneValute</name>
@@ -2844,14 +2860,6 @@ Verwenden Sie %1 &gt; %2</translation>
         <translation>Der Schweizer Franken ist die Basiswährung und kann nicht gelöscht werden.</translation>
     </message>
     <message>
-        <source>Riga %1: codice mancante o ripetuto, oppure cambio non valido.</source>
-        <translation>Zeile %1: Code fehlt oder doppelt, oder ungültiger Kurs.</translation>
-    </message>
-    <message>
-        <source>Riga %1: codice, nome e simbolo non possono contenere &quot;;&quot; o un a capo.</source>
-        <translation>Zeile %1: Code, Name und Symbol dürfen kein &quot;;&quot; und keinen Zeilenumbruch enthalten.</translation>
-    </message>
-    <message>
         <source>Salvataggio non riuscito.</source>
         <translation>Speichern fehlgeschlagen.</translation>
     </message>
@@ -2894,6 +2902,30 @@ Verwenden Sie %1 &gt; %2</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
+    </message>
+    <message>
+        <source>%1, riga %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Il testo &quot;%1&quot; in &quot;%2&quot; non puo&apos; contenere &quot;;&quot; o un a capo.</source>
+        <translation>Der Text &quot;%1&quot; in &quot;%2&quot; darf kein &quot;;&quot; und keinen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <source>Manca il codice in &quot;%1&quot;.</source>
+        <translation>Der Code in &quot;%1&quot; fehlt.</translation>
+    </message>
+    <message>
+        <source>Il codice &quot;%1&quot; in &quot;%2&quot; e&apos; gia&apos; in un&apos;altra riga.</source>
+        <translation>Der Code &quot;%1&quot; in &quot;%2&quot; steht schon in einer anderen Zeile.</translation>
+    </message>
+    <message>
+        <source>Il cambio &quot;%1&quot; in &quot;%2&quot; deve essere maggiore di zero (al milionesimo).</source>
+        <translation>Der Kurs &quot;%1&quot; in &quot;%2&quot; muss grösser als null sein (auf das Millionstel).</translation>
+    </message>
+    <message>
+        <source>Il cambio &quot;%1&quot; in &quot;%2&quot; ha piu&apos; di 6 decimali: scriverlo con 6 decimali al massimo.</source>
+        <translation>Der Kurs &quot;%1&quot; in &quot;%2&quot; hat mehr als 6 Dezimalstellen: höchstens 6 Dezimalstellen eingeben.</translation>
     </message>
 </context>
 <context>
@@ -3422,6 +3454,53 @@ Aprire il file con un browser.</source>
     </message>
 </context>
 <context>
+    <name>MovimentiModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Importo</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Cat.</source>
+        <translation>Kat.</translation>
+    </message>
+    <message>
+        <source>AVS</source>
+        <translation>AHV</translation>
+    </message>
+    <message>
+        <source>AD</source>
+        <translation>ALV</translation>
+    </message>
+    <message>
+        <source>CAF</source>
+        <translation>FAK</translation>
+    </message>
+    <message>
+        <source>LAINF</source>
+        <translation>UVG</translation>
+    </message>
+    <message>
+        <source>LPP</source>
+        <translation>BVG</translation>
+    </message>
+    <message>
+        <source>IF</source>
+        <translation>QST</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
     <name>Nazioni</name>
     <message>
         <source>Partita IVA</source>
@@ -3446,6 +3525,46 @@ Aprire il file con un browser.</source>
     <message>
         <source>Numéro d&apos;entreprise (BCE/KBO)</source>
         <translation>Unternehmensnummer (BCE/KBO)</translation>
+    </message>
+    <message>
+        <source>Svizzera</source>
+        <translation>Schweiz</translation>
+    </message>
+    <message>
+        <source>Italia</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Francia</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>Germania</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Österreich</translation>
+    </message>
+    <message>
+        <source>Spagna</source>
+        <translation>Spanien</translation>
+    </message>
+    <message>
+        <source>Belgio</source>
+        <translation>Belgien</translation>
+    </message>
+    <message>
+        <source>Paesi Bassi</source>
+        <translation>Niederlande</translation>
+    </message>
+    <message>
+        <source>Regno Unito</source>
+        <translation>Vereinigtes Königreich</translation>
+    </message>
+    <message>
+        <source>Stati Uniti</source>
+        <translation>Vereinigte Staaten</translation>
     </message>
 </context>
 <context>
@@ -4126,6 +4245,14 @@ Der Datenordner bleibt:
         <source>Collegamenti non copiati: %1</source>
         <translation>Nicht kopierte Verknüpfungen: %1</translation>
     </message>
+    <message>
+        <source>Spunta i dipendenti di cui aprire lo storico stipendi:</source>
+        <translation>Markieren Sie die Mitarbeiter, deren Lohnverlauf geöffnet werden soll:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui gestire i movimenti straordinari:</source>
+        <translation>Markieren Sie die Mitarbeiter, deren ausserordentliche Bewegungen bearbeitet werden sollen:</translation>
+    </message>
 </context>
 <context>
     <name>RSS</name>
@@ -4333,6 +4460,10 @@ Nettojahreslohn: %4 CHF</translation>
     <message>
         <source>imposta mancante</source>
         <translation>Steuer fehlt</translation>
+    </message>
+    <message>
+        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
+        <translation>Kein markierter Mitarbeiter hat %1 im Lohnjournal gespeichert: die Datei enthält keinen einzigen Betrag. Führen Sie zuerst den Monatsabschluss aus.</translation>
     </message>
 </context>
 <context>

@@ -1576,6 +1576,22 @@ Skipped: %2</translation>
         <source>Eliminare questo figlio?</source>
         <translation>Delete this child?</translation>
     </message>
+    <message>
+        <source>F (Figlio)</source>
+        <translation>F (Child)</translation>
+    </message>
+    <message>
+        <source>FC (Figlio del coniuge)</source>
+        <translation>FC (Stepchild)</translation>
+    </message>
+    <message>
+        <source>F/S (Fratello/Sorella)</source>
+        <translation>F/S (Brother/Sister)</translation>
+    </message>
+    <message>
+        <source>A (Abiatico)</source>
+        <translation>A (Grandchild)</translation>
+    </message>
 </context>
 <context>
     <name>DialogParametriCritici</name>
@@ -2697,10 +2713,6 @@ Use %1 &gt; %2</translation>
 <context>
     <name>GestioneStipendi</name>
     <message>
-        <source>Storico stipendi - </source>
-        <translation>Salary history - </translation>
-    </message>
-    <message>
         <source>Inizio</source>
         <translation>Start</translation>
     </message>
@@ -2796,6 +2808,10 @@ Use %1 &gt; %2</translation>
         <source>&quot;%1&quot;: il periodo finisce il %2, prima del suo inizio il %3.</source>
         <translation>&quot;%1&quot;: the period ends on %2, before its start on %3.</translation>
     </message>
+    <message>
+        <source>Storico stipendi - %1</source>
+        <translation>Salary history - %1</translation>
+    </message>
 </context>
 <context>
     <name>GestioneValute</name>
@@ -2844,14 +2860,6 @@ Use %1 &gt; %2</translation>
         <translation>The Swiss franc is the base currency and cannot be deleted.</translation>
     </message>
     <message>
-        <source>Riga %1: codice mancante o ripetuto, oppure cambio non valido.</source>
-        <translation>Row %1: code missing or repeated, or invalid exchange rate.</translation>
-    </message>
-    <message>
-        <source>Riga %1: codice, nome e simbolo non possono contenere &quot;;&quot; o un a capo.</source>
-        <translation>Row %1: code, name and symbol cannot contain &quot;;&quot; or a line break.</translation>
-    </message>
-    <message>
         <source>Salvataggio non riuscito.</source>
         <translation>Saving failed.</translation>
     </message>
@@ -2894,6 +2902,30 @@ Use %1 &gt; %2</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>The file is not overwritten: correct it before saving.</translation>
+    </message>
+    <message>
+        <source>%1, riga %2</source>
+        <translation>%1, row %2</translation>
+    </message>
+    <message>
+        <source>Il testo &quot;%1&quot; in &quot;%2&quot; non puo&apos; contenere &quot;;&quot; o un a capo.</source>
+        <translation>The text &quot;%1&quot; in &quot;%2&quot; cannot contain &quot;;&quot; or a line break.</translation>
+    </message>
+    <message>
+        <source>Manca il codice in &quot;%1&quot;.</source>
+        <translation>The code in &quot;%1&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>Il codice &quot;%1&quot; in &quot;%2&quot; e&apos; gia&apos; in un&apos;altra riga.</source>
+        <translation>The code &quot;%1&quot; in &quot;%2&quot; is already in another row.</translation>
+    </message>
+    <message>
+        <source>Il cambio &quot;%1&quot; in &quot;%2&quot; deve essere maggiore di zero (al milionesimo).</source>
+        <translation>The rate &quot;%1&quot; in &quot;%2&quot; must be greater than zero (to the millionth).</translation>
+    </message>
+    <message>
+        <source>Il cambio &quot;%1&quot; in &quot;%2&quot; ha piu&apos; di 6 decimali: scriverlo con 6 decimali al massimo.</source>
+        <translation>The rate &quot;%1&quot; in &quot;%2&quot; has more than 6 decimals: write it with 6 decimals at most.</translation>
     </message>
 </context>
 <context>
@@ -3422,6 +3454,53 @@ Open the file with a browser.</translation>
     </message>
 </context>
 <context>
+    <name>MovimentiModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Importo</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Cat.</source>
+        <translation>Cat.</translation>
+    </message>
+    <message>
+        <source>AVS</source>
+        <translation>OASI</translation>
+    </message>
+    <message>
+        <source>AD</source>
+        <translation>UI</translation>
+    </message>
+    <message>
+        <source>CAF</source>
+        <translation>FAC</translation>
+    </message>
+    <message>
+        <source>LAINF</source>
+        <translation>AI</translation>
+    </message>
+    <message>
+        <source>LPP</source>
+        <translation>OPA</translation>
+    </message>
+    <message>
+        <source>IF</source>
+        <translation>WHT</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>Nazioni</name>
     <message>
         <source>Partita IVA</source>
@@ -3446,6 +3525,46 @@ Open the file with a browser.</translation>
     <message>
         <source>Numéro d&apos;entreprise (BCE/KBO)</source>
         <translation>Enterprise number (BCE/KBO)</translation>
+    </message>
+    <message>
+        <source>Svizzera</source>
+        <translation>Switzerland</translation>
+    </message>
+    <message>
+        <source>Italia</source>
+        <translation>Italy</translation>
+    </message>
+    <message>
+        <source>Francia</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Germania</source>
+        <translation>Germany</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Austria</translation>
+    </message>
+    <message>
+        <source>Spagna</source>
+        <translation>Spain</translation>
+    </message>
+    <message>
+        <source>Belgio</source>
+        <translation>Belgium</translation>
+    </message>
+    <message>
+        <source>Paesi Bassi</source>
+        <translation>Netherlands</translation>
+    </message>
+    <message>
+        <source>Regno Unito</source>
+        <translation>United Kingdom</translation>
+    </message>
+    <message>
+        <source>Stati Uniti</source>
+        <translation>United States</translation>
     </message>
 </context>
 <context>
@@ -4126,6 +4245,14 @@ The data folder remains:
         <source>Collegamenti non copiati: %1</source>
         <translation>Links not copied: %1</translation>
     </message>
+    <message>
+        <source>Spunta i dipendenti di cui aprire lo storico stipendi:</source>
+        <translation>Tick the employees whose salary history to open:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui gestire i movimenti straordinari:</source>
+        <translation>Tick the employees whose extra movements to manage:</translation>
+    </message>
 </context>
 <context>
     <name>RSS</name>
@@ -4333,6 +4460,10 @@ Annual net: %4 CHF</translation>
     <message>
         <source>imposta mancante</source>
         <translation>tax missing</translation>
+    </message>
+    <message>
+        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
+        <translation>No ticked employee has %1 saved in the pay history: the file holds no amount. Close the month first.</translation>
     </message>
 </context>
 <context>

@@ -1576,6 +1576,22 @@ Omitidos: %2</translation>
         <source>Eliminare questo figlio?</source>
         <translation>¿Eliminar este hijo?</translation>
     </message>
+    <message>
+        <source>F (Figlio)</source>
+        <translation>F (Hijo)</translation>
+    </message>
+    <message>
+        <source>FC (Figlio del coniuge)</source>
+        <translation>FC (Hijo del cónyuge)</translation>
+    </message>
+    <message>
+        <source>F/S (Fratello/Sorella)</source>
+        <translation>F/S (Hermano/Hermana)</translation>
+    </message>
+    <message>
+        <source>A (Abiatico)</source>
+        <translation>A (Nieto)</translation>
+    </message>
 </context>
 <context>
     <name>DialogParametriCritici</name>
@@ -2697,10 +2713,6 @@ Use %1 &gt; %2</translation>
 <context>
     <name>GestioneStipendi</name>
     <message>
-        <source>Storico stipendi - </source>
-        <translation>Historial de salarios - </translation>
-    </message>
-    <message>
         <source>Inizio</source>
         <translation>Inicio</translation>
     </message>
@@ -2796,6 +2808,10 @@ Use %1 &gt; %2</translation>
         <source>&quot;%1&quot;: il periodo finisce il %2, prima del suo inizio il %3.</source>
         <translation>&quot;%1&quot;: el período termina el %2, antes de su inicio el %3.</translation>
     </message>
+    <message>
+        <source>Storico stipendi - %1</source>
+        <translation>Historial de salarios - %1</translation>
+    </message>
 </context>
 <context>
     <name>GestioneValute</name>
@@ -2844,14 +2860,6 @@ Use %1 &gt; %2</translation>
         <translation>El franco suizo es la moneda base y no se puede eliminar.</translation>
     </message>
     <message>
-        <source>Riga %1: codice mancante o ripetuto, oppure cambio non valido.</source>
-        <translation>Fila %1: código ausente o repetido, o tipo de cambio no válido.</translation>
-    </message>
-    <message>
-        <source>Riga %1: codice, nome e simbolo non possono contenere &quot;;&quot; o un a capo.</source>
-        <translation>Fila %1: el código, el nombre y el símbolo no pueden contener &quot;;&quot; ni un salto de línea.</translation>
-    </message>
-    <message>
         <source>Salvataggio non riuscito.</source>
         <translation>No se ha podido guardar.</translation>
     </message>
@@ -2894,6 +2902,30 @@ Use %1 &gt; %2</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
+    </message>
+    <message>
+        <source>%1, riga %2</source>
+        <translation>%1, fila %2</translation>
+    </message>
+    <message>
+        <source>Il testo &quot;%1&quot; in &quot;%2&quot; non puo&apos; contenere &quot;;&quot; o un a capo.</source>
+        <translation>El texto &quot;%1&quot; en &quot;%2&quot; no puede contener &quot;;&quot; ni un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Manca il codice in &quot;%1&quot;.</source>
+        <translation>Falta el código en &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Il codice &quot;%1&quot; in &quot;%2&quot; e&apos; gia&apos; in un&apos;altra riga.</source>
+        <translation>El código &quot;%1&quot; en &quot;%2&quot; ya está en otra fila.</translation>
+    </message>
+    <message>
+        <source>Il cambio &quot;%1&quot; in &quot;%2&quot; deve essere maggiore di zero (al milionesimo).</source>
+        <translation>El cambio &quot;%1&quot; en &quot;%2&quot; debe ser mayor que cero (a la millonésima).</translation>
+    </message>
+    <message>
+        <source>Il cambio &quot;%1&quot; in &quot;%2&quot; ha piu&apos; di 6 decimali: scriverlo con 6 decimali al massimo.</source>
+        <translation>El cambio &quot;%1&quot; en &quot;%2&quot; tiene más de 6 decimales: escríbalo con 6 decimales como máximo.</translation>
     </message>
 </context>
 <context>
@@ -3422,6 +3454,53 @@ Abra el archivo con un navegador.</translation>
     </message>
 </context>
 <context>
+    <name>MovimentiModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Importo</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Cat.</source>
+        <translation>Cat.</translation>
+    </message>
+    <message>
+        <source>AVS</source>
+        <translation>AVS</translation>
+    </message>
+    <message>
+        <source>AD</source>
+        <translation>AD</translation>
+    </message>
+    <message>
+        <source>CAF</source>
+        <translation>CAF</translation>
+    </message>
+    <message>
+        <source>LAINF</source>
+        <translation>LAINF</translation>
+    </message>
+    <message>
+        <source>LPP</source>
+        <translation>LPP</translation>
+    </message>
+    <message>
+        <source>IF</source>
+        <translation>IF</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Descripción</translation>
+    </message>
+</context>
+<context>
     <name>Nazioni</name>
     <message>
         <source>Partita IVA</source>
@@ -3446,6 +3525,46 @@ Abra el archivo con un navegador.</translation>
     <message>
         <source>Numéro d&apos;entreprise (BCE/KBO)</source>
         <translation>Número de empresa (BCE/KBO)</translation>
+    </message>
+    <message>
+        <source>Svizzera</source>
+        <translation>Suiza</translation>
+    </message>
+    <message>
+        <source>Italia</source>
+        <translation>Italia</translation>
+    </message>
+    <message>
+        <source>Francia</source>
+        <translation>Francia</translation>
+    </message>
+    <message>
+        <source>Germania</source>
+        <translation>Alemania</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Austria</translation>
+    </message>
+    <message>
+        <source>Spagna</source>
+        <translation>España</translation>
+    </message>
+    <message>
+        <source>Belgio</source>
+        <translation>Bélgica</translation>
+    </message>
+    <message>
+        <source>Paesi Bassi</source>
+        <translation>Países Bajos</translation>
+    </message>
+    <message>
+        <source>Regno Unito</source>
+        <translation>Reino Unido</translation>
+    </message>
+    <message>
+        <source>Stati Uniti</source>
+        <translation>Estados Unidos</translation>
     </message>
 </context>
 <context>
@@ -4126,6 +4245,14 @@ La carpeta de datos sigue siendo:
         <source>Collegamenti non copiati: %1</source>
         <translation>Enlaces no copiados: %1</translation>
     </message>
+    <message>
+        <source>Spunta i dipendenti di cui aprire lo storico stipendi:</source>
+        <translation>Marque los empleados cuyo historial de salarios desea abrir:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui gestire i movimenti straordinari:</source>
+        <translation>Marque los empleados cuyos movimientos extraordinarios desea gestionar:</translation>
+    </message>
 </context>
 <context>
     <name>RSS</name>
@@ -4333,6 +4460,10 @@ Neto anual: %4 CHF</translation>
     <message>
         <source>imposta mancante</source>
         <translation>impuesto faltante</translation>
+    </message>
+    <message>
+        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
+        <translation>Ningún empleado marcado tiene %1 guardado en el historial de pagos: el archivo no contiene ningún importe. Realice primero el cierre del mes.</translation>
     </message>
 </context>
 <context>

@@ -1576,6 +1576,22 @@ Ignorés : %2</translation>
         <source>Eliminare questo figlio?</source>
         <translation>Supprimer cet enfant ?</translation>
     </message>
+    <message>
+        <source>F (Figlio)</source>
+        <translation>F (Enfant)</translation>
+    </message>
+    <message>
+        <source>FC (Figlio del coniuge)</source>
+        <translation>FC (Enfant du conjoint)</translation>
+    </message>
+    <message>
+        <source>F/S (Fratello/Sorella)</source>
+        <translation>F/S (Frère/Sœur)</translation>
+    </message>
+    <message>
+        <source>A (Abiatico)</source>
+        <translation>A (Petit-enfant)</translation>
+    </message>
 </context>
 <context>
     <name>DialogParametriCritici</name>
@@ -2697,10 +2713,6 @@ Utilisez %1 &gt; %2</translation>
 <context>
     <name>GestioneStipendi</name>
     <message>
-        <source>Storico stipendi - </source>
-        <translation>Historique des salaires - </translation>
-    </message>
-    <message>
         <source>Inizio</source>
         <translation>Début</translation>
     </message>
@@ -2796,6 +2808,10 @@ Utilisez %1 &gt; %2</translation>
         <source>&quot;%1&quot;: il periodo finisce il %2, prima del suo inizio il %3.</source>
         <translation>&quot;%1&quot; : la période se termine le %2, avant son début le %3.</translation>
     </message>
+    <message>
+        <source>Storico stipendi - %1</source>
+        <translation>Historique des salaires - %1</translation>
+    </message>
 </context>
 <context>
     <name>GestioneValute</name>
@@ -2844,14 +2860,6 @@ Utilisez %1 &gt; %2</translation>
         <translation>Le franc suisse est la monnaie de base et ne peut pas être supprimé.</translation>
     </message>
     <message>
-        <source>Riga %1: codice mancante o ripetuto, oppure cambio non valido.</source>
-        <translation>Ligne %1 : code manquant ou répété, ou cours non valable.</translation>
-    </message>
-    <message>
-        <source>Riga %1: codice, nome e simbolo non possono contenere &quot;;&quot; o un a capo.</source>
-        <translation>Ligne %1 : le code, le nom et le symbole ne peuvent pas contenir &quot;;&quot; ni de retour à la ligne.</translation>
-    </message>
-    <message>
         <source>Salvataggio non riuscito.</source>
         <translation>L&apos;enregistrement a échoué.</translation>
     </message>
@@ -2894,6 +2902,30 @@ Utilisez %1 &gt; %2</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>%1, riga %2</source>
+        <translation>%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>Il testo &quot;%1&quot; in &quot;%2&quot; non puo&apos; contenere &quot;;&quot; o un a capo.</source>
+        <translation>Le texte &quot;%1&quot; dans &quot;%2&quot; ne peut pas contenir &quot;;&quot; ni de retour à la ligne.</translation>
+    </message>
+    <message>
+        <source>Manca il codice in &quot;%1&quot;.</source>
+        <translation>Le code manque dans &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Il codice &quot;%1&quot; in &quot;%2&quot; e&apos; gia&apos; in un&apos;altra riga.</source>
+        <translation>Le code &quot;%1&quot; dans &quot;%2&quot; figure déjà dans une autre ligne.</translation>
+    </message>
+    <message>
+        <source>Il cambio &quot;%1&quot; in &quot;%2&quot; deve essere maggiore di zero (al milionesimo).</source>
+        <translation>Le cours &quot;%1&quot; dans &quot;%2&quot; doit être supérieur à zéro (au millionième).</translation>
+    </message>
+    <message>
+        <source>Il cambio &quot;%1&quot; in &quot;%2&quot; ha piu&apos; di 6 decimali: scriverlo con 6 decimali al massimo.</source>
+        <translation>Le cours &quot;%1&quot; dans &quot;%2&quot; a plus de 6 décimales : l&apos;écrire avec 6 décimales au plus.</translation>
     </message>
 </context>
 <context>
@@ -3422,6 +3454,53 @@ Ouvrez le fichier avec un navigateur.</translation>
     </message>
 </context>
 <context>
+    <name>MovimentiModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Importo</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Cat.</source>
+        <translation>Cat.</translation>
+    </message>
+    <message>
+        <source>AVS</source>
+        <translation>AVS</translation>
+    </message>
+    <message>
+        <source>AD</source>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>CAF</source>
+        <translation>CAF</translation>
+    </message>
+    <message>
+        <source>LAINF</source>
+        <translation>LAA</translation>
+    </message>
+    <message>
+        <source>LPP</source>
+        <translation>LPP</translation>
+    </message>
+    <message>
+        <source>IF</source>
+        <translation>IS</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>Nazioni</name>
     <message>
         <source>Partita IVA</source>
@@ -3446,6 +3525,46 @@ Ouvrez le fichier avec un navigateur.</translation>
     <message>
         <source>Numéro d&apos;entreprise (BCE/KBO)</source>
         <translation>Numéro d&apos;entreprise (BCE/KBO)</translation>
+    </message>
+    <message>
+        <source>Svizzera</source>
+        <translation>Suisse</translation>
+    </message>
+    <message>
+        <source>Italia</source>
+        <translation>Italie</translation>
+    </message>
+    <message>
+        <source>Francia</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Germania</source>
+        <translation>Allemagne</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Autriche</translation>
+    </message>
+    <message>
+        <source>Spagna</source>
+        <translation>Espagne</translation>
+    </message>
+    <message>
+        <source>Belgio</source>
+        <translation>Belgique</translation>
+    </message>
+    <message>
+        <source>Paesi Bassi</source>
+        <translation>Pays-Bas</translation>
+    </message>
+    <message>
+        <source>Regno Unito</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>Stati Uniti</source>
+        <translation>États-Unis</translation>
     </message>
 </context>
 <context>
@@ -4126,6 +4245,14 @@ Le dossier des données reste :
         <source>Collegamenti non copiati: %1</source>
         <translation>Liens non copiés : %1</translation>
     </message>
+    <message>
+        <source>Spunta i dipendenti di cui aprire lo storico stipendi:</source>
+        <translation>Cochez les employés dont ouvrir l&apos;historique des salaires :</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui gestire i movimenti straordinari:</source>
+        <translation>Cochez les employés dont gérer les mouvements extraordinaires :</translation>
+    </message>
 </context>
 <context>
     <name>RSS</name>
@@ -4333,6 +4460,10 @@ Net annuel : %4 CHF</translation>
     <message>
         <source>imposta mancante</source>
         <translation>impôt manquant</translation>
+    </message>
+    <message>
+        <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
+        <translation>Aucun employé coché n&apos;a %1 enregistré dans l&apos;historique des paies : le fichier ne contient aucun montant. Effectuez d&apos;abord la clôture du mois.</translation>
     </message>
 </context>
 <context>

@@ -93,7 +93,7 @@ QComboBox* BloccoIndirizzo::creaNazione(Modulo modulo, QWidget* genitore)
         c->addItem(tr("Spagna"), QStringLiteral("ES"));
     } else {
         for (const QString& codice : Nazioni::codiciDisponibili())
-            c->addItem(Nazioni::info(codice).nome, codice);
+            c->addItem(Nazioni::nomeTradotto(codice), codice);
     }
     return c;
 }

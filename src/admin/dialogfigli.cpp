@@ -1,6 +1,7 @@
 #include "dialogfigli.h"
 
 #include "messaggi.h"
+#include "tabellautils.h"
 #include "orologio.h"
 
 #include <QCheckBox>
@@ -18,17 +19,18 @@
 namespace {
 const QString kFormato = QStringLiteral("dd/MM/yyyy");
 
-// Relationship entries: fixed texts (not translated) and the stored code.
+// Relationship entries: the label shown in the user's language and the code
+// stored in the employee's file.
 struct Parentela
 {
     const char* testo;
     const char* codice;
 };
 const Parentela kParentele[] = {
-    {"F (Figlio)", "F"},
-    {"FC (Figlio del coniuge)", "FC"},
-    {"F/S (Fratello/Sorella)", "F/S"},
-    {"A (Abiatico)", "A"},
+    {QT_TRANSLATE_NOOP("DialogFigli", "F (Figlio)"), "F"},
+    {QT_TRANSLATE_NOOP("DialogFigli", "FC (Figlio del coniuge)"), "FC"},
+    {QT_TRANSLATE_NOOP("DialogFigli", "F/S (Fratello/Sorella)"), "F/S"},
+    {QT_TRANSLATE_NOOP("DialogFigli", "A (Abiatico)"), "A"},
 };
 } // namespace
 
@@ -96,8 +98,9 @@ void DialogFigli::aggiornaTabella()
         tabella->setItem(riga, 2, new QTableWidgetItem(f.parentela));
         tabella->setItem(riga, 3, new QTableWidgetItem(f.agliStudi ? si : no));
         tabella->setItem(riga, 4, new QTableWidgetItem(f.viveConDipendente ? si : no));
-        tabella->resizeColumnsToContents();
     }
+    tabella->resizeColumnsToContents();
+    TabellaUtils::titoliInteri(tabella);
 }
 
 bool DialogFigli::formFiglio(Figlio& figlio, bool nuovo)
@@ -127,7 +130,11 @@ bool DialogFigli::formFiglio(Figlio& figlio, bool nuovo)
     auto* parentela = new QComboBox(&form);
     parentela->setObjectName(QStringLiteral("parentela"));
     for (const Parentela& p : kParentele)
-        parentela->addItem(QString::fromUtf8(p.testo), QString::fromUtf8(p.codice));
+        parentela->addItem(tr(p.testo), QString::fromUtf8(p.codice));
+    // Every label whole in the closed box too: the style sheet's padding
+    // leaves the box a pixel short of its longest label.
+    parentela->ensurePolished();
+    parentela->setMinimumWidth(parentela->sizeHint().width() + parentela->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     parentela->setCurrentIndex(nuovo ? 0 : parentela->findData(figlio.parentela, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
 
     auto* convive = new QCheckBox(tr("Vive con il dipendente"), &form);

@@ -13,15 +13,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-ScegliDipendente::ScegliDipendente(QWidget* parent, bool soloInForza, bool multi)
+ScegliDipendente::ScegliDipendente(QWidget* parent, bool soloInForza, bool multi, const QString& istruzioni)
     : QDialog(parent)
     , multi(multi)
 {
     setWindowTitle(multi ? tr("Seleziona uno o piu' dipendenti") : tr("Scegli dipendente"));
     resize(660, 440);
 
-    auto* etichetta = new QLabel(multi ? tr("Spunta i dipendenti da esportare (oppure usa 'Seleziona tutti'):")
-                                       : tr("Cerca e seleziona un dipendente:"),
+    auto* etichetta = new QLabel(!istruzioni.isEmpty() ? istruzioni
+                                     : multi ? tr("Spunta i dipendenti da esportare (oppure usa 'Seleziona tutti'):")
+                                             : tr("Cerca e seleziona un dipendente:"),
                                  this);
     etichetta->setObjectName(QStringLiteral("istruzioni"));
 

@@ -17,8 +17,10 @@ class ScegliDipendente : public QDialog
 
 public:
     // `soloInForza` is handed to the employee store, which lists every
-    // employee either way: ceased ones are shown as "Cessato".
-    ScegliDipendente(QWidget* parent, bool soloInForza, bool multi);
+    // employee either way: ceased ones are shown as "Cessato". `istruzioni`
+    // says what the choice is for; empty: the export's wording (multiple
+    // mode) or the plain search (single mode).
+    ScegliDipendente(QWidget* parent, bool soloInForza, bool multi, const QString& istruzioni = QString());
 
     // Single mode: the chosen employee; multiple mode: the first checked one.
     QString idSelezionato() const;

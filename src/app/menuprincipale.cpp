@@ -190,13 +190,14 @@ void MenuPrincipale::mostraEsitoBackup(QMainWindow* finestra, int esito, const Q
     finestra->statusBar()->showMessage(testoEsitoBackup(Backup::Esito(esito), errore, collegamenti));
 }
 
-void MenuPrincipale::perDipendentiScelti(QWidget* finestra, const std::function<void(const QString&)>& apri)
+void MenuPrincipale::perDipendentiScelti(QWidget* finestra, const QString& istruzioni,
+                                         const std::function<void(const QString&)>& apri)
 {
     if (Dipendente::elencoDipendenti(false).isEmpty()) {
         Messaggi::avviso(finestra, QObject::tr("Nessun dipendente"), QObject::tr("Crea prima un dipendente."));
         return;
     }
-    ScegliDipendente scelta(finestra, false, true);
+    ScegliDipendente scelta(finestra, false, true, istruzioni);
     if (scelta.exec() != QDialog::Accepted)
         return;
     for (const QString& id : scelta.idsSelezionati())
@@ -244,13 +245,15 @@ void MenuPrincipale::costruisci(QMainWindow* finestra, const QString& aziendaAvv
 
     QMenu* dipendenti = menu(finestra, QObject::tr("Dipendenti"), "menuDipendenti");
     voce(dipendenti, QObject::tr("Storico stipendi..."), "azioneStoricoStipendi", finestra, [finestra] {
-        perDipendentiScelti(finestra, [finestra](const QString& id) {
+        const QString istruzioni = QObject::tr("Spunta i dipendenti di cui aprire lo storico stipendi:");
+        perDipendentiScelti(finestra, istruzioni, [finestra](const QString& id) {
             GestioneStipendi stipendi(id, finestra);
             stipendi.exec();
         });
     });
     voce(dipendenti, QObject::tr("Movimenti straordinari..."), "azioneMovimentiStraordinari", finestra, [finestra] {
-        perDipendentiScelti(finestra, [finestra](const QString& id) {
+        const QString istruzioni = QObject::tr("Spunta i dipendenti di cui gestire i movimenti straordinari:");
+        perDipendentiScelti(finestra, istruzioni, [finestra](const QString& id) {
             GestioneMovimenti movimenti(id, Dipendente::nomeCognome(id), finestra);
             movimenti.exec();
         });

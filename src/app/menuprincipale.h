@@ -20,7 +20,8 @@ void costruisci(QMainWindow* finestra, const QString& aziendaAvvio, const QStrin
 // The per-employee entries: warns when the current company has no employee;
 // else lets the user tick employees and calls `apri` for each chosen id in
 // the chooser's order, the next after the previous returned.
-void perDipendentiScelti(QWidget* finestra, const std::function<void(const QString& id)>& apri);
+void perDipendentiScelti(QWidget* finestra, const QString& istruzioni,
+                         const std::function<void(const QString& id)>& apri);
 
 // The gate of the contribution parameters: open without a role file or with
 // the role "admin"; any other case warns and answers false.

@@ -20,9 +20,28 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QVBoxLayout>
 
 namespace {
+
+// A group at least as wide as its title where the style sheet draws it (set
+// in from the frame's left edge), with the same room after it, so the frame's
+// right edge shows too.
+void titoloIntero(QGroupBox* gruppo)
+{
+    gruppo->ensurePolished();
+    QStyleOptionGroupBox opzione;
+    opzione.initFrom(gruppo);
+    opzione.rect = QRect(0, 0, 4000, gruppo->sizeHint().height());
+    opzione.text = gruppo->title();
+    opzione.textAlignment = gruppo->alignment();
+    opzione.lineWidth = 1;
+    opzione.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect titolo = gruppo->style()->subControlRect(QStyle::CC_GroupBox, &opzione, QStyle::SC_GroupBoxLabel, gruppo);
+    gruppo->setMinimumWidth(qMax(gruppo->minimumSizeHint().width(), titolo.right() + 1 + titolo.left()));
+}
 
 enum Casella {
     AvsDipendente, AvsDatore, AdDipendente, AdDatore, AdMassimale, CafDipendente, CafDatore,
@@ -137,6 +156,7 @@ DialogParametriCritici::DialogParametriCritici(QWidget* parent, bool senzaAvviso
             auto* gruppo = new QGroupBox(tr(d.gruppo), contenuto);
             form = new QFormLayout(gruppo);
             colonna->addWidget(gruppo);
+            titoloIntero(gruppo);
         }
         auto* casella = new QDoubleSpinBox(contenuto);
         casella->setObjectName(QLatin1String(d.nome));

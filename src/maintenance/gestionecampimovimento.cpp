@@ -4,6 +4,7 @@
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
+#include "tabellautils.h"
 #include "modifichenonsalvate.h"
 #include "orologio.h"
 
@@ -100,8 +101,9 @@ void GestioneCampiMovimento::popolaTabella()
         for (int col = 0; col < NumColonne; ++col)
             tabella->setItem(r, col, new QTableWidgetItem(celle[col]));
         tabella->item(r, ColNome)->setData(Qt::UserRole, r);
-        tabella->resizeColumnsToContents();
     }
+    tabella->resizeColumnsToContents();
+    TabellaUtils::titoliInteri(tabella);
     caricamento = false;
     modificato = false;
     const QStringList problemi = CampiMovimento::problemiCaricamento();

@@ -3,6 +3,7 @@
 #include "generisalario.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
+#include "tabellautils.h"
 #include "modifichenonsalvate.h"
 
 #include <QGuiApplication>
@@ -102,6 +103,7 @@ void GestioneGeneri::caricaTabella()
     }
     if (!codici.isEmpty())
         tabella->resizeColumnsToContents();
+    TabellaUtils::titoliInteri(tabella);
     eliminati.clear();
     caricamento = false;
     modificato = false;

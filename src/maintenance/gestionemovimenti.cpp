@@ -3,6 +3,7 @@
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
+#include "tabellautils.h"
 #include "modifichenonsalvate.h"
 #include "movimenti.h"
 #include "movimentimodel.h"
@@ -93,6 +94,7 @@ GestioneMovimenti::GestioneMovimenti(const QString& id_, const QString& nome, QW
     const int larghezze[] = {100, 160, 100, 50, 50, 50, 50, 60, 50, 50};
     for (int c = 0; c < 10; ++c)
         vista->setColumnWidth(c, larghezze[c]);
+    TabellaUtils::titoliInteri(vista);
 
     auto* istruzioni = new QLabel(tr("Modifica direttamente le celle. Il cambio di Tipo applica preset ai flag."), this);
     istruzioni->setObjectName(QStringLiteral("istruzioni"));

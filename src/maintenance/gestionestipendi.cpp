@@ -66,7 +66,7 @@ GestioneStipendi::GestioneStipendi(const QString& id_, QWidget* parent)
     , id(id_)
 {
     setObjectName(QStringLiteral("GestioneStipendi"));
-    setWindowTitle(tr("Storico stipendi - ") + id);
+    setWindowTitle(tr("Storico stipendi - %1").arg(Dipendente::nomeCognome(id)));
     setMinimumSize(800, 500);
     resize(1000, 650);
     if (QScreen* schermo = QGuiApplication::primaryScreen()) {

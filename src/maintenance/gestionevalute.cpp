@@ -198,18 +198,59 @@ void GestioneValute::salva()
     salvaDati();
 }
 
+QString GestioneValute::cella(int riga, int colonna) const
+{
+    const QTableWidgetItem* item = tabella->item(riga, colonna);
+    return item ? item->text() : QString();
+}
+
+QString GestioneValute::campo(int colonna, int riga) const
+{
+    const QTableWidgetItem* titolo = tabella->horizontalHeaderItem(colonna);
+    return tr("%1, riga %2").arg(titolo ? titolo->text() : QString()).arg(riga + 1);
+}
+
+bool GestioneValute::rigaAccettata(int riga, const QSet<QString>& codici, double* cambio)
+{
+    // The file has no quoting: a ";" or a line break would split the line.
+    for (int colonna : {Codice, Nome, Simbolo}) {
+        const QString t = cella(riga, colonna);
+        if (t.contains(QLatin1Char(';')) || t.contains(QLatin1Char('\n')) || t.contains(QLatin1Char('\r'))
+            || t.contains(QChar(0x2028)) || t.contains(QChar(0x2029))) {
+            Messaggi::avviso(this, tr("Gestione valute"),
+                             tr("Il testo \"%1\" in \"%2\" non puo' contenere \";\" o un a capo.")
+                                 .arg(t, campo(colonna, riga)));
+            return false;
+        }
+    }
+    const QString codice = cella(riga, Codice).trimmed().toUpper();
+    if (codice.isEmpty() || codici.contains(codice)) {
+        Messaggi::avviso(this, tr("Gestione valute"),
+                         codice.isEmpty() ? tr("Manca il codice in \"%1\".").arg(campo(Codice, riga))
+                                          : tr("Il codice \"%1\" in \"%2\" e' gia' in un'altra riga.")
+                                                .arg(codice, campo(Codice, riga)));
+        return false;
+    }
+    // The rate is read as every typed amount is, "0,95" or "0.95", and kept
+    // to the millionth: a rate with more decimals is refused, not rounded.
+    const QString testo = cella(riga, Cambio).trimmed();
+    if (!InputSvizzero::importoOppureAvviso(this, campo(Cambio, riga), testo, cambio, false))
+        return false;
+    const qint64 milionesimi = std::llround(*cambio * 1000000.0);
+    QString motivo;
+    if (milionesimi <= 0)
+        motivo = tr("Il cambio \"%1\" in \"%2\" deve essere maggiore di zero (al milionesimo).");
+    else if (std::fabs(*cambio * 1000000.0 - static_cast<double>(milionesimi)) > 1e-6)
+        motivo = tr("Il cambio \"%1\" in \"%2\" ha piu' di 6 decimali: scriverlo con 6 decimali al massimo.");
+    if (!motivo.isEmpty()) {
+        Messaggi::avviso(this, tr("Gestione valute"), motivo.arg(testo, campo(Cambio, riga)));
+        return false;
+    }
+    return true;
+}
+
 bool GestioneValute::salvaDati()
 {
-    auto cella = [this](int riga, int colonna) {
-        const QTableWidgetItem* item = tabella->item(riga, colonna);
-        return item ? item->text() : QString();
-    };
-    // The file has no quoting: a ";" or a line break would split the line.
-    auto separatori = [](const QString& t) {
-        return t.contains(QLatin1Char(';')) || t.contains(QLatin1Char('\n')) || t.contains(QLatin1Char('\r'))
-            || t.contains(QChar(0x2028)) || t.contains(QChar(0x2029));
-    };
-
     // The file is rewritten whole: lines that could not be read would be lost.
     if (!m_erroreLettura.isEmpty()) {
         Messaggi::avviso(this, tr("Gestione valute"),
@@ -221,25 +262,12 @@ bool GestioneValute::salvaDati()
     std::vector<Valuta> valute;
     QSet<QString> codici;
     for (int i = 0; i < tabella->rowCount(); ++i) {
+        double cambio = 0.0;
+        if (!rigaAccettata(i, codici, &cambio))
+            return false;
         const QString codice = cella(i, Codice).trimmed().toUpper();
         const QString nome = cella(i, Nome);
         const QString simbolo = cella(i, Simbolo);
-        // The rate is read as every typed amount is, "0,95" or "0.95".
-        double cambio = 0.0;
-        const bool letto = InputSvizzero::leggiImporto(cella(i, Cambio), &cambio, false);
-        // A rate that rounds to 0 millionths would have no value in francs.
-        const bool cambioValido = letto && cambio > 0 && std::llround(cambio * 1000000.0) > 0;
-        if (codice.isEmpty() || !cambioValido || codici.contains(codice)) {
-            Messaggi::avviso(this, tr("Gestione valute"),
-                             tr("Riga %1: codice mancante o ripetuto, oppure cambio non valido.").arg(i + 1));
-            return false;
-        }
-        if (separatori(codice) || separatori(nome) || separatori(simbolo)) {
-            Messaggi::avviso(this, tr("Gestione valute"),
-                             tr("Riga %1: codice, nome e simbolo non possono contenere \";\" o un a capo.")
-                                 .arg(i + 1));
-            return false;
-        }
         codici.insert(codice);
         Valuta v;
         v.codice = utf8(codice);

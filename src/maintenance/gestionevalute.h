@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSet>
 #include <QString>
 
 #include <vector>
@@ -41,6 +42,12 @@ public slots:
 
 private:
     bool salvaDati();
+    QString cella(int riga, int colonna) const;
+    // A row's field as the messages name it: "Cambio in CHF, riga 3".
+    QString campo(int colonna, int riga) const;
+    // The row's rate when the row can be saved; else false after a message
+    // naming the field, the row and the value refused.
+    bool rigaAccettata(int riga, const QSet<QString>& codici, double* cambio);
 
     QTableWidget* tabella = nullptr;
     bool m_modificato = false;

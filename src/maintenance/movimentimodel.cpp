@@ -146,11 +146,13 @@ QVariant MovimentiModel::headerData(int section, Qt::Orientation orientation, in
         return QVariant();
     if (orientation == Qt::Vertical)
         return section + 1;
-    static const char* const intestazioni[] = {"Data", "Tipo", "Importo", "Cat.", "AVS", "AD",
-                                                "CAF", "LAINF", "LPP", "IF", "Descrizione"};
+    static const char* const intestazioni[] = {QT_TR_NOOP("Data"), QT_TR_NOOP("Tipo"),  QT_TR_NOOP("Importo"),
+                                                QT_TR_NOOP("Cat."), QT_TR_NOOP("AVS"),   QT_TR_NOOP("AD"),
+                                                QT_TR_NOOP("CAF"),  QT_TR_NOOP("LAINF"), QT_TR_NOOP("LPP"),
+                                                QT_TR_NOOP("IF"),   QT_TR_NOOP("Descrizione")};
     if (section < 0 || section >= NumeroColonne)
         return QVariant();
-    return QString::fromLatin1(intestazioni[section]);
+    return tr(intestazioni[section]);
 }
 
 Qt::ItemFlags MovimentiModel::flags(const QModelIndex& index) const

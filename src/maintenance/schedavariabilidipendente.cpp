@@ -8,6 +8,7 @@
 #include "inputsvizzero.h"
 #include "linguautente.h"
 #include "messaggi.h"
+#include "tabellautils.h"
 #include "modifichenonsalvate.h"
 #include "orologio.h"
 
@@ -161,13 +162,15 @@ SchedaVariabiliDipendente::SchedaVariabiliDipendente(const QString& id_, QWidget
     riepilogo->setEditTriggers(QAbstractItemView::NoEditTriggers);
     riepilogo->setSelectionBehavior(QAbstractItemView::SelectRows);
     riepilogo->verticalHeader()->setVisible(false);
-    riepilogo->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    riepilogo->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    riepilogo->horizontalHeader()->setStretchLastSection(true);
     if (orario)
         riepilogo->setHorizontalHeaderLabels({tr("Mese"), tr("Ore fatte"), tr("Ore extra tot."), tr("Rimborsi (CHF)"),
                                               tr("Acconti (CHF)"), tr("Vacanze (gg)")});
     else
         riepilogo->setHorizontalHeaderLabels({tr("Mese"), tr("Imponibili (CHF)"), tr("Non impon. (CHF)"),
                                               tr("Rimborsi (CHF)"), tr("13a/Gratifica"), tr("Note")});
+    TabellaUtils::titoliInteri(riepilogo);
 
     auto* stampa = new QPushButton(tr("Stampa riepilogo PDF..."), this);
     stampa->setObjectName(QStringLiteral("stampaRiepilogo"));

@@ -47,6 +47,18 @@ QTableWidgetItem* cellaDestra(const QString& testo)
     return cella;
 }
 
+// True when one of `ids` has the month saved: else the accounting CSV holds
+// no amount.
+bool qualcheMeseSalvato(const QStringList& ids, int anno, int mese)
+{
+    for (const QString& id : ids) {
+        StoricoPaghe::PagaMese paga;
+        if (PagheAnno::meseSalvato(id, anno, mese, &paga))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 RiepilogoPaghe::RiepilogoPaghe(QWidget* parent)
@@ -338,12 +350,6 @@ void RiepilogoPaghe::esportaCsv()
     int meseCsv = annoCsv == oggi.year() ? oggi.month() : 12;
     if (!scegliMese(annoCsv, meseCsv))
         return;
-    const QString percorso = DialogoFile::salva(this, tr("Salva CSV"),
-                                                QDir::homePath() + QStringLiteral("/riepilogo_paghe.csv"),
-                                                tr("CSV (*.csv)"));
-    if (percorso.isEmpty())
-        return;
-
     QStringList spuntati;
     for (int r = 0; r < tabella->rowCount(); ++r) {
         const QTableWidgetItem* spunta = tabella->item(r, 0);
@@ -352,10 +358,24 @@ void RiepilogoPaghe::esportaCsv()
         const QTableWidgetItem* nome = tabella->item(r, 1);
         spuntati << (nome ? nome->data(Qt::UserRole).toString() : QString());
     }
+    const QString percorso = DialogoFile::salva(this, tr("Salva CSV"),
+                                                QDir::homePath() + QStringLiteral("/riepilogo_paghe.csv"),
+                                                tr("CSV (*.csv)"));
+    if (percorso.isEmpty())
+        return;
     // Written whole or not at all: "Esportato" only for a complete file.
     if (!FileSicuri::scrivi(percorso, CifreRiepilogo::testoCsv(spuntati, annoCsv, meseCsv))) {
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile aprire il file per la scrittura."));
         return;
     }
-    Messaggi::informazione(this, tr("Esportato"), tr("CSV salvato in:\n") + percorso);
+    const QString salvato = tr("CSV salvato in:\n") + percorso;
+    if (qualcheMeseSalvato(spuntati, annoCsv, meseCsv)) {
+        Messaggi::informazione(this, tr("Esportato"), salvato);
+        return;
+    }
+    Messaggi::avviso(this, tr("Esportato"),
+                     salvato + QStringLiteral("\n\n")
+                         + tr("Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene "
+                              "nessun importo. Esegui prima la chiusura del mese.")
+                               .arg(LinguaUtente::meseAnno(meseCsv, annoCsv)));
 }

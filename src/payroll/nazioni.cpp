@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QtGlobal>
 
+#include <cstddef>
+
 namespace Nazioni {
 
 namespace {
@@ -27,6 +29,26 @@ const char* const kEtichetteTradotte[] = {
     QT_TRANSLATE_NOOP("Nazioni", "UID"),
     QT_TRANSLATE_NOOP("Nazioni", "Numéro d'entreprise (BCE/KBO)"),
 };
+
+// The country names of the shipped table, shown in the user's language.
+const char* const kNomiTradotti[] = {
+    QT_TRANSLATE_NOOP("Nazioni", "Svizzera"),    QT_TRANSLATE_NOOP("Nazioni", "Italia"),
+    QT_TRANSLATE_NOOP("Nazioni", "Francia"),     QT_TRANSLATE_NOOP("Nazioni", "Germania"),
+    QT_TRANSLATE_NOOP("Nazioni", "Austria"),     QT_TRANSLATE_NOOP("Nazioni", "Spagna"),
+    QT_TRANSLATE_NOOP("Nazioni", "Belgio"),      QT_TRANSLATE_NOOP("Nazioni", "Paesi Bassi"),
+    QT_TRANSLATE_NOOP("Nazioni", "Regno Unito"), QT_TRANSLATE_NOOP("Nazioni", "Stati Uniti"),
+};
+
+// `testo` translated (context "Nazioni") when it is one of `noti`.
+template <std::size_t N>
+QString traduciSeNoto(const QString& testo, const char* const (&noti)[N])
+{
+    for (const char* nota : noti) {
+        if (testo == QString::fromUtf8(nota))
+            return QCoreApplication::translate("Nazioni", nota);
+    }
+    return testo;
+}
 
 // An INI value as a list: an unquoted comma makes a list, a single value
 // a list of one; items trimmed, empty ones dropped.
@@ -139,13 +161,14 @@ QString nome(const QString& codice)
     return n.isEmpty() ? codice : n;
 }
 
+QString nomeTradotto(const QString& codice)
+{
+    return traduciSeNoto(nome(codice), kNomiTradotti);
+}
+
 QString traduciEtichetta(const QString& etichetta)
 {
-    for (const char* nota : kEtichetteTradotte) {
-        if (etichetta == QString::fromUtf8(nota))
-            return QCoreApplication::translate("Nazioni", nota);
-    }
-    return etichetta;
+    return traduciSeNoto(etichetta, kEtichetteTradotte);
 }
 
 void azzera()

@@ -43,6 +43,11 @@ InfoNazione info(const QString& codice);
 // The country's name; the code itself when unknown or nameless.
 QString nome(const QString& codice);
 
+// The country's name in the user's language (context "Nazioni"), as every
+// window shows it; a name the program does not know stays as the table
+// writes it. What goes into files is nome().
+QString nomeTradotto(const QString& codice);
+
 // The translation (context "Nazioni") of the labels the program knows; any
 // other label unchanged.
 QString traduciEtichetta(const QString& etichetta);

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QSettings>
+#include <QTableView>
 #include <QTableWidget>
 
 namespace {
@@ -41,12 +42,8 @@ void TabellaUtils::configuraESalva(QTableWidget* tabella, const QString& chiave,
         header->restoreState(stato);
         tuttoInterattivo(header);
         // Widths kept from another language can be narrower than a title in
-        // this one: each column is at least as wide as its title.
-        for (int i = 0; i < header->count(); ++i) {
-            const int titolo = header->sectionSizeHint(i);
-            if (!header->isSectionHidden(i) && header->sectionSize(i) < titolo)
-                header->resizeSection(i, titolo);
-        }
+        // this one.
+        titoliInteri(tabella);
     } else {
         tabella->resizeColumnsToContents();
         for (int i = 0; i < tabella->columnCount(); ++i) {
@@ -57,11 +54,32 @@ void TabellaUtils::configuraESalva(QTableWidget* tabella, const QString& chiave,
         }
     }
 
-    // Every later resize, by the user or the program, stores the state at once.
+    // Every later resize of the filled table, by the user or the program,
+    // stores the state at once.
     auto* contesto = new QObject(tabella);
     contesto->setObjectName(QLatin1String(nomeSalvataggio));
-    QObject::connect(header, &QHeaderView::sectionResized, contesto, [header, chiave](int, int, int) {
+    QObject::connect(header, &QHeaderView::sectionResized, contesto, [tabella, header, chiave](int, int, int) {
+        if (tabella->rowCount() == 0)
+            return;
         QSettings s(IMPOSTAZIONI_COLONNE);
         s.setValue(chiave, header->saveState());
     });
+}
+
+void TabellaUtils::titoliInteri(QTableView* tabella)
+{
+    if (!tabella)
+        return;
+    QHeaderView* header = tabella->horizontalHeader();
+    header->ensurePolished(); // the titles measured in the style sheet's font
+    // The last column's own width, not the stretched one; stretched again
+    // after, it never gets narrower than that width.
+    const bool stira = header->stretchLastSection();
+    header->setStretchLastSection(false);
+    for (int i = 0; i < header->count(); ++i) {
+        const int titolo = header->sectionSizeHint(i);
+        if (!header->isSectionHidden(i) && header->sectionSize(i) < titolo)
+            header->resizeSection(i, titolo);
+    }
+    header->setStretchLastSection(stira);
 }

@@ -842,7 +842,7 @@ void TestSchedaDipendente::finestreAperte()
     clic(scheda, "storicoStipendi");
     quandoAperto([&] { chiudiAperta(finestraAperta<SchedaVariabiliDipendente>()); });
     clic(scheda, "variabiliMensili");
-    QCOMPARE(aperte, (QStringList{"Periodi di rapporto", "Figli", "Storico stipendi - Rossi_Mario.txt",
+    QCOMPARE(aperte, (QStringList{"Periodi di rapporto", "Figli", "Storico stipendi - Mario Rossi",
                                   "Variabili mensili dipendente - Rossi Mario"}));
 
     QStringList aiuti;

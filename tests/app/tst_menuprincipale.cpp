@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
@@ -418,22 +419,25 @@ void TestMenuPrincipale::perDipendentiScelti()
     auto apri = [&](const QString& id) { aperti << id; };
     {
         RegistroMessaggi messaggi;
-        MenuPrincipale::perDipendentiScelti(&principale, apri);
+        MenuPrincipale::perDipendentiScelti(&principale, QString(), apri);
         QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Nessun dipendente"));
         QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Crea prima un dipendente."));
     }
 
     Inizializzazione::esegui();
     bool multipla = false;
+    QString istruzioni;
     quandoModale<ScegliDipendente>([&](ScegliDipendente* scelta) {
         auto* t = scelta->findChild<QTableWidget*>(QStringLiteral("tabella"));
         multipla = t->columnCount() == 5 && scelta->parentWidget() == &principale;
+        istruzioni = scelta->findChild<QLabel*>(QStringLiteral("istruzioni"))->text();
         t->item(4, 0)->setCheckState(Qt::Checked);
         t->item(1, 0)->setCheckState(Qt::Checked);
         scelta->findChild<QPushButton*>(QStringLiteral("ok"))->click();
     });
-    MenuPrincipale::perDipendentiScelti(&principale, apri);
+    MenuPrincipale::perDipendentiScelti(&principale, QStringLiteral("Spunta per lo storico:"), apri);
     QVERIFY(multipla);
+    QCOMPARE(istruzioni, QStringLiteral("Spunta per lo storico:")); // the chooser says what it is for
     QCOMPARE(aperti, (QStringList{QStringLiteral("Colombo_Sara.txt"), QStringLiteral("Keller_Thomas.txt")}));
 }
 

@@ -121,7 +121,7 @@ void TestGestioneStipendi::salvaERiapri()
     RegistroMessaggi registro;
     {
         GestioneStipendi g(id);
-        QCOMPARE(g.windowTitle(), QStringLiteral("Storico stipendi - Rossi_Mario.txt"));
+        QCOMPARE(g.windowTitle(), QStringLiteral("Storico stipendi - Mario Rossi")); // the person, not the file
         clic(g, "aggiungiPeriodo");
         clic(g, "salva");
         QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salvato"));

@@ -167,15 +167,18 @@ void TestGestioneValute::finestra()
     clic("elimina");
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Il franco svizzero e' la valuta di base e non si puo' eliminare."));
     clic("aggiungi");
-    // Each refused row names row 4 and writes nothing.
-    const QList<QStringList> rifiutate = {{" eur ", "Euro bis", "E", "0,95"},
-                                          {"GBP", "Sterlina", "£", "0.0000001"},
-                                          {"GBP", "Sterlina;UK", "£", "1,2345678"}};
+    // Each refused row names the field, row 4 and the value, and writes
+    // nothing; a rate finer than the millionth is refused, not rounded.
+    const QList<QStringList> rifiutate = {{" eur ", "Euro bis", "E", "0,95", "\"EUR\" in \"Codice, riga 4\""},
+                                          {"GBP", "Sterlina", "£", "0.0000001", "\"0.0000001\" in \"Cambio in CHF, riga 4\""},
+                                          {"GBP", "Sterlina", "£", "abc", "\"abc\" in \"Cambio in CHF, riga 4\""},
+                                          {"GBP", "Sterlina", "£", "1,2345678", "\"1,2345678\" in \"Cambio in CHF, riga 4\""},
+                                          {"GBP", "Sterlina;UK", "£", "1,234568", "\"Sterlina;UK\" in \"Nome, riga 4\""}};
     for (const QStringList& riga : rifiutate) {
         for (int c = 0; c < 4; ++c)
             t->item(3, c)->setText(riga.at(c));
         clic("salva");
-        QVERIFY2(messaggi.ultimoTesto().startsWith(QStringLiteral("Riga 4:")), qPrintable(messaggi.ultimoTesto()));
+        QVERIFY2(messaggi.ultimoTesto().contains(riga.at(4)), qPrintable(messaggi.ultimoTesto()));
         QVERIFY(!QFileInfo::exists(GestioneValute::percorsoFile()));
     }
     t->item(3, 1)->setText(QStringLiteral(" Sterlina "));
@@ -187,7 +190,7 @@ void TestGestioneValute::finestra()
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
     QVERIFY(!QFileInfo::exists(GestioneValute::percorsoFile() + QStringLiteral(".tmp")));
     QVERIFY(QDir(GestioneValute::percorsoFile()).removeRecursively());
-    // The rate is kept to the millionth, rounded: 1.2345678 -> 1234568.
+    // The rate is kept to the millionth: 1,234568 -> 1234568.
     clic("salva");
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Valute salvate."));
     const QString scritto = QString::fromUtf8(AmbienteTest::leggi(GestioneValute::percorsoFile()));

@@ -1179,7 +1179,7 @@ void TestDocumentiAnnuali::stimaUguale()
     prima = PagheAnno::calcoli();
     quandoModale<QDialog>([csv](QDialog* mese) { rispondiDialogoFile(csv); mese->accept(); });
     f.findChild<QPushButton*>(QStringLiteral("esportaCsv"))->click();
-    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("CSV salvato in:\n") + csv);
+    QVERIFY(messaggi.ultimoTesto().startsWith(QStringLiteral("CSV salvato in:\n") + csv));
     QCOMPARE(PagheAnno::calcoli() - prima, 0);
 }
 

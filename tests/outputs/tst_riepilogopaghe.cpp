@@ -316,6 +316,9 @@ void TestRiepilogoPaghe::nessunDipendente()
     clic(f, "esportaCsv");
     QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Esportato"));
     QCOMPARE(AmbienteTest::leggi(csv), (kIntestazione + QLatin1Char('\n')).toUtf8());
+    // A file without a single amount says so.
+    QCOMPARE(messaggi.richieste.last().tipo, Messaggi::Tipo::Avviso);
+    QVERIFY(messaggi.ultimoTesto().endsWith(QStringLiteral("il file non contiene nessun importo. Esegui prima la chiusura del mese.")));
     // The month dialog cancelled: no file asked, nothing written.
     QFile::remove(csv);
     messaggi.richieste.clear();
