@@ -257,7 +257,6 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         fuori.fuoriPeriodo = true;
         return fuori;
     }
-    const QDate ultimo = ultimoGiorno(anno, mese);
     // A month begun or ended during the employment pays its days.
     const int giorni = giorniDelMese(d, anno, mese);
     const bool parziale = giorni < 30;

@@ -80,7 +80,10 @@ MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QString& codice, i
     const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
     for (const MovimentoStipendio& m : movimenti) {
         const QDate data = dataMensilita(m, anno);
-        p.mensilita += data.isValid() && data.month() <= mese ? m.importo : 0.0;
+        if (!data.isValid() || data.month() > mese)
+            continue;
+        p.mensilita += m.importo;
+        p.tredicesime += m.tipo.trimmed().startsWith(QLatin1String("13")) ? m.importo : 0.0;
     }
     for (const StoricoPaghe::PagaMese& saldo : precedenti)
         p.mensilita += proprieDelMese(saldo, movimenti);
@@ -101,7 +104,8 @@ double MensilitaAggiuntive::delMese(const DatiDipendente& d, int mese, double qu
     const int dovute = mese == 12 ? std::min(d.mensilitaAggiuntive, 2) : mese == 6 && d.mensilitaAggiuntive >= 2;
     if (dovute <= 0)
         return 0.0;
-    return std::clamp(Importi::arrotonda5(dovute * quota - p.mensilita), 0.0, quota);
+    const double giaPagato = mese == 6 ? p.mensilita - p.tredicesime : p.mensilita;
+    return std::clamp(Importi::arrotonda5(dovute * quota - giaPagato), 0.0, quota);
 }
 
 double MensilitaAggiuntive::resto(const DatiDipendente& d, double quota, const Pagato& p, double giaNelMese)

@@ -25,6 +25,9 @@ public:
         // December's and June's payment, counted as paid by the month an
         // employment ends.
         double gratifiche = 0.0;
+        // Of `mensilita`, the movements of a thirteenth's kind: an advance of
+        // the thirteenth, due in December, does not lessen June's fourteenth.
+        double tredicesime = 0.0;
     };
 
     // One extra salary owed for the months employed in the year

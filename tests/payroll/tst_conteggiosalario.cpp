@@ -267,6 +267,14 @@ void TestConteggioSalario::mensile_data()
     QTest::newRow("December, a bonus typed by hand") << 6000.0 << 12 << 1 << 1 << "1" << "" << 100 << "M"
                                                      << "10/05/1986" << QByteArray("tredicesimaGratifica=1000\n") << ""
                                                      << false << "" << 0.0 << QStringList{"13000.00", "13000.00", "871.65", "214.75", "0.00", "7000.00", "0.00", "11913.60"};
+    // An advance of the thirteenth is due in December: June's fourteenth is
+    // paid whole, one of the fourteenth's kind lessens it.
+    QTest::newRow("June fourteenth after a thirteenth advance")
+        << 6000.0 << 6 << 2 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
+        << "2026-03-10|13a mensilità|3000|" << 0.0 << QStringList{"12000.00", "12000.00", "804.60", "239.75", "0.00", "6000.00", "0.00", "10955.65"};
+    QTest::newRow("June fourteenth after its own advance")
+        << 6000.0 << 6 << 2 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
+        << "2026-03-10|14a mensilità|2000|" << 0.0 << QStringList{"10000.00", "10000.00", "670.50", "239.75", "0.00", "4000.00", "0.00", "9089.75"};
     // Rehired within April: April counts once, 9/12 of 6000 = 4500.
     QTest::newRow("rehired within a month, leaves in September")
         << 6000.0 << 9 << 1 << 1 << "1" << "01/01/2026-10/04/2026;21/04/2026-30/09/2026" << 100 << "M" << "10/05/1986"
