@@ -449,20 +449,12 @@ int PagheAnno::eta(const DatiDipendente& d, int anno)
 
 QString PagheAnno::cantone(const DatiDipendente& d)
 {
-    // As the pay count reads it.
-    const QString sigla = d.cantone.trimmed().toUpper();
-    return sigla.isEmpty() ? QStringLiteral("TI") : sigla;
+    return ConteggioSalario::cantoneDelConteggio(d);
 }
 
 QString PagheAnno::tariffa(const DatiDipendente& d)
 {
-    // The keys the pay count reads, in its order.
-    for (const char* chiave : {"tabellaIF", "codiceTariffa"}) {
-        const QString codice = d.extra.value(QLatin1String(chiave)).trimmed();
-        if (!codice.isEmpty())
-            return codice;
-    }
-    return QStringLiteral("A0");
+    return ConteggioSalario::tariffaImposta(d);
 }
 
 QString PagheAnno::nome(const QString& id, const DatiDipendente& d)
