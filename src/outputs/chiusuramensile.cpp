@@ -279,12 +279,17 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
             totali[i] += v;
         }
         righeId.append(id);
-        // Each employee without a count stands out, the reason on every cell.
-        if (errore) {
+        // Each employee without a count stands out, the reason on every cell;
+        // so does one whose tax the preview counts as 0 for want of a tariff,
+        // as the save will not count him.
+        const QString motivo = errore || !r.scalaImpostaMancante
+            ? r.errore
+            : ConteggioSalario::impostaNonCalcolabile(r.cantoneImposta, r.tariffaImposta);
+        if (!motivo.isEmpty()) {
             for (int c = 0; c < kColonne; ++c) {
                 if (QTableWidgetItem* cella = tabella->item(riga, c)) {
                     cella->setBackground(kSenzaConteggio);
-                    cella->setToolTip(r.errore);
+                    cella->setToolTip(motivo);
                 }
             }
         }

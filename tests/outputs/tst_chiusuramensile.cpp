@@ -387,6 +387,10 @@ void TestChiusuraMensile::tabelleImpostaMancanti()
         QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Imposta alla fonte"));
         QVERIFY(messaggi.ultimoTesto().contains(avviso));
         QVERIFY(!messaggi.ultimoTesto().contains(QStringLiteral("Colombo"))); // Ticino is loaded
+        // The row the warning names stands out in the preview already.
+        const QTableWidgetItem* prima = tabella(f)->item(riga(f, kBernasconi), 3);
+        QCOMPARE(prima->background().color(), QColor(255, 205, 205));
+        QVERIFY(prima->toolTip().contains(cantone.trimmed().toUpper()));
     }
 
     // The closing saves no month with a tax it could not compute: Keller,
