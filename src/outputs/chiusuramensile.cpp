@@ -331,6 +331,12 @@ void ChiusuraMensile::adattaColonne()
 {
     TabellaUtils::configuraESalva(tabella, QStringLiteral("ChiusuraMensile"),
                                   {28, 155, 220, 105, 105, 95, 85, 85, 95, kLarghezzaNetto});
+    // The name reads whole, with its note "(senza conteggio)" too, whatever
+    // width an earlier filling left.
+    const int colonnaNome = 2;
+    const int nomi = static_cast<QAbstractItemView*>(tabella)->sizeHintForColumn(colonnaNome);
+    if (tabella->columnWidth(colonnaNome) < nomi)
+        tabella->setColumnWidth(colonnaNome, nomi);
     // The window widens (up to its maximum) so that every column, the net
     // above all, is seen without scrolling. The last column counts at its
     // least width, not as stretched over the window: else the window would

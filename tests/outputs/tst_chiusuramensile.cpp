@@ -419,6 +419,8 @@ void TestChiusuraMensile::tabelleImpostaMancanti()
     QVERIFY(!testo.contains(QStringLiteral("nessun errore")));
     QVERIFY(nome->toolTip().contains(rifiuto));
     QCOMPARE(nome->background().color(), QColor(255, 205, 205));
+    // Its name reads whole with the note, though the preview stored narrower widths.
+    QVERIFY(tabella(f)->fontMetrics().horizontalAdvance(nome->text()) < tabella(f)->columnWidth(2));
 
     // "Salva selezionati" prints the six saved months and names him.
     RegistroPiattaforma piattaforma;
