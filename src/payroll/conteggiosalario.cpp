@@ -57,6 +57,26 @@ QDate ultimoGiorno(int anno, int mese)
     return primo.addDays(primo.daysInMonth() - 1);
 }
 
+// The month's last day of employment: its last day, or the exit of a
+// period that ends in it when no period lasts longer.
+QDate ultimoGiornoInServizio(const QList<PeriodoRapporto>& periodi, int anno, int mese)
+{
+    const QDate primo(anno, mese, 1);
+    const QDate ultimo = ultimoGiorno(anno, mese);
+    if (periodi.isEmpty())
+        return ultimo;
+    QDate fine;
+    for (const PeriodoRapporto& p : periodi) {
+        const QDate entrata = DateTesto::daGiornoMeseAnno(p.entrata);
+        const QDate uscita = DateTesto::daGiornoMeseAnno(p.uscita);
+        if (!entrata.isValid() || entrata > ultimo || (uscita.isValid() && uscita < primo))
+            continue;
+        const QDate finePeriodo = uscita.isValid() && uscita < ultimo ? uscita : ultimo;
+        fine = fine.isValid() ? std::max(fine, finePeriodo) : finePeriodo;
+    }
+    return fine.isValid() ? fine : ultimo;
+}
+
 // The holiday pay rate of hourly pay from the weeks of holiday a year (the
 // same weeks the slip's holiday entitlement shows): weeks / (52 - weeks).
 double quotaVacanze(const DatiDipendente& d)
@@ -114,7 +134,7 @@ MensilitaMese mensilitaDelMese(const QString& codice, const DatiDipendente& d, i
     const MensilitaAggiuntive::Pagato pagato =
         MensilitaAggiuntive::pagato(codice, anno, mese, precedenti, stimate, true);
     if (automatica)
-        r.automatica = MensilitaAggiuntive::delMese(d, mese, quota, pagato);
+        r.automatica = MensilitaAggiuntive::delMese(d, anno, mese, quota, pagato);
     if (fine)
         (automatica ? r.proRata : r.dovute) = MensilitaAggiuntive::resto(d, quota, pagato, r.automatica);
     return r;
@@ -316,6 +336,9 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         imponibile = lordo + v.rimborsoMalattia + v.rimborsoInfortunio + v.rimborsoIPG;
         r.aggiunteNette = v.rimborsoSpese - v.acconti - v.rimborsoPrestiti - v.trattenuteUEF;
         r.tredicesima = quotaTredicesima;
+        // Paid of the thirteenth by the count itself: a month paid by the
+        // hour before a change to monthly pay counts for December's.
+        r.mensilitaConteggio = quotaTredicesima;
 
         QList<StoricoPaghe::Voce>& voci = r.dettaglio.vociSalario;
         aggiungiVoce(voci, ore, QString(), italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Salario orario (%1 h x %2)")).arg(dueDecimali(v.oreFatte), dueDecimali(p)));
@@ -398,6 +421,7 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice, &erroreLettura);
     if (!erroreLettura.isEmpty())
         return errore(r, erroreLettura);
+    MensilitaAggiuntive::movimentiDelMese(movimenti, anno, mese, &r.mensilitaMovimenti, &r.tredicesimaMovimenti);
     for (const MovimentoStipendio& m : movimenti) {
         const QDate data = DateTesto::daMovimento(m.data);
         if (!data.isValid() || data.year() != anno || data.month() != mese || !(m.importo > 0))
@@ -587,6 +611,8 @@ StoricoPaghe::PagaMese ConteggioSalario::comeMese(const RisultatoConteggio& r)
     p.dettaglio = r.dettaglio;
     p.conMensilita = true;
     p.mensilitaConteggio = r.mensilitaConteggio;
+    p.mensilitaMovimenti = r.mensilitaMovimenti;
+    p.tredicesimaMovimenti = r.tredicesimaMovimenti;
     return p;
 }
 
@@ -623,7 +649,8 @@ QString ConteggioSalario::impostaNonCalcolabile(const QString& cantone, const QS
 AssegniFamiliari::Risultato ConteggioSalario::assegniDelMese(const DatiDipendente& d, int anno, int mese,
                                                             double reddito)
 {
-    return AssegniFamiliari::calcola(cantoneDelConteggio(d), d.figli, reddito, ultimoGiorno(anno, mese));
+    return AssegniFamiliari::calcola(cantoneDelConteggio(d), d.figli, reddito,
+                                     ultimoGiornoInServizio(d.periodi, anno, mese));
 }
 
 bool ConteggioSalario::inServizio(const DatiDipendente& d, int anno, int mese)

@@ -28,6 +28,10 @@ struct RisultatoConteggio
     // What the count paid by itself of the extra monthly salaries (December's,
     // June's, the last month's), stored with the month.
     double mensilitaConteggio = 0.0;
+    // The month's movements of an extra salary's kind, and of those the
+    // thirteenth's, stored with the month.
+    double mensilitaMovimenti = 0.0;
+    double tredicesimaMovimenti = 0.0;
     // Days employed in the month on a 30-day month: below 30 in a month where
     // the employment begins after the 1st or ends before the month's end.
     int giorni = 30;
@@ -127,8 +131,9 @@ public:
 
     // The family allowances the count pays in the month for the children on
     // the card, for a whole month: the card's canton ("TI" when empty) on the
-    // month's income `reddito`, dated on the month's last day (a child born
-    // in the month is paid for from that month).
+    // month's income `reddito`, dated on the month's last day of employment
+    // (a child born in the month is paid for from that month, unless born
+    // after the employment ended).
     static AssegniFamiliari::Risultato assegniDelMese(const DatiDipendente& d, int anno, int mese, double reddito);
 
     // Whether the employee is employed in the month: no employment period at

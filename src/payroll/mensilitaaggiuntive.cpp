@@ -1,5 +1,6 @@
 #include "mensilitaaggiuntive.h"
 
+#include "conteggiosalario.h"
 #include "datetesto.h"
 #include "importi.h"
 #include "movimenti.h"
@@ -29,6 +30,13 @@ QDate dataMensilita(const MovimentoStipendio& m, int anno)
     const QDate data = DateTesto::daMovimento(m.data);
     return data.isValid() && data.year() == anno && m.importo > 0 && Movimenti::mensilitaAggiuntiva(m) ? data
                                                                                                         : QDate();
+}
+
+// A movement of the thirteenth's kind: an advance of the thirteenth is due
+// in December and does not lessen June's fourteenth.
+bool diTredicesima(const MovimentoStipendio& m)
+{
+    return m.tipo.trimmed().startsWith(QLatin1String("13"));
 }
 
 // What the count paid by itself in a saved month. A month saved before it
@@ -78,15 +86,24 @@ MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QString& codice, i
     Pagato p;
     p.mensilita = stimate;
     const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
+    // A month saved with what its movements paid counts that; a month saved
+    // before it kept it, or not saved, counts the movements dated in it.
+    QSet<int> salvati;
+    for (const StoricoPaghe::PagaMese& saldo : precedenti) {
+        p.mensilita += proprieDelMese(saldo, movimenti);
+        if (saldo.conMensilita && !salvati.contains(saldo.mese)) {
+            salvati.insert(saldo.mese);
+            p.mensilita += saldo.mensilitaMovimenti;
+            p.tredicesime += saldo.tredicesimaMovimenti;
+        }
+    }
     for (const MovimentoStipendio& m : movimenti) {
         const QDate data = dataMensilita(m, anno);
-        if (!data.isValid() || data.month() > mese)
+        if (!data.isValid() || data.month() > mese || salvati.contains(data.month()))
             continue;
         p.mensilita += m.importo;
-        p.tredicesime += m.tipo.trimmed().startsWith(QLatin1String("13")) ? m.importo : 0.0;
+        p.tredicesime += diTredicesima(m) ? m.importo : 0.0;
     }
-    for (const StoricoPaghe::PagaMese& saldo : precedenti)
-        p.mensilita += proprieDelMese(saldo, movimenti);
     const QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(codice, anno);
     for (const VariabileMese& v : variabili) {
         if (v.mese > mese || (v.mese == mese && !conMeseCorrente))
@@ -97,7 +114,7 @@ MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QString& codice, i
     return p;
 }
 
-double MensilitaAggiuntive::delMese(const DatiDipendente& d, int mese, double quota, const Pagato& p)
+double MensilitaAggiuntive::delMese(const DatiDipendente& d, int anno, int mese, double quota, const Pagato& p)
 {
     // The extra salaries due by the month: the fourteenth in June, both in
     // December (a third one only when an employment ends).
@@ -105,7 +122,10 @@ double MensilitaAggiuntive::delMese(const DatiDipendente& d, int mese, double qu
     if (dovute <= 0)
         return 0.0;
     const double giaPagato = mese == 6 ? p.mensilita - p.tredicesime : p.mensilita;
-    return std::clamp(Importi::arrotonda5(dovute * quota - giaPagato), 0.0, quota);
+    // December pays its thirteenth; the fourteenth as well when June, which
+    // pays it, fell outside the employment (an entry after June).
+    const int delDicembre = dovute == 2 && !ConteggioSalario::inServizio(d, anno, 6) ? 2 : 1;
+    return std::clamp(Importi::arrotonda5(dovute * quota - giaPagato), 0.0, delDicembre * quota);
 }
 
 double MensilitaAggiuntive::resto(const DatiDipendente& d, double quota, const Pagato& p, double giaNelMese)
@@ -124,4 +144,17 @@ double MensilitaAggiuntive::daLiquidare(const QString& codice, const DatiDipende
 double MensilitaAggiuntive::liquidata(const VariabileMese& v)
 {
     return std::clamp(v.tredicesimaLiquidata, 0.0, std::max(0.0, v.tredicesimaGratifica));
+}
+
+void MensilitaAggiuntive::movimentiDelMese(const QList<MovimentoStipendio>& movimenti, int anno, int mese,
+                                          double* tutte, double* tredicesime)
+{
+    *tutte = 0.0;
+    *tredicesime = 0.0;
+    for (const MovimentoStipendio& m : movimenti) {
+        if (dataMensilita(m, anno).month() != mese)
+            continue;
+        *tutte += m.importo;
+        *tredicesime += diTredicesima(m) ? m.importo : 0.0;
+    }
 }

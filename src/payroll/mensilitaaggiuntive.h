@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dipendente.h"
+#include "movimenti.h"
 #include "storicopaghe.h"
 #include "variabilimensili.h"
 
@@ -39,19 +40,22 @@ public:
     static QList<StoricoPaghe::PagaMese> mesiPrecedenti(const QString& codice, int anno, int mese);
 
     // What the year paid up to `mese`: the movements of an extra salary's
-    // kind dated to the month included, the count's own lines of the months
-    // saved before it (`precedenti`) and of months counted without being
-    // saved (`stimate`, a year estimate), and the variables' "13a / 14a /
-    // gratifica" of the months before it, of the month too with
-    // `conMeseCorrente`.
+    // kind dated to the month included (of a month saved before it,
+    // `precedenti`, those the month kept as paid, never one entered after
+    // it was saved), the count's own lines of the months saved before it and
+    // of months counted without being saved (`stimate`, a year estimate),
+    // and the variables' "13a / 14a / gratifica" of the months before it, of
+    // the month too with `conMeseCorrente`.
     static Pagato pagato(const QString& codice, int anno, int mese, const QList<StoricoPaghe::PagaMese>& precedenti,
                          double stimate, bool conMeseCorrente);
 
     // What December's thirteenth (June's fourteenth, with two extra
     // salaries) pays automatically: the extra salaries due by the month less
-    // what the year paid of them, at most the month's own `quota`, never
-    // below 0; 0 in any other month. Bonuses typed by hand do not lessen it.
-    static double delMese(const DatiDipendente& d, int mese, double quota, const Pagato& p);
+    // what the year paid of them, at most the month's own `quota` (in
+    // December the fourteenth's too when June fell outside the employment),
+    // never below 0; 0 in any other month. Bonuses typed by hand do not
+    // lessen it.
+    static double delMese(const DatiDipendente& d, int anno, int mese, double quota, const Pagato& p);
 
     // What the year still owes of all its extra salaries: each `quota`, less
     // what it paid, the bonuses typed by hand and `giaNelMese` (paid by the
@@ -66,4 +70,9 @@ public:
 
     // Of the month's "13a / 14a / gratifica", the part the payout wrote.
     static double liquidata(const VariabileMese& v);
+
+    // The movements of an extra salary's kind dated in the month, and of
+    // those the thirteenth's, as the month's count pays them.
+    static void movimentiDelMese(const QList<MovimentoStipendio>& movimenti, int anno, int mese, double* tutte,
+                                 double* tredicesime);
 };

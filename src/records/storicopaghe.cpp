@@ -208,8 +208,11 @@ QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::Pag
             testo += QStringLiteral("guadagnoAssicuratoLAINF=") + importo(p.guadagnoAssicuratoLAINF)
                 + QLatin1Char('\n');
         }
-        if (p.conMensilita)
+        if (p.conMensilita) {
             testo += QStringLiteral("mensilitaConteggio=") + importo(p.mensilitaConteggio) + QLatin1Char('\n');
+            testo += QStringLiteral("mensilitaMovimenti=") + importo(p.mensilitaMovimenti) + QLatin1Char('\n');
+            testo += QStringLiteral("tredicesimaMovimenti=") + importo(p.tredicesimaMovimenti) + QLatin1Char('\n');
+        }
         if (p.datore.presente) {
             testo += QStringLiteral("avsDatore=") + importo(p.datore.avs) + QLatin1Char('\n');
             testo += QStringLiteral("adDatore=") + importo(p.datore.ad) + QLatin1Char('\n');
@@ -308,7 +311,10 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
         else if (chiave == QLatin1String("mensilitaConteggio")) {
             corrente.mensilitaConteggio = leggiImporto(valore);
             corrente.conMensilita = true;
-        }
+        } else if (chiave == QLatin1String("mensilitaMovimenti"))
+            corrente.mensilitaMovimenti = leggiImporto(valore);
+        else if (chiave == QLatin1String("tredicesimaMovimenti"))
+            corrente.tredicesimaMovimenti = leggiImporto(valore);
         else if (leggiGuadagno(corrente, chiave, valore, leggiImporto))
             corrente.guadagniAssicurati = true;
         else if (leggiDatore(corrente.datore, chiave, valore, leggiImporto))
@@ -349,7 +355,8 @@ bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga, QString* e
                              paga.assegniFamiliari,  paga.impostaTrattenuta,    paga.netto,
                              paga.importoContanti,   paga.lordoSoggettoAD,      paga.guadagnoAssicuratoAD,
                              paga.lordoSoggettoLAINF, paga.guadagnoAssicuratoLAINF, paga.dettaglio.aliquotaLpp,
-                             paga.dettaglio.aliquotaImposta, paga.mensilitaConteggio};
+                             paga.dettaglio.aliquotaImposta, paga.mensilitaConteggio, paga.mensilitaMovimenti,
+                             paga.tredicesimaMovimenti};
     for (const Trattenuta* t : {&paga.dettaglio.avs, &paga.dettaglio.ad, &paga.dettaglio.caf,
                                 &paga.dettaglio.infortuni})
         importi << t->importo << t->imponibile << t->aliquota;

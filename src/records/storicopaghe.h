@@ -95,6 +95,11 @@ public:
         // months saved before the key existed read back without it.
         bool conMensilita = false;
         double mensilitaConteggio = 0.0;
+        // The month's movements of an extra salary's kind it paid, and of
+        // those the thirteenth's: written with the key above, so that a
+        // movement entered after the month was saved is never taken as paid.
+        double mensilitaMovimenti = 0.0;
+        double tredicesimaMovimenti = 0.0;
         // Whether the month's group holds a "netto": a group without one is
         // no saved pay count.
         bool conNetto = false;

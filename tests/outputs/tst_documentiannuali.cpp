@@ -1133,7 +1133,7 @@ void TestDocumentiAnnuali::stimaUguale()
     // total, the months' rounding to 0.05 a line of its own.
     QCOMPARE(elemento(xml, QStringLiteral("DataUscita")), uscita);
     double dipendente = 0, datore = 0;
-    for (const QString& voce : {"AVS", "AD", "CAF", "LAINF"}) {
+    for (const char* voce : {"AVS", "AD", "CAF", "LAINF"}) {
         dipendente += elemento(xml, QStringLiteral("Dipendente"), voce).toDouble();
         datore += elemento(xml, QStringLiteral("Datore"), voce).toDouble();
     }

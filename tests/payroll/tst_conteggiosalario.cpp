@@ -145,7 +145,8 @@ void TestConteggioSalario::mensile_data()
     QTest::addColumn<QByteArray>("variabili"); // INI text of the month's group
     QTest::addColumn<QString>("figlio");
     QTest::addColumn<bool>("premi");           // company premium 10 per mille men, 20 women
-    QTest::addColumn<QString>("movimenti");    // "date|kind|amount|description", ";" between them
+    QTest::addColumn<QString>("movimenti");    // "date|kind|amount|description", ";" between them; a date
+                                               // after "+": entered once its month was saved
     QTest::addColumn<double>("dovute");        // extra salaries owed and not paid
     // lordoContributivo, lordoImponibile, contributi, lpp, assegni, tredicesima, aggiunte, netto
     QTest::addColumn<QStringList>("attesi");
@@ -275,6 +276,23 @@ void TestConteggioSalario::mensile_data()
     QTest::newRow("June fourteenth after its own advance")
         << 6000.0 << 6 << 2 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
         << "2026-03-10|14a mensilità|2000|" << 0.0 << QStringList{"10000.00", "10000.00", "670.50", "239.75", "0.00", "4000.00", "0.00", "9089.75"};
+    // An advance entered once June was saved was never paid: December pays
+    // the whole thirteenth.
+    QTest::newRow("December, an advance entered after its month was saved")
+        << 6000.0 << 12 << 1 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
+        << "+" + acconto << 0.0 << QStringList{"12000.00", "12000.00", "804.60", "214.75", "0.00", "6000.00", "0.00", "10980.65"};
+    // Entered in August, after June's fourteenth: December pays both, 2 x 5/12 of 6000.
+    QTest::newRow("December, two extra salaries, entered in August")
+        << 6000.0 << 12 << 2 << 1 << "1" << "01/08/2026" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
+        << "" << 0.0 << QStringList{"11000.00", "11000.00", "737.55", "239.75", "0.00", "5000.00", "0.00", "10022.70"};
+    // Leaves on 15/12: a child born on the 10th is paid for his days, one
+    // born on the 20th, after the exit, is not.
+    QTest::newRow("child born before the exit in the month")
+        << 5000.0 << 12 << 0 << -1 << "1" << "01/01/2020-15/12/2026" << 100 << "M" << "10/05/1986" << QByteArray()
+        << "10/12/2026" << false << "" << 0.0 << QStringList{"2500.00", "2607.50", "167.65", "69.90", "107.50", "0.00", "0.00", "2369.95"};
+    QTest::newRow("child born after the exit")
+        << 5000.0 << 12 << 0 << -1 << "1" << "01/01/2020-15/12/2026" << 100 << "M" << "10/05/1986" << QByteArray()
+        << "20/12/2026" << false << "" << 0.0 << QStringList{"2500.00", "2500.00", "167.65", "69.90", "0.00", "0.00", "0.00", "2262.45"};
     // Rehired within April: April counts once, 9/12 of 6000 = 4500.
     QTest::newRow("rehired within a month, leaves in September")
         << 6000.0 << 9 << 1 << 1 << "1" << "01/01/2026-10/04/2026;21/04/2026-30/09/2026" << 100 << "M" << "10/05/1986"
@@ -344,6 +362,7 @@ void TestConteggioSalario::mensile()
                              "[Mese_" + QByteArray::number(mese) + "]\n" + variabili);
 
     QList<MovimentoStipendio> lista;
+    QList<MovimentoStipendio> tardivi;
     for (const QString& testo : movimenti.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList campi = testo.split(QLatin1Char('|'));
         MovimentoStipendio m;
@@ -352,15 +371,21 @@ void TestConteggioSalario::mensile()
         m.importo = campi.at(2).toDouble();
         m.descrizione = campi.at(3);
         Movimenti::applicaPreset(m);
-        lista.append(m);
+        if (m.data.startsWith(QLatin1Char('+')))
+            tardivi.append(m);
+        else
+            lista.append(m);
     }
     QVERIFY(Movimenti::salva(kId, lista));
     // The months of earlier movements are closed first, their slips saved.
-    for (const MovimentoStipendio& m : qAsConst(lista)) {
-        const int prima = QDate::fromString(m.data, Qt::ISODate).month();
+    for (const MovimentoStipendio& m : lista + tardivi) {
+        const int prima = QDate::fromString(m.data.mid(m.data.startsWith(QLatin1Char('+'))), Qt::ISODate).month();
         if (prima < mese)
             QVERIFY(ConteggioSalario::genera(kId, d, 2026, prima, true, tredicesima).errore.isEmpty());
     }
+    for (MovimentoStipendio& m : tardivi)
+        m.data.remove(0, 1);
+    QVERIFY(Movimenti::salva(kId, lista + tardivi));
 
     const RisultatoConteggio r = ConteggioSalario::genera(kId, d, 2026, mese, false, tredicesima);
     QCOMPARE(r.errore, QString());
