@@ -122,7 +122,7 @@ QStringList CifreRiepilogo::mesiRifiutati(const QStringList& ids, int anno, int 
             continue;
         DatiDipendente d;
         Dipendente::carica(id, d); // an unreadable record is named by its id
-        righe << PagheAnno::nome(id, d) + QStringLiteral(": ") + motivo;
+        righe << PagheAnno::nome(id, d).simplified() + QStringLiteral(": ") + motivo;
     }
     return righe;
 }
