@@ -1172,6 +1172,18 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0, und &quot;Alle erstellen un
         <source>lo storico paghe non si legge correttamente: %1</source>
         <translation>die Lohnhistorie lässt sich nicht fehlerfrei lesen: %1</translation>
     </message>
+    <message>
+        <source>Fuori periodo di rapporto: il mese salvato prima non rientra più in nessun periodo di rapporto della scheda e non viene pagato</source>
+        <translation>Ausserhalb der Anstellungsdauer: Der früher gespeicherte Monat liegt in keiner Anstellungsperiode der Karte mehr und wird nicht ausbezahlt</translation>
+    </message>
+    <message>
+        <source>Lo storico paghe %1 di %2 %3 non si legge correttamente: nessuna liquidazione viene registrata. Correggi il file e riprova.</source>
+        <translation>Die Lohnhistorie %1 von %2 %3 lässt sich nicht fehlerfrei lesen: Es wird keine Auszahlung erfasst. Korrigiere die Datei und versuche es erneut.</translation>
+    </message>
+    <message>
+        <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
+        <translation>die Ablehnungen des letzten Abschlusses lassen sich nicht fehlerfrei lesen: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -1306,6 +1318,10 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0, und &quot;Alle erstellen un
     <message>
         <source>Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle del cantone %2 (file tar*.txt cercati in %3)</source>
         <translation>Quellensteuer nicht berechenbar: der Tarif %1 ist nicht in den Tabellen des Kantons %2 (Dateien tar*.txt gesucht in %3)</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: il file delle tariffe del cantone %2 contiene la tariffa %1 danneggiata o in contraddizione con se stessa, che non viene usata (file tar*.txt cercati in %3)</source>
+        <translation>Quellensteuer nicht berechenbar: Die Tarifdatei des Kantons %2 enthält den Tarif %1 beschädigt oder in sich widersprüchlich, er wird nicht verwendet (Dateien tar*.txt gesucht in %3)</translation>
     </message>
 </context>
 <context>
@@ -4465,6 +4481,18 @@ Nettojahreslohn: %4 CHF</translation>
         <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
         <translation>Kein markierter Mitarbeiter hat %1 im Lohnjournal gespeichert: die Datei enthält keinen einzigen Betrag. Führen Sie zuerst den Monatsabschluss aus.</translation>
     </message>
+    <message>
+        <source>L&apos;ultima chiusura di %1 non ha potuto conteggiare questi dipendenti: il file riporta il mese salvato prima, con lo stato &quot;rifiutato dall&apos;ultima chiusura&quot;:</source>
+        <translation>Der letzte Abschluss von %1 konnte diese Mitarbeitenden nicht abrechnen: Die Datei enthält den früher gespeicherten Monat mit dem Status &quot;rifiutato dall&apos;ultima chiusura&quot;:</translation>
+    </message>
+    <message>
+        <source>mesi salvati, con rifiuti</source>
+        <translation>gespeicherte Monate, mit Ablehnungen</translation>
+    </message>
+    <message>
+        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
+        <translation>%1: in den Zahlen auch früher gespeicherte Monate, die der letzte Abschluss nicht abrechnen konnte: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScegliAzienda</name>
@@ -4545,6 +4573,10 @@ Nettojahreslohn: %4 CHF</translation>
     <message>
         <source>Conteggio del mese %1/%2</source>
         <translation>Abrechnung des Monats %1/%2</translation>
+    </message>
+    <message>
+        <source>Lo storico paghe non si legge correttamente: %1</source>
+        <translation>Die Lohnhistorie lässt sich nicht fehlerfrei lesen: %1</translation>
     </message>
 </context>
 <context>
@@ -5075,6 +5107,14 @@ Nettojahreslohn: %4 CHF</translation>
     <message>
         <source>Stampa da verificare: lo storico paghe non si e&apos; letto del tutto o il mese non e&apos; il conteggio attuale.</source>
         <translation>Ausdruck prüfen: die Lohnhistorie wurde nicht vollständig gelesen oder der Monat ist nicht die aktuelle Abrechnung.</translation>
+    </message>
+    <message>
+        <source>Il file delle tariffe del cantone %1 contiene la tariffa %2 danneggiata o in contraddizione con se stessa: non viene usata.</source>
+        <translation>Die Tarifdatei des Kantons %1 enthält den Tarif %2 beschädigt oder in sich widersprüchlich: Er wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, stampati come salvati prima:</source>
+        <translation>Monate, die der letzte Abschluss nicht abrechnen konnte, gedruckt wie früher gespeichert:</translation>
     </message>
 </context>
 <context>

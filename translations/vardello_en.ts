@@ -1172,6 +1172,18 @@ For these employees the tax is 0 and &quot;Generate all and save&quot; does not 
         <source>lo storico paghe non si legge correttamente: %1</source>
         <translation>the payroll history does not read cleanly: %1</translation>
     </message>
+    <message>
+        <source>Fuori periodo di rapporto: il mese salvato prima non rientra più in nessun periodo di rapporto della scheda e non viene pagato</source>
+        <translation>Outside the employment period: the month saved earlier no longer lies in any employment period of the card and is not paid</translation>
+    </message>
+    <message>
+        <source>Lo storico paghe %1 di %2 %3 non si legge correttamente: nessuna liquidazione viene registrata. Correggi il file e riprova.</source>
+        <translation>The %1 pay history of %2 %3 does not read cleanly: no payout is recorded. Correct the file and try again.</translation>
+    </message>
+    <message>
+        <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
+        <translation>the refusals of the last closing do not read cleanly: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -1306,6 +1318,10 @@ For these employees the tax is 0 and &quot;Generate all and save&quot; does not 
     <message>
         <source>Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle del cantone %2 (file tar*.txt cercati in %3)</source>
         <translation>Withholding tax cannot be computed: tariff %1 is not in the tables of canton %2 (tar*.txt files looked for in %3)</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: il file delle tariffe del cantone %2 contiene la tariffa %1 danneggiata o in contraddizione con se stessa, che non viene usata (file tar*.txt cercati in %3)</source>
+        <translation>Withholding tax cannot be computed: the tariff file of canton %2 holds tariff %1 damaged or contradicting itself, and it is not used (tar*.txt files looked for in %3)</translation>
     </message>
 </context>
 <context>
@@ -4465,6 +4481,18 @@ Annual net: %4 CHF</translation>
         <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
         <translation>No ticked employee has %1 saved in the pay history: the file holds no amount. Close the month first.</translation>
     </message>
+    <message>
+        <source>L&apos;ultima chiusura di %1 non ha potuto conteggiare questi dipendenti: il file riporta il mese salvato prima, con lo stato &quot;rifiutato dall&apos;ultima chiusura&quot;:</source>
+        <translation>The last closing of %1 could not count these employees: the file holds the month saved earlier, with the state &quot;rifiutato dall&apos;ultima chiusura&quot;:</translation>
+    </message>
+    <message>
+        <source>mesi salvati, con rifiuti</source>
+        <translation>saved months, with refusals</translation>
+    </message>
+    <message>
+        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
+        <translation>%1: the figures also hold months saved earlier that the last closing could not count: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScegliAzienda</name>
@@ -4545,6 +4573,10 @@ Annual net: %4 CHF</translation>
     <message>
         <source>Conteggio del mese %1/%2</source>
         <translation>Pay slip for %1/%2</translation>
+    </message>
+    <message>
+        <source>Lo storico paghe non si legge correttamente: %1</source>
+        <translation>The pay history does not read cleanly: %1</translation>
     </message>
 </context>
 <context>
@@ -5075,6 +5107,14 @@ Annual net: %4 CHF</translation>
     <message>
         <source>Stampa da verificare: lo storico paghe non si e&apos; letto del tutto o il mese non e&apos; il conteggio attuale.</source>
         <translation>Check this printout: the payroll history did not read completely or the month is not the current count.</translation>
+    </message>
+    <message>
+        <source>Il file delle tariffe del cantone %1 contiene la tariffa %2 danneggiata o in contraddizione con se stessa: non viene usata.</source>
+        <translation>The tariff file of canton %1 holds tariff %2 damaged or contradicting itself: it is not used.</translation>
+    </message>
+    <message>
+        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, stampati come salvati prima:</source>
+        <translation>Months the last closing could not count, printed as saved earlier:</translation>
     </message>
 </context>
 <context>

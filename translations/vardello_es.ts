@@ -1172,6 +1172,18 @@ Para estos empleados el impuesto resulta 0 y &quot;Generar todas y guardar&quot;
         <source>lo storico paghe non si legge correttamente: %1</source>
         <translation>el historial de nóminas no se lee correctamente: %1</translation>
     </message>
+    <message>
+        <source>Fuori periodo di rapporto: il mese salvato prima non rientra più in nessun periodo di rapporto della scheda e non viene pagato</source>
+        <translation>Fuera del período de empleo: el mes guardado antes ya no está en ningún período de empleo de la ficha y no se paga</translation>
+    </message>
+    <message>
+        <source>Lo storico paghe %1 di %2 %3 non si legge correttamente: nessuna liquidazione viene registrata. Correggi il file e riprova.</source>
+        <translation>El historial de pagas %1 de %2 %3 no se lee correctamente: no se registra ninguna liquidación. Corrige el archivo y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
+        <translation>los rechazos del último cierre no se leen correctamente: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -1306,6 +1318,10 @@ Para estos empleados el impuesto resulta 0 y &quot;Generar todas y guardar&quot;
     <message>
         <source>Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle del cantone %2 (file tar*.txt cercati in %3)</source>
         <translation>Impuesto en la fuente no calculable: la tarifa %1 no está en las tablas del cantón %2 (archivos tar*.txt buscados en %3)</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: il file delle tariffe del cantone %2 contiene la tariffa %1 danneggiata o in contraddizione con se stessa, che non viene usata (file tar*.txt cercati in %3)</source>
+        <translation>Impuesto en la fuente no calculable: el archivo de tarifas del cantón %2 contiene la tarifa %1 dañada o contradictoria, que no se usa (archivos tar*.txt buscados en %3)</translation>
     </message>
 </context>
 <context>
@@ -4465,6 +4481,18 @@ Neto anual: %4 CHF</translation>
         <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
         <translation>Ningún empleado marcado tiene %1 guardado en el historial de pagos: el archivo no contiene ningún importe. Realice primero el cierre del mes.</translation>
     </message>
+    <message>
+        <source>L&apos;ultima chiusura di %1 non ha potuto conteggiare questi dipendenti: il file riporta il mese salvato prima, con lo stato &quot;rifiutato dall&apos;ultima chiusura&quot;:</source>
+        <translation>El último cierre de %1 no pudo calcular a estos empleados: el archivo recoge el mes guardado antes, con el estado &quot;rifiutato dall&apos;ultima chiusura&quot;:</translation>
+    </message>
+    <message>
+        <source>mesi salvati, con rifiuti</source>
+        <translation>meses guardados, con rechazos</translation>
+    </message>
+    <message>
+        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
+        <translation>%1: las cifras incluyen también meses guardados antes que el último cierre no pudo calcular: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScegliAzienda</name>
@@ -4545,6 +4573,10 @@ Neto anual: %4 CHF</translation>
     <message>
         <source>Conteggio del mese %1/%2</source>
         <translation>Nómina del mes %1/%2</translation>
+    </message>
+    <message>
+        <source>Lo storico paghe non si legge correttamente: %1</source>
+        <translation>El historial de pagas no se lee correctamente: %1</translation>
     </message>
 </context>
 <context>
@@ -5075,6 +5107,14 @@ Neto anual: %4 CHF</translation>
     <message>
         <source>Stampa da verificare: lo storico paghe non si e&apos; letto del tutto o il mese non e&apos; il conteggio attuale.</source>
         <translation>Impresión por verificar: el historial de nóminas no se leyó por completo o el mes no es el cálculo actual.</translation>
+    </message>
+    <message>
+        <source>Il file delle tariffe del cantone %1 contiene la tariffa %2 danneggiata o in contraddizione con se stessa: non viene usata.</source>
+        <translation>El archivo de tarifas del cantón %1 contiene la tarifa %2 dañada o contradictoria: no se usa.</translation>
+    </message>
+    <message>
+        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, stampati come salvati prima:</source>
+        <translation>Meses que el último cierre no pudo calcular, impresos como se guardaron antes:</translation>
     </message>
 </context>
 <context>

@@ -1172,6 +1172,18 @@ Pour ces employés, l&apos;impôt est de 0 et « Tout générer et enregistrer �
         <source>lo storico paghe non si legge correttamente: %1</source>
         <translation>l&apos;historique des salaires ne se lit pas correctement : %1</translation>
     </message>
+    <message>
+        <source>Fuori periodo di rapporto: il mese salvato prima non rientra più in nessun periodo di rapporto della scheda e non viene pagato</source>
+        <translation>Hors période d&apos;emploi : le mois enregistré auparavant n&apos;est plus compris dans aucune période d&apos;emploi de la fiche et n&apos;est pas payé</translation>
+    </message>
+    <message>
+        <source>Lo storico paghe %1 di %2 %3 non si legge correttamente: nessuna liquidazione viene registrata. Correggi il file e riprova.</source>
+        <translation>L&apos;historique des salaires %1 de %2 %3 ne se lit pas correctement : aucun versement n&apos;est enregistré. Corrige le fichier et réessaie.</translation>
+    </message>
+    <message>
+        <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
+        <translation>les refus de la dernière clôture ne se lisent pas correctement : %1</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -1306,6 +1318,10 @@ Pour ces employés, l&apos;impôt est de 0 et « Tout générer et enregistrer �
     <message>
         <source>Imposta alla fonte non calcolabile: la tariffa %1 non si trova nelle tabelle del cantone %2 (file tar*.txt cercati in %3)</source>
         <translation>Impôt à la source non calculable : le barème %1 ne figure pas dans les tableaux du canton %2 (fichiers tar*.txt cherchés dans %3)</translation>
+    </message>
+    <message>
+        <source>Imposta alla fonte non calcolabile: il file delle tariffe del cantone %2 contiene la tariffa %1 danneggiata o in contraddizione con se stessa, che non viene usata (file tar*.txt cercati in %3)</source>
+        <translation>Impôt à la source non calculable : le fichier des barèmes du canton %2 contient le barème %1 endommagé ou contradictoire, qui n&apos;est pas utilisé (fichiers tar*.txt cherchés dans %3)</translation>
     </message>
 </context>
 <context>
@@ -4465,6 +4481,18 @@ Net annuel : %4 CHF</translation>
         <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
         <translation>Aucun employé coché n&apos;a %1 enregistré dans l&apos;historique des paies : le fichier ne contient aucun montant. Effectuez d&apos;abord la clôture du mois.</translation>
     </message>
+    <message>
+        <source>L&apos;ultima chiusura di %1 non ha potuto conteggiare questi dipendenti: il file riporta il mese salvato prima, con lo stato &quot;rifiutato dall&apos;ultima chiusura&quot;:</source>
+        <translation>La dernière clôture de %1 n&apos;a pas pu calculer ces employés : le fichier reprend le mois enregistré auparavant, avec l&apos;état &quot;rifiutato dall&apos;ultima chiusura&quot; :</translation>
+    </message>
+    <message>
+        <source>mesi salvati, con rifiuti</source>
+        <translation>mois enregistrés, avec refus</translation>
+    </message>
+    <message>
+        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
+        <translation>%1 : les chiffres comprennent aussi des mois enregistrés auparavant que la dernière clôture n&apos;a pas pu calculer : %2</translation>
+    </message>
 </context>
 <context>
     <name>ScegliAzienda</name>
@@ -4545,6 +4573,10 @@ Net annuel : %4 CHF</translation>
     <message>
         <source>Conteggio del mese %1/%2</source>
         <translation>Décompte du mois %1/%2</translation>
+    </message>
+    <message>
+        <source>Lo storico paghe non si legge correttamente: %1</source>
+        <translation>L&apos;historique des salaires ne se lit pas correctement : %1</translation>
     </message>
 </context>
 <context>
@@ -5075,6 +5107,14 @@ Net annuel : %4 CHF</translation>
     <message>
         <source>Stampa da verificare: lo storico paghe non si e&apos; letto del tutto o il mese non e&apos; il conteggio attuale.</source>
         <translation>Impression à vérifier : l&apos;historique des salaires n&apos;a pas été lu entièrement ou le mois n&apos;est pas le décompte actuel.</translation>
+    </message>
+    <message>
+        <source>Il file delle tariffe del cantone %1 contiene la tariffa %2 danneggiata o in contraddizione con se stessa: non viene usata.</source>
+        <translation>Le fichier des barèmes du canton %1 contient le barème %2 endommagé ou contradictoire : il n&apos;est pas utilisé.</translation>
+    </message>
+    <message>
+        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, stampati come salvati prima:</source>
+        <translation>Mois que la dernière clôture n&apos;a pas pu calculer, imprimés tels qu&apos;enregistrés auparavant :</translation>
     </message>
 </context>
 <context>

@@ -894,12 +894,16 @@ void SchedaDipendente::avvisaTariffa()
     const QString tariffa = ConteggioSalario::tariffaImposta(dati);
     if (ImpostaFonte::haScala(cantone, tariffa))
         return;
-    const QString testo = ImpostaFonte::scalePerCantone(cantone).isEmpty()
+    QString testo = ImpostaFonte::scalePerCantone(cantone).isEmpty()
         ? tr("Nessuna tabella dell'imposta alla fonte e' caricata per il cantone %1: la tariffa %2 non puo' essere "
              "controllata.")
               .arg(cantone, tariffa)
         : tr("La tariffa %1 non si trova nelle tabelle dell'imposta alla fonte caricate per il cantone %2.")
               .arg(tariffa, cantone);
+    if (ImpostaFonte::scalaDanneggiata(cantone, tariffa))
+        testo = tr("Il file delle tariffe del cantone %1 contiene la tariffa %2 danneggiata o in contraddizione con se "
+                   "stessa: non viene usata.")
+                    .arg(cantone, tariffa);
     Messaggi::avviso(this, tr("Attenzione"),
                      testo + QLatin1Char('\n')
                          + tr("Il dipendente viene salvato, ma la chiusura mensile non lo conteggia finche' la sua "

@@ -46,6 +46,21 @@ void avvisaStorico(QWidget* scheda, const QString& titolo, const QString& motivo
                              + motivo);
 }
 
+// The year's saved pay counts for the yearly summary, and what stands
+// against them: the damage of the year's file and the months the last
+// closing refused, which the summary prints as saved before.
+QString caricaRiepilogo(const QString& id, int anno, QList<StoricoPaghe::PagaMese>* paghe)
+{
+    QString motivo;
+    StoricoPaghe::caricaAnno(id, anno, *paghe, &motivo);
+    const QStringList rifiutati = DocumentiChiusura::mesiRifiutati(id, anno);
+    if (!rifiutati.isEmpty())
+        motivo += (motivo.isEmpty() ? QString() : QStringLiteral("\n"))
+            + StampeScheda::tr("Mesi che l'ultima chiusura non ha potuto conteggiare, stampati come salvati prima:")
+            + QLatin1Char('\n') + rifiutati.join(QLatin1Char('\n'));
+    return motivo;
+}
+
 } // namespace
 
 QString StampeScheda::intestazioneMese(int mese, int anno)
@@ -110,7 +125,7 @@ FoglioPaga StampeScheda::foglioPaga(const QString& id, int anno, int mese)
 void StampeScheda::stampaFoglioPaga(QWidget* scheda, const QString& id)
 {
     // The card may pass the record's full path: the pay history knows the file name.
-    ScegliConteggio scelta(StoricoPaghe::cartella(QFileInfo(id).fileName()), scheda);
+    ScegliConteggio scelta(QFileInfo(id).fileName(), scheda);
     if (scelta.exec() != QDialog::Accepted)
         return;
     const int anno = scelta.annoSelezionato();
@@ -154,10 +169,8 @@ void StampeScheda::stampaVariabili(QWidget* scheda, const QString& id, bool riep
     const bool orario = dip.tipoPaga == 1;
     // The yearly summary adds the year's totals of the saved pay counts.
     QList<StoricoPaghe::PagaMese> paghe;
-    QString danno;
     if (riepilogo)
-        StoricoPaghe::caricaAnno(QFileInfo(id).fileName(), anno, paghe, &danno);
-    avvisaStorico(scheda, tr("Riepilogo annuale"), danno);
+        avvisaStorico(scheda, tr("Riepilogo annuale"), caricaRiepilogo(QFileInfo(id).fileName(), anno, &paghe));
 
     AnteprimaStampa anteprima(scheda, riepilogo ? tr("Anteprima riepilogo annuale") : tr("Anteprima variabili mese"),
                               [=](QPrinter& printer) {

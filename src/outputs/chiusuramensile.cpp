@@ -365,7 +365,6 @@ void ChiusuraMensile::generaESalvaTutti()
     const QStringList ids = Dipendente::elencoDipendenti(true);
     const int m = mese();
     int generati = 0;
-    int falliti = 0;
     mancati.clear();
     QStringList elenco;
     QStringList dovute; // leavers whose extra salaries are owed and not paid
@@ -381,20 +380,34 @@ void ChiusuraMensile::generaESalvaTutti()
         else
             r.errore = erroreLettura.isEmpty() ? tr("la scheda del dipendente non si puo' leggere") : erroreLettura;
         if (r.fuoriPeriodo)
-            continue;
+            r.errore = motivoFuoriPeriodo(id, a, m);
         const QString motivo = registraEsito(id, a, m, r.errore);
         if (motivo.isEmpty()) {
-            ++generati;
+            generati += r.fuoriPeriodo ? 0 : 1;
             if (r.mensilitaDovute > 0)
                 dovute << QStringLiteral("- %1 %2: %3 CHF").arg(d.cognome, d.nome, dueDecimali(r.mensilitaDovute));
             continue;
         }
         // Each employee not counted is named with the reason.
-        ++falliti;
         mancati.insert(id, motivo);
         const QString nome = (d.cognome + QLatin1Char(' ') + d.nome).trimmed();
         elenco << QStringLiteral("- %1: %2").arg(nome.isEmpty() ? QFileInfo(id).completeBaseName() : nome, motivo);
     }
+    avvisaEsito(generati, elenco, dovute);
+    aggiornaAnteprima(false);
+}
+
+QString ChiusuraMensile::motivoFuoriPeriodo(const QString& id, int anno, int mese)
+{
+    StoricoPaghe::PagaMese paga;
+    if (!StoricoPaghe::caricaMese(id, anno, mese, &paga) || !paga.conNetto)
+        return QString();
+    return tr("Fuori periodo di rapporto: il mese salvato prima non rientra più in nessun periodo di rapporto della "
+              "scheda e non viene pagato");
+}
+
+void ChiusuraMensile::avvisaEsito(int generati, const QStringList& elenco, const QStringList& dovute)
+{
     // Counted, but owing a leaver his extra salaries: no refusal, a reminder.
     const QString avvisoDovute = dovute.isEmpty()
         ? QString()
@@ -403,12 +416,12 @@ void ChiusuraMensile::generaESalvaTutti()
                  "dipendente...\" o 13a automatica):")
             + QLatin1Char('\n') + dovute.join(QLatin1Char('\n'));
 
-    if (falliti > 0) {
+    if (!elenco.isEmpty()) {
         Messaggi::avviso(this, tr("Chiusura mensile"),
                          tr("Chiusura completata con errori:\n%1 conteggi generati\n%2 conteggi NON generati.\n\n"
                             "Controlla i dipendenti evidenziati nella tabella.")
                                  .arg(generati)
-                                 .arg(falliti)
+                                 .arg(elenco.size())
                              + QStringLiteral("\n\n") + elenco.join(QLatin1Char('\n')) + avvisoDovute);
     } else if (!dovute.isEmpty()) {
         Messaggi::avviso(this, tr("Chiusura mensile"),
@@ -417,7 +430,6 @@ void ChiusuraMensile::generaESalvaTutti()
         Messaggi::informazione(this, tr("Chiusura mensile"),
                                tr("Chiusura completata: %1 conteggi generati, nessun errore.").arg(generati));
     }
-    aggiornaAnteprima(false);
 }
 
 void ChiusuraMensile::apriDettaglio(int riga, int /*colonna*/)
@@ -543,37 +555,58 @@ void ChiusuraMensile::liquidaProRata()
     if (!Dipendente::carica(id, d))
         return;
 
+    // The amount owed adds up the year's saved months: a pay history that
+    // did not read cleanly would suggest a wrong one, so nothing is asked.
+    QList<StoricoPaghe::PagaMese> paghe;
+    QString danno;
+    StoricoPaghe::caricaAnno(id, a, paghe, &danno);
+    if (!danno.isEmpty()) {
+        Messaggi::avviso(this, tr("Liquidazione 13a/14a"),
+                         tr("Lo storico paghe %1 di %2 %3 non si legge correttamente: nessuna liquidazione viene "
+                            "registrata. Correggi il file e riprova.")
+                                 .arg(QString::number(a), d.nome, d.cognome)
+                             + QLatin1Char('\n') + danno);
+        return;
+    }
     const int m = mese();
-    const int mesi = Dipendente::mesiLavorati(d, a);
     // What the year still owes of the extra salaries, this month's own
     // "13a / 14a / gratifica" set aside: the payout takes its place, and the
     // month's automatic thirteenth pays only what is left after it.
-    const double suggerito =
+    double importo =
         MensilitaAggiuntive::daLiquidare(id, d, a, m, ConteggioSalario::salarioDelMese(id, d, a, m));
-
-    QInputDialog chiedi(this);
-    chiedi.setObjectName(QStringLiteral("importoProRata"));
-    chiedi.setWindowTitle(tr("Liquidazione 13a/14a"));
-    chiedi.setLabelText(tr("Importo 13a/14a per %1 %2 (%3/%4, %5 mesi):")
-                            .arg(d.nome, d.cognome, QString::number(m), QString::number(a), QString::number(mesi)));
-    chiedi.setInputMode(QInputDialog::DoubleInput);
-    chiedi.setDoubleDecimals(2);
-    chiedi.setDoubleRange(0, 200000);
-    chiedi.setDoubleValue(suggerito);
-    chiedi.setOkButtonText(tr("OK"));
-    chiedi.setCancelButtonText(tr("Annulla"));
-    if (chiedi.exec() != QDialog::Accepted)
+    if (!chiediProRata(tr("Importo 13a/14a per %1 %2 (%3/%4, %5 mesi):")
+                           .arg(d.nome, d.cognome, QString::number(m), QString::number(a),
+                                QString::number(Dipendente::mesiLavorati(d, a))),
+                       &importo))
         return;
 
     QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(id, a);
-    variabili[m - 1].tredicesimaGratifica = chiedi.doubleValue();
-    variabili[m - 1].tredicesimaLiquidata = chiedi.doubleValue(); // a payment of extra salaries, no bonus
+    variabili[m - 1].tredicesimaGratifica = importo;
+    variabili[m - 1].tredicesimaLiquidata = importo; // a payment of extra salaries, no bonus
     QString motivo;
     if (!VariabiliMensili::salvaAnno(id, a, variabili, &motivo)) {
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili mensili.") + QLatin1Char('\n') + motivo);
         return;
     }
     aggiornaAnteprima(false);
+}
+
+bool ChiusuraMensile::chiediProRata(const QString& etichetta, double* importo)
+{
+    QInputDialog chiedi(this);
+    chiedi.setObjectName(QStringLiteral("importoProRata"));
+    chiedi.setWindowTitle(tr("Liquidazione 13a/14a"));
+    chiedi.setLabelText(etichetta);
+    chiedi.setInputMode(QInputDialog::DoubleInput);
+    chiedi.setDoubleDecimals(2);
+    chiedi.setDoubleRange(0, 200000);
+    chiedi.setDoubleValue(*importo);
+    chiedi.setOkButtonText(tr("OK"));
+    chiedi.setCancelButtonText(tr("Annulla"));
+    if (chiedi.exec() != QDialog::Accepted)
+        return false;
+    *importo = chiedi.doubleValue();
+    return true;
 }
 
 void ChiusuraMensile::stampaSelezionati()

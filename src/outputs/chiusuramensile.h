@@ -49,6 +49,9 @@ private:
     void aggiornaTestoSelezionaTutti();
     void toggleSelezionaTutti();
     void liquidaProRata();
+    // Asks the payout of "Liquida 13a/14a pro-rata", `importo` proposed;
+    // false when cancelled.
+    bool chiediProRata(const QString& etichetta, double* importo);
 
     int anno() const;
     int mese() const;
@@ -61,6 +64,15 @@ private:
     // not counted: `errore`, and what could not be recorded; empty when
     // counted and recorded.
     static QString registraEsito(const QString& id, int anno, int mese, const QString& errore);
+    // The refusal of an employee the month finds outside every employment
+    // period: none when he has no saved month (nothing is owed, and an old
+    // refusal no longer stands); a saved month stays refused, with the
+    // reason, until a closing counts it again.
+    static QString motivoFuoriPeriodo(const QString& id, int anno, int mese);
+    // The message after "Genera tutti e salva": the counts saved, each
+    // employee not counted with the reason (`elenco`), the leavers owed
+    // extra salaries (`dovute`).
+    void avvisaEsito(int generati, const QStringList& elenco, const QStringList& dovute);
 
     QCheckBox* checkTredicesima = nullptr;
     QComboBox* comboAnno = nullptr;

@@ -2,6 +2,7 @@
 
 #include "decimali.h"
 #include "dipendente.h"
+#include "documentichiusura.h"
 #include "pagheanno.h"
 #include "storicopaghe.h"
 
@@ -46,10 +47,43 @@ QString CifreRiepilogo::campoCsv(const QString& testo)
     return QLatin1Char('"') + dentro + QLatin1Char('"');
 }
 
+namespace {
+
+// The row of a saved month: its amounts as the closing saved them (the
+// employer pays the same pension as the employee), then `stato`.
+QString rigaSalvata(const QString& periodo, const QString& id, const QString& cantone,
+                    const StoricoPaghe::PagaMese& p, const QString& stato)
+{
+    const StoricoPaghe::ContributiDatore dip = PagheAnno::contributiDipendente(p);
+    const StoricoPaghe::ContributiDatore dat = PagheAnno::contributiDatore(p);
+    QStringList campi = {periodo, id, cantone};
+    for (double v : {p.lordoImponibile, dip.avs, dat.avs, dip.ad, dat.ad, dip.caf, dat.caf, dip.lainf, dat.lainf,
+                     p.lppDipendente, p.lppDipendente, p.impostaTrattenuta, p.netto, p.assegniFamiliari})
+        campi << dueDecimali(v);
+    campi << stato;
+    return riga(campi);
+}
+
+// Why an employee has no row of amounts: no amount is made up for a month
+// that was not saved.
+QString statoSenzaMese(const QString& errore, bool scheda, const DatiDipendente& d, int anno, int mese)
+{
+    if (!errore.isEmpty())
+        return QStringLiteral("storico paghe illeggibile: ") + errore;
+    if (!scheda)
+        return QStringLiteral("scheda illeggibile");
+    if (!PagheAnno::inServizio(d, anno, mese))
+        return QStringLiteral("fuori periodo di rapporto");
+    return QStringLiteral("mese non salvato");
+}
+
+} // namespace
+
 QByteArray CifreRiepilogo::testoCsv(const QStringList& ids, int anno, int mese)
 {
     const QString periodo = QStringLiteral("%1-%2").arg(anno).arg(mese, 2, 10, QLatin1Char('0'));
     QString pagati;
+    QString rifiutati;
     QString senzaMese;
     for (const QString& id : ids) {
         DatiDipendente d;
@@ -57,33 +91,38 @@ QByteArray CifreRiepilogo::testoCsv(const QStringList& ids, int anno, int mese)
         const QString cantone = PagheAnno::cantone(d);
         StoricoPaghe::PagaMese p;
         QString errore;
-        if (PagheAnno::meseSalvato(id, anno, mese, &p, &errore)) {
-            // The amounts of the month as the closing saved them; the
-            // employer pays the same pension as the employee.
-            const StoricoPaghe::ContributiDatore dip = PagheAnno::contributiDipendente(p);
-            const StoricoPaghe::ContributiDatore dat = PagheAnno::contributiDatore(p);
+        if (!PagheAnno::meseSalvato(id, anno, mese, &p, &errore)) {
             QStringList campi = {periodo, id, cantone};
-            for (double v : {p.lordoImponibile, dip.avs, dat.avs, dip.ad, dat.ad, dip.caf, dat.caf, dip.lainf,
-                             dat.lainf, p.lppDipendente, p.lppDipendente, p.impostaTrattenuta, p.netto,
-                             p.assegniFamiliari})
-                campi << dueDecimali(v);
-            campi << QStringLiteral("pagato");
-            pagati += riga(campi);
+            for (int i = 0; i < kImporti; ++i)
+                campi << QString();
+            campi << statoSenzaMese(errore, scheda, d, anno, mese);
+            senzaMese += riga(campi);
             continue;
         }
-        // No amount is made up for a month that was not saved.
-        QString stato = QStringLiteral("mese non salvato");
-        if (!errore.isEmpty())
-            stato = QStringLiteral("storico paghe illeggibile: ") + errore;
-        else if (!scheda)
-            stato = QStringLiteral("scheda illeggibile");
-        else if (!PagheAnno::inServizio(d, anno, mese))
-            stato = QStringLiteral("fuori periodo di rapporto");
-        QStringList campi = {periodo, id, cantone};
-        for (int i = 0; i < kImporti; ++i)
-            campi << QString();
-        campi << stato;
-        senzaMese += riga(campi);
+        // A month the last closing could not count again is no current pay:
+        // its amounts stay, marked with the reason.
+        const QString motivo = DocumentiChiusura::motivoEscluso(id, anno, mese);
+        if (motivo.isEmpty())
+            pagati += rigaSalvata(periodo, id, cantone, p, QStringLiteral("pagato"));
+        else
+            rifiutati += rigaSalvata(periodo, id, cantone, p, QStringLiteral("rifiutato dall'ultima chiusura: ") + motivo);
     }
-    return (intestazioneCsv() + QLatin1Char('\n') + pagati + senzaMese).toUtf8();
+    return (intestazioneCsv() + QLatin1Char('\n') + pagati + rifiutati + senzaMese).toUtf8();
+}
+
+QStringList CifreRiepilogo::mesiRifiutati(const QStringList& ids, int anno, int mese)
+{
+    QStringList righe;
+    for (const QString& id : ids) {
+        StoricoPaghe::PagaMese p;
+        if (!PagheAnno::meseSalvato(id, anno, mese, &p))
+            continue;
+        const QString motivo = DocumentiChiusura::motivoEscluso(id, anno, mese);
+        if (motivo.isEmpty())
+            continue;
+        DatiDipendente d;
+        Dipendente::carica(id, d); // an unreadable record is named by its id
+        righe << PagheAnno::nome(id, d).simplified() + QStringLiteral(": ") + motivo;
+    }
+    return righe;
 }

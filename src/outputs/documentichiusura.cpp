@@ -87,6 +87,27 @@ QString DocumentiChiusura::motivoEscluso(const QString& id, int anno, int mese)
     return danno.isEmpty() ? QString() : tr("lo storico paghe non si legge correttamente: %1").arg(danno);
 }
 
+QStringList DocumentiChiusura::mesiRifiutati(const QString& id, int anno)
+{
+    QString danno;
+    const QMap<int, QString> rifiuti = StoricoPaghe::caricaRifiuti(id, anno, &danno);
+    QStringList righe;
+    if (!rifiuti.isEmpty()) {
+        // The year's own damage is told by whoever shows its figures.
+        QList<StoricoPaghe::PagaMese> mesi;
+        StoricoPaghe::caricaAnno(id, anno, mesi);
+        for (auto it = rifiuti.cbegin(); it != rifiuti.cend(); ++it) {
+            const bool salvato = std::any_of(mesi.cbegin(), mesi.cend(),
+                                             [&it](const StoricoPaghe::PagaMese& p) { return p.mese == it.key(); });
+            if (salvato)
+                righe << LinguaUtente::meseAnno(it.key(), anno) + QStringLiteral(": ") + it.value();
+        }
+    }
+    if (!danno.isEmpty())
+        righe << tr("i rifiuti dell'ultima chiusura non si leggono correttamente: %1").arg(danno);
+    return righe;
+}
+
 bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const QString& comunicazioni,
                                    FoglioPaga* foglio, QString* motivo)
 {

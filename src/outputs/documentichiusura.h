@@ -29,6 +29,13 @@ public:
     // read cleanly (file and line). Empty when nothing stands against it.
     static QString motivoEscluso(const QString& id, int anno, int mese);
 
+    // The saved months of the year that the last closing of each could not
+    // count, in month order, one line each: "<Month year>: <reason>"; and a
+    // line naming the file and line when the year's refusals did not read
+    // cleanly. Empty when every saved month is the current pay. The figures
+    // of such a month are still those saved before the refusal.
+    static QStringList mesiRifiutati(const QString& id, int anno);
+
     // The slip of the saved month. `comunicazioni`, the text the closing
     // gives everyone, comes before the month's own. False without a saved
     // month (no group of the month, or one without "netto") and when

@@ -5,6 +5,7 @@
 #include "pagheanno.h"
 #include "dialogofile.h"
 #include "dipendente.h"
+#include "documentichiusura.h"
 #include "esportapdf.h"
 #include "filesicuri.h"
 #include "linguautente.h"
@@ -57,6 +58,72 @@ bool qualcheMeseSalvato(const QStringList& ids, int anno, int mese)
             return true;
     }
     return false;
+}
+
+// Tells where the accounting CSV was written, and what it holds that is no
+// current pay: no amount at all, or months the last closing refused.
+void avvisaCsv(QWidget* finestra, const QString& percorso, const QStringList& ids, int anno, int mese)
+{
+    const QString titolo = RiepilogoPaghe::tr("Esportato");
+    const QString salvato = RiepilogoPaghe::tr("CSV salvato in:\n") + percorso;
+    const QString nome = LinguaUtente::meseAnno(mese, anno);
+    if (!qualcheMeseSalvato(ids, anno, mese)) {
+        Messaggi::avviso(finestra, titolo,
+                         salvato + QStringLiteral("\n\n")
+                             + RiepilogoPaghe::tr("Nessun dipendente spuntato ha %1 salvato nello storico paghe: il "
+                                                  "file non contiene nessun importo. Esegui prima la chiusura del "
+                                                  "mese.")
+                                   .arg(nome));
+        return;
+    }
+    // A month saved before the last closing refused it is in the file, marked.
+    const QStringList rifiutati = CifreRiepilogo::mesiRifiutati(ids, anno, mese);
+    if (rifiutati.isEmpty()) {
+        Messaggi::informazione(finestra, titolo, salvato);
+        return;
+    }
+    Messaggi::avviso(finestra, titolo,
+                     salvato + QStringLiteral("\n\n")
+                         + RiepilogoPaghe::tr("L'ultima chiusura di %1 non ha potuto conteggiare questi dipendenti: "
+                                              "il file riporta il mese salvato prima, con lo stato \"rifiutato "
+                                              "dall'ultima chiusura\":")
+                               .arg(nome)
+                         + QLatin1Char('\n') + rifiutati.join(QLatin1Char('\n')));
+}
+
+// The cell of a row's origin: how its figures were found, the reason in its
+// tooltip. Its data is the line the totals and the PDF add for the row: why
+// an employee without figures is left out, or which of the saved months in
+// his figures the last closing refused. Empty when nothing needs saying.
+QTableWidgetItem* cellaOrigine(const PagheAnno::Somme& cifre, const QString& id, const QString& nome, int anno)
+{
+    QString origine = RiepilogoPaghe::tr("mesi salvati");
+    QString nota;
+    QString motivo = cifre.errore;
+    if (cifre.stima())
+        origine = RiepilogoPaghe::tr("stima");
+    else if (cifre.origine == PagheAnno::Origine::FuoriServizio)
+        origine = RiepilogoPaghe::tr("nessun mese nell'anno");
+    else if (cifre.origine == PagheAnno::Origine::Illeggibile)
+        origine = RiepilogoPaghe::tr("illeggibile");
+    else if (cifre.origine == PagheAnno::Origine::ImpostaMancante)
+        origine = RiepilogoPaghe::tr("imposta mancante");
+    if (!cifre.conCifre())
+        nota = PagheAnno::rigaEsclusione(nome, cifre, anno);
+    // The figures keep what was saved before; the row says so.
+    const QStringList rifiutati =
+        cifre.origine == PagheAnno::Origine::MesiSalvati ? DocumentiChiusura::mesiRifiutati(id, anno) : QStringList();
+    if (!rifiutati.isEmpty()) {
+        origine = RiepilogoPaghe::tr("mesi salvati, con rifiuti");
+        motivo = rifiutati.join(QLatin1Char('\n'));
+        nota = RiepilogoPaghe::tr("%1: nelle cifre anche mesi salvati prima che l'ultima chiusura non ha potuto "
+                                  "conteggiare: %2")
+                   .arg(nome, rifiutati.join(QStringLiteral("; ")));
+    }
+    auto* cella = new QTableWidgetItem(origine);
+    cella->setToolTip(motivo);
+    cella->setData(Qt::UserRole, nota);
+    return cella;
 }
 
 } // namespace
@@ -198,7 +265,7 @@ void RiepilogoPaghe::calcola(bool mostraTotali)
     double totali[4] = {};
     int contati = 0;
     int stimati = 0;
-    QStringList esclusi;
+    QStringList note;
     for (int r = 0; r < tabella->rowCount(); ++r) {
         const QTableWidgetItem* spunta = tabella->item(r, 0);
         const bool spuntato = spunta && spunta->checkState() == Qt::Checked;
@@ -213,30 +280,18 @@ void RiepilogoPaghe::calcola(bool mostraTotali)
             if (spuntato && cifre.conCifre())
                 totali[i] += valori[i];
         }
-        QString origine = tr("mesi salvati");
-        if (cifre.stima())
-            origine = tr("stima");
-        else if (cifre.origine == PagheAnno::Origine::FuoriServizio)
-            origine = tr("nessun mese nell'anno");
-        else if (cifre.origine == PagheAnno::Origine::Illeggibile)
-            origine = tr("illeggibile");
-        else if (cifre.origine == PagheAnno::Origine::ImpostaMancante)
-            origine = tr("imposta mancante");
-        auto* cella = new QTableWidgetItem(origine);
-        cella->setToolTip(cifre.errore);
-        // The line an export prints for an employee without figures, kept
+        // The line an export prints for the row, kept in its origin cell
         // so the export does not compute the year again.
-        const QString esclusione =
-            cifre.conCifre() ? QString() : PagheAnno::rigaEsclusione(nome ? nome->text() : id, cifre, a);
-        cella->setData(Qt::UserRole, esclusione);
+        QTableWidgetItem* cella = cellaOrigine(cifre, id, nome ? nome->text() : id, a);
         tabella->setItem(r, kColonnaOrigine, cella);
         if (!spuntato)
             continue;
+        const QString nota = cella->data(Qt::UserRole).toString();
+        if (!nota.isEmpty())
+            note << nota;
         // An employee without figures is in no total.
-        if (!cifre.conCifre()) {
-            esclusi << esclusione;
+        if (!cifre.conCifre())
             continue;
-        }
         ++contati;
         if (cifre.stima())
             ++stimati;
@@ -248,7 +303,7 @@ void RiepilogoPaghe::calcola(bool mostraTotali)
                              dueDecimali(totali[3]));
     if (stimati > 0)
         testo += QLatin1Char('\n') + tr("Di cui %1 dipendenti senza mesi salvati: importi stimati (stima).").arg(stimati);
-    for (const QString& riga : qAsConst(esclusi))
+    for (const QString& riga : qAsConst(note))
         testo += QLatin1Char('\n') + riga;
     Messaggi::informazione(this, tr("Totali (%1 dipendenti)").arg(contati), testo);
 }
@@ -292,8 +347,8 @@ void RiepilogoPaghe::esportaPdf()
         }
         testo += celle.join(QStringLiteral("  |  ")) + QLatin1Char('\n');
     }
-    // The employees without figures, one line each, as the table's count
-    // left them.
+    // The employees without figures, and those whose figures hold a month
+    // the last closing refused, one line each, as the table's count left them.
     for (int r = 0; r < tabella->rowCount(); ++r) {
         const QTableWidgetItem* spunta = tabella->item(r, 0);
         const QTableWidgetItem* origine = tabella->item(r, kColonnaOrigine);
@@ -368,14 +423,5 @@ void RiepilogoPaghe::esportaCsv()
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile aprire il file per la scrittura."));
         return;
     }
-    const QString salvato = tr("CSV salvato in:\n") + percorso;
-    if (qualcheMeseSalvato(spuntati, annoCsv, meseCsv)) {
-        Messaggi::informazione(this, tr("Esportato"), salvato);
-        return;
-    }
-    Messaggi::avviso(this, tr("Esportato"),
-                     salvato + QStringLiteral("\n\n")
-                         + tr("Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene "
-                              "nessun importo. Esegui prima la chiusura del mese.")
-                               .arg(LinguaUtente::meseAnno(meseCsv, annoCsv)));
+    avvisaCsv(this, percorso, spuntati, annoCsv, meseCsv);
 }

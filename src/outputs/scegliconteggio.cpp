@@ -1,15 +1,13 @@
 #include "scegliconteggio.h"
 
-#include "filesicuri.h"
+#include "storicopaghe.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -24,9 +22,10 @@ QSettings impostazioni()
 
 } // namespace
 
-ScegliConteggio::ScegliConteggio(const QString& cartella_, QWidget* parent)
+ScegliConteggio::ScegliConteggio(const QString& id_, QWidget* parent)
     : QDialog(parent)
-    , cartella(cartella_)
+    , id(id_)
+    , cartella(StoricoPaghe::cartella(id_))
 {
     setWindowTitle(tr("Conteggio"));
     setMinimumWidth(400);
@@ -38,6 +37,11 @@ ScegliConteggio::ScegliConteggio(const QString& cartella_, QWidget* parent)
     info = new QLabel(this);
     info->setObjectName(QStringLiteral("info"));
     info->setWordWrap(true);
+    avviso = new QLabel(this);
+    avviso->setObjectName(QStringLiteral("avviso"));
+    avviso->setWordWrap(true);
+    avviso->setStyleSheet(QStringLiteral("color: #b00000;"));
+    avviso->hide();
     ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("ok"));
     annulla = new QPushButton(tr("Annulla"), this);
@@ -54,6 +58,7 @@ ScegliConteggio::ScegliConteggio(const QString& cartella_, QWidget* parent)
     rigaMese->addWidget(comboMese, 1);
     layout->addLayout(rigaMese);
     layout->addWidget(info);
+    layout->addWidget(avviso);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     pulsanti->addWidget(ok);
@@ -106,28 +111,29 @@ int ScegliConteggio::meseSelezionato() const
 void ScegliConteggio::caricaMesi()
 {
     comboMese->clear();
-    const QString anno = comboAnno->currentText();
-    if (anno.isEmpty())
-        return;
-    QFile file(cartella + QLatin1Char('/') + anno + QStringLiteral(".ini"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-
-    static const QRegularExpression gruppo(QStringLiteral("^\\[(\\d{1,2})\\]"));
+    avviso->clear();
+    avviso->hide();
+    bool ok = false;
+    const int anno = comboAnno->currentText().toInt(&ok, 10);
+    if (!ok || QString::number(anno) != comboAnno->currentText())
+        return; // no year file the pay history writes
+    // The months as the pay history reads them, each once; whatever of the
+    // file it could not read is said, never passed over.
+    QList<StoricoPaghe::PagaMese> paghe;
+    QString danno;
+    StoricoPaghe::caricaAnno(id, anno, paghe, &danno);
     QList<int> mesi;
-    // A pay-history file holds a few hundred bytes; a foreign file is not
-    // read beyond a few megabytes.
-    qint64 letti = 0;
-    while (!file.atEnd() && letti < 4 * 1024 * 1024) {
-        const QByteArray riga = file.readLine(64 * 1024);
-        letti += riga.size();
-        const QRegularExpressionMatch m = gruppo.match(FileSicuri::testo(riga).trimmed());
-        if (m.hasMatch())
-            mesi.append(m.captured(1).toInt());
+    for (const StoricoPaghe::PagaMese& p : qAsConst(paghe)) {
+        if (!mesi.contains(p.mese))
+            mesi.append(p.mese);
     }
-    std::stable_sort(mesi.begin(), mesi.end());
+    std::sort(mesi.begin(), mesi.end());
     for (const int mese : qAsConst(mesi))
         comboMese->addItem(QString::number(mese), mese);
+    if (!danno.isEmpty()) {
+        avviso->setText(tr("Lo storico paghe non si legge correttamente: %1").arg(danno));
+        avviso->show();
+    }
 }
 
 void ScegliConteggio::aggiornaInfo()

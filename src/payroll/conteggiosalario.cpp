@@ -637,6 +637,11 @@ double ConteggioSalario::salarioDelMese(const QString& codice, const DatiDipende
 QString ConteggioSalario::impostaNonCalcolabile(const QString& cantone, const QString& tariffa)
 {
     const QString dove = QDir::toNativeSeparators(ImpostaFonte::cartelle().join(QStringLiteral(", ")));
+    // A scale the reader left out is no missing code: the file holds it, unusable.
+    if (ImpostaFonte::scalaDanneggiata(cantone, tariffa))
+        return tr("Imposta alla fonte non calcolabile: il file delle tariffe del cantone %2 contiene la tariffa %1 "
+                  "danneggiata o in contraddizione con se stessa, che non viene usata (file tar*.txt cercati in %3)")
+            .arg(tariffa, cantone, dove);
     if (ImpostaFonte::scalePerCantone(cantone).isEmpty())
         return tr("Imposta alla fonte non calcolabile: mancano le tabelle del cantone %1 "
                   "(file tar*.txt cercati in %2)")

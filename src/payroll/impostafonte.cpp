@@ -750,6 +750,20 @@ bool ImpostaFonte::haScala(const QString& cantone, const QString& tariffa)
     return cercaScala(cantone, tariffa) != nullptr;
 }
 
+bool ImpostaFonte::scalaDanneggiata(const QString& cantone, const QString& tariffa)
+{
+    // The suffixes in the look-up's order: the first key loaded or damaged decides.
+    const QString base = chiaveScala(cantone, tariffa);
+    for (const char* s : suffissi) {
+        const QString chiave = *s ? base + QLatin1String(s) : base;
+        if (g_scale.contains(chiave))
+            return false;
+        if (g_scaleDanneggiate.contains(chiave))
+            return true;
+    }
+    return false;
+}
+
 QStringList ImpostaFonte::scalePerCantone(const QString& cantone)
 {
     return codiciConPrefisso(g_scale.keys(), cantone);

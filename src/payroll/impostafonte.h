@@ -81,6 +81,10 @@ public:
     static QString infoScala(const QString& cantone, const QString& tariffa);
     // Whether a scale for the canton and tariff code is loaded.
     static bool haScala(const QString& cantone, const QString& tariffa);
+    // Whether the look-up of the canton and tariff code finds nothing
+    // because the scale it reaches was left out as damaged or
+    // contradicting itself (see avvisi()).
+    static bool scalaDanneggiata(const QString& cantone, const QString& tariffa);
     static QStringList scalePerCantone(const QString& cantone);
     static QStringList categoriePerCantone(const QString& cantone);
     static QStringList cantoniDisponibili();

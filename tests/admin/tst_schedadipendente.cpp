@@ -757,6 +757,11 @@ void TestSchedaDipendente::minimoCcl_data()
         << "Nessuna tabella dell'imposta alla fonte e' caricata per il cantone TI: la tariffa B1 non puo' essere "
            "controllata." + salvaComunque
         << "G:ZH:";
+    QTest::newRow("taxed at source, tariff damaged in the file")
+        << "Manovale" << "4747.00" << "0"
+        << "Il file delle tariffe del cantone TI contiene la tariffa C1 danneggiata o in contraddizione con se stessa: "
+           "non viene usata." + salvaComunque
+        << "B:TI:C1";
     QTest::newRow("settlement permit: no tariff looked up") << "Manovale" << "4747.00" << "0" << "" << "C:TI:Z9";
 }
 
@@ -776,11 +781,12 @@ void TestSchedaDipendente::minimoCcl()
     if (!imposta.isEmpty())
         d.permessoLavoro = imposta.section(QLatin1Char(':'), 0, 0);
     QVERIFY(Dipendente::salva(d, id));
-    // The tables of one canton: A0N and B1N.
+    // The tables of one canton: A0N and B1N; C1N twice from 0, which
+    // contradicts itself.
     if (!imposta.isEmpty()) {
         const QByteArray cantone = imposta.section(QLatin1Char(':'), 1, 1).toLatin1();
         QByteArray righe;
-        for (const char* codice : {"A0N", "B1N"})
+        for (const char* codice : {"A0N", "B1N", "C1N", "C1N"})
             righe += "0601" + cantone + QByteArray(codice).leftJustified(10, ' ')
                 + "20260101000000000000005000 0000000000000300   \r\n";
         AmbienteTest::scrivi(AmbienteTest::home() + QStringLiteral("/tariffe/tar26xx.txt"), righe);

@@ -314,7 +314,7 @@ void TestStampeScheda::variabiliDallaScheda_data()
     QTest::addColumn<QString>("titolo");
     QTest::addColumn<QString>("nomeFile");
     QTest::addColumn<bool>("orario");
-    QTest::addColumn<QByteArray>("danno"); // added to the year's pay history
+    QTest::addColumn<QByteArray>("danno"); // added to the year's pay history; "rifiuto": February refused
     QTest::newRow("monthly sheet") << "stampaVariabiliMese" << "Stampa variabili mese" << "Anteprima variabili mese"
                                    << "2026-03-05_variabili_Rossi_Mario_2025.pdf" << false << QByteArray();
     QTest::newRow("yearly summary, hourly pay")
@@ -324,6 +324,10 @@ void TestStampeScheda::variabiliDallaScheda_data()
     QTest::newRow("yearly summary, damaged history")
         << "riepilogoAnnuale" << "Riepilogo annuale" << "Anteprima riepilogo annuale"
         << "2026-03-05_riepilogo_Rossi_Mario_2025.pdf" << false << QByteArray("riga rotta\n");
+    // February saved, then refused by its last closing: named with the reason.
+    QTest::newRow("yearly summary, month refused")
+        << "riepilogoAnnuale" << "Riepilogo annuale" << "Anteprima riepilogo annuale"
+        << "2026-03-05_riepilogo_Rossi_Mario_2025.pdf" << false << QByteArray("rifiuto");
 }
 
 void TestStampeScheda::variabiliDallaScheda()
@@ -345,7 +349,10 @@ void TestStampeScheda::variabiliDallaScheda()
     QVERIFY(VariabiliMensili::salvaAnno(id, 2025, mesi));
     // Two saved counts: gross 6'200 + 6'300 = 12'500.00, net 5'250 + 5'300.50
     // = 10'550.50; another year's count is not added.
-    scriviPaghe(2025, "[1]\nlordoImponibile=6200.00\nnetto=5250.00\n[2]\nlordoImponibile=6300.00\nnetto=5300.50\n" + danno);
+    const bool rifiuto = danno == "rifiuto";
+    scriviPaghe(2025, "[1]\nlordoImponibile=6200.00\nnetto=5250.00\n[2]\nlordoImponibile=6300.00\nnetto=5300.50\n"
+                          + (rifiuto ? QByteArray() : danno));
+    QVERIFY(!rifiuto || StoricoPaghe::segnaRifiuto(id, 2025, 2, QStringLiteral("tariffa Z9 mancante")));
     scriviPaghe(2024, "[12]\nlordoImponibile=999.00\nnetto=888.00\n");
     const bool riepilogo = pulsante == QLatin1String("riepilogoAnnuale");
 
@@ -368,7 +375,9 @@ void TestStampeScheda::variabiliDallaScheda()
     if (danno.isEmpty())
         QVERIFY(messaggi.richieste.isEmpty());
     else
-        QVERIFY2(messaggi.ultimoTesto().contains(StoricoPaghe::percorsoFile(id, 2025) + QStringLiteral(", riga 7: ")),
+        QVERIFY2(messaggi.ultimoTesto().contains(rifiuto ? QStringLiteral("\nfebbraio 2025: tariffa Z9 mancante")
+                                                         : StoricoPaghe::percorsoFile(id, 2025)
+                                                     + QStringLiteral(", riga 7: ")),
                  qPrintable(messaggi.ultimoTesto()));
     QCOMPARE(titoloVisto, titolo);
     QCOMPARE(nomeVisto, nomeFile);

@@ -6,6 +6,7 @@
 #include "azienda.h"
 #include "certificatoannuo.h"
 #include "dipendente.h"
+#include "documentichiusura.h"
 #include "impostafonte.h"
 #include "inizializzazione.h"
 #include "movimenti.h"
@@ -29,6 +30,7 @@
 #include <QPushButton>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -360,6 +362,9 @@ void TestChiusuraMensile::tabelleImpostaMancanti_data()
     QTest::newRow("no Bern tables") << "BE" << "" << "Bernasconi Luca (BE, A0)" << "mancano le tabelle del cantone BE";
     QTest::newRow("code not in Ticino's file") << "TI" << "Z9" << "Bernasconi Luca (TI, Z9)"
                                                << "la tariffa Z9 non si trova nelle tabelle del cantone TI";
+    QTest::newRow("code damaged in Ticino's file")
+        << "TI" << "C1" << "Bernasconi Luca (TI, C1)"
+        << "il file delle tariffe del cantone TI contiene la tariffa C1 danneggiata o in contraddizione con se stessa";
 }
 
 void TestChiusuraMensile::tabelleImpostaMancanti()
@@ -368,6 +373,13 @@ void TestChiusuraMensile::tabelleImpostaMancanti()
     QFETCH(QString, tariffa);
     QFETCH(QString, avviso);
     QFETCH(QString, rifiuto);
+    // C1N read as contradicting itself, for this row only.
+    const bool danneggiata = tariffa == QLatin1String("C1");
+    QVERIFY(!danneggiata || caricaTariffeTicino({}, true));
+    const auto ripristina = qScopeGuard([danneggiata] {
+        if (danneggiata)
+            caricaTariffeTicino();
+    });
     modifica(kBernasconi, [&](DatiDipendente& d) {
         d.cantone = cantone;
         d.permessoLavoro = QStringLiteral("B");
@@ -466,6 +478,13 @@ void TestChiusuraMensile::generaTutti_data()
     QTest::newRow("one outside the employment period")
         << "fuori" << int(Messaggi::Tipo::Informazione) << "Chiusura completata: 6 conteggi generati, nessun errore."
         << 6;
+    // January saved, then his employment starts in February: the old month
+    // stays, refused and named, neither paid nor printed.
+    QTest::newRow("one outside the period with a month saved before")
+        << "fuoriSalvato" << int(Messaggi::Tipo::Avviso)
+        << "Chiusura completata con errori:\n6 conteggi generati\n1 conteggi NON generati.\n\nControlla i dipendenti "
+           "evidenziati nella tabella."
+        << 7;
     QTest::newRow("one save fails") << "salvataggio" << int(Messaggi::Tipo::Avviso)
                                     << "Chiusura completata con errori:\n6 conteggi generati\n1 conteggi NON generati."
                                        "\n\nControlla i dipendenti evidenziati nella tabella."
@@ -481,7 +500,15 @@ void TestChiusuraMensile::generaTutti()
 
     if (caso == QLatin1String("chiuso"))
         QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("prova"), QStringLiteral("test")));
-    if (caso == QLatin1String("fuori"))
+    if (caso == QLatin1String("fuori")) // a refusal left from an earlier closing
+        QVERIFY(StoricoPaghe::segnaRifiuto(kMoretti, 2026, 1, QStringLiteral("vecchio")));
+    if (caso == QLatin1String("fuoriSalvato")) {
+        DatiDipendente d;
+        QVERIFY(Dipendente::carica(kMoretti, d));
+        QVERIFY(ConteggioSalario::genera(kMoretti, d, 2026, 1, true, -1).errore.isEmpty());
+    }
+    const bool fuori = caso.startsWith(QLatin1String("fuori"));
+    if (fuori)
         modifica(kMoretti, [](DatiDipendente& d) { d.periodi = {{QStringLiteral("01/02/2026"), QString()}}; });
     if (caso == QLatin1String("salvataggio")) // the year's file cannot be written
         QVERIFY(QDir().mkpath(StoricoPaghe::percorsoFile(kBernasconi, 2026)));
@@ -498,6 +525,11 @@ void TestChiusuraMensile::generaTutti()
                  qPrintable(messaggi.ultimoTesto()));
         QVERIFY(messaggi.ultimoTesto().contains(StoricoPaghe::percorsoFile(kBernasconi, 2026)));
         QCOMPARE(f.nonContati().keys(), QStringList{kBernasconi});
+    } else if (caso == QLatin1String("fuoriSalvato")) {
+        QVERIFY2(messaggi.ultimoTesto().startsWith(testo + QStringLiteral("\n\n- Moretti Davide: Fuori periodo di "
+                                                                          "rapporto: il mese salvato prima")),
+                 qPrintable(messaggi.ultimoTesto()));
+        QCOMPARE(f.nonContati().keys(), QStringList{kMoretti});
     } else {
         QCOMPARE(messaggi.ultimoTesto(), testo);
         QVERIFY(f.nonContati().isEmpty());
@@ -514,7 +546,8 @@ void TestChiusuraMensile::generaTutti()
         QCOMPARE(mesi.size(), 1);
         QCOMPARE(mesi.first().mese, 1);
         // What was saved is what the preview shows afterwards.
-        QCOMPARE(QString::number(mesi.first().netto, 'f', 2), tabella(f)->item(riga(f, id), 9)->text());
+        if (!fuori || id != kMoretti)
+            QCOMPARE(QString::number(mesi.first().netto, 'f', 2), tabella(f)->item(riga(f, id), 9)->text());
     }
     QCOMPARE(scritti, salvati);
 
@@ -525,10 +558,16 @@ void TestChiusuraMensile::generaTutti()
     } else {
         QCOMPARE(tabella(f)->rowCount(), 8);
     }
-    if (caso == QLatin1String("fuori")) {
+    if (fuori) {
         const int r = riga(f, kMoretti);
         QCOMPARE(tabella(f)->item(r, 2)->text(), QStringLiteral("Moretti Davide (senza conteggio)"));
         QCOMPARE(tabella(f)->item(r, 9)->text(), QStringLiteral("0.00"));
+        // The bank file names him only while a month saved before stays
+        // refused; with nothing saved, an old refusal is gone.
+        QStringList esclusi;
+        QVERIFY(DocumentiChiusura::pagamenti({kMoretti}, 2026, 1, &esclusi).isEmpty());
+        QCOMPARE(esclusi.size(), caso == QLatin1String("fuori") ? 0 : 1);
+        QCOMPARE(StoricoPaghe::caricaRifiuti(kMoretti, 2026).isEmpty(), caso == QLatin1String("fuori"));
     }
     // The rows without a count stand out with the reason, the others not:
     // the employee whose save failed keeps no amounts although the preview
@@ -538,8 +577,7 @@ void TestChiusuraMensile::generaTutti()
     f.show();
     for (const QString& id : Dipendente::elencoDipendenti(true)) {
         const QTableWidgetItem* nome = tabella(f)->item(riga(f, id), 2);
-        const bool senza = (caso == QLatin1String("salvataggio") && id == kBernasconi)
-            || (caso == QLatin1String("fuori") && id == kMoretti);
+        const bool senza = (caso == QLatin1String("salvataggio") && id == kBernasconi) || (fuori && id == kMoretti);
         QCOMPARE(nome->background().color() == QColor(255, 205, 205), senza);
         QCOMPARE(evidenziata(tabella(f), riga(f, id)), senza);
         QCOMPARE(nome->toolTip().isEmpty(), !senza);
@@ -635,6 +673,8 @@ void TestChiusuraMensile::proRata_data()
     QTest::addColumn<QString>("caso");
     QTest::newRow("open year") << "aperto";
     QTest::newRow("closed year") << "chiuso";
+    // A pay history that does not read cleanly: no amount suggested from it, nothing written.
+    QTest::newRow("damaged pay history") << "danneggiato";
     // Bernasconi stays, 5000 a month, a June advance of 2000 on the
     // thirteenth; the payout in December with the automatic thirteenth
     // ticked suggests the 3000 left, and December pays them once.
@@ -653,7 +693,8 @@ void TestChiusuraMensile::proRata()
 {
     QFETCH(QString, caso);
     const bool dicembre = caso == QLatin1String("dicembre");
-    if (caso != QLatin1String("aperto") && caso != QLatin1String("chiuso") && !dicembre) {
+    if (caso != QLatin1String("aperto") && caso != QLatin1String("chiuso") && caso != QLatin1String("danneggiato")
+        && !dicembre) {
         const QString fontana = QStringLiteral("Fontana_Giorgio.txt");
         modifica(fontana, [](DatiDipendente& d) {
             d.periodi = {{QStringLiteral("01/01/2015"), QStringLiteral("30/06/2026")}};
@@ -696,6 +737,9 @@ void TestChiusuraMensile::proRata()
         return;
     }
     const bool chiuso = caso == QLatin1String("chiuso");
+    const bool danneggiato = caso == QLatin1String("danneggiato");
+    if (danneggiato)
+        AmbienteTest::scrivi(StoricoPaghe::percorsoFile(kBernasconi, 2026), "[1]\nnetto=abc\n");
     // Six months of 2026 in service at 5000 a month.
     modifica(kBernasconi, [dicembre](DatiDipendente& d) {
         d.salarioMensile = 5000;
@@ -727,13 +771,14 @@ void TestChiusuraMensile::proRata()
         quandoModale<ScegliDipendente>([&](ScegliDipendente* scelta) {
             sceltaAperta = true;
             scelta->findChild<QTableWidget*>(QStringLiteral("tabella"))->selectRow(0); // Bernasconi comes first
-            quandoModale<QInputDialog>([&](QInputDialog* chiedi) {
-                etichetta = chiedi->labelText();
-                suggerito = chiedi->doubleValue();
-                if (!dicembre)
-                    chiedi->setDoubleValue(2400);
-                chiedi->accept();
-            });
+            if (!danneggiato)
+                quandoModale<QInputDialog>([&](QInputDialog* chiedi) {
+                    etichetta = chiedi->labelText();
+                    suggerito = chiedi->doubleValue();
+                    if (!dicembre)
+                        chiedi->setDoubleValue(2400);
+                    chiedi->accept();
+                });
             scelta->findChild<QPushButton*>(QStringLiteral("ok"))->click();
         });
     }
@@ -749,6 +794,12 @@ void TestChiusuraMensile::proRata()
         return;
     }
     QVERIFY(sceltaAperta);
+    if (danneggiato) {
+        QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Liquidazione 13a/14a"));
+        QVERIFY(messaggi.ultimoTesto().contains(StoricoPaghe::percorsoFile(kBernasconi, 2026) + QStringLiteral(", riga 2")));
+        QCOMPARE(QString::number(mesi.at(5).tredicesimaGratifica, 'f', 2), QStringLiteral("700.00"));
+        return;
+    }
     if (dicembre) {
         QCOMPARE(etichetta, QStringLiteral("Importo 13a/14a per Luca Bernasconi (12/2026, 12 mesi):"));
         QCOMPARE(QString::number(suggerito, 'f', 2), QStringLiteral("3000.00"));
@@ -1062,7 +1113,15 @@ void TestChiusuraMensile::fileBanca()
         modifica(QStringLiteral("Keller_Thomas.txt"), [](DatiDipendente& d) { d.iban = QStringLiteral("  "); });
     }
     QVERIFY(Azienda::salva(azienda, Inizializzazione::fileAziendaDimostrativa()));
-    if (caso == QLatin1String("fuori"))
+    if (caso == QLatin1String("fuori")) // a refusal left from an earlier closing
+        QVERIFY(StoricoPaghe::segnaRifiuto(kMoretti, 2026, 1, QStringLiteral("vecchio")));
+    if (caso == QLatin1String("fuoriSalvato")) {
+        DatiDipendente d;
+        QVERIFY(Dipendente::carica(kMoretti, d));
+        QVERIFY(ConteggioSalario::genera(kMoretti, d, 2026, 1, true, -1).errore.isEmpty());
+    }
+    const bool fuori = caso.startsWith(QLatin1String("fuori"));
+    if (fuori)
         modifica(kMoretti, [](DatiDipendente& d) { d.periodi = {{QStringLiteral("01/02/2026"), QString()}}; });
     const auto tariffa = [](const QString& codice) {
         modifica(kBernasconi, [&](DatiDipendente& d) {

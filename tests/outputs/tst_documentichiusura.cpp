@@ -1,4 +1,5 @@
 #include "ambientetest.h"
+#include "cifreriepilogo.h"
 #include "azienda.h"
 #include "config.h"
 #include "dipendente.h"
@@ -371,21 +372,26 @@ void TestDocumentiChiusura::pagamenti_data()
     QTest::addColumn<bool>("pagato");
     QTest::addColumn<QString>("caso");    // what else stands against the month
     QTest::addColumn<QString>("escluso"); // the reason named; %1 the year's file
+    QTest::addColumn<QString>("stato");   // the start of the accounting CSV's state
     const QString iban = QStringLiteral("CH9300762011623852957");
-    QTest::newRow("paid") << " CH93 0076 2011 6238 5295 7 " << "banca" << 4700.5 << true << "" << "";
+    QTest::newRow("paid") << " CH93 0076 2011 6238 5295 7 " << "banca" << 4700.5 << true << "" << "" << "pagato";
     QTest::newRow("no saved month") << iban << "banca" << -1.0 << false << ""
-                                    << "nessun conteggio salvato per il mese";
-    QTest::newRow("net zero") << iban << "banca" << 0.0 << false << "" << "netto non positivo";
-    QTest::newRow("no IBAN") << "  " << "banca" << 4700.0 << false << "" << "IBAN mancante";
+                                    << "nessun conteggio salvato per il mese" << "mese non salvato";
+    QTest::newRow("net zero") << iban << "banca" << 0.0 << false << "" << "netto non positivo" << "pagato";
+    QTest::newRow("no IBAN") << "  " << "banca" << 4700.0 << false << "" << "IBAN mancante" << "pagato";
     QTest::newRow("wrong check digits") << "CH9400762011623852957" << "banca" << 4700.0 << false << ""
-                                        << "IBAN non valido (CH9400762011623852957)";
-    QTest::newRow("paid in cash") << iban << "cash" << 4700.0 << false << "" << "pagato in contanti";
+                                        << "IBAN non valido (CH9400762011623852957)" << "pagato";
+    QTest::newRow("paid in cash") << iban << "cash" << 4700.0 << false << "" << "pagato in contanti" << "pagato";
     // Owed nothing: employed from April.
-    QTest::newRow("not employed, nothing saved") << iban << "banca" << -1.0 << false << "fuori" << "";
-    QTest::newRow("refused by the month's last closing") << iban << "banca" << 4700.0 << false << "rifiuto"
-                                                         << "la tariffa Z9 non si trova";
+    QTest::newRow("not employed, nothing saved") << iban << "banca" << -1.0 << false << "fuori" << ""
+                                                 << "fuori periodo di rapporto";
+    // The CSV keeps the amounts saved before, marked with the reason.
+    QTest::newRow("refused by the month's last closing")
+        << iban << "banca" << 4700.0 << false << "rifiuto" << "la tariffa Z9 non si trova"
+        << "4700.00;0.00;rifiutato dall'ultima chiusura: la tariffa Z9 non si trova";
     QTest::newRow("damaged pay history") << iban << "banca" << 4700.0 << false << "danno"
-                                         << "lo storico paghe non si legge correttamente: %1, riga 12: ";
+                                         << "lo storico paghe non si legge correttamente: %1, riga 12: "
+                                         << "storico paghe illeggibile: %1, riga 12: ";
 }
 
 void TestDocumentiChiusura::pagamenti()
@@ -396,6 +402,7 @@ void TestDocumentiChiusura::pagamenti()
     QFETCH(bool, pagato);
     QFETCH(QString, caso);
     QFETCH(QString, escluso);
+    QFETCH(QString, stato);
     const QString id = QStringLiteral("Bianchi_Ugo.txt");
     DatiDipendente d = dipendente(QStringLiteral(" Ugo"), iban, modalita);
     d.cognome = QStringLiteral("Bianchi ");
@@ -426,6 +433,15 @@ void TestDocumentiChiusura::pagamenti()
         QCOMPARE(p.first().ibanBeneficiario, QStringLiteral("CH93 0076 2011 6238 5295 7"));
         QCOMPARE(p.first().importo, 4700.5);
     }
+    // The accounting CSV: a refused month comes after the paid ones, and the
+    // export's message names it.
+    const QStringList righe = QString::fromUtf8(CifreRiepilogo::testoCsv({id, kId}, 2026, 3)).split(QLatin1Char('\n'));
+    QVERIFY(righe.at(1).startsWith(QStringLiteral("2026-03;") + (stato == QLatin1String("pagato") ? id : kId)));
+    const QString riga = righe.at(1).startsWith(QStringLiteral("2026-03;") + id) ? righe.at(1) : righe.at(2);
+    QVERIFY2(riga.contains(stato.arg(file)), qPrintable(riga));
+    const QStringList rifiutati = CifreRiepilogo::mesiRifiutati({id, kId}, 2026, 3);
+    QCOMPARE(rifiutati, caso == QLatin1String("rifiuto") ? QStringList{QStringLiteral("Bianchi Ugo: ") + escluso}
+                                                         : QStringList());
 }
 
 // The slip's holidays: the entitlement from the employee's holiday weeks

@@ -202,6 +202,15 @@ void TestRiepilogoPaghe::cifreDaiMesiSalvati()
     clic(f, "ricalcola");
     QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Totali (6 dipendenti)"));
     QVERIFY(messaggi.ultimoTesto().endsWith(QStringLiteral("Di cui 1 dipendenti senza mesi salvati: importi stimati (stima).")));
+    // February refused by its last closing: the figures stay, the row and the totals say so.
+    const QString id = t->item(1, 1)->data(Qt::UserRole).toString();
+    QVERIFY(StoricoPaghe::segnaRifiuto(id, 2026, 2, QStringLiteral("tariffa mancante")));
+    clic(f, "ricalcola");
+    QCOMPARE(t->item(1, 8)->text(), QStringLiteral("mesi salvati, con rifiuti"));
+    QCOMPARE(t->item(1, 8)->toolTip(), QStringLiteral("febbraio 2026: tariffa mancante"));
+    QVERIFY(messaggi.ultimoTesto().endsWith(t->item(1, 1)->text() + QStringLiteral(": nelle cifre anche mesi salvati prima "
+                                                                                  "che l'ultima chiusura non ha potuto "
+                                                                                  "conteggiare: febbraio 2026: tariffa mancante")));
 }
 
 // January closed, plus an id holding the separator and quotes: the CSV for

@@ -174,13 +174,15 @@ QByteArray recordTariffa(const QString& codice, double soglia, double aliquota)
 
 } // namespace
 
-bool caricaTariffeTicino(const QStringList& altri)
+bool caricaTariffeTicino(const QStringList& altri, bool c1Contraddice)
 {
     static QTemporaryDir cartella;
     QByteArray testo;
     for (int k = 0; k <= 40; ++k)
         testo += recordTariffa(QStringLiteral("A0N"), k * 500.0, k * 0.5);
     testo += recordTariffa(QStringLiteral("B2N"), 0, 2);
+    if (c1Contraddice)
+        testo += recordTariffa(QStringLiteral("C1N"), 0, 2) + recordTariffa(QStringLiteral("C1N"), 0, 3);
     AmbienteTest::scrivi(cartella.path() + QStringLiteral("/tar26ti.txt"), testo);
     for (const QString& gz : altri) {
         QProcess gzip;

@@ -89,6 +89,7 @@ bool validaPain001(const QString& percorso, QString* uscita);
 // Loads generated Ticino tariffs for the demonstration employees taxed at
 // source: A0N 0.5 % more for every 500 francs (0 % from 0 up to 20 % from
 // 20,000), B2N a flat 2 %; with them the real tariff files of tests/data
-// named in `altri` (gzip, e.g. "tar26ge.txt.gz"). False when the tables did
-// not load.
-bool caricaTariffeTicino(const QStringList& altri = {});
+// named in `altri` (gzip, e.g. "tar26ge.txt.gz"). `c1Contraddice` adds a
+// C1N whose threshold repeats, a scale the reader leaves out. False when
+// the tables did not load.
+bool caricaTariffeTicino(const QStringList& altri = {}, bool c1Contraddice = false);
