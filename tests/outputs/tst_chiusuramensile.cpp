@@ -183,6 +183,20 @@ private:
         QVERIFY(Dipendente::salva(d, id));
     }
 
+    // Moretti taken out of January: before, either January saved for him or
+    // a refusal left from an earlier closing.
+    static void morettiFuoriGennaio(bool salvato)
+    {
+        if (salvato) {
+            DatiDipendente d;
+            QVERIFY(Dipendente::carica(kMoretti, d));
+            QVERIFY(ConteggioSalario::genera(kMoretti, d, 2026, 1, true, -1).errore.isEmpty());
+        } else {
+            QVERIFY(StoricoPaghe::segnaRifiuto(kMoretti, 2026, 1, QStringLiteral("vecchio")));
+        }
+        modifica(kMoretti, [](DatiDipendente& d) { d.periodi = {{QStringLiteral("01/02/2026"), QString()}}; });
+    }
+
 private slots:
     void initTestCase() { QVERIFY(caricaTariffeTicino()); }
     void init()
@@ -500,16 +514,9 @@ void TestChiusuraMensile::generaTutti()
 
     if (caso == QLatin1String("chiuso"))
         QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("prova"), QStringLiteral("test")));
-    if (caso == QLatin1String("fuori")) // a refusal left from an earlier closing
-        QVERIFY(StoricoPaghe::segnaRifiuto(kMoretti, 2026, 1, QStringLiteral("vecchio")));
-    if (caso == QLatin1String("fuoriSalvato")) {
-        DatiDipendente d;
-        QVERIFY(Dipendente::carica(kMoretti, d));
-        QVERIFY(ConteggioSalario::genera(kMoretti, d, 2026, 1, true, -1).errore.isEmpty());
-    }
     const bool fuori = caso.startsWith(QLatin1String("fuori"));
     if (fuori)
-        modifica(kMoretti, [](DatiDipendente& d) { d.periodi = {{QStringLiteral("01/02/2026"), QString()}}; });
+        morettiFuoriGennaio(caso == QLatin1String("fuoriSalvato"));
     if (caso == QLatin1String("salvataggio")) // the year's file cannot be written
         QVERIFY(QDir().mkpath(StoricoPaghe::percorsoFile(kBernasconi, 2026)));
 
@@ -1113,16 +1120,9 @@ void TestChiusuraMensile::fileBanca()
         modifica(QStringLiteral("Keller_Thomas.txt"), [](DatiDipendente& d) { d.iban = QStringLiteral("  "); });
     }
     QVERIFY(Azienda::salva(azienda, Inizializzazione::fileAziendaDimostrativa()));
-    if (caso == QLatin1String("fuori")) // a refusal left from an earlier closing
-        QVERIFY(StoricoPaghe::segnaRifiuto(kMoretti, 2026, 1, QStringLiteral("vecchio")));
-    if (caso == QLatin1String("fuoriSalvato")) {
-        DatiDipendente d;
-        QVERIFY(Dipendente::carica(kMoretti, d));
-        QVERIFY(ConteggioSalario::genera(kMoretti, d, 2026, 1, true, -1).errore.isEmpty());
-    }
     const bool fuori = caso.startsWith(QLatin1String("fuori"));
     if (fuori)
-        modifica(kMoretti, [](DatiDipendente& d) { d.periodi = {{QStringLiteral("01/02/2026"), QString()}}; });
+        morettiFuoriGennaio(caso == QLatin1String("fuoriSalvato"));
     const auto tariffa = [](const QString& codice) {
         modifica(kBernasconi, [&](DatiDipendente& d) {
             d.permessoLavoro = QStringLiteral("B");
