@@ -611,6 +611,7 @@ StoricoPaghe::PagaMese ConteggioSalario::comeMese(const RisultatoConteggio& r)
     p.dettaglio = r.dettaglio;
     p.conMensilita = true;
     p.mensilitaConteggio = r.mensilitaConteggio;
+    p.conMovimenti = true;
     p.mensilitaMovimenti = r.mensilitaMovimenti;
     p.tredicesimaMovimenti = r.tredicesimaMovimenti;
     return p;

@@ -91,7 +91,7 @@ MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QString& codice, i
     QSet<int> salvati;
     for (const StoricoPaghe::PagaMese& saldo : precedenti) {
         p.mensilita += proprieDelMese(saldo, movimenti);
-        if (saldo.conMensilita && !salvati.contains(saldo.mese)) {
+        if (saldo.conMovimenti && !salvati.contains(saldo.mese)) {
             salvati.insert(saldo.mese);
             p.mensilita += saldo.mensilitaMovimenti;
             p.tredicesime += saldo.tredicesimaMovimenti;

@@ -208,8 +208,11 @@ QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::Pag
             testo += QStringLiteral("guadagnoAssicuratoLAINF=") + importo(p.guadagnoAssicuratoLAINF)
                 + QLatin1Char('\n');
         }
-        if (p.conMensilita) {
+        // Written as read: a month saved before a key existed is rewritten
+        // without it, never with a 0 it did not hold.
+        if (p.conMensilita)
             testo += QStringLiteral("mensilitaConteggio=") + importo(p.mensilitaConteggio) + QLatin1Char('\n');
+        if (p.conMovimenti) {
             testo += QStringLiteral("mensilitaMovimenti=") + importo(p.mensilitaMovimenti) + QLatin1Char('\n');
             testo += QStringLiteral("tredicesimaMovimenti=") + importo(p.tredicesimaMovimenti) + QLatin1Char('\n');
         }
@@ -311,9 +314,10 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
         else if (chiave == QLatin1String("mensilitaConteggio")) {
             corrente.mensilitaConteggio = leggiImporto(valore);
             corrente.conMensilita = true;
-        } else if (chiave == QLatin1String("mensilitaMovimenti"))
+        } else if (chiave == QLatin1String("mensilitaMovimenti")) {
             corrente.mensilitaMovimenti = leggiImporto(valore);
-        else if (chiave == QLatin1String("tredicesimaMovimenti"))
+            corrente.conMovimenti = true;
+        } else if (chiave == QLatin1String("tredicesimaMovimenti"))
             corrente.tredicesimaMovimenti = leggiImporto(valore);
         else if (leggiGuadagno(corrente, chiave, valore, leggiImporto))
             corrente.guadagniAssicurati = true;

@@ -98,6 +98,8 @@ public:
         // The month's movements of an extra salary's kind it paid, and of
         // those the thirteenth's: written with the key above, so that a
         // movement entered after the month was saved is never taken as paid.
+        // `conMovimenti`: the month's group holds them.
+        bool conMovimenti = false;
         double mensilitaMovimenti = 0.0;
         double tredicesimaMovimenti = 0.0;
         // Whether the month's group holds a "netto": a group without one is

@@ -146,7 +146,9 @@ void TestConteggioSalario::mensile_data()
     QTest::addColumn<QString>("figlio");
     QTest::addColumn<bool>("premi");           // company premium 10 per mille men, 20 women
     QTest::addColumn<QString>("movimenti");    // "date|kind|amount|description", ";" between them; a date
-                                               // after "+": entered once its month was saved
+                                               // after "+": entered once its month was saved; after
+                                               // "~": its month saved by a version that kept no
+                                               // extra salaries with the month
     QTest::addColumn<double>("dovute");        // extra salaries owed and not paid
     // lordoContributivo, lordoImponibile, contributi, lpp, assegni, tredicesima, aggiunte, netto
     QTest::addColumn<QStringList>("attesi");
@@ -281,6 +283,9 @@ void TestConteggioSalario::mensile_data()
     QTest::newRow("December, an advance entered after its month was saved")
         << 6000.0 << 12 << 1 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
         << "+" + acconto << 0.0 << QStringList{"12000.00", "12000.00", "804.60", "214.75", "0.00", "6000.00", "0.00", "10980.65"};
+    QTest::newRow("December after an advance, its month saved by an earlier version")
+        << 6000.0 << 12 << 1 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
+        << "~" + acconto << 0.0 << QStringList{"9000.00", "9000.00", "603.45", "214.75", "0.00", "3000.00", "0.00", "8181.80"};
     // Entered in August, after June's fourteenth: December pays both, 2 x 5/12 of 6000.
     QTest::newRow("December, two extra salaries, entered in August")
         << 6000.0 << 12 << 2 << 1 << "1" << "01/08/2026" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
@@ -366,7 +371,7 @@ void TestConteggioSalario::mensile()
     for (const QString& testo : movimenti.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList campi = testo.split(QLatin1Char('|'));
         MovimentoStipendio m;
-        m.data = campi.at(0);
+        m.data = campi.at(0).startsWith(QLatin1Char('~')) ? campi.at(0).mid(1) : campi.at(0);
         m.tipo = campi.at(1);
         m.importo = campi.at(2).toDouble();
         m.descrizione = campi.at(3);
@@ -386,6 +391,15 @@ void TestConteggioSalario::mensile()
     for (MovimentoStipendio& m : tardivi)
         m.data.remove(0, 1);
     QVERIFY(Movimenti::salva(kId, lista + tardivi));
+    if (movimenti.startsWith(QLatin1Char('~'))) {
+        const QString storico = StoricoPaghe::percorsoFile(kId, 2026);
+        QList<QByteArray> righe = AmbienteTest::leggi(storico).split('\n');
+        righe.erase(std::remove_if(righe.begin(), righe.end(), [](const QByteArray& r) {
+                        return r.startsWith("mensilita") || r.startsWith("tredicesimaMovimenti");
+                    }),
+                    righe.end());
+        AmbienteTest::scrivi(storico, righe.join('\n'));
+    }
 
     const RisultatoConteggio r = ConteggioSalario::genera(kId, d, 2026, mese, false, tredicesima);
     QCOMPARE(r.errore, QString());
