@@ -39,6 +39,10 @@ QString AmbienteTest::home()
 
 void AmbienteTest::svuota()
 {
+    // Only the temporary home of prepara() is ever emptied: a test built
+    // without it would otherwise wipe the real home folder.
+    if (!cartella || !QDir(home()).absolutePath().startsWith(QDir(cartella->path()).absolutePath() + QLatin1Char('/')))
+        qFatal("AmbienteTest::svuota: HOME is not the test's temporary folder (%s)", qPrintable(home()));
     // Settings live in files below the home; drop them through QSettings too,
     // so no cached value survives.
     const QString config = home() + QStringLiteral("/.config/Vardello");
