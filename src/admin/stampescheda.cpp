@@ -19,6 +19,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
+
 
 namespace {
 
@@ -48,16 +50,22 @@ void avvisaStorico(QWidget* scheda, const QString& titolo, const QString& motivo
 
 // The year's saved pay counts for the yearly summary, and what stands
 // against them: the damage of the year's file and the months the last
-// closing refused, which the summary prints as saved before.
-QString caricaRiepilogo(const QString& id, int anno, QList<StoricoPaghe::PagaMese>* paghe)
+// closing refused. A refused month was not paid: it is left out of
+// `paghe`, and named in `esclusi` for the page.
+QString caricaRiepilogo(const QString& id, int anno, QList<StoricoPaghe::PagaMese>* paghe, QStringList* esclusi)
 {
     QString motivo;
     StoricoPaghe::caricaAnno(id, anno, *paghe, &motivo);
-    const QStringList rifiutati = DocumentiChiusura::mesiRifiutati(id, anno);
-    if (!rifiutati.isEmpty())
+    const QMap<int, QString> rifiuti = StoricoPaghe::caricaRifiuti(id, anno);
+    paghe->erase(std::remove_if(paghe->begin(), paghe->end(),
+                                [&rifiuti](const StoricoPaghe::PagaMese& p) { return rifiuti.contains(p.mese); }),
+                 paghe->end());
+    *esclusi = DocumentiChiusura::mesiRifiutati(id, anno);
+    if (!esclusi->isEmpty())
         motivo += (motivo.isEmpty() ? QString() : QStringLiteral("\n"))
-            + StampeScheda::tr("Mesi che l'ultima chiusura non ha potuto conteggiare, stampati come salvati prima:")
-            + QLatin1Char('\n') + rifiutati.join(QLatin1Char('\n'));
+            + StampeScheda::tr("Mesi che l'ultima chiusura non ha potuto conteggiare, non pagati e esclusi dai "
+                               "totali:")
+            + QLatin1Char('\n') + esclusi->join(QLatin1Char('\n'));
     return motivo;
 }
 
@@ -133,6 +141,17 @@ void StampeScheda::stampaFoglioPaga(QWidget* scheda, const QString& id)
     // Confirming an empty chooser chooses nothing.
     if (anno <= 0 || mese <= 0)
         return;
+    // A month the last closing refused was not paid: its slip would show
+    // the amount saved before as paid into the account. Refusals that do
+    // not read cleanly cannot tell, so no slip either.
+    const QString rifiuto = DocumentiChiusura::rifiutoDelMese(QFileInfo(id).fileName(), anno, mese);
+    if (!rifiuto.isEmpty()) {
+        Messaggi::avviso(scheda, tr("Foglio paga"),
+                         tr("%1 non e' stato pagato: l'ultima chiusura del mese non ha potuto conteggiarlo.\n%2\n\n"
+                            "Il foglio paga si stampa quando una chiusura conteggia di nuovo il mese.")
+                             .arg(intestazioneMese(mese, anno), rifiuto));
+        return;
+    }
     // A month group without a net (written by hand) is no saved count: a
     // slip of zeros would look like one.
     avvisaStorico(scheda, tr("Foglio paga"), DocumentiChiusura::motivoEscluso(QFileInfo(id).fileName(), anno, mese));
@@ -169,14 +188,16 @@ void StampeScheda::stampaVariabili(QWidget* scheda, const QString& id, bool riep
     const bool orario = dip.tipoPaga == 1;
     // The yearly summary adds the year's totals of the saved pay counts.
     QList<StoricoPaghe::PagaMese> paghe;
+    QStringList esclusi;
     if (riepilogo)
-        avvisaStorico(scheda, tr("Riepilogo annuale"), caricaRiepilogo(QFileInfo(id).fileName(), anno, &paghe));
+        avvisaStorico(scheda, tr("Riepilogo annuale"),
+                      caricaRiepilogo(QFileInfo(id).fileName(), anno, &paghe, &esclusi));
 
     AnteprimaStampa anteprima(scheda, riepilogo ? tr("Anteprima riepilogo annuale") : tr("Anteprima variabili mese"),
                               [=](QPrinter& printer) {
                                   if (riepilogo)
                                       FoglioPaga::disegnaRiepilogoAnnualeSu(printer, azienda, dipendente, anno, data,
-                                                                            orario, mesi, paghe);
+                                                                            orario, mesi, paghe, esclusi);
                                   else
                                       FoglioPaga::disegnaVariabiliRealiSu(printer, azienda, dipendente, anno, data,
                                                                           orario, mesi);

@@ -70,8 +70,9 @@ public:
     // Copies the listed backup `nome` back, each file where it came from,
     // after a safety backup; nothing is touched when the safety backup
     // fails. Any other name is refused without touching anything. The files
-    // of a closed year (pay history, variables, parameters, certificates),
-    // the year states and the audit log are kept as they are; `anniTenuti`
+    // of a closed year (pay history and the closings' refusals beside it,
+    // variables, parameters, certificates), the year states and the audit
+    // log are kept as they are, a file the year lacks stays lacking; `anniTenuti`
     // receives the closed years kept. Every file is first copied beside its
     // target under a short temporary name, with a journal; only when all
     // copies are in place do they replace the live files, so a failed copy

@@ -1,5 +1,6 @@
 #include "gestionemovimenti.h"
 
+#include "documentichiusura.h"
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
@@ -79,6 +80,7 @@ GestioneMovimenti::GestioneMovimenti(const QString& id_, const QString& nome, QW
     // What did read is shown; a file that did not read cleanly is never
     // saved over, and the user is told which lines are wrong.
     modello->setLista(Movimenti::carica(id, &erroreLettura));
+    nelFile = modello->lista();
     if (!erroreLettura.isEmpty())
         QTimer::singleShot(0, this, [this] { Messaggi::avviso(this, tr("Movimenti"), erroreLettura); });
 
@@ -212,6 +214,19 @@ bool GestioneMovimenti::salvaMovimenti()
     }
     modello->setLista(lista);
     modificato = false;
-    Messaggi::informazione(this, tr("Salva"), tr("Movimenti salvati."));
+    // A month already saved paid what its movements were then: one dated in
+    // it since is paid only when the month is counted again.
+    const QStringList nonPagati = DocumentiChiusura::movimentiNonPagati(id, lista, nelFile);
+    nelFile = lista;
+    if (nonPagati.isEmpty()) {
+        Messaggi::informazione(this, tr("Salva"), tr("Movimenti salvati."));
+        return true;
+    }
+    Messaggi::avviso(this, tr("Salva"),
+                     tr("Movimenti salvati.") + QStringLiteral("\n\n")
+                         + tr("Questi movimenti sono datati in un mese gia' salvato nello storico paghe e non sono "
+                              "ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, "
+                              "\"Genera tutti e salva\").")
+                         + QStringLiteral("\n- ") + nonPagati.join(QStringLiteral("\n- ")));
     return true;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDate>
+#include "movimenti.h"
+
 #include <QDialog>
+#include <QList>
 #include <QString>
 
 class MovimentiModel;
@@ -43,6 +46,9 @@ private:
     bool modificato = false;
     QString id;
     QString erroreLettura; // the file did not read cleanly: no save
+    // The movements as the file held them when last read or saved: those a
+    // month saved before without its lines may have paid.
+    QList<MovimentoStipendio> nelFile;
     MovimentiModel* modello = nullptr;
     QTableView* vista = nullptr;
 };

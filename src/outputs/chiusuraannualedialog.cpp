@@ -159,7 +159,7 @@ void ChiusuraAnnualeDialog::aggiornaVistaAnno()
         etichettaStato->setText(tr("<b style='color:#B00020;'>CHIUSO E BLOCCATO (Sola lettura)</b>"));
         editNote->setText(stato.note);
         editNote->setReadOnly(true);
-        if (!stato.sha256.isEmpty() && stato.sha256 == attuale)
+        if (ChiusuraAnnuale::sigilloIntegro(stato))
             etichettaIntegrita->setText(
                 tr("<b style='color:#1B5E20;'>INTEGRITÀ VERIFICATA (SHA-256 corrispondente)</b>"));
         else

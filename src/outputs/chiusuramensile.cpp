@@ -12,9 +12,11 @@
 #include "esportapdf.h"
 #include "importi.h"
 #include "impostafonte.h"
+#include "linguautente.h"
 #include "linkaiuto.h"
 #include "mensilitaaggiuntive.h"
 #include "messaggi.h"
+#include "movimenti.h"
 #include "orologio.h"
 #include "piattaforma.h"
 #include "sceglidipendente.h"
@@ -231,6 +233,7 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
     const int m = mese();
     std::array<double, 7> totali{};
     QStringList senzaScala;
+    QStringList nonPagati;
     const ContestoConteggio contesto = ContestoConteggio::carica();
 
     for (const QString& id : ids) {
@@ -250,6 +253,13 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
         }
         if (r.errore.isEmpty() && r.scalaImpostaMancante)
             senzaScala << QStringLiteral("%1 %2 (%3, %4)").arg(d.cognome, d.nome, r.cantoneImposta, r.tariffaImposta);
+        // Movements entered after the month was saved, which the saved month
+        // (its slip, its payment) does not pay.
+        if (avvisa) {
+            const QList<MovimentoStipendio> movimenti = Movimenti::carica(id);
+            for (const QString& riga : DocumentiChiusura::movimentiNonPagati(id, movimenti, movimenti, a, m))
+                nonPagati << QStringLiteral("%1 %2 - %3").arg(d.cognome, d.nome, riga);
+        }
         // A count the last "Genera tutti e salva" of this month could not
         // save is not counted either, even when the preview computes it; nor
         // one whose pay history did not read cleanly, as the save refuses it.
@@ -325,6 +335,12 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
                             "loro mese.")
                              .arg(senzaScala.join(QLatin1Char('\n')),
                                   QDir::toNativeSeparators(ImpostaFonte::cartelle().join(QLatin1Char('\n')))));
+    if (!nonPagati.isEmpty())
+        Messaggi::avviso(this, tr("Movimenti non pagati"),
+                         tr("Movimenti datati in %1, mese gia' salvato, che il mese salvato non paga: \"Genera tutti "
+                            "e salva\" conteggia di nuovo il mese e li paga.")
+                                 .arg(LinguaUtente::meseAnno(m, a))
+                             + QStringLiteral("\n- ") + nonPagati.join(QStringLiteral("\n- ")));
 }
 
 void ChiusuraMensile::adattaColonne()

@@ -4,6 +4,7 @@
 #include "calcolopaga.h"
 #include "config.h"
 #include "conteggiosalario.h"
+#include "datetesto.h"
 #include "datoteca.h"
 #include "decimali.h"
 #include "dipendente.h"
@@ -104,8 +105,97 @@ QStringList DocumentiChiusura::mesiRifiutati(const QString& id, int anno)
         }
     }
     if (!danno.isEmpty())
-        righe << tr("i rifiuti dell'ultima chiusura non si leggono correttamente: %1").arg(danno);
+        righe << rifiutiDanneggiati(danno);
     return righe;
+}
+
+QString DocumentiChiusura::rifiutoDelMese(const QString& id, int anno, int mese)
+{
+    QString danno;
+    const QString rifiuto = StoricoPaghe::caricaRifiuti(id, anno, &danno).value(mese);
+    return danno.isEmpty() ? rifiuto : rifiutiDanneggiati(danno);
+}
+
+QStringList DocumentiChiusura::movimentiNonPagati(const QString& id, const QList<MovimentoStipendio>& movimenti,
+                                                  const QList<MovimentoStipendio>& giaSalvati, int anno, int mese)
+{
+    // The movements the count pays a line for, by date.
+    struct Pagabile
+    {
+        QDate data;
+        StoricoPaghe::Voce voce;
+    };
+    const auto pagabili = [anno, mese](const QList<MovimentoStipendio>& lista) {
+        QList<Pagabile> elenco;
+        for (const MovimentoStipendio& m : lista) {
+            Pagabile p{DateTesto::daMovimento(m.data), {}};
+            if (p.data.isValid() && (anno <= 0 || (p.data.year() == anno && p.data.month() == mese))
+                && ConteggioSalario::voceMovimento(m, &p.voce))
+                elenco.append(p);
+        }
+        std::stable_sort(elenco.begin(), elenco.end(),
+                         [](const Pagabile& a, const Pagabile& b) { return a.data < b.data; });
+        return elenco;
+    };
+    const auto stessaRiga = [](const StoricoPaghe::Voce& a, const StoricoPaghe::Voce& b) {
+        return a.descrizione == b.descrizione && std::fabs(a.importo - b.importo) < 0.005;
+    };
+    // Takes out of `elenco` the first entry `uguale` finds; false when none.
+    const auto togli = [](auto& elenco, const auto& uguale) {
+        const auto trovato = std::find_if(elenco.begin(), elenco.end(), uguale);
+        if (trovato == elenco.end())
+            return false;
+        elenco.erase(trovato);
+        return true;
+    };
+
+    const QList<Pagabile> prima = pagabili(giaSalvati);
+    QStringList righe;
+    QDate meseLetto;
+    StoricoPaghe::PagaMese paga;
+    bool salvato = false;
+    QList<StoricoPaghe::Voce> righeMese; // the month's lines not yet matched to a movement
+    QList<Pagabile> primaMese;           // of a month without lines
+    for (const Pagabile& p : pagabili(movimenti)) {
+        const QDate inizio(p.data.year(), p.data.month(), 1);
+        if (inizio != meseLetto) {
+            meseLetto = inizio;
+            paga = StoricoPaghe::PagaMese();
+            salvato = StoricoPaghe::caricaMese(id, inizio.year(), inizio.month(), &paga) && paga.conNetto;
+            // A month that stores the movements' certificate categories
+            // tells their lines from the others.
+            const QList<StoricoPaghe::Voce>& voci = paga.dettaglio.vociSalario;
+            const bool categorie = paga.conMovimenti
+                || std::any_of(voci.cbegin(), voci.cend(),
+                               [](const StoricoPaghe::Voce& v) { return v.categoriaCertificato >= 0; });
+            righeMese.clear();
+            for (const StoricoPaghe::Voce& v : voci) {
+                if (!categorie || v.categoriaCertificato >= 0)
+                    righeMese.append(v);
+            }
+            primaMese.clear();
+            for (const Pagabile& q : prima) {
+                if (q.data.year() == inizio.year() && q.data.month() == inizio.month())
+                    primaMese.append(q);
+            }
+        }
+        if (!salvato)
+            continue;
+        const bool pagato = paga.dettaglio.presente
+            ? togli(righeMese, [&](const StoricoPaghe::Voce& v) { return stessaRiga(v, p.voce); })
+            : togli(primaMese,
+                    [&](const Pagabile& q) { return q.data == p.data && stessaRiga(q.voce, p.voce); });
+        if (!pagato)
+            righe << QStringLiteral("%1: %2 %3 CHF")
+                         .arg(LinguaUtente::meseAnno(inizio.month(), inizio.year()), nomeVoce(p.voce.descrizione),
+                              Decimali::testo(p.voce.importo));
+    }
+    return righe;
+}
+
+QString DocumentiChiusura::rifiutiDanneggiati(const QString& danno)
+{
+    return tr("i rifiuti dell'ultima chiusura non si leggono correttamente: %1").arg(danno);
 }
 
 bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const QString& comunicazioni,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fogliopaga.h"
+#include "movimenti.h"
 #include "pain001.h"
 #include "storicopaghe.h"
 
@@ -36,6 +37,23 @@ public:
     // of such a month are still those saved before the refusal.
     static QStringList mesiRifiutati(const QString& id, int anno);
 
+    // The reason the last closing of the month could not count the
+    // employee, or what of the year's refusals did not read cleanly (which
+    // leaves it unknown whether the month was paid); empty when the month
+    // was not refused. The pay history itself is not read.
+    static QString rifiutoDelMese(const QString& id, int anno, int mese);
+
+    // The extra movements of `movimenti` dated in a month the employee's
+    // pay history holds as saved (with `anno` and `mese` above 0, in that
+    // month only) that the saved month did not pay: it must be counted
+    // again to pay them. One line each, by date: "<Month year>: <name>
+    // <amount> CHF". The month's stored slip lines tell what it paid, each
+    // line one movement of its name and amount. A month saved without its
+    // lines cannot tell: there a movement of `giaSalvati` (the file as it
+    // was) counts as paid, any other as not.
+    static QStringList movimentiNonPagati(const QString& id, const QList<MovimentoStipendio>& movimenti,
+                                          const QList<MovimentoStipendio>& giaSalvati, int anno = 0, int mese = 0);
+
     // The slip of the saved month. `comunicazioni`, the text the closing
     // gives everyone, comes before the month's own. False without a saved
     // month (no group of the month, or one without "netto") and when
@@ -68,4 +86,8 @@ public:
     // owed nothing.
     static QList<Pain001::Pagamento> pagamenti(const QStringList& ids, int anno, int mese,
                                                QStringList* esclusi = nullptr);
+
+private:
+    // The line naming refusals that did not read cleanly (file and line).
+    static QString rifiutiDanneggiati(const QString& danno);
 };

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct VariabileMese;
 class QPrinter;
@@ -99,11 +100,13 @@ public:
 
     // "Riepilogo annuale": the monthly variables sheet, then the summary
     // page of the pay-history year sheet, its header and the year's total
-    // row of the saved pay counts (`paghe`).
+    // row of the saved pay counts (`paghe`); below it, the lines of
+    // `esclusi`: the saved months left out of the total as not paid.
     static void disegnaRiepilogoAnnualeSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
                                           int anno, const QString& luogoData, bool orario,
                                           const QList<VariabileMese>& variabili,
-                                          const QList<StoricoPaghe::PagaMese>& paghe);
+                                          const QList<StoricoPaghe::PagaMese>& paghe,
+                                          const QStringList& esclusi = {});
 
     // The pay-history year sheet: a row per month of the pay history and the
     // yearly total; with `riepilogo` a second page repeating the total alone.

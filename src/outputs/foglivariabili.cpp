@@ -305,14 +305,26 @@ void FoglioPaga::disegnaVariabiliRealiSu(QPrinter& printer, const QString& azien
 void FoglioPaga::disegnaRiepilogoAnnualeSu(QPrinter& printer, const QString& azienda, const QString& dipendente,
                                            int anno, const QString& luogoData, bool orario,
                                            const QList<VariabileMese>& variabili,
-                                           const QList<StoricoPaghe::PagaMese>& paghe)
+                                           const QList<StoricoPaghe::PagaMese>& paghe, const QStringList& esclusi)
 {
     QPainter p;
     if (!p.begin(&printer))
         return;
     paginaVariabili(p, azienda, dipendente, anno, luogoData, orario, variabili);
-    if (printer.newPage())
-        pagineAnnoPaghe(p, printer, azienda, dipendente, anno, luogoData, paghe, PagineAnno::SoloRiepilogo);
+    if (printer.newPage()
+        && pagineAnnoPaghe(p, printer, azienda, dipendente, anno, luogoData, paghe, PagineAnno::SoloRiepilogo)
+        && !esclusi.isEmpty()) {
+        // Below the total row: the months it leaves out, each with why.
+        const double sx = p.device()->width() / 210.0;
+        const double sy = p.device()->height() / 297.0;
+        p.setFont(arial(9, false));
+        p.drawText(QRect(int(20 * sx), int(72 * sy), int(170 * sx), int(200 * sy)),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   QCoreApplication::translate("FoglioPaga",
+                                               "Non pagati e non compresi nel totale (l'ultima chiusura del mese "
+                                               "non li ha potuti conteggiare):")
+                       + QLatin1Char('\n') + esclusi.join(QLatin1Char('\n')));
+    }
     p.end();
 }
 

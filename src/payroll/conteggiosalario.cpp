@@ -432,9 +432,9 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             imponibile += m.importo;
             if (!Movimenti::ricorrente(m))
                 unaTantum += m.importo;
-            aggiungiVoce(r.dettaglio.vociSalario, m.importo, m.descrizione,
-                         m.tipo.trimmed().isEmpty() ? italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Movimento")) : m.tipo.trimmed(),
-                         std::max(0, m.categoriaCertificato));
+            StoricoPaghe::Voce voce;
+            if (voceMovimento(m, &voce))
+                r.dettaglio.vociSalario.append(voce);
         }
     }
     r.lordoContributivo = lordo;
@@ -633,6 +633,20 @@ double ConteggioSalario::salarioDelMese(const QString& codice, const DatiDipende
     if (errore)
         *errore = problema;
     return salario;
+}
+
+bool ConteggioSalario::voceMovimento(const MovimentoStipendio& m, StoricoPaghe::Voce* voce)
+{
+    if (!m.soggettoIF || !(m.importo >= 0.005))
+        return false;
+    const QString descrizione = m.descrizione.trimmed();
+    const QString tipo = m.tipo.trimmed();
+    voce->descrizione = !descrizione.isEmpty() ? descrizione
+        : !tipo.isEmpty()                      ? tipo
+                                               : italiano(QT_TRANSLATE_NOOP("ConteggioSalario", "Movimento"));
+    voce->importo = m.importo;
+    voce->categoriaCertificato = std::max(0, m.categoriaCertificato);
+    return true;
 }
 
 QString ConteggioSalario::impostaNonCalcolabile(const QString& cantone, const QString& tariffa)

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+struct MovimentoStipendio;
+
 // The outcome of one employee's monthly pay count.
 struct RisultatoConteggio
 {
@@ -147,6 +149,12 @@ public:
     // 30th) + 1, at least 1; the periods' days added up, at most 30. 30
     // without any period; 0 when no period touches the month.
     static int giorniDelMese(const DatiDipendente& d, int anno, int mese);
+
+    // The slip line the count pays an extra movement dated in the month
+    // with: named by its description, else its kind, else "Movimento", with
+    // its certificate category. False for a movement paid in no line (not
+    // subject to withholding tax, or no positive amount).
+    static bool voceMovimento(const MovimentoStipendio& m, StoricoPaghe::Voce* voce);
 
     // Settlement permits ("C") and Swiss citizens ("CH", or no permit) are
     // taxed by ordinary assessment; any other permit, or the explicit flag,

@@ -17,6 +17,8 @@
 namespace {
 
 const QString kOperatorePredefinito = QStringLiteral("Amministratore");
+// The refusals of the closings beside a pay history ("<anno>.rifiuti").
+const QString kEstensioneRifiuti = QStringLiteral(".rifiuti");
 
 QString momento()
 {
@@ -173,18 +175,27 @@ bool nomeCertificato(const QString& nome, const QString& annoTesto)
 
 QStringList ChiusuraAnnuale::fileAnno(int anno)
 {
+    return fileAnno(anno, true);
+}
+
+QStringList ChiusuraAnnuale::fileAnno(int anno, bool conRifiuti)
+{
     const QString dati = pulito(Config::cartellaDati());
     const QString predefinita = pulito(Config::cartellaDatiPredefinita());
     const QString annoTesto = QString::number(anno);
     QStringList percorsi;
 
+    // The pay histories, and beside each the months its last closings
+    // refused: both say what the year paid.
     const QString paghe = dati + QStringLiteral("/paghe");
+    QStringList nomiPaghe{annoTesto + QStringLiteral(".ini")};
+    if (conRifiuti)
+        nomiPaghe.append(annoTesto + kEstensioneRifiuti);
     if (QFileInfo(paghe).isDir()) {
-        QDirIterator it(paghe, {annoTesto + QStringLiteral(".ini")}, QDir::Files,
-                        QDirIterator::Subdirectories);
+        QDirIterator it(paghe, nomiPaghe, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             it.next();
-            if (it.fileName() == annoTesto + QStringLiteral(".ini"))
+            if (nomiPaghe.contains(it.fileName()))
                 percorsi.append(it.fileInfo().absoluteFilePath());
         }
     }
@@ -232,7 +243,7 @@ bool ChiusuraAnnuale::fileDellAnno(const QString& percorso, int anno, const QStr
     const QString annoTesto = QString::number(anno);
     const QString ini = annoTesto + QStringLiteral(".ini");
 
-    if (p.startsWith(dati + QStringLiteral("/paghe/")) && nome == ini)
+    if (p.startsWith(dati + QStringLiteral("/paghe/")) && (nome == ini || nome == annoTesto + kEstensioneRifiuti))
         return true;
     if (cartella == dati + QStringLiteral("/variabili") && nome.endsWith(QLatin1Char('_') + ini))
         return true;
@@ -265,8 +276,22 @@ QList<int> ChiusuraAnnuale::anniChiusiIn(const QString& cartellaDati)
 
 QString ChiusuraAnnuale::calcolaImprontaAnno(int anno, int* count)
 {
+    return impronta(anno, true, count);
+}
+
+bool ChiusuraAnnuale::sigilloIntegro(const StatoEsercizio& stato)
+{
+    if (stato.sha256.isEmpty())
+        return false;
+    // A year sealed before the refusals were sealed: its seal holds the
+    // other files alone, and nothing in it tells of the refusals.
+    return stato.sha256 == calcolaImprontaAnno(stato.anno) || stato.sha256 == impronta(stato.anno, false, nullptr);
+}
+
+QString ChiusuraAnnuale::impronta(int anno, bool conRifiuti, int* count)
+{
     const QString dati = pulito(Config::cartellaDati());
-    const QStringList percorsi = fileAnno(anno);
+    const QStringList percorsi = fileAnno(anno, conRifiuti);
     if (count)
         *count = percorsi.size();
 

@@ -39,12 +39,18 @@ public:
     // parameters live in the default one, whatever folder is configured).
     static StatoEsercizio statoAnnoIn(const QString& cartellaDati, int anno);
     static bool isAnnoChiusoIn(const QString& cartellaDati, int anno);
+    // The seal of the year's files (fileAnno) as they are now.
     static QString calcolaImprontaAnno(int anno, int* count = nullptr);
+    // Whether the files of the year are still those the stored seal of
+    // `stato` was made of. A seal made before the refusals of the closings
+    // were sealed still holds as long as the other files are unchanged.
+    static bool sigilloIntegro(const StatoEsercizio& stato);
 
     // Every file the program writes for the year, wherever it lives: the
-    // pay histories and monthly variables of the data folder, its files
-    // "*<anno>*.ini", the contribution parameters of the default folder and
-    // the salary certificates of the year. Sorted, absolute.
+    // pay histories of the data folder with the refusals of the closings
+    // beside them, its monthly variables, its files "*<anno>*.ini", the
+    // contribution parameters of the default folder and the salary
+    // certificates of the year. Sorted, absolute.
     static QStringList fileAnno(int anno);
     // Whether `percorso` is (or would be) one of those files for the data
     // folder `cartellaDati`, or that folder's state file of the year.
@@ -65,4 +71,8 @@ public:
 
 private:
     static StatoEsercizio statoDaFile(const QString& percorso, int anno);
+    // `conRifiuti` false: the files as the seals of earlier versions took
+    // them, without the refusals.
+    static QStringList fileAnno(int anno, bool conRifiuti);
+    static QString impronta(int anno, bool conRifiuti, int* count);
 };

@@ -258,11 +258,18 @@ void TestStampeScheda::foglioPagaSenzaScelta_data()
     QTest::addColumn<QByteArray>("conteggi");
     QTest::addColumn<QString>("pulsante");
     QTest::addColumn<QString>("messaggio");
-    QTest::newRow("cancelled") << QByteArray("[1]\nnetto=1\n") << "annulla" << "";
-    QTest::newRow("no saved count") << QByteArray() << "ok" << "";
+    QTest::addColumn<QString>("rifiuto"); // January's last closing refused it
+    QTest::newRow("cancelled") << QByteArray("[1]\nnetto=1\n") << "annulla" << "" << "";
+    QTest::newRow("no saved count") << QByteArray() << "ok" << "" << "";
     // A group written by hand without a net would print a slip of zeros.
     QTest::newRow("month without a net") << QByteArray("[1]\nlordoImponibile=5000\n") << "ok"
-                                         << "Nessun conteggio salvato per gennaio 2026.";
+                                         << "Nessun conteggio salvato per gennaio 2026." << "";
+    // The month saved before was not paid: no slip shows it paid.
+    QTest::newRow("month refused by its last closing")
+        << QByteArray("[1]\nlordoImponibile=5000\nnetto=4808.15\n") << "ok"
+        << "gennaio 2026 non e' stato pagato: l'ultima chiusura del mese non ha potuto conteggiarlo.\ntariffa Z9 "
+           "mancante\n\nIl foglio paga si stampa quando una chiusura conteggia di nuovo il mese."
+        << "tariffa Z9 mancante";
 }
 
 void TestStampeScheda::foglioPagaSenzaScelta()
@@ -270,8 +277,11 @@ void TestStampeScheda::foglioPagaSenzaScelta()
     QFETCH(QByteArray, conteggi);
     QFETCH(QString, pulsante);
     QFETCH(QString, messaggio);
+    QFETCH(QString, rifiuto);
     if (!conteggi.isEmpty())
         scriviPaghe(2026, conteggi);
+    if (!rifiuto.isEmpty())
+        QVERIFY(StoricoPaghe::segnaRifiuto(id, 2026, 1, rifiuto));
     RegistroMessaggi messaggi;
     SchedaDipendente scheda(id);
     quandoAperto([&] { finestraAperta<ScegliConteggio>()->findChild<QPushButton*>(pulsante)->click(); });
@@ -385,10 +395,13 @@ void TestStampeScheda::variabiliDallaScheda()
     const QString totali = pdf.testo.section(QStringLiteral("Riepilogo annuale - Anno 2025"), 1);
     QCOMPARE(!totali.isEmpty(), riepilogo);
     if (riepilogo) {
+        // A refused February was not paid: out of the totals, named below them.
         for (const QString& atteso : {QStringLiteral("Lordo"), QStringLiteral("Netto"), QStringLiteral("Totale annuo"),
-                                      svizzero(12500), svizzero(10550.5)})
+                                      svizzero(rifiuto ? 6200 : 12500), svizzero(rifiuto ? 5250 : 10550.5)})
             QVERIFY2(totali.contains(atteso), qPrintable(atteso + QStringLiteral("\n---\n") + totali));
         QVERIFY(!totali.contains(svizzero(999)));
+        QCOMPARE(totali.contains(QStringLiteral("febbraio 2025: tariffa Z9 mancante")), rifiuto);
+        QCOMPARE(totali.contains(svizzero(12500)), !rifiuto);
     }
     for (const QString& atteso :
          {QStringLiteral("Inserimento variabili mese - Anno 2025"), QStringLiteral("Dipendente: Rossi Mario"),

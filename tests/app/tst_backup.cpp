@@ -398,6 +398,7 @@ void TestBackup::annoChiusoResta()
 {
     const QString dati = Config::cartellaDati();
     const QStringList anno = {dati + QStringLiteral("/paghe/rossi/2025.ini"),
+                              dati + QStringLiteral("/paghe/rossi/2025.rifiuti"),
                               dati + QStringLiteral("/variabili/rossi_2025.ini"),
                               Backup::cartellaDati() + QStringLiteral("/datoteca_2025.ini"),
                               Backup::cartellaDati() + QStringLiteral("/certificati/certificato_rossi_2025.txt")};
@@ -410,9 +411,13 @@ void TestBackup::annoChiusoResta()
     QVERIFY(ChiusuraAnnuale::chiudiAnno(2025, QString(), QStringLiteral("prima"), nullptr));
     QVERIFY(ChiusuraAnnuale::riapriAnno(2025, QString(), QStringLiteral("correzione gennaio"), nullptr));
     scriviAnno("4444");
+    // A refusal of the year in the backup, cleared before the year closed.
+    const QString rifiuto = dati + QStringLiteral("/paghe/bianchi/2025.rifiuti");
+    AmbienteTest::scrivi(rifiuto, "[11]\nmotivo=tariffa Z9 mancante\n");
     QVERIFY(Backup::eseguiBackup());
     const QString nome = Backup::elencoBackup().first();
     scriviAnno("5000");
+    QVERIFY(QFile::remove(rifiuto));
     QVERIFY(ChiusuraAnnuale::chiudiAnno(2025, QString(), QStringLiteral("seconda"), nullptr));
     const QByteArray stato = AmbienteTest::leggi(ChiusuraAnnuale::percorsoStatoAnno(2025));
     const QByteArray audit = AmbienteTest::leggi(ChiusuraAnnuale::percorsoAudit());
@@ -426,6 +431,7 @@ void TestBackup::annoChiusoResta()
     QCOMPARE(AmbienteTest::leggi(ChiusuraAnnuale::percorsoStatoAnno(2025)), stato);
     for (const QString& f : anno)
         QVERIFY2(AmbienteTest::leggi(f) == "[1]\nnetto=5000", qPrintable(f));
+    QVERIFY(!QFileInfo::exists(rifiuto));
     QCOMPARE(ChiusuraAnnuale::calcolaImprontaAnno(2025), ChiusuraAnnuale::statoAnno(2025).sha256);
     QCOMPARE(AmbienteTest::leggi(aperto), QByteArray("[1]\nnetto=4444"));
     const QByteArray dopo = AmbienteTest::leggi(ChiusuraAnnuale::percorsoAudit());

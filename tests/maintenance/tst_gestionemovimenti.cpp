@@ -8,6 +8,7 @@
 #include "movimenti.h"
 #include "movimentimodel.h"
 #include "orologio.h"
+#include "storicopaghe.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -306,24 +307,46 @@ void TestGestioneMovimenti::dataDigitata_data()
 {
     QTest::addColumn<QString>("digitata");
     QTest::addColumn<QString>("salvata"); // empty: refused, nothing written
+    // January and the month saved before: by hand (no slip lines) or by the count.
+    QTest::addColumn<QString>("mesiSalvati");
+    QTest::addColumn<QString>("nonPagato"); // named by the save: its month must be counted again
 
-    QTest::newRow("Swiss with slashes") << "15/12/2026" << "2026-12-15";
-    QTest::newRow("Swiss with dots, one digit") << "5.12.2026" << "2026-12-05";
-    QTest::newRow("stored form") << "2026-12-15" << "2026-12-15";
-    QTest::newRow("no such day") << "31/02/2026" << "";
-    QTest::newRow("stored form, no such day") << "2026-02-30" << "";
-    QTest::newRow("words") << "meta dicembre" << "";
+    QTest::newRow("Swiss with slashes") << "15/12/2026" << "2026-12-15" << "" << "";
+    QTest::newRow("Swiss with dots, one digit") << "5.12.2026" << "2026-12-05" << "" << "";
+    QTest::newRow("stored form") << "2026-12-15" << "2026-12-15" << "" << "";
+    QTest::newRow("no such day") << "31/02/2026" << "" << "" << "";
+    QTest::newRow("stored form, no such day") << "2026-02-30" << "" << "" << "";
+    QTest::newRow("words") << "meta dicembre" << "" << "" << "";
+    QTest::newRow("into December counted before") << "15/12/2026" << "2026-12-15" << "conteggio"
+                                                  << "dicembre 2026: Bonus 250.00 CHF";
+    QTest::newRow("into December saved by hand") << "15/12/2026" << "2026-12-15" << "a mano"
+                                                 << "dicembre 2026: Bonus 250.00 CHF";
+    QTest::newRow("into November, December saved") << "15/11/2026" << "2026-11-15" << "conteggio" << "";
 }
 
 void TestGestioneMovimenti::dataDigitata()
 {
     QFETCH(QString, digitata);
     QFETCH(QString, salvata);
+    QFETCH(QString, mesiSalvati);
+    QFETCH(QString, nonPagato);
 
     QVERIFY(Movimenti::salva(kId, {movimento(QStringLiteral("2026-01-31"), QStringLiteral("Gratifica"), 500)}));
     const QByteArray prima = AmbienteTest::leggi(Movimenti::percorsoFile(kId));
     const DatiDipendente d = dipendente();
-    const RisultatoConteggio dicembrePrima = ConteggioSalario::genera(kId, d, 2026, 12, false, 0);
+    for (int mese : {1, 12}) {
+        StoricoPaghe::PagaMese paga;
+        paga.anno = 2026;
+        paga.mese = mese;
+        paga.netto = 4000;
+        if (mesiSalvati == QLatin1String("a mano"))
+            QVERIFY(StoricoPaghe::salvaMese(kId, paga));
+        else if (mesiSalvati == QLatin1String("conteggio"))
+            QVERIFY(ConteggioSalario::genera(kId, d, 2026, mese, true, 0).errore.isEmpty());
+    }
+    // The month of the new bonus (December when it is refused).
+    const int meseBonus = salvata.isEmpty() ? 12 : QDate::fromString(salvata, Qt::ISODate).month();
+    const RisultatoConteggio dicembrePrima = ConteggioSalario::genera(kId, d, 2026, meseBonus, false, 0);
 
     RegistroMessaggi registro;
     GestioneMovimenti f(kId, kId, nullptr);
@@ -346,13 +369,21 @@ void TestGestioneMovimenti::dataDigitata()
         QVERIFY(f.isVisible());
         return;
     }
-    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Movimenti salvati."));
+    // January's bonus, in the file when January was saved, is not named.
+    if (nonPagato.isEmpty())
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Movimenti salvati."));
+    else
+        QCOMPARE(registro.ultimoTesto(),
+                 QStringLiteral("Movimenti salvati.\n\nQuesti movimenti sono datati in un mese gia' salvato nello "
+                                "storico paghe e non sono ancora pagati: per pagarli il mese va conteggiato di nuovo "
+                                "(Chiusura mensile, \"Genera tutti e salva\").\n- ")
+                     + nonPagato);
     const QList<MovimentoStipendio> letti = Movimenti::carica(kId);
     QCOMPARE(letti.size(), 2);
     QCOMPARE(letti.at(0).data, QStringLiteral("2026-01-31"));
     QCOMPARE(letti.at(1).data, salvata);
-    // December's count takes the bonus in.
-    const RisultatoConteggio dicembre = ConteggioSalario::genera(kId, d, 2026, 12, false, 0);
+    // The count of its month takes the bonus in.
+    const RisultatoConteggio dicembre = ConteggioSalario::genera(kId, d, 2026, meseBonus, false, 0);
     QCOMPARE(QString::number(dicembre.lordoImponibile - dicembrePrima.lordoImponibile, 'f', 2), QStringLiteral("250.00"));
 }
 

@@ -3,6 +3,7 @@
 #include "chiusuraannuale.h"
 #include "chiusuraannualedialog.h"
 #include "chiusuramensile.h"
+#include "config.h"
 #include "conteggiosalario.h"
 #include "dipendente.h"
 #include "inizializzazione.h"
@@ -10,6 +11,7 @@
 #include "storicopaghe.h"
 
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
@@ -83,6 +85,8 @@ private slots:
     void chiusuraFallita();
     void statoDanneggiato_data();
     void statoDanneggiato();
+    void sigilloDeiRifiuti_data();
+    void sigilloDeiRifiuti();
 };
 
 void TestChiusuraAnnualeDialog::anni()
@@ -261,6 +265,57 @@ void TestChiusuraAnnualeDialog::statoDanneggiato()
     QVERIFY(!pulsante(f, "sblocco")->isEnabled());
     QVERIFY(ChiusuraAnnuale::isAnnoChiuso(2026));
     QCOMPARE(AmbienteTest::leggi(percorso), file);
+}
+
+// The seal covers the months the closings refused: a change or deletion by
+// hand shows. A year sealed by an earlier version, without them, verifies as
+// before while its sealed files are unchanged.
+void TestChiusuraAnnualeDialog::sigilloDeiRifiuti_data()
+{
+    QTest::addColumn<bool>("precedente"); // sealed by an earlier version
+    QTest::addColumn<QByteArray>("rifiuti"); // written after the closing; empty: deleted; "=": untouched
+    QTest::addColumn<bool>("integro");
+    QTest::newRow("untouched") << false << QByteArray("=") << true;
+    QTest::newRow("changed") << false << QByteArray("[11]\nmotivo=nessuno\n") << false;
+    QTest::newRow("deleted") << false << QByteArray() << false;
+    QTest::newRow("earlier version, untouched") << true << QByteArray("=") << true;
+    QTest::newRow("earlier version, pay history changed") << true << QByteArray("paghe") << false;
+}
+
+void TestChiusuraAnnualeDialog::sigilloDeiRifiuti()
+{
+    QFETCH(bool, precedente);
+    QFETCH(QByteArray, rifiuti);
+    QFETCH(bool, integro);
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(kBernasconi, d));
+    QVERIFY(ConteggioSalario::genera(kBernasconi, d, 2026, 1, true, -1).errore.isEmpty());
+    QVERIFY(StoricoPaghe::segnaRifiuto(kBernasconi, 2026, 1, QStringLiteral("tariffa Z9 mancante")));
+    const QString file = StoricoPaghe::percorsoRifiuti(kBernasconi, 2026);
+    if (precedente) {
+        // The seal of those versions: every file of the year but the refusals.
+        const QString base = QDir::cleanPath(QDir(Config::cartellaDati()).absolutePath()) + QLatin1Char('/');
+        QByteArray dati = "KORMANTEL_ANNO_2026\n";
+        for (const QString& f : ChiusuraAnnuale::fileAnno(2026)) {
+            if (!f.endsWith(QLatin1String(".rifiuti")))
+                dati += QString(f).remove(base).toUtf8() + '\n' + AmbienteTest::leggi(f) + "\n---\n";
+        }
+        AmbienteTest::scrivi(ChiusuraAnnuale::percorsoStatoAnno(2026),
+                             "anno=2026\nchiuso=1\nfileSigillati=1\nsha256="
+                                 + QCryptographicHash::hash(dati, QCryptographicHash::Sha256).toHex() + '\n');
+    } else {
+        QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QString(), QString()));
+        QCOMPARE(ChiusuraAnnuale::statoAnno(2026).fileSigillati, 2);
+    }
+    if (rifiuti.isEmpty())
+        QVERIFY(QFile::remove(file));
+    else if (rifiuti == "paghe")
+        AmbienteTest::scrivi(StoricoPaghe::percorsoFile(kBernasconi, 2026), "[1]\nnetto=1\n");
+    else if (rifiuti != "=")
+        AmbienteTest::scrivi(file, rifiuti);
+    ChiusuraAnnualeDialog f;
+    QVERIFY(testo(f, "stato").contains(kChiuso));
+    QVERIFY2(testo(f, "integrita").contains(integro ? kVerificata : kDifferiscono), qPrintable(testo(f, "integrita")));
 }
 
 VARDELLO_TEST_MAIN(TestChiusuraAnnualeDialog)

@@ -215,6 +215,7 @@ private slots:
     void tabelleImpostaMancanti();
     void generaTutti_data();
     void generaTutti();
+    void movimentoDopoIlSalvataggio();
     void dettaglio();
     void dettaglioModelloMensile();
     void selezionaTutti();
@@ -591,6 +592,51 @@ void TestChiusuraMensile::generaTutti()
         if (senza)
             QCOMPARE(tabella(f)->item(riga(f, id), 9)->text(), QStringLiteral("0.00"));
     }
+}
+
+// A movement dated in a month already saved is not paid by it: the preview
+// of that month names it, until "Genera tutti e salva" counts the month again;
+// one the saved month paid is never named.
+void TestChiusuraMensile::movimentoDopoIlSalvataggio()
+{
+    MovimentoStipendio premio;
+    premio.data = QStringLiteral("2026-01-10");
+    premio.tipo = QStringLiteral("Premio");
+    premio.importo = 300;
+    Movimenti::applicaPreset(premio);
+    QVERIFY(Movimenti::salva(kBernasconi, {premio}));
+    RegistroMessaggi messaggi;
+    ChiusuraMensile f;
+    gennaio2026(f);
+    clic(f, "generaTutti");
+
+    MovimentoStipendio gratifica = premio;
+    gratifica.data = QStringLiteral("2026-01-20");
+    gratifica.tipo = QStringLiteral("Gratifica");
+    gratifica.importo = 1000;
+    MovimentoStipendio febbraio = gratifica;
+    febbraio.data = QStringLiteral("2026-02-02");
+    QVERIFY(Movimenti::salva(kBernasconi, {premio, gratifica, febbraio}));
+    const auto avvisi = [&] {
+        QStringList testi;
+        for (const Messaggi::Richiesta& r : qAsConst(messaggi.richieste)) {
+            if (r.titolo == QLatin1String("Movimenti non pagati"))
+                testi << r.testo;
+        }
+        return testi;
+    };
+    clic(f, "calcolaAnteprima");
+    QCOMPARE(avvisi(), QStringList{QStringLiteral("Movimenti datati in gennaio 2026, mese gia' salvato, che il mese "
+                                                  "salvato non paga: \"Genera tutti e salva\" conteggia di nuovo il "
+                                                  "mese e li paga.\n- Bernasconi Luca - gennaio 2026: Gratifica "
+                                                  "1000.00 CHF")});
+
+    clic(f, "generaTutti");
+    clic(f, "calcolaAnteprima");
+    QCOMPARE(avvisi().size(), 1);
+    StoricoPaghe::PagaMese gennaio;
+    QVERIFY(StoricoPaghe::caricaMese(kBernasconi, 2026, 1, &gennaio));
+    QCOMPARE(gennaio.dettaglio.vociSalario.last().descrizione, QStringLiteral("Gratifica"));
 }
 
 // An employee taxed where each month is taxed on its own: the detail names

@@ -6,6 +6,7 @@
 #include "orologio.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QDir>
 #include <QFileInfo>
 
@@ -212,6 +213,10 @@ void TestChiusuraAnnuale::sigilloCambia_data()
     QTest::newRow("certificate of the year") << "certificati/certificato_Rossi_Mario_2026.txt" << QByteArray("cifra1=1") << true;
     QTest::newRow("certificate of another year") << "certificati/certificato_Rossi_Mario_2025.txt" << QByteArray("cifra1=1") << false;
     QTest::newRow("nested variables not sealed") << "variabili/vecchi/Rossi_Mario_2026.ini" << QByteArray("x") << false;
+    // The months the closings refused: what the year paid.
+    QTest::newRow("refusals of the year") << "paghe/Rossi_Mario/2026.rifiuti" << QByteArray("[11]\nmotivo=y\n") << true;
+    QTest::newRow("refusals of the year deleted") << "paghe/Rossi_Mario/2026.rifiuti" << QByteArray() << true;
+    QTest::newRow("refusals of another year") << "paghe/Rossi_Mario/2025.rifiuti" << QByteArray("[1]\nmotivo=y\n") << false;
 }
 
 void TestChiusuraAnnuale::sigilloCambia()
@@ -220,11 +225,16 @@ void TestChiusuraAnnuale::sigilloCambia()
     QFETCH(QByteArray, contenuto);
     QFETCH(bool, cambia);
     datiAnno();
+    QVERIFY(StoricoPaghe::segnaRifiuto(QStringLiteral("Rossi_Mario.txt"), 2026, 11, QStringLiteral("tariffa Z9")));
     QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QString(), QString()));
     const QString sigillo = ChiusuraAnnuale::statoAnno(2026).sha256;
     QCOMPARE(ChiusuraAnnuale::calcolaImprontaAnno(2026), sigillo);
-    AmbienteTest::scrivi(dati() + QLatin1Char('/') + file, contenuto);
+    if (contenuto.isEmpty())
+        QVERIFY(QFile::remove(dati() + QLatin1Char('/') + file));
+    else
+        AmbienteTest::scrivi(dati() + QLatin1Char('/') + file, contenuto);
     QCOMPARE(ChiusuraAnnuale::calcolaImprontaAnno(2026) != sigillo, cambia);
+    QCOMPARE(ChiusuraAnnuale::sigilloIntegro(ChiusuraAnnuale::statoAnno(2026)), !cambia);
 }
 
 void TestChiusuraAnnuale::ordineDelSigillo()
