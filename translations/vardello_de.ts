@@ -1184,6 +1184,14 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0, und &quot;Alle erstellen un
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>die Ablehnungen des letzten Abschlusses lassen sich nicht fehlerfrei lesen: %1</translation>
     </message>
+    <message>
+        <source>Movimenti non pagati</source>
+        <translation>Nicht ausbezahlte Buchungen</translation>
+    </message>
+    <message>
+        <source>Movimenti datati in %1, mese gia&apos; salvato, che il mese salvato non paga: &quot;Genera tutti e salva&quot; conteggia di nuovo il mese e li paga.</source>
+        <translation>Buchungen mit Datum im %1, einem schon gespeicherten Monat, die der gespeicherte Monat nicht bezahlt: &quot;Alle erstellen und speichern&quot; rechnet den Monat neu ab und bezahlt sie.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -2219,6 +2227,10 @@ Möchten Sie alle überschreiben?</translation>
         <source>Vacanze prese nell&apos;anno</source>
         <translation>Im Jahr bezogene Ferien</translation>
     </message>
+    <message>
+        <source>Non pagati e non compresi nel totale (l&apos;ultima chiusura del mese non li ha potuti conteggiare):</source>
+        <translation>Nicht ausbezahlt und nicht im Total (der letzte Abschluss des Monats konnte sie nicht abrechnen):</translation>
+    </message>
 </context>
 <context>
     <name>GeneriSalario</name>
@@ -2724,6 +2736,10 @@ Verwenden Sie %1 &gt; %2</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>Die Datei wird nicht überschrieben: Bitte vor dem Speichern korrigieren.</translation>
+    </message>
+    <message>
+        <source>Questi movimenti sono datati in un mese gia&apos; salvato nello storico paghe e non sono ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, &quot;Genera tutti e salva&quot;).</source>
+        <translation>Diese Buchungen sind in einem Monat datiert, der in der Lohnhistorie schon gespeichert ist, und noch nicht ausbezahlt: Um sie auszuzahlen, muss der Monat neu abgerechnet werden (Monatsabschluss, &quot;Alle erstellen und speichern&quot;).</translation>
     </message>
 </context>
 <context>
@@ -5113,8 +5129,18 @@ Nettojahreslohn: %4 CHF</translation>
         <translation>Die Tarifdatei des Kantons %1 enthält den Tarif %2 beschädigt oder in sich widersprüchlich: Er wird nicht verwendet.</translation>
     </message>
     <message>
-        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, stampati come salvati prima:</source>
-        <translation>Monate, die der letzte Abschluss nicht abrechnen konnte, gedruckt wie früher gespeichert:</translation>
+        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, non pagati e esclusi dai totali:</source>
+        <translation>Monate, die der letzte Abschluss nicht abrechnen konnte, nicht ausbezahlt und nicht in den Totalen:</translation>
+    </message>
+    <message>
+        <source>%1 non e&apos; stato pagato: l&apos;ultima chiusura del mese non ha potuto conteggiarlo.
+%2
+
+Il foglio paga si stampa quando una chiusura conteggia di nuovo il mese.</source>
+        <translation>%1 wurde nicht ausbezahlt: Der letzte Abschluss des Monats konnte ihn nicht abrechnen.
+%2
+
+Das Lohnblatt wird gedruckt, sobald ein Abschluss den Monat erneut abrechnet.</translation>
     </message>
 </context>
 <context>

@@ -1184,6 +1184,14 @@ For these employees the tax is 0 and &quot;Generate all and save&quot; does not 
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>the refusals of the last closing do not read cleanly: %1</translation>
     </message>
+    <message>
+        <source>Movimenti non pagati</source>
+        <translation>Items not paid</translation>
+    </message>
+    <message>
+        <source>Movimenti datati in %1, mese gia&apos; salvato, che il mese salvato non paga: &quot;Genera tutti e salva&quot; conteggia di nuovo il mese e li paga.</source>
+        <translation>Items dated in %1, a month already saved, which the saved month does not pay: &quot;Generate all and save&quot; counts the month again and pays them.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -2219,6 +2227,10 @@ Do you want to overwrite them all?</translation>
         <source>Vacanze prese nell&apos;anno</source>
         <translation>Holiday taken in the year</translation>
     </message>
+    <message>
+        <source>Non pagati e non compresi nel totale (l&apos;ultima chiusura del mese non li ha potuti conteggiare):</source>
+        <translation>Not paid and not in the total (the last closing of the month could not count them):</translation>
+    </message>
 </context>
 <context>
     <name>GeneriSalario</name>
@@ -2724,6 +2736,10 @@ Use %1 &gt; %2</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>The file is not overwritten: correct it before saving.</translation>
+    </message>
+    <message>
+        <source>Questi movimenti sono datati in un mese gia&apos; salvato nello storico paghe e non sono ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, &quot;Genera tutti e salva&quot;).</source>
+        <translation>These items are dated in a month already saved in the payroll history and are not paid yet: to pay them, the month must be counted again (Monthly closing, &quot;Generate all and save&quot;).</translation>
     </message>
 </context>
 <context>
@@ -5113,8 +5129,18 @@ Annual net: %4 CHF</translation>
         <translation>The tariff file of canton %1 holds tariff %2 damaged or contradicting itself: it is not used.</translation>
     </message>
     <message>
-        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, stampati come salvati prima:</source>
-        <translation>Months the last closing could not count, printed as saved earlier:</translation>
+        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, non pagati e esclusi dai totali:</source>
+        <translation>Months the last closing could not count, not paid and left out of the totals:</translation>
+    </message>
+    <message>
+        <source>%1 non e&apos; stato pagato: l&apos;ultima chiusura del mese non ha potuto conteggiarlo.
+%2
+
+Il foglio paga si stampa quando una chiusura conteggia di nuovo il mese.</source>
+        <translation>%1 was not paid: the last closing of the month could not count it.
+%2
+
+The pay slip prints once a closing counts the month again.</translation>
     </message>
 </context>
 <context>

@@ -1184,6 +1184,14 @@ Para estos empleados el impuesto resulta 0 y &quot;Generar todas y guardar&quot;
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>los rechazos del último cierre no se leen correctamente: %1</translation>
     </message>
+    <message>
+        <source>Movimenti non pagati</source>
+        <translation>Movimientos no pagados</translation>
+    </message>
+    <message>
+        <source>Movimenti datati in %1, mese gia&apos; salvato, che il mese salvato non paga: &quot;Genera tutti e salva&quot; conteggia di nuovo il mese e li paga.</source>
+        <translation>Movimientos fechados en %1, mes ya guardado, que el mes guardado no paga: &quot;Generar todas y guardar&quot; vuelve a liquidar el mes y los paga.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -2219,6 +2227,10 @@ Vuoi sovrascriverli tutti?</source>
         <source>Vacanze prese nell&apos;anno</source>
         <translation>Vacaciones disfrutadas en el año</translation>
     </message>
+    <message>
+        <source>Non pagati e non compresi nel totale (l&apos;ultima chiusura del mese non li ha potuti conteggiare):</source>
+        <translation>No pagados y no incluidos en el total (el último cierre del mes no pudo liquidarlos):</translation>
+    </message>
 </context>
 <context>
     <name>GeneriSalario</name>
@@ -2724,6 +2736,10 @@ Use %1 &gt; %2</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>El archivo no se sobrescribe: corríjalo antes de guardar.</translation>
+    </message>
+    <message>
+        <source>Questi movimenti sono datati in un mese gia&apos; salvato nello storico paghe e non sono ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, &quot;Genera tutti e salva&quot;).</source>
+        <translation>Estos movimientos están fechados en un mes ya guardado en el historial de nóminas y aún no se han pagado: para pagarlos hay que volver a liquidar el mes (Cierre mensual, &quot;Generar todas y guardar&quot;).</translation>
     </message>
 </context>
 <context>
@@ -5113,8 +5129,18 @@ Neto anual: %4 CHF</translation>
         <translation>El archivo de tarifas del cantón %1 contiene la tarifa %2 dañada o contradictoria: no se usa.</translation>
     </message>
     <message>
-        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, stampati come salvati prima:</source>
-        <translation>Meses que el último cierre no pudo calcular, impresos como se guardaron antes:</translation>
+        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, non pagati e esclusi dai totali:</source>
+        <translation>Meses que el último cierre no pudo liquidar, no pagados y excluidos de los totales:</translation>
+    </message>
+    <message>
+        <source>%1 non e&apos; stato pagato: l&apos;ultima chiusura del mese non ha potuto conteggiarlo.
+%2
+
+Il foglio paga si stampa quando una chiusura conteggia di nuovo il mese.</source>
+        <translation>%1 no se pagó: el último cierre del mes no pudo liquidarlo.
+%2
+
+La nómina se imprime cuando un cierre vuelve a liquidar el mes.</translation>
     </message>
 </context>
 <context>

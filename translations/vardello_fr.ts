@@ -1184,6 +1184,14 @@ Pour ces employés, l&apos;impôt est de 0 et « Tout générer et enregistrer �
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>les refus de la dernière clôture ne se lisent pas correctement : %1</translation>
     </message>
+    <message>
+        <source>Movimenti non pagati</source>
+        <translation>Mouvements non payés</translation>
+    </message>
+    <message>
+        <source>Movimenti datati in %1, mese gia&apos; salvato, che il mese salvato non paga: &quot;Genera tutti e salva&quot; conteggia di nuovo il mese e li paga.</source>
+        <translation>Mouvements datés en %1, mois déjà enregistré, que le mois enregistré ne paie pas : &quot;Tout générer et enregistrer&quot; décompte à nouveau le mois et les paie.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
@@ -2219,6 +2227,10 @@ Voulez-vous tous les écraser ?</translation>
         <source>Vacanze prese nell&apos;anno</source>
         <translation>Vacances prises dans l&apos;année</translation>
     </message>
+    <message>
+        <source>Non pagati e non compresi nel totale (l&apos;ultima chiusura del mese non li ha potuti conteggiare):</source>
+        <translation>Non payés et non compris dans le total (la dernière clôture du mois n&apos;a pas pu les décompter) :</translation>
+    </message>
 </context>
 <context>
     <name>GeneriSalario</name>
@@ -2724,6 +2736,10 @@ Utilisez %1 &gt; %2</translation>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
         <translation>Le fichier n&apos;est pas écrasé : corrigez-le avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>Questi movimenti sono datati in un mese gia&apos; salvato nello storico paghe e non sono ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, &quot;Genera tutti e salva&quot;).</source>
+        <translation>Ces mouvements sont datés dans un mois déjà enregistré dans l&apos;historique des salaires et ne sont pas encore payés : pour les payer, il faut décompter à nouveau le mois (Clôture mensuelle, &quot;Tout générer et enregistrer&quot;).</translation>
     </message>
 </context>
 <context>
@@ -5113,8 +5129,18 @@ Net annuel : %4 CHF</translation>
         <translation>Le fichier des barèmes du canton %1 contient le barème %2 endommagé ou contradictoire : il n&apos;est pas utilisé.</translation>
     </message>
     <message>
-        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, stampati come salvati prima:</source>
-        <translation>Mois que la dernière clôture n&apos;a pas pu calculer, imprimés tels qu&apos;enregistrés auparavant :</translation>
+        <source>Mesi che l&apos;ultima chiusura non ha potuto conteggiare, non pagati e esclusi dai totali:</source>
+        <translation>Mois que la dernière clôture n&apos;a pas pu décompter, non payés et exclus des totaux :</translation>
+    </message>
+    <message>
+        <source>%1 non e&apos; stato pagato: l&apos;ultima chiusura del mese non ha potuto conteggiarlo.
+%2
+
+Il foglio paga si stampa quando una chiusura conteggia di nuovo il mese.</source>
+        <translation>%1 n&apos;a pas été payé : la dernière clôture du mois n&apos;a pas pu le décompter.
+%2
+
+La fiche de salaire s&apos;imprime quand une clôture décompte à nouveau le mois.</translation>
     </message>
 </context>
 <context>
