@@ -35,14 +35,14 @@ QMap<QString, QList<ConteggioCAF::RigaDip>> ConteggioCAF::righe(int anno, QStrin
         RigaDip r;
         r.nome = PagheAnno::nome(id, d);
         r.numeroAVS = d.numeroAVS;
-        r.cantone = PagheAnno::cantone(d);
         r.numFigli = d.figli.size();
         r.stima = s.stima();
         // The salary and the allowances paid in the saved months (estimated
         // only without any).
         r.salarioCaf = s.salarioCaf;
         r.assegni = s.assegni;
-        r.dettagli = PagheAnno::figliDicembre(d, s, anno);
+        // The children and canton December paid by.
+        r.dettagli = PagheAnno::figliDicembre(d, s, anno, &r.cantone);
         perCantone[r.cantone].append(r);
     }
     return perCantone;

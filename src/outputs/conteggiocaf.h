@@ -26,7 +26,8 @@ struct RigaDip
     QList<AssegniFamiliari::DettaglioFiglio> dettagli;
 };
 
-// The rows of the year by canton (canton text as written, "TI" when empty):
+// The rows of the year by canton (the canton December paid the children's
+// allowances by, as saved with it; else the card's, "TI" when empty):
 // every employee with a salary subject to the fund or allowances paid in the
 // year. `esclusi` (may be null) receives a line for each employee without
 // figures for the year.

@@ -41,12 +41,12 @@ QString FormularioAssegni::html(int anno)
             esclusi << PagheAnno::rigaEsclusione(PagheAnno::nome(id, d), s, anno);
             continue;
         }
-        const QString cantone = PagheAnno::cantone(d);
         // The allowances paid in each month (estimated only without any
-        // saved month).
+        // saved month); the canton December paid them by.
         const double* mesi = s.assegniMese;
         const double totale = s.assegni;
-        const QList<AssegniFamiliari::DettaglioFiglio> dicembre = PagheAnno::figliDicembre(d, s, anno);
+        QString cantone;
+        const QList<AssegniFamiliari::DettaglioFiglio> dicembre = PagheAnno::figliDicembre(d, s, anno, &cantone);
         h += QStringLiteral("<h3>") + (d.cognome + QLatin1Char(' ') + d.nome).toHtmlEscaped()
             + QStringLiteral(" - AVS: ") + d.numeroAVS.toHtmlEscaped() + QStringLiteral(" - Cantone: ")
             + cantone.toHtmlEscaped() + (s.stima() ? QStringLiteral(" (stima)") : QString()) + QStringLiteral("</h3>");

@@ -408,21 +408,29 @@ StoricoPaghe::ContributiDatore PagheAnno::contributiDipendente(const StoricoPagh
     return d;
 }
 
-QList<AssegniFamiliari::DettaglioFiglio> PagheAnno::figliDicembre(const DatiDipendente& d, const Somme& s, int anno)
+QList<AssegniFamiliari::DettaglioFiglio> PagheAnno::figliDicembre(const DatiDipendente& d, const Somme& s, int anno,
+                                                                  QString* cantoneAssegni)
 {
-    if (d.figli.isEmpty() || !inServizio(d, anno, 12) || !(s.assegniMese[11] > 0))
+    if (cantoneAssegni)
+        *cantoneAssegni = cantone(d);
+    if (!(s.assegniMese[11] > 0))
+        return {};
+    const StoricoPaghe::PagaMese& dicembre = s.ultimoMese;
+    if (dicembre.mese == 12 && !dicembre.figliAssegni.isEmpty()) {
+        if (cantoneAssegni && !dicembre.cantoneAssegni.trimmed().isEmpty())
+            *cantoneAssegni = dicembre.cantoneAssegni.trimmed();
+        return dicembre.figliAssegni;
+    }
+    if (d.figli.isEmpty() || !inServizio(d, anno, 12))
         return {};
     // December paid allowances, so its income passed the count's threshold:
     // the monthly salary, or the gross December paid when higher (hourly pay).
     double reddito = d.salarioMensile;
     if (s.ultimoMese.mese == 12)
         reddito = std::max(reddito, s.ultimoMese.lordoImponibile - s.ultimoMese.assegniFamiliari);
-    QList<AssegniFamiliari::DettaglioFiglio> figli = ConteggioSalario::assegniDelMese(d, anno, 12, reddito).dettagli;
     // A December employed for some days paid their share of each allowance.
-    const int giorni = ConteggioSalario::giorniDelMese(d, anno, 12);
-    for (AssegniFamiliari::DettaglioFiglio& f : figli)
-        f.importo = giorni < 30 ? f.importo * giorni / 30.0 : f.importo;
-    return figli;
+    return ConteggioSalario::figliPerGiorni(ConteggioSalario::assegniDelMese(d, anno, 12, reddito),
+                                            ConteggioSalario::giorniDelMese(d, anno, 12));
 }
 
 QList<MovimentoStipendio> PagheAnno::movimentiAnno(const QString& id, int anno)

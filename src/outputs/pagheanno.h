@@ -91,10 +91,15 @@ public:
     static StoricoPaghe::ContributiDatore contributiDipendente(const StoricoPaghe::PagaMese& p);
 
     // The children's allowances of December (`s` the year's figures of
-    // record `d`), for the yearly documents' detail: every child December
-    // paid for, as the pay count decides and dates them, for December's
-    // days; none when December paid no allowance.
-    static QList<AssegniFamiliari::DettaglioFiglio> figliDicembre(const DatiDipendente& d, const Somme& s, int anno);
+    // record `d`), for the yearly documents' detail: what December paid for
+    // each child, as kept with the month when it was saved (or estimated),
+    // adding up to what it paid; for a December saved before they were
+    // kept, every child as the pay count decides and dates them from the
+    // card, for December's days. None when December paid no allowance.
+    // `cantone` (may be null) receives the canton whose amounts they are:
+    // December's, else the card's.
+    static QList<AssegniFamiliari::DettaglioFiglio> figliDicembre(const DatiDipendente& d, const Somme& s, int anno,
+                                                                  QString* cantone = nullptr);
 
     // The employee's extra movements dated in the year.
     static QList<MovimentoStipendio> movimentiAnno(const QString& id, int anno);

@@ -2,6 +2,7 @@
 
 #include "dipendente.h"
 #include "movimenti.h"
+#include "storicopaghe.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -16,14 +17,8 @@ class AssegniFamiliari
     Q_DECLARE_TR_FUNCTIONS(AssegniFamiliari)
 
 public:
-    struct DettaglioFiglio
-    {
-        QString nome;        // surname, blank, first name
-        QString dataNascita; // as recorded
-        QString tipo;        // "figli" or "formazione"
-        double importo = 0.0;
-        int eta = 0;         // on the reference date
-    };
+    // One child's allowance: as the pay history keeps it with the month.
+    using DettaglioFiglio = StoricoPaghe::AssegnoFiglio;
 
     struct Risultato
     {

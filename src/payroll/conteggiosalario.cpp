@@ -417,6 +417,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         return errore(r, assegni.errore);
     // Allowances of a partial month for its days, unrounded.
     r.assegniFamiliari = perGiorni(assegni.totale);
+    r.figliAssegni = figliPerGiorni(assegni, giorni);
+    r.cantoneAssegni = r.figliAssegni.isEmpty() ? QString() : cantone;
 
     const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice, &erroreLettura);
     if (!erroreLettura.isEmpty())
@@ -614,6 +616,8 @@ StoricoPaghe::PagaMese ConteggioSalario::comeMese(const RisultatoConteggio& r)
     p.conMovimenti = true;
     p.mensilitaMovimenti = r.mensilitaMovimenti;
     p.tredicesimaMovimenti = r.tredicesimaMovimenti;
+    p.cantoneAssegni = r.cantoneAssegni;
+    p.figliAssegni = r.figliAssegni;
     return p;
 }
 
@@ -671,6 +675,20 @@ AssegniFamiliari::Risultato ConteggioSalario::assegniDelMese(const DatiDipendent
 {
     return AssegniFamiliari::calcola(cantoneDelConteggio(d), d.figli, reddito,
                                      ultimoGiornoInServizio(d.periodi, anno, mese));
+}
+
+QList<AssegniFamiliari::DettaglioFiglio> ConteggioSalario::figliPerGiorni(const AssegniFamiliari::Risultato& a,
+                                                                          int giorni)
+{
+    const auto perGiorni = [giorni](double importo) { return giorni < 30 ? importo * giorni / 30.0 : importo; };
+    QList<AssegniFamiliari::DettaglioFiglio> figli = a.dettagli;
+    double resto = Importi::arrotonda2(perGiorni(a.totale));
+    for (int i = 0; i < figli.size(); ++i) {
+        AssegniFamiliari::DettaglioFiglio& f = figli[i];
+        f.importo = Importi::arrotonda2(i + 1 < figli.size() ? perGiorni(f.importo) : resto);
+        resto -= f.importo;
+    }
+    return figli;
 }
 
 bool ConteggioSalario::inServizio(const DatiDipendente& d, int anno, int mese)

@@ -46,6 +46,10 @@ struct RisultatoConteggio
     bool scalaImpostaMancante = false;
     QString cantoneImposta;            // canton and tariff code the tax used
     QString tariffaImposta;
+    // The family allowances child by child, for the month's days, and the
+    // canton whose amounts they are; stored with the month.
+    QString cantoneAssegni;
+    QList<AssegniFamiliari::DettaglioFiglio> figliAssegni;
     QString errore;                    // empty when counted; else every amount is 0
     // What makes up the amounts above, line by line: each contribution as
     // deducted, the salary items and what is added to or taken from the net.
@@ -137,6 +141,11 @@ public:
     // (a child born in the month is paid for from that month, unless born
     // after the employment ended).
     static AssegniFamiliari::Risultato assegniDelMese(const DatiDipendente& d, int anno, int mese, double reddito);
+    // The children's allowances of `a` for `giorni` days employed in the
+    // month (30 the whole month), each to the centime; the last takes what
+    // the rounding of the others leaves, so that they add up to the month's
+    // allowances to the centime.
+    static QList<AssegniFamiliari::DettaglioFiglio> figliPerGiorni(const AssegniFamiliari::Risultato& a, int giorni);
 
     // Whether the employee is employed in the month: no employment period at
     // all, or one that touches a day of the month. A month outside is not

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -183,10 +184,11 @@ class LettoreTariffe
 {
 public:
     Tabelle tabelle;
-    // The scales and categories a damaged record belongs to: they count as
-    // missing, whatever else the files hold for them.
-    QSet<QString> scaleDanneggiate;
-    QSet<QString> categorieDanneggiate;
+    // The scales and categories a damaged record belongs to, each with the
+    // valid-from date of the newest file that damaged it: they count as
+    // missing unless a clean file of a later date holds them.
+    QHash<QString, int> scaleDanneggiate;
+    QHash<QString, int> categorieDanneggiate;
 
     // The records of the file being read, and what its closing record
     // ("99": canton at 18-19, record count with header and closing record at
@@ -215,6 +217,9 @@ public:
         cantoneFile.clear();
         danni.clear();
         contraddizioni.clear();
+        scaleDanneggiateFile.clear();
+        categorieDanneggiateFile.clear();
+        dataFile = 0;
         ++numeroFile;
         numeroRiga = 0;
         haPrecedente = false;
@@ -276,6 +281,30 @@ public:
                     false, true, true);
     }
 
+    // Closes the file read last, named `nome`: the scales and categories it
+    // damaged take its date, the newest valid-from date of its clean
+    // records; a file without any takes 1 January of the year its name
+    // carries (tar25zh.txt: 2025), and one without that either the latest
+    // date, so that no other file replaces what it damaged.
+    void chiudiFile(const QString& nome)
+    {
+        int data = dataFile;
+        if (data == 0) {
+            const QString anno = nome.mid(3, 2);
+            const bool cifre = anno.size() == 2 && anno.at(0).isDigit() && anno.at(1).isDigit();
+            data = cifre && nome.startsWith(QLatin1String("tar")) ? (2000 + anno.toInt()) * 10000 + 101
+                                                                  : std::numeric_limits<int>::max();
+        }
+        const auto segnaData = [data](QHash<QString, int>& danneggiate, const QSet<QString>& chiavi) {
+            for (const QString& k : chiavi) {
+                int& d = danneggiate[k];
+                d = qMax(d, data);
+            }
+        };
+        segnaData(scaleDanneggiate, scaleDanneggiateFile);
+        segnaData(categorieDanneggiate, categorieDanneggiateFile);
+    }
+
     // What the last file's damaged records say, one text each, the first
     // few of them one by one.
     QStringList avvisiDanni(const QString& cantone, const QString& file) const
@@ -302,6 +331,11 @@ public:
 private:
     qint64 numeroRiga = 0;
     int numeroFile = 0;
+    // The scales and categories the file being read damaged, and the newest
+    // valid-from date of its clean records (0 while it has none).
+    QSet<QString> scaleDanneggiateFile;
+    QSet<QString> categorieDanneggiateFile;
+    int dataFile = 0;
 
     // What the records of a scale read so far in the file being read say,
     // by the scale's place in the tables: in one file every record of a
@@ -366,9 +400,9 @@ private:
     {
         const QString k = chiaveScala(testo(chiave, 2), testo(chiave + 2, 10));
         if (scala)
-            scaleDanneggiate.insert(k);
+            scaleDanneggiateFile.insert(k);
         if (categoria)
-            categorieDanneggiate.insert(k);
+            categorieDanneggiateFile.insert(k);
     }
 
     // A damaged record: reported, and the scale it belongs to counts as
@@ -403,6 +437,7 @@ private:
         haPrecedente = true;
 
         const int data = int(intero(p + 16, 8));
+        dataFile = qMax(dataFile, data);
         const double aliquota = intero(p + 54, 5) / 100.0;
 
         if (!scala) {
@@ -463,7 +498,7 @@ private:
             return;
         stato.contraddetta = true;
         contraddizioni.append({numeroRiga, s.codice, motivo});
-        scaleDanneggiate.insert(chiaveScala(s.cantone, s.codice));
+        scaleDanneggiateFile.insert(chiaveScala(s.cantone, s.codice));
         conDanni = true;
     }
 
@@ -665,6 +700,7 @@ bool ImpostaFonte::caricaDa(const QString& cartella)
     for (const QFileInfo& f : file) {
         lettore.iniziaFile();
         leggiFile(f.absoluteFilePath(), lettore);
+        lettore.chiudiFile(f.fileName());
         // The closing record carries the number of records: a file whose end
         // is missing, or that lost or gained records, does not match it.
         const QString cantone = lettore.cantoneFile.isEmpty() ? QStringLiteral("?") : lettore.cantoneFile;
@@ -679,19 +715,30 @@ bool ImpostaFonte::caricaDa(const QString& cartella)
     }
     Tabelle& tutte = lettore.tabelle;
 
-    // A scale or category a damaged record belongs to is left out whole.
-    g_scaleDanneggiate = lettore.scaleDanneggiate;
-    g_categorieDanneggiate = lettore.categorieDanneggiate;
+    // A scale or category a damaged record belongs to is left out whole,
+    // unless a clean file of a later date replaces what the damaged file
+    // held: the damage then touches only the year that file is for.
+    const auto danneggiata = [](const QHash<QString, int>& danneggiate, const QString& chiave, int validoDal) {
+        const auto it = danneggiate.constFind(chiave);
+        return it != danneggiate.constEnd() && it.value() >= validoDal;
+    };
+    for (auto it = lettore.scaleDanneggiate.cbegin(); it != lettore.scaleDanneggiate.cend(); ++it)
+        g_scaleDanneggiate.insert(it.key());
+    for (auto it = lettore.categorieDanneggiate.cbegin(); it != lettore.categorieDanneggiate.cend(); ++it)
+        g_categorieDanneggiate.insert(it.key());
     for (Scala& s : tutte.scale) {
         const QString chiave = chiaveScala(s.cantone, s.codice);
-        if (g_scaleDanneggiate.contains(chiave))
+        if (danneggiata(lettore.scaleDanneggiate, chiave, s.validoDal))
             continue;
+        g_scaleDanneggiate.remove(chiave);
         s.scaglioni.squeeze();
         g_scale.insert(chiave, std::move(s));
     }
     for (auto it = tutte.categorie.cbegin(); it != tutte.categorie.cend(); ++it) {
-        if (!g_categorieDanneggiate.contains(it.key()))
-            g_categorie.insert(it.key(), it.value());
+        if (danneggiata(lettore.categorieDanneggiate, it.key(), it->validoDal))
+            continue;
+        g_categorieDanneggiate.remove(it.key());
+        g_categorie.insert(it.key(), it.value());
     }
     costruisciIndice();
     return !g_scale.isEmpty() || !g_categorie.isEmpty() || lettore.conDanni;

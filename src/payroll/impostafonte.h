@@ -64,7 +64,10 @@ public:
     // from record to record, with the line of the first record that
     // contradicts. Empty when every file was whole. Such a scale, and the
     // scale or category a damaged record belongs to, counts as missing: no
-    // look-up finds it (nor one with another church letter instead).
+    // look-up finds it (nor one with another church letter instead). This
+    // holds for the year of the file that holds the damage: a clean file of
+    // a later valid-from date holding the same scale or category replaces
+    // it as it replaces any older one.
     static QStringList avvisi();
 
     static double calcolaMensile(double redditoMensile, const QString& cantone, const QString& tariffa);

@@ -481,10 +481,10 @@ QString Dipendente::dataAssunzione(const DatiDipendente& d)
 
 QString Dipendente::dataUscita(const DatiDipendente& d, int anno)
 {
-    // An exit on 31 December ends the employment within the year too: only
-    // one still in force on the next day has none.
-    if (d.periodi.isEmpty() || inForza(d, QDate(anno + 1, 1, 1)))
-        return QString();
+    // The last exit of the year ends the employment unless a period goes on
+    // after it within the year; a period that begins in a later year, even
+    // on the next day, is another employment. An exit on 31 December ends
+    // the employment within the year too.
     QString testo;
     QDate ultima;
     for (const PeriodoRapporto& p : d.periodi) {
@@ -493,6 +493,17 @@ QString Dipendente::dataUscita(const DatiDipendente& d, int anno)
             ultima = uscita;
             testo = p.uscita;
         }
+    }
+    if (!ultima.isValid())
+        return QString();
+    const QDate fineAnno(anno, 12, 31);
+    for (const PeriodoRapporto& p : d.periodi) {
+        const QDate entrata = leggiData(p.entrata);
+        const QDate uscita = leggiData(p.uscita);
+        const bool continua = entrata.isValid() && entrata <= fineAnno
+            && (p.uscita.isEmpty() || !uscita.isValid() || uscita > ultima);
+        if (continua)
+            return QString();
     }
     return testo;
 }

@@ -131,8 +131,9 @@ public:
     static int mesiLavorati(const DatiDipendente& d, int anno);
     static QString dataAssunzione(const DatiDipendente& d);
     // The exit date, as recorded, of an employment that ended in the year
-    // (31 December included): the last exit of the year, when no period
-    // lasts past the year's end; empty otherwise.
+    // (31 December included): the last exit of the year, when no period of
+    // the year goes on after it, whatever period begins in a later year;
+    // empty otherwise.
     static QString dataUscita(const DatiDipendente& d, int anno);
     static void setDataAssunzione(DatiDipendente& d, const QString& data);
 

@@ -216,6 +216,17 @@ QByteArray serializza(const QString& id, int anno, const QList<StoricoPaghe::Pag
             testo += QStringLiteral("mensilitaMovimenti=") + importo(p.mensilitaMovimenti) + QLatin1Char('\n');
             testo += QStringLiteral("tredicesimaMovimenti=") + importo(p.tredicesimaMovimenti) + QLatin1Char('\n');
         }
+        // "<amount>;<age>;<kind>;<birth date>;<name>", the name last as it
+        // may hold a ";".
+        if (!p.figliAssegni.isEmpty())
+            testo += QStringLiteral("cantoneAssegni=") + FileSicuri::unaRiga(p.cantoneAssegni) + QLatin1Char('\n');
+        for (int i = 0; i < p.figliAssegni.size(); ++i) {
+            const StoricoPaghe::AssegnoFiglio& f = p.figliAssegni.at(i);
+            testo += QStringLiteral("assegnoFiglio") + QString::number(i + 1) + QLatin1Char('=') + importo(f.importo)
+                + QLatin1Char(';') + QString::number(f.eta) + QLatin1Char(';') + FileSicuri::unaRiga(f.tipo)
+                + QLatin1Char(';') + FileSicuri::unaRiga(f.dataNascita) + QLatin1Char(';')
+                + FileSicuri::unaRiga(f.nome) + QLatin1Char('\n');
+        }
         if (p.datore.presente) {
             testo += QStringLiteral("avsDatore=") + importo(p.datore.avs) + QLatin1Char('\n');
             testo += QStringLiteral("adDatore=") + importo(p.datore.ad) + QLatin1Char('\n');
@@ -319,6 +330,22 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
             corrente.conMovimenti = true;
         } else if (chiave == QLatin1String("tredicesimaMovimenti"))
             corrente.tredicesimaMovimenti = leggiImporto(valore);
+        else if (chiave == QLatin1String("cantoneAssegni"))
+            corrente.cantoneAssegni = valore;
+        else if (chiave.startsWith(QLatin1String("assegnoFiglio"))) {
+            const QStringList campi = valore.split(QLatin1Char(';'));
+            if (campi.size() < 5) {
+                problemi.append(FileIni::problema(percorso, r.numero, tr("riga non valida: %1").arg(chiave)));
+                continue;
+            }
+            AssegnoFiglio f;
+            f.importo = leggiImporto(campi.at(0).trimmed());
+            f.eta = int(leggiImporto(campi.at(1).trimmed()));
+            f.tipo = campi.at(2).trimmed();
+            f.dataNascita = campi.at(3).trimmed();
+            f.nome = campi.mid(4).join(QLatin1Char(';')).trimmed();
+            corrente.figliAssegni.append(f);
+        }
         else if (leggiGuadagno(corrente, chiave, valore, leggiImporto))
             corrente.guadagniAssicurati = true;
         else if (leggiDatore(corrente.datore, chiave, valore, leggiImporto))
@@ -367,6 +394,8 @@ bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga, QString* e
     importi << paga.datore.avs << paga.datore.ad << paga.datore.caf << paga.datore.lainf;
     for (const Voce& v : paga.dettaglio.vociSalario + paga.dettaglio.altreVoci)
         importi << v.importo;
+    for (const AssegnoFiglio& f : paga.figliAssegni)
+        importi << f.importo;
     for (const double v : qAsConst(importi)) {
         if (!importoValido(v))
             return rifiuta(errore, tr("Un importo del mese non è un numero valido: il mese non viene salvato."));

@@ -65,6 +65,16 @@ public:
         double totale() const { return avs + ad + caf + lainf; }
     };
 
+    // One child's family allowance in a month, as the pay count paid it.
+    struct AssegnoFiglio
+    {
+        QString nome;        // surname, blank, first name
+        QString dataNascita; // as recorded
+        QString tipo;        // "figli" or "formazione"
+        double importo = 0.0;
+        int eta = 0;         // on the reference date
+    };
+
     // One saved month.
     struct PagaMese
     {
@@ -105,6 +115,13 @@ public:
         // Whether the month's group holds a "netto": a group without one is
         // no saved pay count.
         bool conNetto = false;
+        // The family allowances the month paid, child by child (for the
+        // month's days, adding up to `assegniFamiliari`), and the canton whose
+        // amounts they are: what the month paid, whatever the card says
+        // later. None for a month that paid no allowance or was saved before
+        // they were stored.
+        QString cantoneAssegni;
+        QList<AssegnoFiglio> figliAssegni;
         Dettaglio dettaglio;
         ContributiDatore datore;
     };

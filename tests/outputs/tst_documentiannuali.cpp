@@ -213,6 +213,8 @@ private slots:
     void stimaUguale();
     void storicoIlleggibile();
     void datoreMesiVecchi();
+    void figliDicembre_data();
+    void figliDicembre();
 };
 
 void TestDocumentiAnnuali::fileCertificato_data()
@@ -1132,6 +1134,16 @@ void TestDocumentiAnnuali::stimaUguale()
     // A leaver of the year has his exit date; each side's lines add up to its
     // total, the months' rounding to 0.05 a line of its own.
     QCOMPARE(elemento(xml, QStringLiteral("DataUscita")), uscita);
+    if (!uscita.isEmpty()) {
+        // A contract from the next 1 January is another employment: the exit stays.
+        DatiDipendente seguito = d;
+        seguito.periodi.append({QStringLiteral("01/01/2027"), QString()});
+        QVERIFY(Dipendente::salva(seguito, kBernasconi));
+        const QString conSeguito = GeneratoreELM().generaXML(kBernasconi, QString(), 0, 40, QStringLiteral("TI"),
+                                                             QStringLiteral("A0"), 2026);
+        QCOMPARE(elemento(conSeguito, QStringLiteral("DataUscita")), uscita);
+        QVERIFY(Dipendente::salva(d, kBernasconi));
+    }
     double dipendente = 0, datore = 0;
     for (const char* voce : {"AVS", "AD", "CAF", "LAINF"}) {
         dipendente += elemento(xml, QStringLiteral("Dipendente"), voce).toDouble();
@@ -1253,4 +1265,97 @@ void TestDocumentiAnnuali::datoreMesiVecchi()
 }
 
 VARDELLO_TEST_MAIN(TestDocumentiAnnuali)
+// The December detail of the allowance form and of the family-fund count is
+// what the saved December paid, whatever the card says afterwards; a
+// December not saved, or saved before its children were kept, is the card's.
+void TestDocumentiAnnuali::figliDicembre_data()
+{
+    QTest::addColumn<QStringList>("nascite"); // the children on the card when December is counted
+    QTest::addColumn<QString>("uscita");
+    QTest::addColumn<bool>("salvato");        // December saved
+    QTest::addColumn<QString>("dopo");        // then on the card: "figlio" born 28/12, "cantone" GE
+    QTest::addColumn<bool>("vecchio");        // December's group without the children's keys
+    QTest::addColumn<QStringList>("dettaglio");
+    QTest::addColumn<QString>("cantone");
+
+    const QStringList una{"10/03/2019"};
+    QTest::newRow("child added after December was saved")
+        << una << "" << true << "figlio" << false << QStringList{"Uno 215.00"} << "ZH";
+    QTest::newRow("moved to Geneva after December was saved")
+        << una << "" << true << "cantone" << false << QStringList{"Uno 215.00"} << "ZH";
+    // 430 for 20 days: 286.67, the last child the centime the rounding leaves.
+    QTest::newRow("leaves 20 December: the children add up to December's")
+        << QStringList{"10/03/2019", "05/05/2021"} << "20/12/2026" << true << "figlio" << false
+        << QStringList{"Uno 143.33", "Due 143.34"} << "ZH";
+    QTest::newRow("December saved before the children were kept: the card")
+        << una << "" << true << "figlio" << true << QStringList{"Uno 215.00", "Nuovo 215.00"} << "ZH";
+    QTest::newRow("no month saved: the estimate from the card")
+        << una << "" << false << "cantone" << false << QStringList{"Uno 311.00"} << "GE";
+}
+
+void TestDocumentiAnnuali::figliDicembre()
+{
+    QFETCH(QStringList, nascite);
+    QFETCH(QString, uscita);
+    QFETCH(QString, dopo);
+    QFETCH(QStringList, dettaglio);
+    QFETCH(QString, cantone);
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(kBernasconi, d));
+    d.cantone = QStringLiteral("ZH");
+    d.periodi = {PeriodoRapporto{QStringLiteral("01/01/2020"), uscita}};
+    const QStringList nomi{"Uno", "Due"};
+    d.figli.clear();
+    for (int i = 0; i < nascite.size(); ++i) {
+        Figlio f;
+        f.nome = nomi.at(i);
+        f.dataNascita = nascite.at(i);
+        d.figli << f;
+    }
+    QVERIFY(Dipendente::salva(d, kBernasconi));
+    QFETCH(bool, salvato);
+    if (salvato)
+        QVERIFY(ConteggioSalario::genera(kBernasconi, d, 2026, 12, true, -1).errore.isEmpty());
+    QFETCH(bool, vecchio);
+    if (vecchio) {
+        const QString file = StoricoPaghe::percorsoFile(kBernasconi, 2026);
+        QString testo = QString::fromUtf8(AmbienteTest::leggi(file));
+        testo.remove(QRegularExpression(QStringLiteral("(cantoneAssegni|assegnoFiglio\\d+)=[^\n]*\n")));
+        AmbienteTest::scrivi(file, testo.toUtf8());
+    }
+    if (dopo == QLatin1String("figlio")) {
+        Figlio nuovo;
+        nuovo.nome = QStringLiteral("Nuovo");
+        nuovo.dataNascita = QStringLiteral("28/12/2026");
+        d.figli << nuovo;
+    } else {
+        d.cantone = QStringLiteral("GE");
+    }
+    QVERIFY(Dipendente::salva(d, kBernasconi));
+
+    double totale = 0;
+    QStringList modulo;
+    const QString formulario = FormularioAssegni::html(2026);
+    QVERIFY(formulario.contains(QStringLiteral("Bernasconi Luca - AVS: %1 - Cantone: %2").arg(d.numeroAVS, cantone)));
+    for (const QStringList& r : righeTabelle(formulario)) {
+        if (r.size() == 5 && (nomi + QStringList{"Nuovo"}).contains(r.first())) {
+            modulo << r.first() + QLatin1Char(' ') + r.last();
+            totale += r.last().toDouble();
+        }
+    }
+    QCOMPARE(modulo, dettaglio);
+    if (salvato && !vecchio) // what December paid
+        QCOMPARE(arrotonda2(totale), PagheAnno::cifre(kBernasconi, 2026).assegniMese[11]);
+
+    const QMap<QString, QList<ConteggioCAF::RigaDip>> caf = ConteggioCAF::righe(2026);
+    QStringList conteggio;
+    for (const ConteggioCAF::RigaDip& r : caf.value(cantone)) {
+        for (const AssegniFamiliari::DettaglioFiglio& f : r.dettagli) {
+            if (r.nome == QLatin1String("Bernasconi Luca"))
+                conteggio << f.nome + QLatin1Char(' ') + Decimali::testo(f.importo);
+        }
+    }
+    QCOMPARE(conteggio, dettaglio);
+}
+
 #include "tst_documentiannuali.moc"

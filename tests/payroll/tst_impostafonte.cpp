@@ -46,6 +46,16 @@ QByteArray chiusura(const char* cantone, int conteggio)
         + QByteArray(12, ' ');
 }
 
+// The warnings of the last load but those about the closing record.
+QStringList avvisiSenzaRecordFinale()
+{
+    QStringList avvisi = ImpostaFonte::avvisi();
+    avvisi.erase(std::remove_if(avvisi.begin(), avvisi.end(),
+                                [](const QString& a) { return a.contains(QLatin1String("record finale")); }),
+                 avvisi.end());
+    return avvisi;
+}
+
 } // namespace
 
 class TestImpostaFonte : public QObject
@@ -61,6 +71,8 @@ private slots:
     void scaglioni();
     void altreFunzioni();
     void dueAnniDelloStessoCantone();
+    void dannoDiUnAnno_data();
+    void dannoDiUnAnno();
     void inputDifettoso_data();
     void inputDifettoso();
     void cartelle();
@@ -242,6 +254,64 @@ void TestImpostaFonte::dueAnniDelloStessoCantone()
     QCOMPARE(ImpostaFonte::calcolaMensile(1000, QStringLiteral("TI"), QStringLiteral("C0")), 30.0);
 }
 
+// A scale or category damaged in one year's file counts as missing only
+// where no clean file of a later year replaces it.
+void TestImpostaFonte::dannoDiUnAnno_data()
+{
+    QTest::addColumn<QList<QByteArray>>("righe25");
+    QTest::addColumn<QList<QByteArray>>("righe26");
+    QTest::addColumn<double>("imposta"); // ZH A0 at 1000; 0 when the scale is missing
+    QTest::addColumn<double>("fissa");   // ZH HE at 1000
+    QTest::addColumn<QString>("file");   // the file the warnings name
+
+    const auto r25 = [](const char* tipo, const char* codice, double da, double aliquota) {
+        return record(tipo, "ZH", codice, da, aliquota, 0, 0, "20250101");
+    };
+    const QList<QByteArray> puliti25 = {r25("06", "A0N", 0, 1), r25("06", "A0N", 2000, 2), r25("11", "HEN", 0, 20)};
+    const QList<QByteArray> puliti26 = {record("06", "ZH", "A0N", 0, 3), record("06", "ZH", "A0N", 2000, 4),
+                                        record("11", "ZH", "HEN", 0, 25)};
+    const QList<QByteArray> contraddizione25 = {r25("06", "A0N", 2000, 2), r25("06", "A0N", 1000, 1),
+                                                r25("11", "HEN", 0, 20)};
+    QTest::newRow("contradiction in 2025, clean 2026") << contraddizione25 << puliti26 << 30.0 << 250.0
+                                                       << "tar25zh.txt";
+    QTest::newRow("damaged 2025 record, clean 2026")
+        << QList<QByteArray>{r25("06", "A0N", 0, 1).replace(56, 1, "x"), r25("11", "HEN", 0, 20).replace(56, 1, "x")}
+        << puliti26 << 30.0 << 250.0 << "tar25zh.txt";
+    QTest::newRow("2025 file without a readable date: the year of its name")
+        << QList<QByteArray>{r25("06", "A0N", 0, 1).replace(20, 1, "O")} << puliti26 << 30.0 << 250.0
+        << "tar25zh.txt";
+    QTest::newRow("clean 2025, contradiction in 2026")
+        << puliti25
+        << QList<QByteArray>{record("06", "ZH", "A0N", 2000, 4), record("06", "ZH", "A0N", 0, 3),
+                             record("11", "ZH", "HEN", 0, 25)}
+        << 0.0 << 250.0 << "tar26zh.txt";
+    QTest::newRow("contradiction in 2025, 2026 without the scale")
+        << contraddizione25 << QList<QByteArray>{record("06", "ZH", "B0N", 0, 3)} << 0.0 << 200.0 << "tar25zh.txt";
+}
+
+void TestImpostaFonte::dannoDiUnAnno()
+{
+    QFETCH(QList<QByteArray>, righe25);
+    QFETCH(QList<QByteArray>, righe26);
+    QFETCH(double, imposta);
+    QFETCH(double, fissa);
+    QFETCH(QString, file);
+
+    const QString zh = QStringLiteral("ZH");
+    scriviTariffa(QStringLiteral("tar25zh.txt"), righe25);
+    scriviTariffa(QStringLiteral("tar26zh.txt"), righe26);
+    QVERIFY(ImpostaFonte::caricaDa(cartellaTariffe()));
+    QCOMPARE(ImpostaFonte::calcolaMensile(1000, zh, QStringLiteral("A0")), imposta);
+    QCOMPARE(ImpostaFonte::haScala(zh, QStringLiteral("A0")), imposta != 0.0);
+    QCOMPARE(ImpostaFonte::scalaDanneggiata(zh, QStringLiteral("A0")), imposta == 0.0);
+    QCOMPARE(ImpostaFonte::calcolaCategoriaFissa(1000, zh, QStringLiteral("HE")), fissa);
+
+    const QStringList avvisi = avvisiSenzaRecordFinale();
+    QVERIFY(!avvisi.isEmpty());
+    for (const QString& a : qAsConst(avvisi))
+        QVERIFY2(a.contains(QStringLiteral("file %1, riga").arg(file)), qPrintable(a));
+}
+
 // A damaged bracket or category record is reported with its file and line,
 // and the scale or category it belongs to counts as missing; the other
 // scales of the file load as they are.
@@ -377,10 +447,7 @@ void TestImpostaFonte::inputDifettoso()
         attesi << QStringLiteral("Tariffe %1, file tar26ti.txt, %2: record danneggiato (%3); la sua tariffa non viene usata.")
                       .arg(cantone, d.left(due), d.mid(due + 2));
     }
-    QStringList avvisi = ImpostaFonte::avvisi();
-    avvisi.erase(std::remove_if(avvisi.begin(), avvisi.end(),
-                                [](const QString& a) { return a.contains(QLatin1String("record finale")); }),
-                 avvisi.end());
+    const QStringList avvisi = avvisiSenzaRecordFinale();
     QCOMPARE(avvisi, attesi);
 }
 

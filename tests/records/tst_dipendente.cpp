@@ -58,6 +58,8 @@ private slots:
     void inForza();
     void mesiLavorati_data();
     void mesiLavorati();
+    void dataUscita_data();
+    void dataUscita();
     void dataAssunzione();
     void idLibero_data();
     void idLibero();
@@ -538,6 +540,34 @@ void TestDipendente::mesiLavorati()
     for (int i = 0; i + 1 < periodi.size(); i += 2)
         d.periodi.append({periodi.at(i), periodi.at(i + 1)});
     QCOMPARE(Dipendente::mesiLavorati(d, 2024), mesi);
+}
+
+void TestDipendente::dataUscita_data()
+{
+    QTest::addColumn<QStringList>("periodi"); // entrata,uscita pairs
+    QTest::addColumn<QString>("uscita");      // of 2026
+    QTest::newRow("no periods") << QStringList{} << "";
+    QTest::newRow("open") << QStringList{"01/01/2020", ""} << "";
+    QTest::newRow("leaves 31 December") << QStringList{"01/01/2020", "31/12/2026"} << "31/12/2026";
+    QTest::newRow("leaves, a contract from 1 January")
+        << QStringList{"01/01/2020", "30/09/2026", "01/01/2027", ""} << "30/09/2026";
+    QTest::newRow("leaves 31 December, a contract from 1 January")
+        << QStringList{"01/01/2020", "31/12/2026", "01/01/2027", "30/06/2027"} << "31/12/2026";
+    QTest::newRow("rehired within the year, open") << QStringList{"01/01/2020", "31/03/2026", "01/06/2026", ""} << "";
+    QTest::newRow("rehired within the year, leaves again")
+        << QStringList{"01/06/2026", "30/09/2026", "01/01/2020", "31/03/2026"} << "30/09/2026";
+    QTest::newRow("next period from the next day, into the next year")
+        << QStringList{"01/01/2020", "30/09/2026", "01/10/2026", "31/03/2027"} << "";
+    QTest::newRow("left the year before") << QStringList{"01/01/2020", "31/12/2025", "01/01/2027", ""} << "";
+}
+
+void TestDipendente::dataUscita()
+{
+    QFETCH(QStringList, periodi);
+    DatiDipendente d;
+    for (int i = 0; i + 1 < periodi.size(); i += 2)
+        d.periodi.append({periodi.at(i), periodi.at(i + 1)});
+    QTEST(Dipendente::dataUscita(d, 2026), "uscita");
 }
 
 void TestDipendente::dataAssunzione()

@@ -174,6 +174,11 @@ void TestStoricoPaghe::caricaFileMalformato_data()
                                          << QList<int>{1} << QStringList{"0.00"}
                                          << QStringList{"riga 3: importo non valido per netto"} << QList<int>{}
                                          << QStringList{};
+    QTest::newRow("a child's allowance cut short")
+        << QByteArray("[12]\nnetto=12\nassegnoFiglio1=215.00;7\nassegnoFiglio2=x;7;figli;01/01/2020;Ugo\n")
+        << QList<int>{12} << QStringList{"12.00"}
+        << QStringList{"riga 3: riga non valida: assegnoFiglio1", "riga 4: importo non valido per assegnoFiglio2"}
+        << QList<int>{} << QStringList{};
 }
 
 void TestStoricoPaghe::caricaFileMalformato()
@@ -447,6 +452,9 @@ void TestStoricoPaghe::righeDelMese()
     x.aliquotaLpp = 5;
     x.vociSalario = {{QStringLiteral("Salario mensile"), 6000}, {QStringLiteral("Premio; quota=2\nbis"), 300, 3}};
     x.altreVoci = {{QStringLiteral("Rimborso spese"), 200}, {QStringLiteral("Acconto"), -500}};
+    p.cantoneAssegni = QStringLiteral("ZH");
+    p.figliAssegni = {{QStringLiteral("Rossi; Anna\nbis"), QStringLiteral("10/03/2019"), QStringLiteral("figli"), 143.334, 7},
+                      {QStringLiteral("Rossi Ugo"), QStringLiteral("28/12/2026"), QStringLiteral("figli"), 143.33, 0}};
     QVERIFY(StoricoPaghe::salvaMese(id, p));
 
     QList<StoricoPaghe::PagaMese> mesi;
@@ -476,6 +484,14 @@ void TestStoricoPaghe::righeDelMese()
     // A movement's line keeps its certificate category; the others have none.
     QCOMPARE(y.vociSalario.at(0).categoriaCertificato, -1);
     QCOMPARE(y.vociSalario.at(1).categoriaCertificato, 3);
+    // The children's allowances the month paid, with their canton; none for
+    // the months saved before.
+    QVERIFY(mesi.at(0).figliAssegni.isEmpty() && mesi.at(0).cantoneAssegni.isEmpty());
+    QCOMPARE(mesi.at(2).cantoneAssegni, QStringLiteral("ZH"));
+    QStringList figli;
+    for (const auto& f : mesi.at(2).figliAssegni)
+        figli << QStringList{f.nome, f.dataNascita, f.tipo, Importi2(f.importo), QString::number(f.eta)}.join('|');
+    QCOMPARE(figli, (QStringList{"Rossi; Anna bis|10/03/2019|figli|143.33|7", "Rossi Ugo|28/12/2026|figli|143.33|0"}));
 }
 
 #include "tst_storicopaghe.moc"
