@@ -1843,12 +1843,12 @@ Möchten Sie fortfahren?</translation>
         <translation>Zeile %1: wiederholter Schlüssel: %2, bereits in Zeile %3</translation>
     </message>
     <message>
-        <source>(non ancora in servizio)</source>
-        <translation>(noch nicht eingetreten)</translation>
-    </message>
-    <message>
         <source>(cessato)</source>
         <translation>(ausgetreten)</translation>
+    </message>
+    <message>
+        <source>(entrata futura)</source>
+        <translation>(Eintritt folgt)</translation>
     </message>
 </context>
 <context>
@@ -4682,8 +4682,8 @@ Nettojahreslohn: %4 CHF</translation>
         <translation>Wählen Sie einen Mitarbeiter.</translation>
     </message>
     <message>
-        <source>Non ancora in servizio</source>
-        <translation>Noch nicht eingetreten</translation>
+        <source>Entrata futura</source>
+        <translation>Eintritt folgt</translation>
     </message>
 </context>
 <context>

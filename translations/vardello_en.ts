@@ -1843,12 +1843,12 @@ Do you want to continue?</translation>
         <translation>line %1: repeated key: %2, already on line %3</translation>
     </message>
     <message>
-        <source>(non ancora in servizio)</source>
-        <translation>(not yet started)</translation>
-    </message>
-    <message>
         <source>(cessato)</source>
         <translation>(left)</translation>
+    </message>
+    <message>
+        <source>(entrata futura)</source>
+        <translation>(starts later)</translation>
     </message>
 </context>
 <context>
@@ -4682,8 +4682,8 @@ Annual net: %4 CHF</translation>
         <translation>Select an employee.</translation>
     </message>
     <message>
-        <source>Non ancora in servizio</source>
-        <translation>Not yet started</translation>
+        <source>Entrata futura</source>
+        <translation>Starts later</translation>
     </message>
 </context>
 <context>

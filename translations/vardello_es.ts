@@ -1843,12 +1843,12 @@ Vuoi continuare?</source>
         <translation>línea %1: clave repetida: %2, ya en la línea %3</translation>
     </message>
     <message>
-        <source>(non ancora in servizio)</source>
-        <translation>(pendiente de alta)</translation>
-    </message>
-    <message>
         <source>(cessato)</source>
         <translation>(baja)</translation>
+    </message>
+    <message>
+        <source>(entrata futura)</source>
+        <translation>(alta futura)</translation>
     </message>
 </context>
 <context>
@@ -4682,8 +4682,8 @@ Neto anual: %4 CHF</translation>
         <translation>Seleccione un empleado.</translation>
     </message>
     <message>
-        <source>Non ancora in servizio</source>
-        <translation>Pendiente de alta</translation>
+        <source>Entrata futura</source>
+        <translation>Alta futura</translation>
     </message>
 </context>
 <context>

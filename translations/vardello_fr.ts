@@ -1843,12 +1843,12 @@ Voulez-vous continuer ?</translation>
         <translation>ligne %1 : clé répétée : %2, déjà à la ligne %3</translation>
     </message>
     <message>
-        <source>(non ancora in servizio)</source>
-        <translation>(pas encore en service)</translation>
-    </message>
-    <message>
         <source>(cessato)</source>
         <translation>(sorti)</translation>
+    </message>
+    <message>
+        <source>(entrata futura)</source>
+        <translation>(entrée future)</translation>
     </message>
 </context>
 <context>
@@ -4682,8 +4682,8 @@ Net annuel : %4 CHF</translation>
         <translation>Sélectionnez un employé.</translation>
     </message>
     <message>
-        <source>Non ancora in servizio</source>
-        <translation>Pas encore en service</translation>
+        <source>Entrata futura</source>
+        <translation>Entrée future</translation>
     </message>
 </context>
 <context>

@@ -124,7 +124,7 @@ void ScegliDipendente::caricaLista()
         tabella->setItem(riga, colonna++, new QTableWidgetItem(d.cognome.isEmpty() ? id : d.cognome));
         tabella->setItem(riga, colonna++, new QTableWidgetItem(d.nome));
         const QString stato = Dipendente::inForza(d, oggi)  ? tr("Attivo")
-                            : Dipendente::daAssumere(d, oggi) ? tr("Non ancora in servizio")
+                            : Dipendente::daAssumere(d, oggi) ? tr("Entrata futura")
                                                               : tr("Cessato");
         tabella->setItem(riga, colonna++, new QTableWidgetItem(stato));
     }

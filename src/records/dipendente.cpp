@@ -396,7 +396,7 @@ QString Dipendente::etichetta(const QString& id)
     QString etichetta = d.cognome + QLatin1Char(' ') + d.nome;
     const QDate oggi = Orologio::oggi();
     if (!inForza(d, oggi))
-        etichetta += QLatin1Char(' ') + (daAssumere(d, oggi) ? tr("(non ancora in servizio)") : tr("(cessato)"));
+        etichetta += QLatin1Char(' ') + (daAssumere(d, oggi) ? tr("(entrata futura)") : tr("(cessato)"));
     if (!d.numeroAVS.isEmpty())
         etichetta = d.numeroAVS + QStringLiteral(" - ") + etichetta;
     return etichetta;

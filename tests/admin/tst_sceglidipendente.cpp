@@ -111,7 +111,7 @@ void TestScegliDipendente::righe()
     const QStringList avs{QStringLiteral("756.9217.0769.85"), QString(), QString(), QStringLiteral("756.1234.5678.97")};
     const QStringList cognomi{QStringLiteral("Bianchi"), QStringLiteral("neri.txt"), QStringLiteral("Rossi"), QStringLiteral("Verdi")};
     const QStringList stati{QStringLiteral("Attivo"), QStringLiteral("Cessato"), QStringLiteral("Cessato"),
-                            QStringLiteral("Non ancora in servizio")};
+                            QStringLiteral("Entrata futura")};
     const QStringList ids{QStringLiteral("Bianchi_Luca.txt"), QStringLiteral("neri.txt"), QStringLiteral("Rossi_Maria.txt"), QStringLiteral("Verdi_Paolo.txt")};
     for (int r = 0; r < 4; ++r) {
         QCOMPARE(t->item(r, c)->text(), avs.at(r));

@@ -450,9 +450,9 @@ void TestDipendente::etichetta_data()
     QTest::newRow("in service") << "it" << "" << "01/01/2020" << "" << "Rossi Mario";
     QTest::newRow("former, with AVS") << "it" << "756.0000.0000.02" << "01/01/2020" << "31/12/2025"
                                       << "756.0000.0000.02 - Rossi Mario (cessato)";
-    QTest::newRow("future hire") << "it" << "" << "01/09/2026" << "" << "Rossi Mario (non ancora in servizio)";
+    QTest::newRow("future hire") << "it" << "" << "01/09/2026" << "" << "Rossi Mario (entrata futura)";
     QTest::newRow("future hire, German") << "de" << "" << "01/09/2026" << ""
-                                         << "Rossi Mario (noch nicht eingetreten)";
+                                         << "Rossi Mario (Eintritt folgt)";
     QTest::newRow("former, German") << "de" << "" << "01/01/2020" << "31/12/2025" << "Rossi Mario (ausgetreten)";
 }
 
