@@ -819,18 +819,6 @@ SHA-256: %1</translation>
         <translation>Das Geschäftsjahr %1 ist abgeschlossen und gesperrt: Lohnabrechnungen können nicht erstellt oder überschrieben werden.</translation>
     </message>
     <message>
-        <source>Chiusura completata con errori:
-%1 conteggi generati
-%2 conteggi NON generati.
-
-Controlla i dipendenti evidenziati nella tabella.</source>
-        <translation>Abschluss mit Fehlern beendet:
-%1 Abrechnungen erstellt
-%2 Abrechnungen NICHT erstellt.
-
-Prüfen Sie die in der Tabelle markierten Mitarbeiter.</translation>
-    </message>
-    <message>
         <source>Chiusura completata: %1 conteggi generati, nessun errore.</source>
         <translation>Abschluss beendet: %1 Abrechnungen erstellt, keine Fehler.</translation>
     </message>
@@ -1183,6 +1171,22 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0, und &quot;Alle erstellen un
     <message>
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>die Ablehnungen des letzten Abschlusses lassen sich nicht fehlerfrei lesen: %1</translation>
+    </message>
+    <message>
+        <source>Chiusura completata con errori:
+%1 conteggi generati
+%2 conteggi NON generati.
+
+Dipendenti senza conteggio, con il motivo:</source>
+        <translation>Abschluss mit Fehlern beendet:
+%1 Abrechnungen erstellt
+%2 Abrechnungen NICHT erstellt.
+
+Mitarbeiter ohne Abrechnung, mit dem Grund:</translation>
+    </message>
+    <message>
+        <source>Scegli il dipendente a cui liquidare la 13a/14a pro rata:</source>
+        <translation>Wählen Sie den Mitarbeiter, dem der 13./14. Monatslohn pro rata ausbezahlt wird:</translation>
     </message>
     <message>
         <source>Movimenti non pagati</source>
@@ -1846,6 +1850,14 @@ Möchten Sie fortfahren?</translation>
         <source>riga %1: chiave ripetuta: %2, già alla riga %3</source>
         <translation>Zeile %1: wiederholter Schlüssel: %2, bereits in Zeile %3</translation>
     </message>
+    <message>
+        <source>(cessato)</source>
+        <translation>(ausgetreten)</translation>
+    </message>
+    <message>
+        <source>(entrata futura)</source>
+        <translation>(Eintritt folgt)</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -2042,6 +2054,26 @@ Möchten Sie alle überschreiben?</translation>
     <message>
         <source>La scheda di %1 e&apos; incompleta: verra&apos; richiesta l&apos;eta.</source>
         <translation>Das Personalblatt von %1 ist unvollständig: das Alter wird abgefragt.</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il certificato di salario:</source>
+        <translation>Markieren Sie die Mitarbeiter, deren Lohnausweis exportiert wird:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il certificato di salario in PDF:</source>
+        <translation>Markieren Sie die Mitarbeiter, deren Lohnausweis als PDF exportiert wird:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il rendiconto salari (RSS):</source>
+        <translation>Markieren Sie die Mitarbeiter, deren Lohnbescheinigung exportiert wird:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il rendiconto salari (RSS) in PDF:</source>
+        <translation>Markieren Sie die Mitarbeiter, deren Lohnbescheinigung als PDF exportiert wird:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti da esportare in XML ELM:</source>
+        <translation>Markieren Sie die Mitarbeiter, die als ELM-XML exportiert werden:</translation>
     </message>
 </context>
 <context>
@@ -3982,22 +4014,6 @@ Den neuen Mitarbeiter trotzdem speichern?</translation>
         <translation>Die Sprache wird beim nächsten Start übernommen.</translation>
     </message>
     <message>
-        <source>Anno da chiudere</source>
-        <translation>Abzuschliessendes Jahr</translation>
-    </message>
-    <message>
-        <source>Anno da chiudere (es. 2026):</source>
-        <translation>Abzuschliessendes Jahr (z.B. 2026):</translation>
-    </message>
-    <message>
-        <source>Anno nuovo</source>
-        <translation>Neues Jahr</translation>
-    </message>
-    <message>
-        <source>Anno nuovo (es. 2027):</source>
-        <translation>Neues Jahr (z.B. 2027):</translation>
-    </message>
-    <message>
         <source>Fatto</source>
         <translation>Erledigt</translation>
     </message>
@@ -4284,6 +4300,18 @@ Der Datenordner bleibt:
     <message>
         <source>Spunta i dipendenti di cui gestire i movimenti straordinari:</source>
         <translation>Markieren Sie die Mitarbeiter, deren ausserordentliche Bewegungen bearbeitet werden sollen:</translation>
+    </message>
+    <message>
+        <source>Nuovo anno stipendi</source>
+        <translation>Neues Lohnjahr</translation>
+    </message>
+    <message>
+        <source>Anno in cui finiscono i periodi di salario attuali (es. 2026):</source>
+        <translation>Jahr, in dem die aktuellen Lohnperioden enden (z.B. 2026):</translation>
+    </message>
+    <message>
+        <source>Anno dei nuovi periodi di salario (es. 2027):</source>
+        <translation>Jahr der neuen Lohnperioden (z.B. 2027):</translation>
     </message>
 </context>
 <context>
@@ -4668,6 +4696,10 @@ Nettojahreslohn: %4 CHF</translation>
     <message>
         <source>Seleziona un dipendente.</source>
         <translation>Wählen Sie einen Mitarbeiter.</translation>
+    </message>
+    <message>
+        <source>Entrata futura</source>
+        <translation>Eintritt folgt</translation>
     </message>
 </context>
 <context>

@@ -819,18 +819,6 @@ SHA-256: %1</translation>
         <translation>Financial year %1 is closed and locked: pay slips cannot be generated or overwritten.</translation>
     </message>
     <message>
-        <source>Chiusura completata con errori:
-%1 conteggi generati
-%2 conteggi NON generati.
-
-Controlla i dipendenti evidenziati nella tabella.</source>
-        <translation>Closing completed with errors:
-%1 pay slips generated
-%2 pay slips NOT generated.
-
-Check the employees highlighted in the table.</translation>
-    </message>
-    <message>
         <source>Chiusura completata: %1 conteggi generati, nessun errore.</source>
         <translation>Closing completed: %1 pay slips generated, no errors.</translation>
     </message>
@@ -1183,6 +1171,22 @@ For these employees the tax is 0 and &quot;Generate all and save&quot; does not 
     <message>
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>the refusals of the last closing do not read cleanly: %1</translation>
+    </message>
+    <message>
+        <source>Chiusura completata con errori:
+%1 conteggi generati
+%2 conteggi NON generati.
+
+Dipendenti senza conteggio, con il motivo:</source>
+        <translation>Closing completed with errors:
+%1 pay slips generated
+%2 pay slips NOT generated.
+
+Employees without a pay slip, with the reason:</translation>
+    </message>
+    <message>
+        <source>Scegli il dipendente a cui liquidare la 13a/14a pro rata:</source>
+        <translation>Choose the employee to pay the 13th/14th month pro rata to:</translation>
     </message>
     <message>
         <source>Movimenti non pagati</source>
@@ -1846,6 +1850,14 @@ Do you want to continue?</translation>
         <source>riga %1: chiave ripetuta: %2, già alla riga %3</source>
         <translation>line %1: repeated key: %2, already on line %3</translation>
     </message>
+    <message>
+        <source>(cessato)</source>
+        <translation>(left)</translation>
+    </message>
+    <message>
+        <source>(entrata futura)</source>
+        <translation>(starts later)</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -2042,6 +2054,26 @@ Do you want to overwrite them all?</translation>
     <message>
         <source>La scheda di %1 e&apos; incompleta: verra&apos; richiesta l&apos;eta.</source>
         <translation>The employee record of %1 is incomplete: the age will be asked for.</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il certificato di salario:</source>
+        <translation>Tick the employees whose salary certificate to export:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il certificato di salario in PDF:</source>
+        <translation>Tick the employees whose salary certificate to export as PDF:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il rendiconto salari (RSS):</source>
+        <translation>Tick the employees whose salary statement to export:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il rendiconto salari (RSS) in PDF:</source>
+        <translation>Tick the employees whose salary statement to export as PDF:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti da esportare in XML ELM:</source>
+        <translation>Tick the employees to export as ELM XML:</translation>
     </message>
 </context>
 <context>
@@ -3505,23 +3537,23 @@ Open the file with a browser.</translation>
     </message>
     <message>
         <source>AVS</source>
-        <translation>OASI</translation>
+        <translation>AHV</translation>
     </message>
     <message>
         <source>AD</source>
-        <translation>UI</translation>
+        <translation>ALV</translation>
     </message>
     <message>
         <source>CAF</source>
-        <translation>FAC</translation>
+        <translation>FAK</translation>
     </message>
     <message>
         <source>LAINF</source>
-        <translation>AI</translation>
+        <translation>UVG</translation>
     </message>
     <message>
         <source>LPP</source>
-        <translation>OPA</translation>
+        <translation>BVG</translation>
     </message>
     <message>
         <source>IF</source>
@@ -3982,22 +4014,6 @@ Save the new employee anyway?</translation>
         <translation>The language will be applied at the next start.</translation>
     </message>
     <message>
-        <source>Anno da chiudere</source>
-        <translation>Year to close</translation>
-    </message>
-    <message>
-        <source>Anno da chiudere (es. 2026):</source>
-        <translation>Year to close (e.g. 2026):</translation>
-    </message>
-    <message>
-        <source>Anno nuovo</source>
-        <translation>New year</translation>
-    </message>
-    <message>
-        <source>Anno nuovo (es. 2027):</source>
-        <translation>New year (e.g. 2027):</translation>
-    </message>
-    <message>
         <source>Fatto</source>
         <translation>Done</translation>
     </message>
@@ -4284,6 +4300,18 @@ The data folder remains:
     <message>
         <source>Spunta i dipendenti di cui gestire i movimenti straordinari:</source>
         <translation>Tick the employees whose extra movements to manage:</translation>
+    </message>
+    <message>
+        <source>Nuovo anno stipendi</source>
+        <translation>New payroll year</translation>
+    </message>
+    <message>
+        <source>Anno in cui finiscono i periodi di salario attuali (es. 2026):</source>
+        <translation>Year in which the current salary periods end (e.g. 2026):</translation>
+    </message>
+    <message>
+        <source>Anno dei nuovi periodi di salario (es. 2027):</source>
+        <translation>Year of the new salary periods (e.g. 2027):</translation>
     </message>
 </context>
 <context>
@@ -4668,6 +4696,10 @@ Annual net: %4 CHF</translation>
     <message>
         <source>Seleziona un dipendente.</source>
         <translation>Select an employee.</translation>
+    </message>
+    <message>
+        <source>Entrata futura</source>
+        <translation>Starts later</translation>
     </message>
 </context>
 <context>

@@ -819,18 +819,6 @@ SHA-256: %1</translation>
         <translation>El ejercicio %1 está cerrado y bloqueado: no es posible generar ni sobrescribir nóminas.</translation>
     </message>
     <message>
-        <source>Chiusura completata con errori:
-%1 conteggi generati
-%2 conteggi NON generati.
-
-Controlla i dipendenti evidenziati nella tabella.</source>
-        <translation>Cierre completado con errores:
-%1 nóminas generadas
-%2 nóminas NO generadas.
-
-Compruebe los empleados resaltados en la tabla.</translation>
-    </message>
-    <message>
         <source>Chiusura completata: %1 conteggi generati, nessun errore.</source>
         <translation>Cierre completado: %1 nóminas generadas, ningún error.</translation>
     </message>
@@ -1183,6 +1171,22 @@ Para estos empleados el impuesto resulta 0 y &quot;Generar todas y guardar&quot;
     <message>
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>los rechazos del último cierre no se leen correctamente: %1</translation>
+    </message>
+    <message>
+        <source>Chiusura completata con errori:
+%1 conteggi generati
+%2 conteggi NON generati.
+
+Dipendenti senza conteggio, con il motivo:</source>
+        <translation>Cierre completado con errores:
+%1 nóminas generadas
+%2 nóminas NO generadas.
+
+Empleados sin nómina, con el motivo:</translation>
+    </message>
+    <message>
+        <source>Scegli il dipendente a cui liquidare la 13a/14a pro rata:</source>
+        <translation>Elija el empleado al que liquidar la 13.ª/14.ª paga prorrata:</translation>
     </message>
     <message>
         <source>Movimenti non pagati</source>
@@ -1661,7 +1665,7 @@ Omitidos: %2</translation>
     </message>
     <message>
         <source>IGM</source>
-        <translation>Indemnización diaria por enfermedad (IGM)</translation>
+        <translation>Ganancia máxima asegurada</translation>
     </message>
     <message>
         <source>Guadagno massimo (CHF)</source>
@@ -1845,6 +1849,14 @@ Vuoi continuare?</source>
     <message>
         <source>riga %1: chiave ripetuta: %2, già alla riga %3</source>
         <translation>línea %1: clave repetida: %2, ya en la línea %3</translation>
+    </message>
+    <message>
+        <source>(cessato)</source>
+        <translation>(baja)</translation>
+    </message>
+    <message>
+        <source>(entrata futura)</source>
+        <translation>(alta futura)</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2054,26 @@ Vuoi sovrascriverli tutti?</source>
     <message>
         <source>La scheda di %1 e&apos; incompleta: verra&apos; richiesta l&apos;eta.</source>
         <translation>La ficha de %1 está incompleta: se pedirá la edad.</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il certificato di salario:</source>
+        <translation>Marque los empleados cuyo certificado de salario desea exportar:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il certificato di salario in PDF:</source>
+        <translation>Marque los empleados cuyo certificado de salario desea exportar en PDF:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il rendiconto salari (RSS):</source>
+        <translation>Marque los empleados cuyo informe de salarios (RSS) desea exportar:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il rendiconto salari (RSS) in PDF:</source>
+        <translation>Marque los empleados cuyo informe de salarios (RSS) desea exportar en PDF:</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti da esportare in XML ELM:</source>
+        <translation>Marque los empleados que desea exportar en XML ELM:</translation>
     </message>
 </context>
 <context>
@@ -3982,22 +4014,6 @@ Salvare comunque il nuovo dipendente?</source>
         <translation>El idioma se aplicará en el próximo inicio.</translation>
     </message>
     <message>
-        <source>Anno da chiudere</source>
-        <translation>Año que se cierra</translation>
-    </message>
-    <message>
-        <source>Anno da chiudere (es. 2026):</source>
-        <translation>Año que se cierra (p. ej. 2026):</translation>
-    </message>
-    <message>
-        <source>Anno nuovo</source>
-        <translation>Año nuevo</translation>
-    </message>
-    <message>
-        <source>Anno nuovo (es. 2027):</source>
-        <translation>Año nuevo (p. ej. 2027):</translation>
-    </message>
-    <message>
         <source>Fatto</source>
         <translation>Hecho</translation>
     </message>
@@ -4284,6 +4300,18 @@ La carpeta de datos sigue siendo:
     <message>
         <source>Spunta i dipendenti di cui gestire i movimenti straordinari:</source>
         <translation>Marque los empleados cuyos movimientos extraordinarios desea gestionar:</translation>
+    </message>
+    <message>
+        <source>Nuovo anno stipendi</source>
+        <translation>Nuevo año de salarios</translation>
+    </message>
+    <message>
+        <source>Anno in cui finiscono i periodi di salario attuali (es. 2026):</source>
+        <translation>Año en que terminan los períodos salariales actuales (p. ej. 2026):</translation>
+    </message>
+    <message>
+        <source>Anno dei nuovi periodi di salario (es. 2027):</source>
+        <translation>Año de los nuevos períodos salariales (p. ej. 2027):</translation>
     </message>
 </context>
 <context>
@@ -4668,6 +4696,10 @@ Neto anual: %4 CHF</translation>
     <message>
         <source>Seleziona un dipendente.</source>
         <translation>Seleccione un empleado.</translation>
+    </message>
+    <message>
+        <source>Entrata futura</source>
+        <translation>Alta futura</translation>
     </message>
 </context>
 <context>

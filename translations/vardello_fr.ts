@@ -819,18 +819,6 @@ SHA-256 : %1</translation>
         <translation>L&apos;exercice %1 est clôturé et verrouillé : impossible de générer ou d&apos;écraser des décomptes de salaire.</translation>
     </message>
     <message>
-        <source>Chiusura completata con errori:
-%1 conteggi generati
-%2 conteggi NON generati.
-
-Controlla i dipendenti evidenziati nella tabella.</source>
-        <translation>Clôture terminée avec des erreurs :
-%1 décomptes générés
-%2 décomptes NON générés.
-
-Contrôlez les employés mis en évidence dans le tableau.</translation>
-    </message>
-    <message>
         <source>Chiusura completata: %1 conteggi generati, nessun errore.</source>
         <translation>Clôture terminée : %1 décomptes générés, aucune erreur.</translation>
     </message>
@@ -1183,6 +1171,22 @@ Pour ces employés, l&apos;impôt est de 0 et « Tout générer et enregistrer �
     <message>
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>les refus de la dernière clôture ne se lisent pas correctement : %1</translation>
+    </message>
+    <message>
+        <source>Chiusura completata con errori:
+%1 conteggi generati
+%2 conteggi NON generati.
+
+Dipendenti senza conteggio, con il motivo:</source>
+        <translation>Clôture terminée avec des erreurs :
+%1 décomptes générés
+%2 décomptes NON générés.
+
+Employés sans décompte, avec le motif :</translation>
+    </message>
+    <message>
+        <source>Scegli il dipendente a cui liquidare la 13a/14a pro rata:</source>
+        <translation>Choisissez l&apos;employé à qui verser le 13e/14e au prorata :</translation>
     </message>
     <message>
         <source>Movimenti non pagati</source>
@@ -1661,7 +1665,7 @@ Ignorés : %2</translation>
     </message>
     <message>
         <source>IGM</source>
-        <translation>IJM</translation>
+        <translation>Gain maximal assuré</translation>
     </message>
     <message>
         <source>Guadagno massimo (CHF)</source>
@@ -1845,6 +1849,14 @@ Voulez-vous continuer ?</translation>
     <message>
         <source>riga %1: chiave ripetuta: %2, già alla riga %3</source>
         <translation>ligne %1 : clé répétée : %2, déjà à la ligne %3</translation>
+    </message>
+    <message>
+        <source>(cessato)</source>
+        <translation>(sorti)</translation>
+    </message>
+    <message>
+        <source>(entrata futura)</source>
+        <translation>(entrée future)</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2054,26 @@ Voulez-vous tous les écraser ?</translation>
     <message>
         <source>La scheda di %1 e&apos; incompleta: verra&apos; richiesta l&apos;eta.</source>
         <translation>La fiche de %1 est incomplète : l&apos;âge sera demandé.</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il certificato di salario:</source>
+        <translation>Cochez les employés dont exporter le certificat de salaire :</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il certificato di salario in PDF:</source>
+        <translation>Cochez les employés dont exporter le certificat de salaire en PDF :</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il rendiconto salari (RSS):</source>
+        <translation>Cochez les employés dont exporter la déclaration des salaires (RSS) :</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti di cui esportare il rendiconto salari (RSS) in PDF:</source>
+        <translation>Cochez les employés dont exporter la déclaration des salaires (RSS) en PDF :</translation>
+    </message>
+    <message>
+        <source>Spunta i dipendenti da esportare in XML ELM:</source>
+        <translation>Cochez les employés à exporter en XML ELM :</translation>
     </message>
 </context>
 <context>
@@ -3982,22 +4014,6 @@ Enregistrer quand même le nouvel employé ?</translation>
         <translation>La langue sera appliquée au prochain démarrage.</translation>
     </message>
     <message>
-        <source>Anno da chiudere</source>
-        <translation>Année à clôturer</translation>
-    </message>
-    <message>
-        <source>Anno da chiudere (es. 2026):</source>
-        <translation>Année à clôturer (p. ex. 2026) :</translation>
-    </message>
-    <message>
-        <source>Anno nuovo</source>
-        <translation>Nouvelle année</translation>
-    </message>
-    <message>
-        <source>Anno nuovo (es. 2027):</source>
-        <translation>Nouvelle année (p. ex. 2027) :</translation>
-    </message>
-    <message>
         <source>Fatto</source>
         <translation>Terminé</translation>
     </message>
@@ -4284,6 +4300,18 @@ Le dossier des données reste :
     <message>
         <source>Spunta i dipendenti di cui gestire i movimenti straordinari:</source>
         <translation>Cochez les employés dont gérer les mouvements extraordinaires :</translation>
+    </message>
+    <message>
+        <source>Nuovo anno stipendi</source>
+        <translation>Nouvelle année de salaires</translation>
+    </message>
+    <message>
+        <source>Anno in cui finiscono i periodi di salario attuali (es. 2026):</source>
+        <translation>Année où se terminent les périodes de salaire actuelles (p. ex. 2026) :</translation>
+    </message>
+    <message>
+        <source>Anno dei nuovi periodi di salario (es. 2027):</source>
+        <translation>Année des nouvelles périodes de salaire (p. ex. 2027) :</translation>
     </message>
 </context>
 <context>
@@ -4668,6 +4696,10 @@ Net annuel : %4 CHF</translation>
     <message>
         <source>Seleziona un dipendente.</source>
         <translation>Sélectionnez un employé.</translation>
+    </message>
+    <message>
+        <source>Entrata futura</source>
+        <translation>Entrée future</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,17 @@ const Parentela kParentele[] = {
     {QT_TRANSLATE_NOOP("DialogFigli", "F/S (Fratello/Sorella)"), "F/S"},
     {QT_TRANSLATE_NOOP("DialogFigli", "A (Abiatico)"), "A"},
 };
+
+// The relationship as the user reads it; a code the program does not know
+// is shown as stored.
+QString parentelaMostrata(const QString& codice)
+{
+    for (const Parentela& p : kParentele) {
+        if (codice == QLatin1String(p.codice))
+            return DialogFigli::tr(p.testo);
+    }
+    return codice;
+}
 } // namespace
 
 DialogFigli::DialogFigli(QList<Figlio>& figli, QWidget* parent)
@@ -95,7 +106,7 @@ void DialogFigli::aggiornaTabella()
         tabella->insertRow(riga);
         tabella->setItem(riga, 0, new QTableWidgetItem(f.nome + QLatin1Char(' ') + f.cognome));
         tabella->setItem(riga, 1, new QTableWidgetItem(f.dataNascita));
-        tabella->setItem(riga, 2, new QTableWidgetItem(f.parentela));
+        tabella->setItem(riga, 2, new QTableWidgetItem(parentelaMostrata(f.parentela)));
         tabella->setItem(riga, 3, new QTableWidgetItem(f.agliStudi ? si : no));
         tabella->setItem(riga, 4, new QTableWidgetItem(f.viveConDipendente ? si : no));
     }

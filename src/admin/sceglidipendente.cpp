@@ -123,8 +123,10 @@ void ScegliDipendente::caricaLista()
         tabella->setItem(riga, colonna++, avs);
         tabella->setItem(riga, colonna++, new QTableWidgetItem(d.cognome.isEmpty() ? id : d.cognome));
         tabella->setItem(riga, colonna++, new QTableWidgetItem(d.nome));
-        tabella->setItem(riga, colonna++,
-                         new QTableWidgetItem(Dipendente::inForza(d, oggi) ? tr("Attivo") : tr("Cessato")));
+        const QString stato = Dipendente::inForza(d, oggi)  ? tr("Attivo")
+                            : Dipendente::daAssumere(d, oggi) ? tr("Entrata futura")
+                                                              : tr("Cessato");
+        tabella->setItem(riga, colonna++, new QTableWidgetItem(stato));
     }
     tabella->selectRow(0);
 }

@@ -17,7 +17,8 @@ class ScegliDipendente : public QDialog
 
 public:
     // `soloInForza` is handed to the employee store, which lists every
-    // employee either way: ceased ones are shown as "Cessato". `istruzioni`
+    // employee either way: ceased ones are shown as "Cessato", those whose
+    // employment is still to start as "Entrata futura". `istruzioni`
     // says what the choice is for; empty: the export's wording (multiple
     // mode) or the plain search (single mode).
     ScegliDipendente(QWidget* parent, bool soloInForza, bool multi, const QString& istruzioni = QString());

@@ -113,12 +113,15 @@ void menuLingua(QMainWindow* finestra, const QString& lingua)
 
 void nuovoAnnoStipendi(QMainWindow* finestra)
 {
-    const int vecchio = chiediAnno(finestra, "annoDaChiudere", QObject::tr("Anno da chiudere"),
-                                   QObject::tr("Anno da chiudere (es. 2026):"), 2026);
+    // The first year is where the current salary periods end (31 December),
+    // not a year the yearly closing locks.
+    const QString titolo = QObject::tr("Nuovo anno stipendi");
+    const int vecchio = chiediAnno(finestra, "annoDaChiudere", titolo,
+                                   QObject::tr("Anno in cui finiscono i periodi di salario attuali (es. 2026):"), 2026);
     if (vecchio == 0)
         return;
-    const int nuovo = chiediAnno(finestra, "annoNuovo", QObject::tr("Anno nuovo"),
-                                 QObject::tr("Anno nuovo (es. 2027):"), vecchio + 1);
+    const int nuovo = chiediAnno(finestra, "annoNuovo", titolo,
+                                 QObject::tr("Anno dei nuovi periodi di salario (es. 2027):"), vecchio + 1);
     if (nuovo == 0)
         return;
     if (StoricoStipendi::nuovoAnnoPerTutti(vecchio, nuovo))

@@ -435,10 +435,10 @@ void ChiusuraMensile::avvisaEsito(int generati, const QStringList& elenco, const
     if (!elenco.isEmpty()) {
         Messaggi::avviso(this, tr("Chiusura mensile"),
                          tr("Chiusura completata con errori:\n%1 conteggi generati\n%2 conteggi NON generati.\n\n"
-                            "Controlla i dipendenti evidenziati nella tabella.")
+                            "Dipendenti senza conteggio, con il motivo:")
                                  .arg(generati)
                                  .arg(elenco.size())
-                             + QStringLiteral("\n\n") + elenco.join(QLatin1Char('\n')) + avvisoDovute);
+                             + QLatin1Char('\n') + elenco.join(QLatin1Char('\n')) + avvisoDovute);
     } else if (!dovute.isEmpty()) {
         Messaggi::avviso(this, tr("Chiusura mensile"),
                          tr("Chiusura completata: %1 conteggi generati.").arg(generati) + avvisoDovute);
@@ -563,7 +563,7 @@ void ChiusuraMensile::liquidaProRata()
         return;
     }
 
-    ScegliDipendente scelta(this, false, false);
+    ScegliDipendente scelta(this, false, false, tr("Scegli il dipendente a cui liquidare la 13a/14a pro rata:"));
     if (scelta.exec() != QDialog::Accepted)
         return;
     const QString id = scelta.idSelezionato();

@@ -41,10 +41,11 @@ QString base(const QString& id)
     return id.endsWith(QLatin1String(".txt")) ? id.left(id.size() - 4) : id;
 }
 
-// The employees ticked in the chooser; empty when cancelled.
-QStringList scegliDipendenti(QWidget* parent)
+// The employees ticked in the chooser, whose `istruzioni` name the
+// document; empty when cancelled.
+QStringList scegliDipendenti(QWidget* parent, const QString& istruzioni)
 {
-    ScegliDipendente scelta(parent, false, true);
+    ScegliDipendente scelta(parent, false, true, istruzioni);
     if (scelta.exec() != QDialog::Accepted)
         return {};
     return scelta.idsSelezionati();
@@ -225,7 +226,8 @@ bool completaSalarioEta(QWidget* parent, const DatiDipendente& d, int anno, doub
 
 void esportaCertificati(QWidget* parent)
 {
-    const QStringList ids = scegliDipendenti(parent);
+    const QStringList ids = scegliDipendenti(
+        parent, tr("Spunta i dipendenti di cui esportare il certificato di salario:"));
     if (ids.isEmpty())
         return;
     const int anno = chiediAnno(parent);
@@ -303,7 +305,8 @@ void esportaCertificatiPdf(QWidget* parent)
         Messaggi::avviso(parent, tr("Nessun dipendente"), tr("Crea prima un dipendente."));
         return;
     }
-    const QStringList ids = scegliDipendenti(parent);
+    const QStringList ids = scegliDipendenti(
+        parent, tr("Spunta i dipendenti di cui esportare il certificato di salario in PDF:"));
     if (ids.isEmpty())
         return;
     const int anno = chiediAnno(parent);
@@ -347,7 +350,8 @@ void esportaCertificatiPdf(QWidget* parent)
 
 void esportaRss(QWidget* parent)
 {
-    const QStringList ids = scegliDipendenti(parent);
+    const QStringList ids = scegliDipendenti(
+        parent, tr("Spunta i dipendenti di cui esportare il rendiconto salari (RSS):"));
     if (ids.isEmpty())
         return;
     const int anno = chiediAnno(parent);
@@ -396,7 +400,8 @@ void esportaRss(QWidget* parent)
 
 void esportaRssPdf(QWidget* parent)
 {
-    const QStringList ids = scegliDipendenti(parent);
+    const QStringList ids = scegliDipendenti(
+        parent, tr("Spunta i dipendenti di cui esportare il rendiconto salari (RSS) in PDF:"));
     if (ids.isEmpty())
         return;
     const int anno = chiediAnno(parent);
@@ -445,7 +450,8 @@ void esportaRssPdf(QWidget* parent)
 
 void esportaXmlElm(QWidget* parent, const QString& azienda)
 {
-    const QStringList ids = scegliDipendenti(parent);
+    const QStringList ids = scegliDipendenti(
+        parent, tr("Spunta i dipendenti da esportare in XML ELM:"));
     if (ids.isEmpty())
         return;
     const int anno = chiediAnno(parent);

@@ -394,8 +394,9 @@ QString Dipendente::etichetta(const QString& id)
         return nome;
     }
     QString etichetta = d.cognome + QLatin1Char(' ') + d.nome;
-    if (!inForza(d, Orologio::oggi()))
-        etichetta += QStringLiteral(" (cessato)");
+    const QDate oggi = Orologio::oggi();
+    if (!inForza(d, oggi))
+        etichetta += QLatin1Char(' ') + (daAssumere(d, oggi) ? tr("(entrata futura)") : tr("(cessato)"));
     if (!d.numeroAVS.isEmpty())
         etichetta = d.numeroAVS + QStringLiteral(" - ") + etichetta;
     return etichetta;
@@ -453,6 +454,14 @@ bool Dipendente::inForza(const DatiDipendente& d, const QDate& data)
             return true;
     }
     return false;
+}
+
+bool Dipendente::daAssumere(const DatiDipendente& d, const QDate& data)
+{
+    return std::any_of(d.periodi.cbegin(), d.periodi.cend(), [&](const PeriodoRapporto& p) {
+        const QDate entrata = leggiData(p.entrata);
+        return entrata.isValid() && entrata > data;
+    });
 }
 
 int Dipendente::mesiLavorati(const DatiDipendente& d, int anno)

@@ -126,6 +126,9 @@ public:
 
     static bool validaAVS(const QString& numero);
     static bool inForza(const DatiDipendente& d, const QDate& data);
+    // Some employment period begins after `data`: an employee not in force
+    // on that day is then one still to start, not one who has left.
+    static bool daAssumere(const DatiDipendente& d, const QDate& data);
     // The months of the year some employment period touches, each calendar
     // month once (at most 12); 12 for a record without periods.
     static int mesiLavorati(const DatiDipendente& d, int anno);

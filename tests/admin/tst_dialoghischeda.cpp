@@ -282,7 +282,7 @@ void TestDialoghiScheda::figliAggiungi()
     QCOMPARE(figli.at(0), atteso);
     QTableWidget* t = d.findChild<QTableWidget*>();
     QCOMPARE(t->item(0, 0)->text(), QStringLiteral(" "));
-    QCOMPARE(t->item(0, 2)->text(), QStringLiteral("F"));
+    QCOMPARE(t->item(0, 2)->text(), QStringLiteral("F (Figlio)"));
     QCOMPARE(t->item(0, 3)->text(), QStringLiteral("No"));
     QCOMPARE(t->item(0, 4)->text(), QStringLiteral("Si"));
 

@@ -13,7 +13,7 @@
 //   Bianchi_Luca.txt   active
 //   neri.txt           no surname, no employment period (ceased)
 //   Rossi_Maria.txt    left in 2020 (ceased)
-//   Verdi_Paolo.txt    active, entered in 2024
+//   Verdi_Paolo.txt    enters in 2026 (not yet in service)
 class TestScegliDipendente : public QObject
 {
     Q_OBJECT
@@ -69,7 +69,7 @@ void TestScegliDipendente::init()
     Orologio::imposta(QDateTime(QDate(2025, 6, 15), QTime(9, 0)));
     Config::setAziendaCorrente(QStringLiteral("Prova SA.txt"));
     dipendente(QStringLiteral("Verdi_Paolo.txt"), QStringLiteral("Paolo"), QStringLiteral("Verdi"),
-               QStringLiteral("756.1234.5678.97"), {{QStringLiteral("01/02/2024"), QString()}});
+               QStringLiteral("756.1234.5678.97"), {{QStringLiteral("01/02/2026"), QString()}});
     dipendente(QStringLiteral("Rossi_Maria.txt"), QStringLiteral("Maria"), QStringLiteral("Rossi"), QString(),
                {{QStringLiteral("01/01/2015"), QStringLiteral("31/12/2020")}});
     dipendente(QStringLiteral("Bianchi_Luca.txt"), QStringLiteral("Luca"), QStringLiteral("Bianchi"),
@@ -110,7 +110,8 @@ void TestScegliDipendente::righe()
 
     const QStringList avs{QStringLiteral("756.9217.0769.85"), QString(), QString(), QStringLiteral("756.1234.5678.97")};
     const QStringList cognomi{QStringLiteral("Bianchi"), QStringLiteral("neri.txt"), QStringLiteral("Rossi"), QStringLiteral("Verdi")};
-    const QStringList stati{QStringLiteral("Attivo"), QStringLiteral("Cessato"), QStringLiteral("Cessato"), QStringLiteral("Attivo")};
+    const QStringList stati{QStringLiteral("Attivo"), QStringLiteral("Cessato"), QStringLiteral("Cessato"),
+                            QStringLiteral("Entrata futura")};
     const QStringList ids{QStringLiteral("Bianchi_Luca.txt"), QStringLiteral("neri.txt"), QStringLiteral("Rossi_Maria.txt"), QStringLiteral("Verdi_Paolo.txt")};
     for (int r = 0; r < 4; ++r) {
         QCOMPARE(t->item(r, c)->text(), avs.at(r));

@@ -384,10 +384,11 @@ void TestMenuPrincipale::nuovoAnnoStipendi()
     RegistroMessaggi messaggi;
     int propostoNuovo = 0;
     quandoModale<QInputDialog>([&](QInputDialog* primo) {
-        QCOMPARE(primo->windowTitle(), QStringLiteral("Anno da chiudere"));
+        QCOMPARE(primo->windowTitle(), QStringLiteral("Nuovo anno stipendi"));
+        QCOMPARE(primo->labelText(), QStringLiteral("Anno in cui finiscono i periodi di salario attuali (es. 2026):"));
         QCOMPARE(primo->intValue(), 2026);
         quandoModale<QInputDialog>([&](QInputDialog* secondo) {
-            QCOMPARE(secondo->labelText(), QStringLiteral("Anno nuovo (es. 2027):"));
+            QCOMPARE(secondo->labelText(), QStringLiteral("Anno dei nuovi periodi di salario (es. 2027):"));
             propostoNuovo = secondo->intValue();
             secondo->setIntValue(2028);
             secondo->accept();

@@ -261,16 +261,22 @@ void TestDialogParametriCritici::cambioAnno()
 void TestDialogParametriCritici::titoliInteri_data()
 {
     QTest::addColumn<QString>("lingua");
-    for (const char* lingua : {"it", "de", "fr", "en", "es"})
-        QTest::newRow(lingua) << QString::fromLatin1(lingua);
+    QTest::addColumn<QString>("igm"); // the group of the maximum insured earnings
+    QTest::newRow("it") << "it" << "IGM";
+    QTest::newRow("de") << "de" << QString::fromUtf8("Höchstversicherter Verdienst (UVG)");
+    QTest::newRow("fr") << "fr" << QString::fromUtf8("Gain maximal assuré");
+    QTest::newRow("en") << "en" << "Maximum insured earnings";
+    QTest::newRow("es") << "es" << QString::fromUtf8("Ganancia máxima asegurada");
 }
 
 // In every language each group title is read whole (in French "LAA / SUVA :
-// valeurs initiales des nouvelles entreprises" is the widest) and the window
-// does not scroll sideways.
+// valeurs initiales des nouvelles entreprises" is the widest), the group of
+// the maximum insured earnings is named as such, and the window does not
+// scroll sideways.
 void TestDialogParametriCritici::titoliInteri()
 {
     QFETCH(QString, lingua);
+    QFETCH(QString, igm);
     QTranslator traduzione;
     if (lingua != QLatin1String("it")) {
         const QString qm = QStringLiteral(VARDELLO_TRADUZIONI "/vardello_") + lingua + QStringLiteral(".qm");
@@ -285,8 +291,12 @@ void TestDialogParametriCritici::titoliInteri()
     QCoreApplication::removeTranslator(&traduzione);
     const QList<QGroupBox*> gruppi = f.findChildren<QGroupBox*>();
     QCOMPARE(gruppi.size(), 6);
-    for (const QGroupBox* g : gruppi)
+    QStringList titoli;
+    for (const QGroupBox* g : gruppi) {
         QVERIFY2(g->fontMetrics().horizontalAdvance(g->title()) < g->width(), qPrintable(g->title()));
+        titoli << g->title();
+    }
+    QVERIFY2(titoli.contains(igm), qPrintable(titoli.join(QLatin1Char('|'))));
     const auto* area = f.findChild<QScrollArea*>();
     QVERIFY(area->viewport()->width() >= area->widget()->minimumSizeHint().width());
     QVERIFY(!area->horizontalScrollBar()->isVisible());

@@ -26,6 +26,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QLocale>
@@ -497,12 +498,12 @@ void TestChiusuraMensile::generaTutti_data()
     // stays, refused and named, neither paid nor printed.
     QTest::newRow("one outside the period with a month saved before")
         << "fuoriSalvato" << int(Messaggi::Tipo::Avviso)
-        << "Chiusura completata con errori:\n6 conteggi generati\n1 conteggi NON generati.\n\nControlla i dipendenti "
-           "evidenziati nella tabella."
+        << "Chiusura completata con errori:\n6 conteggi generati\n1 conteggi NON generati.\n\nDipendenti senza "
+           "conteggio, con il motivo:"
         << 7;
     QTest::newRow("one save fails") << "salvataggio" << int(Messaggi::Tipo::Avviso)
                                     << "Chiusura completata con errori:\n6 conteggi generati\n1 conteggi NON generati."
-                                       "\n\nControlla i dipendenti evidenziati nella tabella."
+                                       "\n\nDipendenti senza conteggio, con il motivo:"
                                     << 6;
 }
 
@@ -529,12 +530,12 @@ void TestChiusuraMensile::generaTutti()
     QCOMPARE(int(messaggi.richieste.first().tipo), tipo);
     // Each employee not counted is named with the reason below the counts.
     if (caso == QLatin1String("salvataggio")) {
-        QVERIFY2(messaggi.ultimoTesto().startsWith(testo + QStringLiteral("\n\n- Bernasconi Luca: ")),
+        QVERIFY2(messaggi.ultimoTesto().startsWith(testo + QStringLiteral("\n- Bernasconi Luca: ")),
                  qPrintable(messaggi.ultimoTesto()));
         QVERIFY(messaggi.ultimoTesto().contains(StoricoPaghe::percorsoFile(kBernasconi, 2026)));
         QCOMPARE(f.nonContati().keys(), QStringList{kBernasconi});
     } else if (caso == QLatin1String("fuoriSalvato")) {
-        QVERIFY2(messaggi.ultimoTesto().startsWith(testo + QStringLiteral("\n\n- Moretti Davide: Fuori periodo di "
+        QVERIFY2(messaggi.ultimoTesto().startsWith(testo + QStringLiteral("\n- Moretti Davide: Fuori periodo di "
                                                                           "rapporto: il mese salvato prima")),
                  qPrintable(messaggi.ultimoTesto()));
         QCOMPARE(f.nonContati().keys(), QStringList{kMoretti});
@@ -822,7 +823,9 @@ void TestChiusuraMensile::proRata()
     double suggerito = -1;
     if (!chiuso) {
         quandoModale<ScegliDipendente>([&](ScegliDipendente* scelta) {
-            sceltaAperta = true;
+            // The chooser says what the choice is for.
+            sceltaAperta = scelta->findChild<QLabel*>(QStringLiteral("istruzioni"))->text()
+                == QStringLiteral("Scegli il dipendente a cui liquidare la 13a/14a pro rata:");
             scelta->findChild<QTableWidget*>(QStringLiteral("tabella"))->selectRow(0); // Bernasconi comes first
             if (!danneggiato)
                 quandoModale<QInputDialog>([&](QInputDialog* chiedi) {

@@ -153,7 +153,7 @@ QStringList titoliTagliati(const QTableView* tabella)
 }
 
 // The window's lists whole, open and closed, its headers whole; every text
-// of `attesi` among the headers and list items.
+// of `attesi` among the headers, the list items and the table cells.
 void testiInteri(QWidget* f, const QStringList& attesi)
 {
     QStringList mostrati;
@@ -169,8 +169,11 @@ void testiInteri(QWidget* f, const QStringList& attesi)
     }
     for (const QTableView* t : f->findChildren<QTableView*>()) {
         QVERIFY2(titoliTagliati(t).isEmpty(), qPrintable(titoliTagliati(t).join(QLatin1String(", "))));
-        for (int i = 0; i < t->model()->columnCount(); ++i)
+        for (int i = 0; i < t->model()->columnCount(); ++i) {
             mostrati << t->model()->headerData(i, Qt::Horizontal).toString();
+            for (int r = 0; r < t->model()->rowCount(); ++r)
+                mostrati << t->model()->index(r, i).data().toString();
+        }
     }
     for (const QString& testo : attesi)
         QVERIFY2(mostrati.contains(testo), qPrintable(testo + QLatin1String(" not in ") + mostrati.join(QLatin1Char('|'))));
@@ -247,7 +250,8 @@ private slots:
     // every drop-down list of the closing, of the bank chooser, of the
     // variables card and of a child's form shows each item whole, open and
     // closed; the headers of the children, the extra movements and the
-    // movement kinds read whole, in the user's language.
+    // movement kinds read whole, in the user's language; the children's
+    // table names a child's relationship in that language too.
     void listeIntere_data();
     void listeIntere();
 };
@@ -312,7 +316,8 @@ void TestChiusuraTradotta::listeIntere_data()
                                     {},
                                     {},
                                     {QStringLiteral("Geburtsdatum"), QStringLiteral("Verwandtschaft"),
-                                     QStringLiteral("F (Kind)"), QStringLiteral("FC (Stiefkind)")},
+                                     QStringLiteral("FC (Stiefkind)"), QStringLiteral("F (Kind)"),
+                                     QStringLiteral("FC (Stiefkind)")},
                                     {QStringLiteral("Datum"), QStringLiteral("Typ"), QStringLiteral("Betrag"),
                                      QStringLiteral("Beschreibung")},
                                     {QStringLiteral("Gesamtbetrag")}};
@@ -341,7 +346,9 @@ void TestChiusuraTradotta::listeIntere()
     }
     Avvio::applicaStile();
     RegistroMessaggi messaggi;
-    QList<Figlio> figli;
+    Figlio figliastro;
+    figliastro.parentela = QStringLiteral("FC");
+    QList<Figlio> figli{figliastro};
     std::unique_ptr<QDialog> f(apri(Finestra(finestra), &figli));
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
@@ -350,11 +357,11 @@ void TestChiusuraTradotta::listeIntere()
         quandoAperto([attesi] {
             auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(form && QTest::qWaitForWindowExposed(form));
-            testiInteri(form, attesi.mid(2));
+            testiInteri(form, attesi.mid(3));
             form->reject();
         });
         f->findChild<QPushButton*>(QStringLiteral("aggiungi"))->click();
-        attesi = attesi.mid(0, 2);
+        attesi = attesi.mid(0, 3);
     }
     testiInteri(f.get(), attesi);
     f.reset();

@@ -31,6 +31,7 @@
 #include <QDir>
 #include <QSpinBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -45,10 +46,14 @@ using Importi::arrotonda5;
 
 const QString kBernasconi = QStringLiteral("Bernasconi_Luca.txt");
 
+// What the last employee chooser said it was for.
+QString istruzioniScelta;
+
 // Ticks `ids` (all when empty) in the employee chooser, then runs `dopo`.
 void scegli(const QStringList& ids, std::function<void()> dopo = {})
 {
     quandoModale<ScegliDipendente>([ids, dopo](ScegliDipendente* f) {
+        istruzioniScelta = f->findChild<QLabel*>(QStringLiteral("istruzioni"))->text();
         auto* t = f->findChild<QTableWidget*>(QStringLiteral("tabella"));
         for (int r = 0; r < t->rowCount(); ++r) {
             if (ids.isEmpty() || ids.contains(t->item(r, 0)->data(Qt::UserRole).toString()))
@@ -1180,12 +1185,14 @@ void TestDocumentiAnnuali::stimaUguale()
     scegli({}, [pdf] { accettaAnno(2026, [pdf] { rispondiDialogoFile(pdf); }); });
     DocumentiAnnuali::esportaCertificatiPdf(nullptr);
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Esportati 7 certificati PDF."));
+    QCOMPARE(istruzioniScelta, QStringLiteral("Spunta i dipendenti di cui esportare il certificato di salario in PDF:"));
     QCOMPARE(PagheAnno::calcoli() - prima, dipendenti);
     const QString cartellaXml = cartellaExport(QStringLiteral("conta_xml"));
     prima = PagheAnno::calcoli();
     scegli({}, [cartellaXml] { accettaAnno(2026, [cartellaXml] { rispondiDialogoFile(cartellaXml); }); });
     DocumentiAnnuali::esportaXmlElm(nullptr, Inizializzazione::fileAziendaDimostrativa());
     QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Esportati 7 file XML ELM."));
+    QCOMPARE(istruzioniScelta, QStringLiteral("Spunta i dipendenti da esportare in XML ELM:"));
     QCOMPARE(PagheAnno::calcoli() - prima, dipendenti);
     const QString csv = cartellaExport(QStringLiteral("conta_csv")) + QStringLiteral("/r.csv");
     prima = PagheAnno::calcoli();

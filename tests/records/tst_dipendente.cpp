@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTranslator>
 #include <QElapsedTimer>
 
 #include <functional>
@@ -443,25 +444,38 @@ void TestDipendente::elenco()
 
 void TestDipendente::etichetta_data()
 {
+    QTest::addColumn<QString>("lingua");
     QTest::addColumn<QString>("avs");
+    QTest::addColumn<QString>("entrata");
     QTest::addColumn<QString>("uscita");
     QTest::addColumn<QString>("attesa");
-    QTest::newRow("in service") << "" << "" << "Rossi Mario";
-    QTest::newRow("former, with AVS") << "756.0000.0000.02" << "31/12/2025"
+    QTest::newRow("in service") << "it" << "" << "01/01/2020" << "" << "Rossi Mario";
+    QTest::newRow("former, with AVS") << "it" << "756.0000.0000.02" << "01/01/2020" << "31/12/2025"
                                       << "756.0000.0000.02 - Rossi Mario (cessato)";
+    QTest::newRow("future hire") << "it" << "" << "01/09/2026" << "" << "Rossi Mario (entrata futura)";
+    QTest::newRow("future hire, German") << "de" << "" << "01/09/2026" << ""
+                                         << "Rossi Mario (Eintritt folgt)";
+    QTest::newRow("former, German") << "de" << "" << "01/01/2020" << "31/12/2025" << "Rossi Mario (ausgetreten)";
 }
 
 void TestDipendente::etichetta()
 {
+    QFETCH(QString, lingua);
     QFETCH(QString, avs);
+    QFETCH(QString, entrata);
     QFETCH(QString, uscita);
     QFETCH(QString, attesa);
+    QTranslator traduzione;
+    if (lingua != QLatin1String("it")) {
+        QVERIFY(traduzione.load(QStringLiteral(VARDELLO_TRADUZIONI "/vardello_") + lingua));
+        QCoreApplication::installTranslator(&traduzione);
+    }
     Orologio::imposta(QDateTime(QDate(2026, 6, 1), QTime(9, 0)));
     DatiDipendente d;
     d.nome = QStringLiteral("Mario");
     d.cognome = QStringLiteral("Rossi");
     d.numeroAVS = avs;
-    d.periodi = {{QStringLiteral("01/01/2020"), uscita}};
+    d.periodi = {{entrata, uscita}};
     QVERIFY(Dipendente::salva(d, QStringLiteral("Rossi_Mario.txt")));
     QCOMPARE(Dipendente::etichetta(QStringLiteral("Rossi_Mario.txt")), attesa);
     QCOMPARE(Dipendente::etichetta(QStringLiteral("Manca_Del_Tutto.txt")), QStringLiteral("Manca_Del_Tutto"));
