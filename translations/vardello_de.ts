@@ -1184,6 +1184,14 @@ Für diese Mitarbeiter beträgt die Quellensteuer 0, und &quot;Alle erstellen un
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>die Ablehnungen des letzten Abschlusses lassen sich nicht fehlerfrei lesen: %1</translation>
     </message>
+    <message>
+        <source>%1 %2 è pagato a ore: la 13a mensilità (8.33%) è pagata ogni mese con le ore e il conteggio orario non paga una liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 ist im Stundenlohn: Der 13. Monatslohn (8.33%) wird jeden Monat mit den Stunden bezahlt, und die Abrechnung im Stundenlohn zahlt keine Auszahlung. Kein Betrag erfasst.</translation>
+    </message>
+    <message>
+        <source>%1 %2 non è in servizio nel mese %3/%4: il mese non viene conteggiato e non pagherebbe la liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 ist im Monat %3/%4 nicht angestellt: Der Monat wird nicht abgerechnet und würde die Auszahlung nicht bezahlen. Kein Betrag erfasst.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>

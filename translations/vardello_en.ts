@@ -1184,6 +1184,14 @@ For these employees the tax is 0 and &quot;Generate all and save&quot; does not 
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>the refusals of the last closing do not read cleanly: %1</translation>
     </message>
+    <message>
+        <source>%1 %2 è pagato a ore: la 13a mensilità (8.33%) è pagata ogni mese con le ore e il conteggio orario non paga una liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 is paid by the hour: the 13th month salary (8.33%) is paid every month with the hours and the hourly pay count pays no payout. No amount recorded.</translation>
+    </message>
+    <message>
+        <source>%1 %2 non è in servizio nel mese %3/%4: il mese non viene conteggiato e non pagherebbe la liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 is not employed in month %3/%4: the month is not counted and would not pay the payout. No amount recorded.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>

@@ -1184,6 +1184,14 @@ Para estos empleados el impuesto resulta 0 y &quot;Generar todas y guardar&quot;
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>los rechazos del último cierre no se leen correctamente: %1</translation>
     </message>
+    <message>
+        <source>%1 %2 è pagato a ore: la 13a mensilità (8.33%) è pagata ogni mese con le ore e il conteggio orario non paga una liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 cobra por horas: la 13.ª paga (8.33%) se paga cada mes con las horas y la nómina por horas no paga una liquidación. Ningún importe registrado.</translation>
+    </message>
+    <message>
+        <source>%1 %2 non è in servizio nel mese %3/%4: il mese non viene conteggiato e non pagherebbe la liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 no está en servicio en el mes %3/%4: el mes no se calcula y no pagaría la liquidación. Ningún importe registrado.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>

@@ -1184,6 +1184,14 @@ Pour ces employés, l&apos;impôt est de 0 et « Tout générer et enregistrer �
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
         <translation>les refus de la dernière clôture ne se lisent pas correctement : %1</translation>
     </message>
+    <message>
+        <source>%1 %2 è pagato a ore: la 13a mensilità (8.33%) è pagata ogni mese con le ore e il conteggio orario non paga una liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 est payé à l&apos;heure : le 13e salaire (8.33%) est payé chaque mois avec les heures et le décompte horaire ne paie pas de versement. Aucun montant inscrit.</translation>
+    </message>
+    <message>
+        <source>%1 %2 non è in servizio nel mese %3/%4: il mese non viene conteggiato e non pagherebbe la liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 n&apos;est pas en service au mois %3/%4 : le mois n&apos;est pas décompté et ne paierait pas le versement. Aucun montant inscrit.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>
