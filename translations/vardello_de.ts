@@ -1196,6 +1196,14 @@ Mitarbeiter ohne Abrechnung, mit dem Grund:</translation>
         <source>Movimenti datati in %1, mese gia&apos; salvato, che il mese salvato non paga: &quot;Genera tutti e salva&quot; conteggia di nuovo il mese e li paga.</source>
         <translation>Buchungen mit Datum im %1, einem schon gespeicherten Monat, die der gespeicherte Monat nicht bezahlt: &quot;Alle erstellen und speichern&quot; rechnet den Monat neu ab und bezahlt sie.</translation>
     </message>
+    <message>
+        <source>%1 %2 è pagato a ore: la 13a mensilità (8.33%) è pagata ogni mese con le ore e il conteggio orario non paga una liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 ist im Stundenlohn: Der 13. Monatslohn (8.33%) wird jeden Monat mit den Stunden bezahlt, und die Abrechnung im Stundenlohn zahlt keine Auszahlung. Kein Betrag erfasst.</translation>
+    </message>
+    <message>
+        <source>%1 %2 non è in servizio nel mese %3/%4: il mese non viene conteggiato e non pagherebbe la liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 ist im Monat %3/%4 nicht angestellt: Der Monat wird nicht abgerechnet und würde die Auszahlung nicht bezahlen. Kein Betrag erfasst.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>

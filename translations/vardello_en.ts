@@ -1196,6 +1196,14 @@ Employees without a pay slip, with the reason:</translation>
         <source>Movimenti datati in %1, mese gia&apos; salvato, che il mese salvato non paga: &quot;Genera tutti e salva&quot; conteggia di nuovo il mese e li paga.</source>
         <translation>Items dated in %1, a month already saved, which the saved month does not pay: &quot;Generate all and save&quot; counts the month again and pays them.</translation>
     </message>
+    <message>
+        <source>%1 %2 è pagato a ore: la 13a mensilità (8.33%) è pagata ogni mese con le ore e il conteggio orario non paga una liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 is paid by the hour: the 13th month salary (8.33%) is paid every month with the hours and the hourly pay count pays no payout. No amount recorded.</translation>
+    </message>
+    <message>
+        <source>%1 %2 non è in servizio nel mese %3/%4: il mese non viene conteggiato e non pagherebbe la liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 is not employed in month %3/%4: the month is not counted and would not pay the payout. No amount recorded.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>

@@ -1196,6 +1196,14 @@ Empleados sin nómina, con el motivo:</translation>
         <source>Movimenti datati in %1, mese gia&apos; salvato, che il mese salvato non paga: &quot;Genera tutti e salva&quot; conteggia di nuovo il mese e li paga.</source>
         <translation>Movimientos fechados en %1, mes ya guardado, que el mes guardado no paga: &quot;Generar todas y guardar&quot; vuelve a liquidar el mes y los paga.</translation>
     </message>
+    <message>
+        <source>%1 %2 è pagato a ore: la 13a mensilità (8.33%) è pagata ogni mese con le ore e il conteggio orario non paga una liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 cobra por horas: la 13.ª paga (8.33%) se paga cada mes con las horas y la nómina por horas no paga una liquidación. Ningún importe registrado.</translation>
+    </message>
+    <message>
+        <source>%1 %2 non è in servizio nel mese %3/%4: il mese non viene conteggiato e non pagherebbe la liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 no está en servicio en el mes %3/%4: el mes no se calcula y no pagaría la liquidación. Ningún importe registrado.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>

@@ -1196,6 +1196,14 @@ Employés sans décompte, avec le motif :</translation>
         <source>Movimenti datati in %1, mese gia&apos; salvato, che il mese salvato non paga: &quot;Genera tutti e salva&quot; conteggia di nuovo il mese e li paga.</source>
         <translation>Mouvements datés en %1, mois déjà enregistré, que le mois enregistré ne paie pas : &quot;Tout générer et enregistrer&quot; décompte à nouveau le mois et les paie.</translation>
     </message>
+    <message>
+        <source>%1 %2 è pagato a ore: la 13a mensilità (8.33%) è pagata ogni mese con le ore e il conteggio orario non paga una liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 est payé à l&apos;heure : le 13e salaire (8.33%) est payé chaque mois avec les heures et le décompte horaire ne paie pas de versement. Aucun montant inscrit.</translation>
+    </message>
+    <message>
+        <source>%1 %2 non è in servizio nel mese %3/%4: il mese non viene conteggiato e non pagherebbe la liquidazione. Nessun importo registrato.</source>
+        <translation>%1 %2 n&apos;est pas en service au mois %3/%4 : le mois n&apos;est pas décompté et ne paierait pas le versement. Aucun montant inscrit.</translation>
+    </message>
 </context>
 <context>
     <name>ConteggioSalario</name>

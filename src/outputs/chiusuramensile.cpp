@@ -570,6 +570,24 @@ void ChiusuraMensile::liquidaProRata()
     DatiDipendente d;
     if (!Dipendente::carica(id, d))
         return;
+    const int m = mese();
+    // The payout is written in the month's "13a / 14a / gratifica", which
+    // only the count of monthly pay reads, and only in a month of
+    // employment: where the count would not pay it, nothing is written.
+    if (d.tipoPaga == 1) {
+        Messaggi::informazione(this, tr("Liquidazione 13a/14a"),
+                               tr("%1 %2 è pagato a ore: la 13a mensilità (8.33%) è pagata ogni mese con le ore "
+                                  "e il conteggio orario non paga una liquidazione. Nessun importo registrato.")
+                                   .arg(d.nome, d.cognome));
+        return;
+    }
+    if (!ConteggioSalario::inServizio(d, a, m)) {
+        Messaggi::avviso(this, tr("Liquidazione 13a/14a"),
+                         tr("%1 %2 non è in servizio nel mese %3/%4: il mese non viene conteggiato e non pagherebbe "
+                            "la liquidazione. Nessun importo registrato.")
+                             .arg(d.nome, d.cognome, QString::number(m), QString::number(a)));
+        return;
+    }
 
     // The amount owed adds up the year's saved months: a pay history that
     // did not read cleanly would suggest a wrong one, so nothing is asked.
@@ -584,7 +602,6 @@ void ChiusuraMensile::liquidaProRata()
                              + QLatin1Char('\n') + danno);
         return;
     }
-    const int m = mese();
     // What the year still owes of the extra salaries, this month's own
     // "13a / 14a / gratifica" set aside: the payout takes its place, and the
     // month's automatic thirteenth pays only what is left after it.

@@ -137,7 +137,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
         salarioUltimo = delMese.salarioMensile;
         ultimo = r;
         guadagnoAD += r.dettaglio.ad.imponibile;
-        guadagnoLAINF += r.dettaglio.infortuni.imponibile;
+        guadagnoLAINF += r.guadagnoAssicuratoLAINF;
         aliquotaLAINF = r.dettaglio.infortuni.aliquota;
     }
     if (s.mesi == 0) {
@@ -175,7 +175,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
         s.imposta += imposta;
         s.netto += mancanti - contributi - imposta;
         guadagnoAD += ultimo.dettaglio.ad.imponibile * quota;
-        guadagnoLAINF += ultimo.dettaglio.infortuni.imponibile * quota;
+        guadagnoLAINF += ultimo.guadagnoAssicuratoLAINF * quota;
     }
     // Over the year the unemployment and accident insurance charge their
     // annual ceiling once, for the months of employment: what the months
@@ -187,11 +187,13 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     const double dipAD = oltreAD * ad.aliquotaDipendente / 100.0;
     const double datAD = oltreAD * ad.aliquotaDatore / 100.0;
     const double dipLAINF = oltreLAINF * aliquotaLAINF / 100.0;
+    const double datLAINF = oltreLAINF * Datoteca::contributo(QStringLiteral("LAINF")).aliquotaDatore / 100.0;
     s.adDip -= dipAD;
     s.adDat -= datAD;
     s.lainfDip -= dipLAINF;
+    s.lainfDat -= datLAINF;
     s.contributiDip -= dipAD + dipLAINF;
-    s.contributiDat -= datAD;
+    s.contributiDat -= datAD + datLAINF;
     s.netto += dipAD + dipLAINF;
     return s;
 }
@@ -369,15 +371,18 @@ StoricoPaghe::ContributiDatore PagheAnno::contributiDatore(const StoricoPaghe::P
 {
     if (p.datore.presente)
         return p.datore;
-    // Saved before the employer's part was stored: AHV/IV/EO, family fund
-    // and accident on the month's base, unemployment on the insured
-    // earnings the month charged when it kept them.
+    // Saved before the employer's part was stored: AHV/IV/EO and family
+    // fund on the month's base, unemployment and accident on the insured
+    // earnings the month charged when it kept them (else on the base, up to
+    // one twelfth of the ceiling, as the count of that time did).
     const ContributiSociali c = CalcoloPaga::calcolaAVSAD(baseAvs(p));
     StoricoPaghe::ContributiDatore d;
     d.presente = true;
     d.avs = arrotonda2(c.avsDat);
     d.caf = arrotonda2(c.cafDat);
-    d.lainf = arrotonda2(c.lainfDat);
+    d.lainf = p.guadagniAssicurati
+        ? arrotonda2(p.guadagnoAssicuratoLAINF * Datoteca::contributo(QStringLiteral("LAINF")).aliquotaDatore / 100.0)
+        : arrotonda2(c.lainfDat);
     const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
     if (p.dettaglio.presente && ad.aliquotaDipendente > 0)
         d.ad = arrotonda2(p.dettaglio.ad.importo * ad.aliquotaDatore / ad.aliquotaDipendente);

@@ -1,6 +1,7 @@
 #include "pain001.h"
 
 #include "filesicuri.h"
+#include "importi.h"
 #include "orologio.h"
 
 #include <QDate>
@@ -12,10 +13,11 @@
 namespace {
 
 // Amounts are written from whole centimes, so the control sum is exactly the
-// sum of the amounts written, as the bank checks it.
+// sum of the amounts written, as the bank checks it; rounded to the centime
+// as every amount is (half away from zero on the decimal value).
 qint64 centesimi(double v)
 {
-    return qRound64(v * 100.0);
+    return qRound64(Importi::arrotonda2(v) * 100.0);
 }
 
 QString testoCentesimi(qint64 c)

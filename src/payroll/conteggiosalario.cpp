@@ -491,6 +491,10 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
     c.adDip = guadagnoAD * ad.aliquotaDipendente / 100.0;
     c.adDat = guadagnoAD * ad.aliquotaDatore / 100.0;
+    // The employer's accident premium on the insured earnings of the
+    // employee's premium: a month with a thirteenth charges what the year's
+    // ceiling leaves to date, not one twelfth of it.
+    c.lainfDat = guadagnoLAINF * Datoteca::contributo(QStringLiteral("LAINF")).aliquotaDatore / 100.0;
     c.totaleDip = c.avsDip + c.adDip + c.cafDip + c.lainfDip;
     c.totaleDat = c.avsDat + c.adDat + c.cafDat + c.lainfDat;
 
@@ -579,18 +583,18 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
             return errore(r, tr("Il conteggio dà un importo non valido: controllare i dati del dipendente"));
     }
 
+    r.lordoSoggettoAD = lordoAD;
+    r.guadagnoAssicuratoAD = guadagnoAD;
+    r.lordoSoggettoLAINF = lordo;
+    r.guadagnoAssicuratoLAINF = guadagnoLAINF;
+    r.datore.presente = true;
+    r.datore.avs = c.avsDat;
+    r.datore.ad = c.adDat;
+    r.datore.caf = c.cafDat;
+    r.datore.lainf = c.lainfDat;
+
     if (salva) {
-        StoricoPaghe::PagaMese p = comeMese(r);
-        p.guadagniAssicurati = true;
-        p.lordoSoggettoAD = lordoAD;
-        p.guadagnoAssicuratoAD = guadagnoAD;
-        p.lordoSoggettoLAINF = lordo;
-        p.guadagnoAssicuratoLAINF = guadagnoLAINF;
-        p.datore.presente = true;
-        p.datore.avs = c.avsDat;
-        p.datore.ad = c.adDat;
-        p.datore.caf = c.cafDat;
-        p.datore.lainf = c.lainfDat;
+        const StoricoPaghe::PagaMese p = comeMese(r);
         // A closed year stores nothing and is no error; any other refusal is.
         QString motivo;
         if (!StoricoPaghe::salvaMese(codice, p, &motivo) && !ChiusuraAnnuale::isAnnoChiuso(anno))
@@ -611,6 +615,12 @@ StoricoPaghe::PagaMese ConteggioSalario::comeMese(const RisultatoConteggio& r)
     p.impostaTrattenuta = r.impostaFonte;
     p.netto = r.netto;
     p.dettaglio = r.dettaglio;
+    p.guadagniAssicurati = true;
+    p.lordoSoggettoAD = r.lordoSoggettoAD;
+    p.guadagnoAssicuratoAD = r.guadagnoAssicuratoAD;
+    p.lordoSoggettoLAINF = r.lordoSoggettoLAINF;
+    p.guadagnoAssicuratoLAINF = r.guadagnoAssicuratoLAINF;
+    p.datore = r.datore;
     p.conMensilita = true;
     p.mensilitaConteggio = r.mensilitaConteggio;
     p.conMovimenti = true;

@@ -55,6 +55,16 @@ struct RisultatoConteggio
     // deducted, the salary items and what is added to or taken from the net.
     // Stored with the month for its pay slip.
     StoricoPaghe::Dettaglio dettaglio;
+    // The unemployment and the accident insurance over the year: the month's
+    // gross subject to each and the insured earnings it charges, within the
+    // annual ceiling to date.
+    double lordoSoggettoAD = 0.0;
+    double guadagnoAssicuratoAD = 0.0;
+    double lordoSoggettoLAINF = 0.0;
+    double guadagnoAssicuratoLAINF = 0.0;
+    // The employer's contributions of the month, unemployment and accident
+    // insurance on the same insured earnings as the employee's.
+    StoricoPaghe::ContributiDatore datore;
     // Not counted because the month lies outside every employment period: no
     // fault of the closing (the message above is in the user's language).
     bool fuoriPeriodo = false;
@@ -120,8 +130,8 @@ public:
     static RisultatoConteggio genera(const QString& codice, const DatiDipendente& d, int anno, int mese,
                                      bool salva, int tredicesima, const ContestoConteggio* contesto = nullptr);
 
-    // The month of the pay history a count makes: its amounts and slip lines
-    // (the insured earnings and the employer's part are the saving's).
+    // The month of the pay history a count makes: its amounts, slip lines,
+    // insured earnings and the employer's part.
     static StoricoPaghe::PagaMese comeMese(const RisultatoConteggio& r);
 
     // The monthly salary of monthly pay in the month: the salary period's in

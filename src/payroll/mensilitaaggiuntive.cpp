@@ -137,6 +137,10 @@ double MensilitaAggiuntive::resto(const DatiDipendente& d, double quota, const P
 double MensilitaAggiuntive::daLiquidare(const QString& codice, const DatiDipendente& d, int anno, int mese,
                                         double salarioMensile)
 {
+    // Hourly pay is paid its thirteenth with each month's hours, and a month
+    // outside the employment is not counted: neither would pay a payout.
+    if (d.tipoPaga == 1 || !ConteggioSalario::inServizio(d, anno, mese))
+        return 0.0;
     const Pagato p = pagato(codice, anno, mese, mesiPrecedenti(codice, anno, mese), 0.0, false);
     return resto(d, quota(d, anno, salarioMensile), p);
 }

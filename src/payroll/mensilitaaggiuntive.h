@@ -64,7 +64,8 @@ public:
 
     // What "Liquida 13a/14a pro-rata" suggests in the month: what the year
     // still owes, the month's own "13a / 14a / gratifica" (the payout takes
-    // its place) set aside.
+    // its place) set aside; 0 for hourly pay and for a month outside the
+    // employment, whose count would not pay it.
     static double daLiquidare(const QString& codice, const DatiDipendente& d, int anno, int mese,
                               double salarioMensile);
 

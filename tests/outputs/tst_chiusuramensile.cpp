@@ -741,14 +741,23 @@ void TestChiusuraMensile::proRata_data()
     QTest::newRow("leaver paid by hand in May") << "maggio";
     // Not automatic: 6 x 6500 = 39000, and the closing names him.
     QTest::newRow("leaver, no automatic thirteenth") << "senza";
+    // Paid by the hour (30.00, 100 h a month, the 8.33 % thirteenth with
+    // every month's hours), leaving on 30/09, a monthly salary of 4000 left
+    // on the card from an earlier contract: the hourly count never pays a
+    // payout, so none is suggested nor written, and the message says why.
+    QTest::newRow("hourly leaver") << "orario";
+    // A month after the exit is not counted: nothing written there either.
+    QTest::newRow("month after the exit") << "uscito";
 }
 
 void TestChiusuraMensile::proRata()
 {
     QFETCH(QString, caso);
     const bool dicembre = caso == QLatin1String("dicembre");
+    // The payout refused before any amount is asked.
+    const bool senzaImporto = caso == QLatin1String("orario") || caso == QLatin1String("uscito");
     if (caso != QLatin1String("aperto") && caso != QLatin1String("chiuso") && caso != QLatin1String("danneggiato")
-        && !dicembre) {
+        && !dicembre && !senzaImporto) {
         const QString fontana = QStringLiteral("Fontana_Giorgio.txt");
         modifica(fontana, [](DatiDipendente& d) {
             d.periodi = {{QStringLiteral("01/01/2015"), QStringLiteral("30/06/2026")}};
@@ -799,6 +808,19 @@ void TestChiusuraMensile::proRata()
         d.salarioMensile = 5000;
         d.periodi = {{QStringLiteral("01/07/2025"), dicembre ? QString() : QStringLiteral("30/06/2026")}};
     });
+    if (caso == QLatin1String("orario")) {
+        modifica(kBernasconi, [](DatiDipendente& d) {
+            d.tipoPaga = 1;
+            d.pagaOraria = 30;
+            d.salarioMensile = 4000;
+            d.mensilitaAggiuntive = 1;
+            d.periodi = {{QStringLiteral("01/07/2025"), QStringLiteral("30/09/2026")}};
+        });
+        QList<VariabileMese> ore = VariabiliMensili::caricaAnno(kBernasconi, 2026);
+        for (VariabileMese& v : ore)
+            v.oreFatte = 100;
+        QVERIFY(VariabiliMensili::salvaAnno(kBernasconi, 2026, ore));
+    }
     // June already holds a bonus of 700: the payout takes its place.
     QList<VariabileMese> prima = VariabiliMensili::caricaAnno(kBernasconi, 2026);
     prima[5].tredicesimaGratifica = dicembre ? 0 : 700;
@@ -810,7 +832,7 @@ void TestChiusuraMensile::proRata()
     Movimenti::applicaPreset(acconto);
     if (dicembre)
         QVERIFY(Movimenti::salva(kBernasconi, {acconto}));
-    const int mese = dicembre ? 12 : 6;
+    const int mese = dicembre ? 12 : senzaImporto ? 9 : 6;
     if (chiuso)
         QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("prova"), QStringLiteral("test")));
 
@@ -854,6 +876,25 @@ void TestChiusuraMensile::proRata()
         QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Liquidazione 13a/14a"));
         QVERIFY(messaggi.ultimoTesto().contains(StoricoPaghe::percorsoFile(kBernasconi, 2026) + QStringLiteral(", riga 2")));
         QCOMPARE(QString::number(mesi.at(5).tredicesimaGratifica, 'f', 2), QStringLiteral("700.00"));
+        return;
+    }
+    if (senzaImporto) {
+        QVERIFY(etichetta.isEmpty()); // no amount asked
+        QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Liquidazione 13a/14a"));
+        QVERIFY2(messaggi.ultimoTesto().contains(caso == QLatin1String("orario") ? QStringLiteral("pagato a ore")
+                                                                                  : QStringLiteral("non è in servizio nel mese 9/2026")),
+                 qPrintable(messaggi.ultimoTesto()));
+        for (const VariabileMese& v : mesi) {
+            QCOMPARE(QString::number(v.tredicesimaGratifica, 'f', 2),
+                     QString::number(prima.at(v.mese - 1).tredicesimaGratifica, 'f', 2));
+            QCOMPARE(QString::number(v.tredicesimaLiquidata, 'f', 2), QStringLiteral("0.00"));
+        }
+        if (caso == QLatin1String("orario")) { // September pays its thirteenth with the hours: 8.33 % of 3000
+            DatiDipendente d;
+            QVERIFY(Dipendente::carica(kBernasconi, d));
+            QCOMPARE(QString::number(ConteggioSalario::genera(kBernasconi, d, 2026, 9, false, 1).tredicesima, 'f', 2),
+                     QStringLiteral("249.90"));
+        }
         return;
     }
     if (dicembre) {

@@ -739,12 +739,13 @@ void TestDocumentiAnnuali::annoCompleto()
     QVERIFY(somme.value(kMoretti).assegni > 0);
     // Bernasconi's employer contributions, month by month as the closing
     // computed them: AHV 5.3 %, unemployment 1.1 %, family fund 0.305 %,
-    // accident 1 % up to 12,350 a month:
+    // accident 1 %, the last two within the year's ceiling to date (148,200
+    // x months / 12), as the employee's share:
     //   10 months of 6,200: 328.60 + 68.20 + 18.91 + 62.00 = 477.71, 4,777.10
     //   March 8,200:        434.60 + 90.20 + 25.01 + 82.00 =         631.81
-    //   December 12,400:    657.20 + 136.40 + 37.82 + 123.50 =       954.92
-    //   year                                                        6,363.83
-    QVERIFY(centesimi(somme.value(kBernasconi).datore, 6363.83));
+    //   December 12,400:    657.20 + 136.40 + 37.82 + 124.00 =       955.42
+    //   year                                                        6,364.33
+    QVERIFY(centesimi(somme.value(kBernasconi).datore, 6364.33));
 
     RegistroMessaggi messaggi;
     // Certificates: the sums, two decimals in the file, none for the two
@@ -810,6 +811,8 @@ void TestDocumentiAnnuali::annoCompleto()
         }
         if (id == kBernasconi) { // the employer's AHV: 5.3 % of 10 x 6,200 + 8,200 + 12,400 = 82,600: 4,377.80
             QCOMPARE(elemento(xml, QStringLiteral("Datore"), QStringLiteral("AVS")).toDouble(), 4377.80);
+            // The employer's accident premium, 1 % of the same 82,600.
+            QCOMPARE(elemento(xml, QStringLiteral("Datore"), QStringLiteral("LAINF")).toDouble(), 826.00);
             // The employee's lines (AHV 5.3 %, unemployment 1.1 %, family fund
             // 0.305 %, accident 11.2 per mille to 0.05) against the month's
             // deduction to 0.05:
@@ -883,7 +886,7 @@ void TestDocumentiAnnuali::annoCompleto()
                           dic.datore.avs + dic.datore.ad + dic.datore.caf + dic.datore.lainf));
         if (c.at(1) == kBernasconi) { // December 12,400: hand computed above
             QCOMPARE(c.at(5), QStringLiteral("657.20"));
-            QCOMPARE(c.at(11), QStringLiteral("123.50"));
+            QCOMPARE(c.at(11), QStringLiteral("124.00")); // 1 % of 12,400, within the year's ceiling
             QCOMPARE(c.at(14), QStringLiteral("0.00"));
         }
     }
@@ -1110,6 +1113,9 @@ void TestDocumentiAnnuali::stimaUguale()
     // insured earnings (the ceilings are both 148,200), each month's rounded
     // to 0.05: at most 0.025 apart a month.
     QVERIFY2(qAbs(s.lainfDip - ad / 1.1 * 1.12) <= 0.025 * 13, qPrintable(QString::number(s.lainfDip)));
+    // The employer's, 1 %, on those insured earnings too, a thirteenth's
+    // month included.
+    QVERIFY2(qAbs(s.lainfDat - ad / 1.1) < 0.01, qPrintable(QString::number(s.lainfDat)));
     QTEST(c.cifra2, "cifra2");
     QTEST(c.cifra3, "cifra3");
     if (!stima) {
@@ -1135,6 +1141,7 @@ void TestDocumentiAnnuali::stimaUguale()
     QCOMPARE(elemento(xml, QStringLiteral("Stima")), stima ? QStringLiteral("true") : QStringLiteral("false"));
     QCOMPARE(arrotonda5(elemento(xml, QStringLiteral("LordoAnnuo")).toDouble()), cifra8);
     QCOMPARE(elemento(xml, QStringLiteral("Dipendente"), QStringLiteral("AD")).toDouble(), ad);
+    QCOMPARE(elemento(xml, QStringLiteral("Datore"), QStringLiteral("LAINF")).toDouble(), arrotonda2(s.lainfDat));
     QCOMPARE(elemento(xml, QStringLiteral("Cifra9_Contributi")).toDouble(), c.cifra9);
     // A leaver of the year has his exit date; each side's lines add up to its
     // total, the months' rounding to 0.05 a line of its own.

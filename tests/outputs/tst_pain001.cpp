@@ -107,7 +107,9 @@ void TestPain001::sommaControllo_data()
     QTest::addColumn<QList<double>>("importi");
     QTest::addColumn<QString>("somma");
     QTest::newRow("two salaries") << QList<double>{3250.4, 4100} << "7350.40";
-    QTest::newRow("halves of a centime") << QList<double>{1.005, 1.005, 2.675} << "4.68";
+    // Each amount to the centime on its decimal value, half away from zero
+    // (1.005 is 1.00499... in binary): 1.01 + 1.01 + 2.68.
+    QTest::newRow("halves of a centime") << QList<double>{1.005, 1.005, 2.675} << "4.70";
     QTest::newRow("ten times 0.1") << QVector<double>(10, 0.1).toList() << "1.00";
 }
 

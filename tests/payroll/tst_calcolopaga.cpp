@@ -49,6 +49,8 @@ private slots:
     void movimenti();
     void eta_data();
     void eta();
+    void arrotondamenti_data();
+    void arrotondamenti();
 };
 
 void TestCalcoloPaga::contributi_data()
@@ -237,6 +239,32 @@ void TestCalcoloPaga::eta()
     QFETCH(QString, nascita);
     QFETCH(int, eta);
     QCOMPARE(CalcoloPaga::etaDaDataNascita(nascita, 2026), eta);
+}
+
+// Amounts round half away from zero on their decimal value: a refund as a
+// deduction of the same size.
+void TestCalcoloPaga::arrotondamenti_data()
+{
+    QTest::addColumn<double>("importo");
+    QTest::addColumn<QString>("a5");  // to 0.05
+    QTest::addColumn<QString>("a2");  // to the centime
+    QTest::newRow("456.275") << 456.275 << "456.30" << "456.28";
+    QTest::newRow("-456.275") << -456.275 << "-456.30" << "-456.28";
+    QTest::newRow("19.825 (19.82499... in binary)") << 19.825 << "19.85" << "19.83";
+    QTest::newRow("-19.825") << -19.825 << "-19.85" << "-19.83";
+    QTest::newRow("-2.5 centimes") << -0.025 << "-0.05" << "-0.03";
+    QTest::newRow("-456.27: below the half") << -456.27 << "-456.25" << "-456.27";
+    QTest::newRow("-0.004: nothing, never -0.00") << -0.004 << "0.00" << "0.00";
+}
+
+void TestCalcoloPaga::arrotondamenti()
+{
+    QFETCH(double, importo);
+    QFETCH(QString, a5);
+    QFETCH(QString, a2);
+    QCOMPARE(Decimali::testo(Importi::arrotonda5(importo)), a5);
+    QCOMPARE(Decimali::testo(importo), a2);
+    QCOMPARE(QString::number(Importi::arrotonda2(importo), 'f', 2), a2);
 }
 
 VARDELLO_TEST_MAIN(TestCalcoloPaga)

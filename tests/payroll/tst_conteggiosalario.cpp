@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -142,7 +143,8 @@ void TestConteggioSalario::mensile_data()
     QTest::addColumn<int>("grado");
     QTest::addColumn<QString>("sesso");
     QTest::addColumn<QString>("nascita");
-    QTest::addColumn<QByteArray>("variabili"); // INI text of the month's group
+    QTest::addColumn<QByteArray>("variabili"); // INI text of the month's group; from "[": the whole
+                                               // file, its months before the one counted saved first
     QTest::addColumn<QString>("figlio");
     QTest::addColumn<bool>("premi");           // company premium 10 per mille men, 20 women
     QTest::addColumn<QString>("movimenti");    // "date|kind|amount|description", ";" between them; a date
@@ -286,6 +288,25 @@ void TestConteggioSalario::mensile_data()
     QTest::newRow("December after an advance, its month saved by an earlier version")
         << 6000.0 << 12 << 1 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
         << "~" + acconto << 0.0 << QStringList{"9000.00", "9000.00", "603.45", "214.75", "0.00", "3000.00", "0.00", "8181.80"};
+    // A movement of the thirteenth's kind dated in the month counted is paid
+    // by that month: December pays the 3000 left beside it (12000, not
+    // 15000); leaving on 30/09, the 4500 owed less it; not automatic, the
+    // 1500 left are owed.
+    QTest::newRow("December, an advance dated in December")
+        << 6000.0 << 12 << 1 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
+        << "2026-12-05|13a mensilità|3000|" << 0.0 << QStringList{"12000.00", "12000.00", "804.60", "214.75", "0.00", "3000.00", "0.00", "10980.65"};
+    QTest::newRow("leaves in September, an advance dated in September")
+        << 6000.0 << 9 << 1 << 1 << "1" << "01/01/2020-30/09/2026" << 100 << "M" << "10/05/1986" << QByteArray() << ""
+        << false << "2026-09-10|13a mensilità|3000|" << 0.0 << QStringList{"10500.00", "10500.00", "704.05", "214.75", "0.00", "1500.00", "0.00", "9581.20"};
+    QTest::newRow("leaves in September, an advance dated in September, not automatic")
+        << 6000.0 << 9 << 1 << 0 << "1" << "01/01/2020-30/09/2026" << 100 << "M" << "10/05/1986" << QByteArray() << ""
+        << false << "2026-09-10|13a mensilità|3000|" << 1500.0 << QStringList{"9000.00", "9000.00", "603.45", "214.75", "0.00", "0.00", "0.00", "8181.80"};
+    // A bonus typed by hand in March, March saved: no extra salary the count
+    // paid, December's thirteenth stays whole.
+    QTest::newRow("December after a bonus typed by hand in a saved March")
+        << 6000.0 << 12 << 1 << 1 << "1" << "" << 100 << "M" << "10/05/1986"
+        << QByteArray("[Mese_3]\ntredicesimaGratifica=1000\n") << "" << false << "" << 0.0
+        << QStringList{"12000.00", "12000.00", "804.60", "214.75", "0.00", "6000.00", "0.00", "10980.65"};
     // Entered in August, after June's fourteenth: December pays both, 2 x 5/12 of 6000.
     QTest::newRow("December, two extra salaries, entered in August")
         << 6000.0 << 12 << 2 << 1 << "1" << "01/08/2026" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
@@ -362,9 +383,20 @@ void TestConteggioSalario::mensile()
         f.dataNascita = figlio;
         d.figli.append(f);
     }
-    if (!variabili.isEmpty())
+    QList<int> salvati;
+    if (variabili.startsWith('[')) {
+        AmbienteTest::scrivi(VariabiliMensili::percorsoFile(kId, 2026), variabili);
+        auto gruppi = QRegularExpression(QStringLiteral("\\[Mese_([0-9]+)\\]")).globalMatch(QString::fromUtf8(variabili));
+        while (gruppi.hasNext())
+            salvati << gruppi.next().captured(1).toInt();
+    } else if (!variabili.isEmpty()) {
         AmbienteTest::scrivi(VariabiliMensili::percorsoFile(kId, 2026),
                              "[Mese_" + QByteArray::number(mese) + "]\n" + variabili);
+    }
+    for (int prima : qAsConst(salvati)) {
+        if (prima < mese)
+            QVERIFY(ConteggioSalario::genera(kId, d, 2026, prima, true, tredicesima).errore.isEmpty());
+    }
 
     QList<MovimentoStipendio> lista;
     QList<MovimentoStipendio> tardivi;
@@ -900,6 +932,18 @@ void TestConteggioSalario::massimaleAnnuo_data()
     QTest::newRow("15,000 with the accident premium") << 15000.0 << "" << true << QByteArray() << QByteArray() << 1 << 12
                                                       << (QStringList(conPremio) << "1940.85")
                                                       << (QStringList(guadagniQuindici) << "12350.00") << "1630.20";
+    // 6,500 a month, December 13,000 with the thirteenth: 84,500 within the
+    // ceiling, every franc insured; the premium 65.00 a month, December's
+    // 130.00 (500.825 -> 500.85; 1,001.65).
+    QStringList seimila;
+    QStringList guadagniSeimila;
+    for (int m = 1; m <= 11; ++m) {
+        seimila << QStringLiteral("500.85");
+        guadagniSeimila << QStringLiteral("6500.00");
+    }
+    QTest::newRow("6,500 with the accident premium and a thirteenth")
+        << 6500.0 << "" << true << QByteArray() << QByteArray() << 1 << 12 << (QStringList(seimila) << "1001.65")
+        << (QStringList(guadagniSeimila) << "13000.00") << "929.50";
     // Entry on 1 April: nine months, the ceiling of the year 9/12 of 148,200
     // = 111,150; the thirteenth is 9/12 of 15,000: December 26,250 bears
     // 1391.25 + 80.06 + 135.85 = 1607.15. The year: 1.1 % of 111,150.
@@ -957,17 +1001,25 @@ void TestConteggioSalario::massimaleAnnuo()
     QVERIFY(StoricoPaghe::caricaAnno(kId, 2026, mesi));
     QStringList insured;
     double totale = 0;
+    double datore = 0;
     for (const StoricoPaghe::PagaMese& p : qAsConst(mesi)) {
         if (p.mese < primo)
             continue;
         QVERIFY(p.guadagniAssicurati);
         QCOMPARE(importo(p.lordoSoggettoLAINF), importo(p.lordoSoggettoAD));
         QCOMPARE(importo(p.guadagnoAssicuratoLAINF), importo(p.guadagnoAssicuratoAD));
+        // The employer's accident premium (1 %) on the same insured earnings
+        // as the employee's, a thirteenth's month included.
+        QCOMPARE(importo(p.datore.lainf), importo(p.guadagnoAssicuratoLAINF / 100.0));
+        if (premi)
+            QCOMPARE(importo(p.dettaglio.infortuni.importo), importo(p.guadagnoAssicuratoLAINF / 100.0));
         insured << importo(p.guadagnoAssicuratoAD);
         totale += p.guadagnoAssicuratoAD;
+        datore += p.datore.lainf;
     }
     QCOMPARE(insured, guadagni);
     QCOMPARE(importo(totale * 1.1 / 100.0), ad);
+    QCOMPARE(importo(datore), importo(totale / 100.0));
 }
 
 // What the count stores for the slip explains its totals: the salary items
