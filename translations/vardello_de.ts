@@ -3515,6 +3515,10 @@ Aprire il file con un browser.</source>
         <source>Descrizione</source>
         <translation>Beschreibung</translation>
     </message>
+    <message>
+        <source>Gratifica</source>
+        <translation>Gratifikation</translation>
+    </message>
 </context>
 <context>
     <name>Nazioni</name>

@@ -3515,6 +3515,10 @@ Abra el archivo con un navegador.</translation>
         <source>Descrizione</source>
         <translation>Descripción</translation>
     </message>
+    <message>
+        <source>Gratifica</source>
+        <translation>Gratificación</translation>
+    </message>
 </context>
 <context>
     <name>Nazioni</name>

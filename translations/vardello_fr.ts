@@ -3515,6 +3515,10 @@ Ouvrez le fichier avec un navigateur.</translation>
         <source>Descrizione</source>
         <translation>Description</translation>
     </message>
+    <message>
+        <source>Gratifica</source>
+        <translation>Gratification</translation>
+    </message>
 </context>
 <context>
     <name>Nazioni</name>
