@@ -58,7 +58,7 @@ public:
 
     // Whether the movement is paid again every month, as the salary is: a
     // kind of the family allowances ("Assegno familiare", "Assegni
-    // familiari") or of the flat expenses ("Forfet...", "Spese forfett...").
+    // familiari") or of the flat expenses ("Forfet...", "Spese forfet...").
     // Any other kind, one no rule knows included, is a payment of its month
     // alone: a bonus or premium, a thirteenth or fourteenth, a refund of
     // actual costs, training, a capital benefit, a board fee.

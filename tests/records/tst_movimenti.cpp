@@ -205,6 +205,8 @@ void TestMovimenti::preset_data()
     QTest::newRow("accented mensilità") << "mensilità" << 99 << "01010101" << false;
     QTest::newRow("rimborso") << "Rimborso km" << 131 << "00000001" << false;
     QTest::newRow("forfettarie") << "Spese forfettarie" << 132 << "00000001" << true;
+    QTest::newRow("forfetarie") << "Spese forfetarie" << 132 << "00000001" << true;
+    QTest::newRow("spese") << "Spese di viaggio" << 131 << "00000001" << false;
     QTest::newRow("CdA") << "CdA onorario" << 6 << "11111111" << false;
     QTest::newRow("assegni familiari") << "Assegni familiari" << 15 << "00000001" << true;
     QTest::newRow("prefix not at start") << "Una gratifica" << 99 << "01010101" << false;
