@@ -3571,6 +3571,10 @@ Aprire il file con un browser.</source>
         <source>Descrizione</source>
         <translation>Beschreibung</translation>
     </message>
+    <message>
+        <source>Gratifica</source>
+        <translation>Gratifikation</translation>
+    </message>
 </context>
 <context>
     <name>Nazioni</name>

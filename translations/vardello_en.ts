@@ -3571,6 +3571,10 @@ Open the file with a browser.</translation>
         <source>Descrizione</source>
         <translation>Description</translation>
     </message>
+    <message>
+        <source>Gratifica</source>
+        <translation>Bonus</translation>
+    </message>
 </context>
 <context>
     <name>Nazioni</name>

@@ -3571,6 +3571,10 @@ Abra el archivo con un navegador.</translation>
         <source>Descrizione</source>
         <translation>Descripción</translation>
     </message>
+    <message>
+        <source>Gratifica</source>
+        <translation>Gratificación</translation>
+    </message>
 </context>
 <context>
     <name>Nazioni</name>

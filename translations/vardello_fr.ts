@@ -3571,6 +3571,10 @@ Ouvrez le fichier avec un navigateur.</translation>
         <source>Descrizione</source>
         <translation>Description</translation>
     </message>
+    <message>
+        <source>Gratifica</source>
+        <translation>Gratification</translation>
+    </message>
 </context>
 <context>
     <name>Nazioni</name>

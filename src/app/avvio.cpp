@@ -12,6 +12,7 @@
 #include "nap.h"
 #include "nazioni.h"
 #include "orologio.h"
+#include "rotellaprotetta.h"
 #include "ruolo.h"
 #include "scegliazienda.h"
 #include "sceglibanca.h"
@@ -195,6 +196,7 @@ bool Avvio::prepara()
     costruisciMenu();
     mostraTuttiIMenu();
     installaFiltroRighe();
+    RotellaProtetta::installa();
     if (misuraAvvio())
         misura() = new MisuraAvvio(m_finestra.get());
     m_finestra->show();

@@ -25,7 +25,7 @@ protected:
 
 // The start-up sequence: first run, style sheet, language, translators, bank
 // profile, reference tables, company, main window, role, menus, the
-// row-colour filter, the shown window, the backup and the event loop. Each step is a function of its own,
+// row-colour filter, the wheel filter, the shown window, the backup and the event loop. Each step is a function of its own,
 // run in order by prepara(), so a test can walk through them.
 class Avvio
 {

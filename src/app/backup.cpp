@@ -111,6 +111,27 @@ bool collegamento(const QFileInfo& v)
     return v.isSymLink() || v.isJunction();
 }
 
+// The complete backups in the folder `cartella`, by name, unsorted: real
+// folders only. An entry named like a backup that is a link (to a folder
+// anywhere, or to nothing) is neither listed nor read; it goes into
+// `collegamenti` (may be null) by its full path.
+QStringList backupNellaCartella(const QString& cartella, QStringList* collegamenti)
+{
+    QStringList nomi;
+    const QFileInfoList voci = QDir(cartella).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& v : voci) {
+        if (!nomeBackup(v.fileName()))
+            continue;
+        if (collegamento(v)) {
+            if (collegamenti)
+                collegamenti->append(QDir::toNativeSeparators(v.absoluteFilePath()));
+        } else if (v.isDir()) {
+            nomi.append(v.fileName());
+        }
+    }
+    return nomi;
+}
+
 // The files below `cartella`, relative, never entering the folders of
 // `salta` (absolute, cleaned); a link is neither followed nor listed, it
 // goes into `collegamenti` (may be null) by its full path.
@@ -202,8 +223,11 @@ QByteArray scriviIndice(const QList<Backup::Radice>& radici, const QByteArray& i
 
 bool leggiIndice(const QString& backup, QList<Backup::Radice>* radici, QByteArray* impronta)
 {
+    // An index that is a link is not read: nothing of a backup is read
+    // through a link.
+    const QString percorso = backup + QLatin1Char('/') + kIndice;
     QByteArray contenuto;
-    if (FileSicuri::leggiFile(backup + QLatin1Char('/') + kIndice, &contenuto) != FileSicuri::Esito::Letto)
+    if (collegamento(QFileInfo(percorso)) || FileSicuri::leggiFile(percorso, &contenuto) != FileSicuri::Esito::Letto)
         return false;
     bool formato = false;
     QStringList chiavi;
@@ -362,14 +386,11 @@ QList<Backup::Radice> Backup::radici()
     return r;
 }
 
-QStringList Backup::elencoBackup()
+QStringList Backup::elencoBackup(QStringList* collegamenti)
 {
-    QStringList nomi;
-    const QStringList voci = QDir(cartellaBackup()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& v : voci) {
-        if (nomeBackup(v))
-            nomi.append(v);
-    }
+    if (collegamenti)
+        collegamenti->clear();
+    QStringList nomi = backupNellaCartella(cartellaBackup(), collegamenti);
     std::sort(nomi.begin(), nomi.end(), [](const QString& a, const QString& b) { return a > b; });
     return nomi;
 }
@@ -440,11 +461,14 @@ Backup::Esito Backup::eseguiIn(const QList<Radice>& radici, const QString& carte
     // folder half restored.
     completaRipristino(nullptr);
 
-    // What an interrupted run left behind.
-    const QStringList resti =
-        radice.entryList({kInCorso + QLatin1Char('*'), kEliminando + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden);
-    for (const QString& r : resti)
-        QDir(radice.filePath(r)).removeRecursively();
+    // What an interrupted run left behind; a link of such a name is left
+    // alone, never emptied through.
+    const QFileInfoList resti = radice.entryInfoList({kInCorso + QLatin1Char('*'), kEliminando + QLatin1Char('*')},
+                                                     QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& r : resti) {
+        if (!collegamento(r))
+            QDir(r.filePath()).removeRecursively();
+    }
 
     QList<QStringList> file;
     int totale = 0;
@@ -457,11 +481,9 @@ Backup::Esito Backup::eseguiIn(const QList<Radice>& radici, const QString& carte
 
     // Unchanged when the fingerprint kept in the newest backup is the data's.
     const QByteArray attuale = improntaRadici(radici, file);
-    QStringList esistenti;
-    for (const QString& v : radice.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (nomeBackup(v))
-            esistenti.append(v);
-    }
+    // A link among the backups is neither compared, nor pruned, nor
+    // emptied: it is named with the links left out.
+    QStringList esistenti = backupNellaCartella(cartella, collegamenti);
     std::sort(esistenti.begin(), esistenti.end(), std::greater<QString>());
     // The newest by name, and the last one made (older by name when the
     // clock was set back).
@@ -554,9 +576,12 @@ bool Backup::ripristina(const QString& nome, QString* errore, QList<int>* anniTe
         if (!completaRipristino(&motivo))
             return rifiuta(motivo);
     }
-    // Only a complete backup of the list: never a path or another folder.
-    if (!elencoBackup().contains(nome))
+    // Only a complete backup of the list: never a path, another folder or
+    // a link named like a backup (named with the links left out).
+    if (!backupNellaCartella(cartellaBackup(), &lasciati).contains(nome)) {
+        elencaLasciati();
         return rifiuta(tr("Backup non trovato: %1").arg(nome));
+    }
 
     const QString origine = cartellaBackup() + QLatin1Char('/') + nome;
     QList<Radice> parti;

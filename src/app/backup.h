@@ -49,8 +49,10 @@ public:
     // folder in use when it is another one, the application-data folder.
     static QList<Radice> radici();
 
-    // The names of the complete backups, newest first.
-    static QStringList elencoBackup();
+    // The names of the complete backups, newest first. A link in the backup
+    // folder, named like a backup or not, is never a backup: one so named
+    // goes into `collegamenti` (may be null) by its full path.
+    static QStringList elencoBackup(QStringList* collegamenti = nullptr);
 
     // True only when a new backup was written completely.
     static bool eseguiBackup();

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -233,14 +234,20 @@ bool GestioneValute::rigaAccettata(int riga, const QSet<QString>& codici, double
     }
     // The rate is read as every typed amount is, "0,95" or "0.95", and kept
     // to the millionth: a rate with more decimals is refused, not rounded.
+    // The decimals are counted as typed (trailing zeros aside): the binary
+    // value of a large rate lies a little off its millionth.
     const QString testo = cella(riga, Cambio).trimmed();
     if (!InputSvizzero::importoOppureAvviso(this, campo(Cambio, riga), testo, cambio, false))
         return false;
     const qint64 milionesimi = std::llround(*cambio * 1000000.0);
+    const int separatore = std::max(testo.lastIndexOf(QLatin1Char('.')), testo.lastIndexOf(QLatin1Char(',')));
+    QString decimali = separatore < 0 ? QString() : testo.mid(separatore + 1);
+    while (decimali.endsWith(QLatin1Char('0')))
+        decimali.chop(1);
     QString motivo;
     if (milionesimi <= 0)
         motivo = tr("Il cambio \"%1\" in \"%2\" deve essere maggiore di zero (al milionesimo).");
-    else if (std::fabs(*cambio * 1000000.0 - static_cast<double>(milionesimi)) > 1e-6)
+    else if (decimali.size() > 6)
         motivo = tr("Il cambio \"%1\" in \"%2\" ha piu' di 6 decimali: scriverlo con 6 decimali al massimo.");
     if (!motivo.isEmpty()) {
         Messaggi::avviso(this, tr("Gestione valute"), motivo.arg(testo, campo(Cambio, riga)));
@@ -273,6 +280,7 @@ bool GestioneValute::salvaDati()
         v.codice = utf8(codice);
         v.nome = utf8(nome);
         v.simbolo = utf8(simbolo);
+        // Rounded, never cut: 0.257227 is a hair below 257227 millionths.
         v.tasso = codice == kFranco ? 1000000 : std::llround(cambio * 1000000.0);
         const QTableWidgetItem* spunta = tabella->item(i, Arrotonda);
         v.arrotonda5 = spunta && spunta->checkState() == Qt::Checked;

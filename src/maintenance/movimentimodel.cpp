@@ -176,7 +176,8 @@ void MovimentiModel::aggiungiRiga()
 {
     MovimentoStipendio m;
     m.data = Orologio::oggi().toString(QStringLiteral("yyyy-MM-dd"));
-    m.tipo = QStringLiteral("Gratifica");
+    // In the user's language; every language's word gets the bonus preset.
+    m.tipo = tr("Gratifica");
     Movimenti::applicaPreset(m);
     const int n = movimenti.size();
     beginInsertRows(QModelIndex(), n, n);

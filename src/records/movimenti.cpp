@@ -16,46 +16,121 @@ QString bandiera(bool b)
 
 struct Preset
 {
+    // Italian prefixes: compared with the lower-cased kind as it is written.
     QStringList prefissi;
+    // The same group's prefixes in the other languages of the interface
+    // (German, French, English, Spanish), written without accents: compared
+    // with the lower-cased kind stripped of its accents, so "Prämie" and
+    // "Pramie", "frais de déplacement" and "frais de deplacement" match alike.
+    QStringList altreLingue;
     int categoria;
     bool tutti;      // all eight flags; otherwise withholding tax only
     bool ricorrente; // paid again every month, as the salary is
+    bool mensilita;  // a thirteenth or fourteenth salary
 };
-
-// The kinds of movement that pay a thirteenth or fourteenth salary.
-const QStringList& prefissiMensilita()
-{
-    static const QStringList prefissi = {QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("mensilita")};
-    return prefissi;
-}
 
 const QList<Preset>& presets()
 {
     static const QList<Preset> righe = {
-        {{QStringLiteral("gratifica"), QStringLiteral("bonus"), QStringLiteral("premio")}, 3, true, false},
-        {prefissiMensilita(), 1, true, false},
-        {{QStringLiteral("rimborso"), QStringLiteral("spese effettive"), QStringLiteral("trasferta")}, 131, false, false},
-        {{QStringLiteral("forfet"), QStringLiteral("spese forfett")}, 132, false, true},
-        {{QStringLiteral("formazione"), QStringLiteral("perfezionamento")}, 133, false, false},
-        {{QStringLiteral("capitale"), QStringLiteral("previdenza")}, 4, false, false},
-        {{QStringLiteral("cda"), QStringLiteral("consiglio")}, 6, true, false},
-        {{QStringLiteral("assegno familiare"), QStringLiteral("assegni familiari")}, 15, false, true},
+        {{QStringLiteral("gratifica"), QStringLiteral("bonus"), QStringLiteral("premio")},
+         {QStringLiteral("gratifikation"), QStringLiteral("pramie"), QStringLiteral("praemie"),
+          QStringLiteral("gratification"), QStringLiteral("prime"), QStringLiteral("gratuity"),
+          QStringLiteral("gratificacion"), QStringLiteral("bonificacion"), QStringLiteral("bono"),
+          QStringLiteral("prima")},
+         3, true, false, false},
+        {{QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("mensilita")},
+         {QStringLiteral("dreizehnt"), QStringLiteral("vierzehnt"), QStringLiteral("treizieme"),
+          QStringLiteral("quatorzieme"), QStringLiteral("thirteenth"), QStringLiteral("fourteenth"),
+          QStringLiteral("decimotercer"), QStringLiteral("decimocuart"), QStringLiteral("decimo tercer"),
+          QStringLiteral("decimo cuart"), QStringLiteral("paga extra")},
+         1, true, false, true},
+        {{QStringLiteral("rimborso"), QStringLiteral("spese effettive"), QStringLiteral("trasferta"),
+          QStringLiteral("spese")},
+         {QStringLiteral("spesen"), QStringLiteral("effektive spesen"), QStringLiteral("reisespesen"),
+          QStringLiteral("reisekosten"), QStringLiteral("auslagen"), QStringLiteral("ruckerstattung"),
+          QStringLiteral("rueckerstattung"), QStringLiteral("remboursement"), QStringLiteral("frais"),
+          QStringLiteral("deplacement"), QStringLiteral("expense"), QStringLiteral("actual expense"),
+          QStringLiteral("reimbursement"), QStringLiteral("refund"), QStringLiteral("travel"),
+          QStringLiteral("reembolso"), QStringLiteral("gastos"), QStringLiteral("desplazamiento"),
+          QStringLiteral("viaje")},
+         131, false, false, false},
+        {{QStringLiteral("forfet"), QStringLiteral("spese forfet")},
+         {QStringLiteral("pauschal"), QStringLiteral("spesenpauschal"), QStringLiteral("spesen pauschal"),
+          QStringLiteral("forfait"), QStringLiteral("frais forfait"), QStringLiteral("flat"),
+          QStringLiteral("lump-sum expense"), QStringLiteral("lump sum expense"), QStringLiteral("gastos forfet"),
+          QStringLiteral("gastos global"), QStringLiteral("gastos a tanto alzado"), QStringLiteral("tanto alzado")},
+         132, false, true, false},
+        {{QStringLiteral("formazione"), QStringLiteral("perfezionamento")},
+         {QStringLiteral("weiterbildung"), QStringLiteral("fortbildung"), QStringLiteral("ausbildung"),
+          QStringLiteral("formation"), QStringLiteral("perfectionnement"), QStringLiteral("training"),
+          QStringLiteral("further education"), QStringLiteral("education"), QStringLiteral("formacion"),
+          QStringLiteral("perfeccionamiento"), QStringLiteral("capacitacion")},
+         133, false, false, false},
+        {{QStringLiteral("capitale"), QStringLiteral("previdenza")},
+         {QStringLiteral("kapital"), QStringLiteral("vorsorge"), QStringLiteral("capital"),
+          QStringLiteral("prevoyance"), QStringLiteral("provident"), QStringLiteral("prevision")},
+         4, false, false, false},
+        {{QStringLiteral("cda"), QStringLiteral("consiglio")},
+         {QStringLiteral("verwaltungsrat"), QStringLiteral("vr"), QStringLiteral("tantieme"),
+          QStringLiteral("sitzungsgeld"), QStringLiteral("conseil"), QStringLiteral("jetons de presence"),
+          QStringLiteral("board"), QStringLiteral("director"), QStringLiteral("consejo"), QStringLiteral("consejer")},
+         6, true, false, false},
+        {{QStringLiteral("assegno familiare"), QStringLiteral("assegni familiari")},
+         {QStringLiteral("familienzulage"), QStringLiteral("kinderzulage"), QStringLiteral("ausbildungszulage"),
+          QStringLiteral("allocation"), QStringLiteral("family allowance"), QStringLiteral("child allowance"),
+          QStringLiteral("children"), QStringLiteral("education allowance"),
+          QStringLiteral("training allowance"), QStringLiteral("subsidio familiar"),
+          QStringLiteral("subsidios familiares"), QStringLiteral("subsidio por hij"),
+          QStringLiteral("subsidio de formacion"), QStringLiteral("asignacion familiar"),
+          QStringLiteral("asignaciones familiares")},
+         15, false, true, false},
     };
     return righe;
 }
 
-// The rule of a kind: the first whose prefix begins the kind (letter case
-// ignored); none for a kind no rule knows.
+// The text without its accents: "prämie" -> "pramie", "déplacement" ->
+// "deplacement", "ß" -> "ss".
+QString senzaAccenti(const QString& testo)
+{
+    const QString scomposto = testo.normalized(QString::NormalizationForm_KD);
+    QString risultato;
+    risultato.reserve(scomposto.size());
+    for (const QChar c : scomposto) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        if (c == QChar(0x00DF))
+            risultato += QStringLiteral("ss");
+        else
+            risultato += c;
+    }
+    return risultato;
+}
+
+// The rule of a kind: the one whose prefix begins the kind (letter case
+// ignored; accents too for the other languages' prefixes), the longest
+// prefix when several do ("Spesenpauschale" is a flat expense, not an
+// actual one); none for a kind no rule knows.
 const Preset* presetDi(const QString& tipo)
 {
     const QString minuscolo = tipo.toLower();
+    const QString piano = senzaAccenti(minuscolo);
+    const Preset* trovato = nullptr;
+    int lunghezza = 0;
     for (const Preset& p : presets()) {
         for (const QString& prefisso : p.prefissi) {
-            if (minuscolo.startsWith(prefisso, Qt::CaseSensitive))
-                return &p;
+            if (prefisso.size() > lunghezza && minuscolo.startsWith(prefisso, Qt::CaseSensitive)) {
+                trovato = &p;
+                lunghezza = prefisso.size();
+            }
+        }
+        for (const QString& prefisso : p.altreLingue) {
+            if (prefisso.size() > lunghezza && piano.startsWith(prefisso, Qt::CaseSensitive)) {
+                trovato = &p;
+                lunghezza = prefisso.size();
+            }
         }
     }
-    return nullptr;
+    return trovato;
 }
 
 } // namespace
@@ -233,7 +308,7 @@ bool Movimenti::salva(const QString& id, const QList<MovimentoStipendio>& movime
 bool Movimenti::mensilitaAggiuntiva(const MovimentoStipendio& m)
 {
     const Preset* p = presetDi(m.tipo);
-    return p && p->prefissi == prefissiMensilita();
+    return p && p->mensilita;
 }
 
 void Movimenti::applicaPreset(MovimentoStipendio& m)

@@ -48,12 +48,17 @@ public:
     static bool salva(const QString& id, const QList<MovimentoStipendio>& movimenti);
 
     // Sets the certificate category and the eight subject flags from the kind
-    // of movement; a kind no rule knows leaves the movement unchanged.
+    // of movement; a kind no rule knows leaves the movement unchanged. The
+    // rules know each group by its words in every language of the interface
+    // ("Rimborso spese", "Spesen", "Remboursement de frais", "Expense
+    // refund", "Reembolso de gastos"), in any letter case, the Italian ones
+    // as written, the others with or without their accents; the kind itself
+    // is kept as typed.
     static void applicaPreset(MovimentoStipendio& m);
 
     // Whether the movement is paid again every month, as the salary is: a
     // kind of the family allowances ("Assegno familiare", "Assegni
-    // familiari") or of the flat expenses ("Forfet...", "Spese forfett...").
+    // familiari") or of the flat expenses ("Forfet...", "Spese forfet...").
     // Any other kind, one no rule knows included, is a payment of its month
     // alone: a bonus or premium, a thirteenth or fourteenth, a refund of
     // actual costs, training, a capital benefit, a board fee.

@@ -12,18 +12,23 @@
 #include "nap.h"
 #include "nazioni.h"
 #include "orologio.h"
+#include "rotellaprotetta.h"
 #include "schedadipendente.h"
 #include "schedavariabilidipendente.h"
 #include "storicopaghe.h"
 #include "storicostipendi.h"
 #include "variabilimensili.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpontaneKeyEvent>
 #include <QTableWidget>
 
 using Modifica = std::function<void(DatiDipendente&)>;
@@ -64,6 +69,8 @@ private slots:
     void finestreAperte();
     void fileDanneggiato_data();
     void fileDanneggiato();
+    void rotellaSenzaFuoco_data();
+    void rotellaSenzaFuoco();
 
 private:
     static QString testo(QDialog& d, const char* nome) { return d.findChild<QLineEdit*>(QLatin1String(nome))->text(); }
@@ -900,6 +907,56 @@ void TestSchedaDipendente::fileDanneggiato()
         QVERIFY(registro.ultimoTesto().contains(QStringLiteral("Il file non viene sovrascritto.")));
         QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), contenuto);
     }
+}
+
+void TestSchedaDipendente::rotellaSenzaFuoco_data()
+{
+    QTest::addColumn<QString>("campo");
+    QTest::addColumn<bool>("fuoco");
+    QTest::newRow("permit without focus") << "permessoLavoro" << false;
+    QTest::newRow("permit with focus") << "permessoLavoro" << true;
+    QTest::newRow("birth date without focus") << "dataNascita" << false;
+    QTest::newRow("birth date with focus") << "dataNascita" << true;
+}
+
+// The wheel over a drop-down or a date field of the card that has no focus
+// changes nothing, gives it no focus and scrolls the card; once the field
+// has the focus, the wheel changes it.
+void TestSchedaDipendente::rotellaSenzaFuoco()
+{
+    QFETCH(QString, campo);
+    QFETCH(bool, fuoco);
+    QVERIFY(Dipendente::salva(base(), id));
+    RotellaProtetta::installa();
+    SchedaDipendente scheda(id);
+    scheda.resize(scheda.width(), 500);
+    scheda.show();
+    QApplication::setActiveWindow(&scheda);
+    QVERIFY(QTest::qWaitForWindowActive(&scheda));
+    auto* w = scheda.findChild<QWidget*>(campo);
+    QVERIFY(w);
+    const auto valore = [w] {
+        auto* c = qobject_cast<QComboBox*>(w);
+        return c ? c->currentText() : qobject_cast<QAbstractSpinBox*>(w)->text();
+    };
+    const QString prima = valore();
+    QWidget* conFuoco = fuoco ? w : scheda.findChild<QLineEdit*>(QStringLiteral("nome"));
+    conFuoco->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(conFuoco->hasFocus());
+    QScrollBar* barra = scheda.findChild<QScrollArea*>(QStringLiteral("area"))->verticalScrollBar();
+    QVERIFY(barra->maximum() > 0);
+    const int posizione = barra->value();
+
+    // As the mouse sends it: only a wheel of the system gives the focus.
+    const QPoint centro = w->rect().center();
+    QWheelEvent rotella(QPointF(centro), QPointF(w->mapToGlobal(centro)), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&rotella);
+    qApp->notify(w, &rotella);
+    QCOMPARE(valore() != prima, fuoco);
+    QCOMPARE(w->hasFocus(), fuoco);
+    QCOMPARE(scheda.modificato(), fuoco);
+    QCOMPARE(barra->value() > posizione, !fuoco);
 }
 
 VARDELLO_TEST_MAIN(TestSchedaDipendente)

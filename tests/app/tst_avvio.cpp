@@ -171,6 +171,10 @@ void TestAvvio::sequenzaCompleta()
         QCOMPARE(esci->text(), QStringLiteral("ESCI"));
         QVERIFY(esci->geometry().right() > f->width() / 2); // at the right
         QVERIFY(esci->geometry().top() > f->height() / 2);  // at the bottom
+        // The wheel filter is in place: the wheel gives a drop-down no focus.
+        QComboBox scelta;
+        scelta.ensurePolished();
+        QCOMPARE(scelta.focusPolicy(), Qt::StrongFocus);
         finestraControllata = true;
         esci->click(); // ends the program
     };

@@ -175,9 +175,26 @@ void TestBackup::ripristina()
         QCOMPARE(istantanea(Backup::cartellaDati(), false), prima);
     }
 
+    // A link named like a backup, to a copy of one outside: not listed, not
+    // restored from, and named.
+    const QString fuori = AmbienteTest::home() + QStringLiteral("/fuori");
+    const QString copiato = Backup::cartellaBackup() + '/' + nome;
+    for (const QString& r : Backup::elencoFile(copiato, false))
+        AmbienteTest::scrivi(fuori + '/' + r, AmbienteTest::leggi(copiato + '/' + r));
+    const QString link = Backup::cartellaBackup() + QStringLiteral("/2030-01-01_00-00-00");
+    QVERIFY(QFile::link(fuori, link));
+    QStringList lasciati;
+    QCOMPARE(Backup::elencoBackup(&lasciati), QStringList{nome});
+    QCOMPARE(lasciati, QStringList{link});
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Backup non trovato")));
+    QVERIFY(!Backup::ripristina(QFileInfo(link).fileName(), nullptr, nullptr, &lasciati));
+    QCOMPARE(lasciati, QStringList{link});
+    QCOMPARE(istantanea(Backup::cartellaDati(), false), prima);
+
     // The same second as the backup: the safety backup must not take its place.
     Orologio::imposta(kOra);
-    QVERIFY(Backup::ripristina(nome));
+    QVERIFY(Backup::ripristina(nome, nullptr, nullptr, &lasciati));
+    QCOMPARE(lasciati, QStringList{link});
     QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), scheda);
     QCOMPARE(AmbienteTest::leggi(Backup::cartellaDati() + QStringLiteral("/dopo.txt")), QByteArray("aggiunto dopo"));
     // The safety backup holds the state before the restore.
@@ -464,6 +481,11 @@ void TestBackup::maiPotati()
         QVERIFY(Backup::eseguiBackup());
     }
     const QStringList prima = Backup::elencoBackup();
+    // A link among them, named as the oldest, to a folder outside: never
+    // pruned, nor emptied through.
+    const QString fuori = AmbienteTest::home() + QStringLiteral("/fuori");
+    AmbienteTest::scrivi(fuori + QStringLiteral("/a.txt"), "fuori");
+    QVERIFY(QFile::link(fuori, Backup::cartellaBackup() + QStringLiteral("/2000-01-01_00-00-00")));
     scriviDato(QStringLiteral("a.txt"), "dopo");
     Orologio::imposta(giorno.addSecs(spostamento));
     if (ripristinaIlPiuVecchio) {
@@ -482,6 +504,8 @@ void TestBackup::maiPotati()
     QCOMPARE(AmbienteTest::leggi(Backup::cartellaBackup() + '/' + nuovo + "/a.txt"), QByteArray("dopo"));
     QCOMPARE(dopo.contains(prima.last()), ripristinaIlPiuVecchio);
     QVERIFY(!dopo.contains(prima.at(ripristinaIlPiuVecchio ? 48 : 49)));
+    QCOMPARE(AmbienteTest::leggi(fuori + QStringLiteral("/a.txt")), QByteArray("fuori"));
+    QVERIFY(QFileInfo(Backup::cartellaBackup() + QStringLiteral("/2000-01-01_00-00-00")).isSymLink());
 }
 
 // A file name of 255 bytes leaves no room for a longer temporary name: it

@@ -68,20 +68,11 @@ void TestBackupUccisioni::uccisi()
           esito.value(2).trimmed().toInt(), tempo.elapsed());
 }
 
-// The three series take about 10 s on an idle machine and are meant to stay
-// within 30 s: beyond that the time is reported; only a run four times as
-// long (a machine loaded by other work, or a hang) fails. A sanitizer build
-// runs several times slower.
+// The time of the three series goes to the log only (about 10 s on an idle
+// machine): what each series must show is that every kill was survived.
 void TestBackupUccisioni::cleanupTestCase()
 {
-#if defined(__SANITIZE_ADDRESS__)
-    const qint64 limite = 150000;
-#else
-    const qint64 limite = 30000;
-#endif
-    if (m_totale >= limite)
-        qWarning("the kill series took %lld ms, more than %lld ms", m_totale, limite);
-    QVERIFY2(m_totale < 4 * limite, qPrintable(QString::number(m_totale)));
+    qInfo("the three kill series took %lld ms", m_totale);
 }
 
 VARDELLO_TEST_MAIN(TestBackupUccisioni)

@@ -65,6 +65,7 @@ class TestGestioneMovimenti : public QObject
 private slots:
     void init();
 
+    void aggiungiApreTipo_data();
     void aggiungiApreTipo();
     void importoDigitato_data();
     void importoDigitato();
@@ -126,8 +127,19 @@ void TestGestioneMovimenti::digita(GestioneMovimenti& f, int riga, int colonna, 
     QTRY_VERIFY(!editorAperto(f)); // the view commits on its next turn
 }
 
+void TestGestioneMovimenti::aggiungiApreTipo_data()
+{
+    QTest::addColumn<QString>("tipo");
+    QTest::addColumn<QString>("preset"); // category and flags the typed kind sets
+    QTest::newRow("Rimborso spese") << "Rimborso spese" << "131|00000001";
+    QTest::newRow("Spesen") << "Spesen" << "131|00000001";
+    QTest::newRow("Remboursement de frais") << "Remboursement de frais" << "131|00000001";
+}
+
 void TestGestioneMovimenti::aggiungiApreTipo()
 {
+    QFETCH(QString, tipo);
+    QFETCH(QString, preset);
     GestioneMovimenti f(kId, kId, nullptr);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
@@ -140,8 +152,8 @@ void TestGestioneMovimenti::aggiungiApreTipo()
     QCOMPARE(QApplication::focusWidget(), editorAperto(f));
     QCOMPARE(v->currentIndex(), modello(f)->index(0, MovimentiModel::ColTipo));
 
-    digita(f, 0, MovimentiModel::ColTipo, QStringLiteral("Rimborso spese"));
-    QCOMPARE(testo(modello(f)->lista()), QStringLiteral("2026-03-15|Rimborso spese|0.00|131|00000001|"));
+    digita(f, 0, MovimentiModel::ColTipo, tipo);
+    QCOMPARE(testo(modello(f)->lista()), QStringLiteral("2026-03-15|%1|0.00|%2|").arg(tipo, preset));
 }
 
 void TestGestioneMovimenti::importoDigitato_data()

@@ -21,6 +21,8 @@ private slots:
     void fileDanneggiato_data();
     void fileDanneggiato();
     void finestra();
+    void cambioDigitato_data();
+    void cambioDigitato();
 };
 
 void TestGestioneValute::importi_data()
@@ -218,6 +220,43 @@ void TestGestioneValute::finestra()
     f.reject();
     QVERIFY(!f.isVisible());
     QCOMPARE(QString::fromUtf8(AmbienteTest::leggi(GestioneValute::percorsoFile())), scritto);
+}
+
+void TestGestioneValute::cambioDigitato_data()
+{
+    QTest::addColumn<QString>("digitato");
+    QTest::addColumn<QString>("salvato"); // the stored millionths; empty: refused
+    // Six decimals are stored as typed, also where the binary value lies
+    // just below the decimal one (0.257227 is 257226.99999999997 millionths).
+    QTest::newRow("0.257227, binary below") << "0.257227" << "257227";
+    QTest::newRow("0,506817, binary below") << "0,506817" << "506817";
+    QTest::newRow("2.011427, binary below") << "2.011427" << "2011427";
+    QTest::newRow("large rate") << "33'000.000013" << "33000000013";
+    QTest::newRow("trailing zero") << "1.2345670" << "1234567";
+    QTest::newRow("seven decimals") << "0.2572275" << "";
+}
+
+// A rate typed in the window is stored to the millionth exactly as typed.
+void TestGestioneValute::cambioDigitato()
+{
+    QFETCH(QString, digitato);
+    QFETCH(QString, salvato);
+    GestioneValute f;
+    auto* t = f.findChild<QTableWidget*>(QStringLiteral("tabella"));
+    RegistroMessaggi messaggi;
+    f.findChild<QPushButton*>(QStringLiteral("aggiungi"))->click();
+    const QStringList riga = {QStringLiteral("GBP"), QStringLiteral("Sterlina"), QStringLiteral("L"), digitato};
+    for (int c = 0; c < riga.size(); ++c)
+        t->item(t->rowCount() - 1, c)->setText(riga.at(c));
+    f.findChild<QPushButton*>(QStringLiteral("salva"))->click();
+    const QString scritto = QString::fromUtf8(AmbienteTest::leggi(GestioneValute::percorsoFile()));
+    if (salvato.isEmpty()) {
+        QVERIFY2(messaggi.ultimoTesto().contains(digitato), qPrintable(messaggi.ultimoTesto()));
+        QVERIFY(scritto.isEmpty());
+    } else {
+        QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Valute salvate."));
+        QVERIFY2(scritto.endsWith(QStringLiteral("\nGBP;Sterlina;L;%1;0\n").arg(salvato)), qPrintable(scritto));
+    }
 }
 
 VARDELLO_TEST_MAIN(TestGestioneValute)

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
+#include <QTranslator>
 
 namespace {
 
@@ -46,6 +47,7 @@ private slots:
     void modifica();
     void tipoApplicaPreset_data();
     void tipoApplicaPreset();
+    void nuovaRiga_data();
     void nuovaRiga();
     void eliminaFuoriIntervallo_data();
     void eliminaFuoriIntervallo();
@@ -178,8 +180,27 @@ void TestMovimentiModel::tipoApplicaPreset()
     QCOMPARE(cambi.at(0).at(1).toModelIndex(), m.index(1, MovimentiModel::NumeroColonne - 1));
 }
 
+void TestMovimentiModel::nuovaRiga_data()
+{
+    QTest::addColumn<QString>("lingua");
+    QTest::addColumn<QString>("tipo");
+    QTest::newRow("it") << "it" << "Gratifica";
+    QTest::newRow("de") << "de" << "Gratifikation";
+    QTest::newRow("fr") << "fr" << "Gratification";
+    QTest::newRow("en") << "en" << "Bonus";
+    QTest::newRow("es") << "es" << QStringLiteral("Gratificación");
+}
+
+// A new row is a bonus, its kind in the user's language.
 void TestMovimentiModel::nuovaRiga()
 {
+    QFETCH(QString, lingua);
+    QFETCH(QString, tipo);
+    QTranslator traduzione;
+    if (lingua != QLatin1String("it")) {
+        QVERIFY(traduzione.load(QStringLiteral(VARDELLO_TRADUZIONI "/vardello_") + lingua + QStringLiteral(".qm")));
+        QCoreApplication::installTranslator(&traduzione);
+    }
     MovimentiModel m;
     m.setLista({movimento(QStringLiteral("2026-01-31"), QStringLiteral("Rimborso"), 10)});
     QSignalSpy inserite(&m, &QAbstractItemModel::rowsInserted);
@@ -190,8 +211,7 @@ void TestMovimentiModel::nuovaRiga()
     QStringList celle;
     for (int c = 0; c < m.columnCount(); ++c)
         celle << m.data(m.index(1, c)).toString();
-    QCOMPARE(celle.join(QLatin1Char('|')),
-             QStringLiteral("2026-03-08|Gratifica|0.00|3|||||||"));
+    QCOMPARE(celle.join(QLatin1Char('|')), QStringLiteral("2026-03-08|%1|0.00|3|||||||").arg(tipo));
     QCOMPARE(impronta(m.lista().at(1)), QStringLiteral("3:11111111"));
 }
 

@@ -205,9 +205,32 @@ void TestMovimenti::preset_data()
     QTest::newRow("accented mensilità") << "mensilità" << 99 << "01010101" << false;
     QTest::newRow("rimborso") << "Rimborso km" << 131 << "00000001" << false;
     QTest::newRow("forfettarie") << "Spese forfettarie" << 132 << "00000001" << true;
+    QTest::newRow("forfetarie") << "Spese forfetarie" << 132 << "00000001" << true;
+    QTest::newRow("spese") << "Spese di viaggio" << 131 << "00000001" << false;
     QTest::newRow("CdA") << "CdA onorario" << 6 << "11111111" << false;
     QTest::newRow("assegni familiari") << "Assegni familiari" << 15 << "00000001" << true;
     QTest::newRow("prefix not at start") << "Una gratifica" << 99 << "01010101" << false;
+    // The same groups in the other languages, with or without accents; the
+    // longest word that begins the kind decides.
+    QTest::newRow("Spesen") << "Spesen" << 131 << "00000001" << false;
+    QTest::newRow("Remboursement de frais") << "Remboursement de frais" << 131 << "00000001" << false;
+    QTest::newRow("frais de déplacement") << "frais de déplacement" << 131 << "00000001" << false;
+    QTest::newRow("Expense refund") << "Expense refund" << 131 << "00000001" << false;
+    QTest::newRow("GASTOS de viaje") << "GASTOS de viaje" << 131 << "00000001" << false;
+    QTest::newRow("Spesenpauschale") << "Spesenpauschale" << 132 << "00000001" << true;
+    QTest::newRow("Frais forfaitaires") << "Frais forfaitaires" << 132 << "00000001" << true;
+    QTest::newRow("Prämie") << "Prämie" << 3 << "11111111" << false;
+    QTest::newRow("Praemie") << "Praemie" << 3 << "11111111" << false;
+    QTest::newRow("prime de fin d'année") << "prime de fin d'année" << 3 << "11111111" << false;
+    QTest::newRow("Bonificación") << "Bonificación" << 3 << "11111111" << false;
+    QTest::newRow("bonificacion") << "bonificacion" << 3 << "11111111" << false;
+    QTest::newRow("Treizième salaire") << "Treizième salaire" << 1 << "11111111" << false;
+    QTest::newRow("Weiterbildung") << "Weiterbildung" << 133 << "00000001" << false;
+    QTest::newRow("Prévoyance capital") << "Prévoyance capital" << 4 << "00000001" << false;
+    QTest::newRow("Verwaltungsrat") << "Verwaltungsratshonorar" << 6 << "11111111" << false;
+    QTest::newRow("Ausbildungszulage") << "Ausbildungszulage" << 15 << "00000001" << true;
+    QTest::newRow("Allocations familiales") << "Allocations familiales" << 15 << "00000001" << true;
+    QTest::newRow("Subsidios familiares") << "Subsidios familiares" << 15 << "00000001" << true;
 }
 
 void TestMovimenti::preset()
@@ -230,6 +253,7 @@ void TestMovimenti::preset()
     QCOMPARE(descrivi(m).section(QLatin1Char('|'), 0, 2), QStringLiteral("2026-01-31|%1|50.00").arg(tipo));
     QCOMPARE(m.descrizione, QStringLiteral("d"));
     QCOMPARE(Movimenti::ricorrente(m), ricorrente);
+    QCOMPARE(Movimenti::mensilitaAggiuntiva(m), categoria == 1);
 }
 
 void TestMovimenti::salvataggi()

@@ -94,14 +94,8 @@ void TestSalvataggi::uccisoDuranteIlSalvataggio()
     }
     QVERIFY(serie.waitForFinished(10000));
     QCOMPARE(serie.exitCode(), 0);
-    // Within 30 s; a sanitizer build runs everything several times slower.
-#if defined(__SANITIZE_ADDRESS__)
-    constexpr qint64 kLimiteMs = 150000;
-#else
-    constexpr qint64 kLimiteMs = 30000;
-#endif
-    QVERIFY2(tempo.elapsed() < kLimiteMs, qPrintable(QString::number(tempo.elapsed())));
-    // Every round saved each file at least once before it was killed.
+    // Every round saved each file at least once before it was killed; the
+    // time goes to the log only.
     QCOMPARE(cambiati, kUccisioni * versioni.size());
     qInfo("%d uccisioni in %lld ms, %d file cambiati", kUccisioni, tempo.elapsed(), cambiati);
 }
