@@ -10,6 +10,7 @@
 #include "storicostipendi.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -32,6 +33,7 @@ private slots:
     void celleDigitate_data();
     void celleDigitate();
     void apriScheda();
+    void unaFinestraPerDipendente();
     void aumentoPagato();
     void fileDanneggiato();
 
@@ -290,8 +292,9 @@ void TestGestioneStipendi::celleDigitate()
     QCOMPARE(valori.at(colonna), salvato);
 }
 
-// The employee card opened from here: afterwards the table is reloaded, so
-// unsaved rows go and the number of salaries follows the card.
+// The employee card opened from here: unsaved rows are saved or dropped
+// first, and afterwards the table is reloaded, so the number of salaries
+// follows the card.
 void TestGestioneStipendi::apriScheda()
 {
     QVERIFY(StoricoStipendi::salva(id, {periodo(QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"), 5000)}));
@@ -299,6 +302,10 @@ void TestGestioneStipendi::apriScheda()
     GestioneStipendi g(id);
     clic(g, "aggiungiPeriodo");
     QCOMPARE(tabella(g)->rowCount(), 2);
+    clic(g, "apriScheda"); // "Annulla": the window stays with its row
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Modifiche non salvate"));
+    QCOMPARE(tabella(g)->rowCount(), 2);
+    registro.rispondi(QMessageBox::Discard);
 
     quandoAperto([&] {
         auto* scheda = finestraAperta<SchedaDipendente>();
@@ -321,6 +328,58 @@ void TestGestioneStipendi::apriScheda()
     QVector<PeriodoStipendio> v;
     QVERIFY(StoricoStipendi::carica(id, v));
     QCOMPARE(v.size(), 1);
+}
+
+// One card and one salary history per employee: the history opened from a
+// card goes back to that card instead of opening a second one (asking about
+// its own unsaved rows as it closes), and the other way round.
+void TestGestioneStipendi::unaFinestraPerDipendente()
+{
+    const auto schede = [] {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            n += qobject_cast<SchedaDipendente*>(w) && w->isVisible();
+        return n;
+    };
+    RegistroMessaggi registro;
+    {
+        // The list opens the card with the file's full path.
+        SchedaDipendente scheda(Dipendente::percorsoFile(id));
+        scheda.show();
+        scheda.findChild<QLineEdit*>(QStringLiteral("cellulare"))->setText(QStringLiteral("079 111 22 33"));
+        GestioneStipendi g(id, &scheda);
+        g.show();
+        clic(g, "aggiungiPeriodo");
+        registro.rispondi(QMessageBox::Discard);
+        clic(g, "apriScheda");
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Chiudere?"));
+        QVERIFY(!g.isVisible());
+        QVERIFY(scheda.isVisible());
+        QCOMPARE(schede(), 1);
+        clic(scheda, "salva");
+        DatiDipendente d;
+        QVERIFY(Dipendente::carica(id, d));
+        QCOMPARE(d.cellulare, QStringLiteral("079 111 22 33"));
+    }
+
+    GestioneStipendi g(id);
+    g.show();
+    bool secondaStoria = false;
+    quandoModale<SchedaDipendente>([&](SchedaDipendente* scheda) {
+        quandoAperto([&] {
+            auto* altra = qobject_cast<GestioneStipendi*>(QApplication::activeModalWidget());
+            secondaStoria = altra && altra != &g;
+            if (secondaStoria)
+                altra->QDialog::reject();
+        });
+        clic(*scheda, "storicoStipendi");
+        QVERIFY(!scheda->isVisible());
+    });
+    clic(g, "apriScheda");
+    QTest::qWait(20);
+    QVERIFY(!secondaStoria);
+    QVERIFY(g.isVisible());
+    QCOMPARE(schede(), 0);
 }
 
 // A raise from July typed into the window and saved is what the pay count
