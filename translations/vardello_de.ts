@@ -304,6 +304,13 @@
     </message>
 </context>
 <context>
+    <name>CampoData</name>
+    <message>
+        <source>gg/mm/aaaa</source>
+        <translation>tt/mm/jjjj</translation>
+    </message>
+</context>
+<context>
     <name>Certificato</name>
     <message>
         <source>ID dipendente: </source>
@@ -3143,14 +3150,6 @@ Beschreibung</translation>
         <translation>Schliessen</translation>
     </message>
     <message>
-        <source>Modifiche non salvate</source>
-        <translation>Ungespeicherte Änderungen</translation>
-    </message>
-    <message>
-        <source>Le variabili modificate non sono state salvate. Salvarle prima di cambiare?</source>
-        <translation>Die geänderten Variablen wurden nicht gespeichert. Vor dem Wechseln speichern?</translation>
-    </message>
-    <message>
         <source>Contratto: Salario orario (CHF %1/h)</source>
         <translation>Vertrag: Stundenlohn (CHF %1/h)</translation>
     </message>
@@ -3467,6 +3466,16 @@ Vor dem Schliessen speichern?</translation>
     <message>
         <source>Annulla</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Modifiche non salvate</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>Ci sono modifiche non salvate.
+Salvarle prima di continuare?</source>
+        <translation>Es gibt ungespeicherte Änderungen.
+Vor dem Fortfahren speichern?</translation>
     </message>
 </context>
 <context>
@@ -3943,6 +3952,10 @@ Den neuen Mitarbeiter trotzdem speichern?</translation>
     <message>
         <source>BIC</source>
         <translation>BIC</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: campo obbligatorio.</source>
+        <translation>&quot;%1&quot;: Pflichtfeld.</translation>
     </message>
 </context>
 <context>
@@ -5113,10 +5126,6 @@ Nettojahreslohn: %4 CHF</translation>
         <translation>Die Datei wird nicht überschrieben.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: il %2 e&apos; dopo oggi.</source>
-        <translation>&quot;%1&quot;: Das Datum %2 liegt nach dem heutigen Tag.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: il periodo %2 finisce il %3, prima del suo inizio il %4.</source>
         <translation>&quot;%1&quot;: Die Periode %2 endet am %3, vor ihrem Beginn am %4.</translation>
     </message>
@@ -5185,6 +5194,36 @@ Il foglio paga si stampa quando una chiusura conteggia di nuovo il mese.</source
 %2
 
 Das Lohnblatt wird gedruckt, sobald ein Abschluss den Monat erneut abrechnet.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: il %2 non e&apos; prima di oggi.</source>
+        <translation>&quot;%1&quot;: Der %2 liegt nicht vor dem heutigen Tag.</translation>
+    </message>
+    <message>
+        <source>Dipendente modificato altrove</source>
+        <translation>Mitarbeiter anderswo geändert</translation>
+    </message>
+    <message>
+        <source>Dopo l&apos;apertura di questa scheda un&apos;altra finestra ha salvato %1. Quello che ha cambiato resta; questi campi sono stati cambiati sia li&apos; sia qui:
+%2
+
+Salvare in questi campi i valori di questa scheda?</source>
+        <translation>Nach dem Öffnen dieses Personalblatts hat ein anderes Fenster %1 gespeichert. Was es geändert hat, bleibt; diese Felder wurden dort und hier geändert:
+%2
+
+In diesen Feldern die Werte dieses Personalblatts speichern?</translation>
+    </message>
+    <message>
+        <source>Salva i valori della scheda</source>
+        <translation>Werte des Personalblatts speichern</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>N° AVS</source>
+        <translation>AHV-Nr.</translation>
     </message>
 </context>
 <context>

@@ -304,6 +304,13 @@
     </message>
 </context>
 <context>
+    <name>CampoData</name>
+    <message>
+        <source>gg/mm/aaaa</source>
+        <translation>dd/mm/yyyy</translation>
+    </message>
+</context>
+<context>
     <name>Certificato</name>
     <message>
         <source>ID dipendente: </source>
@@ -3143,14 +3150,6 @@ Description</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <source>Modifiche non salvate</source>
-        <translation>Unsaved changes</translation>
-    </message>
-    <message>
-        <source>Le variabili modificate non sono state salvate. Salvarle prima di cambiare?</source>
-        <translation>The changed variables have not been saved. Save them before switching?</translation>
-    </message>
-    <message>
         <source>Contratto: Salario orario (CHF %1/h)</source>
         <translation>Contract: Hourly wage (CHF %1/h)</translation>
     </message>
@@ -3467,6 +3466,16 @@ Save before closing?</translation>
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Modifiche non salvate</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Ci sono modifiche non salvate.
+Salvarle prima di continuare?</source>
+        <translation>There are unsaved changes.
+Save them before going on?</translation>
     </message>
 </context>
 <context>
@@ -3943,6 +3952,10 @@ Save the new employee anyway?</translation>
     <message>
         <source>BIC</source>
         <translation>BIC</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: campo obbligatorio.</source>
+        <translation>&quot;%1&quot;: required field.</translation>
     </message>
 </context>
 <context>
@@ -5113,10 +5126,6 @@ Annual net: %4 CHF</translation>
         <translation>The file is not overwritten.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: il %2 e&apos; dopo oggi.</source>
-        <translation>&quot;%1&quot;: %2 is after today.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: il periodo %2 finisce il %3, prima del suo inizio il %4.</source>
         <translation>&quot;%1&quot;: period %2 ends on %3, before its start on %4.</translation>
     </message>
@@ -5185,6 +5194,36 @@ Il foglio paga si stampa quando una chiusura conteggia di nuovo il mese.</source
 %2
 
 The pay slip prints once a closing counts the month again.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: il %2 non e&apos; prima di oggi.</source>
+        <translation>&quot;%1&quot;: %2 is not before today.</translation>
+    </message>
+    <message>
+        <source>Dipendente modificato altrove</source>
+        <translation>Employee changed elsewhere</translation>
+    </message>
+    <message>
+        <source>Dopo l&apos;apertura di questa scheda un&apos;altra finestra ha salvato %1. Quello che ha cambiato resta; questi campi sono stati cambiati sia li&apos; sia qui:
+%2
+
+Salvare in questi campi i valori di questa scheda?</source>
+        <translation>After this card was opened, another window saved %1. What it changed stays; these fields were changed both there and here:
+%2
+
+Save this card&apos;s values in these fields?</translation>
+    </message>
+    <message>
+        <source>Salva i valori della scheda</source>
+        <translation>Save the card&apos;s values</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>N° AVS</source>
+        <translation>AHV no.</translation>
     </message>
 </context>
 <context>

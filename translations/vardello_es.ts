@@ -304,6 +304,13 @@
     </message>
 </context>
 <context>
+    <name>CampoData</name>
+    <message>
+        <source>gg/mm/aaaa</source>
+        <translation>dd/mm/aaaa</translation>
+    </message>
+</context>
+<context>
     <name>Certificato</name>
     <message>
         <source>ID dipendente: </source>
@@ -3143,14 +3150,6 @@ Descripción</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Modifiche non salvate</source>
-        <translation>Cambios sin guardar</translation>
-    </message>
-    <message>
-        <source>Le variabili modificate non sono state salvate. Salvarle prima di cambiare?</source>
-        <translation>Las variables modificadas no se han guardado. ¿Guardarlas antes de cambiar?</translation>
-    </message>
-    <message>
         <source>Contratto: Salario orario (CHF %1/h)</source>
         <translation>Contrato: salario por hora (CHF %1/h)</translation>
     </message>
@@ -3467,6 +3466,16 @@ Salvare prima di chiudere?</source>
     <message>
         <source>Annulla</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Modifiche non salvate</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>Ci sono modifiche non salvate.
+Salvarle prima di continuare?</source>
+        <translation>Hay cambios sin guardar.
+¿Guardarlos antes de continuar?</translation>
     </message>
 </context>
 <context>
@@ -3943,6 +3952,10 @@ Salvare comunque il nuovo dipendente?</source>
     <message>
         <source>BIC</source>
         <translation>BIC</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: campo obbligatorio.</source>
+        <translation>&quot;%1&quot;: campo obligatorio.</translation>
     </message>
 </context>
 <context>
@@ -5113,10 +5126,6 @@ Neto anual: %4 CHF</translation>
         <translation>El archivo no se sobrescribe.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: il %2 e&apos; dopo oggi.</source>
-        <translation>&quot;%1&quot;: el %2 es posterior a hoy.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: il periodo %2 finisce il %3, prima del suo inizio il %4.</source>
         <translation>&quot;%1&quot;: el período %2 termina el %3, antes de su inicio el %4.</translation>
     </message>
@@ -5185,6 +5194,36 @@ Il foglio paga si stampa quando una chiusura conteggia di nuovo il mese.</source
 %2
 
 La nómina se imprime cuando un cierre vuelve a liquidar el mes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: il %2 non e&apos; prima di oggi.</source>
+        <translation>&quot;%1&quot;: el %2 no es anterior a hoy.</translation>
+    </message>
+    <message>
+        <source>Dipendente modificato altrove</source>
+        <translation>Empleado modificado en otra ventana</translation>
+    </message>
+    <message>
+        <source>Dopo l&apos;apertura di questa scheda un&apos;altra finestra ha salvato %1. Quello che ha cambiato resta; questi campi sono stati cambiati sia li&apos; sia qui:
+%2
+
+Salvare in questi campi i valori di questa scheda?</source>
+        <translation>Después de abrir esta ficha, otra ventana guardó %1. Lo que cambió se mantiene; estos campos se cambiaron allí y aquí:
+%2
+
+¿Guardar en estos campos los valores de esta ficha?</translation>
+    </message>
+    <message>
+        <source>Salva i valori della scheda</source>
+        <translation>Guardar los valores de la ficha</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>N° AVS</source>
+        <translation>N.º AVS</translation>
     </message>
 </context>
 <context>

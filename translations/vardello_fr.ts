@@ -304,6 +304,13 @@
     </message>
 </context>
 <context>
+    <name>CampoData</name>
+    <message>
+        <source>gg/mm/aaaa</source>
+        <translation>jj/mm/aaaa</translation>
+    </message>
+</context>
+<context>
     <name>Certificato</name>
     <message>
         <source>ID dipendente: </source>
@@ -3143,14 +3150,6 @@ Description</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Modifiche non salvate</source>
-        <translation>Modifications non enregistrées</translation>
-    </message>
-    <message>
-        <source>Le variabili modificate non sono state salvate. Salvarle prima di cambiare?</source>
-        <translation>Les variables modifiées n&apos;ont pas été enregistrées. Les enregistrer avant de changer ?</translation>
-    </message>
-    <message>
         <source>Contratto: Salario orario (CHF %1/h)</source>
         <translation>Contrat : salaire horaire (CHF %1/h)</translation>
     </message>
@@ -3467,6 +3466,16 @@ Les enregistrer avant de fermer ?</translation>
     <message>
         <source>Annulla</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Modifiche non salvate</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>Ci sono modifiche non salvate.
+Salvarle prima di continuare?</source>
+        <translation>Il y a des modifications non enregistrées.
+Les enregistrer avant de continuer ?</translation>
     </message>
 </context>
 <context>
@@ -3943,6 +3952,10 @@ Enregistrer quand même le nouvel employé ?</translation>
     <message>
         <source>BIC</source>
         <translation>BIC</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: campo obbligatorio.</source>
+        <translation>&quot;%1&quot; : champ obligatoire.</translation>
     </message>
 </context>
 <context>
@@ -5113,10 +5126,6 @@ Net annuel : %4 CHF</translation>
         <translation>Le fichier n&apos;est pas écrasé.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: il %2 e&apos; dopo oggi.</source>
-        <translation>&quot;%1&quot; : le %2 est postérieur à aujourd&apos;hui.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: il periodo %2 finisce il %3, prima del suo inizio il %4.</source>
         <translation>&quot;%1&quot; : la période %2 se termine le %3, avant son début le %4.</translation>
     </message>
@@ -5185,6 +5194,36 @@ Il foglio paga si stampa quando una chiusura conteggia di nuovo il mese.</source
 %2
 
 La fiche de salaire s&apos;imprime quand une clôture décompte à nouveau le mois.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: il %2 non e&apos; prima di oggi.</source>
+        <translation>&quot;%1&quot; : le %2 n&apos;est pas antérieur à aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>Dipendente modificato altrove</source>
+        <translation>Employé modifié ailleurs</translation>
+    </message>
+    <message>
+        <source>Dopo l&apos;apertura di questa scheda un&apos;altra finestra ha salvato %1. Quello che ha cambiato resta; questi campi sono stati cambiati sia li&apos; sia qui:
+%2
+
+Salvare in questi campi i valori di questa scheda?</source>
+        <translation>Après l&apos;ouverture de cette fiche, une autre fenêtre a enregistré %1. Ce qu&apos;elle a changé reste ; ces champs ont été changés là-bas et ici :
+%2
+
+Enregistrer dans ces champs les valeurs de cette fiche ?</translation>
+    </message>
+    <message>
+        <source>Salva i valori della scheda</source>
+        <translation>Enregistrer les valeurs de la fiche</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>N° AVS</source>
+        <translation>N° AVS</translation>
     </message>
 </context>
 <context>

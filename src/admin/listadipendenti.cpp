@@ -2,6 +2,7 @@
 
 #include "config.h"
 #include "dipendente.h"
+#include "finestreaperte.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
 #include "nuovodipendente.h"
@@ -164,7 +165,10 @@ void ListaDipendenti::apriDipendente()
     const QString id = fileSelezionato();
     if (id.isEmpty() || id.startsWith(QLatin1Char('(')))
         return;
-    SchedaDipendente scheda(Config::cartellaDipendenti() + QLatin1Char('/') + id, this);
+    const QString file = Config::cartellaDipendenti() + QLatin1Char('/') + id;
+    if (FinestreAperte::mostra(SchedaDipendente::staticMetaObject.className(), file, this))
+        return;
+    SchedaDipendente scheda(file, this);
     if (scheda.exec() == QDialog::Accepted)
         caricaLista();
 }

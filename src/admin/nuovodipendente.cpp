@@ -1,6 +1,7 @@
 #include "nuovodipendente.h"
 
 #include "bloccoindirizzo.h"
+#include "campodata.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "linkaiuto.h"
@@ -102,7 +103,9 @@ NuovoDipendente::NuovoDipendente(QWidget* parent)
     form->addRow(tr("Nome"), editNome);
     editCognome = nuovoCampo("cognome");
     form->addRow(tr("Cognome"), editCognome);
-    dataNascita = nuovaData("dataNascita");
+    // The birth date is the user's to type: the field starts empty.
+    dataNascita = new CampoData(this);
+    dataNascita->setObjectName(QStringLiteral("dataNascita"));
     form->addRow(tr("Data di nascita"), dataNascita);
 
     comboSesso = nuovaCombo("sesso");
@@ -202,7 +205,7 @@ NuovoDipendente::NuovoDipendente(QWidget* parent)
     auto segna = [this] { blocco->setModificato(true); };
     for (QComboBox* c : {comboSesso, comboStatoCivile, comboPermesso, comboContratto, comboMensilita})
         connect(c, QOverload<int>::of(&QComboBox::currentIndexChanged), this, segna);
-    for (QDateEdit* d : {dataNascita, dataAssunzione})
+    for (QDateEdit* d : std::initializer_list<QDateEdit*>{dataNascita, dataAssunzione})
         connect(d, &QDateEdit::dateChanged, this, segna);
 }
 
@@ -271,6 +274,11 @@ void NuovoDipendente::salva()
         Messaggi::avviso(this, tr("Attenzione"), tr("Nome e cognome sono obbligatori."));
         return;
     }
+    if (dataNascita->vuota()) {
+        Messaggi::avviso(this, tr("Attenzione"), tr("\"%1\": campo obbligatorio.").arg(tr("Data di nascita")));
+        dataNascita->setFocus();
+        return;
+    }
 
     const QString codiceNazione = comboNazione->currentData().toString();
     const QList<QLineEdit*>& campi = blocco->campiIdentificativi();
@@ -292,7 +300,7 @@ void NuovoDipendente::salva()
     DatiDipendente d;
     d.nome = nome;
     d.cognome = cognome;
-    d.dataNascita = dataNascita->date().toString(kFormatoData);
+    d.dataNascita = dataNascita->testo(kFormatoData);
     d.sesso = comboSesso->currentData().toString();
     d.statoCivile = comboStatoCivile->currentData().toString();
     d.nazionalita = editNazionalita->text().trimmed();

@@ -6,6 +6,7 @@
 #include <QString>
 
 class BloccoIndirizzo;
+class CampoData;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -53,7 +54,7 @@ private:
     BloccoIndirizzo* blocco = nullptr;
     QLineEdit* editNome = nullptr;
     QLineEdit* editCognome = nullptr;
-    QDateEdit* dataNascita = nullptr;
+    CampoData* dataNascita = nullptr;
     QComboBox* comboSesso = nullptr;
     QComboBox* comboStatoCivile = nullptr;
     QLineEdit* editNazionalita = nullptr;

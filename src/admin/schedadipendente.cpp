@@ -1,6 +1,7 @@
 #include "schedadipendente.h"
 
 #include "bloccoindirizzo.h"
+#include "campodata.h"
 #include "ccl.h"
 #include "config.h"
 #include "conteggiosalario.h"
@@ -9,6 +10,7 @@
 #include "dialogperiodirapporto.h"
 #include "fileini.h"
 #include "filesicuri.h"
+#include "finestreaperte.h"
 #include "gestionestipendi.h"
 #include "importi.h"
 #include "impostafonte.h"
@@ -107,12 +109,14 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
         QTimer::singleShot(0, this, [this, erroreLettura] {
             Messaggi::avviso(this, tr("Dati non validi"), erroreLettura);
         });
+    letto = dati;
     // The month's salary is that of the salary period covering it: the card
     // shows the salary of the current month as the history holds it.
     double delMese = 0;
     if (dati.tipoPaga != 1 && salarioDelMese(&delMese))
         dati.salarioMensile = delMese;
     salarioMostrato = dati.salarioMensile;
+    FinestreAperte::registra(this, Dipendente::percorsoFile(id));
 
     // Header.
     auto* testata = new QHBoxLayout;
@@ -242,10 +246,7 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
         connect(c, QOverload<int>::of(&QComboBox::currentIndexChanged), this, segna);
     for (QCheckBox* c : {checkAltreAttivita, checkBancaEstera})
         connect(c, &QCheckBox::toggled, this, segna);
-    connect(dataNascita, &QDateEdit::dateChanged, this, [this] {
-        nascitaToccata = true;
-        blocco->setModificato(true);
-    });
+    connect(dataNascita, &QDateEdit::dateChanged, this, segna);
 
     connect(periodi, &QPushButton::clicked, this, &SchedaDipendente::apriPeriodi);
     connect(figli, &QPushButton::clicked, this, &SchedaDipendente::apriFigli);
@@ -293,15 +294,11 @@ void SchedaDipendente::costruisciForm(QFormLayout* form)
     editCognome = campo("cognome", dati.cognome);
     form->addRow(tr("Cognome"), editCognome);
 
-    dataNascita = new QDateEdit(genitore);
+    // An empty or unreadable birth date shows an empty field.
+    dataNascita = new CampoData(genitore);
     dataNascita->setObjectName(QStringLiteral("dataNascita"));
-    dataNascita->setDisplayFormat(kFormatoData);
-    dataNascita->setCalendarPopup(true);
-    dataNascita->setDate(QDate(2000, 1, 1));
     nascitaCaricata = dati.dataNascita;
-    const QDate nascita = InputSvizzero::leggiData(dati.dataNascita);
-    if (nascita.isValid())
-        dataNascita->setDate(nascita);
+    dataNascita->imposta(InputSvizzero::leggiData(dati.dataNascita));
     form->addRow(tr("Data di nascita"), dataNascita);
 
     comboSesso = combo("sesso");
@@ -543,13 +540,9 @@ bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, 
     }
     *grado = int(g);
 
-    // The birth date the user left alone stays as it was loaded, even when
-    // it was empty or unreadable.
-    const QDate caricata = InputSvizzero::leggiData(nascitaCaricata);
-    if (nascitaToccata || caricata.isValid())
-        *nascita = dataNascita->date().toString(kFormatoData);
-    else
-        *nascita = nascitaCaricata;
+    // An empty field keeps the birth date as it was loaded, even when it
+    // was empty or unreadable.
+    *nascita = dataNascita->vuota() ? nascitaCaricata : dataNascita->testo(kFormatoData);
 
     const QString dal = editStatoCivileDal->text().trimmed();
     if (dal.isEmpty() || dal == statoCivileDalMostrato.trimmed()) {
@@ -628,12 +621,13 @@ QString SchedaDipendente::controllaDati(const DatiDipendente& d, QString* campo)
     if (!grado.isEmpty())
         return rifiuto("gradoOccupazione", grado);
 
-    // A birth date that does not read is kept as it is.
+    // A birth date that does not read is kept as it is; one of today is
+    // no birth date either (a newborn pays no contributions).
     const QDate oggi = Orologio::oggi();
     const QDate nascita = InputSvizzero::leggiData(d.dataNascita);
-    if (nascita.isValid() && nascita > oggi)
-        return rifiuto("dataNascita",
-                       tr("\"%1\": il %2 e' dopo oggi.").arg(tr("Data di nascita"), d.dataNascita.trimmed()));
+    if (nascita.isValid() && nascita >= oggi)
+        return rifiuto("dataNascita", tr("\"%1\": il %2 non e' prima di oggi.")
+                                          .arg(tr("Data di nascita"), d.dataNascita.trimmed()));
 
     const QString periodi = controllaPeriodi(d.periodi);
     if (!periodi.isEmpty())
@@ -739,6 +733,12 @@ void SchedaDipendente::salva()
         return;
     }
 
+    // Another window may have saved this employee since the card read the
+    // file: what it changed stays, and a field changed there and here alike
+    // is named before the card's value replaces it.
+    if (esito == FileSicuri::Esito::Letto && !(suDisco == letto) && !unisciConIlFile(suDisco))
+        return;
+
     // The agreement's minimum is advice: the card warns and saves all the
     // same. Hourly categories hold an hourly rate; an amount not entered (0)
     // is not checked.
@@ -767,12 +767,74 @@ void SchedaDipendente::salva()
                                 "stato aggiornato.")
                                  + QLatin1Char('\n') + motivo);
     }
+    letto = dati;
     nascitaCaricata = dati.dataNascita;
     statoCivileDalMostrato = dati.statoCivileDal;
     salarioMostrato = dati.salarioMensile;
     blocco->setModificato(false);
     Messaggi::informazione(this, tr("Salvato"), tr("Dipendente salvato."));
     accept();
+}
+
+bool SchedaDipendente::unisciConIlFile(const DatiDipendente& suDisco)
+{
+    QStringList conflitti;
+    const DatiDipendente unito = Dipendente::unisci(letto, dati, suDisco, &conflitti);
+    QStringList campi;
+    for (const QString& chiave : qAsConst(conflitti))
+        campi << QStringLiteral("- ") + nomeCampo(chiave);
+    campi.removeDuplicates();
+    if (!campi.isEmpty()) {
+        const QString nome = (suDisco.nome.trimmed() + QLatin1Char(' ') + suDisco.cognome.trimmed()).trimmed();
+        const QMessageBox::StandardButton scelta = Messaggi::scelta(
+            this, tr("Dipendente modificato altrove"),
+            tr("Dopo l'apertura di questa scheda un'altra finestra ha salvato %1. Quello che ha cambiato resta; "
+               "questi campi sono stati cambiati sia li' sia qui:\n%2\n\nSalvare in questi campi i valori di questa "
+               "scheda?")
+                .arg(nome, campi.join(QLatin1Char('\n'))),
+            {{QMessageBox::Save, tr("Salva i valori della scheda")}, {QMessageBox::Cancel, tr("Annulla")}},
+            QMessageBox::Warning);
+        if (scelta != QMessageBox::Save)
+            return false;
+    }
+    dati = unito;
+    return true;
+}
+
+QString SchedaDipendente::nomeCampo(const QString& chiave) const
+{
+    if (chiave == QLatin1String("periodi"))
+        return tr("Periodi di rapporto");
+    if (chiave == QLatin1String("figli"))
+        return tr("Figli");
+    if (chiave == QLatin1String("numeroAVS"))
+        return tr("N° AVS");
+    // The administrative data, by the names their dialog shows.
+    static const struct
+    {
+        const char* chiave;
+        const char* nome;
+    } kAmministrativi[] = {
+        {"professione", QT_TRANSLATE_NOOP("DialogAmministrativi", "Professione")},
+        {"attivitaPrincipaleSecondaria", QT_TRANSLATE_NOOP("DialogAmministrativi", "Attività principale/secondaria")},
+        {"altriDatori", QT_TRANSLATE_NOOP("DialogAmministrativi", "Altri datori di lavoro")},
+        {"prestazioniAIADINF", QT_TRANSLATE_NOOP("DialogAmministrativi", "Prestazioni AI/AD/INF")},
+        {"attivitaIndipendente", QT_TRANSLATE_NOOP("DialogAmministrativi", "Attività indipendente")},
+    };
+    for (const auto& a : kAmministrativi) {
+        if (chiave == QLatin1String(a.chiave))
+            return QCoreApplication::translate("DialogAmministrativi", a.nome);
+    }
+    // A field of the card, by its label.
+    const bool tariffa = chiave == QLatin1String("tabellaIF") || chiave == QLatin1String("codiceTariffa");
+    QWidget* campo = findChild<QWidget*>(tariffa ? QStringLiteral("tariffa") : chiave);
+    if (auto* casella = qobject_cast<QCheckBox*>(campo))
+        return casella->text();
+    for (const QFormLayout* form : findChildren<QFormLayout*>()) {
+        if (const auto* etichetta = qobject_cast<QLabel*>(campo ? form->labelForField(campo) : nullptr))
+            return etichetta->text();
+    }
+    return chiave;
 }
 
 void SchedaDipendente::cancella()
@@ -861,6 +923,10 @@ bool SchedaDipendente::periodoDaAggiornare(QVector<PeriodoStipendio>* periodi, i
 
 void SchedaDipendente::apriStoricoStipendi()
 {
+    // The history this card was opened from is shown again, never a second
+    // one of the same employee.
+    if (FinestreAperte::mostra(GestioneStipendi::staticMetaObject.className(), Dipendente::percorsoFile(id), this))
+        return;
     GestioneStipendi g(id, this);
     g.exec();
     // The card shows what the history holds now; the refresh is no edit of

@@ -9,9 +9,9 @@
 #include <QVector>
 
 class BloccoIndirizzo;
+class CampoData;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -77,6 +77,13 @@ private:
     // false, after a warning, when that history did not read cleanly, and
     // then nothing is saved.
     bool periodoDaAggiornare(QVector<PeriodoStipendio>* periodi, int* indice);
+    // The card's record brought together with `suDisco`, which another
+    // window saved after the card read the file (Dipendente::unisci): false,
+    // with nothing changed, when the user keeps the other window's values of
+    // the fields both changed.
+    bool unisciConIlFile(const DatiDipendente& suDisco);
+    // The name the user knows a field of the record by (its key).
+    QString nomeCampo(const QString& chiave) const;
     // Warns when the employee saved is taxed at source and the tariff the
     // closing will look up is not in the loaded tables of the canton.
     void avvisaTariffa();
@@ -87,13 +94,14 @@ private:
 
     QString id;
     DatiDipendente dati;
+    // The record as the card read it from the file: what the card changed
+    // since is what its save writes over a file another window saved.
+    DatiDipendente letto;
     BloccoIndirizzo* blocco = nullptr;
 
-    // The birth date as loaded, kept while the user leaves the date alone
-    // (an empty or unreadable one would otherwise become the editor's own
-    // default date).
+    // The birth date as loaded, kept while the field shows no date (it was
+    // empty or unreadable).
     QString nascitaCaricata;
-    bool nascitaToccata = false;
     // "Stato civile dal" as the program last put it into its row: kept as
     // it is; anything the user types there must be a date.
     QString statoCivileDalMostrato;
@@ -106,7 +114,7 @@ private:
     QLabel* intestazione = nullptr;
     QLineEdit* editNome = nullptr;
     QLineEdit* editCognome = nullptr;
-    QDateEdit* dataNascita = nullptr;
+    CampoData* dataNascita = nullptr;
     QComboBox* comboSesso = nullptr;
     QComboBox* comboStatoCivile = nullptr;
     QLineEdit* editStatoCivileDal = nullptr;

@@ -5,6 +5,7 @@
 #include "datoteca.h"
 #include "dipendente.h"
 #include "filesicuri.h"
+#include "finestreaperte.h"
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "messaggi.h"
@@ -123,6 +124,7 @@ GestioneStipendi::GestioneStipendi(const QString& id_, QWidget* parent)
     connect(tabella->model(), &QAbstractItemModel::rowsRemoved, this, segna);
 
     carica();
+    FinestreAperte::registra(this, Dipendente::percorsoFile(id));
 }
 
 void GestioneStipendi::reject()
@@ -325,6 +327,15 @@ bool GestioneStipendi::salvaPeriodi()
 
 void GestioneStipendi::apriScheda()
 {
+    // The card this window was opened from is shown again, never a second
+    // card of the same employee.
+    if (FinestreAperte::mostra(SchedaDipendente::staticMetaObject.className(), Dipendente::percorsoFile(id), this))
+        return;
+    // The card may write the salary of the current period, and the table is
+    // read again when it closes: unsaved rows are saved or dropped first.
+    tabella->setCurrentItem(nullptr);
+    if (!ModificheNonSalvate::puoCambiare(this, modificato, [this] { return salvaPeriodi(); }))
+        return;
     SchedaDipendente scheda(id, this);
     scheda.exec();
     carica();

@@ -234,20 +234,13 @@ GestioneVariabili::GestioneVariabili(const QString& codice, int anno, QWidget* p
 
 void GestioneVariabili::sceltaCambiata()
 {
-    if (modificato) {
-        const QMessageBox::StandardButton risposta = Messaggi::domanda(
-            this, tr("Modifiche non salvate"),
-            tr("Le variabili modificate non sono state salvate. Salvarle prima di cambiare?"),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
-        const bool procedi = risposta == QMessageBox::Discard || (risposta == QMessageBox::Save && salva());
-        if (!procedi) {
-            // The grid keeps the edits of the employee and year it shows.
-            const QSignalBlocker b1(sceltaDipendente);
-            const QSignalBlocker b2(sceltaAnno);
-            sceltaDipendente->setCurrentIndex(indiceMostrato);
-            sceltaAnno->setValue(annoMostrato);
-            return;
-        }
+    if (!ModificheNonSalvate::puoCambiare(this, modificato, [this] { return salva(); })) {
+        // The grid keeps the edits of the employee and year it shows.
+        const QSignalBlocker b1(sceltaDipendente);
+        const QSignalBlocker b2(sceltaAnno);
+        sceltaDipendente->setCurrentIndex(indiceMostrato);
+        sceltaAnno->setValue(annoMostrato);
+        return;
     }
     caricaDati();
 }

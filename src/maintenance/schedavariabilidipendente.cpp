@@ -194,9 +194,9 @@ SchedaVariabiliDipendente::SchedaVariabiliDipendente(const QString& id_, QWidget
     layout->addWidget(riepilogo, 1);
     layout->addLayout(pulsanti);
 
-    connect(spinAnno, QOverload<int>::of(&QSpinBox::valueChanged), this, &SchedaVariabiliDipendente::caricaAnno);
+    connect(spinAnno, QOverload<int>::of(&QSpinBox::valueChanged), this, &SchedaVariabiliDipendente::sceltaCambiata);
     connect(comboMese, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &SchedaVariabiliDipendente::caricaMeseNelForm);
+            &SchedaVariabiliDipendente::sceltaCambiata);
     connect(riepilogo, &QTableWidget::cellClicked, this, [this](int riga, int) { comboMese->setCurrentIndex(riga); });
     connect(salva, &QPushButton::clicked, this, &SchedaVariabiliDipendente::salvaMeseCorrente);
     connect(stampa, &QPushButton::clicked, this, &SchedaVariabiliDipendente::stampaRiepilogo);
@@ -225,8 +225,36 @@ bool SchedaVariabiliDipendente::chiusuraConsentita()
     return ModificheNonSalvate::puoChiudere(this, modificato, [this] { return salvaMese(); });
 }
 
+void SchedaVariabiliDipendente::sceltaCambiata()
+{
+    const int mese = comboMese->currentIndex();
+    const int annoScelto = spinAnno->value();
+    if (modificato) {
+        // The question is about the month the form shows, and so is its
+        // save: the boxes show that month again while it is asked, and stay
+        // there on "Annulla".
+        {
+            const QSignalBlocker b1(comboMese);
+            const QSignalBlocker b2(spinAnno);
+            comboMese->setCurrentIndex(meseMostrato);
+            spinAnno->setValue(annoMostrato);
+        }
+        if (!ModificheNonSalvate::puoCambiare(this, modificato, [this] { return salvaMese(); }))
+            return;
+        const QSignalBlocker b1(comboMese);
+        const QSignalBlocker b2(spinAnno);
+        comboMese->setCurrentIndex(mese);
+        spinAnno->setValue(annoScelto);
+    }
+    if (annoScelto != annoMostrato)
+        caricaAnno();
+    else
+        caricaMeseNelForm();
+}
+
 void SchedaVariabiliDipendente::caricaAnno()
 {
+    annoMostrato = spinAnno->value();
     anno = VariabiliMensili::caricaAnno(id, spinAnno->value());
     caricaMeseNelForm();
     aggiornaTabellaRiepilogo();
@@ -238,6 +266,7 @@ void SchedaVariabiliDipendente::caricaMeseNelForm()
     if (i < 0 || i > 11 || anno.size() < 12)
         return;
     const VariabileMese& v = anno.at(i);
+    meseMostrato = i;
     caricamento = true;
     for (const auto& c : qAsConst(campi))
         c.first->setValue(v.*c.second); // a negative stored amount shows as 0.00

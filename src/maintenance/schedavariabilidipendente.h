@@ -36,6 +36,9 @@ public slots:
     void reject() override;
 
 private:
+    // Another month or year was chosen: unsaved edits of the month shown are
+    // saved or dropped as the user says, or the choice is taken back.
+    void sceltaCambiata();
     // Asks about unsaved edits (ModificheNonSalvate); true when the window
     // may close.
     bool chiusuraConsentita();
@@ -45,6 +48,9 @@ private:
 
     bool modificato = false;
     bool caricamento = false;
+    // The month (0-11) and year the form shows.
+    int meseMostrato = -1;
+    int annoMostrato = 0;
 
     QString id;
     DatiDipendente dip;

@@ -124,6 +124,25 @@ QDate leggiData(const QString& testo)
     return QDate::fromString(testo, kFormatoData);
 }
 
+// The lines of a record by key, as its file holds them; the lines of the
+// employment periods and of the children each under one key of their own.
+QMap<QString, QString> righePerCampo(const DatiDipendente& d)
+{
+    QMap<QString, QString> righe;
+    const QStringList testo = QString::fromUtf8(Dipendente::serializza(d)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    static const QRegularExpression periodo(QStringLiteral("^(nPeriodi|periodo\\d+_)"));
+    static const QRegularExpression figlio(QStringLiteral("^(figli_count|figlio\\d+_)"));
+    for (const QString& riga : testo) {
+        QString campo = riga.left(riga.indexOf(QLatin1Char('=')));
+        if (periodo.match(campo).hasMatch())
+            campo = QStringLiteral("periodi");
+        else if (figlio.match(campo).hasMatch())
+            campo = QStringLiteral("figli");
+        righe[campo] += riga + QLatin1Char('\n');
+    }
+    return righe;
+}
+
 } // namespace
 
 bool Figlio::operator==(const Figlio& o) const
@@ -368,6 +387,30 @@ bool Dipendente::salva(const DatiDipendente& d, const QString& id)
     if (!idValido(id))
         return false;
     return FileSicuri::scrivi(percorsoFile(id), serializza(d));
+}
+
+DatiDipendente Dipendente::unisci(const DatiDipendente& base, const DatiDipendente& nostro,
+                                  const DatiDipendente& loro, QStringList* conflitti)
+{
+    const QMap<QString, QString> b = righePerCampo(base);
+    const QMap<QString, QString> n = righePerCampo(nostro);
+    const QMap<QString, QString> l = righePerCampo(loro);
+    QStringList campi = b.keys() + n.keys() + l.keys();
+    campi.removeDuplicates();
+    QString unito;
+    for (const QString& campo : qAsConst(campi)) {
+        const QString delNostro = n.value(campo);
+        const QString delLoro = l.value(campo);
+        const QString diBase = b.value(campo);
+        if (delNostro == diBase) {
+            unito += delLoro;
+            continue;
+        }
+        if (delLoro != diBase && delLoro != delNostro && conflitti)
+            conflitti->append(campo);
+        unito += delNostro;
+    }
+    return deserializza(unito.toUtf8());
 }
 
 QStringList Dipendente::elencoDipendenti(bool soloInForza)

@@ -140,6 +140,15 @@ public:
     static QString dataUscita(const DatiDipendente& d, int anno);
     static void setDataAssunzione(DatiDipendente& d, const QString& data);
 
+    // Two edits of one record brought together: `base` as both sides read
+    // it, `nostro` and `loro` as each side left it. Every field takes the
+    // value of the side that changed it; a field both sides changed, each in
+    // its own way, takes ours, and its key goes into `conflitti` (may be
+    // null). The employment periods ("periodi") and the children ("figli")
+    // count as one field each.
+    static DatiDipendente unisci(const DatiDipendente& base, const DatiDipendente& nostro, const DatiDipendente& loro,
+                                 QStringList* conflitti = nullptr);
+
     // The record as the lines of its file, and back (used by carica/salva).
     static QByteArray serializza(const DatiDipendente& d);
     // `problemi` (may be null) receives the key of every number that is not

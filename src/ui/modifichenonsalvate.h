@@ -15,4 +15,9 @@ namespace ModificheNonSalvate {
 // failed save) answers false: the window stays open with its edits.
 bool puoChiudere(QWidget* finestra, bool modificato, const std::function<bool()>& salva);
 
+// The same question before the window replaces what it shows (another
+// month, year or employee) or opens a window that may write the same file:
+// true when the window may go on.
+bool puoCambiare(QWidget* finestra, bool modificato, const std::function<bool()>& salva);
+
 }

@@ -17,6 +17,7 @@
 #include "storicostipendi.h"
 #include "variabilimensili.h"
 
+#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,6 +65,7 @@ Caso crea(const QString& nome)
             digita(f, "nome", QStringLiteral("Mario"));
             digita(f, "cognome", QStringLiteral("Rossi"));
             digita(f, "uid", kAVS);
+            QTest::keyClicks(f.findChild<QDateEdit*>(QStringLiteral("dataNascita")), QStringLiteral("12041985"));
         };
         c.salvato = esiste(Dipendente::percorsoFile(QStringLiteral("Rossi_Mario.txt")));
     } else if (nome == QLatin1String("NuovaAzienda")) {

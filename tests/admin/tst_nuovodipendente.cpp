@@ -23,6 +23,7 @@
 namespace {
 
 const QDate kOggi(2025, 6, 16);
+const QDate kNato(1985, 4, 12);
 const QString kAVS = QStringLiteral("756.1234.5678.97");
 
 template <typename T>
@@ -59,6 +60,12 @@ void scegli(QWidget& w, const char* combo, const QVariant& dato)
     const int i = c->findData(dato);
     QVERIFY2(i >= 0, combo);
     c->setCurrentIndex(i);
+}
+
+// Types the birth date into its field, as the user does.
+void nascita(QWidget& w, const QString& cifre = QStringLiteral("12041985"))
+{
+    QTest::keyClicks(figlio<QDateEdit>(w, QStringLiteral("dataNascita")), cifre);
 }
 
 void clic(QWidget& w, const char* nome)
@@ -118,31 +125,36 @@ void TestNuovoDipendente::rifiuti_data()
     QTest::addColumn<QString>("uid");
     QTest::addColumn<QString>("messaggio"); // empty: saved
     QTest::addColumn<QString>("id");
-    QTest::addColumn<QDate>("nascita"); // invalid: left at today
+    QTest::addColumn<QDate>("nascita"); // invalid: left empty
     QTest::addColumn<QString>("iban");
 
     const QString obbligatori = QStringLiteral("Nome e cognome sono obbligatori.");
     const QString avs = QStringLiteral("Numero AVS non valido.");
     const QString nomeFile = QStringLiteral("Nome e cognome non danno un nome di file utilizzabile: usare anche lettere o cifre.");
-    QTest::newRow("valido") << "Anna Maria" << "Rota" << "CH" << kAVS << "" << "Rota_Anna Maria.txt" << QDate() << QString();
-    QTest::newRow("AVS senza punti, spazi attorno") << "Anna" << "Rota" << "CH" << " 7561234567897 " << "" << "Rota_Anna.txt" << QDate() << QString();
-    QTest::newRow("nome vuoto") << "" << "Rota" << "CH" << kAVS << obbligatori << "" << QDate() << QString();
-    QTest::newRow("cognome di soli spazi") << "Anna" << "   " << "CH" << kAVS << obbligatori << "" << QDate() << QString();
-    QTest::newRow("AVS vuoto") << "Anna" << "Rota" << "CH" << "" << avs << "" << QDate() << QString();
-    QTest::newRow("AVS cifra di controllo") << "Anna" << "Rota" << "CH" << "756.1234.5678.98" << avs << "" << QDate() << QString();
-    QTest::newRow("AVS 12 cifre") << "Anna" << "Rota" << "CH" << "756.1234.5678.9" << avs << "" << QDate() << QString();
-    QTest::newRow("estero senza controllo") << "Anna" << "Rota" << "IT" << "" << "" << "Rota_Anna.txt" << QDate() << QString();
-    QTest::newRow("cognome di sole barre") << "Anna" << "//" << "CH" << kAVS << nomeFile << "" << QDate() << QString();
-    QTest::newRow("percorso nel cognome") << "Anna" << "../../Rota" << "CH" << kAVS << "" << "Rota_Anna.txt" << QDate() << QString();
-    // Today is 16/06/2025: the card refuses a birth date after it, so does the form.
+    QTest::newRow("valido") << "Anna Maria" << "Rota" << "CH" << kAVS << "" << "Rota_Anna Maria.txt" << kNato << QString();
+    QTest::newRow("AVS senza punti, spazi attorno") << "Anna" << "Rota" << "CH" << " 7561234567897 " << "" << "Rota_Anna.txt" << kNato << QString();
+    QTest::newRow("nome vuoto") << "" << "Rota" << "CH" << kAVS << obbligatori << "" << kNato << QString();
+    QTest::newRow("cognome di soli spazi") << "Anna" << "   " << "CH" << kAVS << obbligatori << "" << kNato << QString();
+    QTest::newRow("AVS vuoto") << "Anna" << "Rota" << "CH" << "" << avs << "" << kNato << QString();
+    QTest::newRow("AVS cifra di controllo") << "Anna" << "Rota" << "CH" << "756.1234.5678.98" << avs << "" << kNato << QString();
+    QTest::newRow("AVS 12 cifre") << "Anna" << "Rota" << "CH" << "756.1234.5678.9" << avs << "" << kNato << QString();
+    QTest::newRow("estero senza controllo") << "Anna" << "Rota" << "IT" << "" << "" << "Rota_Anna.txt" << kNato << QString();
+    QTest::newRow("cognome di sole barre") << "Anna" << "//" << "CH" << kAVS << nomeFile << "" << kNato << QString();
+    QTest::newRow("percorso nel cognome") << "Anna" << "../../Rota" << "CH" << kAVS << "" << "Rota_Anna.txt" << kNato << QString();
+    // Today is 16/06/2025: the card refuses a birth date of today or after,
+    // so does the form; it has none until the user gives one.
     QTest::newRow("nata domani") << "Anna" << "Rota" << "CH" << kAVS
-                                 << QStringLiteral("\"Data di nascita\": il 17/06/2025 e' dopo oggi.") << "" << QDate(2025, 6, 17) << QString();
+                                 << QStringLiteral("\"Data di nascita\": il 17/06/2025 non e' prima di oggi.") << "" << QDate(2025, 6, 17) << QString();
+    QTest::newRow("nata oggi") << "Anna" << "Rota" << "CH" << kAVS
+                               << QStringLiteral("\"Data di nascita\": il 16/06/2025 non e' prima di oggi.") << "" << kOggi << QString();
+    QTest::newRow("senza data di nascita") << "Anna" << "Rota" << "IT" << "" << QStringLiteral("\"Data di nascita\": campo obbligatorio.")
+                                           << "" << QDate() << QString();
+    QTest::newRow("nata ieri") << "Anna" << "Rota" << "CH" << kAVS << "" << "Rota_Anna.txt" << QDate(2025, 6, 15) << QString();
     // The employee's IBAN is checked as on the card: CH93 0076 2011 6238 5295 7
     // is valid, its last digit changed fails the check digits.
     QTest::newRow("IBAN errato") << "Anna" << "Rota" << "CH" << kAVS
                                  << QStringLiteral("\"IBAN\": CH93 0076 2011 6238 5295 8 non e' un IBAN valido, controlla le cifre.")
-                                 << "" << QDate() << "CH93 0076 2011 6238 5295 8";
-    QTest::newRow("nata oggi") << "Anna" << "Rota" << "CH" << kAVS << "" << "Rota_Anna.txt" << kOggi << QString();
+                                 << "" << kNato << "CH93 0076 2011 6238 5295 8";
 }
 
 void TestNuovoDipendente::rifiuti()
@@ -175,6 +187,9 @@ void TestNuovoDipendente::rifiuti()
         QCOMPARE(f.result(), int(QDialog::Accepted));
         QCOMPARE(f.idCreato(), id);
         QCOMPARE(file(), QStringList{id});
+        DatiDipendente letto;
+        QVERIFY(Dipendente::carica(id, letto));
+        QCOMPARE(letto.dataNascita, nascita.toString(QStringLiteral("dd/MM/yyyy")));
     } else {
         QCOMPARE(registro.richieste.size(), 1);
         QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Attenzione"));
@@ -225,7 +240,7 @@ void TestNuovoDipendente::completoSiRilegge()
     f.show();
     digita(campo(f, "nome"), QStringLiteral("  Anna Maria "));
     digita(campo(f, "cognome"), QStringLiteral("Rota"));
-    figlio<QDateEdit>(f, QStringLiteral("dataNascita"))->setDate(QDate(1985, 4, 12));
+    nascita(f); // 12041985
     scegli(f, "sesso", QStringLiteral("F"));
     scegli(f, "statoCivile", QStringLiteral("coniugato"));
     digita(campo(f, "nazionalita"), QStringLiteral("svizzera"));
@@ -322,6 +337,7 @@ void TestNuovoDipendente::estero()
     digita(campo(f, "codiceFiscale"), QStringLiteral("RSSMRA80A01H501U"));
     digita(campo(f, "nome"), QStringLiteral("Mario"));
     digita(campo(f, "cognome"), QStringLiteral("Rossi"));
+    nascita(f, QStringLiteral("01011980"));
     clic(f, "salva");
     QVERIFY(registro.richieste.isEmpty());
 
@@ -344,6 +360,7 @@ void TestNuovoDipendente::capInesistenteNonBlocca()
     digita(campo(f, "nome"), QStringLiteral("Anna"));
     digita(campo(f, "cognome"), QStringLiteral("Rota"));
     digita(campo(f, "uid"), kAVS);
+    nascita(f);
     digita(campo(f, "cap"), QStringLiteral("0000"));
     emit campo(f, "cap")->editingFinished(); // the user leaves the entry
     QCOMPARE(registro.richieste.size(), 1);
@@ -407,6 +424,7 @@ void TestNuovoDipendente::fileEsistente()
     else
         digita(campo(f, "cognome"), cognome);
     digita(campo(f, "uid"), kAVS);
+    nascita(f);
     clic(f, "salva");
     QCOMPARE(f.result(), int(QDialog::Accepted));
     QCOMPARE(f.idCreato(), atteso);
@@ -460,6 +478,7 @@ void TestNuovoDipendente::avsDoppio()
     digita(campo(f, "nome"), QStringLiteral("Anna"));
     digita(campo(f, "cognome"), QStringLiteral("Rota"));
     digita(campo(f, "uid"), avs);
+    nascita(f);
     clic(f, "salva");
     QCOMPARE(!registro.richieste.isEmpty() && registro.richieste.first().tipo == Messaggi::Tipo::Domanda, domanda);
     if (domanda) {
@@ -482,6 +501,7 @@ void TestNuovoDipendente::erroreScrittura()
     digita(campo(f, "nome"), QStringLiteral("Anna"));
     digita(campo(f, "cognome"), QStringLiteral("Rota"));
     digita(campo(f, "uid"), kAVS);
+    nascita(f);
     clic(f, "salva");
     QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
     QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare i dati del dipendente."));
@@ -500,6 +520,7 @@ void TestNuovoDipendente::invioNonSalva()
         digita(campo(f, "nome"), QStringLiteral("Anna"));
         digita(campo(f, "cognome"), QStringLiteral("Rota"));
         digita(campo(f, "uid"), kAVS);
+        nascita(f);
         QTest::keyClick(campo(f, "cognome"), Qt::Key_Return);
         QVERIFY(f.isVisible());
         QVERIFY(file().isEmpty());
@@ -538,6 +559,7 @@ void TestNuovoDipendente::chiudi()
         digita(campo(f, "nome"), QStringLiteral("Anna"));
         digita(campo(f, "cognome"), QStringLiteral("Rota"));
         digita(campo(f, "uid"), kAVS);
+        nascita(f);
     }
     clic(f, "chiudi");
     QCOMPARE(registro.richieste.first().titolo, QStringLiteral("Chiudere?"));

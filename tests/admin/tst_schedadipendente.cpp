@@ -8,6 +8,7 @@
 #include "gestionestipendi.h"
 #include "impostafonte.h"
 #include "inizializzazione.h"
+#include "inputsvizzero.h"
 #include "linkaiuto.h"
 #include "nap.h"
 #include "nazioni.h"
@@ -71,6 +72,8 @@ private slots:
     void fileDanneggiato();
     void rotellaSenzaFuoco_data();
     void rotellaSenzaFuoco();
+    void modificatoAltrove_data();
+    void modificatoAltrove();
 
 private:
     static QString testo(QDialog& d, const char* nome) { return d.findChild<QLineEdit*>(QLatin1String(nome))->text(); }
@@ -87,6 +90,9 @@ private:
         QVERIFY2(b, nome);
         b->click();
     }
+    // The record's value shown by a widget of the card, as inputDigitati
+    // compares it.
+    static QString valore(const DatiDipendente& dopo, const QString& widget);
     // A Swiss employee with a little of everything.
     static DatiDipendente base();
     // What the card writes besides the user's input: country, partner and
@@ -249,7 +255,8 @@ void TestSchedaDipendente::inputDigitati_data()
     QTest::newRow("first name") << "nome" << "Luigi" << "Luigi";
     QTest::newRow("surname") << "cognome" << "Bianchi" << "Bianchi";
     QTest::newRow("birth date") << "dataNascita" << "02/03/1990" << "02/03/1990";
-    QTest::newRow("born today") << "dataNascita" << "05/03/2026" << "05/03/2026";
+    QTest::newRow("born yesterday") << "dataNascita" << "04/03/2026" << "04/03/2026";
+    QTest::newRow("born today") << "dataNascita" << "05/03/2026" << "";
     QTest::newRow("sex") << "sesso" << "F" << "F";
     QTest::newRow("civil status") << "statoCivile" << "divorziato" << "divorziato";
     QTest::newRow("civil status date, dots") << "statoCivileDal" << "1.2.2020" << "01/02/2020";
@@ -361,6 +368,14 @@ void TestSchedaDipendente::inputDigitati()
     QCOMPARE(registro.ultimoTesto(), QStringLiteral("Dipendente salvato."));
     DatiDipendente dopo;
     QVERIFY(Dipendente::carica(id, dopo));
+    QCOMPARE(valore(dopo, widget), salvato);
+    // The untouched text of another window is kept as it was.
+    if (widget != QLatin1String("statoCivileDal"))
+        QCOMPARE(dopo.statoCivileDal, QStringLiteral("non ricordo"));
+}
+
+QString TestSchedaDipendente::valore(const DatiDipendente& dopo, const QString& widget)
+{
     auto importo = [](double x) { return QString::number(x, 'f', 2); };
     const QMap<QString, QString> valori{
         {QStringLiteral("nome"), dopo.nome},
@@ -397,12 +412,82 @@ void TestSchedaDipendente::inputDigitati()
         {QStringLiteral("banca"), dopo.banca},
         {QStringLiteral("bicSwift"), dopo.bicSwift},
         {QStringLiteral("bancaEstera"), dopo.bancaEstera ? QStringLiteral("1") : QStringLiteral("0")},
-        {QStringLiteral("numeroAVS"), dopo.numeroAVS}};
-    QVERIFY2(valori.contains(widget), qPrintable(widget));
-    QCOMPARE(valori.value(widget), salvato);
-    // The untouched text of another window is kept as it was.
-    if (widget != QLatin1String("statoCivileDal"))
-        QCOMPARE(dopo.statoCivileDal, QStringLiteral("non ricordo"));
+        {QStringLiteral("numeroAVS"), dopo.numeroAVS},
+        {QStringLiteral("<figli>"), QString::number(dopo.figli.size())}};
+    return valori.value(widget, QStringLiteral("<no such widget>"));
+}
+
+// Two cards of one employee, each saving what it changed: the second save
+// keeps what the first wrote, and a field both changed is named and taken
+// from the card saving last only when the user says so.
+void TestSchedaDipendente::modificatoAltrove_data()
+{
+    QTest::addColumn<QString>("altrove"); // changed and saved first on another card ("<figli>": by another program)
+    QTest::addColumn<QString>("valoreAltrove");
+    QTest::addColumn<QString>("qui"); // then changed and saved on this card
+    QTest::addColumn<QString>("valoreQui");
+    QTest::addColumn<int>("risposta");    // to the question, if asked
+    QTest::addColumn<QString>("nominato"); // the field named by the question; empty: nothing asked
+    QTest::addColumn<QString>("atteso");   // the file's value of `qui` afterwards
+
+    const int salva = QMessageBox::Save;
+    const int annulla = QMessageBox::Cancel;
+    QTest::newRow("mobile there, e-mail here: both kept")
+        << "cellulare" << "079 222 33 44" << "email" << "mario@esempio.ch" << salva << "" << "mario@esempio.ch";
+    QTest::newRow("the same mobile on both") << "cellulare" << "079 222 33 44" << "cellulare" << "079 222 33 44" << salva
+                                             << "" << "079 222 33 44";
+    QTest::newRow("two mobiles, this card's saved") << "cellulare" << "079 222 33 44" << "cellulare" << "078 555 66 77"
+                                                    << salva << "Cellulare" << "078 555 66 77";
+    QTest::newRow("two mobiles, Annulla") << "cellulare" << "079 222 33 44" << "cellulare" << "078 555 66 77" << annulla
+                                          << "Cellulare" << "079 222 33 44";
+    QTest::newRow("two permits") << "permessoLavoro" << "B" << "permessoLavoro" << "C" << salva
+                                 << "Permesso di lavoro" << "C";
+    QTest::newRow("a child added elsewhere, a name here")
+        << "<figli>" << "2" << "nome" << "Marco" << salva << "" << "Marco";
+}
+
+void TestSchedaDipendente::modificatoAltrove()
+{
+    QFETCH(QString, altrove);
+    QFETCH(QString, valoreAltrove);
+    QFETCH(QString, qui);
+    QFETCH(QString, valoreQui);
+    QFETCH(int, risposta);
+    QFETCH(QString, nominato);
+    QFETCH(QString, atteso);
+    const auto cambia = [](SchedaDipendente& s, const QString& widget, const QString& valore) {
+        if (auto* c = combo(s, qPrintable(widget)))
+            c->setCurrentIndex(c->findData(valore));
+        else
+            scrivi(s, qPrintable(widget), valore);
+    };
+    QVERIFY(Dipendente::salva(base(), id));
+    RegistroMessaggi registro;
+    registro.rispondi(QMessageBox::StandardButton(risposta));
+    SchedaDipendente scheda(id);
+    if (altrove == QLatin1String("<figli>")) {
+        DatiDipendente d = base();
+        d.figli.append(Figlio());
+        QVERIFY(Dipendente::salva(d, id));
+    } else {
+        SchedaDipendente seconda(id);
+        cambia(seconda, altrove, valoreAltrove);
+        clic(seconda, "salva");
+    }
+    registro.richieste.clear();
+    cambia(scheda, qui, valoreQui);
+    clic(scheda, "salva");
+
+    const Messaggi::Richiesta domanda = registro.richieste.first();
+    QCOMPARE(domanda.titolo == QLatin1String("Dipendente modificato altrove"), !nominato.isEmpty());
+    QVERIFY2(nominato.isEmpty() || domanda.testo.contains(QStringLiteral("\n- ") + nominato + QLatin1Char('\n')),
+             qPrintable(domanda.testo));
+    QCOMPARE(scheda.result(), int(risposta == QMessageBox::Save ? QDialog::Accepted : QDialog::Rejected));
+    DatiDipendente dopo;
+    QVERIFY(Dipendente::carica(id, dopo));
+    QCOMPARE(valore(dopo, qui), atteso);
+    if (altrove != qui)
+        QCOMPARE(valore(dopo, altrove), valoreAltrove);
 }
 
 // A value outside its field's range is refused with a message naming the
@@ -423,6 +508,8 @@ void TestSchedaDipendente::fuoriLimite_data()
     // CH93 0076 2011 6238 5295 7 is valid: the last digit changed.
     QTest::newRow("IBAN, wrong check digit") << "iban" << "CH93 0076 2011 6238 5295 8" << "IBAN";
     QTest::newRow("birth date tomorrow") << "dataNascita" << "06/03/2026" << "Data di nascita";
+    QTest::newRow("birth date today") << "dataNascita" << "05/03/2026" << "Data di nascita";
+    QTest::newRow("born today, as stored") << "<nascita>" << "05/03/2026" << "Data di nascita";
     // The dialogs' dates as the file holds them (the dialogs refuse such
     // dates themselves).
     QTest::newRow("employment ends before it starts, as stored") << "<periodo>" << "31/12/2019" << "Periodi di rapporto";
@@ -442,6 +529,8 @@ void TestSchedaDipendente::fuoriLimite()
     DatiDipendente d = base();
     if (widget == QLatin1String("<figlio>"))
         d.figli.first().dataNascita = digitato;
+    else if (widget == QLatin1String("<nascita>"))
+        d.dataNascita = digitato;
     else if (widget == QLatin1String("<periodo>"))
         d.periodi.first().uscita = digitato;
     else if (widget == QLatin1String("<secondo periodo>"))
@@ -480,7 +569,8 @@ void TestSchedaDipendente::fuoriLimite()
     QCOMPARE(testo(scheda, "salarioMensile"), QStringLiteral("5200.00"));
     QCOMPARE(testo(scheda, "gradoOccupazione"), QStringLiteral("100"));
     QCOMPARE(testo(scheda, "iban"), QStringLiteral("CH9300762011623852957"));
-    QCOMPARE(scheda.findChild<QDateEdit*>(QStringLiteral("dataNascita"))->date(), QDate(1988, 4, 14));
+    QCOMPARE(scheda.findChild<QDateEdit*>(QStringLiteral("dataNascita"))->date(),
+             InputSvizzero::leggiData(d.dataNascita));
 }
 
 // The card shows the salary of the salary period covering the current

@@ -32,6 +32,7 @@ private slots:
     void celleDigitate_data();
     void celleDigitate();
     void apriScheda();
+    void unaFinestraPerDipendente();
     void aumentoPagato();
     void fileDanneggiato();
 
@@ -290,8 +291,9 @@ void TestGestioneStipendi::celleDigitate()
     QCOMPARE(valori.at(colonna), salvato);
 }
 
-// The employee card opened from here: afterwards the table is reloaded, so
-// unsaved rows go and the number of salaries follows the card.
+// The employee card opened from here: unsaved rows are saved or dropped
+// first, and afterwards the table is reloaded, so the number of salaries
+// follows the card.
 void TestGestioneStipendi::apriScheda()
 {
     QVERIFY(StoricoStipendi::salva(id, {periodo(QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"), 5000)}));
@@ -299,6 +301,10 @@ void TestGestioneStipendi::apriScheda()
     GestioneStipendi g(id);
     clic(g, "aggiungiPeriodo");
     QCOMPARE(tabella(g)->rowCount(), 2);
+    clic(g, "apriScheda"); // "Annulla": the window stays with its row
+    QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Modifiche non salvate"));
+    QCOMPARE(tabella(g)->rowCount(), 2);
+    registro.rispondi(QMessageBox::Discard);
 
     quandoAperto([&] {
         auto* scheda = finestraAperta<SchedaDipendente>();
@@ -321,6 +327,42 @@ void TestGestioneStipendi::apriScheda()
     QVector<PeriodoStipendio> v;
     QVERIFY(StoricoStipendi::carica(id, v));
     QCOMPARE(v.size(), 1);
+}
+
+// One card and one salary history per employee: the history opened from a
+// card goes back to that card instead of opening a second one (asking about
+// its own unsaved rows as it closes), and the other way round.
+void TestGestioneStipendi::unaFinestraPerDipendente()
+{
+    RegistroMessaggi registro;
+    {
+        SchedaDipendente scheda(Dipendente::percorsoFile(id)); // as the list opens it
+        scheda.show();
+        GestioneStipendi g(id, &scheda);
+        g.show();
+        clic(g, "aggiungiPeriodo");
+        registro.rispondi(QMessageBox::Discard);
+        clic(g, "apriScheda");
+        QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Chiudere?"));
+        QVERIFY(!g.isVisible());
+        QVERIFY(scheda.isVisible());
+        QVERIFY(!finestraAperta<SchedaDipendente>() || finestraAperta<SchedaDipendente>() == &scheda);
+    }
+    GestioneStipendi g(id);
+    bool seconda = false;
+    quandoModale<SchedaDipendente>([&](SchedaDipendente* scheda) {
+        quandoAperto([&] { // a second history would be the modal window now
+            auto* altra = qobject_cast<GestioneStipendi*>(QApplication::activeModalWidget());
+            seconda = altra;
+            if (altra)
+                altra->QDialog::reject();
+        });
+        clic(*scheda, "storicoStipendi");
+        QVERIFY(!scheda->isVisible());
+    });
+    clic(g, "apriScheda");
+    QTest::qWait(20);
+    QVERIFY(!seconda);
 }
 
 // A raise from July typed into the window and saved is what the pay count

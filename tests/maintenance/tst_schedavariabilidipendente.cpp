@@ -43,6 +43,8 @@ private slots:
     void mesiNellaLingua();
     void annoChiuso();
     void clicSulRiepilogo();
+    void cambioConModifiche_data();
+    void cambioConModifiche();
     void stampaRiepilogo();
 
 private:
@@ -339,15 +341,67 @@ void TestSchedaVariabiliDipendente::clicSulRiepilogo()
     anno[2].vacanzePrese = 1.5;
     QVERIFY(VariabiliMensili::salvaAnno(id, 2026, anno));
 
+    RegistroMessaggi registro;
+    registro.rispondi(QMessageBox::Discard);
     SchedaVariabiliDipendente s(id);
     box(s, "oreFatte")->setValue(120); // May, not saved
     auto* t = s.findChild<QTableWidget*>(QStringLiteral("riepilogo"));
     emit t->cellClicked(2, 3);
+    QCOMPARE(registro.richieste.size(), 1);
     QCOMPARE(mese(s)->currentText(), QStringLiteral("Marzo"));
     QCOMPARE(box(s, "oreFatte")->value(), 160.0);
     QCOMPARE(rigaRiepilogo(s, 2).at(5), QStringLiteral("1.5"));
     mese(s)->setCurrentIndex(4);
-    QCOMPARE(box(s, "oreFatte")->value(), 0.0); // the unsaved May values are gone
+    QCOMPARE(box(s, "oreFatte")->value(), 0.0); // the May values were not saved
+    QCOMPARE(registro.richieste.size(), 1);
+}
+
+// 100 typed for December, then another month or year chosen: the card asks
+// first. "Salva" stores December, "Non salvare" drops it, "Annulla" keeps
+// December in the form and in the boxes.
+void TestSchedaVariabiliDipendente::cambioConModifiche_data()
+{
+    QTest::addColumn<QString>("cambio"); // "mese", "anno" or "riepilogo" (a click on November's row)
+    QTest::addColumn<QMessageBox::StandardButton>("risposta");
+    for (const char* cambio : {"mese", "anno", "riepilogo"}) {
+        QTest::addRow("%s, Salva", cambio) << QString::fromLatin1(cambio) << QMessageBox::Save;
+        QTest::addRow("%s, Non salvare", cambio) << QString::fromLatin1(cambio) << QMessageBox::Discard;
+        QTest::addRow("%s, Annulla", cambio) << QString::fromLatin1(cambio) << QMessageBox::Cancel;
+    }
+}
+
+void TestSchedaVariabiliDipendente::cambioConModifiche()
+{
+    QFETCH(QString, cambio);
+    QFETCH(QMessageBox::StandardButton, risposta);
+    dipendente(false);
+    RegistroMessaggi registro;
+    SchedaVariabiliDipendente s(id);
+    auto* anno = s.findChild<QSpinBox*>(QStringLiteral("anno"));
+    mese(s)->setCurrentIndex(11);
+    QVERIFY(registro.richieste.isEmpty()); // nothing typed, nothing asked
+    box(s, "importiImponibili")->setValue(100);
+
+    registro.rispondi(risposta);
+    if (cambio == QLatin1String("anno"))
+        anno->setValue(2025);
+    else if (cambio == QLatin1String("mese"))
+        mese(s)->setCurrentIndex(10);
+    else
+        emit s.findChild<QTableWidget*>(QStringLiteral("riepilogo"))->cellClicked(10, 0);
+    QVERIFY(!registro.richieste.isEmpty());
+    QCOMPARE(registro.richieste.first().titolo, QStringLiteral("Modifiche non salvate"));
+
+    // "Annulla" keeps December and its 100 in the form; back in December
+    // 2026 otherwise, the form shows what the file holds.
+    const bool salvato = risposta == QMessageBox::Save;
+    const bool annullato = risposta == QMessageBox::Cancel;
+    QCOMPARE(VariabiliMensili::caricaMese(id, 2026, 12).importiImponibili, salvato ? 100.0 : 0.0);
+    QCOMPARE(mese(s)->currentIndex() == 11 && anno->value() == 2026, annullato);
+    anno->setValue(2026);
+    mese(s)->setCurrentIndex(11);
+    QCOMPARE(box(s, "importiImponibili")->value(), salvato || annullato ? 100.0 : 0.0);
+    QCOMPARE(registro.richieste.size(), salvato ? 2 : 1); // the question, "salvate"
 }
 
 // The summary prints the window's year as it is, a month just saved

@@ -21,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -1398,6 +1399,7 @@ void TestChiusuraMensile::dueAziende()
                 return QString();
             QTest::keyClicks(e, campo.second);
         }
+        QTest::keyClicks(f.findChild<QDateEdit*>(QStringLiteral("dataNascita")), QStringLiteral("12041985"));
         f.findChild<QPushButton*>(QStringLiteral("salva"))->click();
         return f.idCreato();
     };
