@@ -97,9 +97,14 @@ QString StampeScheda::nomeFileVariabili(const QString& id, int anno, bool riepil
 
 FoglioPaga StampeScheda::foglioPaga(const QString& id, int anno, int mese)
 {
-    FoglioPaga f;
     StoricoPaghe::PagaMese paga; // a month not saved shows zeros
     StoricoPaghe::caricaMese(QFileInfo(id).fileName(), anno, mese, &paga);
+    return foglioPaga(id, anno, mese, paga);
+}
+
+FoglioPaga StampeScheda::foglioPaga(const QString& id, int anno, int mese, const StoricoPaghe::PagaMese& paga)
+{
+    FoglioPaga f;
     DatiDipendente dip;
     Dipendente::carica(id, dip);
     // The same lines as the slips of the monthly closing.
@@ -126,7 +131,7 @@ FoglioPaga StampeScheda::foglioPaga(const QString& id, int anno, int mese)
     f.mese = intestazioneMese(mese, anno);
     f.luogoData = luogoData();
 
-    f.impostaVacanze(id, anno, mese);
+    f.impostaVacanze(id, dip, anno, mese);
     return f;
 }
 
@@ -154,15 +159,20 @@ void StampeScheda::stampaFoglioPaga(QWidget* scheda, const QString& id)
     }
     // A month group without a net (written by hand) is no saved count: a
     // slip of zeros would look like one.
-    avvisaStorico(scheda, tr("Foglio paga"), DocumentiChiusura::motivoEscluso(QFileInfo(id).fileName(), anno, mese));
-    StoricoPaghe::PagaMese paga;
-    if (!StoricoPaghe::caricaMese(QFileInfo(id).fileName(), anno, mese, &paga) || !paga.conNetto) {
+    // The year's pay history read once, for the warning and the slip.
+    QList<StoricoPaghe::PagaMese> mesi;
+    QString danno;
+    StoricoPaghe::caricaAnno(QFileInfo(id).fileName(), anno, mesi, &danno);
+    avvisaStorico(scheda, tr("Foglio paga"),
+                  DocumentiChiusura::motivoEscluso(QFileInfo(id).fileName(), anno, mese, danno));
+    const StoricoPaghe::PagaMese* paga = StoricoPaghe::trovaMese(mesi, mese);
+    if (!paga || !paga->conNetto) {
         Messaggi::informazione(scheda, tr("Foglio paga"),
                                tr("Nessun conteggio salvato per %1.").arg(intestazioneMese(mese, anno)));
         return;
     }
 
-    const FoglioPaga foglio = foglioPaga(id, anno, mese);
+    const FoglioPaga foglio = foglioPaga(id, anno, mese, *paga);
     AnteprimaStampa anteprima(scheda, tr("Anteprima foglio paga"),
                               [foglio](QPrinter& printer) { foglio.disegnaSu(printer); });
     anteprima.nomeFilePredefinito = nomeFilePaga(id, anno, mese);

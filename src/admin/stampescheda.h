@@ -25,6 +25,8 @@ public:
     // The slip of month `mese` of year `anno` as saved in the pay history,
     // with the employee, company and holiday data of today.
     static FoglioPaga foglioPaga(const QString& id, int anno, int mese);
+    // The same from the saved month `paga` already read.
+    static FoglioPaga foglioPaga(const QString& id, int anno, int mese, const StoricoPaghe::PagaMese& paga);
 
     // The file names the previews propose.
     static QString nomeFilePaga(const QString& id, int anno, int mese);

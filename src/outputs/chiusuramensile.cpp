@@ -244,8 +244,13 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
         // An employee whose file holds invalid values keeps its row, with
         // the reason in place of a count.
         RisultatoConteggio r;
+        // The year's pay history read once, for the count and for what
+        // stands against the month.
+        QList<StoricoPaghe::PagaMese> storico;
+        QString dannoStorico;
         if (erroreLettura.isEmpty()) {
-            r = ConteggioSalario::genera(id, d, a, m, false, tredicesima(), &contesto);
+            StoricoPaghe::caricaAnno(id, a, storico, &dannoStorico);
+            r = ConteggioSalario::genera(id, d, a, m, false, tredicesima(), &contesto, &storico);
         } else {
             r.anno = a;
             r.mese = m;
@@ -264,7 +269,7 @@ void ChiusuraMensile::aggiornaAnteprima(bool avvisa)
         // save is not counted either, even when the preview computes it; nor
         // one whose pay history did not read cleanly, as the save refuses it.
         if (r.errore.isEmpty())
-            r.errore = DocumentiChiusura::motivoEscluso(id, a, m);
+            r.errore = DocumentiChiusura::motivoEscluso(id, a, m, dannoStorico);
         const bool errore = !r.errore.isEmpty();
         const int riga = tabella->rowCount();
         tabella->insertRow(riga);

@@ -100,8 +100,9 @@ QByteArray CifreRiepilogo::testoCsv(const QStringList& ids, int anno, int mese)
             continue;
         }
         // A month the last closing could not count again is no current pay:
-        // its amounts stay, marked with the reason.
-        const QString motivo = DocumentiChiusura::motivoEscluso(id, anno, mese);
+        // its amounts stay, marked with the reason. The pay history is not
+        // read again: it read cleanly.
+        const QString motivo = DocumentiChiusura::motivoEscluso(id, anno, mese, errore);
         if (motivo.isEmpty())
             pagati += rigaSalvata(periodo, id, cantone, p, QStringLiteral("pagato"));
         else
@@ -115,9 +116,10 @@ QStringList CifreRiepilogo::mesiRifiutati(const QStringList& ids, int anno, int 
     QStringList righe;
     for (const QString& id : ids) {
         StoricoPaghe::PagaMese p;
-        if (!PagheAnno::meseSalvato(id, anno, mese, &p))
+        QString errore;
+        if (!PagheAnno::meseSalvato(id, anno, mese, &p, &errore))
             continue;
-        const QString motivo = DocumentiChiusura::motivoEscluso(id, anno, mese);
+        const QString motivo = DocumentiChiusura::motivoEscluso(id, anno, mese, errore);
         if (motivo.isEmpty())
             continue;
         DatiDipendente d;

@@ -77,14 +77,20 @@ QString DocumentiChiusura::formattaAliquota(double aliquota)
 
 QString DocumentiChiusura::motivoEscluso(const QString& id, int anno, int mese)
 {
+    QList<StoricoPaghe::PagaMese> mesi;
+    QString dannoStorico;
+    StoricoPaghe::caricaAnno(id, anno, mesi, &dannoStorico);
+    return motivoEscluso(id, anno, mese, dannoStorico);
+}
+
+QString DocumentiChiusura::motivoEscluso(const QString& id, int anno, int mese, const QString& dannoStorico)
+{
     QString danno;
     const QString rifiuto = StoricoPaghe::caricaRifiuti(id, anno, &danno).value(mese);
     if (danno.isEmpty() && !rifiuto.isEmpty())
         return rifiuto;
-    if (danno.isEmpty()) {
-        QList<StoricoPaghe::PagaMese> mesi;
-        StoricoPaghe::caricaAnno(id, anno, mesi, &danno);
-    }
+    if (danno.isEmpty())
+        danno = dannoStorico;
     return danno.isEmpty() ? QString() : tr("lo storico paghe non si legge correttamente: %1").arg(danno);
 }
 
@@ -201,14 +207,20 @@ QString DocumentiChiusura::rifiutiDanneggiati(const QString& danno)
 bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const QString& comunicazioni,
                                    FoglioPaga* foglio, QString* motivo)
 {
-    const QString escluso = motivoEscluso(id, anno, mese);
+    // The year's pay history read once: for what stands against the month
+    // and for the month itself.
+    QList<StoricoPaghe::PagaMese> mesi;
+    QString danno;
+    StoricoPaghe::caricaAnno(id, anno, mesi, &danno);
+    const QString escluso = motivoEscluso(id, anno, mese, danno);
     if (motivo)
         *motivo = escluso;
-    StoricoPaghe::PagaMese paga;
     if (!escluso.isEmpty())
         return false;
-    if (!StoricoPaghe::caricaMese(id, anno, mese, &paga) || !paga.conNetto)
+    const StoricoPaghe::PagaMese* salvato = StoricoPaghe::trovaMese(mesi, mese);
+    if (!salvato || !salvato->conNetto)
         return false;
+    const StoricoPaghe::PagaMese& paga = *salvato;
 
     FoglioPaga f;
     f.comunicazioni = comunicazioni.trimmed();
@@ -224,7 +236,7 @@ bool DocumentiChiusura::foglioPaga(const QString& id, int anno, int mese, const 
     Dipendente::carica(id, d); // an unreadable record leaves its lines empty
     righePaga(paga, d, anno, &f);
 
-    f.impostaVacanze(id, anno, mese);
+    f.impostaVacanze(id, d, anno, mese);
 
     f.dipendente = d.nome + QLatin1Char(' ') + d.cognome;
     f.dipendenteIndirizzo = d.indirizzo;
@@ -369,19 +381,23 @@ QList<Pain001::Pagamento> DocumentiChiusura::pagamenti(const QStringList& ids, i
                 esclusi->append((nome.isEmpty() ? QFileInfo(id).completeBaseName() : nome) + QStringLiteral(": ")
                                 + motivo);
         };
-        const QString escluso = motivoEscluso(id, anno, mese);
+        // The year's pay history read once, as in the slips.
+        QList<StoricoPaghe::PagaMese> mesi;
+        QString danno;
+        StoricoPaghe::caricaAnno(id, anno, mesi, &danno);
+        const QString escluso = motivoEscluso(id, anno, mese, danno);
         if (!escluso.isEmpty()) {
             escludi(escluso);
             continue;
         }
-        StoricoPaghe::PagaMese paga;
-        if (!StoricoPaghe::caricaMese(id, anno, mese, &paga)) {
+        const StoricoPaghe::PagaMese* paga = StoricoPaghe::trovaMese(mesi, mese);
+        if (!paga) {
             // Nobody to pay in a month outside every employment period.
             if (!letto || ConteggioSalario::inServizio(d, anno, mese))
                 escludi(tr("nessun conteggio salvato per il mese"));
             continue;
         }
-        if (!(paga.netto > 0)) {
+        if (!(paga->netto > 0)) {
             escludi(tr("netto non positivo"));
             continue;
         }
@@ -400,7 +416,7 @@ QList<Pain001::Pagamento> DocumentiChiusura::pagamenti(const QStringList& ids, i
             escludi(tr("IBAN non valido (%1)").arg(iban));
             continue;
         }
-        elenco.append({nome, iban, paga.netto, testo});
+        elenco.append({nome, iban, paga->netto, testo});
     }
     return elenco;
 }

@@ -29,6 +29,10 @@ public:
     // employee, or what of the year's pay history or of its refusals did not
     // read cleanly (file and line). Empty when nothing stands against it.
     static QString motivoEscluso(const QString& id, int anno, int mese);
+    // The same for a caller that reads the year's pay history itself:
+    // `dannoStorico` is what of it did not read cleanly (the `errore` of
+    // StoricoPaghe::caricaAnno()); only the refusals are read here.
+    static QString motivoEscluso(const QString& id, int anno, int mese, const QString& dannoStorico);
 
     // The saved months of the year that the last closing of each could not
     // count, in month order, one line each: "<Month year>: <reason>"; and a

@@ -88,6 +88,11 @@ void FoglioPaga::impostaVacanze(const QString& idDipendente, int anno, int mese)
 {
     DatiDipendente d;
     Dipendente::carica(idDipendente, d); // an unreadable record owes the default weeks
+    impostaVacanze(idDipendente, d, anno, mese);
+}
+
+void FoglioPaga::impostaVacanze(const QString& idDipendente, const DatiDipendente& d, int anno, int mese)
+{
     Ferie ferie(QFileInfo(idDipendente).completeBaseName());
     ferie.setAnnoCorrente(anno);
     const Ferie::AnnoFerie a = ferie.leggiAnno(anno);

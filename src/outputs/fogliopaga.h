@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+struct DatiDipendente;
 struct VariabileMese;
 class QPrinter;
 class QPainter;
@@ -65,6 +66,8 @@ public:
     // to the months employed (each month its days of the pay count / 30);
     // the balance as accrued less taken; nothing carried over.
     void impostaVacanze(const QString& idDipendente, int anno, int mese);
+    // The same with the employee's record `d` already read.
+    void impostaVacanze(const QString& idDipendente, const DatiDipendente& d, int anno, int mese);
 
     // Draws the slip on the printer, one page, with a painter of its own.
     void disegnaSu(QPrinter& printer) const;

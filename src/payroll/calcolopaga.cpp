@@ -1,5 +1,6 @@
 #include "calcolopaga.h"
 
+#include "datetesto.h"
 #include "datoteca.h"
 #include "impostafonte.h"
 
@@ -205,7 +206,7 @@ int CalcoloPaga::etaDaDataNascita(const QString& dataNascita, int anno)
 {
     if (dataNascita.isEmpty())
         return -1;
-    const QDate d = QDate::fromString(dataNascita, QStringLiteral("dd/MM/yyyy"));
+    const QDate d = DateTesto::daGiornoMeseAnno(dataNascita);
     if (!d.isValid())
         return -1;
     return anno - d.year();

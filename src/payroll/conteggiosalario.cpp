@@ -123,16 +123,28 @@ struct MensilitaMese
     double dovute = 0.0;     // what that month owes and, not paid automatically, names
 };
 
-MensilitaMese mensilitaDelMese(const QString& codice, const DatiDipendente& d, int anno, int mese, double salario,
-                               bool automatica, const QList<StoricoPaghe::PagaMese>& precedenti, double stimate)
+// Whether a month of monthly pay pays or owes extra monthly salaries by
+// itself: December and June when they pay one automatically, the month an
+// employment ends.
+bool conMensilita(const DatiDipendente& d, int anno, int mese, bool automatica)
+{
+    return d.tipoPaga != 1 && d.mensilitaAggiuntive >= 1
+        && ((automatica && MensilitaAggiuntive::dovuteNelMese(d, mese) > 0) || finisceNelMese(d.periodi, anno, mese));
+}
+
+// `movimenti` and the year's twelve months of `variabili`, as the count read
+// them, tell what the year paid.
+MensilitaMese mensilitaDelMese(const DatiDipendente& d, int anno, int mese, double salario, bool automatica,
+                               const QList<StoricoPaghe::PagaMese>& precedenti, double stimate,
+                               const QList<MovimentoStipendio>& movimenti, const QList<VariabileMese>& variabili)
 {
     MensilitaMese r;
-    const bool fine = finisceNelMese(d.periodi, anno, mese);
-    if (d.mensilitaAggiuntive < 1 || !(fine || (automatica && (mese == 6 || mese == 12))))
+    if (!conMensilita(d, anno, mese, automatica))
         return r;
+    const bool fine = finisceNelMese(d.periodi, anno, mese);
     const double quota = MensilitaAggiuntive::quota(d, anno, salario);
     const MensilitaAggiuntive::Pagato pagato =
-        MensilitaAggiuntive::pagato(codice, anno, mese, precedenti, stimate, true);
+        MensilitaAggiuntive::pagato(movimenti, variabili, anno, mese, precedenti, stimate, true);
     if (automatica)
         r.automatica = MensilitaAggiuntive::delMese(d, anno, mese, quota, pagato);
     if (fine)
@@ -264,7 +276,8 @@ ContestoConteggio ContestoConteggio::carica()
 }
 
 RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDipendente& d, int anno, int mese,
-                                            bool salva, int tredicesima, const ContestoConteggio* contesto)
+                                            bool salva, int tredicesima, const ContestoConteggio* contesto,
+                                            const QList<StoricoPaghe::PagaMese>* storicoAnno)
 {
     RisultatoConteggio r;
     r.anno = anno;
@@ -293,20 +306,31 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     if (!comune.errore.isEmpty())
         return errore(r, comune.errore);
     const DatiAzienda& azienda = comune.azienda;
+    const bool automatica = tredicesima < 0 ? azienda.tredicesimaAutomatica : tredicesima == 1;
     QString erroreLettura;
-    const VariabileMese v = VariabiliMensili::caricaMese(codice, anno, mese, &erroreLettura);
+    // A month that pays extra salaries by itself reads the year's variables
+    // with the month's, for what the year paid of them.
+    QList<VariabileMese> variabiliAnno;
+    const VariabileMese v = VariabiliMensili::caricaMese(codice, anno, mese, &erroreLettura,
+                                                         conMensilita(d, anno, mese, automatica) ? &variabiliAnno
+                                                                                                 : nullptr);
     if (!erroreLettura.isEmpty())
         return errore(r, erroreLettura);
 
     const double salarioMensile = salarioDelMese(codice, d, anno, mese, &erroreLettura);
     if (!erroreLettura.isEmpty())
         return errore(r, erroreLettura);
-    const QList<StoricoPaghe::PagaMese> precedenti = MensilitaAggiuntive::mesiPrecedenti(codice, anno, mese);
+    const QList<StoricoPaghe::PagaMese> precedenti = storicoAnno
+        ? MensilitaAggiuntive::mesiPrecedenti(*storicoAnno, mese)
+        : MensilitaAggiuntive::mesiPrecedenti(codice, anno, mese);
+    // Read once for the extra salaries and the month's lines; a file that did
+    // not read cleanly stops the count below.
+    QString erroreMovimenti;
+    const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice, &erroreMovimenti);
 
     int eta = CalcoloPaga::etaDaDataNascita(d.dataNascita, anno);
     if (eta < 0)
         eta = 40;
-    const bool automatica = tredicesima < 0 ? azienda.tredicesimaAutomatica : tredicesima == 1;
     const QString cantone = cantoneDelConteggio(d);
 
     Datoteca::carica(anno);
@@ -363,8 +387,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         // December's thirteenth and June's fourteenth, and what the month an
         // employment ends owes of the year's extra salaries: paid, or, when
         // not paid automatically, told.
-        const MensilitaMese extra = mensilitaDelMese(codice, d, anno, mese, s, automatica, precedenti,
-                                                     comune.mensilitaStimate);
+        const MensilitaMese extra = mensilitaDelMese(d, anno, mese, s, automatica, precedenti,
+                                                     comune.mensilitaStimate, movimenti, variabiliAnno);
         const double quota = extra.automatica + extra.proRata;
         r.mensilitaDovute = extra.dovute;
         r.mensilitaConteggio = quota;
@@ -420,9 +444,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     r.figliAssegni = figliPerGiorni(assegni, giorni);
     r.cantoneAssegni = r.figliAssegni.isEmpty() ? QString() : cantone;
 
-    const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice, &erroreLettura);
-    if (!erroreLettura.isEmpty())
-        return errore(r, erroreLettura);
+    if (!erroreMovimenti.isEmpty())
+        return errore(r, erroreMovimenti);
     MensilitaAggiuntive::movimentiDelMese(movimenti, anno, mese, &r.mensilitaMovimenti, &r.tredicesimaMovimenti);
     for (const MovimentoStipendio& m : movimenti) {
         const QDate data = DateTesto::daMovimento(m.data);

@@ -127,8 +127,12 @@ public:
     // `salva` the count is refused, naming the canton or the code.
     // `contesto`, when given, is the company record read once by a caller
     // counting many employees; without it the count reads the record itself.
+    // `storicoAnno`, when given, is the employee's pay history of `anno` as
+    // the caller has just read it (StoricoPaghe::caricaAnno()), not read
+    // again.
     static RisultatoConteggio genera(const QString& codice, const DatiDipendente& d, int anno, int mese,
-                                     bool salva, int tredicesima, const ContestoConteggio* contesto = nullptr);
+                                     bool salva, int tredicesima, const ContestoConteggio* contesto = nullptr,
+                                     const QList<StoricoPaghe::PagaMese>* storicoAnno = nullptr);
 
     // The month of the pay history a count makes: its amounts, slip lines,
     // insured earnings and the employer's part.

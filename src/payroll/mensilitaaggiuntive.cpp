@@ -68,9 +68,15 @@ QList<StoricoPaghe::PagaMese> MensilitaAggiuntive::mesiPrecedenti(const QString&
 {
     QList<StoricoPaghe::PagaMese> tutti;
     StoricoPaghe::caricaAnno(codice, anno, tutti);
+    return mesiPrecedenti(tutti, mese);
+}
+
+QList<StoricoPaghe::PagaMese> MensilitaAggiuntive::mesiPrecedenti(const QList<StoricoPaghe::PagaMese>& mesiAnno,
+                                                                  int mese)
+{
     QList<StoricoPaghe::PagaMese> precedenti;
     QSet<int> visti;
-    for (const StoricoPaghe::PagaMese& p : qAsConst(tutti)) {
+    for (const StoricoPaghe::PagaMese& p : mesiAnno) {
         if (p.mese >= 1 && p.mese < mese && !visti.contains(p.mese)) {
             visti.insert(p.mese);
             precedenti.append(p);
@@ -83,9 +89,17 @@ MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QString& codice, i
                                                         const QList<StoricoPaghe::PagaMese>& precedenti,
                                                         double stimate, bool conMeseCorrente)
 {
+    return pagato(Movimenti::carica(codice), VariabiliMensili::caricaAnno(codice, anno), anno, mese, precedenti,
+                  stimate, conMeseCorrente);
+}
+
+MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QList<MovimentoStipendio>& movimenti,
+                                                        const QList<VariabileMese>& variabili, int anno, int mese,
+                                                        const QList<StoricoPaghe::PagaMese>& precedenti,
+                                                        double stimate, bool conMeseCorrente)
+{
     Pagato p;
     p.mensilita = stimate;
-    const QList<MovimentoStipendio> movimenti = Movimenti::carica(codice);
     // A month saved with what its movements paid counts that; a month saved
     // before it kept it, or not saved, counts the movements dated in it.
     QSet<int> salvati;
@@ -104,7 +118,6 @@ MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QString& codice, i
         p.mensilita += m.importo;
         p.tredicesime += diTredicesima(m) ? m.importo : 0.0;
     }
-    const QList<VariabileMese> variabili = VariabiliMensili::caricaAnno(codice, anno);
     for (const VariabileMese& v : variabili) {
         if (v.mese > mese || (v.mese == mese && !conMeseCorrente))
             continue;
@@ -116,9 +129,7 @@ MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QString& codice, i
 
 double MensilitaAggiuntive::delMese(const DatiDipendente& d, int anno, int mese, double quota, const Pagato& p)
 {
-    // The extra salaries due by the month: the fourteenth in June, both in
-    // December (a third one only when an employment ends).
-    const int dovute = mese == 12 ? std::min(d.mensilitaAggiuntive, 2) : mese == 6 && d.mensilitaAggiuntive >= 2;
+    const int dovute = dovuteNelMese(d, mese);
     if (dovute <= 0)
         return 0.0;
     const double giaPagato = mese == 6 ? p.mensilita - p.tredicesime : p.mensilita;
@@ -126,6 +137,13 @@ double MensilitaAggiuntive::delMese(const DatiDipendente& d, int anno, int mese,
     // pays it, fell outside the employment (an entry after June).
     const int delDicembre = dovute == 2 && !ConteggioSalario::inServizio(d, anno, 6) ? 2 : 1;
     return std::clamp(Importi::arrotonda5(dovute * quota - giaPagato), 0.0, delDicembre * quota);
+}
+
+int MensilitaAggiuntive::dovuteNelMese(const DatiDipendente& d, int mese)
+{
+    // The extra salaries due by the month: the fourteenth in June, both in
+    // December (a third one only when an employment ends).
+    return mese == 12 ? std::max(0, std::min(d.mensilitaAggiuntive, 2)) : mese == 6 && d.mensilitaAggiuntive >= 2;
 }
 
 double MensilitaAggiuntive::resto(const DatiDipendente& d, double quota, const Pagato& p, double giaNelMese)

@@ -38,6 +38,8 @@ public:
     // The months of the year saved before `mese`, each month once (the first
     // group of a month, the one a new save would replace).
     static QList<StoricoPaghe::PagaMese> mesiPrecedenti(const QString& codice, int anno, int mese);
+    // The same from the year's pay history already read (`mesiAnno`).
+    static QList<StoricoPaghe::PagaMese> mesiPrecedenti(const QList<StoricoPaghe::PagaMese>& mesiAnno, int mese);
 
     // What the year paid up to `mese`: the movements of an extra salary's
     // kind dated to the month included (of a month saved before it,
@@ -48,6 +50,16 @@ public:
     // the month too with `conMeseCorrente`.
     static Pagato pagato(const QString& codice, int anno, int mese, const QList<StoricoPaghe::PagaMese>& precedenti,
                          double stimate, bool conMeseCorrente);
+    // The same from what a count has already read: the employee's
+    // `movimenti` and the year's twelve months of `variabili`.
+    static Pagato pagato(const QList<MovimentoStipendio>& movimenti, const QList<VariabileMese>& variabili, int anno,
+                         int mese, const QList<StoricoPaghe::PagaMese>& precedenti, double stimate,
+                         bool conMeseCorrente);
+
+    // How many extra salaries December (at most two) and June (the
+    // fourteenth, with two extra salaries) pay automatically; 0 in any other
+    // month, and in June without a fourteenth.
+    static int dovuteNelMese(const DatiDipendente& d, int mese);
 
     // What December's thirteenth (June's fourteenth, with two extra
     // salaries) pays automatically: the extra salaries due by the month less

@@ -1,6 +1,7 @@
 #include "dipendente.h"
 
 #include "config.h"
+#include "datetesto.h"
 #include "ferie.h"
 #include "filesicuri.h"
 #include "movimenti.h"
@@ -14,10 +15,10 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
-
-const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
 
 struct CampoTesto
 {
@@ -121,7 +122,7 @@ bool chiaveScrivibile(const QString& chiave)
 
 QDate leggiData(const QString& testo)
 {
-    return QDate::fromString(testo, kFormatoData);
+    return DateTesto::daGiornoMeseAnno(testo);
 }
 
 // The lines of a record by key, as its file holds them; the lines of the
@@ -511,14 +512,19 @@ int Dipendente::mesiLavorati(const DatiDipendente& d, int anno)
 {
     if (d.periodi.isEmpty())
         return 12;
-    // Each calendar month once, however many periods touch it.
+    // Each period's dates read once; each calendar month once, however many
+    // periods touch it.
+    std::vector<std::pair<QDate, QDate>> date;
+    date.reserve(size_t(d.periodi.size()));
+    for (const PeriodoRapporto& p : d.periodi)
+        date.emplace_back(leggiData(p.entrata), leggiData(p.uscita));
     int mesi = 0;
     for (int m = 1; m <= 12; ++m) {
         const QDate primo(anno, m, 1);
         const QDate ultimo = primo.addDays(primo.daysInMonth() - 1);
-        const bool toccato = std::any_of(d.periodi.cbegin(), d.periodi.cend(), [&](const PeriodoRapporto& p) {
-            const QDate entrata = leggiData(p.entrata);
-            const QDate uscita = leggiData(p.uscita);
+        const bool toccato = std::any_of(date.cbegin(), date.cend(), [&](const std::pair<QDate, QDate>& p) {
+            const QDate& entrata = p.first;
+            const QDate& uscita = p.second;
             return entrata.isValid() && entrata <= ultimo && (!uscita.isValid() || uscita >= primo);
         });
         mesi += toccato ? 1 : 0;

@@ -364,13 +364,20 @@ bool StoricoPaghe::caricaMese(const QString& id, int anno, int mese, PagaMese* p
 {
     QList<PagaMese> mesi;
     caricaAnno(id, anno, mesi, errore);
-    for (const PagaMese& p : qAsConst(mesi)) {
-        if (p.mese == mese) {
-            *paga = p;
-            return true;
-        }
+    const PagaMese* trovato = trovaMese(mesi, mese);
+    if (trovato)
+        *paga = *trovato;
+    return trovato != nullptr;
+}
+
+const StoricoPaghe::PagaMese* StoricoPaghe::trovaMese(const QList<PagaMese>& mesi, int mese)
+{
+    // The first group of the month: the one a new save replaces.
+    for (const PagaMese& p : mesi) {
+        if (p.mese == mese)
+            return &p;
     }
-    return false;
+    return nullptr;
 }
 
 bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga, QString* errore)

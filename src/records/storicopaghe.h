@@ -158,6 +158,9 @@ public:
     // replaces); false when the year holds no such month. `errore` (may be
     // null) as caricaAnno() sets it.
     static bool caricaMese(const QString& id, int anno, int mese, PagaMese* paga, QString* errore = nullptr);
+    // The month as caricaMese() finds it in the year's `mesi` already read;
+    // null when the year holds no such month.
+    static const PagaMese* trovaMese(const QList<PagaMese>& mesi, int mese);
 
     // Stores one month in the year of its `anno`, replacing the first entry
     // of the same month; the year is rewritten whole, sorted by month. False

@@ -166,14 +166,34 @@ QList<VariabileMese> VariabiliMensili::caricaAnno(const QString& codice, int ann
 
 VariabileMese VariabiliMensili::caricaMese(const QString& codice, int anno, int mese, QString* errore)
 {
+    return caricaMese(codice, anno, mese, errore, nullptr);
+}
+
+VariabileMese VariabiliMensili::caricaMese(const QString& codice, int anno, int mese, QString* errore,
+                                           QList<VariabileMese>* mesiAnno)
+{
     if (errore)
         errore->clear();
-    if (mese < 1 || mese > 12)
+    if (mesiAnno)
+        mesiAnno->clear();
+    const bool meseValido = mese >= 1 && mese <= 12;
+    if (!meseValido && !mesiAnno)
         return VariabileMese();
     const QString percorso = percorsoFile(codice, anno);
     const Lettura l = leggiFile(percorso);
     QStringList illeggibili;
-    const VariabileMese v = leggiMese(l, mese, &illeggibili);
+    VariabileMese v;
+    if (mesiAnno) {
+        QStringList altri; // the other months' are told by whoever reads them on their own
+        for (int m = 1; m <= 12; ++m)
+            mesiAnno->append(leggiMese(l, m, m == mese ? &illeggibili : &altri));
+        if (meseValido)
+            v = mesiAnno->at(mese - 1);
+    } else {
+        v = leggiMese(l, mese, &illeggibili);
+    }
+    if (!meseValido)
+        return VariabileMese();
     if (errore)
         *errore = (l.errore + QLatin1Char('\n')
                    + (illeggibili.isEmpty() ? QString() : descriviIlleggibili(percorso, illeggibili)))

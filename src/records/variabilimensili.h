@@ -69,6 +69,11 @@ public:
 
     // One month of caricaAnno; a default record for a month outside 1..12.
     static VariabileMese caricaMese(const QString& codice, int anno, int mese, QString* errore = nullptr);
+    // The same, from the one reading of the file filling `mesiAnno` too with
+    // the twelve records caricaAnno() gives (only the month's fields are
+    // reported in `errore`).
+    static VariabileMese caricaMese(const QString& codice, int anno, int mese, QString* errore,
+                                    QList<VariabileMese>* mesiAnno);
 
     // The range of a field the windows let the user type: hours, days and
     // amounts are never below 0; one

@@ -392,6 +392,12 @@ void TestDocumentiChiusura::pagamenti_data()
     QTest::newRow("damaged pay history") << iban << "banca" << 4700.0 << false << "danno"
                                          << "lo storico paghe non si legge correttamente: %1, riga 12: "
                                          << "storico paghe illeggibile: %1, riga 12: ";
+    // %1 here is the refusals' file.
+    QTest::newRow("damaged refusals") << iban << "banca" << 4700.0 << false << "rifiuti danneggiati"
+                                      << "lo storico paghe non si legge correttamente: %1, riga 1: intestazione di "
+                                         "gruppo senza \"]\""
+                                      << "rifiutato dall'ultima chiusura: lo storico paghe non si legge "
+                                         "correttamente: %1, riga 1: ";
 }
 
 void TestDocumentiChiusura::pagamenti()
@@ -412,7 +418,11 @@ void TestDocumentiChiusura::pagamenti()
     if (netto >= 0)
         salvaMese(id, 3, 5000, 0, 300, 0, 0, netto);
     salvaMese(kId, 3, 5000, 0, 300, 0, 0, 4700);
-    const QString file = StoricoPaghe::percorsoFile(id, 2026);
+    QString file = StoricoPaghe::percorsoFile(id, 2026);
+    if (caso == QLatin1String("rifiuti danneggiati")) {
+        file = StoricoPaghe::percorsoRifiuti(id, 2026);
+        AmbienteTest::scrivi(file, "[3\n");
+    }
     if (caso == QLatin1String("rifiuto"))
         QVERIFY(StoricoPaghe::segnaRifiuto(id, 2026, 3, QStringLiteral("la tariffa Z9 non si trova")));
     if (caso == QLatin1String("danno"))
@@ -440,8 +450,16 @@ void TestDocumentiChiusura::pagamenti()
     const QString riga = righe.at(1).startsWith(QStringLiteral("2026-03;") + id) ? righe.at(1) : righe.at(2);
     QVERIFY2(riga.contains(stato.arg(file)), qPrintable(riga));
     const QStringList rifiutati = CifreRiepilogo::mesiRifiutati({id, kId}, 2026, 3);
-    QCOMPARE(rifiutati, caso == QLatin1String("rifiuto") ? QStringList{QStringLiteral("Bianchi Ugo: ") + escluso}
-                                                         : QStringList());
+    const bool rifiutato = caso == QLatin1String("rifiuto") || caso == QLatin1String("rifiuti danneggiati");
+    QCOMPARE(rifiutati, rifiutato ? QStringList{QStringLiteral("Bianchi Ugo: ") + escluso.arg(file)} : QStringList());
+    // The slip stands on the same reason as the payment, read once with the
+    // month's pay history.
+    QString motivo;
+    FoglioPaga f;
+    const bool foglio = DocumentiChiusura::foglioPaga(id, 2026, 3, QString(), &f, &motivo);
+    QCOMPARE(motivo, DocumentiChiusura::motivoEscluso(id, 2026, 3));
+    QVERIFY(motivo.startsWith(escluso.arg(file)) || !escluso.startsWith(QStringLiteral("lo storico")));
+    QCOMPARE(foglio, netto >= 0 && motivo.isEmpty());
 }
 
 // The slip's holidays: the entitlement from the employee's holiday weeks

@@ -448,6 +448,19 @@ void TestConteggioSalario::mensile()
     // The slip's lines add up to the net.
     QCOMPARE(importo(r.lordoImponibile - r.contributiDipendente - r.lppDipendente - r.impostaFonte + r.aggiunteNette),
              importo(r.netto));
+    // Counted from the year's pay history its caller has read (the closing's
+    // preview): the same count.
+    QList<StoricoPaghe::PagaMese> storico;
+    StoricoPaghe::caricaAnno(kId, 2026, storico);
+    const RisultatoConteggio letto = ConteggioSalario::genera(kId, d, 2026, mese, false, tredicesima, nullptr, &storico);
+    QCOMPARE(letto.errore, QString());
+    QCOMPARE((QStringList{importo(letto.lordoContributivo), importo(letto.lordoImponibile),
+                          importo(letto.contributiDipendente), importo(letto.lppDipendente),
+                          importo(letto.assegniFamiliari), importo(letto.tredicesima), importo(letto.aggiunteNette),
+                          importo(letto.netto)}),
+             attesi);
+    QCOMPARE(importo(letto.mensilitaDovute), importo(dovute));
+    QCOMPARE(importo(letto.mensilitaConteggio), importo(r.mensilitaConteggio));
 }
 
 void TestConteggioSalario::orario_data()

@@ -546,6 +546,9 @@ void TestDipendente::mesiLavorati_data()
     QTest::newRow("left on 1 March: March counts") << QStringList{"01/01/2024", "01/03/2024"} << 3;
     QTest::newRow("left before the year") << QStringList{"01/01/2020", "31/12/2023"} << 0;
     QTest::newRow("enters after the year") << QStringList{"01/01/2025", ""} << 0;
+    QTest::newRow("exit that is no date: still employed") << QStringList{"15/03/2024", "31/02/2024"} << 10;
+    QTest::newRow("exit in another form: still employed") << QStringList{"15/03/2024", "10.05.2024"} << 10;
+    QTest::newRow("entry that is no date: no month") << QStringList{"", "10/05/2024", "1/03/2024", ""} << 0;
 }
 
 void TestDipendente::mesiLavorati()

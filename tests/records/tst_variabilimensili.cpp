@@ -98,6 +98,18 @@ void TestVariabiliMensili::caricaMese()
     const VariabileMese v = VariabiliMensili::caricaMese(QStringLiteral("a.txt"), 2026, m);
     QCOMPARE(v.mese, meseAtteso);
     QCOMPARE(v.rimborsoSpese, speseAttese);
+    // Read with its year: the same month, and the year as caricaAnno gives it.
+    QList<VariabileMese> mesiAnno;
+    QString errore = QStringLiteral("not cleared");
+    const VariabileMese conAnno = VariabiliMensili::caricaMese(QStringLiteral("a.txt"), 2026, m, &errore, &mesiAnno);
+    QCOMPARE(conAnno.mese, meseAtteso);
+    QCOMPARE(conAnno.rimborsoSpese, speseAttese);
+    QCOMPARE(errore, QString());
+    QCOMPARE(mesiAnno.size(), 12);
+    for (int i = 0; i < 12; ++i) {
+        QCOMPARE(mesiAnno.at(i).mese, i + 1);
+        QCOMPARE(mesiAnno.at(i).rimborsoSpese, 101.0 + i);
+    }
 }
 
 void TestVariabiliMensili::rifiuti_data()
@@ -172,6 +184,18 @@ void TestVariabiliMensili::valoriIllegibili()
     QCOMPARE(mesi.at(0).comunicazioni, QStringLiteral("a, b"));
     QCOMPARE(mesi.at(1).acconti, 0.0);
     QCOMPARE(mesi.at(1).rimborsoSpeseDesc, QStringLiteral("ok"));
+    // Read with its year, a month reports what it reports alone: its own
+    // fields, not the other months'.
+    for (int m : {1, 2}) {
+        QString solo;
+        QString conAnno;
+        QList<VariabileMese> mesiAnno;
+        VariabiliMensili::caricaMese(id, 2026, m, &solo);
+        VariabiliMensili::caricaMese(id, 2026, m, &conAnno, &mesiAnno);
+        QCOMPARE(conAnno, solo);
+        QCOMPARE(solo.contains(QStringLiteral("Mese_1/rimborsoSpese")), m == 1);
+        QCOMPARE(mesiAnno.at(0).oreFatte, 42.5);
+    }
 }
 
 void TestVariabiliMensili::chiaveSconosciutaSopravvive()

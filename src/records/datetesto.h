@@ -5,11 +5,14 @@
 
 // Date texts of the records. Reading "dd/MM/yyyy" through QDate::fromString
 // parses the format at every call; the counts read many dates, so the usual
-// form is read directly and anything else goes the general way.
+// form is read directly, an empty text (an employment still open) is no
+// date, and anything else goes the general way.
 namespace DateTesto {
 
 inline QDate daGiornoMeseAnno(const QString& testo)
 {
+    if (testo.isEmpty())
+        return QDate();
     auto cifra = [&testo](int i) { return testo.at(i).unicode() - '0'; };
     auto eCifra = [&testo](int i) { return testo.at(i).unicode() >= '0' && testo.at(i).unicode() <= '9'; };
     if (testo.size() == 10 && testo.at(2) == QLatin1Char('/') && testo.at(5) == QLatin1Char('/') && eCifra(0)
@@ -24,6 +27,8 @@ inline QDate daGiornoMeseAnno(const QString& testo)
 // "yyyy-MM-dd", as the movements write it.
 inline QDate daAnnoMeseGiorno(const QString& testo)
 {
+    if (testo.isEmpty())
+        return QDate();
     auto cifra = [&testo](int i) { return testo.at(i).unicode() - '0'; };
     auto eCifra = [&testo](int i) { return testo.at(i).unicode() >= '0' && testo.at(i).unicode() <= '9'; };
     if (testo.size() == 10 && testo.at(4) == QLatin1Char('-') && testo.at(7) == QLatin1Char('-') && eCifra(0)
