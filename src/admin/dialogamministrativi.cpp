@@ -9,6 +9,34 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+const struct
+{
+    const char* chiave;
+    const char* etichetta;
+} kCampi[] = {
+    {"professione", QT_TRANSLATE_NOOP("DialogAmministrativi", "Professione")},
+    {"statoCivileDal", QT_TRANSLATE_NOOP("DialogAmministrativi", "Stato civile dal")},
+    {"cellulare", QT_TRANSLATE_NOOP("DialogAmministrativi", "Cellulare")},
+    {"email", QT_TRANSLATE_NOOP("DialogAmministrativi", "Email")},
+    {"attivitaPrincipaleSecondaria", QT_TRANSLATE_NOOP("DialogAmministrativi", "Attività principale/secondaria")},
+    {"altriDatori", QT_TRANSLATE_NOOP("DialogAmministrativi", "Altri datori di lavoro")},
+    {"prestazioniAIADINF", QT_TRANSLATE_NOOP("DialogAmministrativi", "Prestazioni AI/AD/INF")},
+    {"attivitaIndipendente", QT_TRANSLATE_NOOP("DialogAmministrativi", "Attività indipendente")},
+};
+
+} // namespace
+
+QString DialogAmministrativi::etichetta(const QString& chiave)
+{
+    for (const auto& c : kCampi) {
+        if (chiave == QLatin1String(c.chiave))
+            return tr(c.etichetta);
+    }
+    return QString();
+}
+
 DialogAmministrativi::DialogAmministrativi(DatiDipendente& dipendente, QWidget* parent)
     : QDialog(parent)
     , dipendente(dipendente)
@@ -39,14 +67,10 @@ DialogAmministrativi::DialogAmministrativi(DatiDipendente& dipendente, QWidget* 
     attivitaIndipendente = testo(QStringLiteral("attivitaIndipendente"), dipendente.attivitaIndipendente);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("Professione"), professione);
-    form->addRow(tr("Stato civile dal"), statoCivileDal);
-    form->addRow(tr("Cellulare"), cellulare);
-    form->addRow(tr("Email"), email);
-    form->addRow(tr("Attività principale/secondaria"), attivitaPrincipaleSecondaria);
-    form->addRow(tr("Altri datori di lavoro"), altriDatori);
-    form->addRow(tr("Prestazioni AI/AD/INF"), prestazioniAIADINF);
-    form->addRow(tr("Attività indipendente"), attivitaIndipendente);
+    for (QWidget* campo : std::initializer_list<QWidget*>{professione, statoCivileDal, cellulare, email,
+                                                          attivitaPrincipaleSecondaria, altriDatori,
+                                                          prestazioniAIADINF, attivitaIndipendente})
+        form->addRow(etichetta(campo->objectName()), campo);
 
     auto* pulsanti = new QDialogButtonBox(this);
     pulsanti->setObjectName(QStringLiteral("pulsanti"));

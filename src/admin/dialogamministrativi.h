@@ -17,6 +17,11 @@ class DialogAmministrativi : public QDialog
 public:
     DialogAmministrativi(DatiDipendente& dipendente, QWidget* parent);
 
+    // The label of the field `chiave` (its key in the record, which is also
+    // its object name here) in the user's language; empty for a key that
+    // is not one of the eight.
+    static QString etichetta(const QString& chiave);
+
 public slots:
     void salva();
     // "Chiudi", the close box and Esc: changed fields are saved into the

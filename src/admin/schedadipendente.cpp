@@ -809,22 +809,6 @@ QString SchedaDipendente::nomeCampo(const QString& chiave) const
         return tr("Figli");
     if (chiave == QLatin1String("numeroAVS"))
         return tr("N° AVS");
-    // The administrative data, by the names their dialog shows.
-    static const struct
-    {
-        const char* chiave;
-        const char* nome;
-    } kAmministrativi[] = {
-        {"professione", QT_TRANSLATE_NOOP("DialogAmministrativi", "Professione")},
-        {"attivitaPrincipaleSecondaria", QT_TRANSLATE_NOOP("DialogAmministrativi", "Attività principale/secondaria")},
-        {"altriDatori", QT_TRANSLATE_NOOP("DialogAmministrativi", "Altri datori di lavoro")},
-        {"prestazioniAIADINF", QT_TRANSLATE_NOOP("DialogAmministrativi", "Prestazioni AI/AD/INF")},
-        {"attivitaIndipendente", QT_TRANSLATE_NOOP("DialogAmministrativi", "Attività indipendente")},
-    };
-    for (const auto& a : kAmministrativi) {
-        if (chiave == QLatin1String(a.chiave))
-            return QCoreApplication::translate("DialogAmministrativi", a.nome);
-    }
     // A field of the card, by its label.
     const bool tariffa = chiave == QLatin1String("tabellaIF") || chiave == QLatin1String("codiceTariffa");
     QWidget* campo = findChild<QWidget*>(tariffa ? QStringLiteral("tariffa") : chiave);
@@ -834,7 +818,9 @@ QString SchedaDipendente::nomeCampo(const QString& chiave) const
         if (const auto* etichetta = qobject_cast<QLabel*>(campo ? form->labelForField(campo) : nullptr))
             return etichetta->text();
     }
-    return chiave;
+    // The administrative data, by the names their dialog shows.
+    const QString amministrativo = DialogAmministrativi::etichetta(chiave);
+    return amministrativo.isEmpty() ? chiave : amministrativo;
 }
 
 void SchedaDipendente::cancella()

@@ -56,11 +56,11 @@ QString caricaRiepilogo(const QString& id, int anno, QList<StoricoPaghe::PagaMes
 {
     QString motivo;
     StoricoPaghe::caricaAnno(id, anno, *paghe, &motivo);
-    const QMap<int, QString> rifiuti = StoricoPaghe::caricaRifiuti(id, anno);
+    QSet<int> rifiutati;
+    *esclusi = DocumentiChiusura::mesiRifiutati(id, anno, *paghe, &rifiutati);
     paghe->erase(std::remove_if(paghe->begin(), paghe->end(),
-                                [&rifiuti](const StoricoPaghe::PagaMese& p) { return rifiuti.contains(p.mese); }),
+                                [&rifiutati](const StoricoPaghe::PagaMese& p) { return rifiutati.contains(p.mese); }),
                  paghe->end());
-    *esclusi = DocumentiChiusura::mesiRifiutati(id, anno);
     if (!esclusi->isEmpty())
         motivo += (motivo.isEmpty() ? QString() : QStringLiteral("\n"))
             + StampeScheda::tr("Mesi che l'ultima chiusura non ha potuto conteggiare, non pagati e esclusi dai "
@@ -157,14 +157,13 @@ void StampeScheda::stampaFoglioPaga(QWidget* scheda, const QString& id)
                              .arg(intestazioneMese(mese, anno), rifiuto));
         return;
     }
-    // A month group without a net (written by hand) is no saved count: a
-    // slip of zeros would look like one.
     // The year's pay history read once, for the warning and the slip.
     QList<StoricoPaghe::PagaMese> mesi;
     QString danno;
     StoricoPaghe::caricaAnno(QFileInfo(id).fileName(), anno, mesi, &danno);
-    avvisaStorico(scheda, tr("Foglio paga"),
-                  DocumentiChiusura::motivoEscluso(QFileInfo(id).fileName(), anno, mese, danno));
+    avvisaStorico(scheda, tr("Foglio paga"), DocumentiChiusura::storicoDanneggiato(danno));
+    // A month group without a net (written by hand) is no saved count: a
+    // slip of zeros would look like one.
     const StoricoPaghe::PagaMese* paga = StoricoPaghe::trovaMese(mesi, mese);
     if (!paga || !paga->conNetto) {
         Messaggi::informazione(scheda, tr("Foglio paga"),

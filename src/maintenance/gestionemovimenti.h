@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDate>
 #include "movimenti.h"
 
+#include <QDate>
 #include <QDialog>
 #include <QList>
 #include <QString>

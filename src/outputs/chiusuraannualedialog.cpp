@@ -159,7 +159,7 @@ void ChiusuraAnnualeDialog::aggiornaVistaAnno()
         etichettaStato->setText(tr("<b style='color:#B00020;'>CHIUSO E BLOCCATO (Sola lettura)</b>"));
         editNote->setText(stato.note);
         editNote->setReadOnly(true);
-        if (ChiusuraAnnuale::sigilloIntegro(stato))
+        if (ChiusuraAnnuale::sigilloIntegro(stato, attuale))
             etichettaIntegrita->setText(
                 tr("<b style='color:#1B5E20;'>INTEGRITÀ VERIFICATA (SHA-256 corrispondente)</b>"));
         else

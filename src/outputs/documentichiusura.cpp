@@ -91,6 +91,11 @@ QString DocumentiChiusura::motivoEscluso(const QString& id, int anno, int mese, 
         return rifiuto;
     if (danno.isEmpty())
         danno = dannoStorico;
+    return storicoDanneggiato(danno);
+}
+
+QString DocumentiChiusura::storicoDanneggiato(const QString& danno)
+{
     return danno.isEmpty() ? QString() : tr("lo storico paghe non si legge correttamente: %1").arg(danno);
 }
 
@@ -98,17 +103,31 @@ QStringList DocumentiChiusura::mesiRifiutati(const QString& id, int anno)
 {
     QString danno;
     const QMap<int, QString> rifiuti = StoricoPaghe::caricaRifiuti(id, anno, &danno);
-    QStringList righe;
-    if (!rifiuti.isEmpty()) {
-        // The year's own damage is told by whoever shows its figures.
-        QList<StoricoPaghe::PagaMese> mesi;
+    // The year's own damage is told by whoever shows its figures.
+    QList<StoricoPaghe::PagaMese> mesi;
+    if (!rifiuti.isEmpty())
         StoricoPaghe::caricaAnno(id, anno, mesi);
-        for (auto it = rifiuti.cbegin(); it != rifiuti.cend(); ++it) {
-            const bool salvato = std::any_of(mesi.cbegin(), mesi.cend(),
-                                             [&it](const StoricoPaghe::PagaMese& p) { return p.mese == it.key(); });
-            if (salvato)
-                righe << LinguaUtente::meseAnno(it.key(), anno) + QStringLiteral(": ") + it.value();
-        }
+    return righeRifiuti(rifiuti, danno, anno, mesi, nullptr);
+}
+
+QStringList DocumentiChiusura::mesiRifiutati(const QString& id, int anno, const QList<StoricoPaghe::PagaMese>& mesi,
+                                             QSet<int>* rifiutati)
+{
+    QString danno;
+    const QMap<int, QString> rifiuti = StoricoPaghe::caricaRifiuti(id, anno, &danno);
+    return righeRifiuti(rifiuti, danno, anno, mesi, rifiutati);
+}
+
+QStringList DocumentiChiusura::righeRifiuti(const QMap<int, QString>& rifiuti, const QString& danno, int anno,
+                                            const QList<StoricoPaghe::PagaMese>& mesi, QSet<int>* rifiutati)
+{
+    QStringList righe;
+    for (auto it = rifiuti.cbegin(); it != rifiuti.cend(); ++it) {
+        if (!StoricoPaghe::trovaMese(mesi, it.key()))
+            continue;
+        righe << LinguaUtente::meseAnno(it.key(), anno) + QStringLiteral(": ") + it.value();
+        if (rifiutati)
+            rifiutati->insert(it.key());
     }
     if (!danno.isEmpty())
         righe << rifiutiDanneggiati(danno);

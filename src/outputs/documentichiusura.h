@@ -5,6 +5,9 @@
 #include "pain001.h"
 #include "storicopaghe.h"
 
+#include <QMap>
+#include <QSet>
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QList>
@@ -40,12 +43,20 @@ public:
     // cleanly. Empty when every saved month is the current pay. The figures
     // of such a month are still those saved before the refusal.
     static QStringList mesiRifiutati(const QString& id, int anno);
+    // The same with the year's pay history `mesi` already read; `rifiutati`
+    // (may be null) receives the refused months it holds.
+    static QStringList mesiRifiutati(const QString& id, int anno, const QList<StoricoPaghe::PagaMese>& mesi,
+                                     QSet<int>* rifiutati = nullptr);
 
     // The reason the last closing of the month could not count the
     // employee, or what of the year's refusals did not read cleanly (which
     // leaves it unknown whether the month was paid); empty when the month
     // was not refused. The pay history itself is not read.
     static QString rifiutoDelMese(const QString& id, int anno, int mese);
+    // What motivoEscluso() says of a pay history of which `danno` did not
+    // read cleanly (the `errore` of StoricoPaghe::caricaAnno()); empty when
+    // it read cleanly.
+    static QString storicoDanneggiato(const QString& danno);
 
     // The extra movements of `movimenti` dated in a month the employee's
     // pay history holds as saved (with `anno` and `mese` above 0, in that
@@ -94,4 +105,8 @@ public:
 private:
     // The line naming refusals that did not read cleanly (file and line).
     static QString rifiutiDanneggiati(const QString& danno);
+    // The lines of mesiRifiutati() from the year's refusals `rifiuti` (of
+    // which `danno` did not read cleanly) and its pay history `mesi`.
+    static QStringList righeRifiuti(const QMap<int, QString>& rifiuti, const QString& danno, int anno,
+                                    const QList<StoricoPaghe::PagaMese>& mesi, QSet<int>* rifiutati);
 };

@@ -281,11 +281,18 @@ QString ChiusuraAnnuale::calcolaImprontaAnno(int anno, int* count)
 
 bool ChiusuraAnnuale::sigilloIntegro(const StatoEsercizio& stato)
 {
+    return sigilloIntegro(stato, calcolaImprontaAnno(stato.anno));
+}
+
+bool ChiusuraAnnuale::sigilloIntegro(const StatoEsercizio& stato, const QString& attuale)
+{
     if (stato.sha256.isEmpty())
         return false;
+    if (stato.sha256 == attuale)
+        return true;
     // A year sealed before the refusals were sealed: its seal holds the
     // other files alone, and nothing in it tells of the refusals.
-    return stato.sha256 == calcolaImprontaAnno(stato.anno) || stato.sha256 == impronta(stato.anno, false, nullptr);
+    return stato.sha256 == impronta(stato.anno, false, nullptr);
 }
 
 QString ChiusuraAnnuale::impronta(int anno, bool conRifiuti, int* count)

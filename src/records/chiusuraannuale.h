@@ -45,6 +45,9 @@ public:
     // `stato` was made of. A seal made before the refusals of the closings
     // were sealed still holds as long as the other files are unchanged.
     static bool sigilloIntegro(const StatoEsercizio& stato);
+    // The same with the year's seal as it is now (calcolaImprontaAnno),
+    // already computed by the caller.
+    static bool sigilloIntegro(const StatoEsercizio& stato, const QString& attuale);
 
     // Every file the program writes for the year, wherever it lives: the
     // pay histories of the data folder with the refusals of the closings
