@@ -265,6 +265,10 @@ SchedaDipendente::SchedaDipendente(const QString& file, QWidget* parent)
     cambiaNazione(comboNazione->currentIndex());
     blocco->setModificato(false);
     blocco->setInAggiornamento(false);
+    // What the card shows now, read back as its save would: the base its
+    // save compares with a file another window saved meanwhile.
+    if (!recordDellaScheda(&mostrato, false))
+        mostrato = letto;
 
     // Centred on the screen at the size the layout really takes.
     if (QScreen* schermo = QGuiApplication::primaryScreen()) {
@@ -514,7 +518,7 @@ void SchedaDipendente::reject()
 }
 
 bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, int* grado, QString* nascita,
-                                  QString* statoCivileDal)
+                                  QString* statoCivileDal, bool avvisa)
 {
     const struct
     {
@@ -525,7 +529,10 @@ bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, 
                    {editLpp, tr("LPP trattenuta (CHF)"), lpp},
                    {editPagaOraria, tr("Paga oraria (CHF/h)"), oraria}};
     for (const auto& i : importi) {
-        if (!InputSvizzero::importoOppureAvviso(this, i.campo, i.edit->text(), i.valore)) {
+        if (!avvisa) {
+            if (!InputSvizzero::leggiImporto(i.edit->text(), i.valore))
+                return false;
+        } else if (!InputSvizzero::importoOppureAvviso(this, i.campo, i.edit->text(), i.valore)) {
             i.edit->setFocus();
             return false;
         }
@@ -533,9 +540,11 @@ bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, 
 
     double g = 0;
     if (!InputSvizzero::leggiImporto(editGrado->text(), &g, false) || g != std::floor(g) || std::fabs(g) > 100000) {
-        Messaggi::avviso(this, tr("Attenzione"),
-                         tr("Il grado di occupazione \"%1\" non e' valido: scrivere un numero intero, ad esempio 80.")
-                             .arg(editGrado->text().trimmed()));
+        if (avvisa)
+            Messaggi::avviso(this, tr("Attenzione"),
+                             tr("Il grado di occupazione \"%1\" non e' valido: scrivere un numero intero, ad esempio "
+                                "80.")
+                                 .arg(editGrado->text().trimmed()));
         return false;
     }
     *grado = int(g);
@@ -548,8 +557,10 @@ bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, 
     if (dal.isEmpty() || dal == statoCivileDalMostrato.trimmed()) {
         *statoCivileDal = dal;
     } else {
-        QDate d;
-        if (!InputSvizzero::dataOppureAvviso(this, tr("Stato civile dal"), dal, &d))
+        QDate d = InputSvizzero::leggiData(dal);
+        if (avvisa && !InputSvizzero::dataOppureAvviso(this, tr("Stato civile dal"), dal, &d))
+            return false;
+        if (!d.isValid())
             return false;
         *statoCivileDal = d.toString(kFormatoData);
     }
@@ -647,49 +658,68 @@ QString SchedaDipendente::controllaDati(const DatiDipendente& d, QString* campo)
     return QString();
 }
 
-void SchedaDipendente::salva()
+bool SchedaDipendente::recordDellaScheda(DatiDipendente* nuovi, bool avvisa)
 {
-    const QString nazione = comboNazione->currentData().toString();
-    const QString avs = editAVS->text().trimmed();
     double salario = 0, lpp = 0, oraria = 0;
     int grado = 0;
     QString nascita, statoCivileDal;
-    if (!leggiInput(&salario, &lpp, &oraria, &grado, &nascita, &statoCivileDal))
+    if (!leggiInput(&salario, &lpp, &oraria, &grado, &nascita, &statoCivileDal, avvisa))
+        return false;
+    const QString nazione = comboNazione->currentData().toString();
+
+    *nuovi = dati;
+    nuovi->nome = editNome->text();
+    nuovi->cognome = editCognome->text();
+    nuovi->dataNascita = nascita;
+    nuovi->sesso = comboSesso->currentData().toString();
+    nuovi->statoCivile = comboStatoCivile->currentData().toString();
+    nuovi->nazionalita = editNazionalita->text();
+    nuovi->indirizzo = editIndirizzo->text();
+    nuovi->cap = editCap->text();
+    nuovi->localita = editLocalita->text();
+    nuovi->cantone = nazione == kSvizzera ? editCantone->text() : QString();
+    nuovi->permessoLavoro = comboPermesso->currentData().toString();
+    nuovi->tipoContratto = comboContratto->currentData().toString();
+    nuovi->mensilitaAggiuntive = comboMensilita->currentData().toInt();
+    nuovi->tipoPaga = comboTipoPaga->currentData().toInt();
+    nuovi->salarioMensile = salario;
+    nuovi->lppManuale = lpp;
+    nuovi->pagaOraria = oraria;
+    nuovi->ccl = comboCcl->currentData().toString();
+    nuovi->categoriaCcl = comboCategoria->currentData().toString();
+    nuovi->modalitaPagamento = comboModalita->currentData().toString();
+    nuovi->iban = editIban->text().trimmed();
+    nuovi->intestatarioConto = editIntestatario->text().trimmed();
+    nuovi->banca = editBanca->text().trimmed();
+    nuovi->bicSwift = editBic->text().trimmed();
+    nuovi->bancaEstera = checkBancaEstera->isChecked();
+    nuovi->numeroAVS = editAVS->text().trimmed();
+    nuovi->gradoOccupazione = grado;
+    nuovi->statoCivileDal = statoCivileDal;
+    nuovi->cellulare = editCellulare->text().trimmed();
+    nuovi->email = editEmail->text().trimmed();
+    nuovi->extra.insert(QStringLiteral("nazione"), nazione);
+    nuovi->extra.insert(QStringLiteral("coniugeLavora"), comboConiuge->currentData().toString());
+    nuovi->extra.insert(QStringLiteral("altreAttivita"),
+                        checkAltreAttivita->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    // An empty tariff leaves the stored one: a tariff cannot be removed here.
+    const QString tariffa = editTariffa->text().trimmed().toUpper();
+    if (!tariffa.isEmpty()) {
+        nuovi->extra.insert(QStringLiteral("tabellaIF"), tariffa);
+        nuovi->extra.insert(QStringLiteral("codiceTariffa"), tariffa);
+    }
+    for (QLineEdit* e : blocco->campiIdentificativi()) {
+        if (!e->objectName().isEmpty())
+            nuovi->extra.insert(e->objectName(), e->text().trimmed());
+    }
+    return true;
+}
+
+void SchedaDipendente::salva()
+{
+    DatiDipendente nuovi;
+    if (!recordDellaScheda(&nuovi, true))
         return;
-
-    DatiDipendente nuovi = dati;
-    nuovi.nome = editNome->text();
-    nuovi.cognome = editCognome->text();
-    nuovi.dataNascita = nascita;
-    nuovi.sesso = comboSesso->currentData().toString();
-    nuovi.statoCivile = comboStatoCivile->currentData().toString();
-    nuovi.nazionalita = editNazionalita->text();
-    nuovi.indirizzo = editIndirizzo->text();
-    nuovi.cap = editCap->text();
-    nuovi.localita = editLocalita->text();
-    nuovi.cantone = nazione == kSvizzera ? editCantone->text() : QString();
-    nuovi.permessoLavoro = comboPermesso->currentData().toString();
-    nuovi.tipoContratto = comboContratto->currentData().toString();
-    nuovi.mensilitaAggiuntive = comboMensilita->currentData().toInt();
-    nuovi.tipoPaga = comboTipoPaga->currentData().toInt();
-    nuovi.salarioMensile = salario;
-    nuovi.lppManuale = lpp;
-    nuovi.pagaOraria = oraria;
-    nuovi.ccl = comboCcl->currentData().toString();
-    nuovi.categoriaCcl = comboCategoria->currentData().toString();
-    nuovi.modalitaPagamento = comboModalita->currentData().toString();
-    nuovi.iban = editIban->text().trimmed();
-    nuovi.intestatarioConto = editIntestatario->text().trimmed();
-    nuovi.banca = editBanca->text().trimmed();
-    nuovi.bicSwift = editBic->text().trimmed();
-    nuovi.bancaEstera = checkBancaEstera->isChecked();
-    nuovi.numeroAVS = avs;
-    nuovi.gradoOccupazione = grado;
-    nuovi.statoCivileDal = statoCivileDal;
-    nuovi.cellulare = editCellulare->text().trimmed();
-    nuovi.email = editEmail->text().trimmed();
-    nuovi.extra.insert(QStringLiteral("nazione"), nazione);
-
     QString campo;
     const QString rifiuto = controllaDati(nuovi, &campo);
     if (!rifiuto.isEmpty()) {
@@ -699,20 +729,11 @@ void SchedaDipendente::salva()
         return;
     }
     dati = nuovi;
-
-    dati.extra.insert(QStringLiteral("coniugeLavora"), comboConiuge->currentData().toString());
-    dati.extra.insert(QStringLiteral("altreAttivita"),
-                      checkAltreAttivita->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    // An empty tariff leaves the stored one: a tariff cannot be removed here.
-    const QString tariffa = editTariffa->text().trimmed().toUpper();
-    if (!tariffa.isEmpty()) {
-        dati.extra.insert(QStringLiteral("tabellaIF"), tariffa);
-        dati.extra.insert(QStringLiteral("codiceTariffa"), tariffa);
-    }
-    for (QLineEdit* e : blocco->campiIdentificativi()) {
-        if (!e->objectName().isEmpty())
-            dati.extra.insert(e->objectName(), e->text().trimmed());
-    }
+    // The salary goes into the history only when the user typed another one
+    // than the card showed: decided on the card's own value, before a merge
+    // with the file may bring back the record's.
+    const bool salarioDigitato =
+        dati.tipoPaga != 1 && Importi::arrotonda2(dati.salarioMensile) != Importi::arrotonda2(salarioMostrato);
 
     // A file on disk that could not be read at all (too large, no access)
     // is never replaced by what the card shows.
@@ -750,7 +771,7 @@ void SchedaDipendente::salva()
 
     QVector<PeriodoStipendio> periodi;
     int periodoOggi = -1;
-    if (!periodoDaAggiornare(&periodi, &periodoOggi))
+    if (salarioDigitato && !periodoDaAggiornare(&periodi, &periodoOggi))
         return;
 
     if (!Dipendente::salva(dati, id)) {
@@ -768,6 +789,7 @@ void SchedaDipendente::salva()
                                  + QLatin1Char('\n') + motivo);
     }
     letto = dati;
+    mostrato = dati;
     nascitaCaricata = dati.dataNascita;
     statoCivileDalMostrato = dati.statoCivileDal;
     salarioMostrato = dati.salarioMensile;
@@ -779,7 +801,7 @@ void SchedaDipendente::salva()
 bool SchedaDipendente::unisciConIlFile(const DatiDipendente& suDisco)
 {
     QStringList conflitti;
-    const DatiDipendente unito = Dipendente::unisci(letto, dati, suDisco, &conflitti);
+    const DatiDipendente unito = Dipendente::unisci(mostrato, dati, suDisco, &conflitti);
     QStringList campi;
     for (const QString& chiave : qAsConst(conflitti))
         campi << QStringLiteral("- ") + nomeCampo(chiave);
@@ -838,16 +860,21 @@ void SchedaDipendente::cancella()
 
 void SchedaDipendente::apriPeriodi()
 {
+    // Only a real change marks the card: a look at the periods is none.
+    const QList<PeriodoRapporto> prima = dati.periodi;
     DialogPeriodiRapporto d(dati.periodi, this);
     d.exec();
-    blocco->setModificato(true);
+    if (dati.periodi != prima)
+        blocco->setModificato(true);
 }
 
 void SchedaDipendente::apriFigli()
 {
+    const QList<Figlio> prima = dati.figli;
     DialogFigli d(dati.figli, this);
     d.exec();
-    blocco->setModificato(true);
+    if (dati.figli != prima)
+        blocco->setModificato(true);
 }
 
 void SchedaDipendente::apriAmministrativi()
@@ -858,9 +885,10 @@ void SchedaDipendente::apriAmministrativi()
     dati.cellulare = editCellulare->text().trimmed();
     dati.email = editEmail->text().trimmed();
     const QString dalPrima = dati.statoCivileDal;
+    const DatiDipendente prima = dati;
 
     DialogAmministrativi d(dati, this);
-    if (d.exec() != QDialog::Accepted)
+    if (d.exec() != QDialog::Accepted || dati == prima)
         return;
     editCellulare->setText(dati.cellulare);
     editEmail->setText(dati.email);

@@ -87,16 +87,27 @@ private:
     // Warns when the employee saved is taxed at source and the tariff the
     // closing will look up is not in the loaded tables of the canton.
     void avvisaTariffa();
-    // Reads the typed amounts, degree and dates; warns and returns false at
-    // the first one that cannot be read. Their ranges are controllaDati's.
+    // Reads the typed amounts, degree and dates; returns false at the first
+    // one that cannot be read, after a warning when `avvisa`. Their ranges
+    // are controllaDati's.
     bool leggiInput(double* salario, double* lpp, double* oraria, int* grado, QString* nascita,
-                    QString* statoCivileDal);
+                    QString* statoCivileDal, bool avvisa);
+    // The record a save writes from what the card shows now, before the
+    // checks and before it meets the file: false when a typed value cannot
+    // be read (with a warning when `avvisa`).
+    bool recordDellaScheda(DatiDipendente* nuovi, bool avvisa);
 
     QString id;
     DatiDipendente dati;
     // The record as the card read it from the file: what the card changed
     // since is what its save writes over a file another window saved.
     DatiDipendente letto;
+    // The record as the card showed it on opening: `letto` as the card's own
+    // save would write it back, with the defaults it fills in for keys the
+    // file never held (partner "no", the country, further activities) and
+    // its amounts at two decimals. What the user changed is what differs
+    // from this; the rest keeps whatever another window saved since.
+    DatiDipendente mostrato;
     BloccoIndirizzo* blocco = nullptr;
 
     // The birth date as loaded, kept while the field shows no date (it was

@@ -422,7 +422,9 @@ QString TestSchedaDipendente::valore(const DatiDipendente& dopo, const QString& 
 // from the card saving last only when the user says so.
 void TestSchedaDipendente::modificatoAltrove_data()
 {
-    QTest::addColumn<QString>("altrove"); // changed and saved first on another card ("<figli>": by another program)
+    // changed and saved first on another card; "<figli>" (a child) and
+    // "<file>key" (that key and the mobile) by another program
+    QTest::addColumn<QString>("altrove");
     QTest::addColumn<QString>("valoreAltrove");
     QTest::addColumn<QString>("qui"); // then changed and saved on this card
     QTest::addColumn<QString>("valoreQui");
@@ -444,6 +446,15 @@ void TestSchedaDipendente::modificatoAltrove_data()
                                  << "Permesso di lavoro" << "C";
     QTest::newRow("a child added elsewhere, a name here")
         << "<figli>" << "2" << "nome" << "Marco" << salva << "" << "Marco";
+    // Keys the file never held and the card fills in with its defaults are
+    // no change of this card's: another program's values stay.
+    QTest::newRow("partner works set by another program, e-mail here")
+        << "<file>coniugeLavora" << "CH" << "email" << "mario@esempio.ch" << salva << "" << "mario@esempio.ch";
+    QTest::newRow("further activities set by another program, e-mail here")
+        << "<file>altreAttivita" << "1" << "email" << "mario@esempio.ch" << salva << "" << "mario@esempio.ch";
+    QTest::newRow("partner works set there and here")
+        << "<file>coniugeLavora" << "CH" << "coniugeLavora" << "estero" << salva << "Coniuge/partner lavora"
+        << "estero";
 }
 
 void TestSchedaDipendente::modificatoAltrove()
@@ -469,6 +480,11 @@ void TestSchedaDipendente::modificatoAltrove()
         DatiDipendente d = base();
         d.figli.append(Figlio());
         QVERIFY(Dipendente::salva(d, id));
+    } else if (altrove.startsWith(QLatin1String("<file>"))) {
+        DatiDipendente d = base();
+        d.extra.insert(altrove.mid(6), valoreAltrove);
+        d.cellulare = QStringLiteral("079 999 88 77");
+        QVERIFY(Dipendente::salva(d, id));
     } else {
         SchedaDipendente seconda(id);
         cambia(seconda, altrove, valoreAltrove);
@@ -486,8 +502,11 @@ void TestSchedaDipendente::modificatoAltrove()
     DatiDipendente dopo;
     QVERIFY(Dipendente::carica(id, dopo));
     QCOMPARE(valore(dopo, qui), atteso);
-    if (altrove != qui)
-        QCOMPARE(valore(dopo, altrove), valoreAltrove);
+    const QString chiaveAltrove = altrove.startsWith(QLatin1String("<file>")) ? altrove.mid(6) : altrove;
+    if (chiaveAltrove != qui)
+        QCOMPARE(valore(dopo, chiaveAltrove), valoreAltrove);
+    if (chiaveAltrove != altrove)
+        QCOMPARE(dopo.cellulare, QStringLiteral("079 999 88 77"));
 }
 
 // A value outside its field's range is refused with a message naming the
@@ -938,9 +957,10 @@ void TestSchedaDipendente::finestreAperte()
     };
     quandoAperto([&] { chiudiAperta(finestraAperta<DialogPeriodiRapporto>()); });
     clic(scheda, "periodi");
-    QVERIFY(scheda.modificato()); // whatever the dialog's end
+    QVERIFY(!scheda.modificato()); // closed without a change
     quandoAperto([&] { chiudiAperta(finestraAperta<DialogFigli>()); });
     clic(scheda, "figli");
+    QVERIFY(!scheda.modificato());
     quandoAperto([&] { chiudiAperta(finestraAperta<GestioneStipendi>()); });
     clic(scheda, "storicoStipendi");
     quandoAperto([&] { chiudiAperta(finestraAperta<SchedaVariabiliDipendente>()); });
@@ -952,6 +972,11 @@ void TestSchedaDipendente::finestreAperte()
     LinkAiuto::impostaVisore([&](const QString& codice) { aiuti << codice; });
     clic(scheda, "aiuto");
     QCOMPARE(aiuti, QStringList{"D03"});
+
+    // Nothing was changed in any of them: the card closes unasked.
+    RegistroMessaggi registro;
+    clic(scheda, "chiudi");
+    QVERIFY(registro.richieste.isEmpty());
 }
 
 // A file with a value that is not valid for its field is shown with a
