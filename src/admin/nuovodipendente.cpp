@@ -190,9 +190,12 @@ NuovoDipendente::NuovoDipendente(QWidget* parent)
     blocco = new BloccoIndirizzo(BloccoIndirizzo::Modulo::NuovoDipendente, w, this, [this] { salva(); });
 
     // The first country is applied once its combo is wired and before the
-    // other inputs are: applying it marks the form modified.
+    // other inputs are; the form it leaves is the untouched one: closing it
+    // asks nothing until the user changes something (a country chosen later
+    // marks it).
     connect(comboNazione, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &NuovoDipendente::cambiaNazione);
     cambiaNazione(0);
+    blocco->setModificato(false);
 
     connect(editCap, &QLineEdit::textChanged, this, &NuovoDipendente::aggiornaDaCap);
     connect(editCap, &QLineEdit::editingFinished, this, &NuovoDipendente::verificaCap);

@@ -538,9 +538,8 @@ void TestNuovoDipendente::chiudi_data()
     QTest::addColumn<int>("risposta");
     QTest::addColumn<bool>("aperta");
     QTest::addColumn<bool>("scritto");
-    // A form just opened asks too: applying the first country marks it.
-    QTest::newRow("appena aperto, Annulla") << false << int(QMessageBox::Cancel) << true << false;
-    QTest::newRow("appena aperto, Salva senza nome") << false << int(QMessageBox::Save) << true << false;
+    // A form just opened holds nothing of the user's: it closes unasked.
+    QTest::newRow("appena aperto") << false << int(QMessageBox::Cancel) << false << false;
     QTest::newRow("Non salvare") << true << int(QMessageBox::Discard) << false << false;
     QTest::newRow("Salva") << true << int(QMessageBox::Save) << false << true;
 }
@@ -562,7 +561,9 @@ void TestNuovoDipendente::chiudi()
         nascita(f);
     }
     clic(f, "chiudi");
-    QCOMPARE(registro.richieste.first().titolo, QStringLiteral("Chiudere?"));
+    QCOMPARE(registro.richieste.size(), compilato ? 1 : 0);
+    if (compilato)
+        QCOMPARE(registro.richieste.first().titolo, QStringLiteral("Chiudere?"));
     QCOMPARE(f.isVisible(), aperta);
     QCOMPARE(file().size(), scritto ? 1 : 0);
 }
