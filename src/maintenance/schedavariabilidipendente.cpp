@@ -239,8 +239,12 @@ void SchedaVariabiliDipendente::sceltaCambiata()
             comboMese->setCurrentIndex(meseMostrato);
             spinAnno->setValue(annoMostrato);
         }
-        if (!ModificheNonSalvate::puoCambiare(this, modificato, [this] { return salvaMese(); }))
+        if (!ModificheNonSalvate::puoCambiare(this, modificato, [this] { return salvaMese(); })) {
+            // A click on a summary row selected it: the row of the month
+            // the form still shows is selected again.
+            selezionaMeseNelRiepilogo();
             return;
+        }
         const QSignalBlocker b1(comboMese);
         const QSignalBlocker b2(spinAnno);
         comboMese->setCurrentIndex(mese);
@@ -274,6 +278,13 @@ void SchedaVariabiliDipendente::caricaMeseNelForm()
         editNote->setText(v.comunicazioni);
     caricamento = false;
     modificato = false;
+    selezionaMeseNelRiepilogo();
+}
+
+void SchedaVariabiliDipendente::selezionaMeseNelRiepilogo()
+{
+    const QSignalBlocker blocco(riepilogo);
+    riepilogo->selectRow(meseMostrato);
 }
 
 void SchedaVariabiliDipendente::aggiornaTabellaRiepilogo()

@@ -43,6 +43,8 @@ private:
     // may close.
     bool chiusuraConsentita();
     void aggiornaTabellaRiepilogo();
+    // The summary's selected row is the month the form shows.
+    void selezionaMeseNelRiepilogo();
     // Saves the month of the form; true when the year's file was written.
     bool salvaMese();
 

@@ -358,7 +358,7 @@ void TestSchedaVariabiliDipendente::clicSulRiepilogo()
 
 // 100 typed for December, then another month or year chosen: the card asks
 // first. "Salva" stores December, "Non salvare" drops it, "Annulla" keeps
-// December in the form and in the boxes.
+// December in the form, in the boxes and selected in the summary.
 void TestSchedaVariabiliDipendente::cambioConModifiche_data()
 {
     QTest::addColumn<QString>("cambio"); // "mese", "anno" or "riepilogo" (a click on November's row)
@@ -387,8 +387,12 @@ void TestSchedaVariabiliDipendente::cambioConModifiche()
         anno->setValue(2025);
     else if (cambio == QLatin1String("mese"))
         mese(s)->setCurrentIndex(10);
-    else
-        emit s.findChild<QTableWidget*>(QStringLiteral("riepilogo"))->cellClicked(10, 0);
+    else {
+        // As a click does: the row is selected, then reported.
+        auto* t = s.findChild<QTableWidget*>(QStringLiteral("riepilogo"));
+        t->selectRow(10);
+        emit t->cellClicked(10, 0);
+    }
     QVERIFY(!registro.richieste.isEmpty());
     QCOMPARE(registro.richieste.first().titolo, QStringLiteral("Modifiche non salvate"));
 
@@ -398,6 +402,11 @@ void TestSchedaVariabiliDipendente::cambioConModifiche()
     const bool annullato = risposta == QMessageBox::Cancel;
     QCOMPARE(VariabiliMensili::caricaMese(id, 2026, 12).importiImponibili, salvato ? 100.0 : 0.0);
     QCOMPARE(mese(s)->currentIndex() == 11 && anno->value() == 2026, annullato);
+    // The summary's selected row is the month the form shows.
+    const QModelIndexList righe =
+        s.findChild<QTableWidget*>(QStringLiteral("riepilogo"))->selectionModel()->selectedRows();
+    QCOMPARE(righe.size(), 1);
+    QCOMPARE(righe.first().row(), mese(s)->currentIndex());
     anno->setValue(2026);
     mese(s)->setCurrentIndex(11);
     QCOMPARE(box(s, "importiImponibili")->value(), salvato || annullato ? 100.0 : 0.0);
