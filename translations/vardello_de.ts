@@ -2873,7 +2873,7 @@ Verwenden Sie %1 &gt; %2</translation>
     </message>
     <message>
         <source>Storico stipendi</source>
-        <translation>Lohnhistorie</translation>
+        <translation>Lohnperioden</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
@@ -2889,7 +2889,7 @@ Verwenden Sie %1 &gt; %2</translation>
     </message>
     <message>
         <source>Storico stipendi - %1</source>
-        <translation>Lohnverlauf - %1</translation>
+        <translation>Lohnperioden - %1</translation>
     </message>
 </context>
 <context>
@@ -3589,11 +3589,11 @@ Aprire il file con un browser.</source>
     <name>Nazioni</name>
     <message>
         <source>Partita IVA</source>
-        <translation>MWST-Nummer (Partita IVA)</translation>
+        <translation>MWST-Nummer</translation>
     </message>
     <message>
         <source>Codice Fiscale</source>
-        <translation>Steuernummer (Codice Fiscale)</translation>
+        <translation>Steuernummer</translation>
     </message>
     <message>
         <source>IBAN azienda</source>
@@ -3650,6 +3650,10 @@ Aprire il file con un browser.</source>
     <message>
         <source>Stati Uniti</source>
         <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>CHE-123.456.789 IVA</source>
+        <translation>CHE-123.456.789 MWST</translation>
     </message>
 </context>
 <context>
@@ -4138,7 +4142,7 @@ Der Datenordner bleibt:
     </message>
     <message>
         <source>Storico stipendi...</source>
-        <translation>Lohnhistorie...</translation>
+        <translation>Lohnperioden...</translation>
     </message>
     <message>
         <source>Movimenti straordinari...</source>
@@ -4320,7 +4324,7 @@ Der Datenordner bleibt:
     </message>
     <message>
         <source>Spunta i dipendenti di cui aprire lo storico stipendi:</source>
-        <translation>Markieren Sie die Mitarbeiter, deren Lohnverlauf geöffnet werden soll:</translation>
+        <translation>Markieren Sie die Mitarbeiter, deren Lohnperioden geöffnet werden sollen:</translation>
     </message>
     <message>
         <source>Spunta i dipendenti di cui gestire i movimenti straordinari:</source>
@@ -4548,7 +4552,7 @@ Nettojahreslohn: %4 CHF</translation>
     </message>
     <message>
         <source>Nessun dipendente spuntato ha %1 salvato nello storico paghe: il file non contiene nessun importo. Esegui prima la chiusura del mese.</source>
-        <translation>Kein markierter Mitarbeiter hat %1 im Lohnjournal gespeichert: die Datei enthält keinen einzigen Betrag. Führen Sie zuerst den Monatsabschluss aus.</translation>
+        <translation>Kein markierter Mitarbeiter hat %1 in der Lohnhistorie gespeichert: die Datei enthält keinen einzigen Betrag. Führen Sie zuerst den Monatsabschluss aus.</translation>
     </message>
     <message>
         <source>L&apos;ultima chiusura di %1 non ha potuto conteggiare questi dipendenti: il file riporta il mese salvato prima, con lo stato &quot;rifiutato dall&apos;ultima chiusura&quot;:</source>
@@ -4747,7 +4751,7 @@ Nettojahreslohn: %4 CHF</translation>
     </message>
     <message>
         <source>Storico stipendi</source>
-        <translation>Lohnhistorie</translation>
+        <translation>Lohnperioden</translation>
     </message>
     <message>
         <source>Stampa foglio paga</source>
@@ -5147,11 +5151,11 @@ Nettojahreslohn: %4 CHF</translation>
     </message>
     <message>
         <source>Lo storico stipendi non viene aggiornato: il dipendente non e&apos; salvato.</source>
-        <translation>Die Lohnhistorie wird nicht aktualisiert: Der Mitarbeiter ist nicht gespeichert.</translation>
+        <translation>Die Lohnperioden werden nicht aktualisiert: Der Mitarbeiter ist nicht gespeichert.</translation>
     </message>
     <message>
         <source>Dipendente salvato, ma il salario del periodo in corso nello storico stipendi non e&apos; stato aggiornato.</source>
-        <translation>Mitarbeiter gespeichert, aber der Lohn der laufenden Periode in der Lohnhistorie wurde nicht aktualisiert.</translation>
+        <translation>Mitarbeiter gespeichert, aber der Lohn der laufenden Lohnperiode wurde nicht aktualisiert.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: i periodi %2 e %3 si sovrappongono: un dipendente ha un solo rapporto alla volta.</source>
@@ -5159,7 +5163,7 @@ Nettojahreslohn: %4 CHF</translation>
     </message>
     <message>
         <source>Lo storico stipendi indica ora %1 per il mese in corso: la scheda mostra questo salario al posto di &quot;%2&quot; scritto prima.</source>
-        <translation>Die Lohnhistorie nennt jetzt %1 für den laufenden Monat: die Karte zeigt diesen Lohn anstelle des zuvor eingegebenen &quot;%2&quot;.</translation>
+        <translation>Die Lohnperioden nennen jetzt %1 für den laufenden Monat: die Karte zeigt diesen Lohn anstelle des zuvor eingegebenen &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Nessuna tabella dell&apos;imposta alla fonte e&apos; caricata per il cantone %1: la tariffa %2 non puo&apos; essere controllata.</source>
@@ -5482,7 +5486,7 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     </message>
     <message>
         <source>Valori non validi (%1): lo storico non viene salvato.</source>
-        <translation>Ungültige Werte (%1): Die Lohnhistorie wird nicht gespeichert.</translation>
+        <translation>Ungültige Werte (%1): Die Lohnperioden werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Il file non viene sovrascritto: correggerlo prima di salvare.</source>
@@ -5506,7 +5510,7 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     </message>
     <message>
         <source>&quot;%1&quot; non e&apos; una riga dello storico</source>
-        <translation>&quot;%1&quot; ist keine Zeile der Lohnhistorie</translation>
+        <translation>&quot;%1&quot; ist keine Zeile der Lohnperioden</translation>
     </message>
     <message>
         <source>%1 ripetuto (gia&apos; alla riga %2)</source>

@@ -3651,6 +3651,10 @@ Open the file with a browser.</translation>
         <source>Stati Uniti</source>
         <translation>United States</translation>
     </message>
+    <message>
+        <source>CHE-123.456.789 IVA</source>
+        <translation>CHE-123.456.789 VAT</translation>
+    </message>
 </context>
 <context>
     <name>NuovaAzienda</name>

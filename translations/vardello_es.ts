@@ -3651,6 +3651,10 @@ Abra el archivo con un navegador.</translation>
         <source>Stati Uniti</source>
         <translation>Estados Unidos</translation>
     </message>
+    <message>
+        <source>CHE-123.456.789 IVA</source>
+        <translation>CHE-123.456.789 IVA</translation>
+    </message>
 </context>
 <context>
     <name>NuovaAzienda</name>

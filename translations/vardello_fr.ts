@@ -330,7 +330,7 @@ Observations :
     </message>
     <message>
         <source>Importi stimati (stima): nessun mese dell&apos;anno e&apos; salvato nello storico paghe.</source>
-        <translation>Montants estimés (estimation) : aucun mois de l&apos;année n&apos;est enregistré dans l&apos;historique des salaires.</translation>
+        <translation>Montants estimés (estimation) : aucun mois de l&apos;année n&apos;est enregistré dans l&apos;historique des paies.</translation>
     </message>
     <message>
         <source>Cifra 1 (lordo):     %1 CHF
@@ -1165,7 +1165,7 @@ Pour ces employés, l&apos;impôt est de 0 et « Tout générer et enregistrer �
     </message>
     <message>
         <source>lo storico paghe non si legge correttamente: %1</source>
-        <translation>l&apos;historique des salaires ne se lit pas correctement : %1</translation>
+        <translation>l&apos;historique des paies ne se lit pas correctement : %1</translation>
     </message>
     <message>
         <source>Fuori periodo di rapporto: il mese salvato prima non rientra più in nessun periodo di rapporto della scheda e non viene pagato</source>
@@ -1173,7 +1173,7 @@ Pour ces employés, l&apos;impôt est de 0 et « Tout générer et enregistrer �
     </message>
     <message>
         <source>Lo storico paghe %1 di %2 %3 non si legge correttamente: nessuna liquidazione viene registrata. Correggi il file e riprova.</source>
-        <translation>L&apos;historique des salaires %1 de %2 %3 ne se lit pas correctement : aucun versement n&apos;est enregistré. Corrige le fichier et réessaie.</translation>
+        <translation>L&apos;historique des paies %1 de %2 %3 ne se lit pas correctement : aucun versement n&apos;est enregistré. Corrige le fichier et réessaie.</translation>
     </message>
     <message>
         <source>i rifiuti dell&apos;ultima chiusura non si leggono correttamente: %1</source>
@@ -1224,7 +1224,7 @@ Employés sans décompte, avec le motif :</translation>
     </message>
     <message>
         <source>Impossibile salvare lo storico paghe</source>
-        <translation>Impossible d&apos;enregistrer l&apos;historique des salaires</translation>
+        <translation>Impossible d&apos;enregistrer l&apos;historique des paies</translation>
     </message>
     <message>
         <source>Salario orario (%1 h x %2)</source>
@@ -2786,7 +2786,7 @@ Utilisez %1 &gt; %2</translation>
     </message>
     <message>
         <source>Questi movimenti sono datati in un mese gia&apos; salvato nello storico paghe e non sono ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, &quot;Genera tutti e salva&quot;).</source>
-        <translation>Ces mouvements sont datés dans un mois déjà enregistré dans l&apos;historique des salaires et ne sont pas encore payés : pour les payer, il faut décompter à nouveau le mois (Clôture mensuelle, &quot;Tout générer et enregistrer&quot;).</translation>
+        <translation>Ces mouvements sont datés dans un mois déjà enregistré dans l&apos;historique des paies et ne sont pas encore payés : pour les payer, il faut décompter à nouveau le mois (Clôture mensuelle, &quot;Tout générer et enregistrer&quot;).</translation>
     </message>
 </context>
 <context>
@@ -3651,6 +3651,10 @@ Ouvrez le fichier avec un navigateur.</translation>
         <source>Stati Uniti</source>
         <translation>États-Unis</translation>
     </message>
+    <message>
+        <source>CHE-123.456.789 IVA</source>
+        <translation>CHE-123.456.789 TVA</translation>
+    </message>
 </context>
 <context>
     <name>NuovaAzienda</name>
@@ -3966,7 +3970,7 @@ Enregistrer quand même le nouvel employé ?</translation>
     </message>
     <message>
         <source>Lo storico paghe %1 di %2 non si può leggere: %3</source>
-        <translation>L&apos;historique des salaires %1 de %2 ne peut pas être lu : %3</translation>
+        <translation>L&apos;historique des paies %1 de %2 ne peut pas être lu : %3</translation>
     </message>
     <message>
         <source>Impossibile stimare l&apos;anno %1 di %2: %3</source>
@@ -4500,7 +4504,7 @@ Net annuel : %4 CHF</translation>
     </message>
     <message>
         <source>Riepilogo automatico dell&apos;anno: somme dei mesi salvati nello storico paghe; per chi non ha mesi salvati, stima dei mesi di servizio con il salario dei periodi registrati (spunta i dipendenti da includere):</source>
-        <translation>Récapitulatif automatique de l&apos;année : sommes des mois enregistrés dans l&apos;historique des salaires ; pour les employés sans mois enregistrés, estimation des mois de service avec le salaire des périodes saisies (cochez les employés à inclure) :</translation>
+        <translation>Récapitulatif automatique de l&apos;année : sommes des mois enregistrés dans l&apos;historique des paies ; pour les employés sans mois enregistrés, estimation des mois de service avec le salaire des périodes saisies (cochez les employés à inclure) :</translation>
     </message>
     <message>
         <source>Origine</source>
@@ -4645,7 +4649,7 @@ Net annuel : %4 CHF</translation>
     </message>
     <message>
         <source>Lo storico paghe non si legge correttamente: %1</source>
-        <translation>L&apos;historique des salaires ne se lit pas correctement : %1</translation>
+        <translation>L&apos;historique des paies ne se lit pas correctement : %1</translation>
     </message>
 </context>
 <context>
@@ -5175,7 +5179,7 @@ Net annuel : %4 CHF</translation>
     </message>
     <message>
         <source>Stampa da verificare: lo storico paghe non si e&apos; letto del tutto o il mese non e&apos; il conteggio attuale.</source>
-        <translation>Impression à vérifier : l&apos;historique des salaires n&apos;a pas été lu entièrement ou le mois n&apos;est pas le décompte actuel.</translation>
+        <translation>Impression à vérifier : l&apos;historique des paies n&apos;a pas été lu entièrement ou le mois n&apos;est pas le décompte actuel.</translation>
     </message>
     <message>
         <source>Il file delle tariffe del cantone %1 contiene la tariffa %2 danneggiata o in contraddizione con se stessa: non viene usata.</source>

@@ -30,6 +30,12 @@ const char* const kEtichetteTradotte[] = {
     QT_TRANSLATE_NOOP("Nazioni", "Numéro d'entreprise (BCE/KBO)"),
 };
 
+// The examples of the shipped table that name a language's own word: the
+// Swiss VAT number ends in MWST, TVA or IVA after the language of the form.
+const char* const kSegnapostiTradotti[] = {
+    QT_TRANSLATE_NOOP("Nazioni", "CHE-123.456.789 IVA"),
+};
+
 // The country names of the shipped table, shown in the user's language.
 const char* const kNomiTradotti[] = {
     QT_TRANSLATE_NOOP("Nazioni", "Svizzera"),    QT_TRANSLATE_NOOP("Nazioni", "Italia"),
@@ -96,7 +102,7 @@ void leggiDa(const FileIni& ini)
             const QString gruppo = codice + QLatin1Char('_') + chiave;
             c.etichettaFile = testo(ini, gruppo, QStringLiteral("etichetta"));
             c.etichetta = traduciEtichetta(c.etichettaFile);
-            c.placeholder = testo(ini, gruppo, QStringLiteral("placeholder"));
+            c.placeholder = traduciSeNoto(testo(ini, gruppo, QStringLiteral("placeholder")), kSegnapostiTradotti);
             c.obbligatorio = flag(ini, gruppo, QStringLiteral("obbligatorio"));
             n.campi.append(c);
         }

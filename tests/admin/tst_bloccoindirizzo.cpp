@@ -14,6 +14,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTranslator>
 
 #include <memory>
@@ -302,10 +303,13 @@ void TestBloccoIndirizzo::nessunaNazioneNota()
 void TestBloccoIndirizzo::stesseRighe_data()
 {
     QTest::addColumn<int>("modulo");
-    QTest::newRow("new company") << int(Tipo::NuovaAzienda);
-    QTest::newRow("company data") << int(Tipo::GestioneAzienda);
-    QTest::newRow("new employee") << int(Tipo::NuovoDipendente);
-    QTest::newRow("employee card") << int(Tipo::SchedaDipendente);
+    QTest::addColumn<QString>("lingua"); // of the program's translation; "" Italian
+    QTest::newRow("new company") << int(Tipo::NuovaAzienda) << "";
+    QTest::newRow("company data") << int(Tipo::GestioneAzienda) << "";
+    QTest::newRow("new employee") << int(Tipo::NuovoDipendente) << "";
+    QTest::newRow("employee card") << int(Tipo::SchedaDipendente) << "";
+    QTest::newRow("new company, German") << int(Tipo::NuovaAzienda) << "de";
+    QTest::newRow("employee card, German") << int(Tipo::SchedaDipendente) << "de";
 }
 
 // The four address forms build their country and address rows from the same
@@ -315,7 +319,21 @@ void TestBloccoIndirizzo::stesseRighe_data()
 void TestBloccoIndirizzo::stesseRighe()
 {
     QFETCH(int, modulo);
+    QFETCH(QString, lingua);
     const Tipo tipo = Tipo(modulo);
+    // The identification labels are read in the program's language.
+    QTranslator traduzione;
+    if (!lingua.isEmpty()) {
+        QVERIFY(traduzione.load(QStringLiteral(VARDELLO_TRADUZIONI "/vardello_") + lingua));
+        QCoreApplication::installTranslator(&traduzione);
+    }
+    Nazioni::azzera();
+    QVERIFY(Nazioni::carica());
+    const auto ripristina = qScopeGuard([&traduzione] {
+        QCoreApplication::removeTranslator(&traduzione);
+        Nazioni::azzera();
+        Nazioni::carica();
+    });
     Config::setAziendaCorrente(QStringLiteral("Prova.txt"));
     DatiAzienda a;
     a.ragioneSociale = QStringLiteral("Prova SA");
@@ -345,6 +363,20 @@ void TestBloccoIndirizzo::stesseRighe()
     QCOMPARE(cantone->maxLength() == 2, azienda);
     if (tipo == Tipo::SchedaDipendente)
         QCOMPARE(cantone->text(), QStringLiteral("Ticino"));
+
+    // The Swiss VAT row in one language only, its example too.
+    auto* iva = f->findChild<QLineEdit*>(QStringLiteral("partitaIva"));
+    QVERIFY(iva);
+    QLabel* etichetta = nullptr;
+    for (QFormLayout* form : f->findChildren<QFormLayout*>()) {
+        if (!etichetta)
+            etichetta = qobject_cast<QLabel*>(form->labelForField(iva));
+    }
+    QVERIFY(etichetta);
+    const bool tedesco = lingua == QLatin1String("de");
+    QCOMPARE(etichetta->text(), tedesco ? QStringLiteral("MWST-Nummer") : QStringLiteral("Partita IVA"));
+    QCOMPARE(iva->placeholderText(),
+             tedesco ? QStringLiteral("CHE-123.456.789 MWST") : QStringLiteral("CHE-123.456.789 IVA"));
 }
 
 VARDELLO_TEST_MAIN(TestBloccoIndirizzo)
