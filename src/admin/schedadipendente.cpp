@@ -959,6 +959,7 @@ void SchedaDipendente::apriStoricoStipendi()
     editSalario->setText(numero(storico));
     blocco->setModificato(modificato);
     salarioMostrato = storico;
+    mostrato.salarioMensile = storico;
     if (diverso)
         Messaggi::informazione(this, tr("Storico stipendi"),
                                tr("Lo storico stipendi indica ora %1 per il mese in corso: la scheda mostra questo "
