@@ -3988,6 +3988,10 @@ Den neuen Mitarbeiter trotzdem speichern?</translation>
         <source>%1: nessun mese salvato nel %2 e imposta alla fonte della stima mancante, escluso dai totali: %3</source>
         <translation>%1: kein gespeicherter Monat im %2 und Quellensteuer der Schätzung fehlt, von den Totalen ausgeschlossen: %3</translation>
     </message>
+    <message>
+        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
+        <translation>%1: in den Zahlen auch früher gespeicherte Monate, die der letzte Abschluss nicht abrechnen konnte: %2</translation>
+    </message>
 </context>
 <context>
     <name>Pain001</name>
@@ -4561,10 +4565,6 @@ Nettojahreslohn: %4 CHF</translation>
     <message>
         <source>mesi salvati, con rifiuti</source>
         <translation>gespeicherte Monate, mit Ablehnungen</translation>
-    </message>
-    <message>
-        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
-        <translation>%1: in den Zahlen auch früher gespeicherte Monate, die der letzte Abschluss nicht abrechnen konnte: %2</translation>
     </message>
 </context>
 <context>

@@ -3988,6 +3988,10 @@ Save the new employee anyway?</translation>
         <source>%1: nessun mese salvato nel %2 e imposta alla fonte della stima mancante, escluso dai totali: %3</source>
         <translation>%1: no month saved in %2 and the estimate&apos;s withholding tax missing, left out of the totals: %3</translation>
     </message>
+    <message>
+        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
+        <translation>%1: the figures also hold months saved earlier that the last closing could not count: %2</translation>
+    </message>
 </context>
 <context>
     <name>Pain001</name>
@@ -4561,10 +4565,6 @@ Annual net: %4 CHF</translation>
     <message>
         <source>mesi salvati, con rifiuti</source>
         <translation>saved months, with refusals</translation>
-    </message>
-    <message>
-        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
-        <translation>%1: the figures also hold months saved earlier that the last closing could not count: %2</translation>
     </message>
 </context>
 <context>

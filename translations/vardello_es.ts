@@ -3988,6 +3988,10 @@ Salvare comunque il nuovo dipendente?</source>
         <source>%1: nessun mese salvato nel %2 e imposta alla fonte della stima mancante, escluso dai totali: %3</source>
         <translation>%1: ningún mes guardado en %2 y falta el impuesto en la fuente de la estimación, excluido de los totales: %3</translation>
     </message>
+    <message>
+        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
+        <translation>%1: las cifras incluyen también meses guardados antes que el último cierre no pudo calcular: %2</translation>
+    </message>
 </context>
 <context>
     <name>Pain001</name>
@@ -4561,10 +4565,6 @@ Neto anual: %4 CHF</translation>
     <message>
         <source>mesi salvati, con rifiuti</source>
         <translation>meses guardados, con rechazos</translation>
-    </message>
-    <message>
-        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
-        <translation>%1: las cifras incluyen también meses guardados antes que el último cierre no pudo calcular: %2</translation>
     </message>
 </context>
 <context>

@@ -3988,6 +3988,10 @@ Enregistrer quand même le nouvel employé ?</translation>
         <source>%1: nessun mese salvato nel %2 e imposta alla fonte della stima mancante, escluso dai totali: %3</source>
         <translation>%1 : aucun mois enregistré en %2 et impôt à la source de l&apos;estimation manquant, exclu des totaux : %3</translation>
     </message>
+    <message>
+        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
+        <translation>%1 : les chiffres comprennent aussi des mois enregistrés auparavant que la dernière clôture n&apos;a pas pu calculer : %2</translation>
+    </message>
 </context>
 <context>
     <name>Pain001</name>
@@ -4561,10 +4565,6 @@ Net annuel : %4 CHF</translation>
     <message>
         <source>mesi salvati, con rifiuti</source>
         <translation>mois enregistrés, avec refus</translation>
-    </message>
-    <message>
-        <source>%1: nelle cifre anche mesi salvati prima che l&apos;ultima chiusura non ha potuto conteggiare: %2</source>
-        <translation>%1 : les chiffres comprennent aussi des mois enregistrés auparavant que la dernière clôture n&apos;a pas pu calculer : %2</translation>
     </message>
 </context>
 <context>

@@ -108,5 +108,8 @@ QString CertificatoAnnuo::testoPdf(const QString& id, const DatiDipendente& d, i
     t += tr("Netto annuo: %1 CHF\n").arg(cifre(s.netto));
     if (s.stima())
         t += QLatin1Char('\n') + rigaStima() + QLatin1Char('\n');
+    const QString rifiuti = PagheAnno::rigaRifiuti(PagheAnno::nome(id, d), s);
+    if (!rifiuti.isEmpty())
+        t += QLatin1Char('\n') + rifiuti + QLatin1Char('\n');
     return t;
 }

@@ -37,6 +37,7 @@ QMap<QString, QList<ConteggioCAF::RigaDip>> ConteggioCAF::righe(int anno, QStrin
         r.numeroAVS = d.numeroAVS;
         r.numFigli = d.figli.size();
         r.stima = s.stima();
+        r.rifiuti = PagheAnno::rigaRifiuti(r.nome, s);
         // The salary and the allowances paid in the saved months (estimated
         // only without any).
         r.salarioCaf = s.salarioCaf;
@@ -59,6 +60,7 @@ QString ConteggioCAF::html(int anno)
     double salariTotali = 0.0;
     double assegniTotali = 0.0;
     QStringList esclusi;
+    QStringList rifiuti;
     bool conStima = false;
     const QMap<QString, QList<RigaDip>> perCantone = righe(anno, &esclusi);
     for (auto it = perCantone.cbegin(); it != perCantone.cend(); ++it) {
@@ -69,6 +71,8 @@ QString ConteggioCAF::html(int anno)
         double assegni = 0.0;
         for (const RigaDip& r : it.value()) {
             conStima = conStima || r.stima;
+            if (!r.rifiuti.isEmpty())
+                rifiuti << r.rifiuti;
             h += QStringLiteral("<tr><td>") + (r.stima ? r.nome + QStringLiteral(" (stima)") : r.nome).toHtmlEscaped()
                 + QStringLiteral("</td><td>") + r.numeroAVS.toHtmlEscaped() + QStringLiteral("</td><td align='right'>")
                 + importo(r.salarioCaf)
@@ -99,6 +103,8 @@ QString ConteggioCAF::html(int anno)
         + importo(assegniTotali) + QStringLiteral("</td></tr></table>");
     if (conStima)
         h += QStringLiteral("<p>") + CertificatoAnnuo::rigaStima().toHtmlEscaped() + QStringLiteral("</p>");
+    for (const QString& riga : qAsConst(rifiuti))
+        h += QStringLiteral("<p>") + riga.toHtmlEscaped() + QStringLiteral("</p>");
     for (const QString& riga : qAsConst(esclusi))
         h += QStringLiteral("<p>") + riga.toHtmlEscaped() + QStringLiteral("</p>");
     h += QStringLiteral("</body></html>");

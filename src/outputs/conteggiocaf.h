@@ -22,6 +22,9 @@ struct RigaDip
     double assegni = 0.0;
     int numFigli = 0;
     bool stima = false; // no month saved: estimated
+    // The line naming saved months the latest closing refused (their
+    // figures are those saved before); empty when there are none.
+    QString rifiuti;
 
     QList<AssegniFamiliari::DettaglioFiglio> dettagli;
 };

@@ -265,6 +265,7 @@ void esportaCertificati(QWidget* parent)
     int salvati = 0;
     QStringList falliti;
     QStringList esclusi;
+    QStringList notate; // saved, with months the latest closing refused
     for (const QString& id : ids) {
         DatiDipendente d;
         if (!Dipendente::carica(id, d)) {
@@ -290,13 +291,17 @@ void esportaCertificati(QWidget* parent)
                 continue;
         }
         QString motivo;
-        if (Certificato::salva(c, &motivo))
+        if (Certificato::salva(c, &motivo)) {
             ++salvati;
-        else
+            const QString rifiuti = PagheAnno::rigaRifiuti(PagheAnno::nome(id, d), cifre);
+            if (!rifiuti.isEmpty())
+                notate << rifiuti;
+        } else {
             falliti.append(motivo.isEmpty() ? (percorso.isEmpty() ? id : percorso) : motivo);
+        }
     }
-    rapporto(parent, tr("Esportato"), conEsclusi(tr("Esportati %1 certificati di salario.").arg(salvati), esclusi),
-             falliti);
+    rapporto(parent, tr("Esportato"),
+             conEsclusi(tr("Esportati %1 certificati di salario.").arg(salvati), notate + esclusi), falliti);
 }
 
 void esportaCertificatiPdf(QWidget* parent)

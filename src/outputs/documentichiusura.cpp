@@ -99,17 +99,6 @@ QString DocumentiChiusura::storicoDanneggiato(const QString& danno)
     return danno.isEmpty() ? QString() : tr("lo storico paghe non si legge correttamente: %1").arg(danno);
 }
 
-QStringList DocumentiChiusura::mesiRifiutati(const QString& id, int anno)
-{
-    QString danno;
-    const QMap<int, QString> rifiuti = StoricoPaghe::caricaRifiuti(id, anno, &danno);
-    // The year's own damage is told by whoever shows its figures.
-    QList<StoricoPaghe::PagaMese> mesi;
-    if (!rifiuti.isEmpty())
-        StoricoPaghe::caricaAnno(id, anno, mesi);
-    return righeRifiuti(rifiuti, danno, anno, mesi, nullptr);
-}
-
 QStringList DocumentiChiusura::mesiRifiutati(const QString& id, int anno, const QList<StoricoPaghe::PagaMese>& mesi,
                                              QSet<int>* rifiutati)
 {

@@ -41,10 +41,9 @@ public:
     // count, in month order, one line each: "<Month year>: <reason>"; and a
     // line naming the file and line when the year's refusals did not read
     // cleanly. Empty when every saved month is the current pay. The figures
-    // of such a month are still those saved before the refusal.
-    static QStringList mesiRifiutati(const QString& id, int anno);
-    // The same with the year's pay history `mesi` already read; `rifiutati`
-    // (may be null) receives the refused months it holds.
+    // of such a month are still those saved before the refusal. `mesi` is
+    // the year's pay history as read; `rifiutati` (may be null) receives the
+    // refused months it holds.
     static QStringList mesiRifiutati(const QString& id, int anno, const QList<StoricoPaghe::PagaMese>& mesi,
                                      QSet<int>* rifiutati = nullptr);
 

@@ -6,6 +6,7 @@
 #include "conteggiosalario.h"
 #include "datetesto.h"
 #include "datoteca.h"
+#include "documentichiusura.h"
 #include "filesicuri.h"
 #include "importi.h"
 #include "mensilitaaggiuntive.h"
@@ -69,9 +70,8 @@ double baseAvs(const StoricoPaghe::PagaMese& p)
     return std::max(0.0, p.lordoImponibile - p.assegniFamiliari);
 }
 
-// The part of the insured earnings of the months estimated one by one that
-// lies above the year's ceiling for those months: each month counted alone
-// charges up to its own share of the ceiling.
+// The part of the insured earnings of the months estimated that lies above
+// the year's ceiling for those months.
 double oltreMassimale(double guadagni, double massimaleAnnuo, int mesi)
 {
     if (!(massimaleAnnuo > 0))
@@ -106,7 +106,14 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     double salarioUltimo = 0.0;
     RisultatoConteggio ultimo;
     // The company record once for the twelve counts.
-    ContestoConteggio contesto = ContestoConteggio::carica();
+    const ContestoConteggio contesto = ContestoConteggio::carica();
+    // The months estimated so far stand for the year's pay history: each
+    // count carries them over the year as the closing carries the saved
+    // months (the ceilings of the unemployment and accident insurance to
+    // date, the extra salaries already paid, the withholding tax to date).
+    QList<StoricoPaghe::PagaMese> stimati;
+    // What the estimated months paid by themselves of the extra salaries.
+    double mensilitaStimate = 0.0;
     for (int mese = 1; mese <= 12; ++mese) {
         if (!PagheAnno::inServizio(d, anno, mese))
             continue;
@@ -120,7 +127,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
                 delMese.salarioMensile = p->salarioMensile;
             }
         }
-        const RisultatoConteggio r = ConteggioSalario::genera(id, delMese, anno, mese, false, -1, &contesto);
+        const RisultatoConteggio r = ConteggioSalario::genera(id, delMese, anno, mese, false, -1, &contesto, &stimati);
         if (r.fuoriPeriodo)
             continue;
         // A month the count could not do, or whose tax it counted as 0 for
@@ -133,7 +140,8 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
         StoricoPaghe::PagaMese p = ConteggioSalario::comeMese(r);
         p.conNetto = true;
         aggiungiMese(s, p, baseAvs(p));
-        contesto.mensilitaStimate += r.mensilitaConteggio;
+        stimati.append(p);
+        mensilitaStimate += r.mensilitaConteggio;
         salarioUltimo = delMese.salarioMensile;
         ultimo = r;
         guadagnoAD += r.dettaglio.ad.imponibile;
@@ -150,7 +158,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     double mancanti = 0.0;
     if (d.tipoPaga != 1 && !contesto.azienda.tredicesimaAutomatica) {
         const MensilitaAggiuntive::Pagato pagato =
-            MensilitaAggiuntive::pagato(id, anno, ultimo.mese, {}, contesto.mensilitaStimate, true);
+            MensilitaAggiuntive::pagato(id, anno, ultimo.mese, {}, mensilitaStimate, true);
         mancanti = MensilitaAggiuntive::resto(d, MensilitaAggiuntive::quota(d, anno, salarioUltimo), pagato);
     }
     if (mancanti > 0 && ultimo.lordoContributivo > 0) {
@@ -178,8 +186,9 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
         guadagnoLAINF += ultimo.guadagnoAssicuratoLAINF * quota;
     }
     // Over the year the unemployment and accident insurance charge their
-    // annual ceiling once, for the months of employment: what the months
-    // counted alone charged above it comes back to the net.
+    // annual ceiling once, for the months of employment: what the extra
+    // salaries added above at the last month's rates charged beyond it comes
+    // back to the net.
     const Datoteca::VoceContributo ad = Datoteca::contributo(QStringLiteral("AD"));
     const double oltreAD = oltreMassimale(guadagnoAD, ad.massimale, s.mesi);
     const double oltreLAINF =
@@ -335,6 +344,9 @@ PagheAnno::Somme PagheAnno::cifre(const QString& id, const DatiDipendente& d, in
         }
     } else {
         s.origine = Origine::MesiSalvati;
+        // The figures keep what was saved before a refusal; every document
+        // names such a month.
+        s.rifiuti = DocumentiChiusura::mesiRifiutati(id, anno, mesi);
     }
     s.cantone = cantone(d);
     s.tariffa = tariffa(d);
@@ -489,4 +501,12 @@ QString PagheAnno::rigaEsclusione(const QString& nome, const Somme& s, int anno)
     default:
         return QString();
     }
+}
+
+QString PagheAnno::rigaRifiuti(const QString& nome, const Somme& s)
+{
+    if (s.rifiuti.isEmpty())
+        return QString();
+    return tr("%1: nelle cifre anche mesi salvati prima che l'ultima chiusura non ha potuto conteggiare: %2")
+        .arg(nome, s.rifiuti.join(QStringLiteral("; ")));
 }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The figures of one employee and year, the one source of every yearly
 // document, the pay summary and the accounting CSV: the sums of the months
@@ -62,6 +63,11 @@ public:
         // Canton and tariff code of the employee's withholding tax.
         QString cantone;
         QString tariffa;
+        // The saved months summed that the latest closing of each could not
+        // count (their figures are still those saved before), one line each,
+        // "<Month year>: <reason>"; and a line naming the file and line when
+        // the year's refusals did not read cleanly. Empty for an estimate.
+        QStringList rifiuti;
 
         bool stima() const { return origine == Origine::Stima; }
         bool conCifre() const { return origine == Origine::MesiSalvati || origine == Origine::Stima; }
@@ -120,4 +126,8 @@ public:
     // The line a list prints for an employee left out (no figures); empty
     // for one with figures.
     static QString rigaEsclusione(const QString& nome, const Somme& s, int anno);
+    // The line every yearly document prints for an employee whose figures
+    // hold saved months the latest closing refused (`Somme::rifiuti`);
+    // empty when there are none.
+    static QString rigaRifiuti(const QString& nome, const Somme& s);
 };

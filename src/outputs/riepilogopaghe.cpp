@@ -5,7 +5,6 @@
 #include "pagheanno.h"
 #include "dialogofile.h"
 #include "dipendente.h"
-#include "documentichiusura.h"
 #include "esportapdf.h"
 #include "filesicuri.h"
 #include "linguautente.h"
@@ -95,7 +94,7 @@ void avvisaCsv(QWidget* finestra, const QString& percorso, const QStringList& id
 // tooltip. Its data is the line the totals and the PDF add for the row: why
 // an employee without figures is left out, or which of the saved months in
 // his figures the last closing refused. Empty when nothing needs saying.
-QTableWidgetItem* cellaOrigine(const PagheAnno::Somme& cifre, const QString& id, const QString& nome, int anno)
+QTableWidgetItem* cellaOrigine(const PagheAnno::Somme& cifre, const QString& nome, int anno)
 {
     QString origine = RiepilogoPaghe::tr("mesi salvati");
     QString nota;
@@ -111,14 +110,10 @@ QTableWidgetItem* cellaOrigine(const PagheAnno::Somme& cifre, const QString& id,
     if (!cifre.conCifre())
         nota = PagheAnno::rigaEsclusione(nome, cifre, anno);
     // The figures keep what was saved before; the row says so.
-    const QStringList rifiutati =
-        cifre.origine == PagheAnno::Origine::MesiSalvati ? DocumentiChiusura::mesiRifiutati(id, anno) : QStringList();
-    if (!rifiutati.isEmpty()) {
+    if (!cifre.rifiuti.isEmpty()) {
         origine = RiepilogoPaghe::tr("mesi salvati, con rifiuti");
-        motivo = rifiutati.join(QLatin1Char('\n'));
-        nota = RiepilogoPaghe::tr("%1: nelle cifre anche mesi salvati prima che l'ultima chiusura non ha potuto "
-                                  "conteggiare: %2")
-                   .arg(nome, rifiutati.join(QStringLiteral("; ")));
+        motivo = cifre.rifiuti.join(QLatin1Char('\n'));
+        nota = PagheAnno::rigaRifiuti(nome, cifre);
     }
     auto* cella = new QTableWidgetItem(origine);
     cella->setToolTip(motivo);
@@ -282,7 +277,7 @@ void RiepilogoPaghe::calcola(bool mostraTotali)
         }
         // The line an export prints for the row, kept in its origin cell
         // so the export does not compute the year again.
-        QTableWidgetItem* cella = cellaOrigine(cifre, id, nome ? nome->text() : id, a);
+        QTableWidgetItem* cella = cellaOrigine(cifre, nome ? nome->text() : id, a);
         tabella->setItem(r, kColonnaOrigine, cella);
         if (!spuntato)
             continue;

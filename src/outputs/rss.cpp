@@ -45,6 +45,7 @@ RSS::Rendiconto RSS::genera(const QString& id, double salarioRiserva, int etaRis
     r.lppAnnuo = s.lpp;
     r.impostaFonte = s.imposta;
     r.nettoAnnuo = s.netto;
+    r.rifiuti = PagheAnno::rigaRifiuti(PagheAnno::nome(id, d), s);
     return r;
 }
 
@@ -64,6 +65,8 @@ QString RSS::formattaTesto(const Rendiconto& r)
     t += tr("Netto annuo:         %1 CHF").arg(importo(r.nettoAnnuo)) + QLatin1Char('\n');
     if (r.stima)
         t += CertificatoAnnuo::rigaStima() + QLatin1Char('\n');
+    if (!r.rifiuti.isEmpty())
+        t += r.rifiuti + QLatin1Char('\n');
     return t;
 }
 

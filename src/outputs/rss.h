@@ -25,6 +25,9 @@ public:
         // Not empty: the employee has no figures for the year (no month of
         // employment, pay history unreadable); the line saying so.
         QString esclusione;
+        // Not empty: the figures hold saved months the latest closing
+        // refused; the line naming them (PagheAnno::rigaRifiuti()).
+        QString rifiuti;
     };
 
     // The statement of the year from the year's figures (PagheAnno): the sums

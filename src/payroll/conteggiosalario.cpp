@@ -135,7 +135,7 @@ bool conMensilita(const DatiDipendente& d, int anno, int mese, bool automatica)
 // `movimenti` and the year's twelve months of `variabili`, as the count read
 // them, tell what the year paid.
 MensilitaMese mensilitaDelMese(const DatiDipendente& d, int anno, int mese, double salario, bool automatica,
-                               const QList<StoricoPaghe::PagaMese>& precedenti, double stimate,
+                               const QList<StoricoPaghe::PagaMese>& precedenti,
                                const QList<MovimentoStipendio>& movimenti, const QList<VariabileMese>& variabili)
 {
     MensilitaMese r;
@@ -144,7 +144,7 @@ MensilitaMese mensilitaDelMese(const DatiDipendente& d, int anno, int mese, doub
     const bool fine = finisceNelMese(d.periodi, anno, mese);
     const double quota = MensilitaAggiuntive::quota(d, anno, salario);
     const MensilitaAggiuntive::Pagato pagato =
-        MensilitaAggiuntive::pagato(movimenti, variabili, anno, mese, precedenti, stimate, true);
+        MensilitaAggiuntive::pagato(movimenti, variabili, anno, mese, precedenti, 0.0, true);
     if (automatica)
         r.automatica = MensilitaAggiuntive::delMese(d, anno, mese, quota, pagato);
     if (fine)
@@ -387,8 +387,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
         // December's thirteenth and June's fourteenth, and what the month an
         // employment ends owes of the year's extra salaries: paid, or, when
         // not paid automatically, told.
-        const MensilitaMese extra = mensilitaDelMese(d, anno, mese, s, automatica, precedenti,
-                                                     comune.mensilitaStimate, movimenti, variabiliAnno);
+        const MensilitaMese extra = mensilitaDelMese(d, anno, mese, s, automatica, precedenti, movimenti,
+                                                     variabiliAnno);
         const double quota = extra.automatica + extra.proRata;
         r.mensilitaDovute = extra.dovute;
         r.mensilitaConteggio = quota;

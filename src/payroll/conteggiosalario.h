@@ -101,10 +101,6 @@ struct ContestoConteggio
 {
     DatiAzienda azienda;
     QString errore; // the company record did not read cleanly: every count stops on it
-    // A year estimate counts months it does not save: what its earlier
-    // months' counts paid by themselves of the extra monthly salaries
-    // (`RisultatoConteggio::mensilitaConteggio`), not paid again.
-    double mensilitaStimate = 0.0;
 
     // The current company's record as a count reads it.
     static ContestoConteggio carica();
@@ -129,7 +125,8 @@ public:
     // counting many employees; without it the count reads the record itself.
     // `storicoAnno`, when given, is the employee's pay history of `anno` as
     // the caller has just read it (StoricoPaghe::caricaAnno()), not read
-    // again.
+    // again; a year estimate passes the months it has counted without
+    // saving them.
     static RisultatoConteggio genera(const QString& codice, const DatiDipendente& d, int anno, int mese,
                                      bool salva, int tredicesima, const ContestoConteggio* contesto = nullptr,
                                      const QList<StoricoPaghe::PagaMese>* storicoAnno = nullptr);

@@ -5,6 +5,7 @@
 #include "config.h"
 #include "conteggiocaf.h"
 #include "conteggiosalario.h"
+#include "datoteca.h"
 #include "dialoganno.h"
 #include "dipendente.h"
 #include "documentiannuali.h"
@@ -216,6 +217,8 @@ private slots:
     void annoCompleto();
     void stimaUguale_data();
     void stimaUguale();
+    void stimaMassimali_data();
+    void stimaMassimali();
     void storicoIlleggibile();
     void datoreMesiVecchi();
     void figliDicembre_data();
@@ -1209,6 +1212,77 @@ void TestDocumentiAnnuali::stimaUguale()
     QCOMPARE(PagheAnno::calcoli() - prima, 0);
 }
 
+// The estimate carries its months over the year as the closings carry the
+// saved ones: the unemployment and accident ceilings to date catch up, and
+// the year equals the same months saved.
+void TestDocumentiAnnuali::stimaMassimali_data()
+{
+    QTest::addColumn<double>("salario");
+    QTest::addColumn<double>("bonus"); // a movement in March
+    QTest::addColumn<int>("mensilita");
+    QTest::addColumn<double>("lainfDat"); // the employer's accident premium of the year, 1 %
+    QTest::addColumn<double>("adDip");    // the employee's unemployment contribution, 1.1 %
+    // Taxed at source (permit B) in Ticino, whose annual model withholds
+    // each month the tax to date less what the months before withheld.
+    QTest::addColumn<bool>("fonte");
+    // 12 x 10,000 + 30,000 = 150,000: March insures only to 37,050 to
+    // date, the months after catch up to the ceiling of 148,200.
+    QTest::newRow("10,000, a bonus of 30,000 in March") << 10000.0 << 30000.0 << 0 << 1482.00 << 1630.20 << false;
+    // 13 x 14,000 = 182,000: each month 12,350, December the rest of 148,200.
+    QTest::newRow("14,000 with a thirteenth: the unemployment ceiling")
+        << 14000.0 << 0.0 << 1 << 1482.00 << 1630.20 << false;
+    QTest::newRow("the same bonus, taxed at source")
+        << 10000.0 << 30000.0 << 0 << 1482.00 << 1630.20 << true;
+}
+
+void TestDocumentiAnnuali::stimaMassimali()
+{
+    QFETCH(double, salario);
+    QFETCH(double, bonus);
+    QFETCH(int, mensilita);
+    QFETCH(bool, fonte);
+    DatiDipendente d;
+    QVERIFY(Dipendente::carica(kBernasconi, d));
+    if (fonte)
+        d.permessoLavoro = QStringLiteral("B");
+    d.periodi = {PeriodoRapporto{QStringLiteral("01/01/2020"), QString()}};
+    d.salarioMensile = salario;
+    d.mensilitaAggiuntive = mensilita;
+    QVERIFY(Dipendente::salva(d, kBernasconi));
+    DatiAzienda azienda = Azienda::carica(Config::aziendaCorrente());
+    azienda.tredicesimaAutomatica = true;
+    QVERIFY(Azienda::salva(azienda, Config::aziendaCorrente()));
+    QList<MovimentoStipendio> movimenti;
+    if (bonus > 0) {
+        MovimentoStipendio m;
+        m.data = QStringLiteral("2026-03-10");
+        m.tipo = QStringLiteral("Bonus");
+        m.importo = bonus;
+        Movimenti::applicaPreset(m);
+        movimenti << m;
+    }
+    QVERIFY(Movimenti::salva(kBernasconi, movimenti));
+
+    const PagheAnno::Somme stima = PagheAnno::cifre(kBernasconi, 2026);
+    QVERIFY(stima.stima());
+    QVERIFY(Datoteca::modelloAnnuale(QStringLiteral("TI")));
+    QCOMPARE(stima.imposta > 0, fonte);
+    for (int mese = 1; mese <= 12; ++mese)
+        QVERIFY(ConteggioSalario::genera(kBernasconi, d, 2026, mese, true, -1).errore.isEmpty());
+    const PagheAnno::Somme salvati = PagheAnno::cifre(kBernasconi, 2026);
+    QCOMPARE(salvati.origine, PagheAnno::Origine::MesiSalvati);
+    QTEST(arrotonda2(stima.lainfDat), "lainfDat");
+    QTEST(arrotonda2(salvati.lainfDat), "lainfDat");
+    QTEST(arrotonda2(stima.adDip), "adDip");
+    QTEST(arrotonda2(salvati.adDip), "adDip");
+    const auto importi = [](const PagheAnno::Somme& s) {
+        return QList<double>{arrotonda2(s.lordo),   arrotonda2(s.contributiDip), arrotonda2(s.contributiDat),
+                             arrotonda2(s.adDat),   arrotonda2(s.lainfDip),      arrotonda2(s.imposta),
+                             arrotonda2(s.netto)};
+    };
+    QCOMPARE(importi(stima), importi(salvati));
+}
+
 // A pay history that cannot be read is no year without saved months: the
 // documents name the employee instead of estimating.
 void TestDocumentiAnnuali::storicoIlleggibile()
@@ -1305,6 +1379,12 @@ void TestDocumentiAnnuali::figliDicembre_data()
         << una << "" << true << "figlio" << true << QStringList{"Uno 215.00", "Nuovo 215.00"} << "ZH";
     QTest::newRow("no month saved: the estimate from the card")
         << una << "" << false << "cantone" << false << QStringList{"Uno 311.00"} << "GE";
+    // A later closing refused December: its saved figures stay, and the
+    // certificate, the wage statement and the family-fund count name it.
+    QTest::newRow("December refused after it was saved")
+        << una << "" << true << "rifiuto" << false << QStringList{"Uno 215.00"} << "ZH";
+    QTest::newRow("refusals that do not read cleanly")
+        << una << "" << true << "rifiuti illeggibili" << false << QStringList{"Uno 215.00"} << "ZH";
 }
 
 void TestDocumentiAnnuali::figliDicembre()
@@ -1342,6 +1422,10 @@ void TestDocumentiAnnuali::figliDicembre()
         nuovo.nome = QStringLiteral("Nuovo");
         nuovo.dataNascita = QStringLiteral("28/12/2026");
         d.figli << nuovo;
+    } else if (dopo == QLatin1String("rifiuto")) {
+        QVERIFY(StoricoPaghe::segnaRifiuto(kBernasconi, 2026, 12, QStringLiteral("tariffa mancante")));
+    } else if (dopo == QLatin1String("rifiuti illeggibili")) {
+        AmbienteTest::scrivi(StoricoPaghe::percorsoRifiuti(kBernasconi, 2026), "[12]\n");
     } else {
         d.cantone = QStringLiteral("GE");
     }
@@ -1370,6 +1454,24 @@ void TestDocumentiAnnuali::figliDicembre()
         }
     }
     QCOMPARE(conteggio, dettaglio);
+
+    if (!dopo.startsWith(QLatin1String("rifiut")))
+        return;
+    const QString riga = QStringLiteral("Bernasconi Luca: nelle cifre anche mesi salvati prima che l'ultima chiusura "
+                                        "non ha potuto conteggiare: ")
+        + (dopo == QLatin1String("rifiuto") ? QStringLiteral("dicembre 2026: tariffa mancante")
+                                            : QStringLiteral("i rifiuti dell'ultima chiusura non si leggono "
+                                                             "correttamente: ")
+                                                  + StoricoPaghe::percorsoRifiuti(kBernasconi, 2026));
+    QVERIFY2(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026).contains(riga),
+             qPrintable(CertificatoAnnuo::testoPdf(kBernasconi, d, 2026)));
+    QVERIFY(RSS::formattaTesto(RSS::genera(kBernasconi, 0, 40, QStringLiteral("ZH"), QStringLiteral("A0"), 2026))
+                .contains(riga));
+    QVERIFY(ConteggioCAF::html(2026).contains(riga.toHtmlEscaped()));
+    RegistroMessaggi messaggi;
+    scegli({kBernasconi}, [] { accettaAnno(2026); });
+    DocumentiAnnuali::esportaCertificati(nullptr);
+    QVERIFY2(messaggi.ultimoTesto().contains(riga), qPrintable(messaggi.ultimoTesto()));
 }
 
 #include "tst_documentiannuali.moc"
