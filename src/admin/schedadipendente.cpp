@@ -532,7 +532,7 @@ bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, 
     }
 
     double g = 0;
-    if (!InputSvizzero::leggiImporto(editGrado->text(), &g, false) || g != std::floor(g) || std::fabs(g) > 100000) {
+    if (!InputSvizzero::leggiNumero(editGrado->text(), &g, false) || g != std::floor(g) || std::fabs(g) > 100000) {
         Messaggi::avviso(this, tr("Attenzione"),
                          tr("Il grado di occupazione \"%1\" non e' valido: scrivere un numero intero, ad esempio 80.")
                              .arg(editGrado->text().trimmed()));
