@@ -5,6 +5,7 @@
 #include "ccl.h"
 #include "config.h"
 #include "conteggiosalario.h"
+#include "decimali.h"
 #include "dialogamministrativi.h"
 #include "dialogfigli.h"
 #include "dialogperiodirapporto.h"
@@ -86,7 +87,7 @@ void seleziona(QComboBox* c, const QVariant& valore)
 
 QString numero(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 } // namespace

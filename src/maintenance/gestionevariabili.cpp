@@ -3,6 +3,7 @@
 #include "anteprimastampa.h"
 #include "azienda.h"
 #include "config.h"
+#include "decimali.h"
 #include "fogliopaga.h"
 #include "inputsvizzero.h"
 #include "linguautente.h"
@@ -136,7 +137,7 @@ QTableWidgetItem* cellaFissa(const QString& testo)
 
 QString dueDecimali(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 // Francs are kept to the centime; hours and days are read as typed.
