@@ -2788,6 +2788,22 @@ Verwenden Sie %1 &gt; %2</translation>
         <source>Questi movimenti sono datati in un mese gia&apos; salvato nello storico paghe e non sono ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, &quot;Genera tutti e salva&quot;).</source>
         <translation>Diese Buchungen sind in einem Monat datiert, der in der Lohnhistorie schon gespeichert ist, und noch nicht ausbezahlt: Um sie auszuzahlen, muss der Monat neu abgerechnet werden (Monatsabschluss, &quot;Alle erstellen und speichern&quot;).</translation>
     </message>
+    <message>
+        <source>Questi movimenti restano salvati come scritti, ma il conteggio del salario non li paga mai:</source>
+        <translation>Diese Buchungen bleiben wie geschrieben gespeichert, aber die Lohnabrechnung zahlt sie nie aus:</translation>
+    </message>
+    <message>
+        <source>l&apos;importo e&apos; zero o negativo</source>
+        <translation>der Betrag ist null oder negativ</translation>
+    </message>
+    <message>
+        <source>nessuna casella spuntata tra AVS, AD, CAF, LAINF, LPP e IF</source>
+        <translation>kein Feld unter AHV, ALV, FAK, UVG, BVG und QST angekreuzt</translation>
+    </message>
+    <message>
+        <source>riga %1, %2 %3 CHF: %4</source>
+        <translation>Zeile %1, %2 %3 CHF: %4</translation>
+    </message>
 </context>
 <context>
     <name>GestioneStipendi</name>

@@ -2788,6 +2788,22 @@ Use %1 &gt; %2</translation>
         <source>Questi movimenti sono datati in un mese gia&apos; salvato nello storico paghe e non sono ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, &quot;Genera tutti e salva&quot;).</source>
         <translation>These items are dated in a month already saved in the payroll history and are not paid yet: to pay them, the month must be counted again (Monthly closing, &quot;Generate all and save&quot;).</translation>
     </message>
+    <message>
+        <source>Questi movimenti restano salvati come scritti, ma il conteggio del salario non li paga mai:</source>
+        <translation>These items stay saved as typed, but the pay slip never pays them:</translation>
+    </message>
+    <message>
+        <source>l&apos;importo e&apos; zero o negativo</source>
+        <translation>the amount is zero or negative</translation>
+    </message>
+    <message>
+        <source>nessuna casella spuntata tra AVS, AD, CAF, LAINF, LPP e IF</source>
+        <translation>none of the boxes AHV, ALV, FAK, UVG, BVG and WHT ticked</translation>
+    </message>
+    <message>
+        <source>riga %1, %2 %3 CHF: %4</source>
+        <translation>row %1, %2 %3 CHF: %4</translation>
+    </message>
 </context>
 <context>
     <name>GestioneStipendi</name>

@@ -2788,6 +2788,22 @@ Use %1 &gt; %2</translation>
         <source>Questi movimenti sono datati in un mese gia&apos; salvato nello storico paghe e non sono ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, &quot;Genera tutti e salva&quot;).</source>
         <translation>Estos movimientos están fechados en un mes ya guardado en el historial de nóminas y aún no se han pagado: para pagarlos hay que volver a liquidar el mes (Cierre mensual, &quot;Generar todas y guardar&quot;).</translation>
     </message>
+    <message>
+        <source>Questi movimenti restano salvati come scritti, ma il conteggio del salario non li paga mai:</source>
+        <translation>Estos movimientos quedan guardados tal como se escribieron, pero el cálculo del salario nunca los paga:</translation>
+    </message>
+    <message>
+        <source>l&apos;importo e&apos; zero o negativo</source>
+        <translation>el importe es cero o negativo</translation>
+    </message>
+    <message>
+        <source>nessuna casella spuntata tra AVS, AD, CAF, LAINF, LPP e IF</source>
+        <translation>ninguna casilla marcada entre AVS, AD, CAF, LAINF, LPP e IF</translation>
+    </message>
+    <message>
+        <source>riga %1, %2 %3 CHF: %4</source>
+        <translation>fila %1, %2 %3 CHF: %4</translation>
+    </message>
 </context>
 <context>
     <name>GestioneStipendi</name>

@@ -2788,6 +2788,22 @@ Utilisez %1 &gt; %2</translation>
         <source>Questi movimenti sono datati in un mese gia&apos; salvato nello storico paghe e non sono ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, &quot;Genera tutti e salva&quot;).</source>
         <translation>Ces mouvements sont datés dans un mois déjà enregistré dans l&apos;historique des paies et ne sont pas encore payés : pour les payer, il faut décompter à nouveau le mois (Clôture mensuelle, &quot;Tout générer et enregistrer&quot;).</translation>
     </message>
+    <message>
+        <source>Questi movimenti restano salvati come scritti, ma il conteggio del salario non li paga mai:</source>
+        <translation>Ces mouvements restent enregistrés tels qu&apos;écrits, mais le décompte de salaire ne les paie jamais :</translation>
+    </message>
+    <message>
+        <source>l&apos;importo e&apos; zero o negativo</source>
+        <translation>le montant est nul ou négatif</translation>
+    </message>
+    <message>
+        <source>nessuna casella spuntata tra AVS, AD, CAF, LAINF, LPP e IF</source>
+        <translation>aucune case cochée parmi AVS, AC, CAF, LAA, LPP et IS</translation>
+    </message>
+    <message>
+        <source>riga %1, %2 %3 CHF: %4</source>
+        <translation>ligne %1, %2 %3 CHF : %4</translation>
+    </message>
 </context>
 <context>
     <name>GestioneStipendi</name>

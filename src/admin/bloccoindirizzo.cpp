@@ -407,7 +407,12 @@ QString CampiInfortuni::leggi(DatiAzienda& a) const
             if (auto* l = qobject_cast<QLabel*>(form->labelForField(v.campo)))
                 etichetta = l->text();
         }
-        if (!InputSvizzero::leggiImporto(v.campo->text(), &valore, false))
+        // The premiums are rates per mille, read as typed; the ceiling is
+        // francs, kept to the centime.
+        const bool letto = v.valore == &letti.lainfMassimale
+            ? InputSvizzero::leggiImporto(v.campo->text(), &valore, false)
+            : InputSvizzero::leggiNumero(v.campo->text(), &valore, false);
+        if (!letto)
             return tr("Il valore \"%1\" in \"%2\" non e' un numero valido.").arg(v.campo->text().trimmed(), etichetta);
         if (valore < 0 || valore > v.massimo)
             return tr("Il valore in \"%1\" deve essere tra 0 e %2.").arg(etichetta, testoNumero(v.massimo));

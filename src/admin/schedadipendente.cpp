@@ -5,6 +5,7 @@
 #include "ccl.h"
 #include "config.h"
 #include "conteggiosalario.h"
+#include "decimali.h"
 #include "dialogamministrativi.h"
 #include "dialogfigli.h"
 #include "dialogperiodirapporto.h"
@@ -86,7 +87,7 @@ void seleziona(QComboBox* c, const QVariant& valore)
 
 QString numero(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 } // namespace
@@ -539,7 +540,7 @@ bool SchedaDipendente::leggiInput(double* salario, double* lpp, double* oraria, 
     }
 
     double g = 0;
-    if (!InputSvizzero::leggiImporto(editGrado->text(), &g, false) || g != std::floor(g) || std::fabs(g) > 100000) {
+    if (!InputSvizzero::leggiNumero(editGrado->text(), &g, false) || g != std::floor(g) || std::fabs(g) > 100000) {
         if (avvisa)
             Messaggi::avviso(this, tr("Attenzione"),
                              tr("Il grado di occupazione \"%1\" non e' valido: scrivere un numero intero, ad esempio "

@@ -1,5 +1,6 @@
 #include "gestionecampimovimento.h"
 
+#include "decimali.h"
 #include "filesicuri.h"
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
@@ -97,7 +98,7 @@ void GestioneCampiMovimento::popolaTabella()
                                            flag(c.avs), flag(c.ad), flag(c.caf), flag(c.lainf), flag(c.lpp),
                                            flag(c.soggettoIF), flag(c.applicaMassimaleAD),
                                            flag(c.applicaMassimaleLAINF), QString::number(c.categoriaCertificato),
-                                           c.dataScadenza, QString::number(c.importoTotale, 'f', 2)};
+                                           c.dataScadenza, Decimali::testo(c.importoTotale)};
         for (int col = 0; col < NumColonne; ++col)
             tabella->setItem(r, col, new QTableWidgetItem(celle[col]));
         tabella->item(r, ColNome)->setData(Qt::UserRole, r);

@@ -1,5 +1,6 @@
 #include "gestionemovimenti.h"
 
+#include "decimali.h"
 #include "documentichiusura.h"
 #include "inputsvizzero.h"
 #include "linkaiuto.h"
@@ -218,15 +219,40 @@ bool GestioneMovimenti::salvaMovimenti()
     // it since is paid only when the month is counted again.
     const QStringList nonPagati = DocumentiChiusura::movimentiNonPagati(id, lista, nelFile);
     nelFile = lista;
-    if (nonPagati.isEmpty()) {
+    // What the count of any month passes over is kept as typed, and named.
+    const QStringList maiPagati = senzaPagamento(lista);
+    if (nonPagati.isEmpty() && maiPagati.isEmpty()) {
         Messaggi::informazione(this, tr("Salva"), tr("Movimenti salvati."));
         return true;
     }
-    Messaggi::avviso(this, tr("Salva"),
-                     tr("Movimenti salvati.") + QStringLiteral("\n\n")
-                         + tr("Questi movimenti sono datati in un mese gia' salvato nello storico paghe e non sono "
-                              "ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, "
-                              "\"Genera tutti e salva\").")
-                         + QStringLiteral("\n- ") + nonPagati.join(QStringLiteral("\n- ")));
+    QString testo = tr("Movimenti salvati.");
+    if (!nonPagati.isEmpty())
+        testo += QStringLiteral("\n\n")
+            + tr("Questi movimenti sono datati in un mese gia' salvato nello storico paghe e non sono "
+                 "ancora pagati: per pagarli il mese va conteggiato di nuovo (Chiusura mensile, "
+                 "\"Genera tutti e salva\").")
+            + QStringLiteral("\n- ") + nonPagati.join(QStringLiteral("\n- "));
+    if (!maiPagati.isEmpty())
+        testo += QStringLiteral("\n\n")
+            + tr("Questi movimenti restano salvati come scritti, ma il conteggio del salario non li paga mai:")
+            + QStringLiteral("\n- ") + maiPagati.join(QStringLiteral("\n- "));
+    Messaggi::avviso(this, tr("Salva"), testo);
     return true;
+}
+
+QStringList GestioneMovimenti::senzaPagamento(const QList<MovimentoStipendio>& lista)
+{
+    QStringList righe;
+    for (int r = 0; r < lista.size(); ++r) {
+        const MovimentoStipendio& m = lista.at(r);
+        const Movimenti::Scarto scarto = Movimenti::scarto(m);
+        if (scarto == Movimenti::Scarto::Nessuno)
+            continue;
+        const QString motivo = scarto == Movimenti::Scarto::Importo
+            ? tr("l'importo e' zero o negativo")
+            : tr("nessuna casella spuntata tra AVS, AD, CAF, LAINF, LPP e IF");
+        righe << tr("riga %1, %2 %3 CHF: %4")
+                     .arg(QString::number(r + 1), m.tipo.trimmed(), Decimali::testo(m.importo), motivo);
+    }
+    return righe;
 }

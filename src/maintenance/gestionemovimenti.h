@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class MovimentiModel;
 class QTableView;
@@ -40,8 +41,12 @@ private:
     // may close.
     bool chiusuraConsentita();
     // Saves the table; true when the file was written. A row whose date
-    // cannot be read stops the save, naming the row.
+    // cannot be read stops the save, naming the row. Movements the count
+    // never pays are saved all the same, and named in the message.
     bool salvaMovimenti();
+    // The rows the count never pays, each with its row, kind, amount and
+    // why: no amount above 0, or no contribution or tax box ticked.
+    static QStringList senzaPagamento(const QList<MovimentoStipendio>& lista);
 
     bool modificato = false;
     QString id;

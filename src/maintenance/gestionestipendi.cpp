@@ -3,6 +3,7 @@
 #include "calcolopaga.h"
 #include "datetesto.h"
 #include "datoteca.h"
+#include "decimali.h"
 #include "dipendente.h"
 #include "filesicuri.h"
 #include "finestreaperte.h"
@@ -163,7 +164,7 @@ void GestioneStipendi::carica()
         inizio->setData(kRuoloPeriodo, i);
         tabella->setItem(i, 0, inizio);
         tabella->setItem(i, 1, cella(p.dataFine));
-        tabella->setItem(i, 2, cella(QString::number(p.salarioMensile, 'f', 2)));
+        tabella->setItem(i, 2, cella(Decimali::testo(p.salarioMensile)));
         tabella->setItem(i, 3, cella(QString::number(p.mensilita), false));
     }
     // Wide enough for a date and an amount even while the table is empty.
@@ -176,7 +177,7 @@ void GestioneStipendi::aggiungiPeriodo()
     DatiDipendente dip;
     Dipendente::carica(id, dip);
     int anno = Orologio::oggi().year();
-    QString salario = QString::number(dip.salarioMensile, 'f', 2);
+    QString salario = Decimali::testo(dip.salarioMensile);
     const int mensilita = 12 + dip.mensilitaAggiuntive;
 
     const int righe = tabella->rowCount();

@@ -237,7 +237,7 @@ bool GestioneValute::rigaAccettata(int riga, const QSet<QString>& codici, double
     // The decimals are counted as typed (trailing zeros aside): the binary
     // value of a large rate lies a little off its millionth.
     const QString testo = cella(riga, Cambio).trimmed();
-    if (!InputSvizzero::importoOppureAvviso(this, campo(Cambio, riga), testo, cambio, false))
+    if (!InputSvizzero::numeroOppureAvviso(this, campo(Cambio, riga), testo, cambio, false))
         return false;
     const qint64 milionesimi = std::llround(*cambio * 1000000.0);
     const int separatore = std::max(testo.lastIndexOf(QLatin1Char('.')), testo.lastIndexOf(QLatin1Char(',')));

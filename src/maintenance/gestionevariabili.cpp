@@ -3,6 +3,7 @@
 #include "anteprimastampa.h"
 #include "azienda.h"
 #include "config.h"
+#include "decimali.h"
 #include "fogliopaga.h"
 #include "inputsvizzero.h"
 #include "linguautente.h"
@@ -136,7 +137,14 @@ QTableWidgetItem* cellaFissa(const QString& testo)
 
 QString dueDecimali(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
+}
+
+// Francs are kept to the centime; hours and days are read as typed.
+bool leggiCella(const Colonna& colonna, const QString& testo, double* valore)
+{
+    return VariabiliMensili::importo(colonna.campo) ? InputSvizzero::leggiImporto(testo, valore)
+                                                    : InputSvizzero::leggiNumero(testo, valore);
 }
 
 } // namespace
@@ -319,13 +327,14 @@ void GestioneVariabili::ricalcolaTotali()
     caricamento = true;
     QFont grassetto = griglia->font();
     grassetto.setBold(true);
-    for (int c = 1; c <= 12 && c < griglia->columnCount(); ++c) {
+    const QList<Colonna>& colonne = orario ? colonneOrarie() : colonneMensili();
+    for (int c = 1; c <= 12 && c < griglia->columnCount() && c < colonne.size(); ++c) {
         double somma = 0.0;
         for (int r = 0; r < 12; ++r) {
             // Text that is no amount counts 0 here; saving refuses it.
             double v = 0.0;
-            if (const QTableWidgetItem* cella = griglia->item(r, c);
-                cella && InputSvizzero::leggiImporto(cella->text(), &v))
+            const QTableWidgetItem* cella = griglia->item(r, c);
+            if (cella && colonne.at(c).campo && leggiCella(colonne.at(c), cella->text(), &v))
                 somma += v;
         }
         QTableWidgetItem* totale = cellaFissa(dueDecimali(somma));
@@ -366,7 +375,10 @@ bool GestioneVariabili::salva()
             const QString campo = QStringLiteral("%1 - %2")
                                       .arg(LinguaUtente::nomeMeseMaiuscolo(r + 1),
                                            tr(colonne.at(c).intestazione).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-            if (!InputSvizzero::importoOppureAvviso(this, campo, testo, &valore)
+            const bool letto = VariabiliMensili::importo(colonne.at(c).campo)
+                ? InputSvizzero::importoOppureAvviso(this, campo, testo, &valore)
+                : InputSvizzero::numeroOppureAvviso(this, campo, testo, &valore);
+            if (!letto
                 || !InputSvizzero::nelLimiteOppureAvviso(this, campo, valore, 0.0,
                                                          VariabiliMensili::massimo(colonne.at(c).campo))) {
                 griglia->setCurrentCell(r, c);

@@ -1,5 +1,6 @@
 #include "movimentimodel.h"
 
+#include "decimali.h"
 #include "inputsvizzero.h"
 #include "orologio.h"
 
@@ -71,7 +72,7 @@ QVariant MovimentiModel::data(const QModelIndex& index, int role) const
     switch (index.column()) {
     case ColData: return m.data;
     case ColTipo: return m.tipo;
-    case ColImporto: return QString::number(m.importo, 'f', 2);
+    case ColImporto: return Decimali::testo(m.importo);
     case ColCategoria: return m.categoriaCertificato;
     case ColDescrizione: return m.descrizione;
     default:
@@ -111,7 +112,7 @@ bool MovimentiModel::setData(const QModelIndex& index, const QVariant& value, in
         // A text that is no amount is refused, never stored as 0.
         double importo = 0.0;
         if (numerico(value))
-            importo = value.toDouble();
+            importo = Decimali::arrotonda(value.toDouble(), 100.0);
         else if (!InputSvizzero::leggiImporto(value.toString(), &importo))
             return false;
         m.importo = importo;

@@ -4,6 +4,7 @@
 #include "azienda.h"
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "decimali.h"
 #include "fogliopaga.h"
 #include "inputsvizzero.h"
 #include "linguautente.h"
@@ -77,7 +78,7 @@ const Input kInputMensili[] = {
 
 QString due(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 double oreExtra(const VariabileMese& v)

@@ -449,7 +449,8 @@ RisultatoConteggio ConteggioSalario::genera(const QString& codice, const DatiDip
     MensilitaAggiuntive::movimentiDelMese(movimenti, anno, mese, &r.mensilitaMovimenti, &r.tredicesimaMovimenti);
     for (const MovimentoStipendio& m : movimenti) {
         const QDate data = DateTesto::daMovimento(m.data);
-        if (!data.isValid() || data.year() != anno || data.month() != mese || !(m.importo > 0))
+        if (!data.isValid() || data.year() != anno || data.month() != mese
+            || Movimenti::scarto(m) != Movimenti::Scarto::Nessuno)
             continue;
         if (m.soggettoAVS || m.soggettoAD || m.soggettoCAF || m.soggettoLAINF || m.soggettoLPP)
             lordo += m.importo;
@@ -674,7 +675,7 @@ double ConteggioSalario::salarioDelMese(const QString& codice, const DatiDipende
 
 bool ConteggioSalario::voceMovimento(const MovimentoStipendio& m, StoricoPaghe::Voce* voce)
 {
-    if (!m.soggettoIF || !(m.importo >= 0.005))
+    if (!m.soggettoIF || Movimenti::scarto(m) != Movimenti::Scarto::Nessuno)
         return false;
     const QString descrizione = m.descrizione.trimmed();
     const QString tipo = m.tipo.trimmed();

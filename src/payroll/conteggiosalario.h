@@ -173,7 +173,8 @@ public:
     // The slip line the count pays an extra movement dated in the month
     // with: named by its description, else its kind, else "Movimento", with
     // its certificate category. False for a movement paid in no line (not
-    // subject to withholding tax, or no positive amount).
+    // subject to withholding tax, or one the count passes over:
+    // Movimenti::scarto).
     static bool voceMovimento(const MovimentoStipendio& m, StoricoPaghe::Voce* voce);
 
     // Settlement permits ("C") and Swiss citizens ("CH", or no permit) are

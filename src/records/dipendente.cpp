@@ -2,6 +2,7 @@
 
 #include "config.h"
 #include "datetesto.h"
+#include "decimali.h"
 #include "ferie.h"
 #include "filesicuri.h"
 #include "movimenti.h"
@@ -94,7 +95,7 @@ const CampoFiglio kCampiFiglio[] = {
 
 QString numero2(double v)
 {
-    return QString::number(v, 'f', 2);
+    return Decimali::testo(v);
 }
 
 // Collects the lines of a file and remembers which keys were written, so an

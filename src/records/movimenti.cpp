@@ -1,5 +1,6 @@
 #include "movimenti.h"
 
+#include "decimali.h"
 #include "filesicuri.h"
 
 #include <QDir>
@@ -289,7 +290,7 @@ bool Movimenti::salva(const QString& id, const QList<MovimentoStipendio>& movime
         // otherwise start a new block, read back as a further (paid) movement.
         testo += QStringLiteral("data=") + FileSicuri::unaRiga(m.data) + QLatin1Char('\n');
         testo += QStringLiteral("tipo=") + FileSicuri::unaRiga(m.tipo) + QLatin1Char('\n');
-        testo += QStringLiteral("importo=") + QString::number(m.importo, 'f', 2) + QLatin1Char('\n');
+        testo += QStringLiteral("importo=") + Decimali::testo(m.importo) + QLatin1Char('\n');
         testo += QStringLiteral("categoriaCertificato=") + QString::number(m.categoriaCertificato) + QLatin1Char('\n');
         testo += QStringLiteral("soggettoAVS=") + bandiera(m.soggettoAVS) + QLatin1Char('\n');
         testo += QStringLiteral("soggettoAD=") + bandiera(m.soggettoAD) + QLatin1Char('\n');
@@ -309,6 +310,16 @@ bool Movimenti::mensilitaAggiuntiva(const MovimentoStipendio& m)
 {
     const Preset* p = presetDi(m.tipo);
     return p && p->mensilita;
+}
+
+Movimenti::Scarto Movimenti::scarto(const MovimentoStipendio& m)
+{
+    // Below half a centime an amount is nothing the count could pay.
+    if (!(Decimali::arrotonda(m.importo, 100.0) > 0))
+        return Scarto::Importo;
+    if (!(m.soggettoAVS || m.soggettoAD || m.soggettoCAF || m.soggettoLAINF || m.soggettoLPP || m.soggettoIF))
+        return Scarto::Soggetti;
+    return Scarto::Nessuno;
 }
 
 void Movimenti::applicaPreset(MovimentoStipendio& m)

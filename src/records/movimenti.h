@@ -64,6 +64,14 @@ public:
     // actual costs, training, a capital benefit, a board fee.
     static bool ricorrente(const MovimentoStipendio& m);
 
+    // Why the pay count of the movement's month pays nothing of it: an
+    // amount of 0 or below once rounded to the centime (a deduction is no
+    // movement), or none of the boxes AVS, AD, CAF, LAINF, LPP and IF ticked
+    // (the movement is then neither gross nor taxable). Such a movement is
+    // kept as typed; the count passes over it.
+    enum class Scarto { Nessuno, Importo, Soggetti };
+    static Scarto scarto(const MovimentoStipendio& m);
+
     // Whether the movement pays a thirteenth or fourteenth salary: its kind
     // is one the preset of the extra monthly salaries knows.
     static bool mensilitaAggiuntiva(const MovimentoStipendio& m);

@@ -210,6 +210,11 @@ double VariabiliMensili::massimo(double VariabileMese::*campo)
     return FileSicuri::kImportoMassimo;
 }
 
+bool VariabiliMensili::importo(double VariabileMese::*campo)
+{
+    return !eOra(campo) && campo != &VariabileMese::vacanzePrese;
+}
+
 double VariabiliMensili::oreDelMese(const VariabileMese& v)
 {
     return v.oreFatte + v.oreExtra25 + v.oreExtra50;

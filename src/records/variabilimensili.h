@@ -83,6 +83,8 @@ public:
     static constexpr double kOreMeseMassime = 744.0;
     static constexpr double kGiorniMeseMassimi = 31.0;
     static double massimo(double VariabileMese::*campo);
+    // Whether the field holds francs (kept to the centime), not hours or days.
+    static bool importo(double VariabileMese::*campo);
     // The hours worked in a month, normal and overtime together: at most
     // kOreMeseMassime.
     static double oreDelMese(const VariabileMese& v);

@@ -1,5 +1,6 @@
 #include "inputsvizzero.h"
 
+#include "decimali.h"
 #include "filesicuri.h"
 #include "messaggi.h"
 
@@ -8,7 +9,7 @@
 
 #include <cmath>
 
-bool InputSvizzero::leggiImporto(const QString& testo, double* valore, bool vuotoZero)
+bool InputSvizzero::leggiNumero(const QString& testo, double* valore, bool vuotoZero)
 {
     const QString t = testo.trimmed();
     if (t.isEmpty()) {
@@ -37,6 +38,17 @@ bool InputSvizzero::leggiImporto(const QString& testo, double* valore, bool vuot
     return true;
 }
 
+bool InputSvizzero::leggiImporto(const QString& testo, double* valore, bool vuotoZero)
+{
+    // Francs hold centimes: more decimals round half away from zero on the
+    // value typed, as the count rounds (19.825 is 19.83, -456.275 is -456.28).
+    double v = 0.0;
+    if (!leggiNumero(testo, &v, vuotoZero))
+        return false;
+    *valore = Decimali::arrotonda(v, 100.0);
+    return true;
+}
+
 QDate InputSvizzero::leggiData(const QString& testo)
 {
     static const QRegularExpression forma(QStringLiteral("^(\\d{1,2})([./])(\\d{1,2})\\2(\\d{4})$"));
@@ -51,10 +63,24 @@ bool InputSvizzero::importoOppureAvviso(QWidget* parent, const QString& campo, c
 {
     if (leggiImporto(testo, valore, vuotoZero))
         return true;
+    avvisoImporto(parent, campo, testo);
+    return false;
+}
+
+bool InputSvizzero::numeroOppureAvviso(QWidget* parent, const QString& campo, const QString& testo,
+                                       double* valore, bool vuotoZero)
+{
+    if (leggiNumero(testo, valore, vuotoZero))
+        return true;
+    avvisoImporto(parent, campo, testo);
+    return false;
+}
+
+void InputSvizzero::avvisoImporto(QWidget* parent, const QString& campo, const QString& testo)
+{
     Messaggi::avviso(parent, tr("Attenzione"),
                      tr("L'importo \"%1\" in \"%2\" non e' valido: scrivere ad esempio 5'000.50 oppure 5000,50.")
                          .arg(testo.trimmed(), campo));
-    return false;
 }
 
 bool InputSvizzero::dataOppureAvviso(QWidget* parent, const QString& campo, const QString& testo, QDate* data)

@@ -18,7 +18,12 @@ public:
     // three with apostrophes ("5'000.50", also the typographic "’").
     // Blanks around it are ignored. An empty text is 0 when `vuotoZero`,
     // else refused. False (and *valore untouched) when the text is refused.
+    // An amount in francs is kept to the centime: more decimals round half
+    // away from zero on the value typed (19.825 is 19.83).
     static bool leggiImporto(const QString& testo, double* valore, bool vuotoZero = true);
+    // The same forms read as they are typed, for what is no franc amount: a
+    // rate, an exchange rate, hours, days, a grade.
+    static bool leggiNumero(const QString& testo, double* valore, bool vuotoZero = true);
 
     // A date "dd.MM.yyyy" or "dd/MM/yyyy" (day and month with one or two
     // digits, four-digit year), blanks around it ignored. Invalid when the
@@ -29,6 +34,8 @@ public:
     // `campo` when the text is refused.
     static bool importoOppureAvviso(QWidget* parent, const QString& campo, const QString& testo,
                                     double* valore, bool vuotoZero = true);
+    static bool numeroOppureAvviso(QWidget* parent, const QString& campo, const QString& testo,
+                                   double* valore, bool vuotoZero = true);
     static bool dataOppureAvviso(QWidget* parent, const QString& campo, const QString& testo, QDate* data);
 
     // True when `valore` lies within [minimo, massimo]; else warns the user
@@ -38,4 +45,8 @@ public:
     // The same message without showing it; empty when `valore` lies within
     // the range.
     static QString fuoriLimite(const QString& campo, double valore, double minimo, double massimo);
+
+private:
+    // The warning of a refused amount or number.
+    static void avvisoImporto(QWidget* parent, const QString& campo, const QString& testo);
 };

@@ -3,6 +3,7 @@
 #include "azienda.h"
 #include "config.h"
 #include "conteggiosalario.h"
+#include "decimali.h"
 #include "dipendente.h"
 #include "gestionemovimenti.h"
 #include "movimenti.h"
@@ -75,6 +76,8 @@ private slots:
     void salvaVuoto();
     void salvaImpossibile();
     void bonusAlzaConteggioDiMarzo();
+    void maiPagato_data();
+    void maiPagato();
     void dataDigitata_data();
     void dataDigitata();
     void fileDanneggiato_data();
@@ -167,6 +170,11 @@ void TestGestioneMovimenti::importoDigitato_data()
     QTest::newRow("punto") << "-80.5" << "-80.50" << false;
     QTest::newRow("parola") << "mille" << "250.00" << true;
     QTest::newRow("due separatori") << "1.250,50" << "250.00" << true;
+    // Francs hold centimes: half a centime goes away from zero.
+    QTest::newRow("three decimals, half up") << "19.825" << "19.83" << false;
+    QTest::newRow("three decimals, negative") << "-456,275" << "-456.28" << false;
+    QTest::newRow("half a centime") << "0.005" << "0.01" << false;
+    QTest::newRow("under half a centime") << "1.004" << "1.00" << false;
 }
 
 void TestGestioneMovimenti::importoDigitato()
@@ -188,6 +196,10 @@ void TestGestioneMovimenti::importoDigitato()
         QCOMPARE(registro.richieste.first().tipo, Messaggi::Tipo::Avviso);
         QVERIFY(registro.ultimoTesto().contains(digitato));
     }
+    // The file holds the amount shown.
+    clic(f, "salva");
+    QVERIFY(AmbienteTest::leggi(Movimenti::percorsoFile(kId)).contains("\nimporto=" + mostrato.toLatin1() + "\n"));
+    QCOMPARE(Decimali::testo(Movimenti::carica(kId).first().importo), mostrato);
 }
 
 void TestGestioneMovimenti::elimina_data()
@@ -313,6 +325,66 @@ void TestGestioneMovimenti::bonusAlzaConteggioDiMarzo()
     QVERIFY(marzo.contributiDipendente > marzoPrima.contributiDipendente);
     QVERIFY(marzo.netto > marzoPrima.netto);
     QCOMPARE(QString::number(aprile.netto, 'f', 2), QString::number(aprilePrima.netto, 'f', 2));
+}
+
+// A movement the count never pays is saved as typed and named on saving,
+// with why; a movement it pays is not.
+void TestGestioneMovimenti::maiPagato_data()
+{
+    QTest::addColumn<QString>("tipo");
+    QTest::addColumn<QString>("importo");
+    QTest::addColumn<bool>("senzaCaselle"); // every box cleared
+    QTest::addColumn<QString>("nominato");  // empty: no such message
+    QTest::addColumn<QString>("salvato");
+
+    QTest::newRow("negative") << "Bonus" << "-200" << false
+                              << "riga 2, Bonus -200.00 CHF: l'importo e' zero o negativo"
+                              << "2026-03-15|Bonus|-200.00|3|11111111|";
+    QTest::newRow("zero") << "Premio" << "0" << false << "riga 2, Premio 0.00 CHF: l'importo e' zero o negativo"
+                          << "2026-03-15|Premio|0.00|3|11111111|";
+    QTest::newRow("refund, every box cleared")
+        << "Rimborso spese" << "120" << true
+        << "riga 2, Rimborso spese 120.00 CHF: nessuna casella spuntata tra AVS, AD, CAF, LAINF, LPP e IF"
+        << "2026-03-15|Rimborso spese|120.00|131|00000000|";
+    QTest::newRow("refund") << "Rimborso spese" << "120" << false << ""
+                            << "2026-03-15|Rimborso spese|120.00|131|00000001|";
+}
+
+void TestGestioneMovimenti::maiPagato()
+{
+    QFETCH(QString, tipo);
+    QFETCH(QString, importo);
+    QFETCH(bool, senzaCaselle);
+    QFETCH(QString, nominato);
+    QFETCH(QString, salvato);
+
+    QVERIFY(Movimenti::salva(kId, {movimento(QStringLiteral("2026-03-01"), QStringLiteral("Premio"), 250)}));
+    RegistroMessaggi registro;
+    GestioneMovimenti f(kId, kId, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    clic(f, "aggiungi");
+    digita(f, 1, MovimentiModel::ColTipo, tipo);
+    digita(f, 1, MovimentiModel::ColImporto, importo);
+    if (senzaCaselle) {
+        for (int c = MovimentiModel::ColAVS; c <= MovimentiModel::ColIF; ++c)
+            QVERIFY(modello(f)->setData(modello(f)->index(1, c), Qt::Unchecked, Qt::CheckStateRole));
+    }
+    clic(f, "salva");
+    QCOMPARE(registro.richieste.size(), 1);
+    if (nominato.isEmpty()) {
+        QCOMPARE(registro.richieste.first().tipo, Messaggi::Tipo::Informazione);
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Movimenti salvati."));
+    } else {
+        QCOMPARE(registro.richieste.first().tipo, Messaggi::Tipo::Avviso);
+        QCOMPARE(registro.ultimoTesto(),
+                 QStringLiteral("Movimenti salvati.\n\nQuesti movimenti restano salvati come scritti, ma il conteggio "
+                                "del salario non li paga mai:\n- ")
+                     + nominato);
+    }
+    const QList<MovimentoStipendio> letti = Movimenti::carica(kId);
+    QCOMPARE(letti.size(), 2);
+    QCOMPARE(testo({letti.at(1)}), salvato);
 }
 
 void TestGestioneMovimenti::dataDigitata_data()

@@ -357,20 +357,26 @@ void TestGestioneVariabili::ogniColonna_data()
 {
     QTest::addColumn<QString>("dipendente");
     QTest::addColumn<QString>("chiavi"); // the file's key of each column from 1, in order
-    QTest::newRow("hourly pay") << kOrario
-                                << "oreFatte oreExtra25 oreExtra50 oreExtraCompensate rimborsoMalattia "
-                                   "rimborsoInfortunio rimborsoIPG rimborsoSpese acconti rimborsoPrestiti trattenuteUEF "
-                                   "vacanzePrese";
-    QTest::newRow("monthly salary") << kMensile
-                                    << "importiImponibili importiNonImponibili oreExtra25 oreExtra50 oreExtraCompensate "
-                                       "rimborsoSpese rimborsoTrasferte deduzioneAssenze rimborsoAssicurativo "
-                                       "tredicesimaGratifica acconti vacanzePrese comunicazioni";
+    QTest::addColumn<QString>("decimali"); // typed after each whole number
+    const QString orarie = QStringLiteral(
+        "oreFatte oreExtra25 oreExtra50 oreExtraCompensate rimborsoMalattia rimborsoInfortunio rimborsoIPG "
+        "rimborsoSpese acconti rimborsoPrestiti trattenuteUEF vacanzePrese");
+    const QString mensili = QStringLiteral(
+        "importiImponibili importiNonImponibili oreExtra25 oreExtra50 oreExtraCompensate rimborsoSpese "
+        "rimborsoTrasferte deduzioneAssenze rimborsoAssicurativo tredicesimaGratifica acconti vacanzePrese "
+        "comunicazioni");
+    QTest::newRow("hourly pay") << kOrario << orarie << "";
+    QTest::newRow("monthly salary") << kMensile << mensili << "";
+    // Francs are kept to the centime, half away from zero; hours and days as typed.
+    QTest::newRow("hourly pay, three decimals") << kOrario << orarie << ".125";
+    QTest::newRow("monthly salary, three decimals") << kMensile << mensili << ".125";
 }
 
 void TestGestioneVariabili::ogniColonna()
 {
     QFETCH(QString, dipendente);
     QFETCH(QString, chiavi);
+    QFETCH(QString, decimali);
     QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(dipendente, 2026);
     mesi[8].acconti = 1;
     mesi[8].comunicazioni = QStringLiteral("prima");
@@ -382,12 +388,18 @@ void TestGestioneVariabili::ogniColonna()
     const QStringList nomi = chiavi.split(QLatin1Char(' '));
     QCOMPARE(griglia(f)->columnCount(), nomi.size() + 1);
     for (int c = 1; c <= nomi.size(); ++c)
-        digita(f, 8, c, QString::number(c + 1)); // 2 .. 14: within every range, none of them stored
+        digita(f, 8, c, QString::number(c + 1) + decimali); // 2 .. 14: within every range, none of them stored
     clic(f, "salva");
     QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili mensili salvate."));
     const FileIni file = FileIni::leggi(AmbienteTest::leggi(VariabiliMensili::percorsoFile(dipendente, 2026)));
-    for (int c = 1; c <= nomi.size(); ++c)
-        QCOMPARE(file.valore(QStringLiteral("Mese_9"), nomi.at(c - 1)).toDouble(), double(c + 1));
+    for (int c = 1; c <= nomi.size(); ++c) {
+        const QString& chiave = nomi.at(c - 1);
+        const bool franchi = !chiave.startsWith(QLatin1String("ore")) && chiave != QLatin1String("vacanzePrese")
+            && chiave != QLatin1String("comunicazioni");
+        const double atteso = c + 1 + (decimali.isEmpty() ? 0.0 : franchi ? 0.13 : 0.125);
+        QCOMPARE(QString::number(file.valore(QStringLiteral("Mese_9"), chiave).toDouble(), 'f', 3),
+                 QString::number(atteso, 'f', 3));
+    }
 }
 
 // The month names of the grid in the user's language; the file keeps its

@@ -21,30 +21,38 @@ void TestInputSvizzero::importo_data()
     QTest::addColumn<QString>("testo");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("valore"); // two decimals
+    QTest::addColumn<QString>("numero"); // read as typed, when not the amount
 
-    QTest::newRow("apostrofi e punto") << "5'000.50" << true << "5000.50";
-    QTest::newRow("virgola decimale") << "5000,50" << true << "5000.50";
-    QTest::newRow("intero") << "5000" << true << "5000.00";
-    QTest::newRow("spazi attorno") << "  1'234'567.05 " << true << "1234567.05";
-    QTest::newRow("apostrofo tipografico") << QString::fromUtf8("12\u2019500") << true << "12500.00";
-    QTest::newRow("negativo") << "-120.5" << true << "-120.50";
-    QTest::newRow("un decimale con virgola") << "0,5" << true << "0.50";
-    QTest::newRow("zero") << "0" << true << "0.00";
+    QTest::newRow("apostrofi e punto") << "5'000.50" << true << "5000.50" << "";
+    QTest::newRow("virgola decimale") << "5000,50" << true << "5000.50" << "";
+    QTest::newRow("intero") << "5000" << true << "5000.00" << "";
+    QTest::newRow("spazi attorno") << "  1'234'567.05 " << true << "1234567.05" << "";
+    QTest::newRow("apostrofo tipografico") << QString::fromUtf8("12\u2019500") << true << "12500.00" << "";
+    QTest::newRow("negativo") << "-120.5" << true << "-120.50" << "";
+    QTest::newRow("un decimale con virgola") << "0,5" << true << "0.50" << "";
+    QTest::newRow("zero") << "0" << true << "0.00" << "";
+    // Francs hold centimes, rounded half away from zero on the value typed;
+    // a rate or hours keep their decimals.
+    QTest::newRow("tre decimali") << "19.825" << true << "19.83" << "19.825";
+    QTest::newRow("tre decimali negativo") << "-456.275" << true << "-456.28" << "-456.275";
+    QTest::newRow("mezzo centesimo") << "0,005" << true << "0.01" << "0.005";
+    QTest::newRow("sotto mezzo centesimo") << "1.004" << true << "1.00" << "1.004";
+    QTest::newRow("cambio") << "0.95238" << true << "0.95" << "0.95238";
 
-    QTest::newRow("lettere") << "abc" << false << "";
-    QTest::newRow("punto migliaia tedesco") << "5.000,50" << false << "";
-    QTest::newRow("virgola migliaia inglese") << "5,000.50" << false << "";
-    QTest::newRow("gruppo corto") << "5'00" << false << "";
-    QTest::newRow("gruppo lungo") << "50'0000" << false << "";
-    QTest::newRow("apostrofo nei decimali") << "5.0'0" << false << "";
-    QTest::newRow("separatore finale") << "5000." << false << "";
-    QTest::newRow("senza intero") << ".50" << false << "";
-    QTest::newRow("valuta") << "CHF 5000" << false << "";
-    QTest::newRow("spazio interno") << "5 000" << false << "";
-    QTest::newRow("due separatori") << "5.000.50" << false << "";
-    QTest::newRow("esponente") << "1e3" << false << "";
-    QTest::newRow("infinito") << "inf" << false << "";
-    QTest::newRow("solo segno") << "-" << false << "";
+    QTest::newRow("lettere") << "abc" << false << "" << "";
+    QTest::newRow("punto migliaia tedesco") << "5.000,50" << false << "" << "";
+    QTest::newRow("virgola migliaia inglese") << "5,000.50" << false << "" << "";
+    QTest::newRow("gruppo corto") << "5'00" << false << "" << "";
+    QTest::newRow("gruppo lungo") << "50'0000" << false << "" << "";
+    QTest::newRow("apostrofo nei decimali") << "5.0'0" << false << "" << "";
+    QTest::newRow("separatore finale") << "5000." << false << "" << "";
+    QTest::newRow("senza intero") << ".50" << false << "" << "";
+    QTest::newRow("valuta") << "CHF 5000" << false << "" << "";
+    QTest::newRow("spazio interno") << "5 000" << false << "" << "";
+    QTest::newRow("due separatori") << "5.000.50" << false << "" << "";
+    QTest::newRow("esponente") << "1e3" << false << "" << "";
+    QTest::newRow("infinito") << "inf" << false << "" << "";
+    QTest::newRow("solo segno") << "-" << false << "" << "";
 }
 
 void TestInputSvizzero::importo()
@@ -52,12 +60,17 @@ void TestInputSvizzero::importo()
     QFETCH(QString, testo);
     QFETCH(bool, ok);
     QFETCH(QString, valore);
+    QFETCH(QString, numero);
     double letto = 777.0;
     QCOMPARE(InputSvizzero::leggiImporto(testo, &letto), ok);
     if (ok)
         QCOMPARE(QString::number(letto, 'f', 2), valore);
     else
         QCOMPARE(letto, 777.0); // untouched, never 0
+    double n = 777.0;
+    QCOMPARE(InputSvizzero::leggiNumero(testo, &n), ok);
+    if (!numero.isEmpty())
+        QCOMPARE(QString::number(n, 'f', numero.size() - numero.indexOf(QLatin1Char('.')) - 1), numero);
 }
 
 void TestInputSvizzero::vuoto()
