@@ -488,9 +488,16 @@ void TestStoricoPaghe::righeDelMese()
     x.vociSalario = {{QStringLiteral("Salario mensile"), 6000}, {QStringLiteral("Premio; quota=2\nbis"), 300, 3}};
     x.altreVoci = {{QStringLiteral("Rimborso spese"), 200}, {QStringLiteral("Acconto"), -500}};
     p.cantoneAssegni = QStringLiteral("ZH");
-    p.assegniFamiliari = 286.66; // the children's amounts as written
     p.figliAssegni = {{QStringLiteral("Rossi; Anna\nbis"), QStringLiteral("10/03/2019"), QStringLiteral("figli"), 143.334, 7},
                       {QStringLiteral("Rossi Ugo"), QStringLiteral("28/12/2026"), QStringLiteral("figli"), 143.33, 0}};
+    // Children the reader would refuse (not adding up to the month's
+    // allowances) are not written.
+    const QByteArray prima = AmbienteTest::leggi(StoricoPaghe::percorsoFile(id, 2026));
+    QString errore;
+    QVERIFY(!StoricoPaghe::salvaMese(id, p, &errore));
+    QVERIFY2(errore.contains(QStringLiteral("Gli assegni dei figli del mese non sono validi")), qPrintable(errore));
+    QCOMPARE(AmbienteTest::leggi(StoricoPaghe::percorsoFile(id, 2026)), prima);
+    p.assegniFamiliari = 286.66; // the children's amounts as written
     QVERIFY(StoricoPaghe::salvaMese(id, p));
 
     QList<StoricoPaghe::PagaMese> mesi;
