@@ -555,6 +555,10 @@ Bemerkungen:
         <source>Nel file %1 manca la riga &quot;chiuso&quot;.</source>
         <translation>In der Datei %1 fehlt die Zeile &quot;chiuso&quot;.</translation>
     </message>
+    <message>
+        <source>valore non valido per rifiutiSigillati: &quot;%1&quot;</source>
+        <translation>ungültiger Wert für rifiutiSigillati: &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>ChiusuraAnnualeDialog</name>
@@ -5492,6 +5496,42 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
     <message>
         <source>riga non valida: %1</source>
         <translation>ungültige Zeile: %1</translation>
+    </message>
+    <message>
+        <source>assegni dei figli senza cantone: [%1]</source>
+        <translation>Kinderzulagen ohne Kanton: [%1]</translation>
+    </message>
+    <message>
+        <source>cantone degli assegni senza figli</source>
+        <translation>Kanton der Zulagen ohne Kinder</translation>
+    </message>
+    <message>
+        <source>gli assegni dei figli (%1) non danno gli assegni familiari del mese (%2): [%3]</source>
+        <translation>die Kinderzulagen (%1) ergeben nicht die Familienzulagen des Monats (%2): [%3]</translation>
+    </message>
+    <message>
+        <source>cantone non valido: &quot;%1&quot;</source>
+        <translation>ungültiger Kanton: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>figlio fuori sequenza: %1</source>
+        <translation>Kind außer der Reihe: %1</translation>
+    </message>
+    <message>
+        <source>età non valida per %1: &quot;%2&quot;</source>
+        <translation>ungültiges Alter für %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>tipo di assegno non valido per %1: &quot;%2&quot;</source>
+        <translation>ungültige Zulagenart für %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>data di nascita non valida per %1: &quot;%2&quot;</source>
+        <translation>ungültiges Geburtsdatum für %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Gli assegni dei figli del mese non sono validi: il mese non viene salvato.</source>
+        <translation>Die Kinderzulagen des Monats sind ungültig: der Monat wird nicht gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -555,6 +555,10 @@ Remarks:
         <source>Nel file %1 manca la riga &quot;chiuso&quot;.</source>
         <translation>The file %1 is missing the &quot;chiuso&quot; line.</translation>
     </message>
+    <message>
+        <source>valore non valido per rifiutiSigillati: &quot;%1&quot;</source>
+        <translation>invalid value for rifiutiSigillati: &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>ChiusuraAnnualeDialog</name>
@@ -5492,6 +5496,42 @@ Do you still want to save these data at your own risk?</translation>
     <message>
         <source>riga non valida: %1</source>
         <translation>invalid line: %1</translation>
+    </message>
+    <message>
+        <source>assegni dei figli senza cantone: [%1]</source>
+        <translation>children&apos;s allowances without a canton: [%1]</translation>
+    </message>
+    <message>
+        <source>cantone degli assegni senza figli</source>
+        <translation>allowances&apos; canton without children</translation>
+    </message>
+    <message>
+        <source>gli assegni dei figli (%1) non danno gli assegni familiari del mese (%2): [%3]</source>
+        <translation>the children&apos;s allowances (%1) do not make up the month&apos;s family allowances (%2): [%3]</translation>
+    </message>
+    <message>
+        <source>cantone non valido: &quot;%1&quot;</source>
+        <translation>invalid canton: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>figlio fuori sequenza: %1</source>
+        <translation>child out of sequence: %1</translation>
+    </message>
+    <message>
+        <source>età non valida per %1: &quot;%2&quot;</source>
+        <translation>invalid age for %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>tipo di assegno non valido per %1: &quot;%2&quot;</source>
+        <translation>invalid kind of allowance for %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>data di nascita non valida per %1: &quot;%2&quot;</source>
+        <translation>invalid birth date for %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Gli assegni dei figli del mese non sono validi: il mese non viene salvato.</source>
+        <translation>The month&apos;s children&apos;s allowances are not valid: the month is not saved.</translation>
     </message>
 </context>
 <context>

@@ -555,6 +555,10 @@ Observaciones:
         <source>Nel file %1 manca la riga &quot;chiuso&quot;.</source>
         <translation>En el archivo %1 falta la línea &quot;chiuso&quot;.</translation>
     </message>
+    <message>
+        <source>valore non valido per rifiutiSigillati: &quot;%1&quot;</source>
+        <translation>valor no válido para rifiutiSigillati: &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>ChiusuraAnnualeDialog</name>
@@ -5492,6 +5496,42 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
     <message>
         <source>riga non valida: %1</source>
         <translation>línea no válida: %1</translation>
+    </message>
+    <message>
+        <source>assegni dei figli senza cantone: [%1]</source>
+        <translation>asignaciones de los hijos sin cantón: [%1]</translation>
+    </message>
+    <message>
+        <source>cantone degli assegni senza figli</source>
+        <translation>cantón de las asignaciones sin hijos</translation>
+    </message>
+    <message>
+        <source>gli assegni dei figli (%1) non danno gli assegni familiari del mese (%2): [%3]</source>
+        <translation>las asignaciones de los hijos (%1) no dan las asignaciones familiares del mes (%2): [%3]</translation>
+    </message>
+    <message>
+        <source>cantone non valido: &quot;%1&quot;</source>
+        <translation>cantón no válido: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>figlio fuori sequenza: %1</source>
+        <translation>hijo fuera de secuencia: %1</translation>
+    </message>
+    <message>
+        <source>età non valida per %1: &quot;%2&quot;</source>
+        <translation>edad no válida para %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>tipo di assegno non valido per %1: &quot;%2&quot;</source>
+        <translation>tipo de asignación no válido para %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>data di nascita non valida per %1: &quot;%2&quot;</source>
+        <translation>fecha de nacimiento no válida para %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Gli assegni dei figli del mese non sono validi: il mese non viene salvato.</source>
+        <translation>Las asignaciones de los hijos del mes no son válidas: el mes no se guarda.</translation>
     </message>
 </context>
 <context>

@@ -555,6 +555,10 @@ Observations :
         <source>Nel file %1 manca la riga &quot;chiuso&quot;.</source>
         <translation>Il manque la ligne &quot;chiuso&quot; dans le fichier %1.</translation>
     </message>
+    <message>
+        <source>valore non valido per rifiutiSigillati: &quot;%1&quot;</source>
+        <translation>valeur non valable pour rifiutiSigillati : &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>ChiusuraAnnualeDialog</name>
@@ -5492,6 +5496,42 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
     <message>
         <source>riga non valida: %1</source>
         <translation>ligne non valide : %1</translation>
+    </message>
+    <message>
+        <source>assegni dei figli senza cantone: [%1]</source>
+        <translation>allocations des enfants sans canton : [%1]</translation>
+    </message>
+    <message>
+        <source>cantone degli assegni senza figli</source>
+        <translation>canton des allocations sans enfants</translation>
+    </message>
+    <message>
+        <source>gli assegni dei figli (%1) non danno gli assegni familiari del mese (%2): [%3]</source>
+        <translation>les allocations des enfants (%1) ne donnent pas les allocations familiales du mois (%2) : [%3]</translation>
+    </message>
+    <message>
+        <source>cantone non valido: &quot;%1&quot;</source>
+        <translation>canton non valable : &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>figlio fuori sequenza: %1</source>
+        <translation>enfant hors séquence : %1</translation>
+    </message>
+    <message>
+        <source>età non valida per %1: &quot;%2&quot;</source>
+        <translation>âge non valable pour %1 : &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>tipo di assegno non valido per %1: &quot;%2&quot;</source>
+        <translation>type d&apos;allocation non valable pour %1 : &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>data di nascita non valida per %1: &quot;%2&quot;</source>
+        <translation>date de naissance non valable pour %1 : &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Gli assegni dei figli del mese non sono validi: il mese non viene salvato.</source>
+        <translation>Les allocations des enfants du mois ne sont pas valables : le mois n&apos;est pas enregistré.</translation>
     </message>
 </context>
 <context>

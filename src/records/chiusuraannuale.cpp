@@ -138,6 +138,11 @@ StatoEsercizio ChiusuraAnnuale::statoDaFile(const QString& percorso, int anno)
         } else if (chiave == QLatin1String("fileSigillati")) {
             if (!FileSicuri::intero(valore, 0, 1000000000, &s.fileSigillati))
                 danno(tr("valore non valido per fileSigillati: \"%1\"").arg(valore));
+        } else if (chiave == QLatin1String("rifiutiSigillati")) {
+            if (valore == QLatin1String("1"))
+                s.rifiutiSigillati = true;
+            else if (valore != QLatin1String("0"))
+                danno(tr("valore non valido per rifiutiSigillati: \"%1\"").arg(valore));
         } else if (chiave != QLatin1String("dataRiapertura") && chiave != QLatin1String("motivazioneRiapertura")
                    && chiave != QLatin1String("sha256Precedente")) {
             danno(tr("chiave sconosciuta: %1").arg(chiave));
@@ -290,8 +295,12 @@ bool ChiusuraAnnuale::sigilloIntegro(const StatoEsercizio& stato, const QString&
         return false;
     if (stato.sha256 == attuale)
         return true;
-    // A year sealed before the refusals were sealed: its seal holds the
-    // other files alone, and nothing in it tells of the refusals.
+    // A year sealed with its refusals is checked only with them: a
+    // refusals file added, changed or removed since breaks it, also when
+    // the closing found none. A year sealed before the refusals were
+    // sealed: its seal holds the other files alone.
+    if (stato.rifiutiSigillati)
+        return false;
     return stato.sha256 == impronta(stato.anno, false, nullptr);
 }
 
@@ -336,8 +345,10 @@ bool ChiusuraAnnuale::chiudiAnno(int anno, const QString& op, const QString& not
     const QString quando = momento();
     const QString chi = operatore(op);
     const QString testoNota = nota(note);
+    // The mark tells this seal from one of an earlier version, made
+    // without the refusals.
     const QString stato = QStringLiteral("anno=%1\nchiuso=1\ndataChiusura=%2\noperatore=%3\nnote=%4\n"
-                                         "fileSigillati=%5\nsha256=%6\n")
+                                         "fileSigillati=%5\nsha256=%6\nrifiutiSigillati=1\n")
                               .arg(QString::number(anno), quando, chi, testoNota,
                                    QString::number(conteggio), sigillo);
     if (!FileSicuri::scrivi(percorsoStatoAnno(anno), stato.toUtf8()))

@@ -15,6 +15,10 @@ struct StatoEsercizio
     QString note;
     QString sha256;
     int fileSigillati = 0;
+    // "rifiutiSigillati=1": the seal was made with the refusals of the
+    // closings. Such a seal is checked only as made; a state without the
+    // mark is one of an earlier version.
+    bool rifiutiSigillati = false;
     // Set when the state file exists but could not be read or did not read
     // cleanly (too large, no access, a damaged line, an unknown key, a value
     // of the wrong kind, no "chiuso" line), by file and line: such a year
@@ -43,7 +47,8 @@ public:
     static QString calcolaImprontaAnno(int anno, int* count = nullptr);
     // Whether the files of the year are still those the stored seal of
     // `stato` was made of. A seal made before the refusals of the closings
-    // were sealed still holds as long as the other files are unchanged.
+    // were sealed (a state without `rifiutiSigillati`) still holds as long
+    // as the other files are unchanged.
     static bool sigilloIntegro(const StatoEsercizio& stato);
     // The same with the year's seal as it is now (calcolaImprontaAnno),
     // already computed by the caller.

@@ -2,6 +2,7 @@
 
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "datetesto.h"
 #include "decimali.h"
 #include "fileini.h"
 #include "filesicuri.h"
@@ -36,6 +37,49 @@ QString meseDelGruppo(const QString& gruppo)
 bool importoValido(double v)
 {
     return std::isfinite(v) && std::fabs(v) <= FileSicuri::kImportoMassimo;
+}
+
+// The 26 cantons, as the pay count writes the canton of a month's
+// allowances.
+bool cantoneSvizzero(const QString& sigla)
+{
+    static const QStringList cantoni{
+        QStringLiteral("AG"), QStringLiteral("AI"), QStringLiteral("AR"), QStringLiteral("BE"), QStringLiteral("BL"),
+        QStringLiteral("BS"), QStringLiteral("FR"), QStringLiteral("GE"), QStringLiteral("GL"), QStringLiteral("GR"),
+        QStringLiteral("JU"), QStringLiteral("LU"), QStringLiteral("NE"), QStringLiteral("NW"), QStringLiteral("OW"),
+        QStringLiteral("SG"), QStringLiteral("SH"), QStringLiteral("SO"), QStringLiteral("SZ"), QStringLiteral("TG"),
+        QStringLiteral("TI"), QStringLiteral("UR"), QStringLiteral("VD"), QStringLiteral("VS"), QStringLiteral("ZG"),
+        QStringLiteral("ZH")};
+    return cantoni.contains(sigla);
+}
+
+// The kinds of allowance the allowance table pays for a child.
+bool tipoAssegno(const QString& tipo)
+{
+    return tipo == QLatin1String("figli") || tipo == QLatin1String("formazione");
+}
+
+// A child's age on the month's reference date, as the pay count gives it.
+constexpr int kEtaMassima = 150;
+
+// A child's allowance as the pay count pays it: an amount of 0 or more, a
+// birth date (children without one are paid nothing, so none is saved), an
+// age, a kind of the table.
+bool figlioValido(const StoricoPaghe::AssegnoFiglio& f)
+{
+    return importoValido(f.importo) && f.importo >= 0 && f.eta >= 0 && f.eta <= kEtaMassima
+        && tipoAssegno(FileSicuri::unaRiga(f.tipo).trimmed())
+        && DateTesto::daGiornoMeseAnno(FileSicuri::unaRiga(f.dataNascita).trimmed()).isValid();
+}
+
+// The children's allowances add up, to the centime, to the month's family
+// allowances, each amount as it is written.
+bool assegniQuadrano(const StoricoPaghe::PagaMese& p)
+{
+    long double somma = 0;
+    for (const StoricoPaghe::AssegnoFiglio& f : p.figliAssegni)
+        somma += Decimali::arrotonda(f.importo, 100);
+    return std::llround(static_cast<double>(somma) * 100) == std::llround(Decimali::arrotonda(p.assegniFamiliari, 100) * 100);
 }
 
 bool rifiuta(QString* errore, const QString& testo)
@@ -288,13 +332,43 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
                                               tr("importo non valido per %1: \"%2\"").arg(riga->chiave, testo)));
         return v;
     };
+    // The children's allowances of a month are checked as a whole once the
+    // month is read: every child and the canton of their amounts, or
+    // neither, and the children adding up to the month's allowances. A
+    // month saved before they were stored has neither.
+    int rigaMese = 0;
+    int rigaCantone = 0;
+    int figliLetti = 0;
+    const auto chiudiMese = [&] {
+        if (!gruppoAperto)
+            return;
+        if (figliLetti > 0 && rigaCantone == 0)
+            problemi.append(FileIni::problema(percorso, rigaMese,
+                                              tr("assegni dei figli senza cantone: [%1]").arg(corrente.mese)));
+        if (figliLetti == 0 && rigaCantone > 0)
+            problemi.append(FileIni::problema(percorso, rigaCantone, tr("cantone degli assegni senza figli")));
+        // A child line that did not read is reported with its line.
+        if (figliLetti > 0 && figliLetti == corrente.figliAssegni.size() && !assegniQuadrano(corrente)) {
+            double somma = 0;
+            for (const AssegnoFiglio& f : qAsConst(corrente.figliAssegni))
+                somma += f.importo;
+            problemi.append(FileIni::problema(
+                percorso, rigaMese,
+                tr("gli assegni dei figli (%1) non danno gli assegni familiari del mese (%2): [%3]")
+                    .arg(importo(somma), importo(corrente.assegniFamiliari))
+                    .arg(corrente.mese)));
+        }
+        mesi.append(corrente);
+    };
     for (const FileIni::Riga& r : righe) {
         riga = &r;
         if (r.chiave.isEmpty()) {
-            if (gruppoAperto)
-                mesi.append(corrente);
+            chiudiMese();
             corrente = PagaMese();
             corrente.anno = anno;
+            rigaMese = r.numero;
+            rigaCantone = 0;
+            figliLetti = 0;
             gruppoAperto = FileSicuri::intero(r.gruppo, 1, 12, &corrente.mese);
             if (!gruppoAperto)
                 problemi.append(FileIni::problema(percorso, r.numero, tr("mese non valido: [%1]").arg(r.gruppo)));
@@ -330,19 +404,43 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
             corrente.conMovimenti = true;
         } else if (chiave == QLatin1String("tredicesimaMovimenti"))
             corrente.tredicesimaMovimenti = leggiImporto(valore);
-        else if (chiave == QLatin1String("cantoneAssegni"))
+        else if (chiave == QLatin1String("cantoneAssegni")) {
             corrente.cantoneAssegni = valore;
-        else if (chiave.startsWith(QLatin1String("assegnoFiglio"))) {
+            rigaCantone = r.numero;
+            if (!cantoneSvizzero(valore))
+                problemi.append(FileIni::problema(percorso, r.numero, tr("cantone non valido: \"%1\"").arg(valore)));
+        } else if (chiave.startsWith(QLatin1String("assegnoFiglio"))) {
+            // The children are written numbered from 1, in order: a gap, a
+            // repeat or a number out of place is damage.
+            int numero = 0;
+            ++figliLetti;
+            if (!FileSicuri::intero(chiave.mid(int(qstrlen("assegnoFiglio"))), 1, figliLetti, &numero)
+                || numero != figliLetti)
+                problemi.append(FileIni::problema(percorso, r.numero, tr("figlio fuori sequenza: %1").arg(chiave)));
             const QStringList campi = valore.split(QLatin1Char(';'));
             if (campi.size() < 5) {
                 problemi.append(FileIni::problema(percorso, r.numero, tr("riga non valida: %1").arg(chiave)));
                 continue;
             }
             AssegnoFiglio f;
-            f.importo = leggiImporto(campi.at(0).trimmed());
-            f.eta = int(leggiImporto(campi.at(1).trimmed()));
+            const QString testoImporto = campi.at(0).trimmed();
+            f.importo = leggiImporto(testoImporto);
+            if (f.importo < 0)
+                problemi.append(FileIni::problema(
+                    percorso, r.numero, tr("importo non valido per %1: \"%2\"").arg(chiave, testoImporto)));
+            const QString testoEta = campi.at(1).trimmed();
+            if (!FileSicuri::intero(testoEta, 0, kEtaMassima, &f.eta))
+                problemi.append(FileIni::problema(percorso, r.numero,
+                                                  tr("età non valida per %1: \"%2\"").arg(chiave, testoEta)));
             f.tipo = campi.at(2).trimmed();
+            if (!tipoAssegno(f.tipo))
+                problemi.append(FileIni::problema(
+                    percorso, r.numero, tr("tipo di assegno non valido per %1: \"%2\"").arg(chiave, f.tipo)));
             f.dataNascita = campi.at(3).trimmed();
+            if (!DateTesto::daGiornoMeseAnno(f.dataNascita).isValid())
+                problemi.append(FileIni::problema(
+                    percorso, r.numero,
+                    tr("data di nascita non valida per %1: \"%2\"").arg(chiave, f.dataNascita)));
             f.nome = campi.mid(4).join(QLatin1Char(';')).trimmed();
             corrente.figliAssegni.append(f);
         }
@@ -353,8 +451,7 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
         else
             leggiDettaglio(chiave, valore, corrente.dettaglio, leggiImporto);
     }
-    if (gruppoAperto)
-        mesi.append(corrente);
+    chiudiMese();
     if (errore && !problemi.isEmpty())
         *errore = problemi.join(QLatin1Char('\n'));
     return true;
@@ -406,6 +503,15 @@ bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga, QString* e
     for (const double v : qAsConst(importi)) {
         if (!importoValido(v))
             return rifiuta(errore, tr("Un importo del mese non è un numero valido: il mese non viene salvato."));
+    }
+    // The children's allowances as the reader takes them: a month written
+    // otherwise would make the whole year unreadable.
+    if (!paga.figliAssegni.isEmpty()) {
+        bool validi = cantoneSvizzero(FileSicuri::unaRiga(paga.cantoneAssegni).trimmed()) && assegniQuadrano(paga);
+        for (const AssegnoFiglio& f : paga.figliAssegni)
+            validi = validi && figlioValido(f);
+        if (!validi)
+            return rifiuta(errore, tr("Gli assegni dei figli del mese non sono validi: il mese non viene salvato."));
     }
 
     // The year is rewritten whole: a file that did not read cleanly would

@@ -150,7 +150,13 @@ public:
     // the file and line, when the file is too large or did not read cleanly:
     // a damaged line, a group that is no month, a month given twice ("[03]"
     // and "[3]" are one month), a key given twice in a month, an amount that
-    // is no valid number (it reads as 0). What did read is loaded; a group whose header
+    // is no valid number (it reads as 0), children's allowances that are no
+    // allowance the pay count pays (a negative amount, an age that is no
+    // whole number, a kind the allowance table does not know, a birth date
+    // that is no "dd/MM/yyyy" date, children not numbered 1..n, a canton
+    // that is none of the 26, children without a canton or a canton
+    // without children, children not adding up to the month's
+    // `assegniFamiliari`). What did read is loaded; a group whose header
     // is damaged is left out, never merged into the month before.
     static bool caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi, QString* errore = nullptr);
 
@@ -165,7 +171,8 @@ public:
     // Stores one month in the year of its `anno`, replacing the first entry
     // of the same month; the year is rewritten whole, sorted by month. False
     // without writing when the year is closed, the month is outside 1..12,
-    // the id is unusable, an amount is not finite, or the year's file did
+    // the id is unusable, an amount is not finite, the children's
+    // allowances are none the reader would take, or the year's file did
     // not read cleanly (so nothing it holds is lost); false when the file
     // cannot be written. `errore` (may be null) says why.
     static bool salvaMese(const QString& id, const PagaMese& paga, QString* errore = nullptr);

@@ -273,24 +273,32 @@ void TestChiusuraAnnualeDialog::statoDanneggiato()
 void TestChiusuraAnnualeDialog::sigilloDeiRifiuti_data()
 {
     QTest::addColumn<bool>("precedente"); // sealed by an earlier version
+    QTest::addColumn<bool>("rifiutoPrima"); // the closing found a refused month
     QTest::addColumn<QByteArray>("rifiuti"); // written after the closing; empty: deleted; "=": untouched
     QTest::addColumn<bool>("integro");
-    QTest::newRow("untouched") << false << QByteArray("=") << true;
-    QTest::newRow("changed") << false << QByteArray("[11]\nmotivo=nessuno\n") << false;
-    QTest::newRow("deleted") << false << QByteArray() << false;
-    QTest::newRow("earlier version, untouched") << true << QByteArray("=") << true;
-    QTest::newRow("earlier version, pay history changed") << true << QByteArray("paghe") << false;
+    QTest::newRow("untouched") << false << true << QByteArray("=") << true;
+    QTest::newRow("changed") << false << true << QByteArray("[11]\nmotivo=nessuno\n") << false;
+    QTest::newRow("deleted") << false << true << QByteArray() << false;
+    // The usual closing refused no one: a refusals file added by hand shows.
+    QTest::newRow("added after a closing without") << false << false << QByteArray("[1]\nmotivo=a mano\n") << false;
+    QTest::newRow("earlier version, untouched") << true << true << QByteArray("=") << true;
+    QTest::newRow("earlier version, pay history changed") << true << true << QByteArray("paghe") << false;
+    // Nothing in a seal of those versions tells of the refusals.
+    QTest::newRow("earlier version, added after a closing without")
+        << true << false << QByteArray("[1]\nmotivo=a mano\n") << true;
 }
 
 void TestChiusuraAnnualeDialog::sigilloDeiRifiuti()
 {
     QFETCH(bool, precedente);
+    QFETCH(bool, rifiutoPrima);
     QFETCH(QByteArray, rifiuti);
     QFETCH(bool, integro);
     DatiDipendente d;
     QVERIFY(Dipendente::carica(kBernasconi, d));
     QVERIFY(ConteggioSalario::genera(kBernasconi, d, 2026, 1, true, -1).errore.isEmpty());
-    QVERIFY(StoricoPaghe::segnaRifiuto(kBernasconi, 2026, 1, QStringLiteral("tariffa Z9 mancante")));
+    if (rifiutoPrima)
+        QVERIFY(StoricoPaghe::segnaRifiuto(kBernasconi, 2026, 1, QStringLiteral("tariffa Z9 mancante")));
     const QString file = StoricoPaghe::percorsoRifiuti(kBernasconi, 2026);
     if (precedente) {
         // The seal of those versions: every file of the year but the refusals.
@@ -305,7 +313,7 @@ void TestChiusuraAnnualeDialog::sigilloDeiRifiuti()
                                  + QCryptographicHash::hash(dati, QCryptographicHash::Sha256).toHex() + '\n');
     } else {
         QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QString(), QString()));
-        QCOMPARE(ChiusuraAnnuale::statoAnno(2026).fileSigillati, 2);
+        QCOMPARE(ChiusuraAnnuale::statoAnno(2026).fileSigillati, rifiutoPrima ? 2 : 1);
     }
     if (rifiuti.isEmpty())
         QVERIFY(QFile::remove(file));

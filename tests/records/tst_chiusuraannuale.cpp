@@ -63,7 +63,7 @@ void TestChiusuraAnnuale::chiudiERiapri()
 
     const QString stato = QString::fromUtf8(AmbienteTest::leggi(ChiusuraAnnuale::percorsoStatoAnno(2026)));
     QCOMPARE(stato, QStringLiteral("anno=2026\nchiuso=1\ndataChiusura=2027-01-15T10:30:05\noperatore=Amministratore\n"
-                                   "note=fine anno\nfileSigillati=4\nsha256=%1\n").arg(sigillo));
+                                   "note=fine anno\nfileSigillati=4\nsha256=%1\nrifiutiSigillati=1\n").arg(sigillo));
     const StatoEsercizio s = ChiusuraAnnuale::statoAnno(2026);
     QCOMPARE(s.sha256, sigillo);
     QCOMPARE(s.fileSigillati, 4);
@@ -121,6 +121,9 @@ void TestChiusuraAnnuale::statoLetto_data()
     QTest::newRow("reopened") << QByteArray("anno=2030\nchiuso=0\ndataRiapertura=x\nmotivazioneRiapertura=y\n"
                                             "sha256Precedente=z\n")
                               << false << 0 << "";
+    QTest::newRow("sealed with the refusals") << QByteArray("chiuso=1\nrifiutiSigillati=1\n") << true << 0 << "";
+    QTest::newRow("refusals mark neither 1 nor 0") << QByteArray("chiuso=1\nrifiutiSigillati=si\n") << true << 0
+                                                   << "riga 2: valore non valido per rifiutiSigillati";
     QTest::newRow("CRLF") << QByteArray("chiuso=1\r\nfileSigillati=3\r\n") << true << 3 << "";
     QTest::newRow("key damaged") << QByteArray("anno=2030\nchiusO=1\n") << false << 0 << "riga 2: chiave sconosciuta";
     QTest::newRow("NUL before the line") << QByteArray("anno=2030\nnote=a\0b\nchiuso=1\n", 28) << true << 0
@@ -198,6 +201,16 @@ void TestChiusuraAnnuale::sigilloVuoto()
     QCOMPARE(n, 0);
     QCOMPARE(sigillo, QString::fromLatin1(QCryptographicHash::hash("KORMANTEL_ANNO_2026\n", QCryptographicHash::Sha256).toHex()));
     QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QString(), QString()));
+    QVERIFY(ChiusuraAnnuale::statoAnno(2026).rifiutiSigillati);
+    // A refusals file added by hand to a year closed without any breaks the
+    // seal; a state of an earlier version, without the mark, still takes a
+    // seal without the refusals.
+    AmbienteTest::scrivi(dati() + QStringLiteral("/paghe/Rossi_Mario/2026.rifiuti"), "[12]\nmotivo=a mano\n");
+    QVERIFY(!ChiusuraAnnuale::sigilloIntegro(ChiusuraAnnuale::statoAnno(2026)));
+    const QString stato = ChiusuraAnnuale::percorsoStatoAnno(2026);
+    AmbienteTest::scrivi(stato, AmbienteTest::leggi(stato).replace("rifiutiSigillati=1\n", ""));
+    QVERIFY(ChiusuraAnnuale::statoAnno(2026).errore.isEmpty());
+    QVERIFY(ChiusuraAnnuale::sigilloIntegro(ChiusuraAnnuale::statoAnno(2026)));
 }
 
 void TestChiusuraAnnuale::sigilloCambia_data()

@@ -7,6 +7,8 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include <array>
+
 namespace {
 
 QString Importi2(double v)
@@ -177,8 +179,41 @@ void TestStoricoPaghe::caricaFileMalformato_data()
     QTest::newRow("a child's allowance cut short")
         << QByteArray("[12]\nnetto=12\nassegnoFiglio1=215.00;7\nassegnoFiglio2=x;7;figli;01/01/2020;Ugo\n")
         << QList<int>{12} << QStringList{"12.00"}
-        << QStringList{"riga 3: riga non valida: assegnoFiglio1", "riga 4: importo non valido per assegnoFiglio2"}
+        << QStringList{"riga 3: riga non valida: assegnoFiglio1", "riga 4: importo non valido per assegnoFiglio2",
+                       "riga 1: assegni dei figli senza cantone: [12]"}
         << QList<int>{} << QStringList{};
+    // December's children as the pay count saves them, then one damage each:
+    // what the documents would print as figures is reported instead.
+    const QByteArray dicembre("[12]\nnetto=12\nassegniFamiliari=483.00\ncantoneAssegni=TI\n"
+                              "assegnoFiglio1=215.00;7;figli;10/03/2019;Rossi Anna\n"
+                              "assegnoFiglio2=268.00;17;formazione;01/02/2009;Rossi Ugo\n");
+    const auto danno = [&dicembre](const char* da, const char* a) { return QByteArray(dicembre).replace(da, a); };
+    QTest::newRow("December's children") << dicembre << QList<int>{12} << QStringList{"12.00"} << QStringList{}
+                                         << QList<int>{3, 12} << QStringList{"1.00", "12.00"};
+    QTest::newRow("month saved before the children were kept")
+        << QByteArray("[12]\nnetto=12\nassegniFamiliari=483.00\n") << QList<int>{12} << QStringList{"12.00"}
+        << QStringList{} << QList<int>{3, 12} << QStringList{"1.00", "12.00"};
+    // {row, text replaced, by, damage}
+    const QList<std::array<const char*, 4>> danni = {
+        {"a digit added to a child", "=215.00;", "=2150.00;", "riga 1: gli assegni dei figli (2418.00) non danno"},
+        {"a child's key damaged", "assegnoFiglio2", "assegnoFigxio2", "riga 1: gli assegni dei figli (215.00) non danno"},
+        {"canton not one of the 26", "=TI", "=ZX", "riga 4: cantone non valido: \"ZX\""},
+        {"canton key damaged", "cantoneAssegni", "cantoneAssegnx", "riga 1: assegni dei figli senza cantone: [12]"},
+        {"impossible birth date", "10/03/2019", "41/02/2016",
+         "riga 5: data di nascita non valida per assegnoFiglio1: \"41/02/2016\""},
+        {"age no whole number", ";7;", ";7.5;", "riga 5: età non valida per assegnoFiglio1: \"7.5\""},
+        {"kind the table does not know", ";figli;", ";figlii;", "riga 5: tipo di assegno non valido per assegnoFiglio1"},
+        {"children numbered with a gap", "assegnoFiglio2", "assegnoFiglio3", "riga 6: figlio fuori sequenza: assegnoFiglio3"}};
+    for (const auto& d : danni)
+        QTest::newRow(d[0]) << danno(d[1], d[2]) << QList<int>{12} << QStringList{"12.00"}
+                            << QStringList{QString::fromUtf8(d[3])} << QList<int>{} << QStringList{};
+    // -15.00 + 268.00 is the month's 253.00: the amount alone is damage.
+    QTest::newRow("negative allowance")
+        << danno("=215.00;", "=-15.00;").replace("=483.00", "=253.00") << QList<int>{12} << QStringList{"12.00"}
+        << QStringList{"riga 5: importo non valido per assegnoFiglio1: \"-15.00\""} << QList<int>{} << QStringList{};
+    QTest::newRow("canton without children")
+        << QByteArray("[12]\nnetto=12\ncantoneAssegni=TI\n") << QList<int>{12} << QStringList{"12.00"}
+        << QStringList{"riga 3: cantone degli assegni senza figli"} << QList<int>{} << QStringList{};
 }
 
 void TestStoricoPaghe::caricaFileMalformato()
@@ -455,6 +490,14 @@ void TestStoricoPaghe::righeDelMese()
     p.cantoneAssegni = QStringLiteral("ZH");
     p.figliAssegni = {{QStringLiteral("Rossi; Anna\nbis"), QStringLiteral("10/03/2019"), QStringLiteral("figli"), 143.334, 7},
                       {QStringLiteral("Rossi Ugo"), QStringLiteral("28/12/2026"), QStringLiteral("figli"), 143.33, 0}};
+    // Children the reader would refuse (not adding up to the month's
+    // allowances) are not written.
+    const QByteArray prima = AmbienteTest::leggi(StoricoPaghe::percorsoFile(id, 2026));
+    QString errore;
+    QVERIFY(!StoricoPaghe::salvaMese(id, p, &errore));
+    QVERIFY2(errore.contains(QStringLiteral("Gli assegni dei figli del mese non sono validi")), qPrintable(errore));
+    QCOMPARE(AmbienteTest::leggi(StoricoPaghe::percorsoFile(id, 2026)), prima);
+    p.assegniFamiliari = 286.66; // the children's amounts as written
     QVERIFY(StoricoPaghe::salvaMese(id, p));
 
     QList<StoricoPaghe::PagaMese> mesi;
