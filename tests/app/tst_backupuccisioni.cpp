@@ -48,10 +48,10 @@ void TestBackupUccisioni::uccisi()
     // about eight times as long, most of it in the forks, which copy what
     // the child holds, and AddressSanitizer's quarantine of freed memory
     // grows it to some 200 MB. That build looks for memory faults, which
-    // every kind of operation, kill and resumption meets in a few rounds:
-    // 25 kills a series cost what the plain build's 200 do, and the child
-    // keeps a quarantine of 16 MB (an ASAN_OPTIONS of the caller's that
-    // sets its own still has the last word).
+    // every kind of operation, kill and resumption meets within a few
+    // rounds; the plain build's 200 a series look for the unlucky moment.
+    // So 25 kills a series, and a child with a quarantine of 16 MB (an
+    // ASAN_OPTIONS of the caller's that sets its own has the last word).
 #if defined(VARDELLO_SANITIZE) || defined(__SANITIZE_ADDRESS__)
     constexpr int kUccisioni = 25;
     const QString asan = ambiente.value(QStringLiteral("ASAN_OPTIONS"));
