@@ -391,7 +391,8 @@ void TestGestioneMovimenti::dataDigitata_data()
 {
     QTest::addColumn<QString>("digitata");
     QTest::addColumn<QString>("salvata"); // empty: refused, nothing written
-    // January and the month saved before: by hand (no slip lines) or by the count.
+    // January and the month saved before: by hand (no slip lines) or by the
+    // count; ", poi N": January's bonus of 500 is then typed as N.
     QTest::addColumn<QString>("mesiSalvati");
     QTest::addColumn<QString>("nonPagato"); // named by the save: its month must be counted again
 
@@ -406,6 +407,12 @@ void TestGestioneMovimenti::dataDigitata_data()
     QTest::newRow("into December saved by hand") << "15/12/2026" << "2026-12-15" << "a mano"
                                                  << "dicembre 2026: Bonus 250.00 CHF";
     QTest::newRow("into November, December saved") << "15/11/2026" << "2026-11-15" << "conteggio" << "";
+    // The saved January paid its bonus at 500: raised since, it is named,
+    // the same description notwithstanding.
+    QTest::newRow("January's bonus raised after the count") << "15/11/2026" << "2026-11-15" << "conteggio, poi 800"
+                                                             << "gennaio 2026: Gratifica 800.00 CHF";
+    QTest::newRow("January's bonus raised after a save by hand") << "15/11/2026" << "2026-11-15" << "a mano, poi 800"
+                                                                  << "gennaio 2026: Gratifica 800.00 CHF";
 }
 
 void TestGestioneMovimenti::dataDigitata()
@@ -414,6 +421,8 @@ void TestGestioneMovimenti::dataDigitata()
     QFETCH(QString, salvata);
     QFETCH(QString, mesiSalvati);
     QFETCH(QString, nonPagato);
+    const QString poi = mesiSalvati.section(QStringLiteral(", poi "), 1);
+    mesiSalvati = mesiSalvati.section(QStringLiteral(", poi "), 0, 0);
 
     QVERIFY(Movimenti::salva(kId, {movimento(QStringLiteral("2026-01-31"), QStringLiteral("Gratifica"), 500)}));
     const QByteArray prima = AmbienteTest::leggi(Movimenti::percorsoFile(kId));
@@ -440,6 +449,8 @@ void TestGestioneMovimenti::dataDigitata()
     digita(f, 1, MovimentiModel::ColTipo, QStringLiteral("Bonus"));
     digita(f, 1, MovimentiModel::ColImporto, QStringLiteral("250"));
     digita(f, 1, MovimentiModel::ColData, digitata);
+    if (!poi.isEmpty())
+        digita(f, 0, MovimentiModel::ColImporto, poi);
     clic(f, "salva");
     QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salva"));
     if (salvata.isEmpty()) {

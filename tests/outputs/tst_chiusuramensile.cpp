@@ -749,16 +749,20 @@ void TestChiusuraMensile::proRata_data()
     QTest::newRow("hourly leaver") << "orario";
     // A month after the exit is not counted: nothing written there either.
     QTest::newRow("month after the exit") << "uscito";
+    // Entered on 15 June and leaving on 30 June: June is a month of
+    // employment though not on its 1st; the year owes him 1/12 of 5000.
+    QTest::newRow("entry on the 15th") << "entrata";
 }
 
 void TestChiusuraMensile::proRata()
 {
     QFETCH(QString, caso);
     const bool dicembre = caso == QLatin1String("dicembre");
+    const bool entrata = caso == QLatin1String("entrata");
     // The payout refused before any amount is asked.
     const bool senzaImporto = caso == QLatin1String("orario") || caso == QLatin1String("uscito");
     if (caso != QLatin1String("aperto") && caso != QLatin1String("chiuso") && caso != QLatin1String("danneggiato")
-        && !dicembre && !senzaImporto) {
+        && !dicembre && !entrata && !senzaImporto) {
         const QString fontana = QStringLiteral("Fontana_Giorgio.txt");
         modifica(fontana, [](DatiDipendente& d) {
             d.periodi = {{QStringLiteral("01/01/2015"), QStringLiteral("30/06/2026")}};
@@ -805,9 +809,10 @@ void TestChiusuraMensile::proRata()
     if (danneggiato)
         AmbienteTest::scrivi(StoricoPaghe::percorsoFile(kBernasconi, 2026), "[1]\nnetto=abc\n");
     // Six months of 2026 in service at 5000 a month.
-    modifica(kBernasconi, [dicembre](DatiDipendente& d) {
+    modifica(kBernasconi, [dicembre, entrata](DatiDipendente& d) {
         d.salarioMensile = 5000;
-        d.periodi = {{QStringLiteral("01/07/2025"), dicembre ? QString() : QStringLiteral("30/06/2026")}};
+        d.periodi = {{entrata ? QStringLiteral("15/06/2026") : QStringLiteral("01/07/2025"),
+                      dicembre ? QString() : QStringLiteral("30/06/2026")}};
     });
     if (caso == QLatin1String("orario")) {
         modifica(kBernasconi, [](DatiDipendente& d) {
@@ -854,7 +859,7 @@ void TestChiusuraMensile::proRata()
                 quandoModale<QInputDialog>([&](QInputDialog* chiedi) {
                     etichetta = chiedi->labelText();
                     suggerito = chiedi->doubleValue();
-                    if (!dicembre)
+                    if (!dicembre && !entrata)
                         chiedi->setDoubleValue(2400);
                     chiedi->accept();
                 });
@@ -904,6 +909,14 @@ void TestChiusuraMensile::proRata()
         QCOMPARE(QString::number(mesi.at(11).tredicesimaLiquidata, 'f', 2), QStringLiteral("3000.00"));
         // 5000 and the payout's 3000; the automatic thirteenth adds nothing.
         QCOMPARE(tabella(f)->item(riga(f, kBernasconi), 3)->text(), QStringLiteral("8000.00"));
+        return;
+    }
+    if (entrata) {
+        QCOMPARE(etichetta, QStringLiteral("Importo 13a/14a per Luca Bernasconi (6/2026, 1 mesi):"));
+        QCOMPARE(QString::number(suggerito, 'f', 2), QStringLiteral("416.65"));
+        QCOMPARE(QString::number(mesi.at(5).tredicesimaLiquidata, 'f', 2), QStringLiteral("416.65"));
+        // 16 days of 5000 (2666.67) and the payout; the automatic thirteenth adds nothing.
+        QCOMPARE(tabella(f)->item(riga(f, kBernasconi), 3)->text(), QStringLiteral("3083.32"));
         return;
     }
     QCOMPARE(etichetta, QStringLiteral("Importo 13a/14a per Luca Bernasconi (6/2026, 6 mesi):"));

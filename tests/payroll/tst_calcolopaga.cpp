@@ -255,6 +255,15 @@ void TestCalcoloPaga::arrotondamenti_data()
     QTest::newRow("-2.5 centimes") << -0.025 << "-0.05" << "-0.03";
     QTest::newRow("-456.27: below the half") << -456.27 << "-456.25" << "-456.27";
     QTest::newRow("-0.004: nothing, never -0.00") << -0.004 << "0.00" << "0.00";
+    // Past 2048 francs a half-centime stands in binary further from the
+    // half than a fixed hundred-billionth of a step: -2048.075 x 100 is
+    // -204807.49999999997. The margin grows with the amount, in both signs
+    // and far beyond.
+    QTest::newRow("-2048.075") << -2048.075 << "-2048.10" << "-2048.08";
+    QTest::newRow("2048.075") << 2048.075 << "2048.10" << "2048.08";
+    QTest::newRow("-2048.025") << -2048.025 << "-2048.05" << "-2048.03";
+    QTest::newRow("-123456.785") << -123456.785 << "-123456.80" << "-123456.79";
+    QTest::newRow("123456.785") << 123456.785 << "123456.80" << "123456.79";
 }
 
 void TestCalcoloPaga::arrotondamenti()

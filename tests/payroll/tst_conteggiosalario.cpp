@@ -808,6 +808,13 @@ void TestConteggioSalario::regoleMese_data()
     // Before 1 January after the 17th birthday: none of the three.
     QTest::newRow("apprentice of 16") << "10/05/2010" << "M" << 3 << 800.0 << 0.0 << 100 << "" << QByteArray()
                                       << QStringList{"800.00", "0.00", "0.00", "0.00"};
+    // The employer's accident premium (1 %) is owed at any age, on the
+    // whole gross: 10.00 of 1000 at 16 and past the reference age, where
+    // the AHV base is nothing.
+    QTest::newRow("16, employer's accident premium") << "10/05/2010" << "M" << 3 << 1000.0 << 0.0 << 100 << ""
+                                                     << QByteArray() << QStringList{"1000.00", "0.00", "0.00", "0.00"};
+    QTest::newRow("retired, employer's accident premium") << "10/05/1958" << "M" << 3 << 1000.0 << 0.0 << 100 << ""
+                                                          << QByteArray() << QStringList{"1000.00", "0.00", "0.00", "0.00"};
     // A birth date after the year is a mistake: counted at working age (and
     // the pension at 40), as without a birth date.
     QTest::newRow("born after the year") << "01/01/2030" << "M" << 1 << 5000.0 << 0.0 << 100 << "" << QByteArray()
@@ -885,6 +892,8 @@ void TestConteggioSalario::regoleMese()
                           importo(r.assegniFamiliari)}),
              attesi);
     QCOMPARE(importo(r.netto), importo(r.lordoImponibile - r.contributiDipendente - r.lppDipendente));
+    // The employer's accident premium: 1 % of the gross, whatever the age.
+    QCOMPARE(importo(r.datore.lainf), importo(r.lordoContributivo / 100.0));
 }
 
 void TestConteggioSalario::massimaleAnnuo_data()
