@@ -62,6 +62,25 @@ void aggiungiMese(PagheAnno::Somme& s, const StoricoPaghe::PagaMese& p, double s
     s.ultimoMese = p;
 }
 
+// An estimated month as the pay history would keep it, every amount to the
+// centime: the months after it carry it over the year, and the sums add it
+// up, as they do a saved month's (the employer's part of a month, rounded
+// item by item, adds up to its total).
+StoricoPaghe::PagaMese comeNelloStorico(StoricoPaghe::PagaMese p)
+{
+    for (double* v : {&p.lordoImponibile, &p.contributiDipendente, &p.lppDipendente, &p.assegniFamiliari,
+                      &p.impostaTrattenuta, &p.netto, &p.lordoSoggettoAD, &p.guadagnoAssicuratoAD,
+                      &p.lordoSoggettoLAINF, &p.guadagnoAssicuratoLAINF, &p.mensilitaConteggio,
+                      &p.mensilitaMovimenti, &p.tredicesimaMovimenti, &p.datore.avs, &p.datore.ad, &p.datore.caf,
+                      &p.datore.lainf})
+        *v = arrotonda2(*v);
+    for (StoricoPaghe::Trattenuta* t : {&p.dettaglio.avs, &p.dettaglio.ad, &p.dettaglio.caf, &p.dettaglio.infortuni}) {
+        t->importo = arrotonda2(t->importo);
+        t->imponibile = arrotonda2(t->imponibile);
+    }
+    return p;
+}
+
 // The gross the month's AHV/IV/EO and family fund were charged on.
 double baseAvs(const StoricoPaghe::PagaMese& p)
 {
@@ -137,7 +156,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
         if (r.scalaImpostaMancante)
             return senzaCifre(PagheAnno::Origine::ImpostaMancante,
                               ConteggioSalario::impostaNonCalcolabile(r.cantoneImposta, r.tariffaImposta));
-        StoricoPaghe::PagaMese p = ConteggioSalario::comeMese(r);
+        StoricoPaghe::PagaMese p = comeNelloStorico(ConteggioSalario::comeMese(r));
         p.conNetto = true;
         aggiungiMese(s, p, baseAvs(p));
         stimati.append(p);
