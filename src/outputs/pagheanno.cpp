@@ -275,7 +275,7 @@ void aggiungiCategorie(PagheAnno::Somme& s, const QString& id, int anno, const Q
     }
     for (const MovimentoStipendio& m : PagheAnno::movimentiAnno(id, anno)) {
         const int mese = DateTesto::daMovimento(m.data).month();
-        if (!visti.contains(mese) || !(m.importo > 0) || !m.soggettoIF)
+        if (!visti.contains(mese) || Movimenti::scarto(m) != Movimenti::Scarto::Nessuno || !m.soggettoIF)
             continue;
         if (daAbbinare.contains(mese)) {
             QList<StoricoPaghe::Voce>& voci = daAbbinare[mese];

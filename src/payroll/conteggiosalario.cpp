@@ -716,12 +716,24 @@ QList<AssegniFamiliari::DettaglioFiglio> ConteggioSalario::figliPerGiorni(const 
 {
     const auto perGiorni = [giorni](double importo) { return giorni < 30 ? importo * giorni / 30.0 : importo; };
     QList<AssegniFamiliari::DettaglioFiglio> figli = a.dettagli;
+    // The centime the rounding leaves goes to the child with the largest
+    // allowance (the last of those with the same): never below 0, also
+    // beside a child whose allowance is 0.
+    int ultimo = -1;
+    for (int i = 0; i < figli.size(); ++i) {
+        if (ultimo < 0 || figli.at(i).importo >= figli.at(ultimo).importo)
+            ultimo = i;
+    }
     double resto = Importi::arrotonda2(perGiorni(a.totale));
     for (int i = 0; i < figli.size(); ++i) {
+        if (i == ultimo)
+            continue;
         AssegniFamiliari::DettaglioFiglio& f = figli[i];
-        f.importo = Importi::arrotonda2(i + 1 < figli.size() ? perGiorni(f.importo) : resto);
+        f.importo = Importi::arrotonda2(perGiorni(f.importo));
         resto -= f.importo;
     }
+    if (ultimo >= 0)
+        figli[ultimo].importo = Importi::arrotonda2(resto);
     return figli;
 }
 

@@ -24,12 +24,15 @@ bool rigaPropria(const QString& descrizione)
 }
 
 // The movement's date when it pays an extra salary in the year; invalid
-// otherwise.
+// otherwise: a movement the count never pays (no amount above 0, no box
+// ticked) pays none of it.
 QDate dataMensilita(const MovimentoStipendio& m, int anno)
 {
     const QDate data = DateTesto::daMovimento(m.data);
-    return data.isValid() && data.year() == anno && m.importo > 0 && Movimenti::mensilitaAggiuntiva(m) ? data
-                                                                                                        : QDate();
+    return data.isValid() && data.year() == anno && Movimenti::scarto(m) == Movimenti::Scarto::Nessuno
+            && Movimenti::mensilitaAggiuntiva(m)
+        ? data
+        : QDate();
 }
 
 // A movement of the thirteenth's kind: an advance of the thirteenth is due

@@ -126,6 +126,8 @@ private slots:
     void datiDanneggiati();
     void giorniDelMese_data();
     void giorniDelMese();
+    void figliPerGiorni_data();
+    void figliPerGiorni();
     void modelliImposta_data();
     void modelliImposta();
     void salarioDelloStorico_data();
@@ -150,7 +152,8 @@ void TestConteggioSalario::mensile_data()
     QTest::addColumn<QString>("movimenti");    // "date|kind|amount|description", ";" between them; a date
                                                // after "+": entered once its month was saved; after
                                                // "~": its month saved by a version that kept no
-                                               // extra salaries with the month
+                                               // extra salaries with the month; a fifth field
+                                               // "nessuna casella": every box cleared
     QTest::addColumn<double>("dovute");        // extra salaries owed and not paid
     // lordoContributivo, lordoImponibile, contributi, lpp, assegni, tredicesima, aggiunte, netto
     QTest::addColumn<QStringList>("attesi");
@@ -285,6 +288,12 @@ void TestConteggioSalario::mensile_data()
     QTest::newRow("December, an advance entered after its month was saved")
         << 6000.0 << 12 << 1 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
         << "+" + acconto << 0.0 << QStringList{"12000.00", "12000.00", "804.60", "214.75", "0.00", "6000.00", "0.00", "10980.65"};
+    // An advance with every box cleared is never paid, so it pays none of
+    // the thirteenth either.
+    QTest::newRow("December, an advance with no box ticked")
+        << 6000.0 << 12 << 1 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
+        << acconto + QStringLiteral("|nessuna casella") << 0.0
+        << QStringList{"12000.00", "12000.00", "804.60", "214.75", "0.00", "6000.00", "0.00", "10980.65"};
     QTest::newRow("December after an advance, its month saved by an earlier version")
         << 6000.0 << 12 << 1 << 1 << "1" << "" << 100 << "M" << "10/05/1986" << QByteArray() << "" << false
         << "~" + acconto << 0.0 << QStringList{"9000.00", "9000.00", "603.45", "214.75", "0.00", "3000.00", "0.00", "8181.80"};
@@ -408,6 +417,8 @@ void TestConteggioSalario::mensile()
         m.importo = campi.at(2).toDouble();
         m.descrizione = campi.at(3);
         Movimenti::applicaPreset(m);
+        if (campi.value(4) == QLatin1String("nessuna casella"))
+            m.soggettoAVS = m.soggettoAD = m.soggettoCAF = m.soggettoLAINF = m.soggettoLPP = m.soggettoIF = false;
         if (m.data.startsWith(QLatin1Char('+')))
             tardivi.append(m);
         else
@@ -1189,6 +1200,41 @@ void TestConteggioSalario::datiDanneggiati()
     QCOMPARE(r.netto, 0.0);
     QVERIFY(!QFileInfo::exists(StoricoPaghe::percorsoFile(kId, 2026)));
     Datoteca::carica(2025);
+}
+
+// Each child's allowance for the month's days, to the centime, adding up to
+// the month's; the centime the rounding leaves goes to the largest.
+void TestConteggioSalario::figliPerGiorni_data()
+{
+    QTest::addColumn<QList<double>>("mese"); // each child's allowance for a whole month
+    QTest::addColumn<int>("giorni");
+    QTest::addColumn<QStringList>("attesi");
+
+    QTest::newRow("whole month") << QList<double>{215, 268} << 30 << QStringList{"215.00", "268.00"};
+    QTest::newRow("20 days, two alike: the last") << QList<double>{215, 215} << 20
+                                                  << QStringList{"143.33", "143.34"};
+    // 400 for one day: 13.33; 6.67 + 6.67 would leave -0.01 to the third.
+    QTest::newRow("one day, a child of 0 last") << QList<double>{200, 200, 0} << 1
+                                                << QStringList{"6.67", "6.66", "0.00"};
+    QTest::newRow("one day, the largest first") << QList<double>{268, 215, 215} << 1
+                                                << QStringList{"8.93", "7.17", "7.17"};
+}
+
+void TestConteggioSalario::figliPerGiorni()
+{
+    QFETCH(QList<double>, mese);
+    QFETCH(int, giorni);
+    AssegniFamiliari::Risultato a;
+    for (const double importo : mese) {
+        AssegniFamiliari::DettaglioFiglio f;
+        f.importo = importo;
+        a.dettagli << f;
+        a.totale += importo;
+    }
+    QStringList ottenuti;
+    for (const AssegniFamiliari::DettaglioFiglio& f : ConteggioSalario::figliPerGiorni(a, giorni))
+        ottenuti << importo(f.importo);
+    QTEST(ottenuti, "attesi");
 }
 
 // A month begun or ended during the employment pays its days on a 30-day
