@@ -62,14 +62,33 @@ bool tipoAssegno(const QString& tipo)
 // A child's age on the month's reference date, as the pay count gives it.
 constexpr int kEtaMassima = 150;
 
-// A child's allowance as the pay count pays it: an amount of 0 or more, a
-// birth date (children without one are paid nothing, so none is saved), an
-// age, a kind of the table.
-bool figlioValido(const StoricoPaghe::AssegnoFiglio& f)
+// Whole years from the birth date to the date.
+int anniAl(const QDate& nascita, const QDate& data)
+{
+    int anni = data.year() - nascita.year();
+    if (data.month() < nascita.month() || (data.month() == nascita.month() && data.day() < nascita.day()))
+        --anni;
+    return anni;
+}
+
+// The age the pay count gives a child born on `nascita` in the month: on
+// the last day of the month employed, so between the age on its first and
+// on its last day.
+bool etaDelMese(int eta, const QDate& nascita, int anno, int mese)
+{
+    const QDate primo(anno, mese, 1);
+    return nascita.isValid() && primo.isValid() && eta >= anniAl(nascita, primo)
+        && eta <= anniAl(nascita, primo.addMonths(1).addDays(-1));
+}
+
+// A child's allowance as the pay count pays it in the month: an amount of 0
+// or more, a birth date (children without one are paid nothing, so none is
+// saved), the age that date gives in the month, a kind of the table.
+bool figlioValido(const StoricoPaghe::AssegnoFiglio& f, int anno, int mese)
 {
     return importoValido(f.importo) && f.importo >= 0 && f.eta >= 0 && f.eta <= kEtaMassima
         && tipoAssegno(FileSicuri::unaRiga(f.tipo).trimmed())
-        && DateTesto::daGiornoMeseAnno(FileSicuri::unaRiga(f.dataNascita).trimmed()).isValid();
+        && etaDelMese(f.eta, DateTesto::daGiornoMeseAnno(FileSicuri::unaRiga(f.dataNascita).trimmed()), anno, mese);
 }
 
 // The children's allowances add up, to the centime, to the month's family
@@ -429,18 +448,22 @@ bool StoricoPaghe::caricaAnno(const QString& id, int anno, QList<PagaMese>& mesi
                 problemi.append(FileIni::problema(
                     percorso, r.numero, tr("importo non valido per %1: \"%2\"").arg(chiave, testoImporto)));
             const QString testoEta = campi.at(1).trimmed();
-            if (!FileSicuri::intero(testoEta, 0, kEtaMassima, &f.eta))
-                problemi.append(FileIni::problema(percorso, r.numero,
-                                                  tr("età non valida per %1: \"%2\"").arg(chiave, testoEta)));
+            const bool etaLetta = FileSicuri::intero(testoEta, 0, kEtaMassima, &f.eta);
             f.tipo = campi.at(2).trimmed();
             if (!tipoAssegno(f.tipo))
                 problemi.append(FileIni::problema(
                     percorso, r.numero, tr("tipo di assegno non valido per %1: \"%2\"").arg(chiave, f.tipo)));
             f.dataNascita = campi.at(3).trimmed();
-            if (!DateTesto::daGiornoMeseAnno(f.dataNascita).isValid())
+            const QDate nascita = DateTesto::daGiornoMeseAnno(f.dataNascita);
+            if (!nascita.isValid())
                 problemi.append(FileIni::problema(
                     percorso, r.numero,
                     tr("data di nascita non valida per %1: \"%2\"").arg(chiave, f.dataNascita)));
+            // The age is the one the birth date gives in the month: a digit
+            // changed in either is seen.
+            if (!etaLetta || (nascita.isValid() && !etaDelMese(f.eta, nascita, anno, corrente.mese)))
+                problemi.append(FileIni::problema(percorso, r.numero,
+                                                  tr("età non valida per %1: \"%2\"").arg(chiave, testoEta)));
             f.nome = campi.mid(4).join(QLatin1Char(';')).trimmed();
             corrente.figliAssegni.append(f);
         }
@@ -509,7 +532,7 @@ bool StoricoPaghe::salvaMese(const QString& id, const PagaMese& paga, QString* e
     if (!paga.figliAssegni.isEmpty()) {
         bool validi = cantoneSvizzero(FileSicuri::unaRiga(paga.cantoneAssegni).trimmed()) && assegniQuadrano(paga);
         for (const AssegnoFiglio& f : paga.figliAssegni)
-            validi = validi && figlioValido(f);
+            validi = validi && figlioValido(f, paga.anno, paga.mese);
         if (!validi)
             return rifiuta(errore, tr("Gli assegni dei figli del mese non sono validi: il mese non viene salvato."));
     }

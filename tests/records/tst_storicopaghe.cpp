@@ -177,7 +177,7 @@ void TestStoricoPaghe::caricaFileMalformato_data()
                                          << QStringList{"riga 3: importo non valido per netto"} << QList<int>{}
                                          << QStringList{};
     QTest::newRow("a child's allowance cut short")
-        << QByteArray("[12]\nnetto=12\nassegnoFiglio1=215.00;7\nassegnoFiglio2=x;7;figli;01/01/2020;Ugo\n")
+        << QByteArray("[12]\nnetto=12\nassegnoFiglio1=215.00;7\nassegnoFiglio2=x;6;figli;01/01/2020;Ugo\n")
         << QList<int>{12} << QStringList{"12.00"}
         << QStringList{"riga 3: riga non valida: assegnoFiglio1", "riga 4: importo non valido per assegnoFiglio2",
                        "riga 1: assegni dei figli senza cantone: [12]"}
@@ -202,6 +202,9 @@ void TestStoricoPaghe::caricaFileMalformato_data()
         {"impossible birth date", "10/03/2019", "41/02/2016",
          "riga 5: data di nascita non valida per assegnoFiglio1: \"41/02/2016\""},
         {"age no whole number", ";7;", ";7.5;", "riga 5: età non valida per assegnoFiglio1: \"7.5\""},
+        // The age the birth date gives in December, and the date the age gives.
+        {"age a digit changed", ";7;", ";1;", "riga 5: età non valida per assegnoFiglio1: \"1\""},
+        {"birth year a digit changed", "10/03/2019", "10/03/2016", "riga 5: età non valida per assegnoFiglio1: \"7\""},
         {"kind the table does not know", ";figli;", ";figlii;", "riga 5: tipo di assegno non valido per assegnoFiglio1"},
         {"children numbered with a gap", "assegnoFiglio2", "assegnoFiglio3", "riga 6: figlio fuori sequenza: assegnoFiglio3"}};
     for (const auto& d : danni)
@@ -489,7 +492,7 @@ void TestStoricoPaghe::righeDelMese()
     x.altreVoci = {{QStringLiteral("Rimborso spese"), 200}, {QStringLiteral("Acconto"), -500}};
     p.cantoneAssegni = QStringLiteral("ZH");
     p.figliAssegni = {{QStringLiteral("Rossi; Anna\nbis"), QStringLiteral("10/03/2019"), QStringLiteral("figli"), 143.334, 7},
-                      {QStringLiteral("Rossi Ugo"), QStringLiteral("28/12/2026"), QStringLiteral("figli"), 143.33, 0}};
+                      {QStringLiteral("Rossi Ugo"), QStringLiteral("28/12/2025"), QStringLiteral("figli"), 143.33, 0}};
     // Children the reader would refuse (not adding up to the month's
     // allowances) are not written.
     const QByteArray prima = AmbienteTest::leggi(StoricoPaghe::percorsoFile(id, 2026));
@@ -534,7 +537,7 @@ void TestStoricoPaghe::righeDelMese()
     QStringList figli;
     for (const auto& f : mesi.at(2).figliAssegni)
         figli << QStringList{f.nome, f.dataNascita, f.tipo, Importi2(f.importo), QString::number(f.eta)}.join('|');
-    QCOMPARE(figli, (QStringList{"Rossi; Anna bis|10/03/2019|figli|143.33|7", "Rossi Ugo|28/12/2026|figli|143.33|0"}));
+    QCOMPARE(figli, (QStringList{"Rossi; Anna bis|10/03/2019|figli|143.33|7", "Rossi Ugo|28/12/2025|figli|143.33|0"}));
 }
 
 #include "tst_storicopaghe.moc"
