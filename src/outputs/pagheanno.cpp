@@ -131,8 +131,6 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     // months (the ceilings of the unemployment and accident insurance to
     // date, the extra salaries already paid, the withholding tax to date).
     QList<StoricoPaghe::PagaMese> stimati;
-    // What the estimated months paid by themselves of the extra salaries.
-    double mensilitaStimate = 0.0;
     for (int mese = 1; mese <= 12; ++mese) {
         if (!PagheAnno::inServizio(d, anno, mese))
             continue;
@@ -160,7 +158,6 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
         p.conNetto = true;
         aggiungiMese(s, p, baseAvs(p));
         stimati.append(p);
-        mensilitaStimate += r.mensilitaConteggio;
         salarioUltimo = delMese.salarioMensile;
         ultimo = r;
         guadagnoAD += r.dettaglio.ad.imponibile;
@@ -177,7 +174,7 @@ PagheAnno::Somme stima(const QString& id, const DatiDipendente& d, int anno)
     double mancanti = 0.0;
     if (d.tipoPaga != 1 && !contesto.azienda.tredicesimaAutomatica) {
         const MensilitaAggiuntive::Pagato pagato =
-            MensilitaAggiuntive::pagato(id, anno, ultimo.mese, {}, mensilitaStimate, true);
+            MensilitaAggiuntive::pagato(id, anno, ultimo.mese, stimati, true);
         mancanti = MensilitaAggiuntive::resto(d, MensilitaAggiuntive::quota(d, anno, salarioUltimo), pagato);
     }
     if (mancanti > 0 && ultimo.lordoContributivo > 0) {

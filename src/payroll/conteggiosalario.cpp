@@ -144,7 +144,7 @@ MensilitaMese mensilitaDelMese(const DatiDipendente& d, int anno, int mese, doub
     const bool fine = finisceNelMese(d.periodi, anno, mese);
     const double quota = MensilitaAggiuntive::quota(d, anno, salario);
     const MensilitaAggiuntive::Pagato pagato =
-        MensilitaAggiuntive::pagato(movimenti, variabili, anno, mese, precedenti, 0.0, true);
+        MensilitaAggiuntive::pagato(movimenti, variabili, anno, mese, precedenti, true);
     if (automatica)
         r.automatica = MensilitaAggiuntive::delMese(d, anno, mese, quota, pagato);
     if (fine)

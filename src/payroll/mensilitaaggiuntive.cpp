@@ -90,19 +90,18 @@ QList<StoricoPaghe::PagaMese> MensilitaAggiuntive::mesiPrecedenti(const QList<St
 
 MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QString& codice, int anno, int mese,
                                                         const QList<StoricoPaghe::PagaMese>& precedenti,
-                                                        double stimate, bool conMeseCorrente)
+                                                        bool conMeseCorrente)
 {
     return pagato(Movimenti::carica(codice), VariabiliMensili::caricaAnno(codice, anno), anno, mese, precedenti,
-                  stimate, conMeseCorrente);
+                  conMeseCorrente);
 }
 
 MensilitaAggiuntive::Pagato MensilitaAggiuntive::pagato(const QList<MovimentoStipendio>& movimenti,
                                                         const QList<VariabileMese>& variabili, int anno, int mese,
                                                         const QList<StoricoPaghe::PagaMese>& precedenti,
-                                                        double stimate, bool conMeseCorrente)
+                                                        bool conMeseCorrente)
 {
     Pagato p;
-    p.mensilita = stimate;
     // A month saved with what its movements paid counts that; a month saved
     // before it kept it, or not saved, counts the movements dated in it.
     QSet<int> salvati;
@@ -162,7 +161,7 @@ double MensilitaAggiuntive::daLiquidare(const QString& codice, const DatiDipende
     // outside the employment is not counted: neither would pay a payout.
     if (d.tipoPaga == 1 || !ConteggioSalario::inServizio(d, anno, mese))
         return 0.0;
-    const Pagato p = pagato(codice, anno, mese, mesiPrecedenti(codice, anno, mese), 0.0, false);
+    const Pagato p = pagato(codice, anno, mese, mesiPrecedenti(codice, anno, mese), false);
     return resto(d, quota(d, anno, salarioMensile), p);
 }
 

@@ -44,17 +44,15 @@ public:
     // What the year paid up to `mese`: the movements of an extra salary's
     // kind dated to the month included (of a month saved before it,
     // `precedenti`, those the month kept as paid, never one entered after
-    // it was saved), the count's own lines of the months saved before it and
-    // of months counted without being saved (`stimate`, a year estimate),
-    // and the variables' "13a / 14a / gratifica" of the months before it, of
+    // it was saved), the count's own lines of the months saved (or, for a
+    // year estimate, counted) before it, and the variables' "13a / 14a / gratifica" of the months before it, of
     // the month too with `conMeseCorrente`.
     static Pagato pagato(const QString& codice, int anno, int mese, const QList<StoricoPaghe::PagaMese>& precedenti,
-                         double stimate, bool conMeseCorrente);
+                         bool conMeseCorrente);
     // The same from what a count has already read: the employee's
     // `movimenti` and the year's twelve months of `variabili`.
     static Pagato pagato(const QList<MovimentoStipendio>& movimenti, const QList<VariabileMese>& variabili, int anno,
-                         int mese, const QList<StoricoPaghe::PagaMese>& precedenti, double stimate,
-                         bool conMeseCorrente);
+                         int mese, const QList<StoricoPaghe::PagaMese>& precedenti, bool conMeseCorrente);
 
     // How many extra salaries December (at most two) and June (the
     // fourteenth, with two extra salaries) pay automatically; 0 in any other
