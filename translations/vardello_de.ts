@@ -3368,6 +3368,14 @@ Möchten Sie diese Daten trotzdem auf eigenes Risiko und eigene Gefahr speichern
         <source>Il valore %1 in &quot;%2&quot; non e&apos; ammesso: deve essere tra %3 e %4.</source>
         <translation>Der Wert %1 in &quot;%2&quot; ist nicht zulässig: Er muss zwischen %3 und %4 liegen.</translation>
     </message>
+    <message>
+        <source>Il valore &quot;%1&quot; in &quot;%2&quot; ha troppi decimali: se ne possono scrivere al massimo %3.</source>
+        <translation>Der Wert &quot;%1&quot; in &quot;%2&quot; hat zu viele Dezimalstellen: Es sind höchstens %3 erlaubt.</translation>
+    </message>
+    <message>
+        <source>L&apos;importo &quot;%1&quot; in &quot;%2&quot; supera il massimo ammesso di %3.</source>
+        <translation>Der Betrag &quot;%1&quot; in &quot;%2&quot; übersteigt das zulässige Maximum von %3.</translation>
+    </message>
 </context>
 <context>
     <name>LinguaUtente</name>

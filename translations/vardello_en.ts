@@ -3368,6 +3368,14 @@ Do you still want to save these data at your own risk?</translation>
         <source>Il valore %1 in &quot;%2&quot; non e&apos; ammesso: deve essere tra %3 e %4.</source>
         <translation>The value %1 in &quot;%2&quot; is not allowed: it must be between %3 and %4.</translation>
     </message>
+    <message>
+        <source>Il valore &quot;%1&quot; in &quot;%2&quot; ha troppi decimali: se ne possono scrivere al massimo %3.</source>
+        <translation>The value &quot;%1&quot; in &quot;%2&quot; has too many decimals: at most %3 can be entered.</translation>
+    </message>
+    <message>
+        <source>L&apos;importo &quot;%1&quot; in &quot;%2&quot; supera il massimo ammesso di %3.</source>
+        <translation>The amount &quot;%1&quot; in &quot;%2&quot; exceeds the permitted maximum of %3.</translation>
+    </message>
 </context>
 <context>
     <name>LinguaUtente</name>

@@ -3368,6 +3368,14 @@ Vuoi comunque salvare questi dati a tuo rischio e pericolo?</source>
         <source>Il valore %1 in &quot;%2&quot; non e&apos; ammesso: deve essere tra %3 e %4.</source>
         <translation>El valor %1 en &quot;%2&quot; no está admitido: debe estar entre %3 y %4.</translation>
     </message>
+    <message>
+        <source>Il valore &quot;%1&quot; in &quot;%2&quot; ha troppi decimali: se ne possono scrivere al massimo %3.</source>
+        <translation>El valor &quot;%1&quot; en &quot;%2&quot; tiene demasiados decimales: se admiten como máximo %3.</translation>
+    </message>
+    <message>
+        <source>L&apos;importo &quot;%1&quot; in &quot;%2&quot; supera il massimo ammesso di %3.</source>
+        <translation>El importe &quot;%1&quot; en &quot;%2&quot; supera el máximo admitido de %3.</translation>
+    </message>
 </context>
 <context>
     <name>LinguaUtente</name>

@@ -3368,6 +3368,14 @@ Voulez-vous tout de même enregistrer ces données à vos risques et périls ?</
         <source>Il valore %1 in &quot;%2&quot; non e&apos; ammesso: deve essere tra %3 e %4.</source>
         <translation>La valeur %1 dans &quot;%2&quot; n&apos;est pas admise : elle doit être comprise entre %3 et %4.</translation>
     </message>
+    <message>
+        <source>Il valore &quot;%1&quot; in &quot;%2&quot; ha troppi decimali: se ne possono scrivere al massimo %3.</source>
+        <translation>La valeur &quot;%1&quot; dans &quot;%2&quot; a trop de décimales : %3 au maximum sont admises.</translation>
+    </message>
+    <message>
+        <source>L&apos;importo &quot;%1&quot; in &quot;%2&quot; supera il massimo ammesso di %3.</source>
+        <translation>Le montant &quot;%1&quot; dans &quot;%2&quot; dépasse le maximum admis de %3.</translation>
+    </message>
 </context>
 <context>
     <name>LinguaUtente</name>

@@ -184,9 +184,12 @@ bool DialogPeriodiRapporto::confermaOk()
         Messaggi::avviso(this, tr("Attenzione"), rifiuto);
         return false;
     }
-    originale = copia;
-    Messaggi::informazione(this, tr("Periodi aggiornati"),
-                           tr("Ricordati di premere Salva nella scheda per rendere effettive le modifiche."));
+    // The reminder only when there is something to save.
+    if (copia != originale) {
+        originale = copia;
+        Messaggi::informazione(this, tr("Periodi aggiornati"),
+                               tr("Ricordati di premere Salva nella scheda per rendere effettive le modifiche."));
+    }
     accept();
     return true;
 }

@@ -80,18 +80,7 @@ GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
     m_dati = Azienda::carica(m_nomeFile, &m_erroreLettura);
     if (!m_erroreLettura.isEmpty())
         QTimer::singleShot(0, this, [this] { Messaggi::avviso(this, tr("Azienda"), m_erroreLettura); });
-    editRagioneSociale->setText(m_dati.ragioneSociale);
-    editIndirizzo->setText(m_dati.indirizzo);
-    editCap->setText(m_dati.cap);
-    editLocalita->setText(m_dati.localita);
-    editCantone->setText(m_dati.cantone);
-    const int indice = comboNazione->findData(m_dati.nazione);
-    comboNazione->setCurrentIndex(indice >= 0 ? indice : 0);
-    infortuni->mostra(m_dati);
-    blocco->cambiaNazione(comboNazione->currentIndex());
-    const QList<QLineEdit*>& campi = blocco->campiIdentificativi();
-    for (QLineEdit* campo : campi)
-        campo->setText(m_dati.campi.value(campo->objectName()));
+    mostraDati();
 
     connect(comboNazione, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &GestioneAzienda::cambiaNazione);
@@ -107,6 +96,30 @@ GestioneAzienda::GestioneAzienda(const QString& nomeFile, QWidget* parent)
     for (QLineEdit* e : infortuni->campi())
         blocco->segnaModificheDi(e);
     segnaIdentificativi();
+}
+
+void GestioneAzienda::mostraDati()
+{
+    // A field already showing its text is left alone: no fill of the
+    // address block runs for it.
+    auto mostra = [](QLineEdit* campo, const QString& testo) {
+        if (campo->text() != testo)
+            campo->setText(testo);
+    };
+    mostra(editRagioneSociale, m_dati.ragioneSociale);
+    mostra(editIndirizzo, m_dati.indirizzo);
+    mostra(editCap, m_dati.cap);
+    mostra(editLocalita, m_dati.localita);
+    mostra(editCantone, m_dati.cantone);
+    const int indice = comboNazione->findData(m_dati.nazione);
+    if (comboNazione->currentIndex() != (indice >= 0 ? indice : 0) || blocco->campiIdentificativi().isEmpty()) {
+        comboNazione->setCurrentIndex(indice >= 0 ? indice : 0);
+        blocco->cambiaNazione(comboNazione->currentIndex());
+    }
+    infortuni->mostra(m_dati);
+    const QList<QLineEdit*>& campi = blocco->campiIdentificativi();
+    for (QLineEdit* campo : campi)
+        mostra(campo, m_dati.campi.value(campo->objectName()));
 }
 
 bool GestioneAzienda::modificato() const
@@ -199,7 +212,10 @@ bool GestioneAzienda::salvaDati()
         Messaggi::avviso(this, tr("Azienda"), tr("Salvataggio non riuscito."));
         return false;
     }
-    m_dati = a;
+    // The form shows what the file now holds: a ceiling typed 148200.005
+    // is stored 148200.01.
+    m_dati = Azienda::carica(m_nomeFile, &m_erroreLettura);
+    mostraDati();
     blocco->setModificato(false);
     Messaggi::informazione(this, tr("Azienda"), tr("Dati salvati."));
     return true;

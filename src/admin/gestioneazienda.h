@@ -38,6 +38,8 @@ public slots:
 
 private:
     bool salvaDati();
+    // Fills the form with m_dati.
+    void mostraDati();
     void segnaIdentificativi();
 
     QString m_nomeFile;

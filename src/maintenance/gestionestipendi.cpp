@@ -311,6 +311,9 @@ bool GestioneStipendi::salvaPeriodi()
         if (origine >= 0 && origine < caricati.size()) {
             p.note = caricati.at(origine).note;
             p.movimenti = caricati.at(origine).movimenti;
+            // A salary left as it was shown keeps the value stored.
+            if (testoCella(tabella, r, 2) == Decimali::testo(caricati.at(origine).salarioMensile))
+                p.salarioMensile = caricati.at(origine).salarioMensile;
         }
         completaPeriodo(&p, dip);
         periodi.append(p);
@@ -321,7 +324,8 @@ bool GestioneStipendi::salvaPeriodi()
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare.") + QLatin1Char('\n') + motivo);
         return false;
     }
-    modificato = false;
+    // The table shows what the file now holds: 6'200.005 typed is 6200.01.
+    carica();
     Messaggi::informazione(this, tr("Salvato"), tr("Periodi salvati."));
     return true;
 }

@@ -84,6 +84,8 @@ const QList<Colonna>& colonneMensili()
 }
 
 const Qt::Alignment kDestra = Qt::AlignRight | Qt::AlignVCenter;
+// The text a cell was shown with.
+const int kRuoloMostrato = Qt::UserRole + 1;
 
 // Every header and cell shows whole, in any language: a column is at least
 // as wide as the longest word of its header and its widest cell (a note
@@ -145,6 +147,13 @@ bool leggiCella(const Colonna& colonna, const QString& testo, double* valore)
 {
     return VariabiliMensili::importo(colonna.campo) ? InputSvizzero::leggiImporto(testo, valore)
                                                     : InputSvizzero::leggiNumero(testo, valore);
+}
+
+QTableWidgetItem* cellaMostrata(const QString& testo)
+{
+    auto* cella = new QTableWidgetItem(testo);
+    cella->setData(kRuoloMostrato, testo);
+    return cella;
 }
 
 } // namespace
@@ -288,17 +297,25 @@ void GestioneVariabili::caricaDati()
 
     caricamento = true;
     impostaColonne();
+    caricamento = false;
+    mostraMesi(VariabiliMensili::caricaAnno(id, sceltaAnno->value()));
+    indiceMostrato = sceltaDipendente->currentIndex();
+    annoMostrato = sceltaAnno->value();
+}
+
+void GestioneVariabili::mostraMesi(const QList<VariabileMese>& mesi)
+{
+    caricamento = true;
     const QList<Colonna>& colonne = orario ? colonneOrarie() : colonneMensili();
-    const QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(id, sceltaAnno->value());
     for (int r = 0; r < 12 && r < mesi.size(); ++r) {
         griglia->setItem(r, 0, cellaFissa(LinguaUtente::nomeMeseMaiuscolo(r + 1)));
         for (int c = 1; c < colonne.size(); ++c) {
             if (colonne.at(c).campo) {
-                auto* cella = new QTableWidgetItem(dueDecimali(mesi.at(r).*(colonne.at(c).campo)));
+                auto* cella = cellaMostrata(VariabiliMensili::testo(colonne.at(c).campo, mesi.at(r).*(colonne.at(c).campo)));
                 cella->setTextAlignment(kDestra);
                 griglia->setItem(r, c, cella);
             } else {
-                griglia->setItem(r, c, new QTableWidgetItem(mesi.at(r).comunicazioni));
+                griglia->setItem(r, c, cellaMostrata(mesi.at(r).comunicazioni));
             }
         }
     }
@@ -309,10 +326,15 @@ void GestioneVariabili::caricaDati()
     griglia->setItem(kRigaTotali, 0, totale);
     caricamento = false;
 
+    mesiMostrati = mesi;
     modificato = false;
-    indiceMostrato = sceltaDipendente->currentIndex();
-    annoMostrato = sceltaAnno->value();
     ricalcolaTotali();
+}
+
+bool GestioneVariabili::toccata(int riga, int colonna) const
+{
+    const QTableWidgetItem* cella = griglia->item(riga, colonna);
+    return cella && cella->text() != cella->data(kRuoloMostrato).toString();
 }
 
 bool GestioneVariabili::eventFilter(QObject* oggetto, QEvent* evento)
@@ -331,13 +353,19 @@ void GestioneVariabili::ricalcolaTotali()
     for (int c = 1; c <= 12 && c < griglia->columnCount() && c < colonne.size(); ++c) {
         double somma = 0.0;
         for (int r = 0; r < 12; ++r) {
-            // Text that is no amount counts 0 here; saving refuses it.
+            // A cell left as shown counts what is stored; text that is no
+            // amount counts 0 here, and saving refuses it.
             double v = 0.0;
             const QTableWidgetItem* cella = griglia->item(r, c);
-            if (cella && colonne.at(c).campo && leggiCella(colonne.at(c), cella->text(), &v))
+            if (!cella || !colonne.at(c).campo)
+                continue;
+            if (!toccata(r, c) && r < mesiMostrati.size())
+                somma += mesiMostrati.at(r).*(colonne.at(c).campo);
+            else if (leggiCella(colonne.at(c), cella->text(), &v))
                 somma += v;
         }
-        QTableWidgetItem* totale = cellaFissa(dueDecimali(somma));
+        QTableWidgetItem* totale
+            = cellaFissa(colonne.at(c).campo ? VariabiliMensili::testo(colonne.at(c).campo, somma) : QString());
         totale->setTextAlignment(kDestra);
         totale->setFont(grassetto);
         griglia->setItem(kRigaTotali, c, totale);
@@ -358,36 +386,43 @@ bool GestioneVariabili::salva()
     // saves first, the box already holds the new year.
     const int anno = annoMostrato;
     const QList<Colonna>& colonne = orario ? colonneOrarie() : colonneMensili();
-    // The stored year, so that what the grid does not show keeps its value.
+    // The stored year: what the grid does not show, and every cell the user
+    // left as it was shown, keep the value the file holds, whatever its
+    // decimals or size.
     QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(id, anno);
     for (int r = 0; r < 12 && r < mesi.size(); ++r) {
         VariabileMese& m = mesi[r];
         m.mese = r + 1;
+        bool oreToccate = false;
         for (int c = 1; c < colonne.size(); ++c) {
-            const QTableWidgetItem* cella = griglia->item(r, c);
-            const QString testo = cella ? cella->text() : QString();
-            if (!colonne.at(c).campo) {
+            if (!toccata(r, c))
+                continue;
+            const QString testo = griglia->item(r, c)->text();
+            double VariabileMese::*membro = colonne.at(c).campo;
+            if (!membro) {
                 m.comunicazioni = testo.trimmed();
                 continue;
             }
-            // A typed value that cannot be read is refused, never saved as 0.
+            // A typed value that cannot be read is refused, never saved as 0;
+            // hours and days take three decimals at most.
             double valore = 0.0;
             const QString campo = QStringLiteral("%1 - %2")
                                       .arg(LinguaUtente::nomeMeseMaiuscolo(r + 1),
                                            tr(colonne.at(c).intestazione).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-            const bool letto = VariabiliMensili::importo(colonne.at(c).campo)
+            const bool letto = VariabiliMensili::importo(membro)
                 ? InputSvizzero::importoOppureAvviso(this, campo, testo, &valore)
-                : InputSvizzero::numeroOppureAvviso(this, campo, testo, &valore);
-            if (!letto
-                || !InputSvizzero::nelLimiteOppureAvviso(this, campo, valore, 0.0,
-                                                         VariabiliMensili::massimo(colonne.at(c).campo))) {
+                : InputSvizzero::numeroOppureAvviso(this, campo, testo, &valore, true, VariabiliMensili::kDecimaliOre);
+            if (!letto || !InputSvizzero::nelLimiteOppureAvviso(this, campo, valore, 0.0, VariabiliMensili::massimo(membro))) {
                 griglia->setCurrentCell(r, c);
                 return false;
             }
-            m.*(colonne.at(c).campo) = valore;
+            m.*membro = valore;
+            oreToccate = oreToccate || membro == &VariabileMese::oreFatte || membro == &VariabileMese::oreExtra25
+                || membro == &VariabileMese::oreExtra50;
         }
         // A month has 744 hours at most, worked and overtime together.
-        if (!InputSvizzero::nelLimiteOppureAvviso(
+        if (oreToccate
+            && !InputSvizzero::nelLimiteOppureAvviso(
                 this, tr("%1 - ore fatte e straordinarie del mese").arg(LinguaUtente::nomeMeseMaiuscolo(r + 1)),
                 VariabiliMensili::oreDelMese(m), 0.0, VariabiliMensili::kOreMeseMassime)) {
             griglia->setCurrentCell(r, 1);
@@ -425,7 +460,8 @@ bool GestioneVariabili::salva()
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili.") + QLatin1Char('\n') + motivo);
         return false;
     }
-    modificato = false;
+    // The grid shows what is stored now: 19.825 typed is 19.83.
+    mostraMesi(mesi);
     Messaggi::informazione(this, tr("Salvato"), tr("Variabili mensili salvate."));
     return true;
 }

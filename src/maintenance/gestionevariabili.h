@@ -1,8 +1,10 @@
 #pragma once
 
 #include "dipendente.h"
+#include "variabilimensili.h"
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 
 class QComboBox;
@@ -42,6 +44,12 @@ private:
     // may close.
     bool chiusuraConsentita();
     void impostaColonne();
+    // Fills the month rows with a year as stored; each cell keeps the text
+    // it was shown with, so a save tells what the user typed from what he
+    // left as it was.
+    void mostraMesi(const QList<VariabileMese>& mesi);
+    // Whether the user changed the cell since it was shown.
+    bool toccata(int riga, int colonna) const;
     // Stores the grid; true when the year was saved.
     bool salva();
     // The employee or the year was changed: unsaved edits are saved or
@@ -51,6 +59,8 @@ private:
 
     QString id;
     DatiDipendente dipendente;
+    // The year as the grid was last filled with it.
+    QList<VariabileMese> mesiMostrati;
     bool orario = false;
     bool caricamento = false;
     bool modificato = false;

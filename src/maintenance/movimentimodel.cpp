@@ -1,6 +1,7 @@
 #include "movimentimodel.h"
 
 #include "decimali.h"
+#include "filesicuri.h"
 #include "inputsvizzero.h"
 #include "orologio.h"
 
@@ -110,10 +111,13 @@ bool MovimentiModel::setData(const QModelIndex& index, const QVariant& value, in
         break;
     case ColImporto: {
         // A text that is no amount is refused, never stored as 0.
+        // Nor is a number beyond the widest amount the movements file holds.
         double importo = 0.0;
         if (numerico(value))
             importo = Decimali::arrotonda(value.toDouble(), 100.0);
         else if (!InputSvizzero::leggiImporto(value.toString(), &importo))
+            return false;
+        if (!std::isfinite(importo) || std::fabs(importo) > FileSicuri::kImportoMassimo)
             return false;
         m.importo = importo;
         break;

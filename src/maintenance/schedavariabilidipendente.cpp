@@ -29,6 +29,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 struct Input
@@ -79,6 +81,16 @@ const Input kInputMensili[] = {
 QString due(double v)
 {
     return Decimali::testo(v);
+}
+
+// What the form lets the user type; a stored value beyond it is still shown
+// as it is (the input's range is widened for it) and kept while untouched.
+const double kMassimoModulo = 250000.0;
+
+// Hours and days with the decimals they hold.
+QString ore(double v, int minimi = 2)
+{
+    return Decimali::testoFino(v, minimi, VariabiliMensili::kDecimaliOre);
 }
 
 double oreExtra(const VariabileMese& v)
@@ -139,8 +151,8 @@ SchedaVariabiliDipendente::SchedaVariabiliDipendente(const QString& id_, QWidget
             auto* box = new QDoubleSpinBox(gruppo);
             box->setObjectName(QLatin1String(in.nome));
             box->setAccessibleName(tr(in.etichetta)); // names the field in the range warning
-            box->setRange(0, 250000);
-            box->setDecimals(2);
+            box->setDecimals(VariabiliMensili::decimali(in.campo));
+            box->setRange(0, kMassimoModulo);
             box->setAlignment(Qt::AlignRight);
             griglia->addWidget(new QLabel(tr(in.etichetta) + QLatin1Char(':'), gruppo), k / 3, 2 * (k % 3));
             griglia->addWidget(box, k / 3, 2 * (k % 3) + 1);
@@ -273,10 +285,17 @@ void SchedaVariabiliDipendente::caricaMeseNelForm()
     const VariabileMese& v = anno.at(i);
     meseMostrato = i;
     caricamento = true;
-    for (const auto& c : qAsConst(campi))
-        c.first->setValue(v.*c.second); // a negative stored amount shows as 0.00
+    valoriMostrati.clear();
+    for (const auto& c : qAsConst(campi)) {
+        const double valore = v.*c.second;
+        c.first->setRange(std::min(0.0, valore), std::max(kMassimoModulo, valore));
+        // Shown rounded as the program rounds (19.825 francs is 19.83).
+        c.first->setValue(Decimali::arrotonda(valore, std::pow(10.0, c.first->decimals())));
+        valoriMostrati.append(c.first->value());
+    }
     if (editNote)
         editNote->setText(v.comunicazioni);
+    notaMostrata = editNote ? editNote->text() : QString();
     caricamento = false;
     modificato = false;
     selezionaMeseNelRiepilogo();
@@ -295,10 +314,10 @@ void SchedaVariabiliDipendente::aggiornaTabellaRiepilogo()
         QStringList celle;
         celle << LinguaUtente::nomeMeseMaiuscolo(r + 1);
         if (orario) {
-            celle << due(v.oreFatte) << due(oreExtra(v))
+            celle << ore(v.oreFatte) << ore(oreExtra(v))
                   << due(v.rimborsoMalattia + v.rimborsoInfortunio + v.rimborsoIPG + v.rimborsoSpese
                          + v.rimborsoPrestiti)
-                  << due(v.acconti) << QString::number(v.vacanzePrese, 'f', 1);
+                  << due(v.acconti) << ore(v.vacanzePrese, 1);
         } else {
             celle << due(v.importiImponibili) << due(v.importiNonImponibili)
                   << due(v.rimborsoSpese + v.rimborsoTrasferte + v.rimborsoAssicurativo) << due(v.tredicesimaGratifica)
@@ -324,28 +343,36 @@ bool SchedaVariabiliDipendente::salvaMese()
         return false;
     const int annoScelto = spinAnno->value();
 
-    // Every value within its field's range, the month's hours together too;
-    // nothing is saved otherwise.
-    VariabileMese controllo = anno.at(i);
-    for (const auto& c : qAsConst(campi)) {
-        if (!InputSvizzero::nelLimiteOppureAvviso(this, c.first->accessibleName(), c.first->value(), 0.0,
-                                                  VariabiliMensili::massimo(c.second))) {
-            c.first->setFocus();
+    // The month as it will be stored: the stored values of the inputs the
+    // user left as they were shown, whatever their decimals or size, and
+    // what he typed, each within its field's range, the month's hours
+    // together too; nothing is saved otherwise.
+    VariabileMese nuovo = anno.at(i);
+    nuovo.mese = i + 1;
+    bool oreToccate = false;
+    for (int k = 0; k < campi.size(); ++k) {
+        QDoubleSpinBox* box = campi.at(k).first;
+        double VariabileMese::*membro = campi.at(k).second;
+        if (k < valoriMostrati.size() && box->value() == valoriMostrati.at(k))
+            continue;
+        if (!InputSvizzero::nelLimiteOppureAvviso(this, box->accessibleName(), box->value(), 0.0,
+                                                  VariabiliMensili::massimo(membro))) {
+            box->setFocus();
             return false;
         }
-        controllo.*c.second = c.first->value();
+        nuovo.*membro = box->value();
+        oreToccate = oreToccate || (!VariabiliMensili::importo(membro) && membro != &VariabileMese::vacanzePrese);
     }
-    if (!InputSvizzero::nelLimiteOppureAvviso(this, tr("Ore lavorate del mese (normali e extra)"),
-                                              VariabiliMensili::oreDelMese(controllo), 0.0,
-                                              VariabiliMensili::kOreMeseMassime))
+    if (oreToccate
+        && !InputSvizzero::nelLimiteOppureAvviso(this, tr("Ore lavorate del mese (normali e extra)"),
+                                                 VariabiliMensili::oreDelMese(nuovo), 0.0,
+                                                 VariabiliMensili::kOreMeseMassime))
         return false;
+    if (editNote && editNote->text() != notaMostrata)
+        nuovo.comunicazioni = editNote->text().trimmed();
 
     if (orario) {
-        double mese = 0;
-        for (const auto& c : qAsConst(campi)) {
-            if (c.second == &VariabileMese::oreExtra25 || c.second == &VariabileMese::oreExtra50)
-                mese += c.first->value();
-        }
+        const double mese = oreExtra(nuovo);
         double annuale = mese;
         for (int m = 0; m < 12; ++m) {
             if (m != i)
@@ -371,12 +398,7 @@ bool SchedaVariabiliDipendente::salvaMese()
     }
 
     const VariabileMese prima = anno.at(i);
-    VariabileMese& v = anno[i];
-    v.mese = i + 1;
-    for (const auto& c : qAsConst(campi))
-        v.*c.second = c.first->value();
-    if (editNote)
-        v.comunicazioni = editNote->text().trimmed();
+    anno[i] = nuovo;
 
     QString motivo;
     if (!VariabiliMensili::salvaAnno(id, annoScelto, anno, &motivo)) {
@@ -390,7 +412,8 @@ bool SchedaVariabiliDipendente::salvaMese()
             Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare le variabili.") + QLatin1Char('\n') + motivo);
         return false;
     }
-    modificato = false;
+    // The form shows what is stored now.
+    caricaMeseNelForm();
     aggiornaTabellaRiepilogo();
     Messaggi::informazione(this, tr("Salvato"),
                            tr("Variabili di %1 %2 salvate.").arg(LinguaUtente::nomeMeseMaiuscolo(i + 1)).arg(annoScelto));

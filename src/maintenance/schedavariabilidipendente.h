@@ -64,6 +64,10 @@ private:
     // The form's inputs in the order of the employee's pay kind, each with
     // the member it edits.
     QList<QPair<QDoubleSpinBox*, double VariabileMese::*>> campi;
+    // What each input showed when the month was put into the form: an input
+    // still showing it was not touched, and its stored value is kept.
+    QList<double> valoriMostrati;
+    QString notaMostrata;
     QLineEdit* editNote = nullptr;
     QTableWidget* riepilogo = nullptr;
 };

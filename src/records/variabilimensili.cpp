@@ -2,6 +2,7 @@
 
 #include "chiusuraannuale.h"
 #include "config.h"
+#include "decimali.h"
 #include "fileini.h"
 #include "filesicuri.h"
 
@@ -213,6 +214,16 @@ double VariabiliMensili::massimo(double VariabileMese::*campo)
 bool VariabiliMensili::importo(double VariabileMese::*campo)
 {
     return !eOra(campo) && campo != &VariabileMese::vacanzePrese;
+}
+
+int VariabiliMensili::decimali(double VariabileMese::*campo)
+{
+    return importo(campo) ? 2 : kDecimaliOre;
+}
+
+QString VariabiliMensili::testo(double VariabileMese::*campo, double valore)
+{
+    return Decimali::testoFino(valore, 2, decimali(campo));
 }
 
 double VariabiliMensili::oreDelMese(const VariabileMese& v)

@@ -85,6 +85,13 @@ public:
     static double massimo(double VariabileMese::*campo);
     // Whether the field holds francs (kept to the centime), not hours or days.
     static bool importo(double VariabileMese::*campo);
+    // The decimals a value of the field may be typed with: francs 2, hours
+    // and days kDecimaliOre (an eighth of an hour or a day is 0.125).
+    static constexpr int kDecimaliOre = 3;
+    static int decimali(double VariabileMese::*campo);
+    // The value as the windows show it: francs with two decimals, hours and
+    // days with the decimals they hold, two at least.
+    static QString testo(double VariabileMese::*campo, double valore);
     // The hours worked in a month, normal and overtime together: at most
     // kOreMeseMassime.
     static double oreDelMese(const VariabileMese& v);

@@ -9,6 +9,44 @@
 
 #include <cmath>
 
+namespace {
+
+enum class Forma { Valida, NonValida, OltreMassimo };
+
+// The typed text in plain form ("-1234.5"): an optional "-", the integer
+// digits without their apostrophes, the decimals after a ".". Integer part
+// plain or grouped by three with apostrophes; one decimal separator at
+// most, followed by at least one digit. No field holds more than a thousand
+// million: a longer number is a slip.
+Forma formaNumero(const QString& t, QString* segno, QString* intero, QString* decimali, double* valore)
+{
+    static const QRegularExpression forma(QStringLiteral(
+        "^(-?)(\\d+|\\d{1,3}(?:['\\x{2019}]\\d{3})+)(?:[.,](\\d+))?$"));
+    const QRegularExpressionMatch m = forma.match(t);
+    if (!m.hasMatch())
+        return Forma::NonValida;
+    *segno = m.captured(1);
+    *intero = m.captured(2);
+    intero->remove(QLatin1Char('\'')).remove(QChar(0x2019));
+    *decimali = m.captured(3);
+    QString normale = *segno + *intero;
+    if (!decimali->isEmpty())
+        normale += QLatin1Char('.') + *decimali;
+    bool ok = false;
+    *valore = normale.toDouble(&ok);
+    if (!ok || !qIsFinite(*valore))
+        return Forma::NonValida;
+    return qAbs(*valore) > FileSicuri::kImportoMassimo ? Forma::OltreMassimo : Forma::Valida;
+}
+
+Forma formaNumero(const QString& t, double* valore)
+{
+    QString segno, intero, decimali;
+    return formaNumero(t, &segno, &intero, &decimali, valore);
+}
+
+} // namespace
+
 bool InputSvizzero::leggiNumero(const QString& testo, double* valore, bool vuotoZero)
 {
     const QString t = testo.trimmed();
@@ -18,21 +56,8 @@ bool InputSvizzero::leggiNumero(const QString& testo, double* valore, bool vuoto
         *valore = 0.0;
         return true;
     }
-    // Integer part plain or grouped by three with apostrophes; one decimal
-    // separator at most, followed by at least one digit.
-    static const QRegularExpression forma(QStringLiteral(
-        "^(-?)(\\d+|\\d{1,3}(?:['\\x{2019}]\\d{3})+)(?:[.,](\\d+))?$"));
-    const QRegularExpressionMatch m = forma.match(t);
-    if (!m.hasMatch())
-        return false;
-    QString normale = m.captured(1) + m.captured(2);
-    normale.remove(QLatin1Char('\'')).remove(QChar(0x2019));
-    if (m.capturedLength(3) > 0)
-        normale += QLatin1Char('.') + m.captured(3);
-    bool ok = false;
-    const double v = normale.toDouble(&ok);
-    // No field holds more than a thousand million: a longer number is a slip.
-    if (!ok || !qIsFinite(v) || qAbs(v) > FileSicuri::kImportoMassimo)
+    double v = 0.0;
+    if (formaNumero(t, &v) != Forma::Valida)
         return false;
     *valore = v;
     return true;
@@ -40,12 +65,26 @@ bool InputSvizzero::leggiNumero(const QString& testo, double* valore, bool vuoto
 
 bool InputSvizzero::leggiImporto(const QString& testo, double* valore, bool vuotoZero)
 {
+    const QString t = testo.trimmed();
+    if (t.isEmpty())
+        return leggiNumero(t, valore, vuotoZero);
     // Francs hold centimes: more decimals round half away from zero on the
-    // value typed, as the count rounds (19.825 is 19.83, -456.275 is -456.28).
+    // digits typed, as the count rounds (19.825 is 19.83, -456.275 is
+    // -456.28), counted in whole centimes so that no binary fraction moves
+    // the half at any size (123'456'789.995 is 123'456'790.00).
+    QString segno, intero, decimali;
     double v = 0.0;
-    if (!leggiNumero(testo, &v, vuotoZero))
+    if (formaNumero(t, &segno, &intero, &decimali, &v) != Forma::Valida)
         return false;
-    *valore = Decimali::arrotonda(v, 100.0);
+    if (decimali.size() > 2) {
+        qint64 centesimi = (intero + decimali.left(2)).toLongLong();
+        if (decimali.at(2) >= QLatin1Char('5'))
+            ++centesimi;
+        v = double(centesimi) / 100.0;
+        if (!segno.isEmpty() && centesimi != 0)
+            v = -v;
+    }
+    *valore = v == 0.0 ? 0.0 : v;
     return true;
 }
 
@@ -68,16 +107,37 @@ bool InputSvizzero::importoOppureAvviso(QWidget* parent, const QString& campo, c
 }
 
 bool InputSvizzero::numeroOppureAvviso(QWidget* parent, const QString& campo, const QString& testo,
-                                       double* valore, bool vuotoZero)
+                                       double* valore, bool vuotoZero, int decimaliMassimi)
 {
-    if (leggiNumero(testo, valore, vuotoZero))
-        return true;
-    avvisoImporto(parent, campo, testo);
-    return false;
+    double letto = 0.0;
+    if (!leggiNumero(testo, &letto, vuotoZero)) {
+        avvisoImporto(parent, campo, testo);
+        return false;
+    }
+    QString segno, intero, decimali;
+    double v = 0.0;
+    if (decimaliMassimi >= 0 && formaNumero(testo.trimmed(), &segno, &intero, &decimali, &v) == Forma::Valida
+        && decimali.size() > decimaliMassimi) {
+        Messaggi::avviso(parent, tr("Attenzione"),
+                         tr("Il valore \"%1\" in \"%2\" ha troppi decimali: se ne possono scrivere al massimo %3.")
+                             .arg(testo.trimmed(), campo)
+                             .arg(decimaliMassimi));
+        return false;
+    }
+    *valore = letto;
+    return true;
 }
 
 void InputSvizzero::avvisoImporto(QWidget* parent, const QString& campo, const QString& testo)
 {
+    double v = 0.0;
+    if (formaNumero(testo.trimmed(), &v) == Forma::OltreMassimo) {
+        const QLocale svizzera(QLocale::German, QLocale::Switzerland);
+        Messaggi::avviso(parent, tr("Attenzione"),
+                         tr("L'importo \"%1\" in \"%2\" supera il massimo ammesso di %3.")
+                             .arg(testo.trimmed(), campo, svizzera.toString(FileSicuri::kImportoMassimo, 'f', 2)));
+        return;
+    }
     Messaggi::avviso(parent, tr("Attenzione"),
                      tr("L'importo \"%1\" in \"%2\" non e' valido: scrivere ad esempio 5'000.50 oppure 5000,50.")
                          .arg(testo.trimmed(), campo));

@@ -34,8 +34,10 @@ public:
     // `campo` when the text is refused.
     static bool importoOppureAvviso(QWidget* parent, const QString& campo, const QString& testo,
                                     double* valore, bool vuotoZero = true);
+    // `decimaliMassimi` >= 0: a number typed with more decimals is refused
+    // too (hours and days), with a warning that says how many are allowed.
     static bool numeroOppureAvviso(QWidget* parent, const QString& campo, const QString& testo,
-                                   double* valore, bool vuotoZero = true);
+                                   double* valore, bool vuotoZero = true, int decimaliMassimi = -1);
     static bool dataOppureAvviso(QWidget* parent, const QString& campo, const QString& testo, QDate* data);
 
     // True when `valore` lies within [minimo, massimo]; else warns the user

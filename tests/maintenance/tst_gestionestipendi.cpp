@@ -233,6 +233,7 @@ void TestGestioneStipendi::celleDigitate_data()
     QTest::addColumn<QString>("salvato"); // empty: refused, nothing written; "<errore>": the write fails
 
     QTest::newRow("grouped salary") << 2 << "5'100.50" << "5100.50";
+    QTest::newRow("half a centime") << 2 << "6'200.005" << "6200.01";
     QTest::newRow("the file cannot be written") << 2 << "5'300" << "<errore>";
     QTest::newRow("salary in words") << 2 << "cinquemila" << "";
     QTest::newRow("date with dots") << 0 << "1.2.2026" << "01/02/2026";
@@ -289,6 +290,7 @@ void TestGestioneStipendi::celleDigitate()
     QVERIFY(StoricoStipendi::carica(id, v));
     const QStringList valori{v.at(0).dataInizio, v.at(0).dataFine, QString::number(v.at(0).salarioMensile, 'f', 2)};
     QCOMPARE(valori.at(colonna), salvato);
+    QCOMPARE(tabella(g)->item(0, colonna)->text(), salvato); // the table shows what is stored
 }
 
 // The employee card opened from here: unsaved rows are saved or dropped

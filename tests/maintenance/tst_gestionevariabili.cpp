@@ -33,6 +33,7 @@ const int kExtra25 = 3;
 const int kExtra50 = 4;
 const int kCompensate = 5;
 const int kAssenze = 8;
+const int kAcconti = 11;
 const int kVacanze = 12;
 const int kNote = 13;
 
@@ -216,6 +217,13 @@ void TestGestioneVariabili::caricaModificaSalva()
     mesi[1].importiImponibili = 200.5;
     mesi[0].vacanzePrese = 1;
     mesi[2].vacanzePrese = 2.5;
+    // Hours and days with three decimals, a negative correction and a bonus
+    // beyond what the card takes: shown as they are, kept while untouched.
+    mesi[0].oreExtra25 = 1.125;
+    mesi[1].vacanzePrese = 2.125;
+    mesi[1].deduzioneAssenze = -30;
+    mesi[1].tredicesimaGratifica = 300000.25;
+    mesi[6].importiImponibili = 19.825; // written by an older version
     mesi[2].comunicazioni = QStringLiteral("Bonus, marzo");
     // Not shown for a monthly salary: kept by the save.
     mesi[3].oreFatte = 7;
@@ -232,24 +240,39 @@ void TestGestioneVariabili::caricaModificaSalva()
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QCOMPARE(cella(f, 0, kImponibili), QStringLiteral("100.00"));
-    QCOMPARE(cella(f, 12, kImponibili), QStringLiteral("300.50"));
-    QCOMPARE(cella(f, 12, kVacanze), QStringLiteral("3.50"));
+    QCOMPARE(cella(f, 12, kImponibili), QStringLiteral("320.33"));
+    QCOMPARE(cella(f, 12, kVacanze), QStringLiteral("5.625"));
     QCOMPARE(cella(f, 2, kNote), QStringLiteral("Bonus, marzo"));
+    QCOMPARE(cella(f, 0, kExtra25), QStringLiteral("1.125"));
+    QCOMPARE(cella(f, 1, kVacanze), QStringLiteral("2.125"));
+    QCOMPARE(cella(f, 1, kAssenze), QStringLiteral("-30.00"));
+    QCOMPARE(cella(f, 6, kImponibili), QStringLiteral("19.83"));
 
     digita(f, 2, kExtra25, QStringLiteral("1,5"));
-    QCOMPARE(cella(f, 12, kExtra25), QStringLiteral("1.50"));
-    digita(f, 4, kImponibili, QStringLiteral("1'250.50"));
-    QCOMPARE(cella(f, 12, kImponibili), QStringLiteral("1551.00"));
+    QCOMPARE(cella(f, 12, kExtra25), QStringLiteral("2.625"));
+    digita(f, 4, kImponibili, QStringLiteral("1'250.505"));
+    QCOMPARE(cella(f, 12, kImponibili), QStringLiteral("1570.84"));
+    digita(f, 1, kAcconti, QStringLiteral("400"));
     digita(f, 5, kNote, QStringLiteral("  premio  "));
     QCOMPARE(cella(f, 12, kNote), QString());
     clic(f, "salva");
     QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salvato"));
     QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili mensili salvate."));
-    QCOMPARE(cella(f, 2, kExtra25), QStringLiteral("1,5")); // saving does not refill the grid
+    // The grid shows what was stored.
+    QCOMPARE(cella(f, 2, kExtra25), QStringLiteral("1.50"));
+    QCOMPARE(cella(f, 4, kImponibili), QStringLiteral("1250.51"));
+    QCOMPARE(cella(f, 5, kNote), QStringLiteral("premio"));
 
     const QList<VariabileMese> salvati = VariabiliMensili::caricaAnno(kMensile, 2026);
     QCOMPARE(due(salvati.at(2).oreExtra25), QStringLiteral("1.50"));
-    QCOMPARE(due(salvati.at(4).importiImponibili), QStringLiteral("1250.50"));
+    QCOMPARE(due(salvati.at(4).importiImponibili), QStringLiteral("1250.51"));
+    QCOMPARE(due(salvati.at(1).acconti), QStringLiteral("400.00"));
+    // What the user did not touch is written back exactly as it was stored.
+    QCOMPARE(salvati.at(0).oreExtra25, 1.125);
+    QCOMPARE(salvati.at(1).vacanzePrese, 2.125);
+    QCOMPARE(salvati.at(1).deduzioneAssenze, -30.0);
+    QCOMPARE(salvati.at(1).tredicesimaGratifica, 300000.25);
+    QCOMPARE(salvati.at(6).importiImponibili, 19.825);
     QCOMPARE(due(salvati.at(1).importiImponibili), QStringLiteral("200.50"));
     QCOMPARE(salvati.at(5).comunicazioni, QStringLiteral("premio"));
     QCOMPARE(salvati.at(2).comunicazioni, QStringLiteral("Bonus, marzo"));
@@ -308,6 +331,9 @@ void TestGestioneVariabili::fuoriLimite_data()
     QTest::newRow("negative amount") << kMensile << "5/1=-100" << "Giugno - Imp. imponibili";
     QTest::newRow("744 hours in all") << kOrario << "6/1=704;6/2=25;6/3=15" << "";
     QTest::newRow("the disk is full") << kOrario << "7/1=160" << "<pieno>";
+    // Hours and days take three decimals, as in the employee's card.
+    QTest::newRow("four decimals of an hour") << kOrario << "8/1=160.1255" << "Settembre - Ore fatte";
+    QTest::newRow("a centime past the maximum") << kMensile << "9/1=1'000'000'000.01" << "Ottobre - Imp. imponibili";
 }
 
 void TestGestioneVariabili::fuoriLimite()

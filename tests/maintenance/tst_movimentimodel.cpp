@@ -104,6 +104,12 @@ void TestMovimentiModel::modifica_data()
     QTest::newRow("importo numero") << int(MovimentiModel::ColImporto) << QVariant(-80.5) << true << "-80.50";
     QTest::newRow("importo testo") << int(MovimentiModel::ColImporto) << QVariant(QStringLiteral("dodici")) << false << "100.00";
     QTest::newRow("importo tedesco") << int(MovimentiModel::ColImporto) << QVariant(QStringLiteral("1.250,50")) << false << "100.00";
+    // The widest amount a movement holds, and not a centime more.
+    QTest::newRow("importo massimo") << int(MovimentiModel::ColImporto) << QVariant(QStringLiteral("1'000'000'000")) << true << "1000000000.00";
+    QTest::newRow("importo massimo numero") << int(MovimentiModel::ColImporto) << QVariant(-1e9) << true << "-1000000000.00";
+    QTest::newRow("oltre il massimo") << int(MovimentiModel::ColImporto) << QVariant(QStringLiteral("1'000'000'000.01")) << false << "100.00";
+    QTest::newRow("oltre il massimo numero") << int(MovimentiModel::ColImporto) << QVariant(-1.25e9) << false << "100.00";
+    QTest::newRow("importo non finito") << int(MovimentiModel::ColImporto) << QVariant(qQNaN()) << false << "100.00";
     QTest::newRow("categoria") << int(MovimentiModel::ColCategoria) << QVariant(QStringLiteral("131")) << true << "131";
     QTest::newRow("categoria testo") << int(MovimentiModel::ColCategoria) << QVariant(QStringLiteral("x")) << true << "0";
     QTest::newRow("data come scritta") << int(MovimentiModel::ColData) << QVariant(QStringLiteral("08.03.2026")) << true << "08.03.2026";

@@ -40,6 +40,8 @@ private slots:
     void straordinari();
     void fuoriLimite_data();
     void fuoriLimite();
+    void nonToccati_data();
+    void nonToccati();
     void mesiNellaLingua();
     void annoChiuso();
     void clicSulRiepilogo();
@@ -134,7 +136,7 @@ void TestSchedaVariabiliDipendente::mesiUnoAllaVolta()
     QList<VariabileMese> anno = VariabiliMensili::caricaAnno(id, 2026);
     anno[0].oreExtraCompensate = 3;
     anno[0].rimborsoSpeseDesc = QStringLiteral("Treno");
-    anno[1].acconti = -50; // shown as 0.00 and saved so
+    anno[1].acconti = -50; // a correction the form cannot type: shown and kept
     anno[11].importiImponibili = 77;
     QVERIFY(VariabiliMensili::salvaAnno(id, 2026, anno));
 
@@ -147,9 +149,11 @@ void TestSchedaVariabiliDipendente::mesiUnoAllaVolta()
     clic(s, "salvaMese");
     QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salvato"));
     QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili di Gennaio 2026 salvate."));
+    // The form shows what was stored.
+    QCOMPARE(s.findChild<QLineEdit*>(QStringLiteral("comunicazioni"))->text(), QStringLiteral("Straordinari"));
 
     mese(s)->setCurrentIndex(1);
-    QCOMPARE(box(s, "acconti")->value(), 0.0);
+    QCOMPARE(box(s, "acconti")->value(), -50.0);
     QCOMPARE(box(s, "importiImponibili")->value(), 0.0);
     box(s, "tredicesimaGratifica")->setValue(5200);
     clic(s, "salvaMese");
@@ -162,7 +166,7 @@ void TestSchedaVariabiliDipendente::mesiUnoAllaVolta()
     QCOMPARE(file.at(0).oreExtraCompensate, 3.0);
     QCOMPARE(file.at(0).rimborsoSpeseDesc, QStringLiteral("Treno"));
     QCOMPARE(file.at(1).tredicesimaGratifica, 5200.0);
-    QCOMPARE(file.at(1).acconti, 0.0);
+    QCOMPARE(file.at(1).acconti, -50.0);
     QCOMPARE(file.at(11).importiImponibili, 77.0);
     QCOMPARE(rigaRiepilogo(s, 0), (QStringList{"Gennaio", "1200.50", "0.00", "80.00", "0.00", "Straordinari"}));
     QCOMPARE(rigaRiepilogo(s, 1), (QStringList{"Febbraio", "0.00", "0.00", "0.00", "5200.00", ""}));
@@ -246,8 +250,8 @@ void TestSchedaVariabiliDipendente::fuoriLimite_data()
                                         << "Ore lavorate del mese (normali e extra)";
     QTest::newRow("every hourly input")
         << true
-        << "oreFatte=704;oreExtra25=25;oreExtra50=15;rimborsoMalattia=11;rimborsoInfortunio=12;rimborsoIPG=13;"
-           "rimborsoSpese=14;acconti=15;rimborsoPrestiti=16;trattenuteUEF=17;vacanzePrese=31"
+        << "oreFatte=703.875;oreExtra25=25.125;oreExtra50=15;rimborsoMalattia=11;rimborsoInfortunio=12;"
+           "rimborsoIPG=13;rimborsoSpese=14;acconti=15;rimborsoPrestiti=16;trattenuteUEF=17;vacanzePrese=30.875"
         << "";
     QTest::newRow("every monthly input")
         << false
@@ -299,6 +303,56 @@ void TestSchedaVariabiliDipendente::fuoriLimite()
     QCOMPARE(s.findChild<QGroupBox*>()->findChildren<QDoubleSpinBox*>().size(), attesi.size()); // every input typed
     for (auto it = attesi.cbegin(); it != attesi.cend(); ++it)
         QCOMPARE(file.valore(QStringLiteral("Mese_5"), it.key()).toDouble(), it.value());
+}
+
+// A value of the month the user did not touch is written back exactly as it
+// is stored, whatever its decimals or size, when another field is saved.
+void TestSchedaVariabiliDipendente::nonToccati_data()
+{
+    QTest::addColumn<bool>("orario");
+    QTest::addColumn<QString>("memorizzati"); // May's stored values, "input=value"
+    QTest::addColumn<QString>("digitato");    // typed into one input, "input=text"
+
+    QTest::newRow("hourly: 3.875 hours and 1.125 days")
+        << true << "oreExtra25=3.875;vacanzePrese=1.125;acconti=-50" << "rimborsoSpese=80";
+    QTest::newRow("hourly: 160.125 hours typed") << true << "oreExtra50=2.125" << "oreFatte=160.125";
+    QTest::newRow("monthly: a bonus past the form's range, a negative correction")
+        << false << "tredicesimaGratifica=300000.25;deduzioneAssenze=-30;vacanzePrese=2.125;importiImponibili=19.825"
+        << "acconti=400";
+}
+
+void TestSchedaVariabiliDipendente::nonToccati()
+{
+    QFETCH(bool, orario);
+    QFETCH(QString, memorizzati);
+    QFETCH(QString, digitato);
+    dipendente(orario);
+    QList<VariabileMese> anno = VariabiliMensili::caricaAnno(id, 2026);
+    QMap<QString, double> attesi;
+    for (const QString& v : memorizzati.split(QLatin1Char(';')))
+        attesi.insert(v.section(QLatin1Char('='), 0, 0), v.section(QLatin1Char('='), 1).toDouble());
+    QVERIFY(VariabiliMensili::salvaAnno(id, 2026, anno));
+    {
+        QSettings file(VariabiliMensili::percorsoFile(id, 2026), QSettings::IniFormat);
+        for (auto it = attesi.cbegin(); it != attesi.cend(); ++it)
+            file.setValue(QStringLiteral("Mese_5/") + it.key(), it.value());
+    }
+
+    RegistroMessaggi registro;
+    SchedaVariabiliDipendente s(id);
+    const QString nome = digitato.section(QLatin1Char('='), 0, 0);
+    QDoubleSpinBox* campo = box(s, qPrintable(nome));
+    for (auto it = attesi.cbegin(); it != attesi.cend(); ++it)
+        QCOMPARE(box(s, qPrintable(it.key()))->value(), it.value() == 19.825 ? 19.83 : it.value());
+    campo->selectAll();
+    QTest::keyClicks(campo, digitato.section(QLatin1Char('='), 1).replace(QLatin1Char('.'), campo->locale().decimalPoint()));
+    attesi.insert(nome, digitato.section(QLatin1Char('='), 1).toDouble());
+    clic(s, "salvaMese");
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Variabili di Maggio 2026 salvate."));
+    const FileIni file = FileIni::leggi(AmbienteTest::leggi(VariabiliMensili::percorsoFile(id, 2026)));
+    for (auto it = attesi.cbegin(); it != attesi.cend(); ++it)
+        QCOMPARE(file.valore(QStringLiteral("Mese_5"), it.key()).toDouble(), it.value());
+    QCOMPARE(campo->value(), attesi.value(nome));
 }
 
 // The months of the chooser and of the summary in the user's language.

@@ -38,6 +38,23 @@ void TestInputSvizzero::importo_data()
     QTest::newRow("mezzo centesimo") << "0,005" << true << "0.01" << "0.005";
     QTest::newRow("sotto mezzo centesimo") << "1.004" << true << "1.00" << "1.004";
     QTest::newRow("cambio") << "0.95238" << true << "0.95" << "0.95238";
+    // Half a centime rounds up on the digits typed, in both signs and at
+    // every size up to the widest amount: times 100 in binary, 1.005 is
+    // 100.49999999999999 and 0.285 is 28.499999999999996.
+    QTest::newRow("1.005") << "1.005" << true << "1.01" << "1.005";
+    QTest::newRow("0.285") << "0.285" << true << "0.29" << "0.285";
+    QTest::newRow("1.255") << "1.255" << true << "1.26" << "1.255";
+    QTest::newRow("2'048.075") << "2'048.075" << true << "2048.08" << "2048.075";
+    QTest::newRow("-2'048.075") << "-2'048.075" << true << "-2048.08" << "-2048.075";
+    QTest::newRow("123'456'789.994") << "123'456'789.994" << true << "123456789.99" << "";
+    QTest::newRow("123'456'789.995") << "123'456'789.995" << true << "123456790.00" << "";
+    QTest::newRow("-987'654'321.125") << "-987'654'321.125" << true << "-987654321.13" << "";
+    QTest::newRow("999'999'999.994999") << "999'999'999.994999" << true << "999999999.99" << "";
+    QTest::newRow("999'999'999.995: the maximum") << "999'999'999.995" << true << "1000000000.00" << "";
+    QTest::newRow("the maximum") << "1'000'000'000" << true << "1000000000.00" << "";
+    QTest::newRow("-0.004: nothing, never -0") << "-0.004" << true << "0.00" << "";
+    QTest::newRow("a centime past the maximum") << "1'000'000'000.01" << false << "" << "";
+    QTest::newRow("past the maximum, negative") << "-1250000000" << false << "" << "";
 
     QTest::newRow("lettere") << "abc" << false << "" << "";
     QTest::newRow("punto migliaia tedesco") << "5.000,50" << false << "" << "";
