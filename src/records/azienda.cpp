@@ -1,6 +1,7 @@
 #include "azienda.h"
 
 #include "config.h"
+#include "decimali.h"
 #include "filesicuri.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ QByteArray Azienda::serializza(const DatiAzienda& a)
                          pulita(a.localita), pulita(a.cantone), pulita(a.nazione)};
     QMap<QString, QString> campi = a.campi;
     for (const Numero& n : kNumeri)
-        campi.insert(QLatin1String(n.chiave), QString::number(a.*n.membro, 'f', n.decimali));
+        campi.insert(QLatin1String(n.chiave), Decimali::testo(a.*n.membro, n.decimali));
     campi.insert(kTredicesima, a.tredicesimaAutomatica ? QStringLiteral("1") : QStringLiteral("0"));
     for (auto it = campi.cbegin(); it != campi.cend(); ++it) {
         // A key that is empty or holds "=" or a line break would come back as

@@ -70,7 +70,7 @@ void TestGestioneAzienda::salvaConserva()
     digita(f, "iban", QStringLiteral("CH93 0076 2011 6238 5295 7"));
     digita(f, "bic", QStringLiteral("UBSWCHZH80A"));
     digita(f, "lainfIPperMille", QStringLiteral("6.5"));
-    digita(f, "lainfINPuomoPerMille", QStringLiteral("12.005"));
+    digita(f, "lainfINPuomoPerMille", QStringLiteral("12.0055"));
     digita(f, "lainfINPdonnaPerMille", QStringLiteral("9,4"));
     digita(f, "lainfMassimale", QStringLiteral("148'200.005"));
     digita(f, "cantone", QStringLiteral("ge"));
@@ -80,12 +80,13 @@ void TestGestioneAzienda::salvaConserva()
     // The form shows what the file holds.
     QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("lainfMassimale"))->text(), QStringLiteral("148200.01"));
     QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("cantone"))->text(), QStringLiteral("GE"));
+    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("lainfINPuomoPerMille"))->text(), QStringLiteral("12.006"));
 
     const DatiAzienda a = Azienda::carica(kFile);
     QCOMPARE(a.ragioneSociale + a.indirizzo + a.cap + a.localita + a.cantone,
              QStringLiteral("Prova Nuova SAVia Nassa 51204GenfGE"));
     QCOMPARE((QList<double>{a.lainfIPperMille, a.lainfINPuomoPerMille, a.lainfINPdonnaPerMille, a.lainfMassimale}),
-             (QList<double>{6.5, 12.005, 9.4, 148200.01}));
+             (QList<double>{6.5, 12.006, 9.4, 148200.01}));
     QVERIFY(!a.tredicesimaAutomatica);
     QStringList campi;
     for (const char* k : {"notaInterna", "uid", "partitaIva", "iban", "bic"})
