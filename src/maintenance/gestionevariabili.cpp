@@ -445,9 +445,9 @@ bool GestioneVariabili::salva()
                "lavoro (art. 12 LL):\n\n- Picco mensile: %1 h (soglia mensile prudenziale: 40 h)\n- Totale annuo "
                "%2: %3 h (limite legale: 140 h/anno, o 170 h/anno per settimana di 45 h)\n\nVuoi comunque salvare "
                "questi dati a tuo rischio e pericolo?")
-                .arg(dueDecimali(picco))
+                .arg(VariabiliMensili::testo(&VariabileMese::oreExtra25, picco))
                 .arg(anno)
-                .arg(dueDecimali(totale)),
+                .arg(VariabiliMensili::testo(&VariabileMese::oreExtra25, totale)),
             {{QMessageBox::Save, tr("Salva a mio rischio e pericolo")},
              {QMessageBox::Cancel, tr("Annulla e correggi")}},
             QMessageBox::Warning);

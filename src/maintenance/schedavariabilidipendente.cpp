@@ -384,9 +384,9 @@ bool SchedaVariabiliDipendente::salvaMese()
                    "- Ore extra nel mese: %1 h (soglia mensile prudenziale: 40 h)\n"
                    "- Totale ore extra nell'anno %2: %3 h (limite legale: 140 h/anno, o 170 h/anno per settimana di "
                    "45 h)\n\nVuoi comunque salvare questi dati a tuo rischio e pericolo?")
-                    .arg(due(mese))
+                    .arg(ore(mese))
                     .arg(annoScelto)
-                    .arg(due(annuale));
+                    .arg(ore(annuale));
             const QMessageBox::StandardButton risposta = Messaggi::scelta(
                 this, tr("AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)"), testo,
                 {{QMessageBox::Save, tr("Salva a mio rischio e pericolo")},
