@@ -604,22 +604,34 @@ void TestSchedaDipendente::salarioDelloStorico_data()
     QTest::addColumn<QString>("salari");    // the periods' salaries after saving; empty: the file unchanged
     QTest::addColumn<bool>("salvato");      // the employee file written
     QTest::addColumn<QString>("finestra");  // typed for August in the salary periods window first; "": not opened
+    // saved for August in the history by another copy of the program while
+    // the card is open ("<file>": in the employee file only), an e-mail then
+    // typed on the card; "": none
+    QTest::addColumn<QString>("altraCopia");
 
     const QString aumento = QStringLiteral("01/01/2026-30/06/2026:7350.50;01/07/2026-31/12/2026:7800.00");
     QTest::newRow("raise from July shown in August") << aumento << 0 << "7800.00" << "7900" << "7350.50;7900.00"
-                                                     << true << "";
+                                                     << true << "" << "";
     QTest::newRow("shown salary saved again: history untouched") << aumento << 0 << "7800.00" << "7800" << ""
-                                                                 << true << "";
+                                                                 << true << "" << "";
     QTest::newRow("no period covers August") << QStringLiteral("01/01/2026-30/06/2026:7350.50") << 0 << "5200.00"
-                                             << "5300" << "" << true << "";
-    QTest::newRow("hourly pay: the card's salary") << aumento << 1 << "5200.00" << "5300" << "" << true << "";
+                                             << "5300" << "" << true << "" << "";
+    QTest::newRow("hourly pay: the card's salary") << aumento << 1 << "5200.00" << "5300" << "" << true << "" << "";
     QTest::newRow("damaged history: nothing saved") << aumento + QLatin1Char('!') << 0 << "5200.00" << "5300" << ""
-                                                    << false << "";
+                                                    << false << "" << "";
     // The card shows what the window saved, and its save keeps it.
     QTest::newRow("periods window's salary kept by the card's save")
-        << aumento << 0 << "7950.00" << "" << "7350.50;7950.00" << true << "7'950";
+        << aumento << 0 << "7950.00" << "" << "7350.50;7950.00" << true << "7'950" << "";
     QTest::newRow("typed on the card after the periods window") << aumento << 0 << "7950.00" << "8000"
-                                                                << "7350.50;8000.00" << true << "7950";
+                                                                << "7350.50;8000.00" << true << "7950" << "";
+    // A salary the clerk did not type is not the card's to write: the one
+    // another copy saved in the history stays; one typed goes in.
+    QTest::newRow("another copy's salary kept by a save of the e-mail")
+        << aumento << 0 << "7800.00" << "" << "7350.50;8100.00" << true << "" << "8100";
+    QTest::newRow("another copy's salary, a salary typed on the card")
+        << aumento << 0 << "7800.00" << "7900" << "7350.50;7900.00" << true << "" << "8100";
+    QTest::newRow("another program's salary in the employee file only: history untouched")
+        << aumento << 0 << "7800.00" << "" << "" << true << "" << "<file>8100";
 }
 
 void TestSchedaDipendente::salarioDelloStorico()
@@ -631,6 +643,7 @@ void TestSchedaDipendente::salarioDelloStorico()
     QFETCH(QString, salari);
     QFETCH(bool, salvato);
     QFETCH(QString, finestra);
+    QFETCH(QString, altraCopia);
     Orologio::imposta(QDateTime(QDate(2026, 8, 10), QTime(9, 0)));
     DatiDipendente d = base();
     d.tipoPaga = tipoPaga;
@@ -667,6 +680,18 @@ void TestSchedaDipendente::salarioDelloStorico()
     }
     QCOMPARE(testo(scheda, "salarioMensile"), mostrato);
     QVERIFY(!scheda.modificato());
+    if (altraCopia.startsWith(QLatin1String("<file>"))) {
+        DatiDipendente altro = d;
+        altro.salarioMensile = altraCopia.mid(6).toDouble();
+        QVERIFY(Dipendente::salva(altro, id));
+    } else if (!altraCopia.isEmpty()) {
+        QVERIFY(StoricoStipendi::carica(id, periodi));
+        periodi.last().salarioMensile = altraCopia.toDouble();
+        GestioneStipendi::completaPeriodo(&periodi.last(), d);
+        QVERIFY(StoricoStipendi::salva(id, periodi));
+    }
+    if (!altraCopia.isEmpty())
+        scrivi(scheda, "email", QStringLiteral("mario@esempio.ch"));
     if (!digitato.isEmpty())
         scrivi(scheda, tipoPaga == 1 ? "pagaOraria" : "salarioMensile", digitato);
     clic(scheda, "salva");
@@ -681,7 +706,9 @@ void TestSchedaDipendente::salarioDelloStorico()
     }
     DatiDipendente dopo;
     QVERIFY(Dipendente::carica(id, dopo));
-    QCOMPARE(QString::number(dopo.salarioMensile, 'f', 2), salari.section(QLatin1Char(';'), -1));
+    // The record keeps the salary the card saved.
+    QCOMPARE(QString::number(dopo.salarioMensile, 'f', 2),
+             digitato.isEmpty() ? mostrato : QString::number(digitato.toDouble(), 'f', 2));
     QVector<PeriodoStipendio> v;
     QString errore;
     QVERIFY(StoricoStipendi::carica(id, v, &errore));
@@ -960,6 +987,14 @@ void TestSchedaDipendente::finestreAperte()
     QVERIFY(!scheda.modificato()); // closed without a change
     quandoAperto([&] { chiudiAperta(finestraAperta<DialogFigli>()); });
     clic(scheda, "figli");
+    QVERIFY(!scheda.modificato());
+    // The administrative data saved as they were: no change either.
+    quandoAperto([&] {
+        auto* dialogo = finestraAperta<DialogAmministrativi>();
+        QVERIFY(dialogo);
+        clic(*dialogo, "salva");
+    });
+    clic(scheda, "datiAmministrativi");
     QVERIFY(!scheda.modificato());
     quandoAperto([&] { chiudiAperta(finestraAperta<GestioneStipendi>()); });
     clic(scheda, "storicoStipendi");

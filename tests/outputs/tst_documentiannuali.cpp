@@ -1036,6 +1036,18 @@ void TestDocumentiAnnuali::stimaUguale_data()
     QTest::newRow("leaves 30 September, two extra salaries, not automatic")
         << "01/01/2020" << "30/09/2026" << 0.0 << 6000.0 << 63000.0 << 693.00 << 0.0 << 2 << 0.0 << nessuno << 0.0
         << 0.0 << 0.0 << false;
+    // Six months of 20,000 and a thirteenth not paid automatically: the
+    // 10,000 owed for the six months, added after the last month, come under
+    // the ceiling of those six months, 74,100 of the 130,000: unemployment
+    // 1.1 % = 815.10 on each side, the employer's accident premium 1 % =
+    // 741.00. Rounding: the months' lines exact (1,395.15 a month), the
+    // thirteenth's at half of them, 697.575, deducted as 697.60: -0.03.
+    QTest::newRow("joins 1 July at 20,000, thirteenth not automatic")
+        << "01/07/2026" << "" << 0.0 << 20000.0 << 130000.0 << 815.10 << 0.0 << 1 << -0.03 << nessuno << 0.0 << 0.0
+        << 0.0 << false;
+    QTest::newRow("leaves 30 June at 20,000, thirteenth not automatic")
+        << "01/01/2020" << "30/06/2026" << 0.0 << 20000.0 << 130000.0 << 815.10 << 0.0 << 1 << -0.03 << nessuno
+        << 0.0 << 0.0 << 0.0 << false;
 }
 
 // Every document shows the same year figures: for a year without saved
@@ -1116,6 +1128,7 @@ void TestDocumentiAnnuali::stimaUguale()
     QCOMPARE(c.stima, stima);
     QCOMPARE(c.cifra8, cifra8);
     QCOMPARE(arrotonda2(s.adDip), ad);
+    QCOMPARE(arrotonda2(s.adDat), ad); // the employer's, at the same rate
     // The accident premium, 11.2 per mille for a man, is charged on the same
     // insured earnings (the ceilings are both 148,200), each month's rounded
     // to 0.05: at most 0.025 apart a month.
@@ -1246,6 +1259,11 @@ void TestDocumentiAnnuali::stimaMassimali_data()
     QTest::newRow("two periods, the bonus in the first")
         << 16000.0 << 30000.0 << 1 << -1.0 << -1.0 << false
         << QStringList{"01/01/2026", "30/04/2026", "01/07/2026", ""};
+    // 5,432.10 x 1 % = 54.321, kept as 54.32 by each month, December
+    // 108.64 with the thirteenth: 706.16, not 13 x 54.321 = 706.17.
+    // Unemployment 59.75 a month, December 119.51: 776.76.
+    QTest::newRow("5,432.10 with a thirteenth: each month's premium to the centime")
+        << 5432.10 << 0.0 << 1 << 706.16 << 776.76 << false << sempre;
 }
 
 void TestDocumentiAnnuali::stimaMassimali()

@@ -3,6 +3,7 @@
 #include "config.h"
 #include "storicopaghe.h"
 
+#include <QDate>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -63,6 +64,8 @@ private slots:
     void rifiuti();
     void rifiutiDellaChiusura_data();
     void rifiutiDellaChiusura();
+    void figliDelMese_data();
+    void figliDelMese();
     void comunicazioniSuPiuRighe();
     void scritturaFallita();
     void ytd();
@@ -325,6 +328,75 @@ void TestStoricoPaghe::rifiuti()
     QList<StoricoPaghe::PagaMese> letti;
     if (m == 1)
         QVERIFY(!StoricoPaghe::caricaAnno(id, 2026, letti));
+}
+
+// A month with a child saved and read back: its canton one of the 26, its
+// age the one the birth date gives in the month; anything else is refused
+// and nothing is written.
+void TestStoricoPaghe::figliDelMese_data()
+{
+    QTest::addColumn<QString>("cantone");
+    QTest::addColumn<QString>("nascita");
+    QTest::addColumn<int>("anno");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<int>("eta");
+    QTest::addColumn<bool>("salvato");
+
+    for (const char* c : {"ZH", "BE", "LU", "UR", "SZ", "OW", "NW", "GL", "ZG", "FR", "SO", "BS", "BL",
+                          "SH", "AR", "AI", "SG", "GR", "AG", "TG", "TI", "VD", "VS", "NE", "GE", "JU"})
+        QTest::addRow("canton %s", c) << c << "10/03/2019" << 2026 << 12 << 7 << true;
+    QTest::newRow("the country's code, no canton") << "CH" << "10/03/2019" << 2026 << 12 << 7 << false;
+    // A child born on the last day of a month is a year older on that day:
+    // in that month the age then, in the month before one less; a year more
+    // is refused in either. 29 February in a leap year is its month's last.
+    struct Nascita
+    {
+        const char* data;
+        int anno, mese, eta;
+    };
+    for (const Nascita& n : {Nascita{"31/12/2019", 2026, 12, 7}, Nascita{"30/06/2020", 2026, 6, 6},
+                             Nascita{"28/02/2021", 2026, 2, 5}, Nascita{"29/02/2020", 2024, 2, 4},
+                             Nascita{"31/01/2020", 2026, 1, 6}}) {
+        const QDate prima = QDate(n.anno, n.mese, 1).addMonths(-1);
+        QTest::addRow("born %s, %d/%d at %d", n.data, n.mese, n.anno, n.eta)
+            << "TI" << n.data << n.anno << n.mese << n.eta << true;
+        QTest::addRow("born %s, %d/%d at %d", n.data, n.mese, n.anno, n.eta + 1)
+            << "TI" << n.data << n.anno << n.mese << n.eta + 1 << false;
+        QTest::addRow("born %s, %d/%d at %d", n.data, prima.month(), prima.year(), n.eta - 1)
+            << "TI" << n.data << prima.year() << prima.month() << n.eta - 1 << true;
+        QTest::addRow("born %s, %d/%d at %d", n.data, prima.month(), prima.year(), n.eta)
+            << "TI" << n.data << prima.year() << prima.month() << n.eta << false;
+    }
+}
+
+void TestStoricoPaghe::figliDelMese()
+{
+    QFETCH(QString, cantone);
+    QFETCH(QString, nascita);
+    QFETCH(int, anno);
+    QFETCH(int, m);
+    QFETCH(int, eta);
+    QFETCH(bool, salvato);
+
+    const QString id = QStringLiteral("Gialli_Eva.txt");
+    StoricoPaghe::PagaMese p = mese(anno, m, 4000); // family allowances 215.00
+    p.cantoneAssegni = cantone;
+    p.figliAssegni = {{QStringLiteral("Gialli Ada"), nascita, QStringLiteral("figli"), 215, eta}};
+    QString errore;
+    QCOMPARE(StoricoPaghe::salvaMese(id, p, &errore), salvato);
+    if (!salvato) {
+        QVERIFY2(errore.contains(QStringLiteral("Gli assegni dei figli del mese non sono validi")), qPrintable(errore));
+        QVERIFY(!QFileInfo::exists(StoricoPaghe::percorsoFile(id, anno)));
+        return;
+    }
+    QList<StoricoPaghe::PagaMese> letti;
+    QVERIFY(StoricoPaghe::caricaAnno(id, anno, letti, &errore));
+    QVERIFY2(errore.isEmpty(), qPrintable(errore));
+    QCOMPARE(numeri(letti), QList<int>{m});
+    QCOMPARE(letti.at(0).cantoneAssegni, cantone);
+    QCOMPARE(letti.at(0).figliAssegni.size(), 1);
+    QCOMPARE(letti.at(0).figliAssegni.at(0).dataNascita, nascita);
+    QCOMPARE(letti.at(0).figliAssegni.at(0).eta, eta);
 }
 
 // The refusals of the closing beside the year's file: recorded, cleared,
