@@ -64,6 +64,16 @@ QString numero(double v)
     return QLocale(QLocale::German, QLocale::Switzerland).toString(Decimali::arrotonda(v, 100.0), 'f', 2);
 }
 
+// A value of the variables: francs with two decimals, hours and days with
+// the decimals they hold (1.125 hours stay 1.125).
+QString numero(double v, double VariabileMese::*campo)
+{
+    const QString t = VariabiliMensili::testo(campo, v);
+    const int decimali = t.size() - t.indexOf(QLatin1Char('.')) - 1;
+    return QLocale(QLocale::German, QLocale::Switzerland)
+        .toString(Decimali::arrotonda(v, std::pow(10.0, decimali)), 'f', decimali);
+}
+
 QFont arial(int punti, bool grassetto)
 {
     QFont f(QStringLiteral("Arial"), punti);
@@ -142,7 +152,11 @@ void paginaVariabili(QPainter& p, const QString& azienda, const QString& dipende
             }
             const double valore = v.*(colonne.at(i).campo);
             totali[i] += valore;
-            testoCella(cella, Qt::AlignRight, std::fabs(valore) < 0.005 ? QStringLiteral("-") : numero(valore));
+            // Nothing shows "-": below half a centime, or half a thousandth
+            // of an hour or a day.
+            const double nulla = VariabiliMensili::importo(colonne.at(i).campo) ? 0.005 : 0.0005;
+            testoCella(cella, Qt::AlignRight,
+                       std::fabs(valore) < nulla ? QStringLiteral("-") : numero(valore, colonne.at(i).campo));
         }
         y += r;
     }
@@ -155,7 +169,7 @@ void paginaVariabili(QPainter& p, const QString& azienda, const QString& dipende
         if (!colonne.at(i).campo)
             testoCella(cella, Qt::AlignLeft, QCoreApplication::translate("FoglioPaga", "Totale annuo"));
         else
-            testoCella(cella, Qt::AlignRight, numero(totali.at(i)));
+            testoCella(cella, Qt::AlignRight, numero(totali.at(i), colonne.at(i).campo));
     }
 }
 

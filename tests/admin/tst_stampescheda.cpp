@@ -356,6 +356,7 @@ void TestStampeScheda::variabiliDallaScheda()
     QList<VariabileMese> mesi = VariabiliMensili::caricaAnno(id, 2025);
     mesi[2].oreFatte = 160;
     mesi[2].importiImponibili = 1500;
+    mesi[2].vacanzePrese = 2.125; // printed with the decimals it holds
     QVERIFY(VariabiliMensili::salvaAnno(id, 2025, mesi));
     // Two saved counts: gross 6'200 + 6'300 = 12'500.00, net 5'250 + 5'300.50
     // = 10'550.50; another year's count is not added.
@@ -406,7 +407,7 @@ void TestStampeScheda::variabiliDallaScheda()
     for (const QString& atteso :
          {QStringLiteral("Inserimento variabili mese - Anno 2025"), QStringLiteral("Dipendente: Rossi Mario"),
           QStringLiteral("Alfa & Figli SA"), QStringLiteral("Lugano, 5 marzo 2026"),
-          orario ? svizzero(160) : svizzero(1500), QStringLiteral("Totale annuo")})
+          orario ? svizzero(160) : svizzero(1500), QStringLiteral("2.125"), QStringLiteral("Totale annuo")})
         QVERIFY2(pdf.testo.contains(atteso), qPrintable(atteso + QStringLiteral("\n---\n") + pdf.testo));
     QCOMPARE(pdf.testo.contains(QStringLiteral("Ext 25%")), orario);
 }
