@@ -195,8 +195,8 @@ bool GestioneAzienda::salvaDati()
         return false;
     }
 
-    if (!Azienda::salva(a, m_nomeFile)) {
-        Messaggi::avviso(this, tr("Azienda"), tr("Salvataggio non riuscito."));
+    if (!Azienda::salva(a, m_nomeFile, &errore)) {
+        Messaggi::avviso(this, tr("Azienda"), tr("Salvataggio non riuscito.") + QLatin1Char('\n') + errore);
         return false;
     }
     m_dati = a;
