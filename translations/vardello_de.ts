@@ -119,6 +119,18 @@
         <source>Il file %1 non si legge per intero: %2.</source>
         <translation>Die Datei %1 kann nicht vollständig gelesen werden: %2.</translation>
     </message>
+    <message>
+        <source>Il nome di file &quot;%1&quot; non è utilizzabile.</source>
+        <translation>Der Dateiname &quot;%1&quot; kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Valori non validi (%1): i dati dell&apos;azienda non vengono salvati.</source>
+        <translation>Ungültige Werte (%1): Die Firmendaten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -1877,6 +1889,18 @@ Möchten Sie fortfahren?</translation>
         <source>(entrata futura)</source>
         <translation>(Eintritt folgt)</translation>
     </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation>Der Mitarbeitercode kann nicht als Dateiname verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Valori non validi (%1): i dati del dipendente non vengono salvati.</source>
+        <translation>Ungültige Werte (%1): Die Mitarbeiterdaten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -3560,6 +3584,26 @@ Aprire il file con un browser.</source>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
         <translation>Die Datei %1 kann nicht vollständig gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>riga %1: carattere nullo in %2</source>
+        <translation>Zeile %1: Nullzeichen in %2</translation>
+    </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation>Der Mitarbeitercode kann nicht als Dateiname verwendet werden.</translation>
+    </message>
+    <message>
+        <source>movimento %1 (%2, %3): %4</source>
+        <translation>Buchung %1 (%2, %3): %4</translation>
+    </message>
+    <message>
+        <source>Valori non validi, i movimenti non vengono salvati: %1.</source>
+        <translation>Ungültige Werte, die Buchungen werden nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

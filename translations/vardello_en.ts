@@ -119,6 +119,18 @@
         <source>Il file %1 non si legge per intero: %2.</source>
         <translation>The file %1 cannot be read in full: %2.</translation>
     </message>
+    <message>
+        <source>Il nome di file &quot;%1&quot; non è utilizzabile.</source>
+        <translation>The file name &quot;%1&quot; cannot be used.</translation>
+    </message>
+    <message>
+        <source>Valori non validi (%1): i dati dell&apos;azienda non vengono salvati.</source>
+        <translation>Invalid values (%1): the company data are not saved.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Could not write the file %1.</translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -1877,6 +1889,18 @@ Do you want to continue?</translation>
         <source>(entrata futura)</source>
         <translation>(starts later)</translation>
     </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation>The employee code cannot be used as a file name.</translation>
+    </message>
+    <message>
+        <source>Valori non validi (%1): i dati del dipendente non vengono salvati.</source>
+        <translation>Invalid values (%1): the employee data are not saved.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Could not write the file %1.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -3560,6 +3584,26 @@ Open the file with a browser.</translation>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
         <translation>The file %1 cannot be read in full: %2.</translation>
+    </message>
+    <message>
+        <source>riga %1: carattere nullo in %2</source>
+        <translation>line %1: null character in %2</translation>
+    </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation>The employee code cannot be used as a file name.</translation>
+    </message>
+    <message>
+        <source>movimento %1 (%2, %3): %4</source>
+        <translation>item %1 (%2, %3): %4</translation>
+    </message>
+    <message>
+        <source>Valori non validi, i movimenti non vengono salvati: %1.</source>
+        <translation>Invalid values, the items are not saved: %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Could not write the file %1.</translation>
     </message>
 </context>
 <context>

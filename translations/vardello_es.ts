@@ -119,6 +119,18 @@
         <source>Il file %1 non si legge per intero: %2.</source>
         <translation>El archivo %1 no se puede leer por completo: %2.</translation>
     </message>
+    <message>
+        <source>Il nome di file &quot;%1&quot; non è utilizzabile.</source>
+        <translation>El nombre de archivo &quot;%1&quot; no se puede usar.</translation>
+    </message>
+    <message>
+        <source>Valori non validi (%1): i dati dell&apos;azienda non vengono salvati.</source>
+        <translation>Valores no válidos (%1): los datos de la empresa no se guardan.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>No se ha podido escribir el archivo %1.</translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -1877,6 +1889,18 @@ Vuoi continuare?</source>
         <source>(entrata futura)</source>
         <translation>(alta futura)</translation>
     </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation>El código del empleado no se puede usar como nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>Valori non validi (%1): i dati del dipendente non vengono salvati.</source>
+        <translation>Valores no válidos (%1): los datos del empleado no se guardan.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>No se ha podido escribir el archivo %1.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -3560,6 +3584,26 @@ Abra el archivo con un navegador.</translation>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
         <translation>El archivo %1 no se puede leer por completo: %2.</translation>
+    </message>
+    <message>
+        <source>riga %1: carattere nullo in %2</source>
+        <translation>línea %1: carácter nulo en %2</translation>
+    </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation>El código del empleado no se puede usar como nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>movimento %1 (%2, %3): %4</source>
+        <translation>movimiento %1 (%2, %3): %4</translation>
+    </message>
+    <message>
+        <source>Valori non validi, i movimenti non vengono salvati: %1.</source>
+        <translation>Valores no válidos, los movimientos no se guardan: %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>No se ha podido escribir el archivo %1.</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,18 @@
         <source>Il file %1 non si legge per intero: %2.</source>
         <translation>Le fichier %1 ne peut pas être lu en entier : %2.</translation>
     </message>
+    <message>
+        <source>Il nome di file &quot;%1&quot; non è utilizzabile.</source>
+        <translation>Le nom de fichier &quot;%1&quot; est inutilisable.</translation>
+    </message>
+    <message>
+        <source>Valori non validi (%1): i dati dell&apos;azienda non vengono salvati.</source>
+        <translation>Valeurs non valables (%1) : les données de l&apos;entreprise ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -1877,6 +1889,18 @@ Voulez-vous continuer ?</translation>
         <source>(entrata futura)</source>
         <translation>(entrée future)</translation>
     </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation>Code d&apos;employé inutilisable comme nom de fichier.</translation>
+    </message>
+    <message>
+        <source>Valori non validi (%1): i dati del dipendente non vengono salvati.</source>
+        <translation>Valeurs non valables (%1) : les données de l&apos;employé ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentiAnnuali</name>
@@ -3560,6 +3584,26 @@ Ouvrez le fichier avec un navigateur.</translation>
     <message>
         <source>Il file %1 non si legge per intero: %2.</source>
         <translation>Le fichier %1 ne peut pas être lu en entier : %2.</translation>
+    </message>
+    <message>
+        <source>riga %1: carattere nullo in %2</source>
+        <translation>ligne %1 : caractère nul dans %2</translation>
+    </message>
+    <message>
+        <source>Codice dipendente non utilizzabile come nome di file.</source>
+        <translation>Code d&apos;employé inutilisable comme nom de fichier.</translation>
+    </message>
+    <message>
+        <source>movimento %1 (%2, %3): %4</source>
+        <translation>mouvement %1 (%2, %3) : %4</translation>
+    </message>
+    <message>
+        <source>Valori non validi, i movimenti non vengono salvati: %1.</source>
+        <translation>Valeurs non valables, les mouvements ne sont pas enregistrés : %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 <context>

@@ -264,12 +264,15 @@ bool importa(const QString& percorso, int* importati, int* saltati, QStringList*
         }
         if (motivo.isEmpty()) {
             const QString id = Dipendente::idLibero(nomeBase(d.cognome, d.nome) + QStringLiteral(".txt"));
-            if (Dipendente::idValido(id) && Dipendente::salva(d, id)) {
+            QString perche;
+            if (Dipendente::idValido(id) && Dipendente::salva(d, id, &perche)) {
                 ++creati;
                 registra(d);
                 continue;
             }
             motivo = tr("salvataggio non riuscito");
+            if (!perche.isEmpty())
+                motivo += QStringLiteral(": ") + perche;
         }
         ++scartati;
         if (motivi)

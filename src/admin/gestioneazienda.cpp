@@ -208,8 +208,8 @@ bool GestioneAzienda::salvaDati()
         return false;
     }
 
-    if (!Azienda::salva(a, m_nomeFile)) {
-        Messaggi::avviso(this, tr("Azienda"), tr("Salvataggio non riuscito."));
+    if (!Azienda::salva(a, m_nomeFile, &errore)) {
+        Messaggi::avviso(this, tr("Azienda"), tr("Salvataggio non riuscito.") + QLatin1Char('\n') + errore);
         return false;
     }
     // The form shows what the file now holds: a ceiling typed 148200.005

@@ -223,8 +223,9 @@ void NuovaAzienda::salva()
                                tr("Esiste già un'azienda salvata nel file %1.\nSostituirla?").arg(nomeFile))) {
         return;
     }
-    if (!Azienda::salva(a, nomeFile)) {
-        Messaggi::critico(this, tr("Errore"), tr("Impossibile salvare i dati."));
+    QString motivo;
+    if (!Azienda::salva(a, nomeFile, &motivo)) {
+        Messaggi::critico(this, tr("Errore"), tr("Impossibile salvare i dati.") + QLatin1Char('\n') + motivo);
         return;
     }
     m_nomeFileCreato = nomeFile;

@@ -350,8 +350,10 @@ void NuovoDipendente::salva()
     }
     // No employee of any company ever shares the files of another one.
     const QString id = Dipendente::idLibero(nomeFile);
-    if (!Dipendente::salva(d, id)) {
-        Messaggi::critico(this, tr("Errore"), tr("Impossibile salvare i dati del dipendente."));
+    QString motivo;
+    if (!Dipendente::salva(d, id, &motivo)) {
+        Messaggi::critico(this, tr("Errore"),
+                          tr("Impossibile salvare i dati del dipendente.") + QLatin1Char('\n') + motivo);
         return;
     }
     m_idCreato = id;

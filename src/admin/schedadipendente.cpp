@@ -775,8 +775,9 @@ void SchedaDipendente::salva()
     if (salarioDigitato && !periodoDaAggiornare(&periodi, &periodoOggi))
         return;
 
-    if (!Dipendente::salva(dati, id)) {
-        Messaggi::avviso(this, tr("Errore"), tr("Salvataggio non riuscito."));
+    QString motivoSalvataggio;
+    if (!Dipendente::salva(dati, id, &motivoSalvataggio)) {
+        Messaggi::avviso(this, tr("Errore"), tr("Salvataggio non riuscito.") + QLatin1Char('\n') + motivoSalvataggio);
         return;
     }
     if (periodoOggi >= 0) {

@@ -4,6 +4,7 @@
 #include "filesicuri.h"
 #include "orologio.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -183,12 +184,17 @@ void Inizializzazione::esegui()
     if (QFileInfo::exists(percorsoMarcatore()))
         return;
 
-    Azienda::salva(aziendaDimostrativa(), fileAziendaDimostrativa());
+    // Never stops the start: a record not saved is one line in the log.
+    QString motivo;
+    if (!Azienda::salva(aziendaDimostrativa(), fileAziendaDimostrativa(), &motivo))
+        qWarning().noquote() << "Azienda dimostrativa non salvata:" << motivo;
     if (Config::aziendaCorrente().isEmpty())
         Config::setAziendaCorrente(fileAziendaDimostrativa());
     const auto dipendenti = dipendentiDimostrativi();
-    for (const auto& d : dipendenti)
-        Dipendente::salva(d.second, d.first);
+    for (const auto& d : dipendenti) {
+        if (!Dipendente::salva(d.second, d.first, &motivo))
+            qWarning().noquote() << "Dipendente dimostrativo non salvato:" << d.first << motivo;
+    }
 
     const QString testo = QStringLiteral("Inizializzato il ") + Orologio::adesso().toString(Qt::ISODate)
         + QLatin1Char('\n');

@@ -209,8 +209,9 @@ bool GestioneMovimenti::salvaMovimenti()
         }
         lista[r].data = data.toString(kFormatoSalvato);
     }
-    if (!Movimenti::salva(id, lista)) {
-        Messaggi::avviso(this, tr("Salva"), tr("Impossibile salvare."));
+    QString motivo;
+    if (!Movimenti::salva(id, lista, &motivo)) {
+        Messaggi::avviso(this, tr("Salva"), tr("Impossibile salvare.") + QLatin1Char('\n') + motivo);
         return false;
     }
     modello->setLista(lista);

@@ -378,10 +378,6 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
     if (righeLog.isEmpty())
         righeLog = momento + QLatin1Char(',') + operatore + QStringLiteral(",nessuna_modifica,,\n");
 
-    // A log that cannot be opened does not stop the save; the caller is told.
-    QFile fileLog(log);
-    const bool logAperto = fileLog.open(QIODevice::WriteOnly | QIODevice::Append);
-
     // Backup copy of the file being replaced.
     if (QFileInfo::exists(file)) {
         const QString copia = cartellaBackup + QStringLiteral("/datoteca_") + QString::number(anno)
@@ -430,9 +426,7 @@ bool Datoteca::salvaCon(const QMap<QString, VoceContributo>& contributi, const P
     // The change log takes its lines before the file is replaced: a change
     // that reaches the file is in the log whenever the log can be written. A
     // log that cannot be written does not stop the save; the caller is told.
-    const QByteArray datiLog = righeLog.toUtf8();
-    const bool scritto = logAperto && fileLog.write(datiLog) == datiLog.size() && fileLog.flush();
-    fileLog.close();
+    const bool scritto = FileSicuri::aggiungi(log, righeLog.toUtf8());
 
     if (!FileSicuri::scrivi(file, testo.toUtf8()))
         return false;

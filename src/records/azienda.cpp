@@ -167,11 +167,27 @@ DatiAzienda Azienda::carica(const QString& nomeFile, QString* errore)
     return a;
 }
 
-bool Azienda::salva(const DatiAzienda& a, const QString& nomeFile)
+bool Azienda::salva(const DatiAzienda& a, const QString& nomeFile, QString* errore)
 {
-    if (!FileSicuri::nomeSicuro(nomeFile))
+    auto rifiuta = [errore](const QString& testo) {
+        if (errore)
+            *errore = testo;
         return false;
-    return FileSicuri::scrivi(Config::cartellaDati() + QLatin1Char('/') + nomeFile, serializza(a));
+    };
+    if (!FileSicuri::nomeSicuro(nomeFile))
+        return rifiuta(tr("Il nome di file \"%1\" non è utilizzabile.").arg(nomeFile));
+    // Nothing is written that carica would report: a rate or ceiling below
+    // 0, beyond its range or not finite, a canton or country that is no code.
+    const QByteArray dati = serializza(a);
+    QStringList problemi;
+    deserializza(dati, &problemi);
+    if (!problemi.isEmpty())
+        return rifiuta(tr("Valori non validi (%1): i dati dell'azienda non vengono salvati.")
+                           .arg(problemi.join(QStringLiteral("; "))));
+    const QString percorso = Config::cartellaDati() + QLatin1Char('/') + nomeFile;
+    if (!FileSicuri::scrivi(percorso, dati))
+        return rifiuta(tr("Impossibile scrivere il file %1.").arg(percorso));
+    return true;
 }
 
 QStringList Azienda::elencoAziende()

@@ -36,7 +36,13 @@ public:
     // thirteenth-salary flag other than 0 or 1. Such a record is never to be
     // saved over the file. A CR LF line end and a byte-order mark are fine.
     static DatiAzienda carica(const QString& nomeFile, QString* errore = nullptr);
-    static bool salva(const DatiAzienda& a, const QString& nomeFile);
+    // Rewrites the whole file. Refused, with the reason in `errore` (may be
+    // null) naming the line and its field, when carica would report anything
+    // in what is about to be written (a rate or ceiling below 0, beyond its
+    // range or not finite, a canton or country that is no code, a NUL): the
+    // file then stays as it was. False too when the name is not usable or
+    // the file not written.
+    static bool salva(const DatiAzienda& a, const QString& nomeFile, QString* errore = nullptr);
     static QStringList elencoAziende();
 
     // The program's own ".txt" files of the data folder, never companies.

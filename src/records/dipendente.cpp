@@ -384,11 +384,35 @@ bool Dipendente::carica(const QString& id, DatiDipendente& d, QString* errore)
     return false;
 }
 
-bool Dipendente::salva(const DatiDipendente& d, const QString& id)
+bool Dipendente::salva(const DatiDipendente& d, const QString& id, QString* errore)
 {
-    if (!idValido(id))
+    auto rifiuta = [errore](const QString& testo) {
+        if (errore)
+            *errore = testo;
         return false;
-    return FileSicuri::scrivi(percorsoFile(id), serializza(d));
+    };
+    if (!idValido(id))
+        return rifiuta(tr("Codice dipendente non utilizzabile come nome di file."));
+    // Nothing is written that carica would report: a salary below 0 or
+    // beyond the widest amount, a degree of employment above 100, more
+    // children than a record holds...
+    const QByteArray dati = serializza(d);
+    QStringList problemi;
+    deserializza(dati, &problemi);
+    if (!problemi.isEmpty()) {
+        // A field is named with the value it would be written with.
+        QHash<QString, QString> righe;
+        for (const QString& riga : FileSicuri::testo(dati).split(QLatin1Char('\n')))
+            righe.insert(riga.section(QLatin1Char('='), 0, 0), riga);
+        for (QString& p : problemi)
+            p = righe.value(p, p);
+        return rifiuta(tr("Valori non validi (%1): i dati del dipendente non vengono salvati.")
+                           .arg(problemi.join(QStringLiteral(", "))));
+    }
+    const QString percorso = percorsoFile(id);
+    if (!FileSicuri::scrivi(percorso, dati))
+        return rifiuta(tr("Impossibile scrivere il file %1.").arg(percorso));
+    return true;
 }
 
 DatiDipendente Dipendente::unisci(const DatiDipendente& base, const DatiDipendente& nostro,

@@ -107,7 +107,13 @@ public:
     // anyway (such a field reads as 0, counts are cut to their limit) and
     // `errore` (may be null) says what is wrong.
     static bool carica(const QString& id, DatiDipendente& d, QString* errore = nullptr);
-    static bool salva(const DatiDipendente& d, const QString& id);
+    // Rewrites the whole file. Refused, with the reason in `errore` (may be
+    // null) naming each field and the value it would hold, when carica would
+    // report anything in what is about to be written (an amount below 0 or
+    // beyond FileSicuri::kImportoMassimo or not finite, a whole number out of
+    // its field's range, a count above its limit): the file then stays as it
+    // was. False too when the id is not usable or the file not written.
+    static bool salva(const DatiDipendente& d, const QString& id, QString* errore = nullptr);
     static QStringList elencoDipendenti(bool soloInForza);
     static QString etichetta(const QString& id);
     // First name and surname as a person reads them ("Marc Dubois"); the id

@@ -32,9 +32,22 @@ bool aggiungi(const QString& percorso, const QByteArray& contenuto)
     const QFileInfo info(percorso);
     QDir().mkpath(info.absolutePath());
     QFile f(percorso);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+    QByteArray dati = contenuto;
+    // Opened for reading too, the last byte tells whether the log ends
+    // mid-line; every write still goes to the end of the file. A log that
+    // can only be written is appended to as it is.
+    if (f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
+        // A log whose last line was cut (a kill during an append) gets the
+        // next line on a line of its own; the fragment stays as it is.
+        const qint64 dimensione = f.size();
+        char ultimo = '\n';
+        if (!dati.isEmpty() && dimensione > 0 && f.seek(dimensione - 1) && f.getChar(&ultimo) && ultimo != '\n')
+            dati.prepend('\n');
+        f.seek(f.size());
+    } else if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
         return false;
-    const bool ok = f.write(contenuto) == contenuto.size();
+    }
+    const bool ok = f.write(dati) == dati.size();
     return f.flush() && ok;
 }
 

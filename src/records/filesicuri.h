@@ -12,7 +12,10 @@ namespace FileSicuri {
 // folder when missing. False when anything failed.
 bool scrivi(const QString& percorso, const QByteArray& contenuto);
 
-// Appends to a file (logs); false when it cannot be opened or written.
+// Appends to a file (logs); false when it cannot be opened or written. A
+// file that ends mid-line (its last append was cut) first gets a line end,
+// so what is appended starts on a line of its own; a file that ends with a
+// line end, is empty or missing gets none.
 bool aggiungi(const QString& percorso, const QByteArray& contenuto);
 
 // Whether a relative name (id, file name) stays inside its folder: not empty,

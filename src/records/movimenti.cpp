@@ -10,6 +10,25 @@
 
 namespace {
 
+// The thirteen keys of a movement, in the order they are written.
+const QStringList& chiaviMovimento()
+{
+    static const QStringList chiavi = {QStringLiteral("data"),
+                                       QStringLiteral("tipo"),
+                                       QStringLiteral("importo"),
+                                       QStringLiteral("categoriaCertificato"),
+                                       QStringLiteral("soggettoAVS"),
+                                       QStringLiteral("soggettoAD"),
+                                       QStringLiteral("applicaMassimaleAD"),
+                                       QStringLiteral("soggettoCAF"),
+                                       QStringLiteral("soggettoLAINF"),
+                                       QStringLiteral("applicaMassimaleLAINF"),
+                                       QStringLiteral("soggettoLPP"),
+                                       QStringLiteral("soggettoIF"),
+                                       QStringLiteral("descrizione")};
+    return chiavi;
+}
+
 QString bandiera(bool b)
 {
     return b ? QStringLiteral("1") : QStringLiteral("0");
@@ -148,36 +167,35 @@ QString Movimenti::percorsoFile(const QString& id)
 
 QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
 {
-    QList<MovimentoStipendio> lista;
     if (errore)
         errore->clear();
     const QString percorso = percorsoFile(id);
     QByteArray contenuto;
     if (percorso.isEmpty())
-        return lista;
+        return {};
     const FileSicuri::Esito esito = FileSicuri::leggiFile(percorso, &contenuto);
     if (esito != FileSicuri::Esito::Letto) {
         if (errore && esito != FileSicuri::Esito::Mancante)
             *errore = FileSicuri::messaggio(esito, percorso);
-        return lista;
+        return {};
     }
+    QMap<int, QStringList> difetti;
+    const QList<MovimentoStipendio> lista = leggi(contenuto, &difetti);
+    if (errore && !difetti.isEmpty()) {
+        QStringList elenco;
+        for (const QStringList& r : qAsConst(difetti))
+            elenco += r;
+        *errore = tr("Il file %1 non si legge per intero: %2.").arg(percorso, elenco.join(QStringLiteral("; ")));
+    }
+    return lista;
+}
 
+QList<MovimentoStipendio> Movimenti::leggi(const QByteArray& contenuto, QMap<int, QStringList>* difetti)
+{
+    QList<MovimentoStipendio> lista;
     // Every block holds each of the thirteen keys once: a block split by an
     // empty line lacks some, two blocks run together repeat some.
-    const QStringList chiavi = {QStringLiteral("data"),
-                                QStringLiteral("tipo"),
-                                QStringLiteral("importo"),
-                                QStringLiteral("categoriaCertificato"),
-                                QStringLiteral("soggettoAVS"),
-                                QStringLiteral("soggettoAD"),
-                                QStringLiteral("applicaMassimaleAD"),
-                                QStringLiteral("soggettoCAF"),
-                                QStringLiteral("soggettoLAINF"),
-                                QStringLiteral("applicaMassimaleLAINF"),
-                                QStringLiteral("soggettoLPP"),
-                                QStringLiteral("soggettoIF"),
-                                QStringLiteral("descrizione")};
-    QMap<int, QStringList> difetti; // by line
+    const QStringList& chiavi = chiaviMovimento();
     MovimentoStipendio corrente;
     QStringList trovate; // keys of the current block
     int inizioBlocco = 0;
@@ -190,7 +208,7 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
                 mancanti.append(c);
         }
         if (!mancanti.isEmpty())
-            difetti[inizioBlocco].append(
+            (*difetti)[inizioBlocco].append(
                 tr("riga %1: il movimento non ha %2").arg(inizioBlocco).arg(mancanti.join(QStringLiteral(", "))));
         lista.append(corrente);
         corrente = MovimentoStipendio();
@@ -208,20 +226,23 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
             chiudiBlocco();
             continue;
         }
-        if (riga.contains(QChar(0))) {
-            difetti[numero].append(tr("riga %1: carattere nullo").arg(numero));
-            continue;
-        }
         const int uguale = riga.indexOf(QLatin1Char('='));
         const QString chiave = uguale > 0 ? riga.left(uguale).trimmed() : QString();
+        if (riga.contains(QChar(0))) {
+            // Named by its key when the NUL is in the value.
+            (*difetti)[numero].append(chiavi.contains(chiave)
+                                          ? tr("riga %1: carattere nullo in %2").arg(numero).arg(chiave)
+                                          : tr("riga %1: carattere nullo").arg(numero));
+            continue;
+        }
         if (!chiavi.contains(chiave)) {
-            difetti[numero].append(tr("riga %1: riga non riconosciuta \"%2\"").arg(numero).arg(riga.left(40)));
+            (*difetti)[numero].append(tr("riga %1: riga non riconosciuta \"%2\"").arg(numero).arg(riga.left(40)));
             continue;
         }
         if (trovate.contains(chiave)) {
             // A key met again starts the next movement: the empty line
             // between the two is missing. Nothing is merged.
-            difetti[numero].append(
+            (*difetti)[numero].append(
                 tr("riga %1: %2 ripetuto, manca la riga vuota tra due movimenti").arg(numero).arg(chiave));
             chiudiBlocco();
         }
@@ -240,16 +261,16 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
             corrente.importo = 0.0;
             if (!FileSicuri::numero(valore, -FileSicuri::kImportoMassimo, FileSicuri::kImportoMassimo,
                                     &corrente.importo))
-                difetti[numero].append(tr("riga %1: importo non valido").arg(numero));
+                (*difetti)[numero].append(tr("riga %1: importo non valido").arg(numero));
         } else if (chiave == QLatin1String("categoriaCertificato")) {
             corrente.categoriaCertificato = 0;
             if (!FileSicuri::intero(valore, 0, 9999, &corrente.categoriaCertificato))
-                difetti[numero].append(tr("riga %1: categoriaCertificato non valida").arg(numero));
+                (*difetti)[numero].append(tr("riga %1: categoriaCertificato non valida").arg(numero));
         } else {
             // A flag is 1 or 0; anything else is not guessed.
             const QString flag = valore.trimmed();
             if (flag != QLatin1String("1") && flag != QLatin1String("0"))
-                difetti[numero].append(tr("riga %1: %2 non e' 0 o 1").arg(numero).arg(chiave));
+                (*difetti)[numero].append(tr("riga %1: %2 non e' 0 o 1").arg(numero).arg(chiave));
             const bool uno = flag == QLatin1String("1");
             if (chiave == QLatin1String("soggettoAVS"))
                 corrente.soggettoAVS = uno;
@@ -270,20 +291,19 @@ QList<MovimentoStipendio> Movimenti::carica(const QString& id, QString* errore)
         }
     }
     chiudiBlocco();
-    if (errore && !difetti.isEmpty()) {
-        QStringList elenco;
-        for (const QStringList& r : qAsConst(difetti))
-            elenco += r;
-        *errore = tr("Il file %1 non si legge per intero: %2.").arg(percorso, elenco.join(QStringLiteral("; ")));
-    }
     return lista;
 }
 
-bool Movimenti::salva(const QString& id, const QList<MovimentoStipendio>& movimenti)
+bool Movimenti::salva(const QString& id, const QList<MovimentoStipendio>& movimenti, QString* errore)
 {
+    auto rifiuta = [errore](const QString& testo) {
+        if (errore)
+            *errore = testo;
+        return false;
+    };
     const QString percorso = percorsoFile(id);
     if (percorso.isEmpty())
-        return false;
+        return rifiuta(tr("Codice dipendente non utilizzabile come nome di file."));
     QString testo;
     for (const MovimentoStipendio& m : movimenti) {
         // Texts stay on their own line: a line break in a description would
@@ -303,7 +323,31 @@ bool Movimenti::salva(const QString& id, const QList<MovimentoStipendio>& movime
         testo += QStringLiteral("descrizione=") + FileSicuri::unaRiga(m.descrizione) + QLatin1Char('\n');
         testo += QLatin1Char('\n');
     }
-    return FileSicuri::scrivi(percorso, testo.toUtf8());
+    const QByteArray dati = testo.toUtf8();
+
+    // Nothing is written that the reader would report: an amount that is not
+    // finite or beyond the widest one, a category out of range, a NUL.
+    QMap<int, QStringList> difetti;
+    leggi(dati, &difetti);
+    if (!difetti.isEmpty()) {
+        // Each movement is its thirteen lines and an empty one.
+        const int righeMovimento = chiaviMovimento().size() + 1;
+        QMap<int, QStringList> perMovimento;
+        for (auto it = difetti.cbegin(); it != difetti.cend(); ++it)
+            perMovimento[(it.key() - 1) / righeMovimento] += it.value();
+        QStringList motivi;
+        for (auto it = perMovimento.cbegin(); it != perMovimento.cend(); ++it) {
+            const MovimentoStipendio m = movimenti.value(it.key());
+            motivi.append(tr("movimento %1 (%2, %3): %4")
+                              .arg(QString::number(it.key() + 1), m.data, m.tipo,
+                                   it.value().join(QStringLiteral("; "))));
+        }
+        return rifiuta(tr("Valori non validi, i movimenti non vengono salvati: %1.")
+                           .arg(motivi.join(QStringLiteral("; "))));
+    }
+    if (!FileSicuri::scrivi(percorso, dati))
+        return rifiuta(tr("Impossibile scrivere il file %1.").arg(percorso));
+    return true;
 }
 
 bool Movimenti::mensilitaAggiuntiva(const MovimentoStipendio& m)

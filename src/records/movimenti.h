@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 // One extra salary movement of an employee: a bonus, a thirteenth salary, an
 // expense refund... with the contributions it bears and the salary-certificate
@@ -44,8 +46,13 @@ public:
     // to be paid or saved over the file.
     static QList<MovimentoStipendio> carica(const QString& id, QString* errore = nullptr);
 
-    // Rewrites the whole file; false when it could not be written.
-    static bool salva(const QString& id, const QList<MovimentoStipendio>& movimenti);
+    // Rewrites the whole file. Refused, with the reason in `errore` (may be
+    // null) naming the movement and its field, when carica would report
+    // anything in what is about to be written (an amount that is not finite
+    // or beyond FileSicuri::kImportoMassimo, a category outside 0..9999, a
+    // NUL in a text): the file then stays as it was. False too when the file
+    // could not be written.
+    static bool salva(const QString& id, const QList<MovimentoStipendio>& movimenti, QString* errore = nullptr);
 
     // Sets the certificate category and the eight subject flags from the kind
     // of movement; a kind no rule knows leaves the movement unchanged. The
@@ -75,4 +82,9 @@ public:
     // Whether the movement pays a thirteenth or fourteenth salary: its kind
     // is one the preset of the extra monthly salaries knows.
     static bool mensilitaAggiuntiva(const MovimentoStipendio& m);
+
+private:
+    // The movements of a file's bytes in file order; every line that could
+    // not be read lands in `difetti` under its number ("riga N: ...").
+    static QList<MovimentoStipendio> leggi(const QByteArray& contenuto, QMap<int, QStringList>* difetti);
 };

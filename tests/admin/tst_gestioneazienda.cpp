@@ -101,7 +101,7 @@ void TestGestioneAzienda::salvaConserva()
         LimiteFile pieno(64);
         clic(f, "salva");
     }
-    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito.\nImpossibile scrivere il file %1.").arg(percorso()));
     QCOMPARE(AmbienteTest::leggi(percorso()), salvato);
     QVERIFY(f.modificato());
 
@@ -110,7 +110,7 @@ void TestGestioneAzienda::salvaConserva()
     QVERIFY(QFile::remove(percorso()) && QDir().mkpath(percorso()));
     digita(f, "cap", QStringLiteral("6500"));
     clic(f, "salva");
-    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito.\nImpossibile scrivere il file %1.").arg(percorso()));
     messaggi.rispondi(QMessageBox::Save);
     clic(f, "chiudi");
     QVERIFY(f.isVisible() && f.modificato());
@@ -241,7 +241,7 @@ void TestGestioneAzienda::fileDanneggiato()
         // A full disk: reported, the file as it was.
         LimiteFile disco(50);
         clic(f, "salva");
-        QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+        QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Salvataggio non riuscito.\nImpossibile scrivere il file %1.").arg(percorso()));
         QCOMPARE(AmbienteTest::leggi(percorso()), contenuto);
     }
     messaggi.rispondi(QMessageBox::Save);

@@ -413,7 +413,8 @@ void TestNuovaAzienda::erroreScrittura()
     figlio<QLineEdit>(f, "ragioneSociale")->setText(QStringLiteral("Delta SA"));
     figlio<QPushButton>(f, "salva")->click();
     QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
-    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare i dati."));
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare i dati.\nImpossibile scrivere il file %1/Delta_SA.txt.")
+                                         .arg(Config::cartellaDati()));
     QCOMPARE(registro.richieste.last().tipo, Messaggi::Tipo::Critico);
     QCOMPARE(f.result(), int(QDialog::Rejected));
     QVERIFY(f.nomeFileCreato().isEmpty());

@@ -504,7 +504,8 @@ void TestNuovoDipendente::erroreScrittura()
     nascita(f);
     clic(f, "salva");
     QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
-    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare i dati del dipendente."));
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare i dati del dipendente.\nImpossibile scrivere il file %1.")
+                                         .arg(Dipendente::percorsoFile(QStringLiteral("Rota_Anna.txt"))));
     QVERIFY(f.isVisible());
     QCOMPARE(campo(f, "nome")->text(), QStringLiteral("Anna"));
     QVERIFY(f.modificato());

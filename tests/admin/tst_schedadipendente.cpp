@@ -343,7 +343,8 @@ void TestSchedaDipendente::inputDigitati()
             clic(scheda, "salva");
         }
         QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Errore"));
-        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Salvataggio non riuscito."));
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Salvataggio non riuscito.\nImpossibile scrivere il file %1.")
+                                             .arg(Dipendente::percorsoFile(id)));
         QVERIFY(!registro.contiene(QStringLiteral("Dipendente salvato.")));
         QVERIFY(scheda.modificato());
         return;

@@ -50,6 +50,7 @@ private slots:
         Datoteca::carica(2026);
     }
 
+    void aperturaNelLog_data();
     void aperturaNelLog();
     void salvaConservaCoordinato();
     void fileDanneggiato_data();
@@ -62,18 +63,29 @@ private slots:
     void titoliInteri();
 };
 
+void TestDialogParametriCritici::aperturaNelLog_data()
+{
+    QTest::addColumn<QByteArray>("prima"); // the log before; null: none
+    QTest::newRow("no log") << QByteArray();
+    // A log cut mid-line keeps the fragment; each opening is a line of its own.
+    QTest::newRow("last line cut") << QByteArray("2026-03-01T08:00:00,home,apertura_par");
+}
+
 void TestDialogParametriCritici::aperturaNelLog()
 {
+    QFETCH(QByteArray, prima);
+    if (!prima.isNull())
+        AmbienteTest::scrivi(DialogParametriCritici::percorsoLog(), prima);
+    const QByteArray riga = "2026-03-02T10:00:00,home,apertura_parametri_critici,,\n";
+    const QByteArray inizio = prima.isNull() ? QByteArray() : prima + '\n';
     RegistroMessaggi messaggi;
     for (int volte = 1; volte <= 2; ++volte) {
         DialogParametriCritici f(nullptr, false);
         QCOMPARE(messaggi.ultimoTitolo(), QStringLiteral("Attenzione"));
-        QCOMPARE(righeLog(), volte);
+        QCOMPARE(AmbienteTest::leggi(DialogParametriCritici::percorsoLog()), inizio + riga.repeated(volte));
     }
-    QVERIFY(AmbienteTest::leggi(DialogParametriCritici::percorsoLog())
-                .startsWith("2026-03-02T10:00:00,home,apertura_parametri_critici,,\n"));
     DialogParametriCritici senza(nullptr, true);
-    QCOMPARE(righeLog(), 2);
+    QCOMPARE(AmbienteTest::leggi(DialogParametriCritici::percorsoLog()), inizio + riga + riga);
     QCOMPARE(messaggi.richieste.size(), 2);
 }
 

@@ -111,6 +111,9 @@ void TestGestioneCampiMovimento::catalogoPredefinito()
 void TestGestioneCampiMovimento::modificaSalvaRiapri()
 {
     catalogoUtente();
+    // The change log ends mid-line: the fragment stays, the save's line whole after it.
+    const QString log = QFileInfo(CampiMovimento::percorsoUtente()).absolutePath() + QStringLiteral("/log_parametri_critici.csv");
+    AmbienteTest::scrivi(log, "2026-03-08T14:00:00,admin,salvataggio_ca");
     RegistroMessaggi registro;
     {
         GestioneCampiMovimento f;
@@ -142,8 +145,8 @@ void TestGestioneCampiMovimento::modificaSalvaRiapri()
                           "Rimborso_prestito|rimborso_prestito|fisso|0000000000|3||12000.00|24 rate|01/02/2026"}));
     const QString percorso = CampiMovimento::percorsoUtente();
     QVERIFY(QFileInfo::exists(percorso + QStringLiteral(".20260308_141502.bak")));
-    QCOMPARE(AmbienteTest::leggi(QFileInfo(percorso).absolutePath() + QStringLiteral("/log_parametri_critici.csv")),
-             QByteArray("2026-03-08T14:15:02,admin,salvataggio_campi_movimento,3 voci,\n"));
+    QCOMPARE(AmbienteTest::leggi(log), QByteArray("2026-03-08T14:00:00,admin,salvataggio_ca\n"
+                                                  "2026-03-08T14:15:02,admin,salvataggio_campi_movimento,3 voci,\n"));
     GestioneCampiMovimento riaperta;
     QCOMPARE(tabella(riaperta)->item(1, 14)->text(), QStringLiteral("12.50"));
 }

@@ -295,7 +295,7 @@ void TestGestioneMovimenti::salvaImpossibile()
     clic(f, "aggiungi");
     clic(f, "salva");
     QCOMPARE(registro.ultimoTitolo(), QStringLiteral("Salva"));
-    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare."));
+    QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare.\nCodice dipendente non utilizzabile come nome di file."));
     QCOMPARE(modello(f)->rowCount(), 1); // kept for another try
 }
 
@@ -520,7 +520,7 @@ void TestGestioneMovimenti::fileDanneggiato()
             LimiteFile disco(100);
             clic(f, "salva");
         }
-        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare."));
+        QCOMPARE(registro.ultimoTesto(), QStringLiteral("Impossibile salvare.\nImpossibile scrivere il file %1.").arg(percorso));
         QCOMPARE(AmbienteTest::leggi(percorso), contenuto);
         QCOMPARE(modello(f)->rowCount(), 3);
         clic(f, "salva");

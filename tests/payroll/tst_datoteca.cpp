@@ -327,6 +327,14 @@ void TestDatoteca::logNonScritto()
     QVERIFY(Datoteca::salvaCon(voci, Datoteca::lpp(), 150000, 2033, &logScritto));
     QVERIFY(logScritto);
     QVERIFY(AmbienteTest::leggi(fileLog()).contains("nessuna_modifica"));
+
+    // A log that ends mid-line: the next line goes on a line of its own.
+    const QByteArray troncata = "2026-03-14T09:00:00,home,AD.aliquotaDip";
+    AmbienteTest::scrivi(fileLog(), troncata);
+    voci[QStringLiteral("AD")].aliquotaDipendente = 2.6;
+    QVERIFY(Datoteca::salvaCon(voci, Datoteca::lpp(), 150000, 2033, &logScritto));
+    QVERIFY(logScritto);
+    QCOMPARE(AmbienteTest::leggi(fileLog()), troncata + "\n2026-03-14T09:26:53,home,AD.aliquotaDipendente,2.5,2.6\n");
 }
 
 void TestDatoteca::parametriAnno_data()

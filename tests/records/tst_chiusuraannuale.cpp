@@ -53,6 +53,9 @@ void TestChiusuraAnnuale::datiAnno()
 void TestChiusuraAnnuale::chiudiERiapri()
 {
     datiAnno();
+    // The audit log ends mid-line: the fragment stays, each entry whole after it.
+    const QString troncata = QStringLiteral("2027-01-10T08:00:00 | ANNO=2025 | AZIONE=CHIUS");
+    AmbienteTest::scrivi(ChiusuraAnnuale::percorsoAudit(), troncata.toUtf8());
     QVERIFY(!ChiusuraAnnuale::isAnnoChiuso(2026));
     QString errore;
     QVERIFY(ChiusuraAnnuale::chiudiAnno(2026, QStringLiteral("  "), QStringLiteral(" fine anno "), &errore));
@@ -82,10 +85,11 @@ void TestChiusuraAnnuale::chiudiERiapri()
     QVERIFY(!ChiusuraAnnuale::riapriAnno(2026, QString(), QStringLiteral("ancora una volta"), &errore));
     QCOMPARE(errore, QStringLiteral("L'esercizio 2026 è già aperto."));
 
-    const QStringList audit = QString::fromUtf8(AmbienteTest::leggi(ChiusuraAnnuale::percorsoAudit())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(audit, (QStringList{
+    const QStringList audit = QString::fromUtf8(AmbienteTest::leggi(ChiusuraAnnuale::percorsoAudit())).split(QLatin1Char('\n'));
+    QCOMPARE(audit, (QStringList{troncata,
         QStringLiteral("2027-01-15T10:30:05 | ANNO=2026 | AZIONE=CHIUSURA_ESERCIZIO | OPERATORE=Amministratore | SHA256=%1 | NOTE=File sigillati: 4. fine anno").arg(sigillo),
-        QStringLiteral("2027-01-15T10:30:05 | ANNO=2026 | AZIONE=RIAPERTURA_STRAORDINARIA | OPERATORE=Pia | SHA256=%1 | NOTE=errore nel conteggio di marzo").arg(sigillo)}));
+        QStringLiteral("2027-01-15T10:30:05 | ANNO=2026 | AZIONE=RIAPERTURA_STRAORDINARIA | OPERATORE=Pia | SHA256=%1 | NOTE=errore nel conteggio di marzo").arg(sigillo),
+        QString()}));
 }
 
 void TestChiusuraAnnuale::limitiAnno_data()

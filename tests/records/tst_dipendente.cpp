@@ -50,6 +50,8 @@ private slots:
     void chiaviIniettate();
     void scritturaFallita_data();
     void scritturaFallita();
+    void valoriRifiutati_data();
+    void valoriRifiutati();
     void elenco();
     void etichetta_data();
     void etichetta();
@@ -431,6 +433,56 @@ void TestDipendente::scritturaFallita()
     // With room again the same write succeeds.
     QVERIFY(scrivi());
     QVERIFY(QFileInfo(file).isFile());
+}
+
+// A save never writes what carica would report: refused with the field and
+// the value it would hold named, the file left byte for byte; the widest
+// salary reads back.
+void TestDipendente::valoriRifiutati_data()
+{
+    QTest::addColumn<QString>("campo");
+    QTest::addColumn<double>("valore");
+    QTest::addColumn<QString>("motivo"); // empty: saved
+    QTest::newRow("salary below 0") << "salarioMensile" << -1850.0 << "salarioMensile=-1850.00";
+    QTest::newRow("salary below -1e9") << "salarioMensile" << -1250000000.0 << "salarioMensile=-1250000000";
+    QTest::newRow("salary above 1e9") << "salarioMensile" << 1000000000.5 << "salarioMensile=1000000000.5";
+    QTest::newRow("salary not a number") << "salarioMensile" << qQNaN() << "salarioMensile=nan";
+    QTest::newRow("manual LPP below 0") << "lppManuale" << -0.5 << "lppManuale=-0.50";
+    QTest::newRow("hourly pay infinite") << "pagaOraria" << qInf() << "pagaOraria=inf";
+    QTest::newRow("thirteen extra salaries") << "mensilitaAggiuntive" << 13.0 << "mensilitaAggiuntive=13";
+    QTest::newRow("degree above 100") << "gradoOccupazione" << 101.0 << "gradoOccupazione=101";
+    QTest::newRow("pay type 2") << "tipoPaga" << 2.0 << "tipoPaga=2";
+    QTest::newRow("widest salary") << "salarioMensile" << 1e9 << "";
+}
+
+void TestDipendente::valoriRifiutati()
+{
+    QFETCH(QString, campo);
+    QFETCH(double, valore);
+    QFETCH(QString, motivo);
+    const QString id = QStringLiteral("Rota.txt");
+    QVERIFY(Dipendente::salva(completo(), id));
+    const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(id));
+    DatiDipendente d = completo();
+    const QHash<QString, double*> importi = {{"salarioMensile", &d.salarioMensile}, {"lppManuale", &d.lppManuale},
+                                             {"pagaOraria", &d.pagaOraria}};
+    const QHash<QString, int*> interi = {{"mensilitaAggiuntive", &d.mensilitaAggiuntive},
+                                         {"gradoOccupazione", &d.gradoOccupazione}, {"tipoPaga", &d.tipoPaga}};
+    if (importi.contains(campo))
+        *importi.value(campo) = valore;
+    else
+        *interi.value(campo) = int(valore);
+    QString errore;
+    if (!motivo.isEmpty()) {
+        QVERIFY(!Dipendente::salva(d, id, &errore));
+        QVERIFY2(errore.contains(motivo), qPrintable(errore));
+        QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), prima);
+        return;
+    }
+    QVERIFY2(Dipendente::salva(d, id, &errore), qPrintable(errore));
+    DatiDipendente letto;
+    QVERIFY2(Dipendente::carica(id, letto, &errore), qPrintable(errore));
+    QCOMPARE(letto.salarioMensile, valore);
 }
 
 void TestDipendente::elenco()
