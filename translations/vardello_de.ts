@@ -1739,12 +1739,6 @@ alle Änderungen, die Sie vornehmen.</translation>
         <translation>Sie sind dabei, die Parameter AHV/Suva/BVG zu überschreiben. Bestätigen?</translation>
     </message>
     <message>
-        <source>Valori fuori dall&apos;intervallo ammesso, salvati come mostrati:
-%1</source>
-        <translation>Werte ausserhalb des zulässigen Bereichs, wie angezeigt gespeichert:
-%1</translation>
-    </message>
-    <message>
         <source>Conferma</source>
         <translation>Bestätigen</translation>
     </message>

@@ -1739,12 +1739,6 @@ any changes you make.</translation>
         <translation>You are about to overwrite the AHV/SUVA/BVG parameters. Confirm?</translation>
     </message>
     <message>
-        <source>Valori fuori dall&apos;intervallo ammesso, salvati come mostrati:
-%1</source>
-        <translation>Values outside the allowed range, saved as shown:
-%1</translation>
-    </message>
-    <message>
         <source>Conferma</source>
         <translation>Confirm</translation>
     </message>

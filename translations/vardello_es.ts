@@ -1739,12 +1739,6 @@ lo que modifique.</translation>
         <translation>Está a punto de sobrescribir los parámetros AVS/SUVA/LPP. ¿Confirma?</translation>
     </message>
     <message>
-        <source>Valori fuori dall&apos;intervallo ammesso, salvati come mostrati:
-%1</source>
-        <translation>Valores fuera del intervalo admitido, guardados tal como se muestran:
-%1</translation>
-    </message>
-    <message>
         <source>Conferma</source>
         <translation>Confirmar</translation>
     </message>

@@ -1739,12 +1739,6 @@ ce que vous modifierez.</translation>
         <translation>Vous allez écraser les paramètres AVS/SUVA/LPP. Confirmez-vous ?</translation>
     </message>
     <message>
-        <source>Valori fuori dall&apos;intervallo ammesso, salvati come mostrati:
-%1</source>
-        <translation>Valeurs hors de la plage admise, enregistrées telles qu&apos;affichées :
-%1</translation>
-    </message>
-    <message>
         <source>Conferma</source>
         <translation>Confirmer</translation>
     </message>

@@ -2,7 +2,9 @@
 
 #include "config.h"
 #include "datoteca.h"
+#include "decimali.h"
 #include "filesicuri.h"
+#include "inputsvizzero.h"
 #include "messaggi.h"
 #include "modifichenonsalvate.h"
 #include "orologio.h"
@@ -23,6 +25,9 @@
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -206,16 +211,24 @@ DialogParametriCritici::DialogParametriCritici(QWidget* parent, bool senzaAvviso
 void DialogParametriCritici::riempi()
 {
     m_riempimento = true;
-    ridotte.clear();
-    const QList<double> valori = valoriCaricati();
+    caricati = valoriCaricati();
+    mostrati.clear();
     for (int i = 0; i < caselle.size(); ++i) {
         QDoubleSpinBox* c = caselle.at(i);
-        c->setValue(valori.at(i));
-        if (valori.at(i) < c->minimum() || valori.at(i) > c->maximum())
-            ridotte.append(c);
+        // A stored value beyond what can be typed is shown as it is.
+        const double v = caricati.at(i);
+        c->setRange(std::min(0.0, v), std::max(kCaselle[i].massimo, v));
+        c->setValue(Decimali::arrotonda(v, std::pow(10.0, c->decimals())));
+        mostrati.append(c->value());
     }
     m_riempimento = false;
     m_modificato = false;
+}
+
+double DialogParametriCritici::valore(int casella) const
+{
+    const double v = caselle.at(casella)->value();
+    return casella < mostrati.size() && v == mostrati.at(casella) ? caricati.at(casella) : v;
 }
 
 void DialogParametriCritici::cambiaAnno(int anno)
@@ -270,27 +283,32 @@ bool DialogParametriCritici::salvaDati()
                          illeggibile + QStringLiteral("\n\n") + tr("I parametri non vengono salvati: correggere il file prima di salvare."));
         return false;
     }
-    QString domanda = tr("Stai per sovrascrivere i parametri AVS/SUVA/LPP. Confermi?");
-    // A stored value outside a box's range shows the bound; saving it must
-    // not pass unnoticed.
-    QStringList fuori;
-    for (QDoubleSpinBox* c : qAsConst(ridotte)) {
-        if (c->value() == c->minimum() || c->value() == c->maximum())
-            fuori << QString::fromLatin1(kCaselle[caselle.indexOf(c)].copia).remove(QLatin1Char(':')).simplified();
+    // What is typed stays within what a box takes; a value the user did not
+    // touch is saved back as it was loaded, whatever its decimals or size.
+    for (int i = 0; i < caselle.size(); ++i) {
+        QDoubleSpinBox* c = caselle.at(i);
+        if (c->value() == mostrati.value(i, c->value() + 1))
+            continue;
+        int g = i;
+        while (g > 0 && !kCaselle[g].gruppo)
+            --g;
+        const QString campo = tr(kCaselle[g].gruppo) + QStringLiteral(" - ") + tr(kCaselle[i].etichetta);
+        if (!InputSvizzero::nelLimiteOppureAvviso(this, campo, c->value(), 0.0, kCaselle[i].massimo)) {
+            c->setFocus();
+            return false;
+        }
     }
-    if (!fuori.isEmpty())
-        domanda += QStringLiteral("\n\n")
-                   + tr("Valori fuori dall'intervallo ammesso, salvati come mostrati:\n%1").arg(fuori.join(QLatin1Char('\n')));
-    if (Messaggi::domanda(this, tr("Conferma"), domanda) != QMessageBox::Yes)
+    if (Messaggi::domanda(this, tr("Conferma"), tr("Stai per sovrascrivere i parametri AVS/SUVA/LPP. Confermi?"))
+        != QMessageBox::Yes)
         return false;
 
     auto voce = [this](const QString& codice, const QString& descrizione, int dipendente, int datore, int massimale) {
         Datoteca::VoceContributo v;
         v.codice = codice;
         v.descrizione = descrizione;
-        v.aliquotaDipendente = caselle.at(dipendente)->value();
-        v.aliquotaDatore = caselle.at(datore)->value();
-        v.massimale = massimale >= 0 ? caselle.at(massimale)->value() : 0.0;
+        v.aliquotaDipendente = valore(dipendente);
+        v.aliquotaDatore = valore(datore);
+        v.massimale = massimale >= 0 ? valore(massimale) : 0.0;
         return v;
     };
     QMap<QString, Datoteca::VoceContributo> contributi;
@@ -304,20 +322,20 @@ bool DialogParametriCritici::salvaDati()
     // The coordinated minimum and maximum are not shown: they keep the
     // values of the loaded year.
     Datoteca::ParametriLPP lpp = Datoteca::lpp();
-    lpp.sogliaEntrata = caselle.at(LppSoglia)->value();
-    lpp.deduzioneCoordinamento = caselle.at(LppDeduzione)->value();
-    lpp.salarioMassimo = caselle.at(LppSalarioMassimo)->value();
+    lpp.sogliaEntrata = valore(LppSoglia);
+    lpp.deduzioneCoordinamento = valore(LppDeduzione);
+    lpp.salarioMassimo = valore(LppSalarioMassimo);
 
     bool logScritto = true;
-    if (!Datoteca::salvaCon(contributi, lpp, caselle.at(Igm)->value(), spinAnno->value(), &logScritto)) {
+    if (!Datoteca::salvaCon(contributi, lpp, valore(Igm), spinAnno->value(), &logScritto)) {
         Messaggi::avviso(this, tr("Errore"), tr("Impossibile salvare i parametri. Controlla i log."));
         return false;
     }
     if (!logScritto)
         Messaggi::avviso(this, tr("Registro modifiche"),
                          tr("I parametri sono stati salvati, ma il registro delle modifiche non si e' potuto scrivere."));
-    m_modificato = false;
-    ridotte.clear();
+    // The boxes show what is stored now.
+    riempi();
     return true;
 }
 

@@ -34,6 +34,9 @@ public slots:
 private:
     bool salvaDati();
     void riempi();
+    // The value a save writes for a box: as loaded while it shows what it
+    // showed, else as typed.
+    double valore(int casella) const;
     // What the loaded year's file could not read, for the user; empty when
     // it read cleanly.
     QString problemi() const;
@@ -41,7 +44,10 @@ private:
 
     QSpinBox* spinAnno = nullptr;
     QList<QDoubleSpinBox*> caselle; // in the order of the window
-    QList<QDoubleSpinBox*> ridotte; // loaded values the box had to bring into its range
+    // Each box's value as loaded and as shown: a box still showing it was
+    // not touched, and its loaded value is saved back as it is.
+    QList<double> caricati;
+    QList<double> mostrati;
     bool m_modificato = false;
     bool m_riempimento = false;
 };

@@ -94,13 +94,13 @@ void TestDialogParametriCritici::aperturaNelLog()
 // digits: 148200.55 and 26460.25 stay as typed).
 void TestDialogParametriCritici::salvaConservaCoordinato()
 {
-    scriviAnno(2031, 600000); // a ceiling the box cannot show
+    scriviAnno(2031, 600000.125); // beyond what the box takes, with three decimals
     const int primaLog = righeLog();
     DialogParametriCritici f(nullptr, true);
     f.findChild<QSpinBox*>(QStringLiteral("anno"))->setValue(2031);
     QCOMPARE(Datoteca::annoCorrente(), 2031);
     auto* massimale = f.findChild<QDoubleSpinBox*>(QStringLiteral("adMassimale"));
-    QCOMPARE(massimale->value(), 500000.0);
+    QCOMPARE(massimale->value(), 600000.13); // shown as it is, rounded as amounts are
     const QList<QPair<const char*, const char*>> digitati = {
         {"avsDipendente", "1.005"},      {"avsDatore", "5.125"},       {"adDipendente", "1.115"},
         {"adDatore", "0.875"},           {"cafDipendente", "0.415"},   {"cafDatore", "0.625"},
@@ -116,8 +116,17 @@ void TestDialogParametriCritici::salvaConservaCoordinato()
     QVERIFY(f.modificato());
 
     RegistroMessaggi messaggi;
+    // Typed, the ceiling must lie within what the box takes; typed back as
+    // shown, it is the stored one again.
+    massimale->clear();
+    QTest::keyClicks(massimale, QStringLiteral("550000"));
+    f.findChild<QPushButton*>(QStringLiteral("salva"))->click();
+    QVERIFY2(messaggi.ultimoTesto().contains(QStringLiteral("\"Assicurazione disoccupazione - Massimale (CHF)\"")),
+             qPrintable(messaggi.ultimoTesto()));
+    massimale->clear();
+    QTest::keyClicks(massimale, QStringLiteral("600000.13"));
     f.findChild<QPushButton*>(QStringLiteral("salva"))->click(); // answered No
-    QVERIFY(messaggi.ultimoTesto().contains(QStringLiteral("AD massimale")));
+    QCOMPARE(messaggi.ultimoTesto(), QStringLiteral("Stai per sovrascrivere i parametri AVS/SUVA/LPP. Confermi?"));
     messaggi.rispondi(QMessageBox::Yes);
     const QByteArray prima = AmbienteTest::leggi(fileAnno(2031));
     {
@@ -148,9 +157,9 @@ void TestDialogParametriCritici::salvaConservaCoordinato()
         const QString atteso = QLatin1String(digitati.at(i).second);
         QCOMPARE(QString::number(letti.at(i), 'f', atteso.section(QLatin1Char('.'), 1).size()), atteso);
     }
-    // Not shown, so kept as they were; the ceiling saved as the box showed it.
+    // Not shown or not touched, so kept as they were.
     QCOMPARE((QList<double>{lpp.coordinatoMinimo, lpp.coordinatoMassimo, ad.massimale}),
-             (QList<double>{3900, 65000, 500000}));
+             (QList<double>{3900, 65000, 600000.125}));
     QVERIFY(righeLog() > primaLog);
 }
 
