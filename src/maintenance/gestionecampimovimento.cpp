@@ -150,8 +150,11 @@ QList<CampoMovimento> GestioneCampiMovimento::leggiTabella() const
         c.categoriaCertificato = ok ? categoria : 0;
         c.dataScadenza = testo(ColScadenza);
         // A text that is no amount leaves the kind's amount: the save refuses
-        // it before it reads the table.
-        InputSvizzero::leggiImporto(testo(ColImportoTotale), &c.importoTotale);
+        // it before it reads the table. A loaded amount left as it was shown
+        // keeps the value stored.
+        if (!conOrigine || origine < 0 || origine >= originali.size()
+            || testo(ColImportoTotale) != Decimali::testo(originali.at(origine).importoTotale))
+            InputSvizzero::leggiImporto(testo(ColImportoTotale), &c.importoTotale);
         campi.append(c);
     }
     return campi;
@@ -253,7 +256,8 @@ bool GestioneCampiMovimento::scriviCatalogo()
     FileSicuri::aggiungi(QFileInfo(percorso).absolutePath() + QStringLiteral("/log_parametri_critici.csv"),
                          riga.toUtf8());
 
-    modificato = false;
+    // The table shows what the file now holds.
+    popolaTabella();
     Messaggi::informazione(this, tr("Salvato"), tr("Campi movimento salvati."));
     return true;
 }

@@ -67,7 +67,7 @@ void catalogoUtente()
     CampoMovimento r;
     r.nome = QStringLiteral("Rimborso_prestito");
     r.tipo = QStringLiteral("rimborso_prestito");
-    r.importoTotale = 12000;
+    r.importoTotale = 12000.375; // a third decimal, kept while untouched
     r.pianoRientro = QStringLiteral("24 rate");
     r.dataInizio = QStringLiteral("01/02/2026");
     QVERIFY(CampiMovimento::scrivi({p, r}));
@@ -134,6 +134,7 @@ void TestGestioneCampiMovimento::modificaSalvaRiapri()
         clic(f, "salva");
         QCOMPARE(registro.richieste.first().titolo, QStringLiteral("Conferma salvataggio"));
         QCOMPARE(registro.ultimoTesto(), QStringLiteral("Campi movimento salvati."));
+        QCOMPARE(tabella(f)->item(1, 14)->text(), QStringLiteral("12.50")); // as stored, in the file's order
         f.reject(); // saved: closes without asking
         QVERIFY(!f.isVisible());
     }
@@ -142,7 +143,8 @@ void TestGestioneCampiMovimento::modificaSalvaRiapri()
     QCOMPARE(righe(CampiMovimento::tutti()),
              (QStringList{"Bonus|voce_salariale|fisso|0000000000|3||0.00||",
                           "Pignoramento_AB|deduzione_legale|percentuale|0010011011|7|30/06/2028|12.50||",
-                          "Rimborso_prestito|rimborso_prestito|fisso|0000000000|3||12000.00|24 rate|01/02/2026"}));
+                          "Rimborso_prestito|rimborso_prestito|fisso|0000000000|3||12000.38|24 rate|01/02/2026"}));
+    QCOMPARE(CampiMovimento::tutti().at(2).importoTotale, 12000.375);
     const QString percorso = CampiMovimento::percorsoUtente();
     QVERIFY(QFileInfo::exists(percorso + QStringLiteral(".20260308_141502.bak")));
     QCOMPARE(AmbienteTest::leggi(log), QByteArray("2026-03-08T14:00:00,admin,salvataggio_ca\n"
