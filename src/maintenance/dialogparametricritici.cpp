@@ -2,7 +2,6 @@
 
 #include "config.h"
 #include "datoteca.h"
-#include "decimali.h"
 #include "filesicuri.h"
 #include "inputsvizzero.h"
 #include "messaggi.h"
@@ -26,8 +25,6 @@
 #include <QStyleOptionGroupBox>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -213,22 +210,20 @@ void DialogParametriCritici::riempi()
     m_riempimento = true;
     caricati = valoriCaricati();
     mostrati.clear();
-    for (int i = 0; i < caselle.size(); ++i) {
-        QDoubleSpinBox* c = caselle.at(i);
-        // A stored value beyond what can be typed is shown as it is.
-        const double v = caricati.at(i);
-        c->setRange(std::min(0.0, v), std::max(kCaselle[i].massimo, v));
-        c->setValue(Decimali::arrotonda(v, std::pow(10.0, c->decimals())));
-        mostrati.append(c->value());
-    }
+    for (int i = 0; i < caselle.size(); ++i)
+        mostrati.append(InputSvizzero::mostraInCasella(caselle.at(i), caricati.at(i), kCaselle[i].massimo));
     m_riempimento = false;
     m_modificato = false;
 }
 
+bool DialogParametriCritici::toccata(int casella) const
+{
+    return caselle.at(casella)->value() != mostrati.at(casella);
+}
+
 double DialogParametriCritici::valore(int casella) const
 {
-    const double v = caselle.at(casella)->value();
-    return casella < mostrati.size() && v == mostrati.at(casella) ? caricati.at(casella) : v;
+    return toccata(casella) ? caselle.at(casella)->value() : caricati.at(casella);
 }
 
 void DialogParametriCritici::cambiaAnno(int anno)
@@ -286,9 +281,9 @@ bool DialogParametriCritici::salvaDati()
     // What is typed stays within what a box takes; a value the user did not
     // touch is saved back as it was loaded, whatever its decimals or size.
     for (int i = 0; i < caselle.size(); ++i) {
-        QDoubleSpinBox* c = caselle.at(i);
-        if (c->value() == mostrati.value(i, c->value() + 1))
+        if (!toccata(i))
             continue;
+        QDoubleSpinBox* c = caselle.at(i);
         int g = i;
         while (g > 0 && !kCaselle[g].gruppo)
             --g;

@@ -34,8 +34,10 @@ public slots:
 private:
     bool salvaDati();
     void riempi();
-    // The value a save writes for a box: as loaded while it shows what it
-    // showed, else as typed.
+    // Whether the box shows another value than riempi() put there.
+    bool toccata(int casella) const;
+    // The value a save writes for a box: as loaded while untouched, else as
+    // typed.
     double valore(int casella) const;
     // What the loaded year's file could not read, for the user; empty when
     // it read cleanly.

@@ -417,8 +417,7 @@ bool GestioneVariabili::salva()
                 return false;
             }
             m.*membro = valore;
-            oreToccate = oreToccate || membro == &VariabileMese::oreFatte || membro == &VariabileMese::oreExtra25
-                || membro == &VariabileMese::oreExtra50;
+            oreToccate = oreToccate || VariabiliMensili::ore(membro);
         }
         // A month has 744 hours at most, worked and overtime together.
         if (oreToccate
@@ -445,9 +444,9 @@ bool GestioneVariabili::salva()
                "lavoro (art. 12 LL):\n\n- Picco mensile: %1 h (soglia mensile prudenziale: 40 h)\n- Totale annuo "
                "%2: %3 h (limite legale: 140 h/anno, o 170 h/anno per settimana di 45 h)\n\nVuoi comunque salvare "
                "questi dati a tuo rischio e pericolo?")
-                .arg(VariabiliMensili::testo(&VariabileMese::oreExtra25, picco))
+                .arg(Decimali::testoFino(picco, 2, VariabiliMensili::kDecimaliOre))
                 .arg(anno)
-                .arg(VariabiliMensili::testo(&VariabileMese::oreExtra25, totale)),
+                .arg(Decimali::testoFino(totale, 2, VariabiliMensili::kDecimaliOre)),
             {{QMessageBox::Save, tr("Salva a mio rischio e pericolo")},
              {QMessageBox::Cancel, tr("Annulla e correggi")}},
             QMessageBox::Warning);

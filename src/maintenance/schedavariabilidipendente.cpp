@@ -29,7 +29,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace {
 
@@ -88,7 +87,7 @@ QString due(double v)
 const double kMassimoModulo = 250000.0;
 
 // Hours and days with the decimals they hold.
-QString ore(double v, int minimi = 2)
+QString testoOre(double v, int minimi = 2)
 {
     return Decimali::testoFino(v, minimi, VariabiliMensili::kDecimaliOre);
 }
@@ -286,13 +285,8 @@ void SchedaVariabiliDipendente::caricaMeseNelForm()
     meseMostrato = i;
     caricamento = true;
     valoriMostrati.clear();
-    for (const auto& c : qAsConst(campi)) {
-        const double valore = v.*c.second;
-        c.first->setRange(std::min(0.0, valore), std::max(kMassimoModulo, valore));
-        // Shown rounded as the program rounds (19.825 francs is 19.83).
-        c.first->setValue(Decimali::arrotonda(valore, std::pow(10.0, c.first->decimals())));
-        valoriMostrati.append(c.first->value());
-    }
+    for (const auto& c : qAsConst(campi))
+        valoriMostrati.append(InputSvizzero::mostraInCasella(c.first, v.*c.second, kMassimoModulo));
     if (editNote)
         editNote->setText(v.comunicazioni);
     notaMostrata = editNote ? editNote->text() : QString();
@@ -314,10 +308,10 @@ void SchedaVariabiliDipendente::aggiornaTabellaRiepilogo()
         QStringList celle;
         celle << LinguaUtente::nomeMeseMaiuscolo(r + 1);
         if (orario) {
-            celle << ore(v.oreFatte) << ore(oreExtra(v))
+            celle << testoOre(v.oreFatte) << testoOre(oreExtra(v))
                   << due(v.rimborsoMalattia + v.rimborsoInfortunio + v.rimborsoIPG + v.rimborsoSpese
                          + v.rimborsoPrestiti)
-                  << due(v.acconti) << ore(v.vacanzePrese, 1);
+                  << due(v.acconti) << testoOre(v.vacanzePrese, 1);
         } else {
             celle << due(v.importiImponibili) << due(v.importiNonImponibili)
                   << due(v.rimborsoSpese + v.rimborsoTrasferte + v.rimborsoAssicurativo) << due(v.tredicesimaGratifica)
@@ -361,7 +355,7 @@ bool SchedaVariabiliDipendente::salvaMese()
             return false;
         }
         nuovo.*membro = box->value();
-        oreToccate = oreToccate || (!VariabiliMensili::importo(membro) && membro != &VariabileMese::vacanzePrese);
+        oreToccate = oreToccate || VariabiliMensili::ore(membro);
     }
     if (oreToccate
         && !InputSvizzero::nelLimiteOppureAvviso(this, tr("Ore lavorate del mese (normali e extra)"),
@@ -384,9 +378,9 @@ bool SchedaVariabiliDipendente::salvaMese()
                    "- Ore extra nel mese: %1 h (soglia mensile prudenziale: 40 h)\n"
                    "- Totale ore extra nell'anno %2: %3 h (limite legale: 140 h/anno, o 170 h/anno per settimana di "
                    "45 h)\n\nVuoi comunque salvare questi dati a tuo rischio e pericolo?")
-                    .arg(ore(mese))
+                    .arg(testoOre(mese))
                     .arg(annoScelto)
-                    .arg(ore(annuale));
+                    .arg(testoOre(annuale));
             const QMessageBox::StandardButton risposta = Messaggi::scelta(
                 this, tr("AVVISO IMPORTANTE - Limite legale ore straordinarie (art. 12 LL)"), testo,
                 {{QMessageBox::Save, tr("Salva a mio rischio e pericolo")},

@@ -69,9 +69,8 @@ QString numero(double v)
 QString numero(double v, double VariabileMese::*campo)
 {
     const QString t = VariabiliMensili::testo(campo, v);
-    const int decimali = t.size() - t.indexOf(QLatin1Char('.')) - 1;
     return QLocale(QLocale::German, QLocale::Switzerland)
-        .toString(Decimali::arrotonda(v, std::pow(10.0, decimali)), 'f', decimali);
+        .toString(t.toDouble(), 'f', t.size() - t.indexOf(QLatin1Char('.')) - 1);
 }
 
 QFont arial(int punti, bool grassetto)

@@ -51,12 +51,6 @@ const Campo kCampi[] = {
 #undef IMPORTO
 #undef TESTO
 
-bool eOra(double VariabileMese::*campo)
-{
-    return campo == &VariabileMese::oreFatte || campo == &VariabileMese::oreExtra25
-        || campo == &VariabileMese::oreExtra50 || campo == &VariabileMese::oreExtraCompensate;
-}
-
 QString gruppo(int mese)
 {
     return QStringLiteral("Mese_") + QString::number(mese);
@@ -204,7 +198,7 @@ VariabileMese VariabiliMensili::caricaMese(const QString& codice, int anno, int 
 
 double VariabiliMensili::massimo(double VariabileMese::*campo)
 {
-    if (eOra(campo))
+    if (ore(campo))
         return kOreMeseMassime;
     if (campo == &VariabileMese::vacanzePrese)
         return kGiorniMeseMassimi;
@@ -213,7 +207,13 @@ double VariabiliMensili::massimo(double VariabileMese::*campo)
 
 bool VariabiliMensili::importo(double VariabileMese::*campo)
 {
-    return !eOra(campo) && campo != &VariabileMese::vacanzePrese;
+    return !ore(campo) && campo != &VariabileMese::vacanzePrese;
+}
+
+bool VariabiliMensili::ore(double VariabileMese::*campo)
+{
+    return campo == &VariabileMese::oreFatte || campo == &VariabileMese::oreExtra25
+        || campo == &VariabileMese::oreExtra50 || campo == &VariabileMese::oreExtraCompensate;
 }
 
 int VariabiliMensili::decimali(double VariabileMese::*campo)

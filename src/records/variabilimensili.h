@@ -85,6 +85,8 @@ public:
     static double massimo(double VariabileMese::*campo);
     // Whether the field holds francs (kept to the centime), not hours or days.
     static bool importo(double VariabileMese::*campo);
+    // Whether the field holds hours (worked, overtime or compensated).
+    static bool ore(double VariabileMese::*campo);
     // The decimals a value of the field may be typed with: francs 2, hours
     // and days kDecimaliOre (an eighth of an hour or a day is 0.125).
     static constexpr int kDecimaliOre = 3;

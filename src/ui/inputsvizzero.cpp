@@ -4,87 +4,84 @@
 #include "filesicuri.h"
 #include "messaggi.h"
 
+#include <QDoubleSpinBox>
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-enum class Forma { Valida, NonValida, OltreMassimo };
+// A typed number in plain form: "-1'234.567" is negative, "1234" and "567".
+struct Numero
+{
+    enum class Forma { Valida, NonValida, OltreMassimo } forma = Forma::NonValida;
+    bool negativo = false;
+    QString intero;
+    QString decimali;
+    double valore = 0.0;
+};
 
-// The typed text in plain form ("-1234.5"): an optional "-", the integer
-// digits without their apostrophes, the decimals after a ".". Integer part
-// plain or grouped by three with apostrophes; one decimal separator at
-// most, followed by at least one digit. No field holds more than a thousand
+// An optional "-", the integer part plain or grouped by three with
+// apostrophes, one decimal separator at most followed by at least one
+// digit; blanks around it ignored. No field holds more than a thousand
 // million: a longer number is a slip.
-Forma formaNumero(const QString& t, QString* segno, QString* intero, QString* decimali, double* valore)
+Numero leggiForma(const QString& testo)
 {
     static const QRegularExpression forma(QStringLiteral(
         "^(-?)(\\d+|\\d{1,3}(?:['\\x{2019}]\\d{3})+)(?:[.,](\\d+))?$"));
-    const QRegularExpressionMatch m = forma.match(t);
+    Numero n;
+    const QRegularExpressionMatch m = forma.match(testo.trimmed());
     if (!m.hasMatch())
-        return Forma::NonValida;
-    *segno = m.captured(1);
-    *intero = m.captured(2);
-    intero->remove(QLatin1Char('\'')).remove(QChar(0x2019));
-    *decimali = m.captured(3);
-    QString normale = *segno + *intero;
-    if (!decimali->isEmpty())
-        normale += QLatin1Char('.') + *decimali;
+        return n;
+    n.negativo = m.capturedLength(1) > 0;
+    n.intero = m.captured(2).remove(QLatin1Char('\'')).remove(QChar(0x2019));
+    n.decimali = m.captured(3);
+    QString normale = m.captured(1) + n.intero;
+    if (!n.decimali.isEmpty())
+        normale += QLatin1Char('.') + n.decimali;
     bool ok = false;
-    *valore = normale.toDouble(&ok);
-    if (!ok || !qIsFinite(*valore))
-        return Forma::NonValida;
-    return qAbs(*valore) > FileSicuri::kImportoMassimo ? Forma::OltreMassimo : Forma::Valida;
-}
-
-Forma formaNumero(const QString& t, double* valore)
-{
-    QString segno, intero, decimali;
-    return formaNumero(t, &segno, &intero, &decimali, valore);
+    n.valore = normale.toDouble(&ok);
+    if (ok && qIsFinite(n.valore))
+        n.forma = qAbs(n.valore) > FileSicuri::kImportoMassimo ? Numero::Forma::OltreMassimo : Numero::Forma::Valida;
+    return n;
 }
 
 } // namespace
 
 bool InputSvizzero::leggiNumero(const QString& testo, double* valore, bool vuotoZero)
 {
-    const QString t = testo.trimmed();
-    if (t.isEmpty()) {
+    if (testo.trimmed().isEmpty()) {
         if (!vuotoZero)
             return false;
         *valore = 0.0;
         return true;
     }
-    double v = 0.0;
-    if (formaNumero(t, &v) != Forma::Valida)
+    const Numero n = leggiForma(testo);
+    if (n.forma != Numero::Forma::Valida)
         return false;
-    *valore = v;
+    *valore = n.valore;
     return true;
 }
 
 bool InputSvizzero::leggiImporto(const QString& testo, double* valore, bool vuotoZero)
 {
-    const QString t = testo.trimmed();
-    if (t.isEmpty())
-        return leggiNumero(t, valore, vuotoZero);
+    if (testo.trimmed().isEmpty())
+        return leggiNumero(testo, valore, vuotoZero);
     // Francs hold centimes: more decimals round half away from zero on the
     // digits typed, as the count rounds (19.825 is 19.83, -456.275 is
     // -456.28), counted in whole centimes so that no binary fraction moves
     // the half at any size (123'456'789.995 is 123'456'790.00).
-    QString segno, intero, decimali;
-    double v = 0.0;
-    if (formaNumero(t, &segno, &intero, &decimali, &v) != Forma::Valida)
+    const Numero n = leggiForma(testo);
+    if (n.forma != Numero::Forma::Valida)
         return false;
-    if (decimali.size() > 2) {
-        qint64 centesimi = (intero + decimali.left(2)).toLongLong();
-        if (decimali.at(2) >= QLatin1Char('5'))
-            ++centesimi;
-        v = double(centesimi) / 100.0;
-        if (!segno.isEmpty() && centesimi != 0)
-            v = -v;
+    double v = n.valore;
+    if (n.decimali.size() > 2) {
+        const qint64 centesimi = (n.intero + n.decimali.left(2)).toLongLong() + (n.decimali.at(2) >= QLatin1Char('5'));
+        v = (n.negativo ? -1.0 : 1.0) * double(centesimi) / 100.0;
     }
-    *valore = v == 0.0 ? 0.0 : v;
+    *valore = v == 0.0 ? 0.0 : v; // never -0
     return true;
 }
 
@@ -114,10 +111,7 @@ bool InputSvizzero::numeroOppureAvviso(QWidget* parent, const QString& campo, co
         avvisoImporto(parent, campo, testo);
         return false;
     }
-    QString segno, intero, decimali;
-    double v = 0.0;
-    if (decimaliMassimi >= 0 && formaNumero(testo.trimmed(), &segno, &intero, &decimali, &v) == Forma::Valida
-        && decimali.size() > decimaliMassimi) {
+    if (decimaliMassimi >= 0 && leggiForma(testo).decimali.size() > decimaliMassimi) {
         Messaggi::avviso(parent, tr("Attenzione"),
                          tr("Il valore \"%1\" in \"%2\" ha troppi decimali: se ne possono scrivere al massimo %3.")
                              .arg(testo.trimmed(), campo)
@@ -130,8 +124,7 @@ bool InputSvizzero::numeroOppureAvviso(QWidget* parent, const QString& campo, co
 
 void InputSvizzero::avvisoImporto(QWidget* parent, const QString& campo, const QString& testo)
 {
-    double v = 0.0;
-    if (formaNumero(testo.trimmed(), &v) == Forma::OltreMassimo) {
+    if (leggiForma(testo).forma == Numero::Forma::OltreMassimo) {
         const QLocale svizzera(QLocale::German, QLocale::Switzerland);
         Messaggi::avviso(parent, tr("Attenzione"),
                          tr("L'importo \"%1\" in \"%2\" supera il massimo ammesso di %3.")
@@ -174,4 +167,11 @@ QString InputSvizzero::fuoriLimite(const QString& campo, double valore, double m
     return tr("Il valore %1 in \"%2\" non e' ammesso: deve essere tra %3 e %4.")
         .arg(svizzera.toString(valore, 'f', 2), campo, svizzera.toString(minimo, 'f', 2),
              svizzera.toString(massimo, 'f', 2));
+}
+
+double InputSvizzero::mostraInCasella(QDoubleSpinBox* casella, double valore, double massimo)
+{
+    casella->setRange(std::min(0.0, valore), std::max(massimo, valore));
+    casella->setValue(Decimali::arrotonda(valore, std::pow(10.0, casella->decimals())));
+    return casella->value();
 }

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QString>
 
+class QDoubleSpinBox;
 class QWidget;
 
 // Reading amounts and dates that the user typed, in the forms used in
@@ -47,6 +48,13 @@ public:
     // The same message without showing it; empty when `valore` lies within
     // the range.
     static QString fuoriLimite(const QString& campo, double valore, double minimo, double massimo);
+
+    // Shows a stored value in a number box as it is: the box's range 0 to
+    // `massimo` widened to hold it, the value rounded half away from zero
+    // to the box's decimals. Returns what the box shows: while it still
+    // shows that, the user has not touched it, and a save keeps the stored
+    // value whatever its decimals or size.
+    static double mostraInCasella(QDoubleSpinBox* casella, double valore, double massimo);
 
 private:
     // The warning of a refused amount or number.
