@@ -5,7 +5,6 @@
 #include "ambientetest.h"
 #include "ferie.h"
 #include "fileini.h"
-#include "filesicuri.h"
 #include "variabilimensili.h"
 
 namespace {
@@ -42,8 +41,6 @@ private slots:
     void danni_data();
     void danni();
     void variabiliEFerie();
-    void aggiuntaAlLog_data();
-    void aggiuntaAlLog();
 };
 
 void TestFileIni::danni_data()
@@ -125,30 +122,6 @@ void TestFileIni::variabiliEFerie()
     AmbienteTest::scrivi(ferie.percorsoFile(), saldo);
     ferie.scriviAnno(2027, Ferie::AnnoFerie());
     QCOMPARE(AmbienteTest::leggi(ferie.percorsoFile()), saldo);
-}
-
-// A log whose last line was cut by a kill gets the next line on a line of its
-// own, the fragment as it was; a log that ends whole gets no empty line.
-void TestFileIni::aggiuntaAlLog_data()
-{
-    QTest::addColumn<QByteArray>("prima"); // null: no file
-    QTest::addColumn<QByteArray>("dopo");
-    QTest::newRow("last line cut") << QByteArray("a,1\nb,") << QByteArray("a,1\nb,\nuno\ndue\n");
-    QTest::newRow("last line whole") << QByteArray("a,1\n") << QByteArray("a,1\nuno\ndue\n");
-    QTest::newRow("empty file") << QByteArray("") << QByteArray("uno\ndue\n");
-    QTest::newRow("no file") << QByteArray() << QByteArray("uno\ndue\n");
-}
-
-void TestFileIni::aggiuntaAlLog()
-{
-    QFETCH(QByteArray, prima);
-    QFETCH(QByteArray, dopo);
-    const QString log = AmbienteTest::home() + QStringLiteral("/log/registro.csv");
-    if (!prima.isNull())
-        AmbienteTest::scrivi(log, prima);
-    QVERIFY(FileSicuri::aggiungi(log, "uno\n"));
-    QVERIFY(FileSicuri::aggiungi(log, "due\n"));
-    QCOMPARE(AmbienteTest::leggi(log), dopo);
 }
 
 VARDELLO_TEST_MAIN(TestFileIni)

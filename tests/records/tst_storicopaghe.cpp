@@ -354,8 +354,7 @@ void TestStoricoPaghe::figliDelMese_data()
         const char* data;
         int anno, mese, eta;
     };
-    for (const Nascita& n : {Nascita{"31/12/2019", 2026, 12, 7}, Nascita{"30/06/2020", 2026, 6, 6},
-                             Nascita{"28/02/2021", 2026, 2, 5}, Nascita{"29/02/2020", 2024, 2, 4},
+    for (const Nascita& n : {Nascita{"31/12/2019", 2026, 12, 7}, Nascita{"29/02/2020", 2024, 2, 4},
                              Nascita{"31/01/2020", 2026, 1, 6}}) {
         const QDate prima = QDate(n.anno, n.mese, 1).addMonths(-1);
         QTest::addRow("born %s, %d/%d at %d", n.data, n.mese, n.anno, n.eta)

@@ -47,14 +47,8 @@ void TestInputSvizzero::importo_data()
     QTest::newRow("2'048.075") << "2'048.075" << true << "2048.08" << "2048.075";
     QTest::newRow("-2'048.075") << "-2'048.075" << true << "-2048.08" << "-2048.075";
     QTest::newRow("123'456'789.994") << "123'456'789.994" << true << "123456789.99" << "";
-    QTest::newRow("123'456'789.995") << "123'456'789.995" << true << "123456790.00" << "";
-    QTest::newRow("-987'654'321.125") << "-987'654'321.125" << true << "-987654321.13" << "";
-    QTest::newRow("999'999'999.994999") << "999'999'999.994999" << true << "999999999.99" << "";
     QTest::newRow("999'999'999.995: the maximum") << "999'999'999.995" << true << "1000000000.00" << "";
-    QTest::newRow("the maximum") << "1'000'000'000" << true << "1000000000.00" << "";
-    QTest::newRow("-0.004: nothing, never -0") << "-0.004" << true << "0.00" << "";
     QTest::newRow("a centime past the maximum") << "1'000'000'000.01" << false << "" << "";
-    QTest::newRow("past the maximum, negative") << "-1250000000" << false << "" << "";
 
     QTest::newRow("lettere") << "abc" << false << "" << "";
     QTest::newRow("punto migliaia tedesco") << "5.000,50" << false << "" << "";
