@@ -24,8 +24,6 @@ private slots:
     void nomiFuoriCartella_data();
     void nomiFuoriCartella();
     void chiaviIniettate();
-    void valoriRifiutati_data();
-    void valoriRifiutati();
     void elenco();
 };
 
@@ -198,42 +196,6 @@ void TestAzienda::chiaviIniettate()
     QVERIFY(!b.campi.contains(QStringLiteral("k")));
     // Blanks next to "=" survive; outer blanks of the line do not.
     QCOMPARE(b.campi.value(QStringLiteral("chiave ")), QStringLiteral(" valore"));
-}
-
-// A save never writes what carica would report: refused with the field named,
-// the file left byte for byte; the widest ceiling reads back.
-void TestAzienda::valoriRifiutati_data()
-{
-    QTest::addColumn<QString>("campo");
-    QTest::addColumn<double>("valore");
-    QTest::addColumn<bool>("salvato");
-    QTest::newRow("rate not a number") << "lainfIPperMille" << qQNaN() << false;
-    QTest::newRow("ceiling above 1e9") << "lainfMassimale" << 1000000000.5 << false;
-    QTest::newRow("widest ceiling") << "lainfMassimale" << 1e9 << true;
-}
-
-void TestAzienda::valoriRifiutati()
-{
-    QFETCH(QString, campo);
-    QFETCH(double, valore);
-    QFETCH(bool, salvato);
-    const QString nome = QStringLiteral("Delta.txt");
-    DatiAzienda a;
-    a.ragioneSociale = QStringLiteral("Delta SA");
-    a.cantone = QStringLiteral("TI");
-    a.nazione = QStringLiteral("CH");
-    QVERIFY(Azienda::salva(a, nome));
-    const QByteArray prima = AmbienteTest::leggi(percorso(nome));
-    (campo == QLatin1String("lainfMassimale") ? a.lainfMassimale : a.lainfIPperMille) = valore;
-    QString errore;
-    QCOMPARE(Azienda::salva(a, nome, &errore), salvato);
-    if (!salvato) {
-        QVERIFY2(errore.contains(campo), qPrintable(errore));
-        QCOMPARE(AmbienteTest::leggi(percorso(nome)), prima);
-        return;
-    }
-    QCOMPARE(Azienda::carica(nome, &errore).lainfMassimale, valore);
-    QVERIFY2(errore.isEmpty(), qPrintable(errore));
 }
 
 void TestAzienda::elenco()

@@ -23,8 +23,10 @@
 
 using Percorso = std::function<QString()>;
 using Scrittura = std::function<bool()>;
+using Salvataggio = std::function<bool(QString*)>;
 Q_DECLARE_METATYPE(Percorso)
 Q_DECLARE_METATYPE(Scrittura)
+Q_DECLARE_METATYPE(Salvataggio)
 
 
 class TestDipendente : public QObject
@@ -435,45 +437,103 @@ void TestDipendente::scritturaFallita()
     QVERIFY(QFileInfo(file).isFile());
 }
 
-// A save never writes what carica would report: refused with the field and
-// the value it would hold named, the file left byte for byte; the widest
-// salary reads back.
+// A save never writes what its own reader would report: refused with the
+// field named, nothing written; the widest amount saved reads back cleanly.
 void TestDipendente::valoriRifiutati_data()
 {
-    QTest::addColumn<QString>("campo");
-    QTest::addColumn<double>("valore");
-    QTest::addColumn<QString>("motivo"); // empty: saved
-    QTest::newRow("salary below 0") << "salarioMensile" << -1850.0 << "salarioMensile=-1850.00";
-    QTest::newRow("salary above 1e9") << "salarioMensile" << 1000000000.5 << "salarioMensile=1000000000.5";
-    QTest::newRow("salary not a number") << "salarioMensile" << qQNaN() << "salarioMensile=nan";
-    QTest::newRow("degree above 100") << "gradoOccupazione" << 101.0 << "gradoOccupazione=101";
-    QTest::newRow("widest salary") << "salarioMensile" << 1e9 << "";
+    QTest::addColumn<Percorso>("percorso");
+    QTest::addColumn<Salvataggio>("salva");
+    QTest::addColumn<Percorso>("rileggi"); // what the reader reports of the saved file
+    QTest::addColumn<QString>("motivo");   // named in the refusal; empty: saved
+
+    const QString id = QStringLiteral("Rota.txt");
+    const Percorso dipendente = [=] { return Dipendente::percorsoFile(id); };
+    const Percorso azienda = [] { return Config::cartellaDati() + QStringLiteral("/Delta.txt"); };
+    const Percorso movimenti = [=] { return Movimenti::percorsoFile(id); };
+    const Percorso rileggiDipendente = [=] {
+        DatiDipendente d;
+        QString errore;
+        Dipendente::carica(id, d, &errore);
+        return errore;
+    };
+    const Percorso rileggiAzienda = [] {
+        QString errore;
+        Azienda::carica(QStringLiteral("Delta.txt"), &errore);
+        return errore;
+    };
+    const Percorso rileggiMovimenti = [=] {
+        QString errore;
+        Movimenti::carica(id, &errore);
+        return errore;
+    };
+    auto conDipendente = [=](double salario, int grado) {
+        return Salvataggio([=](QString* errore) {
+            DatiDipendente d = completo();
+            d.salarioMensile = salario;
+            d.gradoOccupazione = grado;
+            return Dipendente::salva(d, id, errore);
+        });
+    };
+    auto conAzienda = [](double premio, double massimale) {
+        return Salvataggio([=](QString* errore) {
+            DatiAzienda a;
+            a.ragioneSociale = QStringLiteral("Delta SA");
+            a.lainfIPperMille = premio;
+            a.lainfMassimale = massimale;
+            return Azienda::salva(a, QStringLiteral("Delta.txt"), errore);
+        });
+    };
+    auto conMovimento = [=](double importo, int categoria, const QString& descrizione) {
+        return Salvataggio([=](QString* errore) {
+            MovimentoStipendio m;
+            m.data = QStringLiteral("2026-03-31");
+            m.tipo = QStringLiteral("Gratifica");
+            m.importo = importo;
+            m.categoriaCertificato = categoria;
+            m.descrizione = descrizione;
+            return Movimenti::salva(id, {MovimentoStipendio(), m}, errore);
+        });
+    };
+    QTest::newRow("salary below 0") << dipendente << conDipendente(-1850, 100) << rileggiDipendente
+                                    << "salarioMensile=-1850.00";
+    QTest::newRow("salary above 1e9") << dipendente << conDipendente(1000000000.5, 100) << rileggiDipendente
+                                      << "salarioMensile=1000000000.5";
+    QTest::newRow("salary not a number") << dipendente << conDipendente(qQNaN(), 100) << rileggiDipendente
+                                         << "salarioMensile=nan";
+    QTest::newRow("degree above 100") << dipendente << conDipendente(5000, 101) << rileggiDipendente
+                                      << "gradoOccupazione=101";
+    QTest::newRow("widest salary") << dipendente << conDipendente(1e9, 100) << rileggiDipendente << "";
+    QTest::newRow("company rate not a number") << azienda << conAzienda(qQNaN(), 148200) << rileggiAzienda
+                                               << "lainfIPperMille";
+    QTest::newRow("company ceiling above 1e9") << azienda << conAzienda(6, 1000000000.5) << rileggiAzienda
+                                               << "lainfMassimale";
+    QTest::newRow("widest company ceiling") << azienda << conAzienda(6, 1e9) << rileggiAzienda << "";
+    QTest::newRow("movement amount not a number") << movimenti << conMovimento(qQNaN(), 3, QString())
+                                                  << rileggiMovimenti << "movimento 2 (2026-03-31, Gratifica)";
+    QTest::newRow("movement amount below -1e9") << movimenti << conMovimento(-1250000000, 3, QString())
+                                                << rileggiMovimenti << "importo";
+    QTest::newRow("certificate category above 9999") << movimenti << conMovimento(100, 10000, QString())
+                                                     << rileggiMovimenti << "categoriaCertificato";
+    QTest::newRow("NUL in a description") << movimenti << conMovimento(100, 3, QStringLiteral("a%1b").arg(QChar(0)))
+                                          << rileggiMovimenti << "descrizione";
+    QTest::newRow("widest movement") << movimenti << conMovimento(1e9, 9999, QString()) << rileggiMovimenti << "";
 }
 
 void TestDipendente::valoriRifiutati()
 {
-    QFETCH(QString, campo);
-    QFETCH(double, valore);
+    QFETCH(Percorso, percorso);
+    QFETCH(Salvataggio, salva);
+    QFETCH(Percorso, rileggi);
     QFETCH(QString, motivo);
-    const QString id = QStringLiteral("Rota.txt");
-    QVERIFY(Dipendente::salva(completo(), id));
-    const QByteArray prima = AmbienteTest::leggi(Dipendente::percorsoFile(id));
-    DatiDipendente d = completo();
-    if (campo == QLatin1String("gradoOccupazione"))
-        d.gradoOccupazione = int(valore);
-    else
-        d.salarioMensile = valore;
     QString errore;
+    QCOMPARE(salva(&errore), motivo.isEmpty());
     if (!motivo.isEmpty()) {
-        QVERIFY(!Dipendente::salva(d, id, &errore));
         QVERIFY2(errore.contains(motivo), qPrintable(errore));
-        QCOMPARE(AmbienteTest::leggi(Dipendente::percorsoFile(id)), prima);
+        QVERIFY(!QFileInfo::exists(percorso()));
         return;
     }
-    QVERIFY2(Dipendente::salva(d, id, &errore), qPrintable(errore));
-    DatiDipendente letto;
-    QVERIFY2(Dipendente::carica(id, letto, &errore), qPrintable(errore));
-    QCOMPARE(letto.salarioMensile, valore);
+    QVERIFY2(errore.isEmpty(), qPrintable(errore));
+    QCOMPARE(rileggi(), QString());
 }
 
 void TestDipendente::elenco()

@@ -44,8 +44,6 @@ private slots:
     void preset_data();
     void preset();
     void salvataggi();
-    void valoriRifiutati_data();
-    void valoriRifiutati();
 };
 
 void TestMovimenti::percorso()
@@ -269,52 +267,6 @@ void TestMovimenti::salvataggi()
     const QString bloccato = QStringLiteral("Bloccato.txt");
     QVERIFY(QDir().mkpath(Movimenti::percorsoFile(bloccato)));
     QVERIFY(!Movimenti::salva(bloccato, {MovimentoStipendio()}));
-}
-
-// A save never writes what carica would report: refused with the movement and
-// its field named, the file left byte for byte; the widest amounts read back.
-void TestMovimenti::valoriRifiutati_data()
-{
-    QTest::addColumn<double>("importo");
-    QTest::addColumn<int>("categoria");
-    QTest::addColumn<QString>("descrizione");
-    QTest::addColumn<QString>("campo"); // named in the reason; empty: saved
-    QTest::newRow("amount not a number") << qQNaN() << 3 << "" << "importo";
-    QTest::newRow("amount below -1e9") << -1250000000.0 << 3 << "" << "importo";
-    QTest::newRow("category above 9999") << 100.0 << 10000 << "" << "categoriaCertificato";
-    QTest::newRow("NUL in the description") << 100.0 << 3 << QStringLiteral("a%1b").arg(QChar(0)) << "descrizione";
-    QTest::newRow("widest amount and category") << 1e9 << 9999 << "" << "";
-}
-
-void TestMovimenti::valoriRifiutati()
-{
-    QFETCH(double, importo);
-    QFETCH(int, categoria);
-    QFETCH(QString, descrizione);
-    QFETCH(QString, campo);
-    MovimentoStipendio a;
-    a.data = QStringLiteral("2026-03-31");
-    a.tipo = QStringLiteral("Gratifica");
-    a.importo = 500;
-    QVERIFY(Movimenti::salva(kId, {a}));
-    const QByteArray prima = AmbienteTest::leggi(Movimenti::percorsoFile(kId));
-    MovimentoStipendio b = a;
-    b.importo = importo;
-    b.categoriaCertificato = categoria;
-    b.descrizione = descrizione;
-    QString errore;
-    if (!campo.isEmpty()) {
-        QVERIFY(!Movimenti::salva(kId, {a, b}, &errore));
-        QVERIFY2(errore.contains(QStringLiteral("movimento 2 (2026-03-31, Gratifica)")) && errore.contains(campo),
-                 qPrintable(errore));
-        QCOMPARE(AmbienteTest::leggi(Movimenti::percorsoFile(kId)), prima);
-        return;
-    }
-    QVERIFY2(Movimenti::salva(kId, {a, b}, &errore), qPrintable(errore));
-    const QList<MovimentoStipendio> letti = Movimenti::carica(kId, &errore);
-    QVERIFY2(errore.isEmpty(), qPrintable(errore));
-    QCOMPARE(letti.size(), 2);
-    QCOMPARE(letti.at(1).importo, importo);
 }
 
 VARDELLO_TEST_MAIN(TestMovimenti)
